@@ -1,0 +1,38 @@
+#pragma once
+// Configuration files (.C07): the single writer and reader.
+#include <string>
+#include <vector>
+
+#include "platform/core/Messages.h"
+
+namespace velmira::model { class Workbench; }
+namespace velmira::table { class Table; }
+
+namespace velmira::files {
+
+inline constexpr const char* kSignature = "VELMIRADATA";
+inline constexpr const char* kConfigExtension = ".C07";
+
+// What the windows do while a configuration is read; all optional.
+class ConfigHooks {
+ public:
+  virtual ~ConfigHooks() = default;
+  virtual void knobRedrawn(int /*knob*/) {}  // a knob took its new value
+  virtual void montageClicked() {}           // imafond + niveaubecher
+};
+
+// ecritconfig: writes the workbench and the table to `path`. On failure
+// shows "Ecriture impossible sur disque" and returns false.
+bool ecritconfig(const std::string& path, const model::Workbench& wb, const table::Table& table,
+                 MessageService& messages);
+
+// chargeconfig: reads `path` and applies it with the click reactions of the
+// buttons and a final majaff. Returns false when the file was refused
+// (signature, unreadable): nothing has changed then.
+bool chargeconfig(const std::string& path, model::Workbench& wb, table::Table& table,
+                  MessageService& messages, ConfigHooks* hooks = nullptr);
+
+// The records as they would be written (record 1 first).
+std::vector<std::string> configRecords(const model::Workbench& wb, const table::Table& table);
+
+}  // namespace velmira::files

@@ -1,0 +1,42 @@
+#pragma once
+// The six entry fields: key filter and validation.
+#include "platform/core/Messages.h"
+
+namespace velmira::model {
+
+class Workbench;
+
+// Key codes as the entry fields receive them.
+inline constexpr int kKeyBackspace = 8;
+inline constexpr int kKeyEnter = 13;
+
+enum class KeyAction {
+  Insert,    // insert `ch` as the typed character
+  Validate,  // run the validation; the key itself is discarded
+  Discard,
+};
+struct KeyOutcome {
+  KeyAction action;
+  char ch = 0;  // Insert: the character to insert ("." becomes ",")
+};
+KeyOutcome filterEntryKey(int key);
+
+// Masks of the rewritten entries.
+inline constexpr const char* kMaskCellEntry = "###0.0## ### #";  // fields 0..3
+inline constexpr const char* kMaskVolume = "###0.0#";            // fields 4, 5
+
+// Messages A and B.
+Message messageVolumeMin();
+Message messageVolumeMax();
+
+// The corrected value of field i for its text, as validation computes it
+// (the other volume read from the workbench). `message` receives A or B
+// when a volume rule fires, else stays null.
+float correctedValue(const Workbench& wb, int i, const Message** message = nullptr);
+
+// Text1_LostFocus(i): corrects, rewrites the field with its mask, shows A
+// or B through `messages`, then majaff. The caller redraws the mixture
+// beaker after a volume (i = 4, 5).
+void validateEntry(Workbench& wb, int i, MessageService& messages);
+
+}  // namespace velmira::model

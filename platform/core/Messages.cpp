@@ -1,0 +1,20 @@
+#include "platform/core/Messages.h"
+
+#include <utility>
+
+namespace velmira::msg {
+
+Message criticalOk(std::string text, std::string title) {
+  return {std::move(text), std::move(title), Icon::Critical, Buttons::Ok};
+}
+Message information(std::string text, std::string title) {
+  return {std::move(text), std::move(title), Icon::Information, Buttons::Ok};
+}
+Message questionOkCancel(std::string text, std::string title) {
+  return {std::move(text), std::move(title), Icon::Question, Buttons::OkCancel};
+}
+Message exclamationYesNo(std::string text, std::string title) {
+  return {std::move(text), std::move(title), Icon::Exclamation, Buttons::YesNo};
+}
+
+}  // namespace velmira::msg

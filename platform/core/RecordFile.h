@@ -1,0 +1,59 @@
+#pragma once
+// Files of 128-byte records numbered from 1, each holding one text: a 16-bit
+// little-endian length and that many Windows-1252 characters (at most 126).
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velmira::records {
+
+inline constexpr std::size_t kRecordSize = 128;
+inline constexpr std::size_t kMaxText = 126;
+
+// UTF-8 <-> Windows-1252. Encoding fails (nullopt) for a character the code
+// page cannot hold, or for invalid UTF-8.
+std::optional<std::string> toCp1252(std::string_view utf8);
+std::string fromCp1252(std::string_view bytes);
+
+// A whole record file read into memory.
+class RecordReader {
+ public:
+  // False when the file cannot be opened or read.
+  bool load(const std::string& path);
+  void setBytes(std::string bytes) { bytes_ = std::move(bytes); }
+  // Record n (from 1) as UTF-8: past the end of the file the empty text;
+  // nullopt when the record is damaged (length over 126, or cut inside its
+  // length or its text).
+  std::optional<std::string> read(std::size_t n) const;
+
+ private:
+  std::string bytes_;
+};
+
+// Builds the bytes of a record file; fails on a text the format cannot hold.
+class RecordWriter {
+ public:
+  // Record n (from 1). False when the text is over 126 characters or cannot
+  // be written in Windows-1252.
+  bool write(std::size_t n, std::string_view utf8);
+  const std::string& bytes() const { return bytes_; }
+  // Cut the file right after the text of the last record written.
+  void trimLast();
+
+ private:
+  std::string bytes_;
+  std::size_t lastEnd_ = 0;
+};
+
+// Writes `bytes` to `path` (replacing it); false on any failure.
+bool writeFile(const std::string& path, const std::string& bytes);
+
+// Reads record n of the file at `path`, writes `text` into record n of it
+// (creating the file, keeping the other records). No error is reported:
+// nullopt / false on failure.
+std::optional<std::string> readRecord(const std::string& path, std::size_t n);
+bool writeRecord(const std::string& path, std::size_t n, std::string_view utf8);
+
+}  // namespace velmira::records

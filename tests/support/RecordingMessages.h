@@ -1,0 +1,28 @@
+#pragma once
+// A MessageService for tests: records every message and answers from a queue
+// (default: the first button).
+#include <deque>
+#include <vector>
+
+#include "platform/core/Messages.h"
+
+namespace velmira::testing {
+
+class RecordingMessages : public MessageService {
+ public:
+  std::vector<Message> shown;
+  std::deque<Answer> answers;
+
+  Answer show(const Message& m) override {
+    shown.push_back(m);
+    if (!answers.empty()) {
+      Answer a = answers.front();
+      answers.pop_front();
+      return a;
+    }
+    return m.buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+  }
+  const Message* last() const { return shown.empty() ? nullptr : &shown.back(); }
+};
+
+}  // namespace velmira::testing
