@@ -1,0 +1,18 @@
+#pragma once
+// The beaker picture (first image of the image list): a glass beaker drawn
+// as vector paths, 66 × 112 logical pixels, transparent outside the glass.
+// Drawn at (63, t) its rim surrounds the liquid-surface ellipse centred on
+// x = 96 for every level from 60 to 250 mL; the cell stem passes through
+// the open top.
+#include <QImage>
+#include <QSize>
+
+namespace velmira::ui {
+
+inline constexpr QSize kBeakerSize{66, 112};
+
+// The picture at a device-pixel ratio (logical size kBeakerSize). Built once
+// per ratio and cached.
+const QImage& beakerPicture(double devicePixelRatio = 1.0);
+
+}  // namespace velmira::ui

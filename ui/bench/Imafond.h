@@ -1,0 +1,62 @@
+#pragma once
+// `imafond`: the instrument bench of both montages, drawn on the page of
+// bench 1 and handed to the three pages as their background picture.
+//
+// The caller hides the pages and runs the tab strip's paint first (it sizes
+// the pages; all three have the same size), then calls `imafond`, applies the
+// returned placement to its live controls, runs `niveaubecher` and shows the
+// pages again. `imafond` clears page 1, removes its background picture, sets
+// its background colour (240, 235, 230), draws the band and the montage with
+// persistent drawing on, gives page 1's image to pages 1, 2 and 3 as their
+// background picture and leaves page 1 with persistent drawing off.
+//
+// The placement record holds every position, size, background colour and
+// visibility of the live controls of the bench, for both montages' controls
+// (positions are computed in both montages; only visibility differs).
+// Display captions, option values and knob values are never touched.
+#include <QColor>
+#include <QRect>
+#include <QSize>
+#include <array>
+
+namespace velmira::qtp { class Surface; }
+
+namespace velmira::ui {
+
+inline const QColor kPageBack{240, 235, 230};
+
+// Sizes of the live controls (design sizes by default).
+struct BenchSizes {
+  QSize meterDisplay{65, 17};         // afficheur 3..8
+  int conductimeterDisplayHeight = 17;  // afficheur 0..2, made 100 wide
+  QSize generatorScreen{89, 17};      // ecrangbf
+  QSize knob{42, 42};                 // bouton1
+  QSize calibreFrame{65, 49};         // Frame3..Frame8
+  QSize rangeButton{17, 17};          // Option6
+};
+
+struct ControlPlace {
+  QRect rect;
+  bool visible = false;
+};
+
+struct BenchPlacement {
+  bool conductimeter = false;
+  // afficheur b-1: conductimeter; 2b+1: ammeter; 2b+2: voltmeter.
+  std::array<ControlPlace, 9> afficheur;
+  std::array<ControlPlace, 3> ecrangbf;       // bench b: b-1
+  std::array<ControlPlace, 6> bouton1;        // bench b: 2b-2 amplitude, 2b-1 frequency
+  std::array<ControlPlace, 18> option6;       // bench b: 6b-6..6b-1 (S .. µS·m-1)
+  std::array<ControlPlace, 3> voltmeterFrame; // Frame3, Frame5, Frame6
+  std::array<ControlPlace, 3> ammeterFrame;   // Frame4, Frame7, Frame8
+  QColor option4Back{180, 210, 210};          // voltmeter calibres
+  QColor option5Back{210, 210, 180};          // ammeter calibres
+  QColor option6Back{0, 100, 180};            // range buttons
+  QColor voltmeterFrameBack{180, 210, 210};
+  QColor ammeterFrameBack{210, 210, 180};
+};
+
+BenchPlacement imafond(qtp::Surface& page1, qtp::Surface& page2, qtp::Surface& page3,
+                       bool conductimeter, const BenchSizes& sizes = {});
+
+}  // namespace velmira::ui

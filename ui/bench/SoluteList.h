@@ -1,0 +1,28 @@
+#pragma once
+// The drop-down solute list (`crealiste`), its row marker and the formula box.
+//
+// The list is 21 rows of 20 px, row r (from 0) holding solute r + 1 between
+// y = 20r and 20r + 20, each formula typeset in Arial bold 10 at x = 10, on
+// white. The formula box of a solute shows exactly its row of the list image.
+namespace velmira::qtp { class Surface; }
+
+namespace velmira::ui {
+
+inline constexpr int kListRowHeight = 20;
+inline constexpr int kListRows = 21;
+
+// Draws the whole list; the surface keeps its width and becomes 420 high.
+// Drawn persistently (the list image is reused for every formula box).
+void crealiste(qtp::Surface& list);
+
+// Row under a pointer at y: floor(y / 20) limited to 0..20.
+int listRowAt(double y);
+// Top of the marker Shape1 for a pointer at y: 20·row - 2.
+inline int listMarkerTop(double y) { return kListRowHeight * listRowAt(y) - 2; }
+
+// Formula box of solute n: cleared, then the list strip (0, 20(n-1)), as
+// wide as the list and 20 high, painted at (0, 2). Persistent. A number
+// outside 1..21 leaves the box cleared.
+void showFormula(qtp::Surface& box, const qtp::Surface& list, int n);
+
+}  // namespace velmira::ui

@@ -1,0 +1,55 @@
+#pragma once
+// The upper part of the bench pages: the solution pages' paint
+// (Picture3_Paint / Picture1_Paint) and the mixture page's paint
+// (Frame2_Paint), with the chemical formula typesetting.
+//
+// Formula typesetting, at the pen, in the surface's current font name and
+// bold state: base text at 10 pt on the base line; a charge at 8 pt raised
+// 4 px; a count at 8 pt lowered 6 px; a stacked charge over count: charge
+// raised 4 px, pen back to where the charge began, count lowered 6 px; the
+// next piece starts where the last script ended, at 10 pt on the base line.
+//
+// The paint functions draw in the surface's current mode (the paint handlers
+// run with persistent drawing off, over the background picture) and return
+// where the window must place its entry controls (positions follow the text
+// widths, rounded half to even).
+#include <QPoint>
+#include <QSize>
+
+namespace velmira::qtp { class Surface; }
+
+namespace velmira::ui {
+
+inline constexpr QSize kFormulaBoxSize{113, 26};  // ions1
+inline constexpr QSize kListButtonSize{25, 25};   // Command3
+
+// Formula of solute n (1..21) at the pen; nothing for another number.
+void printFormula(qtp::Surface& s, int n);
+// `rappelion`: the same, used by the mixture page.
+inline void rappelion(qtp::Surface& s, int n) { printFormula(s, n); }
+
+struct SolutionPagePlaces {
+  QPoint ions1;     // formula box (element k-1)
+  QPoint command3;  // list button (element k-1)
+  QPoint text1;     // concentration entry (element k-1)
+};
+
+// Page of solution k (1 or 2). `formulaBox` and `entry` are the sizes of
+// ions1 and Text1 of that page.
+SolutionPagePlaces paintSolutionPage(qtp::Surface& page, int k,
+                                     QSize formulaBox = kFormulaBoxSize,
+                                     QSize entry = {73, 21});
+
+struct MixturePagePlaces {
+  bool entriesVisible = false;  // V1, V2 entries (Text1 4 and 5)
+  QPoint text4;
+  QPoint text5;
+};
+
+// Mixture page: with `melangepossible` the texts, the two solutes and the
+// volume entries; otherwise the whole page filled with the page colour.
+MixturePagePlaces paintMixturePage(qtp::Surface& page, bool melangepossible,
+                                   int solute1, int solute2,
+                                   QSize entry4 = {57, 21}, QSize entry5 = {57, 21});
+
+}  // namespace velmira::ui

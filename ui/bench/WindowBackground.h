@@ -1,0 +1,20 @@
+#pragma once
+// The main window's background (`Form_Paint`): lines y = 0..600 from x = 0
+// to 800 in (c, c, b), c = 255 - 55y/600, b = 255 - 75y/600 rounded half
+// to even (white at the top, (200, 200, 180) at the bottom), then the shadow
+// behind the exercise pane: palette 8 filled from (supertext.left + 3,
+// fichTop + 3) to (supertext.left + supertext.width + 3,
+// supertext.top + supertext.height + 3).
+#include <QColor>
+#include <QRect>
+
+class QPainter;
+
+namespace velmira::ui {
+
+QColor windowBackgroundColour(int y);
+
+// Paint on the window (aliased, logical pixels).
+void paintWindowBackground(QPainter& p, const QRect& supertext, int fichTop);
+
+}  // namespace velmira::ui
