@@ -2,7 +2,6 @@
 // leading-number rule. Masks and comma-decimal reading: FormatMask.cpp.
 #include "platform/core/NumberText.h"
 
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -46,7 +45,7 @@ std::string plain(double value) {
   if (d.exponent < -4 || d.exponent >= kDoubleDigits) {
     out += d.digits[0];
     if (n > 1) out += "." + d.digits.substr(1);
-    char exp[8];
+    char exp[16];
     std::snprintf(exp, sizeof exp, "E%c%02d", d.exponent < 0 ? '-' : '+', std::abs(d.exponent));
     return out + exp;
   }
@@ -100,13 +99,15 @@ Leading leading(std::string_view text) {
     }
   }
   r.length = j;
-  errno = 0;
-  double v = std::strtod(s.c_str(), nullptr);
-  if (!std::isfinite(v) || (errno == ERANGE && std::fabs(v) > 1)) {
+  // Locale-independent conversion (the process locale may use a comma).
+  for (char& c : s)
+    if (c == '.') c = ',';
+  std::optional<double> v = readDouble(s);
+  if (!v) {
     r.overflow = true;
     return r;
   }
-  r.value = v;
+  r.value = *v;
   return r;
 }
 
