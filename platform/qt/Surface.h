@@ -20,6 +20,8 @@
 // Lines, rectangles, arcs and circles are drawn without antialiasing, so
 // pixel positions are exact; text is antialiased. Lines include both end
 // points; rectangles (outline or filled) cover x1..x2 and y1..y2 inclusive.
+// A rectangle outline, like a circle, is filled with the fill colour first
+// when the fill style is solid.
 //
 // Arcs: angles in radians, anticlockwise on the screen from +x; the arc runs
 // anticlockwise from start to end. Aspect a = height / width: for a < 1 the
@@ -31,6 +33,7 @@
 // y + text height; without, it stays just after the text (x + text width).
 // Fonts are mapped by Fonts.h (classic names, points at 96 dpi).
 #include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QPoint>
 #include <QRect>
@@ -38,6 +41,7 @@
 #include <functional>
 
 class QPainter;
+class QPen;
 
 namespace velmira::qtp {
 
@@ -146,6 +150,8 @@ class Surface {
  private:
   QImage& target();
   void begin(QPainter& p);
+  QPen pen(const QColor& c) const;
+  QString shown(const QString& text) const;
   void notify();
   void fillBase(QImage& img) const;
   QImage blank(bool transparent) const;
@@ -157,6 +163,7 @@ class Surface {
   QImage picture_;
   QImage image_;
   QImage transient_;
+  bool transientUsed_ = false;
   std::function<void()> changed_;
   QColor fore_{0, 0, 0};
   int drawWidth_ = 1;
