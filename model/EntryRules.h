@@ -11,13 +11,13 @@ inline constexpr int kKeyBackspace = 8;
 inline constexpr int kKeyEnter = 13;
 
 enum class KeyAction {
-  Insert,    // insert `ch` as the typed character
+  Insert,    // pass `ch` on: the character to insert, or 8 for Backspace
   Validate,  // run the validation; the key itself is discarded
   Discard,
 };
 struct KeyOutcome {
   KeyAction action;
-  char ch = 0;  // Insert: the character to insert ("." becomes ",")
+  char ch = 0;  // Insert: "." has become ","; 8 is Backspace
 };
 KeyOutcome filterEntryKey(int key);
 

@@ -1,0 +1,41 @@
+#include "model/SolutePicker.h"
+
+#include <cmath>
+#include <string>
+
+#include "model/Workbench.h"
+#include "platform/core/NumberText.h"
+
+namespace velmira::model {
+
+int pickerRow(double y) {
+  double r = std::floor(y / kPickerRowHeight);
+  if (!(r >= 0)) r = 0;  // also NaN
+  if (r > kSoluteCount - 1) r = kSoluteCount - 1;
+  return static_cast<int>(r);
+}
+
+void SolutePicker::open(const Workbench& wb, int solution) {
+  solution_ = solution;
+  open_ = true;
+  markerTop_ = (wb.soluteOf(solution + 1) - 1) * kPickerRowHeight - 2;
+}
+
+void SolutePicker::hover(double x, double y, double width, double height) {
+  if (x >= 0 && x <= width && y >= 0 && y <= height) markerTop_ = pickerMarkerTop(pickerRow(y));
+}
+
+void SolutePicker::press(MouseButton button, double y) {
+  if (button == MouseButton::Left) markerTop_ = pickerMarkerTop(pickerRow(y));
+}
+
+bool SolutePicker::release(Workbench& wb, MouseButton button, double x, double y, double width) {
+  if (!open_ || button != MouseButton::Left || !(x > 0 && x < width)) return false;
+  const int r = pickerRow(y);
+  wb.setSoluteTag(solution_, num::format(r + 1, "0"));
+  open_ = false;
+  wb.majaff();
+  return true;
+}
+
+}  // namespace velmira::model

@@ -1,0 +1,284 @@
+#include "model/Workbench.h"
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "model/EntryRules.h"
+#include "model/Knob.h"
+#include "platform/core/NumberText.h"
+
+namespace velmira::model {
+
+namespace {
+
+constexpr const char* kMaskConductimeter = "# ##0.0##";
+
+constexpr std::array<const char*, kEntries> kDefaultEntries = {"0,01", "0,01", "1,0",
+                                                               "1,0",  "50,0", "50,0"};
+
+// Selects button i of a group of `size` buttons, deselecting the others.
+template <std::size_t N>
+void selectInGroup(std::array<bool, N>& group, int i, int size, bool on) {
+  if (!on) {
+    group[i] = false;
+    return;
+  }
+  const int first = i / size * size;
+  for (int j = first; j < first + size; ++j) group[j] = (j == i);
+}
+
+template <std::size_t N>
+int selectedIn(const std::array<bool, N>& group, int bench, int size) {
+  for (int j = 0; j < size; ++j)
+    if (group[(bench - 1) * size + j]) return j;
+  return -1;
+}
+
+}  // namespace
+
+float lambdamolaire(const CoefTable& coefs, int k, float c) {
+  const auto& a = coefs[k];
+  const double cd = c;
+  float l = a[1];
+  l = static_cast<float>(l + a[2] * std::sqrt(cd) / 1000);
+  l = static_cast<float>(l + cd * a[3] / 1000);
+  l = static_cast<float>(l + std::pow(cd, 1.0 / 3.0) * a[4] / 1000);
+  l = static_cast<float>(l + cd * cd * a[5]);
+  return l;
+}
+
+double lambdamolaireDouble(const CoefTable& coefs, int k, double c) {
+  const auto& a = coefs[k];
+  double l = a[1];
+  l += a[2] * std::sqrt(c) / 1000;
+  l += c * a[3] / 1000;
+  l += std::pow(c, 1.0 / 3.0) * a[4] / 1000;
+  l += c * c * a[5];
+  return l;
+}
+
+double troischiffres(double x) {
+  if (!std::isfinite(x)) return x;
+  const double n = std::floor(std::fabs(x) * 1000000000.0);
+  char buf[400];
+  std::snprintf(buf, sizeof buf, "%.0f", n);
+  const std::string s(buf);
+  if (s.size() <= 3) return x;
+  const double head = (s[0] - '0') * 100 + (s[1] - '0') * 10 + (s[2] - '0');
+  const double r = head * std::pow(10.0, static_cast<double>(s.size() - 3)) / 1000000000.0;
+  return x < 0 ? -r : r;
+}
+
+Workbench::Workbench() {
+  remplitcoefs(coefsolutes_);
+  for (int i = 0; i < kEntries; ++i) text1_[i] = kDefaultEntries[i];
+  for (int i = 0; i < kKnobs; ++i) knobTag_[i] = i % 2 == 0 ? "0.12" : "0.3";
+  ionsTag_ = {"1", "1"};
+  for (int b = 0; b < kBenches; ++b) {
+    option6_[6 * b + 4] = true;
+    option5_[4 * b + 1] = true;
+    option4_[4 * b + 1] = true;
+  }
+}
+
+void Workbench::startupDefaults() {
+  for (int i = 0; i < kEntries; ++i) text1_[i] = kDefaultEntries[i];
+  for (int i = 0; i < kKnobs; i += 2) knobTag_[i] = "0.12";
+  for (int i = 1; i < kKnobs; i += 2) knobTag_[i] = "0.3";
+  for (int i = 0; i < kKnobs; ++i) majvolt();  // each knob is drawn, which refreshes the meters
+  ionsTag_ = {"1", "1"};
+  majaff();
+}
+
+int Workbench::soluteOf(int b) const {
+  const double v = num::roundHalfEven(num::leadingValue(ionsTag_[b - 1]));
+  return v >= 1 && v <= kSoluteCount ? static_cast<int>(v) : 0;
+}
+
+float Workbench::entryValue(int i) const {
+  auto v = num::readSingle(text1_[i]);
+  switch (i) {
+    case C1:
+    case C2:
+      return v && *v >= 0 ? *v : correctedValue(*this, i);
+    case DistanceL:
+    case AreaS:
+      return v && *v > 0 ? *v : correctedValue(*this, i);
+    default: {
+      // Two empty volumes would leave nothing in the beaker.
+      auto other = num::readSingle(text1_[i == V1 ? V2 : V1]);
+      const bool usable = v && *v >= 0 && (*v > 0 || (other && *other > 0));
+      return usable ? *v : correctedValue(*this, i);
+    }
+  }
+}
+
+double Workbench::knobValue(int i) const { return num::leading(knobTag_[i]).value; }
+
+void Workbench::setOption4(int i, bool on) { selectInGroup(option4_, i, 4, on); }
+void Workbench::setOption5(int i, bool on) { selectInGroup(option5_, i, 4, on); }
+void Workbench::setOption6(int i, bool on) { selectInGroup(option6_, i, 6, on); }
+void Workbench::setOption2(bool on) {
+  option2_ = on;
+  if (on) option3_ = false;
+}
+void Workbench::setOption3(bool on) {
+  option3_ = on;
+  if (on) option2_ = false;
+}
+int Workbench::selectedMode(int bench) const { return selectedIn(option6_, bench, 6); }
+int Workbench::selectedAmmeter(int bench) const { return selectedIn(option5_, bench, 4); }
+int Workbench::selectedVoltmeter(int bench) const { return selectedIn(option4_, bench, 4); }
+
+void Workbench::autorisemel() {
+  const int a = soluteOf(1), b = soluteOf(2);
+  const int p = std::min(a, b), q = std::max(a, b);
+  bool possible = true;
+  if (p <= 4 && isBase(q)) possible = false;
+  if (isMagnesium(p) && (q == 18 || q == 21)) possible = false;
+  if (isMagnesium(q) && (p == 4 || p == 8 || p == 10 || p == 13)) possible = false;
+  melangepossible_ = possible;
+  reactionacidobasique_ = isAcid(p) && isBase(q);
+}
+
+namespace {
+
+// The salt of an acid's anion with a base's cation.
+int saltOf(int acid, int base) {
+  const bool potassium = base == 10;
+  switch (acid) {
+    case 5: return potassium ? 9 : 17;
+    case 6: return potassium ? 11 : 19;
+    case 7: return potassium ? 12 : 20;
+    default: return potassium ? 13 : 21;
+  }
+}
+
+}  // namespace
+
+double Workbench::KacBas() const {
+  const int a = soluteOf(1), b = soluteOf(2);
+  const double c1 = entryValue(C1), c2 = entryValue(C2);
+  const double v1 = entryValue(V1), v2 = entryValue(V2);
+  const double c1p = c1 * v1 / (v1 + v2);
+  const double c2p = c2 * v2 / (v1 + v2);
+  int s1 = 0, s2 = 0;
+  double x1 = 0, x2 = 0;
+  if (isAcid(a) && isBase(b)) {
+    const int s = saltOf(a, b);
+    if (a != 8) {
+      if (c1p > c2p) { s1 = a; x1 = c1p - c2p; s2 = s; x2 = c2p; }
+      else { s1 = s; x1 = c1p; s2 = b; x2 = c2p - c1p; }
+    } else {
+      if (2 * c1p > c2p) { s1 = 8; x1 = c1p - c2p / 2; s2 = s; x2 = c2p / 2; }
+      else { s1 = s; x1 = c1p; s2 = b; x2 = c2p - 2 * c1p; }
+    }
+  } else if (isBase(a) && isAcid(b)) {
+    const int s = saltOf(b, a);
+    if (b != 8) {
+      if (c1p > c2p) { s1 = a; x1 = c1p - c2p; s2 = s; x2 = c2p; }
+      else { s1 = s; x1 = c1p; s2 = b; x2 = c2p - c1p; }
+    } else {
+      if (c1p > 2 * c2p) { s1 = a; x1 = c1p - 2 * c2p; s2 = s; x2 = c2p; }
+      else { s1 = s; x1 = c1p / 2; s2 = 8; x2 = c2p - c1p / 2; }
+    }
+  } else {
+    return 0;
+  }
+  return lambdamolaireDouble(coefsolutes_, s1, x1) * x1 * 1000 +
+         lambdamolaireDouble(coefsolutes_, s2, x2) * x2 * 1000;
+}
+
+void Workbench::majaff() {
+  autorisemel();
+  const float s = static_cast<float>(entryValue(AreaS) / 10000.0);
+  const float l = static_cast<float>(entryValue(DistanceL) / 100.0);
+  const int k1 = soluteOf(1), k2 = soluteOf(2);
+  const float c1 = entryValue(C1), c2 = entryValue(C2);
+  auto contribution = [&](int k, float c) {
+    return static_cast<float>(static_cast<double>(lambdamolaire(coefsolutes_, k, c)) * c * 1000);
+  };
+
+  displayBench(1, contribution(k1, c1), s, l);
+  displayBench(2, contribution(k2, c2), s, l);
+
+  if (!melangepossible_) {
+    frame9Visible_ = true;
+    afficheur_[2].clear();
+    return;
+  }
+  frame9Visible_ = false;
+  const double v1 = entryValue(V1), v2 = entryValue(V2);
+  double sigma;
+  if (k1 == k2) {
+    const float c = static_cast<float>((c1 * v1 + c2 * v2) / (v1 + v2));
+    sigma = contribution(k2, c);
+  } else {
+    const float c1p = static_cast<float>(c1 * v1 / (v1 + v2));
+    const float c2p = static_cast<float>(c2 * v2 / (v1 + v2));
+    if (reactionacidobasique_)
+      sigma = KacBas();
+    else
+      sigma = static_cast<float>(contribution(k1, c1p) + contribution(k2, c2p));
+  }
+  displayBench(3, sigma, s, l);
+}
+
+void Workbench::displayBench(int bench, double sigma, float s, float l) {
+  const int j = selectedMode(bench);
+  const int m = selectedAmmeter(bench);
+  const double u = amplitudeVolts(knobValue(2 * bench - 2));
+  const double current = ((sigma * u) * s) / l;
+
+  double x = sigma;
+  if (j >= 0 && j <= 2) x = sigma * s / l;
+  x = troischiffres(x);
+
+  std::string& conductimeter = afficheur_[bench - 1];
+  auto shown = [&](double value) { return num::trim(num::format(value, kMaskConductimeter)); };
+  if (j >= 0) {
+    if (!std::isfinite(x)) {
+      conductimeter = kConductimeterOverflow;
+    } else if (j == 0 || j == 3) {
+      conductimeter = shown(x);
+    } else if (j == 1 || j == 4) {
+      conductimeter = x < 1 ? shown(x * 1000) : std::string(kConductimeterOverflow);
+    } else {
+      conductimeter = x < 0.001 ? shown(x * 1000000) : std::string(kConductimeterOverflow);
+    }
+  }
+
+  std::string& ammeter = afficheur_[2 * bench + 1];
+  if (m >= 0) {
+    static constexpr double kLimit[] = {2, 0.2, 0.02, 0.002};
+    static constexpr const char* kMask[] = {"0.000", "##0.0", "#0.00", "0.000"};
+    if (std::isfinite(current) && current <= kLimit[m])
+      ammeter = num::format(m == 0 ? current : current * 1000, kMask[m]);
+    else
+      ammeter = kMeterOverflow;
+  }
+}
+
+void Workbench::majvolt() {
+  for (int b = 1; b <= kBenches; ++b) {
+    const double u = amplitudeVolts(knobValue(2 * b - 2));
+    const int pos = selectedVoltmeter(b);
+    if (pos >= 0) {
+      static constexpr double kLimit[] = {20, 2, 0.2, 0.02};
+      static constexpr const char* kMask[] = {"#0.00", "0.000", "##0.0", "#0.00"};
+      std::string& voltmeter = afficheur_[2 * b + 2];
+      if (std::isfinite(u) && u <= kLimit[pos])
+        voltmeter = num::format(pos >= 2 ? u * 1000 : u, kMask[pos]);
+      else
+        voltmeter = kMeterOverflow;
+    }
+  }
+  for (int b = 1; b <= kBenches; ++b) {
+    const double f = frequencyHertz(knobValue(2 * b - 1));
+    ecrangbf_[b - 1] = "\xC6\x92 = " + num::format(f, "## ##0") + " Hz";
+  }
+  majaff();
+}
+
+}  // namespace velmira::model

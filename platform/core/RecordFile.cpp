@@ -1,0 +1,169 @@
+#include "platform/core/RecordFile.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <memory>
+
+namespace velmira::records {
+
+namespace {
+
+// Windows-1252 0x80..0x9F; 0 where the code page defines nothing (those
+// bytes read as the C1 control of the same number).
+constexpr std::array<char32_t, 32> kHigh = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+char32_t decodeByte(unsigned char b) {
+  if (b >= 0x80 && b <= 0x9F && kHigh[b - 0x80] != 0) return kHigh[b - 0x80];
+  return b;
+}
+
+void appendUtf8(std::string& out, char32_t c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+// Next code point of a UTF-8 text; false on malformed input.
+bool nextCodePoint(std::string_view s, std::size_t& i, char32_t& c) {
+  const auto b = static_cast<unsigned char>(s[i]);
+  int extra;
+  if (b < 0x80) { c = b; extra = 0; }
+  else if ((b & 0xE0) == 0xC0) { c = b & 0x1F; extra = 1; }
+  else if ((b & 0xF0) == 0xE0) { c = b & 0x0F; extra = 2; }
+  else if ((b & 0xF8) == 0xF0) { c = b & 0x07; extra = 3; }
+  else return false;
+  if (i + static_cast<std::size_t>(extra) >= s.size()) return false;
+  for (int k = 1; k <= extra; ++k) {
+    const auto n = static_cast<unsigned char>(s[i + k]);
+    if ((n & 0xC0) != 0x80) return false;
+    c = (c << 6) | (n & 0x3F);
+  }
+  static constexpr char32_t kMin[] = {0, 0x80, 0x800, 0x10000};
+  if (c < kMin[extra] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return false;
+  i += static_cast<std::size_t>(extra) + 1;
+  return true;
+}
+
+}  // namespace
+
+std::optional<std::string> toCp1252(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  std::size_t i = 0;
+  while (i < utf8.size()) {
+    char32_t c;
+    if (!nextCodePoint(utf8, i, c)) return std::nullopt;
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+      out += static_cast<char>(c);
+      continue;
+    }
+    if (c >= 0x80 && c <= 0x9F) {  // the undefined bytes come back as themselves
+      if (kHigh[c - 0x80] != 0) return std::nullopt;
+      out += static_cast<char>(c);
+      continue;
+    }
+    bool found = false;
+    for (std::size_t k = 0; k < kHigh.size(); ++k) {
+      if (kHigh[k] == c) {
+        out += static_cast<char>(0x80 + k);
+        found = true;
+        break;
+      }
+    }
+    if (!found) return std::nullopt;
+  }
+  return out;
+}
+
+std::string fromCp1252(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size() + bytes.size() / 4);
+  for (char b : bytes) appendUtf8(out, decodeByte(static_cast<unsigned char>(b)));
+  return out;
+}
+
+bool RecordReader::load(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) return false;
+  bytes_ = std::move(bytes);
+  return true;
+}
+
+std::optional<std::string> RecordReader::read(std::size_t n) const {
+  if (n == 0) return std::nullopt;
+  const std::size_t start = (n - 1) * kRecordSize;
+  if (start >= bytes_.size()) return std::string();
+  if (start + 2 > bytes_.size()) return std::nullopt;
+  const std::size_t len = static_cast<unsigned char>(bytes_[start]) |
+                          (static_cast<std::size_t>(static_cast<unsigned char>(bytes_[start + 1])) << 8);
+  if (len > kMaxText || start + 2 + len > bytes_.size()) return std::nullopt;
+  return fromCp1252(std::string_view(bytes_).substr(start + 2, len));
+}
+
+bool RecordWriter::write(std::size_t n, std::string_view utf8) {
+  if (n == 0) return false;
+  auto text = toCp1252(utf8);
+  if (!text || text->size() > kMaxText) return false;
+  const std::size_t start = (n - 1) * kRecordSize;
+  if (bytes_.size() < start + kRecordSize) bytes_.resize(start + kRecordSize, '\0');
+  bytes_[start] = static_cast<char>(text->size() & 0xFF);
+  bytes_[start + 1] = static_cast<char>(text->size() >> 8);
+  std::fill(bytes_.begin() + static_cast<std::ptrdiff_t>(start + 2),
+            bytes_.begin() + static_cast<std::ptrdiff_t>(start + kRecordSize), '\0');
+  std::copy(text->begin(), text->end(), bytes_.begin() + static_cast<std::ptrdiff_t>(start + 2));
+  lastEnd_ = std::max(lastEnd_, start + 2 + text->size());
+  return true;
+}
+
+void RecordWriter::trimLast() {
+  if (lastEnd_ < bytes_.size()) bytes_.resize(lastEnd_);
+}
+
+bool writeFile(const std::string& path, const std::string& bytes) {
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(path.c_str(), "wb"), &std::fclose);
+  if (!f) return false;
+  if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), f.get()) != bytes.size()) return false;
+  if (std::fflush(f.get()) != 0) return false;
+  return std::fclose(f.release()) == 0;
+}
+
+std::optional<std::string> readRecord(const std::string& path, std::size_t n) {
+  RecordReader r;
+  if (!r.load(path)) return std::nullopt;
+  return r.read(n);
+}
+
+bool writeRecord(const std::string& path, std::size_t n, std::string_view utf8) {
+  if (n == 0) return false;
+  auto text = toCp1252(utf8);
+  if (!text || text->size() > kMaxText) return false;
+  std::string rec(kRecordSize, '\0');
+  rec[0] = static_cast<char>(text->size() & 0xFF);
+  rec[1] = static_cast<char>(text->size() >> 8);
+  std::copy(text->begin(), text->end(), rec.begin() + 2);
+  // Open read-write, creating the file when missing; the other records stay.
+  std::FILE* f = std::fopen(path.c_str(), "r+b");
+  if (!f) f = std::fopen(path.c_str(), "w+b");
+  if (!f) return false;
+  bool ok = std::fseek(f, static_cast<long>((n - 1) * kRecordSize), SEEK_SET) == 0 &&
+            std::fwrite(rec.data(), 1, rec.size(), f) == rec.size();
+  ok = std::fclose(f) == 0 && ok;
+  return ok;
+}
+
+}  // namespace velmira::records

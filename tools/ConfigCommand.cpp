@@ -1,0 +1,227 @@
+// velmira-outil config: builds a configuration file from settings.
+#include <algorithm>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "files/ConfigFile.h"
+#include "model/EntryRules.h"
+#include "model/Knob.h"
+#include "model/Workbench.h"
+#include "platform/core/NumberText.h"
+#include "table/Table.h"
+#include "tools/Commands.h"
+#include "tools/StreamMessages.h"
+
+namespace velmira::tools {
+
+namespace {
+
+// A whole text read as a number ("." or "," as separator); nullopt otherwise.
+std::optional<double> wholeNumber(std::string text) {
+  text = num::trim(text);
+  std::replace(text.begin(), text.end(), ',', '.');
+  if (text.empty()) return std::nullopt;
+  const auto r = num::leading(text);
+  if (r.overflow || r.length != text.size()) return std::nullopt;
+  return r.value;
+}
+
+std::optional<int> wholeInteger(const std::string& text, int lo, int hi) {
+  auto v = wholeNumber(text);
+  if (!v || *v != static_cast<int>(*v) || *v < lo || *v > hi) return std::nullopt;
+  return static_cast<int>(*v);
+}
+
+// The key number after a prefix: "amplitude2" -> 2 within 1..max.
+std::optional<int> suffixNumber(const std::string& key, const std::string& prefix, int max) {
+  if (key.size() != prefix.size() + 1 || key.compare(0, prefix.size(), prefix) != 0) return std::nullopt;
+  const int n = key.back() - '0';
+  return n >= 1 && n <= max ? std::optional<int>(n) : std::nullopt;
+}
+
+// Types a text into an entry field through its key filter, then leaves it.
+void typeEntry(model::Workbench& wb, int field, const std::string& typed, MessageService& messages) {
+  std::string text;
+  for (char ch : typed) {
+    const auto k = model::filterEntryKey(static_cast<unsigned char>(ch));
+    if (k.action == model::KeyAction::Insert) text += k.ch;
+  }
+  wb.setEntryText(field, text);
+  model::validateEntry(wb, field, messages);
+}
+
+struct Settings {
+  model::Workbench& wb;
+  table::Table& table;
+  MessageService& messages;
+  std::ostream& err;
+
+  bool invalid(const std::string& key, const std::string& value, const std::string& why) {
+    err << "velmira-outil config : valeur non valide pour " << key << " : \xC2\xAB " << value << " \xC2\xBB ("
+        << why << ")\n";
+    return false;
+  }
+
+  bool apply(const std::string& key, const std::string& value) {
+    static const std::pair<const char*, int> kEntryKeys[] = {{"c1", model::C1}, {"c2", model::C2},
+                                                             {"L", model::DistanceL}, {"S", model::AreaS},
+                                                             {"V1", model::V1}, {"V2", model::V2}};
+    for (auto [name, field] : kEntryKeys) {
+      if (key == name) {
+        typeEntry(wb, field, value, messages);
+        return true;
+      }
+    }
+    if (auto b = suffixNumber(key, "solute", 2)) {
+      auto k = wholeInteger(value, 1, model::kSoluteCount);
+      if (!k) return invalid(key, value, "un num\xC3\xA9ro de solut\xC3\xA9 de 1 \xC3\xA0 21");
+      wb.setSoluteTag(*b - 1, num::format(*k, "0"));
+      wb.majaff();
+      return true;
+    }
+    for (const char* prefix : {"amplitude", "frequence"}) {
+      if (auto b = suffixNumber(key, prefix, 3)) {
+        auto v = wholeNumber(value);
+        if (!v || *v < 0 || *v > model::kKnobMax)
+          return invalid(key, value, "une valeur de bouton de 0 \xC3\xA0 0.6");
+        const int knob = 2 * (*b - 1) + (prefix[0] == 'f' ? 1 : 0);
+        wb.setKnobTag(knob, num::plain(*v));
+        wb.majvolt();
+        return true;
+      }
+    }
+    if (auto b = suffixNumber(key, "conductimetre", 3)) {
+      auto j = wholeInteger(value, 0, 5);
+      if (!j) return invalid(key, value, "une position de 0 \xC3\xA0 5");
+      wb.setOption6(6 * (*b - 1) + *j, true);
+      wb.majaff();
+      return true;
+    }
+    if (auto b = suffixNumber(key, "amperemetre", 3)) {
+      auto j = wholeInteger(value, 0, 3);
+      if (!j) return invalid(key, value, "un calibre de 0 \xC3\xA0 3");
+      wb.setOption5(4 * (*b - 1) + *j, true);
+      wb.majaff();
+      return true;
+    }
+    if (auto b = suffixNumber(key, "voltmetre", 3)) {
+      auto j = wholeInteger(value, 0, 3);
+      if (!j) return invalid(key, value, "un calibre de 0 \xC3\xA0 3");
+      wb.setOption4(4 * (*b - 1) + *j, true);
+      wb.majvolt();
+      return true;
+    }
+    if (key == "montage") {
+      if (value == "gbf") wb.setOption2(true);
+      else if (value == "conductimetre") wb.setOption3(true);
+      else return invalid(key, value, "gbf ou conductimetre");
+      return true;
+    }
+    if (key == "masque") {
+      if (std::find(table::kMasks.begin(), table::kMasks.end(), value) == table::kMasks.end())
+        return invalid(key, value,
+                       "un des formats ########0.00, ########0.000, (vide), 0.00E+00, 0.000E+00");
+      table.masque = value;
+      table.reformate();
+      return true;
+    }
+    if (auto c = suffixNumber(key, "saisie", 5)) {
+      auto code = wholeInteger(value, 1, 5);
+      if (!code) return invalid(key, value, "un code de 1 \xC3\xA0 5");
+      table.saisieauto[*c] = static_cast<std::int16_t>(*code);
+      return true;
+    }
+    if (key == "lignes") {
+      auto n = wholeInteger(value, 1, table::kMaxRows - 1);
+      if (!n) return invalid(key, value, "un nombre de lignes de 1 \xC3\xA0 100");
+      table.setRows(*n + 1);
+      return true;
+    }
+    if (auto c = suffixNumber(key, "formule", 5)) {
+      table.formules[*c - 1] = value;
+      return true;
+    }
+    if (key.rfind("cellule(", 0) == 0 && key.back() == ')') {
+      const std::string inside = key.substr(8, key.size() - 9);
+      const auto comma = inside.find(',');
+      std::optional<int> row, col;
+      if (comma != std::string::npos) {
+        row = wholeInteger(inside.substr(0, comma), 0, table::kMaxRows - 1);
+        col = wholeInteger(inside.substr(comma + 1), 1, table::kCols);
+      }
+      if (!row || !col) {
+        err << "velmira-outil config : cl\xC3\xA9 non valide \xC2\xAB " << key
+            << " \xC2\xBB (cellule(LIGNE,COLONNE), ligne 0 \xC3\xA0 100, colonne 1 \xC3\xA0 5)\n";
+        return false;
+      }
+      if (*row >= table.rows())
+        return invalid(key, value, "le tableau n'a que " + num::trim(num::plain(table.rows() - 1)) +
+                                       " lignes : r\xC3\xA9gler lignes d'abord");
+      std::string text = value;
+      if (*row > 0) {
+        // A data cell holds what the cell check makes of the typed number.
+        std::replace(text.begin(), text.end(), '.', ',');
+        text = table::Table::checkedText(text, table.masque);
+        if (text.empty() && !num::trim(value).empty()) return invalid(key, value, "un nombre");
+      }
+      table.setCell(*row, *col - 1, text);
+      return true;
+    }
+    err << "velmira-outil config : cl\xC3\xA9 inconnue \xC2\xAB " << key << " \xC2\xBB (voir --help)\n";
+    return false;
+  }
+};
+
+}  // namespace
+
+int commandeConfig(const Args& args, std::ostream& out, std::ostream& err) {
+  std::optional<std::string> input, output;
+  std::vector<std::pair<std::string, std::string>> settings;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--set" || a == "-o") {
+      if (i + 1 >= args.size()) {
+        err << "velmira-outil config : " << a << " attend une valeur\n";
+        return 2;
+      }
+      const std::string& v = args[++i];
+      if (a == "-o") {
+        output = v;
+        continue;
+      }
+      const auto eq = v.find('=');
+      if (eq == std::string::npos || eq == 0) {
+        err << "velmira-outil config : r\xC3\xA9glage sans CLE=VALEUR : \xC2\xAB " << v << " \xC2\xBB\n";
+        return 2;
+      }
+      settings.emplace_back(v.substr(0, eq), v.substr(eq + 1));
+    } else if (!a.empty() && a[0] == '-') {
+      err << "velmira-outil config : option inconnue \xC2\xAB " << a << " \xC2\xBB\n";
+      return 2;
+    } else if (!input) {
+      input = a;
+    } else {
+      err << "velmira-outil config : un seul fichier d'entr\xC3\xA9" "e\n";
+      return 2;
+    }
+  }
+
+  StreamMessages messages(err);
+  model::Workbench wb;
+  wb.startupDefaults();
+  table::Table table;
+  if (input && !files::chargeconfig(*input, wb, table, messages)) return 1;
+
+  Settings apply{wb, table, messages, err};
+  for (const auto& [key, value] : settings)
+    if (!apply.apply(key, value)) return 2;
+  wb.majvolt();
+
+  if (output) return files::ecritconfig(*output, wb, table, messages) ? 0 : 1;
+  const auto recs = files::configRecords(wb, table);
+  for (std::size_t n = 0; n < recs.size(); ++n) out << n + 1 << "\t" << recs[n] << "\n";
+  return 0;
+}
+
+}  // namespace velmira::tools
