@@ -65,6 +65,18 @@ Decimal decimalOf(double value, int significant) {
   if (!es.empty() && es[0] == '+') es.remove_prefix(1);
   std::from_chars(es.data(), es.data() + es.size(), exp);
   d.exponent = exp;
+  if (exp >= 308 && significant < 17) {
+    // Rounding up may pass the largest double; keep the text readable by
+    // cutting the 17-digit form instead.
+    double back = 0;
+    const std::string text = d.digits + "e" + std::to_string(exp - static_cast<int>(d.digits.size()) + 1);
+    if (std::from_chars(text.data(), text.data() + text.size(), back).ec != std::errc()) {
+      Decimal full = decimalOf(value, 17);
+      full.digits.resize(std::min(full.digits.size(), static_cast<std::size_t>(significant)));
+      stripTrailingZeros(full);
+      return full;
+    }
+  }
   stripTrailingZeros(d);
   return d;
 }
