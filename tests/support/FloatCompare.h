@@ -5,7 +5,7 @@
 #include <cstring>
 #include <limits>
 
-namespace velmira::testing {
+namespace velmira::test {
 
 inline std::int64_t ulpDistance(double a, double b) {
   if (a == b) return 0;
@@ -22,4 +22,4 @@ inline bool nearlyEqual(double a, double b, double relTol = 1e-12, double absTol
   return std::fabs(a - b) <= std::fmax(absTol, relTol * std::fmax(std::fabs(a), std::fabs(b)));
 }
 
-}  // namespace velmira::testing
+}  // namespace velmira::test

@@ -6,7 +6,7 @@
 
 #include "platform/core/Messages.h"
 
-namespace velmira::testing {
+namespace velmira::test {
 
 class RecordingMessages : public MessageService {
  public:
@@ -25,4 +25,4 @@ class RecordingMessages : public MessageService {
   const Message* last() const { return shown.empty() ? nullptr : &shown.back(); }
 };
 
-}  // namespace velmira::testing
+}  // namespace velmira::test

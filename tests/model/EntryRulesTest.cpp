@@ -1,0 +1,91 @@
+#include "model/EntryRules.h"
+
+#include <gtest/gtest.h>
+
+#include "RecordingMessages.h"
+#include "model/Workbench.h"
+
+using namespace velmira;
+using model::KeyAction;
+using model::Workbench;
+
+namespace {
+
+struct Entry : ::testing::Test {
+  Workbench wb;
+  test::RecordingMessages messages;
+  void SetUp() override { wb.startupDefaults(); }
+  std::string enter(int field, const std::string& text) {
+    wb.setEntryText(field, text);
+    model::validateEntry(wb, field, messages);
+    return wb.entryText(field);
+  }
+};
+
+}  // namespace
+
+TEST(EntryKeys, FilterAcceptsDigitsCommaMinusBackspaceOnly) {
+  for (char c = '0'; c <= '9'; ++c) {
+    auto k = model::filterEntryKey(c);
+    EXPECT_EQ(k.action, KeyAction::Insert);
+    EXPECT_EQ(k.ch, c);
+  }
+  EXPECT_EQ(model::filterEntryKey('.').ch, ',');
+  EXPECT_EQ(model::filterEntryKey(',').ch, ',');
+  EXPECT_EQ(model::filterEntryKey('-').ch, '-');
+  EXPECT_EQ(model::filterEntryKey(8).action, KeyAction::Insert);
+  EXPECT_EQ(model::filterEntryKey(13).action, KeyAction::Validate);
+  for (int k : std::initializer_list<int>{'a', 'E', 'e', '+', ' ', '/', 27, 9, 0xE9})
+    EXPECT_EQ(model::filterEntryKey(k).action, KeyAction::Discard) << k;
+}
+
+TEST_F(Entry, ConcentrationsDistanceAndAreaAreCorrectedSilently) {
+  EXPECT_EQ(enter(model::AreaS, "0,5"), "0,5");
+  EXPECT_EQ(enter(model::C1, ""), "0,000 01");
+  EXPECT_EQ(enter(model::C1, "1"), "0,1");
+  EXPECT_EQ(enter(model::C2, "-3"), "0,000 01");
+  EXPECT_EQ(enter(model::C2, "0,05"), "0,05");
+  EXPECT_EQ(enter(model::C1, "0,0123456789"), "0,012 345 7");
+  EXPECT_EQ(enter(model::DistanceL, "0"), "0,5");
+  EXPECT_EQ(enter(model::AreaS, "12"), "10,0");
+  EXPECT_EQ(enter(model::DistanceL, "abc"), "0,5");
+  EXPECT_EQ(enter(model::DistanceL, "2,,5"), "0,5");  // unreadable counts as 0
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(Entry, VolumesAreCorrectedWithMessages) {
+  EXPECT_EQ(enter(model::V1, "5"), "10,0");
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "Le volume minimum du m\xC3\xA9lange pour que la sonde soit immerg\xC3\xA9" "e est de 60 mL.");
+  EXPECT_EQ(messages.shown[0].title, "Volume corrig\xC3\xA9");
+  EXPECT_EQ(messages.shown[0].icon, Icon::Information);
+  EXPECT_EQ(enter(model::V1, "230"), "200,0");
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(messages.shown[1].text, "La contenance du b\xC3\xA9" "cher est de 250 mL.");
+  EXPECT_EQ(enter(model::V1, "10"), "10,0");
+  EXPECT_EQ(messages.shown.size(), 2u);
+  enter(model::V1, "50");
+  EXPECT_EQ(enter(model::V2, "250"), "200,0");  // V1 = 50 → at most 200
+  messages.shown.clear();
+  wb.setEntryText(model::V2, "250,0");
+  EXPECT_EQ(enter(model::V1, "20"), "0,0");
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "La contenance du b\xC3\xA9" "cher est de 250 mL.");
+  EXPECT_EQ(enter(model::V1, "12,345"), "0,0");
+}
+
+TEST_F(Entry, ValidationRecomputesTheReadings) {
+  enter(model::C1, "0,05");
+  EXPECT_NE(wb.afficheur(0), "298,0");
+  EXPECT_EQ(wb.afficheur(1), "298,0");
+  EXPECT_EQ(enter(model::V1, "62,456"), "62,46");
+}
+
+TEST_F(Entry, RewrittenEntriesReadBackToTheSameValue) {
+  for (const char* t : {"0,00001", "0,0123456", "0,1", "0,07", "0,5", "4,999", "9,5"}) {
+    for (int field : {model::C1, model::DistanceL, model::AreaS}) {
+      const std::string once = enter(field, t);
+      EXPECT_EQ(enter(field, once), once) << t;
+    }
+  }
+}

@@ -1,0 +1,61 @@
+#include "model/FlagFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/core/RecordFile.h"
+
+using namespace velmira;
+namespace fs = std::filesystem;
+
+namespace {
+struct FlagFile : ::testing::Test {
+  fs::path dir;
+  void SetUp() override {
+    dir = fs::temp_directory_path() / ("velmira-flag-" + std::to_string(::getpid()) + "-" +
+                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+  }
+  void TearDown() override { fs::remove_all(dir); }
+  std::string path() const { return model::flagFilePath(dir.string()); }
+};
+}  // namespace
+
+TEST_F(FlagFile, PathAddsTheSeparatorOnce) {
+  EXPECT_EQ(model::flagFilePath("/a/b"), "/a/b/TEMPQZ.TMP");
+  EXPECT_EQ(model::flagFilePath("/a/b/"), "/a/b/TEMPQZ.TMP");
+}
+
+TEST_F(FlagFile, MissingFileIsCreatedRunningThenStopped) {
+  model::markRunning(dir.string());
+  EXPECT_EQ(records::readRecord(path(), 2), "OUI");
+  model::markStopped(dir.string());
+  EXPECT_EQ(records::readRecord(path(), 2), "NON");
+}
+
+TEST_F(FlagFile, OtherRecordsOfTheLauncherAreKept) {
+  ASSERT_TRUE(records::writeRecord(path(), 1, "lanceur"));
+  ASSERT_TRUE(records::writeRecord(path(), 40, "fin"));
+  model::markRunning(dir.string());
+  EXPECT_EQ(records::readRecord(path(), 1), "lanceur");
+  EXPECT_EQ(records::readRecord(path(), 40), "fin");
+}
+
+TEST_F(FlagFile, ExerciseIsTakenOnceAndBlanksOpenNothing) {
+  ASSERT_TRUE(records::writeRecord(path(), 31, "  EXOS\\ex1.E24 "));
+  EXPECT_EQ(model::takeExercise(dir.string()), "EXOS\\ex1.E24");
+  EXPECT_EQ(records::readRecord(path(), 31), "");
+  EXPECT_EQ(model::takeExercise(dir.string()), "");
+  ASSERT_TRUE(records::writeRecord(path(), 31, "    "));
+  EXPECT_EQ(model::takeExercise(dir.string()), "");
+  EXPECT_EQ(records::readRecord(path(), 31), "");
+}
+
+TEST_F(FlagFile, FailuresAreSilent) {
+  const std::string nowhere = (dir / "missing" / "deeper").string();
+  model::markRunning(nowhere);
+  EXPECT_EQ(model::takeExercise(nowhere), "");
+  EXPECT_FALSE(fs::exists(model::flagFilePath(nowhere)));
+}
