@@ -1,0 +1,102 @@
+// evalue: the reduction loop, with the checking and counting passes.
+#include "expr/Evaluator.h"
+
+#include <string>
+
+#include "platform/core/NumberText.h"
+
+namespace velmira::expr {
+
+thread_local std::int16_t nbpar = 0;
+thread_local std::int16_t nbfonc = 0;
+thread_local std::int16_t nbop = 0;
+
+namespace {
+
+constexpr int kMaxCycles = 100;
+
+bool isOperator(char c) { return c == '+' || c == '-' || c == '*' || c == '/' || c == '^'; }
+
+bool isCode(const std::string& t, std::size_t k) {
+  static const char* const kCodes[] = {"SQR", "EXP", "LON", "LOG", "SIN",
+                                       "COS", "TAN", "ISI", "ICO", "ITA"};
+  for (const char* c : kCodes)
+    if (t[k] == c[0] && t[k + 1] == c[1] && t[k + 2] == c[2]) return true;
+  return false;
+}
+
+}  // namespace
+
+void verifie(const std::string& text, std::int16_t& err) {
+  std::size_t open = 0, close = 0;
+  for (char c : text) {
+    if (c == '(') ++open;
+    if (c == ')') ++close;
+  }
+  if (open != close) err = 2;
+  for (std::size_t k = 0; k + 2 < text.size(); ++k) {
+    const char c = text[k];
+    if ((c == '*' || c == '/' || c == '^') && text[k + 2] == ' ') err = 3;
+  }
+}
+
+void compte(const std::string& text) {
+  int par = 0, fonc = 0, op = 0;
+  const std::size_t n = text.size();
+  for (std::size_t k = 0; k < n; ++k) {
+    if (text[k] == '(') ++par;
+    if (k + 3 <= n) {
+      if (text[k] == ' ' && isOperator(text[k + 1]) && text[k + 2] == ' ') ++op;
+      if (isCode(text, k)) ++fonc;
+    }
+  }
+  // 16-bit counters, wrapping as the counts of very long texts do.
+  nbpar = static_cast<std::int16_t>(par);
+  nbfonc = static_cast<std::int16_t>(fonc);
+  nbop = static_cast<std::int16_t>(op);
+}
+
+namespace {
+
+void reduce(std::string& text, std::int16_t& err, std::int16_t angle) {
+  normalise(text);
+  verifie(text, err);
+  if (err != 0) return;
+  compte(text);
+  std::string saved;
+  for (int cycle = 1;; ++cycle) {
+    if (text == saved) normalise(text);
+    saved = text;
+    if (cycle > kMaxCycles) {
+      err = 1;
+      return;
+    }
+    // A pass abandoned on a fault leaves its step undone; the loop goes on
+    // and the cycle limit ends it.
+    if (nbfonc > 0) {
+      calcfonc(text, angle);
+      normalise(text);
+    }
+    if (nbpar > 0) calcpar(text, angle);
+    compte(text);
+    if (nbfonc >= 1 || nbpar >= 1) continue;
+    if (nbop > 0) calcop(text);
+    compte(text);
+    if (nbop < 1) break;
+  }
+  text = num::trim(text);
+  if (text.find(' ') != std::string::npos) err = 1;
+}
+
+}  // namespace
+
+void evalue(std::string& text, std::int16_t& err, std::int16_t angle) noexcept {
+  err = 0;
+  try {
+    reduce(text, err, angle);
+  } catch (...) {  // only an allocation failure can get here
+    err = 1;
+  }
+}
+
+}  // namespace velmira::expr
