@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <memory>
 
 namespace velmira::records {
@@ -96,10 +94,13 @@ std::string fromCp1252(std::string_view bytes) {
 }
 
 bool RecordReader::load(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return false;
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(path.c_str(), "rb"), &std::fclose);
+  if (!f) return false;
+  std::string bytes;
+  char buf[8192];
+  std::size_t n;
+  while ((n = std::fread(buf, 1, sizeof buf, f.get())) > 0) bytes.append(buf, n);
+  if (std::ferror(f.get())) return false;
   bytes_ = std::move(bytes);
   return true;
 }
