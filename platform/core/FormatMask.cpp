@@ -20,7 +20,10 @@
 //  - a negative value that does not round to zero starts with "-";
 //  - a mask without any digit placeholder before its exponent behaves as the
 //    empty mask (general number format), so that no number is lost to a
-//    mask that cannot show it.
+//    mask that cannot show it;
+//  - only the first ";" section is used, for every value, and a "," (the
+//    thousands separator, not in use) is ignored: a mask read from a file
+//    never moves digits around the decimal comma.
 #include "platform/core/NumberText.h"
 
 #include <algorithm>
@@ -170,6 +173,10 @@ Mask parseMask(std::string_view m) {
       if (end == std::string_view::npos) end = m.size();
       literal(std::string(m.substr(i + 1, end - i - 1)));
       i = end + 1;
+    } else if (c == ';') {
+      break;
+    } else if (c == ',') {
+      ++i;
     } else if (mask.scientific) {
       literal(std::string(1, c));
       ++i;

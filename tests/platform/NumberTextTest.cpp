@@ -181,6 +181,14 @@ TEST(FormatDecimals, LiteralsAfterTheLastPlaceholderAreAlwaysWritten) {
   EXPECT_EQ(fmt(2, "0\\#"), "2#");
 }
 
+TEST(FormatDecimals, CommaAndSectionsNeverMisplaceDigits) {
+  EXPECT_EQ(fmt(1.5, "0,00"), "002");
+  EXPECT_EQ(fmt(1234.5, "#,##0.00"), "1234,50");
+  EXPECT_EQ(fmt(-1.5, "0.00;(0.00)"), "-1,50");
+  EXPECT_EQ(fmt(1.5, "0.00;;"), "1,50");
+  EXPECT_EQ(fmt(1.5, ";0.00"), "1,5");  // empty first section: general format
+}
+
 TEST(FormatDecimals, NoIntegerPlaceholder) {
   EXPECT_EQ(fmt(12.5, ".00"), "12,50");
   EXPECT_EQ(fmt(0.5, ".00"), ",50");
