@@ -221,6 +221,20 @@ TEST(FormatScientific, TableMasks) {
   EXPECT_EQ(num::formatSingle(5.0f, "0.00E+00"), "5,00E+00");
 }
 
+TEST(FormatScientific, FormatDialogExamplesThroughSinglePrecision) {
+  struct Case {
+    const char* mask;
+    const char* negative;
+    const char* small;
+  } cases[] = {{"########0.00", "-32135,35", "0,03"},   {"########0.000", "-32135,350", "0,026"},
+               {"", "-32135,35", "0,0258"},            {"0.00E+00", "-3,21E+04", "2,58E-02"},
+               {"0.000E+00", "-3,214E+04", "2,580E-02"}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(num::formatSingle(-32135.35f, c.mask), c.negative) << c.mask;
+    EXPECT_EQ(num::formatSingle(0.0258f, c.mask), c.small) << c.mask;
+  }
+}
+
 TEST(FormatScientific, CarryIntoTheExponent) {
   EXPECT_EQ(fmt(9.996, "0.00E+00"), "1,00E+01");
   EXPECT_EQ(fmt(9.995, "0.00E+00"), "1,00E+01");
