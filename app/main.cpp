@@ -1,9 +1,16 @@
 #include <QApplication>
-#include <QLabel>
+#include <QCoreApplication>
+
+#include "platform/qt/QtMessageService.h"
+#include "platform/qt/Translations.h"
+#include "ui/MainWindow.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QLabel w("Velmira");
-  w.show();
+  velmira::qtp::installFrenchTranslations(app);
+  velmira::qtp::QtMessageService messages;
+  velmira::ui::MainWindow window(messages, QCoreApplication::applicationDirPath());
+  messages.setParent(&window);
+  window.show();
   return app.exec();
 }

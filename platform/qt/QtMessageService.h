@@ -1,0 +1,22 @@
+#pragma once
+// The message seam on Qt: a modal message box per message.
+#include <QPointer>
+#include <QWidget>
+
+#include "platform/core/Messages.h"
+
+namespace velmira::qtp {
+
+class QtMessageService : public MessageService {
+ public:
+  explicit QtMessageService(QWidget* parent = nullptr) : parent_(parent) {}
+  // The window the boxes are centred on (none: the screen).
+  void setParent(QWidget* parent) { parent_ = parent; }
+
+  Answer show(const Message& message) override;
+
+ private:
+  QPointer<QWidget> parent_;
+};
+
+}  // namespace velmira::qtp

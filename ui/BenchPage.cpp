@@ -1,0 +1,27 @@
+#include "ui/BenchPage.h"
+
+#include "ui/Colours.h"
+
+namespace velmira::ui {
+
+BenchPage::BenchPage(int bench, QWidget* parent) : SurfaceWidget(parent), bench_(bench) {
+  setMouseTracking(true);
+  surface().setBackColor(kPageBackground);
+}
+
+void BenchPage::repaintTexts() {
+  paintHandler();
+  update();
+}
+
+void BenchPage::paintHandler() {
+  if (!handler_) return;
+  qtp::Surface& s = surface();
+  const bool persistent = s.persistent();
+  s.setPersistent(false);
+  s.beginTransient();
+  handler_(s);
+  s.setPersistent(persistent);
+}
+
+}  // namespace velmira::ui

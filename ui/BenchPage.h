@@ -1,0 +1,31 @@
+#pragma once
+// A bench page (`Picture3`, `Picture1`, `Frame2`): a picture surface holding
+// the bench picture as its background, the page's texts drawn over it by its
+// paint handler on every repaint, and the live controls as children.
+#include <functional>
+
+#include "ui/SurfaceWidget.h"
+
+namespace velmira::ui {
+
+class BenchPage : public SurfaceWidget {
+  Q_OBJECT
+ public:
+  explicit BenchPage(int bench, QWidget* parent = nullptr);
+  int bench() const { return bench_; }
+
+  // The page's paint handler: draws on the surface with persistent drawing
+  // off and places the entry controls next to their texts.
+  void setPaintHandler(std::function<void(qtp::Surface&)> handler) { handler_ = std::move(handler); }
+  // Rebuilds the texts now (as a repaint does) and schedules the repaint.
+  void repaintTexts();
+
+ protected:
+  void paintHandler() override;
+
+ private:
+  int bench_;
+  std::function<void(qtp::Surface&)> handler_;
+};
+
+}  // namespace velmira::ui

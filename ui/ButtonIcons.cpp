@@ -1,0 +1,158 @@
+#include "ui/ButtonIcons.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+namespace velmira::ui {
+
+namespace {
+
+const QColor kOutline(60, 60, 70);
+
+void drawOpen(QPainter& p) {
+  // A folder, its flap opening.
+  p.setPen(QPen(kOutline, 1));
+  p.setBrush(QColor(235, 190, 80));
+  p.drawRect(QRectF(1.5, 4.5, 13, 10));
+  p.drawRect(QRectF(1.5, 3, 5, 1.5));
+  QPainterPath flap;
+  flap.moveTo(4, 8.5);
+  flap.lineTo(17, 8.5);
+  flap.lineTo(14.5, 14.5);
+  flap.lineTo(1.5, 14.5);
+  flap.closeSubpath();
+  p.setBrush(QColor(250, 215, 120));
+  p.drawPath(flap);
+}
+
+void drawSave(QPainter& p) {
+  // A diskette: body, shutter and label.
+  p.setPen(QPen(kOutline, 1));
+  p.setBrush(QColor(60, 90, 170));
+  p.drawRect(QRectF(2.5, 2.5, 13, 13));
+  p.setBrush(QColor(200, 200, 210));
+  p.drawRect(QRectF(5.5, 2.5, 7, 4.5));
+  p.setBrush(QColor(40, 60, 120));
+  p.drawRect(QRectF(9.5, 3.5, 2, 2.5));
+  p.setBrush(Qt::white);
+  p.drawRect(QRectF(4.5, 9.5, 9, 6));
+  p.setPen(QPen(QColor(150, 150, 160), 1));
+  p.drawLine(QPointF(6, 11.5), QPointF(12, 11.5));
+  p.drawLine(QPointF(6, 13.5), QPointF(12, 13.5));
+}
+
+void sheet(QPainter& p, const QRectF& r) {
+  p.setBrush(Qt::white);
+  p.drawRect(r);
+  p.setPen(QPen(QColor(150, 150, 160), 1));
+  for (double y = r.top() + 3; y < r.bottom() - 1; y += 2.5)
+    p.drawLine(QPointF(r.left() + 2, y), QPointF(r.right() - 2, y));
+  p.setPen(QPen(kOutline, 1));
+}
+
+void drawCopy(QPainter& p) {
+  // Two overlapping sheets.
+  p.setPen(QPen(kOutline, 1));
+  sheet(p, QRectF(1.5, 1.5, 9, 11));
+  sheet(p, QRectF(7.5, 5.5, 9, 11));
+}
+
+void drawPrint(QPainter& p) {
+  // A printer with a sheet coming out.
+  p.setPen(QPen(kOutline, 1));
+  p.setBrush(Qt::white);
+  p.drawRect(QRectF(5.5, 1.5, 7, 5));
+  p.setBrush(QColor(170, 170, 180));
+  p.drawRect(QRectF(1.5, 6.5, 15, 7));
+  p.setBrush(QColor(90, 200, 90));
+  p.drawEllipse(QRectF(13, 8, 2, 2));
+  p.setBrush(Qt::white);
+  p.drawRect(QRectF(4.5, 11.5, 9, 5));
+}
+
+void drawTable(QPainter& p) {
+  // A grid with a title row.
+  p.setPen(QPen(kOutline, 1));
+  p.setBrush(Qt::white);
+  p.drawRect(QRectF(1.5, 2.5, 15, 13));
+  p.fillRect(QRectF(2, 3, 14, 3), QColor(0, 0, 128));
+  for (double y : {6.5, 9.5, 12.5}) p.drawLine(QPointF(1.5, y), QPointF(16.5, y));
+  for (double x : {6.5, 11.5}) p.drawLine(QPointF(x, 2.5), QPointF(x, 15.5));
+}
+
+void drawCalculator(QPainter& p) {
+  // Body, screen and a keypad.
+  p.setPen(QPen(kOutline, 1));
+  p.setBrush(QColor(120, 120, 135));
+  p.drawRoundedRect(QRectF(3.5, 1.5, 11, 15), 1.5, 1.5);
+  p.setBrush(QColor(190, 230, 190));
+  p.drawRect(QRectF(5.5, 3.5, 7, 3));
+  p.setPen(Qt::NoPen);
+  p.setBrush(Qt::white);
+  for (int r = 0; r < 3; ++r)
+    for (int c = 0; c < 3; ++c) p.drawRect(QRectF(5.5 + c * 2.5, 8 + r * 2.5, 1.6, 1.6));
+}
+
+void drawHelp(QPainter& p) {
+  // A question mark in a blue disc.
+  p.setPen(QPen(QColor(20, 50, 140), 1));
+  p.setBrush(QColor(60, 110, 220));
+  p.drawEllipse(QRectF(1.5, 1.5, 15, 15));
+  QPen mark(Qt::white, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+  p.setPen(mark);
+  p.setBrush(Qt::NoBrush);
+  QPainterPath q;
+  q.moveTo(6.5, 7);
+  q.cubicTo(6.5, 3.8, 11.5, 3.8, 11.5, 7);
+  q.cubicTo(11.5, 9, 9, 9, 9, 11);
+  p.drawPath(q);
+  p.setPen(Qt::NoPen);
+  p.setBrush(Qt::white);
+  p.drawEllipse(QRectF(8, 12.5, 2, 2));
+}
+
+void drawClose(QPainter& p) {
+  // An open door and an arrow leaving through it.
+  p.setPen(QPen(kOutline, 1));
+  p.setBrush(QColor(150, 100, 60));
+  p.drawRect(QRectF(2.5, 1.5, 8, 15));
+  p.setBrush(QColor(235, 235, 225));
+  p.drawRect(QRectF(4.5, 3.5, 4, 11));
+  QPen arrow(QColor(200, 30, 30), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+  p.setPen(arrow);
+  p.drawLine(QPointF(8, 9), QPointF(16, 9));
+  p.drawLine(QPointF(13, 6), QPointF(16, 9));
+  p.drawLine(QPointF(13, 12), QPointF(16, 9));
+}
+
+}  // namespace
+
+QImage commandPicture(CommandPicture which, double devicePixelRatio) {
+  const int px = static_cast<int>(kCommandPictureSize * devicePixelRatio + 0.5);
+  QImage img(px, px, QImage::Format_ARGB32_Premultiplied);
+  img.setDevicePixelRatio(devicePixelRatio);
+  img.fill(Qt::transparent);
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  switch (which) {
+    case CommandPicture::Open: drawOpen(p); break;
+    case CommandPicture::Save: drawSave(p); break;
+    case CommandPicture::Copy: drawCopy(p); break;
+    case CommandPicture::Print: drawPrint(p); break;
+    case CommandPicture::Table: drawTable(p); break;
+    case CommandPicture::Calculator: drawCalculator(p); break;
+    case CommandPicture::Help: drawHelp(p); break;
+    case CommandPicture::Close: drawClose(p); break;
+  }
+  return img;
+}
+
+QIcon commandIcon(CommandPicture which) {
+  QIcon icon;
+  for (double dpr : {1.0, 2.0}) icon.addPixmap(QPixmap::fromImage(commandPicture(which, dpr)));
+  return icon;
+}
+
+}  // namespace velmira::ui

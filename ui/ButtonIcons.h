@@ -1,0 +1,15 @@
+#pragma once
+// The pictures of the eight command buttons, drawn as vector shapes.
+#include <QIcon>
+
+namespace velmira::ui {
+
+enum class CommandPicture { Open, Save, Copy, Print, Table, Calculator, Help, Close };
+
+inline constexpr int kCommandPictureSize = 18;
+
+QIcon commandIcon(CommandPicture which);
+// One rendering of a picture (logical size × devicePixelRatio pixels).
+QImage commandPicture(CommandPicture which, double devicePixelRatio = 1.0);
+
+}  // namespace velmira::ui

@@ -1,0 +1,42 @@
+#include "ui/CalibreFrame.h"
+
+#include "platform/qt/Fonts.h"
+
+namespace velmira::ui {
+
+QString voltmeterCalibre(int j) {
+  static const char* const captions[] = {"20 V", "2 V", "200 mV", "20 mV"};
+  return j >= 0 && j < 4 ? QString::fromUtf8(captions[j]) : QString();
+}
+
+QString ammeterCalibre(int j) {
+  static const char* const captions[] = {"2 A", "200 mA", "20 mA", "2 mA"};
+  return j >= 0 && j < 4 ? QString::fromUtf8(captions[j]) : QString();
+}
+
+CalibreFrame::CalibreFrame(Meter meter, int first, QWidget* parent)
+    : QFrame(parent), meter_(meter), first_(first) {
+  setFrameStyle(QFrame::NoFrame);
+  setAutoFillBackground(true);
+  resize(65, 49);
+  const QFont font = qtp::mapFont(QStringLiteral("Times New Roman"), 8.25);
+  for (int j = 0; j < 4; ++j) {
+    auto* b = new QRadioButton(meter == Meter::Voltmeter ? voltmeterCalibre(j) : ammeterCalibre(j), this);
+    b->setFont(font);
+    b->setGeometry(0, 12 * j, 65, 13);
+    b->setAutoExclusive(false);  // the workbench decides which one is selected
+    b->setMouseTracking(true);
+    b->setFocusPolicy(Qt::TabFocus);
+    connect(b, &QRadioButton::clicked, this, [this, j] { emit optionClicked(first_ + j); });
+    buttons_[j] = b;
+  }
+}
+
+void CalibreFrame::setBackground(const QColor& c) {
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, c);
+  pal.setColor(QPalette::Button, c);
+  setPalette(pal);
+}
+
+}  // namespace velmira::ui

@@ -1,0 +1,79 @@
+#include "ui/CellOptionsFrame.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <QRadioButton>
+
+#include "platform/qt/Fonts.h"
+#include "ui/Colours.h"
+#include "ui/EntryField.h"
+#include "ui/bench/CellDiagram.h"
+
+namespace velmira::ui {
+
+namespace {
+
+QLabel* textLabel(const QString& text, const QRect& r, QWidget* parent) {
+  auto* l = new QLabel(text, parent);
+  l->setTextFormat(Qt::PlainText);
+  l->setWordWrap(true);
+  l->setFont(qtp::mapFont(QStringLiteral("Arial"), 8.25));
+  l->setGeometry(r);
+  return l;
+}
+
+}  // namespace
+
+CellOptionsFrame::CellOptionsFrame(QWidget* parent) : QFrame(parent) {
+  setObjectName(QStringLiteral("Frame1"));
+  setFrameStyle(QFrame::Box | QFrame::Plain);
+  setAutoFillBackground(true);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, kPageBackground);
+  pal.setColor(QPalette::WindowText, Qt::black);
+  setPalette(pal);
+  resize(361, 223);
+  setMouseTracking(true);
+
+  label1_ = new QLabel(QStringLiteral(" Options pour les mesures"), this);
+  label1_->setTextFormat(Qt::PlainText);
+  label1_->setFont(qtp::mapFont(QStringLiteral("Arial"), 8.25, true));
+  label1_->setAutoFillBackground(true);
+  QPalette tp = label1_->palette();
+  tp.setColor(QPalette::Window, kDarkBlue);
+  tp.setColor(QPalette::WindowText, Qt::white);
+  label1_->setPalette(tp);
+  label1_->setGeometry(0, 0, 361, 18);
+
+  const double dpr = parent ? parent->devicePixelRatioF() : 1.0;
+  image1_ = new QLabel(this);
+  image1_->setPixmap(QPixmap::fromImage(cellDiagram(kCellDiagramSize, dpr)));
+  image1_->setGeometry(QRect(QPoint(6, 26), kCellDiagramSize));
+  image1_->setMouseTracking(true);
+
+  const int x = 168, w = 188;
+  const QFont entryFont = qtp::mapFont(QStringLiteral("Arial"), 9.75);
+  textLabel(QStringLiteral("Distance entre les électrodes (0,5 cm à 5 cm) :"), QRect(x, 26, w, 30), this);
+  text2_ = new EntryField(2, this);
+  text2_->setFont(entryFont);
+  text2_->setGeometry(x, 58, 65, 21);
+  textLabel(QStringLiteral("cm"), QRect(x + 70, 61, 40, 16), this);
+  textLabel(QStringLiteral("Aire des électrodes (0,5 cm² à 10 cm²) :"), QRect(x, 90, w, 30), this);
+  text3_ = new EntryField(3, this);
+  text3_->setFont(entryFont);
+  text3_->setGeometry(x, 122, 65, 21);
+  textLabel(QStringLiteral("cm²"), QRect(x + 70, 125, 40, 16), this);
+
+  const QFont optionFont = qtp::mapFont(QStringLiteral("Arial"), 8.25);
+  option3_ = new QRadioButton(QStringLiteral("Montage avec un conductimètre"), this);
+  option2_ = new QRadioButton(QStringLiteral("Montage avec un G.B.F, un voltmètre et un ampèremètre"), this);
+  option3_->setGeometry(10, 162, 345, 20);
+  option2_->setGeometry(10, 186, 345, 20);
+  for (QRadioButton* o : {option3_, option2_}) {
+    o->setFont(optionFont);
+    o->setAutoExclusive(false);  // the workbench decides which one is selected
+    o->setMouseTracking(true);
+  }
+}
+
+}  // namespace velmira::ui

@@ -1,0 +1,66 @@
+#include "ui/CommandButtons.h"
+
+#include "platform/qt/Fonts.h"
+#include "ui/ButtonIcons.h"
+
+namespace velmira::ui {
+
+namespace {
+
+const CommandInfo kInfo[kCommandCount] = {
+    {"Command2", "&Ouvrir", "Retrouver une configuration",
+     "Pour retrouver une situation enregistrée et le tableau de valeurs", 0, 97},
+    {"Command11", "&Enregistrer", "Enregistrer la configuration actuelle",
+     "Enregistrer les paramètres en cours et le tableau de valeurs", 96, 105},
+    {"Command4", "Co&pier", "Placer l'image dans le presse-papiers",
+     "Copier pour placer l'image dans le presse- papiers puis coller depuis Word, Paint...", 200, 97},
+    {"Command10", "&Imprimer", "Imprimer l'image", "Configurer l'imprimante et imprimer l'image", 296, 105},
+    {"Check1", "&Tableau", "Afficher / cacher le tableau", "Pour afficher ou cacher le tableau de valeurs", 400,
+     105},
+    {"Command8", "&Calculatrice", "Machine à calculer", "Afficher la machine à calculer", 504, 105},
+    {"Command7", "&Aide", "Aide pour utiliser cette application",
+     "Si vous rencontrez une difficulté avec cette application", 608, 97},
+    {"Command1", "&Fermer", "Quitter cette application",
+     "Pour retrouver le module principal et quitter cette application", 704, 97},
+};
+
+const CommandPicture kPictures[kCommandCount] = {
+    CommandPicture::Open,  CommandPicture::Save,       CommandPicture::Copy, CommandPicture::Print,
+    CommandPicture::Table, CommandPicture::Calculator, CommandPicture::Help, CommandPicture::Close,
+};
+
+}  // namespace
+
+const CommandInfo& commandInfo(Command c) { return kInfo[static_cast<int>(c)]; }
+
+CommandButtons::CommandButtons(QWidget* parent) {
+  const QFont font = qtp::mapFont(QStringLiteral("Arial"), 8.25);
+  for (int i = 0; i < kCommandCount; ++i) {
+    const CommandInfo& info = kInfo[i];
+    auto* b = new QToolButton(parent);
+    b->setObjectName(QString::fromUtf8(info.name));
+    b->setText(QString::fromUtf8(info.caption));
+    b->setToolTip(QString::fromUtf8(info.tooltip));
+    b->setIcon(commandIcon(kPictures[i]));
+    b->setIconSize(QSize(kCommandPictureSize, kCommandPictureSize));
+    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    b->setFont(font);
+    b->setGeometry(info.left, 0, info.width, 41);
+    b->setMouseTracking(true);
+    b->setFocusPolicy(Qt::StrongFocus);
+    if (static_cast<Command>(i) == Command::Check1) b->setCheckable(true);
+    buttons_[i] = b;
+  }
+}
+
+bool CommandButtons::commandOf(const QObject* o, Command* c) const {
+  for (int i = 0; i < kCommandCount; ++i) {
+    if (buttons_[i] == o) {
+      *c = static_cast<Command>(i);
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace velmira::ui

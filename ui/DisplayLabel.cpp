@@ -1,0 +1,31 @@
+#include "ui/DisplayLabel.h"
+
+#include "platform/qt/Fonts.h"
+#include "ui/Colours.h"
+
+namespace velmira::ui {
+
+DisplayLabel::DisplayLabel(Kind kind, QWidget* parent) : QLabel(parent), kind_(kind) {
+  setTextFormat(Qt::PlainText);
+  setFont(qtp::mapFont(QStringLiteral("Arial"), 8.25, true));
+  setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  setAutoFillBackground(true);
+  QPalette pal = palette();
+  if (kind == Kind::Meter) {
+    pal.setColor(QPalette::Window, kPageBackground);
+    pal.setColor(QPalette::WindowText, Qt::black);
+    resize(65, 17);
+  } else {
+    pal.setColor(QPalette::Window, Qt::black);
+    pal.setColor(QPalette::WindowText, QColor(0, 255, 0));
+    resize(89, 17);
+  }
+  setPalette(pal);
+}
+
+void DisplayLabel::setDisplay(const std::string& text) {
+  const QString t = QString::fromStdString(text);
+  if (t != this->text()) setText(t);
+}
+
+}  // namespace velmira::ui

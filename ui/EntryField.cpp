@@ -1,0 +1,58 @@
+#include "ui/EntryField.h"
+
+#include <QKeyEvent>
+
+#include "model/EntryRules.h"
+
+namespace velmira::ui {
+
+EntryField::EntryField(int index, QWidget* parent) : QLineEdit(parent), index_(index) {}
+
+int EntryField::keyCode(const QKeyEvent& event) {
+  const int key = event.key();
+  if (key == Qt::Key_Backspace) return model::kKeyBackspace;
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) return model::kKeyEnter;
+  if (event.modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) return -1;
+  const QString text = event.text();
+  if (text.size() != 1) return -1;
+  const QChar c = text.at(0);
+  if (c.unicode() < 32 || c.unicode() == 127) return -1;  // Tab, Escape, Delete...
+  return c.unicode();
+}
+
+void EntryField::keyPressEvent(QKeyEvent* event) {
+  const int code = keyCode(*event);
+  if (code < 0) {
+    QLineEdit::keyPressEvent(event);
+    return;
+  }
+  // Characters beyond 7-bit ASCII are letters or signs the filter refuses.
+  const model::KeyOutcome outcome =
+      code < 128 ? model::filterEntryKey(code) : model::KeyOutcome{model::KeyAction::Discard};
+  switch (outcome.action) {
+    case model::KeyAction::Insert:
+      if (outcome.ch == model::kKeyBackspace) {
+        backspace();
+      } else {
+        insert(QString(QChar(outcome.ch)));
+      }
+      break;
+    case model::KeyAction::Validate:
+      emit validationRequested(index_);
+      break;
+    case model::KeyAction::Discard:
+      break;
+  }
+  event->accept();
+}
+
+void EntryField::focusOutEvent(QFocusEvent* event) {
+  QLineEdit::focusOutEvent(event);
+  // A message box, a menu or another application taking the focus is not
+  // a move to another control of the window.
+  const Qt::FocusReason r = event->reason();
+  if (r == Qt::ActiveWindowFocusReason || r == Qt::PopupFocusReason) return;
+  emit validationRequested(index_);
+}
+
+}  // namespace velmira::ui

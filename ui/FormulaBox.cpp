@@ -1,0 +1,44 @@
+#include "ui/FormulaBox.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "ui/bench/SoluteList.h"
+#include "ui/bench/SolutionPanels.h"
+
+namespace velmira::ui {
+
+FormulaBox::FormulaBox(int index, QWidget* parent) : SurfaceWidget(parent), index_(index) {
+  setFocusPolicy(Qt::NoFocus);
+  setMouseTracking(true);
+  place(QPoint(0, 0), kFormulaBoxSize);
+  surface().setBackColor(Qt::white);
+  setCursor(Qt::PointingHandCursor);
+}
+
+void FormulaBox::showSolute(const qtp::Surface& list, int n) {
+  surface().setPersistent(true);
+  showFormula(surface(), list, n);
+  surface().setPersistent(false);
+  update();
+}
+
+void FormulaBox::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    emit clicked(index_);
+  event->accept();
+}
+
+void FormulaBox::paintEvent(QPaintEvent* event) {
+  SurfaceWidget::paintEvent(event);
+  // A sunken edge, as an entry box.
+  QPainter p(this);
+  p.setPen(QColor(128, 128, 128));
+  p.drawLine(0, 0, width() - 1, 0);
+  p.drawLine(0, 0, 0, height() - 1);
+  p.setPen(Qt::white);
+  p.drawLine(1, height() - 1, width() - 1, height() - 1);
+  p.drawLine(width() - 1, 1, width() - 1, height() - 1);
+}
+
+}  // namespace velmira::ui

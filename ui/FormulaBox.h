@@ -1,0 +1,27 @@
+#pragma once
+// `ions1`(i): the box showing the chosen formula of solution i + 1; a click
+// opens the solute list.
+#include "ui/SurfaceWidget.h"
+
+namespace velmira::ui {
+
+class FormulaBox : public SurfaceWidget {
+  Q_OBJECT
+ public:
+  FormulaBox(int index, QWidget* parent = nullptr);
+  int index() const { return index_; }
+  // quelion's part for this box: the row of solute n of the list image.
+  void showSolute(const qtp::Surface& list, int n);
+
+ signals:
+  void clicked(int index);
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  int index_;
+};
+
+}  // namespace velmira::ui

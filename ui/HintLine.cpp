@@ -1,0 +1,36 @@
+#include "ui/HintLine.h"
+
+#include <QToolTip>
+
+#include "platform/qt/Fonts.h"
+
+namespace velmira::ui {
+
+HintLine::HintLine(QWidget* parent) : QLabel(parent) {
+  setTextFormat(Qt::PlainText);
+  setWordWrap(true);
+  setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  setFont(qtp::mapFont(QStringLiteral("Arial"), 8));
+  setAutoFillBackground(true);
+  QPalette pal = palette();
+  const QPalette tip = QToolTip::palette();
+  pal.setColor(QPalette::Window, tip.color(QPalette::ToolTipBase));
+  pal.setColor(QPalette::WindowText, tip.color(QPalette::ToolTipText));
+  setPalette(pal);
+  setFrameStyle(QFrame::Box | QFrame::Plain);
+  setMargin(1);
+}
+
+void HintLine::setHint(const QString& text) {
+  if (text == hint_) return;
+  hint_ = text;
+  QString shown = text;
+  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  setText(shown);
+}
+
+QString backgroundHint() {
+  return QStringLiteral("Vous pouvez modifier les paramètres,\r\nouvrir une configuration ou un exercice");
+}
+
+}  // namespace velmira::ui

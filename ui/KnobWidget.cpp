@@ -1,0 +1,67 @@
+#include "ui/KnobWidget.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include "model/Knob.h"
+#include "model/Workbench.h"
+#include "ui/Colours.h"
+#include "ui/bench/KnobPicture.h"
+
+namespace velmira::ui {
+
+KnobWidget::KnobWidget(int index, model::Workbench& wb, QWidget* parent)
+    : SurfaceWidget(parent), index_(index), wb_(wb) {
+  setFocusPolicy(Qt::StrongFocus);
+  setMouseTracking(true);
+  place(QPoint(0, 0), QSize(kKnobSize, kKnobSize));
+  surface().setBackColor(kGeneratorFace);
+}
+
+void KnobWidget::redraw() {
+  surface().setPersistent(true);
+  drawKnob(surface(), wb_.knobValue(index_));
+  surface().setPersistent(false);
+  update();
+}
+
+void KnobWidget::mouseMoveEvent(QMouseEvent* event) {
+  emit pointerHint(index_);
+  if (event->buttons() & Qt::LeftButton) {
+    const QPointF pos = event->position();
+    model::knobDrag(wb_, index_, pos.x(), pos.y());
+    redraw();
+    emit turned(index_);
+  }
+  event->accept();
+}
+
+void KnobWidget::mousePressEvent(QMouseEvent* event) {
+  setFocus(Qt::MouseFocusReason);
+  event->accept();
+}
+
+void KnobWidget::keyPressEvent(QKeyEvent* event) {
+  int key = 0;
+  switch (event->key()) {
+    case Qt::Key_Left: key = model::kKeyLeft; break;
+    case Qt::Key_Up: key = model::kKeyUp; break;
+    case Qt::Key_Right: key = model::kKeyRight; break;
+    case Qt::Key_Down: key = model::kKeyDown; break;
+    default:
+      SurfaceWidget::keyPressEvent(event);
+      return;
+  }
+  if (model::knobKey(wb_, index_, key)) {
+    redraw();
+    emit turned(index_);
+  }
+  event->accept();
+}
+
+void KnobWidget::focusInEvent(QFocusEvent* event) {
+  SurfaceWidget::focusInEvent(event);
+  emit focusHint(index_);
+}
+
+}  // namespace velmira::ui

@@ -1,0 +1,35 @@
+#pragma once
+// `bouton1`(i): a rotary knob of the generator, turned by dragging with the
+// left button or with the arrow keys.
+#include "ui/SurfaceWidget.h"
+
+namespace velmira::model { class Workbench; }
+
+namespace velmira::ui {
+
+class KnobWidget : public SurfaceWidget {
+  Q_OBJECT
+ public:
+  KnobWidget(int index, model::Workbench& wb, QWidget* parent = nullptr);
+  int index() const { return index_; }
+  // desbouton1's drawing, from the knob's tag (the caller runs majvolt).
+  void redraw();
+
+ signals:
+  // The tag changed and majvolt ran: the displays must follow.
+  void turned(int index);
+  void pointerHint(int index);  // pointer moved over the knob
+  void focusHint(int index);    // the knob took the focus
+
+ protected:
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+
+ private:
+  int index_;
+  model::Workbench& wb_;
+};
+
+}  // namespace velmira::ui

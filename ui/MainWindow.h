@@ -1,0 +1,169 @@
+#pragma once
+// `feuilleP`: the main window. It owns the workbench and shows it: the
+// command buttons, the tab strip with the three bench pages and their live
+// controls, the cell options, the hint line, and the places of the table
+// and of the exercise pane.
+#include <QHash>
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <string>
+
+#include "model/Workbench.h"
+#include "platform/core/Messages.h"
+#include "ui/CommandButtons.h"
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace velmira::ui {
+
+class BenchPage;
+class CalibreFrame;
+class CellOptionsFrame;
+class DisplayLabel;
+class EntryField;
+class FormulaBox;
+class HintLine;
+class KnobWidget;
+class SolutePickerWidget;
+class TabStrip;
+
+// Design size of the window.
+inline constexpr int kWindowWidth = 800;
+inline constexpr int kWindowHeight = 600;
+// Above this screen width the window is held at its design size, centred.
+inline constexpr int kWideScreen = 850;
+
+class MainWindow : public QWidget {
+  Q_OBJECT
+ public:
+  // `messages` shows every message box; `appFolder` holds the flag file.
+  MainWindow(MessageService& messages, QString appFolder, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  model::Workbench& workbench() { return wb_; }
+  const QString& appFolder() const { return appFolder_; }
+
+  // --- Controls ------------------------------------------------------------
+  TabStrip* onglets() const { return onglets_; }
+  BenchPage* page(int bench) const { return pages_[bench - 1]; }  // 1..3
+  EntryField* text1(int i) const { return text1_[i]; }
+  FormulaBox* ions1(int i) const { return ions1_[i]; }
+  QPushButton* command3(int i) const { return command3_[i]; }
+  SolutePickerWidget* picture2() const { return picture2_; }
+  KnobWidget* bouton1(int i) const { return bouton1_[i]; }
+  DisplayLabel* afficheur(int i) const { return afficheur_[i]; }
+  DisplayLabel* ecrangbf(int i) const { return ecrangbf_[i]; }
+  QRadioButton* option4(int i) const;
+  QRadioButton* option5(int i) const;
+  QRadioButton* option6(int i) const { return option6_[i]; }
+  QRadioButton* option2() const;
+  QRadioButton* option3() const;
+  CalibreFrame* voltmeterFrame(int bench) const { return voltFrames_[bench - 1]; }
+  CalibreFrame* ammeterFrame(int bench) const { return ampFrames_[bench - 1]; }
+  CellOptionsFrame* frame1() const { return frame1_; }
+  QFrame* frame9() const { return frame9_; }
+  QLabel* label9() const { return label9_; }
+  QFrame* frame10() const { return frame10_; }
+  QWidget* supertext() const { return supertext_; }
+  QWidget* fich() const { return fich_; }
+  HintLine* info() const { return info_; }
+  QToolButton* commandButton(Command c) const { return commands_->button(c); }
+
+  // --- Flags ----------------------------------------------------------------
+  // The exercise text has unsaved changes (1) or not (0).
+  int textemodifie() const { return textemodifie_; }
+  void setTextemodifie(int v) { textemodifie_ = v; }
+  // The hint line's text after a completed copy.
+  const QString& messagepressepapier() const { return messagepressepapier_; }
+
+  // --- Procedures -------------------------------------------------------------
+  // Bench picture of the montage and placement of the live controls.
+  void imafond();
+  // Mixture beaker at the level of V1 + V2.
+  void niveaubecher();
+  // The two formula boxes from the solute tags.
+  void quelion();
+  // Every control from the workbench: display texts, entries, options,
+  // precipitate overlay, mixture page texts.
+  void majcontroles();
+
+  // Window size rule for a screen of the given size in pixels.
+  void applyWindowSizeRule(QSize screen);
+
+  // Event handlers (also driven by the tests).
+  void Text1_LostFocus(int i);
+  void ions1_Click(int i);
+  void Option4_Click(int i);
+  void Option5_Click(int i);
+  void Option6_Click(int i);
+  void Option2_Click();
+  void Option3_Click();
+  void Form_Activate();
+  // True when the window may close.
+  bool Form_QueryUnload();
+  void Form_Unload();
+
+ protected:
+  // The exercise the launcher asks for (relative to the application folder).
+  // Opening it belongs to the exercise window; until then nothing happens.
+  virtual void ouvreExerciceDemande(const std::string& relativeName);
+
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void buildLayout();
+  void buildBenchControls();
+  void buildPlaceholders();
+  void connectControls();
+  void registerHints();
+  void Form_Load();
+  void setHint(QWidget* w, const QString& text);
+  void showHintUnder(QWidget* w);
+  void syncOptions();
+  void montageChanged();
+  void onCommand(Command c);
+
+  MessageService& messages_;
+  QString appFolder_;
+  model::Workbench wb_;
+
+  CommandButtons* commands_ = nullptr;
+  TabStrip* onglets_ = nullptr;
+  std::array<BenchPage*, 3> pages_{};
+  std::array<EntryField*, model::kEntries> text1_{};
+  std::array<FormulaBox*, 2> ions1_{};
+  std::array<QPushButton*, 2> command3_{};
+  SolutePickerWidget* picture2_ = nullptr;
+  std::array<KnobWidget*, model::kKnobs> bouton1_{};
+  std::array<DisplayLabel*, 9> afficheur_{};
+  std::array<DisplayLabel*, 3> ecrangbf_{};
+  std::array<QRadioButton*, model::kOption6> option6_{};
+  std::array<CalibreFrame*, 3> voltFrames_{};
+  std::array<CalibreFrame*, 3> ampFrames_{};
+  CellOptionsFrame* frame1_ = nullptr;
+  QFrame* frame9_ = nullptr;
+  QLabel* label9_ = nullptr;
+  QFrame* frame10_ = nullptr;
+  QWidget* fich_ = nullptr;
+  QWidget* supertext_ = nullptr;
+  QWidget* btexo_ = nullptr;
+  HintLine* info_ = nullptr;
+
+  QHash<const QWidget*, QString> hints_;
+  QString messagepressepapier_;
+  int textemodifie_ = 0;
+  bool validating_ = false;
+  bool sizing_ = false;
+  // What the mixture page's texts were last drawn from.
+  int paintedSolute1_ = -1, paintedSolute2_ = -1;
+  bool paintedMelange_ = true;
+};
+
+}  // namespace velmira::ui

@@ -1,0 +1,111 @@
+// The handlers of the main window's controls: entries, solute list, knobs,
+// calibre and mode options, montage, command buttons.
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "model/EntryRules.h"
+#include "ui/BenchPage.h"
+#include "ui/CalibreFrame.h"
+#include "ui/CellOptionsFrame.h"
+#include "ui/EntryField.h"
+#include "ui/FormulaBox.h"
+#include "ui/HintLine.h"
+#include "ui/KnobWidget.h"
+#include "ui/MainWindow.h"
+#include "ui/SolutePickerWidget.h"
+
+namespace velmira::ui {
+
+void MainWindow::connectControls() {
+  for (int i = 0; i < model::kEntries; ++i) {
+    EntryField* e = text1_[i];
+    connect(e, &EntryField::validationRequested, this, &MainWindow::Text1_LostFocus);
+    // The field is the workbench's entry: what is typed is what is read.
+    connect(e, &QLineEdit::textChanged, this,
+            [this, i](const QString& t) { wb_.setEntryText(i, t.toStdString()); });
+  }
+  for (int k = 0; k < 2; ++k) {
+    connect(ions1_[k], &FormulaBox::clicked, this, &MainWindow::ions1_Click);
+    connect(command3_[k], &QPushButton::clicked, this, [this, k] { ions1_Click(k); });
+  }
+  connect(picture2_, &SolutePickerWidget::chosen, this, [this] {
+    quelion();
+    majcontroles();
+  });
+  for (KnobWidget* k : bouton1_) {
+    connect(k, &KnobWidget::turned, this, [this] { majcontroles(); });
+    connect(k, &KnobWidget::focusHint, this, [this] {
+      info_->setHint(QStringLiteral("Utiliser les touches fléchées du clavier pour affiner le réglage"));
+    });
+  }
+  for (int b = 0; b < 3; ++b) {
+    connect(voltFrames_[b], &CalibreFrame::optionClicked, this, &MainWindow::Option4_Click);
+    connect(ampFrames_[b], &CalibreFrame::optionClicked, this, &MainWindow::Option5_Click);
+  }
+  for (int i = 0; i < model::kOption6; ++i)
+    connect(option6_[i], &QRadioButton::clicked, this, [this, i] { Option6_Click(i); });
+  connect(option2(), &QRadioButton::clicked, this, &MainWindow::Option2_Click);
+  connect(option3(), &QRadioButton::clicked, this, &MainWindow::Option3_Click);
+  for (int c = 0; c < kCommandCount; ++c) {
+    const auto cmd = static_cast<Command>(c);
+    connect(commands_->button(cmd), &QToolButton::clicked, this, [this, cmd] { onCommand(cmd); });
+  }
+}
+
+void MainWindow::Text1_LostFocus(int i) {
+  if (validating_) return;
+  validating_ = true;
+  wb_.setEntryText(i, text1_[i]->text().toStdString());
+  model::validateEntry(wb_, i, messages_);
+  if (i == model::V1 || i == model::V2) niveaubecher();
+  majcontroles();
+  validating_ = false;
+}
+
+void MainWindow::ions1_Click(int i) {
+  picture2_->openFor(i, pages_[i], ions1_[i]->pos());
+}
+
+void MainWindow::Option4_Click(int i) {
+  wb_.setOption4(i, true);
+  wb_.majvolt();
+  majcontroles();
+}
+
+void MainWindow::Option5_Click(int i) {
+  wb_.setOption5(i, true);
+  wb_.majaff();
+  majcontroles();
+}
+
+void MainWindow::Option6_Click(int i) {
+  wb_.setOption6(i, true);
+  wb_.majaff();
+  majcontroles();
+}
+
+void MainWindow::Option2_Click() {
+  wb_.setOption2(true);
+  syncOptions();
+  montageChanged();
+}
+
+void MainWindow::Option3_Click() {
+  wb_.setOption3(true);
+  syncOptions();
+  montageChanged();
+}
+
+void MainWindow::onCommand(Command c) {
+  switch (c) {
+    case Command::Command1:
+      close();
+      break;
+    // Open, save, copy, print, table, calculator and help open windows of
+    // their own, not part of this window.
+    default:
+      break;
+  }
+}
+
+}  // namespace velmira::ui

@@ -1,0 +1,71 @@
+// The hint line: which text each control shows when the pointer moves over it.
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "ui/BenchPage.h"
+#include "ui/CalibreFrame.h"
+#include "ui/CellOptionsFrame.h"
+#include "ui/FormulaBox.h"
+#include "ui/HintLine.h"
+#include "ui/KnobWidget.h"
+#include "ui/MainWindow.h"
+#include "ui/SolutePickerWidget.h"
+#include "ui/TabStrip.h"
+
+namespace velmira::ui {
+
+void MainWindow::setHint(QWidget* w, const QString& text) {
+  hints_.insert(w, text);
+  w->setMouseTracking(true);
+  w->installEventFilter(this);
+}
+
+void MainWindow::registerHints() {
+  setHint(this, backgroundHint());
+  setHint(onglets_, QStringLiteral("Cliquer sur un onglet pour l'afficher"));
+  setHint(pages_[0], QStringLiteral("Définir la solution dans le premier bécher."));
+  setHint(pages_[1], QStringLiteral("Définir la solution dans le deuxième bécher."));
+  setHint(pages_[2], QStringLiteral("Choisissez le volume de chaque solution dans le mélange."));
+  for (FormulaBox* b : ions1_) setHint(b, QStringLiteral("Cliquer pour obtenir la liste"));
+  setHint(picture2_, QStringLiteral("Choisir les ions en solution dans la liste"));
+  for (int i = 0; i < model::kOption4; ++i)
+    setHint(option4(i), QStringLiteral("Vous pouvez modifier le calibre du voltmètre"));
+  for (int i = 0; i < model::kOption5; ++i)
+    setHint(option5(i), QStringLiteral("Vous pouvez modifier le calibre de l'ampèremètre"));
+  for (QRadioButton* o : option6_) setHint(o, QStringLiteral("Vous pouvez modifier le calibre du conductimètre"));
+  for (KnobWidget* k : bouton1_)
+    setHint(k, QStringLiteral("Pour tourner, maintenir le bouton gauche de la souris enfoncé"));
+  setHint(frame1_, QStringLiteral("Vous pouvez modifier les paramètres de la cellule."));
+  setHint(frame1_->image1(), QStringLiteral("Schéma de la cellule de conductivité"));
+  for (int c = 0; c < kCommandCount; ++c) {
+    const auto cmd = static_cast<Command>(c);
+    setHint(commands_->button(cmd), QString::fromUtf8(commandInfo(cmd).hint));
+  }
+}
+
+void MainWindow::showHintUnder(QWidget* w) {
+  while (w && !hints_.contains(w)) w = w == this ? nullptr : w->parentWidget();
+  if (!w) return;
+  // The copy button leaves the message of a completed copy in place.
+  if (w == commands_->button(Command::Command4) && info_->hint() == messagepressepapier_) return;
+  info_->setHint(hints_.value(w));
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseMove) {
+    auto* me = static_cast<QMouseEvent*>(event);
+    // The deepest control under the pointer that has a hint; a control
+    // without one shows its container's.
+    // While a button is held the pressed control keeps the pointer.
+    QWidget* under = me->buttons() == Qt::NoButton ? childAt(mapFromGlobal(me->globalPosition().toPoint()))
+                                                   : nullptr;
+    if (!under) under = qobject_cast<QWidget*>(watched);
+    if (under && under != this && !isAncestorOf(under)) under = qobject_cast<QWidget*>(watched);
+    showHintUnder(under);
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace velmira::ui

@@ -1,0 +1,108 @@
+// Start-up, activation, size rule and closing of the main window.
+#include <QCloseEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include "model/FlagFile.h"
+#include "ui/BenchPage.h"
+#include "ui/EntryField.h"
+#include "ui/HintLine.h"
+#include "ui/KnobWidget.h"
+#include "ui/MainWindow.h"
+#include "ui/TabStrip.h"
+#include "ui/bench/WindowBackground.h"
+
+namespace velmira::ui {
+
+namespace {
+
+Message abandonQuestion() {
+  return msg::questionOkCancel("Attention: perte des modifications du texte.", "Abandon des donn\xC3\xA9" "es?");
+}
+Message quitQuestion() { return msg::questionOkCancel("Quitter vraiment cette application ?", "Fermer"); }
+
+}  // namespace
+
+void MainWindow::Form_Load() {
+  model::markRunning(appFolder_.toStdString());
+  if (QScreen* s = screen()) applyWindowSizeRule(s->geometry().size());
+  info_->setHint(backgroundHint());
+  messagepressepapier_ =
+      QStringLiteral("L'image est copiée: vous pouvez la retrouver depuis toute application Windows (coller)");
+  // Coefficients, default entries, knobs (with majvolt), solutes, majaff.
+  wb_.startupDefaults();
+  for (int i = 0; i < model::kEntries; ++i) text1_[i]->setText(QString::fromStdString(wb_.entryText(i)));
+  // Pages, bench, then the tabs 3, 2 and 1 so that every page is sized.
+  pages_[0]->repaintTexts();
+  pages_[1]->repaintTexts();
+  pages_[2]->repaintTexts();
+  imafond();
+  onglets_->setOngletcourant(3);
+  onglets_->Onglets_Paint();
+  pages_[2]->repaintTexts();
+  niveaubecher();
+  onglets_->setOngletcourant(2);
+  onglets_->Onglets_Paint();
+  pages_[1]->repaintTexts();
+  onglets_->setOngletcourant(1);
+  onglets_->Onglets_Paint();
+  for (KnobWidget* k : bouton1_) k->redraw();
+  quelion();
+  majcontroles();
+}
+
+void MainWindow::applyWindowSizeRule(QSize screen) {
+  if (screen.width() <= kWideScreen) return;
+  sizing_ = true;
+  if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+    setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
+  // The rule sizes the whole window, frame included.
+  const QRect frame = frameGeometry();
+  const QRect client = geometry();
+  const int dw = frame.width() - client.width();
+  const int dh = frame.height() - client.height();
+  setFixedSize(kWindowWidth - dw, kWindowHeight - dh);
+  const QRect avail = this->screen() ? this->screen()->geometry() : QRect(QPoint(0, 0), screen);
+  move(avail.x() + (screen.width() - kWindowWidth) / 2, avail.y() + (screen.height() - kWindowHeight) / 2);
+  sizing_ = false;
+}
+
+void MainWindow::Form_Activate() {
+  const std::string name = model::takeExercise(appFolder_.toStdString());
+  if (!name.empty()) ouvreExerciceDemande(name);
+}
+
+void MainWindow::ouvreExerciceDemande(const std::string&) {}
+
+bool MainWindow::Form_QueryUnload() {
+  if (textemodifie_ == 1 && messages_.show(abandonQuestion()) != Answer::Ok) return false;
+  return messages_.show(quitQuestion()) == Answer::Ok;
+}
+
+void MainWindow::Form_Unload() { model::markStopped(appFolder_.toStdString()); }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!Form_QueryUnload()) {
+    event->ignore();
+    return;
+  }
+  Form_Unload();
+  event->accept();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+    Form_Activate();
+  } else if (event->type() == QEvent::WindowStateChange && !sizing_ &&
+             (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+    if (QScreen* s = screen()) applyWindowSizeRule(s->geometry().size());
+  }
+}
+
+void MainWindow::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  paintWindowBackground(p, supertext_->geometry(), fich_->y());
+}
+
+}  // namespace velmira::ui

@@ -1,0 +1,87 @@
+#include "ui/SolutePickerWidget.h"
+
+#include <QFocusEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "ui/bench/SoluteList.h"
+
+namespace velmira::ui {
+
+model::MouseButton buttonOf(Qt::MouseButton b) {
+  switch (b) {
+    case Qt::LeftButton: return model::MouseButton::Left;
+    case Qt::RightButton: return model::MouseButton::Right;
+    case Qt::MiddleButton: return model::MouseButton::Middle;
+    default: return model::MouseButton::None;
+  }
+}
+
+SolutePickerWidget::SolutePickerWidget(model::Workbench& wb, QWidget* parent)
+    : SurfaceWidget(parent), wb_(wb) {
+  setFocusPolicy(Qt::StrongFocus);
+  setMouseTracking(true);
+  surface().setBackColor(Qt::white);
+  place(QPoint(0, 0), QSize(kListWidth, kListRows * kListRowHeight));
+  surface().setPersistent(true);
+  crealiste(surface());
+  surface().setPersistent(false);
+  place(QPoint(0, 0), surface().size());
+  hide();
+}
+
+void SolutePickerWidget::openFor(int solution, QWidget* page, QPoint at) {
+  if (parentWidget() != page) setParent(page);
+  move(at);
+  picker_.open(wb_, solution);
+  show();
+  raise();
+  setFocus(Qt::OtherFocusReason);
+  update();
+}
+
+void SolutePickerWidget::mouseMoveEvent(QMouseEvent* event) {
+  emit hint();
+  const QPointF pos = event->position();
+  const int before = picker_.markerTop();
+  picker_.hover(pos.x(), pos.y(), width(), height());
+  if (picker_.markerTop() != before) update();
+  event->accept();
+}
+
+void SolutePickerWidget::mousePressEvent(QMouseEvent* event) {
+  const int before = picker_.markerTop();
+  picker_.press(buttonOf(event->button()), event->position().y());
+  if (picker_.markerTop() != before) update();
+  event->accept();
+}
+
+void SolutePickerWidget::mouseReleaseEvent(QMouseEvent* event) {
+  const QPointF pos = event->position();
+  event->accept();
+  if (picker_.release(wb_, buttonOf(event->button()), pos.x(), pos.y(), width())) {
+    hide();
+    emit chosen(picker_.solution());
+  }
+}
+
+void SolutePickerWidget::focusOutEvent(QFocusEvent* event) {
+  SurfaceWidget::focusOutEvent(event);
+  const Qt::FocusReason r = event->reason();
+  if (r == Qt::ActiveWindowFocusReason || r == Qt::PopupFocusReason) return;
+  picker_.lostFocus();
+  hide();
+}
+
+void SolutePickerWidget::paintEvent(QPaintEvent* event) {
+  SurfaceWidget::paintEvent(event);
+  QPainter p(this);
+  p.setPen(QColor(0, 0, 128));
+  p.setBrush(Qt::NoBrush);
+  // Shape1: a thin frame a little taller than a row.
+  p.drawRect(1, picker_.markerTop(), width() - 3, kListRowHeight + 3);
+  p.setPen(Qt::black);
+  p.drawRect(0, 0, width() - 1, height() - 1);
+}
+
+}  // namespace velmira::ui

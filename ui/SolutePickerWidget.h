@@ -1,0 +1,41 @@
+#pragma once
+// `Picture2` with its row marker `Shape1`: the drop-down list of the 21
+// solutes, moved into the page of the solution that opens it.
+#include "model/SolutePicker.h"
+#include "ui/SurfaceWidget.h"
+
+namespace velmira::model { class Workbench; }
+
+namespace velmira::ui {
+
+class SolutePickerWidget : public SurfaceWidget {
+  Q_OBJECT
+ public:
+  inline static constexpr int kListWidth = 140;
+
+  SolutePickerWidget(model::Workbench& wb, QWidget* parent = nullptr);
+  const model::SolutePicker& picker() const { return picker_; }
+
+  // ions1_Click(solution): into `page` at `at`, marker on the current
+  // solute, shown and focused.
+  void openFor(int solution, QWidget* page, QPoint at);
+
+ signals:
+  void hint();              // pointer over the list
+  void chosen(int solution);  // a solute was chosen (tag set, majaff run)
+
+ protected:
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  model::Workbench& wb_;
+  model::SolutePicker picker_;
+};
+
+model::MouseButton buttonOf(Qt::MouseButton b);
+
+}  // namespace velmira::ui

@@ -1,0 +1,64 @@
+#include "ui/TabStrip.h"
+
+#include <QMouseEvent>
+
+#include "ui/SurfaceWidget.h"
+
+namespace velmira::ui {
+
+TabStrip::TabStrip(QWidget* parent) : SurfaceWidget(parent) {
+  setMouseTracking(true);
+  surface().setBackColor(kStripBack);
+}
+
+void TabStrip::setPages(QWidget* page1, QWidget* page2, QWidget* page3) {
+  pages_ = {page1, page2, page3};
+  const QRect r = pageRect();
+  for (QWidget* p : pages_) {
+    if (auto* s = qobject_cast<SurfaceWidget*>(p)) {
+      s->place(r);
+    } else if (p) {
+      p->setGeometry(r);
+    }
+  }
+}
+
+QRect TabStrip::pageRect() const { return layoutTabs(width(), height(), 1).page; }
+
+void TabStrip::Onglets_Paint() {
+  ++paintCount_;
+  qtp::Surface& s = surface();
+  s.setPersistent(true);
+  layout_ = paintTabs(s, ongletcourant_);
+  s.setPersistent(false);
+  ongletcourant_ = layout_.shown;
+  for (int i = 0; i < 3; ++i) {
+    if (!pages_[i] || i + 1 == ongletcourant_) continue;
+    pages_[i]->hide();
+  }
+  if (QWidget* shown = pages_[ongletcourant_ - 1]) {
+    if (auto* sw = qobject_cast<SurfaceWidget*>(shown)) {
+      sw->place(layout_.page);
+    } else {
+      shown->setGeometry(layout_.page);
+    }
+    shown->show();
+  }
+  update();
+}
+
+void TabStrip::Onglets_MouseUp(double x, double y) {
+  if (y < 0 || y > 15) return;
+  const int hit = tabAt(layout_.bornetab, x, y);
+  if (hit == ongletcourant_) return;
+  ongletcourant_ = hit;
+  Onglets_Paint();
+}
+
+void TabStrip::mouseReleaseEvent(QMouseEvent* event) {
+  const QPointF pos = event->position();
+  Onglets_MouseUp(pos.x(), pos.y());
+  event->accept();
+}
+
+}  // namespace velmira::ui

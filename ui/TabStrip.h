@@ -1,0 +1,42 @@
+#pragma once
+// `Onglets`: the custom-drawn tab strip holding the three bench pages.
+#include <array>
+
+#include "ui/SurfaceWidget.h"
+#include "ui/bench/TabStrip.h"
+
+namespace velmira::ui {
+
+class TabStrip : public SurfaceWidget {
+  Q_OBJECT
+ public:
+  explicit TabStrip(QWidget* parent = nullptr);
+
+  // The pages of the three tabs (children of the strip), in tab order.
+  void setPages(QWidget* page1, QWidget* page2, QWidget* page3);
+
+  // ongletcourant: 1..3 (0 only between a click on no tab and the repaint).
+  int ongletcourant() const { return ongletcourant_; }
+  void setOngletcourant(int tab) { ongletcourant_ = tab; }
+  // Onglets_Paint: draws the strip, hides the two other pages and places
+  // and shows the shown one.
+  void Onglets_Paint();
+  // Onglets_MouseUp.
+  void Onglets_MouseUp(double x, double y);
+
+  const TabLayout& layout() const { return layout_; }
+  int paintCount() const { return paintCount_; }
+  // Where a page goes (all three share it).
+  QRect pageRect() const;
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  std::array<QWidget*, 3> pages_{};
+  int ongletcourant_ = 1;
+  TabLayout layout_;
+  int paintCount_ = 0;
+};
+
+}  // namespace velmira::ui
