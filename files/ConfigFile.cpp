@@ -93,6 +93,11 @@ bool chargeconfig(const std::string& path, model::Workbench& wb, table::Table& t
     messages.show(readFailure());
     return false;
   }
+  return chargeconfigFrom(file, wb, table, messages, hooks);
+}
+
+bool chargeconfigFrom(const records::RecordReader& file, model::Workbench& wb, table::Table& table,
+                      MessageService& messages, ConfigHooks* hooks) {
   const auto signature = file.read(1);
   if (!signature) {
     messages.show(readFailure());

@@ -7,6 +7,7 @@
 
 namespace velmira::model { class Workbench; }
 namespace velmira::table { class Table; }
+namespace velmira::records { class RecordReader; }
 
 namespace velmira::files {
 
@@ -31,6 +32,10 @@ bool ecritconfig(const std::string& path, const model::Workbench& wb, const tabl
 // (signature, unreadable): nothing has changed then.
 bool chargeconfig(const std::string& path, model::Workbench& wb, table::Table& table,
                   MessageService& messages, ConfigHooks* hooks = nullptr);
+
+// The same, from records already in memory.
+bool chargeconfigFrom(const records::RecordReader& file, model::Workbench& wb, table::Table& table,
+                      MessageService& messages, ConfigHooks* hooks = nullptr);
 
 // The records as they would be written (record 1 first).
 std::vector<std::string> configRecords(const model::Workbench& wb, const table::Table& table);

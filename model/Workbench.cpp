@@ -1,6 +1,7 @@
 #include "model/Workbench.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -60,13 +61,24 @@ double lambdamolaireDouble(const CoefTable& coefs, int k, double c) {
 
 double troischiffres(double x) {
   if (!std::isfinite(x)) return x;
+  // n written as a plain decimal integer: its first three digits and its length.
   const double n = std::floor(std::fabs(x) * 1000000000.0);
-  char buf[400];
-  std::snprintf(buf, sizeof buf, "%.0f", n);
-  const std::string s(buf);
-  if (s.size() <= 3) return x;
-  const double head = (s[0] - '0') * 100 + (s[1] - '0') * 10 + (s[2] - '0');
-  const double r = head * std::pow(10.0, static_cast<double>(s.size() - 3)) / 1000000000.0;
+  double head;
+  int length;
+  if (n < 1e18) {
+    auto i = static_cast<std::uint64_t>(n);
+    length = 1;
+    for (std::uint64_t t = i; t >= 10; t /= 10) ++length;
+    if (length <= 3) return x;
+    std::uint64_t scale = 1;
+    for (int k = 3; k < length; ++k) scale *= 10;
+    head = static_cast<double>(i / scale);
+  } else {
+    char buf[400];
+    length = std::snprintf(buf, sizeof buf, "%.0f", n);
+    head = (buf[0] - '0') * 100 + (buf[1] - '0') * 10 + (buf[2] - '0');
+  }
+  const double r = head * std::pow(10.0, length - 3) / 1000000000.0;
   return x < 0 ? -r : r;
 }
 
@@ -157,10 +169,17 @@ int saltOf(int acid, int base) {
 
 }  // namespace
 
-double Workbench::KacBas() const {
-  const int a = soluteOf(1), b = soluteOf(2);
-  const double c1 = entryValue(C1), c2 = entryValue(C2);
-  const double v1 = entryValue(V1), v2 = entryValue(V2);
+Workbench::Inputs Workbench::inputs() const {
+  return {soluteOf(1),          soluteOf(2),        entryValue(C1), entryValue(C2),
+          entryValue(DistanceL), entryValue(AreaS), entryValue(V1), entryValue(V2)};
+}
+
+double Workbench::KacBas() const { return KacBas(inputs()); }
+
+double Workbench::KacBas(const Inputs& in) const {
+  const int a = in.k1, b = in.k2;
+  const double c1 = in.c1, c2 = in.c2;
+  const double v1 = in.v1, v2 = in.v2;
   const double c1p = c1 * v1 / (v1 + v2);
   const double c2p = c2 * v2 / (v1 + v2);
   int s1 = 0, s2 = 0;
@@ -192,10 +211,11 @@ double Workbench::KacBas() const {
 
 void Workbench::majaff() {
   autorisemel();
-  const float s = static_cast<float>(entryValue(AreaS) / 10000.0);
-  const float l = static_cast<float>(entryValue(DistanceL) / 100.0);
-  const int k1 = soluteOf(1), k2 = soluteOf(2);
-  const float c1 = entryValue(C1), c2 = entryValue(C2);
+  const Inputs in = inputs();
+  const float s = static_cast<float>(in.s / 10000.0);
+  const float l = static_cast<float>(in.l / 100.0);
+  const int k1 = in.k1, k2 = in.k2;
+  const float c1 = in.c1, c2 = in.c2;
   auto contribution = [&](int k, float c) {
     return static_cast<float>(static_cast<double>(lambdamolaire(coefsolutes_, k, c)) * c * 1000);
   };
@@ -209,7 +229,7 @@ void Workbench::majaff() {
     return;
   }
   frame9Visible_ = false;
-  const double v1 = entryValue(V1), v2 = entryValue(V2);
+  const double v1 = in.v1, v2 = in.v2;
   double sigma;
   if (k1 == k2) {
     const float c = static_cast<float>((c1 * v1 + c2 * v2) / (v1 + v2));
@@ -218,7 +238,7 @@ void Workbench::majaff() {
     const float c1p = static_cast<float>(c1 * v1 / (v1 + v2));
     const float c2p = static_cast<float>(c2 * v2 / (v1 + v2));
     if (reactionacidobasique_)
-      sigma = KacBas();
+      sigma = KacBas(in);
     else
       sigma = static_cast<float>(contribution(k1, c1p) + contribution(k2, c2p));
   }

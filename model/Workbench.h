@@ -88,6 +88,14 @@ class Workbench {
   void autorisemel();
   // Conductivity (S/m) of an acid + base mixture after reaction.
   double KacBas() const;
+
+  // Everything one recomputation reads from the fields, read once.
+  struct Inputs {
+    int k1, k2;              // solutes
+    float c1, c2, l, s;      // mol/L, cm, cm²
+    float v1, v2;            // mL
+  };
+  Inputs inputs() const;
   // Conductimeters and ammeters of the three benches.
   void majaff();
   // Voltmeters and generator screens, then majaff.
@@ -97,6 +105,7 @@ class Workbench {
 
  private:
   void displayBench(int bench, double sigma, float s, float l);
+  double KacBas(const Inputs& in) const;
 
   CoefTable coefsolutes_{};
   std::array<std::string, kEntries> text1_;

@@ -412,11 +412,21 @@ std::string general(double value, int significant) {
          d.digits.substr(static_cast<std::size_t>(intDigits));
 }
 
+// The program uses a handful of masks; parse each once.
+const Mask& parsedMask(std::string_view mask) {
+  thread_local std::vector<std::pair<std::string, Mask>> cache;
+  for (const auto& [text, m] : cache)
+    if (text == mask) return m;
+  if (cache.size() >= 32) cache.erase(cache.begin());
+  cache.emplace_back(std::string(mask), parseMask(mask));
+  return cache.back().second;
+}
+
 std::string format(double value, std::string_view mask, int significant) {
   if (!std::isfinite(value)) return "";
   significant = clampDigits(significant);
   if (mask.empty()) return general(value, significant);
-  const Mask m = parseMask(mask);
+  const Mask& m = parsedMask(mask);
   if (m.integerPlaceholders + m.decimalPlaceholders == 0) return general(value, significant);
   return m.scientific ? formatScientific(m, value, significant) : formatFixed(m, value, significant);
 }

@@ -1,0 +1,91 @@
+// Core timings: recomputation, configuration files, the mesures command.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "files/ConfigFile.h"
+#include "model/Workbench.h"
+#include "platform/core/RecordFile.h"
+#include "table/Table.h"
+#include "tools/Commands.h"
+
+using namespace velmira;
+namespace fs = std::filesystem;
+
+namespace {
+
+class Silent : public MessageService {
+ public:
+  Answer show(const Message&) override { return Answer::Ok; }
+};
+
+table::Table largestTable() {
+  table::Table t;
+  t.setRows(table::kMaxRows);
+  for (int r = 1; r < t.rows(); ++r)
+    for (int c = 0; c < table::kCols; ++c) t.setCell(r, c, "1,23E-02");
+  return t;
+}
+
+fs::path benchDir() {
+  fs::path d = fs::temp_directory_path() / "velmira-bench";
+  fs::create_directories(d);
+  return d;
+}
+
+void Majvolt(benchmark::State& state) {
+  model::Workbench wb;
+  wb.startupDefaults();
+  wb.setSoluteTag(0, "5");
+  wb.setSoluteTag(1, "18");
+  for (auto _ : state) {
+    wb.majvolt();
+    benchmark::DoNotOptimize(wb.afficheur(2));
+  }
+}
+BENCHMARK(Majvolt);
+
+void Ecritconfig537(benchmark::State& state) {
+  model::Workbench wb;
+  wb.startupDefaults();
+  auto t = largestTable();
+  Silent m;
+  const std::string p = (benchDir() / "largest.C07").string();
+  for (auto _ : state) benchmark::DoNotOptimize(files::ecritconfig(p, wb, t, m));
+}
+BENCHMARK(Ecritconfig537)->Unit(benchmark::kMicrosecond);
+
+void Chargeconfig537(benchmark::State& state) {
+  model::Workbench wb;
+  wb.startupDefaults();
+  auto t = largestTable();
+  Silent m;
+  const std::string p = (benchDir() / "largest.C07").string();
+  files::ecritconfig(p, wb, t, m);
+  for (auto _ : state) benchmark::DoNotOptimize(files::chargeconfig(p, wb, t, m));
+}
+BENCHMARK(Chargeconfig537)->Unit(benchmark::kMicrosecond);
+
+void Mesures1000Files(benchmark::State& state) {
+  const fs::path d = benchDir() / "mille";
+  fs::create_directories(d);
+  tools::Args files;
+  for (int i = 0; i < 1000; ++i) {
+    const std::string p = (d / ("f" + std::to_string(i) + ".C07")).string();
+    if (!fs::exists(p)) {
+      std::ostringstream o, e;
+      tools::commandeConfig({"--set", "solute1=" + std::to_string(1 + i % 21), "-o", p}, o, e);
+    }
+    files.push_back(p);
+  }
+  for (auto _ : state) {
+    std::ostringstream out, err;
+    benchmark::DoNotOptimize(tools::commandeMesures(files, out, err));
+  }
+}
+BENCHMARK(Mesures1000Files)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

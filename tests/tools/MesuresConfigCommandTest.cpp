@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "platform/core/RecordFile.h"
+#include "tools/Commands.h"
+
+using namespace velmira;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Tool : ::testing::Test {
+  fs::path dir;
+  std::ostringstream out, err;
+  void SetUp() override {
+    dir = fs::temp_directory_path() /
+          ("velmira-tool-" + std::to_string(::getpid()) + "-" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+  }
+  void TearDown() override { fs::remove_all(dir); }
+  std::string path(const char* n) const { return (dir / n).string(); }
+  int config(tools::Args a) {
+    out.str("");
+    err.str("");
+    return tools::commandeConfig(a, out, err);
+  }
+  int mesures(tools::Args a) {
+    out.str("");
+    err.str("");
+    return tools::commandeMesures(a, out, err);
+  }
+};
+
+}  // namespace
+
+TEST_F(Tool, ConfigWithoutOutputPrintsTheRecords) {
+  ASSERT_EQ(config({}), 0);
+  const std::string s = out.str();
+  EXPECT_EQ(s.rfind("1\tVELMIRADATA\n2\t0.00E+00\n3\t0.12\n", 0), 0u);
+  EXPECT_NE(s.find("\n27\t 13\n28\tC1\n"), std::string::npos);
+  EXPECT_NE(s.find("\n97\t\n"), std::string::npos);
+  EXPECT_EQ(s.find("\n98\t"), std::string::npos);
+}
+
+TEST_F(Tool, SettingsAreTypedAndCheckedLikeThePupilsEntries) {
+  ASSERT_EQ(config({"--set", "solute1=9", "--set", "V1=5", "--set", "c2=0.05", "--set", "montage=conductimetre",
+                    "--set", "conductimetre1=3", "--set", "lignes=20", "--set", "cellule(20,2)=1.5",
+                    "--set", "cellule(0,1)=Temps", "--set", "formule3=C2 / C1", "--set", "amplitude2=0.6",
+                    "-o", path("a.C07")}),
+            0)
+      << err.str();
+  EXPECT_NE(err.str().find("Le volume minimum du m\xC3\xA9lange"), std::string::npos);
+  records::RecordReader r;
+  ASSERT_TRUE(r.load(path("a.C07")));
+  EXPECT_EQ(r.read(9), "9");
+  EXPECT_EQ(r.read(20), "10,0");
+  EXPECT_EQ(r.read(17), "0,05");
+  EXPECT_EQ(r.read(5), " .6");
+  EXPECT_EQ(r.read(24), "000100000010000010");
+  EXPECT_EQ(r.read(25), "0");
+  EXPECT_EQ(r.read(26), "1");
+  EXPECT_EQ(r.read(27), " 21");
+  EXPECT_EQ(r.read(28), "Temps");
+  EXPECT_EQ(r.read(27 + 20 * 5 + 2), "1,50E+00");
+  EXPECT_EQ(r.read(27 + 21 * 5 + 3), "C2 / C1");
+
+  ASSERT_EQ(mesures({path("a.C07")}), 0) << err.str();
+  const std::string m = out.str();
+  EXPECT_NE(m.find("afficheur(0)\t0,141\n"), std::string::npos) << m;  // KCl in S·m-1
+  EXPECT_NE(m.find("afficheur(6)\t1,000\n"), std::string::npos) << m;
+  EXPECT_NE(m.find("ecrangbf(2)\t\xC6\x92 =  800 Hz\n"), std::string::npos);
+}
+
+TEST_F(Tool, BadSettingsWriteNothing) {
+  for (tools::Args a : {tools::Args{"--set", "inconnu=1"}, {"--set", "solute1=22"}, {"--set", "solute2=1.5"},
+                        {"--set", "amplitude1=0.7"}, {"--set", "amplitude4=0.1"}, {"--set", "voltmetre1=4"},
+                        {"--set", "montage=autre"}, {"--set", "masque=0.0"}, {"--set", "saisie6=1"},
+                        {"--set", "lignes=0"}, {"--set", "cellule(101,1)=1"}, {"--set", "cellule(1,6)=1"},
+                        {"--set", "cellule(20,1)=1"}, {"--set", "cellule(1,1)=abc"}, {"--set", "c1"},
+                        {"--bizarre"}}) {
+    a.push_back("-o");
+    a.push_back(path("x.C07"));
+    EXPECT_EQ(config(a), 2) << a[1];
+    EXPECT_FALSE(err.str().empty());
+    EXPECT_FALSE(fs::exists(path("x.C07"))) << a[1];
+  }
+}
+
+TEST_F(Tool, ConfigStartsFromAnInputFile) {
+  ASSERT_EQ(config({"--set", "solute2=5", "--set", "masque=########0.00", "-o", path("b.C07")}), 0);
+  ASSERT_EQ(config({path("b.C07"), "--set", "saisie1=5"}), 0) << err.str();
+  EXPECT_NE(out.str().find("\n2\t########0.00\n"), std::string::npos);
+  EXPECT_NE(out.str().find("\n10\t5\n"), std::string::npos);
+  EXPECT_NE(out.str().find("\n11\t 5\n"), std::string::npos);
+  EXPECT_EQ(config({path("absent.C07")}), 1);
+  EXPECT_NE(err.str().find("Fichier non valide"), std::string::npos);
+}
+
+TEST_F(Tool, MesuresGoesOnAfterABadFile) {
+  ASSERT_EQ(config({"-o", path("ok.C07")}), 0);
+  records::writeFile(path("bad.C07"), "pas une configuration");  // length field 0x6170: damaged
+  records::writeRecord(path("other.C07"), 1, "AUTRE");
+  EXPECT_EQ(mesures({path("ok.C07"), path("bad.C07"), path("other.C07"), path("ok.C07")}), 1);
+  const std::string m = out.str();
+  EXPECT_EQ(m.rfind("# " + path("ok.C07") + "\nafficheur(0)\t298,0\n", 0), 0u) << m;
+  EXPECT_EQ(m.find("# " + path("bad.C07")), std::string::npos);
+  EXPECT_NE(m.find("ecrangbf(2)\t\xC6\x92 =  800 Hz\n# "), std::string::npos);
+  EXPECT_NE(err.str().find("Lecture impossible sur disque"), std::string::npos);
+  EXPECT_NE(err.str().find("Ce fichier ne correspond pas"), std::string::npos);
+  // One file: no header line; twelve lines in order.
+  ASSERT_EQ(mesures({path("ok.C07")}), 0);
+  EXPECT_EQ(out.str(),
+            "afficheur(0)\t298,0\nafficheur(1)\t298,0\nafficheur(2)\t298,0\n"
+            "afficheur(3)\t0,6\nafficheur(4)\t0,200\nafficheur(5)\t0,6\nafficheur(6)\t0,200\n"
+            "afficheur(7)\t0,6\nafficheur(8)\t0,200\n"
+            "ecrangbf(0)\t\xC6\x92 =  800 Hz\necrangbf(1)\t\xC6\x92 =  800 Hz\necrangbf(2)\t\xC6\x92 =  800 Hz\n");
+  EXPECT_EQ(mesures({}), 2);
+}
