@@ -151,6 +151,7 @@ class Surface {
   QImage& target();
   void begin(QPainter& p);
   QPen pen(const QColor& c) const;
+  void centreStrokes(QPainter& p) const;
   QString shown(const QString& text) const;
   void notify();
   void fillBase(QImage& img) const;

@@ -1,15 +1,16 @@
 #pragma once
-// The beaker picture (first image of the image list): a glass beaker drawn
-// as vector paths, 66 × 112 logical pixels, transparent outside the glass.
-// Drawn at (63, t) its rim surrounds the liquid-surface ellipse centred on
-// x = 96 for every level from 60 to 250 mL; the cell stem passes through
-// the open top.
+// The beaker picture (first image of the image list): a glass beaker with
+// the head of the conductivity cell, drawn as vector paths, 66 × 104 logical
+// pixels, transparent outside the glass. Drawn at (63, t), its rim surrounds
+// the liquid-surface ellipse centred on x = 96 for every level from 60 to
+// 250 mL, and the cell head runs from the cable at the top (t) to the top of
+// the stem that the beaker rule draws from t + 32.
 #include <QImage>
 #include <QSize>
 
 namespace velmira::ui {
 
-inline constexpr QSize kBeakerSize{66, 112};
+inline constexpr QSize kBeakerSize{66, 104};
 
 // The picture at a device-pixel ratio (logical size kBeakerSize). Built once
 // per ratio and cached.

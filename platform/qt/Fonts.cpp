@@ -1,0 +1,75 @@
+#include "platform/qt/Fonts.h"
+
+#include "platform/core/NumberText.h"
+
+namespace velmira::qtp {
+
+int fontPixelSize(double points) {
+  const int px = static_cast<int>(num::roundHalfEven(points * 96.0 / 72.0));
+  return px < 1 ? 1 : px;
+}
+
+bool isSymbolFont(const QString& name) {
+  return name.trimmed().compare(QStringLiteral("Symbol"), Qt::CaseInsensitive) == 0;
+}
+
+QString mappedFamily(const QString& name) {
+  const QString n = name.trimmed();
+  if (n.compare(QStringLiteral("Arial"), Qt::CaseInsensitive) == 0) return QStringLiteral("Liberation Sans");
+  if (n.compare(QStringLiteral("Times New Roman"), Qt::CaseInsensitive) == 0)
+    return QStringLiteral("Liberation Serif");
+  if (n.compare(QStringLiteral("Verdana"), Qt::CaseInsensitive) == 0) return QStringLiteral("DejaVu Sans");
+  if (isSymbolFont(n)) return QStringLiteral("DejaVu Sans");
+  return n;
+}
+
+QFont mapFont(const QString& name, double points, bool bold, bool italic) {
+  QFont f(mappedFamily(name));
+  const QString n = name.trimmed();
+  // The substitute keeps the kind of face when the free font is missing.
+  if (n.compare(QStringLiteral("Times New Roman"), Qt::CaseInsensitive) == 0)
+    f.setStyleHint(QFont::Serif);
+  else
+    f.setStyleHint(QFont::SansSerif);
+  f.setPixelSize(fontPixelSize(points));
+  f.setBold(bold);
+  f.setItalic(italic);
+  f.setKerning(false);
+  return f;
+}
+
+QString symbolToUnicode(const QString& text) {
+  // Symbol font code points in the order of its Latin letters.
+  static const char16_t lower[26] = {0x03B1, 0x03B2, 0x03C7, 0x03B4, 0x03B5, 0x03C6, 0x03B3, 0x03B7, 0x03B9,
+                                     0x03D5, 0x03BA, 0x03BB, 0x03BC, 0x03BD, 0x03BF, 0x03C0, 0x03B8, 0x03C1,
+                                     0x03C3, 0x03C4, 0x03C5, 0x03D6, 0x03C9, 0x03BE, 0x03C8, 0x03B6};
+  static const char16_t upper[26] = {0x0391, 0x0392, 0x03A7, 0x0394, 0x0395, 0x03A6, 0x0393, 0x0397, 0x0399,
+                                     0x03D1, 0x039A, 0x039B, 0x039C, 0x039D, 0x039F, 0x03A0, 0x0398, 0x03A1,
+                                     0x03A3, 0x03A4, 0x03A5, 0x03C2, 0x03A9, 0x039E, 0x03A8, 0x0396};
+  QString out;
+  out.reserve(text.size());
+  for (QChar ch : text) {
+    const char16_t c = ch.unicode();
+    if (c >= u'a' && c <= u'z')
+      out += QChar(lower[c - u'a']);
+    else if (c >= u'A' && c <= u'Z')
+      out += QChar(upper[c - u'A']);
+    else if (c == 0x00B7)
+      out += QChar(0x2022);  // bullet
+    else if (c == 0x00AC)
+      out += QChar(0x2190);
+    else if (c == 0x00AD)
+      out += QChar(0x2191);
+    else if (c == 0x00AE)
+      out += QChar(0x2192);
+    else if (c == 0x00AF)
+      out += QChar(0x2193);  // down arrow
+    else if (c == 0x00B4)
+      out += QChar(0x00D7);
+    else
+      out += ch;
+  }
+  return out;
+}
+
+}  // namespace velmira::qtp

@@ -1,0 +1,227 @@
+// The bench picture of both montages, the placement of the live controls and
+// the mixture level.
+#include <gtest/gtest.h>
+
+#include "platform/qt/Surface.h"
+#include "ui/bench/BeakerPicture.h"
+#include "ui/bench/BeakerRule.h"
+#include "ui/bench/GradientBand.h"
+#include "ui/bench/Imafond.h"
+
+using velmira::qtp::Surface;
+namespace ui = velmira::ui;
+
+namespace {
+
+constexpr int kW = 401, kH = 462;
+const QColor kGrey8(128, 128, 128);
+
+struct Pages {
+  Surface p1{kW, kH}, p2{kW, kH}, p3{kW, kH};
+  ui::BenchPlacement run(bool conductimeter, double volume = 100) {
+    ui::BenchPlacement pl = ui::imafond(p1, p2, p3, conductimeter);
+    ui::niveaubecher(p3, conductimeter, volume);
+    return pl;
+  }
+};
+
+QColor px(const QImage& img, int x, int y) { return img.pixelColor(x, y); }
+
+}  // namespace
+
+TEST(BenchBand, RowColoursRoundHalfToEven) {
+  EXPECT_EQ(ui::bandColour(0), QColor(255, 200, 155));
+  EXPECT_EQ(ui::bandColour(300), QColor(255, 255, 255));
+  // i = 150: G = 227.5 → 228, B = 205.
+  EXPECT_EQ(ui::bandColour(150), QColor(255, 228, 205));
+  // i = 6: B = 157 exactly; i = 3: G = 200.55 → 201, B = 156.
+  EXPECT_EQ(ui::bandColour(3), QColor(255, 201, 156));
+}
+
+TEST(BenchImafond, BandAndFrameOnEveryPage) {
+  Pages pages;
+  pages.run(false);
+  const int top = kH - 310;
+  for (const Surface* s : {&pages.p1, &pages.p2, &pages.p3}) {
+    const QImage img = s->composed();
+    EXPECT_EQ(px(img, 200, top), kGrey8);              // frame, top
+    EXPECT_EQ(px(img, 200, kH - 10), kGrey8);          // frame, bottom
+    EXPECT_EQ(px(img, 10, top + 150), kGrey8);         // frame, left
+    EXPECT_EQ(px(img, kW - 10, top + 150), kGrey8);    // frame, right
+    EXPECT_EQ(px(img, 200, top + 1), QColor(255, 200, 155));
+    EXPECT_EQ(px(img, 30, kH - 11), QColor(255, 255, 255));
+    EXPECT_EQ(px(img, 5, 5), ui::kPageBack);           // above and beside the band
+    EXPECT_EQ(px(img, kW - 5, top + 100), ui::kPageBack);
+  }
+  // The instruments are drawn at absolute page coordinates.
+  const QImage img = pages.p1.image();
+  EXPECT_EQ(px(img, 90, 200), QColor(0, 0, 0));            // voltmeter outline
+  EXPECT_EQ(px(img, 120, 255), QColor(180, 210, 210));     // voltmeter face
+  EXPECT_EQ(px(img, 300, 300), QColor(210, 210, 180));     // ammeter face
+  EXPECT_EQ(px(img, 300, 440), QColor(255, 128, 0));       // generator face
+  EXPECT_EQ(px(img, 100, 269), QColor(50, 50, 200));       // voltmeter terminal
+  EXPECT_EQ(px(img, 243, 353), QColor(0, 0, 0));           // black generator terminal
+  EXPECT_EQ(px(img, 98, 340), QColor(255, 0, 0));          // red plug
+}
+
+TEST(BenchImafond, ConductimeterMontageBody) {
+  Pages pages;
+  pages.run(true);
+  const QImage img = pages.p1.image();
+  EXPECT_EQ(px(img, 225, 300), QColor(0, 0, 0));
+  EXPECT_EQ(px(img, 226, 300), QColor(100, 200, 250));
+  EXPECT_EQ(px(img, 227, 300), QColor(50, 150, 220));
+  EXPECT_EQ(px(img, 228, 300), QColor(0, 100, 180));
+  EXPECT_EQ(px(img, 343, 300), QColor(0, 0, 128));
+  EXPECT_EQ(px(img, 344, 300), QColor(0, 0, 128));
+  EXPECT_EQ(px(img, 345, 300), QColor(0, 0, 0));
+  EXPECT_EQ(px(img, 300, 405), QColor(0, 100, 180));
+  // No voltmeter in this montage.
+  EXPECT_NE(px(img, 120, 255), QColor(180, 210, 210));
+}
+
+TEST(BenchImafond, SwitchingTwiceGivesTheSamePicture) {
+  Pages pages;
+  pages.run(false);
+  const QImage g1 = pages.p1.composed(), g3 = pages.p3.composed();
+  pages.run(true);
+  const QImage c1 = pages.p1.composed();
+  EXPECT_NE(c1, g1);
+  pages.run(false);
+  EXPECT_EQ(pages.p1.composed(), g1);
+  EXPECT_EQ(pages.p3.composed(), g3);
+  pages.run(true);
+  EXPECT_EQ(pages.p1.composed(), c1);
+  EXPECT_FALSE(pages.p1.persistent());
+  EXPECT_EQ(pages.p2.backgroundPicture(), pages.p1.backgroundPicture());
+}
+
+TEST(BenchImafond, GeneratorPlacement) {
+  Pages pages;
+  const ui::BenchPlacement pl = pages.run(false);
+  for (int b = 1; b <= 3; ++b) {
+    EXPECT_FALSE(pl.afficheur[b - 1].visible);
+    EXPECT_TRUE(pl.afficheur[2 * b + 1].visible);
+    EXPECT_TRUE(pl.afficheur[2 * b + 2].visible);
+    EXPECT_TRUE(pl.ecrangbf[b - 1].visible);
+    EXPECT_TRUE(pl.voltmeterFrame[b - 1].visible);
+    EXPECT_TRUE(pl.ammeterFrame[b - 1].visible);
+    // 135 - 65/2 = 102.5 → 102; 307 - 32.5 = 274.5 → 274; 304 - 44.5 → 260.
+    EXPECT_EQ(pl.afficheur[2 * b + 2].rect.left(), 102);
+    EXPECT_EQ(pl.afficheur[2 * b + 1].rect.left(), 274);
+    EXPECT_EQ(pl.voltmeterFrame[b - 1].rect.left(), 102);
+    EXPECT_EQ(pl.ammeterFrame[b - 1].rect.left(), 274);
+    EXPECT_EQ(pl.ecrangbf[b - 1].rect, QRect(260, 367, 89, 17));
+    EXPECT_EQ(pl.bouton1[2 * b - 2].rect, QRect(250, 390, 42, 42));
+    EXPECT_EQ(pl.bouton1[2 * b - 1].rect, QRect(318, 390, 42, 42));
+  }
+  for (const auto& o : pl.option6) EXPECT_FALSE(o.visible);
+  for (const auto& k : pl.bouton1) EXPECT_TRUE(k.visible);
+  // The display follows the title line; the frame follows display + "Calibre".
+  const QRect vd = pl.afficheur[4].rect;
+  EXPECT_GT(vd.top(), 166 + 10);
+  EXPECT_LT(vd.top(), 166 + 22);
+  EXPECT_GT(pl.voltmeterFrame[0].rect.top(), vd.bottom() + 4 + 8);
+  EXPECT_EQ(pl.ammeterFrame[0].rect.top() - pl.afficheur[3].rect.top(),
+            pl.voltmeterFrame[0].rect.top() - vd.top());
+  // Frames stay inside their instrument.
+  EXPECT_LE(pl.voltmeterFrame[0].rect.bottom(), 275);
+  EXPECT_LE(pl.ammeterFrame[0].rect.bottom(), 316);
+}
+
+TEST(BenchImafond, ConductimeterPlacement) {
+  Pages pages;
+  const ui::BenchPlacement pl = pages.run(true);
+  for (int e = 0; e < 9; ++e) EXPECT_EQ(pl.afficheur[e].visible, e <= 2) << e;
+  for (int b = 0; b < 3; ++b) {
+    EXPECT_EQ(pl.afficheur[b].rect, QRect(235, 250, 100, 17));
+    EXPECT_FALSE(pl.ecrangbf[b].visible);
+    EXPECT_FALSE(pl.voltmeterFrame[b].visible);
+    EXPECT_FALSE(pl.ammeterFrame[b].visible);
+  }
+  for (const auto& k : pl.bouton1) EXPECT_FALSE(k.visible);
+  for (int j = 0; j < 6; ++j) {
+    EXPECT_EQ(pl.option6[j].rect.topLeft(), QPoint(260, 290 + 15 * j));
+    for (int b = 0; b < 3; ++b) {
+      EXPECT_TRUE(pl.option6[6 * b + j].visible);
+      EXPECT_EQ(pl.option6[6 * b + j].rect, pl.option6[j].rect);
+    }
+  }
+  EXPECT_EQ(pl.option6Back, QColor(0, 100, 180));
+}
+
+TEST(BenchBeaker, SurfaceLineRoundsHalfToEven) {
+  EXPECT_EQ(ui::surfaceLine(250, false), 378);  // 377.5
+  EXPECT_EQ(ui::surfaceLine(60, false), 425);
+  EXPECT_EQ(ui::surfaceLine(80, false), 420);
+  EXPECT_EQ(ui::surfaceLine(80, true), 380);
+  EXPECT_EQ(ui::surfaceLine(250, true), 338);   // 337.5
+  EXPECT_EQ(ui::surfaceLine(230, false), 382);  // 382.5 → 382
+}
+
+namespace {
+
+// Rows of column x in [y1, y2] drawn in palette 8.
+std::vector<int> grey8Rows(const QImage& img, int x, int y1, int y2) {
+  std::vector<int> rows;
+  for (int y = y1; y <= y2; ++y)
+    if (img.pixelColor(x, y) == kGrey8) rows.push_back(y);
+  return rows;
+}
+
+}  // namespace
+
+TEST(BenchBeaker, MixtureLevelFollowsTheVolume) {
+  Pages pages;
+  pages.run(false, 250);
+  const QImage full = pages.p3.composed();
+  // The front half of the surface ellipse (half-axes 30 × 3) passes below
+  // the surface line y0 = 378 at x = 96.
+  const std::vector<int> rows = grey8Rows(full, 96, 370, 390);
+  ASSERT_EQ(rows.size(), 1u);
+  EXPECT_GE(rows[0], 378 + 2);
+  EXPECT_LE(rows[0], 378 + 3);
+  // The stem is black above the surface and (90, 90, 90) below.
+  EXPECT_EQ(px(full, 103, 377), QColor(0, 0, 0));
+  EXPECT_EQ(px(full, 103, 400), QColor(90, 90, 90));
+  EXPECT_EQ(px(full, 103, 345 + 95), QColor(150, 150, 150));  // electrode tip
+
+  pages.run(false, 60);
+  const QImage low = pages.p3.composed();
+  const std::vector<int> lowRows = grey8Rows(low, 96, 370, 440);
+  ASSERT_EQ(lowRows.size(), 1u);
+  EXPECT_EQ(lowRows[0] - rows[0], 425 - 378);
+  EXPECT_EQ(px(low, 103, 410), QColor(0, 0, 0));  // above the liquid now
+  // Outside the beaker the mixture page is the solution pages' picture.
+  const QImage sol = pages.p1.composed();
+  for (QPoint p : {QPoint(120, 255), QPoint(300, 300), QPoint(300, 440), QPoint(200, 200), QPoint(30, 160)})
+    EXPECT_EQ(px(low, p.x(), p.y()), px(sol, p.x(), p.y()));
+  // The solution pages keep their 80 mL beaker.
+  EXPECT_EQ(grey8Rows(sol, 96, 370, 440).size(), 1u);
+  EXPECT_EQ(grey8Rows(sol, 96, 370, 440)[0] - rows[0], 420 - 378);
+  EXPECT_TRUE(pages.p3.hasBackgroundPicture());
+  EXPECT_FALSE(pages.p3.persistent());
+}
+
+TEST(BenchBeaker, ConductimeterMontageSitsFortyHigher) {
+  Pages gen, cond;
+  gen.run(false, 150);
+  cond.run(true, 150);
+  const auto g = grey8Rows(gen.p3.composed(), 96, 300, 440);
+  const auto c = grey8Rows(cond.p3.composed(), 96, 260, 400);
+  ASSERT_EQ(g.size(), 1u);
+  ASSERT_EQ(c.size(), 1u);
+  EXPECT_EQ(g[0] - c[0], 40);
+}
+
+TEST(BenchBeaker, PictureIsTransparentOutsideTheGlass) {
+  const QImage& img = ui::beakerPicture(1.0);
+  EXPECT_EQ(img.size(), ui::kBeakerSize);
+  EXPECT_EQ(qAlpha(img.pixel(0, 102)), 0);
+  EXPECT_EQ(qAlpha(img.pixel(65, 0)), 0);
+  EXPECT_EQ(qAlpha(img.pixel(5, 5)), 0);
+  EXPECT_GT(qAlpha(img.pixel(38, 10)), 200);  // cell head
+  const QImage& big = ui::beakerPicture(2.0);
+  EXPECT_EQ(big.size(), ui::kBeakerSize * 2);
+  EXPECT_EQ(big.devicePixelRatio(), 2.0);
+}

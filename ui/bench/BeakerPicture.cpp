@@ -1,0 +1,105 @@
+#include "ui/bench/BeakerPicture.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <map>
+
+#include "platform/core/NumberText.h"
+
+namespace velmira::ui {
+
+namespace {
+
+// Geometry in the picture's own logical pixels; the centre line x = 33 lands
+// on x = 96 of the page.
+constexpr double kCx = 33.0;
+constexpr double kHalf = 31.5;    // outer half-width of the glass
+constexpr double kRimY = 23.0;    // rim ellipse centre
+constexpr double kBottomY = 98.0; // bottom ellipse centre
+constexpr double kEllipse = 3.2;  // vertical half-axis of the rim and bottom
+
+QImage build(double dpr) {
+  const int w = static_cast<int>(num::roundHalfEven(kBeakerSize.width() * dpr));
+  const int h = static_cast<int>(num::roundHalfEven(kBeakerSize.height() * dpr));
+  QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+  img.setDevicePixelRatio(dpr);
+  img.fill(Qt::transparent);
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+
+  const double left = kCx - kHalf, right = kCx + kHalf;
+
+  // Faint tint of the glass body.
+  QPainterPath body;
+  body.moveTo(left, kRimY);
+  body.lineTo(left, kBottomY);
+  body.arcTo(QRectF(left, kBottomY - kEllipse, 2 * kHalf, 2 * kEllipse), 180, 180);
+  body.lineTo(right, kRimY);
+  body.arcTo(QRectF(left, kRimY - kEllipse, 2 * kHalf, 2 * kEllipse), 0, -180);
+  body.closeSubpath();
+  QLinearGradient tint(left, 0, right, 0);
+  tint.setColorAt(0.0, QColor(150, 190, 220, 70));
+  tint.setColorAt(0.3, QColor(220, 240, 255, 20));
+  tint.setColorAt(0.75, QColor(200, 225, 245, 15));
+  tint.setColorAt(1.0, QColor(130, 170, 210, 80));
+  p.fillPath(body, tint);
+
+  const QColor glass(70, 100, 130, 230);
+  const QColor glassLight(255, 255, 255, 200);
+
+  // Back half of the rim.
+  p.setPen(QPen(QColor(70, 100, 130, 150), 1.0));
+  p.drawArc(QRectF(left, kRimY - kEllipse, 2 * kHalf, 2 * kEllipse), 0, 180 * 16);
+
+  // Graduations on the left of the glass.
+  p.setPen(QPen(QColor(70, 100, 130, 170), 1.0));
+  for (int k = 0; k < 6; ++k) {
+    const double y = 40.0 + k * 10.0;
+    p.drawLine(QPointF(left + 4, y), QPointF(left + (k % 2 == 0 ? 11 : 8), y));
+  }
+
+  // Cell head, between the cable at the top and the stem (x 97..106 of the page).
+  const QRectF head(34.0, 0.0, 9.0, 33.0);
+  QLinearGradient headShade(head.left(), 0, head.right(), 0);
+  headShade.setColorAt(0.0, QColor(30, 30, 30));
+  headShade.setColorAt(0.35, QColor(95, 95, 95));
+  headShade.setColorAt(1.0, QColor(20, 20, 20));
+  p.setPen(Qt::NoPen);
+  p.setBrush(headShade);
+  p.drawRoundedRect(head, 2.0, 2.0);
+  p.setBrush(QColor(200, 200, 200));
+  p.drawRect(QRectF(34.0, 11.0, 9.0, 2.0));
+
+  // Walls, bottom and front half of the rim.
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(glass, 1.6, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(QPointF(left, kRimY), QPointF(left, kBottomY));
+  p.drawLine(QPointF(right, kRimY), QPointF(right, kBottomY));
+  p.drawArc(QRectF(left, kBottomY - kEllipse, 2 * kHalf, 2 * kEllipse), 180 * 16, 180 * 16);
+  p.drawArc(QRectF(left, kRimY - kEllipse, 2 * kHalf, 2 * kEllipse), 180 * 16, 180 * 16);
+  // Pouring lip on the left.
+  QPainterPath lip;
+  lip.moveTo(left + 3, kRimY - 2.5);
+  lip.quadTo(left - 1.5, kRimY - 3.5, left - 1.0, kRimY - 0.5);
+  p.drawPath(lip);
+
+  // Highlights on the glass.
+  p.setPen(QPen(glassLight, 1.2, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(QPointF(left + 2.2, kRimY + 6), QPointF(left + 2.2, kBottomY - 4));
+  p.setPen(QPen(QColor(255, 255, 255, 150), 1.0, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(QPointF(right - 3.0, kRimY + 10), QPointF(right - 3.0, kRimY + 30));
+  p.end();
+  return img;
+}
+
+}  // namespace
+
+const QImage& beakerPicture(double devicePixelRatio) {
+  static std::map<double, QImage> cache;
+  auto it = cache.find(devicePixelRatio);
+  if (it == cache.end()) it = cache.emplace(devicePixelRatio, build(devicePixelRatio)).first;
+  return it->second;
+}
+
+}  // namespace velmira::ui

@@ -1,0 +1,43 @@
+#include "ui/bench/BeakerRule.h"
+
+#include "platform/core/NumberText.h"
+#include "platform/qt/Surface.h"
+#include "ui/bench/BeakerPicture.h"
+#include "ui/bench/GradientBand.h"
+
+namespace velmira::ui {
+
+namespace {
+const QColor kLightGrey(192, 192, 192);
+const QColor kDarkGrey(128, 128, 128);
+}  // namespace
+
+int surfaceLine(double volume, bool conductimeter) {
+  const double base = conductimeter ? 400.0 : 440.0;
+  return static_cast<int>(num::roundHalfEven(base - volume / 4));
+}
+
+void drawBeaker(qtp::Surface& page, int y0, int t) {
+  page.arc(96, y0, 30, 0, 3.14, 0.1, kLightGrey);
+  page.drawImage(63, t, beakerPicture(page.devicePixelRatio()));
+  const int s = t + 32;
+  const int e = t + 90;
+  page.filledRectangle(98, s, 105, y0, Qt::black);
+  page.filledRectangle(98, y0, 105, e, QColor(90, 90, 90));
+  page.line(99, s, 99, e, Qt::white);
+  page.line(100, s, 100, e, kLightGrey);
+  page.filledRectangle(98, e + 1, 105, e + 7, QColor(150, 150, 150));
+  page.arc(96, y0, 30, 3.14, 6.28, 0.1, kDarkGrey);
+}
+
+void niveaubecher(qtp::Surface& mixturePage, bool conductimeter, double volume) {
+  mixturePage.setPersistent(true);
+  mixturePage.clear();
+  const int from = conductimeter ? 170 : 210;
+  drawBandRows(mixturePage, from, from + 80, 60, mixturePage.width() - 270);
+  drawBeaker(mixturePage, surfaceLine(volume, conductimeter), beakerTop(conductimeter));
+  mixturePage.setBackgroundPicture(mixturePage.image());
+  mixturePage.setPersistent(false);
+}
+
+}  // namespace velmira::ui

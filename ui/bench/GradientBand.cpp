@@ -1,0 +1,26 @@
+#include "ui/bench/GradientBand.h"
+
+#include "platform/core/NumberText.h"
+#include "platform/qt/Surface.h"
+
+namespace velmira::ui {
+
+QColor bandColour(int i) {
+  const int g = static_cast<int>(num::roundHalfEven(200 + 55.0 * i / 300));
+  const int b = static_cast<int>(num::roundHalfEven(155 + 100.0 * i / 300));
+  return {255, g, b};
+}
+
+void drawBandRows(qtp::Surface& page, int from, int to, int x1, int x2) {
+  const int top = bandTop(page.height());
+  for (int i = from; i <= to; ++i) page.line(x1, top + i, x2, top + i, bandColour(i));
+}
+
+void drawBand(qtp::Surface& page) {
+  const int w = page.width();
+  const int top = bandTop(page.height());
+  drawBandRows(page, 0, kBandRows - 1, kBandMargin, w - kBandMargin);
+  page.rectangle(kBandMargin, top, w - kBandMargin, top + kBandRows - 1, QColor(128, 128, 128));
+}
+
+}  // namespace velmira::ui

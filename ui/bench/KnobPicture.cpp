@@ -1,0 +1,28 @@
+#include "ui/bench/KnobPicture.h"
+
+#include "model/Knob.h"
+#include "platform/qt/Surface.h"
+
+namespace velmira::ui {
+
+void drawKnob(qtp::Surface& knob, double v) {
+  const int width = knob.drawWidth();
+  const bool solid = knob.fillSolid();
+  const QColor fill = knob.fillColor();
+  knob.clear();
+  knob.setDrawWidth(2);
+  knob.setFillSolid(QColor(200, 100, 0));
+  knob.circle(23, 23, 18, QColor(200, 100, 0));
+  knob.setFillSolid(QColor(220, 220, 230));
+  knob.circle(20, 20, 18, QColor(128, 128, 128));
+  knob.line(9, 31, 31, 9, QColor(240, 240, 250));
+  const auto [x, y] = model::knobPointerEnd(v);
+  knob.line(model::kKnobCentre, model::kKnobCentre, x, y, QColor(255, 0, 0));
+  knob.setDrawWidth(width);
+  if (solid)
+    knob.setFillSolid(fill);
+  else
+    knob.setFillTransparent();
+}
+
+}  // namespace velmira::ui

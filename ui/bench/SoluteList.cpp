@@ -1,0 +1,39 @@
+#include "ui/bench/SoluteList.h"
+
+#include <cmath>
+
+#include "platform/qt/Surface.h"
+#include "ui/bench/SolutionPanels.h"
+
+namespace velmira::ui {
+
+void crealiste(qtp::Surface& list) {
+  list.setPersistent(true);
+  list.setFont(QStringLiteral("Arial"), 10, true, false);
+  list.setBackColor(Qt::white);
+  list.removeBackgroundPicture();
+  list.resize(list.width(), kListRowHeight * kListRows);
+  list.clear();
+  list.setForeColor(Qt::black);
+  for (int n = 1; n <= kListRows; ++n) {
+    list.setPen(10, kListRowHeight * (n - 1));
+    printFormula(list, n);
+    list.printLine(QString());
+  }
+}
+
+int listRowAt(double y) {
+  const double r = std::floor(y / kListRowHeight);
+  if (!(r >= 0)) return 0;
+  if (r > kListRows - 1) return kListRows - 1;
+  return static_cast<int>(r);
+}
+
+void showFormula(qtp::Surface& box, const qtp::Surface& list, int n) {
+  box.setPersistent(true);
+  box.clear();
+  if (n < 1 || n > kListRows) return;
+  box.copyFrom(list, QRect(0, kListRowHeight * (n - 1), list.width(), kListRowHeight), QPoint(0, 2));
+}
+
+}  // namespace velmira::ui

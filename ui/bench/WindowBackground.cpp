@@ -1,0 +1,25 @@
+#include "ui/bench/WindowBackground.h"
+
+#include <QPainter>
+
+#include "platform/core/NumberText.h"
+
+namespace velmira::ui {
+
+QColor windowBackgroundColour(int y) {
+  const int c = static_cast<int>(num::roundHalfEven(255 - 55.0 * y / 600));
+  const int b = static_cast<int>(num::roundHalfEven(255 - 75.0 * y / 600));
+  return {c, c, b};
+}
+
+void paintWindowBackground(QPainter& p, const QRect& supertext, int fichTop) {
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing, false);
+  for (int y = 0; y <= 600; ++y) p.fillRect(QRect(0, y, 801, 1), windowBackgroundColour(y));
+  p.fillRect(QRect(QPoint(supertext.left() + 3, fichTop + 3),
+                   QPoint(supertext.left() + supertext.width() + 3, supertext.top() + supertext.height() + 3)),
+             QColor(128, 128, 128));
+  p.restore();
+}
+
+}  // namespace velmira::ui
