@@ -140,8 +140,9 @@ TEST(BenchImafond, ConductimeterPlacement) {
     EXPECT_FALSE(pl.ammeterFrame[b].visible);
   }
   for (const auto& k : pl.bouton1) EXPECT_FALSE(k.visible);
+  const int tops[6] = {290, 305, 320, 355, 370, 385};
   for (int j = 0; j < 6; ++j) {
-    EXPECT_EQ(pl.option6[j].rect.topLeft(), QPoint(260, 290 + 15 * j));
+    EXPECT_EQ(pl.option6[j].rect, QRect(260, tops[j], 17, 17));
     for (int b = 0; b < 3; ++b) {
       EXPECT_TRUE(pl.option6[6 * b + j].visible);
       EXPECT_EQ(pl.option6[6 * b + j].rect, pl.option6[j].rect);

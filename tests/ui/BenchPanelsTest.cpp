@@ -151,6 +151,27 @@ TEST(BenchSoluteList, RowsOfTwentyPixelsInOrder) {
   EXPECT_FALSE(inkIn(img, QRect(w17 + 2, 20 * 16, 60, 20)));
 }
 
+TEST(BenchSoluteList, EveryFormulaFitsItsRow) {
+  // Printed alone, each formula's ink, moved to its place in the list, lies
+  // within its 20-pixel row: the raised charges and lowered counts are not
+  // cut by the row strip that the formula box shows.
+  for (int n = 1; n <= 21; ++n) {
+    Surface s = whitePage(200, 60);
+    s.setFont(QStringLiteral("Arial"), 10, true);
+    s.setPen(10, 20);
+    ui::printFormula(s, n);
+    int top = 60, bottom = -1;
+    for (int y = 0; y < 60; ++y)
+      for (int x = 0; x < 200; ++x)
+        if (qGray(s.image().pixel(x, y)) < 250) {
+          top = std::min(top, y);
+          bottom = std::max(bottom, y);
+        }
+    EXPECT_GE(top - 20 + ui::kListTextDrop, 0) << n;
+    EXPECT_LE(bottom - 20 + ui::kListTextDrop, 19) << n;
+  }
+}
+
 TEST(BenchSoluteList, MarkerRowAndFormulaBox) {
   EXPECT_EQ(ui::listMarkerTop(0), -2);
   EXPECT_EQ(ui::listMarkerTop(19.9), -2);

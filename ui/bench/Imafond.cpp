@@ -18,6 +18,10 @@ const QColor kWireBlue(50, 50, 200);
 
 int rnd(double v) { return static_cast<int>(num::roundHalfEven(v)); }
 
+// Range buttons: S, mS, µS under "Conductance", then the three
+// conductivity units under "Conductivité".
+int rangeButtonTop(int j) { return j < 3 ? 290 + 15 * j : 355 + 15 * (j - 3); }
+
 void bevelledBox(qtp::Surface& s, int x1, int y1, int x2, int y2, const QColor& light, const QColor& face) {
   s.rectangle(x1 + 1, y1 + 1, x2 - 1, y2 - 1, light);
   s.rectangle(x1 + 2, y1 + 2, x2 - 1, y2 - 1, kGrey8);
@@ -59,7 +63,7 @@ void placeAll(qtp::Surface& s, BenchPlacement& pl, const BenchSizes& sz) {
     pl.ecrangbf[b - 1].rect = QRect(QPoint(rnd(304 - sz.generatorScreen.width() / 2.0), 367), sz.generatorScreen);
     pl.bouton1[2 * b - 2].rect = QRect(QPoint(250, 390), sz.knob);
     pl.bouton1[2 * b - 1].rect = QRect(QPoint(360 - sz.knob.width(), 390), sz.knob);
-    for (int j = 0; j < 6; ++j) pl.option6[6 * (b - 1) + j].rect = QRect(QPoint(260, 290 + 15 * j), sz.rangeButton);
+    for (int j = 0; j < 6; ++j) pl.option6[6 * (b - 1) + j].rect = QRect(QPoint(260, rangeButtonTop(j)), sz.rangeButton);
   }
   const bool c = pl.conductimeter;
   for (int e = 0; e < 9; ++e) pl.afficheur[e].visible = (e <= 2) == c;
@@ -207,7 +211,7 @@ void conductimeterMontage(qtp::Surface& s) {
 
   const QString units[3] = {QStringLiteral("S"), QStringLiteral("mS"), QStringLiteral("µS")};
   for (int j = 0; j < 3; ++j) {
-    s.setPen(280, 290 + 15 * j + 2);
+    s.setPen(280, rangeButtonTop(j) + 2);
     s.printStay(units[j]);
   }
 
@@ -220,7 +224,7 @@ void conductimeterMontage(qtp::Surface& s) {
   s.printStay(QStringLiteral("s"));
   s.setFont(QStringLiteral("Arial"), 8, false);
 
-  for (int j = 0; j < 3; ++j) perMetre(s, 357 + 15 * j, units[j] + QStringLiteral(" · m"));
+  for (int j = 0; j < 3; ++j) perMetre(s, rangeButtonTop(j + 3) + 2, units[j] + QStringLiteral(" · m"));
 }
 
 }  // namespace

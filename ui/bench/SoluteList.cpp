@@ -16,7 +16,7 @@ void crealiste(qtp::Surface& list) {
   list.clear();
   list.setForeColor(Qt::black);
   for (int n = 1; n <= kListRows; ++n) {
-    list.setPen(10, kListRowHeight * (n - 1));
+    list.setPen(10, kListRowHeight * (n - 1) + kListTextDrop);
     printFormula(list, n);
     list.printLine(QString());
   }

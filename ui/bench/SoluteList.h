@@ -2,14 +2,19 @@
 // The drop-down solute list (`crealiste`), its row marker and the formula box.
 //
 // The list is 21 rows of 20 px, row r (from 0) holding solute r + 1 between
-// y = 20r and 20r + 20, each formula typeset in Arial bold 10 at x = 10, on
-// white. The formula box of a solute shows exactly its row of the list image.
+// y = 20r and 20r + 20, each formula typeset in Arial bold 10 at x = 10 (2 px below
+// the row's top), on white. The formula box of a solute shows exactly its row of the list image.
 namespace velmira::qtp { class Surface; }
 
 namespace velmira::ui {
 
 inline constexpr int kListRowHeight = 20;
 inline constexpr int kListRows = 21;
+// Each formula is printed this far below its row's top, so that a charge
+// raised 4 px keeps its top pixels inside its own row (and inside the
+// formula box, which shows exactly the row); the lowered counts still end
+// inside the row.
+inline constexpr int kListTextDrop = 2;
 
 // Draws the whole list; the surface keeps its width and becomes 420 high.
 // Drawn persistently (the list image is reused for every formula box).
