@@ -34,14 +34,31 @@ enum class Code { SQR, EXP, LON, LOG, SIN, COS, TAN, ISI, ICO, ITA, None };
 
 Code codeAt(const std::string& t, std::size_t k) {
   if (k + 3 > t.size()) return Code::None;
-  static const struct {
-    const char* name;
-    Code code;
-  } kCodes[] = {{"SQR", Code::SQR}, {"EXP", Code::EXP}, {"LON", Code::LON}, {"LOG", Code::LOG},
-                {"SIN", Code::SIN}, {"COS", Code::COS}, {"TAN", Code::TAN}, {"ISI", Code::ISI},
-                {"ICO", Code::ICO}, {"ITA", Code::ITA}};
-  for (const auto& c : kCodes)
-    if (t.compare(k, 3, c.name) == 0) return c.code;
+  const char a = t[k], b = t[k + 1], c = t[k + 2];
+  switch (a) {
+    case 'S':
+      if (b == 'Q' && c == 'R') return Code::SQR;
+      if (b == 'I' && c == 'N') return Code::SIN;
+      break;
+    case 'E':
+      if (b == 'X' && c == 'P') return Code::EXP;
+      break;
+    case 'L':
+      if (b == 'O' && c == 'N') return Code::LON;
+      if (b == 'O' && c == 'G') return Code::LOG;
+      break;
+    case 'C':
+      if (b == 'O' && c == 'S') return Code::COS;
+      break;
+    case 'T':
+      if (b == 'A' && c == 'N') return Code::TAN;
+      break;
+    case 'I':
+      if (b == 'S' && c == 'I') return Code::ISI;
+      if (b == 'C' && c == 'O') return Code::ICO;
+      if (b == 'T' && c == 'A') return Code::ITA;
+      break;
+  }
   return Code::None;
 }
 

@@ -87,63 +87,137 @@ bool isSpacedCode(char a, char b, char c) {
   return false;
 }
 
+
+// True when no sweep rewrite applies: no sign pair, no leading "+", no "("
+// followed by a lone number and ")".
+bool isNormal(const std::string& t) {
+  if (!t.empty() && t[0] == '+') return false;
+  const std::size_t n = t.size();
+  for (std::size_t k = 0; k < n; ++k) {
+    const char c = t[k];
+    if (isSign(c) && k + 1 < n && isSign(t[k + 1])) return false;
+    if (c == '(' && k + 1 < n) {
+      const char f = t[k + 1];
+      if (!isDigit(f) && f != '.' && !isSign(f)) continue;
+      std::size_t j = k + 2;
+      while (j < n && (isDigit(t[j]) || t[j] == '.')) ++j;
+      if (j < n && t[j] == ')') return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 void normalise(std::string& text) {
   upperNoSpaces(text);
-  while (sweep(text)) {
+  while (!isNormal(text) && sweep(text)) {
   }
   decoupe(text);
 }
 
-// Scans the padded text left to right. The part already scanned is `out`; the
-// rest is kept reversed in `rest` so that rewriting its front is cheap.
+namespace {
+
+// Characters that no rule of decoupe looks at in first place.
+struct InertTable {
+  bool inert[256];
+  InertTable() {
+    for (int c = 0; c < 256; ++c) inert[c] = true;
+    for (unsigned char c : std::string("SLCTIE^*/+-")) inert[c] = false;
+  }
+};
+const InertTable kInert;
+
+}  // namespace
+
+// Scans the padded text left to right. The part already scanned is `out`;
+// the rest is `pend` (rewritten characters, short) followed by src[si..].
 void decoupe(std::string& text) {
   upperNoSpaces(text);
   if (!text.empty() && text[0] == '+') text.erase(0, 1);
-  const std::size_t padded = text.size() + 2;
-  const std::size_t bound = 3 * padded;
+  const std::string src = " " + text + " ";
+  const std::size_t bound = 3 * src.size();
+  std::size_t si = 0;
+  std::string pend;
+  // Written through `w`: every character becomes at most three.
+  std::string out(3 * src.size() + 8, '\0');
+  std::size_t w = 0;
+  auto put = [&](char c) {
+    if (w == out.size()) out.resize(2 * out.size());
+    out[w++] = c;
+  };
 
-  std::string rest;
-  rest.reserve(padded + 8);
-  rest.push_back(' ');
-  rest.append(text.rbegin(), text.rend());
-  rest.push_back(' ');
-  std::string out;
-  out.reserve(padded * 3);
-
-  auto at = [&rest](std::size_t k) -> char {
-    return k < rest.size() ? rest[rest.size() - 1 - k] : '\0';
+  auto restSize = [&] { return pend.size() + (src.size() - si); };
+  auto at = [&](std::size_t k) -> char {
+    if (k < pend.size()) return pend[k];
+    k = si + (k - pend.size());
+    return k < src.size() ? src[k] : '\0';
+  };
+  // Moves characters of src into pend until it holds n (or src runs out).
+  auto ensure = [&](std::size_t n) {
+    while (pend.size() < n && si < src.size()) pend.push_back(src[si++]);
   };
   auto starts3 = [&](const char* s) { return at(0) == s[0] && at(1) == s[1] && at(2) == s[2]; };
-  // Inserts a space after the first n characters of the rest.
-  auto spaceAfter = [&rest](std::size_t n) { rest.insert(rest.size() - n, 1, ' '); };
-  // Replaces the first n characters of the rest by s.
-  auto replaceFront = [&rest](std::size_t n, const std::string& s) {
-    rest.resize(rest.size() - std::min(n, rest.size()));
-    rest.append(s.rbegin(), s.rend());
+  auto spaceAfter = [&](std::size_t n) {
+    ensure(n);
+    pend.insert(n, 1, ' ');
+  };
+  auto replaceFront = [&](std::size_t n, const std::string& r) {
+    ensure(n);
+    pend.replace(0, std::min(n, pend.size()), r);
   };
   auto take = [&](std::size_t n) {
-    for (std::size_t k = 0; k < n && !rest.empty(); ++k) {
-      out.push_back(rest.back());
-      rest.pop_back();
-    }
+    const std::size_t fromPend = std::min(n, pend.size());
+    for (std::size_t k = 0; k < fromPend; ++k) put(pend[k]);
+    pend.erase(0, fromPend);
+    const std::size_t fromSrc = std::min(n - fromPend, src.size() - si);
+    for (std::size_t k = 0; k < fromSrc; ++k) put(src[si + k]);
+    si += fromSrc;
   };
 
-  std::size_t pos = 1;  // position of the front of `rest` in the text
-  while (pos <= bound && !rest.empty()) {
-    if (starts3("SQR") || starts3("LON")) spaceAfter(3);
-    if (at(0) == 'L' && at(1) == 'N') replaceFront(2, "LON ");
-    if (isSpacedCode(at(0), at(1), at(2))) spaceAfter(3);
-    if (starts3("INV")) {
-      // "I" + the next two characters + a space; the third one is dropped.
-      std::string r = "I";
-      for (std::size_t k = 3; k < 5 && k < rest.size(); ++k) r.push_back(at(k));
-      r.push_back(' ');
-      replaceFront(std::min<std::size_t>(6, rest.size()), r);
+  std::size_t pos = 1;  // position of the front of the rest in the text
+  while (pos <= bound && restSize() > 0) {
+    if (pend.empty()) {
+      // A run of characters that trigger nothing is copied as it stands.
+      std::size_t run = 0;
+      const std::size_t room = bound - pos + 1;
+      while (si + run < src.size() && run < room &&
+             kInert.inert[static_cast<unsigned char>(src[si + run])])
+        ++run;
+      if (run > 0) {
+        for (std::size_t k = 0; k < run; ++k) put(src[si + k]);
+        si += run;
+        pos += run;
+        continue;
+      }
+      // An operator to space: its trailing space then triggers nothing.
+      const char c = src[si];
+      const char before = w == 0 ? '\0' : out[w - 1];
+      if (c == '^' || c == '*' || c == '/' || (c == '+' && before != 'E' && before != 'D') ||
+          (c == '-' && before != 'E' && before != 'D' && before != '(' && before != ' ')) {
+        put(' ');
+        put(c);
+        put(' ');
+        ++si;
+        pos += 3;
+        continue;
+      }
+    }
+    const char first = at(0);
+    if (first == 'S' || first == 'L' || first == 'C' || first == 'T' || first == 'I' || first == 'E') {
+      if (starts3("SQR") || starts3("LON")) spaceAfter(3);
+      if (at(0) == 'L' && at(1) == 'N') replaceFront(2, "LON ");
+      if (isSpacedCode(at(0), at(1), at(2))) spaceAfter(3);
+      if (starts3("INV")) {
+        // "I" + the next two characters + a space; the third one is dropped.
+        std::string r = "I";
+        for (std::size_t k = 3; k < 5 && k < restSize(); ++k) r.push_back(at(k));
+        r.push_back(' ');
+        replaceFront(std::min<std::size_t>(6, restSize()), r);
+      }
     }
     const char c = at(0);
-    const char before = out.empty() ? '\0' : out.back();
+    const char before = w == 0 ? '\0' : out[w - 1];
     bool spaced = c == '^' || c == '*' || c == '/' ||
                   (c == '+' && before != 'E' && before != 'D') ||
                   (c == '-' && before != 'E' && before != 'D' && before != '(' && before != ' ');
@@ -156,7 +230,8 @@ void decoupe(std::string& text) {
       pos += 1;
     }
   }
-  out.append(rest.rbegin(), rest.rend());
+  take(restSize());
+  out.resize(w);
   text.swap(out);
 }
 

@@ -1,0 +1,92 @@
+// Evaluator timings: a calculator expression, a column formula over a full
+// table, and 10,000-character inputs.
+#include <benchmark/benchmark.h>
+
+#include <random>
+#include <string>
+
+#include "expr/Evaluator.h"
+
+namespace {
+
+using velmira::expr::evalue;
+
+void evaluate(const std::string& expression, benchmark::State& state) {
+  for (auto _ : state) {
+    std::string text = expression;
+    std::int16_t err = 0;
+    evalue(text, err, velmira::expr::kDegres);
+    benchmark::DoNotOptimize(text);
+    benchmark::DoNotOptimize(err);
+  }
+}
+
+void BM_CalculatorExpression(benchmark::State& state) {
+  evaluate("2 * sin 30 + (1.5E-3 / 7) ^ 2 - log 1000", state);
+}
+BENCHMARK(BM_CalculatorExpression)->Unit(benchmark::kMicrosecond);
+
+// One column run: the substituted formula once per table line.
+void BM_ColumnFormula100Lines(benchmark::State& state) {
+  const std::string formula = "(1.23E-02 / 4.5E-01) * 1000";
+  for (auto _ : state) {
+    for (int line = 0; line < 100; ++line) {
+      std::string text = formula;
+      std::int16_t err = 0;
+      evalue(text, err, velmira::expr::kDegres);
+      benchmark::DoNotOptimize(text);
+    }
+  }
+}
+BENCHMARK(BM_ColumnFormula100Lines)->Unit(benchmark::kMillisecond);
+
+std::string repeat(const std::string& piece, std::size_t length) {
+  std::string s;
+  while (s.size() < length) s += piece;
+  s.resize(length);
+  return s;
+}
+
+constexpr std::size_t kLong = 10000;
+
+// Pieces joined by `sep`, as many as fit in kLong characters.
+std::string chain(const std::string& piece, const std::string& sep) {
+  std::string s = piece;
+  while (s.size() + sep.size() + piece.size() <= kLong) s += sep + piece;
+  return s;
+}
+
+void BM_Long_Sum(benchmark::State& state) { evaluate(chain("1.5", "+"), state); }
+BENCHMARK(BM_Long_Sum)->Unit(benchmark::kMillisecond);
+
+void BM_Long_MixedOperators(benchmark::State& state) {
+  evaluate(chain("2*3-4/5+6^1", "-"), state);
+}
+BENCHMARK(BM_Long_MixedOperators)->Unit(benchmark::kMillisecond);
+
+void BM_Long_NestedParentheses(benchmark::State& state) {
+  evaluate(std::string(kLong / 2 - 2, '(') + "1+1" + std::string(kLong / 2 - 2, ')'), state);
+}
+BENCHMARK(BM_Long_NestedParentheses)->Unit(benchmark::kMillisecond);
+
+void BM_Long_Functions(benchmark::State& state) { evaluate(chain("sin 30", "+"), state); }
+BENCHMARK(BM_Long_Functions)->Unit(benchmark::kMillisecond);
+
+void BM_Long_Groups(benchmark::State& state) { evaluate(chain("(1+2)", "-"), state); }
+BENCHMARK(BM_Long_Groups)->Unit(benchmark::kMillisecond);
+
+void BM_Long_RandomCharacters(benchmark::State& state) {
+  std::mt19937 rng(1);
+  const std::string alphabet = "0123456789.+-*/^()ESINCOLGTQRXV ";
+  std::string s;
+  for (std::size_t i = 0; i < kLong; ++i) s += alphabet[rng() % alphabet.size()];
+  evaluate(s, state);
+}
+BENCHMARK(BM_Long_RandomCharacters)->Unit(benchmark::kMillisecond);
+
+void BM_Long_UnknownWord(benchmark::State& state) { evaluate(repeat("XYZ", kLong), state); }
+BENCHMARK(BM_Long_UnknownWord)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
