@@ -19,6 +19,24 @@ constexpr double kRimY = 23.0;    // rim ellipse centre
 constexpr double kBottomY = 98.0; // bottom ellipse centre
 constexpr double kEllipse = 3.2;  // vertical half-axis of the rim and bottom
 
+// Every pixel fully opaque or fully transparent, like a masked bitmap: the
+// mixture page draws the picture again over its own earlier copy (only the
+// band rows behind the beaker are repainted), so a translucent pixel would
+// darken at each redraw.
+QImage binaryAlpha(const QImage& src) {
+  QImage img = src.convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < img.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+    for (int x = 0; x < img.width(); ++x) {
+      const QRgb c = line[x];
+      line[x] = qAlpha(c) >= 128 ? qRgba(qRed(c), qGreen(c), qBlue(c), 255) : qRgba(0, 0, 0, 0);
+    }
+  }
+  img = img.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  img.setDevicePixelRatio(src.devicePixelRatio());
+  return img;
+}
+
 QImage build(double dpr) {
   const int w = static_cast<int>(num::roundHalfEven(kBeakerSize.width() * dpr));
   const int h = static_cast<int>(num::roundHalfEven(kBeakerSize.height() * dpr));
@@ -30,30 +48,15 @@ QImage build(double dpr) {
 
   const double left = kCx - kHalf, right = kCx + kHalf;
 
-  // Faint tint of the glass body.
-  QPainterPath body;
-  body.moveTo(left, kRimY);
-  body.lineTo(left, kBottomY);
-  body.arcTo(QRectF(left, kBottomY - kEllipse, 2 * kHalf, 2 * kEllipse), 180, 180);
-  body.lineTo(right, kRimY);
-  body.arcTo(QRectF(left, kRimY - kEllipse, 2 * kHalf, 2 * kEllipse), 0, -180);
-  body.closeSubpath();
-  QLinearGradient tint(left, 0, right, 0);
-  tint.setColorAt(0.0, QColor(150, 190, 220, 70));
-  tint.setColorAt(0.3, QColor(220, 240, 255, 20));
-  tint.setColorAt(0.75, QColor(200, 225, 245, 15));
-  tint.setColorAt(1.0, QColor(130, 170, 210, 80));
-  p.fillPath(body, tint);
-
-  const QColor glass(70, 100, 130, 230);
-  const QColor glassLight(255, 255, 255, 200);
+  const QColor glass(70, 100, 130);
+  const QColor glassLight(255, 255, 255);
 
   // Back half of the rim.
-  p.setPen(QPen(QColor(70, 100, 130, 150), 1.0));
+  p.setPen(QPen(QColor(120, 145, 170), 1.0));
   p.drawArc(QRectF(left, kRimY - kEllipse, 2 * kHalf, 2 * kEllipse), 0, 180 * 16);
 
   // Graduations on the left of the glass.
-  p.setPen(QPen(QColor(70, 100, 130, 170), 1.0));
+  p.setPen(QPen(QColor(90, 115, 140), 1.0));
   for (int k = 0; k < 6; ++k) {
     const double y = 40.0 + k * 10.0;
     p.drawLine(QPointF(left + 4, y), QPointF(left + (k % 2 == 0 ? 11 : 8), y));
@@ -87,10 +90,10 @@ QImage build(double dpr) {
   // Highlights on the glass.
   p.setPen(QPen(glassLight, 1.2, Qt::SolidLine, Qt::RoundCap));
   p.drawLine(QPointF(left + 2.2, kRimY + 6), QPointF(left + 2.2, kBottomY - 4));
-  p.setPen(QPen(QColor(255, 255, 255, 150), 1.0, Qt::SolidLine, Qt::RoundCap));
+  p.setPen(QPen(QColor(235, 245, 255), 1.0, Qt::SolidLine, Qt::RoundCap));
   p.drawLine(QPointF(right - 3.0, kRimY + 10), QPointF(right - 3.0, kRimY + 30));
   p.end();
-  return img;
+  return binaryAlpha(img);
 }
 
 }  // namespace

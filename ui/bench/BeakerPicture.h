@@ -1,7 +1,8 @@
 #pragma once
 // The beaker picture (first image of the image list): a glass beaker with
 // the head of the conductivity cell, drawn as vector paths, 66 × 104 logical
-// pixels, transparent outside the glass. Drawn at (63, t), its rim surrounds
+// pixels; every pixel is opaque or fully transparent (a masked picture, so
+// drawing it again over itself changes nothing). Drawn at (63, t), its rim surrounds
 // the liquid-surface ellipse centred on x = 96 for every level from 60 to
 // 250 mL, and the cell head runs from the cable at the top (t) to the top of
 // the stem that the beaker rule draws from t + 32.
