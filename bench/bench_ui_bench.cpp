@@ -1,0 +1,50 @@
+// Montage switch: imafond on the three pages, then the mixture level.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+
+#include "platform/qt/Surface.h"
+#include "ui/bench/BeakerRule.h"
+#include "ui/bench/Imafond.h"
+#include "ui/bench/SolutionPanels.h"
+
+namespace {
+
+void montageSwitch(benchmark::State& state, double dpr) {
+  velmira::qtp::Surface p1(401, 462, dpr), p2(401, 462, dpr), p3(401, 462, dpr);
+  bool conductimeter = false;
+  for (auto _ : state) {
+    conductimeter = !conductimeter;
+    const auto pl = velmira::ui::imafond(p1, p2, p3, conductimeter);
+    velmira::ui::niveaubecher(p3, conductimeter, 100);
+    benchmark::DoNotOptimize(pl);
+    benchmark::DoNotOptimize(p3.image().constBits());
+  }
+}
+
+void BM_MontageSwitch(benchmark::State& state) { montageSwitch(state, 1.0); }
+void BM_MontageSwitchHighRatio(benchmark::State& state) { montageSwitch(state, 2.0); }
+BENCHMARK(BM_MontageSwitch)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MontageSwitchHighRatio)->Unit(benchmark::kMillisecond);
+
+// Repaint of a solution page's texts over its picture.
+void BM_SolutionPagePaint(benchmark::State& state) {
+  velmira::qtp::Surface p1(401, 462), p2(401, 462), p3(401, 462);
+  velmira::ui::imafond(p1, p2, p3, false);
+  for (auto _ : state) {
+    p1.beginTransient();
+    benchmark::DoNotOptimize(velmira::ui::paintSolutionPage(p1, 1));
+  }
+}
+BENCHMARK(BM_SolutionPagePaint)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+  QGuiApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
