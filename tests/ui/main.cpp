@@ -1,5 +1,5 @@
 // The test program of the windows: one QApplication for every test, French
-// Qt texts as in the program.
+// Qt texts as in the program, headless unless told otherwise.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -8,6 +8,8 @@
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
+  if (GTEST_FLAG_GET(list_tests)) return RUN_ALL_TESTS();
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   velmira::qtp::installFrenchTranslations(app);
   return RUN_ALL_TESTS();

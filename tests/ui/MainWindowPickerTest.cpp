@@ -1,0 +1,121 @@
+// The solute list: opening from the box or its button, the row marker,
+// choosing by a release, closing on loss of focus; the precipitate overlay.
+#include <QLabel>
+#include <QPushButton>
+
+#include "tests/ui/WindowFixture.h"
+#include "ui/FormulaBox.h"
+#include "ui/SolutePickerWidget.h"
+
+namespace velmira::ui::testing {
+namespace {
+
+class PickerTest : public WindowTest {
+ protected:
+  SolutePickerWidget* list() { return window->picture2(); }
+  void openFor(int solution) {
+    QTest::mouseClick(window->ions1(solution), Qt::LeftButton, {}, QPoint(20, 10));
+  }
+  // Chooses solute n of solution `solution` by a release on its row.
+  void choose(int solution, int n) {
+    openFor(solution);
+    const QPoint at(30, 20 * (n - 1) + 10);
+    QTest::mousePress(list(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(list(), Qt::LeftButton, {}, at);
+  }
+};
+
+TEST_F(PickerTest, OpensInThePageOfItsSolutionAtTheBoxWithTheMarkerOnTheSolute) {
+  clickTab(2);
+  openFor(1);
+  ASSERT_TRUE(list()->isVisible());
+  EXPECT_EQ(list()->parentWidget(), window->page(2));
+  EXPECT_EQ(list()->pos(), window->ions1(1)->pos());
+  EXPECT_TRUE(list()->hasFocus());
+  EXPECT_EQ(list()->picker().markerTop(), -2);
+  EXPECT_EQ(list()->height(), 420);
+}
+
+TEST_F(PickerTest, TheButtonBesideTheBoxOpensItToo) {
+  QTest::mouseClick(window->command3(0), Qt::LeftButton);
+  ASSERT_TRUE(list()->isVisible());
+  EXPECT_EQ(list()->parentWidget(), window->page(1));
+}
+
+TEST_F(PickerTest, HoverMovesTheMarkerAndShowsTheHint) {
+  openFor(0);
+  QTest::mouseMove(list(), QPoint(30, 419));
+  EXPECT_EQ(list()->picker().markerTop(), 398);
+  EXPECT_EQ(window->info()->hint(), "Choisir les ions en solution dans la liste");
+  QTest::mouseMove(list(), QPoint(30, 0));
+  EXPECT_EQ(list()->picker().markerTop(), -2);
+}
+
+TEST_F(PickerTest, AReleaseBelowTheListPicksTheLastSolute) {
+  const QImage box = window->ions1(0)->grab().toImage();
+  const QString before = display(0);
+  openFor(0);
+  QTest::mousePress(list(), Qt::LeftButton, {}, QPoint(30, 100));
+  QTest::mouseRelease(list(), Qt::LeftButton, {}, QPoint(30, 600));
+  EXPECT_FALSE(list()->isVisible());
+  EXPECT_EQ(window->workbench().soluteTag(0), "21");
+  EXPECT_NE(display(0), before);
+  EXPECT_NE(window->ions1(0)->grab().toImage(), box);
+  // Solution 2 is untouched.
+  EXPECT_EQ(window->workbench().soluteTag(1), "1");
+  EXPECT_EQ(display(1), before);
+}
+
+TEST_F(PickerTest, AReleaseBesideTheListOrWithTheRightButtonChangesNothing) {
+  openFor(0);
+  QTest::mousePress(list(), Qt::LeftButton, {}, QPoint(30, 100));
+  QTest::mouseRelease(list(), Qt::LeftButton, {}, QPoint(list()->width() + 5, 100));
+  EXPECT_TRUE(list()->isVisible());
+  QTest::mouseClick(list(), Qt::RightButton, {}, QPoint(30, 100));
+  EXPECT_TRUE(list()->isVisible());
+  EXPECT_EQ(window->workbench().soluteTag(0), "1");
+}
+
+TEST_F(PickerTest, LosingTheFocusClosesTheListWithoutAChoice) {
+  openFor(0);
+  window->text1(0)->setFocus(Qt::MouseFocusReason);
+  QApplication::processEvents();
+  EXPECT_FALSE(list()->isVisible());
+  EXPECT_EQ(window->workbench().soluteTag(0), "1");
+}
+
+TEST_F(PickerTest, APrecipitatingPairBlanksTheMixturePage) {
+  clickTab(3);
+  const QImage studied = pageImage(3);
+  clickTab(2);
+  choose(1, 18);  // aluminium chloride with sodium hydroxide
+  ASSERT_EQ(window->workbench().soluteTag(1), "18");
+  clickTab(3);
+  QApplication::processEvents();
+  EXPECT_TRUE(window->frame9()->isVisible());
+  EXPECT_EQ(window->label9()->text().toStdString(), std::string(model::kPrecipitateNotice));
+  EXPECT_FALSE(window->text1(4)->isVisible());
+  EXPECT_FALSE(window->text1(5)->isVisible());
+  EXPECT_EQ(display(2), "");
+  // Only the notice is left on the page.
+  const QImage refused = pageImage(3).convertToFormat(QImage::Format_RGB32);
+  const QRect notice = window->label9()->geometry();
+  int others = 0;
+  for (int y = 0; y < refused.height(); ++y)
+    for (int x = 0; x < refused.width(); ++x)
+      if (!notice.contains(x, y) && refused.pixel(x, y) != QColor(240, 235, 230).rgb()) ++others;
+  EXPECT_EQ(others, 0);
+
+  // A studiable pair brings the page back as it was.
+  clickTab(2);
+  choose(1, 1);
+  clickTab(3);
+  QApplication::processEvents();
+  EXPECT_FALSE(window->frame9()->isVisible());
+  EXPECT_TRUE(window->text1(4)->isVisible());
+  EXPECT_TRUE(window->text1(5)->isVisible());
+  EXPECT_EQ(differingPixels(pageImage(3), studied), QRect());
+}
+
+}  // namespace
+}  // namespace velmira::ui::testing
