@@ -66,6 +66,24 @@ TEST(SurfaceShapes, LineRectanglesAndPointsArePixelExact) {
   EXPECT_EQ(at(s, 3, 20), kBlack);
 }
 
+TEST(SurfaceShapes, DottedAndWidePens) {
+  Surface s = whiteSurface(40, 20);
+  s.setDotted(true);
+  s.line(0, 2, 39, 2, kBlack);
+  int ink = 0;
+  for (int x = 0; x < 40; ++x) ink += at(s, x, 2) == kBlack;
+  EXPECT_GT(ink, 8);
+  EXPECT_LT(ink, 32);
+  s.setDotted(false);
+  s.setDrawWidth(2);
+  s.line(5, 10, 30, 10, kBlack);
+  int rows = 0;
+  for (int y = 7; y <= 13; ++y) rows += at(s, 15, y) == kBlack;
+  EXPECT_EQ(rows, 2);
+  s.setDrawWidth(0);
+  EXPECT_EQ(s.drawWidth(), 1);
+}
+
 TEST(SurfaceShapes, ComputedCoordinatesRoundHalfToEven) {
   Surface s = whiteSurface(20, 20);
   s.line(2.5, 1, 2.5, 5, kBlack);  // → x = 2
@@ -135,6 +153,20 @@ TEST(SurfaceLayers, ClearKeepsTheBackgroundPictureUntilItIsRemoved) {
   s.setBackColor(QColor(240, 235, 230));
   s.clear();
   EXPECT_EQ(at(s, 2, 2), QColor(240, 235, 230));
+}
+
+TEST(SurfaceLayers, ResizeAndRatioChangesKeepTheDrawing) {
+  Surface s = whiteSurface(10, 10);
+  s.filledRectangle(2, 2, 3, 3, kBlack);
+  s.setBackColor(QColor(240, 235, 230));
+  s.resize(20, 15);
+  EXPECT_EQ(s.size(), QSize(20, 15));
+  EXPECT_EQ(at(s, 2, 2), kBlack);
+  EXPECT_EQ(at(s, 15, 12), QColor(240, 235, 230));
+  s.setDevicePixelRatio(2.0);
+  EXPECT_EQ(s.image().size(), QSize(40, 30));
+  EXPECT_EQ(s.image().pixelColor(5, 5), kBlack);
+  EXPECT_EQ(s.image().pixelColor(30, 25), QColor(240, 235, 230));
 }
 
 TEST(SurfaceLayers, TransientDrawingShowsOverTheImageAndIsErasedPerRepaint) {
