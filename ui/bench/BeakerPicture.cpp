@@ -44,7 +44,9 @@ QImage build(double dpr) {
   img.setDevicePixelRatio(dpr);
   img.fill(Qt::transparent);
   QPainter p(&img);
-  p.setRenderHint(QPainter::Antialiasing);
+  // Aliased strokes: continuous one-pixel lines that stay whole under the
+  // binary transparency below.
+  p.setRenderHint(QPainter::Antialiasing, false);
 
   const double left = kCx - kHalf, right = kCx + kHalf;
 
@@ -76,7 +78,7 @@ QImage build(double dpr) {
 
   // Walls, bottom and front half of the rim.
   p.setBrush(Qt::NoBrush);
-  p.setPen(QPen(glass, 1.6, Qt::SolidLine, Qt::RoundCap));
+  p.setPen(QPen(glass, 1.0, Qt::SolidLine, Qt::FlatCap));
   p.drawLine(QPointF(left, kRimY), QPointF(left, kBottomY));
   p.drawLine(QPointF(right, kRimY), QPointF(right, kBottomY));
   p.drawArc(QRectF(left, kBottomY - kEllipse, 2 * kHalf, 2 * kEllipse), 180 * 16, 180 * 16);
@@ -88,7 +90,7 @@ QImage build(double dpr) {
   p.drawPath(lip);
 
   // Highlights on the glass.
-  p.setPen(QPen(glassLight, 1.2, Qt::SolidLine, Qt::RoundCap));
+  p.setPen(QPen(glassLight, 1.0, Qt::SolidLine, Qt::FlatCap));
   p.drawLine(QPointF(left + 2.2, kRimY + 6), QPointF(left + 2.2, kBottomY - 4));
   p.setPen(QPen(QColor(235, 245, 255), 1.0, Qt::SolidLine, Qt::RoundCap));
   p.drawLine(QPointF(right - 3.0, kRimY + 10), QPointF(right - 3.0, kRimY + 30));
