@@ -1,0 +1,118 @@
+// Start-up, activation and closing: the flag file in the application
+// folder, the exercise asked for by the launcher, the closing questions and
+// the window size rule.
+#include <QDir>
+
+#include "model/FlagFile.h"
+#include "platform/core/RecordFile.h"
+#include "tests/ui/WindowFixture.h"
+
+namespace velmira::ui::testing {
+namespace {
+
+std::string record(const QTemporaryDir& dir, std::size_t n) {
+  return records::readRecord(model::flagFilePath(dir.path().toStdString()), n).value_or("<none>");
+}
+void writeRecord(const QTemporaryDir& dir, std::size_t n, const std::string& text) {
+  ASSERT_TRUE(records::writeRecord(model::flagFilePath(dir.path().toStdString()), n, text));
+}
+
+// The main window with the exercise hook observed.
+class ObservedWindow : public MainWindow {
+ public:
+  using MainWindow::MainWindow;
+  std::vector<std::string> requested;
+
+ protected:
+  void ouvreExerciceDemande(const std::string& name) override { requested.push_back(name); }
+};
+
+using LifecycleTest = WindowTest;
+
+TEST_F(LifecycleTest, StartingMarksTheModuleRunningInANewFlagFile) {
+  EXPECT_TRUE(QFile::exists(QDir(folder.path()).filePath("TEMPQZ.TMP")));
+  EXPECT_EQ(record(folder, 2), "OUI");
+  EXPECT_EQ(window->windowTitle(), "Velmira");
+  EXPECT_EQ(window->info()->hint().toStdString(),
+            "Vous pouvez modifier les param\xC3\xA8tres,\r\nouvrir une configuration ou un exercice");
+}
+
+TEST_F(LifecycleTest, CancellingTheTextQuestionKeepsTheWindowWithoutAskingMore) {
+  window->setTextemodifie(1);
+  messages.answers = {Answer::Cancel};
+  EXPECT_FALSE(window->close());
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "Attention: perte des modifications du texte.");
+  EXPECT_EQ(messages.shown[0].title, "Abandon des donn\xC3\xA9" "es?");
+  EXPECT_EQ(messages.shown[0].icon, Icon::Question);
+  EXPECT_EQ(messages.shown[0].buttons, Buttons::OkCancel);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(record(folder, 2), "OUI");
+}
+
+TEST_F(LifecycleTest, CancellingTheQuitQuestionKeepsTheWindow) {
+  window->setTextemodifie(1);
+  messages.answers = {Answer::Ok, Answer::Cancel};
+  EXPECT_FALSE(window->close());
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(messages.shown[1].text, "Quitter vraiment cette application ?");
+  EXPECT_EQ(messages.shown[1].title, "Fermer");
+  EXPECT_EQ(record(folder, 2), "OUI");
+}
+
+TEST_F(LifecycleTest, TheCloseButtonAsksOnceWithoutTextChangesAndMarksTheModuleStopped) {
+  messages.answers = {Answer::Ok};
+  QTest::mouseClick(window->commandButton(Command::Command1), Qt::LeftButton);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].title, "Fermer");
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(record(folder, 2), "NON");
+}
+
+TEST(LifecycleActivation, TheLauncherRequestIsTakenOnceAndBlanksOpenNothing) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  velmira::test::RecordingMessages messages;
+  ObservedWindow w(messages, dir.path());
+  writeRecord(dir, 31, "   ");
+  w.Form_Activate();
+  EXPECT_TRUE(w.requested.empty());
+  EXPECT_EQ(record(dir, 31), "");
+
+  writeRecord(dir, 31, "EXERCICES\\EXO1.E24");
+  // A real activation: another window, then back to the main window.
+  w.show();
+  QWidget other;
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  w.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  ASSERT_EQ(w.requested.size(), 1u);
+  EXPECT_EQ(w.requested[0], "EXERCICES\\EXO1.E24");
+  EXPECT_EQ(record(dir, 31), "");
+  w.Form_Activate();
+  EXPECT_EQ(w.requested.size(), 1u);
+  EXPECT_EQ(record(dir, 2), "OUI");
+  w.hide();
+}
+
+TEST_F(LifecycleTest, OnAWideScreenTheWindowIsHeldAtItsSizeAndCentred) {
+  window->showMaximized();
+  window->applyWindowSizeRule(QSize(1280, 1024));
+  EXPECT_FALSE(window->isMaximized());
+  EXPECT_EQ(window->frameGeometry().size(), QSize(800, 600));
+  EXPECT_EQ(window->frameGeometry().topLeft(), QPoint(240, 212));
+  EXPECT_EQ(window->minimumSize(), window->maximumSize());
+}
+
+TEST_F(LifecycleTest, OnANarrowScreenTheWindowKeepsItsSize) {
+  window->resize(700, 500);
+  window->applyWindowSizeRule(QSize(800, 600));
+  EXPECT_EQ(window->size(), QSize(700, 500));
+  window->applyWindowSizeRule(QSize(850, 700));
+  EXPECT_EQ(window->size(), QSize(700, 500));
+}
+
+}  // namespace
+}  // namespace velmira::ui::testing
