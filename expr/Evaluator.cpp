@@ -7,10 +7,6 @@
 
 namespace velmira::expr {
 
-thread_local std::int16_t nbpar = 0;
-thread_local std::int16_t nbfonc = 0;
-thread_local std::int16_t nbop = 0;
-
 namespace {
 
 constexpr int kMaxCycles = 100;

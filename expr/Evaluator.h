@@ -24,9 +24,9 @@ void evalue(std::string& text, std::int16_t& err, std::int16_t angle) noexcept;
 // Counters shared by the passes: "(" count, function codes, binary operator
 // groups. Set by `compte`, decremented by the reducing passes. One set per
 // thread.
-extern thread_local std::int16_t nbpar;
-extern thread_local std::int16_t nbfonc;
-extern thread_local std::int16_t nbop;
+inline thread_local std::int16_t nbpar = 0;
+inline thread_local std::int16_t nbfonc = 0;
+inline thread_local std::int16_t nbop = 0;
 
 // The passes, exposed for tests. Each rewrites `text` in place.
 void normalise(std::string& text);       // signs, lone-number parentheses, then decoupe
