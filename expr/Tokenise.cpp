@@ -13,12 +13,20 @@ bool isSign(char c) { return c == '+' || c == '-'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Upper-cases ASCII letters and removes every space.
+struct UpperTable {
+  char upper[256];
+  UpperTable() {
+    for (int c = 0; c < 256; ++c)
+      upper[c] = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+  }
+};
+const UpperTable kUpper;
+
 void upperNoSpaces(std::string& t) {
   std::size_t w = 0;
   for (char c : t) {
-    if (c == ' ') continue;
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    t[w++] = c;
+    t[w] = kUpper.upper[static_cast<unsigned char>(c)];
+    w += c != ' ';
   }
   t.resize(w);
 }
@@ -88,6 +96,8 @@ bool isSpacedCode(char a, char b, char c) {
 }
 
 
+void tokenise(std::string& text);
+
 // True when no sweep rewrite applies: no sign pair, no leading "+", no "("
 // followed by a lone number and ")".
 bool isNormal(const std::string& t) {
@@ -113,7 +123,7 @@ void normalise(std::string& text) {
   upperNoSpaces(text);
   while (!isNormal(text) && sweep(text)) {
   }
-  decoupe(text);
+  tokenise(text);
 }
 
 namespace {
@@ -130,10 +140,17 @@ const InertTable kInert;
 
 }  // namespace
 
-// Scans the padded text left to right. The part already scanned is `out`;
-// the rest is `pend` (rewritten characters, short) followed by src[si..].
 void decoupe(std::string& text) {
   upperNoSpaces(text);
+  tokenise(text);
+}
+
+namespace {
+
+// decoupe on an upper-cased text without spaces. Scans the padded text left
+// to right. The part already scanned is `out`; the rest is `pend` (rewritten
+// characters, short) followed by src[si..].
+void tokenise(std::string& text) {
   if (!text.empty() && text[0] == '+') text.erase(0, 1);
   const std::string src = " " + text + " ";
   const std::size_t bound = 3 * src.size();
@@ -185,7 +202,9 @@ void decoupe(std::string& text) {
              kInert.inert[static_cast<unsigned char>(src[si + run])])
         ++run;
       if (run > 0) {
-        for (std::size_t k = 0; k < run; ++k) put(src[si + k]);
+        if (w + run > out.size()) out.resize(2 * (w + run));
+        src.copy(out.data() + w, run, si);
+        w += run;
         si += run;
         pos += run;
         continue;
@@ -235,4 +254,5 @@ void decoupe(std::string& text) {
   text.swap(out);
 }
 
+}  // namespace
 }  // namespace velmira::expr
