@@ -23,6 +23,12 @@ void MainWindow::setHint(QWidget* w, const QString& text) {
 }
 
 void MainWindow::registerHints() {
+  // Every control reports pointer moves, so that one without a hint of its
+  // own hands the move to its container.
+  for (QWidget* w : findChildren<QWidget*>()) {
+    w->setMouseTracking(true);
+    w->installEventFilter(this);
+  }
   setHint(this, backgroundHint());
   setHint(onglets_, QStringLiteral("Cliquer sur un onglet pour l'afficher"));
   setHint(pages_[0], QStringLiteral("Définir la solution dans le premier bécher."));

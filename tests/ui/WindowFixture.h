@@ -16,6 +16,10 @@
 #include "ui/MainWindow.h"
 #include "ui/TabStrip.h"
 
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+QT_END_NAMESPACE
+
 namespace velmira::ui::testing {
 
 class WindowTest : public ::testing::Test {
