@@ -95,7 +95,6 @@ bool isSpacedCode(char a, char b, char c) {
   return false;
 }
 
-
 void tokenise(std::string& text);
 
 // True when no sweep rewrite applies: no sign pair, no leading "+", no "("
@@ -128,7 +127,7 @@ void normalise(std::string& text) {
 
 namespace {
 
-// Characters that no rule of decoupe looks at in first place.
+// Characters at which no rule of decoupe can apply.
 struct InertTable {
   bool inert[256];
   InertTable() {
