@@ -1,0 +1,80 @@
+// One knob drag step: a pointer move with the left button held on a knob,
+// to the twelve displays rewritten.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <cmath>
+
+#include "platform/core/Messages.h"
+#include "ui/DisplayLabel.h"
+#include "ui/KnobWidget.h"
+#include "ui/MainWindow.h"
+
+namespace {
+
+class SilentMessages : public velmira::MessageService {
+ public:
+  velmira::Answer show(const velmira::Message&) override { return velmira::Answer::Ok; }
+};
+
+QPointF atValue(double v) {
+  const double theta = 10 * v + 1.6;
+  return {20 + 15 * std::cos(theta), 20 + 15 * std::sin(theta)};
+}
+
+void BM_KnobDragStep(benchmark::State& state) {
+  QTemporaryDir folder;
+  SilentMessages messages;
+  velmira::ui::MainWindow window(messages, folder.path());
+  window.show();
+  QCoreApplication::processEvents();
+  velmira::ui::KnobWidget* knob = window.bouton1(0);
+  const QPointF a = atValue(0.2), b = atValue(0.25);
+  bool flip = false;
+  for (auto _ : state) {
+    flip = !flip;
+    const QPointF local = flip ? a : b;
+    QMouseEvent move(QEvent::MouseMove, local, knob->mapToGlobal(local), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(knob, &move);
+    benchmark::DoNotOptimize(window.afficheur(3)->text().size());
+  }
+  // Every step really turned the knob.
+  if (std::abs(window.workbench().knobValue(0) - 0.25) > 0.02 && std::abs(window.workbench().knobValue(0) - 0.2) > 0.02)
+    state.SkipWithError("the knob did not follow the pointer");
+}
+BENCHMARK(BM_KnobDragStep)->Unit(benchmark::kMicrosecond);
+
+// The same step with the repaint it schedules carried out.
+void BM_KnobDragStepPainted(benchmark::State& state) {
+  QTemporaryDir folder;
+  SilentMessages messages;
+  velmira::ui::MainWindow window(messages, folder.path());
+  window.show();
+  QCoreApplication::processEvents();
+  velmira::ui::KnobWidget* knob = window.bouton1(0);
+  const QPointF a = atValue(0.2), b = atValue(0.25);
+  bool flip = false;
+  for (auto _ : state) {
+    flip = !flip;
+    const QPointF local = flip ? a : b;
+    QMouseEvent move(QEvent::MouseMove, local, knob->mapToGlobal(local), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(knob, &move);
+    QCoreApplication::processEvents();
+  }
+}
+BENCHMARK(BM_KnobDragStepPainted)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

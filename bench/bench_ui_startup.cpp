@@ -1,0 +1,133 @@
+// Start-up of the main window to its first complete paint, beside a minimal
+// window started the same way: a fresh process of this program (program
+// start, application, window, show, events until painted), and the same
+// inside an already running application.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QProcess>
+#include <cstdio>
+#include <string_view>
+#include <QTemporaryDir>
+
+#include "platform/core/Messages.h"
+#include "ui/MainWindow.h"
+
+namespace {
+
+class SilentMessages : public velmira::MessageService {
+ public:
+  velmira::Answer show(const velmira::Message&) override { return velmira::Answer::Ok; }
+};
+
+// Seen when the window itself has been painted; its children are painted
+// in the same pass.
+class PaintWatch : public QObject {
+ public:
+  bool painted = false;
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) painted = true;
+    return false;
+  }
+};
+
+std::unique_ptr<QWidget> minimalWindow();
+
+template <class Make>
+void startAndPaint(benchmark::State& state, Make make) {
+  for (auto _ : state) {
+    auto window = make();
+    PaintWatch watch;
+    window->installEventFilter(&watch);
+    window->show();
+    while (!watch.painted) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    QCoreApplication::processEvents();
+    state.PauseTiming();
+    window->removeEventFilter(&watch);
+    window->hide();
+    window.reset();
+    QCoreApplication::processEvents();
+    state.ResumeTiming();
+  }
+}
+
+void BM_MinimalWindowStartup(benchmark::State& state) {
+  startAndPaint(state, [] { return minimalWindow(); });
+}
+BENCHMARK(BM_MinimalWindowStartup)->Unit(benchmark::kMillisecond);
+
+void BM_MainWindowStartup(benchmark::State& state) {
+  QTemporaryDir folder;
+  SilentMessages messages;
+  startAndPaint(state, [&] { return std::make_unique<velmira::ui::MainWindow>(messages, folder.path()); });
+}
+BENCHMARK(BM_MainWindowStartup)->Unit(benchmark::kMillisecond);
+
+std::unique_ptr<QWidget> minimalWindow() {
+  auto w = std::make_unique<QWidget>();
+  w->resize(800, 600);
+  auto* l = new QLabel(QStringLiteral("Velmira"), w.get());
+  l->move(10, 10);
+  return w;
+}
+
+// The child process: one window, shown and painted, then "peint" on stdout.
+int runChild(int argc, char** argv, bool mainWindow) {
+  QApplication app(argc, argv);
+  QTemporaryDir folder;
+  SilentMessages messages;
+  std::unique_ptr<QWidget> window;
+  if (mainWindow) {
+    window = std::make_unique<velmira::ui::MainWindow>(messages, folder.path());
+  } else {
+    window = minimalWindow();
+  }
+  PaintWatch watch;
+  window->installEventFilter(&watch);
+  window->show();
+  while (!watch.painted) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+  QCoreApplication::processEvents();
+  std::fputs("peint\n", stdout);
+  std::fflush(stdout);
+  return 0;
+}
+
+QString self;
+
+void processStartup(benchmark::State& state, const char* which) {
+  for (auto _ : state) {
+    QProcess child;
+    QElapsedTimer t;
+    t.start();
+    child.start(self, {QStringLiteral("--enfant"), QString::fromUtf8(which)});
+    while (!child.readAllStandardOutput().contains("peint")) {
+      if (!child.waitForReadyRead(10000)) {
+        state.SkipWithError("the child never painted");
+        return;
+      }
+    }
+    state.SetIterationTime(static_cast<double>(t.nsecsElapsed()) / 1e9);
+    child.waitForFinished();
+  }
+}
+
+void BM_MinimalWindowProcessStartup(benchmark::State& state) { processStartup(state, "minimale"); }
+void BM_MainWindowProcessStartup(benchmark::State& state) { processStartup(state, "principale"); }
+BENCHMARK(BM_MinimalWindowProcessStartup)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_MainWindowProcessStartup)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (argc == 3 && std::string_view(argv[1]) == "--enfant")
+    return runChild(argc, argv, std::string_view(argv[2]) == "principale");
+  self = QString::fromLocal8Bit(argv[0]);
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
