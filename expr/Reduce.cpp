@@ -3,6 +3,7 @@
 // the pass and leaves the failing step undone.
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -175,8 +176,9 @@ bool calcfonc(std::string& text, std::int16_t angle) {
 
 bool calcpar(std::string& text, std::int16_t /*angle*/) {
   while (nbpar > 0) {
-    const std::size_t open = text.rfind('(');
-    if (open == std::string::npos) return true;
+    const void* last = memrchr(text.data(), '(', text.size());
+    if (last == nullptr) return true;
+    const std::size_t open = static_cast<std::size_t>(static_cast<const char*>(last) - text.data());
     const std::size_t close = text.find(')', open);
     if (close == std::string::npos) return true;
     std::string inner = text.substr(open + 1, close - open - 1);

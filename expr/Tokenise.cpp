@@ -194,32 +194,32 @@ void tokenise(std::string& text) {
   std::size_t pos = 1;  // position of the front of the rest in the text
   while (pos <= bound && restSize() > 0) {
     if (pend.empty()) {
-      // A run of characters that trigger nothing is copied as it stands.
-      std::size_t run = 0;
-      const std::size_t room = bound - pos + 1;
-      while (si + run < src.size() && run < room &&
-             kInert.inert[static_cast<unsigned char>(src[si + run])])
-        ++run;
-      if (run > 0) {
-        if (w + run > out.size()) out.resize(2 * (w + run));
-        src.copy(out.data() + w, run, si);
-        w += run;
-        si += run;
-        pos += run;
-        continue;
+      // Characters at which no rule applies are copied, operators spaced
+      // (their trailing space then triggers nothing), until a letter that
+      // may start a function code.
+      bool letter = false;
+      while (si < src.size() && pos <= bound) {
+        const char c = src[si];
+        if (kInert.inert[static_cast<unsigned char>(c)]) {
+          put(c);
+          ++si;
+          ++pos;
+          continue;
+        }
+        const char before = w == 0 ? '\0' : out[w - 1];
+        if (c == '^' || c == '*' || c == '/' || (c == '+' && before != 'E' && before != 'D') ||
+            (c == '-' && before != 'E' && before != 'D' && before != '(' && before != ' ')) {
+          put(' ');
+          put(c);
+          put(' ');
+          ++si;
+          pos += 3;
+          continue;
+        }
+        letter = true;
+        break;
       }
-      // An operator to space: its trailing space then triggers nothing.
-      const char c = src[si];
-      const char before = w == 0 ? '\0' : out[w - 1];
-      if (c == '^' || c == '*' || c == '/' || (c == '+' && before != 'E' && before != 'D') ||
-          (c == '-' && before != 'E' && before != 'D' && before != '(' && before != ' ')) {
-        put(' ');
-        put(c);
-        put(' ');
-        ++si;
-        pos += 3;
-        continue;
-      }
+      if (!letter) continue;
     }
     const char first = at(0);
     if (first == 'S' || first == 'L' || first == 'C' || first == 'T' || first == 'I' || first == 'E') {
