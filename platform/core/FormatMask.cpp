@@ -25,6 +25,7 @@
 //    thousands separator, not in use) is ignored: a mask read from a file
 //    never moves digits around the decimal comma.
 #include "platform/core/NumberText.h"
+#include "platform/core/GeneralText.h"
 
 #include <algorithm>
 #include <charconv>
@@ -385,7 +386,7 @@ std::optional<T> readAs(std::string_view text) {
 
 }  // namespace
 
-std::string general(double value, int significant) {
+std::string detail::generalText(double value, int significant, char separator, bool zeroBeforePoint) {
   if (!std::isfinite(value)) return "";
   significant = clampDigits(significant);
   Decimal d = decimalOf(value, significant);
@@ -394,11 +395,12 @@ std::string general(double value, int significant) {
   const int n = static_cast<int>(d.digits.size());
   if (d.exponent < -4 || d.exponent >= significant) {
     out += d.digits[0];
-    if (n > 1) out += "," + d.digits.substr(1);
+    if (n > 1) out += separator + d.digits.substr(1);
     return out + exponentText(d.exponent, true, 2, 'E');
   }
   if (d.exponent < 0) {
-    out += "0,";
+    if (zeroBeforePoint) out += '0';
+    out += separator;
     out.append(static_cast<std::size_t>(-d.exponent - 1), '0');
     return out + d.digits;
   }
@@ -408,8 +410,12 @@ std::string general(double value, int significant) {
     out.append(static_cast<std::size_t>(intDigits - n), '0');
     return out;
   }
-  return out + d.digits.substr(0, static_cast<std::size_t>(intDigits)) + "," +
+  return out + d.digits.substr(0, static_cast<std::size_t>(intDigits)) + separator +
          d.digits.substr(static_cast<std::size_t>(intDigits));
+}
+
+std::string general(double value, int significant) {
+  return detail::generalText(value, significant, ',', true);
 }
 
 // The program uses a handful of masks; parse each once.

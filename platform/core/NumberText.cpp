@@ -1,6 +1,7 @@
 // The plain conversion, the locale-independent number text and the
 // leading-number rule. Masks and comma-decimal reading: FormatMask.cpp.
 #include "platform/core/NumberText.h"
+#include "platform/core/GeneralText.h"
 
 #include <cmath>
 #include <cstdio>
@@ -10,57 +11,12 @@
 namespace velmira::num {
 
 namespace {
-
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-// Shortest decimal form of |v| with at most 15 significant digits, as
-// mantissa digits (no trailing zeros) and the decimal exponent of the first.
-struct Decimal {
-  std::string digits;  // "" for zero
-  int exponent = 0;    // value = 0.d1d2d3... * 10^(exponent + 1)
-};
-
-Decimal decimal15(double v) {
-  Decimal d;
-  if (v == 0) return d;
-  char buf[40];
-  std::snprintf(buf, sizeof buf, "%.14e", std::fabs(v));  // d.dddddddddddddde[+-]xx
-  std::string s(buf);
-  auto e = s.find('e');
-  d.exponent = std::atoi(s.c_str() + e + 1);
-  for (std::size_t i = 0; i < e; ++i)
-    if (isDigit(s[i])) d.digits += s[i];
-  while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
-  return d;
-}
-
 }  // namespace
 
 std::string plain(double value) {
   if (!std::isfinite(value)) return value < 0 ? "-" : " ";
-  Decimal d = decimal15(value);
-  std::string out = value < 0 && !d.digits.empty() ? "-" : " ";
-  if (d.digits.empty()) return out + "0";
-  const int n = static_cast<int>(d.digits.size());
-  if (d.exponent < -4 || d.exponent >= kDoubleDigits) {
-    out += d.digits[0];
-    if (n > 1) out += "." + d.digits.substr(1);
-    char exp[16];
-    std::snprintf(exp, sizeof exp, "E%c%02d", d.exponent < 0 ? '-' : '+', std::abs(d.exponent));
-    return out + exp;
-  }
-  if (d.exponent < 0) {
-    out += ".";
-    out.append(static_cast<std::size_t>(-d.exponent - 1), '0');
-    return out + d.digits;
-  }
-  const int intDigits = d.exponent + 1;
-  if (n <= intDigits) {
-    out += d.digits;
-    out.append(static_cast<std::size_t>(intDigits - n), '0');
-    return out;
-  }
-  return out + d.digits.substr(0, intDigits) + "." + d.digits.substr(intDigits);
+  return (value < 0 ? "" : " ") + detail::generalText(value, kDoubleDigits, '.', false);
 }
 
 std::string numberText(double value) { return trim(plain(value)); }
