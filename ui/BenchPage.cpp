@@ -6,6 +6,7 @@ namespace velmira::ui {
 
 BenchPage::BenchPage(int bench, QWidget* parent) : SurfaceWidget(parent), bench_(bench) {
   setMouseTracking(true);
+  setFocusPolicy(Qt::ClickFocus);
   surface().setBackColor(kPageBackground);
 }
 

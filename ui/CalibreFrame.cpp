@@ -26,7 +26,7 @@ CalibreFrame::CalibreFrame(Meter meter, int first, QWidget* parent)
     b->setGeometry(0, 12 * j, 65, 13);
     b->setAutoExclusive(false);  // the workbench decides which one is selected
     b->setMouseTracking(true);
-    b->setFocusPolicy(Qt::TabFocus);
+    b->setFocusPolicy(Qt::StrongFocus);
     connect(b, &QRadioButton::clicked, this, [this, j] { emit optionClicked(first_ + j); });
     buttons_[j] = b;
   }

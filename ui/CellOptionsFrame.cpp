@@ -51,7 +51,7 @@ CellOptionsFrame::CellOptionsFrame(QWidget* parent) : QFrame(parent) {
   image1_->setGeometry(QRect(QPoint(6, 26), kCellDiagramSize));
   image1_->setMouseTracking(true);
 
-  const int x = 168, w = 188;
+  const int x = 160, w = 199;
   const QFont entryFont = qtp::mapFont(QStringLiteral("Arial"), 9.75);
   textLabel(QStringLiteral("Distance entre les électrodes (0,5 cm à 5 cm) :"), QRect(x, 26, w, 30), this);
   text2_ = new EntryField(2, this);

@@ -105,7 +105,7 @@ void MainWindow::buildBenchControls() {
       o->setAutoExclusive(false);  // the workbench decides which one is selected
       o->setAutoFillBackground(true);
       o->setMouseTracking(true);
-      o->setFocusPolicy(Qt::TabFocus);
+      o->setFocusPolicy(Qt::StrongFocus);
       o->resize(17, 17);
       option6_[i] = o;
     }

@@ -8,6 +8,8 @@ namespace velmira::ui {
 
 TabStrip::TabStrip(QWidget* parent) : SurfaceWidget(parent) {
   setMouseTracking(true);
+  // A click on the strip takes the focus from the control being edited.
+  setFocusPolicy(Qt::ClickFocus);
   surface().setBackColor(kStripBack);
 }
 

@@ -80,6 +80,16 @@ TEST_F(EntryTest, TooSmallAMixtureShowsMessageAAndTheCorrectedVolume) {
   EXPECT_EQ(messages.shown.size(), 1u);
 }
 
+TEST_F(EntryTest, ClickingATabValidatesTheFieldBeingEdited) {
+  clickTab(3);
+  typeEntry(4, "5", false);
+  EXPECT_TRUE(messages.shown.empty());
+  clickTab(1);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(window->text1(4)->text(), "10,0");
+  EXPECT_EQ(window->onglets()->ongletcourant(), 1);
+}
+
 TEST_F(EntryTest, TooLargeAMixtureShowsMessageB) {
   clickTab(3);
   typeEntry(5, "230");

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 #include "platform/qt/QtMessageService.h"
@@ -21,17 +22,48 @@ struct Seen {
   QStringList buttons;
 };
 
+// The message box on screen, if any.
+QMessageBox* shownBox() {
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) return box;
+  return nullptr;
+}
+
+// Runs `act` on the message box as soon as it is shown (given up after 5 s).
+void whenShown(std::function<void(QMessageBox*)> act) {
+  auto* timer = new QTimer;
+  auto* tries = new int(0);
+  QObject::connect(timer, &QTimer::timeout, [=] {
+    if (QMessageBox* box = shownBox()) {
+      timer->stop();
+      act(box);
+    } else if (++*tries > 500) {
+      timer->stop();
+    } else {
+      return;
+    }
+    timer->deleteLater();
+    delete tries;
+  });
+  timer->start(10);
+}
+
 // Shows `m` through the service and clicks the button captioned `click`.
 Answer showAndClick(const Message& m, const QString& click, Seen* seen) {
-  QTimer::singleShot(0, [=] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box) return;
+  whenShown([=](QMessageBox* box) {
     seen->title = box->windowTitle();
     seen->text = box->text();
     seen->icon = box->icon();
+    QAbstractButton* target = nullptr;
     for (QAbstractButton* b : box->buttons()) {
-      seen->buttons << b->text();
-      if (b->text() == click) b->click();
+      const QString caption = QString(b->text()).remove('&');  // access keys aside
+      seen->buttons << caption;
+      if (caption == click) target = b;
+    }
+    if (target) {
+      target->click();
+    } else {
+      box->close();
     }
   });
   QtMessageService service;
@@ -71,9 +103,7 @@ TEST(MessageBox, InformationHasOneButton) {
 }
 
 TEST(MessageBox, ClosingWithEscapeNeverAnswersOk) {
-  QTimer::singleShot(0, [] {
-    if (QWidget* box = QApplication::activeModalWidget()) box->close();
-  });
+  whenShown([](QMessageBox* box) { box->close(); });
   QtMessageService service;
   EXPECT_EQ(service.show(msg::questionOkCancel("Attention: perte des modifications du texte.", "Abandon")),
             Answer::Cancel);
@@ -83,7 +113,7 @@ TEST(MessageBox, TextFieldMenusAreFrench) {
   QLineEdit field;
   std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
   QStringList texts;
-  for (QAction* a : menu->actions()) texts << a->text().remove('&');
+  for (QAction* a : menu->actions()) texts << a->text().remove('&').section('\t', 0, 0);
   EXPECT_TRUE(texts.contains("Coller")) << texts.join('|').toStdString();
   EXPECT_EQ(QLocale().language(), QLocale::French);
 }
