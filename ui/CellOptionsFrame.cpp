@@ -47,11 +47,12 @@ CellOptionsFrame::CellOptionsFrame(QWidget* parent) : QFrame(parent) {
 
   const double dpr = parent ? parent->devicePixelRatioF() : 1.0;
   image1_ = new QLabel(this);
-  image1_->setPixmap(QPixmap::fromImage(cellDiagram(kCellDiagramSize, dpr)));
-  image1_->setGeometry(QRect(QPoint(6, 26), kCellDiagramSize));
+  const QSize diagram(140, 103);
+  image1_->setPixmap(QPixmap::fromImage(cellDiagram(diagram, dpr)));
+  image1_->setGeometry(QRect(QPoint(6, 28), diagram));
   image1_->setMouseTracking(true);
 
-  const int x = 160, w = 199;
+  const int x = 152, w = 206;
   const QFont entryFont = qtp::mapFont(QStringLiteral("Arial"), 9.75);
   textLabel(QStringLiteral("Distance entre les électrodes (0,5 cm à 5 cm) :"), QRect(x, 26, w, 30), this);
   text2_ = new EntryField(2, this);
