@@ -32,18 +32,12 @@ void MainWindow::Form_Load() {
   // Coefficients, default entries, knobs (with majvolt), solutes, majaff.
   wb_.startupDefaults();
   for (int i = 0; i < model::kEntries; ++i) text1_[i]->setText(QString::fromStdString(wb_.entryText(i)));
-  // Pages, bench, then the tabs 3, 2 and 1 so that every page is sized.
-  pages_[0]->repaintTexts();
-  pages_[1]->repaintTexts();
-  pages_[2]->repaintTexts();
+  // Bench picture, mixture level, the pages' texts (which place their
+  // entries), then the strip on tab 1. The three pages were sized when the
+  // strip was built, so one paint of the strip serves.
   imafond();
-  onglets_->setOngletcourant(3);
-  onglets_->Onglets_Paint();
-  pages_[2]->repaintTexts();
   niveaubecher();
-  onglets_->setOngletcourant(2);
-  onglets_->Onglets_Paint();
-  pages_[1]->repaintTexts();
+  for (BenchPage* p : pages_) p->repaintTexts();
   onglets_->setOngletcourant(1);
   onglets_->Onglets_Paint();
   for (KnobWidget* k : bouton1_) k->redraw();
