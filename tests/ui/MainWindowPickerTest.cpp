@@ -100,10 +100,13 @@ TEST_F(PickerTest, APrecipitatingPairBlanksTheMixturePage) {
   // Only the notice is left on the page.
   const QImage refused = pageImage(3).convertToFormat(QImage::Format_RGB32);
   const QRect notice = window->label9()->geometry();
+  const double dpr = refused.devicePixelRatio();
   int others = 0;
   for (int y = 0; y < refused.height(); ++y)
     for (int x = 0; x < refused.width(); ++x)
-      if (!notice.contains(x, y) && refused.pixel(x, y) != QColor(240, 235, 230).rgb()) ++others;
+      if (!notice.contains(static_cast<int>(x / dpr), static_cast<int>(y / dpr)) &&
+          refused.pixel(x, y) != QColor(240, 235, 230).rgb())
+        ++others;
   EXPECT_EQ(others, 0);
 
   // A studiable pair brings the page back as it was.
