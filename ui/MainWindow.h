@@ -116,6 +116,7 @@ class MainWindow : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void buildLayout();
@@ -161,6 +162,7 @@ class MainWindow : public QWidget {
   int textemodifie_ = 0;
   bool validating_ = false;
   bool sizing_ = false;
+  bool shownOnce_ = false;
   // What the mixture page's texts were last drawn from.
   int paintedSolute1_ = -1, paintedSolute2_ = -1;
   bool paintedMelange_ = true;

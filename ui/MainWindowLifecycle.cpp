@@ -94,6 +94,15 @@ void MainWindow::changeEvent(QEvent* event) {
   }
 }
 
+void MainWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // The frame's size is known once the window is on screen.
+  if (!shownOnce_) {
+    shownOnce_ = true;
+    if (QScreen* s = screen()) applyWindowSizeRule(s->geometry().size());
+  }
+}
+
 void MainWindow::paintEvent(QPaintEvent*) {
   QPainter p(this);
   paintWindowBackground(p, supertext_->geometry(), fich_->y());
