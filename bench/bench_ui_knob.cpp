@@ -24,6 +24,16 @@ QPointF atValue(double v) {
   return {20 + 15 * std::cos(theta), 20 + 15 * std::sin(theta)};
 }
 
+// One pointer move with the left button held, alternating between two values.
+void dragStep(QWidget* knob, bool& flip) {
+  static const QPointF a = atValue(0.2), b = atValue(0.25);
+  flip = !flip;
+  const QPointF local = flip ? a : b;
+  QMouseEvent move(QEvent::MouseMove, local, knob->mapToGlobal(local), Qt::NoButton, Qt::LeftButton,
+                   Qt::NoModifier);
+  QCoreApplication::sendEvent(knob, &move);
+}
+
 void BM_KnobDragStep(benchmark::State& state) {
   QTemporaryDir folder;
   SilentMessages messages;
@@ -31,14 +41,9 @@ void BM_KnobDragStep(benchmark::State& state) {
   window.show();
   QCoreApplication::processEvents();
   velmira::ui::KnobWidget* knob = window.bouton1(0);
-  const QPointF a = atValue(0.2), b = atValue(0.25);
   bool flip = false;
   for (auto _ : state) {
-    flip = !flip;
-    const QPointF local = flip ? a : b;
-    QMouseEvent move(QEvent::MouseMove, local, knob->mapToGlobal(local), Qt::NoButton, Qt::LeftButton,
-                     Qt::NoModifier);
-    QCoreApplication::sendEvent(knob, &move);
+    dragStep(knob, flip);
     benchmark::DoNotOptimize(window.afficheur(3)->text().size());
   }
   // Every step really turned the knob.
@@ -55,14 +60,9 @@ void BM_KnobDragStepPainted(benchmark::State& state) {
   window.show();
   QCoreApplication::processEvents();
   velmira::ui::KnobWidget* knob = window.bouton1(0);
-  const QPointF a = atValue(0.2), b = atValue(0.25);
   bool flip = false;
   for (auto _ : state) {
-    flip = !flip;
-    const QPointF local = flip ? a : b;
-    QMouseEvent move(QEvent::MouseMove, local, knob->mapToGlobal(local), Qt::NoButton, Qt::LeftButton,
-                     Qt::NoModifier);
-    QCoreApplication::sendEvent(knob, &move);
+    dragStep(knob, flip);
     QCoreApplication::processEvents();
   }
 }

@@ -5,22 +5,15 @@
 #include <random>
 #include <string>
 
+#include "EvalueRun.h"
 #include "expr/Evaluator.h"
 #include "platform/core/NumberText.h"
 
 namespace velmira::expr {
 namespace {
 
-struct Outcome {
-  std::int16_t err;
-  std::string text;
-};
-
-Outcome run(std::string text, std::int16_t angle = kDegres) {
-  std::int16_t err = -1;
-  evalue(text, err, angle);
-  return {err, text};
-}
+using test::Outcome;
+using test::run;
 
 void expectSane(const std::string& input, const Outcome& o) {
   ASSERT_TRUE(o.err >= 0 && o.err <= 3) << "[" << input << "] err " << o.err;

@@ -1,4 +1,5 @@
 // evalue: results of whole expressions, error codes and faults.
+#include "EvalueRun.h"
 #include "expr/Evaluator.h"
 
 #include <gtest/gtest.h>
@@ -10,16 +11,8 @@
 namespace velmira::expr {
 namespace {
 
-struct Outcome {
-  std::int16_t err;
-  std::string text;
-};
-
-Outcome run(std::string text, std::int16_t angle = kDegres) {
-  std::int16_t err = -1;
-  evalue(text, err, angle);
-  return {err, text};
-}
+using test::Outcome;
+using test::run;
 
 void expectAll(const std::vector<std::pair<std::string, std::string>>& cases,
                std::int16_t angle = kDegres) {
