@@ -67,6 +67,35 @@ void Chargeconfig537(benchmark::State& state) {
 }
 BENCHMARK(Chargeconfig537)->Unit(benchmark::kMicrosecond);
 
+// The same two without the disk: records built, records applied.
+void EcritconfigInMemory537(benchmark::State& state) {
+  model::Workbench wb;
+  wb.startupDefaults();
+  auto t = largestTable();
+  for (auto _ : state) {
+    records::RecordWriter w;
+    const auto recs = files::configRecords(wb, t);
+    w.reserve(recs.size());
+    for (std::size_t n = 0; n < recs.size(); ++n) w.write(n + 1, recs[n]);
+    benchmark::DoNotOptimize(w.bytes().size());
+  }
+}
+BENCHMARK(EcritconfigInMemory537)->Unit(benchmark::kMicrosecond);
+
+void ChargeconfigInMemory537(benchmark::State& state) {
+  model::Workbench wb;
+  wb.startupDefaults();
+  auto t = largestTable();
+  Silent m;
+  records::RecordWriter w;
+  const auto recs = files::configRecords(wb, t);
+  for (std::size_t n = 0; n < recs.size(); ++n) w.write(n + 1, recs[n]);
+  records::RecordReader r;
+  r.setBytes(w.bytes());
+  for (auto _ : state) benchmark::DoNotOptimize(files::chargeconfigFrom(r, wb, t, m));
+}
+BENCHMARK(ChargeconfigInMemory537)->Unit(benchmark::kMicrosecond);
+
 void Mesures1000Files(benchmark::State& state) {
   const fs::path d = benchDir() / "mille";
   fs::create_directories(d);

@@ -14,6 +14,8 @@ namespace velmira::files {
 namespace {
 
 constexpr std::size_t kFirstCellRecord = 28;
+// The largest table: 27 + 101 x 5 cells + 5 formulas.
+constexpr std::size_t kMaxConfigRecords = 27 + table::kMaxRows * table::kCols + table::kCols;
 
 Message writeFailure() {
   return msg::criticalOk("Ecriture impossible sur disque", "Enregistrement impossible");
@@ -74,6 +76,7 @@ bool ecritconfig(const std::string& path, const model::Workbench& wb, const tabl
                  MessageService& messages) {
   records::RecordWriter writer;
   const auto recs = configRecords(wb, table);
+  writer.reserve(recs.size());
   bool ok = true;
   for (std::size_t n = 0; n < recs.size() && ok; ++n) ok = writer.write(n + 1, recs[n]);
   if (ok) {
@@ -89,7 +92,7 @@ bool chargeconfig(const std::string& path, model::Workbench& wb, table::Table& t
   records::RecordReader file;
   std::error_code ec;
   // A missing file reads as empty, so that the signature check refuses it.
-  if (std::filesystem::exists(path, ec) && !file.load(path)) {
+  if (std::filesystem::exists(path, ec) && !file.load(path, kMaxConfigRecords)) {
     messages.show(readFailure());
     return false;
   }
@@ -110,13 +113,18 @@ bool chargeconfigFrom(const records::RecordReader& file, model::Workbench& wb, t
 
   // From here on a damaged record is skipped and the load goes on.
   if (auto s = file.read(2)) table.masque = *s;
+  // Each knob is redrawn as it is read, which runs majvolt. Knobs change no
+  // selection and no solute, so the same displays are written each time and
+  // the last run alone gives the same texts as the six.
+  bool knobRead = false;
   for (int k = 0; k < model::kKnobs; ++k) {
     if (auto s = file.read(3 + k)) {
       wb.setKnobTag(k, *s);
       if (hooks) hooks->knobRedrawn(k);
-      wb.majvolt();
+      knobRead = true;
     }
   }
+  if (knobRead) wb.majvolt();
   for (int i = 0; i < 2; ++i)
     if (auto s = file.read(9 + i)) wb.setSoluteTag(i, *s);
   for (int c = 1; c <= table::kCols; ++c) {

@@ -3,6 +3,7 @@
 #include "platform/core/NumberText.h"
 #include "platform/core/GeneralText.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -55,15 +56,27 @@ Leading leading(std::string_view text) {
     }
   }
   r.length = j;
-  // Locale-independent conversion (the process locale may use a comma).
-  for (char& c : s)
-    if (c == '.') c = ',';
-  std::optional<double> v = readDouble(s);
-  if (!v) {
+  // from_chars never depends on the process locale; it takes no "+".
+  const char* b = s.data() + (!s.empty() && s[0] == '+' ? 1 : 0);
+  double v = 0;
+  const auto res = std::from_chars(b, s.data() + s.size(), v);
+  if (res.ec == std::errc::result_out_of_range) {
+    // Out of range: overflow when the leading digits stand above the point.
+    const auto e = s.find('e');
+    const std::string_view mantissa(s.data(), e == std::string::npos ? s.size() : e);
+    long magnitude = e == std::string::npos ? 0 : std::strtol(s.c_str() + e + 1, nullptr, 10);
+    const auto first = mantissa.find_first_of("123456789");
+    const auto point = mantissa.find('.');
+    const auto pointAt = point == std::string_view::npos ? mantissa.size() : point;
+    magnitude += first < pointAt ? static_cast<long>(pointAt - first) : -static_cast<long>(first - pointAt);
+    if (magnitude > 0) r.overflow = true;
+    return r;  // underflow reads as 0
+  }
+  if (res.ec != std::errc() || !std::isfinite(v)) {
     r.overflow = true;
     return r;
   }
-  r.value = *v;
+  r.value = v;
   return r;
 }
 

@@ -93,14 +93,16 @@ std::string fromCp1252(std::string_view bytes) {
   return out;
 }
 
-bool RecordReader::load(const std::string& path) {
+bool RecordReader::load(const std::string& path, std::size_t maxRecords) {
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(path.c_str(), "rb"), &std::fclose);
   if (!f) return false;
-  std::string bytes;
-  char buf[8192];
-  std::size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, f.get())) > 0) bytes.append(buf, n);
+  // Records past `maxRecords` are never asked for: what lies beyond is not read.
+  const std::size_t limit = maxRecords * kRecordSize;
+  std::string bytes(limit, '\0');
+  std::size_t got = 0, n;
+  while (got < limit && (n = std::fread(bytes.data() + got, 1, limit - got, f.get())) > 0) got += n;
   if (std::ferror(f.get())) return false;
+  bytes.resize(got);
   bytes_ = std::move(bytes);
   return true;
 }
@@ -118,16 +120,26 @@ std::optional<std::string> RecordReader::read(std::size_t n) const {
 
 bool RecordWriter::write(std::size_t n, std::string_view utf8) {
   if (n == 0) return false;
-  auto text = toCp1252(utf8);
-  if (!text || text->size() > kMaxText) return false;
+  // Plain ASCII is its own Windows-1252 form.
+  const bool ascii = std::all_of(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  std::optional<std::string> encoded;
+  if (!ascii) {
+    encoded = toCp1252(utf8);
+    if (!encoded) return false;
+  }
+  const std::string_view text = ascii ? utf8 : std::string_view(*encoded);
+  if (text.size() > kMaxText) return false;
   const std::size_t start = (n - 1) * kRecordSize;
-  if (bytes_.size() < start + kRecordSize) bytes_.resize(start + kRecordSize, '\0');
-  bytes_[start] = static_cast<char>(text->size() & 0xFF);
-  bytes_[start + 1] = static_cast<char>(text->size() >> 8);
+  if (bytes_.size() < start + kRecordSize) {
+    if (bytes_.capacity() < start + kRecordSize) bytes_.reserve(std::max(2 * bytes_.capacity(), start + kRecordSize));
+    bytes_.resize(start + kRecordSize, '\0');
+  }
+  bytes_[start] = static_cast<char>(text.size() & 0xFF);
+  bytes_[start + 1] = static_cast<char>(text.size() >> 8);
   std::fill(bytes_.begin() + static_cast<std::ptrdiff_t>(start + 2),
             bytes_.begin() + static_cast<std::ptrdiff_t>(start + kRecordSize), '\0');
-  std::copy(text->begin(), text->end(), bytes_.begin() + static_cast<std::ptrdiff_t>(start + 2));
-  lastEnd_ = std::max(lastEnd_, start + 2 + text->size());
+  std::copy(text.begin(), text.end(), bytes_.begin() + static_cast<std::ptrdiff_t>(start + 2));
+  lastEnd_ = std::max(lastEnd_, start + 2 + text.size());
   return true;
 }
 
@@ -145,7 +157,7 @@ bool writeFile(const std::string& path, const std::string& bytes) {
 
 std::optional<std::string> readRecord(const std::string& path, std::size_t n) {
   RecordReader r;
-  if (!r.load(path)) return std::nullopt;
+  if (!r.load(path, n)) return std::nullopt;
   return r.read(n);
 }
 

@@ -20,8 +20,10 @@ std::string fromCp1252(std::string_view bytes);
 // A whole record file read into memory.
 class RecordReader {
  public:
-  // False when the file cannot be opened or read.
-  bool load(const std::string& path);
+  // False when the file cannot be opened or read. Only the first
+  // `maxRecords` records are read; later ones read as past the end.
+  bool load(const std::string& path, std::size_t maxRecords = kDefaultMaxRecords);
+  static constexpr std::size_t kDefaultMaxRecords = 4096;
   void setBytes(std::string bytes) { bytes_ = std::move(bytes); }
   // Record n (from 1) as UTF-8: past the end of the file the empty text;
   // nullopt when the record is damaged (length over 126, or cut inside its
@@ -38,6 +40,8 @@ class RecordWriter {
   // Record n (from 1). False when the text is over 126 characters or cannot
   // be written in Windows-1252.
   bool write(std::size_t n, std::string_view utf8);
+  // Room for `records` records, so that writing them moves no bytes.
+  void reserve(std::size_t records) { bytes_.reserve(records * kRecordSize); }
   const std::string& bytes() const { return bytes_; }
   // Cut the file right after the text of the last record written.
   void trimLast();

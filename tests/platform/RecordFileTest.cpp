@@ -92,6 +92,14 @@ TEST(Records, SingleRecordAccessKeepsTheOthers) {
   EXPECT_EQ(readRecord(p.string(), 9), "");
   EXPECT_FALSE(writeRecord(p.string(), 2, std::string(127, 'x')));
   EXPECT_EQ(readRecord(p.string(), 2), "NON");
+  // A reader told how many records it needs reads no further.
+  ASSERT_TRUE(writeRecord(p.string(), 5, "cinq"));
+  RecordReader r;
+  ASSERT_TRUE(r.load(p.string(), 4));
+  EXPECT_EQ(r.read(2), "NON");
+  EXPECT_EQ(r.read(5), "");
+  ASSERT_TRUE(r.load(p.string()));
+  EXPECT_EQ(r.read(5), "cinq");
   fs::remove(p);
   EXPECT_FALSE(readRecord(p.string(), 1));
   EXPECT_FALSE(writeRecord("/nonexistent-dir/x/y", 1, "a"));
