@@ -34,12 +34,20 @@ void dragStep(QWidget* knob, bool& flip) {
   QCoreApplication::sendEvent(knob, &move);
 }
 
-void BM_KnobDragStep(benchmark::State& state) {
+// The main window on screen, in a folder of its own.
+struct ShownWindow {
   QTemporaryDir folder;
   SilentMessages messages;
-  velmira::ui::MainWindow window(messages, folder.path());
-  window.show();
-  QCoreApplication::processEvents();
+  velmira::ui::MainWindow window{messages, folder.path()};
+  ShownWindow() {
+    window.show();
+    QCoreApplication::processEvents();
+  }
+};
+
+void BM_KnobDragStep(benchmark::State& state) {
+  ShownWindow shown;
+  velmira::ui::MainWindow& window = shown.window;
   velmira::ui::KnobWidget* knob = window.bouton1(0);
   bool flip = false;
   for (auto _ : state) {
@@ -54,11 +62,8 @@ BENCHMARK(BM_KnobDragStep)->Unit(benchmark::kMicrosecond);
 
 // The same step with the repaint it schedules carried out.
 void BM_KnobDragStepPainted(benchmark::State& state) {
-  QTemporaryDir folder;
-  SilentMessages messages;
-  velmira::ui::MainWindow window(messages, folder.path());
-  window.show();
-  QCoreApplication::processEvents();
+  ShownWindow shown;
+  velmira::ui::MainWindow& window = shown.window;
   velmira::ui::KnobWidget* knob = window.bouton1(0);
   bool flip = false;
   for (auto _ : state) {

@@ -91,26 +91,29 @@ struct Settings {
         return true;
       }
     }
-    if (auto b = suffixNumber(key, "conductimetre", 3)) {
-      auto j = wholeInteger(value, 0, 5);
-      if (!j) return invalid(key, value, "une position de 0 \xC3\xA0 5");
-      wb.setOption6(6 * (*b - 1) + *j, true);
-      wb.majaff();
-      return true;
-    }
-    if (auto b = suffixNumber(key, "amperemetre", 3)) {
-      auto j = wholeInteger(value, 0, 3);
-      if (!j) return invalid(key, value, "un calibre de 0 \xC3\xA0 3");
-      wb.setOption5(4 * (*b - 1) + *j, true);
-      wb.majaff();
-      return true;
-    }
-    if (auto b = suffixNumber(key, "voltmetre", 3)) {
-      auto j = wholeInteger(value, 0, 3);
-      if (!j) return invalid(key, value, "un calibre de 0 \xC3\xA0 3");
-      wb.setOption4(4 * (*b - 1) + *j, true);
-      wb.majvolt();
-      return true;
+    // The instruments' selectors: each click is followed by its recomputation.
+    struct Selector {
+      const char* prefix;
+      int size;  // buttons per bench
+      void (model::Workbench::*select)(int, bool);
+      void (model::Workbench::*recompute)();
+      const char* range;
+    };
+    static const Selector kSelectors[] = {
+        {"conductimetre", 6, &model::Workbench::setOption6, &model::Workbench::majaff,
+         "une position de 0 \xC3\xA0 5"},
+        {"amperemetre", 4, &model::Workbench::setOption5, &model::Workbench::majaff,
+         "un calibre de 0 \xC3\xA0 3"},
+        {"voltmetre", 4, &model::Workbench::setOption4, &model::Workbench::majvolt,
+         "un calibre de 0 \xC3\xA0 3"}};
+    for (const Selector& sel : kSelectors) {
+      if (auto b = suffixNumber(key, sel.prefix, 3)) {
+        auto j = wholeInteger(value, 0, sel.size - 1);
+        if (!j) return invalid(key, value, sel.range);
+        (wb.*sel.select)(sel.size * (*b - 1) + *j, true);
+        (wb.*sel.recompute)();
+        return true;
+      }
     }
     if (key == "montage") {
       if (value == "gbf") wb.setOption2(true);
