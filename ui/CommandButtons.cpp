@@ -48,7 +48,7 @@ CommandButtons::CommandButtons(QWidget* parent) {
     b->setGeometry(info.left, 0, info.width, 41);
     b->setMouseTracking(true);
     b->setFocusPolicy(Qt::StrongFocus);
-    if (static_cast<Command>(i) == Command::Check1) b->setCheckable(true);
+    if (static_cast<Command>(i) == Command::Table) b->setCheckable(true);
     buttons_[i] = b;
   }
 }

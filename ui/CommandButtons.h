@@ -7,7 +7,9 @@
 
 namespace velmira::ui {
 
-enum class Command { Command2, Command11, Command4, Command10, Check1, Command8, Command7, Command1 };
+// In button order; each button keeps its control name (Command2, Command11,
+// Command4, Command10, Check1, Command8, Command7, Command1).
+enum class Command { Open, Save, Copy, Print, Table, Calculator, Help, Close };
 inline constexpr int kCommandCount = 8;
 
 struct CommandInfo {

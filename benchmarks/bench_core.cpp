@@ -41,7 +41,7 @@ void Majvolt(benchmark::State& state) {
   wb.setSoluteTag(1, "18");
   for (auto _ : state) {
     wb.majvolt();
-    benchmark::DoNotOptimize(wb.afficheur(2));
+    benchmark::DoNotOptimize(wb.display(model::Meter::Conductimeter, 3));
   }
 }
 BENCHMARK(Majvolt);

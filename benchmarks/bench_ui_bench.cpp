@@ -4,9 +4,9 @@
 #include <QGuiApplication>
 
 #include "platform/qt/Surface.h"
-#include "ui/bench/BeakerRule.h"
-#include "ui/bench/Imafond.h"
-#include "ui/bench/SolutionPanels.h"
+#include "ui/drawing/BeakerRule.h"
+#include "ui/drawing/Imafond.h"
+#include "ui/drawing/SolutionPanels.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "ui/bench/SoluteList.h"
+#include "ui/drawing/SoluteList.h"
 
 #include <cmath>
 
 #include "platform/qt/Surface.h"
-#include "ui/bench/SolutionPanels.h"
+#include "ui/drawing/SolutionPanels.h"
 
 namespace velmira::ui {
 

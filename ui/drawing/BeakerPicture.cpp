@@ -1,4 +1,4 @@
-#include "ui/bench/BeakerPicture.h"
+#include "ui/drawing/BeakerPicture.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "ui/bench/TabStrip.h"
+#include "ui/drawing/TabStripPaint.h"
 
 #include <QFontMetrics>
 

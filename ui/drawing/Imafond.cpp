@@ -1,9 +1,9 @@
-#include "ui/bench/Imafond.h"
+#include "ui/drawing/Imafond.h"
 
 #include "platform/core/NumberText.h"
 #include "platform/qt/Surface.h"
-#include "ui/bench/BeakerRule.h"
-#include "ui/bench/GradientBand.h"
+#include "ui/drawing/BeakerRule.h"
+#include "ui/drawing/GradientBand.h"
 
 namespace velmira::ui {
 

@@ -1,9 +1,9 @@
-#include "ui/bench/SolutionPanels.h"
+#include "ui/drawing/SolutionPanels.h"
 
 #include "model/SoluteCatalogue.h"
 #include "platform/core/NumberText.h"
 #include "platform/qt/Surface.h"
-#include "ui/bench/Imafond.h"
+#include "ui/drawing/Imafond.h"
 
 namespace velmira::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/bench/KnobPicture.h"
+#include "ui/drawing/KnobPicture.h"
 
 #include "model/Knob.h"
 #include "platform/qt/Surface.h"

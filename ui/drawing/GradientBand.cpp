@@ -1,4 +1,4 @@
-#include "ui/bench/GradientBand.h"
+#include "ui/drawing/GradientBand.h"
 
 #include "platform/core/NumberText.h"
 #include "platform/qt/Surface.h"

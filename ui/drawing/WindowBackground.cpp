@@ -1,4 +1,4 @@
-#include "ui/bench/WindowBackground.h"
+#include "ui/drawing/WindowBackground.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "ui/bench/CellDiagram.h"
+#include "ui/drawing/CellDiagram.h"
 
 #include <QPainter>
 #include <QPainterPath>
