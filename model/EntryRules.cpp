@@ -15,12 +15,12 @@ KeyOutcome filterEntryKey(int key) {
 }
 
 Message messageVolumeMin() {
-  return msg::information("Le volume minimum du m\xC3\xA9lange pour que la sonde soit immerg\xC3\xA9" "e est de 60 mL.",
-                          "Volume corrig\xC3\xA9");
+  return msg::information("Le volume minimum du mélange pour que la sonde soit immergée est de 60 mL.",
+                          "Volume corrigé");
 }
 
 Message messageVolumeMax() {
-  return msg::information("La contenance du b\xC3\xA9" "cher est de 250 mL.", "Volume corrig\xC3\xA9");
+  return msg::information("La contenance du bécher est de 250 mL.", "Volume corrigé");
 }
 
 float correctedValue(const Workbench& wb, int i, const Message** message) {
@@ -30,22 +30,22 @@ float correctedValue(const Workbench& wb, int i, const Message** message) {
   float x = num::readSingle(wb.entryText(i)).value_or(0.f);
   if (x < 0) x = 0;
   switch (i) {
-    case C1:
-    case C2:
+    case Concentration1:
+    case Concentration2:
       if (x < 0.00001) x = 0.00001f;
       if (x > 0.1) x = 0.1f;
       break;
-    case DistanceL:
+    case Distance:
       if (x < 0.5) x = 0.5f;
       if (x > 5) x = 5;
       break;
-    case AreaS:
+    case Area:
       if (x < 0.5) x = 0.5f;
       if (x > 10) x = 10;
       break;
     default: {
       // The other volume as its field reads now.
-      const float other = num::readSingle(wb.entryText(i == V1 ? V2 : V1)).value_or(0.f);
+      const float other = num::readSingle(wb.entryText(i == Volume1 ? Volume2 : Volume1)).value_or(0.f);
       if (x + other < 60) {
         x = 60 - other;
         if (message) *message = &kMin;
@@ -63,8 +63,26 @@ void validateEntry(Workbench& wb, int i, MessageService& messages) {
   const Message* message = nullptr;
   const float x = correctedValue(wb, i, &message);
   if (message) messages.show(*message);
-  wb.setEntryText(i, num::trim(num::formatSingle(x, i >= V1 ? kMaskVolume : kMaskCellEntry)));
+  rewriteEntry(wb, i, x);
   wb.majaff();
+}
+
+void rewriteEntry(Workbench& wb, int i, float value) {
+  wb.setEntryText(i, num::trim(num::formatSingle(value, i >= Volume1 ? kMaskVolume : kMaskCellEntry)));
+}
+
+void bringIntoRange(Workbench& wb) {
+  // Each volume alone first, so that the sum rules see volumes a beaker holds.
+  for (int i : {Volume1, Volume2}) {
+    const auto v = num::readSingle(wb.entryText(i));
+    if (v && *v >= 0 && *v <= 250) continue;
+    rewriteEntry(wb, i, v && *v > 250 ? 250.f : 0.f);
+  }
+  for (int i = 0; i < kEntries; ++i) {
+    const float corrected = correctedValue(wb, i);
+    const auto v = num::readSingle(wb.entryText(i));
+    if (!v || *v != corrected) rewriteEntry(wb, i, corrected);
+  }
 }
 
 }  // namespace velmira::model

@@ -25,18 +25,27 @@ KeyOutcome filterEntryKey(int key);
 inline constexpr const char* kMaskCellEntry = "###0.0## ### #";  // fields 0..3
 inline constexpr const char* kMaskVolume = "###0.0#";            // fields 4, 5
 
-// Messages A and B.
+// The volume corrections: below the 60 mL the cell needs, above the 250 mL
+// the beaker holds.
 Message messageVolumeMin();
 Message messageVolumeMax();
 
 // The corrected value of field i for its text, as validation computes it
-// (the other volume read from the workbench). `message` receives A or B
-// when a volume rule fires, else stays null.
+// (the other volume read from the workbench). `message` receives the volume
+// message when a volume rule fires, else stays null.
 float correctedValue(const Workbench& wb, int i, const Message** message = nullptr);
 
-// Text1_LostFocus(i): corrects, rewrites the field with its mask, shows A
-// or B through `messages`, then majaff. The caller redraws the mixture
-// beaker after a volume (i = 4, 5).
+// Validation of entry i (the window's Text1_LostFocus): corrects, rewrites
+// the field with its mask, shows the volume message through `messages`,
+// then majaff. The caller redraws the mixture beaker after a volume.
 void validateEntry(Workbench& wb, int i, MessageService& messages);
+
+// Entry i rewritten with its mask from a value.
+void rewriteEntry(Workbench& wb, int i, float value);
+
+// After a load: every entry whose text is unreadable or out of range takes
+// the value validation would give it, without any message. Texts already in
+// range stay as written.
+void bringIntoRange(Workbench& wb);
 
 }  // namespace velmira::model

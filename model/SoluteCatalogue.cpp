@@ -11,35 +11,89 @@ FormulaPiece S(std::string_view count, std::string_view charge) {
   return {PieceKind::Stacked, count, charge};
 }
 
-// Catalogue order; a1 in S·m²/mol, a2..a5 as the law takes them.
+// Catalogue order: formula, ions, family, then a1 in S·m²/mol and a2..a5
+// as the law takes them.
 const std::vector<Solute>& catalogue() {
   static const std::vector<Solute> c = {
-      {{B("Al"), Q("3+"), B(" + 3Cl"), Q("-")}, {0.0415f, -162.f, 445.f, 1.15f, -1.07f}},
-      {{B("Al"), Q("3+"), B(" + 3I"), Q("-")}, {0.0415f, -161.f, 446.f, 1.13f, -1.07f}},
-      {{B("Al"), Q("3+"), B(" + 3NO"), S("3", "-")}, {0.034f, -160.f, 433.f, 0.f, -1.07f}},
-      {{B("2Al"), Q("3+"), B(" + 3SO"), S("4", "2-")}, {0.085f, -351.f, 984.f, 3.5f, -2.14f}},
-      {{B("H"), N("3"), B("O"), Q("+"), B(" + Cl"), Q("-")}, {0.0426f, -14.87f, 13.64f, -0.327f, 0.f}},
-      {{B("H"), N("3"), B("O"), Q("+"), B(" + I"), Q("-")}, {0.0426f, -14.f, 14.2f, -0.502f, 0.f}},
-      {{B("H"), N("3"), B("O"), Q("+"), B(" + NO"), S("3", "-")}, {0.0421f, -4.6f, 1.36f, -4.94f, 0.f}},
-      {{B("2H"), N("3"), B("O"), Q("+"), B(" + SO"), S("4", "2-")}, {0.0864f, -30.9f, 660.f, 0.f, -0.79f}},
-      {{B("K"), Q("+"), B(" + Cl"), Q("-")}, {0.015f, -9.53f, 9.25f, -0.00251f, 0.f}},
-      {{B("K"), Q("+"), B(" + HO"), Q("-")}, {0.0272f, -10.2f, 6.88f, -0.589f, 0.f}},
-      {{B("K"), Q("+"), B(" + I"), Q("-")}, {0.015f, -9.51f, 9.67f, -0.00731f, 0.f}},
-      {{B("K"), Q("+"), B(" + NO"), S("3", "-")}, {0.0145f, -8.92f, 5.31f, -0.385f, 0.f}},
-      {{B("2K"), Q("+"), B(" + SO"), S("4", "2-")}, {0.0306f, -42.7f, 50.f, 0.442f, 0.f}},
-      {{B("Mg"), Q("2+"), B(" + 2Cl"), Q("-")}, {0.0259f, -32.1f, 40.6f, -0.751f, 0.f}},
-      {{B("Mg"), Q("2+"), B(" + 2I"), Q("-")}, {0.0261f, -34.5f, 46.4f, 0.257f, 0.f}},
-      {{B("Mg"), Q("2+"), B(" + 2NO"), S("3", "-")}, {0.0249f, -30.9f, 32.7f, -1.52f, 0.f}},
-      {{B("Na"), Q("+"), B(" + Cl"), Q("-")}, {0.0126f, -8.5f, 7.71f, -0.115f, 0.f}},
-      {{B("Na"), Q("+"), B(" + HO"), Q("-")}, {0.0248f, -9.13f, 5.34f, -0.701f, 0.f}},
-      {{B("Na"), Q("+"), B(" + I"), Q("-")}, {0.0127f, -9.68f, 10.6f, 0.389f, 0.f}},
-      {{B("Na"), Q("+"), B(" + NO"), S("3", "-")}, {0.0121f, -7.09f, 3.77f, -0.475f, 0.f}},
-      {{B("2Na"), Q("+"), B(" + SO"), S("4", "2-")}, {0.026f, -40.6f, 47.f, 0.217f, 0.f}},
+      {{B("Al"), Q("3+"), B(" + 3Cl"), Q("-")},
+       Cation::Aluminium, 1, Anion::Chloride, Family::Salt, {0.0415f, -162.f, 445.f, 1.15f, -1.07f}},
+      {{B("Al"), Q("3+"), B(" + 3I"), Q("-")},
+       Cation::Aluminium, 1, Anion::Iodide, Family::Salt, {0.0415f, -161.f, 446.f, 1.13f, -1.07f}},
+      {{B("Al"), Q("3+"), B(" + 3NO"), S("3", "-")},
+       Cation::Aluminium, 1, Anion::Nitrate, Family::Salt, {0.034f, -160.f, 433.f, 0.f, -1.07f}},
+      {{B("2Al"), Q("3+"), B(" + 3SO"), S("4", "2-")},
+       Cation::Aluminium, 2, Anion::Sulfate, Family::Salt, {0.085f, -351.f, 984.f, 3.5f, -2.14f}},
+      {{B("H"), N("3"), B("O"), Q("+"), B(" + Cl"), Q("-")},
+       Cation::Hydronium, 1, Anion::Chloride, Family::Acid, {0.0426f, -14.87f, 13.64f, -0.327f, 0.f}},
+      {{B("H"), N("3"), B("O"), Q("+"), B(" + I"), Q("-")},
+       Cation::Hydronium, 1, Anion::Iodide, Family::Acid, {0.0426f, -14.f, 14.2f, -0.502f, 0.f}},
+      {{B("H"), N("3"), B("O"), Q("+"), B(" + NO"), S("3", "-")},
+       Cation::Hydronium, 1, Anion::Nitrate, Family::Acid, {0.0421f, -4.6f, 1.36f, -4.94f, 0.f}},
+      {{B("2H"), N("3"), B("O"), Q("+"), B(" + SO"), S("4", "2-")},
+       Cation::Hydronium, 2, Anion::Sulfate, Family::Acid, {0.0864f, -30.9f, 660.f, 0.f, -0.79f}},
+      {{B("K"), Q("+"), B(" + Cl"), Q("-")},
+       Cation::Potassium, 1, Anion::Chloride, Family::Salt, {0.015f, -9.53f, 9.25f, -0.00251f, 0.f}},
+      {{B("K"), Q("+"), B(" + HO"), Q("-")},
+       Cation::Potassium, 1, Anion::Hydroxide, Family::Base, {0.0272f, -10.2f, 6.88f, -0.589f, 0.f}},
+      {{B("K"), Q("+"), B(" + I"), Q("-")},
+       Cation::Potassium, 1, Anion::Iodide, Family::Salt, {0.015f, -9.51f, 9.67f, -0.00731f, 0.f}},
+      {{B("K"), Q("+"), B(" + NO"), S("3", "-")},
+       Cation::Potassium, 1, Anion::Nitrate, Family::Salt, {0.0145f, -8.92f, 5.31f, -0.385f, 0.f}},
+      {{B("2K"), Q("+"), B(" + SO"), S("4", "2-")},
+       Cation::Potassium, 2, Anion::Sulfate, Family::Salt, {0.0306f, -42.7f, 50.f, 0.442f, 0.f}},
+      {{B("Mg"), Q("2+"), B(" + 2Cl"), Q("-")},
+       Cation::Magnesium, 1, Anion::Chloride, Family::Salt, {0.0259f, -32.1f, 40.6f, -0.751f, 0.f}},
+      {{B("Mg"), Q("2+"), B(" + 2I"), Q("-")},
+       Cation::Magnesium, 1, Anion::Iodide, Family::Salt, {0.0261f, -34.5f, 46.4f, 0.257f, 0.f}},
+      {{B("Mg"), Q("2+"), B(" + 2NO"), S("3", "-")},
+       Cation::Magnesium, 1, Anion::Nitrate, Family::Salt, {0.0249f, -30.9f, 32.7f, -1.52f, 0.f}},
+      {{B("Na"), Q("+"), B(" + Cl"), Q("-")},
+       Cation::Sodium, 1, Anion::Chloride, Family::Salt, {0.0126f, -8.5f, 7.71f, -0.115f, 0.f}},
+      {{B("Na"), Q("+"), B(" + HO"), Q("-")},
+       Cation::Sodium, 1, Anion::Hydroxide, Family::Base, {0.0248f, -9.13f, 5.34f, -0.701f, 0.f}},
+      {{B("Na"), Q("+"), B(" + I"), Q("-")},
+       Cation::Sodium, 1, Anion::Iodide, Family::Salt, {0.0127f, -9.68f, 10.6f, 0.389f, 0.f}},
+      {{B("Na"), Q("+"), B(" + NO"), S("3", "-")},
+       Cation::Sodium, 1, Anion::Nitrate, Family::Salt, {0.0121f, -7.09f, 3.77f, -0.475f, 0.f}},
+      {{B("2Na"), Q("+"), B(" + SO"), S("4", "2-")},
+       Cation::Sodium, 2, Anion::Sulfate, Family::Salt, {0.026f, -40.6f, 47.f, 0.217f, 0.f}},
   };
   return c;
 }
 
 }  // namespace
+
+bool isAcid(int k) {
+  const Solute* s = solute(k);
+  return s && s->family == Family::Acid;
+}
+
+bool isBase(int k) {
+  const Solute* s = solute(k);
+  return s && s->family == Family::Base;
+}
+
+bool precipitates(int k1, int k2) {
+  const Solute* a = solute(k1);
+  const Solute* b = solute(k2);
+  if (!a || !b) return false;
+  auto forms = [](Cation c, Anion x) {
+    return (x == Anion::Hydroxide && (c == Cation::Aluminium || c == Cation::Magnesium)) ||
+           (x == Anion::Sulfate && c == Cation::Magnesium);
+  };
+  return forms(a->cation, b->anion) || forms(b->cation, a->anion);
+}
+
+int saltOf(int acid, int base) {
+  const Solute* a = solute(acid);
+  const Solute* b = solute(base);
+  if (!a || !b) return 0;
+  for (int k = 1; k <= kSoluteCount; ++k) {
+    const Solute* s = solute(k);
+    if (s->family == Family::Salt && s->cation == b->cation && s->anion == a->anion) return k;
+  }
+  return 0;
+}
 
 const Solute* solute(int k) {
   if (k < 1 || k > kSoluteCount) return nullptr;

@@ -22,8 +22,16 @@ struct FormulaPiece {
   std::string_view charge; // Stacked only: the charge (text holds the count)
 };
 
+enum class Cation { Aluminium, Hydronium, Potassium, Magnesium, Sodium };
+enum class Anion { Chloride, Iodide, Nitrate, Sulfate, Hydroxide };
+enum class Family { Salt, Acid, Base };
+
 struct Solute {
   std::vector<FormulaPiece> pieces;
+  Cation cation;
+  int cationCount;  // cations per formula unit (2 for 2 H3O+ + SO4 2-)
+  Anion anion;
+  Family family;
   std::array<float, 5> a;  // a1..a5
 };
 
@@ -34,10 +42,15 @@ const Solute* solute(int k);
 using CoefTable = std::array<std::array<float, 6>, kSoluteCount + 1>;
 void remplitcoefs(CoefTable& coefsolutes);
 
-// Groups tested by number.
-inline bool isAluminium(int k) { return k >= 1 && k <= 4; }
-inline bool isAcid(int k) { return k >= 5 && k <= 8; }
-inline bool isBase(int k) { return k == 10 || k == 18; }
-inline bool isMagnesium(int k) { return k >= 14 && k <= 16; }
+// Family of solute k; false for a number outside the catalogue.
+bool isAcid(int k);
+bool isBase(int k);
+
+// The two solutes form a precipitate when mixed: an aluminium or magnesium
+// cation meets hydroxide, or a magnesium cation meets sulfate.
+bool precipitates(int k1, int k2);
+
+// The salt of an acid's anion with a base's cation; 0 when there is none.
+int saltOf(int acid, int base);
 
 }  // namespace velmira::model

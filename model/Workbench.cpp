@@ -84,18 +84,18 @@ double troischiffres(double x) {
 
 Workbench::Workbench() {
   remplitcoefs(coefsolutes_);
-  for (int i = 0; i < kEntries; ++i) text1_[i] = kDefaultEntries[i];
+  for (int i = 0; i < kEntries; ++i) entries_[i] = kDefaultEntries[i];
   for (int i = 0; i < kKnobs; ++i) knobTag_[i] = i % 2 == 0 ? "0.12" : "0.3";
   ionsTag_ = {"1", "1"};
   for (int b = 0; b < kBenches; ++b) {
-    option6_[6 * b + 4] = true;
-    option5_[4 * b + 1] = true;
-    option4_[4 * b + 1] = true;
+    conductimeterRanges_[6 * b + 4] = true;
+    ammeterCalibres_[4 * b + 1] = true;
+    voltmeterCalibres_[4 * b + 1] = true;
   }
 }
 
 void Workbench::startupDefaults() {
-  for (int i = 0; i < kEntries; ++i) text1_[i] = kDefaultEntries[i];
+  for (int i = 0; i < kEntries; ++i) entries_[i] = kDefaultEntries[i];
   for (int i = 0; i < kKnobs; i += 2) knobTag_[i] = "0.12";
   for (int i = 1; i < kKnobs; i += 2) knobTag_[i] = "0.3";
   for (int i = 0; i < kKnobs; ++i) majvolt();  // each knob is drawn, which refreshes the meters
@@ -109,17 +109,17 @@ int Workbench::soluteOf(int b) const {
 }
 
 float Workbench::entryValue(int i) const {
-  auto v = num::readSingle(text1_[i]);
+  auto v = num::readSingle(entries_[i]);
   switch (i) {
-    case C1:
-    case C2:
+    case Concentration1:
+    case Concentration2:
       return v && *v >= 0 ? *v : correctedValue(*this, i);
-    case DistanceL:
-    case AreaS:
+    case Distance:
+    case Area:
       return v && *v > 0 ? *v : correctedValue(*this, i);
     default: {
       // Two empty volumes would leave nothing in the beaker.
-      auto other = num::readSingle(text1_[i == V1 ? V2 : V1]);
+      auto other = num::readSingle(entries_[i == Volume1 ? Volume2 : Volume1]);
       const bool usable = v && *v >= 0 && (*v > 0 || (other && *other > 0));
       return usable ? *v : correctedValue(*this, i);
     }
@@ -128,50 +128,38 @@ float Workbench::entryValue(int i) const {
 
 double Workbench::knobValue(int i) const { return num::leading(knobTag_[i]).value; }
 
-void Workbench::setOption4(int i, bool on) { selectInGroup(option4_, i, 4, on); }
-void Workbench::setOption5(int i, bool on) { selectInGroup(option5_, i, 4, on); }
-void Workbench::setOption6(int i, bool on) { selectInGroup(option6_, i, 6, on); }
-void Workbench::setOption2(bool on) {
-  option2_ = on;
-  if (on) option3_ = false;
+void Workbench::setVoltmeterCalibre(int i, bool on) { selectInGroup(voltmeterCalibres_, i, kCalibresPerBench, on); }
+void Workbench::setAmmeterCalibre(int i, bool on) { selectInGroup(ammeterCalibres_, i, kCalibresPerBench, on); }
+void Workbench::setConductimeterRange(int i, bool on) { selectInGroup(conductimeterRanges_, i, kRangesPerBench, on); }
+void Workbench::setGeneratorMontage(bool on) {
+  generatorMontage_ = on;
+  if (on) conductimeterMontage_ = false;
 }
-void Workbench::setOption3(bool on) {
-  option3_ = on;
-  if (on) option2_ = false;
+void Workbench::setConductimeterMontage(bool on) {
+  conductimeterMontage_ = on;
+  if (on) generatorMontage_ = false;
 }
-int Workbench::selectedMode(int bench) const { return selectedIn(option6_, bench, 6); }
-int Workbench::selectedAmmeter(int bench) const { return selectedIn(option5_, bench, 4); }
-int Workbench::selectedVoltmeter(int bench) const { return selectedIn(option4_, bench, 4); }
-
-void Workbench::autorisemel() {
-  const int a = soluteOf(1), b = soluteOf(2);
-  const int p = std::min(a, b), q = std::max(a, b);
-  bool possible = true;
-  if (p <= 4 && isBase(q)) possible = false;
-  if (isMagnesium(p) && (q == 18 || q == 21)) possible = false;
-  if (isMagnesium(q) && (p == 4 || p == 8 || p == 10 || p == 13)) possible = false;
-  melangepossible_ = possible;
-  reactionacidobasique_ = isAcid(p) && isBase(q);
-}
-
-namespace {
-
-// The salt of an acid's anion with a base's cation.
-int saltOf(int acid, int base) {
-  const bool potassium = base == 10;
-  switch (acid) {
-    case 5: return potassium ? 9 : 17;
-    case 6: return potassium ? 11 : 19;
-    case 7: return potassium ? 12 : 20;
-    default: return potassium ? 13 : 21;
+const std::string& Workbench::display(Meter meter, int bench) const {
+  switch (meter) {
+    case Meter::Conductimeter: return conductimeters_[bench - 1];
+    case Meter::Ammeter: return ammeters_[bench - 1];
+    default: return voltmeters_[bench - 1];
   }
 }
 
-}  // namespace
+int Workbench::selectedRange(int bench) const { return selectedIn(conductimeterRanges_, bench, kRangesPerBench); }
+int Workbench::selectedAmmeterCalibre(int bench) const { return selectedIn(ammeterCalibres_, bench, kCalibresPerBench); }
+int Workbench::selectedVoltmeterCalibre(int bench) const { return selectedIn(voltmeterCalibres_, bench, kCalibresPerBench); }
+
+void Workbench::autorisemel() {
+  const int a = soluteOf(1), b = soluteOf(2);
+  melangepossible_ = !precipitates(a, b);
+  reactionacidobasique_ = (isAcid(a) && isBase(b)) || (isBase(a) && isAcid(b));
+}
 
 Workbench::Inputs Workbench::inputs() const {
-  return {soluteOf(1),          soluteOf(2),        entryValue(C1), entryValue(C2),
-          entryValue(DistanceL), entryValue(AreaS), entryValue(V1), entryValue(V2)};
+  return {soluteOf(1),          soluteOf(2),        entryValue(Concentration1), entryValue(Concentration2),
+          entryValue(Distance), entryValue(Area), entryValue(Volume1), entryValue(Volume2)};
 }
 
 double Workbench::KacBas() const { return KacBas(inputs()); }
@@ -186,21 +174,21 @@ double Workbench::KacBas(const Inputs& in) const {
   double x1 = 0, x2 = 0;
   if (isAcid(a) && isBase(b)) {
     const int s = saltOf(a, b);
-    if (a != 8) {
+    if (solute(a)->cationCount == 1) {
       if (c1p > c2p) { s1 = a; x1 = c1p - c2p; s2 = s; x2 = c2p; }
       else { s1 = s; x1 = c1p; s2 = b; x2 = c2p - c1p; }
     } else {
-      if (2 * c1p > c2p) { s1 = 8; x1 = c1p - c2p / 2; s2 = s; x2 = c2p / 2; }
+      if (2 * c1p > c2p) { s1 = a; x1 = c1p - c2p / 2; s2 = s; x2 = c2p / 2; }
       else { s1 = s; x1 = c1p; s2 = b; x2 = c2p - 2 * c1p; }
     }
   } else if (isBase(a) && isAcid(b)) {
     const int s = saltOf(b, a);
-    if (b != 8) {
+    if (solute(b)->cationCount == 1) {
       if (c1p > c2p) { s1 = a; x1 = c1p - c2p; s2 = s; x2 = c2p; }
       else { s1 = s; x1 = c1p; s2 = b; x2 = c2p - c1p; }
     } else {
       if (c1p > 2 * c2p) { s1 = a; x1 = c1p - 2 * c2p; s2 = s; x2 = c2p; }
-      else { s1 = s; x1 = c1p / 2; s2 = 8; x2 = c2p - c1p / 2; }
+      else { s1 = s; x1 = c1p / 2; s2 = b; x2 = c2p - c1p / 2; }
     }
   } else {
     return 0;
@@ -224,11 +212,11 @@ void Workbench::majaff() {
   displayBench(2, contribution(k2, c2), s, l);
 
   if (!melangepossible_) {
-    frame9Visible_ = true;
-    afficheur_[2].clear();
+    precipitateNotice_ = true;
+    conductimeters_[2].clear();
     return;
   }
-  frame9Visible_ = false;
+  precipitateNotice_ = false;
   const double v1 = in.v1, v2 = in.v2;
   double sigma;
   if (k1 == k2) {
@@ -246,8 +234,8 @@ void Workbench::majaff() {
 }
 
 void Workbench::displayBench(int bench, double sigma, float s, float l) {
-  const int j = selectedMode(bench);
-  const int m = selectedAmmeter(bench);
+  const int j = selectedRange(bench);
+  const int m = selectedAmmeterCalibre(bench);
   const double u = amplitudeVolts(knobValue(2 * bench - 2));
   const double current = ((sigma * u) * s) / l;
 
@@ -255,7 +243,7 @@ void Workbench::displayBench(int bench, double sigma, float s, float l) {
   if (j >= 0 && j <= 2) x = sigma * s / l;
   x = troischiffres(x);
 
-  std::string& conductimeter = afficheur_[bench - 1];
+  std::string& conductimeter = conductimeters_[bench - 1];
   auto shown = [&](double value) { return num::trim(num::format(value, kMaskConductimeter)); };
   if (j >= 0) {
     if (!std::isfinite(x)) {
@@ -269,7 +257,7 @@ void Workbench::displayBench(int bench, double sigma, float s, float l) {
     }
   }
 
-  std::string& ammeter = afficheur_[2 * bench + 1];
+  std::string& ammeter = ammeters_[bench - 1];
   if (m >= 0) {
     static constexpr double kLimit[] = {2, 0.2, 0.02, 0.002};
     static constexpr const char* kMask[] = {"0.000", "##0.0", "#0.00", "0.000"};
@@ -283,11 +271,11 @@ void Workbench::displayBench(int bench, double sigma, float s, float l) {
 void Workbench::majvolt() {
   for (int b = 1; b <= kBenches; ++b) {
     const double u = amplitudeVolts(knobValue(2 * b - 2));
-    const int pos = selectedVoltmeter(b);
+    const int pos = selectedVoltmeterCalibre(b);
     if (pos >= 0) {
       static constexpr double kLimit[] = {20, 2, 0.2, 0.02};
       static constexpr const char* kMask[] = {"#0.00", "0.000", "##0.0", "#0.00"};
-      std::string& voltmeter = afficheur_[2 * b + 2];
+      std::string& voltmeter = voltmeters_[b - 1];
       if (std::isfinite(u) && u <= kLimit[pos])
         voltmeter = num::format(pos >= 2 ? u * 1000 : u, kMask[pos]);
       else
@@ -296,7 +284,7 @@ void Workbench::majvolt() {
   }
   for (int b = 1; b <= kBenches; ++b) {
     const double f = frequencyHertz(knobValue(2 * b - 1));
-    ecrangbf_[b - 1] = "\xC6\x92 = " + num::format(f, "## ##0") + " Hz";
+    generatorScreens_[b - 1] = "\xC6\x92 = " + num::format(f, "## ##0") + " Hz";
   }
   majaff();
 }

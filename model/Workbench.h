@@ -9,14 +9,35 @@
 namespace velmira::model {
 
 inline constexpr int kBenches = 3;
-inline constexpr int kEntries = 6;   // Text1 0..5
-inline constexpr int kKnobs = 6;     // bouton1 0..5
-inline constexpr int kOption6 = 18;  // conductimeter modes, 6 per bench
-inline constexpr int kOption5 = 12;  // ammeter calibres, 4 per bench
-inline constexpr int kOption4 = 12;  // voltmeter calibres, 4 per bench
+inline constexpr int kEntries = 6;   // the window's Text1 0..5
+inline constexpr int kKnobs = 6;     // the window's bouton1 0..5: bench b has 2b-2 (amplitude), 2b-1 (frequency)
+// Selector buttons, indexed bench by bench: button j of bench b is
+// (b-1) * per-bench + j.
+inline constexpr int kRangesPerBench = 6;    // conductimeter quantity and unit (the window's Option6)
+inline constexpr int kCalibresPerBench = 4;  // ammeter (Option5) and voltmeter (Option4) calibres
+inline constexpr int kConductimeterRanges = kBenches * kRangesPerBench;
+inline constexpr int kAmmeterCalibres = kBenches * kCalibresPerBench;
+inline constexpr int kVoltmeterCalibres = kBenches * kCalibresPerBench;
 
-// Entry indices.
-enum Entry { C1 = 0, C2 = 1, DistanceL = 2, AreaS = 3, V1 = 4, V2 = 5 };
+// The six entry fields.
+enum Entry { Concentration1 = 0, Concentration2 = 1, Distance = 2, Area = 3, Volume1 = 4, Volume2 = 5 };
+
+// The instruments that show a reading.
+enum class Meter { Conductimeter, Ammeter, Voltmeter };
+// The window's display labels afficheur(0..8), in order.
+struct MeterSlot {
+  Meter meter;
+  int bench;
+};
+inline constexpr std::array<MeterSlot, 9> kMeterSlots = {{{Meter::Conductimeter, 1},
+                                                           {Meter::Conductimeter, 2},
+                                                           {Meter::Conductimeter, 3},
+                                                           {Meter::Ammeter, 1},
+                                                           {Meter::Voltmeter, 1},
+                                                           {Meter::Ammeter, 2},
+                                                           {Meter::Voltmeter, 2},
+                                                           {Meter::Ammeter, 3},
+                                                           {Meter::Voltmeter, 3}}};
 
 // The overflow texts of the instruments.
 inline constexpr std::string_view kConductimeterOverflow = "            \xC2\xA6";  // 12 blanks + ¦
@@ -35,8 +56,8 @@ class Workbench {
   void startupDefaults();
 
   // --- Textual fields (as the controls show them) -------------------------
-  const std::string& entryText(int i) const { return text1_[i]; }
-  void setEntryText(int i, std::string text) { text1_[i] = std::move(text); }
+  const std::string& entryText(int i) const { return entries_[i]; }
+  void setEntryText(int i, std::string text) { entries_[i] = std::move(text); }
   const std::string& soluteTag(int solution) const { return ionsTag_[solution]; }  // 0, 1
   void setSoluteTag(int solution, std::string tag) { ionsTag_[solution] = std::move(tag); }
   const std::string& knobTag(int i) const { return knobTag_[i]; }
@@ -54,31 +75,33 @@ class Workbench {
   // Knob i: leading-number reading of its tag (non-finite reads as 0).
   double knobValue(int i) const;
 
-  // --- Option groups ---------------------------------------------------
+  // --- Selectors -------------------------------------------------------------
   // Selecting a button deselects the others of its group (a bench's four
-  // calibres, a bench's six modes, the two montages); deselecting one leaves
+  // calibres, a bench's six ranges, the two montages); deselecting one leaves
   // the others alone, so a group may have none selected.
-  bool option4(int i) const { return option4_[i]; }
-  bool option5(int i) const { return option5_[i]; }
-  bool option6(int i) const { return option6_[i]; }
-  void setOption4(int i, bool on);
-  void setOption5(int i, bool on);
-  void setOption6(int i, bool on);
-  bool option2() const { return option2_; }  // generator montage
-  bool option3() const { return option3_; }  // conductimeter montage
-  void setOption2(bool on);
-  void setOption3(bool on);
-  bool conductimeterMontage() const { return option3_; }
+  bool voltmeterCalibre(int i) const { return voltmeterCalibres_[i]; }
+  bool ammeterCalibre(int i) const { return ammeterCalibres_[i]; }
+  bool conductimeterRange(int i) const { return conductimeterRanges_[i]; }
+  void setVoltmeterCalibre(int i, bool on);
+  void setAmmeterCalibre(int i, bool on);
+  void setConductimeterRange(int i, bool on);
+  // The montage: generator with voltmeter and ammeter (the window's Option2),
+  // or conductimeter (Option3).
+  bool generatorMontage() const { return generatorMontage_; }
+  bool conductimeterMontage() const { return conductimeterMontage_; }
+  void setGeneratorMontage(bool on);
+  void setConductimeterMontage(bool on);
   // Selected position in a bench's group, -1 when none (bench 1..3).
-  int selectedMode(int bench) const;
-  int selectedAmmeter(int bench) const;
-  int selectedVoltmeter(int bench) const;
+  int selectedRange(int bench) const;
+  int selectedAmmeterCalibre(int bench) const;
+  int selectedVoltmeterCalibre(int bench) const;
 
   // --- Displays ------------------------------------------------------------
-  const std::string& afficheur(int i) const { return afficheur_[i]; }
-  const std::string& ecrangbf(int i) const { return ecrangbf_[i]; }
-  // Frame9, the precipitate overlay of the mixture page.
-  bool frame9Visible() const { return frame9Visible_; }
+  const std::string& display(Meter meter, int bench) const;
+  // The generator screen of a bench ("ƒ = 800 Hz").
+  const std::string& generatorText(int bench) const { return generatorScreens_[bench - 1]; }
+  // The precipitate notice over the mixture page (the window's Frame9).
+  bool precipitateNotice() const { return precipitateNotice_; }
 
   // --- Flags ---------------------------------------------------------------
   bool melangepossible() const { return melangepossible_; }
@@ -108,17 +131,16 @@ class Workbench {
   double KacBas(const Inputs& in) const;
 
   CoefTable coefsolutes_{};
-  std::array<std::string, kEntries> text1_;
+  std::array<std::string, kEntries> entries_;
   std::array<std::string, 2> ionsTag_;
   std::array<std::string, kKnobs> knobTag_;
-  std::array<bool, kOption4> option4_{};
-  std::array<bool, kOption5> option5_{};
-  std::array<bool, kOption6> option6_{};
-  bool option2_ = true;
-  bool option3_ = false;
-  std::array<std::string, 9> afficheur_;
-  std::array<std::string, 3> ecrangbf_;
-  bool frame9Visible_ = false;
+  std::array<bool, kVoltmeterCalibres> voltmeterCalibres_{};
+  std::array<bool, kAmmeterCalibres> ammeterCalibres_{};
+  std::array<bool, kConductimeterRanges> conductimeterRanges_{};
+  bool generatorMontage_ = true;
+  bool conductimeterMontage_ = false;
+  std::array<std::string, kBenches> conductimeters_, ammeters_, voltmeters_, generatorScreens_;
+  bool precipitateNotice_ = false;
   bool melangepossible_ = true;
   bool reactionacidobasique_ = false;
 };

@@ -7,7 +7,7 @@
 #include "platform/qt/Fonts.h"
 #include "ui/Colours.h"
 #include "ui/EntryField.h"
-#include "ui/bench/CellDiagram.h"
+#include "ui/drawing/CellDiagram.h"
 
 namespace velmira::ui {
 

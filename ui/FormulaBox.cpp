@@ -3,8 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "ui/bench/SoluteList.h"
-#include "ui/bench/SolutionPanels.h"
+#include "ui/drawing/SoluteList.h"
+#include "ui/drawing/SolutionPanels.h"
 
 namespace velmira::ui {
 

@@ -17,7 +17,7 @@
 #include "ui/KnobWidget.h"
 #include "ui/SolutePickerWidget.h"
 #include "ui/TabStrip.h"
-#include "ui/bench/SolutionPanels.h"
+#include "ui/drawing/SolutionPanels.h"
 
 namespace velmira::ui {
 

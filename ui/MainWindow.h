@@ -145,7 +145,7 @@ class MainWindow : public QWidget {
   std::array<KnobWidget*, model::kKnobs> bouton1_{};
   std::array<DisplayLabel*, 9> afficheur_{};
   std::array<DisplayLabel*, 3> ecrangbf_{};
-  std::array<QRadioButton*, model::kOption6> option6_{};
+  std::array<QRadioButton*, model::kConductimeterRanges> option6_{};
   std::array<CalibreFrame*, 3> voltFrames_{};
   std::array<CalibreFrame*, 3> ampFrames_{};
   CellOptionsFrame* frame1_ = nullptr;

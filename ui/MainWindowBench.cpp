@@ -13,8 +13,8 @@
 #include "ui/MainWindow.h"
 #include "ui/SolutePickerWidget.h"
 #include "ui/TabStrip.h"
-#include "ui/bench/BeakerRule.h"
-#include "ui/bench/Imafond.h"
+#include "ui/drawing/BeakerRule.h"
+#include "ui/drawing/Imafond.h"
 
 namespace velmira::ui {
 
@@ -52,7 +52,7 @@ void MainWindow::imafond() {
   for (int i = 0; i < 9; ++i) applyPlace(afficheur_[i], placement.afficheur[i]);
   for (int i = 0; i < 3; ++i) applyPlace(ecrangbf_[i], placement.ecrangbf[i]);
   for (int i = 0; i < model::kKnobs; ++i) applyPlace(bouton1_[i], placement.bouton1[i]);
-  for (int i = 0; i < model::kOption6; ++i) {
+  for (int i = 0; i < model::kConductimeterRanges; ++i) {
     applyPlace(option6_[i], placement.option6[i]);
     setBackground(option6_[i], placement.option6Back);
   }
@@ -68,7 +68,7 @@ void MainWindow::imafond() {
 }
 
 void MainWindow::niveaubecher() {
-  const double volume = static_cast<double>(wb_.entryValue(model::V1)) + wb_.entryValue(model::V2);
+  const double volume = static_cast<double>(wb_.entryValue(model::Volume1)) + wb_.entryValue(model::Volume2);
   ui::niveaubecher(pages_[2]->surface(), wb_.conductimeterMontage(), volume);
   pages_[2]->update();
 }
@@ -78,22 +78,23 @@ void MainWindow::quelion() {
 }
 
 void MainWindow::syncOptions() {
-  for (int i = 0; i < model::kOption4; ++i) option4(i)->setChecked(wb_.option4(i));
-  for (int i = 0; i < model::kOption5; ++i) option5(i)->setChecked(wb_.option5(i));
-  for (int i = 0; i < model::kOption6; ++i) option6_[i]->setChecked(wb_.option6(i));
-  option2()->setChecked(wb_.option2());
-  option3()->setChecked(wb_.option3());
+  for (int i = 0; i < model::kVoltmeterCalibres; ++i) option4(i)->setChecked(wb_.voltmeterCalibre(i));
+  for (int i = 0; i < model::kAmmeterCalibres; ++i) option5(i)->setChecked(wb_.ammeterCalibre(i));
+  for (int i = 0; i < model::kConductimeterRanges; ++i) option6_[i]->setChecked(wb_.conductimeterRange(i));
+  option2()->setChecked(wb_.generatorMontage());
+  option3()->setChecked(wb_.conductimeterMontage());
 }
 
 void MainWindow::majcontroles() {
-  for (int i = 0; i < 9; ++i) afficheur_[i]->setDisplay(wb_.afficheur(i));
-  for (int i = 0; i < 3; ++i) ecrangbf_[i]->setDisplay(wb_.ecrangbf(i));
+  for (std::size_t i = 0; i < model::kMeterSlots.size(); ++i)
+    afficheur_[i]->setDisplay(wb_.display(model::kMeterSlots[i].meter, model::kMeterSlots[i].bench));
+  for (int b = 1; b <= model::kBenches; ++b) ecrangbf_[b - 1]->setDisplay(wb_.generatorText(b));
   for (int i = 0; i < model::kEntries; ++i) {
     const QString t = QString::fromStdString(wb_.entryText(i));
     if (text1_[i]->text() != t) text1_[i]->setText(t);
   }
   syncOptions();
-  if (wb_.frame9Visible()) {
+  if (wb_.precipitateNotice()) {
     frame9_->setGeometry(0, 0, pages_[2]->width(), pages_[2]->height());
     const int h = label9_->heightForWidth(frame9_->width() - 20);
     label9_->setGeometry(10, (frame9_->height() - h) / 2, frame9_->width() - 20, h);

@@ -42,7 +42,7 @@ void MainWindow::connectControls() {
     connect(voltFrames_[b], &CalibreFrame::optionClicked, this, &MainWindow::Option4_Click);
     connect(ampFrames_[b], &CalibreFrame::optionClicked, this, &MainWindow::Option5_Click);
   }
-  for (int i = 0; i < model::kOption6; ++i)
+  for (int i = 0; i < model::kConductimeterRanges; ++i)
     connect(option6_[i], &QRadioButton::clicked, this, [this, i] { Option6_Click(i); });
   connect(option2(), &QRadioButton::clicked, this, &MainWindow::Option2_Click);
   connect(option3(), &QRadioButton::clicked, this, &MainWindow::Option3_Click);
@@ -57,7 +57,7 @@ void MainWindow::Text1_LostFocus(int i) {
   validating_ = true;
   wb_.setEntryText(i, text1_[i]->text().toStdString());
   model::validateEntry(wb_, i, messages_);
-  if (i == model::V1 || i == model::V2) niveaubecher();
+  if (i == model::Volume1 || i == model::Volume2) niveaubecher();
   majcontroles();
   validating_ = false;
 }
@@ -67,38 +67,38 @@ void MainWindow::ions1_Click(int i) {
 }
 
 void MainWindow::Option4_Click(int i) {
-  wb_.setOption4(i, true);
+  wb_.setVoltmeterCalibre(i, true);
   wb_.majvolt();
   majcontroles();
 }
 
 void MainWindow::Option5_Click(int i) {
-  wb_.setOption5(i, true);
+  wb_.setAmmeterCalibre(i, true);
   wb_.majaff();
   majcontroles();
 }
 
 void MainWindow::Option6_Click(int i) {
-  wb_.setOption6(i, true);
+  wb_.setConductimeterRange(i, true);
   wb_.majaff();
   majcontroles();
 }
 
 void MainWindow::Option2_Click() {
-  wb_.setOption2(true);
+  wb_.setGeneratorMontage(true);
   syncOptions();
   montageChanged();
 }
 
 void MainWindow::Option3_Click() {
-  wb_.setOption3(true);
+  wb_.setConductimeterMontage(true);
   syncOptions();
   montageChanged();
 }
 
 void MainWindow::onCommand(Command c) {
   switch (c) {
-    case Command::Command1:
+    case Command::Close:
       close();
       break;
     // Open, save, copy, print, table, calculator and help open windows of

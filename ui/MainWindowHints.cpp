@@ -36,9 +36,9 @@ void MainWindow::registerHints() {
   setHint(pages_[2], QStringLiteral("Choisissez le volume de chaque solution dans le mélange."));
   for (FormulaBox* b : ions1_) setHint(b, QStringLiteral("Cliquer pour obtenir la liste"));
   setHint(picture2_, QStringLiteral("Choisir les ions en solution dans la liste"));
-  for (int i = 0; i < model::kOption4; ++i)
+  for (int i = 0; i < model::kVoltmeterCalibres; ++i)
     setHint(option4(i), QStringLiteral("Vous pouvez modifier le calibre du voltmètre"));
-  for (int i = 0; i < model::kOption5; ++i)
+  for (int i = 0; i < model::kAmmeterCalibres; ++i)
     setHint(option5(i), QStringLiteral("Vous pouvez modifier le calibre de l'ampèremètre"));
   for (QRadioButton* o : option6_) setHint(o, QStringLiteral("Vous pouvez modifier le calibre du conductimètre"));
   for (KnobWidget* k : bouton1_)
@@ -55,7 +55,7 @@ void MainWindow::showHintUnder(QWidget* w) {
   while (w && !hints_.contains(w)) w = w == this ? nullptr : w->parentWidget();
   if (!w) return;
   // The copy button leaves the message of a completed copy in place.
-  if (w == commands_->button(Command::Command4) && info_->hint() == messagepressepapier_) return;
+  if (w == commands_->button(Command::Copy) && info_->hint() == messagepressepapier_) return;
   info_->setHint(hints_.value(w));
 }
 

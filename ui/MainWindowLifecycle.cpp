@@ -10,7 +10,7 @@
 #include "ui/KnobWidget.h"
 #include "ui/MainWindow.h"
 #include "ui/TabStrip.h"
-#include "ui/bench/WindowBackground.h"
+#include "ui/drawing/WindowBackground.h"
 
 namespace velmira::ui {
 

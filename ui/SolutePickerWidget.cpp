@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "ui/bench/SoluteList.h"
+#include "ui/drawing/SoluteList.h"
 
 namespace velmira::ui {
 

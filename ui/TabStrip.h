@@ -3,7 +3,7 @@
 #include <array>
 
 #include "ui/SurfaceWidget.h"
-#include "ui/bench/TabStrip.h"
+#include "ui/drawing/TabStripPaint.h"
 
 namespace velmira::ui {
 

@@ -40,50 +40,50 @@ TEST(EntryKeys, FilterAcceptsDigitsCommaMinusBackspaceOnly) {
 }
 
 TEST_F(Entry, ConcentrationsDistanceAndAreaAreCorrectedSilently) {
-  EXPECT_EQ(enter(model::AreaS, "0,5"), "0,5");
-  EXPECT_EQ(enter(model::C1, ""), "0,000 01");
-  EXPECT_EQ(enter(model::C1, "1"), "0,1");
-  EXPECT_EQ(enter(model::C2, "-3"), "0,000 01");
-  EXPECT_EQ(enter(model::C2, "0,05"), "0,05");
-  EXPECT_EQ(enter(model::C1, "0,0123456789"), "0,012 345 7");
-  EXPECT_EQ(enter(model::DistanceL, "0"), "0,5");
-  EXPECT_EQ(enter(model::AreaS, "12"), "10,0");
-  EXPECT_EQ(enter(model::DistanceL, "abc"), "0,5");
-  EXPECT_EQ(enter(model::DistanceL, "2,,5"), "0,5");  // unreadable counts as 0
+  EXPECT_EQ(enter(model::Area, "0,5"), "0,5");
+  EXPECT_EQ(enter(model::Concentration1, ""), "0,000 01");
+  EXPECT_EQ(enter(model::Concentration1, "1"), "0,1");
+  EXPECT_EQ(enter(model::Concentration2, "-3"), "0,000 01");
+  EXPECT_EQ(enter(model::Concentration2, "0,05"), "0,05");
+  EXPECT_EQ(enter(model::Concentration1, "0,0123456789"), "0,012 345 7");
+  EXPECT_EQ(enter(model::Distance, "0"), "0,5");
+  EXPECT_EQ(enter(model::Area, "12"), "10,0");
+  EXPECT_EQ(enter(model::Distance, "abc"), "0,5");
+  EXPECT_EQ(enter(model::Distance, "2,,5"), "0,5");  // unreadable counts as 0
   EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(Entry, VolumesAreCorrectedWithMessages) {
-  EXPECT_EQ(enter(model::V1, "5"), "10,0");
+  EXPECT_EQ(enter(model::Volume1, "5"), "10,0");
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, "Le volume minimum du m\xC3\xA9lange pour que la sonde soit immerg\xC3\xA9" "e est de 60 mL.");
   EXPECT_EQ(messages.shown[0].title, "Volume corrig\xC3\xA9");
   EXPECT_EQ(messages.shown[0].icon, Icon::Information);
-  EXPECT_EQ(enter(model::V1, "230"), "200,0");
+  EXPECT_EQ(enter(model::Volume1, "230"), "200,0");
   ASSERT_EQ(messages.shown.size(), 2u);
   EXPECT_EQ(messages.shown[1].text, "La contenance du b\xC3\xA9" "cher est de 250 mL.");
-  EXPECT_EQ(enter(model::V1, "10"), "10,0");
+  EXPECT_EQ(enter(model::Volume1, "10"), "10,0");
   EXPECT_EQ(messages.shown.size(), 2u);
-  enter(model::V1, "50");
-  EXPECT_EQ(enter(model::V2, "250"), "200,0");  // V1 = 50 → at most 200
+  enter(model::Volume1, "50");
+  EXPECT_EQ(enter(model::Volume2, "250"), "200,0");  // V1 = 50 → at most 200
   messages.shown.clear();
-  wb.setEntryText(model::V2, "250,0");
-  EXPECT_EQ(enter(model::V1, "20"), "0,0");
+  wb.setEntryText(model::Volume2, "250,0");
+  EXPECT_EQ(enter(model::Volume1, "20"), "0,0");
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, "La contenance du b\xC3\xA9" "cher est de 250 mL.");
-  EXPECT_EQ(enter(model::V1, "12,345"), "0,0");
+  EXPECT_EQ(enter(model::Volume1, "12,345"), "0,0");
 }
 
 TEST_F(Entry, ValidationRecomputesTheReadings) {
-  enter(model::C1, "0,05");
-  EXPECT_NE(wb.afficheur(0), "298,0");
-  EXPECT_EQ(wb.afficheur(1), "298,0");
-  EXPECT_EQ(enter(model::V1, "62,456"), "62,46");
+  enter(model::Concentration1, "0,05");
+  EXPECT_NE(wb.display(model::Meter::Conductimeter, 1), "298,0");
+  EXPECT_EQ(wb.display(model::Meter::Conductimeter, 2), "298,0");
+  EXPECT_EQ(enter(model::Volume1, "62,456"), "62,46");
 }
 
 TEST_F(Entry, RewrittenEntriesReadBackToTheSameValue) {
   for (const char* t : {"0,00001", "0,0123456", "0,1", "0,07", "0,5", "4,999", "9,5"}) {
-    for (int field : {model::C1, model::DistanceL, model::AreaS}) {
+    for (int field : {model::Concentration1, model::Distance, model::Area}) {
       const std::string once = enter(field, t);
       EXPECT_EQ(enter(field, once), once) << t;
     }

@@ -32,7 +32,7 @@ TEST(Knob, ArrowKeysStepAndStopAtTheEnds) {
   for (int n = 0; n < 1000; ++n) EXPECT_TRUE(model::knobKey(wb, 0, model::kKeyRight));
   EXPECT_DOUBLE_EQ(wb.knobValue(0), 0.6);
   EXPECT_EQ(wb.knobTag(0), " .6");
-  EXPECT_EQ(wb.afficheur(4), "1,000");
+  EXPECT_EQ(wb.display(model::Meter::Voltmeter, 1), "1,000");
   EXPECT_TRUE(model::knobKey(wb, 0, model::kKeyUp));
   EXPECT_DOUBLE_EQ(wb.knobValue(0), 0.6);
   for (int n = 0; n < 2000; ++n) model::knobKey(wb, 0, model::kKeyDown);
@@ -43,10 +43,10 @@ TEST(Knob, ArrowKeysStepAndStopAtTheEnds) {
   wb.setKnobTag(0, "0.12");
   model::knobKey(wb, 0, model::kKeyRight);
   EXPECT_EQ(wb.knobTag(0), " .1206");
-  EXPECT_EQ(wb.afficheur(4), "0,201");
+  EXPECT_EQ(wb.display(model::Meter::Voltmeter, 1), "0,201");
   model::knobKey(wb, 1, model::kKeyLeft);
   EXPECT_EQ(wb.knobTag(1), " .29925");
-  EXPECT_EQ(wb.ecrangbf(0), "\xC6\x92 =  799 Hz");
+  EXPECT_EQ(wb.generatorText(1), "\xC6\x92 =  799 Hz");
 }
 
 TEST(Knob, DragFollowsThePointerButSnapsAcrossTheDeadZone) {
@@ -74,5 +74,5 @@ TEST(Knob, DragFollowsThePointerButSnapsAcrossTheDeadZone) {
   // Every drag refreshes the meters.
   wb.setKnobTag(0, "0.59");
   model::knobDrag(wb, 0, 21, 38);
-  EXPECT_EQ(wb.afficheur(4), "1,000");
+  EXPECT_EQ(wb.display(model::Meter::Voltmeter, 1), "1,000");
 }

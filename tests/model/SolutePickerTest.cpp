@@ -47,7 +47,7 @@ TEST(SolutePicker, OpenHoverPressReleaseAndFocusLoss) {
   EXPECT_FALSE(p.isOpen());
   EXPECT_EQ(wb.soluteTag(1), "21");
   EXPECT_EQ(wb.soluteTag(0), "1");
-  EXPECT_NE(wb.afficheur(1), "298,0");
+  EXPECT_NE(wb.display(model::Meter::Conductimeter, 2), "298,0");
 
   p.open(wb, 0);
   EXPECT_TRUE(p.release(wb, MouseButton::Left, 50, -30, 200));  // above the first row

@@ -29,19 +29,19 @@ void setSolutes(Workbench& wb, int a, int b) {
 
 TEST(Workbench, StartupShowsTheDefaultReadingsOnEveryBench) {
   Workbench wb = started();
-  for (int b = 0; b < 3; ++b) {
-    EXPECT_EQ(wb.afficheur(b), "298,0") << "conductimeter " << b;   // σ in mS·m-1
-    EXPECT_EQ(wb.afficheur(2 * b + 3), "0,6") << "ammeter " << b;  // 200 mA calibre
-    EXPECT_EQ(wb.afficheur(2 * b + 4), "0,200") << "voltmeter " << b;  // 2 V calibre
-    EXPECT_EQ(wb.ecrangbf(b), "\xC6\x92 =  800 Hz");
+  for (int b = 1; b <= 3; ++b) {
+    EXPECT_EQ(wb.display(model::Meter::Conductimeter, b), "298,0") << "conductimeter " << b;  // σ in mS·m-1
+    EXPECT_EQ(wb.display(model::Meter::Ammeter, b), "0,6") << "ammeter " << b;                // 200 mA calibre
+    EXPECT_EQ(wb.display(model::Meter::Voltmeter, b), "0,200") << "voltmeter " << b;          // 2 V calibre
+    EXPECT_EQ(wb.generatorText(b), "\xC6\x92 =  800 Hz");
   }
-  EXPECT_TRUE(wb.option2());
+  EXPECT_TRUE(wb.generatorMontage());
   EXPECT_FALSE(wb.conductimeterMontage());
   EXPECT_TRUE(wb.melangepossible());
-  EXPECT_FALSE(wb.frame9Visible());
-  EXPECT_EQ(wb.selectedMode(1), 4);
-  EXPECT_EQ(wb.selectedAmmeter(2), 1);
-  EXPECT_EQ(wb.selectedVoltmeter(3), 1);
+  EXPECT_FALSE(wb.precipitateNotice());
+  EXPECT_EQ(wb.selectedRange(1), 4);
+  EXPECT_EQ(wb.selectedAmmeterCalibre(2), 1);
+  EXPECT_EQ(wb.selectedVoltmeterCalibre(3), 1);
 }
 
 TEST(Workbench, CoefficientTableRowAndColumnZeroStayZero) {
@@ -70,9 +70,9 @@ TEST(Workbench, PotassiumChlorideReadsLikeTheRealSolution) {
   Workbench wb = started();
   setSolutes(wb, 9, 9);
   wb.majaff();
-  EXPECT_EQ(wb.afficheur(0), "141,0");
-  EXPECT_EQ(wb.afficheur(1), "141,0");
-  EXPECT_EQ(wb.afficheur(2), "141,0");
+  EXPECT_EQ(wb.display(model::Meter::Conductimeter, 1), "141,0");
+  EXPECT_EQ(wb.display(model::Meter::Conductimeter, 2), "141,0");
+  EXPECT_EQ(wb.display(model::Meter::Conductimeter, 3), "141,0");
 }
 
 TEST(Workbench, TroisChiffresTruncates) {
@@ -87,9 +87,9 @@ TEST(Workbench, ConductimeterModesAndRanges) {
   Workbench wb = started();
   setSolutes(wb, 5, 5);  // σ ≈ 0.4118 S/m
   auto mode = [&](int j) {
-    wb.setOption6(j, true);
+    wb.setConductimeterRange(j, true);
     wb.majaff();
-    return wb.afficheur(0);
+    return wb.display(model::Meter::Conductimeter, 1);
   };
   EXPECT_EQ(mode(3), "0,411");
   EXPECT_EQ(mode(4), "411,0");
@@ -101,7 +101,7 @@ TEST(Workbench, ConductimeterModesAndRanges) {
   setSolutes(wb, 1, 1);
   EXPECT_EQ(mode(1), "2,98");
   // Conductance in S has no range test: a tiny G shows 0,0.
-  wb.setEntryText(model::C1, "0,00001");
+  wb.setEntryText(model::Concentration1, "0,00001");
   EXPECT_EQ(mode(0), "0,0");
   EXPECT_EQ(mode(2), "4,1");  // G ≈ 4.1017E-06 S
 }
@@ -110,9 +110,9 @@ TEST(Workbench, AmmeterCalibresAreInclusiveAndShowOverflow) {
   Workbench wb = started();
   setSolutes(wb, 1, 1);
   auto ammeter = [&](int m) {
-    wb.setOption5(m, true);
+    wb.setAmmeterCalibre(m, true);
     wb.majaff();
-    return wb.afficheur(3);
+    return wb.display(model::Meter::Ammeter, 1);
   };
   EXPECT_EQ(ammeter(0), "0,001");
   EXPECT_EQ(ammeter(1), "0,6");
@@ -127,9 +127,9 @@ TEST(Workbench, AmmeterCalibresAreInclusiveAndShowOverflow) {
   // Full amplitude, strong acid, large electrodes close together: beyond 2 mA.
   wb.setKnobTag(0, "0.6");
   setSolutes(wb, 8, 8);
-  wb.setEntryText(model::C1, "0,1");
-  wb.setEntryText(model::AreaS, "10,0");
-  wb.setEntryText(model::DistanceL, "0,5");
+  wb.setEntryText(model::Concentration1, "0,1");
+  wb.setEntryText(model::Area, "10,0");
+  wb.setEntryText(model::Distance, "0,5");
   wb.majvolt();
   EXPECT_EQ(ammeter(3), std::string(model::kMeterOverflow));
   EXPECT_EQ(ammeter(2), std::string(model::kMeterOverflow));
@@ -138,9 +138,9 @@ TEST(Workbench, AmmeterCalibresAreInclusiveAndShowOverflow) {
 TEST(Workbench, VoltmeterShowsTheAmplitudeOnEachCalibre) {
   Workbench wb = started();
   auto volts = [&](int pos) {
-    wb.setOption4(pos, true);
+    wb.setVoltmeterCalibre(pos, true);
     wb.majvolt();
-    return wb.afficheur(4);
+    return wb.display(model::Meter::Voltmeter, 1);
   };
   EXPECT_EQ(volts(0), "0,20");
   EXPECT_EQ(volts(1), "0,200");
@@ -160,32 +160,32 @@ TEST(Workbench, GeneratorScreenFollowsTheFrequencyKnob) {
   wb.setKnobTag(1, "0.6");
   wb.setKnobTag(3, "0");
   wb.majvolt();
-  EXPECT_EQ(wb.ecrangbf(0), "\xC6\x92 = 1 200 Hz");
-  EXPECT_EQ(wb.ecrangbf(1), "\xC6\x92 =  400 Hz");
-  EXPECT_EQ(wb.ecrangbf(2), "\xC6\x92 =  800 Hz");
+  EXPECT_EQ(wb.generatorText(1), "\xC6\x92 = 1 200 Hz");
+  EXPECT_EQ(wb.generatorText(2), "\xC6\x92 =  400 Hz");
+  EXPECT_EQ(wb.generatorText(3), "\xC6\x92 =  800 Hz");
 }
 
 TEST(Workbench, OptionGroupsAreExclusivePerBench) {
   Workbench wb;
-  wb.setOption6(7, true);  // bench 2, mS
-  EXPECT_EQ(wb.selectedMode(2), 1);
-  EXPECT_EQ(wb.selectedMode(1), 4);  // other benches untouched
-  wb.setOption6(7, false);
-  EXPECT_EQ(wb.selectedMode(2), -1);
-  wb.setOption3(true);
-  EXPECT_FALSE(wb.option2());
+  wb.setConductimeterRange(7, true);  // bench 2, mS
+  EXPECT_EQ(wb.selectedRange(2), 1);
+  EXPECT_EQ(wb.selectedRange(1), 4);  // other benches untouched
+  wb.setConductimeterRange(7, false);
+  EXPECT_EQ(wb.selectedRange(2), -1);
+  wb.setConductimeterMontage(true);
+  EXPECT_FALSE(wb.generatorMontage());
   EXPECT_TRUE(wb.conductimeterMontage());
 }
 
 TEST(Workbench, AGroupWithNothingSelectedKeepsItsDisplay) {
   Workbench wb = started();
-  wb.setOption6(4, false);
-  wb.setOption5(1, false);
+  wb.setConductimeterRange(4, false);
+  wb.setAmmeterCalibre(1, false);
   setSolutes(wb, 9, 9);
   wb.majaff();
-  EXPECT_EQ(wb.afficheur(0), "298,0");
-  EXPECT_EQ(wb.afficheur(3), "0,6");
-  EXPECT_EQ(wb.afficheur(1), "141,0");
+  EXPECT_EQ(wb.display(model::Meter::Conductimeter, 1), "298,0");
+  EXPECT_EQ(wb.display(model::Meter::Ammeter, 1), "0,6");
+  EXPECT_EQ(wb.display(model::Meter::Conductimeter, 2), "141,0");
 }
 
 TEST(Mixing, AutorisemelRefusesPrecipitatesOnly) {
@@ -228,49 +228,49 @@ TEST(Mixing, KacBasFollowsTheReactionTable) {
   EXPECT_DOUBLE_EQ(wb.KacBas(), sigma(8, c / 2, 21, c / 2));
   // Base first: the excess base keeps the slot of solution 1.
   setSolutes(wb, 10, 5);
-  wb.setEntryText(model::C1, "0,02");
+  wb.setEntryText(model::Concentration1, "0,02");
   const double c1 = static_cast<double>(0.02f) * 50 / 100;
   EXPECT_DOUBLE_EQ(wb.KacBas(), sigma(10, c1 - c, 9, c));
   // Base with sulfuric acid in excess.
   setSolutes(wb, 18, 8);
   EXPECT_DOUBLE_EQ(wb.KacBas(), sigma(18, c1 - 2 * c, 21, c));
-  wb.setEntryText(model::C1, "0,01");
+  wb.setEntryText(model::Concentration1, "0,01");
   EXPECT_DOUBLE_EQ(wb.KacBas(), sigma(21, c / 2, 8, c - c / 2));
 }
 
 TEST(Mixing, MixtureBenchDilutesOrReactsOrRefuses) {
   Workbench wb = started();
   // Same solute at the same concentration: the σ of either beaker whatever the volumes.
-  wb.setEntryText(model::V1, "10,0");
-  wb.setEntryText(model::V2, "200,0");
+  wb.setEntryText(model::Volume1, "10,0");
+  wb.setEntryText(model::Volume2, "200,0");
   wb.majaff();
-  EXPECT_EQ(wb.afficheur(2), wb.afficheur(0));
+  EXPECT_EQ(wb.display(model::Meter::Conductimeter, 3), wb.display(model::Meter::Conductimeter, 1));
 
   // Two non-reacting solutes: each law at its own diluted concentration.
   setSolutes(wb, 9, 17);
-  wb.setEntryText(model::V1, "50,0");
-  wb.setEntryText(model::V2, "50,0");
+  wb.setEntryText(model::Volume1, "50,0");
+  wb.setEntryText(model::Volume2, "50,0");
   wb.majaff();
   const auto& coefs = wb.coefsolutes();
   const float cp = static_cast<float>(static_cast<double>(0.01f) * 50 / 100);
   const float s1 = static_cast<float>(static_cast<double>(model::lambdamolaire(coefs, 9, cp)) * cp * 1000);
   const float s2 = static_cast<float>(static_cast<double>(model::lambdamolaire(coefs, 17, cp)) * cp * 1000);
   const double x = model::troischiffres(static_cast<float>(s1 + s2));
-  EXPECT_EQ(wb.afficheur(2), num::trim(num::format(x * 1000, "# ##0.0##")));
+  EXPECT_EQ(wb.display(model::Meter::Conductimeter, 3), num::trim(num::format(x * 1000, "# ##0.0##")));
 
   // A precipitate: empty conductimeter, overlay shown, ammeter keeps its text.
-  const std::string ammeterBefore = wb.afficheur(7);
+  const std::string ammeterBefore = wb.display(model::Meter::Ammeter, 3);
   setSolutes(wb, 14, 18);
   wb.setKnobTag(4, "0.6");
   wb.majvolt();
   EXPECT_FALSE(wb.melangepossible());
-  EXPECT_TRUE(wb.frame9Visible());
-  EXPECT_EQ(wb.afficheur(2), "");
-  EXPECT_EQ(wb.afficheur(7), ammeterBefore);
+  EXPECT_TRUE(wb.precipitateNotice());
+  EXPECT_EQ(wb.display(model::Meter::Conductimeter, 3), "");
+  EXPECT_EQ(wb.display(model::Meter::Ammeter, 3), ammeterBefore);
   setSolutes(wb, 9, 9);
   wb.majaff();
-  EXPECT_FALSE(wb.frame9Visible());
-  EXPECT_EQ(wb.afficheur(2), "141,0");
+  EXPECT_FALSE(wb.precipitateNotice());
+  EXPECT_EQ(wb.display(model::Meter::Conductimeter, 3), "141,0");
 }
 
 TEST(Workbench, GarbageFieldsNeverBreakTheReadings) {
@@ -283,17 +283,17 @@ TEST(Workbench, GarbageFieldsNeverBreakTheReadings) {
   wb.majvolt();
   EXPECT_EQ(wb.soluteOf(1), 0);
   EXPECT_EQ(wb.soluteOf(2), 0);
-  EXPECT_EQ(wb.afficheur(0), "0,0");  // solute 0 conducts nothing
-  EXPECT_EQ(wb.ecrangbf(0), "\xC6\x92 =  400 Hz");
+  EXPECT_EQ(wb.display(model::Meter::Conductimeter, 1), "0,0");  // solute 0 conducts nothing
+  EXPECT_EQ(wb.generatorText(1), "\xC6\x92 =  400 Hz");
   // Unreadable or impossible entries read as validation would correct them.
-  EXPECT_FLOAT_EQ(wb.entryValue(model::C1), 0.00001f);
-  EXPECT_FLOAT_EQ(wb.entryValue(model::DistanceL), 0.5f);
-  EXPECT_FLOAT_EQ(wb.entryValue(model::AreaS), 0.5f);
-  wb.setEntryText(model::V1, "0");
-  wb.setEntryText(model::V2, "0");
-  EXPECT_GT(wb.entryValue(model::V1) + wb.entryValue(model::V2), 0.f);
+  EXPECT_FLOAT_EQ(wb.entryValue(model::Concentration1), 0.00001f);
+  EXPECT_FLOAT_EQ(wb.entryValue(model::Distance), 0.5f);
+  EXPECT_FLOAT_EQ(wb.entryValue(model::Area), 0.5f);
+  wb.setEntryText(model::Volume1, "0");
+  wb.setEntryText(model::Volume2, "0");
+  EXPECT_GT(wb.entryValue(model::Volume1) + wb.entryValue(model::Volume2), 0.f);
   wb.majaff();
-  for (int i = 0; i < 9; ++i) EXPECT_EQ(wb.afficheur(i).find("nan"), std::string::npos);
+  for (auto [meter, bench] : model::kMeterSlots) EXPECT_EQ(wb.display(meter, bench).find("nan"), std::string::npos);
 }
 
 // Readings recomputed from the law with an independent copy of the
@@ -321,8 +321,8 @@ TEST(Workbench, ReadingsAgreeWithAnIndependentComputation) {
     const float c = static_cast<float>(std::pow(10.0, logc(rng)));
     Workbench wb = started();
     setSolutes(wb, k, k);
-    wb.setEntryText(model::C1, num::formatSingle(c, "0.000000E+00"));
-    const float cr = *num::readSingle(wb.entryText(model::C1));
+    wb.setEntryText(model::Concentration1, num::formatSingle(c, "0.000000E+00"));
+    const float cr = *num::readSingle(wb.entryText(model::Concentration1));
     wb.majaff();
     const double* a = kCoef[k];
     float l = static_cast<float>(a[0]);
@@ -335,7 +335,7 @@ TEST(Workbench, ReadingsAgreeWithAnIndependentComputation) {
     const double digits = std::floor(std::log10(std::floor(sigma * 1e9)));
     const double truncated = std::floor(sigma * 1e9 / std::pow(10, digits - 2)) * std::pow(10, digits - 2) / 1e6;
     if (!(sigma < 1)) continue;
-    EXPECT_EQ(wb.afficheur(0), num::trim(num::format(truncated, "# ##0.0##")))
+    EXPECT_EQ(wb.display(model::Meter::Conductimeter, 1), num::trim(num::format(truncated, "# ##0.0##")))
         << "solute " << k << " c " << cr;
     ++checked;
   }

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "platform/qt/Surface.h"
-#include "ui/bench/BeakerPicture.h"
-#include "ui/bench/BeakerRule.h"
-#include "ui/bench/GradientBand.h"
-#include "ui/bench/Imafond.h"
+#include "ui/drawing/BeakerPicture.h"
+#include "ui/drawing/BeakerRule.h"
+#include "ui/drawing/GradientBand.h"
+#include "ui/drawing/Imafond.h"
 
 using velmira::qtp::Surface;
 namespace ui = velmira::ui;

@@ -7,9 +7,9 @@
 #include "model/SoluteCatalogue.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/Surface.h"
-#include "ui/bench/Imafond.h"
-#include "ui/bench/SoluteList.h"
-#include "ui/bench/SolutionPanels.h"
+#include "ui/drawing/Imafond.h"
+#include "ui/drawing/SoluteList.h"
+#include "ui/drawing/SolutionPanels.h"
 
 using velmira::qtp::Surface;
 namespace ui = velmira::ui;

@@ -7,9 +7,9 @@
 #include "model/Knob.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/Surface.h"
-#include "ui/bench/KnobPicture.h"
-#include "ui/bench/TabStrip.h"
-#include "ui/bench/WindowBackground.h"
+#include "ui/drawing/KnobPicture.h"
+#include "ui/drawing/TabStripPaint.h"
+#include "ui/drawing/WindowBackground.h"
 
 using velmira::qtp::Surface;
 namespace ui = velmira::ui;

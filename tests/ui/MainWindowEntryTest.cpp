@@ -21,7 +21,7 @@ TEST_F(EntryTest, StartsWithTheDefaultEntriesAndReadings) {
   EXPECT_EQ(display(4), "0,200");
   EXPECT_TRUE(window->ecrangbf(0)->text().startsWith(QString::fromUtf8("\xC6\x92 = ")));
   EXPECT_TRUE(window->ecrangbf(0)->text().endsWith("800 Hz"));
-  EXPECT_EQ(window->ecrangbf(0)->text(), QString::fromStdString(window->workbench().ecrangbf(0)));
+  EXPECT_EQ(window->ecrangbf(0)->text(), QString::fromStdString(window->workbench().generatorText(1)));
   EXPECT_TRUE(messages.shown.empty());
 }
 
@@ -33,7 +33,7 @@ TEST_F(EntryTest, TypedPointBecomesCommaAndEnterValidatesAtOnce) {
   EXPECT_EQ(window->text1(0)->text(), "0,05");
   EXPECT_EQ(window->workbench().entryText(0), "0,05");
   EXPECT_NE(display(0), "298,0");
-  EXPECT_EQ(QString::fromStdString(window->workbench().afficheur(0)), display(0));
+  EXPECT_EQ(QString::fromStdString(window->workbench().display(model::Meter::Conductimeter, 1)), display(0));
   // The same solute in the second beaker still reads the old value.
   EXPECT_EQ(display(1), "298,0");
   EXPECT_TRUE(messages.shown.empty());

@@ -51,18 +51,18 @@ TEST_F(HintsTest, CommandButtonsCarryCaptionTooltipAndHint) {
     const char* hint;
   };
   const Expected all[] = {
-      {Command::Command2, "&Ouvrir", "Retrouver une configuration",
+      {Command::Open, "&Ouvrir", "Retrouver une configuration",
        "Pour retrouver une situation enregistrée et le tableau de valeurs"},
-      {Command::Command11, "&Enregistrer", "Enregistrer la configuration actuelle",
+      {Command::Save, "&Enregistrer", "Enregistrer la configuration actuelle",
        "Enregistrer les paramètres en cours et le tableau de valeurs"},
-      {Command::Command4, "Co&pier", "Placer l'image dans le presse-papiers",
+      {Command::Copy, "Co&pier", "Placer l'image dans le presse-papiers",
        "Copier pour placer l'image dans le presse- papiers puis coller depuis Word, Paint..."},
-      {Command::Command10, "&Imprimer", "Imprimer l'image", "Configurer l'imprimante et imprimer l'image"},
-      {Command::Check1, "&Tableau", "Afficher / cacher le tableau", "Pour afficher ou cacher le tableau de valeurs"},
-      {Command::Command8, "&Calculatrice", "Machine à calculer", "Afficher la machine à calculer"},
-      {Command::Command7, "&Aide", "Aide pour utiliser cette application",
+      {Command::Print, "&Imprimer", "Imprimer l'image", "Configurer l'imprimante et imprimer l'image"},
+      {Command::Table, "&Tableau", "Afficher / cacher le tableau", "Pour afficher ou cacher le tableau de valeurs"},
+      {Command::Calculator, "&Calculatrice", "Machine à calculer", "Afficher la machine à calculer"},
+      {Command::Help, "&Aide", "Aide pour utiliser cette application",
        "Si vous rencontrez une difficulté avec cette application"},
-      {Command::Command1, "&Fermer", "Quitter cette application",
+      {Command::Close, "&Fermer", "Quitter cette application",
        "Pour retrouver le module principal et quitter cette application"},
   };
   int left = -1;
@@ -77,15 +77,15 @@ TEST_F(HintsTest, CommandButtonsCarryCaptionTooltipAndHint) {
     left = b->x();
     EXPECT_EQ(hintOver(b), QString::fromUtf8(e.hint));
   }
-  EXPECT_EQ(window->commandButton(Command::Command10)->x(), 296);
-  EXPECT_EQ(window->commandButton(Command::Command1)->x(), 704);
+  EXPECT_EQ(window->commandButton(Command::Print)->x(), 296);
+  EXPECT_EQ(window->commandButton(Command::Close)->x(), 704);
 }
 
 TEST_F(HintsTest, TheCopyButtonLeavesTheCopyMessageInPlace) {
   window->info()->setHint(window->messagepressepapier());
-  EXPECT_EQ(hintOver(window->commandButton(Command::Command4)), window->messagepressepapier());
-  EXPECT_EQ(hintOver(window->commandButton(Command::Command10)), "Configurer l'imprimante et imprimer l'image");
-  EXPECT_EQ(hintOver(window->commandButton(Command::Command4)),
+  EXPECT_EQ(hintOver(window->commandButton(Command::Copy)), window->messagepressepapier());
+  EXPECT_EQ(hintOver(window->commandButton(Command::Print)), "Configurer l'imprimante et imprimer l'image");
+  EXPECT_EQ(hintOver(window->commandButton(Command::Copy)),
             "Copier pour placer l'image dans le presse- papiers puis coller depuis Word, Paint...");
 }
 

@@ -32,7 +32,7 @@ TEST_F(KnobTest, DraggingTurnsTheKnobAndTheMetersFollow) {
   EXPECT_NEAR(value(0), 0.3, 0.02);
   EXPECT_NE(knob(0)->grab().toImage(), before);
   // U = v × 5/3 on the 2 V calibre, "0.000" mask.
-  EXPECT_EQ(display(4), QString::fromStdString(window->workbench().afficheur(4)));
+  EXPECT_EQ(display(4), QString::fromStdString(window->workbench().display(model::Meter::Voltmeter, 1)));
   EXPECT_NE(display(4), "0,200");
   EXPECT_NE(display(3), "0,6");
   EXPECT_EQ(window->info()->hint(), "Pour tourner, maintenir le bouton gauche de la souris enfonc\xC3\xA9");

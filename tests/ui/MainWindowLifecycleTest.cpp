@@ -62,7 +62,7 @@ TEST_F(LifecycleTest, CancellingTheQuitQuestionKeepsTheWindow) {
 
 TEST_F(LifecycleTest, TheCloseButtonAsksOnceWithoutTextChangesAndMarksTheModuleStopped) {
   messages.answers = {Answer::Ok};
-  QTest::mouseClick(window->commandButton(Command::Command1), Qt::LeftButton);
+  QTest::mouseClick(window->commandButton(Command::Close), Qt::LeftButton);
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].title, "Fermer");
   EXPECT_FALSE(window->isVisible());

@@ -75,7 +75,7 @@ TEST_F(MontageTest, SwitchingTwiceGivesBackTheSamePictures) {
 TEST_F(MontageTest, ACalibreClickSelectsItAndRewritesItsMeter) {
   // Voltmeter of bench 1 on "20 V": 0.2 V with "#0.00".
   clickOption(window->voltmeterFrame(1)->button(0));
-  EXPECT_EQ(window->workbench().selectedVoltmeter(1), 0);
+  EXPECT_EQ(window->workbench().selectedVoltmeterCalibre(1), 0);
   EXPECT_TRUE(window->option4(0)->isChecked());
   EXPECT_FALSE(window->option4(1)->isChecked());
   EXPECT_EQ(display(4), "0,20");
@@ -83,7 +83,7 @@ TEST_F(MontageTest, ACalibreClickSelectsItAndRewritesItsMeter) {
   // Ammeter of bench 2 on "2 mA": 0.598 mA with "0.000".
   clickTab(2);
   clickOption(window->ammeterFrame(2)->button(3));
-  EXPECT_EQ(window->workbench().selectedAmmeter(2), 3);
+  EXPECT_EQ(window->workbench().selectedAmmeterCalibre(2), 3);
   EXPECT_EQ(display(5), "0,598");
   // A second click on the selected calibre keeps it selected.
   clickOption(window->ammeterFrame(2)->button(3));
@@ -93,7 +93,7 @@ TEST_F(MontageTest, ACalibreClickSelectsItAndRewritesItsMeter) {
 TEST_F(MontageTest, ARangeClickSelectsTheConductimeterMode) {
   clickOption(window->option3());
   clickOption(window->option6(1));  // conductance in mS
-  EXPECT_EQ(window->workbench().selectedMode(1), 1);
+  EXPECT_EQ(window->workbench().selectedRange(1), 1);
   EXPECT_TRUE(window->option6(1)->isChecked());
   EXPECT_FALSE(window->option6(4)->isChecked());
   EXPECT_EQ(display(0), "2,98");
