@@ -15,13 +15,13 @@ TEST(Table, StartState) {
   Table t;
   EXPECT_EQ(t.rows(), 13);
   for (int c = 0; c < 5; ++c) EXPECT_EQ(t.cell(0, c), "C" + std::string(1, static_cast<char>('1' + c)));
-  EXPECT_EQ(t.masque, "0.00E+00");
-  EXPECT_EQ(t.saisieauto[1], 2);
-  EXPECT_EQ(t.saisieauto[2], 3);
-  EXPECT_EQ(t.saisieauto[3], 4);
-  EXPECT_EQ(t.saisieauto[4], 1);
-  EXPECT_EQ(t.saisieauto[5], 1);
-  for (const auto& f : t.formules) EXPECT_TRUE(f.empty());
+  EXPECT_EQ(t.mask(), "0.00E+00");
+  EXPECT_EQ(t.autoEntry(0), 2);
+  EXPECT_EQ(t.autoEntry(1), 3);
+  EXPECT_EQ(t.autoEntry(2), 4);
+  EXPECT_EQ(t.autoEntry(3), 1);
+  EXPECT_EQ(t.autoEntry(4), 1);
+  for (int c = 0; c < 5; ++c) EXPECT_TRUE(t.formula(c).empty());
   EXPECT_EQ(t.row(), 1);
   EXPECT_TRUE(t.rowEmpty(12));
 }
@@ -55,10 +55,10 @@ TEST(Table, CellCheckFormatsOrEmpties) {
     EXPECT_EQ(t.cell(1, 0), "") << bad;
   }
   // Display texts copied in go through the same check.
-  EXPECT_EQ(Table::checkedText("298,0", t.masque), "2,98E+02");
-  EXPECT_EQ(Table::checkedText("0,6", t.masque), "6,00E-01");
-  EXPECT_EQ(Table::checkedText("         \xC2\xA6", t.masque), "");
-  EXPECT_EQ(Table::checkedText("0,000 01", t.masque), "1,00E-05");
+  EXPECT_EQ(Table::checkedText("298,0", t.mask()), "2,98E+02");
+  EXPECT_EQ(Table::checkedText("0,6", t.mask()), "6,00E-01");
+  EXPECT_EQ(Table::checkedText("         \xC2\xA6", t.mask()), "");
+  EXPECT_EQ(Table::checkedText("0,000 01", t.mask()), "1,00E-05");
 }
 
 TEST(Table, ReformateUsesTheMaskAndSinglePrecision) {
@@ -66,18 +66,18 @@ TEST(Table, ReformateUsesTheMaskAndSinglePrecision) {
   t.setCell(1, 0, "1,00E-02");
   t.setCell(2, 4, "-32135,35");
   t.setCell(3, 1, "x");
-  t.masque = "";
+  t.setMask("");
   t.reformate();
   EXPECT_EQ(t.cell(1, 0), "0,01");
   EXPECT_EQ(t.cell(2, 4), "-32135,35");
   EXPECT_EQ(t.cell(3, 1), "");
   EXPECT_EQ(t.cell(0, 0), "C1");  // titles untouched
-  t.masque = "########0.000";
+  t.setMask("########0.000");
   t.setCell(4, 2, "0,0258");
   t.reformate();
   EXPECT_EQ(t.cell(4, 2), "0,026");
   // 32-bit: 0.1 + its float error stays 0,1 in the general format.
-  t.masque = "";
+  t.setMask("");
   t.setCell(5, 0, "0,1");
   t.reformate();
   EXPECT_EQ(t.cell(5, 0), "0,1");

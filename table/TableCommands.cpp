@@ -1,0 +1,77 @@
+#include "table/TableCommands.h"
+
+#include <algorithm>
+
+#include "platform/core/NumberText.h"
+#include "platform/core/RecordFile.h"
+#include "table/Table.h"
+
+namespace velmira::table {
+
+bool clearTable(Table& table, MessageService& messages) {
+  if (messages.show(msg::questionOkCancel("Attention: perte des données.", "Effacer le tableau")) != Answer::Ok)
+    return false;
+  table.reset();
+  return true;
+}
+
+std::string renamePrompt(int col) { return "Saisir le texte à afficher pour la colonne C" + num::format(col + 1, "0"); }
+std::string renameTitle(int col) { return "Nommer C" + num::format(col + 1, "0"); }
+
+std::optional<Message> renameColumn(Table& table, int col, std::string_view answer) {
+  if (num::trim(answer).empty()) return std::nullopt;
+  const auto encoded = records::toCp1252(answer);
+  const bool control = std::any_of(answer.begin(), answer.end(), [](char c) {
+    return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+  });
+  if (!encoded || control)
+    return msg::criticalOk("Ce titre contient des caractères qui ne peuvent pas être enregistrés.",
+                           renameTitle(col));
+  if (encoded->size() > records::kMaxText)
+    return msg::criticalOk("Ce titre est trop long : 126 caractères au plus.", renameTitle(col));
+  table.setCell(0, col, std::string(answer));
+  return std::nullopt;
+}
+
+void setLineCount(Table& table, int lines) { table.setRows(std::clamp(lines, kMinLines, kMaxLines) + 1); }
+
+std::optional<char> seriesFieldKey(int key) {
+  if (key == '.') return ',';
+  if ((key >= '0' && key <= '9') || key == ',' || key == '-' || key == 8) return static_cast<char>(key);
+  return std::nullopt;
+}
+
+std::string seriesFieldText(std::string_view text) {
+  const auto v = num::readSingle(text);
+  return v ? num::general(*v, num::kSingleDigits) : std::string();
+}
+
+std::optional<Message> arithmeticSeries(Table& table, int col, std::string_view first, std::string_view last,
+                                        std::string_view step) {
+  // A field that is not a number counts as 0.
+  const float a = num::readSingle(first).value_or(0.f);
+  const float b = num::readSingle(last).value_or(0.f);
+  const float r = num::readSingle(step).value_or(0.f);
+  if (b == a || (b > a && r < 0) || (b < a && r > 0) || r == 0)
+    return msg::criticalOk("Ces valeurs ne sont pas valides", "Erreur saisie");
+  const float terms = (b - a) / r;
+  if (!(terms <= 99))
+    return msg::criticalOk("Le tableau ne peut avoir plus de 100 lignes", "Dépassement de capacité");
+  const int n = static_cast<int>(terms) + 1;
+  if (table.rows() <= n) table.setRows(n + 1);
+  for (int i = 1; i <= n; ++i)
+    table.setCell(i, col, num::formatSingle(a + r * static_cast<float>(i - 1), table.mask()));
+  return std::nullopt;
+}
+
+int maskOption(std::string_view mask) {
+  const auto it = std::find(kMasks.begin(), kMasks.end(), mask);
+  return it == kMasks.end() ? 0 : static_cast<int>(it - kMasks.begin()) + 1;
+}
+
+void applyMask(Table& table, std::string_view mask) {
+  table.setMask(std::string(mask));
+  table.reformate();
+}
+
+}  // namespace velmira::table

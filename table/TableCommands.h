@@ -1,0 +1,47 @@
+#pragma once
+// The table commands that ask, check or report: clearing the table, naming a
+// column, the number of lines, the arithmetic series, the number format.
+// The windows and velmira-outil run the same functions.
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/core/Messages.h"
+
+namespace velmira::table {
+
+class Table;
+
+// "Effacer le tableau": asks, then resets the table on OK. True when cleared.
+bool clearTable(Table& table, MessageService& messages);
+
+// "Nommer C"n: the input box's prompt and title (n = col + 1).
+std::string renamePrompt(int col);
+std::string renameTitle(int col);
+// The answer, trimmed, becomes the title when not empty (empty: title
+// unchanged). A title a configuration record could not hold (over 126
+// bytes in Windows-1252, characters outside it, control characters) is
+// refused: the message to show, the title unchanged.
+std::optional<Message> renameColumn(Table& table, int col, std::string_view answer);
+
+// "Nombre de lignes": 1..100 data lines.
+inline constexpr int kMinLines = 1;
+inline constexpr int kMaxLines = 100;
+void setLineCount(Table& table, int lines);
+
+// "Suite arithmétique". The fields' key filter: "." becomes ","; digits,
+// ",", "-" and Backspace (8) pass; anything else is dropped (nullopt).
+std::optional<char> seriesFieldKey(int key);
+// Leaving a field: its text as a 32-bit float in the general number format,
+// or empty when it is not a number.
+std::string seriesFieldText(std::string_view text);
+// OK with the three field texts: fills column `col` and returns nullopt, or
+// returns the message to show (the dialog stays open, the table unchanged).
+std::optional<Message> arithmeticSeries(Table& table, int col, std::string_view first, std::string_view last,
+                                        std::string_view step);
+
+// "Format d'écriture des données": option 1..5 of the dialog, its mask.
+int maskOption(std::string_view mask);  // 0 when the mask is none of them
+void applyMask(Table& table, std::string_view mask);
+
+}  // namespace velmira::table
