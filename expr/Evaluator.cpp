@@ -1,6 +1,8 @@
 // evalue: the reduction loop, with the checking and counting passes.
 #include "expr/Evaluator.h"
 
+#include <algorithm>
+#include <limits>
 #include <string>
 
 #include "platform/core/NumberText.h"
@@ -41,7 +43,7 @@ void verifie(const std::string& text, std::int16_t& err) {
   }
 }
 
-void compte(const std::string& text) {
+bool compte(const std::string& text) {
   int par = 0, fonc = 0, op = 0;
   const std::size_t n = text.size();
   for (std::size_t k = 0; k < n; ++k) {
@@ -51,10 +53,12 @@ void compte(const std::string& text) {
       if (isCode(text, k)) ++fonc;
     }
   }
-  // 16-bit counters, wrapping as the counts of very long texts do.
-  nbpar = static_cast<std::int16_t>(par);
-  nbfonc = static_cast<std::int16_t>(fonc);
-  nbop = static_cast<std::int16_t>(op);
+  constexpr int kMax = std::numeric_limits<std::int16_t>::max();
+  const bool fits = par <= kMax && fonc <= kMax && op <= kMax;
+  nbpar = static_cast<std::int16_t>(std::min(par, kMax));
+  nbfonc = static_cast<std::int16_t>(std::min(fonc, kMax));
+  nbop = static_cast<std::int16_t>(std::min(op, kMax));
+  return fits;
 }
 
 namespace {
@@ -63,7 +67,11 @@ void reduce(std::string& text, std::int16_t& err, std::int16_t angle) {
   normalise(text);
   verifie(text, err);
   if (err != 0) return;
-  compte(text);
+  // A count beyond the 16-bit counters would wrap and fake a result.
+  if (!compte(text)) {
+    err = 2;
+    return;
+  }
   std::string saved;
   for (int cycle = 1;; ++cycle) {
     if (text == saved) normalise(text);

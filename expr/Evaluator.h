@@ -6,7 +6,9 @@
 //
 // Error codes: 0 success (text = result), 1 the expression cannot be reduced
 // (cycle limit, leftover space, arithmetic fault), 2 parentheses do not
-// balance, 3 an operator * / ^ followed by another operator.
+// balance (also reported when a text holds more parentheses, functions or
+// operators than the 16-bit counters hold), 3 an operator * / ^ followed by
+// another operator.
 #include <cstdint>
 #include <string>
 
@@ -32,7 +34,9 @@ inline thread_local std::int16_t nbop = 0;
 void normalise(std::string& text);       // signs, lone-number parentheses, then decoupe
 void decoupe(std::string& text);         // spaced form: " 2 * SIN 30 "
 void verifie(const std::string& text, std::int16_t& err);
-void compte(const std::string& text);
+// Sets the counters; false when a count does not fit its 16 bits (the
+// counter then holds the largest value).
+bool compte(const std::string& text);
 // The reducing passes return false when an arithmetic fault abandoned them;
 // the text then holds what it held before the failing step.
 bool calcfonc(std::string& text, std::int16_t angle);

@@ -1,31 +1,28 @@
 #include "files/ConfigFile.h"
 
-#include <cstdio>
-#include <filesystem>
-#include <system_error>
+#include <algorithm>
+#include <cmath>
 
+#include "files/ConfigLayout.h"
+#include "model/EntryRules.h"
+#include "model/Knob.h"
 #include "model/Workbench.h"
 #include "platform/core/NumberText.h"
 #include "platform/core/RecordFile.h"
+#include "platform/core/SafeFile.h"
 #include "table/Table.h"
 
 namespace velmira::files {
 
-namespace {
-
-constexpr std::size_t kFirstCellRecord = 28;
-// The largest table: 27 + 101 x 5 cells + 5 formulas.
-constexpr std::size_t kMaxConfigRecords = 27 + table::kMaxRows * table::kCols + table::kCols;
-
-Message writeFailure() {
-  return msg::criticalOk("Ecriture impossible sur disque", "Enregistrement impossible");
-}
+Message writeFailure() { return msg::criticalOk("Ecriture impossible sur disque", "Enregistrement impossible"); }
 Message readFailure() {
   return msg::criticalOk("Lecture impossible sur disque", "Erreur lors du chargement du fichier");
 }
 Message notConfiguration() {
-  return msg::criticalOk("Ce fichier ne correspond pas \xC3\xA0 cette application", "Fichier non valide");
+  return msg::criticalOk("Ce fichier ne correspond pas à cette application", "Fichier non valide");
 }
+
+namespace {
 
 template <typename Selected>
 std::string selection(int count, Selected selected) {
@@ -34,41 +31,57 @@ std::string selection(int count, Selected selected) {
   return s;
 }
 
-// Writes through a temporary file beside the target, so that a failed save
-// leaves an existing file whole; falls back to writing in place when the
-// folder refuses new files.
-bool replaceFile(const std::string& path, const std::string& bytes) {
-  const std::string tmp = path + ".enregistrement~";
-  if (records::writeFile(tmp, bytes)) {
-    std::error_code ec;
-    std::filesystem::rename(tmp, path, ec);
-    if (!ec) return true;
-    std::filesystem::remove(tmp, ec);
-  }
-  return records::writeFile(path, bytes);
+// A knob that a damaged or hand-made file leaves outside 0..0.6 is limited.
+std::string knobInRange(const std::string& tag) {
+  const auto r = num::leading(tag);
+  if (r.overflow) return "0";
+  if (r.value < 0) return "0";
+  if (r.value > model::kKnobMax) return "0.6";
+  return tag;
 }
 
 }  // namespace
 
 std::vector<std::string> configRecords(const model::Workbench& wb, const table::Table& table) {
   std::vector<std::string> r;
-  r.reserve(27 + table::kMaxRows * table::kCols + table::kCols);
-  r.push_back(kSignature);
-  r.push_back(table.masque);
-  for (int k = 0; k < model::kKnobs; ++k) r.push_back(wb.knobTag(k));
-  r.push_back(wb.soluteTag(0));
-  r.push_back(wb.soluteTag(1));
-  for (int c = 1; c <= table::kCols; ++c) r.push_back(num::plain(table.saisieauto[c]));
-  for (int i = 0; i < model::kEntries; ++i) r.push_back(wb.entryText(i));
-  r.push_back(selection(model::kOption4, [&](int i) { return wb.option4(i); }));
-  r.push_back(selection(model::kOption5, [&](int i) { return wb.option5(i); }));
-  r.push_back(selection(model::kOption6, [&](int i) { return wb.option6(i); }));
-  r.push_back(wb.option2() ? "1" : "0");
-  r.push_back(wb.option3() ? "1" : "0");
-  r.push_back(num::plain(table.rows()));
-  for (int row = 0; row < table.rows(); ++row)
-    for (int c = 0; c < table::kCols; ++c) r.push_back(table.cell(row, c));
-  for (int c = 0; c < table::kCols; ++c) r.push_back(table.formules[c]);
+  r.reserve(configRecordCount(table.rows()));
+  for (const ConfigRecords& group : kConfigLayout) {
+    switch (group.item) {
+      case ConfigItem::Signature: r.push_back(kSignature); break;
+      case ConfigItem::Mask: r.push_back(table.mask()); break;
+      case ConfigItem::Knobs:
+        for (int k = 0; k < model::kKnobs; ++k) r.push_back(wb.knobTag(k));
+        break;
+      case ConfigItem::Solutes:
+        for (int s = 0; s < 2; ++s) r.push_back(wb.soluteTag(s));
+        break;
+      case ConfigItem::AutoEntries:
+        for (int c = 0; c < table::kCols; ++c) r.push_back(num::plain(table.autoEntry(c)));
+        break;
+      case ConfigItem::Entries:
+        for (int i = 0; i < model::kEntries; ++i) r.push_back(wb.entryText(i));
+        break;
+      case ConfigItem::VoltmeterCalibres:
+        r.push_back(selection(model::kVoltmeterCalibres, [&](int i) { return wb.voltmeterCalibre(i); }));
+        break;
+      case ConfigItem::AmmeterCalibres:
+        r.push_back(selection(model::kAmmeterCalibres, [&](int i) { return wb.ammeterCalibre(i); }));
+        break;
+      case ConfigItem::ConductimeterRanges:
+        r.push_back(selection(model::kConductimeterRanges, [&](int i) { return wb.conductimeterRange(i); }));
+        break;
+      case ConfigItem::GeneratorMontage: r.push_back(wb.generatorMontage() ? "1" : "0"); break;
+      case ConfigItem::ConductimeterMontage: r.push_back(wb.conductimeterMontage() ? "1" : "0"); break;
+      case ConfigItem::Rows: r.push_back(num::plain(table.rows())); break;
+      case ConfigItem::Cells:
+        for (int row = 0; row < table.rows(); ++row)
+          for (int c = 0; c < table::kCols; ++c) r.push_back(table.cell(row, c));
+        break;
+      case ConfigItem::Formulas:
+        for (int c = 0; c < table::kCols; ++c) r.push_back(table.formula(c));
+        break;
+    }
+  }
   return r;
 }
 
@@ -81,7 +94,7 @@ bool ecritconfig(const std::string& path, const model::Workbench& wb, const tabl
   for (std::size_t n = 0; n < recs.size() && ok; ++n) ok = writer.write(n + 1, recs[n]);
   if (ok) {
     writer.trimLast();
-    ok = replaceFile(path, writer.bytes());
+    ok = fileio::replaceFile(path, writer.bytes());
   }
   if (!ok) messages.show(writeFailure());
   return ok;
@@ -90,9 +103,8 @@ bool ecritconfig(const std::string& path, const model::Workbench& wb, const tabl
 bool chargeconfig(const std::string& path, model::Workbench& wb, table::Table& table,
                   MessageService& messages, ConfigHooks* hooks) {
   records::RecordReader file;
-  std::error_code ec;
   // A missing file reads as empty, so that the signature check refuses it.
-  if (std::filesystem::exists(path, ec) && !file.load(path, kMaxConfigRecords)) {
+  if (fileio::exists(path) && !file.load(path, configRecordCount(table::kMaxRows))) {
     messages.show(readFailure());
     return false;
   }
@@ -101,7 +113,7 @@ bool chargeconfig(const std::string& path, model::Workbench& wb, table::Table& t
 
 bool chargeconfigFrom(const records::RecordReader& file, model::Workbench& wb, table::Table& table,
                       MessageService& messages, ConfigHooks* hooks) {
-  const auto signature = file.read(1);
+  const auto signature = file.read(firstRecord(ConfigItem::Signature));
   if (!signature) {
     messages.show(readFailure());
     return false;
@@ -112,33 +124,37 @@ bool chargeconfigFrom(const records::RecordReader& file, model::Workbench& wb, t
   }
 
   // From here on a damaged record is skipped and the load goes on.
-  if (auto s = file.read(2)) table.masque = *s;
+  auto read = [&](ConfigItem item, std::size_t k = 0) { return file.read(firstRecord(item) + k); };
+  if (auto s = read(ConfigItem::Mask)) table.setMask(*s);
   // Each knob is redrawn as it is read, which runs majvolt. Knobs change no
   // selection and no solute, so the same displays are written each time and
   // the last run alone gives the same texts as the six.
   bool knobRead = false;
   for (int k = 0; k < model::kKnobs; ++k) {
-    if (auto s = file.read(3 + k)) {
-      wb.setKnobTag(k, *s);
+    if (auto s = read(ConfigItem::Knobs, k)) {
+      wb.setKnobTag(k, knobInRange(*s));
       if (hooks) hooks->knobRedrawn(k);
       knobRead = true;
     }
   }
   if (knobRead) wb.majvolt();
   for (int i = 0; i < 2; ++i)
-    if (auto s = file.read(9 + i)) wb.setSoluteTag(i, *s);
-  for (int c = 1; c <= table::kCols; ++c) {
-    if (auto s = file.read(10 + c)) {
+    if (auto s = read(ConfigItem::Solutes, i)) wb.setSoluteTag(i, *s);
+  for (int c = 0; c < table::kCols; ++c) {
+    if (auto s = read(ConfigItem::AutoEntries, c)) {
       // A code the automatic entry does not know is refused like a failed assignment.
       const double code = num::roundHalfEven(num::leadingValue(*s));
-      if (code >= 1 && code <= 5) table.saisieauto[c] = static_cast<std::int16_t>(code);
+      if (code >= table::kEntryEmpty && code <= table::kEntryConductimeter)
+        table.setAutoEntry(c, static_cast<int>(code));
     }
   }
   for (int i = 0; i < model::kEntries; ++i)
-    if (auto s = file.read(16 + i)) wb.setEntryText(i, *s);
+    if (auto s = read(ConfigItem::Entries, i)) wb.setEntryText(i, *s);
+  // Entries outside their range come back into it, as validation would.
+  model::bringIntoRange(wb);
 
-  auto applySelection = [&](std::size_t record, int count, auto set, auto react) {
-    auto s = file.read(record);
+  auto applySelection = [&](ConfigItem item, int count, auto set, auto react) {
+    auto s = read(item);
     if (!s) return;
     const std::string t = num::trim(*s);
     for (int i = 0; i < count; ++i) {
@@ -147,20 +163,23 @@ bool chargeconfigFrom(const records::RecordReader& file, model::Workbench& wb, t
       if (on) react();
     }
   };
-  applySelection(22, model::kOption4, [&](int i, bool on) { wb.setOption4(i, on); }, [&] { wb.majvolt(); });
-  applySelection(23, model::kOption5, [&](int i, bool on) { wb.setOption5(i, on); }, [&] { wb.majaff(); });
-  applySelection(24, model::kOption6, [&](int i, bool on) { wb.setOption6(i, on); }, [&] { wb.majaff(); });
-  auto applyMontage = [&](std::size_t record, auto set) {
-    auto s = file.read(record);
+  applySelection(ConfigItem::VoltmeterCalibres, model::kVoltmeterCalibres,
+                 [&](int i, bool on) { wb.setVoltmeterCalibre(i, on); }, [&] { wb.majvolt(); });
+  applySelection(ConfigItem::AmmeterCalibres, model::kAmmeterCalibres,
+                 [&](int i, bool on) { wb.setAmmeterCalibre(i, on); }, [&] { wb.majaff(); });
+  applySelection(ConfigItem::ConductimeterRanges, model::kConductimeterRanges,
+                 [&](int i, bool on) { wb.setConductimeterRange(i, on); }, [&] { wb.majaff(); });
+  auto applyMontage = [&](ConfigItem item, auto set) {
+    auto s = read(item);
     if (!s) return;
     const bool on = num::trim(*s) == "1";
     set(on);
     if (on && hooks) hooks->montageClicked();
   };
-  applyMontage(25, [&](bool on) { wb.setOption2(on); });
-  applyMontage(26, [&](bool on) { wb.setOption3(on); });
+  applyMontage(ConfigItem::GeneratorMontage, [&](bool on) { wb.setGeneratorMontage(on); });
+  applyMontage(ConfigItem::ConductimeterMontage, [&](bool on) { wb.setConductimeterMontage(on); });
 
-  if (auto s = file.read(27)) {
+  if (auto s = read(ConfigItem::Rows)) {
     // A count the table cannot hold (2..101 rows) is refused like a failed assignment.
     const double v = num::leadingValue(*s);
     if (v > 1) {
@@ -168,12 +187,12 @@ bool chargeconfigFrom(const records::RecordReader& file, model::Workbench& wb, t
       if (rows >= table::kMinRows && rows <= table::kMaxRows) table.setRows(static_cast<int>(rows));
     }
   }
-  std::size_t n = kFirstCellRecord - 1;
+  std::size_t n = firstRecord(ConfigItem::Cells);
   for (int row = 0; row < table.rows(); ++row)
-    for (int c = 0; c < table::kCols; ++c)
-      if (auto s = file.read(++n)) table.setCell(row, c, *s);
-  for (int c = 0; c < table::kCols; ++c)
-    if (auto s = file.read(++n)) table.formules[c] = *s;
+    for (int c = 0; c < table::kCols; ++c, ++n)
+      if (auto s = file.read(n)) table.setCell(row, c, *s);
+  for (int c = 0; c < table::kCols; ++c, ++n)
+    if (auto s = file.read(n)) table.setFormula(c, *s);
 
   wb.majaff();
   return true;

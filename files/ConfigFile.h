@@ -14,6 +14,11 @@ namespace velmira::files {
 inline constexpr const char* kSignature = "VELMIRADATA";
 inline constexpr const char* kConfigExtension = ".C07";
 
+// The messages of the writer and the reader.
+Message writeFailure();      // "Ecriture impossible sur disque"
+Message readFailure();       // "Lecture impossible sur disque"
+Message notConfiguration();  // "Ce fichier ne correspond pas à cette application"
+
 // What the windows do while a configuration is read; all optional.
 class ConfigHooks {
  public:
@@ -22,13 +27,17 @@ class ConfigHooks {
   virtual void montageClicked() {}           // imafond + niveaubecher
 };
 
-// ecritconfig: writes the workbench and the table to `path`. On failure
-// shows "Ecriture impossible sur disque" and returns false.
+// ecritconfig: writes the workbench and the table to `path`, replacing the
+// file whole or not at all. On failure (a text a record cannot hold, a
+// write error, a target that is not a regular file) shows
+// "Ecriture impossible sur disque", leaves any old file as it was and
+// returns false.
 bool ecritconfig(const std::string& path, const model::Workbench& wb, const table::Table& table,
                  MessageService& messages);
 
 // chargeconfig: reads `path` and applies it with the click reactions of the
-// buttons and a final majaff. Returns false when the file was refused
+// buttons and a final majaff. Entries and knobs outside their ranges (only a
+// damaged or hand-made file has them) are brought into range silently. Returns false when the file was refused
 // (signature, unreadable): nothing has changed then.
 bool chargeconfig(const std::string& path, model::Workbench& wb, table::Table& table,
                   MessageService& messages, ConfigHooks* hooks = nullptr);

@@ -9,9 +9,11 @@
 #include "model/Knob.h"
 #include "model/Workbench.h"
 #include "platform/core/NumberText.h"
+#include "platform/core/RecordFile.h"
 #include "table/Table.h"
 #include "tools/Commands.h"
 #include "tools/StreamMessages.h"
+#include "tools/ToolFiles.h"
 
 namespace velmira::tools {
 
@@ -63,10 +65,19 @@ struct Settings {
     return false;
   }
 
+  // A text a configuration record can hold: at most 126 characters, all in
+  // Windows-1252.
+  bool fitsRecord(const std::string& key, const std::string& value) {
+    const auto encoded = records::toCp1252(value);
+    if (!encoded) return invalid(key, value, "caract\xC3\xA8res hors du jeu Windows-1252");
+    if (encoded->size() > records::kMaxText) return invalid(key, value, "126 caract\xC3\xA8res au plus");
+    return true;
+  }
+
   bool apply(const std::string& key, const std::string& value) {
-    static const std::pair<const char*, int> kEntryKeys[] = {{"c1", model::C1}, {"c2", model::C2},
-                                                             {"L", model::DistanceL}, {"S", model::AreaS},
-                                                             {"V1", model::V1}, {"V2", model::V2}};
+    static const std::pair<const char*, int> kEntryKeys[] = {{"c1", model::Concentration1}, {"c2", model::Concentration2},
+                                                             {"L", model::Distance}, {"S", model::Area},
+                                                             {"V1", model::Volume1}, {"V2", model::Volume2}};
     for (auto [name, field] : kEntryKeys) {
       if (key == name) {
         typeEntry(wb, field, value, messages);
@@ -100,11 +111,11 @@ struct Settings {
       const char* range;
     };
     static const Selector kSelectors[] = {
-        {"conductimetre", 6, &model::Workbench::setOption6, &model::Workbench::majaff,
+        {"conductimetre", 6, &model::Workbench::setConductimeterRange, &model::Workbench::majaff,
          "une position de 0 \xC3\xA0 5"},
-        {"amperemetre", 4, &model::Workbench::setOption5, &model::Workbench::majaff,
+        {"amperemetre", 4, &model::Workbench::setAmmeterCalibre, &model::Workbench::majaff,
          "un calibre de 0 \xC3\xA0 3"},
-        {"voltmetre", 4, &model::Workbench::setOption4, &model::Workbench::majvolt,
+        {"voltmetre", 4, &model::Workbench::setVoltmeterCalibre, &model::Workbench::majvolt,
          "un calibre de 0 \xC3\xA0 3"}};
     for (const Selector& sel : kSelectors) {
       if (auto b = suffixNumber(key, sel.prefix, 3)) {
@@ -116,8 +127,8 @@ struct Settings {
       }
     }
     if (key == "montage") {
-      if (value == "gbf") wb.setOption2(true);
-      else if (value == "conductimetre") wb.setOption3(true);
+      if (value == "gbf") wb.setGeneratorMontage(true);
+      else if (value == "conductimetre") wb.setConductimeterMontage(true);
       else return invalid(key, value, "gbf ou conductimetre");
       return true;
     }
@@ -125,14 +136,14 @@ struct Settings {
       if (std::find(table::kMasks.begin(), table::kMasks.end(), value) == table::kMasks.end())
         return invalid(key, value,
                        "un des formats ########0.00, ########0.000, (vide), 0.00E+00, 0.000E+00");
-      table.masque = value;
+      table.setMask(value);
       table.reformate();
       return true;
     }
     if (auto c = suffixNumber(key, "saisie", 5)) {
       auto code = wholeInteger(value, 1, 5);
       if (!code) return invalid(key, value, "un code de 1 \xC3\xA0 5");
-      table.saisieauto[*c] = static_cast<std::int16_t>(*code);
+      table.setAutoEntry(*c - 1, *code);
       return true;
     }
     if (key == "lignes") {
@@ -142,7 +153,8 @@ struct Settings {
       return true;
     }
     if (auto c = suffixNumber(key, "formule", 5)) {
-      table.formules[*c - 1] = value;
+      if (!fitsRecord(key, value)) return false;
+      table.setFormula(*c - 1, value);
       return true;
     }
     if (key.rfind("cellule(", 0) == 0 && key.back() == ')') {
@@ -165,9 +177,10 @@ struct Settings {
       if (*row > 0) {
         // A data cell holds what the cell check makes of the typed number.
         std::replace(text.begin(), text.end(), '.', ',');
-        text = table::Table::checkedText(text, table.masque);
+        text = table::Table::checkedText(text, table.mask());
         if (text.empty() && !num::trim(value).empty()) return invalid(key, value, "un nombre");
       }
+      if (!fitsRecord(key, text)) return false;
       table.setCell(*row, *col - 1, text);
       return true;
     }
@@ -214,7 +227,7 @@ int commandeConfig(const Args& args, std::ostream& out, std::ostream& err) {
   model::Workbench wb;
   wb.startupDefaults();
   table::Table table;
-  if (input && !files::chargeconfig(*input, wb, table, messages)) return 1;
+  if (input && !loadConfiguration(*input, wb, table, err, "config")) return 1;
 
   Settings apply{wb, table, messages, err};
   for (const auto& [key, value] : settings)
@@ -223,7 +236,7 @@ int commandeConfig(const Args& args, std::ostream& out, std::ostream& err) {
 
   if (output) return files::ecritconfig(*output, wb, table, messages) ? 0 : 1;
   const auto recs = files::configRecords(wb, table);
-  for (std::size_t n = 0; n < recs.size(); ++n) out << n + 1 << "\t" << recs[n] << "\n";
+  for (std::size_t n = 0; n < recs.size(); ++n) out << n + 1 << "\t" << escaped(recs[n]) << "\n";
   return 0;
 }
 

@@ -1,11 +1,10 @@
 // velmira-outil mesures: the twelve display texts of configuration files.
 #include <ostream>
 
-#include "files/ConfigFile.h"
 #include "model/Workbench.h"
 #include "table/Table.h"
 #include "tools/Commands.h"
-#include "tools/StreamMessages.h"
+#include "tools/ToolFiles.h"
 
 namespace velmira::tools {
 
@@ -14,21 +13,21 @@ int commandeMesures(const Args& args, std::ostream& out, std::ostream& err) {
     err << "velmira-outil mesures : indiquer au moins un fichier de configuration (.C07)\n";
     return 2;
   }
-  StreamMessages messages(err);
   int status = 0;
   for (const std::string& path : args) {
     model::Workbench wb;
     wb.startupDefaults();
     table::Table table;
     err.flush();
-    if (!files::chargeconfig(path, wb, table, messages)) {
-      err << "  (" << path << ")\n";
+    if (!loadConfiguration(path, wb, table, err, "mesures")) {
       status = 1;
       continue;
     }
     if (args.size() > 1) out << "# " << path << "\n";
-    for (int i = 0; i < 9; ++i) out << "afficheur(" << i << ")\t" << wb.afficheur(i) << "\n";
-    for (int i = 0; i < 3; ++i) out << "ecrangbf(" << i << ")\t" << wb.ecrangbf(i) << "\n";
+    // Named as the window's display labels afficheur(0..8) and ecrangbf(0..2).
+    for (std::size_t i = 0; i < model::kMeterSlots.size(); ++i)
+      out << "afficheur(" << i << ")\t" << wb.display(model::kMeterSlots[i].meter, model::kMeterSlots[i].bench) << "\n";
+    for (int b = 1; b <= model::kBenches; ++b) out << "ecrangbf(" << b - 1 << ")\t" << wb.generatorText(b) << "\n";
   }
   return status;
 }

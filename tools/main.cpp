@@ -3,47 +3,58 @@
 #include <string>
 
 #include "tools/Commands.h"
+#include "tools/Usage.h"
 
 namespace {
 
-const char* kUsage =
-    "Usage : velmira-outil COMMANDE [ARGUMENTS]\n"
-    "\n"
-    "Commandes :\n"
-    "  mesures FICHIER.C07...\n"
-    "      Affiche les douze \xC3\xA9" "crans (afficheur(0) \xC3\xA0 afficheur(8), ecrangbf(0) \xC3\xA0 ecrangbf(2))\n"
-    "      de chaque configuration, une ligne NOM<TAB>TEXTE chacun.\n"
-    "  config [ENTREE.C07] [--set CLE=VALEUR]... [-o SORTIE.C07]\n"
-    "      Part des r\xC3\xA9glages de d\xC3\xA9marrage (ou du fichier donn\xC3\xA9), applique chaque r\xC3\xA9glage\n"
-    "      et \xC3\xA9" "crit le fichier (sans -o : chaque enregistrement, NUM\xC3\x89RO<TAB>TEXTE).\n"
-    "      Cl\xC3\xA9s : solute1 solute2 (1..21), c1 c2 L S V1 V2 (textes saisis),\n"
-    "      amplitude1..3 frequence1..3 (0..0.6), conductimetre1..3 (0..5),\n"
-    "      amperemetre1..3 (0..3), voltmetre1..3 (0..3), montage (gbf|conductimetre),\n"
-    "      masque, saisie1..5 (1..5), lignes (1..100), cellule(L,C), formule1..5.\n"
-    "  calcul [--degres|--radians] [EXPRESSION...]\n"
-    "      \xC3\x89value chaque expression (ou chaque ligne de l'entr\xC3\xA9" "e) : CODE<TAB>R\xC3\x89SULTAT.\n";
+// "--help" or "-h" among the options of a command (before a "--").
+bool asksForHelp(const velmira::tools::Args& args) {
+  for (const std::string& a : args) {
+    if (a == "--") return false;
+    if (a == "--help" || a == "-h") return true;
+  }
+  return false;
+}
+
+int run(const std::string& cmd, const velmira::tools::Args& args) {
+  using namespace velmira::tools;
+  if (cmd == "mesures") return commandeMesures(args, std::cout, std::cerr);
+  if (cmd == "config") return commandeConfig(args, std::cout, std::cerr);
+  if (cmd == "calcul") return commandeCalcul(args, std::cin, std::cout, std::cerr);
+  std::cerr << "velmira-outil : commande inconnue « " << cmd << " » (voir --help)\n";
+  return 2;
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  using velmira::tools::usage;
   if (argc < 2) {
-    std::cerr << kUsage;
+    std::cerr << usage("");
     return 2;
   }
-  std::string cmd = argv[1];
-  velmira::tools::Args args(argv + 2, argv + argc);
+  const std::string cmd = argv[1];
+  const velmira::tools::Args args(argv + 2, argv + argc);
+  int status;
   if (cmd == "--help" || cmd == "-h" || cmd == "aide") {
-    std::cout << kUsage;
-    return 0;
+    std::cout << usage("");
+    status = 0;
+  } else if (!usage(cmd).empty() && asksForHelp(args)) {
+    std::cout << usage(cmd);
+    status = 0;
+  } else {
+    try {
+      status = run(cmd, args);
+    } catch (const std::exception& e) {
+      std::cerr << "velmira-outil : erreur interne : " << e.what() << "\n";
+      return 3;
+    }
   }
-  try {
-    if (cmd == "mesures") return velmira::tools::commandeMesures(args, std::cout, std::cerr);
-    if (cmd == "config") return velmira::tools::commandeConfig(args, std::cout, std::cerr);
-    if (cmd == "calcul") return velmira::tools::commandeCalcul(args, std::cin, std::cout, std::cerr);
-  } catch (const std::exception& e) {
-    std::cerr << "velmira-outil : erreur interne : " << e.what() << "\n";
-    return 3;
+  // Output that did not reach its destination is a failure.
+  std::cout.flush();
+  if (!std::cout) {
+    std::cerr << "velmira-outil : écriture impossible sur la sortie standard\n";
+    return 1;
   }
-  std::cerr << "velmira-outil : commande inconnue \xC2\xAB " << cmd << " \xC2\xBB (voir --help)\n";
-  return 2;
+  return status;
 }

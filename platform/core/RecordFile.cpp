@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
-#include <memory>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/core/SafeFile.h"
 
 namespace velmira::records {
 
@@ -94,16 +97,10 @@ std::string fromCp1252(std::string_view bytes) {
 }
 
 bool RecordReader::load(const std::string& path, std::size_t maxRecords) {
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(path.c_str(), "rb"), &std::fclose);
-  if (!f) return false;
   // Records past `maxRecords` are never asked for: what lies beyond is not read.
-  const std::size_t limit = maxRecords * kRecordSize;
-  std::string bytes(limit, '\0');
-  std::size_t got = 0, n;
-  while (got < limit && (n = std::fread(bytes.data() + got, 1, limit - got, f.get())) > 0) got += n;
-  if (std::ferror(f.get())) return false;
-  bytes.resize(got);
-  bytes_ = std::move(bytes);
+  auto bytes = fileio::readRegularFile(path, maxRecords * kRecordSize);
+  if (!bytes) return false;
+  bytes_ = std::move(*bytes);
   return true;
 }
 
@@ -147,13 +144,7 @@ void RecordWriter::trimLast() {
   if (lastEnd_ < bytes_.size()) bytes_.resize(lastEnd_);
 }
 
-bool writeFile(const std::string& path, const std::string& bytes) {
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(path.c_str(), "wb"), &std::fclose);
-  if (!f) return false;
-  if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), f.get()) != bytes.size()) return false;
-  if (std::fflush(f.get()) != 0) return false;
-  return std::fclose(f.release()) == 0;
-}
+bool writeFile(const std::string& path, const std::string& bytes) { return fileio::replaceFile(path, bytes); }
 
 std::optional<std::string> readRecord(const std::string& path, std::size_t n) {
   RecordReader r;
@@ -169,13 +160,15 @@ bool writeRecord(const std::string& path, std::size_t n, std::string_view utf8) 
   rec[0] = static_cast<char>(text->size() & 0xFF);
   rec[1] = static_cast<char>(text->size() >> 8);
   std::copy(text->begin(), text->end(), rec.begin() + 2);
-  // Open read-write, creating the file when missing; the other records stay.
-  std::FILE* f = std::fopen(path.c_str(), "r+b");
-  if (!f) f = std::fopen(path.c_str(), "w+b");
-  if (!f) return false;
-  bool ok = std::fseek(f, static_cast<long>((n - 1) * kRecordSize), SEEK_SET) == 0 &&
-            std::fwrite(rec.data(), 1, rec.size(), f) == rec.size();
-  ok = std::fclose(f) == 0 && ok;
+  // Opened read-write, created when missing, without blocking on a pipe;
+  // only a regular file is written. The other records stay.
+  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  struct stat st {};
+  bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
+            ::pwrite(fd, rec.data(), rec.size(), static_cast<off_t>((n - 1) * kRecordSize)) ==
+                static_cast<ssize_t>(rec.size());
+  ok = ::close(fd) == 0 && ok;
   return ok;
 }
 

@@ -51,7 +51,8 @@ class RecordWriter {
   std::size_t lastEnd_ = 0;
 };
 
-// Writes `bytes` to `path` (replacing it); false on any failure.
+// Replaces the file at `path` with `bytes`, whole or not at all; false on
+// any failure (the old file is then untouched).
 bool writeFile(const std::string& path, const std::string& bytes);
 
 // Reads record n of the file at `path`, writes `text` into record n of it

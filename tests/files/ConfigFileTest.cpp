@@ -49,7 +49,7 @@ struct Config : ::testing::Test {
   std::string snapshot() {
     std::string s;
     for (const auto& r : files::configRecords(wb, table)) s += r + "\n";
-    for (int i = 0; i < 9; ++i) s += wb.afficheur(i) + "|";
+    for (auto [meter, bench] : model::kMeterSlots) s += wb.display(meter, bench) + "|";
     return s;
   }
 };
@@ -89,17 +89,17 @@ TEST_F(Config, LargestTableHas537RecordsAndReadsBackIdentically) {
   for (int r = 1; r < 101; ++r)
     for (int c = 0; c < 5; ++c) table.setCell(r, c, r % 3 ? "1,23E-0" + std::to_string(c) : "");
   table.setCell(0, 0, "Temp\xC3\xA9rature");
-  table.formules[1] = "C2 / C3";
-  table.formules[4] = "1000 * C1";
-  table.masque = "0.000E+00";
-  table.saisieauto[4] = 5;
+  table.setFormula(1, "C2 / C3");
+  table.setFormula(4, "1000 * C1");
+  table.setMask("0.000E+00");
+  table.setAutoEntry(3, 5);
   wb.setKnobTag(2, " .4206");
   wb.setSoluteTag(1, "18");
-  wb.setEntryText(model::V2, "12,5");
-  wb.setOption6(13, true);
-  wb.setOption5(6, true);
-  wb.setOption4(11, true);
-  wb.setOption3(true);
+  wb.setEntryText(model::Volume2, "12,5");
+  wb.setConductimeterRange(13, true);
+  wb.setAmmeterCalibre(6, true);
+  wb.setVoltmeterCalibre(11, true);
+  wb.setConductimeterMontage(true);
   ASSERT_EQ(files::configRecords(wb, table).size(), 537u);
   wb.majvolt();
   ASSERT_TRUE(files::ecritconfig(path(), wb, table, messages));
@@ -153,17 +153,17 @@ TEST_F(Config, SelectionsAreAppliedButtonByButton) {
   recs[24] = "0";
   recs[25] = " 1";
   ASSERT_TRUE(files::chargeconfig(fileOf(recs), wb, table, messages));
-  EXPECT_EQ(wb.selectedVoltmeter(1), 1);
-  EXPECT_EQ(wb.selectedVoltmeter(2), -1);
-  EXPECT_EQ(wb.selectedAmmeter(1), 0);
-  EXPECT_EQ(wb.selectedAmmeter(2), -1);
-  EXPECT_EQ(wb.selectedMode(1), -1);
-  EXPECT_FALSE(wb.option2());
-  EXPECT_TRUE(wb.option3());
+  EXPECT_EQ(wb.selectedVoltmeterCalibre(1), 1);
+  EXPECT_EQ(wb.selectedVoltmeterCalibre(2), -1);
+  EXPECT_EQ(wb.selectedAmmeterCalibre(1), 0);
+  EXPECT_EQ(wb.selectedAmmeterCalibre(2), -1);
+  EXPECT_EQ(wb.selectedRange(1), -1);
+  EXPECT_FALSE(wb.generatorMontage());
+  EXPECT_TRUE(wb.conductimeterMontage());
   // Two "1" in one group: the later button wins, as clicking them in turn does.
   recs[21] = "110000000000";
   ASSERT_TRUE(files::chargeconfig(fileOf(recs), wb, table, messages));
-  EXPECT_EQ(wb.selectedVoltmeter(1), 1);
+  EXPECT_EQ(wb.selectedVoltmeterCalibre(1), 1);
 }
 
 TEST_F(Config, RowsRecordAndShortFiles) {
@@ -185,12 +185,12 @@ TEST_F(Config, RowsRecordAndShortFiles) {
   // Only the signature: everything past the end reads as empty.
   table.setCell(3, 3, "7,00E+00");
   ASSERT_TRUE(files::chargeconfig(fileOf({"VELMIRADATA"}), wb, table, messages));
-  EXPECT_EQ(table.masque, "");
+  EXPECT_EQ(table.mask(), "");
   EXPECT_EQ(table.cell(3, 3), "");
   EXPECT_EQ(table.rows(), 6);
-  EXPECT_EQ(wb.selectedVoltmeter(1), -1);
-  EXPECT_FALSE(wb.option2());
-  EXPECT_FALSE(wb.option3());
+  EXPECT_EQ(wb.selectedVoltmeterCalibre(1), -1);
+  EXPECT_FALSE(wb.generatorMontage());
+  EXPECT_FALSE(wb.conductimeterMontage());
   EXPECT_EQ(wb.knobTag(0), "");
   EXPECT_TRUE(messages.shown.empty());
 }
@@ -205,9 +205,9 @@ TEST_F(Config, TextsKeepTheirOwnSeparatorsAndCodesAreChecked) {
   ASSERT_TRUE(files::chargeconfig(fileOf(recs), wb, table, messages));
   EXPECT_EQ(wb.knobTag(1), "0.3");
   EXPECT_EQ(wb.entryText(2), "1,0");
-  EXPECT_EQ(table.saisieauto[1], 4);
-  EXPECT_EQ(table.saisieauto[2], 3);
-  EXPECT_EQ(table.saisieauto[3], 4);
+  EXPECT_EQ(table.autoEntry(0), 4);
+  EXPECT_EQ(table.autoEntry(1), 3);
+  EXPECT_EQ(table.autoEntry(2), 4);
 }
 
 TEST_F(Config, TextLimitOnSave) {
@@ -237,8 +237,8 @@ TEST_F(Config, PrecipitateAfterLoadKeepsTheMixtureAmmeterOfTheLoad) {
   recs[9] = "18";
   ASSERT_TRUE(files::chargeconfig(fileOf(recs), wb, table, messages));
   EXPECT_FALSE(wb.melangepossible());
-  EXPECT_EQ(wb.afficheur(2), "");
-  EXPECT_EQ(wb.afficheur(7), "3,0");
+  EXPECT_EQ(wb.display(model::Meter::Conductimeter, 3), "");
+  EXPECT_EQ(wb.display(model::Meter::Ammeter, 3), "3,0");
 }
 
 // Random damage of a valid file: the reader never crashes, never hangs,
@@ -277,7 +277,7 @@ TEST_F(Config, RandomInputIsHandled) {
     files::chargeconfig(path("r.C07"), w, t, messages);
     ASSERT_GE(t.rows(), table::kMinRows);
     ASSERT_LE(t.rows(), table::kMaxRows);
-    for (int i = 0; i < 9; ++i) ASSERT_EQ(w.afficheur(i).find("nan"), std::string::npos);
+    for (auto [meter, bench] : model::kMeterSlots) ASSERT_EQ(w.display(meter, bench).find("nan"), std::string::npos);
     // Whatever was read can be written again or is refused cleanly.
     files::ecritconfig(path("w.C07"), w, t, messages);
   }

@@ -96,8 +96,17 @@ TEST_F(Tool, ConfigStartsFromAnInputFile) {
   EXPECT_NE(out.str().find("\n2\t########0.00\n"), std::string::npos);
   EXPECT_NE(out.str().find("\n10\t5\n"), std::string::npos);
   EXPECT_NE(out.str().find("\n11\t 5\n"), std::string::npos);
+  // Messages name the file and the real cause.
   EXPECT_EQ(config({path("absent.C07")}), 1);
-  EXPECT_NE(err.str().find("Fichier non valide"), std::string::npos);
+  EXPECT_EQ(err.str(), "velmira-outil config : fichier introuvable : " + path("absent.C07") + "\n");
+  EXPECT_EQ(config({dir.string()}), 1);
+  EXPECT_NE(err.str().find("n'est pas un fichier ordinaire"), std::string::npos);
+  EXPECT_EQ(config({"--set", "formule1=" + std::string(127, 'x')}), 2);
+  EXPECT_NE(err.str().find("formule1"), std::string::npos);
+  EXPECT_NE(err.str().find("126 caract"), std::string::npos);
+  // A record holding control characters stays on its line.
+  ASSERT_EQ(config({"--set", "cellule(0,2)=a\tb\\c"}), 0) << err.str();
+  EXPECT_NE(out.str().find("\n29\ta\\tb\\\\c\n"), std::string::npos) << out.str();
 }
 
 TEST_F(Tool, MesuresGoesOnAfterABadFile) {

@@ -1,0 +1,21 @@
+#pragma once
+// Loading a configuration for a command of velmira-outil, with messages that
+// name the file and the real cause.
+#include <iosfwd>
+#include <string>
+
+namespace velmira::model { class Workbench; }
+namespace velmira::table { class Table; }
+
+namespace velmira::tools {
+
+// False, with the cause on `err` ("velmira-outil COMMAND : ..."), when the
+// file is missing, is not a regular file, or is refused by the reader.
+bool loadConfiguration(const std::string& path, model::Workbench& wb, table::Table& table, std::ostream& err,
+                       const std::string& command);
+
+// A text as one line: "\\", tab, line feed and carriage return escaped,
+// other control characters as \xHH.
+std::string escaped(const std::string& text);
+
+}  // namespace velmira::tools
