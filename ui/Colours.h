@@ -1,19 +1,40 @@
 #pragma once
-// Colours of the main window and its controls.
+// The program's colours: the window and bench palette, in one place.
 #include <QColor>
 
 namespace velmira::ui {
 
-inline const QColor kPageBackground{240, 235, 230};
-inline const QColor kStripBackground{210, 205, 200};
+// The 16-colour palette entries the drawings use by index.
+inline const QColor kBlack{0, 0, 0};
+inline const QColor kDarkBlue{0, 0, 128};     // palette 1
+inline const QColor kLightGrey{192, 192, 192};  // palette 7
+inline const QColor kDarkGrey{128, 128, 128};   // palette 8
+inline const QColor kBlue{0, 0, 255};         // palette 9
+inline const QColor kRed{255, 0, 0};          // palette 12
+inline const QColor kWhite{255, 255, 255};    // palette 15
+
+// Window, tab strip and bench pages.
 inline const QColor kWindowBackground{224, 224, 224};
-inline const QColor kDarkBlue{0, 0, 128};
+inline const QColor kStripBackground{210, 205, 200};
+inline const QColor kPageBackground{240, 235, 230};
+
+// Instruments: face and bevel light of each, title colours.
+inline const QColor kWireBlue{50, 50, 200};
 inline const QColor kVoltmeterFace{180, 210, 210};
+inline const QColor kVoltmeterLight{200, 240, 240};
+inline const QColor kVoltmeterTitle{0, 80, 100};
 inline const QColor kAmmeterFace{210, 210, 180};
-inline const QColor kConductimeterFace{0, 100, 180};
-
-}  // namespace velmira::ui
-
-namespace velmira::ui {
+inline const QColor kAmmeterLight{240, 240, 200};
+inline const QColor kAmmeterTitle{100, 80, 0};
 inline const QColor kGeneratorFace{255, 128, 0};
+inline const QColor kGeneratorLight{255, 200, 150};
+inline const QColor kConductimeterFace{0, 100, 180};
+inline const QColor kConductimeterOuter{100, 200, 250};
+inline const QColor kConductimeterInner{50, 150, 220};
+// The cell stem below the liquid and the electrode tip.
+inline const QColor kStem{90, 90, 90};
+inline const QColor kElectrodeTip{150, 150, 150};
+// The digits of the instrument displays.
+inline const QColor kDisplayDigits{0, 255, 0};
+
 }  // namespace velmira::ui

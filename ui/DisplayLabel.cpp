@@ -17,7 +17,7 @@ DisplayLabel::DisplayLabel(Kind kind, QWidget* parent) : QLabel(parent), kind_(k
     resize(65, 17);
   } else {
     pal.setColor(QPalette::Window, Qt::black);
-    pal.setColor(QPalette::WindowText, QColor(0, 255, 0));
+    pal.setColor(QPalette::WindowText, kDisplayDigits);
     resize(89, 17);
   }
   setPalette(pal);

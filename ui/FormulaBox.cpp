@@ -5,6 +5,7 @@
 
 #include "ui/drawing/SoluteList.h"
 #include "ui/drawing/SolutionPanels.h"
+#include "ui/Colours.h"
 
 namespace velmira::ui {
 
@@ -33,7 +34,7 @@ void FormulaBox::paintEvent(QPaintEvent* event) {
   SurfaceWidget::paintEvent(event);
   // A sunken edge, as an entry box.
   QPainter p(this);
-  p.setPen(QColor(128, 128, 128));
+  p.setPen(kDarkGrey);
   p.drawLine(0, 0, width() - 1, 0);
   p.drawLine(0, 0, 0, height() - 1);
   p.setPen(Qt::white);

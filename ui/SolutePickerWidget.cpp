@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "ui/drawing/SoluteList.h"
+#include "ui/Colours.h"
 
 namespace velmira::ui {
 
@@ -76,7 +77,7 @@ void SolutePickerWidget::focusOutEvent(QFocusEvent* event) {
 void SolutePickerWidget::paintEvent(QPaintEvent* event) {
   SurfaceWidget::paintEvent(event);
   QPainter p(this);
-  p.setPen(QColor(0, 0, 128));
+  p.setPen(kDarkBlue);
   p.setBrush(Qt::NoBrush);
   // Shape1: a thin frame a little taller than a row.
   p.drawRect(1, picker_.markerTop(), width() - 3, kListRowHeight + 3);

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 
 #include "ui/SurfaceWidget.h"
+#include "ui/Colours.h"
 
 namespace velmira::ui {
 
@@ -10,7 +11,7 @@ TabStrip::TabStrip(QWidget* parent) : SurfaceWidget(parent) {
   setMouseTracking(true);
   // A click on the strip takes the focus from the control being edited.
   setFocusPolicy(Qt::ClickFocus);
-  surface().setBackColor(kStripBack);
+  surface().setBackColor(kStripBackground);
 }
 
 void TabStrip::setPages(QWidget* page1, QWidget* page2, QWidget* page3) {

@@ -10,6 +10,7 @@
 #include "ui/drawing/Imafond.h"
 #include "ui/drawing/SoluteList.h"
 #include "ui/drawing/SolutionPanels.h"
+#include "ui/Colours.h"
 
 using velmira::qtp::Surface;
 namespace ui = velmira::ui;
@@ -131,7 +132,7 @@ TEST(BenchPanels, MixturePageWithAndWithoutPrecipitate) {
   EXPECT_FALSE(no.entriesVisible);
   const QImage blank = page.composed();
   for (QPoint q : {QPoint(0, 0), QPoint(120, 255), QPoint(300, 440), QPoint(400, 461), QPoint(96, 420)})
-    EXPECT_EQ(blank.pixelColor(q), ui::kPageBack);
+    EXPECT_EQ(blank.pixelColor(q), ui::kPageBackground);
 }
 
 TEST(BenchSoluteList, RowsOfTwentyPixelsInOrder) {

@@ -10,6 +10,7 @@
 #include "ui/drawing/KnobPicture.h"
 #include "ui/drawing/TabStripPaint.h"
 #include "ui/drawing/WindowBackground.h"
+#include "ui/Colours.h"
 
 using velmira::qtp::Surface;
 namespace ui = velmira::ui;
@@ -66,7 +67,7 @@ TEST(BenchTabs, PaintOpensTheShownTab) {
   EXPECT_EQ(img.pixelColor(b[2] + 3, t.th + 1), kWhite);   // base line under tab 3
   EXPECT_EQ(img.pixelColor(b[1], 5), kWhite);              // tab edges
   EXPECT_EQ(img.pixelColor(b[1] - 1, 5), QColor(128, 128, 128));
-  EXPECT_EQ(img.pixelColor(200, 300), ui::kStripBack);
+  EXPECT_EQ(img.pixelColor(200, 300), ui::kStripBackground);
   EXPECT_EQ(img.pixelColor(408, 300), QColor(128, 128, 128));
   EXPECT_EQ(img.pixelColor(0, 300), kWhite);
   // Repainting for another tab leaves no trace of the first.

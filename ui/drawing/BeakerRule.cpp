@@ -4,13 +4,9 @@
 #include "platform/qt/Surface.h"
 #include "ui/drawing/BeakerPicture.h"
 #include "ui/drawing/GradientBand.h"
+#include "ui/Colours.h"
 
 namespace velmira::ui {
-
-namespace {
-const QColor kLightGrey(192, 192, 192);
-const QColor kDarkGrey(128, 128, 128);
-}  // namespace
 
 int surfaceLine(double volume, bool conductimeter) {
   const double base = conductimeter ? 400.0 : 440.0;
@@ -23,10 +19,10 @@ void drawBeaker(qtp::Surface& page, int y0, int t) {
   const int s = t + 32;
   const int e = t + 90;
   page.filledRectangle(98, s, 105, y0, Qt::black);
-  page.filledRectangle(98, y0, 105, e, QColor(90, 90, 90));
+  page.filledRectangle(98, y0, 105, e, kStem);
   page.line(99, s, 99, e, Qt::white);
   page.line(100, s, 100, e, kLightGrey);
-  page.filledRectangle(98, e + 1, 105, e + 7, QColor(150, 150, 150));
+  page.filledRectangle(98, e + 1, 105, e + 7, kElectrodeTip);
   page.arc(96, y0, 30, 3.14, 6.28, 0.1, kDarkGrey);
 }
 

@@ -5,6 +5,7 @@
 
 #include "platform/core/NumberText.h"
 #include "platform/qt/Fonts.h"
+#include "ui/Colours.h"
 
 namespace velmira::ui {
 
@@ -43,7 +44,7 @@ QImage cellDiagram(QSize size, double dpr) {
   p.setPen(QPen(lead, 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   p.drawPolyline(QPolygonF({QPointF(x1 + dx / 2, top - dy / 2), QPointF(x1 + dx / 2, 6), QPointF(58, 6)}));
   p.drawPolyline(QPolygonF({QPointF(x2 + dx / 2, top - dy / 2), QPointF(x2 + dx / 2, 6), QPointF(86, 6)}));
-  p.setBrush(QColor(50, 50, 200));
+  p.setBrush(kWireBlue);
   p.setPen(QPen(edge, 1.0));
   p.drawEllipse(QPointF(61, 6), 3, 3);
   p.drawEllipse(QPointF(83, 6), 3, 3);
@@ -65,15 +66,15 @@ QImage cellDiagram(QSize size, double dpr) {
   // Labels: S on the front plate, L between the plates.
   QFont f = qtp::mapFont(QStringLiteral("Times New Roman"), 11, true, true);
   p.setFont(f);
-  p.setPen(QColor(0, 0, 128));
+  p.setPen(kDarkBlue);
   p.drawText(QRectF(x2, top - dy / 2, dx, ph), Qt::AlignCenter, QStringLiteral("S"));
 
   const double ya = top + ph + 10;
-  p.setPen(QPen(QColor(0, 0, 128), 1.0));
+  p.setPen(QPen(kDarkBlue, 1.0));
   p.drawLine(QPointF(x1, top + ph + 3), QPointF(x1, ya + 4));
   p.drawLine(QPointF(x2, top + ph + 3), QPointF(x2, ya + 4));
   p.drawLine(QPointF(x1 + 1, ya), QPointF(x2 - 1, ya));
-  p.setBrush(QColor(0, 0, 128));
+  p.setBrush(kDarkBlue);
   arrowHead(p, QPointF(x1 + 1, ya), -1);
   arrowHead(p, QPointF(x2 - 1, ya), 1);
   p.drawText(QRectF(x1, ya + 1, x2 - x1, 17), Qt::AlignCenter, QStringLiteral("L"));

@@ -2,6 +2,7 @@
 
 #include "platform/core/NumberText.h"
 #include "platform/qt/Surface.h"
+#include "ui/Colours.h"
 
 namespace velmira::ui {
 
@@ -20,7 +21,7 @@ void drawBand(qtp::Surface& page) {
   const int w = page.width();
   const int top = bandTop(page.height());
   drawBandRows(page, 0, kBandRows - 1, kBandMargin, w - kBandMargin);
-  page.rectangle(kBandMargin, top, w - kBandMargin, top + kBandRows - 1, QColor(128, 128, 128));
+  page.rectangle(kBandMargin, top, w - kBandMargin, top + kBandRows - 1, kDarkGrey);
 }
 
 }  // namespace velmira::ui

@@ -4,17 +4,12 @@
 #include "platform/qt/Surface.h"
 #include "ui/drawing/BeakerRule.h"
 #include "ui/drawing/GradientBand.h"
+#include "ui/Colours.h"
 
 namespace velmira::ui {
 
 namespace {
 
-const QColor kBlack(0, 0, 0);
-const QColor kWhite(255, 255, 255);
-const QColor kGrey8(128, 128, 128);
-const QColor kBlue1(0, 0, 128);
-const QColor kRed(255, 0, 0);
-const QColor kWireBlue(50, 50, 200);
 
 int rnd(double v) { return static_cast<int>(num::roundHalfEven(v)); }
 
@@ -24,7 +19,7 @@ int rangeButtonTop(int j) { return j < 3 ? 290 + 15 * j : 355 + 15 * (j - 3); }
 
 void bevelledBox(qtp::Surface& s, int x1, int y1, int x2, int y2, const QColor& light, const QColor& face) {
   s.rectangle(x1 + 1, y1 + 1, x2 - 1, y2 - 1, light);
-  s.rectangle(x1 + 2, y1 + 2, x2 - 1, y2 - 1, kGrey8);
+  s.rectangle(x1 + 2, y1 + 2, x2 - 1, y2 - 1, kDarkGrey);
   s.filledRectangle(x1 + 2, y1 + 2, x2 - 2, y2 - 2, face);
   s.rectangle(x1, y1, x2, y2, kBlack);
 }
@@ -85,8 +80,8 @@ void generatorMontage(qtp::Surface& s, const BenchPlacement& pl) {
   s.setFontSize(10);
 
   // Voltmeter.
-  s.setForeColor(QColor(0, 80, 100));
-  bevelledBox(s, 90, 165, 180, 275, QColor(200, 240, 240), QColor(180, 210, 210));
+  s.setForeColor(kVoltmeterTitle);
+  bevelledBox(s, 90, 165, 180, 275, kVoltmeterLight, kVoltmeterFace);
   s.setPen(95, 166);
   s.printLine(QStringLiteral("Voltmètre"));
   s.setFontSize(8);
@@ -96,9 +91,9 @@ void generatorMontage(qtp::Surface& s, const BenchPlacement& pl) {
   s.printLine(QStringLiteral("Calibre"));
 
   // Ammeter.
-  bevelledBox(s, 262, 206, 352, 316, QColor(240, 240, 200), QColor(210, 210, 180));
+  bevelledBox(s, 262, 206, 352, 316, kAmmeterLight, kAmmeterFace);
   s.setPen(267, 207);
-  s.setForeColor(QColor(100, 80, 0));
+  s.setForeColor(kAmmeterTitle);
   s.setFontSize(10);
   s.printLine(QStringLiteral("Ampèremètre"));
   s.setFontSize(8);
@@ -108,10 +103,10 @@ void generatorMontage(qtp::Surface& s, const BenchPlacement& pl) {
   s.printLine(QStringLiteral("Calibre"));
 
   // Generator.
-  bevelledBox(s, 233, 344, 375, 447, QColor(255, 200, 150), QColor(255, 128, 0));
+  bevelledBox(s, 233, 344, 375, 447, kGeneratorLight, kGeneratorFace);
   s.setFont(QStringLiteral("Verdana"), 10, true);
   const int t = s.textWidth(QStringLiteral("G.B.F."));
-  s.setForeColor(kGrey8);
+  s.setForeColor(kDarkGrey);
   s.setPen(371 - t, 349);
   s.printStay(QStringLiteral("G.B.F."));
   s.setForeColor(kWhite);
@@ -185,18 +180,18 @@ void conductimeterMontage(qtp::Surface& s) {
 
   drawBeaker(s, 380, 305);
 
-  s.rectangle(226, 231, 344, 408, QColor(100, 200, 250));
-  s.rectangle(227, 232, 344, 408, kBlue1);
-  s.rectangle(227, 232, 343, 407, QColor(50, 150, 220));
-  s.rectangle(228, 233, 343, 407, kBlue1);
-  s.filledRectangle(228, 233, 342, 406, QColor(0, 100, 180));
+  s.rectangle(226, 231, 344, 408, kConductimeterOuter);
+  s.rectangle(227, 232, 344, 408, kDarkBlue);
+  s.rectangle(227, 232, 343, 407, kConductimeterInner);
+  s.rectangle(228, 233, 343, 407, kDarkBlue);
+  s.filledRectangle(228, 233, 342, 406, kConductimeterFace);
   s.rectangle(225, 230, 345, 409, kBlack);
 
   s.setFont(QStringLiteral("Times new roman"), 8, true);
-  s.setForeColor(kBlue1);
+  s.setForeColor(kDarkBlue);
   s.setPen(233, 236);
   s.printStay(QStringLiteral("Conductimètre"));
-  s.setForeColor(QColor(100, 200, 250));
+  s.setForeColor(kConductimeterOuter);
   s.setPen(232, 235);
   s.printStay(QStringLiteral("Conductimètre"));
 
@@ -236,7 +231,7 @@ BenchPlacement imafond(qtp::Surface& page1, qtp::Surface& page2, qtp::Surface& p
 
   page1.setPersistent(true);
   page1.removeBackgroundPicture();
-  page1.setBackColor(kPageBack);
+  page1.setBackColor(kPageBackground);
   page1.clear();
   page1.setDrawWidth(1);
   page1.setDotted(false);
@@ -251,9 +246,9 @@ BenchPlacement imafond(qtp::Surface& page1, qtp::Surface& page2, qtp::Surface& p
 
   const QImage picture = page1.image();
   page1.setBackgroundPicture(picture);
-  page2.setBackColor(kPageBack);
+  page2.setBackColor(kPageBackground);
   page2.setBackgroundPicture(picture);
-  page3.setBackColor(kPageBack);
+  page3.setBackColor(kPageBackground);
   page3.setBackgroundPicture(picture);
   page1.setPersistent(false);
   return pl;

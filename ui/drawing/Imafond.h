@@ -18,12 +18,11 @@
 #include <QRect>
 #include <QSize>
 #include <array>
+#include "ui/Colours.h"
 
 namespace velmira::qtp { class Surface; }
 
 namespace velmira::ui {
-
-inline const QColor kPageBack{240, 235, 230};
 
 // Sizes of the live controls (design sizes by default).
 struct BenchSizes {
@@ -49,11 +48,9 @@ struct BenchPlacement {
   std::array<ControlPlace, 18> option6;       // bench b: 6b-6..6b-1 (S .. µS·m-1)
   std::array<ControlPlace, 3> voltmeterFrame; // Frame3, Frame5, Frame6
   std::array<ControlPlace, 3> ammeterFrame;   // Frame4, Frame7, Frame8
-  QColor option4Back{180, 210, 210};          // voltmeter calibres
-  QColor option5Back{210, 210, 180};          // ammeter calibres
-  QColor option6Back{0, 100, 180};            // range buttons
-  QColor voltmeterFrameBack{180, 210, 210};
-  QColor ammeterFrameBack{210, 210, 180};
+  QColor option6Back = kConductimeterFace;  // range buttons
+  QColor voltmeterFrameBack = kVoltmeterFace;
+  QColor ammeterFrameBack = kAmmeterFace;
 };
 
 BenchPlacement imafond(qtp::Surface& page1, qtp::Surface& page2, qtp::Surface& page3,

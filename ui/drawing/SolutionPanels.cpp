@@ -4,6 +4,7 @@
 #include "platform/core/NumberText.h"
 #include "platform/qt/Surface.h"
 #include "ui/drawing/Imafond.h"
+#include "ui/Colours.h"
 
 namespace velmira::ui {
 
@@ -35,7 +36,7 @@ void bullet(qtp::Surface& s) {
 }
 
 void pageFont(qtp::Surface& s) {
-  s.setBackColor(kPageBack);
+  s.setBackColor(kPageBackground);
   s.setForeColor(Qt::black);
   s.setFont(QStringLiteral("Arial"), kBaseSize, false, false);
 }
@@ -137,7 +138,7 @@ MixturePagePlaces paintMixturePage(qtp::Surface& s, bool melangepossible, int so
                                    QSize entry5) {
   MixturePagePlaces pl;
   if (!melangepossible) {
-    s.filledRectangle(0, 0, s.width(), s.height(), kPageBack);
+    s.filledRectangle(0, 0, s.width(), s.height(), kPageBackground);
     return pl;
   }
   pl.entriesVisible = true;

@@ -5,13 +5,9 @@
 #include "platform/core/NumberText.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/Surface.h"
+#include "ui/Colours.h"
 
 namespace velmira::ui {
-
-namespace {
-const QColor kGrey8(128, 128, 128);
-const QColor kWhite(255, 255, 255);
-}  // namespace
 
 QString titreonglet(int i) {
   switch (i) {
@@ -46,9 +42,9 @@ TabLayout layoutTabs(int innerWidth, int innerHeight, int shown) {
 
 TabLayout paintTabs(qtp::Surface& s, int shown) {
   const TabLayout t = layoutTabs(s.width(), s.height(), shown);
-  if (s.backColor() != kStripBack) {
+  if (s.backColor() != kStripBackground) {
     const bool persistent = s.persistent();
-    s.setBackColor(kStripBack);
+    s.setBackColor(kStripBackground);
     s.setPersistent(true);
     s.clear();
     s.setPersistent(persistent);
@@ -62,10 +58,10 @@ TabLayout paintTabs(qtp::Surface& s, int shown) {
   const int w = s.width(), h = s.height(), th = t.th;
   const auto& b = t.bornetab;
 
-  s.rectangle(0, 0, w - 1, h - 1, kGrey8);
+  s.rectangle(0, 0, w - 1, h - 1, kDarkGrey);
   s.line(0, 0, 0, h - 1, kWhite);
   for (int i = 0; i <= 3; ++i) {
-    s.line(b[i] - 1, 1, b[i] - 1, th + 1, kGrey8);
+    s.line(b[i] - 1, 1, b[i] - 1, th + 1, kDarkGrey);
     s.line(b[i], 0, b[i], th, kWhite);
   }
   for (int i = 1; i <= 3; ++i) s.line(b[i - 1] + 1, 0, b[i] - 1, 0, kWhite);
@@ -81,8 +77,8 @@ TabLayout paintTabs(qtp::Surface& s, int shown) {
   }
   s.setBold(false);
 
-  s.rectangle(1, th + 2, w - 2, h - 2, kStripBack);
-  s.rectangle(2, th + 3, w - 3, h - 3, kStripBack);
+  s.rectangle(1, th + 2, w - 2, h - 2, kStripBackground);
+  s.rectangle(2, th + 3, w - 3, h - 3, kStripBackground);
   return t;
 }
 

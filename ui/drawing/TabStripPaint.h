@@ -10,12 +10,11 @@
 #include <QRect>
 #include <QString>
 #include <array>
+#include "ui/Colours.h"
 
 namespace velmira::qtp { class Surface; }
 
 namespace velmira::ui {
-
-inline const QColor kStripBack{210, 205, 200};
 
 // titreonglet(1..3).
 QString titreonglet(int i);

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "platform/core/NumberText.h"
+#include "ui/Colours.h"
 
 namespace velmira::ui {
 
@@ -18,7 +19,7 @@ void paintWindowBackground(QPainter& p, const QRect& supertext, int fichTop) {
   for (int y = 0; y <= 600; ++y) p.fillRect(QRect(0, y, 801, 1), windowBackgroundColour(y));
   p.fillRect(QRect(QPoint(supertext.left() + 3, fichTop + 3),
                    QPoint(supertext.left() + supertext.width() + 3, supertext.top() + supertext.height() + 3)),
-             QColor(128, 128, 128));
+             kDarkGrey);
   p.restore();
 }
 
