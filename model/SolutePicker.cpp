@@ -31,11 +31,32 @@ void SolutePicker::press(MouseButton button, double y) {
 
 bool SolutePicker::release(Workbench& wb, MouseButton button, double x, double y, double width) {
   if (!open_ || button != MouseButton::Left || !(x > 0 && x < width)) return false;
-  const int r = pickerRow(y);
-  wb.setSoluteTag(solution_, num::format(r + 1, "0"));
+  choose(wb, pickerRow(y));
+  return true;
+}
+
+int SolutePicker::markerRow() const {
+  const int r = (markerTop_ + 2) / kPickerRowHeight;
+  return r < 0 ? 0 : (r > kSoluteCount - 1 ? kSoluteCount - 1 : r);
+}
+
+void SolutePicker::moveMarker(int rows) {
+  int r = markerRow() + rows;
+  if (r < 0) r = 0;
+  if (r > kSoluteCount - 1) r = kSoluteCount - 1;
+  markerTop_ = pickerMarkerTop(r);
+}
+
+bool SolutePicker::pickMarked(Workbench& wb) {
+  if (!open_) return false;
+  choose(wb, markerRow());
+  return true;
+}
+
+void SolutePicker::choose(Workbench& wb, int row) {
+  wb.setSoluteTag(solution_, num::format(row + 1, "0"));
   open_ = false;
   wb.majaff();
-  return true;
 }
 
 }  // namespace velmira::model

@@ -28,10 +28,18 @@ class SolutePicker {
   // Picture2_MouseUp: true when a solute was chosen (tag set, list closed,
   // majaff run); the caller then redraws the solute boxes (quelion).
   bool release(Workbench& wb, MouseButton button, double x, double y, double width);
-  // Picture2_LostFocus.
+  // Picture2_LostFocus, or Escape: closed without a change.
   void lostFocus() { open_ = false; }
 
+  // The keyboard: Up and Down move the bar a row (kept within the list),
+  // Enter chooses the row under the bar as a release would.
+  int markerRow() const;
+  void moveMarker(int rows);
+  bool pickMarked(Workbench& wb);
+
  private:
+  void choose(Workbench& wb, int row);
+
   bool open_ = false;
   int solution_ = 0;
   int markerTop_ = -2;

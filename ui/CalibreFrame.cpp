@@ -1,6 +1,7 @@
 #include "ui/CalibreFrame.h"
 
 #include "platform/qt/Fonts.h"
+#include "ui/RadioMark.h"
 
 namespace velmira::ui {
 
@@ -21,7 +22,10 @@ CalibreFrame::CalibreFrame(Meter meter, int first, QWidget* parent)
   resize(65, 49);
   const QFont font = qtp::mapFont(QStringLiteral("Times New Roman"), 8.25);
   for (int j = 0; j < 4; ++j) {
-    auto* b = new QRadioButton(meter == Meter::Voltmeter ? voltmeterCalibre(j) : ammeterCalibre(j), this);
+    // Circle centred 5 px in from the button's top-left corner, caption
+    // 15 px right of the button's left edge.
+    auto* b = new RadioMark(meter == Meter::Voltmeter ? voltmeterCalibre(j) : ammeterCalibre(j),
+                            QPointF(5.5, 6.5), this);
     b->setFont(font);
     b->setGeometry(0, 12 * j, 65, 13);
     b->setAutoExclusive(false);  // the workbench decides which one is selected

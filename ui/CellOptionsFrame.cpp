@@ -54,12 +54,13 @@ CellOptionsFrame::CellOptionsFrame(QWidget* parent) : QFrame(parent) {
 
   const int x = 152, w = 206;
   const QFont entryFont = qtp::mapFont(QStringLiteral("Arial"), 9.75);
-  textLabel(QStringLiteral("Distance entre les électrodes (0,5 cm à 5 cm) :"), QRect(x, 26, w, 30), this);
+  // A number is never separated from its unit (no-break spaces).
+  textLabel(QStringLiteral("Distance entre les électrodes (0,5\u00A0cm à 5\u00A0cm)\u00A0:"), QRect(x, 26, w, 30), this);
   text2_ = new EntryField(2, this);
   text2_->setFont(entryFont);
   text2_->setGeometry(x, 58, 65, 21);
   textLabel(QStringLiteral("cm"), QRect(x + 70, 61, 40, 16), this);
-  textLabel(QStringLiteral("Aire des électrodes (0,5 cm² à 10 cm²) :"), QRect(x, 90, w, 30), this);
+  textLabel(QStringLiteral("Aire des électrodes (0,5\u00A0cm² à 10\u00A0cm²)\u00A0:"), QRect(x, 90, w, 30), this);
   text3_ = new EntryField(3, this);
   text3_->setFont(entryFont);
   text3_->setGeometry(x, 122, 65, 21);

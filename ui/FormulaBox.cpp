@@ -1,5 +1,6 @@
 #include "ui/FormulaBox.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -10,7 +11,8 @@
 namespace velmira::ui {
 
 FormulaBox::FormulaBox(int index, QWidget* parent) : SurfaceWidget(parent), index_(index) {
-  setFocusPolicy(Qt::NoFocus);
+  // Reachable with Tab; Space, Enter or Alt+Down open the list.
+  setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
   place(QPoint(0, 0), kFormulaBoxSize);
   surface().setBackColor(Qt::white);
@@ -30,6 +32,28 @@ void FormulaBox::mouseReleaseEvent(QMouseEvent* event) {
   event->accept();
 }
 
+void FormulaBox::keyPressEvent(QKeyEvent* event) {
+  const int k = event->key();
+  const bool opens = k == Qt::Key_Space || k == Qt::Key_Return || k == Qt::Key_Enter ||
+                     (k == Qt::Key_Down && (event->modifiers() & Qt::AltModifier));
+  if (!opens) {
+    SurfaceWidget::keyPressEvent(event);
+    return;
+  }
+  event->accept();
+  emit clicked(index_);
+}
+
+void FormulaBox::focusInEvent(QFocusEvent* event) {
+  SurfaceWidget::focusInEvent(event);
+  update();
+}
+
+void FormulaBox::focusOutEvent(QFocusEvent* event) {
+  SurfaceWidget::focusOutEvent(event);
+  update();
+}
+
 void FormulaBox::paintEvent(QPaintEvent* event) {
   SurfaceWidget::paintEvent(event);
   // A sunken edge, as an entry box.
@@ -40,6 +64,10 @@ void FormulaBox::paintEvent(QPaintEvent* event) {
   p.setPen(Qt::white);
   p.drawLine(1, height() - 1, width() - 1, height() - 1);
   p.drawLine(width() - 1, 1, width() - 1, height() - 1);
+  if (hasFocus()) {
+    p.setPen(QPen(kDarkBlue, 1, Qt::DotLine));
+    p.drawRect(2, 2, width() - 5, height() - 5);
+  }
 }
 
 }  // namespace velmira::ui

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 #include "model/Knob.h"
 #include "model/Workbench.h"
@@ -61,7 +62,24 @@ void KnobWidget::keyPressEvent(QKeyEvent* event) {
 
 void KnobWidget::focusInEvent(QFocusEvent* event) {
   SurfaceWidget::focusInEvent(event);
+  update();
   emit focusHint(index_);
+}
+
+void KnobWidget::focusOutEvent(QFocusEvent* event) {
+  SurfaceWidget::focusOutEvent(event);
+  update();
+}
+
+void KnobWidget::paintEvent(QPaintEvent* event) {
+  SurfaceWidget::paintEvent(event);
+  if (!hasFocus()) return;
+  // The knob the arrow keys turn: a ring around its face.
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing, true);
+  p.setPen(QPen(kDarkBlue, 2, Qt::DotLine));
+  p.setBrush(Qt::NoBrush);
+  p.drawEllipse(QPointF(20, 20), 19.5, 19.5);
 }
 
 }  // namespace velmira::ui

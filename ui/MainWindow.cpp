@@ -15,6 +15,7 @@
 #include "ui/FormulaBox.h"
 #include "ui/HintLine.h"
 #include "ui/KnobWidget.h"
+#include "ui/RadioMark.h"
 #include "ui/SolutePickerWidget.h"
 #include "ui/TabStrip.h"
 #include "ui/drawing/SolutionPanels.h"
@@ -101,7 +102,7 @@ void MainWindow::buildBenchControls() {
     ecrangbf_[b - 1] = new DisplayLabel(DisplayLabel::Kind::GeneratorScreen, page);
     for (int i = 2 * b - 2; i <= 2 * b - 1; ++i) bouton1_[i] = new KnobWidget(i, wb_, page);
     for (int i = 6 * b - 6; i <= 6 * b - 1; ++i) {
-      auto* o = new QRadioButton(page);
+      auto* o = new RadioMark(QString(), QPointF(5.5, 9), page);
       o->setAutoExclusive(false);  // the workbench decides which one is selected
       o->setAutoFillBackground(true);
       o->setMouseTracking(true);

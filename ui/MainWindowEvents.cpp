@@ -2,6 +2,7 @@
 // calibre and mode options, montage, command buttons.
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 
 #include "model/EntryRules.h"
 #include "ui/BenchPage.h"
@@ -13,6 +14,7 @@
 #include "ui/KnobWidget.h"
 #include "ui/MainWindow.h"
 #include "ui/SolutePickerWidget.h"
+#include "ui/TabStrip.h"
 
 namespace velmira::ui {
 
@@ -28,10 +30,14 @@ void MainWindow::connectControls() {
     connect(ions1_[k], &FormulaBox::clicked, this, &MainWindow::ions1_Click);
     connect(command3_[k], &QPushButton::clicked, this, [this, k] { ions1_Click(k); });
   }
-  connect(picture2_, &SolutePickerWidget::chosen, this, [this] {
+  // The focus goes back to the solute box the list came from.
+  connect(picture2_, &SolutePickerWidget::chosen, this, [this](int solution) {
+    ions1_[solution]->setFocus(Qt::OtherFocusReason);
     quelion();
     majcontroles();
   });
+  connect(picture2_, &SolutePickerWidget::closed, this,
+          [this](int solution) { ions1_[solution]->setFocus(Qt::OtherFocusReason); });
   for (KnobWidget* k : bouton1_) {
     connect(k, &KnobWidget::turned, this, [this] { majcontroles(); });
     connect(k, &KnobWidget::focusHint, this, [this] {
@@ -46,6 +52,15 @@ void MainWindow::connectControls() {
     connect(option6_[i], &QRadioButton::clicked, this, [this, i] { Option6_Click(i); });
   connect(option2(), &QRadioButton::clicked, this, &MainWindow::Option2_Click);
   connect(option3(), &QRadioButton::clicked, this, &MainWindow::Option3_Click);
+  // The benches switch from the keyboard as tabs do everywhere.
+  const std::pair<QKeySequence, int> switches[] = {
+      {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},      {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1}, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
+      {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1}};
+  for (const auto& [keys, step] : switches) {
+    auto* s = new QShortcut(keys, this);
+    connect(s, &QShortcut::activated, this, [this, step = step] { onglets_->selectNext(step); });
+  }
   for (int c = 0; c < kCommandCount; ++c) {
     const auto cmd = static_cast<Command>(c);
     connect(commands_->button(cmd), &QToolButton::clicked, this, [this, cmd] { onCommand(cmd); });

@@ -1,11 +1,13 @@
 #include "ui/SolutePickerWidget.h"
 
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "ui/drawing/SoluteList.h"
+#include "model/SoluteCatalogue.h"
 #include "ui/Colours.h"
+#include "ui/drawing/SoluteList.h"
 
 namespace velmira::ui {
 
@@ -61,9 +63,39 @@ void SolutePickerWidget::mouseReleaseEvent(QMouseEvent* event) {
   const QPointF pos = event->position();
   event->accept();
   if (picker_.release(wb_, buttonOf(event->button()), pos.x(), pos.y(), width())) {
-    hide();
     emit chosen(picker_.solution());
+    hide();
   }
+}
+
+void SolutePickerWidget::keyPressEvent(QKeyEvent* event) {
+  const int before = picker_.markerTop();
+  switch (event->key()) {
+    case Qt::Key_Up: picker_.moveMarker(-1); break;
+    case Qt::Key_Down: picker_.moveMarker(1); break;
+    case Qt::Key_PageUp: picker_.moveMarker(-model::kSoluteCount); break;
+    case Qt::Key_PageDown: picker_.moveMarker(model::kSoluteCount); break;
+    case Qt::Key_Home: picker_.moveMarker(-model::kSoluteCount); break;
+    case Qt::Key_End: picker_.moveMarker(model::kSoluteCount); break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+      if (picker_.pickMarked(wb_)) {
+        emit chosen(picker_.solution());
+        hide();
+      }
+      break;
+    case Qt::Key_Escape:
+      picker_.lostFocus();
+      emit closed(picker_.solution());
+      hide();
+      break;
+    default:
+      SurfaceWidget::keyPressEvent(event);
+      return;
+  }
+  if (picker_.markerTop() != before) update();
+  event->accept();
 }
 
 void SolutePickerWidget::focusOutEvent(QFocusEvent* event) {

@@ -23,11 +23,13 @@ class SolutePickerWidget : public SurfaceWidget {
  signals:
   void hint();              // pointer over the list
   void chosen(int solution);  // a solute was chosen (tag set, majaff run)
+  void closed(int solution);  // Escape: closed without a change
 
  protected:
   void mouseMoveEvent(QMouseEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 

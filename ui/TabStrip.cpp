@@ -52,11 +52,16 @@ void TabStrip::Onglets_Paint() {
 
 void TabStrip::Onglets_MouseUp(double x, double y) {
   if (y < 0 || y > 15) return;
-  const int hit = tabAt(layout_.bornetab, x, y);
-  if (hit == ongletcourant_) return;
-  ongletcourant_ = hit;
+  selectTab(tabAt(layout_.bornetab, x, y));
+}
+
+void TabStrip::selectTab(int tab) {
+  if (tab == ongletcourant_) return;
+  ongletcourant_ = tab;
   Onglets_Paint();
 }
+
+void TabStrip::selectNext(int step) { selectTab((ongletcourant_ - 1 + step % 3 + 3) % 3 + 1); }
 
 void TabStrip::mouseReleaseEvent(QMouseEvent* event) {
   const QPointF pos = event->position();

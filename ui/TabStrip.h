@@ -23,6 +23,10 @@ class TabStrip : public SurfaceWidget {
   void Onglets_Paint();
   // Onglets_MouseUp.
   void Onglets_MouseUp(double x, double y);
+  // Shows tab `tab` (0 stands for 1), repainting only when it changes.
+  void selectTab(int tab);
+  // The next (step 1) or previous (-1) tab, wrapping round.
+  void selectNext(int step);
 
   const TabLayout& layout() const { return layout_; }
   int paintCount() const { return paintCount_; }

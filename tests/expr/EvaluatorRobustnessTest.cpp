@@ -129,10 +129,15 @@ TEST(EvalueRobustness, ControlAndNonAsciiCharacters) {
     expectSane(e, run(e));
 }
 
-TEST(EvalueRobustness, CountersWrapWithoutFault) {
-  // More "(" than a 16-bit counter holds: the count wraps, the call returns.
-  const std::string s = std::string(40000, '(') + "1+1" + std::string(40000, ')');
-  expectSane("40000 nested", run(s));
+TEST(EvalueRobustness, CountsBeyondTheCountersAreAParenthesesError) {
+  // A wrapped 16-bit count would fake a result ("6", or the parentheses).
+  const std::string deep = std::string(32768, '(') + "1+2" + std::string(32768, ')') + "*3";
+  EXPECT_EQ(run(deep).err, 2);
+  const std::string inverted = std::string(32768, ')') + std::string(32768, '(');
+  EXPECT_EQ(run(inverted).err, 2);
+  const std::string fits = std::string(32767, '(') + "1+2" + std::string(32767, ')') + "*3";
+  EXPECT_EQ(run(fits).err, 0);
+  EXPECT_EQ(run(fits).text, "9");
 }
 
 }  // namespace

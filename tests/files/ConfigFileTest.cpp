@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -239,6 +241,34 @@ TEST_F(Config, PrecipitateAfterLoadKeepsTheMixtureAmmeterOfTheLoad) {
   EXPECT_FALSE(wb.melangepossible());
   EXPECT_EQ(wb.display(model::Meter::Conductimeter, 3), "");
   EXPECT_EQ(wb.display(model::Meter::Ammeter, 3), "3,0");
+}
+
+TEST_F(Config, LoadedValuesOutsideTheirRangesComeBackIntoThem) {
+  auto recs = defaultRecords();
+  recs[2] = "-1";     // knob 0
+  recs[3] = "1e308";  // knob 1
+  recs[15] = "1";     // c1 far above 0.1 mol/L
+  recs[17] = "abc";   // L unreadable
+  recs[19] = "-5";    // V1
+  recs[20] = "1000";  // V2
+  ASSERT_TRUE(files::chargeconfig(fileOf(recs), wb, table, messages));
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(wb.knobTag(0), "0");
+  EXPECT_EQ(wb.knobTag(1), "0.6");
+  EXPECT_EQ(wb.entryText(model::Concentration1), "0,1");
+  EXPECT_EQ(wb.entryText(model::Distance), "0,5");
+  EXPECT_EQ(wb.entryText(model::Volume1), "0,0");
+  EXPECT_EQ(wb.entryText(model::Volume2), "250,0");
+  EXPECT_EQ(wb.entryText(model::Concentration2), "0,01");  // in range: as written
+  EXPECT_EQ(wb.generatorText(1), "\xC6\x92 = 1 200 Hz");
+  EXPECT_EQ(wb.display(model::Meter::Voltmeter, 1), "0,000");
+}
+
+TEST_F(Config, APipeReadsAsAnUnreadableFile) {
+  ASSERT_EQ(::mkfifo(path("tube.C07").c_str(), 0600), 0);
+  EXPECT_FALSE(files::chargeconfig(path("tube.C07"), wb, table, messages));
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "Lecture impossible sur disque");
 }
 
 // Random damage of a valid file: the reader never crashes, never hangs,

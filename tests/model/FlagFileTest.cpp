@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "platform/core/RecordFile.h"
@@ -58,4 +60,9 @@ TEST_F(FlagFile, FailuresAreSilent) {
   model::markRunning(nowhere);
   EXPECT_EQ(model::takeExercise(nowhere), "");
   EXPECT_FALSE(fs::exists(model::flagFilePath(nowhere)));
+  // A pipe in its place neither blocks nor is written.
+  ASSERT_EQ(::mkfifo(path().c_str(), 0600), 0);
+  model::markRunning(dir.string());
+  EXPECT_EQ(model::takeExercise(dir.string()), "");
+  EXPECT_TRUE(fs::is_fifo(path()));
 }

@@ -1,0 +1,92 @@
+#include "platform/core/SafeFile.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+
+#include "TempDir.h"
+
+using namespace velmira;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string contents(const std::string& path) {
+  std::ifstream f(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(f), {});
+}
+
+// A write(2) that fails from its second call on, as a full disk does.
+int gWrites = 0;
+ssize_t failSecondWrite(int fd, const void* data, std::size_t size) {
+  if (++gWrites >= 2) {
+    errno = ENOSPC;
+    return -1;
+  }
+  return ::write(fd, data, size);
+}
+
+}  // namespace
+
+TEST(SafeFile, AFailedWriteLeavesTheOldFileWholeAndNoTemporaryFile) {
+  test::TempDir dir;
+  const std::string target = dir.file("essai.C07");
+  ASSERT_TRUE(fileio::replaceFile(target, std::string(12290, 'a')));
+  gWrites = 0;
+  EXPECT_FALSE(fileio::replaceFile(target, std::string(200000, 'b'), failSecondWrite));
+  EXPECT_EQ(contents(target), std::string(12290, 'a'));
+  EXPECT_EQ(dir.entries(), 1u);
+  EXPECT_TRUE(fileio::replaceFile(target, "nouveau"));
+  EXPECT_EQ(contents(target), "nouveau");
+}
+
+TEST(SafeFile, AFolderThatRefusesNewFilesLeavesTheOldFileWhole) {
+  if (::geteuid() == 0) GTEST_SKIP() << "folder permissions do not bind root";
+  test::TempDir dir;
+  const std::string target = dir.file("essai.C07");
+  ASSERT_TRUE(fileio::replaceFile(target, "ancien"));
+  fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
+  EXPECT_FALSE(fileio::replaceFile(target, "nouveau"));
+  fs::permissions(dir.path(), fs::perms::owner_all);
+  EXPECT_EQ(contents(target), "ancien");
+  EXPECT_EQ(dir.entries(), 1u);
+}
+
+TEST(SafeFile, KeepsPermissionsAndLinksAndRefusesWhatIsNotARegularFile) {
+  test::TempDir dir;
+  const std::string target = dir.file("prive.C07");
+  ASSERT_TRUE(fileio::replaceFile(target, "un"));
+  ::chmod(target.c_str(), 0600);
+  ASSERT_TRUE(fileio::replaceFile(target, "deux"));
+  struct stat st {};
+  ::stat(target.c_str(), &st);
+  EXPECT_EQ(st.st_mode & 0777, 0600u);
+
+  const std::string link = dir.file("lien.C07");
+  fs::create_symlink(target, link);
+  ASSERT_TRUE(fileio::replaceFile(link, "trois"));
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(contents(target), "trois");
+
+  EXPECT_FALSE(fileio::replaceFile(dir.path().string(), "x"));
+  const std::string fifo = dir.file("tube");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_FALSE(fileio::replaceFile(fifo, "x"));
+  EXPECT_TRUE(fs::is_fifo(fifo));
+}
+
+TEST(SafeFile, ReadingAPipeNeverBlocks) {
+  test::TempDir dir;
+  const std::string fifo = dir.file("TEMPQZ.TMP");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_FALSE(fileio::readRegularFile(fifo, 4096));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+  EXPECT_FALSE(fileio::readRegularFile(dir.file("absent"), 4096));
+  ASSERT_TRUE(fileio::replaceFile(dir.file("f"), "abcdef"));
+  EXPECT_EQ(fileio::readRegularFile(dir.file("f"), 4), "abcd");
+}
