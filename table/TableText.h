@@ -1,0 +1,29 @@
+#pragma once
+// The table as text: tab-separated copies and pastes (a spreadsheet's
+// clipboard form), the CSV export, the listing of velmira-outil.
+#include <string>
+#include <string_view>
+
+namespace velmira::table {
+
+class Table;
+
+// Rows first..last (0: the titles) of columns firstCol..lastCol, cells
+// separated by tabs, lines ended by "\r\n" (a spreadsheet's clipboard form).
+std::string tabSeparated(const Table& table, int firstRow, int lastRow, int firstCol, int lastCol);
+// The whole table with its titles.
+std::string tabSeparated(const Table& table);
+
+// Pastes tab- (or ";"-) separated text from the current cell on: each text
+// goes through the cell check ("." or "," decimals, blanks ignored), so only
+// numbers or empty cells land; the table grows to at most 100 data lines.
+// Columns past C5 are ignored. Returns the number of lines dropped for
+// want of room.
+int paste(Table& table, std::string_view text);
+
+// CSV for a spreadsheet: UTF-8 with a byte-order mark, ";" between cells,
+// the decimal comma, the titles then every data line, "\r\n" line ends;
+// a cell holding ";", a quote or a line break is quoted.
+std::string csv(const Table& table);
+
+}  // namespace velmira::table

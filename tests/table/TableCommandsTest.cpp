@@ -1,0 +1,177 @@
+// The table's commands: lines, columns, sorts, series, format, names, the
+// record buttons, and the table as text.
+#include <gtest/gtest.h>
+
+#include "RecordingMessages.h"
+#include "model/Workbench.h"
+#include "table/Recording.h"
+#include "table/Table.h"
+#include "table/TableCommands.h"
+#include "table/TableText.h"
+
+using namespace velmira;
+using table::Table;
+
+namespace {
+
+// Column c's data cells, joined by "|".
+std::string column(const Table& t, int c) {
+  std::string s;
+  for (int r = 1; r < t.rows(); ++r) s += (r > 1 ? "|" : "") + t.cell(r, c);
+  return s;
+}
+
+}  // namespace
+
+TEST(TableLines, InsertAppendDeleteAtTheirLimits) {
+  Table t;
+  t.setCell(1, 0, "1,00E+00");
+  t.setCell(2, 0, "2,00E+00");
+  t.setCurrent(1, 3);
+  t.insertAbove();
+  EXPECT_EQ(t.rows(), 14);
+  EXPECT_EQ(t.cell(1, 0), "");
+  EXPECT_EQ(t.cell(2, 0), "1,00E+00");
+  t.deleteRow();
+  EXPECT_EQ(t.cell(1, 0), "1,00E+00");
+  t.setRows(table::kMaxRows);
+  EXPECT_FALSE(t.canInsertAbove());
+  EXPECT_FALSE(t.canAppend());
+  t.insertAbove();
+  t.append();
+  EXPECT_EQ(t.rows(), table::kMaxRows);
+  t.setRows(2);
+  EXPECT_FALSE(t.canDelete());
+  t.deleteRow();
+  EXPECT_EQ(t.rows(), 2);
+  t.append();
+  EXPECT_EQ(t.rows(), 3);
+  table::setLineCount(t, 5);
+  EXPECT_EQ(t.rows(), 6);
+}
+
+TEST(TableColumns, SortIsNumericWithEmptyCellsLastAndKeepsEveryNumber) {
+  Table t;
+  t.setCell(1, 1, "1,00E+01");
+  t.setCell(2, 1, "");
+  t.setCell(3, 1, "2,00E+00");
+  t.setCell(1, 2, "a");         // text loaded from a file: emptied by the check
+  t.setCell(3, 2, "1,00E-35");  // far below what 30 decimals hold
+  t.sort(1, true);
+  EXPECT_EQ(t.cell(1, 1), "2,00E+00");
+  EXPECT_EQ(t.cell(2, 1), "1,00E+01");
+  EXPECT_EQ(t.cell(3, 1), "");
+  EXPECT_EQ(t.cell(1, 2), "1,00E-35");  // whole rows move
+  EXPECT_EQ(t.cell(2, 2), "");
+  t.sort(1, false);
+  EXPECT_EQ(column(t, 1).substr(0, 18), "1,00E+01|2,00E+00|");
+  t.clearColumn(1);
+  EXPECT_EQ(column(t, 1), std::string(11, '|'));
+  EXPECT_EQ(t.cell(0, 1), "C2");
+}
+
+TEST(TableColumns, ArithmeticSeriesChecksItsFields) {
+  Table t;
+  EXPECT_FALSE(table::arithmeticSeries(t, 2, "1", "5", "1"));
+  EXPECT_EQ(column(t, 2).substr(0, 44), "1,00E+00|2,00E+00|3,00E+00|4,00E+00|5,00E+00");
+  EXPECT_EQ(t.rows(), 13);
+  auto m = table::arithmeticSeries(t, 2, "1", "1", "1");
+  ASSERT_TRUE(m);
+  EXPECT_EQ(m->text, "Ces valeurs ne sont pas valides");
+  m = table::arithmeticSeries(t, 2, "0", "100", "1");
+  ASSERT_TRUE(m);
+  EXPECT_EQ(m->text, "Le tableau ne peut avoir plus de 100 lignes");
+  EXPECT_EQ(m->title, "Dépassement de capacité");
+  EXPECT_TRUE(table::arithmeticSeries(t, 2, "5", "1", "1"));  // the step must go down
+  EXPECT_FALSE(table::arithmeticSeries(t, 0, "0", "99", "1"));
+  EXPECT_EQ(t.rows(), 101);
+  // The fields: the key filter and the rewrite on leaving.
+  EXPECT_EQ(table::seriesFieldKey('.'), ',');
+  EXPECT_FALSE(table::seriesFieldKey('a'));
+  EXPECT_EQ(table::seriesFieldText("0,50"), "0,5");
+  EXPECT_EQ(table::seriesFieldText("-"), "");
+}
+
+TEST(TableColumns, RenameRefusesWhatARecordCannotHold) {
+  Table t;
+  EXPECT_FALSE(table::renameColumn(t, 0, "   "));
+  EXPECT_EQ(t.cell(0, 0), "C1");
+  EXPECT_FALSE(table::renameColumn(t, 0, "Temps"));
+  EXPECT_EQ(t.cell(0, 0), "Temps");
+  EXPECT_TRUE(table::renameColumn(t, 0, std::string(127, 'x')));
+  EXPECT_TRUE(table::renameColumn(t, 0, "σ"));
+  EXPECT_TRUE(table::renameColumn(t, 0, "a\tb"));
+  EXPECT_FALSE(table::renameColumn(t, 0, std::string(63, 'e') + "é"));  // 64 bytes in Windows-1252
+  EXPECT_EQ(table::renamePrompt(4), "Saisir le texte à afficher pour la colonne C5");
+}
+
+TEST(TableCommands, ClearTableAsksAndFormatReformats) {
+  Table t;
+  t.setCell(1, 0, "1,00E-02");
+  t.setFormula(1, "C1 * 2");
+  t.setRows(40);
+  test::RecordingMessages messages;
+  messages.answers = {Answer::Cancel};
+  EXPECT_FALSE(table::clearTable(t, messages));
+  EXPECT_EQ(t.rows(), 40);
+  EXPECT_TRUE(table::clearTable(t, messages));
+  EXPECT_EQ(t.rows(), 13);
+  EXPECT_EQ(t.cell(1, 0), "");
+  EXPECT_EQ(t.cell(0, 0), "C1");
+  EXPECT_EQ(t.formula(1), "");
+  EXPECT_EQ(messages.shown.back().text, "Attention: perte des données.");
+  t.setCell(1, 0, "1,00E-02");
+  table::applyMask(t, table::kMasks[2]);
+  EXPECT_EQ(t.cell(1, 0), "0,01");
+  EXPECT_EQ(table::maskOption(""), 3);
+}
+
+TEST(TableRecording, FirstFreeLineByTheAutomaticEntryCodes) {
+  model::Workbench wb;
+  wb.startupDefaults();
+  Table t;
+  test::RecordingMessages messages;
+  t.setCell(1, 4, "9,00E+00");  // only C5 filled: not free
+  ASSERT_TRUE(table::record(t, wb, 1, messages));
+  EXPECT_EQ(t.cell(2, 0), "1,00E-02");
+  EXPECT_EQ(t.cell(2, 1), "6,00E-01");  // ammeter
+  EXPECT_EQ(t.cell(2, 2), "2,00E-01");  // voltmeter
+  EXPECT_EQ(t.cell(2, 3), "");
+  EXPECT_EQ(t.row(), 2);
+  EXPECT_EQ(t.col(), 4);
+  for (int c = 0; c < 5; ++c) t.setAutoEntry(c, table::kEntryEmpty);
+  ASSERT_TRUE(table::record(t, wb, 2, messages));
+  EXPECT_TRUE(t.rowEmpty(3));  // all "Vide": the same line stays free
+  t.setAutoEntry(0, table::kEntryConductimeter);
+  for (int r = 3; r <= 12; ++r) ASSERT_TRUE(table::record(t, wb, 2, messages));
+  EXPECT_EQ(t.cell(12, 0), "2,98E+02");
+  EXPECT_FALSE(table::record(t, wb, 1, messages));
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].title, "Tableau plein");
+}
+
+TEST(TableText, CopyPasteAndCsv) {
+  Table t;
+  t.setCell(0, 1, "Conductivité; σ");
+  t.setCell(1, 0, "1,00E-02");
+  t.setCell(1, 1, "1,41E+02");
+  EXPECT_EQ(table::tabSeparated(t, 0, 1, 0, 1), "C1\tConductivité; σ\r\n1,00E-02\t1,41E+02\r\n");
+  const std::string csv = table::csv(t);
+  EXPECT_EQ(csv.rfind("\xEF\xBB\xBF" "C1;\"Conductivité; σ\";C3;C4;C5\r\n1,00E-02;1,41E+02;;;\r\n", 0), 0u);
+
+  // A spreadsheet's copy: "." decimals, text, blanks; only numbers land.
+  t.setCurrent(2, 3);
+  EXPECT_EQ(table::paste(t, "1.5\tabc\t7\r\n-2,5E-3\t 3 000 \r\n"), 0);
+  EXPECT_EQ(t.cell(2, 3), "1,50E+00");
+  EXPECT_EQ(t.cell(2, 4), "");
+  EXPECT_EQ(t.cell(3, 3), "-2,50E-03");
+  EXPECT_EQ(t.cell(3, 4), "3,00E+03");
+  // 10,000 lines, long and binary cells: at most 100 data lines.
+  std::string big;
+  for (int i = 0; i < 10000; ++i) big += std::string(5000, i % 2 ? '9' : '\x01') + "\n";
+  t.setCurrent(5, 0);
+  EXPECT_EQ(table::paste(t, big), 10000 - 96);
+  EXPECT_EQ(t.rows(), 101);
+  for (int r = 1; r < t.rows(); ++r)
+    for (int c = 0; c < 5; ++c) EXPECT_TRUE(t.cell(r, c).size() <= 12) << r << "," << c;
+}
