@@ -33,6 +33,12 @@ std::optional<Message> renameColumn(Table& table, int col, std::string_view answ
   return std::nullopt;
 }
 
+void askRenameColumn(Table& table, int col, MessageService& messages) {
+  const auto answer = messages.ask({renamePrompt(col), renameTitle(col), table.cell(0, col)});
+  if (!answer) return;
+  if (const auto refused = renameColumn(table, col, *answer)) messages.show(*refused);
+}
+
 void setLineCount(Table& table, int lines) { table.setRows(std::clamp(lines, kMinLines, kMaxLines) + 1); }
 
 std::optional<char> seriesFieldKey(int key) {

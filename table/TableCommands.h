@@ -23,6 +23,8 @@ std::string renameTitle(int col);
 // bytes in Windows-1252, characters outside it, control characters) is
 // refused: the message to show, the title unchanged.
 std::optional<Message> renameColumn(Table& table, int col, std::string_view answer);
+// The whole command: the input box, then the rename or its refusal.
+void askRenameColumn(Table& table, int col, MessageService& messages);
 
 // "Nombre de lignes": 1..100 data lines.
 inline constexpr int kMinLines = 1;

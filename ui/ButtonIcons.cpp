@@ -127,6 +127,40 @@ void drawClose(QPainter& p) {
   p.drawLine(QPointF(13, 12), QPointF(16, 9));
 }
 
+void drawRecord(QPainter& p) {
+  // The table with a green arrow bringing a line into it.
+  drawTable(p);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(30, 150, 60));
+  QPainterPath a;
+  a.moveTo(6, 7);
+  a.lineTo(11, 7);
+  a.lineTo(11, 4.5);
+  a.lineTo(16.5, 9.5);
+  a.lineTo(11, 14.5);
+  a.lineTo(11, 12);
+  a.lineTo(6, 12);
+  a.closeSubpath();
+  p.setPen(QPen(Qt::white, 1));
+  p.drawPath(a);
+}
+
+void drawTableMenu(QPainter& p) {
+  // The table with a small menu arrow below its right edge.
+  p.save();
+  p.scale(0.8, 0.8);
+  drawTable(p);
+  p.restore();
+  p.setPen(Qt::NoPen);
+  p.setBrush(kOutline);
+  QPainterPath a;
+  a.moveTo(11, 14);
+  a.lineTo(17, 14);
+  a.lineTo(14, 17);
+  a.closeSubpath();
+  p.drawPath(a);
+}
+
 }  // namespace
 
 QImage commandPicture(CommandPicture which, double devicePixelRatio) {
@@ -145,6 +179,8 @@ QImage commandPicture(CommandPicture which, double devicePixelRatio) {
     case CommandPicture::Calculator: drawCalculator(p); break;
     case CommandPicture::Help: drawHelp(p); break;
     case CommandPicture::Close: drawClose(p); break;
+    case CommandPicture::Record: drawRecord(p); break;
+    case CommandPicture::TableMenu: drawTableMenu(p); break;
   }
   return img;
 }

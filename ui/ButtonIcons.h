@@ -4,7 +4,9 @@
 
 namespace velmira::ui {
 
-enum class CommandPicture { Open, Save, Copy, Print, Table, Calculator, Help, Close };
+// The eight command buttons, then the record buttons (a line going into the
+// table) and the table menu picture (`Image5`).
+enum class CommandPicture { Open, Save, Copy, Print, Table, Calculator, Help, Close, Record, TableMenu };
 
 inline constexpr int kCommandPictureSize = 18;
 

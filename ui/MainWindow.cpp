@@ -6,7 +6,9 @@
 #include <QRadioButton>
 
 #include "platform/qt/Fonts.h"
+#include "table/ui/TableFrame.h"
 #include "ui/BenchPage.h"
+#include "ui/ButtonIcons.h"
 #include "ui/CalibreFrame.h"
 #include "ui/CellOptionsFrame.h"
 #include "ui/Colours.h"
@@ -34,6 +36,7 @@ MainWindow::MainWindow(MessageService& messages, QString appFolder, QWidget* par
   buildLayout();
   buildBenchControls();
   buildPlaceholders();
+  buildTable();
   connectControls();
   registerHints();
   Form_Load();
@@ -161,11 +164,6 @@ void MainWindow::buildBenchControls() {
 }
 
 void MainWindow::buildPlaceholders() {
-  // The table of values takes the place of the cell options while shown.
-  frame10_ = new QFrame(this);
-  frame10_->setObjectName(QStringLiteral("Frame10"));
-  frame10_->setGeometry(424, 56, 358, 225);
-  frame10_->hide();
   // The exercise text pane: its title, its text and its button.
   fich_ = new QWidget(this);
   fich_->setObjectName(QStringLiteral("fich"));
@@ -183,6 +181,26 @@ void MainWindow::buildPlaceholders() {
   btexo_->setObjectName(QStringLiteral("btexo"));
   btexo_->setGeometry(424, 328, 0, 0);
   btexo_->hide();
+}
+
+void MainWindow::buildTable() {
+  // The table of values takes the place of the cell options while shown.
+  frame10_ = new table::ui::TableFrame(table_, messages_, this);
+  frame10_->move(424, 56);
+  frame10_->hide();
+  for (int k = 0; k < 2; ++k) {
+    auto* b = new QToolButton(pages_[k]);
+    b->setObjectName(k == 0 ? QStringLiteral("Command5") : QStringLiteral("Command6"));
+    b->setText(QStringLiteral("Ajouter au tableau"));
+    b->setToolTip(QStringLiteral("Ajouter la mesure dans le tableau de valeurs"));
+    b->setIcon(commandIcon(CommandPicture::Record));
+    b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    b->setFont(qtp::mapFont(QStringLiteral("Arial"), 8.25));
+    b->setGeometry(262, 6, 132, 28);
+    b->setFocusPolicy(Qt::StrongFocus);
+    b->hide();
+    recordButtons_[k] = b;
+  }
 }
 
 }  // namespace velmira::ui

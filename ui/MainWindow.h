@@ -11,12 +11,15 @@
 
 #include "model/Workbench.h"
 #include "platform/core/Messages.h"
+#include "table/Table.h"
 #include "ui/CommandButtons.h"
 
 class QFrame;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+
+namespace velmira::table::ui { class TableFrame; }
 
 namespace velmira::ui {
 
@@ -45,6 +48,7 @@ class MainWindow : public QWidget {
   ~MainWindow() override;
 
   model::Workbench& workbench() { return wb_; }
+  table::Table& table() { return table_; }
   const QString& appFolder() const { return appFolder_; }
 
   // --- Controls ------------------------------------------------------------
@@ -67,7 +71,9 @@ class MainWindow : public QWidget {
   CellOptionsFrame* frame1() const { return frame1_; }
   QFrame* frame9() const { return frame9_; }
   QLabel* label9() const { return label9_; }
-  QFrame* frame10() const { return frame10_; }
+  table::ui::TableFrame* frame10() const { return frame10_; }
+  // The record buttons of solutions 1 and 2 (`Command5`, `Command6`).
+  QToolButton* recordButton(int solution) const { return recordButtons_[solution]; }
   QWidget* supertext() const { return supertext_; }
   QWidget* fich() const { return fich_; }
   HintLine* info() const { return info_; }
@@ -102,6 +108,10 @@ class MainWindow : public QWidget {
   void Option6_Click(int i);
   void Option2_Click();
   void Option3_Click();
+  // Check1_Click: the table and the record buttons shown while checked.
+  void Check1_Click();
+  // Command5_Click / Command6_Click: record solution bench 1 or 2.
+  void recordBench(int bench);
   void Form_Activate();
   // True when the window may close.
   bool Form_QueryUnload();
@@ -122,6 +132,7 @@ class MainWindow : public QWidget {
   void buildLayout();
   void buildBenchControls();
   void buildPlaceholders();
+  void buildTable();
   void connectControls();
   void registerHints();
   void Form_Load();
@@ -134,6 +145,7 @@ class MainWindow : public QWidget {
   MessageService& messages_;
   QString appFolder_;
   model::Workbench wb_;
+  table::Table table_;
 
   CommandButtons* commands_ = nullptr;
   TabStrip* onglets_ = nullptr;
@@ -151,7 +163,8 @@ class MainWindow : public QWidget {
   CellOptionsFrame* frame1_ = nullptr;
   QFrame* frame9_ = nullptr;
   QLabel* label9_ = nullptr;
-  QFrame* frame10_ = nullptr;
+  table::ui::TableFrame* frame10_ = nullptr;
+  std::array<QToolButton*, 2> recordButtons_{};
   QWidget* fich_ = nullptr;
   QWidget* supertext_ = nullptr;
   QWidget* btexo_ = nullptr;

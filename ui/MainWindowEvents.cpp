@@ -5,6 +5,8 @@
 #include <QShortcut>
 
 #include "model/EntryRules.h"
+#include "table/Recording.h"
+#include "table/ui/TableFrame.h"
 #include "ui/BenchPage.h"
 #include "ui/CalibreFrame.h"
 #include "ui/CellOptionsFrame.h"
@@ -61,6 +63,13 @@ void MainWindow::connectControls() {
     auto* s = new QShortcut(keys, this);
     connect(s, &QShortcut::activated, this, [this, step = step] { onglets_->selectNext(step); });
   }
+  for (int k = 0; k < 2; ++k)
+    connect(recordButtons_[k], &QToolButton::clicked, this, [this, k] { recordBench(k + 1); });
+  connect(frame10_, &table::ui::TableFrame::hint, info_, &HintLine::setHint);
+  connect(frame10_, &table::ui::TableFrame::hideRequested, this, [this] {
+    commands_->button(Command::Table)->setChecked(false);
+    Check1_Click();
+  });
   for (int c = 0; c < kCommandCount; ++c) {
     const auto cmd = static_cast<Command>(c);
     connect(commands_->button(cmd), &QToolButton::clicked, this, [this, cmd] { onCommand(cmd); });
@@ -111,8 +120,20 @@ void MainWindow::Option3_Click() {
   montageChanged();
 }
 
+void MainWindow::Check1_Click() {
+  const bool shown = commands_->button(Command::Table)->isChecked();
+  frame10_->setVisible(shown);
+  frame1_->setVisible(!shown);
+  for (QToolButton* b : recordButtons_) b->setVisible(shown);
+}
+
+void MainWindow::recordBench(int bench) { table::record(table_, wb_, bench, messages_); }
+
 void MainWindow::onCommand(Command c) {
   switch (c) {
+    case Command::Table:
+      Check1_Click();
+      break;
     case Command::Close:
       close();
       break;

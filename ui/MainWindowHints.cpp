@@ -45,6 +45,8 @@ void MainWindow::registerHints() {
     setHint(k, QStringLiteral("Pour tourner, maintenir le bouton gauche de la souris enfoncé"));
   setHint(frame1_, QStringLiteral("Vous pouvez modifier les paramètres de la cellule."));
   setHint(frame1_->image1(), QStringLiteral("Schéma de la cellule de conductivité"));
+  for (QToolButton* b : recordButtons_)
+    setHint(b, QStringLiteral("Pour ajouter cette mesure dans le tableau suivant les paramètres de saisie automatique"));
   for (int c = 0; c < kCommandCount; ++c) {
     const auto cmd = static_cast<Command>(c);
     setHint(commands_->button(cmd), QString::fromUtf8(commandInfo(cmd).hint));

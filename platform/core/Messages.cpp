@@ -2,6 +2,12 @@
 
 #include <utility>
 
+namespace velmira {
+
+std::optional<std::string> MessageService::ask(const TextQuestion&) { return std::nullopt; }
+
+}  // namespace velmira
+
 namespace velmira::msg {
 
 Message criticalOk(std::string text, std::string title) {

@@ -1,6 +1,7 @@
 #pragma once
 // The message seam: every message box of the program goes through a
 // MessageService, so tests can see the messages and answer them.
+#include <optional>
 #include <string>
 
 namespace velmira {
@@ -16,10 +17,20 @@ struct Message {
   Buttons buttons = Buttons::Ok;
 };
 
+// An input box: a prompt, a title and the text it starts with.
+struct TextQuestion {
+  std::string prompt;
+  std::string title;
+  std::string initial;
+};
+
 class MessageService {
  public:
   virtual ~MessageService() = default;
   virtual Answer show(const Message& message) = 0;
+  // The text typed, or nullopt when the box was cancelled (the default: a
+  // service that cannot ask, as the command-line tool).
+  virtual std::optional<std::string> ask(const TextQuestion& question);
 };
 
 // Fixed texts shared by several callers.

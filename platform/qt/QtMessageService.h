@@ -14,6 +14,7 @@ class QtMessageService : public MessageService {
   void setParent(QWidget* parent) { parent_ = parent; }
 
   Answer show(const Message& message) override;
+  std::optional<std::string> ask(const TextQuestion& question) override;
 
  private:
   QPointer<QWidget> parent_;

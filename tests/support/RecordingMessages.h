@@ -22,6 +22,18 @@ class RecordingMessages : public MessageService {
     }
     return m.buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
   }
+  // Input boxes: each asked one is kept; answered from `texts` (default:
+  // cancelled).
+  std::vector<TextQuestion> asked;
+  std::deque<std::optional<std::string>> texts;
+  std::optional<std::string> ask(const TextQuestion& q) override {
+    asked.push_back(q);
+    if (texts.empty()) return std::nullopt;
+    auto t = texts.front();
+    texts.pop_front();
+    return t;
+  }
+
   const Message* last() const { return shown.empty() ? nullptr : &shown.back(); }
 };
 

@@ -14,6 +14,7 @@
 #include "ui/EntryField.h"
 #include "ui/HintLine.h"
 #include "ui/MainWindow.h"
+#include "table/ui/TableFrame.h"
 #include "ui/TabStrip.h"
 
 QT_BEGIN_NAMESPACE

@@ -1,0 +1,46 @@
+// `saisaut`: what each record button writes into each column.
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <array>
+
+#include "table/Recording.h"
+#include "table/Table.h"
+#include "table/ui/TableDialogs.h"
+
+namespace velmira::table::ui {
+
+bool runAutoEntryDialog(QWidget* parent, Table& table) {
+  QDialog d(parent);
+  d.setObjectName(QStringLiteral("saisaut"));
+  d.setWindowTitle(QStringLiteral("Saisie automatique"));
+  auto* form = new QFormLayout;
+  std::array<QComboBox*, kCols> combos{};
+  for (int c = 0; c < kCols; ++c) {
+    auto* combo = new QComboBox(&d);
+    combo->setObjectName(QStringLiteral("Combo1_%1").arg(c));
+    for (int code = kEntryEmpty; code <= kEntryConductimeter; ++code)
+      combo->addItem(QString::fromStdString(autoEntryCaption(code)));
+    combo->setCurrentIndex(table.autoEntry(c) - 1);
+    form->addRow(QStringLiteral("Colonne C%1 :").arg(c + 1), combo);
+    combos[c] = combo;
+  }
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &d);
+  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuler"));
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &d, &QDialog::reject);
+  auto* layout = new QVBoxLayout(&d);
+  layout->addWidget(new QLabel(QStringLiteral("Ce que les boutons d'enregistrement écrivent dans chaque colonne :"), &d));
+  layout->addLayout(form);
+  layout->addWidget(buttons);
+  if (d.exec() != QDialog::Accepted) return false;
+  for (int c = 0; c < kCols; ++c) table.setAutoEntry(c, combos[c]->currentIndex() + 1);
+  return true;
+}
+
+}  // namespace velmira::table::ui

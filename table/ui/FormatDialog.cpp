@@ -1,0 +1,68 @@
+// `Formatdonnees`: the number format of the table, with examples.
+#include <QButtonGroup>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "platform/core/NumberText.h"
+#include "table/Table.h"
+#include "table/TableCommands.h"
+#include "table/ui/TableDialogs.h"
+
+namespace velmira::table::ui {
+
+namespace {
+
+constexpr const char* kCaptions[5] = {"Standard 1 : 2 chiffres après la virgule",
+                                      "Standard 2 : 3 chiffres après la virgule", "Standard 3 : libre",
+                                      "Scientifique 1 : 3 chiffres affichés", "Scientifique 2 : 4 chiffres affichés"};
+
+// The example of option i: the standard formats with their digits grouped
+// by three.
+QString example(int option, float value) {
+  std::string_view mask = kMasks[static_cast<std::size_t>(option)];
+  if (option == 0) mask = "### ### ##0.00";
+  if (option == 1) mask = "### ### ##0.000";
+  return QString::fromStdString(num::trim(num::formatSingle(value, mask)));
+}
+
+}  // namespace
+
+bool runFormatDialog(QWidget* parent, Table& table) {
+  QDialog d(parent);
+  d.setObjectName(QStringLiteral("Formatdonnees"));
+  d.setWindowTitle(QStringLiteral("Format d'écriture des données dans le tableau"));
+  auto* layout = new QVBoxLayout(&d);
+  layout->addWidget(new QLabel(QStringLiteral("Choisir une option d'affichage en vous aidant du tableau d'exemples."), &d));
+  auto* grid = new QGridLayout;
+  grid->setHorizontalSpacing(18);
+  auto* group = new QButtonGroup(&d);
+  for (int i = 0; i < 5; ++i) {
+    auto* o = new QRadioButton(QString::fromUtf8(kCaptions[i]), &d);
+    o->setObjectName(QStringLiteral("Option%1").arg(i + 1));
+    group->addButton(o, i + 1);
+    grid->addWidget(o, i, 0);
+    for (int v = 0; v < 2; ++v) {
+      auto* e = new QLabel(example(i, v == 0 ? -32135.35f : 0.0258f), &d);
+      e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      grid->addWidget(e, i, 1 + v);
+    }
+  }
+  layout->addLayout(grid);
+  if (QAbstractButton* b = group->button(maskOption(table.mask()))) b->setChecked(true);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &d);
+  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuler"));
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &d, &QDialog::reject);
+  layout->addWidget(buttons);
+  if (d.exec() != QDialog::Accepted || group->checkedId() < 1) return false;
+  applyMask(table, kMasks[static_cast<std::size_t>(group->checkedId() - 1)]);
+  return true;
+}
+
+}  // namespace velmira::table::ui

@@ -1,0 +1,45 @@
+// `fnblignes`: the number of data lines of the table.
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "table/Table.h"
+#include "table/TableCommands.h"
+#include "table/ui/TableDialogs.h"
+
+namespace velmira::table::ui {
+
+bool runLineCountDialog(QWidget* parent, Table& table) {
+  QDialog d(parent);
+  d.setObjectName(QStringLiteral("fnblignes"));
+  d.setWindowTitle(QStringLiteral("Nombre de lignes du tableau"));
+  auto* layout = new QVBoxLayout(&d);
+  layout->addWidget(new QLabel(QStringLiteral("Modifier le nombre de lignes du tableau (de 1 à 100)\n"
+                                              "sans compter la première ligne."),
+                               &d));
+  auto* row = new QHBoxLayout;
+  row->addWidget(new QLabel(QStringLiteral("Nombre de lignes..."), &d));
+  auto* upDown = new QSpinBox(&d);
+  upDown->setObjectName(QStringLiteral("UpDown1"));
+  upDown->setRange(kMinLines, kMaxLines);
+  upDown->setValue(table.rows() - 1);
+  row->addWidget(upDown);
+  row->addStretch();
+  layout->addLayout(row);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &d);
+  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuler"));
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &d, &QDialog::reject);
+  layout->addWidget(buttons);
+  upDown->setFocus();
+  upDown->selectAll();
+  if (d.exec() != QDialog::Accepted) return false;
+  setLineCount(table, upDown->value());
+  return true;
+}
+
+}  // namespace velmira::table::ui

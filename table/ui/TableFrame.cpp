@@ -1,0 +1,177 @@
+#include "table/ui/TableFrame.h"
+
+#include <QFileDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QStandardPaths>
+
+#include "files/ConfigFile.h"
+#include "platform/core/Messages.h"
+#include "platform/core/SafeFile.h"
+#include "platform/qt/Fonts.h"
+#include "table/Table.h"
+#include "table/TableCommands.h"
+#include "table/TableText.h"
+#include "table/ui/TableDialogs.h"
+#include "table/ui/TableGrid.h"
+#include "table/ui/TableModel.h"
+#include "ui/ButtonIcons.h"
+#include "ui/Colours.h"
+
+namespace velmira::table::ui {
+
+namespace {
+constexpr int kTitleHeight = 18;
+}
+
+TableFrame::TableFrame(Table& table, MessageService& messages, QWidget* parent)
+    : QFrame(parent), table_(table), messages_(messages) {
+  setObjectName(QStringLiteral("Frame10"));
+  setFrameStyle(QFrame::Box | QFrame::Plain);
+  setAutoFillBackground(true);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, velmira::ui::kPageBackground);
+  setPalette(pal);
+  resize(358, 225);
+
+  title_ = new QLabel(QStringLiteral("       Tableau de valeurs  "), this);
+  title_->setTextFormat(Qt::PlainText);
+  title_->setFont(qtp::mapFont(QStringLiteral("Arial"), 8.25, true));
+  title_->setAutoFillBackground(true);
+  QPalette tp = title_->palette();
+  tp.setColor(QPalette::Window, velmira::ui::kDarkBlue);
+  tp.setColor(QPalette::WindowText, Qt::white);
+  title_->setPalette(tp);
+  title_->setGeometry(0, 0, width(), kTitleHeight);
+
+  image5_ = new QLabel(this);
+  image5_->setObjectName(QStringLiteral("Image5"));
+  image5_->setPixmap(velmira::ui::commandIcon(velmira::ui::CommandPicture::TableMenu).pixmap(16, 16));
+  image5_->setGeometry(2, 1, 16, 16);
+  image5_->setCursor(Qt::PointingHandCursor);
+  image5_->setMouseTracking(true);
+  image5_->installEventFilter(this);
+
+  model_ = new TableModel(table_, this);
+  grid_ = new TableGrid(*model_, this);
+  grid_->setFont(qtp::mapFont(QStringLiteral("Arial"), 8.25));
+  grid_->setGeometry(1, kTitleHeight + 1, width() - 2, height() - kTitleHeight - 2);
+  connect(grid_, &TableGrid::hint, this, &TableFrame::hint);
+  connect(grid_, &TableGrid::tableMenuRequested, this, &TableFrame::openTableMenu);
+  connect(grid_, &TableGrid::columnMenuRequested, this, &TableFrame::openColumnMenu);
+  buildMenus();
+}
+
+TableFrame::~TableFrame() = default;
+
+QString TableFrame::imageHint() {
+  return QStringLiteral("Modifier le nombre de lignes, obtenir une représentation graphique...");
+}
+
+void TableFrame::buildMenus() {
+  tableMenu_ = new QMenu(this);
+  tableMenu_->setObjectName(QStringLiteral("menutableau"));
+  tableMenu_->addAction(QStringLiteral("Saisie automatique"), this, [this] { runAutoEntryDialog(window(), table_); });
+  tableMenu_->addAction(QStringLiteral("Nombre de lignes"), this, [this] { runLineCountDialog(window(), table_); });
+  insertAbove_ = tableMenu_->addAction(QStringLiteral("Insérer une ligne au dessus de la cellule active"), this,
+                                       [this] { table_.insertAbove(); });
+  append_ = tableMenu_->addAction(QStringLiteral("Insérer une ligne à la fin du tableau"), this,
+                                  [this] { table_.append(); });
+  deleteRow_ = tableMenu_->addAction(QStringLiteral("Supprimer la ligne de la cellule active"), this,
+                                     [this] { table_.deleteRow(); });
+  tableMenu_->addSeparator();
+  tableMenu_->addAction(QStringLiteral("Format d'écriture des données"), this,
+                        [this] { runFormatDialog(window(), table_); });
+  tableMenu_->addSeparator();
+  tableMenu_->addAction(QStringLiteral("Représentation graphique"), this, &TableFrame::graphRequested);
+  tableMenu_->addSeparator();
+  tableMenu_->addAction(QStringLiteral("Effacer le tableau"), this, [this] { clearTable(table_, messages_); });
+  tableMenu_->addAction(QStringLiteral("Cacher le tableau"), this, &TableFrame::hideRequested);
+  tableMenu_->addSeparator();
+  tableMenu_->addAction(QStringLiteral("Exporter le tableau (CSV)…"), this, &TableFrame::chooseCsvFile);
+
+  columnMenu_ = new QMenu(this);
+  columnMenu_->setObjectName(QStringLiteral("menucol"));
+  calculate_ = columnMenu_->addAction(QStringLiteral("Calculer"), this,
+                                      [this] { emit calculateRequested(menuColumn_, false); });
+  showFormula_ = columnMenu_->addAction(QStringLiteral("Voir expression"), this,
+                                        [this] { emit formulaRequested(menuColumn_); });
+  recalculate_ = columnMenu_->addAction(QStringLiteral("Recalculer"), this,
+                                        [this] { emit calculateRequested(menuColumn_, true); });
+  columnMenu_->addAction(QStringLiteral("Suite arithmétique"), this,
+                         [this] { runSeriesDialog(window(), table_, menuColumn_, messages_); });
+  columnMenu_->addSeparator();
+  clearColumn_ = columnMenu_->addAction(QStringLiteral("Effacer la colonne"), this,
+                                        [this] { table_.clearColumn(menuColumn_); });
+  rename_ = columnMenu_->addAction(QStringLiteral("Titre de la colonne"), this,
+                                   [this] { askRenameColumn(table_, menuColumn_, messages_); });
+  columnMenu_->addSeparator();
+  sortUp_ = columnMenu_->addAction(QStringLiteral("Trier la colonne dans l'ordre croissant"), this,
+                                   [this] { table_.sort(menuColumn_, true); });
+  sortDown_ = columnMenu_->addAction(QStringLiteral("Trier la colonne dans l'ordre décroissant"), this,
+                                     [this] { table_.sort(menuColumn_, false); });
+}
+
+void TableFrame::updateTableMenu() {
+  insertAbove_->setEnabled(table_.canInsertAbove());
+  append_->setEnabled(table_.canAppend());
+  deleteRow_->setEnabled(table_.canDelete());
+}
+
+void TableFrame::updateColumnMenu(int col) {
+  menuColumn_ = col;
+  const QString n = QString::number(col + 1);
+  calculate_->setText(QStringLiteral("Calculer C") + n);
+  showFormula_->setText(QStringLiteral("Voir expression C") + n);
+  recalculate_->setText(QStringLiteral("Recalculer C") + n);
+  clearColumn_->setText(QStringLiteral("Effacer C") + n);
+  rename_->setText(QStringLiteral("Nommer C") + n);
+  sortUp_->setText(QStringLiteral("Trier C") + n + QStringLiteral(" dans l'ordre croissant."));
+  sortDown_->setText(QStringLiteral("Trier C") + n + QStringLiteral(" dans l'ordre décroissant."));
+  const bool formula = !table_.formula(col).empty();
+  showFormula_->setEnabled(formula);
+  recalculate_->setEnabled(formula);
+}
+
+void TableFrame::openTableMenu(QPoint globalPos) {
+  grid_->checkCurrentCell();
+  updateTableMenu();
+  tableMenu_->popup(globalPos);
+}
+
+void TableFrame::openColumnMenu(int col, QPoint globalPos) {
+  grid_->checkCurrentCell();
+  updateColumnMenu(col);
+  columnMenu_->popup(globalPos);
+}
+
+bool TableFrame::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == image5_) {
+    if (event->type() == QEvent::MouseMove) emit hint(imageHint());
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+      openTableMenu(mapToGlobal(QPoint(0, 0)));
+      return true;
+    }
+  }
+  return QFrame::eventFilter(watched, event);
+}
+
+void TableFrame::chooseCsvFile() {
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  const QString path = QFileDialog::getSaveFileName(window(), QStringLiteral("Exporter le tableau"),
+                                                    folder + QStringLiteral("/tableau.csv"),
+                                                    QStringLiteral("Tableau CSV (*.csv)"));
+  if (path.isEmpty()) return;
+  exportCsv(path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive) ? path : path + QStringLiteral(".csv"));
+}
+
+bool TableFrame::exportCsv(const QString& path) {
+  grid_->checkCurrentCell();
+  if (fileio::replaceFile(path.toStdString(), csv(table_))) return true;
+  messages_.show(files::writeFailure());
+  return false;
+}
+
+}  // namespace velmira::table::ui

@@ -1,0 +1,87 @@
+#pragma once
+// `Frame10`: the table of values in the main window: its title bar with the
+// table menu picture `Image5`, the grid, the table menu `menutableau` and
+// the column menu `menucol`, and the commands they run.
+#include <QFrame>
+#include <QString>
+
+class QLabel;
+class QMenu;
+class QAction;
+
+namespace velmira {
+class MessageService;
+namespace table {
+class Table;
+namespace ui {
+
+class TableGrid;
+class TableModel;
+
+class TableFrame : public QFrame {
+  Q_OBJECT
+ public:
+  TableFrame(Table& table, MessageService& messages, QWidget* parent = nullptr);
+  ~TableFrame() override;
+
+  TableGrid* grid() const { return grid_; }
+  QLabel* image5() const { return image5_; }
+  QMenu* menutableau() const { return tableMenu_; }
+  QMenu* menucol() const { return columnMenu_; }
+  // The column the column menu acts on.
+  int menuColumn() const { return menuColumn_; }
+
+  // The table menu, after the cell check, at a point of the screen (the
+  // picture opens it at the frame's top-left corner).
+  void openTableMenu(QPoint globalPos);
+  // The column menu of column col (0..4), its captions rewritten.
+  void openColumnMenu(int col, QPoint globalPos);
+  // Captions and availability, as the menus show them now.
+  void updateTableMenu();
+  void updateColumnMenu(int col);
+
+  // The CSV export into a file; false (with the write message) on failure.
+  bool exportCsv(const QString& path);
+
+  static QString imageHint();
+
+ signals:
+  void hint(const QString& text);
+  void hideRequested();                            // "Cacher le tableau"
+  void graphRequested();                           // "Représentation graphique"
+  void calculateRequested(int col, bool recalculate);  // "Calculer", "Recalculer"
+  void formulaRequested(int col);                  // "Voir expression"
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void buildMenus();
+  void chooseCsvFile();
+
+  Table& table_;
+  MessageService& messages_;
+  TableModel* model_ = nullptr;
+  TableGrid* grid_ = nullptr;
+  QLabel* title_ = nullptr;
+  QLabel* image5_ = nullptr;
+  QMenu* tableMenu_ = nullptr;
+  QMenu* columnMenu_ = nullptr;
+  int menuColumn_ = 0;
+  // Table menu entries whose availability changes.
+  QAction* insertAbove_ = nullptr;
+  QAction* append_ = nullptr;
+  QAction* deleteRow_ = nullptr;
+  // Column menu entries.
+  QAction* calculate_ = nullptr;
+  QAction* showFormula_ = nullptr;
+  QAction* recalculate_ = nullptr;
+  QAction* clearColumn_ = nullptr;
+  QAction* rename_ = nullptr;
+  QAction* sortUp_ = nullptr;
+  QAction* sortDown_ = nullptr;
+};
+
+}  // namespace ui
+}  // namespace table
+}  // namespace velmira

@@ -1,0 +1,195 @@
+#include "table/ui/TableGrid.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include "table/TableText.h"
+#include "table/ui/TableModel.h"
+
+namespace velmira::table::ui {
+
+TableGrid::TableGrid(TableModel& model, QWidget* parent) : QTableView(parent), model_(model) {
+  setObjectName(QStringLiteral("MSFlexGrid1"));
+  setModel(&model_);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setSelectionMode(QAbstractItemView::ExtendedSelection);
+  setSelectionBehavior(QAbstractItemView::SelectItems);
+  setTabKeyNavigation(true);
+  setWordWrap(false);
+  setMouseTracking(true);
+  verticalHeader()->hide();
+  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+  verticalHeader()->setMinimumSectionSize(fontMetrics().height() + 2);
+  horizontalHeader()->setSectionsClickable(true);
+  horizontalHeader()->setHighlightSections(false);
+  horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  horizontalHeader()->setMouseTracking(true);
+  horizontalHeader()->setCursor(Qt::PointingHandCursor);
+  horizontalHeader()->viewport()->installEventFilter(this);
+  viewport()->setCursor(Qt::IBeamCursor);
+  connect(&model_, &TableModel::tableCurrentChanged, this, &TableGrid::followTable);
+  connect(&model_, &QAbstractItemModel::modelReset, this, &TableGrid::followTable);
+  layoutColumns();
+  followTable();
+}
+
+QString TableGrid::titleHint() {
+  return QStringLiteral("Cliquer sur la première cellule d'une colonne pour calculer, effacer, nommer ou classer.");
+}
+QString TableGrid::cellHint() { return QStringLiteral("Cliquer sur une cellule pour l'activer et saisir une valeur."); }
+
+void TableGrid::layoutColumns() {
+  // Five equal columns filling the grid, the last a little narrower.
+  const int w = viewport()->width() / kCols;
+  for (int c = 0; c < kCols; ++c) setColumnWidth(c, c == kCols - 1 ? w - 2 : w);
+}
+
+void TableGrid::resizeEvent(QResizeEvent* event) {
+  QTableView::resizeEvent(event);
+  layoutColumns();
+}
+
+void TableGrid::followTable() {
+  following_ = true;
+  const QModelIndex i = model_.currentIndex();
+  if (currentIndex() != i) selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect);
+  following_ = false;
+}
+
+void TableGrid::checkCurrentCell() { model_.table().cellCheck(); }
+
+void TableGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+  QTableView::currentChanged(current, previous);
+  if (following_ || !current.isValid()) return;
+  // Leaving a cell checks it; the table then follows the grid.
+  Table& t = model_.table();
+  t.cellCheck();
+  following_ = true;
+  t.setCurrent(current.row() + 1, current.column());
+  following_ = false;
+}
+
+void TableGrid::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Copy)) {
+    copySelection();
+    return;
+  }
+  if (event->matches(QKeySequence::Paste)) {
+    pasteClipboard();
+    return;
+  }
+  const int k = event->key();
+  if (k == Qt::Key_Return || k == Qt::Key_Enter) {
+    // As in a spreadsheet: the entry is done, the next line becomes current.
+    const QModelIndex below = model_.index(currentIndex().row() + 1, currentIndex().column());
+    if (below.isValid()) setCurrentIndex(below);
+    else checkCurrentCell();
+    return;
+  }
+  if (k == Qt::Key_Backspace) {
+    model_.table().typeKey(8);
+    return;
+  }
+  const QString text = event->text();
+  if (text.size() == 1 && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+    const QChar c = text.at(0);
+    if (c.isDigit() || c == '.' || c == ',' || c == '-' || c == 'e' || c == 'E') {
+      model_.table().typeKey(c.toLatin1());
+      return;
+    }
+    if (c.isPrint()) return;  // any other character is ignored
+  }
+  if (k == Qt::Key_Delete) return;  // the release empties the cell
+  QTableView::keyPressEvent(event);
+}
+
+void TableGrid::keyReleaseEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Delete && !event->isAutoRepeat()) {
+    model_.table().deleteKey();
+    return;
+  }
+  QTableView::keyReleaseEvent(event);
+}
+
+void TableGrid::mousePressEvent(QMouseEvent* event) {
+  // The right button opens the table menu on release; it moves nothing.
+  if (event->button() == Qt::RightButton) {
+    event->accept();
+    return;
+  }
+  QTableView::mousePressEvent(event);
+}
+
+void TableGrid::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::RightButton) {
+    event->accept();
+    emit tableMenuRequested(event->globalPosition().toPoint());
+    return;
+  }
+  QTableView::mouseReleaseEvent(event);
+}
+
+void TableGrid::mouseMoveEvent(QMouseEvent* event) {
+  emit hint(cellHint());
+  QTableView::mouseMoveEvent(event);
+}
+
+bool TableGrid::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == horizontalHeader()->viewport()) {
+    if (event->type() == QEvent::MouseMove) {
+      emit hint(titleHint());
+    } else if (event->type() == QEvent::MouseButtonPress) {
+      return true;  // the release opens the menu
+    } else if (event->type() == QEvent::MouseButtonRelease) {
+      auto* me = static_cast<QMouseEvent*>(event);
+      const int col = horizontalHeader()->logicalIndexAt(me->position().toPoint());
+      if (col < 0) return true;
+      // The column becomes current with all its data rows selected.
+      const int row = std::max(currentIndex().row(), 0);
+      setCurrentIndex(model_.index(row, col));
+      selectColumn(col);
+      setFocus(Qt::MouseFocusReason);
+      emit columnMenuRequested(col, me->globalPosition().toPoint());
+      return true;
+    }
+  }
+  return QTableView::eventFilter(watched, event);
+}
+
+void TableGrid::focusOutEvent(QFocusEvent* event) {
+  // Leaving the grid leaves its cell too: what was typed is checked.
+  if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
+    checkCurrentCell();
+  QTableView::focusOutEvent(event);
+}
+
+void TableGrid::copySelection() {
+  const QModelIndexList sel = selectionModel()->selectedIndexes();
+  const Table& t = model_.table();
+  std::string text;
+  if (sel.size() <= 1) {
+    text = tabSeparated(t);
+  } else {
+    int r1 = t.rows(), r2 = 0, c1 = kCols, c2 = -1;
+    for (const QModelIndex& i : sel) {
+      r1 = std::min(r1, i.row() + 1);
+      r2 = std::max(r2, i.row() + 1);
+      c1 = std::min(c1, i.column());
+      c2 = std::max(c2, i.column());
+    }
+    text = tabSeparated(t, r1, r2, c1, c2);
+  }
+  QApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
+void TableGrid::pasteClipboard() {
+  checkCurrentCell();
+  const std::string text = QApplication::clipboard()->text().toStdString();
+  const int dropped = paste(model_.table(), text);
+  if (dropped > 0) emit pasteDropped(dropped);
+}
+
+}  // namespace velmira::table::ui

@@ -1,0 +1,190 @@
+// The table in the main window: showing it, typing into cells, recording,
+// the two menus and their dialogs, the clipboard and the CSV export.
+// (The commands themselves are tested in the core.)
+#include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTimer>
+#include <functional>
+
+#include "table/ui/TableGrid.h"
+#include "tests/ui/WindowFixture.h"
+#include "ui/CellOptionsFrame.h"
+
+namespace velmira::ui::testing {
+namespace {
+
+class TableWindowTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    QTest::mouseClick(window->commandButton(Command::Table), Qt::LeftButton);
+  }
+  table::ui::TableGrid* grid() { return window->frame10()->grid(); }
+  const table::Table& table() { return window->table(); }
+  QPoint cellCentre(int row, int col) {
+    return grid()->visualRect(grid()->model()->index(row - 1, col)).center();
+  }
+  void clickCell(int row, int col) {
+    QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, cellCentre(row, col));
+  }
+  void clickTitle(int col) {
+    QHeaderView* h = grid()->horizontalHeader();
+    QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, QPoint(h->sectionViewportPosition(col) + 10, 5));
+  }
+  QAction* action(QMenu* menu, const QString& text) {
+    for (QAction* a : menu->actions())
+      if (a->text() == text) return a;
+    ADD_FAILURE() << "no entry " << text.toStdString();
+    return nullptr;
+  }
+  // Runs `fill` on the modal dialog the next command opens, then presses OK.
+  static void answerDialog(std::function<void(QDialog&)> fill) {
+    QTimer::singleShot(0, [fill] {
+      auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      ASSERT_TRUE(d);
+      fill(*d);
+      d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+  }
+};
+
+TEST_F(TableWindowTest, TheTableTakesThePlaceOfTheCellOptionsWithTheRecordButtons) {
+  EXPECT_TRUE(window->frame10()->isVisible());
+  EXPECT_FALSE(window->frame1()->isVisible());
+  EXPECT_TRUE(window->recordButton(0)->isVisible());
+  clickTab(2);
+  EXPECT_TRUE(window->recordButton(1)->isVisible());
+  QTest::mouseClick(window->commandButton(Command::Table), Qt::LeftButton);
+  EXPECT_FALSE(window->frame10()->isVisible());
+  EXPECT_TRUE(window->frame1()->isVisible());
+  EXPECT_FALSE(window->recordButton(1)->isVisible());
+}
+
+TEST_F(TableWindowTest, TypingEditsTheCurrentCellAndLeavingItChecksIt) {
+  clickCell(2, 1);
+  QTest::keyClicks(grid(), "1.5+a");
+  EXPECT_EQ(table().cell(2, 1), "1,5");
+  QTest::keyClick(grid(), Qt::Key_Right);
+  EXPECT_EQ(table().cell(2, 1), "1,50E+00");
+  EXPECT_EQ(table().col(), 2);
+  QTest::keyClick(grid(), Qt::Key_Minus);
+  QTest::keyClick(grid(), Qt::Key_Tab);
+  EXPECT_EQ(table().cell(2, 2), "");
+  EXPECT_EQ(table().col(), 3);
+  QTest::keyClicks(grid(), "1e-3");
+  QTest::keyClick(grid(), Qt::Key_Return);
+  EXPECT_EQ(table().cell(2, 3), "1,00E-03");
+  EXPECT_EQ(table().row(), 3);
+  clickCell(2, 3);
+  QTest::keyRelease(grid(), Qt::Key_Delete);
+  EXPECT_EQ(table().cell(2, 3), "");
+  EXPECT_EQ(grid()->model()->data(grid()->model()->index(1, 1)).toString(), "1,50E+00");
+}
+
+TEST_F(TableWindowTest, RecordButtonsFillTheFreeLinesUntilTheTableIsFull) {
+  for (int i = 0; i < 12; ++i) QTest::mouseClick(window->recordButton(0), Qt::LeftButton);
+  EXPECT_EQ(table().cell(1, 0), "1,00E-02");
+  EXPECT_EQ(table().cell(12, 1), "6,00E-01");
+  EXPECT_TRUE(messages.shown.empty());
+  QTest::mouseClick(window->recordButton(0), Qt::LeftButton);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].title, "Tableau plein");
+  EXPECT_EQ(grid()->currentIndex().row(), 11);  // the grid follows the table
+}
+
+TEST_F(TableWindowTest, TableMenuFromThePictureWithItsAvailability) {
+  QTest::mouseClick(window->frame10()->image5(), Qt::LeftButton);
+  QMenu* menu = window->frame10()->menutableau();
+  ASSERT_TRUE(menu->isVisible());
+  EXPECT_EQ(menu->pos(), window->frame10()->mapToGlobal(QPoint(0, 0)));
+  EXPECT_TRUE(action(menu, "Supprimer la ligne de la cellule active")->isEnabled());
+  action(menu, "Insérer une ligne à la fin du tableau")->trigger();
+  EXPECT_EQ(table().rows(), 14);
+  menu->hide();
+  answerDialog([](QDialog& d) { d.findChild<QSpinBox*>("UpDown1")->setValue(1); });
+  action(menu, "Nombre de lignes")->trigger();
+  EXPECT_EQ(table().rows(), 2);
+  window->frame10()->updateTableMenu();
+  EXPECT_FALSE(action(menu, "Supprimer la ligne de la cellule active")->isEnabled());
+  messages.answers = {Answer::Cancel};
+  action(menu, "Effacer le tableau")->trigger();
+  EXPECT_EQ(table().rows(), 2);
+  action(menu, "Effacer le tableau")->trigger();
+  EXPECT_EQ(table().rows(), 13);
+  action(menu, "Cacher le tableau")->trigger();
+  EXPECT_FALSE(window->frame10()->isVisible());
+  EXPECT_FALSE(window->commandButton(Command::Table)->isChecked());
+}
+
+TEST_F(TableWindowTest, ColumnMenuFromATitleWithItsCaptionsAndCommands) {
+  clickTitle(1);
+  QMenu* menu = window->frame10()->menucol();
+  ASSERT_TRUE(menu->isVisible());
+  EXPECT_EQ(table().col(), 1);
+  EXPECT_FALSE(action(menu, "Voir expression C2")->isEnabled());
+  EXPECT_FALSE(action(menu, "Recalculer C2")->isEnabled());
+  action(menu, "Trier C2 dans l'ordre décroissant.");
+  messages.texts = {std::string("Temps")};
+  action(menu, "Nommer C2")->trigger();
+  EXPECT_EQ(table().cell(0, 1), "Temps");
+  EXPECT_EQ(grid()->model()->headerData(1, Qt::Horizontal).toString(), "Temps");
+  EXPECT_EQ(messages.asked.at(0).initial, "C2");
+
+  answerDialog([](QDialog& d) {
+    d.findChild<QLineEdit*>("Text1_0")->setText("1");
+    d.findChild<QLineEdit*>("Text1_1")->setText("5");
+    d.findChild<QLineEdit*>("Text1_2")->setText("1");
+  });
+  action(menu, "Suite arithmétique")->trigger();
+  EXPECT_EQ(table().cell(5, 1), "5,00E+00");
+
+  menu->hide();
+  answerDialog([](QDialog& d) { d.findChild<QRadioButton*>("Option3")->setChecked(true); });
+  action(window->frame10()->menutableau(), "Format d'écriture des données")->trigger();
+  EXPECT_EQ(table().mask(), "");
+  EXPECT_EQ(table().cell(5, 1), "5");
+}
+
+TEST_F(TableWindowTest, ClipboardAndCsv) {
+  clickCell(1, 0);
+  QApplication::clipboard()->setText("0.5\t1,25E+02\n2\tx\n");
+  QTest::keyClick(grid(), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(table().cell(1, 1), "1,25E+02");
+  EXPECT_EQ(table().cell(2, 0), "2,00E+00");
+  EXPECT_EQ(table().cell(2, 1), "");
+  QTest::keyClick(grid(), Qt::Key_C, Qt::ControlModifier);
+  EXPECT_TRUE(QApplication::clipboard()->text().startsWith("C1\tC2\tC3\tC4\tC5\r\n5,00E-01\t1,25E+02\t\t\t\r\n"));
+
+  const QString path = QDir(folder.path()).filePath("tableau.csv");
+  ASSERT_TRUE(window->frame10()->exportCsv(path));
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(f.readAll().startsWith("\xEF\xBB\xBF" "C1;C2;C3;C4;C5\r\n5,00E-01;1,25E+02;;;\r\n"));
+  EXPECT_FALSE(window->frame10()->exportCsv(QDir(folder.path()).filePath("absent/x.csv")));
+  EXPECT_EQ(messages.shown.back().text, "Ecriture impossible sur disque");
+}
+
+// With VELMIRA_SCREENSHOTS set to a folder: the table with recorded lines.
+TEST_F(TableWindowTest, Screenshot) {
+  const QString out = qEnvironmentVariable("VELMIRA_SCREENSHOTS");
+  static const char* const concentrations[] = {"0.002", "0.004", "0.006", "0.008", "0.01"};
+  for (const char* c : concentrations) {
+    typeEntry(0, QString::fromUtf8(c));
+    QTest::mouseClick(window->recordButton(0), Qt::LeftButton);
+  }
+  EXPECT_EQ(table().cell(5, 0), "1,00E-02");
+  if (!out.isEmpty()) EXPECT_TRUE(window->grab().save(QDir(out).filePath("screenshot-tableau.png")));
+}
+
+}  // namespace
+}  // namespace velmira::ui::testing
