@@ -1,8 +1,11 @@
-// velmira-outil config: builds a configuration file from settings.
+// velmira-outil config: builds a configuration file from settings and table
+// operations.
 #include <algorithm>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <variant>
+#include <vector>
 
 #include "files/ConfigFile.h"
 #include "model/EntryRules.h"
@@ -11,189 +14,21 @@
 #include "platform/core/NumberText.h"
 #include "platform/core/RecordFile.h"
 #include "table/Table.h"
+#include "table/TableText.h"
 #include "tools/Commands.h"
+#include "tools/ConfigSettings.h"
 #include "tools/StreamMessages.h"
+#include "tools/TableOperations.h"
 #include "tools/ToolFiles.h"
 
 namespace velmira::tools {
 
-namespace {
-
-// A whole text read as a number ("." or "," as separator); nullopt otherwise.
-std::optional<double> wholeNumber(std::string text) {
-  text = num::trim(text);
-  std::replace(text.begin(), text.end(), ',', '.');
-  if (text.empty()) return std::nullopt;
-  const auto r = num::leading(text);
-  if (r.overflow || r.length != text.size()) return std::nullopt;
-  return r.value;
-}
-
-std::optional<int> wholeInteger(const std::string& text, int lo, int hi) {
-  auto v = wholeNumber(text);
-  if (!v || *v != static_cast<int>(*v) || *v < lo || *v > hi) return std::nullopt;
-  return static_cast<int>(*v);
-}
-
-// The key number after a prefix: "amplitude2" -> 2 within 1..max.
-std::optional<int> suffixNumber(const std::string& key, const std::string& prefix, int max) {
-  if (key.size() != prefix.size() + 1 || key.compare(0, prefix.size(), prefix) != 0) return std::nullopt;
-  const int n = key.back() - '0';
-  return n >= 1 && n <= max ? std::optional<int>(n) : std::nullopt;
-}
-
-// Types a text into an entry field through its key filter, then leaves it.
-void typeEntry(model::Workbench& wb, int field, const std::string& typed, MessageService& messages) {
-  std::string text;
-  for (char ch : typed) {
-    const auto k = model::filterEntryKey(static_cast<unsigned char>(ch));
-    if (k.action == model::KeyAction::Insert) text += k.ch;
-  }
-  wb.setEntryText(field, text);
-  model::validateEntry(wb, field, messages);
-}
-
-struct Settings {
-  model::Workbench& wb;
-  table::Table& table;
-  MessageService& messages;
-  std::ostream& err;
-
-  bool invalid(const std::string& key, const std::string& value, const std::string& why) {
-    err << "velmira-outil config : valeur non valide pour " << key << " : \xC2\xAB " << value << " \xC2\xBB ("
-        << why << ")\n";
-    return false;
-  }
-
-  // A text a configuration record can hold: at most 126 characters, all in
-  // Windows-1252.
-  bool fitsRecord(const std::string& key, const std::string& value) {
-    const auto encoded = records::toCp1252(value);
-    if (!encoded) return invalid(key, value, "caract\xC3\xA8res hors du jeu Windows-1252");
-    if (encoded->size() > records::kMaxText) return invalid(key, value, "126 caract\xC3\xA8res au plus");
-    return true;
-  }
-
-  bool apply(const std::string& key, const std::string& value) {
-    static const std::pair<const char*, int> kEntryKeys[] = {{"c1", model::Concentration1}, {"c2", model::Concentration2},
-                                                             {"L", model::Distance}, {"S", model::Area},
-                                                             {"V1", model::Volume1}, {"V2", model::Volume2}};
-    for (auto [name, field] : kEntryKeys) {
-      if (key == name) {
-        typeEntry(wb, field, value, messages);
-        return true;
-      }
-    }
-    if (auto b = suffixNumber(key, "solute", 2)) {
-      auto k = wholeInteger(value, 1, model::kSoluteCount);
-      if (!k) return invalid(key, value, "un num\xC3\xA9ro de solut\xC3\xA9 de 1 \xC3\xA0 21");
-      wb.setSoluteTag(*b - 1, num::format(*k, "0"));
-      wb.majaff();
-      return true;
-    }
-    for (const char* prefix : {"amplitude", "frequence"}) {
-      if (auto b = suffixNumber(key, prefix, 3)) {
-        auto v = wholeNumber(value);
-        if (!v || *v < 0 || *v > model::kKnobMax)
-          return invalid(key, value, "une valeur de bouton de 0 \xC3\xA0 0.6");
-        const int knob = 2 * (*b - 1) + (prefix[0] == 'f' ? 1 : 0);
-        wb.setKnobTag(knob, num::plain(*v));
-        wb.majvolt();
-        return true;
-      }
-    }
-    // The instruments' selectors: each click is followed by its recomputation.
-    struct Selector {
-      const char* prefix;
-      int size;  // buttons per bench
-      void (model::Workbench::*select)(int, bool);
-      void (model::Workbench::*recompute)();
-      const char* range;
-    };
-    static const Selector kSelectors[] = {
-        {"conductimetre", 6, &model::Workbench::setConductimeterRange, &model::Workbench::majaff,
-         "une position de 0 \xC3\xA0 5"},
-        {"amperemetre", 4, &model::Workbench::setAmmeterCalibre, &model::Workbench::majaff,
-         "un calibre de 0 \xC3\xA0 3"},
-        {"voltmetre", 4, &model::Workbench::setVoltmeterCalibre, &model::Workbench::majvolt,
-         "un calibre de 0 \xC3\xA0 3"}};
-    for (const Selector& sel : kSelectors) {
-      if (auto b = suffixNumber(key, sel.prefix, 3)) {
-        auto j = wholeInteger(value, 0, sel.size - 1);
-        if (!j) return invalid(key, value, sel.range);
-        (wb.*sel.select)(sel.size * (*b - 1) + *j, true);
-        (wb.*sel.recompute)();
-        return true;
-      }
-    }
-    if (key == "montage") {
-      if (value == "gbf") wb.setGeneratorMontage(true);
-      else if (value == "conductimetre") wb.setConductimeterMontage(true);
-      else return invalid(key, value, "gbf ou conductimetre");
-      return true;
-    }
-    if (key == "masque") {
-      if (std::find(table::kMasks.begin(), table::kMasks.end(), value) == table::kMasks.end())
-        return invalid(key, value,
-                       "un des formats ########0.00, ########0.000, (vide), 0.00E+00, 0.000E+00");
-      table.setMask(value);
-      table.reformate();
-      return true;
-    }
-    if (auto c = suffixNumber(key, "saisie", 5)) {
-      auto code = wholeInteger(value, 1, 5);
-      if (!code) return invalid(key, value, "un code de 1 \xC3\xA0 5");
-      table.setAutoEntry(*c - 1, *code);
-      return true;
-    }
-    if (key == "lignes") {
-      auto n = wholeInteger(value, 1, table::kMaxRows - 1);
-      if (!n) return invalid(key, value, "un nombre de lignes de 1 \xC3\xA0 100");
-      table.setRows(*n + 1);
-      return true;
-    }
-    if (auto c = suffixNumber(key, "formule", 5)) {
-      if (!fitsRecord(key, value)) return false;
-      table.setFormula(*c - 1, value);
-      return true;
-    }
-    if (key.rfind("cellule(", 0) == 0 && key.back() == ')') {
-      const std::string inside = key.substr(8, key.size() - 9);
-      const auto comma = inside.find(',');
-      std::optional<int> row, col;
-      if (comma != std::string::npos) {
-        row = wholeInteger(inside.substr(0, comma), 0, table::kMaxRows - 1);
-        col = wholeInteger(inside.substr(comma + 1), 1, table::kCols);
-      }
-      if (!row || !col) {
-        err << "velmira-outil config : cl\xC3\xA9 non valide \xC2\xAB " << key
-            << " \xC2\xBB (cellule(LIGNE,COLONNE), ligne 0 \xC3\xA0 100, colonne 1 \xC3\xA0 5)\n";
-        return false;
-      }
-      if (*row >= table.rows())
-        return invalid(key, value, "le tableau n'a que " + num::trim(num::plain(table.rows() - 1)) +
-                                       " lignes : r\xC3\xA9gler lignes d'abord");
-      std::string text = value;
-      if (*row > 0) {
-        // A data cell holds what the cell check makes of the typed number.
-        std::replace(text.begin(), text.end(), '.', ',');
-        text = table::Table::checkedText(text, table.mask());
-        if (text.empty() && !num::trim(value).empty()) return invalid(key, value, "un nombre");
-      }
-      if (!fitsRecord(key, text)) return false;
-      table.setCell(*row, *col - 1, text);
-      return true;
-    }
-    err << "velmira-outil config : cl\xC3\xA9 inconnue \xC2\xAB " << key << " \xC2\xBB (voir --help)\n";
-    return false;
-  }
-};
-
-}  // namespace
-
 int commandeConfig(const Args& args, std::ostream& out, std::ostream& err) {
-  std::optional<std::string> input, output;
-  std::vector<std::pair<std::string, std::string>> settings;
+  enum class Output { Records, File, Table, Csv };
+  Output output = Output::Records;
+  std::optional<std::string> input, outputPath;
+  // The settings and operations, run in the order given.
+  std::vector<std::variant<std::pair<std::string, std::string>, TableOperation>> steps;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     if (a == "--set" || a == "-o") {
@@ -203,22 +38,33 @@ int commandeConfig(const Args& args, std::ostream& out, std::ostream& err) {
       }
       const std::string& v = args[++i];
       if (a == "-o") {
-        output = v;
+        output = Output::File;
+        outputPath = v;
         continue;
       }
       const auto eq = v.find('=');
       if (eq == std::string::npos || eq == 0) {
-        err << "velmira-outil config : r\xC3\xA9glage sans CLE=VALEUR : \xC2\xAB " << v << " \xC2\xBB\n";
+        err << "velmira-outil config : réglage sans CLE=VALEUR : « " << v << " »\n";
         return 2;
       }
-      settings.emplace_back(v.substr(0, eq), v.substr(eq + 1));
+      steps.emplace_back(std::pair(v.substr(0, eq), v.substr(eq + 1)));
+    } else if (a == "--tableau" || a == "--csv") {
+      output = a == "--csv" ? Output::Csv : Output::Table;
+    } else if (const int n = operationArguments(a); n >= 0) {
+      if (i + n >= args.size()) {
+        err << "velmira-outil config : " << a << " attend " << n << " valeur" << (n > 1 ? "s" : "") << "\n";
+        return 2;
+      }
+      TableOperation op{a, {}};
+      for (int k = 0; k < n; ++k) op.args.push_back(args[++i]);
+      steps.emplace_back(std::move(op));
     } else if (!a.empty() && a[0] == '-') {
-      err << "velmira-outil config : option inconnue \xC2\xAB " << a << " \xC2\xBB\n";
+      err << "velmira-outil config : option inconnue « " << a << " »\n";
       return 2;
     } else if (!input) {
       input = a;
     } else {
-      err << "velmira-outil config : un seul fichier d'entr\xC3\xA9" "e\n";
+      err << "velmira-outil config : un seul fichier d'entrée\n";
       return 2;
     }
   }
@@ -229,12 +75,28 @@ int commandeConfig(const Args& args, std::ostream& out, std::ostream& err) {
   table::Table table;
   if (input && !loadConfiguration(*input, wb, table, err, "config")) return 1;
 
-  Settings apply{wb, table, messages, err};
-  for (const auto& [key, value] : settings)
-    if (!apply.apply(key, value)) return 2;
+  Settings settings{wb, table, messages, err};
+  TableOperations operations(wb, table, messages, err);
+  for (const auto& step : steps) {
+    if (const auto* kv = std::get_if<std::pair<std::string, std::string>>(&step)) {
+      if (!settings.apply(kv->first, kv->second)) return 2;
+    } else if (!operations.run(std::get<TableOperation>(step))) {
+      return 2;
+    }
+  }
   wb.majvolt();
 
-  if (output) return files::ecritconfig(*output, wb, table, messages) ? 0 : 1;
+  switch (output) {
+    case Output::File: return files::ecritconfig(*outputPath, wb, table, messages) ? 0 : 1;
+    case Output::Table:
+      for (int r = 0; r < table.rows(); ++r) {
+        for (int c = 0; c < table::kCols; ++c) out << (c ? "\t" : "") << table.cell(r, c);
+        out << "\n";
+      }
+      return 0;
+    case Output::Csv: out << table::csv(table); return 0;
+    case Output::Records: break;
+  }
   const auto recs = files::configRecords(wb, table);
   for (std::size_t n = 0; n < recs.size(); ++n) out << n + 1 << "\t" << escaped(recs[n]) << "\n";
   return 0;

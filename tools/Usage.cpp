@@ -13,14 +13,20 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 3> kCommands
      "      Affiche les douze écrans (afficheur(0) à afficheur(8), ecrangbf(0) à ecrangbf(2))\n"
      "      de chaque configuration, une ligne NOM<TAB>TEXTE chacun.\n"},
     {"config",
-     "  config [ENTREE.C07] [--set CLE=VALEUR]... [-o SORTIE.C07]\n"
-     "      Part des réglages de démarrage (ou du fichier donné), applique chaque réglage\n"
-     "      et écrit le fichier (sans -o : chaque enregistrement, NUMÉRO<TAB>TEXTE,\n"
-     "      les caractères de contrôle écrits \\t \\n \\r \\\\).\n"
+     "  config [ENTREE.C07] [--set CLE=VALEUR | OPÉRATION]... [-o SORTIE.C07 | --tableau | --csv]\n"
+     "      Part des réglages de démarrage (ou du fichier donné), applique dans l'ordre\n"
+     "      chaque réglage et chaque opération du tableau, puis écrit le fichier (-o),\n"
+     "      le tableau (--tableau : une ligne par ligne du tableau, cellules séparées par\n"
+     "      une tabulation), l'export CSV (--csv) ou, par défaut, chaque enregistrement\n"
+     "      NUMÉRO<TAB>TEXTE (caractères de contrôle écrits \\t \\n \\r \\\\).\n"
      "      Clés : solute1 solute2 (1..21), c1 c2 L S V1 V2 (textes saisis),\n"
      "      amplitude1..3 frequence1..3 (0..0.6), conductimetre1..3 (0..5),\n"
      "      amperemetre1..3 (0..3), voltmetre1..3 (0..3), montage (gbf|conductimetre),\n"
-     "      masque, saisie1..5 (1..5), lignes (1..100), cellule(L,C), formule1..5.\n"},
+     "      masque, saisie1..5 (1..5), lignes (1..100), cellule(L,C), formule1..5.\n"
+     "      Opérations (celles des menus du tableau) : --mesure B (1|2), --lignes N,\n"
+     "      --insere L, --ajoute, --supprime L, --efface-colonne C, --efface-tableau,\n"
+     "      --titre C TEXTE, --trie C croissant|decroissant,\n"
+     "      --serie C PREMIÈRE DERNIÈRE RAISON, --format K (1..5).\n"},
     {"calcul",
      "  calcul [--degres|--radians] [EXPRESSION...]\n"
      "      Évalue chaque expression (ou chaque ligne de l'entrée) : CODE<TAB>RÉSULTAT.\n"},

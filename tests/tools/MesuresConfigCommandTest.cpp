@@ -129,3 +129,26 @@ TEST_F(Tool, MesuresGoesOnAfterABadFile) {
             "ecrangbf(0)\t\xC6\x92 =  800 Hz\necrangbf(1)\t\xC6\x92 =  800 Hz\necrangbf(2)\t\xC6\x92 =  800 Hz\n");
   EXPECT_EQ(mesures({}), 2);
 }
+
+TEST_F(Tool, TableOperationsRunInOrderAndRefuseWhatTheWindowDisables) {
+  ASSERT_EQ(config({"--set", "solute1=9", "--set", "c1=0.004", "--mesure", "1", "--set", "c1=0.002", "--mesure",
+                    "1", "--titre", "1", "c", "--trie", "1", "croissant", "--serie", "3", "1", "2.5", "0.5",
+                    "--tableau"}),
+            0)
+      << err.str();
+  EXPECT_EQ(out.str().rfind("c\tC2\tC3\tC4\tC5\n2,00E-03\t1,00E-01\t1,00E+00\t\t\n4,00E-03\t1,00E-01\t1,50E+00\t\t\n", 0),
+            0u)
+      << out.str();
+  // Refusals: exit 2, a message naming the operation, nothing written.
+  EXPECT_EQ(config({"--lignes", "1", "--supprime", "1", "-o", path("x.C07")}), 2);
+  EXPECT_NE(err.str().find("--supprime 1 : "), std::string::npos);
+  EXPECT_EQ(config({"--insere", "13"}), 2);
+  EXPECT_EQ(config({"--efface-colonne", "6"}), 2);
+  EXPECT_EQ(config({"--serie", "1", "0", "100", "1", "-o", path("x.C07")}), 2);
+  EXPECT_NE(err.str().find("Le tableau ne peut avoir plus de 100 lignes"), std::string::npos);
+  EXPECT_EQ(config({"--lignes", "2", "--mesure", "2", "--mesure", "2", "--mesure", "2", "-o", path("x.C07")}), 2);
+  EXPECT_NE(err.str().find("Tableau plein"), std::string::npos);
+  EXPECT_FALSE(fs::exists(path("x.C07")));
+  ASSERT_EQ(config({"--format", "3", "--csv"}), 0);
+  EXPECT_EQ(out.str().rfind("\xEF\xBB\xBF" "C1;C2;C3;C4;C5\r\n;;;;\r\n", 0), 0u);
+}
