@@ -42,7 +42,12 @@ MainWindow::MainWindow(MessageService& messages, QString appFolder, QWidget* par
   Form_Load();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+  // The controls go first: they read the workbench and the table, which
+  // are destroyed before QWidget's destructor would delete them.
+  hide();
+  qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+}
 
 QRadioButton* MainWindow::option4(int i) const { return voltFrames_[i / 4]->button(i % 4); }
 QRadioButton* MainWindow::option5(int i) const { return ampFrames_[i / 4]->button(i % 4); }
