@@ -9,6 +9,8 @@
 #include <array>
 #include <string>
 
+#include "files/ConfigFile.h"
+#include "files/ui/ConfigOwner.h"
 #include "model/Workbench.h"
 #include "platform/core/Messages.h"
 #include "table/Table.h"
@@ -40,7 +42,7 @@ inline constexpr int kWindowHeight = 600;
 // Above this screen width the window is held at its design size, centred.
 inline constexpr int kWideScreen = 850;
 
-class MainWindow : public QWidget {
+class MainWindow : public QWidget, public files::ui::ConfigOwner, private files::ConfigHooks {
   Q_OBJECT
  public:
   // `messages` shows every message box; `appFolder` holds the flag file.
@@ -85,6 +87,12 @@ class MainWindow : public QWidget {
   void setTextemodifie(int v) { textemodifie_ = v; }
   // The hint line's text after a completed copy.
   const QString& messagepressepapier() const { return messagepressepapier_; }
+
+  // --- Configuration files ------------------------------------------------------
+  const std::string& nomconfig() const override { return nomconfig_; }
+  void setNomconfig(const std::string& path) override { nomconfig_ = path; }
+  bool ecritconfig() override;
+  bool chargeconfig() override;
 
   // --- Procedures -------------------------------------------------------------
   // Bench picture of the montage and placement of the live controls.
@@ -141,6 +149,10 @@ class MainWindow : public QWidget {
   void syncOptions();
   void montageChanged();
   void onCommand(Command c);
+  void showCaption();
+  // What loading a configuration does to the controls as it goes.
+  void knobRedrawn(int knob) override;
+  void montageClicked() override;
 
   MessageService& messages_;
   QString appFolder_;
@@ -172,6 +184,7 @@ class MainWindow : public QWidget {
 
   QHash<const QWidget*, QString> hints_;
   QString messagepressepapier_;
+  std::string nomconfig_;
   int textemodifie_ = 0;
   bool validating_ = false;
   bool sizing_ = false;

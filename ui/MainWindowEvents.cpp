@@ -4,6 +4,8 @@
 #include <QRadioButton>
 #include <QShortcut>
 
+#include "files/ui/OpenWindow.h"
+#include "files/ui/SaveWindow.h"
 #include "model/EntryRules.h"
 #include "table/Recording.h"
 #include "table/ui/TableFrame.h"
@@ -131,6 +133,18 @@ void MainWindow::recordBench(int bench) { table::record(table_, wb_, bench, mess
 
 void MainWindow::onCommand(Command c) {
   switch (c) {
+    case Command::Open: {
+      files::ui::OpenWindow w(*this, messages_, appFolder_, this);
+      w.move(pos() + QPoint(20, 20));
+      w.exec();
+      break;
+    }
+    case Command::Save: {
+      files::ui::SaveWindow w(*this, messages_, appFolder_, this);
+      w.move(pos() + QPoint(20, 20));
+      w.exec();
+      break;
+    }
     case Command::Table:
       Check1_Click();
       break;

@@ -1,0 +1,35 @@
+#include "files/ConfigName.h"
+
+#include <filesystem>
+
+#include "files/ConfigFile.h"
+#include "platform/core/NumberText.h"
+
+namespace velmira::files {
+
+namespace {
+constexpr char kSeparator = static_cast<char>(std::filesystem::path::preferred_separator);
+}
+
+std::string folderWithSeparator(std::string_view folder) {
+  std::string f(folder);
+  if (f.empty() || f.back() != kSeparator) f += kSeparator;
+  return f;
+}
+
+std::optional<std::string> configFileName(std::string_view typed, std::string_view folder) {
+  std::string name = num::trim(typed);
+  // Cut before the last "." while there is one: nothing from the first "." on stays.
+  for (auto dot = name.rfind('.'); dot != std::string::npos; dot = name.rfind('.')) name = num::trim(name.substr(0, dot));
+  if (name.empty()) return std::nullopt;
+  if (name.find(kSeparator) == std::string::npos) name = folderWithSeparator(folder) + name;
+  return name + kConfigExtension;
+}
+
+Message emptyNameMessage() { return msg::criticalOk("Il faut donner un nom au fichier!", "Enregistrement impossible"); }
+Message overwriteQuestion() { return msg::exclamationYesNo("Ecraser le fichier existant?", "Ce fichier existe déjà!"); }
+Message missingFileMessage() {
+  return msg::criticalOk("Nom de fichier incorrect ou chemin non valide", "impossible d'ouvrir ce fichier");
+}
+
+}  // namespace velmira::files

@@ -1,0 +1,23 @@
+#pragma once
+// What the open, save and exercise windows ask of the window that owns the
+// workbench and the table: the current configuration name and the single
+// writer and reader.
+#include <string>
+
+namespace velmira::files::ui {
+
+class ConfigOwner {
+ public:
+  virtual ~ConfigOwner() = default;
+  // `nomconfig`: the configuration last opened or saved (full path).
+  virtual const std::string& nomconfig() const = 0;
+  virtual void setNomconfig(const std::string& path) = 0;
+  // ecritconfig on nomconfig; on success the caption shows the name. False
+  // (after the write message) on failure.
+  virtual bool ecritconfig() = 0;
+  // chargeconfig on nomconfig, then every control redrawn and the caption
+  // set. False when the file was refused (its message shown).
+  virtual bool chargeconfig() = 0;
+};
+
+}  // namespace velmira::files::ui

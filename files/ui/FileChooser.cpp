@@ -1,0 +1,125 @@
+#include "files/ui/FileChooser.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileSystemModel>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListView>
+#include <QStandardPaths>
+#include <QTreeView>
+
+namespace velmira::files::ui {
+
+QList<Place> pupilPlaces(const QString& appFolder) {
+  QList<Place> places;
+  auto add = [&](const QString& caption, const QString& path) {
+    const QString clean = QDir::cleanPath(path);
+    if (path.isEmpty() || !QDir(clean).exists()) return;
+    for (const Place& p : places)
+      if (p.path == clean) return;
+    places.append({caption, clean});
+  };
+  add(QStringLiteral("Dossier personnel"), QDir::homePath());
+  add(QStringLiteral("Documents"), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+  // Removable media: /media/<user>/<medium> or /media/<medium>.
+  const QDir media(QStringLiteral("/media"));
+  for (const QFileInfo& level1 : media.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+    const QFileInfoList inner = QDir(level1.filePath()).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot);
+    if (level1.fileName() == qEnvironmentVariable("USER") || !inner.isEmpty()) {
+      for (const QFileInfo& medium : inner) add(QStringLiteral("Support amovible : ") + medium.fileName(), medium.filePath());
+    } else {
+      add(QStringLiteral("Support amovible : ") + level1.fileName(), level1.filePath());
+    }
+  }
+  add(QStringLiteral("Exemples de Velmira"), appFolder);
+  return places;
+}
+
+FileChooser::FileChooser(const QString& pattern, const QString& placesCaption, const QString& foldersCaption,
+                         const QString& filesCaption, const QString& appFolder, QWidget* parent)
+    : QWidget(parent) {
+  places_ = new QComboBox(this);
+  places_->setObjectName(QStringLiteral("Drive1"));
+  for (const Place& p : pupilPlaces(appFolder)) places_->addItem(p.caption, p.path);
+
+  folderModel_ = new QFileSystemModel(this);
+  folderModel_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+  folderModel_->setRootPath(QStringLiteral("/"));
+  tree_ = new QTreeView(this);
+  tree_->setObjectName(QStringLiteral("Dir1"));
+  tree_->setModel(folderModel_);
+  for (int c = 1; c < folderModel_->columnCount(); ++c) tree_->hideColumn(c);
+  tree_->header()->hide();
+
+  fileModel_ = new QFileSystemModel(this);
+  fileModel_->setFilter(QDir::Files);
+  fileModel_->setNameFilters({pattern, pattern.toLower()});
+  fileModel_->setNameFilterDisables(false);
+  list_ = new QListView(this);
+  list_->setObjectName(QStringLiteral("File1"));
+  list_->setModel(fileModel_);
+
+  auto* grid = new QGridLayout(this);
+  grid->setContentsMargins(0, 0, 0, 0);
+  grid->addWidget(new QLabel(placesCaption, this), 0, 0);
+  grid->addWidget(places_, 1, 0);
+  grid->addWidget(new QLabel(foldersCaption, this), 2, 0);
+  grid->addWidget(tree_, 3, 0);
+  grid->addWidget(new QLabel(filesCaption, this), 0, 1);
+  grid->addWidget(list_, 1, 1, 3, 1);
+  grid->setRowStretch(3, 1);
+
+  connect(places_, &QComboBox::activated, this, &FileChooser::placeChosen);
+  connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          [this](const QModelIndex& current) {
+            const QString path = folderModel_->filePath(current);
+            if (!path.isEmpty() && path != folder_) setFolder(path);
+          });
+  connect(tree_, &QTreeView::activated, this, [this](const QModelIndex& i) { tree_->expand(i); });
+  connect(list_, &QListView::clicked, this,
+          [this](const QModelIndex& i) { emit fileClicked(fileModel_->fileName(i)); });
+  connect(list_, &QListView::activated, this,
+          [this](const QModelIndex& i) { emit fileActivated(fileModel_->fileName(i)); });
+}
+
+void FileChooser::placeChosen(int index) {
+  // A place that cannot be opened: the list goes back to the place of the
+  // current folder.
+  if (!setFolder(places_->itemData(index).toString())) setFolder(folder_);
+}
+
+bool FileChooser::setFolder(const QString& path) {
+  const QString clean = QDir::cleanPath(path);
+  if (clean.isEmpty() || !QDir(clean).exists() || !QDir(clean).isReadable()) return false;
+  const bool changed = clean != folder_;
+  folder_ = clean;
+  const QModelIndex dir = folderModel_->index(clean);
+  tree_->setCurrentIndex(dir);
+  tree_->expand(dir);
+  tree_->scrollTo(dir);
+  list_->setRootIndex(fileModel_->setRootPath(clean));
+  // The place shown is the one holding the folder, the deepest one.
+  int best = -1, bestLength = -1;
+  for (int i = 0; i < places_->count(); ++i) {
+    const QString p = places_->itemData(i).toString();
+    if ((clean == p || clean.startsWith(p + QLatin1Char('/'))) && p.size() > bestLength) {
+      best = i;
+      bestLength = static_cast<int>(p.size());
+    }
+  }
+  if (best >= 0) places_->setCurrentIndex(best);
+  if (changed) emit folderChanged(folder_);
+  return true;
+}
+
+QStringList FileChooser::fileNames() const {
+  QStringList names;
+  const QModelIndex root = list_->rootIndex();
+  for (int r = 0; r < fileModel_->rowCount(root); ++r) names << fileModel_->fileName(fileModel_->index(r, 0, root));
+  return names;
+}
+
+}  // namespace velmira::files::ui

@@ -1,0 +1,55 @@
+#pragma once
+// The folder and file chooser of the open, save and exercise windows: the
+// places a pupil needs (in the spot of a drive list), the folder tree and
+// the list of the files of one pattern in the chosen folder.
+#include <QString>
+#include <QWidget>
+
+class QComboBox;
+class QFileSystemModel;
+class QListView;
+class QTreeView;
+class QLabel;
+
+namespace velmira::files::ui {
+
+struct Place {
+  QString caption;
+  QString path;
+};
+// Home, documents, removable media under /media, the application folder.
+QList<Place> pupilPlaces(const QString& appFolder);
+
+class FileChooser : public QWidget {
+  Q_OBJECT
+ public:
+  // `pattern`: "*.C07", "*.E24"; the captions of the three parts.
+  FileChooser(const QString& pattern, const QString& placesCaption, const QString& foldersCaption,
+              const QString& filesCaption, const QString& appFolder, QWidget* parent = nullptr);
+
+  QString folder() const { return folder_; }
+  // Shows `path` (an existing folder): tree, list and the place holding it.
+  bool setFolder(const QString& path);
+  QComboBox* places() const { return places_; }
+  QTreeView* folders() const { return tree_; }
+  QListView* files() const { return list_; }
+  // The names the file list shows now (for tests and previews).
+  QStringList fileNames() const;
+
+ signals:
+  void folderChanged(const QString& folder);
+  void fileClicked(const QString& name);
+  void fileActivated(const QString& name);  // double-click or Enter
+
+ private:
+  void placeChosen(int index);
+
+  QString folder_;
+  QComboBox* places_ = nullptr;
+  QTreeView* tree_ = nullptr;
+  QListView* list_ = nullptr;
+  QFileSystemModel* folderModel_ = nullptr;
+  QFileSystemModel* fileModel_ = nullptr;
+};
+
+}  // namespace velmira::files::ui

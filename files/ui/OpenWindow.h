@@ -1,0 +1,36 @@
+#pragma once
+// `ouvrir`: which configuration is opened.
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace velmira {
+class MessageService;
+namespace files::ui {
+
+class ConfigOwner;
+class FileChooser;
+
+class OpenWindow : public QDialog {
+  Q_OBJECT
+ public:
+  OpenWindow(ConfigOwner& owner, MessageService& messages, const QString& appFolder, QWidget* parent = nullptr);
+
+  FileChooser* chooser() const { return chooser_; }
+  QLineEdit* ficharge() const { return ficharge_; }
+  QLabel* waitNotice() const { return notice_; }
+  // OUVRIR: checks the name, then loads it and closes the window.
+  void ouvrir();
+
+ private:
+  ConfigOwner& owner_;
+  MessageService& messages_;
+  FileChooser* chooser_ = nullptr;
+  QLineEdit* ficharge_ = nullptr;
+  QLabel* notice_ = nullptr;
+};
+
+}  // namespace files::ui
+}  // namespace velmira

@@ -1,0 +1,73 @@
+#include "files/ui/SaveWindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "files/ConfigName.h"
+#include "files/ui/ConfigOwner.h"
+#include "files/ui/FileChooser.h"
+#include "files/ui/StartFolder.h"
+#include "platform/core/Messages.h"
+
+namespace velmira::files::ui {
+
+SaveWindow::SaveWindow(ConfigOwner& owner, MessageService& messages, const QString& appFolder, QWidget* parent)
+    : QDialog(parent), owner_(owner), messages_(messages) {
+  setObjectName(QStringLiteral("enregistrer"));
+  setWindowTitle(QStringLiteral("Enregistrer les paramètres."));
+  chooser_ = new FileChooser(QStringLiteral("*.C07"), QStringLiteral("Emplacement:"), QStringLiteral("Répertoire:"),
+                             QStringLiteral("Fichiers enregistrés"), appFolder, this);
+  text1_ = new QLineEdit(QString::fromStdString(owner_.nomconfig()), this);
+  text1_->setObjectName(QStringLiteral("Text1"));
+  save_ = new QPushButton(QStringLiteral("ENREGISTRER"), this);
+  auto* cancel = new QPushButton(QStringLiteral("ANNULER"), this);
+  save_->setAutoDefault(false);
+  cancel->setAutoDefault(false);
+
+  auto* grid = new QGridLayout(this);
+  grid->addWidget(chooser_, 0, 0, 1, 3);
+  grid->addWidget(new QLabel(QStringLiteral("Nom du fichier:"), this), 1, 0);
+  grid->addWidget(text1_, 1, 1, 1, 2);
+  grid->addWidget(save_, 2, 1);
+  grid->addWidget(cancel, 2, 2);
+  resize(560, 400);
+
+  // A new folder leaves only the file name in the field.
+  connect(chooser_, &FileChooser::folderChanged, this, [this] {
+    const QString t = text1_->text();
+    const auto sep = t.lastIndexOf(QDir::separator());
+    if (sep >= 0) text1_->setText(t.mid(sep + 1));
+  });
+  connect(chooser_, &FileChooser::fileActivated, this, [this](const QString& name) {
+    text1_->setText(name);
+    enregistrer();
+  });
+  connect(text1_, &QLineEdit::returnPressed, this, &SaveWindow::enregistrer);
+  connect(save_, &QPushButton::clicked, this, &SaveWindow::enregistrer);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  chooser_->setFolder(startFolder(owner_.nomconfig()));
+}
+
+void SaveWindow::enregistrer() {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  struct Restore {
+    ~Restore() { QApplication::restoreOverrideCursor(); }
+  } restore;
+  const auto name = configFileName(text1_->text().toStdString(), chooser_->folder().toStdString());
+  if (!name) {
+    messages_.show(emptyNameMessage());
+    return;
+  }
+  text1_->setText(QString::fromStdString(*name));
+  owner_.setNomconfig(*name);
+  QDir::setCurrent(chooser_->folder());
+  if (QFileInfo::exists(QString::fromStdString(*name)) && messages_.show(overwriteQuestion()) != Answer::Yes) return;
+  if (owner_.ecritconfig()) accept();
+}
+
+}  // namespace velmira::files::ui

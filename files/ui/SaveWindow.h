@@ -1,0 +1,36 @@
+#pragma once
+// `enregistrer`: where a configuration is saved.
+#include <QDialog>
+
+class QLineEdit;
+class QPushButton;
+
+namespace velmira {
+class MessageService;
+namespace files::ui {
+
+class ConfigOwner;
+class FileChooser;
+
+class SaveWindow : public QDialog {
+  Q_OBJECT
+ public:
+  SaveWindow(ConfigOwner& owner, MessageService& messages, const QString& appFolder, QWidget* parent = nullptr);
+
+  FileChooser* chooser() const { return chooser_; }
+  QLineEdit* text1() const { return text1_; }
+  QPushButton* saveButton() const { return save_; }
+  // ENREGISTRER: forms the name, asks before overwriting, writes; closes
+  // the window on success.
+  void enregistrer();
+
+ private:
+  ConfigOwner& owner_;
+  MessageService& messages_;
+  FileChooser* chooser_ = nullptr;
+  QLineEdit* text1_ = nullptr;
+  QPushButton* save_ = nullptr;
+};
+
+}  // namespace files::ui
+}  // namespace velmira

@@ -1,0 +1,38 @@
+// The configuration files of the main window: the single writer and reader
+// with the controls following a load, and the caption.
+#include "files/ConfigFile.h"
+#include "ui/KnobWidget.h"
+#include "ui/MainWindow.h"
+#include "ui/TabStrip.h"
+
+namespace velmira::ui {
+
+void MainWindow::showCaption() {
+  setWindowTitle(QStringLiteral("Velmira - ") + QString::fromStdString(nomconfig_));
+}
+
+bool MainWindow::ecritconfig() {
+  if (!files::ecritconfig(nomconfig_, wb_, table_, messages_)) return false;
+  showCaption();
+  return true;
+}
+
+bool MainWindow::chargeconfig() {
+  if (!files::chargeconfig(nomconfig_, wb_, table_, messages_, this)) return false;
+  // Displays, entries, selections, beaker levels, solutes, the strip.
+  majcontroles();
+  niveaubecher();
+  quelion();
+  onglets_->Onglets_Paint();
+  showCaption();
+  return true;
+}
+
+void MainWindow::knobRedrawn(int knob) { bouton1_[knob]->redraw(); }
+
+void MainWindow::montageClicked() {
+  syncOptions();
+  montageChanged();
+}
+
+}  // namespace velmira::ui
