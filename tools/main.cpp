@@ -21,7 +21,10 @@ const char* kUsage =
     "      amperemetre1..3 (0..3), voltmetre1..3 (0..3), montage (gbf|conductimetre),\n"
     "      masque, saisie1..5 (1..5), lignes (1..100), cellule(L,C), formule1..5.\n"
     "  calcul [--degres|--radians] [EXPRESSION...]\n"
-    "      \xC3\x89value chaque expression (ou chaque ligne de l'entr\xC3\xA9" "e) : CODE<TAB>R\xC3\x89SULTAT.\n";
+    "      \xC3\x89value chaque expression (ou chaque ligne de l'entr\xC3\xA9" "e) : CODE<TAB>R\xC3\x89SULTAT.\n"
+    "  texte FICHIER.rtf\n"
+    "      Affiche le texte du fichier RTF tel que la fenêtre exercice le montre\n"
+    "      (UTF-8, une ligne par paragraphe).\n";
 
 }  // namespace
 
@@ -40,6 +43,7 @@ int main(int argc, char** argv) {
     if (cmd == "mesures") return velmira::tools::commandeMesures(args, std::cout, std::cerr);
     if (cmd == "config") return velmira::tools::commandeConfig(args, std::cout, std::cerr);
     if (cmd == "calcul") return velmira::tools::commandeCalcul(args, std::cin, std::cout, std::cerr);
+    if (cmd == "texte") return velmira::tools::commandeTexte(args, std::cout, std::cerr);
   } catch (const std::exception& e) {
     std::cerr << "velmira-outil : erreur interne : " << e.what() << "\n";
     return 3;
