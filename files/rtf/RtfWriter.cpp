@@ -84,7 +84,7 @@ void Writer::lineBreakIfLong() {
   lineStart_ = out_.size();
 }
 
-// Escaped text. A font name drops the characters its syntax cannot hold.
+// Escaped text. A font name drops the characters it cannot hold (";" ends it).
 void Writer::text(std::string_view utf8, bool fontName) {
   std::size_t i = 0;
   bool delimited = true;  // the last control word is ended
@@ -98,7 +98,6 @@ void Writer::text(std::string_view utf8, bool fontName) {
       out_ += ' ';
     delimited = true;
     if (c == '\\' || c == '{' || c == '}') {
-      if (fontName) continue;
       out_ += '\\';
       out_ += static_cast<char>(c);
     } else if (c == '\t' || c == '\n') {

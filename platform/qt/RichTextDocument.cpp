@@ -5,6 +5,8 @@
 #include <QTextDocument>
 
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "platform/qt/Fonts.h"
 
@@ -102,12 +104,22 @@ rtf::Alignment alignment(Qt::Alignment a) {
 }  // namespace
 
 void fillTextDocument(QTextDocument& target, const rtf::RichDocument& document) {
+  // Loading is not an edit to undo; a statement has few distinct formats.
+  const bool undo = target.isUndoRedoEnabled();
+  target.setUndoRedoEnabled(false);
   target.clear();
+  std::vector<std::pair<rtf::RunFormat, QTextCharFormat>> formats;
+  auto formatOf = [&formats](const rtf::RunFormat& f) -> const QTextCharFormat& {
+    for (const auto& [run, chars] : formats)
+      if (run == f) return chars;
+    formats.emplace_back(f, charFormat(f));
+    return formats.back().second;
+  };
   QTextCursor cursor(&target);
   cursor.beginEditBlock();
   bool first = true;
   for (const rtf::Paragraph& p : document.paragraphs) {
-    const QTextCharFormat mark = charFormat(p.runs.empty() ? rtf::RunFormat{} : p.runs.front().format);
+    const QTextCharFormat& mark = formatOf(p.runs.empty() ? rtf::RunFormat{} : p.runs.front().format);
     if (first) {
       cursor.setBlockFormat(blockFormat(p));
       cursor.setBlockCharFormat(mark);
@@ -119,13 +131,14 @@ void fillTextDocument(QTextDocument& target, const rtf::RichDocument& document) 
       QString text = QString::fromStdString(r.text);
       text.replace(QLatin1Char('\n'), QChar::LineSeparator);
       if (isSymbolFont(QString::fromStdString(r.format.font))) {
-        cursor.insertText(symbolText(text), charFormat(textFormatOfSymbol(r.format)));
+        cursor.insertText(symbolText(text), formatOf(textFormatOfSymbol(r.format)));
       } else {
-        cursor.insertText(text, charFormat(r.format));
+        cursor.insertText(text, formatOf(r.format));
       }
     }
   }
   cursor.endEditBlock();
+  target.setUndoRedoEnabled(undo);
 }
 
 rtf::RichDocument richDocumentOf(const QTextDocument& source) {

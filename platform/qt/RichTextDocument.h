@@ -12,7 +12,8 @@ class QTextDocument;
 
 namespace velmira::qtp {
 
-// Replaces the whole content of `target` with `document`.
+// Replaces the whole content of `target` with `document`; its undo history
+// is emptied (loading is not an edit to undo).
 void fillTextDocument(QTextDocument& target, const rtf::RichDocument& document);
 
 // The content of `source`; pictures and other objects are left out.

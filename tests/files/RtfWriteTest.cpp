@@ -61,6 +61,10 @@ TEST(RtfWrite, ARichDocumentComesBackWhole) {
   ASSERT_TRUE(back);
   EXPECT_EQ(*back, d);
   EXPECT_EQ(writeRtf(RichDocument{}), writeRtf(*readRtf(writeRtf(RichDocument{}))));
+  RunFormat odd;
+  odd.font = "Police {\\1}";
+  const RichDocument named{{{Alignment::Left, 0, {{"x", odd}}}}};
+  EXPECT_EQ(*readRtf(writeRtf(named)), named);
 }
 
 TEST(RtfWrite, LongTextIsWrittenInLinesThatReadBack) {
