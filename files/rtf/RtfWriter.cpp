@@ -75,7 +75,7 @@ void Writer::word(std::string_view w, int n) {
 
 void Writer::codeUnit(int n) {
   word("u", n > 32767 ? n - 65536 : n);
-  out_ += '?';
+  out_ += "\\'3f";  // the "?" fallback as a hex character: some readers lose a blank after a plain "?"
 }
 
 void Writer::lineBreakIfLong() {
@@ -172,6 +172,7 @@ std::string Writer::write(const RichDocument& d) {
     for (const Run& r : p.runs) {
       const RunFormat& f = r.format;
       out_ += '{';
+      word("plain");  // every run states its whole format, for readers that keep formats past a group
       word("f", fontIndex(f.font));
       word("fs", f.halfPoints);
       word("cf", colourIndex(f.colour));

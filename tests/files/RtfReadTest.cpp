@@ -212,3 +212,17 @@ TEST(RtfRead, FilesOfRealWordProcessors) {
   EXPECT_TRUE(runWith(w, "chlorure")->format.bold);
   EXPECT_EQ(wt.find("listtag"), std::string::npos);
 }
+
+TEST(RtfRead, OurFileSavedAgainByAWordProcessorKeepsItsFormatting) {
+  // velmira-ecrit.rtf was written here; AbiWord opened it and saved it as abiword-relu.rtf.
+  RichDocument ours = read(sample("velmira-ecrit.rtf"));
+  RichDocument again = read(sample("abiword-relu.rtf"));
+  ASSERT_EQ(again.paragraphs.size(), ours.paragraphs.size());
+  for (std::size_t i = 0; i < ours.paragraphs.size(); ++i) {
+    EXPECT_NEAR(again.paragraphs[i].leftIndent, ours.paragraphs[i].leftIndent, 2);  // kept in inches there
+    again.paragraphs[i].leftIndent = ours.paragraphs[i].leftIndent;
+  }
+  EXPECT_EQ(again, ours);
+  EXPECT_NE(runWith(ours, "-3"), nullptr);
+  EXPECT_EQ(runWith(ours, "-3")->format.position, VerticalPosition::Raised);
+}
