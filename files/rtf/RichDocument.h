@@ -45,6 +45,7 @@ struct Paragraph {
 
 struct RichDocument {
   std::vector<Paragraph> paragraphs;
+  bool truncated = false;  // the file held more than a document keeps; the rest was not read
   friend bool operator==(const RichDocument&, const RichDocument&) = default;
 };
 

@@ -123,6 +123,7 @@ class Reader {
   std::string pending_;
   CharState pendingFormat_;
   ParaState paraAtText_;
+  std::size_t kept_ = 0;  // bytes of text kept
   bool cellTab_ = false;  // a cell ended: a tab before the next text
 };
 
@@ -562,11 +563,17 @@ void Reader::character(char32_t c) {
     flushText();
     pendingFormat_ = state_.chars;
   }
+  if (kept_ >= kMaxKeptText) {
+    document_.truncated = done_ = true;
+    return;
+  }
+  const std::size_t before = pending_.size();
   if (cellTab_) {
     cellTab_ = false;
     pending_ += '\t';
   }
   records::appendUtf8(pending_, c);
+  kept_ += pending_.size() - before;
   paraAtText_ = state_.para;
 }
 
@@ -577,6 +584,11 @@ void Reader::flushText() {
 }
 
 void Reader::endParagraph() {
+  if (done_) return;
+  if (document_.paragraphs.size() + 1 >= kMaxParagraphs) {  // the last one is the one being read
+    document_.truncated = done_ = true;
+    return;
+  }
   flushText();
   cellTab_ = false;
   paragraph_.alignment = state_.para.alignment;

@@ -147,6 +147,19 @@ TEST(RtfRead, DamagedAndHostileInputEnds) {
   big += "}fin}";
   EXPECT_EQ(text(big), "débutfin\n");
 
+  EXPECT_FALSE(read(big).truncated);
+
+  // What a document keeps is bounded: paragraphs, then text.
+  std::string lines = "{\\rtf1 ";
+  for (std::size_t i = 0; i < kMaxParagraphs + 10; ++i) lines += "\\par ";
+  const RichDocument many = read(lines + "x}");
+  EXPECT_EQ(many.paragraphs.size(), kMaxParagraphs - 1);
+  EXPECT_TRUE(many.truncated);
+  const RichDocument longText = read("{\\rtf1 " + std::string(kMaxKeptText + 100, 'x') + "}");
+  ASSERT_EQ(longText.paragraphs.size(), 1u);
+  EXPECT_EQ(longText.paragraphs[0].runs.at(0).text.size(), kMaxKeptText);
+  EXPECT_TRUE(longText.truncated);
+
   // Random bytes after the header: no crash, no text that was not there.
   std::mt19937 rng(2024);
   for (int k = 0; k < 200; ++k) {

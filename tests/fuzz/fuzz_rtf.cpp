@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto doc = velmira::rtf::readRtf(bytes);
   if (!doc) return 0;
   const auto again = velmira::rtf::readRtf(velmira::rtf::writeRtf(*doc));
-  if (!again || !(*again == *doc)) __builtin_trap();
+  if (!again || again->paragraphs != doc->paragraphs) __builtin_trap();
   (void)velmira::rtf::plainText(*doc);
   return 0;
 }
