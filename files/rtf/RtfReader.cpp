@@ -112,6 +112,7 @@ class Reader {
   bool colourSet_ = false;
   Colour colour_;
   int fontNumber_ = -1;  // font of the table being defined
+  int fontDepth_ = 0;    // the group that defines it
   Font font_;
   int cachedFont_ = -2;
   int cachedDocumentCodePage_ = 0;
@@ -185,7 +186,8 @@ void Reader::openGroup() {
 
 void Reader::closeGroup() {
   unicodeFallback_ = 0;
-  if (state_.destination == Destination::FontTable) commitFont();
+  // A font entry ends with its group, not with a group inside it ({\*\panose}).
+  if (state_.destination == Destination::FontTable && depth_ <= fontDepth_) commitFont();
   if (stack_.empty()) {  // the document's group: the end
     done_ = true;
     return;
@@ -368,6 +370,7 @@ void Reader::controlWord(std::string_view w, bool hasParam, int p) {
     if (w == "f") {
       commitFont();
       fontNumber_ = p;
+      fontDepth_ = depth_;
       font_ = Font{};
     } else if (w == "fcharset") {
       font_.codePage = charsetCodePage(p);

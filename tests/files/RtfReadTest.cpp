@@ -41,7 +41,7 @@ const Run* runWith(const RichDocument& d, std::string_view piece) {
 
 TEST(RtfRead, FormattingAndTables) {
   const RichDocument d = read(
-      "{\\rtf1\\ansi\\deff1{\\fonttbl{\\f0\\froman Times New Roman;}{\\f1\\fswiss\\fcharset0 Arial{\\*\\falt Helv};}}"
+      "{\\rtf1\\ansi\\deff1{\\fonttbl{\\f0\\froman{\\*\\panose 02020603050405020304}Times New Roman;}{\\f1\\fswiss\\fcharset0 Arial{\\*\\falt Helv};}}"
       "{\\colortbl;\\red0\\green0\\blue200;\\red255\\green0\\blue0;}\r\n"
       "\\pard\\qc\\li400\\fs36\\cf1\\b Titre\\par\n"
       "\\pard\\qr\\plain\\f0\\i\\ul ital\\ul0 ique{\\b0\\cf2 rouge\\super 2\\nosupersub}\\dn4 b\\up0\\par"
