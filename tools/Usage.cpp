@@ -7,7 +7,7 @@ namespace velmira::tools {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 3> kCommands = {{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 4> kCommands = {{
     {"mesures",
      "  mesures FICHIER.C07...\n"
      "      Affiche les douze écrans (afficheur(0) à afficheur(8), ecrangbf(0) à ecrangbf(2))\n"
@@ -30,6 +30,10 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 3> kCommands
     {"calcul",
      "  calcul [--degres|--radians] [EXPRESSION...]\n"
      "      Évalue chaque expression (ou chaque ligne de l'entrée) : CODE<TAB>RÉSULTAT.\n"},
+    {"texte",
+     "  texte FICHIER.rtf\n"
+     "      Affiche le texte du fichier RTF tel que la fenêtre exercice le montre\n"
+     "      (UTF-8, une ligne par paragraphe).\n"},
 }};
 
 }  // namespace

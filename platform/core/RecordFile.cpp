@@ -19,9 +19,19 @@ constexpr std::array<char32_t, 32> kHigh = {
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
-char32_t decodeByte(unsigned char b) {
+}  // namespace
+
+char32_t cp1252CodePoint(unsigned char b) {
   if (b >= 0x80 && b <= 0x9F && kHigh[b - 0x80] != 0) return kHigh[b - 0x80];
   return b;
+}
+
+int cp1252Byte(char32_t c) {
+  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<int>(c);
+  if (c <= 0x9F) return kHigh[c - 0x80] == 0 ? static_cast<int>(c) : -1;  // undefined bytes are themselves
+  for (std::size_t k = 0; k < kHigh.size(); ++k)
+    if (kHigh[k] == c) return static_cast<int>(0x80 + k);
+  return -1;
 }
 
 void appendUtf8(std::string& out, char32_t c) {
@@ -30,14 +40,18 @@ void appendUtf8(std::string& out, char32_t c) {
   } else if (c < 0x800) {
     out += static_cast<char>(0xC0 | (c >> 6));
     out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
+  } else if (c < 0x10000) {
     out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
     out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
     out += static_cast<char>(0x80 | (c & 0x3F));
   }
 }
 
-// Next code point of a UTF-8 text; false on malformed input.
 bool nextCodePoint(std::string_view s, std::size_t& i, char32_t& c) {
   const auto b = static_cast<unsigned char>(s[i]);
   int extra;
@@ -58,8 +72,6 @@ bool nextCodePoint(std::string_view s, std::size_t& i, char32_t& c) {
   return true;
 }
 
-}  // namespace
-
 std::optional<std::string> toCp1252(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());
@@ -67,24 +79,9 @@ std::optional<std::string> toCp1252(std::string_view utf8) {
   while (i < utf8.size()) {
     char32_t c;
     if (!nextCodePoint(utf8, i, c)) return std::nullopt;
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-      out += static_cast<char>(c);
-      continue;
-    }
-    if (c >= 0x80 && c <= 0x9F) {  // the undefined bytes come back as themselves
-      if (kHigh[c - 0x80] != 0) return std::nullopt;
-      out += static_cast<char>(c);
-      continue;
-    }
-    bool found = false;
-    for (std::size_t k = 0; k < kHigh.size(); ++k) {
-      if (kHigh[k] == c) {
-        out += static_cast<char>(0x80 + k);
-        found = true;
-        break;
-      }
-    }
-    if (!found) return std::nullopt;
+    const int b = cp1252Byte(c);
+    if (b < 0) return std::nullopt;
+    out += static_cast<char>(b);
   }
   return out;
 }
@@ -92,7 +89,7 @@ std::optional<std::string> toCp1252(std::string_view utf8) {
 std::string fromCp1252(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size() + bytes.size() / 4);
-  for (char b : bytes) appendUtf8(out, decodeByte(static_cast<unsigned char>(b)));
+  for (char b : bytes) appendUtf8(out, cp1252CodePoint(static_cast<unsigned char>(b)));
   return out;
 }
 

@@ -17,6 +17,17 @@ inline constexpr std::size_t kMaxText = 126;
 std::optional<std::string> toCp1252(std::string_view utf8);
 std::string fromCp1252(std::string_view bytes);
 
+// One character: the code point of a Windows-1252 byte (the undefined bytes
+// read as the C1 control of the same number), and the byte of a code point
+// (-1 when the code page has none).
+char32_t cp1252CodePoint(unsigned char byte);
+int cp1252Byte(char32_t c);
+
+// UTF-8 of one code point (up to U+10FFFF); the next code point of a UTF-8
+// text, false on malformed input (then `i` is unchanged).
+void appendUtf8(std::string& out, char32_t c);
+bool nextCodePoint(std::string_view s, std::size_t& i, char32_t& c);
+
 // A whole record file read into memory.
 class RecordReader {
  public:

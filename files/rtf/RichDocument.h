@@ -1,0 +1,60 @@
+#pragma once
+// Rich text as the exercise text pane holds it: paragraphs of formatted runs.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velmira::rtf {
+
+struct Colour {
+  std::uint8_t red = 0, green = 0, blue = 0;
+  friend bool operator==(const Colour&, const Colour&) = default;
+};
+
+enum class VerticalPosition { Normal, Raised, Lowered };
+
+struct RunFormat {
+  std::string font = "Arial";
+  int halfPoints = 20;  // size in half points: 20 is 10 pt
+  Colour colour;
+  bool bold = false;
+  bool italic = false;
+  bool underline = false;
+  VerticalPosition position = VerticalPosition::Normal;
+
+  double points() const { return halfPoints / 2.0; }
+  friend bool operator==(const RunFormat&, const RunFormat&) = default;
+};
+
+// Text in UTF-8; "\n" is a line break inside the paragraph, "\t" a tab.
+struct Run {
+  std::string text;
+  RunFormat format;
+  friend bool operator==(const Run&, const Run&) = default;
+};
+
+enum class Alignment { Left, Centre, Right, Justified };
+
+struct Paragraph {
+  Alignment alignment = Alignment::Left;
+  int leftIndent = 0;  // twips (1/1440 inch)
+  std::vector<Run> runs;
+  friend bool operator==(const Paragraph&, const Paragraph&) = default;
+};
+
+struct RichDocument {
+  std::vector<Paragraph> paragraphs;
+  bool truncated = false;  // the file held more than a document keeps; the rest was not read
+  friend bool operator==(const RichDocument&, const RichDocument&) = default;
+};
+
+// Appends text to the paragraph, into its last run when the format is the
+// same, else as a new run. Empty text adds nothing.
+void appendText(Paragraph& paragraph, std::string_view utf8, const RunFormat& format);
+
+// The text shown, one line per paragraph, each ended by "\n"; a line break
+// inside a paragraph starts a new line too.
+std::string plainText(const RichDocument& document);
+
+}  // namespace velmira::rtf

@@ -1,0 +1,16 @@
+#pragma once
+// Writing a RichDocument as RTF that word processors open with its
+// formatting: plain ASCII, Windows-1252 characters as \'xx, the others as
+// \uN with "?" (written \'3f) for readers without Unicode (N signed,
+// characters past U+FFFF as two halves), a font table and a colour table,
+// each paragraph with its alignment and left indent, each run a group with
+// its whole formatting.
+#include <string>
+
+#include "files/rtf/RichDocument.h"
+
+namespace velmira::rtf {
+
+std::string writeRtf(const RichDocument& document);
+
+}  // namespace velmira::rtf

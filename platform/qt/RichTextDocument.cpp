@@ -1,0 +1,164 @@
+#include "platform/qt/RichTextDocument.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <cmath>
+#include <utility>
+#include <vector>
+
+#include "platform/qt/Fonts.h"
+
+namespace velmira::qtp {
+
+namespace {
+
+constexpr int kClassicFont = QTextFormat::UserProperty + 1;  // font name as the file gives it
+constexpr int kHalfPoints = QTextFormat::UserProperty + 2;   // size as the file gives it
+constexpr double kTwipsPerPixel = 15.0;                      // 1440 twips per inch, 96 pixels
+
+// Faces of the font mapping back to their classic names.
+QString classicName(const QString& family) {
+  for (const char* classic : {"Arial", "Times New Roman", "Verdana"})
+    if (mappedFamily(QString::fromLatin1(classic)) == family) return QString::fromLatin1(classic);
+  return family;
+}
+
+QTextCharFormat charFormat(const rtf::RunFormat& f) {
+  const QString classic = QString::fromStdString(f.font);
+  QTextCharFormat c;
+  c.setFont(mapFont(classic, f.points(), f.bold, f.italic), QTextCharFormat::FontPropertiesAll);
+  c.setFontUnderline(f.underline);
+  c.setForeground(QColor(f.colour.red, f.colour.green, f.colour.blue));
+  c.setVerticalAlignment(f.position == rtf::VerticalPosition::Raised    ? QTextCharFormat::AlignSuperScript
+                         : f.position == rtf::VerticalPosition::Lowered ? QTextCharFormat::AlignSubScript
+                                                                        : QTextCharFormat::AlignNormal);
+  c.setProperty(kClassicFont, classic);
+  c.setProperty(kHalfPoints, f.halfPoints);
+  return c;
+}
+
+QTextBlockFormat blockFormat(const rtf::Paragraph& p) {
+  QTextBlockFormat b;
+  switch (p.alignment) {
+    case rtf::Alignment::Left: b.setAlignment(Qt::AlignLeft); break;
+    case rtf::Alignment::Centre: b.setAlignment(Qt::AlignHCenter); break;
+    case rtf::Alignment::Right: b.setAlignment(Qt::AlignRight); break;
+    case rtf::Alignment::Justified: b.setAlignment(Qt::AlignJustify); break;
+  }
+  b.setLeftMargin(p.leftIndent / kTwipsPerPixel);
+  return b;
+}
+
+// Symbol-font text becomes the Unicode characters it shows, in the program's
+// text font; its characters may come as bytes or as U+F020..U+F0FF.
+QString symbolText(QString text) {
+  for (QChar& ch : text)
+    if (ch.unicode() >= 0xF020 && ch.unicode() <= 0xF0FF) ch = QChar(ch.unicode() - 0xF000);
+  return symbolToUnicode(text);
+}
+rtf::RunFormat textFormatOfSymbol(rtf::RunFormat f) {
+  f.font = rtf::RunFormat{}.font;
+  return f;
+}
+
+rtf::RunFormat runFormat(const QTextCharFormat& c) {
+  rtf::RunFormat f;
+  const QFont font = c.font();
+  const QString family = font.families().isEmpty() ? font.family() : font.families().first();
+  const QString classic = c.property(kClassicFont).toString();
+  f.font = (!classic.isEmpty() && mappedFamily(classic) == family ? classic : classicName(family)).toStdString();
+  // Pixel sizes at 96 dpi lose half points: the size given by the file is
+  // kept while the pixel size still matches it.
+  const int kept = c.property(kHalfPoints).toInt();
+  if (font.pixelSize() > 0) {
+    f.halfPoints = kept > 0 && fontPixelSize(kept / 2.0) == font.pixelSize()
+                       ? kept
+                       : static_cast<int>(std::lround(font.pixelSize() * 72.0 / 96.0 * 2.0));
+  } else if (font.pointSizeF() > 0) {
+    f.halfPoints = static_cast<int>(std::lround(font.pointSizeF() * 2.0));
+  }
+  if (f.halfPoints < 1) f.halfPoints = 1;
+  f.bold = font.bold();
+  f.italic = font.italic();
+  f.underline = c.fontUnderline();
+  if (c.hasProperty(QTextFormat::ForegroundBrush)) {
+    const QColor colour = c.foreground().color();
+    f.colour = {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
+                static_cast<std::uint8_t>(colour.blue())};
+  }
+  f.position = c.verticalAlignment() == QTextCharFormat::AlignSuperScript ? rtf::VerticalPosition::Raised
+               : c.verticalAlignment() == QTextCharFormat::AlignSubScript ? rtf::VerticalPosition::Lowered
+                                                                          : rtf::VerticalPosition::Normal;
+  return f;
+}
+
+rtf::Alignment alignment(Qt::Alignment a) {
+  if (a & Qt::AlignHCenter) return rtf::Alignment::Centre;
+  if (a & Qt::AlignJustify) return rtf::Alignment::Justified;
+  if ((a & Qt::AlignRight) && !(a & Qt::AlignAbsolute)) return rtf::Alignment::Right;
+  return rtf::Alignment::Left;
+}
+
+}  // namespace
+
+void fillTextDocument(QTextDocument& target, const rtf::RichDocument& document) {
+  // Loading is not an edit to undo; a statement has few distinct formats.
+  const bool undo = target.isUndoRedoEnabled();
+  target.setUndoRedoEnabled(false);
+  target.clear();
+  std::vector<std::pair<rtf::RunFormat, QTextCharFormat>> formats;
+  auto formatOf = [&formats](const rtf::RunFormat& f) -> const QTextCharFormat& {
+    for (const auto& [run, chars] : formats)
+      if (run == f) return chars;
+    formats.emplace_back(f, charFormat(f));
+    return formats.back().second;
+  };
+  QTextCursor cursor(&target);
+  cursor.beginEditBlock();
+  bool first = true;
+  for (const rtf::Paragraph& p : document.paragraphs) {
+    const QTextCharFormat& mark = formatOf(p.runs.empty() ? rtf::RunFormat{} : p.runs.front().format);
+    if (first) {
+      cursor.setBlockFormat(blockFormat(p));
+      cursor.setBlockCharFormat(mark);
+      first = false;
+    } else {
+      cursor.insertBlock(blockFormat(p), mark);
+    }
+    for (const rtf::Run& r : p.runs) {
+      QString text = QString::fromStdString(r.text);
+      text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+      if (isSymbolFont(QString::fromStdString(r.format.font))) {
+        cursor.insertText(symbolText(text), formatOf(textFormatOfSymbol(r.format)));
+      } else {
+        cursor.insertText(text, formatOf(r.format));
+      }
+    }
+  }
+  cursor.endEditBlock();
+  target.setUndoRedoEnabled(undo);
+}
+
+rtf::RichDocument richDocumentOf(const QTextDocument& source) {
+  rtf::RichDocument d;
+  for (QTextBlock block = source.begin(); block.isValid(); block = block.next()) {
+    rtf::Paragraph p;
+    const QTextBlockFormat b = block.blockFormat();
+    p.alignment = alignment(b.alignment());
+    p.leftIndent = static_cast<int>(std::lround(b.leftMargin() * kTwipsPerPixel));
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+      const QTextFragment fragment = it.fragment();
+      if (!fragment.isValid()) continue;
+      QString text = fragment.text();
+      text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+      text.remove(QChar::ObjectReplacementCharacter);
+      rtf::appendText(p, text.toStdString(), runFormat(fragment.charFormat()));
+    }
+    d.paragraphs.push_back(std::move(p));
+  }
+  return d;
+}
+
+}  // namespace velmira::qtp

@@ -1,0 +1,83 @@
+// The help window: opened on the help file of the application folder, with
+// its contents and search; a missing file is reported.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTreeWidget>
+
+#include "tests/support/RecordingMessages.h"
+#include "ui/help/HelpWindow.h"
+
+namespace velmira::ui {
+namespace {
+
+QTreeWidgetItem* entry(QTreeWidget* tree, const QString& text) {
+  const auto found = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+  return found.isEmpty() ? nullptr : found.first();
+}
+
+TEST(HelpWindow, OpensOnTheShippedHelpWithContentsAndSearch) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(QDir(folder.path()).mkdir("aide"));
+  ASSERT_TRUE(QFile::copy(VELMIRA_APP_DATA "/aide/index.html", helpFilePath(folder.path())));
+  QWidget main;
+  test::RecordingMessages messages;
+  HelpWindow* help = showHelp(&main, folder.path(), messages);
+  ASSERT_NE(help, nullptr);
+  EXPECT_TRUE(messages.shown.empty());
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
+  EXPECT_FALSE(help->isModal());
+  EXPECT_EQ(showHelp(&main, folder.path(), messages), help);  // one window
+
+  // The contents list the topics; a click shows the topic.
+  for (const char* topic : {"La fenêtre du simulateur", "Choisir une solution", "Lire les appareils",
+                            "Relever les mesures dans le tableau", "Calculer une colonne",
+                            "Tracer un graphique et modéliser", "Enregistrer et ouvrir une configuration",
+                            "Faire un exercice", "Les types de fichiers"})
+    EXPECT_NE(entry(help->contents(), QString::fromUtf8(topic)), nullptr) << topic;
+  QTreeWidgetItem* types = entry(help->contents(), "Les types de fichiers");
+  ASSERT_NE(types, nullptr);
+  help->contents()->setCurrentItem(types);
+  emit help->contents()->itemClicked(types, 0);
+  EXPECT_GT(help->browser()->verticalScrollBar()->value(), 0);
+  EXPECT_TRUE(help->browser()->textCursor().block().text().startsWith("Les types de fichiers"));
+
+  // Search: every occurrence marked, Enter goes to the next one.
+  help->searchField()->setText("précipité");
+  EXPECT_EQ(help->searchResult()->text(), "1 résultat");
+  EXPECT_EQ(help->browser()->textCursor().selectedText(), "précipité");
+  help->searchField()->clear();
+  QTest::keyClicks(help->searchField(), "RTF");
+  const int first = help->browser()->textCursor().position();
+  QTest::keyClick(help->searchField(), Qt::Key_Return);
+  EXPECT_GT(help->browser()->textCursor().position(), first);
+  help->searchField()->clear();
+  QTest::keyClicks(help->searchField(), "introuvablezz");
+  EXPECT_EQ(help->searchResult()->text(), "Aucun résultat");
+  EXPECT_FALSE(help->findNext());
+
+  if (qEnvironmentVariableIsSet("VELMIRA_GRAB")) help->grab().save(qEnvironmentVariable("VELMIRA_GRAB"));
+  help->close();
+}
+
+TEST(HelpWindow, AMissingFileIsReported) {
+  QTemporaryDir folder;
+  test::RecordingMessages messages;
+  EXPECT_EQ(showHelp(nullptr, folder.path(), messages), nullptr);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].icon, Icon::Critical);
+  EXPECT_EQ(messages.shown[0].title, "Aide");
+  EXPECT_EQ(messages.shown[0].text,
+            "Le fichier d'aide est introuvable : " + (folder.path() + "/aide/index.html").toStdString());
+}
+
+}  // namespace
+}  // namespace velmira::ui

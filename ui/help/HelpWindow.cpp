@@ -1,0 +1,173 @@
+#include "ui/help/HelpWindow.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTreeWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace velmira::ui {
+
+namespace {
+
+constexpr int kBlockPosition = Qt::UserRole;
+constexpr int kMaxCounted = 999;  // occurrences counted for the search result
+
+QPointer<HelpWindow>& openWindow() {
+  static QPointer<HelpWindow> window;
+  return window;
+}
+
+}  // namespace
+
+QString helpFilePath(const QString& appFolder) { return QDir(appFolder).filePath(QStringLiteral("aide/index.html")); }
+
+HelpWindow::HelpWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      browser_(new QTextBrowser),
+      contents_(new QTreeWidget),
+      search_(new QLineEdit),
+      result_(new QLabel) {
+  setWindowTitle(QStringLiteral("Aide de Velmira"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  resize(880, 620);
+
+  search_->setPlaceholderText(QStringLiteral("Rechercher"));
+  search_->setClearButtonEnabled(true);
+  search_->setToolTip(QStringLiteral("Chercher un mot dans l'aide (Entrée : occurrence suivante)"));
+  contents_->setHeaderHidden(true);
+  contents_->setRootIsDecorated(false);
+  contents_->setIndentation(14);
+  browser_->setOpenLinks(true);
+  browser_->setOpenExternalLinks(false);
+
+  auto* side = new QWidget;
+  auto* sideLayout = new QVBoxLayout(side);
+  sideLayout->setContentsMargins(0, 0, 0, 0);
+  sideLayout->addWidget(search_);
+  sideLayout->addWidget(result_);
+  sideLayout->addWidget(contents_, 1);
+  auto* splitter = new QSplitter;
+  splitter->addWidget(side);
+  splitter->addWidget(browser_);
+  splitter->setStretchFactor(1, 1);
+  splitter->setSizes({270, 610});
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(6, 6, 6, 6);
+  layout->addWidget(splitter);
+
+  connect(contents_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { showHeading(item); });
+  connect(contents_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) { showHeading(item); });
+  connect(search_, &QLineEdit::textChanged, this, [this](const QString& text) {
+    highlight(text);
+    browser_->moveCursor(QTextCursor::Start);
+    if (!text.isEmpty()) findNext();
+  });
+  connect(search_, &QLineEdit::returnPressed, this, [this] { findNext(); });
+}
+
+bool HelpWindow::load(const QString& file) {
+  if (!QFileInfo(file).isFile()) return false;
+  browser_->setSource(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()), QTextDocument::HtmlResource);
+  if (browser_->document()->isEmpty()) return false;
+  buildContents();
+  return true;
+}
+
+void HelpWindow::buildContents() {
+  contents_->clear();
+  QTreeWidgetItem* section = nullptr;
+  for (QTextBlock b = browser_->document()->begin(); b.isValid(); b = b.next()) {
+    const int level = b.blockFormat().headingLevel();
+    if (level < 1 || level > 3 || b.text().trimmed().isEmpty()) continue;
+    QTreeWidgetItem* item;
+    if (level == 3 && section) {
+      item = new QTreeWidgetItem(section);
+    } else {
+      item = new QTreeWidgetItem(contents_);
+      section = item;
+    }
+    item->setText(0, b.text().trimmed());
+    item->setToolTip(0, b.text().trimmed());
+    item->setData(0, kBlockPosition, b.position());
+  }
+  contents_->expandAll();
+}
+
+void HelpWindow::showHeading(QTreeWidgetItem* item) {
+  if (!item) return;
+  QTextDocument* doc = browser_->document();
+  const QTextBlock block = doc->findBlock(item->data(0, kBlockPosition).toInt());
+  if (!block.isValid()) return;
+  browser_->setTextCursor(QTextCursor(block));
+  const QRectF r = doc->documentLayout()->blockBoundingRect(block);
+  browser_->verticalScrollBar()->setValue(static_cast<int>(r.top()));
+}
+
+void HelpWindow::highlight(const QString& text) {
+  QList<QTextEdit::ExtraSelection> found;
+  if (!text.isEmpty()) {
+    QTextCharFormat marked;
+    marked.setBackground(QColor(255, 230, 80));
+    QTextDocument* doc = browser_->document();
+    for (QTextCursor c = doc->find(text); !c.isNull() && found.size() < kMaxCounted; c = doc->find(text, c))
+      found.append({c, marked});
+  }
+  browser_->setExtraSelections(found);
+  if (text.isEmpty()) {
+    result_->clear();
+  } else if (found.isEmpty()) {
+    result_->setText(QStringLiteral("Aucun résultat"));
+  } else if (found.size() == 1) {
+    result_->setText(QStringLiteral("1 résultat"));
+  } else {
+    result_->setText(QStringLiteral("%1%2 résultats").arg(found.size() >= kMaxCounted ? "plus de " : "").arg(found.size()));
+  }
+}
+
+bool HelpWindow::findNext() {
+  const QString text = search_->text();
+  if (text.isEmpty()) return false;
+  QTextDocument* doc = browser_->document();
+  QTextCursor c = doc->find(text, browser_->textCursor());
+  if (c.isNull()) c = doc->find(text);
+  if (c.isNull()) return false;
+  browser_->setTextCursor(c);
+  browser_->ensureCursorVisible();
+  return true;
+}
+
+HelpWindow* showHelp(QWidget* parent, const QString& appFolder, MessageService& messages) {
+  const QString file = helpFilePath(appFolder);
+  if (!QFileInfo(file).isFile()) {
+    messages.show(msg::criticalOk("Le fichier d'aide est introuvable : " + QDir::toNativeSeparators(file).toStdString(),
+                                  "Aide"));
+    return nullptr;
+  }
+  QPointer<HelpWindow>& window = openWindow();
+  if (!window || window->parentWidget() != parent) {
+    if (window) window->close();
+    window = new HelpWindow(parent);
+    if (!window->load(file)) {
+      delete window.data();
+      messages.show(msg::criticalOk("Le fichier d'aide est illisible : " + QDir::toNativeSeparators(file).toStdString(),
+                                    "Aide"));
+      return nullptr;
+    }
+  }
+  window->show();
+  window->raise();
+  window->activateWindow();
+  return window;
+}
+
+}  // namespace velmira::ui
