@@ -22,8 +22,12 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 3> kCommands
      "      amperemetre1..3 (0..3), voltmetre1..3 (0..3), montage (gbf|conductimetre),\n"
      "      masque, saisie1..5 (1..5), lignes (1..100), cellule(L,C), formule1..5.\n"},
     {"calcul",
-     "  calcul [--degres|--radians] [EXPRESSION...]\n"
-     "      Évalue chaque expression (ou chaque ligne de l'entrée) : CODE<TAB>RÉSULTAT.\n"},
+     "  calcul [--degres|--radians] [--machine [--scientifique]] [EXPRESSION...]\n"
+     "      Évalue chaque expression (ou chaque ligne de l'entrée) : CODE<TAB>RÉSULTAT.\n"
+     "      Sans --machine, RÉSULTAT est le texte brut de l'évaluateur (vide si CODE n'est pas 0).\n"
+     "      Avec --machine, RÉSULTAT est ce qu'affiche la calculatrice après EXE : le nombre\n"
+     "      avec son espace de tête, ou le message d'erreur ; CODE 4 : dépassement de capacité.\n"
+     "      --scientifique : affichage « Scientifique » (3.3333333E-01).\n"},
 }};
 
 }  // namespace
