@@ -1,5 +1,7 @@
 #include "expr/ui/Machine.h"
 
+#include <algorithm>
+
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -141,11 +143,12 @@ Machine::Machine(double& memoire, QWidget* parent) : QDialog(parent), calc_(memo
 
 Machine::Machine(table::Table& table, int col, bool recalculate, double& memoire, MessageService& messages,
                  QWidget* parent)
-    : QDialog(parent), calc_(memoire), table_(&table), col_(col), messages_(&messages) {
+    : QDialog(parent), calc_(memoire), table_(&table), col_(std::clamp(col, 0, table::kCols - 1)),
+      messages_(&messages) {
   build();
-  setWindowTitle(QString::fromStdString(expr::columnCalculatorTitle(col)));
-  command6(col)->setEnabled(false);
-  if (recalculate) calc_.load(table.formula(col));
+  setWindowTitle(QString::fromStdString(expr::columnCalculatorTitle(col_)));
+  command6(col_)->setEnabled(false);
+  if (recalculate) calc_.load(table.formula(col_));
   placeControls();
   showDisplay();
 }
@@ -174,27 +177,28 @@ void Machine::build() {
 
   const QFont optionFont = qtp::mapFont(QStringLiteral("Verdana"), 10.5);
   const QFont frameFont = qtp::mapFont(QStringLiteral("Verdana"), 9, true);
-  auto optionFrame = [&](const char* name, const char* title, std::array<QRadioButton*, 2>& options,
-                         const char* option0, const char* option1, const char* optionName) {
+  auto optionFrame = [&](const char* title, std::array<QRadioButton*, 2>& options, const char* option0,
+                         const char* option1, const char* optionName) {
     auto* frame = new QGroupBox(QString::fromUtf8(title), this);
-    frame->setObjectName(QString::fromUtf8(name));
+    frame->setObjectName(QString::fromUtf8(title));
     frame->setFont(frameFont);
     auto* row = new QHBoxLayout(frame);
     row->setContentsMargins(16, 12, 16, 6);
     row->setSpacing(36);
     const char* captions[2] = {option0, option1};
-    for (int i = 0; i < 2; ++i) {
-      options[static_cast<std::size_t>(i)] = new QRadioButton(QString::fromUtf8(captions[i]), frame);
-      options[static_cast<std::size_t>(i)]->setObjectName(QStringLiteral("%1(%2)").arg(QString::fromUtf8(optionName)).arg(i));
-      options[static_cast<std::size_t>(i)]->setFont(optionFont);
-      options[static_cast<std::size_t>(i)]->setFocusPolicy(Qt::TabFocus);
-      row->addWidget(options[static_cast<std::size_t>(i)]);
+    for (std::size_t i = 0; i < 2; ++i) {
+      QRadioButton*& o = options[i];
+      o = new QRadioButton(QString::fromUtf8(captions[i]), frame);
+      o->setObjectName(QStringLiteral("%1(%2)").arg(QString::fromUtf8(optionName)).arg(i));
+      o->setFont(optionFont);
+      o->setFocusPolicy(Qt::TabFocus);
+      row->addWidget(o);
     }
     row->addStretch();
     return frame;
   };
-  angles_ = optionFrame("Frame1", "Angles", angle_, "Degrés", "Radians", "angle");
-  affichageFrame_ = optionFrame("Frame2", "Affichage", affichage_, "Scientifique", "Standard", "C");
+  angles_ = optionFrame("Angles", angle_, "Degrés", "Radians", "angle");
+  affichageFrame_ = optionFrame("Affichage", affichage_, "Scientifique", "Standard", "C");
   angle_[0]->setChecked(true);
   affichage_[1]->setChecked(true);
   connect(angle_[1], &QRadioButton::toggled, this, [this](bool radians) {

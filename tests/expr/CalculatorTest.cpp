@@ -75,12 +75,8 @@ TEST_F(CalculatorTest, OperatorsRecallTheAnswerAndFollowTheExponentSign) {
   EXPECT_EQ(calc.expression(), "-(-5E-3 - ");
   type("--");
   EXPECT_EQ(calc.expression(), "-(-5E-3 - - -");
-}
-
-TEST_F(CalculatorTest, ExponentKeyAndMinusMakeAnExponent) {
-  type("5E-3");
-  EXPECT_EQ(calc.expression(), "5E-3");
-  type("\r");
+  calc.load("");
+  type("5E-3\r");
   EXPECT_EQ(calc.display(), " .005");
 }
 
