@@ -1,6 +1,7 @@
 #include "expr/ui/ProgressWindow.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QProgressBar>
 #include <QVBoxLayout>
@@ -11,6 +12,10 @@
 #include "table/Table.h"
 
 namespace velmira::ui {
+
+namespace {
+constexpr qint64 kFrameMs = 16;
+}  // namespace
 
 ProgressWindow::ProgressWindow(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
   setObjectName(QStringLiteral("avancalc"));
@@ -37,9 +42,21 @@ int fillColumnWithProgress(QWidget* parent, table::Table& table, int col, const 
   // Paints the window and what the calculator uncovered; no input meanwhile.
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  const int failures = expr::fillColumn(
-      table, col, formula, angle, scientific, [&](int line) { avancalc.pbar()->setValue(line); },
-      [] { qtp::beep(); });
+  // The bar follows every line; it is painted at most once a frame.
+  QProgressBar* bar = avancalc.pbar();
+  bar->setUpdatesEnabled(false);
+  QElapsedTimer frame;
+  frame.start();
+  const auto progress = [&](int line) {
+    bar->setValue(line);
+    if (frame.elapsed() < kFrameMs) return;
+    bar->setUpdatesEnabled(true);
+    bar->repaint();
+    bar->setUpdatesEnabled(false);
+    frame.restart();
+  };
+  const int failures = expr::fillColumn(table, col, formula, angle, scientific, progress, [] { qtp::beep(); });
+  bar->setUpdatesEnabled(true);
   QApplication::restoreOverrideCursor();
   return failures;
 }
