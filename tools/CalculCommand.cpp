@@ -1,11 +1,13 @@
 // velmira-outil calcul: evaluates expressions as the calculator and the column
-// formulas do, one line CODE<TAB>RESULT per expression.
+// formulas do, one line CODE<TAB>RESULT per expression: the evaluator's raw
+// text, or with --machine what the calculator's display shows after EXE.
 #include <cstdint>
 #include <istream>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "expr/Calculator.h"
 #include "expr/Evaluator.h"
 #include "platform/core/NumberText.h"
 #include "tools/Commands.h"
@@ -14,9 +16,20 @@ namespace velmira::tools {
 
 namespace {
 
-void printResult(std::string expression, std::int16_t angle, std::ostream& out) {
+struct Mode {
+  std::int16_t angle = expr::kDegres;
+  bool machine = false;
+  bool scientific = false;
+};
+
+void printResult(std::string expression, const Mode& mode, std::ostream& out) {
+  if (mode.machine) {
+    const expr::Evaluation e = expr::evaluateForDisplay(std::move(expression), mode.angle, mode.scientific);
+    out << num::numberText(e.code) << '\t' << e.text << '\n';
+    return;
+  }
   std::int16_t err = 0;
-  expr::evalue(expression, err, angle);
+  expr::evalue(expression, err, mode.angle);
   out << num::numberText(err) << '\t' << (err == 0 ? expression : std::string()) << '\n';
 }
 
@@ -31,32 +44,40 @@ bool looksLikeOption(const std::string& a) {
 }  // namespace
 
 int commandeCalcul(const Args& args, std::istream& in, std::ostream& out, std::ostream& err) {
-  std::int16_t angle = expr::kDegres;
+  Mode mode;
   std::vector<std::string> expressions;
   bool options = true;
   for (const std::string& a : args) {
     if (options && a == "--") {
       options = false;
     } else if (options && a == "--degres") {
-      angle = expr::kDegres;
+      mode.angle = expr::kDegres;
     } else if (options && a == "--radians") {
-      angle = expr::kRadians;
+      mode.angle = expr::kRadians;
+    } else if (options && a == "--machine") {
+      mode.machine = true;
+    } else if (options && a == "--scientifique") {
+      mode.scientific = true;
     } else if (options && looksLikeOption(a)) {
-      err << "velmira-outil calcul : option inconnue \xC2\xAB " << a
-          << " \xC2\xBB (options : --degres, --radians)\n";
+      err << "velmira-outil calcul : option inconnue « " << a
+          << " » (options : --degres, --radians, --machine, --scientifique)\n";
       return 2;
     } else {
       expressions.push_back(a);
     }
   }
+  if (mode.scientific && !mode.machine) {
+    err << "velmira-outil calcul : --scientifique va avec --machine\n";
+    return 2;
+  }
   if (!expressions.empty()) {
-    for (const std::string& e : expressions) printResult(e, angle, out);
+    for (const std::string& e : expressions) printResult(e, mode, out);
     return 0;
   }
   std::string line;
   while (std::getline(in, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    printResult(line, angle, out);
+    printResult(line, mode, out);
   }
   return 0;
 }

@@ -28,8 +28,12 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 4> kCommands
      "      --titre C TEXTE, --trie C croissant|decroissant,\n"
      "      --serie C PREMIÈRE DERNIÈRE RAISON, --format K (1..5).\n"},
     {"calcul",
-     "  calcul [--degres|--radians] [EXPRESSION...]\n"
-     "      Évalue chaque expression (ou chaque ligne de l'entrée) : CODE<TAB>RÉSULTAT.\n"},
+     "  calcul [--degres|--radians] [--machine [--scientifique]] [EXPRESSION...]\n"
+     "      Évalue chaque expression (ou chaque ligne de l'entrée) : CODE<TAB>RÉSULTAT.\n"
+     "      Sans --machine, RÉSULTAT est le texte brut de l'évaluateur (vide si CODE n'est pas 0).\n"
+     "      Avec --machine, RÉSULTAT est ce qu'affiche la calculatrice après EXE : le nombre\n"
+     "      avec son espace de tête, ou le message d'erreur ; CODE 4 : dépassement de capacité.\n"
+     "      --scientifique : affichage « Scientifique » (3.3333333E-01).\n"},
     {"texte",
      "  texte FICHIER.rtf\n"
      "      Affiche le texte du fichier RTF tel que la fenêtre exercice le montre\n"

@@ -15,12 +15,12 @@ namespace {
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 }  // namespace
 
-std::string plain(double value) {
+std::string plain(double value, int significant) {
   if (!std::isfinite(value)) return value < 0 ? "-" : " ";
-  return (value < 0 ? "" : " ") + detail::generalText(value, kDoubleDigits, '.', false);
+  return (value < 0 ? "" : " ") + detail::generalText(value, significant, '.', false);
 }
 
-std::string numberText(double value) { return trim(plain(value)); }
+std::string numberText(double value, int significant) { return trim(plain(value, significant)); }
 
 Leading leading(std::string_view text) {
   Leading r;

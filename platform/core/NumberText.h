@@ -41,10 +41,11 @@ std::optional<float> readSingle(std::string_view text);
 // The plain number-to-text conversion: "." separator, no zero before the
 // point, a blank before a non-negative value, 15 significant digits,
 // exponent form below 1E-04 or from 1E+15: " .3456", "-.5", " 0", " 13", " 1E-05".
-std::string plain(double value);
+// A 32-bit value is written with kSingleDigits (" .1", not " .100000001490116").
+std::string plain(double value, int significant = kDoubleDigits);
 
 // The locale-independent number text: `plain` without its blanks.
-std::string numberText(double value);
+std::string numberText(double value, int significant = kDoubleDigits);
 
 // The leading-number rule: leading blanks skipped; optional sign, digits, at
 // most one ".", optional exponent introduced by "E" or "D" (either case) with

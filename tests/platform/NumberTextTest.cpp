@@ -452,6 +452,10 @@ TEST(Plain, NumberTextDropsTheBlanks) {
   EXPECT_EQ(num::numberText(0.00001), "1E-05");
   EXPECT_EQ(num::numberText(12), "12");
   EXPECT_EQ(num::numberText(-2.5), "-2.5");
+  // A 32-bit value with its own seven digits.
+  EXPECT_EQ(num::numberText(0.1f, num::kSingleDigits), ".1");
+  EXPECT_EQ(num::numberText(-1.5e-5f, num::kSingleDigits), "-1.5E-05");
+  EXPECT_EQ(num::numberText(12345678.0f, num::kSingleDigits), "1.234568E+07");
 }
 
 TEST(Plain, NumberTextReadsBackWithTheLeadingRule) {

@@ -46,6 +46,14 @@ TEST(CommandeCalcul, ReadsStandardInputWithoutArguments) {
   EXPECT_EQ(calcul({"--radians"}, "SIN 0\n").out, "0\t0\n");
 }
 
+TEST(CommandeCalcul, MachinePrintsTheCalculatorDisplay) {
+  Result r = calcul({"--machine", "2*sin 30", "(2", "1E99999", "ABC"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "0\t 1\n2\tErreur saisie: revoir les parenthèses\n4\tDépassement de capacité\n0\t 0\n");
+  EXPECT_EQ(calcul({"--scientifique", "--machine", "--radians"}, "invCOS 0\n").out, "0\t1.5707963E+00\n");
+  EXPECT_EQ(calcul({"--scientifique", "1/3"}).status, 2);  // only with --machine
+}
+
 TEST(CommandeCalcul, UnknownOptionIsRefused) {
   Result r = calcul({"--grades", "1+1"});
   EXPECT_EQ(r.status, 2);

@@ -1,0 +1,84 @@
+#include "expr/ColumnFormula.h"
+
+#include <string_view>
+
+#include "expr/Calculator.h"
+#include "expr/Evaluator.h"
+#include "platform/core/NumberText.h"
+#include "table/Table.h"
+
+namespace velmira::expr {
+
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isNumberChar(char c) { return isDigit(c) || c == '.'; }
+
+std::string columnName(int col) { return "C" + num::format(col + 1, "0"); }
+
+// The formula with every column reference replaced by the line's value;
+// nullopt when a reference cannot be replaced by a number.
+std::optional<std::string> substitute(const table::Table& table, int row, std::string_view formula) {
+  std::string out;
+  out.reserve(formula.size() + 16);
+  for (std::size_t i = 0; i < formula.size(); ++i) {
+    const char c = formula[i];
+    if ((c != 'C' && c != 'c') || i + 1 >= formula.size() || !isDigit(formula[i + 1])) {
+      out += c;
+      continue;
+    }
+    const int k = formula[i + 1] - '0';
+    if (k < 1 || k > table::kCols) return std::nullopt;
+    if ((i > 0 && isNumberChar(formula[i - 1])) || (i + 2 < formula.size() && isNumberChar(formula[i + 2])))
+      return std::nullopt;
+    const std::optional<float> value = num::readSingle(table.cell(row, k - 1));
+    if (!value) return std::nullopt;
+    out += num::numberText(*value, num::kSingleDigits);
+    ++i;
+  }
+  return out;
+}
+
+}  // namespace
+
+int fillColumn(table::Table& table, int col, const std::string& formula, std::int16_t angle, bool scientific,
+               const std::function<void(int line)>& progress, const std::function<void()>& overflow) {
+  if (col < 0 || col >= table::kCols) return 0;
+  table.setFormula(col, formula);
+  int failures = 0;
+  for (int r = 1; r < table.rows(); ++r) {
+    if (progress) progress(r);
+    std::optional<double> value;
+    if (std::optional<std::string> text = substitute(table, r, formula)) {
+      std::int16_t err = 0;
+      evalue(*text, err, angle);
+      if (err == 0) {
+        value = resultValue(*text);
+        if (value && scientific) value = resultValue(scientificText(*value));
+        if (!value && overflow) overflow();
+      }
+    }
+    if (value) {
+      table.setCell(r, col, num::format(*value, table.mask()));
+    } else {
+      table.setCell(r, col, std::string());
+      ++failures;
+    }
+  }
+  return failures;
+}
+
+std::optional<Message> columnReport(int failures) {
+  if (failures <= 0) return std::nullopt;
+  std::string text = failures == 1 ? "Une valeur n'a pas été calculée."
+                                   : num::plain(failures) + " valeurs n'ont pas été calculées.";
+  return msg::criticalOk(std::move(text), "Calcul terminé");
+}
+
+Message formulaMessage(const table::Table& table, int col) {
+  return msg::information(columnName(col) + " = " + table.formula(col), "Expression de " + columnName(col));
+}
+
+std::string columnCalculatorTitle(int col) { return "Calculer: " + columnName(col) + " ="; }
+
+}  // namespace velmira::expr

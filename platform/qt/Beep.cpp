@@ -1,0 +1,18 @@
+#include "platform/qt/Beep.h"
+
+#include <QApplication>
+
+namespace velmira::qtp {
+
+namespace {
+int beeps = 0;
+}  // namespace
+
+void beep() {
+  ++beeps;
+  QApplication::beep();
+}
+
+int beepCount() { return beeps; }
+
+}  // namespace velmira::qtp

@@ -1,0 +1,9 @@
+#pragma once
+// The platform's beep. Every beep is counted, so tests can hear them.
+namespace velmira::qtp {
+
+void beep();
+// Beeps since the program started.
+int beepCount();
+
+}  // namespace velmira::qtp

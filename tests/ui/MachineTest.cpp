@@ -1,0 +1,164 @@
+// The calculator window's wiring: keys and keyboard to the calculator, the
+// options, the column mode. With VELMIRA_SCREENSHOTS set to a folder the
+// calculator is written there (screenshot-calculatrice.png).
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include "expr/Calculator.h"
+#include "expr/Evaluator.h"
+#include "expr/ui/CalculatorKeys.h"
+#include "expr/ui/Machine.h"
+#include "platform/qt/Beep.h"
+#include "table/Table.h"
+#include "tests/support/RecordingMessages.h"
+
+namespace velmira::ui {
+namespace {
+
+using expr::Key;
+
+QString text(const std::string& s) { return QString::fromStdString(s); }
+
+void click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
+
+void show(QWidget& w) {
+  w.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+  w.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+}
+
+TEST(MachineWindow, EveryKeyIsPlacedNamedAndWiredToItsCalculatorKey) {
+  for (const KeyInfo& info : calculatorKeys()) {
+    double memory = 0, expectedMemory = 0;
+    Machine m(memory);
+    QPushButton* b = m.key(info.key);
+    ASSERT_NE(b, nullptr) << info.name;
+    EXPECT_EQ(m.findChild<QPushButton*>(QString::fromUtf8(info.name)), b);
+    EXPECT_EQ(b->text(), QString::fromUtf8(info.caption));
+    if (info.row >= 0) {
+      EXPECT_TRUE(m.rect().contains(b->geometry())) << info.name;
+      for (const KeyInfo& other : calculatorKeys()) {
+        if (other.key != info.key && other.row >= 0) {
+          EXPECT_FALSE(b->geometry().intersects(m.key(other.key)->geometry())) << info.name << " " << other.name;
+        }
+      }
+    }
+
+    expr::Calculator expected(expectedMemory);
+    for (Key k : {Key::Digit2, info.key}) {
+      m.key(k)->click();
+      expected.press(k);
+    }
+    EXPECT_EQ(m.z1()->text(), text(expected.display())) << info.name;
+    EXPECT_EQ(memory, expectedMemory) << info.name;
+  }
+}
+
+TEST(MachineWindow, ClicksAndKeyboardDriveTheDisplay) {
+  double memory = 0;
+  Machine m(memory);
+  show(m);
+  EXPECT_EQ(m.windowTitle(), QStringLiteral("Machine à calculer"));
+  EXPECT_FALSE(m.command6(0)->isVisible());
+  EXPECT_TRUE(m.angle(0)->isChecked());      // Degrés
+  EXPECT_TRUE(m.affichage(1)->isChecked());  // Standard
+
+  for (Key k : {Key::Digit2, Key::Sine, Key::Digit3, Key::Digit0, Key::Execute}) click(m.key(k));
+  EXPECT_EQ(m.z1()->text(), QStringLiteral(" 1"));
+  click(m.key(Key::MemoryAdd));
+
+  const QString out = qEnvironmentVariable("VELMIRA_SCREENSHOTS");
+  const QImage shot = m.grab().toImage();
+  EXPECT_EQ(shot.size(), m.size() * m.devicePixelRatioF());
+  if (!out.isEmpty()) {
+    EXPECT_TRUE(shot.save(QDir(out).filePath(QStringLiteral("screenshot-calculatrice.png"))));
+  }
+
+  // The display takes no typing of its own: letters are ignored, the
+  // calculator's keys come through the handler, Enter is EXE.
+  const int beeps = qtp::beepCount();
+  QTest::keyClicks(m.z1(), QStringLiteral("abc1/0"));
+  EXPECT_EQ(m.z1()->text(), QStringLiteral("1 / 0"));
+  QTest::keyClick(m.z1(), Qt::Key_Return);
+  EXPECT_EQ(m.z1()->text(), text(std::string(expr::kCalculImpossible)));
+  EXPECT_EQ(qtp::beepCount(), beeps + 1);
+  QTest::keyClick(m.z1(), Qt::Key_Backspace);
+  QTest::keyClick(m.z1(), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(m.z1()->text(), QStringLiteral("1 / "));
+  EXPECT_TRUE(m.z1()->hasFocus());
+  EXPECT_EQ(m.z1()->cursorPosition(), m.z1()->text().size());
+
+  // Keys reached by Tab and Space hand the focus back to the display.
+  m.z1()->setFocus();
+  QTest::keyClick(m.z1(), Qt::Key_Tab);
+  QWidget* focused = QApplication::focusWidget();
+  ASSERT_NE(focused, m.z1());
+  QTest::keyClick(focused, Qt::Key_8);  // typed on a key: still the calculator's keyboard
+  EXPECT_EQ(m.z1()->text(), QStringLiteral("1 / 8"));
+
+  QTest::keyClick(m.z1(), Qt::Key_Escape);
+  EXPECT_FALSE(m.isVisible());
+  EXPECT_EQ(m.result(), QDialog::Rejected);
+  EXPECT_EQ(memory, 1);  // the memory outlives the window
+}
+
+TEST(MachineWindow, OptionsSetTheAngleAndShowTheAnswerAgain) {
+  double memory = 0;
+  Machine m(memory);
+  show(m);
+  QTest::keyClicks(m.z1(), QStringLiteral("1/3\r"));
+  EXPECT_EQ(m.z1()->text(), QStringLiteral(" .333333333333333"));
+  m.affichage(0)->click();
+  EXPECT_EQ(m.z1()->text(), QStringLiteral("3.3333333E-01"));
+  m.angle(1)->click();
+  EXPECT_EQ(m.calculator().angle(), expr::kRadians);
+  EXPECT_TRUE(m.z1()->hasFocus());
+}
+
+TEST(MachineWindow, ColumnModeStoresTheFormulaFillsTheColumnAndCloses) {
+  table::Table table;
+  table.setCell(1, 0, "2,00E+00");
+  table.setCell(1, 1, "5,00E+00");
+  test::RecordingMessages messages;
+  double memory = 0;
+  bool driven = false;
+  QTimer guard;  // a window left open fails the test instead of hanging it
+  guard.setSingleShot(true);
+  QObject::connect(&guard, &QTimer::timeout, [] {
+    if (QWidget* w = QApplication::activeModalWidget()) w->close();
+  });
+  guard.start(10000);
+  QTimer::singleShot(0, [&] {
+    auto* m = qobject_cast<Machine*>(QApplication::activeModalWidget());
+    ASSERT_NE(m, nullptr);
+    driven = true;
+    EXPECT_EQ(m->windowTitle(), QStringLiteral("Calculer: C3 ="));
+    for (int k = 0; k < 5; ++k) EXPECT_TRUE(m->command6(k)->isVisible());
+    EXPECT_FALSE(m->command6(2)->isEnabled());
+    for (Key k : {Key::Column2, Key::Divide, Key::Column1, Key::Execute}) click(m->key(k));
+  });
+  Machine::openColumn(nullptr, table, 2, false, memory, messages);
+  ASSERT_TRUE(driven);
+  EXPECT_EQ(table.formula(2), "C2 / C1");
+  EXPECT_EQ(table.cell(1, 2), "2,50E+00");
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, " 11 valeurs n'ont pas été calculées.");
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+  // Recalculer starts from the stored formula.
+  Machine again(table, 2, true, memory, messages);
+  EXPECT_EQ(again.z1()->text(), QStringLiteral("C2 / C1"));
+  EXPECT_EQ(again.calculator().expression(), "C2 / C1");
+}
+
+}  // namespace
+}  // namespace velmira::ui
