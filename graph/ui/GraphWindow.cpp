@@ -11,7 +11,6 @@
 #include <QToolButton>
 #include <QWindow>
 #include <algorithm>
-#include <cmath>
 
 #include "graph/LineFit.h"
 #include "platform/qt/Fonts.h"
@@ -71,12 +70,6 @@ QFont panelFont() { return qtp::mapFont(QStringLiteral("Arial"), 8); }
 // The scale text's longest line fits the panel's width at this size.
 QFont scaleFont() { return qtp::mapFont(QStringLiteral("Arial"), 7.5); }
 
-// The plot surface, its pointer followed.
-class PlotSurface : public SurfaceWidget {
- public:
-  explicit PlotSurface(QWidget* parent) : SurfaceWidget(parent) { setMouseTracking(true); }
-};
-
 }  // namespace
 
 GraphWindow::GraphWindow(const table::Table& table, MessageService& messages, QWidget* mainWindow)
@@ -116,8 +109,9 @@ void GraphWindow::buildControls() {
   tito_->installEventFilter(this);
   drawTitleStrip(tito_->surface(), QStringLiteral("Représentation graphique"));
 
-  picture1_ = new PlotSurface(this);
+  picture1_ = new SurfaceWidget(this);
   picture1_->setObjectName(QStringLiteral("Picture1"));
+  picture1_->setMouseTracking(true);
   const int left = kPanelWidth + std::max(8, (w - kPanelWidth - graph::kPlotSize) / 2);
   const int top = kTitleHeight + std::max(4, (h - kTitleHeight - graph::kPlotSize) / 2);
   picture1_->place(QRect(left, top, graph::kPlotSize, graph::kPlotSize));
