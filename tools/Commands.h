@@ -11,6 +11,7 @@ using Args = std::vector<std::string>;
 
 int commandeMesures(const Args& args, std::ostream& out, std::ostream& err);
 int commandeConfig(const Args& args, std::ostream& out, std::ostream& err);
+int commandeGraphe(const Args& args, std::ostream& out, std::ostream& err);
 int commandeCalcul(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 int commandeTexte(const Args& args, std::ostream& out, std::ostream& err);
 

@@ -7,7 +7,7 @@ namespace velmira::tools {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 4> kCommands = {{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 5> kCommands = {{
     {"mesures",
      "  mesures FICHIER.C07...\n"
      "      Affiche les douze écrans (afficheur(0) à afficheur(8), ecrangbf(0) à ecrangbf(2))\n"
@@ -27,6 +27,14 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 4> kCommands
      "      --insere L, --ajoute, --supprime L, --efface-colonne C, --efface-tableau,\n"
      "      --titre C TEXTE, --trie C croissant|decroissant,\n"
      "      --serie C PREMIÈRE DERNIÈRE RAISON, --format K (1..5).\n"},
+    {"graphe",
+     "  graphe FICHIER.C07 [--abscisse C] [--ordonnee C]\n"
+     "      Calcule le graphe de la colonne C de l'ordonnée (2 par défaut) en fonction de\n"
+     "      celle de l'abscisse (1 par défaut), C de 1 à 5, comme la fenêtre de représentation\n"
+     "      graphique avec ses trois options cochées ; une ligne NOM<TAB>VALEUR chacun :\n"
+     "      pas_abscisse, pas_ordonnee, axes, graduations_abscisse, graduations_ordonnee,\n"
+     "      point (un par point tracé), lier, droite_origine, droite_affine ;\n"
+     "      ou la seule ligne message quand les données ne peuvent pas être représentées.\n"},
     {"calcul",
      "  calcul [--degres|--radians] [--machine [--scientifique]] [EXPRESSION...]\n"
      "      Évalue chaque expression (ou chaque ligne de l'entrée) : CODE<TAB>RÉSULTAT.\n"

@@ -20,6 +20,7 @@ int run(const std::string& cmd, const velmira::tools::Args& args) {
   using namespace velmira::tools;
   if (cmd == "mesures") return commandeMesures(args, std::cout, std::cerr);
   if (cmd == "config") return commandeConfig(args, std::cout, std::cerr);
+  if (cmd == "graphe") return commandeGraphe(args, std::cout, std::cerr);
   if (cmd == "calcul") return commandeCalcul(args, std::cin, std::cout, std::cerr);
   if (cmd == "texte") return commandeTexte(args, std::cout, std::cerr);
   std::cerr << "velmira-outil : commande inconnue « " << cmd << " » (voir --help)\n";

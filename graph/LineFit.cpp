@@ -1,0 +1,105 @@
+#include "graph/LineFit.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "platform/core/NumberText.h"
+
+namespace velmira::graph {
+
+LineFit fitLine(const std::vector<PlottedPoint>& points, FitKind kind) {
+  LineFit fit;
+  fit.kind = kind;
+  if (points.size() < 2) return fit;
+  const double n = static_cast<double>(points.size());
+  if (kind == FitKind::ThroughOrigin) {
+    double sxx = 0, sxy = 0, syy = 0;
+    for (const PlottedPoint& p : points) {
+      const double x = p.x, y = p.y;
+      sxx += x * x;
+      sxy += x * y;
+      syy += y * y;
+    }
+    if (!(sxx > 0)) return fit;  // every x is 0
+    fit.a = sxy / sxx;
+    double sse = 0;
+    for (const PlottedPoint& p : points) {
+      const double r = static_cast<double>(p.y) - fit.a * p.x;
+      sse += r * r;
+    }
+    fit.r2 = syy > 0 ? 1 - sse / syy : 1;
+  } else {
+    const float firstX = points.front().x;
+    if (std::all_of(points.begin(), points.end(), [&](const PlottedPoint& p) { return p.x == firstX; })) return fit;
+    double sx = 0, sy = 0;
+    for (const PlottedPoint& p : points) {
+      sx += p.x;
+      sy += p.y;
+    }
+    const double mx = sx / n, my = sy / n;
+    double sxx = 0, sxy = 0, syy = 0;
+    for (const PlottedPoint& p : points) {
+      const double dx = p.x - mx, dy = p.y - my;
+      sxx += dx * dx;
+      sxy += dx * dy;
+      syy += dy * dy;
+    }
+    if (!(sxx > 0)) return fit;
+    fit.a = sxy / sxx;
+    fit.b = my - fit.a * mx;
+    double sse = 0;
+    for (const PlottedPoint& p : points) {
+      const double r = static_cast<double>(p.y) - fit.a * p.x - fit.b;
+      sse += r * r;
+    }
+    fit.r2 = syy > 0 ? 1 - sse / syy : 1;
+    fit.x0 = mx;
+    fit.y0 = my;
+  }
+  fit.possible = std::isfinite(fit.a) && std::isfinite(fit.b) && std::isfinite(fit.r2);
+  return fit;
+}
+
+std::string equationText(const LineFit& fit, std::string_view mask) {
+  if (!fit.possible) return kFitImpossible;
+  const std::string r2 = " ; r² = " + num::format(fit.r2, "0.0000");
+  const std::string a = num::format(fit.a, mask);
+  if (fit.kind == FitKind::ThroughOrigin) return "y = a·x ; a = " + a + r2;
+  return "y = a·x + b ; a = " + a + " ; b = " + num::format(fit.b, mask) + r2;
+}
+
+std::optional<Stroke> lineStroke(const Plot& plot, const LineFit& fit) {
+  if (!plot.plottable || !fit.possible) return std::nullopt;
+  const AxisScale& h = plot.abscissa;
+  const AxisScale& v = plot.ordinate;
+  // The line through P in direction d, in plot units.
+  const double px = fit.x0 * h.scale + h.offset;
+  const double py = kPlotSize - (fit.y0 * v.scale + v.offset);
+  double dx = h.scale, dy = -fit.a * v.scale;
+  const double norm = std::max(std::fabs(dx), std::fabs(dy));
+  if (!std::isfinite(px) || !std::isfinite(py) || !std::isfinite(norm) || !(norm > 0)) return std::nullopt;
+  dx /= norm;
+  dy /= norm;
+  // Clipped to the pixels 0..499 of both axes.
+  constexpr double lo = 0, hi = kPlotSize - 1;
+  double t0 = -std::numeric_limits<double>::infinity(), t1 = std::numeric_limits<double>::infinity();
+  for (auto [p, d] : {std::pair{px, dx}, std::pair{py, dy}}) {
+    if (d == 0) {
+      if (p < lo || p > hi) return std::nullopt;
+      continue;
+    }
+    double ta = (lo - p) / d, tb = (hi - p) / d;
+    if (ta > tb) std::swap(ta, tb);
+    t0 = std::max(t0, ta);
+    t1 = std::min(t1, tb);
+  }
+  if (!(t0 <= t1)) return std::nullopt;
+  auto at = [&](double t) {
+    const auto clamp = [&](double c) { return static_cast<int>(num::roundHalfEven(std::clamp(c, lo, hi))); };
+    return PixelPoint{clamp(px + t * dx), clamp(py + t * dy)};
+  };
+  return Stroke{Ink::Line, false, at(t0), at(t1)};
+}
+
+}  // namespace velmira::graph

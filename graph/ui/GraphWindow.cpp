@@ -1,0 +1,380 @@
+#include "graph/ui/GraphWindow.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRadioButton>
+#include <QToolButton>
+#include <QWindow>
+#include <algorithm>
+
+#include "graph/LineFit.h"
+#include "platform/qt/Fonts.h"
+#include "platform/qt/Printing.h"
+#include "table/Table.h"
+#include "ui/ButtonIcons.h"
+#include "ui/SurfaceWidget.h"
+#include "ui/drawing/TitleStrip.h"
+
+namespace velmira::ui {
+
+namespace {
+
+// Palette colours of the window.
+const QColor kLightGrey(192, 192, 192);   // 7
+const QColor kDarkGrey(128, 128, 128);    // 8
+const QColor kLightBlue(0, 0, 255);       // 9
+const QColor kWhite(255, 255, 255);       // 15
+const QColor kAxisBlue(0, 0, 128);        // 1
+const QColor kPointRed(255, 0, 0);        // 12
+const QColor kLineGreen(0, 128, 0);
+const QColor kFormBackground(240, 235, 230);
+
+// The left panel and its decoration. The line model's controls take room
+// under the options, so the pointer section sits lower than the scales'
+// separator would otherwise put it.
+constexpr int kPanelWidth = 208;
+constexpr int kSeparatorLeft = 10, kSeparatorRight = 198;
+constexpr int kSeparators[] = {160, 290, 440};
+struct Heading {
+  const char* text;
+  int top;
+};
+constexpr Heading kHeadings[] = {
+    {"Grandeurs :", 52}, {"Options :", 172}, {"Echelles :", 302}, {"Position du pointeur :", 452}};
+constexpr int kTitleHeight = 42;
+constexpr QSize kDesignSize(800, 600);
+
+// The combo boxes and their captions.
+constexpr QRect kCombo1(90, 86, 108, 22);
+constexpr QRect kCombo2(90, 120, 108, 22);
+const char* const kAbscissaCaption = "Abscisse:  ";
+const char* const kOrdinateCaption = "Ordonnée:  ";
+
+QColor inkColour(graph::Ink ink) {
+  switch (ink) {
+    case graph::Ink::Axis: return kAxisBlue;
+    case graph::Ink::Point:
+    case graph::Ink::Curve: return kPointRed;
+    case graph::Ink::Line: return kLineGreen;
+  }
+  return kAxisBlue;
+}
+
+QFont headingFont() { return qtp::mapFont(QStringLiteral("Arial"), 12, true); }
+QFont panelFont() { return qtp::mapFont(QStringLiteral("Arial"), 8); }
+// The scale text's longest line fits the panel's width at this size.
+QFont scaleFont() { return qtp::mapFont(QStringLiteral("Arial"), 7.5); }
+
+}  // namespace
+
+GraphWindow::GraphWindow(const table::Table& table, MessageService& messages, QWidget* mainWindow)
+    : QDialog(mainWindow), table_(table), messages_(messages) {
+  setObjectName(QStringLiteral("grapheur"));
+  setModal(true);
+  setMouseTracking(true);
+  QSize size = kDesignSize;
+  if (mainWindow) {
+    setWindowTitle(mainWindow->windowTitle());
+    size = mainWindow->size();
+  }
+  // Never smaller than the panel beside the 500 × 500 plot.
+  size = size.expandedTo(QSize(kPanelWidth + graph::kPlotSize + 16, kTitleHeight + graph::kPlotSize + 8));
+  setFixedSize(size);
+  if (mainWindow) move(mainWindow->pos());
+  buildControls();
+
+  // Loading: C1..C5, entries 0 and 1, drawn.
+  for (QComboBox* c : {combo1_, combo2_})
+    for (int i = 1; i <= table::kCols; ++i) c->addItem(QStringLiteral("C%1").arg(i));
+  combo1_->setCurrentIndex(0);
+  combo2_->setCurrentIndex(1);
+  majgraf();
+}
+
+GraphWindow::~GraphWindow() = default;
+
+void GraphWindow::buildControls() {
+  const QFont font = panelFont();
+  const int w = width(), h = height();
+
+  tito_ = new SurfaceWidget(this);
+  tito_->setObjectName(QStringLiteral("tito"));
+  tito_->place(QRect(0, 0, w, kTitleHeight));
+  tito_->setMouseTracking(true);
+  tito_->installEventFilter(this);
+  drawTitleStrip(tito_->surface(), QStringLiteral("Représentation graphique"));
+
+  picture1_ = new SurfaceWidget(this);
+  picture1_->setObjectName(QStringLiteral("Picture1"));
+  picture1_->setMouseTracking(true);
+  const int left = kPanelWidth + std::max(8, (w - kPanelWidth - graph::kPlotSize) / 2);
+  const int top = kTitleHeight + std::max(4, (h - kTitleHeight - graph::kPlotSize) / 2);
+  picture1_->place(QRect(left, top, graph::kPlotSize, graph::kPlotSize));
+  picture1_->installEventFilter(this);
+
+  combo1_ = new QComboBox(this);
+  combo1_->setObjectName(QStringLiteral("Combo1"));
+  combo1_->setGeometry(kCombo1);
+  combo2_ = new QComboBox(this);
+  combo2_->setObjectName(QStringLiteral("Combo2"));
+  combo2_->setGeometry(kCombo2);
+  for (QComboBox* c : {combo1_, combo2_}) {
+    c->setFont(font);
+    connect(c, &QComboBox::activated, this, [this] { majgraf(); });
+  }
+
+  auto box = [&](const char* name, const char* text, int y) {
+    auto* b = new QCheckBox(QString::fromUtf8(text), this);
+    b->setObjectName(QString::fromUtf8(name));
+    b->setFont(font);
+    b->setGeometry(12, y, kPanelWidth - 16, 18);
+    connect(b, &QCheckBox::clicked, this, [this] { majgraf(); });
+    return b;
+  };
+  check1_ = box("Check1", "Lier les points", 194);
+  check2_ = box("Check2", "Afficher la grille", 212);
+  check3_ = box("Check3", "Représenter un point par une croix", 230);
+  for (QCheckBox* b : {check1_, check2_, check3_}) b->setChecked(true);
+  fitBox_ = box("modele", "Modéliser par une droite", 248);
+  auto option = [&](const char* name, const char* text, int x, int width) {
+    auto* o = new QRadioButton(QString::fromUtf8(text), this);
+    o->setObjectName(QString::fromUtf8(name));
+    o->setFont(font);
+    o->setGeometry(x, 266, width, 18);
+    connect(o, &QRadioButton::clicked, this, [this] { majgraf(); });
+    return o;
+  };
+  throughOrigin_ = option("origine", "passant par l'origine", 28, 122);
+  affine_ = option("affine", "affine", 150, 54);
+  throughOrigin_->setChecked(true);
+
+  label1_ = new QLabel(this);
+  label1_->setObjectName(QStringLiteral("Label1"));
+  label1_->setFont(scaleFont());
+  label1_->setGeometry(10, 326, kPanelWidth - 14, 64);
+  label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  equation_ = new QLabel(this);
+  equation_->setObjectName(QStringLiteral("equation"));
+  equation_->setFont(scaleFont());
+  equation_->setGeometry(10, 394, kPanelWidth - 14, 40);
+  equation_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  equation_->setWordWrap(true);
+  QPalette green = equation_->palette();
+  green.setColor(QPalette::WindowText, kLineGreen);
+  equation_->setPalette(green);
+
+  for (int i = 0; i < 2; ++i) {
+    label2_[i] = new QLabel(this);
+    label2_[i]->setObjectName(QStringLiteral("Label2_%1").arg(i));
+    label2_[i]->setFont(font);
+    label2_[i]->setGeometry(24, 478 + 18 * i, kPanelWidth - 32, 16);
+  }
+
+  auto button = [&](const char* name, CommandPicture picture, const char* tip, int x) {
+    auto* b = new QToolButton(this);
+    b->setObjectName(QString::fromUtf8(name));
+    b->setIcon(commandIcon(picture));
+    b->setIconSize(QSize(kCommandPictureSize, kCommandPictureSize));
+    b->setToolTip(QString::fromUtf8(tip));
+    b->setAccessibleName(QString::fromUtf8(tip));
+    b->setGeometry(x, h - 48, 40, 36);
+    return b;
+  };
+  printButton_ = button("imprimer", CommandPicture::Print, "Imprimer le graphe", 34);
+  copyButton_ = button("copier", CommandPicture::Copy, "Copier", 84);
+  closeButton_ = button("fermer", CommandPicture::Close, "Fermer", 134);
+  connect(printButton_, &QToolButton::clicked, this, [this] { printClicked(); });
+  connect(copyButton_, &QToolButton::clicked, this, [this] { copyClicked(); });
+  connect(closeButton_, &QToolButton::clicked, this, [this] { close(); });
+}
+
+void GraphWindow::fillLists() {
+  for (QComboBox* c : {combo1_, combo2_}) {
+    c->clear();
+    for (int col = 0; col < table::kCols; ++col) c->addItem(QString::fromStdString(table_.cell(0, col)));
+  }
+  combo1_->setCurrentIndex(0);
+  combo2_->setCurrentIndex(1);
+  majgraf();
+}
+
+void GraphWindow::majgraf() {
+  if (combo1_->currentIndex() < 0 || combo2_->currentIndex() < 0) return;
+  plot_ = graph::computePlot(table_, combo1_->currentIndex(), combo2_->currentIndex());
+  qtp::Surface& s = picture1_->surface();
+  s.setPersistent(true);
+  s.setBackColor(kWhite);
+  s.setDotted(false);
+  s.clear();
+
+  if (!plot_.plottable) {
+    const QString text = QString::fromUtf8(graph::kNotPlottable);
+    s.setFont(QStringLiteral("Arial"), 12);
+    const double left = (s.width() - s.textWidth(text)) / 2.0;
+    s.setForeColor(kLightGrey);
+    s.setPen(left + 1, 102);
+    s.printStay(text);
+    s.setForeColor(kLightBlue);
+    s.setPen(left, 101);
+    s.printStay(text);
+    drawn_ = false;
+    picture1_->unsetCursor();
+    fitBox_->setEnabled(false);
+    throughOrigin_->setEnabled(false);
+    affine_->setEnabled(false);
+    equation_->clear();
+    return;
+  }
+
+  drawn_ = true;
+  picture1_->setCursor(Qt::CrossCursor);
+  label1_->setText(QString::fromStdString(plot_.scaleText));
+  check1_->setEnabled(plot_.canJoin());
+  std::vector<graph::Stroke> strokes =
+      graph::plotStrokes(plot_, {check1_->isChecked(), check2_->isChecked(), check3_->isChecked()});
+
+  // The fitted line goes under the points.
+  const bool canFit = graph::canFit(plot_);
+  fitBox_->setEnabled(canFit);
+  throughOrigin_->setEnabled(canFit && fitBox_->isChecked());
+  affine_->setEnabled(canFit && fitBox_->isChecked());
+  equation_->clear();
+  if (canFit && fitBox_->isChecked()) {
+    const auto kind = affine_->isChecked() ? graph::FitKind::Affine : graph::FitKind::ThroughOrigin;
+    const graph::LineFit fit = graph::fitLine(plot_.points, kind);
+    equation_->setText(QString::fromStdString(fit.possible ? graph::equationText(fit, table_.mask())
+                                                           : std::string("Modélisation impossible pour ces points.")));
+    if (const auto line = graph::lineStroke(plot_, fit)) {
+      const auto at = std::find_if(strokes.begin(), strokes.end(),
+                                   [](const graph::Stroke& st) { return st.ink != graph::Ink::Axis; });
+      strokes.insert(at, *line);
+    }
+  }
+
+  for (const graph::Stroke& st : strokes) {
+    s.setDotted(st.dotted);
+    const QColor c = inkColour(st.ink);
+    if (st.a == st.b)
+      s.point(st.a.x, st.a.y, c);
+    else
+      s.line(st.a.x, st.a.y, st.b.x, st.b.y, c);
+  }
+  s.setDotted(false);
+}
+
+void GraphWindow::printPlot(QPrinter& printer) { qtp::printCentred(printer, picture1_->surface().image()); }
+
+void GraphWindow::printClicked() {
+  QPrinter& printer = qtp::sharedPrinter();
+  if (!qtp::askPrinter(printer, this)) return;
+  printPlot(printer);
+}
+
+void GraphWindow::copyClicked() {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  clipboard->clear();
+  clipboard->setImage(picture1_->surface().image());
+}
+
+void GraphWindow::clearPointer() {
+  for (QLabel* l : label2_) l->clear();
+}
+
+void GraphWindow::showPointer(QPointF at) {
+  if (!drawn_) {
+    clearPointer();
+    return;
+  }
+  label2_[0]->setText(QString::fromStdString(graph::pointerXText(plot_, at.x())));
+  label2_[1]->setText(QString::fromStdString(graph::pointerYText(plot_, at.y())));
+}
+
+void GraphWindow::followScreenRatio() {
+  const double ratio = devicePixelRatioF();
+  bool changed = false;
+  for (SurfaceWidget* w : {tito_, picture1_}) {
+    if (w->surface().devicePixelRatio() != ratio) {
+      w->surface().setDevicePixelRatio(ratio);
+      changed = true;
+    }
+  }
+  if (!changed) return;
+  drawTitleStrip(tito_->surface(), QStringLiteral("Représentation graphique"));
+  majgraf();
+}
+
+void GraphWindow::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!watchingScreen_ && windowHandle()) {
+    watchingScreen_ = true;
+    connect(windowHandle(), &QWindow::screenChanged, this, [this] { followScreenRatio(); });
+  }
+  // Surfaces at the screen's ratio before the activation draws on them.
+  followScreenRatio();
+  fillLists();
+}
+
+void GraphWindow::mouseMoveEvent(QMouseEvent* event) {
+  clearPointer();
+  QDialog::mouseMoveEvent(event);
+}
+
+bool GraphWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == picture1_) {
+    if (event->type() == QEvent::MouseMove) {
+      showPointer(static_cast<QMouseEvent*>(event)->position());
+      return true;  // not on to the window, which empties the labels
+    }
+    if (event->type() == QEvent::Leave) clearPointer();
+  } else if (watched == tito_ && event->type() == QEvent::MouseMove) {
+    clearPointer();
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void GraphWindow::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  const int h = height();
+  p.fillRect(rect(), kFormBackground);
+  p.fillRect(QRect(0, 0, kPanelWidth, h), kLightGrey);
+  p.setPen(kDarkGrey);
+  p.drawLine(kPanelWidth, 0, kPanelWidth, h - 1);
+  for (int y : kSeparators) {
+    p.setPen(kDarkGrey);
+    p.drawLine(kSeparatorLeft, y, kSeparatorRight, y);
+    p.setPen(kWhite);
+    p.drawLine(kSeparatorLeft, y + 1, kSeparatorRight, y + 1);
+  }
+  // A frame around the plot.
+  p.setPen(kDarkGrey);
+  p.drawRect(picture1_->geometry().adjusted(-1, -1, 0, 0));
+
+  p.setRenderHint(QPainter::TextAntialiasing);
+  const QFont heading = headingFont();
+  const QFontMetrics hm(heading);
+  p.setFont(heading);
+  for (const Heading& hd : kHeadings) {
+    const QString text = QString::fromUtf8(hd.text);
+    const int x = (kPanelWidth - hm.horizontalAdvance(text)) / 2;
+    p.setPen(kDarkGrey);
+    p.drawText(x, hd.top + hm.ascent(), text);
+    p.setPen(kLightBlue);
+    p.drawText(x - 1, hd.top - 1 + hm.ascent(), text);
+  }
+  const QFont caption = panelFont();
+  const QFontMetrics cm(caption);
+  p.setFont(caption);
+  p.setPen(Qt::black);
+  for (auto [text, combo] : {std::pair{kAbscissaCaption, combo1_}, std::pair{kOrdinateCaption, combo2_}}) {
+    const QString t = QString::fromUtf8(text);
+    const QRect g = combo->geometry();
+    p.drawText(g.left() - cm.horizontalAdvance(t), g.top() + (g.height() - cm.height()) / 2 + cm.ascent(), t);
+  }
+}
+
+}  // namespace velmira::ui

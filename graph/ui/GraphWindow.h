@@ -1,0 +1,108 @@
+#pragma once
+// `grapheur`: the graph window. It plots one table column against another
+// (`majgraf` draws what graph::computePlot and graph::plotStrokes return),
+// shows the value under the pointer, fits a line on demand, and prints or
+// copies the plot. Modal; it reads the table and changes nothing in it.
+//
+//   GraphWindow w(table, messages, mainWindow);
+//   w.exec();
+#include <QDialog>
+
+#include "graph/GraphPlot.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPrinter;
+class QRadioButton;
+class QToolButton;
+
+namespace velmira {
+class MessageService;
+}
+namespace velmira::table {
+class Table;
+}
+
+namespace velmira::ui {
+
+class SurfaceWidget;
+
+class GraphWindow : public QDialog {
+  Q_OBJECT
+ public:
+  // Takes the main window's title, position and size.
+  GraphWindow(const table::Table& table, MessageService& messages, QWidget* mainWindow = nullptr);
+  ~GraphWindow() override;
+
+  // --- Controls ------------------------------------------------------------
+  QComboBox* combo1() const { return combo1_; }  // abscissa
+  QComboBox* combo2() const { return combo2_; }  // ordinate
+  QCheckBox* check1() const { return check1_; }  // "Lier les points"
+  QCheckBox* check2() const { return check2_; }  // "Afficher la grille"
+  QCheckBox* check3() const { return check3_; }  // "Représenter un point par une croix"
+  QCheckBox* fitBox() const { return fitBox_; }  // "Modéliser par une droite"
+  QRadioButton* throughOrigin() const { return throughOrigin_; }
+  QRadioButton* affine() const { return affine_; }
+  SurfaceWidget* picture1() const { return picture1_; }
+  SurfaceWidget* tito() const { return tito_; }
+  QLabel* label1() const { return label1_; }  // scale text
+  QLabel* label2(int i) const { return label2_[i]; }  // pointer position
+  QLabel* equation() const { return equation_; }
+  QToolButton* printButton() const { return printButton_; }
+  QToolButton* copyButton() const { return copyButton_; }
+  QToolButton* closeButton() const { return closeButton_; }
+
+  // --- State ---------------------------------------------------------------
+  // A valid graph is on the plot (the cross-hair pointer shows over it).
+  bool graphDrawn() const { return drawn_; }
+  const graph::Plot& plot() const { return plot_; }
+
+  // --- Procedures ----------------------------------------------------------
+  // Redraws the graph from the table and the current choices.
+  void majgraf();
+  // Lists refilled from the column titles, entries 0 and 1 selected, redrawn.
+  void fillLists();
+  // The plot image centred on a page of `printer`.
+  void printPlot(QPrinter& printer);
+  // Handlers of the three image buttons.
+  void printClicked();
+  void copyClicked();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void buildControls();
+  void clearPointer();
+  void showPointer(QPointF at);
+  void followScreenRatio();
+
+  const table::Table& table_;
+  MessageService& messages_;
+  graph::Plot plot_;
+  bool drawn_ = false;
+  bool watchingScreen_ = false;
+
+  SurfaceWidget* tito_ = nullptr;
+  SurfaceWidget* picture1_ = nullptr;
+  QComboBox* combo1_ = nullptr;
+  QComboBox* combo2_ = nullptr;
+  QCheckBox* check1_ = nullptr;
+  QCheckBox* check2_ = nullptr;
+  QCheckBox* check3_ = nullptr;
+  QCheckBox* fitBox_ = nullptr;
+  QRadioButton* throughOrigin_ = nullptr;
+  QRadioButton* affine_ = nullptr;
+  QLabel* label1_ = nullptr;
+  QLabel* label2_[2] = {nullptr, nullptr};
+  QLabel* equation_ = nullptr;
+  QToolButton* printButton_ = nullptr;
+  QToolButton* copyButton_ = nullptr;
+  QToolButton* closeButton_ = nullptr;
+};
+
+}  // namespace velmira::ui

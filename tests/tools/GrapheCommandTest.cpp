@@ -1,0 +1,81 @@
+// velmira-outil graphe: the graph of two columns of a configuration file.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+#include <unistd.h>
+
+#include "tools/Commands.h"
+
+using namespace velmira;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Graphe : ::testing::Test {
+  fs::path dir;
+  std::ostringstream out, err;
+  void SetUp() override {
+    dir = fs::temp_directory_path() /
+          ("velmira-graphe-" + std::to_string(::getpid()) + "-" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    // C1 = 1..4, C2 = 2·C1, C3 = 3 1 2 0 (default mask 0.00E+00); C4 empty.
+    tools::Args a;
+    const char* c3[] = {"3", "1", "2", "0"};
+    for (int i = 1; i <= 4; ++i) {
+      for (auto [col, v] : {std::pair{1, std::to_string(i)}, {2, std::to_string(2 * i)}, {3, std::string(c3[i - 1])}}) {
+        a.push_back("--set");
+        a.push_back("cellule(" + std::to_string(i) + "," + std::to_string(col) + ")=" + v);
+      }
+    }
+    a.push_back("-o");
+    a.push_back(file());
+    ASSERT_EQ(tools::commandeConfig(a, out, err), 0) << err.str();
+  }
+  void TearDown() override { fs::remove_all(dir); }
+  std::string file() const { return (dir / "g.C07").string(); }
+  int graphe(tools::Args a) {
+    out.str("");
+    err.str("");
+    return tools::commandeGraphe(a, out, err);
+  }
+};
+
+}  // namespace
+
+TEST_F(Graphe, PrintsWhatTheWindowDraws) {
+  ASSERT_EQ(graphe({file()}), 0) << err.str();
+  EXPECT_EQ(out.str(),
+            "pas_abscisse\t0,5\n"
+            "pas_ordonnee\t1\n"
+            "axes\t5 495\n"
+            "graduations_abscisse\t5 65 125 185 245 305 365 425 485 545\n"
+            "graduations_ordonnee\t495 435 375 315 255 195 135 75 15 -45\n"
+            "point\t125 375\npoint\t245 255\npoint\t365 135\npoint\t485 15\n"
+            "lier\toui\n"
+            "droite_origine\ty = a·x ; a = 2,00E+00 ; r² = 1,0000\n"
+            "droite_affine\ty = a·x + b ; a = 2,00E+00 ; b = 0,00E+00 ; r² = 1,0000\n");
+  EXPECT_TRUE(err.str().empty());
+
+  // Other columns; a column of zeros gives the message alone.
+  ASSERT_EQ(graphe({"--ordonnee", "3", file(), "--abscisse", "2"}), 0);
+  EXPECT_NE(out.str().find("\npoint\t125 15\npoint\t245 335\n"), std::string::npos) << out.str();
+  ASSERT_EQ(graphe({file(), "--ordonnee", "4"}), 0);
+  EXPECT_EQ(out.str(), "message\tChoisir des grandeurs valides pour l'abscisse et l'ordonnée\n");
+}
+
+TEST_F(Graphe, RefusesBadArguments) {
+  for (tools::Args a : {tools::Args{file(), "--abscisse", "6"}, {file(), "--ordonnee", "0"}, {file(), "--abscisse"},
+                        {file(), "--ordonnee", "2,5"}, {file(), "--autre"}, {}, {file(), file()}}) {
+    EXPECT_EQ(graphe(a), 2);
+    EXPECT_FALSE(err.str().empty());
+    EXPECT_TRUE(out.str().empty());
+  }
+  EXPECT_NE(err.str().find("un seul fichier"), std::string::npos);
+  ASSERT_EQ(graphe({file(), "--abscisse", "6"}), 2);
+  EXPECT_EQ(err.str(), "velmira-outil graphe : colonne non valide « 6 » pour --abscisse : un numéro de colonne de 1 à 5\n");
+  EXPECT_EQ(graphe({(dir / "absent.C07").string()}), 1);
+  EXPECT_NE(err.str().find("fichier introuvable"), std::string::npos);
+}

@@ -1,0 +1,216 @@
+// The graph window: lists, boxes, pixels the plot must have, pointer
+// position, the fitted line, copy and print. With VELMIRA_SCREENSHOTS set
+// to a folder, the Kohlrausch plot of potassium chloride is written there
+// (screenshot-graphe.png).
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPrinter>
+#include <QProcess>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "graph/ui/GraphWindow.h"
+#include "model/EntryRules.h"
+#include "model/Workbench.h"
+#include "platform/qt/Printing.h"
+#include "table/Recording.h"
+#include "table/Table.h"
+#include "tests/support/RecordingMessages.h"
+#include "ui/SurfaceWidget.h"
+
+namespace velmira::ui::testing {
+namespace {
+
+const QColor kAxis(0, 0, 128), kRed(255, 0, 0), kGreen(0, 128, 0);
+// Four points on y = 2x: plot x = 160x + 5, plot y = 495 - 80y.
+const std::vector<std::pair<const char*, const char*>> kLine = {{"0", "0"}, {"1", "2"}, {"2", "4"}, {"3", "6"}};
+
+class GraphWindowTest : public ::testing::Test {
+ protected:
+  // C1 = xs, C2 = ys.
+  void fill(const std::vector<std::pair<const char*, const char*>>& rows) {
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+      table.setCell(static_cast<int>(i) + 1, 0, rows[i].first);
+      table.setCell(static_cast<int>(i) + 1, 1, rows[i].second);
+    }
+  }
+  void open() {
+    window = std::make_unique<GraphWindow>(table, messages);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  }
+  // Plot pixels in plot units, whatever the screen's ratio.
+  QColor pixel(int x, int y) const {
+    const QImage& img = window->picture1()->surface().image();
+    const double r = img.devicePixelRatio();
+    return img.pixelColor(static_cast<int>(x * r), static_cast<int>(y * r));
+  }
+  bool anyPixel(const QColor& c, QRect area) const {
+    for (int y = area.top(); y <= area.bottom(); ++y)
+      for (int x = area.left(); x <= area.right(); ++x)
+        if (pixel(x, y) == c) return true;
+    return false;
+  }
+  static void click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2)); }
+
+  table::Table table;
+  velmira::test::RecordingMessages messages;
+  std::unique_ptr<GraphWindow> window;
+};
+
+TEST_F(GraphWindowTest, ListsFromTheTitlesBoxesCheckedTableUntouched) {
+  table.setCell(0, 0, "c (mol/L)");
+  table.setCell(0, 3, "U");
+  fill({{"1", "2"}, {"2", "4"}});
+  const auto before = table.cell(1, 0) + table.cell(0, 3);
+  open();
+  EXPECT_EQ(window->objectName(), "grapheur");
+  ASSERT_EQ(window->combo1()->count(), 5);
+  EXPECT_EQ(window->combo1()->itemText(0), "c (mol/L)");
+  EXPECT_EQ(window->combo2()->itemText(3), "U");
+  EXPECT_EQ(window->combo1()->currentIndex(), 0);
+  EXPECT_EQ(window->combo2()->currentIndex(), 1);
+  for (QCheckBox* b : {window->check1(), window->check2(), window->check3()}) EXPECT_TRUE(b->isChecked());
+  EXPECT_TRUE(window->graphDrawn());
+  EXPECT_EQ(table.cell(1, 0) + table.cell(0, 3), before);
+}
+
+TEST_F(GraphWindowTest, AxisCrossAndTheMessageInTheirColours) {
+  fill(kLine);
+  open();
+  EXPECT_TRUE(window->check1()->isEnabled());
+  click(window->check1());  // no curve over the points
+  ASSERT_FALSE(window->check1()->isChecked());
+  EXPECT_EQ(pixel(5, 250), kAxis);
+  EXPECT_EQ(pixel(300, 495), kAxis);
+  for (QPoint p : {QPoint(163, 335), QPoint(167, 335), QPoint(165, 333), QPoint(165, 337)}) EXPECT_EQ(pixel(p.x(), p.y()), kRed);
+  EXPECT_NE(pixel(168, 335), kRed);
+  EXPECT_NE(pixel(165, 338), kRed);
+  EXPECT_NE(window->label1()->text().indexOf("\n0,5 unités."), -1);
+
+  // Three points: no curve to offer.
+  table.setCell(4, 0, "");
+  window->majgraf();
+  EXPECT_FALSE(window->check1()->isEnabled());
+
+  // An empty abscissa: the message, light grey under light blue, no pointer.
+  for (int r = 1; r <= 4; ++r) table.setCell(r, 0, "");
+  window->majgraf();
+  EXPECT_FALSE(window->graphDrawn());
+  EXPECT_TRUE(anyPixel(QColor(192, 192, 192), QRect(0, 100, 500, 24)));
+  EXPECT_TRUE(anyPixel(QColor(0, 0, 255), QRect(0, 100, 500, 24)));
+  EXPECT_FALSE(anyPixel(kAxis, QRect(0, 0, 500, 500)));
+  QTest::mouseMove(window->picture1(), QPoint(80, 400));
+  EXPECT_TRUE(window->label2(0)->text().isEmpty());
+}
+
+TEST_F(GraphWindowTest, PointerPositionOverThePlotOnly) {
+  fill(kLine);
+  open();
+  QTest::mouseMove(window->picture1(), QPoint(20, 20));
+  QTest::mouseMove(window->picture1(), QPoint(85, 415));
+  EXPECT_EQ(window->label2(0)->text(), "x = 0,5");
+  EXPECT_EQ(window->label2(1)->text(), "y = 1");
+  QTest::mouseMove(window->tito(), QPoint(300, 10));
+  EXPECT_TRUE(window->label2(0)->text().isEmpty());
+  EXPECT_TRUE(window->label2(1)->text().isEmpty());
+}
+
+TEST_F(GraphWindowTest, FittedLineInGreenWithItsEquation) {
+  fill({{"2", "3"}});
+  open();
+  EXPECT_FALSE(window->fitBox()->isEnabled());
+  fill(kLine);
+  window->majgraf();
+  ASSERT_TRUE(window->fitBox()->isEnabled());
+  click(window->check1());
+  click(window->fitBox());
+  EXPECT_EQ(window->equation()->text(), "y = a·x ; a = 2,00E+00 ; r² = 1,0000");
+  EXPECT_EQ(pixel(250, 250), kGreen);  // plot y = 500 - plot x
+  click(window->affine());
+  EXPECT_EQ(window->equation()->text(), "y = a·x + b ; a = 2,00E+00 ; b = 0,00E+00 ; r² = 1,0000");
+  click(window->fitBox());
+  EXPECT_TRUE(window->equation()->text().isEmpty());
+  EXPECT_NE(pixel(250, 250), kGreen);
+}
+
+TEST_F(GraphWindowTest, CopyAndPrintCentredOnThePage) {
+  fill(kLine);
+  open();
+  window->copyClicked();
+  EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+            window->picture1()->surface().image().convertToFormat(QImage::Format_RGB32));
+
+  const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+  if (pdftoppm.isEmpty()) GTEST_SKIP() << "pdftoppm is not installed";
+  QTemporaryDir dir;
+  const QString pdf = dir.filePath(QStringLiteral("graphe.pdf"));
+  auto printer = qtp::pdfPrinter(pdf);
+  window->printPlot(*printer);
+  constexpr int dpi = 48;
+  ASSERT_EQ(QProcess::execute(pdftoppm, {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"),
+                                         QStringLiteral("-singlefile"), pdf, dir.filePath(QStringLiteral("page"))}),
+            0);
+  const QImage page(dir.filePath(QStringLiteral("page.png")));
+  ASSERT_FALSE(page.isNull());
+  QRect ink;
+  for (int y = 0; y < page.height(); ++y)
+    for (int x = 0; x < page.width(); ++x)
+      if (page.pixelColor(x, y).lightness() < 200) ink |= QRect(x, y, 1, 1);
+  // The plot prints at 12 printer pixels per screen pixel (1200 dpi): its
+  // ink (x 5..499, y 0..495) 0,48 page pixels per plot unit.
+  const QRectF area = printer->pageLayout().paintRect(QPageLayout::Inch);
+  const QPointF centre = area.center() * dpi;
+  const double unit = 12.0 / 1200 * dpi;
+  EXPECT_NEAR(ink.width(), 495 * unit, 3);
+  EXPECT_NEAR(ink.left() + ink.width() / 2.0, centre.x() + (252 - 250) * unit, 3);
+  EXPECT_NEAR(ink.top() + ink.height() / 2.0, centre.y() + (248 - 250) * unit, 3);
+}
+
+TEST_F(GraphWindowTest, KohlrauschPlotOfPotassiumChloride) {
+  // σ against c for KCl (solute 9), read on the conductimeter in S/m.
+  model::Workbench wb;
+  wb.startupDefaults();
+  wb.setSoluteTag(0, "9");
+  wb.setConductimeterMontage(true);
+  wb.setConductimeterRange(3, true);
+  wb.majaff();
+  table.setCell(0, 0, "c (mol/L)");
+  table.setCell(0, 1, "σ (S/m)");
+  table.setAutoEntry(1, table::kEntryConductimeter);
+  table.setAutoEntry(2, table::kEntryEmpty);
+  for (const char* c : {"0,002", "0,004", "0,006", "0,008", "0,01"}) {
+    wb.setEntryText(model::Concentration1, c);
+    model::validateEntry(wb, model::Concentration1, messages);
+    ASSERT_TRUE(table::record(table, wb, 1, messages));
+  }
+  ASSERT_TRUE(messages.shown.empty());
+  open();
+  click(window->fitBox());
+  ASSERT_TRUE(window->fitBox()->isChecked());
+  EXPECT_TRUE(window->equation()->text().startsWith("y = a·x ; a = 1,4")) << window->equation()->text().toStdString();
+
+  click(window->check1());  // the line, not the curve, through the points
+  QTest::mouseMove(window->picture1(), QPoint(20, 20));
+  QTest::mouseMove(window->picture1(), QPoint(window->plot().points[2].at.x, window->plot().points[2].at.y));
+  EXPECT_FALSE(window->label2(0)->text().isEmpty());
+  QApplication::processEvents();
+  const QImage shot = window->grab().toImage();
+  const QString out = qEnvironmentVariable("VELMIRA_SCREENSHOTS");
+  if (!out.isEmpty()) {
+    EXPECT_TRUE(shot.save(QDir(out).filePath(QStringLiteral("screenshot-graphe.png"))));
+  }
+}
+
+}  // namespace
+}  // namespace velmira::ui::testing
