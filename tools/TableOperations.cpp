@@ -4,6 +4,7 @@
 #include <ostream>
 #include <utility>
 
+#include "expr/ColumnFormula.h"
 #include "platform/core/NumberText.h"
 #include "table/Recording.h"
 #include "table/Table.h"
@@ -14,7 +15,7 @@ namespace velmira::tools {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, int>, 13> kOperations = {{
+constexpr std::array<std::pair<std::string_view, int>, 15> kOperations = {{
     {"--mesure", 1},
     {"--lignes", 1},
     {"--insere", 1},
@@ -26,6 +27,8 @@ constexpr std::array<std::pair<std::string_view, int>, 13> kOperations = {{
     {"--trie", 2},
     {"--serie", 4},
     {"--format", 1},
+    {"--calcule", 2},
+    {"--recalcule", 1},
     {"--radians", 0},
     {"--scientifique", 0},
 }};
@@ -147,6 +150,15 @@ bool TableOperations::run(const TableOperation& op) {
     const auto k = wholeInteger(a[0], 1, static_cast<int>(table::kMasks.size()));
     if (!k) return refuse(op, "une option de 1 à 5");
     table::applyMask(table_, table::kMasks[static_cast<std::size_t>(*k - 1)]);
+    return true;
+  }
+  if (o == "--calcule" || o == "--recalcule") {
+    if (!column(op, a[0], col)) return false;
+    const std::string formula = o == "--calcule" ? a[1] : table_.formula(col);
+    if (formula.empty()) return refuse(op, "la colonne n'a pas d'expression à recalculer");
+    // The report (values not computed) is a message; the run goes on.
+    if (const auto report = expr::columnReport(expr::fillColumn(table_, col, formula, angle_, scientific_)))
+      messages_.show(*report);
     return true;
   }
   if (o == "--radians") {

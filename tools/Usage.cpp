@@ -26,7 +26,9 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 5> kCommands
      "      Opérations (celles des menus du tableau) : --mesure B (1|2), --lignes N,\n"
      "      --insere L, --ajoute, --supprime L, --efface-colonne C, --efface-tableau,\n"
      "      --titre C TEXTE, --trie C croissant|decroissant,\n"
-     "      --serie C PREMIÈRE DERNIÈRE RAISON, --format K (1..5).\n"},
+     "      --serie C PREMIÈRE DERNIÈRE RAISON, --format K (1..5),\n"
+     "      --calcule C FORMULE, --recalcule C (avec la calculatrice en --radians,\n"
+     "      --scientifique pour les calculs qui suivent ; par défaut Degrés, Standard).\n"},
     {"graphe",
      "  graphe FICHIER.C07 [--abscisse C] [--ordonnee C]\n"
      "      Calcule le graphe de la colonne C de l'ordonnée (2 par défaut) en fonction de\n"

@@ -185,6 +185,8 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner, private files:
   QHash<const QWidget*, QString> hints_;
   QString messagepressepapier_;
   std::string nomconfig_;
+  // `memoire`: the calculator's memory, kept for the whole run.
+  double memoire_ = 0;
   int textemodifie_ = 0;
   bool validating_ = false;
   bool sizing_ = false;

@@ -4,7 +4,10 @@
 #include <QRadioButton>
 #include <QShortcut>
 
+#include "expr/ColumnFormula.h"
+#include "expr/ui/Machine.h"
 #include "files/ui/OpenWindow.h"
+#include "graph/ui/GraphWindow.h"
 #include "files/ui/SaveWindow.h"
 #include "model/EntryRules.h"
 #include "table/Recording.h"
@@ -19,6 +22,7 @@
 #include "ui/MainWindow.h"
 #include "ui/SolutePickerWidget.h"
 #include "ui/TabStrip.h"
+#include "ui/help/HelpWindow.h"
 
 namespace velmira::ui {
 
@@ -68,6 +72,17 @@ void MainWindow::connectControls() {
   for (int k = 0; k < 2; ++k)
     connect(recordButtons_[k], &QToolButton::clicked, this, [this, k] { recordBench(k + 1); });
   connect(frame10_, &table::ui::TableFrame::hint, info_, &HintLine::setHint);
+  connect(frame10_, &table::ui::TableFrame::graphRequested, this, [this] {
+    GraphWindow w(table_, messages_, this);
+    w.exec();
+  });
+  connect(frame10_, &table::ui::TableFrame::calculateRequested, this, [this](int col, bool recalculate) {
+    Machine::openColumn(this, table_, col, recalculate, memoire_, messages_);
+  });
+  connect(frame10_, &table::ui::TableFrame::formulaRequested, this,
+          [this](int col) { messages_.show(expr::formulaMessage(table_, col)); });
+  auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  connect(help, &QShortcut::activated, this, [this] { onCommand(Command::Help); });
   connect(frame10_, &table::ui::TableFrame::hideRequested, this, [this] {
     commands_->button(Command::Table)->setChecked(false);
     Check1_Click();
@@ -147,6 +162,12 @@ void MainWindow::onCommand(Command c) {
     }
     case Command::Table:
       Check1_Click();
+      break;
+    case Command::Calculator:
+      Machine::openCalculator(this, memoire_);
+      break;
+    case Command::Help:
+      showHelp(this, appFolder_, messages_);
       break;
     case Command::Close:
       close();

@@ -152,3 +152,15 @@ TEST_F(Tool, TableOperationsRunInOrderAndRefuseWhatTheWindowDisables) {
   ASSERT_EQ(config({"--format", "3", "--csv"}), 0);
   EXPECT_EQ(out.str().rfind("\xEF\xBB\xBF" "C1;C2;C3;C4;C5\r\n;;;;\r\n", 0), 0u);
 }
+
+TEST_F(Tool, ColumnFormulasFromTheCommandLine) {
+  ASSERT_EQ(config({"--serie", "1", "1", "3", "1", "--calcule", "2", "C1 * 2", "--cellule", "x"}), 2);
+  ASSERT_EQ(config({"--serie", "1", "1", "3", "1", "--calcule", "2", "C1 * 2", "--efface-colonne", "1", "--serie", "1",
+                    "2", "3", "1", "--recalcule", "2", "--tableau"}),
+            0)
+      << err.str();
+  EXPECT_EQ(out.str().rfind("C1\tC2\tC3\tC4\tC5\n2,00E+00\t4,00E+00\t\t\t\n3,00E+00\t6,00E+00\t\t\t\n\t\t", 0), 0u) << out.str();
+  EXPECT_NE(err.str().find(" 10 valeurs n'ont pas été calculées."), std::string::npos) << err.str();
+  EXPECT_EQ(config({"--recalcule", "3"}), 2);
+  EXPECT_NE(err.str().find("--recalcule 3 : "), std::string::npos);
+}

@@ -1,0 +1,85 @@
+// The windows the main window opens: the calculator, the calculator for a
+// column, the graph, the help, the open and save windows.
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QMenu>
+#include <QTimer>
+#include <functional>
+
+#include "files/ui/FileChooser.h"
+#include "files/ui/SaveWindow.h"
+#include <QFileInfo>
+#include <QLineEdit>
+#include "tests/ui/WindowFixture.h"
+#include "ui/KnobWidget.h"
+#include "ui/help/HelpWindow.h"
+
+namespace velmira::ui::testing {
+namespace {
+
+class CommandsTest : public WindowTest {
+ protected:
+  // The modal window a command opens: its object name and title, closed.
+  std::pair<QString, QString> opened(const std::function<void()>& command) {
+    std::pair<QString, QString> seen;
+    QTimer::singleShot(0, [&seen] {
+      QWidget* w = QApplication::activeModalWidget();
+      if (!w) return;
+      seen = {w->objectName(), w->windowTitle()};
+      if (auto* d = qobject_cast<QDialog*>(w)) d->reject();
+    });
+    command();
+    return seen;
+  }
+};
+
+TEST_F(CommandsTest, EachCommandOpensItsWindow) {
+  EXPECT_EQ(opened([&] { QTest::mouseClick(window->commandButton(Command::Calculator), Qt::LeftButton); }),
+            std::pair(QStringLiteral("Machine"), QStringLiteral("Machine à calculer")));
+  EXPECT_EQ(opened([&] { QTest::mouseClick(window->commandButton(Command::Save), Qt::LeftButton); }).first,
+            "enregistrer");
+  EXPECT_EQ(opened([&] { QTest::mouseClick(window->commandButton(Command::Open), Qt::LeftButton); }).first, "ouvrir");
+
+  table::ui::TableFrame* frame = window->frame10();
+  frame->updateColumnMenu(2);
+  EXPECT_EQ(opened([&] { frame->menucol()->actions().at(0)->trigger(); }).second, "Calculer: C3 =");
+  EXPECT_EQ(opened([&] { emit frame->graphRequested(); }).first, "grapheur");
+
+  window->table().setFormula(1, "1000 * C1");
+  emit frame->formulaRequested(1);
+  ASSERT_FALSE(messages.shown.empty());
+  EXPECT_EQ(messages.shown.back().text, "C2 = 1000 * C1");
+
+  // The help is looked up in the application folder: missing here.
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  window->bouton1(0)->setFocus();
+  QTest::keyClick(window->bouton1(0), Qt::Key_F1);
+  EXPECT_EQ(messages.shown.back().title, "Aide");
+}
+
+TEST_F(CommandsTest, SavedAndReopenedThroughTheWindowsWithTheCaption) {
+  QTest::mouseClick(window->commandButton(Command::Table), Qt::LeftButton);
+  window->table().setCell(1, 0, "1,00E+00");
+  const QString folder = this->folder.path();
+  QTimer::singleShot(0, [folder] {
+    auto* w = qobject_cast<files::ui::SaveWindow*>(QApplication::activeModalWidget());
+    ASSERT_TRUE(w);
+    w->chooser()->setFolder(folder);
+    w->text1()->setText(" mesures.txt ");
+    w->enregistrer();
+  });
+  QTest::mouseClick(window->commandButton(Command::Save), Qt::LeftButton);
+  const QString path = QDir(folder).filePath("mesures.C07");
+  EXPECT_TRUE(QFileInfo::exists(path));
+  EXPECT_EQ(window->windowTitle(), "Velmira - " + path);
+
+  window->table().reset();
+  window->setNomconfig(path.toStdString());
+  ASSERT_TRUE(window->chargeconfig());
+  EXPECT_EQ(window->table().cell(1, 0), "1,00E+00");
+}
+
+}  // namespace
+}  // namespace velmira::ui::testing
