@@ -6,6 +6,7 @@
 #include <QRadioButton>
 
 #include "platform/qt/Fonts.h"
+#include "files/ui/TextPane.h"
 #include "table/ui/TableFrame.h"
 #include "ui/BenchPage.h"
 #include "ui/ButtonIcons.h"
@@ -169,23 +170,8 @@ void MainWindow::buildBenchControls() {
 }
 
 void MainWindow::buildPlaceholders() {
-  // The exercise text pane: its title, its text and its button.
-  fich_ = new QWidget(this);
-  fich_->setObjectName(QStringLiteral("fich"));
-  fich_->setGeometry(424, 328, 361, 22);
-  auto* text = new QFrame(this);
-  text->setObjectName(QStringLiteral("supertext"));
-  text->setFrameStyle(QFrame::Box | QFrame::Plain);
-  text->setAutoFillBackground(true);
-  QPalette pal = text->palette();
-  pal.setColor(QPalette::Window, Qt::white);
-  text->setPalette(pal);
-  text->setGeometry(424, 350, 361, 190);
-  supertext_ = text;
-  btexo_ = new QWidget(this);
-  btexo_->setObjectName(QStringLiteral("btexo"));
-  btexo_->setGeometry(424, 328, 0, 0);
-  btexo_->hide();
+  // The exercise text pane: its file name, its button and its text.
+  textPane_ = new files::ui::TextPane(this);
 }
 
 void MainWindow::buildTable() {

@@ -18,10 +18,13 @@
 
 class QFrame;
 class QLabel;
+class QLineEdit;
+class QTextEdit;
 class QPushButton;
 class QRadioButton;
 
 namespace velmira::table::ui { class TableFrame; }
+namespace velmira::files::ui { class TextPane; }
 
 namespace velmira::ui {
 
@@ -76,15 +79,16 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner, private files:
   table::ui::TableFrame* frame10() const { return frame10_; }
   // The record buttons of solutions 1 and 2 (`Command5`, `Command6`).
   QToolButton* recordButton(int solution) const { return recordButtons_[solution]; }
-  QWidget* supertext() const { return supertext_; }
-  QWidget* fich() const { return fich_; }
+  files::ui::TextPane* textPane() const { return textPane_; }
+  QTextEdit* supertext() const;
+  QLineEdit* fich() const;
   HintLine* info() const { return info_; }
   QToolButton* commandButton(Command c) const { return commands_->button(c); }
 
   // --- Flags ----------------------------------------------------------------
   // The exercise text has unsaved changes (1) or not (0).
-  int textemodifie() const { return textemodifie_; }
-  void setTextemodifie(int v) { textemodifie_ = v; }
+  int textemodifie() const;
+  void setTextemodifie(int v);
   // The hint line's text after a completed copy.
   const QString& messagepressepapier() const { return messagepressepapier_; }
 
@@ -177,9 +181,7 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner, private files:
   QLabel* label9_ = nullptr;
   table::ui::TableFrame* frame10_ = nullptr;
   std::array<QToolButton*, 2> recordButtons_{};
-  QWidget* fich_ = nullptr;
-  QWidget* supertext_ = nullptr;
-  QWidget* btexo_ = nullptr;
+  files::ui::TextPane* textPane_ = nullptr;
   HintLine* info_ = nullptr;
 
   QHash<const QWidget*, QString> hints_;
@@ -187,7 +189,6 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner, private files:
   std::string nomconfig_;
   // `memoire`: the calculator's memory, kept for the whole run.
   double memoire_ = 0;
-  int textemodifie_ = 0;
   bool validating_ = false;
   bool sizing_ = false;
   bool shownOnce_ = false;

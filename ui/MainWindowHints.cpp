@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "files/ui/TextPane.h"
 #include "ui/BenchPage.h"
 #include "ui/CalibreFrame.h"
 #include "ui/CellOptionsFrame.h"
@@ -45,6 +46,7 @@ void MainWindow::registerHints() {
     setHint(k, QStringLiteral("Pour tourner, maintenir le bouton gauche de la souris enfoncé"));
   setHint(frame1_, QStringLiteral("Vous pouvez modifier les paramètres de la cellule."));
   setHint(frame1_->image1(), QStringLiteral("Schéma de la cellule de conductivité"));
+  setHint(textPane_->btexo(), files::ui::TextPane::btexoHint());
   for (QToolButton* b : recordButtons_)
     setHint(b, QStringLiteral("Pour ajouter cette mesure dans le tableau suivant les paramètres de saisie automatique"));
   for (int c = 0; c < kCommandCount; ++c) {

@@ -1,8 +1,11 @@
 // Start-up, activation, size rule and closing of the main window.
 #include <QCloseEvent>
 #include <QPainter>
+#include <QLineEdit>
 #include <QScreen>
+#include <QTextEdit>
 
+#include "files/ui/TextPane.h"
 #include "model/FlagFile.h"
 #include "ui/BenchPage.h"
 #include "ui/EntryField.h"
@@ -29,7 +32,9 @@ void MainWindow::Form_Load() {
   info_->setHint(backgroundHint());
   messagepressepapier_ =
       QStringLiteral("L'image est copiée: vous pouvez la retrouver depuis toute application Windows (coller)");
-  // Coefficients, default entries, knobs (with majvolt), solutes, majaff.
+  // Coefficients and the welcome text, then default entries, knobs (with
+  // majvolt), solutes, majaff.
+  textPane_->showWelcome();
   wb_.startupDefaults();
   for (int i = 0; i < model::kEntries; ++i) text1_[i]->setText(QString::fromStdString(wb_.entryText(i)));
   // Bench picture, mixture level, the pages' texts (which place their
@@ -44,6 +49,11 @@ void MainWindow::Form_Load() {
   quelion();
   majcontroles();
 }
+
+QTextEdit* MainWindow::supertext() const { return textPane_->supertext(); }
+QLineEdit* MainWindow::fich() const { return textPane_->fich(); }
+int MainWindow::textemodifie() const { return textPane_->textemodifie(); }
+void MainWindow::setTextemodifie(int v) { textPane_->setTextemodifie(v); }
 
 void MainWindow::applyWindowSizeRule(QSize screen) {
   if (screen.width() <= kWideScreen) return;
@@ -69,7 +79,7 @@ void MainWindow::Form_Activate() {
 void MainWindow::ouvreExerciceDemande(const std::string&) {}
 
 bool MainWindow::Form_QueryUnload() {
-  if (textemodifie_ == 1 && messages_.show(abandonQuestion()) != Answer::Ok) return false;
+  if (textemodifie() == 1 && messages_.show(abandonQuestion()) != Answer::Ok) return false;
   return messages_.show(quitQuestion()) == Answer::Ok;
 }
 
@@ -105,7 +115,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 void MainWindow::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  paintWindowBackground(p, supertext_->geometry(), fich_->y());
+  paintWindowBackground(p, supertext()->geometry(), fich()->y());
 }
 
 }  // namespace velmira::ui

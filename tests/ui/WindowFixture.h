@@ -16,6 +16,8 @@
 #include "ui/MainWindow.h"
 #include "table/ui/TableFrame.h"
 #include "ui/TabStrip.h"
+#include <QLineEdit>
+#include <QTextEdit>
 
 QT_BEGIN_NAMESPACE
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }

@@ -1,0 +1,82 @@
+#include "files/WelcomeText.h"
+
+namespace velmira::files {
+
+namespace {
+
+constexpr int kIndent = 300;  // twips: 20 pixels
+constexpr rtf::Colour kBlue{0, 0, 200};
+
+}  // namespace
+
+const std::vector<WelcomePiece>& welcomePieces() {
+  using S = WelcomeStyle;
+  static const std::vector<WelcomePiece> pieces = {
+      {"Velmira\r\n", S::Title},
+      {"\r\nCe ", S::Plain},
+      {"simulateur permet de déterminer ", S::Plain},
+      {"la conductivité et la conductance ", S::Blue},
+      {"de solutions aqueuses à une température de", S::Plain},
+      {" 25 °C", S::BlueBold},
+      {".\r\n\r\nVous pouvez modifier les paramètres suivants :\r\n", S::Plain},
+      {"   - la nature et la concentration de la solution,\r\n   - l'écartement et la surface des électrodes.\r\n\r\n",
+       S::Blue},
+      {"Vous pouvez travailler simultanément avec ", S::Plain},
+      {"deux solutions différentes et les mélanger. \r\n\r\n", S::Blue},
+      {"Les images obtenues peuvent être imprimées ou placées dans le presse-papiers "
+       "(bouton Copier) pour les coller dans une autre application.\r\n\r\n",
+       S::Plain},
+      {"Vous pouvez obtenir l'énoncé d'un exercice ", S::Plain},
+      {"dans cette fenêtre en appuyant sur l'onglet ", S::Plain},
+      {"Exercices", S::Blue},
+      {".\r\n\r\n", S::Plain},
+      {"Pour vous familiariser avec ce simulateur, choisissez d'abord l'activité ", S::Plain},
+      {"Prise en main ", S::Blue},
+      {"dans le menu Exercices.", S::Plain},
+  };
+  return pieces;
+}
+
+rtf::RichDocument welcomeDocument() {
+  rtf::RichDocument doc;
+  doc.paragraphs.emplace_back();
+  // A piece's paragraph format goes to every paragraph it touches; a later
+  // piece's format wins on a paragraph they share.
+  for (const WelcomePiece& piece : welcomePieces()) {
+    rtf::RunFormat format;  // Arial 10, black
+    rtf::Alignment alignment = rtf::Alignment::Left;
+    int indent = kIndent;
+    switch (piece.style) {
+      case WelcomeStyle::Plain: break;
+      case WelcomeStyle::Blue: format.colour = kBlue; break;
+      case WelcomeStyle::BlueBold:
+        format.colour = kBlue;
+        format.bold = true;
+        break;
+      case WelcomeStyle::Title:
+        format.colour = kBlue;
+        format.halfPoints = 36;
+        alignment = rtf::Alignment::Centre;
+        indent = 0;
+        break;
+    }
+    std::size_t start = 0;
+    for (;;) {
+      rtf::Paragraph& p = doc.paragraphs.back();
+      p.alignment = alignment;
+      p.leftIndent = indent;
+      const auto br = piece.text.find("\r\n", start);
+      rtf::appendText(p, std::string_view(piece.text).substr(start, br == std::string::npos ? std::string::npos : br - start),
+                      format);
+      if (br == std::string::npos) break;
+      doc.paragraphs.emplace_back();
+      start = br + 2;
+      if (start == piece.text.size()) break;
+    }
+  }
+  // The text ends without a line break: no empty last paragraph.
+  if (doc.paragraphs.back().runs.empty() && doc.paragraphs.size() > 1) doc.paragraphs.pop_back();
+  return doc;
+}
+
+}  // namespace velmira::files

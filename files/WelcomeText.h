@@ -1,0 +1,24 @@
+#pragma once
+// The welcome text of the text pane, built from its eighteen pieces and
+// their styles.
+#include <string>
+#include <vector>
+
+#include "files/rtf/RichDocument.h"
+
+namespace velmira::files {
+
+enum class WelcomeStyle { Plain, Blue, BlueBold, Title };
+
+struct WelcomePiece {
+  std::string text;  // "\r\n" is a line break
+  WelcomeStyle style;
+};
+
+// The eighteen pieces in order.
+const std::vector<WelcomePiece>& welcomePieces();
+
+// The pieces appended in order, each styled; every "\r\n" ends a paragraph.
+rtf::RichDocument welcomeDocument();
+
+}  // namespace velmira::files

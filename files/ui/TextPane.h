@@ -1,0 +1,62 @@
+#pragma once
+// The exercise text pane of the main window: the rich-text box `supertext`,
+// the file-name field `fich` and the exercise button `btexo`. It shows the
+// welcome text (read-only) or a statement, a correction or a text file, and
+// tracks the pupil's changes in `textemodifie`.
+#include <QObject>
+#include <QPoint>
+#include <QString>
+#include <string>
+
+class QLineEdit;
+class QPrinter;
+class QTextEdit;
+class QToolButton;
+class QWidget;
+
+namespace velmira::files::ui {
+
+class TextPane : public QObject {
+  Q_OBJECT
+ public:
+  // The three controls, children of `window` at their design places.
+  explicit TextPane(QWidget* window);
+
+  QTextEdit* supertext() const { return supertext_; }
+  QLineEdit* fich() const { return fich_; }
+  QToolButton* btexo() const { return btexo_; }
+
+  // `textemodifie`: 1 when the pupil changed the text since the last load
+  // or save, while `fich` names a file.
+  int textemodifie() const { return textemodifie_; }
+  void setTextemodifie(int value) { textemodifie_ = value; }
+
+  // The welcome text, read-only; `fich` is emptied.
+  void showWelcome();
+  // `fich`: the caret after the last character, the whole text as tooltip.
+  void setFich(const QString& text);
+  QString fichText() const;
+  void setReadOnly(bool readOnly);
+
+  // Loads an RTF file into the pane; false, with the cause in French, when
+  // it cannot be read (the pane is then unchanged).
+  bool loadText(const std::string& path, std::string* cause = nullptr);
+  // Saves the pane as RTF, whole or not at all.
+  bool saveText(const std::string& path) const;
+  // Prints the selection when there is one, else the whole text.
+  void print(QPrinter& printer) const;
+
+  static QString btexoHint();
+
+ signals:
+  // `btexo` was clicked: the exercise menu opens at this point.
+  void exerciseMenuRequested(QPoint globalPos);
+
+ private:
+  QTextEdit* supertext_ = nullptr;
+  QLineEdit* fich_ = nullptr;
+  QToolButton* btexo_ = nullptr;
+  int textemodifie_ = 0;
+};
+
+}  // namespace velmira::files::ui
