@@ -1,6 +1,9 @@
 #include <QApplication>
 #include <QCoreApplication>
+#include <QStandardPaths>
+#include <QTimer>
 
+#include "platform/core/AppFolders.h"
 #include "platform/qt/AllocatorTuning.h"
 #include "platform/qt/QtMessageService.h"
 #include "platform/qt/Translations.h"
@@ -9,10 +12,20 @@
 int main(int argc, char** argv) {
   velmira::qtp::keepPictureMemory();
   QApplication app(argc, argv);
+  QCoreApplication::setApplicationName(QStringLiteral("velmira"));
   velmira::qtp::installFrenchTranslations(app);
+  const auto folders =
+      velmira::fileio::appFolders(QCoreApplication::applicationDirPath().toStdString(),
+                                  QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
   velmira::qtp::QtMessageService messages;
-  velmira::ui::MainWindow window(messages, QCoreApplication::applicationDirPath());
+  velmira::ui::MainWindow window(messages, QString::fromStdString(folders.data), QString::fromStdString(folders.flag));
   messages.setParent(&window);
   window.show();
+  // A configuration or an exercise given on the command line (a double-click
+  // in the file manager) opens once the window is up.
+  if (argc > 1) {
+    const QString file = QString::fromLocal8Bit(argv[1]);
+    QTimer::singleShot(0, &window, [&window, file] { window.openFile(file); });
+  }
   return app.exec();
 }

@@ -3,7 +3,10 @@
 # does nothing when they are all present.
 set -euo pipefail
 pkgs=(cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-      qt6-base-dev libgl-dev qt6-translations-l10n fonts-liberation fonts-dejavu-core)
+      qt6-base-dev libgl-dev qt6-translations-l10n fonts-liberation fonts-dejavu-core
+      # printing tests (PDF pages to pictures), desktop-file and metainfo checks,
+      # the end-to-end test (virtual screen, real events, screen grabs)
+      poppler-utils desktop-file-utils appstream xvfb xdotool x11-apps python3)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -25,8 +25,11 @@
 
 namespace velmira::ui {
 
-MainWindow::MainWindow(MessageService& messages, QString appFolder, QWidget* parent)
-    : QWidget(parent), messages_(messages), appFolder_(std::move(appFolder)) {
+MainWindow::MainWindow(MessageService& messages, QString appFolder, QString flagFolder, QWidget* parent)
+    : QWidget(parent),
+      messages_(messages),
+      appFolder_(std::move(appFolder)),
+      flagFolder_(flagFolder.isEmpty() ? appFolder_ : std::move(flagFolder)) {
   setObjectName(QStringLiteral("feuilleP"));
   setWindowTitle(QStringLiteral("Velmira"));
   setMouseTracking(true);

@@ -48,8 +48,10 @@ inline constexpr int kWideScreen = 850;
 class MainWindow : public QWidget, public files::ui::ConfigOwner, private files::ConfigHooks {
   Q_OBJECT
  public:
-  // `messages` shows every message box; `appFolder` holds the flag file.
-  MainWindow(MessageService& messages, QString appFolder, QWidget* parent = nullptr);
+  // `messages` shows every message box; `appFolder` is the application
+  // folder (help, activities, exercises); the flag file lies in
+  // `flagFolder` (the application folder when empty).
+  MainWindow(MessageService& messages, QString appFolder, QString flagFolder = QString(), QWidget* parent = nullptr);
   ~MainWindow() override;
 
   model::Workbench& workbench() { return wb_; }
@@ -97,6 +99,9 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner, private files:
   void setNomconfig(const std::string& path) override { nomconfig_ = path; }
   bool ecritconfig() override;
   bool chargeconfig() override;
+  // A file named on the command line: a configuration (.C07) opens as from
+  // the open window, an exercise (.E24) as from the exercise window.
+  void openFile(const QString& path);
 
   // --- Procedures -------------------------------------------------------------
   // Bench picture of the montage and placement of the live controls.
@@ -160,6 +165,7 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner, private files:
 
   MessageService& messages_;
   QString appFolder_;
+  QString flagFolder_;
   model::Workbench wb_;
   table::Table table_;
 

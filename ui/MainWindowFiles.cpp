@@ -1,6 +1,9 @@
 // The configuration files of the main window: the single writer and reader
 // with the controls following a load, and the caption.
+#include <QFileInfo>
+
 #include "files/ConfigFile.h"
+#include "files/ConfigName.h"
 #include "ui/KnobWidget.h"
 #include "ui/MainWindow.h"
 #include "ui/TabStrip.h"
@@ -26,6 +29,19 @@ bool MainWindow::chargeconfig() {
   onglets_->Onglets_Paint();
   showCaption();
   return true;
+}
+
+void MainWindow::openFile(const QString& path) {
+  if (path.endsWith(QStringLiteral(".C07"), Qt::CaseInsensitive)) {
+    setNomconfig(path.toStdString());
+    if (!QFileInfo(path).isFile()) {
+      messages_.show(files::missingFileMessage());
+      return;
+    }
+    chargeconfig();
+    return;
+  }
+  messages_.show(files::notConfiguration());
 }
 
 void MainWindow::knobRedrawn(int knob) { bouton1_[knob]->redraw(); }

@@ -27,7 +27,7 @@ Message quitQuestion() { return msg::questionOkCancel("Quitter vraiment cette ap
 }  // namespace
 
 void MainWindow::Form_Load() {
-  model::markRunning(appFolder_.toStdString());
+  model::markRunning(flagFolder_.toStdString());
   if (QScreen* s = screen()) applyWindowSizeRule(s->geometry().size());
   info_->setHint(backgroundHint());
   messagepressepapier_ =
@@ -72,7 +72,7 @@ void MainWindow::applyWindowSizeRule(QSize screen) {
 }
 
 void MainWindow::Form_Activate() {
-  const std::string name = model::takeExercise(appFolder_.toStdString());
+  const std::string name = model::takeExercise(flagFolder_.toStdString());
   if (!name.empty()) ouvreExerciceDemande(name);
 }
 
@@ -83,7 +83,7 @@ bool MainWindow::Form_QueryUnload() {
   return messages_.show(quitQuestion()) == Answer::Ok;
 }
 
-void MainWindow::Form_Unload() { model::markStopped(appFolder_.toStdString()); }
+void MainWindow::Form_Unload() { model::markStopped(flagFolder_.toStdString()); }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (!Form_QueryUnload()) {

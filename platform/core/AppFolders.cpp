@@ -1,0 +1,25 @@
+#include "platform/core/AppFolders.h"
+
+#include <filesystem>
+#include <unistd.h>
+
+namespace velmira::fileio {
+
+AppFolders appFolders(const std::string& executableFolder, const std::string& userDataFolder) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  const fs::path exe(executableFolder);
+  const fs::path installed = exe.parent_path() / "share" / "velmira";
+  AppFolders f;
+  f.data = exe.filename() == "bin" && fs::is_directory(installed, ec) ? installed.lexically_normal().string()
+                                                                       : executableFolder;
+  if (::access(f.data.c_str(), W_OK) == 0) {
+    f.flag = f.data;
+  } else {
+    fs::create_directories(userDataFolder, ec);
+    f.flag = userDataFolder;
+  }
+  return f;
+}
+
+}  // namespace velmira::fileio

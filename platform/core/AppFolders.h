@@ -1,0 +1,20 @@
+#pragma once
+// Where the program finds its application folder (the files it ships: help,
+// getting-started activities, exercises) and where it keeps the flag file it
+// shares with the launcher.
+#include <string>
+
+namespace velmira::fileio {
+
+struct AppFolders {
+  std::string data;  // the application folder
+  std::string flag;  // the folder of the flag file
+};
+
+// Installed, the program lies in <prefix>/bin and its files in
+// <prefix>/share/velmira; run from the build tree, its files lie beside it.
+// The flag file goes in the application folder when the user can write
+// there, else in `userDataFolder` (created when missing).
+AppFolders appFolders(const std::string& executableFolder, const std::string& userDataFolder);
+
+}  // namespace velmira::fileio
