@@ -6,6 +6,7 @@
 #include <QRadioButton>
 
 #include "platform/qt/Fonts.h"
+#include "files/ui/ExerciseMenu.h"
 #include "files/ui/TextPane.h"
 #include "table/ui/TableFrame.h"
 #include "ui/BenchPage.h"
@@ -175,6 +176,8 @@ void MainWindow::buildBenchControls() {
 void MainWindow::buildPlaceholders() {
   // The exercise text pane: its file name, its button and its text.
   textPane_ = new files::ui::TextPane(this);
+  exerciseMenu_ = new files::ui::ExerciseMenu(*textPane_, *this, messages_, appFolder_, this);
+  connect(textPane_, &files::ui::TextPane::exerciseMenuRequested, exerciseMenu_, &files::ui::ExerciseMenu::popup);
 }
 
 void MainWindow::buildTable() {

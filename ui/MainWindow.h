@@ -24,7 +24,10 @@ class QPushButton;
 class QRadioButton;
 
 namespace velmira::table::ui { class TableFrame; }
-namespace velmira::files::ui { class TextPane; }
+namespace velmira::files::ui {
+class ExerciseMenu;
+class TextPane;
+}
 
 namespace velmira::ui {
 
@@ -82,6 +85,7 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner, private files:
   // The record buttons of solutions 1 and 2 (`Command5`, `Command6`).
   QToolButton* recordButton(int solution) const { return recordButtons_[solution]; }
   files::ui::TextPane* textPane() const { return textPane_; }
+  files::ui::ExerciseMenu* exerciseMenu() const { return exerciseMenu_; }
   QTextEdit* supertext() const;
   QLineEdit* fich() const;
   HintLine* info() const { return info_; }
@@ -188,6 +192,7 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner, private files:
   table::ui::TableFrame* frame10_ = nullptr;
   std::array<QToolButton*, 2> recordButtons_{};
   files::ui::TextPane* textPane_ = nullptr;
+  files::ui::ExerciseMenu* exerciseMenu_ = nullptr;
   HintLine* info_ = nullptr;
 
   QHash<const QWidget*, QString> hints_;

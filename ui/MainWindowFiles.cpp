@@ -4,6 +4,7 @@
 
 #include "files/ConfigFile.h"
 #include "files/ConfigName.h"
+#include "files/ui/ExerciseMenu.h"
 #include "ui/KnobWidget.h"
 #include "ui/MainWindow.h"
 #include "ui/TabStrip.h"
@@ -39,6 +40,10 @@ void MainWindow::openFile(const QString& path) {
       return;
     }
     chargeconfig();
+    return;
+  }
+  if (path.endsWith(QStringLiteral(".E24"), Qt::CaseInsensitive)) {
+    exerciseMenu_->openExercise(QFileInfo(path).absoluteFilePath().toStdString());
     return;
   }
   messages_.show(files::notConfiguration());

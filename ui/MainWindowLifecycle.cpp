@@ -5,6 +5,9 @@
 #include <QScreen>
 #include <QTextEdit>
 
+#include "files/ConfigName.h"
+#include "files/TextQuestions.h"
+#include "files/ui/ExerciseMenu.h"
 #include "files/ui/TextPane.h"
 #include "model/FlagFile.h"
 #include "ui/BenchPage.h"
@@ -19,9 +22,6 @@ namespace velmira::ui {
 
 namespace {
 
-Message abandonQuestion() {
-  return msg::questionOkCancel("Attention: perte des modifications du texte.", "Abandon des donn\xC3\xA9" "es?");
-}
 Message quitQuestion() { return msg::questionOkCancel("Quitter vraiment cette application ?", "Fermer"); }
 
 }  // namespace
@@ -76,10 +76,14 @@ void MainWindow::Form_Activate() {
   if (!name.empty()) ouvreExerciceDemande(name);
 }
 
-void MainWindow::ouvreExerciceDemande(const std::string&) {}
+void MainWindow::ouvreExerciceDemande(const std::string& relativeName) {
+  // As the exercise window opens it, from the application folder; its
+  // correction may then be shown.
+  exerciseMenu_->openExercise(files::folderWithSeparator(appFolder_.toStdString()) + relativeName, true);
+}
 
 bool MainWindow::Form_QueryUnload() {
-  if (textemodifie() == 1 && messages_.show(abandonQuestion()) != Answer::Ok) return false;
+  if (textemodifie() == 1 && messages_.show(files::discardTextQuestion()) != Answer::Ok) return false;
   return messages_.show(quitQuestion()) == Answer::Ok;
 }
 

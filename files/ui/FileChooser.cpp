@@ -72,6 +72,9 @@ FileChooser::FileChooser(const QString& pattern, const QString& placesCaption, c
   grid->addWidget(list_, 1, 1, 3, 1);
   grid->setRowStretch(3, 1);
 
+  connect(fileModel_, &QFileSystemModel::directoryLoaded, this, [this](const QString& path) {
+    if (QDir::cleanPath(path) == folder_) emit filesListed();
+  });
   connect(places_, &QComboBox::activated, this, &FileChooser::placeChosen);
   connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this](const QModelIndex& current) {

@@ -40,6 +40,7 @@ class FileChooser : public QWidget {
   void folderChanged(const QString& folder);
   void fileClicked(const QString& name);
   void fileActivated(const QString& name);  // double-click or Enter
+  void filesListed();                       // the folder's files are in the list
 
  private:
   void placeChosen(int index);

@@ -1,0 +1,177 @@
+#include "files/ui/ExerciseMenu.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QTextEdit>
+
+#include "files/ExerciseFile.h"
+#include "files/ExerciseOpening.h"
+#include "files/TextQuestions.h"
+#include "files/ui/ConfigOwner.h"
+#include "files/ui/ExerciseWindow.h"
+#include "files/ui/TextPane.h"
+#include "platform/qt/Printing.h"
+#include "platform/qt/RichTextDocument.h"
+
+namespace velmira::files::ui {
+
+namespace {
+
+const QString kRtfFilter = QStringLiteral("Texte au format RTF (*.RTF *.rtf)");
+
+// The loads of the exercise commands, into the pane and the workbench.
+class PaneTarget : public ExerciseTarget {
+ public:
+  PaneTarget(TextPane& pane, ConfigOwner& owner) : pane_(pane), owner_(owner) {}
+  void showStatement(rtf::RichDocument document, const std::string&) override {
+    qtp::fillTextDocument(*pane_.supertext()->document(), document);
+  }
+  void loadConfiguration(const std::string& path) override {
+    owner_.setNomconfig(path);
+    owner_.chargeconfig();
+  }
+
+ private:
+  TextPane& pane_;
+  ConfigOwner& owner_;
+};
+
+struct WaitCursor {
+  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+};
+
+}  // namespace
+
+ExerciseMenu::ExerciseMenu(TextPane& pane, ConfigOwner& owner, MessageService& messages, QString appFolder,
+                           QWidget* window)
+    : QObject(window), pane_(pane), owner_(owner), messages_(messages), appFolder_(std::move(appFolder)),
+      window_(window) {
+  menu_ = new QMenu(window);
+  menu_->setObjectName(QStringLiteral("optionexo"));
+  menu_->addAction(QStringLiteral("Prise en main du simulateur"), this, [this] { priseEnMain(false); });
+  menu_->addAction(QStringLiteral("Prise en main du tableau"), this, [this] { priseEnMain(true); });
+  menu_->addSeparator();
+  menu_->addAction(QStringLiteral("Ouvrir un exercice (énoncé + configuration)"), this,
+                   &ExerciseMenu::openExerciseWindow);
+  correction_ = menu_->addAction(QStringLiteral("Voir la correction"), this, &ExerciseMenu::showCorrection);
+  menu_->addSeparator();
+  menu_->addAction(QStringLiteral("Enregistrer le contenu de la fenêtre exercice"), this, &ExerciseMenu::saveText);
+  menu_->addAction(QStringLiteral("Retrouver un texte"), this, &ExerciseMenu::reopenText);
+  menu_->addAction(QStringLiteral("Imprimer le contenu de la fenêtre exercice"), this, &ExerciseMenu::printText);
+  menu_->addSeparator();
+  close_ = menu_->addAction(QStringLiteral("Fermer l'exercice"), this, &ExerciseMenu::closeExercise);
+
+  askSavePath = [this] {
+    QFileDialog d(window_, QStringLiteral("Enregistrer le texte"), QDir::currentPath(), kRtfFilter);
+    d.setAcceptMode(QFileDialog::AcceptSave);
+    d.setDefaultSuffix(QStringLiteral("RTF"));
+    d.setOption(QFileDialog::DontConfirmOverwrite);  // the question is ours
+    return d.exec() == QDialog::Accepted ? d.selectedFiles().value(0) : QString();
+  };
+  askOpenPath = [this] {
+    return QFileDialog::getOpenFileName(window_, QStringLiteral("Retrouver un texte"),
+                                        QDir::current().filePath(QStringLiteral("*.rtf")), kRtfFilter);
+  };
+}
+
+void ExerciseMenu::updateAvailability() {
+  correction_->setEnabled(corrigedispo_ == 1);
+  close_->setEnabled(!pane_.fichText().isEmpty());
+}
+
+void ExerciseMenu::popup(QPoint globalPos) {
+  updateAvailability();
+  menu_->popup(globalPos);
+}
+
+bool ExerciseMenu::confirmDiscard() {
+  return pane_.textemodifie() != 1 || messages_.show(discardTextQuestion()) == Answer::Ok;
+}
+
+void ExerciseMenu::priseEnMain(bool table) {
+  PaneTarget target(pane_, owner_);
+  const auto activity = table ? GettingStarted::Table : GettingStarted::Simulator;
+  const OpenOutcome o = openGettingStarted(appFolder_.toStdString(), activity, target, messages_);
+  if (o.result != OpenResult::Opened) return;
+  dossierexo_ = o.folder;
+  pane_.setFich(QString::fromStdString(gettingStartedPath(appFolder_.toStdString(), activity)));
+  corrigedispo_ = 0;
+  pane_.setReadOnly(false);
+  pane_.setTextemodifie(0);
+}
+
+void ExerciseMenu::openExerciseWindow() {
+  if (!confirmDiscard()) return;
+  pane_.setTextemodifie(0);
+  // The shipped exercises lie in the application folder's "exercices".
+  const QDir app(appFolder_);
+  const QString start = app.exists(QStringLiteral("exercices")) ? app.filePath(QStringLiteral("exercices")) : appFolder_;
+  ExerciseWindow w(start, messages_, [this](const std::string& file) { return openExercise(file); }, window_);
+  w.exec();
+}
+
+bool ExerciseMenu::openExercise(const std::string& fichierexo, bool forceCorrection) {
+  PaneTarget target(pane_, owner_);
+  const OpenOutcome o = files::openExercise(fichierexo, target, messages_);
+  if (o.result != OpenResult::Opened) return false;
+  dossierexo_ = o.folder;
+  pane_.setFich(QString::fromStdString(fichierexo));
+  corrigedispo_ = (o.corrected || forceCorrection) ? 1 : 0;
+  pane_.setReadOnly(false);
+  pane_.setTextemodifie(0);
+  return true;
+}
+
+void ExerciseMenu::showCorrection() {
+  if (!confirmDiscard()) return;
+  pane_.setTextemodifie(0);
+  {
+    WaitCursor wait;
+    PaneTarget target(pane_, owner_);
+    files::openCorrection(pane_.fichText().toStdString(), target, messages_);
+  }
+  pane_.setReadOnly(true);
+  pane_.setTextemodifie(0);
+}
+
+void ExerciseMenu::saveText() {
+  const QString path = askSavePath ? askSavePath() : QString();
+  if (path.isEmpty()) return;
+  if (QFileInfo::exists(path) &&
+      messages_.show(overwriteTextQuestion(QDir::toNativeSeparators(path).toStdString())) != Answer::Ok)
+    return;
+  saveExerciseText(path.toStdString(), qtp::richDocumentOf(*pane_.supertext()->document()), messages_);
+  pane_.setTextemodifie(0);
+}
+
+void ExerciseMenu::reopenText() {
+  if (!confirmDiscard()) return;
+  pane_.setTextemodifie(0);
+  const QString path = askOpenPath ? askOpenPath() : QString();
+  if (path.isEmpty()) return;
+  corrigedispo_ = 0;
+  if (const auto document = readExerciseText(path.toStdString(), messages_))
+    qtp::fillTextDocument(*pane_.supertext()->document(), *document);
+  pane_.setReadOnly(false);
+  pane_.setFich(QStringLiteral("Texte: ") + path);
+  pane_.setTextemodifie(0);
+}
+
+void ExerciseMenu::printText() {
+  QPrinter& printer = qtp::sharedPrinter();
+  if (!qtp::askPrinter(printer, window_)) return;
+  pane_.print(printer);
+}
+
+void ExerciseMenu::closeExercise() {
+  if (!confirmDiscard()) return;
+  pane_.setTextemodifie(0);
+  pane_.showWelcome();
+  corrigedispo_ = 0;
+}
+
+}  // namespace velmira::files::ui

@@ -1,0 +1,69 @@
+#pragma once
+// `optionexo`, the exercise menu under `btexo`, and its commands: the two
+// getting-started activities, opening an exercise and its correction,
+// saving, reopening and printing the pane's text, closing the exercise.
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <string>
+
+class QAction;
+class QMenu;
+class QWidget;
+
+namespace velmira {
+class MessageService;
+namespace files::ui {
+
+class ConfigOwner;
+class TextPane;
+
+class ExerciseMenu : public QObject {
+  Q_OBJECT
+ public:
+  ExerciseMenu(TextPane& pane, ConfigOwner& owner, MessageService& messages, QString appFolder, QWidget* window);
+
+  QMenu* optionexo() const { return menu_; }
+  // `corrigedispo`: the correction of the exercise in the pane can be shown.
+  int corrigedispo() const { return corrigedispo_; }
+  const std::string& dossierexo() const { return dossierexo_; }
+
+  // btexo: the entries' availability, then the menu at `globalPos`.
+  void popup(QPoint globalPos);
+  void updateAvailability();
+
+  // The commands (also run by tests and by the launcher's request).
+  void priseEnMain(bool table);
+  void openExerciseWindow();
+  // An exercise file opened as the exercise window opens it: statement,
+  // configuration, then `fich`, `corrigedispo` (1 when corrected, or when
+  // forced), the pane editable. True when it opened.
+  bool openExercise(const std::string& fichierexo, bool forceCorrection = false);
+  void showCorrection();
+  void saveText();
+  void reopenText();
+  void printText();
+  void closeExercise();
+
+  // The paths of the save and open dialogs of the text commands; tests
+  // answer them.
+  std::function<QString()> askSavePath;
+  std::function<QString()> askOpenPath;
+
+ private:
+  bool confirmDiscard();
+
+  TextPane& pane_;
+  ConfigOwner& owner_;
+  MessageService& messages_;
+  QString appFolder_;
+  QWidget* window_;
+  QMenu* menu_ = nullptr;
+  QAction* correction_ = nullptr;
+  QAction* close_ = nullptr;
+  int corrigedispo_ = 0;
+  std::string dossierexo_;
+};
+
+}  // namespace files::ui
+}  // namespace velmira

@@ -1,0 +1,246 @@
+#include "files/ui/ExerciseWindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QtMath>
+
+#include "files/ExerciseFile.h"
+#include "files/ui/FileChooser.h"
+#include "platform/core/Messages.h"
+#include "platform/core/NumberText.h"
+#include "platform/qt/Fonts.h"
+#include "ui/SurfaceWidget.h"
+#include "ui/drawing/TitleStrip.h"
+
+namespace velmira::files::ui {
+
+namespace {
+constexpr int kTitleHeight = 48;
+constexpr int kStarSize = 28;
+}  // namespace
+
+QPixmap starPicture(bool lit, int size, double devicePixelRatio) {
+  QPixmap pm(QSize(size, size) * devicePixelRatio);
+  pm.setDevicePixelRatio(devicePixelRatio);
+  pm.fill(Qt::transparent);
+  QPainter p(&pm);
+  p.setRenderHint(QPainter::Antialiasing);
+  QPainterPath star;
+  const QPointF c(size / 2.0, size / 2.0 + 1);
+  for (int i = 0; i < 10; ++i) {
+    const double r = (i % 2 == 0 ? 0.48 : 0.2) * size;
+    const double a = -M_PI / 2 + i * M_PI / 5;
+    const QPointF pt = c + QPointF(r * std::cos(a), r * std::sin(a));
+    if (i == 0) star.moveTo(pt);
+    else star.lineTo(pt);
+  }
+  star.closeSubpath();
+  p.setPen(QPen(lit ? QColor(190, 130, 0) : QColor(110, 110, 120), 1.2));
+  p.setBrush(lit ? QColor(255, 200, 40) : QColor(190, 190, 198));
+  p.drawPath(star);
+  return pm;
+}
+
+ExerciseWindow::ExerciseWindow(const QString& startFolder, MessageService& messages,
+                               std::function<bool(const std::string&)> open, QWidget* mainWindow)
+    : QDialog(mainWindow), messages_(messages), open_(std::move(open)) {
+  setObjectName(QStringLiteral("Fichexo"));
+  // The main window's title, position and size.
+  if (mainWindow) {
+    setWindowTitle(mainWindow->windowTitle());
+    setGeometry(mainWindow->geometry());
+  } else {
+    resize(800, 600);
+  }
+
+  tito_ = new velmira::ui::SurfaceWidget(this);
+  tito_->setObjectName(QStringLiteral("tito"));
+  tito_->place(QRect(0, 0, width(), kTitleHeight));
+  velmira::ui::drawTitleStrip(tito_->surface(), QStringLiteral("Ouvrir un exercice"));
+
+  chooser_ = new FileChooser(QStringLiteral("*.E24"), QStringLiteral("Emplacement:"), QStringLiteral("Dossiers:"),
+                             QStringLiteral("Liste des exercices:"), startFolder, this);
+  fichierexo_ = new QLineEdit(this);
+  fichierexo_->setObjectName(QStringLiteral("fichierexo"));
+  fichierexo_->setReadOnly(true);
+
+  // The preview.
+  auto* preview = new QFrame(this);
+  preview->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+  auto* pv = new QVBoxLayout(preview);
+  titratexo_ = new QLabel(QStringLiteral("Titre"), preview);
+  titratexo_->setObjectName(QStringLiteral("titratexo"));
+  titratexo_->setWordWrap(true);
+  titratexo_->setFont(qtp::mapFont(QStringLiteral("Arial"), 12, true));
+  notionsHeading_ = new QLabel(QStringLiteral("Notions abordées :"), preview);
+  notions_ = new QPlainTextEdit(preview);
+  notions_->setObjectName(QStringLiteral("Text1"));
+  notions_->setReadOnly(true);
+  notions_->setMaximumHeight(90);
+  difficultyHeading_ = new QLabel(QStringLiteral("Niveau de difficulté :"), preview);
+  auto* starRow = new QHBoxLayout;
+  for (int i = 0; i < 3; ++i) {
+    stars_[i] = new QLabel(preview);
+    stars_[i]->setObjectName(QStringLiteral("Image4(%1)").arg(i));
+    stars_[i]->setFixedSize(kStarSize, kStarSize);
+    starRow->addWidget(stars_[i]);
+  }
+  starRow->addStretch();
+  // The corrected status with its shadow: Label3 one pixel down and right.
+  auto* statusBox = new QWidget(preview);
+  statusBox->setFixedHeight(24);
+  label3_ = new QLabel(QStringLiteral("Corrigé"), statusBox);
+  label3_->setObjectName(QStringLiteral("Label3"));
+  label2_ = new QLabel(QStringLiteral("Corrigé"), statusBox);
+  label2_->setObjectName(QStringLiteral("Label2"));
+  const QFont statusFont = qtp::mapFont(QStringLiteral("Arial"), 11, true);
+  for (QLabel* l : {label3_, label2_}) {
+    l->setFont(statusFont);
+    l->resize(300, 22);
+  }
+  label3_->move(1, 1);
+  label3_->setStyleSheet(QStringLiteral("color: rgb(128, 128, 128)"));
+  label2_->setStyleSheet(QStringLiteral("color: rgb(0, 0, 200)"));
+  intratro_ = new QLabel(QStringLiteral("Sélectionner un fichier"), preview);
+  intratro_->setObjectName(QStringLiteral("intratro"));
+  pv->addWidget(titratexo_);
+  pv->addWidget(intratro_);
+  pv->addWidget(notionsHeading_);
+  pv->addWidget(notions_);
+  pv->addWidget(difficultyHeading_);
+  pv->addLayout(starRow);
+  pv->addWidget(statusBox);
+  pv->addStretch();
+
+  ouvreur_ = new QPushButton(QStringLiteral("Ouvrir l'exercice sélectionné"), this);
+  ouvreur_->setObjectName(QStringLiteral("ouvreur"));
+  auto* close = new QPushButton(QStringLiteral("Fermer sans charger d'exercice"), this);
+  for (QPushButton* b : {ouvreur_, close}) b->setAutoDefault(false);
+
+  auto* grid = new QGridLayout;
+  grid->addWidget(chooser_, 0, 0);
+  grid->addWidget(preview, 0, 1);
+  grid->addWidget(fichierexo_, 1, 0, 1, 2);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(ouvreur_);
+  buttons->addWidget(close);
+  grid->addLayout(buttons, 2, 0, 1, 2);
+  grid->setColumnStretch(0, 3);
+  grid->setColumnStretch(1, 2);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 8);
+  layout->addSpacing(kTitleHeight);
+  auto* body = new QWidget(this);
+  body->setLayout(grid);
+  layout->addWidget(body);
+
+  // The waiting panel, over everything while the files load.
+  frame2_ = new QLabel(QStringLiteral("Patienter quelques instants\n Chargement des fichiers"), this);
+  frame2_->setObjectName(QStringLiteral("Frame2"));
+  frame2_->setAlignment(Qt::AlignCenter);
+  frame2_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  frame2_->setAutoFillBackground(true);
+  frame2_->hide();
+
+  connect(chooser_, &FileChooser::fileClicked, this, &ExerciseWindow::selectFile);
+  connect(chooser_, &FileChooser::fileActivated, this, [this](const QString& name) {
+    selectFile(name);
+    ouvreur_Click();
+  });
+  connect(chooser_, &FileChooser::filesListed, this, &ExerciseWindow::selectFirstFile);
+  connect(ouvreur_, &QPushButton::clicked, this, &ExerciseWindow::ouvreur_Click);
+  connect(close, &QPushButton::clicked, this, &QDialog::reject);
+
+  // Loaded empty: no preview until a file is chosen.
+  chooser_->setFolder(startFolder);
+  apercu();
+}
+
+void ExerciseWindow::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  tito_->place(QRect(0, 0, width(), kTitleHeight));
+  velmira::ui::drawTitleStrip(tito_->surface(), QStringLiteral("Ouvrir un exercice"));
+  selectFirstFile();
+}
+
+void ExerciseWindow::selectFirstFile() {
+  // On activation the first file of the list is selected, the list focused.
+  if (selectedOnce_) return;
+  const QStringList names = chooser_->fileNames();
+  if (names.isEmpty()) return;
+  selectedOnce_ = true;
+  QListView* list = chooser_->files();
+  list->setCurrentIndex(list->model()->index(0, 0, list->rootIndex()));
+  list->setFocus();
+  selectFile(names.first());
+}
+
+void ExerciseWindow::selectFile(const QString& name) {
+  dossierexo_ = exerciseFolder(QDir(chooser_->folder()).filePath(name).toStdString());
+  QDir::setCurrent(chooser_->folder());
+  fichierexo_->setText(QString::fromStdString(dossierexo_) + name);
+  apercu();
+}
+
+void ExerciseWindow::showStars(int lit) {
+  const double dpr = devicePixelRatioF();
+  for (int i = 0; i < 3; ++i) {
+    lit_[i] = lit > i;
+    stars_[i]->setPixmap(starPicture(lit_[i], kStarSize, dpr));
+    stars_[i]->show();
+  }
+}
+
+void ExerciseWindow::apercu() {
+  notions_->clear();
+  for (QLabel* s : stars_) s->hide();
+  difficultyHeading_->hide();
+  ouvreur_->hide();
+  const std::string file = fichierexo_->text().toStdString();
+  if (num::trim(file).empty()) {
+    notionsHeading_->hide();
+    label2_->hide();
+    label3_->hide();
+    return;
+  }
+  intratro_->hide();
+  difficultyHeading_->show();
+  ouvreur_->show();
+  notionsHeading_->show();
+  label2_->show();
+  label3_->show();
+  const ExercisePreview p = readPreview(file, messages_);
+  if (p.state != PreviewState::Read) return;
+  label2_->setText(QString::fromUtf8(p.status()));
+  label3_->setText(QString::fromUtf8(p.status()));
+  int lit = 0;
+  for (bool s : p.stars) lit += s ? 1 : 0;
+  showStars(lit);
+  notions_->setPlainText(QString::fromStdString(p.notions));
+  titratexo_->setText(QString::fromStdString(p.title));
+}
+
+void ExerciseWindow::ouvreur_Click() {
+  const std::string file = fichierexo_->text().toStdString();
+  if (num::trim(file).empty()) return;
+  frame2_->setGeometry(rect().adjusted(width() / 3, height() / 3, -width() / 3, -height() / 3));
+  frame2_->show();
+  frame2_->raise();
+  frame2_->repaint();
+  const bool opened = open_(file);
+  frame2_->hide();
+  if (opened) accept();
+}
+
+}  // namespace velmira::files::ui

@@ -1,0 +1,79 @@
+#pragma once
+// `Fichexo`: the exercise window. The pupil browses a folder of exercise
+// files (*.E24), sees a preview of the selected one (title, notions,
+// difficulty stars, whether it is corrected) and opens it.
+#include <QDialog>
+#include <array>
+#include <functional>
+#include <string>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace velmira {
+class MessageService;
+namespace ui { class SurfaceWidget; }
+namespace files::ui {
+
+class FileChooser;
+
+class ExerciseWindow : public QDialog {
+  Q_OBJECT
+ public:
+  // `open` runs ouvreur_Click's loads for a file and tells whether it opened.
+  ExerciseWindow(const QString& startFolder, MessageService& messages, std::function<bool(const std::string&)> open,
+                 QWidget* mainWindow);
+
+  FileChooser* chooser() const { return chooser_; }
+  QLineEdit* fichierexo() const { return fichierexo_; }
+  QLabel* titratexo() const { return titratexo_; }
+  QPlainTextEdit* notions() const { return notions_; }
+  QLabel* star(int i) const { return stars_[static_cast<std::size_t>(i)]; }
+  bool starLit(int i) const { return lit_[static_cast<std::size_t>(i)]; }
+  QLabel* status() const { return label2_; }
+  QPushButton* ouvreur() const { return ouvreur_; }
+  // `dossierexo`: the folder of the selected file, with its separator.
+  const std::string& dossierexo() const { return dossierexo_; }
+
+  // A file of the list selected: dossierexo, fichierexo, then the preview.
+  void selectFile(const QString& name);
+  // apercu: the preview of the file fichierexo names.
+  void apercu();
+  // ouvreur_Click: opens the selected exercise; the window closes when it
+  // opened, stays open after a failure.
+  void ouvreur_Click();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void showStars(int lit);
+  void selectFirstFile();
+
+  MessageService& messages_;
+  std::function<bool(const std::string&)> open_;
+  velmira::ui::SurfaceWidget* tito_ = nullptr;
+  FileChooser* chooser_ = nullptr;
+  QLineEdit* fichierexo_ = nullptr;
+  QLabel* titratexo_ = nullptr;
+  QLabel* notionsHeading_ = nullptr;
+  QPlainTextEdit* notions_ = nullptr;
+  QLabel* difficultyHeading_ = nullptr;
+  std::array<QLabel*, 3> stars_{};
+  std::array<bool, 3> lit_{};
+  QLabel* label2_ = nullptr;
+  QLabel* label3_ = nullptr;
+  QLabel* intratro_ = nullptr;
+  QPushButton* ouvreur_ = nullptr;
+  QLabel* frame2_ = nullptr;
+  std::string dossierexo_;
+  bool selectedOnce_ = false;
+};
+
+// The difficulty star, lit or dark, at the device-pixel ratio.
+QPixmap starPicture(bool lit, int size, double devicePixelRatio);
+
+}  // namespace files::ui
+}  // namespace velmira

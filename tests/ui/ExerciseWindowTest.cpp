@@ -1,0 +1,151 @@
+// The exercise menu and window in the main window: availability, the
+// preview, opening an exercise and its correction, the launcher's request,
+// the text commands' questions. (Reading the files is tested in the core.)
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QListView>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include "files/ExerciseFile.h"
+#include "files/rtf/RtfFile.h"
+#include "files/ui/ExerciseMenu.h"
+#include "files/ui/ExerciseWindow.h"
+#include "files/ui/FileChooser.h"
+#include "files/ui/TextPane.h"
+#include "model/FlagFile.h"
+#include "platform/core/RecordFile.h"
+#include "tests/ui/WindowFixture.h"
+
+namespace velmira::ui::testing {
+namespace {
+
+class ExerciseTest : public WindowTest {
+ protected:
+  files::ui::ExerciseMenu* menu() { return window->exerciseMenu(); }
+  QString path(const QString& name) { return QDir(folder.path()).filePath(name); }
+  void statement(const QString& name, const std::string& text) {
+    rtf::RichDocument doc;
+    doc.paragraphs.resize(1);
+    rtf::appendText(doc.paragraphs[0], text, {});
+    ASSERT_TRUE(rtf::saveRtfFile(path(name).toStdString(), doc));
+  }
+  // exercices/conductance.E24 (corrected, difficulty 2) with its files.
+  QString makeExercise() {
+    QDir(folder.path()).mkpath("exercices");
+    statement("exercices/enonce.rtf", "Mesurer la conductance.");
+    statement("exercices/corrige.rtf", "Correction : G = 2,98 mS.");
+    files::Exercise e;
+    e.statement = "enonce.rtf";
+    e.correctedStatement = "corrige.rtf";
+    e.difficulty = " 2";
+    e.notions = {"Conductance, ", "conductivité", "", ""};
+    e.title = " Conductance d'une solution ";
+    const QString file = path("exercices/conductance.E24");
+    EXPECT_TRUE(files::writeExercise(file.toStdString(), e));
+    return file;
+  }
+  QAction* action(const QString& text) {
+    for (QAction* a : menu()->optionexo()->actions())
+      if (a->text() == text) return a;
+    ADD_FAILURE() << text.toStdString();
+    return nullptr;
+  }
+  QString paneText() { return window->supertext()->toPlainText(); }
+  // An entry chosen from the menu as `btexo` opens it.
+  void choose(const QString& text) {
+    menu()->updateAvailability();
+    QAction* a = action(text);
+    ASSERT_TRUE(a->isEnabled()) << text.toStdString();
+    a->trigger();
+  }
+};
+
+TEST_F(ExerciseTest, TheWindowPreviewsTheFirstFileAndOpensIt) {
+  const QString file = makeExercise();
+  menu()->updateAvailability();
+  EXPECT_FALSE(action("Voir la correction")->isEnabled());
+  EXPECT_FALSE(action("Fermer l'exercice")->isEnabled());
+
+  QTimer::singleShot(0, [&] {
+    auto* seen = qobject_cast<files::ui::ExerciseWindow*>(QApplication::activeModalWidget());
+    ASSERT_TRUE(seen);
+    // The first file is selected once the folder is listed.
+    for (int i = 0; i < 100 && seen->fichierexo()->text() != file; ++i) QTest::qWait(50);
+    if (seen->fichierexo()->text() != file) {
+      ADD_FAILURE() << "no file selected: " << seen->fichierexo()->text().toStdString();
+      seen->reject();
+      return;
+    }
+    EXPECT_EQ(seen->titratexo()->text(), "Conductance d'une solution");
+    EXPECT_EQ(seen->status()->text(), "Exercice corrigé");
+    EXPECT_EQ(seen->notions()->toPlainText(), "Conductance, conductivité");
+    EXPECT_TRUE(seen->starLit(1));
+    EXPECT_FALSE(seen->starLit(2));
+    seen->ouvreur()->click();
+  });
+  choose("Ouvrir un exercice (énoncé + configuration)");
+  EXPECT_EQ(paneText(), "Mesurer la conductance.");
+  EXPECT_EQ(window->fich()->text(), file);
+  EXPECT_FALSE(window->supertext()->isReadOnly());
+  EXPECT_EQ(menu()->corrigedispo(), 1);
+  EXPECT_TRUE(messages.shown.empty());
+
+  // The pupil writes; closing asks first, Cancel keeps the text.
+  window->supertext()->setFocus();
+  QTest::keyClick(window->supertext(), Qt::Key_X);
+  EXPECT_EQ(window->textemodifie(), 1);
+  messages.answers = {Answer::Cancel};
+  choose("Fermer l'exercice");
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown.back().title, "Abandon des données?");
+  EXPECT_FALSE(window->fich()->text().isEmpty());
+  // The correction, read-only.
+  choose("Voir la correction");
+  EXPECT_EQ(paneText(), "Correction : G = 2,98 mS.");
+  EXPECT_TRUE(window->supertext()->isReadOnly());
+  choose("Fermer l'exercice");
+  EXPECT_TRUE(window->fich()->text().isEmpty());
+  EXPECT_TRUE(paneText().startsWith("Velmira"));
+}
+
+TEST_F(ExerciseTest, TheLauncherRequestOpensTheExerciseOnActivation) {
+  makeExercise();
+  ASSERT_TRUE(records::writeRecord(model::flagFilePath(folder.path().toStdString()), 31, "exercices/conductance.E24"));
+  window->Form_Activate();
+  EXPECT_EQ(paneText(), "Mesurer la conductance.");
+  EXPECT_EQ(menu()->corrigedispo(), 1);
+  EXPECT_EQ(records::readRecord(model::flagFilePath(folder.path().toStdString()), 31), "");
+  // A getting-started file that is missing does nothing.
+  menu()->priseEnMain(false);
+  EXPECT_EQ(paneText(), "Mesurer la conductance.");
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(ExerciseTest, SavingTheTextOverAFileAsksAndCancelLeavesIt) {
+  const QString target = path("reponse.rtf");
+  QFile f(target);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("ancien");
+  f.close();
+  menu()->askSavePath = [&] { return target; };
+  messages.answers = {Answer::Cancel};
+  menu()->saveText();
+  EXPECT_EQ(messages.shown.back().title, "Ecraser le fichier?");
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_EQ(f.readAll(), "ancien");
+  f.close();
+  menu()->saveText();  // OK this time
+  EXPECT_TRUE(rtf::loadRtfFile(target.toStdString()).document.has_value());
+  // Reopened, the text is editable and named.
+  menu()->askOpenPath = [&] { return target; };
+  menu()->reopenText();
+  EXPECT_EQ(window->fich()->text(), "Texte: " + target);
+  EXPECT_FALSE(window->supertext()->isReadOnly());
+}
+
+}  // namespace
+}  // namespace velmira::ui::testing
