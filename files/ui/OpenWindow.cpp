@@ -52,6 +52,7 @@ OpenWindow::OpenWindow(ConfigOwner& owner, MessageService& messages, const QStri
   connect(open, &QPushButton::clicked, this, &OpenWindow::ouvrir);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   chooser_->setFolder(startFolder(owner_.nomconfig()));
+  ficharge_->setFocus();
 }
 
 void OpenWindow::ouvrir() {

@@ -51,6 +51,9 @@ SaveWindow::SaveWindow(ConfigOwner& owner, MessageService& messages, const QStri
   connect(save_, &QPushButton::clicked, this, &SaveWindow::enregistrer);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   chooser_->setFolder(startFolder(owner_.nomconfig()));
+  // The pupil types the name first.
+  text1_->setFocus();
+  text1_->selectAll();
 }
 
 void SaveWindow::enregistrer() {

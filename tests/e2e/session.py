@@ -1,0 +1,261 @@
+#!/usr/bin/env python3
+"""One pupil's session with the real program on a virtual screen, driven by
+real key and mouse events: choose a solute, type a concentration, show the
+table, record two lines, compute a column, open the graph, save through the
+save window, close; start again and open the file through the open window.
+Checks the saved file's records and a few pixels of the screen.
+
+Usage: session.py VELMIRA VELMIRA-OUTIL
+Exit 77 (skipped) when Xvfb or xdotool is missing."""
+
+import os
+import shutil
+import struct
+import subprocess
+import sys
+import tempfile
+import time
+
+SKIP = 77
+velmira, outil = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
+for tool in ("Xvfb", "xdotool", "xwd"):
+    if not shutil.which(tool):
+        print(f"skipped: {tool} is not installed (apt-get install xvfb xdotool x11-apps)")
+        sys.exit(SKIP)
+
+home = tempfile.mkdtemp(prefix="velmira-e2e-")
+env = dict(os.environ, HOME=home, XDG_RUNTIME_DIR=home, QT_QPA_PLATFORM="xcb", LANG="C.UTF-8")
+env.pop("WAYLAND_DISPLAY", None)
+
+# A virtual screen wider than 850 pixels: the window is 800 x 600, centred.
+def start_screen():
+    for _ in range(5):
+        rd, wr = os.pipe()
+        server = subprocess.Popen(["Xvfb", "-displayfd", str(wr), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                                  pass_fds=(wr,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(wr)
+        number = os.read(rd, 16).decode().strip()
+        os.close(rd)
+        env["DISPLAY"] = ":" + number
+        for _ in range(50):
+            if server.poll() is not None:
+                break
+            if subprocess.run(["xdotool", "getdisplaygeometry"], env=env, capture_output=True).returncode == 0:
+                return server
+            time.sleep(0.1)
+        server.kill()
+        server.wait()
+    print("FAILED: no virtual screen")
+    sys.exit(1)
+
+
+xvfb = start_screen()
+apps = []
+
+
+def save_png(path):
+    """The screen as a PNG file (to look at a failure)."""
+    import zlib
+    at = screen()
+    rows = b"".join(b"\0" + bytes(c for x in range(1024) for c in at(x, y)) for y in range(768))
+
+    def chunk(kind, body):
+        return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
+    with open(path, "wb") as f:
+        f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", 1024, 768, 8, 2, 0, 0, 0)) +
+                chunk(b"IDAT", zlib.compress(rows)) + chunk(b"IEND", b""))
+
+
+def fail(message):
+    print("FAILED: " + message)
+    shots = os.environ.get("VELMIRA_E2E_SHOTS")
+    if shots:
+        save_png(os.path.join(shots, "e2e-failure.png"))
+    for p in apps:
+        p.kill()
+    xvfb.terminate()
+    xvfb.wait()
+    shutil.rmtree(home, ignore_errors=True)
+    sys.exit(1)
+
+
+def xdo(*args):
+    r = subprocess.run(["xdotool", *map(str, args)], env=env, capture_output=True, text=True)
+    return r.stdout.strip()
+
+
+def wait_for(what, check, timeout=40.0):
+    end = time.time() + timeout
+    while time.time() < end:
+        value = check()
+        if value:
+            return value
+        time.sleep(0.2)
+    fail("timed out waiting for " + what)
+
+
+def window_named(pattern):
+    return wait_for("a window named " + pattern,
+                    lambda: xdo("search", "--onlyvisible", "--name", pattern).split("\n")[-1])
+
+
+def origin(wid):
+    geometry = dict(line.split("=") for line in xdo("getwindowgeometry", "--shell", wid).split("\n") if "=" in line)
+    return int(geometry["X"]), int(geometry["Y"])
+
+
+def click(x, y, settle=0.4):
+    xdo("mousemove", x, y)
+    xdo("click", 1)
+    time.sleep(settle)
+
+
+def keys(*names, settle=0.3):
+    for name in names:
+        xdo("key", name)
+        time.sleep(0.05)
+    time.sleep(settle)
+
+
+def focus(wid):
+    """Gives the window the keyboard, as a window manager would."""
+    xdo("windowfocus", wid)
+    time.sleep(0.3)
+
+
+def type_text(text):
+    xdo("type", "--delay", 30, text)
+    time.sleep(0.3)
+
+
+def screen():
+    """The screen as rows of (r, g, b)."""
+    data = subprocess.run(["xwd", "-root", "-silent"], env=env, capture_output=True).stdout
+    fields = struct.unpack(">25I", data[:100])
+    header, width, height, bpp, bpl = fields[0], fields[4], fields[5], fields[11], fields[12]
+    order, ncolors = fields[7], fields[19]
+    masks = fields[14:17]
+    pixels = data[header + 12 * ncolors:]
+
+    def at(x, y):
+        off = y * bpl + x * bpp // 8
+        value = int.from_bytes(pixels[off:off + bpp // 8], "little" if order == 0 else "big")
+        return tuple((value & m) >> (m & -m).bit_length() - 1 for m in masks)
+    return at
+
+
+def start():
+    p = subprocess.Popen([velmira], env=env, cwd=home, stdout=subprocess.DEVNULL,
+                         stderr=None if os.environ.get("VELMIRA_E2E_SHOTS") else subprocess.DEVNULL)
+    apps.append(p)
+    wid = window_named("^Velmira")
+    time.sleep(1.0)
+    return p, wid
+
+
+def run_outil(*args):
+    return subprocess.run([outil, *args], capture_output=True, text=True).stdout
+
+
+# --- The session --------------------------------------------------------------
+program, wid = start()
+x0, y0 = origin(wid)
+at = screen()
+if os.environ.get("VELMIRA_E2E_SHOTS"):
+    print("window at", x0, y0)
+if at(x0 + 700, y0 + 62) != (0, 0, 128):
+    fail(f"the cell options' title bar is not dark blue: {at(x0 + 700, y0 + 62)}")
+if at(x0 + 60, y0 + 480) == (0, 0, 0):
+    fail("the bench is not drawn")
+
+# Potassium chloride (row 9 of the list), chosen from the keyboard.
+click(x0 + 200, y0 + 126)
+keys(*["Down"] * 8, "Return")
+# Concentration 0,02 mol/L, then Enter.
+click(x0 + 195, y0 + 196)
+keys("ctrl+a")
+type_text("0.02")
+keys("Return")
+
+# The table, two recorded lines.
+click(x0 + 452, y0 + 20)
+click(x0 + 340, y0 + 93)
+click(x0 + 195, y0 + 196)
+keys("ctrl+a")
+type_text("0.01")
+keys("Return")
+click(x0 + 340, y0 + 93)
+
+# C4 = C1 * 1000: the title of C4, "Calculer C4", the column button C1.
+click(x0 + 660, y0 + 86)
+keys("Down", "Return", settle=1.0)
+calc = window_named("^Calculer: C4 =$")
+cx, cy = origin(calc)
+click(cx + 82, cy + 176)
+keys("asterisk", "1", "0", "0", "0", "Return", settle=1.0)
+# The lines without C1 are reported; the report is answered.
+wait_for("the report", lambda: xdo("search", "--onlyvisible", "--name", "^Calcul terminé$"))
+keys("Return")
+
+# The graph from the table menu's picture.
+click(x0 + 433, y0 + 65)
+keys(*["Down"] * 7, "Return", settle=1.5)
+wait_for("the graph window", lambda: len(xdo("search", "--onlyvisible", "--name", "^Velmira").split("\n")) >= 2)
+keys("Escape", settle=0.8)
+
+# Saved as "session" through the save window, in the home folder.
+focus(wid)
+keys("alt+e", settle=1.0)
+window_named("^Enregistrer les param")
+keys("ctrl+a")
+type_text("session")
+keys("Return", settle=1.0)
+saved = os.path.join(home, "session.C07")
+wait_for("the saved file", lambda: os.path.exists(saved))
+title = xdo("getwindowname", wid)
+if title != "Velmira - " + saved:
+    fail("caption after saving: " + title)
+
+# Closed with its question.
+focus(wid)
+keys("alt+f", settle=0.8)
+keys("Return")
+wait_for("the program to end", lambda: program.poll() is not None)
+
+# --- The saved file ------------------------------------------------------------
+table = run_outil("config", saved, "--tableau").split("\n")
+if not table[1].startswith("2,00E-02\t") or not table[2].startswith("1,00E-02\t"):
+    fail("recorded lines: " + repr(table[:3]))
+if table[1].split("\t")[3] != "2,00E+01" or table[2].split("\t")[3] != "1,00E+01":
+    fail("computed column: " + repr(table[:3]))
+records = run_outil("config", saved).split("\n")
+if records[8] != "9\t9" or records[15] != "16\t0,01" or records[96] != "97\t":
+    fail("records: " + repr(records[8:16]))
+if "C1 * 1000" not in run_outil("config", saved):
+    fail("the formula of C4 was not saved")
+
+# --- Again, opened through the open window --------------------------------------
+program, wid = start()
+focus(wid)
+keys("alt+o", settle=1.0)
+window_named("^Ouvrir une configuration$")
+type_text(saved)
+keys("Return", settle=1.5)
+title = xdo("getwindowname", wid)
+if title != "Velmira - " + saved:
+    fail("caption after opening: " + title)
+x0, y0 = origin(wid)
+at = screen()
+# The conductimeter montage is not chosen: the page of solution 1 shows the
+# generator, orange (255, 128, 0) below its screen.
+if at(x0 + 315, y0 + 476) != (255, 128, 0):
+    fail(f"the generator is not where it belongs: {at(x0 + 315, y0 + 476)}")
+focus(wid)
+keys("alt+f", settle=0.8)
+keys("Return")
+wait_for("the program to end", lambda: program.poll() is not None)
+
+xvfb.terminate()
+xvfb.wait()
+shutil.rmtree(home, ignore_errors=True)
+print("session ok")
