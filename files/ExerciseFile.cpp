@@ -1,0 +1,83 @@
+#include "files/ExerciseFile.h"
+
+#include <algorithm>
+
+#include "model/FlagFile.h"
+#include "platform/core/NumberText.h"
+#include "platform/core/SafeFile.h"
+
+namespace velmira::files {
+
+std::vector<std::string> exerciseRecords(const Exercise& e) {
+  std::vector<std::string> r;
+  r.reserve(kExerciseRecordCount);
+  for (const ExerciseRecords& group : kExerciseLayout) {
+    switch (group.item) {
+      case ExerciseItem::Statement: r.push_back(e.statement); break;
+      case ExerciseItem::Configuration: r.push_back(e.configuration); break;
+      case ExerciseItem::CorrectedStatement: r.push_back(e.correctedStatement); break;
+      case ExerciseItem::CorrectedConfiguration: r.push_back(e.correctedConfiguration); break;
+      case ExerciseItem::Difficulty: r.push_back(e.difficulty); break;
+      case ExerciseItem::Unshown: r.push_back(e.unshown); break;
+      case ExerciseItem::Notions: r.insert(r.end(), e.notions.begin(), e.notions.end()); break;
+      case ExerciseItem::Title: r.push_back(e.title); break;
+    }
+  }
+  return r;
+}
+
+bool writeExercise(const std::string& path, const Exercise& exercise) {
+  records::RecordWriter writer;
+  const auto recs = exerciseRecords(exercise);
+  writer.reserve(recs.size());
+  for (std::size_t n = 0; n < recs.size(); ++n)
+    if (!writer.write(n + 1, recs[n])) return false;
+  writer.trimLast();
+  return fileio::replaceFile(path, writer.bytes());
+}
+
+bool ExerciseFile::load(const std::string& path) { return records_.load(path, kExerciseRecordCount); }
+
+std::optional<std::string> ExerciseFile::read(ExerciseItem item, std::size_t k) const {
+  return records_.read(exerciseRecord(item) + k);
+}
+
+std::string exerciseFolder(const std::string& filePath) {
+  const auto slash = filePath.rfind('/');
+  return model::withSeparator(slash == std::string::npos ? std::string(".") : filePath.substr(0, slash));
+}
+
+std::string referencedPath(const std::string& folder, const std::string& name) {
+  std::string n = name;
+  std::replace(n.begin(), n.end(), '\\', '/');
+  return model::withSeparator(folder) + n;
+}
+
+Message exerciseUnreadable() {
+  return msg::criticalOk("Vérifier:\n- le nom du fichier,\n- l'état du lecteur.", "Lecture impossible");
+}
+
+ExercisePreview readPreview(const std::string& fichierexo, MessageService& messages) {
+  ExercisePreview p;
+  if (num::trim(fichierexo).empty()) return p;
+  ExerciseFile file;
+  const auto corrected = file.load(fichierexo) ? file.read(ExerciseItem::CorrectedStatement) : std::nullopt;
+  const auto correctedConfig = corrected ? file.read(ExerciseItem::CorrectedConfiguration) : std::nullopt;
+  if (!corrected || !correctedConfig) {
+    p.state = PreviewState::Unreadable;
+    messages.show(exerciseUnreadable());
+    return p;
+  }
+  p.state = PreviewState::Read;
+  p.corrected = !num::trim(*corrected).empty() || !num::trim(*correctedConfig).empty();
+  const double difficulty = num::leadingValue(file.read(ExerciseItem::Difficulty).value_or(""));
+  for (std::size_t i = 0; i < kStars; ++i) p.stars[i] = difficulty > static_cast<double>(i);
+  for (std::size_t k = 0; k < kNotions; ++k) {
+    const auto piece = file.read(ExerciseItem::Notions, k);
+    if (piece && !num::trim(*piece).empty()) p.notions += *piece;
+  }
+  p.title = num::trim(file.read(ExerciseItem::Title).value_or(""));
+  return p;
+}
+
+}  // namespace velmira::files
