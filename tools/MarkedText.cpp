@@ -9,6 +9,22 @@ namespace velmira::tools {
 namespace {
 
 constexpr rtf::Colour kBlue{0, 0, 200};
+constexpr const char* kNoBreakSpace = "\u00A0";
+
+// The blank before ; : ? ! » and after « made a no-break space.
+std::string frenchSpacing(std::string_view line) {
+  std::string out;
+  out.reserve(line.size() + 8);
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const std::string_view rest = line.substr(i + 1);
+    const bool before = line[i] == ' ' && !rest.empty() &&
+                        (rest[0] == ';' || rest[0] == ':' || rest[0] == '?' || rest[0] == '!' ||
+                         rest.rfind("»", 0) == 0);
+    const bool after = line[i] == ' ' && i >= 2 && line.substr(i - 2, 2) == "«";
+    out += before || after ? kNoBreakSpace : std::string(1, line[i]);
+  }
+  return out;
+}
 constexpr int kIndent = 360;  // twips
 
 // One line's inline marks into `p`; an error text, empty when the line is whole.
@@ -83,7 +99,7 @@ MarkedText readMarkedText(std::string_view source) {
       line.remove_prefix(2);
       p.leftIndent = kIndent;
     }
-    if (const std::string error = readLine(line, format, p); !error.empty()) {
+    if (const std::string error = readLine(frenchSpacing(line), format, p); !error.empty()) {
       out.error = "ligne " + num::trim(num::plain(number)) + " : " + error;
       return out;
     }

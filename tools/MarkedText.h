@@ -5,7 +5,8 @@
 //   "## " a heading (12 pt, bold, blue),
 //   "- "  an item (indented, after a dash), "> " an indented paragraph;
 // inside a line "**bold**", "^{raised}", "_{lowered}", and "\" before a
-// character writes it as it is.
+// character writes it as it is. As French typography wants, the blank
+// before ; : ? ! » and after « becomes a no-break space.
 #include <optional>
 #include <string>
 #include <string_view>

@@ -53,7 +53,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 6> kCommands
      "      --rtf : écrit un fichier RTF depuis un texte UTF-8 annoté, un paragraphe par\n"
      "      ligne : « # » titre, « ## » intertitre, « - » élément de liste, « > » retrait ;\n"
      "      dans la ligne **gras**, ^{exposant}, _{indice}, \\ devant un caractère le\n"
-     "      garde tel quel.\n"},
+     "      garde tel quel ; l'espace avant ; : ? ! » et après « devient insécable.\n"},
     {"exercice",
      "  exercice --enonce ENONCE.rtf [--config CONFIG.C07] [--corrige-enonce CORR.rtf]\n"
      "           [--corrige-config CORR.C07] --titre TEXTE --difficulte 0..3\n"

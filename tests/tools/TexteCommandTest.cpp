@@ -73,11 +73,11 @@ TEST_F(Texte, FailuresNameTheFileAndTheCause) {
 
 TEST_F(Texte, RtfFromMarkedText) {
   test::TempDir dir;
-  records::writeFile(dir.file("s.txt"), "# Titre\r\n\nσ = 2 mS·m^{-1} **et** H_{3}O^{+} \\**\n- item\n");
+  records::writeFile(dir.file("s.txt"), "# Titre\r\n\nσ = 2 mS·m^{-1} **et** H_{3}O^{+} \\**\n- item : « oui » ?\n");
   ASSERT_EQ(run({"--rtf", dir.file("s.txt"), "-o", dir.file("s.rtf")}), 0) << err.str();
   const auto doc = rtf::loadRtfFile(dir.file("s.rtf")).document;
   ASSERT_TRUE(doc);
-  EXPECT_EQ(rtf::plainText(*doc), "Titre\n\nσ = 2 mS·m-1 et H3O+ **\n– item\n");
+  EXPECT_EQ(rtf::plainText(*doc), "Titre\n\nσ = 2 mS·m-1 et H3O+ **\n– item\u00A0: «\u00A0oui\u00A0»\u00A0?\n");
   ASSERT_EQ(doc->paragraphs.size(), 4u);
   const auto& title = doc->paragraphs[0];
   EXPECT_EQ(title.alignment, rtf::Alignment::Centre);
