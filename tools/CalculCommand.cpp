@@ -3,6 +3,7 @@
 // text, or with --machine what the calculator's display shows after EXE.
 #include <cstdint>
 #include <istream>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -20,6 +21,7 @@ struct Mode {
   std::int16_t angle = expr::kDegres;
   bool machine = false;
   bool scientific = false;
+  std::optional<std::string> mask;
 };
 
 void printResult(std::string expression, const Mode& mode, std::ostream& out) {
@@ -30,6 +32,7 @@ void printResult(std::string expression, const Mode& mode, std::ostream& out) {
   }
   std::int16_t err = 0;
   expr::evalue(expression, err, mode.angle);
+  if (err == 0 && mode.mask) expression = num::format(num::leadingValue(expression), *mode.mask);
   out << num::numberText(err) << '\t' << (err == 0 ? expression : std::string()) << '\n';
 }
 
@@ -47,7 +50,8 @@ int commandeCalcul(const Args& args, std::istream& in, std::ostream& out, std::o
   Mode mode;
   std::vector<std::string> expressions;
   bool options = true;
-  for (const std::string& a : args) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
     if (options && a == "--") {
       options = false;
     } else if (options && a == "--degres") {
@@ -58,9 +62,15 @@ int commandeCalcul(const Args& args, std::istream& in, std::ostream& out, std::o
       mode.machine = true;
     } else if (options && a == "--scientifique") {
       mode.scientific = true;
+    } else if (options && a == "--masque") {
+      if (i + 1 >= args.size()) {
+        err << "velmira-outil calcul : --masque attend un format (0.00E+00, 0.000...)\n";
+        return 2;
+      }
+      mode.mask = args[++i];
     } else if (options && looksLikeOption(a)) {
       err << "velmira-outil calcul : option inconnue « " << a
-          << " » (options : --degres, --radians, --machine, --scientifique)\n";
+          << " » (options : --degres, --radians, --machine, --scientifique, --masque)\n";
       return 2;
     } else {
       expressions.push_back(a);
@@ -68,6 +78,10 @@ int commandeCalcul(const Args& args, std::istream& in, std::ostream& out, std::o
   }
   if (mode.scientific && !mode.machine) {
     err << "velmira-outil calcul : --scientifique va avec --machine\n";
+    return 2;
+  }
+  if (mode.mask && mode.machine) {
+    err << "velmira-outil calcul : --masque ne va pas avec --machine\n";
     return 2;
   }
   if (!expressions.empty()) {

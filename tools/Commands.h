@@ -14,5 +14,6 @@ int commandeConfig(const Args& args, std::ostream& out, std::ostream& err);
 int commandeGraphe(const Args& args, std::ostream& out, std::ostream& err);
 int commandeCalcul(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 int commandeTexte(const Args& args, std::ostream& out, std::ostream& err);
+int commandeExercice(const Args& args, std::ostream& out, std::ostream& err);
 
 }  // namespace velmira::tools

@@ -7,7 +7,7 @@ namespace velmira::tools {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 5> kCommands = {{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 6> kCommands = {{
     {"mesures",
      "  mesures FICHIER.C07...\n"
      "      Affiche les douze écrans (afficheur(0) à afficheur(8), ecrangbf(0) à ecrangbf(2))\n"
@@ -38,16 +38,36 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 5> kCommands
      "      point (un par point tracé), lier, droite_origine, droite_affine ;\n"
      "      ou la seule ligne message quand les données ne peuvent pas être représentées.\n"},
     {"calcul",
-     "  calcul [--degres|--radians] [--machine [--scientifique]] [EXPRESSION...]\n"
+     "  calcul [--degres|--radians] [--machine [--scientifique] | --masque MASQUE] [EXPRESSION...]\n"
      "      Évalue chaque expression (ou chaque ligne de l'entrée) : CODE<TAB>RÉSULTAT.\n"
      "      Sans --machine, RÉSULTAT est le texte brut de l'évaluateur (vide si CODE n'est pas 0).\n"
      "      Avec --machine, RÉSULTAT est ce qu'affiche la calculatrice après EXE : le nombre\n"
      "      avec son espace de tête, ou le message d'erreur ; CODE 4 : dépassement de capacité.\n"
-     "      --scientifique : affichage « Scientifique » (3.3333333E-01).\n"},
+     "      --scientifique : affichage « Scientifique » (3.3333333E-01).\n"
+     "      --masque : RÉSULTAT écrit avec ce format, comme les cellules du tableau\n"
+     "      (0.00E+00 donne 1,23E-02 ; 0.000 donne 0,012).\n"},
     {"texte",
-     "  texte FICHIER.rtf\n"
+     "  texte FICHIER.rtf | --rtf SOURCE.txt -o FICHIER.rtf\n"
      "      Affiche le texte du fichier RTF tel que la fenêtre exercice le montre\n"
-     "      (UTF-8, une ligne par paragraphe).\n"},
+     "      (UTF-8, une ligne par paragraphe).\n"
+     "      --rtf : écrit un fichier RTF depuis un texte UTF-8 annoté, un paragraphe par\n"
+     "      ligne : « # » titre, « ## » intertitre, « - » élément de liste, « > » retrait ;\n"
+     "      dans la ligne **gras**, ^{exposant}, _{indice}, \\ devant un caractère le\n"
+     "      garde tel quel ; l'espace avant ; : ? ! » et après « devient insécable.\n"},
+    {"exercice",
+     "  exercice --enonce ENONCE.rtf [--config CONFIG.C07] [--corrige-enonce CORR.rtf]\n"
+     "           [--corrige-config CORR.C07] --titre TEXTE --difficulte 0..3\n"
+     "           [--notions TEXTE]... -o SORTIE.E24\n"
+     "  exercice --enonce ENONCE.rtf [--config CONFIG.C07] -o SORTIE.PEM\n"
+     "  exercice --lire FICHIER.E24\n"
+     "      Écrit un fichier d'exercice (.E24) ou de prise en main (.PEM) ; les noms des\n"
+     "      fichiers y sont écrits par rapport au dossier de SORTIE. Quatre --notions au\n"
+     "      plus, affichées à la suite sans séparateur. Rien n'est écrit si un fichier\n"
+     "      nommé ne s'ouvre pas (énoncé RTF, configuration) ou si un texte ne tient pas\n"
+     "      dans un enregistrement (126 caractères du jeu Windows-1252).\n"
+     "      --lire : affiche les onze enregistrements NUMÉRO<TAB>TEXTE, puis pour chaque\n"
+     "      fichier nommé : RÔLE<TAB>CHEMIN<TAB>s'ouvre (ou ne s'ouvre pas : cause) ;\n"
+     "      code de sortie 1 si l'un d'eux ne s'ouvre pas.\n"},
 }};
 
 }  // namespace

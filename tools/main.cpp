@@ -23,6 +23,7 @@ int run(const std::string& cmd, const velmira::tools::Args& args) {
   if (cmd == "graphe") return commandeGraphe(args, std::cout, std::cerr);
   if (cmd == "calcul") return commandeCalcul(args, std::cin, std::cout, std::cerr);
   if (cmd == "texte") return commandeTexte(args, std::cout, std::cerr);
+  if (cmd == "exercice") return commandeExercice(args, std::cout, std::cerr);
   std::cerr << "velmira-outil : commande inconnue « " << cmd << " » (voir --help)\n";
   return 2;
 }

@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "ExercisePane.h"
 #include "RecordingMessages.h"
 #include "TempDir.h"
 #include "files/ConfigFile.h"
 #include "files/ExerciseFile.h"
-#include "files/rtf/RtfFile.h"
 #include "model/Workbench.h"
 #include "platform/core/RecordFile.h"
 #include "table/Table.h"
@@ -16,29 +16,10 @@ using namespace velmira;
 
 namespace {
 
-// The main window's side: the pane's text and chargeconfig on a workbench.
-struct Pane : files::ExerciseTarget {
-  test::RecordingMessages& messages;
-  model::Workbench wb;
-  table::Table table;
-  std::string text;  // the pane's plain text
-  std::vector<std::string> loaded;  // statements then configurations, in order
-
-  explicit Pane(test::RecordingMessages& m) : messages(m) { wb.startupDefaults(); }
-  void showStatement(rtf::RichDocument d, const std::string& path) override {
-    text = rtf::plainText(d);
-    loaded.push_back(path);
-  }
-  void loadConfiguration(const std::string& path) override {
-    loaded.push_back(path);
-    files::chargeconfig(path, wb, table, messages);
-  }
-};
-
 struct ExerciseOpeningTest : ::testing::Test {
   test::TempDir dir;
   test::RecordingMessages messages;
-  Pane pane{messages};
+  test::ExercisePane pane{messages};
 
   void SetUp() override {
     ASSERT_TRUE(records::writeFile(dir.file("enonce.rtf"), "{\\rtf1 \\'c9nonc\\'e9\\par}"));

@@ -34,6 +34,12 @@ TEST(CommandeCalcul, AngleOptions) {
   EXPECT_EQ(calcul({"--radians", "--degres", "cos 60"}).out, "0\t.5\n");
 }
 
+TEST(CommandeCalcul, MaskWritesTheResultAsTheTableDoes) {
+  EXPECT_EQ(calcul({"--masque", "0.00E+00", "2*0.0061", "1/0"}).out, "0\t1,22E-02\n1\t\n");
+  EXPECT_EQ(calcul({"--masque", "# ##0.0", "12345.67"}).out, "0\t12 345,7\n");
+  EXPECT_EQ(calcul({"--machine", "--masque", "0.0", "1"}).status, 2);
+}
+
 TEST(CommandeCalcul, ExpressionsMayStartWithSigns) {
   EXPECT_EQ(calcul({"-2^2", "--3"}).out, "0\t4\n0\t3\n");
   EXPECT_EQ(calcul({"--", "--degres"}).out, "0\tDEGRES\n");  // "--" folds to "+"

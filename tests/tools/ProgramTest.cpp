@@ -28,13 +28,14 @@ ProgramRun run(const std::string& args) {
 }  // namespace
 
 TEST(Program, EveryCommandAnswersHelpWithItsOwnUsage) {
-  for (const char* cmd : {"mesures", "config", "calcul"}) {
+  for (const char* cmd : {"mesures", "config", "calcul", "exercice"}) {
     const ProgramRun r = run(std::string(cmd) + " --help");
     EXPECT_EQ(r.status, 0) << cmd;
     EXPECT_EQ(r.out.rfind(std::string("Usage : velmira-outil ") + cmd, 0), 0u) << r.out;
   }
   EXPECT_EQ(run("--help").status, 0);
   EXPECT_EQ(run("inconnue").status, 2);
+  EXPECT_EQ(run("exercice --lire /absent.E24").status, 1);
 }
 
 TEST(Program, LostOutputIsAFailure) {

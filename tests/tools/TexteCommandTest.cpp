@@ -5,6 +5,9 @@
 #include <filesystem>
 #include <sstream>
 
+#include "RichDocumentPrint.h"
+#include "TempDir.h"
+#include "files/rtf/RtfFile.h"
 #include "platform/core/RecordFile.h"
 #include "tools/Commands.h"
 
@@ -66,4 +69,30 @@ TEST_F(Texte, FailuresNameTheFileAndTheCause) {
   EXPECT_EQ(tools::commandeTexte({(dir / "a.rtf").string()}, broken, err), 1);
   EXPECT_NE(err.str().find("écriture impossible"), std::string::npos);
   fs::remove_all(dir);
+}
+
+TEST_F(Texte, RtfFromMarkedText) {
+  test::TempDir dir;
+  records::writeFile(dir.file("s.txt"), "# Titre\r\n\nσ = 2 mS·m^{-1} **et** H_{3}O^{+} \\**\n- item : « oui » ?\n");
+  ASSERT_EQ(run({"--rtf", dir.file("s.txt"), "-o", dir.file("s.rtf")}), 0) << err.str();
+  const auto doc = rtf::loadRtfFile(dir.file("s.rtf")).document;
+  ASSERT_TRUE(doc);
+  EXPECT_EQ(rtf::plainText(*doc), "Titre\n\nσ = 2 mS·m-1 et H3O+ **\n– item\u00A0: «\u00A0oui\u00A0»\u00A0?\n");
+  ASSERT_EQ(doc->paragraphs.size(), 4u);
+  const auto& title = doc->paragraphs[0];
+  EXPECT_EQ(title.alignment, rtf::Alignment::Centre);
+  EXPECT_TRUE(title.runs[0].format.bold);
+  EXPECT_EQ(title.runs[0].format.halfPoints, 32);
+  const auto& runs = doc->paragraphs[2].runs;
+  ASSERT_EQ(runs.size(), 9u) << ::testing::PrintToString(*doc);
+  EXPECT_EQ(runs[1].format.position, rtf::VerticalPosition::Raised);
+  EXPECT_TRUE(runs[3].format.bold);
+  EXPECT_EQ(runs[5].format.position, rtf::VerticalPosition::Lowered);
+  EXPECT_EQ(doc->paragraphs[3].leftIndent, 360);
+
+  // A mark left open names its line and writes nothing.
+  records::writeFile(dir.file("f.txt"), "a\nb ^{c\n");
+  EXPECT_EQ(run({"--rtf", dir.file("f.txt"), "-o", dir.file("f.rtf")}), 1);
+  EXPECT_NE(err.str().find("ligne 2"), std::string::npos) << err.str();
+  EXPECT_FALSE(fs::exists(dir.file("f.rtf")));
 }

@@ -1,0 +1,101 @@
+// velmira-outil exercice: writing exercise files, refusing what would not
+// open, and --lire.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "TempDir.h"
+#include "files/ExerciseFile.h"
+#include "platform/core/RecordFile.h"
+#include "tools/Commands.h"
+
+using namespace velmira;
+
+namespace {
+
+struct Exercice : ::testing::Test {
+  test::TempDir dir;
+  std::ostringstream out, err;
+
+  void SetUp() override {
+    ASSERT_TRUE(records::writeFile(dir.file("enonce.rtf"), "{\\rtf1 \\'c9nonc\\'e9\\par}"));
+    ASSERT_TRUE(records::writeFile(dir.file("pas-rtf.rtf"), "texte"));
+    std::filesystem::create_directory(dir.path() / "fichiers");
+    ASSERT_EQ(run({"config", "-o", dir.file("fichiers/config.C07")}), 0);
+  }
+  int run(tools::Args a) {
+    out.str("");
+    err.str("");
+    const std::string cmd = a[0];
+    a.erase(a.begin());
+    return cmd == "config" ? tools::commandeConfig(a, out, err) : tools::commandeExercice(a, out, err);
+  }
+  // A whole command line from the statement to the output, with `extra` before -o.
+  tools::Args exercice(tools::Args extra, const std::string& output = "exo.E24") {
+    tools::Args a = {"exercice", "--enonce", dir.file("enonce.rtf"), "--config", dir.file("fichiers/config.C07"),
+                     "--titre",  "Conductance", "--difficulte", "2"};
+    a.insert(a.end(), extra.begin(), extra.end());
+    a.insert(a.end(), {"-o", dir.file(output)});
+    return a;
+  }
+};
+
+}  // namespace
+
+TEST_F(Exercice, WritesNamesRelativeToTheOutputAndReadsThemBack) {
+  ASSERT_EQ(run(exercice({"--notions", "Conductance, ", "--notions", "conductivité",
+                          "--corrige-enonce", dir.file("enonce.rtf")})),
+            0)
+      << err.str();
+  files::ExerciseFile f;
+  ASSERT_TRUE(f.load(dir.file("exo.E24")));
+  EXPECT_EQ(f.read(files::ExerciseItem::Configuration), "fichiers/config.C07");
+  EXPECT_EQ(f.read(files::ExerciseItem::Difficulty), " 2");
+
+  ASSERT_EQ(run({"exercice", "--lire", dir.file("exo.E24")}), 0) << err.str();
+  const std::string d = dir.path().string() + "/";
+  EXPECT_EQ(out.str(), "1\tenonce.rtf\n2\tfichiers/config.C07\n3\tenonce.rtf\n4\t\n5\t 2\n6\t\n7\tConductance, \n"
+                       "8\tconductivité\n9\t\n10\t\n11\tConductance\n"
+                       "énoncé\t" + d + "enonce.rtf\ts'ouvre\n"
+                       "configuration\t" + d + "fichiers/config.C07\ts'ouvre\n"
+                       "énoncé corrigé\t" + d + "enonce.rtf\ts'ouvre\n");
+
+  // A getting-started file names its statement and configuration only.
+  ASSERT_EQ(run({"exercice", "--enonce", dir.file("enonce.rtf"), "-o", dir.file("fichiers/VELMIRA.PEM")}), 0);
+  EXPECT_EQ(records::readRecord(dir.file("fichiers/VELMIRA.PEM"), 1), "../enonce.rtf");
+  EXPECT_EQ(run({"exercice", "--enonce", dir.file("enonce.rtf"), "--titre", "T", "-o", dir.file("B.PEM")}), 2);
+
+  // --lire reports a file that went missing.
+  std::filesystem::remove(dir.file("fichiers/config.C07"));
+  EXPECT_EQ(run({"exercice", "--lire", dir.file("exo.E24")}), 1);
+  EXPECT_NE(out.str().find("configuration\t" + d + "fichiers/config.C07\tne s'ouvre pas : fichier introuvable"),
+            std::string::npos)
+      << out.str();
+}
+
+TEST_F(Exercice, RefusesWhatWouldNotOpenAndWritesNothing) {
+  const struct {
+    tools::Args extra;
+    int status;
+    const char* says;
+  } cases[] = {
+      {{"--corrige-enonce", dir.file("absent.rtf")}, 1, "énoncé corrigé"},
+      {{"--corrige-enonce", dir.file("pas-rtf.rtf")}, 1, "pas un texte au format RTF"},
+      {{"--corrige-config", dir.file("enonce.rtf")}, 1, "Lecture impossible sur disque"},
+      {{"--corrige-config", dir.file("absent.C07")}, 1, "fichier introuvable"},
+      {{"--titre", std::string(127, 'x')}, 1, "126 au plus"},
+      {{"--notions", "σ = k·c"}, 1, "Windows-1252"},
+      {{"--difficulte", "4"}, 2, "de 0 à 3"},
+      {{"--difficulte", "1,5"}, 2, "de 0 à 3"},
+      {{"--notions", "a", "--notions", "b", "--notions", "c", "--notions", "d", "--notions", "e"}, 2, "quatre"},
+      {{"--titre", " "}, 2, "titre"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(run(exercice(c.extra)), c.status) << c.says;
+    EXPECT_NE(err.str().find(c.says), std::string::npos) << err.str();
+  }
+  EXPECT_EQ(run(exercice({}, "exo.txt")), 2);
+  EXPECT_EQ(run({"exercice", "--titre", "T", "--difficulte", "1", "-o", dir.file("exo.E24")}), 2);
+  EXPECT_FALSE(std::filesystem::exists(dir.file("exo.E24")));
+  EXPECT_EQ(run({"exercice", "--lire", dir.file("exo.E24")}), 1);
+}

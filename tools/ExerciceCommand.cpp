@@ -1,0 +1,245 @@
+// velmira-outil exercice: writes an exercise file (.E24) or a getting-started
+// file (.PEM) after checking that everything it names opens as the exercise
+// window opens it; --lire prints one and checks its files.
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <filesystem>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "files/ConfigFile.h"
+#include "files/ExerciseFile.h"
+#include "files/rtf/RtfFile.h"
+#include "model/Workbench.h"
+#include "platform/core/NumberText.h"
+#include "platform/core/RecordFile.h"
+#include "platform/core/SafeFile.h"
+#include "table/Table.h"
+#include "tools/Commands.h"
+#include "tools/ConfigSettings.h"
+#include "tools/ToolFiles.h"
+
+namespace velmira::tools {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* kWho = "velmira-outil exercice : ";
+
+// The first message a load shows.
+class FirstMessage : public MessageService {
+ public:
+  Answer show(const Message& m) override {
+    if (text.empty()) text = m.text;
+    return Answer::Ok;
+  }
+  std::string text;
+};
+
+enum class Kind { Statement, Configuration };
+
+// Why the file at `path` would not open in the exercise window; nullopt when it opens.
+std::optional<std::string> wouldNotOpen(Kind kind, const std::string& path) {
+  if (kind == Kind::Statement) {
+    const rtf::FileRead read = rtf::loadRtfFile(path);
+    if (read.document) return std::nullopt;
+    return rtf::describe(read.error);
+  }
+  if (!fileio::exists(path)) return rtf::describe(rtf::ReadError::NotFound);
+  if (!fileio::isRegularFile(path)) return rtf::describe(rtf::ReadError::NotRegularFile);
+  model::Workbench wb;
+  wb.startupDefaults();
+  table::Table table;
+  FirstMessage messages;
+  if (files::chargeconfig(path, wb, table, messages) && messages.text.empty()) return std::nullopt;
+  return messages.text;
+}
+
+// Why a text cannot be written into a record; nullopt when it can.
+std::optional<std::string> unfit(const std::string& text) {
+  const auto encoded = records::toCp1252(text);
+  if (!encoded) return std::string("caractères hors du jeu Windows-1252");
+  if (encoded->size() > records::kMaxText)
+    return num::trim(num::plain(static_cast<double>(encoded->size()))) + " caractères : 126 au plus";
+  return std::nullopt;
+}
+
+bool endsWithNoCase(const std::string& text, const std::string& end) {
+  if (text.size() < end.size()) return false;
+  return std::equal(end.begin(), end.end(), text.end() - static_cast<std::ptrdiff_t>(end.size()),
+                    [](char a, char b) { return std::toupper(static_cast<unsigned char>(a)) == b; });
+}
+
+struct Reference {
+  const char* option;  // the option that names it
+  const char* what;    // its name in messages
+  Kind kind;
+  files::ExerciseItem item;
+  std::string files::Exercise::*field;
+};
+
+constexpr std::array<Reference, 4> kReferences = {{
+    {"--enonce", "énoncé", Kind::Statement, files::ExerciseItem::Statement, &files::Exercise::statement},
+    {"--config", "configuration", Kind::Configuration, files::ExerciseItem::Configuration,
+     &files::Exercise::configuration},
+    {"--corrige-enonce", "énoncé corrigé", Kind::Statement, files::ExerciseItem::CorrectedStatement,
+     &files::Exercise::correctedStatement},
+    {"--corrige-config", "configuration corrigée", Kind::Configuration, files::ExerciseItem::CorrectedConfiguration,
+     &files::Exercise::correctedConfiguration},
+}};
+
+int lire(const std::string& path, std::ostream& out, std::ostream& err) {
+  files::ExerciseFile file;
+  if (!file.load(path)) {
+    err << kWho << "lecture impossible de « " << path << " »\n";
+    return 1;
+  }
+  std::size_t n = 1;
+  for (const files::ExerciseRecords& group : files::kExerciseLayout) {
+    for (std::size_t k = 0; k < group.count; ++k, ++n) {
+      const auto text = file.read(group.item, k);
+      out << n << '\t' << (text ? escaped(*text) : "(enregistrement illisible)") << '\n';
+    }
+  }
+  int status = 0;
+  const std::string folder = files::exerciseFolder(path);
+  for (const Reference& r : kReferences) {
+    const std::string name = file.read(r.item).value_or("");
+    if (num::trim(name).empty()) {
+      if (r.item != files::ExerciseItem::Statement) continue;
+      out << r.what << "\t\tne s'ouvre pas : aucun fichier nommé\n";
+      status = 1;
+      continue;
+    }
+    const std::string full = files::referencedPath(folder, name);
+    if (const auto why = wouldNotOpen(r.kind, full)) {
+      out << r.what << '\t' << full << "\tne s'ouvre pas : " << *why << '\n';
+      status = 1;
+    } else {
+      out << r.what << '\t' << full << "\ts'ouvre\n";
+    }
+  }
+  return status;
+}
+
+}  // namespace
+
+int commandeExercice(const Args& args, std::ostream& out, std::ostream& err) {
+  if (args.size() == 2 && args[0] == "--lire") return lire(args[1], out, err);
+
+  files::Exercise e;
+  std::array<std::optional<std::string>, kReferences.size()> given;
+  std::optional<std::string> output, title, difficulty;
+  std::vector<std::string> notions;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (i + 1 >= args.size()) {
+      err << kWho << (a.rfind('-', 0) == 0 ? a + " attend une valeur" : "argument inattendu « " + a + " »")
+          << "\n";
+      return 2;
+    }
+    const std::string& v = args[++i];
+    const auto ref = std::find_if(kReferences.begin(), kReferences.end(),
+                                  [&](const Reference& r) { return a == r.option; });
+    if (ref != kReferences.end()) {
+      given[static_cast<std::size_t>(ref - kReferences.begin())] = v;
+    } else if (a == "-o") {
+      output = v;
+    } else if (a == "--titre") {
+      title = v;
+    } else if (a == "--difficulte") {
+      difficulty = v;
+    } else if (a == "--notions") {
+      notions.push_back(v);
+    } else if (a == "--lire") {
+      err << kWho << "--lire s'emploie seul : velmira-outil exercice --lire FICHIER.E24\n";
+      return 2;
+    } else {
+      err << kWho << "option inconnue « " << a << " » (voir --help)\n";
+      return 2;
+    }
+  }
+
+  if (!output) {
+    err << kWho << "indiquer le fichier à écrire (-o SORTIE.E24 ou -o SORTIE.PEM)\n";
+    return 2;
+  }
+  const bool gettingStarted = endsWithNoCase(*output, files::kGettingStartedExtension);
+  if (!gettingStarted && !endsWithNoCase(*output, files::kExerciseExtension)) {
+    err << kWho << "le fichier à écrire doit avoir l'extension .E24 (exercice) ou .PEM (prise en main)\n";
+    return 2;
+  }
+  if (!given[0]) {
+    err << kWho << "indiquer l'énoncé (--enonce ENONCE.rtf)\n";
+    return 2;
+  }
+  if (gettingStarted) {
+    if (given[2] || given[3] || title || difficulty || !notions.empty()) {
+      err << kWho << "un fichier de prise en main (.PEM) ne nomme que l'énoncé et la configuration "
+                     "(--enonce, --config)\n";
+      return 2;
+    }
+  } else {
+    if (!title || num::trim(*title).empty()) {
+      err << kWho << "indiquer le titre de l'exercice (--titre TEXTE)\n";
+      return 2;
+    }
+    if (!difficulty) {
+      err << kWho << "indiquer la difficulté (--difficulte 0 à 3)\n";
+      return 2;
+    }
+    const auto d = wholeInteger(*difficulty, 0, files::kMaxDifficulty);
+    if (!d) {
+      err << kWho << "difficulté non valide « " << *difficulty << " » : un nombre entier de 0 à 3\n";
+      return 2;
+    }
+    if (notions.size() > files::kNotions) {
+      err << kWho << "quatre --notions au plus (" << notions.size() << " donnés)\n";
+      return 2;
+    }
+    e.difficulty = num::plain(*d);
+    e.title = *title;
+    std::copy(notions.begin(), notions.end(), e.notions.begin());
+  }
+
+  // The names as the exercise window reads them: relative to the output's folder.
+  const fs::path outPath = fs::absolute(fs::path(*output)).lexically_normal();
+  const fs::path outFolder = outPath.parent_path();
+  const std::string folder = files::exerciseFolder(outPath.string());
+  bool ok = true;
+  for (std::size_t k = 0; k < kReferences.size(); ++k) {
+    if (!given[k]) continue;
+    const Reference& r = kReferences[k];
+    const std::string name =
+        fs::absolute(fs::path(*given[k])).lexically_normal().lexically_relative(outFolder).generic_string();
+    if (const auto why = unfit(name)) {
+      err << kWho << r.what << " « " << name << " » : nom impossible à enregistrer (" << *why << ")\n";
+      ok = false;
+    } else if (const auto why = wouldNotOpen(r.kind, files::referencedPath(folder, name))) {
+      err << kWho << r.what << " « " << *given[k] << " » : ne s'ouvre pas : " << *why << "\n";
+      ok = false;
+    }
+    e.*r.field = name;
+  }
+  auto checkText = [&](const char* what, const std::string& text) {
+    if (const auto why = unfit(text)) {
+      err << kWho << what << " « " << text << " » : texte impossible à enregistrer (" << *why << ")\n";
+      ok = false;
+    }
+  };
+  checkText("titre", e.title);
+  for (const std::string& n : e.notions) checkText("notions", n);
+  if (!ok) return 1;
+
+  if (!files::writeExercise(*output, e)) {
+    err << kWho << "écriture impossible de « " << *output << " »\n";
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace velmira::tools
