@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include "files/ExerciseFile.h"
@@ -145,6 +146,39 @@ TEST_F(ExerciseTest, SavingTheTextOverAFileAsksAndCancelLeavesIt) {
   menu()->reopenText();
   EXPECT_EQ(window->fich()->text(), "Texte: " + target);
   EXPECT_FALSE(window->supertext()->isReadOnly());
+}
+
+}  // namespace
+}  // namespace velmira::ui::testing
+
+namespace velmira::ui::testing {
+namespace {
+
+// With VELMIRA_SCREENSHOTS set to a folder: the exercise window on the
+// shipped exercises, and an opened exercise.
+TEST(ExerciseScreenshot, ShippedExercises) {
+  const QString out = qEnvironmentVariable("VELMIRA_SCREENSHOTS");
+  if (out.isEmpty()) GTEST_SKIP() << "VELMIRA_SCREENSHOTS not set";
+  QTemporaryDir flags;
+  velmira::test::RecordingMessages messages;
+  MainWindow window(messages, QStringLiteral(VELMIRA_APP_DATA), flags.path());
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  QTimer::singleShot(0, [&] {
+    auto* w = qobject_cast<files::ui::ExerciseWindow*>(QApplication::activeModalWidget());
+    ASSERT_TRUE(w);
+    for (int i = 0; i < 100 && w->fichierexo()->text().isEmpty(); ++i) QTest::qWait(50);
+    w->chooser()->files()->setCurrentIndex(w->chooser()->files()->model()->index(2, 0, w->chooser()->files()->rootIndex()));
+    w->selectFile(w->chooser()->fileNames().at(2));
+    QTest::qWait(100);
+    EXPECT_TRUE(w->grab().save(QDir(out).filePath("screenshot-exercices.png")));
+    w->ouvreur_Click();
+  });
+  window.exerciseMenu()->openExerciseWindow();
+  EXPECT_TRUE(messages.shown.empty());
+  QTest::qWait(100);
+  EXPECT_TRUE(window.grab().save(QDir(out).filePath("screenshot-exercice-ouvert.png")));
+  window.hide();
 }
 
 }  // namespace
