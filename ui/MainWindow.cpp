@@ -181,10 +181,6 @@ void MainWindow::buildPlaceholders() {
 }
 
 void MainWindow::buildTable() {
-  // The table of values takes the place of the cell options while shown.
-  frame10_ = new table::ui::TableFrame(table_, messages_, this);
-  frame10_->move(424, 56);
-  frame10_->hide();
   for (int k = 0; k < 2; ++k) {
     auto* b = new QToolButton(pages_[k]);
     b->setObjectName(k == 0 ? QStringLiteral("Command5") : QStringLiteral("Command6"));

@@ -81,7 +81,8 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner, private files:
   CellOptionsFrame* frame1() const { return frame1_; }
   QFrame* frame9() const { return frame9_; }
   QLabel* label9() const { return label9_; }
-  table::ui::TableFrame* frame10() const { return frame10_; }
+  // Built the first time the table is needed (it is hidden at start-up).
+  table::ui::TableFrame* frame10();
   // The record buttons of solutions 1 and 2 (`Command5`, `Command6`).
   QToolButton* recordButton(int solution) const { return recordButtons_[solution]; }
   files::ui::TextPane* textPane() const { return textPane_; }
@@ -154,6 +155,7 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner, private files:
   void buildBenchControls();
   void buildPlaceholders();
   void buildTable();
+  void buildTableFrame();
   void connectControls();
   void registerHints();
   void Form_Load();

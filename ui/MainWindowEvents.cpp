@@ -71,22 +71,8 @@ void MainWindow::connectControls() {
   }
   for (int k = 0; k < 2; ++k)
     connect(recordButtons_[k], &QToolButton::clicked, this, [this, k] { recordBench(k + 1); });
-  connect(frame10_, &table::ui::TableFrame::hint, info_, &HintLine::setHint);
-  connect(frame10_, &table::ui::TableFrame::graphRequested, this, [this] {
-    GraphWindow w(table_, messages_, this);
-    w.exec();
-  });
-  connect(frame10_, &table::ui::TableFrame::calculateRequested, this, [this](int col, bool recalculate) {
-    Machine::openColumn(this, table_, col, recalculate, memoire_, messages_);
-  });
-  connect(frame10_, &table::ui::TableFrame::formulaRequested, this,
-          [this](int col) { messages_.show(expr::formulaMessage(table_, col)); });
   auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
   connect(help, &QShortcut::activated, this, [this] { onCommand(Command::Help); });
-  connect(frame10_, &table::ui::TableFrame::hideRequested, this, [this] {
-    commands_->button(Command::Table)->setChecked(false);
-    Check1_Click();
-  });
   for (int c = 0; c < kCommandCount; ++c) {
     const auto cmd = static_cast<Command>(c);
     connect(commands_->button(cmd), &QToolButton::clicked, this, [this, cmd] { onCommand(cmd); });
@@ -137,9 +123,35 @@ void MainWindow::Option3_Click() {
   montageChanged();
 }
 
+table::ui::TableFrame* MainWindow::frame10() {
+  if (!frame10_) buildTableFrame();
+  return frame10_;
+}
+
+void MainWindow::buildTableFrame() {
+  // The table of values takes the place of the cell options while shown.
+  frame10_ = new table::ui::TableFrame(table_, messages_, this);
+  frame10_->move(424, 56);
+  frame10_->hide();
+  connect(frame10_, &table::ui::TableFrame::hint, info_, &HintLine::setHint);
+  connect(frame10_, &table::ui::TableFrame::graphRequested, this, [this] {
+    GraphWindow w(table_, messages_, this);
+    w.exec();
+  });
+  connect(frame10_, &table::ui::TableFrame::calculateRequested, this, [this](int col, bool recalculate) {
+    Machine::openColumn(this, table_, col, recalculate, memoire_, messages_);
+  });
+  connect(frame10_, &table::ui::TableFrame::formulaRequested, this,
+          [this](int col) { messages_.show(expr::formulaMessage(table_, col)); });
+  connect(frame10_, &table::ui::TableFrame::hideRequested, this, [this] {
+    commands_->button(Command::Table)->setChecked(false);
+    Check1_Click();
+  });
+}
+
 void MainWindow::Check1_Click() {
   const bool shown = commands_->button(Command::Table)->isChecked();
-  frame10_->setVisible(shown);
+  frame10()->setVisible(shown);
   frame1_->setVisible(!shown);
   for (QToolButton* b : recordButtons_) b->setVisible(shown);
 }

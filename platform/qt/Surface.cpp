@@ -146,16 +146,20 @@ QPen Surface::pen(const QColor& c) const {
   return pen;
 }
 
-void Surface::line(double x1, double y1, double x2, double y2, const QColor& c) {
+void Surface::line(double x1, double y1, double x2, double y2, const QColor& c) { lines({{x1, y1, x2, y2, c}}); }
+
+void Surface::lines(const std::vector<Segment>& segments) {
   QPainter p;
   begin(p);
   centreStrokes(p);
-  p.setPen(pen(c));
-  const QPoint a(rnd(x1), rnd(y1)), b(rnd(x2), rnd(y2));
-  if (a == b)
-    p.drawPoint(a);
-  else
-    p.drawLine(a, b);
+  for (const Segment& s : segments) {
+    p.setPen(pen(s.colour));
+    const QPoint a(rnd(s.x1), rnd(s.y1)), b(rnd(s.x2), rnd(s.y2));
+    if (a == b)
+      p.drawPoint(a);
+    else
+      p.drawLine(a, b);
+  }
   p.end();
   notify();
 }

@@ -33,6 +33,7 @@
 // y + text height; without, it stays just after the text (x + text width).
 // Fonts are mapped by Fonts.h (classic names, points at 96 dpi).
 #include <QColor>
+#include <vector>
 #include <QFont>
 #include <QImage>
 #include <QPoint>
@@ -104,6 +105,12 @@ class Surface {
   // Shapes.
   void line(double x1, double y1, double x2, double y2, const QColor& c);
   void line(double x1, double y1, double x2, double y2) { line(x1, y1, x2, y2, fore_); }
+  // Many lines with one painter, each drawn as `line` draws it.
+  struct Segment {
+    double x1, y1, x2, y2;
+    QColor colour;
+  };
+  void lines(const std::vector<Segment>& segments);
   void rectangle(double x1, double y1, double x2, double y2, const QColor& c);
   void filledRectangle(double x1, double y1, double x2, double y2, const QColor& c);
   void point(double x, double y, const QColor& c);

@@ -14,7 +14,10 @@ QColor bandColour(int i) {
 
 void drawBandRows(qtp::Surface& page, int from, int to, int x1, int x2) {
   const int top = bandTop(page.height());
-  for (int i = from; i <= to; ++i) page.line(x1, top + i, x2, top + i, bandColour(i));
+  std::vector<qtp::Surface::Segment> rows;
+  rows.reserve(static_cast<std::size_t>(std::max(0, to - from + 1)));
+  for (int i = from; i <= to; ++i) rows.push_back({double(x1), double(top + i), double(x2), double(top + i), bandColour(i)});
+  page.lines(rows);
 }
 
 void drawBand(qtp::Surface& page) {
