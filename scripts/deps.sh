@@ -3,7 +3,7 @@
 # does nothing when they are all present.
 set -euo pipefail
 pkgs=(cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-      qt6-base-dev libgl-dev qt6-translations-l10n fonts-liberation fonts-dejavu-core)
+      qt6-base-dev libgl-dev qt6-translations-l10n fonts-liberation fonts-dejavu-core poppler-utils)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

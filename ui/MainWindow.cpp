@@ -8,6 +8,7 @@
 #include "platform/qt/Fonts.h"
 #include "table/ui/TableFrame.h"
 #include "ui/BenchPage.h"
+#include "ui/BenchPicture.h"
 #include "ui/ButtonIcons.h"
 #include "ui/CalibreFrame.h"
 #include "ui/CellOptionsFrame.h"

@@ -28,7 +28,7 @@ void MainWindow::Form_Load() {
   if (QScreen* s = screen()) applyWindowSizeRule(s->geometry().size());
   info_->setHint(backgroundHint());
   messagepressepapier_ =
-      QStringLiteral("L'image est copiée: vous pouvez la retrouver depuis toute application Windows (coller)");
+      QStringLiteral("L'image est copiée: vous pouvez la retrouver depuis toute autre application (coller)");
   // Coefficients, default entries, knobs (with majvolt), solutes, majaff.
   wb_.startupDefaults();
   for (int i = 0; i < model::kEntries; ++i) text1_[i]->setText(QString::fromStdString(wb_.entryText(i)));
