@@ -26,6 +26,15 @@ void KnobWidget::redraw() {
   update();
 }
 
+QImage KnobWidget::picture(double ratio) const {
+  if (surface().devicePixelRatio() == ratio) return surface().image();
+  qtp::Surface s(surface().width(), surface().height(), ratio);
+  s.setBackColor(surface().backColor());
+  s.setPersistent(true);
+  drawKnob(s, wb_.knobValue(index_));
+  return s.image();
+}
+
 void KnobWidget::mouseMoveEvent(QMouseEvent* event) {
   emit pointerHint(index_);
   if (event->buttons() & Qt::LeftButton) {

@@ -14,6 +14,9 @@ class KnobWidget : public SurfaceWidget {
   int index() const { return index_; }
   // desbouton1's drawing, from the knob's tag (the caller runs majvolt).
   void redraw();
+  // The knob's image at `ratio` device pixels per pixel: its own, or the
+  // knob drawn again at that ratio.
+  QImage picture(double ratio) const;
 
  signals:
   // The tag changed and majvolt ran: the displays must follow.

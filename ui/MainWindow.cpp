@@ -10,6 +10,7 @@
 #include "files/ui/TextPane.h"
 #include "table/ui/TableFrame.h"
 #include "ui/BenchPage.h"
+#include "ui/BenchPicture.h"
 #include "ui/ButtonIcons.h"
 #include "ui/CalibreFrame.h"
 #include "ui/CellOptionsFrame.h"

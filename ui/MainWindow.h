@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <memory>
 #include <string>
 
 #include "files/ConfigFile.h"
@@ -41,6 +42,9 @@ class HintLine;
 class KnobWidget;
 class SolutePickerWidget;
 class TabStrip;
+class BenchPicture;
+class CopyMenu;
+struct BenchSizes;
 
 // Design size of the window.
 inline constexpr int kWindowWidth = 800;
@@ -91,6 +95,11 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner, private files:
   QLineEdit* fich() const;
   HintLine* info() const { return info_; }
   QToolButton* commandButton(Command c) const { return commands_->button(c); }
+  // `menucopie`, the copy button's menu (made when the button first opens it).
+  CopyMenu* menucopie() const { return menucopie_; }
+  // `Pictampon`: the pictures of the benches copied and printed (made at the
+  // first one, kept for the run).
+  BenchPicture& pictampon();
 
   // --- Flags ----------------------------------------------------------------
   // The exercise text has unsaved changes (1) or not (0).
@@ -111,6 +120,8 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner, private files:
   // --- Procedures -------------------------------------------------------------
   // Bench picture of the montage and placement of the live controls.
   void imafond();
+  // The sizes of the live controls the bench picture is laid out for.
+  BenchSizes benchSizes() const;
   // Mixture beaker at the level of V1 + V2.
   void niveaubecher();
   // The two formula boxes from the solute tags.
@@ -196,6 +207,8 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner, private files:
   files::ui::TextPane* textPane_ = nullptr;
   files::ui::ExerciseMenu* exerciseMenu_ = nullptr;
   HintLine* info_ = nullptr;
+  CopyMenu* menucopie_ = nullptr;
+  std::unique_ptr<BenchPicture> pictampon_;
 
   QHash<const QWidget*, QString> hints_;
   QString messagepressepapier_;

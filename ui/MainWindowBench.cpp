@@ -38,17 +38,21 @@ void setBackground(QWidget* w, const QColor& c) {
 
 }  // namespace
 
-void MainWindow::imafond() {
-  for (BenchPage* p : pages_) p->hide();
-  onglets_->Onglets_Paint();
+BenchSizes MainWindow::benchSizes() const {
   BenchSizes sizes;
   sizes.meterDisplay = afficheur_[3]->size();
   sizes.generatorScreen = ecrangbf_[0]->size();
   sizes.knob = bouton1_[0]->size();
   sizes.calibreFrame = voltFrames_[0]->size();
   sizes.rangeButton = option6_[0]->size();
+  return sizes;
+}
+
+void MainWindow::imafond() {
+  for (BenchPage* p : pages_) p->hide();
+  onglets_->Onglets_Paint();
   const BenchPlacement placement = ui::imafond(pages_[0]->surface(), pages_[1]->surface(),
-                                               pages_[2]->surface(), wb_.conductimeterMontage(), sizes);
+                                               pages_[2]->surface(), wb_.conductimeterMontage(), benchSizes());
   for (int i = 0; i < 9; ++i) applyPlace(afficheur_[i], placement.afficheur[i]);
   for (int i = 0; i < 3; ++i) applyPlace(ecrangbf_[i], placement.ecrangbf[i]);
   for (int i = 0; i < model::kKnobs; ++i) applyPlace(bouton1_[i], placement.bouton1[i]);
@@ -68,8 +72,7 @@ void MainWindow::imafond() {
 }
 
 void MainWindow::niveaubecher() {
-  const double volume = static_cast<double>(wb_.entryValue(model::Volume1)) + wb_.entryValue(model::Volume2);
-  ui::niveaubecher(pages_[2]->surface(), wb_.conductimeterMontage(), volume);
+  ui::niveaubecher(pages_[2]->surface(), wb_.conductimeterMontage(), mixtureVolume(wb_));
   pages_[2]->update();
 }
 

@@ -10,16 +10,20 @@
 #include "graph/ui/GraphWindow.h"
 #include "files/ui/SaveWindow.h"
 #include "model/EntryRules.h"
+#include "platform/qt/Printing.h"
 #include "table/Recording.h"
 #include "table/ui/TableFrame.h"
 #include "ui/BenchPage.h"
+#include "ui/BenchPicture.h"
 #include "ui/CalibreFrame.h"
 #include "ui/CellOptionsFrame.h"
+#include "ui/CopyMenu.h"
 #include "ui/EntryField.h"
 #include "ui/FormulaBox.h"
 #include "ui/HintLine.h"
 #include "ui/KnobWidget.h"
 #include "ui/MainWindow.h"
+#include "ui/PrintWindow.h"
 #include "ui/SolutePickerWidget.h"
 #include "ui/TabStrip.h"
 #include "ui/help/HelpWindow.h"
@@ -158,6 +162,11 @@ void MainWindow::Check1_Click() {
 
 void MainWindow::recordBench(int bench) { table::record(table_, wb_, bench, messages_); }
 
+BenchPicture& MainWindow::pictampon() {
+  if (!pictampon_) pictampon_ = std::make_unique<BenchPicture>(*this);
+  return *pictampon_;
+}
+
 void MainWindow::onCommand(Command c) {
   switch (c) {
     case Command::Open: {
@@ -169,6 +178,17 @@ void MainWindow::onCommand(Command c) {
     case Command::Save: {
       files::ui::SaveWindow w(*this, messages_, appFolder_, this);
       w.move(pos() + QPoint(20, 20));
+      w.exec();
+      break;
+    }
+    case Command::Copy: {
+      if (!menucopie_) menucopie_ = new CopyMenu(*this);
+      QToolButton* b = commands_->button(Command::Copy);
+      menucopie_->popup(b->mapToGlobal(QPoint(0, b->height())));
+      break;
+    }
+    case Command::Print: {
+      PrintWindow w(*this, messages_, qtp::sharedPrinter(), this);
       w.exec();
       break;
     }
@@ -184,8 +204,6 @@ void MainWindow::onCommand(Command c) {
     case Command::Close:
       close();
       break;
-    // Open, save, copy, print, table, calculator and help open windows of
-    // their own, not part of this window.
     default:
       break;
   }

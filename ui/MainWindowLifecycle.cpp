@@ -32,7 +32,7 @@ void MainWindow::Form_Load() {
   if (QScreen* s = screen()) applyWindowSizeRule(s->geometry().size());
   info_->setHint(backgroundHint());
   messagepressepapier_ =
-      QStringLiteral("L'image est copiée: vous pouvez la retrouver depuis toute application Windows (coller)");
+      QStringLiteral("L'image est copiée: vous pouvez la retrouver depuis toute autre application (coller)");
   // Coefficients and the welcome text, then default entries, knobs (with
   // majvolt), solutes, majaff.
   textPane_->showWelcome();

@@ -30,16 +30,21 @@ QSize RadioMark::sizeHint() const {
                std::max(fontMetrics().height(), static_cast<int>(2 * kRadioRadius) + 2));
 }
 
+void RadioMark::paintFace(QPainter& p) const {
+  drawRadioMark(p, centre_, isChecked());
+  if (text().isEmpty()) return;
+  const int textLeft = static_cast<int>(centre_.x() - kRadioRadius) + 15;
+  p.save();
+  p.setPen(palette().color(QPalette::WindowText));
+  p.setFont(font());
+  p.drawText(QRect(textLeft, 0, width() - textLeft, height()), Qt::AlignLeft | Qt::AlignVCenter, text());
+  p.restore();
+}
+
 void RadioMark::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.fillRect(rect(), palette().color(QPalette::Window));
-  drawRadioMark(p, centre_, isChecked());
-  const int textLeft = static_cast<int>(centre_.x() - kRadioRadius) + 15;
-  if (!text().isEmpty()) {
-    p.setPen(palette().color(QPalette::WindowText));
-    p.setFont(font());
-    p.drawText(QRect(textLeft, 0, width() - textLeft, height()), Qt::AlignLeft | Qt::AlignVCenter, text());
-  }
+  paintFace(p);
   if (hasFocus()) {
     // A clear focus mark: a dotted frame around what the keyboard acts on.
     p.setPen(QPen(kDarkBlue, 1, Qt::DotLine));

@@ -23,6 +23,10 @@ class RadioMark : public QRadioButton {
   // the circle's left edge.
   RadioMark(const QString& caption, QPointF centre, QWidget* parent = nullptr);
   QSize sizeHint() const override;
+  QPointF centre() const { return centre_; }
+  // The mark and the caption as the button shows them, in the button's
+  // coordinates (no background, no focus frame).
+  void paintFace(QPainter& p) const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -22,7 +22,6 @@ int devicePixels(int logical, double dpr) { return std::max(1, rnd(logical * dpr
 Surface::Surface(int width, int height, double devicePixelRatio)
     : width_(std::max(1, width)), height_(std::max(1, height)), dpr_(devicePixelRatio > 0 ? devicePixelRatio : 1.0) {
   image_ = blank(false);
-  transient_ = blank(true);
 }
 
 QImage Surface::blank(bool transparent) const {
@@ -55,7 +54,7 @@ void Surface::resize(int width, int height) {
     QPainter p(&image_);
     p.drawImage(QPointF(0, 0), old);
   }
-  transient_ = blank(true);
+  transient_ = QImage();
   transientUsed_ = false;
   notify();
 }
@@ -70,7 +69,7 @@ void Surface::setDevicePixelRatio(double dpr) {
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawImage(QRectF(0, 0, width_, height_), old);
   }
-  transient_ = blank(true);
+  transient_ = QImage();
   transientUsed_ = false;
   notify();
 }
@@ -115,6 +114,8 @@ void Surface::paintTo(QPainter& p, QPoint at) const {
 
 QImage& Surface::target() {
   if (persistent_) return image_;
+  // The transient layer is made when first drawn on.
+  if (transient_.isNull()) transient_ = blank(true);
   transientUsed_ = true;
   return transient_;
 }
@@ -315,6 +316,14 @@ QImage Surface::copyRect(const QRect& r) const {
   const QRectF srcDev(r.x() * dpr_, r.y() * dpr_, r.width() * dpr_, r.height() * dpr_);
   p.drawImage(QRectF(0, 0, r.width(), r.height()), image_, srcDev);
   return out;
+}
+
+void Surface::paint(const std::function<void(QPainter&)>& draw) {
+  QPainter p;
+  begin(p);
+  draw(p);
+  p.end();
+  notify();
 }
 
 }  // namespace velmira::qtp

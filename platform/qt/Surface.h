@@ -154,6 +154,11 @@ class Surface {
   // A logical rectangle of the persistent image, at this surface's ratio.
   QImage copyRect(const QRect& r) const;
 
+  // Free drawing with a painter in logical coordinates, on the layer of the
+  // current mode (no antialiasing unless `draw` asks for it; text is
+  // antialiased).
+  void paint(const std::function<void(QPainter&)>& draw);
+
  private:
   QImage& target();
   void begin(QPainter& p);

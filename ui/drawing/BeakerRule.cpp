@@ -1,5 +1,6 @@
 #include "ui/drawing/BeakerRule.h"
 
+#include "model/Workbench.h"
 #include "platform/core/NumberText.h"
 #include "platform/qt/Surface.h"
 #include "ui/drawing/BeakerPicture.h"
@@ -24,6 +25,10 @@ void drawBeaker(qtp::Surface& page, int y0, int t) {
   page.line(100, s, 100, e, kLightGrey);
   page.filledRectangle(98, e + 1, 105, e + 7, kElectrodeTip);
   page.arc(96, y0, 30, 3.14, 6.28, 0.1, kDarkGrey);
+}
+
+double mixtureVolume(const model::Workbench& wb) {
+  return static_cast<double>(wb.entryValue(model::Volume1)) + wb.entryValue(model::Volume2);
 }
 
 void niveaubecher(qtp::Surface& mixturePage, bool conductimeter, double volume) {

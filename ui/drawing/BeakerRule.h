@@ -13,6 +13,7 @@
 // and the result becomes the page's background picture. The page is left
 // with persistent drawing off.
 namespace velmira::qtp { class Surface; }
+namespace velmira::model { class Workbench; }
 
 namespace velmira::ui {
 
@@ -24,6 +25,9 @@ inline int beakerTop(bool conductimeter) { return conductimeter ? 305 : 345; }
 int surfaceLine(double volume, bool conductimeter);
 
 void drawBeaker(qtp::Surface& page, int y0, int t);
+
+// The volume in the mixture beaker: V1 + V2 as entered.
+double mixtureVolume(const model::Workbench& wb);
 
 // Band rows repainted behind the mixture beaker: 210..290 (generator) or
 // 170..250 (conductimeter), each from x = 60 to x = W - 270.

@@ -1,0 +1,35 @@
+#include "ui/CopyMenu.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+#include "ui/BenchPicture.h"
+#include "ui/HintLine.h"
+#include "ui/MainWindow.h"
+
+namespace velmira::ui {
+
+CopyMenu::CopyMenu(MainWindow& window) : QMenu(&window), window_(window) {
+  setObjectName(QStringLiteral("menucopie"));
+  const auto entry = [this](const char* name, const char* caption, int bench) {
+    QAction* a = addAction(QString::fromUtf8(caption));
+    a->setObjectName(QString::fromUtf8(name));
+    connect(a, &QAction::triggered, this, [this, bench] { copy(bench); });
+    return a;
+  };
+  coptop_ = entry("coptop", "Copier l'illustration pour la solution 1", 1);
+  copisemidev_ = entry("copisemidev", "Copier l'illustration pour la solution 2", 2);
+  copicol_ = entry("copicol", "Copier l'illustration pour le mélange", 3);
+  connect(this, &QMenu::aboutToShow, this, [this] { copicol_->setEnabled(window_.workbench().melangepossible()); });
+}
+
+void CopyMenu::copy(int bench) {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  clipboard->clear();
+  BenchPicture& picture = window_.pictampon();
+  picture.compose(bench);
+  clipboard->setImage(picture.image());
+  window_.info()->setHint(window_.messagepressepapier());
+}
+
+}  // namespace velmira::ui

@@ -1,0 +1,61 @@
+#pragma once
+// `confimp`, "Imprimer": the pictures of the benches checked, stacked down
+// the page in the order solution 1, solution 2, mixture, each after a gap of
+// one twentieth of the page height and centred across; a new page per copy
+// (1 to 40 copies). "&Imprimantes" chooses and sets up the printer of the
+// run; the window closes once the pages are printed.
+#include <QDialog>
+#include <array>
+
+#include "platform/core/Messages.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLineEdit;
+class QPrinter;
+class QPushButton;
+class QSpinBox;
+
+namespace velmira::ui {
+
+class MainWindow;
+
+class PrintWindow : public QDialog {
+  Q_OBJECT
+ public:
+  // `printer`: where the pages go (the printer of the run in the program).
+  PrintWindow(MainWindow& window, MessageService& messages, QPrinter& printer, QWidget* parent = nullptr);
+
+  QCheckBox* chec(int i) const { return chec_[i]; }  // 0..2: bench 1..3
+  QSpinBox* upDown1() const { return upDown1_; }     // the number of copies
+  QLineEdit* defaut() const { return defaut_; }      // the printer's name
+  QGroupBox* frame1() const { return frame1_; }
+  QWidget* frame2() const { return frame2_; }  // the wait notice
+  QPushButton* command1() const { return command1_; }
+  QPushButton* command2() const { return command2_; }
+  QPushButton* command3() const { return command3_; }
+
+  // The printer's name (or the file it writes) in `defaut`.
+  void Form_Load();
+  // "&OK": prints and closes, or says why not.
+  void Command1_Click();
+  // "&Imprimantes": the printer dialog, then the name again.
+  void Command2_Click();
+
+ private:
+  void showWaitNotice(bool on);
+
+  MainWindow& window_;
+  MessageService& messages_;
+  QPrinter& printer_;
+  std::array<QCheckBox*, 3> chec_{};
+  QSpinBox* upDown1_ = nullptr;
+  QLineEdit* defaut_ = nullptr;
+  QGroupBox* frame1_ = nullptr;
+  QWidget* frame2_ = nullptr;
+  QPushButton* command1_ = nullptr;
+  QPushButton* command2_ = nullptr;
+  QPushButton* command3_ = nullptr;
+};
+
+}  // namespace velmira::ui
