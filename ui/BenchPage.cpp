@@ -15,8 +15,14 @@ void BenchPage::repaintTexts() {
   update();
 }
 
+void BenchPage::showEvent(QShowEvent* event) {
+  if (!textsDrawn_) paintHandler();
+  SurfaceWidget::showEvent(event);
+}
+
 void BenchPage::paintHandler() {
   if (!handler_) return;
+  textsDrawn_ = true;
   qtp::Surface& s = surface();
   const bool persistent = s.persistent();
   s.setPersistent(false);

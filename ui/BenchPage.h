@@ -22,8 +22,12 @@ class BenchPage : public SurfaceWidget {
 
  protected:
   void paintHandler() override;
+  // A page shown for the first time draws its texts first, so that its
+  // controls stand in their places when it is painted.
+  void showEvent(QShowEvent* event) override;
 
  private:
+  bool textsDrawn_ = false;
   int bench_;
   std::function<void(qtp::Surface&)> handler_;
 };

@@ -38,12 +38,13 @@ void MainWindow::Form_Load() {
   textPane_->showWelcome();
   wb_.startupDefaults();
   for (int i = 0; i < model::kEntries; ++i) text1_[i]->setText(QString::fromStdString(wb_.entryText(i)));
-  // Bench picture, mixture level, the pages' texts (which place their
-  // entries), then the strip on tab 1. The three pages were sized when the
-  // strip was built, so one paint of the strip serves.
+  // Bench picture, mixture level, the texts of the page shown (which place
+  // its entries; the hidden pages draw theirs when first shown), then the
+  // strip on tab 1. The three pages were sized when the strip was built, so
+  // one paint of the strip serves.
   imafond();
   niveaubecher();
-  for (BenchPage* p : pages_) p->repaintTexts();
+  pages_[0]->repaintTexts();
   onglets_->setOngletcourant(1);
   onglets_->Onglets_Paint();
   for (KnobWidget* k : bouton1_) k->redraw();
