@@ -1,6 +1,8 @@
 // Core timings: recomputation, configuration files, the mesures command.
 #include <benchmark/benchmark.h>
 
+#include "BenchmarkSupport.h"
+
 #include <filesystem>
 #include <sstream>
 
@@ -15,10 +17,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class Silent : public MessageService {
- public:
-  Answer show(const Message&) override { return Answer::Ok; }
-};
+using Silent = velmira::bench::SilentMessages;
 
 table::Table largestTable() {
   table::Table t;

@@ -1,6 +1,8 @@
 // Exercise files: the preview of each file of a folder of 500 exercises, as
 // the exercise window's list reads them (the window's part is not counted).
 #include <benchmark/benchmark.h>
+
+#include "BenchmarkSupport.h"
 #include <unistd.h>
 
 #include <filesystem>
@@ -14,10 +16,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class Silent : public MessageService {
- public:
-  Answer show(const Message&) override { return Answer::Ok; }
-};
+using Silent = velmira::bench::SilentMessages;
 
 // A folder of 500 exercise files with every record filled.
 std::vector<std::string> fiveHundredExercises() {

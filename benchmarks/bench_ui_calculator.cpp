@@ -2,6 +2,8 @@
 // column fill with the progress window shown.
 #include <benchmark/benchmark.h>
 
+#include "GuiBenchmark.h"
+
 #include <QApplication>
 
 #include "expr/Evaluator.h"
@@ -12,31 +14,10 @@
 
 namespace {
 
-// Seen when the window itself has been painted; its children are painted
-// in the same pass.
-class PaintWatch : public QObject {
- public:
-  bool painted = false;
-  bool eventFilter(QObject*, QEvent* e) override {
-    if (e->type() == QEvent::Paint) painted = true;
-    return false;
-  }
-};
 
 void BM_OpenCalculatorToPainted(benchmark::State& state) {
   double memoire = 0;
-  for (auto _ : state) {
-    auto machine = std::make_unique<velmira::ui::Machine>(memoire);
-    PaintWatch watch;
-    machine->installEventFilter(&watch);
-    machine->show();
-    while (!watch.painted) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    state.PauseTiming();
-    machine->removeEventFilter(&watch);
-    machine.reset();
-    QCoreApplication::processEvents();
-    state.ResumeTiming();
-  }
+  velmira::bench::openToPainted(state, [&] { return std::make_unique<velmira::ui::Machine>(memoire); });
 }
 BENCHMARK(BM_OpenCalculatorToPainted)->Unit(benchmark::kMillisecond);
 
@@ -57,11 +38,4 @@ BENCHMARK(BM_FillColumn100LinesWithProgressWindow)->Unit(benchmark::kMillisecond
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+VELMIRA_GUI_BENCHMARK_MAIN()

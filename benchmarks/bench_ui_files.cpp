@@ -3,6 +3,8 @@
 // window listing a folder of 500 exercises with the first one's preview.
 #include <benchmark/benchmark.h>
 
+#include "GuiBenchmark.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -20,10 +22,7 @@
 
 namespace {
 
-class SilentMessages : public velmira::MessageService {
- public:
-  velmira::Answer show(const velmira::Message&) override { return velmira::Answer::Ok; }
-};
+using SilentMessages = velmira::bench::SilentMessages;
 
 struct Shown {
   QTemporaryDir flags;
@@ -83,11 +82,4 @@ BENCHMARK(BM_FiveHundredExercisesListed)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+VELMIRA_GUI_BENCHMARK_MAIN()

@@ -2,6 +2,8 @@
 // drawn and repainted; and opening the window to its first paint.
 #include <benchmark/benchmark.h>
 
+#include "GuiBenchmark.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <cmath>
@@ -16,10 +18,7 @@
 
 namespace {
 
-class SilentMessages : public velmira::MessageService {
- public:
-  velmira::Answer show(const velmira::Message&) override { return velmira::Answer::Ok; }
-};
+using SilentMessages = velmira::bench::SilentMessages;
 
 // 100 lines: C1 = 0,1·i, C2 a wave across the whole plot.
 velmira::table::Table hundredPoints() {
@@ -32,15 +31,6 @@ velmira::table::Table hundredPoints() {
   return t;
 }
 
-// Seen when the window itself has been painted.
-class PaintWatch : public QObject {
- public:
-  bool painted = false;
-  bool eventFilter(QObject*, QEvent* e) override {
-    if (e->type() == QEvent::Paint) painted = true;
-    return false;
-  }
-};
 
 void BM_Majgraf100Points(benchmark::State& state) {
   const auto table = hundredPoints();
@@ -60,30 +50,10 @@ BENCHMARK(BM_Majgraf100Points)->Unit(benchmark::kMillisecond);
 void BM_OpenGraphWindow(benchmark::State& state) {
   const auto table = hundredPoints();
   SilentMessages messages;
-  for (auto _ : state) {
-    auto window = std::make_unique<velmira::ui::GraphWindow>(table, messages);
-    PaintWatch watch;
-    window->installEventFilter(&watch);
-    window->show();
-    while (!watch.painted) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    QCoreApplication::processEvents();
-    state.PauseTiming();
-    window->removeEventFilter(&watch);
-    window->hide();
-    window.reset();
-    QCoreApplication::processEvents();
-    state.ResumeTiming();
-  }
+  velmira::bench::openToPainted(state, [&] { return std::make_unique<velmira::ui::GraphWindow>(table, messages); });
 }
 BENCHMARK(BM_OpenGraphWindow)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+VELMIRA_GUI_BENCHMARK_MAIN()

@@ -2,6 +2,8 @@
 // to the twelve displays rewritten.
 #include <benchmark/benchmark.h>
 
+#include "GuiBenchmark.h"
+
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTemporaryDir>
@@ -14,10 +16,7 @@
 
 namespace {
 
-class SilentMessages : public velmira::MessageService {
- public:
-  velmira::Answer show(const velmira::Message&) override { return velmira::Answer::Ok; }
-};
+using SilentMessages = velmira::bench::SilentMessages;
 
 QPointF atValue(double v) {
   const double theta = 10 * v + 1.6;
@@ -75,11 +74,4 @@ BENCHMARK(BM_KnobDragStepPainted)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+VELMIRA_GUI_BENCHMARK_MAIN()

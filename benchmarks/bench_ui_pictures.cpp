@@ -4,6 +4,8 @@
 // pictures, two copies, into a PDF file.
 #include <benchmark/benchmark.h>
 
+#include "GuiBenchmark.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QPrinter>
@@ -19,10 +21,7 @@
 
 namespace {
 
-class SilentMessages : public velmira::MessageService {
- public:
-  velmira::Answer show(const velmira::Message&) override { return velmira::Answer::Ok; }
-};
+using SilentMessages = velmira::bench::SilentMessages;
 
 struct Bench {
   QTemporaryDir folder;

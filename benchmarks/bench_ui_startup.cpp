@@ -4,6 +4,8 @@
 // inside an already running application.
 #include <benchmark/benchmark.h>
 
+#include "GuiBenchmark.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -18,51 +20,22 @@
 
 namespace {
 
-class SilentMessages : public velmira::MessageService {
- public:
-  velmira::Answer show(const velmira::Message&) override { return velmira::Answer::Ok; }
-};
+using SilentMessages = velmira::bench::SilentMessages;
 
-// Seen when the window itself has been painted; its children are painted
-// in the same pass.
-class PaintWatch : public QObject {
- public:
-  bool painted = false;
-  bool eventFilter(QObject*, QEvent* e) override {
-    if (e->type() == QEvent::Paint) painted = true;
-    return false;
-  }
-};
+using velmira::bench::PaintWatch;
 
 std::unique_ptr<QWidget> minimalWindow();
 
-template <class Make>
-void startAndPaint(benchmark::State& state, Make make) {
-  for (auto _ : state) {
-    auto window = make();
-    PaintWatch watch;
-    window->installEventFilter(&watch);
-    window->show();
-    while (!watch.painted) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    QCoreApplication::processEvents();
-    state.PauseTiming();
-    window->removeEventFilter(&watch);
-    window->hide();
-    window.reset();
-    QCoreApplication::processEvents();
-    state.ResumeTiming();
-  }
-}
 
 void BM_MinimalWindowStartup(benchmark::State& state) {
-  startAndPaint(state, [] { return minimalWindow(); });
+  velmira::bench::openToPainted(state, [] { return minimalWindow(); });
 }
 BENCHMARK(BM_MinimalWindowStartup)->Unit(benchmark::kMillisecond);
 
 void BM_MainWindowStartup(benchmark::State& state) {
   QTemporaryDir folder;
   SilentMessages messages;
-  startAndPaint(state, [&] { return std::make_unique<velmira::ui::MainWindow>(messages, folder.path()); });
+  velmira::bench::openToPainted(state, [&] { return std::make_unique<velmira::ui::MainWindow>(messages, folder.path()); });
 }
 BENCHMARK(BM_MainWindowStartup)->Unit(benchmark::kMillisecond);
 

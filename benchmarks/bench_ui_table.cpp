@@ -2,6 +2,8 @@
 // each with the grid's repaint; showing the table.
 #include <benchmark/benchmark.h>
 
+#include "GuiBenchmark.h"
+
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -15,12 +17,9 @@
 
 namespace {
 
-using velmira::ui::Command;
+using SilentMessages = velmira::bench::SilentMessages;
 
-class SilentMessages : public velmira::MessageService {
- public:
-  velmira::Answer show(const velmira::Message&) override { return velmira::Answer::Ok; }
-};
+using velmira::ui::Command;
 
 // The main window with its table shown, 100 lines filled.
 struct TableShown {
@@ -90,11 +89,4 @@ BENCHMARK(BM_ShowTable)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+VELMIRA_GUI_BENCHMARK_MAIN()

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <algorithm>
 #include <cstdlib>
 #include <fcntl.h>
 #include <string>
@@ -114,27 +115,71 @@ bool replaceFile(const std::string& path, std::string_view bytes, WriteFn write)
   return true;
 }
 
-std::optional<std::string> readRegularFile(const std::string& path, std::size_t limit) {
-  Fd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-  if (fd.get() < 0) return std::nullopt;
+namespace {
+
+// Reads the regular file at `path`; past `limit` bytes, either stops there
+// (`truncate`) or fails.
+FileContents readRegular(const std::string& path, std::size_t limit, bool truncate) {
+  FileContents r;
+  // Non-blocking, so that opening a pipe with no writer does not wait.
+  Fd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+  if (fd.get() < 0) {
+    r.failure = errno == ENOENT || errno == ENOTDIR ? ReadFailure::NotFound
+                : errno == EACCES                   ? ReadFailure::AccessDenied
+                                                    : ReadFailure::CannotOpen;
+    return r;
+  }
   struct stat st {};
-  if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
-  std::string bytes;
-  bytes.resize(std::min<std::size_t>(limit, static_cast<std::size_t>(st.st_size) + 1));
+  if (::fstat(fd.get(), &st) != 0) {
+    r.failure = ReadFailure::ReadFailed;
+    return r;
+  }
+  if (!S_ISREG(st.st_mode)) {
+    r.failure = ReadFailure::NotRegularFile;
+    return r;
+  }
+  const auto size = static_cast<unsigned long long>(std::max<off_t>(st.st_size, 0));
+  if (!truncate && size > limit) {
+    r.failure = ReadFailure::TooLarge;
+    return r;
+  }
+  // One byte more than the size shows a file that grew meanwhile.
+  std::string bytes(static_cast<std::size_t>(std::min<unsigned long long>(size, limit)) + 1, '\0');
   std::size_t got = 0;
   for (;;) {
     if (got == bytes.size()) {
-      if (got >= limit) break;
-      bytes.resize(std::min(limit, bytes.size() * 2 + 4096));
+      if (bytes.size() > limit) {
+        if (truncate) {
+          got = limit;
+          break;
+        }
+        r.failure = ReadFailure::TooLarge;
+        return r;
+      }
+      bytes.resize(std::min(limit + 1, bytes.size() * 2));
     }
     const ssize_t n = ::read(fd.get(), bytes.data() + got, bytes.size() - got);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return std::nullopt;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      r.failure = ReadFailure::ReadFailed;
+      return r;
+    }
     if (n == 0) break;
     got += static_cast<std::size_t>(n);
   }
   bytes.resize(got);
-  return bytes;
+  r.bytes = std::move(bytes);
+  return r;
+}
+
+}  // namespace
+
+FileContents readFile(const std::string& path, std::size_t limit) { return readRegular(path, limit, false); }
+
+std::optional<std::string> readRegularFile(const std::string& path, std::size_t limit) {
+  FileContents r = readRegular(path, limit, true);
+  if (r.failure != ReadFailure::None) return std::nullopt;
+  return std::move(r.bytes);
 }
 
 bool isRegularFile(const std::string& path) {

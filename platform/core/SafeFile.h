@@ -20,9 +20,21 @@ using WriteFn = ssize_t (*)(int fd, const void* data, std::size_t size);
 // refused.
 bool replaceFile(const std::string& path, std::string_view bytes, WriteFn write = nullptr);
 
-// Reads at most `limit` bytes of the regular file at `path`. Anything else
-// (missing, a folder, a pipe, a device) or a read error gives nullopt; a
-// pipe never blocks.
+// Why a file could not be read.
+enum class ReadFailure { None, NotFound, AccessDenied, CannotOpen, NotRegularFile, TooLarge, ReadFailed };
+
+struct FileContents {
+  std::string bytes;
+  ReadFailure failure = ReadFailure::None;
+};
+
+// The regular file at `path`, whole: anything else (missing, a folder, a
+// pipe, a device), a file over `limit` bytes or a read error gives its
+// failure. A pipe never blocks.
+FileContents readFile(const std::string& path, std::size_t limit);
+
+// At most the first `limit` bytes of the regular file at `path`; nullopt
+// when it cannot be read (as `readFile`).
 std::optional<std::string> readRegularFile(const std::string& path, std::size_t limit);
 
 // True when `path` names a regular file (following links).
