@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QTreeView>
 
 namespace velmira::files::ui {
@@ -72,6 +73,13 @@ FileChooser::FileChooser(const QString& pattern, const QString& placesCaption, c
   grid->addWidget(list_, 1, 1, 3, 1);
   grid->setRowStretch(3, 1);
 
+  // The tree loads as it goes: once the folders above the current one are
+  // in, the current one is shown again.
+  connect(folderModel_, &QFileSystemModel::directoryLoaded, this, [this](const QString& path) {
+    if (folder_.isEmpty() || !(folder_ == path || folder_.startsWith(path))) return;
+    // After the model has sorted what it loaded.
+    QTimer::singleShot(50, this, [this] { showInTree(folderModel_->index(folder_)); });
+  });
   connect(fileModel_, &QFileSystemModel::directoryLoaded, this, [this](const QString& path) {
     if (QDir::cleanPath(path) == folder_) emit filesListed();
   });
@@ -99,10 +107,7 @@ bool FileChooser::setFolder(const QString& path) {
   if (clean.isEmpty() || !QDir(clean).exists() || !QDir(clean).isReadable()) return false;
   const bool changed = clean != folder_;
   folder_ = clean;
-  const QModelIndex dir = folderModel_->index(clean);
-  tree_->setCurrentIndex(dir);
-  tree_->expand(dir);
-  tree_->scrollTo(dir);
+  showInTree(folderModel_->index(clean));
   list_->setRootIndex(fileModel_->setRootPath(clean));
   // The place shown is the one holding the folder, the deepest one.
   int best = -1, bestLength = -1;
@@ -116,6 +121,12 @@ bool FileChooser::setFolder(const QString& path) {
   if (best >= 0) places_->setCurrentIndex(best);
   if (changed) emit folderChanged(folder_);
   return true;
+}
+
+void FileChooser::showInTree(const QModelIndex& dir) {
+  for (QModelIndex i = dir; i.isValid(); i = i.parent()) tree_->expand(i);
+  tree_->setCurrentIndex(dir);
+  tree_->scrollTo(dir, QAbstractItemView::PositionAtCenter);
 }
 
 QStringList FileChooser::fileNames() const {

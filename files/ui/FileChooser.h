@@ -44,6 +44,8 @@ class FileChooser : public QWidget {
 
  private:
   void placeChosen(int index);
+  // The folder selected in the tree, its parents open, scrolled into view.
+  void showInTree(const QModelIndex& dir);
 
   QString folder_;
   QComboBox* places_ = nullptr;

@@ -63,11 +63,21 @@ TEST_F(CommandsTest, SavedAndReopenedThroughTheWindowsWithTheCaption) {
   QTest::mouseClick(window->commandButton(Command::Table), Qt::LeftButton);
   window->table().setCell(1, 0, "1,00E+00");
   const QString folder = this->folder.path();
+  for (const char* earlier : {"kohlrausch.C07", "titrage.C07"}) {
+    window->setNomconfig(QDir(folder).filePath(earlier).toStdString());
+    ASSERT_TRUE(window->ecritconfig());
+  }
   QTimer::singleShot(0, [folder] {
     auto* w = qobject_cast<files::ui::SaveWindow*>(QApplication::activeModalWidget());
     ASSERT_TRUE(w);
     w->chooser()->setFolder(folder);
     w->text1()->setText(" mesures.txt ");
+    // With VELMIRA_SCREENSHOTS set to a folder: the save window, once the
+    // folder's configurations are listed.
+    const QString out = qEnvironmentVariable("VELMIRA_SCREENSHOTS");
+    for (int i = 0; !out.isEmpty() && i < 40 && w->chooser()->fileNames().size() < 2; ++i) QTest::qWait(50);
+    if (!out.isEmpty()) QTest::qWait(500);
+    if (!out.isEmpty()) EXPECT_TRUE(w->grab().save(QDir(out).filePath("screenshot-enregistrer.png")));
     w->enregistrer();
   });
   QTest::mouseClick(window->commandButton(Command::Save), Qt::LeftButton);
