@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "files/ConfigFile.h"
+#include "model/FlagFile.h"
 #include "platform/core/NumberText.h"
 
 namespace velmira::files {
@@ -11,18 +12,12 @@ namespace {
 constexpr char kSeparator = static_cast<char>(std::filesystem::path::preferred_separator);
 }
 
-std::string folderWithSeparator(std::string_view folder) {
-  std::string f(folder);
-  if (f.empty() || f.back() != kSeparator) f += kSeparator;
-  return f;
-}
-
 std::optional<std::string> configFileName(std::string_view typed, std::string_view folder) {
   std::string name = num::trim(typed);
   // Cut before the last "." while there is one: nothing from the first "." on stays.
   for (auto dot = name.rfind('.'); dot != std::string::npos; dot = name.rfind('.')) name = num::trim(name.substr(0, dot));
   if (name.empty()) return std::nullopt;
-  if (name.find(kSeparator) == std::string::npos) name = folderWithSeparator(folder) + name;
+  if (name.find(kSeparator) == std::string::npos) name = model::withSeparator(std::string(folder)) + name;
   return name + kConfigExtension;
 }
 

@@ -3,7 +3,6 @@
 #include <QFileInfo>
 
 #include "files/ConfigFile.h"
-#include "files/ConfigName.h"
 #include "files/ui/ExerciseMenu.h"
 #include "ui/KnobWidget.h"
 #include "ui/MainWindow.h"
@@ -34,12 +33,7 @@ bool MainWindow::chargeconfig() {
 
 void MainWindow::openFile(const QString& path) {
   if (path.endsWith(QStringLiteral(".C07"), Qt::CaseInsensitive)) {
-    setNomconfig(path.toStdString());
-    if (!QFileInfo(path).isFile()) {
-      messages_.show(files::missingFileMessage());
-      return;
-    }
-    chargeconfig();
+    files::ui::openConfiguration(*this, messages_, path.toStdString());
     return;
   }
   if (path.endsWith(QStringLiteral(".E24"), Qt::CaseInsensitive)) {

@@ -5,7 +5,6 @@
 #include <QScreen>
 #include <QTextEdit>
 
-#include "files/ConfigName.h"
 #include "files/ExerciseFile.h"
 #include "files/TextQuestions.h"
 #include "files/ui/ExerciseMenu.h"
@@ -81,8 +80,7 @@ void MainWindow::Form_Activate() {
 void MainWindow::ouvreExerciceDemande(const std::string& relativeName) {
   // As the exercise window opens it, from the application folder; its
   // correction may then be shown.
-  exerciseMenu_->openExercise(files::referencedPath(files::folderWithSeparator(appFolder_.toStdString()), relativeName),
-                              true);
+  exerciseMenu_->openExercise(files::referencedPath(appFolder_.toStdString(), relativeName), true);
 }
 
 bool MainWindow::Form_QueryUnload() {

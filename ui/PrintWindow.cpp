@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/qt/Printing.h"
+#include "platform/qt/WaitCursor.h"
 #include "ui/BenchPicture.h"
 #include "ui/MainWindow.h"
 
@@ -132,17 +133,19 @@ void PrintWindow::Command1_Click() {
     return;
   }
   showWaitNotice(true);
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  BenchPicture& picture = window_.pictampon();
-  std::vector<QImage> pictures;
-  for (int b : benches) {
-    picture.compose(b);
-    pictures.push_back(picture.image());
+  bool printed;
+  {
+    const qtp::WaitCursor wait;
+    BenchPicture& picture = window_.pictampon();
+    std::vector<QImage> pictures;
+    for (int b : benches) {
+      picture.compose(b);
+      pictures.push_back(picture.image());
+    }
+    // The copies are this window's: the printer makes one of each page.
+    printer_.setCopyCount(1);
+    printed = qtp::printStacked(printer_, pictures, upDown1_->value());
   }
-  // The copies are this window's: the printer makes one of each page.
-  printer_.setCopyCount(1);
-  const bool printed = qtp::printStacked(printer_, pictures, upDown1_->value());
-  QApplication::restoreOverrideCursor();
   if (!printed) {
     showWaitNotice(false);
     messages_.show(printFailed());

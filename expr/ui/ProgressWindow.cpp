@@ -8,6 +8,7 @@
 
 #include "expr/ColumnFormula.h"
 #include "platform/qt/Beep.h"
+#include "platform/qt/WaitCursor.h"
 #include "platform/qt/Fonts.h"
 #include "table/Table.h"
 
@@ -41,7 +42,7 @@ int fillColumnWithProgress(QWidget* parent, table::Table& table, int col, const 
   avancalc.show();
   // Paints the window and what the calculator uncovered; no input meanwhile.
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const qtp::WaitCursor wait;
   // The bar follows every line; it is painted at most once a frame.
   QProgressBar* bar = avancalc.pbar();
   bar->setUpdatesEnabled(false);
@@ -57,7 +58,6 @@ int fillColumnWithProgress(QWidget* parent, table::Table& table, int col, const 
   };
   const int failures = expr::fillColumn(table, col, formula, angle, scientific, progress, [] { qtp::beep(); });
   bar->setUpdatesEnabled(true);
-  QApplication::restoreOverrideCursor();
   return failures;
 }
 

@@ -2,7 +2,10 @@
 // What the open, save and exercise windows ask of the window that owns the
 // workbench and the table: the current configuration name and the single
 // writer and reader.
+#include <functional>
 #include <string>
+
+namespace velmira { class MessageService; }
 
 namespace velmira::files::ui {
 
@@ -19,5 +22,12 @@ class ConfigOwner {
   // set. False when the file was refused (its message shown).
   virtual bool chargeconfig() = 0;
 };
+
+// Opening a configuration by its name, as the open window does: nomconfig
+// takes the name; a name that is not a file shows "Nom de fichier incorrect
+// ou chemin non valide", else `beforeLoad` runs and then chargeconfig. False
+// when there was no file to load.
+bool openConfiguration(ConfigOwner& owner, MessageService& messages, const std::string& name,
+                       const std::function<void()>& beforeLoad = {});
 
 }  // namespace velmira::files::ui

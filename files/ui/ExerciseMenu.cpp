@@ -15,6 +15,7 @@
 #include "files/ui/TextPane.h"
 #include "platform/qt/Printing.h"
 #include "platform/qt/RichTextDocument.h"
+#include "platform/qt/WaitCursor.h"
 
 namespace velmira::files::ui {
 
@@ -37,11 +38,6 @@ class PaneTarget : public ExerciseTarget {
  private:
   TextPane& pane_;
   ConfigOwner& owner_;
-};
-
-struct WaitCursor {
-  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
 };
 
 }  // namespace
@@ -130,7 +126,7 @@ void ExerciseMenu::showCorrection() {
   if (!confirmDiscard()) return;
   pane_.setTextemodifie(0);
   {
-    WaitCursor wait;
+    const qtp::WaitCursor wait;
     PaneTarget target(pane_, owner_);
     files::openCorrection(pane_.fichText().toStdString(), target, messages_);
   }

@@ -16,6 +16,7 @@
 
 #include "files/ExerciseFile.h"
 #include "files/ui/FileChooser.h"
+#include "files/ui/WaitNotice.h"
 #include "platform/core/Messages.h"
 #include "platform/core/NumberText.h"
 #include "platform/qt/Fonts.h"
@@ -146,12 +147,8 @@ ExerciseWindow::ExerciseWindow(const QString& startFolder, MessageService& messa
   layout->addWidget(body);
 
   // The waiting panel, over everything while the files load.
-  frame2_ = new QLabel(QStringLiteral("Patienter quelques instants\n Chargement des fichiers"), this);
+  frame2_ = new WaitNotice(QStringLiteral("Patienter quelques instants\n Chargement des fichiers"), this);
   frame2_->setObjectName(QStringLiteral("Frame2"));
-  frame2_->setAlignment(Qt::AlignCenter);
-  frame2_->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  frame2_->setAutoFillBackground(true);
-  frame2_->hide();
 
   connect(chooser_, &FileChooser::fileClicked, this, &ExerciseWindow::selectFile);
   connect(chooser_, &FileChooser::fileActivated, this, [this](const QString& name) {
@@ -234,10 +231,7 @@ void ExerciseWindow::apercu() {
 void ExerciseWindow::ouvreur_Click() {
   const std::string file = fichierexo_->text().toStdString();
   if (num::trim(file).empty()) return;
-  frame2_->setGeometry(rect().adjusted(width() / 3, height() / 3, -width() / 3, -height() / 3));
-  frame2_->show();
-  frame2_->raise();
-  frame2_->repaint();
+  frame2_->showNow();
   const bool opened = open_(file);
   frame2_->hide();
   if (opened) accept();

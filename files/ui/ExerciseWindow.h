@@ -18,6 +18,7 @@ namespace ui { class SurfaceWidget; }
 namespace files::ui {
 
 class FileChooser;
+class WaitNotice;
 
 class ExerciseWindow : public QDialog {
   Q_OBJECT
@@ -67,7 +68,7 @@ class ExerciseWindow : public QDialog {
   QLabel* label3_ = nullptr;
   QLabel* intratro_ = nullptr;
   QPushButton* ouvreur_ = nullptr;
-  QLabel* frame2_ = nullptr;
+  WaitNotice* frame2_ = nullptr;
   std::string dossierexo_;
   bool selectedOnce_ = false;
 };

@@ -1,16 +1,16 @@
 #include "files/ui/OpenWindow.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "files/ConfigName.h"
 #include "files/ui/ConfigOwner.h"
 #include "files/ui/FileChooser.h"
 #include "files/ui/StartFolder.h"
+#include "files/ui/WaitNotice.h"
+#include "model/FlagFile.h"
 #include "platform/core/Messages.h"
 
 namespace velmira::files::ui {
@@ -27,11 +27,7 @@ OpenWindow::OpenWindow(ConfigOwner& owner, MessageService& messages, const QStri
   auto* cancel = new QPushButton(QStringLiteral("ANNULER"), this);
   open->setAutoDefault(false);
   cancel->setAutoDefault(false);
-  notice_ = new QLabel(QStringLiteral("Patience: chargement du fichier"), this);
-  notice_->setAlignment(Qt::AlignCenter);
-  notice_->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  notice_->setAutoFillBackground(true);
-  notice_->hide();
+  notice_ = new WaitNotice(QStringLiteral("Patience: chargement du fichier"), this);
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(chooser_, 0, 0, 1, 3);
@@ -40,12 +36,9 @@ OpenWindow::OpenWindow(ConfigOwner& owner, MessageService& messages, const QStri
   grid->addWidget(cancel, 2, 2);
   resize(560, 400);
 
-  connect(chooser_, &FileChooser::fileClicked, this, [this](const QString& name) {
-    ficharge_->setText(QString::fromStdString(folderWithSeparator(chooser_->folder().toStdString())) + name);
-    QDir::setCurrent(chooser_->folder());
-  });
+  connect(chooser_, &FileChooser::fileClicked, this, &OpenWindow::fileChosen);
   connect(chooser_, &FileChooser::fileActivated, this, [this](const QString& name) {
-    ficharge_->setText(QString::fromStdString(folderWithSeparator(chooser_->folder().toStdString())) + name);
+    fileChosen(name);
     ouvrir();
   });
   connect(ficharge_, &QLineEdit::returnPressed, this, &OpenWindow::ouvrir);
@@ -55,20 +48,16 @@ OpenWindow::OpenWindow(ConfigOwner& owner, MessageService& messages, const QStri
   ficharge_->setFocus();
 }
 
+void OpenWindow::fileChosen(const QString& name) {
+  ficharge_->setText(QString::fromStdString(model::withSeparator(chooser_->folder().toStdString())) + name);
+  QDir::setCurrent(chooser_->folder());
+}
+
 void OpenWindow::ouvrir() {
   const QString name = ficharge_->text();
   if (name.trimmed().isEmpty()) return;
-  owner_.setNomconfig(name.toStdString());
-  if (!QFileInfo(name).isFile()) {
-    messages_.show(missingFileMessage());
-    return;
-  }
-  notice_->setGeometry(rect().adjusted(width() / 4, height() / 3, -width() / 4, -height() / 3));
-  notice_->show();
-  notice_->raise();
-  notice_->repaint();
-  owner_.chargeconfig();
-  accept();
+  // The window closes once the load has run, whether it succeeded or not.
+  if (openConfiguration(owner_, messages_, name.toStdString(), [this] { notice_->showNow(); })) accept();
 }
 
 }  // namespace velmira::files::ui

@@ -2,7 +2,6 @@
 // `ouvrir`: which configuration is opened.
 #include <QDialog>
 
-class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -12,6 +11,7 @@ namespace files::ui {
 
 class ConfigOwner;
 class FileChooser;
+class WaitNotice;
 
 class OpenWindow : public QDialog {
   Q_OBJECT
@@ -20,16 +20,20 @@ class OpenWindow : public QDialog {
 
   FileChooser* chooser() const { return chooser_; }
   QLineEdit* ficharge() const { return ficharge_; }
-  QLabel* waitNotice() const { return notice_; }
+  WaitNotice* waitNotice() const { return notice_; }
   // OUVRIR: checks the name, then loads it and closes the window.
   void ouvrir();
 
  private:
+  // A file of the list clicked: its full name in the field, its folder the
+  // current folder.
+  void fileChosen(const QString& name);
+
   ConfigOwner& owner_;
   MessageService& messages_;
   FileChooser* chooser_ = nullptr;
   QLineEdit* ficharge_ = nullptr;
-  QLabel* notice_ = nullptr;
+  WaitNotice* notice_ = nullptr;
 };
 
 }  // namespace files::ui

@@ -13,6 +13,7 @@
 #include "files/ui/FileChooser.h"
 #include "files/ui/StartFolder.h"
 #include "platform/core/Messages.h"
+#include "platform/qt/WaitCursor.h"
 
 namespace velmira::files::ui {
 
@@ -57,10 +58,7 @@ SaveWindow::SaveWindow(ConfigOwner& owner, MessageService& messages, const QStri
 }
 
 void SaveWindow::enregistrer() {
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  struct Restore {
-    ~Restore() { QApplication::restoreOverrideCursor(); }
-  } restore;
+  const qtp::WaitCursor wait;
   const auto name = configFileName(text1_->text().toStdString(), chooser_->folder().toStdString());
   if (!name) {
     messages_.show(emptyNameMessage());

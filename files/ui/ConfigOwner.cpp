@@ -1,0 +1,20 @@
+#include "files/ui/ConfigOwner.h"
+
+#include "files/ConfigName.h"
+#include "platform/core/SafeFile.h"
+
+namespace velmira::files::ui {
+
+bool openConfiguration(ConfigOwner& owner, MessageService& messages, const std::string& name,
+                       const std::function<void()>& beforeLoad) {
+  owner.setNomconfig(name);
+  if (!fileio::isRegularFile(name)) {
+    messages.show(missingFileMessage());
+    return false;
+  }
+  if (beforeLoad) beforeLoad();
+  owner.chargeconfig();
+  return true;
+}
+
+}  // namespace velmira::files::ui

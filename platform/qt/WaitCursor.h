@@ -1,0 +1,15 @@
+#pragma once
+// The hourglass pointer over the whole application while a long step runs.
+#include <QApplication>
+
+namespace velmira::qtp {
+
+class WaitCursor {
+ public:
+  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+}  // namespace velmira::qtp
