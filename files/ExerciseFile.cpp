@@ -42,6 +42,19 @@ std::optional<std::string> ExerciseFile::read(ExerciseItem item, std::size_t k) 
   return records_.read(exerciseRecord(item) + k);
 }
 
+std::optional<std::pair<std::string, std::string>> ExerciseFile::readBoth(ExerciseItem first,
+                                                                        ExerciseItem second) const {
+  auto a = read(first);
+  auto b = a ? read(second) : std::nullopt;
+  if (!b) return std::nullopt;
+  return std::pair(std::move(*a), std::move(*b));
+}
+
+bool ExerciseFile::corrected() const {
+  const auto named = [this](ExerciseItem item) { return !num::trim(read(item).value_or("")).empty(); };
+  return named(ExerciseItem::CorrectedStatement) || named(ExerciseItem::CorrectedConfiguration);
+}
+
 std::string exerciseFolder(const std::string& filePath) {
   const auto slash = filePath.rfind('/');
   return model::withSeparator(slash == std::string::npos ? std::string(".") : filePath.substr(0, slash));
@@ -61,15 +74,14 @@ ExercisePreview readPreview(const std::string& fichierexo, MessageService& messa
   ExercisePreview p;
   if (num::trim(fichierexo).empty()) return p;
   ExerciseFile file;
-  const auto corrected = file.load(fichierexo) ? file.read(ExerciseItem::CorrectedStatement) : std::nullopt;
-  const auto correctedConfig = corrected ? file.read(ExerciseItem::CorrectedConfiguration) : std::nullopt;
-  if (!corrected || !correctedConfig) {
+  if (!file.load(fichierexo) ||
+      !file.readBoth(ExerciseItem::CorrectedStatement, ExerciseItem::CorrectedConfiguration)) {
     p.state = PreviewState::Unreadable;
     messages.show(exerciseUnreadable());
     return p;
   }
   p.state = PreviewState::Read;
-  p.corrected = !num::trim(*corrected).empty() || !num::trim(*correctedConfig).empty();
+  p.corrected = file.corrected();
   const double difficulty = num::leadingValue(file.read(ExerciseItem::Difficulty).value_or(""));
   for (std::size_t i = 0; i < kStars; ++i) p.stars[i] = difficulty > static_cast<double>(i);
   for (std::size_t k = 0; k < kNotions; ++k) {

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/core/Messages.h"
@@ -90,6 +91,10 @@ class ExerciseFile {
   bool load(const std::string& path);
   // The empty text past the end of the file; nullopt for a damaged record.
   std::optional<std::string> read(ExerciseItem item, std::size_t k = 0) const;
+  // The records of two items; nullopt when either is damaged.
+  std::optional<std::pair<std::string, std::string>> readBoth(ExerciseItem first, ExerciseItem second) const;
+  // Record 3 or 4 names a corrected statement or configuration.
+  bool corrected() const;
 
  private:
   records::RecordReader records_;

@@ -25,63 +25,53 @@ namespace {
 
 bool blank(const std::string& text) { return num::trim(text).empty(); }
 
-// The statement named `name` then, when `configuration` is not blank, the
-// configuration; `failure` is the message of a statement that cannot be read.
-template <typename Failure>
-bool loadPair(const std::string& folder, const std::optional<std::string>& statement,
-              const std::string& configuration, ExerciseTarget& target, MessageService& messages,
-              Failure failure) {
-  if (statement) {
-    const std::string path = referencedPath(folder, *statement);
-    rtf::FileRead read = rtf::loadRtfFile(path);
-    if (!read.document) {
-      messages.show(failure(path));
-      return false;
-    }
-    target.showStatement(std::move(*read.document), path);
+// The loads of an activity: the file at `path` read, then its statement
+// (record `statement`, skipped when blank if `statementOptional`) and, when
+// not blank, its configuration (record `configuration`), both from `folder`.
+// An unreadable file shows `unreadable`, a statement that cannot be read
+// `missing(its path)`, and then no configuration is loaded.
+template <typename Missing>
+OpenOutcome openActivity(const std::string& path, std::string folder, ExerciseItem statement,
+                         ExerciseItem configuration, bool statementOptional, const Message& unreadable,
+                         Missing missing, ExerciseTarget& target, MessageService& messages) {
+  OpenOutcome out;
+  out.folder = std::move(folder);
+  out.result = OpenResult::Failed;
+  ExerciseFile file;
+  const auto texts = file.load(path) ? file.readBoth(statement, configuration) : std::nullopt;
+  if (!texts) {
+    messages.show(unreadable);
+    return out;
   }
-  if (!blank(configuration)) target.loadConfiguration(referencedPath(folder, configuration));
-  return true;
+  out.corrected = file.corrected();
+  const auto& [statementName, configurationName] = *texts;
+  if (!(statementOptional && blank(statementName))) {
+    const std::string statementPath = referencedPath(out.folder, statementName);
+    rtf::FileRead read = rtf::loadRtfFile(statementPath);
+    if (!read.document) {
+      messages.show(missing(statementPath));
+      return out;
+    }
+    target.showStatement(std::move(*read.document), statementPath);
+  }
+  if (!blank(configurationName)) target.loadConfiguration(referencedPath(out.folder, configurationName));
+  out.result = OpenResult::Opened;
+  return out;
 }
 
 }  // namespace
 
 OpenOutcome openExercise(const std::string& fichierexo, ExerciseTarget& target, MessageService& messages) {
-  OpenOutcome out;
-  if (blank(fichierexo)) return out;
-  out.folder = exerciseFolder(fichierexo);
-  ExerciseFile file;
-  const auto statement = file.load(fichierexo) ? file.read(ExerciseItem::Statement) : std::nullopt;
-  const auto configuration = statement ? file.read(ExerciseItem::Configuration) : std::nullopt;
-  out.result = OpenResult::Failed;
-  if (!configuration) {
-    messages.show(exerciseUnreadable());
-    return out;
-  }
-  out.corrected = !blank(file.read(ExerciseItem::CorrectedStatement).value_or("")) ||
-                  !blank(file.read(ExerciseItem::CorrectedConfiguration).value_or(""));
-  if (loadPair(out.folder, statement, *configuration, target, messages, referencedFileMissing))
-    out.result = OpenResult::Opened;
-  return out;
+  if (blank(fichierexo)) return {};
+  return openActivity(fichierexo, exerciseFolder(fichierexo), ExerciseItem::Statement, ExerciseItem::Configuration,
+                      false, exerciseUnreadable(), referencedFileMissing, target, messages);
 }
 
 OpenOutcome openCorrection(const std::string& fich, ExerciseTarget& target, MessageService& messages) {
-  OpenOutcome out;
-  if (blank(fich)) return out;
-  out.folder = exerciseFolder(fich);
-  ExerciseFile file;
-  const auto statement = file.load(fich) ? file.read(ExerciseItem::CorrectedStatement) : std::nullopt;
-  const auto configuration = statement ? file.read(ExerciseItem::CorrectedConfiguration) : std::nullopt;
-  out.result = OpenResult::Failed;
-  if (!configuration) {
-    messages.show(exerciseUnreadable());
-    return out;
-  }
-  out.corrected = !blank(*statement) || !blank(*configuration);
-  const auto named = blank(*statement) ? std::nullopt : statement;
-  if (loadPair(out.folder, named, *configuration, target, messages, referencedFileMissing))
-    out.result = OpenResult::Opened;
-  return out;
+  if (blank(fich)) return {};
+  return openActivity(fich, exerciseFolder(fich), ExerciseItem::CorrectedStatement,
+                      ExerciseItem::CorrectedConfiguration, true, exerciseUnreadable(), referencedFileMissing, target,
+                      messages);
 }
 
 std::string gettingStartedPath(const std::string& appFolder, GettingStarted activity) {
@@ -91,22 +81,11 @@ std::string gettingStartedPath(const std::string& appFolder, GettingStarted acti
 
 OpenOutcome openGettingStarted(const std::string& appFolder, GettingStarted activity, ExerciseTarget& target,
                                MessageService& messages) {
-  OpenOutcome out;
   const std::string path = gettingStartedPath(appFolder, activity);
-  if (!fileio::exists(path)) return out;
-  out.folder = model::withSeparator(appFolder);
-  ExerciseFile file;
-  const auto statement = file.load(path) ? file.read(ExerciseItem::Statement) : std::nullopt;
-  const auto configuration = statement ? file.read(ExerciseItem::Configuration) : std::nullopt;
-  out.result = OpenResult::Failed;
-  if (!configuration) {
-    messages.show(gettingStartedFailure());
-    return out;
-  }
-  if (loadPair(out.folder, statement, *configuration, target, messages,
-               [](const std::string&) { return gettingStartedFailure(); }))
-    out.result = OpenResult::Opened;
-  return out;
+  if (!fileio::exists(path)) return {};
+  return openActivity(path, model::withSeparator(appFolder), ExerciseItem::Statement, ExerciseItem::Configuration,
+                      false, gettingStartedFailure(), [](const std::string&) { return gettingStartedFailure(); },
+                      target, messages);
 }
 
 bool saveExerciseText(const std::string& path, const rtf::RichDocument& document, MessageService& messages) {

@@ -151,12 +151,10 @@ std::optional<std::string> readRecord(const std::string& path, std::size_t n) {
 
 bool writeRecord(const std::string& path, std::size_t n, std::string_view utf8) {
   if (n == 0) return false;
-  auto text = toCp1252(utf8);
-  if (!text || text->size() > kMaxText) return false;
-  std::string rec(kRecordSize, '\0');
-  rec[0] = static_cast<char>(text->size() & 0xFF);
-  rec[1] = static_cast<char>(text->size() >> 8);
-  std::copy(text->begin(), text->end(), rec.begin() + 2);
+  // The whole record, as a file of it holds it.
+  RecordWriter one;
+  if (!one.write(1, utf8)) return false;
+  const std::string& rec = one.bytes();
   // Opened read-write, created when missing, without blocking on a pipe;
   // only a regular file is written. The other records stay.
   const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
