@@ -11,9 +11,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPrinter>
-#include <QProcess>
 #include <QRadioButton>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -24,6 +22,7 @@
 #include "table/Recording.h"
 #include "table/Table.h"
 #include "tests/support/RecordingMessages.h"
+#include "tests/ui/PdfPages.h"
 #include "ui/SurfaceWidget.h"
 
 namespace velmira::ui::testing {
@@ -151,18 +150,15 @@ TEST_F(GraphWindowTest, CopyAndPrintCentredOnThePage) {
   EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
             window->picture1()->surface().image().convertToFormat(QImage::Format_RGB32));
 
-  const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
-  if (pdftoppm.isEmpty()) GTEST_SKIP() << "pdftoppm is not installed";
+  if (pdftoppm().isEmpty()) GTEST_SKIP() << "pdftoppm is not installed";
   QTemporaryDir dir;
   const QString pdf = dir.filePath(QStringLiteral("graphe.pdf"));
   auto printer = qtp::pdfPrinter(pdf);
   window->printPlot(*printer);
   constexpr int dpi = 48;
-  ASSERT_EQ(QProcess::execute(pdftoppm, {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"),
-                                         QStringLiteral("-singlefile"), pdf, dir.filePath(QStringLiteral("page"))}),
-            0);
-  const QImage page(dir.filePath(QStringLiteral("page.png")));
-  ASSERT_FALSE(page.isNull());
+  const std::vector<QImage> pages = pdfPages(pdf, dpi, dir.path());
+  ASSERT_EQ(pages.size(), 1u);
+  const QImage& page = pages[0];
   QRect ink;
   for (int y = 0; y < page.height(); ++y)
     for (int x = 0; x < page.width(); ++x)

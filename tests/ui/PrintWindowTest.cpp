@@ -13,10 +13,10 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QTimer>
 
 #include "platform/qt/Printing.h"
+#include "tests/ui/PdfPages.h"
 #include "tests/ui/WindowFixture.h"
 #include "ui/PrintWindow.h"
 
@@ -38,21 +38,7 @@ class PrintWindowTest : public WindowTest {
   }
   // Runs of rows holding anything but white, as boxes.
   static std::vector<QRect> pictures(const QImage& page) {
-    std::vector<QRect> found;
-    QRect current;
-    for (int y = 0; y < page.height(); ++y) {
-      QRect row;
-      for (int x = 0; x < page.width(); ++x)
-        if (page.pixel(x, y) != qRgb(255, 255, 255)) row |= QRect(x, y, 1, 1);
-      if (!row.isNull()) {
-        current |= row;
-      } else if (!current.isNull()) {
-        found.push_back(current);
-        current = QRect();
-      }
-    }
-    if (!current.isNull()) found.push_back(current);
-    return found;
+    return inkRuns(page, [](QRgb c) { return c != qRgb(255, 255, 255); });
   }
 
   QTemporaryDir dir;
@@ -62,8 +48,7 @@ class PrintWindowTest : public WindowTest {
 };
 
 TEST_F(PrintWindowTest, TwoCopiesOfTheThreePicturesGiveTwoPagesOfThree) {
-  const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
-  if (pdftoppm.isEmpty()) GTEST_SKIP() << "pdftoppm is not installed";
+  if (pdftoppm().isEmpty()) GTEST_SKIP() << "pdftoppm is not installed";
   for (int i = 0; i < 3; ++i) confimp->chec(i)->setChecked(true);
   confimp->upDown1()->setValue(2);
   QTest::mouseClick(confimp->command1(), Qt::LeftButton);
@@ -71,18 +56,14 @@ TEST_F(PrintWindowTest, TwoCopiesOfTheThreePicturesGiveTwoPagesOfThree) {
   EXPECT_TRUE(messages.shown.empty());
 
   constexpr int dpi = 48;
-  ASSERT_EQ(QProcess::execute(pdftoppm, {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"), pdf,
-                                         dir.filePath(QStringLiteral("page"))}),
-            0);
-  const QStringList pages = QDir(dir.path()).entryList({QStringLiteral("page*.png")}, QDir::Files, QDir::Name);
-  ASSERT_EQ(pages.size(), 2);
+  const std::vector<QImage> pages = pdfPages(pdf, dpi, dir.path());
+  ASSERT_EQ(pages.size(), 2u);
   const QRectF area = printer->pageLayout().paintRect(QPageLayout::Inch);
   const double gap = area.height() / 20 * dpi, perPixel = dpi / 96.0;
   const QSizeF picture = QSizeF(window->page(1)->width() - 19, 301) * perPixel;
-  for (const QString& name : pages) {
-    const QImage page = QImage(dir.filePath(name)).convertToFormat(QImage::Format_RGB32);
+  for (const QImage& page : pages) {
     const auto found = pictures(page);
-    ASSERT_EQ(found.size(), 3u) << name.toStdString();
+    ASSERT_EQ(found.size(), 3u);
     double top = area.top() * dpi;
     for (const QRect& p : found) {
       EXPECT_NEAR(p.top(), top + gap, 2);
@@ -94,7 +75,7 @@ TEST_F(PrintWindowTest, TwoCopiesOfTheThreePicturesGiveTwoPagesOfThree) {
   }
   const QString out = qEnvironmentVariable("VELMIRA_SCREENSHOTS");
   if (!out.isEmpty()) {
-    ASSERT_EQ(QProcess::execute(pdftoppm, {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-png"),
+    ASSERT_EQ(QProcess::execute(pdftoppm(), {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-png"),
                                            QStringLiteral("-singlefile"), QStringLiteral("-f"), QStringLiteral("1"),
                                            pdf, QDir(out).filePath(QStringLiteral("impression-page1"))}),
               0);
