@@ -3,6 +3,8 @@
 // inputs.
 #include <benchmark/benchmark.h>
 
+#include "BenchmarkSupport.h"
+
 #include <random>
 #include <string>
 
@@ -47,12 +49,7 @@ BENCHMARK(BM_ColumnFormula100Lines)->Unit(benchmark::kMillisecond);
 // The whole fill of a 100-line column: substitution of two references,
 // evaluation, mask.
 void BM_FillColumn100Lines(benchmark::State& state) {
-  velmira::table::Table table;
-  table.setRows(velmira::table::kMaxRows);
-  for (int r = 1; r < table.rows(); ++r) {
-    table.setCell(r, 0, velmira::num::format(0.45 + r * 0.01, table.mask()));
-    table.setCell(r, 1, velmira::num::format(1.23e-2 * r, table.mask()));
-  }
+  velmira::table::Table table = velmira::bench::hundredLineTable();
   for (auto _ : state) {
     const int failures = velmira::expr::fillColumn(table, 2, "C2 / C1 * 1000", velmira::expr::kDegres, false);
     benchmark::DoNotOptimize(failures);

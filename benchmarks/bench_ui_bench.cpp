@@ -1,6 +1,8 @@
 // Montage switch: imafond on the three pages, then the mixture level.
 #include <benchmark/benchmark.h>
 
+#include "GuiBenchmark.h"
+
 #include <QGuiApplication>
 
 #include "platform/qt/Surface.h"
@@ -40,11 +42,4 @@ BENCHMARK(BM_SolutionPagePaint)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+VELMIRA_GUI_BENCHMARK_MAIN()

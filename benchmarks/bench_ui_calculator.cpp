@@ -22,12 +22,7 @@ void BM_OpenCalculatorToPainted(benchmark::State& state) {
 BENCHMARK(BM_OpenCalculatorToPainted)->Unit(benchmark::kMillisecond);
 
 void BM_FillColumn100LinesWithProgressWindow(benchmark::State& state) {
-  velmira::table::Table table;
-  table.setRows(velmira::table::kMaxRows);
-  for (int r = 1; r < table.rows(); ++r) {
-    table.setCell(r, 0, velmira::num::format(0.45 + r * 0.01, table.mask()));
-    table.setCell(r, 1, velmira::num::format(1.23e-2 * r, table.mask()));
-  }
+  velmira::table::Table table = velmira::bench::hundredLineTable();
   for (auto _ : state) {
     const int failures = velmira::ui::fillColumnWithProgress(nullptr, table, 2, "C2 / C1 * 1000",
                                                             velmira::expr::kDegres, false);

@@ -3,6 +3,8 @@
 // document taken back for saving.
 #include <benchmark/benchmark.h>
 
+#include "GuiBenchmark.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>
 #include <QTextDocument>
@@ -46,11 +48,4 @@ BENCHMARK(BM_RichDocumentOfTextDocument1MB)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+VELMIRA_GUI_BENCHMARK_MAIN()
