@@ -5,8 +5,8 @@
 #include <QRadioButton>
 
 #include "platform/qt/Fonts.h"
-#include "ui/Colours.h"
 #include "ui/EntryField.h"
+#include "ui/SideFrame.h"
 #include "ui/drawing/CellDiagram.h"
 
 namespace velmira::ui {
@@ -26,24 +26,10 @@ QLabel* textLabel(const QString& text, const QRect& r, QWidget* parent) {
 
 CellOptionsFrame::CellOptionsFrame(QWidget* parent) : QFrame(parent) {
   setObjectName(QStringLiteral("Frame1"));
-  setFrameStyle(QFrame::Box | QFrame::Plain);
-  setAutoFillBackground(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, kPageBackground);
-  pal.setColor(QPalette::WindowText, Qt::black);
-  setPalette(pal);
+  styleSideFrame(*this);
   resize(361, 223);
   setMouseTracking(true);
-
-  label1_ = new QLabel(QStringLiteral(" Options pour les mesures"), this);
-  label1_->setTextFormat(Qt::PlainText);
-  label1_->setFont(qtp::mapFont(QStringLiteral("Arial"), 8.25, true));
-  label1_->setAutoFillBackground(true);
-  QPalette tp = label1_->palette();
-  tp.setColor(QPalette::Window, kDarkBlue);
-  tp.setColor(QPalette::WindowText, Qt::white);
-  label1_->setPalette(tp);
-  label1_->setGeometry(0, 0, 361, 18);
+  label1_ = addSideFrameTitle(*this, QStringLiteral(" Options pour les mesures"));
 
   const double dpr = parent ? parent->devicePixelRatioF() : 1.0;
   image1_ = new QLabel(this);

@@ -17,33 +17,21 @@
 #include "table/ui/TableGrid.h"
 #include "table/ui/TableModel.h"
 #include "ui/ButtonIcons.h"
-#include "ui/Colours.h"
+#include "ui/SideFrame.h"
 
 namespace velmira::table::ui {
 
 namespace {
-constexpr int kTitleHeight = 18;
+constexpr int kTitleHeight = velmira::ui::kSideFrameTitleHeight;
 }
 
 TableFrame::TableFrame(Table& table, MessageService& messages, QWidget* parent)
     : QFrame(parent), table_(table), messages_(messages) {
   setObjectName(QStringLiteral("Frame10"));
-  setFrameStyle(QFrame::Box | QFrame::Plain);
-  setAutoFillBackground(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, velmira::ui::kPageBackground);
-  setPalette(pal);
+  velmira::ui::styleSideFrame(*this);
   resize(358, 225);
-
-  title_ = new QLabel(QStringLiteral("       Tableau de valeurs  "), this);
-  title_->setTextFormat(Qt::PlainText);
-  title_->setFont(qtp::mapFont(QStringLiteral("Arial"), 8.25, true));
-  title_->setAutoFillBackground(true);
-  QPalette tp = title_->palette();
-  tp.setColor(QPalette::Window, velmira::ui::kDarkBlue);
-  tp.setColor(QPalette::WindowText, Qt::white);
-  title_->setPalette(tp);
-  title_->setGeometry(0, 0, width(), kTitleHeight);
+  // The table menu's picture stands at the left of the title.
+  title_ = velmira::ui::addSideFrameTitle(*this, QStringLiteral("       Tableau de valeurs  "));
 
   image5_ = new QLabel(this);
   image5_->setObjectName(QStringLiteral("Image5"));

@@ -32,7 +32,6 @@ TableGrid::TableGrid(TableModel& model, QWidget* parent) : QTableView(parent), m
   viewport()->setCursor(Qt::IBeamCursor);
   connect(&model_, &TableModel::tableCurrentChanged, this, &TableGrid::followTable);
   connect(&model_, &QAbstractItemModel::modelReset, this, &TableGrid::followTable);
-  layoutColumns();
   followTable();
 }
 
