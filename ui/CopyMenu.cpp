@@ -1,8 +1,7 @@
 #include "ui/CopyMenu.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 
+#include "platform/qt/Clipboard.h"
 #include "ui/BenchPicture.h"
 #include "ui/HintLine.h"
 #include "ui/MainWindow.h"
@@ -24,11 +23,9 @@ CopyMenu::CopyMenu(MainWindow& window) : QMenu(&window), window_(window) {
 }
 
 void CopyMenu::copy(int bench) {
-  QClipboard* clipboard = QGuiApplication::clipboard();
-  clipboard->clear();
   BenchPicture& picture = window_.pictampon();
   picture.compose(bench);
-  clipboard->setImage(picture.image());
+  qtp::copyImage(picture.image());
   window_.info()->setHint(window_.messagepressepapier());
 }
 

@@ -1,7 +1,6 @@
 #include "graph/ui/GraphWindow.h"
 
 #include <QCheckBox>
-#include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -14,6 +13,7 @@
 
 #include "graph/LineFit.h"
 #include "platform/qt/Fonts.h"
+#include "platform/qt/Clipboard.h"
 #include "platform/qt/Printing.h"
 #include "table/Table.h"
 #include "ui/ButtonIcons.h"
@@ -276,9 +276,7 @@ void GraphWindow::printClicked() {
 }
 
 void GraphWindow::copyClicked() {
-  QClipboard* clipboard = QGuiApplication::clipboard();
-  clipboard->clear();
-  clipboard->setImage(picture1_->surface().image());
+  qtp::copyImage(picture1_->surface().image());
 }
 
 void GraphWindow::clearPointer() {
