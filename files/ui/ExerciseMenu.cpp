@@ -5,7 +5,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
-#include <QTextEdit>
 
 #include "files/ExerciseFile.h"
 #include "files/ExerciseOpening.h"
@@ -14,7 +13,6 @@
 #include "files/ui/ExerciseWindow.h"
 #include "files/ui/TextPane.h"
 #include "platform/qt/Printing.h"
-#include "platform/qt/RichTextDocument.h"
 #include "platform/qt/WaitCursor.h"
 
 namespace velmira::files::ui {
@@ -27,9 +25,7 @@ const QString kRtfFilter = QStringLiteral("Texte au format RTF (*.RTF *.rtf)");
 class PaneTarget : public ExerciseTarget {
  public:
   PaneTarget(TextPane& pane, ConfigOwner& owner) : pane_(pane), owner_(owner) {}
-  void showStatement(rtf::RichDocument document, const std::string&) override {
-    qtp::fillTextDocument(*pane_.supertext()->document(), document);
-  }
+  void showStatement(rtf::RichDocument document, const std::string&) override { pane_.showDocument(document); }
   void loadConfiguration(const std::string& path) override {
     owner_.setNomconfig(path);
     owner_.chargeconfig();
@@ -140,7 +136,7 @@ void ExerciseMenu::saveText() {
   if (QFileInfo::exists(path) &&
       messages_.show(overwriteTextQuestion(QDir::toNativeSeparators(path).toStdString())) != Answer::Ok)
     return;
-  saveExerciseText(path.toStdString(), qtp::richDocumentOf(*pane_.supertext()->document()), messages_);
+  saveExerciseText(path.toStdString(), pane_.richDocument(), messages_);
   pane_.setTextemodifie(0);
 }
 
@@ -150,8 +146,7 @@ void ExerciseMenu::reopenText() {
   const QString path = askOpenPath ? askOpenPath() : QString();
   if (path.isEmpty()) return;
   corrigedispo_ = 0;
-  if (const auto document = readExerciseText(path.toStdString(), messages_))
-    qtp::fillTextDocument(*pane_.supertext()->document(), *document);
+  if (const auto document = readExerciseText(path.toStdString(), messages_)) pane_.showDocument(*document);
   pane_.setReadOnly(false);
   pane_.setFich(QStringLiteral("Texte: ") + path);
   pane_.setTextemodifie(0);

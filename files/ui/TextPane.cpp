@@ -58,8 +58,7 @@ void TextPane::showWelcome() {
   supertext_->hide();
   fich_->clear();
   supertext_->setReadOnly(true);
-  qtp::fillTextDocument(*supertext_->document(), welcomeDocument());
-  supertext_->moveCursor(QTextCursor::Start);
+  showDocument(welcomeDocument());
   supertext_->show();
 }
 
@@ -67,19 +66,21 @@ void TextPane::setFich(const QString& text) { fich_->setText(text); }
 QString TextPane::fichText() const { return fich_->text(); }
 void TextPane::setReadOnly(bool readOnly) { supertext_->setReadOnly(readOnly); }
 
+void TextPane::showDocument(const rtf::RichDocument& document) {
+  qtp::fillTextDocument(*supertext_->document(), document);
+  supertext_->moveCursor(QTextCursor::Start);
+}
+
+rtf::RichDocument TextPane::richDocument() const { return qtp::richDocumentOf(*supertext_->document()); }
+
 bool TextPane::loadText(const std::string& path, std::string* cause) {
   const rtf::FileRead read = rtf::loadRtfFile(path);
   if (!read.document) {
     if (cause) *cause = rtf::describe(read.error);
     return false;
   }
-  qtp::fillTextDocument(*supertext_->document(), *read.document);
-  supertext_->moveCursor(QTextCursor::Start);
+  showDocument(*read.document);
   return true;
-}
-
-bool TextPane::saveText(const std::string& path) const {
-  return rtf::saveRtfFile(path, qtp::richDocumentOf(*supertext_->document()));
 }
 
 void TextPane::print(QPrinter& printer) const {

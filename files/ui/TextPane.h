@@ -8,6 +8,8 @@
 #include <QString>
 #include <string>
 
+#include "files/rtf/RichDocument.h"
+
 class QLineEdit;
 class QPrinter;
 class QTextEdit;
@@ -38,11 +40,13 @@ class TextPane : public QObject {
   QString fichText() const;
   void setReadOnly(bool readOnly);
 
+  // The pane's whole text replaced by a document, shown from its start.
+  void showDocument(const rtf::RichDocument& document);
+  // The pane's text as a document, to save.
+  rtf::RichDocument richDocument() const;
   // Loads an RTF file into the pane; false, with the cause in French, when
   // it cannot be read (the pane is then unchanged).
   bool loadText(const std::string& path, std::string* cause = nullptr);
-  // Saves the pane as RTF, whole or not at all.
-  bool saveText(const std::string& path) const;
   // Prints the selection when there is one, else the whole text.
   void print(QPrinter& printer) const;
 
