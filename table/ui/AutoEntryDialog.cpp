@@ -29,11 +29,7 @@ bool runAutoEntryDialog(QWidget* parent, Table& table) {
     form->addRow(QStringLiteral("Colonne C%1 :").arg(c + 1), combo);
     combos[c] = combo;
   }
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &d);
-  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuler"));
-  QObject::connect(buttons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
-  QObject::connect(buttons, &QDialogButtonBox::rejected, &d, &QDialog::reject);
+  QDialogButtonBox* buttons = okCancelButtons(d);
   auto* layout = new QVBoxLayout(&d);
   layout->addWidget(new QLabel(QStringLiteral("Ce que les boutons d'enregistrement écrivent dans chaque colonne :"), &d));
   layout->addLayout(form);

@@ -54,11 +54,7 @@ bool runFormatDialog(QWidget* parent, Table& table) {
   }
   layout->addLayout(grid);
   if (QAbstractButton* b = group->button(maskOption(table.mask()))) b->setChecked(true);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &d);
-  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuler"));
-  QObject::connect(buttons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
-  QObject::connect(buttons, &QDialogButtonBox::rejected, &d, &QDialog::reject);
+  QDialogButtonBox* buttons = okCancelButtons(d);
   layout->addWidget(buttons);
   if (d.exec() != QDialog::Accepted || group->checkedId() < 1) return false;
   applyMask(table, kMasks[static_cast<std::size_t>(group->checkedId() - 1)]);

@@ -29,11 +29,7 @@ bool runLineCountDialog(QWidget* parent, Table& table) {
   row->addWidget(upDown);
   row->addStretch();
   layout->addLayout(row);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &d);
-  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuler"));
-  QObject::connect(buttons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
-  QObject::connect(buttons, &QDialogButtonBox::rejected, &d, &QDialog::reject);
+  QDialogButtonBox* buttons = okCancelButtons(d);
   layout->addWidget(buttons);
   upDown->setFocus();
   upDown->selectAll();

@@ -61,9 +61,8 @@ bool runSeriesDialog(QWidget* parent, Table& table, int col, MessageService& mes
     fields[i]->setObjectName(QStringLiteral("Text1_%1").arg(i));
     form->addRow(QString::fromUtf8(kLabels[i]), fields[i]);
   }
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &d);
-  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuler"));
+  // OK closes the dialog only when the series is filled.
+  QDialogButtonBox* buttons = okCancelButtons(d, false);
   bool changed = false;
   QObject::connect(buttons, &QDialogButtonBox::accepted, &d, [&] {
     for (SeriesField* f : fields) f->rewrite();
@@ -76,7 +75,6 @@ bool runSeriesDialog(QWidget* parent, Table& table, int col, MessageService& mes
     changed = true;
     d.accept();
   });
-  QObject::connect(buttons, &QDialogButtonBox::rejected, &d, &QDialog::reject);
   auto* layout = new QVBoxLayout(&d);
   layout->addLayout(form);
   layout->addWidget(buttons);
