@@ -14,7 +14,7 @@
 #include "platform/core/Messages.h"
 #include "platform/core/NumberText.h"
 #include "table/Table.h"
-#include "ui/SurfaceWidget.h"
+#include "widgets/SurfaceWidget.h"
 
 namespace {
 

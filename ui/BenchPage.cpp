@@ -1,6 +1,6 @@
 #include "ui/BenchPage.h"
 
-#include "ui/Colours.h"
+#include "widgets/Colours.h"
 
 namespace velmira::ui {
 

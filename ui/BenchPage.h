@@ -4,7 +4,7 @@
 // paint handler on every repaint, and the live controls as children.
 #include <functional>
 
-#include "ui/SurfaceWidget.h"
+#include "widgets/SurfaceWidget.h"
 
 namespace velmira::ui {
 

@@ -1,7 +1,7 @@
 #include "ui/CalibreFrame.h"
 
 #include "platform/qt/Fonts.h"
-#include "ui/RadioMark.h"
+#include "widgets/RadioMark.h"
 
 namespace velmira::ui {
 

@@ -6,7 +6,7 @@
 
 #include "platform/qt/Fonts.h"
 #include "ui/EntryField.h"
-#include "ui/SideFrame.h"
+#include "widgets/SideFrame.h"
 #include "ui/drawing/CellDiagram.h"
 
 namespace velmira::ui {

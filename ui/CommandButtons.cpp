@@ -1,7 +1,7 @@
 #include "ui/CommandButtons.h"
 
 #include "platform/qt/Fonts.h"
-#include "ui/ButtonIcons.h"
+#include "widgets/ButtonIcons.h"
 
 namespace velmira::ui {
 

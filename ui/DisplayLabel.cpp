@@ -1,7 +1,7 @@
 #include "ui/DisplayLabel.h"
 
 #include "platform/qt/Fonts.h"
-#include "ui/Colours.h"
+#include "widgets/Colours.h"
 
 namespace velmira::ui {
 

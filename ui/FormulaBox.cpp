@@ -6,7 +6,7 @@
 
 #include "ui/drawing/SoluteList.h"
 #include "ui/drawing/SolutionPanels.h"
-#include "ui/Colours.h"
+#include "widgets/Colours.h"
 
 namespace velmira::ui {
 

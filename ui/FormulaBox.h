@@ -1,7 +1,7 @@
 #pragma once
 // `ions1`(i): the box showing the chosen formula of solution i + 1; a click
 // opens the solute list.
-#include "ui/SurfaceWidget.h"
+#include "widgets/SurfaceWidget.h"
 
 namespace velmira::ui {
 

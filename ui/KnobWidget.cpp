@@ -6,7 +6,7 @@
 
 #include "model/Knob.h"
 #include "model/Workbench.h"
-#include "ui/Colours.h"
+#include "widgets/Colours.h"
 #include "ui/drawing/KnobPicture.h"
 
 namespace velmira::ui {

@@ -1,7 +1,7 @@
 #pragma once
 // `bouton1`(i): a rotary knob of the generator, turned by dragging with the
 // left button or with the arrow keys.
-#include "ui/SurfaceWidget.h"
+#include "widgets/SurfaceWidget.h"
 
 namespace velmira::model { class Workbench; }
 

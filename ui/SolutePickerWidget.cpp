@@ -6,7 +6,7 @@
 #include <QPainter>
 
 #include "model/SoluteCatalogue.h"
-#include "ui/Colours.h"
+#include "widgets/Colours.h"
 #include "ui/drawing/SoluteList.h"
 
 namespace velmira::ui {

@@ -2,7 +2,7 @@
 // `Picture2` with its row marker `Shape1`: the drop-down list of the 21
 // solutes, moved into the page of the solution that opens it.
 #include "model/SolutePicker.h"
-#include "ui/SurfaceWidget.h"
+#include "widgets/SurfaceWidget.h"
 
 namespace velmira::model { class Workbench; }
 

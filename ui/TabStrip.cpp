@@ -2,8 +2,8 @@
 
 #include <QMouseEvent>
 
-#include "ui/SurfaceWidget.h"
-#include "ui/Colours.h"
+#include "widgets/SurfaceWidget.h"
+#include "widgets/Colours.h"
 
 namespace velmira::ui {
 

@@ -2,7 +2,7 @@
 // `Onglets`: the custom-drawn tab strip holding the three bench pages.
 #include <array>
 
-#include "ui/SurfaceWidget.h"
+#include "widgets/SurfaceWidget.h"
 #include "ui/drawing/TabStripPaint.h"
 
 namespace velmira::ui {

@@ -20,8 +20,8 @@
 #include "platform/core/Messages.h"
 #include "platform/core/NumberText.h"
 #include "platform/qt/Fonts.h"
-#include "ui/SurfaceWidget.h"
-#include "ui/drawing/TitleStrip.h"
+#include "widgets/SurfaceWidget.h"
+#include "widgets/TitleStrip.h"
 
 namespace velmira::files::ui {
 

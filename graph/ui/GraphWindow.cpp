@@ -15,9 +15,9 @@
 #include "platform/qt/Clipboard.h"
 #include "platform/qt/Printing.h"
 #include "table/Table.h"
-#include "ui/ButtonIcons.h"
-#include "ui/SurfaceWidget.h"
-#include "ui/drawing/TitleStrip.h"
+#include "widgets/ButtonIcons.h"
+#include "widgets/SurfaceWidget.h"
+#include "widgets/TitleStrip.h"
 
 namespace velmira::ui {
 

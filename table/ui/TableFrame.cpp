@@ -16,8 +16,8 @@
 #include "table/ui/TableDialogs.h"
 #include "table/ui/TableGrid.h"
 #include "table/ui/TableModel.h"
-#include "ui/ButtonIcons.h"
-#include "ui/SideFrame.h"
+#include "widgets/ButtonIcons.h"
+#include "widgets/SideFrame.h"
 
 namespace velmira::table::ui {
 

@@ -7,7 +7,7 @@
 #include "ui/drawing/BeakerRule.h"
 #include "ui/drawing/GradientBand.h"
 #include "ui/drawing/Imafond.h"
-#include "ui/Colours.h"
+#include "widgets/Colours.h"
 
 using velmira::qtp::Surface;
 namespace ui = velmira::ui;

@@ -10,7 +10,7 @@
 #include "ui/drawing/Imafond.h"
 #include "ui/drawing/SoluteList.h"
 #include "ui/drawing/SolutionPanels.h"
-#include "ui/Colours.h"
+#include "widgets/Colours.h"
 
 using velmira::qtp::Surface;
 namespace ui = velmira::ui;

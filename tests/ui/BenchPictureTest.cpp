@@ -10,7 +10,7 @@
 #include "ui/CalibreFrame.h"
 #include "ui/CopyMenu.h"
 #include "ui/KnobWidget.h"
-#include "ui/RadioMark.h"
+#include "widgets/RadioMark.h"
 
 QT_BEGIN_NAMESPACE
 static void PrintTo(const QColor& c, std::ostream* os) { *os << c.name().toStdString(); }

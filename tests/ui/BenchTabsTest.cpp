@@ -10,7 +10,7 @@
 #include "ui/drawing/KnobPicture.h"
 #include "ui/drawing/TabStripPaint.h"
 #include "ui/drawing/WindowBackground.h"
-#include "ui/Colours.h"
+#include "widgets/Colours.h"
 
 using velmira::qtp::Surface;
 namespace ui = velmira::ui;

@@ -23,7 +23,7 @@
 #include "table/Table.h"
 #include "tests/support/RecordingMessages.h"
 #include "tests/ui/PdfPages.h"
-#include "ui/SurfaceWidget.h"
+#include "widgets/SurfaceWidget.h"
 
 namespace velmira::ui::testing {
 namespace {

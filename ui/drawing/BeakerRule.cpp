@@ -5,7 +5,7 @@
 #include "platform/qt/Surface.h"
 #include "ui/drawing/BeakerPicture.h"
 #include "ui/drawing/GradientBand.h"
-#include "ui/Colours.h"
+#include "widgets/Colours.h"
 
 namespace velmira::ui {
 

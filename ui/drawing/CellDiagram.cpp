@@ -5,7 +5,7 @@
 
 #include "platform/core/NumberText.h"
 #include "platform/qt/Fonts.h"
-#include "ui/Colours.h"
+#include "widgets/Colours.h"
 
 namespace velmira::ui {
 

@@ -4,7 +4,7 @@
 #include "platform/qt/Surface.h"
 #include "ui/drawing/BeakerRule.h"
 #include "ui/drawing/GradientBand.h"
-#include "ui/Colours.h"
+#include "widgets/Colours.h"
 
 namespace velmira::ui {
 

@@ -18,7 +18,7 @@
 #include <QRect>
 #include <QSize>
 #include <array>
-#include "ui/Colours.h"
+#include "widgets/Colours.h"
 
 namespace velmira::qtp { class Surface; }
 

@@ -2,7 +2,7 @@
 
 #include "model/Knob.h"
 #include "platform/qt/Surface.h"
-#include "ui/Colours.h"
+#include "widgets/Colours.h"
 
 namespace velmira::ui {
 

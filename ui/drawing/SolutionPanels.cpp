@@ -4,7 +4,7 @@
 #include "platform/core/NumberText.h"
 #include "platform/qt/Surface.h"
 #include "ui/drawing/Imafond.h"
-#include "ui/Colours.h"
+#include "widgets/Colours.h"
 
 namespace velmira::ui {
 

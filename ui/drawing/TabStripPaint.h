@@ -10,7 +10,7 @@
 #include <QRect>
 #include <QString>
 #include <array>
-#include "ui/Colours.h"
+#include "widgets/Colours.h"
 
 namespace velmira::qtp { class Surface; }
 

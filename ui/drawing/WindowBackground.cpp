@@ -3,7 +3,7 @@
 #include <QPainter>
 
 #include "platform/core/NumberText.h"
-#include "ui/Colours.h"
+#include "widgets/Colours.h"
 
 namespace velmira::ui {
 

@@ -1,9 +1,9 @@
-#include "ui/RadioMark.h"
+#include "widgets/RadioMark.h"
 
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 
-#include "ui/Colours.h"
+#include "widgets/Colours.h"
 
 namespace velmira::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/ButtonIcons.h"
+#include "widgets/ButtonIcons.h"
 
 #include <QImage>
 #include <QPainter>

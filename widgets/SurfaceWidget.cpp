@@ -1,4 +1,4 @@
-#include "ui/SurfaceWidget.h"
+#include "widgets/SurfaceWidget.h"
 
 #include <QPainter>
 #include <QResizeEvent>

@@ -1,4 +1,4 @@
-#include "ui/drawing/TitleStrip.h"
+#include "widgets/TitleStrip.h"
 
 #include "platform/core/NumberText.h"
 #include "platform/qt/Surface.h"

@@ -1,10 +1,10 @@
-#include "ui/SideFrame.h"
+#include "widgets/SideFrame.h"
 
 #include <QFrame>
 #include <QLabel>
 
 #include "platform/qt/Fonts.h"
-#include "ui/Colours.h"
+#include "widgets/Colours.h"
 
 namespace velmira::ui {
 
