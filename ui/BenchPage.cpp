@@ -4,10 +4,10 @@
 
 namespace velmira::ui {
 
-BenchPage::BenchPage(int bench, QWidget* parent) : SurfaceWidget(parent), bench_(bench) {
+BenchPage::BenchPage(int bench, QWidget* parent) : widgets::SurfaceWidget(parent), bench_(bench) {
   setMouseTracking(true);
   setFocusPolicy(Qt::ClickFocus);
-  surface().setBackColor(kPageBackground);
+  surface().setBackColor(widgets::kPageBackground);
 }
 
 void BenchPage::repaintTexts() {
@@ -17,7 +17,7 @@ void BenchPage::repaintTexts() {
 
 void BenchPage::showEvent(QShowEvent* event) {
   if (!textsDrawn_) paintHandler();
-  SurfaceWidget::showEvent(event);
+  widgets::SurfaceWidget::showEvent(event);
 }
 
 void BenchPage::paintHandler() {

@@ -8,7 +8,7 @@
 
 namespace velmira::ui {
 
-class BenchPage : public SurfaceWidget {
+class BenchPage : public widgets::SurfaceWidget {
   Q_OBJECT
  public:
   explicit BenchPage(int bench, QWidget* parent = nullptr);

@@ -27,7 +27,7 @@ constexpr double kMetresPerInch = 0.0254;
 constexpr double kScreenDpi = 96;
 
 void drawOption(qtp::Surface& s, const QRadioButton* button, QPoint at) {
-  const auto* mark = qobject_cast<const RadioMark*>(button);
+  const auto* mark = qobject_cast<const widgets::RadioMark*>(button);
   if (!mark) return;
   s.paint([&](QPainter& p) {
     p.translate(at);
@@ -40,10 +40,10 @@ void drawOption(qtp::Surface& s, const QRadioButton* button, QPoint at) {
 void drawDisplay(qtp::Surface& s, const DisplayLabel* d, QPoint at) {
   const int x1 = at.x(), y1 = at.y(), x2 = x1 + d->width(), y2 = y1 + d->height();
   s.setFillTransparent();
-  s.rectangle(x1 + 1, y1 + 1, x2, y2, kBlack);
-  s.rectangle(x1, y1, x2, y2, kWhite);
-  s.rectangle(x1, y1, x2 - 1, y2 - 1, kLightGrey);
-  s.rectangle(x1, y1, x2 - 2, y2 - 2, kDarkGrey);
+  s.rectangle(x1 + 1, y1 + 1, x2, y2, widgets::kBlack);
+  s.rectangle(x1, y1, x2, y2, widgets::kWhite);
+  s.rectangle(x1, y1, x2 - 1, y2 - 1, widgets::kLightGrey);
+  s.rectangle(x1, y1, x2 - 2, y2 - 2, widgets::kDarkGrey);
   s.filledRectangle(x1 + 2, y1 + 2, x2 - 2, y2 - 2, d->palette().color(QPalette::Window));
   const QString text = d->text();
   if (text.isEmpty()) return;

@@ -24,7 +24,7 @@ CalibreFrame::CalibreFrame(Meter meter, int first, QWidget* parent)
   for (int j = 0; j < 4; ++j) {
     // Circle centred 5 px in from the button's top-left corner, caption
     // 15 px right of the button's left edge.
-    auto* b = new RadioMark(meter == Meter::Voltmeter ? voltmeterCalibre(j) : ammeterCalibre(j),
+    auto* b = new widgets::RadioMark(meter == Meter::Voltmeter ? voltmeterCalibre(j) : ammeterCalibre(j),
                             QPointF(5.5, 6.5), this);
     b->setFont(font);
     b->setGeometry(0, 12 * j, 65, 13);

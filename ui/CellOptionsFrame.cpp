@@ -26,10 +26,10 @@ QLabel* textLabel(const QString& text, const QRect& r, QWidget* parent) {
 
 CellOptionsFrame::CellOptionsFrame(QWidget* parent) : QFrame(parent) {
   setObjectName(QStringLiteral("Frame1"));
-  styleSideFrame(*this);
+  widgets::styleSideFrame(*this);
   resize(361, 223);
   setMouseTracking(true);
-  label1_ = addSideFrameTitle(*this, QStringLiteral(" Options pour les mesures"));
+  label1_ = widgets::addSideFrameTitle(*this, QStringLiteral(" Options pour les mesures"));
 
   const double dpr = parent ? parent->devicePixelRatioF() : 1.0;
   image1_ = new QLabel(this);

@@ -24,9 +24,9 @@ const CommandInfo kInfo[kCommandCount] = {
      "Pour retrouver le module principal et quitter cette application", 704, 97},
 };
 
-const CommandPicture kPictures[kCommandCount] = {
-    CommandPicture::Open,  CommandPicture::Save,       CommandPicture::Copy, CommandPicture::Print,
-    CommandPicture::Table, CommandPicture::Calculator, CommandPicture::Help, CommandPicture::Close,
+const widgets::CommandPicture kPictures[kCommandCount] = {
+    widgets::CommandPicture::Open,  widgets::CommandPicture::Save,       widgets::CommandPicture::Copy, widgets::CommandPicture::Print,
+    widgets::CommandPicture::Table, widgets::CommandPicture::Calculator, widgets::CommandPicture::Help, widgets::CommandPicture::Close,
 };
 
 }  // namespace
@@ -41,8 +41,8 @@ CommandButtons::CommandButtons(QWidget* parent) {
     b->setObjectName(QString::fromUtf8(info.name));
     b->setText(QString::fromUtf8(info.caption));
     b->setToolTip(QString::fromUtf8(info.tooltip));
-    b->setIcon(commandIcon(kPictures[i]));
-    b->setIconSize(QSize(kCommandPictureSize, kCommandPictureSize));
+    b->setIcon(widgets::commandIcon(kPictures[i]));
+    b->setIconSize(QSize(widgets::kCommandPictureSize, widgets::kCommandPictureSize));
     b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     b->setFont(font);
     b->setGeometry(info.left, 0, info.width, 41);

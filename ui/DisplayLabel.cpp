@@ -12,12 +12,12 @@ DisplayLabel::DisplayLabel(Kind kind, QWidget* parent) : QLabel(parent), kind_(k
   setAutoFillBackground(true);
   QPalette pal = palette();
   if (kind == Kind::Meter) {
-    pal.setColor(QPalette::Window, kPageBackground);
+    pal.setColor(QPalette::Window, widgets::kPageBackground);
     pal.setColor(QPalette::WindowText, Qt::black);
     resize(65, 17);
   } else {
     pal.setColor(QPalette::Window, Qt::black);
-    pal.setColor(QPalette::WindowText, kDisplayDigits);
+    pal.setColor(QPalette::WindowText, widgets::kDisplayDigits);
     resize(89, 17);
   }
   setPalette(pal);

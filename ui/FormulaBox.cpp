@@ -10,7 +10,7 @@
 
 namespace velmira::ui {
 
-FormulaBox::FormulaBox(int index, QWidget* parent) : SurfaceWidget(parent), index_(index) {
+FormulaBox::FormulaBox(int index, QWidget* parent) : widgets::SurfaceWidget(parent), index_(index) {
   // Reachable with Tab; Space, Enter or Alt+Down open the list.
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
@@ -37,7 +37,7 @@ void FormulaBox::keyPressEvent(QKeyEvent* event) {
   const bool opens = k == Qt::Key_Space || k == Qt::Key_Return || k == Qt::Key_Enter ||
                      (k == Qt::Key_Down && (event->modifiers() & Qt::AltModifier));
   if (!opens) {
-    SurfaceWidget::keyPressEvent(event);
+    widgets::SurfaceWidget::keyPressEvent(event);
     return;
   }
   event->accept();
@@ -45,27 +45,27 @@ void FormulaBox::keyPressEvent(QKeyEvent* event) {
 }
 
 void FormulaBox::focusInEvent(QFocusEvent* event) {
-  SurfaceWidget::focusInEvent(event);
+  widgets::SurfaceWidget::focusInEvent(event);
   update();
 }
 
 void FormulaBox::focusOutEvent(QFocusEvent* event) {
-  SurfaceWidget::focusOutEvent(event);
+  widgets::SurfaceWidget::focusOutEvent(event);
   update();
 }
 
 void FormulaBox::paintEvent(QPaintEvent* event) {
-  SurfaceWidget::paintEvent(event);
+  widgets::SurfaceWidget::paintEvent(event);
   // A sunken edge, as an entry box.
   QPainter p(this);
-  p.setPen(kDarkGrey);
+  p.setPen(widgets::kDarkGrey);
   p.drawLine(0, 0, width() - 1, 0);
   p.drawLine(0, 0, 0, height() - 1);
   p.setPen(Qt::white);
   p.drawLine(1, height() - 1, width() - 1, height() - 1);
   p.drawLine(width() - 1, 1, width() - 1, height() - 1);
   if (hasFocus()) {
-    p.setPen(QPen(kDarkBlue, 1, Qt::DotLine));
+    p.setPen(QPen(widgets::kDarkBlue, 1, Qt::DotLine));
     p.drawRect(2, 2, width() - 5, height() - 5);
   }
 }

@@ -5,7 +5,7 @@
 
 namespace velmira::ui {
 
-class FormulaBox : public SurfaceWidget {
+class FormulaBox : public widgets::SurfaceWidget {
   Q_OBJECT
  public:
   FormulaBox(int index, QWidget* parent = nullptr);

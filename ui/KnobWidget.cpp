@@ -12,11 +12,11 @@
 namespace velmira::ui {
 
 KnobWidget::KnobWidget(int index, model::Workbench& wb, QWidget* parent)
-    : SurfaceWidget(parent), index_(index), wb_(wb) {
+    : widgets::SurfaceWidget(parent), index_(index), wb_(wb) {
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
   place(QPoint(0, 0), QSize(kKnobSize, kKnobSize));
-  surface().setBackColor(kGeneratorFace);
+  surface().setBackColor(widgets::kGeneratorFace);
 }
 
 void KnobWidget::redraw() {
@@ -59,7 +59,7 @@ void KnobWidget::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Right: key = model::kKeyRight; break;
     case Qt::Key_Down: key = model::kKeyDown; break;
     default:
-      SurfaceWidget::keyPressEvent(event);
+      widgets::SurfaceWidget::keyPressEvent(event);
       return;
   }
   if (model::knobKey(wb_, index_, key)) {
@@ -70,23 +70,23 @@ void KnobWidget::keyPressEvent(QKeyEvent* event) {
 }
 
 void KnobWidget::focusInEvent(QFocusEvent* event) {
-  SurfaceWidget::focusInEvent(event);
+  widgets::SurfaceWidget::focusInEvent(event);
   update();
   emit focusHint(index_);
 }
 
 void KnobWidget::focusOutEvent(QFocusEvent* event) {
-  SurfaceWidget::focusOutEvent(event);
+  widgets::SurfaceWidget::focusOutEvent(event);
   update();
 }
 
 void KnobWidget::paintEvent(QPaintEvent* event) {
-  SurfaceWidget::paintEvent(event);
+  widgets::SurfaceWidget::paintEvent(event);
   if (!hasFocus()) return;
   // The knob the arrow keys turn: a ring around its face.
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing, true);
-  p.setPen(QPen(kDarkBlue, 2, Qt::DotLine));
+  p.setPen(QPen(widgets::kDarkBlue, 2, Qt::DotLine));
   p.setBrush(Qt::NoBrush);
   p.drawEllipse(QPointF(20, 20), 19.5, 19.5);
 }

@@ -7,7 +7,7 @@ namespace velmira::model { class Workbench; }
 
 namespace velmira::ui {
 
-class KnobWidget : public SurfaceWidget {
+class KnobWidget : public widgets::SurfaceWidget {
   Q_OBJECT
  public:
   KnobWidget(int index, model::Workbench& wb, QWidget* parent = nullptr);

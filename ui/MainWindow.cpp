@@ -36,7 +36,7 @@ MainWindow::MainWindow(MessageService& messages, QString appFolder, QString flag
   setWindowTitle(QStringLiteral("Velmira"));
   setMouseTracking(true);
   QPalette pal = palette();
-  pal.setColor(QPalette::Window, kWindowBackground);
+  pal.setColor(QPalette::Window, widgets::kWindowBackground);
   setPalette(pal);
   resize(kWindowWidth, kWindowHeight);
   buildLayout();
@@ -116,7 +116,7 @@ void MainWindow::buildBenchControls() {
     ecrangbf_[b - 1] = new DisplayLabel(DisplayLabel::Kind::GeneratorScreen, page);
     for (int i = 2 * b - 2; i <= 2 * b - 1; ++i) bouton1_[i] = new KnobWidget(i, wb_, page);
     for (int i = 6 * b - 6; i <= 6 * b - 1; ++i) {
-      auto* o = new RadioMark(QString(), QPointF(5.5, 9), page);
+      auto* o = new widgets::RadioMark(QString(), QPointF(5.5, 9), page);
       o->setAutoExclusive(false);  // the workbench decides which one is selected
       o->setAutoFillBackground(true);
       o->setMouseTracking(true);
@@ -139,7 +139,7 @@ void MainWindow::buildBenchControls() {
   frame9_->setObjectName(QStringLiteral("Frame9"));
   frame9_->setAutoFillBackground(true);
   QPalette pal = frame9_->palette();
-  pal.setColor(QPalette::Window, kPageBackground);
+  pal.setColor(QPalette::Window, widgets::kPageBackground);
   pal.setColor(QPalette::WindowText, Qt::black);
   frame9_->setPalette(pal);
   label9_ = new QLabel(QString::fromUtf8(model::kPrecipitateNotice.data(),
@@ -187,7 +187,7 @@ void MainWindow::buildTable() {
     b->setObjectName(k == 0 ? QStringLiteral("Command5") : QStringLiteral("Command6"));
     b->setText(QStringLiteral("Ajouter au tableau"));
     b->setToolTip(QStringLiteral("Ajouter la mesure dans le tableau de valeurs"));
-    b->setIcon(commandIcon(CommandPicture::Record));
+    b->setIcon(widgets::commandIcon(widgets::CommandPicture::Record));
     b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     b->setFont(qtp::mapFont(QStringLiteral("Arial"), 8.25));
     b->setGeometry(262, 6, 132, 28);

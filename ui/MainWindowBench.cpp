@@ -21,7 +21,7 @@ namespace velmira::ui {
 namespace {
 
 void applyPlace(QWidget* w, const ControlPlace& place) {
-  if (auto* s = qobject_cast<SurfaceWidget*>(w)) {
+  if (auto* s = qobject_cast<widgets::SurfaceWidget*>(w)) {
     s->place(place.rect);
   } else {
     w->setGeometry(place.rect);

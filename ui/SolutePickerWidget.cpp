@@ -21,7 +21,7 @@ model::MouseButton buttonOf(Qt::MouseButton b) {
 }
 
 SolutePickerWidget::SolutePickerWidget(model::Workbench& wb, QWidget* parent)
-    : SurfaceWidget(parent), wb_(wb) {
+    : widgets::SurfaceWidget(parent), wb_(wb) {
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
   surface().setBackColor(Qt::white);
@@ -91,7 +91,7 @@ void SolutePickerWidget::keyPressEvent(QKeyEvent* event) {
       hide();
       break;
     default:
-      SurfaceWidget::keyPressEvent(event);
+      widgets::SurfaceWidget::keyPressEvent(event);
       return;
   }
   if (picker_.markerTop() != before) update();
@@ -99,7 +99,7 @@ void SolutePickerWidget::keyPressEvent(QKeyEvent* event) {
 }
 
 void SolutePickerWidget::focusOutEvent(QFocusEvent* event) {
-  SurfaceWidget::focusOutEvent(event);
+  widgets::SurfaceWidget::focusOutEvent(event);
   const Qt::FocusReason r = event->reason();
   if (r == Qt::ActiveWindowFocusReason || r == Qt::PopupFocusReason) return;
   picker_.lostFocus();
@@ -107,9 +107,9 @@ void SolutePickerWidget::focusOutEvent(QFocusEvent* event) {
 }
 
 void SolutePickerWidget::paintEvent(QPaintEvent* event) {
-  SurfaceWidget::paintEvent(event);
+  widgets::SurfaceWidget::paintEvent(event);
   QPainter p(this);
-  p.setPen(kDarkBlue);
+  p.setPen(widgets::kDarkBlue);
   p.setBrush(Qt::NoBrush);
   // Shape1: a thin frame a little taller than a row.
   p.drawRect(1, picker_.markerTop(), width() - 3, kListRowHeight + 3);

@@ -8,7 +8,7 @@ namespace velmira::model { class Workbench; }
 
 namespace velmira::ui {
 
-class SolutePickerWidget : public SurfaceWidget {
+class SolutePickerWidget : public widgets::SurfaceWidget {
   Q_OBJECT
  public:
   inline static constexpr int kListWidth = 140;

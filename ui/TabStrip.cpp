@@ -7,18 +7,18 @@
 
 namespace velmira::ui {
 
-TabStrip::TabStrip(QWidget* parent) : SurfaceWidget(parent) {
+TabStrip::TabStrip(QWidget* parent) : widgets::SurfaceWidget(parent) {
   setMouseTracking(true);
   // A click on the strip takes the focus from the control being edited.
   setFocusPolicy(Qt::ClickFocus);
-  surface().setBackColor(kStripBackground);
+  surface().setBackColor(widgets::kStripBackground);
 }
 
 void TabStrip::setPages(QWidget* page1, QWidget* page2, QWidget* page3) {
   pages_ = {page1, page2, page3};
   const QRect r = pageRect();
   for (QWidget* p : pages_) {
-    if (auto* s = qobject_cast<SurfaceWidget*>(p)) {
+    if (auto* s = qobject_cast<widgets::SurfaceWidget*>(p)) {
       s->place(r);
     } else if (p) {
       p->setGeometry(r);
@@ -40,7 +40,7 @@ void TabStrip::Onglets_Paint() {
     pages_[i]->hide();
   }
   if (QWidget* shown = pages_[ongletcourant_ - 1]) {
-    if (auto* sw = qobject_cast<SurfaceWidget*>(shown)) {
+    if (auto* sw = qobject_cast<widgets::SurfaceWidget*>(shown)) {
       sw->place(layout_.page);
     } else {
       shown->setGeometry(layout_.page);

@@ -7,7 +7,7 @@
 
 namespace velmira::ui {
 
-class TabStrip : public SurfaceWidget {
+class TabStrip : public widgets::SurfaceWidget {
   Q_OBJECT
  public:
   explicit TabStrip(QWidget* parent = nullptr);

@@ -5,7 +5,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 
-namespace velmira::ui {
+namespace velmira::widgets {
 
 namespace {
 
@@ -191,4 +191,4 @@ QIcon commandIcon(CommandPicture which) {
   return icon;
 }
 
-}  // namespace velmira::ui
+}  // namespace velmira::widgets

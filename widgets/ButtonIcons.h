@@ -2,7 +2,7 @@
 // The pictures of the eight command buttons, drawn as vector shapes.
 #include <QIcon>
 
-namespace velmira::ui {
+namespace velmira::widgets {
 
 // The eight command buttons, then the record buttons (a line going into the
 // table) and the table menu picture (`Image5`).
@@ -14,4 +14,4 @@ QIcon commandIcon(CommandPicture which);
 // One rendering of a picture (logical size × devicePixelRatio pixels).
 QImage commandPicture(CommandPicture which, double devicePixelRatio = 1.0);
 
-}  // namespace velmira::ui
+}  // namespace velmira::widgets

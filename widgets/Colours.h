@@ -2,7 +2,7 @@
 // The program's colours: the window and bench palette, in one place.
 #include <QColor>
 
-namespace velmira::ui {
+namespace velmira::widgets {
 
 // The 16-colour palette entries the drawings use by index.
 inline const QColor kBlack{0, 0, 0};
@@ -12,6 +12,7 @@ inline const QColor kDarkGrey{128, 128, 128};   // palette 8
 inline const QColor kBlue{0, 0, 255};         // palette 9
 inline const QColor kRed{255, 0, 0};          // palette 12
 inline const QColor kWhite{255, 255, 255};    // palette 15
+inline const QColor kDarkGreen{0, 128, 0};    // palette 2
 
 // Window, tab strip and bench pages.
 inline const QColor kWindowBackground{224, 224, 224};
@@ -37,4 +38,4 @@ inline const QColor kElectrodeTip{150, 150, 150};
 // The digits of the instrument displays.
 inline const QColor kDisplayDigits{0, 255, 0};
 
-}  // namespace velmira::ui
+}  // namespace velmira::widgets

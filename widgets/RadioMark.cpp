@@ -5,7 +5,7 @@
 
 #include "widgets/Colours.h"
 
-namespace velmira::ui {
+namespace velmira::widgets {
 
 void drawRadioMark(QPainter& p, QPointF centre, bool selected) {
   p.save();
@@ -55,4 +55,4 @@ void RadioMark::paintEvent(QPaintEvent*) {
 
 bool RadioMark::hitButton(const QPoint& pos) const { return rect().contains(pos); }
 
-}  // namespace velmira::ui
+}  // namespace velmira::widgets

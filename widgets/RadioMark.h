@@ -8,7 +8,7 @@
 
 class QPainter;
 
-namespace velmira::ui {
+namespace velmira::widgets {
 
 inline constexpr double kRadioRadius = 5;
 inline constexpr double kRadioDotRadius = 3;
@@ -36,4 +36,4 @@ class RadioMark : public QRadioButton {
   QPointF centre_;
 };
 
-}  // namespace velmira::ui
+}  // namespace velmira::widgets

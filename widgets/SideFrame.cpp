@@ -6,7 +6,7 @@
 #include "platform/qt/Fonts.h"
 #include "widgets/Colours.h"
 
-namespace velmira::ui {
+namespace velmira::widgets {
 
 void styleSideFrame(QFrame& frame) {
   frame.setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -30,4 +30,4 @@ QLabel* addSideFrameTitle(QFrame& frame, const QString& text) {
   return title;
 }
 
-}  // namespace velmira::ui
+}  // namespace velmira::widgets

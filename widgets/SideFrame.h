@@ -7,7 +7,7 @@
 class QFrame;
 class QLabel;
 
-namespace velmira::ui {
+namespace velmira::widgets {
 
 inline constexpr int kSideFrameTitleHeight = 18;
 
@@ -16,4 +16,4 @@ void styleSideFrame(QFrame& frame);
 // The title bar across the top of `frame` (as wide as it is now).
 QLabel* addSideFrameTitle(QFrame& frame, const QString& text);
 
-}  // namespace velmira::ui
+}  // namespace velmira::widgets

@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QResizeEvent>
 
-namespace velmira::ui {
+namespace velmira::widgets {
 
 SurfaceWidget::SurfaceWidget(QWidget* parent)
     : QWidget(parent), surface_(1, 1, parent ? parent->devicePixelRatioF() : 1.0) {
@@ -32,4 +32,4 @@ void SurfaceWidget::paintEvent(QPaintEvent*) {
   surface_.paintTo(p);
 }
 
-}  // namespace velmira::ui
+}  // namespace velmira::widgets

@@ -5,7 +5,7 @@
 
 #include "platform/qt/Surface.h"
 
-namespace velmira::ui {
+namespace velmira::widgets {
 
 class SurfaceWidget : public QWidget {
   Q_OBJECT
@@ -30,4 +30,4 @@ class SurfaceWidget : public QWidget {
   bool painting_ = false;  // drawing of the paint handler schedules nothing
 };
 
-}  // namespace velmira::ui
+}  // namespace velmira::widgets

@@ -3,7 +3,7 @@
 #include "platform/core/NumberText.h"
 #include "platform/qt/Surface.h"
 
-namespace velmira::ui {
+namespace velmira::widgets {
 
 QColor titleLetterColour(int i, int n) {
   return {255, 255, static_cast<int>(num::roundHalfEven(static_cast<double>(i) / n * 100 + 155))};
@@ -22,4 +22,4 @@ void drawTitleStrip(qtp::Surface& strip, const QString& title) {
   }
 }
 
-}  // namespace velmira::ui
+}  // namespace velmira::widgets

@@ -7,7 +7,7 @@
 
 namespace velmira::qtp { class Surface; }
 
-namespace velmira::ui {
+namespace velmira::widgets {
 
 inline const QColor kTitleStripBackground{0, 0, 128};
 
@@ -16,4 +16,4 @@ QColor titleLetterColour(int i, int n);
 // Clears the strip (persistent drawing) and writes the title.
 void drawTitleStrip(qtp::Surface& strip, const QString& title);
 
-}  // namespace velmira::ui
+}  // namespace velmira::widgets

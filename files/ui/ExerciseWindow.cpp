@@ -64,10 +64,10 @@ ExerciseWindow::ExerciseWindow(const QString& startFolder, MessageService& messa
     resize(800, 600);
   }
 
-  tito_ = new velmira::ui::SurfaceWidget(this);
+  tito_ = new velmira::widgets::SurfaceWidget(this);
   tito_->setObjectName(QStringLiteral("tito"));
   tito_->place(QRect(0, 0, width(), kTitleHeight));
-  velmira::ui::drawTitleStrip(tito_->surface(), QStringLiteral("Ouvrir un exercice"));
+  velmira::widgets::drawTitleStrip(tito_->surface(), QStringLiteral("Ouvrir un exercice"));
 
   chooser_ = new FileChooser(QStringLiteral("*.E24"), QStringLiteral("Emplacement:"), QStringLiteral("Dossiers:"),
                              QStringLiteral("Liste des exercices:"), startFolder, this);
@@ -167,7 +167,7 @@ ExerciseWindow::ExerciseWindow(const QString& startFolder, MessageService& messa
 void ExerciseWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   tito_->place(QRect(0, 0, width(), kTitleHeight));
-  velmira::ui::drawTitleStrip(tito_->surface(), QStringLiteral("Ouvrir un exercice"));
+  velmira::widgets::drawTitleStrip(tito_->surface(), QStringLiteral("Ouvrir un exercice"));
   selectFirstFile();
 }
 

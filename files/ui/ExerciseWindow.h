@@ -14,7 +14,7 @@ class QPushButton;
 
 namespace velmira {
 class MessageService;
-namespace ui { class SurfaceWidget; }
+namespace widgets { class SurfaceWidget; }
 namespace files::ui {
 
 class FileChooser;
@@ -55,7 +55,7 @@ class ExerciseWindow : public QDialog {
 
   MessageService& messages_;
   std::function<bool(const std::string&)> open_;
-  velmira::ui::SurfaceWidget* tito_ = nullptr;
+  velmira::widgets::SurfaceWidget* tito_ = nullptr;
   FileChooser* chooser_ = nullptr;
   QLineEdit* fichierexo_ = nullptr;
   QLabel* titratexo_ = nullptr;

@@ -16,22 +16,13 @@
 #include "platform/qt/Printing.h"
 #include "table/Table.h"
 #include "widgets/ButtonIcons.h"
+#include "widgets/Colours.h"
 #include "widgets/SurfaceWidget.h"
 #include "widgets/TitleStrip.h"
 
 namespace velmira::ui {
 
 namespace {
-
-// Palette colours of the window.
-const QColor kLightGrey(192, 192, 192);   // 7
-const QColor kDarkGrey(128, 128, 128);    // 8
-const QColor kLightBlue(0, 0, 255);       // 9
-const QColor kWhite(255, 255, 255);       // 15
-const QColor kAxisBlue(0, 0, 128);        // 1
-const QColor kPointRed(255, 0, 0);        // 12
-const QColor kLineGreen(0, 128, 0);
-const QColor kFormBackground(240, 235, 230);
 
 // The left panel and its decoration. The line model's controls take room
 // under the options, so the pointer section sits lower than the scales'
@@ -56,12 +47,12 @@ const char* const kOrdinateCaption = "Ordonnée:  ";
 
 QColor inkColour(graph::Ink ink) {
   switch (ink) {
-    case graph::Ink::Axis: return kAxisBlue;
+    case graph::Ink::Axis: return widgets::kDarkBlue;
     case graph::Ink::Point:
-    case graph::Ink::Curve: return kPointRed;
-    case graph::Ink::Line: return kLineGreen;
+    case graph::Ink::Curve: return widgets::kRed;
+    case graph::Ink::Line: return widgets::kDarkGreen;
   }
-  return kAxisBlue;
+  return widgets::kDarkBlue;
 }
 
 QFont headingFont() { return qtp::mapFont(QStringLiteral("Arial"), 12, true); }
@@ -101,14 +92,14 @@ void GraphWindow::buildControls() {
   const QFont font = panelFont();
   const int w = width(), h = height();
 
-  tito_ = new SurfaceWidget(this);
+  tito_ = new widgets::SurfaceWidget(this);
   tito_->setObjectName(QStringLiteral("tito"));
   tito_->place(QRect(0, 0, w, kTitleHeight));
   tito_->setMouseTracking(true);
   tito_->installEventFilter(this);
-  drawTitleStrip(tito_->surface(), QStringLiteral("Représentation graphique"));
+  widgets::drawTitleStrip(tito_->surface(), QStringLiteral("Représentation graphique"));
 
-  picture1_ = new SurfaceWidget(this);
+  picture1_ = new widgets::SurfaceWidget(this);
   picture1_->setObjectName(QStringLiteral("Picture1"));
   picture1_->setMouseTracking(true);
   const int left = kPanelWidth + std::max(8, (w - kPanelWidth - graph::kPlotSize) / 2);
@@ -164,7 +155,7 @@ void GraphWindow::buildControls() {
   equation_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   equation_->setWordWrap(true);
   QPalette green = equation_->palette();
-  green.setColor(QPalette::WindowText, kLineGreen);
+  green.setColor(QPalette::WindowText, widgets::kDarkGreen);
   equation_->setPalette(green);
 
   for (int i = 0; i < 2; ++i) {
@@ -174,19 +165,19 @@ void GraphWindow::buildControls() {
     label2_[i]->setGeometry(24, 478 + 18 * i, kPanelWidth - 32, 16);
   }
 
-  auto button = [&](const char* name, CommandPicture picture, const char* tip, int x) {
+  auto button = [&](const char* name, widgets::CommandPicture picture, const char* tip, int x) {
     auto* b = new QToolButton(this);
     b->setObjectName(QString::fromUtf8(name));
-    b->setIcon(commandIcon(picture));
-    b->setIconSize(QSize(kCommandPictureSize, kCommandPictureSize));
+    b->setIcon(widgets::commandIcon(picture));
+    b->setIconSize(QSize(widgets::kCommandPictureSize, widgets::kCommandPictureSize));
     b->setToolTip(QString::fromUtf8(tip));
     b->setAccessibleName(QString::fromUtf8(tip));
     b->setGeometry(x, h - 48, 40, 36);
     return b;
   };
-  printButton_ = button("imprimer", CommandPicture::Print, "Imprimer le graphe", 34);
-  copyButton_ = button("copier", CommandPicture::Copy, "Copier", 84);
-  closeButton_ = button("fermer", CommandPicture::Close, "Fermer", 134);
+  printButton_ = button("imprimer", widgets::CommandPicture::Print, "Imprimer le graphe", 34);
+  copyButton_ = button("copier", widgets::CommandPicture::Copy, "Copier", 84);
+  closeButton_ = button("fermer", widgets::CommandPicture::Close, "Fermer", 134);
   connect(printButton_, &QToolButton::clicked, this, [this] { printClicked(); });
   connect(copyButton_, &QToolButton::clicked, this, [this] { copyClicked(); });
   connect(closeButton_, &QToolButton::clicked, this, [this] { close(); });
@@ -207,7 +198,7 @@ void GraphWindow::majgraf() {
   plot_ = graph::computePlot(table_, combo1_->currentIndex(), combo2_->currentIndex());
   qtp::Surface& s = picture1_->surface();
   s.setPersistent(true);
-  s.setBackColor(kWhite);
+  s.setBackColor(widgets::kWhite);
   s.setDotted(false);
   s.clear();
 
@@ -215,10 +206,10 @@ void GraphWindow::majgraf() {
     const QString text = QString::fromUtf8(graph::kNotPlottable);
     s.setFont(QStringLiteral("Arial"), 12);
     const double left = (s.width() - s.textWidth(text)) / 2.0;
-    s.setForeColor(kLightGrey);
+    s.setForeColor(widgets::kLightGrey);
     s.setPen(left + 1, 102);
     s.printStay(text);
-    s.setForeColor(kLightBlue);
+    s.setForeColor(widgets::kBlue);
     s.setPen(left, 101);
     s.printStay(text);
     drawn_ = false;
@@ -294,14 +285,14 @@ void GraphWindow::showPointer(QPointF at) {
 void GraphWindow::followScreenRatio() {
   const double ratio = devicePixelRatioF();
   bool changed = false;
-  for (SurfaceWidget* w : {tito_, picture1_}) {
+  for (widgets::SurfaceWidget* w : {tito_, picture1_}) {
     if (w->surface().devicePixelRatio() != ratio) {
       w->surface().setDevicePixelRatio(ratio);
       changed = true;
     }
   }
   if (!changed) return;
-  drawTitleStrip(tito_->surface(), QStringLiteral("Représentation graphique"));
+  widgets::drawTitleStrip(tito_->surface(), QStringLiteral("Représentation graphique"));
   majgraf();
 }
 
@@ -337,18 +328,18 @@ bool GraphWindow::eventFilter(QObject* watched, QEvent* event) {
 void GraphWindow::paintEvent(QPaintEvent*) {
   QPainter p(this);
   const int h = height();
-  p.fillRect(rect(), kFormBackground);
-  p.fillRect(QRect(0, 0, kPanelWidth, h), kLightGrey);
-  p.setPen(kDarkGrey);
+  p.fillRect(rect(), widgets::kPageBackground);
+  p.fillRect(QRect(0, 0, kPanelWidth, h), widgets::kLightGrey);
+  p.setPen(widgets::kDarkGrey);
   p.drawLine(kPanelWidth, 0, kPanelWidth, h - 1);
   for (int y : kSeparators) {
-    p.setPen(kDarkGrey);
+    p.setPen(widgets::kDarkGrey);
     p.drawLine(kSeparatorLeft, y, kSeparatorRight, y);
-    p.setPen(kWhite);
+    p.setPen(widgets::kWhite);
     p.drawLine(kSeparatorLeft, y + 1, kSeparatorRight, y + 1);
   }
   // A frame around the plot.
-  p.setPen(kDarkGrey);
+  p.setPen(widgets::kDarkGrey);
   p.drawRect(picture1_->geometry().adjusted(-1, -1, 0, 0));
 
   p.setRenderHint(QPainter::TextAntialiasing);
@@ -358,9 +349,9 @@ void GraphWindow::paintEvent(QPaintEvent*) {
   for (const Heading& hd : kHeadings) {
     const QString text = QString::fromUtf8(hd.text);
     const int x = (kPanelWidth - hm.horizontalAdvance(text)) / 2;
-    p.setPen(kDarkGrey);
+    p.setPen(widgets::kDarkGrey);
     p.drawText(x, hd.top + hm.ascent(), text);
-    p.setPen(kLightBlue);
+    p.setPen(widgets::kBlue);
     p.drawText(x - 1, hd.top - 1 + hm.ascent(), text);
   }
   const QFont caption = panelFont();

@@ -24,9 +24,9 @@ namespace velmira::table {
 class Table;
 }
 
-namespace velmira::ui {
+namespace velmira::widgets { class SurfaceWidget; }
 
-class SurfaceWidget;
+namespace velmira::ui {
 
 class GraphWindow : public QDialog {
   Q_OBJECT
@@ -44,8 +44,8 @@ class GraphWindow : public QDialog {
   QCheckBox* fitBox() const { return fitBox_; }  // "Modéliser par une droite"
   QRadioButton* throughOrigin() const { return throughOrigin_; }
   QRadioButton* affine() const { return affine_; }
-  SurfaceWidget* picture1() const { return picture1_; }
-  SurfaceWidget* tito() const { return tito_; }
+  widgets::SurfaceWidget* picture1() const { return picture1_; }
+  widgets::SurfaceWidget* tito() const { return tito_; }
   QLabel* label1() const { return label1_; }  // scale text
   QLabel* label2(int i) const { return label2_[i]; }  // pointer position
   QLabel* equation() const { return equation_; }
@@ -87,8 +87,8 @@ class GraphWindow : public QDialog {
   bool drawn_ = false;
   bool watchingScreen_ = false;
 
-  SurfaceWidget* tito_ = nullptr;
-  SurfaceWidget* picture1_ = nullptr;
+  widgets::SurfaceWidget* tito_ = nullptr;
+  widgets::SurfaceWidget* picture1_ = nullptr;
   QComboBox* combo1_ = nullptr;
   QComboBox* combo2_ = nullptr;
   QCheckBox* check1_ = nullptr;

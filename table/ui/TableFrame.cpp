@@ -22,20 +22,20 @@
 namespace velmira::table::ui {
 
 namespace {
-constexpr int kTitleHeight = velmira::ui::kSideFrameTitleHeight;
+constexpr int kTitleHeight = velmira::widgets::kSideFrameTitleHeight;
 }
 
 TableFrame::TableFrame(Table& table, MessageService& messages, QWidget* parent)
     : QFrame(parent), table_(table), messages_(messages) {
   setObjectName(QStringLiteral("Frame10"));
-  velmira::ui::styleSideFrame(*this);
+  velmira::widgets::styleSideFrame(*this);
   resize(358, 225);
   // The table menu's picture stands at the left of the title.
-  title_ = velmira::ui::addSideFrameTitle(*this, QStringLiteral("       Tableau de valeurs  "));
+  title_ = velmira::widgets::addSideFrameTitle(*this, QStringLiteral("       Tableau de valeurs  "));
 
   image5_ = new QLabel(this);
   image5_->setObjectName(QStringLiteral("Image5"));
-  image5_->setPixmap(velmira::ui::commandIcon(velmira::ui::CommandPicture::TableMenu).pixmap(16, 16));
+  image5_->setPixmap(velmira::widgets::commandIcon(velmira::widgets::CommandPicture::TableMenu).pixmap(16, 16));
   image5_->setGeometry(2, 1, 16, 16);
   image5_->setCursor(Qt::PointingHandCursor);
   image5_->setMouseTracking(true);

@@ -11,6 +11,7 @@
 
 using velmira::qtp::Surface;
 namespace ui = velmira::ui;
+namespace widgets = velmira::widgets;
 
 namespace {
 
@@ -51,8 +52,8 @@ TEST(BenchImafond, BandAndFrameOnEveryPage) {
     EXPECT_EQ(px(img, kW - 10, top + 150), kGrey8);    // frame, right
     EXPECT_EQ(px(img, 200, top + 1), QColor(255, 200, 155));
     EXPECT_EQ(px(img, 30, kH - 11), QColor(255, 255, 255));
-    EXPECT_EQ(px(img, 5, 5), ui::kPageBackground);           // above and beside the band
-    EXPECT_EQ(px(img, kW - 5, top + 100), ui::kPageBackground);
+    EXPECT_EQ(px(img, 5, 5), widgets::kPageBackground);           // above and beside the band
+    EXPECT_EQ(px(img, kW - 5, top + 100), widgets::kPageBackground);
   }
   // The instruments are drawn at absolute page coordinates.
   const QImage img = pages.p1.image();

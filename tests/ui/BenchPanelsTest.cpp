@@ -14,6 +14,7 @@
 
 using velmira::qtp::Surface;
 namespace ui = velmira::ui;
+namespace widgets = velmira::widgets;
 namespace model = velmira::model;
 
 namespace {
@@ -132,7 +133,7 @@ TEST(BenchPanels, MixturePageWithAndWithoutPrecipitate) {
   EXPECT_FALSE(no.entriesVisible);
   const QImage blank = page.composed();
   for (QPoint q : {QPoint(0, 0), QPoint(120, 255), QPoint(300, 440), QPoint(400, 461), QPoint(96, 420)})
-    EXPECT_EQ(blank.pixelColor(q), ui::kPageBackground);
+    EXPECT_EQ(blank.pixelColor(q), widgets::kPageBackground);
 }
 
 TEST(BenchSoluteList, RowsOfTwentyPixelsInOrder) {

@@ -30,7 +30,7 @@ class BenchPictureTest : public WindowTest {
   }
   // Where the centre of the mark of an option of bench b lands in its picture.
   QPointF markCentre(int b, const QRadioButton* o) const {
-    return QPointF(o->mapTo(window->page(b), QPoint(0, 0)) - origin()) + static_cast<const RadioMark*>(o)->centre();
+    return QPointF(o->mapTo(window->page(b), QPoint(0, 0)) - origin()) + static_cast<const widgets::RadioMark*>(o)->centre();
   }
   QRect inPicture(const QWidget* w) const { return w->geometry().translated(-origin()); }
   // The ink of a colour inside a logical rectangle, in logical pixels.

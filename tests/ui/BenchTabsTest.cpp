@@ -14,10 +14,7 @@
 
 using velmira::qtp::Surface;
 namespace ui = velmira::ui;
-
-namespace {
-const QColor kWhite(255, 255, 255);
-}
+namespace widgets = velmira::widgets;
 
 TEST(BenchTabs, BoundariesFromCaptionWidths) {
   const QFontMetrics plain(velmira::qtp::mapFont("Arial", 8));
@@ -62,17 +59,17 @@ TEST(BenchTabs, PaintOpensTheShownTab) {
   const ui::TabLayout t = ui::paintTabs(strip, 2);
   const QImage img = strip.image();
   const auto& b = t.bornetab;
-  EXPECT_EQ(img.pixelColor(b[0] + 4, t.th + 1), kWhite);   // base line under tab 1
-  EXPECT_NE(img.pixelColor(b[1] + 6, t.th + 1), kWhite);   // open under tab 2
-  EXPECT_EQ(img.pixelColor(b[2] + 3, t.th + 1), kWhite);   // base line under tab 3
-  EXPECT_EQ(img.pixelColor(b[1], 5), kWhite);              // tab edges
+  EXPECT_EQ(img.pixelColor(b[0] + 4, t.th + 1), widgets::kWhite);   // base line under tab 1
+  EXPECT_NE(img.pixelColor(b[1] + 6, t.th + 1), widgets::kWhite);   // open under tab 2
+  EXPECT_EQ(img.pixelColor(b[2] + 3, t.th + 1), widgets::kWhite);   // base line under tab 3
+  EXPECT_EQ(img.pixelColor(b[1], 5), widgets::kWhite);              // tab edges
   EXPECT_EQ(img.pixelColor(b[1] - 1, 5), QColor(128, 128, 128));
-  EXPECT_EQ(img.pixelColor(200, 300), ui::kStripBackground);
+  EXPECT_EQ(img.pixelColor(200, 300), widgets::kStripBackground);
   EXPECT_EQ(img.pixelColor(408, 300), QColor(128, 128, 128));
-  EXPECT_EQ(img.pixelColor(0, 300), kWhite);
+  EXPECT_EQ(img.pixelColor(0, 300), widgets::kWhite);
   // Repainting for another tab leaves no trace of the first.
   const ui::TabLayout t3 = ui::paintTabs(strip, 3);
-  EXPECT_EQ(strip.image().pixelColor(t3.bornetab[1] + 6, t3.th + 1), kWhite);
+  EXPECT_EQ(strip.image().pixelColor(t3.bornetab[1] + 6, t3.th + 1), widgets::kWhite);
   Surface fresh(409, 489);
   fresh.setPersistent(true);
   ui::paintTabs(fresh, 3);

@@ -15,16 +15,16 @@ int surfaceLine(double volume, bool conductimeter) {
 }
 
 void drawBeaker(qtp::Surface& page, int y0, int t) {
-  page.arc(96, y0, 30, 0, 3.14, 0.1, kLightGrey);
+  page.arc(96, y0, 30, 0, 3.14, 0.1, widgets::kLightGrey);
   page.drawImage(63, t, beakerPicture(page.devicePixelRatio()));
   const int s = t + 32;
   const int e = t + 90;
   page.filledRectangle(98, s, 105, y0, Qt::black);
-  page.filledRectangle(98, y0, 105, e, kStem);
+  page.filledRectangle(98, y0, 105, e, widgets::kStem);
   page.line(99, s, 99, e, Qt::white);
-  page.line(100, s, 100, e, kLightGrey);
-  page.filledRectangle(98, e + 1, 105, e + 7, kElectrodeTip);
-  page.arc(96, y0, 30, 3.14, 6.28, 0.1, kDarkGrey);
+  page.line(100, s, 100, e, widgets::kLightGrey);
+  page.filledRectangle(98, e + 1, 105, e + 7, widgets::kElectrodeTip);
+  page.arc(96, y0, 30, 3.14, 6.28, 0.1, widgets::kDarkGrey);
 }
 
 double mixtureVolume(const model::Workbench& wb) {

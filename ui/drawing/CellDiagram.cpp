@@ -44,7 +44,7 @@ QImage cellDiagram(QSize size, double dpr) {
   p.setPen(QPen(lead, 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   p.drawPolyline(QPolygonF({QPointF(x1 + dx / 2, top - dy / 2), QPointF(x1 + dx / 2, 6), QPointF(58, 6)}));
   p.drawPolyline(QPolygonF({QPointF(x2 + dx / 2, top - dy / 2), QPointF(x2 + dx / 2, 6), QPointF(86, 6)}));
-  p.setBrush(kWireBlue);
+  p.setBrush(widgets::kWireBlue);
   p.setPen(QPen(edge, 1.0));
   p.drawEllipse(QPointF(61, 6), 3, 3);
   p.drawEllipse(QPointF(83, 6), 3, 3);
@@ -66,15 +66,15 @@ QImage cellDiagram(QSize size, double dpr) {
   // Labels: S on the front plate, L between the plates.
   QFont f = qtp::mapFont(QStringLiteral("Times New Roman"), 11, true, true);
   p.setFont(f);
-  p.setPen(kDarkBlue);
+  p.setPen(widgets::kDarkBlue);
   p.drawText(QRectF(x2, top - dy / 2, dx, ph), Qt::AlignCenter, QStringLiteral("S"));
 
   const double ya = top + ph + 10;
-  p.setPen(QPen(kDarkBlue, 1.0));
+  p.setPen(QPen(widgets::kDarkBlue, 1.0));
   p.drawLine(QPointF(x1, top + ph + 3), QPointF(x1, ya + 4));
   p.drawLine(QPointF(x2, top + ph + 3), QPointF(x2, ya + 4));
   p.drawLine(QPointF(x1 + 1, ya), QPointF(x2 - 1, ya));
-  p.setBrush(kDarkBlue);
+  p.setBrush(widgets::kDarkBlue);
   arrowHead(p, QPointF(x1 + 1, ya), -1);
   arrowHead(p, QPointF(x2 - 1, ya), 1);
   p.drawText(QRectF(x1, ya + 1, x2 - x1, 17), Qt::AlignCenter, QStringLiteral("L"));

@@ -24,7 +24,7 @@ void drawBand(qtp::Surface& page) {
   const int w = page.width();
   const int top = bandTop(page.height());
   drawBandRows(page, 0, kBandRows - 1, kBandMargin, w - kBandMargin);
-  page.rectangle(kBandMargin, top, w - kBandMargin, top + kBandRows - 1, kDarkGrey);
+  page.rectangle(kBandMargin, top, w - kBandMargin, top + kBandRows - 1, widgets::kDarkGrey);
 }
 
 }  // namespace velmira::ui

@@ -19,9 +19,9 @@ int rangeButtonTop(int j) { return j < 3 ? 290 + 15 * j : 355 + 15 * (j - 3); }
 
 void bevelledBox(qtp::Surface& s, int x1, int y1, int x2, int y2, const QColor& light, const QColor& face) {
   s.rectangle(x1 + 1, y1 + 1, x2 - 1, y2 - 1, light);
-  s.rectangle(x1 + 2, y1 + 2, x2 - 1, y2 - 1, kDarkGrey);
+  s.rectangle(x1 + 2, y1 + 2, x2 - 1, y2 - 1, widgets::kDarkGrey);
   s.filledRectangle(x1 + 2, y1 + 2, x2 - 2, y2 - 2, face);
-  s.rectangle(x1, y1, x2, y2, kBlack);
+  s.rectangle(x1, y1, x2, y2, widgets::kBlack);
 }
 
 // Tops that follow the instrument titles: display top, then calibre frame top.
@@ -72,7 +72,7 @@ void placeAll(qtp::Surface& s, BenchPlacement& pl, const BenchSizes& sz) {
 void generatorMontage(qtp::Surface& s, const BenchPlacement& pl) {
   const int h = s.height();
   s.setDrawWidth(1);
-  s.setForeColor(kBlack);
+  s.setForeColor(widgets::kBlack);
   s.setFont(QStringLiteral("Arial"), 10, true);
   s.setPen(20, h - 300);
   s.printLine(QStringLiteral("Mesure"));
@@ -80,40 +80,40 @@ void generatorMontage(qtp::Surface& s, const BenchPlacement& pl) {
   s.setFontSize(10);
 
   // Voltmeter.
-  s.setForeColor(kVoltmeterTitle);
-  bevelledBox(s, 90, 165, 180, 275, kVoltmeterLight, kVoltmeterFace);
+  s.setForeColor(widgets::kVoltmeterTitle);
+  bevelledBox(s, 90, 165, 180, 275, widgets::kVoltmeterLight, widgets::kVoltmeterFace);
   s.setPen(95, 166);
   s.printLine(QStringLiteral("Voltmètre"));
   s.setFontSize(8);
   const QRect vd = pl.afficheur[4].rect;
   s.setPen(95, vd.top() + vd.height() + 4);
-  s.setForeColor(kBlack);
+  s.setForeColor(widgets::kBlack);
   s.printLine(QStringLiteral("Calibre"));
 
   // Ammeter.
-  bevelledBox(s, 262, 206, 352, 316, kAmmeterLight, kAmmeterFace);
+  bevelledBox(s, 262, 206, 352, 316, widgets::kAmmeterLight, widgets::kAmmeterFace);
   s.setPen(267, 207);
-  s.setForeColor(kAmmeterTitle);
+  s.setForeColor(widgets::kAmmeterTitle);
   s.setFontSize(10);
   s.printLine(QStringLiteral("Ampèremètre"));
   s.setFontSize(8);
   const QRect ad = pl.afficheur[3].rect;
   s.setPen(267, ad.top() + ad.height() + 4);
-  s.setForeColor(kBlack);
+  s.setForeColor(widgets::kBlack);
   s.printLine(QStringLiteral("Calibre"));
 
   // Generator.
-  bevelledBox(s, 233, 344, 375, 447, kGeneratorLight, kGeneratorFace);
+  bevelledBox(s, 233, 344, 375, 447, widgets::kGeneratorLight, widgets::kGeneratorFace);
   s.setFont(QStringLiteral("Verdana"), 10, true);
   const int t = s.textWidth(QStringLiteral("G.B.F."));
-  s.setForeColor(kDarkGrey);
+  s.setForeColor(widgets::kDarkGrey);
   s.setPen(371 - t, 349);
   s.printStay(QStringLiteral("G.B.F."));
-  s.setForeColor(kWhite);
+  s.setForeColor(widgets::kWhite);
   s.setPen(370 - t, 348);
   s.printStay(QStringLiteral("G.B.F."));
   s.setFont(QStringLiteral("Arial"), 8, true);
-  s.setForeColor(kBlack);
+  s.setForeColor(widgets::kBlack);
   const QRect amp = pl.bouton1[0].rect, freq = pl.bouton1[1].rect;
   s.setPen(amp.left() + (amp.width() - s.textWidth(QStringLiteral("Amplitude"))) / 2.0, amp.top() + amp.height() - 2);
   s.printLine(QStringLiteral("Amplitude"));
@@ -122,33 +122,33 @@ void generatorMontage(qtp::Surface& s, const BenchPlacement& pl) {
   s.printLine(QStringLiteral("Fréquence"));
 
   // Terminals.
-  s.setFillSolid(kWireBlue);
-  s.circle(100, 269, 3, kBlack);
-  s.circle(171, 269, 3, kBlack);
-  s.setFillSolid(kRed);
-  s.circle(253, 353, 3, kBlack);
-  s.circle(340, 310, 3, kBlack);
-  s.circle(272, 310, 3, kBlack);
-  s.setFillSolid(kBlack);
-  s.circle(243, 353, 3, kBlack);
+  s.setFillSolid(widgets::kWireBlue);
+  s.circle(100, 269, 3, widgets::kBlack);
+  s.circle(171, 269, 3, widgets::kBlack);
+  s.setFillSolid(widgets::kRed);
+  s.circle(253, 353, 3, widgets::kBlack);
+  s.circle(340, 310, 3, widgets::kBlack);
+  s.circle(272, 310, 3, widgets::kBlack);
+  s.setFillSolid(widgets::kBlack);
+  s.circle(243, 353, 3, widgets::kBlack);
   s.setFillTransparent();
 
   // Cable plugs above the cell.
-  s.filledRectangle(97, 335, 100, 344, kRed);
-  s.filledRectangle(102, 335, 105, 344, kBlack);
-  s.filledRectangle(97, 325, 100, 335, kWireBlue);
-  s.filledRectangle(102, 325, 105, 335, kWireBlue);
+  s.filledRectangle(97, 335, 100, 344, widgets::kRed);
+  s.filledRectangle(102, 335, 105, 344, widgets::kBlack);
+  s.filledRectangle(97, 325, 100, 335, widgets::kWireBlue);
+  s.filledRectangle(102, 325, 105, 335, widgets::kWireBlue);
 
   // Wires.
   s.setDrawWidth(2);
-  s.arc(110, 316, 26, 1.7, 4.2, 1, kRed);
-  s.arc(252, 310, 20, 3.7, 6.28, 1, kRed);
-  s.arc(146, 403, 120, 0.75, 1.9, 1, kRed);
-  s.arc(100, 291, 21, 1.57, 4.1, 1, kWireBlue);
-  s.arc(79, 327, 20, 0, 1.1, 1, kWireBlue);
-  s.arc(165, 331, 61, 1.5, 3.141, 1, kWireBlue);
-  s.arc(253, 310, 87, 4.71, 6.28, 0.5, kRed);
-  s.arc(172, 353, 72, 0, 2.8, 0.5, kBlack);
+  s.arc(110, 316, 26, 1.7, 4.2, 1, widgets::kRed);
+  s.arc(252, 310, 20, 3.7, 6.28, 1, widgets::kRed);
+  s.arc(146, 403, 120, 0.75, 1.9, 1, widgets::kRed);
+  s.arc(100, 291, 21, 1.57, 4.1, 1, widgets::kWireBlue);
+  s.arc(79, 327, 20, 0, 1.1, 1, widgets::kWireBlue);
+  s.arc(165, 331, 61, 1.5, 3.141, 1, widgets::kWireBlue);
+  s.arc(253, 310, 87, 4.71, 6.28, 0.5, widgets::kRed);
+  s.arc(172, 353, 72, 0, 2.8, 0.5, widgets::kBlack);
   s.setDrawWidth(1);
 
   drawBeaker(s, 420, 345);
@@ -165,37 +165,37 @@ void perMetre(qtp::Surface& s, int y, const QString& unit) {
 
 void conductimeterMontage(qtp::Surface& s) {
   const int h = s.height();
-  s.arc(189, 305, 130, 1.57, 3.1416, 1.5, kBlack);
-  s.arc(189, 245, 70, 0, 1.57, 1.5, kBlack);
-  s.arc(189, 306, 130, 1.57, 3.1416, 1.5, kBlack);
-  s.arc(189, 246, 70, 0, 1.57, 1.5, kBlack);
-  s.arc(190, 306, 130, 1.57, 3.1416, 1.5, kRed);
-  s.arc(188, 246, 70, 0, 1.57, 1.5, kRed);
+  s.arc(189, 305, 130, 1.57, 3.1416, 1.5, widgets::kBlack);
+  s.arc(189, 245, 70, 0, 1.57, 1.5, widgets::kBlack);
+  s.arc(189, 306, 130, 1.57, 3.1416, 1.5, widgets::kBlack);
+  s.arc(189, 246, 70, 0, 1.57, 1.5, widgets::kBlack);
+  s.arc(190, 306, 130, 1.57, 3.1416, 1.5, widgets::kRed);
+  s.arc(188, 246, 70, 0, 1.57, 1.5, widgets::kRed);
   s.setDrawWidth(1);
 
-  s.setForeColor(kBlack);
+  s.setForeColor(widgets::kBlack);
   s.setFont(QStringLiteral("Arial"), 10, true);
   s.setPen(20, h - 300);
   s.printLine(QStringLiteral("Mesure"));
 
   drawBeaker(s, 380, 305);
 
-  s.rectangle(226, 231, 344, 408, kConductimeterOuter);
-  s.rectangle(227, 232, 344, 408, kDarkBlue);
-  s.rectangle(227, 232, 343, 407, kConductimeterInner);
-  s.rectangle(228, 233, 343, 407, kDarkBlue);
-  s.filledRectangle(228, 233, 342, 406, kConductimeterFace);
-  s.rectangle(225, 230, 345, 409, kBlack);
+  s.rectangle(226, 231, 344, 408, widgets::kConductimeterOuter);
+  s.rectangle(227, 232, 344, 408, widgets::kDarkBlue);
+  s.rectangle(227, 232, 343, 407, widgets::kConductimeterInner);
+  s.rectangle(228, 233, 343, 407, widgets::kDarkBlue);
+  s.filledRectangle(228, 233, 342, 406, widgets::kConductimeterFace);
+  s.rectangle(225, 230, 345, 409, widgets::kBlack);
 
   s.setFont(QStringLiteral("Times new roman"), 8, true);
-  s.setForeColor(kDarkBlue);
+  s.setForeColor(widgets::kDarkBlue);
   s.setPen(233, 236);
   s.printStay(QStringLiteral("Conductimètre"));
-  s.setForeColor(kConductimeterOuter);
+  s.setForeColor(widgets::kConductimeterOuter);
   s.setPen(232, 235);
   s.printStay(QStringLiteral("Conductimètre"));
 
-  s.setForeColor(kWhite);
+  s.setForeColor(widgets::kWhite);
   s.setFont(QStringLiteral("Arial"), 8, true);
   s.setPen(242, 275);
   s.printStay(QStringLiteral("Conductance "));
@@ -231,7 +231,7 @@ BenchPlacement imafond(qtp::Surface& page1, qtp::Surface& page2, qtp::Surface& p
 
   page1.setPersistent(true);
   page1.removeBackgroundPicture();
-  page1.setBackColor(kPageBackground);
+  page1.setBackColor(widgets::kPageBackground);
   page1.clear();
   page1.setDrawWidth(1);
   page1.setDotted(false);
@@ -246,9 +246,9 @@ BenchPlacement imafond(qtp::Surface& page1, qtp::Surface& page2, qtp::Surface& p
 
   const QImage picture = page1.image();
   page1.setBackgroundPicture(picture);
-  page2.setBackColor(kPageBackground);
+  page2.setBackColor(widgets::kPageBackground);
   page2.setBackgroundPicture(picture);
-  page3.setBackColor(kPageBackground);
+  page3.setBackColor(widgets::kPageBackground);
   page3.setBackgroundPicture(picture);
   page1.setPersistent(false);
   return pl;

@@ -48,9 +48,9 @@ struct BenchPlacement {
   std::array<ControlPlace, 18> option6;       // bench b: 6b-6..6b-1 (S .. µS·m-1)
   std::array<ControlPlace, 3> voltmeterFrame; // Frame3, Frame5, Frame6
   std::array<ControlPlace, 3> ammeterFrame;   // Frame4, Frame7, Frame8
-  QColor option6Back = kConductimeterFace;  // range buttons
-  QColor voltmeterFrameBack = kVoltmeterFace;
-  QColor ammeterFrameBack = kAmmeterFace;
+  QColor option6Back = widgets::kConductimeterFace;  // range buttons
+  QColor voltmeterFrameBack = widgets::kVoltmeterFace;
+  QColor ammeterFrameBack = widgets::kAmmeterFace;
 };
 
 BenchPlacement imafond(qtp::Surface& page1, qtp::Surface& page2, qtp::Surface& page3,

@@ -15,10 +15,10 @@ void drawKnob(qtp::Surface& knob, double v) {
   knob.setFillSolid(QColor(200, 100, 0));
   knob.circle(23, 23, 18, QColor(200, 100, 0));
   knob.setFillSolid(QColor(220, 220, 230));
-  knob.circle(20, 20, 18, kDarkGrey);
+  knob.circle(20, 20, 18, widgets::kDarkGrey);
   knob.line(9, 31, 31, 9, QColor(240, 240, 250));
   const auto [x, y] = model::knobPointerEnd(v);
-  knob.line(model::kKnobCentre, model::kKnobCentre, x, y, kRed);
+  knob.line(model::kKnobCentre, model::kKnobCentre, x, y, widgets::kRed);
   knob.setDrawWidth(width);
   if (solid)
     knob.setFillSolid(fill);

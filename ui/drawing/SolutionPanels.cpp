@@ -36,7 +36,7 @@ void bullet(qtp::Surface& s) {
 }
 
 void pageFont(qtp::Surface& s) {
-  s.setBackColor(kPageBackground);
+  s.setBackColor(widgets::kPageBackground);
   s.setForeColor(Qt::black);
   s.setFont(QStringLiteral("Arial"), kBaseSize, false, false);
 }
@@ -138,7 +138,7 @@ MixturePagePlaces paintMixturePage(qtp::Surface& s, bool melangepossible, int so
                                    QSize entry5) {
   MixturePagePlaces pl;
   if (!melangepossible) {
-    s.filledRectangle(0, 0, s.width(), s.height(), kPageBackground);
+    s.filledRectangle(0, 0, s.width(), s.height(), widgets::kPageBackground);
     return pl;
   }
   pl.entriesVisible = true;

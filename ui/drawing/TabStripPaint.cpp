@@ -42,9 +42,9 @@ TabLayout layoutTabs(int innerWidth, int innerHeight, int shown) {
 
 TabLayout paintTabs(qtp::Surface& s, int shown) {
   const TabLayout t = layoutTabs(s.width(), s.height(), shown);
-  if (s.backColor() != kStripBackground) {
+  if (s.backColor() != widgets::kStripBackground) {
     const bool persistent = s.persistent();
-    s.setBackColor(kStripBackground);
+    s.setBackColor(widgets::kStripBackground);
     s.setPersistent(true);
     s.clear();
     s.setPersistent(persistent);
@@ -58,17 +58,17 @@ TabLayout paintTabs(qtp::Surface& s, int shown) {
   const int w = s.width(), h = s.height(), th = t.th;
   const auto& b = t.bornetab;
 
-  s.rectangle(0, 0, w - 1, h - 1, kDarkGrey);
-  s.line(0, 0, 0, h - 1, kWhite);
+  s.rectangle(0, 0, w - 1, h - 1, widgets::kDarkGrey);
+  s.line(0, 0, 0, h - 1, widgets::kWhite);
   for (int i = 0; i <= 3; ++i) {
-    s.line(b[i] - 1, 1, b[i] - 1, th + 1, kDarkGrey);
-    s.line(b[i], 0, b[i], th, kWhite);
+    s.line(b[i] - 1, 1, b[i] - 1, th + 1, widgets::kDarkGrey);
+    s.line(b[i], 0, b[i], th, widgets::kWhite);
   }
-  for (int i = 1; i <= 3; ++i) s.line(b[i - 1] + 1, 0, b[i] - 1, 0, kWhite);
+  for (int i = 1; i <= 3; ++i) s.line(b[i - 1] + 1, 0, b[i] - 1, 0, widgets::kWhite);
 
   const int a = t.shown;
-  s.line(0, th + 1, b[a - 1] + 2, th + 1, kWhite);
-  s.line(b[a], th + 1, b[3], th + 1, kWhite);
+  s.line(0, th + 1, b[a - 1] + 2, th + 1, widgets::kWhite);
+  s.line(b[a], th + 1, b[3], th + 1, widgets::kWhite);
 
   for (int i = 1; i <= 3; ++i) {
     s.setBold(i == a);
@@ -77,8 +77,8 @@ TabLayout paintTabs(qtp::Surface& s, int shown) {
   }
   s.setBold(false);
 
-  s.rectangle(1, th + 2, w - 2, h - 2, kStripBackground);
-  s.rectangle(2, th + 3, w - 3, h - 3, kStripBackground);
+  s.rectangle(1, th + 2, w - 2, h - 2, widgets::kStripBackground);
+  s.rectangle(2, th + 3, w - 3, h - 3, widgets::kStripBackground);
   return t;
 }
 

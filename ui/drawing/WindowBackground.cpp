@@ -19,7 +19,7 @@ void paintWindowBackground(QPainter& p, const QRect& supertext, int fichTop) {
   for (int y = 0; y <= 600; ++y) p.fillRect(QRect(0, y, 801, 1), windowBackgroundColour(y));
   p.fillRect(QRect(QPoint(supertext.left() + 3, fichTop + 3),
                    QPoint(supertext.left() + supertext.width() + 3, supertext.top() + supertext.height() + 3)),
-             kDarkGrey);
+             widgets::kDarkGrey);
   p.restore();
 }
 
