@@ -11,7 +11,7 @@
 
 #include "RtfStatement.h"
 #include "files/rtf/RtfReader.h"
-#include "platform/qt/RichTextDocument.h"
+#include "files/ui/RichTextDocument.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "files/WelcomeText.h"
 #include "files/rtf/RtfFile.h"
 #include "platform/qt/Fonts.h"
-#include "platform/qt/RichTextDocument.h"
+#include "files/ui/RichTextDocument.h"
 
 namespace velmira::files::ui {
 

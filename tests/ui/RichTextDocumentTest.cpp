@@ -8,7 +8,7 @@
 
 #include "RichDocumentPrint.h"
 #include "platform/qt/Fonts.h"
-#include "platform/qt/RichTextDocument.h"
+#include "files/ui/RichTextDocument.h"
 
 namespace velmira::qtp {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/qt/RichTextDocument.h"
+#include "files/ui/RichTextDocument.h"
 
 #include <QTextBlock>
 #include <QTextCursor>
