@@ -23,7 +23,7 @@ const std::string& statement() {
 void BM_ReadIntoTextDocument1MB(benchmark::State& state) {
   for (auto _ : state) {
     QTextDocument doc;
-    velmira::qtp::fillTextDocument(doc, *velmira::rtf::readRtf(statement()));
+    velmira::files::ui::fillTextDocument(doc, *velmira::rtf::readRtf(statement()));
     benchmark::DoNotOptimize(doc.characterCount());
   }
 }
@@ -32,7 +32,7 @@ BENCHMARK(BM_ReadIntoTextDocument1MB)->Unit(benchmark::kMillisecond);
 void BM_ReadIntoTextDocumentAndLayOut1MB(benchmark::State& state) {
   for (auto _ : state) {
     QTextDocument doc;
-    velmira::qtp::fillTextDocument(doc, *velmira::rtf::readRtf(statement()));
+    velmira::files::ui::fillTextDocument(doc, *velmira::rtf::readRtf(statement()));
     doc.setTextWidth(361);
     benchmark::DoNotOptimize(doc.documentLayout()->documentSize());
   }
@@ -41,8 +41,8 @@ BENCHMARK(BM_ReadIntoTextDocumentAndLayOut1MB)->Unit(benchmark::kMillisecond);
 
 void BM_RichDocumentOfTextDocument1MB(benchmark::State& state) {
   QTextDocument doc;
-  velmira::qtp::fillTextDocument(doc, *velmira::rtf::readRtf(statement()));
-  for (auto _ : state) benchmark::DoNotOptimize(velmira::qtp::richDocumentOf(doc));
+  velmira::files::ui::fillTextDocument(doc, *velmira::rtf::readRtf(statement()));
+  for (auto _ : state) benchmark::DoNotOptimize(velmira::files::ui::richDocumentOf(doc));
 }
 BENCHMARK(BM_RichDocumentOfTextDocument1MB)->Unit(benchmark::kMillisecond);
 

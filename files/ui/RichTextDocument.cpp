@@ -10,7 +10,7 @@
 
 #include "platform/qt/Fonts.h"
 
-namespace velmira::qtp {
+namespace velmira::files::ui {
 
 namespace {
 
@@ -21,14 +21,14 @@ constexpr double kTwipsPerPixel = 15.0;                      // 1440 twips per i
 // Faces of the font mapping back to their classic names.
 QString classicName(const QString& family) {
   for (const char* classic : {"Arial", "Times New Roman", "Verdana"})
-    if (mappedFamily(QString::fromLatin1(classic)) == family) return QString::fromLatin1(classic);
+    if (qtp::mappedFamily(QString::fromLatin1(classic)) == family) return QString::fromLatin1(classic);
   return family;
 }
 
 QTextCharFormat charFormat(const rtf::RunFormat& f) {
   const QString classic = QString::fromStdString(f.font);
   QTextCharFormat c;
-  c.setFont(mapFont(classic, f.points(), f.bold, f.italic), QTextCharFormat::FontPropertiesAll);
+  c.setFont(qtp::mapFont(classic, f.points(), f.bold, f.italic), QTextCharFormat::FontPropertiesAll);
   c.setFontUnderline(f.underline);
   c.setForeground(QColor(f.colour.red, f.colour.green, f.colour.blue));
   c.setVerticalAlignment(f.position == rtf::VerticalPosition::Raised    ? QTextCharFormat::AlignSuperScript
@@ -56,7 +56,7 @@ QTextBlockFormat blockFormat(const rtf::Paragraph& p) {
 QString symbolText(QString text) {
   for (QChar& ch : text)
     if (ch.unicode() >= 0xF020 && ch.unicode() <= 0xF0FF) ch = QChar(ch.unicode() - 0xF000);
-  return symbolToUnicode(text);
+  return qtp::symbolToUnicode(text);
 }
 rtf::RunFormat textFormatOfSymbol(rtf::RunFormat f) {
   f.font = rtf::RunFormat{}.font;
@@ -68,12 +68,12 @@ rtf::RunFormat runFormat(const QTextCharFormat& c) {
   const QFont font = c.font();
   const QString family = font.families().isEmpty() ? font.family() : font.families().first();
   const QString classic = c.property(kClassicFont).toString();
-  f.font = (!classic.isEmpty() && mappedFamily(classic) == family ? classic : classicName(family)).toStdString();
+  f.font = (!classic.isEmpty() && qtp::mappedFamily(classic) == family ? classic : classicName(family)).toStdString();
   // Pixel sizes at 96 dpi lose half points: the size given by the file is
   // kept while the pixel size still matches it.
   const int kept = c.property(kHalfPoints).toInt();
   if (font.pixelSize() > 0) {
-    f.halfPoints = kept > 0 && fontPixelSize(kept / 2.0) == font.pixelSize()
+    f.halfPoints = kept > 0 && qtp::fontPixelSize(kept / 2.0) == font.pixelSize()
                        ? kept
                        : static_cast<int>(std::lround(font.pixelSize() * 72.0 / 96.0 * 2.0));
   } else if (font.pointSizeF() > 0) {
@@ -130,7 +130,7 @@ void fillTextDocument(QTextDocument& target, const rtf::RichDocument& document) 
     for (const rtf::Run& r : p.runs) {
       QString text = QString::fromStdString(r.text);
       text.replace(QLatin1Char('\n'), QChar::LineSeparator);
-      if (isSymbolFont(QString::fromStdString(r.format.font))) {
+      if (qtp::isSymbolFont(QString::fromStdString(r.format.font))) {
         cursor.insertText(symbolText(text), formatOf(textFormatOfSymbol(r.format)));
       } else {
         cursor.insertText(text, formatOf(r.format));
@@ -161,4 +161,4 @@ rtf::RichDocument richDocumentOf(const QTextDocument& source) {
   return d;
 }
 
-}  // namespace velmira::qtp
+}  // namespace velmira::files::ui

@@ -10,7 +10,7 @@
 
 class QTextDocument;
 
-namespace velmira::qtp {
+namespace velmira::files::ui {
 
 // Replaces the whole content of `target` with `document`; its undo history
 // is emptied (loading is not an edit to undo).
@@ -19,4 +19,4 @@ void fillTextDocument(QTextDocument& target, const rtf::RichDocument& document);
 // The content of `source`; pictures and other objects are left out.
 rtf::RichDocument richDocumentOf(const QTextDocument& source);
 
-}  // namespace velmira::qtp
+}  // namespace velmira::files::ui

@@ -67,11 +67,11 @@ QString TextPane::fichText() const { return fich_->text(); }
 void TextPane::setReadOnly(bool readOnly) { supertext_->setReadOnly(readOnly); }
 
 void TextPane::showDocument(const rtf::RichDocument& document) {
-  qtp::fillTextDocument(*supertext_->document(), document);
+  fillTextDocument(*supertext_->document(), document);
   supertext_->moveCursor(QTextCursor::Start);
 }
 
-rtf::RichDocument TextPane::richDocument() const { return qtp::richDocumentOf(*supertext_->document()); }
+rtf::RichDocument TextPane::richDocument() const { return richDocumentOf(*supertext_->document()); }
 
 bool TextPane::loadText(const std::string& path, std::string* cause) {
   const rtf::FileRead read = rtf::loadRtfFile(path);

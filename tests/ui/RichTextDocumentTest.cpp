@@ -10,7 +10,7 @@
 #include "platform/qt/Fonts.h"
 #include "files/ui/RichTextDocument.h"
 
-namespace velmira::qtp {
+namespace velmira::files::ui {
 namespace {
 
 TEST(RichTextDocument, FormattingSurvivesTheRoundTrip) {
@@ -37,7 +37,7 @@ TEST(RichTextDocument, FormattingSurvivesTheRoundTrip) {
   EXPECT_EQ(first.next().text(), QString("H3O\tx") + QChar(QChar::LineSeparator) + "y");
   EXPECT_EQ(first.blockFormat().alignment(), Qt::AlignHCenter);
   const QTextCharFormat t = first.begin().fragment().charFormat();
-  EXPECT_EQ(t.font().family(), mappedFamily("Arial"));
+  EXPECT_EQ(t.font().family(), qtp::mappedFamily("Arial"));
   EXPECT_EQ(t.font().pixelSize(), 24);
   EXPECT_TRUE(t.font().bold());
   EXPECT_EQ(t.foreground().color(), QColor(0, 0, 200));
@@ -60,4 +60,4 @@ TEST(RichTextDocument, FormattingSurvivesTheRoundTrip) {
 }
 
 }  // namespace
-}  // namespace velmira::qtp
+}  // namespace velmira::files::ui
