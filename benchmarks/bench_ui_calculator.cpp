@@ -17,14 +17,14 @@ namespace {
 
 void BM_OpenCalculatorToPainted(benchmark::State& state) {
   double memoire = 0;
-  velmira::bench::openToPainted(state, [&] { return std::make_unique<velmira::ui::Machine>(memoire); });
+  velmira::bench::openToPainted(state, [&] { return std::make_unique<velmira::expr::ui::Machine>(memoire); });
 }
 BENCHMARK(BM_OpenCalculatorToPainted)->Unit(benchmark::kMillisecond);
 
 void BM_FillColumn100LinesWithProgressWindow(benchmark::State& state) {
   velmira::table::Table table = velmira::bench::hundredLineTable();
   for (auto _ : state) {
-    const int failures = velmira::ui::fillColumnWithProgress(nullptr, table, 2, "C2 / C1 * 1000",
+    const int failures = velmira::expr::ui::fillColumnWithProgress(nullptr, table, 2, "C2 / C1 * 1000",
                                                             velmira::expr::kDegres, false);
     benchmark::DoNotOptimize(failures);
   }

@@ -35,7 +35,7 @@ velmira::table::Table hundredPoints() {
 void BM_Majgraf100Points(benchmark::State& state) {
   const auto table = hundredPoints();
   SilentMessages messages;
-  velmira::ui::GraphWindow window(table, messages);
+  velmira::graph::ui::GraphWindow window(table, messages);
   window.show();
   QCoreApplication::processEvents();
   if (window.plot().points.size() != 100 || !window.check1()->isEnabled() || !window.check1()->isChecked())
@@ -50,7 +50,7 @@ BENCHMARK(BM_Majgraf100Points)->Unit(benchmark::kMillisecond);
 void BM_OpenGraphWindow(benchmark::State& state) {
   const auto table = hundredPoints();
   SilentMessages messages;
-  velmira::bench::openToPainted(state, [&] { return std::make_unique<velmira::ui::GraphWindow>(table, messages); });
+  velmira::bench::openToPainted(state, [&] { return std::make_unique<velmira::graph::ui::GraphWindow>(table, messages); });
 }
 BENCHMARK(BM_OpenGraphWindow)->Unit(benchmark::kMillisecond);
 

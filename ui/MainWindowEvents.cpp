@@ -139,11 +139,11 @@ void MainWindow::buildTableFrame() {
   frame10_->hide();
   connect(frame10_, &table::ui::TableFrame::hint, info_, &HintLine::setHint);
   connect(frame10_, &table::ui::TableFrame::graphRequested, this, [this] {
-    GraphWindow w(table_, messages_, this);
+    graph::ui::GraphWindow w(table_, messages_, this);
     w.exec();
   });
   connect(frame10_, &table::ui::TableFrame::calculateRequested, this, [this](int col, bool recalculate) {
-    Machine::openColumn(this, table_, col, recalculate, memoire_, messages_);
+    expr::ui::Machine::openColumn(this, table_, col, recalculate, memoire_, messages_);
   });
   connect(frame10_, &table::ui::TableFrame::formulaRequested, this,
           [this](int col) { messages_.show(expr::formulaMessage(table_, col)); });
@@ -196,7 +196,7 @@ void MainWindow::onCommand(Command c) {
       Check1_Click();
       break;
     case Command::Calculator:
-      Machine::openCalculator(this, memoire_);
+      expr::ui::Machine::openCalculator(this, memoire_);
       break;
     case Command::Help:
       showHelp(this, appFolder_, messages_);

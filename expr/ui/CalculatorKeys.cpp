@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace velmira::ui {
+namespace velmira::expr::ui {
 
 namespace {
 
@@ -75,4 +75,4 @@ constexpr std::array<KeyInfo, expr::kKeyCount> kKeys = {{
 
 std::span<const KeyInfo> calculatorKeys() { return kKeys; }
 
-}  // namespace velmira::ui
+}  // namespace velmira::expr::ui

@@ -5,7 +5,7 @@
 
 #include "expr/Calculator.h"
 
-namespace velmira::ui {
+namespace velmira::expr::ui {
 
 // Families share a colour.
 enum class KeyFamily { Digit, Operator, Function, Prefix, Memory, Edit, Execute, Column };
@@ -24,4 +24,4 @@ struct KeyInfo {
 // Every key, each once.
 std::span<const KeyInfo> calculatorKeys();
 
-}  // namespace velmira::ui
+}  // namespace velmira::expr::ui

@@ -20,7 +20,7 @@
 #include "platform/qt/Fonts.h"
 #include "table/Table.h"
 
-namespace velmira::ui {
+namespace velmira::expr::ui {
 
 namespace {
 
@@ -291,4 +291,4 @@ void Machine::keyPressEvent(QKeyEvent* event) {
   if (!keyboard(event)) QDialog::keyPressEvent(event);
 }
 
-}  // namespace velmira::ui
+}  // namespace velmira::expr::ui

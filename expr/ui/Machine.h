@@ -21,7 +21,7 @@ class Table;
 }
 }  // namespace velmira
 
-namespace velmira::ui {
+namespace velmira::expr::ui {
 
 class Machine : public QDialog {
   Q_OBJECT
@@ -80,4 +80,4 @@ class Machine : public QDialog {
   std::array<QRadioButton*, 2> affichage_{};
 };
 
-}  // namespace velmira::ui
+}  // namespace velmira::expr::ui

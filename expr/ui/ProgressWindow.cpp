@@ -12,7 +12,7 @@
 #include "platform/qt/Fonts.h"
 #include "table/Table.h"
 
-namespace velmira::ui {
+namespace velmira::expr::ui {
 
 namespace {
 constexpr qint64 kFrameMs = 16;
@@ -61,4 +61,4 @@ int fillColumnWithProgress(QWidget* parent, table::Table& table, int col, const 
   return failures;
 }
 
-}  // namespace velmira::ui
+}  // namespace velmira::expr::ui

@@ -10,7 +10,7 @@ namespace velmira::table {
 class Table;
 }
 
-namespace velmira::ui {
+namespace velmira::expr::ui {
 
 class ProgressWindow : public QDialog {
   Q_OBJECT
@@ -28,4 +28,4 @@ class ProgressWindow : public QDialog {
 int fillColumnWithProgress(QWidget* parent, table::Table& table, int col, const std::string& formula,
                            std::int16_t angle, bool scientific);
 
-}  // namespace velmira::ui
+}  // namespace velmira::expr::ui

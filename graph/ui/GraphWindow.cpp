@@ -20,7 +20,7 @@
 #include "widgets/SurfaceWidget.h"
 #include "widgets/TitleStrip.h"
 
-namespace velmira::ui {
+namespace velmira::graph::ui {
 
 namespace {
 
@@ -365,4 +365,4 @@ void GraphWindow::paintEvent(QPaintEvent*) {
   }
 }
 
-}  // namespace velmira::ui
+}  // namespace velmira::graph::ui

@@ -26,7 +26,7 @@ class Table;
 
 namespace velmira::widgets { class SurfaceWidget; }
 
-namespace velmira::ui {
+namespace velmira::graph::ui {
 
 class GraphWindow : public QDialog {
   Q_OBJECT
@@ -105,4 +105,4 @@ class GraphWindow : public QDialog {
   QToolButton* closeButton_ = nullptr;
 };
 
-}  // namespace velmira::ui
+}  // namespace velmira::graph::ui
