@@ -9,7 +9,7 @@
 #include <QStringList>
 #include <vector>
 
-namespace velmira::ui::testing {
+namespace velmira::test {
 
 // pdftoppm's path, empty when it is not installed.
 inline QString pdftoppm() { return QStandardPaths::findExecutable(QStringLiteral("pdftoppm")); }
@@ -46,4 +46,4 @@ std::vector<QRect> inkRuns(const QImage& page, Ink ink) {
   return runs;
 }
 
-}  // namespace velmira::ui::testing
+}  // namespace velmira::test

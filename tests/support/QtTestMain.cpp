@@ -1,4 +1,4 @@
-// The test program of the windows: one QApplication for every test, French
+// The main of every window test program: one QApplication for its tests, French
 // Qt texts as in the program, headless unless told otherwise.
 #include <gtest/gtest.h>
 

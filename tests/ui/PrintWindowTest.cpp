@@ -16,7 +16,7 @@
 #include <QTimer>
 
 #include "platform/qt/Printing.h"
-#include "tests/ui/PdfPages.h"
+#include "tests/support/PdfPages.h"
 #include "tests/ui/WindowFixture.h"
 #include "ui/PrintWindow.h"
 
@@ -38,7 +38,7 @@ class PrintWindowTest : public WindowTest {
   }
   // Runs of rows holding anything but white, as boxes.
   static std::vector<QRect> pictures(const QImage& page) {
-    return inkRuns(page, [](QRgb c) { return c != qRgb(255, 255, 255); });
+    return test::inkRuns(page, [](QRgb c) { return c != qRgb(255, 255, 255); });
   }
 
   QTemporaryDir dir;
@@ -48,7 +48,7 @@ class PrintWindowTest : public WindowTest {
 };
 
 TEST_F(PrintWindowTest, TwoCopiesOfTheThreePicturesGiveTwoPagesOfThree) {
-  if (pdftoppm().isEmpty()) GTEST_SKIP() << "pdftoppm is not installed";
+  if (test::pdftoppm().isEmpty()) GTEST_SKIP() << "pdftoppm is not installed";
   for (int i = 0; i < 3; ++i) confimp->chec(i)->setChecked(true);
   confimp->upDown1()->setValue(2);
   QTest::mouseClick(confimp->command1(), Qt::LeftButton);
@@ -56,7 +56,7 @@ TEST_F(PrintWindowTest, TwoCopiesOfTheThreePicturesGiveTwoPagesOfThree) {
   EXPECT_TRUE(messages.shown.empty());
 
   constexpr int dpi = 48;
-  const std::vector<QImage> pages = pdfPages(pdf, dpi, dir.path());
+  const std::vector<QImage> pages = test::pdfPages(pdf, dpi, dir.path());
   ASSERT_EQ(pages.size(), 2u);
   const QRectF area = printer->pageLayout().paintRect(QPageLayout::Inch);
   const double gap = area.height() / 20 * dpi, perPixel = dpi / 96.0;
@@ -75,7 +75,7 @@ TEST_F(PrintWindowTest, TwoCopiesOfTheThreePicturesGiveTwoPagesOfThree) {
   }
   const QString out = qEnvironmentVariable("VELMIRA_SCREENSHOTS");
   if (!out.isEmpty()) {
-    ASSERT_EQ(QProcess::execute(pdftoppm(), {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-png"),
+    ASSERT_EQ(QProcess::execute(test::pdftoppm(), {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-png"),
                                            QStringLiteral("-singlefile"), QStringLiteral("-f"), QStringLiteral("1"),
                                            pdf, QDir(out).filePath(QStringLiteral("impression-page1"))}),
               0);

@@ -20,7 +20,7 @@
 #include "table/Table.h"
 #include "tests/support/RecordingMessages.h"
 
-namespace velmira::ui {
+namespace velmira::expr::ui {
 namespace {
 
 using expr::Key;
@@ -161,4 +161,4 @@ TEST(MachineWindow, ColumnModeStoresTheFormulaFillsTheColumnAndCloses) {
 }
 
 }  // namespace
-}  // namespace velmira::ui
+}  // namespace velmira::expr::ui

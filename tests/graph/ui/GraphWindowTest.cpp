@@ -22,10 +22,10 @@
 #include "table/Recording.h"
 #include "table/Table.h"
 #include "tests/support/RecordingMessages.h"
-#include "tests/ui/PdfPages.h"
+#include "tests/support/PdfPages.h"
 #include "widgets/SurfaceWidget.h"
 
-namespace velmira::ui::testing {
+namespace velmira::graph::ui::testing {
 namespace {
 
 const QColor kAxis(0, 0, 128), kRed(255, 0, 0), kGreen(0, 128, 0);
@@ -150,13 +150,13 @@ TEST_F(GraphWindowTest, CopyAndPrintCentredOnThePage) {
   EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
             window->picture1()->surface().image().convertToFormat(QImage::Format_RGB32));
 
-  if (pdftoppm().isEmpty()) GTEST_SKIP() << "pdftoppm is not installed";
+  if (test::pdftoppm().isEmpty()) GTEST_SKIP() << "pdftoppm is not installed";
   QTemporaryDir dir;
   const QString pdf = dir.filePath(QStringLiteral("graphe.pdf"));
   auto printer = qtp::pdfPrinter(pdf);
   window->printPlot(*printer);
   constexpr int dpi = 48;
-  const std::vector<QImage> pages = pdfPages(pdf, dpi, dir.path());
+  const std::vector<QImage> pages = test::pdfPages(pdf, dpi, dir.path());
   ASSERT_EQ(pages.size(), 1u);
   const QImage& page = pages[0];
   QRect ink;
@@ -209,4 +209,4 @@ TEST_F(GraphWindowTest, KohlrauschPlotOfPotassiumChloride) {
 }
 
 }  // namespace
-}  // namespace velmira::ui::testing
+}  // namespace velmira::graph::ui::testing

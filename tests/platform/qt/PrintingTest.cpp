@@ -7,21 +7,18 @@
 #include <QTemporaryDir>
 
 #include "platform/qt/Printing.h"
-#include "tests/ui/PdfPages.h"
+#include "tests/support/PdfPages.h"
 
 namespace {
 
-using velmira::ui::testing::inkRuns;
-using velmira::ui::testing::pdfPages;
-using velmira::ui::testing::pdftoppm;
 
 // Rows holding dark pixels, one box per run.
 std::vector<QRect> inkBlocks(const QImage& page) {
-  return inkRuns(page, [](QRgb c) { return QColor(c).lightness() < 128; });
+  return velmira::test::inkRuns(page, [](QRgb c) { return QColor(c).lightness() < 128; });
 }
 
 TEST(Printing, PicturesStackedFromTheTopANewPagePerCopy) {
-  if (pdftoppm().isEmpty()) GTEST_SKIP() << "pdftoppm is not installed";
+  if (velmira::test::pdftoppm().isEmpty()) GTEST_SKIP() << "pdftoppm is not installed";
   QTemporaryDir dir;
   const QString pdf = dir.filePath(QStringLiteral("pages.pdf"));
   QImage wide(200, 100, QImage::Format_RGB32), narrow(100, 50, QImage::Format_RGB32);
@@ -31,7 +28,7 @@ TEST(Printing, PicturesStackedFromTheTopANewPagePerCopy) {
   ASSERT_TRUE(velmira::qtp::printStacked(*printer, {wide, narrow}, 2));
 
   constexpr int dpi = 48;
-  const std::vector<QImage> pages = pdfPages(pdf, dpi, dir.path());
+  const std::vector<QImage> pages = velmira::test::pdfPages(pdf, dpi, dir.path());
   ASSERT_EQ(pages.size(), 2u);
   const QRectF area = printer->pageLayout().paintRect(QPageLayout::Inch);
   const double gap = area.height() / 20 * dpi, perPixel = dpi / 96.0;
