@@ -39,7 +39,7 @@ void Majvolt(benchmark::State& state) {
   wb.setSoluteTag(0, "5");
   wb.setSoluteTag(1, "18");
   for (auto _ : state) {
-    wb.majvolt();
+    wb.updateVoltmeters();
     benchmark::DoNotOptimize(wb.display(model::Meter::Conductimeter, 3));
   }
 }
@@ -51,7 +51,7 @@ void Ecritconfig537(benchmark::State& state) {
   auto t = largestTable();
   Silent m;
   const std::string p = (benchDir() / "largest.C07").string();
-  for (auto _ : state) benchmark::DoNotOptimize(files::ecritconfig(p, wb, t, m));
+  for (auto _ : state) benchmark::DoNotOptimize(files::writeConfiguration(p, wb, t, m));
 }
 BENCHMARK(Ecritconfig537)->Unit(benchmark::kMicrosecond);
 
@@ -61,8 +61,8 @@ void Chargeconfig537(benchmark::State& state) {
   auto t = largestTable();
   Silent m;
   const std::string p = (benchDir() / "largest.C07").string();
-  files::ecritconfig(p, wb, t, m);
-  for (auto _ : state) benchmark::DoNotOptimize(files::chargeconfig(p, wb, t, m));
+  files::writeConfiguration(p, wb, t, m);
+  for (auto _ : state) benchmark::DoNotOptimize(files::readConfiguration(p, wb, t, m));
 }
 BENCHMARK(Chargeconfig537)->Unit(benchmark::kMicrosecond);
 
@@ -91,7 +91,7 @@ void ChargeconfigInMemory537(benchmark::State& state) {
   for (std::size_t n = 0; n < recs.size(); ++n) w.write(n + 1, recs[n]);
   records::RecordReader r;
   r.setBytes(w.bytes());
-  for (auto _ : state) benchmark::DoNotOptimize(files::chargeconfigFrom(r, wb, t, m));
+  for (auto _ : state) benchmark::DoNotOptimize(files::readConfigurationFrom(r, wb, t, m));
 }
 BENCHMARK(ChargeconfigInMemory537)->Unit(benchmark::kMicrosecond);
 

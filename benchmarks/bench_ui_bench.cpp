@@ -1,4 +1,4 @@
-// Montage switch: imafond on the three pages, then the mixture level.
+// Montage switch: drawBench on the three pages, then the mixture level.
 #include <benchmark/benchmark.h>
 
 #include "GuiBenchmark.h"
@@ -17,8 +17,8 @@ void montageSwitch(benchmark::State& state, double dpr) {
   bool conductimeter = false;
   for (auto _ : state) {
     conductimeter = !conductimeter;
-    const auto pl = velmira::ui::imafond(p1, p2, p3, conductimeter);
-    velmira::ui::niveaubecher(p3, conductimeter, 100);
+    const auto pl = velmira::ui::drawBench(p1, p2, p3, conductimeter);
+    velmira::ui::updateBeakerLevel(p3, conductimeter, 100);
     benchmark::DoNotOptimize(pl);
     benchmark::DoNotOptimize(p3.image().constBits());
   }
@@ -32,7 +32,7 @@ BENCHMARK(BM_MontageSwitchHighRatio)->Unit(benchmark::kMillisecond);
 // Repaint of a solution page's texts over its picture.
 void BM_SolutionPagePaint(benchmark::State& state) {
   velmira::qtp::Surface p1(401, 462), p2(401, 462), p3(401, 462);
-  velmira::ui::imafond(p1, p2, p3, false);
+  velmira::ui::drawBench(p1, p2, p3, false);
   for (auto _ : state) {
     p1.beginTransient();
     benchmark::DoNotOptimize(velmira::ui::paintSolutionPage(p1, 1));

@@ -47,11 +47,11 @@ struct ShownWindow {
 void BM_KnobDragStep(benchmark::State& state) {
   ShownWindow shown;
   velmira::ui::MainWindow& window = shown.window;
-  velmira::ui::KnobWidget* knob = window.bouton1(0);
+  velmira::ui::KnobWidget* knob = window.knob(0);
   bool flip = false;
   for (auto _ : state) {
     dragStep(knob, flip);
-    benchmark::DoNotOptimize(window.afficheur(3)->text().size());
+    benchmark::DoNotOptimize(window.meterDisplay(3)->text().size());
   }
   // Every step really turned the knob.
   if (std::abs(window.workbench().knobValue(0) - 0.25) > 0.02 && std::abs(window.workbench().knobValue(0) - 0.2) > 0.02)
@@ -63,7 +63,7 @@ BENCHMARK(BM_KnobDragStep)->Unit(benchmark::kMicrosecond);
 void BM_KnobDragStepPainted(benchmark::State& state) {
   ShownWindow shown;
   velmira::ui::MainWindow& window = shown.window;
-  velmira::ui::KnobWidget* knob = window.bouton1(0);
+  velmira::ui::KnobWidget* knob = window.knob(0);
   bool flip = false;
   for (auto _ : state) {
     dragStep(knob, flip);

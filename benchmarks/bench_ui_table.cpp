@@ -38,7 +38,7 @@ struct TableShown {
     }
     QCoreApplication::processEvents();
   }
-  void repaintGrid() { window.frame10()->grid()->viewport()->repaint(); }
+  void repaintGrid() { window.tableFrame()->grid()->viewport()->repaint(); }
 };
 
 void BM_RecordLine(benchmark::State& state) {

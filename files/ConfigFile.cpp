@@ -85,7 +85,7 @@ std::vector<std::string> configRecords(const model::Workbench& wb, const table::
   return r;
 }
 
-bool ecritconfig(const std::string& path, const model::Workbench& wb, const table::Table& table,
+bool writeConfiguration(const std::string& path, const model::Workbench& wb, const table::Table& table,
                  MessageService& messages) {
   records::RecordWriter writer;
   const auto recs = configRecords(wb, table);
@@ -100,7 +100,7 @@ bool ecritconfig(const std::string& path, const model::Workbench& wb, const tabl
   return ok;
 }
 
-bool chargeconfig(const std::string& path, model::Workbench& wb, table::Table& table,
+bool readConfiguration(const std::string& path, model::Workbench& wb, table::Table& table,
                   MessageService& messages, ConfigHooks* hooks) {
   records::RecordReader file;
   // A missing file reads as empty, so that the signature check refuses it.
@@ -108,10 +108,10 @@ bool chargeconfig(const std::string& path, model::Workbench& wb, table::Table& t
     messages.show(readFailure());
     return false;
   }
-  return chargeconfigFrom(file, wb, table, messages, hooks);
+  return readConfigurationFrom(file, wb, table, messages, hooks);
 }
 
-bool chargeconfigFrom(const records::RecordReader& file, model::Workbench& wb, table::Table& table,
+bool readConfigurationFrom(const records::RecordReader& file, model::Workbench& wb, table::Table& table,
                       MessageService& messages, ConfigHooks* hooks) {
   const auto signature = file.read(firstRecord(ConfigItem::Signature));
   if (!signature) {
@@ -126,7 +126,7 @@ bool chargeconfigFrom(const records::RecordReader& file, model::Workbench& wb, t
   // From here on a damaged record is skipped and the load goes on.
   auto read = [&](ConfigItem item, std::size_t k = 0) { return file.read(firstRecord(item) + k); };
   if (auto s = read(ConfigItem::Mask)) table.setMask(*s);
-  // Each knob is redrawn as it is read, which runs majvolt. Knobs change no
+  // Each knob is redrawn as it is read, which runs updateVoltmeters. Knobs change no
   // selection and no solute, so the same displays are written each time and
   // the last run alone gives the same texts as the six.
   bool knobRead = false;
@@ -137,7 +137,7 @@ bool chargeconfigFrom(const records::RecordReader& file, model::Workbench& wb, t
       knobRead = true;
     }
   }
-  if (knobRead) wb.majvolt();
+  if (knobRead) wb.updateVoltmeters();
   for (int i = 0; i < 2; ++i)
     if (auto s = read(ConfigItem::Solutes, i)) wb.setSoluteTag(i, *s);
   for (int c = 0; c < table::kCols; ++c) {
@@ -164,11 +164,11 @@ bool chargeconfigFrom(const records::RecordReader& file, model::Workbench& wb, t
     }
   };
   applySelection(ConfigItem::VoltmeterCalibres, model::kVoltmeterCalibres,
-                 [&](int i, bool on) { wb.setVoltmeterCalibre(i, on); }, [&] { wb.majvolt(); });
+                 [&](int i, bool on) { wb.setVoltmeterCalibre(i, on); }, [&] { wb.updateVoltmeters(); });
   applySelection(ConfigItem::AmmeterCalibres, model::kAmmeterCalibres,
-                 [&](int i, bool on) { wb.setAmmeterCalibre(i, on); }, [&] { wb.majaff(); });
+                 [&](int i, bool on) { wb.setAmmeterCalibre(i, on); }, [&] { wb.updateMeters(); });
   applySelection(ConfigItem::ConductimeterRanges, model::kConductimeterRanges,
-                 [&](int i, bool on) { wb.setConductimeterRange(i, on); }, [&] { wb.majaff(); });
+                 [&](int i, bool on) { wb.setConductimeterRange(i, on); }, [&] { wb.updateMeters(); });
   auto applyMontage = [&](ConfigItem item, auto set) {
     auto s = read(item);
     if (!s) return;
@@ -194,7 +194,7 @@ bool chargeconfigFrom(const records::RecordReader& file, model::Workbench& wb, t
   for (int c = 0; c < table::kCols; ++c, ++n)
     if (auto s = file.read(n)) table.setFormula(c, *s);
 
-  wb.majaff();
+  wb.updateMeters();
   return true;
 }
 

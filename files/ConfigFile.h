@@ -24,26 +24,26 @@ class ConfigHooks {
  public:
   virtual ~ConfigHooks() = default;
   virtual void knobRedrawn(int /*knob*/) {}  // a knob took its new value
-  virtual void montageClicked() {}           // imafond + niveaubecher
+  virtual void montageClicked() {}           // drawBench + updateBeakerLevel
 };
 
-// ecritconfig: writes the workbench and the table to `path`, replacing the
+// writeConfiguration: writes the workbench and the table to `path`, replacing the
 // file whole or not at all. On failure (a text a record cannot hold, a
 // write error, a target that is not a regular file) shows
 // "Ecriture impossible sur disque", leaves any old file as it was and
 // returns false.
-bool ecritconfig(const std::string& path, const model::Workbench& wb, const table::Table& table,
+bool writeConfiguration(const std::string& path, const model::Workbench& wb, const table::Table& table,
                  MessageService& messages);
 
-// chargeconfig: reads `path` and applies it with the click reactions of the
-// buttons and a final majaff. Entries and knobs outside their ranges (only a
+// readConfiguration: reads `path` and applies it with the click reactions of the
+// buttons and a final updateMeters. Entries and knobs outside their ranges (only a
 // damaged or hand-made file has them) are brought into range silently. Returns false when the file was refused
 // (signature, unreadable): nothing has changed then.
-bool chargeconfig(const std::string& path, model::Workbench& wb, table::Table& table,
+bool readConfiguration(const std::string& path, model::Workbench& wb, table::Table& table,
                   MessageService& messages, ConfigHooks* hooks = nullptr);
 
 // The same, from records already in memory.
-bool chargeconfigFrom(const records::RecordReader& file, model::Workbench& wb, table::Table& table,
+bool readConfigurationFrom(const records::RecordReader& file, model::Workbench& wb, table::Table& table,
                       MessageService& messages, ConfigHooks* hooks = nullptr);
 
 // The records as they would be written (record 1 first).

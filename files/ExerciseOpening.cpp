@@ -67,9 +67,9 @@ OpenOutcome openExercise(const std::string& fichierexo, ExerciseTarget& target, 
                       false, exerciseUnreadable(), referencedFileMissing, target, messages);
 }
 
-OpenOutcome openCorrection(const std::string& fich, ExerciseTarget& target, MessageService& messages) {
-  if (blank(fich)) return {};
-  return openActivity(fich, exerciseFolder(fich), ExerciseItem::CorrectedStatement,
+OpenOutcome openCorrection(const std::string& fileNameField, ExerciseTarget& target, MessageService& messages) {
+  if (blank(fileNameField)) return {};
+  return openActivity(fileNameField, exerciseFolder(fileNameField), ExerciseItem::CorrectedStatement,
                       ExerciseItem::CorrectedConfiguration, true, exerciseUnreadable(), referencedFileMissing, target,
                       messages);
 }

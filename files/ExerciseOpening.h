@@ -17,7 +17,7 @@ class ExerciseTarget {
   virtual ~ExerciseTarget() = default;
   // The statement read from `path` replaces the pane's text.
   virtual void showStatement(rtf::RichDocument document, const std::string& path) = 0;
-  // nomconfig <- path, then chargeconfig (which shows its own messages).
+  // configPath <- path, then readConfiguration (which shows its own messages).
   virtual void loadConfiguration(const std::string& path) = 0;
 };
 
@@ -49,9 +49,9 @@ Message textReadFailure();
 // referencedFileMissing() and then no configuration is loaded.
 OpenOutcome openExercise(const std::string& fichierexo, ExerciseTarget& target, MessageService& messages);
 
-// "Voir la correction": records 3 and 4 of the exercise file `fich`, each
+// "Voir la correction": records 3 and 4 of the exercise file in the file-name field, each
 // loaded when not blank, from that file's folder; the same messages.
-OpenOutcome openCorrection(const std::string& fich, ExerciseTarget& target, MessageService& messages);
+OpenOutcome openCorrection(const std::string& fileNameField, ExerciseTarget& target, MessageService& messages);
 
 enum class GettingStarted { Simulator, Table };
 

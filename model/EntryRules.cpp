@@ -64,7 +64,7 @@ void validateEntry(Workbench& wb, int i, MessageService& messages) {
   const float x = correctedValue(wb, i, &message);
   if (message) messages.show(*message);
   rewriteEntry(wb, i, x);
-  wb.majaff();
+  wb.updateMeters();
 }
 
 void rewriteEntry(Workbench& wb, int i, float value) {

@@ -35,9 +35,9 @@ Message messageVolumeMax();
 // message when a volume rule fires, else stays null.
 float correctedValue(const Workbench& wb, int i, const Message** message = nullptr);
 
-// Validation of entry i (the window's Text1_LostFocus): corrects, rewrites
+// Validation of entry i (the window's onEntryLeft): corrects, rewrites
 // the field with its mask, shows the volume message through `messages`,
-// then majaff. The caller redraws the mixture beaker after a volume.
+// then updateMeters. The caller redraws the mixture beaker after a volume.
 void validateEntry(Workbench& wb, int i, MessageService& messages);
 
 // Entry i rewritten with its mask from a value.

@@ -47,7 +47,7 @@ void knobDrag(Workbench& wb, int i, double x, double y) {
     if (vOld < 0.1) wb.setKnobTag(i, "0");
     if (wb.knobValue(i) > 0.5) wb.setKnobTag(i, "0.6");
   }
-  wb.majvolt();
+  wb.updateVoltmeters();
 }
 
 double knobStep(int i) { return i % 2 == 0 ? 0.0006 : 0.006 / 8; }
@@ -65,7 +65,7 @@ bool knobKey(Workbench& wb, int i, int key) {
     return false;
   }
   wb.setKnobTag(i, num::plain(v));
-  wb.majvolt();
+  wb.updateVoltmeters();
   return true;
 }
 

@@ -17,12 +17,12 @@ double knobAngle(double v);
 std::pair<int, int> knobPointerEnd(double v);
 
 // Drag with the left button held at (x, y) in the knob's own units: the
-// tag of knob i is updated by the dead-zone rule, then majvolt runs. The
+// tag of knob i is updated by the dead-zone rule, then updateVoltmeters runs. The
 // caller redraws the knob.
 void knobDrag(Workbench& wb, int i, double x, double y);
 
 // Arrow keys (37..40); true when the key is an arrow: the tag is rewritten
-// and majvolt runs (the caller redraws the knob). False for any other key.
+// and updateVoltmeters runs (the caller redraws the knob). False for any other key.
 inline constexpr int kKeyLeft = 37, kKeyUp = 38, kKeyRight = 39, kKeyDown = 40;
 bool knobKey(Workbench& wb, int i, int key);
 

@@ -100,10 +100,10 @@ const Solute* solute(int k) {
   return &catalogue()[static_cast<std::size_t>(k - 1)];
 }
 
-void remplitcoefs(CoefTable& coefsolutes) {
-  for (auto& row : coefsolutes) row.fill(0.f);
+void fillCoefficients(CoefTable& coefficients) {
+  for (auto& row : coefficients) row.fill(0.f);
   for (int k = 1; k <= kSoluteCount; ++k)
-    for (int j = 0; j < 5; ++j) coefsolutes[k][j + 1] = solute(k)->a[j];
+    for (int j = 0; j < 5; ++j) coefficients[k][j + 1] = solute(k)->a[j];
 }
 
 }  // namespace velmira::model

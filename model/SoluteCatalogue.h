@@ -40,7 +40,7 @@ const Solute* solute(int k);
 
 // Coefficient table: rows 0..21, columns 0..5; row 0 and column 0 stay 0.
 using CoefTable = std::array<std::array<float, 6>, kSoluteCount + 1>;
-void remplitcoefs(CoefTable& coefsolutes);
+void fillCoefficients(CoefTable& coefficients);
 
 // Family of solute k; false for a number outside the catalogue.
 bool isAcid(int k);

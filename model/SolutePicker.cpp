@@ -56,7 +56,7 @@ bool SolutePicker::pickMarked(Workbench& wb) {
 void SolutePicker::choose(Workbench& wb, int row) {
   wb.setSoluteTag(solution_, num::format(row + 1, "0"));
   open_ = false;
-  wb.majaff();
+  wb.updateMeters();
 }
 
 }  // namespace velmira::model

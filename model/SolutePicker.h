@@ -19,14 +19,14 @@ class SolutePicker {
   int solution() const { return solution_; }  // 0 or 1: whose panel holds it
   int markerTop() const { return markerTop_; }
 
-  // ions1_Click(i): opens for solution i, bar on the current solute.
+  // onFormulaBoxClicked(i): opens for solution i, bar on the current solute.
   void open(const Workbench& wb, int solution);
   // Picture2_MouseMove: moves the bar when inside the list.
   void hover(double x, double y, double width, double height);
   // Picture2_MouseDown.
   void press(MouseButton button, double y);
   // Picture2_MouseUp: true when a solute was chosen (tag set, list closed,
-  // majaff run); the caller then redraws the solute boxes (quelion).
+  // updateMeters run); the caller then redraws the solute boxes (updateFormulaBoxes).
   bool release(Workbench& wb, MouseButton button, double x, double y, double width);
   // Picture2_LostFocus, or Escape: closed without a change.
   void lostFocus() { open_ = false; }

@@ -38,7 +38,7 @@ int selectedIn(const std::array<bool, N>& group, int bench, int size) {
 
 }  // namespace
 
-float lambdamolaire(const CoefTable& coefs, int k, float c) {
+float molarConductivity(const CoefTable& coefs, int k, float c) {
   const auto& a = coefs[k];
   const double cd = c;
   float l = a[1];
@@ -49,7 +49,7 @@ float lambdamolaire(const CoefTable& coefs, int k, float c) {
   return l;
 }
 
-double lambdamolaireDouble(const CoefTable& coefs, int k, double c) {
+double molarConductivityDouble(const CoefTable& coefs, int k, double c) {
   const auto& a = coefs[k];
   double l = a[1];
   l += a[2] * std::sqrt(c) / 1000;
@@ -59,7 +59,7 @@ double lambdamolaireDouble(const CoefTable& coefs, int k, double c) {
   return l;
 }
 
-double troischiffres(double x) {
+double threeSignificantDigits(double x) {
   if (!std::isfinite(x)) return x;
   // n written as a plain decimal integer: its first three digits and its length.
   const double n = std::floor(std::fabs(x) * 1000000000.0);
@@ -83,7 +83,7 @@ double troischiffres(double x) {
 }
 
 Workbench::Workbench() {
-  remplitcoefs(coefsolutes_);
+  fillCoefficients(coefficients_);
   for (int i = 0; i < kEntries; ++i) entries_[i] = kDefaultEntries[i];
   for (int i = 0; i < kKnobs; ++i) knobTag_[i] = i % 2 == 0 ? "0.12" : "0.3";
   ionsTag_ = {"1", "1"};
@@ -98,9 +98,9 @@ void Workbench::startupDefaults() {
   for (int i = 0; i < kEntries; ++i) entries_[i] = kDefaultEntries[i];
   for (int i = 0; i < kKnobs; i += 2) knobTag_[i] = "0.12";
   for (int i = 1; i < kKnobs; i += 2) knobTag_[i] = "0.3";
-  for (int i = 0; i < kKnobs; ++i) majvolt();  // each knob is drawn, which refreshes the meters
+  for (int i = 0; i < kKnobs; ++i) updateVoltmeters();  // each knob is drawn, which refreshes the meters
   ionsTag_ = {"1", "1"};
-  majaff();
+  updateMeters();
 }
 
 int Workbench::soluteOf(int b) const {
@@ -151,10 +151,10 @@ int Workbench::selectedRange(int bench) const { return selectedIn(conductimeterR
 int Workbench::selectedAmmeterCalibre(int bench) const { return selectedIn(ammeterCalibres_, bench, kCalibresPerBench); }
 int Workbench::selectedVoltmeterCalibre(int bench) const { return selectedIn(voltmeterCalibres_, bench, kCalibresPerBench); }
 
-void Workbench::autorisemel() {
+void Workbench::checkMixture() {
   const int a = soluteOf(1), b = soluteOf(2);
-  melangepossible_ = !precipitates(a, b);
-  reactionacidobasique_ = (isAcid(a) && isBase(b)) || (isBase(a) && isAcid(b));
+  mixturePossible_ = !precipitates(a, b);
+  acidBaseReaction_ = (isAcid(a) && isBase(b)) || (isBase(a) && isAcid(b));
 }
 
 Workbench::Inputs Workbench::inputs() const {
@@ -162,9 +162,9 @@ Workbench::Inputs Workbench::inputs() const {
           entryValue(Distance), entryValue(Area), entryValue(Volume1), entryValue(Volume2)};
 }
 
-double Workbench::KacBas() const { return KacBas(inputs()); }
+double Workbench::acidBaseConductivity() const { return acidBaseConductivity(inputs()); }
 
-double Workbench::KacBas(const Inputs& in) const {
+double Workbench::acidBaseConductivity(const Inputs& in) const {
   const int a = in.k1, b = in.k2;
   const double c1 = in.c1, c2 = in.c2;
   const double v1 = in.v1, v2 = in.v2;
@@ -193,25 +193,25 @@ double Workbench::KacBas(const Inputs& in) const {
   } else {
     return 0;
   }
-  return lambdamolaireDouble(coefsolutes_, s1, x1) * x1 * 1000 +
-         lambdamolaireDouble(coefsolutes_, s2, x2) * x2 * 1000;
+  return molarConductivityDouble(coefficients_, s1, x1) * x1 * 1000 +
+         molarConductivityDouble(coefficients_, s2, x2) * x2 * 1000;
 }
 
-void Workbench::majaff() {
-  autorisemel();
+void Workbench::updateMeters() {
+  checkMixture();
   const Inputs in = inputs();
   const float s = static_cast<float>(in.s / 10000.0);
   const float l = static_cast<float>(in.l / 100.0);
   const int k1 = in.k1, k2 = in.k2;
   const float c1 = in.c1, c2 = in.c2;
   auto contribution = [&](int k, float c) {
-    return static_cast<float>(static_cast<double>(lambdamolaire(coefsolutes_, k, c)) * c * 1000);
+    return static_cast<float>(static_cast<double>(molarConductivity(coefficients_, k, c)) * c * 1000);
   };
 
   displayBench(1, contribution(k1, c1), s, l);
   displayBench(2, contribution(k2, c2), s, l);
 
-  if (!melangepossible_) {
+  if (!mixturePossible_) {
     precipitateNotice_ = true;
     conductimeters_[2].clear();
     return;
@@ -225,8 +225,8 @@ void Workbench::majaff() {
   } else {
     const float c1p = static_cast<float>(c1 * v1 / (v1 + v2));
     const float c2p = static_cast<float>(c2 * v2 / (v1 + v2));
-    if (reactionacidobasique_)
-      sigma = KacBas(in);
+    if (acidBaseReaction_)
+      sigma = acidBaseConductivity(in);
     else
       sigma = static_cast<float>(contribution(k1, c1p) + contribution(k2, c2p));
   }
@@ -241,7 +241,7 @@ void Workbench::displayBench(int bench, double sigma, float s, float l) {
 
   double x = sigma;
   if (j >= 0 && j <= 2) x = sigma * s / l;
-  x = troischiffres(x);
+  x = threeSignificantDigits(x);
 
   std::string& conductimeter = conductimeters_[bench - 1];
   auto shown = [&](double value) { return num::trim(num::format(value, kMaskConductimeter)); };
@@ -268,7 +268,7 @@ void Workbench::displayBench(int bench, double sigma, float s, float l) {
   }
 }
 
-void Workbench::majvolt() {
+void Workbench::updateVoltmeters() {
   for (int b = 1; b <= kBenches; ++b) {
     const double u = amplitudeVolts(knobValue(2 * b - 2));
     const int pos = selectedVoltmeterCalibre(b);
@@ -286,7 +286,7 @@ void Workbench::majvolt() {
     const double f = frequencyHertz(knobValue(2 * b - 1));
     generatorScreens_[b - 1] = "\xC6\x92 = " + num::format(f, "## ##0") + " Hz";
   }
-  majaff();
+  updateMeters();
 }
 
 }  // namespace velmira::model

@@ -10,7 +10,7 @@ namespace velmira::model {
 
 inline constexpr int kBenches = 3;
 inline constexpr int kEntries = 6;   // the window's Text1 0..5
-inline constexpr int kKnobs = 6;     // the window's bouton1 0..5: bench b has 2b-2 (amplitude), 2b-1 (frequency)
+inline constexpr int kKnobs = 6;     // the window's knob 0..5: bench b has 2b-2 (amplitude), 2b-1 (frequency)
 // Selector buttons, indexed bench by bench: button j of bench b is
 // (b-1) * per-bench + j.
 inline constexpr int kRangesPerBench = 6;    // conductimeter quantity and unit (the window's Option6)
@@ -47,12 +47,12 @@ inline constexpr std::string_view kPrecipitateNotice =
 
 class Workbench {
  public:
-  // The record with its defaults and `coefsolutes` filled; the displays are
+  // The record with its defaults and the coefficients filled; the displays are
   // empty until a recomputation.
   Workbench();
 
   // Start-up defaults, in the start-up order: entries, knobs (each drawn,
-  // hence majvolt), solutes "1", majaff.
+  // hence updateVoltmeters), solutes "1", updateMeters.
   void startupDefaults();
 
   // --- Textual fields (as the controls show them) -------------------------
@@ -104,13 +104,17 @@ class Workbench {
   bool precipitateNotice() const { return precipitateNotice_; }
 
   // --- Flags ---------------------------------------------------------------
-  bool melangepossible() const { return melangepossible_; }
-  bool reactionacidobasique() const { return reactionacidobasique_; }
+  // The two solutions may be mixed (`melangepossible`); they react as an
+  // acid and a base (`reactionacidobasique`).
+  bool mixturePossible() const { return mixturePossible_; }
+  bool acidBaseReaction() const { return acidBaseReaction_; }
 
   // --- Procedures ----------------------------------------------------------
-  void autorisemel();
-  // Conductivity (S/m) of an acid + base mixture after reaction.
-  double KacBas() const;
+  // `autorisemel`: sets both flags and the precipitate notice from the two
+  // solutes.
+  void checkMixture();
+  // `KacBas`: conductivity (S/m) of an acid + base mixture after reaction.
+  double acidBaseConductivity() const;
 
   // Everything one recomputation reads from the fields, read once.
   struct Inputs {
@@ -119,18 +123,19 @@ class Workbench {
     float v1, v2;            // mL
   };
   Inputs inputs() const;
-  // Conductimeters and ammeters of the three benches.
-  void majaff();
-  // Voltmeters and generator screens, then majaff.
-  void majvolt();
+  // `majaff`: conductimeters and ammeters of the three benches.
+  void updateMeters();
+  // `majvolt`: voltmeters and generator screens, then updateMeters.
+  void updateVoltmeters();
 
-  const CoefTable& coefsolutes() const { return coefsolutes_; }
+  // The solutes' coefficients (`coefsolutes`).
+  const CoefTable& coefficients() const { return coefficients_; }
 
  private:
   void displayBench(int bench, double sigma, float s, float l);
-  double KacBas(const Inputs& in) const;
+  double acidBaseConductivity(const Inputs& in) const;
 
-  CoefTable coefsolutes_{};
+  CoefTable coefficients_{};
   std::array<std::string, kEntries> entries_;
   std::array<std::string, 2> ionsTag_;
   std::array<std::string, kKnobs> knobTag_;
@@ -141,16 +146,16 @@ class Workbench {
   bool conductimeterMontage_ = false;
   std::array<std::string, kBenches> conductimeters_, ammeters_, voltmeters_, generatorScreens_;
   bool precipitateNotice_ = false;
-  bool melangepossible_ = true;
-  bool reactionacidobasique_ = false;
+  bool mixturePossible_ = true;
+  bool acidBaseReaction_ = false;
 };
 
-// Molar conductivity Λ (S·m²/mol) of solute k at c mol/L, rounded to a
+// `lambdamolaire`: molar conductivity Λ (S·m²/mol) of solute k at c mol/L, rounded to a
 // 32-bit float after each term; the double variant rounds nothing.
-float lambdamolaire(const CoefTable& coefs, int k, float c);
-double lambdamolaireDouble(const CoefTable& coefs, int k, double c);
+float molarConductivity(const CoefTable& coefs, int k, float c);
+double molarConductivityDouble(const CoefTable& coefs, int k, double c);
 
-// Three significant digits by truncation.
-double troischiffres(double x);
+// `troischiffres`: three significant digits by truncation.
+double threeSignificantDigits(double x);
 
 }  // namespace velmira::model

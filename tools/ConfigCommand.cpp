@@ -84,10 +84,10 @@ int commandeConfig(const Args& args, std::ostream& out, std::ostream& err) {
       return 2;
     }
   }
-  wb.majvolt();
+  wb.updateVoltmeters();
 
   switch (output) {
-    case Output::File: return files::ecritconfig(*outputPath, wb, table, messages) ? 0 : 1;
+    case Output::File: return files::writeConfiguration(*outputPath, wb, table, messages) ? 0 : 1;
     case Output::Table:
       for (int r = 0; r < table.rows(); ++r) {
         for (int c = 0; c < table::kCols; ++c) out << (c ? "\t" : "") << table.cell(r, c);

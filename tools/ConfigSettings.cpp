@@ -79,7 +79,7 @@ bool Settings::apply(const std::string& key, const std::string& value) {
     auto k = wholeInteger(value, 1, model::kSoluteCount);
     if (!k) return invalid(key, value, "un num\xC3\xA9ro de solut\xC3\xA9 de 1 \xC3\xA0 21");
     wb.setSoluteTag(*b - 1, num::format(*k, "0"));
-    wb.majaff();
+    wb.updateMeters();
     return true;
   }
   for (const char* prefix : {"amplitude", "frequence"}) {
@@ -88,7 +88,7 @@ bool Settings::apply(const std::string& key, const std::string& value) {
       if (!v || *v < 0 || *v > model::kKnobMax) return invalid(key, value, "une valeur de bouton de 0 \xC3\xA0 0.6");
       const int knob = 2 * (*b - 1) + (prefix[0] == 'f' ? 1 : 0);
       wb.setKnobTag(knob, num::plain(*v));
-      wb.majvolt();
+      wb.updateVoltmeters();
       return true;
     }
   }
@@ -101,10 +101,10 @@ bool Settings::apply(const std::string& key, const std::string& value) {
     const char* range;
   };
   static const Selector kSelectors[] = {
-      {"conductimetre", 6, &model::Workbench::setConductimeterRange, &model::Workbench::majaff,
+      {"conductimetre", 6, &model::Workbench::setConductimeterRange, &model::Workbench::updateMeters,
        "une position de 0 \xC3\xA0 5"},
-      {"amperemetre", 4, &model::Workbench::setAmmeterCalibre, &model::Workbench::majaff, "un calibre de 0 \xC3\xA0 3"},
-      {"voltmetre", 4, &model::Workbench::setVoltmeterCalibre, &model::Workbench::majvolt,
+      {"amperemetre", 4, &model::Workbench::setAmmeterCalibre, &model::Workbench::updateMeters, "un calibre de 0 \xC3\xA0 3"},
+      {"voltmetre", 4, &model::Workbench::setVoltmeterCalibre, &model::Workbench::updateVoltmeters,
        "un calibre de 0 \xC3\xA0 3"}};
   for (const Selector& sel : kSelectors) {
     if (auto b = suffixNumber(key, sel.prefix, 3)) {

@@ -55,7 +55,7 @@ std::optional<std::string> wouldNotOpen(Kind kind, const std::string& path) {
   wb.startupDefaults();
   table::Table table;
   FirstMessage messages;
-  if (files::chargeconfig(path, wb, table, messages) && messages.text.empty()) return std::nullopt;
+  if (files::readConfiguration(path, wb, table, messages) && messages.text.empty()) return std::nullopt;
   return messages.text;
 }
 

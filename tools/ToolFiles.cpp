@@ -21,7 +21,7 @@ bool loadConfiguration(const std::string& path, model::Workbench& wb, table::Tab
     return false;
   }
   StreamMessages messages(err);
-  if (!files::chargeconfig(path, wb, table, messages)) {
+  if (!files::readConfiguration(path, wb, table, messages)) {
     err << "  (" << path << ")\n";
     return false;
   }

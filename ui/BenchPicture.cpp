@@ -64,9 +64,9 @@ double pictureRatio(const QWidget& w) { return std::max(2.0, w.devicePixelRatioF
 BenchPicture::BenchPicture(MainWindow& window, double ratio)
     : window_(window),
       fixedRatio_(ratio),
-      pictampon_(1, 1, ratio > 0 ? ratio : pictureRatio(window)),
-      redrawn_(1, 1, pictampon_.devicePixelRatio()),
-      unused_(1, 1, pictampon_.devicePixelRatio()) {}
+      benchPicture_(1, 1, ratio > 0 ? ratio : pictureRatio(window)),
+      redrawn_(1, 1, benchPicture_.devicePixelRatio()),
+      unused_(1, 1, benchPicture_.devicePixelRatio()) {}
 
 QPoint BenchPicture::origin(int bench) const { return {kBandMargin, bandTop(window_.page(bench)->surface().height())}; }
 
@@ -74,24 +74,24 @@ const qtp::Surface& BenchPicture::redrawnPage(int bench) {
   const qtp::Surface& page = window_.page(bench)->surface();
   redrawn_.resize(page.width(), page.height());
   const bool conductimeter = window_.workbench().conductimeterMontage();
-  imafond(redrawn_, unused_, unused_, conductimeter, window_.benchSizes());
-  if (bench == 3) niveaubecher(redrawn_, conductimeter, mixtureVolume(window_.workbench()));
+  drawBench(redrawn_, unused_, unused_, conductimeter, window_.benchSizes());
+  if (bench == 3) updateBeakerLevel(redrawn_, conductimeter, mixtureVolume(window_.workbench()));
   return redrawn_;
 }
 
 void BenchPicture::compose(int bench) {
   const double ratio = fixedRatio_ > 0 ? fixedRatio_ : pictureRatio(window_);
-  for (qtp::Surface* s : {&pictampon_, &redrawn_, &unused_}) s->setDevicePixelRatio(ratio);
+  for (qtp::Surface* s : {&benchPicture_, &redrawn_, &unused_}) s->setDevicePixelRatio(ratio);
   const qtp::Surface& page = window_.page(bench)->surface();
   const QRect band(origin(bench), QSize(page.width() - 2 * kBandMargin + 1, kBandRows));
-  pictampon_.removeBackgroundPicture();
-  pictampon_.setPersistent(true);
-  pictampon_.resize(band.width(), band.height());
-  pictampon_.clear();
+  benchPicture_.removeBackgroundPicture();
+  benchPicture_.setPersistent(true);
+  benchPicture_.resize(band.width(), band.height());
+  benchPicture_.clear();
   if (page.devicePixelRatio() == ratio)
-    pictampon_.copyFrom(page, band, QPoint(0, 0));
+    benchPicture_.copyFrom(page, band, QPoint(0, 0));
   else
-    pictampon_.copyFrom(redrawnPage(bench), band, QPoint(0, 0));
+    benchPicture_.copyFrom(redrawnPage(bench), band, QPoint(0, 0));
   finitampon(bench);
 }
 
@@ -99,10 +99,10 @@ void BenchPicture::finitampon(int bench) {
   const BenchPage* page = window_.page(bench);
   const QPoint o = origin(bench);
   const auto onPage = [page](const QWidget* w) { return w->parentWidget() == page; };
-  qtp::Surface& s = pictampon_;
+  qtp::Surface& s = benchPicture_;
   if (!window_.workbench().conductimeterMontage()) {
     for (int i = 0; i < model::kKnobs; ++i) {
-      const KnobWidget* k = window_.bouton1(i);
+      const KnobWidget* k = window_.knob(i);
       if (onPage(k)) s.drawImage(k->x() - o.x(), k->y() - o.y(), k->picture(ratio()));
     }
     const auto options = [&](QRadioButton* (MainWindow::*option)(int) const, int count) {
@@ -112,24 +112,24 @@ void BenchPicture::finitampon(int bench) {
         if (onPage(frame)) drawOption(s, b, frame->pos() + b->pos() - o);
       }
     };
-    options(&MainWindow::option4, model::kVoltmeterCalibres);
-    options(&MainWindow::option5, model::kAmmeterCalibres);
+    options(&MainWindow::voltmeterCalibreButton, model::kVoltmeterCalibres);
+    options(&MainWindow::ammeterCalibreButton, model::kAmmeterCalibres);
     for (int i = 3; i < 9; ++i)
-      if (onPage(window_.afficheur(i))) drawDisplay(s, window_.afficheur(i), window_.afficheur(i)->pos() - o);
+      if (onPage(window_.meterDisplay(i))) drawDisplay(s, window_.meterDisplay(i), window_.meterDisplay(i)->pos() - o);
     for (int i = 0; i < 3; ++i)
-      if (onPage(window_.ecrangbf(i))) drawDisplay(s, window_.ecrangbf(i), window_.ecrangbf(i)->pos() - o);
+      if (onPage(window_.generatorScreen(i))) drawDisplay(s, window_.generatorScreen(i), window_.generatorScreen(i)->pos() - o);
   } else {
     for (int i = 0; i < model::kConductimeterRanges; ++i) {
-      const QRadioButton* b = window_.option6(i);
+      const QRadioButton* b = window_.rangeButton(i);
       if (onPage(b)) drawOption(s, b, b->pos() - o);
     }
     for (int i = 0; i < 3; ++i)
-      if (onPage(window_.afficheur(i))) drawDisplay(s, window_.afficheur(i), window_.afficheur(i)->pos() - o);
+      if (onPage(window_.meterDisplay(i))) drawDisplay(s, window_.meterDisplay(i), window_.meterDisplay(i)->pos() - o);
   }
 }
 
 QImage BenchPicture::image() const {
-  QImage picture = pictampon_.image().convertToFormat(QImage::Format_RGB32);
+  QImage picture = benchPicture_.image().convertToFormat(QImage::Format_RGB32);
   const int dotsPerMetre = rnd(ratio() * kScreenDpi / kMetresPerInch);
   picture.setDotsPerMeterX(dotsPerMetre);
   picture.setDotsPerMeterY(dotsPerMetre);

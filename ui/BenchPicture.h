@@ -5,7 +5,7 @@
 // The picture is the gradient band of the bench's page, (page width - 19) ×
 // 301 logical pixels from the band's top-left corner (10, H - 310), H the
 // page's inner height; every page point (x, y) lands at (x - 10, y - H + 310).
-// Over the page's bench picture (its persistent image: the band of imafond
+// Over the page's bench picture (its persistent image: the band of drawBench
 // and, on the mixture page, the beaker level) go the live controls of that
 // page only, in the montage shown:
 //  - generator: the knobs' images, the calibre options (mark and caption as
@@ -49,19 +49,19 @@ class BenchPicture {
   // The last picture composed; its physical resolution is the ratio's, so
   // that a program pasting it shows it at its logical size.
   QImage image() const;
-  double ratio() const { return pictampon_.devicePixelRatio(); }
+  double ratio() const { return benchPicture_.devicePixelRatio(); }
 
  private:
   QPoint origin(int bench) const;
   // The bench picture of the page of `bench` drawn again at the ratio:
-  // imafond's band of the montage and, on the mixture page, the level.
+  // drawBench's band of the montage and, on the mixture page, the level.
   const qtp::Surface& redrawnPage(int bench);
 
   MainWindow& window_;
   double fixedRatio_;
-  qtp::Surface pictampon_;
+  qtp::Surface benchPicture_;
   qtp::Surface redrawn_;
-  qtp::Surface unused_;  // imafond's other two pages
+  qtp::Surface unused_;  // drawBench's other two pages
 };
 
 }  // namespace velmira::ui

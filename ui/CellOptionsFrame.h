@@ -18,8 +18,8 @@ class CellOptionsFrame : public QFrame {
 
   EntryField* distance() const { return text2_; }  // Text1(2)
   EntryField* area() const { return text3_; }      // Text1(3)
-  QRadioButton* option3() const { return option3_; }  // conductimeter montage
-  QRadioButton* option2() const { return option2_; }  // generator montage
+  QRadioButton* conductimeterMontageButton() const { return option3_; }  // conductimeter montage
+  QRadioButton* generatorMontageButton() const { return option2_; }  // generator montage
   QLabel* image1() const { return image1_; }
   QLabel* label1() const { return label1_; }
 

@@ -19,14 +19,14 @@ CopyMenu::CopyMenu(MainWindow& window) : QMenu(&window), window_(window) {
   coptop_ = entry("coptop", "Copier l'illustration pour la solution 1", 1);
   copisemidev_ = entry("copisemidev", "Copier l'illustration pour la solution 2", 2);
   copicol_ = entry("copicol", "Copier l'illustration pour le mélange", 3);
-  connect(this, &QMenu::aboutToShow, this, [this] { copicol_->setEnabled(window_.workbench().melangepossible()); });
+  connect(this, &QMenu::aboutToShow, this, [this] { copicol_->setEnabled(window_.workbench().mixturePossible()); });
 }
 
 void CopyMenu::copy(int bench) {
-  BenchPicture& picture = window_.pictampon();
+  BenchPicture& picture = window_.benchPicture();
   picture.compose(bench);
   qtp::copyImage(picture.image());
-  window_.info()->setHint(window_.messagepressepapier());
+  window_.hintLine()->setHint(window_.clipboardHint());
 }
 
 }  // namespace velmira::ui

@@ -10,7 +10,7 @@ class FormulaBox : public widgets::SurfaceWidget {
  public:
   FormulaBox(int index, QWidget* parent = nullptr);
   int index() const { return index_; }
-  // quelion's part for this box: the row of solute n of the list image.
+  // updateFormulaBoxes's part for this box: the row of solute n of the list image.
   void showSolute(const qtp::Surface& list, int n);
 
  signals:

@@ -12,14 +12,14 @@ class KnobWidget : public widgets::SurfaceWidget {
  public:
   KnobWidget(int index, model::Workbench& wb, QWidget* parent = nullptr);
   int index() const { return index_; }
-  // desbouton1's drawing, from the knob's tag (the caller runs majvolt).
+  // desbouton1's drawing, from the knob's tag (the caller runs updateVoltmeters).
   void redraw();
   // The knob's image at `ratio` device pixels per pixel: its own, or the
   // knob drawn again at that ratio.
   QImage picture(double ratio) const;
 
  signals:
-  // The tag changed and majvolt ran: the displays must follow.
+  // The tag changed and updateVoltmeters ran: the displays must follow.
   void turned(int index);
   void pointerHint(int index);  // pointer moved over the knob
   void focusHint(int index);    // the knob took the focus

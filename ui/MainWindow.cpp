@@ -45,7 +45,7 @@ MainWindow::MainWindow(MessageService& messages, QString appFolder, QString flag
   buildTable();
   connectControls();
   registerHints();
-  Form_Load();
+  startUp();
 }
 
 MainWindow::~MainWindow() {
@@ -55,34 +55,39 @@ MainWindow::~MainWindow() {
   qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
 }
 
-QRadioButton* MainWindow::option4(int i) const { return voltFrames_[i / 4]->button(i % 4); }
-QRadioButton* MainWindow::option5(int i) const { return ampFrames_[i / 4]->button(i % 4); }
-QRadioButton* MainWindow::option2() const { return frame1_->option2(); }
-QRadioButton* MainWindow::option3() const { return frame1_->option3(); }
+QRadioButton* MainWindow::voltmeterCalibreButton(int i) const { return voltFrames_[i / 4]->button(i % 4); }
+DisplayLabel* MainWindow::meterDisplay(model::Meter meter, int bench) const {
+  for (std::size_t slot = 0; slot < model::kMeterSlots.size(); ++slot)
+    if (model::kMeterSlots[slot].meter == meter && model::kMeterSlots[slot].bench == bench) return meterDisplays_[slot];
+  return nullptr;
+}
+QRadioButton* MainWindow::ammeterCalibreButton(int i) const { return ampFrames_[i / 4]->button(i % 4); }
+QRadioButton* MainWindow::generatorMontageButton() const { return cellOptions_->generatorMontageButton(); }
+QRadioButton* MainWindow::conductimeterMontageButton() const { return cellOptions_->conductimeterMontageButton(); }
 
 void MainWindow::buildLayout() {
   commands_ = new CommandButtons(this);
 
-  onglets_ = new TabStrip(this);
-  onglets_->setObjectName(QStringLiteral("Onglets"));
-  onglets_->place(QPoint(8, 56), QSize(409, 489));
+  tabStrip_ = new TabStrip(this);
+  tabStrip_->setObjectName(QStringLiteral("Onglets"));
+  tabStrip_->place(QPoint(8, 56), QSize(409, 489));
   static const char* const pageNames[3] = {"Picture3", "Picture1", "Frame2"};
   for (int b = 1; b <= 3; ++b) {
-    auto* p = new BenchPage(b, onglets_);
+    auto* p = new BenchPage(b, tabStrip_);
     p->setObjectName(QString::fromUtf8(pageNames[b - 1]));
     p->hide();
     pages_[b - 1] = p;
   }
-  onglets_->setPages(pages_[0], pages_[1], pages_[2]);
+  tabStrip_->setPages(pages_[0], pages_[1], pages_[2]);
 
-  frame1_ = new CellOptionsFrame(this);
-  frame1_->move(424, 56);
-  text1_[2] = frame1_->distance();
-  text1_[3] = frame1_->area();
+  cellOptions_ = new CellOptionsFrame(this);
+  cellOptions_->move(424, 56);
+  entryFields_[2] = cellOptions_->distance();
+  entryFields_[3] = cellOptions_->area();
 
-  info_ = new HintLine(this);
-  info_->setObjectName(QStringLiteral("info"));
-  info_->setGeometry(520, 288, 233, 33);
+  hintLine_ = new HintLine(this);
+  hintLine_->setObjectName(QStringLiteral("info"));
+  hintLine_->setGeometry(520, 288, 233, 33);
 }
 
 void MainWindow::buildBenchControls() {
@@ -90,31 +95,31 @@ void MainWindow::buildBenchControls() {
   // Upper part of the solution pages.
   for (int k = 0; k < 2; ++k) {
     BenchPage* page = pages_[k];
-    ions1_[k] = new FormulaBox(k, page);
-    command3_[k] = new QPushButton(qtp::symbolDownArrow(), page);
-    command3_[k]->setFont(qtp::mapFont(QStringLiteral("Symbol"), 10));
-    command3_[k]->setGeometry(QRect(QPoint(0, 0), kListButtonSize));
-    command3_[k]->setFocusPolicy(Qt::NoFocus);
-    text1_[k] = new EntryField(k, page);
-    text1_[k]->setFont(entryFont);
-    text1_[k]->resize(73, 21);
+    formulaBoxes_[k] = new FormulaBox(k, page);
+    soluteListButtons_[k] = new QPushButton(qtp::symbolDownArrow(), page);
+    soluteListButtons_[k]->setFont(qtp::mapFont(QStringLiteral("Symbol"), 10));
+    soluteListButtons_[k]->setGeometry(QRect(QPoint(0, 0), kListButtonSize));
+    soluteListButtons_[k]->setFocusPolicy(Qt::NoFocus);
+    entryFields_[k] = new EntryField(k, page);
+    entryFields_[k]->setFont(entryFont);
+    entryFields_[k]->resize(73, 21);
   }
   for (int i = 4; i <= 5; ++i) {
-    text1_[i] = new EntryField(i, pages_[2]);
-    text1_[i]->setFont(entryFont);
-    text1_[i]->resize(57, 21);
+    entryFields_[i] = new EntryField(i, pages_[2]);
+    entryFields_[i]->setFont(entryFont);
+    entryFields_[i]->resize(57, 21);
   }
-  picture2_ = new SolutePickerWidget(wb_, pages_[0]);
-  picture2_->setObjectName(QStringLiteral("Picture2"));
+  solutePicker_ = new SolutePickerWidget(wb_, pages_[0]);
+  solutePicker_->setObjectName(QStringLiteral("Picture2"));
 
   // Live controls of the benches: element of bench b as in the arrays.
   for (int b = 1; b <= 3; ++b) {
     BenchPage* page = pages_[b - 1];
-    afficheur_[b - 1] = new DisplayLabel(DisplayLabel::Kind::Meter, page);
-    afficheur_[2 * b + 1] = new DisplayLabel(DisplayLabel::Kind::Meter, page);
-    afficheur_[2 * b + 2] = new DisplayLabel(DisplayLabel::Kind::Meter, page);
-    ecrangbf_[b - 1] = new DisplayLabel(DisplayLabel::Kind::GeneratorScreen, page);
-    for (int i = 2 * b - 2; i <= 2 * b - 1; ++i) bouton1_[i] = new KnobWidget(i, wb_, page);
+    meterDisplays_[b - 1] = new DisplayLabel(DisplayLabel::Kind::Meter, page);
+    meterDisplays_[2 * b + 1] = new DisplayLabel(DisplayLabel::Kind::Meter, page);
+    meterDisplays_[2 * b + 2] = new DisplayLabel(DisplayLabel::Kind::Meter, page);
+    generatorScreens_[b - 1] = new DisplayLabel(DisplayLabel::Kind::GeneratorScreen, page);
+    for (int i = 2 * b - 2; i <= 2 * b - 1; ++i) knobs_[i] = new KnobWidget(i, wb_, page);
     for (int i = 6 * b - 6; i <= 6 * b - 1; ++i) {
       auto* o = new widgets::RadioMark(QString(), QPointF(5.5, 9), page);
       o->setAutoExclusive(false);  // the workbench decides which one is selected
@@ -122,7 +127,7 @@ void MainWindow::buildBenchControls() {
       o->setMouseTracking(true);
       o->setFocusPolicy(Qt::StrongFocus);
       o->resize(17, 17);
-      option6_[i] = o;
+      rangeButtons_[i] = o;
     }
     voltFrames_[b - 1] = new CalibreFrame(CalibreFrame::Meter::Voltmeter, 4 * (b - 1), page);
     ampFrames_[b - 1] = new CalibreFrame(CalibreFrame::Meter::Ammeter, 4 * (b - 1), page);
@@ -135,42 +140,42 @@ void MainWindow::buildBenchControls() {
   }
 
   // The precipitate overlay of the mixture page.
-  frame9_ = new QFrame(pages_[2]);
-  frame9_->setObjectName(QStringLiteral("Frame9"));
-  frame9_->setAutoFillBackground(true);
-  QPalette pal = frame9_->palette();
+  precipitateFrame_ = new QFrame(pages_[2]);
+  precipitateFrame_->setObjectName(QStringLiteral("Frame9"));
+  precipitateFrame_->setAutoFillBackground(true);
+  QPalette pal = precipitateFrame_->palette();
   pal.setColor(QPalette::Window, widgets::kPageBackground);
   pal.setColor(QPalette::WindowText, Qt::black);
-  frame9_->setPalette(pal);
-  label9_ = new QLabel(QString::fromUtf8(model::kPrecipitateNotice.data(),
+  precipitateFrame_->setPalette(pal);
+  precipitateLabel_ = new QLabel(QString::fromUtf8(model::kPrecipitateNotice.data(),
                                          static_cast<int>(model::kPrecipitateNotice.size())),
-                       frame9_);
-  label9_->setObjectName(QStringLiteral("Label9"));
-  label9_->setTextFormat(Qt::PlainText);
-  label9_->setWordWrap(true);
-  label9_->setAlignment(Qt::AlignCenter);
-  label9_->setFont(qtp::mapFont(QStringLiteral("Arial"), 9.75, true));
-  frame9_->hide();
+                       precipitateFrame_);
+  precipitateLabel_->setObjectName(QStringLiteral("Label9"));
+  precipitateLabel_->setTextFormat(Qt::PlainText);
+  precipitateLabel_->setWordWrap(true);
+  precipitateLabel_->setAlignment(Qt::AlignCenter);
+  precipitateLabel_->setFont(qtp::mapFont(QStringLiteral("Arial"), 9.75, true));
+  precipitateFrame_->hide();
 
   // Paint handlers of the three pages.
   for (int k = 0; k < 2; ++k) {
     pages_[k]->setPaintHandler([this, k](qtp::Surface& s) {
-      const SolutionPagePlaces places = paintSolutionPage(s, k + 1, ions1_[k]->size(), text1_[k]->size());
-      ions1_[k]->move(places.ions1);
-      command3_[k]->move(places.command3);
-      text1_[k]->move(places.text1);
+      const SolutionPagePlaces places = paintSolutionPage(s, k + 1, formulaBoxes_[k]->size(), entryFields_[k]->size());
+      formulaBoxes_[k]->move(places.formulaBox);
+      soluteListButtons_[k]->move(places.soluteListButton);
+      entryFields_[k]->move(places.entryField);
     });
   }
   pages_[2]->setPaintHandler([this](qtp::Surface& s) {
     paintedSolute1_ = wb_.soluteOf(1);
     paintedSolute2_ = wb_.soluteOf(2);
-    paintedMelange_ = wb_.melangepossible();
+    paintedMelange_ = wb_.mixturePossible();
     const MixturePagePlaces places = paintMixturePage(s, paintedMelange_, paintedSolute1_, paintedSolute2_,
-                                                      text1_[4]->size(), text1_[5]->size());
-    text1_[4]->move(places.text4);
-    text1_[5]->move(places.text5);
-    text1_[4]->setVisible(places.entriesVisible);
-    text1_[5]->setVisible(places.entriesVisible);
+                                                      entryFields_[4]->size(), entryFields_[5]->size());
+    entryFields_[4]->move(places.text4);
+    entryFields_[5]->move(places.text5);
+    entryFields_[4]->setVisible(places.entriesVisible);
+    entryFields_[5]->setVisible(places.entriesVisible);
   });
 }
 

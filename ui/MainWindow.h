@@ -66,94 +66,94 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner, private files:
   const QString& appFolder() const { return appFolder_; }
 
   // --- Controls ------------------------------------------------------------
-  TabStrip* onglets() const { return onglets_; }
+  // The classic names: `Onglets` (tab strip), `Text1` (entry fields, by
+  // model::Entry), `ions1` (formula boxes), `Command3` (the solute list
+  // buttons), `Picture2` (solute picker), `bouton1` (knobs),
+  // `afficheur` (meter displays, by slot of model::kMeterSlots),
+  // `ecrangbf` (generator screens, by bench - 1), `Option4`/`Option5`
+  // (voltmeter/ammeter calibres), `Option6` (conductimeter ranges),
+  // `Option2`/`Option3` (montages), `Frame1` (cell options), `Frame9` and
+  // `Label9` (precipitate notice), `Frame10` (table), `info` (hint line).
+  TabStrip* tabStrip() const { return tabStrip_; }
   BenchPage* page(int bench) const { return pages_[bench - 1]; }  // 1..3
-  EntryField* text1(int i) const { return text1_[i]; }
-  FormulaBox* ions1(int i) const { return ions1_[i]; }
-  QPushButton* command3(int i) const { return command3_[i]; }
-  SolutePickerWidget* picture2() const { return picture2_; }
-  KnobWidget* bouton1(int i) const { return bouton1_[i]; }
-  DisplayLabel* afficheur(int i) const { return afficheur_[i]; }
-  DisplayLabel* ecrangbf(int i) const { return ecrangbf_[i]; }
-  QRadioButton* option4(int i) const;
-  QRadioButton* option5(int i) const;
-  QRadioButton* option6(int i) const { return option6_[i]; }
-  QRadioButton* option2() const;
-  QRadioButton* option3() const;
+  EntryField* entryField(int i) const { return entryFields_[i]; }
+  FormulaBox* formulaBox(int i) const { return formulaBoxes_[i]; }
+  QPushButton* soluteListButton(int i) const { return soluteListButtons_[i]; }
+  SolutePickerWidget* solutePicker() const { return solutePicker_; }
+  KnobWidget* knob(int i) const { return knobs_[i]; }
+  DisplayLabel* meterDisplay(int slot) const { return meterDisplays_[slot]; }
+  DisplayLabel* meterDisplay(model::Meter meter, int bench) const;
+  DisplayLabel* generatorScreen(int i) const { return generatorScreens_[i]; }
+  QRadioButton* voltmeterCalibreButton(int i) const;
+  QRadioButton* ammeterCalibreButton(int i) const;
+  QRadioButton* rangeButton(int i) const { return rangeButtons_[i]; }
+  QRadioButton* generatorMontageButton() const;
+  QRadioButton* conductimeterMontageButton() const;
   CalibreFrame* voltmeterFrame(int bench) const { return voltFrames_[bench - 1]; }
   CalibreFrame* ammeterFrame(int bench) const { return ampFrames_[bench - 1]; }
-  CellOptionsFrame* frame1() const { return frame1_; }
-  QFrame* frame9() const { return frame9_; }
-  QLabel* label9() const { return label9_; }
+  CellOptionsFrame* cellOptions() const { return cellOptions_; }
+  QFrame* precipitateFrame() const { return precipitateFrame_; }
+  QLabel* precipitateLabel() const { return precipitateLabel_; }
   // Built the first time the table is needed (it is hidden at start-up).
-  table::ui::TableFrame* frame10();
+  table::ui::TableFrame* tableFrame();
   // The record buttons of solutions 1 and 2 (`Command5`, `Command6`).
   QToolButton* recordButton(int solution) const { return recordButtons_[solution]; }
   files::ui::TextPane* textPane() const { return textPane_; }
   files::ui::ExerciseMenu* exerciseMenu() const { return exerciseMenu_; }
-  QTextEdit* supertext() const;
-  QLineEdit* fich() const;
-  HintLine* info() const { return info_; }
+  QTextEdit* textEditor() const;
+  QLineEdit* fileNameField() const;
+  HintLine* hintLine() const { return hintLine_; }
   QToolButton* commandButton(Command c) const { return commands_->button(c); }
-  // `menucopie`, the copy button's menu (made when the button first opens it).
-  CopyMenu* menucopie() const { return menucopie_; }
+  // The copy button's menu (made when the button first opens it).
+  CopyMenu* copyMenu() const { return copyMenu_; }
   // `Pictampon`: the pictures of the benches copied and printed (made at the
   // first one, kept for the run).
-  BenchPicture& pictampon();
+  BenchPicture& benchPicture();
 
   // --- Flags ----------------------------------------------------------------
   // The exercise text has unsaved changes (1) or not (0).
-  int textemodifie() const;
-  void setTextemodifie(int v);
+  int textModified() const;
+  void setTextModified(int v);
   // The hint line's text after a completed copy.
-  const QString& messagepressepapier() const { return messagepressepapier_; }
+  const QString& clipboardHint() const { return clipboardHint_; }
 
   // --- Configuration files ------------------------------------------------------
-  const std::string& nomconfig() const override { return nomconfig_; }
-  void setNomconfig(const std::string& path) override { nomconfig_ = path; }
-  bool ecritconfig() override;
-  bool chargeconfig() override;
+  const std::string& configPath() const override { return configPath_; }
+  void setConfigPath(const std::string& path) override { configPath_ = path; }
+  bool writeConfiguration() override;
+  bool readConfiguration() override;
   // A file named on the command line: a configuration (.C07) opens as from
   // the open window, an exercise (.E24) as from the exercise window.
   void openFile(const QString& path);
 
   // --- Procedures -------------------------------------------------------------
-  // Bench picture of the montage and placement of the live controls.
-  void imafond();
+  // `imafond`: bench picture of the montage and placement of the live controls.
+  void drawBench();
   // The sizes of the live controls the bench picture is laid out for.
   BenchSizes benchSizes() const;
-  // Mixture beaker at the level of V1 + V2.
-  void niveaubecher();
-  // The two formula boxes from the solute tags.
-  void quelion();
-  // Every control from the workbench: display texts, entries, options,
+  // `niveaubecher`: mixture beaker at the level of V1 + V2.
+  void updateBeakerLevel();
+  // `quelion`: the two formula boxes from the solute tags.
+  void updateFormulaBoxes();
+  // `majcontroles`: every control from the workbench: display texts, entries, options,
   // precipitate overlay, mixture page texts.
-  void majcontroles();
+  void updateControls();
 
   // Window size rule for a screen of the given size in pixels.
   void applyWindowSizeRule(QSize screen);
 
-  // Event handlers (also driven by the tests).
-  void Text1_LostFocus(int i);
-  void ions1_Click(int i);
-  void Option4_Click(int i);
-  void Option5_Click(int i);
-  void Option6_Click(int i);
-  void Option2_Click();
-  void Option3_Click();
-  // Check1_Click: the table and the record buttons shown while checked.
-  void Check1_Click();
-  // Command5_Click / Command6_Click: record solution bench 1 or 2.
+  // Record the bench shown on `bench` into the table (`Command5_Click`,
+  // `Command6_Click`).
   void recordBench(int bench);
-  void Form_Activate();
-  // True when the window may close.
-  bool Form_QueryUnload();
-  void Form_Unload();
+  // `Form_Activate`: takes the launcher's request from the flag file, once.
+  void takeLauncherRequest();
+  // `Form_QueryUnload`: true when the window may close (asks first).
+  bool mayClose();
 
  protected:
-  // The exercise the launcher asks for (relative to the application folder).
+  // `ouvreExerciceDemande`: the exercise the launcher asks for (relative to the application folder).
   // Opening it belongs to the exercise window; until then nothing happens.
-  virtual void ouvreExerciceDemande(const std::string& relativeName);
+  virtual void openRequestedExercise(const std::string& relativeName);
 
   bool eventFilter(QObject* watched, QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
@@ -162,6 +162,17 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner, private files:
   void showEvent(QShowEvent* event) override;
 
  private:
+  // Event handlers.
+  void onEntryLeft(int i);                 // `Text1_LostFocus`
+  void onFormulaBoxClicked(int i);         // `ions1_Click`
+  void onVoltmeterCalibreClicked(int i);   // `Option4_Click`
+  void onAmmeterCalibreClicked(int i);     // `Option5_Click`
+  void onRangeClicked(int i);              // `Option6_Click`
+  void onGeneratorMontageClicked();        // `Option2_Click`
+  void onConductimeterMontageClicked();    // `Option3_Click`
+  void onTableToggled();                   // `Check1_Click`: table and record buttons shown while checked
+  void onClosing();                        // `Form_Unload`
+
   void buildLayout();
   void buildBenchControls();
   void buildPlaceholders();
@@ -169,7 +180,7 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner, private files:
   void buildTableFrame();
   void connectControls();
   void registerHints();
-  void Form_Load();
+  void startUp();  // `Form_Load`
   void setHint(QWidget* w, const QString& text);
   void showHintUnder(QWidget* w);
   void syncOptions();
@@ -187,32 +198,32 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner, private files:
   table::Table table_;
 
   CommandButtons* commands_ = nullptr;
-  TabStrip* onglets_ = nullptr;
+  TabStrip* tabStrip_ = nullptr;
   std::array<BenchPage*, 3> pages_{};
-  std::array<EntryField*, model::kEntries> text1_{};
-  std::array<FormulaBox*, 2> ions1_{};
-  std::array<QPushButton*, 2> command3_{};
-  SolutePickerWidget* picture2_ = nullptr;
-  std::array<KnobWidget*, model::kKnobs> bouton1_{};
-  std::array<DisplayLabel*, 9> afficheur_{};
-  std::array<DisplayLabel*, 3> ecrangbf_{};
-  std::array<QRadioButton*, model::kConductimeterRanges> option6_{};
+  std::array<EntryField*, model::kEntries> entryFields_{};
+  std::array<FormulaBox*, 2> formulaBoxes_{};
+  std::array<QPushButton*, 2> soluteListButtons_{};
+  SolutePickerWidget* solutePicker_ = nullptr;
+  std::array<KnobWidget*, model::kKnobs> knobs_{};
+  std::array<DisplayLabel*, 9> meterDisplays_{};
+  std::array<DisplayLabel*, 3> generatorScreens_{};
+  std::array<QRadioButton*, model::kConductimeterRanges> rangeButtons_{};
   std::array<CalibreFrame*, 3> voltFrames_{};
   std::array<CalibreFrame*, 3> ampFrames_{};
-  CellOptionsFrame* frame1_ = nullptr;
-  QFrame* frame9_ = nullptr;
-  QLabel* label9_ = nullptr;
-  table::ui::TableFrame* frame10_ = nullptr;
+  CellOptionsFrame* cellOptions_ = nullptr;
+  QFrame* precipitateFrame_ = nullptr;
+  QLabel* precipitateLabel_ = nullptr;
+  table::ui::TableFrame* tableFrame_ = nullptr;
   std::array<QToolButton*, 2> recordButtons_{};
   files::ui::TextPane* textPane_ = nullptr;
   files::ui::ExerciseMenu* exerciseMenu_ = nullptr;
-  HintLine* info_ = nullptr;
-  CopyMenu* menucopie_ = nullptr;
-  std::unique_ptr<BenchPicture> pictampon_;
+  HintLine* hintLine_ = nullptr;
+  CopyMenu* copyMenu_ = nullptr;
+  std::unique_ptr<BenchPicture> benchPicture_;
 
   QHash<const QWidget*, QString> hints_;
-  QString messagepressepapier_;
-  std::string nomconfig_;
+  QString clipboardHint_;
+  std::string configPath_;
   // `memoire`: the calculator's memory, kept for the whole run.
   double memoire_ = 0;
   bool validating_ = false;

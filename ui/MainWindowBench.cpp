@@ -40,25 +40,25 @@ void setBackground(QWidget* w, const QColor& c) {
 
 BenchSizes MainWindow::benchSizes() const {
   BenchSizes sizes;
-  sizes.meterDisplay = afficheur_[3]->size();
-  sizes.generatorScreen = ecrangbf_[0]->size();
-  sizes.knob = bouton1_[0]->size();
+  sizes.meterDisplay = meterDisplays_[3]->size();
+  sizes.generatorScreen = generatorScreens_[0]->size();
+  sizes.knob = knobs_[0]->size();
   sizes.calibreFrame = voltFrames_[0]->size();
-  sizes.rangeButton = option6_[0]->size();
+  sizes.rangeButton = rangeButtons_[0]->size();
   return sizes;
 }
 
-void MainWindow::imafond() {
+void MainWindow::drawBench() {
   for (BenchPage* p : pages_) p->hide();
-  onglets_->Onglets_Paint();
-  const BenchPlacement placement = ui::imafond(pages_[0]->surface(), pages_[1]->surface(),
+  tabStrip_->Onglets_Paint();
+  const BenchPlacement placement = ui::drawBench(pages_[0]->surface(), pages_[1]->surface(),
                                                pages_[2]->surface(), wb_.conductimeterMontage(), benchSizes());
-  for (int i = 0; i < 9; ++i) applyPlace(afficheur_[i], placement.afficheur[i]);
-  for (int i = 0; i < 3; ++i) applyPlace(ecrangbf_[i], placement.ecrangbf[i]);
-  for (int i = 0; i < model::kKnobs; ++i) applyPlace(bouton1_[i], placement.bouton1[i]);
+  for (int i = 0; i < 9; ++i) applyPlace(meterDisplays_[i], placement.meterDisplay[i]);
+  for (int i = 0; i < 3; ++i) applyPlace(generatorScreens_[i], placement.generatorScreen[i]);
+  for (int i = 0; i < model::kKnobs; ++i) applyPlace(knobs_[i], placement.knob[i]);
   for (int i = 0; i < model::kConductimeterRanges; ++i) {
-    applyPlace(option6_[i], placement.option6[i]);
-    setBackground(option6_[i], placement.option6Back);
+    applyPlace(rangeButtons_[i], placement.rangeButton[i]);
+    setBackground(rangeButtons_[i], placement.option6Back);
   }
   for (int b = 0; b < 3; ++b) {
     applyPlace(voltFrames_[b], placement.voltmeterFrame[b]);
@@ -67,55 +67,55 @@ void MainWindow::imafond() {
     ampFrames_[b]->setBackground(placement.ammeterFrameBack);
   }
   // The overlay stays above the bench's controls.
-  frame9_->raise();
+  precipitateFrame_->raise();
   for (BenchPage* p : pages_) p->update();
 }
 
-void MainWindow::niveaubecher() {
-  ui::niveaubecher(pages_[2]->surface(), wb_.conductimeterMontage(), mixtureVolume(wb_));
+void MainWindow::updateBeakerLevel() {
+  ui::updateBeakerLevel(pages_[2]->surface(), wb_.conductimeterMontage(), mixtureVolume(wb_));
   pages_[2]->update();
 }
 
-void MainWindow::quelion() {
-  for (int k = 0; k < 2; ++k) ions1_[k]->showSolute(picture2_->surface(), wb_.soluteOf(k + 1));
+void MainWindow::updateFormulaBoxes() {
+  for (int k = 0; k < 2; ++k) formulaBoxes_[k]->showSolute(solutePicker_->surface(), wb_.soluteOf(k + 1));
 }
 
 void MainWindow::syncOptions() {
-  for (int i = 0; i < model::kVoltmeterCalibres; ++i) option4(i)->setChecked(wb_.voltmeterCalibre(i));
-  for (int i = 0; i < model::kAmmeterCalibres; ++i) option5(i)->setChecked(wb_.ammeterCalibre(i));
-  for (int i = 0; i < model::kConductimeterRanges; ++i) option6_[i]->setChecked(wb_.conductimeterRange(i));
-  option2()->setChecked(wb_.generatorMontage());
-  option3()->setChecked(wb_.conductimeterMontage());
+  for (int i = 0; i < model::kVoltmeterCalibres; ++i) voltmeterCalibreButton(i)->setChecked(wb_.voltmeterCalibre(i));
+  for (int i = 0; i < model::kAmmeterCalibres; ++i) ammeterCalibreButton(i)->setChecked(wb_.ammeterCalibre(i));
+  for (int i = 0; i < model::kConductimeterRanges; ++i) rangeButtons_[i]->setChecked(wb_.conductimeterRange(i));
+  generatorMontageButton()->setChecked(wb_.generatorMontage());
+  conductimeterMontageButton()->setChecked(wb_.conductimeterMontage());
 }
 
-void MainWindow::majcontroles() {
+void MainWindow::updateControls() {
   for (std::size_t i = 0; i < model::kMeterSlots.size(); ++i)
-    afficheur_[i]->setDisplay(wb_.display(model::kMeterSlots[i].meter, model::kMeterSlots[i].bench));
-  for (int b = 1; b <= model::kBenches; ++b) ecrangbf_[b - 1]->setDisplay(wb_.generatorText(b));
+    meterDisplays_[i]->setDisplay(wb_.display(model::kMeterSlots[i].meter, model::kMeterSlots[i].bench));
+  for (int b = 1; b <= model::kBenches; ++b) generatorScreens_[b - 1]->setDisplay(wb_.generatorText(b));
   for (int i = 0; i < model::kEntries; ++i) {
     const QString t = QString::fromStdString(wb_.entryText(i));
-    if (text1_[i]->text() != t) text1_[i]->setText(t);
+    if (entryFields_[i]->text() != t) entryFields_[i]->setText(t);
   }
   syncOptions();
   if (wb_.precipitateNotice()) {
-    frame9_->setGeometry(0, 0, pages_[2]->width(), pages_[2]->height());
-    const int h = label9_->heightForWidth(frame9_->width() - 20);
-    label9_->setGeometry(10, (frame9_->height() - h) / 2, frame9_->width() - 20, h);
-    frame9_->show();
-    frame9_->raise();
+    precipitateFrame_->setGeometry(0, 0, pages_[2]->width(), pages_[2]->height());
+    const int h = precipitateLabel_->heightForWidth(precipitateFrame_->width() - 20);
+    precipitateLabel_->setGeometry(10, (precipitateFrame_->height() - h) / 2, precipitateFrame_->width() - 20, h);
+    precipitateFrame_->show();
+    precipitateFrame_->raise();
   } else {
-    frame9_->hide();
+    precipitateFrame_->hide();
   }
   if (paintedSolute1_ != wb_.soluteOf(1) || paintedSolute2_ != wb_.soluteOf(2) ||
-      paintedMelange_ != wb_.melangepossible())
+      paintedMelange_ != wb_.mixturePossible())
     pages_[2]->repaintTexts();
 }
 
 void MainWindow::montageChanged() {
-  onglets_->hide();
-  imafond();
-  niveaubecher();
-  onglets_->show();
+  tabStrip_->hide();
+  drawBench();
+  updateBeakerLevel();
+  tabStrip_->show();
 }
 
 }  // namespace velmira::ui

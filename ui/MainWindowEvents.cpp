@@ -32,38 +32,38 @@ namespace velmira::ui {
 
 void MainWindow::connectControls() {
   for (int i = 0; i < model::kEntries; ++i) {
-    EntryField* e = text1_[i];
-    connect(e, &EntryField::validationRequested, this, &MainWindow::Text1_LostFocus);
+    EntryField* e = entryFields_[i];
+    connect(e, &EntryField::validationRequested, this, &MainWindow::onEntryLeft);
     // The field is the workbench's entry: what is typed is what is read.
     connect(e, &QLineEdit::textChanged, this,
             [this, i](const QString& t) { wb_.setEntryText(i, t.toStdString()); });
   }
   for (int k = 0; k < 2; ++k) {
-    connect(ions1_[k], &FormulaBox::clicked, this, &MainWindow::ions1_Click);
-    connect(command3_[k], &QPushButton::clicked, this, [this, k] { ions1_Click(k); });
+    connect(formulaBoxes_[k], &FormulaBox::clicked, this, &MainWindow::onFormulaBoxClicked);
+    connect(soluteListButtons_[k], &QPushButton::clicked, this, [this, k] { onFormulaBoxClicked(k); });
   }
   // The focus goes back to the solute box the list came from.
-  connect(picture2_, &SolutePickerWidget::chosen, this, [this](int solution) {
-    ions1_[solution]->setFocus(Qt::OtherFocusReason);
-    quelion();
-    majcontroles();
+  connect(solutePicker_, &SolutePickerWidget::chosen, this, [this](int solution) {
+    formulaBoxes_[solution]->setFocus(Qt::OtherFocusReason);
+    updateFormulaBoxes();
+    updateControls();
   });
-  connect(picture2_, &SolutePickerWidget::closed, this,
-          [this](int solution) { ions1_[solution]->setFocus(Qt::OtherFocusReason); });
-  for (KnobWidget* k : bouton1_) {
-    connect(k, &KnobWidget::turned, this, [this] { majcontroles(); });
+  connect(solutePicker_, &SolutePickerWidget::closed, this,
+          [this](int solution) { formulaBoxes_[solution]->setFocus(Qt::OtherFocusReason); });
+  for (KnobWidget* k : knobs_) {
+    connect(k, &KnobWidget::turned, this, [this] { updateControls(); });
     connect(k, &KnobWidget::focusHint, this, [this] {
-      info_->setHint(QStringLiteral("Utiliser les touches fléchées du clavier pour affiner le réglage"));
+      hintLine_->setHint(QStringLiteral("Utiliser les touches fléchées du clavier pour affiner le réglage"));
     });
   }
   for (int b = 0; b < 3; ++b) {
-    connect(voltFrames_[b], &CalibreFrame::optionClicked, this, &MainWindow::Option4_Click);
-    connect(ampFrames_[b], &CalibreFrame::optionClicked, this, &MainWindow::Option5_Click);
+    connect(voltFrames_[b], &CalibreFrame::optionClicked, this, &MainWindow::onVoltmeterCalibreClicked);
+    connect(ampFrames_[b], &CalibreFrame::optionClicked, this, &MainWindow::onAmmeterCalibreClicked);
   }
   for (int i = 0; i < model::kConductimeterRanges; ++i)
-    connect(option6_[i], &QRadioButton::clicked, this, [this, i] { Option6_Click(i); });
-  connect(option2(), &QRadioButton::clicked, this, &MainWindow::Option2_Click);
-  connect(option3(), &QRadioButton::clicked, this, &MainWindow::Option3_Click);
+    connect(rangeButtons_[i], &QRadioButton::clicked, this, [this, i] { onRangeClicked(i); });
+  connect(generatorMontageButton(), &QRadioButton::clicked, this, &MainWindow::onGeneratorMontageClicked);
+  connect(conductimeterMontageButton(), &QRadioButton::clicked, this, &MainWindow::onConductimeterMontageClicked);
   // The benches switch from the keyboard as tabs do everywhere.
   const std::pair<QKeySequence, int> switches[] = {
       {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},      {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
@@ -71,7 +71,7 @@ void MainWindow::connectControls() {
       {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1}};
   for (const auto& [keys, step] : switches) {
     auto* s = new QShortcut(keys, this);
-    connect(s, &QShortcut::activated, this, [this, step = step] { onglets_->selectNext(step); });
+    connect(s, &QShortcut::activated, this, [this, step = step] { tabStrip_->selectNext(step); });
   }
   for (int k = 0; k < 2; ++k)
     connect(recordButtons_[k], &QToolButton::clicked, this, [this, k] { recordBench(k + 1); });
@@ -83,88 +83,88 @@ void MainWindow::connectControls() {
   }
 }
 
-void MainWindow::Text1_LostFocus(int i) {
+void MainWindow::onEntryLeft(int i) {
   if (validating_) return;
   validating_ = true;
-  wb_.setEntryText(i, text1_[i]->text().toStdString());
+  wb_.setEntryText(i, entryFields_[i]->text().toStdString());
   model::validateEntry(wb_, i, messages_);
-  if (i == model::Volume1 || i == model::Volume2) niveaubecher();
-  majcontroles();
+  if (i == model::Volume1 || i == model::Volume2) updateBeakerLevel();
+  updateControls();
   validating_ = false;
 }
 
-void MainWindow::ions1_Click(int i) {
-  picture2_->openFor(i, pages_[i], ions1_[i]->pos());
+void MainWindow::onFormulaBoxClicked(int i) {
+  solutePicker_->openFor(i, pages_[i], formulaBoxes_[i]->pos());
 }
 
-void MainWindow::Option4_Click(int i) {
+void MainWindow::onVoltmeterCalibreClicked(int i) {
   wb_.setVoltmeterCalibre(i, true);
-  wb_.majvolt();
-  majcontroles();
+  wb_.updateVoltmeters();
+  updateControls();
 }
 
-void MainWindow::Option5_Click(int i) {
+void MainWindow::onAmmeterCalibreClicked(int i) {
   wb_.setAmmeterCalibre(i, true);
-  wb_.majaff();
-  majcontroles();
+  wb_.updateMeters();
+  updateControls();
 }
 
-void MainWindow::Option6_Click(int i) {
+void MainWindow::onRangeClicked(int i) {
   wb_.setConductimeterRange(i, true);
-  wb_.majaff();
-  majcontroles();
+  wb_.updateMeters();
+  updateControls();
 }
 
-void MainWindow::Option2_Click() {
+void MainWindow::onGeneratorMontageClicked() {
   wb_.setGeneratorMontage(true);
   syncOptions();
   montageChanged();
 }
 
-void MainWindow::Option3_Click() {
+void MainWindow::onConductimeterMontageClicked() {
   wb_.setConductimeterMontage(true);
   syncOptions();
   montageChanged();
 }
 
-table::ui::TableFrame* MainWindow::frame10() {
-  if (!frame10_) buildTableFrame();
-  return frame10_;
+table::ui::TableFrame* MainWindow::tableFrame() {
+  if (!tableFrame_) buildTableFrame();
+  return tableFrame_;
 }
 
 void MainWindow::buildTableFrame() {
   // The table of values takes the place of the cell options while shown.
-  frame10_ = new table::ui::TableFrame(table_, messages_, this);
-  frame10_->move(424, 56);
-  frame10_->hide();
-  connect(frame10_, &table::ui::TableFrame::hint, info_, &HintLine::setHint);
-  connect(frame10_, &table::ui::TableFrame::graphRequested, this, [this] {
+  tableFrame_ = new table::ui::TableFrame(table_, messages_, this);
+  tableFrame_->move(424, 56);
+  tableFrame_->hide();
+  connect(tableFrame_, &table::ui::TableFrame::hint, hintLine_, &HintLine::setHint);
+  connect(tableFrame_, &table::ui::TableFrame::graphRequested, this, [this] {
     graph::ui::GraphWindow w(table_, messages_, this);
     w.exec();
   });
-  connect(frame10_, &table::ui::TableFrame::calculateRequested, this, [this](int col, bool recalculate) {
+  connect(tableFrame_, &table::ui::TableFrame::calculateRequested, this, [this](int col, bool recalculate) {
     expr::ui::Machine::openColumn(this, table_, col, recalculate, memoire_, messages_);
   });
-  connect(frame10_, &table::ui::TableFrame::formulaRequested, this,
+  connect(tableFrame_, &table::ui::TableFrame::formulaRequested, this,
           [this](int col) { messages_.show(expr::formulaMessage(table_, col)); });
-  connect(frame10_, &table::ui::TableFrame::hideRequested, this, [this] {
+  connect(tableFrame_, &table::ui::TableFrame::hideRequested, this, [this] {
     commands_->button(Command::Table)->setChecked(false);
-    Check1_Click();
+    onTableToggled();
   });
 }
 
-void MainWindow::Check1_Click() {
+void MainWindow::onTableToggled() {
   const bool shown = commands_->button(Command::Table)->isChecked();
-  frame10()->setVisible(shown);
-  frame1_->setVisible(!shown);
+  tableFrame()->setVisible(shown);
+  cellOptions_->setVisible(!shown);
   for (QToolButton* b : recordButtons_) b->setVisible(shown);
 }
 
 void MainWindow::recordBench(int bench) { table::record(table_, wb_, bench, messages_); }
 
-BenchPicture& MainWindow::pictampon() {
-  if (!pictampon_) pictampon_ = std::make_unique<BenchPicture>(*this);
-  return *pictampon_;
+BenchPicture& MainWindow::benchPicture() {
+  if (!benchPicture_) benchPicture_ = std::make_unique<BenchPicture>(*this);
+  return *benchPicture_;
 }
 
 void MainWindow::onCommand(Command c) {
@@ -182,9 +182,9 @@ void MainWindow::onCommand(Command c) {
       break;
     }
     case Command::Copy: {
-      if (!menucopie_) menucopie_ = new CopyMenu(*this);
+      if (!copyMenu_) copyMenu_ = new CopyMenu(*this);
       QToolButton* b = commands_->button(Command::Copy);
-      menucopie_->popup(b->mapToGlobal(QPoint(0, b->height())));
+      copyMenu_->popup(b->mapToGlobal(QPoint(0, b->height())));
       break;
     }
     case Command::Print: {
@@ -193,7 +193,7 @@ void MainWindow::onCommand(Command c) {
       break;
     }
     case Command::Table:
-      Check1_Click();
+      onTableToggled();
       break;
     case Command::Calculator:
       expr::ui::Machine::openCalculator(this, memoire_);

@@ -11,22 +11,22 @@
 namespace velmira::ui {
 
 void MainWindow::showCaption() {
-  setWindowTitle(QStringLiteral("Velmira - ") + QString::fromStdString(nomconfig_));
+  setWindowTitle(QStringLiteral("Velmira - ") + QString::fromStdString(configPath_));
 }
 
-bool MainWindow::ecritconfig() {
-  if (!files::ecritconfig(nomconfig_, wb_, table_, messages_)) return false;
+bool MainWindow::writeConfiguration() {
+  if (!files::writeConfiguration(configPath_, wb_, table_, messages_)) return false;
   showCaption();
   return true;
 }
 
-bool MainWindow::chargeconfig() {
-  if (!files::chargeconfig(nomconfig_, wb_, table_, messages_, this)) return false;
+bool MainWindow::readConfiguration() {
+  if (!files::readConfiguration(configPath_, wb_, table_, messages_, this)) return false;
   // Displays, entries, selections, beaker levels, solutes, the strip.
-  majcontroles();
-  niveaubecher();
-  quelion();
-  onglets_->Onglets_Paint();
+  updateControls();
+  updateBeakerLevel();
+  updateFormulaBoxes();
+  tabStrip_->Onglets_Paint();
   showCaption();
   return true;
 }
@@ -43,7 +43,7 @@ void MainWindow::openFile(const QString& path) {
   messages_.show(files::notConfiguration());
 }
 
-void MainWindow::knobRedrawn(int knob) { bouton1_[knob]->redraw(); }
+void MainWindow::knobRedrawn(int knob) { knobs_[knob]->redraw(); }
 
 void MainWindow::montageClicked() {
   syncOptions();

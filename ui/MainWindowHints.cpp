@@ -31,21 +31,21 @@ void MainWindow::registerHints() {
     w->installEventFilter(this);
   }
   setHint(this, backgroundHint());
-  setHint(onglets_, QStringLiteral("Cliquer sur un onglet pour l'afficher"));
+  setHint(tabStrip_, QStringLiteral("Cliquer sur un onglet pour l'afficher"));
   setHint(pages_[0], QStringLiteral("Définir la solution dans le premier bécher."));
   setHint(pages_[1], QStringLiteral("Définir la solution dans le deuxième bécher."));
   setHint(pages_[2], QStringLiteral("Choisissez le volume de chaque solution dans le mélange."));
-  for (FormulaBox* b : ions1_) setHint(b, QStringLiteral("Cliquer pour obtenir la liste"));
-  setHint(picture2_, QStringLiteral("Choisir les ions en solution dans la liste"));
+  for (FormulaBox* b : formulaBoxes_) setHint(b, QStringLiteral("Cliquer pour obtenir la liste"));
+  setHint(solutePicker_, QStringLiteral("Choisir les ions en solution dans la liste"));
   for (int i = 0; i < model::kVoltmeterCalibres; ++i)
-    setHint(option4(i), QStringLiteral("Vous pouvez modifier le calibre du voltmètre"));
+    setHint(voltmeterCalibreButton(i), QStringLiteral("Vous pouvez modifier le calibre du voltmètre"));
   for (int i = 0; i < model::kAmmeterCalibres; ++i)
-    setHint(option5(i), QStringLiteral("Vous pouvez modifier le calibre de l'ampèremètre"));
-  for (QRadioButton* o : option6_) setHint(o, QStringLiteral("Vous pouvez modifier le calibre du conductimètre"));
-  for (KnobWidget* k : bouton1_)
+    setHint(ammeterCalibreButton(i), QStringLiteral("Vous pouvez modifier le calibre de l'ampèremètre"));
+  for (QRadioButton* o : rangeButtons_) setHint(o, QStringLiteral("Vous pouvez modifier le calibre du conductimètre"));
+  for (KnobWidget* k : knobs_)
     setHint(k, QStringLiteral("Pour tourner, maintenir le bouton gauche de la souris enfoncé"));
-  setHint(frame1_, QStringLiteral("Vous pouvez modifier les paramètres de la cellule."));
-  setHint(frame1_->image1(), QStringLiteral("Schéma de la cellule de conductivité"));
+  setHint(cellOptions_, QStringLiteral("Vous pouvez modifier les paramètres de la cellule."));
+  setHint(cellOptions_->image1(), QStringLiteral("Schéma de la cellule de conductivité"));
   setHint(textPane_->btexo(), files::ui::TextPane::btexoHint());
   for (QToolButton* b : recordButtons_)
     setHint(b, QStringLiteral("Pour ajouter cette mesure dans le tableau suivant les paramètres de saisie automatique"));
@@ -59,8 +59,8 @@ void MainWindow::showHintUnder(QWidget* w) {
   while (w && !hints_.contains(w)) w = w == this ? nullptr : w->parentWidget();
   if (!w) return;
   // The copy button leaves the message of a completed copy in place.
-  if (w == commands_->button(Command::Copy) && info_->hint() == messagepressepapier_) return;
-  info_->setHint(hints_.value(w));
+  if (w == commands_->button(Command::Copy) && hintLine_->hint() == clipboardHint_) return;
+  hintLine_->setHint(hints_.value(w));
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -26,35 +26,35 @@ Message quitQuestion() { return msg::questionOkCancel("Quitter vraiment cette ap
 
 }  // namespace
 
-void MainWindow::Form_Load() {
+void MainWindow::startUp() {
   model::markRunning(flagFolder_.toStdString());
   if (QScreen* s = screen()) applyWindowSizeRule(s->geometry().size());
-  info_->setHint(backgroundHint());
-  messagepressepapier_ =
+  hintLine_->setHint(backgroundHint());
+  clipboardHint_ =
       QStringLiteral("L'image est copiée: vous pouvez la retrouver depuis toute autre application (coller)");
   // Coefficients and the welcome text, then default entries, knobs (with
-  // majvolt), solutes, majaff.
+  // updateVoltmeters), solutes, updateMeters.
   textPane_->showWelcome();
   wb_.startupDefaults();
-  for (int i = 0; i < model::kEntries; ++i) text1_[i]->setText(QString::fromStdString(wb_.entryText(i)));
+  for (int i = 0; i < model::kEntries; ++i) entryFields_[i]->setText(QString::fromStdString(wb_.entryText(i)));
   // Bench picture, mixture level, the texts of the page shown (which place
   // its entries; the hidden pages draw theirs when first shown), then the
   // strip on tab 1. The three pages were sized when the strip was built, so
   // one paint of the strip serves.
-  imafond();
-  niveaubecher();
+  drawBench();
+  updateBeakerLevel();
   pages_[0]->repaintTexts();
-  onglets_->setOngletcourant(1);
-  onglets_->Onglets_Paint();
-  for (KnobWidget* k : bouton1_) k->redraw();
-  quelion();
-  majcontroles();
+  tabStrip_->setOngletcourant(1);
+  tabStrip_->Onglets_Paint();
+  for (KnobWidget* k : knobs_) k->redraw();
+  updateFormulaBoxes();
+  updateControls();
 }
 
-QTextEdit* MainWindow::supertext() const { return textPane_->supertext(); }
-QLineEdit* MainWindow::fich() const { return textPane_->fich(); }
-int MainWindow::textemodifie() const { return textPane_->textemodifie(); }
-void MainWindow::setTextemodifie(int v) { textPane_->setTextemodifie(v); }
+QTextEdit* MainWindow::textEditor() const { return textPane_->textEditor(); }
+QLineEdit* MainWindow::fileNameField() const { return textPane_->fileNameField(); }
+int MainWindow::textModified() const { return textPane_->textModified(); }
+void MainWindow::setTextModified(int v) { textPane_->setTextModified(v); }
 
 void MainWindow::applyWindowSizeRule(QSize screen) {
   if (screen.width() <= kWideScreen) return;
@@ -72,37 +72,37 @@ void MainWindow::applyWindowSizeRule(QSize screen) {
   sizing_ = false;
 }
 
-void MainWindow::Form_Activate() {
+void MainWindow::takeLauncherRequest() {
   const std::string name = model::takeExercise(flagFolder_.toStdString());
-  if (!name.empty()) ouvreExerciceDemande(name);
+  if (!name.empty()) openRequestedExercise(name);
 }
 
-void MainWindow::ouvreExerciceDemande(const std::string& relativeName) {
+void MainWindow::openRequestedExercise(const std::string& relativeName) {
   // As the exercise window opens it, from the application folder; its
   // correction may then be shown.
   exerciseMenu_->openExercise(files::referencedPath(appFolder_.toStdString(), relativeName), true);
 }
 
-bool MainWindow::Form_QueryUnload() {
-  if (textemodifie() == 1 && messages_.show(files::discardTextQuestion()) != Answer::Ok) return false;
+bool MainWindow::mayClose() {
+  if (textModified() == 1 && messages_.show(files::discardTextQuestion()) != Answer::Ok) return false;
   return messages_.show(quitQuestion()) == Answer::Ok;
 }
 
-void MainWindow::Form_Unload() { model::markStopped(flagFolder_.toStdString()); }
+void MainWindow::onClosing() { model::markStopped(flagFolder_.toStdString()); }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (!Form_QueryUnload()) {
+  if (!mayClose()) {
     event->ignore();
     return;
   }
-  Form_Unload();
+  onClosing();
   event->accept();
 }
 
 void MainWindow::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-    Form_Activate();
+    takeLauncherRequest();
   } else if (event->type() == QEvent::WindowStateChange && !sizing_ &&
              (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
     if (QScreen* s = screen()) applyWindowSizeRule(s->geometry().size());
@@ -120,7 +120,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 void MainWindow::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  paintWindowBackground(p, supertext()->geometry(), fich()->y());
+  paintWindowBackground(p, textEditor()->geometry(), fileNameField()->y());
 }
 
 }  // namespace velmira::ui

@@ -47,19 +47,19 @@ PrintWindow::PrintWindow(MainWindow& window, MessageService& messages, QPrinter&
   setObjectName(QStringLiteral("confimp"));
   setWindowTitle(QStringLiteral("Imprimer"));
 
-  frame1_ = new QGroupBox(QStringLiteral("Options"), this);
-  frame1_->setObjectName(QStringLiteral("Frame1"));
-  auto* options = new QGridLayout(frame1_);
+  cellOptions_ = new QGroupBox(QStringLiteral("Options"), this);
+  cellOptions_->setObjectName(QStringLiteral("Frame1"));
+  auto* options = new QGridLayout(cellOptions_);
   static const char* const captions[3] = {"Illustration pour la solution 1", "Illustration pour la solution 2",
                                           "Illustration pour le mélange"};
   for (int i = 0; i < 3; ++i) {
-    chec_[i] = new QCheckBox(QString::fromUtf8(captions[i]), frame1_);
+    chec_[i] = new QCheckBox(QString::fromUtf8(captions[i]), cellOptions_);
     chec_[i]->setObjectName(QStringLiteral("Chec(%1)").arg(i));
     options->addWidget(chec_[i], i, 0, 1, 2);
   }
-  auto* label3 = new QLabel(QStringLiteral("Nombre d'exemplaires :"), frame1_);
+  auto* label3 = new QLabel(QStringLiteral("Nombre d'exemplaires :"), cellOptions_);
   label3->setObjectName(QStringLiteral("Label3"));
-  upDown1_ = new QSpinBox(frame1_);
+  upDown1_ = new QSpinBox(cellOptions_);
   upDown1_->setObjectName(QStringLiteral("UpDown1"));
   upDown1_->setRange(1, kMaxCopies);
   upDown1_->setValue(1);
@@ -86,15 +86,15 @@ PrintWindow::PrintWindow(MainWindow& window, MessageService& messages, QPrinter&
 
   command1_ = button("Command1", "&OK", this);
   command2_ = button("Command2", "&Imprimantes", this);
-  command3_ = button("Command3", "&Annuler", this);
+  soluteListButtons_ = button("Command3", "&Annuler", this);
   auto* buttons = new QVBoxLayout;
   buttons->addWidget(command1_);
   buttons->addWidget(command2_);
-  buttons->addWidget(command3_);
+  buttons->addWidget(soluteListButtons_);
   buttons->addStretch(1);
 
   auto* grid = new QGridLayout(this);
-  grid->addWidget(frame1_, 0, 0);
+  grid->addWidget(cellOptions_, 0, 0);
   grid->addWidget(frame2_, 0, 0);
   grid->addLayout(buttons, 0, 1);
   grid->addWidget(label2, 1, 0, 1, 2);
@@ -103,23 +103,23 @@ PrintWindow::PrintWindow(MainWindow& window, MessageService& messages, QPrinter&
 
   connect(command1_, &QPushButton::clicked, this, &PrintWindow::Command1_Click);
   connect(command2_, &QPushButton::clicked, this, &PrintWindow::Command2_Click);
-  connect(command3_, &QPushButton::clicked, this, &QDialog::reject);
-  Form_Load();
+  connect(soluteListButtons_, &QPushButton::clicked, this, &QDialog::reject);
+  startUp();
 }
 
-void PrintWindow::Form_Load() {
+void PrintWindow::startUp() {
   const bool toFile = printer_.outputFormat() == QPrinter::PdfFormat;
   defaut_->setText(toFile ? printer_.outputFileName() : printer_.printerName());
 }
 
 void PrintWindow::Command2_Click() {
   qtp::askPrinter(printer_, this);
-  Form_Load();
+  startUp();
 }
 
 void PrintWindow::showWaitNotice(bool on) {
-  frame1_->setVisible(!on);
-  for (QPushButton* b : {command1_, command2_, command3_}) b->setVisible(!on);
+  cellOptions_->setVisible(!on);
+  for (QPushButton* b : {command1_, command2_, soluteListButtons_}) b->setVisible(!on);
   frame2_->setVisible(on);
   repaint();
 }
@@ -136,7 +136,7 @@ void PrintWindow::Command1_Click() {
   bool printed;
   {
     const qtp::WaitCursor wait;
-    BenchPicture& picture = window_.pictampon();
+    BenchPicture& picture = window_.benchPicture();
     std::vector<QImage> pictures;
     for (int b : benches) {
       picture.compose(b);

@@ -29,14 +29,14 @@ class PrintWindow : public QDialog {
   QCheckBox* chec(int i) const { return chec_[i]; }  // 0..2: bench 1..3
   QSpinBox* upDown1() const { return upDown1_; }     // the number of copies
   QLineEdit* defaut() const { return defaut_; }      // the printer's name
-  QGroupBox* frame1() const { return frame1_; }
+  QGroupBox* cellOptions() const { return cellOptions_; }
   QWidget* frame2() const { return frame2_; }  // the wait notice
   QPushButton* command1() const { return command1_; }
   QPushButton* command2() const { return command2_; }
-  QPushButton* command3() const { return command3_; }
+  QPushButton* soluteListButton() const { return soluteListButtons_; }
 
   // The printer's name (or the file it writes) in `defaut`.
-  void Form_Load();
+  void startUp();
   // "&OK": prints and closes, or says why not.
   void Command1_Click();
   // "&Imprimantes": the printer dialog, then the name again.
@@ -51,11 +51,11 @@ class PrintWindow : public QDialog {
   std::array<QCheckBox*, 3> chec_{};
   QSpinBox* upDown1_ = nullptr;
   QLineEdit* defaut_ = nullptr;
-  QGroupBox* frame1_ = nullptr;
+  QGroupBox* cellOptions_ = nullptr;
   QWidget* frame2_ = nullptr;
   QPushButton* command1_ = nullptr;
   QPushButton* command2_ = nullptr;
-  QPushButton* command3_ = nullptr;
+  QPushButton* soluteListButtons_ = nullptr;
 };
 
 }  // namespace velmira::ui

@@ -16,13 +16,13 @@ class SolutePickerWidget : public widgets::SurfaceWidget {
   SolutePickerWidget(model::Workbench& wb, QWidget* parent = nullptr);
   const model::SolutePicker& picker() const { return picker_; }
 
-  // ions1_Click(solution): into `page` at `at`, marker on the current
+  // onFormulaBoxClicked(solution): into `page` at `at`, marker on the current
   // solute, shown and focused.
   void openFor(int solution, QWidget* page, QPoint at);
 
  signals:
   void hint();              // pointer over the list
-  void chosen(int solution);  // a solute was chosen (tag set, majaff run)
+  void chosen(int solution);  // a solute was chosen (tag set, updateMeters run)
   void closed(int solution);  // Escape: closed without a change
 
  protected:

@@ -7,13 +7,13 @@ namespace velmira::files::ui {
 
 bool openConfiguration(ConfigOwner& owner, MessageService& messages, const std::string& name,
                        const std::function<void()>& beforeLoad) {
-  owner.setNomconfig(name);
+  owner.setConfigPath(name);
   if (!fileio::isRegularFile(name)) {
     messages.show(missingFileMessage());
     return false;
   }
   if (beforeLoad) beforeLoad();
-  owner.chargeconfig();
+  owner.readConfiguration();
   return true;
 }
 

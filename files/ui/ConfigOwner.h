@@ -13,19 +13,19 @@ class ConfigOwner {
  public:
   virtual ~ConfigOwner() = default;
   // `nomconfig`: the configuration last opened or saved (full path).
-  virtual const std::string& nomconfig() const = 0;
-  virtual void setNomconfig(const std::string& path) = 0;
-  // ecritconfig on nomconfig; on success the caption shows the name. False
+  virtual const std::string& configPath() const = 0;
+  virtual void setConfigPath(const std::string& path) = 0;
+  // writeConfiguration on configPath; on success the caption shows the name. False
   // (after the write message) on failure.
-  virtual bool ecritconfig() = 0;
-  // chargeconfig on nomconfig, then every control redrawn and the caption
+  virtual bool writeConfiguration() = 0;
+  // readConfiguration on configPath, then every control redrawn and the caption
   // set. False when the file was refused (its message shown).
-  virtual bool chargeconfig() = 0;
+  virtual bool readConfiguration() = 0;
 };
 
-// Opening a configuration by its name, as the open window does: nomconfig
+// Opening a configuration by its name, as the open window does: configPath
 // takes the name; a name that is not a file shows "Nom de fichier incorrect
-// ou chemin non valide", else `beforeLoad` runs and then chargeconfig. False
+// ou chemin non valide", else `beforeLoad` runs and then readConfiguration. False
 // when there was no file to load.
 bool openConfiguration(ConfigOwner& owner, MessageService& messages, const std::string& name,
                        const std::function<void()>& beforeLoad = {});

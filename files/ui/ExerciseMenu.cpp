@@ -27,8 +27,8 @@ class PaneTarget : public ExerciseTarget {
   PaneTarget(TextPane& pane, ConfigOwner& owner) : pane_(pane), owner_(owner) {}
   void showStatement(rtf::RichDocument document, const std::string&) override { pane_.showDocument(document); }
   void loadConfiguration(const std::string& path) override {
-    owner_.setNomconfig(path);
-    owner_.chargeconfig();
+    owner_.setConfigPath(path);
+    owner_.readConfiguration();
   }
 
  private:
@@ -81,7 +81,7 @@ void ExerciseMenu::popup(QPoint globalPos) {
 }
 
 bool ExerciseMenu::confirmDiscard() {
-  return pane_.textemodifie() != 1 || messages_.show(discardTextQuestion()) == Answer::Ok;
+  return pane_.textModified() != 1 || messages_.show(discardTextQuestion()) == Answer::Ok;
 }
 
 void ExerciseMenu::priseEnMain(bool table) {
@@ -93,12 +93,12 @@ void ExerciseMenu::priseEnMain(bool table) {
   pane_.setFich(QString::fromStdString(gettingStartedPath(appFolder_.toStdString(), activity)));
   corrigedispo_ = 0;
   pane_.setReadOnly(false);
-  pane_.setTextemodifie(0);
+  pane_.setTextModified(0);
 }
 
 void ExerciseMenu::openExerciseWindow() {
   if (!confirmDiscard()) return;
-  pane_.setTextemodifie(0);
+  pane_.setTextModified(0);
   // The shipped exercises lie in the application folder's "exercices".
   const QDir app(appFolder_);
   const QString start = app.exists(QStringLiteral("exercices")) ? app.filePath(QStringLiteral("exercices")) : appFolder_;
@@ -114,20 +114,20 @@ bool ExerciseMenu::openExercise(const std::string& fichierexo, bool forceCorrect
   pane_.setFich(QString::fromStdString(fichierexo));
   corrigedispo_ = (o.corrected || forceCorrection) ? 1 : 0;
   pane_.setReadOnly(false);
-  pane_.setTextemodifie(0);
+  pane_.setTextModified(0);
   return true;
 }
 
 void ExerciseMenu::showCorrection() {
   if (!confirmDiscard()) return;
-  pane_.setTextemodifie(0);
+  pane_.setTextModified(0);
   {
     const qtp::WaitCursor wait;
     PaneTarget target(pane_, owner_);
     files::openCorrection(pane_.fichText().toStdString(), target, messages_);
   }
   pane_.setReadOnly(true);
-  pane_.setTextemodifie(0);
+  pane_.setTextModified(0);
 }
 
 void ExerciseMenu::saveText() {
@@ -137,19 +137,19 @@ void ExerciseMenu::saveText() {
       messages_.show(overwriteTextQuestion(QDir::toNativeSeparators(path).toStdString())) != Answer::Ok)
     return;
   saveExerciseText(path.toStdString(), pane_.richDocument(), messages_);
-  pane_.setTextemodifie(0);
+  pane_.setTextModified(0);
 }
 
 void ExerciseMenu::reopenText() {
   if (!confirmDiscard()) return;
-  pane_.setTextemodifie(0);
+  pane_.setTextModified(0);
   const QString path = askOpenPath ? askOpenPath() : QString();
   if (path.isEmpty()) return;
   corrigedispo_ = 0;
   if (const auto document = readExerciseText(path.toStdString(), messages_)) pane_.showDocument(*document);
   pane_.setReadOnly(false);
   pane_.setFich(QStringLiteral("Texte: ") + path);
-  pane_.setTextemodifie(0);
+  pane_.setTextModified(0);
 }
 
 void ExerciseMenu::printText() {
@@ -160,7 +160,7 @@ void ExerciseMenu::printText() {
 
 void ExerciseMenu::closeExercise() {
   if (!confirmDiscard()) return;
-  pane_.setTextemodifie(0);
+  pane_.setTextModified(0);
   pane_.showWelcome();
   corrigedispo_ = 0;
 }

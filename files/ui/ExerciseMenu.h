@@ -36,7 +36,7 @@ class ExerciseMenu : public QObject {
   void priseEnMain(bool table);
   void openExerciseWindow();
   // An exercise file opened as the exercise window opens it: statement,
-  // configuration, then `fich`, `corrigedispo` (1 when corrected, or when
+  // configuration, then the file-name field, `corrigedispo` (1 when corrected, or when
   // forced), the pane editable. True when it opened.
   bool openExercise(const std::string& fichierexo, bool forceCorrection = false);
   void showCorrection();

@@ -44,7 +44,7 @@ OpenWindow::OpenWindow(ConfigOwner& owner, MessageService& messages, const QStri
   connect(ficharge_, &QLineEdit::returnPressed, this, &OpenWindow::ouvrir);
   connect(open, &QPushButton::clicked, this, &OpenWindow::ouvrir);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  chooser_->setFolder(startFolder(owner_.nomconfig()));
+  chooser_->setFolder(startFolder(owner_.configPath()));
   ficharge_->setFocus();
 }
 

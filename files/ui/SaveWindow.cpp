@@ -23,8 +23,8 @@ SaveWindow::SaveWindow(ConfigOwner& owner, MessageService& messages, const QStri
   setWindowTitle(QStringLiteral("Enregistrer les paramètres."));
   chooser_ = new FileChooser(QStringLiteral("*.C07"), QStringLiteral("Emplacement:"), QStringLiteral("Répertoire:"),
                              QStringLiteral("Fichiers enregistrés"), appFolder, this);
-  text1_ = new QLineEdit(QString::fromStdString(owner_.nomconfig()), this);
-  text1_->setObjectName(QStringLiteral("Text1"));
+  entryFields_ = new QLineEdit(QString::fromStdString(owner_.configPath()), this);
+  entryFields_->setObjectName(QStringLiteral("Text1"));
   save_ = new QPushButton(QStringLiteral("ENREGISTRER"), this);
   auto* cancel = new QPushButton(QStringLiteral("ANNULER"), this);
   save_->setAutoDefault(false);
@@ -33,42 +33,42 @@ SaveWindow::SaveWindow(ConfigOwner& owner, MessageService& messages, const QStri
   auto* grid = new QGridLayout(this);
   grid->addWidget(chooser_, 0, 0, 1, 3);
   grid->addWidget(new QLabel(QStringLiteral("Nom du fichier:"), this), 1, 0);
-  grid->addWidget(text1_, 1, 1, 1, 2);
+  grid->addWidget(entryFields_, 1, 1, 1, 2);
   grid->addWidget(save_, 2, 1);
   grid->addWidget(cancel, 2, 2);
   resize(560, 400);
 
   // A new folder leaves only the file name in the field.
   connect(chooser_, &FileChooser::folderChanged, this, [this] {
-    const QString t = text1_->text();
+    const QString t = entryFields_->text();
     const auto sep = t.lastIndexOf(QDir::separator());
-    if (sep >= 0) text1_->setText(t.mid(sep + 1));
+    if (sep >= 0) entryFields_->setText(t.mid(sep + 1));
   });
   connect(chooser_, &FileChooser::fileActivated, this, [this](const QString& name) {
-    text1_->setText(name);
+    entryFields_->setText(name);
     enregistrer();
   });
-  connect(text1_, &QLineEdit::returnPressed, this, &SaveWindow::enregistrer);
+  connect(entryFields_, &QLineEdit::returnPressed, this, &SaveWindow::enregistrer);
   connect(save_, &QPushButton::clicked, this, &SaveWindow::enregistrer);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  chooser_->setFolder(startFolder(owner_.nomconfig()));
+  chooser_->setFolder(startFolder(owner_.configPath()));
   // The pupil types the name first.
-  text1_->setFocus();
-  text1_->selectAll();
+  entryFields_->setFocus();
+  entryFields_->selectAll();
 }
 
 void SaveWindow::enregistrer() {
   const qtp::WaitCursor wait;
-  const auto name = configFileName(text1_->text().toStdString(), chooser_->folder().toStdString());
+  const auto name = configFileName(entryFields_->text().toStdString(), chooser_->folder().toStdString());
   if (!name) {
     messages_.show(emptyNameMessage());
     return;
   }
-  text1_->setText(QString::fromStdString(*name));
-  owner_.setNomconfig(*name);
+  entryFields_->setText(QString::fromStdString(*name));
+  owner_.setConfigPath(*name);
   QDir::setCurrent(chooser_->folder());
   if (QFileInfo::exists(QString::fromStdString(*name)) && messages_.show(overwriteQuestion()) != Answer::Yes) return;
-  if (owner_.ecritconfig()) accept();
+  if (owner_.writeConfiguration()) accept();
 }
 
 }  // namespace velmira::files::ui

@@ -18,7 +18,7 @@ class SaveWindow : public QDialog {
   SaveWindow(ConfigOwner& owner, MessageService& messages, const QString& appFolder, QWidget* parent = nullptr);
 
   FileChooser* chooser() const { return chooser_; }
-  QLineEdit* text1() const { return text1_; }
+  QLineEdit* entryField() const { return entryFields_; }
   QPushButton* saveButton() const { return save_; }
   // ENREGISTRER: forms the name, asks before overwriting, writes; closes
   // the window on success.
@@ -28,7 +28,7 @@ class SaveWindow : public QDialog {
   ConfigOwner& owner_;
   MessageService& messages_;
   FileChooser* chooser_ = nullptr;
-  QLineEdit* text1_ = nullptr;
+  QLineEdit* entryFields_ = nullptr;
   QPushButton* save_ = nullptr;
 };
 

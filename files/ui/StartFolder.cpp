@@ -7,9 +7,9 @@
 
 namespace velmira::files::ui {
 
-QString startFolder(const std::string& nomconfig) {
-  if (!nomconfig.empty()) {
-    const QString folder = QFileInfo(QString::fromStdString(nomconfig)).absolutePath();
+QString startFolder(const std::string& configPath) {
+  if (!configPath.empty()) {
+    const QString folder = QFileInfo(QString::fromStdString(configPath)).absolutePath();
     if (QDir(folder).exists()) return folder;
   }
   const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);

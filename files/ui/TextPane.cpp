@@ -20,11 +20,11 @@ constexpr int kLeft = 424, kTop = 328, kWidth = 361, kFieldHeight = 22, kButtonW
 }
 
 TextPane::TextPane(QWidget* window) : QObject(window) {
-  fich_ = new QLineEdit(window);
-  fich_->setObjectName(QStringLiteral("fich"));
-  fich_->setReadOnly(true);
-  fich_->setFocusPolicy(Qt::ClickFocus);
-  fich_->setGeometry(kLeft, kTop, kWidth - kButtonWidth, kFieldHeight);
+  fileNameField_ = new QLineEdit(window);
+  fileNameField_->setObjectName(QStringLiteral("fich"));
+  fileNameField_->setReadOnly(true);
+  fileNameField_->setFocusPolicy(Qt::ClickFocus);
+  fileNameField_->setGeometry(kLeft, kTop, kWidth - kButtonWidth, kFieldHeight);
 
   btexo_ = new QToolButton(window);
   btexo_->setObjectName(QStringLiteral("btexo"));
@@ -35,18 +35,18 @@ TextPane::TextPane(QWidget* window) : QObject(window) {
   connect(btexo_, &QToolButton::clicked, this,
           [this] { emit exerciseMenuRequested(btexo_->mapToGlobal(QPoint(0, btexo_->height()))); });
 
-  supertext_ = new QTextEdit(window);
-  supertext_->setObjectName(QStringLiteral("supertext"));
-  supertext_->setAcceptRichText(true);
-  supertext_->setGeometry(kLeft, kTop + kFieldHeight, kWidth, kTextHeight);
-  supertext_->document()->setDefaultFont(qtp::mapFont(QStringLiteral("Arial"), 10));
-  connect(supertext_, &QTextEdit::textChanged, this, [this] {
+  textEditor_ = new QTextEdit(window);
+  textEditor_->setObjectName(QStringLiteral("supertext"));
+  textEditor_->setAcceptRichText(true);
+  textEditor_->setGeometry(kLeft, kTop + kFieldHeight, kWidth, kTextHeight);
+  textEditor_->document()->setDefaultFont(qtp::mapFont(QStringLiteral("Arial"), 10));
+  connect(textEditor_, &QTextEdit::textChanged, this, [this] {
     // Changes are tracked only while the pane holds a file's text.
-    if (!fich_->text().isEmpty()) textemodifie_ = 1;
+    if (!fileNameField_->text().isEmpty()) textModified_ = 1;
   });
-  connect(fich_, &QLineEdit::textChanged, this, [this](const QString& t) {
-    fich_->setCursorPosition(static_cast<int>(t.size()));
-    fich_->setToolTip(t);
+  connect(fileNameField_, &QLineEdit::textChanged, this, [this](const QString& t) {
+    fileNameField_->setCursorPosition(static_cast<int>(t.size()));
+    fileNameField_->setToolTip(t);
   });
 }
 
@@ -55,23 +55,23 @@ QString TextPane::btexoHint() {
 }
 
 void TextPane::showWelcome() {
-  supertext_->hide();
-  fich_->clear();
-  supertext_->setReadOnly(true);
+  textEditor_->hide();
+  fileNameField_->clear();
+  textEditor_->setReadOnly(true);
   showDocument(welcomeDocument());
-  supertext_->show();
+  textEditor_->show();
 }
 
-void TextPane::setFich(const QString& text) { fich_->setText(text); }
-QString TextPane::fichText() const { return fich_->text(); }
-void TextPane::setReadOnly(bool readOnly) { supertext_->setReadOnly(readOnly); }
+void TextPane::setFich(const QString& text) { fileNameField_->setText(text); }
+QString TextPane::fichText() const { return fileNameField_->text(); }
+void TextPane::setReadOnly(bool readOnly) { textEditor_->setReadOnly(readOnly); }
 
 void TextPane::showDocument(const rtf::RichDocument& document) {
-  fillTextDocument(*supertext_->document(), document);
-  supertext_->moveCursor(QTextCursor::Start);
+  fillTextDocument(*textEditor_->document(), document);
+  textEditor_->moveCursor(QTextCursor::Start);
 }
 
-rtf::RichDocument TextPane::richDocument() const { return richDocumentOf(*supertext_->document()); }
+rtf::RichDocument TextPane::richDocument() const { return richDocumentOf(*textEditor_->document()); }
 
 bool TextPane::loadText(const std::string& path, std::string* cause) {
   const rtf::FileRead read = rtf::loadRtfFile(path);
@@ -84,13 +84,13 @@ bool TextPane::loadText(const std::string& path, std::string* cause) {
 }
 
 void TextPane::print(QPrinter& printer) const {
-  const QTextCursor cursor = supertext_->textCursor();
+  const QTextCursor cursor = textEditor_->textCursor();
   if (!cursor.hasSelection()) {
-    supertext_->document()->print(&printer);
+    textEditor_->document()->print(&printer);
     return;
   }
   QTextDocument selection;
-  selection.setDefaultFont(supertext_->document()->defaultFont());
+  selection.setDefaultFont(textEditor_->document()->defaultFont());
   QTextCursor(&selection).insertFragment(cursor.selection());
   selection.print(&printer);
 }

@@ -24,18 +24,18 @@ class TextPane : public QObject {
   // The three controls, children of `window` at their design places.
   explicit TextPane(QWidget* window);
 
-  QTextEdit* supertext() const { return supertext_; }
-  QLineEdit* fich() const { return fich_; }
+  QTextEdit* textEditor() const { return textEditor_; }
+  QLineEdit* fileNameField() const { return fileNameField_; }
   QToolButton* btexo() const { return btexo_; }
 
-  // `textemodifie`: 1 when the pupil changed the text since the last load
-  // or save, while `fich` names a file.
-  int textemodifie() const { return textemodifie_; }
-  void setTextemodifie(int value) { textemodifie_ = value; }
+  // 1 when the pupil changed the text since the last load
+  // or save, while the file-name field names a file.
+  int textModified() const { return textModified_; }
+  void setTextModified(int value) { textModified_ = value; }
 
-  // The welcome text, read-only; `fich` is emptied.
+  // The welcome text, read-only; the file-name field is emptied.
   void showWelcome();
-  // `fich`: the caret after the last character, the whole text as tooltip.
+  // The file-name field: the caret after the last character, the whole text as tooltip.
   void setFich(const QString& text);
   QString fichText() const;
   void setReadOnly(bool readOnly);
@@ -57,10 +57,10 @@ class TextPane : public QObject {
   void exerciseMenuRequested(QPoint globalPos);
 
  private:
-  QTextEdit* supertext_ = nullptr;
-  QLineEdit* fich_ = nullptr;
+  QTextEdit* textEditor_ = nullptr;
+  QLineEdit* fileNameField_ = nullptr;
   QToolButton* btexo_ = nullptr;
-  int textemodifie_ = 0;
+  int textModified_ = 0;
 };
 
 }  // namespace velmira::files::ui

@@ -59,7 +59,7 @@ struct Config : ::testing::Test {
 }  // namespace
 
 TEST_F(Config, DefaultTableWritesNinetySevenRecords) {
-  ASSERT_TRUE(files::ecritconfig(path(), wb, table, messages));
+  ASSERT_TRUE(files::writeConfiguration(path(), wb, table, messages));
   records::RecordReader r;
   ASSERT_TRUE(r.load(path()));
   EXPECT_LE(fs::file_size(path()), 97 * records::kRecordSize);
@@ -103,17 +103,17 @@ TEST_F(Config, LargestTableHas537RecordsAndReadsBackIdentically) {
   wb.setVoltmeterCalibre(11, true);
   wb.setConductimeterMontage(true);
   ASSERT_EQ(files::configRecords(wb, table).size(), 537u);
-  wb.majvolt();
-  ASSERT_TRUE(files::ecritconfig(path(), wb, table, messages));
+  wb.updateVoltmeters();
+  ASSERT_TRUE(files::writeConfiguration(path(), wb, table, messages));
   const std::string before = snapshot();
 
   model::Workbench wb2;
   wb2.startupDefaults();
   table::Table t2;
-  ASSERT_TRUE(files::chargeconfig(path(), wb2, t2, messages));
+  ASSERT_TRUE(files::readConfiguration(path(), wb2, t2, messages));
   std::swap(wb, wb2);
   std::swap(table, t2);
-  wb.majvolt();
+  wb.updateVoltmeters();
   EXPECT_EQ(snapshot(), before);
   EXPECT_EQ(table.cell(0, 0), "Temp\xC3\xA9rature");
   EXPECT_TRUE(messages.shown.empty());
@@ -124,26 +124,26 @@ TEST_F(Config, SignatureIsCaseSensitiveAndNothingChanges) {
   recs[0] = "velmiradata";
   recs[1] = "########0.00";
   const std::string before = snapshot();
-  EXPECT_FALSE(files::chargeconfig(fileOf(recs), wb, table, messages));
+  EXPECT_FALSE(files::readConfiguration(fileOf(recs), wb, table, messages));
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, "Ce fichier ne correspond pas \xC3\xA0 cette application");
   EXPECT_EQ(messages.shown[0].title, "Fichier non valide");
   EXPECT_EQ(messages.shown[0].icon, Icon::Critical);
   EXPECT_EQ(snapshot(), before);
   // A missing file reads as empty: the same refusal.
-  EXPECT_FALSE(files::chargeconfig(path("absent.C07"), wb, table, messages));
+  EXPECT_FALSE(files::readConfiguration(path("absent.C07"), wb, table, messages));
   EXPECT_EQ(messages.shown.back().title, "Fichier non valide");
   EXPECT_FALSE(fs::exists(path("absent.C07")));
 }
 
 TEST_F(Config, UnreadableFileGivesTheReadMessage) {
-  EXPECT_FALSE(files::chargeconfig(dir.string(), wb, table, messages));  // a folder
+  EXPECT_FALSE(files::readConfiguration(dir.string(), wb, table, messages));  // a folder
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, "Lecture impossible sur disque");
   EXPECT_EQ(messages.shown[0].title, "Erreur lors du chargement du fichier");
   // A damaged first record.
   std::ofstream(path("bad.C07"), std::ios::binary) << std::string("\xFF\x7F" "VELMIRADATA", 13);
-  EXPECT_FALSE(files::chargeconfig(path("bad.C07"), wb, table, messages));
+  EXPECT_FALSE(files::readConfiguration(path("bad.C07"), wb, table, messages));
   EXPECT_EQ(messages.shown.back().text, "Lecture impossible sur disque");
 }
 
@@ -154,7 +154,7 @@ TEST_F(Config, SelectionsAreAppliedButtonByButton) {
   recs[23] = "";                // empty: every conductimeter button deselected
   recs[24] = "0";
   recs[25] = " 1";
-  ASSERT_TRUE(files::chargeconfig(fileOf(recs), wb, table, messages));
+  ASSERT_TRUE(files::readConfiguration(fileOf(recs), wb, table, messages));
   EXPECT_EQ(wb.selectedVoltmeterCalibre(1), 1);
   EXPECT_EQ(wb.selectedVoltmeterCalibre(2), -1);
   EXPECT_EQ(wb.selectedAmmeterCalibre(1), 0);
@@ -164,7 +164,7 @@ TEST_F(Config, SelectionsAreAppliedButtonByButton) {
   EXPECT_TRUE(wb.conductimeterMontage());
   // Two "1" in one group: the later button wins, as clicking them in turn does.
   recs[21] = "110000000000";
-  ASSERT_TRUE(files::chargeconfig(fileOf(recs), wb, table, messages));
+  ASSERT_TRUE(files::readConfiguration(fileOf(recs), wb, table, messages));
   EXPECT_EQ(wb.selectedVoltmeterCalibre(1), 1);
 }
 
@@ -172,21 +172,21 @@ TEST_F(Config, RowsRecordAndShortFiles) {
   auto recs = defaultRecords();
   recs[26] = " 1";
   recs[27] = "titre";
-  ASSERT_TRUE(files::chargeconfig(fileOf(recs), wb, table, messages));
+  ASSERT_TRUE(files::readConfiguration(fileOf(recs), wb, table, messages));
   EXPECT_EQ(table.rows(), 13);  // unchanged, cells read for 13 rows
   EXPECT_EQ(table.cell(0, 0), "titre");
   for (const char* bad : {" 0", " -5", " 1000000000", " 102", "abc", " 1.2"}) {
     recs[26] = bad;
-    ASSERT_TRUE(files::chargeconfig(fileOf(recs), wb, table, messages));
+    ASSERT_TRUE(files::readConfiguration(fileOf(recs), wb, table, messages));
     EXPECT_EQ(table.rows(), 13) << bad;
   }
   recs[26] = " 5.5";  // rounded half to even
-  ASSERT_TRUE(files::chargeconfig(fileOf(recs), wb, table, messages));
+  ASSERT_TRUE(files::readConfiguration(fileOf(recs), wb, table, messages));
   EXPECT_EQ(table.rows(), 6);
 
   // Only the signature: everything past the end reads as empty.
   table.setCell(3, 3, "7,00E+00");
-  ASSERT_TRUE(files::chargeconfig(fileOf({"VELMIRADATA"}), wb, table, messages));
+  ASSERT_TRUE(files::readConfiguration(fileOf({"VELMIRADATA"}), wb, table, messages));
   EXPECT_EQ(table.mask(), "");
   EXPECT_EQ(table.cell(3, 3), "");
   EXPECT_EQ(table.rows(), 6);
@@ -204,7 +204,7 @@ TEST_F(Config, TextsKeepTheirOwnSeparatorsAndCodesAreChecked) {
   recs[10] = " 4.5";  // rounds to 4
   recs[11] = " 9";    // not a code: refused, the old code stays
   recs[12] = " 70000";
-  ASSERT_TRUE(files::chargeconfig(fileOf(recs), wb, table, messages));
+  ASSERT_TRUE(files::readConfiguration(fileOf(recs), wb, table, messages));
   EXPECT_EQ(wb.knobTag(1), "0.3");
   EXPECT_EQ(wb.entryText(2), "1,0");
   EXPECT_EQ(table.autoEntry(0), 4);
@@ -214,19 +214,19 @@ TEST_F(Config, TextsKeepTheirOwnSeparatorsAndCodesAreChecked) {
 
 TEST_F(Config, TextLimitOnSave) {
   table.setCell(0, 1, std::string(126, 'a'));
-  EXPECT_TRUE(files::ecritconfig(path(), wb, table, messages));
+  EXPECT_TRUE(files::writeConfiguration(path(), wb, table, messages));
   EXPECT_TRUE(messages.shown.empty());
   const auto good = fs::file_size(path());
   table.setCell(0, 1, std::string(127, 'a'));
-  EXPECT_FALSE(files::ecritconfig(path(), wb, table, messages));
+  EXPECT_FALSE(files::writeConfiguration(path(), wb, table, messages));
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, "Ecriture impossible sur disque");
   EXPECT_EQ(messages.shown[0].title, "Enregistrement impossible");
   EXPECT_EQ(fs::file_size(path()), good);  // the earlier file is whole
   table.setCell(0, 1, "\xCF\x83");  // σ has no Windows-1252 byte
-  EXPECT_FALSE(files::ecritconfig(path(), wb, table, messages));
+  EXPECT_FALSE(files::writeConfiguration(path(), wb, table, messages));
   table.setCell(0, 1, "ok");
-  EXPECT_FALSE(files::ecritconfig((dir / "nowhere" / "x.C07").string(), wb, table, messages));
+  EXPECT_FALSE(files::writeConfiguration((dir / "nowhere" / "x.C07").string(), wb, table, messages));
   EXPECT_EQ(messages.shown.size(), 3u);
 }
 
@@ -237,8 +237,8 @@ TEST_F(Config, PrecipitateAfterLoadKeepsTheMixtureAmmeterOfTheLoad) {
   recs[6] = "0.6";
   recs[8] = "14";
   recs[9] = "18";
-  ASSERT_TRUE(files::chargeconfig(fileOf(recs), wb, table, messages));
-  EXPECT_FALSE(wb.melangepossible());
+  ASSERT_TRUE(files::readConfiguration(fileOf(recs), wb, table, messages));
+  EXPECT_FALSE(wb.mixturePossible());
   EXPECT_EQ(wb.display(model::Meter::Conductimeter, 3), "");
   EXPECT_EQ(wb.display(model::Meter::Ammeter, 3), "3,0");
 }
@@ -251,7 +251,7 @@ TEST_F(Config, LoadedValuesOutsideTheirRangesComeBackIntoThem) {
   recs[17] = "abc";   // L unreadable
   recs[19] = "-5";    // V1
   recs[20] = "1000";  // V2
-  ASSERT_TRUE(files::chargeconfig(fileOf(recs), wb, table, messages));
+  ASSERT_TRUE(files::readConfiguration(fileOf(recs), wb, table, messages));
   EXPECT_TRUE(messages.shown.empty());
   EXPECT_EQ(wb.knobTag(0), "0");
   EXPECT_EQ(wb.knobTag(1), "0.6");
@@ -266,7 +266,7 @@ TEST_F(Config, LoadedValuesOutsideTheirRangesComeBackIntoThem) {
 
 TEST_F(Config, APipeReadsAsAnUnreadableFile) {
   ASSERT_EQ(::mkfifo(path("tube.C07").c_str(), 0600), 0);
-  EXPECT_FALSE(files::chargeconfig(path("tube.C07"), wb, table, messages));
+  EXPECT_FALSE(files::readConfiguration(path("tube.C07"), wb, table, messages));
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, "Lecture impossible sur disque");
 }
@@ -276,7 +276,7 @@ TEST_F(Config, APipeReadsAsAnUnreadableFile) {
 TEST_F(Config, RandomInputIsHandled) {
   std::mt19937 rng(2024);
   table.setRows(40);
-  ASSERT_TRUE(files::ecritconfig(path("base.C07"), wb, table, messages));
+  ASSERT_TRUE(files::writeConfiguration(path("base.C07"), wb, table, messages));
   std::ifstream in(path("base.C07"), std::ios::binary);
   const std::string base((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   for (int n = 0; n < 600; ++n) {
@@ -304,11 +304,11 @@ TEST_F(Config, RandomInputIsHandled) {
     model::Workbench w;
     w.startupDefaults();
     table::Table t;
-    files::chargeconfig(path("r.C07"), w, t, messages);
+    files::readConfiguration(path("r.C07"), w, t, messages);
     ASSERT_GE(t.rows(), table::kMinRows);
     ASSERT_LE(t.rows(), table::kMaxRows);
     for (auto [meter, bench] : model::kMeterSlots) ASSERT_EQ(w.display(meter, bench).find("nan"), std::string::npos);
     // Whatever was read can be written again or is refused cleanly.
-    files::ecritconfig(path("w.C07"), w, t, messages);
+    files::writeConfiguration(path("w.C07"), w, t, messages);
   }
 }

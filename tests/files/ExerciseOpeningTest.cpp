@@ -28,7 +28,7 @@ struct ExerciseOpeningTest : ::testing::Test {
     wb.startupDefaults();
     wb.setSoluteTag(0, "17");
     table::Table t;
-    ASSERT_TRUE(files::ecritconfig(dir.file("config.C07"), wb, t, messages));
+    ASSERT_TRUE(files::writeConfiguration(dir.file("config.C07"), wb, t, messages));
   }
   // An exercise file naming a statement, a configuration and a corrected statement.
   std::string exercise(std::string statement, std::string config, std::string corrected = "",

@@ -1,6 +1,6 @@
 #pragma once
 // The main window's side of the exercise loads, for tests: the pane's text
-// and chargeconfig on a workbench, its messages recorded.
+// and readConfiguration on a workbench, its messages recorded.
 #include <string>
 #include <vector>
 
@@ -26,7 +26,7 @@ struct ExercisePane : files::ExerciseTarget {
   }
   void loadConfiguration(const std::string& path) override {
     loaded.push_back(path);
-    files::chargeconfig(path, wb, table, messages);
+    files::readConfiguration(path, wb, table, messages);
   }
 };
 

@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   wb.startupDefaults();
   velmira::table::Table table;
   Silent messages;
-  velmira::files::chargeconfigFrom(r, wb, table, messages);
+  velmira::files::readConfigurationFrom(r, wb, table, messages);
   if (table.rows() < velmira::table::kMinRows || table.rows() > velmira::table::kMaxRows) __builtin_trap();
   table.reformate();
   (void)velmira::files::configRecords(wb, table);

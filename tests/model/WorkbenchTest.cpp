@@ -37,7 +37,7 @@ TEST(Workbench, StartupShowsTheDefaultReadingsOnEveryBench) {
   }
   EXPECT_TRUE(wb.generatorMontage());
   EXPECT_FALSE(wb.conductimeterMontage());
-  EXPECT_TRUE(wb.melangepossible());
+  EXPECT_TRUE(wb.mixturePossible());
   EXPECT_FALSE(wb.precipitateNotice());
   EXPECT_EQ(wb.selectedRange(1), 4);
   EXPECT_EQ(wb.selectedAmmeterCalibre(2), 1);
@@ -46,41 +46,41 @@ TEST(Workbench, StartupShowsTheDefaultReadingsOnEveryBench) {
 
 TEST(Workbench, CoefficientTableRowAndColumnZeroStayZero) {
   Workbench wb;
-  for (float v : wb.coefsolutes()[0]) EXPECT_EQ(v, 0.f);
-  for (const auto& row : wb.coefsolutes()) EXPECT_EQ(row[0], 0.f);
-  EXPECT_EQ(wb.coefsolutes()[5][1], 0.0426f);
+  for (float v : wb.coefficients()[0]) EXPECT_EQ(v, 0.f);
+  for (const auto& row : wb.coefficients()) EXPECT_EQ(row[0], 0.f);
+  EXPECT_EQ(wb.coefficients()[5][1], 0.0426f);
   // a4 is zero for solutes 3 and 8; a5 only for 1..4 and 8.
-  EXPECT_EQ(wb.coefsolutes()[3][4], 0.f);
-  EXPECT_EQ(wb.coefsolutes()[8][4], 0.f);
+  EXPECT_EQ(wb.coefficients()[3][4], 0.f);
+  EXPECT_EQ(wb.coefficients()[8][4], 0.f);
   for (int k = 1; k <= 21; ++k)
-    EXPECT_EQ(wb.coefsolutes()[k][5] != 0.f, k <= 4 || k == 8) << k;
-  EXPECT_EQ(model::lambdamolaire(wb.coefsolutes(), 0, 0.01f), 0.f);
+    EXPECT_EQ(wb.coefficients()[k][5] != 0.f, k <= 4 || k == 8) << k;
+  EXPECT_EQ(model::molarConductivity(wb.coefficients(), 0, 0.01f), 0.f);
 }
 
 TEST(Workbench, MolarConductivityMatchesTheWorkedExamples) {
   Workbench wb;
-  EXPECT_NEAR(model::lambdamolaire(wb.coefsolutes(), 1, 0.01f), 0.029891, 5e-7);
-  EXPECT_NEAR(model::lambdamolaire(wb.coefsolutes(), 5, 0.01f), 0.04118, 5e-6);
+  EXPECT_NEAR(model::molarConductivity(wb.coefficients(), 1, 0.01f), 0.029891, 5e-7);
+  EXPECT_NEAR(model::molarConductivity(wb.coefficients(), 5, 0.01f), 0.04118, 5e-6);
   // Each step rounds to a 32-bit float: the result is a float value exactly.
-  float l = model::lambdamolaire(wb.coefsolutes(), 9, 0.01f);
+  float l = model::molarConductivity(wb.coefficients(), 9, 0.01f);
   EXPECT_EQ(static_cast<double>(l), static_cast<double>(static_cast<float>(l)));
 }
 
 TEST(Workbench, PotassiumChlorideReadsLikeTheRealSolution) {
   Workbench wb = started();
   setSolutes(wb, 9, 9);
-  wb.majaff();
+  wb.updateMeters();
   EXPECT_EQ(wb.display(model::Meter::Conductimeter, 1), "141,0");
   EXPECT_EQ(wb.display(model::Meter::Conductimeter, 2), "141,0");
   EXPECT_EQ(wb.display(model::Meter::Conductimeter, 3), "141,0");
 }
 
 TEST(Workbench, TroisChiffresTruncates) {
-  EXPECT_DOUBLE_EQ(model::troischiffres(0.4118), 0.411);
-  EXPECT_DOUBLE_EQ(model::troischiffres(0.0029891), 0.00298);
-  EXPECT_DOUBLE_EQ(model::troischiffres(12.99), 12.9);
-  EXPECT_DOUBLE_EQ(model::troischiffres(5e-7), 5e-7);  // below 1E-06: untouched
-  EXPECT_DOUBLE_EQ(model::troischiffres(0), 0);
+  EXPECT_DOUBLE_EQ(model::threeSignificantDigits(0.4118), 0.411);
+  EXPECT_DOUBLE_EQ(model::threeSignificantDigits(0.0029891), 0.00298);
+  EXPECT_DOUBLE_EQ(model::threeSignificantDigits(12.99), 12.9);
+  EXPECT_DOUBLE_EQ(model::threeSignificantDigits(5e-7), 5e-7);  // below 1E-06: untouched
+  EXPECT_DOUBLE_EQ(model::threeSignificantDigits(0), 0);
 }
 
 TEST(Workbench, ConductimeterModesAndRanges) {
@@ -88,7 +88,7 @@ TEST(Workbench, ConductimeterModesAndRanges) {
   setSolutes(wb, 5, 5);  // σ ≈ 0.4118 S/m
   auto mode = [&](int j) {
     wb.setConductimeterRange(j, true);
-    wb.majaff();
+    wb.updateMeters();
     return wb.display(model::Meter::Conductimeter, 1);
   };
   EXPECT_EQ(mode(3), "0,411");
@@ -111,7 +111,7 @@ TEST(Workbench, AmmeterCalibresAreInclusiveAndShowOverflow) {
   setSolutes(wb, 1, 1);
   auto ammeter = [&](int m) {
     wb.setAmmeterCalibre(m, true);
-    wb.majaff();
+    wb.updateMeters();
     return wb.display(model::Meter::Ammeter, 1);
   };
   EXPECT_EQ(ammeter(0), "0,001");
@@ -120,7 +120,7 @@ TEST(Workbench, AmmeterCalibresAreInclusiveAndShowOverflow) {
   EXPECT_EQ(ammeter(3), "0,598");
   // Amplitude 0: no current.
   wb.setKnobTag(0, "0");
-  wb.majvolt();
+  wb.updateVoltmeters();
   EXPECT_EQ(ammeter(0), "0,000");
   EXPECT_EQ(ammeter(1), "0,0");
   EXPECT_EQ(ammeter(3), "0,000");
@@ -130,7 +130,7 @@ TEST(Workbench, AmmeterCalibresAreInclusiveAndShowOverflow) {
   wb.setEntryText(model::Concentration1, "0,1");
   wb.setEntryText(model::Area, "10,0");
   wb.setEntryText(model::Distance, "0,5");
-  wb.majvolt();
+  wb.updateVoltmeters();
   EXPECT_EQ(ammeter(3), std::string(model::kMeterOverflow));
   EXPECT_EQ(ammeter(2), std::string(model::kMeterOverflow));
 }
@@ -139,7 +139,7 @@ TEST(Workbench, VoltmeterShowsTheAmplitudeOnEachCalibre) {
   Workbench wb = started();
   auto volts = [&](int pos) {
     wb.setVoltmeterCalibre(pos, true);
-    wb.majvolt();
+    wb.updateVoltmeters();
     return wb.display(model::Meter::Voltmeter, 1);
   };
   EXPECT_EQ(volts(0), "0,20");
@@ -159,7 +159,7 @@ TEST(Workbench, GeneratorScreenFollowsTheFrequencyKnob) {
   Workbench wb = started();
   wb.setKnobTag(1, "0.6");
   wb.setKnobTag(3, "0");
-  wb.majvolt();
+  wb.updateVoltmeters();
   EXPECT_EQ(wb.generatorText(1), "\xC6\x92 = 1 200 Hz");
   EXPECT_EQ(wb.generatorText(2), "\xC6\x92 =  400 Hz");
   EXPECT_EQ(wb.generatorText(3), "\xC6\x92 =  800 Hz");
@@ -182,7 +182,7 @@ TEST(Workbench, AGroupWithNothingSelectedKeepsItsDisplay) {
   wb.setConductimeterRange(4, false);
   wb.setAmmeterCalibre(1, false);
   setSolutes(wb, 9, 9);
-  wb.majaff();
+  wb.updateMeters();
   EXPECT_EQ(wb.display(model::Meter::Conductimeter, 1), "298,0");
   EXPECT_EQ(wb.display(model::Meter::Ammeter, 1), "0,6");
   EXPECT_EQ(wb.display(model::Meter::Conductimeter, 2), "141,0");
@@ -192,8 +192,8 @@ TEST(Mixing, AutorisemelRefusesPrecipitatesOnly) {
   Workbench wb;
   auto check = [&](int a, int b) {
     setSolutes(wb, a, b);
-    wb.autorisemel();
-    return std::pair(wb.melangepossible(), wb.reactionacidobasique());
+    wb.checkMixture();
+    return std::pair(wb.mixturePossible(), wb.acidBaseReaction());
   };
   for (int k = 1; k <= 21; ++k) EXPECT_EQ(check(k, k), std::pair(true, false)) << k;
   EXPECT_FALSE(check(1, 10).first);
@@ -214,28 +214,28 @@ TEST(Mixing, AutorisemelRefusesPrecipitatesOnly) {
 
 TEST(Mixing, KacBasFollowsTheReactionTable) {
   Workbench wb = started();
-  const auto& coefs = wb.coefsolutes();
+  const auto& coefs = wb.coefficients();
   auto sigma = [&](int s1, double x1, int s2, double x2) {
-    return model::lambdamolaireDouble(coefs, s1, x1) * x1 * 1000 +
-           model::lambdamolaireDouble(coefs, s2, x2) * x2 * 1000;
+    return model::molarConductivityDouble(coefs, s1, x1) * x1 * 1000 +
+           model::molarConductivityDouble(coefs, s2, x2) * x2 * 1000;
   };
   // Equal diluted concentrations: only salt 9 at c1' = 0.005.
   setSolutes(wb, 5, 10);
   const double c = static_cast<double>(0.01f) * 50 / 100;
-  EXPECT_DOUBLE_EQ(wb.KacBas(), sigma(9, c, 10, 0));
+  EXPECT_DOUBLE_EQ(wb.acidBaseConductivity(), sigma(9, c, 10, 0));
   // Sulfuric acid with soda, same concentrations: 8 remains at c'/2 with 21 at c'/2.
   setSolutes(wb, 8, 18);
-  EXPECT_DOUBLE_EQ(wb.KacBas(), sigma(8, c / 2, 21, c / 2));
+  EXPECT_DOUBLE_EQ(wb.acidBaseConductivity(), sigma(8, c / 2, 21, c / 2));
   // Base first: the excess base keeps the slot of solution 1.
   setSolutes(wb, 10, 5);
   wb.setEntryText(model::Concentration1, "0,02");
   const double c1 = static_cast<double>(0.02f) * 50 / 100;
-  EXPECT_DOUBLE_EQ(wb.KacBas(), sigma(10, c1 - c, 9, c));
+  EXPECT_DOUBLE_EQ(wb.acidBaseConductivity(), sigma(10, c1 - c, 9, c));
   // Base with sulfuric acid in excess.
   setSolutes(wb, 18, 8);
-  EXPECT_DOUBLE_EQ(wb.KacBas(), sigma(18, c1 - 2 * c, 21, c));
+  EXPECT_DOUBLE_EQ(wb.acidBaseConductivity(), sigma(18, c1 - 2 * c, 21, c));
   wb.setEntryText(model::Concentration1, "0,01");
-  EXPECT_DOUBLE_EQ(wb.KacBas(), sigma(21, c / 2, 8, c - c / 2));
+  EXPECT_DOUBLE_EQ(wb.acidBaseConductivity(), sigma(21, c / 2, 8, c - c / 2));
 }
 
 TEST(Mixing, MixtureBenchDilutesOrReactsOrRefuses) {
@@ -243,32 +243,32 @@ TEST(Mixing, MixtureBenchDilutesOrReactsOrRefuses) {
   // Same solute at the same concentration: the σ of either beaker whatever the volumes.
   wb.setEntryText(model::Volume1, "10,0");
   wb.setEntryText(model::Volume2, "200,0");
-  wb.majaff();
+  wb.updateMeters();
   EXPECT_EQ(wb.display(model::Meter::Conductimeter, 3), wb.display(model::Meter::Conductimeter, 1));
 
   // Two non-reacting solutes: each law at its own diluted concentration.
   setSolutes(wb, 9, 17);
   wb.setEntryText(model::Volume1, "50,0");
   wb.setEntryText(model::Volume2, "50,0");
-  wb.majaff();
-  const auto& coefs = wb.coefsolutes();
+  wb.updateMeters();
+  const auto& coefs = wb.coefficients();
   const float cp = static_cast<float>(static_cast<double>(0.01f) * 50 / 100);
-  const float s1 = static_cast<float>(static_cast<double>(model::lambdamolaire(coefs, 9, cp)) * cp * 1000);
-  const float s2 = static_cast<float>(static_cast<double>(model::lambdamolaire(coefs, 17, cp)) * cp * 1000);
-  const double x = model::troischiffres(static_cast<float>(s1 + s2));
+  const float s1 = static_cast<float>(static_cast<double>(model::molarConductivity(coefs, 9, cp)) * cp * 1000);
+  const float s2 = static_cast<float>(static_cast<double>(model::molarConductivity(coefs, 17, cp)) * cp * 1000);
+  const double x = model::threeSignificantDigits(static_cast<float>(s1 + s2));
   EXPECT_EQ(wb.display(model::Meter::Conductimeter, 3), num::trim(num::format(x * 1000, "# ##0.0##")));
 
   // A precipitate: empty conductimeter, overlay shown, ammeter keeps its text.
   const std::string ammeterBefore = wb.display(model::Meter::Ammeter, 3);
   setSolutes(wb, 14, 18);
   wb.setKnobTag(4, "0.6");
-  wb.majvolt();
-  EXPECT_FALSE(wb.melangepossible());
+  wb.updateVoltmeters();
+  EXPECT_FALSE(wb.mixturePossible());
   EXPECT_TRUE(wb.precipitateNotice());
   EXPECT_EQ(wb.display(model::Meter::Conductimeter, 3), "");
   EXPECT_EQ(wb.display(model::Meter::Ammeter, 3), ammeterBefore);
   setSolutes(wb, 9, 9);
-  wb.majaff();
+  wb.updateMeters();
   EXPECT_FALSE(wb.precipitateNotice());
   EXPECT_EQ(wb.display(model::Meter::Conductimeter, 3), "141,0");
 }
@@ -280,7 +280,7 @@ TEST(Workbench, GarbageFieldsNeverBreakTheReadings) {
   for (int i = 0; i < model::kEntries; ++i) wb.setEntryText(i, i % 2 ? "" : "-3");
   wb.setKnobTag(0, "1E400");
   wb.setKnobTag(1, "zz");
-  wb.majvolt();
+  wb.updateVoltmeters();
   EXPECT_EQ(wb.soluteOf(1), 0);
   EXPECT_EQ(wb.soluteOf(2), 0);
   EXPECT_EQ(wb.display(model::Meter::Conductimeter, 1), "0,0");  // solute 0 conducts nothing
@@ -292,7 +292,7 @@ TEST(Workbench, GarbageFieldsNeverBreakTheReadings) {
   wb.setEntryText(model::Volume1, "0");
   wb.setEntryText(model::Volume2, "0");
   EXPECT_GT(wb.entryValue(model::Volume1) + wb.entryValue(model::Volume2), 0.f);
-  wb.majaff();
+  wb.updateMeters();
   for (auto [meter, bench] : model::kMeterSlots) EXPECT_EQ(wb.display(meter, bench).find("nan"), std::string::npos);
 }
 
@@ -323,7 +323,7 @@ TEST(Workbench, ReadingsAgreeWithAnIndependentComputation) {
     setSolutes(wb, k, k);
     wb.setEntryText(model::Concentration1, num::formatSingle(c, "0.000000E+00"));
     const float cr = *num::readSingle(wb.entryText(model::Concentration1));
-    wb.majaff();
+    wb.updateMeters();
     const double* a = kCoef[k];
     float l = static_cast<float>(a[0]);
     l = static_cast<float>(l + static_cast<float>(a[1]) * std::sqrt(static_cast<double>(cr)) / 1000);

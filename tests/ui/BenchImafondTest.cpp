@@ -21,8 +21,8 @@ const QColor kGrey8(128, 128, 128);
 struct Pages {
   Surface p1{kW, kH}, p2{kW, kH}, p3{kW, kH};
   ui::BenchPlacement run(bool conductimeter, double volume = 100) {
-    ui::BenchPlacement pl = ui::imafond(p1, p2, p3, conductimeter);
-    ui::niveaubecher(p3, conductimeter, volume);
+    ui::BenchPlacement pl = ui::drawBench(p1, p2, p3, conductimeter);
+    ui::updateBeakerLevel(p3, conductimeter, volume);
     return pl;
   }
 };
@@ -102,29 +102,29 @@ TEST(BenchImafond, GeneratorPlacement) {
   Pages pages;
   const ui::BenchPlacement pl = pages.run(false);
   for (int b = 1; b <= 3; ++b) {
-    EXPECT_FALSE(pl.afficheur[b - 1].visible);
-    EXPECT_TRUE(pl.afficheur[2 * b + 1].visible);
-    EXPECT_TRUE(pl.afficheur[2 * b + 2].visible);
-    EXPECT_TRUE(pl.ecrangbf[b - 1].visible);
+    EXPECT_FALSE(pl.meterDisplay[b - 1].visible);
+    EXPECT_TRUE(pl.meterDisplay[2 * b + 1].visible);
+    EXPECT_TRUE(pl.meterDisplay[2 * b + 2].visible);
+    EXPECT_TRUE(pl.generatorScreen[b - 1].visible);
     EXPECT_TRUE(pl.voltmeterFrame[b - 1].visible);
     EXPECT_TRUE(pl.ammeterFrame[b - 1].visible);
     // 135 - 65/2 = 102.5 → 102; 307 - 32.5 = 274.5 → 274; 304 - 44.5 → 260.
-    EXPECT_EQ(pl.afficheur[2 * b + 2].rect.left(), 102);
-    EXPECT_EQ(pl.afficheur[2 * b + 1].rect.left(), 274);
+    EXPECT_EQ(pl.meterDisplay[2 * b + 2].rect.left(), 102);
+    EXPECT_EQ(pl.meterDisplay[2 * b + 1].rect.left(), 274);
     EXPECT_EQ(pl.voltmeterFrame[b - 1].rect.left(), 102);
     EXPECT_EQ(pl.ammeterFrame[b - 1].rect.left(), 274);
-    EXPECT_EQ(pl.ecrangbf[b - 1].rect, QRect(260, 367, 89, 17));
-    EXPECT_EQ(pl.bouton1[2 * b - 2].rect, QRect(250, 390, 42, 42));
-    EXPECT_EQ(pl.bouton1[2 * b - 1].rect, QRect(318, 390, 42, 42));
+    EXPECT_EQ(pl.generatorScreen[b - 1].rect, QRect(260, 367, 89, 17));
+    EXPECT_EQ(pl.knob[2 * b - 2].rect, QRect(250, 390, 42, 42));
+    EXPECT_EQ(pl.knob[2 * b - 1].rect, QRect(318, 390, 42, 42));
   }
-  for (const auto& o : pl.option6) EXPECT_FALSE(o.visible);
-  for (const auto& k : pl.bouton1) EXPECT_TRUE(k.visible);
+  for (const auto& o : pl.rangeButton) EXPECT_FALSE(o.visible);
+  for (const auto& k : pl.knob) EXPECT_TRUE(k.visible);
   // The display follows the title line; the frame follows display + "Calibre".
-  const QRect vd = pl.afficheur[4].rect;
+  const QRect vd = pl.meterDisplay[4].rect;
   EXPECT_GT(vd.top(), 166 + 10);
   EXPECT_LT(vd.top(), 166 + 22);
   EXPECT_GT(pl.voltmeterFrame[0].rect.top(), vd.bottom() + 4 + 8);
-  EXPECT_EQ(pl.ammeterFrame[0].rect.top() - pl.afficheur[3].rect.top(),
+  EXPECT_EQ(pl.ammeterFrame[0].rect.top() - pl.meterDisplay[3].rect.top(),
             pl.voltmeterFrame[0].rect.top() - vd.top());
   // Frames stay inside their instrument.
   EXPECT_LE(pl.voltmeterFrame[0].rect.bottom(), 275);
@@ -134,20 +134,20 @@ TEST(BenchImafond, GeneratorPlacement) {
 TEST(BenchImafond, ConductimeterPlacement) {
   Pages pages;
   const ui::BenchPlacement pl = pages.run(true);
-  for (int e = 0; e < 9; ++e) EXPECT_EQ(pl.afficheur[e].visible, e <= 2) << e;
+  for (int e = 0; e < 9; ++e) EXPECT_EQ(pl.meterDisplay[e].visible, e <= 2) << e;
   for (int b = 0; b < 3; ++b) {
-    EXPECT_EQ(pl.afficheur[b].rect, QRect(235, 250, 100, 17));
-    EXPECT_FALSE(pl.ecrangbf[b].visible);
+    EXPECT_EQ(pl.meterDisplay[b].rect, QRect(235, 250, 100, 17));
+    EXPECT_FALSE(pl.generatorScreen[b].visible);
     EXPECT_FALSE(pl.voltmeterFrame[b].visible);
     EXPECT_FALSE(pl.ammeterFrame[b].visible);
   }
-  for (const auto& k : pl.bouton1) EXPECT_FALSE(k.visible);
+  for (const auto& k : pl.knob) EXPECT_FALSE(k.visible);
   const int tops[6] = {290, 305, 320, 355, 370, 385};
   for (int j = 0; j < 6; ++j) {
-    EXPECT_EQ(pl.option6[j].rect, QRect(260, tops[j], 17, 17));
+    EXPECT_EQ(pl.rangeButton[j].rect, QRect(260, tops[j], 17, 17));
     for (int b = 0; b < 3; ++b) {
-      EXPECT_TRUE(pl.option6[6 * b + j].visible);
-      EXPECT_EQ(pl.option6[6 * b + j].rect, pl.option6[j].rect);
+      EXPECT_TRUE(pl.rangeButton[6 * b + j].visible);
+      EXPECT_EQ(pl.rangeButton[6 * b + j].rect, pl.rangeButton[j].rect);
     }
   }
   EXPECT_EQ(pl.option6Back, QColor(0, 100, 180));
@@ -211,10 +211,10 @@ TEST(BenchBeaker, LevelRedrawsDoNotAccumulate) {
     Pages pages;
     pages.run(conductimeter, 100);
     const QImage first = pages.p3.composed();
-    ui::niveaubecher(pages.p3, conductimeter, 250);
+    ui::updateBeakerLevel(pages.p3, conductimeter, 250);
     EXPECT_NE(pages.p3.composed(), first);
-    ui::niveaubecher(pages.p3, conductimeter, 60);
-    ui::niveaubecher(pages.p3, conductimeter, 100);
+    ui::updateBeakerLevel(pages.p3, conductimeter, 60);
+    ui::updateBeakerLevel(pages.p3, conductimeter, 100);
     EXPECT_EQ(pages.p3.composed(), first) << conductimeter;
   }
 }

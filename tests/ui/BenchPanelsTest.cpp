@@ -103,11 +103,11 @@ TEST(BenchPanels, SolutionPagePlacesBoxButtonAndEntryAfterTheTexts) {
   Surface page(401, 462);
   const ui::SolutionPagePlaces p = ui::paintSolutionPage(page, 1, {113, 26}, {73, 21});
   const int bulletW = QFontMetrics(velmira::qtp::mapFont("Symbol", 10)).horizontalAdvance(QChar(0x2022));
-  EXPECT_EQ(p.ions1, QPoint(30 + bulletW + width(" Ions en solution : ", 10), 40));
-  EXPECT_EQ(p.command3, QPoint(p.ions1.x() + 113, 40));
+  EXPECT_EQ(p.formulaBox, QPoint(30 + bulletW + width(" Ions en solution : ", 10), 40));
+  EXPECT_EQ(p.soluteListButton, QPoint(p.formulaBox.x() + 113, 40));
   const int cx = 120 + QFontMetrics(velmira::qtp::mapFont("Arial", 10, false, true)).horizontalAdvance("c") +
                  width("1", 8) + width(" = ", 10);
-  EXPECT_EQ(p.text1, QPoint(cx, 112));
+  EXPECT_EQ(p.entryField, QPoint(cx, 112));
   // Drawn on the transient layer, over the page picture.
   EXPECT_TRUE(inkIn(page.composed(), QRect(20, 15, 60, 12)));
   EXPECT_FALSE(inkIn(page.image(), QRect(20, 15, 60, 12)));
@@ -119,7 +119,7 @@ TEST(BenchPanels, SolutionPagePlacesBoxButtonAndEntryAfterTheTexts) {
 TEST(BenchPanels, MixturePageWithAndWithoutPrecipitate) {
   Surface page(401, 462);
   Surface p1(401, 462), p2(401, 462);
-  ui::imafond(p1, p2, page, false);
+  ui::drawBench(p1, p2, page, false);
   const ui::MixturePagePlaces ok = ui::paintMixturePage(page, true, 5, 10, {57, 21}, {57, 21});
   EXPECT_TRUE(ok.entriesVisible);
   const int vx = 210 + QFontMetrics(velmira::qtp::mapFont("Arial", 10, false, true)).horizontalAdvance("V") +

@@ -44,7 +44,7 @@ class BenchPictureTest : public WindowTest {
   }
   QImage copyFromMenu(int bench) {
     QTest::mouseClick(window->commandButton(Command::Copy), Qt::LeftButton);
-    CopyMenu* menu = window->menucopie();
+    CopyMenu* menu = window->copyMenu();
     EXPECT_TRUE(menu && menu->isVisible());
     if (!menu) return {};
     QAction* entry[3] = {menu->coptop(), menu->copisemidev(), menu->copicol()};
@@ -57,7 +57,7 @@ class BenchPictureTest : public WindowTest {
 TEST_F(BenchPictureTest, CopyPutsTheBenchWithItsControlsOnTheClipboard) {
   const QImage picture = copyFromMenu(1);
   ASSERT_FALSE(picture.isNull());
-  EXPECT_EQ(window->info()->hint(),
+  EXPECT_EQ(window->hintLine()->hint(),
             "L'image est copiée: vous pouvez la retrouver depuis toute autre application (coller)");
   EXPECT_GE(picture.devicePixelRatio(), 2.0);
   EXPECT_EQ(picture.deviceIndependentSize().toSize(), QSize(window->page(1)->width() - 19, 301));
@@ -65,12 +65,12 @@ TEST_F(BenchPictureTest, CopyPutsTheBenchWithItsControlsOnTheClipboard) {
   EXPECT_EQ(at(picture, {1, 1}), QColor(255, 200, 155));  // its first row
 
   // The 2 V calibre is selected, 20 V is not.
-  ASSERT_TRUE(window->option4(1)->isChecked());
-  EXPECT_EQ(at(picture, markCentre(1, window->option4(1))), QColor(0, 0, 0));
-  EXPECT_EQ(at(picture, markCentre(1, window->option4(0))), QColor(255, 255, 255));
+  ASSERT_TRUE(window->voltmeterCalibreButton(1)->isChecked());
+  EXPECT_EQ(at(picture, markCentre(1, window->voltmeterCalibreButton(1))), QColor(0, 0, 0));
+  EXPECT_EQ(at(picture, markCentre(1, window->voltmeterCalibreButton(0))), QColor(255, 255, 255));
 
   // The voltmeter display: a sunken frame, the text centred.
-  const QRect d = inPicture(window->afficheur(4));
+  const QRect d = inPicture(window->meterDisplay(4));
   const QPointF c(0.5, 0.5);
   EXPECT_EQ(at(picture, d.topLeft() + c), QColor(128, 128, 128));
   EXPECT_EQ(at(picture, d.topLeft() + QPointF(1, 1) + c), QColor(0, 0, 0));
@@ -82,7 +82,7 @@ TEST_F(BenchPictureTest, CopyPutsTheBenchWithItsControlsOnTheClipboard) {
   ASSERT_FALSE(text.isEmpty());
   EXPECT_NEAR(text.center().x(), d.left() + d.width() / 2.0, 1.5);
   // The generator screen keeps its green digits.
-  EXPECT_FALSE(ink(picture, inPicture(window->ecrangbf(0)), QColor(0, 255, 0)).isEmpty());
+  EXPECT_FALSE(ink(picture, inPicture(window->generatorScreen(0)), QColor(0, 255, 0)).isEmpty());
 
   const QString out = qEnvironmentVariable("VELMIRA_SCREENSHOTS");
   if (!out.isEmpty()) {
@@ -91,28 +91,28 @@ TEST_F(BenchPictureTest, CopyPutsTheBenchWithItsControlsOnTheClipboard) {
 }
 
 TEST_F(BenchPictureTest, APictureShowsItsOwnBenchWhicheverIsOnScreen) {
-  ASSERT_EQ(window->onglets()->ongletcourant(), 1);
-  window->Option4_Click(4 + 3);  // bench 2: 20 mV
+  ASSERT_EQ(window->tabStrip()->ongletcourant(), 1);
+  window->voltmeterCalibreButton(4 + 3)->click();  // bench 2: 20 mV
   BenchPicture pictures(*window);
   pictures.creima2();
   QImage picture = pictures.image();
   for (int j = 0; j < 4; ++j)
-    EXPECT_EQ(at(picture, markCentre(2, window->option4(4 + j))), j == 3 ? QColor(0, 0, 0) : QColor(255, 255, 255))
+    EXPECT_EQ(at(picture, markCentre(2, window->voltmeterCalibreButton(4 + j))), j == 3 ? QColor(0, 0, 0) : QColor(255, 255, 255))
         << j;
-  EXPECT_FALSE(ink(picture, inPicture(window->bouton1(2)), QColor(220, 220, 230)).isEmpty());  // a knob's face
+  EXPECT_FALSE(ink(picture, inPicture(window->knob(2)), QColor(220, 220, 230)).isEmpty());  // a knob's face
 
   // Conductimeter montage: the range marks, exactly the selected one dotted,
   // and the display; no knob and no calibre option.
-  clickOption(window->option3());
-  window->Option6_Click(6 + 4);     // bench 2: mS·m-1
-  clickOption(window->option6(0));  // bench 1: S
+  clickOption(window->conductimeterMontageButton());
+  window->rangeButton(6 + 4)->click();    // bench 2: mS·m-1
+  clickOption(window->rangeButton(0));  // bench 1: S
   pictures.creima2();
   picture = pictures.image();
   for (int j = 0; j < 6; ++j)
-    EXPECT_EQ(at(picture, markCentre(2, window->option6(6 + j))), j == 4 ? QColor(0, 0, 0) : QColor(255, 255, 255))
+    EXPECT_EQ(at(picture, markCentre(2, window->rangeButton(6 + j))), j == 4 ? QColor(0, 0, 0) : QColor(255, 255, 255))
         << j;
   ASSERT_FALSE(display(1).isEmpty());
-  EXPECT_FALSE(ink(picture, inPicture(window->afficheur(1)).adjusted(2, 2, -2, -2), QColor(0, 0, 0)).isEmpty());
+  EXPECT_FALSE(ink(picture, inPicture(window->meterDisplay(1)).adjusted(2, 2, -2, -2), QColor(0, 0, 0)).isEmpty());
   // Nothing else is drawn over the page's band.
   const qtp::Surface& page = window->page(2)->surface();
   BenchPicture asShown(*window, page.devicePixelRatio());
@@ -120,8 +120,8 @@ TEST_F(BenchPictureTest, APictureShowsItsOwnBenchWhicheverIsOnScreen) {
   const QImage shown = asShown.image();
   const QImage band =
       page.copyRect(QRect(origin(), shown.deviceIndependentSize().toSize())).convertToFormat(QImage::Format_RGB32);
-  QRegion drawn = inPicture(window->afficheur(1)).adjusted(0, 0, 1, 1);
-  for (int j = 0; j < 6; ++j) drawn += inPicture(window->option6(6 + j));
+  QRegion drawn = inPicture(window->meterDisplay(1)).adjusted(0, 0, 1, 1);
+  for (int j = 0; j < 6; ++j) drawn += inPicture(window->rangeButton(6 + j));
   const double r = shown.devicePixelRatio();
   int outside = 0;
   for (int y = 0; y < shown.height(); ++y)
@@ -136,7 +136,7 @@ TEST_F(BenchPictureTest, AtTwiceTheScreensRatioTheBenchIsDrawnAgainAsOnThePage) 
   // The mixture's level follows V1 + V2 in both montages.
   typeEntry(model::Volume1, "150");
   for (int m = 0; m < 2; ++m) {
-    if (m == 1) clickOption(window->option3());
+    if (m == 1) clickOption(window->conductimeterMontageButton());
     for (int b = 1; b <= 3; ++b) {
       const double screen = window->page(b)->surface().devicePixelRatio();
       BenchPicture sharp(*window, 2 * screen), asShown(*window, screen);
@@ -166,15 +166,15 @@ TEST_F(BenchPictureTest, AtTwiceTheScreensRatioTheBenchIsDrawnAgainAsOnThePage) 
 TEST_F(BenchPictureTest, TheMixtureEntryIsUnavailableWhileAPrecipitateForms) {
   model::Workbench& wb = window->workbench();
   wb.setSoluteTag(0, "18");  // aluminium chloride with sodium hydroxide
-  wb.majaff();
-  ASSERT_FALSE(wb.melangepossible());
+  wb.updateMeters();
+  ASSERT_FALSE(wb.mixturePossible());
   copyFromMenu(2);
-  EXPECT_FALSE(window->menucopie()->copicol()->isEnabled());
-  EXPECT_TRUE(window->menucopie()->coptop()->isEnabled());
+  EXPECT_FALSE(window->copyMenu()->copicol()->isEnabled());
+  EXPECT_TRUE(window->copyMenu()->coptop()->isEnabled());
   wb.setSoluteTag(0, "1");
-  wb.majaff();
+  wb.updateMeters();
   copyFromMenu(3);
-  EXPECT_TRUE(window->menucopie()->copicol()->isEnabled());
+  EXPECT_TRUE(window->copyMenu()->copicol()->isEnabled());
   EXPECT_EQ(QGuiApplication::clipboard()->image().deviceIndependentSize().toSize(),
             QSize(window->page(3)->width() - 19, 301));
 }

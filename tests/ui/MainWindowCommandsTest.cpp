@@ -41,7 +41,7 @@ TEST_F(CommandsTest, EachCommandOpensItsWindow) {
             "enregistrer");
   EXPECT_EQ(opened([&] { QTest::mouseClick(window->commandButton(Command::Open), Qt::LeftButton); }).first, "ouvrir");
 
-  table::ui::TableFrame* frame = window->frame10();
+  table::ui::TableFrame* frame = window->tableFrame();
   frame->updateColumnMenu(2);
   EXPECT_EQ(opened([&] { frame->menucol()->actions().at(0)->trigger(); }).second, "Calculer: C3 =");
   EXPECT_EQ(opened([&] { emit frame->graphRequested(); }).first, "grapheur");
@@ -54,8 +54,8 @@ TEST_F(CommandsTest, EachCommandOpensItsWindow) {
   // The help is looked up in the application folder: missing here.
   window->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-  window->bouton1(0)->setFocus();
-  QTest::keyClick(window->bouton1(0), Qt::Key_F1);
+  window->knob(0)->setFocus();
+  QTest::keyClick(window->knob(0), Qt::Key_F1);
   EXPECT_EQ(messages.shown.back().title, "Aide");
 }
 
@@ -64,14 +64,14 @@ TEST_F(CommandsTest, SavedAndReopenedThroughTheWindowsWithTheCaption) {
   window->table().setCell(1, 0, "1,00E+00");
   const QString folder = this->folder.path();
   for (const char* earlier : {"kohlrausch.C07", "titrage.C07"}) {
-    window->setNomconfig(QDir(folder).filePath(earlier).toStdString());
-    ASSERT_TRUE(window->ecritconfig());
+    window->setConfigPath(QDir(folder).filePath(earlier).toStdString());
+    ASSERT_TRUE(window->writeConfiguration());
   }
   QTimer::singleShot(0, [folder] {
     auto* w = qobject_cast<files::ui::SaveWindow*>(QApplication::activeModalWidget());
     ASSERT_TRUE(w);
     w->chooser()->setFolder(folder);
-    w->text1()->setText(" mesures.txt ");
+    w->entryField()->setText(" mesures.txt ");
     // With VELMIRA_SCREENSHOTS set to a folder: the save window, once the
     // folder's configurations are listed.
     const QString out = qEnvironmentVariable("VELMIRA_SCREENSHOTS");
@@ -86,8 +86,8 @@ TEST_F(CommandsTest, SavedAndReopenedThroughTheWindowsWithTheCaption) {
   EXPECT_EQ(window->windowTitle(), "Velmira - " + path);
 
   window->table().reset();
-  window->setNomconfig(path.toStdString());
-  ASSERT_TRUE(window->chargeconfig());
+  window->setConfigPath(path.toStdString());
+  ASSERT_TRUE(window->readConfiguration());
   EXPECT_EQ(window->table().cell(1, 0), "1,00E+00");
 }
 

@@ -17,30 +17,30 @@ class HintsTest : public WindowTest {
   QString hintOver(QWidget* w, QPoint at = QPoint(-1, -1)) {
     if (at.x() < 0) at = QPoint(w->width() / 2, w->height() / 2);
     QTest::mouseMove(w, at);
-    return window->info()->hint();
+    return window->hintLine()->hint();
   }
 };
 
 TEST_F(HintsTest, EachControlExplainsItself) {
-  EXPECT_EQ(hintOver(window->onglets(), QPoint(100, 5)), "Cliquer sur un onglet pour l'afficher");
+  EXPECT_EQ(hintOver(window->tabStrip(), QPoint(100, 5)), "Cliquer sur un onglet pour l'afficher");
   EXPECT_EQ(hintOver(window->page(1), QPoint(200, 30)), "Définir la solution dans le premier bécher.");
-  EXPECT_EQ(hintOver(window->ions1(0)), "Cliquer pour obtenir la liste");
-  EXPECT_EQ(hintOver(window->option4(0)), "Vous pouvez modifier le calibre du voltmètre");
-  EXPECT_EQ(hintOver(window->option5(1)), "Vous pouvez modifier le calibre de l'ampèremètre");
-  EXPECT_EQ(hintOver(window->bouton1(0)), "Pour tourner, maintenir le bouton gauche de la souris enfoncé");
+  EXPECT_EQ(hintOver(window->formulaBox(0)), "Cliquer pour obtenir la liste");
+  EXPECT_EQ(hintOver(window->voltmeterCalibreButton(0)), "Vous pouvez modifier le calibre du voltmètre");
+  EXPECT_EQ(hintOver(window->ammeterCalibreButton(1)), "Vous pouvez modifier le calibre de l'ampèremètre");
+  EXPECT_EQ(hintOver(window->knob(0)), "Pour tourner, maintenir le bouton gauche de la souris enfoncé");
   // A display has no hint of its own: its page's.
-  EXPECT_EQ(hintOver(window->afficheur(4)), "Définir la solution dans le premier bécher.");
-  EXPECT_EQ(hintOver(window->frame1(), QPoint(300, 210)), "Vous pouvez modifier les paramètres de la cellule.");
-  EXPECT_EQ(hintOver(window->frame1()->image1()), "Schéma de la cellule de conductivité");
-  EXPECT_EQ(hintOver(window->frame1()->distance()), "Vous pouvez modifier les paramètres de la cellule.");
+  EXPECT_EQ(hintOver(window->meterDisplay(4)), "Définir la solution dans le premier bécher.");
+  EXPECT_EQ(hintOver(window->cellOptions(), QPoint(300, 210)), "Vous pouvez modifier les paramètres de la cellule.");
+  EXPECT_EQ(hintOver(window->cellOptions()->image1()), "Schéma de la cellule de conductivité");
+  EXPECT_EQ(hintOver(window->cellOptions()->distance()), "Vous pouvez modifier les paramètres de la cellule.");
   EXPECT_EQ(hintOver(window.get(), QPoint(10, 580)).toStdString(),
             "Vous pouvez modifier les param\xC3\xA8tres,\r\nouvrir une configuration ou un exercice");
   clickTab(2);
   EXPECT_EQ(hintOver(window->page(2), QPoint(200, 30)), "Définir la solution dans le deuxième bécher.");
   clickTab(3);
   EXPECT_EQ(hintOver(window->page(3), QPoint(201, 31)), "Choisissez le volume de chaque solution dans le mélange.");
-  clickOption(window->option3());
-  EXPECT_EQ(hintOver(window->option6(12)), "Vous pouvez modifier le calibre du conductimètre");
+  clickOption(window->conductimeterMontageButton());
+  EXPECT_EQ(hintOver(window->rangeButton(12)), "Vous pouvez modifier le calibre du conductimètre");
 }
 
 TEST_F(HintsTest, CommandButtonsCarryCaptionTooltipAndHint) {
@@ -82,21 +82,21 @@ TEST_F(HintsTest, CommandButtonsCarryCaptionTooltipAndHint) {
 }
 
 TEST_F(HintsTest, TheCopyButtonLeavesTheCopyMessageInPlace) {
-  window->info()->setHint(window->messagepressepapier());
-  EXPECT_EQ(hintOver(window->commandButton(Command::Copy)), window->messagepressepapier());
+  window->hintLine()->setHint(window->clipboardHint());
+  EXPECT_EQ(hintOver(window->commandButton(Command::Copy)), window->clipboardHint());
   EXPECT_EQ(hintOver(window->commandButton(Command::Print)), "Configurer l'imprimante et imprimer l'image");
   EXPECT_EQ(hintOver(window->commandButton(Command::Copy)),
             "Copier pour placer l'image dans le presse- papiers puis coller depuis Word, Paint...");
 }
 
 TEST_F(HintsTest, TheMainPlacesAreWhereTheLayoutPutsThem) {
-  EXPECT_EQ(window->onglets()->geometry(), QRect(8, 56, 409, 489));
-  EXPECT_EQ(window->frame1()->geometry(), QRect(424, 56, 361, 223));
-  EXPECT_EQ(window->info()->geometry(), QRect(520, 288, 233, 33));
-  EXPECT_EQ(window->frame10()->geometry(), QRect(424, 56, 358, 225));
-  EXPECT_FALSE(window->frame10()->isVisible());
-  EXPECT_EQ(window->fich()->pos(), QPoint(424, 328));
-  EXPECT_EQ(window->supertext()->width(), 361);
+  EXPECT_EQ(window->tabStrip()->geometry(), QRect(8, 56, 409, 489));
+  EXPECT_EQ(window->cellOptions()->geometry(), QRect(424, 56, 361, 223));
+  EXPECT_EQ(window->hintLine()->geometry(), QRect(520, 288, 233, 33));
+  EXPECT_EQ(window->tableFrame()->geometry(), QRect(424, 56, 358, 225));
+  EXPECT_FALSE(window->tableFrame()->isVisible());
+  EXPECT_EQ(window->fileNameField()->pos(), QPoint(424, 328));
+  EXPECT_EQ(window->textEditor()->width(), 361);
 }
 
 }  // namespace

@@ -13,8 +13,8 @@ namespace {
 class KeyboardTest : public WindowTest {};
 
 TEST_F(KeyboardTest, TheFocusedKnobAndSoluteBoxCarryAVisibleMark) {
-  for (QWidget* w : {static_cast<QWidget*>(window->bouton1(1)), static_cast<QWidget*>(window->ions1(0))}) {
-    window->text1(0)->setFocus(Qt::TabFocusReason);
+  for (QWidget* w : {static_cast<QWidget*>(window->knob(1)), static_cast<QWidget*>(window->formulaBox(0))}) {
+    window->entryField(0)->setFocus(Qt::TabFocusReason);
     const QImage before = w->grab().toImage();
     w->setFocus(Qt::TabFocusReason);
     ASSERT_TRUE(w->hasFocus());
@@ -23,10 +23,10 @@ TEST_F(KeyboardTest, TheFocusedKnobAndSoluteBoxCarryAVisibleMark) {
 }
 
 TEST_F(KeyboardTest, ASoluteIsChosenWithTheKeysAndTheFocusStaysOnItsBox) {
-  FormulaBox* box = window->ions1(0);
+  FormulaBox* box = window->formulaBox(0);
   box->setFocus(Qt::TabFocusReason);
   QTest::keyClick(box, Qt::Key_Down, Qt::AltModifier);
-  SolutePickerWidget* list = window->picture2();
+  SolutePickerWidget* list = window->solutePicker();
   ASSERT_TRUE(list->isVisible());
   ASSERT_TRUE(list->hasFocus());
   for (int i = 0; i < 8; ++i) QTest::keyClick(list, Qt::Key_Down);
@@ -48,19 +48,19 @@ TEST_F(KeyboardTest, ASoluteIsChosenWithTheKeysAndTheFocusStaysOnItsBox) {
 }
 
 TEST_F(KeyboardTest, ControlTabAndControlPageSwitchTheBench) {
-  window->bouton1(0)->setFocus(Qt::TabFocusReason);
+  window->knob(0)->setFocus(Qt::TabFocusReason);
   QWidget* focus = QApplication::focusWidget();
   QTest::keyClick(focus, Qt::Key_Tab, Qt::ControlModifier);
-  EXPECT_EQ(window->onglets()->ongletcourant(), 2);
+  EXPECT_EQ(window->tabStrip()->ongletcourant(), 2);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
-  EXPECT_EQ(window->onglets()->ongletcourant(), 3);
+  EXPECT_EQ(window->tabStrip()->ongletcourant(), 3);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
-  EXPECT_EQ(window->onglets()->ongletcourant(), 1);
+  EXPECT_EQ(window->tabStrip()->ongletcourant(), 1);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
-  EXPECT_EQ(window->onglets()->ongletcourant(), 3);
+  EXPECT_EQ(window->tabStrip()->ongletcourant(), 3);
   EXPECT_TRUE(window->page(3)->isVisible());
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp, Qt::ControlModifier);
-  EXPECT_EQ(window->onglets()->ongletcourant(), 2);
+  EXPECT_EQ(window->tabStrip()->ongletcourant(), 2);
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ namespace {
 
 class KnobTest : public WindowTest {
  protected:
-  KnobWidget* knob(int i) { return window->bouton1(i); }
+  KnobWidget* knob(int i) { return window->knob(i); }
   double value(int i) { return window->workbench().knobValue(i); }
   // The point of the knob at pointer angle θ (clockwise from +x), 15 px out.
   static QPoint at(double theta) {
@@ -35,7 +35,7 @@ TEST_F(KnobTest, DraggingTurnsTheKnobAndTheMetersFollow) {
   EXPECT_EQ(display(4), QString::fromStdString(window->workbench().display(model::Meter::Voltmeter, 1)));
   EXPECT_NE(display(4), "0,200");
   EXPECT_NE(display(3), "0,6");
-  EXPECT_EQ(window->info()->hint(), "Pour tourner, maintenir le bouton gauche de la souris enfonc\xC3\xA9");
+  EXPECT_EQ(window->hintLine()->hint(), "Pour tourner, maintenir le bouton gauche de la souris enfonc\xC3\xA9");
 }
 
 TEST_F(KnobTest, CrossingTheDeadZoneFromTheTopEndSnapsToTheTop) {
@@ -54,12 +54,12 @@ TEST_F(KnobTest, CrossingTheDeadZoneFromTheTopEndSnapsToTheTop) {
 TEST_F(KnobTest, AMoveWithoutTheButtonOnlyShowsTheHint) {
   QTest::mouseMove(knob(1), atValue(0.5));
   EXPECT_EQ(window->workbench().knobTag(1), "0.3");
-  EXPECT_EQ(window->info()->hint(), "Pour tourner, maintenir le bouton gauche de la souris enfonc\xC3\xA9");
+  EXPECT_EQ(window->hintLine()->hint(), "Pour tourner, maintenir le bouton gauche de la souris enfonc\xC3\xA9");
 }
 
 TEST_F(KnobTest, ArrowKeysStopAtBothEnds) {
   knob(0)->setFocus(Qt::TabFocusReason);
-  EXPECT_EQ(window->info()->hint(), "Utiliser les touches fl\xC3\xA9" "ch\xC3\xA9" "es du clavier pour affiner le r\xC3\xA9glage");
+  EXPECT_EQ(window->hintLine()->hint(), "Utiliser les touches fl\xC3\xA9" "ch\xC3\xA9" "es du clavier pour affiner le r\xC3\xA9glage");
   pressKey(0, Qt::Key_Left, 250);
   EXPECT_EQ(value(0), 0.0);
   EXPECT_EQ(display(4), "0,000");
@@ -75,15 +75,15 @@ TEST_F(KnobTest, ArrowKeysStopAtBothEnds) {
 TEST_F(KnobTest, OneStepOfTheFrequencyKnobIsOneHertz) {
   knob(1)->setFocus(Qt::TabFocusReason);
   QTest::keyClick(knob(1), Qt::Key_Right);
-  EXPECT_TRUE(window->ecrangbf(0)->text().endsWith("801 Hz"));
+  EXPECT_TRUE(window->generatorScreen(0)->text().endsWith("801 Hz"));
   QTest::keyClick(knob(1), Qt::Key_Down);
   QTest::keyClick(knob(1), Qt::Key_Down);
-  EXPECT_TRUE(window->ecrangbf(0)->text().endsWith("799 Hz"));
+  EXPECT_TRUE(window->generatorScreen(0)->text().endsWith("799 Hz"));
   // The other benches keep their own knobs.
-  EXPECT_TRUE(window->ecrangbf(1)->text().endsWith("800 Hz"));
+  EXPECT_TRUE(window->generatorScreen(1)->text().endsWith("800 Hz"));
   // Other keys do nothing.
   QTest::keyClick(knob(1), Qt::Key_A);
-  EXPECT_TRUE(window->ecrangbf(0)->text().endsWith("799 Hz"));
+  EXPECT_TRUE(window->generatorScreen(0)->text().endsWith("799 Hz"));
 }
 
 }  // namespace

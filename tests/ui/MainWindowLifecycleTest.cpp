@@ -24,7 +24,7 @@ class ObservedWindow : public MainWindow {
   std::vector<std::string> requested;
 
  protected:
-  void ouvreExerciceDemande(const std::string& name) override { requested.push_back(name); }
+  void openRequestedExercise(const std::string& name) override { requested.push_back(name); }
 };
 
 using LifecycleTest = WindowTest;
@@ -33,12 +33,12 @@ TEST_F(LifecycleTest, StartingMarksTheModuleRunningInANewFlagFile) {
   EXPECT_TRUE(QFile::exists(QDir(folder.path()).filePath("TEMPQZ.TMP")));
   EXPECT_EQ(record(folder, 2), "OUI");
   EXPECT_EQ(window->windowTitle(), "Velmira");
-  EXPECT_EQ(window->info()->hint().toStdString(),
+  EXPECT_EQ(window->hintLine()->hint().toStdString(),
             "Vous pouvez modifier les param\xC3\xA8tres,\r\nouvrir une configuration ou un exercice");
 }
 
 TEST_F(LifecycleTest, CancellingTheTextQuestionKeepsTheWindowWithoutAskingMore) {
-  window->setTextemodifie(1);
+  window->setTextModified(1);
   messages.answers = {Answer::Cancel};
   EXPECT_FALSE(window->close());
   ASSERT_EQ(messages.shown.size(), 1u);
@@ -51,7 +51,7 @@ TEST_F(LifecycleTest, CancellingTheTextQuestionKeepsTheWindowWithoutAskingMore) 
 }
 
 TEST_F(LifecycleTest, CancellingTheQuitQuestionKeepsTheWindow) {
-  window->setTextemodifie(1);
+  window->setTextModified(1);
   messages.answers = {Answer::Ok, Answer::Cancel};
   EXPECT_FALSE(window->close());
   ASSERT_EQ(messages.shown.size(), 2u);
@@ -75,7 +75,7 @@ TEST(LifecycleActivation, TheLauncherRequestIsTakenOnceAndBlanksOpenNothing) {
   velmira::test::RecordingMessages messages;
   ObservedWindow w(messages, dir.path());
   writeRecord(dir, 31, "   ");
-  w.Form_Activate();
+  w.takeLauncherRequest();
   EXPECT_TRUE(w.requested.empty());
   EXPECT_EQ(record(dir, 31), "");
 
@@ -91,7 +91,7 @@ TEST(LifecycleActivation, TheLauncherRequestIsTakenOnceAndBlanksOpenNothing) {
   ASSERT_EQ(w.requested.size(), 1u);
   EXPECT_EQ(w.requested[0], "EXERCICES\\EXO1.E24");
   EXPECT_EQ(record(dir, 31), "");
-  w.Form_Activate();
+  w.takeLauncherRequest();
   EXPECT_EQ(w.requested.size(), 1u);
   EXPECT_EQ(record(dir, 2), "OUI");
   w.hide();

@@ -12,9 +12,9 @@ namespace {
 
 class PickerTest : public WindowTest {
  protected:
-  SolutePickerWidget* list() { return window->picture2(); }
+  SolutePickerWidget* list() { return window->solutePicker(); }
   void openFor(int solution) {
-    QTest::mouseClick(window->ions1(solution), Qt::LeftButton, {}, QPoint(20, 10));
+    QTest::mouseClick(window->formulaBox(solution), Qt::LeftButton, {}, QPoint(20, 10));
   }
   // Chooses solute n of solution `solution` by a release on its row.
   void choose(int solution, int n) {
@@ -30,14 +30,14 @@ TEST_F(PickerTest, OpensInThePageOfItsSolutionAtTheBoxWithTheMarkerOnTheSolute) 
   openFor(1);
   ASSERT_TRUE(list()->isVisible());
   EXPECT_EQ(list()->parentWidget(), window->page(2));
-  EXPECT_EQ(list()->pos(), window->ions1(1)->pos());
+  EXPECT_EQ(list()->pos(), window->formulaBox(1)->pos());
   EXPECT_TRUE(list()->hasFocus());
   EXPECT_EQ(list()->picker().markerTop(), -2);
   EXPECT_EQ(list()->height(), 420);
 }
 
 TEST_F(PickerTest, TheButtonBesideTheBoxOpensItToo) {
-  QTest::mouseClick(window->command3(0), Qt::LeftButton);
+  QTest::mouseClick(window->soluteListButton(0), Qt::LeftButton);
   ASSERT_TRUE(list()->isVisible());
   EXPECT_EQ(list()->parentWidget(), window->page(1));
 }
@@ -46,13 +46,13 @@ TEST_F(PickerTest, HoverMovesTheMarkerAndShowsTheHint) {
   openFor(0);
   QTest::mouseMove(list(), QPoint(30, 419));
   EXPECT_EQ(list()->picker().markerTop(), 398);
-  EXPECT_EQ(window->info()->hint(), "Choisir les ions en solution dans la liste");
+  EXPECT_EQ(window->hintLine()->hint(), "Choisir les ions en solution dans la liste");
   QTest::mouseMove(list(), QPoint(30, 0));
   EXPECT_EQ(list()->picker().markerTop(), -2);
 }
 
 TEST_F(PickerTest, AReleaseBelowTheListPicksTheLastSolute) {
-  const QImage box = window->ions1(0)->grab().toImage();
+  const QImage box = window->formulaBox(0)->grab().toImage();
   const QString before = display(0);
   openFor(0);
   QTest::mousePress(list(), Qt::LeftButton, {}, QPoint(30, 100));
@@ -60,7 +60,7 @@ TEST_F(PickerTest, AReleaseBelowTheListPicksTheLastSolute) {
   EXPECT_FALSE(list()->isVisible());
   EXPECT_EQ(window->workbench().soluteTag(0), "21");
   EXPECT_NE(display(0), before);
-  EXPECT_NE(window->ions1(0)->grab().toImage(), box);
+  EXPECT_NE(window->formulaBox(0)->grab().toImage(), box);
   // Solution 2 is untouched.
   EXPECT_EQ(window->workbench().soluteTag(1), "1");
   EXPECT_EQ(display(1), before);
@@ -78,7 +78,7 @@ TEST_F(PickerTest, AReleaseBesideTheListOrWithTheRightButtonChangesNothing) {
 
 TEST_F(PickerTest, LosingTheFocusClosesTheListWithoutAChoice) {
   openFor(0);
-  window->text1(0)->setFocus(Qt::MouseFocusReason);
+  window->entryField(0)->setFocus(Qt::MouseFocusReason);
   QApplication::processEvents();
   EXPECT_FALSE(list()->isVisible());
   EXPECT_EQ(window->workbench().soluteTag(0), "1");
@@ -92,14 +92,14 @@ TEST_F(PickerTest, APrecipitatingPairBlanksTheMixturePage) {
   ASSERT_EQ(window->workbench().soluteTag(1), "18");
   clickTab(3);
   QApplication::processEvents();
-  EXPECT_TRUE(window->frame9()->isVisible());
-  EXPECT_EQ(window->label9()->text().toStdString(), std::string(model::kPrecipitateNotice));
-  EXPECT_FALSE(window->text1(4)->isVisible());
-  EXPECT_FALSE(window->text1(5)->isVisible());
+  EXPECT_TRUE(window->precipitateFrame()->isVisible());
+  EXPECT_EQ(window->precipitateLabel()->text().toStdString(), std::string(model::kPrecipitateNotice));
+  EXPECT_FALSE(window->entryField(4)->isVisible());
+  EXPECT_FALSE(window->entryField(5)->isVisible());
   EXPECT_EQ(display(2), "");
   // Only the notice is left on the page.
   const QImage refused = pageImage(3).convertToFormat(QImage::Format_RGB32);
-  const QRect notice = window->label9()->geometry();
+  const QRect notice = window->precipitateLabel()->geometry();
   const double dpr = refused.devicePixelRatio();
   int others = 0;
   for (int y = 0; y < refused.height(); ++y)
@@ -114,9 +114,9 @@ TEST_F(PickerTest, APrecipitatingPairBlanksTheMixturePage) {
   choose(1, 1);
   clickTab(3);
   QApplication::processEvents();
-  EXPECT_FALSE(window->frame9()->isVisible());
-  EXPECT_TRUE(window->text1(4)->isVisible());
-  EXPECT_TRUE(window->text1(5)->isVisible());
+  EXPECT_FALSE(window->precipitateFrame()->isVisible());
+  EXPECT_TRUE(window->entryField(4)->isVisible());
+  EXPECT_TRUE(window->entryField(5)->isVisible());
   EXPECT_EQ(differingPixels(pageImage(3), studied), QRect());
 }
 

@@ -8,9 +8,9 @@ namespace {
 using TabsTest = WindowTest;
 
 void expectShown(MainWindow& w, int tab) {
-  EXPECT_EQ(w.onglets()->ongletcourant(), tab);
+  EXPECT_EQ(w.tabStrip()->ongletcourant(), tab);
   for (int b = 1; b <= 3; ++b) EXPECT_EQ(w.page(b)->isVisible(), b == tab) << "page " << b;
-  EXPECT_EQ(w.page(tab)->geometry(), w.onglets()->layout().page);
+  EXPECT_EQ(w.page(tab)->geometry(), w.tabStrip()->layout().page);
 }
 
 TEST_F(TabsTest, StartsOnSolution1AndEachTabShowsItsPage) {
@@ -22,27 +22,27 @@ TEST_F(TabsTest, StartsOnSolution1AndEachTabShowsItsPage) {
 }
 
 TEST_F(TabsTest, TheBoldCaptionOfTheShownTabWidensIt) {
-  const auto first = window->onglets()->layout().bornetab;
+  const auto first = window->tabStrip()->layout().bornetab;
   clickTab(3);
-  const auto third = window->onglets()->layout().bornetab;
+  const auto third = window->tabStrip()->layout().bornetab;
   EXPECT_GT(first[1] - first[0], third[1] - third[0]);
   EXPECT_LT(first[3] - first[2], third[3] - third[2]);
 }
 
 TEST_F(TabsTest, AReleaseBelowTheCaptionsSelectsNothing) {
-  const auto& b = window->onglets()->layout().bornetab;
+  const auto& b = window->tabStrip()->layout().bornetab;
   const int x = (b[1] + b[2]) / 2;  // under "Solution 2"
-  QTest::mouseClick(window->onglets(), Qt::LeftButton, {}, QPoint(x, 16));
+  QTest::mouseClick(window->tabStrip(), Qt::LeftButton, {}, QPoint(x, 16));
   expectShown(*window, 1);
-  QTest::mouseClick(window->onglets(), Qt::LeftButton, {}, QPoint(x, 200));
+  QTest::mouseClick(window->tabStrip(), Qt::LeftButton, {}, QPoint(x, 200));
   expectShown(*window, 1);
-  QTest::mouseClick(window->onglets(), Qt::LeftButton, {}, QPoint(x, 15));
+  QTest::mouseClick(window->tabStrip(), Qt::LeftButton, {}, QPoint(x, 15));
   expectShown(*window, 2);
 }
 
 TEST_F(TabsTest, AReleaseRightOfTheTabsFallsBackToSolution1) {
   clickTab(3);
-  TabStrip* strip = window->onglets();
+  TabStrip* strip = window->tabStrip();
   QTest::mousePress(strip, Qt::LeftButton, {}, QPoint(strip->width() - 3, 5));
   QTest::mouseRelease(strip, Qt::LeftButton, {}, QPoint(strip->width() + 20, 5));
   expectShown(*window, 1);
@@ -50,11 +50,11 @@ TEST_F(TabsTest, AReleaseRightOfTheTabsFallsBackToSolution1) {
 
 TEST_F(TabsTest, ClickingTheShownTabDoesNotRepaint) {
   clickTab(2);
-  const int painted = window->onglets()->paintCount();
+  const int painted = window->tabStrip()->paintCount();
   clickTab(2);
-  EXPECT_EQ(window->onglets()->paintCount(), painted);
+  EXPECT_EQ(window->tabStrip()->paintCount(), painted);
   clickTab(1);
-  EXPECT_EQ(window->onglets()->paintCount(), painted + 1);
+  EXPECT_EQ(window->tabStrip()->paintCount(), painted + 1);
 }
 
 }  // namespace

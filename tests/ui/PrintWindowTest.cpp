@@ -101,7 +101,7 @@ TEST_F(PrintWindowTest, OkSaysWhyNothingIsPrintedAndCopiesStayWithinOneToForty) 
   ASSERT_EQ(messages.shown.size(), 2u);
   EXPECT_EQ(messages.shown[1].icon, Icon::Critical);
   EXPECT_EQ(w.result(), 0);
-  EXPECT_TRUE(w.frame1()->isVisibleTo(&w) && w.command1()->isVisibleTo(&w));
+  EXPECT_TRUE(w.cellOptions()->isVisibleTo(&w) && w.command1()->isVisibleTo(&w));
   EXPECT_FALSE(w.frame2()->isVisibleTo(&w));
 
   QSpinBox* copies = confimp->upDown1();

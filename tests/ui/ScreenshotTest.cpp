@@ -15,11 +15,11 @@ TEST_F(ScreenshotTest, EachTabOfEachMontageShowsItsOwnPicture) {
   static const char* const tabs[3] = {"solution1", "solution2", "melange"};
   std::vector<QImage> shots;
   for (int m = 0; m < 2; ++m) {
-    if (m == 1) clickOption(window->option3());
+    if (m == 1) clickOption(window->conductimeterMontageButton());
     ASSERT_EQ(window->workbench().conductimeterMontage(), m == 1);
     for (int t = 1; t <= 3; ++t) {
       clickTab(t);
-      ASSERT_EQ(window->onglets()->ongletcourant(), t);
+      ASSERT_EQ(window->tabStrip()->ongletcourant(), t);
       QApplication::processEvents();
       const QImage shot = window->grab().toImage();
       EXPECT_EQ(shot.size(), window->size() * window->devicePixelRatioF());

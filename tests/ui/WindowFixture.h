@@ -45,8 +45,8 @@ class WindowTest : public ::testing::Test {
 
   // A click on tab i (1..3) on its caption.
   void clickTab(int i) {
-    const auto& b = window->onglets()->layout().bornetab;
-    QTest::mouseClick(window->onglets(), Qt::LeftButton, {}, QPoint((b[i - 1] + b[i]) / 2, 8));
+    const auto& b = window->tabStrip()->layout().bornetab;
+    QTest::mouseClick(window->tabStrip(), Qt::LeftButton, {}, QPoint((b[i - 1] + b[i]) / 2, 8));
   }
   // A click in the middle of a radio button's indicator.
   static void clickOption(QRadioButton* o) { QTest::mouseClick(o, Qt::LeftButton, {}, QPoint(6, o->height() / 2)); }
@@ -54,14 +54,14 @@ class WindowTest : public ::testing::Test {
   // Replaces the text of entry i as a pupil does (select all, type), then
   // Enter.
   void typeEntry(int i, const QString& text, bool enter = true) {
-    EntryField* e = window->text1(i);
+    EntryField* e = window->entryField(i);
     e->setFocus(Qt::MouseFocusReason);
     QTest::keyClick(e, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(e, Qt::Key_Backspace);
     QTest::keyClicks(e, text);
     if (enter) QTest::keyClick(e, Qt::Key_Return);
   }
-  QString display(int i) const { return window->afficheur(i)->text(); }
+  QString display(int i) const { return window->meterDisplay(i)->text(); }
 
   // The pixels that differ between two pictures of the same size.
   static QRect differingPixels(const QImage& a, const QImage& b) {

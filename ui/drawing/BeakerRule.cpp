@@ -31,7 +31,7 @@ double mixtureVolume(const model::Workbench& wb) {
   return static_cast<double>(wb.entryValue(model::Volume1)) + wb.entryValue(model::Volume2);
 }
 
-void niveaubecher(qtp::Surface& mixturePage, bool conductimeter, double volume) {
+void updateBeakerLevel(qtp::Surface& mixturePage, bool conductimeter, double volume) {
   mixturePage.setPersistent(true);
   mixturePage.clear();
   const int from = conductimeter ? 170 : 210;

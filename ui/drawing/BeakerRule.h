@@ -8,7 +8,7 @@
 // (3.14..6.28, palette 8).
 //
 // `niveaubecher` redraws the mixture page around the level of V1 + V2: the
-// drawing is cleared (the background picture left by imafond stays), the band
+// drawing is cleared (the background picture left by drawBench stays), the band
 // rows behind the beaker are repainted, the beaker rule runs with the new y0
 // and the result becomes the page's background picture. The page is left
 // with persistent drawing off.
@@ -31,6 +31,6 @@ double mixtureVolume(const model::Workbench& wb);
 
 // Band rows repainted behind the mixture beaker: 210..290 (generator) or
 // 170..250 (conductimeter), each from x = 60 to x = W - 270.
-void niveaubecher(qtp::Surface& mixturePage, bool conductimeter, double volume);
+void updateBeakerLevel(qtp::Surface& mixturePage, bool conductimeter, double volume);
 
 }  // namespace velmira::ui

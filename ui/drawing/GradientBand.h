@@ -20,7 +20,7 @@ QColor bandColour(int i);
 // Rows i = from..to, each from x1 to x2 (inclusive), at y = bandTop(H) + i.
 void drawBandRows(qtp::Surface& page, int from, int to, int x1, int x2);
 
-// The whole band with its frame, the first thing imafond draws on a page.
+// The whole band with its frame, the first thing drawBench draws on a page.
 void drawBand(qtp::Surface& page);
 
 }  // namespace velmira::ui

@@ -48,23 +48,23 @@ void placeAll(qtp::Surface& s, BenchPlacement& pl, const BenchSizes& sz) {
   const MeterTops amp = meterTops(s, 207, sz);
   const QSize md = sz.meterDisplay;
   for (int b = 1; b <= 3; ++b) {
-    pl.afficheur[b - 1].rect = QRect(235, 250, 100, sz.conductimeterDisplayHeight);
-    pl.afficheur[2 * b + 2].rect = QRect(QPoint(rnd(135 - md.width() / 2.0), volt.display), md);
-    pl.afficheur[2 * b + 1].rect = QRect(QPoint(rnd(307 - md.width() / 2.0), amp.display), md);
+    pl.meterDisplay[b - 1].rect = QRect(235, 250, 100, sz.conductimeterDisplayHeight);
+    pl.meterDisplay[2 * b + 2].rect = QRect(QPoint(rnd(135 - md.width() / 2.0), volt.display), md);
+    pl.meterDisplay[2 * b + 1].rect = QRect(QPoint(rnd(307 - md.width() / 2.0), amp.display), md);
     pl.voltmeterFrame[b - 1].rect =
         QRect(QPoint(rnd(135 - sz.calibreFrame.width() / 2.0), volt.frame), sz.calibreFrame);
     pl.ammeterFrame[b - 1].rect =
         QRect(QPoint(rnd(307 - sz.calibreFrame.width() / 2.0), amp.frame), sz.calibreFrame);
-    pl.ecrangbf[b - 1].rect = QRect(QPoint(rnd(304 - sz.generatorScreen.width() / 2.0), 367), sz.generatorScreen);
-    pl.bouton1[2 * b - 2].rect = QRect(QPoint(250, 390), sz.knob);
-    pl.bouton1[2 * b - 1].rect = QRect(QPoint(360 - sz.knob.width(), 390), sz.knob);
-    for (int j = 0; j < 6; ++j) pl.option6[6 * (b - 1) + j].rect = QRect(QPoint(260, rangeButtonTop(j)), sz.rangeButton);
+    pl.generatorScreen[b - 1].rect = QRect(QPoint(rnd(304 - sz.generatorScreen.width() / 2.0), 367), sz.generatorScreen);
+    pl.knob[2 * b - 2].rect = QRect(QPoint(250, 390), sz.knob);
+    pl.knob[2 * b - 1].rect = QRect(QPoint(360 - sz.knob.width(), 390), sz.knob);
+    for (int j = 0; j < 6; ++j) pl.rangeButton[6 * (b - 1) + j].rect = QRect(QPoint(260, rangeButtonTop(j)), sz.rangeButton);
   }
   const bool c = pl.conductimeter;
-  for (int e = 0; e < 9; ++e) pl.afficheur[e].visible = (e <= 2) == c;
-  for (auto& x : pl.ecrangbf) x.visible = !c;
-  for (auto& x : pl.bouton1) x.visible = !c;
-  for (auto& x : pl.option6) x.visible = c;
+  for (int e = 0; e < 9; ++e) pl.meterDisplay[e].visible = (e <= 2) == c;
+  for (auto& x : pl.generatorScreen) x.visible = !c;
+  for (auto& x : pl.knob) x.visible = !c;
+  for (auto& x : pl.rangeButton) x.visible = c;
   for (auto& x : pl.voltmeterFrame) x.visible = !c;
   for (auto& x : pl.ammeterFrame) x.visible = !c;
 }
@@ -85,7 +85,7 @@ void generatorMontage(qtp::Surface& s, const BenchPlacement& pl) {
   s.setPen(95, 166);
   s.printLine(QStringLiteral("Voltmètre"));
   s.setFontSize(8);
-  const QRect vd = pl.afficheur[4].rect;
+  const QRect vd = pl.meterDisplay[4].rect;
   s.setPen(95, vd.top() + vd.height() + 4);
   s.setForeColor(widgets::kBlack);
   s.printLine(QStringLiteral("Calibre"));
@@ -97,7 +97,7 @@ void generatorMontage(qtp::Surface& s, const BenchPlacement& pl) {
   s.setFontSize(10);
   s.printLine(QStringLiteral("Ampèremètre"));
   s.setFontSize(8);
-  const QRect ad = pl.afficheur[3].rect;
+  const QRect ad = pl.meterDisplay[3].rect;
   s.setPen(267, ad.top() + ad.height() + 4);
   s.setForeColor(widgets::kBlack);
   s.printLine(QStringLiteral("Calibre"));
@@ -114,7 +114,7 @@ void generatorMontage(qtp::Surface& s, const BenchPlacement& pl) {
   s.printStay(QStringLiteral("G.B.F."));
   s.setFont(QStringLiteral("Arial"), 8, true);
   s.setForeColor(widgets::kBlack);
-  const QRect amp = pl.bouton1[0].rect, freq = pl.bouton1[1].rect;
+  const QRect amp = pl.knob[0].rect, freq = pl.knob[1].rect;
   s.setPen(amp.left() + (amp.width() - s.textWidth(QStringLiteral("Amplitude"))) / 2.0, amp.top() + amp.height() - 2);
   s.printLine(QStringLiteral("Amplitude"));
   s.setPen(freq.left() + (freq.width() - s.textWidth(QStringLiteral("Fréquence"))) / 2.0,
@@ -224,7 +224,7 @@ void conductimeterMontage(qtp::Surface& s) {
 
 }  // namespace
 
-BenchPlacement imafond(qtp::Surface& page1, qtp::Surface& page2, qtp::Surface& page3, bool conductimeter,
+BenchPlacement drawBench(qtp::Surface& page1, qtp::Surface& page2, qtp::Surface& page3, bool conductimeter,
                        const BenchSizes& sizes) {
   BenchPlacement pl;
   pl.conductimeter = conductimeter;

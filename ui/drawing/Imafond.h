@@ -3,9 +3,9 @@
 // bench 1 and handed to the three pages as their background picture.
 //
 // The caller hides the pages and runs the tab strip's paint first (it sizes
-// the pages; all three have the same size), then calls `imafond`, applies the
-// returned placement to its live controls, runs `niveaubecher` and shows the
-// pages again. `imafond` clears page 1, removes its background picture, sets
+// the pages; all three have the same size), then calls drawBench, applies the
+// returned placement to its live controls, runs updateBeakerLevel and shows the
+// pages again. drawBench clears page 1, removes its background picture, sets
 // its background colour (240, 235, 230), draws the band and the montage with
 // persistent drawing on, gives page 1's image to pages 1, 2 and 3 as their
 // background picture and leaves page 1 with persistent drawing off.
@@ -26,10 +26,10 @@ namespace velmira::ui {
 
 // Sizes of the live controls (design sizes by default).
 struct BenchSizes {
-  QSize meterDisplay{65, 17};         // afficheur 3..8
-  int conductimeterDisplayHeight = 17;  // afficheur 0..2, made 100 wide
-  QSize generatorScreen{89, 17};      // ecrangbf
-  QSize knob{42, 42};                 // bouton1
+  QSize meterDisplay{65, 17};         // ammeter and voltmeter displays
+  int conductimeterDisplayHeight = 17;  // conductimeter displays, made 100 wide
+  QSize generatorScreen{89, 17};
+  QSize knob{42, 42};                 // knob
   QSize calibreFrame{65, 49};         // Frame3..Frame8
   QSize rangeButton{17, 17};          // Option6
 };
@@ -41,11 +41,11 @@ struct ControlPlace {
 
 struct BenchPlacement {
   bool conductimeter = false;
-  // afficheur b-1: conductimeter; 2b+1: ammeter; 2b+2: voltmeter.
-  std::array<ControlPlace, 9> afficheur;
-  std::array<ControlPlace, 3> ecrangbf;       // bench b: b-1
-  std::array<ControlPlace, 6> bouton1;        // bench b: 2b-2 amplitude, 2b-1 frequency
-  std::array<ControlPlace, 18> option6;       // bench b: 6b-6..6b-1 (S .. µS·m-1)
+  // Display slot b-1: conductimeter; 2b+1: ammeter; 2b+2: voltmeter.
+  std::array<ControlPlace, 9> meterDisplay;
+  std::array<ControlPlace, 3> generatorScreen;       // bench b: b-1
+  std::array<ControlPlace, 6> knob;        // bench b: 2b-2 amplitude, 2b-1 frequency
+  std::array<ControlPlace, 18> rangeButton;       // bench b: 6b-6..6b-1 (S .. µS·m-1)
   std::array<ControlPlace, 3> voltmeterFrame; // Frame3, Frame5, Frame6
   std::array<ControlPlace, 3> ammeterFrame;   // Frame4, Frame7, Frame8
   QColor option6Back = widgets::kConductimeterFace;  // range buttons
@@ -53,7 +53,7 @@ struct BenchPlacement {
   QColor ammeterFrameBack = widgets::kAmmeterFace;
 };
 
-BenchPlacement imafond(qtp::Surface& page1, qtp::Surface& page2, qtp::Surface& page3,
+BenchPlacement drawBench(qtp::Surface& page1, qtp::Surface& page2, qtp::Surface& page3,
                        bool conductimeter, const BenchSizes& sizes = {});
 
 }  // namespace velmira::ui

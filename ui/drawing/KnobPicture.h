@@ -5,7 +5,7 @@
 // (20, 20), (220, 220, 230) outlined in palette 8), a light stroke
 // (9, 31)-(31, 9) in (240, 240, 250) and the pointer from (20, 20) to
 // model::knobPointerEnd(v) in palette 12. Pen width and fill are restored.
-// The caller refreshes the widget and runs majvolt.
+// The caller refreshes the widget and runs updateVoltmeters.
 namespace velmira::qtp { class Surface; }
 
 namespace velmira::ui {

@@ -84,8 +84,8 @@ SolutionPagePlaces paintSolutionPage(qtp::Surface& s, int k, QSize formulaBox, Q
   s.setPen(30, 45);
   bullet(s);
   s.printStay(QStringLiteral(" Ions en solution : "));
-  pl.ions1 = QPoint(rnd(s.currentX), rnd(s.currentY - 5));
-  pl.command3 = QPoint(pl.ions1.x() + formulaBox.width(), pl.ions1.y());
+  pl.formulaBox = QPoint(rnd(s.currentX), rnd(s.currentY - 5));
+  pl.soluteListButton = QPoint(pl.formulaBox.x() + formulaBox.width(), pl.formulaBox.y());
 
   s.setPen(30, 75);
   bullet(s);
@@ -105,8 +105,8 @@ SolutionPagePlaces paintSolutionPage(qtp::Surface& s, int k, QSize formulaBox, Q
   s.setItalic(false);
   script(s, k == 2 ? QStringLiteral("2") : QStringLiteral("1"), kLower);
   s.printStay(QStringLiteral(" = "));
-  pl.text1 = QPoint(rnd(s.currentX), rnd(s.currentY - 3));
-  s.currentX = pl.text1.x() + entry.width();
+  pl.entryField = QPoint(rnd(s.currentX), rnd(s.currentY - 3));
+  s.currentX = pl.entryField.x() + entry.width();
   s.printStay(QStringLiteral(" mol · L"));
   script(s, QStringLiteral("-1"), -kRaise);
   s.printStay(QStringLiteral(" "));
@@ -134,10 +134,10 @@ QPoint mixtureLine(qtp::Surface& s, int y, int k, int soluteNumber, QSize entry)
 
 }  // namespace
 
-MixturePagePlaces paintMixturePage(qtp::Surface& s, bool melangepossible, int solute1, int solute2, QSize entry4,
+MixturePagePlaces paintMixturePage(qtp::Surface& s, bool mixturePossible, int solute1, int solute2, QSize entry4,
                                    QSize entry5) {
   MixturePagePlaces pl;
-  if (!melangepossible) {
+  if (!mixturePossible) {
     s.filledRectangle(0, 0, s.width(), s.height(), widgets::kPageBackground);
     return pl;
   }

@@ -20,7 +20,7 @@ namespace velmira::qtp { class Surface; }
 
 namespace velmira::ui {
 
-inline constexpr QSize kFormulaBoxSize{113, 26};  // ions1
+inline constexpr QSize kFormulaBoxSize{113, 26};  // formulaBox
 inline constexpr QSize kListButtonSize{25, 25};   // Command3
 
 // Formula of solute n (1..21) at the pen; nothing for another number.
@@ -29,13 +29,13 @@ void printFormula(qtp::Surface& s, int n);
 inline void rappelion(qtp::Surface& s, int n) { printFormula(s, n); }
 
 struct SolutionPagePlaces {
-  QPoint ions1;     // formula box (element k-1)
-  QPoint command3;  // list button (element k-1)
-  QPoint text1;     // concentration entry (element k-1)
+  QPoint formulaBox;     // formula box (element k-1)
+  QPoint soluteListButton;  // list button (element k-1)
+  QPoint entryField;     // concentration entry (element k-1)
 };
 
 // Page of solution k (1 or 2). `formulaBox` and `entry` are the sizes of
-// ions1 and Text1 of that page.
+// formulaBox and Text1 of that page.
 SolutionPagePlaces paintSolutionPage(qtp::Surface& page, int k,
                                      QSize formulaBox = kFormulaBoxSize,
                                      QSize entry = {73, 21});
@@ -46,9 +46,9 @@ struct MixturePagePlaces {
   QPoint text5;
 };
 
-// Mixture page: with `melangepossible` the texts, the two solutes and the
+// Mixture page: with mixturePossible the texts, the two solutes and the
 // volume entries; otherwise the whole page filled with the page colour.
-MixturePagePlaces paintMixturePage(qtp::Surface& page, bool melangepossible,
+MixturePagePlaces paintMixturePage(qtp::Surface& page, bool mixturePossible,
                                    int solute1, int solute2,
                                    QSize entry4 = {57, 21}, QSize entry5 = {57, 21});
 

@@ -13,12 +13,12 @@ QColor windowBackgroundColour(int y) {
   return {c, c, b};
 }
 
-void paintWindowBackground(QPainter& p, const QRect& supertext, int fichTop) {
+void paintWindowBackground(QPainter& p, const QRect& textEditor, int fichTop) {
   p.save();
   p.setRenderHint(QPainter::Antialiasing, false);
   for (int y = 0; y <= 600; ++y) p.fillRect(QRect(0, y, 801, 1), windowBackgroundColour(y));
-  p.fillRect(QRect(QPoint(supertext.left() + 3, fichTop + 3),
-                   QPoint(supertext.left() + supertext.width() + 3, supertext.top() + supertext.height() + 3)),
+  p.fillRect(QRect(QPoint(textEditor.left() + 3, fichTop + 3),
+                   QPoint(textEditor.left() + textEditor.width() + 3, textEditor.top() + textEditor.height() + 3)),
              widgets::kDarkGrey);
   p.restore();
 }

@@ -2,9 +2,9 @@
 // The main window's background (`Form_Paint`): lines y = 0..600 from x = 0
 // to 800 in (c, c, b), c = 255 - 55y/600, b = 255 - 75y/600 rounded half
 // to even (white at the top, (200, 200, 180) at the bottom), then the shadow
-// behind the exercise pane: palette 8 filled from (supertext.left + 3,
-// fichTop + 3) to (supertext.left + supertext.width + 3,
-// supertext.top + supertext.height + 3).
+// behind the exercise pane: palette 8 filled from (textEditor.left + 3,
+// fichTop + 3) to (textEditor.left + textEditor.width + 3,
+// textEditor.top + textEditor.height + 3).
 #include <QColor>
 #include <QRect>
 
@@ -15,6 +15,6 @@ namespace velmira::ui {
 QColor windowBackgroundColour(int y);
 
 // Paint on the window (aliased, logical pixels).
-void paintWindowBackground(QPainter& p, const QRect& supertext, int fichTop);
+void paintWindowBackground(QPainter& p, const QRect& textEditor, int fichTop);
 
 }  // namespace velmira::ui

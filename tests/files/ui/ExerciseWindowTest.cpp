@@ -55,7 +55,7 @@ class ExerciseTest : public WindowTest {
     ADD_FAILURE() << text.toStdString();
     return nullptr;
   }
-  QString paneText() { return window->supertext()->toPlainText(); }
+  QString paneText() { return window->textEditor()->toPlainText(); }
   // An entry chosen from the menu as `btexo` opens it.
   void choose(const QString& text) {
     menu()->updateAvailability();
@@ -90,33 +90,33 @@ TEST_F(ExerciseTest, TheWindowPreviewsTheFirstFileAndOpensIt) {
   });
   choose("Ouvrir un exercice (énoncé + configuration)");
   EXPECT_EQ(paneText(), "Mesurer la conductance.");
-  EXPECT_EQ(window->fich()->text(), file);
-  EXPECT_FALSE(window->supertext()->isReadOnly());
+  EXPECT_EQ(window->fileNameField()->text(), file);
+  EXPECT_FALSE(window->textEditor()->isReadOnly());
   EXPECT_EQ(menu()->corrigedispo(), 1);
   EXPECT_TRUE(messages.shown.empty());
 
   // The pupil writes; closing asks first, Cancel keeps the text.
-  window->supertext()->setFocus();
-  QTest::keyClick(window->supertext(), Qt::Key_X);
-  EXPECT_EQ(window->textemodifie(), 1);
+  window->textEditor()->setFocus();
+  QTest::keyClick(window->textEditor(), Qt::Key_X);
+  EXPECT_EQ(window->textModified(), 1);
   messages.answers = {Answer::Cancel};
   choose("Fermer l'exercice");
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown.back().title, "Abandon des données?");
-  EXPECT_FALSE(window->fich()->text().isEmpty());
+  EXPECT_FALSE(window->fileNameField()->text().isEmpty());
   // The correction, read-only.
   choose("Voir la correction");
   EXPECT_EQ(paneText(), "Correction : G = 2,98 mS.");
-  EXPECT_TRUE(window->supertext()->isReadOnly());
+  EXPECT_TRUE(window->textEditor()->isReadOnly());
   choose("Fermer l'exercice");
-  EXPECT_TRUE(window->fich()->text().isEmpty());
+  EXPECT_TRUE(window->fileNameField()->text().isEmpty());
   EXPECT_TRUE(paneText().startsWith("Velmira"));
 }
 
 TEST_F(ExerciseTest, TheLauncherRequestOpensTheExerciseOnActivation) {
   makeExercise();
   ASSERT_TRUE(records::writeRecord(model::flagFilePath(folder.path().toStdString()), 31, "exercices/conductance.E24"));
-  window->Form_Activate();
+  window->takeLauncherRequest();
   EXPECT_EQ(paneText(), "Mesurer la conductance.");
   EXPECT_EQ(menu()->corrigedispo(), 1);
   EXPECT_EQ(records::readRecord(model::flagFilePath(folder.path().toStdString()), 31), "");
@@ -144,8 +144,8 @@ TEST_F(ExerciseTest, SavingTheTextOverAFileAsksAndCancelLeavesIt) {
   // Reopened, the text is editable and named.
   menu()->askOpenPath = [&] { return target; };
   menu()->reopenText();
-  EXPECT_EQ(window->fich()->text(), "Texte: " + target);
-  EXPECT_FALSE(window->supertext()->isReadOnly());
+  EXPECT_EQ(window->fileNameField()->text(), "Texte: " + target);
+  EXPECT_FALSE(window->textEditor()->isReadOnly());
 }
 
 }  // namespace

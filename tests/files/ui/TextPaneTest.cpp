@@ -14,7 +14,7 @@ using TextPaneTest = WindowTest;
 
 TEST_F(TextPaneTest, WelcomeIsReadOnlyAndAFileTextTracksChanges) {
   files::ui::TextPane* pane = window->textPane();
-  QTextEdit* text = window->supertext();
+  QTextEdit* text = window->textEditor();
   const QTextBlock first = text->document()->firstBlock();
   EXPECT_EQ(first.text(), "Velmira");
   EXPECT_EQ(first.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
@@ -22,7 +22,7 @@ TEST_F(TextPaneTest, WelcomeIsReadOnlyAndAFileTextTracksChanges) {
   EXPECT_TRUE(text->isReadOnly());
   QTest::keyClicks(text, "abc");
   EXPECT_EQ(first.text(), "Velmira");
-  EXPECT_EQ(window->textemodifie(), 0);
+  EXPECT_EQ(window->textModified(), 0);
 
   rtf::RichDocument doc;
   doc.paragraphs.resize(1);
@@ -32,17 +32,17 @@ TEST_F(TextPaneTest, WelcomeIsReadOnlyAndAFileTextTracksChanges) {
   ASSERT_TRUE(pane->loadText(path));
   pane->setFich(QString::fromStdString(path));
   pane->setReadOnly(false);
-  pane->setTextemodifie(0);
-  EXPECT_EQ(window->fich()->toolTip().toStdString(), path);
-  EXPECT_EQ(window->fich()->cursorPosition(), window->fich()->text().size());
+  pane->setTextModified(0);
+  EXPECT_EQ(window->fileNameField()->toolTip().toStdString(), path);
+  EXPECT_EQ(window->fileNameField()->cursorPosition(), window->fileNameField()->text().size());
   text->setFocus();
   QTest::keyClick(text, Qt::Key_X);
-  EXPECT_EQ(window->textemodifie(), 1);
+  EXPECT_EQ(window->textModified(), 1);
   std::string cause;
   EXPECT_FALSE(pane->loadText(path + ".absent", &cause));
   EXPECT_FALSE(cause.empty());
   pane->showWelcome();
-  EXPECT_TRUE(window->fich()->text().isEmpty());
+  EXPECT_TRUE(window->fileNameField()->text().isEmpty());
 }
 
 }  // namespace

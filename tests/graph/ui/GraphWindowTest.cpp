@@ -180,7 +180,7 @@ TEST_F(GraphWindowTest, KohlrauschPlotOfPotassiumChloride) {
   wb.setSoluteTag(0, "9");
   wb.setConductimeterMontage(true);
   wb.setConductimeterRange(3, true);
-  wb.majaff();
+  wb.updateMeters();
   table.setCell(0, 0, "c (mol/L)");
   table.setCell(0, 1, "σ (S/m)");
   table.setAutoEntry(1, table::kEntryConductimeter);

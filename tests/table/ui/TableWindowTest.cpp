@@ -29,7 +29,7 @@ class TableWindowTest : public WindowTest {
     WindowTest::SetUp();
     QTest::mouseClick(window->commandButton(Command::Table), Qt::LeftButton);
   }
-  table::ui::TableGrid* grid() { return window->frame10()->grid(); }
+  table::ui::TableGrid* grid() { return window->tableFrame()->grid(); }
   const table::Table& table() { return window->table(); }
   QPoint cellCentre(int row, int col) {
     return grid()->visualRect(grid()->model()->index(row - 1, col)).center();
@@ -59,14 +59,14 @@ class TableWindowTest : public WindowTest {
 };
 
 TEST_F(TableWindowTest, TheTableTakesThePlaceOfTheCellOptionsWithTheRecordButtons) {
-  EXPECT_TRUE(window->frame10()->isVisible());
-  EXPECT_FALSE(window->frame1()->isVisible());
+  EXPECT_TRUE(window->tableFrame()->isVisible());
+  EXPECT_FALSE(window->cellOptions()->isVisible());
   EXPECT_TRUE(window->recordButton(0)->isVisible());
   clickTab(2);
   EXPECT_TRUE(window->recordButton(1)->isVisible());
   QTest::mouseClick(window->commandButton(Command::Table), Qt::LeftButton);
-  EXPECT_FALSE(window->frame10()->isVisible());
-  EXPECT_TRUE(window->frame1()->isVisible());
+  EXPECT_FALSE(window->tableFrame()->isVisible());
+  EXPECT_TRUE(window->cellOptions()->isVisible());
   EXPECT_FALSE(window->recordButton(1)->isVisible());
 }
 
@@ -103,10 +103,10 @@ TEST_F(TableWindowTest, RecordButtonsFillTheFreeLinesUntilTheTableIsFull) {
 }
 
 TEST_F(TableWindowTest, TableMenuFromThePictureWithItsAvailability) {
-  QTest::mouseClick(window->frame10()->image5(), Qt::LeftButton);
-  QMenu* menu = window->frame10()->menutableau();
+  QTest::mouseClick(window->tableFrame()->image5(), Qt::LeftButton);
+  QMenu* menu = window->tableFrame()->menutableau();
   ASSERT_TRUE(menu->isVisible());
-  EXPECT_EQ(menu->pos(), window->frame10()->mapToGlobal(QPoint(0, 0)));
+  EXPECT_EQ(menu->pos(), window->tableFrame()->mapToGlobal(QPoint(0, 0)));
   EXPECT_TRUE(action(menu, "Supprimer la ligne de la cellule active")->isEnabled());
   action(menu, "Insérer une ligne à la fin du tableau")->trigger();
   EXPECT_EQ(table().rows(), 14);
@@ -114,7 +114,7 @@ TEST_F(TableWindowTest, TableMenuFromThePictureWithItsAvailability) {
   answerDialog([](QDialog& d) { d.findChild<QSpinBox*>("UpDown1")->setValue(1); });
   action(menu, "Nombre de lignes")->trigger();
   EXPECT_EQ(table().rows(), 2);
-  window->frame10()->updateTableMenu();
+  window->tableFrame()->updateTableMenu();
   EXPECT_FALSE(action(menu, "Supprimer la ligne de la cellule active")->isEnabled());
   messages.answers = {Answer::Cancel};
   action(menu, "Effacer le tableau")->trigger();
@@ -122,13 +122,13 @@ TEST_F(TableWindowTest, TableMenuFromThePictureWithItsAvailability) {
   action(menu, "Effacer le tableau")->trigger();
   EXPECT_EQ(table().rows(), 13);
   action(menu, "Cacher le tableau")->trigger();
-  EXPECT_FALSE(window->frame10()->isVisible());
+  EXPECT_FALSE(window->tableFrame()->isVisible());
   EXPECT_FALSE(window->commandButton(Command::Table)->isChecked());
 }
 
 TEST_F(TableWindowTest, ColumnMenuFromATitleWithItsCaptionsAndCommands) {
   clickTitle(1);
-  QMenu* menu = window->frame10()->menucol();
+  QMenu* menu = window->tableFrame()->menucol();
   ASSERT_TRUE(menu->isVisible());
   EXPECT_EQ(table().col(), 1);
   EXPECT_FALSE(action(menu, "Voir expression C2")->isEnabled());
@@ -150,7 +150,7 @@ TEST_F(TableWindowTest, ColumnMenuFromATitleWithItsCaptionsAndCommands) {
 
   menu->hide();
   answerDialog([](QDialog& d) { d.findChild<QRadioButton*>("Option3")->setChecked(true); });
-  action(window->frame10()->menutableau(), "Format d'écriture des données")->trigger();
+  action(window->tableFrame()->menutableau(), "Format d'écriture des données")->trigger();
   EXPECT_EQ(table().mask(), "");
   EXPECT_EQ(table().cell(5, 1), "5");
 }
@@ -166,11 +166,11 @@ TEST_F(TableWindowTest, ClipboardAndCsv) {
   EXPECT_TRUE(QApplication::clipboard()->text().startsWith("C1\tC2\tC3\tC4\tC5\r\n5,00E-01\t1,25E+02\t\t\t\r\n"));
 
   const QString path = QDir(folder.path()).filePath("tableau.csv");
-  ASSERT_TRUE(window->frame10()->exportCsv(path));
+  ASSERT_TRUE(window->tableFrame()->exportCsv(path));
   QFile f(path);
   ASSERT_TRUE(f.open(QIODevice::ReadOnly));
   EXPECT_TRUE(f.readAll().startsWith("\xEF\xBB\xBF" "C1;C2;C3;C4;C5\r\n5,00E-01;1,25E+02;;;\r\n"));
-  EXPECT_FALSE(window->frame10()->exportCsv(QDir(folder.path()).filePath("absent/x.csv")));
+  EXPECT_FALSE(window->tableFrame()->exportCsv(QDir(folder.path()).filePath("absent/x.csv")));
   EXPECT_EQ(messages.shown.back().text, "Ecriture impossible sur disque");
 }
 
