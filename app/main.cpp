@@ -18,7 +18,8 @@ int main(int argc, char** argv) {
   // The desktop entry and the icon the desktop shows for the window.
   QGuiApplication::setDesktopFileName(QStringLiteral("fr.velmira.Velmira"));
   QIcon icon;
-  for (const QString& size : QDir(QStringLiteral(":/icons")).entryList()) icon.addFile(QStringLiteral(":/icons/") + size);
+  for (const QString& size : QDir(QStringLiteral(":/icons")).entryList())
+    icon.addFile(QStringLiteral(":/icons/") + size);
   QApplication::setWindowIcon(icon);
   velmira::qtp::installFrenchTranslations(app);
   const auto folders =

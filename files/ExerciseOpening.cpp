@@ -103,9 +103,9 @@ OpenOutcome openGettingStarted(const std::string& appFolder, GettingStarted acti
 
 OpenOutcome openGettingStartedFile(const std::string& path, ExerciseTarget& target, MessageService& messages) {
   if (!fileio::exists(path)) return {};
-  return openActivity(path, exerciseFolder(path), ExerciseItem::Statement, ExerciseItem::Configuration, false,
-                      gettingStartedFailure(), [](const std::string&) { return gettingStartedFailure(); }, target,
-                      messages);
+  return openActivity(
+      path, exerciseFolder(path), ExerciseItem::Statement, ExerciseItem::Configuration, false, gettingStartedFailure(),
+      [](const std::string&) { return gettingStartedFailure(); }, target, messages);
 }
 
 bool saveExerciseText(const std::string& path, const rtf::RichDocument& document, MessageService& messages) {

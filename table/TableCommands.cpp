@@ -67,9 +67,10 @@ void pasteText(Table& table, std::string_view text, MessageService& messages) {
 }
 
 Message notNumbersMessage(int cells) {
-  if (cells == 1) return msg::exclamationOk("1 cellule collée n'est pas un nombre : elle est restée vide.", kPasteTitle);
-  return msg::exclamationOk(num::format(cells, "0") + " cellules collées ne sont pas des nombres : elles sont restées vides.",
-                            kPasteTitle);
+  if (cells == 1)
+    return msg::exclamationOk("1 cellule collée n'est pas un nombre : elle est restée vide.", kPasteTitle);
+  return msg::exclamationOk(
+      num::format(cells, "0") + " cellules collées ne sont pas des nombres : elles sont restées vides.", kPasteTitle);
 }
 
 void setLineCount(Table& table, int lines) { table.setRows(std::clamp(lines, kMinLines, kMaxLines) + 1); }
@@ -94,8 +95,7 @@ std::optional<Message> arithmeticSeries(Table& table, int col, std::string_view 
   if (b == a || (b > a && r < 0) || (b < a && r > 0) || r == 0)
     return msg::criticalOk("Ces valeurs ne sont pas valides", "Erreur saisie");
   const float terms = (b - a) / r;
-  if (!(terms <= 99))
-    return tooManyLinesMessage();
+  if (!(terms <= 99)) return tooManyLinesMessage();
   const int n = static_cast<int>(terms) + 1;
   if (table.rows() <= n) table.setRows(n + 1);
   for (int i = 1; i <= n; ++i)

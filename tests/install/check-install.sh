@@ -70,7 +70,7 @@ if command -v update-mime-database > /dev/null && command -v gio > /dev/null &&
    [ -e /usr/share/mime/packages/freedesktop.org.xml ]; then
   mkdir -p "$work/xdg/mime/packages" "$work/home" "$work/files"
   cp /usr/share/mime/packages/*.xml "$prefix/share/mime/packages/velmira.xml" "$work/xdg/mime/packages/"
-  update-mime-database "$work/xdg/mime" > /dev/null
+  update-mime-database "$work/xdg/mime" > "$work/mime.log" 2>&1 || { cat "$work/mime.log"; fail "update-mime-database"; }
   cp "$prefix/share/velmira/VELMIRA.PEM" "$prefix/share/velmira/VELMIRB.PEM" "$work/files/"
   cp "$prefix/share/velmira/VELMIRA.PEM" "$work/files/velmira.pem"
   cp "$prefix/share/velmira/VELMIRA.PEM" "$work/files/autre.pem"

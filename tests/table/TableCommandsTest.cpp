@@ -159,9 +159,13 @@ TEST(TableText, CopyAndCsv) {
   EXPECT_EQ(table::tabSeparated(t, 0, 1, 0, 1), "C1\tConductivité; σ\r\n1,00E-02\t1,41E+02\r\n");
   // The empty line between two filled ones stays; the empty lines after the
   // last filled one are left out.
-  EXPECT_EQ(table::csv(t), "\xEF\xBB\xBF" "C1;\"Conductivité; σ\";C3;C4;C5\r\n1,00E-02;1,41E+02;;;\r\n;;;;\r\n;;;;2,00E+00\r\n");
+  EXPECT_EQ(table::csv(t),
+            "\xEF\xBB\xBF"
+            "C1;\"Conductivité; σ\";C3;C4;C5\r\n1,00E-02;1,41E+02;;;\r\n;;;;\r\n;;;;2,00E+00\r\n");
   t.reset();
-  EXPECT_EQ(table::csv(t), "\xEF\xBB\xBF" "C1;C2;C3;C4;C5\r\n");
+  EXPECT_EQ(table::csv(t),
+            "\xEF\xBB\xBF"
+            "C1;C2;C3;C4;C5\r\n");
 }
 
 TEST(TableText, PasteSplitsAndChecksCells) {

@@ -69,7 +69,8 @@ struct Texts {
 };
 
 constexpr Texts kEnglish = {
-    "en", "User Commands",
+    "en",
+    "User Commands",
     "conductimetry simulator for chemistry classes",
     "Velmira lets pupils prepare up to two ionic solutions, mix them, set the conductivity cell and read a "
     "simulated conductimeter or a generator with a voltmeter and an ammeter. Readings go into a table of values "
@@ -85,11 +86,18 @@ constexpr Texts kEnglish = {
     "readings, graphs, calculations, RTF statements and exercise files. Its messages and outputs are in "
     "French.\n",
     "Prints the usage of every command, or of COMMAND, and exits.",
-    "COMMANDS", "COMMAND",
-    "NAME", "SYNOPSIS", "DESCRIPTION", "FILES", "OPTIONS", "SEE ALSO"};
+    "COMMANDS",
+    "COMMAND",
+    "NAME",
+    "SYNOPSIS",
+    "DESCRIPTION",
+    "FILES",
+    "OPTIONS",
+    "SEE ALSO"};
 
 constexpr Texts kFrench = {
-    "fr", "Commandes utilisateur",
+    "fr",
+    "Commandes utilisateur",
     "simulateur de conductimétrie pour les cours de chimie",
     "Velmira permet aux élèves de préparer jusqu'à deux solutions ioniques, de les mélanger, de régler la "
     "cellule de conductimétrie et de lire un conductimètre simulé ou un générateur avec un voltmètre et un "
@@ -106,13 +114,19 @@ constexpr Texts kFrench = {
     "velmira-outil écrit et vérifie les fichiers des exercices de Velmira sans la fenêtre : configurations, "
     "mesures, graphes, calculs, énoncés RTF et fichiers d'exercice.\n",
     "Affiche l'usage de toutes les commandes, ou de COMMANDE, et s'arrête.",
-    "COMMANDES", "COMMANDE",
-    "NOM", "SYNOPSIS", "DESCRIPTION", "FICHIERS", "OPTIONS", "VOIR AUSSI"};
+    "COMMANDES",
+    "COMMANDE",
+    "NOM",
+    "SYNOPSIS",
+    "DESCRIPTION",
+    "FICHIERS",
+    "OPTIONS",
+    "VOIR AUSSI"};
 
 std::string header(std::string_view program, const Texts& t) {
   std::string out = ".\\\" Made by velmira-manpages from the usage texts of velmira-outil.\n";
-  out += ".TH \"" + roff(program) + "\" 1 \"" + date + "\" \"Velmira " + version +
-         "\" \"" + std::string(t.section) + "\"\n";
+  out += ".TH \"" + roff(program) + "\" 1 \"" + date + "\" \"Velmira " + version + "\" \"" + std::string(t.section) +
+         "\"\n";
   return out;
 }
 
