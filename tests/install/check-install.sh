@@ -69,7 +69,8 @@ fi
 if command -v update-mime-database > /dev/null && command -v gio > /dev/null &&
    [ -e /usr/share/mime/packages/freedesktop.org.xml ]; then
   mkdir -p "$work/xdg/mime/packages" "$work/home" "$work/files"
-  cp /usr/share/mime/packages/*.xml "$prefix/share/mime/packages/velmira.xml" "$work/xdg/mime/packages/"
+  cp /usr/share/mime/packages/*.xml "$work/xdg/mime/packages/"
+  cp -f "$prefix/share/mime/packages/velmira.xml" "$work/xdg/mime/packages/velmira.xml"
   update-mime-database "$work/xdg/mime" > "$work/mime.log" 2>&1 || { cat "$work/mime.log"; fail "update-mime-database"; }
   cp "$prefix/share/velmira/VELMIRA.PEM" "$prefix/share/velmira/VELMIRB.PEM" "$work/files/"
   cp "$prefix/share/velmira/VELMIRA.PEM" "$work/files/velmira.pem"
