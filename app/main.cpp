@@ -1,5 +1,7 @@
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
+#include <QIcon>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -13,6 +15,12 @@ int main(int argc, char** argv) {
   velmira::qtp::keepPictureMemory();
   QApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("velmira"));
+  // The desktop entry and the icon the desktop shows for the window.
+  QGuiApplication::setDesktopFileName(QStringLiteral("fr.velmira.Velmira"));
+  QIcon icon;
+  for (const QString& size : QDir(QStringLiteral(":/icons")).entryList())
+    icon.addFile(QStringLiteral(":/icons/") + size);
+  QApplication::setWindowIcon(icon);
   velmira::qtp::installFrenchTranslations(app);
   const auto folders =
       velmira::fileio::appFolders(QCoreApplication::applicationDirPath().toStdString(),

@@ -1,5 +1,7 @@
 #include "files/ExerciseOpening.h"
 
+#include <cctype>
+
 #include "files/ExerciseFile.h"
 #include "files/rtf/RtfFile.h"
 #include "model/FlagFile.h"
@@ -74,18 +76,36 @@ OpenOutcome openCorrection(const std::string& fileNameField, ExerciseTarget& tar
                       messages);
 }
 
+namespace {
+
+std::string gettingStartedName(GettingStarted activity) {
+  return std::string(activity == GettingStarted::Simulator ? "VELMIRA" : "VELMIRB") + kGettingStartedExtension;
+}
+
+}  // namespace
+
 std::string gettingStartedPath(const std::string& appFolder, GettingStarted activity) {
-  return model::withSeparator(appFolder) + (activity == GettingStarted::Simulator ? "VELMIRA" : "VELMIRB") +
-         kGettingStartedExtension;
+  return model::withSeparator(appFolder) + gettingStartedName(activity);
+}
+
+std::optional<GettingStarted> gettingStartedActivity(const std::string& path) {
+  std::string name = path.substr(path.find_last_of('/') + 1);
+  for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  for (const auto activity : {GettingStarted::Simulator, GettingStarted::Table})
+    if (name == gettingStartedName(activity)) return activity;
+  return std::nullopt;
 }
 
 OpenOutcome openGettingStarted(const std::string& appFolder, GettingStarted activity, ExerciseTarget& target,
                                MessageService& messages) {
-  const std::string path = gettingStartedPath(appFolder, activity);
+  return openGettingStartedFile(gettingStartedPath(appFolder, activity), target, messages);
+}
+
+OpenOutcome openGettingStartedFile(const std::string& path, ExerciseTarget& target, MessageService& messages) {
   if (!fileio::exists(path)) return {};
-  return openActivity(path, model::withSeparator(appFolder), ExerciseItem::Statement, ExerciseItem::Configuration,
-                      false, gettingStartedFailure(), [](const std::string&) { return gettingStartedFailure(); },
-                      target, messages);
+  return openActivity(
+      path, exerciseFolder(path), ExerciseItem::Statement, ExerciseItem::Configuration, false, gettingStartedFailure(),
+      [](const std::string&) { return gettingStartedFailure(); }, target, messages);
 }
 
 bool saveExerciseText(const std::string& path, const rtf::RichDocument& document, MessageService& messages) {

@@ -64,6 +64,13 @@ std::string gettingStartedPath(const std::string& appFolder, GettingStarted acti
 // gettingStartedFailure().
 OpenOutcome openGettingStarted(const std::string& appFolder, GettingStarted activity, ExerciseTarget& target,
                                MessageService& messages);
+// The activity a file is by its name ("VELMIRA.PEM", "VELMIRB.PEM", any
+// case), or nullopt.
+std::optional<GettingStarted> gettingStartedActivity(const std::string& path);
+// A getting-started activity file anywhere (given on the command line),
+// opened as the menu opens the application folder's: its statement and
+// configuration from the file's folder, the same messages.
+OpenOutcome openGettingStartedFile(const std::string& path, ExerciseTarget& target, MessageService& messages);
 
 // "Enregistrer le contenu de la fenêtre exercice": the pane as RTF, the old
 // file whole when the write fails (textWriteFailure()).

@@ -4,9 +4,13 @@
 set -euo pipefail
 pkgs=(cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
       qt6-base-dev libgl-dev qt6-translations-l10n fonts-liberation fonts-dejavu-core
+      # the icon's sizes drawn from its SVG
+      librsvg2-bin
       # printing tests (PDF pages to pictures), desktop-file and metainfo checks,
+      # the package's checks (lintian, file types with the system's database),
       # the end-to-end test (virtual screen, real events, screen grabs)
-      poppler-utils desktop-file-utils appstream xvfb xdotool x11-apps python3)
+      poppler-utils desktop-file-utils appstream dpkg-dev lintian shared-mime-info libglib2.0-bin
+      xvfb xdotool x11-apps python3)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -5,8 +5,20 @@
 #include "platform/core/NumberText.h"
 #include "platform/core/RecordFile.h"
 #include "table/Table.h"
+#include "table/TableText.h"
 
 namespace velmira::table {
+
+namespace {
+
+constexpr const char* kPasteTitle = "Coller";
+
+Message tooManyLinesMessage() {
+  return msg::criticalOk("Le tableau ne peut avoir plus de " + num::format(kMaxLines, "0") + " lignes",
+                         "Dépassement de capacité");
+}
+
+}  // namespace
 
 bool clearTable(Table& table, MessageService& messages) {
   if (messages.show(msg::questionOkCancel("Attention: perte des données.", "Effacer le tableau")) != Answer::Ok)
@@ -39,6 +51,28 @@ void askRenameColumn(Table& table, int col, MessageService& messages) {
   if (const auto refused = renameColumn(table, col, *answer)) messages.show(*refused);
 }
 
+void pasteText(Table& table, std::string_view text, MessageService& messages) {
+  PastedText pasted = pastedText(text);
+  if (table.row() == 1 && !pasted.lines.empty() && isTitleLine(pasted.lines.front())) {
+    const PastedLine& titles = pasted.lines.front();
+    for (int k = 0; k < static_cast<int>(titles.size()) && table.col() + k < kCols; ++k)
+      if (const auto refused = renameColumn(table, table.col() + k, num::trim(titles[static_cast<std::size_t>(k)])))
+        messages.show(*refused);
+    pasted.lines.erase(pasted.lines.begin());
+    --pasted.lineCount;
+  }
+  const PasteCount count = paste(table, pasted);
+  if (count.notNumbers > 0) messages.show(notNumbersMessage(count.notNumbers));
+  if (count.droppedLines > 0) messages.show(tooManyLinesMessage());
+}
+
+Message notNumbersMessage(int cells) {
+  if (cells == 1)
+    return msg::exclamationOk("1 cellule collée n'est pas un nombre : elle est restée vide.", kPasteTitle);
+  return msg::exclamationOk(
+      num::format(cells, "0") + " cellules collées ne sont pas des nombres : elles sont restées vides.", kPasteTitle);
+}
+
 void setLineCount(Table& table, int lines) { table.setRows(std::clamp(lines, kMinLines, kMaxLines) + 1); }
 
 std::optional<char> seriesFieldKey(int key) {
@@ -61,8 +95,7 @@ std::optional<Message> arithmeticSeries(Table& table, int col, std::string_view 
   if (b == a || (b > a && r < 0) || (b < a && r > 0) || r == 0)
     return msg::criticalOk("Ces valeurs ne sont pas valides", "Erreur saisie");
   const float terms = (b - a) / r;
-  if (!(terms <= 99))
-    return msg::criticalOk("Le tableau ne peut avoir plus de 100 lignes", "Dépassement de capacité");
+  if (!(terms <= 99)) return tooManyLinesMessage();
   const int n = static_cast<int>(terms) + 1;
   if (table.rows() <= n) table.setRows(n + 1);
   for (int i = 1; i <= n; ++i)

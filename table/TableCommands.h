@@ -26,6 +26,15 @@ std::optional<Message> renameColumn(Table& table, int col, std::string_view answ
 // The whole command: the input box, then the rename or its refusal.
 void askRenameColumn(Table& table, int col, MessageService& messages);
 
+// Ctrl+V: pastes a spreadsheet's text from the current cell on. Pasted at
+// line 1, a first line that holds titles and no number names the columns
+// (through renameColumn; a refused title is said) and the data follow it.
+// Then one message for the cells that were not numbers (left empty) and
+// one for lines left out for want of room.
+void pasteText(Table& table, std::string_view text, MessageService& messages);
+// The message for n cells that were not numbers (n >= 1).
+Message notNumbersMessage(int cells);
+
 // "Nombre de lignes": 1..100 data lines.
 inline constexpr int kMinLines = 1;
 inline constexpr int kMaxLines = 100;

@@ -3,16 +3,18 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/core/NumberText.h"
 #include "table/Table.h"
 
 namespace velmira::table {
 
 namespace {
 
-std::vector<std::string_view> split(std::string_view text, char sep) {
+// At most maxParts parts: the rest of the text is left out.
+std::vector<std::string_view> split(std::string_view text, char sep, int maxParts) {
   std::vector<std::string_view> parts;
   std::size_t start = 0;
-  for (;;) {
+  while (static_cast<int>(parts.size()) < maxParts) {
     const auto at = text.find(sep, start);
     parts.push_back(text.substr(start, at == std::string_view::npos ? std::string_view::npos : at - start));
     if (at == std::string_view::npos) break;
@@ -41,6 +43,20 @@ std::string pastedCell(std::string_view text) {
   return s;
 }
 
+// A cell with nothing but blanks and quotes.
+bool blankCell(std::string_view text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == ' ' || c == '\t' || c == '"') continue;
+    if (c == '\xC2' && i + 1 < text.size() && text[i + 1] == '\xA0') {
+      ++i;
+      continue;
+    }
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::string tabSeparated(const Table& table, int firstRow, int lastRow, int firstCol, int lastCol) {
@@ -57,29 +73,56 @@ std::string tabSeparated(const Table& table, int firstRow, int lastRow, int firs
 
 std::string tabSeparated(const Table& table) { return tabSeparated(table, 0, table.rows() - 1, 0, kCols - 1); }
 
-int paste(Table& table, std::string_view text) {
-  auto lines = split(text, '\n');
-  // The line end after the last line opens no line.
-  if (!lines.empty() && lines.back().empty()) lines.pop_back();
-  const int row0 = table.row(), col0 = table.col();
-  const int room = kMaxRows - row0;
-  const int count = static_cast<int>(lines.size());
-  const int kept = std::min(count, room);
-  if (row0 + kept > table.rows()) table.setRows(row0 + kept);
-  for (int i = 0; i < kept; ++i) {
-    std::string_view line = lines[static_cast<std::size_t>(i)];
+PastedText pastedText(std::string_view text) {
+  PastedText pasted;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    const auto end = text.find('\n', start);
+    std::string_view line = text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+    start = end == std::string_view::npos ? text.size() : end + 1;
+    ++pasted.lineCount;
+    if (pasted.lines.size() >= static_cast<std::size_t>(kMaxRows)) continue;
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     const char sep = line.find('\t') == std::string_view::npos && line.find(';') != std::string_view::npos ? ';' : '\t';
-    const auto cells = split(line, sep);
-    for (int k = 0; k < static_cast<int>(cells.size()) && col0 + k < kCols; ++k)
-      table.setCell(row0 + i, col0 + k, Table::checkedText(pastedCell(cells[static_cast<std::size_t>(k)]), table.mask()));
+    auto cells = split(line, sep, kCols);
+    pasted.lines.push_back(std::move(cells));
   }
-  return count - kept;
+  return pasted;
+}
+
+bool isTitleLine(const PastedLine& line) {
+  bool text = false;
+  for (std::string_view cell : line) {
+    if (blankCell(cell)) continue;
+    if (num::readSingle(pastedCell(cell))) return false;
+    text = true;
+  }
+  return text;
+}
+
+PasteCount paste(Table& table, const PastedText& text) {
+  PasteCount count;
+  const int row0 = table.row(), col0 = table.col();
+  const int kept = std::min(static_cast<int>(text.lines.size()), kMaxRows - row0);
+  count.droppedLines = text.lineCount - kept;
+  if (row0 + kept > table.rows()) table.setRows(row0 + kept);
+  for (int i = 0; i < kept; ++i) {
+    const PastedLine& cells = text.lines[static_cast<std::size_t>(i)];
+    for (int k = 0; k < static_cast<int>(cells.size()) && col0 + k < kCols; ++k) {
+      const std::string_view cell = cells[static_cast<std::size_t>(k)];
+      std::string checked = Table::checkedText(pastedCell(cell), table.mask());
+      if (checked.empty() && !blankCell(cell)) ++count.notNumbers;
+      table.setCell(row0 + i, col0 + k, std::move(checked));
+    }
+  }
+  return count;
 }
 
 std::string csv(const Table& table) {
   std::string out = "\xEF\xBB\xBF";
-  for (int r = 0; r < table.rows(); ++r) {
+  int last = table.rows() - 1;
+  while (last > 0 && table.rowEmpty(last)) --last;
+  for (int r = 0; r <= last; ++r) {
     for (int c = 0; c < kCols; ++c) {
       if (c > 0) out += ';';
       const std::string& cell = table.cell(r, c);

@@ -3,6 +3,7 @@
 // clipboard form), the CSV export, the listing of velmira-outil.
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velmira::table {
 
@@ -14,16 +15,37 @@ std::string tabSeparated(const Table& table, int firstRow, int lastRow, int firs
 // The whole table with its titles.
 std::string tabSeparated(const Table& table);
 
-// Pastes tab- (or ";"-) separated text from the current cell on: each text
-// goes through the cell check ("." or "," decimals, blanks ignored), so only
-// numbers or empty cells land; the table grows to at most 100 data lines.
-// Columns past C5 are ignored. Returns the number of lines dropped for
-// want of room.
-int paste(Table& table, std::string_view text);
+// A pasted text split into lines and cells: tabs separate the cells (";"
+// on a line without a tab), a "\r" before the line end is dropped and the
+// line end after the last line opens no line. Only what a paste can use is
+// kept: the first kMaxRows lines, the first kCols cells of each.
+using PastedLine = std::vector<std::string_view>;
+struct PastedText {
+  std::vector<PastedLine> lines;
+  int lineCount = 0;  // every line of the text
+};
+PastedText pastedText(std::string_view text);
+
+// A spreadsheet's header line: some cell holds text, none reads as a number.
+bool isTitleLine(const PastedLine& line);
+
+// What a paste did: lines left out for want of room, cells that held text
+// but not a number (left empty).
+struct PasteCount {
+  int droppedLines = 0;
+  int notNumbers = 0;
+};
+
+// Pastes lines from the current cell on: each cell goes through the cell
+// check ("." or "," decimals, blanks ignored), so only numbers or empty
+// cells land; the table grows to at most 100 data lines. Columns past C5
+// are ignored.
+PasteCount paste(Table& table, const PastedText& text);
 
 // CSV for a spreadsheet: UTF-8 with a byte-order mark, ";" between cells,
-// the decimal comma, the titles then every data line, "\r\n" line ends;
-// a cell holding ";", a quote or a line break is quoted.
+// the decimal comma, the titles then the data lines up to the last one that
+// is not empty, "\r\n" line ends; a cell holding ";", a quote or a line break
+// is quoted.
 std::string csv(const Table& table);
 
 }  // namespace velmira::table

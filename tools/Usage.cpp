@@ -1,86 +1,156 @@
 #include "tools/Usage.h"
 
 #include <array>
-#include <utility>
 
 namespace velmira::tools {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 6> kCommands = {{
-    {"mesures",
-     "  mesures FICHIER.C07...\n"
-     "      Affiche les douze écrans (afficheur(0) à afficheur(8), ecrangbf(0) à ecrangbf(2))\n"
-     "      de chaque configuration, une ligne NOM<TAB>TEXTE chacun.\n"},
-    {"config",
-     "  config [ENTREE.C07] [--set CLE=VALEUR | OPÉRATION]... [-o SORTIE.C07 | --tableau | --csv]\n"
-     "      Part des réglages de démarrage (ou du fichier donné), applique dans l'ordre\n"
-     "      chaque réglage et chaque opération du tableau, puis écrit le fichier (-o),\n"
-     "      le tableau (--tableau : une ligne par ligne du tableau, cellules séparées par\n"
-     "      une tabulation), l'export CSV (--csv) ou, par défaut, chaque enregistrement\n"
-     "      NUMÉRO<TAB>TEXTE (caractères de contrôle écrits \\t \\n \\r \\\\).\n"
-     "      Clés : solute1 solute2 (1..21), c1 c2 L S V1 V2 (textes saisis),\n"
-     "      amplitude1..3 frequence1..3 (0..0.6), conductimetre1..3 (0..5),\n"
-     "      amperemetre1..3 (0..3), voltmetre1..3 (0..3), montage (gbf|conductimetre),\n"
-     "      masque, saisie1..5 (1..5), lignes (1..100), cellule(L,C), formule1..5.\n"
-     "      Opérations (celles des menus du tableau) : --mesure B (1|2), --lignes N,\n"
-     "      --insere L, --ajoute, --supprime L, --efface-colonne C, --efface-tableau,\n"
-     "      --titre C TEXTE, --trie C croissant|decroissant,\n"
-     "      --serie C PREMIÈRE DERNIÈRE RAISON, --format K (1..5),\n"
-     "      --calcule C FORMULE, --recalcule C (avec la calculatrice en --radians,\n"
-     "      --scientifique pour les calculs qui suivent ; par défaut Degrés, Standard).\n"},
-    {"graphe",
-     "  graphe FICHIER.C07 [--abscisse C] [--ordonnee C]\n"
-     "      Calcule le graphe de la colonne C de l'ordonnée (2 par défaut) en fonction de\n"
-     "      celle de l'abscisse (1 par défaut), C de 1 à 5, comme la fenêtre de représentation\n"
-     "      graphique avec ses trois options cochées ; une ligne NOM<TAB>VALEUR chacun :\n"
-     "      pas_abscisse, pas_ordonnee, axes, graduations_abscisse, graduations_ordonnee,\n"
-     "      point (un par point tracé), lier, droite_origine, droite_affine ;\n"
-     "      ou la seule ligne message quand les données ne peuvent pas être représentées.\n"},
-    {"calcul",
-     "  calcul [--degres|--radians] [--machine [--scientifique] | --masque MASQUE] [EXPRESSION...]\n"
-     "      Évalue chaque expression (ou chaque ligne de l'entrée) : CODE<TAB>RÉSULTAT.\n"
-     "      Sans --machine, RÉSULTAT est le texte brut de l'évaluateur (vide si CODE n'est pas 0).\n"
-     "      Avec --machine, RÉSULTAT est ce qu'affiche la calculatrice après EXE : le nombre\n"
-     "      avec son espace de tête, ou le message d'erreur ; CODE 4 : dépassement de capacité.\n"
-     "      --scientifique : affichage « Scientifique » (3.3333333E-01).\n"
-     "      --masque : RÉSULTAT écrit avec ce format, comme les cellules du tableau\n"
-     "      (0.00E+00 donne 1,23E-02 ; 0.000 donne 0,012).\n"},
-    {"texte",
-     "  texte FICHIER.rtf | --rtf SOURCE.txt -o FICHIER.rtf\n"
-     "      Affiche le texte du fichier RTF tel que la fenêtre exercice le montre\n"
-     "      (UTF-8, une ligne par paragraphe).\n"
-     "      --rtf : écrit un fichier RTF depuis un texte UTF-8 annoté, un paragraphe par\n"
-     "      ligne : « # » titre, « ## » intertitre, « - » élément de liste, « > » retrait ;\n"
-     "      dans la ligne **gras**, ^{exposant}, _{indice}, \\ devant un caractère le\n"
-     "      garde tel quel ; l'espace avant ; : ? ! » et après « devient insécable.\n"},
+// One command: its forms (a line starting with blanks continues the form
+// above), then what it does, in French (--help) and in English (the English
+// manual page); the manual pages are made from this table too.
+struct CommandUsage {
+  std::string_view name;
+  std::string_view forms;
+  std::string_view french;
+  std::string_view english;
+};
+
+constexpr std::array<CommandUsage, 6> kCommands = {{
+    {"mesures", "mesures FICHIER.C07...\n",
+     "Affiche les douze écrans (afficheur(0) à afficheur(8), ecrangbf(0) à ecrangbf(2))\n"
+     "de chaque configuration, une ligne NOM<TAB>TEXTE chacun.\n",
+     "Prints the twelve displays (afficheur(0) to afficheur(8), ecrangbf(0) to ecrangbf(2))\n"
+     "of each configuration, one line NAME<TAB>TEXT each.\n"},
+    {"config", "config [ENTREE.C07] [--set CLE=VALEUR | OPÉRATION]... [-o SORTIE.C07 | --tableau | --csv]\n",
+     "Part des réglages de démarrage (ou du fichier donné), applique dans l'ordre\n"
+     "chaque réglage et chaque opération du tableau, puis écrit le fichier (-o),\n"
+     "le tableau (--tableau : une ligne par ligne du tableau, cellules séparées par\n"
+     "une tabulation), l'export CSV (--csv) ou, par défaut, chaque enregistrement\n"
+     "NUMÉRO<TAB>TEXTE (caractères de contrôle écrits \\t \\n \\r \\\\).\n"
+     "Clés : solute1 solute2 (1..21), c1 c2 L S V1 V2 (textes saisis),\n"
+     "amplitude1..3 frequence1..3 (0..0.6), conductimetre1..3 (0..5),\n"
+     "amperemetre1..3 (0..3), voltmetre1..3 (0..3), montage (gbf|conductimetre),\n"
+     "masque, saisie1..5 (1..5), lignes (1..100), cellule(L,C), formule1..5.\n"
+     "Opérations (celles des menus du tableau) : --mesure B (1|2), --lignes N,\n"
+     "--insere L, --ajoute, --supprime L, --efface-colonne C, --efface-tableau,\n"
+     "--titre C TEXTE, --trie C croissant|decroissant,\n"
+     "--serie C PREMIÈRE DERNIÈRE RAISON, --format K (1..5),\n"
+     "--calcule C FORMULE, --recalcule C (avec la calculatrice en --radians,\n"
+     "--scientifique pour les calculs qui suivent ; par défaut Degrés, Standard).\n",
+     "Starts from the start-up settings (or from the given file), applies each setting\n"
+     "and each table operation in order, then writes the file (-o), the table\n"
+     "(--tableau: one line per table line, cells separated by a tab), the CSV export\n"
+     "(--csv) or, by default, each record NUMBER<TAB>TEXT (control characters written\n"
+     "\\t \\n \\r \\\\).\n"
+     "Keys: solute1 solute2 (1..21), c1 c2 L S V1 V2 (texts as typed),\n"
+     "amplitude1..3 frequence1..3 (0..0.6), conductimetre1..3 (0..5),\n"
+     "amperemetre1..3 (0..3), voltmetre1..3 (0..3), montage (gbf|conductimetre),\n"
+     "masque, saisie1..5 (1..5), lignes (1..100), cellule(L,C), formule1..5.\n"
+     "Operations (those of the table's menus): --mesure B (1|2), --lignes N,\n"
+     "--insere L, --ajoute, --supprime L, --efface-colonne C, --efface-tableau,\n"
+     "--titre C TEXT, --trie C croissant|decroissant,\n"
+     "--serie C FIRST LAST STEP, --format K (1..5),\n"
+     "--calcule C FORMULA, --recalcule C (with the calculator in --radians,\n"
+     "--scientifique for the calculations that follow; by default degrees, standard).\n"},
+    {"graphe", "graphe FICHIER.C07 [--abscisse C] [--ordonnee C]\n",
+     "Calcule le graphe de la colonne C de l'ordonnée (2 par défaut) en fonction de\n"
+     "celle de l'abscisse (1 par défaut), C de 1 à 5, comme la fenêtre de représentation\n"
+     "graphique avec ses trois options cochées ; une ligne NOM<TAB>VALEUR chacun :\n"
+     "pas_abscisse, pas_ordonnee, axes, graduations_abscisse, graduations_ordonnee,\n"
+     "point (un par point tracé), lier, droite_origine, droite_affine ;\n"
+     "ou la seule ligne message quand les données ne peuvent pas être représentées.\n",
+     "Computes the graph of the ordinate's column C (2 by default) against the\n"
+     "abscissa's (1 by default), C from 1 to 5, as the graph window does with its three\n"
+     "options ticked; one line NAME<TAB>VALUE each:\n"
+     "pas_abscisse, pas_ordonnee, axes, graduations_abscisse, graduations_ordonnee,\n"
+     "point (one per plotted point), lier, droite_origine, droite_affine;\n"
+     "or the single line message when the data cannot be plotted.\n"},
+    {"calcul", "calcul [--degres|--radians] [--machine [--scientifique] | --masque MASQUE] [EXPRESSION...]\n",
+     "Évalue chaque expression (ou chaque ligne de l'entrée) : CODE<TAB>RÉSULTAT.\n"
+     "Sans --machine, RÉSULTAT est le texte brut de l'évaluateur (vide si CODE n'est pas 0).\n"
+     "Avec --machine, RÉSULTAT est ce qu'affiche la calculatrice après EXE : le nombre\n"
+     "avec son espace de tête, ou le message d'erreur ; CODE 4 : dépassement de capacité.\n"
+     "--scientifique : affichage « Scientifique » (3.3333333E-01).\n"
+     "--masque : RÉSULTAT écrit avec ce format, comme les cellules du tableau\n"
+     "(0.00E+00 donne 1,23E-02 ; 0.000 donne 0,012).\n",
+     "Evaluates each expression (or each line of the input): CODE<TAB>RESULT.\n"
+     "Without --machine, RESULT is the evaluator's raw text (empty when CODE is not 0).\n"
+     "With --machine, RESULT is what the calculator shows after EXE: the number with\n"
+     "its leading space, or the error message; CODE 4: overflow.\n"
+     "--scientifique: the scientific display (3.3333333E-01).\n"
+     "--masque: RESULT written with this format, as the table's cells are\n"
+     "(0.00E+00 gives 1,23E-02; 0.000 gives 0,012).\n"},
+    {"texte", "texte FICHIER.rtf | --rtf SOURCE.txt -o FICHIER.rtf\n",
+     "Affiche le texte du fichier RTF tel que la fenêtre exercice le montre\n"
+     "(UTF-8, une ligne par paragraphe).\n"
+     "--rtf : écrit un fichier RTF depuis un texte UTF-8 annoté, un paragraphe par\n"
+     "ligne : « # » titre, « ## » intertitre, « - » élément de liste, « > » retrait ;\n"
+     "dans la ligne **gras**, ^{exposant}, _{indice}, \\ devant un caractère le\n"
+     "garde tel quel ; l'espace avant ; : ? ! » et après « devient insécable.\n",
+     "Prints the text of the RTF file as the exercise window shows it\n"
+     "(UTF-8, one line per paragraph).\n"
+     "--rtf: writes an RTF file from a marked-up UTF-8 text, one paragraph per line:\n"
+     "\"#\" title, \"##\" subtitle, \"-\" list item, \">\" indent; within the line\n"
+     "**bold**, ^{superscript}, _{subscript}, \\ before a character keeps it as it is;\n"
+     "the space before ; : ? ! » and after « becomes a no-break space.\n"},
     {"exercice",
-     "  exercice --enonce ENONCE.rtf [--config CONFIG.C07] [--corrige-enonce CORR.rtf]\n"
-     "           [--corrige-config CORR.C07] --titre TEXTE --difficulte 0..3\n"
-     "           [--notions TEXTE]... -o SORTIE.E24\n"
-     "  exercice --enonce ENONCE.rtf [--config CONFIG.C07] -o SORTIE.PEM\n"
-     "  exercice --lire FICHIER.E24\n"
-     "      Écrit un fichier d'exercice (.E24) ou de prise en main (.PEM) ; les noms des\n"
-     "      fichiers y sont écrits par rapport au dossier de SORTIE. Quatre --notions au\n"
-     "      plus, affichées à la suite sans séparateur. Rien n'est écrit si un fichier\n"
-     "      nommé ne s'ouvre pas (énoncé RTF, configuration) ou si un texte ne tient pas\n"
-     "      dans un enregistrement (126 caractères du jeu Windows-1252).\n"
-     "      --lire : affiche les onze enregistrements NUMÉRO<TAB>TEXTE, puis pour chaque\n"
-     "      fichier nommé : RÔLE<TAB>CHEMIN<TAB>s'ouvre (ou ne s'ouvre pas : cause) ;\n"
-     "      code de sortie 1 si l'un d'eux ne s'ouvre pas.\n"},
+     "exercice --enonce ENONCE.rtf [--config CONFIG.C07] [--corrige-enonce CORR.rtf]\n"
+     "         [--corrige-config CORR.C07] --titre TEXTE --difficulte 0..3\n"
+     "         [--notions TEXTE]... -o SORTIE.E24\n"
+     "exercice --enonce ENONCE.rtf [--config CONFIG.C07] -o SORTIE.PEM\n"
+     "exercice --lire FICHIER.E24\n",
+     "Écrit un fichier d'exercice (.E24) ou de prise en main (.PEM) ; les noms des\n"
+     "fichiers y sont écrits par rapport au dossier de SORTIE. Quatre --notions au\n"
+     "plus, affichées à la suite sans séparateur. Rien n'est écrit si un fichier\n"
+     "nommé ne s'ouvre pas (énoncé RTF, configuration) ou si un texte ne tient pas\n"
+     "dans un enregistrement (126 caractères du jeu Windows-1252).\n"
+     "--lire : affiche les onze enregistrements NUMÉRO<TAB>TEXTE, puis pour chaque\n"
+     "fichier nommé : RÔLE<TAB>CHEMIN<TAB>s'ouvre (ou ne s'ouvre pas : cause) ;\n"
+     "code de sortie 1 si l'un d'eux ne s'ouvre pas.\n",
+     "Writes an exercise file (.E24) or a getting-started file (.PEM); the names of\n"
+     "the files are written in it relative to the folder of the output. Four --notions\n"
+     "at most, shown one after the other without a separator. Nothing is written when\n"
+     "a named file does not open (RTF statement, configuration) or when a text does\n"
+     "not fit in a record (126 characters of the Windows-1252 set).\n"
+     "--lire: prints the eleven records NUMBER<TAB>TEXT, then for each named file:\n"
+     "ROLE<TAB>PATH<TAB>s'ouvre (or ne s'ouvre pas: cause);\n"
+     "exit status 1 when one of them does not open.\n"},
 }};
+
+// Each line of `text` after `indent`.
+std::string indented(std::string_view text, std::string_view indent) {
+  std::string out;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    const auto end = text.find('\n', start);
+    out += indent;
+    out += text.substr(start, end - start + 1);
+    start = end == std::string_view::npos ? text.size() : end + 1;
+  }
+  return out;
+}
+
+std::string commandUsage(const CommandUsage& c) { return indented(c.forms, "  ") + indented(c.french, "      "); }
 
 }  // namespace
 
 std::string usage(std::string_view command) {
   std::string text = "Usage : velmira-outil COMMANDE [ARGUMENTS]\n\nCommandes :\n";
   if (command.empty()) {
-    for (const auto& [name, help] : kCommands) text += help;
+    for (const CommandUsage& c : kCommands) text += commandUsage(c);
     return text;
   }
-  for (const auto& [name, help] : kCommands)
-    if (name == command) return "Usage : velmira-outil " + std::string(help.substr(2));
+  for (const CommandUsage& c : kCommands)
+    if (c.name == command) return "Usage : velmira-outil " + commandUsage(c).substr(2);
   return std::string();
+}
+
+std::vector<CommandHelp> commandHelp(HelpLanguage language) {
+  std::vector<CommandHelp> help;
+  for (const CommandUsage& c : kCommands)
+    help.push_back({c.name, c.forms, language == HelpLanguage::French ? c.french : c.english});
+  return help;
 }
 
 }  // namespace velmira::tools

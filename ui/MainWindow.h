@@ -123,7 +123,8 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner, private files:
   bool writeConfiguration() override;
   bool readConfiguration() override;
   // A file named on the command line: a configuration (.C07) opens as from
-  // the open window, an exercise (.E24) as from the exercise window.
+  // the open window, an exercise (.E24) as from the exercise window, a
+  // getting-started activity (VELMIRA.PEM, VELMIRB.PEM) as from its menu.
   void openFile(const QString& path);
 
   // --- Procedures -------------------------------------------------------------

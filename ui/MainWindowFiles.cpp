@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "files/ConfigFile.h"
+#include "files/ExerciseOpening.h"
 #include "files/ui/ExerciseMenu.h"
 #include "ui/KnobWidget.h"
 #include "ui/MainWindow.h"
@@ -34,6 +35,10 @@ bool MainWindow::readConfiguration() {
 void MainWindow::openFile(const QString& path) {
   if (path.endsWith(QStringLiteral(".C07"), Qt::CaseInsensitive)) {
     files::ui::openConfiguration(*this, messages_, path.toStdString());
+    return;
+  }
+  if (files::gettingStartedActivity(path.toStdString())) {
+    exerciseMenu_->openGettingStarted(QFileInfo(path).absoluteFilePath().toStdString());
     return;
   }
   if (path.endsWith(QStringLiteral(".E24"), Qt::CaseInsensitive)) {

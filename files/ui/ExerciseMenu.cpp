@@ -85,15 +85,20 @@ bool ExerciseMenu::confirmDiscard() {
 }
 
 void ExerciseMenu::priseEnMain(bool table) {
-  PaneTarget target(pane_, owner_);
   const auto activity = table ? GettingStarted::Table : GettingStarted::Simulator;
-  const OpenOutcome o = openGettingStarted(appFolder_.toStdString(), activity, target, messages_);
-  if (o.result != OpenResult::Opened) return;
+  openGettingStarted(gettingStartedPath(appFolder_.toStdString(), activity));
+}
+
+bool ExerciseMenu::openGettingStarted(const std::string& path) {
+  PaneTarget target(pane_, owner_);
+  const OpenOutcome o = openGettingStartedFile(path, target, messages_);
+  if (o.result != OpenResult::Opened) return false;
   dossierexo_ = o.folder;
-  pane_.setFich(QString::fromStdString(gettingStartedPath(appFolder_.toStdString(), activity)));
+  pane_.setFich(QString::fromStdString(path));
   corrigedispo_ = 0;
   pane_.setReadOnly(false);
   pane_.setTextModified(0);
+  return true;
 }
 
 void ExerciseMenu::openExerciseWindow() {

@@ -34,6 +34,9 @@ class ExerciseMenu : public QObject {
 
   // The commands (also run by tests and by the launcher's request).
   void priseEnMain(bool table);
+  // A getting-started activity file (the command line's) opened as
+  // priseEnMain opens the application folder's. True when it opened.
+  bool openGettingStarted(const std::string& path);
   void openExerciseWindow();
   // An exercise file opened as the exercise window opens it: statement,
   // configuration, then the file-name field, `corrigedispo` (1 when corrected, or when

@@ -10,10 +10,10 @@ AppFolders appFolders(const std::string& executableFolder, const std::string& us
   std::error_code ec;
   const fs::path exe(executableFolder);
   const fs::path installed = exe.parent_path() / "share" / "velmira";
+  const bool isInstalled = exe.filename() == "bin" && fs::is_directory(installed, ec);
   AppFolders f;
-  f.data = exe.filename() == "bin" && fs::is_directory(installed, ec) ? installed.lexically_normal().string()
-                                                                       : executableFolder;
-  if (::access(f.data.c_str(), W_OK) == 0) {
+  f.data = isInstalled ? installed.lexically_normal().string() : executableFolder;
+  if (!isInstalled && ::access(f.data.c_str(), W_OK) == 0) {
     f.flag = f.data;
   } else {
     fs::create_directories(userDataFolder, ec);

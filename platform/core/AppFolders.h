@@ -13,8 +13,10 @@ struct AppFolders {
 
 // Installed, the program lies in <prefix>/bin and its files in
 // <prefix>/share/velmira; run from the build tree, its files lie beside it.
-// The flag file goes in the application folder when the user can write
-// there, else in `userDataFolder` (created when missing).
+// Installed, the flag file always goes in `userDataFolder` (created when
+// missing): the installed folder belongs to the package, whoever runs the
+// program. Run from its own folder, the flag file lies there when the user
+// can write there, else in `userDataFolder`.
 AppFolders appFolders(const std::string& executableFolder, const std::string& userDataFolder);
 
 }  // namespace velmira::fileio

@@ -22,5 +22,8 @@ Message questionOkCancel(std::string text, std::string title) {
 Message exclamationYesNo(std::string text, std::string title) {
   return {std::move(text), std::move(title), Icon::Exclamation, Buttons::YesNo};
 }
+Message exclamationOk(std::string text, std::string title) {
+  return {std::move(text), std::move(title), Icon::Exclamation, Buttons::Ok};
+}
 
 }  // namespace velmira::msg

@@ -39,6 +39,7 @@ Message criticalOk(std::string text, std::string title);
 Message information(std::string text, std::string title);
 Message questionOkCancel(std::string text, std::string title);
 Message exclamationYesNo(std::string text, std::string title);
+Message exclamationOk(std::string text, std::string title);
 }  // namespace msg
 
 }  // namespace velmira

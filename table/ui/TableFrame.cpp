@@ -42,7 +42,7 @@ TableFrame::TableFrame(Table& table, MessageService& messages, QWidget* parent)
   image5_->installEventFilter(this);
 
   model_ = new TableModel(table_, this);
-  grid_ = new TableGrid(*model_, this);
+  grid_ = new TableGrid(*model_, messages_, this);
   grid_->setFont(qtp::mapFont(QStringLiteral("Arial"), 8.25));
   grid_->setGeometry(1, kTitleHeight + 1, width() - 2, height() - kTitleHeight - 2);
   connect(grid_, &TableGrid::hint, this, &TableFrame::hint);

@@ -6,12 +6,14 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "table/TableCommands.h"
 #include "table/TableText.h"
 #include "table/ui/TableModel.h"
 
 namespace velmira::table::ui {
 
-TableGrid::TableGrid(TableModel& model, QWidget* parent) : QTableView(parent), model_(model) {
+TableGrid::TableGrid(TableModel& model, MessageService& messages, QWidget* parent)
+    : QTableView(parent), model_(model), messages_(messages) {
   setObjectName(QStringLiteral("MSFlexGrid1"));
   setModel(&model_);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -187,8 +189,7 @@ void TableGrid::copySelection() {
 void TableGrid::pasteClipboard() {
   checkCurrentCell();
   const std::string text = QApplication::clipboard()->text().toStdString();
-  const int dropped = paste(model_.table(), text);
-  if (dropped > 0) emit pasteDropped(dropped);
+  pasteText(model_.table(), text, messages_);
 }
 
 }  // namespace velmira::table::ui

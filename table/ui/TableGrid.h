@@ -5,6 +5,10 @@
 // the table menu.
 #include <QTableView>
 
+namespace velmira {
+class MessageService;
+}
+
 namespace velmira::table::ui {
 
 class TableModel;
@@ -12,14 +16,15 @@ class TableModel;
 class TableGrid : public QTableView {
   Q_OBJECT
  public:
-  explicit TableGrid(TableModel& model, QWidget* parent = nullptr);
+  TableGrid(TableModel& model, MessageService& messages, QWidget* parent = nullptr);
 
   // The cell check of the current cell (before a menu opens).
   void checkCurrentCell();
   // Ctrl+C: the selected cells, or the whole table with its titles when at
   // most one cell is selected, as tab-separated text on the clipboard.
   void copySelection();
-  // Ctrl+V: the clipboard's text from the current cell on.
+  // Ctrl+V: the clipboard's text from the current cell on (titles, then
+  // what did not land said).
   void pasteClipboard();
 
   // Hints by position (the title row or the cells).
@@ -30,8 +35,6 @@ class TableGrid : public QTableView {
   void hint(const QString& text);
   void columnMenuRequested(int col, QPoint globalPos);
   void tableMenuRequested(QPoint globalPos);
-  // Lines a paste dropped for want of room (only when some were).
-  void pasteDropped(int lines);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -49,6 +52,7 @@ class TableGrid : public QTableView {
   void layoutColumns();
 
   TableModel& model_;
+  MessageService& messages_;
   bool following_ = false;
 };
 

@@ -117,6 +117,20 @@ TEST_F(ExerciseOpeningTest, GettingStartedFromTheApplicationFolder) {
   EXPECT_EQ(pane.loaded.size(), 2u);
 }
 
+TEST_F(ExerciseOpeningTest, GettingStartedFileGivenByItsPath) {
+  EXPECT_EQ(files::gettingStartedActivity("/a/b/velmira.pem"), files::GettingStarted::Simulator);
+  EXPECT_EQ(files::gettingStartedActivity("VelmirB.PEM"), files::GettingStarted::Table);
+  EXPECT_EQ(files::gettingStartedActivity("/VELMIRA.PEM/autre.PEM"), std::nullopt);
+  EXPECT_EQ(files::gettingStartedActivity("XVELMIRA.PEM"), std::nullopt);
+
+  // Its files are taken from its own folder.
+  exercise("enonce.rtf", "config.C07", "", "velmira.pem");
+  const auto out = files::openGettingStartedFile(dir.file("velmira.pem"), pane, messages);
+  EXPECT_EQ(out.result, files::OpenResult::Opened);
+  EXPECT_EQ(pane.loaded, (std::vector<std::string>{folder() + "enonce.rtf", folder() + "config.C07"}));
+  EXPECT_TRUE(messages.shown.empty());
+}
+
 TEST_F(ExerciseOpeningTest, TextFilesOfThePane) {
   const auto doc = files::readExerciseText(dir.file("enonce.rtf"), messages);
   ASSERT_TRUE(doc);

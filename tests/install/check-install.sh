@@ -1,20 +1,60 @@
 #!/usr/bin/env bash
-# The installed layout: `cmake --install` into a temporary prefix lays out the
-# programs and the application folder's files, the installed tool runs, and
-# the desktop entry and metainfo pass their validators (when installed).
+# The installed layout and the package: `cmake --install` into a temporary
+# prefix lays out the programs, the application folder's files, the manual
+# pages, icons and desktop files; the installed tool runs; the manual pages
+# name every command and option of --help; the desktop entry and metainfo
+# pass their validators; the file types, merged with the system's
+# shared-mime-info, type the files as Velmira's; then the Debian package
+# built by cpack passes lintian --pedantic without errors or warnings.
+# Usage: check-install.sh BUILD_DIR BUILD_TYPE
 set -euo pipefail
 build="$1"
-prefix="$(mktemp -d)"
-trap 'rm -rf "$prefix"' EXIT
+build_type="${2:-}"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+prefix="$work/prefix"
+fail() { echo "FAIL: $*"; exit 1; }
+
 cmake --install "$build" --prefix "$prefix" > /dev/null
-for f in bin/velmira bin/velmira-outil share/velmira/aide/index.html \
+for f in bin/velmira bin/velmira-outil share/velmira/aide/index.html share/velmira/VELMIRA.PEM \
          share/applications/fr.velmira.Velmira.desktop share/metainfo/fr.velmira.Velmira.metainfo.xml \
-         share/icons/hicolor/scalable/apps/velmira.svg share/mime/packages/velmira.xml; do
-  [ -e "$prefix/$f" ] || { echo "missing after install: $f"; exit 1; }
+         share/icons/hicolor/scalable/apps/velmira.svg share/mime/packages/velmira.xml \
+         share/man/man1/velmira.1.gz share/man/man1/velmira-outil.1.gz \
+         share/man/fr/man1/velmira.1.gz share/man/fr/man1/velmira-outil.1.gz \
+         share/doc/velmira/copyright share/doc/velmira/changelog.gz share/lintian/overrides/velmira; do
+  [ -e "$prefix/$f" ] || fail "missing after install: $f"
 done
-[ "$("$prefix/bin/velmira-outil" calcul 2*21)" = "$(printf '0\t42')" ] || { echo "installed velmira-outil does not run"; exit 1; }
+for size in 16 22 24 32 48 64 128 256; do
+  png="$prefix/share/icons/hicolor/${size}x${size}/apps/velmira.png"
+  [ -e "$png" ] || fail "missing icon: $png"
+  # The PNG header's width and height (bytes 17..24) are the folder's size.
+  dims="$(od -An -tu1 -j16 -N8 "$png" | awk '{print $3*256+$4 "x" $7*256+$8}')"
+  [ "$dims" = "${size}x${size}" ] || fail "icon ${size}x${size} is $dims"
+done
+tool="$prefix/bin/velmira-outil"
+[ "$("$tool" calcul 2*21)" = "$(printf '0\t42')" ] || fail "installed velmira-outil does not run"
+
+# Every command and option that --help names is in both manual pages of the tool.
+help="$("$tool" --help)"
+words="$( (grep -oE '^  [a-z]+ ' <<< "$help" | tr -d ' '; grep -oE -- '--[a-z-]+' <<< "$help") | sort -u)"
+[ "$(wc -l <<< "$words")" -gt 30 ] || fail "too few commands and options read from --help"
+for lang in "" fr/; do
+  page="$(zcat "$prefix/share/man/${lang}man1/velmira-outil.1.gz" | sed 's/\\-/-/g')"
+  for w in $words; do
+    grep -qF -- "$w" <<< "$page" || fail "${lang}velmira-outil.1 does not name $w"
+  done
+done
+if command -v man > /dev/null; then
+  for page in "$prefix"/share/man/man1/*.gz "$prefix"/share/man/fr/man1/*.gz; do
+    warnings="$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 > /dev/null)"
+    [ -z "$warnings" ] || fail "$page: $warnings"
+  done
+fi
+
 if command -v desktop-file-validate > /dev/null; then
   desktop-file-validate "$prefix/share/applications/fr.velmira.Velmira.desktop"
+  grep -qx 'StartupWMClass=velmira' "$prefix/share/applications/fr.velmira.Velmira.desktop" ||
+    fail "the desktop entry has no StartupWMClass=velmira"
 else
   echo "desktop-file-validate absent: desktop entry not validated"
 fi
@@ -23,4 +63,59 @@ if command -v appstreamcli > /dev/null; then
 else
   echo "appstreamcli absent: metainfo not validated"
 fi
-echo "installed layout ok"
+
+# The file types with the system's own database: the package's types are
+# merged into a copy of the system's (as installing them does).
+if command -v update-mime-database > /dev/null && command -v gio > /dev/null &&
+   [ -e /usr/share/mime/packages/freedesktop.org.xml ]; then
+  mkdir -p "$work/xdg/mime/packages" "$work/home" "$work/files"
+  cp /usr/share/mime/packages/*.xml "$work/xdg/mime/packages/"
+  cp -f "$prefix/share/mime/packages/velmira.xml" "$work/xdg/mime/packages/velmira.xml"
+  update-mime-database "$work/xdg/mime" > "$work/mime.log" 2>&1 || { cat "$work/mime.log"; fail "update-mime-database"; }
+  cp "$prefix/share/velmira/VELMIRA.PEM" "$prefix/share/velmira/VELMIRB.PEM" "$work/files/"
+  cp "$prefix/share/velmira/VELMIRA.PEM" "$work/files/velmira.pem"
+  cp "$prefix/share/velmira/VELMIRA.PEM" "$work/files/autre.pem"
+  cp "$(find "$prefix/share/velmira" -name '*.C07' | head -1)" "$work/files/config.C07"
+  cp "$(find "$prefix/share/velmira" -name '*.E24' | head -1)" "$work/files/exo.e24"
+  type_of() {
+    XDG_DATA_HOME="$work/home" XDG_DATA_DIRS="$work/xdg" gio info -a standard::content-type "$work/files/$1" |
+      sed -n 's/^ *standard::content-type: //p'
+  }
+  for f in VELMIRA.PEM VELMIRB.PEM velmira.pem; do
+    [ "$(type_of "$f")" = application/x-velmira-activity ] || fail "$f typed $(type_of "$f")"
+  done
+  [ "$(type_of autre.pem)" != application/x-velmira-activity ] || fail "any .pem typed as an activity"
+  [ "$(type_of config.C07)" = application/x-velmira-configuration ] || fail "config.C07 typed $(type_of config.C07)"
+  [ "$(type_of exo.e24)" = application/x-velmira-exercise ] || fail "exo.e24 typed $(type_of exo.e24)"
+else
+  echo "update-mime-database or gio absent: file types not checked"
+fi
+
+# The package, and what lintian says of it.
+if command -v cpack > /dev/null && command -v dpkg-deb > /dev/null; then
+  (cd "$build" && cpack -G DEB -B "$work/package" > "$work/cpack.log") || { cat "$work/cpack.log"; fail "cpack"; }
+  deb="$(ls "$work"/package/velmira_*.deb)"
+  mkdir "$work/deb"
+  dpkg-deb -x "$deb" "$work/deb"
+  for program in velmira velmira-outil; do
+    if readelf -S "$work/deb/usr/bin/$program" | grep -qE '\] \.comment|\] \.note '; then
+      fail "$program keeps its .comment or .note section"
+    fi
+  done
+  if command -v lintian > /dev/null; then
+    lintian --pedantic -I --fail-on error,warning "$deb" > "$work/lintian.log" 2>&1 || { cat "$work/lintian.log"; fail "lintian"; }
+    grep -E '^[EWIP]: ' "$work/lintian.log" || true
+    # The hardening flags and the dropped sections are info tags; the
+    # Release build (the package's) must have none of them.
+    if [ "$build_type" = Release ]; then
+      if grep -E 'hardening-|binary-has-unneeded-section' "$work/lintian.log"; then fail "lintian: hardening"; fi
+    else
+      echo "build type ${build_type:-none}: the hardening flags are checked on a Release build only"
+    fi
+  else
+    echo "lintian absent: package not checked"
+  fi
+else
+  echo "cpack or dpkg-deb absent: package not built"
+fi
+echo "installed layout and package ok"

@@ -10,7 +10,7 @@
 using velmira::fileio::appFolders;
 namespace fs = std::filesystem;
 
-TEST(AppFolders, BesideTheProgramOrInstalledWithTheFlagWhereTheUserCanWrite) {
+TEST(AppFolders, BesideTheProgramOrInstalledWithTheFlagInTheUsersFolder) {
   velmira::test::TempDir dir;
   // The build tree: files beside the program.
   fs::create_directories(dir.path() / "build");
@@ -20,13 +20,17 @@ TEST(AppFolders, BesideTheProgramOrInstalledWithTheFlagWhereTheUserCanWrite) {
   // Installed: <prefix>/bin and <prefix>/share/velmira.
   fs::create_directories(dir.path() / "usr" / "bin");
   fs::create_directories(dir.path() / "usr" / "share" / "velmira");
-  f = appFolders(dir.file("usr/bin"), dir.file("user"));
+  // The flag file in the user's data folder even where the user could
+  // write (root): the installed folder belongs to the package.
+  f = appFolders(dir.file("usr/bin"), dir.file("user/velmira"));
   EXPECT_EQ(f.data, dir.file("usr/share/velmira"));
+  EXPECT_EQ(f.flag, dir.file("user/velmira"));
+  EXPECT_TRUE(fs::is_directory(dir.path() / "user" / "velmira"));
+  // A copy in its own folder that the user cannot write to.
   if (::geteuid() != 0) {
-    fs::permissions(dir.path() / "usr" / "share" / "velmira", fs::perms::owner_read | fs::perms::owner_exec);
-    f = appFolders(dir.file("usr/bin"), dir.file("user/velmira"));
-    EXPECT_EQ(f.flag, dir.file("user/velmira"));
-    EXPECT_TRUE(fs::is_directory(dir.path() / "user" / "velmira"));
-    fs::permissions(dir.path() / "usr" / "share" / "velmira", fs::perms::owner_all);
+    fs::permissions(dir.path() / "build", fs::perms::owner_read | fs::perms::owner_exec);
+    f = appFolders(dir.file("build"), dir.file("user2"));
+    EXPECT_EQ(f.flag, dir.file("user2"));
+    fs::permissions(dir.path() / "build", fs::perms::owner_all);
   }
 }

@@ -150,28 +150,100 @@ TEST(TableRecording, FirstFreeLineByTheAutomaticEntryCodes) {
   EXPECT_EQ(messages.shown[0].title, "Tableau plein");
 }
 
-TEST(TableText, CopyPasteAndCsv) {
+TEST(TableText, CopyAndCsv) {
   Table t;
   t.setCell(0, 1, "Conductivité; σ");
   t.setCell(1, 0, "1,00E-02");
   t.setCell(1, 1, "1,41E+02");
+  t.setCell(3, 4, "2,00E+00");
   EXPECT_EQ(table::tabSeparated(t, 0, 1, 0, 1), "C1\tConductivité; σ\r\n1,00E-02\t1,41E+02\r\n");
-  const std::string csv = table::csv(t);
-  EXPECT_EQ(csv.rfind("\xEF\xBB\xBF" "C1;\"Conductivité; σ\";C3;C4;C5\r\n1,00E-02;1,41E+02;;;\r\n", 0), 0u);
+  // The empty line between two filled ones stays; the empty lines after the
+  // last filled one are left out.
+  EXPECT_EQ(table::csv(t),
+            "\xEF\xBB\xBF"
+            "C1;\"Conductivité; σ\";C3;C4;C5\r\n1,00E-02;1,41E+02;;;\r\n;;;;\r\n;;;;2,00E+00\r\n");
+  t.reset();
+  EXPECT_EQ(table::csv(t),
+            "\xEF\xBB\xBF"
+            "C1;C2;C3;C4;C5\r\n");
+}
 
-  // A spreadsheet's copy: "." decimals, text, blanks; only numbers land.
+TEST(TableText, PasteSplitsAndChecksCells) {
+  Table t;
+  // "." decimals, text, blanks; only numbers land, the others are counted.
   t.setCurrent(2, 3);
-  EXPECT_EQ(table::paste(t, "1.5\tabc\t7\r\n-2,5E-3\t 3 000 \r\n"), 0);
+  auto count = table::paste(t, table::pastedText("1.5\tabc\t7\r\n-2,5E-3\t 3 000 \r\n\t\n"));
+  EXPECT_EQ(count.droppedLines, 0);
+  EXPECT_EQ(count.notNumbers, 1);  // "abc"; the empty cells and C6's 7 are not counted
   EXPECT_EQ(t.cell(2, 3), "1,50E+00");
   EXPECT_EQ(t.cell(2, 4), "");
   EXPECT_EQ(t.cell(3, 3), "-2,50E-03");
   EXPECT_EQ(t.cell(3, 4), "3,00E+03");
+  // A line without a tab may use ";".
+  t.setCurrent(1, 0);
+  table::paste(t, table::pastedText("4;5,5\n"));
+  EXPECT_EQ(t.cell(1, 1), "5,50E+00");
+
+  EXPECT_TRUE(table::isTitleLine({"Volume (mL)", "", "σ"}));
+  EXPECT_FALSE(table::isTitleLine({"Volume", "12,5"}));
+  EXPECT_FALSE(table::isTitleLine({"", " "}));
+
   // 10,000 lines, long and binary cells: at most 100 data lines.
   std::string big;
-  for (int i = 0; i < 10000; ++i) big += std::string(5000, i % 2 ? '9' : '\x01') + "\n";
+  for (int i = 0; i < 10000; ++i) big += std::string(5000, i % 2 ? '9' : '\x01') + "\t\t\t\t\t\t\n";
+  const auto pasted = table::pastedText(big);
+  EXPECT_EQ(pasted.lineCount, 10000);
+  EXPECT_EQ(pasted.lines.size(), 101u);
+  EXPECT_EQ(pasted.lines[0].size(), 5u);
   t.setCurrent(5, 0);
-  EXPECT_EQ(table::paste(t, big), 10000 - 96);
+  count = table::paste(t, pasted);
+  EXPECT_EQ(count.droppedLines, 10000 - 96);
+  EXPECT_EQ(count.notNumbers, 96);  // 5000 nines overflow a float too
   EXPECT_EQ(t.rows(), 101);
   for (int r = 1; r < t.rows(); ++r)
     for (int c = 0; c < 5; ++c) EXPECT_TRUE(t.cell(r, c).size() <= 12) << r << "," << c;
+}
+
+TEST(TableText, PasteCommandTakesTitlesAndSaysWhatDidNotLand) {
+  // What a spreadsheet puts on the clipboard: its header line, tabs, the
+  // displayed texts, a line end after the last line.
+  const std::string copied = "V (mL)\tG (mS)\tremarque\n0\t12,5 %\t\n2.5\t1,5 mS\tnon\n";
+  Table t;
+  test::RecordingMessages messages;
+  t.setCurrent(1, 0);
+  table::pasteText(t, copied, messages);
+  EXPECT_EQ(t.cell(0, 0), "V (mL)");
+  EXPECT_EQ(t.cell(0, 1), "G (mS)");
+  EXPECT_EQ(t.cell(0, 2), "remarque");
+  EXPECT_EQ(column(t, 0).substr(0, 17), "0,00E+00|2,50E+00");
+  EXPECT_EQ(t.cell(1, 1), "");
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "3 cellules collées ne sont pas des nombres : elles sont restées vides.");
+
+  // Lower down, the header line is data: its texts are not numbers.
+  messages.shown.clear();
+  t.setCurrent(4, 1);
+  table::pasteText(t, "x\n", messages);
+  EXPECT_EQ(t.cell(0, 1), "G (mS)");
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "1 cellule collée n'est pas un nombre : elle est restée vide.");
+
+  // A title the table cannot hold is refused and said; the others are taken.
+  messages.shown.clear();
+  t.setCurrent(1, 3);
+  table::pasteText(t, std::string(127, 'a') + "\tt\n1\t2\n", messages);
+  EXPECT_EQ(t.cell(0, 3), "C4");
+  EXPECT_EQ(t.cell(0, 4), "t");
+  EXPECT_EQ(t.cell(1, 3), "1,00E+00");
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].title, "Nommer C4");
+
+  // Lines left out for want of room are said once.
+  messages.shown.clear();
+  t.setRows(table::kMaxRows);
+  t.setCurrent(100, 0);
+  table::pasteText(t, "1\n2\n3\n", messages);
+  EXPECT_EQ(t.cell(100, 0), "1,00E+00");
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "Le tableau ne peut avoir plus de 100 lignes");
 }

@@ -150,7 +150,7 @@ TEST_F(Tool, TableOperationsRunInOrderAndRefuseWhatTheWindowDisables) {
   EXPECT_NE(err.str().find("Tableau plein"), std::string::npos);
   EXPECT_FALSE(fs::exists(path("x.C07")));
   ASSERT_EQ(config({"--format", "3", "--csv"}), 0);
-  EXPECT_EQ(out.str().rfind("\xEF\xBB\xBF" "C1;C2;C3;C4;C5\r\n;;;;\r\n", 0), 0u);
+  EXPECT_EQ(out.str(), "\xEF\xBB\xBF" "C1;C2;C3;C4;C5\r\n");  // an empty table: its titles only
 }
 
 TEST_F(Tool, ColumnFormulasFromTheCommandLine) {

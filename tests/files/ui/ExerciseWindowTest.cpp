@@ -126,6 +126,18 @@ TEST_F(ExerciseTest, TheLauncherRequestOpensTheExerciseOnActivation) {
   EXPECT_TRUE(messages.shown.empty());
 }
 
+TEST_F(ExerciseTest, AGettingStartedFileOnTheCommandLineOpensAsFromTheMenu) {
+  makeExercise();
+  files::Exercise e;
+  e.statement = "exercices/enonce.rtf";
+  ASSERT_TRUE(files::writeExercise(path("velmirb.pem").toStdString(), e));
+  window->openFile(path("velmirb.pem"));
+  EXPECT_EQ(paneText(), "Mesurer la conductance.");
+  EXPECT_EQ(window->fileNameField()->text(), path("velmirb.pem"));
+  EXPECT_EQ(menu()->corrigedispo(), 0);
+  EXPECT_TRUE(messages.shown.empty());
+}
+
 TEST_F(ExerciseTest, SavingTheTextOverAFileAsksAndCancelLeavesIt) {
   const QString target = path("reponse.rtf");
   QFile f(target);

@@ -162,6 +162,8 @@ TEST_F(TableWindowTest, ClipboardAndCsv) {
   EXPECT_EQ(table().cell(1, 1), "1,25E+02");
   EXPECT_EQ(table().cell(2, 0), "2,00E+00");
   EXPECT_EQ(table().cell(2, 1), "");
+  ASSERT_FALSE(messages.shown.empty());
+  EXPECT_EQ(messages.shown.back().text, "1 cellule collée n'est pas un nombre : elle est restée vide.");
   QTest::keyClick(grid(), Qt::Key_C, Qt::ControlModifier);
   EXPECT_TRUE(QApplication::clipboard()->text().startsWith("C1\tC2\tC3\tC4\tC5\r\n5,00E-01\t1,25E+02\t\t\t\r\n"));
 
