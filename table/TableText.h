@@ -3,6 +3,7 @@
 // clipboard form), the CSV export, the listing of velmira-outil.
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velmira::table {
 
@@ -25,5 +26,13 @@ int paste(Table& table, std::string_view text);
 // the decimal comma, the titles then every data line, "\r\n" line ends;
 // a cell holding ";", a quote or a line break is quoted.
 std::string csv(const Table& table);
+
+// A column's name where it is printed or plotted: its title, blanks
+// trimmed, or "C1".."C5" when the title is blank.
+std::string columnName(const Table& table, int col);
+
+// The printed table: the titles (as columnName gives them) and the data
+// lines up to the last one that holds a cell, each a line of five texts.
+std::vector<std::vector<std::string>> printedLines(const Table& table);
 
 }  // namespace velmira::table
