@@ -63,23 +63,29 @@ rtf::RunFormat textFormatOfSymbol(rtf::RunFormat f) {
   return f;
 }
 
+// Pixel sizes at 96 dpi lose half points: the size given by the file is
+// kept while the pixel size still matches it.
+int halfPointsOf(const QTextCharFormat& c) {
+  const QFont font = c.font();
+  const int kept = c.property(kHalfPoints).toInt();
+  int half = 0;
+  if (font.pixelSize() > 0) {
+    half = kept > 0 && fontPixelSize(kept / 2.0) == font.pixelSize()
+               ? kept
+               : static_cast<int>(std::lround(font.pixelSize() * 72.0 / 96.0 * 2.0));
+  } else if (font.pointSizeF() > 0) {
+    half = static_cast<int>(std::lround(font.pointSizeF() * 2.0));
+  }
+  return half < 1 ? 1 : half;
+}
+
 rtf::RunFormat runFormat(const QTextCharFormat& c) {
   rtf::RunFormat f;
   const QFont font = c.font();
   const QString family = font.families().isEmpty() ? font.family() : font.families().first();
   const QString classic = c.property(kClassicFont).toString();
   f.font = (!classic.isEmpty() && mappedFamily(classic) == family ? classic : classicName(family)).toStdString();
-  // Pixel sizes at 96 dpi lose half points: the size given by the file is
-  // kept while the pixel size still matches it.
-  const int kept = c.property(kHalfPoints).toInt();
-  if (font.pixelSize() > 0) {
-    f.halfPoints = kept > 0 && fontPixelSize(kept / 2.0) == font.pixelSize()
-                       ? kept
-                       : static_cast<int>(std::lround(font.pixelSize() * 72.0 / 96.0 * 2.0));
-  } else if (font.pointSizeF() > 0) {
-    f.halfPoints = static_cast<int>(std::lround(font.pointSizeF() * 2.0));
-  }
-  if (f.halfPoints < 1) f.halfPoints = 1;
+  f.halfPoints = halfPointsOf(c);
   f.bold = font.bold();
   f.italic = font.italic();
   f.underline = c.fontUnderline();
@@ -102,6 +108,8 @@ rtf::Alignment alignment(Qt::Alignment a) {
 }
 
 }  // namespace
+
+double formatPoints(const QTextCharFormat& format) { return halfPointsOf(format) / 2.0; }
 
 void fillTextDocument(QTextDocument& target, const rtf::RichDocument& document) {
   // Loading is not an edit to undo; a statement has few distinct formats.

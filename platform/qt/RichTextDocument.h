@@ -8,6 +8,7 @@
 // paragraph are Qt's line separators.
 #include "files/rtf/RichDocument.h"
 
+class QTextCharFormat;
 class QTextDocument;
 
 namespace velmira::qtp {
@@ -18,5 +19,10 @@ void fillTextDocument(QTextDocument& target, const rtf::RichDocument& document);
 
 // The content of `source`; pictures and other objects are left out.
 rtf::RichDocument richDocumentOf(const QTextDocument& source);
+
+// The size in points a character format of the pane stands for: the size
+// the file gave while the pixel size still matches it, else the pixel
+// size's at 96 dpi, else the format's point size.
+double formatPoints(const QTextCharFormat& format);
 
 }  // namespace velmira::qtp
