@@ -5,6 +5,7 @@
 #include <QPrinter>
 #include <algorithm>
 
+#include "platform/qt/Fonts.h"
 #include "platform/qt/Printing.h"
 
 namespace velmira::ui {
@@ -25,6 +26,8 @@ constexpr double kNoteInset = 10;
 // Printed figure: text sizes and the scale text under it.
 constexpr double kPrintedNumbersPoints = 9;
 constexpr double kPrintedScalePoints = 10;
+// Copied figure: the size of its texts at least, as in the window.
+constexpr double kCopiedNumbersPoints = 8;
 
 double unitOf(const QRectF& plot) { return plot.width() / graph::kPlotSize; }
 
@@ -114,8 +117,8 @@ void paintFitNote(QPainter& p, const QRectF& plot, const graph::FitNote& note, c
 }
 
 QImage figureImage(const graph::Figure& figure, int plotSide, double ratio) {
-  QFont font(QStringLiteral("Liberation Sans"));
-  font.setPixelSize(std::max(11, plotSide / 40));
+  QFont font = qtp::mapFont(QStringLiteral("Arial"), kCopiedNumbersPoints);
+  font.setPixelSize(std::max(font.pixelSize(), plotSide / 40));
   const QMarginsF m = figureMargins(font);
   const QSizeF size(m.left() + plotSide + m.right(), m.top() + plotSide + m.bottom());
   QImage image((size * ratio).toSize(), QImage::Format_RGB32);

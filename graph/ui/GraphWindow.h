@@ -1,8 +1,10 @@
 #pragma once
 // `grapheur`: the graph window. It plots one table column against another
 // (`majgraf` draws what graph::computePlot and graph::plotStrokes return),
-// shows the value under the pointer, fits a line on demand, and prints or
-// copies the plot. Modal; it reads the table and changes nothing in it.
+// shows the value under the pointer, fits a line on demand, numbers its
+// graduations and names its axes around the plot (GraphFigure), and prints
+// or copies the whole figure. Modal; it reads the table and changes nothing
+// in it.
 //
 //   GraphWindow w(table, messages, mainWindow);
 //   w.exec();
