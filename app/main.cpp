@@ -4,14 +4,19 @@
 #include <QIcon>
 #include <QStandardPaths>
 #include <QTimer>
+#include <string_view>
 
+#include "files/PdfCommand.h"
 #include "platform/core/AppFolders.h"
 #include "platform/qt/AllocatorTuning.h"
 #include "platform/qt/QtMessageService.h"
 #include "platform/qt/Translations.h"
 #include "ui/MainWindow.h"
+#include "ui/PdfCommand.h"
 
 int main(int argc, char** argv) {
+  // `velmira --pdf SORTIE.pdf FICHIER` prints without a window.
+  if (argc > 1 && std::string_view(argv[1]) == velmira::files::kPdfOption) return velmira::ui::runPdfCommand(argc, argv);
   velmira::qtp::keepPictureMemory();
   QApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("velmira"));

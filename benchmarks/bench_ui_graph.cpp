@@ -1,5 +1,6 @@
 // The graph window: `majgraf` of 100 points with grid, crosses and curve,
-// drawn and repainted; and opening the window to its first paint.
+// drawn and repainted, then with its line and texts; the copied figure; and
+// opening the window to its first paint.
 #include <benchmark/benchmark.h>
 
 #include "GuiBenchmark.h"
@@ -10,6 +11,8 @@
 #include <memory>
 #include <string>
 
+#include "graph/GraphLabels.h"
+#include "graph/ui/GraphFigure.h"
 #include "graph/ui/GraphWindow.h"
 #include "platform/core/Messages.h"
 #include "platform/core/NumberText.h"
@@ -46,6 +49,34 @@ void BM_Majgraf100Points(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_Majgraf100Points)->Unit(benchmark::kMillisecond);
+
+// The same with the fitted line and the texts around the plot: the whole
+// window repainted (target: 16 ms).
+void BM_Majgraf100PointsWithLabels(benchmark::State& state) {
+  const auto table = hundredPoints();
+  SilentMessages messages;
+  velmira::graph::ui::GraphWindow window(table, messages);
+  window.show();
+  window.fitBox()->setChecked(true);
+  QCoreApplication::processEvents();
+  for (auto _ : state) {
+    window.majgraf();
+    window.repaint();
+  }
+}
+BENCHMARK(BM_Majgraf100PointsWithLabels)->Unit(benchmark::kMillisecond);
+
+// "Copier": the whole figure of 100 points, its labels and its line drawn
+// as vectors into a picture at ratio 2.
+void BM_CopyFigure100Points(benchmark::State& state) {
+  const auto table = hundredPoints();
+  const auto figure = velmira::graph::graphFigure(table, 0, 1, {}, velmira::graph::FitKind::Affine);
+  for (auto _ : state) {
+    const QImage image = velmira::graph::ui::figureImage(figure, velmira::graph::kPlotSize, 2);
+    benchmark::DoNotOptimize(image.constBits());
+  }
+}
+BENCHMARK(BM_CopyFigure100Points)->Unit(benchmark::kMillisecond);
 
 void BM_OpenGraphWindow(benchmark::State& state) {
   const auto table = hundredPoints();

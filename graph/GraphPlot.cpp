@@ -1,5 +1,6 @@
 #include "graph/GraphPlot.h"
 
+#include "graph/GraphLabels.h"
 #include "platform/core/NumberText.h"
 #include "table/Table.h"
 
@@ -54,12 +55,12 @@ Plot computePlot(const table::Table& table, int xCol, int yCol) {
 }
 
 std::string pointerXText(const Plot& plot, double X) {
-  return "x = " + num::general(plot.abscissa.value(X), num::kSingleDigits);
+  return "x = " + readoutText(plot.abscissa.value(X), plot.abscissa.step);
 }
 
 std::string pointerYText(const Plot& plot, double Y) {
   const AxisScale& v = plot.ordinate;
-  return "y = " + num::general(v.value(v.arith(kPlotSize - Y)), num::kSingleDigits);
+  return "y = " + readoutText(v.value(v.arith(kPlotSize - Y)), v.step);
 }
 
 std::vector<Stroke> plotStrokes(const Plot& plot, const PlotOptions& options) {

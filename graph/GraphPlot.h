@@ -54,7 +54,8 @@ Plot computePlot(const table::Table& table, int xCol, int yCol);
 // The steps written in general number format with the decimal comma.
 std::string stepText(double step);
 
-// Pointer position over the plot at (X, Y): "x = …" and "y = …".
+// Pointer position over the plot at (X, Y): "x = …" and "y = …", to a tenth
+// of the step's leading digit (readoutText).
 std::string pointerXText(const Plot& plot, double X);
 std::string pointerYText(const Plot& plot, double Y);
 

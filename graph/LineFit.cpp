@@ -102,4 +102,12 @@ std::optional<Stroke> lineStroke(const Plot& plot, const LineFit& fit) {
   return Stroke{Ink::Line, false, at(t0), at(t1)};
 }
 
+void addLineStroke(std::vector<Stroke>& strokes, const Plot& plot, const LineFit& fit) {
+  const auto line = lineStroke(plot, fit);
+  if (!line) return;
+  const auto at =
+      std::find_if(strokes.begin(), strokes.end(), [](const Stroke& s) { return s.ink != Ink::Axis; });
+  strokes.insert(at, *line);
+}
+
 }  // namespace velmira::graph

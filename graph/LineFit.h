@@ -44,4 +44,8 @@ std::string equationText(const LineFit& fit, std::string_view mask);
 // misses the plot or the fit is not possible.
 std::optional<Stroke> lineStroke(const Plot& plot, const LineFit& fit);
 
+// The line's stroke put among `strokes` under the points (after the axes
+// and the grid), when it crosses the plot.
+void addLineStroke(std::vector<Stroke>& strokes, const Plot& plot, const LineFit& fit);
+
 }  // namespace velmira::graph

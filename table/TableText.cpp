@@ -142,4 +142,23 @@ std::string csv(const Table& table) {
   return out;
 }
 
+std::string columnName(const Table& table, int col) {
+  std::string name = num::trim(table.cell(0, col));
+  return name.empty() ? "C" + std::to_string(col + 1) : name;
+}
+
+std::vector<std::vector<std::string>> printedLines(const Table& table) {
+  int last = 0;
+  for (int row = 1; row < table.rows(); ++row)
+    for (int col = 0; col < kCols; ++col)
+      if (!num::trim(table.cell(row, col)).empty()) last = row;
+  std::vector<std::vector<std::string>> lines;
+  for (int row = 0; row <= last; ++row) {
+    std::vector<std::string> line;
+    for (int col = 0; col < kCols; ++col) line.push_back(row == 0 ? columnName(table, col) : num::trim(table.cell(row, col)));
+    lines.push_back(std::move(line));
+  }
+  return lines;
+}
+
 }  // namespace velmira::table

@@ -48,4 +48,12 @@ PasteCount paste(Table& table, const PastedText& text);
 // is quoted.
 std::string csv(const Table& table);
 
+// A column's name where it is printed or plotted: its title, blanks
+// trimmed, or "C1".."C5" when the title is blank.
+std::string columnName(const Table& table, int col);
+
+// The printed table: the titles (as columnName gives them) and the data
+// lines up to the last one that holds a cell, each a line of five texts.
+std::vector<std::vector<std::string>> printedLines(const Table& table);
+
 }  // namespace velmira::table

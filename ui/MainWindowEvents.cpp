@@ -1,5 +1,6 @@
 // The handlers of the main window's controls: entries, solute list, knobs,
 // calibre and mode options, montage, command buttons.
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
@@ -13,6 +14,7 @@
 #include "platform/qt/Printing.h"
 #include "table/Recording.h"
 #include "table/ui/TableFrame.h"
+#include "table/ui/TablePrint.h"
 #include "ui/BenchPage.h"
 #include "ui/BenchPicture.h"
 #include "ui/CalibreFrame.h"
@@ -140,7 +142,14 @@ void MainWindow::buildTableFrame() {
   connect(tableFrame_, &table::ui::TableFrame::hint, hintLine_, &HintLine::setHint);
   connect(tableFrame_, &table::ui::TableFrame::graphRequested, this, [this] {
     graph::ui::GraphWindow w(table_, messages_, this);
+    w.setHeading(printHeading(configPath_));
     w.exec();
+  });
+  connect(tableFrame_, &table::ui::TableFrame::printRequested, this, [this] {
+    QPrinter& printer = qtp::sharedPrinter();
+    if (!qtp::askPrinter(printer, this)) return;
+    const QString heading = printHeading(configPath_);
+    table::ui::printTable(printer, table_, heading, heading);
   });
   connect(tableFrame_, &table::ui::TableFrame::calculateRequested, this, [this](int col, bool recalculate) {
     expr::ui::Machine::openColumn(this, table_, col, recalculate, memoire_, messages_);

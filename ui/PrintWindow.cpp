@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDate>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -14,6 +15,7 @@
 #include <QVBoxLayout>
 #include <vector>
 
+#include "files/PrintedTexts.h"
 #include "platform/qt/Printing.h"
 #include "platform/qt/WaitCursor.h"
 #include "ui/BenchPicture.h"
@@ -41,6 +43,27 @@ QPushButton* button(const char* name, const char* caption, QWidget* parent) {
 }
 
 }  // namespace
+
+QString printHeading(const std::string& configPath) {
+  const QDate today = QDate::currentDate();
+  return QString::fromStdString(
+      files::headingLine(files::documentName(configPath), {today.year(), today.month(), today.day()}));
+}
+
+std::vector<qtp::CaptionedPicture> benchPictures(MainWindow& window, const std::vector<int>& benches) {
+  BenchPicture& picture = window.benchPicture();
+  std::vector<qtp::CaptionedPicture> pictures;
+  for (int b : benches) {
+    picture.compose(b);
+    pictures.push_back({picture.image(), QString::fromStdString(files::benchCaption(window.workbench(), b))});
+  }
+  return pictures;
+}
+
+bool printBenchPictures(MainWindow& window, QPrinter& printer, const std::vector<int>& benches, int copies) {
+  const QString heading = printHeading(window.configPath());
+  return qtp::printCaptionedPictures(printer, heading, heading, benchPictures(window, benches), copies);
+}
 
 PrintWindow::PrintWindow(MainWindow& window, MessageService& messages, QPrinter& printer, QWidget* parent)
     : QDialog(parent), window_(window), messages_(messages), printer_(printer) {
@@ -136,15 +159,9 @@ void PrintWindow::Command1_Click() {
   bool printed;
   {
     const qtp::WaitCursor wait;
-    BenchPicture& picture = window_.benchPicture();
-    std::vector<QImage> pictures;
-    for (int b : benches) {
-      picture.compose(b);
-      pictures.push_back(picture.image());
-    }
     // The copies are this window's: the printer makes one of each page.
     printer_.setCopyCount(1);
-    printed = qtp::printStacked(printer_, pictures, upDown1_->value());
+    printed = printBenchPictures(window_, printer_, benches, upDown1_->value());
   }
   if (!printed) {
     showWaitNotice(false);

@@ -1,13 +1,16 @@
 #pragma once
 // `confimp`, "Imprimer": the pictures of the benches checked, stacked down
-// the page in the order solution 1, solution 2, mixture, each after a gap of
-// one twentieth of the page height and centred across; a new page per copy
-// (1 to 40 copies). "&Imprimantes" chooses and sets up the printer of the
+// the page in the order solution 1, solution 2, mixture under the heading
+// line, each centred across with its caption under it, scaled to fit the
+// page; a new page per copy (1 to 40 copies). "&Imprimantes" chooses and sets up the printer of the
 // run; the window closes once the pages are printed.
 #include <QDialog>
 #include <array>
+#include <string>
+#include <vector>
 
 #include "platform/core/Messages.h"
+#include "platform/qt/Printing.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -19,6 +22,16 @@ class QSpinBox;
 namespace velmira::ui {
 
 class MainWindow;
+
+// The heading line of a printout: the configuration's name (from its path,
+// none when blank) and today's date.
+QString printHeading(const std::string& configPath);
+
+// The pictures of `benches` (1..3), each with its caption.
+std::vector<qtp::CaptionedPicture> benchPictures(MainWindow& window, const std::vector<int>& benches);
+// The bench pictures of `benches` (1..3) with their captions under the
+// heading, `copies` pages; false when printing failed.
+bool printBenchPictures(MainWindow& window, QPrinter& printer, const std::vector<int>& benches, int copies);
 
 class PrintWindow : public QDialog {
   Q_OBJECT

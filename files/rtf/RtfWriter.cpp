@@ -11,6 +11,8 @@ namespace velmira::rtf {
 namespace {
 
 constexpr std::size_t kLineLength = 200;  // text lines are broken past this
+// A4 portrait with 2 cm margins, in twips.
+constexpr std::string_view kPageSetup = "\\paperw11906\\paperh16838\\margl1134\\margr1134\\margt1134\\margb1134";
 
 // Family and character set of a font for the readers that do not have it.
 std::string_view fontFamily(std::string_view name) {
@@ -140,7 +142,7 @@ std::string Writer::write(const RichDocument& d) {
     for (const Run& r : p.runs) textSize += r.text.size();
   out_.reserve(256 + textSize + textSize / 4 + d.paragraphs.size() * 24);
 
-  out_ += "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\r\n{\\fonttbl";
+  out_ += "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1036\\uc1\r\n{\\fonttbl";
   for (std::size_t f = 0; f < fonts_.size(); ++f) {
     out_ += "{";
     word("f", static_cast<int>(f));
@@ -157,7 +159,9 @@ std::string Writer::write(const RichDocument& d) {
     word("blue", c.blue);
     out_ += ';';
   }
-  out_ += "}\r\n\\viewkind4\r\n";
+  out_ += "}\r\n";
+  out_ += kPageSetup;
+  out_ += "\r\n\\viewkind4\\lang1036\r\n";
   lineStart_ = out_.size();
 
   for (const Paragraph& p : d.paragraphs) {

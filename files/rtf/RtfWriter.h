@@ -4,7 +4,8 @@
 // \uN with "?" (written \'3f) for readers without Unicode (N signed,
 // characters past U+FFFF as two halves), a font table and a colour table,
 // each paragraph with its alignment and left indent, each run a group with
-// its whole formatting.
+// its whole formatting; the page is A4 portrait with 2 cm margins and the
+// language French.
 #include <string>
 
 #include "files/rtf/RichDocument.h"

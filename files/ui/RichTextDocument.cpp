@@ -15,7 +15,6 @@ namespace velmira::files::ui {
 namespace {
 
 constexpr int kClassicFont = QTextFormat::UserProperty + 1;  // font name as the file gives it
-constexpr int kHalfPoints = QTextFormat::UserProperty + 2;   // size as the file gives it
 constexpr double kTwipsPerPixel = 15.0;                      // 1440 twips per inch, 96 pixels
 
 // Faces of the font mapping back to their classic names.
@@ -35,7 +34,7 @@ QTextCharFormat charFormat(const rtf::RunFormat& f) {
                          : f.position == rtf::VerticalPosition::Lowered ? QTextCharFormat::AlignSubScript
                                                                         : QTextCharFormat::AlignNormal);
   c.setProperty(kClassicFont, classic);
-  c.setProperty(kHalfPoints, f.halfPoints);
+  qtp::keepHalfPoints(c, f.halfPoints);
   return c;
 }
 
@@ -69,17 +68,7 @@ rtf::RunFormat runFormat(const QTextCharFormat& c) {
   const QString family = font.families().isEmpty() ? font.family() : font.families().first();
   const QString classic = c.property(kClassicFont).toString();
   f.font = (!classic.isEmpty() && qtp::mappedFamily(classic) == family ? classic : classicName(family)).toStdString();
-  // Pixel sizes at 96 dpi lose half points: the size given by the file is
-  // kept while the pixel size still matches it.
-  const int kept = c.property(kHalfPoints).toInt();
-  if (font.pixelSize() > 0) {
-    f.halfPoints = kept > 0 && qtp::fontPixelSize(kept / 2.0) == font.pixelSize()
-                       ? kept
-                       : static_cast<int>(std::lround(font.pixelSize() * 72.0 / 96.0 * 2.0));
-  } else if (font.pointSizeF() > 0) {
-    f.halfPoints = static_cast<int>(std::lround(font.pointSizeF() * 2.0));
-  }
-  if (f.halfPoints < 1) f.halfPoints = 1;
+  f.halfPoints = qtp::halfPointsOf(c);
   f.bold = font.bold();
   f.italic = font.italic();
   f.underline = c.fontUnderline();

@@ -8,6 +8,7 @@
 // paragraph are Qt's line separators.
 #include "files/rtf/RichDocument.h"
 
+class QTextCharFormat;
 class QTextDocument;
 
 namespace velmira::files::ui {

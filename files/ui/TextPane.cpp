@@ -8,9 +8,11 @@
 #include <QTextEdit>
 #include <QToolButton>
 
+#include "files/PrintedTexts.h"
 #include "files/WelcomeText.h"
 #include "files/rtf/RtfFile.h"
 #include "platform/qt/Fonts.h"
+#include "platform/qt/Printing.h"
 #include "files/ui/RichTextDocument.h"
 
 namespace velmira::files::ui {
@@ -83,16 +85,20 @@ bool TextPane::loadText(const std::string& path, std::string* cause) {
   return true;
 }
 
-void TextPane::print(QPrinter& printer) const {
+bool TextPane::print(QPrinter& printer) const {
+  const std::string name = files::documentName(fileNameField_->text().toStdString());
   const QTextCursor cursor = textEditor_->textCursor();
-  if (!cursor.hasSelection()) {
-    textEditor_->document()->print(&printer);
-    return;
-  }
+  if (!cursor.hasSelection()) return printText(printer, *textEditor_->document(), name);
   QTextDocument selection;
   selection.setDefaultFont(textEditor_->document()->defaultFont());
   QTextCursor(&selection).insertFragment(cursor.selection());
-  selection.print(&printer);
+  return printText(printer, selection, name);
+}
+
+bool printText(QPrinter& printer, const QTextDocument& text, const std::string& fallbackTitle) {
+  const rtf::RichDocument rich = richDocumentOf(text);
+  const QString title = QString::fromStdString(files::documentTitle(rich, fallbackTitle));
+  return qtp::printTextDocument(printer, text, title, files::printScale(files::bodyPoints(rich)));
 }
 
 }  // namespace velmira::files::ui

@@ -12,6 +12,7 @@
 
 class QLineEdit;
 class QPrinter;
+class QTextDocument;
 class QTextEdit;
 class QToolButton;
 class QWidget;
@@ -47,8 +48,9 @@ class TextPane : public QObject {
   // Loads an RTF file into the pane; false, with the cause in French, when
   // it cannot be read (the pane is then unchanged).
   bool loadText(const std::string& path, std::string* cause = nullptr);
-  // Prints the selection when there is one, else the whole text.
-  void print(QPrinter& printer) const;
+  // Prints the selection when there is one, else the whole text (printText);
+  // false when printing failed.
+  bool print(QPrinter& printer) const;
 
   static QString btexoHint();
 
@@ -62,5 +64,9 @@ class TextPane : public QObject {
   QToolButton* btexo_ = nullptr;
   int textModified_ = 0;
 };
+
+// A text as the exercise menu prints it: in points, enlarged when its body
+// is small, on A4 pages; its title (or `fallbackTitle`) as the document's.
+bool printText(QPrinter& printer, const QTextDocument& text, const std::string& fallbackTitle);
 
 }  // namespace velmira::files::ui

@@ -11,10 +11,12 @@
 #include <algorithm>
 
 #include "graph/LineFit.h"
+#include "graph/ui/GraphFigure.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/Clipboard.h"
 #include "platform/qt/Printing.h"
 #include "table/Table.h"
+#include "table/TableText.h"
 #include "widgets/ButtonIcons.h"
 #include "widgets/Colours.h"
 #include "widgets/SurfaceWidget.h"
@@ -45,16 +47,6 @@ constexpr QRect kCombo2(90, 120, 108, 22);
 const char* const kAbscissaCaption = "Abscisse:  ";
 const char* const kOrdinateCaption = "Ordonnée:  ";
 
-QColor inkColour(graph::Ink ink) {
-  switch (ink) {
-    case graph::Ink::Axis: return widgets::kDarkBlue;
-    case graph::Ink::Point:
-    case graph::Ink::Curve: return widgets::kRed;
-    case graph::Ink::Line: return widgets::kDarkGreen;
-  }
-  return widgets::kDarkBlue;
-}
-
 QFont headingFont() { return qtp::mapFont(QStringLiteral("Arial"), 12, true); }
 QFont panelFont() { return qtp::mapFont(QStringLiteral("Arial"), 8); }
 // The scale text's longest line fits the panel's width at this size.
@@ -72,8 +64,10 @@ GraphWindow::GraphWindow(const table::Table& table, MessageService& messages, QW
     setWindowTitle(mainWindow->windowTitle());
     size = mainWindow->size();
   }
-  // Never smaller than the panel beside the 500 × 500 plot.
-  size = size.expandedTo(QSize(kPanelWidth + graph::kPlotSize + 16, kTitleHeight + graph::kPlotSize + 8));
+  // Never smaller than the panel beside the 500 × 500 plot and its texts.
+  const QMarginsF m = figureMargins(panelFont());
+  size = size.expandedTo(QSize(kPanelWidth + static_cast<int>(m.left() + m.right()) + graph::kPlotSize,
+                               kTitleHeight + static_cast<int>(m.top() + m.bottom()) + graph::kPlotSize));
   setFixedSize(size);
   if (mainWindow) move(mainWindow->pos());
   buildControls();
@@ -102,8 +96,12 @@ void GraphWindow::buildControls() {
   picture1_ = new widgets::SurfaceWidget(this);
   picture1_->setObjectName(QStringLiteral("Picture1"));
   picture1_->setMouseTracking(true);
-  const int left = kPanelWidth + std::max(8, (w - kPanelWidth - graph::kPlotSize) / 2);
-  const int top = kTitleHeight + std::max(4, (h - kTitleHeight - graph::kPlotSize) / 2);
+  // The plot and the texts around it centred in the room right of the panel.
+  const QMarginsF m = figureMargins(font);
+  const int figureWidth = static_cast<int>(m.left() + m.right()) + graph::kPlotSize;
+  const int figureHeight = static_cast<int>(m.top() + m.bottom()) + graph::kPlotSize;
+  const int left = kPanelWidth + std::max(0, (w - kPanelWidth - figureWidth) / 2) + static_cast<int>(m.left());
+  const int top = kTitleHeight + std::max(0, (h - kTitleHeight - figureHeight) / 2) + static_cast<int>(m.top());
   picture1_->place(QRect(left, top, graph::kPlotSize, graph::kPlotSize));
   picture1_->installEventFilter(this);
 
@@ -155,7 +153,7 @@ void GraphWindow::buildControls() {
   equation_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   equation_->setWordWrap(true);
   QPalette green = equation_->palette();
-  green.setColor(QPalette::WindowText, widgets::kDarkGreen);
+  green.setColor(QPalette::WindowText, inkColour(graph::Ink::Line));
   equation_->setPalette(green);
 
   for (int i = 0; i < 2; ++i) {
@@ -218,6 +216,7 @@ void GraphWindow::majgraf() {
     throughOrigin_->setEnabled(false);
     affine_->setEnabled(false);
     equation_->clear();
+    showFigureTexts({});
     return;
   }
 
@@ -234,16 +233,14 @@ void GraphWindow::majgraf() {
   throughOrigin_->setEnabled(canFit && fitBox_->isChecked());
   affine_->setEnabled(canFit && fitBox_->isChecked());
   equation_->clear();
+  graph::FitNote note;
   if (canFit && fitBox_->isChecked()) {
     const auto kind = affine_->isChecked() ? graph::FitKind::Affine : graph::FitKind::ThroughOrigin;
     const graph::LineFit fit = graph::fitLine(plot_.points, kind);
     equation_->setText(QString::fromStdString(fit.possible ? graph::equationText(fit, table_.mask())
                                                            : std::string("Modélisation impossible pour ces points.")));
-    if (const auto line = graph::lineStroke(plot_, fit)) {
-      const auto at = std::find_if(strokes.begin(), strokes.end(),
-                                   [](const graph::Stroke& st) { return st.ink != graph::Ink::Axis; });
-      strokes.insert(at, *line);
-    }
+    graph::addLineStroke(strokes, plot_, fit);
+    note = graph::fitNote(fit);
   }
 
   for (const graph::Stroke& st : strokes) {
@@ -255,9 +252,34 @@ void GraphWindow::majgraf() {
       s.line(st.a.x, st.a.y, st.b.x, st.b.y, c);
   }
   s.setDotted(false);
+  showFigureTexts(note);
 }
 
-void GraphWindow::printPlot(QPrinter& printer) { qtp::printCentred(printer, picture1_->surface().image()); }
+void GraphWindow::showFigureTexts(const graph::FitNote& note) {
+  texts_ = graph::Figure{};
+  texts_.plot = plot_;
+  if (plot_.plottable) {
+    texts_.abscissaName = table::columnName(table_, combo1_->currentIndex());
+    texts_.ordinateName = table::columnName(table_, combo2_->currentIndex());
+    texts_.note = note;
+    picture1_->surface().paint([&](QPainter& p) {
+      paintFitNote(p, QRectF(0, 0, graph::kPlotSize, graph::kPlotSize), note, panelFont());
+    });
+  }
+  update();
+}
+
+graph::Figure GraphWindow::figure() const {
+  std::optional<graph::FitKind> fit;
+  if (fitBox_->isChecked()) fit = affine_->isChecked() ? graph::FitKind::Affine : graph::FitKind::ThroughOrigin;
+  return graph::graphFigure(table_, combo1_->currentIndex(), combo2_->currentIndex(),
+                            {check1_->isChecked(), check2_->isChecked(), check3_->isChecked()},
+                            fit);
+}
+
+bool GraphWindow::printPlot(QPrinter& printer) {
+  return printFigure(printer, heading_.isEmpty() ? windowTitle() : heading_, heading_, figure());
+}
 
 void GraphWindow::printClicked() {
   QPrinter& printer = qtp::sharedPrinter();
@@ -266,7 +288,7 @@ void GraphWindow::printClicked() {
 }
 
 void GraphWindow::copyClicked() {
-  qtp::copyImage(picture1_->surface().image());
+  qtp::copyImage(figureImage(figure(), graph::kPlotSize, std::max(2.0, devicePixelRatioF())));
 }
 
 void GraphWindow::clearPointer() {
@@ -338,9 +360,10 @@ void GraphWindow::paintEvent(QPaintEvent*) {
     p.setPen(widgets::kWhite);
     p.drawLine(kSeparatorLeft, y + 1, kSeparatorRight, y + 1);
   }
-  // A frame around the plot.
+  // A frame around the plot, its numbers and axis names around it.
   p.setPen(widgets::kDarkGrey);
   p.drawRect(picture1_->geometry().adjusted(-1, -1, 0, 0));
+  paintAxisTexts(p, QRectF(picture1_->geometry()), texts_, panelFont());
 
   p.setRenderHint(QPainter::TextAntialiasing);
   const QFont heading = headingFont();

@@ -1,13 +1,16 @@
 #pragma once
 // `grapheur`: the graph window. It plots one table column against another
 // (`majgraf` draws what graph::computePlot and graph::plotStrokes return),
-// shows the value under the pointer, fits a line on demand, and prints or
-// copies the plot. Modal; it reads the table and changes nothing in it.
+// shows the value under the pointer, fits a line on demand, numbers its
+// graduations and names its axes around the plot (GraphFigure), and prints
+// or copies the whole figure. Modal; it reads the table and changes nothing
+// in it.
 //
 //   GraphWindow w(table, messages, mainWindow);
 //   w.exec();
 #include <QDialog>
 
+#include "graph/GraphLabels.h"
 #include "graph/GraphPlot.h"
 
 class QCheckBox;
@@ -63,8 +66,12 @@ class GraphWindow : public QDialog {
   void majgraf();
   // Lists refilled from the column titles, entries 0 and 1 selected, redrawn.
   void fillLists();
-  // The plot image centred on a page of `printer`.
-  void printPlot(QPrinter& printer);
+  // The line above the printed graph (the configuration's name and the date).
+  void setHeading(const QString& heading) { heading_ = heading; }
+  // The graph as shown, drawn on a page of `printer`; false when printing failed.
+  bool printPlot(QPrinter& printer);
+  // The graph as shown: plot, axis texts and fitted line.
+  graph::Figure figure() const;
   // Handlers of the three image buttons.
   void printClicked();
   void copyClicked();
@@ -80,12 +87,16 @@ class GraphWindow : public QDialog {
   void clearPointer();
   void showPointer(QPointF at);
   void followScreenRatio();
+  // The axis names and the fit's note of the graph just drawn.
+  void showFigureTexts(const graph::FitNote& note);
 
   const table::Table& table_;
   MessageService& messages_;
   graph::Plot plot_;
   bool drawn_ = false;
   bool watchingScreen_ = false;
+  QString heading_;
+  graph::Figure texts_;  // names of the graph drawn, for the texts around it
 
   widgets::SurfaceWidget* tito_ = nullptr;
   widgets::SurfaceWidget* picture1_ = nullptr;

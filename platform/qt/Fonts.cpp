@@ -1,5 +1,8 @@
 #include "platform/qt/Fonts.h"
 
+#include <QTextCharFormat>
+#include <cmath>
+
 #include "platform/core/NumberText.h"
 
 namespace velmira::qtp {
@@ -70,6 +73,26 @@ QString symbolToUnicode(const QString& text) {
       out += ch;
   }
   return out;
+}
+
+namespace {
+constexpr int kHalfPoints = QTextFormat::UserProperty + 2;  // size as the file gives it
+}
+
+void keepHalfPoints(QTextCharFormat& format, int halfPoints) { format.setProperty(kHalfPoints, halfPoints); }
+
+int halfPointsOf(const QTextCharFormat& format) {
+  const QFont font = format.font();
+  const int kept = format.property(kHalfPoints).toInt();
+  int half = 0;
+  if (font.pixelSize() > 0) {
+    half = kept > 0 && fontPixelSize(kept / 2.0) == font.pixelSize()
+               ? kept
+               : static_cast<int>(std::lround(font.pixelSize() * 72.0 / 96.0 * 2.0));
+  } else if (font.pointSizeF() > 0) {
+    half = static_cast<int>(std::lround(font.pointSizeF() * 2.0));
+  }
+  return half < 1 ? 1 : half;
 }
 
 }  // namespace velmira::qtp

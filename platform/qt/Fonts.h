@@ -16,6 +16,8 @@
 #include <QFont>
 #include <QString>
 
+class QTextCharFormat;
+
 namespace velmira::qtp {
 
 // Pixel size of a font of `points` at 96 dpi, rounded half to even.
@@ -36,6 +38,15 @@ QFont mapFont(const QString& name, double points, bool bold = false, bool italic
 QString symbolToUnicode(const QString& text);
 
 // The down arrow of the Symbol font, as Unicode ("↓").
+// A text format keeps the size its file gave, in half points, beside its
+// pixel size (pixel sizes at 96 dpi lose half points).
+void keepHalfPoints(QTextCharFormat& format, int halfPoints);
+// The size a format stands for, in half points: the kept size while the
+// pixel size still matches it, else the pixel size's at 96 dpi, else the
+// format's point size; at least 1.
+int halfPointsOf(const QTextCharFormat& format);
+inline double formatPoints(const QTextCharFormat& format) { return halfPointsOf(format) / 2.0; }
+
 inline QString symbolDownArrow() { return QString(QChar(0x2193)); }
 
 }  // namespace velmira::qtp

@@ -1,8 +1,18 @@
 #include "platform/qt/MessageBoxBuilder.h"
 
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QSpacerItem>
 #include <QString>
 
 namespace velmira::qtp {
+
+namespace {
+
+// Room the title bar takes besides its text: the window's icon and buttons.
+constexpr int kTitleBarRoom = 160;
+
+}  // namespace
 
 QMessageBox::Icon iconOf(Icon icon) {
   switch (icon) {
@@ -42,6 +52,14 @@ void configureMessageBox(QMessageBox& box, const Message& message) {
       box.setDefaultButton(QMessageBox::Yes);
       box.setEscapeButton(QMessageBox::No);
       break;
+  }
+  // A box at least as wide as its title bar needs, so that the title shows whole.
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+    QFont bold = box.font();
+    bold.setBold(true);
+    const int width = QFontMetrics(bold).horizontalAdvance(box.windowTitle()) + kTitleBarRoom;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                  grid->columnCount());
   }
 }
 

@@ -78,6 +78,7 @@ void TableFrame::buildMenus() {
   tableMenu_->addAction(QStringLiteral("Cacher le tableau"), this, &TableFrame::hideRequested);
   tableMenu_->addSeparator();
   tableMenu_->addAction(QStringLiteral("Exporter le tableau (CSV)…"), this, &TableFrame::chooseCsvFile);
+  tableMenu_->addAction(QStringLiteral("Imprimer le tableau"), this, &TableFrame::printRequested);
 
   columnMenu_ = new QMenu(this);
   columnMenu_->setObjectName(QStringLiteral("menucol"));

@@ -51,6 +51,7 @@ class TableFrame : public QFrame {
   void graphRequested();                           // "Représentation graphique"
   void calculateRequested(int col, bool recalculate);  // "Calculer", "Recalculer"
   void formulaRequested(int col);                  // "Voir expression"
+  void printRequested();                           // "Imprimer le tableau"
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -5,6 +5,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyle>
+#include <cstdlib>
 
 #include "table/TableCommands.h"
 #include "table/TableText.h"
@@ -27,7 +29,8 @@ TableGrid::TableGrid(TableModel& model, MessageService& messages, QWidget* paren
   verticalHeader()->setMinimumSectionSize(fontMetrics().height() + 2);
   horizontalHeader()->setSectionsClickable(true);
   horizontalHeader()->setHighlightSections(false);
-  horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  // Columns widen by dragging a border of their titles.
+  horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
   horizontalHeader()->setMouseTracking(true);
   horizontalHeader()->setCursor(Qt::PointingHandCursor);
   horizontalHeader()->viewport()->installEventFilter(this);
@@ -138,14 +141,34 @@ void TableGrid::mouseMoveEvent(QMouseEvent* event) {
   QTableView::mouseMoveEvent(event);
 }
 
+bool TableGrid::onTitleBorder(int x) const {
+  const QHeaderView* h = horizontalHeader();
+  const int grip = h->style()->pixelMetric(QStyle::PM_HeaderGripMargin, nullptr, h);
+  for (int c = 0; c < kCols; ++c) {
+    const int right = h->sectionViewportPosition(c) + h->sectionSize(c);
+    if (std::abs(x - right) <= grip) return true;
+  }
+  return false;
+}
+
 bool TableGrid::eventFilter(QObject* watched, QEvent* event) {
   if (watched == horizontalHeader()->viewport()) {
     if (event->type() == QEvent::MouseMove) {
       emit hint(titleHint());
     } else if (event->type() == QEvent::MouseButtonPress) {
-      return true;  // the release opens the menu
+      // On a border the header resizes the column; elsewhere the release
+      // opens the menu, unless the pointer was dragged.
+      const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+      titlePress_ = at;
+      resizingTitle_ = onTitleBorder(at.x());
+      return !resizingTitle_;
     } else if (event->type() == QEvent::MouseButtonRelease) {
       auto* me = static_cast<QMouseEvent*>(event);
+      if (resizingTitle_) {
+        resizingTitle_ = false;
+        return false;
+      }
+      if ((me->position().toPoint() - titlePress_).manhattanLength() >= QApplication::startDragDistance()) return true;
       const int col = horizontalHeader()->logicalIndexAt(me->position().toPoint());
       if (col < 0) return true;
       // The column becomes current with all its data rows selected.

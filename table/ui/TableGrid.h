@@ -1,8 +1,9 @@
 #pragma once
 // `MSFlexGrid1`: the grid of the table of values. Keys edit the current cell
 // directly (no editor); leaving a cell runs the cell check; the titles are
-// the header, a click on one opens the column menu, a right click on a cell
-// the table menu.
+// the header (each title whole in its tooltip), a click on one opens the
+// column menu, a drag on a title's border widens its column, a right click
+// on a cell the table menu.
 #include <QTableView>
 
 namespace velmira {
@@ -50,10 +51,14 @@ class TableGrid : public QTableView {
  private:
   void followTable();
   void layoutColumns();
+  // `x` (header viewport) lies on the right border of a title.
+  bool onTitleBorder(int x) const;
 
   TableModel& model_;
   MessageService& messages_;
   bool following_ = false;
+  bool resizingTitle_ = false;  // a press on a title border: the header resizes
+  QPoint titlePress_;
 };
 
 }  // namespace velmira::table::ui

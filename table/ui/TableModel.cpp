@@ -25,7 +25,7 @@ QVariant TableModel::data(const QModelIndex& index, int role) const {
 
 QVariant TableModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || section < 0 || section >= kCols) return {};
-  if (role == Qt::DisplayRole) return QString::fromStdString(table_.cell(0, section));
+  if (role == Qt::DisplayRole || role == Qt::ToolTipRole) return QString::fromStdString(table_.cell(0, section));
   return {};
 }
 

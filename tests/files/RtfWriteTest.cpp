@@ -53,7 +53,11 @@ TEST(RtfWrite, ARichDocumentComesBackWhole) {
   const RichDocument d = richSample();
   const std::string rtf = writeRtf(d);
   EXPECT_TRUE(std::all_of(rtf.begin(), rtf.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }));
-  EXPECT_EQ(rtf.rfind("{\\rtf1\\ansi\\ansicpg1252\\deff0", 0), 0u);
+  EXPECT_EQ(rtf.rfind("{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1036", 0), 0u);
+  // A4 with 2 cm margins, in French, before the first paragraph.
+  const auto firstParagraph = rtf.find("\\pard");
+  for (const char* word : {"\\paperw11906\\paperh16838\\margl1134\\margr1134\\margt1134\\margb1134", "\\lang1036"})
+    EXPECT_LT(rtf.find(word), firstParagraph) << word;
   EXPECT_NE(rtf.find("\\'e0 25 \\'b0C"), std::string::npos);  // Windows-1252 characters as \'xx
   EXPECT_NE(rtf.find("\\u963\\'3f"), std::string::npos);       // the others as \uN, "?" for old readers
   EXPECT_NE(rtf.find("\\u-10187\\'3f\\u-8433\\'3f"), std::string::npos);

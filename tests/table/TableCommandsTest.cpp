@@ -247,3 +247,20 @@ TEST(TableText, PasteCommandTakesTitlesAndSaysWhatDidNotLand) {
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, "Le tableau ne peut avoir plus de 100 lignes");
 }
+
+TEST(TableText, PrintedLinesAreTheTitlesAndTheLinesUpToTheLastFilled) {
+  Table t;
+  t.setCell(0, 0, " c (mol/L) ");
+  t.setCell(0, 1, "");
+  t.setCell(1, 0, "1,00E-02");
+  t.setCell(3, 2, " 5 ");  // line 2 empty, line 3 the last filled
+  EXPECT_EQ(table::columnName(t, 0), "c (mol/L)");
+  EXPECT_EQ(table::columnName(t, 1), "C2");
+  const auto lines = table::printedLines(t);
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(lines[0], (std::vector<std::string>{"c (mol/L)", "C2", "C3", "C4", "C5"}));
+  EXPECT_EQ(lines[2], (std::vector<std::string>(5, "")));
+  EXPECT_EQ(lines[3][2], "5");
+  t.clear();  // titles blank too
+  EXPECT_EQ(table::printedLines(t), (std::vector<std::vector<std::string>>{{"C1", "C2", "C3", "C4", "C5"}}));
+}

@@ -1,10 +1,14 @@
 // The text pane of the main window: the welcome text read-only, changes
 // tracked once a file's text is shown.
 #include <QDir>
+#include <QPrinter>
 #include <QTextBlock>
+#include <QTextCursor>
 
 #include "files/rtf/RtfFile.h"
 #include "files/ui/TextPane.h"
+#include "platform/qt/Printing.h"
+#include "tests/support/PdfPages.h"
 #include "tests/ui/WindowFixture.h"
 
 namespace velmira::ui::testing {
@@ -43,6 +47,35 @@ TEST_F(TextPaneTest, WelcomeIsReadOnlyAndAFileTextTracksChanges) {
   EXPECT_FALSE(cause.empty());
   pane->showWelcome();
   EXPECT_TRUE(window->fileNameField()->text().isEmpty());
+}
+
+TEST_F(TextPaneTest, PrintsTheWholeTextOrTheSelectionEnlargedWithItsTitle) {
+  if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
+  files::ui::TextPane* pane = window->textPane();
+  rtf::RichDocument doc;
+  doc.paragraphs.resize(2);
+  rtf::appendText(doc.paragraphs[0], "Loi de Kohlrausch", {});
+  rtf::appendText(doc.paragraphs[1], "Mesurer la conductance.", {});  // 10 pt
+  pane->showDocument(doc);
+  pane->setFich(QStringLiteral("/tmp/3-kohlrausch.E24"));
+  const QString pdf = QDir(folder.path()).filePath("texte.pdf");
+  auto printer = qtp::pdfPrinter(pdf);
+  ASSERT_TRUE(pane->print(*printer));
+  EXPECT_EQ(velmira::test::pdfInfo(pdf, QStringLiteral("Title")), "Loi de Kohlrausch");
+  const auto words = velmira::test::pdfWords(pdf);
+  const auto measure = velmira::test::wordsOf(words, QStringLiteral("Mesurer"));
+  ASSERT_EQ(measure.size(), 1u);
+  EXPECT_NEAR(measure[0].box.height() / 1.15, 11.5, 0.6);  // 10 pt printed at 11,5 pt
+
+  // A selection prints alone.
+  QTextCursor c = window->textEditor()->textCursor();
+  c.setPosition(doc.paragraphs[0].runs[0].text.size() + 1);
+  c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+  window->textEditor()->setTextCursor(c);
+  auto again = qtp::pdfPrinter(pdf);
+  ASSERT_TRUE(pane->print(*again));
+  EXPECT_TRUE(velmira::test::wordsOf(velmira::test::pdfWords(pdf), QStringLiteral("Kohlrausch")).empty());
+  EXPECT_EQ(velmira::test::pdfInfo(pdf, QStringLiteral("Title")), "Mesurer la conductance.");
 }
 
 }  // namespace

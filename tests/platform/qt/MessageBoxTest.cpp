@@ -102,6 +102,21 @@ TEST(MessageBox, InformationHasOneButton) {
   EXPECT_EQ(seen.buttons, QStringList{"OK"});
 }
 
+TEST(MessageBox, AShortTextStillLeavesRoomForTheWholeTitle) {
+  int width = 0, titleWidth = 0;
+  whenShown([&](QMessageBox* box) {
+    width = box->width();
+    QFont bold = box->font();
+    bold.setBold(true);
+    titleWidth = QFontMetrics(bold).horizontalAdvance(box->windowTitle());
+    box->close();
+  });
+  QtMessageService service;
+  service.show(msg::information("C3 = C1", "Expression de Conductance de la solution (mS)"));
+  EXPECT_GT(titleWidth, 0);
+  EXPECT_GE(width, titleWidth + 100);
+}
+
 TEST(MessageBox, ClosingWithEscapeNeverAnswersOk) {
   whenShown([](QMessageBox* box) { box->close(); });
   QtMessageService service;

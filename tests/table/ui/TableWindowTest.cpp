@@ -10,13 +10,18 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTimer>
 #include <functional>
 
+#include "platform/qt/Printing.h"
 #include "table/ui/TableGrid.h"
+#include "table/ui/TablePrint.h"
+#include "tests/support/PdfPages.h"
 #include "tests/ui/WindowFixture.h"
 #include "ui/CellOptionsFrame.h"
 
@@ -174,6 +179,55 @@ TEST_F(TableWindowTest, ClipboardAndCsv) {
   EXPECT_TRUE(f.readAll().startsWith("\xEF\xBB\xBF" "C1;C2;C3;C4;C5\r\n5,00E-01;1,25E+02;;;\r\n"));
   EXPECT_FALSE(window->tableFrame()->exportCsv(QDir(folder.path()).filePath("absent/x.csv")));
   EXPECT_EQ(messages.shown.back().text, "Ecriture impossible sur disque");
+}
+
+TEST_F(TableWindowTest, TitlesWholeInTheirTooltipAndColumnsWidenedByDraggingABorder) {
+  window->table().setCell(0, 2, "Conductance de la solution G (mS)");
+  EXPECT_EQ(grid()->model()->headerData(2, Qt::Horizontal, Qt::ToolTipRole).toString(),
+            "Conductance de la solution G (mS)");
+  QHeaderView* h = grid()->horizontalHeader();
+  const int before = h->sectionSize(2);
+  const int border = h->sectionViewportPosition(2) + before - 1;
+  QTest::mousePress(h->viewport(), Qt::LeftButton, {}, QPoint(border, 5));
+  QTest::mouseMove(h->viewport(), QPoint(border + 40, 5));
+  QTest::mouseRelease(h->viewport(), Qt::LeftButton, {}, QPoint(border + 40, 5));
+  EXPECT_EQ(h->sectionSize(2), before + 40);
+  EXPECT_FALSE(window->tableFrame()->menucol()->isVisible());
+  // A drag inside a title does not open the menu either; a click does.
+  const QPoint inside(h->sectionViewportPosition(1) + 10, 5);
+  QTest::mousePress(h->viewport(), Qt::LeftButton, {}, inside);
+  QTest::mouseMove(h->viewport(), inside + QPoint(30, 0));
+  QTest::mouseRelease(h->viewport(), Qt::LeftButton, {}, inside + QPoint(30, 0));
+  EXPECT_FALSE(window->tableFrame()->menucol()->isVisible());
+  clickTitle(1);
+  EXPECT_TRUE(window->tableFrame()->menucol()->isVisible());
+}
+
+TEST_F(TableWindowTest, ThePrintedTableHasItsTitlesOnEveryPage) {
+  if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
+  // The menu's entry asks for the printer.
+  bool asked = false;
+  QTimer::singleShot(0, [&asked] {
+    auto* d = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+    asked = d != nullptr;
+    if (d) d->reject();
+  });
+  action(window->tableFrame()->menutableau(), "Imprimer le tableau")->trigger();
+  EXPECT_TRUE(asked);
+
+  window->table().setCell(0, 0, "c (mol/L)");
+  window->table().setRows(101);
+  for (int r = 1; r <= 80; ++r) window->table().setCell(r, 1, std::to_string(r));
+  const QString pdf = QDir(folder.path()).filePath("tableau.pdf");
+  auto printer = qtp::pdfPrinter(pdf);
+  ASSERT_TRUE(table::ui::printTable(*printer, table(), "Tableau", "Tableau — 08/12/2026"));
+  const auto words = velmira::test::pdfWords(pdf);
+  const int pages = velmira::test::pdfInfo(pdf, QStringLiteral("Pages")).toInt();
+  ASSERT_GE(pages, 2);
+  EXPECT_EQ(static_cast<int>(velmira::test::wordsOf(words, QStringLiteral("(mol/L)")).size()), pages);
+  EXPECT_EQ(static_cast<int>(velmira::test::wordsOf(words, QStringLiteral("C5")).size()), pages);
+  for (int r : {17, 80}) EXPECT_EQ(velmira::test::wordsOf(words, QString::number(r)).size(), 1u) << r;
+  EXPECT_TRUE(velmira::test::wordsOf(words, QStringLiteral("81")).empty());  // the empty lines after the last are left out
 }
 
 // With VELMIRA_SCREENSHOTS set to a folder: the table with recorded lines.

@@ -1,0 +1,115 @@
+#include "graph/GraphLabels.h"
+
+#include <cmath>
+
+#include "platform/core/NumberText.h"
+#include "table/Table.h"
+#include "table/TableText.h"
+
+namespace velmira::graph {
+
+namespace {
+
+constexpr int kMaxDecimals = 15;
+// A step is a 32-bit float: its decimal form is exact to about 1E-7.
+constexpr double kStepTolerance = 1e-6;
+// Significant digits of the numbers of the fit on the plot.
+constexpr int kFitDigits = 4;
+
+// `value` rounded to a multiple of `quantum`, as text; never "-0".
+std::string roundedText(double value, double quantum) {
+  if (!std::isfinite(value)) return {};
+  double r = value;
+  if (quantum > 0 && std::isfinite(quantum)) r = std::round(value / quantum) * quantum;
+  if (r == 0) r = 0;
+  return num::general(r, num::kSingleDigits);
+}
+
+bool overlaps(const TickLabel& a, const TickLabel& b, const TextExtent& extent, double gap) {
+  return std::fabs(b.at - a.at) < (extent(a.text) + extent(b.text)) / 2 + gap;
+}
+
+}  // namespace
+
+int stepDecimals(double step) {
+  if (!(step > 0) || !std::isfinite(step)) return 0;
+  double scaled = step;
+  for (int d = 0; d < kMaxDecimals; ++d, scaled *= 10)
+    if (std::fabs(scaled - std::round(scaled)) <= kStepTolerance * scaled) return d;
+  return kMaxDecimals;
+}
+
+std::string graduationText(double value, double step) {
+  return roundedText(value, std::pow(10.0, -stepDecimals(step)));
+}
+
+std::vector<TickLabel> axisTicks(const Plot& plot, bool vertical) {
+  std::vector<TickLabel> ticks;
+  if (!plot.plottable) return ticks;
+  const AxisScale& axis = vertical ? plot.ordinate : plot.abscissa;
+  for (double t : graduations(axis)) {
+    const int at = vertical ? plot.plotY(t) : plot.plotX(t);
+    if (at >= 0 && at <= kPlotSize) ticks.push_back({static_cast<double>(at), graduationText(t, axis.step)});
+  }
+  return ticks;
+}
+
+std::vector<TickLabel> spacedLabels(const std::vector<TickLabel>& ticks, const TextExtent& extent, double gap) {
+  const std::size_t n = ticks.size();
+  if (n <= 2) return ticks;
+  for (std::size_t k = 1; k < n; ++k) {
+    std::vector<TickLabel> picked;
+    for (std::size_t i = 0; i < n - 1; i += k) picked.push_back(ticks[i]);
+    // The last one always shows: the regular one before it gives way.
+    if (picked.size() > 1 && overlaps(picked.back(), ticks[n - 1], extent, gap)) picked.pop_back();
+    picked.push_back(ticks[n - 1]);
+    bool clear = true;
+    for (std::size_t i = 1; i < picked.size() && clear; ++i) clear = !overlaps(picked[i - 1], picked[i], extent, gap);
+    if (clear) return picked;
+  }
+  return {ticks.front(), ticks.back()};
+}
+
+std::vector<TickLabel> abscissaLabels(const Plot& plot, const TextExtent& width) {
+  return spacedLabels(axisTicks(plot, false), width);
+}
+
+std::vector<TickLabel> ordinateLabels(const Plot& plot, const TextExtent& height) {
+  return spacedLabels(axisTicks(plot, true), height);
+}
+
+std::string readoutText(double value, double step) {
+  if (!(step > 0) || !std::isfinite(step)) return num::general(value, num::kSingleDigits);
+  return roundedText(value, std::pow(10.0, std::floor(std::log10(step)) - 1));
+}
+
+FitNote fitNote(const LineFit& fit) {
+  FitNote note;
+  if (!fit.possible) return note;
+  std::string equation = "y = " + num::general(fit.a, kFitDigits) + "·x";
+  if (fit.kind == FitKind::Affine) {
+    const std::string b = num::general(std::fabs(fit.b), kFitDigits);
+    if (b != "0") equation += (fit.b < 0 ? " - " : " + ") + b;
+  }
+  note.lines = {equation, "r² = " + num::format(fit.r2, "0.0000")};
+  note.right = fit.a < 0;
+  return note;
+}
+
+Figure graphFigure(const table::Table& table, int xCol, int yCol, const PlotOptions& options,
+                   std::optional<FitKind> fit) {
+  Figure f;
+  f.plot = computePlot(table, xCol, yCol);
+  f.abscissaName = table::columnName(table, xCol);
+  f.ordinateName = table::columnName(table, yCol);
+  if (!f.plot.plottable) return f;
+  f.strokes = plotStrokes(f.plot, options);
+  if (fit && canFit(f.plot)) {
+    f.fit = fitLine(f.plot.points, *fit);
+    addLineStroke(f.strokes, f.plot, *f.fit);
+    f.note = fitNote(*f.fit);
+  }
+  return f;
+}
+
+}  // namespace velmira::graph

@@ -1,0 +1,100 @@
+// The texts that go with the plot: graduation numbers that never overlap,
+// axis names, the readout's digits and the fit's note.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "graph/GraphLabels.h"
+#include "table/Table.h"
+
+using namespace velmira;
+using namespace velmira::graph;
+
+namespace {
+
+table::Table twoColumns(const std::vector<std::pair<std::string, std::string>>& rows) {
+  table::Table t;
+  t.setRows(std::max<int>(static_cast<int>(rows.size()) + 1, table::kMinRows));
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    t.setCell(static_cast<int>(i) + 1, 0, rows[i].first);
+    t.setCell(static_cast<int>(i) + 1, 1, rows[i].second);
+  }
+  return t;
+}
+
+std::vector<std::string> texts(const std::vector<TickLabel>& labels) {
+  std::vector<std::string> out;
+  for (const TickLabel& l : labels) out.push_back(l.text);
+  return out;
+}
+
+// A width of `perChar` plot units a character (UTF-8 bytes are close enough here).
+TextExtent charWidth(double perChar) {
+  return [perChar](std::string_view t) { return perChar * static_cast<double>(t.size()); };
+}
+
+}  // namespace
+
+TEST(GraphLabels, GraduationTextsHaveTheStepsDecimals) {
+  EXPECT_EQ(stepDecimals(0.5), 1);
+  EXPECT_EQ(stepDecimals(1.25), 2);
+  EXPECT_EQ(stepDecimals(10), 0);
+  EXPECT_EQ(stepDecimals(static_cast<float>(0.0005)), 4);
+  // Single-precision multiples lose their noise.
+  EXPECT_EQ(graduationText(static_cast<float>(0.1f * 3), 0.1f), "0,3");
+  EXPECT_EQ(graduationText(2.5, 1.25), "2,5");
+  EXPECT_EQ(graduationText(-1e-9, 0.5), "0");
+  EXPECT_EQ(graduationText(0.0015, static_cast<float>(0.0005)), "0,0015");
+}
+
+TEST(GraphLabels, NumbersOnThePlotOnlyAsManyAsFitFirstAndLastAlways) {
+  // x 0..3 by 0,5 at plot 5..485 (565 lies off the plot); y 0..6 by 1.
+  const Plot p = computePlot(twoColumns({{"0", "0"}, {"1", "2"}, {"2", "4"}, {"3", "6"}}), 0, 1);
+  const auto ticks = axisTicks(p, false);
+  EXPECT_EQ(texts(ticks), (std::vector<std::string>{"0", "0,5", "1", "1,5", "2", "2,5", "3"}));
+  EXPECT_EQ(ticks.front().at, 5);
+  EXPECT_EQ(ticks.back().at, 485);
+  EXPECT_EQ(texts(axisTicks(p, true)), (std::vector<std::string>{"0", "1", "2", "3", "4", "5", "6"}));
+
+  // Narrow texts: every one. Wide ones: every other, then the last two
+  // would touch, so the one before the last gives way.
+  EXPECT_EQ(abscissaLabels(p, charWidth(5)).size(), 7u);
+  EXPECT_EQ(texts(spacedLabels(ticks, charWidth(60))), (std::vector<std::string>{"0", "1", "2", "3"}));
+  const std::vector<TickLabel> four = {{0, "a"}, {10, "b"}, {20, "c"}, {30, "d"}};
+  EXPECT_EQ(texts(spacedLabels(four, charWidth(12), 0)), (std::vector<std::string>{"a", "d"}));
+  const std::vector<TickLabel> five = {{0, "a"}, {10, "b"}, {20, "c"}, {30, "d"}, {40, "e"}};
+  EXPECT_EQ(texts(spacedLabels(five, charWidth(12), 0)), (std::vector<std::string>{"a", "c", "e"}));
+  // Far too wide for the axis: still the first and the last.
+  EXPECT_EQ(texts(spacedLabels(ticks, charWidth(1000))), (std::vector<std::string>{"0", "3"}));
+  // No two shown numbers overlap, whatever the width.
+  for (double w : {3.0, 9.0, 17.0, 41.0, 77.0}) {
+    const auto shown = spacedLabels(ticks, charWidth(w));
+    for (std::size_t i = 1; i < shown.size(); ++i)
+      EXPECT_GE(shown[i].at - shown[i - 1].at, w * (shown[i].text.size() + shown[i - 1].text.size()) / 2 + kLabelGap);
+  }
+}
+
+TEST(GraphLabels, ReadoutToATenthOfTheStep) {
+  EXPECT_EQ(readoutText(0.006041666, 0.001), "0,006");
+  EXPECT_EQ(readoutText(0.50625, 0.5), "0,51");
+  EXPECT_EQ(readoutText(1234.5678, 100), "1230");
+  EXPECT_EQ(readoutText(-0.0001, 0.5), "0");
+  const Plot p = computePlot(twoColumns({{"0", "0"}, {"1", "2"}, {"2", "4"}, {"3", "6"}}), 0, 1);
+  EXPECT_EQ(pointerXText(p, 86), "x = 0,51");
+  EXPECT_EQ(pointerYText(p, 420), "y = 0,9");  // 0,9375 to a tenth of the step 1
+}
+
+TEST(GraphLabels, FitNoteWithItsNumbersWhereTheLineLeavesRoom) {
+  LineFit rising{FitKind::ThroughOrigin, true, 2.0512, 0, 0.99871};
+  FitNote n = fitNote(rising);
+  EXPECT_EQ(n.lines, (std::vector<std::string>{"y = 2,051·x", "r² = 0,9987"}));
+  EXPECT_FALSE(n.right);
+  LineFit falling{FitKind::Affine, true, -1.5, -0.25, 1};
+  n = fitNote(falling);
+  EXPECT_EQ(n.lines, (std::vector<std::string>{"y = -1,5·x - 0,25", "r² = 1,0000"}));
+  EXPECT_TRUE(n.right);
+  falling.b = 0;
+  EXPECT_EQ(fitNote(falling).lines.front(), "y = -1,5·x");
+  EXPECT_TRUE(fitNote(LineFit{}).lines.empty());
+}

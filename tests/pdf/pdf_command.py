@@ -1,0 +1,115 @@
+#!/usr/bin/env python3
+"""`velmira --pdf SORTIE.pdf FICHIER` run as a teacher runs it: no display,
+a configuration and statements printed, the exit codes and the stderr texts,
+an existing PDF left whole on failure, nothing written to the home folder.
+Skipped (77) when poppler's tools are missing."""
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+
+SKIP = 77
+
+
+def run(velmira, args, home):
+    env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+    env["HOME"] = home
+    for k in ("XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"):
+        env.pop(k, None)
+    p = subprocess.run([velmira] + args, capture_output=True, env=env, timeout=120)
+    return p.returncode, p.stderr.decode("utf-8", "replace")
+
+
+def words(pdf):
+    out = subprocess.run(["pdftotext", "-bbox", pdf, "-"], capture_output=True, check=True).stdout.decode()
+    pattern = r'<word xMin="[\d.]+" yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">([^<]*)</word>'
+    return [(float(m.group(1)), float(m.group(2)), m.group(3)) for m in re.finditer(pattern, out)]
+
+
+def text(pdf):
+    return subprocess.run(["pdftotext", pdf, "-"], capture_output=True, check=True).stdout.decode()
+
+
+def fonts_embedded(pdf):
+    lines = subprocess.run(["pdffonts", pdf], capture_output=True, check=True).stdout.decode().splitlines()[2:]
+    return bool(lines) and all(line.split()[-5] == "yes" for line in lines)
+
+
+def pages(pdf):
+    info = subprocess.run(["pdfinfo", pdf], capture_output=True, check=True).stdout.decode()
+    return int(re.search(r"^Pages:\s+(\d+)", info, re.M).group(1))
+
+
+def main():
+    velmira, source = sys.argv[1], sys.argv[2]
+    if not all(shutil.which(t) for t in ("pdftotext", "pdffonts", "pdfinfo")):
+        print("poppler's tools are missing")
+        return SKIP
+    failures = []
+
+    def check(cond, what):
+        if not cond:
+            failures.append(what)
+            print("FAIL:", what)
+
+    with tempfile.TemporaryDirectory() as work:
+        home = os.path.join(work, "home")
+        os.mkdir(home)
+        out = os.path.join(work, "sortie.pdf")
+
+        # Bad arguments: 2 and the usage.
+        for args in (["--pdf"], ["--pdf", out], ["--pdf", out, "notes.txt"], ["--pdf", out, "a.C07", "b"]):
+            code, err = run(velmira, args, home)
+            check(code == 2 and err.startswith("usage : velmira --pdf SORTIE.pdf FICHIER"), f"usage for {args}: {code} {err}")
+
+        # A configuration: the graph with its texts, the table, the pictures.
+        config = os.path.join(source, "data", "exercices", "3-kohlrausch-corrige.C07")
+        code, err = run(velmira, ["--pdf", out, config], home)
+        check(code == 0 and err == "", f"configuration printed: {code} {err}")
+        t = text(out)
+        for expected in ("3-kohlrausch-corrige", "y = ", "r² = ", "Page 1 / ", "Solution 1 :", "Solution 2 :", "Mélange :",
+                         "En abscisse, une division correspond à"):
+            check(expected in t, f"configuration PDF holds {expected!r}")
+        check(pages(out) >= 3, "graph, table and pictures pages")
+        check(fonts_embedded(out), "configuration fonts embedded")
+
+        # Statements: word-processor RTF, an exercise, in any letter case.
+        rtf = os.path.join(work, "ENONCE.RTF")
+        shutil.copy(os.path.join(source, "tests", "data", "rtf", "abiword-enonce.rtf"), rtf)
+        code, err = run(velmira, ["--pdf", out, rtf], home)
+        check(code == 0 and err == "", f"statement printed: {code} {err}")
+        heights = sorted(y1 - y0 for y0, y1, _ in words(out))
+        # Word boxes are about 1.15 times the type size.
+        check(heights and heights[len(heights) // 2] / 1.15 >= 10, f"body text at least 10 pt: {heights[:5]}")
+        check(fonts_embedded(out), "statement fonts embedded")
+        code, err = run(velmira, ["--pdf", out, os.path.join(source, "data", "exercices", "3-kohlrausch.E24")], home)
+        check(code == 0 and err == "", f"exercise printed: {code} {err}")
+
+        # Failures: 1, the cause on stderr, the existing PDF left whole.
+        with open(out, "rb") as f:
+            before = f.read()
+        missing = os.path.join(work, "absent.C07")
+        code, err = run(velmira, ["--pdf", out, missing], home)
+        check(code == 1 and err.strip() == f"velmira : lecture impossible de « {missing} » : fichier introuvable",
+              f"missing input: {code} {err}")
+        code, err = run(velmira, ["--pdf", out, os.path.join(work, "absent.rtf")], home)
+        check(code == 1 and err.startswith("velmira : lecture impossible de «"), f"missing statement: {code} {err}")
+        with open(out, "rb") as f:
+            check(f.read() == before, "the existing PDF is left whole")
+        bad = os.path.join(work, "absent", "sortie.pdf")
+        code, err = run(velmira, ["--pdf", bad, config], home)
+        check(code == 1 and err.strip() == f"velmira : écriture impossible de « {bad} » : dossier introuvable",
+              f"unwritable output: {code} {err}")
+
+        # Nothing in the home folder: no settings, no recovery copy, no flag file.
+        left = [os.path.join(d, n) for d, _, ns in os.walk(home) for n in ns]
+        check(not left, f"nothing written in the home folder: {left}")
+
+    print("failures:", len(failures))
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
