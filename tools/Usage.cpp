@@ -22,20 +22,24 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 6> kCommands
      "      Clés : solute1 solute2 (1..21), c1 c2 L S V1 V2 (textes saisis),\n"
      "      amplitude1..3 frequence1..3 (0..0.6), conductimetre1..3 (0..5),\n"
      "      amperemetre1..3 (0..3), voltmetre1..3 (0..3), montage (gbf|conductimetre),\n"
-     "      masque, saisie1..5 (1..5), lignes (1..100), cellule(L,C), formule1..5.\n"
-     "      Opérations (celles des menus du tableau) : --mesure B (1|2), --lignes N,\n"
+     "      masque, saisie1..5 (1..7 : vide, concentration, ampèremètre, voltmètre,\n"
+     "      conductimètre, volume V1, volume V2), lignes (1..100), cellule(L,C), formule1..5.\n"
+     "      Opérations (celles des menus du tableau) : --mesure B (1|2|3 : solution 1,\n"
+     "      solution 2, mélange), --lignes N,\n"
      "      --insere L, --ajoute, --supprime L, --efface-colonne C, --efface-tableau,\n"
      "      --titre C TEXTE, --trie C croissant|decroissant,\n"
      "      --serie C PREMIÈRE DERNIÈRE RAISON, --format K (1..5),\n"
      "      --calcule C FORMULE, --recalcule C (avec la calculatrice en --radians,\n"
      "      --scientifique pour les calculs qui suivent ; par défaut Degrés, Standard).\n"},
     {"graphe",
-     "  graphe FICHIER.C07 [--abscisse C] [--ordonnee C]\n"
+     "  graphe FICHIER.C07 [--abscisse C] [--ordonnee C] [--deux-droites]\n"
      "      Calcule le graphe de la colonne C de l'ordonnée (2 par défaut) en fonction de\n"
      "      celle de l'abscisse (1 par défaut), C de 1 à 5, comme la fenêtre de représentation\n"
      "      graphique avec ses trois options cochées ; une ligne NOM<TAB>VALEUR chacun :\n"
      "      pas_abscisse, pas_ordonnee, axes, graduations_abscisse, graduations_ordonnee,\n"
      "      point (un par point tracé), lier, droite_origine, droite_affine ;\n"
+     "      avec --deux-droites, ensuite droite_1, droite_2 (les deux droites du dosage)\n"
+     "      et intersection (x = X ; y = Y, ou impossible) ;\n"
      "      ou la seule ligne message quand les données ne peuvent pas être représentées.\n"},
     {"calcul",
      "  calcul [--degres|--radians] [--machine [--scientifique] | --masque MASQUE] [EXPRESSION...]\n"
