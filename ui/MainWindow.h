@@ -87,8 +87,9 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner, private files:
   QLabel* label9() const { return label9_; }
   // Built the first time the table is needed (it is hidden at start-up).
   table::ui::TableFrame* frame10();
-  // The record buttons of solutions 1 and 2 (`Command5`, `Command6`).
-  QToolButton* recordButton(int solution) const { return recordButtons_[solution]; }
+  // The record buttons of solution 1, solution 2 (`Command5`, `Command6`)
+  // and the mixture, by bench - 1.
+  QToolButton* recordButton(int bench) const { return recordButtons_[bench]; }
   files::ui::TextPane* textPane() const { return textPane_; }
   files::ui::ExerciseMenu* exerciseMenu() const { return exerciseMenu_; }
   QTextEdit* supertext() const;
@@ -143,8 +144,14 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner, private files:
   void Option3_Click();
   // Check1_Click: the table and the record buttons shown while checked.
   void Check1_Click();
-  // Command5_Click / Command6_Click: record solution bench 1 or 2.
+  // Command5_Click / Command6_Click and the mixture's: record bench 1, 2 or 3.
   void recordBench(int bench);
+  // Ctrl+Entrée: the entry being typed validated, then the bench shown
+  // recorded when its record button is shown.
+  void recordShownBench();
+  // The burette of volume entry i: `steps` of 1 mL (0,1 mL when fine),
+  // a beep at a limit.
+  void stepVolume(int i, int steps, bool fine);
   void Form_Activate();
   // True when the window may close.
   bool Form_QueryUnload();
@@ -173,6 +180,9 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner, private files:
   void setHint(QWidget* w, const QString& text);
   void showHintUnder(QWidget* w);
   void syncOptions();
+  // Each record button shown with the table, the mixture's only when the
+  // mixture can be studied.
+  void showRecordButtons();
   void montageChanged();
   void onCommand(Command c);
   void showCaption();
@@ -203,7 +213,7 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner, private files:
   QFrame* frame9_ = nullptr;
   QLabel* label9_ = nullptr;
   table::ui::TableFrame* frame10_ = nullptr;
-  std::array<QToolButton*, 2> recordButtons_{};
+  std::array<QToolButton*, model::kBenches> recordButtons_{};
   files::ui::TextPane* textPane_ = nullptr;
   files::ui::ExerciseMenu* exerciseMenu_ = nullptr;
   HintLine* info_ = nullptr;

@@ -106,6 +106,7 @@ void MainWindow::majcontroles() {
   } else {
     frame9_->hide();
   }
+  showRecordButtons();
   if (paintedSolute1_ != wb_.soluteOf(1) || paintedSolute2_ != wb_.soluteOf(2) ||
       paintedMelange_ != wb_.melangepossible())
     pages_[2]->repaintTexts();

@@ -17,6 +17,13 @@
 
 namespace velmira::ui {
 
+namespace {
+
+// The keys that record the bench shown, at the end of the record buttons' hint.
+const QString kRecordShortcutHint = QStringLiteral(" (Ctrl+Entrée)");
+
+}  // namespace
+
 void MainWindow::setHint(QWidget* w, const QString& text) {
   hints_.insert(w, text);
   w->setMouseTracking(true);
@@ -48,7 +55,8 @@ void MainWindow::registerHints() {
   setHint(frame1_->image1(), QStringLiteral("Schéma de la cellule de conductivité"));
   setHint(textPane_->btexo(), files::ui::TextPane::btexoHint());
   for (QToolButton* b : recordButtons_)
-    setHint(b, QStringLiteral("Pour ajouter cette mesure dans le tableau suivant les paramètres de saisie automatique"));
+    setHint(b, QStringLiteral("Pour ajouter cette mesure dans le tableau suivant les paramètres de saisie automatique") +
+                   kRecordShortcutHint);
   for (int c = 0; c < kCommandCount; ++c) {
     const auto cmd = static_cast<Command>(c);
     setHint(commands_->button(cmd), QString::fromUtf8(commandInfo(cmd).hint));
