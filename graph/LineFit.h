@@ -1,7 +1,7 @@
 #pragma once
-// The least-squares line through the plotted points ("Modéliser par une
-// droite"): through the origin or affine, its equation text, and the
-// segment that draws it across the plot.
+// The least-squares line through the plotted points ("Modéliser"): through
+// the origin or affine, its equation text, and the segment that draws it
+// across the plot.
 //
 // Values are the cells as 32-bit floats; sums are 64-bit.
 //  - through the origin: a = Σxy / Σx², r² = 1 - Σ(y - ax)² / Σy² (r² = 1
