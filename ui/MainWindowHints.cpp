@@ -8,6 +8,7 @@
 #include "ui/BenchPage.h"
 #include "ui/CalibreFrame.h"
 #include "ui/CellOptionsFrame.h"
+#include "ui/EntryField.h"
 #include "ui/FormulaBox.h"
 #include "ui/HintLine.h"
 #include "ui/KnobWidget.h"
@@ -44,6 +45,8 @@ void MainWindow::registerHints() {
   setHint(pages_[2], QStringLiteral("Choisissez le volume de chaque solution dans le mélange."));
   for (FormulaBox* b : ions1_) setHint(b, QStringLiteral("Cliquer pour obtenir la liste"));
   setHint(picture2_, QStringLiteral("Choisir les ions en solution dans la liste"));
+  for (int i : {model::Volume1, model::Volume2})
+    setHint(text1_[i], QStringLiteral("Burette : flèches haut et bas ou molette, 1 mL (0,1 mL avec Maj)"));
   for (int i = 0; i < model::kVoltmeterCalibres; ++i)
     setHint(option4(i), QStringLiteral("Vous pouvez modifier le calibre du voltmètre"));
   for (int i = 0; i < model::kAmmeterCalibres; ++i)

@@ -54,6 +54,8 @@ TEST_F(TitrationTest, MixtureRecordButtonWithTheOthersAndItsHint) {
 TEST_F(TitrationTest, BuretteKeysAndWheelThenControlEnterRecords) {
   mixTwoSalts();
   EntryField* v2 = window->text1(5);
+  QTest::mouseMove(v2, QPoint(5, 5));
+  EXPECT_EQ(window->info()->hint(), "Burette : flèches haut et bas ou molette, 1 mL (0,1 mL avec Maj)");
   v2->setFocus(Qt::MouseFocusReason);
   const QString before = display(2);
   QTest::keyClick(v2, Qt::Key_Up);
