@@ -248,7 +248,7 @@ void GraphWindow::majgraf() {
   twoLineFit_ = {};
   graph::TwoLineStrokes twoLines;
   if (canFit && fitBox_->isChecked() && twoLines_->isChecked()) {
-    twoLines = fitTwoLines();
+    twoLines = showTwoLines();
   } else if (canFit && fitBox_->isChecked()) {
     const auto kind = affine_->isChecked() ? graph::FitKind::Affine : graph::FitKind::ThroughOrigin;
     const graph::LineFit fit = graph::fitLine(plot_.points, kind);
@@ -282,7 +282,7 @@ void GraphWindow::majgraf() {
   drawIntersection(s, twoLines);
 }
 
-graph::TwoLineStrokes GraphWindow::fitTwoLines() {
+graph::TwoLineStrokes GraphWindow::showTwoLines() {
   twoLineFit_ = graph::fitTwoLines(plot_.points);
   const std::string mask = table_.mask();
   // One line each, in the colour of what it names.

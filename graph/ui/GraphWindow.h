@@ -88,7 +88,7 @@ class GraphWindow : public QDialog {
   void showPointer(QPointF at);
   void followScreenRatio();
   // "deux droites": the fit and its text; what draws it on the plot.
-  graph::TwoLineStrokes fitTwoLines();
+  graph::TwoLineStrokes showTwoLines();
   void drawTwoLines(qtp::Surface& s, const graph::TwoLineStrokes& lines);
   void drawIntersection(qtp::Surface& s, const graph::TwoLineStrokes& lines);
 
