@@ -1,4 +1,5 @@
-// Core timings: recomputation, configuration files, the mesures command.
+// Core timings: recomputation, configuration files, the mesures command,
+// the two-line fit of a titration.
 #include <benchmark/benchmark.h>
 
 #include "BenchmarkSupport.h"
@@ -7,6 +8,7 @@
 #include <sstream>
 
 #include "files/ConfigFile.h"
+#include "graph/TwoLineFit.h"
 #include "model/Workbench.h"
 #include "platform/core/RecordFile.h"
 #include "table/Table.h"
@@ -44,6 +46,21 @@ void Majvolt(benchmark::State& state) {
   }
 }
 BENCHMARK(Majvolt);
+
+// 100 points of a titration curve (every split tried): a V with its vertex
+// at 60 and a little noise.
+void TwoLineFit100(benchmark::State& state) {
+  std::vector<graph::PlottedPoint> points;
+  for (int i = 0; i < 100; ++i) {
+    const float x = i * 0.2f, noise = (i % 3 - 1) * 0.05f;
+    points.push_back({i + 1, x, (i < 60 ? 300 - 14 * x : 132 + 12 * (x - 12)) + noise, {}});
+  }
+  for (auto _ : state) {
+    const graph::TwoLineFit fit = graph::fitTwoLines(points);
+    benchmark::DoNotOptimize(fit.x);
+  }
+}
+BENCHMARK(TwoLineFit100)->Unit(benchmark::kMicrosecond);
 
 void Ecritconfig537(benchmark::State& state) {
   model::Workbench wb;

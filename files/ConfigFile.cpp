@@ -142,9 +142,10 @@ bool readConfigurationFrom(const records::RecordReader& file, model::Workbench& 
     if (auto s = read(ConfigItem::Solutes, i)) wb.setSoluteTag(i, *s);
   for (int c = 0; c < table::kCols; ++c) {
     if (auto s = read(ConfigItem::AutoEntries, c)) {
-      // A code the automatic entry does not know is refused like a failed assignment.
+      // A code the automatic entry does not know is refused like a failed
+      // assignment: the column keeps its current code and the load goes on.
       const double code = num::roundHalfEven(num::leadingValue(*s));
-      if (code >= table::kEntryEmpty && code <= table::kEntryConductimeter)
+      if (code >= int{table::kEntryEmpty} && code <= table::kEntryCodes)
         table.setAutoEntry(c, static_cast<int>(code));
     }
   }

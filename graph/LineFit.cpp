@@ -8,7 +8,7 @@
 
 namespace velmira::graph {
 
-LineFit fitLine(const std::vector<PlottedPoint>& points, FitKind kind) {
+LineFit fitLine(std::span<const PlottedPoint> points, FitKind kind) {
   LineFit fit;
   fit.kind = kind;
   if (points.size() < 2) return fit;
@@ -28,6 +28,7 @@ LineFit fitLine(const std::vector<PlottedPoint>& points, FitKind kind) {
       const double r = static_cast<double>(p.y) - fit.a * p.x;
       sse += r * r;
     }
+    fit.sse = sse;
     fit.r2 = syy > 0 ? 1 - sse / syy : 1;
   } else {
     const float firstX = points.front().x;
@@ -53,6 +54,7 @@ LineFit fitLine(const std::vector<PlottedPoint>& points, FitKind kind) {
       const double r = static_cast<double>(p.y) - fit.a * p.x - fit.b;
       sse += r * r;
     }
+    fit.sse = sse;
     fit.r2 = syy > 0 ? 1 - sse / syy : 1;
     fit.x0 = mx;
     fit.y0 = my;

@@ -1,7 +1,7 @@
 #pragma once
-// The least-squares line through the plotted points ("Modéliser par une
-// droite"): through the origin or affine, its equation text, and the
-// segment that draws it across the plot.
+// The least-squares line through the plotted points ("Modéliser"): through
+// the origin or affine, its equation text, and the segment that draws it
+// across the plot.
 //
 // Values are the cells as 32-bit floats; sums are 64-bit.
 //  - through the origin: a = Σxy / Σx², r² = 1 - Σ(y - ax)² / Σy² (r² = 1
@@ -11,6 +11,7 @@
 //    impossible when every x is equal.
 // Both need at least two points.
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,7 @@ struct LineFit {
   FitKind kind = FitKind::ThroughOrigin;
   bool possible = false;
   double a = 0, b = 0, r2 = 0;
+  double sse = 0;  // residual sum of squares
   double x0 = 0, y0 = 0;  // a point of the line: the origin, or the mean point
 };
 
@@ -33,7 +35,7 @@ inline constexpr const char* kFitImpossible = "impossible";
 // Fewer than two points: the model cannot be asked for.
 inline bool canFit(const Plot& plot) { return plot.points.size() >= 2; }
 
-LineFit fitLine(const std::vector<PlottedPoint>& points, FitKind kind);
+LineFit fitLine(std::span<const PlottedPoint> points, FitKind kind);
 
 // "y = a·x ; a = A ; r² = R" or "y = a·x + b ; a = A ; b = B ; r² = R", A
 // and B with the table's mask, R with "0.0000"; kFitImpossible when the fit

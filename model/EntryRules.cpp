@@ -71,6 +71,17 @@ void rewriteEntry(Workbench& wb, int i, float value) {
   wb.setEntryText(i, num::trim(num::formatSingle(value, i >= Volume1 ? kMaskVolume : kMaskCellEntry)));
 }
 
+bool stepVolume(Workbench& wb, int i, int steps, bool fine) {
+  const float from = correctedValue(wb, i);
+  rewriteEntry(wb, i, from + static_cast<float>(steps) * (fine ? kVolumeFineStep : kVolumeStep));
+  const auto typed = num::readSingle(wb.entryText(i));
+  const Message* message = nullptr;
+  const float x = correctedValue(wb, i, &message);
+  rewriteEntry(wb, i, x);
+  wb.updateMeters();
+  return message != nullptr || !typed || *typed != x;
+}
+
 void bringIntoRange(Workbench& wb) {
   // Each volume alone first, so that the sum rules see volumes a beaker holds.
   for (int i : {Volume1, Volume2}) {

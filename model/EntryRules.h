@@ -43,6 +43,18 @@ void validateEntry(Workbench& wb, int i, MessageService& messages);
 // Entry i rewritten with its mask from a value.
 void rewriteEntry(Workbench& wb, int i, float value);
 
+// The burette on the volume entries (fields 4, 5): Up/Down and the wheel
+// step the volume by 1 mL, by 0.1 mL with Shift.
+inline constexpr float kVolumeStep = 1.0f;
+inline constexpr float kVolumeFineStep = 0.1f;
+
+// Volume entry i stepped `steps` times (negative: down) from the value
+// validation gives its text: the new volume is written into the field as if
+// typed and validated by the same rules, then updateMeters. A step that would
+// cross a limit (no volume below 0, the 60 mL and 250 mL of the beaker)
+// stops at the limit with no message: true then, for the caller to beep.
+bool stepVolume(Workbench& wb, int i, int steps, bool fine);
+
 // After a load: every entry whose text is unreadable or out of range takes
 // the value validation would give it, without any message. Texts already in
 // range stay as written.

@@ -36,14 +36,25 @@ cell() {
   vo config "$1" --tableau | awk -F'\t' -v r="$2" -v c="$3" 'NR == r + 1 { print $c; found = 1 } END { exit !found }'
 }
 
-# A coefficient of the line the graph window fits: fit FILE X Y origine|affine a|b|r2.
+# A coefficient of a line the graph window fits: fit FILE X Y origine|affine|1|2 a|b|r2
+# (1 and 2: the two lines of "deux droites").
 fit() {
   local line
-  line=$(vo graphe "$1" --abscisse "$2" --ordonnee "$3" | awk -F'\t' -v k="droite_$4" '$1 == k { print $2 }')
+  line=$(vo graphe "$1" --abscisse "$2" --ordonnee "$3" --deux-droites | awk -F'\t' -v k="droite_$4" '$1 == k { print $2 }')
   case $5 in
     a) sed -n 's/.*; a = \([^;]*\) ;.*/\1/p' <<<"$line" ;;
     b) sed -n 's/.*; b = \([^;]*\) ;.*/\1/p' <<<"$line" ;;
     r2) sed -n 's/.*; r² = \(.*\)$/\1/p' <<<"$line" ;;
+  esac
+}
+
+# A coordinate of the intersection of the two lines: crossing FILE X Y x|y.
+crossing() {
+  local line
+  line=$(vo graphe "$1" --abscisse "$2" --ordonnee "$3" --deux-droites | awk -F'\t' '$1 == "intersection" { print $2 }')
+  case $4 in
+    x) sed -n 's/^x = \([^;]*\) ;.*/\1/p' <<<"$line" ;;
+    y) sed -n 's/.*; y = \(.*\)$/\1/p' <<<"$line" ;;
   esac
 }
 
@@ -299,53 +310,64 @@ ions() {
 
 # ---------------------------------------------------------------------------
 # 6. Titration of hydrochloric acid by sodium hydroxide on the mixture bench:
-# sigma against V2, the two straight lines and their intersection.
+# V2 and sigma recorded mL by mL, the dilution-corrected sigma, the two
+# fitted lines and their intersection, the equivalence volume.
 dosage() {
-  local n=6-dosage c1=0,005 v1=200 c2=0,1 r
+  local n=6-dosage c1=0,005 v1=200 c2=0,1 vmax=20 r v
   value=()
   put C1 "$c1"
   put C2 "$c2"
   put V1 "$v1"
+  put VMAX "$vmax"
   put LH "35,0"
   put LNA "5,01"
   put LOH "19,8"
   put LCL "7,63"
+  put FORMULE "C2 * (C3 + C1) / C3"
   local pupil=(--set solute1=5 --set "c1=$c1" --set solute2=18 --set "c2=$c2" --set "V1=$v1" --set V2=0
-    "${sigma[@]}" --set masque=########0.00 --set lignes=11 --serie 1 0 20 2
-    --set saisie1=1 --set saisie2=1 --set saisie3=1 --set saisie4=1 --set saisie5=1
-    --titre 1 "V2 (mL)" --titre 2 "Sigma (mS/m)" --titre 3 "Avant le minimum" --titre 4 "Après le minimum")
+    "${sigma[@]}" --set masque=########0.00 --set lignes=$((vmax + 1))
+    --set saisie1=7 --set saisie2=5 --set saisie3=6 --set saisie4=1 --set saisie5=1
+    --titre 1 "V2 (mL)" --titre 2 "Sigma (mS/m)" --titre 3 "V1 (mL)" --titre 4 "Sigma corrigée")
   vo config "${pupil[@]}" -o "$exos/$n.C07"
-  local answers=() v s
-  for r in 1 2 3 4 5 6 7 8 9 10 11; do
-    v=$(cell "$exos/$n.C07" $r 1)
-    vo config "$exos/$n.C07" --set "V2=$v" -o "$tmp/m.C07"
-    s=$(show "$tmp/m.C07" 'afficheur(2)')
-    put "P$r" "$v"
-    put "S$r" "$s"
-    answers+=(--set "cellule($r,2)=$s")
-    if ((r <= 5)); then answers+=(--set "cellule($r,3)=$s"); fi
-    if ((r >= 7)); then answers+=(--set "cellule($r,4)=$s"); fi
-  done
+  # Recorded on the mixture bench as the pupil does, 1 mL at a time.
+  local record=()
+  for ((v = 0; v <= vmax; v++)); do record+=(--set "V2=$v" --mesure 3); done
   local corr=$exos/$n-corrige.C07
-  vo config "$exos/$n.C07" "${answers[@]}" -o "$corr"
-  put VA1 "${value[P1]}"
-  put VA2 "${value[P5]}"
-  put VB1 "${value[P7]}"
-  put VB2 "${value[P11]}"
-  put VMIN "${value[P6]}"
-  put SMIN "${value[S6]}"
-  put A1 "$(fit "$corr" 1 3 affine a)"
-  put B1 "$(fit "$corr" 1 3 affine b)"
-  put R1 "$(fit "$corr" 1 3 affine r2)"
-  put A2 "$(fit "$corr" 1 4 affine a)"
-  put B2 "$(fit "$corr" 1 4 affine b)"
-  put R2 "$(fit "$corr" 1 4 affine r2)"
-  put VE "$(calc "0.00" "($(num "${value[B2]}") - ($(num "${value[B1]}"))) / ($(num "${value[A1]}") - ($(num "${value[A2]}")))")"
+  vo config "$exos/$n.C07" "${record[@]}" --calcule 4 "${value[FORMULE]}" -o "$corr"
+  local list=() smin=
+  for ((r = 1; r <= vmax + 1; r++)); do
+    local p s q
+    p=$(cell "$corr" $r 1)
+    s=$(cell "$corr" $r 2)
+    q=$(cell "$corr" $r 4)
+    list+=("- V_{2} = $p mL : σ = $s mS·m^{-1} ; σ' = $q mS·m^{-1}")
+    if [[ -z $smin ]] || awk -v a="$(num "$s")" -v b="$(num "$smin")" 'BEGIN { exit !(a < b) }'; then
+      smin=$s
+      put VMIN "$p"
+    fi
+  done
+  put SMIN "$smin"
+  put MESURES "$(printf '%s\n' "${list[@]}")"
+  put A1 "$(fit "$corr" 1 4 1 a)"
+  put B1 "$(fit "$corr" 1 4 1 b)"
+  put R1 "$(fit "$corr" 1 4 1 r2)"
+  put A2 "$(fit "$corr" 1 4 2 a)"
+  put B2 "$(fit "$corr" 1 4 2 b)"
+  put R2 "$(fit "$corr" 1 4 2 r2)"
+  put VE "$(crossing "$corr" 1 4 x)"
+  put SE "$(crossing "$corr" 1 4 y)"
+  put VEBRUT "$(crossing "$corr" 1 2 x)"
+  put VECALC "$(calc "0.00" "($(num "${value[B2]}") - ($(num "${value[B1]}"))) / ($(num "${value[A1]}") - ($(num "${value[A2]}")))")"
+  put VTHEO "$(calc "0.00" "$(num "$c1") * $(num "$v1") / $(num "$c2")")"
+  # The equivalence read on the two lines is within 1 % of c1 V1 / c2.
+  awk -v ve="$(num "${value[VE]}")" -v th="$(num "${value[VTHEO]}")" 'BEGIN { exit !(ve >= 0.99 * th && ve <= 1.01 * th) }' ||
+    { echo "volume équivalent ${value[VE]} mL à plus de 1 % de ${value[VTHEO]} mL" >&2; exit 1; }
   put C1CALC "$(calc "0.00000" "$(num "$c2") * $(num "${value[VE]}") / $(num "$v1")")"
+  put ECART "$(calc "0.0" "100 * sqr(($(num "${value[C1CALC]}") - $(num "$c1"))^2) / $(num "$c1")")"
   rtf "$src/exercices/$n.enonce.txt" "$exos/$n.rtf"
   rtf "$src/exercices/$n.corrige.txt" "$exos/$n-corrige.rtf"
   exercise $n "Dosage conductimétrique de l'acide chlorhydrique" 3 "Réaction acide-base, " \
-    "dosage conductimétrique, " "volume équivalent, " "conductivités ioniques"
+    "dosage conductimétrique, " "correction de dilution, " "volume équivalent"
 }
 
 # ---------------------------------------------------------------------------

@@ -7,13 +7,19 @@ namespace velmira::table {
 
 std::string recordedText(const model::Workbench& wb, int bench, int code) {
   switch (code) {
-    case kEntryConcentration: return wb.entryText(bench == 1 ? model::Concentration1 : model::Concentration2);
+    case kEntryConcentration:
+      if (bench == kMixtureBench) return std::string();
+      return wb.entryText(bench == 1 ? model::Concentration1 : model::Concentration2);
     case kEntryAmmeter: return wb.display(model::Meter::Ammeter, bench);
     case kEntryVoltmeter: return wb.display(model::Meter::Voltmeter, bench);
     case kEntryConductimeter: return wb.display(model::Meter::Conductimeter, bench);
+    case kEntryVolume1: return wb.entryText(model::Volume1);
+    case kEntryVolume2: return wb.entryText(model::Volume2);
     default: return std::string();
   }
 }
+
+bool canRecord(const model::Workbench& wb, int bench) { return bench != kMixtureBench || wb.mixturePossible(); }
 
 int firstFreeLine(const Table& table) {
   for (int r = 1; r < table.rows(); ++r)
@@ -37,9 +43,14 @@ bool record(Table& table, const model::Workbench& wb, int bench, MessageService&
 }
 
 std::string autoEntryCaption(int code) {
-  static const char* const kCaptions[] = {"Vide", "Concentration", "Écran de l'ampèremètre",
-                                          "Écran du voltmètre", "Écran du conductimètre"};
-  return code >= 1 && code <= 5 ? kCaptions[code - 1] : std::string();
+  static const char* const kCaptions[kEntryCodes] = {"Vide",
+                                                     "Concentration",
+                                                     "Écran de l'ampèremètre",
+                                                     "Écran du voltmètre",
+                                                     "Écran du conductimètre",
+                                                     "Volume V1",
+                                                     "Volume V2"};
+  return code >= kEntryEmpty && code <= kEntryCodes ? kCaptions[code - 1] : std::string();
 }
 
 }  // namespace velmira::table

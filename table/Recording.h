@@ -1,6 +1,7 @@
 #pragma once
-// Recording a bench into the table: the record buttons of the two solution
-// benches, by the automatic-entry codes of the columns.
+// Recording a bench into the table: the record buttons of the three benches
+// (solution 1, solution 2, mixture), by the automatic-entry codes of the
+// columns.
 #include <string>
 
 #include "platform/core/Messages.h"
@@ -11,10 +12,17 @@ namespace velmira::table {
 
 class Table;
 
-// The text automatic-entry code `code` copies from solution bench `bench`
-// (1, 2): "" (Vide), the concentration entry, or the ammeter, voltmeter or
-// conductimeter display of that bench.
+inline constexpr int kMixtureBench = 3;
+
+// The text automatic-entry code `code` copies from bench `bench` (1, 2, 3):
+// "" (Vide), the concentration entry of a solution (nothing for the
+// mixture), the ammeter, voltmeter or conductimeter display of that bench,
+// or the text of the V1 or V2 entry whatever the bench.
 std::string recordedText(const model::Workbench& wb, int bench, int code);
+
+// Bench `bench` has a record button to press: the two solutions always, the
+// mixture only when it can be studied (no precipitate).
+bool canRecord(const model::Workbench& wb, int bench);
 
 // The first free line (all five cells empty), 0 when none.
 int firstFreeLine(const Table& table);
@@ -24,7 +32,7 @@ int firstFreeLine(const Table& table);
 // nothing; false then.
 bool record(Table& table, const model::Workbench& wb, int bench, MessageService& messages);
 
-// The entries of the automatic-entry lists, code 1..5.
+// The entries of the automatic-entry lists, code 1..kEntryCodes.
 std::string autoEntryCaption(int code);
 
 }  // namespace velmira::table

@@ -21,7 +21,16 @@ inline constexpr std::array<std::string_view, 5> kMasks = {
     "########0.00", "########0.000", "", "0.00E+00", "0.000E+00"};
 
 // Automatic-entry codes: what a record button writes into a column.
-enum AutoEntry : int { kEntryEmpty = 1, kEntryConcentration, kEntryAmmeter, kEntryVoltmeter, kEntryConductimeter };
+enum AutoEntry : int {
+  kEntryEmpty = 1,
+  kEntryConcentration,
+  kEntryAmmeter,
+  kEntryVoltmeter,
+  kEntryConductimeter,
+  kEntryVolume1,
+  kEntryVolume2,
+};
+inline constexpr int kEntryCodes = kEntryVolume2;  // codes run 1..kEntryCodes
 inline constexpr std::array<int, kCols> kDefaultAutoEntry = {kEntryConcentration, kEntryAmmeter, kEntryVoltmeter,
                                                             kEntryEmpty, kEntryEmpty};
 
@@ -65,7 +74,7 @@ class Table {
   // `formules`: the formula of column c (0..4), empty when none.
   const std::string& formula(int col) const { return formulas_[col]; }
   void setFormula(int col, std::string text) { formulas_[col] = std::move(text); }
-  // `saisieauto`: the automatic-entry code (1..5) of column c (0..4).
+  // `saisieauto`: the automatic-entry code (1..kEntryCodes) of column c (0..4).
   int autoEntry(int col) const { return autoEntry_[col]; }
   void setAutoEntry(int col, int code) { autoEntry_[col] = static_cast<std::int16_t>(code); }
 

@@ -132,8 +132,8 @@ bool Settings::apply(const std::string& key, const std::string& value) {
     return true;
   }
   if (auto c = suffixNumber(key, "saisie", 5)) {
-    auto code = wholeInteger(value, 1, 5);
-    if (!code) return invalid(key, value, "un code de 1 \xC3\xA0 5");
+    auto code = wholeInteger(value, table::kEntryEmpty, table::kEntryCodes);
+    if (!code) return invalid(key, value, "un code de 1 \xC3\xA0 " + std::to_string(table::kEntryCodes));
     table.setAutoEntry(*c - 1, *code);
     return true;
   }

@@ -6,6 +6,7 @@
 
 #include "graph/GraphPlot.h"
 #include "graph/LineFit.h"
+#include "graph/TwoLineFit.h"
 #include "model/Workbench.h"
 #include "table/Table.h"
 #include "tools/Commands.h"
@@ -33,6 +34,7 @@ void printList(std::ostream& out, const char* name, const Values& values) {
 int commandeGraphe(const Args& args, std::ostream& out, std::ostream& err) {
   std::optional<std::string> path;
   int cols[2] = {0, 1};
+  bool twoLines = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     if (a == "--abscisse" || a == "--ordonnee") {
@@ -47,8 +49,11 @@ int commandeGraphe(const Args& args, std::ostream& out, std::ostream& err) {
         return 2;
       }
       cols[a == "--abscisse" ? 0 : 1] = *c;
+    } else if (a == "--deux-droites") {
+      twoLines = true;
     } else if (!a.empty() && a[0] == '-') {
-      err << "velmira-outil graphe : option inconnue « " << a << " » (options : --abscisse, --ordonnee)\n";
+      err << "velmira-outil graphe : option inconnue « " << a
+          << " » (options : --abscisse, --ordonnee, --deux-droites)\n";
       return 2;
     } else if (!path) {
       path = a;
@@ -83,6 +88,12 @@ int commandeGraphe(const Args& args, std::ostream& out, std::ostream& err) {
       << graph::equationText(graph::fitLine(plot.points, graph::FitKind::ThroughOrigin), table.mask()) << '\n';
   out << "droite_affine\t" << graph::equationText(graph::fitLine(plot.points, graph::FitKind::Affine), table.mask())
       << '\n';
+  if (twoLines) {
+    const graph::TwoLineFit fit = graph::fitTwoLines(plot.points);
+    out << "droite_1\t" << graph::equationText(fit.first, table.mask()) << '\n';
+    out << "droite_2\t" << graph::equationText(fit.second, table.mask()) << '\n';
+    out << "intersection\t" << graph::intersectionText(fit, table.mask()) << '\n';
+  }
   return 0;
 }
 

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "expr/ColumnFormula.h"
+#include "model/Workbench.h"
 #include "platform/core/NumberText.h"
 #include "table/Recording.h"
 #include "table/Table.h"
@@ -87,8 +88,10 @@ bool TableOperations::run(const TableOperation& op) {
   const std::string& o = op.option;
   int col = 0, row = 0;
   if (o == "--mesure") {
-    const auto bench = wholeInteger(a[0], 1, 2);
-    if (!bench) return refuse(op, "la solution doit être 1 ou 2");
+    const auto bench = wholeInteger(a[0], 1, table::kMixtureBench);
+    if (!bench) return refuse(op, "le banc doit être 1 (solution 1), 2 (solution 2) ou 3 (mélange)");
+    wb_.checkMixture();
+    if (!table::canRecord(wb_, *bench)) return refuse(op, "le mélange forme un précipité : il n'est pas étudié");
     return table::record(table_, wb_, *bench, messages_);
   }
   if (o == "--lignes") {

@@ -1,8 +1,10 @@
 #include "ui/EntryField.h"
 
 #include <QKeyEvent>
+#include <QWheelEvent>
 
 #include "model/EntryRules.h"
+#include "model/Workbench.h"
 
 namespace velmira::ui {
 
@@ -11,8 +13,9 @@ EntryField::EntryField(int index, QWidget* parent) : QLineEdit(parent), index_(i
 int EntryField::keyCode(const QKeyEvent& event) {
   const int key = event.key();
   if (key == Qt::Key_Backspace) return model::kKeyBackspace;
-  if (key == Qt::Key_Return || key == Qt::Key_Enter) return model::kKeyEnter;
+  // Ctrl+Enter is the window's: it records the bench shown.
   if (event.modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) return -1;
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) return model::kKeyEnter;
   const QString text = event.text();
   if (text.size() != 1) return -1;
   const QChar c = text.at(0);
@@ -20,7 +23,15 @@ int EntryField::keyCode(const QKeyEvent& event) {
   return c.unicode();
 }
 
+bool EntryField::isBurette() const { return index_ == model::Volume1 || index_ == model::Volume2; }
+
 void EntryField::keyPressEvent(QKeyEvent* event) {
+  const bool up = event->key() == Qt::Key_Up, down = event->key() == Qt::Key_Down;
+  if (isBurette() && (up || down) && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+    emit stepRequested(index_, up ? 1 : -1, event->modifiers() & Qt::ShiftModifier);
+    event->accept();
+    return;
+  }
   const int code = keyCode(*event);
   if (code < 0) {
     QLineEdit::keyPressEvent(event);
@@ -43,6 +54,22 @@ void EntryField::keyPressEvent(QKeyEvent* event) {
     case model::KeyAction::Discard:
       break;
   }
+  event->accept();
+}
+
+void EntryField::wheelEvent(QWheelEvent* event) {
+  if (!isBurette()) {
+    QLineEdit::wheelEvent(event);
+    return;
+  }
+  // One step per notch (120 eighths of a degree); finer wheels add up.
+  constexpr int kNotch = 120;
+  // Some platforms turn a wheel held with Shift into a horizontal one.
+  const QPoint angle = event->angleDelta();
+  wheelAngle_ += angle.y() != 0 ? angle.y() : angle.x();
+  const int steps = wheelAngle_ / kNotch;
+  wheelAngle_ -= steps * kNotch;
+  if (steps != 0) emit stepRequested(index_, steps, event->modifiers() & Qt::ShiftModifier);
   event->accept();
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // `Text1`: an entry field with the entry key filter. Enter and the loss of
-// focus to another control of the window ask for validation.
+// focus to another control of the window ask for validation. The two volume
+// fields are burettes: Up/Down and the wheel ask for a step (Shift: a fine
+// one).
 #include <QLineEdit>
 
 namespace velmira::ui {
@@ -19,13 +21,19 @@ class EntryField : public QLineEdit {
 
  signals:
   void validationRequested(int index);
+  // `steps` up (negative: down), fine with Shift.
+  void stepRequested(int index, int steps, bool fine);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
+  bool isBurette() const;
+
   int index_;
+  int wheelAngle_ = 0;  // eighths of a degree not yet stepped
 };
 
 }  // namespace velmira::ui

@@ -187,9 +187,10 @@ void MainWindow::buildPlaceholders() {
 }
 
 void MainWindow::buildTable() {
-  for (int k = 0; k < 2; ++k) {
+  static const char* const names[model::kBenches] = {"Command5", "Command6", "recordMixture"};
+  for (int k = 0; k < model::kBenches; ++k) {
     auto* b = new QToolButton(pages_[k]);
-    b->setObjectName(k == 0 ? QStringLiteral("Command5") : QStringLiteral("Command6"));
+    b->setObjectName(QString::fromUtf8(names[k]));
     b->setText(QStringLiteral("Ajouter au tableau"));
     b->setToolTip(QStringLiteral("Ajouter la mesure dans le tableau de valeurs"));
     b->setIcon(widgets::commandIcon(widgets::CommandPicture::Record));

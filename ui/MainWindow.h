@@ -96,8 +96,9 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner, private files:
   QLabel* precipitateLabel() const { return precipitateLabel_; }
   // Built the first time the table is needed (it is hidden at start-up).
   table::ui::TableFrame* tableFrame();
-  // The record buttons of solutions 1 and 2 (`Command5`, `Command6`).
-  QToolButton* recordButton(int solution) const { return recordButtons_[solution]; }
+  // The record buttons of solution 1, solution 2 (`Command5`, `Command6`)
+  // and the mixture, by bench - 1.
+  QToolButton* recordButton(int bench) const { return recordButtons_[bench]; }
   files::ui::TextPane* textPane() const { return textPane_; }
   files::ui::ExerciseMenu* exerciseMenu() const { return exerciseMenu_; }
   QTextEdit* textEditor() const;
@@ -143,9 +144,15 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner, private files:
   // Window size rule for a screen of the given size in pixels.
   void applyWindowSizeRule(QSize screen);
 
-  // Record the bench shown on `bench` into the table (`Command5_Click`,
-  // `Command6_Click`).
+  // Record the bench shown on `bench` (1, 2 or 3) into the table
+  // (`Command5_Click`, `Command6_Click` and the mixture's).
   void recordBench(int bench);
+  // Ctrl+Entrée: the entry being typed validated, then the bench shown
+  // recorded when its record button is shown.
+  void recordShownBench();
+  // The burette of volume entry i: `steps` of 1 mL (0,1 mL when fine),
+  // a beep at a limit.
+  void stepVolume(int i, int steps, bool fine);
   // `Form_Activate`: takes the launcher's request from the flag file, once.
   void takeLauncherRequest();
   // `Form_QueryUnload`: true when the window may close (asks first).
@@ -185,6 +192,9 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner, private files:
   void setHint(QWidget* w, const QString& text);
   void showHintUnder(QWidget* w);
   void syncOptions();
+  // Each record button shown with the table, the mixture's only when the
+  // mixture can be studied.
+  void showRecordButtons();
   void montageChanged();
   void onCommand(Command c);
   void showCaption();
@@ -215,7 +225,7 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner, private files:
   QFrame* precipitateFrame_ = nullptr;
   QLabel* precipitateLabel_ = nullptr;
   table::ui::TableFrame* tableFrame_ = nullptr;
-  std::array<QToolButton*, 2> recordButtons_{};
+  std::array<QToolButton*, model::kBenches> recordButtons_{};
   files::ui::TextPane* textPane_ = nullptr;
   files::ui::ExerciseMenu* exerciseMenu_ = nullptr;
   HintLine* hintLine_ = nullptr;

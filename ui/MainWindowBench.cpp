@@ -106,6 +106,7 @@ void MainWindow::updateControls() {
   } else {
     precipitateFrame_->hide();
   }
+  showRecordButtons();
   if (paintedSolute1_ != wb_.soluteOf(1) || paintedSolute2_ != wb_.soluteOf(2) ||
       paintedMelange_ != wb_.mixturePossible())
     pages_[2]->repaintTexts();

@@ -11,6 +11,7 @@
 #include "graph/ui/GraphWindow.h"
 #include "files/ui/SaveWindow.h"
 #include "model/EntryRules.h"
+#include "platform/qt/Beep.h"
 #include "platform/qt/Printing.h"
 #include "table/Recording.h"
 #include "table/ui/TableFrame.h"
@@ -75,8 +76,14 @@ void MainWindow::connectControls() {
     auto* s = new QShortcut(keys, this);
     connect(s, &QShortcut::activated, this, [this, step = step] { tabStrip_->selectNext(step); });
   }
-  for (int k = 0; k < 2; ++k)
+  for (int k = 0; k < model::kBenches; ++k)
     connect(recordButtons_[k], &QToolButton::clicked, this, [this, k] { recordBench(k + 1); });
+  for (auto keys : {Qt::CTRL | Qt::Key_Return, Qt::CTRL | Qt::Key_Enter}) {
+    auto* s = new QShortcut(QKeySequence(keys), this);
+    connect(s, &QShortcut::activated, this, &MainWindow::recordShownBench);
+  }
+  for (int i : {model::Volume1, model::Volume2})
+    connect(entryFields_[i], &EntryField::stepRequested, this, &MainWindow::stepVolume);
   auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
   connect(help, &QShortcut::activated, this, [this] { onCommand(Command::Help); });
   for (int c = 0; c < kCommandCount; ++c) {
@@ -93,6 +100,13 @@ void MainWindow::onEntryLeft(int i) {
   if (i == model::Volume1 || i == model::Volume2) updateBeakerLevel();
   updateControls();
   validating_ = false;
+}
+
+void MainWindow::stepVolume(int i, int steps, bool fine) {
+  wb_.setEntryText(i, entryFields_[i]->text().toStdString());
+  if (model::stepVolume(wb_, i, steps, fine)) qtp::beep();
+  updateBeakerLevel();
+  updateControls();
 }
 
 void MainWindow::onFormulaBoxClicked(int i) {
@@ -166,10 +180,23 @@ void MainWindow::onTableToggled() {
   const bool shown = commands_->button(Command::Table)->isChecked();
   tableFrame()->setVisible(shown);
   cellOptions_->setVisible(!shown);
-  for (QToolButton* b : recordButtons_) b->setVisible(shown);
+  showRecordButtons();
+}
+
+void MainWindow::showRecordButtons() {
+  const bool shown = commands_->button(Command::Table)->isChecked();
+  for (int k = 0; k < model::kBenches; ++k) recordButtons_[k]->setVisible(shown && table::canRecord(wb_, k + 1));
 }
 
 void MainWindow::recordBench(int bench) { table::record(table_, wb_, bench, messages_); }
+
+void MainWindow::recordShownBench() {
+  // What is being typed counts, as when the pointer leaves for the button.
+  if (auto* e = qobject_cast<EntryField*>(focusWidget()); e && isAncestorOf(e)) onEntryLeft(e->index());
+  const int bench = tabStrip_->ongletcourant();
+  if (bench < 1 || bench > model::kBenches || recordButtons_[bench - 1]->isHidden()) return;
+  recordBench(bench);
+}
 
 BenchPicture& MainWindow::benchPicture() {
   if (!benchPicture_) benchPicture_ = std::make_unique<BenchPicture>(*this);

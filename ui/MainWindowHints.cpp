@@ -8,6 +8,7 @@
 #include "ui/BenchPage.h"
 #include "ui/CalibreFrame.h"
 #include "ui/CellOptionsFrame.h"
+#include "ui/EntryField.h"
 #include "ui/FormulaBox.h"
 #include "ui/HintLine.h"
 #include "ui/KnobWidget.h"
@@ -16,6 +17,13 @@
 #include "ui/TabStrip.h"
 
 namespace velmira::ui {
+
+namespace {
+
+// The keys that record the bench shown, at the end of the record buttons' hint.
+const QString kRecordShortcutHint = QStringLiteral(" (Ctrl+Entrée)");
+
+}  // namespace
 
 void MainWindow::setHint(QWidget* w, const QString& text) {
   hints_.insert(w, text);
@@ -37,6 +45,8 @@ void MainWindow::registerHints() {
   setHint(pages_[2], QStringLiteral("Choisissez le volume de chaque solution dans le mélange."));
   for (FormulaBox* b : formulaBoxes_) setHint(b, QStringLiteral("Cliquer pour obtenir la liste"));
   setHint(solutePicker_, QStringLiteral("Choisir les ions en solution dans la liste"));
+  for (int i : {model::Volume1, model::Volume2})
+    setHint(entryFields_[i], QStringLiteral("Burette : flèches haut et bas ou molette, 1 mL (0,1 mL avec Maj)"));
   for (int i = 0; i < model::kVoltmeterCalibres; ++i)
     setHint(voltmeterCalibreButton(i), QStringLiteral("Vous pouvez modifier le calibre du voltmètre"));
   for (int i = 0; i < model::kAmmeterCalibres; ++i)
@@ -48,7 +58,8 @@ void MainWindow::registerHints() {
   setHint(cellOptions_->image1(), QStringLiteral("Schéma de la cellule de conductivité"));
   setHint(textPane_->btexo(), files::ui::TextPane::btexoHint());
   for (QToolButton* b : recordButtons_)
-    setHint(b, QStringLiteral("Pour ajouter cette mesure dans le tableau suivant les paramètres de saisie automatique"));
+    setHint(b, QStringLiteral("Pour ajouter cette mesure dans le tableau suivant les paramètres de saisie automatique") +
+                   kRecordShortcutHint);
   for (int c = 0; c < kCommandCount; ++c) {
     const auto cmd = static_cast<Command>(c);
     setHint(commands_->button(cmd), QString::fromUtf8(commandInfo(cmd).hint));

@@ -13,6 +13,8 @@ inline const QColor kBlue{0, 0, 255};         // palette 9
 inline const QColor kRed{255, 0, 0};          // palette 12
 inline const QColor kWhite{255, 255, 255};    // palette 15
 inline const QColor kDarkGreen{0, 128, 0};    // palette 2
+// The second line of a two-line fit.
+inline const QColor kPurple{160, 0, 160};
 
 // Window, tab strip and bench pages.
 inline const QColor kWindowBackground{224, 224, 224};

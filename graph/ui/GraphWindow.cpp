@@ -26,18 +26,18 @@ namespace velmira::graph::ui {
 
 namespace {
 
-// The left panel and its decoration. The line model's controls take room
-// under the options, so the pointer section sits lower than the scales'
-// separator would otherwise put it.
+// The left panel and its decoration. The model's controls take room under
+// the options, so the scales and the pointer sections sit lower than the
+// scales' separator would otherwise put them.
 constexpr int kPanelWidth = 208;
 constexpr int kSeparatorLeft = 10, kSeparatorRight = 198;
-constexpr int kSeparators[] = {160, 290, 440};
+constexpr int kSeparators[] = {160, 306, 470};
 struct Heading {
   const char* text;
   int top;
 };
 constexpr Heading kHeadings[] = {
-    {"Grandeurs :", 52}, {"Options :", 172}, {"Echelles :", 302}, {"Position du pointeur :", 452}};
+    {"Grandeurs :", 52}, {"Options :", 172}, {"Echelles :", 314}, {"Position du pointeur :", 478}};
 constexpr int kTitleHeight = 42;
 constexpr QSize kDesignSize(800, 600);
 
@@ -128,28 +128,29 @@ void GraphWindow::buildControls() {
   check2_ = box("Check2", "Afficher la grille", 212);
   check3_ = box("Check3", "Représenter un point par une croix", 230);
   for (QCheckBox* b : {check1_, check2_, check3_}) b->setChecked(true);
-  fitBox_ = box("modele", "Modéliser par une droite", 248);
-  auto option = [&](const char* name, const char* text, int x, int width) {
+  fitBox_ = box("modele", "Modéliser", 248);
+  auto option = [&](const char* name, const char* text, int x, int y, int width) {
     auto* o = new QRadioButton(QString::fromUtf8(text), this);
     o->setObjectName(QString::fromUtf8(name));
     o->setFont(font);
-    o->setGeometry(x, 266, width, 18);
+    o->setGeometry(x, y, width, 18);
     connect(o, &QRadioButton::clicked, this, [this] { majgraf(); });
     return o;
   };
-  throughOrigin_ = option("origine", "passant par l'origine", 28, 122);
-  affine_ = option("affine", "affine", 150, 54);
+  throughOrigin_ = option("origine", "passant par l'origine", 28, 266, 122);
+  affine_ = option("affine", "affine", 150, 266, 54);
+  twoLines_ = option("deuxdroites", "deux droites", 28, 284, 122);
   throughOrigin_->setChecked(true);
 
   label1_ = new QLabel(this);
   label1_->setObjectName(QStringLiteral("Label1"));
   label1_->setFont(scaleFont());
-  label1_->setGeometry(10, 326, kPanelWidth - 14, 64);
+  label1_->setGeometry(10, 336, kPanelWidth - 14, 64);
   label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   equation_ = new QLabel(this);
   equation_->setObjectName(QStringLiteral("equation"));
   equation_->setFont(scaleFont());
-  equation_->setGeometry(10, 394, kPanelWidth - 14, 40);
+  equation_->setGeometry(10, 400, kPanelWidth - 14, 68);
   equation_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   equation_->setWordWrap(true);
   QPalette green = equation_->palette();
@@ -160,7 +161,7 @@ void GraphWindow::buildControls() {
     label2_[i] = new QLabel(this);
     label2_[i]->setObjectName(QStringLiteral("Label2_%1").arg(i));
     label2_[i]->setFont(font);
-    label2_[i]->setGeometry(24, 478 + 18 * i, kPanelWidth - 32, 16);
+    label2_[i]->setGeometry(24, 502 + 16 * i, kPanelWidth - 32, 16);
   }
 
   auto button = [&](const char* name, widgets::CommandPicture picture, const char* tip, int x) {
@@ -213,10 +214,10 @@ void GraphWindow::majgraf() {
     drawn_ = false;
     picture1_->unsetCursor();
     fitBox_->setEnabled(false);
-    throughOrigin_->setEnabled(false);
-    affine_->setEnabled(false);
+    for (QRadioButton* o : {throughOrigin_, affine_, twoLines_}) o->setEnabled(false);
     equation_->clear();
     showFigureTexts({});
+    twoLineFit_ = {};
     return;
   }
 
@@ -230,29 +231,77 @@ void GraphWindow::majgraf() {
   // The fitted line goes under the points.
   const bool canFit = graph::canFit(plot_);
   fitBox_->setEnabled(canFit);
-  throughOrigin_->setEnabled(canFit && fitBox_->isChecked());
-  affine_->setEnabled(canFit && fitBox_->isChecked());
+  for (QRadioButton* o : {throughOrigin_, affine_, twoLines_}) o->setEnabled(canFit && fitBox_->isChecked());
   equation_->clear();
+  twoLineFit_ = {};
+  graph::TwoLineStrokes twoLines;
   graph::FitNote note;
-  if (canFit && fitBox_->isChecked()) {
+  if (canFit && fitBox_->isChecked() && twoLines_->isChecked()) {
+    twoLines = showTwoLines();
+  } else if (canFit && fitBox_->isChecked()) {
     const auto kind = affine_->isChecked() ? graph::FitKind::Affine : graph::FitKind::ThroughOrigin;
     const graph::LineFit fit = graph::fitLine(plot_.points, kind);
+    equation_->setTextFormat(Qt::PlainText);
     equation_->setText(QString::fromStdString(fit.possible ? graph::equationText(fit, table_.mask())
                                                            : std::string("Modélisation impossible pour ces points.")));
     graph::addLineStroke(strokes, plot_, fit);
     note = graph::fitNote(fit);
   }
 
-  for (const graph::Stroke& st : strokes) {
-    s.setDotted(st.dotted);
-    const QColor c = inkColour(st.ink);
-    if (st.a == st.b)
-      s.point(st.a.x, st.a.y, c);
-    else
-      s.line(st.a.x, st.a.y, st.b.x, st.b.y, c);
-  }
-  s.setDotted(false);
+  auto draw = [&s](auto first, auto last) {
+    for (auto st = first; st != last; ++st) {
+      s.setDotted(st->dotted);
+      const QColor c = inkColour(st->ink);
+      if (st->a == st->b)
+        s.point(st->a.x, st->a.y, c);
+      else
+        s.line(st->a.x, st->a.y, st->b.x, st->b.y, c);
+    }
+    s.setDotted(false);
+  };
+  // The two lines go under the points, the intersection over them.
+  const auto points = std::find_if(strokes.begin(), strokes.end(),
+                                   [](const graph::Stroke& st) { return st.ink != graph::Ink::Axis; });
+  draw(strokes.begin(), points);
+  drawTwoLines(s, twoLines);
+  draw(points, strokes.end());
+  drawIntersection(s, twoLines);
   showFigureTexts(note);
+}
+
+graph::TwoLineStrokes GraphWindow::showTwoLines() {
+  twoLineFit_ = graph::fitTwoLines(plot_.points);
+  const std::string mask = table_.mask();
+  // One line each, in the colour of what it names.
+  const auto line = [](const QColor& c, const QString& text) {
+    return QStringLiteral("<span style=\"color:%1\">%2</span>").arg(c.name(), text.toHtmlEscaped());
+  };
+  QStringList lines = QString::fromStdString(graph::twoLinesText(twoLineFit_, mask)).split(u'\n');
+  const QColor colours[] = {widgets::kDarkGreen, widgets::kPurple, widgets::kBlack};
+  for (int i = 0; i < lines.size() && i < 3; ++i) lines[i] = line(colours[i], lines[i]);
+  equation_->setTextFormat(Qt::RichText);
+  equation_->setText(lines.join(QStringLiteral("<br>")));
+  return graph::twoLineStrokes(plot_, twoLineFit_);
+}
+
+void GraphWindow::drawTwoLines(qtp::Surface& s, const graph::TwoLineStrokes& lines) {
+  for (const graph::Stroke& st : lines.first) s.line(st.a.x, st.a.y, st.b.x, st.b.y, widgets::kDarkGreen);
+  for (const graph::Stroke& st : lines.second) s.line(st.a.x, st.a.y, st.b.x, st.b.y, widgets::kPurple);
+}
+
+void GraphWindow::drawIntersection(qtp::Surface& s, const graph::TwoLineStrokes& lines) {
+  if (!lines.crossShown) return;
+  for (const graph::Stroke& st : lines.cross) s.line(st.a.x, st.a.y, st.b.x, st.b.y, widgets::kBlack);
+  // Its coordinates beside it, on a white ground over the grid.
+  const QString text = QString::fromUtf8(graph::kIntersectionCaption) +
+                       QString::fromStdString(graph::intersectionText(twoLineFit_, table_.mask()));
+  s.setFont(QStringLiteral("Arial"), 8);
+  const int w = s.textWidth(text), h = s.textHeight(text);
+  const graph::PixelPoint at = graph::intersectionLabelAt(lines.crossAt, w, h);
+  s.filledRectangle(at.x - 1, at.y, at.x + w, at.y + h - 1, widgets::kWhite);
+  s.setForeColor(widgets::kBlack);
+  s.setPen(at.x, at.y);
+  s.printStay(text);
 }
 
 void GraphWindow::showFigureTexts(const graph::FitNote& note) {

@@ -1,10 +1,10 @@
 #pragma once
 // `grapheur`: the graph window. It plots one table column against another
 // (`majgraf` draws what graph::computePlot and graph::plotStrokes return),
-// shows the value under the pointer, fits a line on demand, numbers its
-// graduations and names its axes around the plot (GraphFigure), and prints
-// or copies the whole figure. Modal; it reads the table and changes nothing
-// in it.
+// shows the value under the pointer, fits a line or the two lines of a
+// titration on demand, numbers its graduations and names its axes around the
+// plot (GraphFigure), and prints or copies the whole figure. Modal; it reads
+// the table and changes nothing in it.
 //
 //   GraphWindow w(table, messages, mainWindow);
 //   w.exec();
@@ -12,6 +12,7 @@
 
 #include "graph/GraphLabels.h"
 #include "graph/GraphPlot.h"
+#include "graph/TwoLineFit.h"
 
 class QCheckBox;
 class QComboBox;
@@ -22,6 +23,9 @@ class QToolButton;
 
 namespace velmira {
 class MessageService;
+}
+namespace velmira::qtp {
+class Surface;
 }
 namespace velmira::table {
 class Table;
@@ -44,9 +48,10 @@ class GraphWindow : public QDialog {
   QCheckBox* check1() const { return check1_; }  // "Lier les points"
   QCheckBox* check2() const { return check2_; }  // "Afficher la grille"
   QCheckBox* check3() const { return check3_; }  // "Représenter un point par une croix"
-  QCheckBox* fitBox() const { return fitBox_; }  // "Modéliser par une droite"
+  QCheckBox* fitBox() const { return fitBox_; }  // "Modéliser"
   QRadioButton* throughOrigin() const { return throughOrigin_; }
   QRadioButton* affine() const { return affine_; }
+  QRadioButton* twoLines() const { return twoLines_; }  // "deux droites"
   widgets::SurfaceWidget* picture1() const { return picture1_; }
   widgets::SurfaceWidget* tito() const { return tito_; }
   QLabel* label1() const { return label1_; }  // scale text
@@ -60,6 +65,8 @@ class GraphWindow : public QDialog {
   // A valid graph is on the plot (the cross-hair pointer shows over it).
   bool graphDrawn() const { return drawn_; }
   const graph::Plot& plot() const { return plot_; }
+  // The two lines drawn ("deux droites"); not possible when not asked for.
+  const graph::TwoLineFit& twoLineFit() const { return twoLineFit_; }
 
   // --- Procedures ----------------------------------------------------------
   // Redraws the graph from the table and the current choices.
@@ -89,10 +96,15 @@ class GraphWindow : public QDialog {
   void followScreenRatio();
   // The axis names and the fit's note of the graph just drawn.
   void showFigureTexts(const graph::FitNote& note);
+  // "deux droites": the fit and its text; what draws it on the plot.
+  graph::TwoLineStrokes showTwoLines();
+  void drawTwoLines(qtp::Surface& s, const graph::TwoLineStrokes& lines);
+  void drawIntersection(qtp::Surface& s, const graph::TwoLineStrokes& lines);
 
   const table::Table& table_;
   MessageService& messages_;
   graph::Plot plot_;
+  graph::TwoLineFit twoLineFit_;
   bool drawn_ = false;
   bool watchingScreen_ = false;
   QString heading_;
@@ -108,6 +120,7 @@ class GraphWindow : public QDialog {
   QCheckBox* fitBox_ = nullptr;
   QRadioButton* throughOrigin_ = nullptr;
   QRadioButton* affine_ = nullptr;
+  QRadioButton* twoLines_ = nullptr;
   QLabel* label1_ = nullptr;
   QLabel* label2_[2] = {nullptr, nullptr};
   QLabel* equation_ = nullptr;

@@ -23,7 +23,7 @@ bool runAutoEntryDialog(QWidget* parent, Table& table) {
   for (int c = 0; c < kCols; ++c) {
     auto* combo = new QComboBox(&d);
     combo->setObjectName(QStringLiteral("Combo1_%1").arg(c));
-    for (int code = kEntryEmpty; code <= kEntryConductimeter; ++code)
+    for (int code = kEntryEmpty; code <= kEntryCodes; ++code)
       combo->addItem(QString::fromStdString(autoEntryCaption(code)));
     combo->setCurrentIndex(table.autoEntry(c) - 1);
     form->addRow(QStringLiteral("Colonne C%1 :").arg(c + 1), combo);

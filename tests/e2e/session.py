@@ -2,7 +2,10 @@
 """One pupil's session with the real program on a virtual screen, driven by
 real key and mouse events: choose a solute, type a concentration, show the
 table, record two lines, compute a column, open the graph, save through the
-save window, close; start again and open the file through the open window.
+save window, close; start again and open the file through the open window;
+then a titration: the activity's configuration named on the command line, 21
+points recorded on the mixture bench with the burette (Up) and Ctrl+Entrée,
+saved, and its two lines crossing at the equivalence.
 Checks the saved file's records and a few pixels of the screen.
 
 Usage: session.py VELMIRA VELMIRA-OUTIL
@@ -144,8 +147,8 @@ def screen():
     return at
 
 
-def start():
-    p = subprocess.Popen([velmira], env=env, cwd=home, stdout=subprocess.DEVNULL,
+def start(*args):
+    p = subprocess.Popen([velmira, *args], env=env, cwd=home, stdout=subprocess.DEVNULL,
                          stderr=None if os.environ.get("VELMIRA_E2E_SHOTS") else subprocess.DEVNULL)
     apps.append(p)
     wid = window_named("^Velmira")
@@ -254,6 +257,39 @@ focus(wid)
 keys("alt+f", settle=0.8)
 keys("Return")
 wait_for("the program to end", lambda: program.poll() is not None)
+
+# --- A titration on the mixture bench ------------------------------------------
+activity = os.path.join(os.path.dirname(velmira), "exercices", "6-dosage.C07")
+program, wid = start(activity)
+x0, y0 = origin(wid)
+click(x0 + 452, y0 + 20)   # the table
+click(x0 + 350, y0 + 63)   # the mixture tab
+click(x0 + 280, y0 + 206)  # V2, the burette
+keys("ctrl+Return")
+for _ in range(20):
+    keys("Up", "ctrl+Return", settle=0.15)
+focus(wid)
+keys("alt+e", settle=1.0)
+window_named("^Enregistrer les param")
+keys("ctrl+a")
+type_text(os.path.join(home, "dosage"))
+keys("Return", settle=1.0)
+saved = os.path.join(home, "dosage.C07")
+wait_for("the saved titration", lambda: os.path.exists(saved))
+focus(wid)
+keys("alt+f", settle=0.8)
+keys("Return")
+wait_for("the program to end", lambda: program.poll() is not None)
+table = run_outil("config", saved, "--tableau").split("\n")
+if not table[1].startswith("0,00\t") or not table[21].startswith("20,00\t"):
+    fail("titration lines: " + repr(table[:3] + table[20:22]))
+graph = dict(line.split("\t", 1) for line in run_outil("graphe", saved, "--deux-droites").split("\n") if "\t" in line)
+crossing = graph.get("intersection", "")
+if not crossing.startswith("x = "):
+    fail("no intersection: " + crossing)
+equivalence = float(crossing[4:crossing.index(" ;")].replace(",", "."))
+if abs(equivalence - 10) > 0.1:  # c1 V1 / c2 = 0,005 × 200 / 0,1 mL, within 1 %
+    fail("equivalence volume: " + crossing)
 
 xvfb.terminate()
 xvfb.wait()

@@ -95,6 +95,7 @@ TEST_F(Config, LargestTableHas537RecordsAndReadsBackIdentically) {
   table.setFormula(4, "1000 * C1");
   table.setMask("0.000E+00");
   table.setAutoEntry(3, 5);
+  table.setAutoEntry(4, table::kEntryVolume2);
   wb.setKnobTag(2, " .4206");
   wb.setSoluteTag(1, "18");
   wb.setEntryText(model::Volume2, "12,5");
@@ -204,12 +205,16 @@ TEST_F(Config, TextsKeepTheirOwnSeparatorsAndCodesAreChecked) {
   recs[10] = " 4.5";  // rounds to 4
   recs[11] = " 9";    // not a code: refused, the old code stays
   recs[12] = " 70000";
+  recs[13] = " 6";    // Volume V1
+  recs[14] = " 8";
   ASSERT_TRUE(files::readConfiguration(fileOf(recs), wb, table, messages));
   EXPECT_EQ(wb.knobTag(1), "0.3");
   EXPECT_EQ(wb.entryText(2), "1,0");
   EXPECT_EQ(table.autoEntry(0), 4);
   EXPECT_EQ(table.autoEntry(1), 3);
   EXPECT_EQ(table.autoEntry(2), 4);
+  EXPECT_EQ(table.autoEntry(3), table::kEntryVolume1);
+  EXPECT_EQ(table.autoEntry(4), 1);
 }
 
 TEST_F(Config, TextLimitOnSave) {

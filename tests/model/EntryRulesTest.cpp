@@ -89,3 +89,38 @@ TEST_F(Entry, RewrittenEntriesReadBackToTheSameValue) {
     }
   }
 }
+
+TEST_F(Entry, BuretteStepsThroughTheEntryRulesAndStopsAtTheLimits) {
+  using model::stepVolume;
+  wb.setSoluteTag(0, "5");  // an acid titrated by a base
+  wb.setSoluteTag(1, "18");
+  enter(model::Volume1, "200");
+  enter(model::Volume2, "0");
+  const std::string mixture = wb.display(model::Meter::Conductimeter, 3);
+  EXPECT_FALSE(stepVolume(wb, model::Volume2, 1, false));
+  EXPECT_EQ(wb.entryText(model::Volume2), "1,0");
+  EXPECT_NE(wb.display(model::Meter::Conductimeter, 3), mixture);  // the readings follow
+  for (int i = 0; i < 3; ++i) EXPECT_FALSE(stepVolume(wb, model::Volume2, 1, true));
+  EXPECT_EQ(wb.entryText(model::Volume2), "1,3");  // tenths do not drift
+  messages.shown.clear();
+  // Below 0, above the beaker, under the probe: the limit, and no message.
+  EXPECT_TRUE(stepVolume(wb, model::Volume2, -2, false));
+  EXPECT_EQ(wb.entryText(model::Volume2), "0,0");
+  EXPECT_TRUE(stepVolume(wb, model::Volume2, -1, false));
+  EXPECT_EQ(wb.entryText(model::Volume2), "0,0");
+  enter(model::Volume2, "49,5");
+  EXPECT_TRUE(stepVolume(wb, model::Volume2, 1, false));
+  EXPECT_EQ(wb.entryText(model::Volume2), "50,0");
+  EXPECT_TRUE(stepVolume(wb, model::Volume1, 1, true));
+  EXPECT_EQ(wb.entryText(model::Volume1), "200,0");
+  enter(model::Volume2, "0");
+  enter(model::Volume1, "60,5");
+  EXPECT_FALSE(stepVolume(wb, model::Volume1, -5, true));
+  EXPECT_TRUE(stepVolume(wb, model::Volume1, -1, true));
+  EXPECT_EQ(wb.entryText(model::Volume1), "60,0");
+  EXPECT_TRUE(messages.shown.empty());
+  // An unreadable text steps from the value its validation gives.
+  wb.setEntryText(model::Volume2, "1,2,3");
+  EXPECT_FALSE(stepVolume(wb, model::Volume2, 1, false));
+  EXPECT_EQ(wb.entryText(model::Volume2), "1,0");
+}

@@ -150,6 +150,39 @@ TEST(TableRecording, FirstFreeLineByTheAutomaticEntryCodes) {
   EXPECT_EQ(messages.shown[0].title, "Tableau plein");
 }
 
+TEST(TableRecording, MixtureBenchAndTheVolumeCodes) {
+  model::Workbench wb;
+  wb.startupDefaults();
+  wb.setEntryText(model::Volume2, "12,5");
+  wb.updateMeters();
+  Table t;
+  test::RecordingMessages messages;
+  const int codes[] = {table::kEntryVolume2, table::kEntryConductimeter, table::kEntryVolume1,
+                       table::kEntryConcentration, table::kEntryAmmeter};
+  for (int c = 0; c < 5; ++c) t.setAutoEntry(c, codes[c]);
+  ASSERT_TRUE(table::canRecord(wb, table::kMixtureBench));
+  ASSERT_TRUE(table::record(t, wb, table::kMixtureBench, messages));
+  EXPECT_EQ(t.cell(1, 0), "1,25E+01");
+  EXPECT_EQ(t.cell(1, 1), Table::checkedText(wb.display(model::Meter::Conductimeter, 3), t.mask()));
+  EXPECT_EQ(t.cell(1, 2), "5,00E+01");
+  EXPECT_EQ(t.cell(1, 3), "");  // no concentration for the mixture
+  EXPECT_EQ(t.cell(1, 4), Table::checkedText(wb.display(model::Meter::Ammeter, 3), t.mask()));
+  EXPECT_FALSE(t.cell(1, 4).empty());
+  // The volumes are copied whatever the bench.
+  ASSERT_TRUE(table::record(t, wb, 1, messages));
+  EXPECT_EQ(t.cell(2, 0), "1,25E+01");
+  EXPECT_EQ(t.cell(2, 3), "1,00E-02");
+  EXPECT_EQ(table::autoEntryCaption(table::kEntryVolume1), "Volume V1");
+  EXPECT_EQ(table::autoEntryCaption(table::kEntryVolume2), "Volume V2");
+  EXPECT_EQ(table::autoEntryCaption(table::kEntryCodes + 1), "");
+  // A precipitate: the mixture cannot be recorded, the solutions can.
+  wb.setSoluteTag(1, "18");
+  wb.updateMeters();
+  EXPECT_FALSE(table::canRecord(wb, table::kMixtureBench));
+  EXPECT_TRUE(table::canRecord(wb, 1));
+  EXPECT_TRUE(table::canRecord(wb, 2));
+}
+
 TEST(TableText, CopyAndCsv) {
   Table t;
   t.setCell(0, 1, "Conductivité; σ");

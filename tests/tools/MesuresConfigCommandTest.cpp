@@ -153,6 +153,23 @@ TEST_F(Tool, TableOperationsRunInOrderAndRefuseWhatTheWindowDisables) {
   EXPECT_EQ(out.str(), "\xEF\xBB\xBF" "C1;C2;C3;C4;C5\r\n");  // an empty table: its titles only
 }
 
+TEST_F(Tool, MixtureBenchAndVolumeCodes) {
+  ASSERT_EQ(config({"--set", "V2=12,5", "--set", "saisie1=7", "--set", "saisie2=6", "--set", "saisie3=5",
+                    "--set", "saisie4=2", "--mesure", "3", "--tableau"}),
+            0)
+      << err.str();
+  EXPECT_EQ(out.str().rfind("C1\tC2\tC3\tC4\tC5\n1,25E+01\t5,00E+01\t", 0), 0u) << out.str();
+  EXPECT_NE(out.str().find("\t\t\n"), std::string::npos);  // no concentration for the mixture
+  EXPECT_EQ(config({"--set", "saisie1=8"}), 2);
+  EXPECT_NE(err.str().find("un code de 1 \xC3\xA0 7"), std::string::npos) << err.str();
+  EXPECT_EQ(config({"--mesure", "4"}), 2);
+  // Aluminium chloride with sodium hydroxide precipitates: the mixture is not recorded.
+  EXPECT_EQ(config({"--set", "solute1=1", "--set", "solute2=18", "--mesure", "3", "-o", path("x.C07")}), 2);
+  EXPECT_NE(err.str().find("--mesure 3 : le m\xC3\xA9lange forme un pr\xC3\xA9" "cipit\xC3\xA9"), std::string::npos)
+      << err.str();
+  EXPECT_FALSE(fs::exists(path("x.C07")));
+}
+
 TEST_F(Tool, ColumnFormulasFromTheCommandLine) {
   ASSERT_EQ(config({"--serie", "1", "1", "3", "1", "--calcule", "2", "C1 * 2", "--cellule", "x"}), 2);
   ASSERT_EQ(config({"--serie", "1", "1", "3", "1", "--calcule", "2", "C1 * 2", "--efface-colonne", "1", "--serie", "1",

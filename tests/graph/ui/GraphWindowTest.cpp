@@ -143,6 +143,54 @@ TEST_F(GraphWindowTest, FittedLineInGreenWithItsEquation) {
   EXPECT_NE(pixel(250, 250), kGreen);
 }
 
+TEST_F(GraphWindowTest, TwoLinesSecondDashedAndTheirIntersection) {
+  // A V through (3, 4).
+  fill({{"0", "10"}, {"1", "8"}, {"2", "6"}, {"3", "4"}, {"4", "6"}, {"5", "8"}, {"6", "10"}});
+  table.setMask("");
+  open();
+  click(window->check1());
+  click(window->check2());  // no grid under the lines
+  EXPECT_EQ(window->fitBox()->text(), "Modéliser");
+  EXPECT_FALSE(window->twoLines()->isEnabled());
+  click(window->fitBox());
+  click(window->twoLines());
+  ASSERT_TRUE(window->twoLineFit().crossing);
+  const QString text = window->equation()->text();
+  for (const char* part : {"Droite 1 : y = a·x + b ; a = -2 ; b = 10 ; r² = 1,0000",
+                           "Droite 2 : y = a·x + b ; a = 2 ; b = -2 ; r² = 1,0000", "Intersection : x = 3 ; y = 4"})
+    EXPECT_NE(text.indexOf(QString::fromUtf8(part)), -1) << part << " in " << text.toStdString();
+
+  const graph::Plot& p = window->plot();
+  const QColor kPurple(160, 0, 160), kBlack(0, 0, 0);
+  // The first line solid, the second in dashes: along it, purple and gaps.
+  EXPECT_TRUE(anyPixel(kGreen, QRect(p.plotX(1.5) - 1, p.plotY(7) - 1, 3, 3)));
+  int purple = 0, gaps = 0;
+  for (int X = p.plotX(4.2); X < p.plotX(5.8); ++X) {
+    const int Y = p.plotY(2 * p.abscissa.value(X) - 2);
+    (anyPixel(kPurple, QRect(X, Y - 2, 1, 5)) ? purple : gaps)++;
+  }
+  EXPECT_GT(purple, gaps);
+  EXPECT_GT(gaps, 10);
+  // The cross over the vertex, and its coordinates beside it.
+  const QPoint c(p.plotX(3), p.plotY(4));
+  EXPECT_EQ(pixel(c.x() + 4, c.y() + 4), kBlack);
+  EXPECT_EQ(pixel(c.x() - 4, c.y() + 4), kBlack);
+  int dark = 0;  // the text, smoothed
+  for (int y = c.y() - 24; y < c.y() - 8; ++y)
+    for (int x = c.x() + 8; x < c.x() + 68; ++x) dark += pixel(x, y).lightness() < 96;
+  EXPECT_GT(dark, 20);
+
+  // Three points: the two lines are impossible, nothing drawn.
+  for (int r = 4; r <= 7; ++r) table.setCell(r, 0, "");
+  window->majgraf();
+  EXPECT_FALSE(window->twoLineFit().possible);
+  EXPECT_NE(window->equation()->text().indexOf("Droite 1 : impossible"), -1);
+  EXPECT_FALSE(anyPixel(kGreen, QRect(0, 0, 500, 500)));
+  // Back to one line: its text alone.
+  click(window->affine());
+  EXPECT_EQ(window->equation()->text().left(14), "y = a·x + b ; ");
+}
+
 TEST_F(GraphWindowTest, NumbersNamesAndTheFitInTheWindowTheCopyAndThePrint) {
   table.setCell(0, 0, "c (mol/L)");
   table.setCell(0, 1, "G (mS)");

@@ -3,6 +3,7 @@
 // (The commands themselves are tested in the core.)
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -152,6 +153,19 @@ TEST_F(TableWindowTest, ColumnMenuFromATitleWithItsCaptionsAndCommands) {
   });
   action(menu, "Suite arithmétique")->trigger();
   EXPECT_EQ(table().cell(5, 1), "5,00E+00");
+
+  // The automatic-entry lists: the seven codes in their order.
+  answerDialog([](QDialog& d) {
+    auto* c1 = d.findChild<QComboBox*>("Combo1_0");
+    ASSERT_TRUE(c1);
+    ASSERT_EQ(c1->count(), 7);
+    EXPECT_EQ(c1->itemText(4), "Écran du conductimètre");
+    EXPECT_EQ(c1->itemText(5), "Volume V1");
+    EXPECT_EQ(c1->itemText(6), "Volume V2");
+    c1->setCurrentIndex(6);
+  });
+  action(window->tableFrame()->menutableau(), "Saisie automatique")->trigger();
+  EXPECT_EQ(table().autoEntry(0), table::kEntryVolume2);
 
   menu->hide();
   answerDialog([](QDialog& d) { d.findChild<QRadioButton*>("Option3")->setChecked(true); });

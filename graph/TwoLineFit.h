@@ -1,0 +1,62 @@
+#pragma once
+// Two fitted lines ("deux droites"), the model of a titration curve: the
+// plotted points are cut in two, an affine line is fitted to each part (as
+// fitLine does), and the lines cross at the equivalence point.
+//
+//  1. the points (cells as 32-bit floats, sums in 64 bits) sorted by
+//     abscissa, equal abscissas keeping table order; fewer than 4: impossible;
+//  2. for every split k = 2 … n-2, an affine line through the first k points
+//     and one through the last n-k; a side whose abscissas are all equal is
+//     not fitted and the split is skipped; the split whose two residual sums
+//     of squares add up to the least wins (a later split only with a strictly
+//     smaller sum); no split possible: impossible;
+//  3. intersection x = (b2 - b1) / (a1 - a2), y = a1·x + b1; parallel lines or
+//     a result that is not finite: impossible.
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "graph/LineFit.h"
+
+namespace velmira::graph {
+
+inline constexpr std::size_t kTwoLinesMinPoints = 4;
+
+struct TwoLineFit {
+  bool possible = false;  // both lines found
+  LineFit first, second;  // in abscissa order; not possible when the fit is not
+  int split = 0;          // points of the first line
+  bool crossing = false;  // the lines meet at (x, y)
+  double x = 0, y = 0;
+};
+
+inline bool canFitTwoLines(const Plot& plot) { return plot.points.size() >= kTwoLinesMinPoints; }
+
+TwoLineFit fitTwoLines(std::span<const PlottedPoint> points);
+
+// "x = X ; y = Y" with the table's mask, or kFitImpossible; shown after
+// kIntersectionCaption.
+inline constexpr const char* kIntersectionCaption = "Intersection : ";
+std::string intersectionText(const TwoLineFit& fit, std::string_view mask);
+
+// The window's text: "Droite 1 : …", "Droite 2 : …" (equationText) and
+// "Intersection : …", one line each.
+std::string twoLinesText(const TwoLineFit& fit, std::string_view mask);
+
+// What draws the model on the plot: the first line solid, the second in
+// dashes, and a cross on the intersection when it lies on the plot.
+struct TwoLineStrokes {
+  std::vector<Stroke> first, second, cross;
+  bool crossShown = false;
+  PixelPoint crossAt;
+};
+inline constexpr int kDashOn = 8, kDashOff = 5;  // dash and gap, in plot units along the longer axis
+inline constexpr int kCrossArm = 5;              // the cross spans ±5 plot units diagonally
+TwoLineStrokes twoLineStrokes(const Plot& plot, const TwoLineFit& fit);
+
+// Top-left corner of a label of the given size beside the intersection's
+// cross: above and to the right, or on the side where it stays on the plot.
+PixelPoint intersectionLabelAt(PixelPoint cross, int textWidth, int textHeight);
+
+}  // namespace velmira::graph

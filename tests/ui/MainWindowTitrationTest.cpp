@@ -1,0 +1,125 @@
+// A titration in the main window: the mixture's record button, the burette
+// on the volume entries (keys and wheel), Ctrl+Entrée, and the precipitate
+// that hides the mixture's entries and button. (The step and record rules
+// are tested in the core.)
+#include <QWheelEvent>
+
+#include "platform/qt/Beep.h"
+#include "table/Table.h"
+#include "tests/ui/WindowFixture.h"
+
+namespace velmira::ui::testing {
+namespace {
+
+class TitrationTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    QTest::mouseClick(window->commandButton(Command::Table), Qt::LeftButton);
+    clickTab(3);
+    // V2 in C1, the mixture's conductimeter in C2.
+    table::Table& t = window->table();
+    t.setAutoEntry(0, table::kEntryVolume2);
+    t.setAutoEntry(1, table::kEntryConductimeter);
+  }
+  // Potassium chloride in beaker 2: the mixture's readings depend on the volumes.
+  void mixTwoSalts() {
+    window->workbench().setSoluteTag(1, "9");
+    window->workbench().updateMeters();
+    window->updateControls();
+  }
+  const table::Table& table() { return window->table(); }
+  void wheel(QWidget* w, int angle, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    const QPointF at(w->width() / 2.0, w->height() / 2.0);
+    QWheelEvent e(at, w->mapToGlobal(at), QPoint(), QPoint(0, angle), Qt::NoButton, modifiers, Qt::NoScrollPhase,
+                  false);
+    QApplication::sendEvent(w, &e);
+  }
+};
+
+TEST_F(TitrationTest, MixtureRecordButtonWithTheOthersAndItsHint) {
+  QToolButton* b = window->recordButton(2);
+  EXPECT_TRUE(b->isVisible());
+  EXPECT_EQ(b->text(), window->recordButton(0)->text());
+  QTest::mouseMove(b, QPoint(5, 5));
+  EXPECT_EQ(window->hintLine()->hint(),
+            "Pour ajouter cette mesure dans le tableau suivant les paramètres de saisie automatique (Ctrl+Entrée)");
+  QTest::mouseClick(b, Qt::LeftButton);
+  EXPECT_EQ(table().cell(1, 0), "5,00E+01");
+  EXPECT_EQ(table().cell(1, 1), "2,98E+02");
+  QTest::mouseClick(window->commandButton(Command::Table), Qt::LeftButton);
+  EXPECT_FALSE(b->isVisible());
+}
+
+TEST_F(TitrationTest, BuretteKeysAndWheelThenControlEnterRecords) {
+  mixTwoSalts();
+  EntryField* v2 = window->entryField(5);
+  QTest::mouseMove(v2, QPoint(5, 5));
+  EXPECT_EQ(window->hintLine()->hint(), "Burette : flèches haut et bas ou molette, 1 mL (0,1 mL avec Maj)");
+  v2->setFocus(Qt::MouseFocusReason);
+  const QString before = display(2);
+  QTest::keyClick(v2, Qt::Key_Up);
+  EXPECT_EQ(v2->text(), "51,0");
+  EXPECT_NE(display(2), before);  // the readings follow
+  QTest::keyClick(v2, Qt::Key_Down, Qt::ShiftModifier);
+  EXPECT_EQ(v2->text(), "50,9");
+  wheel(v2, 2 * 120);
+  EXPECT_EQ(v2->text(), "52,9");
+  wheel(v2, -60, Qt::ShiftModifier);
+  EXPECT_EQ(v2->text(), "52,9");  // half a notch waits for the other half
+  wheel(v2, -60, Qt::ShiftModifier);
+  EXPECT_EQ(v2->text(), "52,8");
+  // The other entries are no burettes.
+  window->entryField(0)->setFocus(Qt::MouseFocusReason);
+  QTest::keyClick(window->entryField(0), Qt::Key_Up);
+  EXPECT_EQ(window->entryField(0)->text(), "0,01");
+
+  // Ctrl+Entrée records the bench shown, what is typed validated first.
+  typeEntry(5, "10", false);
+  QTest::keyClick(v2, Qt::Key_Return, Qt::ControlModifier);
+  EXPECT_EQ(table().cell(1, 0), "1,00E+01");
+  EXPECT_EQ(v2->text(), "10,0");
+  for (int i = 0; i < 3; ++i) {
+    QTest::keyClick(v2, Qt::Key_Up);
+    QTest::keyClick(v2, Qt::Key_Enter, Qt::ControlModifier);
+  }
+  EXPECT_EQ(table().cell(4, 0), "1,30E+01");
+  EXPECT_TRUE(messages.shown.empty());
+  clickTab(1);
+  QTest::keyClick(window->entryField(0), Qt::Key_Return, Qt::ControlModifier);
+  EXPECT_EQ(table().cell(5, 0), "1,30E+01");  // the volume codes copy on any bench
+}
+
+TEST_F(TitrationTest, BuretteBeepsAtTheBeakerInsteadOfTheMessage) {
+  typeEntry(4, "200");
+  typeEntry(5, "49,5");
+  const int beeps = qtp::beepCount();
+  EntryField* v2 = window->entryField(5);
+  QTest::keyClick(v2, Qt::Key_Up);
+  EXPECT_EQ(v2->text(), "50,0");
+  EXPECT_EQ(qtp::beepCount(), beeps + 1);
+  QTest::keyClick(v2, Qt::Key_Down);
+  EXPECT_EQ(qtp::beepCount(), beeps + 1);
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(TitrationTest, APrecipitateHidesTheMixtureButtonWithItsEntries) {
+  model::Workbench& wb = window->workbench();
+  wb.setSoluteTag(1, "18");  // aluminium chloride with sodium hydroxide
+  wb.updateMeters();
+  window->updateControls();
+  QApplication::processEvents();
+  EXPECT_FALSE(window->entryField(4)->isVisible());
+  EXPECT_FALSE(window->recordButton(2)->isVisible());
+  QTest::keyClick(window->tabStrip(), Qt::Key_Return, Qt::ControlModifier);
+  EXPECT_TRUE(table().rowEmpty(1));
+  wb.setSoluteTag(1, "1");
+  wb.updateMeters();
+  window->updateControls();
+  QApplication::processEvents();
+  EXPECT_TRUE(window->recordButton(2)->isVisible());
+  EXPECT_TRUE(window->entryField(4)->isVisible());
+}
+
+}  // namespace
+}  // namespace velmira::ui::testing
