@@ -1,6 +1,8 @@
 // The text pane's part of loading a statement: a 1 MB RTF statement read
 // and put into a QTextDocument, then laid out at the pane's width; and the
-// document taken back for saving.
+// document taken back for saving. Then hostile statements (a long word,
+// many one-character runs, a long text), as given and within the pane's
+// limits: what chose those limits.
 #include <benchmark/benchmark.h>
 
 #include "GuiBenchmark.h"
@@ -10,6 +12,7 @@
 #include <QTextDocument>
 
 #include "RtfStatement.h"
+#include "files/rtf/RichDocument.h"
 #include "files/rtf/RtfReader.h"
 #include "platform/qt/RichTextDocument.h"
 
@@ -45,6 +48,44 @@ void BM_RichDocumentOfTextDocument1MB(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(velmira::qtp::richDocumentOf(doc));
 }
 BENCHMARK(BM_RichDocumentOfTextDocument1MB)->Unit(benchmark::kMillisecond);
+
+// Hostile statements the reader accepts, put into the pane's document and
+// laid out at its width, as given (`raw`) or within the pane's limits.
+velmira::rtf::RichDocument longWord(std::size_t n) {
+  return {{{velmira::rtf::Alignment::Left, 0, {{std::string(n, 'a'), {}}}}}};
+}
+velmira::rtf::RichDocument manyRuns(std::size_t n) {
+  velmira::rtf::Paragraph p;
+  velmira::rtf::RunFormat bold;
+  bold.bold = true;
+  for (std::size_t i = 0; i < n; ++i) p.runs.push_back({"a", i % 2 ? bold : velmira::rtf::RunFormat{}});
+  return {{p}};
+}
+velmira::rtf::RichDocument longText(std::size_t n) {
+  velmira::rtf::RichDocument d;
+  std::string words;
+  while (words.size() < 4000) words += "conductance de la cellule ";
+  for (std::size_t k = 0; k < n; k += words.size()) d.paragraphs.push_back({velmira::rtf::Alignment::Left, 0, {{words, {}}}});
+  return d;
+}
+
+template <velmira::rtf::RichDocument (*Make)(std::size_t), bool kLimited>
+void BM_PaneLayout(benchmark::State& state) {
+  velmira::rtf::RichDocument given = Make(static_cast<std::size_t>(state.range(0)));
+  if (kLimited) velmira::rtf::limitForDisplay(given);
+  for (auto _ : state) {
+    QTextDocument doc;
+    velmira::qtp::fillTextDocument(doc, given);
+    doc.setTextWidth(361);
+    benchmark::DoNotOptimize(doc.documentLayout()->documentSize());
+  }
+}
+BENCHMARK(BM_PaneLayout<longWord, false>)->Name("PaneLayout/longWord/raw")->RangeMultiplier(4)->Range(4 << 10, 64 << 10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaneLayout<longWord, true>)->Name("PaneLayout/longWord/limited")->Arg(1 << 20)->Arg(16 << 20)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaneLayout<manyRuns, false>)->Name("PaneLayout/manyRuns/raw")->RangeMultiplier(4)->Range(1 << 10, 16 << 10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaneLayout<manyRuns, true>)->Name("PaneLayout/manyRuns/limited")->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaneLayout<longText, false>)->Name("PaneLayout/longText/raw")->RangeMultiplier(4)->Range(256 << 10, 4 << 20)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaneLayout<longText, true>)->Name("PaneLayout/longText/limited")->Arg(16 << 20)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

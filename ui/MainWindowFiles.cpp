@@ -15,7 +15,7 @@ void MainWindow::showCaption() {
 }
 
 bool MainWindow::ecritconfig() {
-  if (!files::ecritconfig(nomconfig_, wb_, table_, messages_)) return false;
+  if (!files::ecritconfig(nomconfig_, wb_, table_, messages_, true)) return false;
   showCaption();
   return true;
 }
@@ -40,7 +40,7 @@ void MainWindow::openFile(const QString& path) {
     exerciseMenu_->openExercise(QFileInfo(path).absoluteFilePath().toStdString());
     return;
   }
-  messages_.show(files::notConfiguration());
+  messages_.show(msg::notConfiguration());
 }
 
 void MainWindow::knobRedrawn(int knob) { bouton1_[knob]->redraw(); }

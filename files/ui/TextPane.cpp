@@ -19,7 +19,7 @@ namespace {
 constexpr int kLeft = 424, kTop = 328, kWidth = 361, kFieldHeight = 22, kButtonWidth = 95, kTextHeight = 190;
 }
 
-TextPane::TextPane(QWidget* window) : QObject(window) {
+TextPane::TextPane(QWidget* window, MessageService* messages) : QObject(window), messages_(messages) {
   fich_ = new QLineEdit(window);
   fich_->setObjectName(QStringLiteral("fich"));
   fich_->setReadOnly(true);
@@ -66,9 +66,11 @@ void TextPane::setFich(const QString& text) { fich_->setText(text); }
 QString TextPane::fichText() const { return fich_->text(); }
 void TextPane::setReadOnly(bool readOnly) { supertext_->setReadOnly(readOnly); }
 
-void TextPane::showDocument(const rtf::RichDocument& document) {
+void TextPane::showDocument(rtf::RichDocument document) {
+  const bool cut = rtf::limitForDisplay(document) || document.truncated;
   qtp::fillTextDocument(*supertext_->document(), document);
   supertext_->moveCursor(QTextCursor::Start);
+  if (cut && messages_) messages_->show(msg::textCut());
 }
 
 rtf::RichDocument TextPane::richDocument() const { return qtp::richDocumentOf(*supertext_->document()); }
