@@ -61,6 +61,18 @@ velmira::rtf::RichDocument manyRuns(std::size_t n) {
   for (std::size_t i = 0; i < n; ++i) p.runs.push_back({"a", i % 2 ? bold : velmira::rtf::RunFormat{}});
   return {{p}};
 }
+// The same runs between blanks: what the runs cost without a long word.
+velmira::rtf::RichDocument manySpacedRuns(std::size_t n) {
+  velmira::rtf::RichDocument d = manyRuns(n);
+  for (velmira::rtf::Run& r : d.paragraphs[0].runs) r.text += ' ';
+  return d;
+}
+// Many runs each in its paragraph.
+velmira::rtf::RichDocument manyParagraphs(std::size_t n) {
+  velmira::rtf::RichDocument d;
+  d.paragraphs.resize(n, {velmira::rtf::Alignment::Left, 0, {{"a b", {}}}});
+  return d;
+}
 velmira::rtf::RichDocument longText(std::size_t n) {
   velmira::rtf::RichDocument d;
   std::string words;
@@ -84,8 +96,39 @@ BENCHMARK(BM_PaneLayout<longWord, false>)->Name("PaneLayout/longWord/raw")->Rang
 BENCHMARK(BM_PaneLayout<longWord, true>)->Name("PaneLayout/longWord/limited")->Arg(1 << 20)->Arg(16 << 20)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaneLayout<manyRuns, false>)->Name("PaneLayout/manyRuns/raw")->RangeMultiplier(4)->Range(1 << 10, 16 << 10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaneLayout<manyRuns, true>)->Name("PaneLayout/manyRuns/limited")->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaneLayout<manySpacedRuns, false>)->Name("PaneLayout/manySpacedRuns/raw")->RangeMultiplier(4)->Range(16 << 10, 256 << 10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaneLayout<manySpacedRuns, true>)->Name("PaneLayout/manySpacedRuns/limited")->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaneLayout<manyParagraphs, false>)->Name("PaneLayout/manyParagraphs/raw")->RangeMultiplier(4)->Range(16 << 10, 64 << 10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaneLayout<manyParagraphs, true>)->Name("PaneLayout/manyParagraphs/limited")->Arg(100'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaneLayout<longText, false>)->Name("PaneLayout/longText/raw")->RangeMultiplier(4)->Range(256 << 10, 4 << 20)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaneLayout<longText, true>)->Name("PaneLayout/longText/limited")->Arg(16 << 20)->Unit(benchmark::kMillisecond);
+
+// The worst the reader accepts, whole: a 64 MB file read (16 MiB of text:
+// one word, or one-character runs), limited, put into the pane's document
+// and laid out.
+std::string hostileRtf(bool runs) {
+  std::string s = "{\\rtf1 ";
+  if (runs) {
+    while (s.size() < (63u << 20)) s += "{\\b a}{\\i b}";
+  } else {
+    s += std::string(16u << 20, 'a');
+  }
+  return s + "}";
+}
+template <bool kRuns>
+void BM_HostileStatementShown(benchmark::State& state) {
+  const std::string bytes = hostileRtf(kRuns);
+  for (auto _ : state) {
+    velmira::rtf::RichDocument d = *velmira::rtf::readRtf(bytes);
+    velmira::rtf::limitForDisplay(d);
+    QTextDocument doc;
+    velmira::qtp::fillTextDocument(doc, d);
+    doc.setTextWidth(361);
+    benchmark::DoNotOptimize(doc.documentLayout()->documentSize());
+  }
+}
+BENCHMARK(BM_HostileStatementShown<false>)->Name("HostileStatementShown/word16MiB")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HostileStatementShown<true>)->Name("HostileStatementShown/runs64MB")->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -17,6 +17,7 @@ namespace {
 
 // What is said when a text is longer than the reader keeps.
 const std::string kLimits = "(" + std::to_string(rtf::kMaxParagraphs - 1) + " paragraphes, " +
+                            std::to_string(rtf::kMaxRuns) + " passages mis en forme, " +
                             std::to_string(rtf::kMaxKeptText >> 20) + " Mo de texte, " +
                             std::to_string(rtf::kMaxRtfFileBytes >> 20) + " Mo de RTF au plus)";
 const std::string kCutRead = "texte trop long : seul le début est lu " + kLimits;

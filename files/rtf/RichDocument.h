@@ -61,8 +61,8 @@ void appendText(Paragraph& paragraph, std::string_view utf8, const RunFormat& fo
 // without a blank, a tab, a break or a hyphen) longer than kShownWord
 // characters is broken by an invisible break (U+200B) after every
 // kShownWord characters, so that lines can wrap.
-inline constexpr std::size_t kShownText = 1u << 20;
-inline constexpr std::size_t kShownPieces = 20'000;
+inline constexpr std::size_t kShownText = 2u << 20;
+inline constexpr std::size_t kShownPieces = 50'000;
 inline constexpr std::size_t kShownWord = 1'000;
 inline constexpr char32_t kInvisibleBreak = 0x200B;
 

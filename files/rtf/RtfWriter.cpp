@@ -56,6 +56,7 @@ class Writer {
   std::string out_;
   std::size_t lineStart_ = 0;
   std::size_t kept_ = 0;  // UTF-8 bytes of text written, as the reader counts them
+  std::size_t runs_ = 0;
   bool cut_ = false;
   std::vector<std::string> fonts_;
   std::vector<Colour> colours_;
@@ -198,10 +199,11 @@ std::string Writer::write(const RichDocument& d) {
     }
     word("li", p.leftIndent);
     for (const Run& r : p.runs) {
-      if (cut_ || full(kRunRoom)) {
+      if (cut_ || runs_ == kMaxRuns || full(kRunRoom)) {
         cut_ = true;
         break;
       }
+      ++runs_;
       const RunFormat& f = r.format;
       out_ += '{';
       word("plain");  // every run states its whole format, for readers that keep formats past a group

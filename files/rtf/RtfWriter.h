@@ -12,7 +12,7 @@
 namespace velmira::rtf {
 
 // Within what the reader keeps (kMaxRtfFileBytes of RTF, kMaxKeptText of
-// text, kMaxParagraphs): past them the rest is left out and `cut`, when
+// text, kMaxParagraphs, kMaxRuns): past them the rest is left out and `cut`, when
 // given, is set.
 std::string writeRtf(const RichDocument& document, bool* cut = nullptr);
 

@@ -8,6 +8,8 @@
 #include <QTextEdit>
 #include <QToolButton>
 
+#include <utility>
+
 #include "files/WelcomeText.h"
 #include "files/rtf/RtfFile.h"
 #include "platform/qt/Fonts.h"
@@ -76,12 +78,12 @@ void TextPane::showDocument(rtf::RichDocument document) {
 rtf::RichDocument TextPane::richDocument() const { return qtp::richDocumentOf(*supertext_->document()); }
 
 bool TextPane::loadText(const std::string& path, std::string* cause) {
-  const rtf::FileRead read = rtf::loadRtfFile(path);
+  rtf::FileRead read = rtf::loadRtfFile(path);
   if (!read.document) {
     if (cause) *cause = rtf::describe(read.error);
     return false;
   }
-  showDocument(*read.document);
+  showDocument(std::move(*read.document));
   return true;
 }
 

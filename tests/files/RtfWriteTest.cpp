@@ -98,7 +98,11 @@ TEST(RtfWrite, WritesOnlyWhatTheReaderKeepsAndSaysSo) {
   many.paragraphs.resize(kMaxParagraphs, Paragraph{Alignment::Left, 0, {{"p", RunFormat{}}}});
   const RichDocument tabs{{{Alignment::Left, 0, {{std::string(kMaxKeptText, '\t'), RunFormat{}}}}}};
   const RichDocument text{{{Alignment::Left, 0, {{std::string(kMaxKeptText + 10, 'a'), RunFormat{}}}}}};
-  for (const RichDocument* d : {static_cast<const RichDocument*>(&many), &tabs, &text}) {
+  RichDocument runs{{Paragraph{}}};
+  RunFormat bold;
+  bold.bold = true;
+  for (std::size_t i = 0; i <= kMaxRuns; ++i) runs.paragraphs[0].runs.push_back({"a", i % 2 ? bold : RunFormat{}});
+  for (const RichDocument* d : std::initializer_list<const RichDocument*>{&many, &tabs, &text, &runs}) {
     const std::string rtf = writeRtf(*d, &cut);
     EXPECT_TRUE(cut);
     EXPECT_LE(rtf.size(), kMaxRtfFileBytes);
@@ -110,6 +114,7 @@ TEST(RtfWrite, WritesOnlyWhatTheReaderKeepsAndSaysSo) {
               d->paragraphs.front().runs.front().text.substr(0, 100));
   }
   EXPECT_EQ(readRtf(writeRtf(many))->paragraphs.size(), kMaxParagraphs - 1);
+  EXPECT_EQ(readRtf(writeRtf(runs))->paragraphs[0].runs.size(), kMaxRuns);
 }
 
 TEST(RichDocumentLimits, ThePaneIsGivenTheBeginningWithLongWordsBroken) {

@@ -4,6 +4,7 @@
 #include <QTextBlock>
 
 #include "files/rtf/RtfFile.h"
+#include "platform/core/SafeFile.h"
 #include "files/ui/TextPane.h"
 #include "tests/ui/WindowFixture.h"
 
@@ -43,6 +44,23 @@ TEST_F(TextPaneTest, WelcomeIsReadOnlyAndAFileTextTracksChanges) {
   EXPECT_FALSE(cause.empty());
   pane->showWelcome();
   EXPECT_TRUE(window->fich()->text().isEmpty());
+}
+
+TEST_F(TextPaneTest, AStatementTooLongToShowShowsItsBeginningAndSaysSo) {
+  // A long word (one of 256 KB took 11 s to show), then 200,000 formatted runs.
+  std::string bytes = "{\\rtf1 D\\'e9but " + std::string(rtf::kShownText / 2, 'a') + "\\par ";
+  for (int i = 0; i < 100'000; ++i) bytes += "{\\b x}{\\i y}";
+  bytes += "}";
+  const std::string path = QDir(folder.path()).filePath("long.rtf").toStdString();
+  ASSERT_TRUE(fileio::replaceFile(path, bytes));
+  messages.shown.clear();
+  ASSERT_TRUE(window->textPane()->loadText(path));
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "Texte trop long : seul le début est affiché.");
+  const QTextDocument* shown = window->supertext()->document();
+  EXPECT_TRUE(shown->firstBlock().text().startsWith(QStringLiteral("Début aaaa")));
+  EXPECT_EQ(shown->firstBlock().next().text().left(4), QStringLiteral("xyxy"));
+  EXPECT_LE(static_cast<std::size_t>(shown->characterCount()), rtf::kShownText);
 }
 
 }  // namespace
