@@ -61,6 +61,9 @@ TEST_F(TextPaneTest, AStatementTooLongToShowShowsItsBeginningAndSaysSo) {
   EXPECT_TRUE(shown->firstBlock().text().startsWith(QStringLiteral("Début aaaa")));
   EXPECT_EQ(shown->firstBlock().next().text().left(4), QStringLiteral("xyxy"));
   EXPECT_LE(static_cast<std::size_t>(shown->characterCount()), rtf::kShownText);
+  // With VELMIRA_SCREENSHOTS set to a folder: the window showing the cut statement.
+  if (const QString out = qEnvironmentVariable("VELMIRA_SCREENSHOTS"); !out.isEmpty())
+    window->grab().save(out + QStringLiteral("/pane-texte-long.png"));
 }
 
 }  // namespace
