@@ -60,14 +60,16 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 6> kCommands
      "           [--notions TEXTE]... -o SORTIE.E24\n"
      "  exercice --enonce ENONCE.rtf [--config CONFIG.C07] -o SORTIE.PEM\n"
      "  exercice --lire FICHIER.E24\n"
-     "      Écrit un fichier d'exercice (.E24) ou de prise en main (.PEM) ; les noms des\n"
-     "      fichiers y sont écrits par rapport au dossier de SORTIE. Quatre --notions au\n"
-     "      plus, affichées à la suite sans séparateur. Rien n'est écrit si un fichier\n"
-     "      nommé ne s'ouvre pas (énoncé RTF, configuration) ou si un texte ne tient pas\n"
-     "      dans un enregistrement (126 caractères du jeu Windows-1252).\n"
+     "      Écrit un fichier d'exercice (.E24) ou de prise en main (.PEM) ; les fichiers\n"
+     "      nommés doivent se trouver dans le dossier de SORTIE (seul leur nom est écrit).\n"
+     "      Quatre --notions au plus, affichées à la suite sans séparateur. Rien n'est\n"
+     "      écrit si un fichier nommé ne s'ouvre pas (énoncé RTF, configuration) ou si un\n"
+     "      texte ne tient pas dans un enregistrement (126 caractères du jeu\n"
+     "      Windows-1252).\n"
      "      --lire : affiche les onze enregistrements NUMÉRO<TAB>TEXTE, puis pour chaque\n"
      "      fichier nommé : RÔLE<TAB>CHEMIN<TAB>s'ouvre (ou ne s'ouvre pas : cause) ;\n"
-     "      code de sortie 1 si l'un d'eux ne s'ouvre pas.\n"},
+     "      code de sortie 1 si l'un d'eux ne s'ouvre pas, ou si l'un des enregistrements\n"
+     "      1 à 4 est illisible (le programme refuse alors le fichier).\n"},
 }};
 
 }  // namespace
