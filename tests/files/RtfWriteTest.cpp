@@ -119,7 +119,9 @@ TEST(RtfWrite, WritesOnlyWhatTheReaderKeepsAndSaysSo) {
 
 TEST(RichDocumentLimits, ThePaneIsGivenTheBeginningWithLongWordsBroken) {
   std::string word(3 * kShownWord + 5, 'a');
-  RichDocument d{{{Alignment::Left, 0, {{"x " + word, RunFormat{}}, {word, RunFormat{{}, 30}}}}}};
+  RunFormat big;
+  big.halfPoints = 30;
+  RichDocument d{{{Alignment::Left, 0, {{"x " + word, RunFormat{}}, {word, big}}}}};
   EXPECT_FALSE(limitForDisplay(d));  // broken words are kept whole
   const std::string shown = plainText(d);
   std::string zwsp;
@@ -144,7 +146,7 @@ TEST(RichDocumentLimits, ThePaneIsGivenTheBeginningWithLongWordsBroken) {
 
   RichDocument runs;
   runs.paragraphs.resize(2);
-  for (std::size_t i = 0; i < kShownPieces; ++i) runs.paragraphs[i % 2].runs.push_back({"é", RunFormat{{}, int(i % 2) + 20}});
+  for (std::size_t i = 0; i < kShownPieces; ++i) runs.paragraphs[i % 2].runs.push_back({"é", i % 2 ? big : RunFormat{}});
   EXPECT_TRUE(limitForDisplay(runs));
   EXPECT_EQ(runs.paragraphs[0].runs.size() + runs.paragraphs[1].runs.size() + 2, kShownPieces);
 
