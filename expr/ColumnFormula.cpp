@@ -5,6 +5,7 @@
 #include "expr/Calculator.h"
 #include "expr/Evaluator.h"
 #include "platform/core/NumberText.h"
+#include "platform/core/RecordFile.h"
 #include "table/Table.h"
 
 namespace velmira::expr {
@@ -58,14 +59,32 @@ int fillColumn(table::Table& table, int col, const std::string& formula, std::in
         if (!value && overflow) overflow();
       }
     }
+    // A value too long for a cell to be saved is an overflow too.
+    std::string cell = value ? num::format(*value, table.mask()) : std::string();
+    if (value && cell.size() > records::kMaxText) {
+      value.reset();
+      if (overflow) overflow();
+    }
     if (value) {
-      table.setCell(r, col, num::format(*value, table.mask()));
+      table.setCell(r, col, std::move(cell));
     } else {
       table.setCell(r, col, std::string());
       ++failures;
     }
   }
   return failures;
+}
+
+std::optional<Message> refusedFormula(std::string_view formula, int col) {
+  const auto encoded = records::toCp1252(formula);
+  if (!encoded)
+    return msg::criticalOk("Cette expression contient des caractères qui ne peuvent pas être enregistrés.",
+                           columnCalculatorTitle(col));
+  if (encoded->size() > records::kMaxText)
+    return msg::criticalOk("Cette expression est trop longue : " + num::trim(num::plain(static_cast<double>(records::kMaxText))) +
+                               " caractères au plus.",
+                           columnCalculatorTitle(col));
+  return std::nullopt;
 }
 
 std::optional<Message> columnReport(int failures) {

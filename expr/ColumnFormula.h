@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/core/Messages.h"
 
@@ -26,6 +27,11 @@ namespace velmira::expr {
 // lines left empty.
 int fillColumn(table::Table& table, int col, const std::string& formula, std::int16_t angle, bool scientific,
                const std::function<void(int line)>& progress = {}, const std::function<void()>& overflow = {});
+
+// A formula a configuration record cannot hold (over 126 characters in
+// Windows-1252, or characters outside it) is refused where it is given: the
+// message to show; nullopt when it fits.
+std::optional<Message> refusedFormula(std::string_view formula, int col);
 
 // The message closing a run: none when every line was computed.
 std::optional<Message> columnReport(int failures);

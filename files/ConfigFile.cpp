@@ -11,16 +11,9 @@
 #include "platform/core/RecordFile.h"
 #include "platform/core/SafeFile.h"
 #include "table/Table.h"
+#include "table/TableCommands.h"
 
 namespace velmira::files {
-
-Message writeFailure() { return msg::criticalOk("Ecriture impossible sur disque", "Enregistrement impossible"); }
-Message readFailure() {
-  return msg::criticalOk("Lecture impossible sur disque", "Erreur lors du chargement du fichier");
-}
-Message notConfiguration() {
-  return msg::criticalOk("Ce fichier ne correspond pas à cette application", "Fichier non valide");
-}
 
 namespace {
 
@@ -86,17 +79,20 @@ std::vector<std::string> configRecords(const model::Workbench& wb, const table::
 }
 
 bool writeConfiguration(const std::string& path, const model::Workbench& wb, const table::Table& table,
-                 MessageService& messages) {
+                 MessageService& messages, bool askOverReadOnly) {
+  fileio::ReadOnlyTarget readOnly;
+  if (!msg::mayReplace(path, askOverReadOnly, messages, readOnly)) return false;
   records::RecordWriter writer;
   const auto recs = configRecords(wb, table);
   writer.reserve(recs.size());
+  fileio::SaveFailure failure{fileio::SaveCause::UnfitText};
   bool ok = true;
   for (std::size_t n = 0; n < recs.size() && ok; ++n) ok = writer.write(n + 1, recs[n]);
   if (ok) {
     writer.trimLast();
-    ok = fileio::replaceFile(path, writer.bytes());
+    ok = fileio::replaceFile(path, writer.bytes(), nullptr, &failure, readOnly);
   }
-  if (!ok) messages.show(writeFailure());
+  if (!ok) messages.show(msg::writeFailure(path, failure));
   return ok;
 }
 
@@ -105,7 +101,7 @@ bool readConfiguration(const std::string& path, model::Workbench& wb, table::Tab
   records::RecordReader file;
   // A missing file reads as empty, so that the signature check refuses it.
   if (fileio::exists(path) && !file.load(path, configRecordCount(table::kMaxRows))) {
-    messages.show(readFailure());
+    messages.show(msg::readFailure());
     return false;
   }
   return readConfigurationFrom(file, wb, table, messages, hooks);
@@ -115,17 +111,18 @@ bool readConfigurationFrom(const records::RecordReader& file, model::Workbench& 
                       MessageService& messages, ConfigHooks* hooks) {
   const auto signature = file.read(firstRecord(ConfigItem::Signature));
   if (!signature) {
-    messages.show(readFailure());
+    messages.show(msg::readFailure());
     return false;
   }
   if (*signature != kSignature) {
-    messages.show(notConfiguration());
+    messages.show(msg::notConfiguration());
     return false;
   }
 
   // From here on a damaged record is skipped and the load goes on.
   auto read = [&](ConfigItem item, std::size_t k = 0) { return file.read(firstRecord(item) + k); };
-  if (auto s = read(ConfigItem::Mask)) table.setMask(*s);
+  // Only the masks the table offers: another one could make cells too long to save.
+  if (auto s = read(ConfigItem::Mask)) table.setMask(table::maskOption(*s) ? *s : std::string(table::kDefaultMask));
   // Each knob is redrawn as it is read, which runs updateVoltmeters. Knobs change no
   // selection and no solute, so the same displays are written each time and
   // the last run alone gives the same texts as the six.

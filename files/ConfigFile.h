@@ -14,11 +14,6 @@ namespace velmira::files {
 inline constexpr const char* kSignature = "VELMIRADATA";
 inline constexpr const char* kConfigExtension = ".C07";
 
-// The messages of the writer and the reader.
-Message writeFailure();      // "Ecriture impossible sur disque"
-Message readFailure();       // "Lecture impossible sur disque"
-Message notConfiguration();  // "Ce fichier ne correspond pas à cette application"
-
 // What the windows do while a configuration is read; all optional.
 class ConfigHooks {
  public:
@@ -29,11 +24,12 @@ class ConfigHooks {
 
 // writeConfiguration: writes the workbench and the table to `path`, replacing the
 // file whole or not at all. On failure (a text a record cannot hold, a
-// write error, a target that is not a regular file) shows
-// "Ecriture impossible sur disque", leaves any old file as it was and
-// returns false.
+// write error, a target that is not a regular file) shows msg::writeFailure
+// with the file and the cause, leaves any old file as it was and returns
+// false. A read-only file is refused, unless `askOverReadOnly`: then
+// msg::replaceReadOnlyQuestion asks first (No: false, no other message).
 bool writeConfiguration(const std::string& path, const model::Workbench& wb, const table::Table& table,
-                 MessageService& messages);
+                 MessageService& messages, bool askOverReadOnly = false);
 
 // readConfiguration: reads `path` and applies it with the click reactions of the
 // buttons and a final updateMeters. Entries and knobs outside their ranges (only a

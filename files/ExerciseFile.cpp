@@ -26,14 +26,18 @@ std::vector<std::string> exerciseRecords(const Exercise& e) {
   return r;
 }
 
-bool writeExercise(const std::string& path, const Exercise& exercise) {
+bool writeExercise(const std::string& path, const Exercise& exercise, fileio::SaveFailure* failure) {
   records::RecordWriter writer;
   const auto recs = exerciseRecords(exercise);
   writer.reserve(recs.size());
-  for (std::size_t n = 0; n < recs.size(); ++n)
-    if (!writer.write(n + 1, recs[n])) return false;
+  for (std::size_t n = 0; n < recs.size(); ++n) {
+    if (!writer.write(n + 1, recs[n])) {
+      if (failure) *failure = {fileio::SaveCause::UnfitText};
+      return false;
+    }
+  }
   writer.trimLast();
-  return fileio::replaceFile(path, writer.bytes());
+  return fileio::replaceFile(path, writer.bytes(), nullptr, failure);
 }
 
 bool ExerciseFile::load(const std::string& path) { return records_.load(path, kExerciseRecordCount); }
@@ -53,6 +57,18 @@ std::optional<std::pair<std::string, std::string>> ExerciseFile::readBoth(Exerci
 bool ExerciseFile::corrected() const {
   const auto named = [this](ExerciseItem item) { return !num::trim(read(item).value_or("")).empty(); };
   return named(ExerciseItem::CorrectedStatement) || named(ExerciseItem::CorrectedConfiguration);
+}
+
+std::size_t ExerciseFile::firstDamagedRecord() const {
+  for (std::size_t n = exerciseRecord(ExerciseItem::Statement); n <= exerciseRecord(ExerciseItem::CorrectedConfiguration);
+       ++n)
+    if (!records_.read(n)) return n;
+  return 0;
+}
+
+bool plainFileName(const std::string& name) {
+  const std::string n = num::trim(name);
+  return !n.empty() && n != "." && n != ".." && n.find_first_of("/\\") == std::string::npos;
 }
 
 std::string exerciseFolder(const std::string& filePath) {

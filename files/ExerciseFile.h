@@ -81,7 +81,8 @@ std::vector<std::string> exerciseRecords(const Exercise& exercise);
 // Replaces the file at `path` whole; false when a text does not fit a record
 // (over 126 characters, or outside Windows-1252) or the write fails, and the
 // file is then left as it was.
-bool writeExercise(const std::string& path, const Exercise& exercise);
+// The cause in `failure` when given (UnfitText for a text).
+bool writeExercise(const std::string& path, const Exercise& exercise, fileio::SaveFailure* failure = nullptr);
 
 // An exercise file read into memory, its first eleven records at most.
 class ExerciseFile {
@@ -95,6 +96,10 @@ class ExerciseFile {
   std::optional<std::pair<std::string, std::string>> readBoth(ExerciseItem first, ExerciseItem second) const;
   // Record 3 or 4 names a corrected statement or configuration.
   bool corrected() const;
+  // The first of the records the program cannot do without (1 to 4: what
+  // opening, the preview and the correction read) that is damaged; 0 when
+  // they all read.
+  std::size_t firstDamagedRecord() const;
 
  private:
   records::RecordReader records_;
@@ -105,6 +110,10 @@ std::string exerciseFolder(const std::string& filePath);
 // A file named in a record: the folder followed by the name as stored, a
 // "\" of a name written on Windows read as the separator.
 std::string referencedPath(const std::string& folder, const std::string& name);
+// A name an exercise may give: a plain file name, no folder part ("/" or
+// "\"), neither "." nor "..", so that it names a file in the exercise's own
+// folder.
+bool plainFileName(const std::string& name);
 
 // "Vérifier: ... l'état du lecteur." / "Lecture impossible": an exercise
 // file that cannot be opened or read.

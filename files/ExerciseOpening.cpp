@@ -16,9 +16,6 @@ Message referencedFileMissing(const std::string& path) {
 Message gettingStartedFailure() {
   return msg::criticalOk("Fichier introuvable. Revoir l'installation du logiciel.", "Erreur lors du chargement");
 }
-Message textWriteFailure() {
-  return msg::criticalOk("Vérifier l'état du lecteur et le nom du fichier.", "Erreur d'écriture.");
-}
 Message textReadFailure() {
   return msg::criticalOk("Vérifier l'état du lecteur et le nom du fichier.", "Erreur de lecture.");
 }
@@ -49,14 +46,23 @@ OpenOutcome openActivity(const std::string& path, std::string folder, ExerciseIt
   const auto& [statementName, configurationName] = *texts;
   if (!(statementOptional && blank(statementName))) {
     const std::string statementPath = referencedPath(out.folder, statementName);
-    rtf::FileRead read = rtf::loadRtfFile(statementPath);
+    // Only a file of the activity's own folder is read.
+    rtf::FileRead read;
+    if (plainFileName(statementName)) read = rtf::loadRtfFile(statementPath);
     if (!read.document) {
       messages.show(missing(statementPath));
       return out;
     }
     target.showStatement(std::move(*read.document), statementPath);
   }
-  if (!blank(configurationName)) target.loadConfiguration(referencedPath(out.folder, configurationName));
+  if (!blank(configurationName)) {
+    const std::string configurationPath = referencedPath(out.folder, configurationName);
+    if (!plainFileName(configurationName)) {
+      messages.show(missing(configurationPath));
+      return out;
+    }
+    target.loadConfiguration(configurationPath);
+  }
   out.result = OpenResult::Opened;
   return out;
 }
@@ -109,8 +115,11 @@ OpenOutcome openGettingStartedFile(const std::string& path, ExerciseTarget& targ
 }
 
 bool saveExerciseText(const std::string& path, const rtf::RichDocument& document, MessageService& messages) {
-  if (rtf::saveRtfFile(path, document)) return true;
-  messages.show(textWriteFailure());
+  fileio::ReadOnlyTarget readOnly;
+  if (!msg::mayReplace(path, true, messages, readOnly)) return false;
+  fileio::SaveFailure failure;
+  if (rtf::saveRtfFile(path, document, &failure, readOnly)) return true;
+  messages.show(msg::writeFailure(path, failure));
   return false;
 }
 

@@ -38,8 +38,7 @@ Message referencedFileMissing(const std::string& path);
 // "Fichier introuvable. Revoir l'installation du logiciel." / "Erreur lors du chargement".
 Message gettingStartedFailure();
 // The text pane's files: "Vérifier l'état du lecteur et le nom du fichier."
-// with "Erreur d'écriture." or "Erreur de lecture.".
-Message textWriteFailure();
+// with "Erreur de lecture.".
 Message textReadFailure();
 
 // ouvreur_Click: the statement (record 1) then the configuration (record 2,
@@ -73,7 +72,8 @@ std::optional<GettingStarted> gettingStartedActivity(const std::string& path);
 OpenOutcome openGettingStartedFile(const std::string& path, ExerciseTarget& target, MessageService& messages);
 
 // "Enregistrer le contenu de la fenêtre exercice": the pane as RTF, the old
-// file whole when the write fails (textWriteFailure()).
+// file whole when the write fails (msg::writeFailure). A read-only file is
+// replaced only after msg::replaceReadOnlyQuestion was answered Yes.
 bool saveExerciseText(const std::string& path, const rtf::RichDocument& document, MessageService& messages);
 // "Retrouver un texte": nullopt after textReadFailure().
 std::optional<rtf::RichDocument> readExerciseText(const std::string& path, MessageService& messages);

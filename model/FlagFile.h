@@ -1,7 +1,9 @@
 #pragma once
 // The flag file shared with the launcher, in the application folder:
 // record 2 is this module's running flag, record 31 an exercise to open.
-// No error is ever reported: a failing access leaves the file as it is.
+// No error is ever reported: a failing access leaves the file as it is. A
+// symbolic link (or anything but a regular file) in its place is never
+// followed nor written: the launcher's request is then unavailable.
 #include <string>
 
 namespace velmira::model {

@@ -2,6 +2,7 @@
 #include "tools/ConfigSettings.h"
 
 #include <algorithm>
+#include <cmath>
 #include <ostream>
 
 #include "model/EntryRules.h"
@@ -24,7 +25,8 @@ std::optional<double> wholeNumber(std::string text) {
 
 std::optional<int> wholeInteger(const std::string& text, int lo, int hi) {
   auto v = wholeNumber(text);
-  if (!v || *v != static_cast<int>(*v) || *v < lo || *v > hi) return std::nullopt;
+  // The range first: a double out of int's range has no int conversion.
+  if (!v || *v < lo || *v > hi || *v != std::trunc(*v)) return std::nullopt;
   return static_cast<int>(*v);
 }
 

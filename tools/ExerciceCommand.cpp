@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cerrno>
 #include <filesystem>
 #include <optional>
 #include <ostream>
@@ -68,10 +69,15 @@ std::optional<std::string> unfit(const std::string& text) {
   return std::nullopt;
 }
 
+// An exercise names files of its own folder only.
+const std::string kOutsideFolder = "hors du dossier de l'exercice";
+
 bool endsWithNoCase(const std::string& text, const std::string& end) {
   if (text.size() < end.size()) return false;
   return std::equal(end.begin(), end.end(), text.end() - static_cast<std::ptrdiff_t>(end.size()),
-                    [](char a, char b) { return std::toupper(static_cast<unsigned char>(a)) == b; });
+                    [](char a, char b) {
+                      return std::toupper(static_cast<unsigned char>(a)) == std::toupper(static_cast<unsigned char>(b));
+                    });
 }
 
 struct Reference {
@@ -95,7 +101,7 @@ constexpr std::array<Reference, 4> kReferences = {{
 int lire(const std::string& path, std::ostream& out, std::ostream& err) {
   files::ExerciseFile file;
   if (!file.load(path)) {
-    err << kWho << "lecture impossible de « " << path << " »\n";
+    err << kWho << "lecture impossible de « " << escaped(path) << " »\n";
     return 1;
   }
   std::size_t n = 1;
@@ -104,6 +110,11 @@ int lire(const std::string& path, std::ostream& out, std::ostream& err) {
       const auto text = file.read(group.item, k);
       out << n << '\t' << (text ? escaped(*text) : "(enregistrement illisible)") << '\n';
     }
+  }
+  // The program refuses the whole file when one of these records is damaged.
+  if (const std::size_t damaged = file.firstDamagedRecord()) {
+    out << "enregistrement " << damaged << " illisible : le fichier ne s'ouvre pas (Lecture impossible)\n";
+    return 1;
   }
   int status = 0;
   const std::string folder = files::exerciseFolder(path);
@@ -116,11 +127,12 @@ int lire(const std::string& path, std::ostream& out, std::ostream& err) {
       continue;
     }
     const std::string full = files::referencedPath(folder, name);
-    if (const auto why = wouldNotOpen(r.kind, full)) {
-      out << r.what << '\t' << full << "\tne s'ouvre pas : " << *why << '\n';
+    const auto why = files::plainFileName(name) ? wouldNotOpen(r.kind, full) : std::optional(kOutsideFolder);
+    if (why) {
+      out << r.what << '\t' << escaped(full) << "\tne s'ouvre pas : " << *why << '\n';
       status = 1;
     } else {
-      out << r.what << '\t' << full << "\ts'ouvre\n";
+      out << r.what << '\t' << escaped(full) << "\ts'ouvre\n";
     }
   }
   return status;
@@ -159,7 +171,7 @@ int commandeExercice(const Args& args, std::ostream& out, std::ostream& err) {
       err << kWho << "--lire s'emploie seul : velmira-outil exercice --lire FICHIER.E24\n";
       return 2;
     } else {
-      err << kWho << "option inconnue « " << a << " » (voir --help)\n";
+      err << kWho << "option inconnue « " << escaped(a) << " » (voir --help)\n";
       return 2;
     }
   }
@@ -194,7 +206,7 @@ int commandeExercice(const Args& args, std::ostream& out, std::ostream& err) {
     }
     const auto d = wholeInteger(*difficulty, 0, files::kMaxDifficulty);
     if (!d) {
-      err << kWho << "difficulté non valide « " << *difficulty << " » : un nombre entier de 0 à 3\n";
+      err << kWho << "difficulté non valide « " << escaped(*difficulty) << " » : un nombre entier de 0 à 3\n";
       return 2;
     }
     if (notions.size() > files::kNotions) {
@@ -210,24 +222,34 @@ int commandeExercice(const Args& args, std::ostream& out, std::ostream& err) {
   const fs::path outPath = fs::absolute(fs::path(*output)).lexically_normal();
   const fs::path outFolder = outPath.parent_path();
   const std::string folder = files::exerciseFolder(outPath.string());
+  // Without its folder, nothing it names can be beside it.
+  std::error_code ec;
+  if (!fs::is_directory(outFolder, ec)) {
+    err << kWho << msg::writeFailure(*output, {fileio::SaveCause::FolderMissing, ENOENT}).text << "\n";
+    return 1;
+  }
   bool ok = true;
   for (std::size_t k = 0; k < kReferences.size(); ++k) {
     if (!given[k]) continue;
     const Reference& r = kReferences[k];
     const std::string name =
         fs::absolute(fs::path(*given[k])).lexically_normal().lexically_relative(outFolder).generic_string();
-    if (const auto why = unfit(name)) {
-      err << kWho << r.what << " « " << name << " » : nom impossible à enregistrer (" << *why << ")\n";
+    if (!files::plainFileName(name)) {
+      err << kWho << r.what << " « " << escaped(*given[k]) << " » : " << kOutsideFolder << " ("
+          << escaped(outFolder.string()) << ")\n";
+      ok = false;
+    } else if (const auto why = unfit(name)) {
+      err << kWho << r.what << " « " << escaped(name) << " » : nom impossible à enregistrer (" << *why << ")\n";
       ok = false;
     } else if (const auto why = wouldNotOpen(r.kind, files::referencedPath(folder, name))) {
-      err << kWho << r.what << " « " << *given[k] << " » : ne s'ouvre pas : " << *why << "\n";
+      err << kWho << r.what << " « " << escaped(*given[k]) << " » : ne s'ouvre pas : " << *why << "\n";
       ok = false;
     }
     e.*r.field = name;
   }
   auto checkText = [&](const char* what, const std::string& text) {
     if (const auto why = unfit(text)) {
-      err << kWho << what << " « " << text << " » : texte impossible à enregistrer (" << *why << ")\n";
+      err << kWho << what << " « " << escaped(text) << " » : texte impossible à enregistrer (" << *why << ")\n";
       ok = false;
     }
   };
@@ -235,8 +257,9 @@ int commandeExercice(const Args& args, std::ostream& out, std::ostream& err) {
   for (const std::string& n : e.notions) checkText("notions", n);
   if (!ok) return 1;
 
-  if (!files::writeExercise(*output, e)) {
-    err << kWho << "écriture impossible de « " << *output << " »\n";
+  fileio::SaveFailure failure;
+  if (!files::writeExercise(*output, e, &failure)) {
+    err << kWho << msg::writeFailure(*output, failure).text << "\n";
     return 1;
   }
   return 0;

@@ -159,6 +159,7 @@ bool TableOperations::run(const TableOperation& op) {
     if (!column(op, a[0], col)) return false;
     const std::string formula = o == "--calcule" ? a[1] : table_.formula(col);
     if (formula.empty()) return refuse(op, "la colonne n'a pas d'expression à recalculer");
+    if (const auto refused = expr::refusedFormula(formula, col)) return refuse(op, refused->text);
     // The report (values not computed) is a message; the run goes on.
     if (const auto report = expr::columnReport(expr::fillColumn(table_, col, formula, angle_, scientific_)))
       messages_.show(*report);

@@ -4,13 +4,24 @@
 #include <ostream>
 
 #include "files/rtf/RtfFile.h"
+#include "files/rtf/RtfReader.h"
+#include "platform/core/Messages.h"
 #include "tools/Commands.h"
 #include "tools/MarkedText.h"
+#include "tools/ToolFiles.h"
 #include "tools/Usage.h"
 
 namespace velmira::tools {
 
 namespace {
+
+// What is said when a text is longer than the reader keeps.
+const std::string kLimits = "(" + std::to_string(rtf::kMaxParagraphs - 1) + " paragraphes, " +
+                            std::to_string(rtf::kMaxRuns) + " passages mis en forme, " +
+                            std::to_string(rtf::kMaxKeptText >> 20) + " Mo de texte, " +
+                            std::to_string(rtf::kMaxRtfFileBytes >> 20) + " Mo de RTF au plus)";
+const std::string kCutRead = "texte trop long : seul le début est lu " + kLimits;
+const std::string kCutWritten = "texte trop long : seul le début est écrit " + kLimits;
 
 int writeRtf(const std::string& source, const std::string& output, std::ostream& err) {
   const rtf::FileBytes bytes = rtf::readFileBytes(source);
@@ -24,10 +35,13 @@ int writeRtf(const std::string& source, const std::string& output, std::ostream&
     err << "velmira-outil texte : " << source << ", " << text.error << "\n";
     return 1;
   }
-  if (!rtf::saveRtfFile(output, *text.document)) {
-    err << "velmira-outil texte : écriture impossible de « " << output << " »\n";
+  fileio::SaveFailure failure;
+  bool cut = false;
+  if (!rtf::saveRtfFile(output, *text.document, &failure, fileio::ReadOnlyTarget::Refuse, &cut)) {
+    err << "velmira-outil texte : " << msg::writeFailure(output, failure).text << "\n";
     return 1;
   }
+  if (cut) err << "velmira-outil texte : « " << escaped(output) << " » : " << kCutWritten << "\n";
   return 0;
 }
 
@@ -60,6 +74,7 @@ int commandeTexte(const Args& args, std::ostream& out, std::ostream& err) {
     err << "velmira-outil texte : écriture impossible sur la sortie\n";
     return 1;
   }
+  if (read.document->truncated) err << "velmira-outil texte : « " << escaped(path) << " » : " << kCutRead << "\n";
   return 0;
 }
 

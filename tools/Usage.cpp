@@ -108,22 +108,25 @@ constexpr std::array<CommandUsage, 6> kCommands = {{
      "         [--notions TEXTE]... -o SORTIE.E24\n"
      "exercice --enonce ENONCE.rtf [--config CONFIG.C07] -o SORTIE.PEM\n"
      "exercice --lire FICHIER.E24\n",
-     "Écrit un fichier d'exercice (.E24) ou de prise en main (.PEM) ; les noms des\n"
-     "fichiers y sont écrits par rapport au dossier de SORTIE. Quatre --notions au\n"
-     "plus, affichées à la suite sans séparateur. Rien n'est écrit si un fichier\n"
-     "nommé ne s'ouvre pas (énoncé RTF, configuration) ou si un texte ne tient pas\n"
-     "dans un enregistrement (126 caractères du jeu Windows-1252).\n"
+     "Écrit un fichier d'exercice (.E24) ou de prise en main (.PEM) ; les fichiers\n"
+     "nommés doivent se trouver dans le dossier de SORTIE (seul leur nom est écrit).\n"
+     "Quatre --notions au plus, affichées à la suite sans séparateur. Rien n'est\n"
+     "écrit si un fichier nommé ne s'ouvre pas (énoncé RTF, configuration) ou si un\n"
+     "texte ne tient pas dans un enregistrement (126 caractères du jeu\n"
+     "Windows-1252).\n"
      "--lire : affiche les onze enregistrements NUMÉRO<TAB>TEXTE, puis pour chaque\n"
      "fichier nommé : RÔLE<TAB>CHEMIN<TAB>s'ouvre (ou ne s'ouvre pas : cause) ;\n"
-     "code de sortie 1 si l'un d'eux ne s'ouvre pas.\n",
-     "Writes an exercise file (.E24) or a getting-started file (.PEM); the names of\n"
-     "the files are written in it relative to the folder of the output. Four --notions\n"
+     "code de sortie 1 si l'un d'eux ne s'ouvre pas, ou si l'un des enregistrements\n"
+     "1 à 4 est illisible (le programme refuse alors le fichier).\n",
+     "Writes an exercise file (.E24) or a getting-started file (.PEM); the named files\n"
+     "must lie in the folder of the output (only their names are written). Four --notions\n"
      "at most, shown one after the other without a separator. Nothing is written when\n"
      "a named file does not open (RTF statement, configuration) or when a text does\n"
      "not fit in a record (126 characters of the Windows-1252 set).\n"
      "--lire: prints the eleven records NUMBER<TAB>TEXT, then for each named file:\n"
      "ROLE<TAB>PATH<TAB>s'ouvre (or ne s'ouvre pas: cause);\n"
-     "exit status 1 when one of them does not open.\n"},
+     "exit status 1 when one of them does not open, or when one of the records 1 to 4\n"
+     "cannot be read (the program then refuses the file).\n"},
 }};
 
 // Each line of `text` after `indent`.

@@ -181,7 +181,7 @@ void MainWindow::buildBenchControls() {
 
 void MainWindow::buildPlaceholders() {
   // The exercise text pane: its file name, its button and its text.
-  textPane_ = new files::ui::TextPane(this);
+  textPane_ = new files::ui::TextPane(this, &messages_);
   exerciseMenu_ = new files::ui::ExerciseMenu(*textPane_, *this, messages_, appFolder_, this);
   connect(textPane_, &files::ui::TextPane::exerciseMenuRequested, exerciseMenu_, &files::ui::ExerciseMenu::popup);
 }

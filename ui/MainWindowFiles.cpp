@@ -16,7 +16,7 @@ void MainWindow::showCaption() {
 }
 
 bool MainWindow::writeConfiguration() {
-  if (!files::writeConfiguration(configPath_, wb_, table_, messages_)) return false;
+  if (!files::writeConfiguration(configPath_, wb_, table_, messages_, true)) return false;
   showCaption();
   return true;
 }
@@ -45,7 +45,7 @@ void MainWindow::openFile(const QString& path) {
     exerciseMenu_->openExercise(QFileInfo(path).absoluteFilePath().toStdString());
     return;
   }
-  messages_.show(files::notConfiguration());
+  messages_.show(msg::notConfiguration());
 }
 
 void MainWindow::knobRedrawn(int knob) { knobs_[knob]->redraw(); }

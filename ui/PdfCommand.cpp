@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <iostream>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,9 +19,11 @@
 #include "files/ui/TextPane.h"
 #include "graph/GraphLabels.h"
 #include "graph/ui/GraphFigure.h"
+#include "platform/core/Messages.h"
 #include "platform/core/SafeFile.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/Printing.h"
+#include "files/rtf/RichDocument.h"
 #include "files/ui/RichTextDocument.h"
 #include "table/ui/TablePrint.h"
 #include "ui/MainWindow.h"
@@ -75,8 +78,9 @@ std::optional<Failure> printStatement(QPrinter& printer, const std::string& inpu
     if (!target.statement) return Failure{messages.cause(kMissingFile)};
     statement = std::move(target.statement);
   }
-  // BOUND: the text pane's bound on a statement (issue 18) goes here, once,
-  // before the document is laid out.
+  // The pane's bound on what a statement may show, said on stderr when it cuts.
+  if (rtf::limitForDisplay(*statement) || statement->truncated)
+    std::fprintf(stderr, "velmira : %s\n", msg::textCut().text.c_str());
   QTextDocument text;
   text.setDefaultFont(qtp::mapFont(QStringLiteral("Arial"), 10));
   files::ui::fillTextDocument(text, *statement);

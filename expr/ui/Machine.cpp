@@ -266,6 +266,11 @@ void Machine::pressKey(expr::Key k) {
 }
 
 void Machine::fillTableColumn() {
+  // A formula that could not be saved is not run: the calculator stays open.
+  if (const auto refused = expr::refusedFormula(calc_.expression(), col_)) {
+    messages_->show(*refused);
+    return;
+  }
   hide();
   const int failures = fillColumnWithProgress(parentWidget(), *table_, col_, calc_.expression(), calc_.angle(),
                                               calc_.scientific());

@@ -1,5 +1,6 @@
 #pragma once
 // Rich text as the exercise text pane holds it: paragraphs of formatted runs.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -52,6 +53,23 @@ struct RichDocument {
 // Appends text to the paragraph, into its last run when the format is the
 // same, else as a new run. Empty text adds nothing.
 void appendText(Paragraph& paragraph, std::string_view utf8, const RunFormat& format);
+
+// What a text pane or a printout is given of a document, so that showing
+// any document the reader accepts stays quick (the figures come from
+// benchmarks/bench_ui_rtf): at most kShownText bytes of text and
+// kShownPieces paragraphs and formatted runs together; a word (characters
+// without a blank, a tab, a break or a hyphen) longer than kShownWord
+// characters is broken by an invisible break (U+200B) after every
+// kShownWord characters, so that lines can wrap.
+inline constexpr std::size_t kShownText = 2u << 20;
+inline constexpr std::size_t kShownPieces = 50'000;
+inline constexpr std::size_t kShownWord = 1'000;
+inline constexpr char32_t kInvisibleBreak = 0x200B;
+
+// Applies those limits to `document`: true when part of it was left out
+// (only its beginning is kept), false when all of it is kept. Breaking a
+// word keeps all of it.
+bool limitForDisplay(RichDocument& document);
 
 // The text shown, one line per paragraph, each ended by "\n"; a line break
 // inside a paragraph starts a new line too.

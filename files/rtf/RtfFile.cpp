@@ -40,8 +40,9 @@ std::string describe(ReadError error) {
   return "";
 }
 
-bool saveRtfFile(const std::string& path, const RichDocument& document) {
-  return fileio::replaceFile(path, writeRtf(document));
+bool saveRtfFile(const std::string& path, const RichDocument& document, fileio::SaveFailure* failure,
+                 fileio::ReadOnlyTarget readOnly, bool* cut) {
+  return fileio::replaceFile(path, writeRtf(document, cut), nullptr, failure, readOnly);
 }
 
 }  // namespace velmira::rtf

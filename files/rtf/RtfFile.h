@@ -5,6 +5,7 @@
 #include <string>
 
 #include "files/rtf/RichDocument.h"
+#include "platform/core/SafeFile.h"
 
 namespace velmira::rtf {
 
@@ -32,7 +33,10 @@ FileRead loadRtfFile(const std::string& path, std::size_t maxBytes = kMaxRtfFile
 std::string describe(ReadError error);
 
 // Writes the document as RTF through a temporary file beside `path`, so that
-// a failed save leaves an existing file whole. False on any failure.
-bool saveRtfFile(const std::string& path, const RichDocument& document);
+// a failed save leaves an existing file whole. False on any failure, its
+// cause in `failure` when given; a read-only file is replaced only when
+// `readOnly` says so. `cut` as writeRtf.
+bool saveRtfFile(const std::string& path, const RichDocument& document, fileio::SaveFailure* failure = nullptr,
+                 fileio::ReadOnlyTarget readOnly = fileio::ReadOnlyTarget::Refuse, bool* cut = nullptr);
 
 }  // namespace velmira::rtf

@@ -125,6 +125,7 @@ class Reader {
   CharState pendingFormat_;
   ParaState paraAtText_;
   std::size_t kept_ = 0;  // bytes of text kept
+  std::size_t runs_ = 0;  // runs kept
   bool cellTab_ = false;  // a cell ended: a tab before the next text
 };
 
@@ -566,7 +567,7 @@ void Reader::character(char32_t c) {
     flushText();
     pendingFormat_ = state_.chars;
   }
-  if (kept_ >= kMaxKeptText) {
+  if (kept_ >= kMaxKeptText || (pending_.empty() && runs_ >= kMaxRuns)) {
     document_.truncated = done_ = true;
     return;
   }
@@ -582,7 +583,9 @@ void Reader::character(char32_t c) {
 
 void Reader::flushText() {
   if (pending_.empty()) return;
+  const std::size_t before = paragraph_.runs.size();
   appendText(paragraph_, pending_, resolve(pendingFormat_));
+  runs_ += paragraph_.runs.size() - before;
   pending_.clear();
 }
 

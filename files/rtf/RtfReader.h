@@ -15,8 +15,9 @@
 // Bounded: one pass over the bytes, no recursion; groups nested deeper than
 // kMaxGroupDepth are skipped whole; the font and colour tables and font
 // names are capped; memory grows with the text kept, not with the input.
-// Past kMaxKeptText bytes of text or kMaxParagraphs paragraphs the reading
-// stops and the document is marked truncated.
+// Past kMaxKeptText bytes of text, kMaxParagraphs paragraphs or kMaxRuns
+// formatted runs the reading stops and the document is marked truncated
+// (memory stays near 100 MB for a document of one-character runs).
 #include <cstddef>
 #include <optional>
 #include <string_view>
@@ -28,6 +29,7 @@ namespace velmira::rtf {
 inline constexpr int kMaxGroupDepth = 256;
 inline constexpr std::size_t kMaxKeptText = 16u << 20;  // UTF-8 bytes
 inline constexpr std::size_t kMaxParagraphs = 100'000;
+inline constexpr std::size_t kMaxRuns = 500'000;
 
 // nullopt only for bytes that are not RTF (not starting with "{\rtf", after
 // blanks or a UTF-8 byte-order mark). Damaged RTF reads as far as it can:

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "files/rtf/RtfFile.h"
+#include "files/rtf/RtfReader.h"
 #include "platform/core/RecordFile.h"
 
 namespace velmira::rtf {
@@ -13,6 +15,10 @@ namespace {
 constexpr std::size_t kLineLength = 200;  // text lines are broken past this
 // A4 portrait with 2 cm margins, in twips.
 constexpr std::string_view kPageSetup = "\\paperw11906\\paperh16838\\margl1134\\margr1134\\margt1134\\margb1134";
+// Room kept for the longest piece written between two checks of the size
+// (a run's formatting, or one character and a line break) and the end.
+constexpr std::size_t kRunRoom = 512;
+constexpr std::size_t kCharRoom = 32;
 
 // Family and character set of a font for the readers that do not have it.
 std::string_view fontFamily(std::string_view name) {
@@ -35,6 +41,7 @@ std::string_view fontFamily(std::string_view name) {
 class Writer {
  public:
   std::string write(const RichDocument& d);
+  bool cut() const { return cut_; }
 
  private:
   int fontIndex(const std::string& name);
@@ -45,8 +52,14 @@ class Writer {
   void codeUnit(int n);
   void lineBreakIfLong();
 
+  // What the reader keeps: the text stops where it would stop reading.
+  bool full(std::size_t room) const { return out_.size() + room > kMaxRtfFileBytes; }
+
   std::string out_;
   std::size_t lineStart_ = 0;
+  std::size_t kept_ = 0;  // UTF-8 bytes of text written, as the reader counts them
+  std::size_t runs_ = 0;
+  bool cut_ = false;
   std::vector<std::string> fonts_;
   std::vector<Colour> colours_;
 };
@@ -96,18 +109,27 @@ void Writer::text(std::string_view utf8, bool fontName) {
       ++i;
       c = 0xFFFD;
     }
+    // Dropped characters leave the pending delimiter of a control word alone.
+    const bool breakChar = c == '\t' || c == '\n';
+    if ((fontName && (breakChar || c == ';')) || (!breakChar && (c < 0x20 || c == 0x7F))) continue;
+    if (!fontName) {
+      std::string bytes;
+      records::appendUtf8(bytes, c);
+      if (kept_ + bytes.size() > kMaxKeptText || full(kCharRoom)) {
+        cut_ = true;
+        break;
+      }
+      kept_ += bytes.size();
+    }
     if (!delimited && (c == ' ' || c == '-' || (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')))
       out_ += ' ';
     delimited = true;
     if (c == '\\' || c == '{' || c == '}') {
       out_ += '\\';
       out_ += static_cast<char>(c);
-    } else if (c == '\t' || c == '\n') {
-      if (fontName) continue;
+    } else if (breakChar) {
       word(c == '\t' ? "tab" : "line");
       delimited = false;
-    } else if (c < 0x20 || c == 0x7F || (fontName && c == ';')) {
-      continue;
     } else if (c < 0x80) {
       out_ += static_cast<char>(c);
     } else if (const int b = records::cp1252Byte(c); b >= 0xA0 || (b >= 0x80 && c > 0xFF)) {
@@ -164,7 +186,14 @@ std::string Writer::write(const RichDocument& d) {
   out_ += "\r\n\\viewkind4\\lang1036\r\n";
   lineStart_ = out_.size();
 
+  std::size_t paragraphs = 0;
   for (const Paragraph& p : d.paragraphs) {
+    // The reader's last paragraph is the one it is reading.
+    if (cut_ || paragraphs + 1 >= kMaxParagraphs || full(kRunRoom)) {
+      cut_ = true;
+      break;
+    }
+    ++paragraphs;
     word("pard");
     switch (p.alignment) {
       case Alignment::Left: word("ql"); break;
@@ -174,6 +203,11 @@ std::string Writer::write(const RichDocument& d) {
     }
     word("li", p.leftIndent);
     for (const Run& r : p.runs) {
+      if (cut_ || runs_ == kMaxRuns || full(kRunRoom)) {
+        cut_ = true;
+        break;
+      }
+      ++runs_;
       const RunFormat& f = r.format;
       out_ += '{';
       word("plain");  // every run states its whole format, for readers that keep formats past a group
@@ -199,6 +233,11 @@ std::string Writer::write(const RichDocument& d) {
 
 }  // namespace
 
-std::string writeRtf(const RichDocument& document) { return Writer().write(document); }
+std::string writeRtf(const RichDocument& document, bool* cut) {
+  Writer w;
+  std::string rtf = w.write(document);
+  if (cut) *cut = w.cut();
+  return rtf;
+}
 
 }  // namespace velmira::rtf

@@ -12,6 +12,9 @@
 
 namespace velmira::rtf {
 
-std::string writeRtf(const RichDocument& document);
+// Within what the reader keeps (kMaxRtfFileBytes of RTF, kMaxKeptText of
+// text, kMaxParagraphs, kMaxRuns): past them the rest is left out and `cut`, when
+// given, is set.
+std::string writeRtf(const RichDocument& document, bool* cut = nullptr);
 
 }  // namespace velmira::rtf

@@ -25,7 +25,9 @@ const QString kRtfFilter = QStringLiteral("Texte au format RTF (*.RTF *.rtf)");
 class PaneTarget : public ExerciseTarget {
  public:
   PaneTarget(TextPane& pane, ConfigOwner& owner) : pane_(pane), owner_(owner) {}
-  void showStatement(rtf::RichDocument document, const std::string&) override { pane_.showDocument(document); }
+  void showStatement(rtf::RichDocument document, const std::string&) override {
+    pane_.showDocument(std::move(document));
+  }
   void loadConfiguration(const std::string& path) override {
     owner_.setConfigPath(path);
     owner_.readConfiguration();
@@ -151,7 +153,7 @@ void ExerciseMenu::reopenText() {
   const QString path = askOpenPath ? askOpenPath() : QString();
   if (path.isEmpty()) return;
   corrigedispo_ = 0;
-  if (const auto document = readExerciseText(path.toStdString(), messages_)) pane_.showDocument(*document);
+  if (auto document = readExerciseText(path.toStdString(), messages_)) pane_.showDocument(std::move(*document));
   pane_.setReadOnly(false);
   pane_.setFich(QStringLiteral("Texte: ") + path);
   pane_.setTextModified(0);

@@ -9,6 +9,8 @@
 #include <QToolButton>
 
 #include "files/PrintedTexts.h"
+#include <utility>
+
 #include "files/WelcomeText.h"
 #include "files/rtf/RtfFile.h"
 #include "platform/qt/Fonts.h"
@@ -21,7 +23,7 @@ namespace {
 constexpr int kLeft = 424, kTop = 328, kWidth = 361, kFieldHeight = 22, kButtonWidth = 95, kTextHeight = 190;
 }
 
-TextPane::TextPane(QWidget* window) : QObject(window) {
+TextPane::TextPane(QWidget* window, MessageService* messages) : QObject(window), messages_(messages) {
   fileNameField_ = new QLineEdit(window);
   fileNameField_->setObjectName(QStringLiteral("fich"));
   fileNameField_->setReadOnly(true);
@@ -68,20 +70,22 @@ void TextPane::setFich(const QString& text) { fileNameField_->setText(text); }
 QString TextPane::fichText() const { return fileNameField_->text(); }
 void TextPane::setReadOnly(bool readOnly) { textEditor_->setReadOnly(readOnly); }
 
-void TextPane::showDocument(const rtf::RichDocument& document) {
+void TextPane::showDocument(rtf::RichDocument document) {
+  const bool cut = rtf::limitForDisplay(document) || document.truncated;
   fillTextDocument(*textEditor_->document(), document);
   textEditor_->moveCursor(QTextCursor::Start);
+  if (cut && messages_) messages_->show(msg::textCut());
 }
 
 rtf::RichDocument TextPane::richDocument() const { return richDocumentOf(*textEditor_->document()); }
 
 bool TextPane::loadText(const std::string& path, std::string* cause) {
-  const rtf::FileRead read = rtf::loadRtfFile(path);
+  rtf::FileRead read = rtf::loadRtfFile(path);
   if (!read.document) {
     if (cause) *cause = rtf::describe(read.error);
     return false;
   }
-  showDocument(*read.document);
+  showDocument(std::move(*read.document));
   return true;
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "files/rtf/RichDocument.h"
+#include "platform/core/Messages.h"
 
 class QLineEdit;
 class QPrinter;
@@ -22,8 +23,9 @@ namespace velmira::files::ui {
 class TextPane : public QObject {
   Q_OBJECT
  public:
-  // The three controls, children of `window` at their design places.
-  explicit TextPane(QWidget* window);
+  // The three controls, children of `window` at their design places;
+  // `messages` tells when a document is shown cut.
+  explicit TextPane(QWidget* window, MessageService* messages = nullptr);
 
   QTextEdit* textEditor() const { return textEditor_; }
   QLineEdit* fileNameField() const { return fileNameField_; }
@@ -41,8 +43,10 @@ class TextPane : public QObject {
   QString fichText() const;
   void setReadOnly(bool readOnly);
 
-  // The pane's whole text replaced by a document, shown from its start.
-  void showDocument(const rtf::RichDocument& document);
+  // The pane's whole text replaced by a document, shown from its start,
+  // within the limits of rtf::limitForDisplay: when the document was cut
+  // (there, or by the reader) msg::textCut() is shown, once.
+  void showDocument(rtf::RichDocument document);
   // The pane's text as a document, to save.
   rtf::RichDocument richDocument() const;
   // Loads an RTF file into the pane; false, with the cause in French, when
@@ -59,6 +63,7 @@ class TextPane : public QObject {
   void exerciseMenuRequested(QPoint globalPos);
 
  private:
+  MessageService* messages_ = nullptr;
   QTextEdit* textEditor_ = nullptr;
   QLineEdit* fileNameField_ = nullptr;
   QToolButton* btexo_ = nullptr;

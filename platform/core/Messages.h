@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/core/SafeFile.h"
+
 namespace velmira {
 
 enum class Icon { Critical, Question, Exclamation, Information };
@@ -40,6 +42,24 @@ Message information(std::string text, std::string title);
 Message questionOkCancel(std::string text, std::string title);
 Message exclamationYesNo(std::string text, std::string title);
 Message exclamationOk(std::string text, std::string title);
+
+// Saves and loads of files.
+// "Enregistrement impossible : « PATH » : CAUSE", the cause in words
+// ("c'est un dossier", "disque plein"..., else the system's own text).
+std::string saveCauseText(const fileio::SaveFailure& failure);
+Message writeFailure(const std::string& path, const fileio::SaveFailure& failure);
+// The question before a read-only file is replaced: Yes replaces it.
+Message replaceReadOnlyQuestion(const std::string& path);
+// Whether a save to `path` may go on: true unless the file is read-only,
+// `askOverReadOnly`, and the question was not answered Yes. `readOnly` gets
+// what the save must do with the file: replace it only when the user agreed.
+bool mayReplace(const std::string& path, bool askOverReadOnly, MessageService& messages,
+                fileio::ReadOnlyTarget& readOnly);
+Message readFailure();       // "Lecture impossible sur disque"
+Message notConfiguration();  // "Ce fichier ne correspond pas à cette application"
+
+// "Texte trop long : seul le début est affiché.": a text shown cut.
+Message textCut();
 }  // namespace msg
 
 }  // namespace velmira

@@ -3,6 +3,7 @@
 #include "platform/core/NumberText.h"
 #include "platform/core/GeneralText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -64,7 +65,10 @@ Leading leading(std::string_view text) {
     // Out of range: overflow when the leading digits stand above the point.
     const auto e = s.find('e');
     const std::string_view mantissa(s.data(), e == std::string::npos ? s.size() : e);
-    long magnitude = e == std::string::npos ? 0 : std::strtol(s.c_str() + e + 1, nullptr, 10);
+    // The exponent saturates: its digits may be as many as the text holds.
+    constexpr long kFarExponent = 1'000'000;
+    long magnitude = e == std::string::npos ? 0 : std::clamp(std::strtol(s.c_str() + e + 1, nullptr, 10),
+                                                             -kFarExponent, kFarExponent);
     const auto first = mantissa.find_first_of("123456789");
     const auto point = mantissa.find('.');
     const auto pointAt = point == std::string_view::npos ? mantissa.size() : point;

@@ -144,8 +144,10 @@ void RecordWriter::trimLast() {
 bool writeFile(const std::string& path, const std::string& bytes) { return fileio::replaceFile(path, bytes); }
 
 std::optional<std::string> readRecord(const std::string& path, std::size_t n) {
+  auto bytes = fileio::readRegularFile(path, n * kRecordSize, fileio::Links::Refuse);
+  if (!bytes) return std::nullopt;
   RecordReader r;
-  if (!r.load(path, n)) return std::nullopt;
+  r.setBytes(std::move(*bytes));
   return r.read(n);
 }
 
@@ -155,9 +157,10 @@ bool writeRecord(const std::string& path, std::size_t n, std::string_view utf8) 
   RecordWriter one;
   if (!one.write(1, utf8)) return false;
   const std::string& rec = one.bytes();
-  // Opened read-write, created when missing, without blocking on a pipe;
+  // Opened read-write, created when missing, without blocking on a pipe and
+  // never through a symbolic link (nor creating where a dangling one points);
   // only a regular file is written. The other records stay.
-  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
+  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
   if (fd < 0) return false;
   struct stat st {};
   bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&

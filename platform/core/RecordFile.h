@@ -67,8 +67,9 @@ class RecordWriter {
 bool writeFile(const std::string& path, const std::string& bytes);
 
 // Reads record n of the file at `path`, writes `text` into record n of it
-// (creating the file, keeping the other records). No error is reported:
-// nullopt / false on failure.
+// (creating the file, keeping the other records). Both refuse a symbolic
+// link and anything but a regular file, and leave them as they are. No
+// error is reported: nullopt / false on failure.
 std::optional<std::string> readRecord(const std::string& path, std::size_t n);
 bool writeRecord(const std::string& path, std::size_t n, std::string_view utf8);
 

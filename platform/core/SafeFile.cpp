@@ -81,19 +81,56 @@ bool writeAll(int fd, std::string_view bytes, WriteFn write) {
 
 }  // namespace
 
-bool replaceFile(const std::string& path, std::string_view bytes, WriteFn write) {
+SaveCause saveCauseOf(int error) {
+  switch (error) {
+    case EISDIR: return SaveCause::IsFolder;
+    case ENOENT:
+    case ENOTDIR: return SaveCause::FolderMissing;
+    case ENAMETOOLONG: return SaveCause::NameTooLong;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: return SaveCause::DiskFull;
+    case EACCES:
+    case EPERM: return SaveCause::AccessDenied;
+    default: return SaveCause::System;
+  }
+}
+
+namespace {
+
+bool markedReadOnly(const std::string& path, const struct stat& st) {
+  return (st.st_mode & 0222) == 0 || (::access(path.c_str(), W_OK) != 0 && errno == EACCES);
+}
+
+}  // namespace
+
+bool isReadOnlyFile(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && markedReadOnly(path, st);
+}
+
+bool replaceFile(const std::string& path, std::string_view bytes, WriteFn write, SaveFailure* failure,
+                 ReadOnlyTarget readOnly) {
+  auto fail = [failure](SaveCause cause, int error = 0) {
+    if (failure) *failure = {cause, error};
+    return false;
+  };
+  auto failWith = [&fail](int error) { return fail(saveCauseOf(error), error); };
   if (!write) write = [](int fd, const void* d, std::size_t n) { return ::write(fd, d, n); };
+  if (path.empty()) return fail(SaveCause::FolderMissing, ENOENT);
   const auto target = resolvedTarget(path);
-  if (!target) return false;
+  if (!target) return failWith(errno);
   struct stat st {};
   const bool exists = ::stat(target->c_str(), &st) == 0;
-  if (exists && !S_ISREG(st.st_mode)) return false;
-  if (!exists && errno != ENOENT) return false;
-
+  if (!exists && errno != ENOENT) return failWith(errno);
+  if (exists && S_ISDIR(st.st_mode)) return fail(SaveCause::IsFolder, EISDIR);
+  if (exists && !S_ISREG(st.st_mode)) return fail(SaveCause::NotRegularFile);
+  if (exists && readOnly == ReadOnlyTarget::Refuse && markedReadOnly(*target, st))
+    return fail(SaveCause::ReadOnlyFile);
   const std::string folder = folderOf(*target);
   std::string tmp = folder + "/.velmira-XXXXXX";
   Fd fd(::mkstemp(tmp.data()));
-  if (fd.get() < 0) return false;
+  if (fd.get() < 0) return failWith(errno);
   mode_t mode;
   if (exists) {
     mode = st.st_mode & 07777;
@@ -102,16 +139,26 @@ bool replaceFile(const std::string& path, std::string_view bytes, WriteFn write)
     ::umask(mask);
     mode = 0666 & ~mask;
   }
-  bool ok = writeAll(fd.get(), bytes, write) && ::fchmod(fd.get(), mode) == 0 && ::fsync(fd.get()) == 0;
-  ok = ::close(fd.release()) == 0 && ok;
-  if (ok) ok = ::rename(tmp.c_str(), target->c_str()) == 0;
+  int error = 0;
+  auto step = [&error](bool done) {
+    if (!done && error == 0) error = errno != 0 ? errno : EIO;
+    return done;
+  };
+  errno = 0;
+  // Root keeps the file its owner's (before the mode: a change of owner drops set-id bits).
+  bool ok = step(writeAll(fd.get(), bytes, write)) &&
+            step(!exists || ::geteuid() != 0 || ::fchown(fd.get(), st.st_uid, st.st_gid) == 0) &&
+            step(::fchmod(fd.get(), mode) == 0) && step(::fsync(fd.get()) == 0);
+  ok = step(::close(fd.release()) == 0) && ok;
+  if (ok) ok = step(::rename(tmp.c_str(), target->c_str()) == 0);
   if (!ok) {
     ::unlink(tmp.c_str());
-    return false;
+    return failWith(error);
   }
   // The rename itself reaches the disk with the folder.
   Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY));
   if (dir.get() >= 0) ::fsync(dir.get());
+  if (failure) *failure = {};
   return true;
 }
 
@@ -119,10 +166,10 @@ namespace {
 
 // Reads the regular file at `path`; past `limit` bytes, either stops there
 // (`truncate`) or fails.
-FileContents readRegular(const std::string& path, std::size_t limit, bool truncate) {
+FileContents readRegular(const std::string& path, std::size_t limit, bool truncate, Links links = Links::Follow) {
   FileContents r;
   // Non-blocking, so that opening a pipe with no writer does not wait.
-  Fd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+  Fd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | (links == Links::Refuse ? O_NOFOLLOW : 0)));
   if (fd.get() < 0) {
     r.failure = errno == ENOENT || errno == ENOTDIR ? ReadFailure::NotFound
                 : errno == EACCES                   ? ReadFailure::AccessDenied
@@ -176,8 +223,8 @@ FileContents readRegular(const std::string& path, std::size_t limit, bool trunca
 
 FileContents readFile(const std::string& path, std::size_t limit) { return readRegular(path, limit, false); }
 
-std::optional<std::string> readRegularFile(const std::string& path, std::size_t limit) {
-  FileContents r = readRegular(path, limit, true);
+std::optional<std::string> readRegularFile(const std::string& path, std::size_t limit, Links links) {
+  FileContents r = readRegular(path, limit, true, links);
   if (r.failure != ReadFailure::None) return std::nullopt;
   return std::move(r.bytes);
 }

@@ -6,7 +6,6 @@
 #include <QMouseEvent>
 #include <QStandardPaths>
 
-#include "files/ConfigFile.h"
 #include "platform/core/Messages.h"
 #include "platform/core/SafeFile.h"
 #include "platform/qt/Fonts.h"
@@ -158,8 +157,12 @@ void TableFrame::chooseCsvFile() {
 
 bool TableFrame::exportCsv(const QString& path) {
   grid_->checkCurrentCell();
-  if (fileio::replaceFile(path.toStdString(), csv(table_))) return true;
-  messages_.show(files::writeFailure());
+  const std::string file = path.toStdString();
+  fileio::ReadOnlyTarget readOnly;
+  if (!msg::mayReplace(file, true, messages_, readOnly)) return false;
+  fileio::SaveFailure failure;
+  if (fileio::replaceFile(file, csv(table_), nullptr, &failure, readOnly)) return true;
+  messages_.show(msg::writeFailure(file, failure));
   return false;
 }
 

@@ -79,6 +79,27 @@ TEST_F(ColumnFormulaTest, LinesThatCannotBeComputedAreEmptiedAndCounted) {
     overflows.push_back(overflowed);
   }
   EXPECT_EQ(overflows, (std::vector<int>{0, 0, 0, 0, 0, 0, 0, 4}));
+
+  // Exponents of any length; values too long for a cell to be saved overflow too.
+  line(1, {"1", "2", "old"});
+  table.setMask("########0.00");
+  for (const char* f : {"1E99999999999999999999", "C1 * 1E300"}) {
+    int overflowed = 0;
+    fillColumn(table, 2, f, kDegres, false, {}, [&] { ++overflowed; });
+    EXPECT_EQ(table.cell(1, 2), "") << f;
+    EXPECT_EQ(overflowed, 3 + (f[0] == '1')) << f;  // line 2 has no C1
+  }
+  fill(2, "C1 * 1E100");
+  EXPECT_EQ(table.cell(1, 2).size(), 104u);  // 101 digits, the comma and two decimals still fit
+}
+
+TEST(ColumnMessages, FormulasARecordCannotHoldAreRefused) {
+  EXPECT_EQ(refusedFormula(std::string(126, '1'), 0), std::nullopt);
+  const auto tooLong = refusedFormula(std::string(127, '1'), 0);
+  ASSERT_TRUE(tooLong);
+  EXPECT_EQ(tooLong->text, "Cette expression est trop longue : 126 caractères au plus.");
+  EXPECT_EQ(tooLong->title, "Calculer: C1 =");
+  EXPECT_TRUE(refusedFormula("C1 \xCF\x83", 1));
 }
 
 TEST(ColumnMessages, ReportFormulaAndTitle) {

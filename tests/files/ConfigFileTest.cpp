@@ -9,6 +9,7 @@
 #include <random>
 
 #include "RecordingMessages.h"
+#include "TempDir.h"
 #include "model/Workbench.h"
 #include "platform/core/RecordFile.h"
 #include "table/Table.h"
@@ -225,14 +226,50 @@ TEST_F(Config, TextLimitOnSave) {
   table.setCell(0, 1, std::string(127, 'a'));
   EXPECT_FALSE(files::writeConfiguration(path(), wb, table, messages));
   ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text, "Ecriture impossible sur disque");
+  EXPECT_EQ(messages.shown[0].text,
+            "Enregistrement impossible : « " + path() + " » : un texte ne tient pas dans le fichier");
   EXPECT_EQ(messages.shown[0].title, "Enregistrement impossible");
   EXPECT_EQ(fs::file_size(path()), good);  // the earlier file is whole
   table.setCell(0, 1, "\xCF\x83");  // σ has no Windows-1252 byte
   EXPECT_FALSE(files::writeConfiguration(path(), wb, table, messages));
   table.setCell(0, 1, "ok");
-  EXPECT_FALSE(files::writeConfiguration((dir / "nowhere" / "x.C07").string(), wb, table, messages));
+  const std::string nowhere = (dir / "nowhere" / "x.C07").string();
+  EXPECT_FALSE(files::writeConfiguration(nowhere, wb, table, messages));
+  ASSERT_EQ(messages.shown.size(), 3u);
+  EXPECT_EQ(messages.shown[2].text, "Enregistrement impossible : « " + nowhere + " » : dossier introuvable");
+}
+
+TEST_F(Config, AReadOnlyFileIsReplacedOnlyWhenTheUserAgrees) {
+  ASSERT_TRUE(files::writeConfiguration(path(), wb, table, messages));
+  const std::string before = test::contents(path());
+  ::chmod(path().c_str(), 0444);
+  table.setCell(0, 1, "nouveau titre");
+  EXPECT_FALSE(files::writeConfiguration(path(), wb, table, messages));  // the tool: refused
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "Enregistrement impossible : « " + path() + " » : fichier en lecture seule");
+  messages.answers = {Answer::No};
+  EXPECT_FALSE(files::writeConfiguration(path(), wb, table, messages, true));  // the window asks
+  EXPECT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(test::contents(path()), before);
+  messages.answers = {Answer::Yes};
+  EXPECT_TRUE(files::writeConfiguration(path(), wb, table, messages, true));
   EXPECT_EQ(messages.shown.size(), 3u);
+  EXPECT_NE(test::contents(path()), before);
+  struct stat st {};
+  ::stat(path().c_str(), &st);
+  EXPECT_EQ(st.st_mode & 0777, 0444u);  // still read-only
+}
+
+TEST_F(Config, OnlyTheTablesMasksAreLoaded) {
+  table::Table written;
+  written.setMask("0.000E+00");
+  ASSERT_TRUE(files::writeConfiguration(path(), wb, written, messages));
+  ASSERT_TRUE(files::readConfiguration(path(), wb, table, messages));
+  EXPECT_EQ(table.mask(), "0.000E+00");
+  written.setMask(std::string(126, '0'));  // would make 127-character cells
+  ASSERT_TRUE(files::writeConfiguration(path(), wb, written, messages));
+  ASSERT_TRUE(files::readConfiguration(path(), wb, table, messages));
+  EXPECT_EQ(table.mask(), table::kDefaultMask);
 }
 
 TEST_F(Config, PrecipitateAfterLoadKeepsTheMixtureAmmeterOfTheLoad) {

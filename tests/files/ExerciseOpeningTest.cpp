@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <filesystem>
+
 #include "ExercisePane.h"
 #include "RecordingMessages.h"
 #include "TempDir.h"
@@ -95,6 +97,24 @@ TEST_F(ExerciseOpeningTest, FailuresShowTheirMessageAndStop) {
   EXPECT_TRUE(pane.loaded.empty());
 }
 
+TEST_F(ExerciseOpeningTest, NamesLeadingOutOfTheFolderReadAsMissing) {
+  std::filesystem::create_directory(dir.path() / "exos");
+  const std::string up = folder() + "exos/";
+  for (const char* name : {"../enonce.rtf", "..\\enonce.rtf", "/etc/passwd", "sous/enonce.rtf", ".."}) {
+    messages.shown.clear();
+    files::openExercise(exercise(name, "", "", "exos/exo.E24"), pane, messages);
+    ASSERT_EQ(messages.shown.size(), 1u) << name;
+    EXPECT_EQ(messages.shown[0].title, "Fichier absent") << name;
+  }
+  // A configuration elsewhere is not read either; the statement stays.
+  std::filesystem::copy_file(dir.file("enonce.rtf"), up + "enonce.rtf");
+  messages.shown.clear();
+  files::openExercise(exercise("enonce.rtf", "../config.C07", "", "exos/exo.E24"), pane, messages);
+  EXPECT_EQ(pane.loaded, (std::vector<std::string>{up + "enonce.rtf"}));
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "Le fichier " + up + "../config.C07 est introuvable");
+}
+
 TEST_F(ExerciseOpeningTest, GettingStartedFromTheApplicationFolder) {
   // Missing: nothing happens, no message.
   const std::string app = dir.path().string();
@@ -143,5 +163,20 @@ TEST_F(ExerciseOpeningTest, TextFilesOfThePane) {
   ASSERT_EQ(messages.shown.size(), 2u);
   EXPECT_EQ(messages.shown[0].text, "Vérifier l'état du lecteur et le nom du fichier.");
   EXPECT_EQ(messages.shown[0].title, "Erreur de lecture.");
-  EXPECT_EQ(messages.shown[1].title, "Erreur d'écriture.");
+  EXPECT_EQ(messages.shown[1].text,
+            "Enregistrement impossible : « " + dir.file("absent/copie.rtf") + " » : dossier introuvable");
+
+  // Over a read-only file: asked first; No keeps it, Yes replaces it.
+  ::chmod(dir.file("copie.rtf").c_str(), 0444);
+  const std::string old = test::contents(dir.file("copie.rtf"));
+  messages.shown.clear();
+  messages.answers = {Answer::No};
+  EXPECT_FALSE(files::saveExerciseText(dir.file("copie.rtf"), {}, messages));
+  EXPECT_EQ(test::contents(dir.file("copie.rtf")), old);
+  messages.answers = {Answer::Yes};
+  EXPECT_TRUE(files::saveExerciseText(dir.file("copie.rtf"), {}, messages));
+  EXPECT_NE(test::contents(dir.file("copie.rtf")), old);
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(messages.shown[0].title, "Fichier en lecture seule");
+  EXPECT_EQ(messages.shown[0].buttons, Buttons::YesNo);
 }

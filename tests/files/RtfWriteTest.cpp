@@ -71,6 +71,16 @@ TEST(RtfWrite, ARichDocumentComesBackWhole) {
   EXPECT_EQ(*readRtf(writeRtf(named)), named);
 }
 
+TEST(RtfWrite, DroppedControlCharactersKeepTheNextWordApart) {
+  // Control characters are not kept; what follows a tab or a break still reads back.
+  for (const char* text : {"a\t\x01" "bcd", "a\n\x1f" "bcd", "a\t\x7f\x02" "bcd", "x\t\x01 y"}) {
+    const RichDocument d{{{Alignment::Left, 0, {{text, RunFormat{}}}}}};
+    std::string kept = text;
+    std::erase_if(kept, [](char c) { return c != '\t' && c != '\n' && (static_cast<unsigned char>(c) < 0x20 || c == 0x7F); });
+    EXPECT_EQ(plainText(*readRtf(writeRtf(d))), plainText({{{Alignment::Left, 0, {{kept, RunFormat{}}}}}})) << text;
+  }
+}
+
 TEST(RtfWrite, LongTextIsWrittenInLinesThatReadBack) {
   RichDocument d;
   std::string text;
@@ -82,6 +92,73 @@ TEST(RtfWrite, LongTextIsWrittenInLinesThatReadBack) {
     longest = std::max(longest, e - start);
   EXPECT_LT(longest, 260u);
   EXPECT_EQ(*readRtf(rtf), d);
+}
+
+TEST(RtfWrite, WritesOnlyWhatTheReaderKeepsAndSaysSo) {
+  bool cut = true;
+  writeRtf(richSample(), &cut);
+  EXPECT_FALSE(cut);
+  RichDocument many;
+  many.paragraphs.resize(kMaxParagraphs, Paragraph{Alignment::Left, 0, {{"p", RunFormat{}}}});
+  const RichDocument tabs{{{Alignment::Left, 0, {{std::string(kMaxKeptText, '\t'), RunFormat{}}}}}};
+  const RichDocument text{{{Alignment::Left, 0, {{std::string(kMaxKeptText + 10, 'a'), RunFormat{}}}}}};
+  RichDocument runs{{Paragraph{}}};
+  RunFormat bold;
+  bold.bold = true;
+  for (std::size_t i = 0; i <= kMaxRuns; ++i) runs.paragraphs[0].runs.push_back({"a", i % 2 ? bold : RunFormat{}});
+  for (const RichDocument* d : std::initializer_list<const RichDocument*>{&many, &tabs, &text, &runs}) {
+    const std::string rtf = writeRtf(*d, &cut);
+    EXPECT_TRUE(cut);
+    EXPECT_LE(rtf.size(), kMaxRtfFileBytes);
+    const auto back = readRtf(rtf);
+    ASSERT_TRUE(back);
+    EXPECT_FALSE(back->truncated);  // the reader reads all of it
+    ASSERT_FALSE(back->paragraphs.empty());
+    EXPECT_EQ(back->paragraphs.front().runs.front().text.substr(0, 100),
+              d->paragraphs.front().runs.front().text.substr(0, 100));
+  }
+  EXPECT_EQ(readRtf(writeRtf(many))->paragraphs.size(), kMaxParagraphs - 1);
+  EXPECT_EQ(readRtf(writeRtf(runs))->paragraphs[0].runs.size(), kMaxRuns);
+}
+
+TEST(RichDocumentLimits, ThePaneIsGivenTheBeginningWithLongWordsBroken) {
+  std::string word(3 * kShownWord + 5, 'a');
+  RunFormat big;
+  big.halfPoints = 30;
+  RichDocument d{{{Alignment::Left, 0, {{"x " + word, RunFormat{}}, {word, big}}}}};
+  EXPECT_FALSE(limitForDisplay(d));  // broken words are kept whole
+  const std::string shown = plainText(d);
+  std::string zwsp;
+  records::appendUtf8(zwsp, kInvisibleBreak);
+  std::size_t longest = 0, current = 0, breaks = 0;
+  for (std::size_t i = 0; i < shown.size();) {
+    if (shown.compare(i, zwsp.size(), zwsp) == 0) {
+      ++breaks;
+      current = 0;
+      i += zwsp.size();
+      continue;
+    }
+    current = shown[i] == ' ' ? 0 : current + 1;
+    longest = std::max(longest, current);
+    ++i;
+  }
+  EXPECT_EQ(longest, kShownWord);  // the word goes on across the runs
+  EXPECT_EQ(breaks, 6u);
+  std::string without = shown;
+  for (auto at = without.find(zwsp); at != std::string::npos; at = without.find(zwsp)) without.erase(at, zwsp.size());
+  EXPECT_EQ(without, "x " + word + word + "\n");
+
+  RichDocument runs;
+  runs.paragraphs.resize(2);
+  for (std::size_t i = 0; i < kShownPieces; ++i) runs.paragraphs[i % 2].runs.push_back({"é", i % 2 ? big : RunFormat{}});
+  EXPECT_TRUE(limitForDisplay(runs));
+  EXPECT_EQ(runs.paragraphs[0].runs.size() + runs.paragraphs[1].runs.size() + 2, kShownPieces);
+
+  RichDocument text;
+  text.paragraphs.resize(3, Paragraph{Alignment::Left, 0, {{std::string(kShownText / 2 - 3, ' ') + "éé", RunFormat{}}}});
+  EXPECT_TRUE(limitForDisplay(text));
+  ASSERT_EQ(text.paragraphs.size(), 2u);
+  EXPECT_EQ(text.paragraphs[1].runs[0].text.size(), kShownText / 2 - 1);  // cut between characters
 }
 
 struct RtfFiles : ::testing::Test {

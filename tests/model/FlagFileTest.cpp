@@ -5,6 +5,9 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <fstream>
+
+#include "TempDir.h"
 
 #include "platform/core/RecordFile.h"
 
@@ -65,4 +68,22 @@ TEST_F(FlagFile, FailuresAreSilent) {
   model::markRunning(dir.string());
   EXPECT_EQ(model::takeExercise(dir.string()), "");
   EXPECT_TRUE(fs::is_fifo(path()));
+}
+
+TEST_F(FlagFile, ALinkInItsPlaceIsNeitherFollowedNorWritten) {
+  const fs::path target = dir / "autre.txt";
+  const std::string before(4000, 'x');
+  { std::ofstream(target, std::ios::binary) << before; }
+  ASSERT_TRUE(records::writeRecord((dir / "lanceur").string(), 31, "EXOS\\ex1.E24"));
+  for (const fs::path& pointed : {target, dir / "lanceur", dir / "absent"}) {
+    fs::remove(path());
+    fs::create_symlink(pointed, path());
+    model::markRunning(dir.string());
+    EXPECT_EQ(model::takeExercise(dir.string()), "") << pointed;
+    model::markStopped(dir.string());
+    EXPECT_TRUE(fs::is_symlink(path()));
+  }
+  EXPECT_EQ(test::contents(target.string()), before);
+  EXPECT_EQ(records::readRecord((dir / "lanceur").string(), 31), "EXOS\\ex1.E24");  // not taken through the link
+  EXPECT_FALSE(fs::exists(dir / "absent"));  // nothing created where a dangling link points
 }

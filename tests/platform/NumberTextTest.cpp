@@ -520,6 +520,11 @@ TEST(Leading, Overflow) {
   EXPECT_FALSE(r.overflow);
   EXPECT_EQ(r.value, 0);
   EXPECT_FALSE(num::leading("1.7976931348623157E308").overflow);
+  // Exponents past what a long holds still overflow, or underflow.
+  EXPECT_TRUE(num::leading("1E99999999999999999999").overflow);
+  EXPECT_TRUE(num::leading("0.001E99999999999999999999999999").overflow);
+  EXPECT_FALSE(num::leading("1E-99999999999999999999").overflow);
+  EXPECT_FALSE(num::readDouble("1E99999999999999999999").has_value());
 }
 
 TEST(Leading, IndependentOfTheProcessLocale) {

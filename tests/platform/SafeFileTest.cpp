@@ -90,3 +90,57 @@ TEST(SafeFile, ReadingAPipeNeverBlocks) {
   ASSERT_TRUE(fileio::replaceFile(dir.file("f"), "abcdef"));
   EXPECT_EQ(fileio::readRegularFile(dir.file("f"), 4), "abcd");
 }
+
+TEST(SafeFile, EachFailureSaysItsCause) {
+  test::TempDir dir;
+  const std::string fifo = dir.file("tube");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  ASSERT_TRUE(fileio::replaceFile(dir.file("f"), "x"));
+  const struct {
+    std::string path;
+    fileio::SaveCause cause;
+  } cases[] = {
+      {dir.path().string(), fileio::SaveCause::IsFolder},
+      {dir.file("absent/x.C07"), fileio::SaveCause::FolderMissing},
+      {dir.file("f/x.C07"), fileio::SaveCause::FolderMissing},
+      {dir.file(std::string(300, 'n')), fileio::SaveCause::NameTooLong},
+      {fifo, fileio::SaveCause::NotRegularFile},
+      {"/dev/full", fileio::SaveCause::NotRegularFile},
+  };
+  for (const auto& c : cases) {
+    fileio::SaveFailure failure;
+    EXPECT_FALSE(fileio::replaceFile(c.path, "x", nullptr, &failure)) << c.path;
+    EXPECT_EQ(failure.cause, c.cause) << c.path;
+  }
+  fileio::SaveFailure failure;
+  gWrites = 0;
+  EXPECT_FALSE(fileio::replaceFile(dir.file("f"), std::string(200000, 'b'), failSecondWrite, &failure));
+  EXPECT_EQ(failure.cause, fileio::SaveCause::DiskFull);
+  EXPECT_EQ(fileio::saveCauseOf(EROFS), fileio::SaveCause::System);
+  EXPECT_EQ(fileio::saveCauseOf(EACCES), fileio::SaveCause::AccessDenied);
+}
+
+TEST(SafeFile, AReadOnlyFileIsReplacedOnlyWhenAskedToAndKeepsItsOwner) {
+  test::TempDir dir;
+  const std::string target = dir.file("lecture-seule.C07");
+  ASSERT_TRUE(fileio::replaceFile(target, "ancien"));
+  ::chmod(target.c_str(), 0444);
+  EXPECT_TRUE(fileio::isReadOnlyFile(target));
+  fileio::SaveFailure failure;
+  EXPECT_FALSE(fileio::replaceFile(target, "nouveau", nullptr, &failure));
+  EXPECT_EQ(failure.cause, fileio::SaveCause::ReadOnlyFile);
+  EXPECT_EQ(contents(target), "ancien");
+  EXPECT_TRUE(fileio::replaceFile(target, "nouveau", nullptr, &failure, fileio::ReadOnlyTarget::Replace));
+  EXPECT_EQ(contents(target), "nouveau");
+  EXPECT_TRUE(fileio::isReadOnlyFile(target));
+
+  if (::geteuid() != 0) GTEST_SKIP() << "only root can give a file to another user";
+  ::chmod(target.c_str(), 0640);
+  ASSERT_EQ(::chown(target.c_str(), 1234, 4321), 0);
+  ASSERT_TRUE(fileio::replaceFile(target, "par root"));
+  struct stat st {};
+  ::stat(target.c_str(), &st);
+  EXPECT_EQ(st.st_uid, 1234u);
+  EXPECT_EQ(st.st_gid, 4321u);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+}

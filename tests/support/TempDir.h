@@ -4,9 +4,17 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 namespace velmira::test {
+
+// The bytes of a file (empty when it cannot be read).
+inline std::string contents(const std::string& path) {
+  std::ifstream f(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(f), {});
+}
 
 class TempDir {
  public:

@@ -21,7 +21,7 @@ struct Exercice : ::testing::Test {
     ASSERT_TRUE(records::writeFile(dir.file("enonce.rtf"), "{\\rtf1 \\'c9nonc\\'e9\\par}"));
     ASSERT_TRUE(records::writeFile(dir.file("pas-rtf.rtf"), "texte"));
     std::filesystem::create_directory(dir.path() / "fichiers");
-    ASSERT_EQ(run({"config", "-o", dir.file("fichiers/config.C07")}), 0);
+    ASSERT_EQ(run({"config", "-o", dir.file("config.C07")}), 0);
   }
   int run(tools::Args a) {
     out.str("");
@@ -32,7 +32,7 @@ struct Exercice : ::testing::Test {
   }
   // A whole command line from the statement to the output, with `extra` before -o.
   tools::Args exercice(tools::Args extra, const std::string& output = "exo.E24") {
-    tools::Args a = {"exercice", "--enonce", dir.file("enonce.rtf"), "--config", dir.file("fichiers/config.C07"),
+    tools::Args a = {"exercice", "--enonce", dir.file("enonce.rtf"), "--config", dir.file("config.C07"),
                      "--titre",  "Conductance", "--difficulte", "2"};
     a.insert(a.end(), extra.begin(), extra.end());
     a.insert(a.end(), {"-o", dir.file(output)});
@@ -49,26 +49,43 @@ TEST_F(Exercice, WritesNamesRelativeToTheOutputAndReadsThemBack) {
       << err.str();
   files::ExerciseFile f;
   ASSERT_TRUE(f.load(dir.file("exo.E24")));
-  EXPECT_EQ(f.read(files::ExerciseItem::Configuration), "fichiers/config.C07");
+  EXPECT_EQ(f.read(files::ExerciseItem::Configuration), "config.C07");
   EXPECT_EQ(f.read(files::ExerciseItem::Difficulty), " 2");
 
   ASSERT_EQ(run({"exercice", "--lire", dir.file("exo.E24")}), 0) << err.str();
   const std::string d = dir.path().string() + "/";
-  EXPECT_EQ(out.str(), "1\tenonce.rtf\n2\tfichiers/config.C07\n3\tenonce.rtf\n4\t\n5\t 2\n6\t\n7\tConductance, \n"
+  EXPECT_EQ(out.str(), "1\tenonce.rtf\n2\tconfig.C07\n3\tenonce.rtf\n4\t\n5\t 2\n6\t\n7\tConductance, \n"
                        "8\tconductivité\n9\t\n10\t\n11\tConductance\n"
                        "énoncé\t" + d + "enonce.rtf\ts'ouvre\n"
-                       "configuration\t" + d + "fichiers/config.C07\ts'ouvre\n"
+                       "configuration\t" + d + "config.C07\ts'ouvre\n"
                        "énoncé corrigé\t" + d + "enonce.rtf\ts'ouvre\n");
 
   // A getting-started file names its statement and configuration only.
-  ASSERT_EQ(run({"exercice", "--enonce", dir.file("enonce.rtf"), "-o", dir.file("fichiers/VELMIRA.PEM")}), 0);
-  EXPECT_EQ(records::readRecord(dir.file("fichiers/VELMIRA.PEM"), 1), "../enonce.rtf");
+  ASSERT_EQ(run({"exercice", "--enonce", dir.file("enonce.rtf"), "-o", dir.file("VELMIRA.PEM")}), 0);
+  EXPECT_EQ(records::readRecord(dir.file("VELMIRA.PEM"), 1), "enonce.rtf");
   EXPECT_EQ(run({"exercice", "--enonce", dir.file("enonce.rtf"), "--titre", "T", "-o", dir.file("B.PEM")}), 2);
+  // Either case of the extension, as the program opens them.
+  EXPECT_EQ(run({"exercice", "--enonce", dir.file("enonce.rtf"), "-o", dir.file("x.pem")}), 0) << err.str();
+  EXPECT_EQ(run(exercice({}, "exo2.e24")), 0) << err.str();
+
+  // Names leading out of the exercise's folder are neither written nor read.
+  ASSERT_EQ(run({"config", "-o", dir.file("fichiers/autre.C07")}), 0);
+  EXPECT_EQ(run(exercice({"--corrige-config", dir.file("fichiers/autre.C07")})), 1);
+  EXPECT_NE(err.str().find("hors du dossier de l'exercice"), std::string::npos) << err.str();
+  files::Exercise outside;
+  outside.statement = "../enonce.rtf";
+  outside.configuration = "x\x1b[2J\n.C07";
+  ASSERT_TRUE(files::writeExercise(dir.file("fichiers/dehors.E24"), outside));
+  EXPECT_EQ(run({"exercice", "--lire", dir.file("fichiers/dehors.E24")}), 1);
+  EXPECT_NE(out.str().find("../enonce.rtf\tne s'ouvre pas : hors du dossier de l'exercice"), std::string::npos)
+      << out.str();
+  EXPECT_EQ(out.str().find('\x1b'), std::string::npos);  // control characters are printed escaped
+  EXPECT_NE(out.str().find("x\\x1B[2J\\n.C07"), std::string::npos) << out.str();
 
   // --lire reports a file that went missing.
-  std::filesystem::remove(dir.file("fichiers/config.C07"));
+  std::filesystem::remove(dir.file("config.C07"));
   EXPECT_EQ(run({"exercice", "--lire", dir.file("exo.E24")}), 1);
-  EXPECT_NE(out.str().find("configuration\t" + d + "fichiers/config.C07\tne s'ouvre pas : fichier introuvable"),
+  EXPECT_NE(out.str().find("configuration\t" + d + "config.C07\tne s'ouvre pas : fichier introuvable"),
             std::string::npos)
       << out.str();
 }
@@ -98,4 +115,23 @@ TEST_F(Exercice, RefusesWhatWouldNotOpenAndWritesNothing) {
   EXPECT_EQ(run({"exercice", "--titre", "T", "--difficulte", "1", "-o", dir.file("exo.E24")}), 2);
   EXPECT_FALSE(std::filesystem::exists(dir.file("exo.E24")));
   EXPECT_EQ(run({"exercice", "--lire", dir.file("exo.E24")}), 1);
+  // Into a missing folder: the save's own cause.
+  EXPECT_EQ(run(exercice({}, "absent/exo.E24")), 1);
+  EXPECT_EQ(err.str(), "velmira-outil exercice : Enregistrement impossible : « " + dir.file("absent/exo.E24") +
+                           " » : dossier introuvable\n");
+}
+
+TEST_F(Exercice, ReadRefusesTheRecordsTheProgramRefuses) {
+  ASSERT_EQ(run(exercice({})), 0) << err.str();
+  const std::string good = test::contents(dir.file("exo.E24"));
+  for (std::size_t record : {1u, 2u, 3u, 4u}) {
+    std::string bytes = good;
+    bytes[(record - 1) * records::kRecordSize] = '\xFF';
+    bytes[(record - 1) * records::kRecordSize + 1] = '\xFF';  // length 0xFFFF
+    ASSERT_TRUE(records::writeFile(dir.file("abime.E24"), bytes));
+    EXPECT_EQ(run({"exercice", "--lire", dir.file("abime.E24")}), 1) << record;
+    EXPECT_NE(out.str().find("enregistrement " + std::to_string(record) + " illisible"), std::string::npos)
+        << out.str();
+    EXPECT_EQ(out.str().find("s'ouvre\n"), std::string::npos) << out.str();
+  }
 }

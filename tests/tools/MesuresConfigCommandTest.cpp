@@ -143,6 +143,8 @@ TEST_F(Tool, TableOperationsRunInOrderAndRefuseWhatTheWindowDisables) {
   EXPECT_EQ(config({"--lignes", "1", "--supprime", "1", "-o", path("x.C07")}), 2);
   EXPECT_NE(err.str().find("--supprime 1 : "), std::string::npos);
   EXPECT_EQ(config({"--insere", "13"}), 2);
+  EXPECT_EQ(config({"--insere", "99999999999999999999"}), 2);
+  EXPECT_EQ(config({"--lignes", "-1E300"}), 2);
   EXPECT_EQ(config({"--efface-colonne", "6"}), 2);
   EXPECT_EQ(config({"--serie", "1", "0", "100", "1", "-o", path("x.C07")}), 2);
   EXPECT_NE(err.str().find("Le tableau ne peut avoir plus de 100 lignes"), std::string::npos);
@@ -178,6 +180,8 @@ TEST_F(Tool, ColumnFormulasFromTheCommandLine) {
       << err.str();
   EXPECT_EQ(out.str().rfind("C1\tC2\tC3\tC4\tC5\n2,00E+00\t4,00E+00\t\t\t\n3,00E+00\t6,00E+00\t\t\t\n\t\t", 0), 0u) << out.str();
   EXPECT_NE(err.str().find(" 10 valeurs n'ont pas été calculées."), std::string::npos) << err.str();
+  EXPECT_EQ(config({"--calcule", "2", "C1+" + std::string(124, '1')}), 2);  // a formula the file cannot hold
+  EXPECT_NE(err.str().find("126 caractères au plus"), std::string::npos) << err.str();
   EXPECT_EQ(config({"--recalcule", "3"}), 2);
   EXPECT_NE(err.str().find("--recalcule 3 : "), std::string::npos);
 }

@@ -96,3 +96,26 @@ TEST_F(Texte, RtfFromMarkedText) {
   EXPECT_NE(err.str().find("ligne 2"), std::string::npos) << err.str();
   EXPECT_FALSE(fs::exists(dir.file("f.rtf")));
 }
+
+TEST_F(Texte, CutsAreSaid) {
+  test::TempDir dir;
+  // Read: past the reader's paragraphs.
+  std::string many = "{\\rtf1 ";
+  for (int i = 0; i <= 100'000; ++i) many += "p\\par ";
+  records::writeFile(dir.file("long.rtf"), many + "}");
+  EXPECT_EQ(run({dir.file("long.rtf")}), 0);
+  EXPECT_EQ(err.str(), "velmira-outil texte : « " + dir.file("long.rtf") +
+                           " » : texte trop long : seul le début est lu (99999 paragraphes, 500000 passages mis en forme, 16 Mo de texte, "
+                           "64 Mo de RTF au plus)\n");
+  // Written: what the reader would not read is left out, and said.
+  std::string lines;
+  for (int i = 0; i <= 100'000; ++i) lines += "p\n\n";
+  records::writeFile(dir.file("long.txt"), lines);
+  EXPECT_EQ(run({"--rtf", dir.file("long.txt"), "-o", dir.file("ecrit.rtf")}), 0);
+  EXPECT_NE(err.str().find("seul le début est écrit"), std::string::npos) << err.str();
+  EXPECT_FALSE(rtf::loadRtfFile(dir.file("ecrit.rtf")).document->truncated);
+  // A save that fails names the file and its cause.
+  EXPECT_EQ(run({"--rtf", dir.file("long.txt"), "-o", dir.path().string()}), 1);
+  EXPECT_EQ(err.str(), "velmira-outil texte : Enregistrement impossible : « " + dir.path().string() +
+                           " » : c'est un dossier\n");
+}

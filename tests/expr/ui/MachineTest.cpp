@@ -158,6 +158,15 @@ TEST(MachineWindow, ColumnModeStoresTheFormulaFillsTheColumnAndCloses) {
   Machine again(table, 2, true, memory, messages);
   EXPECT_EQ(again.z1()->text(), QStringLiteral("C2 / C1"));
   EXPECT_EQ(again.calculator().expression(), "C2 / C1");
+
+  // A formula a file could not hold is refused before it runs.
+  const std::string tooLong = "C1+" + std::string(124, '1');
+  table.setFormula(2, tooLong);
+  Machine refusing(table, 2, true, memory, messages);
+  ASSERT_EQ(refusing.calculator().expression(), tooLong);
+  click(refusing.key(Key::Execute));
+  EXPECT_EQ(messages.shown.back().text, "Cette expression est trop longue : 126 caractères au plus.");
+  EXPECT_EQ(table.cell(1, 2), "2,50E+00");
 }
 
 }  // namespace

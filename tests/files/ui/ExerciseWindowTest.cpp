@@ -129,11 +129,11 @@ TEST_F(ExerciseTest, TheLauncherRequestOpensTheExerciseOnActivation) {
 TEST_F(ExerciseTest, AGettingStartedFileOnTheCommandLineOpensAsFromTheMenu) {
   makeExercise();
   files::Exercise e;
-  e.statement = "exercices/enonce.rtf";
-  ASSERT_TRUE(files::writeExercise(path("velmirb.pem").toStdString(), e));
-  window->openFile(path("velmirb.pem"));
+  e.statement = "enonce.rtf";  // beside it, as every name an activity holds
+  ASSERT_TRUE(files::writeExercise(path("exercices/velmirb.pem").toStdString(), e));
+  window->openFile(path("exercices/velmirb.pem"));
   EXPECT_EQ(paneText(), "Mesurer la conductance.");
-  EXPECT_EQ(window->fileNameField()->text(), path("velmirb.pem"));
+  EXPECT_EQ(window->fileNameField()->text(), path("exercices/velmirb.pem"));
   EXPECT_EQ(menu()->corrigedispo(), 0);
   EXPECT_TRUE(messages.shown.empty());
 }

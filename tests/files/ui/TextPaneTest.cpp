@@ -6,6 +6,7 @@
 #include <QTextCursor>
 
 #include "files/rtf/RtfFile.h"
+#include "platform/core/SafeFile.h"
 #include "files/ui/TextPane.h"
 #include "platform/qt/Printing.h"
 #include "tests/support/PdfPages.h"
@@ -76,6 +77,26 @@ TEST_F(TextPaneTest, PrintsTheWholeTextOrTheSelectionEnlargedWithItsTitle) {
   ASSERT_TRUE(pane->print(*again));
   EXPECT_TRUE(velmira::test::wordsOf(velmira::test::pdfWords(pdf), QStringLiteral("Kohlrausch")).empty());
   EXPECT_EQ(velmira::test::pdfInfo(pdf, QStringLiteral("Title")), "Mesurer la conductance.");
+}
+
+TEST_F(TextPaneTest, AStatementTooLongToShowShowsItsBeginningAndSaysSo) {
+  // A long word (one of 256 KB took 11 s to show), then 200,000 formatted runs.
+  std::string bytes = "{\\rtf1 D\\'e9but " + std::string(rtf::kShownText / 2, 'a') + "\\par ";
+  for (int i = 0; i < 100'000; ++i) bytes += "{\\b x}{\\i y}";
+  bytes += "}";
+  const std::string path = QDir(folder.path()).filePath("long.rtf").toStdString();
+  ASSERT_TRUE(fileio::replaceFile(path, bytes));
+  messages.shown.clear();
+  ASSERT_TRUE(window->textPane()->loadText(path));
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "Texte trop long : seul le début est affiché.");
+  const QTextDocument* shown = window->textEditor()->document();
+  EXPECT_TRUE(shown->firstBlock().text().startsWith(QStringLiteral("Début aaaa")));
+  EXPECT_EQ(shown->firstBlock().next().text().left(4), QStringLiteral("xyxy"));
+  EXPECT_LE(static_cast<std::size_t>(shown->characterCount()), rtf::kShownText);
+  // With VELMIRA_SCREENSHOTS set to a folder: the window showing the cut statement.
+  if (const QString out = qEnvironmentVariable("VELMIRA_SCREENSHOTS"); !out.isEmpty())
+    window->grab().save(out + QStringLiteral("/pane-texte-long.png"));
 }
 
 }  // namespace

@@ -191,8 +191,10 @@ TEST_F(TableWindowTest, ClipboardAndCsv) {
   QFile f(path);
   ASSERT_TRUE(f.open(QIODevice::ReadOnly));
   EXPECT_TRUE(f.readAll().startsWith("\xEF\xBB\xBF" "C1;C2;C3;C4;C5\r\n5,00E-01;1,25E+02;;;\r\n"));
-  EXPECT_FALSE(window->tableFrame()->exportCsv(QDir(folder.path()).filePath("absent/x.csv")));
-  EXPECT_EQ(messages.shown.back().text, "Ecriture impossible sur disque");
+  const QString nowhere = QDir(folder.path()).filePath("absent/x.csv");
+  EXPECT_FALSE(window->tableFrame()->exportCsv(nowhere));
+  EXPECT_EQ(messages.shown.back().text,
+            "Enregistrement impossible : « " + nowhere.toStdString() + " » : dossier introuvable");
 }
 
 TEST_F(TableWindowTest, TitlesWholeInTheirTooltipAndColumnsWidenedByDraggingABorder) {
