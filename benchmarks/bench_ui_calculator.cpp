@@ -7,7 +7,7 @@
 #include <QApplication>
 
 #include "expr/Evaluator.h"
-#include "expr/ui/Machine.h"
+#include "expr/ui/CalculatorWindow.h"
 #include "expr/ui/ProgressWindow.h"
 #include "platform/core/NumberText.h"
 #include "table/Table.h"
@@ -16,8 +16,8 @@ namespace {
 
 
 void BM_OpenCalculatorToPainted(benchmark::State& state) {
-  double memoire = 0;
-  velmira::bench::openToPainted(state, [&] { return std::make_unique<velmira::expr::ui::Machine>(memoire); });
+  double memory = 0;
+  velmira::bench::openToPainted(state, [&] { return std::make_unique<velmira::expr::ui::CalculatorWindow>(memory); });
 }
 BENCHMARK(BM_OpenCalculatorToPainted)->Unit(benchmark::kMillisecond);
 

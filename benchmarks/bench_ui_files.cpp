@@ -73,7 +73,7 @@ void BM_FiveHundredExercisesListed(benchmark::State& state) {
     w.show();
     QElapsedTimer t;
     t.start();
-    while (w.fichierexo()->text().isEmpty() && t.elapsed() < 5000) QCoreApplication::processEvents();
+    while (w.fileField()->text().isEmpty() && t.elapsed() < 5000) QCoreApplication::processEvents();
     w.repaint();
     if (w.chooser()->fileNames().size() != 500) state.SkipWithError("not every file is listed");
   }

@@ -1,4 +1,4 @@
-// The graph window: `majgraf` of 100 points with grid, crosses and curve,
+// The graph window: redrawPlot of 100 points with grid, crosses and curve,
 // drawn and repainted, then with its line and texts; the copied figure; and
 // opening the window to its first paint.
 #include <benchmark/benchmark.h>
@@ -41,11 +41,11 @@ void BM_Majgraf100Points(benchmark::State& state) {
   velmira::graph::ui::GraphWindow window(table, messages);
   window.show();
   QCoreApplication::processEvents();
-  if (window.plot().points.size() != 100 || !window.check1()->isEnabled() || !window.check1()->isChecked())
+  if (window.plot().points.size() != 100 || !window.joinPoints()->isEnabled() || !window.joinPoints()->isChecked())
     state.SkipWithError("not 100 points with their curve");
   for (auto _ : state) {
-    window.majgraf();
-    window.picture1()->repaint();
+    window.redrawPlot();
+    window.plotArea()->repaint();
   }
 }
 BENCHMARK(BM_Majgraf100Points)->Unit(benchmark::kMillisecond);
@@ -60,7 +60,7 @@ void BM_Majgraf100PointsWithLabels(benchmark::State& state) {
   window.fitBox()->setChecked(true);
   QCoreApplication::processEvents();
   for (auto _ : state) {
-    window.majgraf();
+    window.redrawPlot();
     window.repaint();
   }
 }

@@ -62,9 +62,9 @@ void BM_PrintThreePicturesTwoCopies(benchmark::State& state) {
   auto printer = velmira::qtp::pdfPrinter(dir.filePath(QStringLiteral("bancs.pdf")));
   for (auto _ : state) {
     velmira::ui::PrintWindow confimp(bench().window, bench().messages, *printer);
-    for (int i = 0; i < 3; ++i) confimp.chec(i)->setChecked(true);
-    confimp.upDown1()->setValue(2);
-    confimp.Command1_Click();
+    for (int i = 0; i < 3; ++i) confimp.benchBox(i)->setChecked(true);
+    confimp.copiesBox()->setValue(2);
+    confimp.onOk();
     if (confimp.result() != QDialog::Accepted) state.SkipWithError("not printed");
   }
 }

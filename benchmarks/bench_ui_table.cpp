@@ -1,4 +1,4 @@
-// The table of values on screen: recording a line, a full reformate, a sort,
+// The table of values on screen: recording a line, a full reformat, a sort,
 // each with the grid's repaint; showing the table.
 #include <benchmark/benchmark.h>
 

@@ -86,11 +86,11 @@ Message exerciseUnreadable() {
   return msg::criticalOk("Vérifier:\n- le nom du fichier,\n- l'état du lecteur.", "Lecture impossible");
 }
 
-ExercisePreview readPreview(const std::string& fichierexo, MessageService& messages) {
+ExercisePreview readPreview(const std::string& exercisePath, MessageService& messages) {
   ExercisePreview p;
-  if (num::trim(fichierexo).empty()) return p;
+  if (num::trim(exercisePath).empty()) return p;
   ExerciseFile file;
-  if (!file.load(fichierexo) ||
+  if (!file.load(exercisePath) ||
       !file.readBoth(ExerciseItem::CorrectedStatement, ExerciseItem::CorrectedConfiguration)) {
     p.state = PreviewState::Unreadable;
     messages.show(exerciseUnreadable());

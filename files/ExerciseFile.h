@@ -105,7 +105,7 @@ class ExerciseFile {
   records::RecordReader records_;
 };
 
-// dossierexo: the folder of a file, with its final separator.
+// activityFolder: the folder of a file, with its final separator.
 std::string exerciseFolder(const std::string& filePath);
 // A file named in a record: the folder followed by the name as stored, a
 // "\" of a name written on Windows read as the separator.
@@ -139,8 +139,8 @@ struct ExercisePreview {
   const char* status() const { return corrected ? kCorrected : kNotCorrected; }
 };
 
-// apercu: reads the preview of the file `fichierexo` names. A record after
+// The preview (`apercu`) of the file `path` names. A record after
 // the fourth that cannot be read leaves its part of the preview empty.
-ExercisePreview readPreview(const std::string& fichierexo, MessageService& messages);
+ExercisePreview readPreview(const std::string& exercisePath, MessageService& messages);
 
 }  // namespace velmira::files

@@ -69,9 +69,9 @@ OpenOutcome openActivity(const std::string& path, std::string folder, ExerciseIt
 
 }  // namespace
 
-OpenOutcome openExercise(const std::string& fichierexo, ExerciseTarget& target, MessageService& messages) {
-  if (blank(fichierexo)) return {};
-  return openActivity(fichierexo, exerciseFolder(fichierexo), ExerciseItem::Statement, ExerciseItem::Configuration,
+OpenOutcome openExercise(const std::string& exercisePath, ExerciseTarget& target, MessageService& messages) {
+  if (blank(exercisePath)) return {};
+  return openActivity(exercisePath, exerciseFolder(exercisePath), ExerciseItem::Statement, ExerciseItem::Configuration,
                       false, exerciseUnreadable(), referencedFileMissing, target, messages);
 }
 

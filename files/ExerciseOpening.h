@@ -29,7 +29,7 @@ enum class OpenResult {
 
 struct OpenOutcome {
   OpenResult result = OpenResult::Nothing;
-  std::string folder;      // dossierexo: the folder the files were taken from
+  std::string folder;      // activityFolder: the folder the files were taken from
   bool corrected = false;  // an opened exercise names a corrected statement or configuration
 };
 
@@ -42,11 +42,11 @@ Message gettingStartedFailure();
 Message textReadFailure();
 
 // ouvreur_Click: the statement (record 1) then the configuration (record 2,
-// when not blank) of the exercise file `fichierexo`, both taken from that
-// file's folder. Nothing when `fichierexo` is blank; an unreadable file
+// when not blank) of the exercise file `exercisePath`, both taken from that
+// file's folder. Nothing when `exercisePath` is blank; an unreadable file
 // shows exerciseUnreadable(), a statement that cannot be read
 // referencedFileMissing() and then no configuration is loaded.
-OpenOutcome openExercise(const std::string& fichierexo, ExerciseTarget& target, MessageService& messages);
+OpenOutcome openExercise(const std::string& exercisePath, ExerciseTarget& target, MessageService& messages);
 
 // "Voir la correction": records 3 and 4 of the exercise file in the file-name field, each
 // loaded when not blank, from that file's folder; the same messages.

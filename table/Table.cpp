@@ -61,7 +61,7 @@ std::string Table::checkedText(std::string_view text, std::string_view mask) {
 
 void Table::cellCheck() { setCell(row_, col_, checkedText(cells_[row_][col_], mask_)); }
 
-void Table::reformate() {
+void Table::reformat() {
   for (int r = 1; r < rows(); ++r)
     for (int c = 0; c < kCols; ++c) cells_[r][c] = checkedText(cells_[r][c], mask_);
   notifyCells(1, rows() - 1);
@@ -126,7 +126,7 @@ void Table::sort(int col, bool ascending) {
     return ascending ? *a.key < *b.key : *a.key > *b.key;
   });
   for (int r = 1; r < rows(); ++r) cells_[r] = std::move(lines[static_cast<std::size_t>(r - 1)].cells);
-  reformate();
+  reformat();
 }
 
 }  // namespace velmira::table

@@ -87,7 +87,7 @@ class Table {
   // with the mask, or emptied when it is not a number.
   void cellCheck();
   // Every data cell rewritten with the mask (non-numbers emptied).
-  void reformate();
+  void reformat();
   // What the cell check makes of a text under a mask.
   static std::string checkedText(std::string_view text, std::string_view mask);
 

@@ -110,7 +110,7 @@ int maskOption(std::string_view mask) {
 
 void applyMask(Table& table, std::string_view mask) {
   table.setMask(std::string(mask));
-  table.reformate();
+  table.reformat();
 }
 
 }  // namespace velmira::table

@@ -130,7 +130,7 @@ bool Settings::apply(const std::string& key, const std::string& value) {
     if (std::find(table::kMasks.begin(), table::kMasks.end(), value) == table::kMasks.end())
       return invalid(key, value, "un des formats ########0.00, ########0.000, (vide), 0.00E+00, 0.000E+00");
     table.setMask(value);
-    table.reformate();
+    table.reformat();
     return true;
   }
   if (auto c = suffixNumber(key, "saisie", 5)) {

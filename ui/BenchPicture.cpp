@@ -92,10 +92,10 @@ void BenchPicture::compose(int bench) {
     benchPicture_.copyFrom(page, band, QPoint(0, 0));
   else
     benchPicture_.copyFrom(redrawnPage(bench), band, QPoint(0, 0));
-  finitampon(bench);
+  drawLiveControls(bench);
 }
 
-void BenchPicture::finitampon(int bench) {
+void BenchPicture::drawLiveControls(int bench) {
   const BenchPage* page = window_.page(bench);
   const QPoint o = origin(bench);
   const auto onPage = [page](const QWidget* w) { return w->parentWidget() == page; };

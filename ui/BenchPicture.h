@@ -38,13 +38,11 @@ class BenchPicture {
   // `ratio` 0: pictureRatio(window) at each picture.
   explicit BenchPicture(MainWindow& window, double ratio = 0);
 
-  // The picture of bench 1, 2 or 3 (`Picture3`, `Picture1`, `Frame2`).
-  void creaima1() { compose(1); }
-  void creima2() { compose(2); }
-  void creaima3() { compose(3); }
+  // The picture of bench 1, 2 or 3 (`creaima1`, `creima2`, `creaima3`, over
+  // `Picture3`, `Picture1`, `Frame2`).
   void compose(int bench);
-  // The live controls of bench 1..3 drawn over the picture.
-  void finitampon(int bench);
+  // `finitampon`: the live controls of bench 1..3 drawn over the picture.
+  void drawLiveControls(int bench);
 
   // The last picture composed; its physical resolution is the ratio's, so
   // that a program pasting it shows it at its logical size.

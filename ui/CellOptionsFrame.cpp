@@ -29,35 +29,35 @@ CellOptionsFrame::CellOptionsFrame(QWidget* parent) : QFrame(parent) {
   widgets::styleSideFrame(*this);
   resize(361, 223);
   setMouseTracking(true);
-  label1_ = widgets::addSideFrameTitle(*this, QStringLiteral(" Options pour les mesures"));
+  titleBar_ = widgets::addSideFrameTitle(*this, QStringLiteral(" Options pour les mesures"));
 
   const double dpr = parent ? parent->devicePixelRatioF() : 1.0;
-  image1_ = new QLabel(this);
+  cellPicture_ = new QLabel(this);
   const QSize diagram(140, 103);
-  image1_->setPixmap(QPixmap::fromImage(cellDiagram(diagram, dpr)));
-  image1_->setGeometry(QRect(QPoint(6, 28), diagram));
-  image1_->setMouseTracking(true);
+  cellPicture_->setPixmap(QPixmap::fromImage(cellDiagram(diagram, dpr)));
+  cellPicture_->setGeometry(QRect(QPoint(6, 28), diagram));
+  cellPicture_->setMouseTracking(true);
 
   const int x = 152, w = 206;
   const QFont entryFont = qtp::mapFont(QStringLiteral("Arial"), 9.75);
   // A number is never separated from its unit (no-break spaces).
   textLabel(QStringLiteral("Distance entre les électrodes (0,5\u00A0cm à 5\u00A0cm)\u00A0:"), QRect(x, 26, w, 30), this);
-  text2_ = new EntryField(2, this);
-  text2_->setFont(entryFont);
-  text2_->setGeometry(x, 58, 65, 21);
+  distance_ = new EntryField(2, this);
+  distance_->setFont(entryFont);
+  distance_->setGeometry(x, 58, 65, 21);
   textLabel(QStringLiteral("cm"), QRect(x + 70, 61, 40, 16), this);
   textLabel(QStringLiteral("Aire des électrodes (0,5\u00A0cm² à 10\u00A0cm²)\u00A0:"), QRect(x, 90, w, 30), this);
-  text3_ = new EntryField(3, this);
-  text3_->setFont(entryFont);
-  text3_->setGeometry(x, 122, 65, 21);
+  area_ = new EntryField(3, this);
+  area_->setFont(entryFont);
+  area_->setGeometry(x, 122, 65, 21);
   textLabel(QStringLiteral("cm²"), QRect(x + 70, 125, 40, 16), this);
 
   const QFont optionFont = qtp::mapFont(QStringLiteral("Arial"), 8.25);
-  option3_ = new QRadioButton(QStringLiteral("Montage avec un conductimètre"), this);
-  option2_ = new QRadioButton(QStringLiteral("Montage avec un G.B.F, un voltmètre et un ampèremètre"), this);
-  option3_->setGeometry(10, 162, 345, 20);
-  option2_->setGeometry(10, 186, 345, 20);
-  for (QRadioButton* o : {option3_, option2_}) {
+  conductimeterMontage_ = new QRadioButton(QStringLiteral("Montage avec un conductimètre"), this);
+  generatorMontage_ = new QRadioButton(QStringLiteral("Montage avec un G.B.F, un voltmètre et un ampèremètre"), this);
+  conductimeterMontage_->setGeometry(10, 162, 345, 20);
+  generatorMontage_->setGeometry(10, 186, 345, 20);
+  for (QRadioButton* o : {conductimeterMontage_, generatorMontage_}) {
     o->setFont(optionFont);
     o->setAutoExclusive(false);  // the workbench decides which one is selected
     o->setMouseTracking(true);

@@ -16,20 +16,20 @@ class CellOptionsFrame : public QFrame {
  public:
   explicit CellOptionsFrame(QWidget* parent = nullptr);
 
-  EntryField* distance() const { return text2_; }  // Text1(2)
-  EntryField* area() const { return text3_; }      // Text1(3)
-  QRadioButton* conductimeterMontageButton() const { return option3_; }  // conductimeter montage
-  QRadioButton* generatorMontageButton() const { return option2_; }  // generator montage
-  QLabel* image1() const { return image1_; }
-  QLabel* label1() const { return label1_; }
+  EntryField* distance() const { return distance_; }  // Text1(2)
+  EntryField* area() const { return area_; }      // Text1(3)
+  QRadioButton* conductimeterMontageButton() const { return conductimeterMontage_; }  // conductimeter montage
+  QRadioButton* generatorMontageButton() const { return generatorMontage_; }  // generator montage
+  QLabel* cellPicture() const { return cellPicture_; }
+  QLabel* titleBar() const { return titleBar_; }
 
  private:
-  QLabel* label1_;
-  EntryField* text2_;
-  EntryField* text3_;
-  QRadioButton* option3_;
-  QRadioButton* option2_;
-  QLabel* image1_;
+  QLabel* titleBar_;
+  EntryField* distance_;
+  EntryField* area_;
+  QRadioButton* conductimeterMontage_;
+  QRadioButton* generatorMontage_;
+  QLabel* cellPicture_;
 };
 
 }  // namespace velmira::ui

@@ -236,7 +236,7 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner, private files:
   QString clipboardHint_;
   std::string configPath_;
   // `memoire`: the calculator's memory, kept for the whole run.
-  double memoire_ = 0;
+  double memory_ = 0;
   bool validating_ = false;
   bool sizing_ = false;
   bool shownOnce_ = false;

@@ -50,7 +50,7 @@ BenchSizes MainWindow::benchSizes() const {
 
 void MainWindow::drawBench() {
   for (BenchPage* p : pages_) p->hide();
-  tabStrip_->Onglets_Paint();
+  tabStrip_->paintStrip();
   const BenchPlacement placement = ui::drawBench(pages_[0]->surface(), pages_[1]->surface(),
                                                pages_[2]->surface(), wb_.conductimeterMontage(), benchSizes());
   for (int i = 0; i < 9; ++i) applyPlace(meterDisplays_[i], placement.meterDisplay[i]);

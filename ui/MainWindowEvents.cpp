@@ -6,7 +6,7 @@
 #include <QShortcut>
 
 #include "expr/ColumnFormula.h"
-#include "expr/ui/Machine.h"
+#include "expr/ui/CalculatorWindow.h"
 #include "files/ui/OpenWindow.h"
 #include "graph/ui/GraphWindow.h"
 #include "files/ui/SaveWindow.h"
@@ -166,7 +166,7 @@ void MainWindow::buildTableFrame() {
     table::ui::printTable(printer, table_, heading, heading);
   });
   connect(tableFrame_, &table::ui::TableFrame::calculateRequested, this, [this](int col, bool recalculate) {
-    expr::ui::Machine::openColumn(this, table_, col, recalculate, memoire_, messages_);
+    expr::ui::CalculatorWindow::openColumn(this, table_, col, recalculate, memory_, messages_);
   });
   connect(tableFrame_, &table::ui::TableFrame::formulaRequested, this,
           [this](int col) { messages_.show(expr::formulaMessage(table_, col)); });
@@ -193,7 +193,7 @@ void MainWindow::recordBench(int bench) { table::record(table_, wb_, bench, mess
 void MainWindow::recordShownBench() {
   // What is being typed counts, as when the pointer leaves for the button.
   if (auto* e = qobject_cast<EntryField*>(focusWidget()); e && isAncestorOf(e)) onEntryLeft(e->index());
-  const int bench = tabStrip_->ongletcourant();
+  const int bench = tabStrip_->currentTab();
   if (bench < 1 || bench > model::kBenches || recordButtons_[bench - 1]->isHidden()) return;
   recordBench(bench);
 }
@@ -232,7 +232,7 @@ void MainWindow::onCommand(Command c) {
       onTableToggled();
       break;
     case Command::Calculator:
-      expr::ui::Machine::openCalculator(this, memoire_);
+      expr::ui::CalculatorWindow::openCalculator(this, memory_);
       break;
     case Command::Help:
       showHelp(this, appFolder_, messages_);

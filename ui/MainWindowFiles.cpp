@@ -27,7 +27,7 @@ bool MainWindow::readConfiguration() {
   updateControls();
   updateBeakerLevel();
   updateFormulaBoxes();
-  tabStrip_->Onglets_Paint();
+  tabStrip_->paintStrip();
   showCaption();
   return true;
 }

@@ -55,8 +55,8 @@ void MainWindow::registerHints() {
   for (KnobWidget* k : knobs_)
     setHint(k, QStringLiteral("Pour tourner, maintenir le bouton gauche de la souris enfoncé"));
   setHint(cellOptions_, QStringLiteral("Vous pouvez modifier les paramètres de la cellule."));
-  setHint(cellOptions_->image1(), QStringLiteral("Schéma de la cellule de conductivité"));
-  setHint(textPane_->btexo(), files::ui::TextPane::btexoHint());
+  setHint(cellOptions_->cellPicture(), QStringLiteral("Schéma de la cellule de conductivité"));
+  setHint(textPane_->exerciseButton(), files::ui::TextPane::btexoHint());
   for (QToolButton* b : recordButtons_)
     setHint(b, QStringLiteral("Pour ajouter cette mesure dans le tableau suivant les paramètres de saisie automatique") +
                    kRecordShortcutHint);

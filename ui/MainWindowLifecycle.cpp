@@ -44,8 +44,8 @@ void MainWindow::startUp() {
   drawBench();
   updateBeakerLevel();
   pages_[0]->repaintTexts();
-  tabStrip_->setOngletcourant(1);
-  tabStrip_->Onglets_Paint();
+  tabStrip_->setCurrentTab(1);
+  tabStrip_->paintStrip();
   for (KnobWidget* k : knobs_) k->redraw();
   updateFormulaBoxes();
   updateControls();

@@ -70,87 +70,87 @@ PrintWindow::PrintWindow(MainWindow& window, MessageService& messages, QPrinter&
   setObjectName(QStringLiteral("confimp"));
   setWindowTitle(QStringLiteral("Imprimer"));
 
-  cellOptions_ = new QGroupBox(QStringLiteral("Options"), this);
-  cellOptions_->setObjectName(QStringLiteral("Frame1"));
-  auto* options = new QGridLayout(cellOptions_);
+  optionsBox_ = new QGroupBox(QStringLiteral("Options"), this);
+  optionsBox_->setObjectName(QStringLiteral("Frame1"));
+  auto* options = new QGridLayout(optionsBox_);
   static const char* const captions[3] = {"Illustration pour la solution 1", "Illustration pour la solution 2",
                                           "Illustration pour le mélange"};
   for (int i = 0; i < 3; ++i) {
-    chec_[i] = new QCheckBox(QString::fromUtf8(captions[i]), cellOptions_);
-    chec_[i]->setObjectName(QStringLiteral("Chec(%1)").arg(i));
-    options->addWidget(chec_[i], i, 0, 1, 2);
+    benchBoxes_[i] = new QCheckBox(QString::fromUtf8(captions[i]), optionsBox_);
+    benchBoxes_[i]->setObjectName(QStringLiteral("Chec(%1)").arg(i));
+    options->addWidget(benchBoxes_[i], i, 0, 1, 2);
   }
-  auto* label3 = new QLabel(QStringLiteral("Nombre d'exemplaires :"), cellOptions_);
+  auto* label3 = new QLabel(QStringLiteral("Nombre d'exemplaires :"), optionsBox_);
   label3->setObjectName(QStringLiteral("Label3"));
-  upDown1_ = new QSpinBox(cellOptions_);
-  upDown1_->setObjectName(QStringLiteral("UpDown1"));
-  upDown1_->setRange(1, kMaxCopies);
-  upDown1_->setValue(1);
-  label3->setBuddy(upDown1_);
+  copiesBox_ = new QSpinBox(optionsBox_);
+  copiesBox_->setObjectName(QStringLiteral("UpDown1"));
+  copiesBox_->setRange(1, kMaxCopies);
+  copiesBox_->setValue(1);
+  label3->setBuddy(copiesBox_);
   options->addWidget(label3, 3, 0);
-  options->addWidget(upDown1_, 3, 1, Qt::AlignLeft);
+  options->addWidget(copiesBox_, 3, 1, Qt::AlignLeft);
 
   // The wait notice takes the place of the options while printing.
-  frame2_ = new QFrame(this);
-  frame2_->setObjectName(QStringLiteral("Frame2"));
-  auto* wait = new QHBoxLayout(frame2_);
-  auto* icon = new QLabel(frame2_);
+  waitNotice_ = new QFrame(this);
+  waitNotice_->setObjectName(QStringLiteral("Frame2"));
+  auto* wait = new QHBoxLayout(waitNotice_);
+  auto* icon = new QLabel(waitNotice_);
   icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(32, 32));
   wait->addWidget(icon);
-  wait->addWidget(new QLabel(QStringLiteral("Veuillez patienter quelques instants..."), frame2_), 1);
-  frame2_->hide();
+  wait->addWidget(new QLabel(QStringLiteral("Veuillez patienter quelques instants..."), waitNotice_), 1);
+  waitNotice_->hide();
 
   auto* label2 = new QLabel(QStringLiteral("Imprimante:"), this);
   label2->setObjectName(QStringLiteral("Label2"));
-  defaut_ = new QLineEdit(this);
-  defaut_->setObjectName(QStringLiteral("defaut"));
-  defaut_->setReadOnly(true);
-  label2->setBuddy(defaut_);
+  printerName_ = new QLineEdit(this);
+  printerName_->setObjectName(QStringLiteral("defaut"));
+  printerName_->setReadOnly(true);
+  label2->setBuddy(printerName_);
 
-  command1_ = button("Command1", "&OK", this);
-  command2_ = button("Command2", "&Imprimantes", this);
-  soluteListButtons_ = button("Command3", "&Annuler", this);
+  okButton_ = button("Command1", "&OK", this);
+  printersButton_ = button("Command2", "&Imprimantes", this);
+  cancelButton_ = button("Command3", "&Annuler", this);
   auto* buttons = new QVBoxLayout;
-  buttons->addWidget(command1_);
-  buttons->addWidget(command2_);
-  buttons->addWidget(soluteListButtons_);
+  buttons->addWidget(okButton_);
+  buttons->addWidget(printersButton_);
+  buttons->addWidget(cancelButton_);
   buttons->addStretch(1);
 
   auto* grid = new QGridLayout(this);
-  grid->addWidget(cellOptions_, 0, 0);
-  grid->addWidget(frame2_, 0, 0);
+  grid->addWidget(optionsBox_, 0, 0);
+  grid->addWidget(waitNotice_, 0, 0);
   grid->addLayout(buttons, 0, 1);
   grid->addWidget(label2, 1, 0, 1, 2);
-  grid->addWidget(defaut_, 2, 0, 1, 2);
+  grid->addWidget(printerName_, 2, 0, 1, 2);
   grid->setColumnStretch(0, 1);
 
-  connect(command1_, &QPushButton::clicked, this, &PrintWindow::Command1_Click);
-  connect(command2_, &QPushButton::clicked, this, &PrintWindow::Command2_Click);
-  connect(soluteListButtons_, &QPushButton::clicked, this, &QDialog::reject);
-  startUp();
+  connect(okButton_, &QPushButton::clicked, this, &PrintWindow::onOk);
+  connect(printersButton_, &QPushButton::clicked, this, &PrintWindow::onPrinters);
+  connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+  showPrinterName();
 }
 
-void PrintWindow::startUp() {
+void PrintWindow::showPrinterName() {
   const bool toFile = printer_.outputFormat() == QPrinter::PdfFormat;
-  defaut_->setText(toFile ? printer_.outputFileName() : printer_.printerName());
+  printerName_->setText(toFile ? printer_.outputFileName() : printer_.printerName());
 }
 
-void PrintWindow::Command2_Click() {
+void PrintWindow::onPrinters() {
   qtp::askPrinter(printer_, this);
-  startUp();
+  showPrinterName();
 }
 
 void PrintWindow::showWaitNotice(bool on) {
-  cellOptions_->setVisible(!on);
-  for (QPushButton* b : {command1_, command2_, soluteListButtons_}) b->setVisible(!on);
-  frame2_->setVisible(on);
+  optionsBox_->setVisible(!on);
+  for (QPushButton* b : {okButton_, printersButton_, cancelButton_}) b->setVisible(!on);
+  waitNotice_->setVisible(on);
   repaint();
 }
 
-void PrintWindow::Command1_Click() {
+void PrintWindow::onOk() {
   std::vector<int> benches;
   for (int i = 0; i < 3; ++i)
-    if (chec_[i]->isChecked()) benches.push_back(i + 1);
+    if (benchBoxes_[i]->isChecked()) benches.push_back(i + 1);
   if (benches.empty()) {
     messages_.show(noPictureChosen());
     return;
@@ -161,7 +161,7 @@ void PrintWindow::Command1_Click() {
     const qtp::WaitCursor wait;
     // The copies are this window's: the printer makes one of each page.
     printer_.setCopyCount(1);
-    printed = printBenchPictures(window_, printer_, benches, upDown1_->value());
+    printed = printBenchPictures(window_, printer_, benches, copiesBox_->value());
   }
   if (!printed) {
     showWaitNotice(false);

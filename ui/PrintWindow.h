@@ -39,21 +39,21 @@ class PrintWindow : public QDialog {
   // `printer`: where the pages go (the printer of the run in the program).
   PrintWindow(MainWindow& window, MessageService& messages, QPrinter& printer, QWidget* parent = nullptr);
 
-  QCheckBox* chec(int i) const { return chec_[i]; }  // 0..2: bench 1..3
-  QSpinBox* upDown1() const { return upDown1_; }     // the number of copies
-  QLineEdit* defaut() const { return defaut_; }      // the printer's name
-  QGroupBox* cellOptions() const { return cellOptions_; }
-  QWidget* frame2() const { return frame2_; }  // the wait notice
-  QPushButton* command1() const { return command1_; }
-  QPushButton* command2() const { return command2_; }
-  QPushButton* soluteListButton() const { return soluteListButtons_; }
+  QCheckBox* benchBox(int i) const { return benchBoxes_[i]; }  // 0..2: bench 1..3
+  QSpinBox* copiesBox() const { return copiesBox_; }     // the number of copies
+  QLineEdit* printerName() const { return printerName_; }      // the printer's name
+  QGroupBox* optionsBox() const { return optionsBox_; }
+  QWidget* waitNotice() const { return waitNotice_; }  // the wait notice
+  QPushButton* okButton() const { return okButton_; }
+  QPushButton* printersButton() const { return printersButton_; }
+  QPushButton* cancelButton() const { return cancelButton_; }
 
   // The printer's name (or the file it writes) in `defaut`.
-  void startUp();
+  void showPrinterName();
   // "&OK": prints and closes, or says why not.
-  void Command1_Click();
+  void onOk();
   // "&Imprimantes": the printer dialog, then the name again.
-  void Command2_Click();
+  void onPrinters();
 
  private:
   void showWaitNotice(bool on);
@@ -61,14 +61,14 @@ class PrintWindow : public QDialog {
   MainWindow& window_;
   MessageService& messages_;
   QPrinter& printer_;
-  std::array<QCheckBox*, 3> chec_{};
-  QSpinBox* upDown1_ = nullptr;
-  QLineEdit* defaut_ = nullptr;
-  QGroupBox* cellOptions_ = nullptr;
-  QWidget* frame2_ = nullptr;
-  QPushButton* command1_ = nullptr;
-  QPushButton* command2_ = nullptr;
-  QPushButton* soluteListButtons_ = nullptr;
+  std::array<QCheckBox*, 3> benchBoxes_{};
+  QSpinBox* copiesBox_ = nullptr;
+  QLineEdit* printerName_ = nullptr;
+  QGroupBox* optionsBox_ = nullptr;
+  QWidget* waitNotice_ = nullptr;
+  QPushButton* okButton_ = nullptr;
+  QPushButton* printersButton_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
 };
 
 }  // namespace velmira::ui

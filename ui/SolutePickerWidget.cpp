@@ -27,7 +27,7 @@ SolutePickerWidget::SolutePickerWidget(model::Workbench& wb, QWidget* parent)
   surface().setBackColor(Qt::white);
   place(QPoint(0, 0), QSize(kListWidth, kListRows * kListRowHeight));
   surface().setPersistent(true);
-  crealiste(surface());
+  drawSoluteList(surface());
   surface().setPersistent(false);
   place(QPoint(0, 0), surface().size());
   hide();

@@ -28,18 +28,18 @@ void TabStrip::setPages(QWidget* page1, QWidget* page2, QWidget* page3) {
 
 QRect TabStrip::pageRect() const { return layoutTabs(width(), height(), 1).page; }
 
-void TabStrip::Onglets_Paint() {
+void TabStrip::paintStrip() {
   ++paintCount_;
   qtp::Surface& s = surface();
   s.setPersistent(true);
-  layout_ = paintTabs(s, ongletcourant_);
+  layout_ = paintTabs(s, currentTab_);
   s.setPersistent(false);
-  ongletcourant_ = layout_.shown;
+  currentTab_ = layout_.shown;
   for (int i = 0; i < 3; ++i) {
-    if (!pages_[i] || i + 1 == ongletcourant_) continue;
+    if (!pages_[i] || i + 1 == currentTab_) continue;
     pages_[i]->hide();
   }
-  if (QWidget* shown = pages_[ongletcourant_ - 1]) {
+  if (QWidget* shown = pages_[currentTab_ - 1]) {
     if (auto* sw = qobject_cast<widgets::SurfaceWidget*>(shown)) {
       sw->place(layout_.page);
     } else {
@@ -50,22 +50,22 @@ void TabStrip::Onglets_Paint() {
   update();
 }
 
-void TabStrip::Onglets_MouseUp(double x, double y) {
+void TabStrip::onStripClicked(double x, double y) {
   if (y < 0 || y > 15) return;
-  selectTab(tabAt(layout_.bornetab, x, y));
+  selectTab(tabAt(layout_.tabEdges, x, y));
 }
 
 void TabStrip::selectTab(int tab) {
-  if (tab == ongletcourant_) return;
-  ongletcourant_ = tab;
-  Onglets_Paint();
+  if (tab == currentTab_) return;
+  currentTab_ = tab;
+  paintStrip();
 }
 
-void TabStrip::selectNext(int step) { selectTab((ongletcourant_ - 1 + step % 3 + 3) % 3 + 1); }
+void TabStrip::selectNext(int step) { selectTab((currentTab_ - 1 + step % 3 + 3) % 3 + 1); }
 
 void TabStrip::mouseReleaseEvent(QMouseEvent* event) {
   const QPointF pos = event->position();
-  Onglets_MouseUp(pos.x(), pos.y());
+  onStripClicked(pos.x(), pos.y());
   event->accept();
 }
 

@@ -15,14 +15,14 @@ class TabStrip : public widgets::SurfaceWidget {
   // The pages of the three tabs (children of the strip), in tab order.
   void setPages(QWidget* page1, QWidget* page2, QWidget* page3);
 
-  // ongletcourant: 1..3 (0 only between a click on no tab and the repaint).
-  int ongletcourant() const { return ongletcourant_; }
-  void setOngletcourant(int tab) { ongletcourant_ = tab; }
-  // Onglets_Paint: draws the strip, hides the two other pages and places
+  // currentTab: 1..3 (0 only between a click on no tab and the repaint).
+  int currentTab() const { return currentTab_; }
+  void setCurrentTab(int tab) { currentTab_ = tab; }
+  // paintStrip: draws the strip, hides the two other pages and places
   // and shows the shown one.
-  void Onglets_Paint();
-  // Onglets_MouseUp.
-  void Onglets_MouseUp(double x, double y);
+  void paintStrip();
+  // onStripClicked.
+  void onStripClicked(double x, double y);
   // Shows tab `tab` (0 stands for 1), repainting only when it changes.
   void selectTab(int tab);
   // The next (step 1) or previous (-1) tab, wrapping round.
@@ -38,7 +38,7 @@ class TabStrip : public widgets::SurfaceWidget {
 
  private:
   std::array<QWidget*, 3> pages_{};
-  int ongletcourant_ = 1;
+  int currentTab_ = 1;
   TabLayout layout_;
   int paintCount_ = 0;
 };

@@ -46,8 +46,8 @@ ExerciseMenu::ExerciseMenu(TextPane& pane, ConfigOwner& owner, MessageService& m
       window_(window) {
   menu_ = new QMenu(window);
   menu_->setObjectName(QStringLiteral("optionexo"));
-  menu_->addAction(QStringLiteral("Prise en main du simulateur"), this, [this] { priseEnMain(false); });
-  menu_->addAction(QStringLiteral("Prise en main du tableau"), this, [this] { priseEnMain(true); });
+  menu_->addAction(QStringLiteral("Prise en main du simulateur"), this, [this] { startGettingStarted(false); });
+  menu_->addAction(QStringLiteral("Prise en main du tableau"), this, [this] { startGettingStarted(true); });
   menu_->addSeparator();
   menu_->addAction(QStringLiteral("Ouvrir un exercice (énoncé + configuration)"), this,
                    &ExerciseMenu::openExerciseWindow);
@@ -73,8 +73,8 @@ ExerciseMenu::ExerciseMenu(TextPane& pane, ConfigOwner& owner, MessageService& m
 }
 
 void ExerciseMenu::updateAvailability() {
-  correction_->setEnabled(corrigedispo_ == 1);
-  close_->setEnabled(!pane_.fichText().isEmpty());
+  correction_->setEnabled(correctionAvailable_ == 1);
+  close_->setEnabled(!pane_.fileNameText().isEmpty());
 }
 
 void ExerciseMenu::popup(QPoint globalPos) {
@@ -86,7 +86,7 @@ bool ExerciseMenu::confirmDiscard() {
   return pane_.textModified() != 1 || messages_.show(discardTextQuestion()) == Answer::Ok;
 }
 
-void ExerciseMenu::priseEnMain(bool table) {
+void ExerciseMenu::startGettingStarted(bool table) {
   const auto activity = table ? GettingStarted::Table : GettingStarted::Simulator;
   openGettingStarted(gettingStartedPath(appFolder_.toStdString(), activity));
 }
@@ -95,9 +95,9 @@ bool ExerciseMenu::openGettingStarted(const std::string& path) {
   PaneTarget target(pane_, owner_);
   const OpenOutcome o = openGettingStartedFile(path, target, messages_);
   if (o.result != OpenResult::Opened) return false;
-  dossierexo_ = o.folder;
-  pane_.setFich(QString::fromStdString(path));
-  corrigedispo_ = 0;
+  activityFolder_ = o.folder;
+  pane_.setFileName(QString::fromStdString(path));
+  correctionAvailable_ = 0;
   pane_.setReadOnly(false);
   pane_.setTextModified(0);
   return true;
@@ -113,13 +113,13 @@ void ExerciseMenu::openExerciseWindow() {
   w.exec();
 }
 
-bool ExerciseMenu::openExercise(const std::string& fichierexo, bool forceCorrection) {
+bool ExerciseMenu::openExercise(const std::string& exercisePath, bool forceCorrection) {
   PaneTarget target(pane_, owner_);
-  const OpenOutcome o = files::openExercise(fichierexo, target, messages_);
+  const OpenOutcome o = files::openExercise(exercisePath, target, messages_);
   if (o.result != OpenResult::Opened) return false;
-  dossierexo_ = o.folder;
-  pane_.setFich(QString::fromStdString(fichierexo));
-  corrigedispo_ = (o.corrected || forceCorrection) ? 1 : 0;
+  activityFolder_ = o.folder;
+  pane_.setFileName(QString::fromStdString(exercisePath));
+  correctionAvailable_ = (o.corrected || forceCorrection) ? 1 : 0;
   pane_.setReadOnly(false);
   pane_.setTextModified(0);
   return true;
@@ -131,7 +131,7 @@ void ExerciseMenu::showCorrection() {
   {
     const qtp::WaitCursor wait;
     PaneTarget target(pane_, owner_);
-    files::openCorrection(pane_.fichText().toStdString(), target, messages_);
+    files::openCorrection(pane_.fileNameText().toStdString(), target, messages_);
   }
   pane_.setReadOnly(true);
   pane_.setTextModified(0);
@@ -152,10 +152,10 @@ void ExerciseMenu::reopenText() {
   pane_.setTextModified(0);
   const QString path = askOpenPath ? askOpenPath() : QString();
   if (path.isEmpty()) return;
-  corrigedispo_ = 0;
+  correctionAvailable_ = 0;
   if (auto document = readExerciseText(path.toStdString(), messages_)) pane_.showDocument(std::move(*document));
   pane_.setReadOnly(false);
-  pane_.setFich(QStringLiteral("Texte: ") + path);
+  pane_.setFileName(QStringLiteral("Texte: ") + path);
   pane_.setTextModified(0);
 }
 
@@ -169,7 +169,7 @@ void ExerciseMenu::closeExercise() {
   if (!confirmDiscard()) return;
   pane_.setTextModified(0);
   pane_.showWelcome();
-  corrigedispo_ = 0;
+  correctionAvailable_ = 0;
 }
 
 }  // namespace velmira::files::ui

@@ -23,25 +23,25 @@ class ExerciseMenu : public QObject {
  public:
   ExerciseMenu(TextPane& pane, ConfigOwner& owner, MessageService& messages, QString appFolder, QWidget* window);
 
-  QMenu* optionexo() const { return menu_; }
+  QMenu* exerciseMenuPopup() const { return menu_; }
   // `corrigedispo`: the correction of the exercise in the pane can be shown.
-  int corrigedispo() const { return corrigedispo_; }
-  const std::string& dossierexo() const { return dossierexo_; }
+  int correctionAvailable() const { return correctionAvailable_; }
+  const std::string& activityFolder() const { return activityFolder_; }
 
-  // btexo: the entries' availability, then the menu at `globalPos`.
+  // exerciseButton: the entries' availability, then the menu at `globalPos`.
   void popup(QPoint globalPos);
   void updateAvailability();
 
   // The commands (also run by tests and by the launcher's request).
-  void priseEnMain(bool table);
+  void startGettingStarted(bool table);
   // A getting-started activity file (the command line's) opened as
-  // priseEnMain opens the application folder's. True when it opened.
+  // startGettingStarted opens the application folder's. True when it opened.
   bool openGettingStarted(const std::string& path);
   void openExerciseWindow();
   // An exercise file opened as the exercise window opens it: statement,
   // configuration, then the file-name field, `corrigedispo` (1 when corrected, or when
   // forced), the pane editable. True when it opened.
-  bool openExercise(const std::string& fichierexo, bool forceCorrection = false);
+  bool openExercise(const std::string& exercisePath, bool forceCorrection = false);
   void showCorrection();
   void saveText();
   void reopenText();
@@ -64,8 +64,8 @@ class ExerciseMenu : public QObject {
   QMenu* menu_ = nullptr;
   QAction* correction_ = nullptr;
   QAction* close_ = nullptr;
-  int corrigedispo_ = 0;
-  std::string dossierexo_;
+  int correctionAvailable_ = 0;
+  std::string activityFolder_;
 };
 
 }  // namespace files::ui

@@ -71,18 +71,18 @@ ExerciseWindow::ExerciseWindow(const QString& startFolder, MessageService& messa
 
   chooser_ = new FileChooser(QStringLiteral("*.E24"), QStringLiteral("Emplacement:"), QStringLiteral("Dossiers:"),
                              QStringLiteral("Liste des exercices:"), startFolder, this);
-  fichierexo_ = new QLineEdit(this);
-  fichierexo_->setObjectName(QStringLiteral("fichierexo"));
-  fichierexo_->setReadOnly(true);
+  fileField_ = new QLineEdit(this);
+  fileField_->setObjectName(QStringLiteral("fichierexo"));
+  fileField_->setReadOnly(true);
 
   // The preview.
   auto* preview = new QFrame(this);
   preview->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
   auto* pv = new QVBoxLayout(preview);
-  titratexo_ = new QLabel(QStringLiteral("Titre"), preview);
-  titratexo_->setObjectName(QStringLiteral("titratexo"));
-  titratexo_->setWordWrap(true);
-  titratexo_->setFont(qtp::mapFont(QStringLiteral("Arial"), 12, true));
+  titleLabel_ = new QLabel(QStringLiteral("Titre"), preview);
+  titleLabel_->setObjectName(QStringLiteral("titratexo"));
+  titleLabel_->setWordWrap(true);
+  titleLabel_->setFont(qtp::mapFont(QStringLiteral("Arial"), 12, true));
   notionsHeading_ = new QLabel(QStringLiteral("Notions abordées :"), preview);
   notions_ = new QPlainTextEdit(preview);
   notions_->setObjectName(QStringLiteral("Text1"));
@@ -102,19 +102,19 @@ ExerciseWindow::ExerciseWindow(const QString& startFolder, MessageService& messa
   statusBox->setFixedHeight(24);
   label3_ = new QLabel(QStringLiteral("Corrigé"), statusBox);
   label3_->setObjectName(QStringLiteral("Label3"));
-  label2_ = new QLabel(QStringLiteral("Corrigé"), statusBox);
-  label2_->setObjectName(QStringLiteral("Label2"));
+  statusLabel_ = new QLabel(QStringLiteral("Corrigé"), statusBox);
+  statusLabel_->setObjectName(QStringLiteral("Label2"));
   const QFont statusFont = qtp::mapFont(QStringLiteral("Arial"), 11, true);
-  for (QLabel* l : {label3_, label2_}) {
+  for (QLabel* l : {label3_, statusLabel_}) {
     l->setFont(statusFont);
     l->resize(300, 22);
   }
   label3_->move(1, 1);
   label3_->setStyleSheet(QStringLiteral("color: rgb(128, 128, 128)"));
-  label2_->setStyleSheet(QStringLiteral("color: rgb(0, 0, 200)"));
+  statusLabel_->setStyleSheet(QStringLiteral("color: rgb(0, 0, 200)"));
   intratro_ = new QLabel(QStringLiteral("Sélectionner un fichier"), preview);
   intratro_->setObjectName(QStringLiteral("intratro"));
-  pv->addWidget(titratexo_);
+  pv->addWidget(titleLabel_);
   pv->addWidget(intratro_);
   pv->addWidget(notionsHeading_);
   pv->addWidget(notions_);
@@ -123,18 +123,18 @@ ExerciseWindow::ExerciseWindow(const QString& startFolder, MessageService& messa
   pv->addWidget(statusBox);
   pv->addStretch();
 
-  ouvreur_ = new QPushButton(QStringLiteral("Ouvrir l'exercice sélectionné"), this);
-  ouvreur_->setObjectName(QStringLiteral("ouvreur"));
+  openButton_ = new QPushButton(QStringLiteral("Ouvrir l'exercice sélectionné"), this);
+  openButton_->setObjectName(QStringLiteral("ouvreur"));
   auto* close = new QPushButton(QStringLiteral("Fermer sans charger d'exercice"), this);
-  for (QPushButton* b : {ouvreur_, close}) b->setAutoDefault(false);
+  for (QPushButton* b : {openButton_, close}) b->setAutoDefault(false);
 
   auto* grid = new QGridLayout;
   grid->addWidget(chooser_, 0, 0);
   grid->addWidget(preview, 0, 1);
-  grid->addWidget(fichierexo_, 1, 0, 1, 2);
+  grid->addWidget(fileField_, 1, 0, 1, 2);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  buttons->addWidget(ouvreur_);
+  buttons->addWidget(openButton_);
   buttons->addWidget(close);
   grid->addLayout(buttons, 2, 0, 1, 2);
   grid->setColumnStretch(0, 3);
@@ -153,15 +153,15 @@ ExerciseWindow::ExerciseWindow(const QString& startFolder, MessageService& messa
   connect(chooser_, &FileChooser::fileClicked, this, &ExerciseWindow::selectFile);
   connect(chooser_, &FileChooser::fileActivated, this, [this](const QString& name) {
     selectFile(name);
-    ouvreur_Click();
+    onOpen();
   });
   connect(chooser_, &FileChooser::filesListed, this, &ExerciseWindow::selectFirstFile);
-  connect(ouvreur_, &QPushButton::clicked, this, &ExerciseWindow::ouvreur_Click);
+  connect(openButton_, &QPushButton::clicked, this, &ExerciseWindow::onOpen);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
   // Loaded empty: no preview until a file is chosen.
   chooser_->setFolder(startFolder);
-  apercu();
+  showPreview();
 }
 
 void ExerciseWindow::showEvent(QShowEvent* event) {
@@ -184,10 +184,10 @@ void ExerciseWindow::selectFirstFile() {
 }
 
 void ExerciseWindow::selectFile(const QString& name) {
-  dossierexo_ = exerciseFolder(QDir(chooser_->folder()).filePath(name).toStdString());
+  activityFolder_ = exerciseFolder(QDir(chooser_->folder()).filePath(name).toStdString());
   QDir::setCurrent(chooser_->folder());
-  fichierexo_->setText(QString::fromStdString(dossierexo_) + name);
-  apercu();
+  fileField_->setText(QString::fromStdString(activityFolder_) + name);
+  showPreview();
 }
 
 void ExerciseWindow::showStars(int lit) {
@@ -199,37 +199,37 @@ void ExerciseWindow::showStars(int lit) {
   }
 }
 
-void ExerciseWindow::apercu() {
+void ExerciseWindow::showPreview() {
   notions_->clear();
   for (QLabel* s : stars_) s->hide();
   difficultyHeading_->hide();
-  ouvreur_->hide();
-  const std::string file = fichierexo_->text().toStdString();
+  openButton_->hide();
+  const std::string file = fileField_->text().toStdString();
   if (num::trim(file).empty()) {
     notionsHeading_->hide();
-    label2_->hide();
+    statusLabel_->hide();
     label3_->hide();
     return;
   }
   intratro_->hide();
   difficultyHeading_->show();
-  ouvreur_->show();
+  openButton_->show();
   notionsHeading_->show();
-  label2_->show();
+  statusLabel_->show();
   label3_->show();
   const ExercisePreview p = readPreview(file, messages_);
   if (p.state != PreviewState::Read) return;
-  label2_->setText(QString::fromUtf8(p.status()));
+  statusLabel_->setText(QString::fromUtf8(p.status()));
   label3_->setText(QString::fromUtf8(p.status()));
   int lit = 0;
   for (bool s : p.stars) lit += s ? 1 : 0;
   showStars(lit);
   notions_->setPlainText(QString::fromStdString(p.notions));
-  titratexo_->setText(QString::fromStdString(p.title));
+  titleLabel_->setText(QString::fromStdString(p.title));
 }
 
-void ExerciseWindow::ouvreur_Click() {
-  const std::string file = fichierexo_->text().toStdString();
+void ExerciseWindow::onOpen() {
+  const std::string file = fileField_->text().toStdString();
   if (num::trim(file).empty()) return;
   frame2_->showNow();
   const bool opened = open_(file);

@@ -23,28 +23,28 @@ class WaitNotice;
 class ExerciseWindow : public QDialog {
   Q_OBJECT
  public:
-  // `open` runs ouvreur_Click's loads for a file and tells whether it opened.
+  // `open` runs onOpen's loads for a file and tells whether it opened.
   ExerciseWindow(const QString& startFolder, MessageService& messages, std::function<bool(const std::string&)> open,
                  QWidget* mainWindow);
 
   FileChooser* chooser() const { return chooser_; }
-  QLineEdit* fichierexo() const { return fichierexo_; }
-  QLabel* titratexo() const { return titratexo_; }
+  QLineEdit* fileField() const { return fileField_; }
+  QLabel* titleLabel() const { return titleLabel_; }
   QPlainTextEdit* notions() const { return notions_; }
   QLabel* star(int i) const { return stars_[static_cast<std::size_t>(i)]; }
   bool starLit(int i) const { return lit_[static_cast<std::size_t>(i)]; }
-  QLabel* status() const { return label2_; }
-  QPushButton* ouvreur() const { return ouvreur_; }
+  QLabel* status() const { return statusLabel_; }
+  QPushButton* openButton() const { return openButton_; }
   // `dossierexo`: the folder of the selected file, with its separator.
-  const std::string& dossierexo() const { return dossierexo_; }
+  const std::string& activityFolder() const { return activityFolder_; }
 
-  // A file of the list selected: dossierexo, fichierexo, then the preview.
+  // A file of the list selected: activityFolder, exercisePath, then the preview.
   void selectFile(const QString& name);
-  // apercu: the preview of the file fichierexo names.
-  void apercu();
-  // ouvreur_Click: opens the selected exercise; the window closes when it
+  // showPreview: the preview of the file exercisePath names.
+  void showPreview();
+  // onOpen: opens the selected exercise; the window closes when it
   // opened, stays open after a failure.
-  void ouvreur_Click();
+  void onOpen();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -57,19 +57,19 @@ class ExerciseWindow : public QDialog {
   std::function<bool(const std::string&)> open_;
   velmira::widgets::SurfaceWidget* tito_ = nullptr;
   FileChooser* chooser_ = nullptr;
-  QLineEdit* fichierexo_ = nullptr;
-  QLabel* titratexo_ = nullptr;
+  QLineEdit* fileField_ = nullptr;
+  QLabel* titleLabel_ = nullptr;
   QLabel* notionsHeading_ = nullptr;
   QPlainTextEdit* notions_ = nullptr;
   QLabel* difficultyHeading_ = nullptr;
   std::array<QLabel*, 3> stars_{};
   std::array<bool, 3> lit_{};
-  QLabel* label2_ = nullptr;
+  QLabel* statusLabel_ = nullptr;
   QLabel* label3_ = nullptr;
   QLabel* intratro_ = nullptr;
-  QPushButton* ouvreur_ = nullptr;
+  QPushButton* openButton_ = nullptr;
   WaitNotice* frame2_ = nullptr;
-  std::string dossierexo_;
+  std::string activityFolder_;
   bool selectedOnce_ = false;
 };
 

@@ -30,14 +30,14 @@ TextPane::TextPane(QWidget* window, MessageService* messages) : QObject(window),
   fileNameField_->setFocusPolicy(Qt::ClickFocus);
   fileNameField_->setGeometry(kLeft, kTop, kWidth - kButtonWidth, kFieldHeight);
 
-  btexo_ = new QToolButton(window);
-  btexo_->setObjectName(QStringLiteral("btexo"));
-  btexo_->setText(QStringLiteral("Exercices"));
-  btexo_->setToolTip(btexoHint());
-  btexo_->setPopupMode(QToolButton::DelayedPopup);
-  btexo_->setGeometry(kLeft + kWidth - kButtonWidth, kTop, kButtonWidth, kFieldHeight);
-  connect(btexo_, &QToolButton::clicked, this,
-          [this] { emit exerciseMenuRequested(btexo_->mapToGlobal(QPoint(0, btexo_->height()))); });
+  exerciseButton_ = new QToolButton(window);
+  exerciseButton_->setObjectName(QStringLiteral("btexo"));
+  exerciseButton_->setText(QStringLiteral("Exercices"));
+  exerciseButton_->setToolTip(btexoHint());
+  exerciseButton_->setPopupMode(QToolButton::DelayedPopup);
+  exerciseButton_->setGeometry(kLeft + kWidth - kButtonWidth, kTop, kButtonWidth, kFieldHeight);
+  connect(exerciseButton_, &QToolButton::clicked, this,
+          [this] { emit exerciseMenuRequested(exerciseButton_->mapToGlobal(QPoint(0, exerciseButton_->height()))); });
 
   textEditor_ = new QTextEdit(window);
   textEditor_->setObjectName(QStringLiteral("supertext"));
@@ -66,8 +66,8 @@ void TextPane::showWelcome() {
   textEditor_->show();
 }
 
-void TextPane::setFich(const QString& text) { fileNameField_->setText(text); }
-QString TextPane::fichText() const { return fileNameField_->text(); }
+void TextPane::setFileName(const QString& text) { fileNameField_->setText(text); }
+QString TextPane::fileNameText() const { return fileNameField_->text(); }
 void TextPane::setReadOnly(bool readOnly) { textEditor_->setReadOnly(readOnly); }
 
 void TextPane::showDocument(rtf::RichDocument document) {

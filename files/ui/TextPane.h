@@ -29,7 +29,7 @@ class TextPane : public QObject {
 
   QTextEdit* textEditor() const { return textEditor_; }
   QLineEdit* fileNameField() const { return fileNameField_; }
-  QToolButton* btexo() const { return btexo_; }
+  QToolButton* exerciseButton() const { return exerciseButton_; }
 
   // 1 when the pupil changed the text since the last load
   // or save, while the file-name field names a file.
@@ -39,8 +39,8 @@ class TextPane : public QObject {
   // The welcome text, read-only; the file-name field is emptied.
   void showWelcome();
   // The file-name field: the caret after the last character, the whole text as tooltip.
-  void setFich(const QString& text);
-  QString fichText() const;
+  void setFileName(const QString& text);
+  QString fileNameText() const;
   void setReadOnly(bool readOnly);
 
   // The pane's whole text replaced by a document, shown from its start,
@@ -66,7 +66,7 @@ class TextPane : public QObject {
   MessageService* messages_ = nullptr;
   QTextEdit* textEditor_ = nullptr;
   QLineEdit* fileNameField_ = nullptr;
-  QToolButton* btexo_ = nullptr;
+  QToolButton* exerciseButton_ = nullptr;
   int textModified_ = 0;
 };
 

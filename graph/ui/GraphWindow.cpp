@@ -73,11 +73,11 @@ GraphWindow::GraphWindow(const table::Table& table, MessageService& messages, QW
   buildControls();
 
   // Loading: C1..C5, entries 0 and 1, drawn.
-  for (QComboBox* c : {combo1_, combo2_})
+  for (QComboBox* c : {abscissaList_, ordinateList_})
     for (int i = 1; i <= table::kCols; ++i) c->addItem(QStringLiteral("C%1").arg(i));
-  combo1_->setCurrentIndex(0);
-  combo2_->setCurrentIndex(1);
-  majgraf();
+  abscissaList_->setCurrentIndex(0);
+  ordinateList_->setCurrentIndex(1);
+  redrawPlot();
 }
 
 GraphWindow::~GraphWindow() = default;
@@ -86,34 +86,34 @@ void GraphWindow::buildControls() {
   const QFont font = panelFont();
   const int w = width(), h = height();
 
-  tito_ = new widgets::SurfaceWidget(this);
-  tito_->setObjectName(QStringLiteral("tito"));
-  tito_->place(QRect(0, 0, w, kTitleHeight));
-  tito_->setMouseTracking(true);
-  tito_->installEventFilter(this);
-  widgets::drawTitleStrip(tito_->surface(), QStringLiteral("Représentation graphique"));
+  titleStrip_ = new widgets::SurfaceWidget(this);
+  titleStrip_->setObjectName(QStringLiteral("tito"));
+  titleStrip_->place(QRect(0, 0, w, kTitleHeight));
+  titleStrip_->setMouseTracking(true);
+  titleStrip_->installEventFilter(this);
+  widgets::drawTitleStrip(titleStrip_->surface(), QStringLiteral("Représentation graphique"));
 
-  picture1_ = new widgets::SurfaceWidget(this);
-  picture1_->setObjectName(QStringLiteral("Picture1"));
-  picture1_->setMouseTracking(true);
+  plotArea_ = new widgets::SurfaceWidget(this);
+  plotArea_->setObjectName(QStringLiteral("Picture1"));
+  plotArea_->setMouseTracking(true);
   // The plot and the texts around it centred in the room right of the panel.
   const QMarginsF m = figureMargins(font);
   const int figureWidth = static_cast<int>(m.left() + m.right()) + graph::kPlotSize;
   const int figureHeight = static_cast<int>(m.top() + m.bottom()) + graph::kPlotSize;
   const int left = kPanelWidth + std::max(0, (w - kPanelWidth - figureWidth) / 2) + static_cast<int>(m.left());
   const int top = kTitleHeight + std::max(0, (h - kTitleHeight - figureHeight) / 2) + static_cast<int>(m.top());
-  picture1_->place(QRect(left, top, graph::kPlotSize, graph::kPlotSize));
-  picture1_->installEventFilter(this);
+  plotArea_->place(QRect(left, top, graph::kPlotSize, graph::kPlotSize));
+  plotArea_->installEventFilter(this);
 
-  combo1_ = new QComboBox(this);
-  combo1_->setObjectName(QStringLiteral("Combo1"));
-  combo1_->setGeometry(kCombo1);
-  combo2_ = new QComboBox(this);
-  combo2_->setObjectName(QStringLiteral("Combo2"));
-  combo2_->setGeometry(kCombo2);
-  for (QComboBox* c : {combo1_, combo2_}) {
+  abscissaList_ = new QComboBox(this);
+  abscissaList_->setObjectName(QStringLiteral("Combo1"));
+  abscissaList_->setGeometry(kCombo1);
+  ordinateList_ = new QComboBox(this);
+  ordinateList_->setObjectName(QStringLiteral("Combo2"));
+  ordinateList_->setGeometry(kCombo2);
+  for (QComboBox* c : {abscissaList_, ordinateList_}) {
     c->setFont(font);
-    connect(c, &QComboBox::activated, this, [this] { majgraf(); });
+    connect(c, &QComboBox::activated, this, [this] { redrawPlot(); });
   }
 
   auto box = [&](const char* name, const char* text, int y) {
@@ -121,20 +121,20 @@ void GraphWindow::buildControls() {
     b->setObjectName(QString::fromUtf8(name));
     b->setFont(font);
     b->setGeometry(12, y, kPanelWidth - 16, 18);
-    connect(b, &QCheckBox::clicked, this, [this] { majgraf(); });
+    connect(b, &QCheckBox::clicked, this, [this] { redrawPlot(); });
     return b;
   };
-  check1_ = box("Check1", "Lier les points", 194);
-  check2_ = box("Check2", "Afficher la grille", 212);
-  check3_ = box("Check3", "Représenter un point par une croix", 230);
-  for (QCheckBox* b : {check1_, check2_, check3_}) b->setChecked(true);
+  joinPoints_ = box("Check1", "Lier les points", 194);
+  showGrid_ = box("Check2", "Afficher la grille", 212);
+  crossPoints_ = box("Check3", "Représenter un point par une croix", 230);
+  for (QCheckBox* b : {joinPoints_, showGrid_, crossPoints_}) b->setChecked(true);
   fitBox_ = box("modele", "Modéliser", 248);
   auto option = [&](const char* name, const char* text, int x, int y, int width) {
     auto* o = new QRadioButton(QString::fromUtf8(text), this);
     o->setObjectName(QString::fromUtf8(name));
     o->setFont(font);
     o->setGeometry(x, y, width, 18);
-    connect(o, &QRadioButton::clicked, this, [this] { majgraf(); });
+    connect(o, &QRadioButton::clicked, this, [this] { redrawPlot(); });
     return o;
   };
   throughOrigin_ = option("origine", "passant par l'origine", 28, 266, 122);
@@ -142,11 +142,11 @@ void GraphWindow::buildControls() {
   twoLines_ = option("deuxdroites", "deux droites", 28, 284, 122);
   throughOrigin_->setChecked(true);
 
-  label1_ = new QLabel(this);
-  label1_->setObjectName(QStringLiteral("Label1"));
-  label1_->setFont(scaleFont());
-  label1_->setGeometry(10, 336, kPanelWidth - 14, 64);
-  label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  scaleLabel_ = new QLabel(this);
+  scaleLabel_->setObjectName(QStringLiteral("Label1"));
+  scaleLabel_->setFont(scaleFont());
+  scaleLabel_->setGeometry(10, 336, kPanelWidth - 14, 64);
+  scaleLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   equation_ = new QLabel(this);
   equation_->setObjectName(QStringLiteral("equation"));
   equation_->setFont(scaleFont());
@@ -158,10 +158,10 @@ void GraphWindow::buildControls() {
   equation_->setPalette(green);
 
   for (int i = 0; i < 2; ++i) {
-    label2_[i] = new QLabel(this);
-    label2_[i]->setObjectName(QStringLiteral("Label2_%1").arg(i));
-    label2_[i]->setFont(font);
-    label2_[i]->setGeometry(24, 502 + 16 * i, kPanelWidth - 32, 16);
+    pointerLabel_[i] = new QLabel(this);
+    pointerLabel_[i]->setObjectName(QStringLiteral("Label2_%1").arg(i));
+    pointerLabel_[i]->setFont(font);
+    pointerLabel_[i]->setGeometry(24, 502 + 16 * i, kPanelWidth - 32, 16);
   }
 
   auto button = [&](const char* name, widgets::CommandPicture picture, const char* tip, int x) {
@@ -183,19 +183,19 @@ void GraphWindow::buildControls() {
 }
 
 void GraphWindow::fillLists() {
-  for (QComboBox* c : {combo1_, combo2_}) {
+  for (QComboBox* c : {abscissaList_, ordinateList_}) {
     c->clear();
     for (int col = 0; col < table::kCols; ++col) c->addItem(QString::fromStdString(table_.cell(0, col)));
   }
-  combo1_->setCurrentIndex(0);
-  combo2_->setCurrentIndex(1);
-  majgraf();
+  abscissaList_->setCurrentIndex(0);
+  ordinateList_->setCurrentIndex(1);
+  redrawPlot();
 }
 
-void GraphWindow::majgraf() {
-  if (combo1_->currentIndex() < 0 || combo2_->currentIndex() < 0) return;
-  plot_ = graph::computePlot(table_, combo1_->currentIndex(), combo2_->currentIndex());
-  qtp::Surface& s = picture1_->surface();
+void GraphWindow::redrawPlot() {
+  if (abscissaList_->currentIndex() < 0 || ordinateList_->currentIndex() < 0) return;
+  plot_ = graph::computePlot(table_, abscissaList_->currentIndex(), ordinateList_->currentIndex());
+  qtp::Surface& s = plotArea_->surface();
   s.setPersistent(true);
   s.setBackColor(widgets::kWhite);
   s.setDotted(false);
@@ -212,7 +212,7 @@ void GraphWindow::majgraf() {
     s.setPen(left, 101);
     s.printStay(text);
     drawn_ = false;
-    picture1_->unsetCursor();
+    plotArea_->unsetCursor();
     fitBox_->setEnabled(false);
     for (QRadioButton* o : {throughOrigin_, affine_, twoLines_}) o->setEnabled(false);
     equation_->clear();
@@ -222,11 +222,11 @@ void GraphWindow::majgraf() {
   }
 
   drawn_ = true;
-  picture1_->setCursor(Qt::CrossCursor);
-  label1_->setText(QString::fromStdString(plot_.scaleText));
-  check1_->setEnabled(plot_.canJoin());
+  plotArea_->setCursor(Qt::CrossCursor);
+  scaleLabel_->setText(QString::fromStdString(plot_.scaleText));
+  joinPoints_->setEnabled(plot_.canJoin());
   std::vector<graph::Stroke> strokes =
-      graph::plotStrokes(plot_, {check1_->isChecked(), check2_->isChecked(), check3_->isChecked()});
+      graph::plotStrokes(plot_, {joinPoints_->isChecked(), showGrid_->isChecked(), crossPoints_->isChecked()});
 
   // The fitted line goes under the points.
   const bool canFit = graph::canFit(plot_);
@@ -308,10 +308,10 @@ void GraphWindow::showFigureTexts(const graph::FitNote& note) {
   texts_ = graph::Figure{};
   texts_.plot = plot_;
   if (plot_.plottable) {
-    texts_.abscissaName = table::columnName(table_, combo1_->currentIndex());
-    texts_.ordinateName = table::columnName(table_, combo2_->currentIndex());
+    texts_.abscissaName = table::columnName(table_, abscissaList_->currentIndex());
+    texts_.ordinateName = table::columnName(table_, ordinateList_->currentIndex());
     texts_.note = note;
-    picture1_->surface().paint([&](QPainter& p) {
+    plotArea_->surface().paint([&](QPainter& p) {
       paintFitNote(p, QRectF(0, 0, graph::kPlotSize, graph::kPlotSize), note, panelFont());
     });
   }
@@ -321,8 +321,8 @@ void GraphWindow::showFigureTexts(const graph::FitNote& note) {
 graph::Figure GraphWindow::figure() const {
   std::optional<graph::FitKind> fit;
   if (fitBox_->isChecked()) fit = affine_->isChecked() ? graph::FitKind::Affine : graph::FitKind::ThroughOrigin;
-  return graph::graphFigure(table_, combo1_->currentIndex(), combo2_->currentIndex(),
-                            {check1_->isChecked(), check2_->isChecked(), check3_->isChecked()},
+  return graph::graphFigure(table_, abscissaList_->currentIndex(), ordinateList_->currentIndex(),
+                            {joinPoints_->isChecked(), showGrid_->isChecked(), crossPoints_->isChecked()},
                             fit);
 }
 
@@ -341,7 +341,7 @@ void GraphWindow::copyClicked() {
 }
 
 void GraphWindow::clearPointer() {
-  for (QLabel* l : label2_) l->clear();
+  for (QLabel* l : pointerLabel_) l->clear();
 }
 
 void GraphWindow::showPointer(QPointF at) {
@@ -349,22 +349,22 @@ void GraphWindow::showPointer(QPointF at) {
     clearPointer();
     return;
   }
-  label2_[0]->setText(QString::fromStdString(graph::pointerXText(plot_, at.x())));
-  label2_[1]->setText(QString::fromStdString(graph::pointerYText(plot_, at.y())));
+  pointerLabel_[0]->setText(QString::fromStdString(graph::pointerXText(plot_, at.x())));
+  pointerLabel_[1]->setText(QString::fromStdString(graph::pointerYText(plot_, at.y())));
 }
 
 void GraphWindow::followScreenRatio() {
   const double ratio = devicePixelRatioF();
   bool changed = false;
-  for (widgets::SurfaceWidget* w : {tito_, picture1_}) {
+  for (widgets::SurfaceWidget* w : {titleStrip_, plotArea_}) {
     if (w->surface().devicePixelRatio() != ratio) {
       w->surface().setDevicePixelRatio(ratio);
       changed = true;
     }
   }
   if (!changed) return;
-  widgets::drawTitleStrip(tito_->surface(), QStringLiteral("Représentation graphique"));
-  majgraf();
+  widgets::drawTitleStrip(titleStrip_->surface(), QStringLiteral("Représentation graphique"));
+  redrawPlot();
 }
 
 void GraphWindow::showEvent(QShowEvent* event) {
@@ -384,13 +384,13 @@ void GraphWindow::mouseMoveEvent(QMouseEvent* event) {
 }
 
 bool GraphWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == picture1_) {
+  if (watched == plotArea_) {
     if (event->type() == QEvent::MouseMove) {
       showPointer(static_cast<QMouseEvent*>(event)->position());
       return true;  // not on to the window, which empties the labels
     }
     if (event->type() == QEvent::Leave) clearPointer();
-  } else if (watched == tito_ && event->type() == QEvent::MouseMove) {
+  } else if (watched == titleStrip_ && event->type() == QEvent::MouseMove) {
     clearPointer();
   }
   return QDialog::eventFilter(watched, event);
@@ -411,8 +411,8 @@ void GraphWindow::paintEvent(QPaintEvent*) {
   }
   // A frame around the plot, its numbers and axis names around it.
   p.setPen(widgets::kDarkGrey);
-  p.drawRect(picture1_->geometry().adjusted(-1, -1, 0, 0));
-  paintAxisTexts(p, QRectF(picture1_->geometry()), texts_, panelFont());
+  p.drawRect(plotArea_->geometry().adjusted(-1, -1, 0, 0));
+  paintAxisTexts(p, QRectF(plotArea_->geometry()), texts_, panelFont());
 
   p.setRenderHint(QPainter::TextAntialiasing);
   const QFont heading = headingFont();
@@ -430,7 +430,7 @@ void GraphWindow::paintEvent(QPaintEvent*) {
   const QFontMetrics cm(caption);
   p.setFont(caption);
   p.setPen(Qt::black);
-  for (auto [text, combo] : {std::pair{kAbscissaCaption, combo1_}, std::pair{kOrdinateCaption, combo2_}}) {
+  for (auto [text, combo] : {std::pair{kAbscissaCaption, abscissaList_}, std::pair{kOrdinateCaption, ordinateList_}}) {
     const QString t = QString::fromUtf8(text);
     const QRect g = combo->geometry();
     p.drawText(g.left() - cm.horizontalAdvance(t), g.top() + (g.height() - cm.height()) / 2 + cm.ascent(), t);

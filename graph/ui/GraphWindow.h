@@ -43,19 +43,19 @@ class GraphWindow : public QDialog {
   ~GraphWindow() override;
 
   // --- Controls ------------------------------------------------------------
-  QComboBox* combo1() const { return combo1_; }  // abscissa
-  QComboBox* combo2() const { return combo2_; }  // ordinate
-  QCheckBox* check1() const { return check1_; }  // "Lier les points"
-  QCheckBox* check2() const { return check2_; }  // "Afficher la grille"
-  QCheckBox* check3() const { return check3_; }  // "Représenter un point par une croix"
+  QComboBox* abscissaList() const { return abscissaList_; }  // abscissa
+  QComboBox* ordinateList() const { return ordinateList_; }  // ordinate
+  QCheckBox* joinPoints() const { return joinPoints_; }  // "Lier les points"
+  QCheckBox* showGrid() const { return showGrid_; }  // "Afficher la grille"
+  QCheckBox* crossPoints() const { return crossPoints_; }  // "Représenter un point par une croix"
   QCheckBox* fitBox() const { return fitBox_; }  // "Modéliser"
   QRadioButton* throughOrigin() const { return throughOrigin_; }
   QRadioButton* affine() const { return affine_; }
   QRadioButton* twoLines() const { return twoLines_; }  // "deux droites"
-  widgets::SurfaceWidget* picture1() const { return picture1_; }
-  widgets::SurfaceWidget* tito() const { return tito_; }
-  QLabel* label1() const { return label1_; }  // scale text
-  QLabel* label2(int i) const { return label2_[i]; }  // pointer position
+  widgets::SurfaceWidget* plotArea() const { return plotArea_; }
+  widgets::SurfaceWidget* titleStrip() const { return titleStrip_; }
+  QLabel* scaleLabel() const { return scaleLabel_; }  // scale text
+  QLabel* pointerLabel(int i) const { return pointerLabel_[i]; }  // pointer position
   QLabel* equation() const { return equation_; }
   QToolButton* printButton() const { return printButton_; }
   QToolButton* copyButton() const { return copyButton_; }
@@ -70,7 +70,7 @@ class GraphWindow : public QDialog {
 
   // --- Procedures ----------------------------------------------------------
   // Redraws the graph from the table and the current choices.
-  void majgraf();
+  void redrawPlot();
   // Lists refilled from the column titles, entries 0 and 1 selected, redrawn.
   void fillLists();
   // The line above the printed graph (the configuration's name and the date).
@@ -110,19 +110,19 @@ class GraphWindow : public QDialog {
   QString heading_;
   graph::Figure texts_;  // names of the graph drawn, for the texts around it
 
-  widgets::SurfaceWidget* tito_ = nullptr;
-  widgets::SurfaceWidget* picture1_ = nullptr;
-  QComboBox* combo1_ = nullptr;
-  QComboBox* combo2_ = nullptr;
-  QCheckBox* check1_ = nullptr;
-  QCheckBox* check2_ = nullptr;
-  QCheckBox* check3_ = nullptr;
+  widgets::SurfaceWidget* titleStrip_ = nullptr;
+  widgets::SurfaceWidget* plotArea_ = nullptr;
+  QComboBox* abscissaList_ = nullptr;
+  QComboBox* ordinateList_ = nullptr;
+  QCheckBox* joinPoints_ = nullptr;
+  QCheckBox* showGrid_ = nullptr;
+  QCheckBox* crossPoints_ = nullptr;
   QCheckBox* fitBox_ = nullptr;
   QRadioButton* throughOrigin_ = nullptr;
   QRadioButton* affine_ = nullptr;
   QRadioButton* twoLines_ = nullptr;
-  QLabel* label1_ = nullptr;
-  QLabel* label2_[2] = {nullptr, nullptr};
+  QLabel* scaleLabel_ = nullptr;
+  QLabel* pointerLabel_[2] = {nullptr, nullptr};
   QLabel* equation_ = nullptr;
   QToolButton* printButton_ = nullptr;
   QToolButton* copyButton_ = nullptr;

@@ -32,13 +32,13 @@ TableFrame::TableFrame(Table& table, MessageService& messages, QWidget* parent)
   // The table menu's picture stands at the left of the title.
   title_ = velmira::widgets::addSideFrameTitle(*this, QStringLiteral("       Tableau de valeurs  "));
 
-  image5_ = new QLabel(this);
-  image5_->setObjectName(QStringLiteral("Image5"));
-  image5_->setPixmap(velmira::widgets::commandIcon(velmira::widgets::CommandPicture::TableMenu).pixmap(16, 16));
-  image5_->setGeometry(2, 1, 16, 16);
-  image5_->setCursor(Qt::PointingHandCursor);
-  image5_->setMouseTracking(true);
-  image5_->installEventFilter(this);
+  menuButton_ = new QLabel(this);
+  menuButton_->setObjectName(QStringLiteral("Image5"));
+  menuButton_->setPixmap(velmira::widgets::commandIcon(velmira::widgets::CommandPicture::TableMenu).pixmap(16, 16));
+  menuButton_->setGeometry(2, 1, 16, 16);
+  menuButton_->setCursor(Qt::PointingHandCursor);
+  menuButton_->setMouseTracking(true);
+  menuButton_->installEventFilter(this);
 
   model_ = new TableModel(table_, this);
   grid_ = new TableGrid(*model_, messages_, this);
@@ -135,7 +135,7 @@ void TableFrame::openColumnMenu(int col, QPoint globalPos) {
 }
 
 bool TableFrame::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == image5_) {
+  if (watched == menuButton_) {
     if (event->type() == QEvent::MouseMove) emit hint(imageHint());
     if (event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {

@@ -25,9 +25,9 @@ class TableFrame : public QFrame {
   ~TableFrame() override;
 
   TableGrid* grid() const { return grid_; }
-  QLabel* image5() const { return image5_; }
-  QMenu* menutableau() const { return tableMenu_; }
-  QMenu* menucol() const { return columnMenu_; }
+  QLabel* menuButton() const { return menuButton_; }
+  QMenu* tableMenu() const { return tableMenu_; }
+  QMenu* columnMenu() const { return columnMenu_; }
   // The column the column menu acts on.
   int menuColumn() const { return menuColumn_; }
 
@@ -65,7 +65,7 @@ class TableFrame : public QFrame {
   TableModel* model_ = nullptr;
   TableGrid* grid_ = nullptr;
   QLabel* title_ = nullptr;
-  QLabel* image5_ = nullptr;
+  QLabel* menuButton_ = nullptr;
   QMenu* tableMenu_ = nullptr;
   QMenu* columnMenu_ = nullptr;
   int menuColumn_ = 0;

@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Silent messages;
   velmira::files::readConfigurationFrom(r, wb, table, messages);
   if (table.rows() < velmira::table::kMinRows || table.rows() > velmira::table::kMaxRows) __builtin_trap();
-  table.reformate();
+  table.reformat();
   (void)velmira::files::configRecords(wb, table);
   return 0;
 }

@@ -67,19 +67,19 @@ TEST(Table, ReformateUsesTheMaskAndSinglePrecision) {
   t.setCell(2, 4, "-32135,35");
   t.setCell(3, 1, "x");
   t.setMask("");
-  t.reformate();
+  t.reformat();
   EXPECT_EQ(t.cell(1, 0), "0,01");
   EXPECT_EQ(t.cell(2, 4), "-32135,35");
   EXPECT_EQ(t.cell(3, 1), "");
   EXPECT_EQ(t.cell(0, 0), "C1");  // titles untouched
   t.setMask("########0.000");
   t.setCell(4, 2, "0,0258");
-  t.reformate();
+  t.reformat();
   EXPECT_EQ(t.cell(4, 2), "0,026");
   // 32-bit: 0.1 + its float error stays 0,1 in the general format.
   t.setMask("");
   t.setCell(5, 0, "0,1");
-  t.reformate();
+  t.reformat();
   EXPECT_EQ(t.cell(5, 0), "0,1");
 }
 

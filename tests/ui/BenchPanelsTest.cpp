@@ -138,7 +138,7 @@ TEST(BenchPanels, MixturePageWithAndWithoutPrecipitate) {
 
 TEST(BenchSoluteList, RowsOfTwentyPixelsInOrder) {
   Surface list(200, 10);
-  ui::crealiste(list);
+  ui::drawSoluteList(list);
   EXPECT_EQ(list.height(), 420);
   const QImage img = list.image();
   EXPECT_EQ(img.pixelColor(5, 5), QColor(255, 255, 255));
@@ -183,7 +183,7 @@ TEST(BenchSoluteList, MarkerRowAndFormulaBox) {
   EXPECT_EQ(ui::listMarkerTop(-3), -2);
 
   Surface list(150, 10);
-  ui::crealiste(list);
+  ui::drawSoluteList(list);
   Surface box(113, 26);
   box.setBackColor(Qt::white);
   for (int n : {1, 13, 21}) {

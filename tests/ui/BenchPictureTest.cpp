@@ -91,10 +91,10 @@ TEST_F(BenchPictureTest, CopyPutsTheBenchWithItsControlsOnTheClipboard) {
 }
 
 TEST_F(BenchPictureTest, APictureShowsItsOwnBenchWhicheverIsOnScreen) {
-  ASSERT_EQ(window->tabStrip()->ongletcourant(), 1);
+  ASSERT_EQ(window->tabStrip()->currentTab(), 1);
   window->voltmeterCalibreButton(4 + 3)->click();  // bench 2: 20 mV
   BenchPicture pictures(*window);
-  pictures.creima2();
+  pictures.compose(2);
   QImage picture = pictures.image();
   for (int j = 0; j < 4; ++j)
     EXPECT_EQ(at(picture, markCentre(2, window->voltmeterCalibreButton(4 + j))), j == 3 ? QColor(0, 0, 0) : QColor(255, 255, 255))
@@ -106,7 +106,7 @@ TEST_F(BenchPictureTest, APictureShowsItsOwnBenchWhicheverIsOnScreen) {
   clickOption(window->conductimeterMontageButton());
   window->rangeButton(6 + 4)->click();    // bench 2: mS·m-1
   clickOption(window->rangeButton(0));  // bench 1: S
-  pictures.creima2();
+  pictures.compose(2);
   picture = pictures.image();
   for (int j = 0; j < 6; ++j)
     EXPECT_EQ(at(picture, markCentre(2, window->rangeButton(6 + j))), j == 4 ? QColor(0, 0, 0) : QColor(255, 255, 255))
@@ -116,7 +116,7 @@ TEST_F(BenchPictureTest, APictureShowsItsOwnBenchWhicheverIsOnScreen) {
   // Nothing else is drawn over the page's band.
   const qtp::Surface& page = window->page(2)->surface();
   BenchPicture asShown(*window, page.devicePixelRatio());
-  asShown.creima2();
+  asShown.compose(2);
   const QImage shown = asShown.image();
   const QImage band =
       page.copyRect(QRect(origin(), shown.deviceIndependentSize().toSize())).convertToFormat(QImage::Format_RGB32);

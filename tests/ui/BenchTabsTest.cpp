@@ -25,15 +25,15 @@ TEST(BenchTabs, BoundariesFromCaptionWidths) {
     for (int i = 1; i <= 3; ++i) total += w[i] = (i == shown ? bold : plain).horizontalAdvance(ui::titreonglet(i));
     const double gap = (409 - total) / 6.0;
     EXPECT_DOUBLE_EQ(t.gap, gap);
-    EXPECT_EQ(t.bornetab[0], -1);
-    EXPECT_NEAR(t.bornetab[1], -1 + w[1] + 2 * gap, 0.5);
-    EXPECT_NEAR(t.bornetab[2], t.bornetab[1] + w[2] + 2 * gap, 0.5);
-    EXPECT_EQ(t.bornetab[3], 409);
+    EXPECT_EQ(t.tabEdges[0], -1);
+    EXPECT_NEAR(t.tabEdges[1], -1 + w[1] + 2 * gap, 0.5);
+    EXPECT_NEAR(t.tabEdges[2], t.tabEdges[1] + w[2] + 2 * gap, 0.5);
+    EXPECT_EQ(t.tabEdges[3], 409);
     EXPECT_EQ(t.th, plain.height());
     EXPECT_EQ(t.page, QRect(4, t.th + 5, 401, 489 - 4 - t.th - 5));
   }
   // The bold caption widens its own tab.
-  EXPECT_GT(ui::layoutTabs(409, 489, 1).bornetab[1], ui::layoutTabs(409, 489, 2).bornetab[1]);
+  EXPECT_GT(ui::layoutTabs(409, 489, 1).tabEdges[1], ui::layoutTabs(409, 489, 2).tabEdges[1]);
   EXPECT_EQ(ui::layoutTabs(409, 489, 0).shown, 1);
   EXPECT_EQ(ui::titreonglet(3), QStringLiteral("Mélange"));
 }
@@ -58,7 +58,7 @@ TEST(BenchTabs, PaintOpensTheShownTab) {
   strip.setPersistent(true);
   const ui::TabLayout t = ui::paintTabs(strip, 2);
   const QImage img = strip.image();
-  const auto& b = t.bornetab;
+  const auto& b = t.tabEdges;
   EXPECT_EQ(img.pixelColor(b[0] + 4, t.th + 1), widgets::kWhite);   // base line under tab 1
   EXPECT_NE(img.pixelColor(b[1] + 6, t.th + 1), widgets::kWhite);   // open under tab 2
   EXPECT_EQ(img.pixelColor(b[2] + 3, t.th + 1), widgets::kWhite);   // base line under tab 3
@@ -69,7 +69,7 @@ TEST(BenchTabs, PaintOpensTheShownTab) {
   EXPECT_EQ(img.pixelColor(0, 300), widgets::kWhite);
   // Repainting for another tab leaves no trace of the first.
   const ui::TabLayout t3 = ui::paintTabs(strip, 3);
-  EXPECT_EQ(strip.image().pixelColor(t3.bornetab[1] + 6, t3.th + 1), widgets::kWhite);
+  EXPECT_EQ(strip.image().pixelColor(t3.tabEdges[1] + 6, t3.th + 1), widgets::kWhite);
   Surface fresh(409, 489);
   fresh.setPersistent(true);
   ui::paintTabs(fresh, 3);

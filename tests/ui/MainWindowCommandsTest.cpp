@@ -43,7 +43,7 @@ TEST_F(CommandsTest, EachCommandOpensItsWindow) {
 
   table::ui::TableFrame* frame = window->tableFrame();
   frame->updateColumnMenu(2);
-  EXPECT_EQ(opened([&] { frame->menucol()->actions().at(0)->trigger(); }).second, "Calculer: C3 =");
+  EXPECT_EQ(opened([&] { frame->columnMenu()->actions().at(0)->trigger(); }).second, "Calculer: C3 =");
   EXPECT_EQ(opened([&] { emit frame->graphRequested(); }).first, "grapheur");
 
   window->table().setFormula(1, "1000 * C1");

@@ -31,7 +31,7 @@ TEST_F(HintsTest, EachControlExplainsItself) {
   // A display has no hint of its own: its page's.
   EXPECT_EQ(hintOver(window->meterDisplay(4)), "Définir la solution dans le premier bécher.");
   EXPECT_EQ(hintOver(window->cellOptions(), QPoint(300, 210)), "Vous pouvez modifier les paramètres de la cellule.");
-  EXPECT_EQ(hintOver(window->cellOptions()->image1()), "Schéma de la cellule de conductivité");
+  EXPECT_EQ(hintOver(window->cellOptions()->cellPicture()), "Schéma de la cellule de conductivité");
   EXPECT_EQ(hintOver(window->cellOptions()->distance()), "Vous pouvez modifier les paramètres de la cellule.");
   EXPECT_EQ(hintOver(window.get(), QPoint(10, 580)).toStdString(),
             "Vous pouvez modifier les param\xC3\xA8tres,\r\nouvrir une configuration ou un exercice");

@@ -51,16 +51,16 @@ TEST_F(KeyboardTest, ControlTabAndControlPageSwitchTheBench) {
   window->knob(0)->setFocus(Qt::TabFocusReason);
   QWidget* focus = QApplication::focusWidget();
   QTest::keyClick(focus, Qt::Key_Tab, Qt::ControlModifier);
-  EXPECT_EQ(window->tabStrip()->ongletcourant(), 2);
+  EXPECT_EQ(window->tabStrip()->currentTab(), 2);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
-  EXPECT_EQ(window->tabStrip()->ongletcourant(), 3);
+  EXPECT_EQ(window->tabStrip()->currentTab(), 3);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
-  EXPECT_EQ(window->tabStrip()->ongletcourant(), 1);
+  EXPECT_EQ(window->tabStrip()->currentTab(), 1);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
-  EXPECT_EQ(window->tabStrip()->ongletcourant(), 3);
+  EXPECT_EQ(window->tabStrip()->currentTab(), 3);
   EXPECT_TRUE(window->page(3)->isVisible());
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp, Qt::ControlModifier);
-  EXPECT_EQ(window->tabStrip()->ongletcourant(), 2);
+  EXPECT_EQ(window->tabStrip()->currentTab(), 2);
 }
 
 }  // namespace

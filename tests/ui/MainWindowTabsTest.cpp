@@ -8,7 +8,7 @@ namespace {
 using TabsTest = WindowTest;
 
 void expectShown(MainWindow& w, int tab) {
-  EXPECT_EQ(w.tabStrip()->ongletcourant(), tab);
+  EXPECT_EQ(w.tabStrip()->currentTab(), tab);
   for (int b = 1; b <= 3; ++b) EXPECT_EQ(w.page(b)->isVisible(), b == tab) << "page " << b;
   EXPECT_EQ(w.page(tab)->geometry(), w.tabStrip()->layout().page);
 }
@@ -22,15 +22,15 @@ TEST_F(TabsTest, StartsOnSolution1AndEachTabShowsItsPage) {
 }
 
 TEST_F(TabsTest, TheBoldCaptionOfTheShownTabWidensIt) {
-  const auto first = window->tabStrip()->layout().bornetab;
+  const auto first = window->tabStrip()->layout().tabEdges;
   clickTab(3);
-  const auto third = window->tabStrip()->layout().bornetab;
+  const auto third = window->tabStrip()->layout().tabEdges;
   EXPECT_GT(first[1] - first[0], third[1] - third[0]);
   EXPECT_LT(first[3] - first[2], third[3] - third[2]);
 }
 
 TEST_F(TabsTest, AReleaseBelowTheCaptionsSelectsNothing) {
-  const auto& b = window->tabStrip()->layout().bornetab;
+  const auto& b = window->tabStrip()->layout().tabEdges;
   const int x = (b[1] + b[2]) / 2;  // under "Solution 2"
   QTest::mouseClick(window->tabStrip(), Qt::LeftButton, {}, QPoint(x, 16));
   expectShown(*window, 1);

@@ -50,9 +50,9 @@ class PrintWindowTest : public WindowTest {
 
 TEST_F(PrintWindowTest, TwoCopiesOfTheThreePicturesGiveTwoPagesOfThreeWithCaptions) {
   if (velmira::test::pdftoppm().isEmpty()) GTEST_SKIP() << "pdftoppm is not installed";
-  for (int i = 0; i < 3; ++i) confimp->chec(i)->setChecked(true);
-  confimp->upDown1()->setValue(2);
-  QTest::mouseClick(confimp->command1(), Qt::LeftButton);
+  for (int i = 0; i < 3; ++i) confimp->benchBox(i)->setChecked(true);
+  confimp->copiesBox()->setValue(2);
+  QTest::mouseClick(confimp->okButton(), Qt::LeftButton);
   EXPECT_EQ(confimp->result(), QDialog::Accepted);
   EXPECT_TRUE(messages.shown.empty());
 
@@ -89,8 +89,8 @@ TEST_F(PrintWindowTest, TwoCopiesOfTheThreePicturesGiveTwoPagesOfThreeWithCaptio
 
 TEST_F(PrintWindowTest, OkSaysWhyNothingIsPrintedAndCopiesStayWithinOneToForty) {
   EXPECT_EQ(confimp->windowTitle(), "Imprimer");
-  EXPECT_EQ(confimp->defaut()->text(), pdf);
-  QTest::mouseClick(confimp->command1(), Qt::LeftButton);
+  EXPECT_EQ(confimp->printerName()->text(), pdf);
+  QTest::mouseClick(confimp->okButton(), Qt::LeftButton);
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, "Il faut choisir au moins une illustration à imprimer");
   EXPECT_EQ(messages.shown[0].title, "Erreur sélection");
@@ -101,15 +101,15 @@ TEST_F(PrintWindowTest, OkSaysWhyNothingIsPrintedAndCopiesStayWithinOneToForty) 
   // A printer that cannot print is reported; the window stays as it was.
   auto unwritable = qtp::pdfPrinter(dir.filePath(QStringLiteral("absent/bancs.pdf")));
   PrintWindow w(*window, messages, *unwritable, window.get());
-  w.chec(2)->setChecked(true);
-  QTest::mouseClick(w.command1(), Qt::LeftButton);
+  w.benchBox(2)->setChecked(true);
+  QTest::mouseClick(w.okButton(), Qt::LeftButton);
   ASSERT_EQ(messages.shown.size(), 2u);
   EXPECT_EQ(messages.shown[1].icon, Icon::Critical);
   EXPECT_EQ(w.result(), 0);
-  EXPECT_TRUE(w.cellOptions()->isVisibleTo(&w) && w.command1()->isVisibleTo(&w));
-  EXPECT_FALSE(w.frame2()->isVisibleTo(&w));
+  EXPECT_TRUE(w.optionsBox()->isVisibleTo(&w) && w.okButton()->isVisibleTo(&w));
+  EXPECT_FALSE(w.waitNotice()->isVisibleTo(&w));
 
-  QSpinBox* copies = confimp->upDown1();
+  QSpinBox* copies = confimp->copiesBox();
   EXPECT_EQ(copies->value(), 1);
   copies->stepDown();
   EXPECT_EQ(copies->value(), 1);
@@ -134,9 +134,9 @@ TEST_F(PrintWindowTest, ThePrintButtonOpensTheWindowAndItsPrinterButtonThePrinte
     dialog = d != nullptr;
     if (d) d->reject();
   });
-  QTest::mouseClick(confimp->command2(), Qt::LeftButton);
+  QTest::mouseClick(confimp->printersButton(), Qt::LeftButton);
   EXPECT_TRUE(dialog);
-  EXPECT_EQ(confimp->defaut()->text(), pdf);
+  EXPECT_EQ(confimp->printerName()->text(), pdf);
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 
 namespace velmira::ui {
 
-void crealiste(qtp::Surface& list) {
+void drawSoluteList(qtp::Surface& list) {
   list.setPersistent(true);
   list.setFont(QStringLiteral("Arial"), 10, true, false);
   list.setBackColor(Qt::white);

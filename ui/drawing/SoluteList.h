@@ -18,7 +18,7 @@ inline constexpr int kListTextDrop = 2;
 
 // Draws the whole list; the surface keeps its width and becomes 420 high.
 // Drawn persistently (the list image is reused for every formula box).
-void crealiste(qtp::Surface& list);
+void drawSoluteList(qtp::Surface& list);
 
 // Row under a pointer at y: floor(y / 20) limited to 0..20.
 int listRowAt(double y);

@@ -31,10 +31,10 @@ TabLayout layoutTabs(int innerWidth, int innerHeight, int shown) {
     total += widths[i];
   }
   t.gap = (innerWidth - total) / 6.0;
-  t.bornetab[0] = -1;
+  t.tabEdges[0] = -1;
   for (int i = 1; i <= 2; ++i)
-    t.bornetab[i] = static_cast<int>(num::roundHalfEven(t.bornetab[i - 1] + widths[i] + 2 * t.gap));
-  t.bornetab[3] = innerWidth;
+    t.tabEdges[i] = static_cast<int>(num::roundHalfEven(t.tabEdges[i - 1] + widths[i] + 2 * t.gap));
+  t.tabEdges[3] = innerWidth;
   const int top = t.th + 5;
   t.page = QRect(4, top, innerWidth - 4 - 4, innerHeight - 4 - top);
   return t;
@@ -56,7 +56,7 @@ TabLayout paintTabs(qtp::Surface& s, int shown) {
   s.setFont(QStringLiteral("Arial"), 8, false, false);
   s.setForeColor(Qt::black);
   const int w = s.width(), h = s.height(), th = t.th;
-  const auto& b = t.bornetab;
+  const auto& b = t.tabEdges;
 
   s.rectangle(0, 0, w - 1, h - 1, widgets::kDarkGrey);
   s.line(0, 0, 0, h - 1, widgets::kWhite);
@@ -82,10 +82,10 @@ TabLayout paintTabs(qtp::Surface& s, int shown) {
   return t;
 }
 
-int tabAt(const std::array<int, 4>& bornetab, double x, double y) {
+int tabAt(const std::array<int, 4>& tabEdges, double x, double y) {
   if (!(y >= 0 && y <= 15)) return 0;
   for (int i = 3; i >= 1; --i)
-    if (bornetab[i - 1] <= x && x <= bornetab[i]) return i;
+    if (tabEdges[i - 1] <= x && x <= tabEdges[i]) return i;
   return 0;
 }
 

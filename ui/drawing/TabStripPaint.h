@@ -1,9 +1,9 @@
 #pragma once
-// The tab strip `Onglets`: layout (bornetab from the caption widths), its
+// The tab strip `Onglets`: layout (tabEdges from the caption widths), its
 // paint and the tab hit test of a release.
 //
 // Captions in Arial 8, the shown tab's caption bold at y = 2, the others
-// plain at y = 1, at x = bornetab(i-1) + gap; the base line is open under the
+// plain at y = 1, at x = tabEdges(i-1) + gap; the base line is open under the
 // shown tab. The page of the shown tab occupies `page` (left 4, top TH + 5,
 // inner width - 8 wide, inner height - TH - 9 high).
 #include <QColor>
@@ -20,10 +20,10 @@ namespace velmira::ui {
 QString titreonglet(int i);
 
 struct TabLayout {
-  int shown = 1;                 // ongletcourant (0 becomes 1)
+  int shown = 1;                 // currentTab (0 becomes 1)
   int th = 0;                    // height of "W" in Arial 8
   double gap = 0;                // (inner width - total caption width) / 6
-  std::array<int, 4> bornetab{}; // left edge of each tab; [3] the right end
+  std::array<int, 4> tabEdges{}; // left edge of each tab; [3] the right end
   QRect page;                    // where the shown page goes
 };
 
@@ -37,8 +37,8 @@ TabLayout layoutTabs(int innerWidth, int innerHeight, int shown);
 TabLayout paintTabs(qtp::Surface& strip, int shown);
 
 // `Onglets_MouseUp`'s hit test: only 0 <= y <= 15 counts; the tab i (1..3)
-// with bornetab(i-1) <= x <= bornetab(i), the right-hand one on a shared
+// with tabEdges(i-1) <= x <= tabEdges(i), the right-hand one on a shared
 // boundary; 0 when none.
-int tabAt(const std::array<int, 4>& bornetab, double x, double y);
+int tabAt(const std::array<int, 4>& tabEdges, double x, double y);
 
 }  // namespace velmira::ui

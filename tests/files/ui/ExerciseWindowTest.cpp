@@ -50,7 +50,7 @@ class ExerciseTest : public WindowTest {
     return file;
   }
   QAction* action(const QString& text) {
-    for (QAction* a : menu()->optionexo()->actions())
+    for (QAction* a : menu()->exerciseMenuPopup()->actions())
       if (a->text() == text) return a;
     ADD_FAILURE() << text.toStdString();
     return nullptr;
@@ -75,24 +75,24 @@ TEST_F(ExerciseTest, TheWindowPreviewsTheFirstFileAndOpensIt) {
     auto* seen = qobject_cast<files::ui::ExerciseWindow*>(QApplication::activeModalWidget());
     ASSERT_TRUE(seen);
     // The first file is selected once the folder is listed.
-    for (int i = 0; i < 100 && seen->fichierexo()->text() != file; ++i) QTest::qWait(50);
-    if (seen->fichierexo()->text() != file) {
-      ADD_FAILURE() << "no file selected: " << seen->fichierexo()->text().toStdString();
+    for (int i = 0; i < 100 && seen->fileField()->text() != file; ++i) QTest::qWait(50);
+    if (seen->fileField()->text() != file) {
+      ADD_FAILURE() << "no file selected: " << seen->fileField()->text().toStdString();
       seen->reject();
       return;
     }
-    EXPECT_EQ(seen->titratexo()->text(), "Conductance d'une solution");
+    EXPECT_EQ(seen->titleLabel()->text(), "Conductance d'une solution");
     EXPECT_EQ(seen->status()->text(), "Exercice corrigé");
     EXPECT_EQ(seen->notions()->toPlainText(), "Conductance, conductivité");
     EXPECT_TRUE(seen->starLit(1));
     EXPECT_FALSE(seen->starLit(2));
-    seen->ouvreur()->click();
+    seen->openButton()->click();
   });
   choose("Ouvrir un exercice (énoncé + configuration)");
   EXPECT_EQ(paneText(), "Mesurer la conductance.");
   EXPECT_EQ(window->fileNameField()->text(), file);
   EXPECT_FALSE(window->textEditor()->isReadOnly());
-  EXPECT_EQ(menu()->corrigedispo(), 1);
+  EXPECT_EQ(menu()->correctionAvailable(), 1);
   EXPECT_TRUE(messages.shown.empty());
 
   // The pupil writes; closing asks first, Cancel keeps the text.
@@ -118,10 +118,10 @@ TEST_F(ExerciseTest, TheLauncherRequestOpensTheExerciseOnActivation) {
   ASSERT_TRUE(records::writeRecord(model::flagFilePath(folder.path().toStdString()), 31, "exercices/conductance.E24"));
   window->takeLauncherRequest();
   EXPECT_EQ(paneText(), "Mesurer la conductance.");
-  EXPECT_EQ(menu()->corrigedispo(), 1);
+  EXPECT_EQ(menu()->correctionAvailable(), 1);
   EXPECT_EQ(records::readRecord(model::flagFilePath(folder.path().toStdString()), 31), "");
   // A getting-started file that is missing does nothing.
-  menu()->priseEnMain(false);
+  menu()->startGettingStarted(false);
   EXPECT_EQ(paneText(), "Mesurer la conductance.");
   EXPECT_TRUE(messages.shown.empty());
 }
@@ -134,7 +134,7 @@ TEST_F(ExerciseTest, AGettingStartedFileOnTheCommandLineOpensAsFromTheMenu) {
   window->openFile(path("exercices/velmirb.pem"));
   EXPECT_EQ(paneText(), "Mesurer la conductance.");
   EXPECT_EQ(window->fileNameField()->text(), path("exercices/velmirb.pem"));
-  EXPECT_EQ(menu()->corrigedispo(), 0);
+  EXPECT_EQ(menu()->correctionAvailable(), 0);
   EXPECT_TRUE(messages.shown.empty());
 }
 
@@ -179,12 +179,12 @@ TEST(ExerciseScreenshot, ShippedExercises) {
   QTimer::singleShot(0, [&] {
     auto* w = qobject_cast<files::ui::ExerciseWindow*>(QApplication::activeModalWidget());
     ASSERT_TRUE(w);
-    for (int i = 0; i < 100 && w->fichierexo()->text().isEmpty(); ++i) QTest::qWait(50);
+    for (int i = 0; i < 100 && w->fileField()->text().isEmpty(); ++i) QTest::qWait(50);
     w->chooser()->files()->setCurrentIndex(w->chooser()->files()->model()->index(2, 0, w->chooser()->files()->rootIndex()));
     w->selectFile(w->chooser()->fileNames().at(2));
     QTest::qWait(100);
     EXPECT_TRUE(w->grab().save(QDir(out).filePath("screenshot-exercices.png")));
-    w->ouvreur_Click();
+    w->onOpen();
   });
   window.exerciseMenu()->openExerciseWindow();
   EXPECT_TRUE(messages.shown.empty());

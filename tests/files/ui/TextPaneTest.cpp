@@ -35,7 +35,7 @@ TEST_F(TextPaneTest, WelcomeIsReadOnlyAndAFileTextTracksChanges) {
   const std::string path = QDir(folder.path()).filePath("enonce.rtf").toStdString();
   ASSERT_TRUE(rtf::saveRtfFile(path, doc));
   ASSERT_TRUE(pane->loadText(path));
-  pane->setFich(QString::fromStdString(path));
+  pane->setFileName(QString::fromStdString(path));
   pane->setReadOnly(false);
   pane->setTextModified(0);
   EXPECT_EQ(window->fileNameField()->toolTip().toStdString(), path);
@@ -58,7 +58,7 @@ TEST_F(TextPaneTest, PrintsTheWholeTextOrTheSelectionEnlargedWithItsTitle) {
   rtf::appendText(doc.paragraphs[0], "Loi de Kohlrausch", {});
   rtf::appendText(doc.paragraphs[1], "Mesurer la conductance.", {});  // 10 pt
   pane->showDocument(doc);
-  pane->setFich(QStringLiteral("/tmp/3-kohlrausch.E24"));
+  pane->setFileName(QStringLiteral("/tmp/3-kohlrausch.E24"));
   const QString pdf = QDir(folder.path()).filePath("texte.pdf");
   auto printer = qtp::pdfPrinter(pdf);
   ASSERT_TRUE(pane->print(*printer));

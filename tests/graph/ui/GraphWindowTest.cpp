@@ -50,7 +50,7 @@ class GraphWindowTest : public ::testing::Test {
   }
   // Plot pixels in plot units, whatever the screen's ratio.
   QColor pixel(int x, int y) const {
-    const QImage& img = window->picture1()->surface().image();
+    const QImage& img = window->plotArea()->surface().image();
     const double r = img.devicePixelRatio();
     return img.pixelColor(static_cast<int>(x * r), static_cast<int>(y * r));
   }
@@ -74,12 +74,12 @@ TEST_F(GraphWindowTest, ListsFromTheTitlesBoxesCheckedTableUntouched) {
   const auto before = table.cell(1, 0) + table.cell(0, 3);
   open();
   EXPECT_EQ(window->objectName(), "grapheur");
-  ASSERT_EQ(window->combo1()->count(), 5);
-  EXPECT_EQ(window->combo1()->itemText(0), "c (mol/L)");
-  EXPECT_EQ(window->combo2()->itemText(3), "U");
-  EXPECT_EQ(window->combo1()->currentIndex(), 0);
-  EXPECT_EQ(window->combo2()->currentIndex(), 1);
-  for (QCheckBox* b : {window->check1(), window->check2(), window->check3()}) EXPECT_TRUE(b->isChecked());
+  ASSERT_EQ(window->abscissaList()->count(), 5);
+  EXPECT_EQ(window->abscissaList()->itemText(0), "c (mol/L)");
+  EXPECT_EQ(window->ordinateList()->itemText(3), "U");
+  EXPECT_EQ(window->abscissaList()->currentIndex(), 0);
+  EXPECT_EQ(window->ordinateList()->currentIndex(), 1);
+  for (QCheckBox* b : {window->joinPoints(), window->showGrid(), window->crossPoints()}) EXPECT_TRUE(b->isChecked());
   EXPECT_TRUE(window->graphDrawn());
   EXPECT_EQ(table.cell(1, 0) + table.cell(0, 3), before);
 }
@@ -87,42 +87,42 @@ TEST_F(GraphWindowTest, ListsFromTheTitlesBoxesCheckedTableUntouched) {
 TEST_F(GraphWindowTest, AxisCrossAndTheMessageInTheirColours) {
   fill(kLine);
   open();
-  EXPECT_TRUE(window->check1()->isEnabled());
-  click(window->check1());  // no curve over the points
-  ASSERT_FALSE(window->check1()->isChecked());
+  EXPECT_TRUE(window->joinPoints()->isEnabled());
+  click(window->joinPoints());  // no curve over the points
+  ASSERT_FALSE(window->joinPoints()->isChecked());
   EXPECT_EQ(pixel(5, 250), kAxis);
   EXPECT_EQ(pixel(300, 495), kAxis);
   for (QPoint p : {QPoint(163, 335), QPoint(167, 335), QPoint(165, 333), QPoint(165, 337)}) EXPECT_EQ(pixel(p.x(), p.y()), kRed);
   EXPECT_NE(pixel(168, 335), kRed);
   EXPECT_NE(pixel(165, 338), kRed);
-  EXPECT_NE(window->label1()->text().indexOf("\n0,5 unités."), -1);
+  EXPECT_NE(window->scaleLabel()->text().indexOf("\n0,5 unités."), -1);
 
   // Three points: no curve to offer.
   table.setCell(4, 0, "");
-  window->majgraf();
-  EXPECT_FALSE(window->check1()->isEnabled());
+  window->redrawPlot();
+  EXPECT_FALSE(window->joinPoints()->isEnabled());
 
   // An empty abscissa: the message, light grey under light blue, no pointer.
   for (int r = 1; r <= 4; ++r) table.setCell(r, 0, "");
-  window->majgraf();
+  window->redrawPlot();
   EXPECT_FALSE(window->graphDrawn());
   EXPECT_TRUE(anyPixel(QColor(192, 192, 192), QRect(0, 100, 500, 24)));
   EXPECT_TRUE(anyPixel(QColor(0, 0, 255), QRect(0, 100, 500, 24)));
   EXPECT_FALSE(anyPixel(kAxis, QRect(0, 0, 500, 500)));
-  QTest::mouseMove(window->picture1(), QPoint(80, 400));
-  EXPECT_TRUE(window->label2(0)->text().isEmpty());
+  QTest::mouseMove(window->plotArea(), QPoint(80, 400));
+  EXPECT_TRUE(window->pointerLabel(0)->text().isEmpty());
 }
 
 TEST_F(GraphWindowTest, PointerPositionOverThePlotOnly) {
   fill(kLine);
   open();
-  QTest::mouseMove(window->picture1(), QPoint(20, 20));
-  QTest::mouseMove(window->picture1(), QPoint(85, 415));
-  EXPECT_EQ(window->label2(0)->text(), "x = 0,5");
-  EXPECT_EQ(window->label2(1)->text(), "y = 1");
-  QTest::mouseMove(window->tito(), QPoint(300, 10));
-  EXPECT_TRUE(window->label2(0)->text().isEmpty());
-  EXPECT_TRUE(window->label2(1)->text().isEmpty());
+  QTest::mouseMove(window->plotArea(), QPoint(20, 20));
+  QTest::mouseMove(window->plotArea(), QPoint(85, 415));
+  EXPECT_EQ(window->pointerLabel(0)->text(), "x = 0,5");
+  EXPECT_EQ(window->pointerLabel(1)->text(), "y = 1");
+  QTest::mouseMove(window->titleStrip(), QPoint(300, 10));
+  EXPECT_TRUE(window->pointerLabel(0)->text().isEmpty());
+  EXPECT_TRUE(window->pointerLabel(1)->text().isEmpty());
 }
 
 TEST_F(GraphWindowTest, FittedLineInGreenWithItsEquation) {
@@ -130,9 +130,9 @@ TEST_F(GraphWindowTest, FittedLineInGreenWithItsEquation) {
   open();
   EXPECT_FALSE(window->fitBox()->isEnabled());
   fill(kLine);
-  window->majgraf();
+  window->redrawPlot();
   ASSERT_TRUE(window->fitBox()->isEnabled());
-  click(window->check1());
+  click(window->joinPoints());
   click(window->fitBox());
   EXPECT_EQ(window->equation()->text(), "y = a·x ; a = 2,00E+00 ; r² = 1,0000");
   EXPECT_EQ(pixel(250, 250), kGreen);  // plot y = 500 - plot x
@@ -148,8 +148,8 @@ TEST_F(GraphWindowTest, TwoLinesSecondDashedAndTheirIntersection) {
   fill({{"0", "10"}, {"1", "8"}, {"2", "6"}, {"3", "4"}, {"4", "6"}, {"5", "8"}, {"6", "10"}});
   table.setMask("");
   open();
-  click(window->check1());
-  click(window->check2());  // no grid under the lines
+  click(window->joinPoints());
+  click(window->showGrid());  // no grid under the lines
   EXPECT_EQ(window->fitBox()->text(), "Modéliser");
   EXPECT_FALSE(window->twoLines()->isEnabled());
   click(window->fitBox());
@@ -182,7 +182,7 @@ TEST_F(GraphWindowTest, TwoLinesSecondDashedAndTheirIntersection) {
 
   // Three points: the two lines are impossible, nothing drawn.
   for (int r = 4; r <= 7; ++r) table.setCell(r, 0, "");
-  window->majgraf();
+  window->redrawPlot();
   EXPECT_FALSE(window->twoLineFit().possible);
   EXPECT_NE(window->equation()->text().indexOf("Droite 1 : impossible"), -1);
   EXPECT_FALSE(anyPixel(kGreen, QRect(0, 0, 500, 500)));
@@ -201,7 +201,7 @@ TEST_F(GraphWindowTest, NumbersNamesAndTheFitInTheWindowTheCopyAndThePrint) {
 
   // Around the plot in the window: blue numbers (smoothed) under it and left of it.
   const QImage shot = window->grab().toImage();
-  const QRect plot = window->picture1()->geometry();
+  const QRect plot = window->plotArea()->geometry();
   auto blueIn = [&](QRect area) {
     for (int y = area.top(); y <= area.bottom(); ++y)
       for (int x = area.left(); x <= area.right(); ++x)
@@ -265,10 +265,10 @@ TEST_F(GraphWindowTest, KohlrauschPlotOfPotassiumChloride) {
   ASSERT_TRUE(window->fitBox()->isChecked());
   EXPECT_TRUE(window->equation()->text().startsWith("y = a·x ; a = 1,4")) << window->equation()->text().toStdString();
 
-  click(window->check1());  // the line, not the curve, through the points
-  QTest::mouseMove(window->picture1(), QPoint(20, 20));
-  QTest::mouseMove(window->picture1(), QPoint(window->plot().points[2].at.x, window->plot().points[2].at.y));
-  EXPECT_FALSE(window->label2(0)->text().isEmpty());
+  click(window->joinPoints());  // the line, not the curve, through the points
+  QTest::mouseMove(window->plotArea(), QPoint(20, 20));
+  QTest::mouseMove(window->plotArea(), QPoint(window->plot().points[2].at.x, window->plot().points[2].at.y));
+  EXPECT_FALSE(window->pointerLabel(0)->text().isEmpty());
   QApplication::processEvents();
   const QImage shot = window->grab().toImage();
   const QString out = qEnvironmentVariable("VELMIRA_SCREENSHOTS");

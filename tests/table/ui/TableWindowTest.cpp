@@ -109,8 +109,8 @@ TEST_F(TableWindowTest, RecordButtonsFillTheFreeLinesUntilTheTableIsFull) {
 }
 
 TEST_F(TableWindowTest, TableMenuFromThePictureWithItsAvailability) {
-  QTest::mouseClick(window->tableFrame()->image5(), Qt::LeftButton);
-  QMenu* menu = window->tableFrame()->menutableau();
+  QTest::mouseClick(window->tableFrame()->menuButton(), Qt::LeftButton);
+  QMenu* menu = window->tableFrame()->tableMenu();
   ASSERT_TRUE(menu->isVisible());
   EXPECT_EQ(menu->pos(), window->tableFrame()->mapToGlobal(QPoint(0, 0)));
   EXPECT_TRUE(action(menu, "Supprimer la ligne de la cellule active")->isEnabled());
@@ -134,7 +134,7 @@ TEST_F(TableWindowTest, TableMenuFromThePictureWithItsAvailability) {
 
 TEST_F(TableWindowTest, ColumnMenuFromATitleWithItsCaptionsAndCommands) {
   clickTitle(1);
-  QMenu* menu = window->tableFrame()->menucol();
+  QMenu* menu = window->tableFrame()->columnMenu();
   ASSERT_TRUE(menu->isVisible());
   EXPECT_EQ(table().col(), 1);
   EXPECT_FALSE(action(menu, "Voir expression C2")->isEnabled());
@@ -164,12 +164,12 @@ TEST_F(TableWindowTest, ColumnMenuFromATitleWithItsCaptionsAndCommands) {
     EXPECT_EQ(c1->itemText(6), "Volume V2");
     c1->setCurrentIndex(6);
   });
-  action(window->tableFrame()->menutableau(), "Saisie automatique")->trigger();
+  action(window->tableFrame()->tableMenu(), "Saisie automatique")->trigger();
   EXPECT_EQ(table().autoEntry(0), table::kEntryVolume2);
 
   menu->hide();
   answerDialog([](QDialog& d) { d.findChild<QRadioButton*>("Option3")->setChecked(true); });
-  action(window->tableFrame()->menutableau(), "Format d'écriture des données")->trigger();
+  action(window->tableFrame()->tableMenu(), "Format d'écriture des données")->trigger();
   EXPECT_EQ(table().mask(), "");
   EXPECT_EQ(table().cell(5, 1), "5");
 }
@@ -208,15 +208,15 @@ TEST_F(TableWindowTest, TitlesWholeInTheirTooltipAndColumnsWidenedByDraggingABor
   QTest::mouseMove(h->viewport(), QPoint(border + 40, 5));
   QTest::mouseRelease(h->viewport(), Qt::LeftButton, {}, QPoint(border + 40, 5));
   EXPECT_EQ(h->sectionSize(2), before + 40);
-  EXPECT_FALSE(window->tableFrame()->menucol()->isVisible());
+  EXPECT_FALSE(window->tableFrame()->columnMenu()->isVisible());
   // A drag inside a title does not open the menu either; a click does.
   const QPoint inside(h->sectionViewportPosition(1) + 10, 5);
   QTest::mousePress(h->viewport(), Qt::LeftButton, {}, inside);
   QTest::mouseMove(h->viewport(), inside + QPoint(30, 0));
   QTest::mouseRelease(h->viewport(), Qt::LeftButton, {}, inside + QPoint(30, 0));
-  EXPECT_FALSE(window->tableFrame()->menucol()->isVisible());
+  EXPECT_FALSE(window->tableFrame()->columnMenu()->isVisible());
   clickTitle(1);
-  EXPECT_TRUE(window->tableFrame()->menucol()->isVisible());
+  EXPECT_TRUE(window->tableFrame()->columnMenu()->isVisible());
 }
 
 TEST_F(TableWindowTest, ThePrintedTableHasItsTitlesOnEveryPage) {
@@ -228,7 +228,7 @@ TEST_F(TableWindowTest, ThePrintedTableHasItsTitlesOnEveryPage) {
     asked = d != nullptr;
     if (d) d->reject();
   });
-  action(window->tableFrame()->menutableau(), "Imprimer le tableau")->trigger();
+  action(window->tableFrame()->tableMenu(), "Imprimer le tableau")->trigger();
   EXPECT_TRUE(asked);
 
   window->table().setCell(0, 0, "c (mol/L)");

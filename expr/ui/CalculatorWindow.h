@@ -23,32 +23,32 @@ class Table;
 
 namespace velmira::expr::ui {
 
-class Machine : public QDialog {
+class CalculatorWindow : public QDialog {
   Q_OBJECT
  public:
   // Calculator mode. `memoire` is the memory of the M keys; it outlives
   // the window.
-  explicit Machine(double& memoire, QWidget* parent = nullptr);
+  explicit CalculatorWindow(double& memory, QWidget* parent = nullptr);
   // Column mode for column `col` (0..4) of `table`; `recalculate` starts from
   // the stored formula. The run's report goes to `messages`.
-  Machine(table::Table& table, int col, bool recalculate, double& memoire, MessageService& messages,
+  CalculatorWindow(table::Table& table, int col, bool recalculate, double& memory, MessageService& messages,
           QWidget* parent = nullptr);
 
   // "&Calculatrice": the calculator, modal.
-  static void openCalculator(QWidget* parent, double& memoire);
+  static void openCalculator(QWidget* parent, double& memory);
   // "Calculer C"n / "Recalculer C"n: the formula editor of column `col`,
   // modal; EXE stores the formula, fills the column and closes the window.
-  static void openColumn(QWidget* parent, table::Table& table, int col, bool recalculate, double& memoire,
+  static void openColumn(QWidget* parent, table::Table& table, int col, bool recalculate, double& memory,
                          MessageService& messages);
 
   // --- Controls ------------------------------------------------------------
-  QLineEdit* z1() const { return z1_; }
+  QLineEdit* displayField() const { return displayField_; }
   QPushButton* key(expr::Key k) const { return keys_[static_cast<std::size_t>(k)]; }
-  QPushButton* command6(int k) const { return key(expr::columnKey(k)); }
+  QPushButton* columnKeyButton(int k) const { return key(expr::columnKey(k)); }
   // `angle`: 0 "Degrés", 1 "Radians".
   QRadioButton* angle(int i) const { return angle_[static_cast<std::size_t>(i)]; }
   // `C`: 0 "Scientifique", 1 "Standard".
-  QRadioButton* affichage(int i) const { return affichage_[static_cast<std::size_t>(i)]; }
+  QRadioButton* displayMode(int i) const { return displayModes_[static_cast<std::size_t>(i)]; }
 
   const expr::Calculator& calculator() const { return calc_; }
   bool columnMode() const { return table_ != nullptr; }
@@ -72,12 +72,12 @@ class Machine : public QDialog {
   int col_ = 0;
   MessageService* messages_ = nullptr;
 
-  QLineEdit* z1_ = nullptr;
+  QLineEdit* displayField_ = nullptr;
   std::array<QPushButton*, expr::kKeyCount> keys_{};
   QGroupBox* angles_ = nullptr;
   QGroupBox* affichageFrame_ = nullptr;
   std::array<QRadioButton*, 2> angle_{};
-  std::array<QRadioButton*, 2> affichage_{};
+  std::array<QRadioButton*, 2> displayModes_{};
 };
 
 }  // namespace velmira::expr::ui

@@ -1,4 +1,4 @@
-#include "expr/ui/Machine.h"
+#include "expr/ui/CalculatorWindow.h"
 
 #include <algorithm>
 
@@ -54,10 +54,10 @@ const char* familyName(KeyFamily f) {
 }
 
 const QString kStyle = QStringLiteral(R"(
-QDialog#Machine {
+QDialog#CalculatorWindow {
   background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #eef1f5, stop:1 #d9dfe8);
 }
-QLineEdit#z1 {
+QLineEdit#displayField {
   background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #e9f1df, stop:1 #d7e3c9);
   color: #17240f; border: 2px solid #7f8f70; border-radius: 8px; padding: 0 12px;
   selection-background-color: #b5c89f; selection-color: #17240f;
@@ -100,7 +100,7 @@ QPushButton[family="column"]:disabled { background: #ebe8f0; color: #b4adc0; }
 // dropping.
 class Display : public QLineEdit {
  public:
-  Display(Machine* machine, QWidget* parent) : QLineEdit(parent), machine_(machine) {
+  Display(CalculatorWindow* machine, QWidget* parent) : QLineEdit(parent), machine_(machine) {
     setAcceptDrops(false);
     setContextMenuPolicy(Qt::NoContextMenu);
     setAttribute(Qt::WA_InputMethodEnabled, false);
@@ -120,7 +120,7 @@ class Display : public QLineEdit {
   }
 
  private:
-  Machine* machine_;
+  CalculatorWindow* machine_;
 };
 
 QFont keyFont(const KeyInfo& k) {
@@ -135,45 +135,45 @@ QFont keyFont(const KeyInfo& k) {
 
 }  // namespace
 
-Machine::Machine(double& memoire, QWidget* parent) : QDialog(parent), calc_(memoire) {
+CalculatorWindow::CalculatorWindow(double& memory, QWidget* parent) : QDialog(parent), calc_(memory) {
   build();
   setWindowTitle(QStringLiteral("Machine à calculer"));
   placeControls();
 }
 
-Machine::Machine(table::Table& table, int col, bool recalculate, double& memoire, MessageService& messages,
+CalculatorWindow::CalculatorWindow(table::Table& table, int col, bool recalculate, double& memory, MessageService& messages,
                  QWidget* parent)
-    : QDialog(parent), calc_(memoire), table_(&table), col_(std::clamp(col, 0, table::kCols - 1)),
+    : QDialog(parent), calc_(memory), table_(&table), col_(std::clamp(col, 0, table::kCols - 1)),
       messages_(&messages) {
   build();
   setWindowTitle(QString::fromStdString(expr::columnCalculatorTitle(col_)));
-  command6(col_)->setEnabled(false);
+  columnKeyButton(col_)->setEnabled(false);
   if (recalculate) calc_.load(table.formula(col_));
   placeControls();
   showDisplay();
 }
 
-void Machine::openCalculator(QWidget* parent, double& memoire) {
-  Machine m(memoire, parent);
+void CalculatorWindow::openCalculator(QWidget* parent, double& memory) {
+  CalculatorWindow m(memory, parent);
   m.exec();
 }
 
-void Machine::openColumn(QWidget* parent, table::Table& table, int col, bool recalculate, double& memoire,
+void CalculatorWindow::openColumn(QWidget* parent, table::Table& table, int col, bool recalculate, double& memory,
                          MessageService& messages) {
   if (col < 0 || col >= table::kCols) return;
-  Machine m(table, col, recalculate, memoire, messages, parent);
+  CalculatorWindow m(table, col, recalculate, memory, messages, parent);
   m.exec();
 }
 
-void Machine::build() {
+void CalculatorWindow::build() {
   setObjectName(QStringLiteral("Machine"));
   setModal(true);
   setStyleSheet(kStyle);
 
-  z1_ = new Display(this, this);
-  z1_->setObjectName(QStringLiteral("z1"));
-  z1_->setFont(qtp::mapFont(QStringLiteral("DejaVu Sans Mono"), 24));
-  z1_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  displayField_ = new Display(this, this);
+  displayField_->setObjectName(QStringLiteral("z1"));
+  displayField_->setFont(qtp::mapFont(QStringLiteral("DejaVu Sans Mono"), 24));
+  displayField_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
   const QFont optionFont = qtp::mapFont(QStringLiteral("Verdana"), 10.5);
   const QFont frameFont = qtp::mapFont(QStringLiteral("Verdana"), 9, true);
@@ -198,14 +198,14 @@ void Machine::build() {
     return frame;
   };
   angles_ = optionFrame("Angles", angle_, "Degrés", "Radians", "angle");
-  affichageFrame_ = optionFrame("Affichage", affichage_, "Scientifique", "Standard", "C");
+  affichageFrame_ = optionFrame("Affichage", displayModes_, "Scientifique", "Standard", "C");
   angle_[0]->setChecked(true);
-  affichage_[1]->setChecked(true);
+  displayModes_[1]->setChecked(true);
   connect(angle_[1], &QRadioButton::toggled, this, [this](bool radians) {
     calc_.setAngle(radians ? expr::kRadians : expr::kDegres);
-    z1_->setFocus();
+    displayField_->setFocus();
   });
-  connect(affichage_[0], &QRadioButton::toggled, this, [this](bool scientific) {
+  connect(displayModes_[0], &QRadioButton::toggled, this, [this](bool scientific) {
     calc_.setScientific(scientific);
     showDisplay();
   });
@@ -224,10 +224,10 @@ void Machine::build() {
   }
 }
 
-void Machine::placeControls() {
+void CalculatorWindow::placeControls() {
   // The column row sits between the options and the keypad in column mode.
   const int keypadTop = columnMode() ? kColumnRowTop + kColumnRowHeight + 10 : kColumnRowTop;
-  z1_->setGeometry(kMargin, kMargin, kWidth - 2 * kMargin, kDisplayHeight);
+  displayField_->setGeometry(kMargin, kMargin, kWidth - 2 * kMargin, kDisplayHeight);
   angles_->setGeometry(kMargin, kOptionsTop, kBlockWidth, kOptionsHeight);
   affichageFrame_->setGeometry(kMargin + kBlockWidth + kBlockGap, kOptionsTop, kBlockWidth, kOptionsHeight);
   for (const KeyInfo& k : calculatorKeys()) {
@@ -243,29 +243,29 @@ void Machine::placeControls() {
                    kKeyHeight);
   }
   setFixedSize(kWidth, keypadTop + kKeypadHeight + kMargin);
-  z1_->setFocus();
+  displayField_->setFocus();
 }
 
-void Machine::showDisplay() {
-  z1_->setText(QString::fromStdString(calc_.display()));
-  z1_->setFocus();
-  z1_->end(false);
+void CalculatorWindow::showDisplay() {
+  displayField_->setText(QString::fromStdString(calc_.display()));
+  displayField_->setFocus();
+  displayField_->end(false);
 }
 
-void Machine::pressKey(expr::Key k) {
+void CalculatorWindow::pressKey(expr::Key k) {
   if (k == expr::Key::Execute && columnMode()) {
     fillTableColumn();
     return;
   }
   if (k == expr::Key::Execute) {
-    z1_->setText(QString::fromUtf8(expr::kPatience.data(), static_cast<qsizetype>(expr::kPatience.size())));
-    z1_->repaint();
+    displayField_->setText(QString::fromUtf8(expr::kPatience.data(), static_cast<qsizetype>(expr::kPatience.size())));
+    displayField_->repaint();
   }
   if (!calc_.press(k)) qtp::beep();
   showDisplay();
 }
 
-void Machine::fillTableColumn() {
+void CalculatorWindow::fillTableColumn() {
   // A formula that could not be saved is not run: the calculator stays open.
   if (const auto refused = expr::refusedFormula(calc_.expression(), col_)) {
     messages_->show(*refused);
@@ -278,7 +278,7 @@ void Machine::fillTableColumn() {
   accept();
 }
 
-bool Machine::keyboard(QKeyEvent* event) {
+bool CalculatorWindow::keyboard(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape) {
     reject();
     return true;
@@ -292,7 +292,7 @@ bool Machine::keyboard(QKeyEvent* event) {
   return true;  // every other key is ignored
 }
 
-void Machine::keyPressEvent(QKeyEvent* event) {
+void CalculatorWindow::keyPressEvent(QKeyEvent* event) {
   if (!keyboard(event)) QDialog::keyPressEvent(event);
 }
 

@@ -15,7 +15,7 @@
 #include "expr/Calculator.h"
 #include "expr/Evaluator.h"
 #include "expr/ui/CalculatorKeys.h"
-#include "expr/ui/Machine.h"
+#include "expr/ui/CalculatorWindow.h"
 #include "platform/qt/Beep.h"
 #include "table/Table.h"
 #include "tests/support/RecordingMessages.h"
@@ -39,7 +39,7 @@ void show(QWidget& w) {
 TEST(MachineWindow, EveryKeyIsPlacedNamedAndWiredToItsCalculatorKey) {
   for (const KeyInfo& info : calculatorKeys()) {
     double memory = 0, expectedMemory = 0;
-    Machine m(memory);
+    CalculatorWindow m(memory);
     QPushButton* b = m.key(info.key);
     ASSERT_NE(b, nullptr) << info.name;
     EXPECT_EQ(m.findChild<QPushButton*>(QString::fromUtf8(info.name)), b);
@@ -58,22 +58,22 @@ TEST(MachineWindow, EveryKeyIsPlacedNamedAndWiredToItsCalculatorKey) {
       m.key(k)->click();
       expected.press(k);
     }
-    EXPECT_EQ(m.z1()->text(), text(expected.display())) << info.name;
+    EXPECT_EQ(m.displayField()->text(), text(expected.display())) << info.name;
     EXPECT_EQ(memory, expectedMemory) << info.name;
   }
 }
 
 TEST(MachineWindow, ClicksAndKeyboardDriveTheDisplay) {
   double memory = 0;
-  Machine m(memory);
+  CalculatorWindow m(memory);
   show(m);
   EXPECT_EQ(m.windowTitle(), QStringLiteral("Machine à calculer"));
-  EXPECT_FALSE(m.command6(0)->isVisible());
+  EXPECT_FALSE(m.columnKeyButton(0)->isVisible());
   EXPECT_TRUE(m.angle(0)->isChecked());      // Degrés
-  EXPECT_TRUE(m.affichage(1)->isChecked());  // Standard
+  EXPECT_TRUE(m.displayMode(1)->isChecked());  // Standard
 
   for (Key k : {Key::Digit2, Key::Sine, Key::Digit3, Key::Digit0, Key::Execute}) click(m.key(k));
-  EXPECT_EQ(m.z1()->text(), QStringLiteral(" 1"));
+  EXPECT_EQ(m.displayField()->text(), QStringLiteral(" 1"));
   click(m.key(Key::MemoryAdd));
 
   const QString out = qEnvironmentVariable("VELMIRA_SCREENSHOTS");
@@ -86,26 +86,26 @@ TEST(MachineWindow, ClicksAndKeyboardDriveTheDisplay) {
   // The display takes no typing of its own: letters are ignored, the
   // calculator's keys come through the handler, Enter is EXE.
   const int beeps = qtp::beepCount();
-  QTest::keyClicks(m.z1(), QStringLiteral("abc1/0"));
-  EXPECT_EQ(m.z1()->text(), QStringLiteral("1 / 0"));
-  QTest::keyClick(m.z1(), Qt::Key_Return);
-  EXPECT_EQ(m.z1()->text(), text(std::string(expr::kCalculImpossible)));
+  QTest::keyClicks(m.displayField(), QStringLiteral("abc1/0"));
+  EXPECT_EQ(m.displayField()->text(), QStringLiteral("1 / 0"));
+  QTest::keyClick(m.displayField(), Qt::Key_Return);
+  EXPECT_EQ(m.displayField()->text(), text(std::string(expr::kCalculImpossible)));
   EXPECT_EQ(qtp::beepCount(), beeps + 1);
-  QTest::keyClick(m.z1(), Qt::Key_Backspace);
-  QTest::keyClick(m.z1(), Qt::Key_V, Qt::ControlModifier);
-  EXPECT_EQ(m.z1()->text(), QStringLiteral("1 / "));
-  EXPECT_TRUE(m.z1()->hasFocus());
-  EXPECT_EQ(m.z1()->cursorPosition(), m.z1()->text().size());
+  QTest::keyClick(m.displayField(), Qt::Key_Backspace);
+  QTest::keyClick(m.displayField(), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(m.displayField()->text(), QStringLiteral("1 / "));
+  EXPECT_TRUE(m.displayField()->hasFocus());
+  EXPECT_EQ(m.displayField()->cursorPosition(), m.displayField()->text().size());
 
   // Keys reached by Tab and Space hand the focus back to the display.
-  m.z1()->setFocus();
-  QTest::keyClick(m.z1(), Qt::Key_Tab);
+  m.displayField()->setFocus();
+  QTest::keyClick(m.displayField(), Qt::Key_Tab);
   QWidget* focused = QApplication::focusWidget();
-  ASSERT_NE(focused, m.z1());
+  ASSERT_NE(focused, m.displayField());
   QTest::keyClick(focused, Qt::Key_8);  // typed on a key: still the calculator's keyboard
-  EXPECT_EQ(m.z1()->text(), QStringLiteral("1 / 8"));
+  EXPECT_EQ(m.displayField()->text(), QStringLiteral("1 / 8"));
 
-  QTest::keyClick(m.z1(), Qt::Key_Escape);
+  QTest::keyClick(m.displayField(), Qt::Key_Escape);
   EXPECT_FALSE(m.isVisible());
   EXPECT_EQ(m.result(), QDialog::Rejected);
   EXPECT_EQ(memory, 1);  // the memory outlives the window
@@ -113,15 +113,15 @@ TEST(MachineWindow, ClicksAndKeyboardDriveTheDisplay) {
 
 TEST(MachineWindow, OptionsSetTheAngleAndShowTheAnswerAgain) {
   double memory = 0;
-  Machine m(memory);
+  CalculatorWindow m(memory);
   show(m);
-  QTest::keyClicks(m.z1(), QStringLiteral("1/3\r"));
-  EXPECT_EQ(m.z1()->text(), QStringLiteral(" .333333333333333"));
-  m.affichage(0)->click();
-  EXPECT_EQ(m.z1()->text(), QStringLiteral("3.3333333E-01"));
+  QTest::keyClicks(m.displayField(), QStringLiteral("1/3\r"));
+  EXPECT_EQ(m.displayField()->text(), QStringLiteral(" .333333333333333"));
+  m.displayMode(0)->click();
+  EXPECT_EQ(m.displayField()->text(), QStringLiteral("3.3333333E-01"));
   m.angle(1)->click();
   EXPECT_EQ(m.calculator().angle(), expr::kRadians);
-  EXPECT_TRUE(m.z1()->hasFocus());
+  EXPECT_TRUE(m.displayField()->hasFocus());
 }
 
 TEST(MachineWindow, ColumnModeStoresTheFormulaFillsTheColumnAndCloses) {
@@ -138,15 +138,15 @@ TEST(MachineWindow, ColumnModeStoresTheFormulaFillsTheColumnAndCloses) {
   });
   guard.start(10000);
   QTimer::singleShot(0, [&] {
-    auto* m = qobject_cast<Machine*>(QApplication::activeModalWidget());
+    auto* m = qobject_cast<CalculatorWindow*>(QApplication::activeModalWidget());
     ASSERT_NE(m, nullptr);
     driven = true;
     EXPECT_EQ(m->windowTitle(), QStringLiteral("Calculer: C3 ="));
-    for (int k = 0; k < 5; ++k) EXPECT_TRUE(m->command6(k)->isVisible());
-    EXPECT_FALSE(m->command6(2)->isEnabled());
+    for (int k = 0; k < 5; ++k) EXPECT_TRUE(m->columnKeyButton(k)->isVisible());
+    EXPECT_FALSE(m->columnKeyButton(2)->isEnabled());
     for (Key k : {Key::Column2, Key::Divide, Key::Column1, Key::Execute}) click(m->key(k));
   });
-  Machine::openColumn(nullptr, table, 2, false, memory, messages);
+  CalculatorWindow::openColumn(nullptr, table, 2, false, memory, messages);
   ASSERT_TRUE(driven);
   EXPECT_EQ(table.formula(2), "C2 / C1");
   EXPECT_EQ(table.cell(1, 2), "2,50E+00");
@@ -155,14 +155,14 @@ TEST(MachineWindow, ColumnModeStoresTheFormulaFillsTheColumnAndCloses) {
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 
   // Recalculer starts from the stored formula.
-  Machine again(table, 2, true, memory, messages);
-  EXPECT_EQ(again.z1()->text(), QStringLiteral("C2 / C1"));
+  CalculatorWindow again(table, 2, true, memory, messages);
+  EXPECT_EQ(again.displayField()->text(), QStringLiteral("C2 / C1"));
   EXPECT_EQ(again.calculator().expression(), "C2 / C1");
 
   // A formula a file could not hold is refused before it runs.
   const std::string tooLong = "C1+" + std::string(124, '1');
   table.setFormula(2, tooLong);
-  Machine refusing(table, 2, true, memory, messages);
+  CalculatorWindow refusing(table, 2, true, memory, messages);
   ASSERT_EQ(refusing.calculator().expression(), tooLong);
   click(refusing.key(Key::Execute));
   EXPECT_EQ(messages.shown.back().text, "Cette expression est trop longue : 126 caractères au plus.");
