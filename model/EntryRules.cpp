@@ -14,14 +14,17 @@ KeyOutcome filterEntryKey(int key) {
   return {KeyAction::Discard};
 }
 
+std::string beakerCapacityText() {
+  return "La contenance du bécher est de " + num::format(kBeakerVolume, "0") + " mL.";
+}
+
 Message messageVolumeMin() {
-  return msg::information("Le volume minimum du mélange pour que la sonde soit immergée est de 60 mL.",
+  return msg::information("Le volume minimum du mélange pour que la sonde soit immergée est de " +
+                              num::format(kImmersionVolume, "0") + " mL.",
                           "Volume corrigé");
 }
 
-Message messageVolumeMax() {
-  return msg::information("La contenance du bécher est de 250 mL.", "Volume corrigé");
-}
+Message messageVolumeMax() { return msg::information(beakerCapacityText(), "Volume corrigé"); }
 
 float correctedValue(const Workbench& wb, int i, const Message** message) {
   static const Message kMin = messageVolumeMin();
@@ -46,12 +49,12 @@ float correctedValue(const Workbench& wb, int i, const Message** message) {
     default: {
       // The other volume as its field reads now.
       const float other = num::readSingle(wb.entryText(i == Volume1 ? Volume2 : Volume1)).value_or(0.f);
-      if (x + other < 60) {
-        x = 60 - other;
+      if (x + other < kImmersionVolume) {
+        x = kImmersionVolume - other;
         if (message) *message = &kMin;
       }
-      if (x + other > 250) {
-        x = 250 - other;
+      if (x + other > kBeakerVolume) {
+        x = kBeakerVolume - other;
         if (message) *message = &kMax;
       }
     }
@@ -86,8 +89,8 @@ void bringIntoRange(Workbench& wb) {
   // Each volume alone first, so that the sum rules see volumes a beaker holds.
   for (int i : {Volume1, Volume2}) {
     const auto v = num::readSingle(wb.entryText(i));
-    if (v && *v >= 0 && *v <= 250) continue;
-    rewriteEntry(wb, i, v && *v > 250 ? 250.f : 0.f);
+    if (v && *v >= 0 && *v <= kBeakerVolume) continue;
+    rewriteEntry(wb, i, v && *v > kBeakerVolume ? static_cast<float>(kBeakerVolume) : 0.f);
   }
   for (int i = 0; i < kEntries; ++i) {
     const float corrected = correctedValue(wb, i);

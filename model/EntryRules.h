@@ -1,5 +1,7 @@
 #pragma once
 // The six entry fields: key filter and validation.
+#include <string>
+
 #include "platform/core/Messages.h"
 
 namespace velmira::model {
@@ -25,8 +27,14 @@ KeyOutcome filterEntryKey(int key);
 inline constexpr const char* kMaskCellEntry = "###0.0## ### #";  // fields 0..3
 inline constexpr const char* kMaskVolume = "###0.0#";            // fields 4, 5
 
-// The volume corrections: below the 60 mL the cell needs, above the 250 mL
-// the beaker holds.
+// The mixture beaker: what it holds and the least volume that immerses the
+// cell (mL).
+inline constexpr int kBeakerVolume = 250;
+inline constexpr int kImmersionVolume = 60;
+// "La contenance du bécher est de 250 mL.", also written on the mixture page.
+std::string beakerCapacityText();
+
+// The volume corrections: below kImmersionVolume, above kBeakerVolume.
 Message messageVolumeMin();
 Message messageVolumeMax();
 

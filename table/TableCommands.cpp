@@ -40,7 +40,9 @@ std::optional<Message> renameColumn(Table& table, int col, std::string_view answ
     return msg::criticalOk("Ce titre contient des caractères qui ne peuvent pas être enregistrés.",
                            renameTitle(col));
   if (encoded->size() > records::kMaxText)
-    return msg::criticalOk("Ce titre est trop long : 126 caractères au plus.", renameTitle(col));
+    return msg::criticalOk("Ce titre est trop long : " + num::format(static_cast<double>(records::kMaxText), "0") +
+                               " caractères au plus.",
+                           renameTitle(col));
   table.setCell(0, col, std::string(answer));
   return std::nullopt;
 }

@@ -63,7 +63,7 @@ bool Settings::invalid(const std::string& key, const std::string& value, const s
 bool Settings::fitsRecord(const std::string& key, const std::string& value) {
   const auto encoded = records::toCp1252(value);
   if (!encoded) return invalid(key, value, "caract\xC3\xA8res hors du jeu Windows-1252");
-  if (encoded->size() > records::kMaxText) return invalid(key, value, "126 caract\xC3\xA8res au plus");
+  if (encoded->size() > records::kMaxText) return invalid(key, value, num::format(static_cast<double>(records::kMaxText), "0") + " caract\xC3\xA8res au plus");
   return true;
 }
 
@@ -79,7 +79,7 @@ bool Settings::apply(const std::string& key, const std::string& value) {
   }
   if (auto b = suffixNumber(key, "solute", 2)) {
     auto k = wholeInteger(value, 1, model::kSoluteCount);
-    if (!k) return invalid(key, value, "un num\xC3\xA9ro de solut\xC3\xA9 de 1 \xC3\xA0 21");
+    if (!k) return invalid(key, value, "un num\xC3\xA9ro de solut\xC3\xA9 de 1 \xC3\xA0 " + num::format(model::kSoluteCount, "0"));
     wb.setSoluteTag(*b - 1, num::format(*k, "0"));
     wb.updateMeters();
     return true;

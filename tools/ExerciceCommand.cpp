@@ -65,7 +65,7 @@ std::optional<std::string> unfit(const std::string& text) {
   const auto encoded = records::toCp1252(text);
   if (!encoded) return std::string("caractères hors du jeu Windows-1252");
   if (encoded->size() > records::kMaxText)
-    return num::trim(num::plain(static_cast<double>(encoded->size()))) + " caractères : 126 au plus";
+    return num::trim(num::plain(static_cast<double>(encoded->size()))) + " caractères : " + num::format(static_cast<double>(records::kMaxText), "0") + " au plus";
   return std::nullopt;
 }
 

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "files/ConfigFile.h"
+#include "files/ExerciseFile.h"
 #include "files/ExerciseOpening.h"
 #include "files/ui/ExerciseMenu.h"
 #include "ui/KnobWidget.h"
@@ -33,7 +34,7 @@ bool MainWindow::readConfiguration() {
 }
 
 void MainWindow::openFile(const QString& path) {
-  if (path.endsWith(QStringLiteral(".C07"), Qt::CaseInsensitive)) {
+  if (path.endsWith(QString::fromLatin1(files::kConfigExtension), Qt::CaseInsensitive)) {
     files::ui::openConfiguration(*this, messages_, path.toStdString());
     return;
   }
@@ -41,7 +42,7 @@ void MainWindow::openFile(const QString& path) {
     exerciseMenu_->openGettingStarted(QFileInfo(path).absoluteFilePath().toStdString());
     return;
   }
-  if (path.endsWith(QStringLiteral(".E24"), Qt::CaseInsensitive)) {
+  if (path.endsWith(QString::fromLatin1(files::kExerciseExtension), Qt::CaseInsensitive)) {
     exerciseMenu_->openExercise(QFileInfo(path).absoluteFilePath().toStdString());
     return;
   }

@@ -69,7 +69,7 @@ ExerciseWindow::ExerciseWindow(const QString& startFolder, MessageService& messa
   tito_->place(QRect(0, 0, width(), kTitleHeight));
   velmira::widgets::drawTitleStrip(tito_->surface(), QStringLiteral("Ouvrir un exercice"));
 
-  chooser_ = new FileChooser(QStringLiteral("*.E24"), QStringLiteral("Emplacement:"), QStringLiteral("Dossiers:"),
+  chooser_ = new FileChooser(QStringLiteral("*") + QString::fromLatin1(kExerciseExtension), QStringLiteral("Emplacement:"), QStringLiteral("Dossiers:"),
                              QStringLiteral("Liste des exercices:"), startFolder, this);
   fileField_ = new QLineEdit(this);
   fileField_->setObjectName(QStringLiteral("fichierexo"));

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "files/ConfigFile.h"
 #include "files/ui/ConfigOwner.h"
 #include "files/ui/FileChooser.h"
 #include "files/ui/StartFolder.h"
@@ -19,7 +20,7 @@ OpenWindow::OpenWindow(ConfigOwner& owner, MessageService& messages, const QStri
     : QDialog(parent), owner_(owner), messages_(messages) {
   setObjectName(QStringLiteral("ouvrir"));
   setWindowTitle(QStringLiteral("Ouvrir une configuration"));
-  chooser_ = new FileChooser(QStringLiteral("*.C07"), QStringLiteral("Emplacement:"), QStringLiteral("Répertoire"),
+  chooser_ = new FileChooser(QStringLiteral("*") + QString::fromLatin1(kConfigExtension), QStringLiteral("Emplacement:"), QStringLiteral("Répertoire"),
                              QStringLiteral("Fichiers"), appFolder, this);
   ficharge_ = new QLineEdit(this);
   ficharge_->setObjectName(QStringLiteral("ficharge"));

@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "files/ConfigName.h"
+#include "files/ConfigFile.h"
 #include "files/ui/ConfigOwner.h"
 #include "files/ui/FileChooser.h"
 #include "files/ui/StartFolder.h"
@@ -21,7 +22,7 @@ SaveWindow::SaveWindow(ConfigOwner& owner, MessageService& messages, const QStri
     : QDialog(parent), owner_(owner), messages_(messages) {
   setObjectName(QStringLiteral("enregistrer"));
   setWindowTitle(QStringLiteral("Enregistrer les paramètres."));
-  chooser_ = new FileChooser(QStringLiteral("*.C07"), QStringLiteral("Emplacement:"), QStringLiteral("Répertoire:"),
+  chooser_ = new FileChooser(QStringLiteral("*") + QString::fromLatin1(kConfigExtension), QStringLiteral("Emplacement:"), QStringLiteral("Répertoire:"),
                              QStringLiteral("Fichiers enregistrés"), appFolder, this);
   entryFields_ = new QLineEdit(QString::fromStdString(owner_.configPath()), this);
   entryFields_->setObjectName(QStringLiteral("Text1"));

@@ -1,5 +1,6 @@
 #include "ui/drawing/SolutionPanels.h"
 
+#include "model/EntryRules.h"
 #include "model/SoluteCatalogue.h"
 #include "platform/core/NumberText.h"
 #include "platform/qt/Surface.h"
@@ -145,7 +146,7 @@ MixturePagePlaces paintMixturePage(qtp::Surface& s, bool mixturePossible, int so
   pageFont(s);
   title(s);
   s.setPen(30, 36);
-  s.printLine(QStringLiteral("La contenance du bécher est de 250 mL."));
+  s.printLine(QString::fromStdString(model::beakerCapacityText()));
   s.currentX = 30;
   s.printLine(QStringLiteral("Pour que la cellule soit totalement immergée, le volume du"));
   s.currentX = 30;
