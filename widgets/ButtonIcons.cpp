@@ -1,4 +1,5 @@
 #include "widgets/ButtonIcons.h"
+#include "widgets/Colours.h"
 
 #include <QImage>
 #include <QPainter>
@@ -9,12 +10,11 @@ namespace velmira::widgets {
 
 namespace {
 
-const QColor kOutline(60, 60, 70);
 
 void drawOpen(QPainter& p) {
   // A folder, its flap opening.
-  p.setPen(QPen(kOutline, 1));
-  p.setBrush(QColor(235, 190, 80));
+  p.setPen(QPen(widgets::kIconOutline, 1));
+  p.setBrush(widgets::kIconFolder);
   p.drawRect(QRectF(1.5, 4.5, 13, 10));
   p.drawRect(QRectF(1.5, 3, 5, 1.5));
   QPainterPath flap;
@@ -23,22 +23,22 @@ void drawOpen(QPainter& p) {
   flap.lineTo(14.5, 14.5);
   flap.lineTo(1.5, 14.5);
   flap.closeSubpath();
-  p.setBrush(QColor(250, 215, 120));
+  p.setBrush(widgets::kIconFolderFlap);
   p.drawPath(flap);
 }
 
 void drawSave(QPainter& p) {
   // A diskette: body, shutter and label.
-  p.setPen(QPen(kOutline, 1));
-  p.setBrush(QColor(60, 90, 170));
+  p.setPen(QPen(widgets::kIconOutline, 1));
+  p.setBrush(widgets::kIconDiskette);
   p.drawRect(QRectF(2.5, 2.5, 13, 13));
-  p.setBrush(QColor(200, 200, 210));
+  p.setBrush(widgets::kIconDisketteShutter);
   p.drawRect(QRectF(5.5, 2.5, 7, 4.5));
-  p.setBrush(QColor(40, 60, 120));
+  p.setBrush(widgets::kIconDisketteLabel);
   p.drawRect(QRectF(9.5, 3.5, 2, 2.5));
   p.setBrush(Qt::white);
   p.drawRect(QRectF(4.5, 9.5, 9, 6));
-  p.setPen(QPen(QColor(150, 150, 160), 1));
+  p.setPen(QPen(widgets::kIconSheetEdge, 1));
   p.drawLine(QPointF(6, 11.5), QPointF(12, 11.5));
   p.drawLine(QPointF(6, 13.5), QPointF(12, 13.5));
 }
@@ -46,27 +46,27 @@ void drawSave(QPainter& p) {
 void sheet(QPainter& p, const QRectF& r) {
   p.setBrush(Qt::white);
   p.drawRect(r);
-  p.setPen(QPen(QColor(150, 150, 160), 1));
+  p.setPen(QPen(widgets::kIconSheetEdge, 1));
   for (double y = r.top() + 3; y < r.bottom() - 1; y += 2.5)
     p.drawLine(QPointF(r.left() + 2, y), QPointF(r.right() - 2, y));
-  p.setPen(QPen(kOutline, 1));
+  p.setPen(QPen(widgets::kIconOutline, 1));
 }
 
 void drawCopy(QPainter& p) {
   // Two overlapping sheets.
-  p.setPen(QPen(kOutline, 1));
+  p.setPen(QPen(widgets::kIconOutline, 1));
   sheet(p, QRectF(1.5, 1.5, 9, 11));
   sheet(p, QRectF(7.5, 5.5, 9, 11));
 }
 
 void drawPrint(QPainter& p) {
   // A printer with a sheet coming out.
-  p.setPen(QPen(kOutline, 1));
+  p.setPen(QPen(widgets::kIconOutline, 1));
   p.setBrush(Qt::white);
   p.drawRect(QRectF(5.5, 1.5, 7, 5));
-  p.setBrush(QColor(170, 170, 180));
+  p.setBrush(widgets::kIconPrinter);
   p.drawRect(QRectF(1.5, 6.5, 15, 7));
-  p.setBrush(QColor(90, 200, 90));
+  p.setBrush(widgets::kIconPrinterLight);
   p.drawEllipse(QRectF(13, 8, 2, 2));
   p.setBrush(Qt::white);
   p.drawRect(QRectF(4.5, 11.5, 9, 5));
@@ -74,20 +74,20 @@ void drawPrint(QPainter& p) {
 
 void drawTable(QPainter& p) {
   // A grid with a title row.
-  p.setPen(QPen(kOutline, 1));
+  p.setPen(QPen(widgets::kIconOutline, 1));
   p.setBrush(Qt::white);
   p.drawRect(QRectF(1.5, 2.5, 15, 13));
-  p.fillRect(QRectF(2, 3, 14, 3), QColor(0, 0, 128));
+  p.fillRect(QRectF(2, 3, 14, 3), widgets::kDarkBlue);
   for (double y : {6.5, 9.5, 12.5}) p.drawLine(QPointF(1.5, y), QPointF(16.5, y));
   for (double x : {6.5, 11.5}) p.drawLine(QPointF(x, 2.5), QPointF(x, 15.5));
 }
 
 void drawCalculator(QPainter& p) {
   // Body, screen and a keypad.
-  p.setPen(QPen(kOutline, 1));
-  p.setBrush(QColor(120, 120, 135));
+  p.setPen(QPen(widgets::kIconOutline, 1));
+  p.setBrush(widgets::kIconCalculator);
   p.drawRoundedRect(QRectF(3.5, 1.5, 11, 15), 1.5, 1.5);
-  p.setBrush(QColor(190, 230, 190));
+  p.setBrush(widgets::kIconCalculatorScreen);
   p.drawRect(QRectF(5.5, 3.5, 7, 3));
   p.setPen(Qt::NoPen);
   p.setBrush(Qt::white);
@@ -97,8 +97,8 @@ void drawCalculator(QPainter& p) {
 
 void drawHelp(QPainter& p) {
   // A question mark in a blue disc.
-  p.setPen(QPen(QColor(20, 50, 140), 1));
-  p.setBrush(QColor(60, 110, 220));
+  p.setPen(QPen(widgets::kIconHelpEdge, 1));
+  p.setBrush(widgets::kIconHelpDisc);
   p.drawEllipse(QRectF(1.5, 1.5, 15, 15));
   QPen mark(Qt::white, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
   p.setPen(mark);
@@ -115,12 +115,12 @@ void drawHelp(QPainter& p) {
 
 void drawClose(QPainter& p) {
   // An open door and an arrow leaving through it.
-  p.setPen(QPen(kOutline, 1));
-  p.setBrush(QColor(150, 100, 60));
+  p.setPen(QPen(widgets::kIconOutline, 1));
+  p.setBrush(widgets::kIconDoor);
   p.drawRect(QRectF(2.5, 1.5, 8, 15));
-  p.setBrush(QColor(235, 235, 225));
+  p.setBrush(widgets::kIconDoorway);
   p.drawRect(QRectF(4.5, 3.5, 4, 11));
-  QPen arrow(QColor(200, 30, 30), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+  QPen arrow(widgets::kIconExitArrow, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
   p.setPen(arrow);
   p.drawLine(QPointF(8, 9), QPointF(16, 9));
   p.drawLine(QPointF(13, 6), QPointF(16, 9));
@@ -131,7 +131,7 @@ void drawRecord(QPainter& p) {
   // The table with a green arrow bringing a line into it.
   drawTable(p);
   p.setPen(Qt::NoPen);
-  p.setBrush(QColor(30, 150, 60));
+  p.setBrush(widgets::kIconRecordArrow);
   QPainterPath a;
   a.moveTo(6, 7);
   a.lineTo(11, 7);
@@ -152,7 +152,7 @@ void drawTableMenu(QPainter& p) {
   drawTable(p);
   p.restore();
   p.setPen(Qt::NoPen);
-  p.setBrush(kOutline);
+  p.setBrush(widgets::kIconOutline);
   QPainterPath a;
   a.moveTo(11, 14);
   a.lineTo(17, 14);

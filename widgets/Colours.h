@@ -40,4 +40,46 @@ inline const QColor kElectrodeTip{150, 150, 150};
 // The digits of the instrument displays.
 inline const QColor kDisplayDigits{0, 255, 0};
 
+// Pictures: the command buttons' icons, the beaker and cell, the knobs, the
+// cell diagram, the exercise stars, the help's search marks, printed titles.
+inline const QColor kIconOutline{60, 60, 70};
+inline const QColor kIconFolder{235, 190, 80};
+inline const QColor kIconFolderFlap{250, 215, 120};
+inline const QColor kIconDiskette{60, 90, 170};
+inline const QColor kIconDisketteShutter{200, 200, 210};
+inline const QColor kIconDisketteLabel{40, 60, 120};
+inline const QColor kIconSheetEdge{150, 150, 160};
+inline const QColor kIconPrinter{170, 170, 180};
+inline const QColor kIconPrinterLight{90, 200, 90};
+inline const QColor kIconCalculator{120, 120, 135};
+inline const QColor kIconCalculatorScreen{190, 230, 190};
+inline const QColor kIconHelpEdge{20, 50, 140};
+inline const QColor kIconHelpDisc{60, 110, 220};
+inline const QColor kIconDoor{150, 100, 60};
+inline const QColor kIconDoorway{235, 235, 225};
+inline const QColor kIconExitArrow{200, 30, 30};
+inline const QColor kIconRecordArrow{30, 150, 60};
+inline const QColor kBeakerGlass{70, 100, 130};
+inline const QColor kBeakerRim{120, 145, 170};
+inline const QColor kBeakerGraduation{90, 115, 140};
+inline const QColor kCellHeadDark{30, 30, 30};
+inline const QColor kCellHeadLight{95, 95, 95};
+inline const QColor kCellHeadEdge{20, 20, 20};
+inline const QColor kCellHeadCap{200, 200, 200};
+inline const QColor kGlassHighlight{235, 245, 255};
+inline const QColor kKnobRim{200, 100, 0};
+inline const QColor kKnobFace{220, 220, 230};
+inline const QColor kKnobHighlight{240, 240, 250};
+inline const QColor kDiagramEdge{40, 50, 70};
+inline const QColor kDiagramLead{60, 60, 60};
+inline const QColor kElectrodeLight{225, 228, 235};
+inline const QColor kElectrodeShade{150, 158, 172};
+inline const QColor kFieldLines{120, 140, 170};
+inline const QColor kStarLitEdge{190, 130, 0};
+inline const QColor kStarEdge{110, 110, 120};
+inline const QColor kStarLit{255, 200, 40};
+inline const QColor kStarUnlit{190, 190, 198};
+inline const QColor kSearchHighlight{255, 230, 80};
+inline const QColor kPrintedTitleShade{230, 230, 230};
+
 }  // namespace velmira::widgets

@@ -20,6 +20,7 @@
 #include "platform/core/Messages.h"
 #include "platform/core/NumberText.h"
 #include "platform/qt/Fonts.h"
+#include "widgets/Colours.h"
 #include "widgets/SurfaceWidget.h"
 #include "widgets/TitleStrip.h"
 
@@ -46,8 +47,8 @@ QPixmap starPicture(bool lit, int size, double devicePixelRatio) {
     else star.lineTo(pt);
   }
   star.closeSubpath();
-  p.setPen(QPen(lit ? QColor(190, 130, 0) : QColor(110, 110, 120), 1.2));
-  p.setBrush(lit ? QColor(255, 200, 40) : QColor(190, 190, 198));
+  p.setPen(QPen(lit ? widgets::kStarLitEdge : widgets::kStarEdge, 1.2));
+  p.setBrush(lit ? widgets::kStarLit : widgets::kStarUnlit);
   p.drawPath(star);
   return pm;
 }

@@ -8,6 +8,7 @@
 #include "platform/qt/Printing.h"
 #include "table/Table.h"
 #include "table/TableText.h"
+#include "widgets/Colours.h"
 
 namespace velmira::table::ui {
 
@@ -15,7 +16,6 @@ namespace {
 
 constexpr double kCellPoints = 10;
 constexpr double kRowLines = 1.8;  // a row's height, in text heights
-const QColor kTitleShade(230, 230, 230);
 
 double rowHeight(const QPaintDevice* device) {
   return QFontMetricsF(qtp::printFont(kCellPoints), device).height() * kRowLines;
@@ -56,7 +56,7 @@ void drawTablePages(qtp::PrintedPages& out, const Table& table, const QString& h
       p.setFont(r == 0 ? bold : font);
       for (int c = 0; c < kCols; ++c) {
         const QRectF cell(c * width, y, width, height);
-        if (r == 0) p.fillRect(cell, kTitleShade);
+        if (r == 0) p.fillRect(cell, widgets::kPrintedTitleShade);
         p.drawRect(cell);
         p.drawText(cell.adjusted(height / 4, 0, -height / 4, 0), Qt::AlignCenter,
                    QString::fromStdString(lines[r][static_cast<std::size_t>(c)]));

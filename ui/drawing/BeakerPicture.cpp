@@ -6,6 +6,7 @@
 #include <map>
 
 #include "platform/core/NumberText.h"
+#include "widgets/Colours.h"
 
 namespace velmira::ui {
 
@@ -14,7 +15,7 @@ namespace {
 // Geometry in the picture's own logical pixels; the centre line x = 33 lands
 // on x = 96 of the page.
 constexpr double kCx = 33.0;
-constexpr double kHalf = 31.5;    // outer half-width of the glass
+constexpr double kHalf = 31.5;    // outer half-width of the widgets::kBeakerGlass
 constexpr double kRimY = 23.0;    // rim ellipse centre
 constexpr double kBottomY = 98.0; // bottom ellipse centre
 constexpr double kEllipse = 3.2;  // vertical half-axis of the rim and bottom
@@ -50,15 +51,13 @@ QImage build(double dpr) {
 
   const double left = kCx - kHalf, right = kCx + kHalf;
 
-  const QColor glass(70, 100, 130);
-  const QColor glassLight(255, 255, 255);
 
   // Back half of the rim.
-  p.setPen(QPen(QColor(120, 145, 170), 1.0));
+  p.setPen(QPen(widgets::kBeakerRim, 1.0));
   p.drawArc(QRectF(left, kRimY - kEllipse, 2 * kHalf, 2 * kEllipse), 0, 180 * 16);
 
-  // Graduations on the left of the glass.
-  p.setPen(QPen(QColor(90, 115, 140), 1.0));
+  // Graduations on the left of the widgets::kBeakerGlass.
+  p.setPen(QPen(widgets::kBeakerGraduation, 1.0));
   for (int k = 0; k < 6; ++k) {
     const double y = 40.0 + k * 10.0;
     p.drawLine(QPointF(left + 4, y), QPointF(left + (k % 2 == 0 ? 11 : 8), y));
@@ -67,18 +66,18 @@ QImage build(double dpr) {
   // Cell head, between the cable at the top and the stem (x 97..106 of the page).
   const QRectF head(34.0, 0.0, 9.0, 33.0);
   QLinearGradient headShade(head.left(), 0, head.right(), 0);
-  headShade.setColorAt(0.0, QColor(30, 30, 30));
-  headShade.setColorAt(0.35, QColor(95, 95, 95));
-  headShade.setColorAt(1.0, QColor(20, 20, 20));
+  headShade.setColorAt(0.0, widgets::kCellHeadDark);
+  headShade.setColorAt(0.35, widgets::kCellHeadLight);
+  headShade.setColorAt(1.0, widgets::kCellHeadEdge);
   p.setPen(Qt::NoPen);
   p.setBrush(headShade);
   p.drawRoundedRect(head, 2.0, 2.0);
-  p.setBrush(QColor(200, 200, 200));
+  p.setBrush(widgets::kCellHeadCap);
   p.drawRect(QRectF(34.0, 11.0, 9.0, 2.0));
 
   // Walls, bottom and front half of the rim.
   p.setBrush(Qt::NoBrush);
-  p.setPen(QPen(glass, 1.0, Qt::SolidLine, Qt::FlatCap));
+  p.setPen(QPen(widgets::kBeakerGlass, 1.0, Qt::SolidLine, Qt::FlatCap));
   p.drawLine(QPointF(left, kRimY), QPointF(left, kBottomY));
   p.drawLine(QPointF(right, kRimY), QPointF(right, kBottomY));
   p.drawArc(QRectF(left, kBottomY - kEllipse, 2 * kHalf, 2 * kEllipse), 180 * 16, 180 * 16);
@@ -89,10 +88,10 @@ QImage build(double dpr) {
   lip.quadTo(left - 1.5, kRimY - 3.5, left - 1.0, kRimY - 0.5);
   p.drawPath(lip);
 
-  // Highlights on the glass.
-  p.setPen(QPen(glassLight, 1.0, Qt::SolidLine, Qt::FlatCap));
+  // Highlights on the widgets::kBeakerGlass.
+  p.setPen(QPen(widgets::kWhite, 1.0, Qt::SolidLine, Qt::FlatCap));
   p.drawLine(QPointF(left + 2.2, kRimY + 6), QPointF(left + 2.2, kBottomY - 4));
-  p.setPen(QPen(QColor(235, 245, 255), 1.0, Qt::SolidLine, Qt::RoundCap));
+  p.setPen(QPen(widgets::kGlassHighlight, 1.0, Qt::SolidLine, Qt::RoundCap));
   p.drawLine(QPointF(right - 3.0, kRimY + 10), QPointF(right - 3.0, kRimY + 30));
   p.end();
   return binaryAlpha(img);

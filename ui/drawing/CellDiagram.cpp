@@ -11,7 +11,7 @@ namespace velmira::ui {
 
 namespace {
 
-// A plate seen obliquely: front edge at x from `top` to `top + h`, back edge
+// A plate seen obliquely: front widgets::kDiagramEdge at x from `top` to `top + h`, back widgets::kDiagramEdge
 // shifted by (dx, -dy).
 QPolygonF plate(double x, double top, double h, double dx, double dy) {
   return QPolygonF({QPointF(x, top), QPointF(x + dx, top - dy), QPointF(x + dx, top - dy + h), QPointF(x, top + h)});
@@ -37,28 +37,26 @@ QImage cellDiagram(QSize size, double dpr) {
 
   const double dx = 22, dy = 14, top = 30, ph = 52;
   const double x1 = 30, x2 = 92;
-  const QColor edge(40, 50, 70);
-  const QColor lead(60, 60, 60);
 
   // Leads from the top of each plate.
-  p.setPen(QPen(lead, 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.setPen(QPen(widgets::kDiagramLead, 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   p.drawPolyline(QPolygonF({QPointF(x1 + dx / 2, top - dy / 2), QPointF(x1 + dx / 2, 6), QPointF(58, 6)}));
   p.drawPolyline(QPolygonF({QPointF(x2 + dx / 2, top - dy / 2), QPointF(x2 + dx / 2, 6), QPointF(86, 6)}));
   p.setBrush(widgets::kWireBlue);
-  p.setPen(QPen(edge, 1.0));
+  p.setPen(QPen(widgets::kDiagramEdge, 1.0));
   p.drawEllipse(QPointF(61, 6), 3, 3);
   p.drawEllipse(QPointF(83, 6), 3, 3);
 
   // The two plates; the field between them is hinted by dashed lines.
   QLinearGradient metal(0, top - dy, 0, top + ph);
-  metal.setColorAt(0, QColor(225, 228, 235));
-  metal.setColorAt(1, QColor(150, 158, 172));
-  p.setPen(QPen(QColor(120, 140, 170), 1.0, Qt::DashLine));
+  metal.setColorAt(0, widgets::kElectrodeLight);
+  metal.setColorAt(1, widgets::kElectrodeShade);
+  p.setPen(QPen(widgets::kFieldLines, 1.0, Qt::DashLine));
   for (int k = 1; k <= 3; ++k) {
     const double y = top + ph * k / 4.0 - dy / 2;
     p.drawLine(QPointF(x1 + dx / 2 + 2, y), QPointF(x2 + dx / 2 - 2, y));
   }
-  p.setPen(QPen(edge, 1.2));
+  p.setPen(QPen(widgets::kDiagramEdge, 1.2));
   p.setBrush(metal);
   p.drawPolygon(plate(x1, top, ph, dx, dy));
   p.drawPolygon(plate(x2, top, ph, dx, dy));

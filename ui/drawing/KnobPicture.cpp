@@ -12,11 +12,11 @@ void drawKnob(qtp::Surface& knob, double v) {
   const QColor fill = knob.fillColor();
   knob.clear();
   knob.setDrawWidth(2);
-  knob.setFillSolid(QColor(200, 100, 0));
-  knob.circle(23, 23, 18, QColor(200, 100, 0));
-  knob.setFillSolid(QColor(220, 220, 230));
+  knob.setFillSolid(widgets::kKnobRim);
+  knob.circle(23, 23, 18, widgets::kKnobRim);
+  knob.setFillSolid(widgets::kKnobFace);
   knob.circle(20, 20, 18, widgets::kDarkGrey);
-  knob.line(9, 31, 31, 9, QColor(240, 240, 250));
+  knob.line(9, 31, 31, 9, widgets::kKnobHighlight);
   const auto [x, y] = model::knobPointerEnd(v);
   knob.line(model::kKnobCentre, model::kKnobCentre, x, y, widgets::kRed);
   knob.setDrawWidth(width);

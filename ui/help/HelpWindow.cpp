@@ -1,4 +1,5 @@
 #include "ui/help/HelpWindow.h"
+#include "widgets/Colours.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
@@ -117,7 +118,7 @@ void HelpWindow::highlight(const QString& text) {
   QList<QTextEdit::ExtraSelection> found;
   if (!text.isEmpty()) {
     QTextCharFormat marked;
-    marked.setBackground(QColor(255, 230, 80));
+    marked.setBackground(widgets::kSearchHighlight);
     QTextDocument* doc = browser_->document();
     for (QTextCursor c = doc->find(text); !c.isNull() && found.size() < kMaxCounted; c = doc->find(text, c))
       found.append({c, marked});
