@@ -202,7 +202,7 @@ void Machine::build() {
   angle_[0]->setChecked(true);
   affichage_[1]->setChecked(true);
   connect(angle_[1], &QRadioButton::toggled, this, [this](bool radians) {
-    calc_.setAngle(radians ? expr::kRadians : expr::kDegres);
+    calc_.setAngle(radians ? expr::Angle::Radians : expr::Angle::Degrees);
     z1_->setFocus();
   });
   connect(affichage_[0], &QRadioButton::toggled, this, [this](bool scientific) {

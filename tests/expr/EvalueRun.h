@@ -1,21 +1,23 @@
 #pragma once
 // One evaluation with its error code, for the evaluator tests.
-#include <cstdint>
 #include <string>
+#include <utility>
 
 #include "expr/Evaluator.h"
 
 namespace velmira::expr::test {
 
 struct Outcome {
-  std::int16_t err;
-  std::string text;
+  int err;           // errorCode: 0 for a value
+  std::string text;  // the value text; empty on an error
 };
 
-inline Outcome run(std::string text, std::int16_t angle = kDegres) {
-  std::int16_t err = -1;
-  evalue(text, err, angle);
-  return {err, text};
+inline Outcome run(std::string text, Angle angle = Angle::Degrees) {
+  const Result r = evaluate(std::move(text), angle);
+  return {errorCode(r.error()), r.text()};
 }
+
+// Degrees for even n, radians for odd n.
+inline Angle alternateAngle(int n) { return n % 2 ? Angle::Radians : Angle::Degrees; }
 
 }  // namespace velmira::expr::test
