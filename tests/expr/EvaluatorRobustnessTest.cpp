@@ -5,7 +5,7 @@
 #include <random>
 #include <string>
 
-#include "EvalueRun.h"
+#include "EvaluationRun.h"
 #include "expr/Evaluator.h"
 #include "platform/core/NumberText.h"
 

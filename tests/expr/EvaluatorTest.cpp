@@ -1,5 +1,5 @@
 // The evaluator: results of whole expressions, error codes and faults.
-#include "EvalueRun.h"
+#include "EvaluationRun.h"
 #include "expr/Evaluator.h"
 
 #include <gtest/gtest.h>
