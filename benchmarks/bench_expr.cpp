@@ -15,20 +15,17 @@
 
 namespace {
 
-using velmira::expr::evalue;
+using velmira::expr::Angle;
 
-void evaluate(const std::string& expression, benchmark::State& state) {
+void timeEvaluation(const std::string& expression, benchmark::State& state) {
   for (auto _ : state) {
-    std::string text = expression;
-    std::int16_t err = 0;
-    evalue(text, err, velmira::expr::kDegres);
-    benchmark::DoNotOptimize(text);
-    benchmark::DoNotOptimize(err);
+    velmira::expr::Result result = velmira::expr::evaluate(expression, Angle::Degrees);
+    benchmark::DoNotOptimize(result);
   }
 }
 
 void BM_CalculatorExpression(benchmark::State& state) {
-  evaluate("2 * sin 30 + (1.5E-3 / 7) ^ 2 - log 1000", state);
+  timeEvaluation("2 * sin 30 + (1.5E-3 / 7) ^ 2 - log 1000", state);
 }
 BENCHMARK(BM_CalculatorExpression)->Unit(benchmark::kMicrosecond);
 
@@ -37,10 +34,8 @@ void BM_ColumnFormula100Lines(benchmark::State& state) {
   const std::string formula = "(1.23E-02 / 4.5E-01) * 1000";
   for (auto _ : state) {
     for (int line = 0; line < 100; ++line) {
-      std::string text = formula;
-      std::int16_t err = 0;
-      evalue(text, err, velmira::expr::kDegres);
-      benchmark::DoNotOptimize(text);
+      velmira::expr::Result result = velmira::expr::evaluate(formula, Angle::Degrees);
+      benchmark::DoNotOptimize(result);
     }
   }
 }
@@ -51,7 +46,7 @@ BENCHMARK(BM_ColumnFormula100Lines)->Unit(benchmark::kMillisecond);
 void BM_FillColumn100Lines(benchmark::State& state) {
   velmira::table::Table table = velmira::bench::hundredLineTable();
   for (auto _ : state) {
-    const int failures = velmira::expr::fillColumn(table, 2, "C2 / C1 * 1000", velmira::expr::kDegres, false);
+    const int failures = velmira::expr::fillColumn(table, 2, "C2 / C1 * 1000", Angle::Degrees, false);
     benchmark::DoNotOptimize(failures);
   }
 }
@@ -73,23 +68,23 @@ std::string chain(const std::string& piece, const std::string& sep) {
   return s;
 }
 
-void BM_Long_Sum(benchmark::State& state) { evaluate(chain("1.5", "+"), state); }
+void BM_Long_Sum(benchmark::State& state) { timeEvaluation(chain("1.5", "+"), state); }
 BENCHMARK(BM_Long_Sum)->Unit(benchmark::kMillisecond);
 
 void BM_Long_MixedOperators(benchmark::State& state) {
-  evaluate(chain("2*3-4/5+6^1", "-"), state);
+  timeEvaluation(chain("2*3-4/5+6^1", "-"), state);
 }
 BENCHMARK(BM_Long_MixedOperators)->Unit(benchmark::kMillisecond);
 
 void BM_Long_NestedParentheses(benchmark::State& state) {
-  evaluate(std::string(kLong / 2 - 2, '(') + "1+1" + std::string(kLong / 2 - 2, ')'), state);
+  timeEvaluation(std::string(kLong / 2 - 2, '(') + "1+1" + std::string(kLong / 2 - 2, ')'), state);
 }
 BENCHMARK(BM_Long_NestedParentheses)->Unit(benchmark::kMillisecond);
 
-void BM_Long_Functions(benchmark::State& state) { evaluate(chain("sin 30", "+"), state); }
+void BM_Long_Functions(benchmark::State& state) { timeEvaluation(chain("sin 30", "+"), state); }
 BENCHMARK(BM_Long_Functions)->Unit(benchmark::kMillisecond);
 
-void BM_Long_Groups(benchmark::State& state) { evaluate(chain("(1+2)", "-"), state); }
+void BM_Long_Groups(benchmark::State& state) { timeEvaluation(chain("(1+2)", "-"), state); }
 BENCHMARK(BM_Long_Groups)->Unit(benchmark::kMillisecond);
 
 void BM_Long_RandomCharacters(benchmark::State& state) {
@@ -97,11 +92,11 @@ void BM_Long_RandomCharacters(benchmark::State& state) {
   const std::string alphabet = "0123456789.+-*/^()ESINCOLGTQRXV ";
   std::string s;
   for (std::size_t i = 0; i < kLong; ++i) s += alphabet[rng() % alphabet.size()];
-  evaluate(s, state);
+  timeEvaluation(s, state);
 }
 BENCHMARK(BM_Long_RandomCharacters)->Unit(benchmark::kMillisecond);
 
-void BM_Long_UnknownWord(benchmark::State& state) { evaluate(repeat("XYZ", kLong), state); }
+void BM_Long_UnknownWord(benchmark::State& state) { timeEvaluation(repeat("XYZ", kLong), state); }
 BENCHMARK(BM_Long_UnknownWord)->Unit(benchmark::kMillisecond);
 
 }  // namespace

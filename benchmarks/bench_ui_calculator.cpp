@@ -25,7 +25,7 @@ void BM_FillColumn100LinesWithProgressWindow(benchmark::State& state) {
   velmira::table::Table table = velmira::bench::hundredLineTable();
   for (auto _ : state) {
     const int failures = velmira::expr::ui::fillColumnWithProgress(nullptr, table, 2, "C2 / C1 * 1000",
-                                                            velmira::expr::kDegres, false);
+                                                            velmira::expr::Angle::Degrees, false);
     benchmark::DoNotOptimize(failures);
   }
 }

@@ -73,18 +73,18 @@ std::string displayText(double value, bool scientific) {
   return scientific ? scientificText(value) : num::plain(value);
 }
 
-Evaluation evaluateForDisplay(std::string expression, std::int16_t angle, bool scientific) {
-  std::int16_t err = 0;
-  evalue(expression, err, angle);
-  switch (err) {
-    case 0: break;
-    case 2: return {err, std::string(kErreurParentheses)};
-    case 3: return {err, std::string(kErreurOperateurs)};
-    default: return {err, std::string(kCalculImpossible)};
+Evaluation evaluateForDisplay(std::string expression, Angle angle, bool scientific) {
+  const Result result = evaluate(std::move(expression), angle);
+  if (const std::optional<Error> error = result.error()) {
+    switch (*error) {
+      case Error::Parentheses: return {error, std::string(kErreurParentheses)};
+      case Error::Operators: return {error, std::string(kErreurOperateurs)};
+      default: return {error, std::string(kCalculImpossible)};
+    }
   }
-  const std::optional<double> value = resultValue(expression);
-  if (!value) return {kOverflow, std::string(kDepassement)};
-  return {0, displayText(*value, scientific)};
+  const std::optional<double> value = resultValue(result.text());
+  if (!value) return {Error::Overflow, std::string(kDepassement)};
+  return {std::nullopt, displayText(*value, scientific)};
 }
 
 std::optional<Key> keyForCharacter(char32_t c) {
@@ -119,7 +119,7 @@ void Calculator::append(std::string_view text, bool implicitProduct) {
 }
 
 void Calculator::appendAnswer() {
-  if (lastError_ == 0) expression_ += num::trim(answer_);
+  if (!lastError_) expression_ += num::trim(answer_);
 }
 
 void Calculator::binaryOperator(std::string_view group) {
@@ -159,11 +159,11 @@ bool Calculator::addToMemory(double sign) {
 bool Calculator::execute() {
   const std::string typed = expression_;
   Evaluation e = evaluateForDisplay(expression_, angle_, scientific_);
-  lastError_ = e.code;
+  lastError_ = e.error;
   answer_ = e.text;
   display_ = std::move(e.text);
-  expression_ = lastError_ == 0 ? std::string() : typed;
-  return lastError_ == 0;
+  expression_ = lastError_ ? typed : std::string();
+  return !lastError_;
 }
 
 bool Calculator::press(Key key) {
@@ -188,7 +188,7 @@ bool Calculator::press(Key key) {
         expression_ += " ^ 2";
         break;
       case Key::Answer:
-        if (lastError_ != 0) return true;
+        if (lastError_) return true;
         appendAnswer();
         break;
       case Key::Backspace:
@@ -212,7 +212,7 @@ bool Calculator::press(Key key) {
 
 void Calculator::setScientific(bool scientific) {
   scientific_ = scientific;
-  if (!expression_.empty() || lastError_ != 0 || answer_.empty() || num::trim(display_).empty()) return;
+  if (!expression_.empty() || lastError_ || answer_.empty() || num::trim(display_).empty()) return;
   if (const std::optional<double> value = resultValue(answer_)) display_ = displayText(*value, scientific_);
 }
 

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "expr/Evaluator.h"
+
 namespace velmira::expr {
 
 // Texts the display shows.
@@ -16,10 +18,6 @@ inline constexpr std::string_view kCalculImpossible = "Calcul impossible";
 inline constexpr std::string_view kErreurParentheses = "Erreur saisie: revoir les parenthèses";
 inline constexpr std::string_view kErreurOperateurs = "Erreur saisie: incompréhension sur opérateurs: ^ * / + -";
 inline constexpr std::string_view kDepassement = "Dépassement de capacité";
-
-// Error code of a result that does not fit a 64-bit float (the evaluator's
-// own codes are 1 to 3).
-inline constexpr std::int16_t kOverflow = 4;
 
 // The evaluator's result text read as a number with the leading-number rule;
 // a text without a leading number (an unknown word such as "X") reads as 0.
@@ -33,10 +31,10 @@ std::string displayText(double value, bool scientific);
 
 // What EXE shows for an expression.
 struct Evaluation {
-  std::int16_t code = 0;  // 0, the evaluator's code, or kOverflow
-  std::string text;       // the result or the error text
+  std::optional<Error> error;  // the evaluator's, or Error::Overflow
+  std::string text;            // the result or the error text
 };
-Evaluation evaluateForDisplay(std::string expression, std::int16_t angle, bool scientific);
+Evaluation evaluateForDisplay(std::string expression, Angle angle, bool scientific);
 
 // The keys, named by what they do.
 enum class Key : std::uint8_t {
@@ -71,16 +69,16 @@ class Calculator {
   // Display mode. When a result is shown it is shown again in the new mode;
   // the answer is kept as it was.
   void setScientific(bool scientific);
-  // Angle mode passed to the evaluator: kDegres or kRadians.
-  void setAngle(std::int16_t angle) { angle_ = angle; }
+  // Angle mode passed to the evaluator.
+  void setAngle(Angle angle) { angle_ = angle; }
 
   const std::string& expression() const { return expression_; }
   const std::string& display() const { return display_; }
   // The text shown after the last EXE.
   const std::string& answer() const { return answer_; }
-  std::int16_t lastError() const { return lastError_; }
+  std::optional<Error> lastError() const { return lastError_; }
   bool scientific() const { return scientific_; }
-  std::int16_t angle() const { return angle_; }
+  Angle angle() const { return angle_; }
 
  private:
   void append(std::string_view text, bool implicitProduct);
@@ -95,8 +93,8 @@ class Calculator {
   std::string expression_;
   std::string display_;
   std::string answer_;
-  std::int16_t lastError_ = 0;
-  std::int16_t angle_ = 0;
+  std::optional<Error> lastError_;
+  Angle angle_ = Angle::Degrees;
   bool scientific_ = false;
 };
 

@@ -42,7 +42,7 @@ std::optional<std::string> substitute(const table::Table& table, int row, std::s
 
 }  // namespace
 
-int fillColumn(table::Table& table, int col, const std::string& formula, std::int16_t angle, bool scientific,
+int fillColumn(table::Table& table, int col, const std::string& formula, Angle angle, bool scientific,
                const std::function<void(int line)>& progress, const std::function<void()>& overflow) {
   if (col < 0 || col >= table::kCols) return 0;
   table.setFormula(col, formula);
@@ -51,10 +51,9 @@ int fillColumn(table::Table& table, int col, const std::string& formula, std::in
     if (progress) progress(r);
     std::optional<double> value;
     if (std::optional<std::string> text = substitute(table, r, formula)) {
-      std::int16_t err = 0;
-      evalue(*text, err, angle);
-      if (err == 0) {
-        value = resultValue(*text);
+      const Result result = evaluate(std::move(*text), angle);
+      if (result.ok()) {
+        value = resultValue(result.text());
         if (value && scientific) value = resultValue(scientificText(*value));
         if (!value && overflow) overflow();
       }

@@ -1,12 +1,12 @@
 #pragma once
 // Column formulas: a column of the table computed line by line from a
 // formula over the columns C1..C5, and the texts around a run.
-#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "expr/Evaluator.h"
 #include "platform/core/Messages.h"
 
 namespace velmira::table {
@@ -25,7 +25,7 @@ namespace velmira::expr {
 // counted. `progress` hears each line (1..Rows-1) before it is computed;
 // `overflow` hears each line whose result overflowed. Returns the count of
 // lines left empty.
-int fillColumn(table::Table& table, int col, const std::string& formula, std::int16_t angle, bool scientific,
+int fillColumn(table::Table& table, int col, const std::string& formula, Angle angle, bool scientific,
                const std::function<void(int line)>& progress = {}, const std::function<void()>& overflow = {});
 
 // A formula a configuration record cannot hold (over 126 characters in

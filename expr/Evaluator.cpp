@@ -1,13 +1,16 @@
-// evalue: the reduction loop, with the checking and counting passes.
+// The reduction loop, with the checking and counting passes.
 #include "expr/Evaluator.h"
 
 #include <algorithm>
 #include <limits>
 #include <string>
 
+#include "expr/EvaluatorPasses.h"
 #include "platform/core/NumberText.h"
 
 namespace velmira::expr {
+
+namespace detail {
 
 namespace {
 
@@ -30,20 +33,22 @@ bool isCode(const std::string& t, std::size_t k) {
 
 }  // namespace
 
-void verifie(const std::string& text, std::int16_t& err) {
+std::optional<Error> checkSyntax(const std::string& text) {
+  std::optional<Error> error;
   std::size_t open = 0, close = 0;
   for (char c : text) {
     if (c == '(') ++open;
     if (c == ')') ++close;
   }
-  if (open != close) err = 2;
+  if (open != close) error = Error::Parentheses;
   for (std::size_t k = 0; k + 2 < text.size(); ++k) {
     const char c = text[k];
-    if ((c == '*' || c == '/' || c == '^') && text[k + 2] == ' ') err = 3;
+    if ((c == '*' || c == '/' || c == '^') && text[k + 2] == ' ') error = Error::Operators;
   }
+  return error;
 }
 
-bool compte(const std::string& text) {
+bool countOperations(const std::string& text, Counters& counters) {
   int par = 0, fonc = 0, op = 0;
   const std::size_t n = text.size();
   for (std::size_t k = 0; k < n; ++k) {
@@ -55,56 +60,49 @@ bool compte(const std::string& text) {
   }
   constexpr int kMax = std::numeric_limits<std::int16_t>::max();
   const bool fits = par <= kMax && fonc <= kMax && op <= kMax;
-  nbpar = static_cast<std::int16_t>(std::min(par, kMax));
-  nbfonc = static_cast<std::int16_t>(std::min(fonc, kMax));
-  nbop = static_cast<std::int16_t>(std::min(op, kMax));
+  counters.parentheses = static_cast<std::int16_t>(std::min(par, kMax));
+  counters.functions = static_cast<std::int16_t>(std::min(fonc, kMax));
+  counters.operators = static_cast<std::int16_t>(std::min(op, kMax));
   return fits;
 }
 
-namespace {
-
-void reduce(std::string& text, std::int16_t& err, std::int16_t angle) {
+std::optional<Error> reduceInPlace(std::string& text, Angle angle) {
   normalise(text);
-  verifie(text, err);
-  if (err != 0) return;
+  if (const auto error = checkSyntax(text)) return error;
+  Counters counters;
   // A count beyond the 16-bit counters would wrap and fake a result.
-  if (!compte(text)) {
-    err = 2;
-    return;
-  }
+  if (!countOperations(text, counters)) return Error::Parentheses;
   std::string saved;
   for (int cycle = 1;; ++cycle) {
     if (text == saved) normalise(text);
     saved = text;
-    if (cycle > kMaxCycles) {
-      err = 1;
-      return;
-    }
+    if (cycle > kMaxCycles) return Error::Unreducible;
     // A pass abandoned on a fault leaves its step undone; the loop goes on
     // and the cycle limit ends it.
-    if (nbfonc > 0) {
-      calcfonc(text, angle);
+    if (counters.functions > 0) {
+      reduceFunctions(text, counters, angle);
       normalise(text);
     }
-    if (nbpar > 0) calcpar(text, angle);
-    compte(text);
-    if (nbfonc >= 1 || nbpar >= 1) continue;
-    if (nbop > 0) calcop(text);
-    compte(text);
-    if (nbop < 1) break;
+    if (counters.parentheses > 0) reduceParentheses(text, counters);
+    countOperations(text, counters);
+    if (counters.functions >= 1 || counters.parentheses >= 1) continue;
+    if (counters.operators > 0) reduceOperators(text, counters);
+    countOperations(text, counters);
+    if (counters.operators < 1) break;
   }
   text = num::trim(text);
-  if (text.find(' ') != std::string::npos) err = 1;
+  if (text.find(' ') != std::string::npos) return Error::Unreducible;
+  return std::nullopt;
 }
 
-}  // namespace
+}  // namespace detail
 
-void evalue(std::string& text, std::int16_t& err, std::int16_t angle) noexcept {
-  err = 0;
+Result evaluate(std::string text, Angle angle) noexcept {
   try {
-    reduce(text, err, angle);
+    if (const auto error = detail::reduceInPlace(text, angle)) return *error;
+    return text;
   } catch (...) {  // only an allocation failure can get here
-    err = 1;
+    return Error::Unreducible;
   }
 }
 

@@ -8,10 +8,10 @@
 #include <string>
 #include <string_view>
 
-#include "expr/Evaluator.h"
+#include "expr/EvaluatorPasses.h"
 #include "platform/core/NumberText.h"
 
-namespace velmira::expr {
+namespace velmira::expr::detail {
 
 namespace {
 
@@ -144,10 +144,10 @@ std::size_t findGroup(const std::string& t, char op, std::size_t from) {
 
 }  // namespace
 
-bool calcfonc(std::string& text, std::int16_t angle) {
-  const bool radians = angle == kRadians;
+bool reduceFunctions(std::string& text, Counters& counters, Angle angle) {
+  const bool radians = angle == Angle::Radians;
   std::size_t k = 1;  // the scan starts at the second position
-  while (k < text.size() && nbfonc >= 1) {
+  while (k < text.size() && counters.functions >= 1) {
     const Code code = codeAt(text, k);
     if (code != Code::None && k + 4 < text.size()) {
       const char a = text[k + 4];
@@ -162,7 +162,7 @@ bool calcfonc(std::string& text, std::int16_t angle) {
         auto v = function(code, *x, radians);
         if (!v) return false;
         text.replace(k, end - k, num::numberText(*v));
-        nbfonc = less1(nbfonc);
+        counters.functions = less1(counters.functions);
         // Rescanning from the start finds nothing new before this point:
         // a code there reads at most five characters ahead.
         k = std::max<std::size_t>(1, k >= 5 ? k - 5 : 1);
@@ -174,8 +174,8 @@ bool calcfonc(std::string& text, std::int16_t angle) {
   return true;
 }
 
-bool calcpar(std::string& text, std::int16_t /*angle*/) {
-  while (nbpar > 0) {
+bool reduceParentheses(std::string& text, Counters& counters) {
+  while (counters.parentheses > 0) {
     const void* last = memrchr(text.data(), '(', text.size());
     if (last == nullptr) return true;
     const std::size_t open = static_cast<std::size_t>(static_cast<const char*>(last) - text.data());
@@ -186,15 +186,15 @@ bool calcpar(std::string& text, std::int16_t /*angle*/) {
     if (std::any_of(inner.begin(), inner.end(), [](char c) { return c >= 'F' && c <= 'Y'; }))
       return true;
     normalise(inner);
-    if (!calcop(inner)) return false;
+    if (!reduceOperators(inner, counters)) return false;
     text.replace(open, close - open + 1, inner);
-    nbpar = less1(nbpar);
+    counters.parentheses = less1(counters.parentheses);
     normalise(text);
   }
   return true;
 }
 
-bool calcop(std::string& text) {
+bool reduceOperators(std::string& text, Counters& counters) {
   normalise(text);
   static const char kOrder[] = {'^', '/', '*', '-', '+'};
   // No step creates an operator group (a number text holds no space), so an
@@ -215,12 +215,12 @@ bool calcop(std::string& text) {
       auto v = operate(op, *x, *y);
       if (!v) return false;
       text.replace(leftStart, rightEnd - leftStart, num::numberText(*v));
-      nbop = less1(nbop);
-      if (nbop < 1) return true;
+      counters.operators = less1(counters.operators);
+      if (counters.operators < 1) return true;
       from = leftStart;
     }
   }
   return true;
 }
 
-}  // namespace velmira::expr
+}  // namespace velmira::expr::detail

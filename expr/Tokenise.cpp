@@ -1,11 +1,11 @@
-// normalise and decoupe: the canonical spaced form of an expression text.
+// normalise and splitTokens: the canonical spaced form of an expression text.
 #include <algorithm>
 #include <string>
 #include <vector>
 
-#include "expr/Evaluator.h"
+#include "expr/EvaluatorPasses.h"
 
-namespace velmira::expr {
+namespace velmira::expr::detail {
 
 namespace {
 
@@ -127,7 +127,7 @@ void normalise(std::string& text) {
 
 namespace {
 
-// Characters at which no rule of decoupe can apply.
+// Characters at which no rule of splitTokens can apply.
 struct InertTable {
   bool inert[256];
   InertTable() {
@@ -139,14 +139,14 @@ const InertTable kInert;
 
 }  // namespace
 
-void decoupe(std::string& text) {
+void splitTokens(std::string& text) {
   upperNoSpaces(text);
   tokenise(text);
 }
 
 namespace {
 
-// decoupe on an upper-cased text without spaces. Scans the padded text left
+// splitTokens on an upper-cased text without spaces. Scans the padded text left
 // to right. The part already scanned is `out`; the rest is `pend` (rewritten
 // characters, short) followed by src[si..].
 void tokenise(std::string& text) {
@@ -254,4 +254,4 @@ void tokenise(std::string& text) {
 }
 
 }  // namespace
-}  // namespace velmira::expr
+}  // namespace velmira::expr::detail

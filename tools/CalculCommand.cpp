@@ -1,7 +1,6 @@
 // velmira-outil calcul: evaluates expressions as the calculator and the column
 // formulas do, one line CODE<TAB>RESULT per expression: the evaluator's raw
 // text, or with --machine what the calculator's display shows after EXE.
-#include <cstdint>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -18,7 +17,7 @@ namespace velmira::tools {
 namespace {
 
 struct Mode {
-  std::int16_t angle = expr::kDegres;
+  expr::Angle angle = expr::Angle::Degrees;
   bool machine = false;
   bool scientific = false;
   std::optional<std::string> mask;
@@ -27,13 +26,13 @@ struct Mode {
 void printResult(std::string expression, const Mode& mode, std::ostream& out) {
   if (mode.machine) {
     const expr::Evaluation e = expr::evaluateForDisplay(std::move(expression), mode.angle, mode.scientific);
-    out << num::numberText(e.code) << '\t' << e.text << '\n';
+    out << num::numberText(expr::errorCode(e.error)) << '\t' << e.text << '\n';
     return;
   }
-  std::int16_t err = 0;
-  expr::evalue(expression, err, mode.angle);
-  if (err == 0 && mode.mask) expression = num::format(num::leadingValue(expression), *mode.mask);
-  out << num::numberText(err) << '\t' << (err == 0 ? expression : std::string()) << '\n';
+  const expr::Result result = expr::evaluate(std::move(expression), mode.angle);
+  std::string text = result.text();
+  if (result.ok() && mode.mask) text = num::format(num::leadingValue(text), *mode.mask);
+  out << num::numberText(expr::errorCode(result.error())) << '\t' << text << '\n';
 }
 
 // An argument of the form "--word" is an option; "-2^2" or "--3" is an
@@ -55,9 +54,9 @@ int commandeCalcul(const Args& args, std::istream& in, std::ostream& out, std::o
     if (options && a == "--") {
       options = false;
     } else if (options && a == "--degres") {
-      mode.angle = expr::kDegres;
+      mode.angle = expr::Angle::Degrees;
     } else if (options && a == "--radians") {
-      mode.angle = expr::kRadians;
+      mode.angle = expr::Angle::Radians;
     } else if (options && a == "--machine") {
       mode.machine = true;
     } else if (options && a == "--scientifique") {

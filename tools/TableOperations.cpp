@@ -166,7 +166,7 @@ bool TableOperations::run(const TableOperation& op) {
     return true;
   }
   if (o == "--radians") {
-    angle_ = 1;
+    angle_ = expr::Angle::Radians;
     return true;
   }
   if (o == "--scientifique") {

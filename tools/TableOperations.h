@@ -2,12 +2,12 @@
 // The table operations of velmira-outil config: each runs the window's
 // command of the same name through the same core functions, refusing what
 // the window would show disabled.
-#include <cstdint>
 #include <iosfwd>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "expr/Evaluator.h"
 #include "platform/core/Messages.h"
 
 namespace velmira::model { class Workbench; }
@@ -40,7 +40,7 @@ class TableOperations {
   table::Table& table_;
   MessageService& messages_;
   std::ostream& err_;
-  std::int16_t angle_ = 0;  // degrees
+  expr::Angle angle_ = expr::Angle::Degrees;
   bool scientific_ = false;
 };
 

@@ -202,7 +202,7 @@ void CalculatorWindow::build() {
   angle_[0]->setChecked(true);
   displayModes_[1]->setChecked(true);
   connect(angle_[1], &QRadioButton::toggled, this, [this](bool radians) {
-    calc_.setAngle(radians ? expr::kRadians : expr::kDegres);
+    calc_.setAngle(radians ? expr::Angle::Radians : expr::Angle::Degrees);
     displayField_->setFocus();
   });
   connect(displayModes_[0], &QRadioButton::toggled, this, [this](bool scientific) {

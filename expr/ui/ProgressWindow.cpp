@@ -35,7 +35,7 @@ ProgressWindow::ProgressWindow(QWidget* parent) : QDialog(parent, Qt::Dialog | Q
 }
 
 int fillColumnWithProgress(QWidget* parent, table::Table& table, int col, const std::string& formula,
-                           std::int16_t angle, bool scientific) {
+                           Angle angle, bool scientific) {
   ProgressWindow avancalc(parent);
   avancalc.pbar()->setRange(0, table.rows() - 1);
   if (parent) avancalc.move(parent->window()->geometry().center() - avancalc.rect().center());

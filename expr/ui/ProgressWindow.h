@@ -1,8 +1,9 @@
 #pragma once
 // `avancalc`: the progress window shown while a column formula runs.
 #include <QDialog>
-#include <cstdint>
 #include <string>
+
+#include "expr/Evaluator.h"
 
 class QProgressBar;
 
@@ -26,6 +27,6 @@ class ProgressWindow : public QDialog {
 // pointer, and a beep for every result that overflows. Returns the count
 // of lines left empty.
 int fillColumnWithProgress(QWidget* parent, table::Table& table, int col, const std::string& formula,
-                           std::int16_t angle, bool scientific);
+                           Angle angle, bool scientific);
 
 }  // namespace velmira::expr::ui

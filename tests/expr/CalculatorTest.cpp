@@ -83,7 +83,7 @@ TEST_F(CalculatorTest, OperatorsRecallTheAnswerAndFollowTheExponentSign) {
 TEST_F(CalculatorTest, ErrorsShowTheirTextAndGiveBackTheExpression) {
   EXPECT_FALSE(type("1/0\r"));
   EXPECT_EQ(calc.display(), kCalculImpossible);
-  EXPECT_EQ(calc.lastError(), 1);
+  EXPECT_EQ(calc.lastError(), Error::Unreducible);
   EXPECT_EQ(calc.expression(), "1 / 0");
   EXPECT_TRUE(calc.press(Key::Answer));  // nothing after a failed EXE
   EXPECT_EQ(calc.display(), kCalculImpossible);
@@ -96,24 +96,24 @@ TEST_F(CalculatorTest, ErrorsShowTheirTextAndGiveBackTheExpression) {
   press({Key::ClearAll});
   EXPECT_FALSE(type("2*/3\r"));
   EXPECT_EQ(calc.display(), kErreurOperateurs);
-  EXPECT_EQ(calc.lastError(), 3);
+  EXPECT_EQ(calc.lastError(), Error::Operators);
 
   // A result beyond a 64-bit float: code 4, never "inf".
   press({Key::ClearAll});
   EXPECT_FALSE(type("1E99999\r"));
   EXPECT_EQ(calc.display(), kDepassement);
-  EXPECT_EQ(calc.lastError(), kOverflow);
+  EXPECT_EQ(calc.lastError(), Error::Overflow);
   EXPECT_EQ(calc.expression(), "1E99999");
 }
 
 TEST(EvaluateForDisplay, AResultThatIsNotANumberReadsAsZero) {
   for (const char* word : {"X", "nan", "inf", "ABC"}) {
-    const Evaluation e = evaluateForDisplay(word, kDegres, false);
-    EXPECT_EQ(e.code, 0) << word;
+    const Evaluation e = evaluateForDisplay(word, Angle::Degrees, false);
+    EXPECT_EQ(e.error, std::nullopt) << word;
     EXPECT_EQ(e.text, " 0") << word;
   }
-  EXPECT_EQ(evaluateForDisplay("-1/2", kDegres, false).text, "-.5");
-  EXPECT_EQ(evaluateForDisplay("1/2", kDegres, true).text, "5.E-01");
+  EXPECT_EQ(evaluateForDisplay("-1/2", Angle::Degrees, false).text, "-.5");
+  EXPECT_EQ(evaluateForDisplay("1/2", Angle::Degrees, true).text, "5.E-01");
 }
 
 TEST_F(CalculatorTest, BackspaceRemovesOneCharacterAnOperatorGroupOrAWord) {
@@ -173,7 +173,7 @@ TEST_F(CalculatorTest, DisplayModeShowsTheLastAnswerAgain) {
 }
 
 TEST_F(CalculatorTest, AngleModeReachesTheEvaluator) {
-  calc.setAngle(kRadians);
+  calc.setAngle(Angle::Radians);
   press({Key::ArcCosine, Key::Digit0, Key::Execute});
   EXPECT_EQ(calc.display(), " 1.5707963267949");
 }

@@ -20,7 +20,7 @@ class ColumnFormulaTest : public ::testing::Test {
     for (int c = 0; c < static_cast<int>(cells.size()); ++c) table.setCell(r, c, cells[static_cast<std::size_t>(c)]);
   }
   int fill(int col, const std::string& formula, bool scientific = false) {
-    return fillColumn(table, col, formula, kDegres, scientific);
+    return fillColumn(table, col, formula, Angle::Degrees, scientific);
   }
   table::Table table;
 };
@@ -30,7 +30,7 @@ TEST_F(ColumnFormulaTest, ColumnFromOtherColumnsLineByLine) {
   line(1, {"2,00E+00", "5,00E+00"});
   line(2, {"4", "-1,5"});
   std::vector<int> seen;
-  EXPECT_EQ(fillColumn(table, 2, "C2 / C1", kDegres, false, [&](int r) { seen.push_back(r); }), 0);
+  EXPECT_EQ(fillColumn(table, 2, "C2 / C1", Angle::Degrees, false, [&](int r) { seen.push_back(r); }), 0);
   EXPECT_EQ(table.cell(1, 2), "2,50E+00");
   EXPECT_EQ(table.cell(2, 2), "-3,75E-01");
   EXPECT_EQ(table.formula(2), "C2 / C1");
@@ -73,7 +73,7 @@ TEST_F(ColumnFormulaTest, LinesThatCannotBeComputedAreEmptiedAndCounted) {
                                std::string("1E99999")}) {
     line(1, {"1", "2", "old"});
     int overflowed = 0;
-    EXPECT_EQ(fillColumn(table, 2, f, kDegres, false, {}, [&] { ++overflowed; }), 4) << f.substr(0, 20);
+    EXPECT_EQ(fillColumn(table, 2, f, Angle::Degrees, false, {}, [&] { ++overflowed; }), 4) << f.substr(0, 20);
     EXPECT_EQ(table.cell(1, 2), "") << f.substr(0, 20);
     EXPECT_EQ(table.formula(2), f);
     overflows.push_back(overflowed);
@@ -85,7 +85,7 @@ TEST_F(ColumnFormulaTest, LinesThatCannotBeComputedAreEmptiedAndCounted) {
   table.setMask("########0.00");
   for (const char* f : {"1E99999999999999999999", "C1 * 1E300"}) {
     int overflowed = 0;
-    fillColumn(table, 2, f, kDegres, false, {}, [&] { ++overflowed; });
+    fillColumn(table, 2, f, Angle::Degrees, false, {}, [&] { ++overflowed; });
     EXPECT_EQ(table.cell(1, 2), "") << f;
     EXPECT_EQ(overflowed, 3 + (f[0] == '1')) << f;  // line 2 has no C1
   }

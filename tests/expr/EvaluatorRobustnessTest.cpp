@@ -1,11 +1,11 @@
-// Any text at all: evalue returns a code, in bounded time, without a fault,
+// Any text at all: the evaluator returns a code, in bounded time, without a fault,
 // and never writes a non-finite value.
 #include <gtest/gtest.h>
 
 #include <random>
 #include <string>
 
-#include "EvalueRun.h"
+#include "EvaluationRun.h"
 #include "expr/Evaluator.h"
 #include "platform/core/NumberText.h"
 
@@ -55,7 +55,7 @@ std::string cleanExpression(std::mt19937& rng, int depth = 0) {
   return s;
 }
 
-TEST(EvalueRobustness, RandomBytesReturnACode) {
+TEST(EvaluateRobustness, RandomBytesReturnACode) {
   std::mt19937 rng(424242);
   static const std::string kAlphabet =
       "0123456789.+-*/^() EeDdSINCOTALGXPQRVinvsqrlogexpF,;\t\r\n\x01\x7f\xc3\xa9\xe2\x88\x9a";
@@ -64,16 +64,16 @@ TEST(EvalueRobustness, RandomBytesReturnACode) {
     const int len = static_cast<int>(rng() % 40);
     for (int k = 0; k < len; ++k)
       s += rng() % 16 == 0 ? static_cast<char>(rng() % 256) : kAlphabet[rng() % kAlphabet.size()];
-    expectSane(s, run(s, static_cast<std::int16_t>(n % 2)));
+    expectSane(s, run(s, test::alternateAngle(n)));
   }
 }
 
-TEST(EvalueRobustness, WellFormedSuccessesReadBackAsFiniteNumbers) {
+TEST(EvaluateRobustness, WellFormedSuccessesReadBackAsFiniteNumbers) {
   std::mt19937 rng(99);
   int successes = 0;
   for (int n = 0; n < 5000; ++n) {
     const std::string e = cleanExpression(rng);
-    Outcome o = run(e, static_cast<std::int16_t>(n % 2));
+    Outcome o = run(e, test::alternateAngle(n));
     expectSane(e, o);
     if (o.err != 0) continue;
     ++successes;
@@ -85,7 +85,7 @@ TEST(EvalueRobustness, WellFormedSuccessesReadBackAsFiniteNumbers) {
   EXPECT_GT(successes, 2000);
 }
 
-TEST(EvalueRobustness, LongTexts) {
+TEST(EvaluateRobustness, LongTexts) {
   const std::size_t n = 10000;
   EXPECT_EQ(run(repeat("1+", n - 1)).text, "5000");
   EXPECT_EQ(run(repeat("2*", n - 1) + "1").err, 1);  // overflows
@@ -105,7 +105,7 @@ TEST(EvalueRobustness, LongTexts) {
   }
 }
 
-TEST(EvalueRobustness, DeepNesting) {
+TEST(EvaluateRobustness, DeepNesting) {
   const std::string open(5000, '('), close(5000, ')');
   EXPECT_EQ(run(open + "1+1" + close).text, "2");
   EXPECT_EQ(run(open + "1" + close).text, "1");
@@ -116,7 +116,7 @@ TEST(EvalueRobustness, DeepNesting) {
   EXPECT_EQ(run(repeat("sin(", 1600) + "0" + std::string(400, ')')).err, 1);
 }
 
-TEST(EvalueRobustness, ControlAndNonAsciiCharacters) {
+TEST(EvaluateRobustness, ControlAndNonAsciiCharacters) {
   for (int c = 0; c < 32; ++c) {
     std::string s = "1+" + std::string(1, static_cast<char>(c)) + "2";
     expectSane(s, run(s));
@@ -129,7 +129,7 @@ TEST(EvalueRobustness, ControlAndNonAsciiCharacters) {
     expectSane(e, run(e));
 }
 
-TEST(EvalueRobustness, CountsBeyondTheCountersAreAParenthesesError) {
+TEST(EvaluateRobustness, CountsBeyondTheCountersAreAParenthesesError) {
   // A wrapped 16-bit count would fake a result ("6", or the parentheses).
   const std::string deep = std::string(32768, '(') + "1+2" + std::string(32768, ')') + "*3";
   EXPECT_EQ(run(deep).err, 2);

@@ -1,5 +1,5 @@
-// evalue: results of whole expressions, error codes and faults.
-#include "EvalueRun.h"
+// The evaluator: results of whole expressions, error codes and faults.
+#include "EvaluationRun.h"
 #include "expr/Evaluator.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +15,7 @@ using test::Outcome;
 using test::run;
 
 void expectAll(const std::vector<std::pair<std::string, std::string>>& cases,
-               std::int16_t angle = kDegres) {
+               Angle angle = Angle::Degrees) {
   for (const auto& [expression, expected] : cases) {
     Outcome o = run(expression, angle);
     EXPECT_EQ(o.err, 0) << expression;
@@ -23,11 +23,11 @@ void expectAll(const std::vector<std::pair<std::string, std::string>>& cases,
   }
 }
 
-void expectError(const std::vector<std::string>& expressions, std::int16_t code) {
+void expectError(const std::vector<std::string>& expressions, int code) {
   for (const auto& e : expressions) EXPECT_EQ(run(e).err, code) << e;
 }
 
-TEST(Evalue, FixedOperatorOrderWithSignsBoundToNumbers) {
+TEST(Evaluate, FixedOperatorOrderWithSignsBoundToNumbers) {
   expectAll({{"2+3*4", "14"},
              {"(2+3)*4", "20"},
              {"2^3^2", "64"},
@@ -50,7 +50,7 @@ TEST(Evalue, FixedOperatorOrderWithSignsBoundToNumbers) {
              {"((((7))))", "7"}});
 }
 
-TEST(Evalue, ResultsAreLocaleFreeNumberTexts) {
+TEST(Evaluate, ResultsAreLocaleFreeNumberTexts) {
   expectAll({{"1/2", ".5"},
              {"-1/2", "-.5"},
              {"1/3", ".333333333333333"},
@@ -65,7 +65,7 @@ TEST(Evalue, ResultsAreLocaleFreeNumberTexts) {
              {"1.5+1.25", "2.75"}});
 }
 
-TEST(Evalue, ExponentsUnitSuffixesAndTheReadingRule) {
+TEST(Evaluate, ExponentsUnitSuffixesAndTheReadingRule) {
   expectAll({{"1E-3*1E+3", "1"},
              {"5E-3*1", ".005"},
              {"5E+3+1", "5001"},
@@ -79,12 +79,12 @@ TEST(Evalue, ExponentsUnitSuffixesAndTheReadingRule) {
              {"1.2.3+0", "1.2"}});
 }
 
-TEST(Evalue, TextsWithoutOperationAreLeftAsWritten) {
+TEST(Evaluate, TextsWithoutOperationAreLeftAsWritten) {
   // Nothing reads a lone operand: the caller reads the result as a number.
   expectAll({{"", ""}, {"5E-3", "5E-3"}, {"  42  ", "42"}, {"(3)", "3"}, {"1 2", "12"}});
 }
 
-TEST(Evalue, FunctionsInDegrees) {
+TEST(Evaluate, FunctionsInDegrees) {
   expectAll({{"sin 30", ".5"},
              {"sin(30)", ".5"},
              {"SIN30", ".5"},
@@ -109,31 +109,31 @@ TEST(Evalue, FunctionsInDegrees) {
              {"sin 30 + cos 60", "1"}});
 }
 
-TEST(Evalue, FunctionsInRadians) {
+TEST(Evaluate, FunctionsInRadians) {
   expectAll({{"SIN 0", "0"},
              {"invSIN 1", "1.5707963267949"},
              {"invCOS 1", "0"},
              {"invTAN 1", ".785398163397448"},
              {"cos 0", "1"},
              {"sin(3.14159265358979/2)", "1"}},
-            kRadians);
+            Angle::Radians);
 }
 
-TEST(Evalue, InputErrors) {
+TEST(Evaluate, InputErrors) {
   expectError({"(2+3", "2+3)", "((1)", "sin(30"}, 2);
   expectError({"2*/3", "2^*3", "2/^3", "2*+3", "2*", "2^", "(2*/3"}, 3);
   // Only counts are compared.
   EXPECT_EQ(run(")1+1(").err, 1);
 }
 
-TEST(Evalue, ArithmeticFaultsEndWithCode1) {
+TEST(Evaluate, ArithmeticFaultsEndWithCode1) {
   expectError({"1/0", "0/0", "SQR -1", "LOG 0", "ln -1", "ln 0", "(-8)^(1/3)", "-8^.5", "0^-1",
                "1E308*10", "-1E308-1E308", "exp 1000", "10^400", "invSIN 2", "invCOS -1.5",
                "1E400+1", "sin 1E999", "2+3*(1/0)", "sin(1/0)", "2^2+1/0"},
               1);
 }
 
-TEST(Evalue, FaultFreeEdgesOfTheDomain) {
+TEST(Evaluate, FaultFreeEdgesOfTheDomain) {
   expectAll({{"0^0", "1"},
              {"(-2)^2", "4"},
              {"(-8)^(1/1)", "-8"},
@@ -143,11 +143,11 @@ TEST(Evalue, FaultFreeEdgesOfTheDomain) {
              {"tan 90", "1.63312393531954E+16"}});
 }
 
-TEST(Evalue, FunctionNeedsAnArgumentNumber) {
+TEST(Evaluate, FunctionNeedsAnArgumentNumber) {
   expectError({"SIN X", "SIN +30", "(X+1)", "SQR"}, 1);
 }
 
-TEST(Evalue, CycleLimit) {
+TEST(Evaluate, CycleLimit) {
   // Each cycle applies one function of a parenthesised nest.
   auto nest = [](int depth) {
     std::string s;
@@ -161,14 +161,14 @@ TEST(Evalue, CycleLimit) {
   EXPECT_EQ(run(nest(101)).err, 1);
 }
 
-TEST(Evalue, LnKeepsItsSpaceThroughRetokenising) {
+TEST(Evaluate, LnKeepsItsSpaceThroughRetokenising) {
   expectAll({{"ln(2+3)", "1.6094379124341"},
              {"ln(12+13)", "3.2188758248682"},
              {"LN(EXP(2))", "2"},
              {"2*ln(1+0)", "0"}});
 }
 
-TEST(Evalue, FunctionArgumentSignNeedsADigit) {
+TEST(Evaluate, FunctionArgumentSignNeedsADigit) {
   expectAll({{"sin -(10 + 20)", "-.5"},
              {"sin -sin 30", "-.00872653549837393"},
              {"sin -30", "-.5"},
@@ -177,7 +177,7 @@ TEST(Evalue, FunctionArgumentSignNeedsADigit) {
   EXPECT_EQ(run("sqr -4").err, 1);  // a signed number is still read, and faults
 }
 
-TEST(Evalue, LiteralQuirksKept) {
+TEST(Evaluate, LiteralQuirksKept) {
   // "2(3)": the parentheses of a lone number go, the digits join.
   expectAll({{"2(3)", "23"}, {"3sin-30", "2.5"}, {"2+", "2"}, {"-", "0"}, {"INV30", "I30"}});
   EXPECT_EQ(run("*").err, 3);

@@ -6,26 +6,22 @@
 #include <utility>
 #include <vector>
 
-#include "expr/Evaluator.h"
+#include "expr/EvaluatorPasses.h"
 
-namespace velmira::expr {
+namespace velmira::expr::detail {
 namespace {
 
-std::string decoupeOf(std::string s) {
-  decoupe(s);
+std::string splitOf(std::string s) {
+  splitTokens(s);
   return s;
 }
 std::string normaliseOf(std::string s) {
   normalise(s);
   return s;
 }
-std::int16_t verifieOf(const std::string& s) {
-  std::int16_t err = 0;
-  verifie(s, err);
-  return err;
-}
+int checkOf(const std::string& s) { return errorCode(checkSyntax(s)); }
 
-TEST(Decoupe, SpacesOperatorsAndFunctionCodes) {
+TEST(SplitTokens, SpacesOperatorsAndFunctionCodes) {
   const std::vector<std::pair<std::string, std::string>> cases = {
       {"2*-3", " 2 * -3 "},
       {"2+3-4", " 2 + 3 - 4 "},
@@ -45,13 +41,13 @@ TEST(Decoupe, SpacesOperatorsAndFunctionCodes) {
       {"INVXYZ", " IXY  "},
       {"", "  "},
   };
-  for (const auto& [in, out] : cases) EXPECT_EQ(decoupeOf(in), out) << in;
+  for (const auto& [in, out] : cases) EXPECT_EQ(splitOf(in), out) << in;
 }
 
-TEST(Decoupe, LnBecomesLonWithOneSpaceEveryTime) {
-  EXPECT_EQ(decoupeOf("LN5"), " LON 5 ");
-  EXPECT_EQ(decoupeOf("LON5"), " LON 5 ");
-  EXPECT_EQ(decoupeOf("LN(2+3)"), " LON (2 + 3) ");
+TEST(SplitTokens, LnBecomesLonWithOneSpaceEveryTime) {
+  EXPECT_EQ(splitOf("LN5"), " LON 5 ");
+  EXPECT_EQ(splitOf("LON5"), " LON 5 ");
+  EXPECT_EQ(splitOf("LN(2+3)"), " LON (2 + 3) ");
   // Retokenising a spaced form gives it back.
   EXPECT_EQ(normaliseOf(" LON 25 "), " LON 25 ");
   EXPECT_EQ(normaliseOf(normaliseOf("2*ln(12+13)")), " 2 * LON (12 + 13) ");
@@ -79,100 +75,108 @@ TEST(Normalise, SignsAndLoneNumberParentheses) {
   for (const auto& [in, out] : cases) EXPECT_EQ(normaliseOf(in), out) << in;
 }
 
-TEST(Verifie, CountsParenthesesAndOperatorPairs) {
-  EXPECT_EQ(verifieOf(" (2 + 3 "), 2);
-  EXPECT_EQ(verifieOf(" )2 + 3( "), 0);  // order is not checked
-  EXPECT_EQ(verifieOf(" 2 *  / 3 "), 3);
-  EXPECT_EQ(verifieOf(" 2 ^  - 3 "), 3);
-  EXPECT_EQ(verifieOf(" 2 * -3 "), 0);
-  EXPECT_EQ(verifieOf(" 2 +  + 3 "), 0);  // only * / ^ are checked
-  EXPECT_EQ(verifieOf(" (2 *  / 3 "), 3);
+TEST(CheckSyntax, CountsParenthesesAndOperatorPairs) {
+  EXPECT_EQ(checkOf(" (2 + 3 "), 2);
+  EXPECT_EQ(checkOf(" )2 + 3( "), 0);  // order is not checked
+  EXPECT_EQ(checkOf(" 2 *  / 3 "), 3);
+  EXPECT_EQ(checkOf(" 2 ^  - 3 "), 3);
+  EXPECT_EQ(checkOf(" 2 * -3 "), 0);
+  EXPECT_EQ(checkOf(" 2 +  + 3 "), 0);  // only * / ^ are checked
+  EXPECT_EQ(checkOf(" (2 *  / 3 "), 3);
 }
 
-TEST(Compte, CountsGroupsCodesAndParentheses) {
-  compte(" SIN (2 + 3) * COS 4 - ISI .5 / 2 ^ 3 ");
-  EXPECT_EQ(nbpar, 1);
-  EXPECT_EQ(nbfonc, 3);
-  EXPECT_EQ(nbop, 5);
-  compte(" 2 * - ^ 3 ");  // the unspaced sign between two groups forms a third
-  EXPECT_EQ(nbop, 3);
-  compte("  ");
-  EXPECT_EQ(nbpar + nbfonc + nbop, 0);
+TEST(CountOperations, CountsGroupsCodesAndParentheses) {
+  Counters n;
+  countOperations(" SIN (2 + 3) * COS 4 - ISI .5 / 2 ^ 3 ", n);
+  EXPECT_EQ(n.parentheses, 1);
+  EXPECT_EQ(n.functions, 3);
+  EXPECT_EQ(n.operators, 5);
+  countOperations(" 2 * - ^ 3 ", n);  // the unspaced sign between two groups forms a third
+  EXPECT_EQ(n.operators, 3);
+  countOperations("  ", n);
+  EXPECT_EQ(n.parentheses + n.functions + n.operators, 0);
 }
 
-TEST(Calcop, FixedOrderAndStopAtCounter) {
+TEST(ReduceOperators, FixedOrderAndStopAtCounter) {
+  Counters n;
   std::string t = " 1 + 2 * 3 - 4 / 2 ^ 2 ";
-  compte(t);
-  EXPECT_TRUE(calcop(t));
+  countOperations(t, n);
+  EXPECT_TRUE(reduceOperators(t, n));
   EXPECT_EQ(t, " 6 ");
-  EXPECT_EQ(nbop, 0);
+  EXPECT_EQ(n.operators, 0);
   // The shared counter limits the work of one pass.
   t = " 1 + 2 + 3 ";
-  nbop = 1;
-  EXPECT_TRUE(calcop(t));
+  n.operators = 1;
+  EXPECT_TRUE(reduceOperators(t, n));
   EXPECT_EQ(t, " 3 + 3 ");
 }
 
-TEST(Calcop, FaultLeavesTheFailingStepUndone) {
+TEST(ReduceOperators, FaultLeavesTheFailingStepUndone) {
+  Counters n;
   std::string t = " 2 ^ 2 + 1 / 0 ";
-  compte(t);
-  EXPECT_FALSE(calcop(t));
+  countOperations(t, n);
+  EXPECT_FALSE(reduceOperators(t, n));
   EXPECT_EQ(t, " 4 + 1 / 0 ");
-  EXPECT_EQ(nbop, 2);
+  EXPECT_EQ(n.operators, 2);
 }
 
-TEST(Calcfonc, AppliesReadyFunctionsLeftToRightAndStopsAtAFault) {
+TEST(ReduceFunctions, AppliesReadyFunctionsLeftToRightAndStopsAtAFault) {
+  Counters n;
   std::string t = " SIN 30 + SQR -1 + COS 0 ";
-  compte(t);
-  EXPECT_FALSE(calcfonc(t, kDegres));
+  countOperations(t, n);
+  EXPECT_FALSE(reduceFunctions(t, n, Angle::Degrees));
   EXPECT_EQ(t, " .5 + SQR -1 + COS 0 ");
-  EXPECT_EQ(nbfonc, 2);
+  EXPECT_EQ(n.functions, 2);
 
   t = " SIN SQR 900 ";
-  compte(t);
-  EXPECT_TRUE(calcfonc(t, kDegres));
+  countOperations(t, n);
+  EXPECT_TRUE(reduceFunctions(t, n, Angle::Degrees));
   EXPECT_EQ(t, " .5 ");
 }
 
-TEST(Calcfonc, ArgumentEndsAtSpaceOrClosingParenthesis) {
+TEST(ReduceFunctions, ArgumentEndsAtSpaceOrClosingParenthesis) {
+  Counters n;
   std::string t = " (SQR 16) ";
-  compte(t);
-  EXPECT_TRUE(calcfonc(t, kDegres));
+  countOperations(t, n);
+  EXPECT_TRUE(reduceFunctions(t, n, Angle::Degrees));
   EXPECT_EQ(t, " (4) ");
   t = " SQR 16X + 1 ";  // read by the leading-number rule
-  compte(t);
-  EXPECT_TRUE(calcfonc(t, kDegres));
+  countOperations(t, n);
+  EXPECT_TRUE(reduceFunctions(t, n, Angle::Degrees));
   EXPECT_EQ(t, " 4 + 1 ");
 }
 
-TEST(Calcfonc, SignedArgumentWaitsUnlessANumberFollows) {
+TEST(ReduceFunctions, SignedArgumentWaitsUnlessANumberFollows) {
+  Counters n;
   std::string t = " SIN -(10 + 20) ";
-  compte(t);
-  EXPECT_TRUE(calcfonc(t, kDegres));
+  countOperations(t, n);
+  EXPECT_TRUE(reduceFunctions(t, n, Angle::Degrees));
   EXPECT_EQ(t, " SIN -(10 + 20) ");
   t = " SIN -SIN 30 ";
-  compte(t);
-  EXPECT_TRUE(calcfonc(t, kDegres));
+  countOperations(t, n);
+  EXPECT_TRUE(reduceFunctions(t, n, Angle::Degrees));
   EXPECT_EQ(t, " -.00872653549837393 ");
 }
 
-TEST(Calcpar, InnermostGroupsUntilAFunctionIsInside) {
+TEST(ReduceParentheses, InnermostGroupsUntilAFunctionIsInside) {
+  Counters n;
   std::string t = normaliseOf("(1+2)*(3+(4-1))");
-  compte(t);
-  EXPECT_TRUE(calcpar(t, kDegres));
+  countOperations(t, n);
+  EXPECT_TRUE(reduceParentheses(t, n));
   EXPECT_EQ(t, " 3 * 6 ");
   t = normaliseOf("(1+2)*SIN(3+(4-1)+X)");
-  compte(t);
-  EXPECT_TRUE(calcpar(t, kDegres));
+  countOperations(t, n);
+  EXPECT_TRUE(reduceParentheses(t, n));
   EXPECT_EQ(t, " (1 + 2) * SIN (3 + 3 + X) ");
 }
 
-TEST(Calcpar, FaultInsideAGroupKeepsTheGroup) {
+TEST(ReduceParentheses, FaultInsideAGroupKeepsTheGroup) {
+  Counters n;
   std::string t = normaliseOf("(1+1)*(2/0)");
-  compte(t);
-  EXPECT_FALSE(calcpar(t, kDegres));
+  countOperations(t, n);
+  EXPECT_FALSE(reduceParentheses(t, n));
   EXPECT_EQ(t, " (1 + 1) * (2 / 0) ");
 }
 
 }  // namespace
-}  // namespace velmira::expr
+}  // namespace velmira::expr::detail

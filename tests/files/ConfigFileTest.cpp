@@ -20,24 +20,13 @@ namespace fs = std::filesystem;
 namespace {
 
 struct Config : ::testing::Test {
-  fs::path dir;
+  test::TempDir temp;
+  const fs::path dir = temp.path();
   model::Workbench wb;
   table::Table table;
   test::RecordingMessages messages;
 
-  void SetUp() override {
-    dir = fs::temp_directory_path() /
-          ("velmira-cfg-" + std::to_string(::getpid()) + "-" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    wb.startupDefaults();
-  }
-  void TearDown() override {
-    std::error_code ec;
-    fs::permissions(dir, fs::perms::owner_all, ec);
-    fs::remove_all(dir);
-  }
+  void SetUp() override { wb.startupDefaults(); }
   std::string path(const char* name = "essai.C07") const { return (dir / name).string(); }
 
   // A file made of the given records.

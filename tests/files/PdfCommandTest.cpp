@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "TempDir.h"
 #include "files/PdfCommand.h"
 
 using namespace velmira::files;
@@ -34,7 +35,8 @@ TEST(PdfCommand, KindByExtensionInAnyCaseAndExactlyThreeArguments) {
 }
 
 TEST(PdfCommand, WhyAnOutputCannotBeWritten) {
-  const fs::path dir = fs::temp_directory_path() / ("velmira-pdf-" + std::to_string(::getpid()));
+  const velmira::test::TempDir temp;
+  const fs::path& dir = temp.path();
   fs::create_directories(dir / "sub");
   EXPECT_EQ(writeFailureCause((dir / "absent" / "o.pdf").string()), "dossier introuvable");
   EXPECT_EQ(writeFailureCause((dir / "sub").string()), "ce n'est pas un fichier");
@@ -44,5 +46,4 @@ TEST(PdfCommand, WhyAnOutputCannotBeWritten) {
     ::chmod(dir.c_str(), 0700);
   }
   EXPECT_EQ(writeFailureCause((dir / "o.pdf").string()), "erreur d'écriture");
-  fs::remove_all(dir);
 }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "TempDir.h"
 #include "files/rtf/RtfFile.h"
 #include "RichDocumentPrint.h"
 #include "files/rtf/RtfReader.h"
@@ -162,15 +163,8 @@ TEST(RichDocumentLimits, ThePaneIsGivenTheBeginningWithLongWordsBroken) {
 }
 
 struct RtfFiles : ::testing::Test {
-  fs::path dir;
-  void SetUp() override {
-    dir = fs::temp_directory_path() /
-          ("velmira-rtf-" + std::to_string(::getpid()) + "-" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-  }
-  void TearDown() override { fs::remove_all(dir); }
+  test::TempDir temp;
+  const fs::path dir = temp.path();
   std::string path(const char* n) const { return (dir / n).string(); }
 };
 

@@ -16,7 +16,7 @@ using namespace velmira;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
-  const std::int16_t angle = data[0] & 1 ? expr::kRadians : expr::kDegres;
+  const expr::Angle angle = data[0] & 1 ? expr::Angle::Radians : expr::Angle::Degrees;
   const bool scientific = data[0] & 2;
 
   double memory = 0;
@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::size_t i = 1; i < size; ++i) {
     if (data[i] == 0xFF) calc.setScientific(!calc.scientific());
     calc.press(static_cast<expr::Key>(data[i] % expr::kKeyCount));
-    if (calc.expression().empty() && calc.lastError() == 0 &&
+    if (calc.expression().empty() && !calc.lastError() &&
         calc.display().find_first_not_of(" 0123456789.-+E") != std::string::npos)
       std::abort();
   }

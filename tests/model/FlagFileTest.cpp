@@ -16,14 +16,8 @@ namespace fs = std::filesystem;
 
 namespace {
 struct FlagFile : ::testing::Test {
-  fs::path dir;
-  void SetUp() override {
-    dir = fs::temp_directory_path() / ("velmira-flag-" + std::to_string(::getpid()) + "-" +
-                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-  }
-  void TearDown() override { fs::remove_all(dir); }
+  test::TempDir temp;
+  const fs::path dir = temp.path();
   std::string path() const { return model::flagFilePath(dir.string()); }
 };
 }  // namespace

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "TempDir.h"
+
 using namespace velmira::records;
 
 TEST(Cp1252, RoundTripsFrenchAndTheHighRange) {
@@ -81,8 +83,8 @@ TEST(Records, DamagedRecordsAreReportedNotGuessed) {
 
 TEST(Records, SingleRecordAccessKeepsTheOthers) {
   namespace fs = std::filesystem;
-  const fs::path p = fs::temp_directory_path() / ("velmira-rec-" + std::to_string(::getpid()));
-  fs::remove(p);
+  const velmira::test::TempDir dir;
+  const fs::path p = dir.path() / "records";
   ASSERT_TRUE(writeRecord(p.string(), 2, "OUI"));
   EXPECT_EQ(fs::file_size(p), 2 * kRecordSize);
   ASSERT_TRUE(writeRecord(p.string(), 1, "un"));

@@ -5,6 +5,7 @@
 #include <sstream>
 #include <unistd.h>
 
+#include "TempDir.h"
 #include "tools/Commands.h"
 
 using namespace velmira;
@@ -13,14 +14,10 @@ namespace fs = std::filesystem;
 namespace {
 
 struct Graphe : ::testing::Test {
-  fs::path dir;
+  test::TempDir temp;
+  const fs::path dir = temp.path();
   std::ostringstream out, err;
   void SetUp() override {
-    dir = fs::temp_directory_path() /
-          ("velmira-graphe-" + std::to_string(::getpid()) + "-" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
     // C1 = 1..4, C2 = 2·C1, C3 = 3 1 2 0 (default mask 0.00E+00); C4 empty.
     tools::Args a;
     const char* c3[] = {"3", "1", "2", "0"};
@@ -34,7 +31,6 @@ struct Graphe : ::testing::Test {
     a.push_back(file());
     ASSERT_EQ(tools::commandeConfig(a, out, err), 0) << err.str();
   }
-  void TearDown() override { fs::remove_all(dir); }
   std::string file() const { return (dir / "g.C07").string(); }
   int graphe(tools::Args a) {
     out.str("");

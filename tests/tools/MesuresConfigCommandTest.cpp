@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "TempDir.h"
 #include "platform/core/RecordFile.h"
 #include "tools/Commands.h"
 
@@ -12,16 +13,9 @@ namespace fs = std::filesystem;
 namespace {
 
 struct Tool : ::testing::Test {
-  fs::path dir;
+  test::TempDir temp;
+  const fs::path dir = temp.path();
   std::ostringstream out, err;
-  void SetUp() override {
-    dir = fs::temp_directory_path() /
-          ("velmira-tool-" + std::to_string(::getpid()) + "-" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-  }
-  void TearDown() override { fs::remove_all(dir); }
   std::string path(const char* n) const { return (dir / n).string(); }
   int config(tools::Args a) {
     out.str("");

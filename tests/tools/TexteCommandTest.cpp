@@ -49,8 +49,8 @@ TEST_F(Texte, PrintsOneLinePerParagraph) {
 }
 
 TEST_F(Texte, FailuresNameTheFileAndTheCause) {
-  const fs::path dir = fs::temp_directory_path() / ("velmira-texte-" + std::to_string(::getpid()));
-  fs::create_directories(dir);
+  const test::TempDir temp;
+  const fs::path& dir = temp.path();
   const std::string absent = (dir / "absent.rtf").string();
   EXPECT_EQ(run({absent}), 1);
   EXPECT_EQ(err.str(), "velmira-outil texte : lecture impossible de « " + absent + " » : fichier introuvable\n");
@@ -68,7 +68,6 @@ TEST_F(Texte, FailuresNameTheFileAndTheCause) {
   std::ostream broken(&failing);
   EXPECT_EQ(tools::commandeTexte({(dir / "a.rtf").string()}, broken, err), 1);
   EXPECT_NE(err.str().find("écriture impossible"), std::string::npos);
-  fs::remove_all(dir);
 }
 
 TEST_F(Texte, RtfFromMarkedText) {

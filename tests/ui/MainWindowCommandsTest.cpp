@@ -77,7 +77,9 @@ TEST_F(CommandsTest, SavedAndReopenedThroughTheWindowsWithTheCaption) {
     const QString out = qEnvironmentVariable("VELMIRA_SCREENSHOTS");
     for (int i = 0; !out.isEmpty() && i < 40 && w->chooser()->fileNames().size() < 2; ++i) QTest::qWait(50);
     if (!out.isEmpty()) QTest::qWait(500);
-    if (!out.isEmpty()) EXPECT_TRUE(w->grab().save(QDir(out).filePath("screenshot-enregistrer.png")));
+    if (!out.isEmpty()) {
+      EXPECT_TRUE(w->grab().save(QDir(out).filePath("screenshot-enregistrer.png")));
+    }
     w->enregistrer();
   });
   QTest::mouseClick(window->commandButton(Command::Save), Qt::LeftButton);

@@ -120,7 +120,7 @@ TEST(MachineWindow, OptionsSetTheAngleAndShowTheAnswerAgain) {
   m.displayMode(0)->click();
   EXPECT_EQ(m.displayField()->text(), QStringLiteral("3.3333333E-01"));
   m.angle(1)->click();
-  EXPECT_EQ(m.calculator().angle(), expr::kRadians);
+  EXPECT_EQ(m.calculator().angle(), expr::Angle::Radians);
   EXPECT_TRUE(m.displayField()->hasFocus());
 }
 

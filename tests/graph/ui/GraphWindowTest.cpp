@@ -231,9 +231,10 @@ TEST_F(GraphWindowTest, NumbersNamesAndTheFitInTheWindowTheCopyAndThePrint) {
   EXPECT_EQ(velmira::test::pdfInfo(pdf, QStringLiteral("Title")), "Droite — 08/12/2026");
   EXPECT_TRUE(velmira::test::allFontsEmbedded(pdf));
   // Vector lines, no picture: the page holds no image.
-  if (!QStandardPaths::findExecutable(QStringLiteral("pdfimages")).isEmpty())
+  if (!QStandardPaths::findExecutable(QStringLiteral("pdfimages")).isEmpty()) {
     EXPECT_EQ(velmira::test::popplerOutput(QStringLiteral("pdfimages"), {QStringLiteral("-list")}, pdf).count(QLatin1Char('\n')), 2)
         << "pdfimages lists its two heading lines only";
+  }
   // The numbers under the abscissa lie in order under the plot's width.
   const auto words = velmira::test::pdfWords(pdf);
   const auto zero5 = velmira::test::wordsOf(words, QStringLiteral("0,5")), two5 = velmira::test::wordsOf(words, QStringLiteral("2,5"));

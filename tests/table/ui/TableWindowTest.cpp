@@ -255,7 +255,9 @@ TEST_F(TableWindowTest, Screenshot) {
     QTest::mouseClick(window->recordButton(0), Qt::LeftButton);
   }
   EXPECT_EQ(table().cell(5, 0), "1,00E-02");
-  if (!out.isEmpty()) EXPECT_TRUE(window->grab().save(QDir(out).filePath("screenshot-tableau.png")));
+  if (!out.isEmpty()) {
+    EXPECT_TRUE(window->grab().save(QDir(out).filePath("screenshot-tableau.png")));
+  }
 }
 
 }  // namespace
