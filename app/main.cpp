@@ -1,16 +1,11 @@
 #include <QApplication>
-#include <QCoreApplication>
-#include <QDir>
-#include <QIcon>
-#include <QStandardPaths>
 #include <QTimer>
 #include <string_view>
 
+#include "app/ProgramStart.h"
 #include "files/PdfCommand.h"
-#include "platform/core/AppFolders.h"
 #include "platform/qt/AllocatorTuning.h"
 #include "platform/qt/QtMessageService.h"
-#include "platform/qt/Translations.h"
 #include "ui/MainWindow.h"
 #include "ui/PdfCommand.h"
 
@@ -19,19 +14,9 @@ int main(int argc, char** argv) {
   if (argc > 1 && std::string_view(argv[1]) == velmira::files::kPdfOption) return velmira::ui::runPdfCommand(argc, argv);
   velmira::qtp::keepPictureMemory();
   QApplication app(argc, argv);
-  QCoreApplication::setApplicationName(QStringLiteral("velmira"));
-  // The desktop entry and the icon the desktop shows for the window.
-  QGuiApplication::setDesktopFileName(QStringLiteral("fr.velmira.Velmira"));
-  QIcon icon;
-  for (const QString& size : QDir(QStringLiteral(":/icons")).entryList())
-    icon.addFile(QStringLiteral(":/icons/") + size);
-  QApplication::setWindowIcon(icon);
-  velmira::qtp::installFrenchTranslations(app);
-  const auto folders =
-      velmira::fileio::appFolders(QCoreApplication::applicationDirPath().toStdString(),
-                                  QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
+  const velmira::app::ProgramFolders folders = velmira::app::prepareProgram(app);
   velmira::qtp::QtMessageService messages;
-  velmira::ui::MainWindow window(messages, QString::fromStdString(folders.data), QString::fromStdString(folders.flag));
+  velmira::ui::MainWindow window(messages, folders.data, folders.flag);
   messages.setParent(&window);
   window.show();
   // A configuration or an exercise given on the command line (a double-click

@@ -14,6 +14,7 @@
 #include <string_view>
 #include <QTemporaryDir>
 
+#include "app/ProgramStart.h"
 #include "platform/core/Messages.h"
 #include "platform/qt/AllocatorTuning.h"
 #include "ui/MainWindow.h"
@@ -48,10 +49,12 @@ std::unique_ptr<QWidget> minimalWindow() {
 }
 
 // The child process: one window, shown and painted, then "peint" on stdout.
+// The main window starts as the program starts it (names, icon,
+// translations, flag file), its folders in a temporary folder.
 int runChild(int argc, char** argv, bool mainWindow) {
-  // Started as the program starts.
   velmira::qtp::keepPictureMemory();
   QApplication app(argc, argv);
+  if (mainWindow) velmira::app::prepareProgram(app);
   QTemporaryDir folder;
   SilentMessages messages;
   std::unique_ptr<QWidget> window;

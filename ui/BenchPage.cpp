@@ -11,6 +11,11 @@ BenchPage::BenchPage(int bench, QWidget* parent) : widgets::SurfaceWidget(parent
 }
 
 void BenchPage::repaintTexts() {
+  // A page not on screen draws its texts when it is next shown.
+  if (!isVisible()) {
+    textsDrawn_ = false;
+    return;
+  }
   paintHandler();
   update();
 }

@@ -17,7 +17,8 @@ class BenchPage : public widgets::SurfaceWidget {
   // The page's paint handler: draws on the surface with persistent drawing
   // off and places the entry controls next to their texts.
   void setPaintHandler(std::function<void(qtp::Surface&)> handler) { handler_ = std::move(handler); }
-  // Rebuilds the texts now (as a repaint does) and schedules the repaint.
+  // Rebuilds the texts now (as a repaint does) and schedules the repaint;
+  // on a page not on screen, when it is next shown.
   void repaintTexts();
 
  protected:

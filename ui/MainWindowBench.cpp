@@ -77,7 +77,10 @@ void MainWindow::updateBeakerLevel() {
 }
 
 void MainWindow::updateFormulaBoxes() {
-  for (int k = 0; k < 2; ++k) formulaBoxes_[k]->showSolute(solutePicker_->surface(), wb_.soluteOf(k + 1));
+  for (int k = 0; k < 2; ++k) {
+    const int n = wb_.soluteOf(k + 1);
+    formulaBoxes_[k]->showSolute(solutePicker_->listWithRow(n), n);
+  }
 }
 
 void MainWindow::syncOptions() {

@@ -37,15 +37,14 @@ void MainWindow::startUp() {
   textPane_->showWelcome();
   wb_.startupDefaults();
   for (int i = 0; i < model::kEntries; ++i) entryFields_[i]->setText(QString::fromStdString(wb_.entryText(i)));
-  // Bench picture, mixture level, the texts of the page shown (which place
-  // its entries; the hidden pages draw theirs when first shown), then the
-  // strip on tab 1. The three pages were sized when the strip was built, so
-  // one paint of the strip serves.
+  // Bench picture (which paints the strip, on tab 1 at start), mixture
+  // level; each page draws its texts (and places its entries) when shown.
   drawBench();
   updateBeakerLevel();
-  pages_[0]->repaintTexts();
-  tabStrip_->setCurrentTab(1);
-  tabStrip_->paintStrip();
+  if (tabStrip_->currentTab() != 1) {
+    tabStrip_->setCurrentTab(1);
+    tabStrip_->paintStrip();
+  }
   for (KnobWidget* k : knobs_) k->redraw();
   updateFormulaBoxes();
   updateControls();

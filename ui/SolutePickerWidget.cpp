@@ -26,14 +26,27 @@ SolutePickerWidget::SolutePickerWidget(model::Workbench& wb, QWidget* parent)
   setMouseTracking(true);
   surface().setBackColor(Qt::white);
   place(QPoint(0, 0), QSize(kListWidth, kListRows * kListRowHeight));
-  surface().setPersistent(true);
-  drawSoluteList(surface());
+  // The rows are drawn when first needed (a formula box, the list opened).
+  prepareList(surface());
   surface().setPersistent(false);
   place(QPoint(0, 0), surface().size());
   hide();
 }
 
+const qtp::Surface& SolutePickerWidget::listWithRow(int n) {
+  if (n >= 1 && n <= kListRows) drawRow(n);
+  return surface();
+}
+
+void SolutePickerWidget::drawRow(int n) {
+  if (drawnRows_[n - 1]) return;
+  drawnRows_[n - 1] = true;
+  drawListRow(surface(), n);
+  surface().setPersistent(false);
+}
+
 void SolutePickerWidget::openFor(int solution, QWidget* page, QPoint at) {
+  for (int n = 1; n <= kListRows; ++n) drawRow(n);
   if (parentWidget() != page) setParent(page);
   move(at);
   picker_.open(wb_, solution);

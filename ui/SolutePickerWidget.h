@@ -1,7 +1,10 @@
 #pragma once
 // `Picture2` with its row marker `Shape1`: the drop-down list of the 21
 // solutes, moved into the page of the solution that opens it.
+#include <bitset>
+
 #include "model/SolutePicker.h"
+#include "ui/drawing/SoluteList.h"
 #include "widgets/SurfaceWidget.h"
 
 namespace velmira::model { class Workbench; }
@@ -15,6 +18,9 @@ class SolutePickerWidget : public widgets::SurfaceWidget {
 
   SolutePickerWidget(model::Workbench& wb, QWidget* parent = nullptr);
   const model::SolutePicker& picker() const { return picker_; }
+  // The list's picture with the row of solute n drawn (what a formula box
+  // shows).
+  const qtp::Surface& listWithRow(int n);
 
   // onFormulaBoxClicked(solution): into `page` at `at`, marker on the current
   // solute, shown and focused.
@@ -34,8 +40,11 @@ class SolutePickerWidget : public widgets::SurfaceWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  void drawRow(int n);
+
   model::Workbench& wb_;
   model::SolutePicker picker_;
+  std::bitset<kListRows> drawnRows_;
 };
 
 model::MouseButton buttonOf(Qt::MouseButton b);

@@ -1,6 +1,8 @@
 #include "widgets/ButtonIcons.h"
 #include "widgets/Colours.h"
 
+#include <map>
+
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -186,9 +188,16 @@ QImage commandPicture(CommandPicture which, double devicePixelRatio) {
 }
 
 QIcon commandIcon(CommandPicture which) {
-  QIcon icon;
-  for (double dpr : {1.0, 2.0}) icon.addPixmap(QPixmap::fromImage(commandPicture(which, dpr)));
-  return icon;
+  // Drawn once per picture; never destroyed (a pixmap must not outlive the
+  // application).
+  static auto* icons = new std::map<CommandPicture, QIcon>;
+  auto it = icons->find(which);
+  if (it == icons->end()) {
+    QIcon icon;
+    for (double dpr : {1.0, 2.0}) icon.addPixmap(QPixmap::fromImage(commandPicture(which, dpr)));
+    it = icons->emplace(which, icon).first;
+  }
+  return it->second;
 }
 
 }  // namespace velmira::widgets

@@ -38,6 +38,9 @@ QFont mapFont(const QString& name, double points, bool bold, bool italic) {
   f.setBold(bold);
   f.setItalic(italic);
   f.setKerning(false);
+  // Without kerning, the Latin and Greek texts of the program come out the
+  // same from the font's own advances: no shaping pass.
+  f.setStyleStrategy(QFont::PreferNoShaping);
   return f;
 }
 

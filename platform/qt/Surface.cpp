@@ -1,6 +1,7 @@
 #include "platform/qt/Surface.h"
 
 #include <QFontMetrics>
+#include <QHash>
 #include <QPainter>
 #include <QPen>
 #include <cmath>
@@ -16,6 +17,47 @@ namespace {
 int rnd(double v) { return static_cast<int>(num::roundHalfEven(v)); }
 
 int devicePixels(int logical, double dpr) { return std::max(1, rnd(logical * dpr)); }
+
+// Fonts and text widths are the same on every repaint: each font is made
+// and each text measured once per run.
+struct FontKey {
+  QString name;
+  double points;
+  bool bold, italic;
+  bool operator==(const FontKey&) const = default;
+};
+size_t qHash(const FontKey& k, size_t seed = 0) {
+  return qHashMulti(seed, k.name, k.points, k.bold, k.italic);
+}
+struct WidthKey {
+  FontKey font;
+  QString text;
+  bool operator==(const WidthKey&) const = default;
+};
+size_t qHash(const WidthKey& k, size_t seed = 0) { return qHashMulti(seed, k.font, k.text); }
+
+// Far above the texts of the benches; the widths are forgotten beyond it
+// (meter readings keep changing).
+constexpr qsizetype kKeptWidths = 4096;
+
+// Never destroyed: a font must not outlive the application's font cache.
+const QFont& cachedFont(const FontKey& key) {
+  static auto* fonts = new QHash<FontKey, QFont>;
+  auto it = fonts->constFind(key);
+  if (it == fonts->cend()) it = fonts->insert(key, mapFont(key.name, key.points, key.bold, key.italic));
+  return *it;
+}
+
+int cachedWidth(const FontKey& font, const QString& text) {
+  static auto* widths = new QHash<WidthKey, int>;
+  WidthKey key{font, text};
+  auto it = widths->constFind(key);
+  if (it != widths->cend()) return *it;
+  if (widths->size() >= kKeptWidths) widths->clear();
+  const int w = QFontMetrics(cachedFont(font)).horizontalAdvance(text);
+  widths->insert(std::move(key), w);
+  return w;
+}
 
 }  // namespace
 
@@ -261,14 +303,15 @@ void Surface::setFont(const QString& name, double points, bool bold, bool italic
   italic_ = italic;
 }
 
-QFont Surface::font() const { return mapFont(fontName_, fontPoints_, bold_, italic_); }
+QFont Surface::font() const { return cachedFont({fontName_, fontPoints_, bold_, italic_}); }
 
 QString Surface::shown(const QString& text) const {
   return isSymbolFont(fontName_) ? symbolToUnicode(text) : text;
 }
 
 void Surface::print(const QString& text, bool lineBreak) {
-  const QFont f = font();
+  const FontKey key{fontName_, fontPoints_, bold_, italic_};
+  const QFont& f = cachedFont(key);
   const QFontMetrics fm(f);
   const QString t = shown(text);
   if (!t.isEmpty()) {
@@ -284,11 +327,13 @@ void Surface::print(const QString& text, bool lineBreak) {
     currentX = 0;
     currentY += fm.height();
   } else {
-    currentX += fm.horizontalAdvance(t);
+    currentX += cachedWidth(key, t);
   }
 }
 
-int Surface::textWidth(const QString& text) const { return QFontMetrics(font()).horizontalAdvance(shown(text)); }
+int Surface::textWidth(const QString& text) const {
+  return cachedWidth({fontName_, fontPoints_, bold_, italic_}, shown(text));
+}
 
 int Surface::textHeight(const QString& text) const {
   const QFontMetrics fm(font());

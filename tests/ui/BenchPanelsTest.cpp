@@ -174,6 +174,22 @@ TEST(BenchSoluteList, EveryFormulaFitsItsRow) {
   }
 }
 
+TEST(BenchSoluteList, RowsDrawnOneByOneInAnyOrderMakeTheSameList) {
+  Surface whole(140, 10);
+  ui::drawSoluteList(whole);
+  Surface byRows(140, 10);
+  ui::prepareList(byRows);
+  const QImage empty = byRows.image();
+  EXPECT_FALSE(inkIn(empty, empty.rect()));
+  for (int n : {13, 1, 21, 2, 20, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 14, 15, 16, 17, 18, 19}) {
+    ui::drawListRow(byRows, n);
+    // The row stands as in the whole list, the rows not yet drawn are blank.
+    const QRect row(0, 20 * (n - 1), 140, 20);
+    EXPECT_EQ(byRows.image().copy(row), whole.image().copy(row)) << n;
+  }
+  EXPECT_EQ(byRows.image(), whole.image());
+}
+
 TEST(BenchSoluteList, MarkerRowAndFormulaBox) {
   EXPECT_EQ(ui::listMarkerTop(0), -2);
   EXPECT_EQ(ui::listMarkerTop(19.9), -2);

@@ -8,6 +8,11 @@
 namespace velmira::ui {
 
 void drawSoluteList(qtp::Surface& list) {
+  prepareList(list);
+  for (int n = 1; n <= kListRows; ++n) drawListRow(list, n);
+}
+
+void prepareList(qtp::Surface& list) {
   list.setPersistent(true);
   list.setFont(QStringLiteral("Arial"), 10, true, false);
   list.setBackColor(Qt::white);
@@ -15,11 +20,15 @@ void drawSoluteList(qtp::Surface& list) {
   list.resize(list.width(), kListRowHeight * kListRows);
   list.clear();
   list.setForeColor(Qt::black);
-  for (int n = 1; n <= kListRows; ++n) {
-    list.setPen(10, kListRowHeight * (n - 1) + kListTextDrop);
-    printFormula(list, n);
-    list.printLine(QString());
-  }
+}
+
+void drawListRow(qtp::Surface& list, int n) {
+  list.setPersistent(true);
+  list.setFont(QStringLiteral("Arial"), 10, true, false);
+  list.setForeColor(Qt::black);
+  list.setPen(10, kListRowHeight * (n - 1) + kListTextDrop);
+  printFormula(list, n);
+  list.printLine(QString());
 }
 
 int listRowAt(double y) {

@@ -19,6 +19,10 @@ inline constexpr int kListTextDrop = 2;
 // Draws the whole list; the surface keeps its width and becomes 420 high.
 // Drawn persistently (the list image is reused for every formula box).
 void drawSoluteList(qtp::Surface& list);
+// What drawSoluteList draws in two steps: the white sheet without its rows, then
+// the row of solute n (1..21) (rows do not overlap: any order, any subset).
+void prepareList(qtp::Surface& list);
+void drawListRow(qtp::Surface& list, int n);
 
 // Row under a pointer at y: floor(y / 20) limited to 0..20.
 int listRowAt(double y);
