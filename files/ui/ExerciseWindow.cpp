@@ -101,17 +101,17 @@ ExerciseWindow::ExerciseWindow(const QString& startFolder, MessageService& messa
   // The corrected status with its shadow: Label3 one pixel down and right.
   auto* statusBox = new QWidget(preview);
   statusBox->setFixedHeight(24);
-  label3_ = new QLabel(QStringLiteral("Corrigé"), statusBox);
-  label3_->setObjectName(QStringLiteral("Label3"));
+  statusShadow_ = new QLabel(QStringLiteral("Corrigé"), statusBox);
+  statusShadow_->setObjectName(QStringLiteral("Label3"));
   statusLabel_ = new QLabel(QStringLiteral("Corrigé"), statusBox);
   statusLabel_->setObjectName(QStringLiteral("Label2"));
   const QFont statusFont = qtp::mapFont(QStringLiteral("Arial"), 11, true);
-  for (QLabel* l : {label3_, statusLabel_}) {
+  for (QLabel* l : {statusShadow_, statusLabel_}) {
     l->setFont(statusFont);
     l->resize(300, 22);
   }
-  label3_->move(1, 1);
-  label3_->setStyleSheet(QStringLiteral("color: rgb(128, 128, 128)"));
+  statusShadow_->move(1, 1);
+  statusShadow_->setStyleSheet(QStringLiteral("color: rgb(128, 128, 128)"));
   statusLabel_->setStyleSheet(QStringLiteral("color: rgb(0, 0, 200)"));
   intratro_ = new QLabel(QStringLiteral("Sélectionner un fichier"), preview);
   intratro_->setObjectName(QStringLiteral("intratro"));
@@ -148,8 +148,8 @@ ExerciseWindow::ExerciseWindow(const QString& startFolder, MessageService& messa
   layout->addWidget(body);
 
   // The waiting panel, over everything while the files load.
-  frame2_ = new WaitNotice(QStringLiteral("Patienter quelques instants\n Chargement des fichiers"), this);
-  frame2_->setObjectName(QStringLiteral("Frame2"));
+  waitNotice_ = new WaitNotice(QStringLiteral("Patienter quelques instants\n Chargement des fichiers"), this);
+  waitNotice_->setObjectName(QStringLiteral("Frame2"));
 
   connect(chooser_, &FileChooser::fileClicked, this, &ExerciseWindow::selectFile);
   connect(chooser_, &FileChooser::fileActivated, this, [this](const QString& name) {
@@ -209,7 +209,7 @@ void ExerciseWindow::showPreview() {
   if (num::trim(file).empty()) {
     notionsHeading_->hide();
     statusLabel_->hide();
-    label3_->hide();
+    statusShadow_->hide();
     return;
   }
   intratro_->hide();
@@ -217,11 +217,11 @@ void ExerciseWindow::showPreview() {
   openButton_->show();
   notionsHeading_->show();
   statusLabel_->show();
-  label3_->show();
+  statusShadow_->show();
   const ExercisePreview p = readPreview(file, messages_);
   if (p.state != PreviewState::Read) return;
   statusLabel_->setText(QString::fromUtf8(p.status()));
-  label3_->setText(QString::fromUtf8(p.status()));
+  statusShadow_->setText(QString::fromUtf8(p.status()));
   int lit = 0;
   for (bool s : p.stars) lit += s ? 1 : 0;
   showStars(lit);
@@ -232,9 +232,9 @@ void ExerciseWindow::showPreview() {
 void ExerciseWindow::onOpen() {
   const std::string file = fileField_->text().toStdString();
   if (num::trim(file).empty()) return;
-  frame2_->showNow();
+  waitNotice_->showNow();
   const bool opened = open_(file);
-  frame2_->hide();
+  waitNotice_->hide();
   if (opened) accept();
 }
 

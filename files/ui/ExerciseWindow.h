@@ -65,10 +65,10 @@ class ExerciseWindow : public QDialog {
   std::array<QLabel*, 3> stars_{};
   std::array<bool, 3> lit_{};
   QLabel* statusLabel_ = nullptr;
-  QLabel* label3_ = nullptr;
+  QLabel* statusShadow_ = nullptr;
   QLabel* intratro_ = nullptr;
   QPushButton* openButton_ = nullptr;
-  WaitNotice* frame2_ = nullptr;
+  WaitNotice* waitNotice_ = nullptr;
   std::string activityFolder_;
   bool selectedOnce_ = false;
 };
