@@ -7,21 +7,14 @@
 
 #include "graph/GraphLabels.h"
 #include "table/Table.h"
+#include "tests/support/TwoColumns.h"
 
 using namespace velmira;
 using namespace velmira::graph;
 
 namespace {
 
-table::Table twoColumns(const std::vector<std::pair<std::string, std::string>>& rows) {
-  table::Table t;
-  t.setRows(std::max<int>(static_cast<int>(rows.size()) + 1, table::kMinRows));
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    t.setCell(static_cast<int>(i) + 1, 0, rows[i].first);
-    t.setCell(static_cast<int>(i) + 1, 1, rows[i].second);
-  }
-  return t;
-}
+using test::twoColumns;
 
 std::vector<std::string> texts(const std::vector<TickLabel>& labels) {
   std::vector<std::string> out;

@@ -10,22 +10,14 @@
 
 #include "graph/GraphPlot.h"
 #include "table/Table.h"
+#include "tests/support/TwoColumns.h"
 
 using namespace velmira;
 using namespace velmira::graph;
 
 namespace {
 
-// Columns C1 and C2 from pairs of cell texts, one data row each.
-table::Table twoColumns(const std::vector<std::pair<std::string, std::string>>& rows) {
-  table::Table t;
-  t.setRows(std::max<int>(static_cast<int>(rows.size()) + 1, table::kMinRows));
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    t.setCell(static_cast<int>(i) + 1, 0, rows[i].first);
-    t.setCell(static_cast<int>(i) + 1, 1, rows[i].second);
-  }
-  return t;
-}
+using test::twoColumns;
 
 std::vector<PixelPoint> positions(const Plot& p) {
   std::vector<PixelPoint> out;
