@@ -115,11 +115,12 @@ TEST(GraphLabels, FigureCarriesTheTwoLinesTheirCrossAndNote) {
                                                     "Intersection : x = 3 ; y = 4"}));
   EXPECT_EQ(f.note.inks, (std::vector<Ink>{Ink::Line, Ink::SecondLine, Ink::Mark}));
 
-  // Axes, then the first line and the second's dashes under the points, the cross last.
+  // Axes and grid, then the first line and the second's dashes under the
+  // points and their joining curve, the cross last.
   std::vector<Ink> order;
   for (const Stroke& s : f.strokes)
     if (order.empty() || order.back() != s.ink) order.push_back(s.ink);
-  EXPECT_EQ(order, (std::vector<Ink>{Ink::Axis, Ink::Line, Ink::SecondLine, Ink::Point, Ink::Mark}));
+  EXPECT_EQ(order, (std::vector<Ink>{Ink::Axis, Ink::Line, Ink::SecondLine, Ink::Point, Ink::Curve, Ink::Mark}));
   EXPECT_GT(std::count_if(f.strokes.begin(), f.strokes.end(), [](const Stroke& s) { return s.ink == Ink::SecondLine; }), 5);
 
   // Not asked for, or too few points: no model, no cross, no note.
