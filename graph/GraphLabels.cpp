@@ -96,15 +96,37 @@ FitNote fitNote(const LineFit& fit) {
   return note;
 }
 
+FitNote twoLinesNote(const TwoLineFit& fit, std::string_view mask) {
+  FitNote note;
+  const std::string text = twoLinesText(fit, mask);
+  for (std::size_t from = 0;;) {
+    const std::size_t end = text.find('\n', from);
+    note.lines.push_back(text.substr(from, end - from));
+    if (end == std::string::npos) break;
+    from = end + 1;
+  }
+  note.inks = {Ink::Line, Ink::SecondLine, Ink::Mark};
+  return note;
+}
+
 Figure graphFigure(const table::Table& table, int xCol, int yCol, const PlotOptions& options,
-                   std::optional<FitKind> fit) {
+                   std::optional<FitKind> fit, bool twoLines) {
   Figure f;
   f.plot = computePlot(table, xCol, yCol);
   f.abscissaName = table::columnName(table, xCol);
   f.ordinateName = table::columnName(table, yCol);
   if (!f.plot.plottable) return f;
   f.strokes = plotStrokes(f.plot, options);
-  if (fit && canFit(f.plot)) {
+  if (twoLines && canFitTwoLines(f.plot)) {
+    f.twoLines = fitTwoLines(f.plot.points);
+    const TwoLineStrokes lines = twoLineStrokes(f.plot, *f.twoLines);
+    addTwoLineStrokes(f.strokes, lines);
+    if (lines.crossShown) {
+      f.cross = lines.crossAt;
+      f.intersectionLabel = kIntersectionCaption + intersectionText(*f.twoLines, table.mask());
+    }
+    f.note = twoLinesNote(*f.twoLines, table.mask());
+  } else if (fit && canFit(f.plot)) {
     f.fit = fitLine(f.plot.points, *fit);
     addLineStroke(f.strokes, f.plot, *f.fit);
     f.note = fitNote(*f.fit);

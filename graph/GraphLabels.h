@@ -14,6 +14,7 @@
 
 #include "graph/GraphPlot.h"
 #include "graph/LineFit.h"
+#include "graph/TwoLineFit.h"
 
 namespace velmira::table { class Table; }
 
@@ -63,19 +64,29 @@ std::string readoutText(double value, double step);
 struct FitNote {
   std::vector<std::string> lines;
   bool right = false;
+  std::vector<Ink> inks;  // each line's ink; Ink::Line where none is given
 };
 FitNote fitNote(const LineFit& fit);
 
+// The two-line model's note: "Droite 1 : …", "Droite 2 : …" and
+// "Intersection : …" (twoLinesText, the table's mask), each in the ink of what
+// it names; top left.
+FitNote twoLinesNote(const TwoLineFit& fit, std::string_view mask);
+
 // Everything the graph shows for two columns, options and an optional
-// fitted line: what the window draws, what the copy and the print draw.
+// fitted model: what the window draws, what the copy and the print draw.
+// `twoLines` asks for the two-line model instead of `fit`'s line.
 struct Figure {
   Plot plot;
-  std::vector<Stroke> strokes;  // the fitted line under the points
+  std::vector<Stroke> strokes;  // the fitted line(s) under the points, the cross over them
   std::string abscissaName, ordinateName;
   std::optional<LineFit> fit;   // asked for and possible to ask (canFit)
+  std::optional<TwoLineFit> twoLines;  // asked for and possible to ask (canFitTwoLines)
+  std::optional<PixelPoint> cross;     // the intersection's cross, when on the plot
+  std::string intersectionLabel;       // "Intersection : …", beside the cross (intersectionLabelAt)
   FitNote note;
 };
 Figure graphFigure(const table::Table& table, int xCol, int yCol, const PlotOptions& options,
-                   std::optional<FitKind> fit);
+                   std::optional<FitKind> fit, bool twoLines = false);
 
 }  // namespace velmira::graph

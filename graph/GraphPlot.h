@@ -60,8 +60,9 @@ std::string pointerXText(const Plot& plot, double X);
 std::string pointerYText(const Plot& plot, double Y);
 
 // What is drawn: a segment with both end pixels drawn (a point when both
-// ends meet), in one of the graph's inks.
-enum class Ink { Axis, Point, Curve, Line };
+// ends meet), in one of the graph's inks (SecondLine and Mark: the second
+// of two fitted lines and the cross where they meet).
+enum class Ink { Axis, Point, Curve, Line, SecondLine, Mark };
 struct Stroke {
   Ink ink = Ink::Axis;
   bool dotted = false;

@@ -87,7 +87,10 @@ TwoLineStrokes twoLineStrokes(const Plot& plot, const TwoLineFit& fit) {
   TwoLineStrokes out;
   if (!plot.plottable || !fit.possible) return out;
   if (const auto s = lineStroke(plot, fit.first)) out.first.push_back(*s);
-  if (const auto s = lineStroke(plot, fit.second)) out.second = dashes(*s);
+  if (auto s = lineStroke(plot, fit.second)) {
+    s->ink = Ink::SecondLine;
+    out.second = dashes(*s);
+  }
   if (fit.crossing) {
     // Rounded only once known to lie on the plot.
     const double px = plot.abscissa.position(fit.x);
@@ -96,11 +99,19 @@ TwoLineStrokes twoLineStrokes(const Plot& plot, const TwoLineFit& fit) {
       const PixelPoint c{rounded(px), rounded(py)};
       out.crossShown = true;
       out.crossAt = c;
-      out.cross.push_back({Ink::Line, false, {c.x - kCrossArm, c.y - kCrossArm}, {c.x + kCrossArm, c.y + kCrossArm}});
-      out.cross.push_back({Ink::Line, false, {c.x - kCrossArm, c.y + kCrossArm}, {c.x + kCrossArm, c.y - kCrossArm}});
+      out.cross.push_back({Ink::Mark, false, {c.x - kCrossArm, c.y - kCrossArm}, {c.x + kCrossArm, c.y + kCrossArm}});
+      out.cross.push_back({Ink::Mark, false, {c.x - kCrossArm, c.y + kCrossArm}, {c.x + kCrossArm, c.y - kCrossArm}});
     }
   }
   return out;
+}
+
+void addTwoLineStrokes(std::vector<Stroke>& strokes, const TwoLineStrokes& lines) {
+  const auto at =
+      std::find_if(strokes.begin(), strokes.end(), [](const Stroke& s) { return s.ink != Ink::Axis; });
+  const auto second = strokes.insert(at, lines.second.begin(), lines.second.end());
+  strokes.insert(second, lines.first.begin(), lines.first.end());
+  strokes.insert(strokes.end(), lines.cross.begin(), lines.cross.end());
 }
 
 PixelPoint intersectionLabelAt(PixelPoint cross, int textWidth, int textHeight) {

@@ -44,8 +44,9 @@ std::string intersectionText(const TwoLineFit& fit, std::string_view mask);
 // "Intersection : …", one line each.
 std::string twoLinesText(const TwoLineFit& fit, std::string_view mask);
 
-// What draws the model on the plot: the first line solid, the second in
-// dashes, and a cross on the intersection when it lies on the plot.
+// What draws the model on the plot: the first line solid (Ink::Line), the
+// second in dashes (Ink::SecondLine), and a cross (Ink::Mark) on the
+// intersection when it lies on the plot.
 struct TwoLineStrokes {
   std::vector<Stroke> first, second, cross;
   bool crossShown = false;
@@ -54,6 +55,10 @@ struct TwoLineStrokes {
 inline constexpr int kDashOn = 8, kDashOff = 5;  // dash and gap, in plot units along the longer axis
 inline constexpr int kCrossArm = 5;              // the cross spans ±5 plot units diagonally
 TwoLineStrokes twoLineStrokes(const Plot& plot, const TwoLineFit& fit);
+
+// The lines put among `strokes` under the points (after the axes and the
+// grid), the cross after everything, over the points.
+void addTwoLineStrokes(std::vector<Stroke>& strokes, const TwoLineStrokes& lines);
 
 // Top-left corner of a label of the given size beside the intersection's
 // cross: above and to the right, or on the side where it stays on the plot.

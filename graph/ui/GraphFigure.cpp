@@ -4,9 +4,11 @@
 #include <QPainter>
 #include <QPrinter>
 #include <algorithm>
+#include <cmath>
 
 #include "platform/qt/Fonts.h"
 #include "platform/qt/Printing.h"
+#include "widgets/Colours.h"
 
 namespace velmira::graph::ui {
 
@@ -14,7 +16,7 @@ namespace {
 
 const QColor kAxisBlue(0, 0, 128);
 const QColor kPointRed(255, 0, 0);
-const QColor kLineGreen(0, 128, 0);
+const QColor& kLineGreen = widgets::kDarkGreen;
 
 // Margins in text heights.
 constexpr double kLeftLines = 5.5, kTopLines = 1.6, kRightLines = 1, kBottomLines = 2.6;
@@ -39,6 +41,8 @@ QColor inkColour(graph::Ink ink) {
     case graph::Ink::Point:
     case graph::Ink::Curve: return kPointRed;
     case graph::Ink::Line: return kLineGreen;
+    case graph::Ink::SecondLine: return widgets::kPurple;
+    case graph::Ink::Mark: return widgets::kBlack;
   }
   return kAxisBlue;
 }
@@ -106,14 +110,38 @@ void paintFitNote(QPainter& p, const QRectF& plot, const graph::FitNote& note, c
   p.save();
   p.fillRect(box, Qt::white);
   p.setFont(font);
-  p.setPen(kLineGreen);
   double y = box.top() + pad;
-  for (const std::string& line : note.lines) {
+  for (std::size_t i = 0; i < note.lines.size(); ++i) {
+    p.setPen(inkColour(i < note.inks.size() ? note.inks[i] : graph::Ink::Line));
     p.drawText(QRectF(left, y, w, h), (note.right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter,
-               QString::fromStdString(line));
+               QString::fromStdString(note.lines[i]));
     y += h;
   }
   p.restore();
+}
+
+void paintIntersectionLabel(QPainter& p, const QRectF& plot, graph::PixelPoint cross, const std::string& label,
+                            const QFont& font) {
+  if (label.empty()) return;
+  const QFontMetricsF fm(font, p.device());
+  const double u = unitOf(plot);
+  const QString text = QString::fromStdString(label);
+  const double w = fm.horizontalAdvance(text), h = fm.height();
+  const graph::PixelPoint at = graph::intersectionLabelAt(cross, static_cast<int>(std::ceil(w / u)),
+                                                          static_cast<int>(std::ceil(h / u)));
+  // On a white ground over the grid.
+  const QRectF box(plot.left() + at.x * u, plot.top() + at.y * u, w, h);
+  p.save();
+  p.fillRect(box.adjusted(-u, 0, 0, 0), Qt::white);
+  p.setFont(font);
+  p.setPen(inkColour(graph::Ink::Mark));
+  p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, text);
+  p.restore();
+}
+
+void paintModelTexts(QPainter& p, const QRectF& plot, const graph::Figure& figure, const QFont& font) {
+  if (figure.cross) paintIntersectionLabel(p, plot, *figure.cross, figure.intersectionLabel, font);
+  paintFitNote(p, plot, figure.note, font);
 }
 
 QImage figureImage(const graph::Figure& figure, int plotSide, double ratio) {
@@ -128,7 +156,7 @@ QImage figureImage(const graph::Figure& figure, int plotSide, double ratio) {
   p.setRenderHint(QPainter::TextAntialiasing);
   const QRectF plot(m.left(), m.top(), plotSide, plotSide);
   paintStrokes(p, plot, figure.strokes);
-  paintFitNote(p, plot, figure.note, font);
+  paintModelTexts(p, plot, figure, font);
   paintAxisTexts(p, plot, figure, font);
   return image;
 }
@@ -156,7 +184,7 @@ void drawFigurePage(qtp::PrintedPages& out, const QString& heading, const graph:
   const QRectF plot(m.left() + (body.width() - m.left() - m.right() - side) / 2, top + m.top(), side, side);
   if (figure.plot.plottable) {
     paintStrokes(p, plot, figure.strokes);
-    paintFitNote(p, plot, figure.note, scale);
+    paintModelTexts(p, plot, figure, scale);
     paintAxisTexts(p, plot, figure, numbers);
     p.setFont(scale);
     p.setPen(Qt::black);

@@ -34,6 +34,11 @@ QMarginsF figureMargins(const QFont& font, const QPaintDevice* device = nullptr)
 void paintStrokes(QPainter& p, const QRectF& plot, const std::vector<graph::Stroke>& strokes);
 void paintAxisTexts(QPainter& p, const QRectF& plot, const graph::Figure& figure, const QFont& font);
 void paintFitNote(QPainter& p, const QRectF& plot, const graph::FitNote& note, const QFont& font);
+// "Intersection : …" beside the cross at `cross` (plot units), on white.
+void paintIntersectionLabel(QPainter& p, const QRectF& plot, graph::PixelPoint cross, const std::string& label,
+                            const QFont& font);
+// The texts on the plot: the intersection's label, then the note.
+void paintModelTexts(QPainter& p, const QRectF& plot, const graph::Figure& figure, const QFont& font);
 
 // The whole figure on white, the plot `plotSide` logical pixels square, at
 // `ratio` device pixels per logical pixel: what "Copier" puts on the

@@ -238,6 +238,7 @@ void GraphWindow::redrawPlot() {
   graph::FitNote note;
   if (canFit && fitBox_->isChecked() && twoLines_->isChecked()) {
     twoLines = showTwoLines();
+    graph::addTwoLineStrokes(strokes, twoLines);
   } else if (canFit && fitBox_->isChecked()) {
     const auto kind = affine_->isChecked() ? graph::FitKind::Affine : graph::FitKind::ThroughOrigin;
     const graph::LineFit fit = graph::fitLine(plot_.points, kind);
@@ -259,13 +260,14 @@ void GraphWindow::redrawPlot() {
     }
     s.setDotted(false);
   };
-  // The two lines go under the points, the intersection over them.
-  const auto points = std::find_if(strokes.begin(), strokes.end(),
-                                   [](const graph::Stroke& st) { return st.ink != graph::Ink::Axis; });
-  draw(strokes.begin(), points);
-  drawTwoLines(s, twoLines);
-  draw(points, strokes.end());
-  drawIntersection(s, twoLines);
+  draw(strokes.begin(), strokes.end());
+  if (twoLines.crossShown) {
+    const std::string label =
+        graph::kIntersectionCaption + graph::intersectionText(twoLineFit_, table_.mask());
+    s.paint([&](QPainter& p) {
+      paintIntersectionLabel(p, QRectF(0, 0, graph::kPlotSize, graph::kPlotSize), twoLines.crossAt, label, panelFont());
+    });
+  }
   showFigureTexts(note);
 }
 
@@ -277,31 +279,11 @@ graph::TwoLineStrokes GraphWindow::showTwoLines() {
     return QStringLiteral("<span style=\"color:%1\">%2</span>").arg(c.name(), text.toHtmlEscaped());
   };
   QStringList lines = QString::fromStdString(graph::twoLinesText(twoLineFit_, mask)).split(u'\n');
-  const QColor colours[] = {widgets::kDarkGreen, widgets::kPurple, widgets::kBlack};
-  for (int i = 0; i < lines.size() && i < 3; ++i) lines[i] = line(colours[i], lines[i]);
+  const graph::Ink inks[] = {graph::Ink::Line, graph::Ink::SecondLine, graph::Ink::Mark};
+  for (int i = 0; i < lines.size() && i < 3; ++i) lines[i] = line(inkColour(inks[i]), lines[i]);
   equation_->setTextFormat(Qt::RichText);
   equation_->setText(lines.join(QStringLiteral("<br>")));
   return graph::twoLineStrokes(plot_, twoLineFit_);
-}
-
-void GraphWindow::drawTwoLines(qtp::Surface& s, const graph::TwoLineStrokes& lines) {
-  for (const graph::Stroke& st : lines.first) s.line(st.a.x, st.a.y, st.b.x, st.b.y, widgets::kDarkGreen);
-  for (const graph::Stroke& st : lines.second) s.line(st.a.x, st.a.y, st.b.x, st.b.y, widgets::kPurple);
-}
-
-void GraphWindow::drawIntersection(qtp::Surface& s, const graph::TwoLineStrokes& lines) {
-  if (!lines.crossShown) return;
-  for (const graph::Stroke& st : lines.cross) s.line(st.a.x, st.a.y, st.b.x, st.b.y, widgets::kBlack);
-  // Its coordinates beside it, on a white ground over the grid.
-  const QString text = QString::fromUtf8(graph::kIntersectionCaption) +
-                       QString::fromStdString(graph::intersectionText(twoLineFit_, table_.mask()));
-  s.setFont(QStringLiteral("Arial"), 8);
-  const int w = s.textWidth(text), h = s.textHeight(text);
-  const graph::PixelPoint at = graph::intersectionLabelAt(lines.crossAt, w, h);
-  s.filledRectangle(at.x - 1, at.y, at.x + w, at.y + h - 1, widgets::kWhite);
-  s.setForeColor(widgets::kBlack);
-  s.setPen(at.x, at.y);
-  s.printStay(text);
 }
 
 void GraphWindow::showFigureTexts(const graph::FitNote& note) {
@@ -323,7 +305,7 @@ graph::Figure GraphWindow::figure() const {
   if (fitBox_->isChecked()) fit = affine_->isChecked() ? graph::FitKind::Affine : graph::FitKind::ThroughOrigin;
   return graph::graphFigure(table_, abscissaList_->currentIndex(), ordinateList_->currentIndex(),
                             {joinPoints_->isChecked(), showGrid_->isChecked(), crossPoints_->isChecked()},
-                            fit);
+                            fit, fitBox_->isChecked() && twoLines_->isChecked());
 }
 
 bool GraphWindow::printPlot(QPrinter& printer) {

@@ -98,8 +98,6 @@ class GraphWindow : public QDialog {
   void showFigureTexts(const graph::FitNote& note);
   // "deux droites": the fit and its text; what draws it on the plot.
   graph::TwoLineStrokes showTwoLines();
-  void drawTwoLines(qtp::Surface& s, const graph::TwoLineStrokes& lines);
-  void drawIntersection(qtp::Surface& s, const graph::TwoLineStrokes& lines);
 
   const table::Table& table_;
   MessageService& messages_;

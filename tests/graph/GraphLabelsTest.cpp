@@ -2,6 +2,7 @@
 // axis names, the readout's digits and the fit's note.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -90,4 +91,35 @@ TEST(GraphLabels, FitNoteWithItsNumbersWhereTheLineLeavesRoom) {
   falling.b = 0;
   EXPECT_EQ(fitNote(falling).lines.front(), "y = -1,5·x");
   EXPECT_TRUE(fitNote(LineFit{}).lines.empty());
+}
+
+TEST(GraphLabels, FigureCarriesTheTwoLinesTheirCrossAndNote) {
+  // A V through (3, 4).
+  table::Table t = twoColumns({{"0", "10"}, {"1", "8"}, {"2", "6"}, {"3", "4"}, {"4", "6"}, {"5", "8"}, {"6", "10"}});
+  t.setMask("");
+  const Figure f = graphFigure(t, 0, 1, {}, FitKind::Affine, true);
+  ASSERT_TRUE(f.twoLines && f.twoLines->crossing);
+  EXPECT_FALSE(f.fit);  // the two lines instead of the one
+  ASSERT_TRUE(f.cross);
+  EXPECT_EQ(*f.cross, (PixelPoint{f.plot.plotX(3), f.plot.plotY(4)}));
+  EXPECT_EQ(f.intersectionLabel, "Intersection : x = 3 ; y = 4");
+  EXPECT_EQ(f.note.lines, (std::vector<std::string>{"Droite 1 : y = a·x + b ; a = -2 ; b = 10 ; r² = 1,0000",
+                                                    "Droite 2 : y = a·x + b ; a = 2 ; b = -2 ; r² = 1,0000",
+                                                    "Intersection : x = 3 ; y = 4"}));
+  EXPECT_EQ(f.note.inks, (std::vector<Ink>{Ink::Line, Ink::SecondLine, Ink::Mark}));
+
+  // Axes and grid, then the first line and the second's dashes under the
+  // points and their joining curve, the cross last.
+  std::vector<Ink> order;
+  for (const Stroke& s : f.strokes)
+    if (order.empty() || order.back() != s.ink) order.push_back(s.ink);
+  EXPECT_EQ(order, (std::vector<Ink>{Ink::Axis, Ink::Line, Ink::SecondLine, Ink::Point, Ink::Curve, Ink::Mark}));
+  EXPECT_GT(std::count_if(f.strokes.begin(), f.strokes.end(), [](const Stroke& s) { return s.ink == Ink::SecondLine; }), 5);
+
+  // Not asked for, or too few points: no model, no cross, no note.
+  EXPECT_FALSE(graphFigure(t, 0, 1, {}, std::nullopt, false).twoLines);
+  const Figure few = graphFigure(twoColumns({{"0", "1"}, {"1", "2"}, {"2", "1"}}), 0, 1, {}, std::nullopt, true);
+  EXPECT_FALSE(few.twoLines);
+  EXPECT_FALSE(few.cross);
+  EXPECT_TRUE(few.note.lines.empty());
 }

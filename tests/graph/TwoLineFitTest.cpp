@@ -143,6 +143,8 @@ TEST(TwoLineFit, StrokesOnThePlot) {
   ASSERT_TRUE(s.crossShown);
   EXPECT_EQ(s.crossAt, (PixelPoint{p.plotX(3), p.plotY(4)}));
   ASSERT_EQ(s.cross.size(), 2u);
+  EXPECT_EQ(s.second.front().ink, Ink::SecondLine);
+  EXPECT_EQ(s.cross[0].ink, Ink::Mark);
   EXPECT_EQ(s.cross[0].a, (PixelPoint{s.crossAt.x - kCrossArm, s.crossAt.y - kCrossArm}));
 
   // The label sits above and to the right, or where it stays on the plot.

@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "graph/ui/GraphFigure.h"
 #include "graph/ui/GraphWindow.h"
 #include "model/EntryRules.h"
 #include "model/Workbench.h"
@@ -179,6 +180,29 @@ TEST_F(GraphWindowTest, TwoLinesSecondDashedAndTheirIntersection) {
   for (int y = c.y() - 24; y < c.y() - 8; ++y)
     for (int x = c.x() + 8; x < c.x() + 68; ++x) dark += pixel(x, y).lightness() < 96;
   EXPECT_GT(dark, 20);
+
+  // The copy and the print draw the same model: the note gives both
+  // equations and the intersection, the cross has its label.
+  const QImage copied = figureImage(window->figure(), graph::kPlotSize, 2);
+  auto colourIn = [&](const QColor& c) {
+    for (int y = 0; y < copied.height(); ++y)
+      for (int x = 0; x < copied.width(); ++x)
+        if (copied.pixelColor(x, y) == c) return true;
+    return false;
+  };
+  EXPECT_TRUE(colourIn(kGreen));
+  EXPECT_TRUE(colourIn(kPurple));
+  if (!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("graphe.pdf"));
+    ASSERT_TRUE(window->printPlot(*qtp::pdfPrinter(pdf)));
+    const QString printed = velmira::test::popplerOutput(QStringLiteral("pdftotext"), {}, pdf);
+    for (const char* part : {"Droite 1 : y = a·x + b ; a = -2 ; b = 10 ; r² = 1,0000",
+                             "Droite 2 : y = a·x + b ; a = 2 ; b = -2 ; r² = 1,0000"})
+      EXPECT_TRUE(printed.contains(QString::fromUtf8(part))) << part << "\n" << printed.toStdString();
+    // Once in the note, once beside the cross.
+    EXPECT_EQ(printed.count(QStringLiteral("Intersection : x = 3 ; y = 4")), 2) << printed.toStdString();
+  }
 
   // Three points: the two lines are impossible, nothing drawn.
   for (int r = 4; r <= 7; ++r) table.setCell(r, 0, "");
