@@ -11,6 +11,7 @@
 #include "platform/qt/AllocatorTuning.h"
 #include "platform/qt/QtMessageService.h"
 #include "platform/qt/Translations.h"
+#include "ui/Accessibility.h"
 #include "ui/MainWindow.h"
 #include "ui/PdfCommand.h"
 
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
     icon.addFile(QStringLiteral(":/icons/") + size);
   QApplication::setWindowIcon(icon);
   velmira::qtp::installFrenchTranslations(app);
+  velmira::ui::installAccessibility();
   const auto folders =
       velmira::fileio::appFolders(QCoreApplication::applicationDirPath().toStdString(),
                                   QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());

@@ -6,6 +6,7 @@
 
 #include "platform/qt/Fonts.h"
 #include "ui/EntryField.h"
+#include "widgets/SelectorGroup.h"
 #include "widgets/SideFrame.h"
 #include "ui/drawing/CellDiagram.h"
 
@@ -62,6 +63,7 @@ CellOptionsFrame::CellOptionsFrame(QWidget* parent) : QFrame(parent) {
     o->setAutoExclusive(false);  // the workbench decides which one is selected
     o->setMouseTracking(true);
   }
+  new widgets::SelectorGroup({option3_, option2_}, this);
 }
 
 }  // namespace velmira::ui

@@ -24,6 +24,7 @@ class SolutePickerWidget : public widgets::SurfaceWidget {
   void hint();              // pointer over the list
   void chosen(int solution);  // a solute was chosen (tag set, updateMeters run)
   void closed(int solution);  // Escape: closed without a change
+  void markerMoved();         // the marked row changed (or the list opened)
 
  protected:
   void mouseMoveEvent(QMouseEvent* event) override;
@@ -32,6 +33,8 @@ class SolutePickerWidget : public widgets::SurfaceWidget {
   void keyPressEvent(QKeyEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  // The tooltip names the solute under the pointer.
+  bool event(QEvent* event) override;
 
  private:
   model::Workbench& wb_;

@@ -30,7 +30,7 @@ TextPane::TextPane(QWidget* window) : QObject(window) {
 
   btexo_ = new QToolButton(window);
   btexo_->setObjectName(QStringLiteral("btexo"));
-  btexo_->setText(QStringLiteral("Exercices"));
+  btexo_->setText(QStringLiteral("E&xercices"));
   btexo_->setToolTip(btexoHint());
   btexo_->setPopupMode(QToolButton::DelayedPopup);
   btexo_->setGeometry(kLeft + kWidth - kButtonWidth, kTop, kButtonWidth, kFieldHeight);

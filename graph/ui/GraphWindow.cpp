@@ -19,6 +19,7 @@
 #include "table/TableText.h"
 #include "widgets/ButtonIcons.h"
 #include "widgets/Colours.h"
+#include "widgets/SelectorGroup.h"
 #include "widgets/SurfaceWidget.h"
 #include "widgets/TitleStrip.h"
 
@@ -141,6 +142,7 @@ void GraphWindow::buildControls() {
   affine_ = option("affine", "affine", 150, 266, 54);
   twoLines_ = option("deuxdroites", "deux droites", 28, 284, 122);
   throughOrigin_->setChecked(true);
+  new widgets::SelectorGroup({throughOrigin_, affine_, twoLines_}, this);
 
   label1_ = new QLabel(this);
   label1_->setObjectName(QStringLiteral("Label1"));
