@@ -54,8 +54,8 @@ CellOptionsFrame::CellOptionsFrame(QWidget* parent) : QFrame(parent) {
   textLabel(QStringLiteral("cm²"), QRect(x + 70, 125, 40, 16), this);
 
   const QFont optionFont = qtp::mapFont(QStringLiteral("Arial"), 8.25);
-  option3_ = new QRadioButton(QStringLiteral("Montage avec un conductimètre"), this);
-  option2_ = new QRadioButton(QStringLiteral("Montage avec un G.B.F, un voltmètre et un ampèremètre"), this);
+  option3_ = new widgets::SelectorButton(QStringLiteral("Montage avec un conductimètre"), this);
+  option2_ = new widgets::SelectorButton(QStringLiteral("Montage avec un G.B.F, un voltmètre et un ampèremètre"), this);
   option3_->setGeometry(10, 162, 345, 20);
   option2_->setGeometry(10, 186, 345, 20);
   for (QRadioButton* o : {option3_, option2_}) {

@@ -4,8 +4,9 @@
 // is), and the arrow keys move to the next or previous button and press it,
 // as in a group of radio buttons. Its buttons are announced as radio
 // buttons (see isSelector).
-#include <QObject>
 #include <QList>
+#include <QObject>
+#include <QRadioButton>
 
 class QAbstractButton;
 
@@ -27,6 +28,14 @@ class SelectorGroup : public QObject {
 
  private:
   QList<QAbstractButton*> buttons_;
+};
+
+// A radio button of the style for a selector group: a class of its own, so
+// that its accessibility interface (a radio button) is chosen before Qt's.
+class SelectorButton : public QRadioButton {
+  Q_OBJECT
+ public:
+  using QRadioButton::QRadioButton;
 };
 
 // The button belongs to a selector group: it is a radio button for

@@ -17,6 +17,9 @@ namespace velmira::table::ui {
 TableGrid::TableGrid(TableModel& model, MessageService& messages, QWidget* parent)
     : QTableView(parent), model_(model), messages_(messages) {
   setObjectName(QStringLiteral("MSFlexGrid1"));
+  setAccessibleName(QStringLiteral("Tableau de valeurs"));
+  setAccessibleDescription(QStringLiteral("Flèches : cellule voisine ; Maj+F10 : menu du tableau ; "
+                                          "Ctrl+Espace puis Maj+F10 : menu de la colonne ; Tab : sortir"));
   setModel(&model_);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setSelectionMode(QAbstractItemView::ExtendedSelection);
