@@ -284,7 +284,10 @@ void nameControls(MainWindow& w) {
          i % 2 == 0 ? QStringLiteral("En volts ; flèches : tourner le bouton")
                     : QStringLiteral("En hertz ; flèches : tourner le bouton"));
     QObject::connect(k, &KnobWidget::turned, k, [k] {
-      QAccessibleValueChangeEvent e(k, QAccessible::queryAccessibleInterface(k)->valueInterface()->currentValue());
+      if (!QAccessible::isActive()) return;
+      QAccessibleInterface* face = QAccessible::queryAccessibleInterface(k);
+      if (!face || !face->valueInterface()) return;
+      QAccessibleValueChangeEvent e(k, face->valueInterface()->currentValue());
       QAccessible::updateAccessibility(&e);
     });
   }
