@@ -14,6 +14,7 @@
 #include "ui/Accessibility.h"
 #include "ui/MainWindow.h"
 #include "ui/PdfCommand.h"
+#include "widgets/LegiblePalette.h"
 
 int main(int argc, char** argv) {
   // `velmira --pdf SORTIE.pdf FICHIER` prints without a window.
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(icon);
   velmira::qtp::installFrenchTranslations(app);
   velmira::ui::installAccessibility();
+  velmira::widgets::applyLegiblePalette();
   const auto folders =
       velmira::fileio::appFolders(QCoreApplication::applicationDirPath().toStdString(),
                                   QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());

@@ -156,7 +156,7 @@ void GraphWindow::buildControls() {
   equation_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   equation_->setWordWrap(true);
   QPalette green = equation_->palette();
-  green.setColor(QPalette::WindowText, inkColour(graph::Ink::Line));
+  green.setColor(QPalette::WindowText, widgets::kLineText);
   equation_->setPalette(green);
 
   for (int i = 0; i < 2; ++i) {
@@ -279,7 +279,7 @@ graph::TwoLineStrokes GraphWindow::showTwoLines() {
     return QStringLiteral("<span style=\"color:%1\">%2</span>").arg(c.name(), text.toHtmlEscaped());
   };
   QStringList lines = QString::fromStdString(graph::twoLinesText(twoLineFit_, mask)).split(u'\n');
-  const QColor colours[] = {widgets::kDarkGreen, widgets::kPurple, widgets::kBlack};
+  const QColor colours[] = {widgets::kLineText, widgets::kPurple, widgets::kBlack};
   for (int i = 0; i < lines.size() && i < 3; ++i) lines[i] = line(colours[i], lines[i]);
   equation_->setTextFormat(Qt::RichText);
   equation_->setText(lines.join(QStringLiteral("<br>")));
