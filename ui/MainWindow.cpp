@@ -25,6 +25,7 @@
 #include "widgets/SelectorGroup.h"
 #include "ui/SolutePickerWidget.h"
 #include "ui/TabStrip.h"
+#include "ui/ZoomCommands.h"
 #include "ui/drawing/SolutionPanels.h"
 
 namespace velmira::ui {
@@ -48,6 +49,7 @@ MainWindow::MainWindow(MessageService& messages, QString appFolder, QString flag
   connectControls();
   registerHints();
   nameControls(*this);
+  addZoomCommands(*this, *commandButton(Command::Help), messages_);
   startUp();
 }
 
