@@ -12,6 +12,8 @@
 
 #include "platform/core/AppFolders.h"
 #include "platform/qt/Translations.h"
+#include "ui/Accessibility.h"
+#include "widgets/LegiblePalette.h"
 
 namespace velmira::app {
 
@@ -69,6 +71,8 @@ ProgramFolders prepareProgram(QApplication& app) {
   QGuiApplication::setDesktopFileName(QStringLiteral("fr.velmira.Velmira"));
   QApplication::setWindowIcon(QIcon(new PictureFilesIcon(QStringLiteral(":/icons"), QStringLiteral("velmira-"))));
   qtp::installFrenchTranslations(app);
+  ui::installAccessibility();
+  widgets::applyLegiblePalette();
   const auto folders =
       fileio::appFolders(QCoreApplication::applicationDirPath().toStdString(),
                          QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());

@@ -95,6 +95,18 @@ int saltOf(int acid, int base) {
   return 0;
 }
 
+std::string_view soluteName(int k) {
+  // In catalogue order.
+  static constexpr std::array<std::string_view, kSoluteCount> names = {
+      "chlorure d'aluminium", "iodure d'aluminium", "nitrate d'aluminium", "sulfate d'aluminium",
+      "acide chlorhydrique", "acide iodhydrique", "acide nitrique", "acide sulfurique",
+      "chlorure de potassium", "hydroxyde de potassium", "iodure de potassium", "nitrate de potassium",
+      "sulfate de potassium", "chlorure de magnésium", "iodure de magnésium", "nitrate de magnésium",
+      "chlorure de sodium", "hydroxyde de sodium", "iodure de sodium", "nitrate de sodium", "sulfate de sodium"};
+  if (k < 1 || k > kSoluteCount) return {};
+  return names[static_cast<std::size_t>(k - 1)];
+}
+
 const Solute* solute(int k) {
   if (k < 1 || k > kSoluteCount) return nullptr;
   return &catalogue()[static_cast<std::size_t>(k - 1)];

@@ -38,6 +38,10 @@ struct Solute {
 // Solute k (1..21); nullptr for any other number.
 const Solute* solute(int k);
 
+// The French name of solute k, as a pupil reads it ("chlorure de
+// potassium"); empty for a number outside the catalogue.
+std::string_view soluteName(int k);
+
 // Coefficient table: rows 0..21, columns 0..5; row 0 and column 0 stay 0.
 using CoefTable = std::array<std::array<float, 6>, kSoluteCount + 1>;
 void fillCoefficients(CoefTable& coefficients);

@@ -2,6 +2,7 @@
 
 #include "platform/qt/Fonts.h"
 #include "widgets/RadioMark.h"
+#include "widgets/SelectorGroup.h"
 
 namespace velmira::ui {
 
@@ -34,6 +35,7 @@ CalibreFrame::CalibreFrame(Meter meter, int first, QWidget* parent)
     connect(b, &QRadioButton::clicked, this, [this, j] { emit optionClicked(first_ + j); });
     buttons_[j] = b;
   }
+  new widgets::SelectorGroup({buttons_.begin(), buttons_.end()}, this);
 }
 
 void CalibreFrame::setBackground(const QColor& c) {

@@ -6,6 +6,7 @@
 
 #include "platform/qt/Fonts.h"
 #include "ui/EntryField.h"
+#include "widgets/SelectorGroup.h"
 #include "widgets/SideFrame.h"
 #include "ui/drawing/CellDiagram.h"
 
@@ -53,8 +54,8 @@ CellOptionsFrame::CellOptionsFrame(QWidget* parent) : QFrame(parent) {
   textLabel(QStringLiteral("cm²"), QRect(x + 70, 125, 40, 16), this);
 
   const QFont optionFont = qtp::mapFont(QStringLiteral("Arial"), 8.25);
-  conductimeterMontage_ = new QRadioButton(QStringLiteral("Montage avec un conductimètre"), this);
-  generatorMontage_ = new QRadioButton(QStringLiteral("Montage avec un G.B.F, un voltmètre et un ampèremètre"), this);
+  conductimeterMontage_ = new widgets::SelectorButton(QStringLiteral("Montage avec un conductimètre"), this);
+  generatorMontage_ = new widgets::SelectorButton(QStringLiteral("Montage avec un G.B.F, un voltmètre et un ampèremètre"), this);
   conductimeterMontage_->setGeometry(10, 162, 345, 20);
   generatorMontage_->setGeometry(10, 186, 345, 20);
   for (QRadioButton* o : {conductimeterMontage_, generatorMontage_}) {
@@ -62,6 +63,7 @@ CellOptionsFrame::CellOptionsFrame(QWidget* parent) : QFrame(parent) {
     o->setAutoExclusive(false);  // the workbench decides which one is selected
     o->setMouseTracking(true);
   }
+  new widgets::SelectorGroup({conductimeterMontage_, generatorMontage_}, this);
 }
 
 }  // namespace velmira::ui

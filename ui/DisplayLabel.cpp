@@ -25,7 +25,20 @@ DisplayLabel::DisplayLabel(Kind kind, QWidget* parent) : QLabel(parent), kind_(k
 
 void DisplayLabel::setDisplay(const std::string& text) {
   const QString t = QString::fromStdString(text);
-  if (t != this->text()) setText(t);
+  if (t == this->text()) return;
+  setText(t);
+  updateName();
+}
+
+void DisplayLabel::setSubject(const QString& subject) {
+  subject_ = subject;
+  updateName();
+}
+
+void DisplayLabel::updateName() {
+  if (subject_.isEmpty()) return;
+  const QString reading = text().simplified();
+  setAccessibleName(reading.isEmpty() ? subject_ : subject_ + QStringLiteral(" : ") + reading);
 }
 
 }  // namespace velmira::ui

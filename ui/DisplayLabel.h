@@ -15,9 +15,16 @@ class DisplayLabel : public QLabel {
   Kind kind() const { return kind_; }
   // The display text (UTF-8, blanks kept).
   void setDisplay(const std::string& text);
+  // What the display shows, for its accessible name ("Voltmètre, solution 1"):
+  // the name is the subject and the text ("Voltmètre, solution 1 : 0,200 V"),
+  // kept up to date so that a new reading is announced.
+  void setSubject(const QString& subject);
 
  private:
+  void updateName();
+
   Kind kind_;
+  QString subject_;
 };
 
 }  // namespace velmira::ui

@@ -19,6 +19,8 @@ KnobWidget::KnobWidget(int index, model::Workbench& wb, QWidget* parent)
   surface().setBackColor(widgets::kGeneratorFace);
 }
 
+double KnobWidget::value() const { return wb_.knobValue(index_); }
+
 void KnobWidget::redraw() {
   surface().setPersistent(true);
   drawKnob(surface(), wb_.knobValue(index_));

@@ -12,6 +12,8 @@ class KnobWidget : public widgets::SurfaceWidget {
  public:
   KnobWidget(int index, model::Workbench& wb, QWidget* parent = nullptr);
   int index() const { return index_; }
+  // The knob's value (0..kKnobMax).
+  double value() const;
   // desbouton1's drawing, from the knob's tag (the caller runs updateVoltmeters).
   void redraw();
   // The knob's image at `ratio` device pixels per pixel: its own, or the

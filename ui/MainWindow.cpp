@@ -10,6 +10,7 @@
 #include "files/ui/TextPane.h"
 #include "table/ui/TableFrame.h"
 #include "ui/BenchPage.h"
+#include "ui/Accessibility.h"
 #include "ui/BenchPicture.h"
 #include "widgets/ButtonIcons.h"
 #include "ui/CalibreFrame.h"
@@ -21,8 +22,10 @@
 #include "ui/HintLine.h"
 #include "ui/KnobWidget.h"
 #include "widgets/RadioMark.h"
+#include "widgets/SelectorGroup.h"
 #include "ui/SolutePickerWidget.h"
 #include "ui/TabStrip.h"
+#include "ui/ZoomCommands.h"
 #include "ui/drawing/SolutionPanels.h"
 
 namespace velmira::ui {
@@ -45,6 +48,8 @@ MainWindow::MainWindow(MessageService& messages, QString appFolder, QString flag
   buildTable();
   connectControls();
   registerHints();
+  nameControls(*this);
+  addZoomCommands(*this, *commandButton(Command::Help), messages_);
   startUp();
 }
 
@@ -129,6 +134,7 @@ void MainWindow::buildBenchControls() {
       o->resize(17, 17);
       rangeButtons_[i] = o;
     }
+    new widgets::SelectorGroup({rangeButtons_.begin() + 6 * b - 6, rangeButtons_.begin() + 6 * b}, page);
     voltFrames_[b - 1] = new CalibreFrame(CalibreFrame::Meter::Voltmeter, 4 * (b - 1), page);
     ampFrames_[b - 1] = new CalibreFrame(CalibreFrame::Meter::Ammeter, 4 * (b - 1), page);
   }
@@ -191,7 +197,7 @@ void MainWindow::buildTable() {
   for (int k = 0; k < model::kBenches; ++k) {
     auto* b = new QToolButton(pages_[k]);
     b->setObjectName(QString::fromUtf8(names[k]));
-    b->setText(QStringLiteral("Ajouter au tableau"));
+    b->setText(QStringLiteral("A&jouter au tableau"));
     b->setToolTip(QStringLiteral("Ajouter la mesure dans le tableau de valeurs"));
     b->setIcon(widgets::commandIcon(widgets::CommandPicture::Record));
     b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);

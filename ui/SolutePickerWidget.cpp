@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include "model/SoluteCatalogue.h"
 #include "widgets/Colours.h"
@@ -54,6 +55,7 @@ void SolutePickerWidget::openFor(int solution, QWidget* page, QPoint at) {
   raise();
   setFocus(Qt::OtherFocusReason);
   update();
+  emit markerMoved();
 }
 
 void SolutePickerWidget::mouseMoveEvent(QMouseEvent* event) {
@@ -61,7 +63,10 @@ void SolutePickerWidget::mouseMoveEvent(QMouseEvent* event) {
   const QPointF pos = event->position();
   const int before = picker_.markerTop();
   picker_.hover(pos.x(), pos.y(), width(), height());
-  if (picker_.markerTop() != before) update();
+  if (picker_.markerTop() != before) {
+    update();
+    emit markerMoved();
+  }
   event->accept();
 }
 
@@ -107,7 +112,10 @@ void SolutePickerWidget::keyPressEvent(QKeyEvent* event) {
       widgets::SurfaceWidget::keyPressEvent(event);
       return;
   }
-  if (picker_.markerTop() != before) update();
+  if (picker_.markerTop() != before) {
+    update();
+    emit markerMoved();
+  }
   event->accept();
 }
 
@@ -117,6 +125,16 @@ void SolutePickerWidget::focusOutEvent(QFocusEvent* event) {
   if (r == Qt::ActiveWindowFocusReason || r == Qt::PopupFocusReason) return;
   picker_.lostFocus();
   hide();
+}
+
+bool SolutePickerWidget::event(QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    auto* help = static_cast<QHelpEvent*>(event);
+    const int row = model::pickerRow(help->pos().y());
+    QToolTip::showText(help->globalPos(), QString::fromUtf8(model::soluteName(row + 1)), this);
+    return true;
+  }
+  return widgets::SurfaceWidget::event(event);
 }
 
 void SolutePickerWidget::paintEvent(QPaintEvent* event) {

@@ -30,6 +30,7 @@ class SolutePickerWidget : public widgets::SurfaceWidget {
   void hint();              // pointer over the list
   void chosen(int solution);  // a solute was chosen (tag set, updateMeters run)
   void closed(int solution);  // Escape: closed without a change
+  void markerMoved();         // the marked row changed (or the list opened)
 
  protected:
   void mouseMoveEvent(QMouseEvent* event) override;
@@ -38,6 +39,8 @@ class SolutePickerWidget : public widgets::SurfaceWidget {
   void keyPressEvent(QKeyEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  // The tooltip names the solute under the pointer.
+  bool event(QEvent* event) override;
 
  private:
   void drawRow(int n);

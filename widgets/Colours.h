@@ -1,6 +1,7 @@
 #pragma once
 // The program's colours: the window and bench palette, in one place.
 #include <QColor>
+#include <array>
 
 namespace velmira::widgets {
 
@@ -81,5 +82,26 @@ inline const QColor kStarLit{255, 200, 40};
 inline const QColor kStarUnlit{190, 190, 198};
 inline const QColor kSearchHighlight{255, 230, 80};
 inline const QColor kPrintedTitleShade{230, 230, 230};
+// Texts. Every text keeps the least contrast of legible texts with its
+// background, disabled captions included: the pairs below are the texts the
+// program writes and what they are written on (the tests check each one).
+inline const QColor kDisabledText{76, 76, 76};
+// The fitted line's equation: the line's green, darker for a text.
+inline const QColor kLineText{0, 100, 0};
+// The windows' own background where the style gives it (graph, dialogs).
+inline const QColor kStyleWindow{239, 239, 239};
+
+struct TextPair {
+  QColor text;
+  QColor background;
+};
+inline const std::array<TextPair, 19> kTextPairs = {{
+    {kBlack, kWindowBackground}, {kBlack, kPageBackground}, {kBlack, kStripBackground}, {kBlack, kLightGrey},
+    {kBlack, kStyleWindow}, {kWhite, kDarkBlue}, {kDisplayDigits, kBlack},
+    {kDisabledText, kWindowBackground}, {kDisabledText, kPageBackground}, {kDisabledText, kLightGrey},
+    {kDisabledText, kStyleWindow}, {kDisabledText, kStripBackground},
+    {kVoltmeterTitle, kVoltmeterFace}, {kAmmeterTitle, kAmmeterFace}, {kBlack, kVoltmeterFace},
+    {kBlack, kAmmeterFace}, {kWhite, kConductimeterFace}, {kLineText, kStyleWindow}, {kPurple, kStyleWindow},
+}};
 
 }  // namespace velmira::widgets

@@ -19,6 +19,7 @@
 #include "platform/qt/Beep.h"
 #include "platform/qt/Fonts.h"
 #include "table/Table.h"
+#include "widgets/SelectorGroup.h"
 
 namespace velmira::expr::ui {
 
@@ -195,6 +196,7 @@ void CalculatorWindow::build() {
       row->addWidget(o);
     }
     row->addStretch();
+    new widgets::SelectorGroup({options[0], options[1]}, frame);
     return frame;
   };
   angles_ = optionFrame("Angles", angle_, "Degrés", "Radians", "angle");

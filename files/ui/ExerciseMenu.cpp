@@ -46,18 +46,18 @@ ExerciseMenu::ExerciseMenu(TextPane& pane, ConfigOwner& owner, MessageService& m
       window_(window) {
   menu_ = new QMenu(window);
   menu_->setObjectName(QStringLiteral("optionexo"));
-  menu_->addAction(QStringLiteral("Prise en main du simulateur"), this, [this] { startGettingStarted(false); });
-  menu_->addAction(QStringLiteral("Prise en main du tableau"), this, [this] { startGettingStarted(true); });
+  menu_->addAction(QStringLiteral("Prise en &main du simulateur"), this, [this] { startGettingStarted(false); });
+  menu_->addAction(QStringLiteral("Prise en main du &tableau"), this, [this] { startGettingStarted(true); });
   menu_->addSeparator();
-  menu_->addAction(QStringLiteral("Ouvrir un exercice (énoncé + configuration)"), this,
+  menu_->addAction(QStringLiteral("&Ouvrir un exercice (énoncé + configuration)"), this,
                    &ExerciseMenu::openExerciseWindow);
-  correction_ = menu_->addAction(QStringLiteral("Voir la correction"), this, &ExerciseMenu::showCorrection);
+  correction_ = menu_->addAction(QStringLiteral("&Voir la correction"), this, &ExerciseMenu::showCorrection);
   menu_->addSeparator();
-  menu_->addAction(QStringLiteral("Enregistrer le contenu de la fenêtre exercice"), this, &ExerciseMenu::saveText);
-  menu_->addAction(QStringLiteral("Retrouver un texte"), this, &ExerciseMenu::reopenText);
-  menu_->addAction(QStringLiteral("Imprimer le contenu de la fenêtre exercice"), this, &ExerciseMenu::printText);
+  menu_->addAction(QStringLiteral("&Enregistrer le contenu de la fenêtre exercice"), this, &ExerciseMenu::saveText);
+  menu_->addAction(QStringLiteral("&Retrouver un texte"), this, &ExerciseMenu::reopenText);
+  menu_->addAction(QStringLiteral("&Imprimer le contenu de la fenêtre exercice"), this, &ExerciseMenu::printText);
   menu_->addSeparator();
-  close_ = menu_->addAction(QStringLiteral("Fermer l'exercice"), this, &ExerciseMenu::closeExercise);
+  close_ = menu_->addAction(QStringLiteral("&Fermer l'exercice"), this, &ExerciseMenu::closeExercise);
 
   askSavePath = [this] {
     QFileDialog d(window_, QStringLiteral("Enregistrer le texte"), QDir::currentPath(), kRtfFilter);

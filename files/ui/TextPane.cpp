@@ -32,7 +32,7 @@ TextPane::TextPane(QWidget* window, MessageService* messages) : QObject(window),
 
   exerciseButton_ = new QToolButton(window);
   exerciseButton_->setObjectName(QStringLiteral("btexo"));
-  exerciseButton_->setText(QStringLiteral("Exercices"));
+  exerciseButton_->setText(QStringLiteral("E&xercices"));
   exerciseButton_->setToolTip(btexoHint());
   exerciseButton_->setPopupMode(QToolButton::DelayedPopup);
   exerciseButton_->setGeometry(kLeft + kWidth - kButtonWidth, kTop, kButtonWidth, kFieldHeight);

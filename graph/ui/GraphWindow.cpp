@@ -19,6 +19,7 @@
 #include "table/TableText.h"
 #include "widgets/ButtonIcons.h"
 #include "widgets/Colours.h"
+#include "widgets/SelectorGroup.h"
 #include "widgets/SurfaceWidget.h"
 #include "widgets/TitleStrip.h"
 
@@ -141,6 +142,7 @@ void GraphWindow::buildControls() {
   affine_ = option("affine", "affine", 150, 266, 54);
   twoLines_ = option("deuxdroites", "deux droites", 28, 284, 122);
   throughOrigin_->setChecked(true);
+  new widgets::SelectorGroup({throughOrigin_, affine_, twoLines_}, this);
 
   scaleLabel_ = new QLabel(this);
   scaleLabel_->setObjectName(QStringLiteral("Label1"));
@@ -154,7 +156,7 @@ void GraphWindow::buildControls() {
   equation_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   equation_->setWordWrap(true);
   QPalette green = equation_->palette();
-  green.setColor(QPalette::WindowText, inkColour(graph::Ink::Line));
+  green.setColor(QPalette::WindowText, widgets::kLineText);
   equation_->setPalette(green);
 
   for (int i = 0; i < 2; ++i) {
@@ -279,8 +281,8 @@ graph::TwoLineStrokes GraphWindow::showTwoLines() {
     return QStringLiteral("<span style=\"color:%1\">%2</span>").arg(c.name(), text.toHtmlEscaped());
   };
   QStringList lines = QString::fromStdString(graph::twoLinesText(twoLineFit_, mask)).split(u'\n');
-  const graph::Ink inks[] = {graph::Ink::Line, graph::Ink::SecondLine, graph::Ink::Mark};
-  for (int i = 0; i < lines.size() && i < 3; ++i) lines[i] = line(inkColour(inks[i]), lines[i]);
+  const QColor colours[] = {widgets::kLineText, widgets::kPurple, widgets::kBlack};
+  for (int i = 0; i < lines.size() && i < 3; ++i) lines[i] = line(colours[i], lines[i]);
   equation_->setTextFormat(Qt::RichText);
   equation_->setText(lines.join(QStringLiteral("<br>")));
   return graph::twoLineStrokes(plot_, twoLineFit_);

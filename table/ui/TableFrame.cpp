@@ -59,25 +59,25 @@ QString TableFrame::imageHint() {
 void TableFrame::buildMenus() {
   tableMenu_ = new QMenu(this);
   tableMenu_->setObjectName(QStringLiteral("menutableau"));
-  tableMenu_->addAction(QStringLiteral("Saisie automatique"), this, [this] { runAutoEntryDialog(window(), table_); });
-  tableMenu_->addAction(QStringLiteral("Nombre de lignes"), this, [this] { runLineCountDialog(window(), table_); });
-  insertAbove_ = tableMenu_->addAction(QStringLiteral("Insérer une ligne au dessus de la cellule active"), this,
+  tableMenu_->addAction(QStringLiteral("&Saisie automatique"), this, [this] { runAutoEntryDialog(window(), table_); });
+  tableMenu_->addAction(QStringLiteral("&Nombre de lignes"), this, [this] { runLineCountDialog(window(), table_); });
+  insertAbove_ = tableMenu_->addAction(QStringLiteral("&Insérer une ligne au dessus de la cellule active"), this,
                                        [this] { table_.insertAbove(); });
-  append_ = tableMenu_->addAction(QStringLiteral("Insérer une ligne à la fin du tableau"), this,
+  append_ = tableMenu_->addAction(QStringLiteral("Insérer une ligne à la &fin du tableau"), this,
                                   [this] { table_.append(); });
-  deleteRow_ = tableMenu_->addAction(QStringLiteral("Supprimer la ligne de la cellule active"), this,
+  deleteRow_ = tableMenu_->addAction(QStringLiteral("Supprimer &la ligne de la cellule active"), this,
                                      [this] { table_.deleteRow(); });
   tableMenu_->addSeparator();
-  tableMenu_->addAction(QStringLiteral("Format d'écriture des données"), this,
+  tableMenu_->addAction(QStringLiteral("F&ormat d'écriture des données"), this,
                         [this] { runFormatDialog(window(), table_); });
   tableMenu_->addSeparator();
-  tableMenu_->addAction(QStringLiteral("Représentation graphique"), this, &TableFrame::graphRequested);
+  tableMenu_->addAction(QStringLiteral("Représentation &graphique"), this, &TableFrame::graphRequested);
   tableMenu_->addSeparator();
-  tableMenu_->addAction(QStringLiteral("Effacer le tableau"), this, [this] { clearTable(table_, messages_); });
-  tableMenu_->addAction(QStringLiteral("Cacher le tableau"), this, &TableFrame::hideRequested);
+  tableMenu_->addAction(QStringLiteral("&Effacer le tableau"), this, [this] { clearTable(table_, messages_); });
+  tableMenu_->addAction(QStringLiteral("&Cacher le tableau"), this, &TableFrame::hideRequested);
   tableMenu_->addSeparator();
-  tableMenu_->addAction(QStringLiteral("Exporter le tableau (CSV)…"), this, &TableFrame::chooseCsvFile);
-  tableMenu_->addAction(QStringLiteral("Imprimer le tableau"), this, &TableFrame::printRequested);
+  tableMenu_->addAction(QStringLiteral("E&xporter le tableau (CSV)…"), this, &TableFrame::chooseCsvFile);
+  tableMenu_->addAction(QStringLiteral("Im&primer le tableau"), this, &TableFrame::printRequested);
 
   columnMenu_ = new QMenu(this);
   columnMenu_->setObjectName(QStringLiteral("menucol"));
@@ -87,7 +87,7 @@ void TableFrame::buildMenus() {
                                         [this] { emit formulaRequested(menuColumn_); });
   recalculate_ = columnMenu_->addAction(QStringLiteral("Recalculer"), this,
                                         [this] { emit calculateRequested(menuColumn_, true); });
-  columnMenu_->addAction(QStringLiteral("Suite arithmétique"), this,
+  columnMenu_->addAction(QStringLiteral("&Suite arithmétique"), this,
                          [this] { runSeriesDialog(window(), table_, menuColumn_, messages_); });
   columnMenu_->addSeparator();
   clearColumn_ = columnMenu_->addAction(QStringLiteral("Effacer la colonne"), this,
@@ -110,13 +110,13 @@ void TableFrame::updateTableMenu() {
 void TableFrame::updateColumnMenu(int col) {
   menuColumn_ = col;
   const QString n = QString::number(col + 1);
-  calculate_->setText(QStringLiteral("Calculer C") + n);
-  showFormula_->setText(QStringLiteral("Voir expression C") + n);
-  recalculate_->setText(QStringLiteral("Recalculer C") + n);
-  clearColumn_->setText(QStringLiteral("Effacer C") + n);
-  rename_->setText(QStringLiteral("Nommer C") + n);
-  sortUp_->setText(QStringLiteral("Trier C") + n + QStringLiteral(" dans l'ordre croissant."));
-  sortDown_->setText(QStringLiteral("Trier C") + n + QStringLiteral(" dans l'ordre décroissant."));
+  calculate_->setText(QStringLiteral("&Calculer C") + n);
+  showFormula_->setText(QStringLiteral("&Voir expression C") + n);
+  recalculate_->setText(QStringLiteral("&Recalculer C") + n);
+  clearColumn_->setText(QStringLiteral("&Effacer C") + n);
+  rename_->setText(QStringLiteral("&Nommer C") + n);
+  sortUp_->setText(QStringLiteral("&Trier C") + n + QStringLiteral(" dans l'ordre croissant."));
+  sortDown_->setText(QStringLiteral("Trier C") + n + QStringLiteral(" dans l'ordre &décroissant."));
   const bool formula = !table_.formula(col).empty();
   showFormula_->setEnabled(formula);
   recalculate_->setEnabled(formula);

@@ -17,11 +17,15 @@ namespace velmira::table::ui {
 TableGrid::TableGrid(TableModel& model, MessageService& messages, QWidget* parent)
     : QTableView(parent), model_(model), messages_(messages) {
   setObjectName(QStringLiteral("MSFlexGrid1"));
+  setAccessibleName(QStringLiteral("Tableau de valeurs"));
+  setAccessibleDescription(QStringLiteral("Flèches : cellule voisine ; Maj+F10 : menu du tableau ; "
+                                          "Ctrl+Espace puis Maj+F10 : menu de la colonne ; Tab : sortir"));
   setModel(&model_);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setSelectionMode(QAbstractItemView::ExtendedSelection);
   setSelectionBehavior(QAbstractItemView::SelectItems);
-  setTabKeyNavigation(true);
+  // Tab leaves the grid; the arrows and Enter move inside it.
+  setTabKeyNavigation(false);
   setWordWrap(false);
   setMouseTracking(true);
   verticalHeader()->hide();
@@ -42,6 +46,9 @@ TableGrid::TableGrid(TableModel& model, MessageService& messages, QWidget* paren
 
 QString TableGrid::titleHint() {
   return QStringLiteral("Cliquer sur la première cellule d'une colonne pour calculer, effacer, nommer ou classer.");
+}
+QString TableGrid::columnChosenHint() {
+  return QStringLiteral("Colonne choisie : Maj+F10 ouvre son menu (calculer, effacer, nommer, classer).");
 }
 QString TableGrid::cellHint() { return QStringLiteral("Cliquer sur une cellule pour l'activer et saisir une valeur."); }
 
@@ -86,6 +93,24 @@ void TableGrid::keyPressEvent(QKeyEvent* event) {
     return;
   }
   const int k = event->key();
+  // Shift+F10 or the Menu key: the column menu after Ctrl+Space chose the
+  // current column, else the table menu, at the current cell.
+  if (k == Qt::Key_Menu || (k == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+    const QModelIndex cur = currentIndex().isValid() ? currentIndex() : model_.index(0, 0);
+    const QPoint at = viewport()->mapToGlobal(visualRect(cur).bottomLeft());
+    if (columnChosen_) emit columnMenuRequested(cur.column(), at);
+    else emit tableMenuRequested(at);
+    return;
+  }
+  if (k == Qt::Key_Space && event->modifiers() == Qt::ControlModifier) {
+    const int col = std::max(currentIndex().column(), 0);
+    selectColumn(col);
+    columnChosen_ = true;
+    emit hint(columnChosenHint());
+    return;
+  }
+  // A modifier's own press (Shift of Shift+F10) keeps the chosen column.
+  if (k != Qt::Key_Shift && k != Qt::Key_Control && k != Qt::Key_Alt && k != Qt::Key_Meta) columnChosen_ = false;
   if (k == Qt::Key_Return || k == Qt::Key_Enter) {
     // As in a spreadsheet: the entry is done, the next line becomes current.
     const QModelIndex below = model_.index(currentIndex().row() + 1, currentIndex().column());

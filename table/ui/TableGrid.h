@@ -3,7 +3,8 @@
 // directly (no editor); leaving a cell runs the cell check; the titles are
 // the header (each title whole in its tooltip), a click on one opens the
 // column menu, a drag on a title's border widens its column, a right click
-// on a cell the table menu.
+// on a cell the table menu. From the keyboard, Shift+F10 or the Menu key
+// opens the table menu, or the column menu after Ctrl+Space.
 #include <QTableView>
 
 namespace velmira {
@@ -31,6 +32,7 @@ class TableGrid : public QTableView {
   // Hints by position (the title row or the cells).
   static QString titleHint();
   static QString cellHint();
+  static QString columnChosenHint();
 
  signals:
   void hint(const QString& text);
@@ -57,6 +59,7 @@ class TableGrid : public QTableView {
   TableModel& model_;
   MessageService& messages_;
   bool following_ = false;
+  bool columnChosen_ = false;  // Ctrl+Space chose the current column for the menu keys
   bool resizingTitle_ = false;  // a press on a title border: the header resizes
   QPoint titlePress_;
 };

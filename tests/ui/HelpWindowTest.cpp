@@ -2,6 +2,7 @@
 // its contents and search; a missing file is reported.
 #include <gtest/gtest.h>
 
+#include <QPointer>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -65,7 +66,14 @@ TEST(HelpWindow, OpensOnTheShippedHelpWithContentsAndSearch) {
   EXPECT_FALSE(help->findNext());
 
   if (qEnvironmentVariableIsSet("VELMIRA_GRAB")) help->grab().save(qEnvironmentVariable("VELMIRA_GRAB"));
-  help->close();
+  // The keys are written in it; Escape closes it, from any of its controls.
+  EXPECT_NE(entry(help->contents(), QString::fromUtf8("Tout faire au clavier, lecteur d'écran, zoom")), nullptr);
+  QPointer<HelpWindow> alive(help);
+  help->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(help));
+  help->searchField()->setFocus();
+  QTest::keyClick(help->searchField(), Qt::Key_Escape);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return alive.isNull() || !alive->isVisible(); }, 2000));
 }
 
 TEST(HelpWindow, AMissingFileIsReported) {

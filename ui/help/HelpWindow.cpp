@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -41,6 +42,13 @@ HelpWindow::HelpWindow(QWidget* parent)
   setWindowTitle(QStringLiteral("Aide de Velmira"));
   setAttribute(Qt::WA_DeleteOnClose);
   resize(880, 620);
+  // Escape closes it, as every secondary window.
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  escape->setContext(Qt::WindowShortcut);
+  connect(escape, &QShortcut::activated, this, &QWidget::close);
+  search_->setAccessibleName(QStringLiteral("Rechercher dans l'aide"));
+  contents_->setAccessibleName(QStringLiteral("Sommaire de l'aide"));
+  browser_->setAccessibleName(QStringLiteral("Texte de l'aide"));
 
   search_->setPlaceholderText(QStringLiteral("Rechercher"));
   search_->setClearButtonEnabled(true);

@@ -49,7 +49,7 @@ class TableWindowTest : public WindowTest {
   }
   QAction* action(QMenu* menu, const QString& text) {
     for (QAction* a : menu->actions())
-      if (a->text() == text) return a;
+      if (QString(a->text()).remove(QLatin1Char('&')) == text) return a;  // access keys aside
     ADD_FAILURE() << "no entry " << text.toStdString();
     return nullptr;
   }
@@ -84,8 +84,13 @@ TEST_F(TableWindowTest, TypingEditsTheCurrentCellAndLeavingItChecksIt) {
   EXPECT_EQ(table().cell(2, 1), "1,50E+00");
   EXPECT_EQ(table().col(), 2);
   QTest::keyClick(grid(), Qt::Key_Minus);
+  // Tab leaves the grid (the cell checked as it goes), the arrows move in it.
+  grid()->setFocus();
   QTest::keyClick(grid(), Qt::Key_Tab);
+  EXPECT_FALSE(grid()->hasFocus());
   EXPECT_EQ(table().cell(2, 2), "");
+  EXPECT_EQ(table().col(), 2);
+  QTest::keyClick(grid(), Qt::Key_Right);
   EXPECT_EQ(table().col(), 3);
   QTest::keyClicks(grid(), "1e-3");
   QTest::keyClick(grid(), Qt::Key_Return);
@@ -95,6 +100,29 @@ TEST_F(TableWindowTest, TypingEditsTheCurrentCellAndLeavingItChecksIt) {
   QTest::keyRelease(grid(), Qt::Key_Delete);
   EXPECT_EQ(table().cell(2, 3), "");
   EXPECT_EQ(grid()->model()->data(grid()->model()->index(1, 1)).toString(), "1,50E+00");
+}
+
+TEST_F(TableWindowTest, MenuKeysOpenTheTableMenuOrAfterControlSpaceTheColumnMenu) {
+  clickCell(3, 2);
+  for (auto [key, mods] : {std::pair{Qt::Key_F10, Qt::ShiftModifier}, std::pair{Qt::Key_Menu, Qt::NoModifier}}) {
+    QTest::keyClick(grid(), key, mods);
+    QMenu* menu = window->tableFrame()->tableMenu();
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_TRUE(grid()->viewport()->rect().contains(grid()->viewport()->mapFromGlobal(menu->pos())));
+    menu->hide();
+  }
+  QTest::keyClick(grid(), Qt::Key_Space, Qt::ControlModifier);
+  QTest::keyClick(grid(), Qt::Key_F10, Qt::ShiftModifier);
+  QMenu* column = window->tableFrame()->columnMenu();
+  EXPECT_TRUE(column->isVisible());
+  EXPECT_FALSE(window->tableFrame()->tableMenu()->isVisible());
+  EXPECT_EQ(QString(column->actions().front()->text()).remove(QLatin1Char('&')), "Calculer C3");
+  column->hide();
+  // Any other key forgets the chosen column.
+  QTest::keyClick(grid(), Qt::Key_Down);
+  QTest::keyClick(grid(), Qt::Key_Menu);
+  EXPECT_TRUE(window->tableFrame()->tableMenu()->isVisible());
+  window->tableFrame()->tableMenu()->hide();
 }
 
 TEST_F(TableWindowTest, RecordButtonsFillTheFreeLinesUntilTheTableIsFull) {

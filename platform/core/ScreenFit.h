@@ -1,0 +1,33 @@
+#pragma once
+// The scale of the whole program: the zoom a user chooses (100 % to 300 % by
+// steps of 25 %), lowered where the window would not fit the screen.
+namespace velmira {
+
+inline constexpr int kZoomLeast = 100;
+inline constexpr int kZoomMost = 300;
+inline constexpr int kZoomStep = 25;
+// Below this the program does not scale down: the window then scrolls.
+inline constexpr double kLeastScale = 0.5;
+// Scale factors are chosen by twentieths.
+inline constexpr double kScaleGrain = 0.05;
+
+// The next zoom up or down, kept within the least and most.
+int zoomIn(int percent);
+int zoomOut(int percent);
+// A stored zoom as the program takes it: a step between the least and most,
+// 100 for anything else.
+int validZoom(int percent);
+
+struct ScreenFit {
+  double factor;  // the scale factor to run with
+  bool fits;      // the window fits whole at that factor
+};
+
+// `available` is the screen's free area in pixels at scale factor `current`,
+// `need` the window's size (frame included) at factor 1. The factor is the
+// zoom's, or the largest grain below it at which the window fits, but not
+// below kLeastScale.
+ScreenFit fitScreen(int zoomPercent, double current, double availableWidth, double availableHeight,
+                    double needWidth, double needHeight);
+
+}  // namespace velmira

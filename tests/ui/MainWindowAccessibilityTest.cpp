@@ -1,0 +1,139 @@
+// What the keyboard alone and a screen reader find in the main window: the
+// selector groups, the names, roles and values of the controls.
+#include <QAccessible>
+#include <QPushButton>
+#include <QToolButton>
+
+#include "tests/ui/WindowFixture.h"
+#include "ui/Accessibility.h"
+#include "ui/KnobWidget.h"
+#include "ui/SolutePickerWidget.h"
+
+namespace velmira::ui::testing {
+namespace {
+
+class AccessibilityTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    installAccessibility();
+    WindowTest::SetUp();
+  }
+  static QAccessibleInterface* face(QObject* o) { return QAccessible::queryAccessibleInterface(o); }
+};
+
+TEST_F(AccessibilityTest, ASelectorGroupIsOneTabStopMovedByTheArrows) {
+  QRadioButton* calibres[4];
+  for (int j = 0; j < 4; ++j) calibres[j] = window->voltmeterCalibreButton(j);
+  int checked = -1, stops = 0;
+  for (int j = 0; j < 4; ++j) {
+    if (calibres[j]->isChecked()) checked = j;
+    if (calibres[j]->focusPolicy() & Qt::TabFocus) ++stops;
+  }
+  ASSERT_GE(checked, 0);
+  EXPECT_EQ(stops, 1);
+  EXPECT_TRUE(calibres[checked]->focusPolicy() & Qt::TabFocus);
+  const int next = (checked + 1) % 4;
+  calibres[checked]->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(calibres[checked], Qt::Key_Down);
+  EXPECT_TRUE(calibres[next]->isChecked());
+  EXPECT_FALSE(calibres[checked]->isChecked());
+  EXPECT_TRUE(calibres[next]->hasFocus());
+  EXPECT_TRUE(calibres[next]->focusPolicy() & Qt::TabFocus);
+  EXPECT_FALSE(calibres[checked]->focusPolicy() & Qt::TabFocus);
+  QTest::keyClick(calibres[next], Qt::Key_Up);
+  EXPECT_TRUE(calibres[checked]->isChecked());
+}
+
+TEST_F(AccessibilityTest, SelectorsAreRadioButtonsAndKnobsDialsWithTheirValues) {
+  QAccessibleInterface* range = face(window->rangeButton(0));
+  EXPECT_EQ(range->role(), QAccessible::RadioButton);
+  EXPECT_EQ(range->text(QAccessible::Name), "Conductimètre, Conductance en S, solution 1");
+  EXPECT_EQ(range->state().checked, window->rangeButton(0)->isChecked());
+  EXPECT_EQ(face(window->generatorMontageButton())->role(), QAccessible::RadioButton);
+
+  KnobWidget* knob = window->knob(0);
+  QAccessibleInterface* dial = face(knob);
+  EXPECT_EQ(dial->role(), QAccessible::Dial);
+  QAccessibleValueInterface* value = dial->valueInterface();
+  ASSERT_NE(value, nullptr);
+  EXPECT_DOUBLE_EQ(value->minimumValue().toDouble(), 0);
+  EXPECT_DOUBLE_EQ(value->maximumValue().toDouble(), 1);  // volts
+  EXPECT_GT(value->minimumStepSize().toDouble(), 0);
+  const double before = value->currentValue().toDouble();
+  knob->setFocus();
+  QTest::keyClick(knob, Qt::Key_Right);
+  QTest::keyClick(knob, Qt::Key_Right);
+  EXPECT_NE(value->currentValue().toDouble(), before);
+  EXPECT_EQ(face(window->knob(1))->text(QAccessible::Name), "Fréquence du générateur, solution 1");
+}
+
+TEST_F(AccessibilityTest, TheBenchStripIsATabListOfThreePages) {
+  QAccessibleInterface* strip = face(window->tabStrip());
+  EXPECT_EQ(strip->role(), QAccessible::PageTabList);
+  const char* names[3] = {"Solution 1", "Solution 2", "Mélange"};
+  for (int i = 0; i < 3; ++i) {
+    QAccessibleInterface* tab = strip->child(i);
+    ASSERT_NE(tab, nullptr);
+    EXPECT_EQ(tab->role(), QAccessible::PageTab);
+    EXPECT_EQ(tab->text(QAccessible::Name), QString::fromUtf8(names[i]));
+    EXPECT_EQ(tab->state().selected, i == 0);
+    EXPECT_EQ(strip->indexOfChild(tab), i);
+  }
+  strip->child(2)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_EQ(window->tabStrip()->currentTab(), 3);
+  EXPECT_TRUE(strip->child(2)->state().selected);
+  // The pages follow the tabs, each its parent's child.
+  QAccessibleInterface* page = face(window->page(3));
+  EXPECT_EQ(page->parent()->object(), window->tabStrip());
+  EXPECT_GE(strip->indexOfChild(page), 3);
+}
+
+TEST_F(AccessibilityTest, DisplaysAreNamedWithInstrumentBenchAndReading) {
+  window->tableFrame();
+  typeEntry(0, QStringLiteral("0.01"));
+  DisplayLabel* d = window->meterDisplay(model::Meter::Conductimeter, 1);
+  ASSERT_FALSE(d->text().simplified().isEmpty());
+  EXPECT_EQ(d->accessibleName(), QStringLiteral("Conductimètre, solution 1 : ") + d->text().simplified());
+  const QString first = d->accessibleName();
+  typeEntry(0, QStringLiteral("0.02"));
+  EXPECT_NE(d->accessibleName(), first);
+  EXPECT_TRUE(window->generatorScreen(0)->accessibleName().startsWith(QStringLiteral("Générateur, solution 1")));
+}
+
+TEST_F(AccessibilityTest, TheSoluteListNamesEverySolute) {
+  QAccessibleInterface* list = face(window->solutePicker());
+  EXPECT_EQ(list->role(), QAccessible::List);
+  EXPECT_EQ(list->child(8)->text(QAccessible::Name), "chlorure de potassium");
+  EXPECT_EQ(list->child(20)->role(), QAccessible::ListItem);
+  EXPECT_EQ(face(window->soluteListButton(0))->text(QAccessible::Name), "Choisir le soluté de la solution 1");
+}
+
+// Every control shown, walked from the window as a screen reader does, has
+// a name.
+void expectNamed(QAccessibleInterface* i, QStringList& unnamed) {
+  if (!i || i->state().invisible) return;
+  static const QList<QAccessible::Role> controls = {
+      QAccessible::Button, QAccessible::RadioButton, QAccessible::CheckBox, QAccessible::EditableText,
+      QAccessible::Dial, QAccessible::Slider, QAccessible::PageTab, QAccessible::ListItem,
+      QAccessible::ComboBox, QAccessible::List, QAccessible::PageTabList, QAccessible::Table};
+  if (controls.contains(i->role()) && i->text(QAccessible::Name).trimmed().isEmpty())
+    unnamed << (i->object() ? i->object()->objectName() + QLatin1Char(' ') + i->object()->metaObject()->className()
+                            : QStringLiteral("item"));
+  for (int c = 0; c < i->childCount(); ++c) expectNamed(i->child(c), unnamed);
+}
+
+TEST_F(AccessibilityTest, NoShownControlIsWithoutAName) {
+  for (int bench = 1; bench <= 3; ++bench) {
+    clickTab(bench);
+    QStringList unnamed;
+    expectNamed(face(window.get()), unnamed);
+    EXPECT_TRUE(unnamed.isEmpty()) << bench << ": " << unnamed.join(QStringLiteral(", ")).toStdString();
+  }
+  QTest::mouseClick(window->commandButton(Command::Table), Qt::LeftButton);
+  QStringList unnamed;
+  expectNamed(face(window.get()), unnamed);
+  EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(QStringLiteral(", ")).toStdString();
+}
+
+}  // namespace
+}  // namespace velmira::ui::testing

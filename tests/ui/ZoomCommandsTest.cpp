@@ -1,0 +1,55 @@
+// The zoom keys and the help button's menu store the zoom and say when it
+// applies.
+#include <QMenu>
+#include <QSettings>
+#include <QToolButton>
+
+#include "platform/qt/ZoomSetting.h"
+#include "tests/ui/WindowFixture.h"
+
+namespace velmira::ui::testing {
+namespace {
+
+class ZoomTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(settingsFolder.isValid());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder.path());
+    WindowTest::SetUp();
+  }
+  QTemporaryDir settingsFolder;
+};
+
+TEST_F(ZoomTest, KeysStepTheStoredZoomAndSayItAppliesAtTheNextStart) {
+  EXPECT_EQ(qtp::storedZoom(), 100);
+  QTest::keyClick(window.get(), Qt::Key_Plus, Qt::ControlModifier);
+  QTest::keyClick(window.get(), Qt::Key_Equal, Qt::ControlModifier);
+  EXPECT_EQ(qtp::storedZoom(), 150);
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(messages.shown[1].title, "Zoom");
+  EXPECT_NE(messages.shown[1].text.find("150 %"), std::string::npos);
+  EXPECT_NE(messages.shown[1].text.find("prochain démarrage"), std::string::npos);
+  QTest::keyClick(window.get(), Qt::Key_Minus, Qt::ControlModifier);
+  EXPECT_EQ(qtp::storedZoom(), 125);
+  QTest::keyClick(window.get(), Qt::Key_0, Qt::ControlModifier);
+  EXPECT_EQ(qtp::storedZoom(), 100);
+  // Already at the least: nothing changes, nothing is said.
+  QTest::keyClick(window.get(), Qt::Key_Minus, Qt::ControlModifier);
+  EXPECT_EQ(messages.shown.size(), 4u);
+  // The file is the program's own settings file.
+  EXPECT_TRUE(QFile::exists(settingsFolder.filePath(QStringLiteral("velmira/velmira.ini"))));
+}
+
+TEST_F(ZoomTest, TheHelpButtonsMenuHoldsTheZoomEntries) {
+  QMenu* menu = window->commandButton(Command::Help)->menu();
+  ASSERT_NE(menu, nullptr);
+  QStringList texts;
+  for (QAction* a : menu->actions())
+    if (!a->isSeparator()) texts << QString(a->text()).remove(QLatin1Char('&'));
+  EXPECT_EQ(texts, QStringList({"Aide", "Agrandir", "Réduire", "Taille normale"}));
+  menu->actions().at(2)->trigger();
+  EXPECT_EQ(qtp::storedZoom(), 125);
+}
+
+}  // namespace
+}  // namespace velmira::ui::testing

@@ -1,0 +1,311 @@
+#include "ui/Accessibility.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QHash>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextEdit>
+#include <QToolButton>
+
+#include "files/ui/TextPane.h"
+#include "model/Knob.h"
+#include "model/SoluteCatalogue.h"
+#include "ui/BenchPage.h"
+#include "ui/CalibreFrame.h"
+#include "ui/DisplayLabel.h"
+#include "ui/EntryField.h"
+#include "ui/FormulaBox.h"
+#include "ui/HintLine.h"
+#include "ui/KnobWidget.h"
+#include "ui/MainWindow.h"
+#include "ui/SolutePickerWidget.h"
+#include "ui/TabStrip.h"
+#include "ui/drawing/SoluteList.h"
+#include "ui/drawing/TabStripPaint.h"
+#include "widgets/SelectorGroup.h"
+
+namespace velmira::ui {
+
+namespace {
+
+QString pressName() { return QAccessibleActionInterface::pressAction(); }
+
+// A selector whose selection the program decides: a radio button all the same.
+class SelectorAccessible : public QAccessibleWidget {
+ public:
+  explicit SelectorAccessible(QAbstractButton* b) : QAccessibleWidget(b, QAccessible::RadioButton) {}
+  QAbstractButton* button() const { return static_cast<QAbstractButton*>(widget()); }
+  QString text(QAccessible::Text t) const override {
+    QString s = QAccessibleWidget::text(t);
+    if (t == QAccessible::Name && s.isEmpty()) s = QString(button()->text()).remove(QLatin1Char('&'));
+    return s;
+  }
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    s.checkable = true;
+    s.checked = button()->isChecked();
+    return s;
+  }
+  QStringList actionNames() const override { return QAccessibleWidget::actionNames() << pressName(); }
+  void doAction(const QString& action) override {
+    if (action == pressName()) button()->click();
+    else QAccessibleWidget::doAction(action);
+  }
+};
+
+// A generator knob: a dial whose value is the generator's amplitude (V) or
+// frequency (Hz), turned with the arrow keys.
+class KnobAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+ public:
+  explicit KnobAccessible(KnobWidget* k) : QAccessibleWidget(k, QAccessible::Dial) {}
+  KnobWidget* knob() const { return static_cast<KnobWidget*>(widget()); }
+  void* interface_cast(QAccessible::InterfaceType t) override {
+    if (t == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
+    return QAccessibleWidget::interface_cast(t);
+  }
+  double inUnits(double v) const {
+    return knob()->index() % 2 == 0 ? model::amplitudeVolts(v) : model::frequencyHertz(v);
+  }
+  QVariant currentValue() const override { return inUnits(knob()->value()); }
+  void setCurrentValue(const QVariant&) override {}  // turned by the keys only
+  QVariant maximumValue() const override { return inUnits(model::kKnobMax); }
+  QVariant minimumValue() const override { return inUnits(0); }
+  QVariant minimumStepSize() const override {
+    return inUnits(model::knobStep(knob()->index())) - inUnits(0);
+  }
+};
+
+// A row of a list drawn by a widget, or a tab of the strip: a child with a
+// name, a place, a selected state and a press action, owned by its parent's
+// interface.
+class DrawnItemAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+ public:
+  DrawnItemAccessible(QWidget* owner, int index, QAccessible::Role role)
+      : owner_(owner), index_(index), role_(role) {}
+  bool isValid() const override { return !owner_.isNull(); }
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override { return owner_ ? owner_->window()->windowHandle() : nullptr; }
+  QAccessibleInterface* focusChild() const override { return nullptr; }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(owner_); }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  void setText(QAccessible::Text, const QString&) override {}
+  QAccessible::Role role() const override { return role_; }
+  void* interface_cast(QAccessible::InterfaceType t) override {
+    return t == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
+  }
+  QStringList actionNames() const override { return {pressName()}; }
+  QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+ protected:
+  QPointer<QWidget> owner_;
+  int index_;
+  QAccessible::Role role_;
+};
+
+class PageTabAccessible : public DrawnItemAccessible {
+ public:
+  PageTabAccessible(TabStrip* strip, int tab) : DrawnItemAccessible(strip, tab, QAccessible::PageTab) {}
+  TabStrip* strip() const { return static_cast<TabStrip*>(owner_.data()); }
+  QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? titreonglet(index_) : QString(); }
+  QRect rect() const override {
+    const auto& edges = strip()->layout().tabEdges;
+    return QRect(strip()->mapToGlobal(QPoint(edges[index_ - 1], 0)), QSize(edges[index_] - edges[index_ - 1], 16));
+  }
+  QAccessible::State state() const override {
+    QAccessible::State s;
+    s.selectable = true;
+    s.selected = strip()->currentTab() == index_;
+    s.invisible = !strip()->isVisible();
+    return s;
+  }
+  void doAction(const QString& action) override {
+    if (action == pressName()) strip()->selectTab(index_);
+  }
+};
+
+class SoluteItemAccessible : public DrawnItemAccessible {
+ public:
+  SoluteItemAccessible(SolutePickerWidget* list, int row) : DrawnItemAccessible(list, row, QAccessible::ListItem) {}
+  SolutePickerWidget* list() const { return static_cast<SolutePickerWidget*>(owner_.data()); }
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Name ? QString::fromUtf8(model::soluteName(index_ + 1)) : QString();
+  }
+  QRect rect() const override {
+    return QRect(list()->mapToGlobal(QPoint(0, index_ * kListRowHeight)), QSize(list()->width(), kListRowHeight));
+  }
+  QAccessible::State state() const override {
+    QAccessible::State s;
+    s.selectable = true;
+    s.focusable = true;
+    s.selected = s.focused = list()->picker().markerRow() == index_;
+    s.invisible = !list()->isVisible();
+    return s;
+  }
+  void doAction(const QString&) override {}
+};
+
+// A widget with drawn children (its items) before its child widgets.
+template <class Item, class Owner, int kItems>
+class ItemsAccessible : public QAccessibleWidget {
+ public:
+  ItemsAccessible(Owner* owner, QAccessible::Role role, int first) : QAccessibleWidget(owner, role), first_(first) {}
+  ~ItemsAccessible() override {
+    for (QAccessible::Id id : ids_) QAccessible::deleteAccessibleInterface(id);
+  }
+  int childCount() const override { return kItems + QAccessibleWidget::childCount(); }
+  QAccessibleInterface* child(int i) const override {
+    if (i < 0) return nullptr;
+    if (i >= kItems) return QAccessibleWidget::child(i - kItems);
+    if (!ids_.contains(i)) {
+      auto* item = new Item(static_cast<Owner*>(widget()), i + first_);
+      ids_.insert(i, QAccessible::registerAccessibleInterface(item));
+    }
+    return QAccessible::accessibleInterface(ids_.value(i));
+  }
+  int indexOfChild(const QAccessibleInterface* c) const override {
+    for (auto it = ids_.cbegin(); it != ids_.cend(); ++it)
+      if (QAccessible::accessibleInterface(it.value()) == c) return it.key();
+    const int i = QAccessibleWidget::indexOfChild(c);
+    return i < 0 ? -1 : i + kItems;
+  }
+
+ private:
+  int first_;
+  mutable QHash<int, QAccessible::Id> ids_;
+};
+
+using TabListAccessible = ItemsAccessible<PageTabAccessible, TabStrip, 3>;
+using SoluteListAccessible = ItemsAccessible<SoluteItemAccessible, SolutePickerWidget, model::kSoluteCount>;
+
+QAccessibleInterface* makeInterface(const QString&, QObject* object) {
+  if (auto* knob = qobject_cast<KnobWidget*>(object)) return new KnobAccessible(knob);
+  if (auto* strip = qobject_cast<TabStrip*>(object)) return new TabListAccessible(strip, QAccessible::PageTabList, 1);
+  if (auto* list = qobject_cast<SolutePickerWidget*>(object))
+    return new SoluteListAccessible(list, QAccessible::List, 0);
+  if (auto* b = qobject_cast<QAbstractButton*>(object); b && widgets::isSelector(b) && !b->autoExclusive())
+    return new SelectorAccessible(b);
+  return nullptr;
+}
+
+void name(QWidget* w, const QString& name, const QString& description = QString()) {
+  w->setAccessibleName(name);
+  if (!description.isEmpty()) w->setAccessibleDescription(description);
+}
+
+QString instrumentName(model::Meter m) {
+  switch (m) {
+    case model::Meter::Conductimeter: return QStringLiteral("Conductimètre");
+    case model::Meter::Ammeter: return QStringLiteral("Ampèremètre");
+    case model::Meter::Voltmeter: return QStringLiteral("Voltmètre");
+  }
+  return {};
+}
+
+// The six range buttons of a bench, in order.
+QString rangeName(int j) {
+  static const char* const names[model::kRangesPerBench] = {
+      "Conductance en S", "Conductance en mS", "Conductance en µS",
+      "Conductivité en S par m", "Conductivité en mS par m", "Conductivité en µS par m"};
+  return QString::fromUtf8(names[j]);
+}
+
+}  // namespace
+
+QString benchName(int bench) {
+  switch (bench) {
+    case 1: return QStringLiteral("solution 1");
+    case 2: return QStringLiteral("solution 2");
+    default: return QStringLiteral("mélange");
+  }
+}
+
+void installAccessibility() {
+  static bool installed = false;
+  if (installed) return;
+  installed = true;
+  QAccessible::installFactory(&makeInterface);
+}
+
+void nameControls(MainWindow& w) {
+  name(w.tabStrip(), QStringLiteral("Bancs de mesure"),
+       QStringLiteral("Ctrl+Tab : banc suivant, Ctrl+Maj+Tab : banc précédent"));
+  for (int b = 1; b <= 3; ++b) name(w.page(b), QStringLiteral("Banc de la ") + benchName(b));
+  for (int k = 0; k < 2; ++k) {
+    const QString n = QString::number(k + 1);
+    name(w.entryField(k), QStringLiteral("Concentration c") + n,
+         QStringLiteral("Concentration c") + n + QStringLiteral(" de la solution ") + n +
+             QStringLiteral(", en mol par litre"));
+    name(w.formulaBox(k), QStringLiteral("Soluté de la solution ") + n,
+         QStringLiteral("Entrée ou Espace : ouvrir la liste des solutés"));
+    QPushButton* list = w.soluteListButton(k);
+    name(list, QStringLiteral("Choisir le soluté de la solution ") + n);
+    list->setToolTip(list->accessibleName());
+  }
+  name(w.entryField(model::Distance), QStringLiteral("Distance L entre les électrodes"),
+       QStringLiteral("Distance L entre les électrodes, en cm, de 0,5 à 5"));
+  name(w.entryField(model::Area), QStringLiteral("Aire S des électrodes"),
+       QStringLiteral("Aire S des électrodes, en cm², de 0,5 à 10"));
+  name(w.entryField(model::Volume1), QStringLiteral("Volume V1 de la solution 1"),
+       QStringLiteral("Volume V1 de la solution 1 dans le mélange, en mL ; flèches : burette"));
+  name(w.entryField(model::Volume2), QStringLiteral("Volume V2 de la solution 2"),
+       QStringLiteral("Volume V2 de la solution 2 dans le mélange, en mL ; flèches : burette"));
+  name(w.solutePicker(), QStringLiteral("Liste des solutés"),
+       QStringLiteral("Flèches : soluté suivant ou précédent, Entrée : choisir, Échap : fermer"));
+
+  for (std::size_t slot = 0; slot < model::kMeterSlots.size(); ++slot) {
+    const model::MeterSlot& m = model::kMeterSlots[slot];
+    w.meterDisplay(static_cast<int>(slot))->setSubject(instrumentName(m.meter) + QStringLiteral(", ") + benchName(m.bench));
+  }
+  for (int b = 1; b <= 3; ++b) {
+    w.generatorScreen(b - 1)->setSubject(QStringLiteral("Générateur, ") + benchName(b));
+    for (int j = 0; j < 4; ++j) {
+      name(w.voltmeterCalibreButton(4 * (b - 1) + j),
+           QStringLiteral("Calibre du voltmètre ") + voltmeterCalibre(j) + QStringLiteral(", ") + benchName(b));
+      name(w.ammeterCalibreButton(4 * (b - 1) + j),
+           QStringLiteral("Calibre de l'ampèremètre ") + ammeterCalibre(j) + QStringLiteral(", ") + benchName(b));
+    }
+    for (int j = 0; j < model::kRangesPerBench; ++j)
+      name(w.rangeButton(model::kRangesPerBench * (b - 1) + j),
+           QStringLiteral("Conductimètre, ") + rangeName(j) + QStringLiteral(", ") + benchName(b));
+    name(w.recordButton(b - 1), QStringLiteral("Ajouter au tableau la mesure de la ") + benchName(b));
+  }
+  for (int i = 0; i < model::kKnobs; ++i) {
+    KnobWidget* k = w.knob(i);
+    const int bench = i / 2 + 1;
+    name(k, (i % 2 == 0 ? QStringLiteral("Amplitude du générateur, ") : QStringLiteral("Fréquence du générateur, ")) +
+                benchName(bench),
+         i % 2 == 0 ? QStringLiteral("En volts ; flèches : tourner le bouton")
+                    : QStringLiteral("En hertz ; flèches : tourner le bouton"));
+    QObject::connect(k, &KnobWidget::turned, k, [k] {
+      if (!QAccessible::isActive()) return;
+      QAccessibleInterface* face = QAccessible::queryAccessibleInterface(k);
+      if (!face || !face->valueInterface()) return;
+      QAccessibleValueChangeEvent e(k, face->valueInterface()->currentValue());
+      QAccessible::updateAccessibility(&e);
+    });
+  }
+  name(w.textEditor(), QStringLiteral("Fenêtre exercice"), QStringLiteral("Énoncé et notes de l'exercice"));
+  name(w.fileNameField(), QStringLiteral("Fichier de l'exercice"));
+  name(w.hintLine(), QStringLiteral("Aide contextuelle"));
+
+  // The solute list names its marked row, as a list box does.
+  SolutePickerWidget* picker = w.solutePicker();
+  QObject::connect(picker, &SolutePickerWidget::markerMoved, picker, [picker] {
+    const QString solute = QString::fromUtf8(model::soluteName(picker->picker().markerRow() + 1));
+    picker->setToolTip(solute);
+    if (QAccessible::isActive()) {
+      QAccessibleEvent e(picker, QAccessible::Focus);
+      e.setChild(picker->picker().markerRow());
+      QAccessible::updateAccessibility(&e);
+    }
+  });
+}
+
+}  // namespace velmira::ui
