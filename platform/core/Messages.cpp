@@ -26,4 +26,11 @@ Message exclamationOk(std::string text, std::string title) {
   return {std::move(text), std::move(title), Icon::Exclamation, Buttons::Ok};
 }
 
+Message saveDiscardCancel(std::string text, std::string title) {
+  return {std::move(text), std::move(title), Icon::Exclamation, Buttons::SaveDiscardCancel};
+}
+Message resumeOrNot(std::string text, std::string title) {
+  return {std::move(text), std::move(title), Icon::Question, Buttons::ResumeOrNot};
+}
+
 }  // namespace velmira::msg
