@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "files/PdfCommand.h"
+#include "files/RecoveryFiles.h"
 #include "platform/core/AppFolders.h"
 #include "platform/qt/AllocatorTuning.h"
 #include "platform/qt/QtMessageService.h"
@@ -34,6 +35,10 @@ int main(int argc, char** argv) {
   velmira::ui::MainWindow window(messages, QString::fromStdString(folders.data), QString::fromStdString(folders.flag));
   messages.setParent(&window);
   window.show();
+  // The recovery copy of the work, and the copies of runs that stopped.
+  window.keepRecovery(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                      QStringLiteral("/velmira/") + QString::fromUtf8(velmira::files::kRecoveryFolder));
+  QTimer::singleShot(0, &window, [&window] { window.offerRecovery(); });
   // A configuration or an exercise given on the command line (a double-click
   // in the file manager) opens once the window is up.
   if (argc > 1) {

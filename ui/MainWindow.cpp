@@ -44,8 +44,10 @@ MainWindow::MainWindow(MessageService& messages, QString appFolder, QString flag
   buildPlaceholders();
   buildTable();
   connectControls();
+  connectWork();
   registerHints();
   startUp();
+  startHistory(true);
 }
 
 MainWindow::~MainWindow() {

@@ -90,6 +90,7 @@ void ExerciseMenu::priseEnMain(bool table) {
 }
 
 bool ExerciseMenu::openGettingStarted(const std::string& path) {
+  if (!owner_.mayReplaceWork()) return false;
   PaneTarget target(pane_, owner_);
   const OpenOutcome o = openGettingStartedFile(path, target, messages_);
   if (o.result != OpenResult::Opened) return false;
@@ -112,6 +113,7 @@ void ExerciseMenu::openExerciseWindow() {
 }
 
 bool ExerciseMenu::openExercise(const std::string& fichierexo, bool forceCorrection) {
+  if (!owner_.mayReplaceWork()) return false;
   PaneTarget target(pane_, owner_);
   const OpenOutcome o = files::openExercise(fichierexo, target, messages_);
   if (o.result != OpenResult::Opened) return false;
@@ -124,7 +126,7 @@ bool ExerciseMenu::openExercise(const std::string& fichierexo, bool forceCorrect
 }
 
 void ExerciseMenu::showCorrection() {
-  if (!confirmDiscard()) return;
+  if (!confirmDiscard() || !owner_.mayReplaceWork()) return;
   pane_.setTextModified(0);
   {
     const qtp::WaitCursor wait;

@@ -1,5 +1,6 @@
 #include "platform/qt/MessageBoxBuilder.h"
 
+#include <QAbstractButton>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QSpacerItem>

@@ -46,6 +46,7 @@ TableFrame::TableFrame(Table& table, MessageService& messages, QWidget* parent)
   grid_->setFont(qtp::mapFont(QStringLiteral("Arial"), 8.25));
   grid_->setGeometry(1, kTitleHeight + 1, width() - 2, height() - kTitleHeight - 2);
   connect(grid_, &TableGrid::hint, this, &TableFrame::hint);
+  connect(grid_, &TableGrid::edited, this, &TableFrame::edited);
   connect(grid_, &TableGrid::tableMenuRequested, this, &TableFrame::openTableMenu);
   connect(grid_, &TableGrid::columnMenuRequested, this, &TableFrame::openColumnMenu);
   buildMenus();
@@ -60,6 +61,11 @@ QString TableFrame::imageHint() {
 void TableFrame::buildMenus() {
   tableMenu_ = new QMenu(this);
   tableMenu_->setObjectName(QStringLiteral("menutableau"));
+  undo_ = tableMenu_->addAction(QStringLiteral("Annuler"));
+  undo_->setObjectName(QStringLiteral("undoEntry"));
+  redo_ = tableMenu_->addAction(QStringLiteral("Rétablir"));
+  redo_->setObjectName(QStringLiteral("redoEntry"));
+  tableMenu_->addSeparator();
   tableMenu_->addAction(QStringLiteral("Saisie automatique"), this, [this] { runAutoEntryDialog(window(), table_); });
   tableMenu_->addAction(QStringLiteral("Nombre de lignes"), this, [this] { runLineCountDialog(window(), table_); });
   insertAbove_ = tableMenu_->addAction(QStringLiteral("Insérer une ligne au dessus de la cellule active"), this,
@@ -82,6 +88,12 @@ void TableFrame::buildMenus() {
 
   columnMenu_ = new QMenu(this);
   columnMenu_->setObjectName(QStringLiteral("menucol"));
+  // Each command is one step of the work, named as its entry.
+  for (QMenu* m : {tableMenu_, columnMenu_}) {
+    connect(m, &QMenu::triggered, this, [this](QAction* a) {
+      if (a != undo_ && a != redo_) emit edited(a->text().remove(QStringLiteral("…")));
+    });
+  }
   calculate_ = columnMenu_->addAction(QStringLiteral("Calculer"), this,
                                       [this] { emit calculateRequested(menuColumn_, false); });
   showFormula_ = columnMenu_->addAction(QStringLiteral("Voir expression"), this,

@@ -28,6 +28,10 @@ class TableFrame : public QFrame {
   QLabel* image5() const { return image5_; }
   QMenu* menutableau() const { return tableMenu_; }
   QMenu* menucol() const { return columnMenu_; }
+  // The undo and redo entries at the top of the table menu; their owner
+  // names and enables them.
+  QAction* undoEntry() const { return undo_; }
+  QAction* redoEntry() const { return redo_; }
   // The column the column menu acts on.
   int menuColumn() const { return menuColumn_; }
 
@@ -52,6 +56,8 @@ class TableFrame : public QFrame {
   void calculateRequested(int col, bool recalculate);  // "Calculer", "Recalculer"
   void formulaRequested(int col);                  // "Voir expression"
   void printRequested();                           // "Imprimer le tableau"
+  // A command of the grid or of a menu may have changed the table.
+  void edited(const QString& step);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -69,6 +75,8 @@ class TableFrame : public QFrame {
   QMenu* tableMenu_ = nullptr;
   QMenu* columnMenu_ = nullptr;
   int menuColumn_ = 0;
+  QAction* undo_ = nullptr;
+  QAction* redo_ = nullptr;
   // Table menu entries whose availability changes.
   QAction* insertAbove_ = nullptr;
   QAction* append_ = nullptr;
