@@ -102,6 +102,9 @@ void MainWindow::noteWork(const QString& step) {
 }
 
 void MainWindow::settleWork() {
+  // The entry being typed is checked now: left focused, it would write its
+  // old text over the work put in its place when a page hides it.
+  if (auto* e = qobject_cast<EntryField*>(focusWidget()); e && isAncestorOf(e)) e->clearFocus();
   if (knobRest_ && knobRest_->isActive()) {
     knobRest_->stop();
     noteWork(kKnobStep);
