@@ -79,6 +79,7 @@ void MainWindow::connectWork() {
 }
 
 void MainWindow::connectTableWork() {
+  tableFrame_->setWorkFiles(appFolder_, [this] { return configPath_; });
   connect(tableFrame_, &table::ui::TableFrame::edited, this, &MainWindow::noteWork);
   connect(tableFrame_->undoEntry(), &QAction::triggered, this, &MainWindow::undoWork);
   connect(tableFrame_->redoEntry(), &QAction::triggered, this, &MainWindow::redoWork);

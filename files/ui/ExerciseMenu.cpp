@@ -5,12 +5,15 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
+#include <QRegularExpression>
 
 #include "files/ExerciseFile.h"
 #include "files/ExerciseOpening.h"
 #include "files/TextQuestions.h"
 #include "files/ui/ConfigOwner.h"
 #include "files/ui/ExerciseWindow.h"
+#include "files/ui/StartFolder.h"
+#include "files/SavePlaces.h"
 #include "files/ui/TextPane.h"
 #include "platform/qt/Printing.h"
 #include "platform/qt/WaitCursor.h"
@@ -58,7 +61,10 @@ ExerciseMenu::ExerciseMenu(TextPane& pane, ConfigOwner& owner, MessageService& m
   close_ = menu_->addAction(QStringLiteral("Fermer l'exercice"), this, &ExerciseMenu::closeExercise);
 
   askSavePath = [this] {
-    QFileDialog d(window_, QStringLiteral("Enregistrer le texte"), QDir::currentPath(), kRtfFilter);
+    QString text = pane_.fichText();
+    text.remove(QRegularExpression(QStringLiteral("^Texte: ")));
+    QFileDialog d(window_, QStringLiteral("Enregistrer le texte"),
+                  saveStartPath(text, appFolder_, QStringLiteral(".RTF")), kRtfFilter);
     d.setAcceptMode(QFileDialog::AcceptSave);
     d.setDefaultSuffix(QStringLiteral("RTF"));
     d.setOption(QFileDialog::DontConfirmOverwrite);  // the question is ours
@@ -139,11 +145,11 @@ void ExerciseMenu::showCorrection() {
 
 void ExerciseMenu::saveText() {
   const QString path = askSavePath ? askSavePath() : QString();
-  if (path.isEmpty()) return;
+  if (path.isEmpty() || refusedSave(path, appFolder_, messages_)) return;
   if (QFileInfo::exists(path) &&
       messages_.show(overwriteTextQuestion(QDir::toNativeSeparators(path).toStdString())) != Answer::Ok)
     return;
-  saveExerciseText(path.toStdString(), pane_.richDocument(), messages_);
+  if (saveExerciseText(path.toStdString(), pane_.richDocument(), messages_)) noteSaved(path.toStdString());
   pane_.setTextModified(0);
 }
 

@@ -1,12 +1,15 @@
 #include "table/ui/TableFrame.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QStandardPaths>
 
 #include "files/ConfigFile.h"
+#include "files/SavePlaces.h"
 #include "platform/core/Messages.h"
 #include "platform/core/SafeFile.h"
 #include "platform/qt/Fonts.h"
@@ -159,13 +162,28 @@ bool TableFrame::eventFilter(QObject* watched, QEvent* event) {
   return QFrame::eventFilter(watched, event);
 }
 
+void TableFrame::setWorkFiles(QString appFolder, std::function<std::string()> workFile) {
+  appFolder_ = std::move(appFolder);
+  workFile_ = std::move(workFile);
+}
+
 void TableFrame::chooseCsvFile() {
-  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  const QString path = QFileDialog::getSaveFileName(window(), QStringLiteral("Exporter le tableau"),
-                                                    folder + QStringLiteral("/tableau.csv"),
-                                                    QStringLiteral("Tableau CSV (*.csv)"));
+  QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (!QDir(documents).exists()) documents = QDir::homePath();
+  const files::SavePlace place =
+      files::savePlace(workFile_ ? workFile_() : std::string(), appFolder_.toStdString(), documents.toStdString());
+  const QString name = place.name.empty() ? QStringLiteral("tableau")
+                                          : QFileInfo(QString::fromStdString(place.name)).completeBaseName();
+  const QString start = QDir(QString::fromStdString(place.folder)).filePath(name + QStringLiteral(".csv"));
+  QString path = QFileDialog::getSaveFileName(window(), QStringLiteral("Exporter le tableau"), start,
+                                              QStringLiteral("Tableau CSV (*.csv)"));
   if (path.isEmpty()) return;
-  exportCsv(path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive) ? path : path + QStringLiteral(".csv"));
+  if (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) path += QStringLiteral(".csv");
+  if (files::insideFolder(QFileInfo(path).absoluteFilePath().toStdString(), appFolder_.toStdString())) {
+    messages_.show(files::appFolderRefused());
+    return;
+  }
+  if (exportCsv(path)) files::noteSaved(path.toStdString());
 }
 
 bool TableFrame::exportCsv(const QString& path) {

@@ -4,6 +4,8 @@
 // the column menu `menucol`, and the commands they run.
 #include <QFrame>
 #include <QString>
+#include <functional>
+#include <string>
 
 class QLabel;
 class QMenu;
@@ -44,6 +46,10 @@ class TableFrame : public QFrame {
   void updateTableMenu();
   void updateColumnMenu(int col);
 
+  // The application folder (no export goes there) and the work's file,
+  // which the export's save window starts beside.
+  void setWorkFiles(QString appFolder, std::function<std::string()> workFile);
+
   // The CSV export into a file; false (with the write message) on failure.
   bool exportCsv(const QString& path);
 
@@ -68,6 +74,8 @@ class TableFrame : public QFrame {
 
   Table& table_;
   MessageService& messages_;
+  QString appFolder_;
+  std::function<std::string()> workFile_;
   TableModel* model_ = nullptr;
   TableGrid* grid_ = nullptr;
   QLabel* title_ = nullptr;
