@@ -53,9 +53,9 @@ SaveWindow::SaveWindow(ConfigOwner& owner, MessageService& messages, const QStri
   connect(save_, &QPushButton::clicked, this, &SaveWindow::enregistrer);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   // Where the pupil's files are; a shipped file's name in the documents.
-  const QFileInfo start(saveStartPath(QString::fromStdString(owner_.configPath()), appFolder_));
-  chooser_->setFolder(start.absolutePath());
-  entryFields_->setText(start.fileName());
+  const SavePlace start = savePlace(owner_.configPath(), appFolder_.toStdString(), documentsFolder().toStdString());
+  chooser_->setFolder(QString::fromStdString(start.folder));
+  entryFields_->setText(QString::fromStdString(start.name));
   // The pupil types the name first.
   entryFields_->setFocus();
   entryFields_->selectAll();
