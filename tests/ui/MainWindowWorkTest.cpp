@@ -2,11 +2,17 @@
 // keyboard and the table menu, the unsaved mark, the question before the
 // work is replaced or dropped, the recovery copy.
 #include <QAction>
+#include <QApplication>
+#include <QTimer>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
 
 #include "files/RecoveryFiles.h"
+#include "files/SavePlaces.h"
+#include "files/ui/FileChooser.h"
+#include "files/ui/SaveWindow.h"
+#include "files/ui/StartFolder.h"
 #include "files/WorkHistory.h"
 #include "model/Workbench.h"
 #include "table/Table.h"
@@ -192,6 +198,28 @@ TEST_F(WorkTest, ACopyThatCannotBeWrittenIsSaidOnceAndTheWorkGoesOn) {
   EXPECT_EQ(messages.shown[0].text, files::recoveryImpossible().text);
   EXPECT_EQ(window->entryField(model::Volume1)->text(), "13");
   QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TEST_F(WorkTest, TheSaveWindowOffersAShippedFileInTheDocumentsAndRefusesTheApplicationFolder) {
+  const QString shipped = QDir(folder.path()).filePath("exercice.C07");
+  window->setConfigPath(shipped.toStdString());
+  ASSERT_TRUE(window->writeConfiguration());
+  QString startFolder, startName;
+  QTimer::singleShot(0, [&] {
+    auto* w = qobject_cast<files::ui::SaveWindow*>(QApplication::activeModalWidget());
+    ASSERT_TRUE(w);
+    startFolder = w->chooser()->folder();
+    startName = w->entryField()->text();
+    w->chooser()->setFolder(folder.path());
+    w->entryField()->setText("exercice");
+    w->enregistrer();
+    w->reject();
+  });
+  window->saveWork();
+  EXPECT_EQ(startFolder, files::ui::documentsFolder());
+  EXPECT_EQ(startName, "exercice.C07");
+  ASSERT_FALSE(messages.shown.empty());
+  EXPECT_EQ(messages.shown.back().text, files::appFolderRefused().text);
 }
 
 }  // namespace
