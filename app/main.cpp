@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTimer>
 #include <cmath>
 #include <string_view>
@@ -9,6 +10,8 @@
 #include "app/ProgramStart.h"
 #include "files/PdfCommand.h"
 #include "platform/core/ScreenFit.h"
+#include "files/RecoveryFiles.h"
+#include "platform/core/AppFolders.h"
 #include "platform/qt/AllocatorTuning.h"
 #include "platform/qt/QtMessageService.h"
 #include "platform/qt/ZoomSetting.h"
@@ -63,6 +66,10 @@ int main(int argc, char** argv) {
   velmira::ui::MainWindow window(messages, folders.data, folders.flag);
   messages.setParent(&window);
   window.show();
+  // The recovery copy of the work, and the copies of runs that stopped.
+  window.keepRecovery(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                      QStringLiteral("/velmira/") + QString::fromUtf8(velmira::files::kRecoveryFolder));
+  QTimer::singleShot(0, &window, [&window] { window.offerRecovery(); });
   // A configuration or an exercise given on the command line (a double-click
   // in the file manager) opens once the window is up.
   if (argc > 1) {

@@ -47,10 +47,12 @@ MainWindow::MainWindow(MessageService& messages, QString appFolder, QString flag
   buildPlaceholders();
   buildTable();
   connectControls();
+  connectWork();
   registerHints();
   nameControls(*this);
   addZoomCommands(*this, *commandButton(Command::Help), messages_);
   startUp();
+  startHistory(true);
 }
 
 MainWindow::~MainWindow() {

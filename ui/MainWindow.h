@@ -7,10 +7,12 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "files/ConfigFile.h"
+#include "files/WorkHistory.h"
 #include "files/ui/ConfigOwner.h"
 #include "model/Workbench.h"
 #include "platform/core/Messages.h"
@@ -23,6 +25,7 @@ class QLineEdit;
 class QTextEdit;
 class QPushButton;
 class QRadioButton;
+class QTimer;
 
 namespace velmira::table::ui { class TableFrame; }
 namespace velmira::files::ui {
@@ -44,6 +47,7 @@ class SolutePickerWidget;
 class TabStrip;
 class BenchPicture;
 class CopyMenu;
+class RecoveryKeeper;
 struct BenchSizes;
 
 // Design size of the window.
@@ -158,6 +162,24 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner, private files:
   // `Form_QueryUnload`: true when the window may close (asks first).
   bool mayClose();
 
+  // --- The work: history, unsaved state, recovery copy ----------------------
+  const files::WorkHistory& history() const { return history_; }
+  // The work differs from its file (or was never saved).
+  bool workModified() const { return history_.modified(); }
+  // One step named `step` when the work changed since the last step.
+  void noteWork(const QString& step);
+  void undoWork();
+  void redoWork();
+  // Asks before unsaved work is replaced; true when it may go.
+  bool mayReplaceWork() override;
+  // From now on the recovery copy is kept in `folder`.
+  void keepRecovery(const QString& folder);
+  RecoveryKeeper* recovery() const { return recovery_; }
+  // At start-up: the copies of runs that stopped, offered newest first.
+  void offerRecovery();
+  // The save window the unsaved-work question's "Enregistrer" opens.
+  std::function<void()> saveWork;
+
  protected:
   // `ouvreExerciceDemande`: the exercise the launcher asks for (relative to the application folder).
   // Opening it belongs to the exercise window; until then nothing happens.
@@ -198,6 +220,17 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner, private files:
   void montageChanged();
   void onCommand(Command c);
   void showCaption();
+  // The work's history restarts at the current work (`saved`: as its file holds it).
+  void startHistory(bool saved);
+  // Steps still pending (a knob being turned) made now.
+  void settleWork();
+  // The controls after the work was replaced (a load, undo, redo).
+  void followWork();
+  void updateUndoEntries();
+  void connectWork();
+  void connectTableWork();
+  // The unsaved-work question and its answer: true when the work may go.
+  bool askUnsavedWork();
   // What loading a configuration does to the controls as it goes.
   void knobRedrawn(int knob) override;
   void montageClicked() override;
@@ -235,6 +268,10 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner, private files:
   QHash<const QWidget*, QString> hints_;
   QString clipboardHint_;
   std::string configPath_;
+  files::WorkHistory history_;
+  // A knob's turns are one step once it rests.
+  QTimer* knobRest_ = nullptr;
+  RecoveryKeeper* recovery_ = nullptr;
   // `memoire`: the calculator's memory, kept for the whole run.
   double memory_ = 0;
   bool validating_ = false;

@@ -167,6 +167,7 @@ void MainWindow::buildTableFrame() {
   });
   connect(tableFrame_, &table::ui::TableFrame::calculateRequested, this, [this](int col, bool recalculate) {
     expr::ui::CalculatorWindow::openColumn(this, table_, col, recalculate, memory_, messages_);
+    noteWork(recalculate ? QStringLiteral("Recalculer") : QStringLiteral("Calculer"));
   });
   connect(tableFrame_, &table::ui::TableFrame::formulaRequested, this,
           [this](int col) { messages_.show(expr::formulaMessage(table_, col)); });
@@ -174,6 +175,7 @@ void MainWindow::buildTableFrame() {
     commands_->button(Command::Table)->setChecked(false);
     onTableToggled();
   });
+  connectTableWork();
 }
 
 void MainWindow::onTableToggled() {
@@ -188,7 +190,10 @@ void MainWindow::showRecordButtons() {
   for (int k = 0; k < model::kBenches; ++k) recordButtons_[k]->setVisible(shown && table::canRecord(wb_, k + 1));
 }
 
-void MainWindow::recordBench(int bench) { table::record(table_, wb_, bench, messages_); }
+void MainWindow::recordBench(int bench) {
+  table::record(table_, wb_, bench, messages_);
+  noteWork(QStringLiteral("Ajouter au tableau"));
+}
 
 void MainWindow::recordShownBench() {
   // What is being typed counts, as when the pointer leaves for the button.

@@ -7,29 +7,34 @@
 #include "files/ExerciseOpening.h"
 #include "files/ui/ExerciseMenu.h"
 #include "ui/KnobWidget.h"
+#include "ui/RecoveryKeeper.h"
 #include "ui/MainWindow.h"
 #include "ui/TabStrip.h"
 
 namespace velmira::ui {
 
 void MainWindow::showCaption() {
-  setWindowTitle(QStringLiteral("Velmira - ") + QString::fromStdString(configPath_));
+  QString caption = QStringLiteral("Velmira");
+  if (!configPath_.empty()) caption += QStringLiteral(" - ") + QString::fromStdString(configPath_);
+  // The usual mark of unsaved work.
+  if (workModified()) caption += QLatin1Char('*');
+  setWindowTitle(caption);
 }
 
 bool MainWindow::writeConfiguration() {
+  settleWork();
   if (!files::writeConfiguration(configPath_, wb_, table_, messages_, true)) return false;
+  history_.markSaved();
   showCaption();
+  if (recovery_) recovery_->schedule();
   return true;
 }
 
 bool MainWindow::readConfiguration() {
   if (!files::readConfiguration(configPath_, wb_, table_, messages_, this)) return false;
   // Displays, entries, selections, beaker levels, solutes, the strip.
-  updateControls();
-  updateBeakerLevel();
-  updateFormulaBoxes();
-  tabStrip_->paintStrip();
-  showCaption();
+  followWork();
+  startHistory(true);
   return true;
 }
 

@@ -14,6 +14,7 @@
 #include "ui/EntryField.h"
 #include "ui/HintLine.h"
 #include "ui/KnobWidget.h"
+#include "ui/RecoveryKeeper.h"
 #include "ui/MainWindow.h"
 #include "ui/TabStrip.h"
 #include "ui/drawing/WindowBackground.h"
@@ -84,10 +85,16 @@ void MainWindow::openRequestedExercise(const std::string& relativeName) {
 
 bool MainWindow::mayClose() {
   if (textModified() == 1 && messages_.show(files::discardTextQuestion()) != Answer::Ok) return false;
+  settleWork();
+  // Unsaved work has its own question, which stands for the quit question.
+  if (workModified()) return askUnsavedWork();
   return messages_.show(quitQuestion()) == Answer::Ok;
 }
 
-void MainWindow::onClosing() { model::markStopped(flagFolder_.toStdString()); }
+void MainWindow::onClosing() {
+  model::markStopped(flagFolder_.toStdString());
+  if (recovery_) recovery_->discard();
+}
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (!mayClose()) {

@@ -12,6 +12,7 @@ bool openConfiguration(ConfigOwner& owner, MessageService& messages, const std::
     messages.show(missingFileMessage());
     return false;
   }
+  if (!owner.mayReplaceWork()) return false;
   if (beforeLoad) beforeLoad();
   owner.readConfiguration();
   return true;

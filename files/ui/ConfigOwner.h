@@ -21,12 +21,15 @@ class ConfigOwner {
   // readConfiguration on configPath, then every control redrawn and the caption
   // set. False when the file was refused (its message shown).
   virtual bool readConfiguration() = 0;
+  // Before the work is replaced: true when it may go (saved, or the pupil
+  // agreed); false leaves everything as it is.
+  virtual bool mayReplaceWork() { return true; }
 };
 
 // Opening a configuration by its name, as the open window does: configPath
 // takes the name; a name that is not a file shows "Nom de fichier incorrect
-// ou chemin non valide", else `beforeLoad` runs and then readConfiguration. False
-// when there was no file to load.
+// ou chemin non valide", else the owner may keep its unsaved work, else
+// `beforeLoad` runs and then readConfiguration. False when nothing was loaded.
 bool openConfiguration(ConfigOwner& owner, MessageService& messages, const std::string& name,
                        const std::function<void()>& beforeLoad = {});
 

@@ -5,12 +5,15 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
+#include <QRegularExpression>
 
 #include "files/ExerciseFile.h"
 #include "files/ExerciseOpening.h"
 #include "files/TextQuestions.h"
 #include "files/ui/ConfigOwner.h"
 #include "files/ui/ExerciseWindow.h"
+#include "files/ui/StartFolder.h"
+#include "files/SavePlaces.h"
 #include "files/ui/TextPane.h"
 #include "platform/qt/Printing.h"
 #include "platform/qt/WaitCursor.h"
@@ -60,7 +63,10 @@ ExerciseMenu::ExerciseMenu(TextPane& pane, ConfigOwner& owner, MessageService& m
   close_ = menu_->addAction(QStringLiteral("&Fermer l'exercice"), this, &ExerciseMenu::closeExercise);
 
   askSavePath = [this] {
-    QFileDialog d(window_, QStringLiteral("Enregistrer le texte"), QDir::currentPath(), kRtfFilter);
+    QString text = pane_.fileNameText();
+    text.remove(QRegularExpression(QStringLiteral("^Texte: ")));
+    QFileDialog d(window_, QStringLiteral("Enregistrer le texte"),
+                  saveStartPath(text, appFolder_, QStringLiteral(".RTF")), kRtfFilter);
     d.setAcceptMode(QFileDialog::AcceptSave);
     d.setDefaultSuffix(QStringLiteral("RTF"));
     d.setOption(QFileDialog::DontConfirmOverwrite);  // the question is ours
@@ -92,6 +98,7 @@ void ExerciseMenu::startGettingStarted(bool table) {
 }
 
 bool ExerciseMenu::openGettingStarted(const std::string& path) {
+  if (!owner_.mayReplaceWork()) return false;
   PaneTarget target(pane_, owner_);
   const OpenOutcome o = openGettingStartedFile(path, target, messages_);
   if (o.result != OpenResult::Opened) return false;
@@ -114,6 +121,7 @@ void ExerciseMenu::openExerciseWindow() {
 }
 
 bool ExerciseMenu::openExercise(const std::string& exercisePath, bool forceCorrection) {
+  if (!owner_.mayReplaceWork()) return false;
   PaneTarget target(pane_, owner_);
   const OpenOutcome o = files::openExercise(exercisePath, target, messages_);
   if (o.result != OpenResult::Opened) return false;
@@ -126,7 +134,7 @@ bool ExerciseMenu::openExercise(const std::string& exercisePath, bool forceCorre
 }
 
 void ExerciseMenu::showCorrection() {
-  if (!confirmDiscard()) return;
+  if (!confirmDiscard() || !owner_.mayReplaceWork()) return;
   pane_.setTextModified(0);
   {
     const qtp::WaitCursor wait;
@@ -139,11 +147,11 @@ void ExerciseMenu::showCorrection() {
 
 void ExerciseMenu::saveText() {
   const QString path = askSavePath ? askSavePath() : QString();
-  if (path.isEmpty()) return;
+  if (path.isEmpty() || refusedSave(path, appFolder_, messages_)) return;
   if (QFileInfo::exists(path) &&
       messages_.show(overwriteTextQuestion(QDir::toNativeSeparators(path).toStdString())) != Answer::Ok)
     return;
-  saveExerciseText(path.toStdString(), pane_.richDocument(), messages_);
+  if (saveExerciseText(path.toStdString(), pane_.richDocument(), messages_)) noteSaved(path.toStdString());
   pane_.setTextModified(0);
 }
 

@@ -10,6 +10,7 @@
 
 #include "files/ConfigName.h"
 #include "files/ConfigFile.h"
+#include "files/SavePlaces.h"
 #include "files/ui/ConfigOwner.h"
 #include "files/ui/FileChooser.h"
 #include "files/ui/StartFolder.h"
@@ -19,7 +20,7 @@
 namespace velmira::files::ui {
 
 SaveWindow::SaveWindow(ConfigOwner& owner, MessageService& messages, const QString& appFolder, QWidget* parent)
-    : QDialog(parent), owner_(owner), messages_(messages) {
+    : QDialog(parent), owner_(owner), messages_(messages), appFolder_(appFolder) {
   setObjectName(QStringLiteral("enregistrer"));
   setWindowTitle(QStringLiteral("Enregistrer les paramètres."));
   chooser_ = new FileChooser(QStringLiteral("*") + QString::fromLatin1(kConfigExtension), QStringLiteral("Emplacement:"), QStringLiteral("Répertoire:"),
@@ -52,7 +53,10 @@ SaveWindow::SaveWindow(ConfigOwner& owner, MessageService& messages, const QStri
   connect(entryFields_, &QLineEdit::returnPressed, this, &SaveWindow::enregistrer);
   connect(save_, &QPushButton::clicked, this, &SaveWindow::enregistrer);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  chooser_->setFolder(startFolder(owner_.configPath()));
+  // Where the pupil's files are; a shipped file's name in the documents.
+  const SavePlace start = savePlace(owner_.configPath(), appFolder_.toStdString(), documentsFolder().toStdString());
+  chooser_->setFolder(QString::fromStdString(start.folder));
+  entryFields_->setText(QString::fromStdString(start.name));
   // The pupil types the name first.
   entryFields_->setFocus();
   entryFields_->selectAll();
@@ -66,10 +70,14 @@ void SaveWindow::enregistrer() {
     return;
   }
   entryFields_->setText(QString::fromStdString(*name));
+  if (refusedSave(QString::fromStdString(*name), appFolder_, messages_)) return;
   owner_.setConfigPath(*name);
   QDir::setCurrent(chooser_->folder());
   if (QFileInfo::exists(QString::fromStdString(*name)) && messages_.show(overwriteQuestion()) != Answer::Yes) return;
-  if (owner_.writeConfiguration()) accept();
+  if (owner_.writeConfiguration()) {
+    noteSaved(*name);
+    accept();
+  }
 }
 
 }  // namespace velmira::files::ui

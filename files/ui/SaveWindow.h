@@ -27,6 +27,7 @@ class SaveWindow : public QDialog {
  private:
   ConfigOwner& owner_;
   MessageService& messages_;
+  QString appFolder_;
   FileChooser* chooser_ = nullptr;
   QLineEdit* entryFields_ = nullptr;
   QPushButton* save_ = nullptr;

@@ -9,8 +9,17 @@
 namespace velmira {
 
 enum class Icon { Critical, Question, Exclamation, Information };
-enum class Buttons { Ok, OkCancel, YesNo };
-enum class Answer { Ok, Cancel, Yes, No };
+// SaveDiscardCancel answers Save, Discard or Cancel; ResumeOrNot answers Yes
+// (resume, the default) or No.
+enum class Buttons { Ok, OkCancel, YesNo, SaveDiscardCancel, ResumeOrNot };
+enum class Answer { Ok, Cancel, Yes, No, Save, Discard };
+
+// The captions of the buttons the desktop has no standard text for.
+inline constexpr const char* kSaveCaption = "Enregistrer";
+inline constexpr const char* kDiscardCaption = "Ne pas enregistrer";
+inline constexpr const char* kCancelCaption = "Annuler";
+inline constexpr const char* kResumeCaption = "Reprendre";
+inline constexpr const char* kNoResumeCaption = "Ne pas reprendre";
 
 struct Message {
   std::string text;
@@ -60,6 +69,8 @@ Message notConfiguration();  // "Ce fichier ne correspond pas à cette applicati
 
 // "Texte trop long : seul le début est affiché.": a text shown cut.
 Message textCut();
+Message saveDiscardCancel(std::string text, std::string title);
+Message resumeOrNot(std::string text, std::string title);
 }  // namespace msg
 
 }  // namespace velmira

@@ -1,5 +1,6 @@
 #include "platform/qt/MessageBoxBuilder.h"
 
+#include <QAbstractButton>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QSpacerItem>
@@ -29,6 +30,8 @@ QMessageBox::StandardButtons buttonsOf(Buttons buttons) {
     case Buttons::Ok: return QMessageBox::Ok;
     case Buttons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
     case Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case Buttons::SaveDiscardCancel: return QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
+    case Buttons::ResumeOrNot: return QMessageBox::Yes | QMessageBox::No;
   }
   return QMessageBox::Ok;
 }
@@ -52,6 +55,19 @@ void configureMessageBox(QMessageBox& box, const Message& message) {
       box.setDefaultButton(QMessageBox::Yes);
       box.setEscapeButton(QMessageBox::No);
       break;
+    case Buttons::SaveDiscardCancel:
+      box.button(QMessageBox::Save)->setText(QString::fromUtf8(kSaveCaption));
+      box.button(QMessageBox::Discard)->setText(QString::fromUtf8(kDiscardCaption));
+      box.button(QMessageBox::Cancel)->setText(QString::fromUtf8(kCancelCaption));
+      box.setDefaultButton(QMessageBox::Save);
+      box.setEscapeButton(QMessageBox::Cancel);
+      break;
+    case Buttons::ResumeOrNot:
+      box.button(QMessageBox::Yes)->setText(QString::fromUtf8(kResumeCaption));
+      box.button(QMessageBox::No)->setText(QString::fromUtf8(kNoResumeCaption));
+      box.setDefaultButton(QMessageBox::Yes);
+      box.setEscapeButton(QMessageBox::No);
+      break;
   }
   // A box at least as wide as its title bar needs, so that the title shows whole.
   if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
@@ -67,7 +83,11 @@ Answer answerOf(Buttons buttons, QMessageBox::StandardButton clicked) {
   switch (buttons) {
     case Buttons::Ok: return Answer::Ok;
     case Buttons::OkCancel: return clicked == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
-    case Buttons::YesNo: return clicked == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    case Buttons::YesNo:
+    case Buttons::ResumeOrNot: return clicked == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    case Buttons::SaveDiscardCancel:
+      if (clicked == QMessageBox::Save) return Answer::Save;
+      return clicked == QMessageBox::Discard ? Answer::Discard : Answer::Cancel;
   }
   return Answer::Cancel;
 }

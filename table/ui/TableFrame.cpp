@@ -1,11 +1,15 @@
 #include "table/ui/TableFrame.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QStandardPaths>
 
+#include "files/ConfigFile.h"
+#include "files/SavePlaces.h"
 #include "platform/core/Messages.h"
 #include "platform/core/SafeFile.h"
 #include "platform/qt/Fonts.h"
@@ -45,6 +49,7 @@ TableFrame::TableFrame(Table& table, MessageService& messages, QWidget* parent)
   grid_->setFont(qtp::mapFont(QStringLiteral("Arial"), 8.25));
   grid_->setGeometry(1, kTitleHeight + 1, width() - 2, height() - kTitleHeight - 2);
   connect(grid_, &TableGrid::hint, this, &TableFrame::hint);
+  connect(grid_, &TableGrid::edited, this, &TableFrame::edited);
   connect(grid_, &TableGrid::tableMenuRequested, this, &TableFrame::openTableMenu);
   connect(grid_, &TableGrid::columnMenuRequested, this, &TableFrame::openColumnMenu);
   buildMenus();
@@ -59,6 +64,11 @@ QString TableFrame::imageHint() {
 void TableFrame::buildMenus() {
   tableMenu_ = new QMenu(this);
   tableMenu_->setObjectName(QStringLiteral("menutableau"));
+  undo_ = tableMenu_->addAction(QStringLiteral("&Annuler"));
+  undo_->setObjectName(QStringLiteral("undoEntry"));
+  redo_ = tableMenu_->addAction(QStringLiteral("&Rétablir"));
+  redo_->setObjectName(QStringLiteral("redoEntry"));
+  tableMenu_->addSeparator();
   tableMenu_->addAction(QStringLiteral("&Saisie automatique"), this, [this] { runAutoEntryDialog(window(), table_); });
   tableMenu_->addAction(QStringLiteral("&Nombre de lignes"), this, [this] { runLineCountDialog(window(), table_); });
   insertAbove_ = tableMenu_->addAction(QStringLiteral("&Insérer une ligne au dessus de la cellule active"), this,
@@ -81,6 +91,13 @@ void TableFrame::buildMenus() {
 
   columnMenu_ = new QMenu(this);
   columnMenu_->setObjectName(QStringLiteral("menucol"));
+  // Each command is one step of the work, named as its entry.
+  for (QMenu* m : {tableMenu_, columnMenu_}) {
+    connect(m, &QMenu::triggered, this, [this](QAction* a) {
+      // A step is named after its entry (access key and ellipsis aside).
+      if (a != undo_ && a != redo_) emit edited(a->text().remove(QStringLiteral("…")).remove(QLatin1Char('&')));
+    });
+  }
   calculate_ = columnMenu_->addAction(QStringLiteral("Calculer"), this,
                                       [this] { emit calculateRequested(menuColumn_, false); });
   showFormula_ = columnMenu_->addAction(QStringLiteral("Voir expression"), this,
@@ -146,13 +163,28 @@ bool TableFrame::eventFilter(QObject* watched, QEvent* event) {
   return QFrame::eventFilter(watched, event);
 }
 
+void TableFrame::setWorkFiles(QString appFolder, std::function<std::string()> workFile) {
+  appFolder_ = std::move(appFolder);
+  workFile_ = std::move(workFile);
+}
+
 void TableFrame::chooseCsvFile() {
-  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  const QString path = QFileDialog::getSaveFileName(window(), QStringLiteral("Exporter le tableau"),
-                                                    folder + QStringLiteral("/tableau.csv"),
-                                                    QStringLiteral("Tableau CSV (*.csv)"));
+  QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (!QDir(documents).exists()) documents = QDir::homePath();
+  const files::SavePlace place =
+      files::savePlace(workFile_ ? workFile_() : std::string(), appFolder_.toStdString(), documents.toStdString());
+  const QString name = place.name.empty() ? QStringLiteral("tableau")
+                                          : QFileInfo(QString::fromStdString(place.name)).completeBaseName();
+  const QString start = QDir(QString::fromStdString(place.folder)).filePath(name + QStringLiteral(".csv"));
+  QString path = QFileDialog::getSaveFileName(window(), QStringLiteral("Exporter le tableau"), start,
+                                              QStringLiteral("Tableau CSV (*.csv)"));
   if (path.isEmpty()) return;
-  exportCsv(path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive) ? path : path + QStringLiteral(".csv"));
+  if (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) path += QStringLiteral(".csv");
+  if (files::insideFolder(QFileInfo(path).absoluteFilePath().toStdString(), appFolder_.toStdString())) {
+    messages_.show(files::appFolderRefused());
+    return;
+  }
+  if (exportCsv(path)) files::noteSaved(path.toStdString());
 }
 
 bool TableFrame::exportCsv(const QString& path) {

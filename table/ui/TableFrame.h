@@ -4,6 +4,8 @@
 // the column menu `menucol`, and the commands they run.
 #include <QFrame>
 #include <QString>
+#include <functional>
+#include <string>
 
 class QLabel;
 class QMenu;
@@ -28,6 +30,10 @@ class TableFrame : public QFrame {
   QLabel* menuButton() const { return menuButton_; }
   QMenu* tableMenu() const { return tableMenu_; }
   QMenu* columnMenu() const { return columnMenu_; }
+  // The undo and redo entries at the top of the table menu; their owner
+  // names and enables them.
+  QAction* undoEntry() const { return undo_; }
+  QAction* redoEntry() const { return redo_; }
   // The column the column menu acts on.
   int menuColumn() const { return menuColumn_; }
 
@@ -39,6 +45,10 @@ class TableFrame : public QFrame {
   // Captions and availability, as the menus show them now.
   void updateTableMenu();
   void updateColumnMenu(int col);
+
+  // The application folder (no export goes there) and the work's file,
+  // which the export's save window starts beside.
+  void setWorkFiles(QString appFolder, std::function<std::string()> workFile);
 
   // The CSV export into a file; false (with the write message) on failure.
   bool exportCsv(const QString& path);
@@ -52,6 +62,8 @@ class TableFrame : public QFrame {
   void calculateRequested(int col, bool recalculate);  // "Calculer", "Recalculer"
   void formulaRequested(int col);                  // "Voir expression"
   void printRequested();                           // "Imprimer le tableau"
+  // A command of the grid or of a menu may have changed the table.
+  void edited(const QString& step);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -62,6 +74,8 @@ class TableFrame : public QFrame {
 
   Table& table_;
   MessageService& messages_;
+  QString appFolder_;
+  std::function<std::string()> workFile_;
   TableModel* model_ = nullptr;
   TableGrid* grid_ = nullptr;
   QLabel* title_ = nullptr;
@@ -69,6 +83,8 @@ class TableFrame : public QFrame {
   QMenu* tableMenu_ = nullptr;
   QMenu* columnMenu_ = nullptr;
   int menuColumn_ = 0;
+  QAction* undo_ = nullptr;
+  QAction* redo_ = nullptr;
   // Table menu entries whose availability changes.
   QAction* insertAbove_ = nullptr;
   QAction* append_ = nullptr;

@@ -70,14 +70,17 @@ void TableGrid::followTable() {
   following_ = false;
 }
 
-void TableGrid::checkCurrentCell() { model_.table().cellCheck(); }
+void TableGrid::checkCurrentCell() {
+  model_.table().cellCheck();
+  emit edited(QStringLiteral("Saisie dans le tableau"));
+}
 
 void TableGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
   QTableView::currentChanged(current, previous);
   if (following_ || !current.isValid()) return;
   // Leaving a cell checks it; the table then follows the grid.
   Table& t = model_.table();
-  t.cellCheck();
+  checkCurrentCell();
   following_ = true;
   t.setCurrent(current.row() + 1, current.column());
   following_ = false;
@@ -138,6 +141,7 @@ void TableGrid::keyPressEvent(QKeyEvent* event) {
 void TableGrid::keyReleaseEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Delete && !event->isAutoRepeat()) {
     model_.table().deleteKey();
+    emit edited(QStringLiteral("Effacer la cellule"));
     return;
   }
   QTableView::keyReleaseEvent(event);
@@ -238,6 +242,7 @@ void TableGrid::pasteClipboard() {
   checkCurrentCell();
   const std::string text = QApplication::clipboard()->text().toStdString();
   pasteText(model_.table(), text, messages_);
+  emit edited(QStringLiteral("Coller"));
 }
 
 }  // namespace velmira::table::ui

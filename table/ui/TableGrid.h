@@ -36,6 +36,9 @@ class TableGrid : public QTableView {
 
  signals:
   void hint(const QString& text);
+  // The grid may have changed the table (a cell checked, a paste, a cell
+  // emptied); `step` names what was done.
+  void edited(const QString& step);
   void columnMenuRequested(int col, QPoint globalPos);
   void tableMenuRequested(QPoint globalPos);
 

@@ -200,9 +200,9 @@ keys("asterisk", "1", "0", "0", "0", "Return", settle=1.0)
 wait_for("the report", lambda: xdo("search", "--onlyvisible", "--name", "^Calcul terminé$"))
 keys("Return")
 
-# The graph from the table menu's picture.
+# The graph from the table menu's picture (below "Annuler : …"; "Rétablir" is unavailable).
 click(x0 + 433, y0 + 65)
-keys(*["Down"] * 7, "Return", settle=1.5)
+keys(*["Down"] * 8, "Return", settle=1.5)
 wait_for("the graph window", lambda: len(xdo("search", "--onlyvisible", "--name", "^Velmira").split("\n")) >= 2)
 keys("Escape", settle=0.8)
 

@@ -1,6 +1,7 @@
 #pragma once
 // A MessageService for tests: records every message and answers from a queue
-// (default: the first button).
+// (default: the first button; the unsaved-work question answers Discard, so
+// that no save window opens by itself).
 #include <deque>
 #include <vector>
 
@@ -20,7 +21,12 @@ class RecordingMessages : public MessageService {
       answers.pop_front();
       return a;
     }
-    return m.buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+    switch (m.buttons) {
+      case Buttons::YesNo:
+      case Buttons::ResumeOrNot: return Answer::Yes;
+      case Buttons::SaveDiscardCancel: return Answer::Discard;
+      default: return Answer::Ok;
+    }
   }
   // Input boxes: each asked one is kept; answered from `texts` (default:
   // cancelled).

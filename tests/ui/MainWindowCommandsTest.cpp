@@ -62,7 +62,9 @@ TEST_F(CommandsTest, EachCommandOpensItsWindow) {
 TEST_F(CommandsTest, SavedAndReopenedThroughTheWindowsWithTheCaption) {
   QTest::mouseClick(window->commandButton(Command::Table), Qt::LeftButton);
   window->table().setCell(1, 0, "1,00E+00");
-  const QString folder = this->folder.path();
+  // The pupil's files lie outside the application folder.
+  QTemporaryDir pupil;
+  const QString folder = pupil.path();
   for (const char* earlier : {"kohlrausch.C07", "titrage.C07"}) {
     window->setConfigPath(QDir(folder).filePath(earlier).toStdString());
     ASSERT_TRUE(window->writeConfiguration());

@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include "files/ExerciseFile.h"
+#include "files/SavePlaces.h"
 #include "files/rtf/RtfFile.h"
 #include "files/ui/ExerciseMenu.h"
 #include "files/ui/ExerciseWindow.h"
@@ -139,7 +140,15 @@ TEST_F(ExerciseTest, AGettingStartedFileOnTheCommandLineOpensAsFromTheMenu) {
 }
 
 TEST_F(ExerciseTest, SavingTheTextOverAFileAsksAndCancelLeavesIt) {
-  const QString target = path("reponse.rtf");
+  // Never into the application folder.
+  const QString shipped = path("reponse.rtf");
+  menu()->askSavePath = [&] { return shipped; };
+  menu()->saveText();
+  EXPECT_EQ(messages.shown.back().text, files::appFolderRefused().text);
+  EXPECT_FALSE(QFile::exists(shipped));
+
+  QTemporaryDir pupil;
+  const QString target = QDir(pupil.path()).filePath("reponse.rtf");
   QFile f(target);
   ASSERT_TRUE(f.open(QIODevice::WriteOnly));
   f.write("ancien");

@@ -7,10 +7,12 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <functional>
 #include <memory>
 
+#include "platform/qt/MessageBoxBuilder.h"
 #include "platform/qt/QtMessageService.h"
 
 namespace velmira::qtp {
@@ -131,6 +133,32 @@ TEST(MessageBox, TextFieldMenusAreFrench) {
   for (QAction* a : menu->actions()) texts << a->text().remove('&').section('\t', 0, 0);
   EXPECT_TRUE(texts.contains("Coller")) << texts.join('|').toStdString();
   EXPECT_EQ(QLocale().language(), QLocale::French);
+}
+
+TEST(MessageBox, TheUnsavedWorkQuestionHasItsThreeAnswers) {
+  const Message q = msg::saveDiscardCancel("Le travail n'est pas enregistré.", "Travail non enregistré");
+  const std::pair<const char*, Answer> cases[] = {
+      {"Enregistrer", Answer::Save}, {"Ne pas enregistrer", Answer::Discard}, {"Annuler", Answer::Cancel}};
+  for (const auto& [caption, answer] : cases) {
+    Seen seen;
+    EXPECT_EQ(showAndClick(q, QString::fromUtf8(caption), &seen), answer) << caption;
+    EXPECT_EQ(seen.buttons.size(), 3);
+    EXPECT_TRUE(seen.buttons.contains(QString::fromUtf8(caption)));
+  }
+  // Escape never saves nor drops the work.
+  Seen seen;
+  EXPECT_EQ(showAndClick(q, QString(), &seen), Answer::Cancel);
+}
+
+TEST(MessageBox, TheResumeQuestionResumesByDefault) {
+  const Message q = msg::resumeOrNot("Reprendre ce travail ?", "Velmira");
+  QMessageBox box;
+  configureMessageBox(box, q);
+  ASSERT_TRUE(box.defaultButton());
+  EXPECT_EQ(box.defaultButton()->text(), "Reprendre");
+  Seen seen;
+  EXPECT_EQ(showAndClick(q, QStringLiteral("Ne pas reprendre"), &seen), Answer::No);
+  EXPECT_EQ(showAndClick(q, QString(), &seen), Answer::No);
 }
 
 }  // namespace

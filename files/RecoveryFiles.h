@@ -1,0 +1,54 @@
+#pragma once
+// The recovery copy of the pupil's work, kept while the program runs and
+// offered again when a run stopped without saving: in the recovery folder,
+// `<pid>.C07` (the work as a configuration file), `<pid>.nom` (the name of
+// the work's file, UTF-8), `<pid>.rtf` (the exercise pane's text, when it was
+// modified) and the run's lock `<pid>.lock`.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/core/Messages.h"
+
+namespace velmira::files {
+
+// The recovery folder inside the program's data folder.
+inline constexpr const char* kRecoveryFolder = "recuperation";
+// The suffix a copy that cannot be read is set aside with.
+inline constexpr const char* kUnreadableSuffix = ".illisible";
+
+struct RecoveryFiles {
+  std::string config;
+  std::string name;
+  std::string text;
+  std::string lock;
+};
+
+RecoveryFiles recoveryFiles(const std::string& folder, long long pid);
+
+// Writes the copy, each file whole or not at all (an empty `rtf` removes
+// the text). False when any file could not be written.
+bool writeRecovery(const RecoveryFiles& files, const std::string& snapshot, const std::string& workName,
+                   const std::string& rtf);
+// Removes the copy (not the lock, which its owner releases).
+void removeRecovery(const RecoveryFiles& files);
+
+struct RecoveryCopy {
+  RecoveryFiles files;
+  std::string snapshot;
+  std::string workName;
+  std::string rtf;
+};
+
+// The copies of runs that stopped: each `<pid>.C07` of `folder` whose lock
+// `lockHeld` says no running program holds, newest first. A copy that is
+// not a configuration is renamed with kUnreadableSuffix and left out; so is
+// a copy that cannot be read at all.
+std::vector<RecoveryCopy> leftCopies(const std::string& folder,
+                                     const std::function<bool(const std::string& lockPath)>& lockHeld);
+
+Message resumeQuestion();
+// Said once per run when the copy cannot be written.
+Message recoveryImpossible();
+
+}  // namespace velmira::files

@@ -1,0 +1,81 @@
+#include "files/WorkHistory.h"
+
+#include "files/ConfigFile.h"
+#include "platform/core/RecordFile.h"
+
+namespace velmira::files {
+
+namespace {
+
+const std::string kNoName;
+
+}  // namespace
+
+std::optional<std::string> workSnapshot(const model::Workbench& wb, const table::Table& table) {
+  records::RecordWriter writer;
+  const auto recs = configRecords(wb, table);
+  writer.reserve(recs.size());
+  for (std::size_t n = 0; n < recs.size(); ++n)
+    if (!writer.write(n + 1, recs[n])) return std::nullopt;
+  writer.trimLast();
+  return writer.bytes();
+}
+
+bool restoreWork(const std::string& snapshot, model::Workbench& wb, table::Table& table, MessageService& messages,
+                 ConfigHooks* hooks) {
+  records::RecordReader reader;
+  reader.setBytes(snapshot);
+  return readConfigurationFrom(reader, wb, table, messages, hooks);
+}
+
+Message unsavedWorkQuestion() {
+  return msg::saveDiscardCancel("Le travail en cours n'a pas été enregistré. Voulez-vous l'enregistrer ?",
+                                "Travail non enregistré");
+}
+
+std::string undoCaption(const std::string& step) { return "Annuler : " + step; }
+std::string redoCaption(const std::string& step) { return "Rétablir : " + step; }
+
+void WorkHistory::reset(std::string snapshot, bool saved) {
+  states_.clear();
+  states_.push_back({std::move(snapshot), {}});
+  current_ = 0;
+  saved_.reset();
+  if (saved) saved_ = states_.front().snapshot;
+}
+
+bool WorkHistory::record(std::string snapshot, std::string name) {
+  if (states_.empty()) {
+    reset(std::move(snapshot), false);
+    return false;
+  }
+  if (snapshot == states_[current_].snapshot) return false;
+  states_.erase(states_.begin() + static_cast<std::ptrdiff_t>(current_) + 1, states_.end());
+  states_.push_back({std::move(snapshot), std::move(name)});
+  if (states_.size() > kMaxSteps + 1) states_.pop_front();
+  current_ = states_.size() - 1;
+  return true;
+}
+
+const std::string& WorkHistory::undoName() const { return canUndo() ? states_[current_].name : kNoName; }
+const std::string& WorkHistory::redoName() const { return canRedo() ? states_[current_ + 1].name : kNoName; }
+
+const std::string* WorkHistory::undo() {
+  if (!canUndo()) return nullptr;
+  return &states_[--current_].snapshot;
+}
+
+const std::string* WorkHistory::redo() {
+  if (!canRedo()) return nullptr;
+  return &states_[++current_].snapshot;
+}
+
+void WorkHistory::markSaved() {
+  if (!states_.empty()) saved_ = states_[current_].snapshot;
+}
+
+bool WorkHistory::modified() const { return !states_.empty() && (!saved_ || *saved_ != states_[current_].snapshot); }
+
+const std::string& WorkHistory::current() const { return states_.empty() ? kNoName : states_[current_].snapshot; }
+
+}  // namespace velmira::files

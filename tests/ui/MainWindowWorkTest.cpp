@@ -1,0 +1,226 @@
+// The pupil's work in the main window: steps undone and redone from the
+// keyboard and the table menu, the unsaved mark, the question before the
+// work is replaced or dropped, the recovery copy.
+#include <QAction>
+#include <QApplication>
+#include <QTimer>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+
+#include "files/RecoveryFiles.h"
+#include "files/SavePlaces.h"
+#include "files/ui/FileChooser.h"
+#include "files/ui/SaveWindow.h"
+#include "files/ui/StartFolder.h"
+#include "files/WorkHistory.h"
+#include "model/Workbench.h"
+#include "table/Table.h"
+#include "tests/ui/WindowFixture.h"
+#include "ui/RecoveryKeeper.h"
+
+namespace velmira::ui::testing {
+namespace {
+
+class WorkTest : public WindowTest {
+ protected:
+  QAction* tableEntry(const char* name) {
+    return window->tableFrame()->tableMenu()->findChild<QAction*>(QString::fromUtf8(name));
+  }
+  QAction* tableCommand(const QString& text) {
+    for (QAction* a : window->tableFrame()->tableMenu()->actions())
+      if (QString(a->text()).remove(QLatin1Char('&')) == text) return a;  // access keys aside
+    return nullptr;
+  }
+  std::string savedConfig() { return QDir(folder.path()).filePath("travail.C07").toStdString(); }
+};
+
+TEST_F(WorkTest, AnEntryIsOneStepUndoneAndRedoneFromTheKeyboard) {
+  const QString before = window->entryField(model::Volume1)->text();
+  typeEntry(model::Volume1, "17");
+  const QString after = window->entryField(model::Volume1)->text();
+  EXPECT_TRUE(window->workModified());
+  EXPECT_TRUE(window->windowTitle().endsWith('*'));
+
+  window->tabStrip()->setFocus();
+  QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(window->entryField(model::Volume1)->text(), before);
+  EXPECT_EQ(window->windowTitle(), "Velmira");  // back to the saved state
+  QTest::keyClick(window.get(), Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(window->entryField(model::Volume1)->text(), after);
+  QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+  QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(window->entryField(model::Volume1)->text(), after);
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(WorkTest, TheTableMenuNamesTheStepItUndoes) {
+  QTest::mouseClick(window->commandButton(Command::Table), Qt::LeftButton);
+  table::Table& t = window->table();
+  const int rows = t.rows();
+  QAction* undo = tableEntry("undoEntry");
+  QAction* redo = tableEntry("redoEntry");
+  ASSERT_TRUE(undo && redo);
+  EXPECT_EQ(window->tableFrame()->tableMenu()->actions().first(), undo);
+  EXPECT_FALSE(undo->isEnabled());
+
+  t.setCurrent(2, 0);
+  QAction* del = tableCommand("Supprimer la ligne de la cellule active");
+  ASSERT_TRUE(del);
+  window->tableFrame()->updateTableMenu();
+  del->trigger();
+  emit window->tableFrame()->tableMenu()->triggered(del);
+  ASSERT_EQ(t.rows(), rows - 1);
+  EXPECT_EQ(undo->text(), "&Annuler : Supprimer la ligne de la cellule active");
+  EXPECT_TRUE(undo->isEnabled());
+
+  undo->trigger();
+  EXPECT_EQ(t.rows(), rows);
+  EXPECT_EQ(redo->text(), QString::fromUtf8("&Rétablir : Supprimer la ligne de la cellule active"));
+  redo->trigger();
+  EXPECT_EQ(t.rows(), rows - 1);
+}
+
+TEST_F(WorkTest, ClosingUnsavedWorkAsksTheThreeAnswerQuestion) {
+  typeEntry(model::Volume1, "17");
+  messages.answers = {Answer::Cancel};
+  EXPECT_FALSE(window->close());
+  ASSERT_EQ(messages.shown.size(), 1u);
+  const Message q = files::unsavedWorkQuestion();
+  EXPECT_EQ(messages.shown[0].text, q.text);
+  EXPECT_EQ(messages.shown[0].title, "Travail non enregistré");
+  EXPECT_EQ(messages.shown[0].buttons, Buttons::SaveDiscardCancel);
+
+  // "Enregistrer" with its save window cancelled keeps the window.
+  int saveWindows = 0;
+  window->saveWork = [&] { ++saveWindows; };
+  messages.answers = {Answer::Save};
+  EXPECT_FALSE(window->close());
+  EXPECT_EQ(saveWindows, 1);
+
+  // Saved: the window closes without the quit question.
+  window->saveWork = [&] {
+    window->setConfigPath(savedConfig());
+    window->writeConfiguration();
+  };
+  messages.shown.clear();
+  messages.answers = {Answer::Save};
+  EXPECT_TRUE(window->close());
+  EXPECT_EQ(messages.shown.size(), 1u);
+  EXPECT_TRUE(QFile::exists(QString::fromStdString(savedConfig())));
+}
+
+TEST_F(WorkTest, NotSavingClosesWithoutTheQuitQuestion) {
+  typeEntry(model::Volume1, "17");
+  messages.answers = {Answer::Discard};
+  EXPECT_TRUE(window->close());
+  EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+TEST_F(WorkTest, OpeningAConfigurationOverUnsavedWorkAsksFirst) {
+  window->setConfigPath(savedConfig());
+  ASSERT_TRUE(window->writeConfiguration());
+  window->setConfigPath("");
+  typeEntry(model::Volume1, "17");
+  const QString typed = window->entryField(model::Volume1)->text();
+
+  messages.answers = {Answer::Cancel};
+  window->openFile(QString::fromStdString(savedConfig()));
+  EXPECT_EQ(window->entryField(model::Volume1)->text(), typed);
+  EXPECT_TRUE(window->workModified());
+
+  messages.answers = {Answer::Discard};
+  window->openFile(QString::fromStdString(savedConfig()));
+  EXPECT_NE(window->entryField(model::Volume1)->text(), typed);
+  EXPECT_FALSE(window->workModified());
+  EXPECT_FALSE(window->history().canUndo());  // a load starts a new history
+  EXPECT_EQ(window->windowTitle(), "Velmira - " + QString::fromStdString(savedConfig()));
+}
+
+TEST_F(WorkTest, TheRecoveryCopyFollowsTheWorkAndGoesAtACleanExit) {
+  const QString dir = QDir(folder.path()).filePath("recuperation");
+  window->keepRecovery(dir);
+  const auto files = files::recoveryFiles(dir.toStdString(), QCoreApplication::applicationPid());
+  window->recovery()->writeNow();
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(files.config)));  // nothing unsaved yet
+
+  typeEntry(model::Volume1, "17");
+  window->recovery()->writeNow();
+  ASSERT_TRUE(QFile::exists(QString::fromStdString(files.config)));
+  EXPECT_TRUE(QFile::exists(QString::fromStdString(files.lock)));
+
+  messages.answers = {Answer::Discard};
+  EXPECT_TRUE(window->close());
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(files.config)));
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(files.lock)));
+}
+
+TEST_F(WorkTest, ALeftCopyIsTakenBackAsUnsavedWorkUnderItsName) {
+  const QString dir = QDir(folder.path()).filePath("recuperation");
+  QDir().mkpath(dir);
+  model::Workbench wb;
+  wb.startupDefaults();
+  wb.setEntryText(model::Volume1, "19");
+  table::Table t;
+  t.setCell(1, 0, "3");
+  const auto left = files::recoveryFiles(dir.toStdString(), 4242424);
+  ASSERT_TRUE(files::writeRecovery(left, *files::workSnapshot(wb, t), "/home/eleve/mesures.C07", ""));
+
+  window->keepRecovery(dir);
+  messages.answers = {Answer::Yes};
+  window->offerRecovery();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].buttons, Buttons::ResumeOrNot);
+  EXPECT_EQ(window->entryField(model::Volume1)->text(), "19");
+  EXPECT_EQ(window->table().cell(1, 0), "3");
+  EXPECT_EQ(window->windowTitle(), "Velmira - /home/eleve/mesures.C07*");
+  window->recovery()->writeNow();
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(left.config)));
+
+  // Declined: the copy goes.
+  ASSERT_TRUE(files::writeRecovery(left, *files::workSnapshot(wb, t), "", ""));
+  messages.answers = {Answer::No};
+  window->offerRecovery();
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(left.config)));
+}
+
+TEST_F(WorkTest, ACopyThatCannotBeWrittenIsSaidOnceAndTheWorkGoesOn) {
+  const QString dir = QDir(folder.path()).filePath("lecture-seule");
+  QDir().mkpath(dir);
+  QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner);
+  if (QFileInfo(dir).isWritable()) GTEST_SKIP() << "run with rights over every folder";
+  window->keepRecovery(dir);
+  typeEntry(model::Volume1, "17");
+  window->recovery()->writeNow();
+  typeEntry(model::Volume1, "13");
+  window->recovery()->writeNow();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, files::recoveryImpossible().text);
+  EXPECT_EQ(window->entryField(model::Volume1)->text(), "13");
+  QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TEST_F(WorkTest, TheSaveWindowOffersAShippedFileInTheDocumentsAndRefusesTheApplicationFolder) {
+  const QString shipped = QDir(folder.path()).filePath("exercice.C07");
+  window->setConfigPath(shipped.toStdString());
+  ASSERT_TRUE(window->writeConfiguration());
+  QString startFolder, startName;
+  QTimer::singleShot(0, [&] {
+    auto* w = qobject_cast<files::ui::SaveWindow*>(QApplication::activeModalWidget());
+    ASSERT_TRUE(w);
+    startFolder = w->chooser()->folder();
+    startName = w->entryField()->text();
+    w->chooser()->setFolder(folder.path());
+    w->entryField()->setText("exercice");
+    w->enregistrer();
+    w->reject();
+  });
+  window->saveWork();
+  EXPECT_EQ(startFolder, files::ui::documentsFolder());
+  EXPECT_EQ(startName, "exercice.C07");
+  ASSERT_FALSE(messages.shown.empty());
+  EXPECT_EQ(messages.shown.back().text, files::appFolderRefused().text);
+}
+
+}  // namespace
+}  // namespace velmira::ui::testing
