@@ -29,6 +29,7 @@ namespace velmira::files::ui {
 namespace {
 constexpr int kTitleHeight = 48;
 constexpr int kStarSize = 28;
+const QString kNoTitle = QStringLiteral("Titre");
 }  // namespace
 
 QPixmap starPicture(bool lit, int size, double devicePixelRatio) {
@@ -80,7 +81,7 @@ ExerciseWindow::ExerciseWindow(const QString& startFolder, MessageService& messa
   auto* preview = new QFrame(this);
   preview->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
   auto* pv = new QVBoxLayout(preview);
-  titleLabel_ = new QLabel(QStringLiteral("Titre"), preview);
+  titleLabel_ = new QLabel(kNoTitle, preview);
   titleLabel_->setObjectName(QStringLiteral("titratexo"));
   titleLabel_->setWordWrap(true);
   titleLabel_->setFont(qtp::mapFont(QStringLiteral("Arial"), 12, true));
@@ -151,7 +152,7 @@ ExerciseWindow::ExerciseWindow(const QString& startFolder, MessageService& messa
   waitNotice_ = new WaitNotice(QStringLiteral("Patienter quelques instants\n Chargement des fichiers"), this);
   waitNotice_->setObjectName(QStringLiteral("Frame2"));
 
-  connect(chooser_, &FileChooser::fileClicked, this, &ExerciseWindow::selectFile);
+  connect(chooser_, &FileChooser::fileSelected, this, &ExerciseWindow::selectFile);
   connect(chooser_, &FileChooser::fileActivated, this, [this](const QString& name) {
     selectFile(name);
     onOpen();
@@ -163,6 +164,13 @@ ExerciseWindow::ExerciseWindow(const QString& startFolder, MessageService& messa
   // Loaded empty: no preview until a file is chosen.
   chooser_->setFolder(startFolder);
   showPreview();
+  // Another folder: no file chosen until the pupil picks one.
+  connect(chooser_, &FileChooser::folderChanged, this, [this] {
+    pupilChose_ = true;
+    activityFolder_.clear();
+    fileField_->clear();
+    showPreview();
+  });
 }
 
 void ExerciseWindow::showEvent(QShowEvent* event) {
@@ -173,18 +181,21 @@ void ExerciseWindow::showEvent(QShowEvent* event) {
 }
 
 void ExerciseWindow::selectFirstFile() {
-  // On activation the first file of the list is selected, the list focused.
-  if (selectedOnce_) return;
+  // Until the pupil picks a file, the first one the list shows is selected,
+  // the list focused (again once the list is sorted).
+  if (pupilChose_) return;
   const QStringList names = chooser_->fileNames();
   if (names.isEmpty()) return;
-  selectedOnce_ = true;
+  selectingFirst_ = true;
   QListView* list = chooser_->files();
   list->setCurrentIndex(list->model()->index(0, 0, list->rootIndex()));
   list->setFocus();
   selectFile(names.first());
+  selectingFirst_ = false;
 }
 
 void ExerciseWindow::selectFile(const QString& name) {
+  if (!selectingFirst_) pupilChose_ = true;
   activityFolder_ = exerciseFolder(QDir(chooser_->folder()).filePath(name).toStdString());
   QDir::setCurrent(chooser_->folder());
   fileField_->setText(QString::fromStdString(activityFolder_) + name);
@@ -207,6 +218,8 @@ void ExerciseWindow::showPreview() {
   openButton_->hide();
   const std::string file = fileField_->text().toStdString();
   if (num::trim(file).empty()) {
+    titleLabel_->setText(kNoTitle);
+    intratro_->show();
     notionsHeading_->hide();
     statusLabel_->hide();
     statusShadow_->hide();

@@ -70,7 +70,8 @@ class ExerciseWindow : public QDialog {
   QPushButton* openButton_ = nullptr;
   WaitNotice* waitNotice_ = nullptr;
   std::string activityFolder_;
-  bool selectedOnce_ = false;
+  bool pupilChose_ = false;      // a file or folder picked: no more automatic selection
+  bool selectingFirst_ = false;
 };
 
 // The difficulty star, lit or dark, at the device-pixel ratio.

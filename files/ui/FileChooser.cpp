@@ -14,6 +14,11 @@
 
 namespace velmira::files::ui {
 
+namespace {
+// Marks the place list's entry for a folder under none of the pupil's places.
+constexpr int kOutsidePlace = 1;
+}  // namespace
+
 QList<Place> pupilPlaces(const QString& appFolder) {
   QList<Place> places;
   auto add = [&](const QString& caption, const QString& path) {
@@ -83,6 +88,10 @@ FileChooser::FileChooser(const QString& pattern, const QString& placesCaption, c
   connect(fileModel_, &QFileSystemModel::directoryLoaded, this, [this](const QString& path) {
     if (QDir::cleanPath(path) == folder_) emit filesListed();
   });
+  // The model sorts what it listed a moment later: the first row may change.
+  connect(fileModel_, &QFileSystemModel::layoutChanged, this, [this] {
+    if (fileModel_->rootPath() == folder_) emit filesListed();
+  });
   connect(places_, &QComboBox::activated, this, &FileChooser::placeChosen);
   connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this](const QModelIndex& current) {
@@ -92,6 +101,9 @@ FileChooser::FileChooser(const QString& pattern, const QString& placesCaption, c
   connect(tree_, &QTreeView::activated, this, [this](const QModelIndex& i) { tree_->expand(i); });
   connect(list_, &QListView::clicked, this,
           [this](const QModelIndex& i) { emit fileClicked(fileModel_->fileName(i)); });
+  connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& i) {
+    if (i.isValid() && !fileModel_->isDir(i)) emit fileSelected(fileModel_->fileName(i));
+  });
   connect(list_, &QListView::activated, this,
           [this](const QModelIndex& i) { emit fileActivated(fileModel_->fileName(i)); });
 }
@@ -109,6 +121,7 @@ bool FileChooser::setFolder(const QString& path) {
   folder_ = clean;
   showInTree(folderModel_->index(clean));
   list_->setRootIndex(fileModel_->setRootPath(clean));
+  if (changed) list_->setCurrentIndex(QModelIndex());
   // The place shown is the one holding the folder, the deepest one.
   int best = -1, bestLength = -1;
   for (int i = 0; i < places_->count(); ++i) {
@@ -118,7 +131,20 @@ bool FileChooser::setFolder(const QString& path) {
       bestLength = static_cast<int>(p.size());
     }
   }
-  if (best >= 0) places_->setCurrentIndex(best);
+  // A folder under none of the places shows its own path as the place.
+  const int outside = places_->findData(kOutsidePlace, Qt::UserRole + 1);
+  if (best >= 0) {
+    if (outside >= 0) places_->removeItem(outside);
+    places_->setCurrentIndex(best);
+  } else if (outside >= 0) {
+    places_->setItemText(outside, clean);
+    places_->setItemData(outside, clean);
+    places_->setCurrentIndex(outside);
+  } else {
+    places_->addItem(clean, clean);
+    places_->setItemData(places_->count() - 1, kOutsidePlace, Qt::UserRole + 1);
+    places_->setCurrentIndex(places_->count() - 1);
+  }
   if (changed) emit folderChanged(folder_);
   return true;
 }

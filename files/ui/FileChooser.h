@@ -39,8 +39,9 @@ class FileChooser : public QWidget {
  signals:
   void folderChanged(const QString& folder);
   void fileClicked(const QString& name);
+  void fileSelected(const QString& name);   // the list's current file, by mouse or keyboard
   void fileActivated(const QString& name);  // double-click or Enter
-  void filesListed();                       // the folder's files are in the list
+  void filesListed();                       // the folder's files are in the list (or resorted)
 
  private:
   void placeChosen(int index);

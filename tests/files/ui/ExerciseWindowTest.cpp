@@ -2,6 +2,7 @@
 // preview, opening an exercise and its correction, the launcher's request,
 // the text commands' questions. (Reading the files is tested in the core.)
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QListView>
@@ -112,6 +113,46 @@ TEST_F(ExerciseTest, TheWindowPreviewsTheFirstFileAndOpensIt) {
   choose("Fermer l'exercice");
   EXPECT_TRUE(window->fileNameField()->text().isEmpty());
   EXPECT_TRUE(paneText().startsWith("Velmira"));
+}
+
+TEST_F(ExerciseTest, ThePreviewFollowsTheKeyboardAndAFolderChangeClearsIt) {
+  const QString first = makeExercise();
+  files::Exercise e;
+  e.title = " Dilution ";
+  const QString second = path("exercices/dilution.E24");
+  ASSERT_TRUE(files::writeExercise(second.toStdString(), e));
+  std::vector<std::string> opened;
+  files::ui::ExerciseWindow w(path("exercices"), messages, [&](const std::string& f) {
+    opened.push_back(f);
+    return false;
+  }, nullptr);
+  w.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+  for (int i = 0; i < 100 && w.fileField()->text() != first; ++i) QTest::qWait(50);
+  ASSERT_EQ(w.fileField()->text(), first);
+  EXPECT_EQ(w.chooser()->places()->currentText(), "Exemples de Velmira");  // the start folder's place
+
+  QTest::keyClick(w.chooser()->files(), Qt::Key_Down);
+  EXPECT_EQ(w.fileField()->text(), second);
+  EXPECT_EQ(w.titleLabel()->text(), "Dilution");
+  QTest::keyClick(w.chooser()->files(), Qt::Key_Up);
+  EXPECT_EQ(w.titleLabel()->text(), "Conductance d'une solution");
+
+  ASSERT_TRUE(w.chooser()->setFolder(folder.path()));
+  EXPECT_TRUE(w.fileField()->text().isEmpty());
+  EXPECT_EQ(w.titleLabel()->text(), "Titre");
+  EXPECT_EQ(w.chooser()->places()->currentText(), folder.path());  // under none of the places
+  w.openButton()->click();
+  EXPECT_TRUE(opened.empty());
+  // Back in the folder, a file picked again opens.
+  ASSERT_TRUE(w.chooser()->setFolder(path("exercices")));
+  for (int i = 0; i < 100 && w.chooser()->fileNames().size() < 2; ++i) QTest::qWait(50);
+  EXPECT_TRUE(w.fileField()->text().isEmpty());
+  w.chooser()->files()->setCurrentIndex(
+      w.chooser()->files()->model()->index(1, 0, w.chooser()->files()->rootIndex()));
+  w.openButton()->click();
+  EXPECT_EQ(opened, std::vector<std::string>{second.toStdString()});
+  EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(ExerciseTest, TheLauncherRequestOpensTheExerciseOnActivation) {
