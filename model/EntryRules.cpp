@@ -9,6 +9,8 @@ KeyOutcome filterEntryKey(int key) {
   if (key >= '0' && key <= '9') return {KeyAction::Insert, static_cast<char>(key)};
   if (key == '.' || key == ',') return {KeyAction::Insert, ','};
   if (key == '-') return {KeyAction::Insert, '-'};
+  // The exponent form the number reading takes: "1e-3", "1,5E+2".
+  if (key == 'e' || key == 'E' || key == '+') return {KeyAction::Insert, static_cast<char>(key)};
   if (key == kKeyBackspace) return {KeyAction::Insert, static_cast<char>(kKeyBackspace)};
   if (key == kKeyEnter) return {KeyAction::Validate};
   return {KeyAction::Discard};

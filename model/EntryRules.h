@@ -21,6 +21,7 @@ struct KeyOutcome {
   KeyAction action;
   char ch = 0;  // Insert: "." has become ","; 8 is Backspace
 };
+// Digits, the decimal separator, the signs and the exponent letter pass.
 KeyOutcome filterEntryKey(int key);
 
 // Masks of the rewritten entries.

@@ -24,7 +24,7 @@ struct Entry : ::testing::Test {
 
 }  // namespace
 
-TEST(EntryKeys, FilterAcceptsDigitsCommaMinusBackspaceOnly) {
+TEST(EntryKeys, FilterAcceptsDigitsCommaSignsExponentBackspaceOnly) {
   for (char c = '0'; c <= '9'; ++c) {
     auto k = model::filterEntryKey(c);
     EXPECT_EQ(k.action, KeyAction::Insert);
@@ -33,10 +33,29 @@ TEST(EntryKeys, FilterAcceptsDigitsCommaMinusBackspaceOnly) {
   EXPECT_EQ(model::filterEntryKey('.').ch, ',');
   EXPECT_EQ(model::filterEntryKey(',').ch, ',');
   EXPECT_EQ(model::filterEntryKey('-').ch, '-');
+  for (char c : {'e', 'E', '+'}) EXPECT_EQ(model::filterEntryKey(c).ch, c);
   EXPECT_EQ(model::filterEntryKey(8).action, KeyAction::Insert);
   EXPECT_EQ(model::filterEntryKey(13).action, KeyAction::Validate);
-  for (int k : std::initializer_list<int>{'a', 'E', 'e', '+', ' ', '/', 27, 9, 0xE9})
+  for (int k : std::initializer_list<int>{'a', 'D', 'x', ' ', '/', 27, 9, 0xE9})
     EXPECT_EQ(model::filterEntryKey(k).action, KeyAction::Discard) << k;
+}
+
+TEST_F(Entry, ExponentFormsTypedThroughTheFilterAreReadAndCorrected) {
+  auto typed = [&](int field, const std::string& keys) {
+    std::string text;
+    for (char ch : keys) {
+      const auto k = model::filterEntryKey(static_cast<unsigned char>(ch));
+      if (k.action == KeyAction::Insert) text += k.ch;
+    }
+    return enter(field, text);
+  };
+  EXPECT_EQ(typed(model::Concentration1, "1e-3"), "0,001");
+  EXPECT_EQ(typed(model::Concentration2, "1E-3"), "0,001");
+  EXPECT_EQ(typed(model::Concentration1, "1.5E-2"), "0,015");
+  EXPECT_EQ(typed(model::Concentration1, "1,5E-2"), "0,015");
+  EXPECT_EQ(typed(model::Concentration2, "1e-9"), "0,000 01");  // the same lower limit
+  EXPECT_EQ(typed(model::Distance, "2e+0"), "2,0");
+  EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(Entry, ConcentrationsDistanceAndAreaAreCorrectedSilently) {
