@@ -1,6 +1,8 @@
 #include "table/TableCommands.h"
 
 #include <algorithm>
+#include <array>
+#include <utility>
 
 #include "platform/core/NumberText.h"
 #include "platform/core/RecordFile.h"
@@ -18,7 +20,44 @@ Message tooManyLinesMessage() {
                          "Dépassement de capacité");
 }
 
+// The usual Greek letters and signs of a column title that Windows-1252
+// lacks, with what to write instead.
+constexpr std::array<std::pair<char32_t, const char*>, 36> kTitleReplacements{{
+    {U'α', "alpha"},   {U'β', "beta"},    {U'γ', "gamma"},   {U'Γ', "Gamma"},   {U'δ', "delta"},
+    {U'Δ', "Delta"},   {U'ε', "epsilon"}, {U'η', "eta"},     {U'θ', "theta"},   {U'κ', "kappa"},
+    {U'λ', "lambda"},  {U'Λ', "Lambda"},  {U'μ', "µ"},       {U'ν', "nu"},      {U'π', "pi"},
+    {U'ρ', "rho"},     {U'σ', "sigma"},   {U'Σ', "Sigma"},   {U'τ', "tau"},     {U'φ', "phi"},
+    {U'χ', "chi"},     {U'ω', "omega"},   {U'Ω', "Ohm"},     {U'\u2126', "Ohm"}, {U'\u2212', "-"},
+    {U'≤', "<="},      {U'≥', ">="},      {U'≠', "<>"},      {U'≈', "~"},       {U'→', "->"},
+    {U'√', "racine"},  {U'∞', "infini"},  {U'⁻', "-"},       {U'⁰', "0"},       {U'⁴', "4"},
+    {U'∆', "Delta"},
+}};
+
+// The refusal for a title with a character Windows-1252 lacks, naming the
+// first one; nullopt when every character is in the code page.
+std::optional<Message> unstorableCharacter(std::string_view title, int col) {
+  std::size_t i = 0;
+  while (i < title.size()) {
+    const std::size_t start = i;
+    char32_t c = 0;
+    if (!records::nextCodePoint(title, i, c)) return std::nullopt;  // not UTF-8: the general refusal
+    if (records::cp1252Byte(c) >= 0) continue;
+    std::string text = "Le caractère « " + std::string(title.substr(start, i - start)) +
+                       " » ne peut pas être enregistré dans un titre.";
+    const std::string instead = titleReplacement(c);
+    if (!instead.empty()) text += " Écrivez « " + instead + " » à la place.";
+    return msg::criticalOk(std::move(text), renameTitle(col));
+  }
+  return std::nullopt;
+}
+
 }  // namespace
+
+std::string titleReplacement(char32_t c) {
+  for (const auto& [from, to] : kTitleReplacements)
+    if (from == c) return to;
+  return {};
+}
 
 bool clearTable(Table& table, MessageService& messages) {
   if (messages.show(msg::questionOkCancel("Attention: perte des données.", "Effacer le tableau")) != Answer::Ok)
@@ -36,6 +75,8 @@ std::optional<Message> renameColumn(Table& table, int col, std::string_view answ
   const bool control = std::any_of(answer.begin(), answer.end(), [](char c) {
     return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
   });
+  if (!encoded)
+    if (auto refused = unstorableCharacter(answer, col)) return refused;
   if (!encoded || control)
     return msg::criticalOk("Ce titre contient des caractères qui ne peuvent pas être enregistrés.",
                            renameTitle(col));
@@ -48,9 +89,15 @@ std::optional<Message> renameColumn(Table& table, int col, std::string_view answ
 }
 
 void askRenameColumn(Table& table, int col, MessageService& messages) {
-  const auto answer = messages.ask({renamePrompt(col), renameTitle(col), table.cell(0, col)});
-  if (!answer) return;
-  if (const auto refused = renameColumn(table, col, *answer)) messages.show(*refused);
+  std::string shown = table.cell(0, col);
+  for (;;) {
+    const auto answer = messages.ask({renamePrompt(col), renameTitle(col), shown});
+    if (!answer) return;
+    const auto refused = renameColumn(table, col, *answer);
+    if (!refused) return;
+    messages.show(*refused);
+    shown = *answer;  // the box again, with what was typed
+  }
 }
 
 void pasteText(Table& table, std::string_view text, MessageService& messages) {

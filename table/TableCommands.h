@@ -21,9 +21,16 @@ std::string renameTitle(int col);
 // The answer, trimmed, becomes the title when not empty (empty: title
 // unchanged). A title a configuration record could not hold (over 126
 // bytes in Windows-1252, characters outside it, control characters) is
-// refused: the message to show, the title unchanged.
+// refused: the message to show, the title unchanged. The message names the
+// first character outside Windows-1252 and, when it has one, what to write
+// instead.
 std::optional<Message> renameColumn(Table& table, int col, std::string_view answer);
-// The whole command: the input box, then the rename or its refusal.
+// What to write for a character Windows-1252 lacks ("σ" → "sigma", Greek
+// "μ" → "µ"); empty when there is no usual replacement.
+std::string titleReplacement(char32_t c);
+// The whole command: the input box, then the rename; a refused title is
+// said and the box asked again with the typed text, until it is stored or
+// the box is cancelled.
 void askRenameColumn(Table& table, int col, MessageService& messages);
 
 // Ctrl+V: pastes a spreadsheet's text from the current cell on. Pasted at
