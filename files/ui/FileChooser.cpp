@@ -100,12 +100,16 @@ FileChooser::FileChooser(const QString& pattern, const QString& placesCaption, c
           });
   connect(tree_, &QTreeView::activated, this, [this](const QModelIndex& i) { tree_->expand(i); });
   connect(list_, &QListView::clicked, this,
-          [this](const QModelIndex& i) { emit fileClicked(fileModel_->fileName(i)); });
+          [this](const QModelIndex& i) {
+            if (!fileModel_->isDir(i)) emit fileClicked(fileModel_->fileName(i));
+          });
   connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& i) {
     if (i.isValid() && !fileModel_->isDir(i)) emit fileSelected(fileModel_->fileName(i));
   });
   connect(list_, &QListView::activated, this,
-          [this](const QModelIndex& i) { emit fileActivated(fileModel_->fileName(i)); });
+          [this](const QModelIndex& i) {
+            if (!fileModel_->isDir(i)) emit fileActivated(fileModel_->fileName(i));
+          });
 }
 
 void FileChooser::placeChosen(int index) {

@@ -234,6 +234,14 @@ TEST(ExerciseScreenshot, ShippedExercises) {
     w->selectFile(w->chooser()->fileNames().at(2));
     QTest::qWait(100);
     EXPECT_TRUE(w->grab().save(QDir(out).filePath("screenshot-exercices.png")));
+    // Another folder: no preview until a file is picked.
+    const QString shown = w->chooser()->folder();
+    w->chooser()->setFolder(QDir(shown).filePath(".."));
+    QTest::qWait(100);
+    EXPECT_TRUE(w->grab().save(QDir(out).filePath("screenshot-exercices-autre-dossier.png")));
+    w->chooser()->setFolder(shown);
+    for (int i = 0; i < 100 && w->chooser()->fileNames().size() < 3; ++i) QTest::qWait(50);
+    w->selectFile(w->chooser()->fileNames().at(2));
     w->onOpen();
   });
   window.exerciseMenu()->openExerciseWindow();
