@@ -43,7 +43,7 @@ TEST(MachineWindow, EveryKeyIsPlacedNamedAndWiredToItsCalculatorKey) {
     QPushButton* b = m.key(info.key);
     ASSERT_NE(b, nullptr) << info.name;
     EXPECT_EQ(m.findChild<QPushButton*>(QString::fromUtf8(info.name)), b);
-    EXPECT_EQ(b->text().remove(QLatin1Char('&')), QString::fromUtf8(info.caption));
+    EXPECT_EQ(b->text().remove(QLatin1Char('&')), QString::fromUtf8(info.caption).remove(QLatin1Char('&')));
     if (info.row >= 0) {
       EXPECT_TRUE(m.rect().contains(b->geometry())) << info.name;
       for (const KeyInfo& other : calculatorKeys()) {
@@ -159,16 +159,6 @@ TEST(MachineWindow, ColumnModeStoresTheFormulaFillsTheColumnAndCloses) {
   EXPECT_EQ(again.displayField()->text(), QStringLiteral("C2 / C1"));
   EXPECT_EQ(again.calculator().expression(), "C2 / C1");
 
-  // Alt and a digit press that column's key.
-  CalculatorWindow typed(table, 3, false, memory, messages);
-  typed.show();
-  typed.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&typed));
-  QTest::keyClick(typed.displayField(), Qt::Key_2, Qt::AltModifier);
-  QTest::keyClick(typed.displayField(), Qt::Key_Asterisk);
-  QTest::keyClick(typed.displayField(), Qt::Key_1, Qt::AltModifier);
-  EXPECT_EQ(typed.calculator().expression(), "C2 * C1");
-  typed.close();
 
   // A formula a file could not hold is refused before it runs.
   const std::string tooLong = "C1+" + std::string(124, '1');
