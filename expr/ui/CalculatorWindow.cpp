@@ -213,7 +213,10 @@ void CalculatorWindow::build() {
   });
 
   for (const KeyInfo& k : calculatorKeys()) {
-    auto* b = new QPushButton(QString::fromUtf8(k.caption), this);
+    QString caption = QString::fromUtf8(k.caption);
+    // Alt and the column's digit press a column key: typed letters are the evaluator's.
+    if (k.family == KeyFamily::Column) caption.insert(1, QLatin1Char('&'));
+    auto* b = new QPushButton(caption, this);
     b->setObjectName(QString::fromUtf8(k.name));
     b->setProperty("family", QString::fromUtf8(familyName(k.family)));
     if (*k.hint) b->setToolTip(QString::fromUtf8(k.hint));

@@ -43,7 +43,7 @@ TEST(MachineWindow, EveryKeyIsPlacedNamedAndWiredToItsCalculatorKey) {
     QPushButton* b = m.key(info.key);
     ASSERT_NE(b, nullptr) << info.name;
     EXPECT_EQ(m.findChild<QPushButton*>(QString::fromUtf8(info.name)), b);
-    EXPECT_EQ(b->text(), QString::fromUtf8(info.caption));
+    EXPECT_EQ(b->text().remove(QLatin1Char('&')), QString::fromUtf8(info.caption).remove(QLatin1Char('&')));
     if (info.row >= 0) {
       EXPECT_TRUE(m.rect().contains(b->geometry())) << info.name;
       for (const KeyInfo& other : calculatorKeys()) {
@@ -158,6 +158,7 @@ TEST(MachineWindow, ColumnModeStoresTheFormulaFillsTheColumnAndCloses) {
   CalculatorWindow again(table, 2, true, memory, messages);
   EXPECT_EQ(again.displayField()->text(), QStringLiteral("C2 / C1"));
   EXPECT_EQ(again.calculator().expression(), "C2 / C1");
+
 
   // A formula a file could not hold is refused before it runs.
   const std::string tooLong = "C1+" + std::string(124, '1');
