@@ -17,6 +17,9 @@ import sys
 import tempfile
 import time
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from virtual_screen import start_screen  # noqa: E402
+
 SKIP = 77
 INSIDE = "VELMIRA_A11Y_SESSION"
 
@@ -46,28 +49,7 @@ env.pop("WAYLAND_DISPLAY", None)
 
 
 
-def start_screen():
-    """A virtual screen on the first free display from :90."""
-    for number in range(90, 130):
-        if os.path.exists(f"/tmp/.X{number}-lock"):
-            continue
-        server = subprocess.Popen(["Xvfb", f":{number}", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        env["DISPLAY"] = f":{number}"
-        for _ in range(50):
-            if server.poll() is not None:
-                break
-            if os.path.exists(f"/tmp/.X11-unix/X{number}"):
-                time.sleep(0.2)
-                return server
-            time.sleep(0.1)
-        server.kill()
-        server.wait()
-    print("FAILED: no virtual screen")
-    sys.exit(1)
-
-
-xvfb = start_screen()
+xvfb = start_screen(env)
 debug = bool(os.environ.get("VELMIRA_A11Y_DEBUG"))
 app_process = subprocess.Popen([velmira], env=env, cwd=home, stdout=subprocess.DEVNULL,
                                stderr=None if debug else subprocess.DEVNULL)

@@ -19,6 +19,9 @@ import sys
 import tempfile
 import time
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from virtual_screen import start_screen  # noqa: E402
+
 SKIP = 77
 velmira, outil = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
 for tool in ("Xvfb", "xdotool", "xwd"):
@@ -30,29 +33,7 @@ home = tempfile.mkdtemp(prefix="velmira-e2e-")
 env = dict(os.environ, HOME=home, XDG_RUNTIME_DIR=home, QT_QPA_PLATFORM="xcb", LANG="C.UTF-8")
 env.pop("WAYLAND_DISPLAY", None)
 
-# A virtual screen wider than 850 pixels: the window is 800 x 600, centred.
-def start_screen():
-    for _ in range(5):
-        rd, wr = os.pipe()
-        server = subprocess.Popen(["Xvfb", "-displayfd", str(wr), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-                                  pass_fds=(wr,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(wr)
-        number = os.read(rd, 16).decode().strip()
-        os.close(rd)
-        env["DISPLAY"] = ":" + number
-        for _ in range(50):
-            if server.poll() is not None:
-                break
-            if subprocess.run(["xdotool", "getdisplaygeometry"], env=env, capture_output=True).returncode == 0:
-                return server
-            time.sleep(0.1)
-        server.kill()
-        server.wait()
-    print("FAILED: no virtual screen")
-    sys.exit(1)
-
-
-xvfb = start_screen()
+xvfb = start_screen(env)  # 1024 x 768: wider than 850, the window is 800 x 600, centred
 apps = []
 
 
