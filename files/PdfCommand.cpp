@@ -1,8 +1,5 @@
 #include "files/PdfCommand.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cctype>
 
@@ -16,11 +13,6 @@ bool endsWithNoCase(std::string_view text, std::string_view end) {
                     [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b)); });
 }
 
-std::string folderOf(const std::string& path) {
-  const auto slash = path.find_last_of('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
 
 }  // namespace
 
@@ -49,16 +41,6 @@ std::string pdfReadFailure(std::string_view file, std::string_view cause) {
 
 std::string pdfWriteFailure(std::string_view output, std::string_view cause) {
   return "velmira : écriture impossible de « " + std::string(output) + " » : " + std::string(cause);
-}
-
-std::string writeFailureCause(const std::string& output) {
-  struct stat st {};
-  const std::string folder = folderOf(output);
-  if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return "dossier introuvable";
-  if (::stat(output.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return "ce n'est pas un fichier";
-  if (::access(folder.c_str(), W_OK) != 0) return "accès refusé";
-  if (::stat(output.c_str(), &st) == 0 && ::access(output.c_str(), W_OK) != 0) return "accès refusé";
-  return "erreur d'écriture";
 }
 
 }  // namespace velmira::files

@@ -37,9 +37,4 @@ std::string pdfReadFailure(std::string_view file, std::string_view cause);
 // "velmira : écriture impossible de « SORTIE » : CAUSE"
 std::string pdfWriteFailure(std::string_view output, std::string_view cause);
 
-// Why `output` cannot be written, in French, from what lies at it and its
-// folder: "dossier introuvable", "ce n'est pas un fichier", "accès refusé",
-// else "erreur d'écriture".
-std::string writeFailureCause(const std::string& output);
-
 }  // namespace velmira::files

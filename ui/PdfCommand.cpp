@@ -151,8 +151,10 @@ int runPdfCommand(int argc, char** argv) {
     return files::kPdfFailed;
   }
   const QByteArray bytes = written.readAll();
-  if (!fileio::replaceFile(request->output, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
-    std::cerr << files::pdfWriteFailure(request->output, files::writeFailureCause(request->output)) << '\n';
+  fileio::SaveFailure saveFailure;
+  if (!fileio::replaceFile(request->output, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                           nullptr, &saveFailure)) {
+    std::cerr << files::pdfWriteFailure(request->output, msg::saveCauseText(saveFailure)) << '\n';
     return files::kPdfFailed;
   }
   return files::kPdfWritten;

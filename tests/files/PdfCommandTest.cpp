@@ -1,15 +1,9 @@
 // `velmira --pdf`: the kinds by extension, the arguments and the texts.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
-#include <filesystem>
-
-#include "TempDir.h"
 #include "files/PdfCommand.h"
 
 using namespace velmira::files;
-namespace fs = std::filesystem;
 
 TEST(PdfCommand, KindByExtensionInAnyCaseAndExactlyThreeArguments) {
   EXPECT_EQ(printedKind("a/enonce.RTF"), PrintedKind::Text);
@@ -32,18 +26,4 @@ TEST(PdfCommand, KindByExtensionInAnyCaseAndExactlyThreeArguments) {
   EXPECT_EQ(pdfReadFailure("K.C07", "fichier introuvable"), "velmira : lecture impossible de « K.C07 » : fichier introuvable");
   EXPECT_EQ(pdfWriteFailure("o.pdf", "accès refusé"), "velmira : écriture impossible de « o.pdf » : accès refusé");
   EXPECT_EQ(pdfUsage().rfind("usage : velmira --pdf SORTIE.pdf FICHIER\n", 0), 0u);
-}
-
-TEST(PdfCommand, WhyAnOutputCannotBeWritten) {
-  const velmira::test::TempDir temp;
-  const fs::path& dir = temp.path();
-  fs::create_directories(dir / "sub");
-  EXPECT_EQ(writeFailureCause((dir / "absent" / "o.pdf").string()), "dossier introuvable");
-  EXPECT_EQ(writeFailureCause((dir / "sub").string()), "ce n'est pas un fichier");
-  if (::geteuid() != 0) {
-    ::chmod(dir.c_str(), 0500);
-    EXPECT_EQ(writeFailureCause((dir / "o.pdf").string()), "accès refusé");
-    ::chmod(dir.c_str(), 0700);
-  }
-  EXPECT_EQ(writeFailureCause((dir / "o.pdf").string()), "erreur d'écriture");
 }
