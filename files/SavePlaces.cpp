@@ -45,8 +45,6 @@ SavePlace savePlace(const std::string& currentFile, const std::string& appFolder
   return {documents, {}};
 }
 
-const std::string& lastSaveFolder() { return lastFolder(); }
-
 void noteSaved(const std::string& path) { lastFolder() = fs::path(path).parent_path().string(); }
 
 Message appFolderRefused() {

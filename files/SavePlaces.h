@@ -21,8 +21,6 @@ SavePlace savePlace(const std::string& currentFile, const std::string& appFolder
 // True when `path` lies inside `folder` (links followed as far as they exist).
 bool insideFolder(const std::string& path, const std::string& folder);
 
-// The folder last saved into during this run (empty before the first save).
-const std::string& lastSaveFolder();
 // A file was saved at `path`.
 void noteSaved(const std::string& path);
 

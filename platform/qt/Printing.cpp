@@ -61,8 +61,6 @@ bool askPrinter(QPrinter& printer, QWidget* parent) {
   return dialog.exec() == QDialog::Accepted;
 }
 
-double printerScale(const QPrinter& printer) { return printer.resolution() / kScreenDpi; }
-
 QFont printFont(double points, bool bold) {
   QFont f(mappedFamily(QStringLiteral("Arial")));
   f.setStyleHint(QFont::SansSerif);

@@ -92,7 +92,5 @@ void drawCaptionedPictures(PrintedPages& pages, const QString& heading, const st
 bool printCaptionedPictures(QPrinter& printer, const QString& title, const QString& heading,
                             const std::vector<CaptionedPicture>& pictures, int copies);
 
-// Printer pixels per screen pixel (96 per inch).
-double printerScale(const QPrinter& printer);
 
 }  // namespace velmira::qtp
