@@ -1,25 +1,16 @@
 #include "files/PdfCommand.h"
 
-#include <algorithm>
-#include <cctype>
+#include "files/ConfigFile.h"
+#include "files/ExerciseFile.h"
+#include "platform/core/SafeFile.h"
 
 namespace velmira::files {
 
-namespace {
-
-bool endsWithNoCase(std::string_view text, std::string_view end) {
-  if (text.size() < end.size()) return false;
-  return std::equal(end.begin(), end.end(), text.end() - static_cast<std::ptrdiff_t>(end.size()),
-                    [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b)); });
-}
-
-
-}  // namespace
-
 std::optional<PrintedKind> printedKind(std::string_view path) {
-  if (endsWithNoCase(path, ".rtf")) return PrintedKind::Text;
-  if (endsWithNoCase(path, ".e24") || endsWithNoCase(path, ".pem")) return PrintedKind::Exercise;
-  if (endsWithNoCase(path, ".c07")) return PrintedKind::Configuration;
+  if (fileio::hasExtension(path, ".rtf")) return PrintedKind::Text;
+  if (fileio::hasExtension(path, kExerciseExtension) || fileio::hasExtension(path, kGettingStartedExtension))
+    return PrintedKind::Exercise;
+  if (fileio::hasExtension(path, kConfigExtension)) return PrintedKind::Configuration;
   return std::nullopt;
 }
 

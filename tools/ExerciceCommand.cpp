@@ -65,20 +65,13 @@ std::optional<std::string> unfit(const std::string& text) {
   const auto encoded = records::toCp1252(text);
   if (!encoded) return std::string("caractères hors du jeu Windows-1252");
   if (encoded->size() > records::kMaxText)
-    return num::trim(num::plain(static_cast<double>(encoded->size()))) + " caractères : " + num::format(static_cast<double>(records::kMaxText), "0") + " au plus";
+    return num::trim(num::plain(static_cast<double>(encoded->size()))) + " caractères : " +
+           num::format(static_cast<double>(records::kMaxText), "0") + " au plus";
   return std::nullopt;
 }
 
 // An exercise names files of its own folder only.
 const std::string kOutsideFolder = "hors du dossier de l'exercice";
-
-bool endsWithNoCase(const std::string& text, const std::string& end) {
-  if (text.size() < end.size()) return false;
-  return std::equal(end.begin(), end.end(), text.end() - static_cast<std::ptrdiff_t>(end.size()),
-                    [](char a, char b) {
-                      return std::toupper(static_cast<unsigned char>(a)) == std::toupper(static_cast<unsigned char>(b));
-                    });
-}
 
 struct Reference {
   const char* option;  // the option that names it
@@ -180,8 +173,8 @@ int commandeExercice(const Args& args, std::ostream& out, std::ostream& err) {
     err << kWho << "indiquer le fichier à écrire (-o SORTIE.E24 ou -o SORTIE.PEM)\n";
     return 2;
   }
-  const bool gettingStarted = endsWithNoCase(*output, files::kGettingStartedExtension);
-  if (!gettingStarted && !endsWithNoCase(*output, files::kExerciseExtension)) {
+  const bool gettingStarted = fileio::hasExtension(*output, files::kGettingStartedExtension);
+  if (!gettingStarted && !fileio::hasExtension(*output, files::kExerciseExtension)) {
     err << kWho << "le fichier à écrire doit avoir l'extension .E24 (exercice) ou .PEM (prise en main)\n";
     return 2;
   }

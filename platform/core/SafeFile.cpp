@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <climits>
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <fcntl.h>
 #include <string>
@@ -232,6 +233,14 @@ std::optional<std::string> readRegularFile(const std::string& path, std::size_t 
 bool isRegularFile(const std::string& path) {
   struct stat st {};
   return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool hasExtension(std::string_view path, std::string_view extension) {
+  if (path.size() < extension.size()) return false;
+  return std::equal(extension.begin(), extension.end(), path.end() - static_cast<std::ptrdiff_t>(extension.size()),
+                    [](char a, char b) {
+                      return std::toupper(static_cast<unsigned char>(a)) == std::toupper(static_cast<unsigned char>(b));
+                    });
 }
 
 bool exists(const std::string& path) {

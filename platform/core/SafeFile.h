@@ -75,6 +75,9 @@ std::optional<std::string> readRegularFile(const std::string& path, std::size_t 
 
 // True when `path` names a regular file (following links).
 bool isRegularFile(const std::string& path);
+
+// True when `path` ends with `extension` (".C07"), in any letter case.
+bool hasExtension(std::string_view path, std::string_view extension);
 // True when something exists at `path` (following links).
 bool exists(const std::string& path);
 

@@ -92,5 +92,4 @@ void drawCaptionedPictures(PrintedPages& pages, const QString& heading, const st
 bool printCaptionedPictures(QPrinter& printer, const QString& title, const QString& heading,
                             const std::vector<CaptionedPicture>& pictures, int copies);
 
-
 }  // namespace velmira::qtp
