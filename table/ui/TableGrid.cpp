@@ -77,6 +77,7 @@ void TableGrid::checkCurrentCell() {
 
 void TableGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
   QTableView::currentChanged(current, previous);
+  if (current.column() != previous.column()) columnChosen_ = false;
   if (following_ || !current.isValid()) return;
   // Leaving a cell checks it; the table then follows the grid.
   Table& t = model_.table();
@@ -96,12 +97,12 @@ void TableGrid::keyPressEvent(QKeyEvent* event) {
     return;
   }
   const int k = event->key();
-  // Shift+F10 or the Menu key: the column menu after Ctrl+Space chose the
-  // current column, else the table menu, at the current cell.
+  // Shift+F10 or the Menu key: the column menu while the column Ctrl+Space
+  // chose is still selected, else the table menu, at the current cell.
   if (k == Qt::Key_Menu || (k == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
     const QModelIndex cur = currentIndex().isValid() ? currentIndex() : model_.index(0, 0);
     const QPoint at = viewport()->mapToGlobal(visualRect(cur).bottomLeft());
-    if (columnChosen_) emit columnMenuRequested(cur.column(), at);
+    if (columnChosen_ && selectionModel()->isColumnSelected(cur.column(), QModelIndex())) emit columnMenuRequested(cur.column(), at);
     else emit tableMenuRequested(at);
     return;
   }

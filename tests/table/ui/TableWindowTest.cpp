@@ -118,10 +118,16 @@ TEST_F(TableWindowTest, MenuKeysOpenTheTableMenuOrAfterControlSpaceTheColumnMenu
   EXPECT_FALSE(window->tableFrame()->tableMenu()->isVisible());
   EXPECT_EQ(QString(column->actions().front()->text()).remove(QLatin1Char('&')), "Calculer C3");
   column->hide();
-  // Any other key forgets the chosen column.
+  // Any other key forgets the chosen column, and so does a click elsewhere.
   QTest::keyClick(grid(), Qt::Key_Down);
   QTest::keyClick(grid(), Qt::Key_Menu);
   EXPECT_TRUE(window->tableFrame()->tableMenu()->isVisible());
+  window->tableFrame()->tableMenu()->hide();
+  QTest::keyClick(grid(), Qt::Key_Space, Qt::ControlModifier);
+  clickCell(1, 4);
+  QTest::keyClick(grid(), Qt::Key_Menu);
+  EXPECT_TRUE(window->tableFrame()->tableMenu()->isVisible());
+  EXPECT_FALSE(column->isVisible());
   window->tableFrame()->tableMenu()->hide();
 }
 
