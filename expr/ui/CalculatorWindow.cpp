@@ -217,6 +217,7 @@ void CalculatorWindow::build() {
     // Alt and the column's digit press a column key: typed letters are the evaluator's.
     if (k.family == KeyFamily::Column) caption.insert(1, QLatin1Char('&'));
     auto* b = new QPushButton(caption, this);
+    if (k.family == KeyFamily::Column) b->installEventFilter(this);
     b->setObjectName(QString::fromUtf8(k.name));
     b->setProperty("family", QString::fromUtf8(familyName(k.family)));
     if (*k.hint) b->setToolTip(QString::fromUtf8(k.hint));
@@ -295,6 +296,15 @@ bool CalculatorWindow::keyboard(QKeyEvent* event) {
   else if (const QString text = event->text(); text.size() == 1) c = text.at(0).unicode();
   if (const auto k = expr::keyForCharacter(c)) pressKey(*k);
   return true;  // every other key is ignored
+}
+
+bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
+  // A button's own access key clicks it only after a pause.
+  if (event->type() == QEvent::Shortcut) {
+    static_cast<QPushButton*>(watched)->click();
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 void CalculatorWindow::keyPressEvent(QKeyEvent* event) {

@@ -60,6 +60,9 @@ class CalculatorWindow : public QDialog {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  // A column key's access key presses it at once, so keys typed right after
+  // it follow it in the formula.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void build();
