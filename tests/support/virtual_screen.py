@@ -1,27 +1,44 @@
 """A virtual screen for the tests that run the real program (Xvfb)."""
 import os
+import socket
+import struct
 import subprocess
 import sys
 import time
 
 
+def answers(path):
+    """True when the server at path completes an X connection setup."""
+    with socket.socket(socket.AF_UNIX) as s:
+        try:
+            s.settimeout(2)
+            s.connect(path)
+            s.sendall(struct.pack("<cxHHHHxx", b"l", 11, 0, 0, 0))
+            return s.recv(1) == b"\x01"
+        except OSError:
+            return False
+
+
 def start_screen(env, size="1024x768x24"):
     """Starts Xvfb on a display it picks itself (-displayfd: no race with
-    another server), waits until its socket is there, sets env["DISPLAY"] and
-    returns the server process. Exits with a message when none starts."""
+    another server), waits until it accepts a connection (a killed server's
+    socket file may still be there), sets env["DISPLAY"] and returns the
+    server process. Exits with a message when none starts."""
     for _ in range(5):
         rd, wr = os.pipe()
         server = subprocess.Popen(["Xvfb", "-displayfd", str(wr), "-screen", "0", size, "-nolisten", "tcp"],
                                   pass_fds=(wr,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(wr)
-        number = os.read(rd, 16).decode().strip()
-        os.close(rd)
+        # The number, then its newline in a second write: a pipe closed before
+        # the newline kills the server.
+        with os.fdopen(rd, "rb") as pipe:
+            number = pipe.readline().decode().strip()
         if number:
             env["DISPLAY"] = ":" + number
             for _ in range(50):
                 if server.poll() is not None:
                     break
-                if os.path.exists(f"/tmp/.X11-unix/X{number}"):
+                if answers(f"/tmp/.X11-unix/X{number}"):
                     return server
                 time.sleep(0.1)
         server.kill()
