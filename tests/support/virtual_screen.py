@@ -26,7 +26,10 @@ def start_screen(env, size="1024x768x24"):
     server process. Exits with a message when none starts."""
     for _ in range(5):
         rd, wr = os.pipe()
-        server = subprocess.Popen(["Xvfb", "-displayfd", str(wr), "-screen", "0", size, "-nolisten", "tcp"],
+        # -noreset: no reset (when connections are briefly refused) as the
+        # check below, the last client, leaves.
+        server = subprocess.Popen(["Xvfb", "-displayfd", str(wr), "-screen", "0", size, "-nolisten", "tcp",
+                                   "-noreset"],
                                   pass_fds=(wr,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(wr)
         # The number, then its newline in a second write: a pipe closed before
