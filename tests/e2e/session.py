@@ -13,13 +13,13 @@ Exit 77 (skipped) when Xvfb or xdotool is missing."""
 
 import os
 import shutil
-import struct
 import subprocess
 import sys
 import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from desktop import Desktop  # noqa: E402
 from virtual_screen import start_screen  # noqa: E402
 
 SKIP = 77
@@ -37,24 +37,11 @@ xvfb = start_screen(env)  # 1024 x 768: wider than 850, the window is 800 x 600,
 apps = []
 
 
-def save_png(path):
-    """The screen as a PNG file (to look at a failure)."""
-    import zlib
-    at = screen()
-    rows = b"".join(b"\0" + bytes(c for x in range(1024) for c in at(x, y)) for y in range(768))
-
-    def chunk(kind, body):
-        return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
-    with open(path, "wb") as f:
-        f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", 1024, 768, 8, 2, 0, 0, 0)) +
-                chunk(b"IDAT", zlib.compress(rows)) + chunk(b"IEND", b""))
-
-
 def fail(message):
     print("FAILED: " + message)
     shots = os.environ.get("VELMIRA_E2E_SHOTS")
     if shots:
-        save_png(os.path.join(shots, "e2e-failure.png"))
+        desk.save_png(os.path.join(shots, "e2e-failure.png"))
     for p in apps:
         p.kill()
     xvfb.terminate()
@@ -63,24 +50,8 @@ def fail(message):
     sys.exit(1)
 
 
-def xdo(*args):
-    r = subprocess.run(["xdotool", *map(str, args)], env=env, capture_output=True, text=True)
-    return r.stdout.strip()
-
-
-def wait_for(what, check, timeout=40.0):
-    end = time.time() + timeout
-    while time.time() < end:
-        value = check()
-        if value:
-            return value
-        time.sleep(0.2)
-    fail("timed out waiting for " + what)
-
-
-def window_named(pattern):
-    return wait_for("a window named " + pattern,
-                    lambda: xdo("search", "--onlyvisible", "--name", pattern).split("\n")[-1])
+desk = Desktop(env, fail)
+xdo, wait_for, window_named, keys, type_text = desk.xdo, desk.wait_for, desk.window_named, desk.keys, desk.type_text
 
 
 def origin(wid):
@@ -94,38 +65,12 @@ def click(x, y, settle=0.4):
     time.sleep(settle)
 
 
-def keys(*names, settle=0.3):
-    for name in names:
-        xdo("key", name)
-        time.sleep(0.05)
-    time.sleep(settle)
-
-
-def focus(wid):
-    """Gives the window the keyboard, as a window manager would."""
-    xdo("windowfocus", wid)
-    time.sleep(0.3)
-
-
-def type_text(text):
-    xdo("type", "--delay", 30, text)
-    time.sleep(0.3)
+focus = desk.focus  # the keyboard to a window, as a window manager gives it
 
 
 def screen():
-    """The screen as rows of (r, g, b)."""
-    data = subprocess.run(["xwd", "-root", "-silent"], env=env, capture_output=True).stdout
-    fields = struct.unpack(">25I", data[:100])
-    header, width, height, bpp, bpl = fields[0], fields[4], fields[5], fields[11], fields[12]
-    order, ncolors = fields[7], fields[19]
-    masks = fields[14:17]
-    pixels = data[header + 12 * ncolors:]
-
-    def at(x, y):
-        off = y * bpl + x * bpp // 8
-        value = int.from_bytes(pixels[off:off + bpp // 8], "little" if order == 0 else "big")
-        return tuple((value & m) >> (m & -m).bit_length() - 1 for m in masks)
-    return at
+    """The screen's pixel at (x, y) as (r, g, b)."""
+    return desk.capture()[2]
 
 
 def start(*args):

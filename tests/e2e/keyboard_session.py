@@ -1,0 +1,178 @@
+#!/usr/bin/env python3
+"""A pupil's practical with the keyboard alone, on the real program on a
+virtual screen, with real key events only (no pointer): a solute from the
+list, a concentration, a reading, the table with five recorded lines, a column
+formula, the graph with a fitted line, saved through the save window, then the
+program closed. Checks the saved file's records and the fitted line on the
+screen. The keyboard goes to each new window as a window manager gives it.
+
+Usage: keyboard_session.py VELMIRA VELMIRA-OUTIL
+Exit 77 (skipped) when Xvfb or xdotool is missing."""
+
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from desktop import Desktop  # noqa: E402
+from virtual_screen import start_screen  # noqa: E402
+
+SKIP = 77
+velmira, outil = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
+for tool in ("Xvfb", "xdotool", "xwd"):
+    if not shutil.which(tool):
+        print(f"skipped: {tool} is not installed (apt-get install xvfb xdotool x11-apps)")
+        sys.exit(SKIP)
+
+home = tempfile.mkdtemp(prefix="velmira-keys-")
+env = dict(os.environ, HOME=home, XDG_RUNTIME_DIR=home, QT_QPA_PLATFORM="xcb", LANG="C.UTF-8")
+env.pop("WAYLAND_DISPLAY", None)
+started = []
+
+
+def finish(code, message):
+    print(message)
+    for p in reversed(started):
+        if p.poll() is None:
+            p.terminate()
+        p.wait()
+    shutil.rmtree(home, ignore_errors=True)
+    sys.exit(code)
+
+
+def fail(message):
+    if not failing:  # a failure while the failure's screen is taken ends at once
+        failing.append(message)
+        if os.environ.get("VELMIRA_E2E_SHOTS"):
+            print("windows:", desk.xdo("search", "--name", "."), "keyboard in:", desk.xdo("getwindowfocus"))
+        desk.shot("keys-failure")
+    finish(1, "FAILED: " + message)
+
+
+failing = []
+
+
+def run_outil(*args):
+    return subprocess.run([outil, *args], capture_output=True, text=True).stdout
+
+
+desk = Desktop(env, fail)
+keys, type_text, shot = desk.keys, desk.type_text, desk.shot
+
+
+def count_colour(window, colour):
+    width, height, at = desk.capture(window)
+    return sum(1 for y in range(height) for x in range(width) if at(x, y) == colour)
+
+
+def dialog_keys(pattern, *names):
+    """Keys that open a window named by pattern; returns it with the keyboard."""
+    keys(*names, settle=0.1)
+    w = desk.window_named(pattern)
+    desk.wait_drawn(w)
+    desk.focus(w)
+    return w
+
+
+started.append(start_screen(env))
+program = subprocess.Popen([velmira], env=env, cwd=home, stdout=subprocess.DEVNULL,
+                           stderr=None if os.environ.get("VELMIRA_E2E_SHOTS") else subprocess.DEVNULL)
+started.append(program)
+wid = desk.wait_for("the main window",
+                    lambda: desk.xdo("search", "--onlyvisible", "--name", "^Velmira").split("\n")[-1], 60)
+time.sleep(1.0)
+desk.focus(wid)
+
+# The focus starts on "Ouvrir"; the ions' box is the 11th Tab stop after it
+# (the command buttons, L, S, the montage group). Enter opens the list:
+# potassium chloride is 8 lines down.
+keys(*["Tab"] * 11)
+desk.keys_shown("the list of solutes", "Return")
+keys(*["Down"] * 8, "Return")
+# c1, the next stop: 0,01 mol/L.
+keys("Tab", "ctrl+a")
+type_text("0.01")
+keys("Return")
+shot("1-solute")
+
+# The table (Alt+T keeps the focus on its button, 5 stops before c1), then
+# five concentrations, each recorded with Ctrl+Entrée.
+keys("alt+t", settle=0.8)
+keys(*["Tab"] * 5)
+for c in ("0.01", "0.02", "0.03", "0.04", "0.05"):
+    keys("ctrl+a")
+    type_text(c)
+    keys("ctrl+Return")
+shot("2-recorded")
+
+# Into the grid (after the knobs, the calibres, the text pane, "Exercices" and
+# "Ajouter au tableau"); Ctrl+Espace chooses the column, Maj+F10 its menu.
+keys(*["Tab"] * 8)
+keys("Home", "ctrl+Home", *["Right"] * 3, "ctrl+space")
+desk.keys_shown("the column menu", "shift+F10")
+shot("3-menu")
+calc = dialog_keys("^Calculer: C4 =$", "c")  # "Calculer C4"
+keys("alt+1", "asterisk", "1", "0", "0", "0", settle=0.5)
+if os.environ.get("VELMIRA_E2E_SHOTS"):
+    desk.save_png(os.environ["VELMIRA_E2E_SHOTS"] + "/3b-formula.png", calc)
+# The empty lines are reported; Entrée answers.
+dialog_keys("^Calcul terminé$", "Return")
+shot("4-report")
+keys("Return", settle=0.5)
+desk.focus(wid)  # the keyboard back to the uncovered main window
+
+# The graph from the table menu (Maj+F10 on a cell, "Représentation graphique"), its
+# fitted line through the origin by "Modéliser" (the 6th stop: the two lists
+# and three boxes before it).
+keys("Down")  # a move leaves the column for a cell
+desk.keys_shown("the table menu", "shift+F10")
+shot("5-tablemenu")
+keys("g", settle=0.1)
+graph = desk.wait_for("the graph window", lambda: [w for w in desk.xdo("search", "--onlyvisible", "--name", "^Velmira")
+                                                    .split("\n") if w != wid][-1:])[0]
+desk.wait_drawn(graph)
+desk.focus(graph)
+green = (0, 128, 0)
+before = count_colour(graph, green)
+keys(*["Tab"] * 5, "space", settle=1.0)
+after = count_colour(graph, green)
+if after < before + 50:
+    fail(f"no fitted line drawn: {before} then {after} green pixels")
+keys("Escape", settle=0.8)
+
+# Saved as "pratique" through the save window, in the home folder.
+desk.focus(wid)
+dialog_keys("^Enregistrer les param", "alt+e")
+keys("ctrl+a")
+type_text("pratique")
+keys("Return", settle=1.0)
+saved = os.path.join(home, "pratique.C07")
+desk.wait_for("the saved file", lambda: os.path.exists(saved))
+
+# Closed with its question: Alt+F, then Entrée.
+desk.focus(wid)
+keys("alt+f", settle=0.8)
+keys("Return")
+desk.wait_for("the program to end", lambda: program.poll() is not None)
+
+# --- The saved file ------------------------------------------------------------
+table = run_outil("config", saved, "--tableau").split("\n")
+for line, c in enumerate(("1,00E-02", "2,00E-02", "3,00E-02", "4,00E-02", "5,00E-02"), start=1):
+    cells = table[line].split("\t") if line < len(table) else []
+    if len(cells) < 4 or cells[0] != c:
+        fail(f"recorded line {line}: " + repr(table[line] if line < len(table) else None))
+    if cells[3] != f"{line},00E+01":
+        fail(f"computed C4 on line {line}: " + repr(cells))
+    if not cells[1] or not cells[2]:
+        fail(f"readings missing on line {line}: " + repr(cells))
+if table[6].strip():
+    fail("a sixth line was recorded: " + repr(table[6]))
+records = run_outil("config", saved)
+if "C1 * 1000" not in records:
+    fail("the formula of C4 was not saved")
+if run_outil("config", saved).split("\n")[8] != "9\t9":
+    fail("solute: " + repr(records.split("\n")[8]))
+finish(0, "keyboard session ok")
