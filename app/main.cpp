@@ -5,6 +5,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <cmath>
+#include <memory>
 #include <string_view>
 
 #include "app/ProgramStart.h"
@@ -17,10 +18,12 @@
 #include "platform/qt/ZoomSetting.h"
 #include "ui/MainWindow.h"
 #include "ui/PdfCommand.h"
+#include "ui/ScrolledWindow.h"
 
 namespace {
 
-// Set in the program started again with the factor that fits.
+// Set, to the environment's own factor, in the program started again with
+// the factor that fits.
 constexpr char kScaledMark[] = "VELMIRA_ECHELLE_CHOISIE";
 
 // The scale factor the user's environment asks for (1 when none).
@@ -34,16 +37,42 @@ void setScale(double factor) { qputenv("QT_SCALE_FACTOR", QByteArray::number(fac
 
 // The window's whole size at factor 1 does not fit the screen at the factor
 // the program runs with: it starts itself again, once, with one that fits.
+// The screen's free area in the program's pixels at factor `current`, less a
+// frame (its size following the desktop's own factor `base`).
+QSizeF freeArea(const QScreen& screen, double base, double current) {
+  const QSizeF free = screen.availableGeometry().size();
+  return {free.width() - velmira::kFrameWidth * base / current, free.height() - velmira::kFrameHeight * base / current};
+}
+
+// What the window needs of that area: on a wide screen the window's size rule
+// puts its frame within 800 x 600, on a narrow one the frame comes on top.
+QSizeF windowNeed(const QScreen& screen, double base, double current) {
+  if (screen.geometry().width() <= velmira::ui::kWideScreen) return {velmira::ui::kWindowWidth, velmira::ui::kWindowHeight};
+  return QSizeF(velmira::ui::kWindowWidth, velmira::ui::kWindowHeight) -
+         QSizeF(velmira::kFrameWidth * base / current, velmira::kFrameHeight * base / current);
+}
+
 void startAgainIfTooLarge(int zoom, double base, double current, char** argv) {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen || qEnvironmentVariableIsSet(kScaledMark)) return;
-  const QSize free = screen->availableGeometry().size();
-  const velmira::ScreenFit fit = velmira::fitScreen(zoom, current / base, free.width(), free.height(),
-                                                    velmira::ui::kWindowWidth, velmira::ui::kWindowHeight);
+  const QSizeF free = freeArea(*screen, base, current);
+  const QSizeF need = windowNeed(*screen, base, current);
+  const velmira::ScreenFit fit = velmira::fitScreen(zoom, current / base, free.width(), free.height(), need.width(),
+                                                    need.height(), velmira::kLeastScale / base);
   if (std::abs(fit.factor * base - current) < 1e-6) return;
   setScale(fit.factor * base);
-  qputenv(kScaledMark, "1");
+  qputenv(kScaledMark, QByteArray::number(base, 'g', 6));
   ::execv("/proc/self/exe", argv);  // on failure the program runs on at its factor
+}
+
+// The window does not fit the screen's free area at the factor the program
+// runs with (only below the least scale).
+bool windowTooLarge(double base, double current) {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return false;
+  const QSizeF free = freeArea(*screen, base, current);
+  const QSizeF need = windowNeed(*screen, base, current);
+  return free.width() < need.width() - 0.5 || free.height() < need.height() - 0.5;
 }
 
 }  // namespace
@@ -56,7 +85,9 @@ int main(int argc, char** argv) {
   // (over the environment's own factor).
   const int zoom = velmira::qtp::storedZoom();
   const bool scaled = qEnvironmentVariableIsSet(kScaledMark);
-  const double base = scaled ? 1 : environmentScale();
+  bool known = false;
+  const double markedBase = qEnvironmentVariable(kScaledMark).toDouble(&known);
+  const double base = !scaled ? environmentScale() : known && markedBase > 0 ? markedBase : 1;
   if (!scaled && zoom != velmira::kZoomLeast) setScale(base * zoom / 100.0);
   QApplication app(argc, argv);
   if (!scaled) startAgainIfTooLarge(zoom, base, environmentScale(), argv);
@@ -65,7 +96,14 @@ int main(int argc, char** argv) {
   velmira::qtp::QtMessageService messages;
   velmira::ui::MainWindow window(messages, folders.data, folders.flag);
   messages.setParent(&window);
-  window.show();
+  std::unique_ptr<velmira::ui::ScrolledWindow> scrolled;
+  if (windowTooLarge(base, environmentScale())) {
+    scrolled = std::make_unique<velmira::ui::ScrolledWindow>(window);
+    scrolled->resize(freeArea(*QGuiApplication::primaryScreen(), base, environmentScale()).toSize());
+    scrolled->show();
+  } else {
+    window.show();
+  }
   // The recovery copy of the work, and the copies of runs that stopped.
   window.keepRecovery(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                       QStringLiteral("/velmira/") + QString::fromUtf8(velmira::files::kRecoveryFolder));

@@ -190,6 +190,9 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner, private files:
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  // The window manager's frame becomes known after the window is shown: the
+  // size rule is applied again with it, once.
+  void moveEvent(QMoveEvent* event) override;
 
  private:
   // Event handlers.
@@ -277,6 +280,7 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner, private files:
   bool validating_ = false;
   bool sizing_ = false;
   bool shownOnce_ = false;
+  bool framedOnce_ = false;
   // What the mixture page's texts were last drawn from.
   int paintedSolute1_ = -1, paintedSolute2_ = -1;
   bool paintedMelange_ = true;

@@ -1,4 +1,5 @@
 // Start-up, activation, size rule and closing of the main window.
+#include <algorithm>
 #include <QCloseEvent>
 #include <QPainter>
 #include <QLineEdit>
@@ -17,6 +18,7 @@
 #include "ui/RecoveryKeeper.h"
 #include "ui/MainWindow.h"
 #include "ui/TabStrip.h"
+#include "platform/core/ScreenFit.h"
 #include "ui/drawing/WindowBackground.h"
 
 namespace velmira::ui {
@@ -67,8 +69,19 @@ void MainWindow::applyWindowSizeRule(QSize screen) {
   const int dw = frame.width() - client.width();
   const int dh = frame.height() - client.height();
   setFixedSize(kWindowWidth - dw, kWindowHeight - dh);
-  const QRect avail = this->screen() ? this->screen()->geometry() : QRect(QPoint(0, 0), screen);
-  move(avail.x() + (screen.width() - kWindowWidth) / 2, avail.y() + (screen.height() - kWindowHeight) / 2);
+  const QScreen* on = this->screen();
+  const QRect whole = on ? on->geometry() : QRect(QPoint(0, 0), screen);
+  const QRect free = on && on->geometry().size() == screen ? on->availableGeometry() : QRect(whole.topLeft(), screen);
+  // Centred on the screen, but whole within its free area (a frame not yet
+  // known counts as the usual one).
+  const double ratio = devicePixelRatioF();
+  const int frameW = dw > 0 ? dw : qRound(kFrameWidth / ratio);
+  const int frameH = dh > 0 ? dh : qRound(kFrameHeight / ratio);
+  const int x = std::max(free.left(), std::min(whole.x() + (screen.width() - kWindowWidth) / 2,
+                                               free.right() + 1 - (width() + frameW)));
+  const int y = std::max(free.top(), std::min(whole.y() + (screen.height() - kWindowHeight) / 2,
+                                              free.bottom() + 1 - (height() + frameH)));
+  move(x, y);
   sizing_ = false;
 }
 
@@ -113,6 +126,13 @@ void MainWindow::changeEvent(QEvent* event) {
              (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
     if (QScreen* s = screen()) applyWindowSizeRule(s->geometry().size());
   }
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  if (!shownOnce_ || framedOnce_ || sizing_ || !isWindow() || frameGeometry() == geometry()) return;
+  framedOnce_ = true;
+  if (QScreen* s = screen()) applyWindowSizeRule(s->geometry().size());
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

@@ -14,13 +14,13 @@ int validZoom(int percent) {
 }
 
 ScreenFit fitScreen(int zoomPercent, double current, double availableWidth, double availableHeight,
-                    double needWidth, double needHeight) {
+                    double needWidth, double needHeight, double least) {
   const double wanted = validZoom(zoomPercent) / 100.0;
   // What fits, in the screen's pixels at factor 1.
   const double most = std::min(availableWidth * current / needWidth, availableHeight * current / needHeight);
   if (wanted <= most + 1e-9) return {wanted, true};
   const double grained = std::floor(most / kScaleGrain + 1e-9) * kScaleGrain;
-  if (grained < kLeastScale) return {kLeastScale, false};
+  if (grained < least - 1e-9) return {least, false};
   return {grained, true};
 }
 

@@ -6,8 +6,13 @@ namespace velmira {
 inline constexpr int kZoomLeast = 100;
 inline constexpr int kZoomMost = 300;
 inline constexpr int kZoomStep = 25;
-// Below this the program does not scale down: the window then scrolls.
-inline constexpr double kLeastScale = 0.5;
+// Below a whole factor of 1 widgets are drawn wrongly: the program does not
+// scale down past it, the window then scrolls.
+inline constexpr double kLeastScale = 1;
+// A window manager's frame (title bar and borders) at the desktop's own
+// scale, in the screen's pixels: the window must fit with it.
+inline constexpr double kFrameWidth = 8;
+inline constexpr double kFrameHeight = 36;
 // Scale factors are chosen by twentieths.
 inline constexpr double kScaleGrain = 0.05;
 
@@ -24,10 +29,10 @@ struct ScreenFit {
 };
 
 // `available` is the screen's free area in pixels at scale factor `current`,
-// `need` the window's size (frame included) at factor 1. The factor is the
-// zoom's, or the largest grain below it at which the window fits, but not
-// below kLeastScale.
+// `need` the window's size at factor 1. The factor is the zoom's, or the
+// largest grain below it at which the window fits, but not below `least`
+// (kLeastScale over the desktop's own factor).
 ScreenFit fitScreen(int zoomPercent, double current, double availableWidth, double availableHeight,
-                    double needWidth, double needHeight);
+                    double needWidth, double needHeight, double least = kLeastScale);
 
 }  // namespace velmira

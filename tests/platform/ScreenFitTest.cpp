@@ -23,8 +23,13 @@ TEST(ScreenFitRule, TheZoomWhereItFitsElseTheLargestGrainThatFits) {
   ScreenFit f = fitScreen(100, 1, 1024, 600, 800, 600);
   EXPECT_DOUBLE_EQ(f.factor, 1);
   EXPECT_TRUE(f.fits);
-  // A panel takes 40 px: down to 0.9 (552 / 600 = 0.92).
+  // A panel takes 40 px: not below a whole factor of 1, and it does not fit.
   f = fitScreen(100, 1, 1024, 560, 800, 600);
+  EXPECT_DOUBLE_EQ(f.factor, 1);
+  EXPECT_FALSE(f.fits);
+  // On a desktop at 150 % the least relative factor is 1 / 1.5: there 0.9
+  // fits (560 / 600 = 0.93), a whole factor of 1.35.
+  f = fitScreen(100, 1, 1024, 560, 800, 600, kLeastScale / 1.5);
   EXPECT_NEAR(f.factor, 0.9, 1e-9);
   EXPECT_TRUE(f.fits);
   // 200 % on 1600 x 1000, the free area given at factor 2 (800 x 480): 1.6.
@@ -34,8 +39,8 @@ TEST(ScreenFitRule, TheZoomWhereItFitsElseTheLargestGrainThatFits) {
   f = fitScreen(150, 1, 1366, 740, 800, 600);
   EXPECT_NEAR(f.factor, 1.2, 1e-9);
   // Too small even at the least factor: the least, and it does not fit.
-  f = fitScreen(100, 1, 320, 240, 800, 600);
-  EXPECT_DOUBLE_EQ(f.factor, kLeastScale);
+  f = fitScreen(150, 1.5, 320, 240, 800, 600, kLeastScale / 1.5);
+  EXPECT_DOUBLE_EQ(f.factor, kLeastScale / 1.5);
   EXPECT_FALSE(f.fits);
   // A zoom lower than what fits is kept.
   f = fitScreen(125, 1, 1920, 1040, 800, 600);
