@@ -1,5 +1,6 @@
 #include "ui/TabStrip.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 
 #include "widgets/SurfaceWidget.h"
@@ -59,6 +60,10 @@ void TabStrip::selectTab(int tab) {
   if (tab == currentTab_) return;
   currentTab_ = tab;
   paintStrip();
+  // A screen reader hears the newly selected tab (the strip's child tab - 1).
+  QAccessibleEvent selected(this, QAccessible::Selection);
+  selected.setChild(tab - 1);
+  QAccessible::updateAccessibility(&selected);
 }
 
 void TabStrip::selectNext(int step) { selectTab((currentTab_ - 1 + step % 3 + 3) % 3 + 1); }
