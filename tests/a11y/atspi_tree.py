@@ -2,8 +2,8 @@
 """What a screen reader reads of the real program: its accessibility tree
 walked with pyatspi on a virtual screen, in a D-Bus session of its own.
 Checks that no shown control lacks a name, that the selectors are radio
-buttons, the bench strip three page tabs (a press on one announced), the knobs dials with values, and
-that readings are named with their instrument.
+buttons, the bench strip three page tabs (a press on one announced), the
+knobs dials with values, and that readings are named with their instrument.
 
 Usage: atspi_tree.py VELMIRA
 Run by Debian's own Python (the one python3-pyatspi serves); exit 77
