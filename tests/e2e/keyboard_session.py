@@ -119,9 +119,10 @@ keys("alt+1", "asterisk", "1", "0", "0", "0", settle=0.5)
 if os.environ.get("VELMIRA_E2E_SHOTS"):
     desk.save_png(os.environ["VELMIRA_E2E_SHOTS"] + "/3b-formula.png", calc)
 # The empty lines are reported; Entrée answers.
-dialog_keys("^Calcul terminé$", "Return")
+report = dialog_keys("^Calcul terminé$", "Return")
 shot("4-report")
-keys("Return", settle=0.5)
+keys("Return", settle=0.1)
+desk.window_gone(report)
 desk.focus(wid)  # the keyboard back to the uncovered main window
 
 # The graph from the table menu (Maj+F10 on a cell, "Représentation graphique"), its
@@ -141,16 +142,18 @@ keys(*["Tab"] * 5, "space", settle=1.0)
 after = count_colour(graph, green)
 if after < before + 50:
     fail(f"no fitted line drawn: {before} then {after} green pixels")
-keys("Escape", settle=0.8)
+keys("Escape", settle=0.1)
+desk.window_gone(graph)
 
 # Saved as "pratique" through the save window, in the home folder.
 desk.focus(wid)
-dialog_keys("^Enregistrer les param", "alt+e")
+save = dialog_keys("^Enregistrer les param", "alt+e")
 keys("ctrl+a")
 type_text("pratique")
-keys("Return", settle=1.0)
+keys("Return", settle=0.1)
 saved = os.path.join(home, "pratique.C07")
 desk.wait_for("the saved file", lambda: os.path.exists(saved))
+desk.window_gone(save)
 
 # Closed with its question: Alt+F, then Entrée.
 desk.focus(wid)

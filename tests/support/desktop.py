@@ -30,6 +30,11 @@ class Desktop:
         return self.wait_for("a window named " + pattern,
                              lambda: self.xdo("search", "--onlyvisible", "--name", pattern).split("\n")[-1])
 
+    def window_gone(self, wid):
+        """Waits until a window is no longer shown (a dialog answered)."""
+        self.wait_for("window " + wid + " to close",
+                      lambda: wid not in self.xdo("search", "--onlyvisible", "--name", "").split("\n"))
+
     def focus(self, wid):
         """Gives the window the keyboard, as a window manager does for a new or
         an uncovered window, and waits until it has it."""
