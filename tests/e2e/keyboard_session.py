@@ -13,23 +13,13 @@ import os
 import shutil
 import subprocess
 import sys
-import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
-from desktop import Desktop  # noqa: E402
+from desktop import Desktop, program_session, tool_output  # noqa: E402
 from virtual_screen import start_screen  # noqa: E402
 
-SKIP = 77
-velmira, outil = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
-for tool in ("Xvfb", "xdotool", "xwd"):
-    if not shutil.which(tool):
-        print(f"skipped: {tool} is not installed (apt-get install xvfb xdotool x11-apps)")
-        sys.exit(SKIP)
-
-home = tempfile.mkdtemp(prefix="velmira-keys-")
-env = dict(os.environ, HOME=home, XDG_RUNTIME_DIR=home, QT_QPA_PLATFORM="xcb", LANG="C.UTF-8")
-env.pop("WAYLAND_DISPLAY", None)
+velmira, outil, home, env = program_session("velmira-keys-")
 started = []
 
 
@@ -56,7 +46,7 @@ failing = []
 
 
 def run_outil(*args):
-    return subprocess.run([outil, *args], capture_output=True, text=True).stdout
+    return tool_output(outil, *args)
 
 
 desk = Desktop(env, fail)
@@ -156,10 +146,7 @@ desk.wait_for("the saved file", lambda: os.path.exists(saved))
 desk.window_gone(save)
 
 # Closed with its question: Alt+F, then Entrée.
-desk.focus(wid)
-keys("alt+f", settle=0.8)
-keys("Return")
-desk.wait_for("the program to end", lambda: program.poll() is not None)
+desk.close_program(program, wid)
 
 # --- The saved file ------------------------------------------------------------
 table = run_outil("config", saved, "--tableau").split("\n")

@@ -15,23 +15,13 @@ import os
 import shutil
 import subprocess
 import sys
-import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
-from desktop import Desktop  # noqa: E402
+from desktop import Desktop, program_session, tool_output  # noqa: E402
 from virtual_screen import start_screen  # noqa: E402
 
-SKIP = 77
-velmira, outil = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
-for tool in ("Xvfb", "xdotool", "xwd"):
-    if not shutil.which(tool):
-        print(f"skipped: {tool} is not installed (apt-get install xvfb xdotool x11-apps)")
-        sys.exit(SKIP)
-
-home = tempfile.mkdtemp(prefix="velmira-e2e-")
-env = dict(os.environ, HOME=home, XDG_RUNTIME_DIR=home, QT_QPA_PLATFORM="xcb", LANG="C.UTF-8")
-env.pop("WAYLAND_DISPLAY", None)
+velmira, outil, home, env = program_session("velmira-e2e-")
 
 xvfb = start_screen(env)  # 1024 x 768: wider than 850, the window is 800 x 600, centred
 apps = []
@@ -83,7 +73,7 @@ def start(*args):
 
 
 def run_outil(*args):
-    return subprocess.run([outil, *args], capture_output=True, text=True).stdout
+    return tool_output(outil, *args)
 
 
 # --- The session --------------------------------------------------------------
@@ -146,10 +136,7 @@ if title != "Velmira - " + saved:
     fail("caption after saving: " + title)
 
 # Closed with its question.
-focus(wid)
-keys("alt+f", settle=0.8)
-keys("Return")
-wait_for("the program to end", lambda: program.poll() is not None)
+desk.close_program(program, wid)
 
 # --- The saved file ------------------------------------------------------------
 table = run_outil("config", saved, "--tableau").split("\n")
@@ -179,10 +166,7 @@ at = screen()
 # generator, orange (255, 128, 0) below its screen.
 if at(x0 + 315, y0 + 476) != (255, 128, 0):
     fail(f"the generator is not where it belongs: {at(x0 + 315, y0 + 476)}")
-focus(wid)
-keys("alt+f", settle=0.8)
-keys("Return")
-wait_for("the program to end", lambda: program.poll() is not None)
+desk.close_program(program, wid)
 
 # --- A titration on the mixture bench ------------------------------------------
 activity = os.path.join(os.path.dirname(velmira), "exercices", "6-dosage.C07")
@@ -202,10 +186,7 @@ type_text(os.path.join(home, "dosage"))
 keys("Return", settle=1.0)
 saved = os.path.join(home, "dosage.C07")
 wait_for("the saved titration", lambda: os.path.exists(saved))
-focus(wid)
-keys("alt+f", settle=0.8)
-keys("Return")
-wait_for("the program to end", lambda: program.poll() is not None)
+desk.close_program(program, wid)
 table = run_outil("config", saved, "--tableau").split("\n")
 if not table[1].startswith("0,00\t") or not table[21].startswith("20,00\t"):
     fail("titration lines: " + repr(table[:3] + table[20:22]))

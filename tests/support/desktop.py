@@ -1,10 +1,34 @@
 """Driving the real program on a virtual screen with xdotool: keys, text,
 windows, the keyboard focus a window manager would give, the screen's pixels."""
 import os
+import shutil
 import struct
 import subprocess
+import sys
+import tempfile
 import time
 import zlib
+
+SKIP = 77
+
+
+def program_session(prefix):
+    """The program and velmira-outil named on the command line, a home folder
+    of their own and the environment to run them on the virtual screen. Exits
+    with 77 (skipped) when Xvfb, xdotool or xwd is missing."""
+    for tool in ("Xvfb", "xdotool", "xwd"):
+        if not shutil.which(tool):
+            print(f"skipped: {tool} is not installed (apt-get install xvfb xdotool x11-apps)")
+            sys.exit(SKIP)
+    home = tempfile.mkdtemp(prefix=prefix)
+    env = dict(os.environ, HOME=home, XDG_RUNTIME_DIR=home, QT_QPA_PLATFORM="xcb", LANG="C.UTF-8")
+    env.pop("WAYLAND_DISPLAY", None)
+    return os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2]), home, env
+
+
+def tool_output(tool, *args):
+    """What velmira-outil prints."""
+    return subprocess.run([tool, *args], capture_output=True, text=True).stdout
 
 
 class Desktop:
@@ -41,6 +65,14 @@ class Desktop:
         self.xdo("windowfocus", wid)
         self.wait_for("the keyboard in window " + wid, lambda: self.xdo("getwindowfocus") == wid, 10)
         time.sleep(0.2)
+
+    def close_program(self, program, wid):
+        """Closes the program as a pupil does: Alt+F ("Fermer"), then Entrée
+        to its question; waits until it has ended."""
+        self.focus(wid)
+        self.keys("alt+f", settle=0.8)
+        self.keys("Return")
+        self.wait_for("the program to end", lambda: program.poll() is not None)
 
     def keys(self, *names, settle=0.3):
         for name in names:
