@@ -35,23 +35,26 @@ double environmentScale() {
 
 void setScale(double factor) { qputenv("QT_SCALE_FACTOR", QByteArray::number(factor, 'g', 6)); }
 
-// The window's whole size at factor 1 does not fit the screen at the factor
-// the program runs with: it starts itself again, once, with one that fits.
-// The screen's free area in the program's pixels at factor `current`, less a
-// frame (its size following the desktop's own factor `base`).
+// A window manager's frame in the program's pixels at factor `current` (its
+// size follows the desktop's own factor `base`).
+QSizeF frameSize(double base, double current) {
+  return {velmira::kFrameWidth * base / current, velmira::kFrameHeight * base / current};
+}
+
+// The screen's free area in the program's pixels at factor `current`, less a frame.
 QSizeF freeArea(const QScreen& screen, double base, double current) {
-  const QSizeF free = screen.availableGeometry().size();
-  return {free.width() - velmira::kFrameWidth * base / current, free.height() - velmira::kFrameHeight * base / current};
+  return QSizeF(screen.availableGeometry().size()) - frameSize(base, current);
 }
 
 // What the window needs of that area: on a wide screen the window's size rule
 // puts its frame within 800 x 600, on a narrow one the frame comes on top.
 QSizeF windowNeed(const QScreen& screen, double base, double current) {
-  if (screen.geometry().width() <= velmira::ui::kWideScreen) return {velmira::ui::kWindowWidth, velmira::ui::kWindowHeight};
-  return QSizeF(velmira::ui::kWindowWidth, velmira::ui::kWindowHeight) -
-         QSizeF(velmira::kFrameWidth * base / current, velmira::kFrameHeight * base / current);
+  const QSizeF window(velmira::ui::kWindowWidth, velmira::ui::kWindowHeight);
+  return screen.geometry().width() <= velmira::ui::kWideScreen ? window : window - frameSize(base, current);
 }
 
+// The window's whole size at factor 1 does not fit the screen at the factor
+// the program runs with: it starts itself again, once, with one that fits.
 void startAgainIfTooLarge(int zoom, double base, double current, char** argv) {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen || qEnvironmentVariableIsSet(kScaledMark)) return;
