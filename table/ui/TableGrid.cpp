@@ -77,7 +77,6 @@ void TableGrid::checkCurrentCell() {
 
 void TableGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
   QTableView::currentChanged(current, previous);
-  if (current.column() != previous.column()) columnChosen_ = false;
   if (following_ || !current.isValid()) return;
   // Leaving a cell checks it; the table then follows the grid.
   Table& t = model_.table();
@@ -102,8 +101,10 @@ void TableGrid::keyPressEvent(QKeyEvent* event) {
   if (k == Qt::Key_Menu || (k == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
     const QModelIndex cur = currentIndex().isValid() ? currentIndex() : model_.index(0, 0);
     const QPoint at = viewport()->mapToGlobal(visualRect(cur).bottomLeft());
-    if (columnChosen_ && selectionModel()->isColumnSelected(cur.column(), QModelIndex())) emit columnMenuRequested(cur.column(), at);
-    else emit tableMenuRequested(at);
+    if (columnChosen_ && selectionModel()->isColumnSelected(cur.column(), QModelIndex()))
+      emit columnMenuRequested(cur.column(), at);
+    else
+      emit tableMenuRequested(at);
     return;
   }
   if (k == Qt::Key_Space && event->modifiers() == Qt::ControlModifier) {
