@@ -50,8 +50,10 @@ std::unique_ptr<QWidget> minimalWindow() {
 
 // The child process: one window, shown and painted, then "peint" on stdout.
 // The main window starts as the program starts it (names, icon,
-// translations, flag file), its folders in a temporary folder.
-int runChild(int argc, char** argv, bool mainWindow) {
+// translations, flag file), its folders in a temporary folder. With an
+// image file named, the painted window is also written there, to compare
+// the pixels of two builds.
+int runChild(int argc, char** argv, bool mainWindow, const QString& image) {
   velmira::qtp::keepPictureMemory();
   QApplication app(argc, argv);
   if (mainWindow) velmira::app::prepareProgram(app);
@@ -68,6 +70,7 @@ int runChild(int argc, char** argv, bool mainWindow) {
   window->show();
   while (!watch.painted) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
   QCoreApplication::processEvents();
+  if (!image.isEmpty() && !window->grab().save(image)) return 1;
   std::fputs("peint\n", stdout);
   std::fflush(stdout);
   return 0;
@@ -101,8 +104,11 @@ BENCHMARK(BM_MainWindowProcessStartup)->UseManualTime()->Unit(benchmark::kMillis
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  if (argc == 3 && std::string_view(argv[1]) == "--enfant")
-    return runChild(argc, argv, std::string_view(argv[2]) == "principale");
+  if ((argc == 3 || argc == 5) && std::string_view(argv[1]) == "--enfant") {
+    const bool image = argc == 5 && std::string_view(argv[3]) == "--image";
+    return runChild(argc, argv, std::string_view(argv[2]) == "principale",
+                    image ? QString::fromLocal8Bit(argv[4]) : QString());
+  }
   self = QString::fromLocal8Bit(argv[0]);
   QApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
