@@ -144,9 +144,9 @@ void MainWindow::showEvent(QShowEvent* event) {
   }
 }
 
-void MainWindow::paintEvent(QPaintEvent*) {
+void MainWindow::paintEvent(QPaintEvent* event) {
   QPainter p(this);
-  paintWindowBackground(p, textEditor()->geometry(), fileNameField()->y());
+  paintWindowBackground(p, textEditor()->geometry(), fileNameField()->y(), event->rect());
 }
 
 }  // namespace velmira::ui

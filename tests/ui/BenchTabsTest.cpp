@@ -112,4 +112,13 @@ TEST(BenchWindow, BackgroundGradientAndShadow) {
   EXPECT_EQ(img.pixelColor(788, 553), QColor(128, 128, 128));
   EXPECT_EQ(img.pixelColor(789, 553), ui::windowBackgroundColour(553));
   EXPECT_EQ(img.pixelColor(426, 331), ui::windowBackgroundColour(331));
+  // A repaint of part of the window paints the lines it crosses, the same.
+  QImage part(800, 601, QImage::Format_RGB32);
+  part.fill(Qt::black);
+  QPainter q(&part);
+  ui::paintWindowBackground(q, QRect(424, 350, 361, 200), 328, QRect(10, 320, 100, 40));
+  q.end();
+  EXPECT_EQ(part.copy(0, 320, 420, 40), img.copy(0, 320, 420, 40));
+  EXPECT_EQ(part.pixelColor(10, 319), QColor(Qt::black));
+  EXPECT_EQ(part.pixelColor(10, 360), QColor(Qt::black));
 }

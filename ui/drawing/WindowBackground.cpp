@@ -1,6 +1,7 @@
 #include "ui/drawing/WindowBackground.h"
 
 #include <QPainter>
+#include <algorithm>
 
 #include "platform/core/NumberText.h"
 #include "widgets/Colours.h"
@@ -13,10 +14,13 @@ QColor windowBackgroundColour(int y) {
   return {c, c, b};
 }
 
-void paintWindowBackground(QPainter& p, const QRect& textEditor, int fichTop) {
+void paintWindowBackground(QPainter& p, const QRect& textEditor, int fichTop, const QRect& exposed) {
+  constexpr int kLastLine = 600;
+  const int first = exposed.isNull() ? 0 : std::max(0, exposed.top());
+  const int last = exposed.isNull() ? kLastLine : std::min(kLastLine, exposed.bottom());
   p.save();
   p.setRenderHint(QPainter::Antialiasing, false);
-  for (int y = 0; y <= 600; ++y) p.fillRect(QRect(0, y, 801, 1), windowBackgroundColour(y));
+  for (int y = first; y <= last; ++y) p.fillRect(QRect(0, y, 801, 1), windowBackgroundColour(y));
   p.fillRect(QRect(QPoint(textEditor.left() + 3, fichTop + 3),
                    QPoint(textEditor.left() + textEditor.width() + 3, textEditor.top() + textEditor.height() + 3)),
              widgets::kDarkGrey);

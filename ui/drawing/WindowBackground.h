@@ -14,7 +14,8 @@ namespace velmira::ui {
 
 QColor windowBackgroundColour(int y);
 
-// Paint on the window (aliased, logical pixels).
-void paintWindowBackground(QPainter& p, const QRect& textEditor, int fichTop);
+// Paint on the window (aliased, logical pixels); only the lines that cross
+// `exposed` (a paint event's rectangle), or all of them.
+void paintWindowBackground(QPainter& p, const QRect& textEditor, int fichTop, const QRect& exposed = {});
 
 }  // namespace velmira::ui
