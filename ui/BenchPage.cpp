@@ -20,7 +20,36 @@ void BenchPage::repaintTexts() {
   update();
 }
 
+void BenchPage::setBenchPicture(const QImage& picture) {
+  waitingPicture_ = picture;
+  waitingOverlay_ = nullptr;
+  if (isVisible()) drawWaitingBench();
+}
+
+void BenchPage::setBenchOverlay(std::function<void(qtp::Surface&)> draw) {
+  waitingOverlay_ = std::move(draw);
+  if (isVisible()) drawWaitingBench();
+}
+
+const qtp::Surface& BenchPage::drawnSurface() {
+  drawWaitingBench();
+  return surface();
+}
+
+void BenchPage::drawWaitingBench() {
+  if (!waitingPicture_.isNull()) {
+    surface().setBackgroundPicture(waitingPicture_);
+    waitingPicture_ = QImage();
+  }
+  if (waitingOverlay_) {
+    const auto draw = std::move(waitingOverlay_);
+    waitingOverlay_ = nullptr;
+    draw(surface());
+  }
+}
+
 void BenchPage::showEvent(QShowEvent* event) {
+  drawWaitingBench();
   if (!textsDrawn_) paintHandler();
   widgets::SurfaceWidget::showEvent(event);
 }

@@ -4,6 +4,8 @@
 // paint handler on every repaint, and the live controls as children.
 #include <functional>
 
+#include <QImage>
+
 #include "widgets/SurfaceWidget.h"
 
 namespace velmira::ui {
@@ -21,6 +23,15 @@ class BenchPage : public widgets::SurfaceWidget {
   // on a page not on screen, when it is next shown.
   void repaintTexts();
 
+  // The bench picture as the page's background, and the persistent drawing
+  // over it (the mixture level; each one covers the last). A page not on
+  // screen takes them when it is shown or its surface is read through
+  // drawnSurface(), so that start-up draws only the page it shows.
+  void setBenchPicture(const QImage& picture);
+  void setBenchOverlay(std::function<void(qtp::Surface&)> draw);
+  // The surface with any waiting bench drawing done (what copies read).
+  const qtp::Surface& drawnSurface();
+
  protected:
   void paintHandler() override;
   // A page shown for the first time draws its texts first, so that its
@@ -28,7 +39,11 @@ class BenchPage : public widgets::SurfaceWidget {
   void showEvent(QShowEvent* event) override;
 
  private:
+  void drawWaitingBench();
+
   bool textsDrawn_ = false;
+  QImage waitingPicture_;
+  std::function<void(qtp::Surface&)> waitingOverlay_;
   int bench_;
   std::function<void(qtp::Surface&)> handler_;
 };

@@ -65,8 +65,7 @@ BenchPicture::BenchPicture(MainWindow& window, double ratio)
     : window_(window),
       fixedRatio_(ratio),
       benchPicture_(1, 1, ratio > 0 ? ratio : pictureRatio(window)),
-      redrawn_(1, 1, benchPicture_.devicePixelRatio()),
-      unused_(1, 1, benchPicture_.devicePixelRatio()) {}
+      redrawn_(1, 1, benchPicture_.devicePixelRatio()) {}
 
 QPoint BenchPicture::origin(int bench) const { return {kBandMargin, bandTop(window_.page(bench)->surface().height())}; }
 
@@ -74,15 +73,15 @@ const qtp::Surface& BenchPicture::redrawnPage(int bench) {
   const qtp::Surface& page = window_.page(bench)->surface();
   redrawn_.resize(page.width(), page.height());
   const bool conductimeter = window_.workbench().conductimeterMontage();
-  drawBench(redrawn_, unused_, unused_, conductimeter, window_.benchSizes());
+  drawBench(redrawn_, conductimeter, window_.benchSizes());
   if (bench == 3) updateBeakerLevel(redrawn_, conductimeter, mixtureVolume(window_.workbench()));
   return redrawn_;
 }
 
 void BenchPicture::compose(int bench) {
   const double ratio = fixedRatio_ > 0 ? fixedRatio_ : pictureRatio(window_);
-  for (qtp::Surface* s : {&benchPicture_, &redrawn_, &unused_}) s->setDevicePixelRatio(ratio);
-  const qtp::Surface& page = window_.page(bench)->surface();
+  for (qtp::Surface* s : {&benchPicture_, &redrawn_}) s->setDevicePixelRatio(ratio);
+  const qtp::Surface& page = window_.page(bench)->drawnSurface();
   const QRect band(origin(bench), QSize(page.width() - 2 * kBandMargin + 1, kBandRows));
   benchPicture_.removeBackgroundPicture();
   benchPicture_.setPersistent(true);

@@ -59,7 +59,6 @@ class BenchPicture {
   double fixedRatio_;
   qtp::Surface benchPicture_;
   qtp::Surface redrawn_;
-  qtp::Surface unused_;  // drawBench's other two pages
 };
 
 }  // namespace velmira::ui

@@ -22,14 +22,25 @@ KnobWidget::KnobWidget(int index, model::Workbench& wb, QWidget* parent)
 double KnobWidget::value() const { return wb_.knobValue(index_); }
 
 void KnobWidget::redraw() {
+  drawn_ = false;
+  if (isVisible()) draw();
+}
+
+void KnobWidget::draw() {
   surface().setPersistent(true);
   drawKnob(surface(), wb_.knobValue(index_));
   surface().setPersistent(false);
+  drawn_ = true;
   update();
 }
 
+void KnobWidget::showEvent(QShowEvent* event) {
+  if (!drawn_) draw();
+  widgets::SurfaceWidget::showEvent(event);
+}
+
 QImage KnobWidget::picture(double ratio) const {
-  if (surface().devicePixelRatio() == ratio) return surface().image();
+  if (drawn_ && surface().devicePixelRatio() == ratio) return surface().image();
   qtp::Surface s(surface().width(), surface().height(), ratio);
   s.setBackColor(surface().backColor());
   s.setPersistent(true);

@@ -14,7 +14,8 @@ class KnobWidget : public widgets::SurfaceWidget {
   int index() const { return index_; }
   // The knob's value (0..kKnobMax).
   double value() const;
-  // desbouton1's drawing, from the knob's tag (the caller runs updateVoltmeters).
+  // desbouton1's drawing, from the knob's tag (the caller runs updateVoltmeters);
+  // a knob not on screen is drawn when it is shown.
   void redraw();
   // The knob's image at `ratio` device pixels per pixel: its own, or the
   // knob drawn again at that ratio.
@@ -33,8 +34,12 @@ class KnobWidget : public widgets::SurfaceWidget {
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
+  void draw();
+
+  bool drawn_ = false;  // the surface shows the knob's tag
   int index_;
   model::Workbench& wb_;
 };

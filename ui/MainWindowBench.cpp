@@ -51,8 +51,8 @@ BenchSizes MainWindow::benchSizes() const {
 void MainWindow::drawBench() {
   for (BenchPage* p : pages_) p->hide();
   tabStrip_->paintStrip();
-  const BenchPlacement placement = ui::drawBench(pages_[0]->surface(), pages_[1]->surface(),
-                                               pages_[2]->surface(), wb_.conductimeterMontage(), benchSizes());
+  const BenchPlacement placement = ui::drawBench(pages_[0]->surface(), wb_.conductimeterMontage(), benchSizes());
+  for (int i = 1; i < 3; ++i) pages_[i]->setBenchPicture(pages_[0]->surface().image());
   for (int i = 0; i < 9; ++i) applyPlace(meterDisplays_[i], placement.meterDisplay[i]);
   for (int i = 0; i < 3; ++i) applyPlace(generatorScreens_[i], placement.generatorScreen[i]);
   for (int i = 0; i < model::kKnobs; ++i) applyPlace(knobs_[i], placement.knob[i]);
@@ -72,7 +72,8 @@ void MainWindow::drawBench() {
 }
 
 void MainWindow::updateBeakerLevel() {
-  ui::updateBeakerLevel(pages_[2]->surface(), wb_.conductimeterMontage(), mixtureVolume(wb_));
+  pages_[2]->setBenchOverlay([conductimeter = wb_.conductimeterMontage(), volume = mixtureVolume(wb_)](
+                                 qtp::Surface& s) { ui::updateBeakerLevel(s, conductimeter, volume); });
   pages_[2]->update();
 }
 

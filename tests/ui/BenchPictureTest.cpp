@@ -132,6 +132,24 @@ TEST_F(BenchPictureTest, APictureShowsItsOwnBenchWhicheverIsOnScreen) {
   EXPECT_EQ(outside, 0);
 }
 
+TEST_F(BenchPictureTest, BenchesNotYetShownComeOutWhole) {
+  // Pages, knobs and the mixture level not on screen are drawn when first
+  // shown; a picture taken before that must not miss them.
+  typeEntry(model::Volume1, "150");
+  for (int b : {2, 3}) {
+    ASSERT_FALSE(window->page(b)->isVisible()) << b;
+    const double screen = window->page(b)->surface().devicePixelRatio();
+    BenchPicture unseen(*window, screen);
+    unseen.compose(b);
+    const QImage before = unseen.image();
+    clickTab(b);
+    ASSERT_TRUE(window->page(b)->isVisible()) << b;
+    BenchPicture seen(*window, screen);
+    seen.compose(b);
+    EXPECT_EQ(before, seen.image()) << b;
+  }
+}
+
 TEST_F(BenchPictureTest, AtTwiceTheScreensRatioTheBenchIsDrawnAgainAsOnThePage) {
   // The mixture's level follows V1 + V2 in both montages.
   typeEntry(model::Volume1, "150");

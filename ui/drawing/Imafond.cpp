@@ -224,8 +224,7 @@ void conductimeterMontage(qtp::Surface& s) {
 
 }  // namespace
 
-BenchPlacement drawBench(qtp::Surface& page1, qtp::Surface& page2, qtp::Surface& page3, bool conductimeter,
-                       const BenchSizes& sizes) {
+BenchPlacement drawBench(qtp::Surface& page1, bool conductimeter, const BenchSizes& sizes) {
   BenchPlacement pl;
   pl.conductimeter = conductimeter;
 
@@ -244,12 +243,7 @@ BenchPlacement drawBench(qtp::Surface& page1, qtp::Surface& page2, qtp::Surface&
   else
     generatorMontage(page1, pl);
 
-  const QImage picture = page1.image();
-  page1.setBackgroundPicture(picture);
-  page2.setBackColor(widgets::kPageBackground);
-  page2.setBackgroundPicture(picture);
-  page3.setBackColor(widgets::kPageBackground);
-  page3.setBackgroundPicture(picture);
+  page1.setBackgroundPicture(page1.image());
   page1.setPersistent(false);
   return pl;
 }

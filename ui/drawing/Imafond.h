@@ -3,12 +3,13 @@
 // bench 1 and handed to the three pages as their background picture.
 //
 // The caller hides the pages and runs the tab strip's paint first (it sizes
-// the pages; all three have the same size), then calls drawBench, applies the
-// returned placement to its live controls, runs updateBeakerLevel and shows the
-// pages again. drawBench clears page 1, removes its background picture, sets
-// its background colour (240, 235, 230), draws the band and the montage with
-// persistent drawing on, gives page 1's image to pages 1, 2 and 3 as their
-// background picture and leaves page 1 with persistent drawing off.
+// the pages; all three have the same size), then calls drawBench, gives page
+// 1's image to pages 2 and 3 as their background picture, applies the
+// returned placement to its live controls, runs updateBeakerLevel and shows
+// the pages again. drawBench clears page 1, removes its background picture,
+// sets its background colour (240, 235, 230), draws the band and the montage
+// with persistent drawing on, makes the result page 1's background picture
+// and leaves page 1 with persistent drawing off.
 //
 // The placement record holds every position, size, background colour and
 // visibility of the live controls of the bench, for both montages' controls
@@ -53,7 +54,6 @@ struct BenchPlacement {
   QColor ammeterFrameBack = widgets::kAmmeterFace;
 };
 
-BenchPlacement drawBench(qtp::Surface& page1, qtp::Surface& page2, qtp::Surface& page3,
-                       bool conductimeter, const BenchSizes& sizes = {});
+BenchPlacement drawBench(qtp::Surface& page1, bool conductimeter, const BenchSizes& sizes = {});
 
 }  // namespace velmira::ui
