@@ -101,7 +101,7 @@ void BenchPicture::drawLiveControls(int bench) {
   qtp::Surface& s = benchPicture_;
   if (!window_.workbench().conductimeterMontage()) {
     for (int i = 0; i < model::kKnobs; ++i) {
-      const KnobWidget* k = window_.knob(i);
+      KnobWidget* k = window_.knob(i);
       if (onPage(k)) s.drawImage(k->x() - o.x(), k->y() - o.y(), k->picture(ratio()));
     }
     const auto options = [&](QRadioButton* (MainWindow::*option)(int) const, int count) {

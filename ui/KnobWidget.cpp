@@ -39,8 +39,11 @@ void KnobWidget::showEvent(QShowEvent* event) {
   widgets::SurfaceWidget::showEvent(event);
 }
 
-QImage KnobWidget::picture(double ratio) const {
-  if (drawn_ && surface().devicePixelRatio() == ratio) return surface().image();
+QImage KnobWidget::picture(double ratio) {
+  if (surface().devicePixelRatio() == ratio) {
+    if (!drawn_) draw();
+    return surface().image();
+  }
   qtp::Surface s(surface().width(), surface().height(), ratio);
   s.setBackColor(surface().backColor());
   s.setPersistent(true);

@@ -17,9 +17,9 @@ class KnobWidget : public widgets::SurfaceWidget {
   // desbouton1's drawing, from the knob's tag (the caller runs updateVoltmeters);
   // a knob not on screen is drawn when it is shown.
   void redraw();
-  // The knob's image at `ratio` device pixels per pixel: its own, or the
-  // knob drawn again at that ratio.
-  QImage picture(double ratio) const;
+  // The knob's image at `ratio` device pixels per pixel: its own (drawn now
+  // if it waits to be shown), or the knob drawn again at that ratio.
+  QImage picture(double ratio);
 
  signals:
   // The tag changed and updateVoltmeters ran: the displays must follow.
