@@ -19,7 +19,7 @@ void montageSwitch(benchmark::State& state, double dpr) {
   for (auto _ : state) {
     conductimeter = !conductimeter;
     const auto pl = velmira::ui::drawBench(p1, conductimeter);
-    p3.setBackgroundPicture(p1.image());
+    velmira::ui::takeBenchPicture(p3, p1.image());
     velmira::ui::updateBeakerLevel(p3, conductimeter, 100);
     benchmark::DoNotOptimize(pl);
     benchmark::DoNotOptimize(p3.image().constBits());

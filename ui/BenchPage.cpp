@@ -1,5 +1,6 @@
 #include "ui/BenchPage.h"
 
+#include "ui/drawing/Imafond.h"
 #include "widgets/Colours.h"
 
 namespace velmira::ui {
@@ -38,7 +39,7 @@ const qtp::Surface& BenchPage::drawnSurface() {
 
 void BenchPage::drawWaitingBench() {
   if (!waitingPicture_.isNull()) {
-    surface().setBackgroundPicture(waitingPicture_);
+    takeBenchPicture(surface(), waitingPicture_);
     waitingPicture_ = QImage();
   }
   if (waitingOverlay_) {

@@ -120,8 +120,7 @@ TEST(BenchPanels, MixturePageWithAndWithoutPrecipitate) {
   Surface page(401, 462);
   Surface p1(401, 462);
   ui::drawBench(p1, false);
-  page.setBackColor(velmira::widgets::kPageBackground);
-  page.setBackgroundPicture(p1.image());
+  ui::takeBenchPicture(page, p1.image());
   const ui::MixturePagePlaces ok = ui::paintMixturePage(page, true, 5, 10, {57, 21}, {57, 21});
   EXPECT_TRUE(ok.entriesVisible);
   const int vx = 210 + QFontMetrics(velmira::qtp::mapFont("Arial", 10, false, true)).horizontalAdvance("V") +

@@ -243,9 +243,14 @@ BenchPlacement drawBench(qtp::Surface& page1, bool conductimeter, const BenchSiz
   else
     generatorMontage(page1, pl);
 
-  page1.setBackgroundPicture(page1.image());
+  takeBenchPicture(page1, page1.image());
   page1.setPersistent(false);
   return pl;
+}
+
+void takeBenchPicture(qtp::Surface& page, const QImage& picture) {
+  page.setBackColor(widgets::kPageBackground);
+  page.setBackgroundPicture(picture);
 }
 
 }  // namespace velmira::ui

@@ -16,6 +16,7 @@
 // (positions are computed in both montages; only visibility differs).
 // Display captions, option values and knob values are never touched.
 #include <QColor>
+#include <QImage>
 #include <QRect>
 #include <QSize>
 #include <array>
@@ -55,5 +56,8 @@ struct BenchPlacement {
 };
 
 BenchPlacement drawBench(qtp::Surface& page1, bool conductimeter, const BenchSizes& sizes = {});
+// A page takes the bench picture (page 1's image): the pages' background
+// colour, and the picture as its background picture.
+void takeBenchPicture(qtp::Surface& page, const QImage& picture);
 
 }  // namespace velmira::ui
