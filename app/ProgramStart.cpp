@@ -6,9 +6,9 @@
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
+#include <QStandardPaths>
 #include <algorithm>
 #include <vector>
-#include <QStandardPaths>
 
 #include "platform/core/AppFolders.h"
 #include "platform/qt/Translations.h"

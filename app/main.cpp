@@ -10,9 +10,9 @@
 
 #include "app/ProgramStart.h"
 #include "files/PdfCommand.h"
-#include "platform/core/ScreenFit.h"
 #include "files/RecoveryFiles.h"
 #include "platform/core/AppFolders.h"
+#include "platform/core/ScreenFit.h"
 #include "platform/qt/AllocatorTuning.h"
 #include "platform/qt/QtMessageService.h"
 #include "platform/qt/ZoomSetting.h"
@@ -82,7 +82,8 @@ bool windowTooLarge(double base, double current) {
 
 int main(int argc, char** argv) {
   // `velmira --pdf SORTIE.pdf FICHIER` prints without a window (nor settings).
-  if (argc > 1 && std::string_view(argv[1]) == velmira::files::kPdfOption) return velmira::ui::runPdfCommand(argc, argv);
+  if (argc > 1 && std::string_view(argv[1]) == velmira::files::kPdfOption)
+    return velmira::ui::runPdfCommand(argc, argv);
   velmira::qtp::keepPictureMemory();
   // The zoom is Qt's scale factor, chosen before the application starts
   // (over the environment's own factor).

@@ -44,12 +44,12 @@ void openToPainted(benchmark::State& state, Make make) {
 
 // The main of a window benchmark: an application on the offscreen platform
 // unless told otherwise, then every registered benchmark.
-#define VELMIRA_GUI_BENCHMARK_MAIN()                                                               \
-  int main(int argc, char** argv) {                                                                \
+#define VELMIRA_GUI_BENCHMARK_MAIN()                                                             \
+  int main(int argc, char** argv) {                                                              \
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen"); \
-    QApplication app(argc, argv);                                                                  \
-    benchmark::Initialize(&argc, argv);                                                            \
-    benchmark::RunSpecifiedBenchmarks();                                                           \
-    benchmark::Shutdown();                                                                         \
-    return 0;                                                                                      \
+    QApplication app(argc, argv);                                                                \
+    benchmark::Initialize(&argc, argv);                                                          \
+    benchmark::RunSpecifiedBenchmarks();                                                         \
+    benchmark::Shutdown();                                                                       \
+    return 0;                                                                                    \
   }

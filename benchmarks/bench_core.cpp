@@ -2,11 +2,10 @@
 // the two-line fit of a titration.
 #include <benchmark/benchmark.h>
 
-#include "BenchmarkSupport.h"
-
 #include <filesystem>
 #include <sstream>
 
+#include "BenchmarkSupport.h"
 #include "files/ConfigFile.h"
 #include "graph/TwoLineFit.h"
 #include "model/Workbench.h"

@@ -1,14 +1,13 @@
 // Exercise files: the preview of each file of a folder of 500 exercises, as
 // the exercise window's list reads them (the window's part is not counted).
 #include <benchmark/benchmark.h>
-
-#include "BenchmarkSupport.h"
 #include <unistd.h>
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "BenchmarkSupport.h"
 #include "files/ExerciseFile.h"
 
 using namespace velmira;

@@ -3,11 +3,10 @@
 // inputs.
 #include <benchmark/benchmark.h>
 
-#include "BenchmarkSupport.h"
-
 #include <random>
 #include <string>
 
+#include "BenchmarkSupport.h"
 #include "expr/ColumnFormula.h"
 #include "expr/Evaluator.h"
 #include "platform/core/NumberText.h"
@@ -71,9 +70,7 @@ std::string chain(const std::string& piece, const std::string& sep) {
 void BM_Long_Sum(benchmark::State& state) { timeEvaluation(chain("1.5", "+"), state); }
 BENCHMARK(BM_Long_Sum)->Unit(benchmark::kMillisecond);
 
-void BM_Long_MixedOperators(benchmark::State& state) {
-  timeEvaluation(chain("2*3-4/5+6^1", "-"), state);
-}
+void BM_Long_MixedOperators(benchmark::State& state) { timeEvaluation(chain("2*3-4/5+6^1", "-"), state); }
 BENCHMARK(BM_Long_MixedOperators)->Unit(benchmark::kMillisecond);
 
 void BM_Long_NestedParentheses(benchmark::State& state) {

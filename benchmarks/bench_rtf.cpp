@@ -3,9 +3,9 @@
 
 #include <string>
 
+#include "RtfStatement.h"
 #include "files/rtf/RtfReader.h"
 #include "files/rtf/RtfWriter.h"
-#include "RtfStatement.h"
 
 using namespace velmira;
 

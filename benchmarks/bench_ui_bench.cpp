@@ -2,10 +2,9 @@
 // the mixture level (the page on screen; the others take it when shown).
 #include <benchmark/benchmark.h>
 
-#include "GuiBenchmark.h"
-
 #include <QGuiApplication>
 
+#include "GuiBenchmark.h"
 #include "platform/qt/Surface.h"
 #include "ui/drawing/BeakerRule.h"
 #include "ui/drawing/Imafond.h"

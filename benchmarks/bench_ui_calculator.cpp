@@ -2,10 +2,9 @@
 // column fill with the progress window shown.
 #include <benchmark/benchmark.h>
 
-#include "GuiBenchmark.h"
-
 #include <QApplication>
 
+#include "GuiBenchmark.h"
 #include "expr/Evaluator.h"
 #include "expr/ui/CalculatorWindow.h"
 #include "expr/ui/ProgressWindow.h"
@@ -13,7 +12,6 @@
 #include "table/Table.h"
 
 namespace {
-
 
 void BM_OpenCalculatorToPainted(benchmark::State& state) {
   double memory = 0;
@@ -25,7 +23,7 @@ void BM_FillColumn100LinesWithProgressWindow(benchmark::State& state) {
   velmira::table::Table table = velmira::bench::hundredLineTable();
   for (auto _ : state) {
     const int failures = velmira::expr::ui::fillColumnWithProgress(nullptr, table, 2, "C2 / C1 * 1000",
-                                                            velmira::expr::Angle::Degrees, false);
+                                                                   velmira::expr::Angle::Degrees, false);
     benchmark::DoNotOptimize(failures);
   }
 }

@@ -3,15 +3,14 @@
 // window listing a folder of 500 exercises with the first one's preview.
 #include <benchmark/benchmark.h>
 
-#include "GuiBenchmark.h"
-
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTextEdit>
 
+#include "GuiBenchmark.h"
 #include "files/ExerciseFile.h"
 #include "files/ui/ExerciseMenu.h"
 #include "files/ui/ExerciseWindow.h"
@@ -65,11 +64,13 @@ void BM_FiveHundredExercisesListed(benchmark::State& state) {
   e.notions = {"Conductivité, ", "loi de Kohlrausch", "", ""};
   for (int i = 0; i < 500; ++i) {
     e.title = "Exercice " + std::to_string(i);
-    velmira::files::writeExercise(QDir(folder.path()).filePath(QStringLiteral("exo%1.E24").arg(i, 3, 10, QLatin1Char('0'))).toStdString(), e);
+    velmira::files::writeExercise(
+        QDir(folder.path()).filePath(QStringLiteral("exo%1.E24").arg(i, 3, 10, QLatin1Char('0'))).toStdString(), e);
   }
   SilentMessages messages;
   for (auto _ : state) {
-    velmira::files::ui::ExerciseWindow w(folder.path(), messages, [](const std::string&) { return false; }, nullptr);
+    velmira::files::ui::ExerciseWindow w(
+        folder.path(), messages, [](const std::string&) { return false; }, nullptr);
     w.show();
     QElapsedTimer t;
     t.start();

@@ -3,14 +3,13 @@
 // opening the window to its first paint.
 #include <benchmark/benchmark.h>
 
-#include "GuiBenchmark.h"
-
 #include <QApplication>
 #include <QCheckBox>
 #include <cmath>
 #include <memory>
 #include <string>
 
+#include "GuiBenchmark.h"
 #include "graph/GraphLabels.h"
 #include "graph/ui/GraphFigure.h"
 #include "graph/ui/GraphWindow.h"
@@ -33,7 +32,6 @@ velmira::table::Table hundredPoints() {
   }
   return t;
 }
-
 
 void BM_Majgraf100Points(benchmark::State& state) {
   const auto table = hundredPoints();
@@ -81,7 +79,8 @@ BENCHMARK(BM_CopyFigure100Points)->Unit(benchmark::kMillisecond);
 void BM_OpenGraphWindow(benchmark::State& state) {
   const auto table = hundredPoints();
   SilentMessages messages;
-  velmira::bench::openToPainted(state, [&] { return std::make_unique<velmira::graph::ui::GraphWindow>(table, messages); });
+  velmira::bench::openToPainted(state,
+                                [&] { return std::make_unique<velmira::graph::ui::GraphWindow>(table, messages); });
 }
 BENCHMARK(BM_OpenGraphWindow)->Unit(benchmark::kMillisecond);
 

@@ -2,13 +2,12 @@
 // to the twelve displays rewritten.
 #include <benchmark/benchmark.h>
 
-#include "GuiBenchmark.h"
-
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <cmath>
 
+#include "GuiBenchmark.h"
 #include "platform/core/Messages.h"
 #include "ui/DisplayLabel.h"
 #include "ui/KnobWidget.h"
@@ -28,8 +27,7 @@ void dragStep(QWidget* knob, bool& flip) {
   static const QPointF a = atValue(0.2), b = atValue(0.25);
   flip = !flip;
   const QPointF local = flip ? a : b;
-  QMouseEvent move(QEvent::MouseMove, local, knob->mapToGlobal(local), Qt::NoButton, Qt::LeftButton,
-                   Qt::NoModifier);
+  QMouseEvent move(QEvent::MouseMove, local, knob->mapToGlobal(local), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
   QCoreApplication::sendEvent(knob, &move);
 }
 

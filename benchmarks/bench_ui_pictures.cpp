@@ -4,14 +4,13 @@
 // pictures, two copies, into a PDF file.
 #include <benchmark/benchmark.h>
 
-#include "GuiBenchmark.h"
-
 #include <QApplication>
 #include <QCheckBox>
 #include <QPrinter>
 #include <QSpinBox>
 #include <QTemporaryDir>
 
+#include "GuiBenchmark.h"
 #include "platform/core/Messages.h"
 #include "platform/qt/AllocatorTuning.h"
 #include "platform/qt/Printing.h"

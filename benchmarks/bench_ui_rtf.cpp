@@ -5,12 +5,11 @@
 // limits: what chose those limits.
 #include <benchmark/benchmark.h>
 
-#include "GuiBenchmark.h"
-
 #include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>
 #include <QTextDocument>
 
+#include "GuiBenchmark.h"
 #include "RtfStatement.h"
 #include "files/rtf/RichDocument.h"
 #include "files/rtf/RtfReader.h"
@@ -77,7 +76,8 @@ velmira::rtf::RichDocument longText(std::size_t n) {
   velmira::rtf::RichDocument d;
   std::string words;
   while (words.size() < 4000) words += "conductance de la cellule ";
-  for (std::size_t k = 0; k < n; k += words.size()) d.paragraphs.push_back({velmira::rtf::Alignment::Left, 0, {{words, {}}}});
+  for (std::size_t k = 0; k < n; k += words.size())
+    d.paragraphs.push_back({velmira::rtf::Alignment::Left, 0, {{words, {}}}});
   return d;
 }
 
@@ -92,16 +92,53 @@ void BM_PaneLayout(benchmark::State& state) {
     benchmark::DoNotOptimize(doc.documentLayout()->documentSize());
   }
 }
-BENCHMARK(BM_PaneLayout<longWord, false>)->Name("PaneLayout/longWord/raw")->RangeMultiplier(4)->Range(4 << 10, 64 << 10)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PaneLayout<longWord, true>)->Name("PaneLayout/longWord/limited")->Arg(1 << 20)->Arg(16 << 20)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PaneLayout<manyRuns, false>)->Name("PaneLayout/manyRuns/raw")->RangeMultiplier(4)->Range(1 << 10, 16 << 10)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PaneLayout<manyRuns, true>)->Name("PaneLayout/manyRuns/limited")->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PaneLayout<manySpacedRuns, false>)->Name("PaneLayout/manySpacedRuns/raw")->RangeMultiplier(4)->Range(16 << 10, 256 << 10)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PaneLayout<manySpacedRuns, true>)->Name("PaneLayout/manySpacedRuns/limited")->Arg(1'000'000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PaneLayout<manyParagraphs, false>)->Name("PaneLayout/manyParagraphs/raw")->RangeMultiplier(4)->Range(16 << 10, 64 << 10)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PaneLayout<manyParagraphs, true>)->Name("PaneLayout/manyParagraphs/limited")->Arg(100'000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PaneLayout<longText, false>)->Name("PaneLayout/longText/raw")->RangeMultiplier(4)->Range(256 << 10, 4 << 20)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PaneLayout<longText, true>)->Name("PaneLayout/longText/limited")->Arg(16 << 20)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaneLayout<longWord, false>)
+    ->Name("PaneLayout/longWord/raw")
+    ->RangeMultiplier(4)
+    ->Range(4 << 10, 64 << 10)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaneLayout<longWord, true>)
+    ->Name("PaneLayout/longWord/limited")
+    ->Arg(1 << 20)
+    ->Arg(16 << 20)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaneLayout<manyRuns, false>)
+    ->Name("PaneLayout/manyRuns/raw")
+    ->RangeMultiplier(4)
+    ->Range(1 << 10, 16 << 10)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaneLayout<manyRuns, true>)
+    ->Name("PaneLayout/manyRuns/limited")
+    ->Arg(100'000)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaneLayout<manySpacedRuns, false>)
+    ->Name("PaneLayout/manySpacedRuns/raw")
+    ->RangeMultiplier(4)
+    ->Range(16 << 10, 256 << 10)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaneLayout<manySpacedRuns, true>)
+    ->Name("PaneLayout/manySpacedRuns/limited")
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaneLayout<manyParagraphs, false>)
+    ->Name("PaneLayout/manyParagraphs/raw")
+    ->RangeMultiplier(4)
+    ->Range(16 << 10, 64 << 10)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaneLayout<manyParagraphs, true>)
+    ->Name("PaneLayout/manyParagraphs/limited")
+    ->Arg(100'000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaneLayout<longText, false>)
+    ->Name("PaneLayout/longText/raw")
+    ->RangeMultiplier(4)
+    ->Range(256 << 10, 4 << 20)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaneLayout<longText, true>)
+    ->Name("PaneLayout/longText/limited")
+    ->Arg(16 << 20)
+    ->Unit(benchmark::kMillisecond);
 
 // The worst the reader accepts, whole: a 64 MB file read (16 MiB of text:
 // one word, or one-character runs), limited, put into the pane's document

@@ -4,16 +4,15 @@
 // inside an already running application.
 #include <benchmark/benchmark.h>
 
-#include "GuiBenchmark.h"
-
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <string_view>
-#include <QTemporaryDir>
 
+#include "GuiBenchmark.h"
 #include "app/ProgramStart.h"
 #include "platform/core/Messages.h"
 #include "platform/qt/AllocatorTuning.h"
@@ -27,7 +26,6 @@ using velmira::bench::PaintWatch;
 
 std::unique_ptr<QWidget> minimalWindow();
 
-
 void BM_MinimalWindowStartup(benchmark::State& state) {
   velmira::bench::openToPainted(state, [] { return minimalWindow(); });
 }
@@ -36,7 +34,8 @@ BENCHMARK(BM_MinimalWindowStartup)->Unit(benchmark::kMillisecond);
 void BM_MainWindowStartup(benchmark::State& state) {
   QTemporaryDir folder;
   SilentMessages messages;
-  velmira::bench::openToPainted(state, [&] { return std::make_unique<velmira::ui::MainWindow>(messages, folder.path()); });
+  velmira::bench::openToPainted(state,
+                                [&] { return std::make_unique<velmira::ui::MainWindow>(messages, folder.path()); });
 }
 BENCHMARK(BM_MainWindowStartup)->Unit(benchmark::kMillisecond);
 
@@ -97,8 +96,18 @@ void processStartup(benchmark::State& state, const char* which) {
 
 void BM_MinimalWindowProcessStartup(benchmark::State& state) { processStartup(state, "minimale"); }
 void BM_MainWindowProcessStartup(benchmark::State& state) { processStartup(state, "principale"); }
-BENCHMARK(BM_MinimalWindowProcessStartup)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(1.0)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_MainWindowProcessStartup)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(1.0)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_MinimalWindowProcessStartup)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(1.0)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_MainWindowProcessStartup)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(1.0)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 }  // namespace
 

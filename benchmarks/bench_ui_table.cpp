@@ -2,12 +2,11 @@
 // each with the grid's repaint; showing the table.
 #include <benchmark/benchmark.h>
 
-#include "GuiBenchmark.h"
-
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QToolButton>
 
+#include "GuiBenchmark.h"
 #include "platform/core/Messages.h"
 #include "table/Recording.h"
 #include "table/TableCommands.h"
@@ -33,8 +32,9 @@ struct TableShown {
       velmira::table::setLineCount(window.table(), 100);
       for (int r = 1; r <= 100; ++r)
         for (int c = 0; c < 5; ++c)
-          window.table().setCell(r, c, velmira::table::Table::checkedText(std::to_string((r * 37 + c * 11) % 101) + ",5",
-                                                                          window.table().mask()));
+          window.table().setCell(r, c,
+                                 velmira::table::Table::checkedText(std::to_string((r * 37 + c * 11) % 101) + ",5",
+                                                                    window.table().mask()));
     }
     QCoreApplication::processEvents();
   }
@@ -48,7 +48,8 @@ void BM_RecordLine(benchmark::State& state) {
     shown.window.recordButton(0)->click();
     shown.repaintGrid();
     state.PauseTiming();
-    if (velmira::table::firstFreeLine(shown.window.table()) == 0) shown.window.table().reset(), velmira::table::setLineCount(shown.window.table(), 100);
+    if (velmira::table::firstFreeLine(shown.window.table()) == 0)
+      shown.window.table().reset(), velmira::table::setLineCount(shown.window.table(), 100);
     state.ResumeTiming();
   }
 }

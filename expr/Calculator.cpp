@@ -16,35 +16,16 @@ struct Append {
   std::string_view text;
 };
 constexpr Append kAppends[] = {
-    {Key::Point, false, "."},
-    {Key::Exponent, false, "E"},
-    {Key::CloseParenthesis, false, ")"},
-    {Key::Tera, false, "E+12"},
-    {Key::Giga, false, "E+9"},
-    {Key::Mega, false, "E+6"},
-    {Key::Kilo, false, "E+3"},
-    {Key::Milli, false, "E-3"},
-    {Key::Micro, false, "E-6"},
-    {Key::Nano, false, "E-9"},
-    {Key::Pico, false, "E-12"},
-    {Key::OpenParenthesis, true, "("},
-    {Key::Sine, true, "sin "},
-    {Key::Cosine, true, "cos "},
-    {Key::Tangent, true, "tan "},
-    {Key::ArcSine, true, "invSIN "},
-    {Key::ArcCosine, true, "invCOS "},
-    {Key::ArcTangent, true, "invTAN "},
-    {Key::Exponential, true, "exp "},
-    {Key::NaturalLog, true, "ln "},
-    {Key::DecimalLog, true, "log "},
-    {Key::SquareRoot, true, "SQR "},
-    {Key::PowerOfTen, true, "10 ^ "},
-    {Key::Reciprocal, true, "1 / "},
-    {Key::Column1, true, "C1"},
-    {Key::Column2, true, "C2"},
-    {Key::Column3, true, "C3"},
-    {Key::Column4, true, "C4"},
-    {Key::Column5, true, "C5"},
+    {Key::Point, false, "."},         {Key::Exponent, false, "E"},       {Key::CloseParenthesis, false, ")"},
+    {Key::Tera, false, "E+12"},       {Key::Giga, false, "E+9"},         {Key::Mega, false, "E+6"},
+    {Key::Kilo, false, "E+3"},        {Key::Milli, false, "E-3"},        {Key::Micro, false, "E-6"},
+    {Key::Nano, false, "E-9"},        {Key::Pico, false, "E-12"},        {Key::OpenParenthesis, true, "("},
+    {Key::Sine, true, "sin "},        {Key::Cosine, true, "cos "},       {Key::Tangent, true, "tan "},
+    {Key::ArcSine, true, "invSIN "},  {Key::ArcCosine, true, "invCOS "}, {Key::ArcTangent, true, "invTAN "},
+    {Key::Exponential, true, "exp "}, {Key::NaturalLog, true, "ln "},    {Key::DecimalLog, true, "log "},
+    {Key::SquareRoot, true, "SQR "},  {Key::PowerOfTen, true, "10 ^ "},  {Key::Reciprocal, true, "1 / "},
+    {Key::Column1, true, "C1"},       {Key::Column2, true, "C2"},        {Key::Column3, true, "C3"},
+    {Key::Column4, true, "C4"},       {Key::Column5, true, "C5"},
 };
 
 const Append* findAppend(Key key) {
@@ -77,9 +58,12 @@ Evaluation evaluateForDisplay(std::string expression, Angle angle, bool scientif
   const Result result = evaluate(std::move(expression), angle);
   if (const std::optional<Error> error = result.error()) {
     switch (*error) {
-      case Error::Parentheses: return {error, std::string(kErreurParentheses)};
-      case Error::Operators: return {error, std::string(kErreurOperateurs)};
-      default: return {error, std::string(kCalculImpossible)};
+      case Error::Parentheses:
+        return {error, std::string(kErreurParentheses)};
+      case Error::Operators:
+        return {error, std::string(kErreurOperateurs)};
+      default:
+        return {error, std::string(kCalculImpossible)};
     }
   }
   const std::optional<double> value = resultValue(result.text());
@@ -90,18 +74,34 @@ Evaluation evaluateForDisplay(std::string expression, Angle angle, bool scientif
 std::optional<Key> keyForCharacter(char32_t c) {
   if (c >= U'0' && c <= U'9') return digitKey(static_cast<int>(c - U'0'));
   switch (c) {
-    case U'.': return Key::Point;
-    case U'e': case U'E': case U'd': case U'D': return Key::Exponent;
-    case U'(': return Key::OpenParenthesis;
-    case U')': return Key::CloseParenthesis;
-    case U'*': return Key::Times;
-    case U'+': return Key::Plus;
-    case U'-': return Key::Minus;
-    case U'/': return Key::Divide;
-    case U'^': return Key::Power;
-    case U'\b': return Key::Backspace;
-    case U'\r': case U'\n': return Key::Execute;
-    default: return std::nullopt;
+    case U'.':
+      return Key::Point;
+    case U'e':
+    case U'E':
+    case U'd':
+    case U'D':
+      return Key::Exponent;
+    case U'(':
+      return Key::OpenParenthesis;
+    case U')':
+      return Key::CloseParenthesis;
+    case U'*':
+      return Key::Times;
+    case U'+':
+      return Key::Plus;
+    case U'-':
+      return Key::Minus;
+    case U'/':
+      return Key::Divide;
+    case U'^':
+      return Key::Power;
+    case U'\b':
+      return Key::Backspace;
+    case U'\r':
+    case U'\n':
+      return Key::Execute;
+    default:
+      return std::nullopt;
   }
 }
 
@@ -124,15 +124,20 @@ void Calculator::appendAnswer() {
 
 void Calculator::binaryOperator(std::string_view group) {
   if (expression_.empty()) appendAnswer();
-  if (group == " + " && !expression_.empty() && expression_.back() == 'E') expression_ += '+';
-  else expression_ += group;
+  if (group == " + " && !expression_.empty() && expression_.back() == 'E')
+    expression_ += '+';
+  else
+    expression_ += group;
 }
 
 void Calculator::minus() {
   const char last = expression_.empty() ? ' ' : expression_.back();
-  if (last == '(' || last == ' ' || last == 'E') expression_ += '-';
-  else if (last == '-') expression_ += " -";
-  else expression_ += " - ";
+  if (last == '(' || last == ' ' || last == 'E')
+    expression_ += '-';
+  else if (last == '-')
+    expression_ += " -";
+  else
+    expression_ += " - ";
 }
 
 void Calculator::backspace() {
@@ -174,7 +179,9 @@ bool Calculator::press(Key key) {
     append(a->text, a->product);
   } else {
     switch (key) {
-      case Key::Pi: append(num::numberText(4 * std::atan(1.0)), true); break;
+      case Key::Pi:
+        append(num::numberText(4 * std::atan(1.0)), true);
+        break;
       case Key::Plus:
       case Key::Times:
       case Key::Divide:
@@ -182,7 +189,9 @@ bool Calculator::press(Key key) {
         if (num::trim(display_).empty()) return true;
         binaryOperator(key == Key::Plus ? " + " : key == Key::Times ? " * " : key == Key::Divide ? " / " : " ^ ");
         break;
-      case Key::Minus: minus(); break;
+      case Key::Minus:
+        minus();
+        break;
       case Key::Square:
         if (num::trim(expression_).empty()) appendAnswer();
         expression_ += " ^ 2";
@@ -195,15 +204,23 @@ bool Calculator::press(Key key) {
         if (expression_.empty()) return true;
         backspace();
         break;
-      case Key::ClearAll: expression_.clear(); break;
-      case Key::Execute: return execute();
-      case Key::MemoryAdd: return addToMemory(1);
-      case Key::MemorySubtract: return addToMemory(-1);
+      case Key::ClearAll:
+        expression_.clear();
+        break;
+      case Key::Execute:
+        return execute();
+      case Key::MemoryAdd:
+        return addToMemory(1);
+      case Key::MemorySubtract:
+        return addToMemory(-1);
       case Key::MemoryRecall:
         expression_ += scientific_ ? scientificText(memory_) : num::numberText(memory_);
         break;
-      case Key::MemoryClear: memory_ = 0; return true;
-      default: return true;
+      case Key::MemoryClear:
+        memory_ = 0;
+        return true;
+      default:
+        return true;
     }
   }
   display_ = expression_;

@@ -80,16 +80,16 @@ std::optional<Message> refusedFormula(std::string_view formula, int col) {
     return msg::criticalOk("Cette expression contient des caractères qui ne peuvent pas être enregistrés.",
                            columnCalculatorTitle(col));
   if (encoded->size() > records::kMaxText)
-    return msg::criticalOk("Cette expression est trop longue : " + num::trim(num::plain(static_cast<double>(records::kMaxText))) +
-                               " caractères au plus.",
+    return msg::criticalOk("Cette expression est trop longue : " +
+                               num::trim(num::plain(static_cast<double>(records::kMaxText))) + " caractères au plus.",
                            columnCalculatorTitle(col));
   return std::nullopt;
 }
 
 std::optional<Message> columnReport(int failures) {
   if (failures <= 0) return std::nullopt;
-  std::string text = failures == 1 ? "Une valeur n'a pas été calculée."
-                                   : num::plain(failures) + " valeurs n'ont pas été calculées.";
+  std::string text =
+      failures == 1 ? "Une valeur n'a pas été calculée." : num::plain(failures) + " valeurs n'ont pas été calculées.";
   return msg::criticalOk(std::move(text), "Calcul terminé");
 }
 

@@ -21,12 +21,18 @@ bool isOperator(char c) { return c == '+' || c == '-' || c == '*' || c == '/' ||
 bool isCode(const std::string& t, std::size_t k) {
   const char a = t[k], b = t[k + 1], c = t[k + 2];
   switch (a) {
-    case 'S': return (b == 'Q' && c == 'R') || (b == 'I' && c == 'N');
-    case 'E': return b == 'X' && c == 'P';
-    case 'L': return b == 'O' && (c == 'N' || c == 'G');
-    case 'C': return b == 'O' && c == 'S';
-    case 'T': return b == 'A' && c == 'N';
-    case 'I': return (b == 'S' && c == 'I') || (b == 'C' && c == 'O') || (b == 'T' && c == 'A');
+    case 'S':
+      return (b == 'Q' && c == 'R') || (b == 'I' && c == 'N');
+    case 'E':
+      return b == 'X' && c == 'P';
+    case 'L':
+      return b == 'O' && (c == 'N' || c == 'G');
+    case 'C':
+      return b == 'O' && c == 'S';
+    case 'T':
+      return b == 'A' && c == 'N';
+    case 'I':
+      return (b == 'S' && c == 'I') || (b == 'C' && c == 'O') || (b == 'T' && c == 'A');
   }
   return false;
 }

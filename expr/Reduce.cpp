@@ -183,8 +183,7 @@ bool reduceParentheses(std::string& text, Counters& counters) {
     if (close == std::string::npos) return true;
     std::string inner = text.substr(open + 1, close - open - 1);
     // A function still inside must be applied first.
-    if (std::any_of(inner.begin(), inner.end(), [](char c) { return c >= 'F' && c <= 'Y'; }))
-      return true;
+    if (std::any_of(inner.begin(), inner.end(), [](char c) { return c >= 'F' && c <= 'Y'; })) return true;
     normalise(inner);
     if (!reduceOperators(inner, counters)) return false;
     text.replace(open, close - open + 1, inner);

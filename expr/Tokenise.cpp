@@ -16,8 +16,7 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 struct UpperTable {
   char upper[256];
   UpperTable() {
-    for (int c = 0; c < 256; ++c)
-      upper[c] = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    for (int c = 0; c < 256; ++c) upper[c] = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
   }
 };
 const UpperTable kUpper;
@@ -236,8 +235,7 @@ void tokenise(std::string& text) {
     }
     const char c = at(0);
     const char before = w == 0 ? '\0' : out[w - 1];
-    bool spaced = c == '^' || c == '*' || c == '/' ||
-                  (c == '+' && before != 'E' && before != 'D') ||
+    bool spaced = c == '^' || c == '*' || c == '/' || (c == '+' && before != 'E' && before != 'D') ||
                   (c == '-' && before != 'E' && before != 'D' && before != '(' && before != ' ');
     if (spaced) {
       replaceFront(1, std::string{' ', c, ' '});

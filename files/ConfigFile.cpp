@@ -40,8 +40,12 @@ std::vector<std::string> configRecords(const model::Workbench& wb, const table::
   r.reserve(configRecordCount(table.rows()));
   for (const ConfigRecords& group : kConfigLayout) {
     switch (group.item) {
-      case ConfigItem::Signature: r.push_back(kSignature); break;
-      case ConfigItem::Mask: r.push_back(table.mask()); break;
+      case ConfigItem::Signature:
+        r.push_back(kSignature);
+        break;
+      case ConfigItem::Mask:
+        r.push_back(table.mask());
+        break;
       case ConfigItem::Knobs:
         for (int k = 0; k < model::kKnobs; ++k) r.push_back(wb.knobTag(k));
         break;
@@ -63,9 +67,15 @@ std::vector<std::string> configRecords(const model::Workbench& wb, const table::
       case ConfigItem::ConductimeterRanges:
         r.push_back(selection(model::kConductimeterRanges, [&](int i) { return wb.conductimeterRange(i); }));
         break;
-      case ConfigItem::GeneratorMontage: r.push_back(wb.generatorMontage() ? "1" : "0"); break;
-      case ConfigItem::ConductimeterMontage: r.push_back(wb.conductimeterMontage() ? "1" : "0"); break;
-      case ConfigItem::Rows: r.push_back(num::plain(table.rows())); break;
+      case ConfigItem::GeneratorMontage:
+        r.push_back(wb.generatorMontage() ? "1" : "0");
+        break;
+      case ConfigItem::ConductimeterMontage:
+        r.push_back(wb.conductimeterMontage() ? "1" : "0");
+        break;
+      case ConfigItem::Rows:
+        r.push_back(num::plain(table.rows()));
+        break;
       case ConfigItem::Cells:
         for (int row = 0; row < table.rows(); ++row)
           for (int c = 0; c < table::kCols; ++c) r.push_back(table.cell(row, c));
@@ -79,7 +89,7 @@ std::vector<std::string> configRecords(const model::Workbench& wb, const table::
 }
 
 bool writeConfiguration(const std::string& path, const model::Workbench& wb, const table::Table& table,
-                 MessageService& messages, bool askOverReadOnly) {
+                        MessageService& messages, bool askOverReadOnly) {
   fileio::ReadOnlyTarget readOnly;
   if (!msg::mayReplace(path, askOverReadOnly, messages, readOnly)) return false;
   records::RecordWriter writer;
@@ -96,8 +106,8 @@ bool writeConfiguration(const std::string& path, const model::Workbench& wb, con
   return ok;
 }
 
-bool readConfiguration(const std::string& path, model::Workbench& wb, table::Table& table,
-                  MessageService& messages, ConfigHooks* hooks) {
+bool readConfiguration(const std::string& path, model::Workbench& wb, table::Table& table, MessageService& messages,
+                       ConfigHooks* hooks) {
   records::RecordReader file;
   // A missing file reads as empty, so that the signature check refuses it.
   if (fileio::exists(path) && !file.load(path, configRecordCount(table::kMaxRows))) {
@@ -108,7 +118,7 @@ bool readConfiguration(const std::string& path, model::Workbench& wb, table::Tab
 }
 
 bool readConfigurationFrom(const records::RecordReader& file, model::Workbench& wb, table::Table& table,
-                      MessageService& messages, ConfigHooks* hooks) {
+                           MessageService& messages, ConfigHooks* hooks) {
   const auto signature = file.read(firstRecord(ConfigItem::Signature));
   if (!signature) {
     messages.show(msg::readFailure());
@@ -142,8 +152,7 @@ bool readConfigurationFrom(const records::RecordReader& file, model::Workbench& 
       // A code the automatic entry does not know is refused like a failed
       // assignment: the column keeps its current code and the load goes on.
       const double code = num::roundHalfEven(num::leadingValue(*s));
-      if (code >= int{table::kEntryEmpty} && code <= table::kEntryCodes)
-        table.setAutoEntry(c, static_cast<int>(code));
+      if (code >= int{table::kEntryEmpty} && code <= table::kEntryCodes) table.setAutoEntry(c, static_cast<int>(code));
     }
   }
   for (int i = 0; i < model::kEntries; ++i)
@@ -161,12 +170,15 @@ bool readConfigurationFrom(const records::RecordReader& file, model::Workbench& 
       if (on) react();
     }
   };
-  applySelection(ConfigItem::VoltmeterCalibres, model::kVoltmeterCalibres,
-                 [&](int i, bool on) { wb.setVoltmeterCalibre(i, on); }, [&] { wb.updateVoltmeters(); });
-  applySelection(ConfigItem::AmmeterCalibres, model::kAmmeterCalibres,
-                 [&](int i, bool on) { wb.setAmmeterCalibre(i, on); }, [&] { wb.updateMeters(); });
-  applySelection(ConfigItem::ConductimeterRanges, model::kConductimeterRanges,
-                 [&](int i, bool on) { wb.setConductimeterRange(i, on); }, [&] { wb.updateMeters(); });
+  applySelection(
+      ConfigItem::VoltmeterCalibres, model::kVoltmeterCalibres, [&](int i, bool on) { wb.setVoltmeterCalibre(i, on); },
+      [&] { wb.updateVoltmeters(); });
+  applySelection(
+      ConfigItem::AmmeterCalibres, model::kAmmeterCalibres, [&](int i, bool on) { wb.setAmmeterCalibre(i, on); },
+      [&] { wb.updateMeters(); });
+  applySelection(
+      ConfigItem::ConductimeterRanges, model::kConductimeterRanges,
+      [&](int i, bool on) { wb.setConductimeterRange(i, on); }, [&] { wb.updateMeters(); });
   auto applyMontage = [&](ConfigItem item, auto set) {
     auto s = read(item);
     if (!s) return;

@@ -5,9 +5,15 @@
 
 #include "platform/core/Messages.h"
 
-namespace velmira::model { class Workbench; }
-namespace velmira::table { class Table; }
-namespace velmira::records { class RecordReader; }
+namespace velmira::model {
+class Workbench;
+}
+namespace velmira::table {
+class Table;
+}
+namespace velmira::records {
+class RecordReader;
+}
 
 namespace velmira::files {
 
@@ -29,18 +35,18 @@ class ConfigHooks {
 // false. A read-only file is refused, unless `askOverReadOnly`: then
 // msg::replaceReadOnlyQuestion asks first (No: false, no other message).
 bool writeConfiguration(const std::string& path, const model::Workbench& wb, const table::Table& table,
-                 MessageService& messages, bool askOverReadOnly = false);
+                        MessageService& messages, bool askOverReadOnly = false);
 
 // readConfiguration: reads `path` and applies it with the click reactions of the
 // buttons and a final updateMeters. Entries and knobs outside their ranges (only a
 // damaged or hand-made file has them) are brought into range silently. Returns false when the file was refused
 // (signature, unreadable): nothing has changed then.
-bool readConfiguration(const std::string& path, model::Workbench& wb, table::Table& table,
-                  MessageService& messages, ConfigHooks* hooks = nullptr);
+bool readConfiguration(const std::string& path, model::Workbench& wb, table::Table& table, MessageService& messages,
+                       ConfigHooks* hooks = nullptr);
 
 // The same, from records already in memory.
 bool readConfigurationFrom(const records::RecordReader& file, model::Workbench& wb, table::Table& table,
-                      MessageService& messages, ConfigHooks* hooks = nullptr);
+                           MessageService& messages, ConfigHooks* hooks = nullptr);
 
 // The records as they would be written (record 1 first).
 std::vector<std::string> configRecords(const model::Workbench& wb, const table::Table& table);

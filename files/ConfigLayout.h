@@ -10,20 +10,20 @@
 namespace velmira::files {
 
 enum class ConfigItem {
-  Signature,            // "VELMIRADATA"
-  Mask,                 // the table's number-format mask
-  Knobs,                // knob 0..5 texts ("0.12")
-  Solutes,              // solute numbers of solutions 1 and 2
-  AutoEntries,          // automatic-entry codes of C1..C5 (" 2")
-  Entries,              // the six entry fields as typed ("0,01")
-  VoltmeterCalibres,    // "0100..." one character per button, 12
-  AmmeterCalibres,      // the same, 12
-  ConductimeterRanges,  // the same, 18
-  GeneratorMontage,     // "1" or "0"
-  ConductimeterMontage, // "1" or "0"
-  Rows,                 // the table's row count, title row included (" 13")
-  Cells,                // Rows x 5 cell texts, row by row from the titles
-  Formulas,             // the five column formulas
+  Signature,             // "VELMIRADATA"
+  Mask,                  // the table's number-format mask
+  Knobs,                 // knob 0..5 texts ("0.12")
+  Solutes,               // solute numbers of solutions 1 and 2
+  AutoEntries,           // automatic-entry codes of C1..C5 (" 2")
+  Entries,               // the six entry fields as typed ("0,01")
+  VoltmeterCalibres,     // "0100..." one character per button, 12
+  AmmeterCalibres,       // the same, 12
+  ConductimeterRanges,   // the same, 18
+  GeneratorMontage,      // "1" or "0"
+  ConductimeterMontage,  // "1" or "0"
+  Rows,                  // the table's row count, title row included (" 13")
+  Cells,                 // Rows x 5 cell texts, row by row from the titles
+  Formulas,              // the five column formulas
 };
 
 struct ConfigRecords {

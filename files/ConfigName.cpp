@@ -15,7 +15,8 @@ constexpr char kSeparator = static_cast<char>(std::filesystem::path::preferred_s
 std::optional<std::string> configFileName(std::string_view typed, std::string_view folder) {
   std::string name = num::trim(typed);
   // Cut before the last "." while there is one: nothing from the first "." on stays.
-  for (auto dot = name.rfind('.'); dot != std::string::npos; dot = name.rfind('.')) name = num::trim(name.substr(0, dot));
+  for (auto dot = name.rfind('.'); dot != std::string::npos; dot = name.rfind('.'))
+    name = num::trim(name.substr(0, dot));
   if (name.empty()) return std::nullopt;
   if (name.find(kSeparator) == std::string::npos) name = model::withSeparator(std::string(folder)) + name;
   return name + kConfigExtension;

@@ -13,14 +13,30 @@ std::vector<std::string> exerciseRecords(const Exercise& e) {
   r.reserve(kExerciseRecordCount);
   for (const ExerciseRecords& group : kExerciseLayout) {
     switch (group.item) {
-      case ExerciseItem::Statement: r.push_back(e.statement); break;
-      case ExerciseItem::Configuration: r.push_back(e.configuration); break;
-      case ExerciseItem::CorrectedStatement: r.push_back(e.correctedStatement); break;
-      case ExerciseItem::CorrectedConfiguration: r.push_back(e.correctedConfiguration); break;
-      case ExerciseItem::Difficulty: r.push_back(e.difficulty); break;
-      case ExerciseItem::Unshown: r.push_back(e.unshown); break;
-      case ExerciseItem::Notions: r.insert(r.end(), e.notions.begin(), e.notions.end()); break;
-      case ExerciseItem::Title: r.push_back(e.title); break;
+      case ExerciseItem::Statement:
+        r.push_back(e.statement);
+        break;
+      case ExerciseItem::Configuration:
+        r.push_back(e.configuration);
+        break;
+      case ExerciseItem::CorrectedStatement:
+        r.push_back(e.correctedStatement);
+        break;
+      case ExerciseItem::CorrectedConfiguration:
+        r.push_back(e.correctedConfiguration);
+        break;
+      case ExerciseItem::Difficulty:
+        r.push_back(e.difficulty);
+        break;
+      case ExerciseItem::Unshown:
+        r.push_back(e.unshown);
+        break;
+      case ExerciseItem::Notions:
+        r.insert(r.end(), e.notions.begin(), e.notions.end());
+        break;
+      case ExerciseItem::Title:
+        r.push_back(e.title);
+        break;
     }
   }
   return r;
@@ -47,7 +63,7 @@ std::optional<std::string> ExerciseFile::read(ExerciseItem item, std::size_t k) 
 }
 
 std::optional<std::pair<std::string, std::string>> ExerciseFile::readBoth(ExerciseItem first,
-                                                                        ExerciseItem second) const {
+                                                                          ExerciseItem second) const {
   auto a = read(first);
   auto b = a ? read(second) : std::nullopt;
   if (!b) return std::nullopt;
@@ -60,8 +76,8 @@ bool ExerciseFile::corrected() const {
 }
 
 std::size_t ExerciseFile::firstDamagedRecord() const {
-  for (std::size_t n = exerciseRecord(ExerciseItem::Statement); n <= exerciseRecord(ExerciseItem::CorrectedConfiguration);
-       ++n)
+  for (std::size_t n = exerciseRecord(ExerciseItem::Statement);
+       n <= exerciseRecord(ExerciseItem::CorrectedConfiguration); ++n)
     if (!records_.read(n)) return n;
   return 0;
 }

@@ -31,8 +31,8 @@ bool blank(const std::string& text) { return num::trim(text).empty(); }
 // `missing(its path)`, and then no configuration is loaded.
 template <typename Missing>
 OpenOutcome openActivity(const std::string& path, std::string folder, ExerciseItem statement,
-                         ExerciseItem configuration, bool statementOptional, const Message& unreadable,
-                         Missing missing, ExerciseTarget& target, MessageService& messages) {
+                         ExerciseItem configuration, bool statementOptional, const Message& unreadable, Missing missing,
+                         ExerciseTarget& target, MessageService& messages) {
   OpenOutcome out;
   out.folder = std::move(folder);
   out.result = OpenResult::Failed;

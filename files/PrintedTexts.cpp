@@ -7,9 +7,9 @@
 
 #include "files/rtf/RichDocument.h"
 #include "model/SoluteCatalogue.h"
-#include "platform/core/RecordFile.h"
 #include "model/Workbench.h"
 #include "platform/core/NumberText.h"
+#include "platform/core/RecordFile.h"
 
 namespace velmira::files {
 
@@ -21,10 +21,14 @@ std::string scriptOf(std::string_view text, bool raised) {
   static constexpr const char* kSub[] = {"₀", "₁", "₂", "₃", "₄", "₅", "₆", "₇", "₈", "₉"};
   std::string out;
   for (char c : text) {
-    if (c >= '0' && c <= '9') out += (raised ? kSuper : kSub)[c - '0'];
-    else if (c == '+') out += raised ? "⁺" : "₊";
-    else if (c == '-') out += raised ? "⁻" : "₋";
-    else out += c;
+    if (c >= '0' && c <= '9')
+      out += (raised ? kSuper : kSub)[c - '0'];
+    else if (c == '+')
+      out += raised ? "⁺" : "₊";
+    else if (c == '-')
+      out += raised ? "⁻" : "₋";
+    else
+      out += c;
   }
   return out;
 }
@@ -50,10 +54,18 @@ std::string formulaText(const model::Solute& solute) {
   std::string out;
   for (const model::FormulaPiece& p : solute.pieces) {
     switch (p.kind) {
-      case model::PieceKind::Base: out += p.text; break;
-      case model::PieceKind::Charge: out += scriptOf(p.text, true); break;
-      case model::PieceKind::Count: out += scriptOf(p.text, false); break;
-      case model::PieceKind::Stacked: out += scriptOf(p.text, false) + scriptOf(p.charge, true); break;
+      case model::PieceKind::Base:
+        out += p.text;
+        break;
+      case model::PieceKind::Charge:
+        out += scriptOf(p.text, true);
+        break;
+      case model::PieceKind::Count:
+        out += scriptOf(p.text, false);
+        break;
+      case model::PieceKind::Stacked:
+        out += scriptOf(p.text, false) + scriptOf(p.charge, true);
+        break;
     }
   }
   return out;

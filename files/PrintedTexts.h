@@ -11,7 +11,7 @@ struct RichDocument;
 namespace velmira::model {
 class Workbench;
 struct Solute;
-}
+}  // namespace velmira::model
 
 namespace velmira::files {
 

@@ -47,8 +47,11 @@ rtf::RichDocument welcomeDocument() {
     rtf::Alignment alignment = rtf::Alignment::Left;
     int indent = kIndent;
     switch (piece.style) {
-      case WelcomeStyle::Plain: break;
-      case WelcomeStyle::Blue: format.colour = kBlue; break;
+      case WelcomeStyle::Plain:
+        break;
+      case WelcomeStyle::Blue:
+        format.colour = kBlue;
+        break;
       case WelcomeStyle::BlueBold:
         format.colour = kBlue;
         format.bold = true;
@@ -66,8 +69,9 @@ rtf::RichDocument welcomeDocument() {
       p.alignment = alignment;
       p.leftIndent = indent;
       const auto br = piece.text.find("\r\n", start);
-      rtf::appendText(p, std::string_view(piece.text).substr(start, br == std::string::npos ? std::string::npos : br - start),
-                      format);
+      rtf::appendText(
+          p, std::string_view(piece.text).substr(start, br == std::string::npos ? std::string::npos : br - start),
+          format);
       if (br == std::string::npos) break;
       doc.paragraphs.emplace_back();
       start = br + 2;

@@ -9,8 +9,12 @@
 
 #include "platform/core/Messages.h"
 
-namespace velmira::model { class Workbench; }
-namespace velmira::table { class Table; }
+namespace velmira::model {
+class Workbench;
+}
+namespace velmira::table {
+class Table;
+}
 
 namespace velmira::files {
 

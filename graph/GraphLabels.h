@@ -16,7 +16,9 @@
 #include "graph/LineFit.h"
 #include "graph/TwoLineFit.h"
 
-namespace velmira::table { class Table; }
+namespace velmira::table {
+class Table;
+}
 
 namespace velmira::graph {
 
@@ -80,7 +82,7 @@ struct Figure {
   Plot plot;
   std::vector<Stroke> strokes;  // the fitted line(s) under the points, the cross over them
   std::string abscissaName, ordinateName;
-  std::optional<LineFit> fit;   // asked for and possible to ask (canFit)
+  std::optional<LineFit> fit;          // asked for and possible to ask (canFit)
   std::optional<TwoLineFit> twoLines;  // asked for and possible to ask (canFitTwoLines)
   std::optional<PixelPoint> cross;     // the intersection's cross, when on the plot
   std::string intersectionLabel;       // "Intersection : …", beside the cross (intersectionLabelAt)

@@ -13,8 +13,10 @@ int rounded(double v) { return static_cast<int>(num::roundHalfEven(v)); }
 // A line as the platform draws it: from a, its end pixel left out. A
 // diagonal keeps its end (a pixel of difference at most).
 Stroke line(Ink ink, PixelPoint a, PixelPoint b, bool dotted = false) {
-  if (a.x == b.x && a.y != b.y) b.y += b.y > a.y ? -1 : 1;
-  else if (a.y == b.y && a.x != b.x) b.x += b.x > a.x ? -1 : 1;
+  if (a.x == b.x && a.y != b.y)
+    b.y += b.y > a.y ? -1 : 1;
+  else if (a.y == b.y && a.x != b.x)
+    b.x += b.x > a.x ? -1 : 1;
   return {ink, dotted, a, b};
 }
 

@@ -11,7 +11,9 @@
 #include "graph/GraphCurve.h"
 #include "graph/GraphScale.h"
 
-namespace velmira::table { class Table; }
+namespace velmira::table {
+class Table;
+}
 
 namespace velmira::graph {
 
@@ -34,13 +36,13 @@ struct PlottedPoint {
 struct Plot {
   bool plottable = false;  // false: show kNotPlottable instead
   AxisScale abscissa, ordinate;
-  int axisX = 0;  // plot x of the ordinate axis
-  int axisY = 0;  // plot y of the abscissa axis
-  std::vector<int> marksX;  // plot x of each abscissa graduation, in drawing order
-  std::vector<int> marksY;  // plot y of each ordinate graduation
+  int axisX = 0;                     // plot x of the ordinate axis
+  int axisY = 0;                     // plot y of the abscissa axis
+  std::vector<int> marksX;           // plot x of each abscissa graduation, in drawing order
+  std::vector<int> marksY;           // plot y of each ordinate graduation
   std::vector<PlottedPoint> points;  // in row order
   std::vector<CurvePoint> curve;     // the curve-point list, not closed
-  std::string scaleText;  // lines separated by "\n"
+  std::string scaleText;             // lines separated by "\n"
 
   bool canJoin() const { return graph::canJoin(curve); }
   // Plot position of a data point.

@@ -12,7 +12,9 @@
 #include <limits>
 #include <vector>
 
-namespace velmira::table { class Table; }
+namespace velmira::table {
+class Table;
+}
 
 namespace velmira::graph {
 

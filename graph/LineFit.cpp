@@ -107,8 +107,7 @@ std::optional<Stroke> lineStroke(const Plot& plot, const LineFit& fit) {
 void addLineStroke(std::vector<Stroke>& strokes, const Plot& plot, const LineFit& fit) {
   const auto line = lineStroke(plot, fit);
   if (!line) return;
-  const auto at =
-      std::find_if(strokes.begin(), strokes.end(), [](const Stroke& s) { return s.ink != Ink::Axis; });
+  const auto at = std::find_if(strokes.begin(), strokes.end(), [](const Stroke& s) { return s.ink != Ink::Axis; });
   strokes.insert(at, *line);
 }
 

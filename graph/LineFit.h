@@ -26,7 +26,7 @@ struct LineFit {
   FitKind kind = FitKind::ThroughOrigin;
   bool possible = false;
   double a = 0, b = 0, r2 = 0;
-  double sse = 0;  // residual sum of squares
+  double sse = 0;         // residual sum of squares
   double x0 = 0, y0 = 0;  // a point of the line: the origin, or the mean point
 };
 

@@ -31,7 +31,8 @@ std::vector<Stroke> dashes(const Stroke& whole) {
   const int length = std::max(std::abs(whole.b.x - whole.a.x), std::abs(whole.b.y - whole.a.y));
   if (length == 0) return {whole};
   std::vector<Stroke> out;
-  for (int t = 0; t <= length; t += kDashOn + kDashOff) out.push_back(piece(whole, length, t, std::min(t + kDashOn - 1, length)));
+  for (int t = 0; t <= length; t += kDashOn + kDashOff)
+    out.push_back(piece(whole, length, t, std::min(t + kDashOn - 1, length)));
   return out;
 }
 
@@ -79,8 +80,8 @@ std::string intersectionText(const TwoLineFit& fit, std::string_view mask) {
 }
 
 std::string twoLinesText(const TwoLineFit& fit, std::string_view mask) {
-  return "Droite 1 : " + equationText(fit.first, mask) + "\nDroite 2 : " + equationText(fit.second, mask) +
-         "\n" + kIntersectionCaption + intersectionText(fit, mask);
+  return "Droite 1 : " + equationText(fit.first, mask) + "\nDroite 2 : " + equationText(fit.second, mask) + "\n" +
+         kIntersectionCaption + intersectionText(fit, mask);
 }
 
 TwoLineStrokes twoLineStrokes(const Plot& plot, const TwoLineFit& fit) {
@@ -107,8 +108,7 @@ TwoLineStrokes twoLineStrokes(const Plot& plot, const TwoLineFit& fit) {
 }
 
 void addTwoLineStrokes(std::vector<Stroke>& strokes, const TwoLineStrokes& lines) {
-  const auto at =
-      std::find_if(strokes.begin(), strokes.end(), [](const Stroke& s) { return s.ink != Ink::Axis; });
+  const auto at = std::find_if(strokes.begin(), strokes.end(), [](const Stroke& s) { return s.ink != Ink::Axis; });
   const auto second = strokes.insert(at, lines.second.begin(), lines.second.end());
   strokes.insert(second, lines.first.begin(), lines.first.end());
   strokes.insert(strokes.end(), lines.cross.begin(), lines.cross.end());

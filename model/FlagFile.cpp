@@ -15,13 +15,9 @@ std::string withSeparator(const std::string& folder) {
 
 std::string flagFilePath(const std::string& appFolder) { return withSeparator(appFolder) + kFlagFileName; }
 
-void markRunning(const std::string& appFolder) {
-  records::writeRecord(flagFilePath(appFolder), kRunningRecord, "OUI");
-}
+void markRunning(const std::string& appFolder) { records::writeRecord(flagFilePath(appFolder), kRunningRecord, "OUI"); }
 
-void markStopped(const std::string& appFolder) {
-  records::writeRecord(flagFilePath(appFolder), kRunningRecord, "NON");
-}
+void markStopped(const std::string& appFolder) { records::writeRecord(flagFilePath(appFolder), kRunningRecord, "NON"); }
 
 std::string takeExercise(const std::string& appFolder) {
   const std::string path = flagFilePath(appFolder);

@@ -18,8 +18,8 @@ enum class PieceKind {
 
 struct FormulaPiece {
   PieceKind kind;
-  std::string_view text;   // base text, charge, or count
-  std::string_view charge; // Stacked only: the charge (text holds the count)
+  std::string_view text;    // base text, charge, or count
+  std::string_view charge;  // Stacked only: the charge (text holds the count)
 };
 
 enum class Cation { Aluminium, Hydronium, Potassium, Magnesium, Sodium };

@@ -15,8 +15,7 @@ namespace {
 
 constexpr const char* kMaskConductimeter = "# ##0.0##";
 
-constexpr std::array<const char*, kEntries> kDefaultEntries = {"0,01", "0,01", "1,0",
-                                                               "1,0",  "50,0", "50,0"};
+constexpr std::array<const char*, kEntries> kDefaultEntries = {"0,01", "0,01", "1,0", "1,0", "50,0", "50,0"};
 
 // Selects button i of a group of `size` buttons, deselecting the others.
 template <std::size_t N>
@@ -141,15 +140,22 @@ void Workbench::setConductimeterMontage(bool on) {
 }
 const std::string& Workbench::display(Meter meter, int bench) const {
   switch (meter) {
-    case Meter::Conductimeter: return conductimeters_[bench - 1];
-    case Meter::Ammeter: return ammeters_[bench - 1];
-    default: return voltmeters_[bench - 1];
+    case Meter::Conductimeter:
+      return conductimeters_[bench - 1];
+    case Meter::Ammeter:
+      return ammeters_[bench - 1];
+    default:
+      return voltmeters_[bench - 1];
   }
 }
 
 int Workbench::selectedRange(int bench) const { return selectedIn(conductimeterRanges_, bench, kRangesPerBench); }
-int Workbench::selectedAmmeterCalibre(int bench) const { return selectedIn(ammeterCalibres_, bench, kCalibresPerBench); }
-int Workbench::selectedVoltmeterCalibre(int bench) const { return selectedIn(voltmeterCalibres_, bench, kCalibresPerBench); }
+int Workbench::selectedAmmeterCalibre(int bench) const {
+  return selectedIn(ammeterCalibres_, bench, kCalibresPerBench);
+}
+int Workbench::selectedVoltmeterCalibre(int bench) const {
+  return selectedIn(voltmeterCalibres_, bench, kCalibresPerBench);
+}
 
 void Workbench::checkMixture() {
   const int a = soluteOf(1), b = soluteOf(2);
@@ -158,8 +164,8 @@ void Workbench::checkMixture() {
 }
 
 Workbench::Inputs Workbench::inputs() const {
-  return {soluteOf(1),          soluteOf(2),        entryValue(Concentration1), entryValue(Concentration2),
-          entryValue(Distance), entryValue(Area), entryValue(Volume1), entryValue(Volume2)};
+  return {soluteOf(1),          soluteOf(2),      entryValue(Concentration1), entryValue(Concentration2),
+          entryValue(Distance), entryValue(Area), entryValue(Volume1),        entryValue(Volume2)};
 }
 
 double Workbench::acidBaseConductivity() const { return acidBaseConductivity(inputs()); }
@@ -175,20 +181,56 @@ double Workbench::acidBaseConductivity(const Inputs& in) const {
   if (isAcid(a) && isBase(b)) {
     const int s = saltOf(a, b);
     if (solute(a)->cationCount == 1) {
-      if (c1p > c2p) { s1 = a; x1 = c1p - c2p; s2 = s; x2 = c2p; }
-      else { s1 = s; x1 = c1p; s2 = b; x2 = c2p - c1p; }
+      if (c1p > c2p) {
+        s1 = a;
+        x1 = c1p - c2p;
+        s2 = s;
+        x2 = c2p;
+      } else {
+        s1 = s;
+        x1 = c1p;
+        s2 = b;
+        x2 = c2p - c1p;
+      }
     } else {
-      if (2 * c1p > c2p) { s1 = a; x1 = c1p - c2p / 2; s2 = s; x2 = c2p / 2; }
-      else { s1 = s; x1 = c1p; s2 = b; x2 = c2p - 2 * c1p; }
+      if (2 * c1p > c2p) {
+        s1 = a;
+        x1 = c1p - c2p / 2;
+        s2 = s;
+        x2 = c2p / 2;
+      } else {
+        s1 = s;
+        x1 = c1p;
+        s2 = b;
+        x2 = c2p - 2 * c1p;
+      }
     }
   } else if (isBase(a) && isAcid(b)) {
     const int s = saltOf(b, a);
     if (solute(b)->cationCount == 1) {
-      if (c1p > c2p) { s1 = a; x1 = c1p - c2p; s2 = s; x2 = c2p; }
-      else { s1 = s; x1 = c1p; s2 = b; x2 = c2p - c1p; }
+      if (c1p > c2p) {
+        s1 = a;
+        x1 = c1p - c2p;
+        s2 = s;
+        x2 = c2p;
+      } else {
+        s1 = s;
+        x1 = c1p;
+        s2 = b;
+        x2 = c2p - c1p;
+      }
     } else {
-      if (c1p > 2 * c2p) { s1 = a; x1 = c1p - 2 * c2p; s2 = s; x2 = c2p; }
-      else { s1 = s; x1 = c1p / 2; s2 = b; x2 = c2p - c1p / 2; }
+      if (c1p > 2 * c2p) {
+        s1 = a;
+        x1 = c1p - 2 * c2p;
+        s2 = s;
+        x2 = c2p;
+      } else {
+        s1 = s;
+        x1 = c1p / 2;
+        s2 = b;
+        x2 = c2p - c1p / 2;
+      }
     }
   } else {
     return 0;

@@ -9,8 +9,8 @@
 namespace velmira::model {
 
 inline constexpr int kBenches = 3;
-inline constexpr int kEntries = 6;   // the window's Text1 0..5
-inline constexpr int kKnobs = 6;     // the window's knob 0..5: bench b has 2b-2 (amplitude), 2b-1 (frequency)
+inline constexpr int kEntries = 6;  // the window's Text1 0..5
+inline constexpr int kKnobs = 6;    // the window's knob 0..5: bench b has 2b-2 (amplitude), 2b-1 (frequency)
 // Selector buttons, indexed bench by bench: button j of bench b is
 // (b-1) * per-bench + j.
 inline constexpr int kRangesPerBench = 6;    // conductimeter quantity and unit (the window's Option6)
@@ -30,20 +30,21 @@ struct MeterSlot {
   int bench;
 };
 inline constexpr std::array<MeterSlot, 9> kMeterSlots = {{{Meter::Conductimeter, 1},
-                                                           {Meter::Conductimeter, 2},
-                                                           {Meter::Conductimeter, 3},
-                                                           {Meter::Ammeter, 1},
-                                                           {Meter::Voltmeter, 1},
-                                                           {Meter::Ammeter, 2},
-                                                           {Meter::Voltmeter, 2},
-                                                           {Meter::Ammeter, 3},
-                                                           {Meter::Voltmeter, 3}}};
+                                                          {Meter::Conductimeter, 2},
+                                                          {Meter::Conductimeter, 3},
+                                                          {Meter::Ammeter, 1},
+                                                          {Meter::Voltmeter, 1},
+                                                          {Meter::Ammeter, 2},
+                                                          {Meter::Voltmeter, 2},
+                                                          {Meter::Ammeter, 3},
+                                                          {Meter::Voltmeter, 3}}};
 
 // The overflow texts of the instruments.
 inline constexpr std::string_view kConductimeterOverflow = "            \xC2\xA6";  // 12 blanks + ¦
-inline constexpr std::string_view kMeterOverflow = "         \xC2\xA6";          // 9 blanks + ¦
+inline constexpr std::string_view kMeterOverflow = "         \xC2\xA6";             // 9 blanks + ¦
 inline constexpr std::string_view kPrecipitateNotice =
-    "Formation d'un pr\xC3\xA9" "cipit\xC3\xA9 : m\xC3\xA9lange non \xC3\xA9tudi\xC3\xA9 ici.";
+    "Formation d'un pr\xC3\xA9"
+    "cipit\xC3\xA9 : m\xC3\xA9lange non \xC3\xA9tudi\xC3\xA9 ici.";
 
 class Workbench {
  public:
@@ -118,9 +119,9 @@ class Workbench {
 
   // Everything one recomputation reads from the fields, read once.
   struct Inputs {
-    int k1, k2;              // solutes
-    float c1, c2, l, s;      // mol/L, cm, cm²
-    float v1, v2;            // mL
+    int k1, k2;          // solutes
+    float c1, c2, l, s;  // mol/L, cm, cm²
+    float v1, v2;        // mL
   };
   Inputs inputs() const;
   // `majaff`: conductimeters and ammeters of the three benches.

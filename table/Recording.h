@@ -6,7 +6,9 @@
 
 #include "platform/core/Messages.h"
 
-namespace velmira::model { class Workbench; }
+namespace velmira::model {
+class Workbench;
+}
 
 namespace velmira::table {
 

@@ -44,11 +44,16 @@ void Table::setCurrent(int row, int col) {
 
 void Table::typeKey(int key) {
   std::string text = cells_[row_][col_];
-  if (key >= '0' && key <= '9') text += static_cast<char>(key);
-  else if (key == '.' || key == ',') text += ',';
-  else if (key == '-') text += '-';
-  else if (key == 'E' || key == 'e') text += 'E';
-  else if (key == 8 && !text.empty()) text.pop_back();
+  if (key >= '0' && key <= '9')
+    text += static_cast<char>(key);
+  else if (key == '.' || key == ',')
+    text += ',';
+  else if (key == '-')
+    text += '-';
+  else if (key == 'E' || key == 'e')
+    text += 'E';
+  else if (key == 8 && !text.empty())
+    text.pop_back();
   setCell(row_, col_, std::move(text));
 }
 

@@ -11,14 +11,14 @@
 namespace velmira::table {
 
 inline constexpr int kCols = 5;
-inline constexpr int kMinRows = 2;      // one data line
-inline constexpr int kMaxRows = 101;    // 100 data lines
-inline constexpr int kDefaultRows = 13; // 12 data lines
+inline constexpr int kMinRows = 2;       // one data line
+inline constexpr int kMaxRows = 101;     // 100 data lines
+inline constexpr int kDefaultRows = 13;  // 12 data lines
 inline constexpr std::string_view kDefaultMask = "0.00E+00";
 
 // The masks the table may hold, in the order of the format dialog's options.
-inline constexpr std::array<std::string_view, 5> kMasks = {
-    "########0.00", "########0.000", "", "0.00E+00", "0.000E+00"};
+inline constexpr std::array<std::string_view, 5> kMasks = {"########0.00", "########0.000", "", "0.00E+00",
+                                                           "0.000E+00"};
 
 // Automatic-entry codes: what a record button writes into a column.
 enum AutoEntry : int {
@@ -32,7 +32,7 @@ enum AutoEntry : int {
 };
 inline constexpr int kEntryCodes = kEntryVolume2;  // codes run 1..kEntryCodes
 inline constexpr std::array<int, kCols> kDefaultAutoEntry = {kEntryConcentration, kEntryAmmeter, kEntryVoltmeter,
-                                                            kEntryEmpty, kEntryEmpty};
+                                                             kEntryEmpty, kEntryEmpty};
 
 class TableListener {
  public:

@@ -23,14 +23,12 @@ Message tooManyLinesMessage() {
 // The usual Greek letters and signs of a column title that Windows-1252
 // lacks, with what to write instead.
 constexpr std::array<std::pair<char32_t, const char*>, 36> kTitleReplacements{{
-    {U'α', "alpha"},   {U'β', "beta"},    {U'γ', "gamma"},   {U'Γ', "Gamma"},   {U'δ', "delta"},
-    {U'Δ', "Delta"},   {U'ε', "epsilon"}, {U'η', "eta"},     {U'θ', "theta"},   {U'κ', "kappa"},
-    {U'λ', "lambda"},  {U'Λ', "Lambda"},  {U'μ', "µ"},       {U'ν', "nu"},      {U'π', "pi"},
-    {U'ρ', "rho"},     {U'σ', "sigma"},   {U'Σ', "Sigma"},   {U'τ', "tau"},     {U'φ', "phi"},
-    {U'χ', "chi"},     {U'ω', "omega"},   {U'Ω', "Ohm"},     {U'\u2126', "Ohm"}, {U'\u2212', "-"},
-    {U'≤', "<="},      {U'≥', ">="},      {U'≠', "<>"},      {U'≈', "~"},       {U'→', "->"},
-    {U'√', "racine"},  {U'∞', "infini"},  {U'⁻', "-"},       {U'⁰', "0"},       {U'⁴', "4"},
-    {U'∆', "Delta"},
+    {U'α', "alpha"},   {U'β', "beta"},   {U'γ', "gamma"}, {U'Γ', "Gamma"}, {U'δ', "delta"},  {U'Δ', "Delta"},
+    {U'ε', "epsilon"}, {U'η', "eta"},    {U'θ', "theta"}, {U'κ', "kappa"}, {U'λ', "lambda"}, {U'Λ', "Lambda"},
+    {U'μ', "µ"},       {U'ν', "nu"},     {U'π', "pi"},    {U'ρ', "rho"},   {U'σ', "sigma"},  {U'Σ', "Sigma"},
+    {U'τ', "tau"},     {U'φ', "phi"},    {U'χ', "chi"},   {U'ω', "omega"}, {U'Ω', "Ohm"},    {U'\u2126', "Ohm"},
+    {U'\u2212', "-"},  {U'≤', "<="},     {U'≥', ">="},    {U'≠', "<>"},    {U'≈', "~"},      {U'→', "->"},
+    {U'√', "racine"},  {U'∞', "infini"}, {U'⁻', "-"},     {U'⁰', "0"},     {U'⁴', "4"},      {U'∆', "Delta"},
 }};
 
 // The refusal for a title with a character Windows-1252 lacks, naming the
@@ -72,18 +70,16 @@ std::string renameTitle(int col) { return "Nommer C" + num::format(col + 1, "0")
 std::optional<Message> renameColumn(Table& table, int col, std::string_view answer) {
   if (num::trim(answer).empty()) return std::nullopt;
   const auto encoded = records::toCp1252(answer);
-  const bool control = std::any_of(answer.begin(), answer.end(), [](char c) {
-    return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
-  });
+  const bool control = std::any_of(answer.begin(), answer.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
   if (!encoded)
     if (auto refused = unstorableCharacter(answer, col)) return refused;
   if (!encoded || control)
-    return msg::criticalOk("Ce titre contient des caractères qui ne peuvent pas être enregistrés.",
-                           renameTitle(col));
+    return msg::criticalOk("Ce titre contient des caractères qui ne peuvent pas être enregistrés.", renameTitle(col));
   if (encoded->size() > records::kMaxText)
-    return msg::criticalOk("Ce titre est trop long : " + num::format(static_cast<double>(records::kMaxText), "0") +
-                               " caractères au plus.",
-                           renameTitle(col));
+    return msg::criticalOk(
+        "Ce titre est trop long : " + num::format(static_cast<double>(records::kMaxText), "0") + " caractères au plus.",
+        renameTitle(col));
   table.setCell(0, col, std::string(answer));
   return std::nullopt;
 }

@@ -155,7 +155,8 @@ std::vector<std::vector<std::string>> printedLines(const Table& table) {
   std::vector<std::vector<std::string>> lines;
   for (int row = 0; row <= last; ++row) {
     std::vector<std::string> line;
-    for (int col = 0; col < kCols; ++col) line.push_back(row == 0 ? columnName(table, col) : num::trim(table.cell(row, col)));
+    for (int col = 0; col < kCols; ++col)
+      line.push_back(row == 0 ? columnName(table, col) : num::trim(table.cell(row, col)));
     lines.push_back(std::move(line));
   }
   return lines;

@@ -87,15 +87,19 @@ int commandeConfig(const Args& args, std::ostream& out, std::ostream& err) {
   wb.updateVoltmeters();
 
   switch (output) {
-    case Output::File: return files::writeConfiguration(*outputPath, wb, table, messages) ? 0 : 1;
+    case Output::File:
+      return files::writeConfiguration(*outputPath, wb, table, messages) ? 0 : 1;
     case Output::Table:
       for (int r = 0; r < table.rows(); ++r) {
         for (int c = 0; c < table::kCols; ++c) out << (c ? "\t" : "") << table.cell(r, c);
         out << "\n";
       }
       return 0;
-    case Output::Csv: out << table::csv(table); return 0;
-    case Output::Records: break;
+    case Output::Csv:
+      out << table::csv(table);
+      return 0;
+    case Output::Records:
+      break;
   }
   const auto recs = files::configRecords(wb, table);
   for (std::size_t n = 0; n < recs.size(); ++n) out << n + 1 << "\t" << escaped(recs[n]) << "\n";

@@ -63,7 +63,8 @@ bool Settings::invalid(const std::string& key, const std::string& value, const s
 bool Settings::fitsRecord(const std::string& key, const std::string& value) {
   const auto encoded = records::toCp1252(value);
   if (!encoded) return invalid(key, value, "caract\xC3\xA8res hors du jeu Windows-1252");
-  if (encoded->size() > records::kMaxText) return invalid(key, value, num::format(static_cast<double>(records::kMaxText), "0") + " caract\xC3\xA8res au plus");
+  if (encoded->size() > records::kMaxText)
+    return invalid(key, value, num::format(static_cast<double>(records::kMaxText), "0") + " caract\xC3\xA8res au plus");
   return true;
 }
 
@@ -79,7 +80,9 @@ bool Settings::apply(const std::string& key, const std::string& value) {
   }
   if (auto b = suffixNumber(key, "solute", 2)) {
     auto k = wholeInteger(value, 1, model::kSoluteCount);
-    if (!k) return invalid(key, value, "un num\xC3\xA9ro de solut\xC3\xA9 de 1 \xC3\xA0 " + num::format(model::kSoluteCount, "0"));
+    if (!k)
+      return invalid(key, value,
+                     "un num\xC3\xA9ro de solut\xC3\xA9 de 1 \xC3\xA0 " + num::format(model::kSoluteCount, "0"));
     wb.setSoluteTag(*b - 1, num::format(*k, "0"));
     wb.updateMeters();
     return true;
@@ -102,12 +105,12 @@ bool Settings::apply(const std::string& key, const std::string& value) {
     void (model::Workbench::*recompute)();
     const char* range;
   };
-  static const Selector kSelectors[] = {
-      {"conductimetre", 6, &model::Workbench::setConductimeterRange, &model::Workbench::updateMeters,
-       "une position de 0 \xC3\xA0 5"},
-      {"amperemetre", 4, &model::Workbench::setAmmeterCalibre, &model::Workbench::updateMeters, "un calibre de 0 \xC3\xA0 3"},
-      {"voltmetre", 4, &model::Workbench::setVoltmeterCalibre, &model::Workbench::updateVoltmeters,
-       "un calibre de 0 \xC3\xA0 3"}};
+  static const Selector kSelectors[] = {{"conductimetre", 6, &model::Workbench::setConductimeterRange,
+                                         &model::Workbench::updateMeters, "une position de 0 \xC3\xA0 5"},
+                                        {"amperemetre", 4, &model::Workbench::setAmmeterCalibre,
+                                         &model::Workbench::updateMeters, "un calibre de 0 \xC3\xA0 3"},
+                                        {"voltmetre", 4, &model::Workbench::setVoltmeterCalibre,
+                                         &model::Workbench::updateVoltmeters, "un calibre de 0 \xC3\xA0 3"}};
   for (const Selector& sel : kSelectors) {
     if (auto b = suffixNumber(key, sel.prefix, 3)) {
       auto j = wholeInteger(value, 0, sel.size - 1);

@@ -65,8 +65,8 @@ std::optional<std::string> unfit(const std::string& text) {
   const auto encoded = records::toCp1252(text);
   if (!encoded) return std::string("caractères hors du jeu Windows-1252");
   if (encoded->size() > records::kMaxText)
-    return num::trim(num::plain(static_cast<double>(encoded->size()))) + " caractères : " +
-           num::format(static_cast<double>(records::kMaxText), "0") + " au plus";
+    return num::trim(num::plain(static_cast<double>(encoded->size()))) +
+           " caractères : " + num::format(static_cast<double>(records::kMaxText), "0") + " au plus";
   return std::nullopt;
 }
 
@@ -143,13 +143,12 @@ int commandeExercice(const Args& args, std::ostream& out, std::ostream& err) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     if (i + 1 >= args.size()) {
-      err << kWho << (a.rfind('-', 0) == 0 ? a + " attend une valeur" : "argument inattendu « " + a + " »")
-          << "\n";
+      err << kWho << (a.rfind('-', 0) == 0 ? a + " attend une valeur" : "argument inattendu « " + a + " »") << "\n";
       return 2;
     }
     const std::string& v = args[++i];
-    const auto ref = std::find_if(kReferences.begin(), kReferences.end(),
-                                  [&](const Reference& r) { return a == r.option; });
+    const auto ref =
+        std::find_if(kReferences.begin(), kReferences.end(), [&](const Reference& r) { return a == r.option; });
     if (ref != kReferences.end()) {
       given[static_cast<std::size_t>(ref - kReferences.begin())] = v;
     } else if (a == "-o") {
@@ -184,8 +183,9 @@ int commandeExercice(const Args& args, std::ostream& out, std::ostream& err) {
   }
   if (gettingStarted) {
     if (given[2] || given[3] || title || difficulty || !notions.empty()) {
-      err << kWho << "un fichier de prise en main (.PEM) ne nomme que l'énoncé et la configuration "
-                     "(--enonce, --config)\n";
+      err << kWho
+          << "un fichier de prise en main (.PEM) ne nomme que l'énoncé et la configuration "
+             "(--enonce, --config)\n";
       return 2;
     }
   } else {

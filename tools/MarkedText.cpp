@@ -17,9 +17,9 @@ std::string frenchSpacing(std::string_view line) {
   out.reserve(line.size() + 8);
   for (std::size_t i = 0; i < line.size(); ++i) {
     const std::string_view rest = line.substr(i + 1);
-    const bool before = line[i] == ' ' && !rest.empty() &&
-                        (rest[0] == ';' || rest[0] == ':' || rest[0] == '?' || rest[0] == '!' ||
-                         rest.rfind("»", 0) == 0);
+    const bool before =
+        line[i] == ' ' && !rest.empty() &&
+        (rest[0] == ';' || rest[0] == ':' || rest[0] == '?' || rest[0] == '!' || rest.rfind("»", 0) == 0);
     const bool after = line[i] == ' ' && i >= 2 && line.substr(i - 2, 2) == "«";
     out += before || after ? kNoBreakSpace : std::string(1, line[i]);
   }

@@ -77,8 +77,9 @@ bool TableOperations::column(const TableOperation& op, const std::string& text, 
 
 bool TableOperations::line(const TableOperation& op, const std::string& text, int& row) {
   const auto r = wholeInteger(text, 1, table_.rows() - 1);
-  if (!r) return refuse(op, "le tableau a " + num::trim(num::plain(table_.rows() - 1)) + " lignes : choisir une ligne de 1 à " +
-                                num::trim(num::plain(table_.rows() - 1)));
+  if (!r)
+    return refuse(op, "le tableau a " + num::trim(num::plain(table_.rows() - 1)) +
+                          " lignes : choisir une ligne de 1 à " + num::trim(num::plain(table_.rows() - 1)));
   row = *r;
   return true;
 }
@@ -141,8 +142,8 @@ bool TableOperations::run(const TableOperation& op) {
   }
   if (o == "--serie") {
     if (!column(op, a[0], col)) return false;
-    const auto refused = table::arithmeticSeries(table_, col, typedSeriesField(a[1]), typedSeriesField(a[2]),
-                                                 typedSeriesField(a[3]));
+    const auto refused =
+        table::arithmeticSeries(table_, col, typedSeriesField(a[1]), typedSeriesField(a[2]), typedSeriesField(a[3]));
     if (refused) {
       messages_.show(*refused);
       return false;

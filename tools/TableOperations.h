@@ -10,8 +10,12 @@
 #include "expr/Evaluator.h"
 #include "platform/core/Messages.h"
 
-namespace velmira::model { class Workbench; }
-namespace velmira::table { class Table; }
+namespace velmira::model {
+class Workbench;
+}
+namespace velmira::table {
+class Table;
+}
 
 namespace velmira::tools {
 

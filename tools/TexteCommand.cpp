@@ -26,8 +26,7 @@ const std::string kCutWritten = "texte trop long : seul le début est écrit " +
 int writeRtf(const std::string& source, const std::string& output, std::ostream& err) {
   const rtf::FileBytes bytes = rtf::readFileBytes(source);
   if (bytes.error != rtf::ReadError::None) {
-    err << "velmira-outil texte : lecture impossible de « " << source << " » : " << rtf::describe(bytes.error)
-        << "\n";
+    err << "velmira-outil texte : lecture impossible de « " << source << " » : " << rtf::describe(bytes.error) << "\n";
     return 1;
   }
   const MarkedText text = readMarkedText(bytes.bytes);

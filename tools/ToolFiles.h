@@ -4,8 +4,12 @@
 #include <iosfwd>
 #include <string>
 
-namespace velmira::model { class Workbench; }
-namespace velmira::table { class Table; }
+namespace velmira::model {
+class Workbench;
+}
+namespace velmira::table {
+class Table;
+}
 
 namespace velmira::tools {
 

@@ -52,8 +52,10 @@ class SelectorAccessible : public QAccessibleWidget {
   }
   QStringList actionNames() const override { return QAccessibleWidget::actionNames() << pressName(); }
   void doAction(const QString& action) override {
-    if (action == pressName()) button()->click();
-    else QAccessibleWidget::doAction(action);
+    if (action == pressName())
+      button()->click();
+    else
+      QAccessibleWidget::doAction(action);
   }
 };
 
@@ -74,9 +76,7 @@ class KnobAccessible : public QAccessibleWidget, public QAccessibleValueInterfac
   void setCurrentValue(const QVariant&) override {}  // turned by the keys only
   QVariant maximumValue() const override { return inUnits(model::kKnobMax); }
   QVariant minimumValue() const override { return inUnits(0); }
-  QVariant minimumStepSize() const override {
-    return inUnits(model::knobStep(knob()->index())) - inUnits(0);
-  }
+  QVariant minimumStepSize() const override { return inUnits(model::knobStep(knob()->index())) - inUnits(0); }
 };
 
 // A row of a list drawn by a widget, or a tab of the strip: a child with a
@@ -84,8 +84,7 @@ class KnobAccessible : public QAccessibleWidget, public QAccessibleValueInterfac
 // interface.
 class DrawnItemAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
  public:
-  DrawnItemAccessible(QWidget* owner, int index, QAccessible::Role role)
-      : owner_(owner), index_(index), role_(role) {}
+  DrawnItemAccessible(QWidget* owner, int index, QAccessible::Role role) : owner_(owner), index_(index), role_(role) {}
   bool isValid() const override { return !owner_.isNull(); }
   QObject* object() const override { return nullptr; }
   QWindow* window() const override { return owner_ ? owner_->window()->windowHandle() : nullptr; }
@@ -201,18 +200,21 @@ void name(QWidget* w, const QString& name, const QString& description = QString(
 
 QString instrumentName(model::Meter m) {
   switch (m) {
-    case model::Meter::Conductimeter: return QStringLiteral("Conductimètre");
-    case model::Meter::Ammeter: return QStringLiteral("Ampèremètre");
-    case model::Meter::Voltmeter: return QStringLiteral("Voltmètre");
+    case model::Meter::Conductimeter:
+      return QStringLiteral("Conductimètre");
+    case model::Meter::Ammeter:
+      return QStringLiteral("Ampèremètre");
+    case model::Meter::Voltmeter:
+      return QStringLiteral("Voltmètre");
   }
   return {};
 }
 
 // The six range buttons of a bench, in order.
 QString rangeName(int j) {
-  static const char* const names[model::kRangesPerBench] = {
-      "Conductance en S", "Conductance en mS", "Conductance en µS",
-      "Conductivité en S par m", "Conductivité en mS par m", "Conductivité en µS par m"};
+  static const char* const names[model::kRangesPerBench] = {"Conductance en S",         "Conductance en mS",
+                                                            "Conductance en µS",        "Conductivité en S par m",
+                                                            "Conductivité en mS par m", "Conductivité en µS par m"};
   return QString::fromUtf8(names[j]);
 }
 
@@ -220,9 +222,12 @@ QString rangeName(int j) {
 
 QString benchName(int bench) {
   switch (bench) {
-    case 1: return QStringLiteral("solution 1");
-    case 2: return QStringLiteral("solution 2");
-    default: return QStringLiteral("mélange");
+    case 1:
+      return QStringLiteral("solution 1");
+    case 2:
+      return QStringLiteral("solution 2");
+    default:
+      return QStringLiteral("mélange");
   }
 }
 
@@ -261,7 +266,8 @@ void nameControls(MainWindow& w) {
 
   for (std::size_t slot = 0; slot < model::kMeterSlots.size(); ++slot) {
     const model::MeterSlot& m = model::kMeterSlots[slot];
-    w.meterDisplay(static_cast<int>(slot))->setSubject(instrumentName(m.meter) + QStringLiteral(", ") + benchName(m.bench));
+    w.meterDisplay(static_cast<int>(slot))
+        ->setSubject(instrumentName(m.meter) + QStringLiteral(", ") + benchName(m.bench));
   }
   for (int b = 1; b <= 3; ++b) {
     w.generatorScreen(b - 1)->setSubject(QStringLiteral("Générateur, ") + benchName(b));
@@ -279,8 +285,9 @@ void nameControls(MainWindow& w) {
   for (int i = 0; i < model::kKnobs; ++i) {
     KnobWidget* k = w.knob(i);
     const int bench = i / 2 + 1;
-    name(k, (i % 2 == 0 ? QStringLiteral("Amplitude du générateur, ") : QStringLiteral("Fréquence du générateur, ")) +
-                benchName(bench),
+    name(k,
+         (i % 2 == 0 ? QStringLiteral("Amplitude du générateur, ") : QStringLiteral("Fréquence du générateur, ")) +
+             benchName(bench),
          i % 2 == 0 ? QStringLiteral("En volts ; flèches : tourner le bouton")
                     : QStringLiteral("En hertz ; flèches : tourner le bouton"));
     QObject::connect(k, &KnobWidget::turned, k, [k] {

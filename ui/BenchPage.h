@@ -2,9 +2,8 @@
 // A bench page (`Picture3`, `Picture1`, `Frame2`): a picture surface holding
 // the bench picture as its background, the page's texts drawn over it by its
 // paint handler on every repaint, and the live controls as children.
-#include <functional>
-
 #include <QImage>
+#include <functional>
 
 #include "widgets/SurfaceWidget.h"
 

@@ -8,14 +8,14 @@
 #include "platform/core/NumberText.h"
 #include "ui/BenchPage.h"
 #include "ui/CalibreFrame.h"
-#include "widgets/Colours.h"
 #include "ui/DisplayLabel.h"
 #include "ui/KnobWidget.h"
 #include "ui/MainWindow.h"
-#include "widgets/RadioMark.h"
 #include "ui/drawing/BeakerRule.h"
 #include "ui/drawing/GradientBand.h"
 #include "ui/drawing/Imafond.h"
+#include "widgets/Colours.h"
+#include "widgets/RadioMark.h"
 
 namespace velmira::ui {
 
@@ -116,7 +116,8 @@ void BenchPicture::drawLiveControls(int bench) {
     for (int i = 3; i < 9; ++i)
       if (onPage(window_.meterDisplay(i))) drawDisplay(s, window_.meterDisplay(i), window_.meterDisplay(i)->pos() - o);
     for (int i = 0; i < 3; ++i)
-      if (onPage(window_.generatorScreen(i))) drawDisplay(s, window_.generatorScreen(i), window_.generatorScreen(i)->pos() - o);
+      if (onPage(window_.generatorScreen(i)))
+        drawDisplay(s, window_.generatorScreen(i), window_.generatorScreen(i)->pos() - o);
   } else {
     for (int i = 0; i < model::kConductimeterRanges; ++i) {
       const QRadioButton* b = window_.rangeButton(i);

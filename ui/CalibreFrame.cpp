@@ -16,8 +16,7 @@ QString ammeterCalibre(int j) {
   return j >= 0 && j < 4 ? QString::fromUtf8(captions[j]) : QString();
 }
 
-CalibreFrame::CalibreFrame(Meter meter, int first, QWidget* parent)
-    : QFrame(parent), meter_(meter), first_(first) {
+CalibreFrame::CalibreFrame(Meter meter, int first, QWidget* parent) : QFrame(parent), meter_(meter), first_(first) {
   setFrameStyle(QFrame::NoFrame);
   setAutoFillBackground(true);
   resize(65, 49);
@@ -26,7 +25,7 @@ CalibreFrame::CalibreFrame(Meter meter, int first, QWidget* parent)
     // Circle centred 5 px in from the button's top-left corner, caption
     // 15 px right of the button's left edge.
     auto* b = new widgets::RadioMark(meter == Meter::Voltmeter ? voltmeterCalibre(j) : ammeterCalibre(j),
-                            QPointF(5.5, 6.5), this);
+                                     QPointF(5.5, 6.5), this);
     b->setFont(font);
     b->setGeometry(0, 12 * j, 65, 13);
     b->setAutoExclusive(false);  // the workbench decides which one is selected

@@ -6,9 +6,9 @@
 
 #include "platform/qt/Fonts.h"
 #include "ui/EntryField.h"
+#include "ui/drawing/CellDiagram.h"
 #include "widgets/SelectorGroup.h"
 #include "widgets/SideFrame.h"
-#include "ui/drawing/CellDiagram.h"
 
 namespace velmira::ui {
 
@@ -42,7 +42,8 @@ CellOptionsFrame::CellOptionsFrame(QWidget* parent) : QFrame(parent) {
   const int x = 152, w = 206;
   const QFont entryFont = qtp::mapFont(QStringLiteral("Arial"), 9.75);
   // A number is never separated from its unit (no-break spaces).
-  textLabel(QStringLiteral("Distance entre les électrodes (0,5\u00A0cm à 5\u00A0cm)\u00A0:"), QRect(x, 26, w, 30), this);
+  textLabel(QStringLiteral("Distance entre les électrodes (0,5\u00A0cm à 5\u00A0cm)\u00A0:"), QRect(x, 26, w, 30),
+            this);
   distance_ = new EntryField(2, this);
   distance_->setFont(entryFont);
   distance_->setGeometry(x, 58, 65, 21);
@@ -55,7 +56,8 @@ CellOptionsFrame::CellOptionsFrame(QWidget* parent) : QFrame(parent) {
 
   const QFont optionFont = qtp::mapFont(QStringLiteral("Arial"), 8.25);
   conductimeterMontage_ = new widgets::SelectorButton(QStringLiteral("Montage avec un conductimètre"), this);
-  generatorMontage_ = new widgets::SelectorButton(QStringLiteral("Montage avec un G.B.F, un voltmètre et un ampèremètre"), this);
+  generatorMontage_ =
+      new widgets::SelectorButton(QStringLiteral("Montage avec un G.B.F, un voltmètre et un ampèremètre"), this);
   conductimeterMontage_->setGeometry(10, 162, 345, 20);
   generatorMontage_->setGeometry(10, 186, 345, 20);
   for (QRadioButton* o : {conductimeterMontage_, generatorMontage_}) {

@@ -16,10 +16,10 @@ class CellOptionsFrame : public QFrame {
  public:
   explicit CellOptionsFrame(QWidget* parent = nullptr);
 
-  EntryField* distance() const { return distance_; }  // Text1(2)
-  EntryField* area() const { return area_; }      // Text1(3)
+  EntryField* distance() const { return distance_; }                                  // Text1(2)
+  EntryField* area() const { return area_; }                                          // Text1(3)
   QRadioButton* conductimeterMontageButton() const { return conductimeterMontage_; }  // conductimeter montage
-  QRadioButton* generatorMontageButton() const { return generatorMontage_; }  // generator montage
+  QRadioButton* generatorMontageButton() const { return generatorMontage_; }          // generator montage
   QLabel* cellPicture() const { return cellPicture_; }
   QLabel* titleBar() const { return titleBar_; }
 

@@ -15,8 +15,7 @@ const CommandInfo kInfo[kCommandCount] = {
     {"Command4", "Co&pier", "Placer l'image dans le presse-papiers",
      "Copier pour placer l'image dans le presse- papiers puis coller depuis Word, Paint...", 200, 97},
     {"Command10", "&Imprimer", "Imprimer l'image", "Configurer l'imprimante et imprimer l'image", 296, 105},
-    {"Check1", "&Tableau", "Afficher / cacher le tableau", "Pour afficher ou cacher le tableau de valeurs", 400,
-     105},
+    {"Check1", "&Tableau", "Afficher / cacher le tableau", "Pour afficher ou cacher le tableau de valeurs", 400, 105},
     {"Command8", "&Calculatrice", "Machine à calculer", "Afficher la machine à calculer", 504, 105},
     {"Command7", "&Aide", "Aide pour utiliser cette application",
      "Si vous rencontrez une difficulté avec cette application", 608, 97},
@@ -25,8 +24,9 @@ const CommandInfo kInfo[kCommandCount] = {
 };
 
 const widgets::CommandPicture kPictures[kCommandCount] = {
-    widgets::CommandPicture::Open,  widgets::CommandPicture::Save,       widgets::CommandPicture::Copy, widgets::CommandPicture::Print,
-    widgets::CommandPicture::Table, widgets::CommandPicture::Calculator, widgets::CommandPicture::Help, widgets::CommandPicture::Close,
+    widgets::CommandPicture::Open,  widgets::CommandPicture::Save,  widgets::CommandPicture::Copy,
+    widgets::CommandPicture::Print, widgets::CommandPicture::Table, widgets::CommandPicture::Calculator,
+    widgets::CommandPicture::Help,  widgets::CommandPicture::Close,
 };
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include "ui/CopyMenu.h"
 
-
 #include "platform/qt/Clipboard.h"
 #include "ui/BenchPicture.h"
 #include "ui/HintLine.h"

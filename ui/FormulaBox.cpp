@@ -27,8 +27,7 @@ void FormulaBox::showSolute(const qtp::Surface& list, int n) {
 }
 
 void FormulaBox::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-    emit clicked(index_);
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked(index_);
   event->accept();
 }
 

@@ -6,8 +6,8 @@
 
 #include "model/Knob.h"
 #include "model/Workbench.h"
-#include "widgets/Colours.h"
 #include "ui/drawing/KnobPicture.h"
+#include "widgets/Colours.h"
 
 namespace velmira::ui {
 
@@ -70,10 +70,18 @@ void KnobWidget::mousePressEvent(QMouseEvent* event) {
 void KnobWidget::keyPressEvent(QKeyEvent* event) {
   int key = 0;
   switch (event->key()) {
-    case Qt::Key_Left: key = model::kKeyLeft; break;
-    case Qt::Key_Up: key = model::kKeyUp; break;
-    case Qt::Key_Right: key = model::kKeyRight; break;
-    case Qt::Key_Down: key = model::kKeyDown; break;
+    case Qt::Key_Left:
+      key = model::kKeyLeft;
+      break;
+    case Qt::Key_Up:
+      key = model::kKeyUp;
+      break;
+    case Qt::Key_Right:
+      key = model::kKeyRight;
+      break;
+    case Qt::Key_Down:
+      key = model::kKeyDown;
+      break;
     default:
       widgets::SurfaceWidget::keyPressEvent(event);
       return;

@@ -3,7 +3,9 @@
 // left button or with the arrow keys.
 #include "widgets/SurfaceWidget.h"
 
-namespace velmira::model { class Workbench; }
+namespace velmira::model {
+class Workbench;
+}
 
 namespace velmira::ui {
 

@@ -5,28 +5,28 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "platform/qt/Fonts.h"
 #include "files/ui/ExerciseMenu.h"
 #include "files/ui/TextPane.h"
+#include "platform/qt/Fonts.h"
 #include "table/ui/TableFrame.h"
-#include "ui/BenchPage.h"
 #include "ui/Accessibility.h"
+#include "ui/BenchPage.h"
 #include "ui/BenchPicture.h"
-#include "widgets/ButtonIcons.h"
 #include "ui/CalibreFrame.h"
 #include "ui/CellOptionsFrame.h"
-#include "widgets/Colours.h"
 #include "ui/DisplayLabel.h"
 #include "ui/EntryField.h"
 #include "ui/FormulaBox.h"
 #include "ui/HintLine.h"
 #include "ui/KnobWidget.h"
-#include "widgets/RadioMark.h"
-#include "widgets/SelectorGroup.h"
 #include "ui/SolutePickerWidget.h"
 #include "ui/TabStrip.h"
 #include "ui/ZoomCommands.h"
 #include "ui/drawing/SolutionPanels.h"
+#include "widgets/ButtonIcons.h"
+#include "widgets/Colours.h"
+#include "widgets/RadioMark.h"
+#include "widgets/SelectorGroup.h"
 
 namespace velmira::ui {
 
@@ -155,9 +155,9 @@ void MainWindow::buildBenchControls() {
   pal.setColor(QPalette::Window, widgets::kPageBackground);
   pal.setColor(QPalette::WindowText, Qt::black);
   precipitateFrame_->setPalette(pal);
-  precipitateLabel_ = new QLabel(QString::fromUtf8(model::kPrecipitateNotice.data(),
-                                         static_cast<int>(model::kPrecipitateNotice.size())),
-                       precipitateFrame_);
+  precipitateLabel_ = new QLabel(
+      QString::fromUtf8(model::kPrecipitateNotice.data(), static_cast<int>(model::kPrecipitateNotice.size())),
+      precipitateFrame_);
   precipitateLabel_->setObjectName(QStringLiteral("Label9"));
   precipitateLabel_->setTextFormat(Qt::PlainText);
   precipitateLabel_->setWordWrap(true);

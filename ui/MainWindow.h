@@ -27,11 +27,13 @@ class QPushButton;
 class QRadioButton;
 class QTimer;
 
-namespace velmira::table::ui { class TableFrame; }
+namespace velmira::table::ui {
+class TableFrame;
+}
 namespace velmira::files::ui {
 class ExerciseMenu;
 class TextPane;
-}
+}  // namespace velmira::files::ui
 
 namespace velmira::ui {
 
@@ -196,15 +198,15 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner, private files:
 
  private:
   // Event handlers.
-  void onEntryLeft(int i);                 // `Text1_LostFocus`
-  void onFormulaBoxClicked(int i);         // `ions1_Click`
-  void onVoltmeterCalibreClicked(int i);   // `Option4_Click`
-  void onAmmeterCalibreClicked(int i);     // `Option5_Click`
-  void onRangeClicked(int i);              // `Option6_Click`
-  void onGeneratorMontageClicked();        // `Option2_Click`
-  void onConductimeterMontageClicked();    // `Option3_Click`
-  void onTableToggled();                   // `Check1_Click`: table and record buttons shown while checked
-  void onClosing();                        // `Form_Unload`
+  void onEntryLeft(int i);                // `Text1_LostFocus`
+  void onFormulaBoxClicked(int i);        // `ions1_Click`
+  void onVoltmeterCalibreClicked(int i);  // `Option4_Click`
+  void onAmmeterCalibreClicked(int i);    // `Option5_Click`
+  void onRangeClicked(int i);             // `Option6_Click`
+  void onGeneratorMontageClicked();       // `Option2_Click`
+  void onConductimeterMontageClicked();   // `Option3_Click`
+  void onTableToggled();                  // `Check1_Click`: table and record buttons shown while checked
+  void onClosing();                       // `Form_Unload`
 
   void buildLayout();
   void buildBenchControls();

@@ -8,8 +8,8 @@
 #include "expr/ColumnFormula.h"
 #include "expr/ui/CalculatorWindow.h"
 #include "files/ui/OpenWindow.h"
-#include "graph/ui/GraphWindow.h"
 #include "files/ui/SaveWindow.h"
+#include "graph/ui/GraphWindow.h"
 #include "model/EntryRules.h"
 #include "platform/qt/Beep.h"
 #include "platform/qt/Printing.h"
@@ -38,8 +38,7 @@ void MainWindow::connectControls() {
     EntryField* e = entryFields_[i];
     connect(e, &EntryField::validationRequested, this, &MainWindow::onEntryLeft);
     // The field is the workbench's entry: what is typed is what is read.
-    connect(e, &QLineEdit::textChanged, this,
-            [this, i](const QString& t) { wb_.setEntryText(i, t.toStdString()); });
+    connect(e, &QLineEdit::textChanged, this, [this, i](const QString& t) { wb_.setEntryText(i, t.toStdString()); });
   }
   for (int k = 0; k < 2; ++k) {
     connect(formulaBoxes_[k], &FormulaBox::clicked, this, &MainWindow::onFormulaBoxClicked);
@@ -68,10 +67,11 @@ void MainWindow::connectControls() {
   connect(generatorMontageButton(), &QRadioButton::clicked, this, &MainWindow::onGeneratorMontageClicked);
   connect(conductimeterMontageButton(), &QRadioButton::clicked, this, &MainWindow::onConductimeterMontageClicked);
   // The benches switch from the keyboard as tabs do everywhere.
-  const std::pair<QKeySequence, int> switches[] = {
-      {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},      {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
-      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1}, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
-      {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1}};
+  const std::pair<QKeySequence, int> switches[] = {{QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+                                                   {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+                                                   {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+                                                   {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
+                                                   {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1}};
   for (const auto& [keys, step] : switches) {
     auto* s = new QShortcut(keys, this);
     connect(s, &QShortcut::activated, this, [this, step = step] { tabStrip_->selectNext(step); });
@@ -109,9 +109,7 @@ void MainWindow::stepVolume(int i, int steps, bool fine) {
   updateControls();
 }
 
-void MainWindow::onFormulaBoxClicked(int i) {
-  solutePicker_->openFor(i, pages_[i], formulaBoxes_[i]->pos());
-}
+void MainWindow::onFormulaBoxClicked(int i) { solutePicker_->openFor(i, pages_[i], formulaBoxes_[i]->pos()); }
 
 void MainWindow::onVoltmeterCalibreClicked(int i) {
   wb_.setVoltmeterCalibre(i, true);

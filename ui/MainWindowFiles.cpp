@@ -7,8 +7,8 @@
 #include "files/ExerciseOpening.h"
 #include "files/ui/ExerciseMenu.h"
 #include "ui/KnobWidget.h"
-#include "ui/RecoveryKeeper.h"
 #include "ui/MainWindow.h"
+#include "ui/RecoveryKeeper.h"
 #include "ui/TabStrip.h"
 
 namespace velmira::ui {

@@ -58,8 +58,9 @@ void MainWindow::registerHints() {
   setHint(cellOptions_->cellPicture(), QStringLiteral("Schéma de la cellule de conductivité"));
   setHint(textPane_->exerciseButton(), files::ui::TextPane::btexoHint());
   for (QToolButton* b : recordButtons_)
-    setHint(b, QStringLiteral("Pour ajouter cette mesure dans le tableau suivant les paramètres de saisie automatique") +
-                   kRecordShortcutHint);
+    setHint(b,
+            QStringLiteral("Pour ajouter cette mesure dans le tableau suivant les paramètres de saisie automatique") +
+                kRecordShortcutHint);
   for (int c = 0; c < kCommandCount; ++c) {
     const auto cmd = static_cast<Command>(c);
     setHint(commands_->button(cmd), QString::fromUtf8(commandInfo(cmd).hint));
@@ -80,8 +81,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     // The deepest control under the pointer that has a hint; a control
     // without one shows its container's.
     // While a button is held the pressed control keeps the pointer.
-    QWidget* under = me->buttons() == Qt::NoButton ? childAt(mapFromGlobal(me->globalPosition().toPoint()))
-                                                   : nullptr;
+    QWidget* under = me->buttons() == Qt::NoButton ? childAt(mapFromGlobal(me->globalPosition().toPoint())) : nullptr;
     if (!under) under = qobject_cast<QWidget*>(watched);
     if (under && under != this && !isAncestorOf(under)) under = qobject_cast<QWidget*>(watched);
     showHintUnder(under);

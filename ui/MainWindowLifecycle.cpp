@@ -1,24 +1,24 @@
 // Start-up, activation, size rule and closing of the main window.
-#include <algorithm>
 #include <QCloseEvent>
-#include <QPainter>
 #include <QLineEdit>
+#include <QPainter>
 #include <QScreen>
 #include <QTextEdit>
+#include <algorithm>
 
 #include "files/ExerciseFile.h"
 #include "files/TextQuestions.h"
 #include "files/ui/ExerciseMenu.h"
 #include "files/ui/TextPane.h"
 #include "model/FlagFile.h"
+#include "platform/core/ScreenFit.h"
 #include "ui/BenchPage.h"
 #include "ui/EntryField.h"
 #include "ui/HintLine.h"
 #include "ui/KnobWidget.h"
-#include "ui/RecoveryKeeper.h"
 #include "ui/MainWindow.h"
+#include "ui/RecoveryKeeper.h"
 #include "ui/TabStrip.h"
-#include "platform/core/ScreenFit.h"
 #include "ui/drawing/WindowBackground.h"
 
 namespace velmira::ui {
@@ -77,10 +77,10 @@ void MainWindow::applyWindowSizeRule(QSize screen) {
   const double ratio = devicePixelRatioF();
   const int frameW = dw > 0 ? dw : qRound(kFrameWidth / ratio);
   const int frameH = dh > 0 ? dh : qRound(kFrameHeight / ratio);
-  const int x = std::max(free.left(), std::min(whole.x() + (screen.width() - kWindowWidth) / 2,
-                                               free.right() + 1 - (width() + frameW)));
-  const int y = std::max(free.top(), std::min(whole.y() + (screen.height() - kWindowHeight) / 2,
-                                              free.bottom() + 1 - (height() + frameH)));
+  const int x = std::max(
+      free.left(), std::min(whole.x() + (screen.width() - kWindowWidth) / 2, free.right() + 1 - (width() + frameW)));
+  const int y = std::max(
+      free.top(), std::min(whole.y() + (screen.height() - kWindowHeight) / 2, free.bottom() + 1 - (height() + frameH)));
   move(x, y);
   sizing_ = false;
 }

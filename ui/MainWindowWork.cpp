@@ -147,10 +147,12 @@ void MainWindow::updateUndoEntries() {
   undo->setEnabled(history_.canUndo());
   redo->setEnabled(history_.canRedo());
   // Access keys A and R (the table menu's other entries leave them free).
-  undo->setText(QStringLiteral("&") + (history_.canUndo() ? QString::fromStdString(files::undoCaption(history_.undoName()))
-                                                          : QStringLiteral("Annuler")));
-  redo->setText(QStringLiteral("&") + (history_.canRedo() ? QString::fromStdString(files::redoCaption(history_.redoName()))
-                                                          : QStringLiteral("Rétablir")));
+  undo->setText(QStringLiteral("&") + (history_.canUndo()
+                                           ? QString::fromStdString(files::undoCaption(history_.undoName()))
+                                           : QStringLiteral("Annuler")));
+  redo->setText(QStringLiteral("&") + (history_.canRedo()
+                                           ? QString::fromStdString(files::redoCaption(history_.redoName()))
+                                           : QStringLiteral("Rétablir")));
 }
 
 bool MainWindow::askUnsavedWork() {
@@ -172,15 +174,18 @@ bool MainWindow::mayReplaceWork() {
 
 void MainWindow::keepRecovery(const QString& folder) {
   delete recovery_;
-  recovery_ = new RecoveryKeeper(folder, messages_, [this]() -> std::optional<RecoveryKeeper::Contents> {
-    const bool text = textModified() == 1;
-    if (!workModified() && !text) return std::nullopt;
-    RecoveryKeeper::Contents c;
-    c.snapshot = files::workSnapshot(wb_, table_).value_or(history_.current());
-    c.workName = configPath_;
-    if (text) c.rtf = rtf::writeRtf(textPane_->richDocument());
-    return c;
-  }, this);
+  recovery_ = new RecoveryKeeper(
+      folder, messages_,
+      [this]() -> std::optional<RecoveryKeeper::Contents> {
+        const bool text = textModified() == 1;
+        if (!workModified() && !text) return std::nullopt;
+        RecoveryKeeper::Contents c;
+        c.snapshot = files::workSnapshot(wb_, table_).value_or(history_.current());
+        c.workName = configPath_;
+        if (text) c.rtf = rtf::writeRtf(textPane_->richDocument());
+        return c;
+      },
+      this);
 }
 
 void MainWindow::offerRecovery() {

@@ -6,8 +6,8 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTextDocument>
-#include <iostream>
 #include <cstdio>
+#include <iostream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,7 +15,9 @@
 #include "files/ExerciseOpening.h"
 #include "files/PdfCommand.h"
 #include "files/PrintedTexts.h"
+#include "files/rtf/RichDocument.h"
 #include "files/rtf/RtfFile.h"
+#include "files/ui/RichTextDocument.h"
 #include "files/ui/TextPane.h"
 #include "graph/GraphLabels.h"
 #include "graph/ui/GraphFigure.h"
@@ -23,8 +25,6 @@
 #include "platform/core/SafeFile.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/Printing.h"
-#include "files/rtf/RichDocument.h"
-#include "files/ui/RichTextDocument.h"
 #include "table/ui/TablePrint.h"
 #include "ui/MainWindow.h"
 #include "ui/PrintWindow.h"
@@ -96,11 +96,13 @@ std::optional<Failure> printConfiguration(QPrinter& printer, const std::string& 
   // The main window's start marks the flag file: here in a folder that does
   // not exist (inside an empty temporary one), so that no flag file is written.
   QTemporaryDir scratch;
-  MainWindow window(messages, QCoreApplication::applicationDirPath(), QDir(scratch.path()).filePath(QStringLiteral("sans-drapeau")));
+  MainWindow window(messages, QCoreApplication::applicationDirPath(),
+                    QDir(scratch.path()).filePath(QStringLiteral("sans-drapeau")));
   window.setConfigPath(input);
   if (!window.readConfiguration()) return Failure{messages.cause(kMissingFile)};
 
-  const graph::Figure figure = graph::graphFigure(window.table(), 0, 1, graph::PlotOptions{}, graph::FitKind::ThroughOrigin);
+  const graph::Figure figure =
+      graph::graphFigure(window.table(), 0, 1, graph::PlotOptions{}, graph::FitKind::ThroughOrigin);
   const QString heading = printHeading(input);
   const auto pictures = benchPictures(window, {1, 2, 3});
   qtp::PrintedPages pages(printer, heading, 1 + table::ui::tablePageCount(printer, window.table()) + 1);

@@ -40,7 +40,7 @@ class PrintWindow : public QDialog {
   PrintWindow(MainWindow& window, MessageService& messages, QPrinter& printer, QWidget* parent = nullptr);
 
   QCheckBox* benchBox(int i) const { return benchBoxes_[i]; }  // 0..2: bench 1..3
-  QSpinBox* copiesBox() const { return copiesBox_; }     // the number of copies
+  QSpinBox* copiesBox() const { return copiesBox_; }           // the number of copies
   QLineEdit* printerName() const { return printerName_; }      // the printer's name
   QGroupBox* optionsBox() const { return optionsBox_; }
   QWidget* waitNotice() const { return waitNotice_; }  // the wait notice

@@ -58,7 +58,8 @@ void RecoveryKeeper::write() {
   }
   pool_.start([this, files = files_, c = std::move(*contents)] {
     const bool ok = files::writeRecovery(files, c.snapshot, c.workName, c.rtf);
-    QMetaObject::invokeMethod(this, [this, ok] { finished(ok); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, ok] { finished(ok); }, Qt::QueuedConnection);
   });
 }
 

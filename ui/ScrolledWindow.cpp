@@ -36,8 +36,12 @@ void ScrolledWindow::closeEvent(QCloseEvent* event) {
 bool ScrolledWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == &content_) {
     switch (event->type()) {
-      case QEvent::WindowTitleChange: setWindowTitle(content_.windowTitle()); break;
-      case QEvent::WindowIconChange: setWindowIcon(content_.windowIcon()); break;
+      case QEvent::WindowTitleChange:
+        setWindowTitle(content_.windowTitle());
+        break;
+      case QEvent::WindowIconChange:
+        setWindowIcon(content_.windowIcon());
+        break;
       case QEvent::Hide:
         // Hidden itself (an accepted close: its "Fermer" command), not with
         // this window: this window goes too.
@@ -46,7 +50,8 @@ bool ScrolledWindow::eventFilter(QObject* watched, QEvent* event) {
           close();
         }
         break;
-      default: break;
+      default:
+        break;
     }
   }
   return QScrollArea::eventFilter(watched, event);

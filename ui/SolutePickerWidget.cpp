@@ -7,17 +7,21 @@
 #include <QToolTip>
 
 #include "model/SoluteCatalogue.h"
-#include "widgets/Colours.h"
 #include "ui/drawing/SoluteList.h"
+#include "widgets/Colours.h"
 
 namespace velmira::ui {
 
 model::MouseButton buttonOf(Qt::MouseButton b) {
   switch (b) {
-    case Qt::LeftButton: return model::MouseButton::Left;
-    case Qt::RightButton: return model::MouseButton::Right;
-    case Qt::MiddleButton: return model::MouseButton::Middle;
-    default: return model::MouseButton::None;
+    case Qt::LeftButton:
+      return model::MouseButton::Left;
+    case Qt::RightButton:
+      return model::MouseButton::Right;
+    case Qt::MiddleButton:
+      return model::MouseButton::Middle;
+    default:
+      return model::MouseButton::None;
   }
 }
 
@@ -89,12 +93,24 @@ void SolutePickerWidget::mouseReleaseEvent(QMouseEvent* event) {
 void SolutePickerWidget::keyPressEvent(QKeyEvent* event) {
   const int before = picker_.markerTop();
   switch (event->key()) {
-    case Qt::Key_Up: picker_.moveMarker(-1); break;
-    case Qt::Key_Down: picker_.moveMarker(1); break;
-    case Qt::Key_PageUp: picker_.moveMarker(-model::kSoluteCount); break;
-    case Qt::Key_PageDown: picker_.moveMarker(model::kSoluteCount); break;
-    case Qt::Key_Home: picker_.moveMarker(-model::kSoluteCount); break;
-    case Qt::Key_End: picker_.moveMarker(model::kSoluteCount); break;
+    case Qt::Key_Up:
+      picker_.moveMarker(-1);
+      break;
+    case Qt::Key_Down:
+      picker_.moveMarker(1);
+      break;
+    case Qt::Key_PageUp:
+      picker_.moveMarker(-model::kSoluteCount);
+      break;
+    case Qt::Key_PageDown:
+      picker_.moveMarker(model::kSoluteCount);
+      break;
+    case Qt::Key_Home:
+      picker_.moveMarker(-model::kSoluteCount);
+      break;
+    case Qt::Key_End:
+      picker_.moveMarker(model::kSoluteCount);
+      break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:

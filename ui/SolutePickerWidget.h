@@ -7,7 +7,9 @@
 #include "ui/drawing/SoluteList.h"
 #include "widgets/SurfaceWidget.h"
 
-namespace velmira::model { class Workbench; }
+namespace velmira::model {
+class Workbench;
+}
 
 namespace velmira::ui {
 
@@ -27,7 +29,7 @@ class SolutePickerWidget : public widgets::SurfaceWidget {
   void openFor(int solution, QWidget* page, QPoint at);
 
  signals:
-  void hint();              // pointer over the list
+  void hint();                // pointer over the list
   void chosen(int solution);  // a solute was chosen (tag set, updateMeters run)
   void closed(int solution);  // Escape: closed without a change
   void markerMoved();         // the marked row changed (or the list opened)

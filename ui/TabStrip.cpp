@@ -3,8 +3,8 @@
 #include <QAccessible>
 #include <QMouseEvent>
 
-#include "widgets/SurfaceWidget.h"
 #include "widgets/Colours.h"
+#include "widgets/SurfaceWidget.h"
 
 namespace velmira::ui {
 

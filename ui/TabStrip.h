@@ -2,8 +2,8 @@
 // `Onglets`: the custom-drawn tab strip holding the three bench pages.
 #include <array>
 
-#include "widgets/SurfaceWidget.h"
 #include "ui/drawing/TabStripPaint.h"
+#include "widgets/SurfaceWidget.h"
 
 namespace velmira::ui {
 

@@ -1,17 +1,16 @@
 #include "widgets/ButtonIcons.h"
-#include "widgets/Colours.h"
-
-#include <map>
 
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <map>
+
+#include "widgets/Colours.h"
 
 namespace velmira::widgets {
 
 namespace {
-
 
 void drawOpen(QPainter& p) {
   // A folder, its flap opening.
@@ -173,16 +172,36 @@ QImage commandPicture(CommandPicture which, double devicePixelRatio) {
   QPainter p(&img);
   p.setRenderHint(QPainter::Antialiasing);
   switch (which) {
-    case CommandPicture::Open: drawOpen(p); break;
-    case CommandPicture::Save: drawSave(p); break;
-    case CommandPicture::Copy: drawCopy(p); break;
-    case CommandPicture::Print: drawPrint(p); break;
-    case CommandPicture::Table: drawTable(p); break;
-    case CommandPicture::Calculator: drawCalculator(p); break;
-    case CommandPicture::Help: drawHelp(p); break;
-    case CommandPicture::Close: drawClose(p); break;
-    case CommandPicture::Record: drawRecord(p); break;
-    case CommandPicture::TableMenu: drawTableMenu(p); break;
+    case CommandPicture::Open:
+      drawOpen(p);
+      break;
+    case CommandPicture::Save:
+      drawSave(p);
+      break;
+    case CommandPicture::Copy:
+      drawCopy(p);
+      break;
+    case CommandPicture::Print:
+      drawPrint(p);
+      break;
+    case CommandPicture::Table:
+      drawTable(p);
+      break;
+    case CommandPicture::Calculator:
+      drawCalculator(p);
+      break;
+    case CommandPicture::Help:
+      drawHelp(p);
+      break;
+    case CommandPicture::Close:
+      drawClose(p);
+      break;
+    case CommandPicture::Record:
+      drawRecord(p);
+      break;
+    case CommandPicture::TableMenu:
+      drawTableMenu(p);
+      break;
   }
   return img;
 }

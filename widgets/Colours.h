@@ -7,13 +7,13 @@ namespace velmira::widgets {
 
 // The 16-colour palette entries the drawings use by index.
 inline const QColor kBlack{0, 0, 0};
-inline const QColor kDarkBlue{0, 0, 128};     // palette 1
+inline const QColor kDarkBlue{0, 0, 128};       // palette 1
 inline const QColor kLightGrey{192, 192, 192};  // palette 7
 inline const QColor kDarkGrey{128, 128, 128};   // palette 8
-inline const QColor kBlue{0, 0, 255};         // palette 9
-inline const QColor kRed{255, 0, 0};          // palette 12
-inline const QColor kWhite{255, 255, 255};    // palette 15
-inline const QColor kDarkGreen{0, 128, 0};    // palette 2
+inline const QColor kBlue{0, 0, 255};           // palette 9
+inline const QColor kRed{255, 0, 0};            // palette 12
+inline const QColor kWhite{255, 255, 255};      // palette 15
+inline const QColor kDarkGreen{0, 128, 0};      // palette 2
 // The second line of a two-line fit.
 inline const QColor kPurple{160, 0, 160};
 
@@ -96,12 +96,25 @@ struct TextPair {
   QColor background;
 };
 inline const std::array<TextPair, 19> kTextPairs = {{
-    {kBlack, kWindowBackground}, {kBlack, kPageBackground}, {kBlack, kStripBackground}, {kBlack, kLightGrey},
-    {kBlack, kStyleWindow}, {kWhite, kDarkBlue}, {kDisplayDigits, kBlack},
-    {kDisabledText, kWindowBackground}, {kDisabledText, kPageBackground}, {kDisabledText, kLightGrey},
-    {kDisabledText, kStyleWindow}, {kDisabledText, kStripBackground},
-    {kVoltmeterTitle, kVoltmeterFace}, {kAmmeterTitle, kAmmeterFace}, {kBlack, kVoltmeterFace},
-    {kBlack, kAmmeterFace}, {kWhite, kConductimeterFace}, {kLineText, kStyleWindow}, {kPurple, kStyleWindow},
+    {kBlack, kWindowBackground},
+    {kBlack, kPageBackground},
+    {kBlack, kStripBackground},
+    {kBlack, kLightGrey},
+    {kBlack, kStyleWindow},
+    {kWhite, kDarkBlue},
+    {kDisplayDigits, kBlack},
+    {kDisabledText, kWindowBackground},
+    {kDisabledText, kPageBackground},
+    {kDisabledText, kLightGrey},
+    {kDisabledText, kStyleWindow},
+    {kDisabledText, kStripBackground},
+    {kVoltmeterTitle, kVoltmeterFace},
+    {kAmmeterTitle, kAmmeterFace},
+    {kBlack, kVoltmeterFace},
+    {kBlack, kAmmeterFace},
+    {kWhite, kConductimeterFace},
+    {kLineText, kStyleWindow},
+    {kPurple, kStyleWindow},
 }};
 
 }  // namespace velmira::widgets

@@ -9,8 +9,8 @@ namespace velmira::widgets {
 
 void applyLegiblePalette() {
   QPalette pal = QApplication::palette();
-  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText,
-                                   QPalette::PlaceholderText})
+  for (QPalette::ColorRole role :
+       {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::PlaceholderText})
     pal.setColor(QPalette::Disabled, role, kDisabledText);
   QApplication::setPalette(pal);
 }

@@ -44,9 +44,12 @@ bool SelectorGroup::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return false;
   const int key = static_cast<QKeyEvent*>(event)->key();
   int step = 0;
-  if (key == Qt::Key_Down || key == Qt::Key_Right) step = 1;
-  else if (key == Qt::Key_Up || key == Qt::Key_Left) step = -1;
-  else return false;
+  if (key == Qt::Key_Down || key == Qt::Key_Right)
+    step = 1;
+  else if (key == Qt::Key_Up || key == Qt::Key_Left)
+    step = -1;
+  else
+    return false;
   const int n = static_cast<int>(buttons_.size());
   int i = static_cast<int>(buttons_.indexOf(button));
   for (int tries = 0; tries < n; ++tries) {

@@ -5,7 +5,9 @@
 #include <QColor>
 #include <QString>
 
-namespace velmira::qtp { class Surface; }
+namespace velmira::qtp {
+class Surface;
+}
 
 namespace velmira::widgets {
 

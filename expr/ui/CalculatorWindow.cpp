@@ -1,15 +1,14 @@
 #include "expr/ui/CalculatorWindow.h"
 
-#include <algorithm>
-
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 #include "expr/ColumnFormula.h"
 #include "expr/Evaluator.h"
@@ -42,14 +41,22 @@ constexpr int kKeypadHeight = 5 * kKeyHeight + 4 * kGap;
 
 const char* familyName(KeyFamily f) {
   switch (f) {
-    case KeyFamily::Digit: return "digit";
-    case KeyFamily::Operator: return "operator";
-    case KeyFamily::Function: return "function";
-    case KeyFamily::Prefix: return "prefix";
-    case KeyFamily::Memory: return "memory";
-    case KeyFamily::Edit: return "edit";
-    case KeyFamily::Execute: return "execute";
-    case KeyFamily::Column: return "column";
+    case KeyFamily::Digit:
+      return "digit";
+    case KeyFamily::Operator:
+      return "operator";
+    case KeyFamily::Function:
+      return "function";
+    case KeyFamily::Prefix:
+      return "prefix";
+    case KeyFamily::Memory:
+      return "memory";
+    case KeyFamily::Edit:
+      return "edit";
+    case KeyFamily::Execute:
+      return "execute";
+    case KeyFamily::Column:
+      return "column";
   }
   return "";
 }
@@ -129,8 +136,7 @@ QFont keyFont(const KeyInfo& k) {
   if (caption.startsWith(QStringLiteral("INV"))) return qtp::mapFont(QStringLiteral("Verdana"), 9, true);
   if (k.family == KeyFamily::Digit || k.family == KeyFamily::Operator)
     return qtp::mapFont(QStringLiteral("Verdana"), 15, true);
-  if (k.family == KeyFamily::Prefix || caption.size() <= 2)
-    return qtp::mapFont(QStringLiteral("Verdana"), 13, true);
+  if (k.family == KeyFamily::Prefix || caption.size() <= 2) return qtp::mapFont(QStringLiteral("Verdana"), 13, true);
   return qtp::mapFont(QStringLiteral("Verdana"), 11.25, true);
 }
 
@@ -142,10 +148,9 @@ CalculatorWindow::CalculatorWindow(double& memory, QWidget* parent) : QDialog(pa
   placeControls();
 }
 
-CalculatorWindow::CalculatorWindow(table::Table& table, int col, bool recalculate, double& memory, MessageService& messages,
-                 QWidget* parent)
-    : QDialog(parent), calc_(memory), table_(&table), col_(std::clamp(col, 0, table::kCols - 1)),
-      messages_(&messages) {
+CalculatorWindow::CalculatorWindow(table::Table& table, int col, bool recalculate, double& memory,
+                                   MessageService& messages, QWidget* parent)
+    : QDialog(parent), calc_(memory), table_(&table), col_(std::clamp(col, 0, table::kCols - 1)), messages_(&messages) {
   build();
   setWindowTitle(QString::fromStdString(expr::columnCalculatorTitle(col_)));
   columnKeyButton(col_)->setEnabled(false);
@@ -160,7 +165,7 @@ void CalculatorWindow::openCalculator(QWidget* parent, double& memory) {
 }
 
 void CalculatorWindow::openColumn(QWidget* parent, table::Table& table, int col, bool recalculate, double& memory,
-                         MessageService& messages) {
+                                  MessageService& messages) {
   if (col < 0 || col >= table::kCols) return;
   CalculatorWindow m(table, col, recalculate, memory, messages, parent);
   m.exec();
@@ -245,8 +250,7 @@ void CalculatorWindow::placeControls() {
       continue;
     }
     const int x = kMargin + (k.col / 5) * (kBlockWidth + kBlockGap) + (k.col % 5) * (kKeyWidth + kGap);
-    b->setGeometry(x, keypadTop + k.row * (kKeyHeight + kGap), k.span * kKeyWidth + (k.span - 1) * kGap,
-                   kKeyHeight);
+    b->setGeometry(x, keypadTop + k.row * (kKeyHeight + kGap), k.span * kKeyWidth + (k.span - 1) * kGap, kKeyHeight);
   }
   setFixedSize(kWidth, keypadTop + kKeypadHeight + kMargin);
   displayField_->setFocus();
@@ -278,8 +282,8 @@ void CalculatorWindow::fillTableColumn() {
     return;
   }
   hide();
-  const int failures = fillColumnWithProgress(parentWidget(), *table_, col_, calc_.expression(), calc_.angle(),
-                                              calc_.scientific());
+  const int failures =
+      fillColumnWithProgress(parentWidget(), *table_, col_, calc_.expression(), calc_.angle(), calc_.scientific());
   if (const auto report = expr::columnReport(failures)) messages_->show(*report);
   accept();
 }
@@ -291,9 +295,12 @@ bool CalculatorWindow::keyboard(QKeyEvent* event) {
   }
   if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
   char32_t c = 0;
-  if (event->key() == Qt::Key_Backspace) c = U'\b';
-  else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) c = U'\r';
-  else if (const QString text = event->text(); text.size() == 1) c = text.at(0).unicode();
+  if (event->key() == Qt::Key_Backspace)
+    c = U'\b';
+  else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+    c = U'\r';
+  else if (const QString text = event->text(); text.size() == 1)
+    c = text.at(0).unicode();
   if (const auto k = expr::keyForCharacter(c)) pressKey(*k);
   return true;  // every other key is ignored
 }

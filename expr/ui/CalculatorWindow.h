@@ -32,7 +32,7 @@ class CalculatorWindow : public QDialog {
   // Column mode for column `col` (0..4) of `table`; `recalculate` starts from
   // the stored formula. The run's report goes to `messages`.
   CalculatorWindow(table::Table& table, int col, bool recalculate, double& memory, MessageService& messages,
-          QWidget* parent = nullptr);
+                   QWidget* parent = nullptr);
 
   // "&Calculatrice": the calculator, modal.
   static void openCalculator(QWidget* parent, double& memory);

@@ -8,8 +8,8 @@
 
 #include "expr/ColumnFormula.h"
 #include "platform/qt/Beep.h"
-#include "platform/qt/WaitCursor.h"
 #include "platform/qt/Fonts.h"
+#include "platform/qt/WaitCursor.h"
 #include "table/Table.h"
 
 namespace velmira::expr::ui {
@@ -34,8 +34,8 @@ ProgressWindow::ProgressWindow(QWidget* parent) : QDialog(parent, Qt::Dialog | Q
   setFixedSize(340, 84);
 }
 
-int fillColumnWithProgress(QWidget* parent, table::Table& table, int col, const std::string& formula,
-                           Angle angle, bool scientific) {
+int fillColumnWithProgress(QWidget* parent, table::Table& table, int col, const std::string& formula, Angle angle,
+                           bool scientific) {
   ProgressWindow avancalc(parent);
   avancalc.pbar()->setRange(0, table.rows() - 1);
   if (parent) avancalc.move(parent->window()->geometry().center() - avancalc.rect().center());

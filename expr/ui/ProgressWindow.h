@@ -26,7 +26,7 @@ class ProgressWindow : public QDialog {
 // expr::fillColumn with the progress window shown over `parent`, the wait
 // pointer, and a beep for every result that overflows. Returns the count
 // of lines left empty.
-int fillColumnWithProgress(QWidget* parent, table::Table& table, int col, const std::string& formula,
-                           Angle angle, bool scientific);
+int fillColumnWithProgress(QWidget* parent, table::Table& table, int col, const std::string& formula, Angle angle,
+                           bool scientific);
 
 }  // namespace velmira::expr::ui

@@ -7,9 +7,9 @@
 namespace velmira::rtf {
 
 FileBytes readFileBytes(const std::string& path, std::size_t maxBytes) {
-  static constexpr ReadError kErrors[] = {ReadError::None,           ReadError::NotFound, ReadError::AccessDenied,
-                                          ReadError::CannotOpen,     ReadError::NotRegularFile,
-                                          ReadError::TooLarge,       ReadError::ReadFailed};
+  static constexpr ReadError kErrors[] = {ReadError::None,       ReadError::NotFound,       ReadError::AccessDenied,
+                                          ReadError::CannotOpen, ReadError::NotRegularFile, ReadError::TooLarge,
+                                          ReadError::ReadFailed};
   fileio::FileContents file = fileio::readFile(path, maxBytes);
   return {std::move(file.bytes), kErrors[static_cast<int>(file.failure)]};
 }
@@ -28,14 +28,22 @@ FileRead loadRtfFile(const std::string& path, std::size_t maxBytes) {
 
 std::string describe(ReadError error) {
   switch (error) {
-    case ReadError::None: return "";
-    case ReadError::NotFound: return "fichier introuvable";
-    case ReadError::AccessDenied: return "accès refusé";
-    case ReadError::CannotOpen: return "ouverture impossible";
-    case ReadError::NotRegularFile: return "ce n'est pas un fichier ordinaire";
-    case ReadError::TooLarge: return "fichier trop volumineux (plus de " + std::to_string(kMaxRtfFileBytes >> 20) + " Mo)";
-    case ReadError::ReadFailed: return "erreur de lecture";
-    case ReadError::NotRtf: return "ce n'est pas un texte au format RTF";
+    case ReadError::None:
+      return "";
+    case ReadError::NotFound:
+      return "fichier introuvable";
+    case ReadError::AccessDenied:
+      return "accès refusé";
+    case ReadError::CannotOpen:
+      return "ouverture impossible";
+    case ReadError::NotRegularFile:
+      return "ce n'est pas un fichier ordinaire";
+    case ReadError::TooLarge:
+      return "fichier trop volumineux (plus de " + std::to_string(kMaxRtfFileBytes >> 20) + " Mo)";
+    case ReadError::ReadFailed:
+      return "erreur de lecture";
+    case ReadError::NotRtf:
+      return "ce n'est pas un texte au format RTF";
   }
   return "";
 }

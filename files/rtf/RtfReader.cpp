@@ -16,23 +16,83 @@ namespace {
 constexpr std::size_t kMaxFonts = 4096;
 constexpr std::size_t kMaxColours = 4096;
 constexpr std::size_t kMaxFontName = 256;
-constexpr std::size_t kMaxWord = 32;      // longer control words are unknown
-constexpr int kMaxDigits = 10;            // further digits are read and ignored
-constexpr int kDefaultHalfPoints = 24;    // RTF's default size, 12 pt
+constexpr std::size_t kMaxWord = 32;    // longer control words are unknown
+constexpr int kMaxDigits = 10;          // further digits are read and ignored
+constexpr int kDefaultHalfPoints = 24;  // RTF's default size, 12 pt
 constexpr int kMaxHalfPoints = 3276;
-constexpr int kMaxIndent = 31680;         // 22 inches
+constexpr int kMaxIndent = 31680;  // 22 inches
 constexpr char32_t kReplacement = 0xFFFD;
 
 // Destinations whose text is not shown (those marked \* are skipped anyway).
-constexpr std::string_view kSkippedDestinations[] = {
-    "aftncn", "aftnsep", "aftnsepc", "annotation", "atnauthor", "atndate", "atnid", "atnref", "atrfend",
-    "atrfstart", "author", "bkmkend", "bkmkstart", "blipuid", "buptim", "colorschememapping", "comment",
-    "company", "creatim", "datastore", "do", "doccomm", "filetbl", "fldinst", "footer", "footerf", "footerl",
-    "footerr", "footnote", "ftncn", "ftnsep", "ftnsepc", "generator", "header", "headerf", "headerl",
-    "headerr", "info", "keywords", "latentstyles", "listoverridetable", "listtable", "nonshppict", "objdata",
-    "object", "operator", "pgdsctbl", "pict", "pn", "pntxta", "pntxtb", "printim", "private", "revtbl",
-    "revtim", "rsidtbl", "shp", "shpinst", "shprslt", "stylesheet", "subject", "tc", "template", "themedata",
-    "title", "txe", "userprops", "xe", "xmlnstbl"};
+constexpr std::string_view kSkippedDestinations[] = {"aftncn",
+                                                     "aftnsep",
+                                                     "aftnsepc",
+                                                     "annotation",
+                                                     "atnauthor",
+                                                     "atndate",
+                                                     "atnid",
+                                                     "atnref",
+                                                     "atrfend",
+                                                     "atrfstart",
+                                                     "author",
+                                                     "bkmkend",
+                                                     "bkmkstart",
+                                                     "blipuid",
+                                                     "buptim",
+                                                     "colorschememapping",
+                                                     "comment",
+                                                     "company",
+                                                     "creatim",
+                                                     "datastore",
+                                                     "do",
+                                                     "doccomm",
+                                                     "filetbl",
+                                                     "fldinst",
+                                                     "footer",
+                                                     "footerf",
+                                                     "footerl",
+                                                     "footerr",
+                                                     "footnote",
+                                                     "ftncn",
+                                                     "ftnsep",
+                                                     "ftnsepc",
+                                                     "generator",
+                                                     "header",
+                                                     "headerf",
+                                                     "headerl",
+                                                     "headerr",
+                                                     "info",
+                                                     "keywords",
+                                                     "latentstyles",
+                                                     "listoverridetable",
+                                                     "listtable",
+                                                     "nonshppict",
+                                                     "objdata",
+                                                     "object",
+                                                     "operator",
+                                                     "pgdsctbl",
+                                                     "pict",
+                                                     "pn",
+                                                     "pntxta",
+                                                     "pntxtb",
+                                                     "printim",
+                                                     "private",
+                                                     "revtbl",
+                                                     "revtim",
+                                                     "rsidtbl",
+                                                     "shp",
+                                                     "shpinst",
+                                                     "shprslt",
+                                                     "stylesheet",
+                                                     "subject",
+                                                     "tc",
+                                                     "template",
+                                                     "themedata",
+                                                     "title",
+                                                     "txe",
+                                                     "userprops",
+                                                     "xe",
+                                                     "xmlnstbl"};
 
 bool isSkippedDestination(std::string_view word) {
   return std::binary_search(std::begin(kSkippedDestinations), std::end(kSkippedDestinations), word);
@@ -402,47 +462,68 @@ void Reader::controlWord(std::string_view w, bool hasParam, int p) {
   ParaState& para = state_.para;
   switch (w.empty() ? '\0' : w[0]) {
     case 'a':
-      if (w == "ansi") documentCodePage_ = 1252;
-      else if (w == "ansicpg") documentCodePage_ = p;
+      if (w == "ansi")
+        documentCodePage_ = 1252;
+      else if (w == "ansicpg")
+        documentCodePage_ = p;
       return;
     case 'b':
-      if (w == "b") ch.bold = on;
-      else if (w == "bullet") character(0x2022);
+      if (w == "b")
+        ch.bold = on;
+      else if (w == "bullet")
+        character(0x2022);
       return;
     case 'c':
-      if (w == "cf") ch.colour = p;
-      else if (w == "cell") cellTab_ = true;
+      if (w == "cf")
+        ch.colour = p;
+      else if (w == "cell")
+        cellTab_ = true;
       return;
     case 'd':
-      if (w == "deff") defaultFont_ = p;
-      else if (w == "dn") ch.position = on ? VerticalPosition::Lowered : VerticalPosition::Normal;
+      if (w == "deff")
+        defaultFont_ = p;
+      else if (w == "dn")
+        ch.position = on ? VerticalPosition::Lowered : VerticalPosition::Normal;
       return;
     case 'e':
-      if (w == "emdash") character(0x2014);
-      else if (w == "endash") character(0x2013);
-      else if (w == "emspace") character(0x2003);
-      else if (w == "enspace") character(0x2002);
+      if (w == "emdash")
+        character(0x2014);
+      else if (w == "endash")
+        character(0x2013);
+      else if (w == "emspace")
+        character(0x2003);
+      else if (w == "enspace")
+        character(0x2002);
       return;
     case 'f':
-      if (w == "f") ch.font = p;
-      else if (w == "fs") ch.halfPoints = p > 0 ? std::min(p, kMaxHalfPoints) : kDefaultHalfPoints;
+      if (w == "f")
+        ch.font = p;
+      else if (w == "fs")
+        ch.halfPoints = p > 0 ? std::min(p, kMaxHalfPoints) : kDefaultHalfPoints;
       return;
     case 'i':
       if (w == "i") ch.italic = on;
       return;
     case 'l':
-      if (w == "line") character('\n');
-      else if (w == "li" || w == "lin") para.leftIndent = std::clamp(p, -kMaxIndent, kMaxIndent);
-      else if (w == "lquote") character(0x2018);
-      else if (w == "ldblquote") character(0x201C);
+      if (w == "line")
+        character('\n');
+      else if (w == "li" || w == "lin")
+        para.leftIndent = std::clamp(p, -kMaxIndent, kMaxIndent);
+      else if (w == "lquote")
+        character(0x2018);
+      else if (w == "ldblquote")
+        character(0x201C);
       return;
     case 'm':
       if (w == "mac") documentCodePage_ = 10000;
       return;
     case 'n':
-      if (w == "nosupersub") ch.position = VerticalPosition::Normal;
-      else if (w == "nestcell") cellTab_ = true;
-      else if (w == "nestrow") endParagraph();
+      if (w == "nosupersub")
+        ch.position = VerticalPosition::Normal;
+      else if (w == "nestcell")
+        cellTab_ = true;
+      else if (w == "nestrow")
+        endParagraph();
       return;
     case 'p':
       if (w == "par") {
@@ -461,10 +542,14 @@ void Reader::controlWord(std::string_view w, bool hasParam, int p) {
       }
       return;
     case 'q':
-      if (w == "ql") para.alignment = Alignment::Left;
-      else if (w == "qc") para.alignment = Alignment::Centre;
-      else if (w == "qr") para.alignment = Alignment::Right;
-      else if (w == "qj" || w == "qd") para.alignment = Alignment::Justified;
+      if (w == "ql")
+        para.alignment = Alignment::Left;
+      else if (w == "qc")
+        para.alignment = Alignment::Centre;
+      else if (w == "qr")
+        para.alignment = Alignment::Right;
+      else if (w == "qj" || w == "qd")
+        para.alignment = Alignment::Justified;
       return;
     case 'r':
       if (w == "row") {
@@ -477,8 +562,10 @@ void Reader::controlWord(std::string_view w, bool hasParam, int p) {
       }
       return;
     case 's':
-      if (w == "super") ch.position = VerticalPosition::Raised;
-      else if (w == "sub") ch.position = VerticalPosition::Lowered;
+      if (w == "super")
+        ch.position = VerticalPosition::Raised;
+      else if (w == "sub")
+        ch.position = VerticalPosition::Lowered;
       else if (w == "sect") {
         flushText();
         if (!paragraph_.runs.empty()) endParagraph();

@@ -22,10 +22,10 @@ constexpr std::size_t kCharRoom = 32;
 
 // Family and character set of a font for the readers that do not have it.
 std::string_view fontFamily(std::string_view name) {
-  static constexpr std::string_view kSwiss[] = {"Arial", "Helvetica", "Verdana", "Tahoma", "Liberation Sans",
-                                                "DejaVu Sans", "Calibri"};
-  static constexpr std::string_view kRoman[] = {"Times New Roman", "Times", "Liberation Serif", "Georgia",
-                                                "DejaVu Serif", "Cambria"};
+  static constexpr std::string_view kSwiss[] = {"Arial",           "Helvetica",   "Verdana", "Tahoma",
+                                                "Liberation Sans", "DejaVu Sans", "Calibri"};
+  static constexpr std::string_view kRoman[] = {"Times New Roman", "Times",        "Liberation Serif",
+                                                "Georgia",         "DejaVu Serif", "Cambria"};
   static constexpr std::string_view kModern[] = {"Courier New", "Courier", "Liberation Mono", "DejaVu Sans Mono",
                                                  "Consolas"};
   for (auto n : kSwiss)
@@ -121,7 +121,8 @@ void Writer::text(std::string_view utf8, bool fontName) {
       }
       kept_ += bytes.size();
     }
-    if (!delimited && (c == ' ' || c == '-' || (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')))
+    if (!delimited &&
+        (c == ' ' || c == '-' || (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')))
       out_ += ' ';
     delimited = true;
     if (c == '\\' || c == '{' || c == '}') {
@@ -196,10 +197,18 @@ std::string Writer::write(const RichDocument& d) {
     ++paragraphs;
     word("pard");
     switch (p.alignment) {
-      case Alignment::Left: word("ql"); break;
-      case Alignment::Centre: word("qc"); break;
-      case Alignment::Right: word("qr"); break;
-      case Alignment::Justified: word("qj"); break;
+      case Alignment::Left:
+        word("ql");
+        break;
+      case Alignment::Centre:
+        word("qc");
+        break;
+      case Alignment::Right:
+        word("qr");
+        break;
+      case Alignment::Justified:
+        word("qj");
+        break;
     }
     word("li", p.leftIndent);
     for (const Run& r : p.runs) {

@@ -5,7 +5,9 @@
 #include <functional>
 #include <string>
 
-namespace velmira { class MessageService; }
+namespace velmira {
+class MessageService;
+}
 
 namespace velmira::files::ui {
 

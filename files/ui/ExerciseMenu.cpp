@@ -9,11 +9,11 @@
 
 #include "files/ExerciseFile.h"
 #include "files/ExerciseOpening.h"
+#include "files/SavePlaces.h"
 #include "files/TextQuestions.h"
 #include "files/ui/ConfigOwner.h"
 #include "files/ui/ExerciseWindow.h"
 #include "files/ui/StartFolder.h"
-#include "files/SavePlaces.h"
 #include "files/ui/TextPane.h"
 #include "platform/qt/Printing.h"
 #include "platform/qt/WaitCursor.h"
@@ -45,7 +45,11 @@ class PaneTarget : public ExerciseTarget {
 
 ExerciseMenu::ExerciseMenu(TextPane& pane, ConfigOwner& owner, MessageService& messages, QString appFolder,
                            QWidget* window)
-    : QObject(window), pane_(pane), owner_(owner), messages_(messages), appFolder_(std::move(appFolder)),
+    : QObject(window),
+      pane_(pane),
+      owner_(owner),
+      messages_(messages),
+      appFolder_(std::move(appFolder)),
       window_(window) {
   menu_ = new QMenu(window);
   menu_->setObjectName(QStringLiteral("optionexo"));
@@ -115,8 +119,10 @@ void ExerciseMenu::openExerciseWindow() {
   pane_.setTextModified(0);
   // The shipped exercises lie in the application folder's "exercices".
   const QDir app(appFolder_);
-  const QString start = app.exists(QStringLiteral("exercices")) ? app.filePath(QStringLiteral("exercices")) : appFolder_;
-  ExerciseWindow w(start, messages_, [this](const std::string& file) { return openExercise(file); }, window_);
+  const QString start =
+      app.exists(QStringLiteral("exercices")) ? app.filePath(QStringLiteral("exercices")) : appFolder_;
+  ExerciseWindow w(
+      start, messages_, [this](const std::string& file) { return openExercise(file); }, window_);
   w.exec();
 }
 

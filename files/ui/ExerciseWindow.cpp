@@ -44,8 +44,10 @@ QPixmap starPicture(bool lit, int size, double devicePixelRatio) {
     const double r = (i % 2 == 0 ? 0.48 : 0.2) * size;
     const double a = -M_PI / 2 + i * M_PI / 5;
     const QPointF pt = c + QPointF(r * std::cos(a), r * std::sin(a));
-    if (i == 0) star.moveTo(pt);
-    else star.lineTo(pt);
+    if (i == 0)
+      star.moveTo(pt);
+    else
+      star.lineTo(pt);
   }
   star.closeSubpath();
   p.setPen(QPen(lit ? widgets::kStarLitEdge : widgets::kStarEdge, 1.2));
@@ -71,8 +73,9 @@ ExerciseWindow::ExerciseWindow(const QString& startFolder, MessageService& messa
   tito_->place(QRect(0, 0, width(), kTitleHeight));
   velmira::widgets::drawTitleStrip(tito_->surface(), QStringLiteral("Ouvrir un exercice"));
 
-  chooser_ = new FileChooser(QStringLiteral("*") + QString::fromLatin1(kExerciseExtension), QStringLiteral("Emplacement:"), QStringLiteral("Dossiers:"),
-                             QStringLiteral("Liste des exercices:"), startFolder, this);
+  chooser_ =
+      new FileChooser(QStringLiteral("*") + QString::fromLatin1(kExerciseExtension), QStringLiteral("Emplacement:"),
+                      QStringLiteral("Dossiers:"), QStringLiteral("Liste des exercices:"), startFolder, this);
   fileField_ = new QLineEdit(this);
   fileField_->setObjectName(QStringLiteral("fichierexo"));
   fileField_->setReadOnly(true);

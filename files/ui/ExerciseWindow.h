@@ -14,7 +14,9 @@ class QPushButton;
 
 namespace velmira {
 class MessageService;
-namespace widgets { class SurfaceWidget; }
+namespace widgets {
+class SurfaceWidget;
+}
 namespace files::ui {
 
 class FileChooser;
@@ -70,7 +72,7 @@ class ExerciseWindow : public QDialog {
   QPushButton* openButton_ = nullptr;
   WaitNotice* waitNotice_ = nullptr;
   std::string activityFolder_;
-  bool pupilChose_ = false;      // a file or folder picked: no more automatic selection
+  bool pupilChose_ = false;  // a file or folder picked: no more automatic selection
   bool selectingFirst_ = false;
 };
 

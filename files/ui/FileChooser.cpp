@@ -35,7 +35,8 @@ QList<Place> pupilPlaces(const QString& appFolder) {
   for (const QFileInfo& level1 : media.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot)) {
     const QFileInfoList inner = QDir(level1.filePath()).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot);
     if (level1.fileName() == qEnvironmentVariable("USER") || !inner.isEmpty()) {
-      for (const QFileInfo& medium : inner) add(QStringLiteral("Support amovible : ") + medium.fileName(), medium.filePath());
+      for (const QFileInfo& medium : inner)
+        add(QStringLiteral("Support amovible : ") + medium.fileName(), medium.filePath());
     } else {
       add(QStringLiteral("Support amovible : ") + level1.fileName(), level1.filePath());
     }
@@ -93,23 +94,20 @@ FileChooser::FileChooser(const QString& pattern, const QString& placesCaption, c
     if (fileModel_->rootPath() == folder_) emit filesListed();
   });
   connect(places_, &QComboBox::activated, this, &FileChooser::placeChosen);
-  connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-          [this](const QModelIndex& current) {
-            const QString path = folderModel_->filePath(current);
-            if (!path.isEmpty() && path != folder_) setFolder(path);
-          });
+  connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
+    const QString path = folderModel_->filePath(current);
+    if (!path.isEmpty() && path != folder_) setFolder(path);
+  });
   connect(tree_, &QTreeView::activated, this, [this](const QModelIndex& i) { tree_->expand(i); });
-  connect(list_, &QListView::clicked, this,
-          [this](const QModelIndex& i) {
-            if (!fileModel_->isDir(i)) emit fileClicked(fileModel_->fileName(i));
-          });
+  connect(list_, &QListView::clicked, this, [this](const QModelIndex& i) {
+    if (!fileModel_->isDir(i)) emit fileClicked(fileModel_->fileName(i));
+  });
   connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& i) {
     if (i.isValid() && !fileModel_->isDir(i)) emit fileSelected(fileModel_->fileName(i));
   });
-  connect(list_, &QListView::activated, this,
-          [this](const QModelIndex& i) {
-            if (!fileModel_->isDir(i)) emit fileActivated(fileModel_->fileName(i));
-          });
+  connect(list_, &QListView::activated, this, [this](const QModelIndex& i) {
+    if (!fileModel_->isDir(i)) emit fileActivated(fileModel_->fileName(i));
+  });
 }
 
 void FileChooser::placeChosen(int index) {

@@ -20,8 +20,9 @@ OpenWindow::OpenWindow(ConfigOwner& owner, MessageService& messages, const QStri
     : QDialog(parent), owner_(owner), messages_(messages) {
   setObjectName(QStringLiteral("ouvrir"));
   setWindowTitle(QStringLiteral("Ouvrir une configuration"));
-  chooser_ = new FileChooser(QStringLiteral("*") + QString::fromLatin1(kConfigExtension), QStringLiteral("Emplacement:"), QStringLiteral("Répertoire"),
-                             QStringLiteral("Fichiers"), appFolder, this);
+  chooser_ =
+      new FileChooser(QStringLiteral("*") + QString::fromLatin1(kConfigExtension), QStringLiteral("Emplacement:"),
+                      QStringLiteral("Répertoire"), QStringLiteral("Fichiers"), appFolder, this);
   ficharge_ = new QLineEdit(this);
   ficharge_->setObjectName(QStringLiteral("ficharge"));
   auto* open = new QPushButton(QStringLiteral("OUVRIR"), this);

@@ -3,7 +3,6 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-
 #include <cmath>
 #include <utility>
 #include <vector>
@@ -41,10 +40,18 @@ QTextCharFormat charFormat(const rtf::RunFormat& f) {
 QTextBlockFormat blockFormat(const rtf::Paragraph& p) {
   QTextBlockFormat b;
   switch (p.alignment) {
-    case rtf::Alignment::Left: b.setAlignment(Qt::AlignLeft); break;
-    case rtf::Alignment::Centre: b.setAlignment(Qt::AlignHCenter); break;
-    case rtf::Alignment::Right: b.setAlignment(Qt::AlignRight); break;
-    case rtf::Alignment::Justified: b.setAlignment(Qt::AlignJustify); break;
+    case rtf::Alignment::Left:
+      b.setAlignment(Qt::AlignLeft);
+      break;
+    case rtf::Alignment::Centre:
+      b.setAlignment(Qt::AlignHCenter);
+      break;
+    case rtf::Alignment::Right:
+      b.setAlignment(Qt::AlignRight);
+      break;
+    case rtf::Alignment::Justified:
+      b.setAlignment(Qt::AlignJustify);
+      break;
   }
   b.setLeftMargin(p.leftIndent / kTwipsPerPixel);
   return b;

@@ -8,8 +8,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "files/ConfigName.h"
 #include "files/ConfigFile.h"
+#include "files/ConfigName.h"
 #include "files/SavePlaces.h"
 #include "files/ui/ConfigOwner.h"
 #include "files/ui/FileChooser.h"
@@ -23,8 +23,9 @@ SaveWindow::SaveWindow(ConfigOwner& owner, MessageService& messages, const QStri
     : QDialog(parent), owner_(owner), messages_(messages), appFolder_(appFolder) {
   setObjectName(QStringLiteral("enregistrer"));
   setWindowTitle(QStringLiteral("Enregistrer les paramètres."));
-  chooser_ = new FileChooser(QStringLiteral("*") + QString::fromLatin1(kConfigExtension), QStringLiteral("Emplacement:"), QStringLiteral("Répertoire:"),
-                             QStringLiteral("Fichiers enregistrés"), appFolder, this);
+  chooser_ =
+      new FileChooser(QStringLiteral("*") + QString::fromLatin1(kConfigExtension), QStringLiteral("Emplacement:"),
+                      QStringLiteral("Répertoire:"), QStringLiteral("Fichiers enregistrés"), appFolder, this);
   entryFields_ = new QLineEdit(QString::fromStdString(owner_.configPath()), this);
   entryFields_->setObjectName(QStringLiteral("Text1"));
   save_ = new QPushButton(QStringLiteral("ENREGISTRER"), this);

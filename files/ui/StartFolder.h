@@ -3,7 +3,9 @@
 #include <QString>
 #include <string>
 
-namespace velmira { class MessageService; }
+namespace velmira {
+class MessageService;
+}
 
 namespace velmira::files::ui {
 

@@ -7,15 +7,14 @@
 #include <QTextDocumentFragment>
 #include <QTextEdit>
 #include <QToolButton>
-
-#include "files/PrintedTexts.h"
 #include <utility>
 
+#include "files/PrintedTexts.h"
 #include "files/WelcomeText.h"
 #include "files/rtf/RtfFile.h"
+#include "files/ui/RichTextDocument.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/Printing.h"
-#include "files/ui/RichTextDocument.h"
 
 namespace velmira::files::ui {
 

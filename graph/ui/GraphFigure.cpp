@@ -37,12 +37,17 @@ double unitOf(const QRectF& plot) { return plot.width() / graph::kPlotSize; }
 
 QColor inkColour(graph::Ink ink) {
   switch (ink) {
-    case graph::Ink::Axis: return kAxisBlue;
+    case graph::Ink::Axis:
+      return kAxisBlue;
     case graph::Ink::Point:
-    case graph::Ink::Curve: return kPointRed;
-    case graph::Ink::Line: return kLineGreen;
-    case graph::Ink::SecondLine: return widgets::kPurple;
-    case graph::Ink::Mark: return widgets::kBlack;
+    case graph::Ink::Curve:
+      return kPointRed;
+    case graph::Ink::Line:
+      return kLineGreen;
+    case graph::Ink::SecondLine:
+      return widgets::kPurple;
+    case graph::Ink::Mark:
+      return widgets::kBlack;
   }
   return kAxisBlue;
 }
@@ -63,8 +68,10 @@ void paintStrokes(QPainter& p, const QRectF& plot, const std::vector<graph::Stro
     pen.setCapStyle(Qt::RoundCap);
     if (s.dotted) pen.setStyle(Qt::DotLine);
     p.setPen(pen);
-    if (s.a == s.b) p.drawPoint(at(s.a));
-    else p.drawLine(at(s.a), at(s.b));
+    if (s.a == s.b)
+      p.drawPoint(at(s.a));
+    else
+      p.drawLine(at(s.a), at(s.b));
   }
   p.restore();
 }
@@ -76,12 +83,14 @@ void paintAxisTexts(QPainter& p, const QRectF& plot, const graph::Figure& figure
   p.save();
   p.setFont(font);
   p.setPen(kAxisBlue);
-  const auto width = [&](std::string_view t) { return fm.horizontalAdvance(QString::fromUtf8(t.data(), t.size())) / u; };
+  const auto width = [&](std::string_view t) {
+    return fm.horizontalAdvance(QString::fromUtf8(t.data(), t.size())) / u;
+  };
   const auto height = [&](std::string_view) { return h / u; };
   for (const graph::TickLabel& l : graph::abscissaLabels(figure.plot, width)) {
     const double x = plot.left() + (l.at + 0.5) * u;
-    p.drawText(QRectF(x - plot.width() / 2, plot.bottom() + kEdgeGap * h, plot.width(), h), Qt::AlignHCenter | Qt::AlignTop,
-               QString::fromStdString(l.text));
+    p.drawText(QRectF(x - plot.width() / 2, plot.bottom() + kEdgeGap * h, plot.width(), h),
+               Qt::AlignHCenter | Qt::AlignTop, QString::fromStdString(l.text));
   }
   for (const graph::TickLabel& l : graph::ordinateLabels(figure.plot, height)) {
     const double y = plot.top() + (l.at + 0.5) * u;
@@ -127,8 +136,8 @@ void paintIntersectionLabel(QPainter& p, const QRectF& plot, graph::PixelPoint c
   const double u = unitOf(plot);
   const QString text = QString::fromStdString(label);
   const double w = fm.horizontalAdvance(text), h = fm.height();
-  const graph::PixelPoint at = graph::intersectionLabelAt(cross, static_cast<int>(std::ceil(w / u)),
-                                                          static_cast<int>(std::ceil(h / u)));
+  const graph::PixelPoint at =
+      graph::intersectionLabelAt(cross, static_cast<int>(std::ceil(w / u)), static_cast<int>(std::ceil(h / u)));
   // On a white ground over the grid.
   const QRectF box(plot.left() + at.x * u, plot.top() + at.y * u, w, h);
   p.save();
@@ -179,8 +188,8 @@ void drawFigurePage(qtp::PrintedPages& out, const QString& heading, const graph:
   const QFont scale = qtp::printFont(kPrintedScalePoints);
   const QMarginsF m = figureMargins(numbers, printer);
   const double scaleLines = QFontMetricsF(scale, printer).height() * 6;
-  const double side = std::min(body.width() - m.left() - m.right(),
-                               body.height() - top - m.top() - m.bottom() - scaleLines);
+  const double side =
+      std::min(body.width() - m.left() - m.right(), body.height() - top - m.top() - m.bottom() - scaleLines);
   const QRectF plot(m.left() + (body.width() - m.left() - m.right() - side) / 2, top + m.top(), side, side);
   if (figure.plot.plottable) {
     paintStrokes(p, plot, figure.strokes);

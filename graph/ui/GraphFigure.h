@@ -8,8 +8,8 @@
 // outside it (numbers and names) or in its top corner (the note).
 #include <QColor>
 #include <QFont>
-#include <QMarginsF>
 #include <QImage>
+#include <QMarginsF>
 #include <QRectF>
 #include <QString>
 

@@ -12,8 +12,8 @@
 
 #include "graph/LineFit.h"
 #include "graph/ui/GraphFigure.h"
-#include "platform/qt/Fonts.h"
 #include "platform/qt/Clipboard.h"
+#include "platform/qt/Fonts.h"
 #include "platform/qt/Printing.h"
 #include "table/Table.h"
 #include "table/TableText.h"
@@ -264,8 +264,7 @@ void GraphWindow::redrawPlot() {
   };
   draw(strokes.begin(), strokes.end());
   if (twoLines.crossShown) {
-    const std::string label =
-        graph::kIntersectionCaption + graph::intersectionText(twoLineFit_, table_.mask());
+    const std::string label = graph::kIntersectionCaption + graph::intersectionText(twoLineFit_, table_.mask());
     s.paint([&](QPainter& p) {
       paintIntersectionLabel(p, QRectF(0, 0, graph::kPlotSize, graph::kPlotSize), twoLines.crossAt, label, panelFont());
     });
@@ -295,9 +294,8 @@ void GraphWindow::showFigureTexts(const graph::FitNote& note) {
     texts_.abscissaName = table::columnName(table_, abscissaList_->currentIndex());
     texts_.ordinateName = table::columnName(table_, ordinateList_->currentIndex());
     texts_.note = note;
-    plotArea_->surface().paint([&](QPainter& p) {
-      paintFitNote(p, QRectF(0, 0, graph::kPlotSize, graph::kPlotSize), note, panelFont());
-    });
+    plotArea_->surface().paint(
+        [&](QPainter& p) { paintFitNote(p, QRectF(0, 0, graph::kPlotSize, graph::kPlotSize), note, panelFont()); });
   }
   update();
 }
@@ -306,8 +304,8 @@ graph::Figure GraphWindow::figure() const {
   std::optional<graph::FitKind> fit;
   if (fitBox_->isChecked()) fit = affine_->isChecked() ? graph::FitKind::Affine : graph::FitKind::ThroughOrigin;
   return graph::graphFigure(table_, abscissaList_->currentIndex(), ordinateList_->currentIndex(),
-                            {joinPoints_->isChecked(), showGrid_->isChecked(), crossPoints_->isChecked()},
-                            fit, fitBox_->isChecked() && twoLines_->isChecked());
+                            {joinPoints_->isChecked(), showGrid_->isChecked(), crossPoints_->isChecked()}, fit,
+                            fitBox_->isChecked() && twoLines_->isChecked());
 }
 
 bool GraphWindow::printPlot(QPrinter& printer) {

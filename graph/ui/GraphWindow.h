@@ -31,7 +31,9 @@ namespace velmira::table {
 class Table;
 }
 
-namespace velmira::widgets { class SurfaceWidget; }
+namespace velmira::widgets {
+class SurfaceWidget;
+}
 
 namespace velmira::graph::ui {
 
@@ -45,16 +47,16 @@ class GraphWindow : public QDialog {
   // --- Controls ------------------------------------------------------------
   QComboBox* abscissaList() const { return abscissaList_; }  // abscissa
   QComboBox* ordinateList() const { return ordinateList_; }  // ordinate
-  QCheckBox* joinPoints() const { return joinPoints_; }  // "Lier les points"
-  QCheckBox* showGrid() const { return showGrid_; }  // "Afficher la grille"
-  QCheckBox* crossPoints() const { return crossPoints_; }  // "Représenter un point par une croix"
-  QCheckBox* fitBox() const { return fitBox_; }  // "Modéliser"
+  QCheckBox* joinPoints() const { return joinPoints_; }      // "Lier les points"
+  QCheckBox* showGrid() const { return showGrid_; }          // "Afficher la grille"
+  QCheckBox* crossPoints() const { return crossPoints_; }    // "Représenter un point par une croix"
+  QCheckBox* fitBox() const { return fitBox_; }              // "Modéliser"
   QRadioButton* throughOrigin() const { return throughOrigin_; }
   QRadioButton* affine() const { return affine_; }
   QRadioButton* twoLines() const { return twoLines_; }  // "deux droites"
   widgets::SurfaceWidget* plotArea() const { return plotArea_; }
   widgets::SurfaceWidget* titleStrip() const { return titleStrip_; }
-  QLabel* scaleLabel() const { return scaleLabel_; }  // scale text
+  QLabel* scaleLabel() const { return scaleLabel_; }              // scale text
   QLabel* pointerLabel(int i) const { return pointerLabel_[i]; }  // pointer position
   QLabel* equation() const { return equation_; }
   QToolButton* printButton() const { return printButton_; }

@@ -1,7 +1,8 @@
 #include "platform/core/AppFolders.h"
 
-#include <filesystem>
 #include <unistd.h>
+
+#include <filesystem>
 
 namespace velmira::fileio {
 

@@ -24,9 +24,6 @@
 //  - only the first ";" section is used, for every value, and a "," (the
 //    thousands separator, not in use) is ignored: a mask read from a file
 //    never moves digits around the decimal comma.
-#include "platform/core/NumberText.h"
-#include "platform/core/GeneralText.h"
-
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -34,6 +31,9 @@
 #include <string>
 #include <system_error>
 #include <vector>
+
+#include "platform/core/GeneralText.h"
+#include "platform/core/NumberText.h"
 
 namespace velmira::num {
 
@@ -58,8 +58,7 @@ Decimal decimalOf(double value, int significant) {
   Decimal d;
   if (value == 0) return d;
   char buf[64];
-  auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific,
-                         significant - 1);
+  auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, significant - 1);
   std::string_view s(buf, static_cast<std::size_t>(r.ptr - buf));
   std::size_t e = s.find('e');
   for (std::size_t i = 0; i < e; ++i)
@@ -125,8 +124,10 @@ char digitAt(const Decimal& d, long power) {
 
 std::string exponentText(int exponent, bool alwaysSign, int minDigits, char letter) {
   std::string out(1, letter);
-  if (exponent < 0) out += '-';
-  else if (alwaysSign) out += '+';
+  if (exponent < 0)
+    out += '-';
+  else if (alwaysSign)
+    out += '+';
   std::string digits = std::to_string(std::abs(exponent));
   if (static_cast<int>(digits.size()) < minDigits)
     digits.insert(0, static_cast<std::size_t>(minDigits) - digits.size(), '0');
@@ -160,8 +161,10 @@ Mask parseMask(std::string_view m) {
       return;
     }
     auto& part = mask.point ? mask.decimals : mask.integer;
-    if (!part.empty() && part.back().kind == Item::Literal) part.back().text += text;
-    else part.push_back({Item::Literal, std::move(text)});
+    if (!part.empty() && part.back().kind == Item::Literal)
+      part.back().text += text;
+    else
+      part.push_back({Item::Literal, std::move(text)});
   };
   std::size_t i = 0;
   while (i < m.size()) {
@@ -378,7 +381,7 @@ std::optional<T> readAs(std::string_view text) {
   auto r = std::from_chars(p->text.data(), p->text.data() + p->text.size(), v);
   if (r.ec == std::errc::result_out_of_range) {
     if (p->magnitude > 0) return std::nullopt;  // overflow
-    return p->negative ? -T(0) : T(0);           // underflow
+    return p->negative ? -T(0) : T(0);          // underflow
   }
   if (r.ec != std::errc() || !std::isfinite(v)) return std::nullopt;
   return v;
@@ -414,9 +417,7 @@ std::string detail::generalText(double value, int significant, char separator, b
          d.digits.substr(static_cast<std::size_t>(intDigits));
 }
 
-std::string general(double value, int significant) {
-  return detail::generalText(value, significant, ',', true);
-}
+std::string general(double value, int significant) { return detail::generalText(value, significant, ',', true); }
 
 // The program uses a handful of masks; parse each once.
 const Mask& parsedMask(std::string_view mask) {

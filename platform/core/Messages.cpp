@@ -27,20 +27,29 @@ Message exclamationOk(std::string text, std::string title) {
   return {std::move(text), std::move(title), Icon::Exclamation, Buttons::Ok};
 }
 
-
 std::string saveCauseText(const fileio::SaveFailure& failure) {
   using fileio::SaveCause;
   switch (failure.cause) {
-    case SaveCause::None: return "";
-    case SaveCause::IsFolder: return "c'est un dossier";
-    case SaveCause::FolderMissing: return "dossier introuvable";
-    case SaveCause::NameTooLong: return "nom trop long";
-    case SaveCause::DiskFull: return "disque plein";
-    case SaveCause::AccessDenied: return "accès refusé";
-    case SaveCause::ReadOnlyFile: return "fichier en lecture seule";
-    case SaveCause::NotRegularFile: return "ce n'est pas un fichier ordinaire";
-    case SaveCause::UnfitText: return "un texte ne tient pas dans le fichier";
-    case SaveCause::System: break;
+    case SaveCause::None:
+      return "";
+    case SaveCause::IsFolder:
+      return "c'est un dossier";
+    case SaveCause::FolderMissing:
+      return "dossier introuvable";
+    case SaveCause::NameTooLong:
+      return "nom trop long";
+    case SaveCause::DiskFull:
+      return "disque plein";
+    case SaveCause::AccessDenied:
+      return "accès refusé";
+    case SaveCause::ReadOnlyFile:
+      return "fichier en lecture seule";
+    case SaveCause::NotRegularFile:
+      return "ce n'est pas un fichier ordinaire";
+    case SaveCause::UnfitText:
+      return "un texte ne tient pas dans le fichier";
+    case SaveCause::System:
+      break;
   }
   return failure.error != 0 ? std::strerror(failure.error) : "erreur d'écriture";
 }
@@ -64,9 +73,7 @@ bool mayReplace(const std::string& path, bool askOverReadOnly, MessageService& m
   return true;
 }
 
-Message readFailure() {
-  return criticalOk("Lecture impossible sur disque", "Erreur lors du chargement du fichier");
-}
+Message readFailure() { return criticalOk("Lecture impossible sur disque", "Erreur lors du chargement du fichier"); }
 Message notConfiguration() {
   return criticalOk("Ce fichier ne correspond pas à cette application", "Fichier non valide");
 }

@@ -1,7 +1,6 @@
 // The plain conversion, the locale-independent number text and the
 // leading-number rule. Masks and comma-decimal reading: FormatMask.cpp.
 #include "platform/core/NumberText.h"
-#include "platform/core/GeneralText.h"
 
 #include <algorithm>
 #include <charconv>
@@ -9,6 +8,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+
+#include "platform/core/GeneralText.h"
 
 namespace velmira::num {
 
@@ -67,8 +68,9 @@ Leading leading(std::string_view text) {
     const std::string_view mantissa(s.data(), e == std::string::npos ? s.size() : e);
     // The exponent saturates: its digits may be as many as the text holds.
     constexpr long kFarExponent = 1'000'000;
-    long magnitude = e == std::string::npos ? 0 : std::clamp(std::strtol(s.c_str() + e + 1, nullptr, 10),
-                                                             -kFarExponent, kFarExponent);
+    long magnitude = e == std::string::npos
+                         ? 0
+                         : std::clamp(std::strtol(s.c_str() + e + 1, nullptr, 10), -kFarExponent, kFarExponent);
     const auto first = mantissa.find_first_of("123456789");
     const auto point = mantissa.find('.');
     const auto pointAt = point == std::string_view::npos ? mantissa.size() : point;

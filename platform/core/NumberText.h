@@ -52,9 +52,9 @@ std::string numberText(double value, int significant = kDoubleDigits);
 // optional sign; reading stops at the first character that does not fit.
 // A text with no leading number reads as 0.
 struct Leading {
-  double value = 0;      // 0 when no number, or on overflow
-  bool overflow = false; // the number does not fit a 64-bit float
-  std::size_t length = 0; // characters consumed, leading blanks included
+  double value = 0;        // 0 when no number, or on overflow
+  bool overflow = false;   // the number does not fit a 64-bit float
+  std::size_t length = 0;  // characters consumed, leading blanks included
 };
 Leading leading(std::string_view text);
 // Convenience: the value of the leading number, 0 on overflow.

@@ -1,10 +1,11 @@
 #include "platform/core/RecordFile.h"
 
-#include <algorithm>
-#include <array>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <algorithm>
+#include <array>
 
 #include "platform/core/SafeFile.h"
 
@@ -14,10 +15,10 @@ namespace {
 
 // Windows-1252 0x80..0x9F; 0 where the code page defines nothing (those
 // bytes read as the C1 control of the same number).
-constexpr std::array<char32_t, 32> kHigh = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+constexpr std::array<char32_t, 32> kHigh = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                            0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                            0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                            0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 }  // namespace
 
@@ -55,11 +56,20 @@ void appendUtf8(std::string& out, char32_t c) {
 bool nextCodePoint(std::string_view s, std::size_t& i, char32_t& c) {
   const auto b = static_cast<unsigned char>(s[i]);
   int extra;
-  if (b < 0x80) { c = b; extra = 0; }
-  else if ((b & 0xE0) == 0xC0) { c = b & 0x1F; extra = 1; }
-  else if ((b & 0xF0) == 0xE0) { c = b & 0x0F; extra = 2; }
-  else if ((b & 0xF8) == 0xF0) { c = b & 0x07; extra = 3; }
-  else return false;
+  if (b < 0x80) {
+    c = b;
+    extra = 0;
+  } else if ((b & 0xE0) == 0xC0) {
+    c = b & 0x1F;
+    extra = 1;
+  } else if ((b & 0xF0) == 0xE0) {
+    c = b & 0x0F;
+    extra = 2;
+  } else if ((b & 0xF8) == 0xF0) {
+    c = b & 0x07;
+    extra = 3;
+  } else
+    return false;
   if (i + static_cast<std::size_t>(extra) >= s.size()) return false;
   for (int k = 1; k <= extra; ++k) {
     const auto n = static_cast<unsigned char>(s[i + k]);

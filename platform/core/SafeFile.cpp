@@ -1,14 +1,15 @@
 #include "platform/core/SafeFile.h"
 
-#include <cerrno>
-#include <climits>
-#include <algorithm>
-#include <cctype>
-#include <cstdlib>
 #include <fcntl.h>
-#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <string>
 
 namespace velmira::fileio {
 
@@ -84,16 +85,22 @@ bool writeAll(int fd, std::string_view bytes, WriteFn write) {
 
 SaveCause saveCauseOf(int error) {
   switch (error) {
-    case EISDIR: return SaveCause::IsFolder;
+    case EISDIR:
+      return SaveCause::IsFolder;
     case ENOENT:
-    case ENOTDIR: return SaveCause::FolderMissing;
-    case ENAMETOOLONG: return SaveCause::NameTooLong;
+    case ENOTDIR:
+      return SaveCause::FolderMissing;
+    case ENAMETOOLONG:
+      return SaveCause::NameTooLong;
     case ENOSPC:
     case EDQUOT:
-    case EFBIG: return SaveCause::DiskFull;
+    case EFBIG:
+      return SaveCause::DiskFull;
     case EACCES:
-    case EPERM: return SaveCause::AccessDenied;
-    default: return SaveCause::System;
+    case EPERM:
+      return SaveCause::AccessDenied;
+    default:
+      return SaveCause::System;
   }
 }
 
@@ -126,8 +133,7 @@ bool replaceFile(const std::string& path, std::string_view bytes, WriteFn write,
   if (!exists && errno != ENOENT) return failWith(errno);
   if (exists && S_ISDIR(st.st_mode)) return fail(SaveCause::IsFolder, EISDIR);
   if (exists && !S_ISREG(st.st_mode)) return fail(SaveCause::NotRegularFile);
-  if (exists && readOnly == ReadOnlyTarget::Refuse && markedReadOnly(*target, st))
-    return fail(SaveCause::ReadOnlyFile);
+  if (exists && readOnly == ReadOnlyTarget::Refuse && markedReadOnly(*target, st)) return fail(SaveCause::ReadOnlyFile);
   const std::string folder = folderOf(*target);
   std::string tmp = folder + "/.velmira-XXXXXX";
   Fd fd(::mkstemp(tmp.data()));

@@ -1,10 +1,11 @@
 #pragma once
 // Files replaced whole or not at all, and files read without blocking.
+#include <sys/types.h>
+
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <sys/types.h>
 
 namespace velmira::fileio {
 
@@ -14,8 +15,8 @@ using WriteFn = ssize_t (*)(int fd, const void* data, std::size_t size);
 // Why a save failed.
 enum class SaveCause {
   None,
-  IsFolder,        // the path names a folder
-  FolderMissing,   // its folder does not exist
+  IsFolder,       // the path names a folder
+  FolderMissing,  // its folder does not exist
   NameTooLong,
   DiskFull,        // no room left, or the user's quota is used up
   AccessDenied,    // the folder or the file may not be written
@@ -70,8 +71,7 @@ enum class Links { Follow, Refuse };
 
 // At most the first `limit` bytes of the regular file at `path`; nullopt
 // when it cannot be read (as `readFile`).
-std::optional<std::string> readRegularFile(const std::string& path, std::size_t limit,
-                                           Links links = Links::Follow);
+std::optional<std::string> readRegularFile(const std::string& path, std::size_t limit, Links links = Links::Follow);
 
 // True when `path` names a regular file (following links).
 bool isRegularFile(const std::string& path);

@@ -13,8 +13,8 @@ int validZoom(int percent) {
   return percent;
 }
 
-ScreenFit fitScreen(int zoomPercent, double current, double availableWidth, double availableHeight,
-                    double needWidth, double needHeight, double least) {
+ScreenFit fitScreen(int zoomPercent, double current, double availableWidth, double availableHeight, double needWidth,
+                    double needHeight, double least) {
   const double wanted = validZoom(zoomPercent) / 100.0;
   // What fits, in the screen's pixels at factor 1.
   const double most = std::min(availableWidth * current / needWidth, availableHeight * current / needHeight);

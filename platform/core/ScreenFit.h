@@ -32,7 +32,7 @@ struct ScreenFit {
 // `need` the window's size at factor 1. The factor is the zoom's, or the
 // largest grain below it at which the window fits, but not below `least`
 // (kLeastScale over the desktop's own factor).
-ScreenFit fitScreen(int zoomPercent, double current, double availableWidth, double availableHeight,
-                    double needWidth, double needHeight, double least = kLeastScale);
+ScreenFit fitScreen(int zoomPercent, double current, double availableWidth, double availableHeight, double needWidth,
+                    double needHeight, double least = kLeastScale);
 
 }  // namespace velmira

@@ -19,8 +19,7 @@ bool isSymbolFont(const QString& name) {
 QString mappedFamily(const QString& name) {
   const QString n = name.trimmed();
   if (n.compare(QStringLiteral("Arial"), Qt::CaseInsensitive) == 0) return QStringLiteral("Liberation Sans");
-  if (n.compare(QStringLiteral("Times New Roman"), Qt::CaseInsensitive) == 0)
-    return QStringLiteral("Liberation Serif");
+  if (n.compare(QStringLiteral("Times New Roman"), Qt::CaseInsensitive) == 0) return QStringLiteral("Liberation Serif");
   if (n.compare(QStringLiteral("Verdana"), Qt::CaseInsensitive) == 0) return QStringLiteral("DejaVu Sans");
   if (isSymbolFont(n)) return QStringLiteral("DejaVu Sans");
   return n;

@@ -17,21 +17,30 @@ constexpr int kTitleBarRoom = 160;
 
 QMessageBox::Icon iconOf(Icon icon) {
   switch (icon) {
-    case Icon::Critical: return QMessageBox::Critical;
-    case Icon::Question: return QMessageBox::Question;
-    case Icon::Exclamation: return QMessageBox::Warning;
-    case Icon::Information: return QMessageBox::Information;
+    case Icon::Critical:
+      return QMessageBox::Critical;
+    case Icon::Question:
+      return QMessageBox::Question;
+    case Icon::Exclamation:
+      return QMessageBox::Warning;
+    case Icon::Information:
+      return QMessageBox::Information;
   }
   return QMessageBox::NoIcon;
 }
 
 QMessageBox::StandardButtons buttonsOf(Buttons buttons) {
   switch (buttons) {
-    case Buttons::Ok: return QMessageBox::Ok;
-    case Buttons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
-    case Buttons::SaveDiscardCancel: return QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
-    case Buttons::ResumeOrNot: return QMessageBox::Yes | QMessageBox::No;
+    case Buttons::Ok:
+      return QMessageBox::Ok;
+    case Buttons::OkCancel:
+      return QMessageBox::Ok | QMessageBox::Cancel;
+    case Buttons::YesNo:
+      return QMessageBox::Yes | QMessageBox::No;
+    case Buttons::SaveDiscardCancel:
+      return QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
+    case Buttons::ResumeOrNot:
+      return QMessageBox::Yes | QMessageBox::No;
   }
   return QMessageBox::Ok;
 }
@@ -81,10 +90,13 @@ void configureMessageBox(QMessageBox& box, const Message& message) {
 
 Answer answerOf(Buttons buttons, QMessageBox::StandardButton clicked) {
   switch (buttons) {
-    case Buttons::Ok: return Answer::Ok;
-    case Buttons::OkCancel: return clicked == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
+    case Buttons::Ok:
+      return Answer::Ok;
+    case Buttons::OkCancel:
+      return clicked == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
     case Buttons::YesNo:
-    case Buttons::ResumeOrNot: return clicked == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    case Buttons::ResumeOrNot:
+      return clicked == QMessageBox::Yes ? Answer::Yes : Answer::No;
     case Buttons::SaveDiscardCancel:
       if (clicked == QMessageBox::Save) return Answer::Save;
       return clicked == QMessageBox::Discard ? Answer::Discard : Answer::Cancel;

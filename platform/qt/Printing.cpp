@@ -11,7 +11,6 @@
 #include <algorithm>
 
 #include "platform/qt/Fonts.h"
-#include "platform/qt/Fonts.h"
 
 namespace velmira::qtp {
 
@@ -19,11 +18,11 @@ namespace {
 
 constexpr double kScreenDpi = 96;
 constexpr double kMarginMm = 20;
-constexpr double kFooterMm = 10;         // kept at the foot of the body for "Page i / n"
+constexpr double kFooterMm = 10;  // kept at the foot of the body for "Page i / n"
 constexpr double kFooterPoints = 9;
 constexpr double kHeadingPoints = 11;
 constexpr double kCaptionPoints = 10;
-constexpr double kLineSpacing = 1.4;     // a text line's height, in its size
+constexpr double kLineSpacing = 1.4;  // a text line's height, in its size
 constexpr double kPointsPerInch = 72;
 constexpr double kMmPerInch = 25.4;
 const char* const kCreator = "Velmira";
@@ -89,9 +88,9 @@ void PrintedPages::footer() {
   painter_.save();
   painter_.setFont(printFont(kFooterPoints));
   painter_.setPen(Qt::black);
-  const QRectF foot(0, body_.bottom(), body_.width(), printer_.pageLayout().paintRectPixels(printer_.resolution()).height() - body_.bottom());
-  painter_.drawText(foot, Qt::AlignHCenter | Qt::AlignBottom,
-                    pageFooter(page_, pages_));
+  const QRectF foot(0, body_.bottom(), body_.width(),
+                    printer_.pageLayout().paintRectPixels(printer_.resolution()).height() - body_.bottom());
+  painter_.drawText(foot, Qt::AlignHCenter | Qt::AlignBottom, pageFooter(page_, pages_));
   painter_.restore();
 }
 

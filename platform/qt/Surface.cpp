@@ -26,9 +26,7 @@ struct FontKey {
   bool bold, italic;
   bool operator==(const FontKey&) const = default;
 };
-size_t qHash(const FontKey& k, size_t seed = 0) {
-  return qHashMulti(seed, k.name, k.points, k.bold, k.italic);
-}
+size_t qHash(const FontKey& k, size_t seed = 0) { return qHashMulti(seed, k.name, k.points, k.bold, k.italic); }
 struct WidthKey {
   FontKey font;
   QString text;
@@ -305,9 +303,7 @@ void Surface::setFont(const QString& name, double points, bool bold, bool italic
 
 QFont Surface::font() const { return cachedFont({fontName_, fontPoints_, bold_, italic_}); }
 
-QString Surface::shown(const QString& text) const {
-  return isSymbolFont(fontName_) ? symbolToUnicode(text) : text;
-}
+QString Surface::shown(const QString& text) const { return isSymbolFont(fontName_) ? symbolToUnicode(text) : text; }
 
 void Surface::print(const QString& text, bool lineBreak) {
   const FontKey key{fontName_, fontPoints_, bold_, italic_};

@@ -33,13 +33,13 @@
 // y + text height; without, it stays just after the text (x + text width).
 // Fonts are mapped by Fonts.h (classic names, points at 96 dpi).
 #include <QColor>
-#include <vector>
 #include <QFont>
 #include <QImage>
 #include <QPoint>
 #include <QRect>
 #include <QString>
 #include <functional>
+#include <vector>
 
 class QPainter;
 class QPen;
@@ -97,7 +97,10 @@ class Surface {
   int drawWidth() const { return drawWidth_; }
   void setDotted(bool on) { dotted_ = on; }
   bool dotted() const { return dotted_; }
-  void setFillSolid(const QColor& c) { fillSolid_ = true; fill_ = c; }
+  void setFillSolid(const QColor& c) {
+    fillSolid_ = true;
+    fill_ = c;
+  }
   void setFillTransparent() { fillSolid_ = false; }
   bool fillSolid() const { return fillSolid_; }
   QColor fillColor() const { return fill_; }
@@ -135,7 +138,10 @@ class Surface {
 
   double currentX = 0;
   double currentY = 0;
-  void setPen(double x, double y) { currentX = x; currentY = y; }
+  void setPen(double x, double y) {
+    currentX = x;
+    currentY = y;
+  }
 
   void print(const QString& text, bool lineBreak);
   void printLine(const QString& text) { print(text, true); }

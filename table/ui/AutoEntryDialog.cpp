@@ -31,7 +31,8 @@ bool runAutoEntryDialog(QWidget* parent, Table& table) {
   }
   QDialogButtonBox* buttons = okCancelButtons(d);
   auto* layout = new QVBoxLayout(&d);
-  layout->addWidget(new QLabel(QStringLiteral("Ce que les boutons d'enregistrement écrivent dans chaque colonne :"), &d));
+  layout->addWidget(
+      new QLabel(QStringLiteral("Ce que les boutons d'enregistrement écrivent dans chaque colonne :"), &d));
   layout->addLayout(form);
   layout->addWidget(buttons);
   if (d.exec() != QDialog::Accepted) return false;

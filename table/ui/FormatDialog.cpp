@@ -37,7 +37,8 @@ bool runFormatDialog(QWidget* parent, Table& table) {
   d.setObjectName(QStringLiteral("Formatdonnees"));
   d.setWindowTitle(QStringLiteral("Format d'écriture des données dans le tableau"));
   auto* layout = new QVBoxLayout(&d);
-  layout->addWidget(new QLabel(QStringLiteral("Choisir une option d'affichage en vous aidant du tableau d'exemples."), &d));
+  layout->addWidget(
+      new QLabel(QStringLiteral("Choisir une option d'affichage en vous aidant du tableau d'exemples."), &d));
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(18);
   auto* group = new QButtonGroup(&d);

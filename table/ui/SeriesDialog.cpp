@@ -28,9 +28,8 @@ class SeriesField : public QLineEdit {
     const QString t = e->text();
     const int k = e->key();
     const bool editing = k == Qt::Key_Left || k == Qt::Key_Right || k == Qt::Key_Home || k == Qt::Key_End ||
-                         k == Qt::Key_Delete || k == Qt::Key_Tab || k == Qt::Key_Backtab ||
-                         k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Escape ||
-                         (e->modifiers() & Qt::ControlModifier);
+                         k == Qt::Key_Delete || k == Qt::Key_Tab || k == Qt::Key_Backtab || k == Qt::Key_Return ||
+                         k == Qt::Key_Enter || k == Qt::Key_Escape || (e->modifiers() & Qt::ControlModifier);
     if (editing || t.isEmpty()) {
       QLineEdit::keyPressEvent(e);
       return;
@@ -38,8 +37,10 @@ class SeriesField : public QLineEdit {
     const int code = k == Qt::Key_Backspace ? 8 : t.at(0).unicode();
     const auto ch = seriesFieldKey(code);
     if (!ch) return;
-    if (*ch == 8) backspace();
-    else insert(QString(QChar(*ch)));
+    if (*ch == 8)
+      backspace();
+    else
+      insert(QString(QChar(*ch)));
   }
   void focusOutEvent(QFocusEvent* e) override {
     QLineEdit::focusOutEvent(e);
@@ -66,8 +67,8 @@ bool runSeriesDialog(QWidget* parent, Table& table, int col, MessageService& mes
   bool changed = false;
   QObject::connect(buttons, &QDialogButtonBox::accepted, &d, [&] {
     for (SeriesField* f : fields) f->rewrite();
-    const auto message = arithmeticSeries(table, col, fields[0]->text().toStdString(),
-                                          fields[1]->text().toStdString(), fields[2]->text().toStdString());
+    const auto message = arithmeticSeries(table, col, fields[0]->text().toStdString(), fields[1]->text().toStdString(),
+                                          fields[2]->text().toStdString());
     if (message) {
       messages.show(*message);  // the dialog stays open
       return;

@@ -98,17 +98,17 @@ void TableFrame::buildMenus() {
       if (a != undo_ && a != redo_) emit edited(a->text().remove(QStringLiteral("…")).remove(QLatin1Char('&')));
     });
   }
-  calculate_ = columnMenu_->addAction(QStringLiteral("Calculer"), this,
-                                      [this] { emit calculateRequested(menuColumn_, false); });
-  showFormula_ = columnMenu_->addAction(QStringLiteral("Voir expression"), this,
-                                        [this] { emit formulaRequested(menuColumn_); });
+  calculate_ =
+      columnMenu_->addAction(QStringLiteral("Calculer"), this, [this] { emit calculateRequested(menuColumn_, false); });
+  showFormula_ =
+      columnMenu_->addAction(QStringLiteral("Voir expression"), this, [this] { emit formulaRequested(menuColumn_); });
   recalculate_ = columnMenu_->addAction(QStringLiteral("Recalculer"), this,
                                         [this] { emit calculateRequested(menuColumn_, true); });
   columnMenu_->addAction(QStringLiteral("&Suite arithmétique"), this,
                          [this] { runSeriesDialog(window(), table_, menuColumn_, messages_); });
   columnMenu_->addSeparator();
-  clearColumn_ = columnMenu_->addAction(QStringLiteral("Effacer la colonne"), this,
-                                        [this] { table_.clearColumn(menuColumn_); });
+  clearColumn_ =
+      columnMenu_->addAction(QStringLiteral("Effacer la colonne"), this, [this] { table_.clearColumn(menuColumn_); });
   rename_ = columnMenu_->addAction(QStringLiteral("Titre de la colonne"), this,
                                    [this] { askRenameColumn(table_, menuColumn_, messages_); });
   columnMenu_->addSeparator();
@@ -154,8 +154,7 @@ void TableFrame::openColumnMenu(int col, QPoint globalPos) {
 bool TableFrame::eventFilter(QObject* watched, QEvent* event) {
   if (watched == menuButton_) {
     if (event->type() == QEvent::MouseMove) emit hint(imageHint());
-    if (event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
       openTableMenu(mapToGlobal(QPoint(0, 0)));
       return true;
     }
@@ -173,8 +172,8 @@ void TableFrame::chooseCsvFile() {
   if (!QDir(documents).exists()) documents = QDir::homePath();
   const files::SavePlace place =
       files::savePlace(workFile_ ? workFile_() : std::string(), appFolder_.toStdString(), documents.toStdString());
-  const QString name = place.name.empty() ? QStringLiteral("tableau")
-                                          : QFileInfo(QString::fromStdString(place.name)).completeBaseName();
+  const QString name =
+      place.name.empty() ? QStringLiteral("tableau") : QFileInfo(QString::fromStdString(place.name)).completeBaseName();
   const QString start = QDir(QString::fromStdString(place.folder)).filePath(name + QStringLiteral(".csv"));
   QString path = QFileDialog::getSaveFileName(window(), QStringLiteral("Exporter le tableau"), start,
                                               QStringLiteral("Tableau CSV (*.csv)"));

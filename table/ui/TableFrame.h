@@ -57,11 +57,11 @@ class TableFrame : public QFrame {
 
  signals:
   void hint(const QString& text);
-  void hideRequested();                            // "Cacher le tableau"
-  void graphRequested();                           // "Représentation graphique"
+  void hideRequested();                                // "Cacher le tableau"
+  void graphRequested();                               // "Représentation graphique"
   void calculateRequested(int col, bool recalculate);  // "Calculer", "Recalculer"
-  void formulaRequested(int col);                  // "Voir expression"
-  void printRequested();                           // "Imprimer le tableau"
+  void formulaRequested(int col);                      // "Voir expression"
+  void printRequested();                               // "Imprimer le tableau"
   // A command of the grid or of a menu may have changed the table.
   void edited(const QString& step);
 

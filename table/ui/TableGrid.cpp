@@ -18,8 +18,9 @@ TableGrid::TableGrid(TableModel& model, MessageService& messages, QWidget* paren
     : QTableView(parent), model_(model), messages_(messages) {
   setObjectName(QStringLiteral("MSFlexGrid1"));
   setAccessibleName(QStringLiteral("Tableau de valeurs"));
-  setAccessibleDescription(QStringLiteral("Flèches : cellule voisine ; Maj+F10 : menu du tableau ; "
-                                          "Ctrl+Espace puis Maj+F10 : menu de la colonne ; Tab : sortir"));
+  setAccessibleDescription(
+      QStringLiteral("Flèches : cellule voisine ; Maj+F10 : menu du tableau ; "
+                     "Ctrl+Espace puis Maj+F10 : menu de la colonne ; Tab : sortir"));
   setModel(&model_);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -119,8 +120,10 @@ void TableGrid::keyPressEvent(QKeyEvent* event) {
   if (k == Qt::Key_Return || k == Qt::Key_Enter) {
     // As in a spreadsheet: the entry is done, the next line becomes current.
     const QModelIndex below = model_.index(currentIndex().row() + 1, currentIndex().column());
-    if (below.isValid()) setCurrentIndex(below);
-    else checkCurrentCell();
+    if (below.isValid())
+      setCurrentIndex(below);
+    else
+      checkCurrentCell();
     return;
   }
   if (k == Qt::Key_Backspace) {
@@ -216,8 +219,7 @@ bool TableGrid::eventFilter(QObject* watched, QEvent* event) {
 
 void TableGrid::focusOutEvent(QFocusEvent* event) {
   // Leaving the grid leaves its cell too: what was typed is checked.
-  if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
-    checkCurrentCell();
+  if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason) checkCurrentCell();
   QTableView::focusOutEvent(event);
 }
 

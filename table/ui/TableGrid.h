@@ -62,7 +62,7 @@ class TableGrid : public QTableView {
   TableModel& model_;
   MessageService& messages_;
   bool following_ = false;
-  bool columnChosen_ = false;  // Ctrl+Space chose the current column for the menu keys
+  bool columnChosen_ = false;   // Ctrl+Space chose the current column for the menu keys
   bool resizingTitle_ = false;  // a press on a title border: the header resizes
   QPoint titlePress_;
 };

@@ -17,9 +17,12 @@ int TableModel::columnCount(const QModelIndex& parent) const { return parent.isV
 QVariant TableModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
   switch (role) {
-    case Qt::DisplayRole: return QString::fromStdString(table_.cell(index.row() + 1, index.column()));
-    case Qt::TextAlignmentRole: return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
-    default: return {};
+    case Qt::DisplayRole:
+      return QString::fromStdString(table_.cell(index.row() + 1, index.column()));
+    case Qt::TextAlignmentRole:
+      return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    default:
+      return {};
   }
 }
 

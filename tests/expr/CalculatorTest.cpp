@@ -1,12 +1,11 @@
 // The calculator driven key by key: the working expression, EXE and its
 // texts, the answer, the memory and the display modes.
-#include "expr/Calculator.h"
-
 #include <gtest/gtest.h>
 
 #include <initializer_list>
 #include <string>
 
+#include "expr/Calculator.h"
 #include "expr/Evaluator.h"
 
 namespace velmira::expr {
@@ -47,8 +46,7 @@ TEST_F(CalculatorTest, FunctionKeysInsertTheirWordAfterAnImplicitProduct) {
   press({Key::ClearAll, Key::OpenParenthesis, Key::ArcSine, Key::Minus, Key::Cosine, Key::Tangent, Key::ArcCosine,
          Key::ArcTangent, Key::Exponential, Key::NaturalLog, Key::DecimalLog, Key::SquareRoot, Key::PowerOfTen,
          Key::Reciprocal, Key::Column3, Key::Pi});
-  EXPECT_EQ(calc.expression(),
-            "(invSIN -cos tan invCOS invTAN exp ln log SQR 10 ^ 1 / C3 * 3.14159265358979");
+  EXPECT_EQ(calc.expression(), "(invSIN -cos tan invCOS invTAN exp ln log SQR 10 ^ 1 / C3 * 3.14159265358979");
   press({Key::ClearAll, Key::Digit1, Key::Tera, Key::Giga, Key::Mega, Key::Kilo, Key::Milli, Key::Micro, Key::Nano,
          Key::Pico, Key::Point, Key::Exponent, Key::CloseParenthesis, Key::OpenParenthesis});
   EXPECT_EQ(calc.expression(), "1E+12E+9E+6E+3E-3E-6E-9E-12.E) * (");

@@ -1,12 +1,11 @@
 // Column formulas over the table: substitution, evaluation, the failure
 // count and its messages.
-#include "expr/ColumnFormula.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "expr/ColumnFormula.h"
 #include "expr/Evaluator.h"
 #include "table/Table.h"
 
@@ -68,9 +67,8 @@ TEST_F(ColumnFormulaTest, LinesThatCannotBeComputedAreEmptiedAndCounted) {
   // Bad formulas empty the whole column, the formula being stored anyway.
   const std::string longFormula = "C1" + std::string(10000, '*') + "1";
   std::vector<int> overflows;
-  for (const std::string& f : {std::string("(C1 + 1"), std::string("*/^"), std::string("C0 + 1"),
-                               std::string("C9"), std::string("C12"), std::string("2C1"), longFormula,
-                               std::string("1E99999")}) {
+  for (const std::string& f : {std::string("(C1 + 1"), std::string("*/^"), std::string("C0 + 1"), std::string("C9"),
+                               std::string("C12"), std::string("2C1"), longFormula, std::string("1E99999")}) {
     line(1, {"1", "2", "old"});
     int overflowed = 0;
     EXPECT_EQ(fillColumn(table, 2, f, Angle::Degrees, false, {}, [&] { ++overflowed; }), 4) << f.substr(0, 20);

@@ -272,12 +272,34 @@ void evalue(S& t, std::int16_t& err, std::int16_t angle) {
 // Expressions as the calculator keys and pupils write them, with stray pieces.
 std::string grammarExpression(std::mt19937& rng, int depth = 0) {
   auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
-  static const char* const kFunctions[] = {"sin ", "cos ", "tan ", "ln ", "log ", "exp ", "SQR ",
-                                           "invSIN ", "invCOS ", "invTAN ", "sin", "LN", "inv", "x"};
-  static const char* const kNumbers[] = {"0", "1", "2", "3", "10", "30", "45", "90", "180", ".5",
-                                         "0.25", "1.5", "1000", "7", "1E-3", "2E+3", "4D2", "-1",
-                                         "1E+12", "5E-9", "1.23E-02", "4.5E-01", "3.14159265358979",
-                                         "1E308", "1E-310", "0.1"};
+  static const char* const kFunctions[] = {"sin ",    "cos ",    "tan ",    "ln ", "log ", "exp ", "SQR ",
+                                           "invSIN ", "invCOS ", "invTAN ", "sin", "LN",   "inv",  "x"};
+  static const char* const kNumbers[] = {"0",
+                                         "1",
+                                         "2",
+                                         "3",
+                                         "10",
+                                         "30",
+                                         "45",
+                                         "90",
+                                         "180",
+                                         ".5",
+                                         "0.25",
+                                         "1.5",
+                                         "1000",
+                                         "7",
+                                         "1E-3",
+                                         "2E+3",
+                                         "4D2",
+                                         "-1",
+                                         "1E+12",
+                                         "5E-9",
+                                         "1.23E-02",
+                                         "4.5E-01",
+                                         "3.14159265358979",
+                                         "1E308",
+                                         "1E-310",
+                                         "0.1"};
   static const char* const kOps[] = {" + ", " - ", " * ", " / ", " ^ ", "+", "-", "*", "/", "^", "--"};
   std::string s;
   const int terms = 1 + pick(3);
@@ -333,9 +355,10 @@ TEST(EvaluateReference, AgreesOnCharacterSoup) {
 }
 
 TEST(EvaluateReference, AgreesOnTheDocumentedCases) {
-  for (const char* e : {"2+3*4", "(2+3)*4", "2^3^2", "-2^2", "2*-3", "5--3", "8/2/2", "sin 30",
-                        "invSIN 1", "ln(12+13)", "sin -(10 + 20)", "sin -sin 30", "(2+3", "2*/3",
-                        "1/0", "SQR -1", "", "X+1", "2*+3", "2 * - ^ 3", "(-)", "INV((2+3))"})
+  for (const char* e :
+       {"2+3*4",    "(2+3)*4",   "2^3^2",          "-2^2",        "2*-3", "5--3",      "8/2/2", "sin 30",
+        "invSIN 1", "ln(12+13)", "sin -(10 + 20)", "sin -sin 30", "(2+3", "2*/3",      "1/0",   "SQR -1",
+        "",         "X+1",       "2*+3",           "2 * - ^ 3",   "(-)",  "INV((2+3))"})
     for (Angle a : {Angle::Degrees, Angle::Radians}) expectSame(e, a);
 }
 

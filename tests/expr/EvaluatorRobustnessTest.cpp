@@ -32,10 +32,10 @@ std::string repeat(const std::string& piece, std::size_t length) {
 // Well-formed expressions over the language: every success is a number text.
 std::string cleanExpression(std::mt19937& rng, int depth = 0) {
   auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
-  static const char* const kNumbers[] = {"0", "1", "2", "3.5", ".25", "10", "30", "1E-3", "2.5E+2",
-                                         "7", "4D1", "0.001", "90", "1E-9", "6.02E+23"};
-  static const char* const kFunctions[] = {"sin ", "cos ", "tan ", "ln ", "log ", "exp ",
-                                           "SQR ", "invSIN ", "invCOS ", "invTAN "};
+  static const char* const kNumbers[] = {"0",      "1", "2",   "3.5",   ".25", "10",   "30",      "1E-3",
+                                         "2.5E+2", "7", "4D1", "0.001", "90",  "1E-9", "6.02E+23"};
+  static const char* const kFunctions[] = {"sin ", "cos ", "tan ",    "ln ",     "log ",
+                                           "exp ", "SQR ", "invSIN ", "invCOS ", "invTAN "};
   static const char* const kOps[] = {" + ", " - ", " * ", " / ", " ^ "};
   std::string s;
   const int terms = 1 + pick(3);
@@ -92,7 +92,7 @@ TEST(EvaluateRobustness, LongTexts) {
   EXPECT_EQ(run(repeat("(", n)).err, 2);
   EXPECT_EQ(run(repeat("*", n)).err, 3);
   EXPECT_EQ(run(repeat("-", n - 1)).text, "0");
-  EXPECT_EQ(run(repeat("-", n)).text, "");  // an even run folds to "+", then goes
+  EXPECT_EQ(run(repeat("-", n)).text, "");              // an even run folds to "+", then goes
   EXPECT_EQ(run(repeat("9", n)).text, repeat("9", n));  // left as written
   EXPECT_EQ(run(repeat("9", n) + "+1").err, 1);         // reading overflows
   EXPECT_EQ(run(repeat("sin ", n)).err, 1);

@@ -1,12 +1,12 @@
 // The evaluator: results of whole expressions, error codes and faults.
-#include "EvaluationRun.h"
-#include "expr/Evaluator.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "EvaluationRun.h"
+#include "expr/Evaluator.h"
 
 namespace velmira::expr {
 namespace {
@@ -14,8 +14,7 @@ namespace {
 using test::Outcome;
 using test::run;
 
-void expectAll(const std::vector<std::pair<std::string, std::string>>& cases,
-               Angle angle = Angle::Degrees) {
+void expectAll(const std::vector<std::pair<std::string, std::string>>& cases, Angle angle = Angle::Degrees) {
   for (const auto& [expression, expected] : cases) {
     Outcome o = run(expression, angle);
     EXPECT_EQ(o.err, 0) << expression;
@@ -74,8 +73,8 @@ TEST(Evaluate, ExponentsUnitSuffixesAndTheReadingRule) {
              {"4D2+0", "400"},
              {"4d-2*100", "4"},
              {".5+.5", "1"},
-             {"2,5+1", "3"},      // "," is not a decimal point
-             {"X+1", "1"},        // an unknown word reads as 0
+             {"2,5+1", "3"},  // "," is not a decimal point
+             {"X+1", "1"},    // an unknown word reads as 0
              {"1.2.3+0", "1.2"}});
 }
 
@@ -127,9 +126,9 @@ TEST(Evaluate, InputErrors) {
 }
 
 TEST(Evaluate, ArithmeticFaultsEndWithCode1) {
-  expectError({"1/0", "0/0", "SQR -1", "LOG 0", "ln -1", "ln 0", "(-8)^(1/3)", "-8^.5", "0^-1",
-               "1E308*10", "-1E308-1E308", "exp 1000", "10^400", "invSIN 2", "invCOS -1.5",
-               "1E400+1", "sin 1E999", "2+3*(1/0)", "sin(1/0)", "2^2+1/0"},
+  expectError({"1/0",         "0/0",     "SQR -1",    "LOG 0",        "ln -1",    "ln 0",   "(-8)^(1/3)",
+               "-8^.5",       "0^-1",    "1E308*10",  "-1E308-1E308", "exp 1000", "10^400", "invSIN 2",
+               "invCOS -1.5", "1E400+1", "sin 1E999", "2+3*(1/0)",    "sin(1/0)", "2^2+1/0"},
               1);
 }
 
@@ -143,9 +142,7 @@ TEST(Evaluate, FaultFreeEdgesOfTheDomain) {
              {"tan 90", "1.63312393531954E+16"}});
 }
 
-TEST(Evaluate, FunctionNeedsAnArgumentNumber) {
-  expectError({"SIN X", "SIN +30", "(X+1)", "SQR"}, 1);
-}
+TEST(Evaluate, FunctionNeedsAnArgumentNumber) { expectError({"SIN X", "SIN +30", "(X+1)", "SQR"}, 1); }
 
 TEST(Evaluate, CycleLimit) {
   // Each cycle applies one function of a parenthesised nest.
@@ -162,10 +159,8 @@ TEST(Evaluate, CycleLimit) {
 }
 
 TEST(Evaluate, LnKeepsItsSpaceThroughRetokenising) {
-  expectAll({{"ln(2+3)", "1.6094379124341"},
-             {"ln(12+13)", "3.2188758248682"},
-             {"LN(EXP(2))", "2"},
-             {"2*ln(1+0)", "0"}});
+  expectAll(
+      {{"ln(2+3)", "1.6094379124341"}, {"ln(12+13)", "3.2188758248682"}, {"LN(EXP(2))", "2"}, {"2*ln(1+0)", "0"}});
 }
 
 TEST(Evaluate, FunctionArgumentSignNeedsADigit) {

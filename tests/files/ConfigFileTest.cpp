@@ -1,7 +1,4 @@
-#include "files/ConfigFile.h"
-
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include <filesystem>
@@ -10,6 +7,7 @@
 
 #include "RecordingMessages.h"
 #include "TempDir.h"
+#include "files/ConfigFile.h"
 #include "model/Workbench.h"
 #include "platform/core/RecordFile.h"
 #include "table/Table.h"
@@ -133,7 +131,10 @@ TEST_F(Config, UnreadableFileGivesTheReadMessage) {
   EXPECT_EQ(messages.shown[0].text, "Lecture impossible sur disque");
   EXPECT_EQ(messages.shown[0].title, "Erreur lors du chargement du fichier");
   // A damaged first record.
-  std::ofstream(path("bad.C07"), std::ios::binary) << std::string("\xFF\x7F" "VELMIRADATA", 13);
+  std::ofstream(path("bad.C07"), std::ios::binary) << std::string(
+      "\xFF\x7F"
+      "VELMIRADATA",
+      13);
   EXPECT_FALSE(files::readConfiguration(path("bad.C07"), wb, table, messages));
   EXPECT_EQ(messages.shown.back().text, "Lecture impossible sur disque");
 }
@@ -195,7 +196,7 @@ TEST_F(Config, TextsKeepTheirOwnSeparatorsAndCodesAreChecked) {
   recs[10] = " 4.5";  // rounds to 4
   recs[11] = " 9";    // not a code: refused, the old code stays
   recs[12] = " 70000";
-  recs[13] = " 6";    // Volume V1
+  recs[13] = " 6";  // Volume V1
   recs[14] = " 8";
   ASSERT_TRUE(files::readConfiguration(fileOf(recs), wb, table, messages));
   EXPECT_EQ(wb.knobTag(1), "0.3");
@@ -219,7 +220,7 @@ TEST_F(Config, TextLimitOnSave) {
             "Enregistrement impossible : « " + path() + " » : un texte ne tient pas dans le fichier");
   EXPECT_EQ(messages.shown[0].title, "Enregistrement impossible");
   EXPECT_EQ(fs::file_size(path()), good);  // the earlier file is whole
-  table.setCell(0, 1, "\xCF\x83");  // σ has no Windows-1252 byte
+  table.setCell(0, 1, "\xCF\x83");         // σ has no Windows-1252 byte
   EXPECT_FALSE(files::writeConfiguration(path(), wb, table, messages));
   table.setCell(0, 1, "ok");
   const std::string nowhere = (dir / "nowhere" / "x.C07").string();
@@ -314,7 +315,8 @@ TEST_F(Config, RandomInputIsHandled) {
     std::string bytes = base;
     switch (n % 4) {
       case 0:  // flip bytes
-        for (int k = 0; k < 1 + static_cast<int>(rng() % 40); ++k) bytes[rng() % bytes.size()] = static_cast<char>(rng());
+        for (int k = 0; k < 1 + static_cast<int>(rng() % 40); ++k)
+          bytes[rng() % bytes.size()] = static_cast<char>(rng());
         break;
       case 1:  // truncate
         bytes.resize(rng() % bytes.size());
@@ -322,7 +324,11 @@ TEST_F(Config, RandomInputIsHandled) {
       case 2:  // pure noise, keeping the signature sometimes
         bytes.assign(rng() % 5000, '\0');
         for (auto& b : bytes) b = static_cast<char>(rng());
-        if (rng() % 2) bytes.replace(0, std::min<std::size_t>(13, bytes.size()), std::string("\x0b\x00" "VELMIRADATA", 13));
+        if (rng() % 2)
+          bytes.replace(0, std::min<std::size_t>(13, bytes.size()),
+                        std::string("\x0b\x00"
+                                    "VELMIRADATA",
+                                    13));
         break;
       default:  // garbage into one record's text
         if (bytes.size() > 30 * 128) {

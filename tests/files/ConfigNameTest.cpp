@@ -1,6 +1,6 @@
-#include "files/ConfigName.h"
-
 #include <gtest/gtest.h>
+
+#include "files/ConfigName.h"
 
 using velmira::files::configFileName;
 

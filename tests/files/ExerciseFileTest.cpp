@@ -1,10 +1,9 @@
-#include "files/ExerciseFile.h"
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include "RecordingMessages.h"
 #include "TempDir.h"
+#include "files/ExerciseFile.h"
 #include "platform/core/RecordFile.h"
 
 using namespace velmira;
@@ -59,9 +58,9 @@ TEST_F(ExerciseFileTest, WrittenRecordsFollowTheLayout) {
 
 TEST_F(ExerciseFileTest, PreviewShowsStatusStarsNotionsAndTitle) {
   // Records 3-4 blank, difficulty " 2", notions joined as they stand, record 6 never shown.
-  auto p = files::readPreview(fileOf({"e.rtf", "c.C07", "  ", "", " 2", "caché", "Conductance, ", "   ",
-                                      "conductivité", "", "  Titre  "}),
-                              messages);
+  auto p = files::readPreview(
+      fileOf({"e.rtf", "c.C07", "  ", "", " 2", "caché", "Conductance, ", "   ", "conductivité", "", "  Titre  "}),
+      messages);
   EXPECT_EQ(p.state, files::PreviewState::Read);
   EXPECT_STREQ(p.status(), "Non corrigé");
   EXPECT_EQ(p.stars, (std::array<bool, 3>{true, true, false}));

@@ -1,5 +1,3 @@
-#include "files/ExerciseOpening.h"
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -10,6 +8,7 @@
 #include "TempDir.h"
 #include "files/ConfigFile.h"
 #include "files/ExerciseFile.h"
+#include "files/ExerciseOpening.h"
 #include "model/Workbench.h"
 #include "platform/core/RecordFile.h"
 #include "table/Table.h"

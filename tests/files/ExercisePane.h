@@ -16,7 +16,7 @@ struct ExercisePane : files::ExerciseTarget {
   test::RecordingMessages& messages;
   model::Workbench wb;
   table::Table table;
-  std::string text;  // the pane's plain text
+  std::string text;                 // the pane's plain text
   std::vector<std::string> loaded;  // statements then configurations, in order
 
   explicit ExercisePane(test::RecordingMessages& m) : messages(m) { wb.startupDefaults(); }

@@ -23,7 +23,8 @@ TEST(PdfCommand, KindByExtensionInAnyCaseAndExactlyThreeArguments) {
   EXPECT_FALSE(pdfRequest({"--pdf", "", "K.C07"}));
   EXPECT_FALSE(pdfRequest({"--pdf", "out.pdf", "notes.txt"}));
 
-  EXPECT_EQ(pdfReadFailure("K.C07", "fichier introuvable"), "velmira : lecture impossible de « K.C07 » : fichier introuvable");
+  EXPECT_EQ(pdfReadFailure("K.C07", "fichier introuvable"),
+            "velmira : lecture impossible de « K.C07 » : fichier introuvable");
   EXPECT_EQ(pdfWriteFailure("o.pdf", "accès refusé"), "velmira : écriture impossible de « o.pdf » : accès refusé");
   EXPECT_EQ(pdfUsage().rfind("usage : velmira --pdf SORTIE.pdf FICHIER\n", 0), 0u);
 }

@@ -1,15 +1,13 @@
-#include "files/RecoveryFiles.h"
-
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <set>
 
-#include <unistd.h>
-
 #include "TempDir.h"
+#include "files/RecoveryFiles.h"
 #include "files/WorkHistory.h"
 #include "model/Workbench.h"
 #include "table/Table.h"

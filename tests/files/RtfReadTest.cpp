@@ -41,7 +41,8 @@ const Run* runWith(const RichDocument& d, std::string_view piece) {
 
 TEST(RtfRead, FormattingAndTables) {
   const RichDocument d = read(
-      "{\\rtf1\\ansi\\deff1{\\fonttbl{\\f0\\froman{\\*\\panose 02020603050405020304}Times New Roman;}{\\f1\\fswiss\\fcharset0 Arial{\\*\\falt Helv};}}"
+      "{\\rtf1\\ansi\\deff1{\\fonttbl{\\f0\\froman{\\*\\panose 02020603050405020304}Times New "
+      "Roman;}{\\f1\\fswiss\\fcharset0 Arial{\\*\\falt Helv};}}"
       "{\\colortbl;\\red0\\green0\\blue200;\\red255\\green0\\blue0;}\r\n"
       "\\pard\\qc\\li400\\fs36\\cf1\\b Titre\\par\n"
       "\\pard\\qr\\plain\\f0\\i\\ul ital\\ul0 ique{\\b0\\cf2 rouge\\super 2\\nosupersub}\\dn4 b\\up0\\par"
@@ -89,7 +90,11 @@ TEST(RtfRead, CharactersOfCodePagesAndUnicode) {
   EXPECT_EQ(text("{\\rtf1 \\u233?t\\u233\\'e9 x}"), "été x\n");
   EXPECT_EQ(text("{\\rtf1\\uc2\\u963 ab c{\\uc0\\u955 d}{\\u8217 }e}"), "σ cλd’e\n");
   EXPECT_EQ(text("{\\rtf1 \\u-10187?\\u-8433?}"), "\xF0\x9D\x9C\x8F\n");  // U+1D70F from two halves
-  EXPECT_EQ(text("{\\rtf1 a\\u70000?b\\u-40000?c\\u-10187?d}"), "a\xEF\xBF\xBD" "b\xEF\xBF\xBD" "c\xEF\xBF\xBD" "d\n");
+  EXPECT_EQ(text("{\\rtf1 a\\u70000?b\\u-40000?c\\u-10187?d}"),
+            "a\xEF\xBF\xBD"
+            "b\xEF\xBF\xBD"
+            "c\xEF\xBF\xBD"
+            "d\n");
   EXPECT_EQ(text("{\\rtf1 \\{\\}\\\\\\~x\\_\\-y\\emdash\\lquote z\\rquote\\bullet}"), "{}\\\xC2\xA0x‑y—‘z’•\n");
 }
 

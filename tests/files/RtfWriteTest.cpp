@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "RichDocumentPrint.h"
 #include "TempDir.h"
 #include "files/rtf/RtfFile.h"
-#include "RichDocumentPrint.h"
 #include "files/rtf/RtfReader.h"
 #include "files/rtf/RtfWriter.h"
 #include "platform/core/RecordFile.h"
@@ -38,11 +38,13 @@ RichDocument richSample() {
 
   RichDocument d;
   d.paragraphs.push_back({Alignment::Centre, 0, {{"Velmira", title}}});
-  d.paragraphs.push_back({Alignment::Left, 300, {{"Ce simulateur à 25 °C : {σ}\\ 5 € « œ » 10", plain},
-                                                   {"-5", up},
-                                                   {" H", serif},
-                                                   {"3", down},
-                                                   {"O\t1\n2 bis \t-3 𝜏 ", plain}}});
+  d.paragraphs.push_back({Alignment::Left,
+                          300,
+                          {{"Ce simulateur à 25 °C : {σ}\\ 5 € « œ » 10", plain},
+                           {"-5", up},
+                           {" H", serif},
+                           {"3", down},
+                           {"O\t1\n2 bis \t-3 𝜏 ", plain}}});
   d.paragraphs.push_back({Alignment::Right, 0, {}});  // an empty paragraph
   d.paragraphs.push_back({Alignment::Justified, -120, {{" fin ", plain}}});
   return d;
@@ -60,7 +62,7 @@ TEST(RtfWrite, ARichDocumentComesBackWhole) {
   for (const char* word : {"\\paperw11906\\paperh16838\\margl1134\\margr1134\\margt1134\\margb1134", "\\lang1036"})
     EXPECT_LT(rtf.find(word), firstParagraph) << word;
   EXPECT_NE(rtf.find("\\'e0 25 \\'b0C"), std::string::npos);  // Windows-1252 characters as \'xx
-  EXPECT_NE(rtf.find("\\u963\\'3f"), std::string::npos);       // the others as \uN, "?" for old readers
+  EXPECT_NE(rtf.find("\\u963\\'3f"), std::string::npos);      // the others as \uN, "?" for old readers
   EXPECT_NE(rtf.find("\\u-10187\\'3f\\u-8433\\'3f"), std::string::npos);
   const auto back = readRtf(rtf);
   ASSERT_TRUE(back);
@@ -74,10 +76,17 @@ TEST(RtfWrite, ARichDocumentComesBackWhole) {
 
 TEST(RtfWrite, DroppedControlCharactersKeepTheNextWordApart) {
   // Control characters are not kept; what follows a tab or a break still reads back.
-  for (const char* text : {"a\t\x01" "bcd", "a\n\x1f" "bcd", "a\t\x7f\x02" "bcd", "x\t\x01 y"}) {
+  for (const char* text : {"a\t\x01"
+                           "bcd",
+                           "a\n\x1f"
+                           "bcd",
+                           "a\t\x7f\x02"
+                           "bcd",
+                           "x\t\x01 y"}) {
     const RichDocument d{{{Alignment::Left, 0, {{text, RunFormat{}}}}}};
     std::string kept = text;
-    std::erase_if(kept, [](char c) { return c != '\t' && c != '\n' && (static_cast<unsigned char>(c) < 0x20 || c == 0x7F); });
+    std::erase_if(kept,
+                  [](char c) { return c != '\t' && c != '\n' && (static_cast<unsigned char>(c) < 0x20 || c == 0x7F); });
     EXPECT_EQ(plainText(*readRtf(writeRtf(d))), plainText({{{Alignment::Left, 0, {{kept, RunFormat{}}}}}})) << text;
   }
 }
@@ -151,12 +160,14 @@ TEST(RichDocumentLimits, ThePaneIsGivenTheBeginningWithLongWordsBroken) {
 
   RichDocument runs;
   runs.paragraphs.resize(2);
-  for (std::size_t i = 0; i < kShownPieces; ++i) runs.paragraphs[i % 2].runs.push_back({"é", i % 2 ? big : RunFormat{}});
+  for (std::size_t i = 0; i < kShownPieces; ++i)
+    runs.paragraphs[i % 2].runs.push_back({"é", i % 2 ? big : RunFormat{}});
   EXPECT_TRUE(limitForDisplay(runs));
   EXPECT_EQ(runs.paragraphs[0].runs.size() + runs.paragraphs[1].runs.size() + 2, kShownPieces);
 
   RichDocument text;
-  text.paragraphs.resize(3, Paragraph{Alignment::Left, 0, {{std::string(kShownText / 2 - 3, ' ') + "éé", RunFormat{}}}});
+  text.paragraphs.resize(3,
+                         Paragraph{Alignment::Left, 0, {{std::string(kShownText / 2 - 3, ' ') + "éé", RunFormat{}}}});
   EXPECT_TRUE(limitForDisplay(text));
   ASSERT_EQ(text.paragraphs.size(), 2u);
   EXPECT_EQ(text.paragraphs[1].runs[0].text.size(), kShownText / 2 - 1);  // cut between characters

@@ -1,10 +1,9 @@
-#include "files/SavePlaces.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "TempDir.h"
+#include "files/SavePlaces.h"
 
 using namespace velmira;
 namespace fs = std::filesystem;

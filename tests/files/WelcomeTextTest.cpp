@@ -1,6 +1,6 @@
-#include "files/WelcomeText.h"
-
 #include <gtest/gtest.h>
+
+#include "files/WelcomeText.h"
 
 using namespace velmira;
 
@@ -24,7 +24,8 @@ TEST(WelcomeText, EighteenPiecesWithTheTitleCentredLargeAndBlue) {
   EXPECT_TRUE(second.runs.at(3).format.bold);
   const std::string text = rtf::plainText(doc);
   EXPECT_EQ(text.rfind("Velmira\n\nCe simulateur", 0), 0u);
-  EXPECT_NE(text.find("\nPour vous familiariser avec ce simulateur, choisissez d'abord l'activité Prise en main dans le "
-                      "menu Exercices.\n"),
-            std::string::npos);
+  EXPECT_NE(
+      text.find("\nPour vous familiariser avec ce simulateur, choisissez d'abord l'activité Prise en main dans le "
+                "menu Exercices.\n"),
+      std::string::npos);
 }

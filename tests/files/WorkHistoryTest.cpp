@@ -1,8 +1,7 @@
-#include "files/WorkHistory.h"
-
 #include <gtest/gtest.h>
 
 #include "RecordingMessages.h"
+#include "files/WorkHistory.h"
 #include "model/Workbench.h"
 #include "table/Table.h"
 

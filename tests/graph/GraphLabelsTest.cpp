@@ -114,7 +114,8 @@ TEST(GraphLabels, FigureCarriesTheTwoLinesTheirCrossAndNote) {
   for (const Stroke& s : f.strokes)
     if (order.empty() || order.back() != s.ink) order.push_back(s.ink);
   EXPECT_EQ(order, (std::vector<Ink>{Ink::Axis, Ink::Line, Ink::SecondLine, Ink::Point, Ink::Curve, Ink::Mark}));
-  EXPECT_GT(std::count_if(f.strokes.begin(), f.strokes.end(), [](const Stroke& s) { return s.ink == Ink::SecondLine; }), 5);
+  EXPECT_GT(std::count_if(f.strokes.begin(), f.strokes.end(), [](const Stroke& s) { return s.ink == Ink::SecondLine; }),
+            5);
 
   // Not asked for, or too few points: no model, no cross, no note.
   EXPECT_FALSE(graphFigure(t, 0, 1, {}, std::nullopt, false).twoLines);

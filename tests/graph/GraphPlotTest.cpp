@@ -28,8 +28,8 @@ std::vector<PixelPoint> positions(const Plot& p) {
 }  // namespace
 
 TEST(GraphStep, UniteurExamplesAndEnds) {
-  const std::pair<double, const char*> cases[] = {{7, "1"},  {3, "0,5"}, {100, "10"},      {12, "1,25"},
-                                                  {5, "1"},  {10, "1"},  {0.003, "0,0005"}};
+  const std::pair<double, const char*> cases[] = {{7, "1"}, {3, "0,5"}, {100, "10"},      {12, "1,25"},
+                                                  {5, "1"}, {10, "1"},  {0.003, "0,0005"}};
   for (auto [extent, step] : cases) EXPECT_EQ(stepText(graduationStep(extent)), step) << extent;
 }
 
@@ -93,8 +93,8 @@ TEST(GraphPlot, FlatColumnsAndSkippedRows) {
 TEST(GraphCurve, MidpointsClosingAndEndOnTheLastPoint) {
   std::vector<CurvePoint> list;
   for (float x : {0.f, 10.f, 20.f, 30.f, 41.f, 50.f}) appendCurvePoint(list, {x, x});
-  EXPECT_EQ(list, (std::vector<CurvePoint>{{0, 0}, {10, 10}, {20, 20}, {25, 25}, {30, 30}, {41, 41},
-                                           {45.5f, 45.5f}, {50, 50}}));
+  EXPECT_EQ(list, (std::vector<CurvePoint>{
+                      {0, 0}, {10, 10}, {20, 20}, {25, 25}, {30, 30}, {41, 41}, {45.5f, 45.5f}, {50, 50}}));
 
   // Three points: no curve; four: one piece ending exactly on the fourth.
   const Plot three = computePlot(twoColumns({{"1", "1"}, {"2", "3"}, {"3", "2"}}), 0, 1);

@@ -89,7 +89,8 @@ TEST(TwoLineFit, SidesWithOneAbscissaAreSkipped) {
   ASSERT_TRUE(f.possible);
   EXPECT_EQ(f.split, 3);
   // One abscissa repeated, or 100 equal points: no split at all.
-  for (const auto& p : {points({{2, 1}, {2, 2}, {2, 3}, {2, 4}, {2, 5}}), std::vector<PlottedPoint>(100, {1, 3, 7, {}})}) {
+  for (const auto& p :
+       {points({{2, 1}, {2, 2}, {2, 3}, {2, 4}, {2, 5}}), std::vector<PlottedPoint>(100, {1, 3, 7, {}})}) {
     const TwoLineFit none = fitTwoLines(p);
     EXPECT_FALSE(none.possible);
     EXPECT_EQ(twoLinesText(none, ""), "Droite 1 : impossible\nDroite 2 : impossible\nIntersection : impossible");
@@ -105,10 +106,10 @@ TEST(TwoLineFit, FewerThanFourPointsAreImpossible) {
 TEST(TwoLineFit, ValuesNearTheFloatLimitsGiveFiniteTextsOrImpossible) {
   constexpr float big = std::numeric_limits<float>::max();
   constexpr float tiny = std::numeric_limits<float>::denorm_min();
-  for (const auto& p : {points({{-big, big}, {-big / 2, -big}, {0, big}, {big / 2, -big}, {big, big}}),
-                        points({{0, 0}, {tiny, tiny}, {2 * tiny, 0}, {3 * tiny, tiny}, {4 * tiny, 0}}),
-                        points({{1, big}, {2, -big}, {3, big}, {4, -big}}),
-                        points({{-big, 0}, {big, 0}, {-big, 1}, {big, 1}})}) {
+  for (const auto& p :
+       {points({{-big, big}, {-big / 2, -big}, {0, big}, {big / 2, -big}, {big, big}}),
+        points({{0, 0}, {tiny, tiny}, {2 * tiny, 0}, {3 * tiny, tiny}, {4 * tiny, 0}}),
+        points({{1, big}, {2, -big}, {3, big}, {4, -big}}), points({{-big, 0}, {big, 0}, {-big, 1}, {big, 1}})}) {
     const TwoLineFit f = fitTwoLines(p);
     if (f.crossing) {
       EXPECT_TRUE(std::isfinite(f.x));
@@ -137,8 +138,9 @@ TEST(TwoLineFit, StrokesOnThePlot) {
   EXPECT_EQ(s.second.front().a, whole.a);
   for (std::size_t i = 1; i < s.second.size(); ++i) {
     // Each dash starts a dash and a gap after the one before it.
-    EXPECT_EQ(std::max(std::abs(s.second[i].a.x - s.second[i - 1].a.x), std::abs(s.second[i].a.y - s.second[i - 1].a.y)),
-              kDashOn + kDashOff);
+    EXPECT_EQ(
+        std::max(std::abs(s.second[i].a.x - s.second[i - 1].a.x), std::abs(s.second[i].a.y - s.second[i - 1].a.y)),
+        kDashOn + kDashOff);
   }
   ASSERT_TRUE(s.crossShown);
   EXPECT_EQ(s.crossAt, (PixelPoint{p.plotX(3), p.plotY(4)}));

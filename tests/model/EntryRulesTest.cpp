@@ -1,8 +1,7 @@
-#include "model/EntryRules.h"
-
 #include <gtest/gtest.h>
 
 #include "RecordingMessages.h"
+#include "model/EntryRules.h"
 #include "model/Workbench.h"
 
 using namespace velmira;
@@ -75,12 +74,16 @@ TEST_F(Entry, ConcentrationsDistanceAndAreaAreCorrectedSilently) {
 TEST_F(Entry, VolumesAreCorrectedWithMessages) {
   EXPECT_EQ(enter(model::Volume1, "5"), "10,0");
   ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text, "Le volume minimum du m\xC3\xA9lange pour que la sonde soit immerg\xC3\xA9" "e est de 60 mL.");
+  EXPECT_EQ(messages.shown[0].text,
+            "Le volume minimum du m\xC3\xA9lange pour que la sonde soit immerg\xC3\xA9"
+            "e est de 60 mL.");
   EXPECT_EQ(messages.shown[0].title, "Volume corrig\xC3\xA9");
   EXPECT_EQ(messages.shown[0].icon, Icon::Information);
   EXPECT_EQ(enter(model::Volume1, "230"), "200,0");
   ASSERT_EQ(messages.shown.size(), 2u);
-  EXPECT_EQ(messages.shown[1].text, "La contenance du b\xC3\xA9" "cher est de 250 mL.");
+  EXPECT_EQ(messages.shown[1].text,
+            "La contenance du b\xC3\xA9"
+            "cher est de 250 mL.");
   EXPECT_EQ(enter(model::Volume1, "10"), "10,0");
   EXPECT_EQ(messages.shown.size(), 2u);
   enter(model::Volume1, "50");
@@ -89,7 +92,9 @@ TEST_F(Entry, VolumesAreCorrectedWithMessages) {
   wb.setEntryText(model::Volume2, "250,0");
   EXPECT_EQ(enter(model::Volume1, "20"), "0,0");
   ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text, "La contenance du b\xC3\xA9" "cher est de 250 mL.");
+  EXPECT_EQ(messages.shown[0].text,
+            "La contenance du b\xC3\xA9"
+            "cher est de 250 mL.");
   EXPECT_EQ(enter(model::Volume1, "12,345"), "0,0");
 }
 

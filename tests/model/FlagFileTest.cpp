@@ -1,14 +1,11 @@
-#include "model/FlagFile.h"
-
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
 
 #include "TempDir.h"
-
+#include "model/FlagFile.h"
 #include "platform/core/RecordFile.h"
 
 using namespace velmira;

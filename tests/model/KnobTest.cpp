@@ -1,9 +1,8 @@
-#include "model/Knob.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 
+#include "model/Knob.h"
 #include "model/Workbench.h"
 
 using namespace velmira;
@@ -13,7 +12,7 @@ TEST(Knob, PointerAngleAndEnd) {
   EXPECT_DOUBLE_EQ(model::knobAngle(0), 1.6);
   EXPECT_DOUBLE_EQ(model::knobAngle(0.6), 7.6 - 6.28);
   EXPECT_EQ(model::knobPointerEnd(0), std::make_pair(20, 37));  // just past straight down
-  auto [x, y] = model::knobPointerEnd(0.3);  // θ = 4.6: up and slightly left
+  auto [x, y] = model::knobPointerEnd(0.3);                     // θ = 4.6: up and slightly left
   EXPECT_LT(x, 20);
   EXPECT_LT(y, 5);
 }

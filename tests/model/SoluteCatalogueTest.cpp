@@ -10,11 +10,16 @@ namespace {
 
 std::string cationWord(Cation c) {
   switch (c) {
-    case Cation::Aluminium: return "aluminium";
-    case Cation::Hydronium: return "acide";
-    case Cation::Potassium: return "potassium";
-    case Cation::Magnesium: return "magnésium";
-    case Cation::Sodium: return "sodium";
+    case Cation::Aluminium:
+      return "aluminium";
+    case Cation::Hydronium:
+      return "acide";
+    case Cation::Potassium:
+      return "potassium";
+    case Cation::Magnesium:
+      return "magnésium";
+    case Cation::Sodium:
+      return "sodium";
   }
   return {};
 }
@@ -22,11 +27,16 @@ std::string cationWord(Cation c) {
 // The stem both the salt's and the acid's names carry.
 std::string anionStem(Anion a) {
   switch (a) {
-    case Anion::Chloride: return "chlor";
-    case Anion::Iodide: return "iod";
-    case Anion::Nitrate: return "nitr";
-    case Anion::Sulfate: return "sulf";
-    case Anion::Hydroxide: return "hydroxyde";
+    case Anion::Chloride:
+      return "chlor";
+    case Anion::Iodide:
+      return "iod";
+    case Anion::Nitrate:
+      return "nitr";
+    case Anion::Sulfate:
+      return "sulf";
+    case Anion::Hydroxide:
+      return "hydroxyde";
   }
   return {};
 }

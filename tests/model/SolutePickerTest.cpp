@@ -1,7 +1,6 @@
-#include "model/SolutePicker.h"
-
 #include <gtest/gtest.h>
 
+#include "model/SolutePicker.h"
 #include "model/Workbench.h"
 
 using namespace velmira;

@@ -1,5 +1,3 @@
-#include "model/Workbench.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -7,6 +5,7 @@
 
 #include "FloatCompare.h"
 #include "model/Knob.h"
+#include "model/Workbench.h"
 #include "platform/core/NumberText.h"
 
 using namespace velmira;
@@ -52,8 +51,7 @@ TEST(Workbench, CoefficientTableRowAndColumnZeroStayZero) {
   // a4 is zero for solutes 3 and 8; a5 only for 1..4 and 8.
   EXPECT_EQ(wb.coefficients()[3][4], 0.f);
   EXPECT_EQ(wb.coefficients()[8][4], 0.f);
-  for (int k = 1; k <= 21; ++k)
-    EXPECT_EQ(wb.coefficients()[k][5] != 0.f, k <= 4 || k == 8) << k;
+  for (int k = 1; k <= 21; ++k) EXPECT_EQ(wb.coefficients()[k][5] != 0.f, k <= 4 || k == 8) << k;
   EXPECT_EQ(model::molarConductivity(wb.coefficients(), 0, 0.01f), 0.f);
 }
 
@@ -204,7 +202,7 @@ TEST(Mixing, AutorisemelRefusesPrecipitatesOnly) {
   EXPECT_FALSE(check(15, 8).first);
   EXPECT_FALSE(check(10, 14).first);
   EXPECT_FALSE(check(13, 16).first);
-  EXPECT_TRUE(check(1, 3).first);    // same group
+  EXPECT_TRUE(check(1, 3).first);  // same group
   EXPECT_TRUE(check(14, 17).first);
   EXPECT_EQ(check(5, 10), std::pair(true, true));
   EXPECT_EQ(check(18, 8), std::pair(true, true));
@@ -299,19 +297,28 @@ TEST(Workbench, GarbageFieldsNeverBreakTheReadings) {
 // Readings recomputed from the law with an independent copy of the
 // coefficients, on random solutions of bench 1.
 TEST(Workbench, ReadingsAgreeWithAnIndependentComputation) {
-  static const double kCoef[22][5] = {
-      {0, 0, 0, 0, 0},
-      {0.0415, -162, 445, 1.15, -1.07},   {0.0415, -161, 446, 1.13, -1.07},
-      {0.034, -160, 433, 0, -1.07},       {0.085, -351, 984, 3.5, -2.14},
-      {0.0426, -14.87, 13.64, -0.327, 0}, {0.0426, -14, 14.2, -0.502, 0},
-      {0.0421, -4.6, 1.36, -4.94, 0},     {0.0864, -30.9, 660, 0, -0.79},
-      {0.015, -9.53, 9.25, -0.00251, 0},  {0.0272, -10.2, 6.88, -0.589, 0},
-      {0.015, -9.51, 9.67, -0.00731, 0},  {0.0145, -8.92, 5.31, -0.385, 0},
-      {0.0306, -42.7, 50, 0.442, 0},      {0.0259, -32.1, 40.6, -0.751, 0},
-      {0.0261, -34.5, 46.4, 0.257, 0},    {0.0249, -30.9, 32.7, -1.52, 0},
-      {0.0126, -8.5, 7.71, -0.115, 0},    {0.0248, -9.13, 5.34, -0.701, 0},
-      {0.0127, -9.68, 10.6, 0.389, 0},    {0.0121, -7.09, 3.77, -0.475, 0},
-      {0.026, -40.6, 47, 0.217, 0}};
+  static const double kCoef[22][5] = {{0, 0, 0, 0, 0},
+                                      {0.0415, -162, 445, 1.15, -1.07},
+                                      {0.0415, -161, 446, 1.13, -1.07},
+                                      {0.034, -160, 433, 0, -1.07},
+                                      {0.085, -351, 984, 3.5, -2.14},
+                                      {0.0426, -14.87, 13.64, -0.327, 0},
+                                      {0.0426, -14, 14.2, -0.502, 0},
+                                      {0.0421, -4.6, 1.36, -4.94, 0},
+                                      {0.0864, -30.9, 660, 0, -0.79},
+                                      {0.015, -9.53, 9.25, -0.00251, 0},
+                                      {0.0272, -10.2, 6.88, -0.589, 0},
+                                      {0.015, -9.51, 9.67, -0.00731, 0},
+                                      {0.0145, -8.92, 5.31, -0.385, 0},
+                                      {0.0306, -42.7, 50, 0.442, 0},
+                                      {0.0259, -32.1, 40.6, -0.751, 0},
+                                      {0.0261, -34.5, 46.4, 0.257, 0},
+                                      {0.0249, -30.9, 32.7, -1.52, 0},
+                                      {0.0126, -8.5, 7.71, -0.115, 0},
+                                      {0.0248, -9.13, 5.34, -0.701, 0},
+                                      {0.0127, -9.68, 10.6, 0.389, 0},
+                                      {0.0121, -7.09, 3.77, -0.475, 0},
+                                      {0.026, -40.6, 47, 0.217, 0}};
   std::mt19937 rng(7);
   std::uniform_int_distribution<int> soluteDist(1, 21);
   std::uniform_real_distribution<double> logc(-5, -1);

@@ -1,11 +1,10 @@
-#include "platform/core/AppFolders.h"
-
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <filesystem>
 
 #include "TempDir.h"
+#include "platform/core/AppFolders.h"
 
 using velmira::fileio::appFolders;
 namespace fs = std::filesystem;

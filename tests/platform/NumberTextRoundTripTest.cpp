@@ -1,8 +1,6 @@
 // Number texts read back: every text a mask writes is read again by the
 // comma-decimal reading, to the value the mask shows, and rewriting it gives
 // the same text.
-#include "platform/core/NumberText.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -11,6 +9,8 @@
 #include <limits>
 #include <random>
 #include <string>
+
+#include "platform/core/NumberText.h"
 
 namespace num = velmira::num;
 
@@ -259,14 +259,19 @@ TEST(RoundTripAnyMask, PlaceholderMasksReadBack) {
     bool point = false;
     for (int k = 0; k < n; ++k) {
       const int c = pick(rng());
-      if (c < 4) mask += '0';
-      else if (c < 7) mask += '#';
-      else if (c < 9) mask += ' ';
-      else if (!point) mask += '.', point = true;
+      if (c < 4)
+        mask += '0';
+      else if (c < 7)
+        mask += '#';
+      else if (c < 9)
+        mask += ' ';
+      else if (!point)
+        mask += '.', point = true;
     }
     int places = 0, leading = 0, zeros = 0;
     for (std::size_t k = 0, seenPoint = 0; k < mask.size(); ++k) {
-      if (mask[k] == '.') seenPoint = 1;
+      if (mask[k] == '.')
+        seenPoint = 1;
       else if (mask[k] == '0' || mask[k] == '#') {
         if (mask[k] == '0') ++zeros;
         seenPoint ? ++places : ++leading;
@@ -280,8 +285,10 @@ TEST(RoundTripAnyMask, PlaceholderMasksReadBack) {
     auto r = num::readDouble(s);
     ASSERT_TRUE(r.has_value()) << "mask \"" << mask << "\" value " << x << " -> \"" << s << '"';
     double tol;
-    if (scientific) tol = std::fabs(x) * (0.5 * std::pow(10.0, 1 - (leading + places)) * 1.000001 + 1e-14);
-    else tol = 0.5 * std::pow(10.0, -places) * (1 + 1e-9) + std::fabs(x) * 1e-14;
+    if (scientific)
+      tol = std::fabs(x) * (0.5 * std::pow(10.0, 1 - (leading + places)) * 1.000001 + 1e-14);
+    else
+      tol = 0.5 * std::pow(10.0, -places) * (1 + 1e-9) + std::fabs(x) * 1e-14;
     EXPECT_LE(std::fabs(*r - x), tol) << "mask \"" << mask << "\" value " << x << " -> \"" << s << '"';
     EXPECT_EQ(num::format(*r, mask), s) << "mask \"" << mask << '"';
     if (HasFailure()) return;
@@ -293,8 +300,16 @@ TEST(RoundTripAnyMask, ArbitraryMasksAreSafe) {
   const std::string alphabet = "0#.,E+-e \\\"x;%0#.";
   std::uniform_int_distribution<int> len(0, 40);
   std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
-  const double specials[] = {0.0, -0.0, 1e300, -1e-300, 5e-324, std::numeric_limits<double>::max(),
-                             std::numeric_limits<double>::infinity(), std::nan(""), 0.5, -9.9999999};
+  const double specials[] = {0.0,
+                             -0.0,
+                             1e300,
+                             -1e-300,
+                             5e-324,
+                             std::numeric_limits<double>::max(),
+                             std::numeric_limits<double>::infinity(),
+                             std::nan(""),
+                             0.5,
+                             -9.9999999};
   for (int i = 0; i < kSamples; ++i) {
     std::string mask;
     const int n = len(rng());

@@ -1,13 +1,13 @@
 // Number texts: masks, general format, comma-decimal reading, plain text,
 // leading-number rule, rounding and trimming.
-#include "platform/core/NumberText.h"
-
 #include <gtest/gtest.h>
 
 #include <clocale>
 #include <cmath>
 #include <limits>
 #include <string>
+
+#include "platform/core/NumberText.h"
 
 namespace num = velmira::num;
 
@@ -226,8 +226,10 @@ TEST(FormatScientific, FormatDialogExamplesThroughSinglePrecision) {
     const char* mask;
     const char* negative;
     const char* small;
-  } cases[] = {{"########0.00", "-32135,35", "0,03"},   {"########0.000", "-32135,350", "0,026"},
-               {"", "-32135,35", "0,0258"},            {"0.00E+00", "-3,21E+04", "2,58E-02"},
+  } cases[] = {{"########0.00", "-32135,35", "0,03"},
+               {"########0.000", "-32135,350", "0,026"},
+               {"", "-32135,35", "0,0258"},
+               {"0.00E+00", "-3,21E+04", "2,58E-02"},
                {"0.000E+00", "-3,214E+04", "2,580E-02"}};
   for (const Case& c : cases) {
     EXPECT_EQ(num::formatSingle(-32135.35f, c.mask), c.negative) << c.mask;
@@ -357,9 +359,9 @@ TEST(ReadDouble, BlanksAroundAndBetweenDigitsAreIgnored) {
 }
 
 TEST(ReadDouble, UnreadableTexts) {
-  for (const char* t : {"", " ", "-", "+", ",", "-,", "1.5", ".5", "E3", "1E", "1E+", "1E-", "abc", "1,2,3",
-                        "12a", "1e5x", "--1", "+-1", "1-", "1E3,5", "1E1E1", "0x10", "inf", "nan",
-                        "1\t2", "\xc2", "1\xc2", "1,5%"})
+  for (const char* t :
+       {"",    " ",    "-",   "+",   ",",  "-,",    "1.5",   ".5",   "E3",  "1E",  "1E+",  "1E-",  "abc",   "1,2,3",
+        "12a", "1e5x", "--1", "+-1", "1-", "1E3,5", "1E1E1", "0x10", "inf", "nan", "1\t2", "\xc2", "1\xc2", "1,5%"})
     EXPECT_FALSE(num::readDouble(t).has_value()) << '"' << t << '"';
 }
 
@@ -560,8 +562,7 @@ TEST(RoundHalfEven, HalvesGoToEven) {
   EXPECT_EQ(num::roundHalfEven(4503599627370497.0), 4503599627370497.0);
   EXPECT_EQ(num::roundHalfEven(1e300), 1e300);
   EXPECT_TRUE(std::isnan(num::roundHalfEven(std::nan(""))));
-  EXPECT_EQ(num::roundHalfEven(-std::numeric_limits<double>::infinity()),
-            -std::numeric_limits<double>::infinity());
+  EXPECT_EQ(num::roundHalfEven(-std::numeric_limits<double>::infinity()), -std::numeric_limits<double>::infinity());
 }
 
 TEST(Trim, RemovesSurroundingSpacesOnly) {

@@ -1,16 +1,17 @@
-#include "platform/core/RecordFile.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
 #include "TempDir.h"
+#include "platform/core/RecordFile.h"
 
 using namespace velmira::records;
 
 TEST(Cp1252, RoundTripsFrenchAndTheHighRange) {
-  const std::string text = "\xC3\xA9t\xC3\xA9 \xC3\xA0 l'\xC3\xA9" "cole \xE2\x82\xAC \xC5\x93 \xC6\x92 \xC2\xA6 \xC2\xB5S";
+  const std::string text =
+      "\xC3\xA9t\xC3\xA9 \xC3\xA0 l'\xC3\xA9"
+      "cole \xE2\x82\xAC \xC5\x93 \xC6\x92 \xC2\xA6 \xC2\xB5S";
   auto bytes = toCp1252(text);
   ASSERT_TRUE(bytes);
   EXPECT_EQ((*bytes)[0], '\xE9');
@@ -50,9 +51,9 @@ TEST(Records, LayoutIsLengthThenTextInFixedRecords) {
   RecordReader r;
   r.setBytes(w.bytes());
   EXPECT_EQ(r.read(1), "VELMIRADATA");
-  EXPECT_EQ(r.read(2), "");       // a record of zeros: empty text
+  EXPECT_EQ(r.read(2), "");          // a record of zeros: empty text
   EXPECT_EQ(r.read(3), "\xC3\xA9");  // the last record ends right after its text
-  EXPECT_EQ(r.read(4), "");       // past the end
+  EXPECT_EQ(r.read(4), "");          // past the end
   EXPECT_EQ(r.read(100000), "");
 }
 
@@ -74,7 +75,10 @@ TEST(Records, DamagedRecordsAreReportedNotGuessed) {
   bytes[0] = '\x7F';  // length 127
   r.setBytes(bytes);
   EXPECT_FALSE(r.read(1));
-  r.setBytes(std::string("\x05\x00" "ab", 4));  // cut inside its text
+  r.setBytes(
+      std::string("\x05\x00"
+                  "ab",
+                  4));  // cut inside its text
   EXPECT_FALSE(r.read(1));
   r.setBytes(std::string("\x05", 1));  // cut inside its length
   EXPECT_FALSE(r.read(1));

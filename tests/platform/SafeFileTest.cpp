@@ -1,5 +1,3 @@
-#include "platform/core/SafeFile.h"
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,6 +7,7 @@
 #include <fstream>
 
 #include "TempDir.h"
+#include "platform/core/SafeFile.h"
 
 using namespace velmira;
 namespace fs = std::filesystem;

@@ -20,7 +20,8 @@ inline QString pdftoppm() { return QStandardPaths::findExecutable(QStringLiteral
 // pdftoppm fails.
 inline std::vector<QImage> pdfPages(const QString& pdf, int dpi, const QString& folder) {
   const QString prefix = QDir(folder).filePath(QStringLiteral("page"));
-  if (QProcess::execute(pdftoppm(), {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"), pdf, prefix}) != 0)
+  if (QProcess::execute(pdftoppm(),
+                        {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"), pdf, prefix}) != 0)
     return {};
   std::vector<QImage> pages;
   for (const QString& name : QDir(folder).entryList({QStringLiteral("page*.png")}, QDir::Files, QDir::Name))
@@ -67,8 +68,8 @@ struct PdfWord {
 inline std::vector<PdfWord> pdfWords(const QString& pdf) {
   std::vector<PdfWord> words;
   const QString xhtml = popplerOutput(QStringLiteral("pdftotext"), {QStringLiteral("-bbox")}, pdf);
-  static const QRegularExpression item(
-      QStringLiteral(R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+  static const QRegularExpression item(QStringLiteral(
+      R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
   int page = 0;
   for (auto it = item.globalMatch(xhtml); it.hasNext();) {
     const auto m = it.next();
@@ -95,7 +96,8 @@ inline std::vector<PdfWord> wordsOf(const std::vector<PdfWord>& words, const QSt
 
 // pdffonts' table: every font embedded (its "emb" column "yes").
 inline bool allFontsEmbedded(const QString& pdf, int* fonts = nullptr) {
-  const QStringList lines = popplerOutput(QStringLiteral("pdffonts"), {}, pdf).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+  const QStringList lines =
+      popplerOutput(QStringLiteral("pdffonts"), {}, pdf).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
   int count = 0;
   bool all = lines.size() > 2;
   for (int i = 2; i < lines.size(); ++i) {

@@ -23,9 +23,12 @@ class RecordingMessages : public MessageService {
     }
     switch (m.buttons) {
       case Buttons::YesNo:
-      case Buttons::ResumeOrNot: return Answer::Yes;
-      case Buttons::SaveDiscardCancel: return Answer::Discard;
-      default: return Answer::Ok;
+      case Buttons::ResumeOrNot:
+        return Answer::Yes;
+      case Buttons::SaveDiscardCancel:
+        return Answer::Discard;
+      default:
+        return Answer::Ok;
     }
   }
   // Input boxes: each asked one is kept; answered from `texts` (default:

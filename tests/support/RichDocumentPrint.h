@@ -12,8 +12,8 @@ inline void PrintTo(const RichDocument& d, std::ostream* os) {
     for (const Run& r : p.runs) {
       const RunFormat& f = r.format;
       *os << " {" << f.font << ' ' << f.halfPoints << " #" << int(f.colour.red) << ',' << int(f.colour.green) << ','
-          << int(f.colour.blue) << (f.bold ? " b" : "") << (f.italic ? " i" : "") << (f.underline ? " u" : "")
-          << " pos" << static_cast<int>(f.position) << " \"" << r.text << "\"}";
+          << int(f.colour.blue) << (f.bold ? " b" : "") << (f.italic ? " i" : "") << (f.underline ? " u" : "") << " pos"
+          << static_cast<int>(f.position) << " \"" << r.text << "\"}";
     }
   }
 }

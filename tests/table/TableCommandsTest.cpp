@@ -114,9 +114,12 @@ TEST(TableColumns, ARefusedTitleNamesTheCharacterAndWhatToWrite) {
   };
   EXPECT_EQ(refusal("σ (S/m)"),
             "Le caractère « σ » ne peut pas être enregistré dans un titre. Écrivez « sigma » à la place.");
-  EXPECT_EQ(refusal("Λ0 λ"), "Le caractère « Λ » ne peut pas être enregistré dans un titre. Écrivez « Lambda » à la place.");
-  EXPECT_EQ(refusal("R (Ω)"), "Le caractère « Ω » ne peut pas être enregistré dans un titre. Écrivez « Ohm » à la place.");
-  EXPECT_EQ(refusal("G (μS)"), "Le caractère « μ » ne peut pas être enregistré dans un titre. Écrivez « µ » à la place.");
+  EXPECT_EQ(refusal("Λ0 λ"),
+            "Le caractère « Λ » ne peut pas être enregistré dans un titre. Écrivez « Lambda » à la place.");
+  EXPECT_EQ(refusal("R (Ω)"),
+            "Le caractère « Ω » ne peut pas être enregistré dans un titre. Écrivez « Ohm » à la place.");
+  EXPECT_EQ(refusal("G (μS)"),
+            "Le caractère « μ » ne peut pas être enregistré dans un titre. Écrivez « µ » à la place.");
   EXPECT_EQ(refusal("ж"), "Le caractère « ж » ne peut pas être enregistré dans un titre.");
   EXPECT_EQ(refusal("\xC3"), "Ce titre contient des caractères qui ne peuvent pas être enregistrés.");  // cut UTF-8
   EXPECT_EQ(t.cell(0, 1), "C2");

@@ -1,6 +1,6 @@
-#include "table/Table.h"
-
 #include <gtest/gtest.h>
+
+#include "table/Table.h"
 
 using velmira::table::Table;
 

@@ -32,8 +32,8 @@ struct Exercice : ::testing::Test {
   }
   // A whole command line from the statement to the output, with `extra` before -o.
   tools::Args exercice(tools::Args extra, const std::string& output = "exo.E24") {
-    tools::Args a = {"exercice", "--enonce", dir.file("enonce.rtf"), "--config", dir.file("config.C07"),
-                     "--titre",  "Conductance", "--difficulte", "2"};
+    tools::Args a = {"exercice", "--enonce",    dir.file("enonce.rtf"), "--config", dir.file("config.C07"),
+                     "--titre",  "Conductance", "--difficulte",         "2"};
     a.insert(a.end(), extra.begin(), extra.end());
     a.insert(a.end(), {"-o", dir.file(output)});
     return a;
@@ -43,8 +43,8 @@ struct Exercice : ::testing::Test {
 }  // namespace
 
 TEST_F(Exercice, WritesNamesRelativeToTheOutputAndReadsThemBack) {
-  ASSERT_EQ(run(exercice({"--notions", "Conductance, ", "--notions", "conductivité",
-                          "--corrige-enonce", dir.file("enonce.rtf")})),
+  ASSERT_EQ(run(exercice({"--notions", "Conductance, ", "--notions", "conductivité", "--corrige-enonce",
+                          dir.file("enonce.rtf")})),
             0)
       << err.str();
   files::ExerciseFile f;
@@ -54,11 +54,17 @@ TEST_F(Exercice, WritesNamesRelativeToTheOutputAndReadsThemBack) {
 
   ASSERT_EQ(run({"exercice", "--lire", dir.file("exo.E24")}), 0) << err.str();
   const std::string d = dir.path().string() + "/";
-  EXPECT_EQ(out.str(), "1\tenonce.rtf\n2\tconfig.C07\n3\tenonce.rtf\n4\t\n5\t 2\n6\t\n7\tConductance, \n"
-                       "8\tconductivité\n9\t\n10\t\n11\tConductance\n"
-                       "énoncé\t" + d + "enonce.rtf\ts'ouvre\n"
-                       "configuration\t" + d + "config.C07\ts'ouvre\n"
-                       "énoncé corrigé\t" + d + "enonce.rtf\ts'ouvre\n");
+  EXPECT_EQ(out.str(),
+            "1\tenonce.rtf\n2\tconfig.C07\n3\tenonce.rtf\n4\t\n5\t 2\n6\t\n7\tConductance, \n"
+            "8\tconductivité\n9\t\n10\t\n11\tConductance\n"
+            "énoncé\t" +
+                d +
+                "enonce.rtf\ts'ouvre\n"
+                "configuration\t" +
+                d +
+                "config.C07\ts'ouvre\n"
+                "énoncé corrigé\t" +
+                d + "enonce.rtf\ts'ouvre\n");
 
   // A getting-started file names its statement and configuration only.
   ASSERT_EQ(run({"exercice", "--enonce", dir.file("enonce.rtf"), "-o", dir.file("VELMIRA.PEM")}), 0);

@@ -1,9 +1,9 @@
 // velmira-outil graphe: the graph of two columns of a configuration file.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <sstream>
-#include <unistd.h>
 
 #include "TempDir.h"
 #include "tools/Commands.h"
@@ -66,10 +66,13 @@ TEST_F(Graphe, TwoLinesOfATitration) {
   // 200 mL of hydrochloric acid at 0,005 mol/L, sodium hydroxide at 0,1
   // mol/L added mL by mL on the mixture bench: V2 in C1, σ in C2, V1 in C3,
   // σ corrected for the dilution in C4.
-  tools::Args a = {"--set", "solute1=5", "--set", "c1=0,005", "--set", "solute2=18", "--set", "c2=0,1",
-                   "--set", "V1=200", "--set", "montage=conductimetre", "--set", "conductimetre3=4",
-                   "--set", "masque=########0.00", "--set", "lignes=21", "--set", "saisie1=7", "--set", "saisie2=5",
-                   "--set", "saisie3=6", "--set", "saisie4=1", "--set", "saisie5=1"};
+  tools::Args a = {"--set", "solute1=5",        "--set", "c1=0,005",
+                   "--set", "solute2=18",       "--set", "c2=0,1",
+                   "--set", "V1=200",           "--set", "montage=conductimetre",
+                   "--set", "conductimetre3=4", "--set", "masque=########0.00",
+                   "--set", "lignes=21",        "--set", "saisie1=7",
+                   "--set", "saisie2=5",        "--set", "saisie3=6",
+                   "--set", "saisie4=1",        "--set", "saisie5=1"};
   for (int v = 0; v <= 20; ++v) {
     a.insert(a.end(), {"--set", "V2=" + std::to_string(v), "--mesure", "3"});
   }
@@ -109,11 +112,11 @@ TEST_F(Graphe, TwoLinesOfATitration) {
   EXPECT_EQ(out.str(), "message\tChoisir des grandeurs valides pour l'abscisse et l'ordonnée\n");
   // Three points: no lines.
   const std::string three = (dir / "trois.C07").string();
-  ASSERT_EQ(tools::commandeConfig({"--set", "cellule(1,1)=1", "--set", "cellule(1,2)=3", "--set", "cellule(2,1)=2",
-                                   "--set", "cellule(2,2)=1", "--set", "cellule(3,1)=3", "--set", "cellule(3,2)=2",
-                                   "-o", three},
-                                  out, err),
-            0);
+  ASSERT_EQ(
+      tools::commandeConfig({"--set", "cellule(1,1)=1", "--set", "cellule(1,2)=3", "--set", "cellule(2,1)=2", "--set",
+                             "cellule(2,2)=1", "--set", "cellule(3,1)=3", "--set", "cellule(3,2)=2", "-o", three},
+                            out, err),
+      0);
   ASSERT_EQ(graphe({three, "--deux-droites"}), 0);
   EXPECT_NE(out.str().find("\ndroite_1\timpossible\ndroite_2\timpossible\nintersection\timpossible\n"),
             std::string::npos)
@@ -121,15 +124,21 @@ TEST_F(Graphe, TwoLinesOfATitration) {
 }
 
 TEST_F(Graphe, RefusesBadArguments) {
-  for (tools::Args a : {tools::Args{file(), "--abscisse", "6"}, {file(), "--ordonnee", "0"}, {file(), "--abscisse"},
-                        {file(), "--ordonnee", "2,5"}, {file(), "--autre"}, {}, {file(), file()}}) {
+  for (tools::Args a : {tools::Args{file(), "--abscisse", "6"},
+                        {file(), "--ordonnee", "0"},
+                        {file(), "--abscisse"},
+                        {file(), "--ordonnee", "2,5"},
+                        {file(), "--autre"},
+                        {},
+                        {file(), file()}}) {
     EXPECT_EQ(graphe(a), 2);
     EXPECT_FALSE(err.str().empty());
     EXPECT_TRUE(out.str().empty());
   }
   EXPECT_NE(err.str().find("un seul fichier"), std::string::npos);
   ASSERT_EQ(graphe({file(), "--abscisse", "6"}), 2);
-  EXPECT_EQ(err.str(), "velmira-outil graphe : colonne non valide « 6 » pour --abscisse : un numéro de colonne de 1 à 5\n");
+  EXPECT_EQ(err.str(),
+            "velmira-outil graphe : colonne non valide « 6 » pour --abscisse : un numéro de colonne de 1 à 5\n");
   EXPECT_EQ(graphe({(dir / "absent.C07").string()}), 1);
   EXPECT_NE(err.str().find("fichier introuvable"), std::string::npos);
 }

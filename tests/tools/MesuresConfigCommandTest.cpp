@@ -41,10 +41,12 @@ TEST_F(Tool, ConfigWithoutOutputPrintsTheRecords) {
 }
 
 TEST_F(Tool, SettingsAreTypedAndCheckedLikeThePupilsEntries) {
-  ASSERT_EQ(config({"--set", "solute1=9", "--set", "V1=5", "--set", "c2=0.05", "--set", "montage=conductimetre",
-                    "--set", "conductimetre1=3", "--set", "lignes=20", "--set", "cellule(20,2)=1.5",
-                    "--set", "cellule(0,1)=Temps", "--set", "formule3=C2 / C1", "--set", "amplitude2=0.6",
-                    "-o", path("a.C07")}),
+  ASSERT_EQ(config({"--set", "solute1=9",         "--set", "V1=5",
+                    "--set", "c2=0.05",           "--set", "montage=conductimetre",
+                    "--set", "conductimetre1=3",  "--set", "lignes=20",
+                    "--set", "cellule(20,2)=1.5", "--set", "cellule(0,1)=Temps",
+                    "--set", "formule3=C2 / C1",  "--set", "amplitude2=0.6",
+                    "-o",    path("a.C07")}),
             0)
       << err.str();
   EXPECT_NE(err.str().find("Le volume minimum du m\xC3\xA9lange"), std::string::npos);
@@ -70,11 +72,21 @@ TEST_F(Tool, SettingsAreTypedAndCheckedLikeThePupilsEntries) {
 }
 
 TEST_F(Tool, BadSettingsWriteNothing) {
-  for (tools::Args a : {tools::Args{"--set", "inconnu=1"}, {"--set", "solute1=22"}, {"--set", "solute2=1.5"},
-                        {"--set", "amplitude1=0.7"}, {"--set", "amplitude4=0.1"}, {"--set", "voltmetre1=4"},
-                        {"--set", "montage=autre"}, {"--set", "masque=0.0"}, {"--set", "saisie6=1"},
-                        {"--set", "lignes=0"}, {"--set", "cellule(101,1)=1"}, {"--set", "cellule(1,6)=1"},
-                        {"--set", "cellule(20,1)=1"}, {"--set", "cellule(1,1)=abc"}, {"--set", "c1"},
+  for (tools::Args a : {tools::Args{"--set", "inconnu=1"},
+                        {"--set", "solute1=22"},
+                        {"--set", "solute2=1.5"},
+                        {"--set", "amplitude1=0.7"},
+                        {"--set", "amplitude4=0.1"},
+                        {"--set", "voltmetre1=4"},
+                        {"--set", "montage=autre"},
+                        {"--set", "masque=0.0"},
+                        {"--set", "saisie6=1"},
+                        {"--set", "lignes=0"},
+                        {"--set", "cellule(101,1)=1"},
+                        {"--set", "cellule(1,6)=1"},
+                        {"--set", "cellule(20,1)=1"},
+                        {"--set", "cellule(1,1)=abc"},
+                        {"--set", "c1"},
                         {"--bizarre"}}) {
     a.push_back("-o");
     a.push_back(path("x.C07"));
@@ -125,13 +137,13 @@ TEST_F(Tool, MesuresGoesOnAfterABadFile) {
 }
 
 TEST_F(Tool, TableOperationsRunInOrderAndRefuseWhatTheWindowDisables) {
-  ASSERT_EQ(config({"--set", "solute1=9", "--set", "c1=0.004", "--mesure", "1", "--set", "c1=0.002", "--mesure",
-                    "1", "--titre", "1", "c", "--trie", "1", "croissant", "--serie", "3", "1", "2.5", "0.5",
-                    "--tableau"}),
+  ASSERT_EQ(config({"--set",    "solute1=9", "--set",   "c1=0.004", "--mesure", "1",        "--set", "c1=0.002",
+                    "--mesure", "1",         "--titre", "1",        "c",        "--trie",   "1",     "croissant",
+                    "--serie",  "3",         "1",       "2.5",      "0.5",      "--tableau"}),
             0)
       << err.str();
-  EXPECT_EQ(out.str().rfind("c\tC2\tC3\tC4\tC5\n2,00E-03\t1,00E-01\t1,00E+00\t\t\n4,00E-03\t1,00E-01\t1,50E+00\t\t\n", 0),
-            0u)
+  EXPECT_EQ(
+      out.str().rfind("c\tC2\tC3\tC4\tC5\n2,00E-03\t1,00E-01\t1,00E+00\t\t\n4,00E-03\t1,00E-01\t1,50E+00\t\t\n", 0), 0u)
       << out.str();
   // Refusals: exit 2, a message naming the operation, nothing written.
   EXPECT_EQ(config({"--lignes", "1", "--supprime", "1", "-o", path("x.C07")}), 2);
@@ -146,12 +158,14 @@ TEST_F(Tool, TableOperationsRunInOrderAndRefuseWhatTheWindowDisables) {
   EXPECT_NE(err.str().find("Tableau plein"), std::string::npos);
   EXPECT_FALSE(fs::exists(path("x.C07")));
   ASSERT_EQ(config({"--format", "3", "--csv"}), 0);
-  EXPECT_EQ(out.str(), "\xEF\xBB\xBF" "C1;C2;C3;C4;C5\r\n");  // an empty table: its titles only
+  EXPECT_EQ(out.str(),
+            "\xEF\xBB\xBF"
+            "C1;C2;C3;C4;C5\r\n");  // an empty table: its titles only
 }
 
 TEST_F(Tool, MixtureBenchAndVolumeCodes) {
-  ASSERT_EQ(config({"--set", "V2=12,5", "--set", "saisie1=7", "--set", "saisie2=6", "--set", "saisie3=5",
-                    "--set", "saisie4=2", "--mesure", "3", "--tableau"}),
+  ASSERT_EQ(config({"--set", "V2=12,5", "--set", "saisie1=7", "--set", "saisie2=6", "--set", "saisie3=5", "--set",
+                    "saisie4=2", "--mesure", "3", "--tableau"}),
             0)
       << err.str();
   EXPECT_EQ(out.str().rfind("C1\tC2\tC3\tC4\tC5\n1,25E+01\t5,00E+01\t", 0), 0u) << out.str();
@@ -161,7 +175,9 @@ TEST_F(Tool, MixtureBenchAndVolumeCodes) {
   EXPECT_EQ(config({"--mesure", "4"}), 2);
   // Aluminium chloride with sodium hydroxide precipitates: the mixture is not recorded.
   EXPECT_EQ(config({"--set", "solute1=1", "--set", "solute2=18", "--mesure", "3", "-o", path("x.C07")}), 2);
-  EXPECT_NE(err.str().find("--mesure 3 : le m\xC3\xA9lange forme un pr\xC3\xA9" "cipit\xC3\xA9"), std::string::npos)
+  EXPECT_NE(err.str().find("--mesure 3 : le m\xC3\xA9lange forme un pr\xC3\xA9"
+                           "cipit\xC3\xA9"),
+            std::string::npos)
       << err.str();
   EXPECT_FALSE(fs::exists(path("x.C07")));
 }
@@ -172,7 +188,8 @@ TEST_F(Tool, ColumnFormulasFromTheCommandLine) {
                     "2", "3", "1", "--recalcule", "2", "--tableau"}),
             0)
       << err.str();
-  EXPECT_EQ(out.str().rfind("C1\tC2\tC3\tC4\tC5\n2,00E+00\t4,00E+00\t\t\t\n3,00E+00\t6,00E+00\t\t\t\n\t\t", 0), 0u) << out.str();
+  EXPECT_EQ(out.str().rfind("C1\tC2\tC3\tC4\tC5\n2,00E+00\t4,00E+00\t\t\t\n3,00E+00\t6,00E+00\t\t\t\n\t\t", 0), 0u)
+      << out.str();
   EXPECT_NE(err.str().find(" 10 valeurs n'ont pas été calculées."), std::string::npos) << err.str();
   EXPECT_EQ(config({"--calcule", "2", "C1+" + std::string(124, '1')}), 2);  // a formula the file cannot hold
   EXPECT_NE(err.str().find("126 caractères au plus"), std::string::npos) << err.str();

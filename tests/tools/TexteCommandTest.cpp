@@ -104,7 +104,8 @@ TEST_F(Texte, CutsAreSaid) {
   records::writeFile(dir.file("long.rtf"), many + "}");
   EXPECT_EQ(run({dir.file("long.rtf")}), 0);
   EXPECT_EQ(err.str(), "velmira-outil texte : « " + dir.file("long.rtf") +
-                           " » : texte trop long : seul le début est lu (99999 paragraphes, 500000 passages mis en forme, 16 Mo de texte, "
+                           " » : texte trop long : seul le début est lu (99999 paragraphes, 500000 passages mis en "
+                           "forme, 16 Mo de texte, "
                            "64 Mo de RTF au plus)\n");
   // Written: what the reader would not read is left out, and said.
   std::string lines;
@@ -115,6 +116,6 @@ TEST_F(Texte, CutsAreSaid) {
   EXPECT_FALSE(rtf::loadRtfFile(dir.file("ecrit.rtf")).document->truncated);
   // A save that fails names the file and its cause.
   EXPECT_EQ(run({"--rtf", dir.file("long.txt"), "-o", dir.path().string()}), 1);
-  EXPECT_EQ(err.str(), "velmira-outil texte : Enregistrement impossible : « " + dir.path().string() +
-                           " » : c'est un dossier\n");
+  EXPECT_EQ(err.str(),
+            "velmira-outil texte : Enregistrement impossible : « " + dir.path().string() + " » : c'est un dossier\n");
 }

@@ -48,22 +48,22 @@ TEST(BenchImafond, BandAndFrame) {
   pages.run(false);
   const int top = kH - 310;
   const QImage img = pages.p1.image();
-  EXPECT_EQ(px(img, 200, top), kGrey8);              // frame, top
-  EXPECT_EQ(px(img, 200, kH - 10), kGrey8);          // frame, bottom
-  EXPECT_EQ(px(img, 10, top + 150), kGrey8);         // frame, left
-  EXPECT_EQ(px(img, kW - 10, top + 150), kGrey8);    // frame, right
+  EXPECT_EQ(px(img, 200, top), kGrey8);            // frame, top
+  EXPECT_EQ(px(img, 200, kH - 10), kGrey8);        // frame, bottom
+  EXPECT_EQ(px(img, 10, top + 150), kGrey8);       // frame, left
+  EXPECT_EQ(px(img, kW - 10, top + 150), kGrey8);  // frame, right
   EXPECT_EQ(px(img, 200, top + 1), QColor(255, 200, 155));
   EXPECT_EQ(px(img, 30, kH - 11), QColor(255, 255, 255));
-  EXPECT_EQ(px(img, 5, 5), widgets::kPageBackground);           // above and beside the band
+  EXPECT_EQ(px(img, 5, 5), widgets::kPageBackground);  // above and beside the band
   EXPECT_EQ(px(img, kW - 5, top + 100), widgets::kPageBackground);
   // The instruments are drawn at absolute page coordinates.
-  EXPECT_EQ(px(img, 90, 200), QColor(0, 0, 0));            // voltmeter outline
-  EXPECT_EQ(px(img, 120, 255), QColor(180, 210, 210));     // voltmeter face
-  EXPECT_EQ(px(img, 300, 300), QColor(210, 210, 180));     // ammeter face
-  EXPECT_EQ(px(img, 300, 440), QColor(255, 128, 0));       // generator face
-  EXPECT_EQ(px(img, 100, 269), QColor(50, 50, 200));       // voltmeter terminal
-  EXPECT_EQ(px(img, 243, 353), QColor(0, 0, 0));           // black generator terminal
-  EXPECT_EQ(px(img, 98, 340), QColor(255, 0, 0));          // red plug
+  EXPECT_EQ(px(img, 90, 200), QColor(0, 0, 0));         // voltmeter outline
+  EXPECT_EQ(px(img, 120, 255), QColor(180, 210, 210));  // voltmeter face
+  EXPECT_EQ(px(img, 300, 300), QColor(210, 210, 180));  // ammeter face
+  EXPECT_EQ(px(img, 300, 440), QColor(255, 128, 0));    // generator face
+  EXPECT_EQ(px(img, 100, 269), QColor(50, 50, 200));    // voltmeter terminal
+  EXPECT_EQ(px(img, 243, 353), QColor(0, 0, 0));        // black generator terminal
+  EXPECT_EQ(px(img, 98, 340), QColor(255, 0, 0));       // red plug
 }
 
 TEST(BenchImafond, ConductimeterMontageBody) {
@@ -124,8 +124,7 @@ TEST(BenchImafond, GeneratorPlacement) {
   EXPECT_GT(vd.top(), 166 + 10);
   EXPECT_LT(vd.top(), 166 + 22);
   EXPECT_GT(pl.voltmeterFrame[0].rect.top(), vd.bottom() + 4 + 8);
-  EXPECT_EQ(pl.ammeterFrame[0].rect.top() - pl.meterDisplay[3].rect.top(),
-            pl.voltmeterFrame[0].rect.top() - vd.top());
+  EXPECT_EQ(pl.ammeterFrame[0].rect.top() - pl.meterDisplay[3].rect.top(), pl.voltmeterFrame[0].rect.top() - vd.top());
   // Frames stay inside their instrument.
   EXPECT_LE(pl.voltmeterFrame[0].rect.bottom(), 275);
   EXPECT_LE(pl.ammeterFrame[0].rect.bottom(), 316);

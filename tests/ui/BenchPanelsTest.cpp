@@ -27,10 +27,18 @@ std::string describe(int k) {
   std::string out;
   for (const auto& p : model::solute(k)->pieces) {
     switch (p.kind) {
-      case model::PieceKind::Base: out += "[" + std::string(p.text) + "]"; break;
-      case model::PieceKind::Charge: out += "^" + std::string(p.text); break;
-      case model::PieceKind::Count: out += "_" + std::string(p.text); break;
-      case model::PieceKind::Stacked: out += "_" + std::string(p.text) + "^" + std::string(p.charge); break;
+      case model::PieceKind::Base:
+        out += "[" + std::string(p.text) + "]";
+        break;
+      case model::PieceKind::Charge:
+        out += "^" + std::string(p.text);
+        break;
+      case model::PieceKind::Count:
+        out += "_" + std::string(p.text);
+        break;
+      case model::PieceKind::Stacked:
+        out += "_" + std::string(p.text) + "^" + std::string(p.charge);
+        break;
     }
   }
   return out;
@@ -73,8 +81,8 @@ TEST(BenchFormula, StackedScriptsStartAtTheSameX) {
   // The charge sits above the count: ink of "2-" starts above the ink of "4".
   const int stackX = 10 + width("2Na", 10) + width("+", 8) + width(" + SO", 10);
   const QImage img = s.image();
-  EXPECT_TRUE(inkIn(img, QRect(stackX, 6, width("4", 8), 6)));    // raised charge
-  EXPECT_TRUE(inkIn(img, QRect(stackX, 24, width("4", 8), 5)));   // lowered count
+  EXPECT_TRUE(inkIn(img, QRect(stackX, 6, width("4", 8), 6)));   // raised charge
+  EXPECT_TRUE(inkIn(img, QRect(stackX, 24, width("4", 8), 5)));  // lowered count
   EXPECT_FALSE(inkIn(img, QRect(expected + 6, 0, 40, 40)));
 }
 

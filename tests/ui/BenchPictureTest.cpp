@@ -30,7 +30,8 @@ class BenchPictureTest : public WindowTest {
   }
   // Where the centre of the mark of an option of bench b lands in its picture.
   QPointF markCentre(int b, const QRadioButton* o) const {
-    return QPointF(o->mapTo(window->page(b), QPoint(0, 0)) - origin()) + static_cast<const widgets::RadioMark*>(o)->centre();
+    return QPointF(o->mapTo(window->page(b), QPoint(0, 0)) - origin()) +
+           static_cast<const widgets::RadioMark*>(o)->centre();
   }
   QRect inPicture(const QWidget* w) const { return w->geometry().translated(-origin()); }
   // The ink of a colour inside a logical rectangle, in logical pixels.
@@ -97,14 +98,15 @@ TEST_F(BenchPictureTest, APictureShowsItsOwnBenchWhicheverIsOnScreen) {
   pictures.compose(2);
   QImage picture = pictures.image();
   for (int j = 0; j < 4; ++j)
-    EXPECT_EQ(at(picture, markCentre(2, window->voltmeterCalibreButton(4 + j))), j == 3 ? QColor(0, 0, 0) : QColor(255, 255, 255))
+    EXPECT_EQ(at(picture, markCentre(2, window->voltmeterCalibreButton(4 + j))),
+              j == 3 ? QColor(0, 0, 0) : QColor(255, 255, 255))
         << j;
   EXPECT_FALSE(ink(picture, inPicture(window->knob(2)), QColor(220, 220, 230)).isEmpty());  // a knob's face
 
   // Conductimeter montage: the range marks, exactly the selected one dotted,
   // and the display; no knob and no calibre option.
   clickOption(window->conductimeterMontageButton());
-  window->rangeButton(6 + 4)->click();    // bench 2: mS·m-1
+  window->rangeButton(6 + 4)->click();  // bench 2: mS·m-1
   clickOption(window->rangeButton(0));  // bench 1: S
   pictures.compose(2);
   picture = pictures.image();

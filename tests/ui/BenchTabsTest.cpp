@@ -42,15 +42,15 @@ TEST(BenchTabs, HitTestEdges) {
   const std::array<int, 4> b{-1, 130, 270, 409};
   EXPECT_EQ(ui::tabAt(b, 50, 0), 1);
   EXPECT_EQ(ui::tabAt(b, 50, 15), 1);
-  EXPECT_EQ(ui::tabAt(b, 50, 16), 0);   // below the captions
+  EXPECT_EQ(ui::tabAt(b, 50, 16), 0);  // below the captions
   EXPECT_EQ(ui::tabAt(b, 50, -1), 0);
   EXPECT_EQ(ui::tabAt(b, -1, 5), 1);
   EXPECT_EQ(ui::tabAt(b, -2, 5), 0);
-  EXPECT_EQ(ui::tabAt(b, 130, 5), 2);   // shared boundary: right-hand tab
+  EXPECT_EQ(ui::tabAt(b, 130, 5), 2);  // shared boundary: right-hand tab
   EXPECT_EQ(ui::tabAt(b, 129.5, 5), 1);
   EXPECT_EQ(ui::tabAt(b, 270, 5), 3);
   EXPECT_EQ(ui::tabAt(b, 409, 5), 3);
-  EXPECT_EQ(ui::tabAt(b, 410, 5), 0);   // right of the strip
+  EXPECT_EQ(ui::tabAt(b, 410, 5), 0);  // right of the strip
 }
 
 TEST(BenchTabs, PaintOpensTheShownTab) {
@@ -59,10 +59,10 @@ TEST(BenchTabs, PaintOpensTheShownTab) {
   const ui::TabLayout t = ui::paintTabs(strip, 2);
   const QImage img = strip.image();
   const auto& b = t.tabEdges;
-  EXPECT_EQ(img.pixelColor(b[0] + 4, t.th + 1), widgets::kWhite);   // base line under tab 1
-  EXPECT_NE(img.pixelColor(b[1] + 6, t.th + 1), widgets::kWhite);   // open under tab 2
-  EXPECT_EQ(img.pixelColor(b[2] + 3, t.th + 1), widgets::kWhite);   // base line under tab 3
-  EXPECT_EQ(img.pixelColor(b[1], 5), widgets::kWhite);              // tab edges
+  EXPECT_EQ(img.pixelColor(b[0] + 4, t.th + 1), widgets::kWhite);  // base line under tab 1
+  EXPECT_NE(img.pixelColor(b[1] + 6, t.th + 1), widgets::kWhite);  // open under tab 2
+  EXPECT_EQ(img.pixelColor(b[2] + 3, t.th + 1), widgets::kWhite);  // base line under tab 3
+  EXPECT_EQ(img.pixelColor(b[1], 5), widgets::kWhite);             // tab edges
   EXPECT_EQ(img.pixelColor(b[1] - 1, 5), QColor(128, 128, 128));
   EXPECT_EQ(img.pixelColor(200, 300), widgets::kStripBackground);
   EXPECT_EQ(img.pixelColor(408, 300), QColor(128, 128, 128));

@@ -2,11 +2,11 @@
 // its contents and search; a missing file is reported.
 #include <gtest/gtest.h>
 
-#include <QPointer>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -39,10 +39,10 @@ TEST(HelpWindow, OpensOnTheShippedHelpWithContentsAndSearch) {
   EXPECT_EQ(showHelp(&main, folder.path(), messages), help);  // one window
 
   // The contents list the topics; a click shows the topic.
-  for (const char* topic : {"La fenêtre du simulateur", "Choisir une solution", "Lire les appareils",
-                            "Relever les mesures dans le tableau", "Calculer une colonne",
-                            "Tracer un graphique et modéliser", "Enregistrer et ouvrir une configuration",
-                            "Faire un exercice", "Les types de fichiers"})
+  for (const char* topic :
+       {"La fenêtre du simulateur", "Choisir une solution", "Lire les appareils", "Relever les mesures dans le tableau",
+        "Calculer une colonne", "Tracer un graphique et modéliser", "Enregistrer et ouvrir une configuration",
+        "Faire un exercice", "Les types de fichiers"})
     EXPECT_NE(entry(help->contents(), QString::fromUtf8(topic)), nullptr) << topic;
   QTreeWidgetItem* types = entry(help->contents(), "Les types de fichiers");
   ASSERT_NE(types, nullptr);

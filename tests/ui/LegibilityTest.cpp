@@ -32,7 +32,8 @@ QStringList illegibleCaptions(QWidget* root) {
     if (!w->isVisible()) continue;
     QString caption;
     if (auto* l = qobject_cast<QLabel*>(w); l && l->textFormat() != Qt::RichText) caption = l->text();
-    if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)) caption = static_cast<QAbstractButton*>(w)->text();
+    if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w))
+      caption = static_cast<QAbstractButton*>(w)->text();
     if (caption.trimmed().isEmpty()) continue;
     const QPalette::ColorGroup g = w->isEnabled() ? QPalette::Active : QPalette::Disabled;
     const QColor text = w->palette().color(g, QPalette::WindowText);

@@ -113,9 +113,9 @@ TEST_F(AccessibilityTest, TheSoluteListNamesEverySolute) {
 void expectNamed(QAccessibleInterface* i, QStringList& unnamed) {
   if (!i || i->state().invisible) return;
   static const QList<QAccessible::Role> controls = {
-      QAccessible::Button, QAccessible::RadioButton, QAccessible::CheckBox, QAccessible::EditableText,
-      QAccessible::Dial, QAccessible::Slider, QAccessible::PageTab, QAccessible::ListItem,
-      QAccessible::ComboBox, QAccessible::List, QAccessible::PageTabList, QAccessible::Table};
+      QAccessible::Button,   QAccessible::RadioButton, QAccessible::CheckBox,    QAccessible::EditableText,
+      QAccessible::Dial,     QAccessible::Slider,      QAccessible::PageTab,     QAccessible::ListItem,
+      QAccessible::ComboBox, QAccessible::List,        QAccessible::PageTabList, QAccessible::Table};
   if (controls.contains(i->role()) && i->text(QAccessible::Name).trimmed().isEmpty())
     unnamed << (i->object() ? i->object()->objectName() + QLatin1Char(' ') + i->object()->metaObject()->className()
                             : QStringLiteral("item"));

@@ -3,14 +3,14 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTimer>
 #include <functional>
 
 #include "files/ui/FileChooser.h"
 #include "files/ui/SaveWindow.h"
-#include <QFileInfo>
-#include <QLineEdit>
 #include "tests/ui/WindowFixture.h"
 #include "ui/KnobWidget.h"
 #include "ui/help/HelpWindow.h"

@@ -69,7 +69,9 @@ TEST_F(EntryTest, TooSmallAMixtureShowsMessageAAndTheCorrectedVolume) {
   typeEntry(4, "5");
   ASSERT_EQ(messages.shown.size(), 1u);
   const Message& m = messages.shown[0];
-  EXPECT_EQ(m.text, "Le volume minimum du m\xC3\xA9lange pour que la sonde soit immerg\xC3\xA9" "e est de 60 mL.");
+  EXPECT_EQ(m.text,
+            "Le volume minimum du m\xC3\xA9lange pour que la sonde soit immerg\xC3\xA9"
+            "e est de 60 mL.");
   EXPECT_EQ(m.title, "Volume corrig\xC3\xA9");
   EXPECT_EQ(m.icon, Icon::Information);
   EXPECT_EQ(m.buttons, Buttons::Ok);
@@ -94,7 +96,9 @@ TEST_F(EntryTest, TooLargeAMixtureShowsMessageB) {
   clickTab(3);
   typeEntry(5, "230");
   ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text, "La contenance du b\xC3\xA9" "cher est de 250 mL.");
+  EXPECT_EQ(messages.shown[0].text,
+            "La contenance du b\xC3\xA9"
+            "cher est de 250 mL.");
   EXPECT_EQ(window->entryField(5)->text(), "200,0");
 }
 

@@ -1,10 +1,10 @@
 // The generator knobs: dragging (with the dead zone between the two ends),
 // arrow keys, the redrawn picture and the meters that follow.
+#include <cmath>
+
 #include "model/Knob.h"
 #include "tests/ui/WindowFixture.h"
 #include "ui/KnobWidget.h"
-
-#include <cmath>
 
 namespace velmira::ui::testing {
 namespace {
@@ -59,7 +59,10 @@ TEST_F(KnobTest, AMoveWithoutTheButtonOnlyShowsTheHint) {
 
 TEST_F(KnobTest, ArrowKeysStopAtBothEnds) {
   knob(0)->setFocus(Qt::TabFocusReason);
-  EXPECT_EQ(window->hintLine()->hint(), "Utiliser les touches fl\xC3\xA9" "ch\xC3\xA9" "es du clavier pour affiner le r\xC3\xA9glage");
+  EXPECT_EQ(window->hintLine()->hint(),
+            "Utiliser les touches fl\xC3\xA9"
+            "ch\xC3\xA9"
+            "es du clavier pour affiner le r\xC3\xA9glage");
   pressKey(0, Qt::Key_Left, 250);
   EXPECT_EQ(value(0), 0.0);
   EXPECT_EQ(display(4), "0,000");

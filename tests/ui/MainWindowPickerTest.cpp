@@ -13,9 +13,7 @@ namespace {
 class PickerTest : public WindowTest {
  protected:
   SolutePickerWidget* list() { return window->solutePicker(); }
-  void openFor(int solution) {
-    QTest::mouseClick(window->formulaBox(solution), Qt::LeftButton, {}, QPoint(20, 10));
-  }
+  void openFor(int solution) { QTest::mouseClick(window->formulaBox(solution), Qt::LeftButton, {}, QPoint(20, 10)); }
   // Chooses solute n of solution `solution` by a release on its row.
   void choose(int solution, int n) {
     openFor(solution);

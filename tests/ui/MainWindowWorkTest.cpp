@@ -3,17 +3,17 @@
 // work is replaced or dropped, the recovery copy.
 #include <QAction>
 #include <QApplication>
-#include <QTimer>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QTimer>
 
 #include "files/RecoveryFiles.h"
 #include "files/SavePlaces.h"
+#include "files/WorkHistory.h"
 #include "files/ui/FileChooser.h"
 #include "files/ui/SaveWindow.h"
 #include "files/ui/StartFolder.h"
-#include "files/WorkHistory.h"
 #include "model/Workbench.h"
 #include "table/Table.h"
 #include "tests/ui/WindowFixture.h"

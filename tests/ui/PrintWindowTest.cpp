@@ -80,9 +80,10 @@ TEST_F(PrintWindowTest, TwoCopiesOfTheThreePicturesGiveTwoPagesOfThreeWithCaptio
   EXPECT_EQ(velmira::test::wordsOf(words, today).size(), 2u);
   const QString out = qEnvironmentVariable("VELMIRA_SCREENSHOTS");
   if (!out.isEmpty()) {
-    ASSERT_EQ(QProcess::execute(velmira::test::pdftoppm(), {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-png"),
-                                           QStringLiteral("-singlefile"), QStringLiteral("-f"), QStringLiteral("1"),
-                                           pdf, QDir(out).filePath(QStringLiteral("impression-page1"))}),
+    ASSERT_EQ(QProcess::execute(velmira::test::pdftoppm(),
+                                {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-png"),
+                                 QStringLiteral("-singlefile"), QStringLiteral("-f"), QStringLiteral("1"), pdf,
+                                 QDir(out).filePath(QStringLiteral("impression-page1"))}),
               0);
   }
 }

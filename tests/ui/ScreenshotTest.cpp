@@ -26,9 +26,9 @@ TEST_F(ScreenshotTest, EachTabOfEachMontageShowsItsOwnPicture) {
       for (const QImage& other : shots) EXPECT_NE(shot, other);
       shots.push_back(shot);
       if (!out.isEmpty()) {
-        const QString name = QStringLiteral("screenshot-%1-%2.png")
-                                 .arg(QString::fromUtf8(tabs[t - 1]),
-                                      m == 0 ? QStringLiteral("gbf") : QStringLiteral("conductimetre"));
+        const QString name =
+            QStringLiteral("screenshot-%1-%2.png")
+                .arg(QString::fromUtf8(tabs[t - 1]), m == 0 ? QStringLiteral("gbf") : QStringLiteral("conductimetre"));
         EXPECT_TRUE(shot.save(QDir(out).filePath(name)));
       }
     }

@@ -3,21 +3,21 @@
 // with its messages recorded.
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextEdit>
 #include <memory>
 
+#include "table/ui/TableFrame.h"
 #include "tests/support/RecordingMessages.h"
 #include "ui/BenchPage.h"
 #include "ui/DisplayLabel.h"
 #include "ui/EntryField.h"
 #include "ui/HintLine.h"
 #include "ui/MainWindow.h"
-#include "table/ui/TableFrame.h"
 #include "ui/TabStrip.h"
-#include <QLineEdit>
-#include <QTextEdit>
 
 QT_BEGIN_NAMESPACE
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }

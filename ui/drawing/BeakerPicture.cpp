@@ -15,10 +15,10 @@ namespace {
 // Geometry in the picture's own logical pixels; the centre line x = 33 lands
 // on x = 96 of the page.
 constexpr double kCx = 33.0;
-constexpr double kHalf = 31.5;    // outer half-width of the widgets::kBeakerGlass
-constexpr double kRimY = 23.0;    // rim ellipse centre
-constexpr double kBottomY = 98.0; // bottom ellipse centre
-constexpr double kEllipse = 3.2;  // vertical half-axis of the rim and bottom
+constexpr double kHalf = 31.5;     // outer half-width of the widgets::kBeakerGlass
+constexpr double kRimY = 23.0;     // rim ellipse centre
+constexpr double kBottomY = 98.0;  // bottom ellipse centre
+constexpr double kEllipse = 3.2;   // vertical half-axis of the rim and bottom
 
 // Every pixel fully opaque or fully transparent, like a masked bitmap: the
 // mixture page draws the picture again over its own earlier copy (only the
@@ -50,7 +50,6 @@ QImage build(double dpr) {
   p.setRenderHint(QPainter::Antialiasing, false);
 
   const double left = kCx - kHalf, right = kCx + kHalf;
-
 
   // Back half of the rim.
   p.setPen(QPen(widgets::kBeakerRim, 1.0));

@@ -12,8 +12,12 @@
 // rows behind the beaker are repainted, the beaker rule runs with the new y0
 // and the result becomes the page's background picture. The page is left
 // with persistent drawing off.
-namespace velmira::qtp { class Surface; }
-namespace velmira::model { class Workbench; }
+namespace velmira::qtp {
+class Surface;
+}
+namespace velmira::model {
+class Workbench;
+}
 
 namespace velmira::ui {
 

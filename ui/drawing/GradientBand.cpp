@@ -16,7 +16,8 @@ void drawBandRows(qtp::Surface& page, int from, int to, int x1, int x2) {
   const int top = bandTop(page.height());
   std::vector<qtp::Surface::Segment> rows;
   rows.reserve(static_cast<std::size_t>(std::max(0, to - from + 1)));
-  for (int i = from; i <= to; ++i) rows.push_back({double(x1), double(top + i), double(x2), double(top + i), bandColour(i)});
+  for (int i = from; i <= to; ++i)
+    rows.push_back({double(x1), double(top + i), double(x2), double(top + i), bandColour(i)});
   page.lines(rows);
 }
 

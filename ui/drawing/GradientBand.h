@@ -7,7 +7,9 @@
 // white at the bottom. The band is framed in palette 8.
 #include <QColor>
 
-namespace velmira::qtp { class Surface; }
+namespace velmira::qtp {
+class Surface;
+}
 
 namespace velmira::ui {
 

@@ -10,7 +10,6 @@ namespace velmira::ui {
 
 namespace {
 
-
 int rnd(double v) { return static_cast<int>(num::roundHalfEven(v)); }
 
 // Range buttons: S, mS, µS under "Conductance", then the three
@@ -53,12 +52,13 @@ void placeAll(qtp::Surface& s, BenchPlacement& pl, const BenchSizes& sz) {
     pl.meterDisplay[2 * b + 1].rect = QRect(QPoint(rnd(307 - md.width() / 2.0), amp.display), md);
     pl.voltmeterFrame[b - 1].rect =
         QRect(QPoint(rnd(135 - sz.calibreFrame.width() / 2.0), volt.frame), sz.calibreFrame);
-    pl.ammeterFrame[b - 1].rect =
-        QRect(QPoint(rnd(307 - sz.calibreFrame.width() / 2.0), amp.frame), sz.calibreFrame);
-    pl.generatorScreen[b - 1].rect = QRect(QPoint(rnd(304 - sz.generatorScreen.width() / 2.0), 367), sz.generatorScreen);
+    pl.ammeterFrame[b - 1].rect = QRect(QPoint(rnd(307 - sz.calibreFrame.width() / 2.0), amp.frame), sz.calibreFrame);
+    pl.generatorScreen[b - 1].rect =
+        QRect(QPoint(rnd(304 - sz.generatorScreen.width() / 2.0), 367), sz.generatorScreen);
     pl.knob[2 * b - 2].rect = QRect(QPoint(250, 390), sz.knob);
     pl.knob[2 * b - 1].rect = QRect(QPoint(360 - sz.knob.width(), 390), sz.knob);
-    for (int j = 0; j < 6; ++j) pl.rangeButton[6 * (b - 1) + j].rect = QRect(QPoint(260, rangeButtonTop(j)), sz.rangeButton);
+    for (int j = 0; j < 6; ++j)
+      pl.rangeButton[6 * (b - 1) + j].rect = QRect(QPoint(260, rangeButtonTop(j)), sz.rangeButton);
   }
   const bool c = pl.conductimeter;
   for (int e = 0; e < 9; ++e) pl.meterDisplay[e].visible = (e <= 2) == c;

@@ -20,20 +20,23 @@
 #include <QRect>
 #include <QSize>
 #include <array>
+
 #include "widgets/Colours.h"
 
-namespace velmira::qtp { class Surface; }
+namespace velmira::qtp {
+class Surface;
+}
 
 namespace velmira::ui {
 
 // Sizes of the live controls (design sizes by default).
 struct BenchSizes {
-  QSize meterDisplay{65, 17};         // ammeter and voltmeter displays
+  QSize meterDisplay{65, 17};           // ammeter and voltmeter displays
   int conductimeterDisplayHeight = 17;  // conductimeter displays, made 100 wide
   QSize generatorScreen{89, 17};
-  QSize knob{42, 42};                 // knob
-  QSize calibreFrame{65, 49};         // Frame3..Frame8
-  QSize rangeButton{17, 17};          // Option6
+  QSize knob{42, 42};          // knob
+  QSize calibreFrame{65, 49};  // Frame3..Frame8
+  QSize rangeButton{17, 17};   // Option6
 };
 
 struct ControlPlace {
@@ -46,10 +49,10 @@ struct BenchPlacement {
   // Display slot b-1: conductimeter; 2b+1: ammeter; 2b+2: voltmeter.
   std::array<ControlPlace, 9> meterDisplay;
   std::array<ControlPlace, 3> generatorScreen;       // bench b: b-1
-  std::array<ControlPlace, 6> knob;        // bench b: 2b-2 amplitude, 2b-1 frequency
-  std::array<ControlPlace, 18> rangeButton;       // bench b: 6b-6..6b-1 (S .. µS·m-1)
-  std::array<ControlPlace, 3> voltmeterFrame; // Frame3, Frame5, Frame6
-  std::array<ControlPlace, 3> ammeterFrame;   // Frame4, Frame7, Frame8
+  std::array<ControlPlace, 6> knob;                  // bench b: 2b-2 amplitude, 2b-1 frequency
+  std::array<ControlPlace, 18> rangeButton;          // bench b: 6b-6..6b-1 (S .. µS·m-1)
+  std::array<ControlPlace, 3> voltmeterFrame;        // Frame3, Frame5, Frame6
+  std::array<ControlPlace, 3> ammeterFrame;          // Frame4, Frame7, Frame8
   QColor option6Back = widgets::kConductimeterFace;  // range buttons
   QColor voltmeterFrameBack = widgets::kVoltmeterFace;
   QColor ammeterFrameBack = widgets::kAmmeterFace;

@@ -6,7 +6,9 @@
 // (9, 31)-(31, 9) in (240, 240, 250) and the pointer from (20, 20) to
 // model::knobPointerEnd(v) in palette 12. Pen width and fill are restored.
 // The caller refreshes the widget and runs updateVoltmeters.
-namespace velmira::qtp { class Surface; }
+namespace velmira::qtp {
+class Surface;
+}
 
 namespace velmira::ui {
 

@@ -4,7 +4,9 @@
 // The list is 21 rows of 20 px, row r (from 0) holding solute r + 1 between
 // y = 20r and 20r + 20, each formula typeset in Arial bold 10 at x = 10 (2 px below
 // the row's top), on white. The formula box of a solute shows exactly its row of the list image.
-namespace velmira::qtp { class Surface; }
+namespace velmira::qtp {
+class Surface;
+}
 
 namespace velmira::ui {
 

@@ -16,7 +16,9 @@
 #include <QPoint>
 #include <QSize>
 
-namespace velmira::qtp { class Surface; }
+namespace velmira::qtp {
+class Surface;
+}
 
 namespace velmira::ui {
 
@@ -29,15 +31,14 @@ void printFormula(qtp::Surface& s, int n);
 inline void rappelion(qtp::Surface& s, int n) { printFormula(s, n); }
 
 struct SolutionPagePlaces {
-  QPoint formulaBox;     // formula box (element k-1)
+  QPoint formulaBox;        // formula box (element k-1)
   QPoint soluteListButton;  // list button (element k-1)
-  QPoint entryField;     // concentration entry (element k-1)
+  QPoint entryField;        // concentration entry (element k-1)
 };
 
 // Page of solution k (1 or 2). `formulaBox` and `entry` are the sizes of
 // formulaBox and Text1 of that page.
-SolutionPagePlaces paintSolutionPage(qtp::Surface& page, int k,
-                                     QSize formulaBox = kFormulaBoxSize,
+SolutionPagePlaces paintSolutionPage(qtp::Surface& page, int k, QSize formulaBox = kFormulaBoxSize,
                                      QSize entry = {73, 21});
 
 struct MixturePagePlaces {
@@ -48,8 +49,7 @@ struct MixturePagePlaces {
 
 // Mixture page: with mixturePossible the texts, the two solutes and the
 // volume entries; otherwise the whole page filled with the page colour.
-MixturePagePlaces paintMixturePage(qtp::Surface& page, bool mixturePossible,
-                                   int solute1, int solute2,
+MixturePagePlaces paintMixturePage(qtp::Surface& page, bool mixturePossible, int solute1, int solute2,
                                    QSize entry4 = {57, 21}, QSize entry5 = {57, 21});
 
 }  // namespace velmira::ui

@@ -11,10 +11,14 @@ namespace velmira::ui {
 
 QString titreonglet(int i) {
   switch (i) {
-    case 1: return QStringLiteral("Solution 1");
-    case 2: return QStringLiteral("Solution 2");
-    case 3: return QStringLiteral("Mélange");
-    default: return {};
+    case 1:
+      return QStringLiteral("Solution 1");
+    case 2:
+      return QStringLiteral("Solution 2");
+    case 3:
+      return QStringLiteral("Mélange");
+    default:
+      return {};
   }
 }
 

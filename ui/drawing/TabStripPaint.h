@@ -10,9 +10,12 @@
 #include <QRect>
 #include <QString>
 #include <array>
+
 #include "widgets/Colours.h"
 
-namespace velmira::qtp { class Surface; }
+namespace velmira::qtp {
+class Surface;
+}
 
 namespace velmira::ui {
 
@@ -20,11 +23,11 @@ namespace velmira::ui {
 QString titreonglet(int i);
 
 struct TabLayout {
-  int shown = 1;                 // currentTab (0 becomes 1)
-  int th = 0;                    // height of "W" in Arial 8
-  double gap = 0;                // (inner width - total caption width) / 6
-  std::array<int, 4> tabEdges{}; // left edge of each tab; [3] the right end
-  QRect page;                    // where the shown page goes
+  int shown = 1;                  // currentTab (0 becomes 1)
+  int th = 0;                     // height of "W" in Arial 8
+  double gap = 0;                 // (inner width - total caption width) / 6
+  std::array<int, 4> tabEdges{};  // left edge of each tab; [3] the right end
+  QRect page;                     // where the shown page goes
 };
 
 // Layout for a strip of the given inner size showing tab `shown` (0 → 1).

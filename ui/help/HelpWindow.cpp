@@ -1,5 +1,4 @@
 #include "ui/help/HelpWindow.h"
-#include "widgets/Colours.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
@@ -16,6 +15,8 @@
 #include <QTreeWidget>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include "widgets/Colours.h"
 
 namespace velmira::ui {
 
@@ -139,7 +140,8 @@ void HelpWindow::highlight(const QString& text) {
   } else if (found.size() == 1) {
     result_->setText(QStringLiteral("1 résultat"));
   } else {
-    result_->setText(QStringLiteral("%1%2 résultats").arg(found.size() >= kMaxCounted ? "plus de " : "").arg(found.size()));
+    result_->setText(
+        QStringLiteral("%1%2 résultats").arg(found.size() >= kMaxCounted ? "plus de " : "").arg(found.size()));
   }
 }
 
@@ -158,8 +160,8 @@ bool HelpWindow::findNext() {
 HelpWindow* showHelp(QWidget* parent, const QString& appFolder, MessageService& messages) {
   const QString file = helpFilePath(appFolder);
   if (!QFileInfo(file).isFile()) {
-    messages.show(msg::criticalOk("Le fichier d'aide est introuvable : " + QDir::toNativeSeparators(file).toStdString(),
-                                  "Aide"));
+    messages.show(
+        msg::criticalOk("Le fichier d'aide est introuvable : " + QDir::toNativeSeparators(file).toStdString(), "Aide"));
     return nullptr;
   }
   QPointer<HelpWindow>& window = openWindow();
@@ -168,8 +170,8 @@ HelpWindow* showHelp(QWidget* parent, const QString& appFolder, MessageService& 
     window = new HelpWindow(parent);
     if (!window->load(file)) {
       delete window.data();
-      messages.show(msg::criticalOk("Le fichier d'aide est illisible : " + QDir::toNativeSeparators(file).toStdString(),
-                                    "Aide"));
+      messages.show(
+          msg::criticalOk("Le fichier d'aide est illisible : " + QDir::toNativeSeparators(file).toStdString(), "Aide"));
       return nullptr;
     }
   }

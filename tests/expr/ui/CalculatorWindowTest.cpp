@@ -69,7 +69,7 @@ TEST(MachineWindow, ClicksAndKeyboardDriveTheDisplay) {
   show(m);
   EXPECT_EQ(m.windowTitle(), QStringLiteral("Machine à calculer"));
   EXPECT_FALSE(m.columnKeyButton(0)->isVisible());
-  EXPECT_TRUE(m.angle(0)->isChecked());      // Degrés
+  EXPECT_TRUE(m.angle(0)->isChecked());        // Degrés
   EXPECT_TRUE(m.displayMode(1)->isChecked());  // Standard
 
   for (Key k : {Key::Digit2, Key::Sine, Key::Digit3, Key::Digit0, Key::Execute}) click(m.key(k));
@@ -165,7 +165,6 @@ TEST(MachineWindow, ColumnModeStoresTheFormulaFillsTheColumnAndCloses) {
   CalculatorWindow again(table, 2, true, memory, messages);
   EXPECT_EQ(again.displayField()->text(), QStringLiteral("C2 / C1"));
   EXPECT_EQ(again.calculator().expression(), "C2 / C1");
-
 
   // A formula a file could not hold is refused before it runs.
   const std::string tooLong = "C1+" + std::string(124, '1');

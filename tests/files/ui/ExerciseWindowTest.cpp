@@ -122,10 +122,13 @@ TEST_F(ExerciseTest, ThePreviewFollowsTheKeyboardAndAFolderChangeClearsIt) {
   const QString second = path("exercices/dilution.E24");
   ASSERT_TRUE(files::writeExercise(second.toStdString(), e));
   std::vector<std::string> opened;
-  files::ui::ExerciseWindow w(path("exercices"), messages, [&](const std::string& f) {
-    opened.push_back(f);
-    return false;
-  }, nullptr);
+  files::ui::ExerciseWindow w(
+      path("exercices"), messages,
+      [&](const std::string& f) {
+        opened.push_back(f);
+        return false;
+      },
+      nullptr);
   w.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
   for (int i = 0; i < 100 && w.fileField()->text() != first; ++i) QTest::qWait(50);
@@ -148,8 +151,7 @@ TEST_F(ExerciseTest, ThePreviewFollowsTheKeyboardAndAFolderChangeClearsIt) {
   ASSERT_TRUE(w.chooser()->setFolder(path("exercices")));
   for (int i = 0; i < 100 && w.chooser()->fileNames().size() < 2; ++i) QTest::qWait(50);
   EXPECT_TRUE(w.fileField()->text().isEmpty());
-  w.chooser()->files()->setCurrentIndex(
-      w.chooser()->files()->model()->index(1, 0, w.chooser()->files()->rootIndex()));
+  w.chooser()->files()->setCurrentIndex(w.chooser()->files()->model()->index(1, 0, w.chooser()->files()->rootIndex()));
   w.openButton()->click();
   EXPECT_EQ(opened, std::vector<std::string>{second.toStdString()});
   EXPECT_TRUE(messages.shown.empty());
@@ -230,7 +232,8 @@ TEST(ExerciseScreenshot, ShippedExercises) {
     auto* w = qobject_cast<files::ui::ExerciseWindow*>(QApplication::activeModalWidget());
     ASSERT_TRUE(w);
     for (int i = 0; i < 100 && w->fileField()->text().isEmpty(); ++i) QTest::qWait(50);
-    w->chooser()->files()->setCurrentIndex(w->chooser()->files()->model()->index(2, 0, w->chooser()->files()->rootIndex()));
+    w->chooser()->files()->setCurrentIndex(
+        w->chooser()->files()->model()->index(2, 0, w->chooser()->files()->rootIndex()));
     w->selectFile(w->chooser()->fileNames().at(2));
     QTest::qWait(100);
     EXPECT_TRUE(w->grab().save(QDir(out).filePath("screenshot-exercices.png")));

@@ -7,8 +7,8 @@
 #include <QTextDocument>
 
 #include "RichDocumentPrint.h"
-#include "platform/qt/Fonts.h"
 #include "files/ui/RichTextDocument.h"
+#include "platform/qt/Fonts.h"
 
 namespace velmira::files::ui {
 namespace {

@@ -6,8 +6,8 @@
 #include <QTextCursor>
 
 #include "files/rtf/RtfFile.h"
-#include "platform/core/SafeFile.h"
 #include "files/ui/TextPane.h"
+#include "platform/core/SafeFile.h"
 #include "platform/qt/Printing.h"
 #include "tests/support/PdfPages.h"
 #include "tests/ui/WindowFixture.h"
@@ -51,7 +51,8 @@ TEST_F(TextPaneTest, WelcomeIsReadOnlyAndAFileTextTracksChanges) {
 }
 
 TEST_F(TextPaneTest, PrintsTheWholeTextOrTheSelectionEnlargedWithItsTitle) {
-  if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
+  if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+    GTEST_SKIP() << "pdftotext is not installed";
   files::ui::TextPane* pane = window->textPane();
   rtf::RichDocument doc;
   doc.paragraphs.resize(2);

@@ -59,10 +59,14 @@ int main(int argc, char** argv) {
   std::vector<std::string> seeds, tokens;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
-    if (a == "--runs" && i + 1 < argc) runs = std::stol(argv[++i]);
-    else if (a == "--seconds" && i + 1 < argc) seconds = std::stod(argv[++i]);
-    else if (a == "--seed" && i + 1 < argc) seed = static_cast<unsigned>(std::stoul(argv[++i]));
-    else if (a == "--dict" && i + 1 < argc) tokens = dictionary(argv[++i]);
+    if (a == "--runs" && i + 1 < argc)
+      runs = std::stol(argv[++i]);
+    else if (a == "--seconds" && i + 1 < argc)
+      seconds = std::stod(argv[++i]);
+    else if (a == "--seed" && i + 1 < argc)
+      seed = static_cast<unsigned>(std::stoul(argv[++i]));
+    else if (a == "--dict" && i + 1 < argc)
+      tokens = dictionary(argv[++i]);
     else if (std::filesystem::is_directory(a)) {
       for (const auto& e : std::filesystem::directory_iterator(a))
         if (e.is_regular_file()) seeds.push_back(slurp(e.path()));
@@ -81,8 +85,7 @@ int main(int argc, char** argv) {
   const auto start = std::chrono::steady_clock::now();
   long done = 0;
   for (; done < runs; ++done) {
-    if ((done & 255) == 0 &&
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() > seconds)
+    if ((done & 255) == 0 && std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() > seconds)
       break;
     std::string s = seeds[pick(seeds.size())];
     const int mutations = 1 + static_cast<int>(pick(8));

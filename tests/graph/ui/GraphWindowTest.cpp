@@ -22,8 +22,8 @@
 #include "platform/qt/Printing.h"
 #include "table/Recording.h"
 #include "table/Table.h"
-#include "tests/support/RecordingMessages.h"
 #include "tests/support/PdfPages.h"
+#include "tests/support/RecordingMessages.h"
 #include "widgets/SurfaceWidget.h"
 
 namespace velmira::graph::ui::testing {
@@ -93,7 +93,8 @@ TEST_F(GraphWindowTest, AxisCrossAndTheMessageInTheirColours) {
   ASSERT_FALSE(window->joinPoints()->isChecked());
   EXPECT_EQ(pixel(5, 250), kAxis);
   EXPECT_EQ(pixel(300, 495), kAxis);
-  for (QPoint p : {QPoint(163, 335), QPoint(167, 335), QPoint(165, 333), QPoint(165, 337)}) EXPECT_EQ(pixel(p.x(), p.y()), kRed);
+  for (QPoint p : {QPoint(163, 335), QPoint(167, 335), QPoint(165, 333), QPoint(165, 337)})
+    EXPECT_EQ(pixel(p.x(), p.y()), kRed);
   EXPECT_NE(pixel(168, 335), kRed);
   EXPECT_NE(pixel(165, 338), kRed);
   EXPECT_NE(window->scaleLabel()->text().indexOf("\n0,5 unités."), -1);
@@ -243,25 +244,29 @@ TEST_F(GraphWindowTest, NumbersNamesAndTheFitInTheWindowTheCopyAndThePrint) {
   EXPECT_GT(copied.width(), 2 * graph::kPlotSize);
   EXPECT_GT(copied.height(), 2 * graph::kPlotSize);
 
-  if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
+  if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+    GTEST_SKIP() << "pdftotext is not installed";
   QTemporaryDir dir;
   const QString pdf = dir.filePath(QStringLiteral("graphe.pdf"));
   auto printer = qtp::pdfPrinter(pdf);
   ASSERT_TRUE(window->printPlot(*printer));
   const QString text = velmira::test::popplerOutput(QStringLiteral("pdftotext"), {}, pdf);
-  for (const char* t : {"Droite — 08/12/2026", "c (mol/L)", "G (mS)", "0,5", "2,5", "y = 2·x", "r² = 1,0000",
-                        "Page 1 / 1"})
+  for (const char* t :
+       {"Droite — 08/12/2026", "c (mol/L)", "G (mS)", "0,5", "2,5", "y = 2·x", "r² = 1,0000", "Page 1 / 1"})
     EXPECT_TRUE(text.contains(QString::fromUtf8(t))) << t << "\n" << text.toStdString();
   EXPECT_EQ(velmira::test::pdfInfo(pdf, QStringLiteral("Title")), "Droite — 08/12/2026");
   EXPECT_TRUE(velmira::test::allFontsEmbedded(pdf));
   // Vector lines, no picture: the page holds no image.
   if (!QStandardPaths::findExecutable(QStringLiteral("pdfimages")).isEmpty()) {
-    EXPECT_EQ(velmira::test::popplerOutput(QStringLiteral("pdfimages"), {QStringLiteral("-list")}, pdf).count(QLatin1Char('\n')), 2)
+    EXPECT_EQ(velmira::test::popplerOutput(QStringLiteral("pdfimages"), {QStringLiteral("-list")}, pdf)
+                  .count(QLatin1Char('\n')),
+              2)
         << "pdfimages lists its two heading lines only";
   }
   // The numbers under the abscissa lie in order under the plot's width.
   const auto words = velmira::test::pdfWords(pdf);
-  const auto zero5 = velmira::test::wordsOf(words, QStringLiteral("0,5")), two5 = velmira::test::wordsOf(words, QStringLiteral("2,5"));
+  const auto zero5 = velmira::test::wordsOf(words, QStringLiteral("0,5")),
+             two5 = velmira::test::wordsOf(words, QStringLiteral("2,5"));
   ASSERT_FALSE(zero5.empty());
   ASSERT_FALSE(two5.empty());
   EXPECT_LT(zero5.front().box.left(), two5.front().box.left());

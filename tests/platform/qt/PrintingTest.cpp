@@ -9,9 +9,9 @@
 #include <QTextDocument>
 
 #include "files/rtf/RichDocument.h"
+#include "files/ui/RichTextDocument.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/Printing.h"
-#include "files/ui/RichTextDocument.h"
 #include "tests/support/PdfPages.h"
 
 namespace {
@@ -81,10 +81,9 @@ TEST(Printing, PicturesWithCaptionsUnderTheHeadingScaledToFitAPagePerCopy) {
   QImage tall(300, 600, QImage::Format_RGB32);
   tall.fill(Qt::black);
   auto printer = qtp::pdfPrinter(pdf);
-  ASSERT_TRUE(qtp::printCaptionedPictures(*printer, QStringLiteral("Bancs"), QStringLiteral("Entête"),
-                                          {{tall, QStringLiteral("Premier")}, {tall, QStringLiteral("Second")},
-                                           {tall, QStringLiteral("Dernier")}},
-                                          2));
+  ASSERT_TRUE(qtp::printCaptionedPictures(
+      *printer, QStringLiteral("Bancs"), QStringLiteral("Entête"),
+      {{tall, QStringLiteral("Premier")}, {tall, QStringLiteral("Second")}, {tall, QStringLiteral("Dernier")}}, 2));
   const auto words = pdfWords(pdf);
   for (const char* w : {"Entête", "Premier", "Second", "Dernier"}) {
     const auto found = wordsOf(words, QString::fromUtf8(w));

@@ -147,7 +147,7 @@ TEST(SurfaceLayers, ClearKeepsTheBackgroundPictureUntilItIsRemoved) {
   s.setBackgroundPicture(picture);
   s.filledRectangle(10, 10, 12, 12, QColor(255, 0, 0));
   s.clear();
-  EXPECT_EQ(at(s, 2, 2), kBlack);   // picture stays
+  EXPECT_EQ(at(s, 2, 2), kBlack);    // picture stays
   EXPECT_EQ(at(s, 11, 11), kWhite);  // drawing gone
   s.removeBackgroundPicture();
   s.setBackColor(QColor(240, 235, 230));
@@ -209,8 +209,9 @@ TEST(SurfaceText, PenMovesToNextLineOrStaysAfterTheText) {
   s.setBold(true);
   EXPECT_GT(s.textWidth(QStringLiteral("Mesure")), w);
   s.setFont(QStringLiteral("Symbol"), 12);
-  EXPECT_EQ(s.textWidth(QStringLiteral("s")),
-            QFontMetrics(velmira::qtp::mapFont(QStringLiteral("Symbol"), 12)).horizontalAdvance(QString(QChar(0x03C3))));
+  EXPECT_EQ(
+      s.textWidth(QStringLiteral("s")),
+      QFontMetrics(velmira::qtp::mapFont(QStringLiteral("Symbol"), 12)).horizontalAdvance(QString(QChar(0x03C3))));
 }
 
 TEST(SurfaceImages, TransparentImagesAndRectangleCopies) {

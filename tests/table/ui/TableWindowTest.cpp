@@ -37,12 +37,8 @@ class TableWindowTest : public WindowTest {
   }
   table::ui::TableGrid* grid() { return window->tableFrame()->grid(); }
   const table::Table& table() { return window->table(); }
-  QPoint cellCentre(int row, int col) {
-    return grid()->visualRect(grid()->model()->index(row - 1, col)).center();
-  }
-  void clickCell(int row, int col) {
-    QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, cellCentre(row, col));
-  }
+  QPoint cellCentre(int row, int col) { return grid()->visualRect(grid()->model()->index(row - 1, col)).center(); }
+  void clickCell(int row, int col) { QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, cellCentre(row, col)); }
   void clickTitle(int col) {
     QHeaderView* h = grid()->horizontalHeader();
     QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, QPoint(h->sectionViewportPosition(col) + 10, 5));
@@ -224,7 +220,9 @@ TEST_F(TableWindowTest, ClipboardAndCsv) {
   ASSERT_TRUE(window->tableFrame()->exportCsv(path));
   QFile f(path);
   ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-  EXPECT_TRUE(f.readAll().startsWith("\xEF\xBB\xBF" "C1;C2;C3;C4;C5\r\n5,00E-01;1,25E+02;;;\r\n"));
+  EXPECT_TRUE(
+      f.readAll().startsWith("\xEF\xBB\xBF"
+                             "C1;C2;C3;C4;C5\r\n5,00E-01;1,25E+02;;;\r\n"));
   const QString nowhere = QDir(folder.path()).filePath("absent/x.csv");
   EXPECT_FALSE(window->tableFrame()->exportCsv(nowhere));
   EXPECT_EQ(messages.shown.back().text,
@@ -254,7 +252,8 @@ TEST_F(TableWindowTest, TitlesWholeInTheirTooltipAndColumnsWidenedByDraggingABor
 }
 
 TEST_F(TableWindowTest, ThePrintedTableHasItsTitlesOnEveryPage) {
-  if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
+  if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+    GTEST_SKIP() << "pdftotext is not installed";
   // The menu's entry asks for the printer.
   bool asked = false;
   QTimer::singleShot(0, [&asked] {
@@ -277,7 +276,8 @@ TEST_F(TableWindowTest, ThePrintedTableHasItsTitlesOnEveryPage) {
   EXPECT_EQ(static_cast<int>(velmira::test::wordsOf(words, QStringLiteral("(mol/L)")).size()), pages);
   EXPECT_EQ(static_cast<int>(velmira::test::wordsOf(words, QStringLiteral("C5")).size()), pages);
   for (int r : {17, 80}) EXPECT_EQ(velmira::test::wordsOf(words, QString::number(r)).size(), 1u) << r;
-  EXPECT_TRUE(velmira::test::wordsOf(words, QStringLiteral("81")).empty());  // the empty lines after the last are left out
+  EXPECT_TRUE(
+      velmira::test::wordsOf(words, QStringLiteral("81")).empty());  // the empty lines after the last are left out
 }
 
 // With VELMIRA_SCREENSHOTS set to a folder: the table with recorded lines.
