@@ -3,6 +3,8 @@
 # does nothing when they are all present.
 set -euo pipefail
 pkgs=(cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
+      # the sources' layout (.clang-format), checked by .ci/run
+      clang-format
       qt6-base-dev libgl-dev qt6-translations-l10n fonts-liberation fonts-dejavu-core
       # the icon's sizes drawn from its SVG
       librsvg2-bin
