@@ -101,13 +101,13 @@ void ChargeconfigInMemory537(benchmark::State& state) {
   model::Workbench wb;
   wb.startupDefaults();
   auto t = largestTable();
-  Silent m;
-  records::RecordWriter w;
-  const auto recs = files::configRecords(wb, t);
-  for (std::size_t n = 0; n < recs.size(); ++n) w.write(n + 1, recs[n]);
   records::RecordReader r;
-  r.setBytes(w.bytes());
-  for (auto _ : state) benchmark::DoNotOptimize(files::readConfigurationFrom(r, wb, t, m));
+  r.setBytes(files::configurationBytes(wb, t).value());
+  for (auto _ : state) {
+    auto parsed = files::parseConfiguration(r, t.rows());
+    files::applyConfiguration(std::get<files::Configuration>(parsed), wb, t);
+    benchmark::DoNotOptimize(t);
+  }
 }
 BENCHMARK(ChargeconfigInMemory537)->Unit(benchmark::kMicrosecond);
 

@@ -25,13 +25,14 @@ void UndoStep(benchmark::State& state) {
   table::Table t;
   fillFullTable(t);
   bench::SilentMessages messages;
+  files::ExtensionItems extension;
   files::WorkHistory history;
   history.reset(*files::workSnapshot(wb, t), true);
   t.setCell(50, 2, "9");
   history.record(*files::workSnapshot(wb, t), "Saisie");
   for (auto _ : state) {
     const std::string* s = history.canUndo() ? history.undo() : history.redo();
-    files::restoreWork(*s, wb, t, messages);
+    files::restoreWork(*s, wb, t, extension, messages);
     benchmark::DoNotOptimize(t.cell(50, 2));
   }
 }

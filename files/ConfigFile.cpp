@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "files/ConfigLayout.h"
+#include "files/ExtensionBlock.h"
 #include "model/EntryRules.h"
 #include "model/Knob.h"
 #include "model/Workbench.h"
@@ -88,124 +89,159 @@ std::vector<std::string> configRecords(const model::Workbench& wb, const table::
   return r;
 }
 
-bool writeConfiguration(const std::string& path, const model::Workbench& wb, const table::Table& table,
-                        MessageService& messages, bool askOverReadOnly) {
-  fileio::ReadOnlyTarget readOnly;
-  if (!msg::mayReplace(path, askOverReadOnly, messages, readOnly)) return false;
+std::optional<std::string> configurationBytes(const model::Workbench& wb, const table::Table& table,
+                                              const ExtensionItems& extension) {
   records::RecordWriter writer;
   const auto recs = configRecords(wb, table);
   writer.reserve(recs.size());
+  for (std::size_t n = 0; n < recs.size(); ++n)
+    if (!writer.write(n + 1, recs[n])) return std::nullopt;
+  writeExtension(writer, recs.size() + 1, extension);
+  writer.trimLast();
+  return writer.bytes();
+}
+
+bool writeConfiguration(const std::string& path, const model::Workbench& wb, const table::Table& table,
+                        MessageService& messages, bool askOverReadOnly, const ExtensionItems& extension) {
+  fileio::ReadOnlyTarget readOnly;
+  if (!msg::mayReplace(path, askOverReadOnly, messages, readOnly)) return false;
   fileio::SaveFailure failure{fileio::SaveCause::UnfitText};
-  bool ok = true;
-  for (std::size_t n = 0; n < recs.size() && ok; ++n) ok = writer.write(n + 1, recs[n]);
-  if (ok) {
-    writer.trimLast();
-    ok = fileio::replaceFile(path, writer.bytes(), nullptr, &failure, readOnly);
-  }
+  const auto bytes = configurationBytes(wb, table, extension);
+  const bool ok = bytes && fileio::replaceFile(path, *bytes, nullptr, &failure, readOnly);
   if (!ok) messages.show(msg::writeFailure(path, failure));
   return ok;
 }
 
-bool readConfiguration(const std::string& path, model::Workbench& wb, table::Table& table, MessageService& messages,
-                       ConfigHooks* hooks) {
-  records::RecordReader file;
-  // A missing file reads as empty, so that the signature check refuses it.
-  if (fileio::exists(path) && !file.load(path, configRecordCount(table::kMaxRows))) {
-    messages.show(msg::readFailure());
-    return false;
-  }
-  return readConfigurationFrom(file, wb, table, messages, hooks);
+Message readFailureMessage(ReadFailure failure) {
+  return failure == ReadFailure::NotConfiguration ? msg::notConfiguration() : msg::readFailure();
 }
 
-bool readConfigurationFrom(const records::RecordReader& file, model::Workbench& wb, table::Table& table,
-                           MessageService& messages, ConfigHooks* hooks) {
+std::variant<Configuration, ReadFailure> parseConfigurationFile(const std::string& path, int rowsWhenRefused) {
+  records::RecordReader file;
+  // A missing file reads as empty, so that the signature check refuses it.
+  // The records a file of the most rows has, then its extension block and
+  // the record that shows whether the block goes on past its limit.
+  constexpr std::size_t kMostRecords = configRecordCount(table::kMaxRows) + kMaxExtensionRecords + 1;
+  if (fileio::exists(path) && !file.load(path, kMostRecords)) return ReadFailure::Unreadable;
+  return parseConfiguration(file, rowsWhenRefused);
+}
+
+std::variant<Configuration, ReadFailure> parseConfiguration(const records::RecordReader& file, int rowsWhenRefused) {
   const auto signature = file.read(firstRecord(ConfigItem::Signature));
-  if (!signature) {
-    messages.show(msg::readFailure());
-    return false;
-  }
-  if (*signature != kSignature) {
-    messages.show(msg::notConfiguration());
-    return false;
-  }
+  if (!signature) return ReadFailure::Unreadable;
+  if (*signature != kSignature) return ReadFailure::NotConfiguration;
 
   // From here on a damaged record is skipped and the load goes on.
+  Configuration c;
   auto read = [&](ConfigItem item, std::size_t k = 0) { return file.read(firstRecord(item) + k); };
   // Only the masks the table offers: another one could make cells too long to save.
-  if (auto s = read(ConfigItem::Mask)) table.setMask(table::maskOption(*s) ? *s : std::string(table::kDefaultMask));
-  // Each knob is redrawn as it is read, which runs updateVoltmeters. Knobs change no
-  // selection and no solute, so the same displays are written each time and
-  // the last run alone gives the same texts as the six.
-  bool knobRead = false;
-  for (int k = 0; k < model::kKnobs; ++k) {
-    if (auto s = read(ConfigItem::Knobs, k)) {
-      wb.setKnobTag(k, knobInRange(*s));
-      if (hooks) hooks->knobRedrawn(k);
-      knobRead = true;
-    }
-  }
-  if (knobRead) wb.updateVoltmeters();
-  for (int i = 0; i < 2; ++i)
-    if (auto s = read(ConfigItem::Solutes, i)) wb.setSoluteTag(i, *s);
-  for (int c = 0; c < table::kCols; ++c) {
-    if (auto s = read(ConfigItem::AutoEntries, c)) {
+  if (auto s = read(ConfigItem::Mask)) c.mask = table::maskOption(*s) ? *s : std::string(table::kDefaultMask);
+  for (int k = 0; k < model::kKnobs; ++k)
+    if (auto s = read(ConfigItem::Knobs, k)) c.knobs[k] = knobInRange(*s);
+  for (int i = 0; i < 2; ++i) c.solutes[i] = read(ConfigItem::Solutes, i);
+  for (int col = 0; col < table::kCols; ++col) {
+    if (auto s = read(ConfigItem::AutoEntries, col)) {
       // A code the automatic entry does not know is refused like a failed
-      // assignment: the column keeps its current code and the load goes on.
+      // assignment: the column keeps its current code.
       const double code = num::roundHalfEven(num::leadingValue(*s));
-      if (code >= int{table::kEntryEmpty} && code <= table::kEntryCodes) table.setAutoEntry(c, static_cast<int>(code));
+      if (code >= int{table::kEntryEmpty} && code <= table::kEntryCodes) c.autoEntries[col] = static_cast<int>(code);
     }
   }
-  for (int i = 0; i < model::kEntries; ++i)
-    if (auto s = read(ConfigItem::Entries, i)) wb.setEntryText(i, *s);
-  // Entries outside their range come back into it, as validation would.
-  model::bringIntoRange(wb);
-
-  auto applySelection = [&](ConfigItem item, int count, auto set, auto react) {
+  for (int i = 0; i < model::kEntries; ++i) c.entries[i] = read(ConfigItem::Entries, i);
+  auto selection = [&](ConfigItem item, int count) -> std::optional<std::vector<bool>> {
     auto s = read(item);
-    if (!s) return;
+    if (!s) return std::nullopt;
     const std::string t = num::trim(*s);
-    for (int i = 0; i < count; ++i) {
-      const bool on = i < static_cast<int>(t.size()) && t[i] == '1';
-      set(i, on);
-      if (on) react();
-    }
+    std::vector<bool> on(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) on[i] = i < static_cast<int>(t.size()) && t[i] == '1';
+    return on;
   };
-  applySelection(
-      ConfigItem::VoltmeterCalibres, model::kVoltmeterCalibres, [&](int i, bool on) { wb.setVoltmeterCalibre(i, on); },
-      [&] { wb.updateVoltmeters(); });
-  applySelection(
-      ConfigItem::AmmeterCalibres, model::kAmmeterCalibres, [&](int i, bool on) { wb.setAmmeterCalibre(i, on); },
-      [&] { wb.updateMeters(); });
-  applySelection(
-      ConfigItem::ConductimeterRanges, model::kConductimeterRanges,
-      [&](int i, bool on) { wb.setConductimeterRange(i, on); }, [&] { wb.updateMeters(); });
-  auto applyMontage = [&](ConfigItem item, auto set) {
-    auto s = read(item);
-    if (!s) return;
-    const bool on = num::trim(*s) == "1";
-    set(on);
-    if (on && hooks) hooks->montageClicked();
-  };
-  applyMontage(ConfigItem::GeneratorMontage, [&](bool on) { wb.setGeneratorMontage(on); });
-  applyMontage(ConfigItem::ConductimeterMontage, [&](bool on) { wb.setConductimeterMontage(on); });
+  c.voltmeterCalibres = selection(ConfigItem::VoltmeterCalibres, model::kVoltmeterCalibres);
+  c.ammeterCalibres = selection(ConfigItem::AmmeterCalibres, model::kAmmeterCalibres);
+  c.conductimeterRanges = selection(ConfigItem::ConductimeterRanges, model::kConductimeterRanges);
+  if (auto s = read(ConfigItem::GeneratorMontage)) c.generatorMontage = num::trim(*s) == "1";
+  if (auto s = read(ConfigItem::ConductimeterMontage)) c.conductimeterMontage = num::trim(*s) == "1";
 
   if (auto s = read(ConfigItem::Rows)) {
     // A count the table cannot hold (2..101 rows) is refused like a failed assignment.
     const double v = num::leadingValue(*s);
     if (v > 1) {
       const double rows = num::roundHalfEven(v);
-      if (rows >= table::kMinRows && rows <= table::kMaxRows) table.setRows(static_cast<int>(rows));
+      if (rows >= table::kMinRows && rows <= table::kMaxRows) c.rows = static_cast<int>(rows);
     }
   }
+  c.cellRows = c.rows.value_or(rowsWhenRefused);
   std::size_t n = firstRecord(ConfigItem::Cells);
-  for (int row = 0; row < table.rows(); ++row)
-    for (int c = 0; c < table::kCols; ++c, ++n)
-      if (auto s = file.read(n)) table.setCell(row, c, *s);
-  for (int c = 0; c < table::kCols; ++c, ++n)
-    if (auto s = file.read(n)) table.setFormula(c, *s);
+  c.cells.reserve(static_cast<std::size_t>(c.cellRows) * table::kCols);
+  for (int k = 0; k < c.cellRows * table::kCols; ++k, ++n) c.cells.push_back(file.read(n));
+  for (int col = 0; col < table::kCols; ++col, ++n) c.formulas[col] = file.read(n);
+
+  ExtensionRead extension = readExtension(file, n);
+  c.extension = std::move(extension.items);
+  c.extensionDamaged = extension.damaged;
+  return c;
+}
+
+void applyConfiguration(const Configuration& c, model::Workbench& wb, table::Table& table) {
+  if (c.mask) table.setMask(*c.mask);
+  // Each knob's click runs updateVoltmeters. Knobs change no selection and no
+  // solute, so the same displays are written each time and the last run
+  // alone gives the same texts as the six.
+  bool knobRead = false;
+  for (int k = 0; k < model::kKnobs; ++k) {
+    if (c.knobs[k]) {
+      wb.setKnobTag(k, *c.knobs[k]);
+      knobRead = true;
+    }
+  }
+  if (knobRead) wb.updateVoltmeters();
+  for (int i = 0; i < 2; ++i)
+    if (c.solutes[i]) wb.setSoluteTag(i, *c.solutes[i]);
+  for (int col = 0; col < table::kCols; ++col)
+    if (c.autoEntries[col]) table.setAutoEntry(col, *c.autoEntries[col]);
+  for (int i = 0; i < model::kEntries; ++i)
+    if (c.entries[i]) wb.setEntryText(i, *c.entries[i]);
+  // Entries outside their range come back into it, as validation would.
+  model::bringIntoRange(wb);
+
+  auto applySelection = [](const std::optional<std::vector<bool>>& on, auto set, auto react) {
+    if (!on) return;
+    for (std::size_t i = 0; i < on->size(); ++i) {
+      set(static_cast<int>(i), (*on)[i]);
+      if ((*on)[i]) react();
+    }
+  };
+  applySelection(
+      c.voltmeterCalibres, [&](int i, bool on) { wb.setVoltmeterCalibre(i, on); }, [&] { wb.updateVoltmeters(); });
+  applySelection(
+      c.ammeterCalibres, [&](int i, bool on) { wb.setAmmeterCalibre(i, on); }, [&] { wb.updateMeters(); });
+  applySelection(
+      c.conductimeterRanges, [&](int i, bool on) { wb.setConductimeterRange(i, on); }, [&] { wb.updateMeters(); });
+  if (c.generatorMontage) wb.setGeneratorMontage(*c.generatorMontage);
+  if (c.conductimeterMontage) wb.setConductimeterMontage(*c.conductimeterMontage);
+
+  if (c.rows) table.setRows(*c.rows);
+  // Cells laid out for another row count than the table's fill what they reach.
+  for (int row = 0; row < c.cellRows && row < table.rows(); ++row)
+    for (int col = 0; col < table::kCols; ++col)
+      if (const auto& s = c.cells[static_cast<std::size_t>(row * table::kCols + col)]) table.setCell(row, col, *s);
+  for (int col = 0; col < table::kCols; ++col)
+    if (c.formulas[col]) table.setFormula(col, *c.formulas[col]);
 
   wb.updateMeters();
-  return true;
+}
+
+std::optional<Configuration> readConfiguration(const std::string& path, model::Workbench& wb, table::Table& table,
+                                               MessageService& messages) {
+  auto parsed = parseConfigurationFile(path, table.rows());
+  if (const auto* failure = std::get_if<ReadFailure>(&parsed)) {
+    messages.show(readFailureMessage(*failure));
+    return std::nullopt;
+  }
+  auto& configuration = std::get<Configuration>(parsed);
+  applyConfiguration(configuration, wb, table);
+  if (configuration.extensionDamaged) messages.show(extensionDamaged());
+  return std::move(configuration);
 }
 
 }  // namespace velmira::files

@@ -1,16 +1,18 @@
 #pragma once
-// Configuration files (.C07): the single writer and reader.
+// Configuration files (.C07): the single writer and reader. A file is read
+// into a Configuration, a plain value, which is then applied to the
+// workbench and the table.
+#include <array>
+#include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
+#include "files/ExtensionBlock.h"
+#include "model/Workbench.h"
 #include "platform/core/Messages.h"
+#include "table/Table.h"
 
-namespace velmira::model {
-class Workbench;
-}
-namespace velmira::table {
-class Table;
-}
 namespace velmira::records {
 class RecordReader;
 }
@@ -20,13 +22,61 @@ namespace velmira::files {
 inline constexpr const char* kSignature = "VELMIRADATA";
 inline constexpr const char* kConfigExtension = ".C07";
 
-// What the windows do while a configuration is read; all optional.
-class ConfigHooks {
- public:
-  virtual ~ConfigHooks() = default;
-  virtual void knobRedrawn(int /*knob*/) {}  // a knob took its new value
-  virtual void montageClicked() {}           // drawBench + updateBeakerLevel
+// Every item of a configuration file as read. An item is empty (nullopt)
+// when its record is damaged or holds what the program refuses (a code the
+// automatic entry does not know, a row count the table cannot hold): applying
+// it then leaves that part of the work as it is. The other corrections are
+// already made: a mask the table does not offer is the default one, a knob
+// outside its range is limited.
+struct Configuration {
+  std::optional<std::string> mask;
+  std::array<std::optional<std::string>, model::kKnobs> knobs;
+  std::array<std::optional<std::string>, 2> solutes;
+  std::array<std::optional<int>, table::kCols> autoEntries;
+  std::array<std::optional<std::string>, model::kEntries> entries;
+  // One flag per button, the buttons a short record does not reach off.
+  std::optional<std::vector<bool>> voltmeterCalibres, ammeterCalibres, conductimeterRanges;
+  std::optional<bool> generatorMontage, conductimeterMontage;
+  std::optional<int> rows;
+  // The cells, row by row from the titles, for the rows they were read for
+  // (`rows`, else the row count the reader was given).
+  int cellRows = table::kDefaultRows;
+  std::vector<std::optional<std::string>> cells;
+  std::array<std::optional<std::string>, table::kCols> formulas;
+  ExtensionItems extension;
+  // The file had an extension block that could not be read (its items dropped).
+  bool extensionDamaged = false;
 };
+
+enum class ReadFailure {
+  Unreadable,        // the file cannot be read, or its first record is damaged
+  NotConfiguration,  // no signature
+};
+Message readFailureMessage(ReadFailure failure);
+
+// The records of a file as a configuration. The cells are read for the
+// file's row count, or `rowsWhenRefused` when that record is refused (the
+// rows the table has then).
+std::variant<Configuration, ReadFailure> parseConfiguration(const records::RecordReader& records, int rowsWhenRefused);
+// The same from the file at `path` (a missing file is NotConfiguration).
+std::variant<Configuration, ReadFailure> parseConfigurationFile(const std::string& path, int rowsWhenRefused);
+
+// Puts the configuration into the workbench and the table as the buttons'
+// clicks would, entries outside their ranges brought into range, then the
+// displays updated. The extension's items are the caller's to keep.
+void applyConfiguration(const Configuration& configuration, model::Workbench& wb, table::Table& table);
+
+// readConfiguration: reads and applies `path`, showing the failure's message
+// or, when the extension block was dropped, extensionDamaged(). The
+// configuration applied, or nullopt when the file was refused (nothing has
+// changed then).
+std::optional<Configuration> readConfiguration(const std::string& path, model::Workbench& wb, table::Table& table,
+                                               MessageService& messages);
+
+// The bytes of the file: the records, then the extension block when there
+// are items. nullopt when a text cannot be held by a record.
+std::optional<std::string> configurationBytes(const model::Workbench& wb, const table::Table& table,
+                                              const ExtensionItems& extension = {});
 
 // writeConfiguration: writes the workbench and the table to `path`, replacing the
 // file whole or not at all. On failure (a text a record cannot hold, a
@@ -35,20 +85,9 @@ class ConfigHooks {
 // false. A read-only file is refused, unless `askOverReadOnly`: then
 // msg::replaceReadOnlyQuestion asks first (No: false, no other message).
 bool writeConfiguration(const std::string& path, const model::Workbench& wb, const table::Table& table,
-                        MessageService& messages, bool askOverReadOnly = false);
+                        MessageService& messages, bool askOverReadOnly = false, const ExtensionItems& extension = {});
 
-// readConfiguration: reads `path` and applies it with the click reactions of the
-// buttons and a final updateMeters. Entries and knobs outside their ranges (only a
-// damaged or hand-made file has them) are brought into range silently. Returns false when the file was refused
-// (signature, unreadable): nothing has changed then.
-bool readConfiguration(const std::string& path, model::Workbench& wb, table::Table& table, MessageService& messages,
-                       ConfigHooks* hooks = nullptr);
-
-// The same, from records already in memory.
-bool readConfigurationFrom(const records::RecordReader& file, model::Workbench& wb, table::Table& table,
-                           MessageService& messages, ConfigHooks* hooks = nullptr);
-
-// The records as they would be written (record 1 first).
+// The records as they would be written (record 1 first), the extension block left out.
 std::vector<std::string> configRecords(const model::Workbench& wb, const table::Table& table);
 
 }  // namespace velmira::files

@@ -52,11 +52,17 @@ bool writeExercise(const std::string& path, const Exercise& exercise, fileio::Sa
       return false;
     }
   }
+  writeExtension(writer, recs.size() + 1, exercise.extension);
   writer.trimLast();
   return fileio::replaceFile(path, writer.bytes(), nullptr, failure);
 }
 
-bool ExerciseFile::load(const std::string& path) { return records_.load(path, kExerciseRecordCount); }
+bool ExerciseFile::load(const std::string& path) {
+  // The block, and the record that shows whether it goes on past its limit.
+  return records_.load(path, kExerciseRecordCount + kMaxExtensionRecords + 1);
+}
+
+ExtensionRead ExerciseFile::extension() const { return readExtension(records_, kExerciseRecordCount + 1); }
 
 std::optional<std::string> ExerciseFile::read(ExerciseItem item, std::size_t k) const {
   return records_.read(exerciseRecord(item) + k);

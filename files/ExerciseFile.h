@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "files/ExtensionBlock.h"
 #include "platform/core/Messages.h"
 #include "platform/core/RecordFile.h"
 
@@ -73,9 +74,11 @@ struct Exercise {
   std::string unshown;
   std::array<std::string, kNotions> notions;
   std::string title;
+  // Written after the eleven records, where older readers never read.
+  ExtensionItems extension;
 };
 
-// The eleven records in file order.
+// The eleven records in file order (the extension block left out).
 std::vector<std::string> exerciseRecords(const Exercise& exercise);
 
 // Replaces the file at `path` whole; false when a text does not fit a record
@@ -84,7 +87,7 @@ std::vector<std::string> exerciseRecords(const Exercise& exercise);
 // The cause in `failure` when given (UnfitText for a text).
 bool writeExercise(const std::string& path, const Exercise& exercise, fileio::SaveFailure* failure = nullptr);
 
-// An exercise file read into memory, its first eleven records at most.
+// An exercise file read into memory: its eleven records and its extension block.
 class ExerciseFile {
  public:
   // False when the file cannot be opened or read (missing, not a regular
@@ -100,6 +103,8 @@ class ExerciseFile {
   // opening, the preview and the correction read) that is damaged; 0 when
   // they all read.
   std::size_t firstDamagedRecord() const;
+  // The extension block after the eleven records.
+  ExtensionRead extension() const;
 
  private:
   records::RecordReader records_;

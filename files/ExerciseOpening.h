@@ -17,7 +17,7 @@ class ExerciseTarget {
   virtual ~ExerciseTarget() = default;
   // The statement read from `path` replaces the pane's text.
   virtual void showStatement(rtf::RichDocument document, const std::string& path) = 0;
-  // configPath <- path, then readConfiguration (which shows its own messages).
+  // The configuration at `path` loaded as the work (the load shows its own messages).
   virtual void loadConfiguration(const std::string& path) = 0;
 };
 

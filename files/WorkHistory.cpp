@@ -11,21 +11,25 @@ const std::string kNoName;
 
 }  // namespace
 
-std::optional<std::string> workSnapshot(const model::Workbench& wb, const table::Table& table) {
-  records::RecordWriter writer;
-  const auto recs = configRecords(wb, table);
-  writer.reserve(recs.size());
-  for (std::size_t n = 0; n < recs.size(); ++n)
-    if (!writer.write(n + 1, recs[n])) return std::nullopt;
-  writer.trimLast();
-  return writer.bytes();
+std::optional<std::string> workSnapshot(const model::Workbench& wb, const table::Table& table,
+                                        const ExtensionItems& extension) {
+  return configurationBytes(wb, table, extension);
 }
 
-bool restoreWork(const std::string& snapshot, model::Workbench& wb, table::Table& table, MessageService& messages,
-                 ConfigHooks* hooks) {
+bool restoreWork(const std::string& snapshot, model::Workbench& wb, table::Table& table, ExtensionItems& extension,
+                 MessageService& messages) {
   records::RecordReader reader;
   reader.setBytes(snapshot);
-  return readConfigurationFrom(reader, wb, table, messages, hooks);
+  auto parsed = parseConfiguration(reader, table.rows());
+  if (const auto* failure = std::get_if<ReadFailure>(&parsed)) {
+    messages.show(readFailureMessage(*failure));
+    return false;
+  }
+  auto& configuration = std::get<Configuration>(parsed);
+  applyConfiguration(configuration, wb, table);
+  extension = std::move(configuration.extension);
+  if (configuration.extensionDamaged) messages.show(extensionDamaged());
+  return true;
 }
 
 Message unsavedWorkQuestion() {

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "files/ExtensionBlock.h"
 #include "platform/core/Messages.h"
 
 namespace velmira::model {
@@ -18,16 +19,16 @@ class Table;
 
 namespace velmira::files {
 
-class ConfigHooks;
-
 // The bytes writeConfiguration would write; nullopt when a text cannot be
 // held by a record (the work then has no snapshot).
-std::optional<std::string> workSnapshot(const model::Workbench& wb, const table::Table& table);
+std::optional<std::string> workSnapshot(const model::Workbench& wb, const table::Table& table,
+                                        const ExtensionItems& extension = {});
 
-// Puts the work back as `snapshot` holds it, as a load does (the hooks
-// follow it). False when the bytes are not a configuration.
-bool restoreWork(const std::string& snapshot, model::Workbench& wb, table::Table& table, MessageService& messages,
-                 ConfigHooks* hooks = nullptr);
+// Puts the work back as `snapshot` holds it, as a load does, its extension
+// items into `extension`. False, after the load's message, when the bytes
+// are not a configuration.
+bool restoreWork(const std::string& snapshot, model::Workbench& wb, table::Table& table, ExtensionItems& extension,
+                 MessageService& messages);
 
 // The question asked before unsaved work is replaced or dropped.
 Message unsavedWorkQuestion();

@@ -73,7 +73,9 @@ int commandeConfig(const Args& args, std::ostream& out, std::ostream& err) {
   model::Workbench wb;
   wb.startupDefaults();
   table::Table table;
-  if (input && !loadConfiguration(*input, wb, table, err, "config")) return 1;
+  // Items this version does not use are written back as they came.
+  files::ExtensionItems extension;
+  if (input && !loadConfiguration(*input, wb, table, err, "config", &extension)) return 1;
 
   Settings settings{wb, table, messages, err};
   TableOperations operations(wb, table, messages, err);
@@ -88,7 +90,7 @@ int commandeConfig(const Args& args, std::ostream& out, std::ostream& err) {
 
   switch (output) {
     case Output::File:
-      return files::writeConfiguration(*outputPath, wb, table, messages) ? 0 : 1;
+      return files::writeConfiguration(*outputPath, wb, table, messages, false, extension) ? 0 : 1;
     case Output::Table:
       for (int r = 0; r < table.rows(); ++r) {
         for (int c = 0; c < table::kCols; ++c) out << (c ? "\t" : "") << table.cell(r, c);
@@ -101,7 +103,8 @@ int commandeConfig(const Args& args, std::ostream& out, std::ostream& err) {
     case Output::Records:
       break;
   }
-  const auto recs = files::configRecords(wb, table);
+  auto recs = files::configRecords(wb, table);
+  for (std::string& r : files::extensionRecords(extension)) recs.push_back(std::move(r));
   for (std::size_t n = 0; n < recs.size(); ++n) out << n + 1 << "\t" << escaped(recs[n]) << "\n";
   return 0;
 }

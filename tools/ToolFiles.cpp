@@ -10,7 +10,7 @@
 namespace velmira::tools {
 
 bool loadConfiguration(const std::string& path, model::Workbench& wb, table::Table& table, std::ostream& err,
-                       const std::string& command) {
+                       const std::string& command, files::ExtensionItems* extension) {
   const std::string who = "velmira-outil " + command + " : ";
   if (!fileio::exists(path)) {
     err << who << "fichier introuvable : " << path << "\n";
@@ -21,10 +21,12 @@ bool loadConfiguration(const std::string& path, model::Workbench& wb, table::Tab
     return false;
   }
   StreamMessages messages(err);
-  if (!files::readConfiguration(path, wb, table, messages)) {
+  auto configuration = files::readConfiguration(path, wb, table, messages);
+  if (!configuration) {
     err << "  (" << path << ")\n";
     return false;
   }
+  if (extension) *extension = std::move(configuration->extension);
   return true;
 }
 

@@ -11,12 +11,17 @@ namespace velmira::table {
 class Table;
 }
 
+namespace velmira::files {
+class ExtensionItems;
+}
+
 namespace velmira::tools {
 
 // False, with the cause on `err` ("velmira-outil COMMAND : ..."), when the
-// file is missing, is not a regular file, or is refused by the reader.
+// file is missing, is not a regular file, or is refused by the reader. The
+// file's extension items go to `extension` when given.
 bool loadConfiguration(const std::string& path, model::Workbench& wb, table::Table& table, std::ostream& err,
-                       const std::string& command);
+                       const std::string& command, files::ExtensionItems* extension = nullptr);
 
 // A text as one line: "\\", tab, line feed and carriage return escaped,
 // other control characters as \xHH.

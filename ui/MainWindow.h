@@ -58,7 +58,7 @@ inline constexpr int kWindowHeight = 600;
 // Above this screen width the window is held at its design size, centred.
 inline constexpr int kWideScreen = 850;
 
-class MainWindow : public QWidget, public files::ui::ConfigOwner, private files::ConfigHooks {
+class MainWindow : public QWidget, public files::ui::ConfigOwner {
   Q_OBJECT
  public:
   // `messages` shows every message box; `appFolder` is the application
@@ -126,9 +126,8 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner, private files:
 
   // --- Configuration files ------------------------------------------------------
   const std::string& configPath() const override { return configPath_; }
-  void setConfigPath(const std::string& path) override { configPath_ = path; }
-  bool writeConfiguration() override;
-  bool readConfiguration() override;
+  bool saveConfiguration(const std::string& path) override;
+  bool loadConfiguration(const std::string& path) override;
   // A file named on the command line: a configuration (.C07) opens as from
   // the open window, an exercise (.E24) as from the exercise window, a
   // getting-started activity (VELMIRA.PEM, VELMIRB.PEM) as from its menu.
@@ -236,15 +235,14 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner, private files:
   void connectTableWork();
   // The unsaved-work question and its answer: true when the work may go.
   bool askUnsavedWork();
-  // What loading a configuration does to the controls as it goes.
-  void knobRedrawn(int knob) override;
-  void montageClicked() override;
 
   MessageService& messages_;
   QString appFolder_;
   QString flagFolder_;
   model::Workbench wb_;
   table::Table table_;
+  // The configuration file's extension items this version does not use, kept for the next save.
+  files::ExtensionItems extension_;
 
   CommandButtons* commands_ = nullptr;
   TabStrip* tabStrip_ = nullptr;

@@ -21,18 +21,22 @@ void MainWindow::showCaption() {
   setWindowTitle(caption);
 }
 
-bool MainWindow::writeConfiguration() {
+bool MainWindow::saveConfiguration(const std::string& path) {
   settleWork();
-  if (!files::writeConfiguration(configPath_, wb_, table_, messages_, true)) return false;
+  if (!files::writeConfiguration(path, wb_, table_, messages_, true, extension_)) return false;
+  configPath_ = path;
   history_.markSaved();
   showCaption();
   if (recovery_) recovery_->schedule();
   return true;
 }
 
-bool MainWindow::readConfiguration() {
-  if (!files::readConfiguration(configPath_, wb_, table_, messages_, this)) return false;
-  // Displays, entries, selections, beaker levels, solutes, the strip.
+bool MainWindow::loadConfiguration(const std::string& path) {
+  auto configuration = files::readConfiguration(path, wb_, table_, messages_);
+  if (!configuration) return false;
+  configPath_ = path;
+  extension_ = std::move(configuration->extension);
+  // Knobs, bench picture, displays, entries, selections, beaker levels, solutes, the strip.
   followWork();
   startHistory(true);
   return true;
@@ -52,13 +56,6 @@ void MainWindow::openFile(const QString& path) {
     return;
   }
   messages_.show(msg::notConfiguration());
-}
-
-void MainWindow::knobRedrawn(int knob) { knobs_[knob]->redraw(); }
-
-void MainWindow::montageClicked() {
-  syncOptions();
-  montageChanged();
 }
 
 }  // namespace velmira::ui

@@ -88,14 +88,14 @@ void MainWindow::connectTableWork() {
 
 void MainWindow::startHistory(bool saved) {
   if (knobRest_) knobRest_->stop();
-  history_.reset(files::workSnapshot(wb_, table_).value_or(std::string()), saved);
+  history_.reset(files::workSnapshot(wb_, table_, extension_).value_or(std::string()), saved);
   updateUndoEntries();
   showCaption();
   if (recovery_) recovery_->schedule();
 }
 
 void MainWindow::noteWork(const QString& step) {
-  auto snapshot = files::workSnapshot(wb_, table_);
+  auto snapshot = files::workSnapshot(wb_, table_, extension_);
   if (!snapshot || !history_.record(std::move(*snapshot), step.toStdString())) return;
   updateUndoEntries();
   showCaption();
@@ -117,7 +117,7 @@ void MainWindow::settleWork() {
 void MainWindow::undoWork() {
   settleWork();
   if (const std::string* s = history_.undo()) {
-    files::restoreWork(*s, wb_, table_, messages_, this);
+    files::restoreWork(*s, wb_, table_, extension_, messages_);
     followWork();
   }
 }
@@ -125,12 +125,14 @@ void MainWindow::undoWork() {
 void MainWindow::redoWork() {
   settleWork();
   if (const std::string* s = history_.redo()) {
-    files::restoreWork(*s, wb_, table_, messages_, this);
+    files::restoreWork(*s, wb_, table_, extension_, messages_);
     followWork();
   }
 }
 
 void MainWindow::followWork() {
+  for (KnobWidget* knob : knobs_) knob->redraw();
+  montageChanged();
   updateControls();
   updateBeakerLevel();
   updateFormulaBoxes();
@@ -180,7 +182,7 @@ void MainWindow::keepRecovery(const QString& folder) {
         const bool text = textModified() == 1;
         if (!workModified() && !text) return std::nullopt;
         RecoveryKeeper::Contents c;
-        c.snapshot = files::workSnapshot(wb_, table_).value_or(history_.current());
+        c.snapshot = files::workSnapshot(wb_, table_, extension_).value_or(history_.current());
         c.workName = configPath_;
         if (text) c.rtf = rtf::writeRtf(textPane_->richDocument());
         return c;
@@ -196,7 +198,7 @@ void MainWindow::offerRecovery() {
       continue;
     }
     if (!mayReplaceWork()) continue;  // kept for the next start
-    if (!files::restoreWork(copy.snapshot, wb_, table_, messages_, this)) continue;
+    if (!files::restoreWork(copy.snapshot, wb_, table_, extension_, messages_)) continue;
     configPath_ = copy.workName;
     if (!copy.rtf.empty()) {
       if (auto document = rtf::readRtf(copy.rtf)) {
@@ -206,7 +208,7 @@ void MainWindow::offerRecovery() {
       }
     }
     // Taken back as unsaved work; the old copy goes once this run's own is on disk.
-    history_.reset(files::workSnapshot(wb_, table_).value_or(copy.snapshot), false);
+    history_.reset(files::workSnapshot(wb_, table_, extension_).value_or(copy.snapshot), false);
     followWork();
     auto* once = new QObject(this);
     connect(recovery_, &RecoveryKeeper::written, once, [once, files = copy.files](bool ok) {

@@ -98,8 +98,7 @@ std::optional<Failure> printConfiguration(QPrinter& printer, const std::string& 
   QTemporaryDir scratch;
   MainWindow window(messages, QCoreApplication::applicationDirPath(),
                     QDir(scratch.path()).filePath(QStringLiteral("sans-drapeau")));
-  window.setConfigPath(input);
-  if (!window.readConfiguration()) return Failure{messages.cause(kMissingFile)};
+  if (!window.loadConfiguration(input)) return Failure{messages.cause(kMissingFile)};
 
   const graph::Figure figure =
       graph::graphFigure(window.table(), 0, 1, graph::PlotOptions{}, graph::FitKind::ThroughOrigin);

@@ -7,15 +7,13 @@ namespace velmira::files::ui {
 
 bool openConfiguration(ConfigOwner& owner, MessageService& messages, const std::string& name,
                        const std::function<void()>& beforeLoad) {
-  owner.setConfigPath(name);
   if (!fileio::isRegularFile(name)) {
     messages.show(missingFileMessage());
     return false;
   }
   if (!owner.mayReplaceWork()) return false;
   if (beforeLoad) beforeLoad();
-  owner.readConfiguration();
-  return true;
+  return owner.loadConfiguration(name);
 }
 
 }  // namespace velmira::files::ui

@@ -31,10 +31,7 @@ class PaneTarget : public ExerciseTarget {
   void showStatement(rtf::RichDocument document, const std::string&) override {
     pane_.showDocument(std::move(document));
   }
-  void loadConfiguration(const std::string& path) override {
-    owner_.setConfigPath(path);
-    owner_.readConfiguration();
-  }
+  void loadConfiguration(const std::string& path) override { owner_.loadConfiguration(path); }
 
  private:
   TextPane& pane_;

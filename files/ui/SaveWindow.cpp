@@ -72,10 +72,9 @@ void SaveWindow::enregistrer() {
   }
   entryFields_->setText(QString::fromStdString(*name));
   if (refusedSave(QString::fromStdString(*name), appFolder_, messages_)) return;
-  owner_.setConfigPath(*name);
   QDir::setCurrent(chooser_->folder());
   if (QFileInfo::exists(QString::fromStdString(*name)) && messages_.show(overwriteQuestion()) != Answer::Yes) return;
-  if (owner_.writeConfiguration()) {
+  if (owner_.saveConfiguration(*name)) {
     noteSaved(*name);
     accept();
   }

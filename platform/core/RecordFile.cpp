@@ -112,14 +112,26 @@ bool RecordReader::load(const std::string& path, std::size_t maxRecords) {
 }
 
 std::optional<std::string> RecordReader::read(std::size_t n) const {
+  const auto bytes = stored(n);
+  if (!bytes) return std::nullopt;
+  return fromCp1252(*bytes);
+}
+
+std::optional<std::string> RecordReader::readBytes(std::size_t n) const {
+  const auto bytes = stored(n);
+  if (!bytes) return std::nullopt;
+  return std::string(*bytes);
+}
+
+std::optional<std::string_view> RecordReader::stored(std::size_t n) const {
   if (n == 0) return std::nullopt;
   const std::size_t start = (n - 1) * kRecordSize;
-  if (start >= bytes_.size()) return std::string();
+  if (start >= bytes_.size()) return std::string_view();
   if (start + 2 > bytes_.size()) return std::nullopt;
   const std::size_t len = static_cast<unsigned char>(bytes_[start]) |
                           (static_cast<std::size_t>(static_cast<unsigned char>(bytes_[start + 1])) << 8);
   if (len > kMaxText || start + 2 + len > bytes_.size()) return std::nullopt;
-  return fromCp1252(std::string_view(bytes_).substr(start + 2, len));
+  return std::string_view(bytes_).substr(start + 2, len);
 }
 
 bool RecordWriter::write(std::size_t n, std::string_view utf8) {
@@ -131,8 +143,11 @@ bool RecordWriter::write(std::size_t n, std::string_view utf8) {
     encoded = toCp1252(utf8);
     if (!encoded) return false;
   }
-  const std::string_view text = ascii ? utf8 : std::string_view(*encoded);
-  if (text.size() > kMaxText) return false;
+  return writeBytes(n, ascii ? utf8 : std::string_view(*encoded));
+}
+
+bool RecordWriter::writeBytes(std::size_t n, std::string_view text) {
+  if (n == 0 || text.size() > kMaxText) return false;
   const std::size_t start = (n - 1) * kRecordSize;
   if (bytes_.size() < start + kRecordSize) {
     if (bytes_.capacity() < start + kRecordSize) bytes_.reserve(std::max(2 * bytes_.capacity(), start + kRecordSize));

@@ -40,8 +40,11 @@ class RecordReader {
   // nullopt when the record is damaged (length over 126, or cut inside its
   // length or its text).
   std::optional<std::string> read(std::size_t n) const;
+  // Record n's bytes as stored, not decoded; the same cases.
+  std::optional<std::string> readBytes(std::size_t n) const;
 
  private:
+  std::optional<std::string_view> stored(std::size_t n) const;
   std::string bytes_;
 };
 
@@ -51,6 +54,8 @@ class RecordWriter {
   // Record n (from 1). False when the text is over 126 characters or cannot
   // be written in Windows-1252.
   bool write(std::size_t n, std::string_view utf8);
+  // Record n holding `bytes` as they are (at most 126), not encoded.
+  bool writeBytes(std::size_t n, std::string_view bytes);
   // Room for `records` records, so that writing them moves no bytes.
   void reserve(std::size_t records) { bytes_.reserve(records * kRecordSize); }
   const std::string& bytes() const { return bytes_; }

@@ -5,6 +5,7 @@
 #include "TempDir.h"
 #include "files/ExerciseFile.h"
 #include "platform/core/RecordFile.h"
+#include "platform/core/SafeFile.h"
 
 using namespace velmira;
 
@@ -54,6 +55,25 @@ TEST_F(ExerciseFileTest, WrittenRecordsFollowTheLayout) {
   EXPECT_FALSE(files::writeExercise(dir.file("a.E24"), e));
   EXPECT_EQ(dir.entries(), 1u);
   EXPECT_EQ(records::readRecord(dir.file("a.E24"), 11), "Loi de Kohlrausch");
+}
+
+TEST_F(ExerciseFileTest, TheExtensionBlockFollowsTheElevenRecordsWhichStayAsTheyWere) {
+  files::Exercise e;
+  e.statement = "énoncé.rtf";
+  e.title = "Dosage";
+  ASSERT_TRUE(files::writeExercise(dir.file("plain.E24"), e));
+  ASSERT_TRUE(e.extension.set("resultat_1", "c1 (mol/L)\tc1"));
+  ASSERT_TRUE(files::writeExercise(dir.file("ext.E24"), e));
+  const auto plain = fileio::readRegularFile(dir.file("plain.E24"), 1 << 20).value();
+  const auto extended = fileio::readRegularFile(dir.file("ext.E24"), 1 << 20).value();
+  EXPECT_EQ(extended.substr(0, plain.size()), plain);
+  files::ExerciseFile f;
+  ASSERT_TRUE(f.load(dir.file("ext.E24")));
+  EXPECT_EQ(f.read(files::ExerciseItem::Title), "Dosage");
+  EXPECT_EQ(f.extension().items, e.extension);
+  ASSERT_TRUE(f.load(dir.file("plain.E24")));
+  EXPECT_TRUE(f.extension().items.empty());
+  EXPECT_FALSE(f.extension().damaged);
 }
 
 TEST_F(ExerciseFileTest, PreviewShowsStatusStarsNotionsAndTitle) {

@@ -32,12 +32,13 @@ TEST_F(Work, SnapshotPutBackGivesTheSameWork) {
   model::Workbench wb2;
   wb2.startupDefaults();
   table::Table table2;
-  ASSERT_TRUE(files::restoreWork(before, wb2, table2, messages));
+  files::ExtensionItems extension;
+  ASSERT_TRUE(files::restoreWork(before, wb2, table2, extension, messages));
   EXPECT_EQ(*files::workSnapshot(wb2, table2), before);
   EXPECT_EQ(table2.cell(2, 1), "0,5");
   EXPECT_TRUE(messages.shown.empty());
 
-  EXPECT_FALSE(files::restoreWork("pas une configuration", wb2, table2, messages));
+  EXPECT_FALSE(files::restoreWork("pas une configuration", wb2, table2, extension, messages));
   EXPECT_EQ(*files::workSnapshot(wb2, table2), before);
 }
 

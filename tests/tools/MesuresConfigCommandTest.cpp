@@ -3,8 +3,12 @@
 #include <filesystem>
 #include <sstream>
 
+#include "RecordingMessages.h"
 #include "TempDir.h"
+#include "files/ConfigFile.h"
+#include "model/Workbench.h"
 #include "platform/core/RecordFile.h"
+#include "table/Table.h"
 #include "tools/Commands.h"
 
 using namespace velmira;
@@ -113,6 +117,28 @@ TEST_F(Tool, ConfigStartsFromAnInputFile) {
   // A record holding control characters stays on its line.
   ASSERT_EQ(config({"--set", "cellule(0,2)=a\tb\\c"}), 0) << err.str();
   EXPECT_NE(out.str().find("\n29\ta\\tb\\\\c\n"), std::string::npos) << out.str();
+}
+
+TEST_F(Tool, ConfigKeepsTheItemsOfALaterVersion) {
+  test::RecordingMessages messages;
+  ASSERT_EQ(config({"--set", "lignes=2", "-o", path("b.C07")}), 0);
+  // A later version's file: the same records, then its extension block.
+  files::ExtensionItems later;
+  ASSERT_TRUE(later.set("cle_inconnue", "garde-moi σ"));
+  model::Workbench wb;
+  table::Table table;
+  ASSERT_TRUE(files::readConfiguration(path("b.C07"), wb, table, messages));
+  ASSERT_TRUE(records::writeFile(path("later.C07"), files::configurationBytes(wb, table, later).value()));
+
+  ASSERT_EQ(config({path("later.C07"), "--set", "saisie1=5", "-o", path("again.C07")}), 0) << err.str();
+  const auto again = files::readConfiguration(path("again.C07"), wb, table, messages);
+  ASSERT_TRUE(again);
+  EXPECT_EQ(again->extension, later);
+  EXPECT_EQ(table.autoEntry(0), 5);
+  // The listing shows the block's records after the formulas.
+  ASSERT_EQ(config({path("later.C07")}), 0);
+  EXPECT_NE(out.str().find("\n47\t\n48\tVELMIRAEXT 1\n49\tcle_inconnue=garde-moi σ\n"), std::string::npos) << out.str();
+  EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(Tool, MesuresGoesOnAfterABadFile) {

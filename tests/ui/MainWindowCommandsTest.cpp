@@ -66,8 +66,7 @@ TEST_F(CommandsTest, SavedAndReopenedThroughTheWindowsWithTheCaption) {
   QTemporaryDir pupil;
   const QString folder = pupil.path();
   for (const char* earlier : {"kohlrausch.C07", "titrage.C07"}) {
-    window->setConfigPath(QDir(folder).filePath(earlier).toStdString());
-    ASSERT_TRUE(window->writeConfiguration());
+    ASSERT_TRUE(window->saveConfiguration(QDir(folder).filePath(earlier).toStdString()));
   }
   QTimer::singleShot(0, [folder] {
     auto* w = qobject_cast<files::ui::SaveWindow*>(QApplication::activeModalWidget());
@@ -90,8 +89,7 @@ TEST_F(CommandsTest, SavedAndReopenedThroughTheWindowsWithTheCaption) {
   EXPECT_EQ(window->windowTitle(), "Velmira - " + path);
 
   window->table().reset();
-  window->setConfigPath(path.toStdString());
-  ASSERT_TRUE(window->readConfiguration());
+  ASSERT_TRUE(window->loadConfiguration(path.toStdString()));
   EXPECT_EQ(window->table().cell(1, 0), "1,00E+00");
 }
 

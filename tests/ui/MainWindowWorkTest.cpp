@@ -99,10 +99,7 @@ TEST_F(WorkTest, ClosingUnsavedWorkAsksTheThreeAnswerQuestion) {
   EXPECT_EQ(saveWindows, 1);
 
   // Saved: the window closes without the quit question.
-  window->saveWork = [&] {
-    window->setConfigPath(savedConfig());
-    window->writeConfiguration();
-  };
+  window->saveWork = [&] { window->saveConfiguration(savedConfig()); };
   messages.shown.clear();
   messages.answers = {Answer::Save};
   EXPECT_TRUE(window->close());
@@ -118,9 +115,7 @@ TEST_F(WorkTest, NotSavingClosesWithoutTheQuitQuestion) {
 }
 
 TEST_F(WorkTest, OpeningAConfigurationOverUnsavedWorkAsksFirst) {
-  window->setConfigPath(savedConfig());
-  ASSERT_TRUE(window->writeConfiguration());
-  window->setConfigPath("");
+  ASSERT_TRUE(window->saveConfiguration(savedConfig()));
   typeEntry(model::Volume1, "17");
   const QString typed = window->entryField(model::Volume1)->text();
 
@@ -202,8 +197,7 @@ TEST_F(WorkTest, ACopyThatCannotBeWrittenIsSaidOnceAndTheWorkGoesOn) {
 
 TEST_F(WorkTest, TheSaveWindowOffersAShippedFileInTheDocumentsAndRefusesTheApplicationFolder) {
   const QString shipped = QDir(folder.path()).filePath("exercice.C07");
-  window->setConfigPath(shipped.toStdString());
-  ASSERT_TRUE(window->writeConfiguration());
+  ASSERT_TRUE(window->saveConfiguration(shipped.toStdString()));
   QString startFolder, startName;
   QTimer::singleShot(0, [&] {
     auto* w = qobject_cast<files::ui::SaveWindow*>(QApplication::activeModalWidget());
