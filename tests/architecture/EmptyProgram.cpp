@@ -1,0 +1,3 @@
+// The program each floor's library is linked whole into, with only the floors
+// below it: the link fails when the floor calls into a floor above.
+int main() { return 0; }
