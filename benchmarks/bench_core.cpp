@@ -119,13 +119,13 @@ void Mesures1000Files(benchmark::State& state) {
     const std::string p = (d / ("f" + std::to_string(i) + ".C07")).string();
     if (!fs::exists(p)) {
       std::ostringstream o, e;
-      tools::commandeConfig({"--set", "solute1=" + std::to_string(1 + i % 21), "-o", p}, o, e);
+      tools::configCommand({"--set", "solute1=" + std::to_string(1 + i % 21), "-o", p}, o, e);
     }
     files.push_back(p);
   }
   for (auto _ : state) {
     std::ostringstream out, err;
-    benchmark::DoNotOptimize(tools::commandeMesures(files, out, err));
+    benchmark::DoNotOptimize(tools::readingsCommand(files, out, err));
   }
 }
 BENCHMARK(Mesures1000Files)->Unit(benchmark::kMillisecond);

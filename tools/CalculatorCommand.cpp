@@ -45,7 +45,7 @@ bool looksLikeOption(const std::string& a) {
 
 }  // namespace
 
-int commandeCalcul(const Args& args, std::istream& in, std::ostream& out, std::ostream& err) {
+int calculatorCommand(const Args& args, std::istream& in, std::ostream& out, std::ostream& err) {
   Mode mode;
   std::vector<std::string> expressions;
   bool options = true;

@@ -9,11 +9,12 @@ namespace velmira::tools {
 
 using Args = std::vector<std::string>;
 
-int commandeMesures(const Args& args, std::ostream& out, std::ostream& err);
-int commandeConfig(const Args& args, std::ostream& out, std::ostream& err);
-int commandeGraphe(const Args& args, std::ostream& out, std::ostream& err);
-int commandeCalcul(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
-int commandeTexte(const Args& args, std::ostream& out, std::ostream& err);
-int commandeExercice(const Args& args, std::ostream& out, std::ostream& err);
+// mesures, config, graphe, calcul, texte, exercice, in that order.
+int readingsCommand(const Args& args, std::ostream& out, std::ostream& err);
+int configCommand(const Args& args, std::ostream& out, std::ostream& err);
+int graphCommand(const Args& args, std::ostream& out, std::ostream& err);
+int calculatorCommand(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
+int textCommand(const Args& args, std::ostream& out, std::ostream& err);
+int exerciseCommand(const Args& args, std::ostream& out, std::ostream& err);
 
 }  // namespace velmira::tools

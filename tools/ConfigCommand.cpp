@@ -23,7 +23,7 @@
 
 namespace velmira::tools {
 
-int commandeConfig(const Args& args, std::ostream& out, std::ostream& err) {
+int configCommand(const Args& args, std::ostream& out, std::ostream& err) {
   enum class Output { Records, File, Table, Csv };
   Output output = Output::Records;
   std::optional<std::string> input, outputPath;

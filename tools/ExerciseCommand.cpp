@@ -133,7 +133,7 @@ int lire(const std::string& path, std::ostream& out, std::ostream& err) {
 
 }  // namespace
 
-int commandeExercice(const Args& args, std::ostream& out, std::ostream& err) {
+int exerciseCommand(const Args& args, std::ostream& out, std::ostream& err) {
   if (args.size() == 2 && args[0] == "--lire") return lire(args[1], out, err);
 
   files::Exercise e;

@@ -31,7 +31,7 @@ void printList(std::ostream& out, const char* name, const Values& values) {
 
 }  // namespace
 
-int commandeGraphe(const Args& args, std::ostream& out, std::ostream& err) {
+int graphCommand(const Args& args, std::ostream& out, std::ostream& err) {
   std::optional<std::string> path;
   int cols[2] = {0, 1};
   bool twoLines = false;

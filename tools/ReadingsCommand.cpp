@@ -8,7 +8,7 @@
 
 namespace velmira::tools {
 
-int commandeMesures(const Args& args, std::ostream& out, std::ostream& err) {
+int readingsCommand(const Args& args, std::ostream& out, std::ostream& err) {
   if (args.empty()) {
     err << "velmira-outil mesures : indiquer au moins un fichier de configuration (.C07)\n";
     return 2;

@@ -46,7 +46,7 @@ int writeRtf(const std::string& source, const std::string& output, std::ostream&
 
 }  // namespace
 
-int commandeTexte(const Args& args, std::ostream& out, std::ostream& err) {
+int textCommand(const Args& args, std::ostream& out, std::ostream& err) {
   if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
     out << usage("texte");
     return out.flush() ? 0 : 1;

@@ -18,12 +18,12 @@ bool asksForHelp(const velmira::tools::Args& args) {
 
 int run(const std::string& cmd, const velmira::tools::Args& args) {
   using namespace velmira::tools;
-  if (cmd == "mesures") return commandeMesures(args, std::cout, std::cerr);
-  if (cmd == "config") return commandeConfig(args, std::cout, std::cerr);
-  if (cmd == "graphe") return commandeGraphe(args, std::cout, std::cerr);
-  if (cmd == "calcul") return commandeCalcul(args, std::cin, std::cout, std::cerr);
-  if (cmd == "texte") return commandeTexte(args, std::cout, std::cerr);
-  if (cmd == "exercice") return commandeExercice(args, std::cout, std::cerr);
+  if (cmd == "mesures") return readingsCommand(args, std::cout, std::cerr);
+  if (cmd == "config") return configCommand(args, std::cout, std::cerr);
+  if (cmd == "graphe") return graphCommand(args, std::cout, std::cerr);
+  if (cmd == "calcul") return calculatorCommand(args, std::cin, std::cout, std::cerr);
+  if (cmd == "texte") return textCommand(args, std::cout, std::cerr);
+  if (cmd == "exercice") return exerciseCommand(args, std::cout, std::cerr);
   std::cerr << "velmira-outil : commande inconnue « " << cmd << " » (voir --help)\n";
   return 2;
 }

@@ -17,7 +17,7 @@ struct Result {
 Result calcul(const Args& args, const std::string& input = "") {
   std::istringstream in(input);
   std::ostringstream out, err;
-  int status = commandeCalcul(args, in, out, err);
+  int status = calculatorCommand(args, in, out, err);
   return {status, out.str(), err.str()};
 }
 

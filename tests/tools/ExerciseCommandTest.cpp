@@ -28,7 +28,7 @@ struct Exercice : ::testing::Test {
     err.str("");
     const std::string cmd = a[0];
     a.erase(a.begin());
-    return cmd == "config" ? tools::commandeConfig(a, out, err) : tools::commandeExercice(a, out, err);
+    return cmd == "config" ? tools::configCommand(a, out, err) : tools::exerciseCommand(a, out, err);
   }
   // A whole command line from the statement to the output, with `extra` before -o.
   tools::Args exercice(tools::Args extra, const std::string& output = "exo.E24") {

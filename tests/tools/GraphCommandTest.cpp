@@ -29,13 +29,13 @@ struct Graphe : ::testing::Test {
     }
     a.push_back("-o");
     a.push_back(file());
-    ASSERT_EQ(tools::commandeConfig(a, out, err), 0) << err.str();
+    ASSERT_EQ(tools::configCommand(a, out, err), 0) << err.str();
   }
   std::string file() const { return (dir / "g.C07").string(); }
   int graphe(tools::Args a) {
     out.str("");
     err.str("");
-    return tools::commandeGraphe(a, out, err);
+    return tools::graphCommand(a, out, err);
   }
 };
 
@@ -78,7 +78,7 @@ TEST_F(Graphe, TwoLinesOfATitration) {
   }
   const std::string titration = (dir / "dosage.C07").string();
   a.insert(a.end(), {"--calcule", "4", "C2 * (C3 + C1) / C3", "-o", titration});
-  ASSERT_EQ(tools::commandeConfig(a, out, err), 0) << err.str();
+  ASSERT_EQ(tools::configCommand(a, out, err), 0) << err.str();
   ASSERT_EQ(graphe({titration, "--ordonnee", "4", "--deux-droites"}), 0) << err.str();
   const std::string o = out.str();
   const auto line = [&](const std::string& name) {
@@ -113,9 +113,9 @@ TEST_F(Graphe, TwoLinesOfATitration) {
   // Three points: no lines.
   const std::string three = (dir / "trois.C07").string();
   ASSERT_EQ(
-      tools::commandeConfig({"--set", "cellule(1,1)=1", "--set", "cellule(1,2)=3", "--set", "cellule(2,1)=2", "--set",
-                             "cellule(2,2)=1", "--set", "cellule(3,1)=3", "--set", "cellule(3,2)=2", "-o", three},
-                            out, err),
+      tools::configCommand({"--set", "cellule(1,1)=1", "--set", "cellule(1,2)=3", "--set", "cellule(2,1)=2", "--set",
+                            "cellule(2,2)=1", "--set", "cellule(3,1)=3", "--set", "cellule(3,2)=2", "-o", three},
+                           out, err),
       0);
   ASSERT_EQ(graphe({three, "--deux-droites"}), 0);
   EXPECT_NE(out.str().find("\ndroite_1\timpossible\ndroite_2\timpossible\nintersection\timpossible\n"),

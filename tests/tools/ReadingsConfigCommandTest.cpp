@@ -24,12 +24,12 @@ struct Tool : ::testing::Test {
   int config(tools::Args a) {
     out.str("");
     err.str("");
-    return tools::commandeConfig(a, out, err);
+    return tools::configCommand(a, out, err);
   }
   int mesures(tools::Args a) {
     out.str("");
     err.str("");
-    return tools::commandeMesures(a, out, err);
+    return tools::readingsCommand(a, out, err);
   }
 };
 

@@ -21,7 +21,7 @@ struct Texte : ::testing::Test {
   int run(tools::Args a) {
     out.str("");
     err.str("");
-    return tools::commandeTexte(a, out, err);
+    return tools::textCommand(a, out, err);
   }
 };
 
@@ -66,7 +66,7 @@ TEST_F(Texte, FailuresNameTheFileAndTheCause) {
   records::writeFile((dir / "a.rtf").string(), "{\\rtf1 a}");
   FailingBuffer failing;
   std::ostream broken(&failing);
-  EXPECT_EQ(tools::commandeTexte({(dir / "a.rtf").string()}, broken, err), 1);
+  EXPECT_EQ(tools::textCommand({(dir / "a.rtf").string()}, broken, err), 1);
   EXPECT_NE(err.str().find("écriture impossible"), std::string::npos);
 }
 
