@@ -112,7 +112,9 @@ class PageTabAccessible : public DrawnItemAccessible {
  public:
   PageTabAccessible(TabStrip* strip, int tab) : DrawnItemAccessible(strip, tab, QAccessible::PageTab) {}
   TabStrip* strip() const { return static_cast<TabStrip*>(owner_.data()); }
-  QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? titreonglet(index_) : QString(); }
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Name ? benchTabTitle(index_) : QString();
+  }
   QRect rect() const override {
     const auto& edges = strip()->layout().tabEdges;
     return QRect(strip()->mapToGlobal(QPoint(edges[index_ - 1], 0)), QSize(edges[index_] - edges[index_ - 1], 16));

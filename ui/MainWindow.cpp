@@ -177,8 +177,8 @@ void MainWindow::buildBenchControls() {
   pages_[2]->setPaintHandler([this](qtp::Surface& s) {
     paintedSolute1_ = wb_.soluteOf(1);
     paintedSolute2_ = wb_.soluteOf(2);
-    paintedMelange_ = wb_.mixturePossible();
-    const MixturePagePlaces places = paintMixturePage(s, paintedMelange_, paintedSolute1_, paintedSolute2_,
+    paintedMixturePossible_ = wb_.mixturePossible();
+    const MixturePagePlaces places = paintMixturePage(s, paintedMixturePossible_, paintedSolute1_, paintedSolute2_,
                                                       entryFields_[4]->size(), entryFields_[5]->size());
     entryFields_[4]->move(places.text4);
     entryFields_[5]->move(places.text5);

@@ -283,7 +283,7 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner {
   bool framedOnce_ = false;
   // What the mixture page's texts were last drawn from.
   int paintedSolute1_ = -1, paintedSolute2_ = -1;
-  bool paintedMelange_ = true;
+  bool paintedMixturePossible_ = true;
 };
 
 }  // namespace velmira::ui

@@ -112,7 +112,7 @@ void MainWindow::updateControls() {
   }
   showRecordButtons();
   if (paintedSolute1_ != wb_.soluteOf(1) || paintedSolute2_ != wb_.soluteOf(2) ||
-      paintedMelange_ != wb_.mixturePossible())
+      paintedMixturePossible_ != wb_.mixturePossible())
     pages_[2]->repaintTexts();
 }
 

@@ -23,8 +23,8 @@ OpenWindow::OpenWindow(ConfigOwner& owner, MessageService& messages, const QStri
   chooser_ =
       new FileChooser(QStringLiteral("*") + QString::fromLatin1(kConfigExtension), QStringLiteral("Emplacement:"),
                       QStringLiteral("Répertoire"), QStringLiteral("Fichiers"), appFolder, this);
-  ficharge_ = new QLineEdit(this);
-  ficharge_->setObjectName(QStringLiteral("ficharge"));
+  fileNameField_ = new QLineEdit(this);
+  fileNameField_->setObjectName(QStringLiteral("ficharge"));
   auto* open = new QPushButton(QStringLiteral("OUVRIR"), this);
   auto* cancel = new QPushButton(QStringLiteral("ANNULER"), this);
   open->setAutoDefault(false);
@@ -33,7 +33,7 @@ OpenWindow::OpenWindow(ConfigOwner& owner, MessageService& messages, const QStri
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(chooser_, 0, 0, 1, 3);
-  grid->addWidget(ficharge_, 1, 0, 1, 3);
+  grid->addWidget(fileNameField_, 1, 0, 1, 3);
   grid->addWidget(open, 2, 1);
   grid->addWidget(cancel, 2, 2);
   resize(560, 400);
@@ -41,22 +41,22 @@ OpenWindow::OpenWindow(ConfigOwner& owner, MessageService& messages, const QStri
   connect(chooser_, &FileChooser::fileClicked, this, &OpenWindow::fileChosen);
   connect(chooser_, &FileChooser::fileActivated, this, [this](const QString& name) {
     fileChosen(name);
-    ouvrir();
+    openNamed();
   });
-  connect(ficharge_, &QLineEdit::returnPressed, this, &OpenWindow::ouvrir);
-  connect(open, &QPushButton::clicked, this, &OpenWindow::ouvrir);
+  connect(fileNameField_, &QLineEdit::returnPressed, this, &OpenWindow::openNamed);
+  connect(open, &QPushButton::clicked, this, &OpenWindow::openNamed);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   chooser_->setFolder(startFolder(owner_.configPath()));
-  ficharge_->setFocus();
+  fileNameField_->setFocus();
 }
 
 void OpenWindow::fileChosen(const QString& name) {
-  ficharge_->setText(QString::fromStdString(model::withSeparator(chooser_->folder().toStdString())) + name);
+  fileNameField_->setText(QString::fromStdString(model::withSeparator(chooser_->folder().toStdString())) + name);
   QDir::setCurrent(chooser_->folder());
 }
 
-void OpenWindow::ouvrir() {
-  const QString name = ficharge_->text();
+void OpenWindow::openNamed() {
+  const QString name = fileNameField_->text();
   if (name.trimmed().isEmpty()) return;
   // The window closes once the load has run, whether it succeeded or not.
   if (openConfiguration(owner_, messages_, name.toStdString(), [this] { notice_->showNow(); })) accept();

@@ -19,10 +19,10 @@ class OpenWindow : public QDialog {
   OpenWindow(ConfigOwner& owner, MessageService& messages, const QString& appFolder, QWidget* parent = nullptr);
 
   FileChooser* chooser() const { return chooser_; }
-  QLineEdit* ficharge() const { return ficharge_; }
+  QLineEdit* fileNameField() const { return fileNameField_; }
   WaitNotice* waitNotice() const { return notice_; }
   // OUVRIR: checks the name, then loads it and closes the window.
-  void ouvrir();
+  void openNamed();
 
  private:
   // A file of the list clicked: its full name in the field, its folder the
@@ -32,7 +32,7 @@ class OpenWindow : public QDialog {
   ConfigOwner& owner_;
   MessageService& messages_;
   FileChooser* chooser_ = nullptr;
-  QLineEdit* ficharge_ = nullptr;
+  QLineEdit* fileNameField_ = nullptr;
   WaitNotice* notice_ = nullptr;
 };
 

@@ -26,8 +26,8 @@ SaveWindow::SaveWindow(ConfigOwner& owner, MessageService& messages, const QStri
   chooser_ =
       new FileChooser(QStringLiteral("*") + QString::fromLatin1(kConfigExtension), QStringLiteral("Emplacement:"),
                       QStringLiteral("Répertoire:"), QStringLiteral("Fichiers enregistrés"), appFolder, this);
-  entryFields_ = new QLineEdit(QString::fromStdString(owner_.configPath()), this);
-  entryFields_->setObjectName(QStringLiteral("Text1"));
+  fileNameField_ = new QLineEdit(QString::fromStdString(owner_.configPath()), this);
+  fileNameField_->setObjectName(QStringLiteral("Text1"));
   save_ = new QPushButton(QStringLiteral("ENREGISTRER"), this);
   auto* cancel = new QPushButton(QStringLiteral("ANNULER"), this);
   save_->setAutoDefault(false);
@@ -36,41 +36,41 @@ SaveWindow::SaveWindow(ConfigOwner& owner, MessageService& messages, const QStri
   auto* grid = new QGridLayout(this);
   grid->addWidget(chooser_, 0, 0, 1, 3);
   grid->addWidget(new QLabel(QStringLiteral("Nom du fichier:"), this), 1, 0);
-  grid->addWidget(entryFields_, 1, 1, 1, 2);
+  grid->addWidget(fileNameField_, 1, 1, 1, 2);
   grid->addWidget(save_, 2, 1);
   grid->addWidget(cancel, 2, 2);
   resize(560, 400);
 
   // A new folder leaves only the file name in the field.
   connect(chooser_, &FileChooser::folderChanged, this, [this] {
-    const QString t = entryFields_->text();
+    const QString t = fileNameField_->text();
     const auto sep = t.lastIndexOf(QDir::separator());
-    if (sep >= 0) entryFields_->setText(t.mid(sep + 1));
+    if (sep >= 0) fileNameField_->setText(t.mid(sep + 1));
   });
   connect(chooser_, &FileChooser::fileActivated, this, [this](const QString& name) {
-    entryFields_->setText(name);
-    enregistrer();
+    fileNameField_->setText(name);
+    saveNamed();
   });
-  connect(entryFields_, &QLineEdit::returnPressed, this, &SaveWindow::enregistrer);
-  connect(save_, &QPushButton::clicked, this, &SaveWindow::enregistrer);
+  connect(fileNameField_, &QLineEdit::returnPressed, this, &SaveWindow::saveNamed);
+  connect(save_, &QPushButton::clicked, this, &SaveWindow::saveNamed);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   // Where the pupil's files are; a shipped file's name in the documents.
   const SavePlace start = savePlace(owner_.configPath(), appFolder_.toStdString(), documentsFolder().toStdString());
   chooser_->setFolder(QString::fromStdString(start.folder));
-  entryFields_->setText(QString::fromStdString(start.name));
+  fileNameField_->setText(QString::fromStdString(start.name));
   // The pupil types the name first.
-  entryFields_->setFocus();
-  entryFields_->selectAll();
+  fileNameField_->setFocus();
+  fileNameField_->selectAll();
 }
 
-void SaveWindow::enregistrer() {
+void SaveWindow::saveNamed() {
   const qtp::WaitCursor wait;
-  const auto name = configFileName(entryFields_->text().toStdString(), chooser_->folder().toStdString());
+  const auto name = configFileName(fileNameField_->text().toStdString(), chooser_->folder().toStdString());
   if (!name) {
     messages_.show(emptyNameMessage());
     return;
   }
-  entryFields_->setText(QString::fromStdString(*name));
+  fileNameField_->setText(QString::fromStdString(*name));
   if (refusedSave(QString::fromStdString(*name), appFolder_, messages_)) return;
   QDir::setCurrent(chooser_->folder());
   if (QFileInfo::exists(QString::fromStdString(*name)) && messages_.show(overwriteQuestion()) != Answer::Yes) return;

@@ -18,18 +18,18 @@ class SaveWindow : public QDialog {
   SaveWindow(ConfigOwner& owner, MessageService& messages, const QString& appFolder, QWidget* parent = nullptr);
 
   FileChooser* chooser() const { return chooser_; }
-  QLineEdit* entryField() const { return entryFields_; }
+  QLineEdit* fileNameField() const { return fileNameField_; }
   QPushButton* saveButton() const { return save_; }
   // ENREGISTRER: forms the name, asks before overwriting, writes; closes
   // the window on success.
-  void enregistrer();
+  void saveNamed();
 
  private:
   ConfigOwner& owner_;
   MessageService& messages_;
   QString appFolder_;
   FileChooser* chooser_ = nullptr;
-  QLineEdit* entryFields_ = nullptr;
+  QLineEdit* fileNameField_ = nullptr;
   QPushButton* save_ = nullptr;
 };
 

@@ -22,7 +22,7 @@ TEST(BenchTabs, BoundariesFromCaptionWidths) {
   for (int shown = 1; shown <= 3; ++shown) {
     const ui::TabLayout t = ui::layoutTabs(409, 489, shown);
     int w[4] = {0, 0, 0, 0}, total = 0;
-    for (int i = 1; i <= 3; ++i) total += w[i] = (i == shown ? bold : plain).horizontalAdvance(ui::titreonglet(i));
+    for (int i = 1; i <= 3; ++i) total += w[i] = (i == shown ? bold : plain).horizontalAdvance(ui::benchTabTitle(i));
     const double gap = (409 - total) / 6.0;
     EXPECT_DOUBLE_EQ(t.gap, gap);
     EXPECT_EQ(t.tabEdges[0], -1);
@@ -35,7 +35,7 @@ TEST(BenchTabs, BoundariesFromCaptionWidths) {
   // The bold caption widens its own tab.
   EXPECT_GT(ui::layoutTabs(409, 489, 1).tabEdges[1], ui::layoutTabs(409, 489, 2).tabEdges[1]);
   EXPECT_EQ(ui::layoutTabs(409, 489, 0).shown, 1);
-  EXPECT_EQ(ui::titreonglet(3), QStringLiteral("Mélange"));
+  EXPECT_EQ(ui::benchTabTitle(3), QStringLiteral("Mélange"));
 }
 
 TEST(BenchTabs, HitTestEdges) {

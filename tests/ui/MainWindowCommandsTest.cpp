@@ -72,7 +72,7 @@ TEST_F(CommandsTest, SavedAndReopenedThroughTheWindowsWithTheCaption) {
     auto* w = qobject_cast<files::ui::SaveWindow*>(QApplication::activeModalWidget());
     ASSERT_TRUE(w);
     w->chooser()->setFolder(folder);
-    w->entryField()->setText(" mesures.txt ");
+    w->fileNameField()->setText(" mesures.txt ");
     // With VELMIRA_SCREENSHOTS set to a folder: the save window, once the
     // folder's configurations are listed.
     const QString out = qEnvironmentVariable("VELMIRA_SCREENSHOTS");
@@ -81,7 +81,7 @@ TEST_F(CommandsTest, SavedAndReopenedThroughTheWindowsWithTheCaption) {
     if (!out.isEmpty()) {
       EXPECT_TRUE(w->grab().save(QDir(out).filePath("screenshot-enregistrer.png")));
     }
-    w->enregistrer();
+    w->saveNamed();
   });
   QTest::mouseClick(window->commandButton(Command::Save), Qt::LeftButton);
   const QString path = QDir(folder).filePath("mesures.C07");

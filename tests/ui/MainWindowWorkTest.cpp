@@ -203,10 +203,10 @@ TEST_F(WorkTest, TheSaveWindowOffersAShippedFileInTheDocumentsAndRefusesTheAppli
     auto* w = qobject_cast<files::ui::SaveWindow*>(QApplication::activeModalWidget());
     ASSERT_TRUE(w);
     startFolder = w->chooser()->folder();
-    startName = w->entryField()->text();
+    startName = w->fileNameField()->text();
     w->chooser()->setFolder(folder.path());
-    w->entryField()->setText("exercice");
-    w->enregistrer();
+    w->fileNameField()->setText("exercice");
+    w->saveNamed();
     w->reject();
   });
   window->saveWork();

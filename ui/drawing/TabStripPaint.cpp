@@ -9,7 +9,7 @@
 
 namespace velmira::ui {
 
-QString titreonglet(int i) {
+QString benchTabTitle(int i) {
   switch (i) {
     case 1:
       return QStringLiteral("Solution 1");
@@ -31,7 +31,7 @@ TabLayout layoutTabs(int innerWidth, int innerHeight, int shown) {
   int widths[4] = {0, 0, 0, 0};
   int total = 0;
   for (int i = 1; i <= 3; ++i) {
-    widths[i] = (i == t.shown ? bold : plain).horizontalAdvance(titreonglet(i));
+    widths[i] = (i == t.shown ? bold : plain).horizontalAdvance(benchTabTitle(i));
     total += widths[i];
   }
   t.gap = (innerWidth - total) / 6.0;
@@ -77,7 +77,7 @@ TabLayout paintTabs(qtp::Surface& s, int shown) {
   for (int i = 1; i <= 3; ++i) {
     s.setBold(i == a);
     s.setPen(b[i - 1] + t.gap, i == a ? 2 : 1);
-    s.printStay(titreonglet(i));
+    s.printStay(benchTabTitle(i));
   }
   s.setBold(false);
 

@@ -19,8 +19,8 @@ class Surface;
 
 namespace velmira::ui {
 
-// titreonglet(1..3).
-QString titreonglet(int i);
+// `titreonglet`: the caption of bench tab i (1..3).
+QString benchTabTitle(int i);
 
 struct TabLayout {
   int shown = 1;                  // currentTab (0 becomes 1)
