@@ -12,6 +12,7 @@
 #include "table/TableCommands.h"
 #include "table/ui/TableFrame.h"
 #include "table/ui/TableGrid.h"
+#include "ui/BenchPanel.h"
 #include "ui/MainWindow.h"
 
 namespace {
@@ -45,7 +46,7 @@ void BM_RecordLine(benchmark::State& state) {
   TableShown shown(false);
   velmira::table::setLineCount(shown.window.table(), 100);
   for (auto _ : state) {
-    shown.window.recordButton(0)->click();
+    shown.window.panel(velmira::ui::Bench::Solution1).recordButton()->click();
     shown.repaintGrid();
     state.PauseTiming();
     if (velmira::table::firstFreeLine(shown.window.table()) == 0)

@@ -15,7 +15,9 @@
 #include "model/Knob.h"
 #include "model/SoluteCatalogue.h"
 #include "ui/BenchPage.h"
+#include "ui/BenchPanel.h"
 #include "ui/CalibreFrame.h"
+#include "ui/CellOptionsFrame.h"
 #include "ui/DisplayLabel.h"
 #include "ui/EntryField.h"
 #include "ui/FormulaBox.h"
@@ -195,7 +197,9 @@ QAccessibleInterface* makeInterface(const QString&, QObject* object) {
   return nullptr;
 }
 
-void name(QWidget* w, const QString& name, const QString& description = QString()) {
+}  // namespace
+
+void name(QWidget* w, const QString& name, const QString& description) {
   w->setAccessibleName(name);
   if (!description.isEmpty()) w->setAccessibleDescription(description);
 }
@@ -220,7 +224,15 @@ QString rangeName(int j) {
   return QString::fromUtf8(names[j]);
 }
 
-}  // namespace
+void announceValueChanges(KnobWidget* k) {
+  QObject::connect(k, &KnobWidget::turned, k, [k] {
+    if (!QAccessible::isActive()) return;
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(k);
+    if (!face || !face->valueInterface()) return;
+    QAccessibleValueChangeEvent e(k, face->valueInterface()->currentValue());
+    QAccessible::updateAccessibility(&e);
+  });
+}
 
 QString benchName(int bench) {
   switch (bench) {
@@ -243,65 +255,15 @@ void installAccessibility() {
 void nameControls(MainWindow& w) {
   name(w.tabStrip(), QStringLiteral("Bancs de mesure"),
        QStringLiteral("Ctrl+Tab : banc suivant, Ctrl+Maj+Tab : banc précédent"));
-  for (int b = 1; b <= 3; ++b) name(w.page(b), QStringLiteral("Banc de la ") + benchName(b));
-  for (int k = 0; k < 2; ++k) {
-    const QString n = QString::number(k + 1);
-    name(w.entryField(k), QStringLiteral("Concentration c") + n,
-         QStringLiteral("Concentration c") + n + QStringLiteral(" de la solution ") + n +
-             QStringLiteral(", en mol par litre"));
-    name(w.formulaBox(k), QStringLiteral("Soluté de la solution ") + n,
-         QStringLiteral("Entrée ou Espace : ouvrir la liste des solutés"));
-    QPushButton* list = w.soluteListButton(k);
-    name(list, QStringLiteral("Choisir le soluté de la solution ") + n);
-    list->setToolTip(list->accessibleName());
-  }
-  name(w.entryField(model::Distance), QStringLiteral("Distance L entre les électrodes"),
+  for (Bench b : kAllBenches) w.panel(b).nameControls();
+  name(w.cellOptions()->distance(), QStringLiteral("Distance L entre les électrodes"),
        QStringLiteral("Distance L entre les électrodes, en cm, de 0,5 à 5"));
-  name(w.entryField(model::Area), QStringLiteral("Aire S des électrodes"),
+  name(w.cellOptions()->area(), QStringLiteral("Aire S des électrodes"),
        QStringLiteral("Aire S des électrodes, en cm², de 0,5 à 10"));
-  name(w.entryField(model::Volume1), QStringLiteral("Volume V1 de la solution 1"),
-       QStringLiteral("Volume V1 de la solution 1 dans le mélange, en mL ; flèches : burette"));
-  name(w.entryField(model::Volume2), QStringLiteral("Volume V2 de la solution 2"),
-       QStringLiteral("Volume V2 de la solution 2 dans le mélange, en mL ; flèches : burette"));
   name(w.solutePicker(), QStringLiteral("Liste des solutés"),
        QStringLiteral("Flèches : soluté suivant ou précédent, Entrée : choisir, Échap : fermer"));
-
-  for (std::size_t slot = 0; slot < model::kMeterSlots.size(); ++slot) {
-    const model::MeterSlot& m = model::kMeterSlots[slot];
-    w.meterDisplay(static_cast<int>(slot))
-        ->setSubject(instrumentName(m.meter) + QStringLiteral(", ") + benchName(m.bench));
-  }
-  for (int b = 1; b <= 3; ++b) {
-    w.generatorScreen(b - 1)->setSubject(QStringLiteral("Générateur, ") + benchName(b));
-    for (int j = 0; j < 4; ++j) {
-      name(w.voltmeterCalibreButton(4 * (b - 1) + j),
-           QStringLiteral("Calibre du voltmètre ") + voltmeterCalibre(j) + QStringLiteral(", ") + benchName(b));
-      name(w.ammeterCalibreButton(4 * (b - 1) + j),
-           QStringLiteral("Calibre de l'ampèremètre ") + ammeterCalibre(j) + QStringLiteral(", ") + benchName(b));
-    }
-    for (int j = 0; j < model::kRangesPerBench; ++j)
-      name(w.rangeButton(model::kRangesPerBench * (b - 1) + j),
-           QStringLiteral("Conductimètre, ") + rangeName(j) + QStringLiteral(", ") + benchName(b));
-    name(w.recordButton(b - 1), QStringLiteral("Ajouter au tableau la mesure de la ") + benchName(b));
-  }
-  for (int i = 0; i < model::kKnobs; ++i) {
-    KnobWidget* k = w.knob(i);
-    const int bench = i / 2 + 1;
-    name(k,
-         (i % 2 == 0 ? QStringLiteral("Amplitude du générateur, ") : QStringLiteral("Fréquence du générateur, ")) +
-             benchName(bench),
-         i % 2 == 0 ? QStringLiteral("En volts ; flèches : tourner le bouton")
-                    : QStringLiteral("En hertz ; flèches : tourner le bouton"));
-    QObject::connect(k, &KnobWidget::turned, k, [k] {
-      if (!QAccessible::isActive()) return;
-      QAccessibleInterface* face = QAccessible::queryAccessibleInterface(k);
-      if (!face || !face->valueInterface()) return;
-      QAccessibleValueChangeEvent e(k, face->valueInterface()->currentValue());
-      QAccessible::updateAccessibility(&e);
-    });
-  }
-  name(w.textEditor(), QStringLiteral("Fenêtre exercice"), QStringLiteral("Énoncé et notes de l'exercice"));
-  name(w.fileNameField(), QStringLiteral("Fichier de l'exercice"));
+  name(w.textPane()->textEditor(), QStringLiteral("Fenêtre exercice"), QStringLiteral("Énoncé et notes de l'exercice"));
+  name(w.textPane()->fileNameField(), QStringLiteral("Fichier de l'exercice"));
   name(w.hintLine(), QStringLiteral("Aide contextuelle"));
 
   // The solute list names its marked row, as a list box does.

@@ -7,6 +7,7 @@
 
 #include "platform/core/NumberText.h"
 #include "ui/BenchPage.h"
+#include "ui/BenchPanel.h"
 #include "ui/CalibreFrame.h"
 #include "ui/DisplayLabel.h"
 #include "ui/KnobWidget.h"
@@ -67,13 +68,15 @@ BenchPicture::BenchPicture(MainWindow& window, double ratio)
       benchPicture_(1, 1, ratio > 0 ? ratio : pictureRatio(window)),
       redrawn_(1, 1, benchPicture_.devicePixelRatio()) {}
 
-QPoint BenchPicture::origin(int bench) const { return {kBandMargin, bandTop(window_.page(bench)->surface().height())}; }
+QPoint BenchPicture::origin(int bench) const {
+  return {kBandMargin, bandTop(window_.panel(benchOfNumber(bench)).page()->surface().height())};
+}
 
 const qtp::Surface& BenchPicture::redrawnPage(int bench) {
-  const qtp::Surface& page = window_.page(bench)->surface();
+  const qtp::Surface& page = window_.panel(benchOfNumber(bench)).page()->surface();
   redrawn_.resize(page.width(), page.height());
   const bool conductimeter = window_.workbench().conductimeterMontage();
-  drawBench(redrawn_, conductimeter, window_.benchSizes());
+  drawBench(redrawn_, conductimeter, window_.panel(Bench::Solution1).sizes());
   if (bench == 3) updateBeakerLevel(redrawn_, conductimeter, mixtureVolume(window_.workbench()));
   return redrawn_;
 }
@@ -81,7 +84,7 @@ const qtp::Surface& BenchPicture::redrawnPage(int bench) {
 void BenchPicture::compose(int bench) {
   const double ratio = fixedRatio_ > 0 ? fixedRatio_ : pictureRatio(window_);
   for (qtp::Surface* s : {&benchPicture_, &redrawn_}) s->setDevicePixelRatio(ratio);
-  const qtp::Surface& page = window_.page(bench)->drawnSurface();
+  const qtp::Surface& page = window_.panel(benchOfNumber(bench)).page()->drawnSurface();
   const QRect band(origin(bench), QSize(page.width() - 2 * kBandMargin + 1, kBandRows));
   benchPicture_.removeBackgroundPicture();
   benchPicture_.setPersistent(true);
@@ -95,36 +98,24 @@ void BenchPicture::compose(int bench) {
 }
 
 void BenchPicture::drawLiveControls(int bench) {
-  const BenchPage* page = window_.page(bench);
+  const BenchPanel& panel = window_.panel(benchOfNumber(bench));
   const QPoint o = origin(bench);
-  const auto onPage = [page](const QWidget* w) { return w->parentWidget() == page; };
   qtp::Surface& s = benchPicture_;
   if (!window_.workbench().conductimeterMontage()) {
-    for (int i = 0; i < model::kKnobs; ++i) {
-      KnobWidget* k = window_.knob(i);
-      if (onPage(k)) s.drawImage(k->x() - o.x(), k->y() - o.y(), k->picture(ratio()));
+    for (int k = 0; k < 2; ++k) {
+      KnobWidget* knob = panel.knob(k);
+      s.drawImage(knob->x() - o.x(), knob->y() - o.y(), knob->picture(ratio()));
     }
-    const auto options = [&](QRadioButton* (MainWindow::*option)(int) const, int count) {
-      for (int i = 0; i < count; ++i) {
-        const QRadioButton* b = (window_.*option)(i);
-        const QWidget* frame = b->parentWidget();
-        if (onPage(frame)) drawOption(s, b, frame->pos() + b->pos() - o);
-      }
-    };
-    options(&MainWindow::voltmeterCalibreButton, model::kVoltmeterCalibres);
-    options(&MainWindow::ammeterCalibreButton, model::kAmmeterCalibres);
-    for (int i = 3; i < 9; ++i)
-      if (onPage(window_.meterDisplay(i))) drawDisplay(s, window_.meterDisplay(i), window_.meterDisplay(i)->pos() - o);
-    for (int i = 0; i < 3; ++i)
-      if (onPage(window_.generatorScreen(i)))
-        drawDisplay(s, window_.generatorScreen(i), window_.generatorScreen(i)->pos() - o);
+    for (const CalibreFrame* frame : {panel.voltmeterFrame(), panel.ammeterFrame()})
+      for (int j = 0; j < 4; ++j) drawOption(s, frame->button(j), frame->pos() + frame->button(j)->pos() - o);
+    for (model::Meter m : {model::Meter::Ammeter, model::Meter::Voltmeter})
+      drawDisplay(s, panel.display(m), panel.display(m)->pos() - o);
+    drawDisplay(s, panel.generatorScreen(), panel.generatorScreen()->pos() - o);
   } else {
-    for (int i = 0; i < model::kConductimeterRanges; ++i) {
-      const QRadioButton* b = window_.rangeButton(i);
-      if (onPage(b)) drawOption(s, b, b->pos() - o);
-    }
-    for (int i = 0; i < 3; ++i)
-      if (onPage(window_.meterDisplay(i))) drawDisplay(s, window_.meterDisplay(i), window_.meterDisplay(i)->pos() - o);
+    for (int j = 0; j < model::kRangesPerBench; ++j)
+      drawOption(s, panel.rangeButton(j), panel.rangeButton(j)->pos() - o);
+    const DisplayLabel* d = panel.display(model::Meter::Conductimeter);
+    drawDisplay(s, d, d->pos() - o);
   }
 }
 

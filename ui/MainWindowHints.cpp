@@ -1,29 +1,16 @@
 // The hint line: which text each control shows when the pointer moves over it.
 #include <QApplication>
 #include <QMouseEvent>
-#include <QPushButton>
-#include <QRadioButton>
 
 #include "files/ui/TextPane.h"
-#include "ui/BenchPage.h"
-#include "ui/CalibreFrame.h"
+#include "ui/BenchPanel.h"
 #include "ui/CellOptionsFrame.h"
-#include "ui/EntryField.h"
-#include "ui/FormulaBox.h"
 #include "ui/HintLine.h"
-#include "ui/KnobWidget.h"
 #include "ui/MainWindow.h"
 #include "ui/SolutePickerWidget.h"
 #include "ui/TabStrip.h"
 
 namespace velmira::ui {
-
-namespace {
-
-// The keys that record the bench shown, at the end of the record buttons' hint.
-const QString kRecordShortcutHint = QStringLiteral(" (Ctrl+Entrée)");
-
-}  // namespace
 
 void MainWindow::setHint(QWidget* w, const QString& text) {
   hints_.insert(w, text);
@@ -40,27 +27,12 @@ void MainWindow::registerHints() {
   }
   setHint(this, backgroundHint());
   setHint(tabStrip_, QStringLiteral("Cliquer sur un onglet pour l'afficher"));
-  setHint(pages_[0], QStringLiteral("Définir la solution dans le premier bécher."));
-  setHint(pages_[1], QStringLiteral("Définir la solution dans le deuxième bécher."));
-  setHint(pages_[2], QStringLiteral("Choisissez le volume de chaque solution dans le mélange."));
-  for (FormulaBox* b : formulaBoxes_) setHint(b, QStringLiteral("Cliquer pour obtenir la liste"));
+  for (Bench b : kAllBenches)
+    for (const auto& [w, text] : panel(b).hints()) setHint(w, text);
   setHint(solutePicker_, QStringLiteral("Choisir les ions en solution dans la liste"));
-  for (int i : {model::Volume1, model::Volume2})
-    setHint(entryFields_[i], QStringLiteral("Burette : flèches haut et bas ou molette, 1 mL (0,1 mL avec Maj)"));
-  for (int i = 0; i < model::kVoltmeterCalibres; ++i)
-    setHint(voltmeterCalibreButton(i), QStringLiteral("Vous pouvez modifier le calibre du voltmètre"));
-  for (int i = 0; i < model::kAmmeterCalibres; ++i)
-    setHint(ammeterCalibreButton(i), QStringLiteral("Vous pouvez modifier le calibre de l'ampèremètre"));
-  for (QRadioButton* o : rangeButtons_) setHint(o, QStringLiteral("Vous pouvez modifier le calibre du conductimètre"));
-  for (KnobWidget* k : knobs_)
-    setHint(k, QStringLiteral("Pour tourner, maintenir le bouton gauche de la souris enfoncé"));
   setHint(cellOptions_, QStringLiteral("Vous pouvez modifier les paramètres de la cellule."));
   setHint(cellOptions_->cellPicture(), QStringLiteral("Schéma de la cellule de conductivité"));
   setHint(textPane_->exerciseButton(), files::ui::TextPane::btexoHint());
-  for (QToolButton* b : recordButtons_)
-    setHint(b,
-            QStringLiteral("Pour ajouter cette mesure dans le tableau suivant les paramètres de saisie automatique") +
-                kRecordShortcutHint);
   for (int c = 0; c < kCommandCount; ++c) {
     const auto cmd = static_cast<Command>(c);
     setHint(commands_->button(cmd), QString::fromUtf8(commandInfo(cmd).hint));

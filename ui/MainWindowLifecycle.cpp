@@ -12,11 +12,10 @@
 #include "files/ui/TextPane.h"
 #include "model/FlagFile.h"
 #include "platform/core/ScreenFit.h"
-#include "ui/BenchPage.h"
-#include "ui/EntryField.h"
+#include "ui/BenchPanel.h"
 #include "ui/HintLine.h"
-#include "ui/KnobWidget.h"
 #include "ui/MainWindow.h"
+#include "ui/MixturePanel.h"
 #include "ui/RecoveryKeeper.h"
 #include "ui/TabStrip.h"
 #include "ui/drawing/WindowBackground.h"
@@ -39,24 +38,20 @@ void MainWindow::startUp() {
   // updateVoltmeters), solutes, updateMeters.
   textPane_->showWelcome();
   wb_.startupDefaults();
-  for (int i = 0; i < model::kEntries; ++i) entryFields_[i]->setText(QString::fromStdString(wb_.entryText(i)));
   // Bench picture (which paints the strip, on tab 1 at start), mixture
   // level; each page draws its texts (and places its entries) when shown.
   drawBench();
-  updateBeakerLevel();
+  mixture_->updateBeakerLevel();
   if (tabStrip_->currentTab() != 1) {
     tabStrip_->setCurrentTab(1);
     tabStrip_->paintStrip();
   }
-  for (KnobWidget* k : knobs_) k->redraw();
+  for (Bench b : kAllBenches) panel(b).redrawKnobs();
   updateFormulaBoxes();
   updateControls();
 }
 
-QTextEdit* MainWindow::textEditor() const { return textPane_->textEditor(); }
-QLineEdit* MainWindow::fileNameField() const { return textPane_->fileNameField(); }
 int MainWindow::textModified() const { return textPane_->textModified(); }
-void MainWindow::setTextModified(int v) { textPane_->setTextModified(v); }
 
 void MainWindow::applyWindowSizeRule(QSize screen) {
   if (screen.width() <= kWideScreen) return;
@@ -146,7 +141,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 void MainWindow::paintEvent(QPaintEvent* event) {
   QPainter p(this);
-  paintWindowBackground(p, textEditor()->geometry(), fileNameField()->y(), event->rect());
+  paintWindowBackground(p, textPane_->textEditor()->geometry(), textPane_->fileNameField()->y(), event->rect());
 }
 
 }  // namespace velmira::ui

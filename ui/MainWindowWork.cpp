@@ -4,8 +4,6 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QKeySequence>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QShortcut>
 #include <QTextEdit>
 #include <QTimer>
@@ -16,12 +14,12 @@
 #include "files/ui/SaveWindow.h"
 #include "files/ui/TextPane.h"
 #include "table/ui/TableFrame.h"
-#include "ui/CalibreFrame.h"
+#include "ui/BenchPanel.h"
+#include "ui/EntryBinding.h"
 #include "ui/EntryField.h"
-#include "ui/KnobWidget.h"
 #include "ui/MainWindow.h"
+#include "ui/MixturePanel.h"
 #include "ui/RecoveryKeeper.h"
-#include "ui/SolutePickerWidget.h"
 #include "ui/TabStrip.h"
 
 namespace velmira::ui {
@@ -32,7 +30,6 @@ namespace {
 constexpr int kKnobRest = 400;
 
 const QString kKnobStep = QStringLiteral("Régler un bouton");
-const QString kEntryStep = QStringLiteral("Saisie d'une valeur");
 
 }  // namespace
 
@@ -41,21 +38,8 @@ void MainWindow::connectWork() {
   knobRest_->setSingleShot(true);
   knobRest_->setInterval(kKnobRest);
   connect(knobRest_, &QTimer::timeout, this, [this] { noteWork(kKnobStep); });
-  for (KnobWidget* k : knobs_) connect(k, &KnobWidget::turned, knobRest_, qOverload<>(&QTimer::start));
-  // Each handler below runs after the control's own, once the work changed.
-  for (EntryField* e : entryFields_) {
-    connect(e, &EntryField::validationRequested, this, [this] { noteWork(kEntryStep); });
-    connect(e, &EntryField::stepRequested, this, [this] { noteWork(QStringLiteral("Burette")); });
-  }
-  connect(solutePicker_, &SolutePickerWidget::chosen, this, [this] { noteWork(QStringLiteral("Choisir un soluté")); });
-  for (int b = 0; b < 3; ++b) {
-    for (CalibreFrame* f : {voltFrames_[b], ampFrames_[b]})
-      connect(f, &CalibreFrame::optionClicked, this, [this] { noteWork(QStringLiteral("Choisir un calibre")); });
-  }
-  for (QRadioButton* r : rangeButtons_)
-    connect(r, &QRadioButton::clicked, this, [this] { noteWork(QStringLiteral("Choisir une gamme")); });
-  for (QRadioButton* r : {generatorMontageButton(), conductimeterMontageButton()})
-    connect(r, &QRadioButton::clicked, this, [this] { noteWork(QStringLiteral("Changer de montage")); });
+  // The steps of the controls are noted as their handlers end; a knob's once it rests.
+  for (Bench b : kAllBenches) connect(&panel(b), &BenchPanel::knobTurned, knobRest_, qOverload<>(&QTimer::start));
 
   auto shortcut = [this](QKeySequence keys, auto run) {
     connect(new QShortcut(keys, this), &QShortcut::activated, this, run);
@@ -67,7 +51,7 @@ void MainWindow::connectWork() {
   shortcut(QKeySequence(Qt::CTRL | Qt::Key_O), [this] { onCommand(Command::Open); });
   shortcut(QKeySequence(Qt::CTRL | Qt::Key_P), [this] { onCommand(Command::Print); });
 
-  connect(textEditor(), &QTextEdit::textChanged, this, [this] {
+  connect(textPane_->textEditor(), &QTextEdit::textChanged, this, [this] {
     if (recovery_) recovery_->schedule();
   });
 
@@ -111,7 +95,7 @@ void MainWindow::settleWork() {
     noteWork(kKnobStep);
   }
   // What an entry holds while being typed is a step of its own.
-  noteWork(kEntryStep);
+  noteWork(EntryBinding::entryStep());
 }
 
 void MainWindow::undoWork() {
@@ -131,10 +115,10 @@ void MainWindow::redoWork() {
 }
 
 void MainWindow::followWork() {
-  for (KnobWidget* knob : knobs_) knob->redraw();
+  for (Bench b : kAllBenches) panel(b).redrawKnobs();
   montageChanged();
   updateControls();
-  updateBeakerLevel();
+  mixture_->updateBeakerLevel();
   updateFormulaBoxes();
   tabStrip_->paintStrip();
   updateUndoEntries();

@@ -22,7 +22,7 @@ namespace {
 class BenchPictureTest : public WindowTest {
  protected:
   // The picture's origin on the pages: the band's top-left corner.
-  QPoint origin() const { return {10, window->page(1)->height() - 310}; }
+  QPoint origin() const { return {10, page(*window, 1)->height() - 310}; }
   // The colour at a logical point of a picture.
   static QColor at(const QImage& picture, QPointF p) {
     const double r = picture.devicePixelRatio();
@@ -30,7 +30,7 @@ class BenchPictureTest : public WindowTest {
   }
   // Where the centre of the mark of an option of bench b lands in its picture.
   QPointF markCentre(int b, const QRadioButton* o) const {
-    return QPointF(o->mapTo(window->page(b), QPoint(0, 0)) - origin()) +
+    return QPointF(o->mapTo(page(*window, b), QPoint(0, 0)) - origin()) +
            static_cast<const widgets::RadioMark*>(o)->centre();
   }
   QRect inPicture(const QWidget* w) const { return w->geometry().translated(-origin()); }
@@ -45,7 +45,7 @@ class BenchPictureTest : public WindowTest {
   }
   QImage copyFromMenu(int bench) {
     QTest::mouseClick(window->commandButton(Command::Copy), Qt::LeftButton);
-    CopyMenu* menu = window->copyMenu();
+    CopyMenu* menu = window->findChild<CopyMenu*>();
     EXPECT_TRUE(menu && menu->isVisible());
     if (!menu) return {};
     QAction* entry[3] = {menu->coptop(), menu->copisemidev(), menu->copicol()};
@@ -61,17 +61,17 @@ TEST_F(BenchPictureTest, CopyPutsTheBenchWithItsControlsOnTheClipboard) {
   EXPECT_EQ(window->hintLine()->hint(),
             "L'image est copiée: vous pouvez la retrouver depuis toute autre application (coller)");
   EXPECT_GE(picture.devicePixelRatio(), 2.0);
-  EXPECT_EQ(picture.deviceIndependentSize().toSize(), QSize(window->page(1)->width() - 19, 301));
+  EXPECT_EQ(picture.deviceIndependentSize().toSize(), QSize(page(*window, 1)->width() - 19, 301));
   EXPECT_EQ(at(picture, {0, 0}), QColor(128, 128, 128));  // the band's frame
   EXPECT_EQ(at(picture, {1, 1}), QColor(255, 200, 155));  // its first row
 
   // The 2 V calibre is selected, 20 V is not.
-  ASSERT_TRUE(window->voltmeterCalibreButton(1)->isChecked());
-  EXPECT_EQ(at(picture, markCentre(1, window->voltmeterCalibreButton(1))), QColor(0, 0, 0));
-  EXPECT_EQ(at(picture, markCentre(1, window->voltmeterCalibreButton(0))), QColor(255, 255, 255));
+  ASSERT_TRUE(voltmeterCalibreButton(*window, 1)->isChecked());
+  EXPECT_EQ(at(picture, markCentre(1, voltmeterCalibreButton(*window, 1))), QColor(0, 0, 0));
+  EXPECT_EQ(at(picture, markCentre(1, voltmeterCalibreButton(*window, 0))), QColor(255, 255, 255));
 
   // The voltmeter display: a sunken frame, the text centred.
-  const QRect d = inPicture(window->meterDisplay(4));
+  const QRect d = inPicture(meterDisplay(*window, 4));
   const QPointF c(0.5, 0.5);
   EXPECT_EQ(at(picture, d.topLeft() + c), QColor(128, 128, 128));
   EXPECT_EQ(at(picture, d.topLeft() + QPointF(1, 1) + c), QColor(0, 0, 0));
@@ -83,7 +83,7 @@ TEST_F(BenchPictureTest, CopyPutsTheBenchWithItsControlsOnTheClipboard) {
   ASSERT_FALSE(text.isEmpty());
   EXPECT_NEAR(text.center().x(), d.left() + d.width() / 2.0, 1.5);
   // The generator screen keeps its green digits.
-  EXPECT_FALSE(ink(picture, inPicture(window->generatorScreen(0)), QColor(0, 255, 0)).isEmpty());
+  EXPECT_FALSE(ink(picture, inPicture(generatorScreen(*window, 0)), QColor(0, 255, 0)).isEmpty());
 
   const QString out = qEnvironmentVariable("VELMIRA_SCREENSHOTS");
   if (!out.isEmpty()) {
@@ -93,37 +93,37 @@ TEST_F(BenchPictureTest, CopyPutsTheBenchWithItsControlsOnTheClipboard) {
 
 TEST_F(BenchPictureTest, APictureShowsItsOwnBenchWhicheverIsOnScreen) {
   ASSERT_EQ(window->tabStrip()->currentTab(), 1);
-  window->voltmeterCalibreButton(4 + 3)->click();  // bench 2: 20 mV
+  voltmeterCalibreButton(*window, 4 + 3)->click();  // bench 2: 20 mV
   BenchPicture pictures(*window);
   pictures.compose(2);
   QImage picture = pictures.image();
   for (int j = 0; j < 4; ++j)
-    EXPECT_EQ(at(picture, markCentre(2, window->voltmeterCalibreButton(4 + j))),
+    EXPECT_EQ(at(picture, markCentre(2, voltmeterCalibreButton(*window, 4 + j))),
               j == 3 ? QColor(0, 0, 0) : QColor(255, 255, 255))
         << j;
-  EXPECT_FALSE(ink(picture, inPicture(window->knob(2)), QColor(220, 220, 230)).isEmpty());  // a knob's face
+  EXPECT_FALSE(ink(picture, inPicture(knob(*window, 2)), QColor(220, 220, 230)).isEmpty());  // a knob's face
 
   // Conductimeter montage: the range marks, exactly the selected one dotted,
   // and the display; no knob and no calibre option.
-  clickOption(window->conductimeterMontageButton());
-  window->rangeButton(6 + 4)->click();  // bench 2: mS·m-1
-  clickOption(window->rangeButton(0));  // bench 1: S
+  clickOption(conductimeterMontageButton(*window));
+  rangeButton(*window, 6 + 4)->click();  // bench 2: mS·m-1
+  clickOption(rangeButton(*window, 0));  // bench 1: S
   pictures.compose(2);
   picture = pictures.image();
   for (int j = 0; j < 6; ++j)
-    EXPECT_EQ(at(picture, markCentre(2, window->rangeButton(6 + j))), j == 4 ? QColor(0, 0, 0) : QColor(255, 255, 255))
+    EXPECT_EQ(at(picture, markCentre(2, rangeButton(*window, 6 + j))), j == 4 ? QColor(0, 0, 0) : QColor(255, 255, 255))
         << j;
   ASSERT_FALSE(display(1).isEmpty());
-  EXPECT_FALSE(ink(picture, inPicture(window->meterDisplay(1)).adjusted(2, 2, -2, -2), QColor(0, 0, 0)).isEmpty());
+  EXPECT_FALSE(ink(picture, inPicture(meterDisplay(*window, 1)).adjusted(2, 2, -2, -2), QColor(0, 0, 0)).isEmpty());
   // Nothing else is drawn over the page's band.
-  const qtp::Surface& page = window->page(2)->surface();
+  const qtp::Surface& page = testing::page(*window, 2)->surface();
   BenchPicture asShown(*window, page.devicePixelRatio());
   asShown.compose(2);
   const QImage shown = asShown.image();
   const QImage band =
       page.copyRect(QRect(origin(), shown.deviceIndependentSize().toSize())).convertToFormat(QImage::Format_RGB32);
-  QRegion drawn = inPicture(window->meterDisplay(1)).adjusted(0, 0, 1, 1);
-  for (int j = 0; j < 6; ++j) drawn += inPicture(window->rangeButton(6 + j));
+  QRegion drawn = inPicture(meterDisplay(*window, 1)).adjusted(0, 0, 1, 1);
+  for (int j = 0; j < 6; ++j) drawn += inPicture(rangeButton(*window, 6 + j));
   const double r = shown.devicePixelRatio();
   int outside = 0;
   for (int y = 0; y < shown.height(); ++y)
@@ -139,13 +139,13 @@ TEST_F(BenchPictureTest, BenchesNotYetShownComeOutWhole) {
   // shown; a picture taken before that must not miss them.
   typeEntry(model::Volume1, "150");
   for (int b : {2, 3}) {
-    ASSERT_FALSE(window->page(b)->isVisible()) << b;
-    const double screen = window->page(b)->surface().devicePixelRatio();
+    ASSERT_FALSE(page(*window, b)->isVisible()) << b;
+    const double screen = page(*window, b)->surface().devicePixelRatio();
     BenchPicture unseen(*window, screen);
     unseen.compose(b);
     const QImage before = unseen.image();
     clickTab(b);
-    ASSERT_TRUE(window->page(b)->isVisible()) << b;
+    ASSERT_TRUE(page(*window, b)->isVisible()) << b;
     BenchPicture seen(*window, screen);
     seen.compose(b);
     EXPECT_EQ(before, seen.image()) << b;
@@ -156,9 +156,9 @@ TEST_F(BenchPictureTest, AtTwiceTheScreensRatioTheBenchIsDrawnAgainAsOnThePage) 
   // The mixture's level follows V1 + V2 in both montages.
   typeEntry(model::Volume1, "150");
   for (int m = 0; m < 2; ++m) {
-    if (m == 1) clickOption(window->conductimeterMontageButton());
+    if (m == 1) clickOption(conductimeterMontageButton(*window));
     for (int b = 1; b <= 3; ++b) {
-      const double screen = window->page(b)->surface().devicePixelRatio();
+      const double screen = page(*window, b)->surface().devicePixelRatio();
       BenchPicture sharp(*window, 2 * screen), asShown(*window, screen);
       sharp.compose(b);
       asShown.compose(b);
@@ -189,14 +189,14 @@ TEST_F(BenchPictureTest, TheMixtureEntryIsUnavailableWhileAPrecipitateForms) {
   wb.updateMeters();
   ASSERT_FALSE(wb.mixturePossible());
   copyFromMenu(2);
-  EXPECT_FALSE(window->copyMenu()->copicol()->isEnabled());
-  EXPECT_TRUE(window->copyMenu()->coptop()->isEnabled());
+  EXPECT_FALSE(window->findChild<CopyMenu*>()->copicol()->isEnabled());
+  EXPECT_TRUE(window->findChild<CopyMenu*>()->coptop()->isEnabled());
   wb.setSoluteTag(0, "1");
   wb.updateMeters();
   copyFromMenu(3);
-  EXPECT_TRUE(window->copyMenu()->copicol()->isEnabled());
+  EXPECT_TRUE(window->findChild<CopyMenu*>()->copicol()->isEnabled());
   EXPECT_EQ(QGuiApplication::clipboard()->image().deviceIndependentSize().toSize(),
-            QSize(window->page(3)->width() - 19, 301));
+            QSize(page(*window, 3)->width() - 19, 301));
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ class AccessibilityTest : public WindowTest {
 
 TEST_F(AccessibilityTest, ASelectorGroupIsOneTabStopMovedByTheArrows) {
   QRadioButton* calibres[4];
-  for (int j = 0; j < 4; ++j) calibres[j] = window->voltmeterCalibreButton(j);
+  for (int j = 0; j < 4; ++j) calibres[j] = voltmeterCalibreButton(*window, j);
   int checked = -1, stops = 0;
   for (int j = 0; j < 4; ++j) {
     if (calibres[j]->isChecked()) checked = j;
@@ -45,13 +45,13 @@ TEST_F(AccessibilityTest, ASelectorGroupIsOneTabStopMovedByTheArrows) {
 }
 
 TEST_F(AccessibilityTest, SelectorsAreRadioButtonsAndKnobsDialsWithTheirValues) {
-  QAccessibleInterface* range = face(window->rangeButton(0));
+  QAccessibleInterface* range = face(rangeButton(*window, 0));
   EXPECT_EQ(range->role(), QAccessible::RadioButton);
   EXPECT_EQ(range->text(QAccessible::Name), "Conductimètre, Conductance en S, solution 1");
-  EXPECT_EQ(range->state().checked, window->rangeButton(0)->isChecked());
-  EXPECT_EQ(face(window->generatorMontageButton())->role(), QAccessible::RadioButton);
+  EXPECT_EQ(range->state().checked, rangeButton(*window, 0)->isChecked());
+  EXPECT_EQ(face(generatorMontageButton(*window))->role(), QAccessible::RadioButton);
 
-  KnobWidget* knob = window->knob(0);
+  KnobWidget* knob = testing::knob(*window, 0);
   QAccessibleInterface* dial = face(knob);
   EXPECT_EQ(dial->role(), QAccessible::Dial);
   QAccessibleValueInterface* value = dial->valueInterface();
@@ -64,7 +64,7 @@ TEST_F(AccessibilityTest, SelectorsAreRadioButtonsAndKnobsDialsWithTheirValues) 
   QTest::keyClick(knob, Qt::Key_Right);
   QTest::keyClick(knob, Qt::Key_Right);
   EXPECT_NE(value->currentValue().toDouble(), before);
-  EXPECT_EQ(face(window->knob(1))->text(QAccessible::Name), "Fréquence du générateur, solution 1");
+  EXPECT_EQ(face(testing::knob(*window, 1))->text(QAccessible::Name), "Fréquence du générateur, solution 1");
 }
 
 TEST_F(AccessibilityTest, TheBenchStripIsATabListOfThreePages) {
@@ -83,7 +83,7 @@ TEST_F(AccessibilityTest, TheBenchStripIsATabListOfThreePages) {
   EXPECT_EQ(window->tabStrip()->currentTab(), 3);
   EXPECT_TRUE(strip->child(2)->state().selected);
   // The pages follow the tabs, each its parent's child.
-  QAccessibleInterface* page = face(window->page(3));
+  QAccessibleInterface* page = face(testing::page(*window, 3));
   EXPECT_EQ(page->parent()->object(), window->tabStrip());
   EXPECT_GE(strip->indexOfChild(page), 3);
 }
@@ -91,13 +91,13 @@ TEST_F(AccessibilityTest, TheBenchStripIsATabListOfThreePages) {
 TEST_F(AccessibilityTest, DisplaysAreNamedWithInstrumentBenchAndReading) {
   window->tableFrame();
   typeEntry(0, QStringLiteral("0.01"));
-  DisplayLabel* d = window->meterDisplay(model::Meter::Conductimeter, 1);
+  DisplayLabel* d = meterDisplay(*window, model::Meter::Conductimeter, 1);
   ASSERT_FALSE(d->text().simplified().isEmpty());
   EXPECT_EQ(d->accessibleName(), QStringLiteral("Conductimètre, solution 1 : ") + d->text().simplified());
   const QString first = d->accessibleName();
   typeEntry(0, QStringLiteral("0.02"));
   EXPECT_NE(d->accessibleName(), first);
-  EXPECT_TRUE(window->generatorScreen(0)->accessibleName().startsWith(QStringLiteral("Générateur, solution 1")));
+  EXPECT_TRUE(generatorScreen(*window, 0)->accessibleName().startsWith(QStringLiteral("Générateur, solution 1")));
 }
 
 TEST_F(AccessibilityTest, TheSoluteListNamesEverySolute) {
@@ -105,7 +105,7 @@ TEST_F(AccessibilityTest, TheSoluteListNamesEverySolute) {
   EXPECT_EQ(list->role(), QAccessible::List);
   EXPECT_EQ(list->child(8)->text(QAccessible::Name), "chlorure de potassium");
   EXPECT_EQ(list->child(20)->role(), QAccessible::ListItem);
-  EXPECT_EQ(face(window->soluteListButton(0))->text(QAccessible::Name), "Choisir le soluté de la solution 1");
+  EXPECT_EQ(face(soluteListButton(*window, 0))->text(QAccessible::Name), "Choisir le soluté de la solution 1");
 }
 
 // Every control shown, walked from the window as a screen reader does, has

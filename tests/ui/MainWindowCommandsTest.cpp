@@ -54,8 +54,8 @@ TEST_F(CommandsTest, EachCommandOpensItsWindow) {
   // The help is looked up in the application folder: missing here.
   window->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-  window->knob(0)->setFocus();
-  QTest::keyClick(window->knob(0), Qt::Key_F1);
+  knob(*window, 0)->setFocus();
+  QTest::keyClick(knob(*window, 0), Qt::Key_F1);
   EXPECT_EQ(messages.shown.back().title, "Aide");
 }
 

@@ -23,24 +23,24 @@ class HintsTest : public WindowTest {
 
 TEST_F(HintsTest, EachControlExplainsItself) {
   EXPECT_EQ(hintOver(window->tabStrip(), QPoint(100, 5)), "Cliquer sur un onglet pour l'afficher");
-  EXPECT_EQ(hintOver(window->page(1), QPoint(200, 30)), "Définir la solution dans le premier bécher.");
-  EXPECT_EQ(hintOver(window->formulaBox(0)), "Cliquer pour obtenir la liste");
-  EXPECT_EQ(hintOver(window->voltmeterCalibreButton(0)), "Vous pouvez modifier le calibre du voltmètre");
-  EXPECT_EQ(hintOver(window->ammeterCalibreButton(1)), "Vous pouvez modifier le calibre de l'ampèremètre");
-  EXPECT_EQ(hintOver(window->knob(0)), "Pour tourner, maintenir le bouton gauche de la souris enfoncé");
+  EXPECT_EQ(hintOver(page(*window, 1), QPoint(200, 30)), "Définir la solution dans le premier bécher.");
+  EXPECT_EQ(hintOver(formulaBox(*window, 0)), "Cliquer pour obtenir la liste");
+  EXPECT_EQ(hintOver(voltmeterCalibreButton(*window, 0)), "Vous pouvez modifier le calibre du voltmètre");
+  EXPECT_EQ(hintOver(ammeterCalibreButton(*window, 1)), "Vous pouvez modifier le calibre de l'ampèremètre");
+  EXPECT_EQ(hintOver(knob(*window, 0)), "Pour tourner, maintenir le bouton gauche de la souris enfoncé");
   // A display has no hint of its own: its page's.
-  EXPECT_EQ(hintOver(window->meterDisplay(4)), "Définir la solution dans le premier bécher.");
+  EXPECT_EQ(hintOver(meterDisplay(*window, 4)), "Définir la solution dans le premier bécher.");
   EXPECT_EQ(hintOver(window->cellOptions(), QPoint(300, 210)), "Vous pouvez modifier les paramètres de la cellule.");
   EXPECT_EQ(hintOver(window->cellOptions()->cellPicture()), "Schéma de la cellule de conductivité");
   EXPECT_EQ(hintOver(window->cellOptions()->distance()), "Vous pouvez modifier les paramètres de la cellule.");
   EXPECT_EQ(hintOver(window.get(), QPoint(10, 580)).toStdString(),
             "Vous pouvez modifier les param\xC3\xA8tres,\r\nouvrir une configuration ou un exercice");
   clickTab(2);
-  EXPECT_EQ(hintOver(window->page(2), QPoint(200, 30)), "Définir la solution dans le deuxième bécher.");
+  EXPECT_EQ(hintOver(page(*window, 2), QPoint(200, 30)), "Définir la solution dans le deuxième bécher.");
   clickTab(3);
-  EXPECT_EQ(hintOver(window->page(3), QPoint(201, 31)), "Choisissez le volume de chaque solution dans le mélange.");
-  clickOption(window->conductimeterMontageButton());
-  EXPECT_EQ(hintOver(window->rangeButton(12)), "Vous pouvez modifier le calibre du conductimètre");
+  EXPECT_EQ(hintOver(page(*window, 3), QPoint(201, 31)), "Choisissez le volume de chaque solution dans le mélange.");
+  clickOption(conductimeterMontageButton(*window));
+  EXPECT_EQ(hintOver(rangeButton(*window, 12)), "Vous pouvez modifier le calibre du conductimètre");
 }
 
 TEST_F(HintsTest, CommandButtonsCarryCaptionTooltipAndHint) {
@@ -95,8 +95,8 @@ TEST_F(HintsTest, TheMainPlacesAreWhereTheLayoutPutsThem) {
   EXPECT_EQ(window->hintLine()->geometry(), QRect(520, 288, 233, 33));
   EXPECT_EQ(window->tableFrame()->geometry(), QRect(424, 56, 358, 225));
   EXPECT_FALSE(window->tableFrame()->isVisible());
-  EXPECT_EQ(window->fileNameField()->pos(), QPoint(424, 328));
-  EXPECT_EQ(window->textEditor()->width(), 361);
+  EXPECT_EQ(fileNameField(*window)->pos(), QPoint(424, 328));
+  EXPECT_EQ(textEditor(*window)->width(), 361);
 }
 
 }  // namespace

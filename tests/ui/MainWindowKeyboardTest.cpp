@@ -13,8 +13,8 @@ namespace {
 class KeyboardTest : public WindowTest {};
 
 TEST_F(KeyboardTest, TheFocusedKnobAndSoluteBoxCarryAVisibleMark) {
-  for (QWidget* w : {static_cast<QWidget*>(window->knob(1)), static_cast<QWidget*>(window->formulaBox(0))}) {
-    window->entryField(0)->setFocus(Qt::TabFocusReason);
+  for (QWidget* w : {static_cast<QWidget*>(knob(*window, 1)), static_cast<QWidget*>(formulaBox(*window, 0))}) {
+    entryField(*window, 0)->setFocus(Qt::TabFocusReason);
     const QImage before = w->grab().toImage();
     w->setFocus(Qt::TabFocusReason);
     ASSERT_TRUE(w->hasFocus());
@@ -23,7 +23,7 @@ TEST_F(KeyboardTest, TheFocusedKnobAndSoluteBoxCarryAVisibleMark) {
 }
 
 TEST_F(KeyboardTest, ASoluteIsChosenWithTheKeysAndTheFocusStaysOnItsBox) {
-  FormulaBox* box = window->formulaBox(0);
+  FormulaBox* box = formulaBox(*window, 0);
   box->setFocus(Qt::TabFocusReason);
   QTest::keyClick(box, Qt::Key_Down, Qt::AltModifier);
   SolutePickerWidget* list = window->solutePicker();
@@ -48,7 +48,7 @@ TEST_F(KeyboardTest, ASoluteIsChosenWithTheKeysAndTheFocusStaysOnItsBox) {
 }
 
 TEST_F(KeyboardTest, ControlTabAndControlPageSwitchTheBench) {
-  window->knob(0)->setFocus(Qt::TabFocusReason);
+  knob(*window, 0)->setFocus(Qt::TabFocusReason);
   QWidget* focus = QApplication::focusWidget();
   QTest::keyClick(focus, Qt::Key_Tab, Qt::ControlModifier);
   EXPECT_EQ(window->tabStrip()->currentTab(), 2);
@@ -58,7 +58,7 @@ TEST_F(KeyboardTest, ControlTabAndControlPageSwitchTheBench) {
   EXPECT_EQ(window->tabStrip()->currentTab(), 1);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_EQ(window->tabStrip()->currentTab(), 3);
-  EXPECT_TRUE(window->page(3)->isVisible());
+  EXPECT_TRUE(page(*window, 3)->isVisible());
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp, Qt::ControlModifier);
   EXPECT_EQ(window->tabStrip()->currentTab(), 2);
 }

@@ -11,7 +11,7 @@ namespace {
 
 class KnobTest : public WindowTest {
  protected:
-  KnobWidget* knob(int i) { return window->knob(i); }
+  KnobWidget* knob(int i) { return testing::knob(*window, i); }
   double value(int i) { return window->workbench().knobValue(i); }
   // The point of the knob at pointer angle θ (clockwise from +x), 15 px out.
   static QPoint at(double theta) {
@@ -78,15 +78,15 @@ TEST_F(KnobTest, ArrowKeysStopAtBothEnds) {
 TEST_F(KnobTest, OneStepOfTheFrequencyKnobIsOneHertz) {
   knob(1)->setFocus(Qt::TabFocusReason);
   QTest::keyClick(knob(1), Qt::Key_Right);
-  EXPECT_TRUE(window->generatorScreen(0)->text().endsWith("801 Hz"));
+  EXPECT_TRUE(generatorScreen(*window, 0)->text().endsWith("801 Hz"));
   QTest::keyClick(knob(1), Qt::Key_Down);
   QTest::keyClick(knob(1), Qt::Key_Down);
-  EXPECT_TRUE(window->generatorScreen(0)->text().endsWith("799 Hz"));
+  EXPECT_TRUE(generatorScreen(*window, 0)->text().endsWith("799 Hz"));
   // The other benches keep their own knobs.
-  EXPECT_TRUE(window->generatorScreen(1)->text().endsWith("800 Hz"));
+  EXPECT_TRUE(generatorScreen(*window, 1)->text().endsWith("800 Hz"));
   // Other keys do nothing.
   QTest::keyClick(knob(1), Qt::Key_A);
-  EXPECT_TRUE(window->generatorScreen(0)->text().endsWith("799 Hz"));
+  EXPECT_TRUE(generatorScreen(*window, 0)->text().endsWith("799 Hz"));
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ TEST_F(LifecycleTest, StartingMarksTheModuleRunningInANewFlagFile) {
 }
 
 TEST_F(LifecycleTest, CancellingTheTextQuestionKeepsTheWindowWithoutAskingMore) {
-  window->setTextModified(1);
+  window->textPane()->setTextModified(1);
   messages.answers = {Answer::Cancel};
   EXPECT_FALSE(window->close());
   ASSERT_EQ(messages.shown.size(), 1u);
@@ -53,7 +53,7 @@ TEST_F(LifecycleTest, CancellingTheTextQuestionKeepsTheWindowWithoutAskingMore) 
 }
 
 TEST_F(LifecycleTest, CancellingTheQuitQuestionKeepsTheWindow) {
-  window->setTextModified(1);
+  window->textPane()->setTextModified(1);
   messages.answers = {Answer::Ok, Answer::Cancel};
   EXPECT_FALSE(window->close());
   ASSERT_EQ(messages.shown.size(), 2u);

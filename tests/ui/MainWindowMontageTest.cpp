@@ -12,44 +12,44 @@ namespace {
 using MontageTest = WindowTest;
 
 TEST_F(MontageTest, TheGeneratorMontageShowsNoConductimeter) {
-  EXPECT_TRUE(window->generatorMontageButton()->isChecked());
-  EXPECT_FALSE(window->conductimeterMontageButton()->isChecked());
+  EXPECT_TRUE(generatorMontageButton(*window)->isChecked());
+  EXPECT_FALSE(conductimeterMontageButton(*window)->isChecked());
   for (int t = 1; t <= 3; ++t) {
     clickTab(t);
     const int b = t;
-    EXPECT_FALSE(window->meterDisplay(b - 1)->isVisible());
-    EXPECT_TRUE(window->meterDisplay(2 * b + 1)->isVisible());
-    EXPECT_TRUE(window->meterDisplay(2 * b + 2)->isVisible());
-    EXPECT_TRUE(window->generatorScreen(b - 1)->isVisible());
-    EXPECT_TRUE(window->knob(2 * b - 2)->isVisible());
-    EXPECT_TRUE(window->voltmeterFrame(b)->isVisible());
-    EXPECT_TRUE(window->ammeterFrame(b)->isVisible());
-    for (int j = 0; j < 6; ++j) EXPECT_FALSE(window->rangeButton(6 * (b - 1) + j)->isVisible());
+    EXPECT_FALSE(meterDisplay(*window, b - 1)->isVisible());
+    EXPECT_TRUE(meterDisplay(*window, 2 * b + 1)->isVisible());
+    EXPECT_TRUE(meterDisplay(*window, 2 * b + 2)->isVisible());
+    EXPECT_TRUE(generatorScreen(*window, b - 1)->isVisible());
+    EXPECT_TRUE(knob(*window, 2 * b - 2)->isVisible());
+    EXPECT_TRUE(voltmeterFrame(*window, b)->isVisible());
+    EXPECT_TRUE(ammeterFrame(*window, b)->isVisible());
+    for (int j = 0; j < 6; ++j) EXPECT_FALSE(rangeButton(*window, 6 * (b - 1) + j)->isVisible());
   }
 }
 
 TEST_F(MontageTest, TheConductimeterMontageShowsOnlyTheConductimeter) {
-  clickOption(window->conductimeterMontageButton());
+  clickOption(conductimeterMontageButton(*window));
   EXPECT_TRUE(window->workbench().conductimeterMontage());
-  EXPECT_TRUE(window->conductimeterMontageButton()->isChecked());
-  EXPECT_FALSE(window->generatorMontageButton()->isChecked());
+  EXPECT_TRUE(conductimeterMontageButton(*window)->isChecked());
+  EXPECT_FALSE(generatorMontageButton(*window)->isChecked());
   EXPECT_TRUE(window->tabStrip()->isVisible());
   for (int t = 1; t <= 3; ++t) {
     clickTab(t);
     const int b = t;
-    EXPECT_TRUE(window->meterDisplay(b - 1)->isVisible());
-    EXPECT_EQ(window->meterDisplay(b - 1)->width(), 100);
-    EXPECT_FALSE(window->meterDisplay(2 * b + 1)->isVisible());
-    EXPECT_FALSE(window->meterDisplay(2 * b + 2)->isVisible());
-    EXPECT_FALSE(window->generatorScreen(b - 1)->isVisible());
-    EXPECT_FALSE(window->knob(2 * b - 2)->isVisible());
-    EXPECT_FALSE(window->knob(2 * b - 1)->isVisible());
-    EXPECT_FALSE(window->voltmeterFrame(b)->isVisible());
-    EXPECT_FALSE(window->ammeterFrame(b)->isVisible());
+    EXPECT_TRUE(meterDisplay(*window, b - 1)->isVisible());
+    EXPECT_EQ(meterDisplay(*window, b - 1)->width(), 100);
+    EXPECT_FALSE(meterDisplay(*window, 2 * b + 1)->isVisible());
+    EXPECT_FALSE(meterDisplay(*window, 2 * b + 2)->isVisible());
+    EXPECT_FALSE(generatorScreen(*window, b - 1)->isVisible());
+    EXPECT_FALSE(knob(*window, 2 * b - 2)->isVisible());
+    EXPECT_FALSE(knob(*window, 2 * b - 1)->isVisible());
+    EXPECT_FALSE(voltmeterFrame(*window, b)->isVisible());
+    EXPECT_FALSE(ammeterFrame(*window, b)->isVisible());
     for (int j = 0; j < 6; ++j) {
-      QRadioButton* o = window->rangeButton(6 * (b - 1) + j);
+      QRadioButton* o = rangeButton(*window, 6 * (b - 1) + j);
       EXPECT_TRUE(o->isVisible());
-      EXPECT_EQ(o->geometry(), window->rangeButton(j)->geometry());
+      EXPECT_EQ(o->geometry(), rangeButton(*window, j)->geometry());
     }
   }
   // Readings do not depend on the montage.
@@ -62,10 +62,10 @@ TEST_F(MontageTest, SwitchingTwiceGivesBackTheSamePictures) {
     clickTab(t);
     first.push_back(pageImage(t));
   }
-  clickOption(window->conductimeterMontageButton());
+  clickOption(conductimeterMontageButton(*window));
   clickTab(1);
   EXPECT_NE(differingPixels(pageImage(1), first[0]), QRect());
-  clickOption(window->generatorMontageButton());
+  clickOption(generatorMontageButton(*window));
   for (int t = 1; t <= 3; ++t) {
     clickTab(t);
     EXPECT_EQ(differingPixels(pageImage(t), first[t - 1]), QRect()) << "page " << t;
@@ -74,28 +74,28 @@ TEST_F(MontageTest, SwitchingTwiceGivesBackTheSamePictures) {
 
 TEST_F(MontageTest, ACalibreClickSelectsItAndRewritesItsMeter) {
   // Voltmeter of bench 1 on "20 V": 0.2 V with "#0.00".
-  clickOption(window->voltmeterFrame(1)->button(0));
+  clickOption(voltmeterFrame(*window, 1)->button(0));
   EXPECT_EQ(window->workbench().selectedVoltmeterCalibre(1), 0);
-  EXPECT_TRUE(window->voltmeterCalibreButton(0)->isChecked());
-  EXPECT_FALSE(window->voltmeterCalibreButton(1)->isChecked());
+  EXPECT_TRUE(voltmeterCalibreButton(*window, 0)->isChecked());
+  EXPECT_FALSE(voltmeterCalibreButton(*window, 1)->isChecked());
   EXPECT_EQ(display(4), "0,20");
   EXPECT_EQ(display(6), "0,200");  // bench 2 unchanged
   // Ammeter of bench 2 on "2 mA": 0.598 mA with "0.000".
   clickTab(2);
-  clickOption(window->ammeterFrame(2)->button(3));
+  clickOption(ammeterFrame(*window, 2)->button(3));
   EXPECT_EQ(window->workbench().selectedAmmeterCalibre(2), 3);
   EXPECT_EQ(display(5), "0,598");
   // A second click on the selected calibre keeps it selected.
-  clickOption(window->ammeterFrame(2)->button(3));
-  EXPECT_TRUE(window->ammeterCalibreButton(7)->isChecked());
+  clickOption(ammeterFrame(*window, 2)->button(3));
+  EXPECT_TRUE(ammeterCalibreButton(*window, 7)->isChecked());
 }
 
 TEST_F(MontageTest, ARangeClickSelectsTheConductimeterMode) {
-  clickOption(window->conductimeterMontageButton());
-  clickOption(window->rangeButton(1));  // conductance in mS
+  clickOption(conductimeterMontageButton(*window));
+  clickOption(rangeButton(*window, 1));  // conductance in mS
   EXPECT_EQ(window->workbench().selectedRange(1), 1);
-  EXPECT_TRUE(window->rangeButton(1)->isChecked());
-  EXPECT_FALSE(window->rangeButton(4)->isChecked());
+  EXPECT_TRUE(rangeButton(*window, 1)->isChecked());
+  EXPECT_FALSE(rangeButton(*window, 4)->isChecked());
   EXPECT_EQ(display(0), "2,98");
   EXPECT_EQ(display(1), "298,0");
 }

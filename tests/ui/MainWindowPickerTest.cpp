@@ -13,7 +13,7 @@ namespace {
 class PickerTest : public WindowTest {
  protected:
   SolutePickerWidget* list() { return window->solutePicker(); }
-  void openFor(int solution) { QTest::mouseClick(window->formulaBox(solution), Qt::LeftButton, {}, QPoint(20, 10)); }
+  void openFor(int solution) { QTest::mouseClick(formulaBox(*window, solution), Qt::LeftButton, {}, QPoint(20, 10)); }
   // Chooses solute n of solution `solution` by a release on its row.
   void choose(int solution, int n) {
     openFor(solution);
@@ -27,17 +27,17 @@ TEST_F(PickerTest, OpensInThePageOfItsSolutionAtTheBoxWithTheMarkerOnTheSolute) 
   clickTab(2);
   openFor(1);
   ASSERT_TRUE(list()->isVisible());
-  EXPECT_EQ(list()->parentWidget(), window->page(2));
-  EXPECT_EQ(list()->pos(), window->formulaBox(1)->pos());
+  EXPECT_EQ(list()->parentWidget(), page(*window, 2));
+  EXPECT_EQ(list()->pos(), formulaBox(*window, 1)->pos());
   EXPECT_TRUE(list()->hasFocus());
   EXPECT_EQ(list()->picker().markerTop(), -2);
   EXPECT_EQ(list()->height(), 420);
 }
 
 TEST_F(PickerTest, TheButtonBesideTheBoxOpensItToo) {
-  QTest::mouseClick(window->soluteListButton(0), Qt::LeftButton);
+  QTest::mouseClick(soluteListButton(*window, 0), Qt::LeftButton);
   ASSERT_TRUE(list()->isVisible());
-  EXPECT_EQ(list()->parentWidget(), window->page(1));
+  EXPECT_EQ(list()->parentWidget(), page(*window, 1));
 }
 
 TEST_F(PickerTest, HoverMovesTheMarkerAndShowsTheHint) {
@@ -50,7 +50,7 @@ TEST_F(PickerTest, HoverMovesTheMarkerAndShowsTheHint) {
 }
 
 TEST_F(PickerTest, AReleaseBelowTheListPicksTheLastSolute) {
-  const QImage box = window->formulaBox(0)->grab().toImage();
+  const QImage box = formulaBox(*window, 0)->grab().toImage();
   const QString before = display(0);
   openFor(0);
   QTest::mousePress(list(), Qt::LeftButton, {}, QPoint(30, 100));
@@ -58,7 +58,7 @@ TEST_F(PickerTest, AReleaseBelowTheListPicksTheLastSolute) {
   EXPECT_FALSE(list()->isVisible());
   EXPECT_EQ(window->workbench().soluteTag(0), "21");
   EXPECT_NE(display(0), before);
-  EXPECT_NE(window->formulaBox(0)->grab().toImage(), box);
+  EXPECT_NE(formulaBox(*window, 0)->grab().toImage(), box);
   // Solution 2 is untouched.
   EXPECT_EQ(window->workbench().soluteTag(1), "1");
   EXPECT_EQ(display(1), before);
@@ -76,7 +76,7 @@ TEST_F(PickerTest, AReleaseBesideTheListOrWithTheRightButtonChangesNothing) {
 
 TEST_F(PickerTest, LosingTheFocusClosesTheListWithoutAChoice) {
   openFor(0);
-  window->entryField(0)->setFocus(Qt::MouseFocusReason);
+  entryField(*window, 0)->setFocus(Qt::MouseFocusReason);
   QApplication::processEvents();
   EXPECT_FALSE(list()->isVisible());
   EXPECT_EQ(window->workbench().soluteTag(0), "1");
@@ -90,14 +90,14 @@ TEST_F(PickerTest, APrecipitatingPairBlanksTheMixturePage) {
   ASSERT_EQ(window->workbench().soluteTag(1), "18");
   clickTab(3);
   QApplication::processEvents();
-  EXPECT_TRUE(window->precipitateFrame()->isVisible());
-  EXPECT_EQ(window->precipitateLabel()->text().toStdString(), std::string(model::kPrecipitateNotice));
-  EXPECT_FALSE(window->entryField(4)->isVisible());
-  EXPECT_FALSE(window->entryField(5)->isVisible());
+  EXPECT_TRUE(precipitateFrame(*window)->isVisible());
+  EXPECT_EQ(precipitateLabel(*window)->text().toStdString(), std::string(model::kPrecipitateNotice));
+  EXPECT_FALSE(entryField(*window, 4)->isVisible());
+  EXPECT_FALSE(entryField(*window, 5)->isVisible());
   EXPECT_EQ(display(2), "");
   // Only the notice is left on the page.
   const QImage refused = pageImage(3).convertToFormat(QImage::Format_RGB32);
-  const QRect notice = window->precipitateLabel()->geometry();
+  const QRect notice = precipitateLabel(*window)->geometry();
   const double dpr = refused.devicePixelRatio();
   int others = 0;
   for (int y = 0; y < refused.height(); ++y)
@@ -112,9 +112,9 @@ TEST_F(PickerTest, APrecipitatingPairBlanksTheMixturePage) {
   choose(1, 1);
   clickTab(3);
   QApplication::processEvents();
-  EXPECT_FALSE(window->precipitateFrame()->isVisible());
-  EXPECT_TRUE(window->entryField(4)->isVisible());
-  EXPECT_TRUE(window->entryField(5)->isVisible());
+  EXPECT_FALSE(precipitateFrame(*window)->isVisible());
+  EXPECT_TRUE(entryField(*window, 4)->isVisible());
+  EXPECT_TRUE(entryField(*window, 5)->isVisible());
   EXPECT_EQ(differingPixels(pageImage(3), studied), QRect());
 }
 

@@ -9,8 +9,8 @@ using TabsTest = WindowTest;
 
 void expectShown(MainWindow& w, int tab) {
   EXPECT_EQ(w.tabStrip()->currentTab(), tab);
-  for (int b = 1; b <= 3; ++b) EXPECT_EQ(w.page(b)->isVisible(), b == tab) << "page " << b;
-  EXPECT_EQ(w.page(tab)->geometry(), w.tabStrip()->layout().page);
+  for (int b = 1; b <= 3; ++b) EXPECT_EQ(page(w, b)->isVisible(), b == tab) << "page " << b;
+  EXPECT_EQ(page(w, tab)->geometry(), w.tabStrip()->layout().page);
 }
 
 TEST_F(TabsTest, StartsOnSolution1AndEachTabShowsItsPage) {

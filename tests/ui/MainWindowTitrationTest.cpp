@@ -38,9 +38,9 @@ class TitrationTest : public WindowTest {
 };
 
 TEST_F(TitrationTest, MixtureRecordButtonWithTheOthersAndItsHint) {
-  QToolButton* b = window->recordButton(2);
+  QToolButton* b = recordButton(*window, 2);
   EXPECT_TRUE(b->isVisible());
-  EXPECT_EQ(b->text(), window->recordButton(0)->text());
+  EXPECT_EQ(b->text(), recordButton(*window, 0)->text());
   QTest::mouseMove(b, QPoint(5, 5));
   EXPECT_EQ(window->hintLine()->hint(),
             "Pour ajouter cette mesure dans le tableau suivant les paramètres de saisie automatique (Ctrl+Entrée)");
@@ -53,7 +53,7 @@ TEST_F(TitrationTest, MixtureRecordButtonWithTheOthersAndItsHint) {
 
 TEST_F(TitrationTest, BuretteKeysAndWheelThenControlEnterRecords) {
   mixTwoSalts();
-  EntryField* v2 = window->entryField(5);
+  EntryField* v2 = entryField(*window, 5);
   QTest::mouseMove(v2, QPoint(5, 5));
   EXPECT_EQ(window->hintLine()->hint(), "Burette : flèches haut et bas ou molette, 1 mL (0,1 mL avec Maj)");
   v2->setFocus(Qt::MouseFocusReason);
@@ -70,9 +70,9 @@ TEST_F(TitrationTest, BuretteKeysAndWheelThenControlEnterRecords) {
   wheel(v2, -60, Qt::ShiftModifier);
   EXPECT_EQ(v2->text(), "52,8");
   // The other entries are no burettes.
-  window->entryField(0)->setFocus(Qt::MouseFocusReason);
-  QTest::keyClick(window->entryField(0), Qt::Key_Up);
-  EXPECT_EQ(window->entryField(0)->text(), "0,01");
+  entryField(*window, 0)->setFocus(Qt::MouseFocusReason);
+  QTest::keyClick(entryField(*window, 0), Qt::Key_Up);
+  EXPECT_EQ(entryField(*window, 0)->text(), "0,01");
 
   // Ctrl+Entrée records the bench shown, what is typed validated first.
   typeEntry(5, "10", false);
@@ -86,7 +86,7 @@ TEST_F(TitrationTest, BuretteKeysAndWheelThenControlEnterRecords) {
   EXPECT_EQ(table().cell(4, 0), "1,30E+01");
   EXPECT_TRUE(messages.shown.empty());
   clickTab(1);
-  QTest::keyClick(window->entryField(0), Qt::Key_Return, Qt::ControlModifier);
+  QTest::keyClick(entryField(*window, 0), Qt::Key_Return, Qt::ControlModifier);
   EXPECT_EQ(table().cell(5, 0), "1,30E+01");  // the volume codes copy on any bench
 }
 
@@ -94,7 +94,7 @@ TEST_F(TitrationTest, BuretteBeepsAtTheBeakerInsteadOfTheMessage) {
   typeEntry(4, "200");
   typeEntry(5, "49,5");
   const int beeps = qtp::beepCount();
-  EntryField* v2 = window->entryField(5);
+  EntryField* v2 = entryField(*window, 5);
   QTest::keyClick(v2, Qt::Key_Up);
   EXPECT_EQ(v2->text(), "50,0");
   EXPECT_EQ(qtp::beepCount(), beeps + 1);
@@ -109,16 +109,16 @@ TEST_F(TitrationTest, APrecipitateHidesTheMixtureButtonWithItsEntries) {
   wb.updateMeters();
   window->updateControls();
   QApplication::processEvents();
-  EXPECT_FALSE(window->entryField(4)->isVisible());
-  EXPECT_FALSE(window->recordButton(2)->isVisible());
+  EXPECT_FALSE(entryField(*window, 4)->isVisible());
+  EXPECT_FALSE(recordButton(*window, 2)->isVisible());
   QTest::keyClick(window->tabStrip(), Qt::Key_Return, Qt::ControlModifier);
   EXPECT_TRUE(table().rowEmpty(1));
   wb.setSoluteTag(1, "1");
   wb.updateMeters();
   window->updateControls();
   QApplication::processEvents();
-  EXPECT_TRUE(window->recordButton(2)->isVisible());
-  EXPECT_TRUE(window->entryField(4)->isVisible());
+  EXPECT_TRUE(recordButton(*window, 2)->isVisible());
+  EXPECT_TRUE(entryField(*window, 4)->isVisible());
 }
 
 }  // namespace

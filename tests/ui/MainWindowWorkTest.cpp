@@ -36,21 +36,21 @@ class WorkTest : public WindowTest {
 };
 
 TEST_F(WorkTest, AnEntryIsOneStepUndoneAndRedoneFromTheKeyboard) {
-  const QString before = window->entryField(model::Volume1)->text();
+  const QString before = entryField(*window, model::Volume1)->text();
   typeEntry(model::Volume1, "17");
-  const QString after = window->entryField(model::Volume1)->text();
+  const QString after = entryField(*window, model::Volume1)->text();
   EXPECT_TRUE(window->workModified());
   EXPECT_TRUE(window->windowTitle().endsWith('*'));
 
   window->tabStrip()->setFocus();
   QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_EQ(window->entryField(model::Volume1)->text(), before);
+  EXPECT_EQ(entryField(*window, model::Volume1)->text(), before);
   EXPECT_EQ(window->windowTitle(), "Velmira");  // back to the saved state
   QTest::keyClick(window.get(), Qt::Key_Y, Qt::ControlModifier);
-  EXPECT_EQ(window->entryField(model::Volume1)->text(), after);
+  EXPECT_EQ(entryField(*window, model::Volume1)->text(), after);
   QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
   QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-  EXPECT_EQ(window->entryField(model::Volume1)->text(), after);
+  EXPECT_EQ(entryField(*window, model::Volume1)->text(), after);
   EXPECT_TRUE(messages.shown.empty());
 }
 
@@ -117,16 +117,16 @@ TEST_F(WorkTest, NotSavingClosesWithoutTheQuitQuestion) {
 TEST_F(WorkTest, OpeningAConfigurationOverUnsavedWorkAsksFirst) {
   ASSERT_TRUE(window->saveConfiguration(savedConfig()));
   typeEntry(model::Volume1, "17");
-  const QString typed = window->entryField(model::Volume1)->text();
+  const QString typed = entryField(*window, model::Volume1)->text();
 
   messages.answers = {Answer::Cancel};
   window->openFile(QString::fromStdString(savedConfig()));
-  EXPECT_EQ(window->entryField(model::Volume1)->text(), typed);
+  EXPECT_EQ(entryField(*window, model::Volume1)->text(), typed);
   EXPECT_TRUE(window->workModified());
 
   messages.answers = {Answer::Discard};
   window->openFile(QString::fromStdString(savedConfig()));
-  EXPECT_NE(window->entryField(model::Volume1)->text(), typed);
+  EXPECT_NE(entryField(*window, model::Volume1)->text(), typed);
   EXPECT_FALSE(window->workModified());
   EXPECT_FALSE(window->history().canUndo());  // a load starts a new history
   EXPECT_EQ(window->windowTitle(), "Velmira - " + QString::fromStdString(savedConfig()));
@@ -166,7 +166,7 @@ TEST_F(WorkTest, ALeftCopyIsTakenBackAsUnsavedWorkUnderItsName) {
   window->offerRecovery();
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].buttons, Buttons::ResumeOrNot);
-  EXPECT_EQ(window->entryField(model::Volume1)->text(), "19");
+  EXPECT_EQ(entryField(*window, model::Volume1)->text(), "19");
   EXPECT_EQ(window->table().cell(1, 0), "3");
   EXPECT_EQ(window->windowTitle(), "Velmira - /home/eleve/mesures.C07*");
   window->recovery()->writeNow();
@@ -191,7 +191,7 @@ TEST_F(WorkTest, ACopyThatCannotBeWrittenIsSaidOnceAndTheWorkGoesOn) {
   window->recovery()->writeNow();
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, files::recoveryImpossible().text);
-  EXPECT_EQ(window->entryField(model::Volume1)->text(), "13");
+  EXPECT_EQ(entryField(*window, model::Volume1)->text(), "13");
   QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 

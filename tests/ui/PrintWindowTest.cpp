@@ -60,7 +60,7 @@ TEST_F(PrintWindowTest, TwoCopiesOfTheThreePicturesGiveTwoPagesOfThreeWithCaptio
   const std::vector<QImage> pages = velmira::test::pdfPages(pdf, dpi, dir.path());
   ASSERT_EQ(pages.size(), 2u);
   const double mm = dpi / 25.4;
-  const QSizeF natural = QSizeF(window->page(1)->width() - 19, 301);
+  const QSizeF natural = QSizeF(page(*window, 1)->width() - 19, 301);
   for (const QImage& page : pages) {
     std::vector<QRect> found;
     for (const QRect& r : pictures(page))

@@ -15,7 +15,7 @@ TEST_F(ScreenshotTest, EachTabOfEachMontageShowsItsOwnPicture) {
   static const char* const tabs[3] = {"solution1", "solution2", "melange"};
   std::vector<QImage> shots;
   for (int m = 0; m < 2; ++m) {
-    if (m == 1) clickOption(window->conductimeterMontageButton());
+    if (m == 1) clickOption(conductimeterMontageButton(*window));
     ASSERT_EQ(window->workbench().conductimeterMontage(), m == 1);
     for (int t = 1; t <= 3; ++t) {
       clickTab(t);

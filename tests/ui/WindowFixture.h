@@ -17,6 +17,7 @@
 #include "ui/EntryField.h"
 #include "ui/HintLine.h"
 #include "ui/MainWindow.h"
+#include "ui/MainWindowControls.h"
 #include "ui/TabStrip.h"
 
 QT_BEGIN_NAMESPACE
@@ -54,14 +55,14 @@ class WindowTest : public ::testing::Test {
   // Replaces the text of entry i as a pupil does (select all, type), then
   // Enter.
   void typeEntry(int i, const QString& text, bool enter = true) {
-    EntryField* e = window->entryField(i);
+    EntryField* e = entryField(*window, i);
     e->setFocus(Qt::MouseFocusReason);
     QTest::keyClick(e, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(e, Qt::Key_Backspace);
     QTest::keyClicks(e, text);
     if (enter) QTest::keyClick(e, Qt::Key_Return);
   }
-  QString display(int i) const { return window->meterDisplay(i)->text(); }
+  QString display(int i) const { return meterDisplay(*window, i)->text(); }
 
   // The pixels that differ between two pictures of the same size.
   static QRect differingPixels(const QImage& a, const QImage& b) {
@@ -74,7 +75,7 @@ class WindowTest : public ::testing::Test {
     return r;
   }
 
-  QImage pageImage(int bench) { return window->page(bench)->grab().toImage(); }
+  QImage pageImage(int bench) { return page(*window, bench)->grab().toImage(); }
 
   QTemporaryDir folder;
   velmira::test::RecordingMessages messages;

@@ -57,7 +57,7 @@ class ExerciseTest : public WindowTest {
     ADD_FAILURE() << text.toStdString();
     return nullptr;
   }
-  QString paneText() { return window->textEditor()->toPlainText(); }
+  QString paneText() { return textEditor(*window)->toPlainText(); }
   // An entry chosen from the menu as `btexo` opens it.
   void choose(const QString& text) {
     menu()->updateAvailability();
@@ -92,26 +92,26 @@ TEST_F(ExerciseTest, TheWindowPreviewsTheFirstFileAndOpensIt) {
   });
   choose("Ouvrir un exercice (énoncé + configuration)");
   EXPECT_EQ(paneText(), "Mesurer la conductance.");
-  EXPECT_EQ(window->fileNameField()->text(), file);
-  EXPECT_FALSE(window->textEditor()->isReadOnly());
+  EXPECT_EQ(fileNameField(*window)->text(), file);
+  EXPECT_FALSE(textEditor(*window)->isReadOnly());
   EXPECT_EQ(menu()->correctionAvailable(), 1);
   EXPECT_TRUE(messages.shown.empty());
 
   // The pupil writes; closing asks first, Cancel keeps the text.
-  window->textEditor()->setFocus();
-  QTest::keyClick(window->textEditor(), Qt::Key_X);
+  textEditor(*window)->setFocus();
+  QTest::keyClick(textEditor(*window), Qt::Key_X);
   EXPECT_EQ(window->textModified(), 1);
   messages.answers = {Answer::Cancel};
   choose("Fermer l'exercice");
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown.back().title, "Abandon des données?");
-  EXPECT_FALSE(window->fileNameField()->text().isEmpty());
+  EXPECT_FALSE(fileNameField(*window)->text().isEmpty());
   // The correction, read-only.
   choose("Voir la correction");
   EXPECT_EQ(paneText(), "Correction : G = 2,98 mS.");
-  EXPECT_TRUE(window->textEditor()->isReadOnly());
+  EXPECT_TRUE(textEditor(*window)->isReadOnly());
   choose("Fermer l'exercice");
-  EXPECT_TRUE(window->fileNameField()->text().isEmpty());
+  EXPECT_TRUE(fileNameField(*window)->text().isEmpty());
   EXPECT_TRUE(paneText().startsWith("Velmira"));
 }
 
@@ -177,7 +177,7 @@ TEST_F(ExerciseTest, AGettingStartedFileOnTheCommandLineOpensAsFromTheMenu) {
   ASSERT_TRUE(files::writeExercise(path("exercices/velmirb.pem").toStdString(), e));
   window->openFile(path("exercices/velmirb.pem"));
   EXPECT_EQ(paneText(), "Mesurer la conductance.");
-  EXPECT_EQ(window->fileNameField()->text(), path("exercices/velmirb.pem"));
+  EXPECT_EQ(fileNameField(*window)->text(), path("exercices/velmirb.pem"));
   EXPECT_EQ(menu()->correctionAvailable(), 0);
   EXPECT_TRUE(messages.shown.empty());
 }
@@ -208,8 +208,8 @@ TEST_F(ExerciseTest, SavingTheTextOverAFileAsksAndCancelLeavesIt) {
   // Reopened, the text is editable and named.
   menu()->askOpenPath = [&] { return target; };
   menu()->reopenText();
-  EXPECT_EQ(window->fileNameField()->text(), "Texte: " + target);
-  EXPECT_FALSE(window->textEditor()->isReadOnly());
+  EXPECT_EQ(fileNameField(*window)->text(), "Texte: " + target);
+  EXPECT_FALSE(textEditor(*window)->isReadOnly());
 }
 
 }  // namespace

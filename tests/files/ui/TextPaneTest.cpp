@@ -19,7 +19,7 @@ using TextPaneTest = WindowTest;
 
 TEST_F(TextPaneTest, WelcomeIsReadOnlyAndAFileTextTracksChanges) {
   files::ui::TextPane* pane = window->textPane();
-  QTextEdit* text = window->textEditor();
+  QTextEdit* text = textEditor(*window);
   const QTextBlock first = text->document()->firstBlock();
   EXPECT_EQ(first.text(), "Velmira");
   EXPECT_EQ(first.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
@@ -38,8 +38,8 @@ TEST_F(TextPaneTest, WelcomeIsReadOnlyAndAFileTextTracksChanges) {
   pane->setFileName(QString::fromStdString(path));
   pane->setReadOnly(false);
   pane->setTextModified(0);
-  EXPECT_EQ(window->fileNameField()->toolTip().toStdString(), path);
-  EXPECT_EQ(window->fileNameField()->cursorPosition(), window->fileNameField()->text().size());
+  EXPECT_EQ(fileNameField(*window)->toolTip().toStdString(), path);
+  EXPECT_EQ(fileNameField(*window)->cursorPosition(), fileNameField(*window)->text().size());
   text->setFocus();
   QTest::keyClick(text, Qt::Key_X);
   EXPECT_EQ(window->textModified(), 1);
@@ -47,7 +47,7 @@ TEST_F(TextPaneTest, WelcomeIsReadOnlyAndAFileTextTracksChanges) {
   EXPECT_FALSE(pane->loadText(path + ".absent", &cause));
   EXPECT_FALSE(cause.empty());
   pane->showWelcome();
-  EXPECT_TRUE(window->fileNameField()->text().isEmpty());
+  EXPECT_TRUE(fileNameField(*window)->text().isEmpty());
 }
 
 TEST_F(TextPaneTest, PrintsTheWholeTextOrTheSelectionEnlargedWithItsTitle) {
@@ -70,10 +70,10 @@ TEST_F(TextPaneTest, PrintsTheWholeTextOrTheSelectionEnlargedWithItsTitle) {
   EXPECT_NEAR(measure[0].box.height() / 1.15, 11.5, 0.6);  // 10 pt printed at 11,5 pt
 
   // A selection prints alone.
-  QTextCursor c = window->textEditor()->textCursor();
+  QTextCursor c = textEditor(*window)->textCursor();
   c.setPosition(doc.paragraphs[0].runs[0].text.size() + 1);
   c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-  window->textEditor()->setTextCursor(c);
+  textEditor(*window)->setTextCursor(c);
   auto again = qtp::pdfPrinter(pdf);
   ASSERT_TRUE(pane->print(*again));
   EXPECT_TRUE(velmira::test::wordsOf(velmira::test::pdfWords(pdf), QStringLiteral("Kohlrausch")).empty());
@@ -91,7 +91,7 @@ TEST_F(TextPaneTest, AStatementTooLongToShowShowsItsBeginningAndSaysSo) {
   ASSERT_TRUE(window->textPane()->loadText(path));
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, "Texte trop long : seul le début est affiché.");
-  const QTextDocument* shown = window->textEditor()->document();
+  const QTextDocument* shown = textEditor(*window)->document();
   EXPECT_TRUE(shown->firstBlock().text().startsWith(QStringLiteral("Début aaaa")));
   EXPECT_EQ(shown->firstBlock().next().text().left(4), QStringLiteral("xyxy"));
   EXPECT_LE(static_cast<std::size_t>(shown->characterCount()), rtf::kShownText);

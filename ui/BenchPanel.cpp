@@ -1,0 +1,226 @@
+#include "ui/BenchPanel.h"
+
+#include <QRadioButton>
+#include <QToolButton>
+
+#include "platform/qt/Fonts.h"
+#include "table/Recording.h"
+#include "ui/Accessibility.h"
+#include "ui/BenchPage.h"
+#include "ui/CalibreFrame.h"
+#include "ui/DisplayLabel.h"
+#include "ui/KnobWidget.h"
+#include "ui/TabStrip.h"
+#include "ui/drawing/Imafond.h"
+#include "widgets/ButtonIcons.h"
+#include "widgets/RadioMark.h"
+#include "widgets/SelectorGroup.h"
+
+namespace velmira::ui {
+
+namespace {
+
+// The classic names of the pages and of the calibre frames, by bench.
+const char* const kPageNames[3] = {"Picture3", "Picture1", "Frame2"};
+const char* const kVoltmeterFrameNames[3] = {"Frame3", "Frame5", "Frame6"};
+const char* const kAmmeterFrameNames[3] = {"Frame4", "Frame7", "Frame8"};
+const char* const kRecordButtonNames[3] = {"Command5", "Command6", "recordMixture"};
+
+// The display slot of a meter of bench b (1..3), as the workbench numbers them.
+std::size_t meterSlot(model::Meter meter, int b) {
+  for (std::size_t slot = 0; slot < model::kMeterSlots.size(); ++slot)
+    if (model::kMeterSlots[slot].meter == meter && model::kMeterSlots[slot].bench == b) return slot;
+  return 0;
+}
+
+void applyPlace(QWidget* w, const ControlPlace& place) {
+  if (auto* s = qobject_cast<widgets::SurfaceWidget*>(w))
+    s->place(place.rect);
+  else
+    w->setGeometry(place.rect);
+  w->setVisible(place.visible);
+}
+
+void setBackground(QWidget* w, const QColor& c) {
+  QPalette pal = w->palette();
+  pal.setColor(QPalette::Window, c);
+  pal.setColor(QPalette::Button, c);
+  w->setPalette(pal);
+}
+
+}  // namespace
+
+BenchPanel::BenchPanel(Bench bench, model::Workbench& wb, TabStrip* strip)
+    : QObject(strip), bench_(bench), wb_(wb), page_(new BenchPage(benchNumber(bench), strip)) {
+  page_->setObjectName(QString::fromUtf8(kPageNames[static_cast<int>(bench)]));
+  page_->hide();
+}
+
+void BenchPanel::buildInstruments() {
+  const int b = benchNumber(bench_);
+  // The conductimeter's, the ammeter's and the voltmeter's displays.
+  for (model::Meter m : {model::Meter::Conductimeter, model::Meter::Ammeter, model::Meter::Voltmeter})
+    displays_[static_cast<int>(m)] = new DisplayLabel(DisplayLabel::Kind::Meter, page_);
+  generatorScreen_ = new DisplayLabel(DisplayLabel::Kind::GeneratorScreen, page_);
+  for (int k = 0; k < 2; ++k) knobs_[k] = new KnobWidget(2 * b - 2 + k, wb_, page_);
+  for (auto*& o : rangeButtons_) {
+    auto* mark = new widgets::RadioMark(QString(), QPointF(5.5, 9), page_);
+    mark->setAutoExclusive(false);  // the workbench decides which one is selected
+    mark->setAutoFillBackground(true);
+    mark->setMouseTracking(true);
+    mark->setFocusPolicy(Qt::StrongFocus);
+    mark->resize(17, 17);
+    o = mark;
+  }
+  new widgets::SelectorGroup({rangeButtons_.begin(), rangeButtons_.end()}, page_);
+  voltmeterFrame_ = new CalibreFrame(CalibreFrame::Meter::Voltmeter, 4 * (b - 1), page_);
+  ammeterFrame_ = new CalibreFrame(CalibreFrame::Meter::Ammeter, 4 * (b - 1), page_);
+  voltmeterFrame_->setObjectName(QString::fromUtf8(kVoltmeterFrameNames[b - 1]));
+  ammeterFrame_->setObjectName(QString::fromUtf8(kAmmeterFrameNames[b - 1]));
+  connectInstruments();
+}
+
+void BenchPanel::buildRecordButton() {
+  auto* r = new QToolButton(page_);
+  r->setObjectName(QString::fromUtf8(kRecordButtonNames[static_cast<int>(bench_)]));
+  r->setText(QStringLiteral("A&jouter au tableau"));
+  r->setToolTip(QStringLiteral("Ajouter la mesure dans le tableau de valeurs"));
+  r->setIcon(widgets::commandIcon(widgets::CommandPicture::Record));
+  r->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  r->setFont(qtp::mapFont(QStringLiteral("Arial"), 8.25));
+  r->setGeometry(262, 6, 132, 28);
+  r->setFocusPolicy(Qt::StrongFocus);
+  r->hide();
+  recordButton_ = r;
+  connect(r, &QToolButton::clicked, this, [this] { emit recordRequested(bench_); });
+}
+
+void BenchPanel::connectInstruments() {
+  for (KnobWidget* k : knobs_) {
+    connect(k, &KnobWidget::turned, this, [this] {
+      emit readingsChanged();
+      emit knobTurned();
+    });
+    connect(k, &KnobWidget::focusHint, this,
+            [this] { emit hint(QStringLiteral("Utiliser les touches fléchées du clavier pour affiner le réglage")); });
+  }
+  auto choose = [this](auto set, bool voltmetersOnly, const QString& step) {
+    set();
+    if (voltmetersOnly)
+      wb_.updateVoltmeters();
+    else
+      wb_.updateMeters();
+    emit readingsChanged();
+    emit stepMade(step);
+  };
+  const QString calibreStep = QStringLiteral("Choisir un calibre");
+  connect(voltmeterFrame_, &CalibreFrame::optionClicked, this,
+          [this, choose, calibreStep](int i) { choose([&] { wb_.setVoltmeterCalibre(i, true); }, true, calibreStep); });
+  connect(ammeterFrame_, &CalibreFrame::optionClicked, this,
+          [this, choose, calibreStep](int i) { choose([&] { wb_.setAmmeterCalibre(i, true); }, false, calibreStep); });
+  const int first = model::kRangesPerBench * static_cast<int>(bench_);
+  for (int j = 0; j < model::kRangesPerBench; ++j) {
+    connect(rangeButtons_[j], &QRadioButton::clicked, this, [this, choose, i = first + j] {
+      choose([&] { wb_.setConductimeterRange(i, true); }, false, QStringLiteral("Choisir une gamme"));
+    });
+  }
+}
+
+DisplayLabel* BenchPanel::display(model::Meter meter) const { return displays_[static_cast<int>(meter)]; }
+QRadioButton* BenchPanel::voltmeterCalibreButton(int j) const { return voltmeterFrame_->button(j); }
+QRadioButton* BenchPanel::ammeterCalibreButton(int j) const { return ammeterFrame_->button(j); }
+
+BenchSizes BenchPanel::sizes() const {
+  BenchSizes sizes;
+  sizes.meterDisplay = display(model::Meter::Ammeter)->size();
+  sizes.generatorScreen = generatorScreen_->size();
+  sizes.knob = knobs_[0]->size();
+  sizes.calibreFrame = voltmeterFrame_->size();
+  sizes.rangeButton = rangeButtons_[0]->size();
+  return sizes;
+}
+
+void BenchPanel::place(const BenchPlacement& placement) {
+  const int b = benchNumber(bench_);
+  for (model::Meter m : {model::Meter::Conductimeter, model::Meter::Ammeter, model::Meter::Voltmeter})
+    applyPlace(display(m), placement.meterDisplay[meterSlot(m, b)]);
+  applyPlace(generatorScreen_, placement.generatorScreen[b - 1]);
+  for (int k = 0; k < 2; ++k) applyPlace(knobs_[k], placement.knob[2 * b - 2 + k]);
+  for (int j = 0; j < model::kRangesPerBench; ++j) {
+    applyPlace(rangeButtons_[j], placement.rangeButton[model::kRangesPerBench * (b - 1) + j]);
+    setBackground(rangeButtons_[j], placement.option6Back);
+  }
+  applyPlace(voltmeterFrame_, placement.voltmeterFrame[b - 1]);
+  applyPlace(ammeterFrame_, placement.ammeterFrame[b - 1]);
+  voltmeterFrame_->setBackground(placement.voltmeterFrameBack);
+  ammeterFrame_->setBackground(placement.ammeterFrameBack);
+}
+
+void BenchPanel::show(const model::Workbench& wb) {
+  const int b = benchNumber(bench_);
+  for (model::Meter m : {model::Meter::Conductimeter, model::Meter::Ammeter, model::Meter::Voltmeter})
+    display(m)->setDisplay(wb.display(m, b));
+  generatorScreen_->setDisplay(wb.generatorText(b));
+  showSelections(wb);
+}
+
+void BenchPanel::showSelections(const model::Workbench& wb) {
+  const int b = benchNumber(bench_);
+  for (int j = 0; j < 4; ++j) {
+    voltmeterCalibreButton(j)->setChecked(wb.voltmeterCalibre(4 * (b - 1) + j));
+    ammeterCalibreButton(j)->setChecked(wb.ammeterCalibre(4 * (b - 1) + j));
+  }
+  for (int j = 0; j < model::kRangesPerBench; ++j)
+    rangeButtons_[j]->setChecked(wb.conductimeterRange(model::kRangesPerBench * (b - 1) + j));
+}
+
+void BenchPanel::showRecordButton(bool tableShown, const model::Workbench& wb) {
+  recordButton_->setVisible(tableShown && table::canRecord(wb, benchNumber(bench_)));
+}
+
+void BenchPanel::redrawKnobs() {
+  for (KnobWidget* k : knobs_) k->redraw();
+}
+
+std::vector<std::pair<QWidget*, QString>> BenchPanel::hints() const {
+  std::vector<std::pair<QWidget*, QString>> h;
+  for (int j = 0; j < 4; ++j) {
+    h.emplace_back(voltmeterCalibreButton(j), QStringLiteral("Vous pouvez modifier le calibre du voltmètre"));
+    h.emplace_back(ammeterCalibreButton(j), QStringLiteral("Vous pouvez modifier le calibre de l'ampèremètre"));
+  }
+  for (QRadioButton* o : rangeButtons_)
+    h.emplace_back(o, QStringLiteral("Vous pouvez modifier le calibre du conductimètre"));
+  for (KnobWidget* k : knobs_)
+    h.emplace_back(k, QStringLiteral("Pour tourner, maintenir le bouton gauche de la souris enfoncé"));
+  h.emplace_back(recordButton_,
+                 QStringLiteral("Pour ajouter cette mesure dans le tableau suivant les paramètres de saisie "
+                                "automatique (Ctrl+Entrée)"));
+  return h;
+}
+
+void BenchPanel::nameControls() {
+  const int b = benchNumber(bench_);
+  const QString bench = benchName(b);
+  name(page_, QStringLiteral("Banc de la ") + bench);
+  for (model::Meter m : {model::Meter::Conductimeter, model::Meter::Ammeter, model::Meter::Voltmeter})
+    display(m)->setSubject(instrumentName(m) + QStringLiteral(", ") + bench);
+  generatorScreen_->setSubject(QStringLiteral("Générateur, ") + bench);
+  for (int j = 0; j < 4; ++j) {
+    name(voltmeterCalibreButton(j),
+         QStringLiteral("Calibre du voltmètre ") + voltmeterCalibre(j) + QStringLiteral(", ") + bench);
+    name(ammeterCalibreButton(j),
+         QStringLiteral("Calibre de l'ampèremètre ") + ammeterCalibre(j) + QStringLiteral(", ") + bench);
+  }
+  for (int j = 0; j < model::kRangesPerBench; ++j)
+    name(rangeButtons_[j], QStringLiteral("Conductimètre, ") + rangeName(j) + QStringLiteral(", ") + bench);
+  name(recordButton_, QStringLiteral("Ajouter au tableau la mesure de la ") + bench);
+  for (int k = 0; k < 2; ++k) {
+    name(knobs_[k],
+         (k == 0 ? QStringLiteral("Amplitude du générateur, ") : QStringLiteral("Fréquence du générateur, ")) + bench,
+         k == 0 ? QStringLiteral("En volts ; flèches : tourner le bouton")
+                : QStringLiteral("En hertz ; flèches : tourner le bouton"));
+    announceValueChanges(knobs_[k]);
+  }
+}
+
+}  // namespace velmira::ui

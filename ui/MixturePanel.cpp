@@ -1,0 +1,96 @@
+#include "ui/MixturePanel.h"
+
+#include <QFrame>
+#include <QLabel>
+
+#include "platform/qt/Fonts.h"
+#include "ui/Accessibility.h"
+#include "ui/BenchPage.h"
+#include "ui/EntryField.h"
+#include "ui/drawing/BeakerRule.h"
+#include "ui/drawing/SolutionPanels.h"
+#include "widgets/Colours.h"
+
+namespace velmira::ui {
+
+MixturePanel::MixturePanel(model::Workbench& wb, TabStrip* strip) : BenchPanel(Bench::Mixture, wb, strip) {
+  for (int i : {model::Volume1, model::Volume2}) {
+    auto* e = new EntryField(i, page_);
+    e->setFont(qtp::mapFont(QStringLiteral("Arial"), 9.75));
+    e->resize(57, 21);
+    volumeFields_[i == model::Volume2] = e;
+  }
+  buildInstruments();
+
+  precipitateFrame_ = new QFrame(page_);
+  precipitateFrame_->setObjectName(QStringLiteral("Frame9"));
+  precipitateFrame_->setAutoFillBackground(true);
+  QPalette pal = precipitateFrame_->palette();
+  pal.setColor(QPalette::Window, widgets::kPageBackground);
+  pal.setColor(QPalette::WindowText, Qt::black);
+  precipitateFrame_->setPalette(pal);
+  precipitateLabel_ = new QLabel(
+      QString::fromUtf8(model::kPrecipitateNotice.data(), static_cast<int>(model::kPrecipitateNotice.size())),
+      precipitateFrame_);
+  precipitateLabel_->setObjectName(QStringLiteral("Label9"));
+  precipitateLabel_->setTextFormat(Qt::PlainText);
+  precipitateLabel_->setWordWrap(true);
+  precipitateLabel_->setAlignment(Qt::AlignCenter);
+  precipitateLabel_->setFont(qtp::mapFont(QStringLiteral("Arial"), 9.75, true));
+  precipitateFrame_->hide();
+
+  page_->setPaintHandler([this](qtp::Surface& s) {
+    paintedSolute1_ = wb_.soluteOf(1);
+    paintedSolute2_ = wb_.soluteOf(2);
+    paintedMixturePossible_ = wb_.mixturePossible();
+    const MixturePagePlaces places = paintMixturePage(s, paintedMixturePossible_, paintedSolute1_, paintedSolute2_,
+                                                      volumeFields_[0]->size(), volumeFields_[1]->size());
+    volumeFields_[0]->move(places.text4);
+    volumeFields_[1]->move(places.text5);
+    volumeFields_[0]->setVisible(places.entriesVisible);
+    volumeFields_[1]->setVisible(places.entriesVisible);
+  });
+}
+
+void MixturePanel::show(const model::Workbench& wb) {
+  BenchPanel::show(wb);
+  if (wb.precipitateNotice()) {
+    precipitateFrame_->setGeometry(0, 0, page_->width(), page_->height());
+    const int h = precipitateLabel_->heightForWidth(precipitateFrame_->width() - 20);
+    precipitateLabel_->setGeometry(10, (precipitateFrame_->height() - h) / 2, precipitateFrame_->width() - 20, h);
+    precipitateFrame_->show();
+    precipitateFrame_->raise();
+  } else {
+    precipitateFrame_->hide();
+  }
+  if (paintedSolute1_ != wb.soluteOf(1) || paintedSolute2_ != wb.soluteOf(2) ||
+      paintedMixturePossible_ != wb.mixturePossible())
+    page_->repaintTexts();
+}
+
+void MixturePanel::updateBeakerLevel() {
+  page_->setBenchOverlay([conductimeter = wb_.conductimeterMontage(), volume = mixtureVolume(wb_)](qtp::Surface& s) {
+    ui::updateBeakerLevel(s, conductimeter, volume);
+  });
+  page_->update();
+}
+
+void MixturePanel::raiseNotice() { precipitateFrame_->raise(); }
+
+std::vector<std::pair<QWidget*, QString>> MixturePanel::hints() const {
+  auto h = BenchPanel::hints();
+  h.emplace_back(page_, QStringLiteral("Choisissez le volume de chaque solution dans le mélange."));
+  for (EntryField* e : volumeFields_)
+    h.emplace_back(e, QStringLiteral("Burette : flèches haut et bas ou molette, 1 mL (0,1 mL avec Maj)"));
+  return h;
+}
+
+void MixturePanel::nameControls() {
+  BenchPanel::nameControls();
+  name(volumeFields_[0], QStringLiteral("Volume V1 de la solution 1"),
+       QStringLiteral("Volume V1 de la solution 1 dans le mélange, en mL ; flèches : burette"));
+  name(volumeFields_[1], QStringLiteral("Volume V2 de la solution 2"),
+       QStringLiteral("Volume V2 de la solution 2 dans le mélange, en mL ; flèches : burette"));
+}
+
+}  // namespace velmira::ui

@@ -1,0 +1,61 @@
+#include "ui/SolutionPanel.h"
+
+#include <QPushButton>
+
+#include "platform/qt/Fonts.h"
+#include "ui/Accessibility.h"
+#include "ui/BenchPage.h"
+#include "ui/EntryField.h"
+#include "ui/FormulaBox.h"
+#include "ui/SolutePickerWidget.h"
+#include "ui/drawing/SolutionPanels.h"
+
+namespace velmira::ui {
+
+SolutionPanel::SolutionPanel(Bench bench, model::Workbench& wb, TabStrip* strip) : BenchPanel(bench, wb, strip) {
+  const int k = solution();
+  formulaBox_ = new FormulaBox(k, page_);
+  soluteListButton_ = new QPushButton(qtp::symbolDownArrow(), page_);
+  soluteListButton_->setFont(qtp::mapFont(QStringLiteral("Symbol"), 10));
+  soluteListButton_->setGeometry(QRect(QPoint(0, 0), kListButtonSize));
+  soluteListButton_->setFocusPolicy(Qt::NoFocus);
+  concentrationField_ = new EntryField(k, page_);
+  concentrationField_->setFont(qtp::mapFont(QStringLiteral("Arial"), 9.75));
+  concentrationField_->resize(73, 21);
+  buildInstruments();
+  connect(formulaBox_, &FormulaBox::clicked, this, [this] { emit soluteListRequested(solution()); });
+  connect(soluteListButton_, &QPushButton::clicked, this, [this] { emit soluteListRequested(solution()); });
+  page_->setPaintHandler([this, k](qtp::Surface& s) {
+    const SolutionPagePlaces places = paintSolutionPage(s, k + 1, formulaBox_->size(), concentrationField_->size());
+    formulaBox_->move(places.formulaBox);
+    soluteListButton_->move(places.soluteListButton);
+    concentrationField_->move(places.entryField);
+  });
+}
+
+void SolutionPanel::showSolute(SolutePickerWidget& list, const model::Workbench& wb) {
+  const int n = wb.soluteOf(solution() + 1);
+  formulaBox_->showSolute(list.listWithRow(n), n);
+}
+
+std::vector<std::pair<QWidget*, QString>> SolutionPanel::hints() const {
+  auto h = BenchPanel::hints();
+  h.emplace_back(page_, solution() == 0 ? QStringLiteral("Définir la solution dans le premier bécher.")
+                                        : QStringLiteral("Définir la solution dans le deuxième bécher."));
+  h.emplace_back(formulaBox_, QStringLiteral("Cliquer pour obtenir la liste"));
+  return h;
+}
+
+void SolutionPanel::nameControls() {
+  BenchPanel::nameControls();
+  const QString n = QString::number(solution() + 1);
+  name(concentrationField_, QStringLiteral("Concentration c") + n,
+       QStringLiteral("Concentration c") + n + QStringLiteral(" de la solution ") + n +
+           QStringLiteral(", en mol par litre"));
+  name(formulaBox_, QStringLiteral("Soluté de la solution ") + n,
+       QStringLiteral("Entrée ou Espace : ouvrir la liste des solutés"));
+  name(soluteListButton_, QStringLiteral("Choisir le soluté de la solution ") + n);
+  soluteListButton_->setToolTip(soluteListButton_->accessibleName());
+}
+
+}  // namespace velmira::ui
