@@ -14,6 +14,7 @@
 #include "ui/EntryField.h"
 #include "ui/FormulaBox.h"
 #include "ui/HintLine.h"
+#include "ui/HintRouter.h"
 #include "ui/MixturePanel.h"
 #include "ui/SolutePickerWidget.h"
 #include "ui/SolutionPanel.h"
@@ -35,6 +36,7 @@ MainWindow::MainWindow(MessageService& messages, QString appFolder, QString flag
   pal.setColor(QPalette::Window, widgets::kWindowBackground);
   setPalette(pal);
   resize(kWindowWidth, kWindowHeight);
+  designSize_ = new DesignSize(*this);
   buildParts();
   connectControls();
   connectWork();
@@ -156,6 +158,25 @@ void MainWindow::connectControls() {
     const auto cmd = static_cast<Command>(c);
     connect(commands_->button(cmd), &QToolButton::clicked, this, [this, cmd] { onCommand(cmd); });
   }
+}
+
+void MainWindow::registerHints() {
+  hints_ = new HintRouter(*this, *hintLine_);
+  hints_->watchAll();
+  hints_->setHint(this, backgroundHint());
+  hints_->setHint(tabStrip_, QStringLiteral("Cliquer sur un onglet pour l'afficher"));
+  for (Bench b : kAllBenches)
+    for (const auto& [w, text] : panel(b).hints()) hints_->setHint(w, text);
+  hints_->setHint(solutePicker_, QStringLiteral("Choisir les ions en solution dans la liste"));
+  hints_->setHint(cellOptions_, QStringLiteral("Vous pouvez modifier les paramètres de la cellule."));
+  hints_->setHint(cellOptions_->cellPicture(), QStringLiteral("Schéma de la cellule de conductivité"));
+  hints_->setHint(textPane_->exerciseButton(), files::ui::TextPane::btexoHint());
+  for (int c = 0; c < kCommandCount; ++c) {
+    const auto cmd = static_cast<Command>(c);
+    hints_->setHint(commands_->button(cmd), QString::fromUtf8(commandInfo(cmd).hint));
+  }
+  // The copy button leaves the message of a completed copy in place.
+  hints_->keepOver(commands_->button(Command::Copy), clipboardHint_);
 }
 
 BenchPicture& MainWindow::benchPicture() {

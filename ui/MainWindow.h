@@ -3,7 +3,6 @@
 // history and files) and shows it: the command buttons, the tab strip with
 // the three bench panels, the cell options, the hint line, the table and
 // the exercise pane.
-#include <QHash>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -18,6 +17,7 @@
 #include "table/Table.h"
 #include "ui/Bench.h"
 #include "ui/CommandButtons.h"
+#include "ui/DesignSize.h"
 
 class QTimer;
 
@@ -37,17 +37,12 @@ class CellOptionsFrame;
 class CopyMenu;
 class EntryBinding;
 class HintLine;
+class HintRouter;
 class MixturePanel;
 class RecoveryKeeper;
 class SolutePickerWidget;
 class SolutionPanel;
 class TabStrip;
-
-// Design size of the window.
-inline constexpr int kWindowWidth = 800;
-inline constexpr int kWindowHeight = 600;
-// Above this screen width the window is held at its design size, centred.
-inline constexpr int kWideScreen = 850;
 
 class MainWindow : public QWidget, public files::ui::ConfigOwner {
   Q_OBJECT
@@ -98,8 +93,6 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner {
   void drawBench();
   // `majcontroles`: every control from the workbench.
   void updateControls();
-  // Window size rule for a screen of the given size in pixels.
-  void applyWindowSizeRule(QSize screen);
   // Ctrl+Entrée: the entry being typed validated, then the bench shown
   // recorded when its record button is shown.
   void recordShownBench();
@@ -131,14 +124,9 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner {
   // Opening it belongs to the exercise window; until then nothing happens.
   virtual void openRequestedExercise(const std::string& relativeName);
 
-  bool eventFilter(QObject* watched, QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
-  void showEvent(QShowEvent* event) override;
-  // The window manager's frame becomes known after the window is shown: the
-  // size rule is applied again with it, once.
-  void moveEvent(QMoveEvent* event) override;
 
  private:
   void buildParts();
@@ -148,8 +136,6 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner {
   void connectTableWork();
   void registerHints();
   void startUp();  // `Form_Load`
-  void setHint(QWidget* w, const QString& text);
-  void showHintUnder(QWidget* w);
   // The montage's options, the bench picture and the beaker level.
   void montageChanged();
   void updateFormulaBoxes();  // `quelion`
@@ -192,8 +178,11 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner {
   CopyMenu* copyMenu_ = nullptr;
   std::unique_ptr<BenchPicture> benchPicture_;
 
-  QHash<const QWidget*, QString> hints_;
-  QString clipboardHint_;
+  DesignSize* designSize_ = nullptr;
+  HintRouter* hints_ = nullptr;
+  // The hint line's text after a completed copy.
+  const QString clipboardHint_ =
+      QStringLiteral("L'image est copiée: vous pouvez la retrouver depuis toute autre application (coller)");
   std::string configPath_;
   files::WorkHistory history_;
   // A knob's turns are one step once it rests.
@@ -201,9 +190,6 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner {
   RecoveryKeeper* recovery_ = nullptr;
   // `memoire`: the calculator's memory, kept for the whole run.
   double memory_ = 0;
-  bool sizing_ = false;
-  bool shownOnce_ = false;
-  bool framedOnce_ = false;
 };
 
 }  // namespace velmira::ui

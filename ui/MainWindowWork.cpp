@@ -127,18 +127,7 @@ void MainWindow::followWork() {
 }
 
 void MainWindow::updateUndoEntries() {
-  if (!tableFrame_) return;
-  QAction* undo = tableFrame_->undoEntry();
-  QAction* redo = tableFrame_->redoEntry();
-  undo->setEnabled(history_.canUndo());
-  redo->setEnabled(history_.canRedo());
-  // Access keys A and R (the table menu's other entries leave them free).
-  undo->setText(QStringLiteral("&") + (history_.canUndo()
-                                           ? QString::fromStdString(files::undoCaption(history_.undoName()))
-                                           : QStringLiteral("Annuler")));
-  redo->setText(QStringLiteral("&") + (history_.canRedo()
-                                           ? QString::fromStdString(files::redoCaption(history_.redoName()))
-                                           : QStringLiteral("Rétablir")));
+  if (tableFrame_) tableFrame_->showHistory(history_);
 }
 
 bool MainWindow::askUnsavedWork() {

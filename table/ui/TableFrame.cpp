@@ -10,6 +10,7 @@
 
 #include "files/ConfigFile.h"
 #include "files/SavePlaces.h"
+#include "files/WorkHistory.h"
 #include "platform/core/Messages.h"
 #include "platform/core/SafeFile.h"
 #include "platform/qt/Fonts.h"
@@ -195,6 +196,18 @@ bool TableFrame::exportCsv(const QString& path) {
   if (fileio::replaceFile(file, csv(table_), nullptr, &failure, readOnly)) return true;
   messages_.show(msg::writeFailure(file, failure));
   return false;
+}
+
+void TableFrame::showHistory(const files::WorkHistory& history) {
+  undo_->setEnabled(history.canUndo());
+  redo_->setEnabled(history.canRedo());
+  // Access keys A and R (the table menu's other entries leave them free).
+  undo_->setText(QStringLiteral("&") + (history.canUndo()
+                                            ? QString::fromStdString(files::undoCaption(history.undoName()))
+                                            : QStringLiteral("Annuler")));
+  redo_->setText(QStringLiteral("&") + (history.canRedo()
+                                            ? QString::fromStdString(files::redoCaption(history.redoName()))
+                                            : QStringLiteral("Rétablir")));
 }
 
 }  // namespace velmira::table::ui

@@ -13,6 +13,9 @@ class QAction;
 
 namespace velmira {
 class MessageService;
+namespace files {
+class WorkHistory;
+}
 namespace table {
 class Table;
 namespace ui {
@@ -34,6 +37,8 @@ class TableFrame : public QFrame {
   // names and enables them.
   QAction* undoEntry() const { return undo_; }
   QAction* redoEntry() const { return redo_; }
+  // The undo and redo entries as the work's history allows them, with their steps' names.
+  void showHistory(const files::WorkHistory& history);
   // The column the column menu acts on.
   int menuColumn() const { return menuColumn_; }
 

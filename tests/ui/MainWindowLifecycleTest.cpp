@@ -101,7 +101,7 @@ TEST(LifecycleActivation, TheLauncherRequestIsTakenOnceAndBlanksOpenNothing) {
 
 TEST_F(LifecycleTest, OnAWideScreenTheWindowIsHeldAtItsSizeAndCentred) {
   window->showMaximized();
-  window->applyWindowSizeRule(QSize(1280, 1024));
+  window->findChild<DesignSize*>()->apply(QSize(1280, 1024));
   EXPECT_FALSE(window->isMaximized());
   EXPECT_EQ(window->frameGeometry().size(), QSize(800, 600));
   EXPECT_EQ(window->frameGeometry().topLeft(), QPoint(240, 212));
@@ -113,9 +113,9 @@ TEST_F(LifecycleTest, OnANarrowScreenTheWindowKeepsItsSize) {
   window->setMinimumSize(0, 0);
   window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
   window->resize(700, 500);
-  window->applyWindowSizeRule(QSize(800, 600));
+  window->findChild<DesignSize*>()->apply(QSize(800, 600));
   EXPECT_EQ(window->size(), QSize(700, 500));
-  window->applyWindowSizeRule(QSize(850, 700));
+  window->findChild<DesignSize*>()->apply(QSize(850, 700));
   EXPECT_EQ(window->size(), QSize(700, 500));
 }
 
