@@ -20,11 +20,11 @@ namespace velmira::ui {
 
 namespace {
 
-// The classic names of the pages and of the calibre frames, by bench.
-const char* const kPageNames[3] = {"Picture3", "Picture1", "Frame2"};
-const char* const kVoltmeterFrameNames[3] = {"Frame3", "Frame5", "Frame6"};
-const char* const kAmmeterFrameNames[3] = {"Frame4", "Frame7", "Frame8"};
-const char* const kRecordButtonNames[3] = {"Command5", "Command6", "recordMixture"};
+// The object names of the pages, the calibre frames and the record buttons, by bench.
+const char* const kPageNames[3] = {"solution1Bench", "solution2Bench", "mixtureBench"};
+const char* const kVoltmeterFrameNames[3] = {"voltmeterCalibres1", "voltmeterCalibres2", "voltmeterCalibres3"};
+const char* const kAmmeterFrameNames[3] = {"ammeterCalibres1", "ammeterCalibres2", "ammeterCalibres3"};
+const char* const kRecordButtonNames[3] = {"recordSolution1", "recordSolution2", "recordMixture"};
 
 // The display slot of a meter of bench b (1..3), as the workbench numbers them.
 std::size_t meterSlot(model::Meter meter, int b) {

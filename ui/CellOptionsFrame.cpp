@@ -26,7 +26,7 @@ QLabel* textLabel(const QString& text, const QRect& r, QWidget* parent) {
 }  // namespace
 
 CellOptionsFrame::CellOptionsFrame(QWidget* parent) : QFrame(parent) {
-  setObjectName(QStringLiteral("Frame1"));
+  setObjectName(QStringLiteral("cellOptions"));
   widgets::styleSideFrame(*this);
   resize(361, 223);
   setMouseTracking(true);

@@ -8,7 +8,7 @@
 namespace velmira::ui {
 
 CopyMenu::CopyMenu(MainWindow& window) : QMenu(&window), window_(window) {
-  setObjectName(QStringLiteral("menucopie"));
+  setObjectName(QStringLiteral("copyMenu"));
   const auto entry = [this](const char* name, const char* caption, int bench) {
     QAction* a = addAction(QString::fromUtf8(caption));
     a->setObjectName(QString::fromUtf8(name));

@@ -29,7 +29,7 @@ MainWindow::MainWindow(MessageService& messages, QString appFolder, QString flag
       messages_(messages),
       appFolder_(std::move(appFolder)),
       flagFolder_(flagFolder.isEmpty() ? appFolder_ : std::move(flagFolder)) {
-  setObjectName(QStringLiteral("feuilleP"));
+  setObjectName(QStringLiteral("mainWindow"));
   setWindowTitle(QStringLiteral("Velmira"));
   setMouseTracking(true);
   QPalette pal = palette();
@@ -72,12 +72,12 @@ SolutionPanel& MainWindow::solutionPanel(Bench bench) const {
 void MainWindow::buildParts() {
   commands_ = new CommandButtons(this);
   tabStrip_ = new TabStrip(this);
-  tabStrip_->setObjectName(QStringLiteral("Onglets"));
+  tabStrip_->setObjectName(QStringLiteral("benchTabs"));
   tabStrip_->place(QPoint(8, 56), QSize(409, 489));
   cellOptions_ = new CellOptionsFrame(this);
   cellOptions_->move(424, 56);
   hintLine_ = new HintLine(this);
-  hintLine_->setObjectName(QStringLiteral("info"));
+  hintLine_->setObjectName(QStringLiteral("hintLine"));
   hintLine_->setGeometry(520, 288, 233, 33);
 
   solution1_ = new SolutionPanel(Bench::Solution1, wb_, tabStrip_);
@@ -85,7 +85,7 @@ void MainWindow::buildParts() {
   mixture_ = new MixturePanel(wb_, tabStrip_);
   tabStrip_->setPages(solution1_->page(), solution2_->page(), mixture_->page());
   solutePicker_ = new SolutePickerWidget(wb_, solution1_->page());
-  solutePicker_->setObjectName(QStringLiteral("Picture2"));
+  solutePicker_->setObjectName(QStringLiteral("soluteList"));
 
   // The exercise text pane: its file name, its button and its text.
   textPane_ = new files::ui::TextPane(this, &messages_);

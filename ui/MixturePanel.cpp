@@ -23,7 +23,7 @@ MixturePanel::MixturePanel(model::Workbench& wb, TabStrip* strip) : BenchPanel(B
   buildInstruments();
 
   precipitateFrame_ = new QFrame(page_);
-  precipitateFrame_->setObjectName(QStringLiteral("Frame9"));
+  precipitateFrame_->setObjectName(QStringLiteral("precipitateNotice"));
   precipitateFrame_->setAutoFillBackground(true);
   QPalette pal = precipitateFrame_->palette();
   pal.setColor(QPalette::Window, widgets::kPageBackground);
@@ -32,7 +32,7 @@ MixturePanel::MixturePanel(model::Workbench& wb, TabStrip* strip) : BenchPanel(B
   precipitateLabel_ = new QLabel(
       QString::fromUtf8(model::kPrecipitateNotice.data(), static_cast<int>(model::kPrecipitateNotice.size())),
       precipitateFrame_);
-  precipitateLabel_->setObjectName(QStringLiteral("Label9"));
+  precipitateLabel_->setObjectName(QStringLiteral("precipitateText"));
   precipitateLabel_->setTextFormat(Qt::PlainText);
   precipitateLabel_->setWordWrap(true);
   precipitateLabel_->setAlignment(Qt::AlignCenter);

@@ -67,23 +67,23 @@ bool printBenchPictures(MainWindow& window, QPrinter& printer, const std::vector
 
 PrintWindow::PrintWindow(MainWindow& window, MessageService& messages, QPrinter& printer, QWidget* parent)
     : QDialog(parent), window_(window), messages_(messages), printer_(printer) {
-  setObjectName(QStringLiteral("confimp"));
+  setObjectName(QStringLiteral("printWindow"));
   setWindowTitle(QStringLiteral("Imprimer"));
 
   optionsBox_ = new QGroupBox(QStringLiteral("Options"), this);
-  optionsBox_->setObjectName(QStringLiteral("Frame1"));
+  optionsBox_->setObjectName(QStringLiteral("printOptions"));
   auto* options = new QGridLayout(optionsBox_);
   static const char* const captions[3] = {"Illustration pour la solution 1", "Illustration pour la solution 2",
                                           "Illustration pour le mélange"};
   for (int i = 0; i < 3; ++i) {
     benchBoxes_[i] = new QCheckBox(QString::fromUtf8(captions[i]), optionsBox_);
-    benchBoxes_[i]->setObjectName(QStringLiteral("Chec(%1)").arg(i));
+    benchBoxes_[i]->setObjectName(QStringLiteral("benchBox%1").arg(i));
     options->addWidget(benchBoxes_[i], i, 0, 1, 2);
   }
   auto* label3 = new QLabel(QStringLiteral("Nombre d'exemplaires :"), optionsBox_);
-  label3->setObjectName(QStringLiteral("Label3"));
+  label3->setObjectName(QStringLiteral("copiesLabel"));
   copiesBox_ = new QSpinBox(optionsBox_);
-  copiesBox_->setObjectName(QStringLiteral("UpDown1"));
+  copiesBox_->setObjectName(QStringLiteral("copies"));
   copiesBox_->setRange(1, kMaxCopies);
   copiesBox_->setValue(1);
   label3->setBuddy(copiesBox_);
@@ -92,7 +92,7 @@ PrintWindow::PrintWindow(MainWindow& window, MessageService& messages, QPrinter&
 
   // The wait notice takes the place of the options while printing.
   waitNotice_ = new QFrame(this);
-  waitNotice_->setObjectName(QStringLiteral("Frame2"));
+  waitNotice_->setObjectName(QStringLiteral("waitNotice"));
   auto* wait = new QHBoxLayout(waitNotice_);
   auto* icon = new QLabel(waitNotice_);
   icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(32, 32));
@@ -101,9 +101,9 @@ PrintWindow::PrintWindow(MainWindow& window, MessageService& messages, QPrinter&
   waitNotice_->hide();
 
   auto* label2 = new QLabel(QStringLiteral("Imprimante:"), this);
-  label2->setObjectName(QStringLiteral("Label2"));
+  label2->setObjectName(QStringLiteral("printerLabel"));
   printerName_ = new QLineEdit(this);
-  printerName_->setObjectName(QStringLiteral("defaut"));
+  printerName_->setObjectName(QStringLiteral("printerName"));
   printerName_->setReadOnly(true);
   label2->setBuddy(printerName_);
 

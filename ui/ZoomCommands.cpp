@@ -32,7 +32,7 @@ void changeZoom(MessageService& messages, const std::function<int(int)>& step) {
 
 void addZoomCommands(QWidget& window, QToolButton& helpButton, MessageService& messages) {
   auto* menu = new QMenu(&helpButton);
-  menu->setObjectName(QStringLiteral("menuaide"));
+  menu->setObjectName(QStringLiteral("helpMenu"));
   QAction* help = menu->addAction(QStringLiteral("&Aide"));
   help->setShortcut(QKeySequence(Qt::Key_F1));
   help->setShortcutContext(Qt::WidgetShortcut);  // F1 has its own shortcut on the window

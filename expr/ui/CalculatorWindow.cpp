@@ -172,12 +172,12 @@ void CalculatorWindow::openColumn(QWidget* parent, table::Table& table, int col,
 }
 
 void CalculatorWindow::build() {
-  setObjectName(QStringLiteral("Machine"));
+  setObjectName(QStringLiteral("calculatorWindow"));
   setModal(true);
   setStyleSheet(kStyle);
 
   displayField_ = new Display(this, this);
-  displayField_->setObjectName(QStringLiteral("z1"));
+  displayField_->setObjectName(QStringLiteral("display"));
   displayField_->setFont(qtp::mapFont(QStringLiteral("DejaVu Sans Mono"), 24));
   displayField_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 

@@ -19,12 +19,12 @@ constexpr qint64 kFrameMs = 16;
 }  // namespace
 
 ProgressWindow::ProgressWindow(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
-  setObjectName(QStringLiteral("avancalc"));
-  setStyleSheet(QStringLiteral("#avancalc { background: #f4f6f9; border: 1px solid #7a8699; }"));
+  setObjectName(QStringLiteral("progressWindow"));
+  setStyleSheet(QStringLiteral("#progressWindow { background: #f4f6f9; border: 1px solid #7a8699; }"));
   auto* label = new QLabel(QStringLiteral("Patience: calculs en cours..."), this);
   label->setFont(qtp::mapFont(QStringLiteral("Verdana"), 10, true));
   pbar_ = new QProgressBar(this);
-  pbar_->setObjectName(QStringLiteral("PBar"));
+  pbar_->setObjectName(QStringLiteral("progress"));
   pbar_->setTextVisible(false);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(18, 14, 18, 16);

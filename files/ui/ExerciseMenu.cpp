@@ -49,7 +49,7 @@ ExerciseMenu::ExerciseMenu(TextPane& pane, ConfigOwner& owner, MessageService& m
       appFolder_(std::move(appFolder)),
       window_(window) {
   menu_ = new QMenu(window);
-  menu_->setObjectName(QStringLiteral("optionexo"));
+  menu_->setObjectName(QStringLiteral("exerciseMenu"));
   menu_->addAction(QStringLiteral("Prise en &main du simulateur"), this, [this] { startGettingStarted(false); });
   menu_->addAction(QStringLiteral("Prise en main du &tableau"), this, [this] { startGettingStarted(true); });
   menu_->addSeparator();

@@ -59,7 +59,7 @@ QPixmap starPicture(bool lit, int size, double devicePixelRatio) {
 ExerciseWindow::ExerciseWindow(const QString& startFolder, MessageService& messages,
                                std::function<bool(const std::string&)> open, QWidget* mainWindow)
     : QDialog(mainWindow), messages_(messages), open_(std::move(open)) {
-  setObjectName(QStringLiteral("Fichexo"));
+  setObjectName(QStringLiteral("exerciseWindow"));
   // The main window's title, position and size.
   if (mainWindow) {
     setWindowTitle(mainWindow->windowTitle());
@@ -69,7 +69,7 @@ ExerciseWindow::ExerciseWindow(const QString& startFolder, MessageService& messa
   }
 
   tito_ = new velmira::widgets::SurfaceWidget(this);
-  tito_->setObjectName(QStringLiteral("tito"));
+  tito_->setObjectName(QStringLiteral("titleStrip"));
   tito_->place(QRect(0, 0, width(), kTitleHeight));
   velmira::widgets::drawTitleStrip(tito_->surface(), QStringLiteral("Ouvrir un exercice"));
 
@@ -77,7 +77,7 @@ ExerciseWindow::ExerciseWindow(const QString& startFolder, MessageService& messa
       new FileChooser(QStringLiteral("*") + QString::fromLatin1(kExerciseExtension), QStringLiteral("Emplacement:"),
                       QStringLiteral("Dossiers:"), QStringLiteral("Liste des exercices:"), startFolder, this);
   fileField_ = new QLineEdit(this);
-  fileField_->setObjectName(QStringLiteral("fichierexo"));
+  fileField_->setObjectName(QStringLiteral("exerciseFile"));
   fileField_->setReadOnly(true);
 
   // The preview.
@@ -85,19 +85,19 @@ ExerciseWindow::ExerciseWindow(const QString& startFolder, MessageService& messa
   preview->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
   auto* pv = new QVBoxLayout(preview);
   titleLabel_ = new QLabel(kNoTitle, preview);
-  titleLabel_->setObjectName(QStringLiteral("titratexo"));
+  titleLabel_->setObjectName(QStringLiteral("exerciseTitle"));
   titleLabel_->setWordWrap(true);
   titleLabel_->setFont(qtp::mapFont(QStringLiteral("Arial"), 12, true));
   notionsHeading_ = new QLabel(QStringLiteral("Notions abordées :"), preview);
   notions_ = new QPlainTextEdit(preview);
-  notions_->setObjectName(QStringLiteral("Text1"));
+  notions_->setObjectName(QStringLiteral("notions"));
   notions_->setReadOnly(true);
   notions_->setMaximumHeight(90);
   difficultyHeading_ = new QLabel(QStringLiteral("Niveau de difficulté :"), preview);
   auto* starRow = new QHBoxLayout;
   for (int i = 0; i < 3; ++i) {
     stars_[i] = new QLabel(preview);
-    stars_[i]->setObjectName(QStringLiteral("Image4(%1)").arg(i));
+    stars_[i]->setObjectName(QStringLiteral("star%1").arg(i));
     stars_[i]->setFixedSize(kStarSize, kStarSize);
     starRow->addWidget(stars_[i]);
   }
@@ -106,9 +106,9 @@ ExerciseWindow::ExerciseWindow(const QString& startFolder, MessageService& messa
   auto* statusBox = new QWidget(preview);
   statusBox->setFixedHeight(24);
   statusShadow_ = new QLabel(QStringLiteral("Corrigé"), statusBox);
-  statusShadow_->setObjectName(QStringLiteral("Label3"));
+  statusShadow_->setObjectName(QStringLiteral("statusShadow"));
   statusLabel_ = new QLabel(QStringLiteral("Corrigé"), statusBox);
-  statusLabel_->setObjectName(QStringLiteral("Label2"));
+  statusLabel_->setObjectName(QStringLiteral("status"));
   const QFont statusFont = qtp::mapFont(QStringLiteral("Arial"), 11, true);
   for (QLabel* l : {statusShadow_, statusLabel_}) {
     l->setFont(statusFont);
@@ -118,7 +118,7 @@ ExerciseWindow::ExerciseWindow(const QString& startFolder, MessageService& messa
   statusShadow_->setStyleSheet(QStringLiteral("color: rgb(128, 128, 128)"));
   statusLabel_->setStyleSheet(QStringLiteral("color: rgb(0, 0, 200)"));
   intratro_ = new QLabel(QStringLiteral("Sélectionner un fichier"), preview);
-  intratro_->setObjectName(QStringLiteral("intratro"));
+  intratro_->setObjectName(QStringLiteral("introduction"));
   pv->addWidget(titleLabel_);
   pv->addWidget(intratro_);
   pv->addWidget(notionsHeading_);
@@ -129,7 +129,7 @@ ExerciseWindow::ExerciseWindow(const QString& startFolder, MessageService& messa
   pv->addStretch();
 
   openButton_ = new QPushButton(QStringLiteral("Ouvrir l'exercice sélectionné"), this);
-  openButton_->setObjectName(QStringLiteral("ouvreur"));
+  openButton_->setObjectName(QStringLiteral("openButton"));
   auto* close = new QPushButton(QStringLiteral("Fermer sans charger d'exercice"), this);
   for (QPushButton* b : {openButton_, close}) b->setAutoDefault(false);
 
@@ -153,7 +153,7 @@ ExerciseWindow::ExerciseWindow(const QString& startFolder, MessageService& messa
 
   // The waiting panel, over everything while the files load.
   waitNotice_ = new WaitNotice(QStringLiteral("Patienter quelques instants\n Chargement des fichiers"), this);
-  waitNotice_->setObjectName(QStringLiteral("Frame2"));
+  waitNotice_->setObjectName(QStringLiteral("waitNotice"));
 
   connect(chooser_, &FileChooser::fileSelected, this, &ExerciseWindow::selectFile);
   connect(chooser_, &FileChooser::fileActivated, this, [this](const QString& name) {

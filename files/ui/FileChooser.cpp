@@ -49,14 +49,14 @@ FileChooser::FileChooser(const QString& pattern, const QString& placesCaption, c
                          const QString& filesCaption, const QString& appFolder, QWidget* parent)
     : QWidget(parent) {
   places_ = new QComboBox(this);
-  places_->setObjectName(QStringLiteral("Drive1"));
+  places_->setObjectName(QStringLiteral("places"));
   for (const Place& p : pupilPlaces(appFolder)) places_->addItem(p.caption, p.path);
 
   folderModel_ = new QFileSystemModel(this);
   folderModel_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
   folderModel_->setRootPath(QStringLiteral("/"));
   tree_ = new QTreeView(this);
-  tree_->setObjectName(QStringLiteral("Dir1"));
+  tree_->setObjectName(QStringLiteral("folderTree"));
   tree_->setModel(folderModel_);
   for (int c = 1; c < folderModel_->columnCount(); ++c) tree_->hideColumn(c);
   tree_->header()->hide();
@@ -66,7 +66,7 @@ FileChooser::FileChooser(const QString& pattern, const QString& placesCaption, c
   fileModel_->setNameFilters({pattern, pattern.toLower()});
   fileModel_->setNameFilterDisables(false);
   list_ = new QListView(this);
-  list_->setObjectName(QStringLiteral("File1"));
+  list_->setObjectName(QStringLiteral("fileList"));
   list_->setModel(fileModel_);
 
   auto* grid = new QGridLayout(this);

@@ -18,13 +18,13 @@ namespace velmira::files::ui {
 
 OpenWindow::OpenWindow(ConfigOwner& owner, MessageService& messages, const QString& appFolder, QWidget* parent)
     : QDialog(parent), owner_(owner), messages_(messages) {
-  setObjectName(QStringLiteral("ouvrir"));
+  setObjectName(QStringLiteral("openWindow"));
   setWindowTitle(QStringLiteral("Ouvrir une configuration"));
   chooser_ =
       new FileChooser(QStringLiteral("*") + QString::fromLatin1(kConfigExtension), QStringLiteral("Emplacement:"),
                       QStringLiteral("Répertoire"), QStringLiteral("Fichiers"), appFolder, this);
   fileNameField_ = new QLineEdit(this);
-  fileNameField_->setObjectName(QStringLiteral("ficharge"));
+  fileNameField_->setObjectName(QStringLiteral("fileName"));
   auto* open = new QPushButton(QStringLiteral("OUVRIR"), this);
   auto* cancel = new QPushButton(QStringLiteral("ANNULER"), this);
   open->setAutoDefault(false);

@@ -24,13 +24,13 @@ constexpr int kLeft = 424, kTop = 328, kWidth = 361, kFieldHeight = 22, kButtonW
 
 TextPane::TextPane(QWidget* window, MessageService* messages) : QObject(window), messages_(messages) {
   fileNameField_ = new QLineEdit(window);
-  fileNameField_->setObjectName(QStringLiteral("fich"));
+  fileNameField_->setObjectName(QStringLiteral("exerciseFileName"));
   fileNameField_->setReadOnly(true);
   fileNameField_->setFocusPolicy(Qt::ClickFocus);
   fileNameField_->setGeometry(kLeft, kTop, kWidth - kButtonWidth, kFieldHeight);
 
   exerciseButton_ = new QToolButton(window);
-  exerciseButton_->setObjectName(QStringLiteral("btexo"));
+  exerciseButton_->setObjectName(QStringLiteral("exerciseButton"));
   exerciseButton_->setText(QStringLiteral("E&xercices"));
   exerciseButton_->setToolTip(btexoHint());
   exerciseButton_->setPopupMode(QToolButton::DelayedPopup);
@@ -39,7 +39,7 @@ TextPane::TextPane(QWidget* window, MessageService* messages) : QObject(window),
           [this] { emit exerciseMenuRequested(exerciseButton_->mapToGlobal(QPoint(0, exerciseButton_->height()))); });
 
   textEditor_ = new QTextEdit(window);
-  textEditor_->setObjectName(QStringLiteral("supertext"));
+  textEditor_->setObjectName(QStringLiteral("exerciseText"));
   textEditor_->setAcceptRichText(true);
   textEditor_->setGeometry(kLeft, kTop + kFieldHeight, kWidth, kTextHeight);
   textEditor_->document()->setDefaultFont(qtp::mapFont(QStringLiteral("Arial"), 10));

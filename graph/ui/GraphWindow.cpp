@@ -57,7 +57,7 @@ QFont scaleFont() { return qtp::mapFont(QStringLiteral("Arial"), 7.5); }
 
 GraphWindow::GraphWindow(const table::Table& table, MessageService& messages, QWidget* mainWindow)
     : QDialog(mainWindow), table_(table), messages_(messages) {
-  setObjectName(QStringLiteral("grapheur"));
+  setObjectName(QStringLiteral("graphWindow"));
   setModal(true);
   setMouseTracking(true);
   QSize size = kDesignSize;
@@ -88,14 +88,14 @@ void GraphWindow::buildControls() {
   const int w = width(), h = height();
 
   titleStrip_ = new widgets::SurfaceWidget(this);
-  titleStrip_->setObjectName(QStringLiteral("tito"));
+  titleStrip_->setObjectName(QStringLiteral("titleStrip"));
   titleStrip_->place(QRect(0, 0, w, kTitleHeight));
   titleStrip_->setMouseTracking(true);
   titleStrip_->installEventFilter(this);
   widgets::drawTitleStrip(titleStrip_->surface(), QStringLiteral("Représentation graphique"));
 
   plotArea_ = new widgets::SurfaceWidget(this);
-  plotArea_->setObjectName(QStringLiteral("Picture1"));
+  plotArea_->setObjectName(QStringLiteral("plot"));
   plotArea_->setMouseTracking(true);
   // The plot and the texts around it centred in the room right of the panel.
   const QMarginsF m = figureMargins(font);
@@ -107,10 +107,10 @@ void GraphWindow::buildControls() {
   plotArea_->installEventFilter(this);
 
   abscissaList_ = new QComboBox(this);
-  abscissaList_->setObjectName(QStringLiteral("Combo1"));
+  abscissaList_->setObjectName(QStringLiteral("abscissaList"));
   abscissaList_->setGeometry(kCombo1);
   ordinateList_ = new QComboBox(this);
-  ordinateList_->setObjectName(QStringLiteral("Combo2"));
+  ordinateList_->setObjectName(QStringLiteral("ordinateList"));
   ordinateList_->setGeometry(kCombo2);
   for (QComboBox* c : {abscissaList_, ordinateList_}) {
     c->setFont(font);
@@ -145,7 +145,7 @@ void GraphWindow::buildControls() {
   new widgets::SelectorGroup({throughOrigin_, affine_, twoLines_}, this);
 
   scaleLabel_ = new QLabel(this);
-  scaleLabel_->setObjectName(QStringLiteral("Label1"));
+  scaleLabel_->setObjectName(QStringLiteral("scaleLabel"));
   scaleLabel_->setFont(scaleFont());
   scaleLabel_->setGeometry(10, 336, kPanelWidth - 14, 64);
   scaleLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -161,7 +161,7 @@ void GraphWindow::buildControls() {
 
   for (int i = 0; i < 2; ++i) {
     pointerLabel_[i] = new QLabel(this);
-    pointerLabel_[i]->setObjectName(QStringLiteral("Label2_%1").arg(i));
+    pointerLabel_[i]->setObjectName(QStringLiteral("pointerLabel%1").arg(i));
     pointerLabel_[i]->setFont(font);
     pointerLabel_[i]->setGeometry(24, 502 + 16 * i, kPanelWidth - 32, 16);
   }

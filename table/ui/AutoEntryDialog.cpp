@@ -16,13 +16,13 @@ namespace velmira::table::ui {
 
 bool runAutoEntryDialog(QWidget* parent, Table& table) {
   QDialog d(parent);
-  d.setObjectName(QStringLiteral("saisaut"));
+  d.setObjectName(QStringLiteral("autoEntryDialog"));
   d.setWindowTitle(QStringLiteral("Saisie automatique"));
   auto* form = new QFormLayout;
   std::array<QComboBox*, kCols> combos{};
   for (int c = 0; c < kCols; ++c) {
     auto* combo = new QComboBox(&d);
-    combo->setObjectName(QStringLiteral("Combo1_%1").arg(c));
+    combo->setObjectName(QStringLiteral("autoEntry%1").arg(c));
     for (int code = kEntryEmpty; code <= kEntryCodes; ++code)
       combo->addItem(QString::fromStdString(autoEntryCaption(code)));
     combo->setCurrentIndex(table.autoEntry(c) - 1);

@@ -34,7 +34,7 @@ QString example(int option, float value) {
 
 bool runFormatDialog(QWidget* parent, Table& table) {
   QDialog d(parent);
-  d.setObjectName(QStringLiteral("Formatdonnees"));
+  d.setObjectName(QStringLiteral("formatDialog"));
   d.setWindowTitle(QStringLiteral("Format d'écriture des données dans le tableau"));
   auto* layout = new QVBoxLayout(&d);
   layout->addWidget(
@@ -44,7 +44,7 @@ bool runFormatDialog(QWidget* parent, Table& table) {
   auto* group = new QButtonGroup(&d);
   for (int i = 0; i < 5; ++i) {
     auto* o = new QRadioButton(QString::fromUtf8(kCaptions[i]), &d);
-    o->setObjectName(QStringLiteral("Option%1").arg(i + 1));
+    o->setObjectName(QStringLiteral("format%1").arg(i + 1));
     group->addButton(o, i + 1);
     grid->addWidget(o, i, 0);
     for (int v = 0; v < 2; ++v) {

@@ -14,7 +14,7 @@ namespace velmira::table::ui {
 
 bool runLineCountDialog(QWidget* parent, Table& table) {
   QDialog d(parent);
-  d.setObjectName(QStringLiteral("fnblignes"));
+  d.setObjectName(QStringLiteral("lineCountDialog"));
   d.setWindowTitle(QStringLiteral("Nombre de lignes du tableau"));
   auto* layout = new QVBoxLayout(&d);
   layout->addWidget(new QLabel(QStringLiteral("Modifier le nombre de lignes du tableau (de 1 à 100)\n"
@@ -23,7 +23,7 @@ bool runLineCountDialog(QWidget* parent, Table& table) {
   auto* row = new QHBoxLayout;
   row->addWidget(new QLabel(QStringLiteral("Nombre de lignes..."), &d));
   auto* upDown = new QSpinBox(&d);
-  upDown->setObjectName(QStringLiteral("UpDown1"));
+  upDown->setObjectName(QStringLiteral("lineCount"));
   upDown->setRange(kMinLines, kMaxLines);
   upDown->setValue(table.rows() - 1);
   row->addWidget(upDown);

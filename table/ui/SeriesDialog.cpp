@@ -52,14 +52,14 @@ class SeriesField : public QLineEdit {
 
 bool runSeriesDialog(QWidget* parent, Table& table, int col, MessageService& messages) {
   QDialog d(parent);
-  d.setObjectName(QStringLiteral("arith"));
+  d.setObjectName(QStringLiteral("seriesDialog"));
   d.setWindowTitle(QStringLiteral("Suite arithmétique"));
   auto* form = new QFormLayout;
   static const char* const kLabels[3] = {"Première valeur:", "Dernière valeur:", "Incrément (raison):"};
   std::array<SeriesField*, 3> fields{};
   for (int i = 0; i < 3; ++i) {
     fields[i] = new SeriesField(&d);
-    fields[i]->setObjectName(QStringLiteral("Text1_%1").arg(i));
+    fields[i]->setObjectName(QStringLiteral("seriesField%1").arg(i));
     form->addRow(QString::fromUtf8(kLabels[i]), fields[i]);
   }
   // OK closes the dialog only when the series is filled.

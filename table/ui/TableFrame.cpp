@@ -31,14 +31,14 @@ constexpr int kTitleHeight = velmira::widgets::kSideFrameTitleHeight;
 
 TableFrame::TableFrame(Table& table, MessageService& messages, QWidget* parent)
     : QFrame(parent), table_(table), messages_(messages) {
-  setObjectName(QStringLiteral("Frame10"));
+  setObjectName(QStringLiteral("tableFrame"));
   velmira::widgets::styleSideFrame(*this);
   resize(358, 225);
   // The table menu's picture stands at the left of the title.
   title_ = velmira::widgets::addSideFrameTitle(*this, QStringLiteral("       Tableau de valeurs  "));
 
   menuButton_ = new QLabel(this);
-  menuButton_->setObjectName(QStringLiteral("Image5"));
+  menuButton_->setObjectName(QStringLiteral("tableMenuButton"));
   menuButton_->setPixmap(velmira::widgets::commandIcon(velmira::widgets::CommandPicture::TableMenu).pixmap(16, 16));
   menuButton_->setGeometry(2, 1, 16, 16);
   menuButton_->setCursor(Qt::PointingHandCursor);
@@ -64,7 +64,7 @@ QString TableFrame::imageHint() {
 
 void TableFrame::buildMenus() {
   tableMenu_ = new QMenu(this);
-  tableMenu_->setObjectName(QStringLiteral("menutableau"));
+  tableMenu_->setObjectName(QStringLiteral("tableMenu"));
   undo_ = tableMenu_->addAction(QStringLiteral("&Annuler"));
   undo_->setObjectName(QStringLiteral("undoEntry"));
   redo_ = tableMenu_->addAction(QStringLiteral("&Rétablir"));
@@ -91,7 +91,7 @@ void TableFrame::buildMenus() {
   tableMenu_->addAction(QStringLiteral("Im&primer le tableau"), this, &TableFrame::printRequested);
 
   columnMenu_ = new QMenu(this);
-  columnMenu_->setObjectName(QStringLiteral("menucol"));
+  columnMenu_->setObjectName(QStringLiteral("columnMenu"));
   // Each command is one step of the work, named as its entry.
   for (QMenu* m : {tableMenu_, columnMenu_}) {
     connect(m, &QMenu::triggered, this, [this](QAction* a) {

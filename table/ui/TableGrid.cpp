@@ -16,7 +16,7 @@ namespace velmira::table::ui {
 
 TableGrid::TableGrid(TableModel& model, MessageService& messages, QWidget* parent)
     : QTableView(parent), model_(model), messages_(messages) {
-  setObjectName(QStringLiteral("MSFlexGrid1"));
+  setObjectName(QStringLiteral("tableGrid"));
   setAccessibleName(QStringLiteral("Tableau de valeurs"));
   setAccessibleDescription(
       QStringLiteral("Flèches : cellule voisine ; Maj+F10 : menu du tableau ; "

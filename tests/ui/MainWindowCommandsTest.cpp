@@ -36,15 +36,16 @@ class CommandsTest : public WindowTest {
 
 TEST_F(CommandsTest, EachCommandOpensItsWindow) {
   EXPECT_EQ(opened([&] { QTest::mouseClick(window->commandButton(Command::Calculator), Qt::LeftButton); }),
-            std::pair(QStringLiteral("Machine"), QStringLiteral("Machine à calculer")));
+            std::pair(QStringLiteral("calculatorWindow"), QStringLiteral("Machine à calculer")));
   EXPECT_EQ(opened([&] { QTest::mouseClick(window->commandButton(Command::Save), Qt::LeftButton); }).first,
-            "enregistrer");
-  EXPECT_EQ(opened([&] { QTest::mouseClick(window->commandButton(Command::Open), Qt::LeftButton); }).first, "ouvrir");
+            "saveWindow");
+  EXPECT_EQ(opened([&] { QTest::mouseClick(window->commandButton(Command::Open), Qt::LeftButton); }).first,
+            "openWindow");
 
   table::ui::TableFrame* frame = window->tableFrame();
   frame->updateColumnMenu(2);
   EXPECT_EQ(opened([&] { frame->columnMenu()->actions().at(0)->trigger(); }).second, "Calculer: C3 =");
-  EXPECT_EQ(opened([&] { emit frame->graphRequested(); }).first, "grapheur");
+  EXPECT_EQ(opened([&] { emit frame->graphRequested(); }).first, "graphWindow");
 
   window->table().setFormula(1, "1000 * C1");
   emit frame->formulaRequested(1);

@@ -127,7 +127,7 @@ TEST_F(PrintWindowTest, ThePrintButtonOpensTheWindowAndItsPrinterButtonThePrinte
     if (auto* d = qobject_cast<QDialog*>(w)) d->reject();
   });
   QTest::mouseClick(window->commandButton(Command::Print), Qt::LeftButton);
-  EXPECT_EQ(opened, "confimp/Imprimer");
+  EXPECT_EQ(opened, "printWindow/Imprimer");
 
   bool dialog = false;
   QTimer::singleShot(0, [&dialog] {

@@ -74,7 +74,7 @@ TEST_F(GraphWindowTest, ListsFromTheTitlesBoxesCheckedTableUntouched) {
   fill({{"1", "2"}, {"2", "4"}});
   const auto before = table.cell(1, 0) + table.cell(0, 3);
   open();
-  EXPECT_EQ(window->objectName(), "grapheur");
+  EXPECT_EQ(window->objectName(), "graphWindow");
   ASSERT_EQ(window->abscissaList()->count(), 5);
   EXPECT_EQ(window->abscissaList()->itemText(0), "c (mol/L)");
   EXPECT_EQ(window->ordinateList()->itemText(3), "U");

@@ -147,7 +147,7 @@ TEST_F(TableWindowTest, TableMenuFromThePictureWithItsAvailability) {
   action(menu, "Insérer une ligne à la fin du tableau")->trigger();
   EXPECT_EQ(table().rows(), 14);
   menu->hide();
-  answerDialog([](QDialog& d) { d.findChild<QSpinBox*>("UpDown1")->setValue(1); });
+  answerDialog([](QDialog& d) { d.findChild<QSpinBox*>("lineCount")->setValue(1); });
   action(menu, "Nombre de lignes")->trigger();
   EXPECT_EQ(table().rows(), 2);
   window->tableFrame()->updateTableMenu();
@@ -177,16 +177,16 @@ TEST_F(TableWindowTest, ColumnMenuFromATitleWithItsCaptionsAndCommands) {
   EXPECT_EQ(messages.asked.at(0).initial, "C2");
 
   answerDialog([](QDialog& d) {
-    d.findChild<QLineEdit*>("Text1_0")->setText("1");
-    d.findChild<QLineEdit*>("Text1_1")->setText("5");
-    d.findChild<QLineEdit*>("Text1_2")->setText("1");
+    d.findChild<QLineEdit*>("seriesField0")->setText("1");
+    d.findChild<QLineEdit*>("seriesField1")->setText("5");
+    d.findChild<QLineEdit*>("seriesField2")->setText("1");
   });
   action(menu, "Suite arithmétique")->trigger();
   EXPECT_EQ(table().cell(5, 1), "5,00E+00");
 
   // The automatic-entry lists: the seven codes in their order.
   answerDialog([](QDialog& d) {
-    auto* c1 = d.findChild<QComboBox*>("Combo1_0");
+    auto* c1 = d.findChild<QComboBox*>("autoEntry0");
     ASSERT_TRUE(c1);
     ASSERT_EQ(c1->count(), 7);
     EXPECT_EQ(c1->itemText(4), "Écran du conductimètre");
@@ -198,7 +198,7 @@ TEST_F(TableWindowTest, ColumnMenuFromATitleWithItsCaptionsAndCommands) {
   EXPECT_EQ(table().autoEntry(0), table::kEntryVolume2);
 
   menu->hide();
-  answerDialog([](QDialog& d) { d.findChild<QRadioButton*>("Option3")->setChecked(true); });
+  answerDialog([](QDialog& d) { d.findChild<QRadioButton*>("format3")->setChecked(true); });
   action(window->tableFrame()->tableMenu(), "Format d'écriture des données")->trigger();
   EXPECT_EQ(table().mask(), "");
   EXPECT_EQ(table().cell(5, 1), "5");
