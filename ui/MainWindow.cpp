@@ -19,6 +19,7 @@
 #include "ui/SolutePickerWidget.h"
 #include "ui/SolutionPanel.h"
 #include "ui/TabStrip.h"
+#include "ui/WorkKeeper.h"
 #include "ui/ZoomCommands.h"
 #include "widgets/Colours.h"
 
@@ -37,6 +38,7 @@ MainWindow::MainWindow(MessageService& messages, QString appFolder, QString flag
   setPalette(pal);
   resize(kWindowWidth, kWindowHeight);
   designSize_ = new DesignSize(*this);
+  work_ = new WorkKeeper(wb_, table_, messages_, this);
   buildParts();
   connectControls();
   connectWork();

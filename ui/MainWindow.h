@@ -9,7 +9,6 @@
 #include <memory>
 #include <string>
 
-#include "files/ExtensionBlock.h"
 #include "files/WorkHistory.h"
 #include "files/ui/ConfigOwner.h"
 #include "model/Workbench.h"
@@ -43,6 +42,7 @@ class RecoveryKeeper;
 class SolutePickerWidget;
 class SolutionPanel;
 class TabStrip;
+class WorkKeeper;
 
 class MainWindow : public QWidget, public files::ui::ConfigOwner {
   Q_OBJECT
@@ -80,7 +80,7 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner {
   const QString& clipboardHint() const { return clipboardHint_; }
 
   // --- Configuration files ------------------------------------------------------
-  const std::string& configPath() const override { return configPath_; }
+  const std::string& configPath() const override;
   bool saveConfiguration(const std::string& path) override;
   bool loadConfiguration(const std::string& path) override;
   // A file named on the command line: a configuration (.C07) opens as from
@@ -102,9 +102,9 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner {
   bool mayClose();
 
   // --- The work: history, unsaved state, recovery copy ----------------------
-  const files::WorkHistory& history() const { return history_; }
+  const files::WorkHistory& history() const;
   // The work differs from its file (or was never saved).
-  bool workModified() const { return history_.modified(); }
+  bool workModified() const;
   // One step named `step` when the work changed since the last step.
   void noteWork(const QString& step);
   void undoWork();
@@ -113,7 +113,7 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner {
   bool mayReplaceWork() override;
   // From now on the recovery copy is kept in `folder`.
   void keepRecovery(const QString& folder);
-  RecoveryKeeper* recovery() const { return recovery_; }
+  RecoveryKeeper* recovery() const;
   // At start-up: the copies of runs that stopped, offered newest first.
   void offerRecovery();
   // The save window the unsaved-work question's "Enregistrer" opens.
@@ -160,8 +160,7 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner {
   QString flagFolder_;
   model::Workbench wb_;
   table::Table table_;
-  // The configuration file's extension items this version does not use, kept for the next save.
-  files::ExtensionItems extension_;
+  WorkKeeper* work_ = nullptr;
 
   CommandButtons* commands_ = nullptr;
   TabStrip* tabStrip_ = nullptr;
@@ -183,11 +182,8 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner {
   // The hint line's text after a completed copy.
   const QString clipboardHint_ =
       QStringLiteral("L'image est copiée: vous pouvez la retrouver depuis toute autre application (coller)");
-  std::string configPath_;
-  files::WorkHistory history_;
   // A knob's turns are one step once it rests.
   QTimer* knobRest_ = nullptr;
-  RecoveryKeeper* recovery_ = nullptr;
   // `memoire`: the calculator's memory, kept for the whole run.
   double memory_ = 0;
 };

@@ -31,13 +31,13 @@ void MainWindow::buildTableFrame() {
   connect(tableFrame_, &table::ui::TableFrame::hint, hintLine_, &HintLine::setHint);
   connect(tableFrame_, &table::ui::TableFrame::graphRequested, this, [this] {
     graph::ui::GraphWindow w(table_, messages_, this);
-    w.setHeading(printHeading(configPath_));
+    w.setHeading(printHeading(configPath()));
     w.exec();
   });
   connect(tableFrame_, &table::ui::TableFrame::printRequested, this, [this] {
     QPrinter& printer = qtp::sharedPrinter();
     if (!qtp::askPrinter(printer, this)) return;
-    const QString heading = printHeading(configPath_);
+    const QString heading = printHeading(configPath());
     table::ui::printTable(printer, table_, heading, heading);
   });
   connect(tableFrame_, &table::ui::TableFrame::calculateRequested, this, [this](int col, bool recalculate) {

@@ -70,7 +70,7 @@ bool MainWindow::mayClose() {
 
 void MainWindow::onClosing() {
   model::markStopped(flagFolder_.toStdString());
-  if (recovery_) recovery_->discard();
+  if (RecoveryKeeper* r = recovery()) r->discard();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -1,16 +1,18 @@
 // The pupil's work in the main window: its steps for undo and redo, the
-// caption's unsaved mark, the question before it is replaced or dropped,
-// and its recovery copy.
-#include <QAction>
-#include <QCoreApplication>
+// caption, its files, the question before it is replaced or dropped, and
+// its recovery copy (the work itself is the WorkKeeper's).
+#include <QFileInfo>
 #include <QKeySequence>
 #include <QShortcut>
 #include <QTextEdit>
 #include <QTimer>
 
-#include "files/RecoveryFiles.h"
+#include "files/ConfigFile.h"
+#include "files/ExerciseFile.h"
+#include "files/ExerciseOpening.h"
 #include "files/rtf/RtfReader.h"
 #include "files/rtf/RtfWriter.h"
+#include "files/ui/ExerciseMenu.h"
 #include "files/ui/SaveWindow.h"
 #include "files/ui/TextPane.h"
 #include "table/ui/TableFrame.h"
@@ -21,6 +23,7 @@
 #include "ui/MixturePanel.h"
 #include "ui/RecoveryKeeper.h"
 #include "ui/TabStrip.h"
+#include "ui/WorkKeeper.h"
 
 namespace velmira::ui {
 
@@ -34,6 +37,10 @@ const QString kKnobStep = QStringLiteral("Régler un bouton");
 }  // namespace
 
 void MainWindow::connectWork() {
+  connect(work_, &WorkKeeper::changed, this, [this] {
+    updateUndoEntries();
+    showCaption();
+  });
   knobRest_ = new QTimer(this);
   knobRest_->setSingleShot(true);
   knobRest_->setInterval(kKnobRest);
@@ -52,7 +59,7 @@ void MainWindow::connectWork() {
   shortcut(QKeySequence(Qt::CTRL | Qt::Key_P), [this] { onCommand(Command::Print); });
 
   connect(textPane_->textEditor(), &QTextEdit::textChanged, this, [this] {
-    if (recovery_) recovery_->schedule();
+    if (work_->recovery()) work_->recovery()->schedule();
   });
 
   saveWork = [this] {
@@ -63,28 +70,24 @@ void MainWindow::connectWork() {
 }
 
 void MainWindow::connectTableWork() {
-  tableFrame_->setWorkFiles(appFolder_, [this] { return configPath_; });
+  tableFrame_->setWorkFiles(appFolder_, [this] { return work_->path(); });
   connect(tableFrame_, &table::ui::TableFrame::edited, this, &MainWindow::noteWork);
   connect(tableFrame_->undoEntry(), &QAction::triggered, this, &MainWindow::undoWork);
   connect(tableFrame_->redoEntry(), &QAction::triggered, this, &MainWindow::redoWork);
   updateUndoEntries();
 }
 
+const files::WorkHistory& MainWindow::history() const { return work_->history(); }
+bool MainWindow::workModified() const { return work_->modified(); }
+const std::string& MainWindow::configPath() const { return work_->path(); }
+RecoveryKeeper* MainWindow::recovery() const { return work_->recovery(); }
+
 void MainWindow::startHistory(bool saved) {
   if (knobRest_) knobRest_->stop();
-  history_.reset(files::workSnapshot(wb_, table_, extension_).value_or(std::string()), saved);
-  updateUndoEntries();
-  showCaption();
-  if (recovery_) recovery_->schedule();
+  work_->restart(saved);
 }
 
-void MainWindow::noteWork(const QString& step) {
-  auto snapshot = files::workSnapshot(wb_, table_, extension_);
-  if (!snapshot || !history_.record(std::move(*snapshot), step.toStdString())) return;
-  updateUndoEntries();
-  showCaption();
-  if (recovery_) recovery_->schedule();
-}
+void MainWindow::noteWork(const QString& step) { work_->note(step); }
 
 void MainWindow::settleWork() {
   // The entry being typed is checked now: left focused, it would write its
@@ -100,18 +103,12 @@ void MainWindow::settleWork() {
 
 void MainWindow::undoWork() {
   settleWork();
-  if (const std::string* s = history_.undo()) {
-    files::restoreWork(*s, wb_, table_, extension_, messages_);
-    followWork();
-  }
+  if (work_->undo()) followWork();
 }
 
 void MainWindow::redoWork() {
   settleWork();
-  if (const std::string* s = history_.redo()) {
-    files::restoreWork(*s, wb_, table_, extension_, messages_);
-    followWork();
-  }
+  if (work_->redo()) followWork();
 }
 
 void MainWindow::followWork() {
@@ -123,11 +120,48 @@ void MainWindow::followWork() {
   tabStrip_->paintStrip();
   updateUndoEntries();
   showCaption();
-  if (recovery_) recovery_->schedule();
+  if (work_->recovery()) work_->recovery()->schedule();
 }
 
 void MainWindow::updateUndoEntries() {
-  if (tableFrame_) tableFrame_->showHistory(history_);
+  if (tableFrame_) tableFrame_->showHistory(work_->history());
+}
+
+void MainWindow::showCaption() {
+  QString caption = QStringLiteral("Velmira");
+  if (!configPath().empty()) caption += QStringLiteral(" - ") + QString::fromStdString(configPath());
+  // The usual mark of unsaved work.
+  if (workModified()) caption += QLatin1Char('*');
+  setWindowTitle(caption);
+}
+
+bool MainWindow::saveConfiguration(const std::string& path) {
+  settleWork();
+  return work_->save(path);
+}
+
+bool MainWindow::loadConfiguration(const std::string& path) {
+  if (!work_->load(path)) return false;
+  // Knobs, bench picture, displays, entries, selections, beaker levels, solutes, the strip.
+  followWork();
+  startHistory(true);
+  return true;
+}
+
+void MainWindow::openFile(const QString& path) {
+  if (path.endsWith(QString::fromLatin1(files::kConfigExtension), Qt::CaseInsensitive)) {
+    files::ui::openConfiguration(*this, messages_, path.toStdString());
+    return;
+  }
+  if (files::gettingStartedActivity(path.toStdString())) {
+    exerciseMenu_->openGettingStarted(QFileInfo(path).absoluteFilePath().toStdString());
+    return;
+  }
+  if (path.endsWith(QString::fromLatin1(files::kExerciseExtension), Qt::CaseInsensitive)) {
+    exerciseMenu_->openExercise(QFileInfo(path).absoluteFilePath().toStdString());
+    return;
+  }
+  messages_.show(msg::notConfiguration());
 }
 
 bool MainWindow::askUnsavedWork() {
@@ -148,31 +182,21 @@ bool MainWindow::mayReplaceWork() {
 }
 
 void MainWindow::keepRecovery(const QString& folder) {
-  delete recovery_;
-  recovery_ = new RecoveryKeeper(
-      folder, messages_,
-      [this]() -> std::optional<RecoveryKeeper::Contents> {
-        const bool text = textModified() == 1;
-        if (!workModified() && !text) return std::nullopt;
-        RecoveryKeeper::Contents c;
-        c.snapshot = files::workSnapshot(wb_, table_, extension_).value_or(history_.current());
-        c.workName = configPath_;
-        if (text) c.rtf = rtf::writeRtf(textPane_->richDocument());
-        return c;
-      },
-      this);
+  work_->keepRecovery(folder, [this]() -> std::optional<std::string> {
+    if (textModified() != 1) return std::nullopt;
+    return rtf::writeRtf(textPane_->richDocument());
+  });
 }
 
 void MainWindow::offerRecovery() {
-  if (!recovery_) return;
-  for (const files::RecoveryCopy& copy : recovery_->leftCopies()) {
+  if (!work_->recovery()) return;
+  for (const files::RecoveryCopy& copy : work_->recovery()->leftCopies()) {
     if (messages_.show(files::resumeQuestion()) != Answer::Yes) {
       files::removeRecovery(copy.files);
       continue;
     }
     if (!mayReplaceWork()) continue;  // kept for the next start
-    if (!files::restoreWork(copy.snapshot, wb_, table_, extension_, messages_)) continue;
-    configPath_ = copy.workName;
+    if (!work_->resume(copy)) continue;
     if (!copy.rtf.empty()) {
       if (auto document = rtf::readRtf(copy.rtf)) {
         textPane_->showDocument(*document);
@@ -180,14 +204,7 @@ void MainWindow::offerRecovery() {
         textPane_->setTextModified(1);
       }
     }
-    // Taken back as unsaved work; the old copy goes once this run's own is on disk.
-    history_.reset(files::workSnapshot(wb_, table_, extension_).value_or(copy.snapshot), false);
     followWork();
-    auto* once = new QObject(this);
-    connect(recovery_, &RecoveryKeeper::written, once, [once, files = copy.files](bool ok) {
-      if (ok) files::removeRecovery(files);
-      once->deleteLater();
-    });
   }
 }
 

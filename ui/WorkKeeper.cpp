@@ -1,0 +1,83 @@
+#include "ui/WorkKeeper.h"
+
+#include "files/ConfigFile.h"
+#include "ui/RecoveryKeeper.h"
+
+namespace velmira::ui {
+
+WorkKeeper::WorkKeeper(model::Workbench& wb, table::Table& table, MessageService& messages, QObject* parent)
+    : QObject(parent), wb_(wb), table_(table), messages_(messages) {}
+
+void WorkKeeper::changedNow() {
+  emit changed();
+  if (recovery_) recovery_->schedule();
+}
+
+void WorkKeeper::restart(bool saved) {
+  history_.reset(files::workSnapshot(wb_, table_, extension_).value_or(std::string()), saved);
+  changedNow();
+}
+
+void WorkKeeper::note(const QString& step) {
+  auto snapshot = files::workSnapshot(wb_, table_, extension_);
+  if (snapshot && history_.record(std::move(*snapshot), step.toStdString())) changedNow();
+}
+
+bool WorkKeeper::undo() {
+  const std::string* s = history_.undo();
+  if (s) files::restoreWork(*s, wb_, table_, extension_, messages_);
+  return s;
+}
+
+bool WorkKeeper::redo() {
+  const std::string* s = history_.redo();
+  if (s) files::restoreWork(*s, wb_, table_, extension_, messages_);
+  return s;
+}
+
+bool WorkKeeper::save(const std::string& path) {
+  if (!files::writeConfiguration(path, wb_, table_, messages_, true, extension_)) return false;
+  path_ = path;
+  history_.markSaved();
+  changedNow();
+  return true;
+}
+
+bool WorkKeeper::load(const std::string& path) {
+  auto configuration = files::readConfiguration(path, wb_, table_, messages_);
+  if (!configuration) return false;
+  path_ = path;
+  extension_ = std::move(configuration->extension);
+  return true;
+}
+
+void WorkKeeper::keepRecovery(const QString& folder, std::function<std::optional<std::string>()> paneText) {
+  delete recovery_;
+  recovery_ = new RecoveryKeeper(
+      folder, messages_,
+      [this, paneText = std::move(paneText)]() -> std::optional<RecoveryKeeper::Contents> {
+        auto rtf = paneText();
+        if (!modified() && !rtf) return std::nullopt;
+        RecoveryKeeper::Contents c;
+        c.snapshot = files::workSnapshot(wb_, table_, extension_).value_or(history_.current());
+        c.workName = path_;
+        if (rtf) c.rtf = std::move(*rtf);
+        return c;
+      },
+      this);
+}
+
+bool WorkKeeper::resume(const files::RecoveryCopy& copy) {
+  if (!files::restoreWork(copy.snapshot, wb_, table_, extension_, messages_)) return false;
+  path_ = copy.workName;
+  // Taken back as unsaved work; the old copy goes once this run's own is on disk.
+  history_.reset(files::workSnapshot(wb_, table_, extension_).value_or(copy.snapshot), false);
+  auto* once = new QObject(this);
+  connect(recovery_, &RecoveryKeeper::written, once, [once, files = copy.files](bool ok) {
+    if (ok) files::removeRecovery(files);
+    once->deleteLater();
+  });
+  return true;
+}
+
+}  // namespace velmira::ui

@@ -1,0 +1,76 @@
+#pragma once
+// The pupil's work as the main window keeps it: the history of its steps
+// (undo, redo, the unsaved state), the configuration file it belongs to
+// with the file's extension items, and its recovery copy.
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <string>
+
+#include "files/ExtensionBlock.h"
+#include "files/RecoveryFiles.h"
+#include "files/WorkHistory.h"
+
+namespace velmira {
+class MessageService;
+}
+namespace velmira::model {
+class Workbench;
+}
+namespace velmira::table {
+class Table;
+}
+
+namespace velmira::ui {
+
+class RecoveryKeeper;
+
+class WorkKeeper : public QObject {
+  Q_OBJECT
+ public:
+  WorkKeeper(model::Workbench& wb, table::Table& table, MessageService& messages, QObject* parent);
+
+  const files::WorkHistory& history() const { return history_; }
+  // The work differs from its file (or was never saved).
+  bool modified() const { return history_.modified(); }
+  // `nomconfig`: the configuration last opened or saved (full path).
+  const std::string& path() const { return path_; }
+
+  // The history restarts at the current work (`saved`: as its file holds it).
+  void restart(bool saved);
+  // One step named `step` when the work changed since the last step.
+  void note(const QString& step);
+  // The previous or next state put back; false when there is none.
+  bool undo();
+  bool redo();
+  // The work written to `path`, which becomes its file; false after the message.
+  bool save(const std::string& path);
+  // The configuration at `path` read and applied, `path` the work's file;
+  // false when refused (its message shown, nothing changed).
+  bool load(const std::string& path);
+
+  // From now on the copy is kept in `folder`; `paneText` gives the text
+  // pane's RTF when it has unsaved changes, else nothing.
+  void keepRecovery(const QString& folder, std::function<std::optional<std::string>()> paneText);
+  RecoveryKeeper* recovery() const { return recovery_; }
+  // The copy taken back as unsaved work; its files go once this run's own
+  // copy is on disk. False when it cannot be read.
+  bool resume(const files::RecoveryCopy& copy);
+
+ signals:
+  // The history, the unsaved state or the file changed (the caption, the undo entries).
+  void changed();
+
+ private:
+  void changedNow();
+
+  model::Workbench& wb_;
+  table::Table& table_;
+  MessageService& messages_;
+  files::ExtensionItems extension_;  // the file's items this version does not use, kept for the next save
+  files::WorkHistory history_;
+  std::string path_;
+  RecoveryKeeper* recovery_ = nullptr;
+};
+
+}  // namespace velmira::ui
