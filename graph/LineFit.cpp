@@ -11,6 +11,7 @@ namespace velmira::graph {
 LineFit fitLine(std::span<const PlottedPoint> points, FitKind kind) {
   LineFit fit;
   fit.kind = kind;
+  fit.n = static_cast<int>(points.size());
   if (points.size() < 2) return fit;
   const double n = static_cast<double>(points.size());
   if (kind == FitKind::ThroughOrigin) {
@@ -30,6 +31,7 @@ LineFit fitLine(std::span<const PlottedPoint> points, FitKind kind) {
     }
     fit.sse = sse;
     fit.r2 = syy > 0 ? 1 - sse / syy : 1;
+    fit.u = FitUncertainty{std::sqrt(sse / (n - 1) / sxx), 0, 0};
   } else {
     const float firstX = points.front().x;
     if (std::all_of(points.begin(), points.end(), [&](const PlottedPoint& p) { return p.x == firstX; })) return fit;
@@ -58,9 +60,44 @@ LineFit fitLine(std::span<const PlottedPoint> points, FitKind kind) {
     fit.r2 = syy > 0 ? 1 - sse / syy : 1;
     fit.x0 = mx;
     fit.y0 = my;
+    if (n >= 3) {
+      const double s2 = sse / (n - 2);
+      fit.u = FitUncertainty{std::sqrt(s2 / sxx), std::sqrt(s2 * (1 / n + mx * mx / sxx)), -mx * s2 / sxx};
+    }
   }
   fit.possible = std::isfinite(fit.a) && std::isfinite(fit.b) && std::isfinite(fit.r2);
+  if (fit.u && !(fit.possible && std::isfinite(fit.u->a) && std::isfinite(fit.u->b) && std::isfinite(fit.u->ab)))
+    fit.u.reset();
   return fit;
+}
+
+std::string uncertaintyText(const LineFit& fit) {
+  if (!fit.possible || !fit.u) return kUncertaintyUnknown;
+  const std::string ua = "u(a) = " + num::format(fit.u->a, kUncertaintyMask);
+  if (fit.kind == FitKind::ThroughOrigin) return ua;
+  return ua + " ; u(b) = " + num::format(fit.u->b, kUncertaintyMask);
+}
+
+LineReading readLine(const LineFit& fit, double y, double uy) {
+  LineReading r;
+  if (!fit.possible || fit.a == 0) return r;
+  const double b = fit.kind == FitKind::Affine ? fit.b : 0;
+  r.x = (y - b) / fit.a;
+  r.possible = std::isfinite(r.x);
+  if (!r.possible || !fit.u) return r;
+  // u(b) and cov(a, b) are 0 through the origin. The variance of a linear
+  // combination: never below 0 but for rounding.
+  const FitUncertainty& u = *fit.u;
+  const double v = (uy * uy + u.b * u.b + r.x * r.x * u.a * u.a + 2 * r.x * u.ab) / (fit.a * fit.a);
+  if (std::isfinite(v)) r.u = std::sqrt(std::max(v, 0.0));
+  return r;
+}
+
+std::string readingText(const LineReading& reading) {
+  if (!reading.possible) return kFitImpossible;
+  const std::string x = "x = " + num::format(reading.x, kUncertaintyMask);
+  if (!reading.u) return x + " ; " + kUncertaintyUnknown;
+  return x + " ; u(x) = " + num::format(*reading.u, kUncertaintyMask);
 }
 
 std::string equationText(const LineFit& fit, std::string_view mask) {

@@ -70,13 +70,27 @@ TwoLineFit fitTwoLines(std::span<const PlottedPoint> points) {
     best.y = l1.a * best.x + l1.b;
     best.crossing = std::isfinite(best.x) && std::isfinite(best.y);
   }
-  if (!best.crossing) best.x = best.y = 0;
+  if (!best.crossing) {
+    best.x = best.y = 0;
+    return best;
+  }
+  if (l1.u && l2.u) {
+    const double x = best.x, da = l1.a - l2.a;
+    const auto part = [x](const FitUncertainty& u) { return u.b * u.b + x * x * u.a * u.a + 2 * x * u.ab; };
+    const double v = (part(*l1.u) + part(*l2.u)) / (da * da);
+    if (std::isfinite(v)) best.ux = std::sqrt(std::max(v, 0.0));
+  }
   return best;
 }
 
 std::string intersectionText(const TwoLineFit& fit, std::string_view mask) {
   if (!fit.possible || !fit.crossing) return kFitImpossible;
   return "x = " + num::format(fit.x, mask) + " ; y = " + num::format(fit.y, mask);
+}
+
+std::string intersectionUncertaintyText(const TwoLineFit& fit) {
+  if (!fit.possible || !fit.crossing || !fit.ux) return kUncertaintyUnknown;
+  return "u(x) = " + num::format(*fit.ux, kUncertaintyMask);
 }
 
 std::string twoLinesText(const TwoLineFit& fit, std::string_view mask) {

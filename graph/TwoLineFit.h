@@ -11,7 +11,12 @@
 //     of squares add up to the least wins (a later split only with a strictly
 //     smaller sum); no split possible: impossible;
 //  3. intersection x = (b2 - b1) / (a1 - a2), y = a1·x + b1; parallel lines or
-//     a result that is not finite: impossible.
+//     a result that is not finite: impossible;
+//  4. its uncertainty, each line's from its own points (fitLine):
+//     u(x)² = [u(b1)² + x²·u(a1)² + 2·x·cov(a1, b1)
+//              + u(b2)² + x²·u(a2)² + 2·x·cov(a2, b2)] / (a1 - a2)²;
+//     none when a line has fewer than 3 points.
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -29,6 +34,7 @@ struct TwoLineFit {
   int split = 0;          // points of the first line
   bool crossing = false;  // the lines meet at (x, y)
   double x = 0, y = 0;
+  std::optional<double> ux = std::nullopt;  // u(x) of the intersection
 };
 
 inline bool canFitTwoLines(const Plot& plot) { return plot.points.size() >= kTwoLinesMinPoints; }
@@ -39,6 +45,8 @@ TwoLineFit fitTwoLines(std::span<const PlottedPoint> points);
 // kIntersectionCaption.
 inline constexpr const char* kIntersectionCaption = "Intersection : ";
 std::string intersectionText(const TwoLineFit& fit, std::string_view mask);
+// "u(x) = X" (kUncertaintyMask), or kUncertaintyUnknown.
+std::string intersectionUncertaintyText(const TwoLineFit& fit);
 
 // The window's text: "Droite 1 : …", "Droite 2 : …" (equationText) and
 // "Intersection : …", one line each.

@@ -159,3 +159,23 @@ TEST(TwoLineFit, StrokesOnThePlot) {
   EXPECT_FALSE(twoLineStrokes(p, far).crossShown);
   EXPECT_TRUE(twoLineStrokes(p, TwoLineFit{}).first.empty());
 }
+
+TEST(TwoLineFit, UncertaintyOfTheIntersection) {
+  // Two lines of three points each, mirror images about x = 3:
+  // y = -2,5x + 9,8333 and y = 2,5x - 5,1667, s² = 1/6 each. At x = 3 each
+  // line is known to s²(1/3 + 2²/2) = 7/18, so u(x) = √(14/18) / 5.
+  const TwoLineFit f = fitTwoLines(points({{0, 10}, {1, 7}, {2, 5}, {4, 5}, {5, 7}, {6, 10}}));
+  ASSERT_TRUE(f.crossing);
+  EXPECT_EQ(f.split, 3);
+  EXPECT_NEAR(f.x, 3, 1e-12);
+  ASSERT_TRUE(f.ux);
+  EXPECT_NEAR(*f.ux, 0.1763834207, 1e-9);
+  EXPECT_EQ(intersectionUncertaintyText(f), "u(x) = 1,76E-01");
+
+  // A line of two points has no s: no uncertainty, though the lines cross.
+  const TwoLineFit two = fitTwoLines(points({{0, 10}, {1, 8}, {3, 8}, {4, 10}}));
+  ASSERT_TRUE(two.crossing);
+  EXPECT_FALSE(two.ux);
+  EXPECT_EQ(intersectionUncertaintyText(two), "u non calculable");
+  EXPECT_EQ(intersectionUncertaintyText(fitTwoLines(points({{0, 1}, {1, 2}, {2, 3}}))), "u non calculable");
+}
