@@ -3,11 +3,14 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
+#include "graph/FitRange.h"
 #include "graph/GraphPlot.h"
 #include "graph/LineFit.h"
 #include "graph/TwoLineFit.h"
 #include "model/Workbench.h"
+#include "platform/core/NumberText.h"
 #include "table/Table.h"
 #include "tools/Commands.h"
 #include "tools/ToolFiles.h"
@@ -22,6 +25,13 @@ std::optional<int> columnIndex(const std::string& text) {
   return text[0] - '1';
 }
 
+// A number as typed, with "," or ".".
+std::optional<double> typedNumber(std::string text) {
+  for (char& c : text)
+    if (c == '.') c = ',';
+  return num::readDouble(text);
+}
+
 template <class Values>
 void printList(std::ostream& out, const char* name, const Values& values) {
   out << name << '\t';
@@ -34,10 +44,36 @@ void printList(std::ostream& out, const char* name, const Values& values) {
 int graphCommand(const Args& args, std::ostream& out, std::ostream& err) {
   std::optional<std::string> path;
   int cols[2] = {0, 1};
-  bool twoLines = false;
+  bool twoLines = false, uncertainties = false, throughOrigin = false;
+  std::optional<graph::RowRange> range;
+  std::optional<double> readAt, readU;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    if (a == "--abscisse" || a == "--ordonnee") {
+    const bool takesValue = a == "--points" || a == "--lire" || a == "--u-lire";
+    if (takesValue && i + 1 >= args.size()) {
+      err << "velmira-outil graphe : " << a << (a == "--points" ? " attend des lignes A-B\n" : " attend un nombre\n");
+      return 2;
+    }
+    if (a == "--points") {
+      range = graph::readRowRange(args[++i]);
+      if (!range) {
+        err << "velmira-outil graphe : lignes non valides « " << args[i]
+            << " » pour --points : A-B, lignes du tableau de 1 à 100, A au plus B\n";
+        return 2;
+      }
+    } else if (a == "--lire" || a == "--u-lire") {
+      const auto v = typedNumber(args[++i]);
+      if (!v || (a == "--u-lire" && *v < 0)) {
+        err << "velmira-outil graphe : nombre non valide « " << args[i] << " » pour " << a
+            << (a == "--u-lire" ? " : un nombre positif ou nul\n" : "\n");
+        return 2;
+      }
+      (a == "--lire" ? readAt : readU) = *v;
+    } else if (a == "--incertitudes") {
+      uncertainties = true;
+    } else if (a == "--origine") {
+      throughOrigin = true;
+    } else if (a == "--abscisse" || a == "--ordonnee") {
       if (i + 1 >= args.size()) {
         err << "velmira-outil graphe : " << a << " attend un numéro de colonne (1 à 5)\n";
         return 2;
@@ -53,7 +89,8 @@ int graphCommand(const Args& args, std::ostream& out, std::ostream& err) {
       twoLines = true;
     } else if (!a.empty() && a[0] == '-') {
       err << "velmira-outil graphe : option inconnue « " << a
-          << " » (options : --abscisse, --ordonnee, --deux-droites)\n";
+          << " » (options : --abscisse, --ordonnee, --deux-droites, --incertitudes, --points, --lire, --u-lire, "
+             "--origine)\n";
       return 2;
     } else if (!path) {
       path = a;
@@ -64,6 +101,10 @@ int graphCommand(const Args& args, std::ostream& out, std::ostream& err) {
   }
   if (!path) {
     err << "velmira-outil graphe : indiquer un fichier de configuration (.C07)\n";
+    return 2;
+  }
+  if (!readAt && (readU || throughOrigin)) {
+    err << "velmira-outil graphe : --u-lire et --origine vont avec --lire\n";
     return 2;
   }
 
@@ -84,16 +125,24 @@ int graphCommand(const Args& args, std::ostream& out, std::ostream& err) {
   printList(out, "graduations_ordonnee", plot.marksY);
   for (const graph::PlottedPoint& p : plot.points) out << "point\t" << p.at.x << ' ' << p.at.y << '\n';
   out << "lier\t" << (plot.canJoin() ? "oui" : "non") << '\n';
-  out << "droite_origine\t"
-      << graph::equationText(graph::fitLine(plot.points, graph::FitKind::ThroughOrigin), table.mask()) << '\n';
-  out << "droite_affine\t" << graph::equationText(graph::fitLine(plot.points, graph::FitKind::Affine), table.mask())
-      << '\n';
+  // The fits use the points of the range only.
+  const std::vector<graph::PlottedPoint> used = graph::fitPoints(plot, range).used;
+  const graph::LineFit origin = graph::fitLine(used, graph::FitKind::ThroughOrigin);
+  const graph::LineFit affine = graph::fitLine(used, graph::FitKind::Affine);
+  out << "droite_origine\t" << graph::equationText(origin, table.mask()) << '\n';
+  if (uncertainties) out << "incertitude_origine\t" << graph::uncertaintyText(origin) << '\n';
+  out << "droite_affine\t" << graph::equationText(affine, table.mask()) << '\n';
+  if (uncertainties) out << "incertitude_affine\t" << graph::uncertaintyText(affine) << '\n';
   if (twoLines) {
-    const graph::TwoLineFit fit = graph::fitTwoLines(plot.points);
+    const graph::TwoLineFit fit = graph::fitTwoLines(used);
     out << "droite_1\t" << graph::equationText(fit.first, table.mask()) << '\n';
     out << "droite_2\t" << graph::equationText(fit.second, table.mask()) << '\n';
     out << "intersection\t" << graph::intersectionText(fit, table.mask()) << '\n';
+    if (uncertainties) out << "incertitude_intersection\t" << graph::intersectionUncertaintyText(fit) << '\n';
   }
+  if (readAt)
+    out << "lecture\t"
+        << graph::readingText(graph::readLine(throughOrigin ? origin : affine, *readAt, readU.value_or(0))) << '\n';
   return 0;
 }
 

@@ -57,7 +57,9 @@ constexpr std::array<CommandUsage, 6> kCommands = {{
      "--serie C FIRST LAST STEP, --format K (1..5),\n"
      "--calcule C FORMULA, --recalcule C (with the calculator in --radians,\n"
      "--scientifique for the calculations that follow; by default degrees, standard).\n"},
-    {"graphe", "graphe FICHIER.C07 [--abscisse C] [--ordonnee C] [--deux-droites]\n",
+    {"graphe",
+     "graphe FICHIER.C07 [--abscisse C] [--ordonnee C] [--deux-droites] [--incertitudes]\n"
+     "       [--points A-B] [--lire Y [--u-lire UY] [--origine]]\n",
      "Calcule le graphe de la colonne C de l'ordonnée (2 par défaut) en fonction de\n"
      "celle de l'abscisse (1 par défaut), C de 1 à 5, comme la fenêtre de représentation\n"
      "graphique avec ses trois options cochées ; une ligne NOM<TAB>VALEUR chacun :\n"
@@ -65,7 +67,18 @@ constexpr std::array<CommandUsage, 6> kCommands = {{
      "point (un par point tracé), lier, droite_origine, droite_affine ;\n"
      "avec --deux-droites, ensuite droite_1, droite_2 (les deux droites du dosage)\n"
      "et intersection (x = X ; y = Y, ou impossible) ;\n"
-     "ou la seule ligne message quand les données ne peuvent pas être représentées.\n",
+     "ou la seule ligne message quand les données ne peuvent pas être représentées.\n"
+     "--incertitudes : après droite_origine, incertitude_origine (u(a) = X) ; après\n"
+     "droite_affine, incertitude_affine (u(a) = X ; u(b) = Y) ; avec --deux-droites,\n"
+     "après intersection, incertitude_intersection (u(x) = X) ; nombres à 3 chiffres\n"
+     "significatifs (4,12E+01), u non calculable quand il y a trop peu de points\n"
+     "(moins de 2 pour la droite passant par l'origine, moins de 3 pour une droite affine).\n"
+     "--points A-B : les modèles n'utilisent que les points des lignes A à B du tableau\n"
+     "(comprises) ; avec --deux-droites, le partage se fait parmi ces points.\n"
+     "--lire Y : à la fin, lecture (x = X ; u(x) = UX), l'abscisse d'ordonnée Y sur la\n"
+     "droite affine (sur la droite passant par l'origine avec --origine), et son\n"
+     "incertitude à partir de celles de la droite et de u(Y) donnée par --u-lire\n"
+     "(0 par défaut) ; impossible sans droite ou pour une droite horizontale.\n",
      "Computes the graph of the ordinate's column C (2 by default) against the\n"
      "abscissa's (1 by default), C from 1 to 5, as the graph window does with its three\n"
      "options ticked; one line NAME<TAB>VALUE each:\n"
@@ -73,7 +86,18 @@ constexpr std::array<CommandUsage, 6> kCommands = {{
      "point (one per plotted point), lier, droite_origine, droite_affine;\n"
      "with --deux-droites, then droite_1, droite_2 (the two lines of a titration)\n"
      "and intersection (x = X ; y = Y, or impossible);\n"
-     "or the single line message when the data cannot be plotted.\n"},
+     "or the single line message when the data cannot be plotted.\n"
+     "--incertitudes: after droite_origine, incertitude_origine (u(a) = X); after\n"
+     "droite_affine, incertitude_affine (u(a) = X ; u(b) = Y); with --deux-droites,\n"
+     "after intersection, incertitude_intersection (u(x) = X); numbers with 3\n"
+     "significant digits (4,12E+01), u non calculable when there are too few points\n"
+     "(fewer than 2 for the line through the origin, fewer than 3 for an affine line).\n"
+     "--points A-B: the models use only the points of table lines A to B (both\n"
+     "included); with --deux-droites the split is chosen among these points.\n"
+     "--lire Y: at the end, lecture (x = X ; u(x) = UX), the abscissa of ordinate Y on\n"
+     "the affine line (on the line through the origin with --origine), and its\n"
+     "uncertainty from the line's and from u(Y) given by --u-lire (0 by default);\n"
+     "impossible without a line or for a horizontal one.\n"},
     {"calcul", "calcul [--degres|--radians] [--machine [--scientifique] | --masque MASQUE] [EXPRESSION...]\n",
      "Évalue chaque expression (ou chaque ligne de l'entrée) : CODE<TAB>RÉSULTAT.\n"
      "Sans --machine, RÉSULTAT est le texte brut de l'évaluateur (vide si CODE n'est pas 0).\n"

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 
@@ -141,4 +142,74 @@ TEST_F(Graphe, RefusesBadArguments) {
             "velmira-outil graphe : colonne non valide « 6 » pour --abscisse : un numéro de colonne de 1 à 5\n");
   EXPECT_EQ(graphe({(dir / "absent.C07").string()}), 1);
   EXPECT_NE(err.str().find("fichier introuvable"), std::string::npos);
+}
+
+TEST_F(Graphe, UncertaintiesRangeAndReading) {
+  // C1 = 1 2 3 4, C2 = 3 5 7 10 (the affine line a = 2,3, b = 0,5 with
+  // residuals), line 5 an outlier left out by --points 1-4.
+  const std::string f = (dir / "u.C07").string();
+  tools::Args a;
+  const char* y[] = {"3", "5", "7", "10", "40"};
+  for (int i = 0; i < 5; ++i)
+    a.insert(a.end(), {"--set", "cellule(" + std::to_string(i + 1) + ",1)=" + std::to_string(i + 1), "--set",
+                       "cellule(" + std::to_string(i + 1) + ",2)=" + y[i]});
+  a.insert(a.end(), {"-o", f});
+  ASSERT_EQ(tools::configCommand(a, out, err), 0) << err.str();
+
+  ASSERT_EQ(graphe({f, "--points", "1-4", "--incertitudes"}), 0) << err.str();
+  const std::string o = out.str();
+  // Σ(y - ax)² = 183 - 74²/30 through the origin, u(a) = √(that / 3 / 30).
+  EXPECT_NE(o.find("\ndroite_origine\ty = a·x ; a = 2,47E+00 ; r² = 0,9974\n"
+                   "incertitude_origine\tu(a) = 7,20E-02\n"
+                   "droite_affine\ty = a·x + b ; a = 2,30E+00 ; b = 5,00E-01 ; r² = 0,9888\n"
+                   "incertitude_affine\tu(a) = 1,73E-01 ; u(b) = 4,74E-01\n"),
+            std::string::npos)
+      << o;
+  EXPECT_EQ(std::count(o.begin(), o.end(), '\n'), 15);  // every point still plotted, nothing after the fits
+  EXPECT_NE(o.find("\npoint\t"), std::string::npos);
+
+  // Two points: an affine line without uncertainty.
+  ASSERT_EQ(graphe({f, "--points", "2-3", "--incertitudes"}), 0);
+  EXPECT_NE(out.str().find("\nincertitude_affine\tu non calculable\n"), std::string::npos) << out.str();
+
+  // Reading the line: y = 6 with u(y) = 0,2 on the affine line; on the line
+  // through the origin u(x) = x·u(a)/a.
+  ASSERT_EQ(graphe({f, "--points", "1-4", "--lire", "6", "--u-lire", "0.2"}), 0);
+  EXPECT_EQ(out.str().substr(out.str().rfind("\n", out.str().size() - 2) + 1),
+            "lecture\tx = 2,39E+00 ; u(x) = 1,21E-01\n");
+  ASSERT_EQ(graphe({f, "--points", "1-4", "--lire", "6", "--origine"}), 0);
+  EXPECT_NE(out.str().find("\nlecture\tx = 2,43E+00 ; u(x) = 7,10E-02\n"), std::string::npos) << out.str();
+
+  for (tools::Args bad : {tools::Args{f, "--points", "4-2"},
+                          {f, "--points"},
+                          {f, "--points", "0-3"},
+                          {f, "--lire", "abc"},
+                          {f, "--lire", "1", "--u-lire", "-1"},
+                          {f, "--u-lire", "1"},
+                          {f, "--origine"}}) {
+    EXPECT_EQ(graphe(bad), 2) << bad[1];
+    EXPECT_FALSE(err.str().empty());
+    EXPECT_TRUE(out.str().empty());
+  }
+}
+
+TEST_F(Graphe, UncertaintyOfTheIntersection) {
+  // Two lines of three points each, crossing at x = 3 (the core's case);
+  // line 7 a stray point left out of the split by --points 1-6.
+  const std::string f = (dir / "v.C07").string();
+  tools::Args a;
+  const int xy[][2] = {{0, 10}, {1, 7}, {2, 5}, {4, 5}, {5, 7}, {6, 10}, {7, 0}};
+  for (int i = 0; i < 7; ++i)
+    for (int c = 0; c < 2; ++c)
+      a.insert(a.end(), {"--set", "cellule(" + std::to_string(i + 1) + "," + std::to_string(c + 1) +
+                                      ")=" + std::to_string(xy[i][c])});
+  a.insert(a.end(), {"-o", f});
+  ASSERT_EQ(tools::configCommand(a, out, err), 0) << err.str();
+  ASSERT_EQ(graphe({f, "--deux-droites", "--incertitudes", "--points", "1-6"}), 0) << err.str();
+  EXPECT_NE(out.str().find("\nintersection\tx = 3,00E+00 ; y = 2,33E+00\nincertitude_intersection\tu(x) = 1,76E-01\n"),
+            std::string::npos)
+      << out.str();
+  // Four points: lines of two points, no uncertainty.
+  ASSERT_EQ(graphe({f, "--deux-droites", "--incertitudes", "--points", "2-5"}), 0);
+  EXPECT_NE(out.str().find("\nincertitude_intersection\tu non calculable\n"), std::string::npos) << out.str();
 }
