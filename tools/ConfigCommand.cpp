@@ -13,6 +13,7 @@
 #include "model/Workbench.h"
 #include "platform/core/NumberText.h"
 #include "platform/core/RecordFile.h"
+#include "table/ColumnStatistics.h"
 #include "table/Table.h"
 #include "table/TableText.h"
 #include "tools/Commands.h"
@@ -24,8 +25,9 @@
 namespace velmira::tools {
 
 int configCommand(const Args& args, std::ostream& out, std::ostream& err) {
-  enum class Output { Records, File, Table, Csv };
+  enum class Output { Records, File, Table, Csv, Statistics };
   Output output = Output::Records;
+  int statisticsCol = 0;
   std::optional<std::string> input, outputPath;
   // The settings and operations, run in the order given.
   std::vector<std::variant<std::pair<std::string, std::string>, TableOperation>> steps;
@@ -50,6 +52,14 @@ int configCommand(const Args& args, std::ostream& out, std::ostream& err) {
       steps.emplace_back(std::pair(v.substr(0, eq), v.substr(eq + 1)));
     } else if (a == "--tableau" || a == "--csv") {
       output = a == "--csv" ? Output::Csv : Output::Table;
+    } else if (a == "--statistiques") {
+      const std::string c = i + 1 < args.size() ? args[++i] : std::string();
+      if (c.size() != 1 || c[0] < '1' || c[0] > '0' + table::kCols) {
+        err << "velmira-outil config : --statistiques attend un numéro de colonne (1 à 5)\n";
+        return 2;
+      }
+      output = Output::Statistics;
+      statisticsCol = c[0] - '1';
     } else if (const int n = operationArguments(a); n >= 0) {
       if (i + n >= args.size()) {
         err << "velmira-outil config : " << a << " attend " << n << " valeur" << (n > 1 ? "s" : "") << "\n";
@@ -100,6 +110,16 @@ int configCommand(const Args& args, std::ostream& out, std::ostream& err) {
     case Output::Csv:
       out << table::csv(table);
       return 0;
+    case Output::Statistics: {
+      // 4 significant digits; what n does not allow is "non calculable".
+      const table::ColumnStatistics st = table::columnStatistics(table, statisticsCol);
+      const auto shown = [](const std::optional<double>& v) {
+        return v ? num::format(*v, "0.000E+00") : std::string("non calculable");
+      };
+      out << "n\t" << st.n << "\nmoyenne\t" << shown(st.mean) << "\necart_type\t" << shown(st.s) << "\nu\t"
+          << shown(st.u) << "\n";
+      return 0;
+    }
     case Output::Records:
       break;
   }

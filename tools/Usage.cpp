@@ -22,11 +22,17 @@ constexpr std::array<CommandUsage, 6> kCommands = {{
      "de chaque configuration, une ligne NOM<TAB>TEXTE chacun.\n",
      "Prints the twelve displays (afficheur(0) to afficheur(8), ecrangbf(0) to ecrangbf(2))\n"
      "of each configuration, one line NAME<TAB>TEXT each.\n"},
-    {"config", "config [ENTREE.C07] [--set CLE=VALEUR | OPÉRATION]... [-o SORTIE.C07 | --tableau | --csv]\n",
+    {"config",
+     "config [ENTREE.C07] [--set CLE=VALEUR | OPÉRATION]...\n"
+     "       [-o SORTIE.C07 | --tableau | --csv | --statistiques C]\n",
      "Part des réglages de démarrage (ou du fichier donné), applique dans l'ordre\n"
      "chaque réglage et chaque opération du tableau, puis écrit le fichier (-o),\n"
      "le tableau (--tableau : une ligne par ligne du tableau, cellules séparées par\n"
-     "une tabulation), l'export CSV (--csv) ou, par défaut, chaque enregistrement\n"
+     "une tabulation), l'export CSV (--csv), les statistiques de la colonne C\n"
+     "(--statistiques, C de 1 à 5 : n, moyenne, ecart_type s (n - 1) et\n"
+     "u = s / racine de n, une ligne NOM<TAB>VALEUR chacun, à 4 chiffres\n"
+     "significatifs comme 1,234E-03, non calculable avec trop peu de valeurs)\n"
+     "ou, par défaut, chaque enregistrement\n"
      "NUMÉRO<TAB>TEXTE (caractères de contrôle écrits \\t \\n \\r \\\\).\n"
      "Clés : solute1 solute2 (1..21), c1 c2 L S V1 V2 (textes saisis),\n"
      "amplitude1..3 frequence1..3 (0..0.6), conductimetre1..3 (0..5),\n"
@@ -43,7 +49,10 @@ constexpr std::array<CommandUsage, 6> kCommands = {{
      "Starts from the start-up settings (or from the given file), applies each setting\n"
      "and each table operation in order, then writes the file (-o), the table\n"
      "(--tableau: one line per table line, cells separated by a tab), the CSV export\n"
-     "(--csv) or, by default, each record NUMBER<TAB>TEXT (control characters written\n"
+     "(--csv), the statistics of column C (--statistiques, C from 1 to 5: n, moyenne,\n"
+     "ecart_type s (n - 1) and u = s / square root of n, one line NAME<TAB>VALUE each,\n"
+     "with 4 significant digits as 1,234E-03, non calculable with too few values)\n"
+     "or, by default, each record NUMBER<TAB>TEXT (control characters written\n"
      "\\t \\n \\r \\\\).\n"
      "Keys: solute1 solute2 (1..21), c1 c2 L S V1 V2 (texts as typed),\n"
      "amplitude1..3 frequence1..3 (0..0.6), conductimetre1..3 (0..5),\n"

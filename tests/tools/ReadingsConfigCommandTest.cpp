@@ -222,3 +222,17 @@ TEST_F(Tool, ColumnFormulasFromTheCommandLine) {
   EXPECT_EQ(config({"--recalcule", "3"}), 2);
   EXPECT_NE(err.str().find("--recalcule 3 : "), std::string::npos);
 }
+
+TEST_F(Tool, StatisticsOfAColumn) {
+  tools::Args a;
+  const char* values[] = {"1,02", "0,98", "1,01", "0,99", "1,00"};
+  for (int i = 0; i < 5; ++i) a.insert(a.end(), {"--set", "cellule(" + std::to_string(i + 1) + ",3)=" + values[i]});
+  a.insert(a.end(), {"--statistiques", "3"});
+  ASSERT_EQ(config(a), 0) << err.str();
+  EXPECT_EQ(out.str(), "n\t5\nmoyenne\t1,000E+00\necart_type\t1,581E-02\nu\t7,071E-03\n");
+  ASSERT_EQ(config({"--set", "cellule(2,1)=4", "--statistiques", "1"}), 0);
+  EXPECT_EQ(out.str(), "n\t1\nmoyenne\t4,000E+00\necart_type\tnon calculable\nu\tnon calculable\n");
+  EXPECT_EQ(config({"--statistiques", "6"}), 2);
+  EXPECT_EQ(config({"--statistiques"}), 2);
+  EXPECT_NE(err.str().find("--statistiques attend un num\xC3\xA9ro de colonne"), std::string::npos) << err.str();
+}
