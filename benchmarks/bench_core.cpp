@@ -1,5 +1,5 @@
 // Core timings: recomputation, configuration files, the mesures command,
-// the two-line fit of a titration.
+// the fits with their uncertainties, the two-line fit of a titration.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -7,6 +7,7 @@
 
 #include "BenchmarkSupport.h"
 #include "files/ConfigFile.h"
+#include "graph/LineFit.h"
 #include "graph/TwoLineFit.h"
 #include "model/Workbench.h"
 #include "platform/core/RecordFile.h"
@@ -60,6 +61,24 @@ void TwoLineFit100(benchmark::State& state) {
   }
 }
 BENCHMARK(TwoLineFit100)->Unit(benchmark::kMicrosecond);
+
+// 100 scattered points of a calibration line: both fits with their
+// uncertainties and their texts, as the graph's note shows them.
+void FitWithUncertainties100(benchmark::State& state) {
+  std::vector<graph::PlottedPoint> points;
+  for (int i = 0; i < 100; ++i) {
+    const float x = (i + 1) * 1e-4f, noise = ((i * 7) % 5 - 2) * 0.3f;
+    points.push_back({i + 1, x, 1.188e4f * x + noise, {}});
+  }
+  for (auto _ : state) {
+    const graph::LineFit origin = graph::fitLine(points, graph::FitKind::ThroughOrigin);
+    const graph::LineFit affine = graph::fitLine(points, graph::FitKind::Affine);
+    benchmark::DoNotOptimize(graph::uncertaintyText(origin));
+    benchmark::DoNotOptimize(graph::uncertaintyText(affine));
+    benchmark::DoNotOptimize(graph::readLine(affine, 0.5, 0.01));
+  }
+}
+BENCHMARK(FitWithUncertainties100)->Unit(benchmark::kMicrosecond);
 
 void Ecritconfig537(benchmark::State& state) {
   model::Workbench wb;
