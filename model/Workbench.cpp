@@ -1,5 +1,6 @@
 #include "model/Workbench.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -159,7 +160,7 @@ int Workbench::selectedVoltmeterCalibre(int bench) const {
 
 void Workbench::checkMixture() {
   const int a = soluteOf(1), b = soluteOf(2);
-  mixturePossible_ = !precipitates(a, b);
+  mixturePossible_ = !mixtureRefused(a, b);
   acidBaseReaction_ = (isAcid(a) && isBase(b)) || (isBase(a) && isAcid(b));
 }
 
@@ -239,6 +240,10 @@ double Workbench::acidBaseConductivity(const Inputs& in) const {
          molarConductivityDouble(coefficients_, s2, x2) * x2 * 1000;
 }
 
+bool Workbench::mixtureHoldsPrecipitate() const {
+  return std::any_of(mixtureSolids_.begin(), mixtureSolids_.end(), [](double x) { return x > 0; });
+}
+
 void Workbench::updateMeters() {
   checkMixture();
   const Inputs in = inputs();
@@ -249,19 +254,35 @@ void Workbench::updateMeters() {
   auto contribution = [&](int k, float c) {
     return static_cast<float>(static_cast<double>(molarConductivity(coefficients_, k, c)) * c * 1000);
   };
+  // A solution of one solute, by the law or by the species model.
+  auto solution = [&](int k, float c) {
+    if (!usesSpeciesModel(k)) return contribution(k, c);
+    return static_cast<float>(model::conductivity(speciate(soluteComposition(k, c))));
+  };
 
-  displayBench(1, contribution(k1, c1), s, l);
-  displayBench(2, contribution(k2, c2), s, l);
+  conductivities_[0] = solution(k1, c1);
+  conductivities_[1] = solution(k2, c2);
+  displayBench(1, conductivities_[0], s, l);
+  displayBench(2, conductivities_[1], s, l);
 
+  mixtureSolids_.fill(0);
   if (!mixturePossible_) {
     precipitateNotice_ = true;
+    conductivities_[2] = 0;
     conductimeters_[2].clear();
     return;
   }
   precipitateNotice_ = false;
   const double v1 = in.v1, v2 = in.v2;
   double sigma;
-  if (k1 == k2) {
+  if (usesSpeciesModel(k1) || usesSpeciesModel(k2)) {
+    // Each solute at its diluted concentration, then the equilibria of the whole.
+    Composition mixture = soluteComposition(k1, c1 * v1 / (v1 + v2));
+    mixture.add(soluteComposition(k2, c2 * v2 / (v1 + v2)));
+    const Speciation species = speciate(mixture);
+    mixtureSolids_ = species.solids;
+    sigma = static_cast<float>(model::conductivity(species));
+  } else if (k1 == k2) {
     const float c = static_cast<float>((c1 * v1 + c2 * v2) / (v1 + v2));
     sigma = contribution(k2, c);
   } else {
@@ -272,6 +293,7 @@ void Workbench::updateMeters() {
     else
       sigma = static_cast<float>(contribution(k1, c1p) + contribution(k2, c2p));
   }
+  conductivities_[2] = sigma;
   displayBench(3, sigma, s, l);
 }
 

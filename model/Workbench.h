@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/SoluteCatalogue.h"
+#include "model/Speciation.h"
 
 namespace velmira::model {
 
@@ -103,6 +104,14 @@ class Workbench {
   const std::string& generatorText(int bench) const { return generatorScreens_[bench - 1]; }
   // The precipitate notice over the mixture page (the window's Frame9).
   bool precipitateNotice() const { return precipitateNotice_; }
+  // The conductivity (S/m) the displays of a bench were computed from; 0 for
+  // a refused mixture.
+  double conductivity(int bench) const { return conductivities_[bench - 1]; }
+  // What the studied mixture holds as precipitates (mol of solid per litre
+  // of mixture); all zero when it holds none or is refused.
+  const std::array<double, kPrecipitateCount>& mixtureSolids() const { return mixtureSolids_; }
+  bool mixtureHoldsPrecipitate() const;
+  bool mixtureHolds(Precipitate p) const { return mixtureSolids_[static_cast<int>(p)] > 0; }
 
   // --- Flags ---------------------------------------------------------------
   // The two solutions may be mixed (`melangepossible`); they react as an
@@ -111,10 +120,10 @@ class Workbench {
   bool acidBaseReaction() const { return acidBaseReaction_; }
 
   // --- Procedures ----------------------------------------------------------
-  // `autorisemel`: sets both flags and the precipitate notice from the two
-  // solutes.
+  // `autorisemel`: sets both flags from the two solutes.
   void checkMixture();
-  // `KacBas`: conductivity (S/m) of an acid + base mixture after reaction.
+  // `KacBas`: conductivity (S/m) of an acid + base mixture after reaction,
+  // for the solutes the law reads.
   double acidBaseConductivity() const;
 
   // Everything one recomputation reads from the fields, read once.
@@ -147,6 +156,8 @@ class Workbench {
   bool conductimeterMontage_ = false;
   std::array<std::string, kBenches> conductimeters_, ammeters_, voltmeters_, generatorScreens_;
   bool precipitateNotice_ = false;
+  std::array<double, kBenches> conductivities_{};
+  std::array<double, kPrecipitateCount> mixtureSolids_{};
   bool mixturePossible_ = true;
   bool acidBaseReaction_ = false;
 };

@@ -20,6 +20,12 @@ std::string cationWord(Cation c) {
       return "magnésium";
     case Cation::Sodium:
       return "sodium";
+    case Cation::Ammonium:
+      return "ammoni";
+    case Cation::Silver:
+      return "argent";
+    case Cation::Barium:
+      return "baryum";
   }
   return {};
 }
@@ -37,6 +43,10 @@ std::string anionStem(Anion a) {
       return "sulf";
     case Anion::Hydroxide:
       return "hydroxyde";
+    case Anion::Acetate:
+      return "éthano";
+    case Anion::None:
+      return "";
   }
   return {};
 }

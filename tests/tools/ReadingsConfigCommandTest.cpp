@@ -77,7 +77,7 @@ TEST_F(Tool, SettingsAreTypedAndCheckedLikeThePupilsEntries) {
 
 TEST_F(Tool, BadSettingsWriteNothing) {
   for (tools::Args a : {tools::Args{"--set", "inconnu=1"},
-                        {"--set", "solute1=22"},
+                        {"--set", "solute1=28"},
                         {"--set", "solute2=1.5"},
                         {"--set", "amplitude1=0.7"},
                         {"--set", "amplitude4=0.1"},
