@@ -92,11 +92,6 @@ struct Conditional {
   double silverChloride, silverIodide, silverSulfate, bariumSulfate;
 };
 
-double activityCoefficient(int charge, double ionicStrength) {
-  const double r = std::sqrt(ionicStrength);
-  return std::pow(10.0, -kDebyeHuckelA * charge * charge * (r / (1 + r) - 0.3 * ionicStrength));
-}
-
 Conditional conditional(double ionicStrength) {
   const double g1 = activityCoefficient(1, ionicStrength);
   const double g2 = activityCoefficient(2, ionicStrength);
@@ -130,11 +125,13 @@ class Solver {
     r.sulfate = sulfate;
     r.hydrogenSulfate = sulfate * (perFree - 1);
     const double barium = bariumTaken(sulfate);
-    r.barium = t_.barium - barium;
+    // Free ions straight from Ks where a precipitate holds them: a difference
+    // of totals would lose their digits.
+    r.barium = sulfate > 0 ? std::min(t_.barium, k_.bariumSulfate / sulfate) : t_.barium;
     const double chloride = halideTaken(t_.chloride, k_.silverChloride, silver);
     const double iodide = halideTaken(t_.iodide, k_.silverIodide, silver);
-    r.chloride = t_.chloride - chloride;
-    r.iodide = t_.iodide - iodide;
+    r.chloride = silver > 0 ? std::min(t_.chloride, k_.silverChloride / silver) : t_.chloride;
+    r.iodide = silver > 0 ? std::min(t_.iodide, k_.silverIodide / silver) : t_.iodide;
     r.solids[static_cast<int>(Precipitate::SilverChloride)] = chloride;
     r.solids[static_cast<int>(Precipitate::SilverIodide)] = iodide;
     r.solids[static_cast<int>(Precipitate::SilverSulfate)] = silverSulfate(sulfate, perFree, barium);
@@ -237,6 +234,11 @@ Speciation speciateAt(const Composition& t, double ionicStrength) {
 }  // namespace
 
 IonData ionData(Ion ion) { return kIons[static_cast<int>(ion)]; }
+
+double activityCoefficient(int charge, double ionicStrength) {
+  const double r = std::sqrt(ionicStrength);
+  return std::pow(10.0, -kDebyeHuckelA * charge * charge * (r / (1 + r) - 0.3 * ionicStrength));
+}
 
 double ionConductivity(Ion ion, double ionicStrength) {
   const IonData d = ionData(ion);

@@ -48,6 +48,10 @@ struct IonData {
 };
 IonData ionData(Ion ion);
 
+// Davies' activity coefficient of an ion of that charge at ionic strength I
+// (mol/L); 1 for a molecule.
+double activityCoefficient(int charge, double ionicStrength);
+
 // Molar conductivity of an ion at ionic strength I (mol/L), in S·m²/mol:
 // λ = λ° / (1 + G·√I) with G = (A/2)·z²/λ° + B·|z|, A and B the two terms of
 // Onsager's limiting law.
