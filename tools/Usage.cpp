@@ -2,13 +2,18 @@
 
 #include <array>
 
+#include "model/SoluteCatalogue.h"
+#include "platform/core/NumberText.h"
+
 namespace velmira::tools {
 
 namespace {
 
 // One command: its forms (a line starting with blanks continues the form
 // above), then what it does, in French (--help) and in English (the English
-// manual page); the manual pages are made from this table too.
+// manual page); the manual pages are made from this table too. In the
+// descriptions, {solutes} stands for the solute numbers' range and
+// {solute-list} for the catalogue's numbers and names.
 struct CommandUsage {
   std::string_view name;
   std::string_view forms;
@@ -34,7 +39,7 @@ constexpr std::array<CommandUsage, 6> kCommands = {{
      "significatifs comme 1,234E-03, non calculable avec trop peu de valeurs)\n"
      "ou, par défaut, chaque enregistrement\n"
      "NUMÉRO<TAB>TEXTE (caractères de contrôle écrits \\t \\n \\r \\\\).\n"
-     "Clés : solute1 solute2 (1..21), c1 c2 L S V1 V2 (textes saisis),\n"
+     "Clés : solute1 solute2 ({solutes}), c1 c2 L S V1 V2 (textes saisis),\n"
      "amplitude1..3 frequence1..3 (0..0.6), conductimetre1..3 (0..5),\n"
      "amperemetre1..3 (0..3), voltmetre1..3 (0..3), montage (gbf|conductimetre),\n"
      "masque, saisie1..5 (1..7 : vide, concentration, ampèremètre, voltmètre,\n"
@@ -45,7 +50,8 @@ constexpr std::array<CommandUsage, 6> kCommands = {{
      "--titre C TEXTE, --trie C croissant|decroissant,\n"
      "--serie C PREMIÈRE DERNIÈRE RAISON, --format K (1..5),\n"
      "--calcule C FORMULE, --recalcule C (avec la calculatrice en --radians,\n"
-     "--scientifique pour les calculs qui suivent ; par défaut Degrés, Standard).\n",
+     "--scientifique pour les calculs qui suivent ; par défaut Degrés, Standard).\n"
+     "Solutés : {solute-list}\n",
      "Starts from the start-up settings (or from the given file), applies each setting\n"
      "and each table operation in order, then writes the file (-o), the table\n"
      "(--tableau: one line per table line, cells separated by a tab), the CSV export\n"
@@ -54,7 +60,7 @@ constexpr std::array<CommandUsage, 6> kCommands = {{
      "with 4 significant digits as 1,234E-03, non calculable with too few values)\n"
      "or, by default, each record NUMBER<TAB>TEXT (control characters written\n"
      "\\t \\n \\r \\\\).\n"
-     "Keys: solute1 solute2 (1..21), c1 c2 L S V1 V2 (texts as typed),\n"
+     "Keys: solute1 solute2 ({solutes}), c1 c2 L S V1 V2 (texts as typed),\n"
      "amplitude1..3 frequence1..3 (0..0.6), conductimetre1..3 (0..5),\n"
      "amperemetre1..3 (0..3), voltmetre1..3 (0..3), montage (gbf|conductimetre),\n"
      "masque, saisie1..5 (1..7: empty, concentration, ammeter, voltmeter,\n"
@@ -65,7 +71,8 @@ constexpr std::array<CommandUsage, 6> kCommands = {{
      "--titre C TEXT, --trie C croissant|decroissant,\n"
      "--serie C FIRST LAST STEP, --format K (1..5),\n"
      "--calcule C FORMULA, --recalcule C (with the calculator in --radians,\n"
-     "--scientifique for the calculations that follow; by default degrees, standard).\n"},
+     "--scientifique for the calculations that follow; by default degrees, standard).\n"
+     "Solutes: {solute-list}\n"},
     {"graphe",
      "graphe FICHIER.C07 [--abscisse C] [--ordonnee C] [--deux-droites] [--incertitudes]\n"
      "       [--points A-B] [--lire Y [--u-lire UY] [--origine]]\n",
@@ -175,7 +182,36 @@ std::string indented(std::string_view text, std::string_view indent) {
   return out;
 }
 
-std::string commandUsage(const CommandUsage& c) { return indented(c.forms, "  ") + indented(c.french, "      "); }
+// "1 chlorure d'aluminium, 2 iodure d'aluminium, …, 27 chlorure de baryum.",
+// cut into lines of at most 80 characters after the description's indent.
+std::string soluteList() {
+  std::string out, line;
+  for (int k = 1; k <= model::kSoluteCount; ++k) {
+    std::string item =
+        num::format(k, "0") + " " + std::string(model::soluteName(k)) + (k == model::kSoluteCount ? "." : ",");
+    if (!line.empty() && line.size() + 1 + item.size() > 64) {
+      out += line + "\n";
+      line.clear();
+    }
+    line += (line.empty() ? "" : " ") + item;
+  }
+  return out + line;
+}
+
+std::string replaced(std::string text, std::string_view token, const std::string& by) {
+  for (auto at = text.find(token); at != std::string::npos; at = text.find(token, at + by.size()))
+    text.replace(at, token.size(), by);
+  return text;
+}
+
+std::string described(std::string_view text) {
+  return replaced(replaced(std::string(text), "{solutes}", "1.." + num::format(model::kSoluteCount, "0")),
+                  "{solute-list}", soluteList());
+}
+
+std::string commandUsage(const CommandUsage& c) {
+  return indented(c.forms, "  ") + indented(described(c.french), "      ");
+}
 
 }  // namespace
 
@@ -193,7 +229,7 @@ std::string usage(std::string_view command) {
 std::vector<CommandHelp> commandHelp(HelpLanguage language) {
   std::vector<CommandHelp> help;
   for (const CommandUsage& c : kCommands)
-    help.push_back({c.name, c.forms, language == HelpLanguage::French ? c.french : c.english});
+    help.push_back({c.name, c.forms, described(language == HelpLanguage::French ? c.french : c.english)});
   return help;
 }
 

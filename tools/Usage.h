@@ -16,7 +16,7 @@ enum class HelpLanguage { French, English };
 struct CommandHelp {
   std::string_view name;
   std::string_view forms;
-  std::string_view description;
+  std::string description;
 };
 std::vector<CommandHelp> commandHelp(HelpLanguage language);
 

@@ -1,15 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "RecordingMessages.h"
 #include "TempDir.h"
 #include "files/ConfigFile.h"
 #include "model/Workbench.h"
+#include "platform/core/NumberText.h"
 #include "platform/core/RecordFile.h"
 #include "table/Table.h"
 #include "tools/Commands.h"
+#include "tools/Usage.h"
 
 using namespace velmira;
 namespace fs = std::filesystem;
@@ -235,4 +239,40 @@ TEST_F(Tool, StatisticsOfAColumn) {
   EXPECT_EQ(config({"--statistiques", "6"}), 2);
   EXPECT_EQ(config({"--statistiques"}), 2);
   EXPECT_NE(err.str().find("--statistiques attend un num\xC3\xA9ro de colonne"), std::string::npos) << err.str();
+}
+
+TEST_F(Tool, EverySoluteIsSetByItsNumberAndListedInTheHelp) {
+  const std::string help = tools::usage("config");
+  for (int k = 1; k <= model::kSoluteCount; ++k) {
+    const std::string item = num::format(k, "0") + " " + std::string(model::soluteName(k));
+    EXPECT_NE(help.find(item), std::string::npos) << item;
+  }
+  EXPECT_NE(help.find("solute2 (1..27)"), std::string::npos);
+  // A new solute read as the workbench reads it.
+  ASSERT_EQ(
+      config({"--set", "solute1=26", "--set", "c1=0,001", "--set", "montage=conductimetre", "-o", path("argent.C07")}),
+      0)
+      << err.str();
+  ASSERT_EQ(mesures({path("argent.C07")}), 0);
+  model::Workbench wb;
+  wb.startupDefaults();
+  wb.setSoluteTag(0, "26");
+  wb.setEntryText(model::Concentration1, "0,001");
+  wb.updateMeters();
+  EXPECT_NE(out.str().find("afficheur(0)\t" + wb.display(model::Meter::Conductimeter, 1) + "\n"), std::string::npos)
+      << out.str();
+}
+
+TEST(HelpPage, ListsEverySoluteByNumberAndName) {
+  std::ifstream f(VELMIRA_HELP_PAGE, std::ios::binary);
+  const std::string page((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+  ASSERT_FALSE(page.empty());
+  for (int k = 1; k <= model::kSoluteCount; ++k) {
+    const std::string start = "<tr><td>" + num::format(k, "0") + "</td><td>";
+    const auto at = page.find(start);
+    ASSERT_NE(at, std::string::npos) << k;
+    const std::string row = page.substr(at, page.find("</tr>", at) - at);
+    const std::string name = "<td>" + std::string(model::soluteName(k)) + "</td>";
+    EXPECT_EQ(row.substr(row.size() - std::min(row.size(), name.size())), name) << row;
+  }
 }
