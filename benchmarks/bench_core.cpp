@@ -1,5 +1,5 @@
-// Core timings: recomputation, configuration files, the mesures command,
-// the fits with their uncertainties, the two-line fit of a titration.
+// Core timings: recomputation, the species model, configuration files, the
+// mesures command, the fits with their uncertainties, the two-line fit of a titration.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -46,6 +46,27 @@ void Majvolt(benchmark::State& state) {
   }
 }
 BENCHMARK(Majvolt);
+
+// The heaviest solve of the species model: silver with chloride and sulfate
+// (three nested solves), and a recomputation whose mixture needs it.
+void SpeciateSilverChlorideSulfate(benchmark::State& state) {
+  model::Composition t = model::soluteComposition(17, 0.005);
+  t.add(model::soluteComposition(21, 0.02)).add(model::soluteComposition(26, 0.05));
+  for (auto _ : state) benchmark::DoNotOptimize(model::speciate(t));
+}
+BENCHMARK(SpeciateSilverChlorideSulfate)->Unit(benchmark::kMicrosecond);
+
+void MajvoltSpeciesMixture(benchmark::State& state) {
+  model::Workbench wb;
+  wb.startupDefaults();
+  wb.setSoluteTag(0, "17");
+  wb.setSoluteTag(1, "26");
+  for (auto _ : state) {
+    wb.updateVoltmeters();
+    benchmark::DoNotOptimize(wb.display(model::Meter::Conductimeter, 3));
+  }
+}
+BENCHMARK(MajvoltSpeciesMixture)->Unit(benchmark::kMicrosecond);
 
 // 100 points of a titration curve (every split tried): a V with its vertex
 // at 60 and a little noise.

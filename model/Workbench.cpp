@@ -171,70 +171,37 @@ Workbench::Inputs Workbench::inputs() const {
 
 double Workbench::acidBaseConductivity() const { return acidBaseConductivity(inputs()); }
 
+Speciation Workbench::mixtureSpecies(const Inputs& in) const {
+  const double v1 = in.v1, v2 = in.v2;
+  // Each solute at its diluted concentration, then the equilibria of the whole.
+  Composition mixture = soluteComposition(in.k1, in.c1 * v1 / (v1 + v2));
+  mixture.add(soluteComposition(in.k2, in.c2 * v2 / (v1 + v2)));
+  return speciate(mixture);
+}
+
 double Workbench::acidBaseConductivity(const Inputs& in) const {
   const int a = in.k1, b = in.k2;
+  if (usesSpeciesModel(a) || usesSpeciesModel(b)) return model::conductivity(mixtureSpecies(in));
+  // The one-proton acids the law reads, mole for mole.
   const double c1 = in.c1, c2 = in.c2;
   const double v1 = in.v1, v2 = in.v2;
   const double c1p = c1 * v1 / (v1 + v2);
   const double c2p = c2 * v2 / (v1 + v2);
-  int s1 = 0, s2 = 0;
-  double x1 = 0, x2 = 0;
-  if (isAcid(a) && isBase(b)) {
-    const int s = saltOf(a, b);
-    if (solute(a)->cationCount == 1) {
-      if (c1p > c2p) {
-        s1 = a;
-        x1 = c1p - c2p;
-        s2 = s;
-        x2 = c2p;
-      } else {
-        s1 = s;
-        x1 = c1p;
-        s2 = b;
-        x2 = c2p - c1p;
-      }
-    } else {
-      if (2 * c1p > c2p) {
-        s1 = a;
-        x1 = c1p - c2p / 2;
-        s2 = s;
-        x2 = c2p / 2;
-      } else {
-        s1 = s;
-        x1 = c1p;
-        s2 = b;
-        x2 = c2p - 2 * c1p;
-      }
-    }
-  } else if (isBase(a) && isAcid(b)) {
-    const int s = saltOf(b, a);
-    if (solute(b)->cationCount == 1) {
-      if (c1p > c2p) {
-        s1 = a;
-        x1 = c1p - c2p;
-        s2 = s;
-        x2 = c2p;
-      } else {
-        s1 = s;
-        x1 = c1p;
-        s2 = b;
-        x2 = c2p - c1p;
-      }
-    } else {
-      if (c1p > 2 * c2p) {
-        s1 = a;
-        x1 = c1p - 2 * c2p;
-        s2 = s;
-        x2 = c2p;
-      } else {
-        s1 = s;
-        x1 = c1p / 2;
-        s2 = b;
-        x2 = c2p - c1p / 2;
-      }
-    }
+  const bool acidFirst = isAcid(a) && isBase(b);
+  if (!acidFirst && !(isBase(a) && isAcid(b))) return 0;
+  const int s = acidFirst ? saltOf(a, b) : saltOf(b, a);
+  int s1, s2;
+  double x1, x2;
+  if (c1p > c2p) {
+    s1 = a;
+    x1 = c1p - c2p;
+    s2 = s;
+    x2 = c2p;
   } else {
-    return 0;
+    s1 = s;
+    x1 = c1p;
+    s2 = b;
+    x2 = c2p - c1p;
   }
   return molarConductivityDouble(coefficients_, s1, x1) * x1 * 1000 +
          molarConductivityDouble(coefficients_, s2, x2) * x2 * 1000;
@@ -276,10 +243,7 @@ void Workbench::updateMeters() {
   const double v1 = in.v1, v2 = in.v2;
   double sigma;
   if (usesSpeciesModel(k1) || usesSpeciesModel(k2)) {
-    // Each solute at its diluted concentration, then the equilibria of the whole.
-    Composition mixture = soluteComposition(k1, c1 * v1 / (v1 + v2));
-    mixture.add(soluteComposition(k2, c2 * v2 / (v1 + v2)));
-    const Speciation species = speciate(mixture);
+    const Speciation species = mixtureSpecies(in);
     mixtureSolids_ = species.solids;
     sigma = static_cast<float>(model::conductivity(species));
   } else if (k1 == k2) {

@@ -122,8 +122,8 @@ class Workbench {
   // --- Procedures ----------------------------------------------------------
   // `autorisemel`: sets both flags from the two solutes.
   void checkMixture();
-  // `KacBas`: conductivity (S/m) of an acid + base mixture after reaction,
-  // for the solutes the law reads.
+  // `KacBas`: conductivity (S/m) of an acid + base mixture after reaction;
+  // where the species model reads a solute, its conductivity of the mixture.
   double acidBaseConductivity() const;
 
   // Everything one recomputation reads from the fields, read once.
@@ -144,6 +144,7 @@ class Workbench {
  private:
   void displayBench(int bench, double sigma, float s, float l);
   double acidBaseConductivity(const Inputs& in) const;
+  Speciation mixtureSpecies(const Inputs& in) const;
 
   CoefTable coefficients_{};
   std::array<std::string, kEntries> entries_;
