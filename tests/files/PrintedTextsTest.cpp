@@ -21,6 +21,8 @@ TEST(PrintedTexts, HeadingLineAndDocumentName) {
 TEST(PrintedTexts, BenchCaptionsSayWhatThePictureShows) {
   EXPECT_EQ(formulaText(*model::solute(9)), "K⁺ + Cl⁻");
   EXPECT_EQ(formulaText(*model::solute(8)), "2H₃O⁺ + SO₄²⁻");
+  const char* added[] = {"CH₃COOH", "Na⁺ + CH₃COO⁻", "NH₃", "NH₄⁺ + Cl⁻", "Ag⁺ + NO₃⁻", "Ba²⁺ + 2Cl⁻"};
+  for (int k = 22; k <= 27; ++k) EXPECT_EQ(formulaText(*model::solute(k)), added[k - 22]) << k;
   model::Workbench w;
   w.setSoluteTag(0, "9");
   w.setSoluteTag(1, "99");

@@ -64,3 +64,17 @@ TEST(SoluteCatalogue, EachNameNamesItsOwnIons) {
   EXPECT_TRUE(soluteName(0).empty());
   EXPECT_TRUE(soluteName(kSoluteCount + 1).empty());
 }
+
+TEST(SoluteCatalogue, NewSolutesFollowTheFirst21) {
+  const std::pair<int, std::string_view> added[] = {{22, "acide éthanoïque"}, {23, "éthanoate de sodium"},
+                                                    {24, "ammoniac"},         {25, "chlorure d'ammonium"},
+                                                    {26, "nitrate d'argent"}, {27, "chlorure de baryum"}};
+  for (auto [k, name] : added) {
+    EXPECT_EQ(soluteName(k), name);
+    EXPECT_TRUE(usesSpeciesModel(k)) << k;
+  }
+  // Of the first 21, only sulfuric acid leaves the law for the species model.
+  for (int k = 1; k <= kClassicSoluteCount; ++k) EXPECT_EQ(usesSpeciesModel(k), k == 8) << k;
+  EXPECT_EQ(soluteName(8), "acide sulfurique");
+  EXPECT_FLOAT_EQ(solute(3)->a[0], 0.0400f);
+}
