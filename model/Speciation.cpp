@@ -186,11 +186,13 @@ double sumOfCations(const Composition& t) {
 }
 double sumOfAnions(const Composition& t) { return t.chloride + t.iodide + t.nitrate + t.acetate + 2 * t.sulfate; }
 
-// Every part made finite and non-negative.
+// Every part made finite, non-negative and at most kMostConcentrated, far
+// beyond any solution, so that no sum can overflow.
+constexpr double kMostConcentrated = 1e3;  // mol/L
 Composition sanitised(Composition t) {
   for (double* v : {&t.sodium, &t.potassium, &t.magnesium, &t.aluminium, &t.silver, &t.barium, &t.ammonia, &t.chloride,
                     &t.iodide, &t.nitrate, &t.acetate, &t.sulfate})
-    if (!(*v > 0) || !std::isfinite(*v)) *v = 0;
+    *v = *v > 0 && std::isfinite(*v) ? std::min(*v, kMostConcentrated) : 0;
   return t;
 }
 
