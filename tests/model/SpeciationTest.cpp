@@ -379,3 +379,30 @@ TEST(SpeciesBench, SulfuricAcidReadsFromTheSpeciesModel) {
   const double sulfate = model::conductivity(of(21, static_cast<double>(0.01f) / 2));
   EXPECT_NEAR(wb.conductivity(3) / sulfate, 1, 1e-3);
 }
+
+// Every pair of solutes with entries drawn over their whole ranges (the
+// volumes too): every bench reads a finite conductivity.
+TEST(SpeciesBench, EveryEntryGivesAFiniteReading) {
+  std::mt19937 rng(27);
+  std::uniform_real_distribution<double> logc(-5, -1), volume(0, 250);
+  for (int k1 = 1; k1 <= model::kSoluteCount; ++k1) {
+    for (int k2 = 1; k2 <= model::kSoluteCount; ++k2) {
+      if (!model::usesSpeciesModel(k1) && !model::usesSpeciesModel(k2)) continue;
+      for (int n = 0; n < 3; ++n) {
+        model::Workbench wb =
+            bench(k1, num::formatSingle(static_cast<float>(std::pow(10.0, logc(rng))), "0.0000E+00").c_str(), k2,
+                  num::formatSingle(static_cast<float>(std::pow(10.0, logc(rng))), "0.0000E+00").c_str());
+        const double v1 = n == 0 ? 0 : volume(rng);
+        const double v2 = n == 1 ? 250 - v1 : std::max(60 - v1, volume(rng) * (250 - v1) / 250);
+        wb.setEntryText(model::Volume1, num::format(v1, "0.0"));
+        wb.setEntryText(model::Volume2, num::format(v2, "0.0"));
+        wb.updateMeters();
+        for (int b = 1; b <= model::kBenches; ++b) {
+          EXPECT_TRUE(std::isfinite(wb.conductivity(b)) && wb.conductivity(b) >= 0) << k1 << " " << k2 << " " << b;
+          EXPECT_EQ(wb.display(model::Meter::Conductimeter, b).find("nan"), std::string::npos);
+        }
+        EXPECT_EQ(wb.conductivity(3) > 0, wb.mixturePossible()) << k1 << " " << k2;
+      }
+    }
+  }
+}
