@@ -11,7 +11,7 @@ namespace velmira::model {
 int pickerRow(double y) {
   double r = std::floor(y / kPickerRowHeight);
   if (!(r >= 0)) r = 0;  // also NaN
-  if (r > kSoluteCount - 1) r = kSoluteCount - 1;
+  if (r > kPickerRows - 1) r = kPickerRows - 1;
   return static_cast<int>(r);
 }
 
@@ -37,13 +37,13 @@ bool SolutePicker::release(Workbench& wb, MouseButton button, double x, double y
 
 int SolutePicker::markerRow() const {
   const int r = (markerTop_ + 2) / kPickerRowHeight;
-  return r < 0 ? 0 : (r > kSoluteCount - 1 ? kSoluteCount - 1 : r);
+  return r < 0 ? 0 : (r > kPickerRows - 1 ? kPickerRows - 1 : r);
 }
 
 void SolutePicker::moveMarker(int rows) {
   int r = markerRow() + rows;
   if (r < 0) r = 0;
-  if (r > kSoluteCount - 1) r = kSoluteCount - 1;
+  if (r > kPickerRows - 1) r = kPickerRows - 1;
   markerTop_ = pickerMarkerTop(r);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 // The drop-down solute list: row arithmetic and the open/choose/close state.
+#include "model/SoluteCatalogue.h"
+
 namespace velmira::model {
 
 class Workbench;
@@ -12,6 +14,10 @@ int pickerRow(double y);
 inline int pickerMarkerTop(int r) { return r * kPickerRowHeight - 2; }
 
 enum class MouseButton { Left, Right, Middle, None };
+
+// The rows the list offers: the classic solutes (the others are set through
+// configuration files and velmira-outil until the list scrolls).
+inline constexpr int kPickerRows = kClassicSoluteCount;
 
 class SolutePicker {
  public:

@@ -185,7 +185,7 @@ class ItemsAccessible : public QAccessibleWidget {
 };
 
 using TabListAccessible = ItemsAccessible<PageTabAccessible, TabStrip, 3>;
-using SoluteListAccessible = ItemsAccessible<SoluteItemAccessible, SolutePickerWidget, model::kSoluteCount>;
+using SoluteListAccessible = ItemsAccessible<SoluteItemAccessible, SolutePickerWidget, model::kPickerRows>;
 
 QAccessibleInterface* makeInterface(const QString&, QObject* object) {
   if (auto* knob = qobject_cast<KnobWidget*>(object)) return new KnobAccessible(knob);

@@ -100,16 +100,16 @@ void SolutePickerWidget::keyPressEvent(QKeyEvent* event) {
       picker_.moveMarker(1);
       break;
     case Qt::Key_PageUp:
-      picker_.moveMarker(-model::kSoluteCount);
+      picker_.moveMarker(-model::kPickerRows);
       break;
     case Qt::Key_PageDown:
-      picker_.moveMarker(model::kSoluteCount);
+      picker_.moveMarker(model::kPickerRows);
       break;
     case Qt::Key_Home:
-      picker_.moveMarker(-model::kSoluteCount);
+      picker_.moveMarker(-model::kPickerRows);
       break;
     case Qt::Key_End:
-      picker_.moveMarker(model::kSoluteCount);
+      picker_.moveMarker(model::kPickerRows);
       break;
     case Qt::Key_Return:
     case Qt::Key_Enter:

@@ -11,7 +11,7 @@ TEST(SolutePicker, RowArithmetic) {
   EXPECT_EQ(model::pickerRow(19.9), 0);
   EXPECT_EQ(model::pickerRow(20), 1);
   EXPECT_EQ(model::pickerRow(419), 20);
-  EXPECT_EQ(model::pickerRow(5000), model::kSoluteCount - 1);
+  EXPECT_EQ(model::pickerRow(5000), model::kPickerRows - 1);
   EXPECT_EQ(model::pickerRow(-7), 0);
   EXPECT_EQ(model::pickerMarkerTop(model::pickerRow(0)), -2);
   EXPECT_EQ(model::pickerMarkerTop(model::pickerRow(419)), 398);
@@ -32,7 +32,7 @@ TEST(SolutePicker, OpenHoverPressReleaseAndFocusLoss) {
   p.press(MouseButton::Right, 100);
   EXPECT_EQ(p.markerTop(), 38);
   p.press(MouseButton::Left, 900);  // not range-tested
-  EXPECT_EQ(p.markerTop(), model::pickerMarkerTop(model::kSoluteCount - 1));
+  EXPECT_EQ(p.markerTop(), model::pickerMarkerTop(model::kPickerRows - 1));
 
   // A release outside the width or with another button changes nothing.
   EXPECT_FALSE(p.release(wb, MouseButton::Left, 0, 30, 200));
@@ -44,7 +44,7 @@ TEST(SolutePicker, OpenHoverPressReleaseAndFocusLoss) {
   // Below the last row: the last solute; recomputed at once.
   EXPECT_TRUE(p.release(wb, MouseButton::Left, 50, 1000, 200));
   EXPECT_FALSE(p.isOpen());
-  EXPECT_EQ(wb.soluteTag(1), "27");
+  EXPECT_EQ(wb.soluteTag(1), "21");
   EXPECT_EQ(wb.soluteTag(0), "1");
   EXPECT_NE(wb.display(model::Meter::Conductimeter, 2), "298,0");
 

@@ -99,10 +99,10 @@ TEST(BenchFormula, CountsAreLoweredAndChargesRaised) {
   // The count "3" reaches below the base line of "H"; "H" does not.
   EXPECT_TRUE(inkIn(img, QRect(h, baseBottom + 1, width("3", 8), 4)));
   EXPECT_FALSE(inkIn(img, QRect(0, baseBottom + 1, h - 1, 4)));
-  // Nothing for a number outside 1..21.
+  // Nothing for a number outside the catalogue.
   Surface t = whitePage(50, 20);
   ui::printFormula(t, 0);
-  ui::rappelion(t, 22);
+  ui::rappelion(t, model::kSoluteCount + 1);
   EXPECT_EQ(t.currentX, 0);
   EXPECT_FALSE(inkIn(t.image(), QRect(0, 0, 50, 20)));
 }

@@ -4,6 +4,8 @@
 // The list is 21 rows of 20 px, row r (from 0) holding solute r + 1 between
 // y = 20r and 20r + 20, each formula typeset in Arial bold 10 at x = 10 (2 px below
 // the row's top), on white. The formula box of a solute shows exactly its row of the list image.
+#include "model/SolutePicker.h"
+
 namespace velmira::qtp {
 class Surface;
 }
@@ -11,7 +13,7 @@ class Surface;
 namespace velmira::ui {
 
 inline constexpr int kListRowHeight = 20;
-inline constexpr int kListRows = 21;
+inline constexpr int kListRows = model::kPickerRows;
 // Each formula is printed this far below its row's top, so that a charge
 // raised 4 px keeps its top pixels inside its own row (and inside the
 // formula box, which shows exactly the row); the lowered counts still end
