@@ -3,6 +3,7 @@
 #include <QRadioButton>
 #include <QToolButton>
 
+#include "model/Tolerance.h"
 #include "platform/qt/Fonts.h"
 #include "table/Recording.h"
 #include "ui/Accessibility.h"
@@ -158,8 +159,10 @@ void BenchPanel::place(const BenchPlacement& placement) {
 
 void BenchPanel::show(const model::Workbench& wb) {
   const int b = benchNumber(bench_);
-  for (model::Meter m : {model::Meter::Conductimeter, model::Meter::Ammeter, model::Meter::Voltmeter})
+  for (model::Meter m : {model::Meter::Conductimeter, model::Meter::Ammeter, model::Meter::Voltmeter}) {
     display(m)->setDisplay(wb.display(m, b));
+    display(m)->setUncertainty(QString::fromStdString(model::readingUncertaintyText(m, wb.display(m, b))));
+  }
   generatorScreen_->setDisplay(wb.generatorText(b));
   showSelections(wb);
 }

@@ -35,6 +35,12 @@ void DisplayLabel::setSubject(const QString& subject) {
   updateName();
 }
 
+void DisplayLabel::setUncertainty(const QString& text) {
+  if (toolTip() == text) return;
+  setToolTip(text);
+  setAccessibleDescription(text);
+}
+
 void DisplayLabel::updateName() {
   if (subject_.isEmpty()) return;
   const QString reading = text().simplified();

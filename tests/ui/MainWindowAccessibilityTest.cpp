@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "model/Tolerance.h"
 #include "tests/ui/WindowFixture.h"
 #include "ui/Accessibility.h"
 #include "ui/KnobWidget.h"
@@ -95,8 +96,13 @@ TEST_F(AccessibilityTest, DisplaysAreNamedWithInstrumentBenchAndReading) {
   ASSERT_FALSE(d->text().simplified().isEmpty());
   EXPECT_EQ(d->accessibleName(), QStringLiteral("Conductimètre, solution 1 : ") + d->text().simplified());
   const QString first = d->accessibleName();
+  // Its uncertainty follows the reading shown, as tooltip and description.
+  const QString u = d->toolTip();
+  EXPECT_EQ(u.toStdString(), model::readingUncertaintyText(model::Meter::Conductimeter, d->text().toStdString()));
+  EXPECT_EQ(d->accessibleDescription(), u);
   typeEntry(0, QStringLiteral("0.02"));
   EXPECT_NE(d->accessibleName(), first);
+  EXPECT_NE(d->toolTip(), u);
   EXPECT_TRUE(generatorScreen(*window, 0)->accessibleName().startsWith(QStringLiteral("Générateur, solution 1")));
 }
 
