@@ -91,7 +91,7 @@ FitNote fitNote(const LineFit& fit) {
     const std::string b = num::general(std::fabs(fit.b), kFitDigits);
     if (b != "0") equation += (fit.b < 0 ? " - " : " + ") + b;
   }
-  note.lines = {equation, "r² = " + num::format(fit.r2, "0.0000")};
+  note.lines = {equation, "r² = " + num::format(fit.r2, "0.0000"), uncertaintyText(fit)};
   note.right = fit.a < 0;
   return note;
 }
@@ -105,7 +105,8 @@ FitNote twoLinesNote(const TwoLineFit& fit, std::string_view mask) {
     if (end == std::string::npos) break;
     from = end + 1;
   }
-  note.inks = {Ink::Line, Ink::SecondLine, Ink::Mark};
+  if (fit.possible) note.lines.push_back(intersectionUncertaintyText(fit));
+  note.inks = {Ink::Line, Ink::SecondLine, Ink::Mark, Ink::Mark};
   return note;
 }
 

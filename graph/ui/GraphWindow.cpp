@@ -245,7 +245,8 @@ void GraphWindow::redrawPlot() {
     const auto kind = affine_->isChecked() ? graph::FitKind::Affine : graph::FitKind::ThroughOrigin;
     const graph::LineFit fit = graph::fitLine(plot_.points, kind);
     equation_->setTextFormat(Qt::PlainText);
-    equation_->setText(QString::fromStdString(fit.possible ? graph::equationText(fit, table_.mask())
+    equation_->setText(QString::fromStdString(fit.possible ? graph::equationText(fit, table_.mask()) + "\n" +
+                                                                 graph::uncertaintyText(fit)
                                                            : std::string("Modélisation impossible pour ces points.")));
     graph::addLineStroke(strokes, plot_, fit);
     note = graph::fitNote(fit);
@@ -280,8 +281,9 @@ graph::TwoLineStrokes GraphWindow::showTwoLines() {
     return QStringLiteral("<span style=\"color:%1\">%2</span>").arg(c.name(), text.toHtmlEscaped());
   };
   QStringList lines = QString::fromStdString(graph::twoLinesText(twoLineFit_, mask)).split(u'\n');
+  if (twoLineFit_.possible) lines << QString::fromStdString(graph::intersectionUncertaintyText(twoLineFit_));
   const QColor colours[] = {widgets::kLineText, widgets::kPurple, widgets::kBlack};
-  for (int i = 0; i < lines.size() && i < 3; ++i) lines[i] = line(colours[i], lines[i]);
+  for (int i = 0; i < lines.size(); ++i) lines[i] = line(colours[std::min(i, 2)], lines[i]);
   equation_->setTextFormat(Qt::RichText);
   equation_->setText(lines.join(QStringLiteral("<br>")));
   return graph::twoLineStrokes(plot_, twoLineFit_);

@@ -82,11 +82,12 @@ TEST(GraphLabels, ReadoutToATenthOfTheStep) {
 TEST(GraphLabels, FitNoteWithItsNumbersWhereTheLineLeavesRoom) {
   LineFit rising{FitKind::ThroughOrigin, true, 2.0512, 0, 0.99871};
   FitNote n = fitNote(rising);
-  EXPECT_EQ(n.lines, (std::vector<std::string>{"y = 2,051·x", "r² = 0,9987"}));
+  // The third line is the fit's uncertainty (none without its points).
+  EXPECT_EQ(n.lines, (std::vector<std::string>{"y = 2,051·x", "r² = 0,9987", uncertaintyText(rising)}));
   EXPECT_FALSE(n.right);
   LineFit falling{FitKind::Affine, true, -1.5, -0.25, 1};
   n = fitNote(falling);
-  EXPECT_EQ(n.lines, (std::vector<std::string>{"y = -1,5·x - 0,25", "r² = 1,0000"}));
+  EXPECT_EQ(n.lines, (std::vector<std::string>{"y = -1,5·x - 0,25", "r² = 1,0000", uncertaintyText(falling)}));
   EXPECT_TRUE(n.right);
   falling.b = 0;
   EXPECT_EQ(fitNote(falling).lines.front(), "y = -1,5·x");
@@ -103,10 +104,11 @@ TEST(GraphLabels, FigureCarriesTheTwoLinesTheirCrossAndNote) {
   ASSERT_TRUE(f.cross);
   EXPECT_EQ(*f.cross, (PixelPoint{f.plot.plotX(3), f.plot.plotY(4)}));
   EXPECT_EQ(f.intersectionLabel, "Intersection : x = 3 ; y = 4");
-  EXPECT_EQ(f.note.lines, (std::vector<std::string>{"Droite 1 : y = a·x + b ; a = -2 ; b = 10 ; r² = 1,0000",
-                                                    "Droite 2 : y = a·x + b ; a = 2 ; b = -2 ; r² = 1,0000",
-                                                    "Intersection : x = 3 ; y = 4"}));
-  EXPECT_EQ(f.note.inks, (std::vector<Ink>{Ink::Line, Ink::SecondLine, Ink::Mark}));
+  EXPECT_EQ(f.note.lines,
+            (std::vector<std::string>{"Droite 1 : y = a·x + b ; a = -2 ; b = 10 ; r² = 1,0000",
+                                      "Droite 2 : y = a·x + b ; a = 2 ; b = -2 ; r² = 1,0000",
+                                      "Intersection : x = 3 ; y = 4", intersectionUncertaintyText(*f.twoLines)}));
+  EXPECT_EQ(f.note.inks, (std::vector<Ink>{Ink::Line, Ink::SecondLine, Ink::Mark, Ink::Mark}));
 
   // Axes and grid, then the first line and the second's dashes under the
   // points and their joining curve, the cross last.

@@ -136,10 +136,13 @@ TEST_F(GraphWindowTest, FittedLineInGreenWithItsEquation) {
   ASSERT_TRUE(window->fitBox()->isEnabled());
   click(window->joinPoints());
   click(window->fitBox());
-  EXPECT_EQ(window->equation()->text(), "y = a·x ; a = 2,00E+00 ; r² = 1,0000");
+  // The equation, then the fit's uncertainties on their own line.
+  EXPECT_EQ(window->equation()->text().section(u'\n', 0, 0), "y = a·x ; a = 2,00E+00 ; r² = 1,0000");
+  EXPECT_TRUE(window->equation()->text().section(u'\n', 1).startsWith("u(a) = "));
   EXPECT_EQ(pixel(250, 250), kGreen);  // plot y = 500 - plot x
   click(window->affine());
-  EXPECT_EQ(window->equation()->text(), "y = a·x + b ; a = 2,00E+00 ; b = 0,00E+00 ; r² = 1,0000");
+  EXPECT_EQ(window->equation()->text().section(u'\n', 0, 0), "y = a·x + b ; a = 2,00E+00 ; b = 0,00E+00 ; r² = 1,0000");
+  EXPECT_TRUE(window->equation()->text().section(u'\n', 1).contains(" ; u(b) = "));
   click(window->fitBox());
   EXPECT_TRUE(window->equation()->text().isEmpty());
   EXPECT_NE(pixel(250, 250), kGreen);
