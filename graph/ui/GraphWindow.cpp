@@ -281,9 +281,11 @@ graph::TwoLineStrokes GraphWindow::showTwoLines() {
     return QStringLiteral("<span style=\"color:%1\">%2</span>").arg(c.name(), text.toHtmlEscaped());
   };
   QStringList lines = QString::fromStdString(graph::twoLinesText(twoLineFit_, mask)).split(u'\n');
-  if (twoLineFit_.possible) lines << QString::fromStdString(graph::intersectionUncertaintyText(twoLineFit_));
+  // The intersection's uncertainty on its line: the label holds three lines.
+  if (twoLineFit_.possible && !lines.isEmpty())
+    lines.back() += QStringLiteral(" ; ") + QString::fromStdString(graph::intersectionUncertaintyText(twoLineFit_));
   const QColor colours[] = {widgets::kLineText, widgets::kPurple, widgets::kBlack};
-  for (int i = 0; i < lines.size(); ++i) lines[i] = line(colours[std::min(i, 2)], lines[i]);
+  for (int i = 0; i < lines.size() && i < 3; ++i) lines[i] = line(colours[i], lines[i]);
   equation_->setTextFormat(Qt::RichText);
   equation_->setText(lines.join(QStringLiteral("<br>")));
   return graph::twoLineStrokes(plot_, twoLineFit_);

@@ -164,6 +164,9 @@ TEST_F(GraphWindowTest, TwoLinesSecondDashedAndTheirIntersection) {
   for (const char* part : {"Droite 1 : y = a·x + b ; a = -2 ; b = 10 ; r² = 1,0000",
                            "Droite 2 : y = a·x + b ; a = 2 ; b = -2 ; r² = 1,0000", "Intersection : x = 3 ; y = 4"})
     EXPECT_NE(text.indexOf(QString::fromUtf8(part)), -1) << part << " in " << text.toStdString();
+  EXPECT_NE(text.indexOf(QStringLiteral("u(x) = ")), -1) << text.toStdString();
+  // The lines are shown whole.
+  EXPECT_LE(window->equation()->heightForWidth(window->equation()->width()), window->equation()->height());
 
   const graph::Plot& p = window->plot();
   const QColor kPurple(160, 0, 160), kBlack(0, 0, 0);
