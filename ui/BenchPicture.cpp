@@ -77,7 +77,9 @@ const qtp::Surface& BenchPicture::redrawnPage(int bench) {
   redrawn_.resize(page.width(), page.height());
   const bool conductimeter = window_.workbench().conductimeterMontage();
   drawBench(redrawn_, conductimeter, window_.panel(Bench::Solution1).sizes());
-  if (bench == 3) updateBeakerLevel(redrawn_, conductimeter, mixtureVolume(window_.workbench()));
+  if (bench == 3)
+    updateBeakerLevel(redrawn_, conductimeter, mixtureVolume(window_.workbench()),
+                      window_.workbench().mixtureHoldsPrecipitate());
   return redrawn_;
 }
 

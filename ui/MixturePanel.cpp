@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QLabel>
 
+#include "model/Speciation.h"
 #include "platform/qt/Fonts.h"
 #include "ui/Accessibility.h"
 #include "ui/BenchPage.h"
@@ -12,6 +13,25 @@
 #include "widgets/Colours.h"
 
 namespace velmira::ui {
+
+namespace {
+
+// "Un précipité de chlorure d'argent se forme dans le bécher." (each solid the mixture holds), or nothing.
+QString precipitateDescription(const model::Workbench& wb) {
+  QStringList solids;
+  for (int p = 0; p < model::kPrecipitateCount; ++p) {
+    const auto precipitate = static_cast<model::Precipitate>(p);
+    if (wb.mixtureHolds(precipitate)) {
+      const std::string_view n = model::precipitateName(precipitate);
+      solids << QString::fromUtf8(n.data(), static_cast<int>(n.size()));
+    }
+  }
+  if (solids.isEmpty()) return {};
+  return QStringLiteral("Un précipité de ") + solids.join(QStringLiteral(" et de ")) +
+         QStringLiteral(" se forme dans le bécher.");
+}
+
+}  // namespace
 
 MixturePanel::MixturePanel(model::Workbench& wb, TabStrip* strip) : BenchPanel(Bench::Mixture, wb, strip) {
   for (int i : {model::Volume1, model::Volume2}) {
@@ -63,15 +83,19 @@ void MixturePanel::show(const model::Workbench& wb) {
   } else {
     precipitateFrame_->hide();
   }
+  // The precipitate in the beaker, and in words for those who cannot see it.
+  if (wb.mixtureHoldsPrecipitate() != drawnPrecipitate_) updateBeakerLevel();
+  page_->setAccessibleDescription(precipitateDescription(wb));
   if (paintedSolute1_ != wb.soluteOf(1) || paintedSolute2_ != wb.soluteOf(2) ||
       paintedMixturePossible_ != wb.mixturePossible())
     page_->repaintTexts();
 }
 
 void MixturePanel::updateBeakerLevel() {
-  page_->setBenchOverlay([conductimeter = wb_.conductimeterMontage(), volume = mixtureVolume(wb_)](qtp::Surface& s) {
-    ui::updateBeakerLevel(s, conductimeter, volume);
-  });
+  drawnPrecipitate_ = wb_.mixtureHoldsPrecipitate();
+  page_->setBenchOverlay(
+      [conductimeter = wb_.conductimeterMontage(), volume = mixtureVolume(wb_),
+       cloudy = drawnPrecipitate_](qtp::Surface& s) { ui::updateBeakerLevel(s, conductimeter, volume, cloudy); });
   page_->update();
 }
 

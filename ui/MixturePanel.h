@@ -39,6 +39,8 @@ class MixturePanel : public BenchPanel {
   // What the page's texts were last drawn from.
   int paintedSolute1_ = -1, paintedSolute2_ = -1;
   bool paintedMixturePossible_ = true;
+  // The beaker was last drawn with a precipitate.
+  bool drawnPrecipitate_ = false;
 };
 
 }  // namespace velmira::ui

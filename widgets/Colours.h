@@ -38,6 +38,8 @@ inline const QColor kConductimeterInner{50, 150, 220};
 // The cell stem below the liquid and the electrode tip.
 inline const QColor kStem{90, 90, 90};
 inline const QColor kElectrodeTip{150, 150, 150};
+// The grains of a precipitate in the mixture beaker.
+inline const QColor kPrecipitateGrain{200, 200, 200};
 // The digits of the instrument displays.
 inline const QColor kDisplayDigits{0, 255, 0};
 

@@ -2,11 +2,14 @@
 // on the volume entries (keys and wheel), Ctrl+Entrée, and the precipitate
 // that hides the mixture's entries and button. (The step and record rules
 // are tested in the core.)
+#include <QDir>
 #include <QWheelEvent>
 
 #include "platform/qt/Beep.h"
 #include "table/Table.h"
 #include "tests/ui/WindowFixture.h"
+#include "ui/drawing/BeakerPicture.h"
+#include "ui/drawing/BeakerRule.h"
 
 namespace velmira::ui::testing {
 namespace {
@@ -119,6 +122,31 @@ TEST_F(TitrationTest, APrecipitateHidesTheMixtureButtonWithItsEntries) {
   QApplication::processEvents();
   EXPECT_TRUE(recordButton(*window, 2)->isVisible());
   EXPECT_TRUE(entryField(*window, 4)->isVisible());
+}
+
+TEST_F(TitrationTest, APrecipitateCloudsTheBeakerAndIsSaid) {
+  model::Workbench& wb = window->workbench();
+  wb.setSoluteTag(0, "17");  // sodium chloride, then silver nitrate from the burette
+  wb.setSoluteTag(1, "26");
+  wb.updateMeters();
+  window->updateControls();
+  const QImage clear = pageImage(3);
+  // With VELMIRA_SCREENSHOTS set to a folder: the mixture bench with its precipitate.
+  if (const QString out = qEnvironmentVariable("VELMIRA_SCREENSHOTS"); !out.isEmpty()) {
+    EXPECT_TRUE(window->grab().save(QDir(out).filePath(QStringLiteral("screenshot-precipite.png"))));
+  }
+  EXPECT_TRUE(wb.mixtureHoldsPrecipitate());
+  EXPECT_EQ(page(*window, 3)->accessibleDescription(),
+            QStringLiteral("Un précipité de chlorure d'argent se forme dans le bécher."));
+  // Without silver the beaker is as before, and nothing is said.
+  wb.setSoluteTag(1, "9");
+  wb.updateMeters();
+  window->updateControls();
+  EXPECT_FALSE(wb.mixtureHoldsPrecipitate());
+  EXPECT_TRUE(page(*window, 3)->accessibleDescription().isEmpty());
+  // The grains are in the beaker.
+  const QRect beaker(QPoint(63, beakerTop(wb.conductimeterMontage())), kBeakerSize);
+  EXPECT_FALSE(differingPixels(clear.copy(beaker), pageImage(3).copy(beaker)).isEmpty());
 }
 
 }  // namespace

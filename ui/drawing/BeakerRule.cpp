@@ -31,12 +31,20 @@ double mixtureVolume(const model::Workbench& wb) {
   return static_cast<double>(wb.entryValue(model::Volume1)) + wb.entryValue(model::Volume2);
 }
 
-void updateBeakerLevel(qtp::Surface& mixturePage, bool conductimeter, double volume) {
+void updateBeakerLevel(qtp::Surface& mixturePage, bool conductimeter, double volume, bool precipitate) {
   mixturePage.setPersistent(true);
   mixturePage.clear();
   const int from = conductimeter ? 170 : 210;
   drawBandRows(mixturePage, from, from + 80, 60, mixturePage.width() - 270);
-  drawBeaker(mixturePage, surfaceLine(volume, conductimeter), beakerTop(conductimeter));
+  const int y0 = surfaceLine(volume, conductimeter);
+  const int t = beakerTop(conductimeter);
+  drawBeaker(mixturePage, y0, t);
+  if (precipitate) {
+    // Grains in staggered rows, from below the surface to the bottom, off the cell's stem.
+    for (int y = y0 + 4, row = 0; y < t + kBeakerSize.height() - 8; y += 4, ++row)
+      for (int x = 70 + 2 * (row % 2); x < 63 + kBeakerSize.width() - 8; x += 5)
+        if (x < 96 || x > 107) mixturePage.filledRectangle(x, y, x + 1, y + 1, widgets::kPrecipitateGrain);
+  }
   mixturePage.setBackgroundPicture(mixturePage.image());
   mixturePage.setPersistent(false);
 }

@@ -34,7 +34,8 @@ void drawBeaker(qtp::Surface& page, int y0, int t);
 double mixtureVolume(const model::Workbench& wb);
 
 // Band rows repainted behind the mixture beaker: 210..290 (generator) or
-// 170..250 (conductimeter), each from x = 60 to x = W - 270.
-void updateBeakerLevel(qtp::Surface& mixturePage, bool conductimeter, double volume);
+// 170..250 (conductimeter), each from x = 60 to x = W - 270. With
+// `precipitate` the liquid is clouded with grains.
+void updateBeakerLevel(qtp::Surface& mixturePage, bool conductimeter, double volume, bool precipitate = false);
 
 }  // namespace velmira::ui
