@@ -36,7 +36,7 @@ struct Solute {
   Anion anion;
   Family family;
   std::array<float, 5> a;  // a1..a5; all zero where the species model reads
-  bool speciesModel;       // read through the species model (model/Speciation), not the law
+  bool speciesModel;       // read through the species model (model/Equilibria), not the law
 };
 
 // Solute k (1..kSoluteCount); nullptr for any other number.

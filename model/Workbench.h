@@ -4,8 +4,8 @@
 #include <array>
 #include <string>
 
+#include "model/Equilibria.h"
 #include "model/SoluteCatalogue.h"
-#include "model/Speciation.h"
 
 namespace velmira::model {
 

@@ -3,7 +3,7 @@
 #include <QFrame>
 #include <QLabel>
 
-#include "model/Speciation.h"
+#include "model/Equilibria.h"
 #include "platform/qt/Fonts.h"
 #include "ui/Accessibility.h"
 #include "ui/BenchPage.h"

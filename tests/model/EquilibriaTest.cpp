@@ -6,7 +6,7 @@
 
 #include "graph/GraphPlot.h"
 #include "graph/TwoLineFit.h"
-#include "model/Speciation.h"
+#include "model/Equilibria.h"
 #include "model/Workbench.h"
 #include "platform/core/NumberText.h"
 

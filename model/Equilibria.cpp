@@ -1,4 +1,4 @@
-#include "model/Speciation.h"
+#include "model/Equilibria.h"
 
 #include <algorithm>
 #include <cmath>
