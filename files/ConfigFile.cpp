@@ -233,7 +233,11 @@ void applyConfiguration(const Configuration& c, model::Workbench& wb, table::Tab
 
 std::optional<Configuration> readConfiguration(const std::string& path, model::Workbench& wb, table::Table& table,
                                                MessageService& messages) {
-  auto parsed = parseConfigurationFile(path, table.rows());
+  return applyRead(parseConfigurationFile(path, table.rows()), wb, table, messages);
+}
+
+std::optional<Configuration> applyRead(std::variant<Configuration, ReadFailure> parsed, model::Workbench& wb,
+                                       table::Table& table, MessageService& messages) {
   if (const auto* failure = std::get_if<ReadFailure>(&parsed)) {
     messages.show(readFailureMessage(*failure));
     return std::nullopt;

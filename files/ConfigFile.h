@@ -73,6 +73,11 @@ void applyConfiguration(const Configuration& configuration, model::Workbench& wb
 std::optional<Configuration> readConfiguration(const std::string& path, model::Workbench& wb, table::Table& table,
                                                MessageService& messages);
 
+// What readConfiguration does with what was parsed: the failure's message,
+// or the configuration applied (and extensionDamaged() said when it applies).
+std::optional<Configuration> applyRead(std::variant<Configuration, ReadFailure> parsed, model::Workbench& wb,
+                                       table::Table& table, MessageService& messages);
+
 // The bytes of the file: the records, then the extension block when there
 // are items. nullopt when a text cannot be held by a record.
 std::optional<std::string> configurationBytes(const model::Workbench& wb, const table::Table& table,

@@ -20,15 +20,9 @@ bool restoreWork(const std::string& snapshot, model::Workbench& wb, table::Table
                  MessageService& messages) {
   records::RecordReader reader;
   reader.setBytes(snapshot);
-  auto parsed = parseConfiguration(reader, table.rows());
-  if (const auto* failure = std::get_if<ReadFailure>(&parsed)) {
-    messages.show(readFailureMessage(*failure));
-    return false;
-  }
-  auto& configuration = std::get<Configuration>(parsed);
-  applyConfiguration(configuration, wb, table);
-  extension = std::move(configuration.extension);
-  if (configuration.extensionDamaged) messages.show(extensionDamaged());
+  auto configuration = applyRead(parseConfiguration(reader, table.rows()), wb, table, messages);
+  if (!configuration) return false;
+  extension = std::move(configuration->extension);
   return true;
 }
 
