@@ -21,6 +21,9 @@ namespace velmira::ui {
 
 namespace {
 
+// A bench's instruments, in the order their displays are made (the keyboard's order).
+constexpr model::Meter kMeters[] = {model::Meter::Conductimeter, model::Meter::Ammeter, model::Meter::Voltmeter};
+
 // The object names of the pages, the calibre frames and the record buttons, by bench.
 const char* const kPageNames[3] = {"solution1Bench", "solution2Bench", "mixtureBench"};
 const char* const kVoltmeterFrameNames[3] = {"voltmeterCalibres1", "voltmeterCalibres2", "voltmeterCalibres3"};
@@ -60,8 +63,7 @@ BenchPanel::BenchPanel(Bench bench, model::Workbench& wb, TabStrip* strip)
 void BenchPanel::buildInstruments() {
   const int b = benchNumber(bench_);
   // The conductimeter's, the ammeter's and the voltmeter's displays.
-  for (model::Meter m : {model::Meter::Conductimeter, model::Meter::Ammeter, model::Meter::Voltmeter})
-    displays_[static_cast<int>(m)] = new DisplayLabel(DisplayLabel::Kind::Meter, page_);
+  for (model::Meter m : kMeters) displays_[static_cast<int>(m)] = new DisplayLabel(DisplayLabel::Kind::Meter, page_);
   generatorScreen_ = new DisplayLabel(DisplayLabel::Kind::GeneratorScreen, page_);
   for (int k = 0; k < 2; ++k) knobs_[k] = new KnobWidget(2 * b - 2 + k, wb_, page_);
   for (auto*& o : rangeButtons_) {
@@ -143,8 +145,7 @@ BenchSizes BenchPanel::sizes() const {
 
 void BenchPanel::place(const BenchPlacement& placement) {
   const int b = benchNumber(bench_);
-  for (model::Meter m : {model::Meter::Conductimeter, model::Meter::Ammeter, model::Meter::Voltmeter})
-    applyPlace(display(m), placement.meterDisplay[meterSlot(m, b)]);
+  for (model::Meter m : kMeters) applyPlace(display(m), placement.meterDisplay[meterSlot(m, b)]);
   applyPlace(generatorScreen_, placement.generatorScreen[b - 1]);
   for (int k = 0; k < 2; ++k) applyPlace(knobs_[k], placement.knob[2 * b - 2 + k]);
   for (int j = 0; j < model::kRangesPerBench; ++j) {
@@ -159,7 +160,7 @@ void BenchPanel::place(const BenchPlacement& placement) {
 
 void BenchPanel::show(const model::Workbench& wb) {
   const int b = benchNumber(bench_);
-  for (model::Meter m : {model::Meter::Conductimeter, model::Meter::Ammeter, model::Meter::Voltmeter}) {
+  for (model::Meter m : kMeters) {
     display(m)->setDisplay(wb.display(m, b));
     display(m)->setUncertainty(QString::fromStdString(model::readingUncertaintyText(m, wb.display(m, b))));
   }
@@ -205,8 +206,7 @@ void BenchPanel::nameControls() {
   const int b = benchNumber(bench_);
   const QString bench = benchName(b);
   name(page_, QStringLiteral("Banc de la ") + bench);
-  for (model::Meter m : {model::Meter::Conductimeter, model::Meter::Ammeter, model::Meter::Voltmeter})
-    display(m)->setSubject(instrumentName(m) + QStringLiteral(", ") + bench);
+  for (model::Meter m : kMeters) display(m)->setSubject(instrumentName(m) + QStringLiteral(", ") + bench);
   generatorScreen_->setSubject(QStringLiteral("Générateur, ") + bench);
   for (int j = 0; j < 4; ++j) {
     name(voltmeterCalibreButton(j),

@@ -96,12 +96,18 @@ void MainWindow::buildParts() {
   for (Bench b : kAllBenches) panel(b).buildRecordButton();
 }
 
+std::array<EntryField*, model::kEntries> MainWindow::entryFields() const {
+  return {solution1_->concentrationField(),
+          solution2_->concentrationField(),
+          cellOptions_->distance(),
+          cellOptions_->area(),
+          mixture_->volumeField(model::Volume1),
+          mixture_->volumeField(model::Volume2)};
+}
+
 void MainWindow::connectControls() {
   entries_ = new EntryBinding(wb_, messages_, this);
-  for (EntryField* e :
-       {solution1_->concentrationField(), solution2_->concentrationField(), cellOptions_->distance(),
-        cellOptions_->area(), mixture_->volumeField(model::Volume1), mixture_->volumeField(model::Volume2)})
-    entries_->bind(e);
+  for (EntryField* e : entryFields()) entries_->bind(e);
   connect(entries_, &EntryBinding::entryChanged, this, [this](int entry) {
     if (entry == model::Volume1 || entry == model::Volume2) mixture_->updateBeakerLevel();
     updateControls();

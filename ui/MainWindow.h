@@ -5,6 +5,7 @@
 // the exercise pane.
 #include <QString>
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -35,6 +36,7 @@ class BenchPicture;
 class CellOptionsFrame;
 class CopyMenu;
 class EntryBinding;
+class EntryField;
 class HintLine;
 class HintRouter;
 class MixturePanel;
@@ -130,6 +132,8 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner {
 
  private:
   void buildParts();
+  // The six entry fields, by model::Entry.
+  std::array<EntryField*, model::kEntries> entryFields() const;
   void buildTableFrame();
   void connectControls();
   void connectWork();

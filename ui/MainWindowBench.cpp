@@ -33,13 +33,8 @@ void MainWindow::updateFormulaBoxes() {
 }
 
 void MainWindow::updateControls() {
-  for (int i :
-       {model::Concentration1, model::Concentration2, model::Distance, model::Area, model::Volume1, model::Volume2}) {
-    EntryField* e = i < 2                  ? solutionPanel(benchOfNumber(i + 1)).concentrationField()
-                    : i == model::Distance ? cellOptions_->distance()
-                    : i == model::Area     ? cellOptions_->area()
-                                           : mixture_->volumeField(i);
-    const QString t = QString::fromStdString(wb_.entryText(i));
+  for (EntryField* e : entryFields()) {
+    const QString t = QString::fromStdString(wb_.entryText(e->index()));
     if (e->text() != t) e->setText(t);
   }
   cellOptions_->generatorMontageButton()->setChecked(wb_.generatorMontage());
