@@ -113,9 +113,9 @@ void MainWindow::redoWork() {
 
 void MainWindow::followWork() {
   for (Bench b : kAllBenches) panel(b).redrawKnobs();
+  // The bench picture and the beaker at the work's level (the volumes are already the work's).
   montageChanged();
   updateControls();
-  mixture_->updateBeakerLevel();
   updateFormulaBoxes();
   tabStrip_->paintStrip();
   updateUndoEntries();
