@@ -17,11 +17,13 @@
 #include "files/ui/FileChooser.h"
 #include "files/ui/SaveWindow.h"
 #include "platform/core/Messages.h"
+#include "tests/ui/MainWindowControls.h"
 #include "ui/MainWindow.h"
 
 namespace {
 
 using SilentMessages = velmira::bench::SilentMessages;
+using velmira::ui::testing::exerciseMenu;
 
 struct Shown {
   QTemporaryDir flags;
@@ -50,7 +52,7 @@ void BM_ExerciseOpened(benchmark::State& state) {
   Shown shown;
   const std::string file = QDir(QStringLiteral(VELMIRA_APP_DATA)).filePath("exercices/3-kohlrausch.E24").toStdString();
   for (auto _ : state) {
-    if (!shown.window.exerciseMenu()->openExercise(file)) state.SkipWithError("the exercise did not open");
+    if (!exerciseMenu(shown.window)->openExercise(file)) state.SkipWithError("the exercise did not open");
     shown.window.repaint();
   }
 }

@@ -10,6 +10,7 @@
 #include "GuiBenchmark.h"
 #include "platform/core/Messages.h"
 #include "ui/BenchPanel.h"
+#include "ui/Benches.h"
 #include "ui/DisplayLabel.h"
 #include "ui/KnobWidget.h"
 #include "ui/MainWindow.h"
@@ -46,12 +47,12 @@ struct ShownWindow {
 void BM_KnobDragStep(benchmark::State& state) {
   ShownWindow shown;
   velmira::ui::MainWindow& window = shown.window;
-  velmira::ui::KnobWidget* knob = window.panel(velmira::ui::Bench::Solution1).knob(0);
+  velmira::ui::KnobWidget* knob = window.benches().panel(velmira::ui::Bench::Solution1).knob(0);
   bool flip = false;
   for (auto _ : state) {
     dragStep(knob, flip);
     benchmark::DoNotOptimize(
-        window.panel(velmira::ui::Bench::Solution1).display(velmira::model::Meter::Ammeter)->text().size());
+        window.benches().panel(velmira::ui::Bench::Solution1).display(velmira::model::Meter::Ammeter)->text().size());
   }
   // Every step really turned the knob.
   if (std::abs(window.workbench().knobValue(0) - 0.25) > 0.02 && std::abs(window.workbench().knobValue(0) - 0.2) > 0.02)
@@ -63,7 +64,7 @@ BENCHMARK(BM_KnobDragStep)->Unit(benchmark::kMicrosecond);
 void BM_KnobDragStepPainted(benchmark::State& state) {
   ShownWindow shown;
   velmira::ui::MainWindow& window = shown.window;
-  velmira::ui::KnobWidget* knob = window.panel(velmira::ui::Bench::Solution1).knob(0);
+  velmira::ui::KnobWidget* knob = window.benches().panel(velmira::ui::Bench::Solution1).knob(0);
   bool flip = false;
   for (auto _ : state) {
     dragStep(knob, flip);

@@ -12,12 +12,15 @@
 #include "table/TableCommands.h"
 #include "table/ui/TableFrame.h"
 #include "table/ui/TableGrid.h"
+#include "tests/ui/MainWindowControls.h"
 #include "ui/BenchPanel.h"
+#include "ui/Benches.h"
 #include "ui/MainWindow.h"
 
 namespace {
 
 using SilentMessages = velmira::bench::SilentMessages;
+using velmira::ui::testing::commandButton;
 
 using velmira::ui::Command;
 
@@ -28,7 +31,7 @@ struct TableShown {
   velmira::ui::MainWindow window{messages, folder.path()};
   explicit TableShown(bool fill = true) {
     window.show();
-    window.commandButton(Command::Table)->click();
+    commandButton(window, Command::Table)->click();
     if (fill) {
       velmira::table::setLineCount(window.table(), 100);
       for (int r = 1; r <= 100; ++r)
@@ -46,7 +49,7 @@ void BM_RecordLine(benchmark::State& state) {
   TableShown shown(false);
   velmira::table::setLineCount(shown.window.table(), 100);
   for (auto _ : state) {
-    shown.window.panel(velmira::ui::Bench::Solution1).recordButton()->click();
+    shown.window.benches().panel(velmira::ui::Bench::Solution1).recordButton()->click();
     shown.repaintGrid();
     state.PauseTiming();
     if (velmira::table::firstFreeLine(shown.window.table()) == 0)
@@ -81,7 +84,7 @@ BENCHMARK(BM_Sort100)->Unit(benchmark::kMicrosecond);
 // A click on "&Tableau" to the table painted (alternately shown and hidden).
 void BM_ShowTable(benchmark::State& state) {
   TableShown shown;
-  QToolButton* check1 = shown.window.commandButton(Command::Table);
+  QToolButton* check1 = commandButton(shown.window, Command::Table);
   for (auto _ : state) {
     check1->click();
     shown.window.repaint();

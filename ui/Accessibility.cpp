@@ -16,6 +16,7 @@
 #include "model/SoluteCatalogue.h"
 #include "ui/BenchPage.h"
 #include "ui/BenchPanel.h"
+#include "ui/Benches.h"
 #include "ui/CalibreFrame.h"
 #include "ui/CellOptionsFrame.h"
 #include "ui/DisplayLabel.h"
@@ -253,21 +254,21 @@ void installAccessibility() {
 }
 
 void nameControls(MainWindow& w) {
-  name(w.tabStrip(), QStringLiteral("Bancs de mesure"),
+  name(w.benches().tabStrip(), QStringLiteral("Bancs de mesure"),
        QStringLiteral("Ctrl+Tab : banc suivant, Ctrl+Maj+Tab : banc précédent"));
-  for (Bench b : kAllBenches) w.panel(b).nameControls();
-  name(w.cellOptions()->distance(), QStringLiteral("Distance L entre les électrodes"),
+  for (Bench b : kAllBenches) w.benches().panel(b).nameControls();
+  name(w.benches().cellOptions()->distance(), QStringLiteral("Distance L entre les électrodes"),
        QStringLiteral("Distance L entre les électrodes, en cm, de 0,5 à 5"));
-  name(w.cellOptions()->area(), QStringLiteral("Aire S des électrodes"),
+  name(w.benches().cellOptions()->area(), QStringLiteral("Aire S des électrodes"),
        QStringLiteral("Aire S des électrodes, en cm², de 0,5 à 10"));
-  name(w.solutePicker(), QStringLiteral("Liste des solutés"),
+  name(w.benches().solutePicker(), QStringLiteral("Liste des solutés"),
        QStringLiteral("Flèches : soluté suivant ou précédent, Entrée : choisir, Échap : fermer"));
   name(w.textPane()->textEditor(), QStringLiteral("Fenêtre exercice"), QStringLiteral("Énoncé et notes de l'exercice"));
   name(w.textPane()->fileNameField(), QStringLiteral("Fichier de l'exercice"));
   name(w.hintLine(), QStringLiteral("Aide contextuelle"));
 
   // The solute list names its marked row, as a list box does.
-  SolutePickerWidget* picker = w.solutePicker();
+  SolutePickerWidget* picker = w.benches().solutePicker();
   QObject::connect(picker, &SolutePickerWidget::markerMoved, picker, [picker] {
     const QString solute = QString::fromUtf8(model::soluteName(picker->picker().markerRow() + 1));
     picker->setToolTip(solute);

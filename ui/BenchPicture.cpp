@@ -8,6 +8,7 @@
 #include "platform/core/NumberText.h"
 #include "ui/BenchPage.h"
 #include "ui/BenchPanel.h"
+#include "ui/Benches.h"
 #include "ui/CalibreFrame.h"
 #include "ui/DisplayLabel.h"
 #include "ui/KnobWidget.h"
@@ -69,14 +70,14 @@ BenchPicture::BenchPicture(MainWindow& window, double ratio)
       redrawn_(1, 1, benchPicture_.devicePixelRatio()) {}
 
 QPoint BenchPicture::origin(int bench) const {
-  return {kBandMargin, bandTop(window_.panel(benchOfNumber(bench)).page()->surface().height())};
+  return {kBandMargin, bandTop(window_.benches().panel(benchOfNumber(bench)).page()->surface().height())};
 }
 
 const qtp::Surface& BenchPicture::redrawnPage(int bench) {
-  const qtp::Surface& page = window_.panel(benchOfNumber(bench)).page()->surface();
+  const qtp::Surface& page = window_.benches().panel(benchOfNumber(bench)).page()->surface();
   redrawn_.resize(page.width(), page.height());
   const bool conductimeter = window_.workbench().conductimeterMontage();
-  drawBench(redrawn_, conductimeter, window_.panel(Bench::Solution1).sizes());
+  drawBench(redrawn_, conductimeter, window_.benches().panel(Bench::Solution1).sizes());
   if (bench == 3)
     updateBeakerLevel(redrawn_, conductimeter, mixtureVolume(window_.workbench()),
                       window_.workbench().mixtureHoldsPrecipitate());
@@ -86,7 +87,7 @@ const qtp::Surface& BenchPicture::redrawnPage(int bench) {
 void BenchPicture::compose(int bench) {
   const double ratio = fixedRatio_ > 0 ? fixedRatio_ : pictureRatio(window_);
   for (qtp::Surface* s : {&benchPicture_, &redrawn_}) s->setDevicePixelRatio(ratio);
-  const qtp::Surface& page = window_.panel(benchOfNumber(bench)).page()->drawnSurface();
+  const qtp::Surface& page = window_.benches().panel(benchOfNumber(bench)).page()->drawnSurface();
   const QRect band(origin(bench), QSize(page.width() - 2 * kBandMargin + 1, kBandRows));
   benchPicture_.removeBackgroundPicture();
   benchPicture_.setPersistent(true);
@@ -100,7 +101,7 @@ void BenchPicture::compose(int bench) {
 }
 
 void BenchPicture::drawLiveControls(int bench) {
-  const BenchPanel& panel = window_.panel(benchOfNumber(bench));
+  const BenchPanel& panel = window_.benches().panel(benchOfNumber(bench));
   const QPoint o = origin(bench);
   qtp::Surface& s = benchPicture_;
   if (!window_.workbench().conductimeterMontage()) {

@@ -5,7 +5,6 @@
 // the exercise pane.
 #include <QString>
 #include <QWidget>
-#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -31,19 +30,12 @@ class TextPane;
 
 namespace velmira::ui {
 
-class BenchPanel;
 class BenchPicture;
-class CellOptionsFrame;
+class Benches;
 class CopyMenu;
-class EntryBinding;
-class EntryField;
 class HintLine;
 class HintRouter;
-class MixturePanel;
 class RecoveryKeeper;
-class SolutePickerWidget;
-class SolutionPanel;
-class TabStrip;
 class WorkKeeper;
 
 class MainWindow : public QWidget, public files::ui::ConfigOwner {
@@ -60,19 +52,12 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner {
   const QString& appFolder() const { return appFolder_; }
 
   // --- Parts ------------------------------------------------------------------
-  // `Onglets`, the benches, `Picture2` (the solute list), `Frame1`, `info`.
-  TabStrip* tabStrip() const { return tabStrip_; }
-  BenchPanel& panel(Bench bench) const;
-  SolutionPanel& solutionPanel(Bench bench) const;  // Solution1 or Solution2
-  MixturePanel& mixturePanel() const { return *mixture_; }
-  SolutePickerWidget* solutePicker() const { return solutePicker_; }
-  CellOptionsFrame* cellOptions() const { return cellOptions_; }
+  // The benches, `Frame1` and the solute list; `info`.
+  Benches& benches() const { return *benches_; }
   HintLine* hintLine() const { return hintLine_; }
   // `Frame10`, built the first time the table is needed (hidden at start-up).
   table::ui::TableFrame* tableFrame();
   files::ui::TextPane* textPane() const { return textPane_; }
-  files::ui::ExerciseMenu* exerciseMenu() const { return exerciseMenu_; }
-  QToolButton* commandButton(Command c) const { return commands_->button(c); }
   // `Pictampon`: the pictures of the benches copied and printed (made at the
   // first one, kept for the run).
   BenchPicture& benchPicture();
@@ -91,10 +76,6 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner {
   void openFile(const QString& path);
 
   // --- Procedures -------------------------------------------------------------
-  // `imafond`: bench picture of the montage and placement of the live controls.
-  void drawBench();
-  // `majcontroles`: every control from the workbench.
-  void updateControls();
   // Ctrl+Entrée: the entry being typed validated, then the bench shown
   // recorded when its record button is shown.
   void recordShownBench();
@@ -132,20 +113,14 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner {
 
  private:
   void buildParts();
-  // The six entry fields, by model::Entry.
-  std::array<EntryField*, model::kEntries> entryFields() const;
   void buildTableFrame();
   void connectControls();
   void connectWork();
   void connectTableWork();
   void registerHints();
-  void startUp();  // `Form_Load`
-  // The montage's options, the bench picture and the beaker level.
-  void montageChanged();
-  void updateFormulaBoxes();  // `quelion`
-  void onTableToggled();      // `Check1_Click`: table and record buttons shown while checked
-  void onClosing();           // `Form_Unload`
-  void showRecordButtons();
+  void startUp();         // `Form_Load`
+  void onTableToggled();  // `Check1_Click`: table and record buttons shown while checked
+  void onClosing();       // `Form_Unload`
   void recordBench(Bench bench);
   void onCommand(Command c);
   void showCaption();
@@ -167,13 +142,7 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner {
   WorkKeeper* work_ = nullptr;
 
   CommandButtons* commands_ = nullptr;
-  TabStrip* tabStrip_ = nullptr;
-  SolutionPanel* solution1_ = nullptr;
-  SolutionPanel* solution2_ = nullptr;
-  MixturePanel* mixture_ = nullptr;
-  EntryBinding* entries_ = nullptr;
-  SolutePickerWidget* solutePicker_ = nullptr;
-  CellOptionsFrame* cellOptions_ = nullptr;
+  Benches* benches_ = nullptr;
   table::ui::TableFrame* tableFrame_ = nullptr;
   files::ui::TextPane* textPane_ = nullptr;
   files::ui::ExerciseMenu* exerciseMenu_ = nullptr;

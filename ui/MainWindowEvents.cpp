@@ -1,4 +1,4 @@
-// The main window's commands and its table of values.
+// The main window's commands, its table of values and the recordings into it.
 #include <QPrinter>
 
 #include "expr/ColumnFormula.h"
@@ -7,8 +7,10 @@
 #include "files/ui/SaveWindow.h"
 #include "graph/ui/GraphWindow.h"
 #include "platform/qt/Printing.h"
+#include "table/Recording.h"
 #include "table/ui/TableFrame.h"
 #include "table/ui/TablePrint.h"
+#include "ui/Benches.h"
 #include "ui/CellOptionsFrame.h"
 #include "ui/CopyMenu.h"
 #include "ui/HintLine.h"
@@ -56,8 +58,8 @@ void MainWindow::buildTableFrame() {
 void MainWindow::onTableToggled() {
   const bool shown = commands_->button(Command::Table)->isChecked();
   tableFrame()->setVisible(shown);
-  cellOptions_->setVisible(!shown);
-  showRecordButtons();
+  benches_->cellOptions()->setVisible(!shown);
+  benches_->showRecordButtons();
 }
 
 void MainWindow::onCommand(Command c) {
@@ -100,6 +102,15 @@ void MainWindow::onCommand(Command c) {
     default:
       break;
   }
+}
+
+void MainWindow::recordBench(Bench bench) {
+  table::record(table_, wb_, benchNumber(bench), messages_);
+  noteWork(QStringLiteral("Ajouter au tableau"));
+}
+
+void MainWindow::recordShownBench() {
+  if (const std::optional<Bench> b = benches_->benchToRecord(focusWidget())) recordBench(*b);
 }
 
 }  // namespace velmira::ui

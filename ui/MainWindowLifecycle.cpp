@@ -9,13 +9,11 @@
 #include "files/ui/ExerciseMenu.h"
 #include "files/ui/TextPane.h"
 #include "model/FlagFile.h"
-#include "ui/BenchPanel.h"
+#include "ui/Benches.h"
 #include "ui/DesignSize.h"
 #include "ui/HintLine.h"
 #include "ui/MainWindow.h"
-#include "ui/MixturePanel.h"
 #include "ui/RecoveryKeeper.h"
-#include "ui/TabStrip.h"
 #include "ui/drawing/WindowBackground.h"
 
 namespace velmira::ui {
@@ -34,17 +32,7 @@ void MainWindow::startUp() {
   // updateVoltmeters), solutes, updateMeters.
   textPane_->showWelcome();
   wb_.startupDefaults();
-  // Bench picture (which paints the strip, on tab 1 at start), mixture
-  // level; each page draws its texts (and places its entries) when shown.
-  drawBench();
-  mixture_->updateBeakerLevel();
-  if (tabStrip_->currentTab() != 1) {
-    tabStrip_->setCurrentTab(1);
-    tabStrip_->paintStrip();
-  }
-  for (Bench b : kAllBenches) panel(b).redrawKnobs();
-  updateFormulaBoxes();
-  updateControls();
+  benches_->showStart();
 }
 
 int MainWindow::textModified() const { return textPane_->textModified(); }

@@ -16,13 +16,10 @@
 #include "files/ui/SaveWindow.h"
 #include "files/ui/TextPane.h"
 #include "table/ui/TableFrame.h"
-#include "ui/BenchPanel.h"
+#include "ui/Benches.h"
 #include "ui/EntryBinding.h"
-#include "ui/EntryField.h"
 #include "ui/MainWindow.h"
-#include "ui/MixturePanel.h"
 #include "ui/RecoveryKeeper.h"
-#include "ui/TabStrip.h"
 #include "ui/WorkKeeper.h"
 
 namespace velmira::ui {
@@ -46,7 +43,7 @@ void MainWindow::connectWork() {
   knobRest_->setInterval(kKnobRest);
   connect(knobRest_, &QTimer::timeout, this, [this] { noteWork(kKnobStep); });
   // The steps of the controls are noted as their handlers end; a knob's once it rests.
-  for (Bench b : kAllBenches) connect(&panel(b), &BenchPanel::knobTurned, knobRest_, qOverload<>(&QTimer::start));
+  connect(benches_, &Benches::knobTurned, knobRest_, qOverload<>(&QTimer::start));
 
   auto shortcut = [this](QKeySequence keys, auto run) {
     connect(new QShortcut(keys, this), &QShortcut::activated, this, run);
@@ -92,7 +89,7 @@ void MainWindow::noteWork(const QString& step) { work_->note(step); }
 void MainWindow::settleWork() {
   // The entry being typed is checked now: left focused, it would write its
   // old text over the work put in its place when a page hides it.
-  if (auto* e = qobject_cast<EntryField*>(focusWidget()); e && isAncestorOf(e)) e->clearFocus();
+  benches_->leaveEntry(focusWidget());
   if (knobRest_ && knobRest_->isActive()) {
     knobRest_->stop();
     noteWork(kKnobStep);
@@ -112,12 +109,7 @@ void MainWindow::redoWork() {
 }
 
 void MainWindow::followWork() {
-  for (Bench b : kAllBenches) panel(b).redrawKnobs();
-  // The bench picture and the beaker at the work's level (the volumes are already the work's).
-  montageChanged();
-  updateControls();
-  updateFormulaBoxes();
-  tabStrip_->paintStrip();
+  benches_->followWork();
   updateUndoEntries();
   showCaption();
   if (work_->recovery()) work_->recovery()->schedule();

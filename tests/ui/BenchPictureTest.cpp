@@ -44,7 +44,7 @@ class BenchPictureTest : public WindowTest {
     return QRectF(found.x() / r, found.y() / r, found.width() / r, found.height() / r);
   }
   QImage copyFromMenu(int bench) {
-    QTest::mouseClick(window->commandButton(Command::Copy), Qt::LeftButton);
+    QTest::mouseClick(commandButton(*window, Command::Copy), Qt::LeftButton);
     CopyMenu* menu = window->findChild<CopyMenu*>();
     EXPECT_TRUE(menu && menu->isVisible());
     if (!menu) return {};
@@ -92,7 +92,7 @@ TEST_F(BenchPictureTest, CopyPutsTheBenchWithItsControlsOnTheClipboard) {
 }
 
 TEST_F(BenchPictureTest, APictureShowsItsOwnBenchWhicheverIsOnScreen) {
-  ASSERT_EQ(window->tabStrip()->currentTab(), 1);
+  ASSERT_EQ(window->benches().tabStrip()->currentTab(), 1);
   voltmeterCalibreButton(*window, 4 + 3)->click();  // bench 2: 20 mV
   BenchPicture pictures(*window);
   pictures.compose(2);

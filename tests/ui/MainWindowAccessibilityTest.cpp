@@ -69,7 +69,7 @@ TEST_F(AccessibilityTest, SelectorsAreRadioButtonsAndKnobsDialsWithTheirValues) 
 }
 
 TEST_F(AccessibilityTest, TheBenchStripIsATabListOfThreePages) {
-  QAccessibleInterface* strip = face(window->tabStrip());
+  QAccessibleInterface* strip = face(window->benches().tabStrip());
   EXPECT_EQ(strip->role(), QAccessible::PageTabList);
   const char* names[3] = {"Solution 1", "Solution 2", "Mélange"};
   for (int i = 0; i < 3; ++i) {
@@ -81,11 +81,11 @@ TEST_F(AccessibilityTest, TheBenchStripIsATabListOfThreePages) {
     EXPECT_EQ(strip->indexOfChild(tab), i);
   }
   strip->child(2)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-  EXPECT_EQ(window->tabStrip()->currentTab(), 3);
+  EXPECT_EQ(window->benches().tabStrip()->currentTab(), 3);
   EXPECT_TRUE(strip->child(2)->state().selected);
   // The pages follow the tabs, each its parent's child.
   QAccessibleInterface* page = face(testing::page(*window, 3));
-  EXPECT_EQ(page->parent()->object(), window->tabStrip());
+  EXPECT_EQ(page->parent()->object(), window->benches().tabStrip());
   EXPECT_GE(strip->indexOfChild(page), 3);
 }
 
@@ -107,7 +107,7 @@ TEST_F(AccessibilityTest, DisplaysAreNamedWithInstrumentBenchAndReading) {
 }
 
 TEST_F(AccessibilityTest, TheSoluteListNamesEverySolute) {
-  QAccessibleInterface* list = face(window->solutePicker());
+  QAccessibleInterface* list = face(window->benches().solutePicker());
   EXPECT_EQ(list->role(), QAccessible::List);
   EXPECT_EQ(list->child(8)->text(QAccessible::Name), "chlorure de potassium");
   EXPECT_EQ(list->child(20)->role(), QAccessible::ListItem);
@@ -135,7 +135,7 @@ TEST_F(AccessibilityTest, NoShownControlIsWithoutAName) {
     expectNamed(face(window.get()), unnamed);
     EXPECT_TRUE(unnamed.isEmpty()) << bench << ": " << unnamed.join(QStringLiteral(", ")).toStdString();
   }
-  QTest::mouseClick(window->commandButton(Command::Table), Qt::LeftButton);
+  QTest::mouseClick(commandButton(*window, Command::Table), Qt::LeftButton);
   QStringList unnamed;
   expectNamed(face(window.get()), unnamed);
   EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(QStringLiteral(", ")).toStdString();

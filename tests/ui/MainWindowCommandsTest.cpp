@@ -35,11 +35,11 @@ class CommandsTest : public WindowTest {
 };
 
 TEST_F(CommandsTest, EachCommandOpensItsWindow) {
-  EXPECT_EQ(opened([&] { QTest::mouseClick(window->commandButton(Command::Calculator), Qt::LeftButton); }),
+  EXPECT_EQ(opened([&] { QTest::mouseClick(commandButton(*window, Command::Calculator), Qt::LeftButton); }),
             std::pair(QStringLiteral("calculatorWindow"), QStringLiteral("Machine à calculer")));
-  EXPECT_EQ(opened([&] { QTest::mouseClick(window->commandButton(Command::Save), Qt::LeftButton); }).first,
+  EXPECT_EQ(opened([&] { QTest::mouseClick(commandButton(*window, Command::Save), Qt::LeftButton); }).first,
             "saveWindow");
-  EXPECT_EQ(opened([&] { QTest::mouseClick(window->commandButton(Command::Open), Qt::LeftButton); }).first,
+  EXPECT_EQ(opened([&] { QTest::mouseClick(commandButton(*window, Command::Open), Qt::LeftButton); }).first,
             "openWindow");
 
   table::ui::TableFrame* frame = window->tableFrame();
@@ -61,7 +61,7 @@ TEST_F(CommandsTest, EachCommandOpensItsWindow) {
 }
 
 TEST_F(CommandsTest, SavedAndReopenedThroughTheWindowsWithTheCaption) {
-  QTest::mouseClick(window->commandButton(Command::Table), Qt::LeftButton);
+  QTest::mouseClick(commandButton(*window, Command::Table), Qt::LeftButton);
   window->table().setCell(1, 0, "1,00E+00");
   // The pupil's files lie outside the application folder.
   QTemporaryDir pupil;
@@ -84,7 +84,7 @@ TEST_F(CommandsTest, SavedAndReopenedThroughTheWindowsWithTheCaption) {
     }
     w->saveNamed();
   });
-  QTest::mouseClick(window->commandButton(Command::Save), Qt::LeftButton);
+  QTest::mouseClick(commandButton(*window, Command::Save), Qt::LeftButton);
   const QString path = QDir(folder).filePath("mesures.C07");
   EXPECT_TRUE(QFileInfo::exists(path));
   EXPECT_EQ(window->windowTitle(), "Velmira - " + path);

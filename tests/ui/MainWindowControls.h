@@ -8,10 +8,13 @@
 #include <QTextEdit>
 #include <QToolButton>
 
+#include "files/ui/ExerciseMenu.h"
 #include "files/ui/TextPane.h"
 #include "ui/BenchPage.h"
+#include "ui/Benches.h"
 #include "ui/CalibreFrame.h"
 #include "ui/CellOptionsFrame.h"
+#include "ui/CommandButtons.h"
 #include "ui/DisplayLabel.h"
 #include "ui/EntryField.h"
 #include "ui/FormulaBox.h"
@@ -22,25 +25,27 @@
 
 namespace velmira::ui::testing {
 
-inline BenchPanel& benchPanel(const MainWindow& w, int bench) { return w.panel(benchOfNumber(bench)); }
+inline BenchPanel& benchPanel(const MainWindow& w, int bench) { return w.benches().panel(benchOfNumber(bench)); }
 inline BenchPage* page(const MainWindow& w, int bench) { return benchPanel(w, bench).page(); }
 inline EntryField* entryField(const MainWindow& w, int i) {
   switch (i) {
     case model::Concentration1:
-      return w.solutionPanel(Bench::Solution1).concentrationField();
+      return w.benches().solutionPanel(Bench::Solution1).concentrationField();
     case model::Concentration2:
-      return w.solutionPanel(Bench::Solution2).concentrationField();
+      return w.benches().solutionPanel(Bench::Solution2).concentrationField();
     case model::Distance:
-      return w.cellOptions()->distance();
+      return w.benches().cellOptions()->distance();
     case model::Area:
-      return w.cellOptions()->area();
+      return w.benches().cellOptions()->area();
     default:
-      return w.mixturePanel().volumeField(i);
+      return w.benches().mixturePanel().volumeField(i);
   }
 }
-inline FormulaBox* formulaBox(const MainWindow& w, int k) { return w.solutionPanel(benchOfNumber(k + 1)).formulaBox(); }
+inline FormulaBox* formulaBox(const MainWindow& w, int k) {
+  return w.benches().solutionPanel(benchOfNumber(k + 1)).formulaBox();
+}
 inline QPushButton* soluteListButton(const MainWindow& w, int k) {
-  return w.solutionPanel(benchOfNumber(k + 1)).soluteListButton();
+  return w.benches().solutionPanel(benchOfNumber(k + 1)).soluteListButton();
 }
 inline DisplayLabel* meterDisplay(const MainWindow& w, model::Meter meter, int bench) {
   return benchPanel(w, bench).display(meter);
@@ -64,12 +69,18 @@ inline CalibreFrame* voltmeterFrame(const MainWindow& w, int bench) { return ben
 inline CalibreFrame* ammeterFrame(const MainWindow& w, int bench) { return benchPanel(w, bench).ammeterFrame(); }
 // By bench - 1.
 inline QToolButton* recordButton(const MainWindow& w, int k) { return benchPanel(w, k + 1).recordButton(); }
-inline QRadioButton* generatorMontageButton(const MainWindow& w) { return w.cellOptions()->generatorMontageButton(); }
-inline QRadioButton* conductimeterMontageButton(const MainWindow& w) {
-  return w.cellOptions()->conductimeterMontageButton();
+inline QRadioButton* generatorMontageButton(const MainWindow& w) {
+  return w.benches().cellOptions()->generatorMontageButton();
 }
-inline QFrame* precipitateFrame(const MainWindow& w) { return w.mixturePanel().precipitateFrame(); }
-inline QLabel* precipitateLabel(const MainWindow& w) { return w.mixturePanel().precipitateLabel(); }
+inline QRadioButton* conductimeterMontageButton(const MainWindow& w) {
+  return w.benches().cellOptions()->conductimeterMontageButton();
+}
+inline QFrame* precipitateFrame(const MainWindow& w) { return w.benches().mixturePanel().precipitateFrame(); }
+inline QLabel* precipitateLabel(const MainWindow& w) { return w.benches().mixturePanel().precipitateLabel(); }
+inline QToolButton* commandButton(const MainWindow& w, Command c) {
+  return w.findChild<QToolButton*>(QString::fromLatin1(commandInfo(c).name), Qt::FindDirectChildrenOnly);
+}
+inline files::ui::ExerciseMenu* exerciseMenu(const MainWindow& w) { return w.findChild<files::ui::ExerciseMenu*>(); }
 inline QTextEdit* textEditor(const MainWindow& w) { return w.textPane()->textEditor(); }
 inline QLineEdit* fileNameField(const MainWindow& w) { return w.textPane()->fileNameField(); }
 

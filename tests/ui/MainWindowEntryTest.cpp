@@ -89,7 +89,7 @@ TEST_F(EntryTest, ClickingATabValidatesTheFieldBeingEdited) {
   clickTab(1);
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(entryField(*window, 4)->text(), "10,0");
-  EXPECT_EQ(window->tabStrip()->currentTab(), 1);
+  EXPECT_EQ(window->benches().tabStrip()->currentTab(), 1);
 }
 
 TEST_F(EntryTest, TooLargeAMixtureShowsMessageB) {

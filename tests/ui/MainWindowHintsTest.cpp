@@ -22,7 +22,7 @@ class HintsTest : public WindowTest {
 };
 
 TEST_F(HintsTest, EachControlExplainsItself) {
-  EXPECT_EQ(hintOver(window->tabStrip(), QPoint(100, 5)), "Cliquer sur un onglet pour l'afficher");
+  EXPECT_EQ(hintOver(window->benches().tabStrip(), QPoint(100, 5)), "Cliquer sur un onglet pour l'afficher");
   EXPECT_EQ(hintOver(page(*window, 1), QPoint(200, 30)), "Définir la solution dans le premier bécher.");
   EXPECT_EQ(hintOver(formulaBox(*window, 0)), "Cliquer pour obtenir la liste");
   EXPECT_EQ(hintOver(voltmeterCalibreButton(*window, 0)), "Vous pouvez modifier le calibre du voltmètre");
@@ -30,9 +30,11 @@ TEST_F(HintsTest, EachControlExplainsItself) {
   EXPECT_EQ(hintOver(knob(*window, 0)), "Pour tourner, maintenir le bouton gauche de la souris enfoncé");
   // A display has no hint of its own: its page's.
   EXPECT_EQ(hintOver(meterDisplay(*window, 4)), "Définir la solution dans le premier bécher.");
-  EXPECT_EQ(hintOver(window->cellOptions(), QPoint(300, 210)), "Vous pouvez modifier les paramètres de la cellule.");
-  EXPECT_EQ(hintOver(window->cellOptions()->cellPicture()), "Schéma de la cellule de conductivité");
-  EXPECT_EQ(hintOver(window->cellOptions()->distance()), "Vous pouvez modifier les paramètres de la cellule.");
+  EXPECT_EQ(hintOver(window->benches().cellOptions(), QPoint(300, 210)),
+            "Vous pouvez modifier les paramètres de la cellule.");
+  EXPECT_EQ(hintOver(window->benches().cellOptions()->cellPicture()), "Schéma de la cellule de conductivité");
+  EXPECT_EQ(hintOver(window->benches().cellOptions()->distance()),
+            "Vous pouvez modifier les paramètres de la cellule.");
   EXPECT_EQ(hintOver(window.get(), QPoint(10, 580)).toStdString(),
             "Vous pouvez modifier les param\xC3\xA8tres,\r\nouvrir une configuration ou un exercice");
   clickTab(2);
@@ -67,7 +69,7 @@ TEST_F(HintsTest, CommandButtonsCarryCaptionTooltipAndHint) {
   };
   int left = -1;
   for (const Expected& e : all) {
-    QToolButton* b = window->commandButton(e.c);
+    QToolButton* b = commandButton(*window, e.c);
     EXPECT_EQ(b->text(), QString::fromUtf8(e.caption));
     EXPECT_EQ(b->toolTip(), QString::fromUtf8(e.tooltip));
     EXPECT_FALSE(b->icon().isNull());
@@ -77,21 +79,21 @@ TEST_F(HintsTest, CommandButtonsCarryCaptionTooltipAndHint) {
     left = b->x();
     EXPECT_EQ(hintOver(b), QString::fromUtf8(e.hint));
   }
-  EXPECT_EQ(window->commandButton(Command::Print)->x(), 296);
-  EXPECT_EQ(window->commandButton(Command::Close)->x(), 704);
+  EXPECT_EQ(commandButton(*window, Command::Print)->x(), 296);
+  EXPECT_EQ(commandButton(*window, Command::Close)->x(), 704);
 }
 
 TEST_F(HintsTest, TheCopyButtonLeavesTheCopyMessageInPlace) {
   window->hintLine()->setHint(window->clipboardHint());
-  EXPECT_EQ(hintOver(window->commandButton(Command::Copy)), window->clipboardHint());
-  EXPECT_EQ(hintOver(window->commandButton(Command::Print)), "Configurer l'imprimante et imprimer l'image");
-  EXPECT_EQ(hintOver(window->commandButton(Command::Copy)),
+  EXPECT_EQ(hintOver(commandButton(*window, Command::Copy)), window->clipboardHint());
+  EXPECT_EQ(hintOver(commandButton(*window, Command::Print)), "Configurer l'imprimante et imprimer l'image");
+  EXPECT_EQ(hintOver(commandButton(*window, Command::Copy)),
             "Copier pour placer l'image dans le presse- papiers puis coller depuis Word, Paint...");
 }
 
 TEST_F(HintsTest, TheMainPlacesAreWhereTheLayoutPutsThem) {
-  EXPECT_EQ(window->tabStrip()->geometry(), QRect(8, 56, 409, 489));
-  EXPECT_EQ(window->cellOptions()->geometry(), QRect(424, 56, 361, 223));
+  EXPECT_EQ(window->benches().tabStrip()->geometry(), QRect(8, 56, 409, 489));
+  EXPECT_EQ(window->benches().cellOptions()->geometry(), QRect(424, 56, 361, 223));
   EXPECT_EQ(window->hintLine()->geometry(), QRect(520, 288, 233, 33));
   EXPECT_EQ(window->tableFrame()->geometry(), QRect(424, 56, 358, 225));
   EXPECT_FALSE(window->tableFrame()->isVisible());

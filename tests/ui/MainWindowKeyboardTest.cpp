@@ -26,7 +26,7 @@ TEST_F(KeyboardTest, ASoluteIsChosenWithTheKeysAndTheFocusStaysOnItsBox) {
   FormulaBox* box = formulaBox(*window, 0);
   box->setFocus(Qt::TabFocusReason);
   QTest::keyClick(box, Qt::Key_Down, Qt::AltModifier);
-  SolutePickerWidget* list = window->solutePicker();
+  SolutePickerWidget* list = window->benches().solutePicker();
   ASSERT_TRUE(list->isVisible());
   ASSERT_TRUE(list->hasFocus());
   for (int i = 0; i < 8; ++i) QTest::keyClick(list, Qt::Key_Down);
@@ -51,16 +51,16 @@ TEST_F(KeyboardTest, ControlTabAndControlPageSwitchTheBench) {
   knob(*window, 0)->setFocus(Qt::TabFocusReason);
   QWidget* focus = QApplication::focusWidget();
   QTest::keyClick(focus, Qt::Key_Tab, Qt::ControlModifier);
-  EXPECT_EQ(window->tabStrip()->currentTab(), 2);
+  EXPECT_EQ(window->benches().tabStrip()->currentTab(), 2);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
-  EXPECT_EQ(window->tabStrip()->currentTab(), 3);
+  EXPECT_EQ(window->benches().tabStrip()->currentTab(), 3);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
-  EXPECT_EQ(window->tabStrip()->currentTab(), 1);
+  EXPECT_EQ(window->benches().tabStrip()->currentTab(), 1);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
-  EXPECT_EQ(window->tabStrip()->currentTab(), 3);
+  EXPECT_EQ(window->benches().tabStrip()->currentTab(), 3);
   EXPECT_TRUE(page(*window, 3)->isVisible());
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp, Qt::ControlModifier);
-  EXPECT_EQ(window->tabStrip()->currentTab(), 2);
+  EXPECT_EQ(window->benches().tabStrip()->currentTab(), 2);
 }
 
 }  // namespace

@@ -64,7 +64,7 @@ TEST_F(LifecycleTest, CancellingTheQuitQuestionKeepsTheWindow) {
 
 TEST_F(LifecycleTest, TheCloseButtonAsksOnceWithoutTextChangesAndMarksTheModuleStopped) {
   messages.answers = {Answer::Ok};
-  QTest::mouseClick(window->commandButton(Command::Close), Qt::LeftButton);
+  QTest::mouseClick(commandButton(*window, Command::Close), Qt::LeftButton);
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].title, "Fermer");
   EXPECT_FALSE(window->isVisible());

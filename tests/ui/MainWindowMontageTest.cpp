@@ -33,7 +33,7 @@ TEST_F(MontageTest, TheConductimeterMontageShowsOnlyTheConductimeter) {
   EXPECT_TRUE(window->workbench().conductimeterMontage());
   EXPECT_TRUE(conductimeterMontageButton(*window)->isChecked());
   EXPECT_FALSE(generatorMontageButton(*window)->isChecked());
-  EXPECT_TRUE(window->tabStrip()->isVisible());
+  EXPECT_TRUE(window->benches().tabStrip()->isVisible());
   for (int t = 1; t <= 3; ++t) {
     clickTab(t);
     const int b = t;

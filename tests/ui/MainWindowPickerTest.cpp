@@ -12,7 +12,7 @@ namespace {
 
 class PickerTest : public WindowTest {
  protected:
-  SolutePickerWidget* list() { return window->solutePicker(); }
+  SolutePickerWidget* list() { return window->benches().solutePicker(); }
   void openFor(int solution) { QTest::mouseClick(formulaBox(*window, solution), Qt::LeftButton, {}, QPoint(20, 10)); }
   // Chooses solute n of solution `solution` by a release on its row.
   void choose(int solution, int n) {

@@ -18,7 +18,7 @@ class TitrationTest : public WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
-    QTest::mouseClick(window->commandButton(Command::Table), Qt::LeftButton);
+    QTest::mouseClick(commandButton(*window, Command::Table), Qt::LeftButton);
     clickTab(3);
     // V2 in C1, the mixture's conductimeter in C2.
     table::Table& t = window->table();
@@ -29,7 +29,7 @@ class TitrationTest : public WindowTest {
   void mixTwoSalts() {
     window->workbench().setSoluteTag(1, "9");
     window->workbench().updateMeters();
-    window->updateControls();
+    window->benches().updateControls();
   }
   const table::Table& table() { return window->table(); }
   void wheel(QWidget* w, int angle, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -50,7 +50,7 @@ TEST_F(TitrationTest, MixtureRecordButtonWithTheOthersAndItsHint) {
   QTest::mouseClick(b, Qt::LeftButton);
   EXPECT_EQ(table().cell(1, 0), "5,00E+01");
   EXPECT_EQ(table().cell(1, 1), "2,98E+02");
-  QTest::mouseClick(window->commandButton(Command::Table), Qt::LeftButton);
+  QTest::mouseClick(commandButton(*window, Command::Table), Qt::LeftButton);
   EXPECT_FALSE(b->isVisible());
 }
 
@@ -110,15 +110,15 @@ TEST_F(TitrationTest, APrecipitateHidesTheMixtureButtonWithItsEntries) {
   model::Workbench& wb = window->workbench();
   wb.setSoluteTag(1, "18");  // aluminium chloride with sodium hydroxide
   wb.updateMeters();
-  window->updateControls();
+  window->benches().updateControls();
   QApplication::processEvents();
   EXPECT_FALSE(entryField(*window, 4)->isVisible());
   EXPECT_FALSE(recordButton(*window, 2)->isVisible());
-  QTest::keyClick(window->tabStrip(), Qt::Key_Return, Qt::ControlModifier);
+  QTest::keyClick(window->benches().tabStrip(), Qt::Key_Return, Qt::ControlModifier);
   EXPECT_TRUE(table().rowEmpty(1));
   wb.setSoluteTag(1, "1");
   wb.updateMeters();
-  window->updateControls();
+  window->benches().updateControls();
   QApplication::processEvents();
   EXPECT_TRUE(recordButton(*window, 2)->isVisible());
   EXPECT_TRUE(entryField(*window, 4)->isVisible());
@@ -129,7 +129,7 @@ TEST_F(TitrationTest, APrecipitateCloudsTheBeakerAndIsSaid) {
   wb.setSoluteTag(0, "17");  // sodium chloride, then silver nitrate from the burette
   wb.setSoluteTag(1, "26");
   wb.updateMeters();
-  window->updateControls();
+  window->benches().updateControls();
   const QImage clear = pageImage(3);
   // With VELMIRA_SCREENSHOTS set to a folder: the mixture bench with its precipitate.
   if (const QString out = qEnvironmentVariable("VELMIRA_SCREENSHOTS"); !out.isEmpty()) {
@@ -141,7 +141,7 @@ TEST_F(TitrationTest, APrecipitateCloudsTheBeakerAndIsSaid) {
   // Without silver the beaker is as before, and nothing is said.
   wb.setSoluteTag(1, "9");
   wb.updateMeters();
-  window->updateControls();
+  window->benches().updateControls();
   EXPECT_FALSE(wb.mixtureHoldsPrecipitate());
   EXPECT_TRUE(page(*window, 3)->accessibleDescription().isEmpty());
   // The grains are in the beaker.

@@ -42,7 +42,7 @@ TEST_F(WorkTest, AnEntryIsOneStepUndoneAndRedoneFromTheKeyboard) {
   EXPECT_TRUE(window->workModified());
   EXPECT_TRUE(window->windowTitle().endsWith('*'));
 
-  window->tabStrip()->setFocus();
+  window->benches().tabStrip()->setFocus();
   QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(entryField(*window, model::Volume1)->text(), before);
   EXPECT_EQ(window->windowTitle(), "Velmira");  // back to the saved state
@@ -55,7 +55,7 @@ TEST_F(WorkTest, AnEntryIsOneStepUndoneAndRedoneFromTheKeyboard) {
 }
 
 TEST_F(WorkTest, TheTableMenuNamesTheStepItUndoes) {
-  QTest::mouseClick(window->commandButton(Command::Table), Qt::LeftButton);
+  QTest::mouseClick(commandButton(*window, Command::Table), Qt::LeftButton);
   table::Table& t = window->table();
   const int rows = t.rows();
   QAction* undo = tableEntry("undoEntry");

@@ -126,7 +126,7 @@ TEST_F(PrintWindowTest, ThePrintButtonOpensTheWindowAndItsPrinterButtonThePrinte
     opened = w->objectName() + QLatin1Char('/') + w->windowTitle();
     if (auto* d = qobject_cast<QDialog*>(w)) d->reject();
   });
-  QTest::mouseClick(window->commandButton(Command::Print), Qt::LeftButton);
+  QTest::mouseClick(commandButton(*window, Command::Print), Qt::LeftButton);
   EXPECT_EQ(opened, "printWindow/Imprimer");
 
   bool dialog = false;

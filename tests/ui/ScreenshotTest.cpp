@@ -19,7 +19,7 @@ TEST_F(ScreenshotTest, EachTabOfEachMontageShowsItsOwnPicture) {
     ASSERT_EQ(window->workbench().conductimeterMontage(), m == 1);
     for (int t = 1; t <= 3; ++t) {
       clickTab(t);
-      ASSERT_EQ(window->tabStrip()->currentTab(), t);
+      ASSERT_EQ(window->benches().tabStrip()->currentTab(), t);
       QApplication::processEvents();
       const QImage shot = window->grab().toImage();
       EXPECT_EQ(shot.size(), window->size() * window->devicePixelRatioF());

@@ -46,8 +46,8 @@ class WindowTest : public ::testing::Test {
 
   // A click on tab i (1..3) on its caption.
   void clickTab(int i) {
-    const auto& b = window->tabStrip()->layout().tabEdges;
-    QTest::mouseClick(window->tabStrip(), Qt::LeftButton, {}, QPoint((b[i - 1] + b[i]) / 2, 8));
+    const auto& b = window->benches().tabStrip()->layout().tabEdges;
+    QTest::mouseClick(window->benches().tabStrip(), Qt::LeftButton, {}, QPoint((b[i - 1] + b[i]) / 2, 8));
   }
   // A click in the middle of a radio button's indicator.
   static void clickOption(QRadioButton* o) { QTest::mouseClick(o, Qt::LeftButton, {}, QPoint(6, o->height() / 2)); }

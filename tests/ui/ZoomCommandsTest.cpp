@@ -41,7 +41,7 @@ TEST_F(ZoomTest, KeysStepTheStoredZoomAndSayItAppliesAtTheNextStart) {
 }
 
 TEST_F(ZoomTest, TheHelpButtonsMenuHoldsTheZoomEntries) {
-  QMenu* menu = window->commandButton(Command::Help)->menu();
+  QMenu* menu = commandButton(*window, Command::Help)->menu();
   ASSERT_NE(menu, nullptr);
   QStringList texts;
   for (QAction* a : menu->actions())

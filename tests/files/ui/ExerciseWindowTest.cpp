@@ -28,7 +28,7 @@ namespace {
 
 class ExerciseTest : public WindowTest {
  protected:
-  files::ui::ExerciseMenu* menu() { return window->exerciseMenu(); }
+  files::ui::ExerciseMenu* menu() { return exerciseMenu(*window); }
   QString path(const QString& name) { return QDir(folder.path()).filePath(name); }
   void statement(const QString& name, const std::string& text) {
     rtf::RichDocument doc;
@@ -247,7 +247,7 @@ TEST(ExerciseScreenshot, ShippedExercises) {
     w->selectFile(w->chooser()->fileNames().at(2));
     w->onOpen();
   });
-  window.exerciseMenu()->openExerciseWindow();
+  exerciseMenu(window)->openExerciseWindow();
   EXPECT_TRUE(messages.shown.empty());
   QTest::qWait(100);
   EXPECT_TRUE(window.grab().save(QDir(out).filePath("screenshot-exercice-ouvert.png")));

@@ -33,7 +33,7 @@ class TableWindowTest : public WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
-    QTest::mouseClick(window->commandButton(Command::Table), Qt::LeftButton);
+    QTest::mouseClick(commandButton(*window, Command::Table), Qt::LeftButton);
   }
   table::ui::TableGrid* grid() { return window->tableFrame()->grid(); }
   const table::Table& table() { return window->table(); }
@@ -62,13 +62,13 @@ class TableWindowTest : public WindowTest {
 
 TEST_F(TableWindowTest, TheTableTakesThePlaceOfTheCellOptionsWithTheRecordButtons) {
   EXPECT_TRUE(window->tableFrame()->isVisible());
-  EXPECT_FALSE(window->cellOptions()->isVisible());
+  EXPECT_FALSE(window->benches().cellOptions()->isVisible());
   EXPECT_TRUE(recordButton(*window, 0)->isVisible());
   clickTab(2);
   EXPECT_TRUE(recordButton(*window, 1)->isVisible());
-  QTest::mouseClick(window->commandButton(Command::Table), Qt::LeftButton);
+  QTest::mouseClick(commandButton(*window, Command::Table), Qt::LeftButton);
   EXPECT_FALSE(window->tableFrame()->isVisible());
-  EXPECT_TRUE(window->cellOptions()->isVisible());
+  EXPECT_TRUE(window->benches().cellOptions()->isVisible());
   EXPECT_FALSE(recordButton(*window, 1)->isVisible());
 }
 
@@ -159,7 +159,7 @@ TEST_F(TableWindowTest, TableMenuFromThePictureWithItsAvailability) {
   EXPECT_EQ(table().rows(), 13);
   action(menu, "Cacher le tableau")->trigger();
   EXPECT_FALSE(window->tableFrame()->isVisible());
-  EXPECT_FALSE(window->commandButton(Command::Table)->isChecked());
+  EXPECT_FALSE(commandButton(*window, Command::Table)->isChecked());
 }
 
 TEST_F(TableWindowTest, ColumnMenuFromATitleWithItsCaptionsAndCommands) {
