@@ -9,6 +9,7 @@
 #include "ui/Benches.h"
 #include "ui/HintLine.h"
 #include "ui/HintRouter.h"
+#include "ui/TableTools.h"
 #include "ui/WorkKeeper.h"
 #include "ui/ZoomCommands.h"
 #include "widgets/Colours.h"
@@ -57,10 +58,12 @@ void MainWindow::buildParts() {
   exerciseMenu_ = new files::ui::ExerciseMenu(*textPane_, *this, messages_, appFolder_, this);
   connect(textPane_, &files::ui::TextPane::exerciseMenuRequested, exerciseMenu_, &files::ui::ExerciseMenu::popup);
   benches_->buildRecordButtons();
+  tableTools_ = new TableTools(table_, messages_, *this, [this] { return work_->path(); });
 }
 
 void MainWindow::connectControls() {
   connect(benches_, &Benches::stepMade, this, &MainWindow::noteWork);
+  connect(tableTools_, &TableTools::stepMade, this, &MainWindow::noteWork);
   connect(benches_, &Benches::recordRequested, this, &MainWindow::recordBench);
   connect(benches_, &Benches::hint, hintLine_, &HintLine::setHint);
   for (auto keys : {Qt::CTRL | Qt::Key_Return, Qt::CTRL | Qt::Key_Enter}) {

@@ -36,6 +36,7 @@ class CopyMenu;
 class HintLine;
 class HintRouter;
 class RecoveryKeeper;
+class TableTools;
 class WorkKeeper;
 
 class MainWindow : public QWidget, public files::ui::ConfigOwner {
@@ -70,9 +71,7 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner {
   const std::string& configPath() const override;
   bool saveConfiguration(const std::string& path) override;
   bool loadConfiguration(const std::string& path) override;
-  // A file named on the command line: a configuration (.C07) opens as from
-  // the open window, an exercise (.E24) as from the exercise window, a
-  // getting-started activity (VELMIRA.PEM, VELMIRB.PEM) as from its menu.
+  // A file named on the command line, as the exercise menu opens it.
   void openFile(const QString& path);
 
   // --- Procedures -------------------------------------------------------------
@@ -155,10 +154,9 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner {
   // The hint line's text after a completed copy.
   const QString clipboardHint_ =
       QStringLiteral("L'image est copiée: vous pouvez la retrouver depuis toute autre application (coller)");
+  TableTools* tableTools_ = nullptr;
   // A knob's turns are one step once it rests.
   QTimer* knobRest_ = nullptr;
-  // `memoire`: the calculator's memory, kept for the whole run.
-  double memory_ = 0;
 };
 
 }  // namespace velmira::ui

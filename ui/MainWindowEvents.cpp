@@ -1,21 +1,15 @@
 // The main window's commands, its table of values and the recordings into it.
-#include <QPrinter>
-
-#include "expr/ColumnFormula.h"
-#include "expr/ui/CalculatorWindow.h"
 #include "files/ui/OpenWindow.h"
-#include "files/ui/SaveWindow.h"
-#include "graph/ui/GraphWindow.h"
 #include "platform/qt/Printing.h"
 #include "table/Recording.h"
 #include "table/ui/TableFrame.h"
-#include "table/ui/TablePrint.h"
 #include "ui/Benches.h"
 #include "ui/CellOptionsFrame.h"
 #include "ui/CopyMenu.h"
 #include "ui/HintLine.h"
 #include "ui/MainWindow.h"
 #include "ui/PrintWindow.h"
+#include "ui/TableTools.h"
 #include "ui/help/HelpWindow.h"
 
 namespace velmira::ui {
@@ -31,23 +25,7 @@ void MainWindow::buildTableFrame() {
   tableFrame_->move(424, 56);
   tableFrame_->hide();
   connect(tableFrame_, &table::ui::TableFrame::hint, hintLine_, &HintLine::setHint);
-  connect(tableFrame_, &table::ui::TableFrame::graphRequested, this, [this] {
-    graph::ui::GraphWindow w(table_, messages_, this);
-    w.setHeading(printHeading(configPath()));
-    w.exec();
-  });
-  connect(tableFrame_, &table::ui::TableFrame::printRequested, this, [this] {
-    QPrinter& printer = qtp::sharedPrinter();
-    if (!qtp::askPrinter(printer, this)) return;
-    const QString heading = printHeading(configPath());
-    table::ui::printTable(printer, table_, heading, heading);
-  });
-  connect(tableFrame_, &table::ui::TableFrame::calculateRequested, this, [this](int col, bool recalculate) {
-    expr::ui::CalculatorWindow::openColumn(this, table_, col, recalculate, memory_, messages_);
-    noteWork(recalculate ? QStringLiteral("Recalculer") : QStringLiteral("Calculer"));
-  });
-  connect(tableFrame_, &table::ui::TableFrame::formulaRequested, this,
-          [this](int col) { messages_.show(expr::formulaMessage(table_, col)); });
+  tableTools_->serve(*tableFrame_);
   connect(tableFrame_, &table::ui::TableFrame::hideRequested, this, [this] {
     commands_->button(Command::Table)->setChecked(false);
     onTableToggled();
@@ -70,12 +48,9 @@ void MainWindow::onCommand(Command c) {
       w.exec();
       break;
     }
-    case Command::Save: {
-      files::ui::SaveWindow w(*this, messages_, appFolder_, this);
-      w.move(pos() + QPoint(20, 20));
-      w.exec();
+    case Command::Save:
+      saveWork();
       break;
-    }
     case Command::Copy: {
       if (!copyMenu_) copyMenu_ = new CopyMenu(*this);
       QToolButton* b = commands_->button(Command::Copy);
@@ -91,7 +66,7 @@ void MainWindow::onCommand(Command c) {
       onTableToggled();
       break;
     case Command::Calculator:
-      expr::ui::CalculatorWindow::openCalculator(this, memory_);
+      tableTools_->openCalculator();
       break;
     case Command::Help:
       showHelp(this, appFolder_, messages_);

@@ -1,17 +1,12 @@
 // The pupil's work in the main window: its steps for undo and redo, the
 // caption, its files, the question before it is replaced or dropped, and
 // its recovery copy (the work itself is the WorkKeeper's).
-#include <QFileInfo>
 #include <QKeySequence>
 #include <QShortcut>
 #include <QTextEdit>
 #include <QTimer>
 
 #include "files/ConfigFile.h"
-#include "files/ExerciseFile.h"
-#include "files/ExerciseOpening.h"
-#include "files/rtf/RtfReader.h"
-#include "files/rtf/RtfWriter.h"
 #include "files/ui/ExerciseMenu.h"
 #include "files/ui/SaveWindow.h"
 #include "files/ui/TextPane.h"
@@ -140,21 +135,7 @@ bool MainWindow::loadConfiguration(const std::string& path) {
   return true;
 }
 
-void MainWindow::openFile(const QString& path) {
-  if (path.endsWith(QString::fromLatin1(files::kConfigExtension), Qt::CaseInsensitive)) {
-    files::ui::openConfiguration(*this, messages_, path.toStdString());
-    return;
-  }
-  if (files::gettingStartedActivity(path.toStdString())) {
-    exerciseMenu_->openGettingStarted(QFileInfo(path).absoluteFilePath().toStdString());
-    return;
-  }
-  if (path.endsWith(QString::fromLatin1(files::kExerciseExtension), Qt::CaseInsensitive)) {
-    exerciseMenu_->openExercise(QFileInfo(path).absoluteFilePath().toStdString());
-    return;
-  }
-  messages_.show(msg::notConfiguration());
-}
+void MainWindow::openFile(const QString& path) { exerciseMenu_->openCommandLineFile(path); }
 
 bool MainWindow::askUnsavedWork() {
   switch (messages_.show(files::unsavedWorkQuestion())) {
@@ -173,31 +154,11 @@ bool MainWindow::mayReplaceWork() {
   return !workModified() || askUnsavedWork();
 }
 
-void MainWindow::keepRecovery(const QString& folder) {
-  work_->keepRecovery(folder, [this]() -> std::optional<std::string> {
-    if (textModified() != 1) return std::nullopt;
-    return rtf::writeRtf(textPane_->richDocument());
-  });
-}
+void MainWindow::keepRecovery(const QString& folder) { work_->keepRecovery(folder, *textPane_); }
 
 void MainWindow::offerRecovery() {
-  if (!work_->recovery()) return;
-  for (const files::RecoveryCopy& copy : work_->recovery()->leftCopies()) {
-    if (messages_.show(files::resumeQuestion()) != Answer::Yes) {
-      files::removeRecovery(copy.files);
-      continue;
-    }
-    if (!mayReplaceWork()) continue;  // kept for the next start
-    if (!work_->resume(copy)) continue;
-    if (!copy.rtf.empty()) {
-      if (auto document = rtf::readRtf(copy.rtf)) {
-        textPane_->showDocument(*document);
-        textPane_->setReadOnly(false);
-        textPane_->setTextModified(1);
-      }
-    }
-    followWork();
-  }
+  work_->offerLeftCopies(
+      *textPane_, [this] { return mayReplaceWork(); }, [this] { followWork(); });
 }
 
 }  // namespace velmira::ui

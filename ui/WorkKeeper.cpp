@@ -1,6 +1,10 @@
 #include "ui/WorkKeeper.h"
 
 #include "files/ConfigFile.h"
+#include "files/rtf/RtfReader.h"
+#include "files/rtf/RtfWriter.h"
+#include "files/ui/TextPane.h"
+#include "platform/core/Messages.h"
 #include "ui/RecoveryKeeper.h"
 
 namespace velmira::ui {
@@ -51,12 +55,13 @@ bool WorkKeeper::load(const std::string& path) {
   return true;
 }
 
-void WorkKeeper::keepRecovery(const QString& folder, std::function<std::optional<std::string>()> paneText) {
+void WorkKeeper::keepRecovery(const QString& folder, files::ui::TextPane& pane) {
   delete recovery_;
   recovery_ = new RecoveryKeeper(
       folder, messages_,
-      [this, paneText = std::move(paneText)]() -> std::optional<RecoveryKeeper::Contents> {
-        auto rtf = paneText();
+      [this, &pane]() -> std::optional<RecoveryKeeper::Contents> {
+        std::optional<std::string> rtf;
+        if (pane.textModified() == 1) rtf = rtf::writeRtf(pane.richDocument());
         if (!modified() && !rtf) return std::nullopt;
         RecoveryKeeper::Contents c;
         c.snapshot = files::workSnapshot(wb_, table_, extension_).value_or(history_.current());
@@ -65,6 +70,27 @@ void WorkKeeper::keepRecovery(const QString& folder, std::function<std::optional
         return c;
       },
       this);
+}
+
+void WorkKeeper::offerLeftCopies(files::ui::TextPane& pane, const std::function<bool()>& mayReplace,
+                                 const std::function<void()>& resumed) {
+  if (!recovery_) return;
+  for (const files::RecoveryCopy& copy : recovery_->leftCopies()) {
+    if (messages_.show(files::resumeQuestion()) != Answer::Yes) {
+      files::removeRecovery(copy.files);
+      continue;
+    }
+    if (!mayReplace()) continue;  // kept for the next start
+    if (!resume(copy)) continue;
+    if (!copy.rtf.empty()) {
+      if (auto document = rtf::readRtf(copy.rtf)) {
+        pane.showDocument(*document);
+        pane.setReadOnly(false);
+        pane.setTextModified(1);
+      }
+    }
+    resumed();
+  }
 }
 
 bool WorkKeeper::resume(const files::RecoveryCopy& copy) {

@@ -20,6 +20,9 @@ class Workbench;
 namespace velmira::table {
 class Table;
 }
+namespace velmira::files::ui {
+class TextPane;
+}
 
 namespace velmira::ui {
 
@@ -49,13 +52,16 @@ class WorkKeeper : public QObject {
   // false when refused (its message shown, nothing changed).
   bool load(const std::string& path);
 
-  // From now on the copy is kept in `folder`; `paneText` gives the text
-  // pane's RTF when it has unsaved changes, else nothing.
-  void keepRecovery(const QString& folder, std::function<std::optional<std::string>()> paneText);
+  // From now on the copy is kept in `folder`, with the text of `pane` when
+  // it has unsaved changes.
+  void keepRecovery(const QString& folder, files::ui::TextPane& pane);
   RecoveryKeeper* recovery() const { return recovery_; }
-  // The copy taken back as unsaved work; its files go once this run's own
-  // copy is on disk. False when it cannot be read.
-  bool resume(const files::RecoveryCopy& copy);
+  // At start-up: the copies of runs that stopped, offered newest first. A
+  // copy taken back becomes the unsaved work (its text in `pane`) once
+  // `mayReplace` agrees, then `resumed` runs; its files go once this run's
+  // own copy is on disk. A copy refused is removed.
+  void offerLeftCopies(files::ui::TextPane& pane, const std::function<bool()>& mayReplace,
+                       const std::function<void()>& resumed);
 
  signals:
   // The history, the unsaved state or the file changed (the caption, the undo entries).
@@ -63,6 +69,7 @@ class WorkKeeper : public QObject {
 
  private:
   void changedNow();
+  bool resume(const files::RecoveryCopy& copy);
 
   model::Workbench& wb_;
   table::Table& table_;

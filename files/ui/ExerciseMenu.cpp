@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QRegularExpression>
 
+#include "files/ConfigFile.h"
 #include "files/ExerciseFile.h"
 #include "files/ExerciseOpening.h"
 #include "files/SavePlaces.h"
@@ -134,6 +135,23 @@ bool ExerciseMenu::openExercise(const std::string& exercisePath, bool forceCorre
   pane_.setReadOnly(false);
   pane_.setTextModified(0);
   return true;
+}
+
+void ExerciseMenu::openCommandLineFile(const QString& path) {
+  if (path.endsWith(QString::fromLatin1(kConfigExtension), Qt::CaseInsensitive)) {
+    openConfiguration(owner_, messages_, path.toStdString());
+    return;
+  }
+  const std::string absolute = QFileInfo(path).absoluteFilePath().toStdString();
+  if (gettingStartedActivity(path.toStdString())) {
+    openGettingStarted(absolute);
+    return;
+  }
+  if (path.endsWith(QString::fromLatin1(kExerciseExtension), Qt::CaseInsensitive)) {
+    openExercise(absolute);
+    return;
+  }
+  messages_.show(msg::notConfiguration());
 }
 
 void ExerciseMenu::showCorrection() {

@@ -42,6 +42,10 @@ class ExerciseMenu : public QObject {
   // configuration, then the file-name field, `corrigedispo` (1 when corrected, or when
   // forced), the pane editable. True when it opened.
   bool openExercise(const std::string& exercisePath, bool forceCorrection = false);
+  // A file named on the command line: a configuration (.C07) opens as from
+  // the open window, an exercise (.E24) as from the exercise window, a
+  // getting-started activity (VELMIRA.PEM, VELMIRB.PEM) as from this menu.
+  void openCommandLineFile(const QString& path);
   void showCorrection();
   void saveText();
   void reopenText();

@@ -1,0 +1,42 @@
+#include "ui/TableTools.h"
+
+#include <QPrinter>
+#include <utility>
+
+#include "expr/ColumnFormula.h"
+#include "expr/ui/CalculatorWindow.h"
+#include "graph/ui/GraphWindow.h"
+#include "platform/qt/Printing.h"
+#include "table/ui/TableFrame.h"
+#include "table/ui/TablePrint.h"
+#include "ui/PrintWindow.h"
+
+namespace velmira::ui {
+
+TableTools::TableTools(table::Table& table, MessageService& messages, QWidget& window,
+                       std::function<std::string()> workPath)
+    : QObject(&window), table_(table), messages_(messages), window_(window), workPath_(std::move(workPath)) {}
+
+void TableTools::serve(table::ui::TableFrame& frame) {
+  connect(&frame, &table::ui::TableFrame::graphRequested, this, [this] {
+    graph::ui::GraphWindow w(table_, messages_, &window_);
+    w.setHeading(printHeading(workPath_()));
+    w.exec();
+  });
+  connect(&frame, &table::ui::TableFrame::printRequested, this, [this] {
+    QPrinter& printer = qtp::sharedPrinter();
+    if (!qtp::askPrinter(printer, &window_)) return;
+    const QString heading = printHeading(workPath_());
+    table::ui::printTable(printer, table_, heading, heading);
+  });
+  connect(&frame, &table::ui::TableFrame::calculateRequested, this, [this](int col, bool recalculate) {
+    expr::ui::CalculatorWindow::openColumn(&window_, table_, col, recalculate, memory_, messages_);
+    emit stepMade(recalculate ? QStringLiteral("Recalculer") : QStringLiteral("Calculer"));
+  });
+  connect(&frame, &table::ui::TableFrame::formulaRequested, this,
+          [this](int col) { messages_.show(expr::formulaMessage(table_, col)); });
+}
+
+void TableTools::openCalculator() { expr::ui::CalculatorWindow::openCalculator(&window_, memory_); }
+
+}  // namespace velmira::ui

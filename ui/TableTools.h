@@ -1,0 +1,45 @@
+#pragma once
+// The tools over the table of values: the graph window, the table's
+// printout, the column calculator and the calculator, which share the
+// calculator's memory (`memoire`, kept for the whole run).
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <string>
+
+class QWidget;
+
+namespace velmira {
+class MessageService;
+}
+namespace velmira::table {
+class Table;
+}
+namespace velmira::table::ui {
+class TableFrame;
+}
+
+namespace velmira::ui {
+
+class TableTools : public QObject {
+  Q_OBJECT
+ public:
+  // `workPath`: the work's file, which heads the graph and the printout.
+  TableTools(table::Table& table, MessageService& messages, QWidget& window, std::function<std::string()> workPath);
+  // The frame's requests: the graph, the printout, a column's calculation and its formula.
+  void serve(table::ui::TableFrame& frame);
+  void openCalculator();
+
+ signals:
+  // The table changed by a step of this name.
+  void stepMade(const QString& step);
+
+ private:
+  table::Table& table_;
+  MessageService& messages_;
+  QWidget& window_;
+  std::function<std::string()> workPath_;
+  double memory_ = 0;
+};
+
+}  // namespace velmira::ui
