@@ -7,7 +7,7 @@
 #include "GuiBenchmark.h"
 #include "platform/qt/Surface.h"
 #include "ui/drawing/BeakerRule.h"
-#include "ui/drawing/Imafond.h"
+#include "ui/drawing/BenchDrawing.h"
 #include "ui/drawing/SolutionPanels.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "ui/BenchPage.h"
 
-#include "ui/drawing/Imafond.h"
+#include "ui/drawing/BenchDrawing.h"
 #include "widgets/Colours.h"
 
 namespace velmira::ui {

@@ -12,7 +12,7 @@
 #include "ui/DisplayLabel.h"
 #include "ui/KnobWidget.h"
 #include "ui/TabStrip.h"
-#include "ui/drawing/Imafond.h"
+#include "ui/drawing/BenchDrawing.h"
 #include "widgets/ButtonIcons.h"
 #include "widgets/RadioMark.h"
 #include "widgets/SelectorGroup.h"

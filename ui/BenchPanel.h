@@ -52,7 +52,8 @@ class BenchPanel : public QObject {
 
   // The sizes the bench picture lays the controls out for.
   BenchSizes sizes() const;
-  // This bench's controls where the picture places them.
+  // This bench's controls where the picture places them, and its own
+  // entries where its page's texts leave room for them.
   void place(const BenchPlacement& placement);
   // The displays, the screen and the selections as the workbench has them.
   virtual void show(const model::Workbench& wb);
@@ -81,6 +82,7 @@ class BenchPanel : public QObject {
  protected:
   // The instruments, made after the bench's own entries (the keyboard's order).
   void buildInstruments();
+  virtual void placeEntries() {}
 
   Bench bench_;
   model::Workbench& wb_;

@@ -14,8 +14,8 @@
 #include "ui/KnobWidget.h"
 #include "ui/MainWindow.h"
 #include "ui/drawing/BeakerRule.h"
+#include "ui/drawing/BenchDrawing.h"
 #include "ui/drawing/GradientBand.h"
-#include "ui/drawing/Imafond.h"
 #include "widgets/Colours.h"
 #include "widgets/RadioMark.h"
 

@@ -16,7 +16,7 @@
 #include "ui/SolutePickerWidget.h"
 #include "ui/SolutionPanel.h"
 #include "ui/TabStrip.h"
-#include "ui/drawing/Imafond.h"
+#include "ui/drawing/BenchDrawing.h"
 
 namespace velmira::ui {
 

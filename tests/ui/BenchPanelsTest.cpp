@@ -7,7 +7,7 @@
 #include "model/SoluteCatalogue.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/Surface.h"
-#include "ui/drawing/Imafond.h"
+#include "ui/drawing/BenchDrawing.h"
 #include "ui/drawing/SoluteList.h"
 #include "ui/drawing/SolutionPanels.h"
 #include "widgets/Colours.h"

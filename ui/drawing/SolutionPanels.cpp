@@ -4,7 +4,7 @@
 #include "model/SoluteCatalogue.h"
 #include "platform/core/NumberText.h"
 #include "platform/qt/Surface.h"
-#include "ui/drawing/Imafond.h"
+#include "ui/drawing/BenchDrawing.h"
 #include "widgets/Colours.h"
 
 namespace velmira::ui {
@@ -114,6 +114,12 @@ SolutionPagePlaces paintSolutionPage(qtp::Surface& s, int k, QSize formulaBox, Q
   return pl;
 }
 
+SolutionPagePlaces solutionPagePlaces(int k, QSize formulaBox, QSize entry) {
+  // The texts' widths are the fonts', whatever surface they are laid on.
+  qtp::Surface scratch;
+  return paintSolutionPage(scratch, k, formulaBox, entry);
+}
+
 namespace {
 
 QPoint mixtureLine(qtp::Surface& s, int y, int k, int soluteNumber, QSize entry) {
@@ -154,6 +160,12 @@ MixturePagePlaces paintMixturePage(qtp::Surface& s, bool mixturePossible, int so
   pl.text4 = mixtureLine(s, 97, 1, solute1, entry4);
   pl.text5 = mixtureLine(s, 126, 2, solute2, entry5);
   return pl;
+}
+
+MixturePagePlaces mixturePagePlaces(QSize entry4, QSize entry5) {
+  // The entries follow the texts before them, not the solutes' formulas.
+  qtp::Surface scratch;
+  return paintMixturePage(scratch, true, 0, 0, entry4, entry5);
 }
 
 }  // namespace velmira::ui

@@ -11,8 +11,9 @@
 //
 // The paint functions draw in the surface's current mode (the paint handlers
 // run with persistent drawing off, over the background picture) and return
-// where the window must place its entry controls (positions follow the text
-// widths, rounded half to even).
+// where the entry controls go (positions follow the text widths, rounded
+// half to even). The places functions give the same without a page: the
+// panels place their entries with them, never while painting.
 #include <QPoint>
 #include <QSize>
 
@@ -41,6 +42,9 @@ struct SolutionPagePlaces {
 SolutionPagePlaces paintSolutionPage(qtp::Surface& page, int k, QSize formulaBox = kFormulaBoxSize,
                                      QSize entry = {73, 21});
 
+// Where paintSolutionPage puts the entry controls, found without a page.
+SolutionPagePlaces solutionPagePlaces(int k, QSize formulaBox, QSize entry);
+
 struct MixturePagePlaces {
   bool entriesVisible = false;  // V1, V2 entries (Text1 4 and 5)
   QPoint text4;
@@ -51,5 +55,7 @@ struct MixturePagePlaces {
 // volume entries; otherwise the whole page filled with the page colour.
 MixturePagePlaces paintMixturePage(qtp::Surface& page, bool mixturePossible, int solute1, int solute2,
                                    QSize entry4 = {57, 21}, QSize entry5 = {57, 21});
+// Where paintMixturePage puts the volume entries when the mixture is possible.
+MixturePagePlaces mixturePagePlaces(QSize entry4, QSize entry5);
 
 }  // namespace velmira::ui

@@ -5,8 +5,8 @@
 #include "platform/qt/Surface.h"
 #include "ui/drawing/BeakerPicture.h"
 #include "ui/drawing/BeakerRule.h"
+#include "ui/drawing/BenchDrawing.h"
 #include "ui/drawing/GradientBand.h"
-#include "ui/drawing/Imafond.h"
 #include "widgets/Colours.h"
 
 using velmira::qtp::Surface;
@@ -43,7 +43,7 @@ TEST(BenchBand, RowColoursRoundHalfToEven) {
   EXPECT_EQ(ui::bandColour(3), QColor(255, 201, 156));
 }
 
-TEST(BenchImafond, BandAndFrame) {
+TEST(BenchDrawing, BandAndFrame) {
   Pages pages;
   pages.run(false);
   const int top = kH - 310;
@@ -66,7 +66,7 @@ TEST(BenchImafond, BandAndFrame) {
   EXPECT_EQ(px(img, 98, 340), QColor(255, 0, 0));       // red plug
 }
 
-TEST(BenchImafond, ConductimeterMontageBody) {
+TEST(BenchDrawing, ConductimeterMontageBody) {
   Pages pages;
   pages.run(true);
   const QImage img = pages.p1.image();
@@ -82,7 +82,7 @@ TEST(BenchImafond, ConductimeterMontageBody) {
   EXPECT_NE(px(img, 120, 255), QColor(180, 210, 210));
 }
 
-TEST(BenchImafond, SwitchingTwiceGivesTheSamePicture) {
+TEST(BenchDrawing, SwitchingTwiceGivesTheSamePicture) {
   Pages pages;
   pages.run(false);
   const QImage g1 = pages.p1.composed(), g3 = pages.p3.composed();
@@ -98,7 +98,7 @@ TEST(BenchImafond, SwitchingTwiceGivesTheSamePicture) {
   EXPECT_EQ(pages.p1.backgroundPicture(), pages.p1.image());
 }
 
-TEST(BenchImafond, GeneratorPlacement) {
+TEST(BenchDrawing, GeneratorPlacement) {
   Pages pages;
   const ui::BenchPlacement pl = pages.run(false);
   for (int b = 1; b <= 3; ++b) {
@@ -130,7 +130,7 @@ TEST(BenchImafond, GeneratorPlacement) {
   EXPECT_LE(pl.ammeterFrame[0].rect.bottom(), 316);
 }
 
-TEST(BenchImafond, ConductimeterPlacement) {
+TEST(BenchDrawing, ConductimeterPlacement) {
   Pages pages;
   const ui::BenchPlacement pl = pages.run(true);
   for (int e = 0; e < 9; ++e) EXPECT_EQ(pl.meterDisplay[e].visible, e <= 2) << e;

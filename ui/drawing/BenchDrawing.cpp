@@ -1,4 +1,4 @@
-#include "ui/drawing/Imafond.h"
+#include "ui/drawing/BenchDrawing.h"
 
 #include "platform/core/NumberText.h"
 #include "platform/qt/Surface.h"
