@@ -17,7 +17,8 @@ void montageSwitch(benchmark::State& state, double dpr) {
   bool conductimeter = false;
   for (auto _ : state) {
     conductimeter = !conductimeter;
-    const auto pl = velmira::ui::drawBench(p1, conductimeter);
+    const auto pl = velmira::ui::benchPlacement(conductimeter);
+    velmira::ui::drawBench(p1, pl);
     velmira::ui::takeBenchPicture(p3, p1.image());
     velmira::ui::updateBeakerLevel(p3, conductimeter, 100);
     benchmark::DoNotOptimize(pl);
@@ -33,7 +34,7 @@ BENCHMARK(BM_MontageSwitchHighRatio)->Unit(benchmark::kMillisecond);
 // Repaint of a solution page's texts over its picture.
 void BM_SolutionPagePaint(benchmark::State& state) {
   velmira::qtp::Surface p1(401, 462);
-  velmira::ui::drawBench(p1, false);
+  velmira::ui::drawBench(p1, velmira::ui::benchPlacement(false));
   for (auto _ : state) {
     p1.beginTransient();
     benchmark::DoNotOptimize(velmira::ui::paintSolutionPage(p1, 1));

@@ -30,13 +30,6 @@ const char* const kVoltmeterFrameNames[3] = {"voltmeterCalibres1", "voltmeterCal
 const char* const kAmmeterFrameNames[3] = {"ammeterCalibres1", "ammeterCalibres2", "ammeterCalibres3"};
 const char* const kRecordButtonNames[3] = {"recordSolution1", "recordSolution2", "recordMixture"};
 
-// The display slot of a meter of bench b (1..3), as the workbench numbers them.
-std::size_t meterSlot(model::Meter meter, int b) {
-  for (std::size_t slot = 0; slot < model::kMeterSlots.size(); ++slot)
-    if (model::kMeterSlots[slot].meter == meter && model::kMeterSlots[slot].bench == b) return slot;
-  return 0;
-}
-
 void applyPlace(QWidget* w, const ControlPlace& place) {
   if (auto* s = qobject_cast<widgets::SurfaceWidget*>(w))
     s->place(place.rect);
@@ -144,18 +137,18 @@ BenchSizes BenchPanel::sizes() const {
 }
 
 void BenchPanel::place(const BenchPlacement& placement) {
-  const int b = benchNumber(bench_);
-  for (model::Meter m : kMeters) applyPlace(display(m), placement.meterDisplay[meterSlot(m, b)]);
-  applyPlace(generatorScreen_, placement.generatorScreen[b - 1]);
-  for (int k = 0; k < 2; ++k) applyPlace(knobs_[k], placement.knob[2 * b - 2 + k]);
+  for (model::Meter m : kMeters) applyPlace(display(m), placement.meterDisplay[static_cast<int>(m)]);
+  applyPlace(generatorScreen_, placement.generatorScreen);
+  for (int k = 0; k < 2; ++k) applyPlace(knobs_[k], placement.knob[k]);
   for (int j = 0; j < model::kRangesPerBench; ++j) {
-    applyPlace(rangeButtons_[j], placement.rangeButton[model::kRangesPerBench * (b - 1) + j]);
+    applyPlace(rangeButtons_[j], placement.rangeButton[j]);
     setBackground(rangeButtons_[j], placement.option6Back);
   }
-  applyPlace(voltmeterFrame_, placement.voltmeterFrame[b - 1]);
-  applyPlace(ammeterFrame_, placement.ammeterFrame[b - 1]);
+  applyPlace(voltmeterFrame_, placement.voltmeterFrame);
+  applyPlace(ammeterFrame_, placement.ammeterFrame);
   voltmeterFrame_->setBackground(placement.voltmeterFrameBack);
   ammeterFrame_->setBackground(placement.ammeterFrameBack);
+  placeEntries();
 }
 
 void BenchPanel::show(const model::Workbench& wb) {

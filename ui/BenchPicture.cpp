@@ -77,7 +77,7 @@ const qtp::Surface& BenchPicture::redrawnPage(int bench) {
   const qtp::Surface& page = window_.benches().panel(benchOfNumber(bench)).page()->surface();
   redrawn_.resize(page.width(), page.height());
   const bool conductimeter = window_.workbench().conductimeterMontage();
-  drawBench(redrawn_, conductimeter, window_.benches().panel(Bench::Solution1).sizes());
+  drawBench(redrawn_, benchPlacement(conductimeter, window_.benches().panel(Bench::Solution1).sizes()));
   if (bench == 3)
     updateBeakerLevel(redrawn_, conductimeter, mixtureVolume(window_.workbench()),
                       window_.workbench().mixtureHoldsPrecipitate());

@@ -144,8 +144,8 @@ void Benches::showStart() {
 void Benches::drawBench() {
   for (Bench b : kAllBenches) panel(b).page()->hide();
   tabStrip_->paintStrip();
-  const BenchPlacement placement =
-      ui::drawBench(solution1_->page()->surface(), wb_.conductimeterMontage(), solution1_->sizes());
+  const BenchPlacement placement = benchPlacement(wb_.conductimeterMontage(), solution1_->sizes());
+  ui::drawBench(solution1_->page()->surface(), placement);
   for (Bench b : {Bench::Solution2, Bench::Mixture})
     panel(b).page()->setBenchPicture(solution1_->page()->surface().image());
   for (Bench b : kAllBenches) panel(b).place(placement);

@@ -63,17 +63,21 @@ MixturePanel::MixturePanel(model::Workbench& wb, TabStrip* strip) : BenchPanel(B
     paintedSolute1_ = wb_.soluteOf(1);
     paintedSolute2_ = wb_.soluteOf(2);
     paintedMixturePossible_ = wb_.mixturePossible();
-    const MixturePagePlaces places = paintMixturePage(s, paintedMixturePossible_, paintedSolute1_, paintedSolute2_,
-                                                      volumeFields_[0]->size(), volumeFields_[1]->size());
-    volumeFields_[0]->move(places.text4);
-    volumeFields_[1]->move(places.text5);
-    volumeFields_[0]->setVisible(places.entriesVisible);
-    volumeFields_[1]->setVisible(places.entriesVisible);
+    paintMixturePage(s, paintedMixturePossible_, paintedSolute1_, paintedSolute2_, volumeFields_[0]->size(),
+                     volumeFields_[1]->size());
   });
+}
+
+void MixturePanel::placeEntries() {
+  const MixturePagePlaces places = mixturePagePlaces(volumeFields_[0]->size(), volumeFields_[1]->size());
+  volumeFields_[0]->move(places.text4);
+  volumeFields_[1]->move(places.text5);
 }
 
 void MixturePanel::show(const model::Workbench& wb) {
   BenchPanel::show(wb);
+  // The volumes are asked for only where the two solutions may be mixed.
+  for (EntryField* e : volumeFields_) e->setVisible(wb.mixturePossible());
   if (wb.precipitateNotice()) {
     precipitateFrame_->setGeometry(0, 0, page_->width(), page_->height());
     const int h = precipitateLabel_->heightForWidth(precipitateFrame_->width() - 20);

@@ -32,6 +32,9 @@ class MixturePanel : public BenchPanel {
   std::vector<std::pair<QWidget*, QString>> hints() const override;
   void nameControls() override;
 
+ protected:
+  void placeEntries() override;
+
  private:
   std::array<EntryField*, 2> volumeFields_{};
   QFrame* precipitateFrame_ = nullptr;

@@ -25,12 +25,16 @@ SolutionPanel::SolutionPanel(Bench bench, model::Workbench& wb, TabStrip* strip)
   buildInstruments();
   connect(formulaBox_, &FormulaBox::clicked, this, [this] { emit soluteListRequested(solution()); });
   connect(soluteListButton_, &QPushButton::clicked, this, [this] { emit soluteListRequested(solution()); });
-  page_->setPaintHandler([this, k](qtp::Surface& s) {
-    const SolutionPagePlaces places = paintSolutionPage(s, k + 1, formulaBox_->size(), concentrationField_->size());
-    formulaBox_->move(places.formulaBox);
-    soluteListButton_->move(places.soluteListButton);
-    concentrationField_->move(places.entryField);
-  });
+  page_->setPaintHandler(
+      [this, k](qtp::Surface& s) { paintSolutionPage(s, k + 1, formulaBox_->size(), concentrationField_->size()); });
+}
+
+void SolutionPanel::placeEntries() {
+  const SolutionPagePlaces places =
+      solutionPagePlaces(solution() + 1, formulaBox_->size(), concentrationField_->size());
+  formulaBox_->move(places.formulaBox);
+  soluteListButton_->move(places.soluteListButton);
+  concentrationField_->move(places.entryField);
 }
 
 void SolutionPanel::showSolute(SolutePickerWidget& list, const model::Workbench& wb) {

@@ -34,6 +34,9 @@ class SolutionPanel : public BenchPanel {
   // The solute box or the list button was clicked.
   void soluteListRequested(int solution);
 
+ protected:
+  void placeEntries() override;
+
  private:
   FormulaBox* formulaBox_ = nullptr;
   QPushButton* soluteListButton_ = nullptr;

@@ -2,10 +2,12 @@
 // the mixture level.
 #include <gtest/gtest.h>
 
+#include "model/Workbench.h"
 #include "platform/qt/Surface.h"
 #include "ui/drawing/BeakerPicture.h"
 #include "ui/drawing/BeakerRule.h"
 #include "ui/drawing/BenchDrawing.h"
+#include "ui/drawing/BenchLayout.h"
 #include "ui/drawing/GradientBand.h"
 #include "widgets/Colours.h"
 
@@ -23,7 +25,8 @@ const QColor kGrey8(128, 128, 128);
 struct Pages {
   Surface p1{kW, kH}, p3{kW, kH};
   ui::BenchPlacement run(bool conductimeter, double volume = 100) {
-    ui::BenchPlacement pl = ui::drawBench(p1, conductimeter);
+    ui::BenchPlacement pl = ui::benchPlacement(conductimeter);
+    ui::drawBench(p1, pl);
     ui::takeBenchPicture(p3, p1.image());
     ui::updateBeakerLevel(p3, conductimeter, volume);
     return pl;
@@ -99,55 +102,49 @@ TEST(BenchDrawing, SwitchingTwiceGivesTheSamePicture) {
 }
 
 TEST(BenchDrawing, GeneratorPlacement) {
-  Pages pages;
-  const ui::BenchPlacement pl = pages.run(false);
-  for (int b = 1; b <= 3; ++b) {
-    EXPECT_FALSE(pl.meterDisplay[b - 1].visible);
-    EXPECT_TRUE(pl.meterDisplay[2 * b + 1].visible);
-    EXPECT_TRUE(pl.meterDisplay[2 * b + 2].visible);
-    EXPECT_TRUE(pl.generatorScreen[b - 1].visible);
-    EXPECT_TRUE(pl.voltmeterFrame[b - 1].visible);
-    EXPECT_TRUE(pl.ammeterFrame[b - 1].visible);
-    // 135 - 65/2 = 102.5 → 102; 307 - 32.5 = 274.5 → 274; 304 - 44.5 → 260.
-    EXPECT_EQ(pl.meterDisplay[2 * b + 2].rect.left(), 102);
-    EXPECT_EQ(pl.meterDisplay[2 * b + 1].rect.left(), 274);
-    EXPECT_EQ(pl.voltmeterFrame[b - 1].rect.left(), 102);
-    EXPECT_EQ(pl.ammeterFrame[b - 1].rect.left(), 274);
-    EXPECT_EQ(pl.generatorScreen[b - 1].rect, QRect(260, 367, 89, 17));
-    EXPECT_EQ(pl.knob[2 * b - 2].rect, QRect(250, 390, 42, 42));
-    EXPECT_EQ(pl.knob[2 * b - 1].rect, QRect(318, 390, 42, 42));
-  }
+  const ui::BenchPlacement pl = ui::benchPlacement(false);
+  const ui::ControlPlace& voltmeter = pl.meterDisplay[static_cast<int>(velmira::model::Meter::Voltmeter)];
+  const ui::ControlPlace& ammeter = pl.meterDisplay[static_cast<int>(velmira::model::Meter::Ammeter)];
+  EXPECT_FALSE(pl.meterDisplay[static_cast<int>(velmira::model::Meter::Conductimeter)].visible);
+  EXPECT_TRUE(voltmeter.visible);
+  EXPECT_TRUE(ammeter.visible);
+  EXPECT_TRUE(pl.generatorScreen.visible);
+  EXPECT_TRUE(pl.voltmeterFrame.visible);
+  EXPECT_TRUE(pl.ammeterFrame.visible);
+  // 135 - 65/2 = 102.5 → 102; 307 - 32.5 = 274.5 → 274; 304 - 44.5 → 260.
+  EXPECT_EQ(voltmeter.rect.left(), 102);
+  EXPECT_EQ(ammeter.rect.left(), 274);
+  EXPECT_EQ(pl.voltmeterFrame.rect.left(), 102);
+  EXPECT_EQ(pl.ammeterFrame.rect.left(), 274);
+  EXPECT_EQ(pl.generatorScreen.rect, QRect(260, 367, 89, 17));
+  EXPECT_EQ(pl.knob[0].rect, QRect(250, 390, 42, 42));
+  EXPECT_EQ(pl.knob[1].rect, QRect(318, 390, 42, 42));
   for (const auto& o : pl.rangeButton) EXPECT_FALSE(o.visible);
   for (const auto& k : pl.knob) EXPECT_TRUE(k.visible);
   // The display follows the title line; the frame follows display + "Calibre".
-  const QRect vd = pl.meterDisplay[4].rect;
+  const QRect vd = voltmeter.rect;
   EXPECT_GT(vd.top(), 166 + 10);
   EXPECT_LT(vd.top(), 166 + 22);
-  EXPECT_GT(pl.voltmeterFrame[0].rect.top(), vd.bottom() + 4 + 8);
-  EXPECT_EQ(pl.ammeterFrame[0].rect.top() - pl.meterDisplay[3].rect.top(), pl.voltmeterFrame[0].rect.top() - vd.top());
+  EXPECT_GT(pl.voltmeterFrame.rect.top(), vd.bottom() + 4 + 8);
+  EXPECT_EQ(pl.ammeterFrame.rect.top() - ammeter.rect.top(), pl.voltmeterFrame.rect.top() - vd.top());
   // Frames stay inside their instrument.
-  EXPECT_LE(pl.voltmeterFrame[0].rect.bottom(), 275);
-  EXPECT_LE(pl.ammeterFrame[0].rect.bottom(), 316);
+  EXPECT_LE(pl.voltmeterFrame.rect.bottom(), ui::layout::kVoltmeterBox.bottom());
+  EXPECT_LE(pl.ammeterFrame.rect.bottom(), ui::layout::kAmmeterBox.bottom());
 }
 
 TEST(BenchDrawing, ConductimeterPlacement) {
-  Pages pages;
-  const ui::BenchPlacement pl = pages.run(true);
-  for (int e = 0; e < 9; ++e) EXPECT_EQ(pl.meterDisplay[e].visible, e <= 2) << e;
-  for (int b = 0; b < 3; ++b) {
-    EXPECT_EQ(pl.meterDisplay[b].rect, QRect(235, 250, 100, 17));
-    EXPECT_FALSE(pl.generatorScreen[b].visible);
-    EXPECT_FALSE(pl.voltmeterFrame[b].visible);
-    EXPECT_FALSE(pl.ammeterFrame[b].visible);
-  }
+  const ui::BenchPlacement pl = ui::benchPlacement(true);
+  for (int m = 0; m < 3; ++m)
+    EXPECT_EQ(pl.meterDisplay[m].visible, m == static_cast<int>(velmira::model::Meter::Conductimeter)) << m;
+  EXPECT_EQ(pl.meterDisplay[static_cast<int>(velmira::model::Meter::Conductimeter)].rect, QRect(235, 250, 100, 17));
+  EXPECT_FALSE(pl.generatorScreen.visible);
+  EXPECT_FALSE(pl.voltmeterFrame.visible);
+  EXPECT_FALSE(pl.ammeterFrame.visible);
   for (const auto& k : pl.knob) EXPECT_FALSE(k.visible);
   const int tops[6] = {290, 305, 320, 355, 370, 385};
   for (int j = 0; j < 6; ++j) {
+    EXPECT_TRUE(pl.rangeButton[j].visible);
     EXPECT_EQ(pl.rangeButton[j].rect, QRect(260, tops[j], 17, 17));
-    for (int b = 0; b < 3; ++b) {
-      EXPECT_TRUE(pl.rangeButton[6 * b + j].visible);
-      EXPECT_EQ(pl.rangeButton[6 * b + j].rect, pl.rangeButton[j].rect);
-    }
   }
   EXPECT_EQ(pl.option6Back, QColor(0, 100, 180));
 }

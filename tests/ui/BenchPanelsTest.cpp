@@ -127,7 +127,7 @@ TEST(BenchPanels, SolutionPagePlacesBoxButtonAndEntryAfterTheTexts) {
 TEST(BenchPanels, MixturePageWithAndWithoutPrecipitate) {
   Surface page(401, 462);
   Surface p1(401, 462);
-  ui::drawBench(p1, false);
+  ui::drawBench(p1, ui::benchPlacement(false));
   ui::takeBenchPicture(page, p1.image());
   const ui::MixturePagePlaces ok = ui::paintMixturePage(page, true, 5, 10, {57, 21}, {57, 21});
   EXPECT_TRUE(ok.entriesVisible);

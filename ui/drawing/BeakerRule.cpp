@@ -4,14 +4,14 @@
 #include "platform/core/NumberText.h"
 #include "platform/qt/Surface.h"
 #include "ui/drawing/BeakerPicture.h"
+#include "ui/drawing/BenchLayout.h"
 #include "ui/drawing/GradientBand.h"
 #include "widgets/Colours.h"
 
 namespace velmira::ui {
 
 int surfaceLine(double volume, bool conductimeter) {
-  const double base = conductimeter ? 400.0 : 440.0;
-  return static_cast<int>(num::roundHalfEven(base - volume / 4));
+  return static_cast<int>(num::roundHalfEven(layout::emptySurfaceLine(conductimeter) - volume / 4));
 }
 
 void drawBeaker(qtp::Surface& page, int y0, int t) {
@@ -34,10 +34,10 @@ double mixtureVolume(const model::Workbench& wb) {
 void updateBeakerLevel(qtp::Surface& mixturePage, bool conductimeter, double volume, bool precipitate) {
   mixturePage.setPersistent(true);
   mixturePage.clear();
-  const int from = conductimeter ? 170 : 210;
+  const int from = layout::beakerBandTop(conductimeter);
   drawBandRows(mixturePage, from, from + 80, 60, mixturePage.width() - 270);
   const int y0 = surfaceLine(volume, conductimeter);
-  const int t = beakerTop(conductimeter);
+  const int t = layout::beakerTop(conductimeter);
   drawBeaker(mixturePage, y0, t);
   if (precipitate) {
     // Grains in staggered rows, from below the surface to the bottom, off the cell's stem.

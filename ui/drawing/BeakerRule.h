@@ -21,9 +21,6 @@ class Workbench;
 
 namespace velmira::ui {
 
-// Image top of the beaker picture: 345 (generator montage) / 305 (conductimeter).
-inline int beakerTop(bool conductimeter) { return conductimeter ? 305 : 345; }
-
 // Surface line of a volume V (mL): 440 - V/4 (generator) or 400 - V/4
 // (conductimeter), rounded half to even (250 mL → 378 / 338, 60 mL → 425).
 int surfaceLine(double volume, bool conductimeter);

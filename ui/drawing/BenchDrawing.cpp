@@ -1,8 +1,10 @@
 #include "ui/drawing/BenchDrawing.h"
 
+#include "model/Workbench.h"
 #include "platform/core/NumberText.h"
 #include "platform/qt/Surface.h"
 #include "ui/drawing/BeakerRule.h"
+#include "ui/drawing/BenchLayout.h"
 #include "ui/drawing/GradientBand.h"
 #include "widgets/Colours.h"
 
@@ -12,15 +14,23 @@ namespace {
 
 int rnd(double v) { return static_cast<int>(num::roundHalfEven(v)); }
 
-// Range buttons: S, mS, µS under "Conductance", then the three
-// conductivity units under "Conductivité".
-int rangeButtonTop(int j) { return j < 3 ? 290 + 15 * j : 355 + 15 * (j - 3); }
+using layout::rangeButtonTop;
 
-void bevelledBox(qtp::Surface& s, int x1, int y1, int x2, int y2, const QColor& light, const QColor& face) {
+void bevelledBox(qtp::Surface& s, const QRect& box, const QColor& light, const QColor& face) {
+  const int x1 = box.left(), y1 = box.top(), x2 = box.right(), y2 = box.bottom();
   s.rectangle(x1 + 1, y1 + 1, x2 - 1, y2 - 1, light);
   s.rectangle(x1 + 2, y1 + 2, x2 - 1, y2 - 1, widgets::kDarkGrey);
   s.filledRectangle(x1 + 2, y1 + 2, x2 - 2, y2 - 2, face);
   s.rectangle(x1, y1, x2, y2, widgets::kBlack);
+}
+
+QPoint titlePen(const QRect& box) { return box.topLeft() + layout::kTitleOffset; }
+
+// The picture's beaker holds this volume; the mixture page draws its own level over it.
+constexpr double kPictureVolume = 80;
+
+void drawPictureBeaker(qtp::Surface& s, bool conductimeter) {
+  drawBeaker(s, surfaceLine(kPictureVolume, conductimeter), layout::beakerTop(conductimeter));
 }
 
 // Tops that follow the instrument titles: display top, then calibre frame top.
@@ -29,45 +39,55 @@ struct MeterTops {
   int frame;
 };
 
-MeterTops meterTops(qtp::Surface& s, int titleY, const BenchSizes& sz) {
-  const QString name = s.fontName();
-  const double size = s.fontSize();
-  const bool bold = s.bold(), italic = s.italic();
+// The instrument titles are in Arial 10, the calibres' caption in Arial 8.
+MeterTops meterTops(int titleY, const BenchSizes& sz) {
+  qtp::Surface s;  // text heights are the fonts', whatever the surface
   s.setFont(QStringLiteral("Arial"), 10, false, false);
   const int title = s.textHeight();
   s.setFont(QStringLiteral("Arial"), 8, false, false);
   const int calibre = s.textHeight();
-  s.setFont(name, size, bold, italic);
   const int display = titleY + title;
   return {display, display + sz.meterDisplay.height() + 4 + calibre};
 }
 
-void placeAll(qtp::Surface& s, BenchPlacement& pl, const BenchSizes& sz) {
-  const MeterTops volt = meterTops(s, 166, sz);
-  const MeterTops amp = meterTops(s, 207, sz);
-  const QSize md = sz.meterDisplay;
-  for (int b = 1; b <= 3; ++b) {
-    pl.meterDisplay[b - 1].rect = QRect(235, 250, 100, sz.conductimeterDisplayHeight);
-    pl.meterDisplay[2 * b + 2].rect = QRect(QPoint(rnd(135 - md.width() / 2.0), volt.display), md);
-    pl.meterDisplay[2 * b + 1].rect = QRect(QPoint(rnd(307 - md.width() / 2.0), amp.display), md);
-    pl.voltmeterFrame[b - 1].rect =
-        QRect(QPoint(rnd(135 - sz.calibreFrame.width() / 2.0), volt.frame), sz.calibreFrame);
-    pl.ammeterFrame[b - 1].rect = QRect(QPoint(rnd(307 - sz.calibreFrame.width() / 2.0), amp.frame), sz.calibreFrame);
-    pl.generatorScreen[b - 1].rect =
-        QRect(QPoint(rnd(304 - sz.generatorScreen.width() / 2.0), 367), sz.generatorScreen);
-    pl.knob[2 * b - 2].rect = QRect(QPoint(250, 390), sz.knob);
-    pl.knob[2 * b - 1].rect = QRect(QPoint(360 - sz.knob.width(), 390), sz.knob);
-    for (int j = 0; j < 6; ++j)
-      pl.rangeButton[6 * (b - 1) + j].rect = QRect(QPoint(260, rangeButtonTop(j)), sz.rangeButton);
-  }
-  const bool c = pl.conductimeter;
-  for (int e = 0; e < 9; ++e) pl.meterDisplay[e].visible = (e <= 2) == c;
-  for (auto& x : pl.generatorScreen) x.visible = !c;
+// A control of `size` centred on the vertical `axis`.
+QPoint onAxis(int axis, QSize size, int top) { return QPoint(rnd(axis - size.width() / 2.0), top); }
+
+}  // namespace
+
+BenchPlacement benchPlacement(bool conductimeter, const BenchSizes& sz) {
+  using namespace layout;
+  BenchPlacement pl;
+  pl.conductimeter = conductimeter;
+  const MeterTops volt = meterTops(titlePen(kVoltmeterBox).y(), sz);
+  const MeterTops amp = meterTops(titlePen(kAmmeterBox).y(), sz);
+  auto& display = pl.meterDisplay;
+  display[static_cast<int>(model::Meter::Conductimeter)].rect =
+      QRect(kConductimeterDisplay, QSize(kConductimeterDisplayWidth, sz.conductimeterDisplayHeight));
+  display[static_cast<int>(model::Meter::Voltmeter)].rect =
+      QRect(onAxis(kVoltmeterAxis, sz.meterDisplay, volt.display), sz.meterDisplay);
+  display[static_cast<int>(model::Meter::Ammeter)].rect =
+      QRect(onAxis(kAmmeterAxis, sz.meterDisplay, amp.display), sz.meterDisplay);
+  pl.voltmeterFrame.rect = QRect(onAxis(kVoltmeterAxis, sz.calibreFrame, volt.frame), sz.calibreFrame);
+  pl.ammeterFrame.rect = QRect(onAxis(kAmmeterAxis, sz.calibreFrame, amp.frame), sz.calibreFrame);
+  pl.generatorScreen.rect =
+      QRect(onAxis(kGeneratorScreenAxis, sz.generatorScreen, kGeneratorScreenTop), sz.generatorScreen);
+  pl.knob[0].rect = QRect(QPoint(kAmplitudeKnobLeft, kKnobTop), sz.knob);
+  pl.knob[1].rect = QRect(QPoint(kFrequencyKnobRight - sz.knob.width(), kKnobTop), sz.knob);
+  for (int j = 0; j < 6; ++j)
+    pl.rangeButton[j].rect = QRect(QPoint(kRangeButtonLeft, rangeButtonTop(j)), sz.rangeButton);
+
+  const bool c = conductimeter;
+  for (int m = 0; m < 3; ++m) display[m].visible = (m == static_cast<int>(model::Meter::Conductimeter)) == c;
+  pl.generatorScreen.visible = !c;
   for (auto& x : pl.knob) x.visible = !c;
   for (auto& x : pl.rangeButton) x.visible = c;
-  for (auto& x : pl.voltmeterFrame) x.visible = !c;
-  for (auto& x : pl.ammeterFrame) x.visible = !c;
+  pl.voltmeterFrame.visible = !c;
+  pl.ammeterFrame.visible = !c;
+  return pl;
 }
+
+namespace {
 
 void generatorMontage(qtp::Surface& s, const BenchPlacement& pl) {
   const int h = s.height();
@@ -81,29 +101,29 @@ void generatorMontage(qtp::Surface& s, const BenchPlacement& pl) {
 
   // Voltmeter.
   s.setForeColor(widgets::kVoltmeterTitle);
-  bevelledBox(s, 90, 165, 180, 275, widgets::kVoltmeterLight, widgets::kVoltmeterFace);
-  s.setPen(95, 166);
+  bevelledBox(s, layout::kVoltmeterBox, widgets::kVoltmeterLight, widgets::kVoltmeterFace);
+  s.setPen(titlePen(layout::kVoltmeterBox).x(), titlePen(layout::kVoltmeterBox).y());
   s.printLine(QStringLiteral("Voltmètre"));
   s.setFontSize(8);
-  const QRect vd = pl.meterDisplay[4].rect;
-  s.setPen(95, vd.top() + vd.height() + 4);
+  const QRect vd = pl.meterDisplay[static_cast<int>(model::Meter::Voltmeter)].rect;
+  s.setPen(titlePen(layout::kVoltmeterBox).x(), vd.top() + vd.height() + 4);
   s.setForeColor(widgets::kBlack);
   s.printLine(QStringLiteral("Calibre"));
 
   // Ammeter.
-  bevelledBox(s, 262, 206, 352, 316, widgets::kAmmeterLight, widgets::kAmmeterFace);
-  s.setPen(267, 207);
+  bevelledBox(s, layout::kAmmeterBox, widgets::kAmmeterLight, widgets::kAmmeterFace);
+  s.setPen(titlePen(layout::kAmmeterBox).x(), titlePen(layout::kAmmeterBox).y());
   s.setForeColor(widgets::kAmmeterTitle);
   s.setFontSize(10);
   s.printLine(QStringLiteral("Ampèremètre"));
   s.setFontSize(8);
-  const QRect ad = pl.meterDisplay[3].rect;
-  s.setPen(267, ad.top() + ad.height() + 4);
+  const QRect ad = pl.meterDisplay[static_cast<int>(model::Meter::Ammeter)].rect;
+  s.setPen(titlePen(layout::kAmmeterBox).x(), ad.top() + ad.height() + 4);
   s.setForeColor(widgets::kBlack);
   s.printLine(QStringLiteral("Calibre"));
 
   // Generator.
-  bevelledBox(s, 233, 344, 375, 447, widgets::kGeneratorLight, widgets::kGeneratorFace);
+  bevelledBox(s, layout::kGeneratorBox, widgets::kGeneratorLight, widgets::kGeneratorFace);
   s.setFont(QStringLiteral("Verdana"), 10, true);
   const int t = s.textWidth(QStringLiteral("G.B.F."));
   s.setForeColor(widgets::kDarkGrey);
@@ -151,12 +171,12 @@ void generatorMontage(qtp::Surface& s, const BenchPlacement& pl) {
   s.arc(172, 353, 72, 0, 2.8, 0.5, widgets::kBlack);
   s.setDrawWidth(1);
 
-  drawBeaker(s, 420, 345);
+  drawPictureBeaker(s, false);
 }
 
 // A unit caption followed by a raised "-1".
 void perMetre(qtp::Surface& s, int y, const QString& unit) {
-  s.setPen(280, y);
+  s.setPen(layout::kRangeUnitLeft, y);
   s.printStay(unit);
   s.currentY -= 4;
   s.printStay(QStringLiteral("-1"));
@@ -178,26 +198,31 @@ void conductimeterMontage(qtp::Surface& s) {
   s.setPen(20, h - 300);
   s.printLine(QStringLiteral("Mesure"));
 
-  drawBeaker(s, 380, 305);
+  drawPictureBeaker(s, true);
 
-  s.rectangle(226, 231, 344, 408, widgets::kConductimeterOuter);
-  s.rectangle(227, 232, 344, 408, widgets::kDarkBlue);
-  s.rectangle(227, 232, 343, 407, widgets::kConductimeterInner);
-  s.rectangle(228, 233, 343, 407, widgets::kDarkBlue);
-  s.filledRectangle(228, 233, 342, 406, widgets::kConductimeterFace);
-  s.rectangle(225, 230, 345, 409, widgets::kBlack);
+  // The frame's bevel, ring by ring from the outer black line inwards.
+  const QRect box = layout::kConductimeterBox;
+  const int x1 = box.left(), y1 = box.top(), x2 = box.right(), y2 = box.bottom();
+  s.rectangle(x1 + 1, y1 + 1, x2 - 1, y2 - 1, widgets::kConductimeterOuter);
+  s.rectangle(x1 + 2, y1 + 2, x2 - 1, y2 - 1, widgets::kDarkBlue);
+  s.rectangle(x1 + 2, y1 + 2, x2 - 2, y2 - 2, widgets::kConductimeterInner);
+  s.rectangle(x1 + 3, y1 + 3, x2 - 2, y2 - 2, widgets::kDarkBlue);
+  s.filledRectangle(x1 + 3, y1 + 3, x2 - 3, y2 - 3, widgets::kConductimeterFace);
+  s.rectangle(x1, y1, x2, y2, widgets::kBlack);
 
   s.setFont(QStringLiteral("Times new roman"), 8, true);
   s.setForeColor(widgets::kDarkBlue);
-  s.setPen(233, 236);
+  const QPoint title = box.topLeft() + QPoint(7, 5);  // shadow, then the title 1 px up-left
+  s.setPen(title.x() + 1, title.y() + 1);
   s.printStay(QStringLiteral("Conductimètre"));
   s.setForeColor(widgets::kConductimeterOuter);
-  s.setPen(232, 235);
+  s.setPen(title.x(), title.y());
   s.printStay(QStringLiteral("Conductimètre"));
 
   s.setForeColor(widgets::kWhite);
   s.setFont(QStringLiteral("Arial"), 8, true);
-  s.setPen(242, 275);
+  const int captionLeft = box.left() + 17;
+  s.setPen(captionLeft, layout::kConductanceTitleTop);
   s.printStay(QStringLiteral("Conductance "));
   s.setItalic(true);
   s.printStay(QStringLiteral("G"));
@@ -206,13 +231,13 @@ void conductimeterMontage(qtp::Surface& s) {
 
   const QString units[3] = {QStringLiteral("S"), QStringLiteral("mS"), QStringLiteral("µS")};
   for (int j = 0; j < 3; ++j) {
-    s.setPen(280, rangeButtonTop(j) + 2);
+    s.setPen(layout::kRangeUnitLeft, rangeButtonTop(j) + 2);
     s.printStay(units[j]);
   }
 
   s.setBold(true);
   s.setFontSize(8);
-  s.setPen(242, 340);
+  s.setPen(captionLeft, layout::kConductivityTitleTop);
   s.printStay(QStringLiteral("Conductivité "));
   s.setFont(QStringLiteral("Symbol"), 12, false);
   s.currentY -= 4;
@@ -224,10 +249,7 @@ void conductimeterMontage(qtp::Surface& s) {
 
 }  // namespace
 
-BenchPlacement drawBench(qtp::Surface& page1, bool conductimeter, const BenchSizes& sizes) {
-  BenchPlacement pl;
-  pl.conductimeter = conductimeter;
-
+void drawBench(qtp::Surface& page1, const BenchPlacement& placement) {
   page1.setPersistent(true);
   page1.removeBackgroundPicture();
   page1.setBackColor(widgets::kPageBackground);
@@ -235,17 +257,15 @@ BenchPlacement drawBench(qtp::Surface& page1, bool conductimeter, const BenchSiz
   page1.setDrawWidth(1);
   page1.setDotted(false);
   page1.setFillTransparent();
-  placeAll(page1, pl, sizes);
 
   drawBand(page1);
-  if (conductimeter)
+  if (placement.conductimeter)
     conductimeterMontage(page1);
   else
-    generatorMontage(page1, pl);
+    generatorMontage(page1, placement);
 
   takeBenchPicture(page1, page1.image());
   page1.setPersistent(false);
-  return pl;
 }
 
 void takeBenchPicture(qtp::Surface& page, const QImage& picture) {
