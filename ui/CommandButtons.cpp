@@ -8,18 +8,19 @@ namespace velmira::ui {
 namespace {
 
 const CommandInfo kInfo[kCommandCount] = {
-    {"Command2", "&Ouvrir", "Retrouver une configuration",
+    {"openCommand", "&Ouvrir", "Retrouver une configuration",
      "Pour retrouver une situation enregistrée et le tableau de valeurs", 0, 97},
-    {"Command11", "&Enregistrer", "Enregistrer la configuration actuelle",
+    {"saveCommand", "&Enregistrer", "Enregistrer la configuration actuelle",
      "Enregistrer les paramètres en cours et le tableau de valeurs", 96, 105},
-    {"Command4", "Co&pier", "Placer l'image dans le presse-papiers",
+    {"copyCommand", "Co&pier", "Placer l'image dans le presse-papiers",
      "Copier pour placer l'image dans le presse- papiers puis coller depuis Word, Paint...", 200, 97},
-    {"Command10", "&Imprimer", "Imprimer l'image", "Configurer l'imprimante et imprimer l'image", 296, 105},
-    {"Check1", "&Tableau", "Afficher / cacher le tableau", "Pour afficher ou cacher le tableau de valeurs", 400, 105},
-    {"Command8", "&Calculatrice", "Machine à calculer", "Afficher la machine à calculer", 504, 105},
-    {"Command7", "&Aide", "Aide pour utiliser cette application",
+    {"printCommand", "&Imprimer", "Imprimer l'image", "Configurer l'imprimante et imprimer l'image", 296, 105},
+    {"tableCommand", "&Tableau", "Afficher / cacher le tableau", "Pour afficher ou cacher le tableau de valeurs", 400,
+     105},
+    {"calculatorCommand", "&Calculatrice", "Machine à calculer", "Afficher la machine à calculer", 504, 105},
+    {"helpCommand", "&Aide", "Aide pour utiliser cette application",
      "Si vous rencontrez une difficulté avec cette application", 608, 97},
-    {"Command1", "&Fermer", "Quitter cette application",
+    {"closeCommand", "&Fermer", "Quitter cette application",
      "Pour retrouver le module principal et quitter cette application", 704, 97},
 };
 

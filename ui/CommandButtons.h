@@ -7,8 +7,9 @@
 
 namespace velmira::ui {
 
-// In button order; each button keeps its control name (Command2, Command11,
-// Command4, Command10, Check1, Command8, Command7, Command1).
+// In button order (`Command2`, `Command11`, `Command4`, `Command10`,
+// `Check1`, `Command8`, `Command7`, `Command1`); each button's object name
+// is its command's ("openCommand", …).
 enum class Command { Open, Save, Copy, Print, Table, Calculator, Help, Close };
 inline constexpr int kCommandCount = 8;
 

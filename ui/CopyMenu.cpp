@@ -9,16 +9,17 @@ namespace velmira::ui {
 
 CopyMenu::CopyMenu(MainWindow& window) : QMenu(&window), window_(window) {
   setObjectName(QStringLiteral("copyMenu"));
-  const auto entry = [this](const char* name, const char* caption, int bench) {
+  const auto add = [this](const char* name, const char* caption, int bench) {
     QAction* a = addAction(QString::fromUtf8(caption));
     a->setObjectName(QString::fromUtf8(name));
     connect(a, &QAction::triggered, this, [this, bench] { copy(bench); });
     return a;
   };
-  coptop_ = entry("coptop", "Copier l'illustration pour la solution 1", 1);
-  copisemidev_ = entry("copisemidev", "Copier l'illustration pour la solution 2", 2);
-  copicol_ = entry("copicol", "Copier l'illustration pour le mélange", 3);
-  connect(this, &QMenu::aboutToShow, this, [this] { copicol_->setEnabled(window_.workbench().mixturePossible()); });
+  entries_ = {add("copySolution1", "Copier l'illustration pour la solution 1", 1),
+              add("copySolution2", "Copier l'illustration pour la solution 2", 2),
+              add("copyMixture", "Copier l'illustration pour le mélange", 3)};
+  connect(this, &QMenu::aboutToShow, this,
+          [this] { entry(Bench::Mixture)->setEnabled(window_.workbench().mixturePossible()); });
 }
 
 void CopyMenu::copy(int bench) {

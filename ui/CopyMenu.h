@@ -4,6 +4,9 @@
 // mixture's entry is available only while the mixture may be studied
 // (checked each time the menu opens).
 #include <QMenu>
+#include <array>
+
+#include "ui/Bench.h"
 
 namespace velmira::ui {
 
@@ -13,19 +16,16 @@ class CopyMenu : public QMenu {
   Q_OBJECT
  public:
   explicit CopyMenu(MainWindow& window);
-  // "Copier l'illustration pour la solution 1", "... la solution 2", "... le mélange".
-  QAction* coptop() const { return coptop_; }
-  QAction* copisemidev() const { return copisemidev_; }
-  QAction* copicol() const { return copicol_; }
+  // "Copier l'illustration pour la solution 1", "... la solution 2", "... le
+  // mélange" (`coptop`, `copisemidev`, `copicol`).
+  QAction* entry(Bench bench) const { return entries_[static_cast<int>(bench)]; }
 
   // The picture of bench 1..3 on the clipboard.
   void copy(int bench);
 
  private:
   MainWindow& window_;
-  QAction* coptop_;
-  QAction* copisemidev_;
-  QAction* copicol_;
+  std::array<QAction*, 3> entries_{};  // by Bench
 };
 
 }  // namespace velmira::ui

@@ -107,9 +107,9 @@ PrintWindow::PrintWindow(MainWindow& window, MessageService& messages, QPrinter&
   printerName_->setReadOnly(true);
   label2->setBuddy(printerName_);
 
-  okButton_ = button("Command1", "&OK", this);
-  printersButton_ = button("Command2", "&Imprimantes", this);
-  cancelButton_ = button("Command3", "&Annuler", this);
+  okButton_ = button("printOk", "&OK", this);
+  printersButton_ = button("printerChoice", "&Imprimantes", this);
+  cancelButton_ = button("printCancel", "&Annuler", this);
   auto* buttons = new QVBoxLayout;
   buttons->addWidget(okButton_);
   buttons->addWidget(printersButton_);

@@ -125,9 +125,9 @@ void GraphWindow::buildControls() {
     connect(b, &QCheckBox::clicked, this, [this] { redrawPlot(); });
     return b;
   };
-  joinPoints_ = box("Check1", "Lier les points", 194);
-  showGrid_ = box("Check2", "Afficher la grille", 212);
-  crossPoints_ = box("Check3", "Représenter un point par une croix", 230);
+  joinPoints_ = box("joinPoints", "Lier les points", 194);
+  showGrid_ = box("showGrid", "Afficher la grille", 212);
+  crossPoints_ = box("crossPoints", "Représenter un point par une croix", 230);
   for (QCheckBox* b : {joinPoints_, showGrid_, crossPoints_}) b->setChecked(true);
   fitBox_ = box("modele", "Modéliser", 248);
   auto option = [&](const char* name, const char* text, int x, int y, int width) {

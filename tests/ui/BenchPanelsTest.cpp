@@ -102,7 +102,7 @@ TEST(BenchFormula, CountsAreLoweredAndChargesRaised) {
   // Nothing for a number outside the catalogue.
   Surface t = whitePage(50, 20);
   ui::printFormula(t, 0);
-  ui::rappelion(t, model::kSoluteCount + 1);
+  ui::printFormula(t, model::kSoluteCount + 1);
   EXPECT_EQ(t.currentX, 0);
   EXPECT_FALSE(inkIn(t.image(), QRect(0, 0, 50, 20)));
 }

@@ -48,7 +48,7 @@ class BenchPictureTest : public WindowTest {
     CopyMenu* menu = window->findChild<CopyMenu*>();
     EXPECT_TRUE(menu && menu->isVisible());
     if (!menu) return {};
-    QAction* entry[3] = {menu->coptop(), menu->copisemidev(), menu->copicol()};
+    QAction* entry[3] = {menu->entry(Bench::Solution1), menu->entry(Bench::Solution2), menu->entry(Bench::Mixture)};
     entry[bench - 1]->trigger();
     menu->hide();
     return QGuiApplication::clipboard()->image();
@@ -189,12 +189,12 @@ TEST_F(BenchPictureTest, TheMixtureEntryIsUnavailableWhileAPrecipitateForms) {
   wb.updateMeters();
   ASSERT_FALSE(wb.mixturePossible());
   copyFromMenu(2);
-  EXPECT_FALSE(window->findChild<CopyMenu*>()->copicol()->isEnabled());
-  EXPECT_TRUE(window->findChild<CopyMenu*>()->coptop()->isEnabled());
+  EXPECT_FALSE(window->findChild<CopyMenu*>()->entry(Bench::Mixture)->isEnabled());
+  EXPECT_TRUE(window->findChild<CopyMenu*>()->entry(Bench::Solution1)->isEnabled());
   wb.setSoluteTag(0, "1");
   wb.updateMeters();
   copyFromMenu(3);
-  EXPECT_TRUE(window->findChild<CopyMenu*>()->copicol()->isEnabled());
+  EXPECT_TRUE(window->findChild<CopyMenu*>()->entry(Bench::Mixture)->isEnabled());
   EXPECT_EQ(QGuiApplication::clipboard()->image().deviceIndependentSize().toSize(),
             QSize(page(*window, 3)->width() - 19, 301));
 }

@@ -126,7 +126,7 @@ QPoint mixtureLine(qtp::Surface& s, int y, int k, int soluteNumber, QSize entry)
   s.setPen(30, y);
   bullet(s);
   s.printStay(k == 1 ? QStringLiteral(" Solution 1 : ") : QStringLiteral(" Solution 2 : "));
-  rappelion(s, soluteNumber);
+  printFormula(s, soluteNumber);
   s.currentX = 210;
   s.setItalic(true);
   s.printStay(QStringLiteral("V"));

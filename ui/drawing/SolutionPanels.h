@@ -26,10 +26,9 @@ namespace velmira::ui {
 inline constexpr QSize kFormulaBoxSize{113, 26};  // formulaBox
 inline constexpr QSize kListButtonSize{25, 25};   // Command3
 
-// Formula of solute n (1..21) at the pen; nothing for another number.
+// Formula of solute n (a catalogue number) at the pen; nothing for another
+// number. The mixture page recalls the two solutes with it (`rappelion`).
 void printFormula(qtp::Surface& s, int n);
-// `rappelion`: the same, used by the mixture page.
-inline void rappelion(qtp::Surface& s, int n) { printFormula(s, n); }
 
 struct SolutionPagePlaces {
   QPoint formulaBox;        // formula box (element k-1)
