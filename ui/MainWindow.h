@@ -50,7 +50,6 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner {
 
   model::Workbench& workbench() { return wb_; }
   table::Table& table() { return table_; }
-  const QString& appFolder() const { return appFolder_; }
 
   // --- Parts ------------------------------------------------------------------
   // The benches, `Frame1` and the solute list; `info`.
@@ -62,8 +61,6 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner {
   // `Pictampon`: the pictures of the benches copied and printed (made at the
   // first one, kept for the run).
   BenchPicture& benchPicture();
-  // The exercise text has unsaved changes (1) or not (0).
-  int textModified() const;
   // The hint line's text after a completed copy.
   const QString& clipboardHint() const { return clipboardHint_; }
 
@@ -84,9 +81,6 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner {
   bool mayClose();
 
   // --- The work: history, unsaved state, recovery copy ----------------------
-  const files::WorkHistory& history() const;
-  // The work differs from its file (or was never saved).
-  bool workModified() const;
   // One step named `step` when the work changed since the last step.
   void noteWork(const QString& step);
   void undoWork();
@@ -95,7 +89,6 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner {
   bool mayReplaceWork() override;
   // From now on the recovery copy is kept in `folder`.
   void keepRecovery(const QString& folder);
-  RecoveryKeeper* recovery() const;
   // At start-up: the copies of runs that stopped, offered newest first.
   void offerRecovery();
   // The save window the unsaved-work question's "Enregistrer" opens.
@@ -111,6 +104,8 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner {
   void changeEvent(QEvent* event) override;
 
  private:
+  // The work differs from its file (or was never saved).
+  bool workModified() const;
   void buildParts();
   void buildTableFrame();
   void connectControls();

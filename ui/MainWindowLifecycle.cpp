@@ -14,6 +14,7 @@
 #include "ui/HintLine.h"
 #include "ui/MainWindow.h"
 #include "ui/RecoveryKeeper.h"
+#include "ui/WorkKeeper.h"
 #include "ui/drawing/WindowBackground.h"
 
 namespace velmira::ui {
@@ -35,8 +36,6 @@ void MainWindow::startUp() {
   benches_->showStart();
 }
 
-int MainWindow::textModified() const { return textPane_->textModified(); }
-
 void MainWindow::takeLauncherRequest() {
   const std::string name = model::takeExercise(flagFolder_.toStdString());
   if (!name.empty()) openRequestedExercise(name);
@@ -49,7 +48,7 @@ void MainWindow::openRequestedExercise(const std::string& relativeName) {
 }
 
 bool MainWindow::mayClose() {
-  if (textModified() == 1 && messages_.show(files::discardTextQuestion()) != Answer::Ok) return false;
+  if (textPane_->textModified() == 1 && messages_.show(files::discardTextQuestion()) != Answer::Ok) return false;
   settleWork();
   // Unsaved work has its own question, which stands for the quit question.
   if (workModified()) return askUnsavedWork();
@@ -58,7 +57,7 @@ bool MainWindow::mayClose() {
 
 void MainWindow::onClosing() {
   model::markStopped(flagFolder_.toStdString());
-  if (RecoveryKeeper* r = recovery()) r->discard();
+  if (RecoveryKeeper* r = work_->recovery()) r->discard();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

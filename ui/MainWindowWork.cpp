@@ -69,10 +69,8 @@ void MainWindow::connectTableWork() {
   updateUndoEntries();
 }
 
-const files::WorkHistory& MainWindow::history() const { return work_->history(); }
 bool MainWindow::workModified() const { return work_->modified(); }
 const std::string& MainWindow::configPath() const { return work_->path(); }
-RecoveryKeeper* MainWindow::recovery() const { return work_->recovery(); }
 
 void MainWindow::startHistory(bool saved) {
   if (knobRest_) knobRest_->stop();

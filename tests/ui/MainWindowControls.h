@@ -22,6 +22,7 @@
 #include "ui/MainWindow.h"
 #include "ui/MixturePanel.h"
 #include "ui/SolutionPanel.h"
+#include "ui/WorkKeeper.h"
 
 namespace velmira::ui::testing {
 
@@ -81,6 +82,8 @@ inline QToolButton* commandButton(const MainWindow& w, Command c) {
   return w.findChild<QToolButton*>(QString::fromLatin1(commandInfo(c).name), Qt::FindDirectChildrenOnly);
 }
 inline files::ui::ExerciseMenu* exerciseMenu(const MainWindow& w) { return w.findChild<files::ui::ExerciseMenu*>(); }
+// The window's work: its history, unsaved state and recovery copy.
+inline WorkKeeper& work(const MainWindow& w) { return *w.findChild<WorkKeeper*>(); }
 inline QTextEdit* textEditor(const MainWindow& w) { return w.textPane()->textEditor(); }
 inline QLineEdit* fileNameField(const MainWindow& w) { return w.textPane()->fileNameField(); }
 

@@ -39,7 +39,7 @@ TEST_F(WorkTest, AnEntryIsOneStepUndoneAndRedoneFromTheKeyboard) {
   const QString before = entryField(*window, model::Volume1)->text();
   typeEntry(model::Volume1, "17");
   const QString after = entryField(*window, model::Volume1)->text();
-  EXPECT_TRUE(window->workModified());
+  EXPECT_TRUE(work(*window).modified());
   EXPECT_TRUE(window->windowTitle().endsWith('*'));
 
   window->benches().tabStrip()->setFocus();
@@ -122,13 +122,13 @@ TEST_F(WorkTest, OpeningAConfigurationOverUnsavedWorkAsksFirst) {
   messages.answers = {Answer::Cancel};
   window->openFile(QString::fromStdString(savedConfig()));
   EXPECT_EQ(entryField(*window, model::Volume1)->text(), typed);
-  EXPECT_TRUE(window->workModified());
+  EXPECT_TRUE(work(*window).modified());
 
   messages.answers = {Answer::Discard};
   window->openFile(QString::fromStdString(savedConfig()));
   EXPECT_NE(entryField(*window, model::Volume1)->text(), typed);
-  EXPECT_FALSE(window->workModified());
-  EXPECT_FALSE(window->history().canUndo());  // a load starts a new history
+  EXPECT_FALSE(work(*window).modified());
+  EXPECT_FALSE(work(*window).history().canUndo());  // a load starts a new history
   EXPECT_EQ(window->windowTitle(), "Velmira - " + QString::fromStdString(savedConfig()));
 }
 
@@ -136,11 +136,11 @@ TEST_F(WorkTest, TheRecoveryCopyFollowsTheWorkAndGoesAtACleanExit) {
   const QString dir = QDir(folder.path()).filePath("recuperation");
   window->keepRecovery(dir);
   const auto files = files::recoveryFiles(dir.toStdString(), QCoreApplication::applicationPid());
-  window->recovery()->writeNow();
+  work(*window).recovery()->writeNow();
   EXPECT_FALSE(QFile::exists(QString::fromStdString(files.config)));  // nothing unsaved yet
 
   typeEntry(model::Volume1, "17");
-  window->recovery()->writeNow();
+  work(*window).recovery()->writeNow();
   ASSERT_TRUE(QFile::exists(QString::fromStdString(files.config)));
   EXPECT_TRUE(QFile::exists(QString::fromStdString(files.lock)));
 
@@ -169,7 +169,7 @@ TEST_F(WorkTest, ALeftCopyIsTakenBackAsUnsavedWorkUnderItsName) {
   EXPECT_EQ(entryField(*window, model::Volume1)->text(), "19");
   EXPECT_EQ(window->table().cell(1, 0), "3");
   EXPECT_EQ(window->windowTitle(), "Velmira - /home/eleve/mesures.C07*");
-  window->recovery()->writeNow();
+  work(*window).recovery()->writeNow();
   EXPECT_FALSE(QFile::exists(QString::fromStdString(left.config)));
 
   // Declined: the copy goes.
@@ -186,9 +186,9 @@ TEST_F(WorkTest, ACopyThatCannotBeWrittenIsSaidOnceAndTheWorkGoesOn) {
   if (QFileInfo(dir).isWritable()) GTEST_SKIP() << "run with rights over every folder";
   window->keepRecovery(dir);
   typeEntry(model::Volume1, "17");
-  window->recovery()->writeNow();
+  work(*window).recovery()->writeNow();
   typeEntry(model::Volume1, "13");
-  window->recovery()->writeNow();
+  work(*window).recovery()->writeNow();
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, files::recoveryImpossible().text);
   EXPECT_EQ(entryField(*window, model::Volume1)->text(), "13");

@@ -100,7 +100,7 @@ TEST_F(ExerciseTest, TheWindowPreviewsTheFirstFileAndOpensIt) {
   // The pupil writes; closing asks first, Cancel keeps the text.
   textEditor(*window)->setFocus();
   QTest::keyClick(textEditor(*window), Qt::Key_X);
-  EXPECT_EQ(window->textModified(), 1);
+  EXPECT_EQ(window->textPane()->textModified(), 1);
   messages.answers = {Answer::Cancel};
   choose("Fermer l'exercice");
   ASSERT_EQ(messages.shown.size(), 1u);

@@ -27,7 +27,7 @@ TEST_F(TextPaneTest, WelcomeIsReadOnlyAndAFileTextTracksChanges) {
   EXPECT_TRUE(text->isReadOnly());
   QTest::keyClicks(text, "abc");
   EXPECT_EQ(first.text(), "Velmira");
-  EXPECT_EQ(window->textModified(), 0);
+  EXPECT_EQ(window->textPane()->textModified(), 0);
 
   rtf::RichDocument doc;
   doc.paragraphs.resize(1);
@@ -42,7 +42,7 @@ TEST_F(TextPaneTest, WelcomeIsReadOnlyAndAFileTextTracksChanges) {
   EXPECT_EQ(fileNameField(*window)->cursorPosition(), fileNameField(*window)->text().size());
   text->setFocus();
   QTest::keyClick(text, Qt::Key_X);
-  EXPECT_EQ(window->textModified(), 1);
+  EXPECT_EQ(window->textPane()->textModified(), 1);
   std::string cause;
   EXPECT_FALSE(pane->loadText(path + ".absent", &cause));
   EXPECT_FALSE(cause.empty());
