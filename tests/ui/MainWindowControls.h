@@ -68,8 +68,7 @@ inline QRadioButton* ammeterCalibreButton(const MainWindow& w, int i) {
 }
 inline CalibreFrame* voltmeterFrame(const MainWindow& w, int bench) { return benchPanel(w, bench).voltmeterFrame(); }
 inline CalibreFrame* ammeterFrame(const MainWindow& w, int bench) { return benchPanel(w, bench).ammeterFrame(); }
-// By bench - 1.
-inline QToolButton* recordButton(const MainWindow& w, int k) { return benchPanel(w, k + 1).recordButton(); }
+inline QToolButton* recordButton(const MainWindow& w, Bench b) { return w.benches().panel(b).recordButton(); }
 inline QRadioButton* generatorMontageButton(const MainWindow& w) {
   return w.benches().cellOptions()->generatorMontageButton();
 }

@@ -42,9 +42,9 @@ class TitrationTest : public WindowTest {
 };
 
 TEST_F(TitrationTest, MixtureRecordButtonWithTheOthersAndItsHint) {
-  QToolButton* b = recordButton(*window, 2);
+  QToolButton* b = recordButton(*window, Bench::Mixture);
   EXPECT_TRUE(b->isVisible());
-  EXPECT_EQ(b->text(), recordButton(*window, 0)->text());
+  EXPECT_EQ(b->text(), recordButton(*window, Bench::Solution1)->text());
   QTest::mouseMove(b, QPoint(5, 5));
   EXPECT_EQ(window->hintLine()->hint(),
             "Pour ajouter cette mesure dans le tableau suivant les paramètres de saisie automatique (Ctrl+Entrée)");
@@ -114,14 +114,14 @@ TEST_F(TitrationTest, APrecipitateHidesTheMixtureButtonWithItsEntries) {
   window->benches().updateControls();
   QApplication::processEvents();
   EXPECT_FALSE(entryField(*window, 4)->isVisible());
-  EXPECT_FALSE(recordButton(*window, 2)->isVisible());
+  EXPECT_FALSE(recordButton(*window, Bench::Mixture)->isVisible());
   QTest::keyClick(window->benches().tabStrip(), Qt::Key_Return, Qt::ControlModifier);
   EXPECT_TRUE(table().rowEmpty(1));
   wb.setSoluteTag(1, "1");
   wb.updateMeters();
   window->benches().updateControls();
   QApplication::processEvents();
-  EXPECT_TRUE(recordButton(*window, 2)->isVisible());
+  EXPECT_TRUE(recordButton(*window, Bench::Mixture)->isVisible());
   EXPECT_TRUE(entryField(*window, 4)->isVisible());
 }
 

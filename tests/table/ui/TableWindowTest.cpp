@@ -63,13 +63,13 @@ class TableWindowTest : public WindowTest {
 TEST_F(TableWindowTest, TheTableTakesThePlaceOfTheCellOptionsWithTheRecordButtons) {
   EXPECT_TRUE(window->tableFrame()->isVisible());
   EXPECT_FALSE(window->benches().cellOptions()->isVisible());
-  EXPECT_TRUE(recordButton(*window, 0)->isVisible());
+  EXPECT_TRUE(recordButton(*window, Bench::Solution1)->isVisible());
   clickTab(2);
-  EXPECT_TRUE(recordButton(*window, 1)->isVisible());
+  EXPECT_TRUE(recordButton(*window, Bench::Solution2)->isVisible());
   QTest::mouseClick(commandButton(*window, Command::Table), Qt::LeftButton);
   EXPECT_FALSE(window->tableFrame()->isVisible());
   EXPECT_TRUE(window->benches().cellOptions()->isVisible());
-  EXPECT_FALSE(recordButton(*window, 1)->isVisible());
+  EXPECT_FALSE(recordButton(*window, Bench::Solution2)->isVisible());
 }
 
 TEST_F(TableWindowTest, TypingEditsTheCurrentCellAndLeavingItChecksIt) {
@@ -128,11 +128,11 @@ TEST_F(TableWindowTest, MenuKeysOpenTheTableMenuOrAfterControlSpaceTheColumnMenu
 }
 
 TEST_F(TableWindowTest, RecordButtonsFillTheFreeLinesUntilTheTableIsFull) {
-  for (int i = 0; i < 12; ++i) QTest::mouseClick(recordButton(*window, 0), Qt::LeftButton);
+  for (int i = 0; i < 12; ++i) QTest::mouseClick(recordButton(*window, Bench::Solution1), Qt::LeftButton);
   EXPECT_EQ(table().cell(1, 0), "1,00E-02");
   EXPECT_EQ(table().cell(12, 1), "6,00E-01");
   EXPECT_TRUE(messages.shown.empty());
-  QTest::mouseClick(recordButton(*window, 0), Qt::LeftButton);
+  QTest::mouseClick(recordButton(*window, Bench::Solution1), Qt::LeftButton);
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].title, "Tableau plein");
   EXPECT_EQ(grid()->currentIndex().row(), 11);  // the grid follows the table
@@ -286,7 +286,7 @@ TEST_F(TableWindowTest, Screenshot) {
   static const char* const concentrations[] = {"0.002", "0.004", "0.006", "0.008", "0.01"};
   for (const char* c : concentrations) {
     typeEntry(0, QString::fromUtf8(c));
-    QTest::mouseClick(recordButton(*window, 0), Qt::LeftButton);
+    QTest::mouseClick(recordButton(*window, Bench::Solution1), Qt::LeftButton);
   }
   EXPECT_EQ(table().cell(5, 0), "1,00E-02");
   if (!out.isEmpty()) {
