@@ -91,7 +91,7 @@ constexpr std::array<Reference, 4> kReferences = {{
      &files::Exercise::correctedConfiguration},
 }};
 
-int lire(const std::string& path, std::ostream& out, std::ostream& err) {
+int printExercise(const std::string& path, std::ostream& out, std::ostream& err) {
   files::ExerciseFile file;
   if (!file.load(path)) {
     err << kWho << "lecture impossible de « " << escaped(path) << " »\n";
@@ -134,7 +134,7 @@ int lire(const std::string& path, std::ostream& out, std::ostream& err) {
 }  // namespace
 
 int exerciseCommand(const Args& args, std::ostream& out, std::ostream& err) {
-  if (args.size() == 2 && args[0] == "--lire") return lire(args[1], out, err);
+  if (args.size() == 2 && args[0] == "--lire") return printExercise(args[1], out, err);
 
   files::Exercise e;
   std::array<std::optional<std::string>, kReferences.size()> given;
