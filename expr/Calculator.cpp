@@ -75,6 +75,7 @@ std::optional<Key> keyForCharacter(char32_t c) {
   if (c >= U'0' && c <= U'9') return digitKey(static_cast<int>(c - U'0'));
   switch (c) {
     case U'.':
+    case U',':
       return Key::Point;
     case U'e':
     case U'E':
@@ -103,6 +104,14 @@ std::optional<Key> keyForCharacter(char32_t c) {
     default:
       return std::nullopt;
   }
+}
+
+std::optional<Key> TypedKeys::take(char32_t c) {
+  const bool column = afterColumnLetter_;
+  afterColumnLetter_ = c == U'C' || c == U'c';
+  if (afterColumnLetter_) return std::nullopt;
+  if (column && c >= U'1' && c <= U'5') return columnKey(static_cast<int>(c - U'1'));
+  return keyForCharacter(c);
 }
 
 void Calculator::load(std::string expression) {

@@ -97,10 +97,23 @@ inline constexpr int kKeyCount = static_cast<int>(Key::MemoryClear) + 1;
 
 inline Key digitKey(int d) { return static_cast<Key>(static_cast<int>(Key::Digit0) + d); }
 inline Key columnKey(int col) { return static_cast<Key>(static_cast<int>(Key::Column1) + col); }
+inline bool isColumnKey(Key k) { return k >= Key::Column1 && k <= Key::Column5; }
 
 // The keyboard: the key a typed character stands for ('\b' Backspace, '\r'
-// or '\n' Enter); nullopt for a character the calculator ignores.
+// or '\n' Enter; "," as "." is, the decimal comma of the entries); nullopt
+// for a character the calculator ignores.
 std::optional<Key> keyForCharacter(char32_t c);
+
+// The keyboard over several characters: "C" (or "c") followed by 1..5 is
+// that column's key, as a formula is written ("C2*(C3+C1)/C3"); any other
+// character as keyForCharacter has it (a "C" before it is dropped).
+class TypedKeys {
+ public:
+  std::optional<Key> take(char32_t c);
+
+ private:
+  bool afterColumnLetter_ = false;
+};
 
 class Calculator {
  public:

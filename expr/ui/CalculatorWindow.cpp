@@ -301,7 +301,9 @@ bool CalculatorWindow::keyboard(QKeyEvent* event) {
     c = U'\r';
   else if (const QString text = event->text(); text.size() == 1)
     c = text.at(0).unicode();
-  if (const auto k = expr::keyForCharacter(c)) pressKey(*k);
+  // A column's key is typed only where its button may be pressed.
+  if (const auto k = typed_.take(c); k && (!expr::isColumnKey(*k) || (columnMode() && key(*k)->isEnabled())))
+    pressKey(*k);
   return true;  // every other key is ignored
 }
 

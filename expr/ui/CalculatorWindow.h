@@ -71,6 +71,7 @@ class CalculatorWindow : public QDialog {
   void fillTableColumn();
 
   expr::Calculator calc_;
+  expr::TypedKeys typed_;
   table::Table* table_ = nullptr;
   int col_ = 0;
   MessageService* messages_ = nullptr;

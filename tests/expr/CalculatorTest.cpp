@@ -4,6 +4,8 @@
 
 #include <initializer_list>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "expr/Calculator.h"
 #include "expr/Evaluator.h"
@@ -179,6 +181,7 @@ TEST_F(CalculatorTest, AngleModeReachesTheEvaluator) {
 TEST(KeyForCharacter, KeyboardMapping) {
   EXPECT_EQ(keyForCharacter(U'7'), Key::Digit7);
   EXPECT_EQ(keyForCharacter(U'.'), Key::Point);
+  EXPECT_EQ(keyForCharacter(U','), Key::Point);  // "63,6" is 63.6, as the entries write it
   for (char32_t c : {U'e', U'E', U'd', U'D'}) EXPECT_EQ(keyForCharacter(c), Key::Exponent);
   EXPECT_EQ(keyForCharacter(U'('), Key::OpenParenthesis);
   EXPECT_EQ(keyForCharacter(U')'), Key::CloseParenthesis);
@@ -189,7 +192,28 @@ TEST(KeyForCharacter, KeyboardMapping) {
   EXPECT_EQ(keyForCharacter(U'^'), Key::Power);
   EXPECT_EQ(keyForCharacter(U'\b'), Key::Backspace);
   EXPECT_EQ(keyForCharacter(U'\r'), Key::Execute);
-  for (char32_t c : {U',', U's', U'x', U' ', U'=', U'\t', U'µ'}) EXPECT_EQ(keyForCharacter(c), std::nullopt);
+  for (char32_t c : {U's', U'x', U' ', U'=', U'\t', U'µ', U'C'}) EXPECT_EQ(keyForCharacter(c), std::nullopt);
+}
+
+// Keys in the order a typed text gives them.
+std::vector<Key> typedKeys(std::u32string_view text) {
+  TypedKeys keys;
+  std::vector<Key> out;
+  for (char32_t c : text)
+    if (const auto k = keys.take(c)) out.push_back(*k);
+  return out;
+}
+
+TEST(TypedKeys, ALetterCBeforeOneToFiveIsThatColumnsKey) {
+  EXPECT_EQ(typedKeys(U"C2*(C3+c1)/C3"),
+            (std::vector<Key>{Key::Column2, Key::Times, Key::OpenParenthesis, Key::Column3, Key::Plus, Key::Column1,
+                              Key::CloseParenthesis, Key::Divide, Key::Column3}));
+  // Not a column: the letter is dropped and the digit stays a digit; a second C starts again.
+  EXPECT_EQ(typedKeys(U"C6"), std::vector<Key>{Key::Digit6});
+  EXPECT_EQ(typedKeys(U"C0"), std::vector<Key>{Key::Digit0});
+  EXPECT_EQ(typedKeys(U"CC5"), std::vector<Key>{Key::Column5});
+  EXPECT_EQ(typedKeys(U"C+1"), (std::vector<Key>{Key::Plus, Key::Digit1}));
+  EXPECT_EQ(typedKeys(U"21"), (std::vector<Key>{Key::Digit2, Key::Digit1}));
 }
 
 }  // namespace

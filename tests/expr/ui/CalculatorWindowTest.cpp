@@ -176,5 +176,27 @@ TEST(MachineWindow, ColumnModeStoresTheFormulaFillsTheColumnAndCloses) {
   EXPECT_EQ(table.cell(1, 2), "2,50E+00");
 }
 
+TEST(MachineWindow, ATypedFormulaIsTheFormulaComputed) {
+  table::Table table;
+  table.setCell(1, 0, "2,00E+00");
+  table.setCell(1, 1, "5,00E+00");
+  test::RecordingMessages messages;
+  double memory = 0;
+  CalculatorWindow m(table, 2, false, memory, messages);
+  // The column being computed (C3) cannot be typed, any more than clicked.
+  QTest::keyClicks(m.displayField(), QStringLiteral("C3"));
+  EXPECT_EQ(m.calculator().expression(), "");
+  // "C" then a column's number is that column; "," is the decimal point.
+  QTest::keyClicks(m.displayField(), QStringLiteral("c2*(C1+C2)/C1/0,5"));
+  click(m.key(Key::Execute));
+  EXPECT_EQ(table.formula(2), "C2 * (C1 + C2) / C1 / 0.5");
+  EXPECT_EQ(table.cell(1, 2), "3,50E+01");
+
+  // Without a table the column keys are not there to be typed (nor is "2").
+  CalculatorWindow plain(memory);
+  QTest::keyClicks(plain.displayField(), QStringLiteral("7*C2+1"));
+  EXPECT_EQ(plain.calculator().expression().find('2'), std::string::npos) << plain.calculator().expression();
+}
+
 }  // namespace
 }  // namespace velmira::expr::ui
