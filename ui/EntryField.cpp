@@ -1,6 +1,7 @@
 #include "ui/EntryField.h"
 
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QWheelEvent>
 
 #include "model/EntryRules.h"
@@ -23,6 +24,22 @@ int EntryField::keyCode(const QKeyEvent& event) {
   return c.unicode();
 }
 
+namespace {
+
+// Undo and redo are the work's, from every entry: the field keeps no typing history of its own.
+bool isWorkHistoryKey(const QKeyEvent& event) {
+  return event.matches(QKeySequence::Undo) || event.matches(QKeySequence::Redo) ||
+         event.keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y);
+}
+
+}  // namespace
+
+bool EntryField::event(QEvent* event) {
+  // Not taken here, the keys reach the window's shortcuts.
+  if (event->type() == QEvent::ShortcutOverride && isWorkHistoryKey(*static_cast<QKeyEvent*>(event))) return false;
+  return QLineEdit::event(event);
+}
+
 bool EntryField::isBurette() const { return index_ == model::Volume1 || index_ == model::Volume2; }
 
 void EntryField::keyPressEvent(QKeyEvent* event) {
@@ -30,6 +47,10 @@ void EntryField::keyPressEvent(QKeyEvent* event) {
   if (isBurette() && (up || down) && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
     emit stepRequested(index_, up ? 1 : -1, event->modifiers() & Qt::ShiftModifier);
     event->accept();
+    return;
+  }
+  if (isWorkHistoryKey(*event)) {
+    event->ignore();
     return;
   }
   const int code = keyCode(*event);

@@ -25,6 +25,7 @@ class EntryField : public QLineEdit {
   void stepRequested(int index, int steps, bool fine);
 
  protected:
+  bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
