@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDate>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,6 +17,7 @@
 #include <vector>
 
 #include "files/PrintedTexts.h"
+#include "files/TextQuestions.h"
 #include "platform/qt/Printing.h"
 #include "platform/qt/WaitCursor.h"
 #include "ui/BenchPicture.h"
@@ -155,6 +157,11 @@ void PrintWindow::onOk() {
     messages_.show(noPictureChosen());
     return;
   }
+  // A file printed before is replaced only when the pupil agrees, as every save asks.
+  const QString file = printer_.outputFormat() == QPrinter::PdfFormat ? printer_.outputFileName() : QString();
+  if (!file.isEmpty() && QFileInfo::exists(file) &&
+      messages_.show(files::overwriteTextQuestion(file.toStdString())) != Answer::Ok)
+    return;
   showWaitNotice(true);
   bool printed;
   {

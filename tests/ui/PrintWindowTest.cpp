@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QDate>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -116,6 +117,25 @@ TEST_F(PrintWindowTest, OkSaysWhyNothingIsPrintedAndCopiesStayWithinOneToForty) 
   EXPECT_EQ(copies->value(), 1);
   copies->setValue(41);
   EXPECT_EQ(copies->value(), 40);
+}
+
+TEST_F(PrintWindowTest, AFileAlreadyThereIsReplacedOnlyWhenThePupilAgrees) {
+  {
+    QFile old(pdf);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("%PDF-1.4 the table printed before");
+  }
+  confimp->benchBox(0)->setChecked(true);
+  messages.answers = {Answer::Cancel};
+  QTest::mouseClick(confimp->okButton(), Qt::LeftButton);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "Le fichier " + pdf.toStdString() + " existe déjà.\nEcraser l'ancien?");
+  EXPECT_EQ(confimp->result(), 0);
+  EXPECT_EQ(QFileInfo(pdf).size(), 33);  // untouched
+  messages.answers = {Answer::Ok};
+  QTest::mouseClick(confimp->okButton(), Qt::LeftButton);
+  EXPECT_EQ(messages.shown.size(), 2u);
+  EXPECT_GT(QFileInfo(pdf).size(), 1000);
 }
 
 TEST_F(PrintWindowTest, ThePrintButtonOpensTheWindowAndItsPrinterButtonThePrinterDialog) {
