@@ -57,7 +57,7 @@ CellOptionsFrame::CellOptionsFrame(QWidget* parent) : QFrame(parent) {
   const QFont optionFont = qtp::mapFont(QStringLiteral("Arial"), 8.25);
   conductimeterMontage_ = new widgets::SelectorButton(QStringLiteral("Montage avec un conductimètre"), this);
   generatorMontage_ =
-      new widgets::SelectorButton(QStringLiteral("Montage avec un G.B.F, un voltmètre et un ampèremètre"), this);
+      new widgets::SelectorButton(QStringLiteral("Montage avec un G.B.F., un voltmètre et un ampèremètre"), this);
   conductimeterMontage_->setGeometry(10, 162, 345, 20);
   generatorMontage_->setGeometry(10, 186, 345, 20);
   for (QRadioButton* o : {conductimeterMontage_, generatorMontage_}) {

@@ -41,7 +41,7 @@ constexpr std::array<KeyInfo, expr::kKeyCount> kKeys = {{
 
     {Key::MemoryClear, "memoryClearKey", "MC", "Effacer la mémoire", F::Memory, 0, 5, 1},
     {Key::MemoryRecall, "memoryRecallKey", "MR", "Rappel mémoire", F::Memory, 0, 6, 1},
-    {Key::MemoryAdd, "memoryAddKey", "M+", "Ajouter à la méoire", F::Memory, 0, 7, 1},
+    {Key::MemoryAdd, "memoryAddKey", "M+", "Ajouter à la mémoire", F::Memory, 0, 7, 1},
     {Key::MemorySubtract, "memorySubtractKey", "M−", "Soustraire à la mémoire", F::Memory, 0, 8, 1},
     {Key::Answer, "answerKey", "ANS", "Dernière réponse", F::Memory, 0, 9, 1},
     {Key::Digit7, "digit7Key", "7", "", F::Digit, 1, 5, 1},

@@ -26,7 +26,7 @@ OpenWindow::OpenWindow(ConfigOwner& owner, MessageService& messages, const QStri
   fileNameField_ = new QLineEdit(this);
   fileNameField_->setObjectName(QStringLiteral("fileName"));
   auto* open = new QPushButton(QStringLiteral("OUVRIR"), this);
-  auto* cancel = new QPushButton(QStringLiteral("ANNULER"), this);
+  auto* cancel = new QPushButton(QStringLiteral("Annuler"), this);
   open->setAutoDefault(false);
   cancel->setAutoDefault(false);
   notice_ = new WaitNotice(QStringLiteral("Patience: chargement du fichier"), this);

@@ -22,14 +22,14 @@ namespace velmira::files::ui {
 SaveWindow::SaveWindow(ConfigOwner& owner, MessageService& messages, const QString& appFolder, QWidget* parent)
     : QDialog(parent), owner_(owner), messages_(messages), appFolder_(appFolder) {
   setObjectName(QStringLiteral("saveWindow"));
-  setWindowTitle(QStringLiteral("Enregistrer les paramètres."));
+  setWindowTitle(QStringLiteral("Enregistrer les paramètres"));
   chooser_ =
       new FileChooser(QStringLiteral("*") + QString::fromLatin1(kConfigExtension), QStringLiteral("Emplacement:"),
                       QStringLiteral("Répertoire:"), QStringLiteral("Fichiers enregistrés"), appFolder, this);
   fileNameField_ = new QLineEdit(QString::fromStdString(owner_.configPath()), this);
   fileNameField_->setObjectName(QStringLiteral("fileName"));
-  save_ = new QPushButton(QStringLiteral("ENREGISTRER"), this);
-  auto* cancel = new QPushButton(QStringLiteral("ANNULER"), this);
+  save_ = new QPushButton(QStringLiteral("Enregistrer"), this);
+  auto* cancel = new QPushButton(QStringLiteral("Annuler"), this);
   save_->setAutoDefault(false);
   cancel->setAutoDefault(false);
 

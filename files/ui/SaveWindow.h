@@ -20,7 +20,7 @@ class SaveWindow : public QDialog {
   FileChooser* chooser() const { return chooser_; }
   QLineEdit* fileNameField() const { return fileNameField_; }
   QPushButton* saveButton() const { return save_; }
-  // ENREGISTRER: forms the name, asks before overwriting, writes; closes
+  // "Enregistrer": forms the name, asks before overwriting, writes; closes
   // the window on success.
   void saveNamed();
 

@@ -38,7 +38,7 @@ struct Heading {
   int top;
 };
 constexpr Heading kHeadings[] = {
-    {"Grandeurs :", 52}, {"Options :", 172}, {"Echelles :", 314}, {"Position du pointeur :", 478}};
+    {"Grandeurs :", 52}, {"Options :", 172}, {"Échelles :", 314}, {"Position du pointeur :", 478}};
 constexpr int kTitleHeight = 42;
 constexpr QSize kDesignSize(800, 600);
 

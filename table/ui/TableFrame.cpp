@@ -72,7 +72,7 @@ void TableFrame::buildMenus() {
   tableMenu_->addSeparator();
   tableMenu_->addAction(QStringLiteral("&Saisie automatique"), this, [this] { runAutoEntryDialog(window(), table_); });
   tableMenu_->addAction(QStringLiteral("&Nombre de lignes"), this, [this] { runLineCountDialog(window(), table_); });
-  insertAbove_ = tableMenu_->addAction(QStringLiteral("&Insérer une ligne au dessus de la cellule active"), this,
+  insertAbove_ = tableMenu_->addAction(QStringLiteral("&Insérer une ligne au-dessus de la cellule active"), this,
                                        [this] { table_.insertAbove(); });
   append_ = tableMenu_->addAction(QStringLiteral("Insérer une ligne à la &fin du tableau"), this,
                                   [this] { table_.append(); });
