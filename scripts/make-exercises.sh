@@ -36,11 +36,12 @@ cell() {
   vo config "$1" --tableau | awk -F'\t' -v r="$2" -v c="$3" 'NR == r + 1 { print $c; found = 1 } END { exit !found }'
 }
 
-# A coefficient of a line the graph window fits: fit FILE X Y origine|affine|1|2 a|b|r2
-# (1 and 2: the two lines of "deux droites").
+# A coefficient of a line the graph window fits: fit FILE X Y origine|affine|1|2 a|b|r2 [A-B]
+# (1 and 2: the two lines of "deux droites"; A-B: only the points of table lines A to B).
 fit() {
-  local line
-  line=$(vo graphe "$1" --abscisse "$2" --ordonnee "$3" --deux-droites | awk -F'\t' -v k="droite_$4" '$1 == k { print $2 }')
+  local line range=()
+  [[ -z ${6:-} ]] || range=(--points "$6")
+  line=$(vo graphe "$1" --abscisse "$2" --ordonnee "$3" --deux-droites "${range[@]}" | awk -F'\t' -v k="droite_$4" '$1 == k { print $2 }')
   case $5 in
     a) sed -n 's/.*; a = \([^;]*\) ;.*/\1/p' <<<"$line" ;;
     b) sed -n 's/.*; b = \([^;]*\) ;.*/\1/p' <<<"$line" ;;
@@ -48,10 +49,11 @@ fit() {
   esac
 }
 
-# A coordinate of the intersection of the two lines: crossing FILE X Y x|y.
+# A coordinate of the intersection of the two lines: crossing FILE X Y x|y [A-B].
 crossing() {
-  local line
-  line=$(vo graphe "$1" --abscisse "$2" --ordonnee "$3" --deux-droites | awk -F'\t' '$1 == "intersection" { print $2 }')
+  local line range=()
+  [[ -z ${5:-} ]] || range=(--points "$5")
+  line=$(vo graphe "$1" --abscisse "$2" --ordonnee "$3" --deux-droites "${range[@]}" | awk -F'\t' '$1 == "intersection" { print $2 }')
   case $4 in
     x) sed -n 's/^x = \([^;]*\) ;.*/\1/p' <<<"$line" ;;
     y) sed -n 's/.*; y = \(.*\)$/\1/p' <<<"$line" ;;
@@ -371,6 +373,120 @@ dosage() {
 }
 
 # ---------------------------------------------------------------------------
+# The titrations 7 to 9, built on the mixture bench like 6: solution 1
+# (SOLUTE1, c1) in the beaker, V1 = 100 mL, solution 2 (SOLUTE2, c2 = 0,1)
+# poured 1 mL at a time up to 20 mL, the dilution-corrected sigma, the two
+# lines fitted on the points from V2 = 2 mL (table lines 3 to 21: the first
+# points are not aligned with the others) and the equivalence volume.
+#   titration NAME SOLUTE1 C1 SOLUTE2 C2
+# fills the values every one of the three texts uses.
+titration() {
+  local n=$1 solute1=$2 c1=$3 solute2=$4 c2=$5 v1=100 vmax=20 first=3 r v
+  local lines=$first-$((vmax + 1))
+  put C1 "$c1"
+  put C2 "$c2"
+  put V1 "$v1"
+  put VMAX "$vmax"
+  put VFIRST "$((first - 1))"
+  put FORMULE "C2 * (C3 + C1) / C3"
+  local pupil=(--set "solute1=$solute1" --set "c1=$c1" --set "solute2=$solute2" --set "c2=$c2" --set "V1=$v1"
+    --set V2=0 "${sigma[@]}" --set masque=########0.00 --set lignes=$((vmax + 1))
+    --set saisie1=7 --set saisie2=5 --set saisie3=6 --set saisie4=1 --set saisie5=1
+    --titre 1 "V2 (mL)" --titre 2 "Sigma (mS/m)" --titre 3 "V1 (mL)" --titre 4 "Sigma corrigée")
+  vo config "${pupil[@]}" -o "$exos/$n.C07"
+  local record=()
+  for ((v = 0; v <= vmax; v++)); do record+=(--set "V2=$v" --mesure 3); done
+  local corr=$exos/$n-corrige.C07
+  vo config "$exos/$n.C07" "${record[@]}" --calcule 4 "${value[FORMULE]}" -o "$corr"
+  local list=()
+  for ((r = 1; r <= vmax + 1; r++)); do
+    local p s q
+    p=$(cell "$corr" $r 1)
+    s=$(cell "$corr" $r 2)
+    q=$(cell "$corr" $r 4)
+    list+=("- V_{2} = $p mL : σ = $s mS·m^{-1} ; σ' = $q mS·m^{-1}")
+    [[ $r != 1 ]] || put S0 "$s"
+    [[ $r != $((vmax + 1)) ]] || put SMAX "$s"
+  done
+  put MESURES "$(printf '%s\n' "${list[@]}")"
+  put S1 "$(cell "$corr" 2 2)"
+  put A1 "$(fit "$corr" 1 4 1 a "$lines")"
+  put B1 "$(fit "$corr" 1 4 1 b "$lines")"
+  put R1 "$(fit "$corr" 1 4 1 r2 "$lines")"
+  put A2 "$(fit "$corr" 1 4 2 a "$lines")"
+  put B2 "$(fit "$corr" 1 4 2 b "$lines")"
+  put R2 "$(fit "$corr" 1 4 2 r2 "$lines")"
+  put VE "$(crossing "$corr" 1 4 x "$lines")"
+  put SE "$(crossing "$corr" 1 4 y "$lines")"
+  put VEALL "$(crossing "$corr" 1 4 x)"
+  put VECALC "$(calc "0.00" "($(num "${value[B2]}") - ($(num "${value[B1]}"))) / ($(num "${value[A1]}") - ($(num "${value[A2]}")))")"
+  put VTHEO "$(calc "0.00" "$(num "$c1") * $(num "$v1") / $(num "$c2")")"
+  awk -v ve="$(num "${value[VE]}")" -v th="$(num "${value[VTHEO]}")" 'BEGIN { exit !(ve >= 0.99 * th && ve <= 1.01 * th) }' ||
+    { echo "$n : volume équivalent ${value[VE]} mL à plus de 1 % de ${value[VTHEO]} mL" >&2; exit 1; }
+  put C1CALC "$(calc "0.00000" "$(num "$c2") * $(num "${value[VE]}") / $(num "$v1")")"
+  put ECART "$(calc "0.0" "100 * sqr(($(num "${value[C1CALC]}") - $(num "$c1"))^2) / $(num "$c1")")"
+  # One millilitre of solution 2 brings c2 x 1 mL / V1 of each of its ions.
+  put CAPPORT "$(calc "0.0" "1000 * $(num "$c2") / $(num "$v1")")"
+}
+
+# The slope one millilitre gives when ions of total molar conductivity
+# LAMBDA (mS·m²/mol) are added: slope LAMBDA.
+slope() {
+  calc "0.0" "$(num "$1") * $(num "${value[CAPPORT]}")"
+}
+
+# 7. Acetic acid (vinegar) by sodium hydroxide.
+vinegar() {
+  local n=7-vinaigre
+  value=()
+  titration $n 22 0,01 18 0,1
+  put LH "34,98"
+  put LNA "5,01"
+  put LOH "19,86"
+  put LAC "4,09"
+  put P1 "$(slope "$(calc "" "5.01 + 4.09")")"
+  put P2 "$(slope "$(calc "" "5.01 + 19.86")")"
+  rtf "$src/exercices/$n.enonce.txt" "$exos/$n.rtf"
+  rtf "$src/exercices/$n.corrige.txt" "$exos/$n-corrige.rtf"
+  exercise $n "Dosage conductimétrique de l'acide éthanoïque (vinaigre)" 3 "Acide faible, " \
+    "dosage conductimétrique, " "conductivités ioniques, " "volume équivalent"
+}
+
+# 8. Ammonia by hydrochloric acid.
+ammonia() {
+  local n=8-ammoniac
+  value=()
+  titration $n 24 0,01 5 0,1
+  put LH "34,98"
+  put LCL "7,63"
+  put LNH4 "7,34"
+  put LOH "19,86"
+  put P1 "$(slope "$(calc "" "7.34 + 7.63")")"
+  put P2 "$(slope "$(calc "" "34.98 + 7.63")")"
+  rtf "$src/exercices/$n.enonce.txt" "$exos/$n.rtf"
+  rtf "$src/exercices/$n.corrige.txt" "$exos/$n-corrige.rtf"
+  exercise $n "Dosage conductimétrique de l'ammoniac" 3 "Base faible, " \
+    "dosage conductimétrique, " "conductivités ioniques, " "volume équivalent"
+}
+
+# 9. Chloride ions (sodium chloride) by silver nitrate.
+chlorides() {
+  local n=9-chlorures
+  value=()
+  titration $n 17 0,01 26 0,1
+  put LNA "5,01"
+  put LCL "7,63"
+  put LAG "6,19"
+  put LNO3 "7,14"
+  put P1 "$(slope "$(calc "" "7.14 - 7.63")")"
+  put P2 "$(slope "$(calc "" "6.19 + 7.14")")"
+  rtf "$src/exercices/$n.enonce.txt" "$exos/$n.rtf"
+  rtf "$src/exercices/$n.corrige.txt" "$exos/$n-corrige.rtf"
+  exercise $n "Dosage conductimétrique des ions chlorure" 3 "Précipitation, " \
+    "dosage conductimétrique, " "conductivités ioniques, " "volume équivalent"
+}
+
+# ---------------------------------------------------------------------------
 # Getting started with the simulator: each step's readings, from the
 # configuration as the pupil leaves it after that step.
 priseenmain_simulateur() {
@@ -436,5 +552,8 @@ kohlrausch
 dilution
 ions
 dosage
+vinegar
+ammonia
+chlorides
 priseenmain_simulateur
 priseenmain_tableau

@@ -49,7 +49,7 @@ TEST(ShippedActivities, EveryExerciseOpensWithItsCorrection) {
     EXPECT_NE(correction.text, pane.text) << path;
     for (const Message& m : messages.shown) ADD_FAILURE() << path << ": " << m.title << " : " << m.text;
   }
-  EXPECT_GE(count, 6);
+  EXPECT_GE(count, 9);
 }
 
 TEST(ShippedActivities, BothGettingStartedFilesOpen) {
