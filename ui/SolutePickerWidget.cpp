@@ -39,8 +39,16 @@ SolutePickerWidget::SolutePickerWidget(model::Workbench& wb, QWidget* parent)
 }
 
 const qtp::Surface& SolutePickerWidget::listWithRow(int n) {
-  if (n >= 1 && n <= kListRows) drawRow(n);
-  return surface();
+  if (formulas_.devicePixelRatio() != surface().devicePixelRatio() || formulas_.width() != surface().width()) {
+    formulas_ = qtp::Surface(surface().width(), kListRowHeight * kFormulaRows, surface().devicePixelRatio());
+    prepareList(formulas_, kFormulaRows);
+    drawnFormulas_.reset();
+  }
+  if (n >= 1 && n <= kFormulaRows && !drawnFormulas_[n - 1]) {
+    drawnFormulas_[n - 1] = true;
+    drawListRow(formulas_, n);
+  }
+  return formulas_;
 }
 
 void SolutePickerWidget::drawRow(int n) {

@@ -20,8 +20,8 @@ class SolutePickerWidget : public widgets::SurfaceWidget {
 
   SolutePickerWidget(model::Workbench& wb, QWidget* parent = nullptr);
   const model::SolutePicker& picker() const { return picker_; }
-  // The list's picture with the row of solute n drawn (what a formula box
-  // shows).
+  // Every solute's row as the list draws it, with the row of solute n
+  // drawn (what a formula box shows, the solutes after the list's too).
   const qtp::Surface& listWithRow(int n);
 
   // onFormulaBoxClicked(solution): into `page` at `at`, marker on the current
@@ -50,6 +50,9 @@ class SolutePickerWidget : public widgets::SurfaceWidget {
   model::Workbench& wb_;
   model::SolutePicker picker_;
   std::bitset<kListRows> drawnRows_;
+  // Every solute's row, for the formula boxes.
+  qtp::Surface formulas_;
+  std::bitset<kFormulaRows> drawnFormulas_;
 };
 
 model::MouseButton buttonOf(Qt::MouseButton b);

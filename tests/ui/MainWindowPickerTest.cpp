@@ -64,6 +64,24 @@ TEST_F(PickerTest, AReleaseBelowTheListPicksTheLastSolute) {
   EXPECT_EQ(display(1), before);
 }
 
+TEST_F(PickerTest, TheBoxShowsASoluteAfterTheListsRowsToo) {
+  // A configuration may hold a solute the list does not reach (acetic acid, 22).
+  const QImage blank = [&] {
+    window->workbench().setSoluteTag(0, "0");
+    window->benches().updateFormulaBoxes();
+    return formulaBox(*window, 0)->grab().toImage();
+  }();
+  QImage last;
+  for (int n = model::kSoluteCount; n > model::kPickerRows; --n) {
+    window->workbench().setSoluteTag(0, std::to_string(n));
+    window->benches().updateFormulaBoxes();
+    const QImage shown = formulaBox(*window, 0)->grab().toImage();
+    EXPECT_NE(shown, blank) << n;
+    EXPECT_NE(shown, last) << n;
+    last = shown;
+  }
+}
+
 TEST_F(PickerTest, AReleaseBesideTheListOrWithTheRightButtonChangesNothing) {
   openFor(0);
   QTest::mousePress(list(), Qt::LeftButton, {}, QPoint(30, 100));

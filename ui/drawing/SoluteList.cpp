@@ -12,12 +12,12 @@ void drawSoluteList(qtp::Surface& list) {
   for (int n = 1; n <= kListRows; ++n) drawListRow(list, n);
 }
 
-void prepareList(qtp::Surface& list) {
+void prepareList(qtp::Surface& list, int rows) {
   list.setPersistent(true);
   list.setFont(QStringLiteral("Arial"), 10, true, false);
   list.setBackColor(Qt::white);
   list.removeBackgroundPicture();
-  list.resize(list.width(), kListRowHeight * kListRows);
+  list.resize(list.width(), kListRowHeight * rows);
   list.clear();
   list.setForeColor(Qt::black);
 }
@@ -41,7 +41,7 @@ int listRowAt(double y) {
 void showFormula(qtp::Surface& box, const qtp::Surface& list, int n) {
   box.setPersistent(true);
   box.clear();
-  if (n < 1 || n > kListRows) return;
+  if (n < 1 || kListRowHeight * n > list.height()) return;
   box.copyFrom(list, QRect(0, kListRowHeight * (n - 1), list.width(), kListRowHeight), QPoint(0, 2));
 }
 

@@ -4,6 +4,7 @@
 // The list is 21 rows of 20 px, row r (from 0) holding solute r + 1 between
 // y = 20r and 20r + 20, each formula typeset in Arial bold 10 at x = 10 (2 px below
 // the row's top), on white. The formula box of a solute shows exactly its row of the list image.
+#include "model/SoluteCatalogue.h"
 #include "model/SolutePicker.h"
 
 namespace velmira::qtp {
@@ -14,6 +15,9 @@ namespace velmira::ui {
 
 inline constexpr int kListRowHeight = 20;
 inline constexpr int kListRows = model::kPickerRows;
+// The formula boxes take their strip from a list of every solute, the
+// rows after the list's too.
+inline constexpr int kFormulaRows = model::kSoluteCount;
 // Each formula is printed this far below its row's top, so that a charge
 // raised 4 px keeps its top pixels inside its own row (and inside the
 // formula box, which shows exactly the row); the lowered counts still end
@@ -25,7 +29,7 @@ inline constexpr int kListTextDrop = 2;
 void drawSoluteList(qtp::Surface& list);
 // What drawSoluteList draws in two steps: the white sheet without its rows, then
 // the row of solute n (1..21) (rows do not overlap: any order, any subset).
-void prepareList(qtp::Surface& list);
+void prepareList(qtp::Surface& list, int rows = kListRows);
 void drawListRow(qtp::Surface& list, int n);
 
 // Row under a pointer at y: floor(y / 20) limited to 0..20.
@@ -35,7 +39,7 @@ inline int listMarkerTop(double y) { return kListRowHeight * listRowAt(y) - 2; }
 
 // Formula box of solute n: cleared, then the list strip (0, 20(n-1)), as
 // wide as the list and 20 high, painted at (0, 2). Persistent. A number
-// outside 1..21 leaves the box cleared.
+// outside the rows the list holds leaves the box cleared.
 void showFormula(qtp::Surface& box, const qtp::Surface& list, int n);
 
 }  // namespace velmira::ui
