@@ -6,6 +6,7 @@
 #include "expr/Evaluator.h"
 #include "platform/core/NumberText.h"
 #include "platform/core/RecordFile.h"
+#include "table/Recording.h"
 #include "table/Table.h"
 
 namespace velmira::expr {
@@ -42,6 +43,33 @@ std::optional<std::string> substitute(const table::Table& table, int row, std::s
 
 }  // namespace
 
+namespace {
+
+// The cell `formula` gives on line r, written with the table's mask; nullopt
+// when the line has no value for it (`overflow` hears an overflow).
+std::optional<std::string> formulaCell(const table::Table& table, int r, const std::string& formula, Angle angle,
+                                       bool scientific, const std::function<void()>& overflow) {
+  std::optional<double> value;
+  if (std::optional<std::string> text = substitute(table, r, formula)) {
+    const Result result = evaluate(std::move(*text), angle);
+    if (result.ok()) {
+      value = resultValue(result.text());
+      if (value && scientific) value = resultValue(scientificText(*value));
+      if (!value && overflow) overflow();
+    }
+  }
+  if (!value) return std::nullopt;
+  // A value too long for a cell to be saved is an overflow too.
+  std::string cell = num::format(*value, table.mask());
+  if (cell.size() > records::kMaxText) {
+    if (overflow) overflow();
+    return std::nullopt;
+  }
+  return cell;
+}
+
+}  // namespace
+
 int fillColumn(table::Table& table, int col, const std::string& formula, Angle angle, bool scientific,
                const std::function<void(int line)>& progress, const std::function<void()>& overflow) {
   if (col < 0 || col >= table::kCols) return 0;
@@ -49,29 +77,21 @@ int fillColumn(table::Table& table, int col, const std::string& formula, Angle a
   int failures = 0;
   for (int r = 1; r < table.rows(); ++r) {
     if (progress) progress(r);
-    std::optional<double> value;
-    if (std::optional<std::string> text = substitute(table, r, formula)) {
-      const Result result = evaluate(std::move(*text), angle);
-      if (result.ok()) {
-        value = resultValue(result.text());
-        if (value && scientific) value = resultValue(scientificText(*value));
-        if (!value && overflow) overflow();
-      }
-    }
-    // A value too long for a cell to be saved is an overflow too.
-    std::string cell = value ? num::format(*value, table.mask()) : std::string();
-    if (value && cell.size() > records::kMaxText) {
-      value.reset();
-      if (overflow) overflow();
-    }
-    if (value) {
-      table.setCell(r, col, std::move(cell));
-    } else {
-      table.setCell(r, col, std::string());
-      ++failures;
-    }
+    std::optional<std::string> cell = formulaCell(table, r, formula, angle, scientific, overflow);
+    if (!cell) ++failures;
+    table.setCell(r, col, cell ? std::move(*cell) : std::string());
   }
   return failures;
+}
+
+void computeFormulasOn(table::Table& table, int line) {
+  if (line < 1 || line >= table.rows()) return;
+  for (int col = 0; col < table::kCols; ++col) {
+    const std::string& formula = table.formula(col);
+    if (formula.empty()) continue;
+    if (std::optional<std::string> cell = formulaCell(table, line, formula, Angle::Degrees, false, {}))
+      table.setCell(line, col, std::move(*cell));
+  }
 }
 
 std::optional<Message> refusedFormula(std::string_view formula, int col) {
@@ -98,5 +118,12 @@ Message formulaMessage(const table::Table& table, int col) {
 }
 
 std::string columnCalculatorTitle(int col) { return "Calculer: " + columnName(col) + " ="; }
+
+bool recordWithFormulas(table::Table& table, const model::Workbench& wb, int bench, MessageService& messages) {
+  const int line = table::firstFreeLine(table);
+  if (!table::record(table, wb, bench, messages)) return false;
+  computeFormulasOn(table, line);
+  return true;
+}
 
 }  // namespace velmira::expr

@@ -9,6 +9,9 @@
 #include "expr/Evaluator.h"
 #include "platform/core/Messages.h"
 
+namespace velmira::model {
+class Workbench;
+}
 namespace velmira::table {
 class Table;
 }
@@ -27,6 +30,13 @@ namespace velmira::expr {
 // lines left empty.
 int fillColumn(table::Table& table, int col, const std::string& formula, Angle angle, bool scientific,
                const std::function<void(int line)>& progress = {}, const std::function<void()>& overflow = {});
+
+// The formula columns of `line` computed as "Recalculer" computes them (in
+// degrees, not in the scientific form), each where the line holds its
+// inputs; a column without its inputs, and every other cell, stays.
+void computeFormulasOn(table::Table& table, int line);
+// A bench recorded (table::record), then the recorded line's formula columns.
+bool recordWithFormulas(table::Table& table, const model::Workbench& wb, int bench, MessageService& messages);
 
 // A formula a configuration record cannot hold (over 126 characters in
 // Windows-1252, or characters outside it) is refused where it is given: the

@@ -93,7 +93,7 @@ bool TableOperations::run(const TableOperation& op) {
     if (!bench) return refuse(op, "le banc doit être 1 (solution 1), 2 (solution 2) ou 3 (mélange)");
     wb_.checkMixture();
     if (!table::canRecord(wb_, *bench)) return refuse(op, "le mélange forme un précipité : il n'est pas étudié");
-    return table::record(table_, wb_, *bench, messages_);
+    return expr::recordWithFormulas(table_, wb_, *bench, messages_);
   }
   if (o == "--lignes") {
     const auto n = wholeInteger(a[0], table::kMinLines, table::kMaxLines);

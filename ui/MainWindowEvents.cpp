@@ -1,7 +1,7 @@
 // The main window's commands, its table of values and the recordings into it.
+#include "expr/ColumnFormula.h"
 #include "files/ui/OpenWindow.h"
 #include "platform/qt/Printing.h"
-#include "table/Recording.h"
 #include "table/ui/TableFrame.h"
 #include "ui/Benches.h"
 #include "ui/CellOptionsFrame.h"
@@ -80,7 +80,7 @@ void MainWindow::onCommand(Command c) {
 }
 
 void MainWindow::recordBench(Bench bench) {
-  table::record(table_, wb_, benchNumber(bench), messages_);
+  expr::recordWithFormulas(table_, wb_, benchNumber(bench), messages_);
   noteWork(QStringLiteral("Ajouter au tableau"));
 }
 

@@ -7,7 +7,10 @@
 
 #include "expr/ColumnFormula.h"
 #include "expr/Evaluator.h"
+#include "model/Workbench.h"
+#include "table/Recording.h"
 #include "table/Table.h"
+#include "tests/support/RecordingMessages.h"
 
 namespace velmira::expr {
 namespace {
@@ -116,6 +119,23 @@ TEST(ColumnMessages, ReportFormulaAndTitle) {
   EXPECT_EQ(m.title, "Expression de C2");
   EXPECT_EQ(m.icon, Icon::Information);
   EXPECT_EQ(columnCalculatorTitle(2), "Calculer: C3 =");
+}
+
+TEST(ColumnFormula, ALineRecordedAfterTheFormulaIsComputedWhereItHasItsInputs) {
+  model::Workbench wb;
+  wb.startupDefaults();
+  table::Table t;
+  test::RecordingMessages messages;
+  // C4 = C3 / C2 set while the table is empty: no line has a value yet.
+  fillColumn(t, 3, "C3/C2", Angle::Degrees, false);
+  ASSERT_TRUE(recordWithFormulas(t, wb, 1, messages));  // C2 ammeter 6,00E-01, C3 voltmeter 2,00E-01
+  EXPECT_EQ(t.cell(1, 3), "3,33E-01");
+  // Without its inputs the column stays empty, as Recalculer leaves it.
+  t.setAutoEntry(1, table::kEntryEmpty);
+  ASSERT_TRUE(recordWithFormulas(t, wb, 1, messages));
+  EXPECT_EQ(t.cell(2, 3), "");
+  EXPECT_EQ(t.cell(2, 2), "2,00E-01");
+  EXPECT_TRUE(messages.shown.empty());
 }
 
 }  // namespace
