@@ -1,5 +1,6 @@
 #include "model/SolutePicker.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -13,6 +14,24 @@ int pickerRow(double y) {
   if (!(r >= 0)) r = 0;  // also NaN
   if (r > kPickerRows - 1) r = kPickerRows - 1;
   return static_cast<int>(r);
+}
+
+ScrolledList::ScrolledList(int rows, int visible)
+    : rows_(std::max(rows, 1)), visible_(std::clamp(visible, 1, std::max(rows, 1))) {}
+
+int ScrolledList::rowAt(double y) const {
+  double r = std::floor(y / kPickerRowHeight);
+  if (!(r >= 0)) r = 0;  // also NaN
+  if (r > visible_ - 1) r = visible_ - 1;
+  return first_ + static_cast<int>(r);
+}
+
+void ScrolledList::scrollTo(int first) { first_ = std::clamp(first, 0, rows_ - visible_); }
+
+void ScrolledList::mark(int row) {
+  marker_ = std::clamp(row, 0, rows_ - 1);
+  if (marker_ < first_) scrollTo(marker_);
+  if (marker_ > first_ + visible_ - 1) scrollTo(marker_ - visible_ + 1);
 }
 
 void SolutePicker::open(const Workbench& wb, int solution) {

@@ -19,6 +19,39 @@ enum class MouseButton { Left, Right, Middle, None };
 // configuration files and velmira-outil until the list scrolls).
 inline constexpr int kPickerRows = kClassicSoluteCount;
 
+// A list longer than its box: the row at the box's top (first) and the
+// marked row, kept in view as the marker moves. Rows and y are counted from
+// the list's first row and the box's top.
+class ScrolledList {
+ public:
+  ScrolledList(int rows, int visible);
+  int rows() const { return rows_; }
+  int visible() const { return visible_; }
+  int first() const { return first_; }
+  int marker() const { return marker_; }
+  // Top of the highlight bar in the box (off the box when scrolled away).
+  int markerTop() const { return pickerMarkerTop(marker_ - first_); }
+
+  // The row under y given the scroll, limited to the rows in view.
+  int rowAt(double y) const;
+  // Scrolls without moving the marker, limited so the box stays full.
+  void scrollTo(int first);
+  // Marks row r (limited to the list) and scrolls the least that shows it.
+  void mark(int row);
+  // The keys: arrows move a row, PgUp/PgDn a box's height, Home/End to the ends.
+  void moveBy(int rows) { mark(marker_ + rows); }
+  void pageUp() { moveBy(-visible_); }
+  void pageDown() { moveBy(visible_); }
+  void home() { mark(0); }
+  void end() { mark(rows_ - 1); }
+
+ private:
+  int rows_;
+  int visible_;
+  int first_ = 0;
+  int marker_ = 0;
+};
+
 class SolutePicker {
  public:
   bool isOpen() const { return open_; }

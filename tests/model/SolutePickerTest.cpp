@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "model/SolutePicker.h"
 #include "model/Workbench.h"
 
@@ -56,4 +58,57 @@ TEST(SolutePicker, OpenHoverPressReleaseAndFocusLoss) {
   EXPECT_FALSE(p.isOpen());
   EXPECT_FALSE(p.release(wb, MouseButton::Left, 50, 30, 200));
   EXPECT_EQ(wb.soluteTag(0), "1");
+}
+
+// The whole catalogue in the classic box: the marker kept in view by the keys.
+TEST(SolutePicker, ScrolledListKeepsTheMarkerInView) {
+  model::ScrolledList list(model::kSoluteCount, model::kClassicSoluteCount);
+  EXPECT_EQ(list.first(), 0);
+  list.moveBy(20);  // the box's last row: no scroll yet
+  EXPECT_EQ(list.marker(), 20);
+  EXPECT_EQ(list.first(), 0);
+  list.moveBy(1);
+  EXPECT_EQ(list.marker(), 21);
+  EXPECT_EQ(list.first(), 1);
+  EXPECT_EQ(list.markerTop(), model::pickerMarkerTop(20));
+  list.pageDown();  // past the end: the last row, the box full
+  EXPECT_EQ(list.marker(), model::kSoluteCount - 1);
+  EXPECT_EQ(list.first(), model::kSoluteCount - model::kClassicSoluteCount);
+  list.moveBy(-10);  // still in view: no scroll
+  EXPECT_EQ(list.marker(), 16);
+  EXPECT_EQ(list.first(), 6);
+  list.pageUp();
+  EXPECT_EQ(list.marker(), 0);
+  EXPECT_EQ(list.first(), 0);
+  list.end();
+  EXPECT_EQ(list.first(), 6);
+  list.home();
+  EXPECT_EQ(list.marker(), 0);
+  EXPECT_EQ(list.first(), 0);
+  list.moveBy(-1);
+  EXPECT_EQ(list.marker(), 0);
+}
+
+TEST(SolutePicker, ScrolledListRowUnderAPoint) {
+  model::ScrolledList list(model::kSoluteCount, model::kClassicSoluteCount);
+  list.scrollTo(4);
+  EXPECT_EQ(list.rowAt(0), 4);
+  EXPECT_EQ(list.rowAt(45), 6);
+  EXPECT_EQ(list.rowAt(5000), 4 + model::kClassicSoluteCount - 1);  // below the box: its last row
+  EXPECT_EQ(list.rowAt(-7), 4);
+  EXPECT_EQ(list.rowAt(std::nan("")), 4);
+  // A scroll is limited so the box stays full, and leaves the marker.
+  list.mark(3);
+  list.scrollTo(100);
+  EXPECT_EQ(list.first(), 6);
+  EXPECT_EQ(list.marker(), 3);
+  EXPECT_LT(list.markerTop(), 0);  // scrolled out of the box
+  list.scrollTo(-3);
+  EXPECT_EQ(list.first(), 0);
+  // A list shorter than its box never scrolls.
+  model::ScrolledList short_(5, model::kClassicSoluteCount);
+  EXPECT_EQ(short_.visible(), 5);
+  short_.end();
+  EXPECT_EQ(short_.first(), 0);
+  EXPECT_EQ(short_.rowAt(300), 4);
 }
