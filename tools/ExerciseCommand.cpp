@@ -13,6 +13,7 @@
 
 #include "files/ConfigFile.h"
 #include "files/ExerciseFile.h"
+#include "files/PupilWork.h"
 #include "files/rtf/RtfFile.h"
 #include "model/Workbench.h"
 #include "platform/core/NumberText.h"
@@ -104,6 +105,12 @@ int printExercise(const std::string& path, std::ostream& out, std::ostream& err)
       out << n << '\t' << (text ? escaped(*text) : "(enregistrement illisible)") << '\n';
     }
   }
+  const files::ExerciseResults results = files::readResults(file.extension().items);
+  for (std::size_t k = 0; k < results.results.size(); ++k)
+    out << "resultat " << k + 1 << '\t' << escaped(results.results[k].label) << '\t'
+        << escaped(results.results[k].expected) << '\n';
+  if (!results.results.empty() || !results.tolerance.empty())
+    out << "tolerance\t" << num::trim(num::plain(files::tolerancePercent(results))) << '\n';
   // The program refuses the whole file when one of these records is damaged.
   if (const std::size_t damaged = file.firstDamagedRecord()) {
     out << "enregistrement " << damaged << " illisible : le fichier ne s'ouvre pas (Lecture impossible)\n";
@@ -131,6 +138,47 @@ int printExercise(const std::string& path, std::ostream& out, std::ostream& err)
   return status;
 }
 
+// The results asked for: at most four, each expecting a number or a
+// concentration the configuration hides; a tolerance of 0 % or more.
+bool checkResults(const files::ExerciseResults& results, const std::string& configuration, std::ostream& err) {
+  if (results.results.size() > files::kMaxResults) {
+    err << kWho << "--resultat : quatre au plus (" << results.results.size() << " donnés)\n";
+    return false;
+  }
+  files::ExtensionItems items;
+  if (!configuration.empty()) {
+    if (auto parsed = files::parseConfigurationFile(configuration, table::kDefaultRows);
+        auto* c = std::get_if<files::Configuration>(&parsed))
+      items = c->extension;
+  }
+  bool ok = true;
+  for (const files::ResultDeclaration& d : results.results) {
+    if (num::trim(d.label).empty() || d.label.find_first_of("\t\r\n") != std::string::npos) {
+      err << kWho << "--resultat : texte non valide « " << escaped(d.label) << " »\n";
+      ok = false;
+    }
+    const bool unknown = d.expected == "c1" || d.expected == "c2";
+    if (unknown && !files::hidesConcentration(items, d.expected[1] - '0')) {
+      err << kWho << "--resultat « " << escaped(d.label) << " » : la configuration ne cache pas " << d.expected
+          << " (--set inconnue" << d.expected[1] << "=oui)\n";
+      ok = false;
+    } else if (!unknown && !files::readTypedNumber(d.expected)) {
+      err << kWho << "--resultat « " << escaped(d.label) << " » : attendu non valide « " << escaped(d.expected)
+          << " » (c1, c2 ou un nombre)\n";
+      ok = false;
+    }
+  }
+  if (!results.tolerance.empty()) {
+    const auto p = files::readTypedNumber(results.tolerance);
+    if (!p || *p < 0) {
+      err << kWho << "--tolerance non valide « " << escaped(results.tolerance)
+          << " » : un pourcentage positif ou nul\n";
+      ok = false;
+    }
+  }
+  return ok;
+}
+
 }  // namespace
 
 int exerciseCommand(const Args& args, std::ostream& out, std::ostream& err) {
@@ -140,8 +188,18 @@ int exerciseCommand(const Args& args, std::ostream& out, std::ostream& err) {
   std::array<std::optional<std::string>, kReferences.size()> given;
   std::optional<std::string> output, title, difficulty;
   std::vector<std::string> notions;
+  files::ExerciseResults results;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
+    if (a == "--resultat") {
+      if (i + 2 >= args.size()) {
+        err << kWho << "--resultat attend deux valeurs : TEXTE ATTENDU\n";
+        return 2;
+      }
+      results.results.push_back({args[i + 1], args[i + 2]});
+      i += 2;
+      continue;
+    }
     if (i + 1 >= args.size()) {
       err << kWho << (a.rfind('-', 0) == 0 ? a + " attend une valeur" : "argument inattendu « " + a + " »") << "\n";
       return 2;
@@ -157,6 +215,8 @@ int exerciseCommand(const Args& args, std::ostream& out, std::ostream& err) {
       title = v;
     } else if (a == "--difficulte") {
       difficulty = v;
+    } else if (a == "--tolerance") {
+      results.tolerance = v;
     } else if (a == "--notions") {
       notions.push_back(v);
     } else if (a == "--lire") {
@@ -182,7 +242,8 @@ int exerciseCommand(const Args& args, std::ostream& out, std::ostream& err) {
     return 2;
   }
   if (gettingStarted) {
-    if (given[2] || given[3] || title || difficulty || !notions.empty()) {
+    if (given[2] || given[3] || title || difficulty || !notions.empty() || !results.results.empty() ||
+        !results.tolerance.empty()) {
       err << kWho
           << "un fichier de prise en main (.PEM) ne nomme que l'énoncé et la configuration "
              "(--enonce, --config)\n";
@@ -246,6 +307,12 @@ int exerciseCommand(const Args& args, std::ostream& out, std::ostream& err) {
       ok = false;
     }
   };
+  if (!checkResults(results, given[1] ? files::referencedPath(folder, e.configuration) : std::string(), err))
+    ok = false;
+  else if (!files::writeResults(e.extension, results)) {
+    err << kWho << "--resultat : texte impossible à enregistrer\n";
+    ok = false;
+  }
   checkText("titre", e.title);
   for (const std::string& n : e.notions) checkText("notions", n);
   if (!ok) return 1;

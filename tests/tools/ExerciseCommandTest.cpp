@@ -141,3 +141,41 @@ TEST_F(Exercice, ReadRefusesTheRecordsTheProgramRefuses) {
     EXPECT_EQ(out.str().find("s'ouvre\n"), std::string::npos) << out.str();
   }
 }
+
+TEST_F(Exercice, ResultsAndToleranceAreStoredAfterTheRecordsAndRead) {
+  ASSERT_EQ(
+      run(exercice({"--resultat", "k (S.m2/mol)", "1,5E-3", "--resultat", "pente", "0.25", "--tolerance", "2,5"})), 0)
+      << err.str();
+  files::ExerciseFile f;
+  ASSERT_TRUE(f.load(dir.file("exo.E24")));
+  EXPECT_EQ(f.read(files::ExerciseItem::Title), "Conductance");
+  ASSERT_EQ(run({"exercice", "--lire", dir.file("exo.E24")}), 0) << err.str();
+  EXPECT_NE(out.str().find("11\tConductance\nresultat 1\tk (S.m2/mol)\t1,5E-3\nresultat 2\tpente\t0.25\n"
+                           "tolerance\t2.5\n"),
+            std::string::npos)
+      << out.str();
+  // Without --tolerance, the default one is read.
+  ASSERT_EQ(run(exercice({"--resultat", "x", "1"}, "def.E24")), 0) << err.str();
+  ASSERT_EQ(run({"exercice", "--lire", dir.file("def.E24")}), 0);
+  EXPECT_NE(out.str().find("resultat 1\tx\t1\ntolerance\t5\n"), std::string::npos) << out.str();
+}
+
+TEST_F(Exercice, BadResultsAreRefusedNamingTheOptionAndNothingIsWritten) {
+  const struct {
+    tools::Args args;
+    const char* said;
+  } cases[] = {
+      {{"--resultat", "c1 (mol/L)", "c1"}, "--resultat « c1 (mol/L) » : la configuration ne cache pas c1"},
+      {{"--resultat", "x", "douze"}, "--resultat « x » : attendu non valide"},
+      {{"--resultat", "a", "1", "--resultat", "b", "1", "--resultat", "c", "1", "--resultat", "d", "1", "--resultat",
+        "e", "1"},
+       "--resultat : quatre au plus (5 donnés)"},
+      {{"--resultat", "x", "1", "--tolerance", "-2"}, "--tolerance non valide « -2 »"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(run(exercice(c.args)), 1) << c.said;
+    EXPECT_NE(err.str().find(c.said), std::string::npos) << err.str();
+    EXPECT_FALSE(std::filesystem::exists(dir.file("exo.E24"))) << c.said;
+  }
+  EXPECT_EQ(run(exercice({"--resultat", "x"})), 2);
+}
