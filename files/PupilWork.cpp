@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "files/ConfigLayout.h"
 #include "model/Marking.h"
+#include "model/Workbench.h"
 #include "platform/core/NumberText.h"
 
 namespace velmira::files {
@@ -16,9 +18,129 @@ constexpr const char* kToleranceKey = "tolerance";
 
 }  // namespace
 
-std::string unknownKey(int k) { return numbered("inconnue", static_cast<std::size_t>(k)); }
+bool hidesConcentration(const ExtensionItems& items, int k) {
+  return items.find(hiddenKey(k == 1 ? Hidden::Concentration1 : Hidden::Concentration2)) != nullptr;
+}
 
-bool hidesConcentration(const ExtensionItems& items, int k) { return items.find(unknownKey(k)) != nullptr; }
+namespace {
+
+const char* suffix(Hidden h) {
+  switch (h) {
+    case Hidden::Concentration1:
+      return "1";
+    case Hidden::Concentration2:
+      return "2";
+    case Hidden::Solute2:
+      break;
+  }
+  return "_solute2";
+}
+
+// The key stream of the scrambling and its check byte.
+constexpr unsigned char kScrambleKey[] = {0x5A, 0xC3, 0x17, 0x9E, 0x64, 0x2B, 0xF1, 0x38};
+constexpr char kHex[] = "0123456789ABCDEF";
+
+}  // namespace
+
+std::string hiddenKey(Hidden h) { return std::string("inconnue") + suffix(h); }
+std::string hiddenValueKey(Hidden h) { return std::string("cache") + suffix(h); }
+std::string hiddenName(Hidden h) { return h == Hidden::Solute2 ? "solute2" : std::string("c") + suffix(h); }
+
+std::size_t hiddenRecord(Hidden h) {
+  switch (h) {
+    case Hidden::Concentration1:
+      return firstRecord(ConfigItem::Entries) + model::Concentration1;
+    case Hidden::Concentration2:
+      return firstRecord(ConfigItem::Entries) + model::Concentration2;
+    case Hidden::Solute2:
+      break;
+  }
+  return firstRecord(ConfigItem::Solutes) + 1;
+}
+
+std::string scramble(const std::string& text) {
+  std::string out;
+  unsigned sum = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto b = static_cast<unsigned char>(text[i]);
+    sum += b;
+    const auto x = static_cast<unsigned char>(b ^ kScrambleKey[i % sizeof kScrambleKey] ^ (i * 29));
+    out += kHex[x >> 4];
+    out += kHex[x & 15];
+  }
+  out += kHex[(sum >> 4) & 15];
+  out += kHex[sum & 15];
+  return out;
+}
+
+std::optional<std::string> unscramble(const std::string& text) {
+  if (text.size() < 2 || text.size() % 2) return std::nullopt;
+  auto digit = [](char c) -> int {
+    const char* p = std::find(kHex, kHex + 16, c);
+    return p == kHex + 16 ? -1 : static_cast<int>(p - kHex);
+  };
+  std::string out;
+  unsigned sum = 0;
+  for (std::size_t i = 0; i + 2 < text.size(); i += 2) {
+    const int hi = digit(text[i]), lo = digit(text[i + 1]);
+    if (hi < 0 || lo < 0) return std::nullopt;
+    const std::size_t k = i / 2;
+    const auto b = static_cast<unsigned char>((hi << 4 | lo) ^ kScrambleKey[k % sizeof kScrambleKey] ^ (k * 29));
+    sum += b;
+    out += static_cast<char>(b);
+  }
+  const int hi = digit(text[text.size() - 2]), lo = digit(text.back());
+  if (hi < 0 || lo < 0 || static_cast<unsigned>(hi << 4 | lo) != (sum & 255)) return std::nullopt;
+  return out;
+}
+
+std::optional<std::string> hiddenValue(const ExtensionItems& items, Hidden h, bool* damaged) {
+  if (!items.find(hiddenKey(h))) return std::nullopt;
+  const std::string* stored = items.find(hiddenValueKey(h));
+  auto value = stored ? unscramble(*stored) : std::nullopt;
+  // A concentration must read as a number, a solute as its catalogue number.
+  if (value && (h == Hidden::Solute2 ? num::leadingValue(*value) < 1 : !num::readDouble(*value))) value.reset();
+  if (!value && damaged) *damaged = true;
+  return value;
+}
+
+bool revealHidden(const ExtensionItems& items, model::Workbench& wb) {
+  bool damaged = false;
+  for (Hidden h : kHiddenItems) {
+    const auto value = hiddenValue(items, h, &damaged);
+    if (!value) continue;
+    if (h == Hidden::Solute2)
+      wb.setSoluteTag(1, *value);
+    else
+      wb.setEntryText(h == Hidden::Concentration1 ? model::Concentration1 : model::Concentration2, *value);
+  }
+  wb.checkMixture();
+  wb.updateMeters();
+  return !damaged;
+}
+
+bool keepHidden(ExtensionItems& items, const model::Workbench& wb) {
+  ExtensionItems next = items;
+  for (Hidden h : kHiddenItems) {
+    if (!next.find(hiddenKey(h))) {
+      next.erase(hiddenValueKey(h));
+      continue;
+    }
+    const std::string& value = h == Hidden::Solute2 ? wb.soluteTag(1)
+                                                    : wb.entryText(h == Hidden::Concentration1 ? model::Concentration1
+                                                                                               : model::Concentration2);
+    // A field still showing "?" (a value that was lost) keeps what is stored.
+    if (value == kHiddenText) continue;
+    if (!next.set(hiddenValueKey(h), scramble(value))) return false;
+  }
+  items = std::move(next);
+  return true;
+}
+
+void maskHiddenRecords(std::vector<std::string>& records, const ExtensionItems& items) {
+  for (Hidden h : kHiddenItems)
+    if (items.find(hiddenKey(h)) && hiddenRecord(h) <= records.size()) records[hiddenRecord(h) - 1] = kHiddenText;
+}
 
 std::optional<double> readTypedNumber(const std::string& text) {
   std::string t = text;

@@ -37,8 +37,8 @@ float correctedValue(const Workbench& wb, int i, const Message** message) {
   switch (i) {
     case Concentration1:
     case Concentration2:
-      if (x < 0.00001) x = 0.00001f;
-      if (x > 0.1) x = 0.1f;
+      if (x < kMinConcentration) x = static_cast<float>(kMinConcentration);
+      if (x > kMaxConcentration) x = static_cast<float>(kMaxConcentration);
       break;
     case Distance:
       if (x < 0.5) x = 0.5f;

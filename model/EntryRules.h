@@ -28,6 +28,10 @@ KeyOutcome filterEntryKey(int key);
 inline constexpr const char* kMaskCellEntry = "###0.0## ### #";  // fields 0..3
 inline constexpr const char* kMaskVolume = "###0.0#";            // fields 4, 5
 
+// The range a concentration entry brings its value into (mol/L).
+inline constexpr double kMinConcentration = 0.00001;
+inline constexpr double kMaxConcentration = 0.1;
+
 // The mixture beaker: what it holds and the least volume that immerses the
 // cell (mL).
 inline constexpr int kBeakerVolume = 250;

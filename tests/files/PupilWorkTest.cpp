@@ -29,3 +29,18 @@ TEST(PupilWork, TypedNumbersTakeEitherSeparator) {
   EXPECT_FALSE(files::readTypedNumber(""));
   EXPECT_FALSE(files::readTypedNumber("c1"));
 }
+
+TEST(PupilWork, HiddenValuesAreScrambledAndADamagedOneIsSaid) {
+  const std::string s = files::scramble("0,012 3");
+  EXPECT_EQ(s.find("012"), std::string::npos);
+  EXPECT_EQ(files::unscramble(s), "0,012 3");
+  std::string damaged = s;
+  damaged[2] = damaged[2] == 'A' ? 'B' : 'A';
+  EXPECT_FALSE(files::unscramble(damaged));
+  files::ExtensionItems items;
+  ASSERT_TRUE(items.set("inconnue1", "oui"));
+  ASSERT_TRUE(items.set("cache1", damaged));
+  bool said = false;
+  EXPECT_FALSE(files::hiddenValue(items, files::Hidden::Concentration1, &said));
+  EXPECT_TRUE(said);
+}
