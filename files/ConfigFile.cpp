@@ -5,6 +5,7 @@
 
 #include "files/ConfigLayout.h"
 #include "files/ExtensionBlock.h"
+#include "files/PupilWork.h"
 #include "model/EntryRules.h"
 #include "model/Knob.h"
 #include "model/Workbench.h"
@@ -92,7 +93,8 @@ std::vector<std::string> configRecords(const model::Workbench& wb, const table::
 std::optional<std::string> configurationBytes(const model::Workbench& wb, const table::Table& table,
                                               const ExtensionItems& extension) {
   records::RecordWriter writer;
-  const auto recs = configRecords(wb, table);
+  auto recs = configRecords(wb, table);
+  maskHiddenRecords(recs, extension);
   writer.reserve(recs.size());
   for (std::size_t n = 0; n < recs.size(); ++n)
     if (!writer.write(n + 1, recs[n])) return std::nullopt;

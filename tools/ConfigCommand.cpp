@@ -8,8 +8,10 @@
 #include <vector>
 
 #include "files/ConfigFile.h"
+#include "files/PupilWork.h"
 #include "model/EntryRules.h"
 #include "model/Knob.h"
+#include "model/UnknownDraw.h"
 #include "model/Workbench.h"
 #include "platform/core/NumberText.h"
 #include "platform/core/RecordFile.h"
@@ -23,6 +25,40 @@
 #include "tools/ToolFiles.h"
 
 namespace velmira::tools {
+
+namespace {
+
+// --set inconnue1|inconnue2=oui|non|MIN..MAX, inconnue_solute2=oui|non:
+// nullopt for another key, false (said on `err`) for a bad value.
+std::optional<bool> hideSetting(const std::string& key, const std::string& value, files::ExtensionItems& extension,
+                                std::ostream& err) {
+  for (files::Hidden h : files::kHiddenItems) {
+    if (key != files::hiddenKey(h)) continue;
+    if (value == "non") {
+      extension.erase(files::hiddenKey(h));
+      return true;
+    }
+    if (value != "oui" && h != files::Hidden::Solute2) {
+      const model::RangeRead range = model::readDrawRange(value);
+      if (!range.range) {
+        err << "velmira-outil config : valeur non valide pour " << key << " : « " << value << " » ("
+            << (range.problem == model::RangeProblem::Reversed     ? "MIN supérieur à MAX"
+                : range.problem == model::RangeProblem::OutOfEntry ? "hors de 0,00001..0,1 mol/L"
+                                                                   : "oui, non ou MIN..MAX")
+            << ")\n";
+        return false;
+      }
+    } else if (value != "oui") {
+      err << "velmira-outil config : valeur non valide pour " << key << " : « " << value << " » (oui ou non)\n";
+      return false;
+    }
+    if (!extension.set(files::hiddenKey(h), value)) return false;
+    return true;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
 
 int configCommand(const Args& args, std::ostream& out, std::ostream& err) {
   enum class Output { Records, File, Table, Csv, Statistics };
@@ -91,12 +127,20 @@ int configCommand(const Args& args, std::ostream& out, std::ostream& err) {
   TableOperations operations(wb, table, messages, err);
   for (const auto& step : steps) {
     if (const auto* kv = std::get_if<std::pair<std::string, std::string>>(&step)) {
+      if (const auto hidden = hideSetting(kv->first, kv->second, extension, err)) {
+        if (!*hidden) return 1;
+        continue;
+      }
       if (!settings.apply(kv->first, kv->second)) return 2;
     } else if (!operations.run(std::get<TableOperation>(step))) {
       return 2;
     }
   }
   wb.updateVoltmeters();
+  if (!files::keepHidden(extension, wb)) {
+    err << "velmira-outil config : valeur cachée impossible à enregistrer\n";
+    return 1;
+  }
 
   switch (output) {
     case Output::File:
@@ -124,6 +168,7 @@ int configCommand(const Args& args, std::ostream& out, std::ostream& err) {
       break;
   }
   auto recs = files::configRecords(wb, table);
+  files::maskHiddenRecords(recs, extension);
   for (std::string& r : files::extensionRecords(extension)) recs.push_back(std::move(r));
   for (std::size_t n = 0; n < recs.size(); ++n) out << n + 1 << "\t" << escaped(recs[n]) << "\n";
   return 0;

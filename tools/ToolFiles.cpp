@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "files/ConfigFile.h"
+#include "files/PupilWork.h"
 #include "platform/core/SafeFile.h"
 #include "tools/StreamMessages.h"
 
@@ -26,6 +27,9 @@ bool loadConfiguration(const std::string& path, model::Workbench& wb, table::Tab
     err << "  (" << path << ")\n";
     return false;
   }
+  // Hidden values are computed from as visible ones; never printed.
+  if (!files::revealHidden(configuration->extension, wb))
+    err << who << path << " : une valeur cachée est endommagée : elle est ignorée\n";
   if (extension) *extension = std::move(configuration->extension);
   return true;
 }

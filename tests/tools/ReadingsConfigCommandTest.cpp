@@ -276,3 +276,22 @@ TEST(HelpPage, ListsEverySoluteByNumberAndName) {
     EXPECT_EQ(row.substr(row.size() - std::min(row.size(), name.size())), name) << row;
   }
 }
+
+TEST(HiddenConcentration, ReadingsAreThoseOfTheValueWhichIsNeverPrinted) {
+  velmira::test::TempDir dir;
+  std::ostringstream out, err;
+  const std::string visible = dir.file("v.C07"), hidden = dir.file("h.C07");
+  ASSERT_EQ(velmira::tools::configCommand({"--set", "c1=0,0123", "-o", visible}, out, err), 0) << err.str();
+  ASSERT_EQ(velmira::tools::configCommand({"--set", "c1=0,0123", "--set", "inconnue1=oui", "-o", hidden}, out, err), 0)
+      << err.str();
+  std::ostringstream a, b;
+  ASSERT_EQ(velmira::tools::readingsCommand({visible}, a, err), 0);
+  ASSERT_EQ(velmira::tools::readingsCommand({hidden}, b, err), 0);
+  EXPECT_EQ(a.str(), b.str());
+  std::ostringstream records;
+  ASSERT_EQ(velmira::tools::configCommand({hidden}, records, err), 0);
+  EXPECT_EQ(records.str().find("0,0123"), std::string::npos) << records.str();
+  EXPECT_NE(records.str().find("\t?\n"), std::string::npos);
+  EXPECT_EQ(velmira::tools::configCommand({"--set", "inconnue1=0,02..0,005", "-o", dir.file("x.C07")}, out, err), 1);
+  EXPECT_FALSE(std::filesystem::exists(dir.file("x.C07")));
+}
