@@ -435,21 +435,27 @@ slope() {
   calc "0.0" "$(num "$1") * $(num "${value[CAPPORT]}")"
 }
 
+# Limiting molar conductivities of the ions the titrations name (mS·m²·mol⁻¹),
+# given to the pupils as L<ION> and summed for the expected slopes.
+declare -A lambda=([H]=34.98 [OH]=19.86 [NA]=5.01 [CL]=7.63 [NH4]=7.34 [AG]=6.19 [NO3]=7.14 [AC]=4.09)
+lambdas() { local i; for i in "$@"; do put "L$i" "${lambda[$i]/./,}"; done; }
+
+# A titration's statement, correction and exercise file: N TITLE FIRST-KEYWORD.
+shipTitration() {
+  rtf "$src/exercices/$1.enonce.txt" "$exos/$1.rtf"
+  rtf "$src/exercices/$1.corrige.txt" "$exos/$1-corrige.rtf"
+  exercise "$1" "$2" 3 "$3" "dosage conductimétrique, " "conductivités ioniques, " "volume équivalent"
+}
+
 # 7. Acetic acid (vinegar) by sodium hydroxide.
 vinegar() {
   local n=7-vinaigre
   value=()
   titration $n 22 0,01 18 0,1
-  put LH "34,98"
-  put LNA "5,01"
-  put LOH "19,86"
-  put LAC "4,09"
-  put P1 "$(slope "$(calc "" "5.01 + 4.09")")"
-  put P2 "$(slope "$(calc "" "5.01 + 19.86")")"
-  rtf "$src/exercices/$n.enonce.txt" "$exos/$n.rtf"
-  rtf "$src/exercices/$n.corrige.txt" "$exos/$n-corrige.rtf"
-  exercise $n "Dosage conductimétrique de l'acide éthanoïque (vinaigre)" 3 "Acide faible, " \
-    "dosage conductimétrique, " "conductivités ioniques, " "volume équivalent"
+  lambdas H NA OH AC
+  put P1 "$(slope "$(calc "" "${lambda[NA]} + ${lambda[AC]}")")"
+  put P2 "$(slope "$(calc "" "${lambda[NA]} + ${lambda[OH]}")")"
+  shipTitration $n "Dosage conductimétrique de l'acide éthanoïque (vinaigre)" "Acide faible, "
 }
 
 # 8. Ammonia by hydrochloric acid.
@@ -457,16 +463,10 @@ ammonia() {
   local n=8-ammoniac
   value=()
   titration $n 24 0,01 5 0,1
-  put LH "34,98"
-  put LCL "7,63"
-  put LNH4 "7,34"
-  put LOH "19,86"
-  put P1 "$(slope "$(calc "" "7.34 + 7.63")")"
-  put P2 "$(slope "$(calc "" "34.98 + 7.63")")"
-  rtf "$src/exercices/$n.enonce.txt" "$exos/$n.rtf"
-  rtf "$src/exercices/$n.corrige.txt" "$exos/$n-corrige.rtf"
-  exercise $n "Dosage conductimétrique de l'ammoniac" 3 "Base faible, " \
-    "dosage conductimétrique, " "conductivités ioniques, " "volume équivalent"
+  lambdas H CL NH4 OH
+  put P1 "$(slope "$(calc "" "${lambda[NH4]} + ${lambda[CL]}")")"
+  put P2 "$(slope "$(calc "" "${lambda[H]} + ${lambda[CL]}")")"
+  shipTitration $n "Dosage conductimétrique de l'ammoniac" "Base faible, "
 }
 
 # 9. Chloride ions (sodium chloride) by silver nitrate.
@@ -474,16 +474,10 @@ chlorides() {
   local n=9-chlorures
   value=()
   titration $n 17 0,01 26 0,1
-  put LNA "5,01"
-  put LCL "7,63"
-  put LAG "6,19"
-  put LNO3 "7,14"
-  put P1 "$(slope "$(calc "" "7.14 - 7.63")")"
-  put P2 "$(slope "$(calc "" "6.19 + 7.14")")"
-  rtf "$src/exercices/$n.enonce.txt" "$exos/$n.rtf"
-  rtf "$src/exercices/$n.corrige.txt" "$exos/$n-corrige.rtf"
-  exercise $n "Dosage conductimétrique des ions chlorure" 3 "Précipitation, " \
-    "dosage conductimétrique, " "conductivités ioniques, " "volume équivalent"
+  lambdas NA CL AG NO3
+  put P1 "$(slope "$(calc "" "${lambda[NO3]} - ${lambda[CL]}")")"
+  put P2 "$(slope "$(calc "" "${lambda[AG]} + ${lambda[NO3]}")")"
+  shipTitration $n "Dosage conductimétrique des ions chlorure" "Précipitation, "
 }
 
 # ---------------------------------------------------------------------------
