@@ -26,6 +26,21 @@ void bevelledBox(qtp::Surface& s, const QRect& box, const QColor& light, const Q
 
 QPoint titlePen(const QRect& box) { return box.topLeft() + layout::kTitleOffset; }
 
+// A meter of the generator montage: its box, its title in 10 points and,
+// under its display, the calibres' caption in 8.
+void meterPanel(qtp::Surface& s, const QRect& box, const QColor& light, const QColor& face, const QColor& titleColour,
+                const QString& title, const QRect& display) {
+  bevelledBox(s, box, light, face);
+  s.setPen(titlePen(box).x(), titlePen(box).y());
+  s.setForeColor(titleColour);
+  s.setFontSize(10);
+  s.printLine(title);
+  s.setFontSize(8);
+  s.setPen(titlePen(box).x(), display.top() + display.height() + 4);
+  s.setForeColor(widgets::kBlack);
+  s.printLine(QStringLiteral("Calibre"));
+}
+
 // The picture's beaker holds this volume; the mixture page draws its own level over it.
 constexpr double kPictureVolume = 80;
 
@@ -99,28 +114,10 @@ void generatorMontage(qtp::Surface& s, const BenchPlacement& pl) {
   s.setBold(false);
   s.setFontSize(10);
 
-  // Voltmeter.
-  s.setForeColor(widgets::kVoltmeterTitle);
-  bevelledBox(s, layout::kVoltmeterBox, widgets::kVoltmeterLight, widgets::kVoltmeterFace);
-  s.setPen(titlePen(layout::kVoltmeterBox).x(), titlePen(layout::kVoltmeterBox).y());
-  s.printLine(QStringLiteral("Voltmètre"));
-  s.setFontSize(8);
-  const QRect vd = pl.meterDisplay[static_cast<int>(model::Meter::Voltmeter)].rect;
-  s.setPen(titlePen(layout::kVoltmeterBox).x(), vd.top() + vd.height() + 4);
-  s.setForeColor(widgets::kBlack);
-  s.printLine(QStringLiteral("Calibre"));
-
-  // Ammeter.
-  bevelledBox(s, layout::kAmmeterBox, widgets::kAmmeterLight, widgets::kAmmeterFace);
-  s.setPen(titlePen(layout::kAmmeterBox).x(), titlePen(layout::kAmmeterBox).y());
-  s.setForeColor(widgets::kAmmeterTitle);
-  s.setFontSize(10);
-  s.printLine(QStringLiteral("Ampèremètre"));
-  s.setFontSize(8);
-  const QRect ad = pl.meterDisplay[static_cast<int>(model::Meter::Ammeter)].rect;
-  s.setPen(titlePen(layout::kAmmeterBox).x(), ad.top() + ad.height() + 4);
-  s.setForeColor(widgets::kBlack);
-  s.printLine(QStringLiteral("Calibre"));
+  meterPanel(s, layout::kVoltmeterBox, widgets::kVoltmeterLight, widgets::kVoltmeterFace, widgets::kVoltmeterTitle,
+             QStringLiteral("Voltmètre"), pl.meterDisplay[static_cast<int>(model::Meter::Voltmeter)].rect);
+  meterPanel(s, layout::kAmmeterBox, widgets::kAmmeterLight, widgets::kAmmeterFace, widgets::kAmmeterTitle,
+             QStringLiteral("Ampèremètre"), pl.meterDisplay[static_cast<int>(model::Meter::Ammeter)].rect);
 
   // Generator.
   bevelledBox(s, layout::kGeneratorBox, widgets::kGeneratorLight, widgets::kGeneratorFace);
