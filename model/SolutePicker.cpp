@@ -12,7 +12,7 @@ namespace velmira::model {
 int pickerRow(double y) {
   double r = std::floor(y / kPickerRowHeight);
   if (!(r >= 0)) r = 0;  // also NaN
-  if (r > kPickerRows - 1) r = kPickerRows - 1;
+  if (r > kPickerVisibleRows - 1) r = kPickerVisibleRows - 1;
   return static_cast<int>(r);
 }
 
@@ -37,33 +37,22 @@ void ScrolledList::mark(int row) {
 void SolutePicker::open(const Workbench& wb, int solution) {
   solution_ = solution;
   open_ = true;
-  markerTop_ = (wb.soluteOf(solution + 1) - 1) * kPickerRowHeight - 2;
+  rows_.scrollTo(0);
+  rows_.mark(wb.soluteOf(solution + 1) - 1);
 }
 
 void SolutePicker::hover(double x, double y, double width, double height) {
-  if (x >= 0 && x <= width && y >= 0 && y <= height) markerTop_ = pickerMarkerTop(pickerRow(y));
+  if (x >= 0 && x <= width && y >= 0 && y <= height) rows_.mark(rows_.rowAt(y));
 }
 
 void SolutePicker::press(MouseButton button, double y) {
-  if (button == MouseButton::Left) markerTop_ = pickerMarkerTop(pickerRow(y));
+  if (button == MouseButton::Left) rows_.mark(rows_.rowAt(y));
 }
 
 bool SolutePicker::release(Workbench& wb, MouseButton button, double x, double y, double width) {
   if (!open_ || button != MouseButton::Left || !(x > 0 && x < width)) return false;
-  choose(wb, pickerRow(y));
+  choose(wb, rows_.rowAt(y));
   return true;
-}
-
-int SolutePicker::markerRow() const {
-  const int r = (markerTop_ + 2) / kPickerRowHeight;
-  return r < 0 ? 0 : (r > kPickerRows - 1 ? kPickerRows - 1 : r);
-}
-
-void SolutePicker::moveMarker(int rows) {
-  int r = markerRow() + rows;
-  if (r < 0) r = 0;
-  if (r > kPickerRows - 1) r = kPickerRows - 1;
-  markerTop_ = pickerMarkerTop(r);
 }
 
 bool SolutePicker::pickMarked(Workbench& wb) {

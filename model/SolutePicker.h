@@ -8,16 +8,16 @@ class Workbench;
 
 inline constexpr int kPickerRowHeight = 20;
 
-// Row under y: integer part of y / 20, limited to 0..20.
+// The rows the list offers (every solute) and the rows its box shows at once.
+inline constexpr int kPickerRows = kSoluteCount;
+inline constexpr int kPickerVisibleRows = kClassicSoluteCount;
+
+// Row of the box under y: integer part of y / 20, limited to 0..20.
 int pickerRow(double y);
 // Top of the highlight bar for row r.
 inline int pickerMarkerTop(int r) { return r * kPickerRowHeight - 2; }
 
 enum class MouseButton { Left, Right, Middle, None };
-
-// The rows the list offers: the classic solutes (the others are set through
-// configuration files and velmira-outil until the list scrolls).
-inline constexpr int kPickerRows = kClassicSoluteCount;
 
 // A list longer than its box: the row at the box's top (first) and the
 // marked row, kept in view as the marker moves. Rows and y are counted from
@@ -56,11 +56,14 @@ class SolutePicker {
  public:
   bool isOpen() const { return open_; }
   int solution() const { return solution_; }  // 0 or 1: whose panel holds it
-  int markerTop() const { return markerTop_; }
+  // The rows, the marked one and the scroll.
+  const ScrolledList& rows() const { return rows_; }
+  // Top of the bar in the box (off the box when the marked row is scrolled away).
+  int markerTop() const { return rows_.markerTop(); }
 
-  // onFormulaBoxClicked(i): opens for solution i, bar on the current solute.
+  // onFormulaBoxClicked(i): opens for solution i, bar on the current solute, in view.
   void open(const Workbench& wb, int solution);
-  // Picture2_MouseMove: moves the bar when inside the list.
+  // Picture2_MouseMove: moves the bar when inside the box.
   void hover(double x, double y, double width, double height);
   // Picture2_MouseDown.
   void press(MouseButton button, double y);
@@ -70,18 +73,25 @@ class SolutePicker {
   // Picture2_LostFocus, or Escape: closed without a change.
   void lostFocus() { open_ = false; }
 
-  // The keyboard: Up and Down move the bar a row (kept within the list),
+  // The keyboard: Up and Down move the bar a row, PgUp and PgDn a box's
+  // height, Home and End to the ends (kept within the list and in view);
   // Enter chooses the row under the bar as a release would.
-  int markerRow() const;
-  void moveMarker(int rows);
+  int markerRow() const { return rows_.marker(); }
+  void moveMarker(int rows) { rows_.moveBy(rows); }
+  void pageUp() { rows_.pageUp(); }
+  void pageDown() { rows_.pageDown(); }
+  void home() { rows_.home(); }
+  void end() { rows_.end(); }
   bool pickMarked(Workbench& wb);
+  // The wheel and the scroll bar: the box moves, the bar stays on its row.
+  void scrollTo(int first) { rows_.scrollTo(first); }
 
  private:
   void choose(Workbench& wb, int row);
 
   bool open_ = false;
   int solution_ = 0;
-  int markerTop_ = -2;
+  ScrolledList rows_{kPickerRows, kPickerVisibleRows};
 };
 
 }  // namespace velmira::model

@@ -141,8 +141,10 @@ class SoluteItemAccessible : public DrawnItemAccessible {
   QString text(QAccessible::Text t) const override {
     return t == QAccessible::Name ? QString::fromUtf8(model::soluteName(index_ + 1)) : QString();
   }
+  // Where the row is in the box, given the scroll (above or below it when scrolled away).
   QRect rect() const override {
-    return QRect(list()->mapToGlobal(QPoint(0, index_ * kListRowHeight)), QSize(list()->width(), kListRowHeight));
+    const int row = index_ - list()->picker().rows().first();
+    return QRect(list()->mapToGlobal(QPoint(0, row * kListRowHeight)), QSize(list()->width(), kListRowHeight));
   }
   QAccessible::State state() const override {
     QAccessible::State s;
@@ -150,6 +152,8 @@ class SoluteItemAccessible : public DrawnItemAccessible {
     s.focusable = true;
     s.selected = s.focused = list()->picker().markerRow() == index_;
     s.invisible = !list()->isVisible();
+    const int row = index_ - list()->picker().rows().first();
+    s.offscreen = row < 0 || row >= list()->picker().rows().visible();
     return s;
   }
   void doAction(const QString&) override {}

@@ -4,7 +4,9 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QToolTip>
+#include <QWheelEvent>
 
 #include "model/SoluteCatalogue.h"
 #include "ui/drawing/SoluteList.h"
@@ -25,44 +27,69 @@ model::MouseButton buttonOf(Qt::MouseButton b) {
   }
 }
 
+namespace {
+constexpr int kScrollBarWidth = 14;
+constexpr int kWheelRows = 3;
+}  // namespace
+
 SolutePickerWidget::SolutePickerWidget(model::Workbench& wb, QWidget* parent)
-    : widgets::SurfaceWidget(parent), wb_(wb) {
+    : widgets::SurfaceWidget(parent), wb_(wb), scrollBar_(new QScrollBar(Qt::Vertical, this)) {
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
   surface().setBackColor(Qt::white);
-  place(QPoint(0, 0), QSize(kListWidth, kListRows * kListRowHeight));
-  // The rows are drawn when first needed (a formula box, the list opened).
-  prepareList(surface());
+  place(QPoint(0, 0), QSize(kListWidth, model::kPickerVisibleRows * kListRowHeight));
+  prepareList(surface(), model::kPickerVisibleRows);
   surface().setPersistent(false);
-  place(QPoint(0, 0), surface().size());
+  // Over the rows' right end, which no formula reaches; the focus stays on the list.
+  scrollBar_->setFocusPolicy(Qt::NoFocus);
+  scrollBar_->setGeometry(kListWidth - kScrollBarWidth - 1, 1, kScrollBarWidth, height() - 2);
+  scrollBar_->setRange(0, model::kPickerRows - model::kPickerVisibleRows);
+  scrollBar_->setPageStep(model::kPickerVisibleRows);
+  scrollBar_->setVisible(model::kPickerRows > model::kPickerVisibleRows);
+  connect(scrollBar_, &QScrollBar::valueChanged, this, [this](int first) {
+    const int marker = picker_.markerRow(), before = picker_.rows().first();
+    picker_.scrollTo(first);
+    followMove(marker, before);
+  });
   hide();
 }
 
 const qtp::Surface& SolutePickerWidget::listWithRow(int n) {
-  if (formulas_.devicePixelRatio() != surface().devicePixelRatio() || formulas_.width() != surface().width()) {
-    formulas_ = qtp::Surface(surface().width(), kListRowHeight * kFormulaRows, surface().devicePixelRatio());
-    prepareList(formulas_, kFormulaRows);
-    drawnFormulas_.reset();
+  if (rows_.devicePixelRatio() != surface().devicePixelRatio() || rows_.width() != surface().width()) {
+    rows_ = qtp::Surface(surface().width(), kListRowHeight * kListRows, surface().devicePixelRatio());
+    prepareList(rows_);
+    drawnRows_.reset();
   }
-  if (n >= 1 && n <= kFormulaRows && !drawnFormulas_[n - 1]) {
-    drawnFormulas_[n - 1] = true;
-    drawListRow(formulas_, n);
+  if (n >= 1 && n <= kListRows && !drawnRows_[n - 1]) {
+    drawnRows_[n - 1] = true;
+    drawListRow(rows_, n);
   }
-  return formulas_;
+  return rows_;
 }
 
-void SolutePickerWidget::drawRow(int n) {
-  if (drawnRows_[n - 1]) return;
-  drawnRows_[n - 1] = true;
-  drawListRow(surface(), n);
+void SolutePickerWidget::showRows() {
+  for (int n = 1; n <= kListRows; ++n) listWithRow(n);
+  const QRect inView(0, picker_.rows().first() * kListRowHeight, width(), height());
+  surface().setPersistent(true);
+  surface().copyFrom(rows_, inView, QPoint(0, 0));
   surface().setPersistent(false);
+  const QSignalBlocker quiet(scrollBar_);
+  scrollBar_->setValue(picker_.rows().first());
+}
+
+void SolutePickerWidget::followMove(int markerBefore, int firstBefore) {
+  if (picker_.rows().first() != firstBefore) showRows();
+  if (picker_.markerRow() != markerBefore || picker_.rows().first() != firstBefore) {
+    update();
+    emit markerMoved();
+  }
 }
 
 void SolutePickerWidget::openFor(int solution, QWidget* page, QPoint at) {
-  for (int n = 1; n <= kListRows; ++n) drawRow(n);
   if (parentWidget() != page) setParent(page);
   move(at);
   picker_.open(wb_, solution);
+  showRows();
   show();
   raise();
   setFocus(Qt::OtherFocusReason);
@@ -73,19 +100,16 @@ void SolutePickerWidget::openFor(int solution, QWidget* page, QPoint at) {
 void SolutePickerWidget::mouseMoveEvent(QMouseEvent* event) {
   emit hint();
   const QPointF pos = event->position();
-  const int before = picker_.markerTop();
+  const int marker = picker_.markerRow(), first = picker_.rows().first();
   picker_.hover(pos.x(), pos.y(), width(), height());
-  if (picker_.markerTop() != before) {
-    update();
-    emit markerMoved();
-  }
+  followMove(marker, first);
   event->accept();
 }
 
 void SolutePickerWidget::mousePressEvent(QMouseEvent* event) {
-  const int before = picker_.markerTop();
+  const int marker = picker_.markerRow(), first = picker_.rows().first();
   picker_.press(buttonOf(event->button()), event->position().y());
-  if (picker_.markerTop() != before) update();
+  followMove(marker, first);
   event->accept();
 }
 
@@ -99,7 +123,7 @@ void SolutePickerWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void SolutePickerWidget::keyPressEvent(QKeyEvent* event) {
-  const int before = picker_.markerTop();
+  const int marker = picker_.markerRow(), first = picker_.rows().first();
   switch (event->key()) {
     case Qt::Key_Up:
       picker_.moveMarker(-1);
@@ -108,16 +132,16 @@ void SolutePickerWidget::keyPressEvent(QKeyEvent* event) {
       picker_.moveMarker(1);
       break;
     case Qt::Key_PageUp:
-      picker_.moveMarker(-model::kPickerRows);
+      picker_.pageUp();
       break;
     case Qt::Key_PageDown:
-      picker_.moveMarker(model::kPickerRows);
+      picker_.pageDown();
       break;
     case Qt::Key_Home:
-      picker_.moveMarker(-model::kPickerRows);
+      picker_.home();
       break;
     case Qt::Key_End:
-      picker_.moveMarker(model::kPickerRows);
+      picker_.end();
       break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -136,10 +160,15 @@ void SolutePickerWidget::keyPressEvent(QKeyEvent* event) {
       widgets::SurfaceWidget::keyPressEvent(event);
       return;
   }
-  if (picker_.markerTop() != before) {
-    update();
-    emit markerMoved();
-  }
+  followMove(marker, first);
+  event->accept();
+}
+
+void SolutePickerWidget::wheelEvent(QWheelEvent* event) {
+  const int steps = event->angleDelta().y() / 120;
+  const int marker = picker_.markerRow(), first = picker_.rows().first();
+  picker_.scrollTo(first - steps * kWheelRows);
+  followMove(marker, first);
   event->accept();
 }
 
@@ -154,7 +183,7 @@ void SolutePickerWidget::focusOutEvent(QFocusEvent* event) {
 bool SolutePickerWidget::event(QEvent* event) {
   if (event->type() == QEvent::ToolTip) {
     auto* help = static_cast<QHelpEvent*>(event);
-    const int row = model::pickerRow(help->pos().y());
+    const int row = picker_.rows().rowAt(help->pos().y());
     QToolTip::showText(help->globalPos(), QString::fromUtf8(model::soluteName(row + 1)), this);
     return true;
   }

@@ -1,11 +1,14 @@
 #pragma once
-// `Picture2` with its row marker `Shape1`: the drop-down list of the 21
-// solutes, moved into the page of the solution that opens it.
+// `Picture2` with its row marker `Shape1`: the drop-down list of every
+// solute, 21 rows in view with a scroll bar, moved into the page of the
+// solution that opens it.
 #include <bitset>
 
 #include "model/SolutePicker.h"
 #include "ui/drawing/SoluteList.h"
 #include "widgets/SurfaceWidget.h"
+
+class QScrollBar;
 
 namespace velmira::model {
 class Workbench;
@@ -21,8 +24,9 @@ class SolutePickerWidget : public widgets::SurfaceWidget {
   SolutePickerWidget(model::Workbench& wb, QWidget* parent = nullptr);
   const model::SolutePicker& picker() const { return picker_; }
   // Every solute's row as the list draws it, with the row of solute n
-  // drawn (what a formula box shows, the solutes after the list's too).
+  // drawn (what a formula box shows; the box shows the rows in view).
   const qtp::Surface& listWithRow(int n);
+  QScrollBar* scrollBar() const { return scrollBar_; }
 
   // onFormulaBoxClicked(solution): into `page` at `at`, marker on the current
   // solute, shown and focused.
@@ -39,20 +43,24 @@ class SolutePickerWidget : public widgets::SurfaceWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   // The tooltip names the solute under the pointer.
   bool event(QEvent* event) override;
 
  private:
-  void drawRow(int n);
+  // The rows in view copied from the whole list, the scroll bar following.
+  void showRows();
+  // After a key, the wheel or the bar: redrawn and said when anything moved.
+  void followMove(int markerBefore, int firstBefore);
 
   model::Workbench& wb_;
   model::SolutePicker picker_;
+  QScrollBar* scrollBar_;
+  // Every solute's row, drawn when first needed (a formula box, the list opened).
+  qtp::Surface rows_;
   std::bitset<kListRows> drawnRows_;
-  // Every solute's row, for the formula boxes.
-  qtp::Surface formulas_;
-  std::bitset<kFormulaRows> drawnFormulas_;
 };
 
 model::MouseButton buttonOf(Qt::MouseButton b);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 #include "model/SolutePicker.h"
 #include "model/Workbench.h"
@@ -13,7 +14,7 @@ TEST(SolutePicker, RowArithmetic) {
   EXPECT_EQ(model::pickerRow(19.9), 0);
   EXPECT_EQ(model::pickerRow(20), 1);
   EXPECT_EQ(model::pickerRow(419), 20);
-  EXPECT_EQ(model::pickerRow(5000), model::kPickerRows - 1);
+  EXPECT_EQ(model::pickerRow(5000), model::kPickerVisibleRows - 1);
   EXPECT_EQ(model::pickerRow(-7), 0);
   EXPECT_EQ(model::pickerMarkerTop(model::pickerRow(0)), -2);
   EXPECT_EQ(model::pickerMarkerTop(model::pickerRow(419)), 398);
@@ -34,7 +35,7 @@ TEST(SolutePicker, OpenHoverPressReleaseAndFocusLoss) {
   p.press(MouseButton::Right, 100);
   EXPECT_EQ(p.markerTop(), 38);
   p.press(MouseButton::Left, 900);  // not range-tested
-  EXPECT_EQ(p.markerTop(), model::pickerMarkerTop(model::kPickerRows - 1));
+  EXPECT_EQ(p.markerTop(), model::pickerMarkerTop(model::kPickerVisibleRows - 1));
 
   // A release outside the width or with another button changes nothing.
   EXPECT_FALSE(p.release(wb, MouseButton::Left, 0, 30, 200));
@@ -111,4 +112,35 @@ TEST(SolutePicker, ScrolledListRowUnderAPoint) {
   short_.end();
   EXPECT_EQ(short_.first(), 0);
   EXPECT_EQ(short_.rowAt(300), 4);
+}
+
+// Every solute in the box of 21 rows: opened on a late solute it shows it,
+// the pointer picks the row it is over whatever the scroll.
+TEST(SolutePicker, TheScrolledBoxOffersEverySolute) {
+  model::Workbench wb;
+  wb.startupDefaults();
+  model::SolutePicker p;
+  wb.setSoluteTag(0, std::to_string(model::kSoluteCount));
+  p.open(wb, 0);
+  EXPECT_EQ(p.markerRow(), model::kSoluteCount - 1);
+  EXPECT_EQ(p.rows().first(), model::kSoluteCount - model::kPickerVisibleRows);
+  EXPECT_EQ(p.markerTop(), model::pickerMarkerTop(model::kPickerVisibleRows - 1));
+  // The box's top row is the first one in view.
+  EXPECT_TRUE(p.release(wb, MouseButton::Left, 50, 5, 200));
+  EXPECT_EQ(wb.soluteTag(0), std::to_string(p.rows().first() + 1));
+
+  // Reopened on solute 1: the box back at the top; the wheel scrolls without
+  // moving the bar, which is then off the box.
+  wb.setSoluteTag(0, "1");
+  p.open(wb, 0);
+  EXPECT_EQ(p.rows().first(), 0);
+  p.scrollTo(3);
+  EXPECT_EQ(p.markerRow(), 0);
+  EXPECT_LT(p.markerTop(), 0);
+  p.hover(10, 45, 200, 420);
+  EXPECT_EQ(p.markerRow(), 5);
+  p.end();
+  EXPECT_EQ(p.markerRow(), model::kSoluteCount - 1);
+  EXPECT_TRUE(p.pickMarked(wb));
+  EXPECT_EQ(wb.soluteTag(0), std::to_string(model::kSoluteCount));
 }

@@ -111,6 +111,18 @@ TEST_F(AccessibilityTest, TheSoluteListNamesEverySolute) {
   EXPECT_EQ(list->role(), QAccessible::List);
   EXPECT_EQ(list->child(8)->text(QAccessible::Name), "chlorure de potassium");
   EXPECT_EQ(list->child(20)->role(), QAccessible::ListItem);
+  // The rows after the box are items too, off the box until scrolled to.
+  QAccessibleInterface* last = list->child(model::kSoluteCount - 1);
+  ASSERT_NE(last, nullptr);
+  EXPECT_EQ(last->text(QAccessible::Name).toStdString(), model::soluteName(model::kSoluteCount));
+  QTest::mouseClick(formulaBox(*window, 0), Qt::LeftButton, {}, QPoint(20, 10));
+  EXPECT_TRUE(last->state().offscreen);
+  QTest::keyClick(window->benches().solutePicker(), Qt::Key_End);
+  EXPECT_FALSE(last->state().offscreen);
+  EXPECT_TRUE(last->state().focused);
+  EXPECT_TRUE(list->child(0)->state().offscreen);
+  EXPECT_EQ(last->rect().bottom(), list->rect().bottom());
+  QTest::keyClick(window->benches().solutePicker(), Qt::Key_Escape);
   EXPECT_EQ(face(soluteListButton(*window, 0))->text(QAccessible::Name), "Choisir le soluté de la solution 1");
 }
 

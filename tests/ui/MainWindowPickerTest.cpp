@@ -2,6 +2,8 @@
 // choosing by a release, closing on loss of focus; the precipitate overlay.
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QWheelEvent>
 
 #include "tests/ui/WindowFixture.h"
 #include "ui/FormulaBox.h"
@@ -64,15 +66,14 @@ TEST_F(PickerTest, AReleaseBelowTheListPicksTheLastSolute) {
   EXPECT_EQ(display(1), before);
 }
 
-TEST_F(PickerTest, TheBoxShowsASoluteAfterTheListsRowsToo) {
-  // A configuration may hold a solute the list does not reach (acetic acid, 22).
+TEST_F(PickerTest, TheBoxShowsTheSolutesAfterTheClassicOnes) {
   const QImage blank = [&] {
     window->workbench().setSoluteTag(0, "0");
     window->benches().updateFormulaBoxes();
     return formulaBox(*window, 0)->grab().toImage();
   }();
   QImage last;
-  for (int n = model::kSoluteCount; n > model::kPickerRows; --n) {
+  for (int n = model::kSoluteCount; n > model::kClassicSoluteCount; --n) {
     window->workbench().setSoluteTag(0, std::to_string(n));
     window->benches().updateFormulaBoxes();
     const QImage shown = formulaBox(*window, 0)->grab().toImage();
@@ -80,6 +81,42 @@ TEST_F(PickerTest, TheBoxShowsASoluteAfterTheListsRowsToo) {
     EXPECT_NE(shown, last) << n;
     last = shown;
   }
+}
+
+TEST_F(PickerTest, TheRowsAfterTheBoxAreReachedByKeysWheelAndScrollBar) {
+  // By keys: End marks the last solute and scrolls it into view.
+  openFor(0);
+  QTest::keyClick(list(), Qt::Key_End);
+  EXPECT_EQ(list()->picker().markerTop(), 398);
+  EXPECT_EQ(list()->scrollBar()->value(), model::kSoluteCount - model::kPickerVisibleRows);
+  QTest::keyClick(list(), Qt::Key_Return);
+  EXPECT_EQ(window->workbench().soluteOf(1), model::kSoluteCount);
+
+  // Reopened on it, the list shows it; the wheel brings the top back, and
+  // the pointer picks what it is over.
+  openFor(0);
+  const QImage scrolled = list()->grab().toImage();
+  QWheelEvent up(QPointF(30, 100), list()->mapToGlobal(QPointF(30, 100)), {}, QPoint(0, 120 * 3), Qt::NoButton, {},
+                 Qt::NoScrollPhase, false);
+  QApplication::sendEvent(list(), &up);
+  EXPECT_EQ(list()->scrollBar()->value(), 0);
+  EXPECT_NE(list()->grab().toImage(), scrolled);
+  QTest::mousePress(list(), Qt::LeftButton, {}, QPoint(30, 50));
+  QTest::mouseRelease(list(), Qt::LeftButton, {}, QPoint(30, 50));
+  EXPECT_EQ(window->workbench().soluteOf(1), 3);
+
+  // The scroll bar moves the rows and keeps the list open and focused.
+  openFor(0);
+  QTest::mouseClick(list()->scrollBar(), Qt::LeftButton, {},
+                    QPoint(list()->scrollBar()->width() / 2, list()->scrollBar()->height() - 5));
+  ASSERT_GT(list()->scrollBar()->value(), 0);
+  EXPECT_TRUE(list()->isVisible());
+  EXPECT_TRUE(list()->hasFocus());
+  const int first = list()->scrollBar()->value();
+  const QPoint row(30, 10);
+  QTest::mousePress(list(), Qt::LeftButton, {}, row);
+  QTest::mouseRelease(list(), Qt::LeftButton, {}, row);
+  EXPECT_EQ(window->workbench().soluteOf(1), first + 1);
 }
 
 TEST_F(PickerTest, AReleaseBesideTheListOrWithTheRightButtonChangesNothing) {

@@ -1,7 +1,5 @@
 #include "ui/drawing/SoluteList.h"
 
-#include <cmath>
-
 #include "platform/qt/Surface.h"
 #include "ui/drawing/SolutionPanels.h"
 
@@ -29,13 +27,6 @@ void drawListRow(qtp::Surface& list, int n) {
   list.setPen(10, kListRowHeight * (n - 1) + kListTextDrop);
   printFormula(list, n);
   list.printLine(QString());
-}
-
-int listRowAt(double y) {
-  const double r = std::floor(y / kListRowHeight);
-  if (!(r >= 0)) return 0;
-  if (r > kListRows - 1) return kListRows - 1;
-  return static_cast<int>(r);
 }
 
 void showFormula(qtp::Surface& box, const qtp::Surface& list, int n) {

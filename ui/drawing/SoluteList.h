@@ -1,7 +1,7 @@
 #pragma once
 // The drop-down solute list (`crealiste`), its row marker and the formula box.
 //
-// The list is 21 rows of 20 px, row r (from 0) holding solute r + 1 between
+// The list is a row of 20 px for every solute, row r (from 0) holding solute r + 1 between
 // y = 20r and 20r + 20, each formula typeset in Arial bold 10 at x = 10 (2 px below
 // the row's top), on white. The formula box of a solute shows exactly its row of the list image.
 #include "model/SoluteCatalogue.h"
@@ -15,27 +15,19 @@ namespace velmira::ui {
 
 inline constexpr int kListRowHeight = 20;
 inline constexpr int kListRows = model::kPickerRows;
-// The formula boxes take their strip from a list of every solute, the
-// rows after the list's too.
-inline constexpr int kFormulaRows = model::kSoluteCount;
 // Each formula is printed this far below its row's top, so that a charge
 // raised 4 px keeps its top pixels inside its own row (and inside the
 // formula box, which shows exactly the row); the lowered counts still end
 // inside the row.
 inline constexpr int kListTextDrop = 2;
 
-// Draws the whole list; the surface keeps its width and becomes 420 high.
+// Draws the whole list; the surface keeps its width and becomes 20 px a row high.
 // Drawn persistently (the list image is reused for every formula box).
 void drawSoluteList(qtp::Surface& list);
 // What drawSoluteList draws in two steps: the white sheet without its rows, then
-// the row of solute n (1..21) (rows do not overlap: any order, any subset).
+// the row of solute n (1..kListRows) (rows do not overlap: any order, any subset).
 void prepareList(qtp::Surface& list, int rows = kListRows);
 void drawListRow(qtp::Surface& list, int n);
-
-// Row under a pointer at y: floor(y / 20) limited to 0..20.
-int listRowAt(double y);
-// Top of the marker Shape1 for a pointer at y: 20·row - 2.
-inline int listMarkerTop(double y) { return kListRowHeight * listRowAt(y) - 2; }
 
 // Formula box of solute n: cleared, then the list strip (0, 20(n-1)), as
 // wide as the list and 20 high, painted at (0, 2). Persistent. A number
