@@ -1,5 +1,7 @@
 #include "files/ui/FileChooser.h"
 
+#include <QAbstractFileIconProvider>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFileSystemModel>
@@ -9,6 +11,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTimer>
 #include <QTreeView>
 
@@ -17,6 +20,28 @@ namespace velmira::files::ui {
 namespace {
 // Marks the place list's entry for a folder under none of the pupil's places.
 constexpr int kOutsidePlace = 1;
+
+// One icon for a folder, one for a file, and a type by kind: the default
+// provider looks inside each listed file for its type, seconds for a large
+// folder. (An empty type leaves the model waiting for one: never empty.)
+class FixedIcons : public QAbstractFileIconProvider {
+ public:
+  QIcon icon(IconType kind) const override { return kind == Folder ? folder_ : file_; }
+  QIcon icon(const QFileInfo& info) const override { return info.isDir() ? folder_ : file_; }
+  QString type(const QFileInfo& info) const override {
+    return info.isDir() ? QStringLiteral("Dossier") : QStringLiteral("Fichier");
+  }
+
+ private:
+  QIcon folder_ = QApplication::style()->standardIcon(QStyle::SP_DirIcon);
+  QIcon file_ = QApplication::style()->standardIcon(QStyle::SP_FileIcon);
+};
+
+// Shared by every list, for the program's life (the models may outlive any window).
+FixedIcons* fixedIcons() {
+  static FixedIcons* icons = new FixedIcons;
+  return icons;
+}
 }  // namespace
 
 QList<Place> pupilPlaces(const QString& appFolder) {
@@ -53,6 +78,7 @@ FileChooser::FileChooser(const QString& pattern, const QString& placesCaption, c
   for (const Place& p : pupilPlaces(appFolder)) places_->addItem(p.caption, p.path);
 
   folderModel_ = new QFileSystemModel(this);
+  folderModel_->setIconProvider(fixedIcons());
   folderModel_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
   folderModel_->setRootPath(QStringLiteral("/"));
   tree_ = new QTreeView(this);
@@ -62,6 +88,7 @@ FileChooser::FileChooser(const QString& pattern, const QString& placesCaption, c
   tree_->header()->hide();
 
   fileModel_ = new QFileSystemModel(this);
+  fileModel_->setIconProvider(fixedIcons());
   fileModel_->setFilter(QDir::Files);
   fileModel_->setNameFilters({pattern, pattern.toLower()});
   fileModel_->setNameFilterDisables(false);
