@@ -119,9 +119,10 @@ Message formulaMessage(const table::Table& table, int col) {
 
 std::string columnCalculatorTitle(int col) { return "Calculer: " + columnName(col) + " ="; }
 
-bool recordWithFormulas(table::Table& table, const model::Workbench& wb, int bench, MessageService& messages) {
+bool recordWithFormulas(table::Table& table, const model::Workbench& wb, int bench, MessageService& messages,
+                        bool* leftConcealed) {
   const int line = table::firstFreeLine(table);
-  if (!table::record(table, wb, bench, messages)) return false;
+  if (!table::record(table, wb, bench, messages, leftConcealed)) return false;
   computeFormulasOn(table, line);
   return true;
 }

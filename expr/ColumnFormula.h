@@ -36,7 +36,8 @@ int fillColumn(table::Table& table, int col, const std::string& formula, Angle a
 // inputs; a column without its inputs, and every other cell, stays.
 void computeFormulasOn(table::Table& table, int line);
 // A bench recorded (table::record), then the recorded line's formula columns.
-bool recordWithFormulas(table::Table& table, const model::Workbench& wb, int bench, MessageService& messages);
+bool recordWithFormulas(table::Table& table, const model::Workbench& wb, int bench, MessageService& messages,
+                        bool* leftConcealed = nullptr);
 
 // A formula a configuration record cannot hold (over 126 characters in
 // Windows-1252, or characters outside it) is refused where it is given: the

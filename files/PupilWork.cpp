@@ -4,6 +4,7 @@
 
 #include "files/ConfigLayout.h"
 #include "model/Marking.h"
+#include "model/UnknownDraw.h"
 #include "model/Workbench.h"
 #include "platform/core/NumberText.h"
 
@@ -15,6 +16,12 @@ std::string numbered(const char* prefix, std::size_t k) { return prefix + std::t
 
 constexpr const char* kResultKey = "resultat";
 constexpr const char* kToleranceKey = "tolerance";
+constexpr const char* kNameKey = "nom";
+constexpr const char* kExerciseKey = "exercice";
+constexpr const char* kGivenKey = "donne";
+constexpr const char* kUncertaintyKey = "u";
+
+bool oneLine(const std::string& text) { return text.find_first_of("\t\r\n") == std::string::npos; }
 
 }  // namespace
 
@@ -107,12 +114,16 @@ std::optional<std::string> hiddenValue(const ExtensionItems& items, Hidden h, bo
 bool revealHidden(const ExtensionItems& items, model::Workbench& wb) {
   bool damaged = false;
   for (Hidden h : kHiddenItems) {
+    const bool hidden = items.find(hiddenKey(h)) != nullptr;
     const auto value = hiddenValue(items, h, &damaged);
-    if (!value) continue;
-    if (h == Hidden::Solute2)
-      wb.setSoluteTag(1, *value);
-    else
-      wb.setEntryText(h == Hidden::Concentration1 ? model::Concentration1 : model::Concentration2, *value);
+    const std::string shown = value.value_or(kHiddenText);
+    if (h == Hidden::Solute2) {
+      if (hidden) wb.setSoluteTag(1, shown);
+      continue;
+    }
+    const int entry = h == Hidden::Concentration1 ? model::Concentration1 : model::Concentration2;
+    wb.setConcealed(entry, hidden);
+    if (hidden) wb.setEntryText(entry, shown);
   }
   wb.checkMixture();
   wb.updateMeters();
@@ -181,6 +192,64 @@ bool writeResults(ExtensionItems& items, const ExerciseResults& results) {
 double tolerancePercent(const ExerciseResults& results) {
   const auto p = readTypedNumber(results.tolerance);
   return p && *p >= 0 ? *p : model::kDefaultTolerancePercent;
+}
+
+std::optional<WorkItems> readWork(const ExtensionItems& items) {
+  const std::string* exercise = items.find(kExerciseKey);
+  if (!exercise) return std::nullopt;
+  WorkItems w;
+  w.exercise = *exercise;
+  if (const std::string* name = items.find(kNameKey)) w.name = *name;
+  w.results = readResults(items);
+  for (std::size_t k = 1; k <= kMaxResults; ++k) {
+    if (const std::string* v = items.find(numbered(kGivenKey, k))) w.given[k - 1].value = *v;
+    if (const std::string* u = items.find(numbered(kUncertaintyKey, k))) w.given[k - 1].u = *u;
+  }
+  return w;
+}
+
+bool writeWork(ExtensionItems& items, const WorkItems& work) {
+  if (!oneLine(work.name) || !oneLine(work.exercise)) return false;
+  ExtensionItems next = items;
+  if (!writeResults(next, work.results)) return false;
+  if (!next.set(kNameKey, work.name) || !next.set(kExerciseKey, work.exercise)) return false;
+  for (std::size_t k = 1; k <= kMaxResults; ++k) {
+    const GivenResult& g = work.given[k - 1];
+    for (const auto& [key, text] : {std::pair(kGivenKey, &g.value), std::pair(kUncertaintyKey, &g.u)}) {
+      if (text->empty())
+        next.erase(numbered(key, k));
+      else if (!oneLine(*text) || !next.set(numbered(key, k), *text))
+        return false;
+    }
+  }
+  items = std::move(next);
+  return true;
+}
+
+std::optional<std::string> givenProblem(const GivenResult& given) {
+  if (!given.value.empty() && !readTypedNumber(given.value)) return "valeur non valide « " + given.value + " »";
+  if (!given.u.empty()) {
+    const auto u = readTypedNumber(given.u);
+    if (!u || *u < 0) return "incertitude non valide « " + given.u + " »";
+  }
+  if (given.value.empty() && !given.u.empty()) return std::string("incertitude sans valeur");
+  return std::nullopt;
+}
+
+std::optional<ExtensionItems> startWork(const ExtensionItems& configuration, const WorkItems& work,
+                                        std::uint64_t seed) {
+  ExtensionItems items = configuration;
+  model::UnknownDraw draw(seed);
+  for (Hidden h : {Hidden::Concentration1, Hidden::Concentration2}) {
+    const std::string* setting = items.find(hiddenKey(h));
+    if (!setting || *setting == "oui") continue;
+    const model::RangeRead range = model::readDrawRange(*setting);
+    if (!range.range) return std::nullopt;
+    if (!items.set(hiddenValueKey(h), scramble(draw.draw(*range.range))) || !items.set(hiddenKey(h), "oui"))
+      return std::nullopt;
+  }
+  if (!writeWork(items, work)) return std::nullopt;
+  return items;
 }
 
 }  // namespace velmira::files

@@ -7,17 +7,18 @@
 // and tolerance (percent). A configuration's block holds inconnue1,
 // inconnue2 ("oui", or "MIN..MAX" for a draw), inconnue_solute2 ("oui"),
 // and the hidden values scrambled in cache1, cache2, cache_solute2. A
-// pupil's work adds nom, exercice, resultat1..4 and tolerance copied from
-// the exercise, and donne1..4 ("VALEUR" or "VALEUR:U").
+// pupil's work adds nom, exercice (the exercise's file name, what marks a
+// work), resultat1..4 and tolerance copied from the exercise, and for each
+// result handed in donne1..4 (the value as typed) and u1..4 (the pupil's
+// uncertainty, when given).
+#include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "files/ExtensionBlock.h"
-
-namespace velmira::model {
-class Workbench;
-}
+#include "model/Workbench.h"
 
 namespace velmira::files {
 
@@ -52,7 +53,7 @@ std::string hiddenValueKey(Hidden h);
 std::string hiddenName(Hidden h);
 // The record (from 1) of a configuration that holds "?" for it.
 std::size_t hiddenRecord(Hidden h);
-inline constexpr const char* kHiddenText = "?";
+inline constexpr const char* kHiddenText = model::kHiddenEntryText;
 
 // A simple scrambling, so that a text editor does not show the number: it
 // does not resist a determined reader. unscramble is nullopt for a text
@@ -78,14 +79,49 @@ bool writeResults(ExtensionItems& items, const ExerciseResults& results);
 double tolerancePercent(const ExerciseResults& results);
 
 // After a load: the hidden values put into the workbench's fields and
-// tags, the displays recomputed from them exactly as from visible ones.
-// False when a hidden value is missing or damaged: that field or tag is then
-// left as read ("?", read as no value).
+// tags, the hidden concentrations concealed, the displays recomputed from
+// them exactly as from visible ones. False when a hidden value is missing or
+// damaged: that field or tag then holds "?", read as no solute.
 bool revealHidden(const ExtensionItems& items, model::Workbench& wb);
 // Hides the workbench's present values: the items of every hidden field or
 // tag (hiddenKey set) take its scrambled text. False when one cannot be an item.
 bool keepHidden(ExtensionItems& items, const model::Workbench& wb);
 // The records as written: those of the hidden items hold "?".
 void maskHiddenRecords(std::vector<std::string>& records, const ExtensionItems& items);
+
+// What a pupil hands in for one result, as typed; empty when not given.
+struct GivenResult {
+  std::string value;
+  std::string u;
+  bool operator==(const GivenResult&) const = default;
+};
+
+// What a pupil's work keeps beside the configuration.
+struct WorkItems {
+  std::string name;
+  std::string exercise;
+  ExerciseResults results;
+  std::array<GivenResult, kMaxResults> given;
+  bool operator==(const WorkItems&) const = default;
+};
+
+// The work in a configuration's items; nullopt when they are no pupil's work
+// (no exercice item).
+std::optional<WorkItems> readWork(const ExtensionItems& items);
+// Writes the work into `items`, replacing any there. False, nothing changed,
+// when the name or the exercise holds a tab or a line break, or an item
+// cannot be written.
+bool writeWork(ExtensionItems& items, const WorkItems& work);
+
+// Why a given result cannot be kept; nullopt when it can: the value and the
+// uncertainty numbers as typed ("1,5E-3"), the uncertainty positive or zero.
+std::optional<std::string> givenProblem(const GivenResult& given);
+
+// The work a pupil's opening of an exercise makes from its configuration's
+// items: every concentration hidden with a range (inconnueK=MIN..MAX) drawn
+// from `seed` in the order c1, c2 and kept hidden (its setting then "oui",
+// so that it is never drawn again), then the work's items written. nullopt
+// when a range cannot be read or an item cannot be written.
+std::optional<ExtensionItems> startWork(const ExtensionItems& configuration, const WorkItems& work, std::uint64_t seed);
 
 }  // namespace velmira::files

@@ -113,6 +113,7 @@ float Workbench::entryValue(int i) const {
   switch (i) {
     case Concentration1:
     case Concentration2:
+      if (concealed(i) && entries_[i] == kHiddenEntryText) return 0;
       return v && *v >= 0 ? *v : correctedValue(*this, i);
     case Distance:
     case Area:

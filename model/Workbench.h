@@ -47,6 +47,9 @@ inline constexpr std::string_view kPrecipitateNotice =
     "Formation d'un pr\xC3\xA9"
     "cipit\xC3\xA9 : m\xC3\xA9lange non \xC3\xA9tudi\xC3\xA9 ici.";
 
+// What the field of a hidden concentration shows.
+inline constexpr const char* kHiddenEntryText = "?";
+
 class Workbench {
  public:
   // The record with its defaults and the coefficients filled; the displays are
@@ -64,6 +67,11 @@ class Workbench {
   void setSoluteTag(int solution, std::string tag) { ionsTag_[solution] = std::move(tag); }
   const std::string& knobTag(int i) const { return knobTag_[i]; }
   void setKnobTag(int i, std::string tag) { knobTag_[i] = std::move(tag); }
+  // A concentration the pupil must not see (an unknown): the readings are
+  // computed from its field as from any, a recording never copies it, and a
+  // field left at kHiddenEntryText (its value lost) reads as no solute.
+  bool concealed(int concentration) const { return concealed_[concentration == Concentration2]; }
+  void setConcealed(int concentration, bool on) { concealed_[concentration == Concentration2] = on; }
 
   // --- Numeric getters -----------------------------------------------------
   // Solute number of solution b (1, 2): the tag's integer value, 0 when it
@@ -150,6 +158,7 @@ class Workbench {
   std::array<std::string, kEntries> entries_;
   std::array<std::string, 2> ionsTag_;
   std::array<std::string, kKnobs> knobTag_;
+  std::array<bool, 2> concealed_{};
   std::array<bool, kVoltmeterCalibres> voltmeterCalibres_{};
   std::array<bool, kAmmeterCalibres> ammeterCalibres_{};
   std::array<bool, kConductimeterRanges> conductimeterRanges_{};

@@ -5,11 +5,17 @@
 
 namespace velmira::table {
 
+namespace {
+
+int concentrationOf(int bench) { return bench == 1 ? model::Concentration1 : model::Concentration2; }
+
+}  // namespace
+
 std::string recordedText(const model::Workbench& wb, int bench, int code) {
   switch (code) {
     case kEntryConcentration:
-      if (bench == kMixtureBench) return std::string();
-      return wb.entryText(bench == 1 ? model::Concentration1 : model::Concentration2);
+      if (bench == kMixtureBench || wb.concealed(concentrationOf(bench))) return std::string();
+      return wb.entryText(concentrationOf(bench));
     case kEntryAmmeter:
       return wb.display(model::Meter::Ammeter, bench);
     case kEntryVoltmeter:
@@ -33,7 +39,7 @@ int firstFreeLine(const Table& table) {
   return 0;
 }
 
-bool record(Table& table, const model::Workbench& wb, int bench, MessageService& messages) {
+bool record(Table& table, const model::Workbench& wb, int bench, MessageService& messages, bool* leftConcealed) {
   const int line = firstFreeLine(table);
   if (line == 0) {
     messages.show(
@@ -41,11 +47,19 @@ bool record(Table& table, const model::Workbench& wb, int bench, MessageService&
     return false;
   }
   for (int c = 0; c < kCols; ++c) {
+    if (leftConcealed && table.autoEntry(c) == kEntryConcentration && bench != kMixtureBench &&
+        wb.concealed(concentrationOf(bench)))
+      *leftConcealed = true;
     table.setCell(line, c, recordedText(wb, bench, table.autoEntry(c)));
     table.setCurrent(line, c);
     table.cellCheck();
   }
   return true;
+}
+
+Message concealedNotRecorded() {
+  return msg::information("Cette concentration est inconnue : elle n'est pas recopiée dans le tableau.",
+                          "Concentration inconnue");
 }
 
 std::string autoEntryCaption(int code) {

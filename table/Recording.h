@@ -18,7 +18,7 @@ inline constexpr int kMixtureBench = 3;
 
 // The text automatic-entry code `code` copies from bench `bench` (1, 2, 3):
 // "" (Vide), the concentration entry of a solution (nothing for the
-// mixture), the ammeter, voltmeter or conductimeter display of that bench,
+// mixture or a concealed concentration), the ammeter, voltmeter or conductimeter display of that bench,
 // or the text of the V1 or V2 entry whatever the bench.
 std::string recordedText(const model::Workbench& wb, int bench, int code);
 
@@ -31,8 +31,13 @@ int firstFreeLine(const Table& table);
 
 // record(bench): writes the free line column by column, each cell made
 // current and checked. A full table shows "Tableau plein" and changes
-// nothing; false then.
-bool record(Table& table, const model::Workbench& wb, int bench, MessageService& messages);
+// nothing; false then. A concealed concentration is never copied: its cell
+// stays empty, and `leftConcealed`, when given, is set.
+bool record(Table& table, const model::Workbench& wb, int bench, MessageService& messages,
+            bool* leftConcealed = nullptr);
+
+// Said once by the caller when a recording left a concealed concentration out.
+Message concealedNotRecorded();
 
 // The entries of the automatic-entry lists, code 1..kEntryCodes.
 std::string autoEntryCaption(int code);

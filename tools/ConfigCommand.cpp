@@ -129,6 +129,10 @@ int configCommand(const Args& args, std::ostream& out, std::ostream& err) {
     if (const auto* kv = std::get_if<std::pair<std::string, std::string>>(&step)) {
       if (const auto hidden = hideSetting(kv->first, kv->second, extension, err)) {
         if (!*hidden) return 1;
+        // What is hidden from now on is never recorded.
+        for (int k = 1; k <= 2; ++k)
+          wb.setConcealed(k == 1 ? model::Concentration1 : model::Concentration2,
+                          files::hidesConcentration(extension, k));
         continue;
       }
       if (!settings.apply(kv->first, kv->second)) return 2;

@@ -93,7 +93,11 @@ bool TableOperations::run(const TableOperation& op) {
     if (!bench) return refuse(op, "le banc doit être 1 (solution 1), 2 (solution 2) ou 3 (mélange)");
     wb_.checkMixture();
     if (!table::canRecord(wb_, *bench)) return refuse(op, "le mélange forme un précipité : il n'est pas étudié");
-    return expr::recordWithFormulas(table_, wb_, *bench, messages_);
+    bool concealed = false;
+    if (!expr::recordWithFormulas(table_, wb_, *bench, messages_, &concealed)) return false;
+    if (concealed && !concealedSaid_) messages_.show(table::concealedNotRecorded());
+    concealedSaid_ = concealedSaid_ || concealed;
+    return true;
   }
   if (o == "--lignes") {
     const auto n = wholeInteger(a[0], table::kMinLines, table::kMaxLines);

@@ -46,6 +46,8 @@ class TableOperations {
   std::ostream& err_;
   expr::Angle angle_ = expr::Angle::Degrees;
   bool scientific_ = false;
+  // A recording left a concealed concentration out: said once.
+  bool concealedSaid_ = false;
 };
 
 }  // namespace velmira::tools

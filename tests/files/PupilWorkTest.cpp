@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "files/PupilWork.h"
+#include "model/UnknownDraw.h"
+#include "model/Workbench.h"
 
 using namespace velmira;
 
@@ -43,4 +45,67 @@ TEST(PupilWork, HiddenValuesAreScrambledAndADamagedOneIsSaid) {
   bool said = false;
   EXPECT_FALSE(files::hiddenValue(items, files::Hidden::Concentration1, &said));
   EXPECT_TRUE(said);
+}
+
+TEST(PupilWork, ADamagedHiddenValueReadsAsNoSoluteAndStaysConcealed) {
+  model::Workbench wb, none;
+  wb.startupDefaults();
+  none.startupDefaults();
+  none.setEntryText(model::Concentration1, "0");
+  none.updateMeters();
+  files::ExtensionItems items;
+  ASSERT_TRUE(items.set("inconnue1", "oui"));
+  ASSERT_TRUE(items.set("cache1", files::scramble("0,05")));
+  ASSERT_TRUE(files::revealHidden(items, wb));
+  EXPECT_TRUE(wb.concealed(model::Concentration1));
+  EXPECT_FALSE(wb.concealed(model::Concentration2));
+  const std::string withValue = wb.display(model::Meter::Ammeter, 1);
+  EXPECT_NE(withValue, none.display(model::Meter::Ammeter, 1));
+  ASSERT_TRUE(items.set("cache1", "0,05"));  // edited by hand: no longer scrambled
+  EXPECT_FALSE(files::revealHidden(items, wb));
+  EXPECT_EQ(wb.entryText(model::Concentration1), files::kHiddenText);
+  EXPECT_TRUE(wb.concealed(model::Concentration1));
+  for (int b = 1; b <= model::kBenches; ++b)
+    for (auto m : {model::Meter::Conductimeter, model::Meter::Ammeter, model::Meter::Voltmeter})
+      EXPECT_EQ(wb.display(m, b), none.display(m, b)) << b;
+}
+
+TEST(PupilWork, StartingAWorkDrawsTheRangesOnceAndKeepsTheNameAndResults) {
+  files::ExtensionItems exercise;
+  ASSERT_TRUE(exercise.set("inconnue1", "0,005..0,02"));
+  ASSERT_TRUE(exercise.set("cache1", files::scramble("0,01")));  // the teacher's value
+  ASSERT_TRUE(exercise.set("inconnue2", "oui"));
+  ASSERT_TRUE(exercise.set("cache2", files::scramble("0,003")));
+  files::WorkItems work;
+  work.name = "Léa Martin";
+  work.exercise = "dosage.E24";
+  work.results = {{{"c1 (mol/L)", "c1"}}, "3"};
+  work.given[0] = {"1,2E-2", "0,0004"};
+  const auto a = files::startWork(exercise, work, 7), b = files::startWork(exercise, work, 7),
+             c = files::startWork(exercise, work, 8);
+  ASSERT_TRUE(a && b && c);
+  EXPECT_EQ(*a, *b);
+  const auto drawn = files::hiddenValue(*a, files::Hidden::Concentration1);
+  ASSERT_TRUE(drawn);
+  EXPECT_EQ(velmira::model::readDrawRange(*drawn + ".." + *drawn).problem, velmira::model::RangeProblem::None);
+  EXPECT_NE(drawn, files::hiddenValue(*c, files::Hidden::Concentration1));
+  // Only the range is drawn; once drawn it is never drawn again.
+  EXPECT_EQ(files::hiddenValue(*a, files::Hidden::Concentration2), "0,003");
+  EXPECT_EQ(*a->find("inconnue1"), "oui");
+  const auto again = files::startWork(*a, work, 99);
+  ASSERT_TRUE(again);
+  EXPECT_EQ(files::hiddenValue(*again, files::Hidden::Concentration1), drawn);
+  EXPECT_EQ(files::readWork(*a), work);
+  EXPECT_FALSE(files::readWork(exercise));
+  // A name on two lines could not be a cell of the class table.
+  work.name = "a\nb";
+  EXPECT_FALSE(files::startWork(exercise, work, 7));
+}
+
+TEST(PupilWork, GivenResultsAreNumbersAsTyped) {
+  EXPECT_FALSE(files::givenProblem({"1,5E-3", "2e-5"}));
+  EXPECT_FALSE(files::givenProblem({"", ""}));
+  EXPECT_TRUE(files::givenProblem({"douze", ""}));
+  EXPECT_TRUE(files::givenProblem({"1", "-0,1"}));
+  EXPECT_TRUE(files::givenProblem({"", "0,1"}));
 }

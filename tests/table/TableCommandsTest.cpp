@@ -229,6 +229,25 @@ TEST(TableRecording, MixtureBenchAndTheVolumeCodes) {
   EXPECT_TRUE(table::canRecord(wb, 2));
 }
 
+TEST(TableRecording, AConcealedConcentrationIsNeverCopiedAndTheCallerIsTold) {
+  model::Workbench wb;
+  wb.startupDefaults();
+  wb.setConcealed(model::Concentration1, true);
+  Table t;
+  test::RecordingMessages messages;
+  bool left = false;
+  ASSERT_TRUE(table::record(t, wb, 1, messages, &left));
+  EXPECT_TRUE(left);
+  EXPECT_EQ(t.cell(1, 0), "");          // C1: concentration
+  EXPECT_EQ(t.cell(1, 1), "6,00E-01");  // the readings are recorded
+  // Solution 2's concentration is not concealed.
+  left = false;
+  ASSERT_TRUE(table::record(t, wb, 2, messages, &left));
+  EXPECT_FALSE(left);
+  EXPECT_EQ(t.cell(2, 0), "1,00E-02");
+  EXPECT_TRUE(messages.shown.empty());
+}
+
 TEST(TableText, CopyAndCsv) {
   Table t;
   t.setCell(0, 1, "Conductivité; σ");
