@@ -119,13 +119,22 @@ PasteCount paste(Table& table, const PastedText& text) {
 }
 
 std::string csv(const Table& table) {
-  std::string out = "\xEF\xBB\xBF";
   int last = table.rows() - 1;
   while (last > 0 && table.rowEmpty(last)) --last;
+  std::vector<std::vector<std::string>> lines;
   for (int r = 0; r <= last; ++r) {
-    for (int c = 0; c < kCols; ++c) {
+    lines.emplace_back();
+    for (int c = 0; c < kCols; ++c) lines.back().push_back(table.cell(r, c));
+  }
+  return csv(lines);
+}
+
+std::string csv(const std::vector<std::vector<std::string>>& lines) {
+  std::string out = "\xEF\xBB\xBF";
+  for (const auto& line : lines) {
+    for (std::size_t c = 0; c < line.size(); ++c) {
       if (c > 0) out += ';';
-      const std::string& cell = table.cell(r, c);
+      const std::string& cell = line[c];
       if (cell.find_first_of(";\"\r\n") == std::string::npos) {
         out += cell;
       } else {

@@ -47,6 +47,8 @@ PasteCount paste(Table& table, const PastedText& text);
 // is not empty, "\r\n" line ends; a cell holding ";", a quote or a line break
 // is quoted.
 std::string csv(const Table& table);
+// The same form for any lines of cells (the texts as they stand).
+std::string csv(const std::vector<std::vector<std::string>>& lines);
 
 // A column's name where it is printed or plotted: its title, blanks
 // trimmed, or "C1".."C5" when the title is blank.

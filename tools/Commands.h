@@ -9,12 +9,14 @@ namespace velmira::tools {
 
 using Args = std::vector<std::string>;
 
-// mesures, config, graphe, calcul, texte, exercice, in that order.
+// mesures, config, graphe, calcul, texte, exercice, travail, classe, in that order.
 int readingsCommand(const Args& args, std::ostream& out, std::ostream& err);
 int configCommand(const Args& args, std::ostream& out, std::ostream& err);
 int graphCommand(const Args& args, std::ostream& out, std::ostream& err);
 int calculatorCommand(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 int textCommand(const Args& args, std::ostream& out, std::ostream& err);
 int exerciseCommand(const Args& args, std::ostream& out, std::ostream& err);
+int workCommand(const Args& args, std::ostream& err);
+int classCommand(const Args& args, std::ostream& out, std::ostream& err);
 
 }  // namespace velmira::tools
