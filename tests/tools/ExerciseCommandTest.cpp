@@ -179,3 +179,36 @@ TEST_F(Exercice, BadResultsAreRefusedNamingTheOptionAndNothingIsWritten) {
   }
   EXPECT_EQ(run(exercice({"--resultat", "x"})), 2);
 }
+
+TEST_F(Exercice, APupilsWorkRefusesBadInputNamingTheOptionAndWritesNothing) {
+  ASSERT_EQ(run(exercice({"--resultat", "pente", "2,5"})), 0) << err.str();
+  const std::string work = dir.file("travail.C07");
+  const tools::Args start = {dir.file("exo.E24"), "--tirage", "4", "--nom", "Léa"};
+  auto travail = [&](tools::Args extra) {
+    tools::Args a = start;
+    a.insert(a.end(), extra.begin(), extra.end());
+    err.str("");
+    return tools::workCommand(a, err);
+  };
+  const struct {
+    tools::Args args;
+    int status;
+    const char* said;
+  } cases[] = {
+      {{"--resultat", "2=1", "-o", work}, 1, "--resultat 2 : l'exercice demande les résultats 1 à 1"},
+      {{"--resultat", "1=douze", "-o", work}, 1, "--resultat 1 : valeur non valide « douze »"},
+      {{"--resultat", "1=2,5:-1", "-o", work}, 1, "--resultat 1 : incertitude non valide « -1 »"},
+      {{"--resultat", "1", "-o", work}, 2, "--resultat attend K=VALEUR"},
+      {{"--nom", " ", "-o", work}, 1, "--nom non valide"},
+      {{"--tirage", "-3", "-o", work}, 2, "--tirage non valide « -3 »"},
+      {{}, 2, "-o TRAVAIL.C07"},
+      {{"-o", dir.file("travail.txt")}, 2, "l'extension .C07"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(travail(c.args), c.status) << c.said;
+    EXPECT_NE(err.str().find(c.said), std::string::npos) << err.str();
+    EXPECT_FALSE(std::filesystem::exists(work)) << c.said;
+  }
+  ASSERT_EQ(travail({"--resultat", "1=2,4:0,1", "-o", work}), 0) << err.str();
+  EXPECT_TRUE(std::filesystem::exists(work));
+}

@@ -1,0 +1,147 @@
+// A practical for a class of three, played with the built velmira-outil: the
+// teacher builds an exercise with an unknown drawn per pupil, three works are
+// made with travail, and classe marks them.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "TempDir.h"
+#include "files/ClassMarking.h"
+#include "files/PupilWork.h"
+#include "platform/core/NumberText.h"
+
+namespace {
+
+struct ProgramRun {
+  int status;
+  std::string out;
+};
+
+std::string quoted(const std::string& arg) {
+  std::string q = "'";
+  for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return q + "'";
+}
+
+ProgramRun run(const std::vector<std::string>& args) {
+  std::string cmd = VELMIRA_OUTIL;
+  for (const std::string& a : args) cmd += " " + quoted(a);
+  cmd += " 2>/dev/null";
+  ProgramRun r{-1, {}};
+  FILE* p = ::popen(cmd.c_str(), "r");
+  if (!p) return r;
+  std::array<char, 4096> buf;
+  std::size_t n;
+  while ((n = std::fread(buf.data(), 1, buf.size(), p)) > 0) r.out.append(buf.data(), n);
+  const int st = ::pclose(p);
+  r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+  return r;
+}
+
+std::vector<std::vector<std::string>> tabLines(const std::string& text) {
+  std::vector<std::vector<std::string>> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) {
+    lines.emplace_back();
+    std::size_t start = 0;
+    for (auto tab = line.find('\t');; tab = line.find('\t', start)) {
+      lines.back().push_back(line.substr(start, tab - start));
+      if (tab == std::string::npos) break;
+      start = tab + 1;
+    }
+  }
+  return lines;
+}
+
+}  // namespace
+
+TEST(ClassPractical, ThreePupilsEachWithTheirOwnUnknownAreMarked) {
+  velmira::test::TempDir dir;
+  const std::string ex = dir.file("dosage.E24"), works = dir.file("classe");
+  ASSERT_EQ(std::system(("mkdir " + quoted(works)).c_str()), 0);
+  {
+    std::FILE* f = std::fopen(dir.file("enonce.txt").c_str(), "w");
+    ASSERT_TRUE(f);
+    std::fputs("# Dosage\nDéterminer c1.\n", f);
+    std::fclose(f);
+  }
+  ASSERT_EQ(run({"texte", "--rtf", dir.file("enonce.txt"), "-o", dir.file("enonce.rtf")}).status, 0);
+  ASSERT_EQ(run({"config", "--set", "solute1=17", "--set", "c1=0,01", "--set", "inconnue1=0,005..0,02", "-o",
+                 dir.file("dosage.C07")})
+                .status,
+            0);
+  ASSERT_EQ(run({"exercice", "--enonce", dir.file("enonce.rtf"), "--config", dir.file("dosage.C07"), "--titre",
+                 "Dosage", "--difficulte", "1", "--resultat", "c1 (mol/L)", "c1", "-o", ex})
+                .status,
+            0);
+
+  // Each pupil's unknown, read back from a first work of that seed: the same
+  // seed draws the same value.
+  const std::array<std::string, 3> pupils = {"Léa", "Noé", "Tom"}, seeds = {"11", "12", "13"};
+  std::array<std::string, 3> unknown;
+  std::array<std::string, 3> file;
+  for (std::size_t i = 0; i < 3; ++i) {
+    file[i] = works + "/eleve" + std::to_string(i + 1) + ".C07";
+    ASSERT_EQ(run({"travail", ex, "--tirage", seeds[i], "--nom", pupils[i], "-o", file[i]}).status, 0);
+    const auto value = velmira::files::hiddenValue(velmira::files::readWorkFile(file[i]).items,
+                                                   velmira::files::Hidden::Concentration1);
+    ASSERT_TRUE(value) << file[i];
+    unknown[i] = *value;
+    // The readings are those of the drawn value; the value is never printed.
+    const ProgramRun readings = run({"mesures", file[i]});
+    ASSERT_EQ(readings.status, 0);
+    EXPECT_EQ(readings.out.find(unknown[i]), std::string::npos);
+    ASSERT_EQ(run({"config", "--set", "solute1=17", "--set", "c1=" + unknown[i], "-o", dir.file("visible.C07")}).status,
+              0);
+    EXPECT_EQ(readings.out, run({"mesures", dir.file("visible.C07")}).out);
+  }
+  EXPECT_NE(unknown[0], unknown[1]);
+
+  // Léa hands in her own value, Noé half of his, Tom nothing.
+  const double noe = *velmira::num::readDouble(unknown[1]) / 2;
+  ASSERT_EQ(
+      run({"travail", ex, "--tirage", seeds[0], "--nom", pupils[0], "--resultat", "1=" + unknown[0], "-o", file[0]})
+          .status,
+      0);
+  ASSERT_EQ(run({"travail", ex, "--tirage", seeds[1], "--nom", pupils[1], "--resultat",
+                 "1=" + velmira::num::format(noe, "0.000E+00") + ":0,0001", "-o", file[1]})
+                .status,
+            0);
+
+  const ProgramRun marked = run({"classe", works});
+  EXPECT_EQ(marked.status, 0);
+  const auto lines = tabLines(marked.out);
+  ASSERT_EQ(lines.size(), 4u) << marked.out;
+  const std::vector<std::string> header = {"fichier", "nom", "exercice",    "c1",  "attendu 1",
+                                           "donné 1", "u 1", "écart 1 (%)", "z 1", "verdict 1"};
+  EXPECT_EQ(lines[0], header);
+  for (std::size_t i = 0; i < 3; ++i) {
+    ASSERT_EQ(lines[i + 1].size(), header.size()) << marked.out;
+    EXPECT_EQ(lines[i + 1][1], pupils[i]);
+    std::string expected = lines[i + 1][4];
+    std::replace(expected.begin(), expected.end(), '.', ',');
+    EXPECT_EQ(velmira::num::readDouble(expected), velmira::num::readDouble(unknown[i])) << lines[i + 1][4];
+  }
+  EXPECT_EQ(lines[1][9], "juste");
+  EXPECT_EQ(lines[2][9], "faux");
+  EXPECT_EQ(lines[2][7], "-50.00");
+  EXPECT_EQ(lines[3][9], "");
+
+  // A file the program cannot read is said, the rest marked, and the status is 1.
+  {
+    std::FILE* f = std::fopen((works + "/notes.c07").c_str(), "w");
+    ASSERT_TRUE(f);
+    std::fputs("notes", f);
+    std::fclose(f);
+  }
+  const ProgramRun withNotes = run({"classe", works, "--csv"});
+  EXPECT_EQ(withNotes.status, 1);
+  EXPECT_NE(withNotes.out.find("\r\nnotes.c07;illisible : "), std::string::npos) << withNotes.out;
+  EXPECT_NE(withNotes.out.find(";juste\r\n"), std::string::npos);
+  EXPECT_EQ(run({"classe"}).status, 2);
+}
