@@ -21,7 +21,7 @@ struct CommandUsage {
   std::string_view english;
 };
 
-constexpr std::array<CommandUsage, 6> kCommands = {{
+constexpr std::array<CommandUsage, 8> kCommands = {{
     {"mesures", "mesures FICHIER.C07...\n",
      "Affiche les douze écrans (afficheur(0) à afficheur(8), ecrangbf(0) à ecrangbf(2))\n"
      "de chaque configuration, une ligne NOM<TAB>TEXTE chacun.\n",
@@ -43,7 +43,9 @@ constexpr std::array<CommandUsage, 6> kCommands = {{
      "amplitude1..3 frequence1..3 (0..0.6), conductimetre1..3 (0..5),\n"
      "amperemetre1..3 (0..3), voltmetre1..3 (0..3), montage (gbf|conductimetre),\n"
      "masque, saisie1..5 (1..7 : vide, concentration, ampèremètre, voltmètre,\n"
-     "conductimètre, volume V1, volume V2), lignes (1..100), cellule(L,C), formule1..5.\n"
+     "conductimètre, volume V1, volume V2), lignes (1..100), cellule(L,C), formule1..5,\n"
+     "inconnue1 inconnue2 (oui, non ou MIN..MAX : concentration cachée, tirée pour\n"
+     "chaque élève dans MIN..MAX), inconnue_solute2 (oui ou non : soluté 2 caché).\n"
      "Opérations (celles des menus du tableau) : --mesure B (1|2|3 : solution 1,\n"
      "solution 2, mélange), --lignes N,\n"
      "--insere L, --ajoute, --supprime L, --efface-colonne C, --efface-tableau,\n"
@@ -64,7 +66,9 @@ constexpr std::array<CommandUsage, 6> kCommands = {{
      "amplitude1..3 frequence1..3 (0..0.6), conductimetre1..3 (0..5),\n"
      "amperemetre1..3 (0..3), voltmetre1..3 (0..3), montage (gbf|conductimetre),\n"
      "masque, saisie1..5 (1..7: empty, concentration, ammeter, voltmeter,\n"
-     "conductimeter, volume V1, volume V2), lignes (1..100), cellule(L,C), formule1..5.\n"
+     "conductimeter, volume V1, volume V2), lignes (1..100), cellule(L,C), formule1..5,\n"
+     "inconnue1 inconnue2 (oui, non or MIN..MAX: a hidden concentration, drawn for\n"
+     "each pupil within MIN..MAX), inconnue_solute2 (oui or non: solute 2 hidden).\n"
      "Operations (those of the table's menus): --mesure B (1|2|3: solution 1,\n"
      "solution 2, mixture), --lignes N,\n"
      "--insere L, --ajoute, --supprime L, --efface-colonne C, --efface-tableau,\n"
@@ -145,7 +149,8 @@ constexpr std::array<CommandUsage, 6> kCommands = {{
     {"exercice",
      "exercice --enonce ENONCE.rtf [--config CONFIG.C07] [--corrige-enonce CORR.rtf]\n"
      "         [--corrige-config CORR.C07] --titre TEXTE --difficulte 0..3\n"
-     "         [--notions TEXTE]... -o SORTIE.E24\n"
+     "         [--notions TEXTE]... [--resultat TEXTE ATTENDU]... [--tolerance P]\n"
+     "         -o SORTIE.E24\n"
      "exercice --enonce ENONCE.rtf [--config CONFIG.C07] -o SORTIE.PEM\n"
      "exercice --lire FICHIER.E24\n",
      "Écrit un fichier d'exercice (.E24) ou de prise en main (.PEM) ; les fichiers\n"
@@ -157,7 +162,10 @@ constexpr std::array<CommandUsage, 6> kCommands = {{
      "--lire : affiche les onze enregistrements NUMÉRO<TAB>TEXTE, puis pour chaque\n"
      "fichier nommé : RÔLE<TAB>CHEMIN<TAB>s'ouvre (ou ne s'ouvre pas : cause) ;\n"
      "code de sortie 1 si l'un d'eux ne s'ouvre pas, ou si l'un des enregistrements\n"
-     "1 à 4 est illisible (le programme refuse alors le fichier).\n",
+     "1 à 4 est illisible (le programme refuse alors le fichier).\n"
+     "--resultat : un résultat à rendre (quatre au plus), TEXTE comme « c1 (mol/L) »,\n"
+     "ATTENDU c1 ou c2 (la valeur cachée de chaque élève) ou un nombre ; --tolerance P :\n"
+     "l'écart permis en pourcentage de l'attendu (5 par défaut).\n",
      "Writes an exercise file (.E24) or a getting-started file (.PEM); the named files\n"
      "must lie in the folder of the output (only their names are written). Four --notions\n"
      "at most, shown one after the other without a separator. Nothing is written when\n"
@@ -166,7 +174,41 @@ constexpr std::array<CommandUsage, 6> kCommands = {{
      "--lire: prints the eleven records NUMBER<TAB>TEXT, then for each named file:\n"
      "ROLE<TAB>PATH<TAB>s'ouvre (or ne s'ouvre pas: cause);\n"
      "exit status 1 when one of them does not open, or when one of the records 1 to 4\n"
-     "cannot be read (the program then refuses the file).\n"},
+     "cannot be read (the program then refuses the file).\n"
+     "--resultat: a result to hand in (four at most), TEXT such as \"c1 (mol/L)\",\n"
+     "EXPECTED c1 or c2 (each pupil's hidden value) or a number; --tolerance P: the\n"
+     "deviation allowed in percent of the expected value (5 by default).\n"},
+    {"travail",
+     "travail EXERCICE.E24 --tirage GRAINE --nom NOM [--resultat K=VALEUR[:U]]...\n"
+     "        -o TRAVAIL.C07\n",
+     "Écrit le travail d'un élève comme le programme le fait quand l'élève ouvre\n"
+     "l'exercice : sa configuration, ses inconnues tirées à partir de GRAINE (la même\n"
+     "graine donne le même tirage), le nom et les résultats demandés ; --resultat\n"
+     "donne le résultat K (de 1 au nombre de résultats de l'exercice) et son\n"
+     "incertitude U, nombres tapés comme 1,5E-3. Puis velmira-outil mesures\n"
+     "TRAVAIL.C07 affiche ses mesures (la valeur cachée n'est jamais affichée).\n",
+     "Writes a pupil's work as the program does when the pupil opens the exercise:\n"
+     "its configuration, its unknowns drawn from SEED (the same seed gives the same\n"
+     "draw), the name and the results asked for; --resultat gives result K (from 1\n"
+     "to the exercise's number of results) and its uncertainty U, numbers typed as\n"
+     "1,5E-3. velmira-outil mesures TRAVAIL.C07 then prints its readings (the hidden\n"
+     "value is never printed).\n"},
+    {"classe", "classe DOSSIER [--csv]\n",
+     "Le tableau de la classe : chaque travail d'élève (*.C07) du dossier, dans l'ordre\n"
+     "des noms, une ligne : fichier, nom, exercice, les valeurs cachées (c1, c2,\n"
+     "solute2), puis pour chaque résultat K : attendu K, donné K, u K, écart K (%),\n"
+     "z K (|donné - attendu| / u), verdict K (juste quand l'écart ne dépasse pas la\n"
+     "tolérance, faux sinon, vide sans résultat). Colonnes séparées par une\n"
+     "tabulation ; FICHIER<TAB>pas un travail d'élève ou FICHIER<TAB>illisible : CAUSE\n"
+     "pour les autres fichiers. --csv : comme l'export du tableau (UTF-8, « ; »,\n"
+     "virgule décimale). Code de sortie 1 si un fichier est illisible.\n",
+     "The class table: each pupil's work (*.C07) of the folder, in name order, one\n"
+     "line: file, name, exercise, the hidden values (c1, c2, solute2), then for each\n"
+     "result K: expected, given, u, deviation (%), z (|given - expected| / u) and\n"
+     "verdict (juste when the deviation is within the tolerance, faux otherwise,\n"
+     "empty without a result). Columns separated by a tab; FILE<TAB>pas un travail\n"
+     "d'élève or FILE<TAB>illisible : CAUSE for the other files. --csv: as the table\n"
+     "export (UTF-8, \";\", decimal comma). Exit status 1 when a file is unreadable.\n"},
 }};
 
 // Each line of `text` after `indent`.
@@ -209,6 +251,46 @@ std::string described(std::string_view text) {
                   "{solute-list}", soluteList());
 }
 
+// The teacher's part of the whole usage: solutes, positions, masks, and an
+// exercise with an unknown built from start to finish.
+constexpr std::string_view kTeacher =
+    "\nPour l'enseignant :\n"
+    "  Solutés, par leur numéro (--set solute1={example} : {example-name}) :\n"
+    "      {solute-list}\n"
+    "  Positions des boutons, par banc (conductimetre1..3, amperemetre1..3, voltmetre1..3) :\n"
+    "      conductimetre : 0 G en S, 1 G en mS, 2 G en µS, 3 σ en S/m, 4 σ en mS/m,\n"
+    "      5 σ en µS/m ; amperemetre : 0 2 A, 1 200 mA, 2 20 mA, 3 2 mA ;\n"
+    "      voltmetre : 0 20 V, 1 2 V, 2 200 mV, 3 20 mV.\n"
+    "  Masques (--set masque=M, calcul --masque M) : 0 un chiffre toujours écrit,\n"
+    "      # un chiffre écrit s'il compte, . la virgule décimale, E+00 l'exposant, un\n"
+    "      blanc entre des chiffres reste un blanc : 0.00E+00 donne 1,23E-02,\n"
+    "      ########0.000 donne 0,012.\n"
+    "  Inconnue : --set inconnue1=oui cache c1 avec sa valeur ; --set\n"
+    "      inconnue1=MIN..MAX la tire pour chaque élève (3 chiffres significatifs,\n"
+    "      dans 0,00001..0,1 mol/L) ; le fichier garde ? et la valeur brouillée (un\n"
+    "      brouillage simple, qui ne résiste pas à un élève décidé).\n"
+    "  Exemple, du début à la fin (chaque élève a son c1 entre 0,005 et 0,02 mol/L) :\n"
+    "      velmira-outil texte --rtf enonce.txt -o tp/enonce.rtf\n"
+    "      velmira-outil config --set solute1={example} --set c1=0,01 --set montage=conductimetre \\\n"
+    "        --set conductimetre1=4 --set inconnue1=0,005..0,02 -o tp/dosage.C07\n"
+    "      velmira-outil exercice --enonce tp/enonce.rtf --config tp/dosage.C07 \\\n"
+    "        --titre \"Dosage de c1\" --difficulte 2 --resultat \"c1 (mol/L)\" c1 \\\n"
+    "        --tolerance 5 -o tp/dosage.E24\n"
+    "      velmira-outil exercice --lire tp/dosage.E24\n"
+    "      velmira-outil travail tp/dosage.E24 --tirage 1 --nom \"Léa Martin\" \\\n"
+    "        --resultat 1=0,0123:0,0004 -o copies/lea.C07\n"
+    "      velmira-outil mesures copies/lea.C07\n"
+    "      velmira-outil classe copies > classe.txt   (ou --csv > classe.csv)\n";
+
+// The example's solute, named from the catalogue.
+constexpr int kExampleSolute = 17;
+
+std::string teacherPart() {
+  std::string text = replaced(std::string(kTeacher), "{solute-list}", replaced(soluteList(), "\n", "\n      "));
+  text = replaced(std::move(text), "{example-name}", std::string(model::soluteName(kExampleSolute)));
+  return replaced(std::move(text), "{example}", num::format(kExampleSolute, "0"));
+}
+
 std::string commandUsage(const CommandUsage& c) {
   return indented(c.forms, "  ") + indented(described(c.french), "      ");
 }
@@ -219,7 +301,7 @@ std::string usage(std::string_view command) {
   std::string text = "Usage : velmira-outil COMMANDE [ARGUMENTS]\n\nCommandes :\n";
   if (command.empty()) {
     for (const CommandUsage& c : kCommands) text += commandUsage(c);
-    return text;
+    return text + teacherPart();
   }
   for (const CommandUsage& c : kCommands)
     if (c.name == command) return "Usage : velmira-outil " + commandUsage(c).substr(2);
