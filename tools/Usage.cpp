@@ -280,7 +280,8 @@ constexpr std::string_view kTeacher =
     "      velmira-outil travail tp/dosage.E24 --tirage 1 --nom \"Léa Martin\" \\\n"
     "        --resultat 1=0,0123:0,0004 -o copies/lea.C07\n"
     "      velmira-outil mesures copies/lea.C07\n"
-    "      velmira-outil classe copies > classe.txt   (ou --csv > classe.csv)\n";
+    "      velmira-outil classe copies\n"
+    "  (classe copies --csv > classe.csv : le même tableau pour un tableur).\n";
 
 // The example's solute, named from the catalogue.
 constexpr int kExampleSolute = 17;

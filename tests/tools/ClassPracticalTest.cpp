@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -56,6 +58,27 @@ std::vector<std::vector<std::string>> tabLines(const std::string& text) {
     }
   }
   return lines;
+}
+
+// The command lines at the start of `text`, each "velmira-outil ..." with its
+// continuation lines (ending in "\\") joined, up to the first other line.
+std::vector<std::string> exampleCommands(const std::string& text) {
+  std::vector<std::string> commands;
+  std::istringstream in(text);
+  std::string line, pending;
+  while (std::getline(in, line)) {
+    const auto start = line.find_first_not_of(' ');
+    std::string part = start == std::string::npos ? std::string() : line.substr(start);
+    if (pending.empty() && part.rfind("velmira-outil ", 0) != 0) break;
+    const bool goesOn = !part.empty() && part.back() == '\\';
+    if (goesOn) part.pop_back();
+    pending += part;
+    if (!goesOn) {
+      commands.push_back(pending);
+      pending.clear();
+    }
+  }
+  return commands;
 }
 
 }  // namespace
@@ -144,4 +167,31 @@ TEST(ClassPractical, ThreePupilsEachWithTheirOwnUnknownAreMarked) {
   EXPECT_NE(withNotes.out.find("\r\nnotes.c07;illisible : "), std::string::npos) << withNotes.out;
   EXPECT_NE(withNotes.out.find(";juste\r\n"), std::string::npos);
   EXPECT_EQ(run({"classe"}).status, 2);
+}
+
+TEST(ClassPractical, TheWorkedExampleOfBothHelpsRunsAsWritten) {
+  const ProgramRun help = run({"--help"});
+  ASSERT_EQ(help.status, 0);
+  const auto from = help.out.find("Exemple, du début à la fin");
+  ASSERT_NE(from, std::string::npos);
+  const std::vector<std::string> commands = exampleCommands(help.out.substr(help.out.find('\n', from) + 1));
+  ASSERT_EQ(commands.size(), 7u) << help.out.substr(from);
+  // The help page shows the same example.
+  std::ifstream page(VELMIRA_HELP_PAGE, std::ios::binary);
+  const std::string html((std::istreambuf_iterator<char>(page)), std::istreambuf_iterator<char>());
+  const auto pre = html.find("<pre>\n", html.find("id=\"enseignant\""));
+  ASSERT_NE(pre, std::string::npos);
+  EXPECT_EQ(exampleCommands(html.substr(pre + 6, html.find("</pre>", pre) - pre - 6)), commands);
+
+  velmira::test::TempDir dir;
+  ASSERT_EQ(std::system(("cd " + quoted(dir.path().string()) +
+                         " && mkdir tp copies && printf '# Dosage\\nc1 ?\\n' > enonce.txt")
+                            .c_str()),
+            0);
+  for (const std::string& c : commands) {
+    const std::string line = std::string(VELMIRA_OUTIL) + c.substr(std::string("velmira-outil").size());
+    const int st = std::system(("cd " + quoted(dir.path().string()) + " && " + line + " >/dev/null 2>&1").c_str());
+    EXPECT_TRUE(WIFEXITED(st) && WEXITSTATUS(st) == 0) << line;
+  }
+  EXPECT_EQ(velmira::files::readWorkFile(dir.file("copies/lea.C07")).work.name, "Léa Martin");
 }
