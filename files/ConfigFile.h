@@ -63,7 +63,8 @@ std::variant<Configuration, ReadFailure> parseConfigurationFile(const std::strin
 
 // Puts the configuration into the workbench and the table as the buttons'
 // clicks would, entries outside their ranges brought into range, then the
-// displays updated. The extension's items are the caller's to keep.
+// displays updated, no concentration concealed. The extension's items are
+// the caller's to keep (files::revealHidden puts its hidden values in).
 void applyConfiguration(const Configuration& configuration, model::Workbench& wb, table::Table& table);
 
 // readConfiguration: reads and applies `path`, showing the failure's message
