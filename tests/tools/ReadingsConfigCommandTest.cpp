@@ -292,6 +292,18 @@ TEST(HiddenConcentration, ReadingsAreThoseOfTheValueWhichIsNeverPrinted) {
   ASSERT_EQ(velmira::tools::configCommand({hidden}, records, err), 0);
   EXPECT_EQ(records.str().find("0,0123"), std::string::npos) << records.str();
   EXPECT_NE(records.str().find("\t?\n"), std::string::npos);
+  // Recorded from the work, or once hidden, the concentration's cell stays empty, said once.
+  for (const velmira::tools::Args& args : {velmira::tools::Args{hidden, "--mesure", "1", "--mesure", "1", "--tableau"},
+                                           velmira::tools::Args{"--set", "c1=0,0123", "--set", "inconnue1=oui",
+                                                                "--mesure", "1", "--mesure", "1", "--csv"}}) {
+    std::ostringstream table, said;
+    ASSERT_EQ(velmira::tools::configCommand(args, table, said), 0) << said.str();
+    EXPECT_EQ(table.str().find("1,23E-02"), std::string::npos) << table.str();
+    EXPECT_NE(table.str().find("7,00E-01"), std::string::npos) << table.str();
+    const std::string s = said.str();
+    EXPECT_NE(s.find("Concentration inconnue"), std::string::npos) << s;
+    EXPECT_EQ(s.find("Concentration inconnue"), s.rfind("Concentration inconnue")) << s;
+  }
   EXPECT_EQ(velmira::tools::configCommand({"--set", "inconnue1=0,02..0,005", "-o", dir.file("x.C07")}, out, err), 1);
   EXPECT_FALSE(std::filesystem::exists(dir.file("x.C07")));
 }
