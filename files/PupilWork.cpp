@@ -252,4 +252,17 @@ std::optional<ExtensionItems> startWork(const ExtensionItems& configuration, con
   return items;
 }
 
+bool makesPupilWork(const ExtensionItems& configuration, const ExerciseResults& results) {
+  if (!results.results.empty()) return true;
+  for (Hidden h : kHiddenItems)
+    if (configuration.find(hiddenKey(h))) return true;
+  return false;
+}
+
+TextQuestion pupilNameQuestion() { return {"Votre nom :", "Nom de l'élève", ""}; }
+
+Message hiddenValueDamaged() {
+  return msg::information("Une valeur cachée de ce travail est endommagée : elle est ignorée.", "Valeur cachée");
+}
+
 }  // namespace velmira::files

@@ -19,6 +19,7 @@
 
 #include "files/ExtensionBlock.h"
 #include "model/Workbench.h"
+#include "platform/core/Messages.h"
 
 namespace velmira::files {
 
@@ -123,5 +124,13 @@ std::optional<std::string> givenProblem(const GivenResult& given);
 // so that it is never drawn again), then the work's items written. nullopt
 // when a range cannot be read or an item cannot be written.
 std::optional<ExtensionItems> startWork(const ExtensionItems& configuration, const WorkItems& work, std::uint64_t seed);
+
+// Opening an exercise makes a pupil's work when its configuration hides a
+// value or the exercise asks for results.
+bool makesPupilWork(const ExtensionItems& configuration, const ExerciseResults& results);
+// Said once when a work's hidden value cannot be read back.
+Message hiddenValueDamaged();
+// The question asked when a pupil's work starts: "Votre nom :".
+TextQuestion pupilNameQuestion();
 
 }  // namespace velmira::files

@@ -1,6 +1,7 @@
 #include "files/WorkHistory.h"
 
 #include "files/ConfigFile.h"
+#include "files/PupilWork.h"
 #include "platform/core/RecordFile.h"
 
 namespace velmira::files {
@@ -23,6 +24,8 @@ bool restoreWork(const std::string& snapshot, model::Workbench& wb, table::Table
   auto configuration = applyRead(parseConfiguration(reader, table.rows()), wb, table, messages);
   if (!configuration) return false;
   extension = std::move(configuration->extension);
+  // The snapshot holds "?" for a hidden value: it is taken back from the items.
+  revealHidden(extension, wb);
   return true;
 }
 

@@ -72,6 +72,10 @@ class Workbench {
   // field left at kHiddenEntryText (its value lost) reads as no solute.
   bool concealed(int concentration) const { return concealed_[concentration == Concentration2]; }
   void setConcealed(int concentration, bool on) { concealed_[concentration == Concentration2] = on; }
+  // What entry i's field shows: kHiddenEntryText for a concealed concentration.
+  std::string shownEntryText(int i) const {
+    return (i == Concentration1 || i == Concentration2) && concealed(i) ? kHiddenEntryText : entries_[i];
+  }
 
   // --- Numeric getters -----------------------------------------------------
   // Solute number of solution b (1, 2): the tag's integer value, 0 when it

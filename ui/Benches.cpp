@@ -159,8 +159,13 @@ void Benches::updateFormulaBoxes() {
 
 void Benches::updateControls() {
   for (EntryField* e : entryFields()) {
-    const QString t = QString::fromStdString(wb_.entryText(e->index()));
+    const QString t = QString::fromStdString(wb_.shownEntryText(e->index()));
     if (e->text() != t) e->setText(t);
+    // An unknown shows "?" and can be neither typed in nor reached.
+    const bool unknown = e->index() <= model::Concentration2 && wb_.concealed(e->index());
+    e->setReadOnly(unknown);
+    e->setFocusPolicy(unknown ? Qt::NoFocus : Qt::StrongFocus);
+    e->setAccessibleDescription(unknown ? QStringLiteral("inconnue") : QString());
   }
   cellOptions_->generatorMontageButton()->setChecked(wb_.generatorMontage());
   cellOptions_->conductimeterMontageButton()->setChecked(wb_.conductimeterMontage());

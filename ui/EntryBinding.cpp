@@ -27,8 +27,9 @@ void EntryBinding::bind(EntryField* field) {
 
 void EntryBinding::validate(EntryField* field) {
   if (validating_) return;
-  validating_ = true;
   const int i = field->index();
+  if (i <= model::Concentration2 && wb_.concealed(i)) return;  // "?" is shown, never taken
+  validating_ = true;
   wb_.setEntryText(i, field->text().toStdString());
   model::validateEntry(wb_, i, messages_);
   emit entryChanged(i);

@@ -87,6 +87,8 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner {
   void redoWork();
   // Asks before unsaved work is replaced; true when it may go.
   bool mayReplaceWork() override;
+  bool startPupilWork(const files::WorkItems& work) override;
+  bool makesPupilWork(const files::ExerciseResults& results) const override;
   // From now on the recovery copy is kept in `folder`.
   void keepRecovery(const QString& folder);
   // At start-up: the copies of runs that stopped, offered newest first.
@@ -104,6 +106,8 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner {
   void changeEvent(QEvent* event) override;
 
  private:
+  // A recording that left an unknown out has said why (once a run).
+  bool unknownNotRecordedSaid_ = false;
   // The work differs from its file (or was never saved).
   bool workModified() const;
   void buildParts();

@@ -2,6 +2,7 @@
 #include "expr/ColumnFormula.h"
 #include "files/ui/OpenWindow.h"
 #include "platform/qt/Printing.h"
+#include "table/Recording.h"
 #include "table/ui/TableFrame.h"
 #include "ui/Benches.h"
 #include "ui/CellOptionsFrame.h"
@@ -80,7 +81,12 @@ void MainWindow::onCommand(Command c) {
 }
 
 void MainWindow::recordBench(Bench bench) {
-  expr::recordWithFormulas(table_, wb_, benchNumber(bench), messages_);
+  bool leftUnknown = false;
+  expr::recordWithFormulas(table_, wb_, benchNumber(bench), messages_, &leftUnknown);
+  if (leftUnknown && !unknownNotRecordedSaid_) {
+    unknownNotRecordedSaid_ = true;
+    messages_.show(table::concealedNotRecorded());
+  }
   noteWork(QStringLiteral("Ajouter au tableau"));
 }
 

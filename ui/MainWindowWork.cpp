@@ -5,6 +5,7 @@
 #include <QShortcut>
 #include <QTextEdit>
 #include <QTimer>
+#include <random>
 
 #include "files/ConfigFile.h"
 #include "files/ui/ExerciseMenu.h"
@@ -130,6 +131,18 @@ bool MainWindow::loadConfiguration(const std::string& path) {
   // Knobs, bench picture, displays, entries, selections, beaker levels, solutes, the strip.
   followWork();
   startHistory(true);
+  return true;
+}
+
+bool MainWindow::makesPupilWork(const files::ExerciseResults& results) const {
+  return files::makesPupilWork(work_->extension(), results);
+}
+
+bool MainWindow::startPupilWork(const files::WorkItems& work) {
+  if (!work_->startPupilWork(work, std::random_device{}())) return false;
+  followWork();
+  // A fresh draw: unsaved until the pupil saves it.
+  startHistory(false);
   return true;
 }
 

@@ -1,6 +1,7 @@
 #include "ui/WorkKeeper.h"
 
 #include "files/ConfigFile.h"
+#include "files/PupilWork.h"
 #include "files/rtf/RtfReader.h"
 #include "files/rtf/RtfWriter.h"
 #include "files/ui/TextPane.h"
@@ -52,6 +53,15 @@ bool WorkKeeper::load(const std::string& path) {
   if (!configuration) return false;
   path_ = path;
   extension_ = std::move(configuration->extension);
+  if (!files::revealHidden(extension_, wb_)) messages_.show(files::hiddenValueDamaged());
+  return true;
+}
+
+bool WorkKeeper::startPupilWork(const files::WorkItems& work, std::uint64_t seed) {
+  auto items = files::startWork(extension_, work, seed);
+  if (!items) return false;
+  extension_ = std::move(*items);
+  files::revealHidden(extension_, wb_);
   return true;
 }
 

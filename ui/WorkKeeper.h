@@ -4,10 +4,12 @@
 // with the file's extension items, and its recovery copy.
 #include <QObject>
 #include <QString>
+#include <cstdint>
 #include <functional>
 #include <string>
 
 #include "files/ExtensionBlock.h"
+#include "files/PupilWork.h"
 #include "files/RecoveryFiles.h"
 #include "files/WorkHistory.h"
 
@@ -51,6 +53,11 @@ class WorkKeeper : public QObject {
   // The configuration at `path` read and applied, `path` the work's file;
   // false when refused (its message shown, nothing changed).
   bool load(const std::string& path);
+  // The loaded exercise's configuration becomes a pupil's work: its ranges
+  // drawn from `seed` once, the name and results kept. False when its
+  // items cannot make one (nothing changed then).
+  bool startPupilWork(const files::WorkItems& work, std::uint64_t seed);
+  const files::ExtensionItems& extension() const { return extension_; }
 
   // From now on the copy is kept in `folder`, with the text of `pane` when
   // it has unsaved changes.

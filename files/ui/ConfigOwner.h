@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 
+#include "files/PupilWork.h"
+
 namespace velmira {
 class MessageService;
 }
@@ -26,6 +28,12 @@ class ConfigOwner {
   // Before the work is replaced: true when it may go (saved, or the pupil
   // agreed); false leaves everything as it is.
   virtual bool mayReplaceWork() { return true; }
+  // The configuration just loaded from an exercise becomes a pupil's work
+  // (its unknowns drawn once, the name and the results kept). False when it
+  // cannot; the owners that keep no work make none.
+  virtual bool startPupilWork(const WorkItems&) { return false; }
+  // The configuration just loaded, with these results asked, makes a pupil's work.
+  virtual bool makesPupilWork(const ExerciseResults&) const { return false; }
 };
 
 // Opening a configuration by its name, as the open window does: a name that

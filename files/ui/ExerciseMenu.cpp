@@ -6,10 +6,12 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QRegularExpression>
+#include <filesystem>
 
 #include "files/ConfigFile.h"
 #include "files/ExerciseFile.h"
 #include "files/ExerciseOpening.h"
+#include "files/PupilWork.h"
 #include "files/SavePlaces.h"
 #include "files/TextQuestions.h"
 #include "files/ui/ConfigOwner.h"
@@ -129,12 +131,25 @@ bool ExerciseMenu::openExercise(const std::string& exercisePath, bool forceCorre
   PaneTarget target(pane_, owner_);
   const OpenOutcome o = files::openExercise(exercisePath, target, messages_);
   if (o.result != OpenResult::Opened) return false;
+  startPupilWork(exercisePath);
   activityFolder_ = o.folder;
   pane_.setFileName(QString::fromStdString(exercisePath));
   correctionAvailable_ = (o.corrected || forceCorrection) ? 1 : 0;
   pane_.setReadOnly(false);
   pane_.setTextModified(0);
   return true;
+}
+
+void ExerciseMenu::startPupilWork(const std::string& exercisePath) {
+  ExerciseFile exercise;
+  files::WorkItems work;
+  if (exercise.load(exercisePath)) work.results = files::readResults(exercise.extension().items);
+  if (!owner_.makesPupilWork(work.results)) return;
+  work.exercise = std::filesystem::path(exercisePath).filename().string();
+  // Tabs and line breaks cannot be kept: the name on one line.
+  const auto name = messages_.ask(files::pupilNameQuestion());
+  work.name = QString::fromStdString(name.value_or(std::string())).simplified().toStdString();
+  owner_.startPupilWork(work);
 }
 
 void ExerciseMenu::openCommandLineFile(const QString& path) {

@@ -58,6 +58,9 @@ class ExerciseMenu : public QObject {
   std::function<QString()> askOpenPath;
 
  private:
+  // After an exercise opened: its configuration made a pupil's work when it
+  // hides a value or the exercise asks for results, the name asked once.
+  void startPupilWork(const std::string& exercisePath);
   bool confirmDiscard();
 
   TextPane& pane_;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "RecordingMessages.h"
+#include "files/PupilWork.h"
 #include "files/WorkHistory.h"
 #include "model/Workbench.h"
 #include "table/Table.h"
@@ -106,3 +107,26 @@ TEST_F(Work, TheOldestStepsGoPastTheLimit) {
 }
 
 }  // namespace
+
+// Undo, redo and the recovery copy go through snapshots, which hold "?" for a
+// hidden concentration: taken back, the value and its concealment return.
+TEST_F(Work, AHiddenConcentrationComesBackConcealedFromItsSnapshot) {
+  files::ExtensionItems items;
+  ASSERT_TRUE(items.set("inconnue1", "oui"));
+  wb.setEntryText(model::Concentration1, "0,0456");
+  wb.updateMeters();
+  ASSERT_TRUE(files::keepHidden(items, wb));
+  const std::string kept = *files::workSnapshot(wb, table, items);
+  EXPECT_EQ(kept.find("0,0456"), std::string::npos);
+
+  model::Workbench wb2;
+  wb2.startupDefaults();
+  table::Table table2;
+  files::ExtensionItems extension;
+  ASSERT_TRUE(files::restoreWork(kept, wb2, table2, extension, messages));
+  EXPECT_TRUE(wb2.concealed(model::Concentration1));
+  EXPECT_EQ(wb2.shownEntryText(model::Concentration1), model::kHiddenEntryText);
+  EXPECT_EQ(wb2.entryText(model::Concentration1), "0,0456");
+  EXPECT_EQ(wb2.shownEntryText(model::Concentration2), wb2.entryText(model::Concentration2));
+  EXPECT_EQ(wb2.display(model::Meter::Ammeter, 1), wb.display(model::Meter::Ammeter, 1));
+}

@@ -1,0 +1,102 @@
+// A practical with an unknown: the exercise draws it once for the pupil,
+// whose name it asks; the field shows "?", the readings follow the value,
+// a recording leaves it out, undo and saving keep it hidden and never draw again.
+#include <QFile>
+
+#include "files/ConfigFile.h"
+#include "files/ExerciseFile.h"
+#include "files/PupilWork.h"
+#include "files/ui/ExerciseMenu.h"
+#include "table/Recording.h"
+#include "tests/ui/WindowFixture.h"
+#include "ui/WorkKeeper.h"
+
+namespace velmira::ui::testing {
+namespace {
+
+using UnknownTest = WindowTest;
+
+TEST_F(UnknownTest, AnExerciseDrawsItsUnknownOnceAndNeverShowsIt) {
+  const QDir dir(folder.path());
+  {
+    model::Workbench teacher;
+    teacher.startupDefaults();
+    table::Table t;
+    files::ExtensionItems items;
+    ASSERT_TRUE(items.set("inconnue1", "0,01..0,05"));
+    test::RecordingMessages quiet;
+    ASSERT_TRUE(files::writeConfiguration(dir.filePath("inconnu.C07").toStdString(), teacher, t, quiet, false, items));
+    QFile rtf(dir.filePath("enonce.rtf"));
+    ASSERT_TRUE(rtf.open(QIODevice::WriteOnly));
+    rtf.write("{\\rtf1 Trouver c1.}");
+    rtf.close();
+    files::Exercise e;
+    e.statement = "enonce.rtf";
+    e.configuration = "inconnu.C07";
+    e.title = "Une inconnue";
+    ASSERT_TRUE(files::writeExercise(dir.filePath("inconnu.E24").toStdString(), e));
+  }
+  messages.texts.push_back("Léa\tMartin");
+  ASSERT_TRUE(exerciseMenu(*window)->openExercise(dir.filePath("inconnu.E24").toStdString()));
+  ASSERT_EQ(messages.asked.size(), 1u);
+  EXPECT_EQ(messages.asked[0].prompt, "Votre nom :");
+
+  // The field: "?", neither typed in nor reached; the value drawn in the range.
+  EntryField* c1 = entryField(*window, model::Concentration1);
+  EXPECT_EQ(c1->text(), "?");
+  EXPECT_TRUE(c1->isReadOnly());
+  EXPECT_EQ(c1->focusPolicy(), Qt::NoFocus);
+  EXPECT_EQ(c1->accessibleDescription(), "inconnue");
+  const std::string drawn = window->workbench().entryText(model::Concentration1);
+  const auto value = files::readTypedNumber(drawn);
+  ASSERT_TRUE(value) << drawn;
+  EXPECT_GE(*value, 0.01);
+  EXPECT_LE(*value, 0.05);
+  const auto pupil = files::readWork(work(*window).extension());
+  ASSERT_TRUE(pupil);
+  EXPECT_EQ(pupil->name, "Léa Martin");
+  EXPECT_EQ(pupil->exercise, "inconnu.E24");
+  EXPECT_TRUE(work(*window).modified());
+
+  // The readings are those of a visible configuration at the drawn value.
+  model::Workbench visible;
+  visible.startupDefaults();
+  visible.setEntryText(model::Concentration1, drawn);
+  visible.updateMeters();
+  EXPECT_EQ(meterDisplay(*window, model::Meter::Ammeter, 1)->text().simplified().toStdString(),
+            QString::fromStdString(visible.display(model::Meter::Ammeter, 1)).simplified().toStdString());
+
+  // Leaving the field keeps the value; a recording leaves its cell empty and says why once.
+  c1->setFocus(Qt::OtherFocusReason);
+  entryField(*window, model::Distance)->setFocus(Qt::OtherFocusReason);
+  EXPECT_EQ(window->workbench().entryText(model::Concentration1), drawn);
+  window->table().setAutoEntry(0, table::kEntryConcentration);
+  window->table().setAutoEntry(1, table::kEntryAmmeter);
+  messages.shown.clear();
+  for (int k = 0; k < 2; ++k) QTest::mouseClick(recordButton(*window, Bench::Solution1), Qt::LeftButton);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, table::concealedNotRecorded().text);
+  EXPECT_EQ(window->table().cell(1, 0), "");
+  EXPECT_NE(window->table().cell(1, 1), "");
+
+  // Undone, the unknown is still hidden, with its value.
+  ASSERT_TRUE(work(*window).undo());
+  window->benches().followWork();
+  EXPECT_EQ(c1->text(), "?");
+  EXPECT_EQ(window->workbench().entryText(model::Concentration1), drawn);
+
+  // Saved and opened again: the same value, never written as a number, never drawn again.
+  const std::string saved = dir.filePath("travail.C07").toStdString();
+  ASSERT_TRUE(window->saveConfiguration(saved));
+  QFile f(QString::fromStdString(saved));
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_FALSE(f.readAll().contains(QByteArray::fromStdString(drawn)));
+  window->workbench().setEntryText(model::Concentration1, "0,1");
+  ASSERT_TRUE(window->loadConfiguration(saved));
+  EXPECT_EQ(window->workbench().entryText(model::Concentration1), drawn);
+  EXPECT_EQ(c1->text(), "?");
+  EXPECT_EQ(messages.asked.size(), 1u);
+}
+
+}  // namespace
+}  // namespace velmira::ui::testing
