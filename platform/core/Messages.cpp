@@ -1,6 +1,7 @@
 #include "platform/core/Messages.h"
 
-#include <cstring>
+#include <cerrno>
+#include <string>
 #include <utility>
 
 namespace velmira {
@@ -51,7 +52,71 @@ std::string saveCauseText(const fileio::SaveFailure& failure) {
     case SaveCause::System:
       break;
   }
-  return failure.error != 0 ? std::strerror(failure.error) : "erreur d'écriture";
+  return failure.error != 0 ? systemErrorText(failure.error) : "erreur d'écriture";
+}
+
+std::string systemErrorText(int error) {
+  switch (error) {
+    case ENOENT:
+      return "fichier introuvable";
+    case ENOTDIR:
+      return "dossier introuvable";
+    case EISDIR:
+      return "c'est un dossier";
+    case EACCES:
+    case EPERM:
+      return "accès refusé";
+    case ENAMETOOLONG:
+      return "nom trop long";
+    case ENOSPC:
+    case EDQUOT:
+      return "disque plein";
+    case EFBIG:
+    case EOVERFLOW:
+      return "fichier trop grand";
+    case ELOOP:
+      return "trop de liens symboliques";
+    case EROFS:
+      return "disque en lecture seule";
+    case EIO:
+      return "erreur d'entrée-sortie";
+    case EBUSY:
+    case ETXTBSY:
+      return "fichier occupé";
+    case EEXIST:
+      return "le fichier existe déjà";
+    case EXDEV:
+      return "autre disque";
+    case ENXIO:
+    case ENODEV:
+      return "périphérique absent";
+    case EMFILE:
+    case ENFILE:
+      return "trop de fichiers ouverts";
+    case ENOMEM:
+      return "mémoire insuffisante";
+    case EAGAIN:
+      return "ressource momentanément indisponible";
+    case EINTR:
+      return "opération interrompue";
+    case EINVAL:
+      return "opération non valide";
+    case ESTALE:
+    case ETIMEDOUT:
+    case EHOSTDOWN:
+    case EHOSTUNREACH:
+    case ENETDOWN:
+    case ENETUNREACH:
+    case ECONNREFUSED:
+    case ECONNRESET:
+      return "disque réseau injoignable";
+    case EMLINK:
+      return "trop de liens";
+    case ENOTEMPTY:
+      return "dossier non vide";
+    default:
+      return "erreur système " + std::to_string(error);
+  }
 }
 
 Message writeFailure(const std::string& path, const fileio::SaveFailure& failure) {

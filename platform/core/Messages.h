@@ -54,8 +54,11 @@ Message exclamationOk(std::string text, std::string title);
 
 // Saves and loads of files.
 // "Enregistrement impossible : « PATH » : CAUSE", the cause in words
-// ("c'est un dossier", "disque plein"..., else the system's own text).
+// ("c'est un dossier", "disque plein"..., else the system error's words).
 std::string saveCauseText(const fileio::SaveFailure& failure);
+// A system error number in French words ("trop de liens symboliques"), never
+// the system's own (English) text; "erreur système N" for a rare one.
+std::string systemErrorText(int error);
 Message writeFailure(const std::string& path, const fileio::SaveFailure& failure);
 // The question before a read-only file is replaced: Yes replaces it.
 Message replaceReadOnlyQuestion(const std::string& path);

@@ -1,6 +1,8 @@
 #include "platform/core/SafeFile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,6 +11,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <ctime>
 #include <string>
 
 namespace velmira::fileio {
@@ -117,8 +120,50 @@ bool isReadOnlyFile(const std::string& path) {
   return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && markedReadOnly(path, st);
 }
 
+namespace {
+
+// ".velmira-" and the six characters mkstemp puts in place of XXXXXX.
+bool isTemporaryName(std::string_view name) {
+  if (name.size() != kTemporaryPrefix.size() + 6 || name.substr(0, kTemporaryPrefix.size()) != kTemporaryPrefix)
+    return false;
+  return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(kTemporaryPrefix.size()), name.end(),
+                     [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
+}
+
+}  // namespace
+
+int removeStaleTemporaries(const std::string& folder, int age, std::size_t limit) {
+  DIR* dir = ::opendir(folder.c_str());
+  if (!dir) return 0;
+  const int dfd = ::dirfd(dir);
+  const std::time_t now = std::time(nullptr);
+  int removed = 0;
+  std::size_t seen = 0;
+  while (const dirent* e = ::readdir(dir)) {
+    if (++seen > limit) break;
+    if (!isTemporaryName(e->d_name)) continue;
+    struct stat seenFirst {};
+    if (::fstatat(dfd, e->d_name, &seenFirst, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(seenFirst.st_mode)) continue;
+    // Opened without following a link, nor waiting should it have become a pipe.
+    Fd fd(::openat(dfd, e->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    struct stat st {};
+    if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+    if (now - st.st_mtime <= age) continue;
+    // A running save holds its temporary locked.
+    if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) continue;
+    // Still the file opened (not replaced meanwhile) before it goes.
+    struct stat named {};
+    if (::fstatat(dfd, e->d_name, &named, AT_SYMLINK_NOFOLLOW) != 0 || named.st_dev != st.st_dev ||
+        named.st_ino != st.st_ino)
+      continue;
+    if (::unlinkat(dfd, e->d_name, 0) == 0) ++removed;
+  }
+  ::closedir(dir);
+  return removed;
+}
+
 bool replaceFile(const std::string& path, std::string_view bytes, WriteFn write, SaveFailure* failure,
-                 ReadOnlyTarget readOnly) {
+                 ReadOnlyTarget readOnly, Links links) {
   auto fail = [failure](SaveCause cause, int error = 0) {
     if (failure) *failure = {cause, error};
     return false;
@@ -126,18 +171,22 @@ bool replaceFile(const std::string& path, std::string_view bytes, WriteFn write,
   auto failWith = [&fail](int error) { return fail(saveCauseOf(error), error); };
   if (!write) write = [](int fd, const void* d, std::size_t n) { return ::write(fd, d, n); };
   if (path.empty()) return fail(SaveCause::FolderMissing, ENOENT);
-  const auto target = resolvedTarget(path);
+  const auto target = links == Links::Follow ? resolvedTarget(path) : std::optional<std::string>(path);
   if (!target) return failWith(errno);
   struct stat st {};
-  const bool exists = ::stat(target->c_str(), &st) == 0;
-  if (!exists && errno != ENOENT) return failWith(errno);
+  const bool exists = (links == Links::Follow ? ::stat(target->c_str(), &st) : ::lstat(target->c_str(), &st)) == 0 &&
+                      !S_ISLNK(st.st_mode);
+  if (!exists && errno != ENOENT && !S_ISLNK(st.st_mode)) return failWith(errno);
   if (exists && S_ISDIR(st.st_mode)) return fail(SaveCause::IsFolder, EISDIR);
   if (exists && !S_ISREG(st.st_mode)) return fail(SaveCause::NotRegularFile);
   if (exists && readOnly == ReadOnlyTarget::Refuse && markedReadOnly(*target, st)) return fail(SaveCause::ReadOnlyFile);
   const std::string folder = folderOf(*target);
-  std::string tmp = folder + "/.velmira-XXXXXX";
-  Fd fd(::mkstemp(tmp.data()));
+  removeStaleTemporaries(folder);
+  std::string tmp = folder + "/" + std::string(kTemporaryPrefix) + "XXXXXX";
+  Fd fd(::mkostemp(tmp.data(), O_CLOEXEC));
   if (fd.get() < 0) return failWith(errno);
+  // Held until the rename, so that no other run takes it for a stale one.
+  ::flock(fd.get(), LOCK_EX | LOCK_NB);
   mode_t mode;
   if (exists) {
     mode = st.st_mode & 07777;
@@ -173,7 +222,7 @@ namespace {
 
 // Reads the regular file at `path`; past `limit` bytes, either stops there
 // (`truncate`) or fails.
-FileContents readRegular(const std::string& path, std::size_t limit, bool truncate, Links links = Links::Follow) {
+FileContents readRegular(const std::string& path, std::size_t limit, bool truncate, Links links) {
   FileContents r;
   // Non-blocking, so that opening a pipe with no writer does not wait.
   Fd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | (links == Links::Refuse ? O_NOFOLLOW : 0)));
@@ -228,7 +277,9 @@ FileContents readRegular(const std::string& path, std::size_t limit, bool trunca
 
 }  // namespace
 
-FileContents readFile(const std::string& path, std::size_t limit) { return readRegular(path, limit, false); }
+FileContents readFile(const std::string& path, std::size_t limit, Links links) {
+  return readRegular(path, limit, false, links);
+}
 
 std::optional<std::string> readRegularFile(const std::string& path, std::size_t limit, Links links) {
   FileContents r = readRegular(path, limit, true, links);

@@ -37,6 +37,13 @@ SaveCause saveCauseOf(int error);
 // A read-only target is refused unless the user agreed to replace it.
 enum class ReadOnlyTarget { Refuse, Replace };
 
+// Whether a symbolic link is followed, or never: a read refuses it, a save
+// replaces the link itself (the file it names is left untouched).
+enum class Links { Follow, Refuse };
+
+// The name of the temporary files `replaceFile` writes before renaming them.
+inline constexpr std::string_view kTemporaryPrefix = ".velmira-";
+
 // Replaces the file at `path` with `bytes`: a temporary file in the same
 // folder is written, flushed to disk and renamed over the target. On any
 // failure the temporary file is removed and the target is left exactly as
@@ -45,9 +52,19 @@ enum class ReadOnlyTarget { Refuse, Replace };
 // a symbolic link keeps pointing at the file it names, which is the one
 // replaced. Something that is not a regular file (a folder, a device, a
 // pipe) is refused, and so is a read-only file unless `readOnly` says
-// Replace.
+// Replace. With `links` Refuse a link at `path` is never followed: the new
+// file takes the link's place. The temporary file is locked while it is
+// written, and the folder's stale temporaries are removed first
+// (`removeStaleTemporaries`).
 bool replaceFile(const std::string& path, std::string_view bytes, WriteFn write = nullptr,
-                 SaveFailure* failure = nullptr, ReadOnlyTarget readOnly = ReadOnlyTarget::Refuse);
+                 SaveFailure* failure = nullptr, ReadOnlyTarget readOnly = ReadOnlyTarget::Refuse,
+                 Links links = Links::Follow);
+
+// Removes the temporaries a killed save left in `folder`: regular files
+// (never a link) named kTemporaryPrefix and six characters, last changed
+// more than `age` seconds ago, that no running save holds locked. At most
+// `limit` entries of the folder are looked at. Returns how many went.
+int removeStaleTemporaries(const std::string& folder, int age = 60, std::size_t limit = 10000);
 
 // True when `path` names an existing file marked read-only (no write
 // permission bit, or none for this user), following links.
@@ -62,12 +79,9 @@ struct FileContents {
 };
 
 // The regular file at `path`, whole: anything else (missing, a folder, a
-// pipe, a device), a file over `limit` bytes or a read error gives its
-// failure. A pipe never blocks.
-FileContents readFile(const std::string& path, std::size_t limit);
-
-// Whether a read follows a symbolic link or refuses it.
-enum class Links { Follow, Refuse };
+// pipe, a device, a link when `links` refuses them), a file over `limit`
+// bytes or a read error gives its failure. A pipe never blocks.
+FileContents readFile(const std::string& path, std::size_t limit, Links links = Links::Follow);
 
 // At most the first `limit` bytes of the regular file at `path`; nullopt
 // when it cannot be read (as `readFile`).

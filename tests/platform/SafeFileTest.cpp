@@ -1,12 +1,16 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
 #include "TempDir.h"
+#include "platform/core/Messages.h"
 #include "platform/core/SafeFile.h"
 
 using namespace velmira;
@@ -142,4 +146,65 @@ TEST(SafeFile, AReadOnlyFileIsReplacedOnlyWhenAskedToAndKeepsItsOwner) {
   EXPECT_EQ(st.st_uid, 1234u);
   EXPECT_EQ(st.st_gid, 4321u);
   EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+TEST(SafeFile, ASystemCauseIsSaidInFrench) {
+  test::TempDir dir;
+  fs::create_symlink(dir.file("b.pdf"), dir.file("a.pdf"));
+  fs::create_symlink(dir.file("a.pdf"), dir.file("b.pdf"));
+  fileio::SaveFailure failure;
+  EXPECT_FALSE(fileio::replaceFile(dir.file("a.pdf"), "x", nullptr, &failure));
+  EXPECT_EQ(msg::saveCauseText(failure), "trop de liens symboliques");
+  // No cause the system may give reaches the user in the system's own words.
+  for (int error = 1; error < 134; ++error) {
+    const std::string text = msg::saveCauseText({fileio::saveCauseOf(error), error});
+    EXPECT_NE(text, std::strerror(error)) << error;
+    EXPECT_FALSE(text.empty()) << error;
+  }
+  EXPECT_EQ(msg::systemErrorText(EROFS), "disque en lecture seule");
+}
+
+TEST(SafeFile, ALinkIsReplacedNotFollowedWhenLinksAreRefused) {
+  test::TempDir dir;
+  const std::string target = dir.file("autre.C07"), link = dir.file("lien.C07");
+  ASSERT_TRUE(fileio::replaceFile(target, "à garder"));
+  fs::create_symlink(target, link);
+  EXPECT_FALSE(fileio::readFile(link, 100, fileio::Links::Refuse).failure == fileio::ReadFailure::None);
+  ASSERT_TRUE(
+      fileio::replaceFile(link, "nouveau", nullptr, nullptr, fileio::ReadOnlyTarget::Refuse, fileio::Links::Refuse));
+  EXPECT_FALSE(fs::is_symlink(link));
+  EXPECT_EQ(contents(link), "nouveau");
+  EXPECT_EQ(contents(target), "à garder");
+  fs::create_symlink(dir.file("absent.C07"), dir.file("pendant.C07"));
+  ASSERT_TRUE(fileio::replaceFile(dir.file("pendant.C07"), "x", nullptr, nullptr, fileio::ReadOnlyTarget::Refuse,
+                                  fileio::Links::Refuse));
+  EXPECT_FALSE(fs::exists(dir.file("absent.C07")));
+}
+
+TEST(SafeFile, StaleTemporariesGoButNotALiveOneNorALinkNorAnotherName) {
+  test::TempDir dir;
+  auto make = [&](const std::string& name, int seconds) {
+    { std::ofstream(dir.file(name)) << "reste"; }
+    fs::last_write_time(dir.file(name), fs::file_time_type::clock::now() - std::chrono::seconds(seconds));
+    return dir.file(name);
+  };
+  const std::string stale = make(".velmira-a1B2c3", 120), fresh = make(".velmira-d4E5f6", 10);
+  const std::string other = make(".velmira-notes", 120), live = make(".velmira-LIVE00", 120);
+  const std::string pointed = make("important.C07", 120);
+  fs::create_symlink(pointed, dir.file(".velmira-lien00"));
+  ASSERT_EQ(::mkfifo(dir.file(".velmira-tube00").c_str(), 0600), 0);
+  // A save still writing holds its temporary locked.
+  const int held = ::open(live.c_str(), O_RDONLY);
+  ASSERT_EQ(::flock(held, LOCK_EX), 0);
+
+  EXPECT_EQ(fileio::removeStaleTemporaries(dir.path().string()), 1);
+  EXPECT_FALSE(fs::exists(stale));
+  for (const std::string& kept : {fresh, other, live, pointed, dir.file(".velmira-tube00")})
+    EXPECT_TRUE(fs::exists(kept)) << kept;
+  EXPECT_TRUE(fs::is_symlink(dir.file(".velmira-lien00")));
+  ::close(held);
+  // A save into the folder clears what has gone stale.
+  ASSERT_TRUE(fileio::replaceFile(dir.file("travail.C07"), "x"));
+  EXPECT_FALSE(fs::exists(live));
+  EXPECT_TRUE(fs::exists(fresh));
 }
