@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #include "files/ConfigFile.h"
@@ -18,6 +19,9 @@ namespace {
 // Room for the longest name and text the program writes.
 constexpr std::size_t kNameLimit = 64 * 1024;
 constexpr std::size_t kTextLimit = 16 * 1024 * 1024;
+// The start-up scan's bounds: copies looked at, and entries of the folder read.
+constexpr std::size_t kCopiesLookedAt = 100;
+constexpr std::size_t kEntriesRead = 10000;
 
 bool isConfiguration(const std::string& bytes) {
   records::RecordReader reader;
@@ -35,19 +39,43 @@ void setAside(const std::string& path) {
 
 }  // namespace
 
+std::optional<long long> recoveryCopyNumber(const std::string& name) {
+  const std::string extension = kConfigExtension;
+  if (name.size() <= extension.size() || name.size() > extension.size() + 18 ||
+      name.compare(name.size() - extension.size(), extension.size(), extension) != 0)
+    return std::nullopt;
+  const std::string stem = name.substr(0, name.size() - extension.size());
+  if (stem[0] == '0' || !std::all_of(stem.begin(), stem.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    return std::nullopt;
+  return std::stoll(stem);
+}
+
 RecoveryFiles recoveryFiles(const std::string& folder, long long pid) {
   const std::string base = (fs::path(folder) / std::to_string(pid)).string();
   return {base + kConfigExtension, base + ".nom", base + ".rtf", base + ".lock"};
 }
 
+namespace {
+
+// A recovery file is the program's own: a link in its place is replaced, never followed.
+bool writeOwn(const std::string& path, const std::string& bytes) {
+  return fileio::replaceFile(path, bytes, nullptr, nullptr, fileio::ReadOnlyTarget::Refuse, fileio::Links::Refuse);
+}
+
+std::string readOwn(const std::string& path, std::size_t limit) {
+  return fileio::readRegularFile(path, limit, fileio::Links::Refuse).value_or(std::string());
+}
+
+}  // namespace
+
 bool writeRecovery(const RecoveryFiles& files, const std::string& snapshot, const std::string& workName,
                    const std::string& rtf) {
-  bool ok = fileio::replaceFile(files.config, snapshot) && fileio::replaceFile(files.name, workName);
+  bool ok = writeOwn(files.config, snapshot) && writeOwn(files.name, workName);
   if (rtf.empty()) {
     std::error_code ec;
     fs::remove(files.text, ec);
   } else {
-    ok = ok && fileio::replaceFile(files.text, rtf);
+    ok = ok && writeOwn(files.text, rtf);
   }
   return ok;
 }
@@ -64,21 +92,19 @@ std::vector<RecoveryCopy> leftCopies(const std::string& folder,
     fs::file_time_type time;
   };
   std::vector<Found> found;
+  fileio::removeStaleTemporaries(folder);
+  std::size_t looked = 0, read = 0;
   std::error_code ec;
-  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-    const fs::path p = it->path();
-    if (p.extension() != kConfigExtension) continue;
-    const std::string stem = p.stem().string();
-    if (stem.empty() || !std::all_of(stem.begin(), stem.end(), [](char c) { return c >= '0' && c <= '9'; })) continue;
-    long long pid = 0;
-    try {
-      pid = std::stoll(stem);
-    } catch (...) {
-      continue;
-    }
-    RecoveryFiles files = recoveryFiles(folder, pid);
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end && read++ < kEntriesRead; it.increment(ec)) {
+    const auto pid = recoveryCopyNumber(it->path().filename().string());
+    if (!pid) continue;
+    if (++looked > kCopiesLookedAt) break;
+    std::error_code lc;
+    if (it->is_symlink(lc) || lc) continue;  // never read through, nor moved
+    RecoveryFiles files = recoveryFiles(folder, *pid);
     if (lockHeld(files.lock)) continue;
-    const auto contents = fileio::readFile(files.config, configRecordCount(table::kMaxRows) * records::kRecordSize);
+    const auto contents = fileio::readFile(files.config, configRecordCount(table::kMaxRows) * records::kRecordSize,
+                                           fileio::Links::Refuse);
     if (contents.failure != fileio::ReadFailure::None || !isConfiguration(contents.bytes)) {
       setAside(files.config);
       continue;
@@ -86,10 +112,10 @@ std::vector<RecoveryCopy> leftCopies(const std::string& folder,
     Found f;
     f.copy.files = std::move(files);
     f.copy.snapshot = contents.bytes;
-    f.copy.workName = fileio::readRegularFile(f.copy.files.name, kNameLimit).value_or(std::string());
-    f.copy.rtf = fileio::readRegularFile(f.copy.files.text, kTextLimit).value_or(std::string());
+    f.copy.workName = readOwn(f.copy.files.name, kNameLimit);
+    f.copy.rtf = readOwn(f.copy.files.text, kTextLimit);
     std::error_code tc;
-    f.time = fs::last_write_time(p, tc);
+    f.time = fs::last_write_time(it->path(), tc);
     found.push_back(std::move(f));
   }
   std::stable_sort(found.begin(), found.end(), [](const Found& a, const Found& b) { return a.time > b.time; });

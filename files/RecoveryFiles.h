@@ -5,6 +5,7 @@
 // the work's file, UTF-8), `<pid>.rtf` (the exercise pane's text, when it was
 // modified) and the run's lock `<pid>.lock`.
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,9 +26,13 @@ struct RecoveryFiles {
 };
 
 RecoveryFiles recoveryFiles(const std::string& folder, long long pid);
+// The run's pid when `name` is a copy's name as the program writes it:
+// `<pid>.C07`, the pid in digits with no leading zero; nullopt for any other.
+std::optional<long long> recoveryCopyNumber(const std::string& name);
 
 // Writes the copy, each file whole or not at all (an empty `rtf` removes
-// the text). False when any file could not be written.
+// the text); a link in the place of one is replaced, never followed. False
+// when any file could not be written.
 bool writeRecovery(const RecoveryFiles& files, const std::string& snapshot, const std::string& workName,
                    const std::string& rtf);
 // Removes the copy (not the lock, which its owner releases).
@@ -43,7 +48,9 @@ struct RecoveryCopy {
 // The copies of runs that stopped: each `<pid>.C07` of `folder` whose lock
 // `lockHeld` says no running program holds, newest first. A copy that is
 // not a configuration is renamed with kUnreadableSuffix and left out; so is
-// a copy that cannot be read at all.
+// a copy that cannot be read at all. Only the program's own names are
+// looked at, at most 100 of them; a symbolic link is skipped unread. The
+// folder's stale temporaries are removed first.
 std::vector<RecoveryCopy> leftCopies(const std::string& folder,
                                      const std::function<bool(const std::string& lockPath)>& lockHeld);
 

@@ -84,3 +84,41 @@ TEST_F(Recovery, AMissingOrReadOnlyFolderIsNoFault) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Recovery, LinksInTheFolderAreNeverFollowed) {
+  const std::string mine = dir.file("devoir.C07"), before = "le devoir de l'élève";
+  { std::ofstream(mine) << before; }
+  fs::create_symlink(mine, at(40).config);                    // to a file the user may write
+  fs::create_symlink(dir.file("ailleurs.C07"), at(40).name);  // dangling
+  std::ofstream(dir.file("copie.C07")) << work;
+  fs::create_symlink(dir.file("copie.C07"), at(41).config);
+
+  ASSERT_TRUE(files::writeRecovery(at(40), work, "nom", ""));
+  EXPECT_EQ(test::contents(mine), before);
+  EXPECT_FALSE(fs::exists(dir.file("ailleurs.C07")));
+  EXPECT_FALSE(fs::is_symlink(at(40).config));
+  EXPECT_EQ(test::contents(at(40).config), work);
+  held.insert(at(40).lock);
+
+  EXPECT_TRUE(copies().empty());               // the link is not read...
+  EXPECT_TRUE(fs::is_symlink(at(41).config));  // ...nor set aside
+  EXPECT_EQ(test::contents(mine), before);
+}
+
+TEST_F(Recovery, OnlyTheProgramsOwnNamesAreLookedAtAndAtMostAHundred) {
+  EXPECT_EQ(files::recoveryCopyNumber("31020.C07"), 31020);
+  for (const char* other : {"0031020.C07", "31020.c07", "-5.C07", "+5.C07", ".C07", "5.C07.illisible", "5.nom",
+                            "99999999999999999999999.C07", "3 1.C07"})
+    EXPECT_FALSE(files::recoveryCopyNumber(other)) << other;
+  { std::ofstream(dir.file("0031020.C07")) << "abîmé"; }
+  for (int pid = 1; pid <= 150; ++pid) std::ofstream(at(pid).config) << "abîmé";
+  EXPECT_TRUE(copies().empty());
+  int setAside = 0;
+  for (int pid = 1; pid <= 150; ++pid) setAside += fs::exists(at(pid).config + files::kUnreadableSuffix);
+  EXPECT_EQ(setAside, 100);
+  EXPECT_TRUE(fs::exists(dir.file("0031020.C07")));
+}
+
+}  // namespace
