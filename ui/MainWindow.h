@@ -11,6 +11,7 @@
 
 #include "files/WorkHistory.h"
 #include "files/ui/ConfigOwner.h"
+#include "model/FlagFile.h"
 #include "model/Workbench.h"
 #include "platform/core/Messages.h"
 #include "table/Table.h"
@@ -135,6 +136,7 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner {
   MessageService& messages_;
   QString appFolder_;
   QString flagFolder_;
+  model::RunningMark running_;  // "OUI" in the flag file while any instance runs
   model::Workbench wb_;
   table::Table table_;
   WorkKeeper* work_ = nullptr;

@@ -26,7 +26,7 @@ Message quitQuestion() { return msg::questionOkCancel("Quitter vraiment cette ap
 }  // namespace
 
 void MainWindow::startUp() {
-  model::markRunning(flagFolder_.toStdString());
+  running_ = model::RunningMark(flagFolder_.toStdString());
   designSize_->applyOnScreen();
   hintLine_->setHint(backgroundHint());
   // Coefficients and the welcome text, then default entries, knobs (with
@@ -56,7 +56,7 @@ bool MainWindow::mayClose() {
 }
 
 void MainWindow::onClosing() {
-  model::markStopped(flagFolder_.toStdString());
+  running_.stop();
   if (RecoveryKeeper* r = work_->recovery()) r->discard();
 }
 

@@ -78,3 +78,20 @@ TEST_F(FlagFile, ALinkInItsPlaceIsNeitherFollowedNorWritten) {
   EXPECT_EQ(records::readRecord((dir / "lanceur").string(), 31), "EXOS\\ex1.E24");  // not taken through the link
   EXPECT_FALSE(fs::exists(dir / "absent"));  // nothing created where a dangling link points
 }
+
+TEST_F(FlagFile, SaysRunningWhileAnyInstanceRuns) {
+  model::RunningMark first(dir.string());
+  model::RunningMark second(dir.string());
+  EXPECT_EQ(records::readRecord(path(), 2), "OUI");
+  first.stop();  // the other one still runs
+  EXPECT_EQ(records::readRecord(path(), 2), "OUI");
+  model::RunningMark third(dir.string());
+  second.stop();
+  EXPECT_EQ(records::readRecord(path(), 2), "OUI");
+  third.stop();
+  EXPECT_EQ(records::readRecord(path(), 2), "NON");
+  third.stop();  // stopped once
+  model::RunningMark none;
+  none.stop();
+  EXPECT_EQ(records::readRecord(path(), 2), "NON");
+}
