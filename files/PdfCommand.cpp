@@ -1,7 +1,12 @@
 #include "files/PdfCommand.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
+
 #include "files/ConfigFile.h"
 #include "files/ExerciseFile.h"
+#include "platform/core/Messages.h"
 #include "platform/core/SafeFile.h"
 
 namespace velmira::files {
@@ -19,6 +24,34 @@ std::optional<PdfRequest> pdfRequest(const std::vector<std::string>& args) {
   const auto kind = printedKind(args[2]);
   if (!kind) return std::nullopt;
   return PdfRequest{args[1], args[2], *kind};
+}
+
+bool pdfOutputAllowed(const std::string& output, const std::string& input) {
+  if (!fileio::hasExtension(output, ".pdf")) return false;
+  struct stat own {};
+  if (::lstat(output.c_str(), &own) != 0) return true;  // new, or its folder's fault said by the write
+  struct stat out {};
+  if (::stat(output.c_str(), &out) != 0) return false;  // a dangling link or a loop
+  struct stat in {};
+  if (::stat(input.c_str(), &in) == 0 && in.st_dev == out.st_dev && in.st_ino == out.st_ino) return false;
+  if (!S_ISREG(out.st_mode)) return false;
+  const auto start = fileio::readRegularFile(output, 5);
+  return start && *start == "%PDF-";
+}
+
+std::string pdfOutputRefused(std::string_view output) {
+  return "velmira --pdf : la sortie doit être un nouveau fichier .pdf ou un PDF existant : « " + std::string(output) +
+         " »";
+}
+
+std::optional<std::string> pdfInputFault(const std::string& input) {
+  struct stat st {};
+  if (::stat(input.c_str(), &st) != 0) return msg::systemErrorText(errno == ENOTDIR ? ENOENT : errno);
+  if (S_ISREG(st.st_mode)) return std::nullopt;
+  if (S_ISDIR(st.st_mode)) return "c'est un dossier";
+  if (S_ISFIFO(st.st_mode)) return "c'est un tube";
+  if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode)) return "c'est un périphérique";
+  return "ce n'est pas un fichier ordinaire";
 }
 
 std::string pdfUsage() {

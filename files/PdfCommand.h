@@ -30,6 +30,19 @@ struct PdfRequest {
 // "--pdf", an output and a file of a kind that prints.
 std::optional<PdfRequest> pdfRequest(const std::vector<std::string>& args);
 
+// Whether `output` may receive the PDF printed from `input`: it ends in
+// ".pdf" in any letter case, is not the input file (the same file under any
+// name), and is either new or an existing file that begins with "%PDF-"
+// (a link that leads nowhere is not new).
+bool pdfOutputAllowed(const std::string& output, const std::string& input);
+// "velmira --pdf : la sortie doit être un nouveau fichier .pdf ou un PDF
+// existant : « SORTIE »"
+std::string pdfOutputRefused(std::string_view output);
+// What stands at `input` when it is not a file to read ("fichier
+// introuvable", "c'est un dossier", "c'est un tube", "c'est un
+// périphérique", "trop de liens symboliques"...); nullopt for a regular file.
+std::optional<std::string> pdfInputFault(const std::string& input);
+
 // "usage : velmira --pdf SORTIE.pdf FICHIER" and the kinds, on two lines.
 std::string pdfUsage();
 // "velmira : lecture impossible de « FICHIER » : CAUSE"

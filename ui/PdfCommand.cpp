@@ -124,6 +124,15 @@ int runPdfCommand(int argc, char** argv) {
     std::cerr << files::pdfUsage() << '\n';
     return files::kPdfBadArguments;
   }
+  // Swapped arguments never replace the work or the statement.
+  if (!files::pdfOutputAllowed(request->output, request->input)) {
+    std::cerr << files::pdfOutputRefused(request->output) << '\n';
+    return files::kPdfBadArguments;
+  }
+  if (const auto fault = files::pdfInputFault(request->input)) {
+    std::cerr << files::pdfReadFailure(request->input, *fault) << '\n';
+    return files::kPdfFailed;
+  }
   qputenv("QT_QPA_PLATFORM", "offscreen");
   // The platform's runtime folder, when none is set, is a temporary one of
   // its own; Qt's notices stay off stderr, which carries the command's texts.

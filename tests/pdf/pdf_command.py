@@ -103,6 +103,39 @@ def main():
         check(code == 1 and err.strip() == f"velmira : écriture impossible de « {bad} » : dossier introuvable",
               f"unwritable output: {code} {err}")
 
+        # An output that is not a new .pdf nor an existing PDF: 2, nothing written.
+        work_copy = os.path.join(work, "tp.C07")
+        shutil.copy(config, work_copy)
+        os.symlink(work_copy, os.path.join(work, "lien.pdf"))
+        with open(os.path.join(work, "notes.pdf"), "wb") as f:
+            f.write(b"pas un PDF")
+        kept = {p: open(p, "rb").read() for p in (work_copy, rtf, os.path.join(work, "notes.pdf"))}
+        for target, source_file in ((work_copy, rtf), (rtf, rtf), (work_copy, work_copy),
+                                    (os.path.join(work, "lien.pdf"), work_copy), (os.path.join(work, "notes.pdf"), rtf)):
+            code, err = run(velmira, ["--pdf", target, source_file], home)
+            check(code == 2 and err.strip() == "velmira --pdf : la sortie doit être un nouveau fichier .pdf ou un PDF "
+                  f"existant : « {target} »", f"output refused for {target}: {code} {err}")
+        for p, b in kept.items():
+            check(open(p, "rb").read() == b, f"{p} left whole")
+        check(not os.path.exists(os.path.join(work, "NOUVEAU.PDF")), "nothing new")
+        code, err = run(velmira, ["--pdf", os.path.join(work, "NOUVEAU.PDF"), work_copy], home)
+        check(code == 0 and open(os.path.join(work, "NOUVEAU.PDF"), "rb").read(5) == b"%PDF-", f"capital .PDF: {code} {err}")
+
+        # An input that is no file says what it is (a pipe is never opened).
+        os.mkfifo(os.path.join(work, "tube.C07"))
+        os.mkdir(os.path.join(work, "dossier.E24"))
+        os.symlink(os.path.join(work, "b.rtf"), os.path.join(work, "a.rtf"))
+        os.symlink(os.path.join(work, "a.rtf"), os.path.join(work, "b.rtf"))
+        for name, cause in (("tube.C07", "c'est un tube"), ("dossier.E24", "c'est un dossier"),
+                            ("a.rtf", "trop de liens symboliques")):
+            code, err = run(velmira, ["--pdf", out, os.path.join(work, name)], home)
+            check(code == 1 and err.strip() == f"velmira : lecture impossible de « {os.path.join(work, name)} » : {cause}",
+                  f"input {name}: {code} {err}")
+        os.symlink(os.path.join(work, "boucle2.pdf"), os.path.join(work, "boucle1.pdf"))
+        os.symlink(os.path.join(work, "boucle1.pdf"), os.path.join(work, "boucle2.pdf"))
+        code, err = run(velmira, ["--pdf", os.path.join(work, "boucle1.pdf"), work_copy], home)
+        check(code == 2, f"a looping output is refused: {code} {err}")
+
         # Nothing in the home folder: no settings, no recovery copy, no flag file.
         left = [os.path.join(d, n) for d, _, ns in os.walk(home) for n in ns]
         check(not left, f"nothing written in the home folder: {left}")
