@@ -98,7 +98,7 @@ void askRenameColumn(Table& table, int col, MessageService& messages) {
 
 void pasteText(Table& table, std::string_view text, MessageService& messages) {
   PastedText pasted = pastedText(text);
-  if (table.row() == 1 && !pasted.lines.empty() && isTitleLine(pasted.lines.front())) {
+  if (table.row() == 1 && beginsWithHeader(pasted)) {
     const PastedLine& titles = pasted.lines.front();
     for (int k = 0; k < static_cast<int>(titles.size()) && table.col() + k < kCols; ++k)
       if (const auto refused = renameColumn(table, table.col() + k, num::trim(titles[static_cast<std::size_t>(k)])))

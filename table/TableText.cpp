@@ -100,6 +100,14 @@ bool isTitleLine(const PastedLine& line) {
   return text;
 }
 
+bool beginsWithHeader(const PastedText& text) {
+  if (text.lines.size() < 2 || !isTitleLine(text.lines[0])) return false;
+  const PastedLine& next = text.lines[1];
+  return std::any_of(next.begin(), next.end(), [](std::string_view cell) {
+    return !blankCell(cell) && num::readSingle(pastedCell(cell)).has_value();
+  });
+}
+
 PasteCount paste(Table& table, const PastedText& text) {
   PasteCount count;
   const int row0 = table.row(), col0 = table.col();
@@ -134,7 +142,11 @@ std::string csv(const std::vector<std::vector<std::string>>& lines) {
   for (const auto& line : lines) {
     for (std::size_t c = 0; c < line.size(); ++c) {
       if (c > 0) out += ';';
-      const std::string& cell = line[c];
+      std::string cell = line[c];
+      // A spreadsheet runs a text beginning with one of these as a formula.
+      if (!cell.empty() && std::string_view("=+-@").find(cell.front()) != std::string_view::npos &&
+          !num::readDouble(cell))
+        cell.insert(0, 1, '\'');
       if (cell.find_first_of(";\"\r\n") == std::string::npos) {
         out += cell;
       } else {

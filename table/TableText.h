@@ -28,6 +28,9 @@ PastedText pastedText(std::string_view text);
 
 // A spreadsheet's header line: some cell holds text, none reads as a number.
 bool isTitleLine(const PastedLine& line);
+// The text begins with a header: a title line above a line that holds a
+// number (a single line, or one above more text, is data).
+bool beginsWithHeader(const PastedText& text);
 
 // What a paste did: lines left out for want of room, cells that held text
 // but not a number (left empty).
@@ -45,7 +48,9 @@ PasteCount paste(Table& table, const PastedText& text);
 // CSV for a spreadsheet: UTF-8 with a byte-order mark, ";" between cells,
 // the decimal comma, the titles then the data lines up to the last one that
 // is not empty, "\r\n" line ends; a cell holding ";", a quote or a line break
-// is quoted.
+// is quoted, and a title or cell that is not a number and begins with "=",
+// "+", "-" or "@" is written after an apostrophe ("'=A1+1"), so that no
+// spreadsheet runs it as a formula.
 std::string csv(const Table& table);
 // The same form for any lines of cells (the texts as they stand).
 std::string csv(const std::vector<std::vector<std::string>>& lines);

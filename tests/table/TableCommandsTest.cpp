@@ -264,6 +264,19 @@ TEST(TableText, CopyAndCsv) {
   EXPECT_EQ(table::csv(t),
             "\xEF\xBB\xBF"
             "C1;C2;C3;C4;C5\r\n");
+
+  // No text reaches a spreadsheet as a formula; numbers stay numbers.
+  t.setCell(0, 0, "=A1+1");
+  t.setCell(0, 1, "+x");
+  t.setCell(0, 2, "-σ;");
+  t.setCell(0, 3, "@SOMME(A1)");
+  t.setCell(0, 4, "a=b");
+  t.setCell(1, 0, "-1,5");
+  t.setCell(1, 1, "-2,50E-03");
+  t.setCell(1, 2, "+4");
+  EXPECT_EQ(table::csv(t),
+            "\xEF\xBB\xBF"
+            "'=A1+1;'+x;\"'-σ;\";'@SOMME(A1);a=b\r\n-1,5;-2,50E-03;+4;;\r\n");
 }
 
 TEST(TableText, PasteSplitsAndChecksCells) {
@@ -317,6 +330,21 @@ TEST(TableText, PasteCommandTakesTitlesAndSaysWhatDidNotLand) {
   EXPECT_EQ(t.cell(1, 1), "");
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, "3 cellules collées ne sont pas des nombres : elles sont restées vides.");
+
+  // A single line, or a text line above more text, is data even in the first line.
+  for (const std::string& data :
+       std::vector<std::string>{"3,5 mS\n", "=A1+1", "NaN\r5%\r", std::string("a\0b", 3), "x\ny\n"}) {
+    messages.shown.clear();
+    t.setCurrent(1, 1);
+    table::pasteText(t, data, messages);
+    EXPECT_EQ(t.cell(0, 1), "G (mS)") << data;
+    EXPECT_EQ(t.cell(1, 1), "") << data;
+    ASSERT_EQ(messages.shown.size(), 1u) << data;
+    EXPECT_NE(messages.shown[0].text.find(" nombre"), std::string::npos) << data;
+  }
+  t.setCurrent(1, 0);
+  table::pasteText(t, std::string(20'000'000, '9'), messages);
+  EXPECT_EQ(t.cell(0, 0), "V (mL)");
 
   // Lower down, the header line is data: its texts are not numbers.
   messages.shown.clear();
