@@ -7,6 +7,7 @@
 
 #include "platform/core/Messages.h"
 #include "platform/core/ScreenFit.h"
+#include "platform/core/ZoomFile.h"
 #include "platform/qt/ZoomSetting.h"
 
 namespace velmira::ui {
@@ -24,8 +25,8 @@ void changeZoom(MessageService& messages, const std::function<int(int)>& step) {
   const int before = qtp::storedZoom();
   const int after = step(before);
   if (after == before) return;
-  qtp::storeZoom(after);
-  messages.show(zoomStored(after));
+  fileio::SaveFailure failure;
+  messages.show(qtp::storeZoom(after, &failure) ? zoomStored(after) : msg::zoomNotStored(failure));
 }
 
 }  // namespace

@@ -1,24 +1,22 @@
 #include "platform/qt/ZoomSetting.h"
 
-#include <QSettings>
+#include <QStandardPaths>
+#include <string>
 
-#include "platform/core/ScreenFit.h"
+#include "platform/core/ZoomFile.h"
 
 namespace velmira::qtp {
 
 namespace {
-constexpr char kZoomKey[] = "affichage/zoom";
-QSettings settings() {
-  return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("velmira"), QStringLiteral("velmira"));
+std::string settingsPath() {
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString() + "/velmira/velmira.ini";
 }
 }  // namespace
 
-int storedZoom() { return validZoom(settings().value(QLatin1String(kZoomKey), kZoomLeast).toInt()); }
+int storedZoom() { return fileio::readZoom(settingsPath()); }
 
-void storeZoom(int percent) {
-  QSettings s = settings();
-  s.setValue(QLatin1String(kZoomKey), validZoom(percent));
-  s.sync();
+bool storeZoom(int percent, fileio::SaveFailure* failure) {
+  return fileio::writeZoom(settingsPath(), percent, failure);
 }
 
 }  // namespace velmira::qtp

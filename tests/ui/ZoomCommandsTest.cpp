@@ -1,7 +1,7 @@
 // The zoom keys and the help button's menu store the zoom and say when it
 // applies.
+#include <QDir>
 #include <QMenu>
-#include <QSettings>
 #include <QToolButton>
 
 #include "platform/qt/ZoomSetting.h"
@@ -14,8 +14,12 @@ class ZoomTest : public WindowTest {
  protected:
   void SetUp() override {
     ASSERT_TRUE(settingsFolder.isValid());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder.path());
+    qputenv("XDG_CONFIG_HOME", settingsFolder.path().toLocal8Bit());
     WindowTest::SetUp();
+  }
+  void TearDown() override {
+    WindowTest::TearDown();
+    qunsetenv("XDG_CONFIG_HOME");
   }
   QTemporaryDir settingsFolder;
 };
@@ -49,6 +53,14 @@ TEST_F(ZoomTest, TheHelpButtonsMenuHoldsTheZoomEntries) {
   EXPECT_EQ(texts, QStringList({"Aide", "Agrandir", "Réduire", "Taille normale"}));
   menu->actions().at(2)->trigger();
   EXPECT_EQ(qtp::storedZoom(), 125);
+}
+
+TEST_F(ZoomTest, AZoomThatCannotBeKeptIsSaidSo) {
+  ASSERT_TRUE(QDir().mkpath(settingsFolder.filePath(QStringLiteral("velmira/velmira.ini"))));  // a folder
+  QTest::keyClick(window.get(), Qt::Key_Plus, Qt::ControlModifier);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "Le zoom n'a pas pu être enregistré : c'est un dossier");
+  EXPECT_EQ(qtp::storedZoom(), 100);
 }
 
 }  // namespace
