@@ -111,12 +111,10 @@ int main(int argc, char** argv) {
   // The recovery copy of the work, and the copies of runs that stopped.
   window.keepRecovery(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                       QStringLiteral("/velmira/") + QString::fromUtf8(velmira::files::kRecoveryFolder));
-  QTimer::singleShot(0, &window, [&window] { window.offerRecovery(); });
   // A configuration or an exercise given on the command line (a double-click
-  // in the file manager) opens once the window is up.
-  if (argc > 1) {
-    const QString file = QString::fromLocal8Bit(argv[1]);
-    QTimer::singleShot(0, &window, [&window, file] { window.openFile(file); });
-  }
+  // in the file manager) opens once the window is up, after the recovery
+  // question is answered (never loaded behind it).
+  const QString file = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+  QTimer::singleShot(0, &window, [&window, file] { window.startWork(file); });
   return app.exec();
 }

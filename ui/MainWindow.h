@@ -94,6 +94,9 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner {
   void keepRecovery(const QString& folder);
   // At start-up: the copies of runs that stopped, offered newest first.
   void offerRecovery();
+  // The start once the window is up: the copies offered, then `file` (the
+  // command line's, when not empty) opened after the answer, as any open.
+  void startWork(const QString& file);
   // The save window the unsaved-work question's "Enregistrer" opens.
   std::function<void()> saveWork;
 

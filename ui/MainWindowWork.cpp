@@ -172,4 +172,9 @@ void MainWindow::offerRecovery() {
       *textPane_, [this] { return mayReplaceWork(); }, [this] { followWork(); });
 }
 
+void MainWindow::startWork(const QString& file) {
+  offerRecovery();
+  if (!file.isEmpty()) openFile(file);
+}
+
 }  // namespace velmira::ui

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QTimer>
 
+#include "files/ConfigFile.h"
 #include "files/RecoveryFiles.h"
 #include "files/SavePlaces.h"
 #include "files/WorkHistory.h"
@@ -177,6 +178,38 @@ TEST_F(WorkTest, ALeftCopyIsTakenBackAsUnsavedWorkUnderItsName) {
   messages.answers = {Answer::No};
   window->offerRecovery();
   EXPECT_FALSE(QFile::exists(QString::fromStdString(left.config)));
+}
+
+TEST_F(WorkTest, TheCommandLinesFileOpensAfterTheRecoveryQuestionAndAsksBeforeReplacingTheResumedWork) {
+  const QString dir = QDir(folder.path()).filePath("recuperation");
+  QDir().mkpath(dir);
+  model::Workbench wb;
+  wb.startupDefaults();
+  wb.setEntryText(model::Volume1, "19");
+  table::Table t;
+  const auto left = files::recoveryFiles(dir.toStdString(), 4242425);
+  ASSERT_TRUE(files::writeRecovery(left, *files::workSnapshot(wb, t), "", ""));
+  const QString given = QDir(folder.path()).filePath("donne.C07");
+  wb.setEntryText(model::Volume1, "15");
+  ASSERT_TRUE(files::writeConfiguration(given.toStdString(), wb, t, messages));
+  window->keepRecovery(dir);
+
+  // Declined: the file opens.
+  messages.answers = {Answer::No};
+  window->startWork(given);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(entryField(*window, model::Volume1)->text(), "15");
+
+  // Resumed: the file opens only after the answer, asking before it replaces the resumed work.
+  messages.shown.clear();
+  wb.setEntryText(model::Volume1, "19");
+  ASSERT_TRUE(files::writeRecovery(left, *files::workSnapshot(wb, t), "", ""));
+  messages.answers = {Answer::Yes, Answer::Cancel};
+  window->startWork(given);
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(messages.shown[0].buttons, Buttons::ResumeOrNot);
+  EXPECT_EQ(messages.shown[1].buttons, Buttons::SaveDiscardCancel);
+  EXPECT_EQ(entryField(*window, model::Volume1)->text(), "19");
 }
 
 TEST_F(WorkTest, ACopyThatCannotBeWrittenIsSaidOnceAndTheWorkGoesOn) {
