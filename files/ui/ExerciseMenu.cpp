@@ -162,7 +162,9 @@ void ExerciseMenu::openCommandLineFile(const QString& path) {
     openGettingStarted(absolute);
     return;
   }
-  if (path.endsWith(QString::fromLatin1(kExerciseExtension), Qt::CaseInsensitive)) {
+  // Any other .PEM is an exercise file, as velmira-outil writes it and --pdf prints it.
+  if (path.endsWith(QString::fromLatin1(kExerciseExtension), Qt::CaseInsensitive) ||
+      path.endsWith(QString::fromLatin1(kGettingStartedExtension), Qt::CaseInsensitive)) {
     openExercise(absolute);
     return;
   }

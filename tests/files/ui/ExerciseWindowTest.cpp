@@ -180,6 +180,13 @@ TEST_F(ExerciseTest, AGettingStartedFileOnTheCommandLineOpensAsFromTheMenu) {
   EXPECT_EQ(fileNameField(*window)->text(), path("exercices/velmirb.pem"));
   EXPECT_EQ(menu()->correctionAvailable(), 0);
   EXPECT_TRUE(messages.shown.empty());
+
+  // Another .PEM is an exercise file (velmira-outil writes such files).
+  ASSERT_TRUE(files::writeExercise(path("exercices/autre.PEM").toStdString(), e));
+  window->openFile(path("exercices/autre.PEM"));
+  EXPECT_EQ(paneText(), "Mesurer la conductance.");
+  EXPECT_EQ(fileNameField(*window)->text(), path("exercices/autre.PEM"));
+  EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(ExerciseTest, SavingTheTextOverAFileAsksAndCancelLeavesIt) {
