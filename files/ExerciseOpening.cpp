@@ -27,8 +27,8 @@ bool blank(const std::string& text) { return num::trim(text).empty(); }
 // The loads of an activity: the file at `path` read, then its statement
 // (record `statement`, skipped when blank if `statementOptional`) and, when
 // not blank, its configuration (record `configuration`), both from `folder`.
-// An unreadable file shows `unreadable`, a statement that cannot be read
-// `missing(its path)`, and then no configuration is loaded.
+// An unreadable file, or one naming no statement where one is needed, shows `unreadable`, a statement that cannot be
+// read `missing(its path)`, and then no configuration is loaded.
 template <typename Missing>
 OpenOutcome openActivity(const std::string& path, std::string folder, ExerciseItem statement,
                          ExerciseItem configuration, bool statementOptional, const Message& unreadable, Missing missing,
@@ -44,7 +44,12 @@ OpenOutcome openActivity(const std::string& path, std::string folder, ExerciseIt
   }
   out.corrected = file.corrected();
   const auto& [statementName, configurationName] = *texts;
-  if (!(statementOptional && blank(statementName))) {
+  // An activity that names no statement (an empty file) is one that cannot be read.
+  if (!statementOptional && blank(statementName)) {
+    messages.show(unreadable);
+    return out;
+  }
+  if (!blank(statementName)) {
     const std::string statementPath = referencedPath(out.folder, statementName);
     // Only a file of the activity's own folder is read.
     rtf::FileRead read;

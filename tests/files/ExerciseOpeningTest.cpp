@@ -94,6 +94,12 @@ TEST_F(ExerciseOpeningTest, FailuresShowTheirMessageAndStop) {
   ASSERT_EQ(messages.shown.size(), 3u);
   EXPECT_EQ(messages.shown[2].title, "Lecture impossible");
   EXPECT_TRUE(pane.loaded.empty());
+
+  // An empty file names no statement: unreadable, not a missing "<folder>/".
+  ASSERT_TRUE(records::writeFile(dir.file("vide.E24"), ""));
+  EXPECT_EQ(files::openExercise(dir.file("vide.E24"), pane, messages).result, files::OpenResult::Failed);
+  ASSERT_EQ(messages.shown.size(), 4u);
+  EXPECT_EQ(messages.shown[3].text, files::exerciseUnreadable().text);
 }
 
 TEST_F(ExerciseOpeningTest, NamesLeadingOutOfTheFolderReadAsMissing) {
