@@ -237,6 +237,13 @@ Speciation speciateAt(const Composition& t, double ionicStrength) {
 
 IonData ionData(Ion ion) { return kIons[static_cast<int>(ion)]; }
 
+std::string_view ionFormula(Ion ion) {
+  static constexpr std::array<std::string_view, kIonCount> kFormulas = {"H3O+", "HO-",  "Na+",     "K+",    "NH4+",
+                                                                        "Ag+",  "Ba2+", "Mg2+",    "Al3+",  "Cl-",
+                                                                        "I-",   "NO3-", "CH3COO-", "HSO4-", "SO4 2-"};
+  return kFormulas[static_cast<int>(ion)];
+}
+
 double activityCoefficient(int charge, double ionicStrength) {
   const double r = std::sqrt(ionicStrength);
   return std::pow(10.0, -kDebyeHuckelA * charge * charge * (r / (1 + r) - 0.3 * ionicStrength));

@@ -47,6 +47,8 @@ struct IonData {
   double limitingConductivity;  // λ°, mS·m²/mol per mole of ion
 };
 IonData ionData(Ion ion);
+// The ion's formula in plain letters: "H3O+", "SO4 2-".
+std::string_view ionFormula(Ion ion);
 
 // Davies' activity coefficient of an ion of that charge at ionic strength I
 // (mol/L); 1 for a molecule.

@@ -435,10 +435,18 @@ slope() {
   calc "0.0" "$(num "$1") * $(num "${value[CAPPORT]}")"
 }
 
-# Limiting molar conductivities of the ions the titrations name (mS·m²·mol⁻¹),
-# given to the pupils as L<ION> and summed for the expected slopes.
-declare -A lambda=([H]=34.98 [OH]=19.86 [NA]=5.01 [CL]=7.63 [NH4]=7.34 [AG]=6.19 [NO3]=7.14 [AC]=4.09)
-lambdas() { local i; for i in "$@"; do put "L$i" "${lambda[$i]/./,}"; done; }
+# Limiting molar conductivities of the ions the titrations name (mS·m²·mol⁻¹,
+# the simulator's own: velmira-outil ions), given to the pupils as L<ION> and
+# summed for the expected slopes.
+declare -A ionOf=([H]="H3O+" [OH]="HO-" [NA]="Na+" [CL]="Cl-" [NH4]="NH4+" [AG]="Ag+" [NO3]="NO3-" [AC]="CH3COO-")
+declare -A lambda=()
+while IFS=$'\t' read -r ion l; do
+  for k in "${!ionOf[@]}"; do if [[ ${ionOf[$k]} == "$ion" ]]; then lambda[$k]=$l; fi; done
+done < <(vo ions)
+for k in "${!ionOf[@]}"; do
+  [[ -n ${lambda[$k]:-} ]] || { echo "conductivité de ${ionOf[$k]} absente de velmira-outil ions" >&2; exit 1; }
+done
+lambdas() { local i; for i in "$@"; do put "L$i" "${lambda[$i]}"; done; }
 
 # A titration's statement, correction and exercise file: N TITLE FIRST-KEYWORD.
 shipTitration() {
@@ -453,8 +461,8 @@ vinegar() {
   value=()
   titration $n 22 0,01 18 0,1
   lambdas H NA OH AC
-  put P1 "$(slope "$(calc "" "${lambda[NA]} + ${lambda[AC]}")")"
-  put P2 "$(slope "$(calc "" "${lambda[NA]} + ${lambda[OH]}")")"
+  put P1 "$(slope "$(calc "" "$(num "${lambda[NA]}") + $(num "${lambda[AC]}")")")"
+  put P2 "$(slope "$(calc "" "$(num "${lambda[NA]}") + $(num "${lambda[OH]}")")")"
   shipTitration $n "Dosage conductimétrique de l'acide éthanoïque (vinaigre)" "Acide faible, "
 }
 
@@ -464,8 +472,8 @@ ammonia() {
   value=()
   titration $n 24 0,01 5 0,1
   lambdas H CL NH4 OH
-  put P1 "$(slope "$(calc "" "${lambda[NH4]} + ${lambda[CL]}")")"
-  put P2 "$(slope "$(calc "" "${lambda[H]} + ${lambda[CL]}")")"
+  put P1 "$(slope "$(calc "" "$(num "${lambda[NH4]}") + $(num "${lambda[CL]}")")")"
+  put P2 "$(slope "$(calc "" "$(num "${lambda[H]}") + $(num "${lambda[CL]}")")")"
   shipTitration $n "Dosage conductimétrique de l'ammoniac" "Base faible, "
 }
 
@@ -475,8 +483,8 @@ chlorides() {
   value=()
   titration $n 17 0,01 26 0,1
   lambdas NA CL AG NO3
-  put P1 "$(slope "$(calc "" "${lambda[NO3]} - ${lambda[CL]}")")"
-  put P2 "$(slope "$(calc "" "${lambda[AG]} + ${lambda[NO3]}")")"
+  put P1 "$(slope "$(calc "" "$(num "${lambda[NO3]}") - $(num "${lambda[CL]}")")")"
+  put P2 "$(slope "$(calc "" "$(num "${lambda[AG]}") + $(num "${lambda[NO3]}")")")"
   shipTitration $n "Dosage conductimétrique des ions chlorure" "Précipitation, "
 }
 

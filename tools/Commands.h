@@ -9,7 +9,7 @@ namespace velmira::tools {
 
 using Args = std::vector<std::string>;
 
-// mesures, config, graphe, calcul, texte, exercice, travail, classe, in that order.
+// mesures, config, graphe, calcul, texte, exercice, travail, classe, ions, in that order.
 int readingsCommand(const Args& args, std::ostream& out, std::ostream& err);
 int configCommand(const Args& args, std::ostream& out, std::ostream& err);
 int graphCommand(const Args& args, std::ostream& out, std::ostream& err);
@@ -18,5 +18,6 @@ int textCommand(const Args& args, std::ostream& out, std::ostream& err);
 int exerciseCommand(const Args& args, std::ostream& out, std::ostream& err);
 int workCommand(const Args& args, std::ostream& err);
 int classCommand(const Args& args, std::ostream& out, std::ostream& err);
+int ionsCommand(const Args& args, std::ostream& out, std::ostream& err);
 
 }  // namespace velmira::tools

@@ -1,7 +1,10 @@
-// velmira-outil mesures: the twelve display texts of configuration files.
+// velmira-outil mesures: the twelve display texts of configuration files;
+// velmira-outil ions: the ions' limiting molar conductivities.
 #include <ostream>
 
+#include "model/Equilibria.h"
 #include "model/Workbench.h"
+#include "platform/core/NumberText.h"
 #include "table/Table.h"
 #include "tools/Commands.h"
 #include "tools/ToolFiles.h"
@@ -30,6 +33,18 @@ int readingsCommand(const Args& args, std::ostream& out, std::ostream& err) {
     for (int b = 1; b <= model::kBenches; ++b) out << "ecrangbf(" << b - 1 << ")\t" << wb.generatorText(b) << "\n";
   }
   return status;
+}
+
+int ionsCommand(const Args& args, std::ostream& out, std::ostream& err) {
+  if (!args.empty()) {
+    err << "velmira-outil ions : cette commande ne prend pas d'argument\n";
+    return 2;
+  }
+  for (int i = 0; i < model::kIonCount; ++i) {
+    const auto ion = static_cast<model::Ion>(i);
+    out << model::ionFormula(ion) << "\t" << num::format(model::ionData(ion).limitingConductivity, "0.00") << "\n";
+  }
+  return 0;
 }
 
 }  // namespace velmira::tools

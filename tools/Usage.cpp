@@ -21,7 +21,7 @@ struct CommandUsage {
   std::string_view english;
 };
 
-constexpr std::array<CommandUsage, 8> kCommands = {{
+constexpr std::array<CommandUsage, 9> kCommands = {{
     {"mesures", "mesures FICHIER.C07...\n",
      "Affiche les douze écrans (afficheur(0) à afficheur(8), ecrangbf(0) à ecrangbf(2))\n"
      "de chaque configuration, une ligne NOM<TAB>TEXTE chacun.\n",
@@ -209,6 +209,11 @@ constexpr std::array<CommandUsage, 8> kCommands = {{
      "empty without a result). Columns separated by a tab; FILE<TAB>pas un travail\n"
      "d'élève or FILE<TAB>illisible : CAUSE for the other files. --csv: as the table\n"
      "export (UTF-8, \";\", decimal comma). Exit status 1 when a file is unreadable.\n"},
+    {"ions", "ions\n",
+     "Affiche la conductivité molaire ionique limite de chaque ion que le simulateur\n"
+     "connaît, une ligne ION<TAB>LAMBDA (mS·m²·mol⁻¹, par mole d'ion, virgule décimale).\n",
+     "Prints the limiting molar ionic conductivity of each ion the simulator knows,\n"
+     "one line ION<TAB>LAMBDA (mS·m²·mol⁻¹, per mole of ion, decimal comma).\n"},
 }};
 
 // Each line of `text` after `indent`.

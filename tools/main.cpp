@@ -26,6 +26,7 @@ int run(const std::string& cmd, const velmira::tools::Args& args) {
   if (cmd == "exercice") return exerciseCommand(args, std::cout, std::cerr);
   if (cmd == "travail") return workCommand(args, std::cerr);
   if (cmd == "classe") return classCommand(args, std::cout, std::cerr);
+  if (cmd == "ions") return ionsCommand(args, std::cout, std::cerr);
   std::cerr << "velmira-outil : commande inconnue « " << cmd << " » (voir --help)\n";
   return 2;
 }

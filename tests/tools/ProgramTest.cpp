@@ -28,7 +28,7 @@ ProgramRun run(const std::string& args) {
 }  // namespace
 
 TEST(Program, EveryCommandAnswersHelpWithItsOwnUsage) {
-  for (const char* cmd : {"mesures", "config", "calcul", "exercice", "travail", "classe"}) {
+  for (const char* cmd : {"mesures", "config", "calcul", "exercice", "travail", "classe", "ions"}) {
     const ProgramRun r = run(std::string(cmd) + " --help");
     EXPECT_EQ(r.status, 0) << cmd;
     EXPECT_EQ(r.out.rfind(std::string("Usage : velmira-outil ") + cmd, 0), 0u) << r.out;
