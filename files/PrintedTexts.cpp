@@ -35,11 +35,13 @@ std::string scriptOf(std::string_view text, bool raised) {
 
 }  // namespace
 
-std::string headingLine(std::string_view name, Date date) {
+std::string headingLine(std::string_view name, Date date, std::string_view pupil) {
   char day[16];
   std::snprintf(day, sizeof day, "%02d/%02d/%04d", date.day, date.month, date.year);
-  const std::string trimmed = num::trim(name);
-  return trimmed.empty() ? std::string(day) : trimmed + " — " + day;
+  std::string line;
+  for (const std::string& part : {num::trim(name), num::trim(pupil)})
+    if (!part.empty()) line += part + " — ";
+  return line + day;
 }
 
 std::string documentName(std::string_view path) {

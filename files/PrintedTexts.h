@@ -19,8 +19,9 @@ struct Date {
   int year = 0, month = 0, day = 0;
 };
 
-// "Kohlrausch — 08/12/2026"; the date alone when `name` is blank.
-std::string headingLine(std::string_view name, Date date);
+// "Kohlrausch — 08/12/2026"; with the pupil's name, "Kohlrausch — Léa
+// Martin — 08/12/2026"; blank parts left out.
+std::string headingLine(std::string_view name, Date date, std::string_view pupil = {});
 
 // The file name of `path` without its folder and its extension
 // ("/a/Kohlrausch.C07" → "Kohlrausch"); "" for "".

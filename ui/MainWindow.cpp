@@ -9,6 +9,7 @@
 #include "ui/Benches.h"
 #include "ui/HintLine.h"
 #include "ui/HintRouter.h"
+#include "ui/PrintWindow.h"
 #include "ui/TableTools.h"
 #include "ui/WorkKeeper.h"
 #include "ui/ZoomCommands.h"
@@ -58,7 +59,7 @@ void MainWindow::buildParts() {
   exerciseMenu_ = new files::ui::ExerciseMenu(*textPane_, *this, messages_, appFolder_, this);
   connect(textPane_, &files::ui::TextPane::exerciseMenuRequested, exerciseMenu_, &files::ui::ExerciseMenu::popup);
   benches_->buildRecordButtons();
-  tableTools_ = new TableTools(table_, messages_, *this, [this] { return work_->path(); });
+  tableTools_ = new TableTools(table_, messages_, *this, [this] { return printHeading(work_->path(), pupilName()); });
 }
 
 void MainWindow::connectControls() {

@@ -90,6 +90,8 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner {
   bool mayReplaceWork() override;
   bool startPupilWork(const files::WorkItems& work) override;
   bool makesPupilWork(const files::ExerciseResults& results) const override;
+  // The pupil's name when the work is a pupil's, else "".
+  std::string pupilName() const;
   // From now on the recovery copy is kept in `folder`.
   void keepRecovery(const QString& folder);
   // At start-up: the copies of runs that stopped, offered newest first.

@@ -8,6 +8,7 @@
 #include <random>
 
 #include "files/ConfigFile.h"
+#include "files/PupilWork.h"
 #include "files/ui/ExerciseMenu.h"
 #include "files/ui/SaveWindow.h"
 #include "files/ui/TextPane.h"
@@ -132,6 +133,11 @@ bool MainWindow::loadConfiguration(const std::string& path) {
   followWork();
   startHistory(true);
   return true;
+}
+
+std::string MainWindow::pupilName() const {
+  const auto work = files::readWork(work_->extension());
+  return work ? work->name : std::string();
 }
 
 bool MainWindow::makesPupilWork(const files::ExerciseResults& results) const {

@@ -46,10 +46,10 @@ QPushButton* button(const char* name, const char* caption, QWidget* parent) {
 
 }  // namespace
 
-QString printHeading(const std::string& configPath) {
+QString printHeading(const std::string& configPath, const std::string& pupil) {
   const QDate today = QDate::currentDate();
   return QString::fromStdString(
-      files::headingLine(files::documentName(configPath), {today.year(), today.month(), today.day()}));
+      files::headingLine(files::documentName(configPath), {today.year(), today.month(), today.day()}, pupil));
 }
 
 std::vector<qtp::CaptionedPicture> benchPictures(MainWindow& window, const std::vector<int>& benches) {
@@ -63,7 +63,7 @@ std::vector<qtp::CaptionedPicture> benchPictures(MainWindow& window, const std::
 }
 
 bool printBenchPictures(MainWindow& window, QPrinter& printer, const std::vector<int>& benches, int copies) {
-  const QString heading = printHeading(window.configPath());
+  const QString heading = printHeading(window.configPath(), window.pupilName());
   return qtp::printCaptionedPictures(printer, heading, heading, benchPictures(window, benches), copies);
 }
 

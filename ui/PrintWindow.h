@@ -24,8 +24,8 @@ namespace velmira::ui {
 class MainWindow;
 
 // The heading line of a printout: the configuration's name (from its path,
-// none when blank) and today's date.
-QString printHeading(const std::string& configPath);
+// none when blank), the pupil's name (a pupil's work) and today's date.
+QString printHeading(const std::string& configPath, const std::string& pupil = {});
 
 // The pictures of `benches` (1..3), each with its caption.
 std::vector<qtp::CaptionedPicture> benchPictures(MainWindow& window, const std::vector<int>& benches);

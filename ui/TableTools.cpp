@@ -13,20 +13,19 @@
 
 namespace velmira::ui {
 
-TableTools::TableTools(table::Table& table, MessageService& messages, QWidget& window,
-                       std::function<std::string()> workPath)
-    : QObject(&window), table_(table), messages_(messages), window_(window), workPath_(std::move(workPath)) {}
+TableTools::TableTools(table::Table& table, MessageService& messages, QWidget& window, std::function<QString()> heading)
+    : QObject(&window), table_(table), messages_(messages), window_(window), heading_(std::move(heading)) {}
 
 void TableTools::serve(table::ui::TableFrame& frame) {
   connect(&frame, &table::ui::TableFrame::graphRequested, this, [this] {
     graph::ui::GraphWindow w(table_, messages_, &window_);
-    w.setHeading(printHeading(workPath_()));
+    w.setHeading(heading_());
     w.exec();
   });
   connect(&frame, &table::ui::TableFrame::printRequested, this, [this] {
     QPrinter& printer = qtp::sharedPrinter();
     if (!qtp::askPrinter(printer, &window_)) return;
-    const QString heading = printHeading(workPath_());
+    const QString heading = heading_();
     table::ui::printTable(printer, table_, heading, heading);
   });
   connect(&frame, &table::ui::TableFrame::calculateRequested, this, [this](int col, bool recalculate) {

@@ -24,8 +24,8 @@ namespace velmira::ui {
 class TableTools : public QObject {
   Q_OBJECT
  public:
-  // `workPath`: the work's file, which heads the graph and the printout.
-  TableTools(table::Table& table, MessageService& messages, QWidget& window, std::function<std::string()> workPath);
+  // `heading`: the line that heads the graph and the printout.
+  TableTools(table::Table& table, MessageService& messages, QWidget& window, std::function<QString()> heading);
   // The frame's requests: the graph, the printout, a column's calculation and its formula.
   void serve(table::ui::TableFrame& frame);
   void openCalculator();
@@ -38,7 +38,7 @@ class TableTools : public QObject {
   table::Table& table_;
   MessageService& messages_;
   QWidget& window_;
-  std::function<std::string()> workPath_;
+  std::function<QString()> heading_;
   double memory_ = 0;
 };
 

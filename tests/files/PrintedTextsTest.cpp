@@ -12,6 +12,8 @@ using namespace velmira::files;
 TEST(PrintedTexts, HeadingLineAndDocumentName) {
   EXPECT_EQ(headingLine("Kohlrausch", {2026, 12, 8}), "Kohlrausch — 08/12/2026");
   EXPECT_EQ(headingLine("  ", {2027, 1, 31}), "31/01/2027");
+  EXPECT_EQ(headingLine("dosage", {2026, 12, 9}, " Léa Martin"), "dosage — Léa Martin — 09/12/2026");
+  EXPECT_EQ(headingLine("", {2026, 12, 9}, "Léa"), "Léa — 09/12/2026");
   EXPECT_EQ(documentName("/home/eleve/Kohlrausch.C07"), "Kohlrausch");
   EXPECT_EQ(documentName("C:\\TP\\dosage.e24"), "dosage");
   EXPECT_EQ(documentName(".cache"), ".cache");
