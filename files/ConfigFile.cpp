@@ -188,6 +188,7 @@ void applyConfiguration(const Configuration& c, model::Workbench& wb, table::Tab
   // What this configuration hides is revealHidden's to say.
   wb.setConcealed(model::Concentration1, false);
   wb.setConcealed(model::Concentration2, false);
+  wb.setSoluteConcealed(false);
   if (c.mask) table.setMask(*c.mask);
   // Each knob's click runs updateVoltmeters. Knobs change no selection and no
   // solute, so the same displays are written each time and the last run

@@ -79,9 +79,9 @@ std::string benchCaption(const model::Workbench& bench, int benchNumber) {
            num::trim(bench.entryText(model::Volume2)) + " mL de solution 2";
   const int solution = benchNumber == 2 ? 2 : 1;
   std::string caption = "Solution " + std::to_string(solution) + " : ";
-  if (const model::Solute* s = model::solute(bench.soluteOf(solution))) caption += formulaText(*s) + " à ";
+  if (const model::Solute* s = model::solute(bench.shownSoluteOf(solution))) caption += formulaText(*s) + " à ";
   const int entry = solution == 1 ? model::Concentration1 : model::Concentration2;
-  return caption + num::trim(bench.entryText(entry)) + " mol/L";
+  return caption + num::trim(bench.shownEntryText(entry)) + " mol/L";
 }
 
 double bodyPoints(const rtf::RichDocument& document) {

@@ -118,6 +118,7 @@ bool revealHidden(const ExtensionItems& items, model::Workbench& wb) {
     const auto value = hiddenValue(items, h, &damaged);
     const std::string shown = value.value_or(kHiddenText);
     if (h == Hidden::Solute2) {
+      wb.setSoluteConcealed(hidden);
       if (hidden) wb.setSoluteTag(1, shown);
       continue;
     }

@@ -72,6 +72,12 @@ class Workbench {
   // field left at kHiddenEntryText (its value lost) reads as no solute.
   bool concealed(int concentration) const { return concealed_[concentration == Concentration2]; }
   void setConcealed(int concentration, bool on) { concealed_[concentration == Concentration2] = on; }
+  // Solution 2's solute hidden (an identification exercise): computed from
+  // as any, shown as none.
+  bool soluteConcealed() const { return soluteConcealed_; }
+  void setSoluteConcealed(bool on) { soluteConcealed_ = on; }
+  // The solute the controls and printouts show for solution b: 0 when hidden.
+  int shownSoluteOf(int b) const { return b == 2 && soluteConcealed_ ? 0 : soluteOf(b); }
   // What entry i's field shows: kHiddenEntryText for a concealed concentration.
   std::string shownEntryText(int i) const {
     return (i == Concentration1 || i == Concentration2) && concealed(i) ? kHiddenEntryText : entries_[i];
@@ -163,6 +169,7 @@ class Workbench {
   std::array<std::string, 2> ionsTag_;
   std::array<std::string, kKnobs> knobTag_;
   std::array<bool, 2> concealed_{};
+  bool soluteConcealed_ = false;
   std::array<bool, kVoltmeterCalibres> voltmeterCalibres_{};
   std::array<bool, kAmmeterCalibres> ammeterCalibres_{};
   std::array<bool, kConductimeterRanges> conductimeterRanges_{};

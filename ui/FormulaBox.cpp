@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "model/Workbench.h"
 #include "ui/drawing/SoluteList.h"
 #include "ui/drawing/SolutionPanels.h"
 #include "widgets/Colours.h"
@@ -19,9 +20,16 @@ FormulaBox::FormulaBox(int index, QWidget* parent) : widgets::SurfaceWidget(pare
   setCursor(Qt::PointingHandCursor);
 }
 
-void FormulaBox::showSolute(const qtp::Surface& list, int n) {
+void FormulaBox::showSolute(const qtp::Surface& list, int n, bool unknown) {
   surface().setPersistent(true);
   showFormula(surface(), list, n);
+  if (unknown) {
+    // As a formula of the list would stand.
+    surface().setFont(QStringLiteral("Arial"), 10, true, false);
+    surface().setForeColor(Qt::black);
+    surface().setPen(10, 2 + kListTextDrop);
+    surface().printLine(QString::fromUtf8(model::kHiddenEntryText));
+  }
   surface().setPersistent(false);
   update();
 }

@@ -10,8 +10,9 @@ class FormulaBox : public widgets::SurfaceWidget {
  public:
   FormulaBox(int index, QWidget* parent = nullptr);
   int index() const { return index_; }
-  // updateFormulaBoxes's part for this box: the row of solute n of the list image.
-  void showSolute(const qtp::Surface& list, int n);
+  // updateFormulaBoxes's part for this box: the row of solute n of the list image
+  // ("?" in place of a hidden solute).
+  void showSolute(const qtp::Surface& list, int n, bool unknown = false);
 
  signals:
   void clicked(int index);

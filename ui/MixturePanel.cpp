@@ -60,8 +60,8 @@ MixturePanel::MixturePanel(model::Workbench& wb, TabStrip* strip) : BenchPanel(B
   precipitateFrame_->hide();
 
   page_->setPaintHandler([this](qtp::Surface& s) {
-    paintedSolute1_ = wb_.soluteOf(1);
-    paintedSolute2_ = wb_.soluteOf(2);
+    paintedSolute1_ = wb_.shownSoluteOf(1);
+    paintedSolute2_ = wb_.shownSoluteOf(2);
     paintedMixturePossible_ = wb_.mixturePossible();
     paintMixturePage(s, paintedMixturePossible_, paintedSolute1_, paintedSolute2_, volumeFields_[0]->size(),
                      volumeFields_[1]->size());
@@ -90,7 +90,7 @@ void MixturePanel::show(const model::Workbench& wb) {
   // The precipitate in the beaker, and in words for those who cannot see it.
   if (wb.mixtureHoldsPrecipitate() != drawnPrecipitate_) updateBeakerLevel();
   page_->setAccessibleDescription(precipitateDescription(wb));
-  if (paintedSolute1_ != wb.soluteOf(1) || paintedSolute2_ != wb.soluteOf(2) ||
+  if (paintedSolute1_ != wb.shownSoluteOf(1) || paintedSolute2_ != wb.shownSoluteOf(2) ||
       paintedMixturePossible_ != wb.mixturePossible())
     page_->repaintTexts();
 }

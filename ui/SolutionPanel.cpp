@@ -38,8 +38,13 @@ void SolutionPanel::placeEntries() {
 }
 
 void SolutionPanel::showSolute(SolutePickerWidget& list, const model::Workbench& wb) {
-  const int n = wb.soluteOf(solution() + 1);
-  formulaBox_->showSolute(list.listWithRow(n), n);
+  const int n = wb.shownSoluteOf(solution() + 1);
+  // A hidden solute is neither shown nor chosen.
+  const bool unknown = solution() == 1 && wb.soluteConcealed();
+  formulaBox_->showSolute(list.listWithRow(n), n, unknown);
+  formulaBox_->setEnabled(!unknown);
+  soluteListButton_->setEnabled(!unknown);
+  formulaBox_->setAccessibleDescription(unknown ? QStringLiteral("inconnu") : QString());
 }
 
 std::vector<std::pair<QWidget*, QString>> SolutionPanel::hints() const {

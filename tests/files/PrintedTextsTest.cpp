@@ -35,6 +35,12 @@ TEST(PrintedTexts, BenchCaptionsSayWhatThePictureShows) {
   EXPECT_EQ(benchCaption(w, 1), "Solution 1 : K⁺ + Cl⁻ à 0,01 mol/L");
   EXPECT_EQ(benchCaption(w, 2), "Solution 2 : 0,5 mol/L");  // not a catalogue solute
   EXPECT_EQ(benchCaption(w, 3), "Mélange : 10 mL de solution 1 et 20 mL de solution 2");
+  // A hidden concentration or solute is printed as unknown.
+  w.setConcealed(model::Concentration1, true);
+  w.setSoluteTag(1, "9");
+  w.setSoluteConcealed(true);
+  EXPECT_EQ(benchCaption(w, 1), "Solution 1 : K⁺ + Cl⁻ à ? mol/L");
+  EXPECT_EQ(benchCaption(w, 2), "Solution 2 : 0,5 mol/L");
 }
 
 TEST(PrintedTexts, BodySizeScaleAndTitleOfAPrintedText) {

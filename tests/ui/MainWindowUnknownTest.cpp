@@ -1,6 +1,7 @@
 // A practical with an unknown: the exercise draws it once for the pupil,
 // whose name it asks; the field shows "?", the readings follow the value,
-// a recording leaves it out, undo and saving keep it hidden and never draw again.
+// a recording leaves it out, undo and saving keep it hidden and never draw again;
+// a hidden solute is neither shown nor chosen.
 #include <QFile>
 
 #include "files/ConfigFile.h"
@@ -9,6 +10,7 @@
 #include "files/ui/ExerciseMenu.h"
 #include "table/Recording.h"
 #include "tests/ui/WindowFixture.h"
+#include "ui/FormulaBox.h"
 #include "ui/WorkKeeper.h"
 
 namespace velmira::ui::testing {
@@ -96,6 +98,46 @@ TEST_F(UnknownTest, AnExerciseDrawsItsUnknownOnceAndNeverShowsIt) {
   EXPECT_EQ(window->workbench().entryText(model::Concentration1), drawn);
   EXPECT_EQ(c1->text(), "?");
   EXPECT_EQ(messages.asked.size(), 1u);
+}
+
+// An identification exercise: solution 2's solute is computed from, never shown nor chosen.
+TEST_F(UnknownTest, AHiddenSoluteIsNeitherShownNorChosen) {
+  const std::string path = QDir(folder.path()).filePath("identifier.C07").toStdString();
+  model::Workbench teacher;
+  teacher.startupDefaults();
+  teacher.setSoluteTag(1, "26");
+  teacher.updateMeters();
+  {
+    table::Table t;
+    files::ExtensionItems items;
+    ASSERT_TRUE(items.set("inconnue_solute2", "oui"));
+    ASSERT_TRUE(files::keepHidden(items, teacher));
+    test::RecordingMessages quiet;
+    ASSERT_TRUE(files::writeConfiguration(path, teacher, t, quiet, false, items));
+  }
+  const QImage shown = [&] {
+    window->workbench().setSoluteTag(1, "26");
+    window->benches().updateFormulaBoxes();
+    return formulaBox(*window, 1)->grab().toImage();
+  }();
+  ASSERT_TRUE(window->loadConfiguration(path));
+  EXPECT_EQ(window->workbench().soluteOf(2), 26);
+  EXPECT_EQ(window->workbench().display(model::Meter::Ammeter, 2), teacher.display(model::Meter::Ammeter, 2));
+  EXPECT_FALSE(formulaBox(*window, 1)->isEnabled());
+  EXPECT_FALSE(soluteListButton(*window, 1)->isEnabled());
+  EXPECT_NE(formulaBox(*window, 1)->grab().toImage(), shown);
+  EXPECT_EQ(formulaBox(*window, 1)->accessibleDescription(), "inconnu");
+  // Another configuration brings the box back.
+  model::Workbench plain;
+  plain.startupDefaults();
+  plain.setSoluteTag(1, "26");
+  table::Table t;
+  test::RecordingMessages quiet;
+  const std::string other = QDir(folder.path()).filePath("autre.C07").toStdString();
+  ASSERT_TRUE(files::writeConfiguration(other, plain, t, quiet));
+  ASSERT_TRUE(window->loadConfiguration(other));
+  EXPECT_TRUE(formulaBox(*window, 1)->isEnabled());
+  EXPECT_EQ(formulaBox(*window, 1)->grab().toImage(), shown);
 }
 
 }  // namespace
