@@ -1,6 +1,9 @@
 #include "files/RecoveryFiles.h"
 
 #include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <optional>
 #include <system_error>
@@ -18,6 +21,9 @@ namespace {
 
 // Room for the longest name and text the program writes.
 constexpr std::size_t kNameLimit = 64 * 1024;
+// A path and its last part, as the system allows them.
+constexpr std::size_t kPathLimit = 4096;
+constexpr std::size_t kFileNameLimit = 255;
 constexpr std::size_t kTextLimit = 16 * 1024 * 1024;
 // The start-up scan's bounds: copies looked at, and entries of the folder read.
 constexpr std::size_t kCopiesLookedAt = 100;
@@ -37,7 +43,31 @@ void setAside(const std::string& path) {
   if (ec) fs::remove(path, ec);
 }
 
+bool isControl(char32_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
+
+std::string timeText(std::int64_t seconds) {
+  const std::time_t t = static_cast<std::time_t>(seconds);
+  std::tm local{};
+  if (!localtime_r(&t, &local)) return std::string();
+  char text[64];
+  std::snprintf(text, sizeof text, "%02d/%02d/%04d à %02d:%02d", local.tm_mday, local.tm_mon + 1, local.tm_year + 1900,
+                local.tm_hour, local.tm_min);
+  return text;
+}
+
 }  // namespace
+
+std::string checkedWorkName(std::string_view nom) {
+  if (nom.size() > kPathLimit) return std::string();
+  for (std::size_t i = 0; i < nom.size();) {
+    char32_t c;
+    if (!records::nextCodePoint(nom, i, c) || isControl(c)) return std::string();
+  }
+  const std::size_t slash = nom.rfind('/');
+  const std::size_t last = slash == std::string_view::npos ? nom.size() : nom.size() - slash - 1;
+  if (last > kFileNameLimit) return std::string();
+  return std::string(nom);
+}
 
 std::optional<long long> recoveryCopyNumber(const std::string& name) {
   const std::string extension = kConfigExtension;
@@ -112,10 +142,14 @@ std::vector<RecoveryCopy> leftCopies(const std::string& folder,
     Found f;
     f.copy.files = std::move(files);
     f.copy.snapshot = contents.bytes;
-    f.copy.workName = readOwn(f.copy.files.name, kNameLimit);
+    f.copy.workName = checkedWorkName(readOwn(f.copy.files.name, kNameLimit));
     f.copy.rtf = readOwn(f.copy.files.text, kTextLimit);
     std::error_code tc;
     f.time = fs::last_write_time(it->path(), tc);
+    if (!tc) {
+      const auto sys = std::chrono::file_clock::to_sys(f.time);
+      f.copy.savedAt = std::chrono::duration_cast<std::chrono::seconds>(sys.time_since_epoch()).count();
+    }
     found.push_back(std::move(f));
   }
   std::stable_sort(found.begin(), found.end(), [](const Found& a, const Found& b) { return a.time > b.time; });
@@ -125,9 +159,19 @@ std::vector<RecoveryCopy> leftCopies(const std::string& folder,
   return copies;
 }
 
-Message resumeQuestion() {
-  return msg::resumeOrNot("Velmira s'est arrêté sans que votre travail soit enregistré. Reprendre ce travail ?",
-                          "Velmira");
+ChoiceQuestion resumeQuestion(const std::vector<RecoveryCopy>& copies) {
+  ChoiceQuestion q;
+  q.text = "Des travaux non enregistrés ont été retrouvés :";
+  q.title = "Reprendre un travail";
+  q.takeCaption = kResumeCaption;
+  q.noneCaption = "Ne rien reprendre";
+  for (std::size_t i = 0; i < copies.size() && i < kCopiesOffered; ++i) {
+    const std::string& path = copies[i].workName;
+    std::string name = path.empty() ? "Travail sans nom" : fs::path(path).filename().string();
+    if (name.empty()) name = "Travail sans nom";
+    q.lines.push_back(name + " (" + timeText(copies[i].savedAt) + ")");
+  }
+  return q;
 }
 
 Message recoveryImpossible() {

@@ -4,9 +4,11 @@
 // `<pid>.C07` (the work as a configuration file), `<pid>.nom` (the name of
 // the work's file, UTF-8), `<pid>.rtf` (the exercise pane's text, when it was
 // modified) and the run's lock `<pid>.lock`.
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/core/Messages.h"
@@ -41,20 +43,32 @@ void removeRecovery(const RecoveryFiles& files);
 struct RecoveryCopy {
   RecoveryFiles files;
   std::string snapshot;
-  std::string workName;
+  std::string workName;  // checkedWorkName of the `.nom` text
   std::string rtf;
+  std::int64_t savedAt = 0;  // when the copy was last written, seconds since 1970 (UTC)
 };
+
+// The work's file as a copy's `.nom` names it, when it is a name the
+// program could have written: UTF-8, no control character, at most 4,096
+// bytes and its last part at most 255; else empty (a work with no file).
+std::string checkedWorkName(std::string_view nom);
 
 // The copies of runs that stopped: each `<pid>.C07` of `folder` whose lock
 // `lockHeld` says no running program holds, newest first. A copy that is
 // not a configuration is renamed with kUnreadableSuffix and left out; so is
 // a copy that cannot be read at all. Only the program's own names are
 // looked at, at most 100 of them; a symbolic link is skipped unread. The
-// folder's stale temporaries are removed first.
+// folder's stale temporaries are removed first. Each work's name is checked
+// (checkedWorkName).
 std::vector<RecoveryCopy> leftCopies(const std::string& folder,
                                      const std::function<bool(const std::string& lockPath)>& lockHeld);
 
-Message resumeQuestion();
+// The most copies one question offers; older ones wait for a later start.
+inline constexpr std::size_t kCopiesOffered = 20;
+// "Reprendre un travail": one line per copy, in the order of `copies`
+// (leftCopies gives the newest first), at most kCopiesOffered: the work's
+// file name, or "Travail sans nom", and the copy's local date and time.
+ChoiceQuestion resumeQuestion(const std::vector<RecoveryCopy>& copies);
 // Said once per run when the copy cannot be written.
 Message recoveryImpossible();
 

@@ -85,22 +85,25 @@ void WorkKeeper::keepRecovery(const QString& folder, files::ui::TextPane& pane) 
 void WorkKeeper::offerLeftCopies(files::ui::TextPane& pane, const std::function<bool()>& mayReplace,
                                  const std::function<void()>& resumed) {
   if (!recovery_) return;
-  for (const files::RecoveryCopy& copy : recovery_->leftCopies()) {
-    if (messages_.show(files::resumeQuestion()) != Answer::Yes) {
-      files::removeRecovery(copy.files);
-      continue;
+  const std::vector<files::RecoveryCopy> copies = recovery_->leftCopies();
+  if (copies.empty()) return;
+  const ChoiceQuestion question = files::resumeQuestion(copies);
+  const std::optional<std::size_t> chosen = messages_.choose(question);
+  // The copies offered and not chosen go; those past the question wait for a later start.
+  for (std::size_t i = 0; i < question.lines.size(); ++i)
+    if (i != chosen) files::removeRecovery(copies[i].files);
+  if (!chosen || *chosen >= question.lines.size()) return;
+  const files::RecoveryCopy& copy = copies[*chosen];
+  if (!mayReplace()) return;  // kept for the next start
+  if (!resume(copy)) return;
+  if (!copy.rtf.empty()) {
+    if (auto document = rtf::readRtf(copy.rtf)) {
+      pane.showDocument(*document);
+      pane.setReadOnly(false);
+      pane.setTextModified(1);
     }
-    if (!mayReplace()) continue;  // kept for the next start
-    if (!resume(copy)) continue;
-    if (!copy.rtf.empty()) {
-      if (auto document = rtf::readRtf(copy.rtf)) {
-        pane.showDocument(*document);
-        pane.setReadOnly(false);
-        pane.setTextModified(1);
-      }
-    }
-    resumed();
   }
+  resumed();
 }
 
 bool WorkKeeper::resume(const files::RecoveryCopy& copy) {

@@ -63,10 +63,11 @@ class WorkKeeper : public QObject {
   // it has unsaved changes.
   void keepRecovery(const QString& folder, files::ui::TextPane& pane);
   RecoveryKeeper* recovery() const { return recovery_; }
-  // At start-up: the copies of runs that stopped, offered newest first. A
-  // copy taken back becomes the unsaved work (its text in `pane`) once
-  // `mayReplace` agrees, then `resumed` runs; its files go once this run's
-  // own copy is on disk. A copy refused is removed.
+  // At start-up: the copies of runs that stopped, offered in one question,
+  // newest first, the pupil choosing one or none. The copy chosen becomes
+  // the unsaved work (its text in `pane`) once `mayReplace` agrees, then
+  // `resumed` runs; its files go once this run's own copy is on disk. The
+  // copies offered and not chosen are removed.
   void offerLeftCopies(files::ui::TextPane& pane, const std::function<bool()>& mayReplace,
                        const std::function<void()>& resumed);
 

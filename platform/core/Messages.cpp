@@ -7,6 +7,7 @@
 namespace velmira {
 
 std::optional<std::string> MessageService::ask(const TextQuestion&) { return std::nullopt; }
+std::optional<std::size_t> MessageService::choose(const ChoiceQuestion&) { return std::nullopt; }
 
 }  // namespace velmira
 

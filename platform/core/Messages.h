@@ -1,8 +1,10 @@
 #pragma once
 // The message seam: every message box of the program goes through a
 // MessageService, so tests can see the messages and answer them.
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/core/SafeFile.h"
 
@@ -35,6 +37,17 @@ struct TextQuestion {
   std::string initial;
 };
 
+// A choice of one line among several, or of none: a text above the lines,
+// a title, and the captions of the button that takes the chosen line and of
+// the one that takes none.
+struct ChoiceQuestion {
+  std::string text;
+  std::string title;
+  std::vector<std::string> lines;
+  std::string takeCaption;
+  std::string noneCaption;
+};
+
 class MessageService {
  public:
   virtual ~MessageService() = default;
@@ -42,6 +55,8 @@ class MessageService {
   // The text typed, or nullopt when the box was cancelled (the default: a
   // service that cannot ask, as the command-line tool).
   virtual std::optional<std::string> ask(const TextQuestion& question);
+  // The line chosen (from 0), or nullopt when none was (the default).
+  virtual std::optional<std::size_t> choose(const ChoiceQuestion& question);
 };
 
 // Fixed texts shared by several callers.

@@ -15,6 +15,9 @@ class QtMessageService : public MessageService {
 
   Answer show(const Message& message) override;
   std::optional<std::string> ask(const TextQuestion& question) override;
+  // A list of the lines, the first one chosen, and the two buttons; a
+  // double-click takes a line, Escape none.
+  std::optional<std::size_t> choose(const ChoiceQuestion& question) override;
 
  private:
   QPointer<QWidget> parent_;

@@ -2,6 +2,8 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -119,6 +121,56 @@ TEST_F(Recovery, OnlyTheProgramsOwnNamesAreLookedAtAndAtMostAHundred) {
   for (int pid = 1; pid <= 150; ++pid) setAside += fs::exists(at(pid).config + files::kUnreadableSuffix);
   EXPECT_EQ(setAside, 100);
   EXPECT_TRUE(fs::exists(dir.file("0031020.C07")));
+}
+
+TEST_F(Recovery, AWorksNameIsKeptOnlyWhenTheProgramCouldHaveWrittenIt) {
+  EXPECT_EQ(files::checkedWorkName("/home/élève/mesures.C07"), "/home/élève/mesures.C07");
+  EXPECT_EQ(files::checkedWorkName(std::string(4000, 'a').insert(0, "/")), "");  // last part over 255
+  EXPECT_EQ(files::checkedWorkName("/" + std::string(200, 'd') + "/" + std::string(200, 'f')),
+            "/" + std::string(200, 'd') + "/" + std::string(200, 'f'));
+  std::string deep;
+  while (deep.size() <= 4096) deep += "/dossier";
+  EXPECT_EQ(files::checkedWorkName(deep), "");
+  for (const char* bad :
+       {"/tmp/a\nb.C07", "/tmp/a\tb.C07", "/tmp/\x7f.C07", "/tmp/\xC2\x85.C07", "/tmp/r\xE9sultat.C07"})
+    EXPECT_EQ(files::checkedWorkName(bad), "") << bad;
+  EXPECT_EQ(files::checkedWorkName(std::string("/tmp/a\0b.C07", 12)), "");
+
+  // As the scan reads them: a 64 KB name is no name.
+  ASSERT_TRUE(files::writeRecovery(at(10), work, std::string(64 * 1024, 'x'), ""));
+  const auto found = copies();
+  ASSERT_EQ(found.size(), 1u);
+  EXPECT_EQ(found[0].workName, "");
+}
+
+TEST_F(Recovery, TheQuestionOffersOneLinePerCopyWithItsNameAndTimeAtMostTwenty) {
+  const char* zone = std::getenv("TZ");
+  const std::string kept = zone ? zone : "";
+  setenv("TZ", "UTC0", 1);
+  tzset();
+  std::vector<files::RecoveryCopy> copies(3);
+  copies[0].workName = "/home/élève/mesures.C07";
+  copies[0].savedAt = 1796819700;  // 2026-12-09 12:35 UTC
+  copies[1].savedAt = 1796776800;  // 2026-12-09 00:40 UTC
+  copies[2].workName = "/";
+  copies[2].savedAt = 0;
+  auto q = files::resumeQuestion(copies);
+  EXPECT_EQ(q.title, "Reprendre un travail");
+  EXPECT_EQ(q.text, "Des travaux non enregistrés ont été retrouvés :");
+  EXPECT_EQ(q.takeCaption, "Reprendre");
+  EXPECT_EQ(q.noneCaption, "Ne rien reprendre");
+  ASSERT_EQ(q.lines.size(), 3u);
+  EXPECT_EQ(q.lines[0], "mesures.C07 (09/12/2026 à 12:35)");
+  EXPECT_EQ(q.lines[1], "Travail sans nom (09/12/2026 à 00:40)");
+  EXPECT_EQ(q.lines[2], "Travail sans nom (01/01/1970 à 00:00)");
+
+  copies.resize(30);
+  EXPECT_EQ(files::resumeQuestion(copies).lines.size(), files::kCopiesOffered);
+  if (zone)
+    setenv("TZ", kept.c_str(), 1);
+  else
+    unsetenv("TZ");
+  tzset();
 }
 
 }  // namespace

@@ -43,6 +43,18 @@ class RecordingMessages : public MessageService {
     return t;
   }
 
+  // Choices: each question offered is kept; answered from `choices`
+  // (default: the first line, the button that takes it being the default).
+  std::vector<ChoiceQuestion> offered;
+  std::deque<std::optional<std::size_t>> choices;
+  std::optional<std::size_t> choose(const ChoiceQuestion& q) override {
+    offered.push_back(q);
+    if (choices.empty()) return q.lines.empty() ? std::nullopt : std::optional<std::size_t>(0);
+    auto c = choices.front();
+    choices.pop_front();
+    return c;
+  }
+
   const Message* last() const { return shown.empty() ? nullptr : &shown.back(); }
 };
 

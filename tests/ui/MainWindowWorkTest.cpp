@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QMenu>
 #include <QTimer>
+#include <chrono>
+#include <filesystem>
 
 #include "files/ConfigFile.h"
 #include "files/RecoveryFiles.h"
@@ -163,10 +165,10 @@ TEST_F(WorkTest, ALeftCopyIsTakenBackAsUnsavedWorkUnderItsName) {
   ASSERT_TRUE(files::writeRecovery(left, *files::workSnapshot(wb, t), "/home/eleve/mesures.C07", ""));
 
   window->keepRecovery(dir);
-  messages.answers = {Answer::Yes};
+  messages.choices = {0};
   window->offerRecovery();
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].buttons, Buttons::ResumeOrNot);
+  EXPECT_TRUE(messages.shown.empty());
+  ASSERT_EQ(messages.offered.size(), 1u);
   EXPECT_EQ(entryField(*window, model::Volume1)->text(), "19");
   EXPECT_EQ(window->table().cell(1, 0), "3");
   EXPECT_EQ(window->windowTitle(), "Velmira - /home/eleve/mesures.C07*");
@@ -175,9 +177,48 @@ TEST_F(WorkTest, ALeftCopyIsTakenBackAsUnsavedWorkUnderItsName) {
 
   // Declined: the copy goes.
   ASSERT_TRUE(files::writeRecovery(left, *files::workSnapshot(wb, t), "", ""));
-  messages.answers = {Answer::No};
+  messages.choices = {std::nullopt};
   window->offerRecovery();
   EXPECT_FALSE(QFile::exists(QString::fromStdString(left.config)));
+}
+
+TEST_F(WorkTest, LeftCopiesAreOfferedInOneQuestionAndTheOneChosenIsTakenBack) {
+  const QString dir = QDir(folder.path()).filePath("recuperation");
+  QDir().mkpath(dir);
+  model::Workbench wb;
+  wb.startupDefaults();
+  table::Table t;
+  std::vector<files::RecoveryFiles> left;
+  const char* volumes[] = {"11", "12", "13"};
+  for (int i = 0; i < 3; ++i) {
+    left.push_back(files::recoveryFiles(dir.toStdString(), 4242430 + i));
+    wb.setEntryText(model::Volume1, volumes[i]);
+    const std::string name = i == 1 ? std::string("/tmp/\x01\n") : "/home/eleve/tp" + std::to_string(i) + ".C07";
+    ASSERT_TRUE(files::writeRecovery(left[i], *files::workSnapshot(wb, t), name, ""));
+    // The first written is the oldest.
+    std::filesystem::last_write_time(left[i].config,
+                                     std::filesystem::file_time_type::clock::now() - std::chrono::minutes(30 - i));
+  }
+  window->keepRecovery(dir);
+  messages.choices = {1};
+  window->offerRecovery();
+  EXPECT_TRUE(messages.shown.empty());
+  ASSERT_EQ(messages.offered.size(), 1u);
+  const ChoiceQuestion& q = messages.offered[0];
+  EXPECT_EQ(q.title, "Reprendre un travail");
+  ASSERT_EQ(q.lines.size(), 3u);
+  EXPECT_EQ(q.lines[0].rfind("tp2.C07 (", 0), 0u) << q.lines[0];
+  EXPECT_EQ(q.lines[1].rfind("Travail sans nom (", 0), 0u) << q.lines[1];  // its name had control characters
+  EXPECT_EQ(q.lines[2].rfind("tp0.C07 (", 0), 0u) << q.lines[2];
+  // The second line is the second copy: its work, with no file.
+  EXPECT_EQ(entryField(*window, model::Volume1)->text(), "12");
+  EXPECT_EQ(window->windowTitle(), "Velmira*");
+  // The others were offered and not chosen: gone; the chosen one goes once this run's copy is written.
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(left[0].config)));
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(left[2].config)));
+  EXPECT_TRUE(QFile::exists(QString::fromStdString(left[1].config)));
+  work(*window).recovery()->writeNow();
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(left[1].config)));
 }
 
 TEST_F(WorkTest, TheCommandLinesFileOpensAfterTheRecoveryQuestionAndAsksBeforeReplacingTheResumedWork) {
@@ -195,20 +236,23 @@ TEST_F(WorkTest, TheCommandLinesFileOpensAfterTheRecoveryQuestionAndAsksBeforeRe
   window->keepRecovery(dir);
 
   // Declined: the file opens.
-  messages.answers = {Answer::No};
+  messages.choices = {std::nullopt};
   window->startWork(given);
-  ASSERT_EQ(messages.shown.size(), 1u);
+  ASSERT_EQ(messages.offered.size(), 1u);
+  EXPECT_TRUE(messages.shown.empty());
   EXPECT_EQ(entryField(*window, model::Volume1)->text(), "15");
 
   // Resumed: the file opens only after the answer, asking before it replaces the resumed work.
   messages.shown.clear();
   wb.setEntryText(model::Volume1, "19");
   ASSERT_TRUE(files::writeRecovery(left, *files::workSnapshot(wb, t), "", ""));
-  messages.answers = {Answer::Yes, Answer::Cancel};
+  messages.offered.clear();
+  messages.choices = {0};
+  messages.answers = {Answer::Cancel};
   window->startWork(given);
-  ASSERT_EQ(messages.shown.size(), 2u);
-  EXPECT_EQ(messages.shown[0].buttons, Buttons::ResumeOrNot);
-  EXPECT_EQ(messages.shown[1].buttons, Buttons::SaveDiscardCancel);
+  ASSERT_EQ(messages.offered.size(), 1u);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].buttons, Buttons::SaveDiscardCancel);
   EXPECT_EQ(entryField(*window, model::Volume1)->text(), "19");
 }
 
