@@ -109,13 +109,18 @@ Message exerciseUnreadable() {
 }
 
 ExercisePreview readPreview(const std::string& exercisePath, MessageService& messages) {
+  ExercisePreview p = readPreview(exercisePath);
+  if (p.state == PreviewState::Unreadable) messages.show(exerciseUnreadable());
+  return p;
+}
+
+ExercisePreview readPreview(const std::string& exercisePath) {
   ExercisePreview p;
   if (num::trim(exercisePath).empty()) return p;
   ExerciseFile file;
   if (!file.load(exercisePath) ||
       !file.readBoth(ExerciseItem::CorrectedStatement, ExerciseItem::CorrectedConfiguration)) {
     p.state = PreviewState::Unreadable;
-    messages.show(exerciseUnreadable());
     return p;
   }
   p.state = PreviewState::Read;

@@ -146,6 +146,9 @@ struct ExercisePreview {
 
 // The preview (`apercu`) of the file `path` names. A record after
 // the fourth that cannot be read leaves its part of the preview empty.
+// Unreadable is said to `messages` (exerciseUnreadable); without them the
+// caller says it when it must.
+ExercisePreview readPreview(const std::string& exercisePath);
 ExercisePreview readPreview(const std::string& exercisePath, MessageService& messages);
 
 }  // namespace velmira::files

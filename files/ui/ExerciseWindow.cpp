@@ -155,7 +155,8 @@ ExerciseWindow::ExerciseWindow(const QString& startFolder, MessageService& messa
   waitNotice_ = new WaitNotice(QStringLiteral("Patienter quelques instants\n Chargement des fichiers"), this);
   waitNotice_->setObjectName(QStringLiteral("waitNotice"));
 
-  connect(chooser_, &FileChooser::fileSelected, this, &ExerciseWindow::selectFile);
+  connect(chooser_, &FileChooser::fileSelected, this, [this](const QString& name) { selectFile(name); });
+  connect(chooser_, &FileChooser::fileClicked, this, [this](const QString& name) { selectFile(name, true); });
   connect(chooser_, &FileChooser::fileActivated, this, [this](const QString& name) {
     selectFile(name);
     onOpen();
@@ -197,12 +198,12 @@ void ExerciseWindow::selectFirstFile() {
   selectingFirst_ = false;
 }
 
-void ExerciseWindow::selectFile(const QString& name) {
+void ExerciseWindow::selectFile(const QString& name, bool clicked) {
   if (!selectingFirst_) pupilChose_ = true;
   activityFolder_ = exerciseFolder(QDir(chooser_->folder()).filePath(name).toStdString());
   QDir::setCurrent(chooser_->folder());
   fileField_->setText(QString::fromStdString(activityFolder_) + name);
-  showPreview();
+  if (!showPreview() && clicked) messages_.show(exerciseUnreadable());
 }
 
 void ExerciseWindow::showStars(int lit) {
@@ -214,7 +215,7 @@ void ExerciseWindow::showStars(int lit) {
   }
 }
 
-void ExerciseWindow::showPreview() {
+bool ExerciseWindow::showPreview() {
   notions_->clear();
   for (QLabel* s : stars_) s->hide();
   difficultyHeading_->hide();
@@ -226,7 +227,7 @@ void ExerciseWindow::showPreview() {
     notionsHeading_->hide();
     statusLabel_->hide();
     statusShadow_->hide();
-    return;
+    return true;
   }
   intratro_->hide();
   difficultyHeading_->show();
@@ -234,8 +235,14 @@ void ExerciseWindow::showPreview() {
   notionsHeading_->show();
   statusLabel_->show();
   statusShadow_->show();
-  const ExercisePreview p = readPreview(file, messages_);
-  if (p.state != PreviewState::Read) return;
+  const ExercisePreview p = readPreview(file);
+  if (p.state != PreviewState::Read) {
+    // Nothing of another file's preview stays.
+    titleLabel_->setText(kNoTitle);
+    statusLabel_->hide();
+    statusShadow_->hide();
+    return false;
+  }
   statusLabel_->setText(QString::fromUtf8(p.status()));
   statusShadow_->setText(QString::fromUtf8(p.status()));
   int lit = 0;
@@ -243,6 +250,7 @@ void ExerciseWindow::showPreview() {
   showStars(lit);
   notions_->setPlainText(QString::fromStdString(p.notions));
   titleLabel_->setText(QString::fromStdString(p.title));
+  return true;
 }
 
 void ExerciseWindow::onOpen() {

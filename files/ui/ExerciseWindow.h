@@ -40,10 +40,14 @@ class ExerciseWindow : public QDialog {
   // `dossierexo`: the folder of the selected file, with its separator.
   const std::string& activityFolder() const { return activityFolder_; }
 
-  // A file of the list selected: activityFolder, exercisePath, then the preview.
-  void selectFile(const QString& name);
-  // showPreview: the preview of the file exercisePath names.
-  void showPreview();
+  // A file of the list selected: activityFolder, exercisePath, then the
+  // preview. Only a file the pupil `clicked` that cannot be read is said
+  // (once); the list's own moves (a first file, files that vanished) and the
+  // keys say nothing, opening the file says it.
+  void selectFile(const QString& name, bool clicked = false);
+  // showPreview: the preview of the file exercisePath names; false when it
+  // cannot be read.
+  bool showPreview();
   // onOpen: opens the selected exercise; the window closes when it
   // opened, stays open after a failure.
   void onOpen();

@@ -157,6 +157,41 @@ TEST_F(ExerciseTest, ThePreviewFollowsTheKeyboardAndAFolderChangeClearsIt) {
   EXPECT_TRUE(messages.shown.empty());
 }
 
+TEST_F(ExerciseTest, FilesThatVanishAfterListingAreSaidOnlyWhenThePupilClicksOne) {
+  QDir(folder.path()).mkpath("exercices");
+  files::Exercise e;
+  e.title = " Dilution ";
+  for (const char* name : {"a.E24", "b.E24", "c.E24"})
+    ASSERT_TRUE(files::writeExercise(path(QString("exercices/") + name).toStdString(), e));
+  files::ui::ExerciseWindow w(
+      path("exercices"), messages, [](const std::string&) { return false; }, nullptr);
+  for (int i = 0; i < 100 && w.chooser()->fileNames().size() < 3; ++i) QTest::qWait(50);
+  ASSERT_EQ(w.chooser()->fileNames().size(), 3);
+  // Gone before the window shows its first file, then gone from the list: nothing said.
+  for (const char* name : {"a.E24", "b.E24", "c.E24"}) ASSERT_TRUE(QFile::remove(path(QString("exercices/") + name)));
+  w.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+  EXPECT_EQ(w.titleLabel()->text(), "Titre");
+  for (int i = 0; i < 100 && !w.chooser()->fileNames().isEmpty(); ++i) QTest::qWait(50);
+  EXPECT_TRUE(w.chooser()->fileNames().isEmpty());
+  EXPECT_TRUE(messages.shown.empty());
+
+  // A file the pupil clicks that vanished since it was listed: said once.
+  const QString late = path("exercices/d.E24");
+  ASSERT_TRUE(files::writeExercise(late.toStdString(), e));
+  for (int i = 0; i < 100 && w.chooser()->fileNames().size() < 1; ++i) QTest::qWait(50);
+  ASSERT_EQ(w.chooser()->fileNames(), QStringList{"d.E24"});
+  QListView* list = w.chooser()->files();
+  const QModelIndex row = list->model()->index(0, 0, list->rootIndex());
+  QTest::qWait(100);
+  ASSERT_TRUE(QFile::remove(late));
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(row).center());
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].title, "Lecture impossible");
+  for (int i = 0; i < 40; ++i) QTest::qWait(50);
+  EXPECT_EQ(messages.shown.size(), 1u);
+}
+
 TEST_F(ExerciseTest, TheLauncherRequestOpensTheExerciseOnActivation) {
   makeExercise();
   ASSERT_TRUE(records::writeRecord(model::flagFilePath(folder.path().toStdString()), 31, "exercices/conductance.E24"));
