@@ -4,13 +4,17 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "platform/qt/MessageBoxBuilder.h"
 #include "platform/qt/QtMessageService.h"
@@ -159,6 +163,48 @@ TEST(MessageBox, TheResumeQuestionResumesByDefault) {
   Seen seen;
   EXPECT_EQ(showAndClick(q, QStringLiteral("Ne pas reprendre"), &seen), Answer::No);
   EXPECT_EQ(showAndClick(q, QString(), &seen), Answer::No);
+}
+
+// Shows the choice through the service, picks `row` of its list (none: the
+// first stays) and clicks the button captioned `click` (none: Escape).
+std::optional<std::size_t> chooseAndClick(const ChoiceQuestion& q, int row, const QString& click, Seen* seen) {
+  auto* timer = new QTimer;
+  QObject::connect(timer, &QTimer::timeout, [=] {
+    auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (!box) return;
+    timer->stop();
+    timer->deleteLater();
+    seen->title = box->windowTitle();
+    seen->text = box->findChild<QLabel*>()->text();
+    auto* list = box->findChild<QListWidget*>();
+    for (int i = 0; i < list->count(); ++i) seen->buttons << list->item(i)->text();
+    if (row >= 0) list->setCurrentRow(row);
+    for (QPushButton* b : box->findChildren<QPushButton*>())
+      if (b->text() == click) {
+        b->click();
+        return;
+      }
+    box->reject();
+  });
+  timer->start(10);
+  QtMessageService service;
+  return service.choose(q);
+}
+
+TEST(MessageBox, AChoiceGivesTheLineChosenOrNone) {
+  const ChoiceQuestion q{"Des travaux non enregistrés ont été retrouvés :",
+                         "Reprendre un travail",
+                         {"tp1.C07 (09/12/2026 à 12:35)", "Travail sans nom (09/12/2026 à 00:40)"},
+                         "Reprendre",
+                         "Ne rien reprendre"};
+  Seen seen;
+  EXPECT_EQ(chooseAndClick(q, 1, QStringLiteral("Reprendre"), &seen), std::optional<std::size_t>(1));
+  EXPECT_EQ(seen.title, "Reprendre un travail");
+  EXPECT_EQ(seen.text, "Des travaux non enregistrés ont été retrouvés :");
+  EXPECT_EQ(seen.buttons, (QStringList{"tp1.C07 (09/12/2026 à 12:35)", "Travail sans nom (09/12/2026 à 00:40)"}));
+  EXPECT_EQ(chooseAndClick(q, -1, QStringLiteral("Reprendre"), &seen), std::optional<std::size_t>(0));
+  EXPECT_EQ(chooseAndClick(q, 1, QStringLiteral("Ne rien reprendre"), &seen), std::nullopt);
+  EXPECT_EQ(chooseAndClick(q, 1, QString(), &seen), std::nullopt);  // Escape
 }
 
 }  // namespace
