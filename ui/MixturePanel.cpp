@@ -16,6 +16,9 @@ namespace velmira::ui {
 
 namespace {
 
+// Solution 2's solute as the page prints it: "?" when hidden.
+int shownSolute2(const model::Workbench& wb) { return wb.soluteConcealed() ? kHiddenSolute : wb.soluteOf(2); }
+
 // "Un précipité de chlorure d'argent se forme dans le bécher." (each solid the mixture holds), or nothing.
 QString precipitateDescription(const model::Workbench& wb) {
   QStringList solids;
@@ -60,8 +63,8 @@ MixturePanel::MixturePanel(model::Workbench& wb, TabStrip* strip) : BenchPanel(B
   precipitateFrame_->hide();
 
   page_->setPaintHandler([this](qtp::Surface& s) {
-    paintedSolute1_ = wb_.shownSoluteOf(1);
-    paintedSolute2_ = wb_.shownSoluteOf(2);
+    paintedSolute1_ = wb_.soluteOf(1);
+    paintedSolute2_ = shownSolute2(wb_);
     paintedMixturePossible_ = wb_.mixturePossible();
     paintMixturePage(s, paintedMixturePossible_, paintedSolute1_, paintedSolute2_, volumeFields_[0]->size(),
                      volumeFields_[1]->size());
@@ -90,7 +93,7 @@ void MixturePanel::show(const model::Workbench& wb) {
   // The precipitate in the beaker, and in words for those who cannot see it.
   if (wb.mixtureHoldsPrecipitate() != drawnPrecipitate_) updateBeakerLevel();
   page_->setAccessibleDescription(precipitateDescription(wb));
-  if (paintedSolute1_ != wb.shownSoluteOf(1) || paintedSolute2_ != wb.shownSoluteOf(2) ||
+  if (paintedSolute1_ != wb.soluteOf(1) || paintedSolute2_ != shownSolute2(wb) ||
       paintedMixturePossible_ != wb.mixturePossible())
     page_->repaintTexts();
 }

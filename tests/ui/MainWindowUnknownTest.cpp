@@ -127,6 +127,8 @@ TEST_F(UnknownTest, AHiddenSoluteIsNeitherShownNorChosen) {
   EXPECT_FALSE(soluteListButton(*window, 1)->isEnabled());
   EXPECT_NE(formulaBox(*window, 1)->grab().toImage(), shown);
   EXPECT_EQ(formulaBox(*window, 1)->accessibleDescription(), "inconnu");
+  clickTab(3);
+  const QImage hiddenMixture = pageImage(3);
   // Another configuration brings the box back.
   model::Workbench plain;
   plain.startupDefaults();
@@ -138,6 +140,9 @@ TEST_F(UnknownTest, AHiddenSoluteIsNeitherShownNorChosen) {
   ASSERT_TRUE(window->loadConfiguration(other));
   EXPECT_TRUE(formulaBox(*window, 1)->isEnabled());
   EXPECT_EQ(formulaBox(*window, 1)->grab().toImage(), shown);
+  // The mixture page names the solute again ("?" before).
+  clickTab(3);
+  EXPECT_FALSE(differingPixels(pageImage(3), hiddenMixture).isEmpty());
 }
 
 }  // namespace

@@ -52,6 +52,11 @@ void title(qtp::Surface& s) {
 }  // namespace
 
 void printFormula(qtp::Surface& s, int n) {
+  if (n == kHiddenSolute) {
+    s.setFontSize(kBaseSize);
+    s.printStay(QStringLiteral("?"));
+    return;
+  }
   const model::Solute* so = model::solute(n);
   if (!so) return;
   s.setFontSize(kBaseSize);

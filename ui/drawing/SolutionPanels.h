@@ -28,6 +28,8 @@ inline constexpr QSize kListButtonSize{25, 25};   // Command3
 
 // Formula of solute n (a catalogue number) at the pen; nothing for another
 // number. The mixture page recalls the two solutes with it (`rappelion`).
+// The number that stands for a hidden solute: printed "?".
+inline constexpr int kHiddenSolute = -1;
 void printFormula(qtp::Surface& s, int n);
 
 struct SolutionPagePlaces {
