@@ -34,6 +34,14 @@ std::optional<std::string_view> zoomValue(std::string_view line) {
   return trimmed(line.substr(eq + 1));
 }
 
+// The first line of `rest` (without its '\n'), taken off it.
+std::string_view takeLine(std::string_view& rest) {
+  const auto nl = rest.find('\n');
+  const std::string_view line = rest.substr(0, nl);
+  rest = nl == std::string_view::npos ? std::string_view() : rest.substr(nl + 1);
+  return line;
+}
+
 bool isSection(std::string_view line) { return trimmed(line).substr(0, 1) == "["; }
 
 // The file's text: nullopt when something that is not a regular file stands
@@ -64,9 +72,7 @@ int readZoom(const std::string& path) {
   bool inSection = false;
   std::string_view rest = *text;
   while (!rest.empty()) {
-    const auto nl = rest.find('\n');
-    const std::string_view line = rest.substr(0, nl);
-    rest = nl == std::string_view::npos ? std::string_view() : rest.substr(nl + 1);
+    const std::string_view line = takeLine(rest);
     if (isSection(line)) {
       inSection = trimmed(line) == kSection;
     } else if (const auto value = zoomValue(line); inSection && value) {
@@ -90,9 +96,7 @@ bool writeZoom(const std::string& path, int percent, SaveFailure* failure) {
   };
   std::string_view rest = *text;
   while (!rest.empty()) {
-    const auto nl = rest.find('\n');
-    const std::string_view line = rest.substr(0, nl);
-    rest = nl == std::string_view::npos ? std::string_view() : rest.substr(nl + 1);
+    const std::string_view line = takeLine(rest);
     if (isSection(line)) {
       put();
       inSection = trimmed(line) == kSection;
