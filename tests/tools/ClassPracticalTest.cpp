@@ -13,16 +13,14 @@
 #include <vector>
 
 #include "TempDir.h"
+#include "ToolRun.h"
 #include "files/ClassMarking.h"
 #include "files/PupilWork.h"
 #include "platform/core/NumberText.h"
 
 namespace {
 
-struct ProgramRun {
-  int status;
-  std::string out;
-};
+using velmira::test::ProgramRun;
 
 std::string quoted(const std::string& arg) {
   std::string q = "'";
@@ -31,18 +29,9 @@ std::string quoted(const std::string& arg) {
 }
 
 ProgramRun run(const std::vector<std::string>& args) {
-  std::string cmd = VELMIRA_OUTIL;
-  for (const std::string& a : args) cmd += " " + quoted(a);
-  cmd += " 2>/dev/null";
-  ProgramRun r{-1, {}};
-  FILE* p = ::popen(cmd.c_str(), "r");
-  if (!p) return r;
-  std::array<char, 4096> buf;
-  std::size_t n;
-  while ((n = std::fread(buf.data(), 1, buf.size(), p)) > 0) r.out.append(buf.data(), n);
-  const int st = ::pclose(p);
-  r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-  return r;
+  std::string line;
+  for (const std::string& a : args) line += " " + quoted(a);
+  return velmira::test::runTool(line);
 }
 
 std::vector<std::vector<std::string>> tabLines(const std::string& text) {

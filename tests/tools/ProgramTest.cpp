@@ -1,29 +1,15 @@
 // velmira-outil as a whole program: help, exit status, lost output.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <string>
+
+#include "ToolRun.h"
 
 namespace {
 
-struct ProgramRun {
-  int status;
-  std::string out;
-};
+using velmira::test::ProgramRun;
 
-ProgramRun run(const std::string& args) {
-  const std::string cmd = std::string(VELMIRA_OUTIL) + " " + args + " 2>/dev/null";
-  ProgramRun r{-1, {}};
-  FILE* p = ::popen(cmd.c_str(), "r");
-  if (!p) return r;
-  std::array<char, 4096> buf;
-  std::size_t n;
-  while ((n = std::fread(buf.data(), 1, buf.size(), p)) > 0) r.out.append(buf.data(), n);
-  const int st = ::pclose(p);
-  r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-  return r;
-}
+ProgramRun run(const std::string& args) { return velmira::test::runTool(args); }
 
 }  // namespace
 
