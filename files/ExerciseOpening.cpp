@@ -43,6 +43,7 @@ OpenOutcome openActivity(const std::string& path, std::string folder, ExerciseIt
     return out;
   }
   out.corrected = file.corrected();
+  out.results = readResults(file.extension().items);
   const auto& [statementName, configurationName] = *texts;
   // An activity that names no statement (an empty file) is one that cannot be read.
   if (!statementOptional && blank(statementName)) {

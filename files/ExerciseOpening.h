@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "files/PupilWork.h"
 #include "files/rtf/RichDocument.h"
 #include "platform/core/Messages.h"
 
@@ -29,8 +30,9 @@ enum class OpenResult {
 
 struct OpenOutcome {
   OpenResult result = OpenResult::Nothing;
-  std::string folder;      // activityFolder: the folder the files were taken from
-  bool corrected = false;  // an opened exercise names a corrected statement or configuration
+  std::string folder;       // activityFolder: the folder the files were taken from
+  bool corrected = false;   // an opened exercise names a corrected statement or configuration
+  ExerciseResults results;  // the results the exercise asks for
 };
 
 // "Le fichier " + path + " est introuvable" / "Fichier absent".

@@ -131,7 +131,7 @@ bool ExerciseMenu::openExercise(const std::string& exercisePath, bool forceCorre
   PaneTarget target(pane_, owner_);
   const OpenOutcome o = files::openExercise(exercisePath, target, messages_);
   if (o.result != OpenResult::Opened) return false;
-  startPupilWork(exercisePath);
+  startPupilWork(exercisePath, o.results);
   activityFolder_ = o.folder;
   pane_.setFileName(QString::fromStdString(exercisePath));
   correctionAvailable_ = (o.corrected || forceCorrection) ? 1 : 0;
@@ -140,11 +140,10 @@ bool ExerciseMenu::openExercise(const std::string& exercisePath, bool forceCorre
   return true;
 }
 
-void ExerciseMenu::startPupilWork(const std::string& exercisePath) {
-  ExerciseFile exercise;
+void ExerciseMenu::startPupilWork(const std::string& exercisePath, const files::ExerciseResults& results) {
+  if (!owner_.makesPupilWork(results)) return;
   files::WorkItems work;
-  if (exercise.load(exercisePath)) work.results = files::readResults(exercise.extension().items);
-  if (!owner_.makesPupilWork(work.results)) return;
+  work.results = results;
   work.exercise = std::filesystem::path(exercisePath).filename().string();
   // Tabs and line breaks cannot be kept: the name on one line.
   const auto name = messages_.ask(files::pupilNameQuestion());

@@ -13,6 +13,9 @@ class QWidget;
 
 namespace velmira {
 class MessageService;
+namespace files {
+struct ExerciseResults;
+}
 namespace files::ui {
 
 class ConfigOwner;
@@ -60,7 +63,7 @@ class ExerciseMenu : public QObject {
  private:
   // After an exercise opened: its configuration made a pupil's work when it
   // hides a value or the exercise asks for results, the name asked once.
-  void startPupilWork(const std::string& exercisePath);
+  void startPupilWork(const std::string& exercisePath, const files::ExerciseResults& results);
   bool confirmDiscard();
 
   TextPane& pane_;
