@@ -262,6 +262,10 @@ bool makesPupilWork(const ExtensionItems& configuration, const ExerciseResults& 
 
 TextQuestion pupilNameQuestion() { return {"Votre nom :", "Nom de l'élève", ""}; }
 
+Message givenRefused(const std::string& problem) {
+  return msg::information("Ce résultat n'est pas gardé : " + problem + ".", "Résultat");
+}
+
 Message hiddenValueDamaged() {
   return msg::information("Une valeur cachée de ce travail est endommagée : elle est ignorée.", "Valeur cachée");
 }

@@ -118,6 +118,9 @@ bool writeWork(ExtensionItems& items, const WorkItems& work);
 // uncertainty numbers as typed ("1,5E-3"), the uncertainty positive or zero.
 std::optional<std::string> givenProblem(const GivenResult& given);
 
+// Said when a result typed in the window cannot be kept (`problem` from givenProblem).
+Message givenRefused(const std::string& problem);
+
 // The work a pupil's opening of an exercise makes from its configuration's
 // items: every concentration hidden with a range (inconnueK=MIN..MAX) drawn
 // from `seed` in the order c1, c2 and kept hidden (its setting then "oui",

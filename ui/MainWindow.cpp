@@ -10,6 +10,7 @@
 #include "ui/HintLine.h"
 #include "ui/HintRouter.h"
 #include "ui/PrintWindow.h"
+#include "ui/ResultsBox.h"
 #include "ui/TableTools.h"
 #include "ui/WorkKeeper.h"
 #include "ui/ZoomCommands.h"
@@ -56,6 +57,7 @@ void MainWindow::buildParts() {
   hintLine_->setGeometry(520, 288, 233, 33);
   // The exercise text pane: its file name, its button and its text.
   textPane_ = new files::ui::TextPane(this, &messages_);
+  resultsBox_ = new ResultsBox(messages_, this);
   exerciseMenu_ = new files::ui::ExerciseMenu(*textPane_, *this, messages_, appFolder_, this);
   connect(textPane_, &files::ui::TextPane::exerciseMenuRequested, exerciseMenu_, &files::ui::ExerciseMenu::popup);
   benches_->buildRecordButtons();

@@ -37,6 +37,7 @@ class CopyMenu;
 class HintLine;
 class HintRouter;
 class RecoveryKeeper;
+class ResultsBox;
 class TableTools;
 class WorkKeeper;
 
@@ -59,6 +60,8 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner {
   // `Frame10`, built the first time the table is needed (hidden at start-up).
   table::ui::TableFrame* tableFrame();
   files::ui::TextPane* textPane() const { return textPane_; }
+  // The results a pupil's work asks for, below the text pane.
+  ResultsBox* resultsBox() const { return resultsBox_; }
   // `Pictampon`: the pictures of the benches copied and printed (made at the
   // first one, kept for the run).
   BenchPicture& benchPicture();
@@ -135,6 +138,8 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner {
   // The controls after the work was replaced (a load, undo, redo).
   void followWork();
   void updateUndoEntries();
+  // The results box filled from the work and placed, the text pane shortened to make room.
+  void showResults();
   // The unsaved-work question and its answer: true when the work may go.
   bool askUnsavedWork();
 
@@ -150,6 +155,7 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner {
   Benches* benches_ = nullptr;
   table::ui::TableFrame* tableFrame_ = nullptr;
   files::ui::TextPane* textPane_ = nullptr;
+  ResultsBox* resultsBox_ = nullptr;
   files::ui::ExerciseMenu* exerciseMenu_ = nullptr;
   HintLine* hintLine_ = nullptr;
   CopyMenu* copyMenu_ = nullptr;

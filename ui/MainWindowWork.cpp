@@ -5,6 +5,7 @@
 #include <QShortcut>
 #include <QTextEdit>
 #include <QTimer>
+#include <algorithm>
 #include <random>
 
 #include "files/ConfigFile.h"
@@ -17,6 +18,7 @@
 #include "ui/EntryBinding.h"
 #include "ui/MainWindow.h"
 #include "ui/RecoveryKeeper.h"
+#include "ui/ResultsBox.h"
 #include "ui/WorkKeeper.h"
 
 namespace velmira::ui {
@@ -27,6 +29,7 @@ namespace {
 constexpr int kKnobRest = 400;
 
 const QString kKnobStep = QStringLiteral("Régler un bouton");
+const QString kResultStep = QStringLiteral("Donner un résultat");
 
 }  // namespace
 
@@ -51,6 +54,10 @@ void MainWindow::connectWork() {
   shortcut(QKeySequence(Qt::CTRL | Qt::Key_S), [this] { onCommand(Command::Save); });
   shortcut(QKeySequence(Qt::CTRL | Qt::Key_O), [this] { onCommand(Command::Open); });
   shortcut(QKeySequence(Qt::CTRL | Qt::Key_P), [this] { onCommand(Command::Print); });
+
+  connect(resultsBox_, &ResultsBox::given, this, [this](std::size_t k, const files::GivenResult& given) {
+    if (work_->setGiven(k, given)) noteWork(kResultStep);
+  });
 
   connect(textPane_->textEditor(), &QTextEdit::textChanged, this, [this] {
     if (work_->recovery()) work_->recovery()->schedule();
@@ -105,9 +112,24 @@ void MainWindow::redoWork() {
 
 void MainWindow::followWork() {
   benches_->followWork();
+  showResults();
   updateUndoEntries();
   showCaption();
   if (work_->recovery()) work_->recovery()->schedule();
+}
+
+void MainWindow::showResults() {
+  const QRect text = textPane_->textEditor()->geometry();
+  constexpr int kGap = 4;
+  resultsBox_->resize(text.width(), resultsBox_->height());
+  resultsBox_->showWork(files::readWork(work_->extension()));
+  const int height = resultsBox_->neededHeight();
+  // The room below the text at its design height; the text gives up what is missing.
+  const int room = kWindowHeight - kGap - (files::ui::TextPane::designBottom() + kGap);
+  const int raised = std::max(0, height - room);
+  textPane_->leaveRoomBelow(raised);
+  resultsBox_->setGeometry(text.x(), files::ui::TextPane::designBottom() - raised + kGap, text.width(), height);
+  update();
 }
 
 void MainWindow::updateUndoEntries() {

@@ -57,6 +57,13 @@ bool WorkKeeper::load(const std::string& path) {
   return true;
 }
 
+bool WorkKeeper::setGiven(std::size_t k, const files::GivenResult& given) {
+  auto work = files::readWork(extension_);
+  if (!work || k >= work->given.size()) return false;
+  work->given[k] = given;
+  return files::writeWork(extension_, *work);
+}
+
 bool WorkKeeper::startPupilWork(const files::WorkItems& work, std::uint64_t seed) {
   auto items = files::startWork(extension_, work, seed);
   if (!items) return false;

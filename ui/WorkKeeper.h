@@ -58,6 +58,9 @@ class WorkKeeper : public QObject {
   // items cannot make one (nothing changed then).
   bool startPupilWork(const files::WorkItems& work, std::uint64_t seed);
   const files::ExtensionItems& extension() const { return extension_; }
+  // Result k (from 0) of the pupil's work given `given`; false when the
+  // work is no pupil's or the item cannot be kept (nothing changed then).
+  bool setGiven(std::size_t k, const files::GivenResult& given);
 
   // From now on the copy is kept in `folder`, with the text of `pane` when
   // it has unsaved changes.

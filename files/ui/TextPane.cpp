@@ -7,6 +7,7 @@
 #include <QTextDocumentFragment>
 #include <QTextEdit>
 #include <QToolButton>
+#include <algorithm>
 #include <utility>
 
 #include "files/PrintedTexts.h"
@@ -68,6 +69,12 @@ void TextPane::showWelcome() {
 void TextPane::setFileName(const QString& text) { fileNameField_->setText(text); }
 QString TextPane::fileNameText() const { return fileNameField_->text(); }
 void TextPane::setReadOnly(bool readOnly) { textEditor_->setReadOnly(readOnly); }
+
+void TextPane::leaveRoomBelow(int pixels) {
+  textEditor_->setGeometry(kLeft, kTop + kFieldHeight, kWidth, std::max(kFieldHeight, kTextHeight - pixels));
+}
+
+int TextPane::designBottom() { return kTop + kFieldHeight + kTextHeight; }
 
 void TextPane::showDocument(rtf::RichDocument document) {
   const bool cut = rtf::limitForDisplay(document) || document.truncated;

@@ -42,6 +42,11 @@ class TextPane : public QObject {
   void setFileName(const QString& text);
   QString fileNameText() const;
   void setReadOnly(bool readOnly);
+  // The text's bottom edge raised by `pixels` (0: its design height),
+  // leaving room for what the window puts below it.
+  void leaveRoomBelow(int pixels);
+  // The bottom edge of the text at its design height.
+  static int designBottom();
 
   // The pane's whole text replaced by a document, shown from its start,
   // within the limits of rtf::limitForDisplay: when the document was cut

@@ -1,7 +1,8 @@
 // A practical with an unknown: the exercise draws it once for the pupil,
 // whose name it asks; the field shows "?", the readings follow the value,
 // a recording leaves it out, undo and saving keep it hidden and never draw again;
-// a hidden solute is neither shown nor chosen.
+// a hidden solute is neither shown nor chosen; the results are typed below
+// the text and kept in the work.
 #include <QFile>
 
 #include "files/ConfigFile.h"
@@ -11,6 +12,7 @@
 #include "table/Recording.h"
 #include "tests/ui/WindowFixture.h"
 #include "ui/FormulaBox.h"
+#include "ui/ResultsBox.h"
 #include "ui/WorkKeeper.h"
 
 namespace velmira::ui::testing {
@@ -143,6 +145,63 @@ TEST_F(UnknownTest, AHiddenSoluteIsNeitherShownNorChosen) {
   // The mixture page names the solute again ("?" before).
   clickTab(3);
   EXPECT_FALSE(differingPixels(pageImage(3), hiddenMixture).isEmpty());
+}
+
+TEST_F(UnknownTest, TheResultsAreTypedBelowTheTextAndKeptInTheWork) {
+  const std::string path = QDir(folder.path()).filePath("travail.C07").toStdString();
+  {
+    model::Workbench wb;
+    wb.startupDefaults();
+    table::Table t;
+    files::ExtensionItems items;
+    files::WorkItems w;
+    w.name = "Léa";
+    w.exercise = "dosage.E24";
+    w.results.results = {{"c1 (mol/L)", "0,01"}, {"k", "2"}};
+    w.given[1] = {"2,5", "0,1"};
+    ASSERT_TRUE(files::writeWork(items, w));
+    test::RecordingMessages quiet;
+    ASSERT_TRUE(files::writeConfiguration(path, wb, t, quiet, false, items));
+  }
+  ResultsBox* box = window->resultsBox();
+  EXPECT_TRUE(box->isHidden());
+  const int textBottom = window->textPane()->textEditor()->geometry().bottom();
+  ASSERT_TRUE(window->loadConfiguration(path));
+  ASSERT_TRUE(box->isVisible());
+  EXPECT_EQ(box->valueField(0)->accessibleName(), "c1 (mol/L)");
+  EXPECT_EQ(box->valueField(1)->text(), "2,5");
+  EXPECT_EQ(box->uField(1)->text(), "0,1");
+  EXPECT_FALSE(box->valueField(2)->isVisible());
+  // Below the text, within the window; two rows leave the text its height.
+  EXPECT_GT(box->geometry().top(), textBottom);
+  EXPECT_LE(box->geometry().bottom(), window->height());
+  EXPECT_EQ(window->textPane()->textEditor()->geometry().bottom(), textBottom);
+
+  // Typed with the entry keys ("." becomes ","), kept on Enter, one step undone.
+  auto type = [](EntryField* f, const QString& text) {
+    f->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(f, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(f, Qt::Key_Backspace);
+    QTest::keyClicks(f, text);
+    QTest::keyClick(f, Qt::Key_Return);
+  };
+  type(box->valueField(0), "1.2E-2");
+  auto given = [&] { return files::readWork(work(*window).extension())->given; };
+  EXPECT_EQ(given()[0].value, "1,2E-2");
+  EXPECT_TRUE(work(*window).modified());
+  window->undoWork();
+  EXPECT_EQ(box->valueField(0)->text(), "");
+  EXPECT_EQ(given()[0].value, "");
+  window->redoWork();
+  EXPECT_EQ(box->valueField(0)->text(), "1,2E-2");
+
+  // A text that cannot be kept is said and put back.
+  messages.shown.clear();
+  type(box->uField(1), "-");
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, files::givenRefused("incertitude non valide « - »").text);
+  EXPECT_EQ(box->uField(1)->text(), "0,1");
+  EXPECT_EQ(given()[1].u, "0,1");
 }
 
 }  // namespace
