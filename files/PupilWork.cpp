@@ -262,6 +262,13 @@ bool makesPupilWork(const ExtensionItems& configuration, const ExerciseResults& 
 
 TextQuestion pupilNameQuestion() { return {"Votre nom :", "Nom de l'élève", ""}; }
 
+std::string workTextPath(const std::string& configurationPath) {
+  const std::size_t name = configurationPath.find_last_of('/') + 1;  // npos + 1 is 0
+  const std::size_t dot = configurationPath.rfind('.');
+  const std::size_t end = dot != std::string::npos && dot > name ? dot : configurationPath.size();
+  return configurationPath.substr(0, end) + ".rtf";
+}
+
 Message givenRefused(const std::string& problem) {
   return msg::information("Ce résultat n'est pas gardé : " + problem + ".", "Résultat");
 }

@@ -118,6 +118,9 @@ bool writeWork(ExtensionItems& items, const WorkItems& work);
 // uncertainty numbers as typed ("1,5E-3"), the uncertainty positive or zero.
 std::optional<std::string> givenProblem(const GivenResult& given);
 
+// The pupil's text kept beside a work's configuration: the same name, ".rtf".
+std::string workTextPath(const std::string& configurationPath);
+
 // Said when a result typed in the window cannot be kept (`problem` from givenProblem).
 Message givenRefused(const std::string& problem);
 

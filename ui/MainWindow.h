@@ -117,8 +117,12 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner {
  private:
   // A recording that left an unknown out has said why (once a run).
   bool unknownNotRecordedSaid_ = false;
-  // The work differs from its file (or was never saved).
+  // The work differs from its files (or was never saved); a pupil's text is part of it.
   bool workModified() const;
+  // The pane's text belongs to the work (a pupil's): saved and opened beside its configuration.
+  bool textIsWork() const;
+  // The pupil's text at `path`, when there, into the pane to go on with.
+  void openWorkText(const std::string& path);
   void buildParts();
   void buildTableFrame();
   void connectControls();

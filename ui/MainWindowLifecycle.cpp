@@ -48,7 +48,9 @@ void MainWindow::openRequestedExercise(const std::string& relativeName) {
 }
 
 bool MainWindow::mayClose() {
-  if (textPane_->textModified() == 1 && messages_.show(files::discardTextQuestion()) != Answer::Ok) return false;
+  // A pupil's text is saved with the work, under the work's question.
+  if (!textIsWork() && textPane_->textModified() == 1 && messages_.show(files::discardTextQuestion()) != Answer::Ok)
+    return false;
   settleWork();
   // Unsaved work has its own question, which stands for the quit question.
   if (workModified()) return askUnsavedWork();

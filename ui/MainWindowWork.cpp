@@ -1,6 +1,7 @@
 // The pupil's work in the main window: its steps for undo and redo, the
 // caption, its files, the question before it is replaced or dropped, and
 // its recovery copy (the work itself is the WorkKeeper's).
+#include <QFileInfo>
 #include <QKeySequence>
 #include <QShortcut>
 #include <QTextEdit>
@@ -9,6 +10,7 @@
 #include <random>
 
 #include "files/ConfigFile.h"
+#include "files/ExerciseOpening.h"
 #include "files/PupilWork.h"
 #include "files/ui/ExerciseMenu.h"
 #include "files/ui/SaveWindow.h"
@@ -60,6 +62,7 @@ void MainWindow::connectWork() {
   });
 
   connect(textPane_->textEditor(), &QTextEdit::textChanged, this, [this] {
+    if (textIsWork()) showCaption();
     if (work_->recovery()) work_->recovery()->schedule();
   });
 
@@ -78,7 +81,9 @@ void MainWindow::connectTableWork() {
   updateUndoEntries();
 }
 
-bool MainWindow::workModified() const { return work_->modified(); }
+bool MainWindow::workModified() const { return work_->modified() || (textIsWork() && textPane_->textModified() == 1); }
+
+bool MainWindow::textIsWork() const { return files::readWork(work_->extension()).has_value(); }
 const std::string& MainWindow::configPath() const { return work_->path(); }
 
 void MainWindow::startHistory(bool saved) {
@@ -146,15 +151,31 @@ void MainWindow::showCaption() {
 
 bool MainWindow::saveConfiguration(const std::string& path) {
   settleWork();
-  return work_->save(path);
+  if (!work_->save(path)) return false;
+  if (textIsWork() && files::saveExerciseText(files::workTextPath(path), textPane_->richDocument(), messages_)) {
+    textPane_->setTextModified(0);
+    showCaption();
+  }
+  return true;
 }
 
 bool MainWindow::loadConfiguration(const std::string& path) {
   if (!work_->load(path)) return false;
   // Knobs, bench picture, displays, entries, selections, beaker levels, solutes, the strip.
   followWork();
+  if (textIsWork()) openWorkText(files::workTextPath(path));
   startHistory(true);
   return true;
+}
+
+void MainWindow::openWorkText(const std::string& path) {
+  if (!QFileInfo::exists(QString::fromStdString(path))) return;
+  auto document = files::readExerciseText(path, messages_);
+  if (!document) return;
+  textPane_->showDocument(std::move(*document));
+  textPane_->setReadOnly(false);
+  textPane_->nameTextFile(QString::fromStdString(path));
+  textPane_->setTextModified(0);
 }
 
 std::string MainWindow::pupilName() const {

@@ -5,7 +5,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
-#include <QRegularExpression>
 #include <filesystem>
 
 #include "files/ConfigFile.h"
@@ -67,8 +66,7 @@ ExerciseMenu::ExerciseMenu(TextPane& pane, ConfigOwner& owner, MessageService& m
   close_ = menu_->addAction(QStringLiteral("&Fermer l'exercice"), this, &ExerciseMenu::closeExercise);
 
   askSavePath = [this] {
-    QString text = pane_.fileNameText();
-    text.remove(QRegularExpression(QStringLiteral("^Texte: ")));
+    const QString text = pane_.namedPath();
     QFileDialog d(window_, QStringLiteral("Enregistrer le texte"),
                   saveStartPath(text, appFolder_, QStringLiteral(".RTF")), kRtfFilter);
     d.setAcceptMode(QFileDialog::AcceptSave);
@@ -200,7 +198,7 @@ void ExerciseMenu::reopenText() {
   correctionAvailable_ = 0;
   if (auto document = readExerciseText(path.toStdString(), messages_)) pane_.showDocument(std::move(*document));
   pane_.setReadOnly(false);
-  pane_.setFileName(QStringLiteral("Texte: ") + path);
+  pane_.nameTextFile(path);
   pane_.setTextModified(0);
 }
 

@@ -68,6 +68,17 @@ void TextPane::showWelcome() {
 
 void TextPane::setFileName(const QString& text) { fileNameField_->setText(text); }
 QString TextPane::fileNameText() const { return fileNameField_->text(); }
+
+namespace {
+const QString kTextFileLabel = QStringLiteral("Texte: ");
+}
+
+void TextPane::nameTextFile(const QString& path) { setFileName(kTextFileLabel + path); }
+
+QString TextPane::namedPath() const {
+  const QString text = fileNameText();
+  return text.startsWith(kTextFileLabel) ? text.mid(kTextFileLabel.size()) : text;
+}
 void TextPane::setReadOnly(bool readOnly) { textEditor_->setReadOnly(readOnly); }
 
 void TextPane::leaveRoomBelow(int pixels) {

@@ -41,6 +41,10 @@ class TextPane : public QObject {
   // The file-name field: the caret after the last character, the whole text as tooltip.
   void setFileName(const QString& text);
   QString fileNameText() const;
+  // The field names a text file the pupil goes on with ("Texte: PATH").
+  void nameTextFile(const QString& path);
+  // The file the field names, without the "Texte: " of a text file.
+  QString namedPath() const;
   void setReadOnly(bool readOnly);
   // The text's bottom edge raised by `pixels` (0: its design height),
   // leaving room for what the window puts below it.

@@ -109,3 +109,9 @@ TEST(PupilWork, GivenResultsAreNumbersAsTyped) {
   EXPECT_TRUE(files::givenProblem({"1", "-0,1"}));
   EXPECT_TRUE(files::givenProblem({"", "0,1"}));
 }
+
+TEST(PupilWork, ThePupilsTextTakesTheWorksNameWithoutItsExtension) {
+  EXPECT_EQ(files::workTextPath("copies/lea.C07"), "copies/lea.rtf");
+  EXPECT_EQ(files::workTextPath("tp.v2/lea"), "tp.v2/lea.rtf");
+  EXPECT_EQ(files::workTextPath("lea.martin.c07"), "lea.martin.rtf");
+}

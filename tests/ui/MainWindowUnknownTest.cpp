@@ -4,11 +4,15 @@
 // a hidden solute is neither shown nor chosen; the results are typed below
 // the text and kept in the work.
 #include <QFile>
+#include <QFileInfo>
+#include <QTextEdit>
 
 #include "files/ConfigFile.h"
 #include "files/ExerciseFile.h"
 #include "files/PupilWork.h"
+#include "files/rtf/RichDocument.h"
 #include "files/ui/ExerciseMenu.h"
+#include "files/ui/TextPane.h"
 #include "table/Recording.h"
 #include "tests/ui/WindowFixture.h"
 #include "ui/FormulaBox.h"
@@ -202,6 +206,45 @@ TEST_F(UnknownTest, TheResultsAreTypedBelowTheTextAndKeptInTheWork) {
   EXPECT_EQ(messages.shown[0].text, files::givenRefused("incertitude non valide « - »").text);
   EXPECT_EQ(box->uField(1)->text(), "0,1");
   EXPECT_EQ(given()[1].u, "0,1");
+}
+
+TEST_F(UnknownTest, APupilsTextIsSavedBesideTheWorkAndOpenedWithIt) {
+  const QDir dir(folder.path());
+  const std::string path = dir.filePath("lea.C07").toStdString();
+  model::Workbench wb;
+  wb.startupDefaults();
+  table::Table t;
+  files::ExtensionItems items;
+  files::WorkItems w;
+  w.name = "Léa";
+  w.exercise = "dosage.E24";
+  ASSERT_TRUE(files::writeWork(items, w));
+  test::RecordingMessages quiet;
+  ASSERT_TRUE(files::writeConfiguration(path, wb, t, quiet, false, items));
+  ASSERT_TRUE(window->loadConfiguration(path));
+  files::ui::TextPane& pane = *window->textPane();
+  pane.showDocument(rtf::RichDocument{});
+  pane.setFileName("dosage.E24");
+  pane.setReadOnly(false);
+  pane.textEditor()->setFocus();
+  QTest::keyClicks(pane.textEditor(), "c1 vaut 0,012");
+  // The text is part of the work: unsaved, and saved with it.
+  EXPECT_TRUE(window->windowTitle().endsWith('*'));
+  ASSERT_TRUE(window->saveConfiguration(path));
+  EXPECT_FALSE(window->windowTitle().endsWith('*'));
+  EXPECT_TRUE(QFileInfo::exists(dir.filePath("lea.rtf")));
+
+  pane.showWelcome();
+  ASSERT_TRUE(window->loadConfiguration(path));
+  EXPECT_TRUE(pane.textEditor()->toPlainText().contains("c1 vaut 0,012"));
+  EXPECT_FALSE(pane.textEditor()->isReadOnly());
+  EXPECT_EQ(pane.namedPath(), dir.filePath("lea.rtf"));
+  // Another configuration keeps its own text out of it.
+  const std::string other = dir.filePath("autre.C07").toStdString();
+  ASSERT_TRUE(files::writeConfiguration(other, wb, t, quiet));
+  ASSERT_TRUE(window->loadConfiguration(other));
+  ASSERT_TRUE(window->saveConfiguration(other));
+  EXPECT_FALSE(QFileInfo::exists(dir.filePath("autre.rtf")));
 }
 
 }  // namespace
