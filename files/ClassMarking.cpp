@@ -40,15 +40,6 @@ std::string shownNumber(std::string text, bool decimalComma) {
   return text;
 }
 
-// The expected value's text of a result: the work's own hidden value for
-// "c1" or "c2", else the number as the exercise gives it; nullopt when missing.
-std::optional<std::string> expectedText(const WorkFile& f, const std::string& expected) {
-  if (expected == "c1") return hiddenValue(f.items, Hidden::Concentration1);
-  if (expected == "c2") return hiddenValue(f.items, Hidden::Concentration2);
-  if (!readTypedNumber(expected)) return std::nullopt;
-  return expected;
-}
-
 }  // namespace
 
 WorkFile readWorkBytes(const std::string& bytes) {
@@ -102,7 +93,7 @@ ClassTable classTable(const std::vector<std::pair<std::string, WorkFile>>& files
       const double tolerance = tolerancePercent(f.work.results);
       for (std::size_t k = 0; k < results; ++k) {
         const bool asked = k < f.work.results.results.size();
-        const auto expected = asked ? expectedText(f, f.work.results.results[k].expected) : std::nullopt;
+        const auto expected = asked ? expectedValue(f.items, f.work.results.results[k].expected) : std::nullopt;
         const GivenResult& given = f.work.given[k];
         const auto givenValue = readTypedNumber(given.value);
         model::Mark mark;

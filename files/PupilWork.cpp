@@ -4,6 +4,7 @@
 
 #include "files/ConfigLayout.h"
 #include "model/Marking.h"
+#include "model/SoluteCatalogue.h"
 #include "model/UnknownDraw.h"
 #include "model/Workbench.h"
 #include "platform/core/NumberText.h"
@@ -261,6 +262,36 @@ bool makesPupilWork(const ExtensionItems& configuration, const ExerciseResults& 
 }
 
 TextQuestion pupilNameQuestion() { return {"Votre nom :", "Nom de l'élève", ""}; }
+
+std::optional<std::string> expectedValue(const ExtensionItems& items, const std::string& expected) {
+  if (expected == "c1") return hiddenValue(items, Hidden::Concentration1);
+  if (expected == "c2") return hiddenValue(items, Hidden::Concentration2);
+  if (!readTypedNumber(expected)) return std::nullopt;
+  return expected;
+}
+
+std::vector<std::string> correctionHeading(const ExtensionItems& items) {
+  const auto work = readWork(items);
+  if (!work) return {};
+  std::vector<std::string> lines;
+  for (Hidden h : kHiddenItems) {
+    const auto value = hiddenValue(items, h);
+    if (!value) continue;
+    if (lines.empty()) lines.push_back("Valeurs cachées de ce travail :");
+    if (h == Hidden::Solute2) {
+      const auto k = readTypedNumber(*value);
+      lines.push_back("soluté de la solution 2 : " +
+                      (k ? std::string(model::soluteName(static_cast<int>(*k))) : std::string(kHiddenText)));
+    } else {
+      lines.push_back(hiddenName(h) + " = " + *value + " mol/L");
+    }
+  }
+  if (!work->results.results.empty())
+    lines.push_back("Résultats attendus (à " + num::general(tolerancePercent(work->results)) + " % près) :");
+  for (const ResultDeclaration& r : work->results.results)
+    lines.push_back(r.label + " = " + expectedValue(items, r.expected).value_or(kHiddenText));
+  return lines;
+}
 
 std::string workTextPath(const std::string& configurationPath) {
   const std::size_t name = configurationPath.find_last_of('/') + 1;  // npos + 1 is 0

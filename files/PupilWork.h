@@ -118,6 +118,15 @@ bool writeWork(ExtensionItems& items, const WorkItems& work);
 // uncertainty numbers as typed ("1,5E-3"), the uncertainty positive or zero.
 std::optional<std::string> givenProblem(const GivenResult& given);
 
+// The value a result expects, as text: the work's own hidden value for "c1"
+// or "c2", else the number as the exercise gives it; nullopt when missing.
+std::optional<std::string> expectedValue(const ExtensionItems& items, const std::string& expected);
+
+// The lines a pupil's work's correction starts with: its hidden values, then
+// each result with the value expected and the tolerance; none for a
+// configuration that is no pupil's work.
+std::vector<std::string> correctionHeading(const ExtensionItems& items);
+
 // The pupil's text kept beside a work's configuration: the same name, ".rtf".
 std::string workTextPath(const std::string& configurationPath);
 

@@ -93,6 +93,7 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner {
   bool mayReplaceWork() override;
   bool startPupilWork(const files::WorkItems& work) override;
   bool makesPupilWork(const files::ExerciseResults& results) const override;
+  files::ExtensionItems workItems() const override;
   // The pupil's name when the work is a pupil's, else "".
   std::string pupilName() const;
   // From now on the recovery copy is kept in `folder`.

@@ -183,6 +183,8 @@ std::string MainWindow::pupilName() const {
   return work ? work->name : std::string();
 }
 
+files::ExtensionItems MainWindow::workItems() const { return work_->extension(); }
+
 bool MainWindow::makesPupilWork(const files::ExerciseResults& results) const {
   return files::makesPupilWork(work_->extension(), results);
 }

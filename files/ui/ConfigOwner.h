@@ -34,6 +34,8 @@ class ConfigOwner {
   virtual bool startPupilWork(const WorkItems&) { return false; }
   // The configuration just loaded, with these results asked, makes a pupil's work.
   virtual bool makesPupilWork(const ExerciseResults&) const { return false; }
+  // The work's extension items (a pupil's work keeps its name, hidden values and results there).
+  virtual ExtensionItems workItems() const { return {}; }
 };
 
 // Opening a configuration by its name, as the open window does: a name that

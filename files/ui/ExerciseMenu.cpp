@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <filesystem>
+#include <optional>
 
 #include "files/ConfigFile.h"
 #include "files/ExerciseFile.h"
@@ -14,6 +15,7 @@
 #include "files/SavePlaces.h"
 #include "files/TextQuestions.h"
 #include "files/ui/ConfigOwner.h"
+#include "files/ui/CorrectionWindow.h"
 #include "files/ui/ExerciseWindow.h"
 #include "files/ui/StartFolder.h"
 #include "files/ui/TextPane.h"
@@ -38,6 +40,15 @@ class PaneTarget : public ExerciseTarget {
  private:
   TextPane& pane_;
   ConfigOwner& owner_;
+};
+
+// The correction's files as read, nothing loaded.
+class CorrectionTarget : public ExerciseTarget {
+ public:
+  void showStatement(rtf::RichDocument document, const std::string&) override { statement = std::move(document); }
+  void loadConfiguration(const std::string& path) override { configuration = path; }
+  std::optional<rtf::RichDocument> statement;
+  std::string configuration;
 };
 
 }  // namespace
@@ -169,15 +180,20 @@ void ExerciseMenu::openCommandLineFile(const QString& path) {
 }
 
 void ExerciseMenu::showCorrection() {
-  if (!confirmDiscard() || !owner_.mayReplaceWork()) return;
-  pane_.setTextModified(0);
+  CorrectionTarget target;
   {
     const qtp::WaitCursor wait;
-    PaneTarget target(pane_, owner_);
     files::openCorrection(pane_.fileNameText().toStdString(), target, messages_);
   }
-  pane_.setReadOnly(true);
-  pane_.setTextModified(0);
+  if (!target.statement && target.configuration.empty()) return;
+  if (!correctionWindow_) {
+    correctionWindow_ = new CorrectionWindow(window_);
+    connect(correctionWindow_, &CorrectionWindow::configurationAsked, this, [this](const std::string& path) {
+      if (owner_.mayReplaceWork()) owner_.loadConfiguration(path);
+    });
+  }
+  correctionWindow_->showCorrection(target.statement.value_or(rtf::RichDocument{}),
+                                    files::correctionHeading(owner_.workItems()), target.configuration);
 }
 
 void ExerciseMenu::saveText() {

@@ -19,6 +19,7 @@ struct ExerciseResults;
 namespace files::ui {
 
 class ConfigOwner;
+class CorrectionWindow;
 class TextPane;
 
 class ExerciseMenu : public QObject {
@@ -49,7 +50,11 @@ class ExerciseMenu : public QObject {
   // the open window, an exercise (.E24) as from the exercise window, a
   // getting-started activity (VELMIRA.PEM, VELMIRB.PEM) as from this menu.
   void openCommandLineFile(const QString& path);
+  // The corrected statement in its own window beside the pane, the
+  // pupil's text left as it is; the corrected configuration offered there.
   void showCorrection();
+  // The correction's window, once shown.
+  CorrectionWindow* correctionWindow() const { return correctionWindow_; }
   void saveText();
   void reopenText();
   void printText();
@@ -73,6 +78,7 @@ class ExerciseMenu : public QObject {
   QWidget* window_;
   QMenu* menu_ = nullptr;
   QAction* correction_ = nullptr;
+  CorrectionWindow* correctionWindow_ = nullptr;
   QAction* close_ = nullptr;
   int correctionAvailable_ = 0;
   std::string activityFolder_;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "files/PupilWork.h"
+#include "model/SoluteCatalogue.h"
 #include "model/UnknownDraw.h"
 #include "model/Workbench.h"
 
@@ -114,4 +115,21 @@ TEST(PupilWork, ThePupilsTextTakesTheWorksNameWithoutItsExtension) {
   EXPECT_EQ(files::workTextPath("copies/lea.C07"), "copies/lea.rtf");
   EXPECT_EQ(files::workTextPath("tp.v2/lea"), "tp.v2/lea.rtf");
   EXPECT_EQ(files::workTextPath("lea.martin.c07"), "lea.martin.rtf");
+}
+
+TEST(PupilWork, TheCorrectionStartsWithTheWorksOwnValuesAndTheResultsExpected) {
+  files::ExtensionItems items;
+  ASSERT_TRUE(items.set("inconnue2", "oui"));
+  ASSERT_TRUE(items.set("cache2", files::scramble("0,003")));
+  ASSERT_TRUE(items.set("inconnue_solute2", "oui"));
+  ASSERT_TRUE(items.set("cache_solute2", files::scramble("17")));
+  EXPECT_TRUE(files::correctionHeading(items).empty());  // no pupil's work
+  files::WorkItems work;
+  work.exercise = "dosage.E24";
+  work.results = {{{"c2 (mol/L)", "c2"}, {"k", "1,5E-3"}}, "2,5"};
+  ASSERT_TRUE(files::writeWork(items, work));
+  EXPECT_EQ(files::correctionHeading(items),
+            (std::vector<std::string>{"Valeurs cachées de ce travail :", "c2 = 0,003 mol/L",
+                                      "soluté de la solution 2 : " + std::string(velmira::model::soluteName(17)),
+                                      "Résultats attendus (à 2,5 % près) :", "c2 (mol/L) = 0,003", "k = 1,5E-3"}));
 }

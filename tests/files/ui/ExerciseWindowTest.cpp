@@ -10,11 +10,14 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QTimer>
 
+#include "files/ConfigFile.h"
 #include "files/ExerciseFile.h"
 #include "files/SavePlaces.h"
 #include "files/rtf/RtfFile.h"
+#include "files/ui/CorrectionWindow.h"
 #include "files/ui/ExerciseMenu.h"
 #include "files/ui/ExerciseWindow.h"
 #include "files/ui/FileChooser.h"
@@ -106,10 +109,34 @@ TEST_F(ExerciseTest, TheWindowPreviewsTheFirstFileAndOpensIt) {
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown.back().title, "Abandon des données?");
   EXPECT_FALSE(fileNameField(*window)->text().isEmpty());
-  // The correction, read-only.
+  // The correction in its own window, the pupil's text and work as they
+  // were; its configuration only when asked for.
+  {
+    files::Exercise e;
+    e.statement = "enonce.rtf";
+    e.correctedStatement = "corrige.rtf";
+    e.correctedConfiguration = "corrige.C07";
+    ASSERT_TRUE(files::writeExercise(file.toStdString(), e));
+    model::Workbench corrected;
+    corrected.startupDefaults();
+    corrected.setEntryText(model::Concentration1, "0,05");
+    table::Table t;
+    ASSERT_TRUE(files::writeConfiguration(path("exercices/corrige.C07").toStdString(), corrected, t, messages));
+  }
+  const QString written = paneText();
+  const std::string work = window->configPath();
   choose("Voir la correction");
-  EXPECT_EQ(paneText(), "Correction : G = 2,98 mS.");
-  EXPECT_TRUE(textEditor(*window)->isReadOnly());
+  files::ui::CorrectionWindow* correction = menu()->correctionWindow();
+  ASSERT_TRUE(correction && correction->isVisible());
+  EXPECT_EQ(correction->text()->toPlainText(), "Correction : G = 2,98 mS.");
+  EXPECT_EQ(paneText(), written);
+  EXPECT_FALSE(textEditor(*window)->isReadOnly());
+  EXPECT_EQ(window->configPath(), work);
+  messages.answers = {Answer::Discard};
+  correction->configurationButton()->click();
+  EXPECT_EQ(window->configPath(), path("exercices/corrige.C07").toStdString());
+  EXPECT_EQ(window->workbench().entryText(model::Concentration1), "0,05");
+  messages.answers = {Answer::Ok};
   choose("Fermer l'exercice");
   EXPECT_TRUE(fileNameField(*window)->text().isEmpty());
   EXPECT_TRUE(paneText().startsWith("Velmira"));
