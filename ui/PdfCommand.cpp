@@ -102,7 +102,7 @@ std::optional<Failure> printConfiguration(QPrinter& printer, const std::string& 
 
   const graph::Figure figure =
       graph::graphFigure(window.table(), 0, 1, graph::PlotOptions{}, graph::FitKind::ThroughOrigin);
-  const QString heading = printHeading(input);
+  const QString heading = printHeading(input, window.pupilName());
   const auto pictures = benchPictures(window, {1, 2, 3});
   qtp::PrintedPages pages(printer, heading, 1 + table::ui::tablePageCount(printer, window.table()) + 1);
   if (!pages.active()) return Failure{kPrintFailed, true};

@@ -75,6 +75,20 @@ def main():
         check(pages(out) >= 3, "graph, table and pictures pages")
         check(fonts_embedded(out), "configuration fonts embedded")
 
+        # A pupil's work: the name on every page's heading.
+        tool = os.path.join(os.path.dirname(velmira), "velmira-outil")
+        exercise, pupil_work = os.path.join(work, "dosage.E24"), os.path.join(work, "lea.C07")
+        shutil.copy(os.path.join(source, "data", "VELMIRA.rtf"), os.path.join(work, "enonce.rtf"))
+        for args in (["config", "--set", "inconnue1=0,005..0,02", "-o", os.path.join(work, "dosage.C07")],
+                     ["exercice", "--enonce", os.path.join(work, "enonce.rtf"), "--config",
+                      os.path.join(work, "dosage.C07"), "--titre", "Dosage", "--difficulte", "1", "--resultat", "c1", "c1",
+                      "-o", exercise],
+                     ["travail", exercise, "--tirage", "1", "--nom", "Léa Martin", "-o", pupil_work]):
+            check(subprocess.run([tool] + args, capture_output=True).returncode == 0, f"velmira-outil {args[0]}")
+        code, err = run(velmira, ["--pdf", out, pupil_work], home)
+        t = text(out)
+        check(code == 0 and t.count("Léa Martin") == pages(out), f"the pupil's name on each page: {code} {err}")
+
         # Statements: word-processor RTF, an exercise, in any letter case.
         rtf = os.path.join(work, "ENONCE.RTF")
         shutil.copy(os.path.join(source, "tests", "data", "rtf", "abiword-enonce.rtf"), rtf)
