@@ -95,7 +95,10 @@ rtf() {
 }
 
 # exercise NAME TITLE DIFFICULTY NOTIONS...: the .E24 of data/exercices/NAME
-# with its statement, correction and configurations.
+# with its statement, correction and configurations, and the results of the
+# array `results` (--resultat TEXTE ATTENDU ... --tolerance P), set by the
+# activities that hand results in.
+results=()
 exercise() {
   local n=$1 title=$2 difficulty=$3
   shift 3
@@ -103,8 +106,12 @@ exercise() {
   for piece in "$@"; do notions+=(--notions "$piece"); done
   vo exercice --enonce "$exos/$n.rtf" --config "$exos/$n.C07" \
     --corrige-enonce "$exos/$n-corrige.rtf" --corrige-config "$exos/$n-corrige.C07" \
-    --titre "$title" --difficulte "$difficulty" "${notions[@]}" -o "$exos/$n.E24"
+    --titre "$title" --difficulte "$difficulty" "${notions[@]}" "${results[@]}" -o "$exos/$n.E24"
+  results=()
 }
+
+# The tolerance of the results handed in, in percent.
+tolerance=5
 
 # Texts of both benches' conductimeters in conductivity (mS·m-1) or
 # conductance (mS), and the conductimeter montage.
@@ -199,9 +206,10 @@ kohlrausch() {
   local n=3-kohlrausch cx=0,0055 r
   local cs=(0,001 0,002 0,004 0,006 0,008 0,01)
   value=()
-  local pupil=(--set solute1=17 --set c1=0,001 "${sigma[@]}" --set lignes=6
+  # Solution 2 is the unknown, drawn for each pupil.
+  local pupil=(--set solute1=17 --set c1=0,001 --set solute2=17 --set "c2=$cx" "${sigma[@]}" --set lignes=6
     --set saisie1=2 --set saisie2=5 --set saisie3=1 --set saisie4=1 --set saisie5=1
-    --titre 1 "c (mol/L)" --titre 2 "Sigma (mS/m)" --titre 3 "Sigma / c")
+    --titre 1 "c (mol/L)" --titre 2 "Sigma (mS/m)" --titre 3 "Sigma / c" --set inconnue2=0,003..0,009)
   vo config "${pupil[@]}" -o "$exos/$n.C07"
   local record=()
   for r in 1 2 3 4 5 6; do
@@ -209,7 +217,7 @@ kohlrausch() {
     record+=(--set "c1=${cs[r - 1]}" --mesure 1)
   done
   local corr=$exos/$n-corrige.C07
-  vo config "$exos/$n.C07" "${record[@]}" --calcule 3 "C2 / C1" -o "$corr"
+  vo config "$exos/$n.C07" --set inconnue2=non "${record[@]}" --calcule 3 "C2 / C1" -o "$corr"
   for r in 1 2 3 4 5 6; do
     vo config "$exos/$n.C07" --set "c1=${cs[r - 1]}" -o "$tmp/s.C07"
     put "S$r" "$(show "$tmp/s.C07" 'afficheur(0)')"
@@ -225,8 +233,10 @@ kohlrausch() {
   put CX "$(calc "0.00000" "$(num "${value[SX]}") / $(num "${value[A]}")")"
   vo config "$exos/$n.C07" --set "c1=${value[CX]}" -o "$tmp/x.C07"
   put SCHECK "$(show "$tmp/x.C07" 'afficheur(0)')"
+  put TOL "$tolerance"
   rtf "$src/exercices/$n.enonce.txt" "$exos/$n.rtf"
   rtf "$src/exercices/$n.corrige.txt" "$exos/$n-corrige.rtf"
+  results=(--resultat "c2 (mol/L)" c2 --tolerance "$tolerance")
   exercise $n "Loi de Kohlrausch" 2 "Conductivité et concentration, " "loi de Kohlrausch, " \
     "conductivité molaire, " "dosage par étalonnage"
 }
@@ -329,13 +339,14 @@ dosage() {
   local pupil=(--set solute1=5 --set "c1=$c1" --set solute2=18 --set "c2=$c2" --set "V1=$v1" --set V2=0
     "${sigma[@]}" --set masque=########0.00 --set lignes=$((vmax + 1))
     --set saisie1=7 --set saisie2=5 --set saisie3=6 --set saisie4=1 --set saisie5=1
-    --titre 1 "V2 (mL)" --titre 2 "Sigma (mS/m)" --titre 3 "V1 (mL)" --titre 4 "Sigma corrigée")
+    --titre 1 "V2 (mL)" --titre 2 "Sigma (mS/m)" --titre 3 "V1 (mL)" --titre 4 "Sigma corrigée"
+    --set inconnue1=0,004..0,006)
   vo config "${pupil[@]}" -o "$exos/$n.C07"
   # Recorded on the mixture bench as the pupil does, 1 mL at a time.
   local record=()
   for ((v = 0; v <= vmax; v++)); do record+=(--set "V2=$v" --mesure 3); done
   local corr=$exos/$n-corrige.C07
-  vo config "$exos/$n.C07" "${record[@]}" --calcule 4 "${value[FORMULE]}" -o "$corr"
+  vo config "$exos/$n.C07" --set inconnue1=non "${record[@]}" --calcule 4 "${value[FORMULE]}" -o "$corr"
   local list=() smin=
   for ((r = 1; r <= vmax + 1; r++)); do
     local p s q
@@ -366,10 +377,52 @@ dosage() {
     { echo "volume équivalent ${value[VE]} mL à plus de 1 % de ${value[VTHEO]} mL" >&2; exit 1; }
   put C1CALC "$(calc "0.00000" "$(num "$c2") * $(num "${value[VE]}") / $(num "$v1")")"
   put ECART "$(calc "0.0" "100 * sqr(($(num "${value[C1CALC]}") - $(num "$c1"))^2) / $(num "$c1")")"
+  put TOL "$tolerance"
   rtf "$src/exercices/$n.enonce.txt" "$exos/$n.rtf"
   rtf "$src/exercices/$n.corrige.txt" "$exos/$n-corrige.rtf"
+  results=(--resultat "c1 (mol/L)" c1 --tolerance "$tolerance")
   exercise $n "Dosage conductimétrique de l'acide chlorhydrique" 3 "Réaction acide-base, " \
     "dosage conductimétrique, " "correction de dilution, " "volume équivalent"
+}
+
+# ---------------------------------------------------------------------------
+# 10. Calibration of a physiological serum (NaCl, 0,154 mol/L) diluted 20
+# times: standards on bench 1, the fitted line through the origin, the
+# hidden dilution on bench 2, its concentration and the serum's.
+serum() {
+  local n=10-serum cs=(0,002 0,004 0,006 0,008 0,01) serum=0,154 dilution=20 r cx
+  value=()
+  cx=$(calc "0.00000" "$(num "$serum") / $dilution")
+  put SERUM "$serum"
+  put F "$dilution"
+  local pupil=(--set solute1=17 --set c1=0,001 --set solute2=17 --set "c2=$cx" "${sigma[@]}" --set lignes=5
+    --set saisie1=2 --set saisie2=5 --set saisie3=1 --set saisie4=1 --set saisie5=1
+    --titre 1 "c (mol/L)" --titre 2 "Sigma (mS/m)" --set inconnue2=oui)
+  vo config "${pupil[@]}" -o "$exos/$n.C07"
+  local record=()
+  for r in 1 2 3 4 5; do
+    put "C$r" "${cs[r - 1]}"
+    record+=(--set "c1=${cs[r - 1]}" --mesure 1)
+  done
+  local corr=$exos/$n-corrige.C07
+  vo config "$exos/$n.C07" --set inconnue2=non "${record[@]}" -o "$corr"
+  for r in 1 2 3 4 5; do
+    vo config "$exos/$n.C07" --set "c1=${cs[r - 1]}" -o "$tmp/s.C07"
+    put "S$r" "$(show "$tmp/s.C07" 'afficheur(0)')"
+  done
+  put A "$(fit "$corr" 1 2 origine a)"
+  put R2 "$(fit "$corr" 1 2 origine r2)"
+  vo config "$exos/$n.C07" --set "c1=$cx" -o "$tmp/x.C07"
+  put SX "$(show "$tmp/x.C07" 'afficheur(0)')"
+  put CX "$(calc "0.00000" "$(num "${value[SX]}") / $(num "${value[A]}")")"
+  put CS "$(calc "0.000" "$dilution * $(num "${value[CX]}")")"
+  put ECART "$(calc "0.0" "100 * sqr(($(num "${value[CS]}") - $(num "$serum"))^2) / $(num "$serum")")"
+  put TOL "$tolerance"
+  rtf "$src/exercices/$n.enonce.txt" "$exos/$n.rtf"
+  rtf "$src/exercices/$n.corrige.txt" "$exos/$n-corrige.rtf"
+  results=(--resultat "c2 (mol/L)" c2 --resultat "c du sérum (mol/L)" "$serum" --tolerance "$tolerance")
+  exercise $n "Dosage par étalonnage d'un sérum physiologique" 2 "Dosage par étalonnage, " \
+    "loi de Kohlrausch, " "facteur de dilution"
 }
 
 # ---------------------------------------------------------------------------
@@ -554,6 +607,7 @@ kohlrausch
 dilution
 ions
 dosage
+serum
 vinegar
 ammonia
 chlorides
