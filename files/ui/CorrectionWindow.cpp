@@ -45,20 +45,17 @@ CorrectionWindow::CorrectionWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt
 
 void CorrectionWindow::showCorrection(const rtf::RichDocument& statement, const std::vector<std::string>& heading,
                                       const std::string& configurationPath) {
-  fillTextDocument(*text_->document(), statement);
-  if (!heading.empty()) {
-    QTextCursor c(text_->document());
-    c.movePosition(QTextCursor::Start);
-    QTextCharFormat bold;
-    bold.setFontWeight(QFont::Bold);
-    for (std::size_t i = 0; i < heading.size(); ++i) {
-      // A line ending in ":" heads the lines after it.
-      const QString line = QString::fromStdString(heading[i]);
-      c.insertText(line, line.endsWith(QLatin1Char(':')) ? bold : QTextCharFormat());
-      c.insertBlock();
-    }
-    c.insertBlock();
+  // The heading's lines as paragraphs of their own, before the statement's.
+  rtf::RichDocument shown;
+  for (const std::string& line : heading) {
+    rtf::RunFormat format;
+    // A line ending in ":" heads the lines after it.
+    format.bold = !line.empty() && line.back() == ':';
+    rtf::appendText(shown.paragraphs.emplace_back(), line, format);
   }
+  if (!heading.empty()) shown.paragraphs.emplace_back();
+  shown.paragraphs.insert(shown.paragraphs.end(), statement.paragraphs.begin(), statement.paragraphs.end());
+  fillTextDocument(*text_->document(), shown);
   text_->moveCursor(QTextCursor::Start);
   configurationPath_ = configurationPath;
   configurationButton_->setVisible(!configurationPath.empty());

@@ -25,6 +25,8 @@
 #include "model/FlagFile.h"
 #include "platform/core/RecordFile.h"
 #include "tests/ui/WindowFixture.h"
+#include "ui/Benches.h"
+#include "ui/TabStrip.h"
 
 namespace velmira::ui::testing {
 namespace {
@@ -288,22 +290,27 @@ namespace velmira::ui::testing {
 namespace {
 
 // With VELMIRA_SCREENSHOTS set to a folder: the exercise window on the
-// shipped exercises, and an opened exercise.
+// shipped exercises, an opened exercise with its unknown and results, and
+// its correction.
 TEST(ExerciseScreenshot, ShippedExercises) {
   const QString out = qEnvironmentVariable("VELMIRA_SCREENSHOTS");
   if (out.isEmpty()) GTEST_SKIP() << "VELMIRA_SCREENSHOTS not set";
   QTemporaryDir flags;
   velmira::test::RecordingMessages messages;
+  messages.texts.push_back("Léa Martin");
   MainWindow window(messages, QStringLiteral(VELMIRA_APP_DATA), flags.path());
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  const QString shownName = QStringLiteral("3-kohlrausch.E24");
   QTimer::singleShot(0, [&] {
     auto* w = qobject_cast<files::ui::ExerciseWindow*>(QApplication::activeModalWidget());
     ASSERT_TRUE(w);
     for (int i = 0; i < 100 && w->fileField()->text().isEmpty(); ++i) QTest::qWait(50);
+    const int row = static_cast<int>(w->chooser()->fileNames().indexOf(shownName));
+    ASSERT_GE(row, 0);
     w->chooser()->files()->setCurrentIndex(
-        w->chooser()->files()->model()->index(2, 0, w->chooser()->files()->rootIndex()));
-    w->selectFile(w->chooser()->fileNames().at(2));
+        w->chooser()->files()->model()->index(row, 0, w->chooser()->files()->rootIndex()));
+    w->selectFile(shownName);
     QTest::qWait(100);
     EXPECT_TRUE(w->grab().save(QDir(out).filePath("screenshot-exercices.png")));
     // Another folder: no preview until a file is picked.
@@ -312,14 +319,23 @@ TEST(ExerciseScreenshot, ShippedExercises) {
     QTest::qWait(100);
     EXPECT_TRUE(w->grab().save(QDir(out).filePath("screenshot-exercices-autre-dossier.png")));
     w->chooser()->setFolder(shown);
-    for (int i = 0; i < 100 && w->chooser()->fileNames().size() < 3; ++i) QTest::qWait(50);
-    w->selectFile(w->chooser()->fileNames().at(2));
+    for (int i = 0; i < 100 && !w->chooser()->fileNames().contains(shownName); ++i) QTest::qWait(50);
+    w->selectFile(shownName);
     w->onOpen();
   });
   exerciseMenu(window)->openExerciseWindow();
   EXPECT_TRUE(messages.shown.empty());
   QTest::qWait(100);
   EXPECT_TRUE(window.grab().save(QDir(out).filePath("screenshot-exercice-ouvert.png")));
+  // Solution 2 holds the unknown: its field shows "?".
+  window.benches().tabStrip()->selectTab(2);
+  QTest::qWait(50);
+  EXPECT_TRUE(window.grab().save(QDir(out).filePath("screenshot-inconnue.png")));
+  exerciseMenu(window)->showCorrection();
+  files::ui::CorrectionWindow* correction = exerciseMenu(window)->correctionWindow();
+  ASSERT_TRUE(correction);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(correction));
+  EXPECT_TRUE(correction->grab().save(QDir(out).filePath("screenshot-correction.png")));
   window.hide();
 }
 
