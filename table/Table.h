@@ -90,6 +90,14 @@ class Table {
   void reformat();
   // What the cell check makes of a text under a mask.
   static std::string checkedText(std::string_view text, std::string_view mask);
+  // The cell a number pasted, set or typed becomes: written with the mask
+  // where the mask keeps the significant digits it came with (at most
+  // kKeptDigits), else in the scientific form with those digits
+  // ("1,25E-05" under "0.00"; `scientific` then set). Empty for a non-number.
+  static std::string keptText(std::string_view text, std::string_view mask, bool* scientific = nullptr);
+  static constexpr int kKeptDigits = 4;
+  // The cell check of a cell typed in: keptText.
+  void keepTypedCell();
 
   // --- Line and column commands ----------------------------------------------
   // Availability of the table menu's line entries.

@@ -108,6 +108,7 @@ void pasteText(Table& table, std::string_view text, MessageService& messages) {
   }
   const PasteCount count = paste(table, pasted);
   if (count.notNumbers > 0) messages.show(notNumbersMessage(count.notNumbers));
+  if (count.scientific > 0) messages.show(scientificCellsMessage(count.scientific));
   if (count.droppedLines > 0) messages.show(tooManyLinesMessage());
 }
 
@@ -116,6 +117,16 @@ Message notNumbersMessage(int cells) {
     return msg::exclamationOk("1 cellule collée n'est pas un nombre : elle est restée vide.", kPasteTitle);
   return msg::exclamationOk(
       num::format(cells, "0") + " cellules collées ne sont pas des nombres : elles sont restées vides.", kPasteTitle);
+}
+
+Message scientificCellsMessage(int cells) {
+  if (cells == 1)
+    return msg::information(
+        "1 cellule collée est écrite en notation scientifique pour garder ses chiffres significatifs.", kPasteTitle);
+  return msg::information(num::format(cells, "0") +
+                              " cellules collées sont écrites en notation scientifique pour garder leurs chiffres "
+                              "significatifs.",
+                          kPasteTitle);
 }
 
 void setLineCount(Table& table, int lines) { table.setRows(std::clamp(lines, kMinLines, kMaxLines) + 1); }

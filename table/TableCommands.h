@@ -41,6 +41,9 @@ void askRenameColumn(Table& table, int col, MessageService& messages);
 void pasteText(Table& table, std::string_view text, MessageService& messages);
 // The message for n cells that were not numbers (n >= 1).
 Message notNumbersMessage(int cells);
+// Said once when a paste wrote cells in the scientific form, the table's
+// format not keeping their digits.
+Message scientificCellsMessage(int cells);
 
 // "Nombre de lignes": 1..100 data lines.
 inline constexpr int kMinLines = 1;

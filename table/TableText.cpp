@@ -118,8 +118,10 @@ PasteCount paste(Table& table, const PastedText& text) {
     const PastedLine& cells = text.lines[static_cast<std::size_t>(i)];
     for (int k = 0; k < static_cast<int>(cells.size()) && col0 + k < kCols; ++k) {
       const std::string_view cell = cells[static_cast<std::size_t>(k)];
-      std::string checked = Table::checkedText(pastedCell(cell), table.mask());
+      bool scientific = false;
+      std::string checked = Table::keptText(pastedCell(cell), table.mask(), &scientific);
       if (checked.empty() && !blankCell(cell)) ++count.notNumbers;
+      if (scientific) ++count.scientific;
       table.setCell(row0 + i, col0 + k, std::move(checked));
     }
   }

@@ -33,16 +33,18 @@ bool isTitleLine(const PastedLine& line);
 bool beginsWithHeader(const PastedText& text);
 
 // What a paste did: lines left out for want of room, cells that held text
-// but not a number (left empty).
+// but not a number (left empty), numbers written in the scientific form to
+// keep their digits.
 struct PasteCount {
   int droppedLines = 0;
   int notNumbers = 0;
+  int scientific = 0;
 };
 
-// Pastes lines from the current cell on: each cell goes through the cell
-// check ("." or "," decimals, blanks ignored), so only numbers or empty
-// cells land; the table grows to at most 100 data lines. Columns past C5
-// are ignored.
+// Pastes lines from the current cell on: each cell is read as a number ("."
+// or "," decimals, blanks ignored) and written as Table::keptText writes it,
+// so only numbers or empty cells land and none loses its digits; the table grows to at most 100 data lines. Columns
+// past C5 are ignored.
 PasteCount paste(Table& table, const PastedText& text);
 
 // CSV for a spreadsheet: UTF-8 with a byte-order mark, ";" between cells,

@@ -172,9 +172,9 @@ bool Settings::apply(const std::string& key, const std::string& value) {
           "le tableau n'a que " + num::trim(num::plain(table.rows() - 1)) + " lignes : r\xC3\xA9gler lignes d'abord");
     std::string text = value;
     if (*row > 0) {
-      // A data cell holds what the cell check makes of the typed number.
+      // A data cell holds the number with its digits, as a paste writes it.
       std::replace(text.begin(), text.end(), '.', ',');
-      text = table::Table::checkedText(text, table.mask());
+      text = table::Table::keptText(text, table.mask());
       if (text.empty() && !num::trim(value).empty()) return invalid(key, value, "un nombre");
     }
     if (!fitsRecord(key, text)) return false;

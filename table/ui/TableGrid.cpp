@@ -72,7 +72,7 @@ void TableGrid::followTable() {
 }
 
 void TableGrid::checkCurrentCell() {
-  model_.table().cellCheck();
+  model_.table().keepTypedCell();
   emit edited(QStringLiteral("Saisie dans le tableau"));
 }
 

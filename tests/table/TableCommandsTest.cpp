@@ -390,3 +390,27 @@ TEST(TableText, PrintedLinesAreTheTitlesAndTheLinesUpToTheLastFilled) {
   t.clear();  // titles blank too
   EXPECT_EQ(table::printedLines(t), (std::vector<std::vector<std::string>>{{"C1", "C2", "C3", "C4", "C5"}}));
 }
+
+TEST(TableText, APastedNumberKeepsItsDigitsWhereTheFormatWouldLoseThem) {
+  bool scientific = false;
+  EXPECT_EQ(Table::keptText("12,5", "0.00", &scientific), "12,50");
+  EXPECT_FALSE(scientific);
+  EXPECT_EQ(Table::keptText("1,2346", "0.00", &scientific), "1,235E+00");  // 4 digits at most
+  EXPECT_TRUE(scientific);
+  EXPECT_EQ(Table::keptText("0", "0.00"), "0,00");
+  EXPECT_EQ(Table::keptText("abc", "0.00"), "");
+
+  Table t;
+  t.setMask("0.00");
+  test::RecordingMessages messages;
+  t.setCurrent(1, 0);
+  table::pasteText(t, "1,25E-05\n2.5e-5\n1,5\n", messages);
+  EXPECT_EQ(column(t, 0).substr(0, 24), "1,25E-05|2,5E-05|1,50|||");
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, table::scientificCellsMessage(2).text);
+  EXPECT_NE(messages.shown[0].text.find("2 cellules"), std::string::npos);
+  // Another format brings the digits back.
+  t.setMask("0.00E+00");
+  t.reformat();
+  EXPECT_EQ(t.cell(1, 0), "1,25E-05");
+}
