@@ -57,6 +57,16 @@ bool record(Table& table, const model::Workbench& wb, int bench, MessageService&
   return true;
 }
 
+void followMontage(Table& table, bool conductimeter) {
+  const auto& now = conductimeter ? kConductimeterAutoEntry : kDefaultAutoEntry;
+  const auto& other = conductimeter ? kDefaultAutoEntry : kConductimeterAutoEntry;
+  for (int r = 1; r < table.rows(); ++r)
+    if (!table.rowEmpty(r)) return;
+  for (int c = 0; c < kCols; ++c)
+    if (table.autoEntry(c) != other[static_cast<std::size_t>(c)]) return;
+  for (int c = 0; c < kCols; ++c) table.setAutoEntry(c, now[static_cast<std::size_t>(c)]);
+}
+
 Message concealedNotRecorded() {
   return msg::information("Cette concentration est inconnue : elle n'est pas recopiée dans le tableau.",
                           "Concentration inconnue");

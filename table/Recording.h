@@ -36,6 +36,11 @@ int firstFreeLine(const Table& table);
 bool record(Table& table, const model::Workbench& wb, int bench, MessageService& messages,
             bool* leftConcealed = nullptr);
 
+// After the montage changed to the conductimeter's (or the generator's):
+// while the table holds no data and its codes are still the other
+// montage's defaults, they become this montage's.
+void followMontage(Table& table, bool conductimeter);
+
 // Said once by the caller when a recording left a concealed concentration out.
 Message concealedNotRecorded();
 

@@ -33,6 +33,9 @@ enum AutoEntry : int {
 inline constexpr int kEntryCodes = kEntryVolume2;  // codes run 1..kEntryCodes
 inline constexpr std::array<int, kCols> kDefaultAutoEntry = {kEntryConcentration, kEntryAmmeter, kEntryVoltmeter,
                                                              kEntryEmpty, kEntryEmpty};
+// The same columns' codes for the conductimeter's montage: the concentration and its reading.
+inline constexpr std::array<int, kCols> kConductimeterAutoEntry = {kEntryConcentration, kEntryConductimeter,
+                                                                   kEntryEmpty, kEntryEmpty, kEntryEmpty};
 
 class TableListener {
  public:

@@ -10,6 +10,7 @@
 #include "model/Workbench.h"
 #include "platform/core/NumberText.h"
 #include "platform/core/RecordFile.h"
+#include "table/Recording.h"
 #include "table/Table.h"
 
 namespace velmira::tools {
@@ -127,6 +128,7 @@ bool Settings::apply(const std::string& key, const std::string& value) {
       wb.setConductimeterMontage(true);
     else
       return invalid(key, value, "gbf ou conductimetre");
+    table::followMontage(table, wb.conductimeterMontage());
     return true;
   }
   if (key == "masque") {

@@ -102,6 +102,7 @@ void Benches::connectControls(QWidget& window) {
     else
       wb_.setGeneratorMontage(true);
     montageChanged();
+    emit montageChosen();
     emit stepMade(QStringLiteral("Changer de montage"));
   };
   connect(cellOptions_->generatorMontageButton(), &QRadioButton::clicked, this, [montage] { montage(false); });

@@ -72,6 +72,8 @@ class Benches : public QObject {
  signals:
   // The work changed by a step of this name.
   void stepMade(const QString& step);
+  // The pupil chose the other montage (before its step is made).
+  void montageChosen();
   void knobTurned();
   void recordRequested(Bench bench);
   void hint(const QString& text);

@@ -4,6 +4,7 @@
 
 #include "files/ui/ExerciseMenu.h"
 #include "files/ui/TextPane.h"
+#include "table/Recording.h"
 #include "ui/Accessibility.h"
 #include "ui/BenchPicture.h"
 #include "ui/Benches.h"
@@ -65,6 +66,8 @@ void MainWindow::buildParts() {
 }
 
 void MainWindow::connectControls() {
+  connect(benches_, &Benches::montageChosen, this,
+          [this] { table::followMontage(table_, wb_.conductimeterMontage()); });
   connect(benches_, &Benches::stepMade, this, &MainWindow::noteWork);
   connect(tableTools_, &TableTools::stepMade, this, &MainWindow::noteWork);
   connect(benches_, &Benches::recordRequested, this, &MainWindow::recordBench);

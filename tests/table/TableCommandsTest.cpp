@@ -414,3 +414,25 @@ TEST(TableText, APastedNumberKeepsItsDigitsWhereTheFormatWouldLoseThem) {
   t.reformat();
   EXPECT_EQ(t.cell(1, 0), "1,25E-05");
 }
+
+TEST(TableRecording, AnEmptyTableTakesTheNewMontagesCodesUnlessChosenOrFilled) {
+  auto codes = [](const Table& t) {
+    std::array<int, table::kCols> c{};
+    for (int k = 0; k < table::kCols; ++k) c[static_cast<std::size_t>(k)] = t.autoEntry(k);
+    return c;
+  };
+  Table t;
+  table::followMontage(t, true);
+  EXPECT_EQ(codes(t), table::kConductimeterAutoEntry);
+  table::followMontage(t, false);
+  EXPECT_EQ(codes(t), table::kDefaultAutoEntry);
+  // Codes the teacher chose stay.
+  t.setAutoEntry(1, table::kEntryVolume2);
+  table::followMontage(t, true);
+  EXPECT_EQ(t.autoEntry(1), table::kEntryVolume2);
+  // So do a filled table's.
+  Table filled;
+  filled.setCell(3, 0, "1,00E+00");
+  table::followMontage(filled, true);
+  EXPECT_EQ(codes(filled), table::kDefaultAutoEntry);
+}

@@ -54,6 +54,8 @@ TEST_F(MontageTest, TheConductimeterMontageShowsOnlyTheConductimeter) {
   }
   // Readings do not depend on the montage.
   EXPECT_EQ(display(0), "298,0");
+  // The empty table's first recording takes the conductimeter's reading.
+  EXPECT_EQ(window->table().autoEntry(1), table::kEntryConductimeter);
 }
 
 TEST_F(MontageTest, SwitchingTwiceGivesBackTheSamePictures) {
