@@ -12,7 +12,7 @@ namespace velmira::files {
 enum class PrintedKind {
   Text,           // .rtf: the statement, as the exercise menu prints it
   Exercise,       // .E24, .PEM: the exercise's statement, the same way
-  Configuration,  // .C07: graph of C2 against C1, the table, the three bench pictures
+  Configuration,  // .C07: its saved graph (else C2 against C1), the table, the three bench pictures
 };
 std::optional<PrintedKind> printedKind(std::string_view path);
 

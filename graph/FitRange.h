@@ -14,6 +14,7 @@ namespace velmira::graph {
 struct RowRange {
   int first = 1, last = 1;  // table lines, first ≤ last
   bool contains(int row) const { return row >= first && row <= last; }
+  bool operator==(const RowRange&) const = default;
 };
 
 // "A-B", A and B whole numbers with 1 ≤ A ≤ B ≤ 100, blanks around each

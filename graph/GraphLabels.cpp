@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "graph/FitRange.h"
 #include "platform/core/NumberText.h"
 #include "table/Table.h"
 #include "table/TableText.h"
@@ -111,15 +112,19 @@ FitNote twoLinesNote(const TwoLineFit& fit, std::string_view mask) {
 }
 
 Figure graphFigure(const table::Table& table, int xCol, int yCol, const PlotOptions& options,
-                   std::optional<FitKind> fit, bool twoLines) {
+                   std::optional<FitKind> fit, bool twoLines, const std::optional<RowRange>& range) {
   Figure f;
   f.plot = computePlot(table, xCol, yCol);
   f.abscissaName = table::columnName(table, xCol);
   f.ordinateName = table::columnName(table, yCol);
   if (!f.plot.plottable) return f;
-  f.strokes = plotStrokes(f.plot, options);
-  if (twoLines && canFitTwoLines(f.plot)) {
-    f.twoLines = fitTwoLines(f.plot.points);
+  const bool twoShown = twoLines && canFitTwoLines(f.plot), lineShown = !twoShown && fit && canFit(f.plot);
+  PlotOptions shown = options;
+  shown.straight = twoShown || lineShown;
+  const FitPoints points = fitPoints(f.plot, range);
+  f.strokes = plotStrokes(f.plot, shown, shown.straight ? points.inFit : std::vector<bool>{});
+  if (twoShown) {
+    f.twoLines = fitTwoLines(points.used);
     const TwoLineStrokes lines = twoLineStrokes(f.plot, *f.twoLines);
     addTwoLineStrokes(f.strokes, lines);
     if (lines.crossShown) {
@@ -127,8 +132,8 @@ Figure graphFigure(const table::Table& table, int xCol, int yCol, const PlotOpti
       f.intersectionLabel = kIntersectionCaption + intersectionText(*f.twoLines, table.mask());
     }
     f.note = twoLinesNote(*f.twoLines, table.mask());
-  } else if (fit && canFit(f.plot)) {
-    f.fit = fitLine(f.plot.points, *fit);
+  } else if (lineShown) {
+    f.fit = fitLine(points.used, *fit);
     addLineStroke(f.strokes, f.plot, *f.fit);
     f.note = fitNote(*f.fit);
   }

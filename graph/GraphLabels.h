@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "graph/FitRange.h"
 #include "graph/GraphPlot.h"
 #include "graph/LineFit.h"
 #include "graph/TwoLineFit.h"
@@ -77,7 +78,9 @@ FitNote twoLinesNote(const TwoLineFit& fit, std::string_view mask);
 
 // Everything the graph shows for two columns, options and an optional
 // fitted model: what the window draws, what the copy and the print draw.
-// `twoLines` asks for the two-line model instead of `fit`'s line.
+// `twoLines` asks for the two-line model instead of `fit`'s line; `range`
+// the lines the model uses (the others drawn hollow). With a model the
+// points are joined by straight segments.
 struct Figure {
   Plot plot;
   std::vector<Stroke> strokes;  // the fitted line(s) under the points, the cross over them
@@ -89,6 +92,7 @@ struct Figure {
   FitNote note;
 };
 Figure graphFigure(const table::Table& table, int xCol, int yCol, const PlotOptions& options,
-                   std::optional<FitKind> fit, bool twoLines = false);
+                   std::optional<FitKind> fit, bool twoLines = false,
+                   const std::optional<RowRange>& range = std::nullopt);
 
 }  // namespace velmira::graph

@@ -65,7 +65,7 @@ std::string pointerYText(const Plot& plot, double Y) {
   return "y = " + readoutText(v.value(v.arith(kPlotSize - Y)), v.step);
 }
 
-std::vector<Stroke> plotStrokes(const Plot& plot, const PlotOptions& options) {
+std::vector<Stroke> plotStrokes(const Plot& plot, const PlotOptions& options, const std::vector<bool>& inFit) {
   std::vector<Stroke> s;
   if (!plot.plottable) return s;
   const AxisScale& h = plot.abscissa;
@@ -94,9 +94,16 @@ std::vector<Stroke> plotStrokes(const Plot& plot, const PlotOptions& options) {
                              : line(Ink::Axis, {markLeft, y}, {markRight, y}));
 
   // Points.
-  for (const PlottedPoint& p : plot.points) {
+  for (std::size_t i = 0; i < plot.points.size(); ++i) {
+    const PlottedPoint& p = plot.points[i];
     const int X = p.at.x, Y = p.at.y;
-    if (options.crosses) {
+    if (i < inFit.size() && !inFit[i]) {
+      const int k = kHollowArm;
+      s.push_back(line(Ink::Point, {X - k, Y - k}, {X + k, Y - k}));
+      s.push_back(line(Ink::Point, {X + k, Y - k}, {X + k, Y + k}));
+      s.push_back(line(Ink::Point, {X + k, Y + k}, {X - k, Y + k}));
+      s.push_back(line(Ink::Point, {X - k, Y + k}, {X - k, Y - k}));
+    } else if (options.crosses) {
       s.push_back(line(Ink::Point, {X - 2, Y}, {X + 3, Y}));
       s.push_back(line(Ink::Point, {X, Y - 2}, {X, Y + 3}));
     } else {
@@ -104,8 +111,11 @@ std::vector<Stroke> plotStrokes(const Plot& plot, const PlotOptions& options) {
     }
   }
 
-  // The curve.
-  if (options.join && plot.canJoin()) {
+  // The segments, or the curve.
+  if (options.join && options.straight) {
+    for (std::size_t k = 1; k < plot.points.size(); ++k)
+      s.push_back({Ink::Curve, false, plot.points[k - 1].at, plot.points[k].at});
+  } else if (options.join && plot.canJoin()) {
     for (const auto& piece : bezierPieces(closedCurve(plot.curve))) {
       s.push_back(dot(Ink::Curve, piece.front()));
       for (std::size_t k = 1; k < piece.size(); ++k) s.push_back({Ink::Curve, false, piece[k - 1], piece[k]});

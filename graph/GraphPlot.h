@@ -19,11 +19,13 @@ namespace velmira::graph {
 
 inline constexpr const char* kNotPlottable = "Choisir des grandeurs valides pour l'abscisse et l'ordonnée";
 
-// The three check boxes of the window.
+// The three check boxes of the window, and how points are joined.
 struct PlotOptions {
-  bool join = true;     // "Lier les points"
-  bool grid = true;     // "Afficher la grille"
-  bool crosses = true;  // "Représenter un point par une croix"
+  bool join = true;       // "Lier les points"
+  bool grid = true;       // "Afficher la grille"
+  bool crosses = true;    // "Représenter un point par une croix"
+  bool straight = false;  // joined by straight segments, not the smooth curve (a model is shown)
+  bool operator==(const PlotOptions&) const = default;
 };
 
 // A row whose two cells are numbers.
@@ -73,7 +75,11 @@ struct Stroke {
 };
 
 // Axes with their arrow heads, grid or marks, points as dots or crosses, and
-// the curve when joined and available; in drawing order.
-std::vector<Stroke> plotStrokes(const Plot& plot, const PlotOptions& options);
+// when joined the curve (four points at least) or the segments from point to
+// point in row order (two at least); in drawing order. `inFit`, one per
+// point when given: a point the model leaves out is drawn hollow, a square
+// of side 2·kHollowArm.
+inline constexpr int kHollowArm = 2;
+std::vector<Stroke> plotStrokes(const Plot& plot, const PlotOptions& options, const std::vector<bool>& inFit = {});
 
 }  // namespace velmira::graph

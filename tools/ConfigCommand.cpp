@@ -135,6 +135,10 @@ int configCommand(const Args& args, std::ostream& out, std::ostream& err) {
                           files::hidesConcentration(extension, k));
         continue;
       }
+      if (const auto graph = graphSetting(kv->first, kv->second, extension, err)) {
+        if (!*graph) return 2;
+        continue;
+      }
       if (!settings.apply(kv->first, kv->second)) return 2;
     } else if (!operations.run(std::get<TableOperation>(step))) {
       return 2;

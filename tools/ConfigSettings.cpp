@@ -5,6 +5,8 @@
 #include <cmath>
 #include <ostream>
 
+#include "files/ExtensionBlock.h"
+#include "graph/GraphSettings.h"
 #include "model/EntryRules.h"
 #include "model/Knob.h"
 #include "model/Workbench.h"
@@ -29,6 +31,17 @@ std::optional<int> wholeInteger(const std::string& text, int lo, int hi) {
   // The range first: a double out of int's range has no int conversion.
   if (!v || *v < lo || *v > hi || *v != std::trunc(*v)) return std::nullopt;
   return static_cast<int>(*v);
+}
+
+std::optional<bool> graphSetting(const std::string& key, const std::string& value, files::ExtensionItems& extension,
+                                 std::ostream& err) {
+  if (!graph::graphKey(key)) return std::nullopt;
+  if (const auto why = graph::graphValueProblem(key, value)) {
+    err << "velmira-outil config : valeur non valide pour " << key << " : \xC2\xAB " << value << " \xC2\xBB (" << *why
+        << ")\n";
+    return false;
+  }
+  return extension.set(key, graph::storedGraphValue(key, value));
 }
 
 namespace {

@@ -7,6 +7,9 @@
 
 #include "platform/core/Messages.h"
 
+namespace velmira::files {
+class ExtensionItems;
+}
 namespace velmira::model {
 class Workbench;
 }
@@ -29,6 +32,11 @@ struct Settings {
   bool invalid(const std::string& key, const std::string& value, const std::string& why);
   bool fitsRecord(const std::string& key, const std::string& value);
 };
+
+// --set graphe_…=VALEUR into the work's items: nullopt for another key,
+// false (said on `err`) for a bad value.
+std::optional<bool> graphSetting(const std::string& key, const std::string& value, files::ExtensionItems& extension,
+                                 std::ostream& err);
 
 // A whole text read as a number ("." or "," as separator); nullopt otherwise.
 std::optional<double> wholeNumber(std::string text);

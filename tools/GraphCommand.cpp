@@ -5,8 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "files/ExtensionBlock.h"
 #include "graph/FitRange.h"
 #include "graph/GraphPlot.h"
+#include "graph/GraphSettings.h"
 #include "graph/LineFit.h"
 #include "graph/TwoLineFit.h"
 #include "model/Workbench.h"
@@ -43,7 +45,7 @@ void printList(std::ostream& out, const char* name, const Values& values) {
 
 int graphCommand(const Args& args, std::ostream& out, std::ostream& err) {
   std::optional<std::string> path;
-  int cols[2] = {0, 1};
+  std::optional<int> cols[2];
   bool twoLines = false, uncertainties = false, throughOrigin = false;
   std::optional<graph::RowRange> range;
   std::optional<double> readAt, readU;
@@ -111,9 +113,13 @@ int graphCommand(const Args& args, std::ostream& out, std::ostream& err) {
   model::Workbench wb;
   wb.startupDefaults();
   table::Table table;
-  if (!loadConfiguration(*path, wb, table, err, "graphe")) return 1;
+  files::ExtensionItems extension;
+  if (!loadConfiguration(*path, wb, table, err, "graphe", &extension)) return 1;
+  // The columns not given are the graph's saved ones.
+  const graph::GraphSettings saved = graph::readGraphSettings(extension).value_or(graph::GraphSettings{});
 
-  const graph::Plot plot = graph::computePlot(table, cols[0], cols[1]);
+  const graph::Plot plot =
+      graph::computePlot(table, cols[0].value_or(saved.abscissa), cols[1].value_or(saved.ordinate));
   if (!plot.plottable) {
     out << "message\t" << graph::kNotPlottable << '\n';
     return 0;

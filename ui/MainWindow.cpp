@@ -63,6 +63,10 @@ void MainWindow::buildParts() {
   connect(textPane_, &files::ui::TextPane::exerciseMenuRequested, exerciseMenu_, &files::ui::ExerciseMenu::popup);
   benches_->buildRecordButtons();
   tableTools_ = new TableTools(table_, messages_, *this, [this] { return printHeading(work_->path(), pupilName()); });
+  tableTools_->keepGraphIn([this] { return graphSettings(); },
+                           [this](const graph::GraphSettings& s) {
+                             work_->keepGraphSettings(s, QStringLiteral("Représentation graphique"));
+                           });
 }
 
 void MainWindow::connectControls() {

@@ -11,6 +11,7 @@
 
 #include "files/WorkHistory.h"
 #include "files/ui/ConfigOwner.h"
+#include "graph/GraphSettings.h"
 #include "model/FlagFile.h"
 #include "model/Workbench.h"
 #include "platform/core/Messages.h"
@@ -72,6 +73,8 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner {
   const std::string& configPath() const override;
   bool saveConfiguration(const std::string& path) override;
   bool loadConfiguration(const std::string& path) override;
+  // The graph's settings the work keeps; none when it keeps none.
+  std::optional<graph::GraphSettings> graphSettings() const;
   // A file named on the command line, as the exercise menu opens it.
   void openFile(const QString& path);
 

@@ -93,6 +93,10 @@ void MainWindow::startHistory(bool saved) {
 
 void MainWindow::noteWork(const QString& step) { work_->note(step); }
 
+std::optional<graph::GraphSettings> MainWindow::graphSettings() const {
+  return graph::readGraphSettings(work_->extension());
+}
+
 void MainWindow::settleWork() {
   // The entry being typed is checked now: left focused, it would write its
   // old text over the work put in its place when a page hides it.

@@ -20,6 +20,7 @@
 #include "files/ui/RichTextDocument.h"
 #include "files/ui/TextPane.h"
 #include "graph/GraphLabels.h"
+#include "graph/GraphSettings.h"
 #include "graph/ui/GraphFigure.h"
 #include "platform/core/Messages.h"
 #include "platform/core/SafeFile.h"
@@ -88,8 +89,9 @@ std::optional<Failure> printStatement(QPrinter& printer, const std::string& inpu
   return std::nullopt;
 }
 
-// Prints the graph of C2 against C1 with the line through the origin, the
-// table, then the three bench pictures.
+// Prints the graph as the work saved it (without saved settings: C2 against
+// C1 with the line through the origin), the table, then the three bench
+// pictures.
 std::optional<Failure> printConfiguration(QPrinter& printer, const std::string& input) {
   if (!fileio::isRegularFile(input)) return Failure{kMissingFile};
   KeptMessages messages;
@@ -100,8 +102,10 @@ std::optional<Failure> printConfiguration(QPrinter& printer, const std::string& 
                     QDir(scratch.path()).filePath(QStringLiteral("sans-drapeau")));
   if (!window.loadConfiguration(input)) return Failure{messages.cause(kMissingFile)};
 
+  const auto saved = window.graphSettings();
   const graph::Figure figure =
-      graph::graphFigure(window.table(), 0, 1, graph::PlotOptions{}, graph::FitKind::ThroughOrigin);
+      saved ? graph::settingsFigure(window.table(), *saved)
+            : graph::graphFigure(window.table(), 0, 1, graph::PlotOptions{}, graph::FitKind::ThroughOrigin);
   const QString heading = printHeading(input, window.pupilName());
   const auto pictures = benchPictures(window, {1, 2, 3});
   qtp::PrintedPages pages(printer, heading, 1 + table::ui::tablePageCount(printer, window.table()) + 1);

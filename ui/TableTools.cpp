@@ -20,7 +20,11 @@ void TableTools::serve(table::ui::TableFrame& frame) {
   connect(&frame, &table::ui::TableFrame::graphRequested, this, [this] {
     graph::ui::GraphWindow w(table_, messages_, &window_);
     w.setHeading(heading_());
+    const auto saved = readGraph_ ? readGraph_() : std::nullopt;
+    if (saved) w.applySettings(*saved);
+    const graph::GraphSettings opened = w.settings();
     w.exec();
+    if (keepGraph_ && w.settings() != opened) keepGraph_(w.settings());
   });
   connect(&frame, &table::ui::TableFrame::printRequested, this, [this] {
     QPrinter& printer = qtp::sharedPrinter();
@@ -34,6 +38,12 @@ void TableTools::serve(table::ui::TableFrame& frame) {
   });
   connect(&frame, &table::ui::TableFrame::formulaRequested, this,
           [this](int col) { messages_.show(expr::formulaMessage(table_, col)); });
+}
+
+void TableTools::keepGraphIn(std::function<std::optional<graph::GraphSettings>()> read,
+                             std::function<void(const graph::GraphSettings&)> keep) {
+  readGraph_ = std::move(read);
+  keepGraph_ = std::move(keep);
 }
 
 void TableTools::openCalculator() { expr::ui::CalculatorWindow::openCalculator(&window_, memory_); }

@@ -5,7 +5,10 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <string>
+
+#include "graph/GraphSettings.h"
 
 class QWidget;
 
@@ -29,6 +32,10 @@ class TableTools : public QObject {
   // The frame's requests: the graph, the printout, a column's calculation and its formula.
   void serve(table::ui::TableFrame& frame);
   void openCalculator();
+  // Where the graph window takes its settings from and leaves them when it
+  // closes (only when the pupil changed them).
+  void keepGraphIn(std::function<std::optional<graph::GraphSettings>()> read,
+                   std::function<void(const graph::GraphSettings&)> keep);
 
  signals:
   // The table changed by a step of this name.
@@ -40,6 +47,8 @@ class TableTools : public QObject {
   QWidget& window_;
   std::function<QString()> heading_;
   double memory_ = 0;
+  std::function<std::optional<graph::GraphSettings>()> readGraph_;
+  std::function<void(const graph::GraphSettings&)> keepGraph_;
 };
 
 }  // namespace velmira::ui

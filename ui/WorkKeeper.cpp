@@ -28,6 +28,12 @@ void WorkKeeper::note(const QString& step) {
   if (snapshot && history_.record(std::move(*snapshot), step.toStdString())) changedNow();
 }
 
+bool WorkKeeper::keepGraphSettings(const graph::GraphSettings& settings, const QString& step) {
+  if (!graph::writeGraphSettings(extension_, settings)) return false;
+  note(step);
+  return true;
+}
+
 bool WorkKeeper::undo() {
   const std::string* s = history_.undo();
   if (s) files::restoreWork(*s, wb_, table_, extension_, messages_);

@@ -12,6 +12,7 @@
 #include "files/PupilWork.h"
 #include "files/RecoveryFiles.h"
 #include "files/WorkHistory.h"
+#include "graph/GraphSettings.h"
 
 namespace velmira {
 class MessageService;
@@ -61,6 +62,9 @@ class WorkKeeper : public QObject {
   // Result k (from 0) of the pupil's work given `given`; false when the
   // work is no pupil's or the item cannot be kept (nothing changed then).
   bool setGiven(std::size_t k, const files::GivenResult& given);
+  // The graph's settings written into the work's items, a step when they
+  // change it; false when the items cannot take them.
+  bool keepGraphSettings(const graph::GraphSettings& settings, const QString& step);
 
   // From now on the copy is kept in `folder`, with the text of `pane` when
   // it has unsaved changes.

@@ -2,16 +2,21 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QIntValidator>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRadioButton>
+#include <QRubberBand>
 #include <QToolButton>
 #include <QWindow>
 #include <algorithm>
+#include <cstdlib>
 
 #include "graph/LineFit.h"
 #include "graph/ui/GraphFigure.h"
+#include "graph/ui/LineReadingDialog.h"
 #include "platform/qt/Clipboard.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/Printing.h"
@@ -27,20 +32,22 @@ namespace velmira::graph::ui {
 
 namespace {
 
-// The left panel and its decoration. The model's controls take room under
-// the options, so the scales and the pointer sections sit lower than the
-// scales' separator would otherwise put them.
+// The left panel and its decoration. The model's controls and its range take
+// room under the options, so the scales and the pointer sections sit lower
+// than the scales' separator would otherwise put them.
 constexpr int kPanelWidth = 208;
 constexpr int kSeparatorLeft = 10, kSeparatorRight = 198;
-constexpr int kSeparators[] = {160, 306, 470};
+constexpr int kSeparators[] = {160, 322, 474};
 struct Heading {
   const char* text;
   int top;
 };
 constexpr Heading kHeadings[] = {
-    {"Grandeurs :", 52}, {"Options :", 172}, {"Échelles :", 314}, {"Position du pointeur :", 478}};
+    {"Grandeurs :", 52}, {"Options :", 172}, {"Échelles :", 326}, {"Position du pointeur :", 480}};
 constexpr int kTitleHeight = 42;
 constexpr QSize kDesignSize(800, 600);
+// A drag shorter than this across the plot is a click.
+constexpr int kMinDrag = 4;
 
 // The combo boxes and their captions.
 constexpr QRect kCombo1(90, 86, 108, 22);
@@ -140,19 +147,53 @@ void GraphWindow::buildControls() {
   };
   throughOrigin_ = option("origine", "passant par l'origine", 28, 266, 122);
   affine_ = option("affine", "affine", 150, 266, 54);
-  twoLines_ = option("deuxdroites", "deux droites", 28, 284, 122);
+  twoLines_ = option("deuxdroites", "deux droites", 28, 284, 88);
   throughOrigin_->setChecked(true);
   new widgets::SelectorGroup({throughOrigin_, affine_, twoLines_}, this);
+  // A model chosen: the points are joined by its line, not by a curve.
+  connect(fitBox_, &QCheckBox::clicked, this, [this](bool on) {
+    if (on) joinPoints_->setChecked(false);
+    redrawPlot();
+  });
+
+  readButton_ = new QToolButton(this);
+  readButton_->setObjectName(QStringLiteral("lire"));
+  readButton_->setText(QStringLiteral("Lire sur la droite"));
+  readButton_->setFont(font);
+  readButton_->setGeometry(116, 283, kPanelWidth - 120, 20);
+  connect(readButton_, &QToolButton::clicked, this, [this] { openReading(); });
+
+  // The range of lines the model uses: "de … à …".
+  auto caption = [&](const char* text, int x, int width) {
+    auto* l = new QLabel(QString::fromUtf8(text), this);
+    l->setFont(font);
+    l->setGeometry(x, 302, width, 18);
+    return l;
+  };
+  auto lineField = [&](const char* name, int x, QLabel* buddy) {
+    auto* e = new QLineEdit(this);
+    e->setObjectName(QString::fromUtf8(name));
+    e->setFont(font);
+    e->setGeometry(x, 302, 36, 18);
+    e->setValidator(new QIntValidator(1, table::kMaxRows - 1, e));
+    e->setAccessibleName(buddy->text());
+    buddy->setBuddy(e);
+    connect(e, &QLineEdit::textChanged, this, [this] { redrawPlot(); });
+    return e;
+  };
+  rangeFirst_ = lineField("de", 82, caption("Lignes : de", 12, 68));
+  rangeLast_ = lineField("a", 136, caption("à", 122, 12));
+  dragBand_ = new QRubberBand(QRubberBand::Rectangle, plotArea_);
 
   scaleLabel_ = new QLabel(this);
   scaleLabel_->setObjectName(QStringLiteral("scaleLabel"));
   scaleLabel_->setFont(scaleFont());
-  scaleLabel_->setGeometry(10, 336, kPanelWidth - 14, 64);
+  scaleLabel_->setGeometry(10, 346, kPanelWidth - 14, 60);
   scaleLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   equation_ = new QLabel(this);
   equation_->setObjectName(QStringLiteral("equation"));
   equation_->setFont(scaleFont());
-  equation_->setGeometry(10, 400, kPanelWidth - 14, 68);
+  equation_->setGeometry(10, 406, kPanelWidth - 14, 66);
   equation_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   equation_->setWordWrap(true);
   QPalette green = equation_->palette();
@@ -163,7 +204,7 @@ void GraphWindow::buildControls() {
     pointerLabel_[i] = new QLabel(this);
     pointerLabel_[i]->setObjectName(QStringLiteral("pointerLabel%1").arg(i));
     pointerLabel_[i]->setFont(font);
-    pointerLabel_[i]->setGeometry(24, 502 + 16 * i, kPanelWidth - 32, 16);
+    pointerLabel_[i]->setGeometry(24, 504 + 16 * i, kPanelWidth - 32, 16);
   }
 
   auto button = [&](const char* name, widgets::CommandPicture picture, const char* tip, int x) {
@@ -186,12 +227,74 @@ void GraphWindow::buildControls() {
 
 void GraphWindow::fillLists() {
   for (QComboBox* c : {abscissaList_, ordinateList_}) {
+    const int chosen = std::max(0, c->currentIndex());
     c->clear();
     for (int col = 0; col < table::kCols; ++col) c->addItem(QString::fromStdString(table_.cell(0, col)));
+    c->setCurrentIndex(chosen);
   }
-  abscissaList_->setCurrentIndex(0);
-  ordinateList_->setCurrentIndex(1);
   redrawPlot();
+}
+
+std::optional<graph::RowRange> GraphWindow::range() const {
+  const QString first = rangeFirst_->text().trimmed(), last = rangeLast_->text().trimmed();
+  if (first.isEmpty() && last.isEmpty()) return std::nullopt;
+  const QString text = (first.isEmpty() ? QStringLiteral("1") : first) + u'-' +
+                       (last.isEmpty() ? QString::number(table::kMaxRows - 1) : last);
+  return graph::readRowRange(text.toStdString());
+}
+
+graph::GraphSettings GraphWindow::settings() const {
+  graph::GraphSettings s;
+  s.abscissa = std::max(0, abscissaList_->currentIndex());
+  s.ordinate = std::max(0, ordinateList_->currentIndex());
+  s.options = {joinPoints_->isChecked(), showGrid_->isChecked(), crossPoints_->isChecked()};
+  if (fitBox_->isChecked())
+    s.model = twoLines_->isChecked() ? graph::ModelChoice::TwoLines
+              : affine_->isChecked() ? graph::ModelChoice::Affine
+                                     : graph::ModelChoice::ThroughOrigin;
+  s.range = range();
+  return s;
+}
+
+void GraphWindow::applySettings(const graph::GraphSettings& s) {
+  abscissaList_->setCurrentIndex(s.abscissa);
+  ordinateList_->setCurrentIndex(s.ordinate);
+  joinPoints_->setChecked(s.options.join);
+  showGrid_->setChecked(s.options.grid);
+  crossPoints_->setChecked(s.options.crosses);
+  fitBox_->setChecked(s.model != graph::ModelChoice::None);
+  (s.model == graph::ModelChoice::TwoLines ? twoLines_
+   : s.model == graph::ModelChoice::Affine ? affine_
+                                           : throughOrigin_)
+      ->setChecked(true);
+  {
+    const QSignalBlocker first(rangeFirst_), last(rangeLast_);
+    rangeFirst_->setText(s.range ? QString::number(s.range->first) : QString());
+    rangeLast_->setText(s.range ? QString::number(s.range->last) : QString());
+  }
+  redrawPlot();
+}
+
+void GraphWindow::chooseDragged(double from, double to) {
+  const double lo = std::min(from, to), hi = std::max(from, to);
+  int first = 0, last = 0;
+  for (const graph::PlottedPoint& p : plot_.points) {
+    if (p.at.x < lo || p.at.x > hi) continue;
+    first = first ? std::min(first, p.row) : p.row;
+    last = std::max(last, p.row);
+  }
+  if (!first) return;
+  const QSignalBlocker a(rangeFirst_), b(rangeLast_);
+  rangeFirst_->setText(QString::number(first));
+  rangeLast_->setText(QString::number(last));
+  redrawPlot();
+}
+
+void GraphWindow::openReading() {
+  if (!readingDialog_) readingDialog_ = new LineReadingDialog(this);
+  readingDialog_->setLine(lineFit_);
+  readingDialog_->show();
+  readingDialog_->raise();
 }
 
 void GraphWindow::redrawPlot() {
@@ -217,33 +320,43 @@ void GraphWindow::redrawPlot() {
     plotArea_->unsetCursor();
     fitBox_->setEnabled(false);
     for (QRadioButton* o : {throughOrigin_, affine_, twoLines_}) o->setEnabled(false);
+    for (QWidget* w : std::initializer_list<QWidget*>{rangeFirst_, rangeLast_, readButton_}) w->setEnabled(false);
     equation_->clear();
     showFigureTexts({});
     twoLineFit_ = {};
+    lineFit_ = {};
     return;
   }
 
   drawn_ = true;
   plotArea_->setCursor(Qt::CrossCursor);
   scaleLabel_->setText(QString::fromStdString(plot_.scaleText));
-  joinPoints_->setEnabled(plot_.canJoin());
-  std::vector<graph::Stroke> strokes =
-      graph::plotStrokes(plot_, {joinPoints_->isChecked(), showGrid_->isChecked(), crossPoints_->isChecked()});
+  // With a model shown the points are joined by segments and those it
+  // leaves out drawn hollow.
+  const bool canFit = graph::canFit(plot_);
+  const bool modelShown = canFit && fitBox_->isChecked();
+  const graph::FitPoints fitPoints = graph::fitPoints(plot_, range());
+  joinPoints_->setEnabled(modelShown || plot_.canJoin());
+  std::vector<graph::Stroke> strokes = graph::plotStrokes(
+      plot_, {joinPoints_->isChecked(), showGrid_->isChecked(), crossPoints_->isChecked(), modelShown},
+      modelShown ? fitPoints.inFit : std::vector<bool>{});
 
   // The fitted line goes under the points.
-  const bool canFit = graph::canFit(plot_);
   fitBox_->setEnabled(canFit);
-  for (QRadioButton* o : {throughOrigin_, affine_, twoLines_}) o->setEnabled(canFit && fitBox_->isChecked());
+  for (QRadioButton* o : {throughOrigin_, affine_, twoLines_}) o->setEnabled(modelShown);
+  for (QLineEdit* e : {rangeFirst_, rangeLast_}) e->setEnabled(modelShown);
   equation_->clear();
   twoLineFit_ = {};
+  lineFit_ = {};
   graph::TwoLineStrokes twoLines;
   graph::FitNote note;
-  if (canFit && fitBox_->isChecked() && twoLines_->isChecked()) {
-    twoLines = showTwoLines();
+  if (modelShown && twoLines_->isChecked()) {
+    twoLines = showTwoLines(fitPoints.used);
     graph::addTwoLineStrokes(strokes, twoLines);
-  } else if (canFit && fitBox_->isChecked()) {
+  } else if (modelShown) {
     const auto kind = affine_->isChecked() ? graph::FitKind::Affine : graph::FitKind::ThroughOrigin;
-    const graph::LineFit fit = graph::fitLine(plot_.points, kind);
+    const graph::LineFit fit = graph::fitLine(fitPoints.used, kind);
+    lineFit_ = fit;
     equation_->setTextFormat(Qt::PlainText);
     equation_->setText(QString::fromStdString(fit.possible ? graph::equationText(fit, table_.mask()) + "\n" +
                                                                  graph::uncertaintyText(fit)
@@ -251,6 +364,8 @@ void GraphWindow::redrawPlot() {
     graph::addLineStroke(strokes, plot_, fit);
     note = graph::fitNote(fit);
   }
+  readButton_->setEnabled(lineFit_.possible);
+  if (readingDialog_) readingDialog_->setLine(lineFit_);
 
   auto draw = [&s](auto first, auto last) {
     for (auto st = first; st != last; ++st) {
@@ -273,8 +388,8 @@ void GraphWindow::redrawPlot() {
   showFigureTexts(note);
 }
 
-graph::TwoLineStrokes GraphWindow::showTwoLines() {
-  twoLineFit_ = graph::fitTwoLines(plot_.points);
+graph::TwoLineStrokes GraphWindow::showTwoLines(const std::vector<graph::PlottedPoint>& points) {
+  twoLineFit_ = graph::fitTwoLines(points);
   const std::string mask = table_.mask();
   // One line each, in the colour of what it names.
   const auto line = [](const QColor& c, const QString& text) {
@@ -304,13 +419,7 @@ void GraphWindow::showFigureTexts(const graph::FitNote& note) {
   update();
 }
 
-graph::Figure GraphWindow::figure() const {
-  std::optional<graph::FitKind> fit;
-  if (fitBox_->isChecked()) fit = affine_->isChecked() ? graph::FitKind::Affine : graph::FitKind::ThroughOrigin;
-  return graph::graphFigure(table_, abscissaList_->currentIndex(), ordinateList_->currentIndex(),
-                            {joinPoints_->isChecked(), showGrid_->isChecked(), crossPoints_->isChecked()}, fit,
-                            fitBox_->isChecked() && twoLines_->isChecked());
-}
+graph::Figure GraphWindow::figure() const { return graph::settingsFigure(table_, settings()); }
 
 bool GraphWindow::printPlot(QPrinter& printer) {
   return printFigure(printer, heading_.isEmpty() ? windowTitle() : heading_, heading_, figure());
@@ -371,9 +480,31 @@ void GraphWindow::mouseMoveEvent(QMouseEvent* event) {
 
 bool GraphWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == plotArea_) {
-    if (event->type() == QEvent::MouseMove) {
-      showPointer(static_cast<QMouseEvent*>(event)->position());
-      return true;  // not on to the window, which empties the labels
+    const QEvent::Type type = event->type();
+    if (type == QEvent::MouseButtonPress || type == QEvent::MouseMove || type == QEvent::MouseButtonRelease) {
+      const auto* mouse = static_cast<QMouseEvent*>(event);
+      const int x = mouse->position().toPoint().x();
+      // A drag across the plot, with a model shown, chooses its range.
+      if (type == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton && drawn_ && fitBox_->isChecked()) {
+        dragStart_ = mouse->position().toPoint();
+        return true;
+      }
+      if (type == QEvent::MouseMove) {
+        if (dragStart_ && (mouse->buttons() & Qt::LeftButton)) {
+          dragBand_->setGeometry(QRect(QPoint(std::min(x, dragStart_->x()), 0),
+                                       QSize(std::abs(x - dragStart_->x()) + 1, graph::kPlotSize)));
+          dragBand_->show();
+        }
+        showPointer(mouse->position());
+        return true;  // not on to the window, which empties the labels
+      }
+      if (type == QEvent::MouseButtonRelease && dragStart_) {
+        dragBand_->hide();
+        const int from = dragStart_->x();
+        dragStart_.reset();
+        if (std::abs(x - from) >= kMinDrag) chooseDragged(from, x);
+        return true;
+      }
     }
     if (event->type() == QEvent::Leave) clearPointer();
   } else if (watched == titleStrip_ && event->type() == QEvent::MouseMove) {

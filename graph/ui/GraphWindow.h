@@ -2,9 +2,11 @@
 // `grapheur`: the graph window. It plots one table column against another
 // (`majgraf` draws what graph::computePlot and graph::plotStrokes return),
 // shows the value under the pointer, fits a line or the two lines of a
-// titration on demand, numbers its graduations and names its axes around the
-// plot (GraphFigure), and prints or copies the whole figure. Modal; it reads
-// the table and changes nothing in it.
+// titration on demand on a range of lines ("de … à …", or dragged across the
+// plot), reads the line ("Lire sur la droite", LineReadingDialog), numbers its
+// graduations and names its axes around the plot (GraphFigure), and prints or
+// copies the whole figure. Modal; it reads the table and changes nothing in
+// it; its settings (GraphSettings) are given and taken by its caller.
 //
 //   GraphWindow w(table, messages, mainWindow);
 //   w.exec();
@@ -12,11 +14,14 @@
 
 #include "graph/GraphLabels.h"
 #include "graph/GraphPlot.h"
+#include "graph/GraphSettings.h"
 #include "graph/TwoLineFit.h"
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLineEdit;
+class QRubberBand;
 class QPrinter;
 class QRadioButton;
 class QToolButton;
@@ -37,6 +42,8 @@ class SurfaceWidget;
 
 namespace velmira::graph::ui {
 
+class LineReadingDialog;
+
 class GraphWindow : public QDialog {
   Q_OBJECT
  public:
@@ -53,7 +60,12 @@ class GraphWindow : public QDialog {
   QCheckBox* fitBox() const { return fitBox_; }              // "Modéliser"
   QRadioButton* throughOrigin() const { return throughOrigin_; }
   QRadioButton* affine() const { return affine_; }
-  QRadioButton* twoLines() const { return twoLines_; }  // "deux droites"
+  QRadioButton* twoLines() const { return twoLines_; }     // "deux droites"
+  QLineEdit* rangeFirst() const { return rangeFirst_; }    // "de …": the model's first line
+  QLineEdit* rangeLast() const { return rangeLast_; }      // "à …": its last
+  QToolButton* readButton() const { return readButton_; }  // "Lire sur la droite"
+  // The reading's window, once "Lire sur la droite" opened it.
+  LineReadingDialog* readingDialog() const { return readingDialog_; }
   widgets::SurfaceWidget* plotArea() const { return plotArea_; }
   widgets::SurfaceWidget* titleStrip() const { return titleStrip_; }
   QLabel* scaleLabel() const { return scaleLabel_; }              // scale text
@@ -69,11 +81,20 @@ class GraphWindow : public QDialog {
   const graph::Plot& plot() const { return plot_; }
   // The two lines drawn ("deux droites"); not possible when not asked for.
   const graph::TwoLineFit& twoLineFit() const { return twoLineFit_; }
+  // The line drawn (through the origin or affine); not possible when none.
+  const graph::LineFit& lineFit() const { return lineFit_; }
+  // The lines the model uses, from the two fields: one empty stands for the
+  // table's first or last line, both empty for every line; none either when
+  // they do not make a range.
+  std::optional<graph::RowRange> range() const;
+  // The choices shown, and the window made to show `settings`.
+  graph::GraphSettings settings() const;
+  void applySettings(const graph::GraphSettings& settings);
 
   // --- Procedures ----------------------------------------------------------
   // Redraws the graph from the table and the current choices.
   void redrawPlot();
-  // Lists refilled from the column titles, entries 0 and 1 selected, redrawn.
+  // Lists refilled from the column titles, their choices kept, redrawn.
   void fillLists();
   // The line above the printed graph (the configuration's name and the date).
   void setHeading(const QString& heading) { heading_ = heading; }
@@ -95,16 +116,22 @@ class GraphWindow : public QDialog {
   void buildControls();
   void clearPointer();
   void showPointer(QPointF at);
+  // A drag across the plot from plot x `from` to `to`: the lines of the
+  // points between become the range.
+  void chooseDragged(double from, double to);
+  void openReading();
   void followScreenRatio();
   // The axis names and the fit's note of the graph just drawn.
   void showFigureTexts(const graph::FitNote& note);
   // "deux droites": the fit and its text; what draws it on the plot.
-  graph::TwoLineStrokes showTwoLines();
+  graph::TwoLineStrokes showTwoLines(const std::vector<graph::PlottedPoint>& points);
 
   const table::Table& table_;
   MessageService& messages_;
   graph::Plot plot_;
   graph::TwoLineFit twoLineFit_;
+  graph::LineFit lineFit_;
+  std::optional<QPoint> dragStart_;  // plot position where a drag began
   bool drawn_ = false;
   bool watchingScreen_ = false;
   QString heading_;
@@ -121,6 +148,11 @@ class GraphWindow : public QDialog {
   QRadioButton* throughOrigin_ = nullptr;
   QRadioButton* affine_ = nullptr;
   QRadioButton* twoLines_ = nullptr;
+  QLineEdit* rangeFirst_ = nullptr;
+  QLineEdit* rangeLast_ = nullptr;
+  QToolButton* readButton_ = nullptr;
+  LineReadingDialog* readingDialog_ = nullptr;
+  QRubberBand* dragBand_ = nullptr;
   QLabel* scaleLabel_ = nullptr;
   QLabel* pointerLabel_[2] = {nullptr, nullptr};
   QLabel* equation_ = nullptr;

@@ -43,7 +43,7 @@ def pages(pdf):
 
 
 def main():
-    velmira, source = sys.argv[1], sys.argv[2]
+    velmira, source, tool = sys.argv[1], sys.argv[2], sys.argv[3]
     if not all(shutil.which(t) for t in ("pdftotext", "pdffonts", "pdfinfo")):
         print("poppler's tools are missing")
         return SKIP
@@ -76,7 +76,6 @@ def main():
         check(fonts_embedded(out), "configuration fonts embedded")
 
         # A pupil's work: the name on every page's heading.
-        tool = os.path.join(os.path.dirname(velmira), "velmira-outil")
         exercise, pupil_work = os.path.join(work, "dosage.E24"), os.path.join(work, "lea.C07")
         shutil.copy(os.path.join(source, "data", "VELMIRA.rtf"), os.path.join(work, "enonce.rtf"))
         for args in (["config", "--set", "inconnue1=0,005..0,02", "-o", os.path.join(work, "dosage.C07")],
@@ -88,6 +87,21 @@ def main():
         code, err = run(velmira, ["--pdf", out, pupil_work], home)
         t = text(out)
         check(code == 0 and t.count("Léa Martin") == pages(out), f"the pupil's name on each page: {code} {err}")
+
+        # A titration whose work saved its graph: the two lines and their
+        # intersection of the corrected σ, not the line through the origin.
+        titration = os.path.join(source, "data", "exercices", "6-dosage-corrige.C07")
+        code, err = run(velmira, ["--pdf", out, titration], home)
+        check(code == 0 and "Intersection" not in text(out), f"titration without saved settings: {code} {err}")
+        saved = os.path.join(work, "titrage.C07")
+        subprocess.run([tool, "config", titration, "--set", "graphe_ordonnee=4", "--set", "graphe_modele=deux-droites",
+                        "-o", saved], check=True)
+        code, err = run(velmira, ["--pdf", out, saved], home)
+        t = text(out)
+        check(code == 0 and err == "", f"titration with its saved graph printed: {code} {err}")
+        for expected in ("Droite 1 : ", "Droite 2 : ", "Intersection : ", "Sigma corrigée"):
+            check(expected in t, f"saved graph PDF holds {expected!r}")
+        check(not re.search(r"y = -?[0-9,E+-]+·x(?! [+-])", t), "no line through the origin")
 
         # Statements: word-processor RTF, an exercise, in any letter case.
         rtf = os.path.join(work, "ENONCE.RTF")

@@ -213,3 +213,36 @@ TEST_F(Graphe, UncertaintyOfTheIntersection) {
   ASSERT_EQ(graphe({f, "--deux-droites", "--incertitudes", "--points", "2-5"}), 0);
   EXPECT_NE(out.str().find("\nincertitude_intersection\tu non calculable\n"), std::string::npos) << out.str();
 }
+
+TEST_F(Graphe, TheSavedGraphSetByConfigGivesTheColumns) {
+  const std::string saved = (dir / "saved.C07").string();
+  std::ostringstream o, e;
+  ASSERT_EQ(tools::configCommand({file(), "--set", "graphe_abscisse=2", "--set", "graphe_ordonnee=3", "--set",
+                                  "graphe_points= 1 - 3", "--set", "graphe_modele=affine", "-o", saved},
+                                 o, e),
+            0)
+      << e.str();
+  std::ostringstream records;
+  ASSERT_EQ(tools::configCommand({saved}, records, e), 0);
+  for (const char* item : {"graphe_abscisse=2", "graphe_ordonnee=3", "graphe_points=1-3", "graphe_modele=affine"})
+    EXPECT_NE(records.str().find(std::string("\t") + item + "\n"), std::string::npos) << item;
+
+  ASSERT_EQ(graphe({file(), "--abscisse", "2", "--ordonnee", "3"}), 0);
+  const std::string given = out.str();
+  ASSERT_EQ(graphe({saved}), 0);
+  EXPECT_EQ(out.str(), given);
+  // A column given wins over the saved one.
+  ASSERT_EQ(graphe({file(), "--abscisse", "1", "--ordonnee", "3"}), 0);
+  const std::string first = out.str();
+  ASSERT_EQ(graphe({saved, "--abscisse", "1"}), 0);
+  EXPECT_EQ(out.str(), first);
+
+  // A bad value is refused, nothing written.
+  const std::string refused = (dir / "refuse.C07").string();
+  for (const char* bad : {"graphe_lier=vrai", "graphe_abscisse=6", "graphe_modele=parabole", "graphe_points=5-2"}) {
+    std::ostringstream o2, e2;
+    EXPECT_EQ(tools::configCommand({file(), "--set", bad, "-o", refused}, o2, e2), 2) << bad;
+    EXPECT_NE(e2.str().find("valeur non valide pour graphe_"), std::string::npos) << e2.str();
+  }
+  EXPECT_FALSE(fs::exists(refused));
+}

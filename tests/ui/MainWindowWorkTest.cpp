@@ -1,6 +1,7 @@
 // The pupil's work in the main window: steps undone and redone from the
 // keyboard and the table menu, the unsaved mark, the question before the
-// work is replaced or dropped, the recovery copy.
+// work is replaced or dropped, the recovery copy, the graph's settings kept
+// with the work.
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -9,6 +10,7 @@
 #include <QTimer>
 #include <chrono>
 #include <filesystem>
+#include <functional>
 
 #include "files/ConfigFile.h"
 #include "files/RecoveryFiles.h"
@@ -17,6 +19,7 @@
 #include "files/ui/FileChooser.h"
 #include "files/ui/SaveWindow.h"
 #include "files/ui/StartFolder.h"
+#include "graph/ui/GraphWindow.h"
 #include "model/Workbench.h"
 #include "table/Table.h"
 #include "tests/ui/WindowFixture.h"
@@ -82,6 +85,57 @@ TEST_F(WorkTest, TheTableMenuNamesTheStepItUndoes) {
   EXPECT_EQ(redo->text(), QString::fromUtf8("&Rétablir : Supprimer la ligne de la cellule active"));
   redo->trigger();
   EXPECT_EQ(t.rows(), rows - 1);
+}
+
+TEST_F(WorkTest, TheGraphKeepsItsSettingsWithTheWorkAndAnUntouchedGraphChangesNothing) {
+  table::ui::TableFrame* frame = window->tableFrame();
+  window->table().setCell(1, 0, "1,00E+00");
+  window->table().setCell(1, 1, "2,00E+00");
+  const std::string first = savedConfig();
+  ASSERT_TRUE(window->saveConfiguration(first));
+  ASSERT_TRUE(window->loadConfiguration(first));
+  const auto bytes = [](const std::string& path) {
+    QFile f(QString::fromStdString(path));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  };
+  // The graph opened with its settings (`seen`), `change` made, closed.
+  graph::GraphSettings seen;
+  auto openGraph = [&](const std::function<void(graph::ui::GraphWindow&)>& change) {
+    QTimer::singleShot(0, [&] {
+      auto* g = qobject_cast<graph::ui::GraphWindow*>(QApplication::activeModalWidget());
+      ASSERT_TRUE(g);
+      seen = g->settings();
+      change(*g);
+      g->reject();
+    });
+    emit frame->graphRequested();
+  };
+
+  openGraph([](graph::ui::GraphWindow&) {});
+  EXPECT_EQ(seen, graph::GraphSettings{});
+  EXPECT_FALSE(window->graphSettings());
+  const std::string again = QDir(folder.path()).filePath("pareil.C07").toStdString();
+  ASSERT_TRUE(window->saveConfiguration(again));
+  EXPECT_EQ(bytes(again), bytes(first));
+
+  graph::GraphSettings chosen;
+  chosen.ordinate = 2;
+  chosen.model = graph::ModelChoice::TwoLines;
+  chosen.options.join = false;
+  chosen.range = graph::RowRange{1, 8};
+  openGraph([&](graph::ui::GraphWindow& g) { g.applySettings(chosen); });
+  EXPECT_EQ(window->graphSettings(), chosen);
+  EXPECT_EQ(tableEntry("undoEntry")->text(), QString::fromUtf8("&Annuler : Représentation graphique"));
+  // Kept while the program runs, and in the file saved.
+  openGraph([](graph::ui::GraphWindow&) {});
+  EXPECT_EQ(seen, chosen);
+  const std::string kept = QDir(folder.path()).filePath("graphe.C07").toStdString();
+  ASSERT_TRUE(window->saveConfiguration(kept));
+  ASSERT_TRUE(window->loadConfiguration(first));
+  EXPECT_FALSE(window->graphSettings());
+  ASSERT_TRUE(window->loadConfiguration(kept));
+  openGraph([](graph::ui::GraphWindow&) {});
+  EXPECT_EQ(seen, chosen);
 }
 
 TEST_F(WorkTest, ClosingUnsavedWorkAsksTheThreeAnswerQuestion) {

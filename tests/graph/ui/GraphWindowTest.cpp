@@ -1,5 +1,6 @@
 // The graph window: lists, boxes, pixels the plot must have, pointer
-// position, the fitted line, copy and print. With VELMIRA_SCREENSHOTS set
+// position, the fitted line, its range and its reading, the settings shown
+// and taken back, copy and print. With VELMIRA_SCREENSHOTS set
 // to a folder, the Kohlrausch plot of potassium chloride is written there
 // (screenshot-graphe.png).
 #include <gtest/gtest.h>
@@ -10,13 +11,16 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 
 #include "graph/ui/GraphFigure.h"
 #include "graph/ui/GraphWindow.h"
+#include "graph/ui/LineReadingDialog.h"
 #include "model/EntryRules.h"
 #include "model/Workbench.h"
 #include "platform/qt/Printing.h"
@@ -278,6 +282,87 @@ TEST_F(GraphWindowTest, NumbersNamesAndTheFitInTheWindowTheCopyAndThePrint) {
   EXPECT_LT(zero5.front().box.left(), two5.front().box.left());
 }
 
+TEST_F(GraphWindowTest, SettingsShownAndTakenBackAModelUnjoinsThePoints) {
+  fill(kLine);
+  open();
+  GraphSettings s;
+  s.abscissa = 1;
+  s.ordinate = 0;
+  s.options = {true, false, true};
+  s.model = ModelChoice::Affine;
+  s.range = RowRange{2, 4};
+  window->applySettings(s);
+  EXPECT_EQ(window->ordinateList()->currentIndex(), 0);
+  EXPECT_TRUE(window->fitBox()->isChecked() && window->affine()->isChecked());
+  EXPECT_FALSE(window->showGrid()->isChecked());
+  EXPECT_EQ(window->rangeFirst()->text(), "2");
+  EXPECT_EQ(window->settings(), s);
+  // Shown again (the lists refilled): the columns stay.
+  window->fillLists();
+  EXPECT_EQ(window->settings(), s);
+
+  window->applySettings(GraphSettings{});
+  EXPECT_TRUE(window->joinPoints()->isChecked());
+  click(window->fitBox());
+  EXPECT_FALSE(window->joinPoints()->isChecked());
+  EXPECT_EQ(window->settings().model, ModelChoice::ThroughOrigin);
+}
+
+TEST_F(GraphWindowTest, TheModelUsesTheLinesTypedOrDraggedTheOthersHollow) {
+  // y = 2x on lines 1 to 4, line 5 off it.
+  fill({{"0", "0"}, {"1", "2"}, {"2", "4"}, {"3", "6"}, {"4", "0"}});
+  open();
+  click(window->fitBox());
+  click(window->affine());
+  EXPECT_EQ(window->lineFit().n, 5);
+  QTest::keyClicks(window->rangeFirst(), "1");
+  QTest::keyClicks(window->rangeLast(), "4");
+  EXPECT_EQ(window->range(), (RowRange{1, 4}));
+  EXPECT_EQ(window->lineFit().n, 4);
+  EXPECT_NEAR(window->lineFit().a, 2, 1e-9);
+  // Line 5 hollow: its square drawn, its centre not.
+  const PixelPoint out = window->plot().points[4].at;
+  EXPECT_EQ(pixel(out.x - kHollowArm, out.y), kRed);
+  EXPECT_NE(pixel(out.x, out.y), kRed);
+  const PixelPoint in = window->plot().points[0].at;
+  EXPECT_EQ(pixel(in.x, in.y), kRed);
+  // One field empty: from the first line, or up to the last.
+  window->rangeFirst()->clear();
+  EXPECT_EQ(window->range(), (RowRange{1, 4}));
+
+  // A drag across points 2 and 3 (lines 3 and 4) makes their range.
+  const auto& p = window->plot().points;
+  QTest::mousePress(window->plotArea(), Qt::LeftButton, {}, QPoint(p[2].at.x - 5, 250));
+  QTest::mouseMove(window->plotArea(), QPoint(p[3].at.x, 260));
+  QTest::mouseRelease(window->plotArea(), Qt::LeftButton, {}, QPoint(p[3].at.x + 5, 260));
+  EXPECT_EQ(window->rangeFirst()->text(), "3");
+  EXPECT_EQ(window->rangeLast()->text(), "4");
+  EXPECT_EQ(window->lineFit().n, 2);
+  // A click is no drag.
+  QTest::mouseClick(window->plotArea(), Qt::LeftButton, {}, QPoint(p[0].at.x, 250));
+  EXPECT_EQ(window->range(), (RowRange{3, 4}));
+}
+
+TEST_F(GraphWindowTest, ReadingTheLineShown) {
+  fill(kLine);
+  open();
+  EXPECT_FALSE(window->readButton()->isEnabled());
+  click(window->fitBox());
+  ASSERT_TRUE(window->readButton()->isEnabled());
+  QTest::mouseClick(window->readButton(), Qt::LeftButton);
+  LineReadingDialog* d = window->readingDialog();
+  ASSERT_TRUE(d && d->isVisible());
+  EXPECT_EQ(d->windowTitle(), "Lire sur la droite");
+  // y = 2x exactly: x = 3 / 2, u(x) = u(y) / 2.
+  QTest::keyClicks(d->ordinate(), "3");
+  EXPECT_EQ(d->result()->text(), "x = 1,50E+00 ; u(x) = 0,00E+00");
+  QTest::keyClicks(d->uncertainty(), "0,2");
+  EXPECT_EQ(d->result()->text(), "x = 1,50E+00 ; u(x) = 1,00E-01");
+  d->close();
+  click(window->twoLines());
+  EXPECT_FALSE(window->readButton()->isEnabled());
+}
+
 TEST_F(GraphWindowTest, KohlrauschPlotOfPotassiumChloride) {
   // σ against c for KCl (solute 9), read on the conductimeter in S/m.
   model::Workbench wb;
@@ -301,7 +386,7 @@ TEST_F(GraphWindowTest, KohlrauschPlotOfPotassiumChloride) {
   ASSERT_TRUE(window->fitBox()->isChecked());
   EXPECT_TRUE(window->equation()->text().startsWith("y = a·x ; a = 1,4")) << window->equation()->text().toStdString();
 
-  click(window->joinPoints());  // the line, not the curve, through the points
+  EXPECT_FALSE(window->joinPoints()->isChecked());  // the line, not the curve, through the points
   QTest::mouseMove(window->plotArea(), QPoint(20, 20));
   QTest::mouseMove(window->plotArea(), QPoint(window->plot().points[2].at.x, window->plot().points[2].at.y));
   EXPECT_FALSE(window->pointerLabel(0)->text().isEmpty());
