@@ -5,6 +5,7 @@
 
 #include "platform/core/NumberText.h"
 #include "table/Table.h"
+#include "table/TableText.h"
 
 namespace velmira::table {
 
@@ -25,6 +26,39 @@ ColumnStatistics columnStatistics(const Table& table, int col) {
   st.s = std::sqrt(squares / (st.n - 1));
   st.u = *st.s / std::sqrt(static_cast<double>(st.n));
   return st;
+}
+
+namespace {
+
+// The significant digits of a number as written ("0,0120" has 3).
+int significantDigits(std::string_view text) {
+  int n = 0;
+  bool started = false;
+  for (char c : text) {
+    if (c == 'E' || c == 'e') break;
+    if (c < '0' || c > '9') continue;
+    started = started || c != '0';
+    if (started) ++n;
+  }
+  return n;
+}
+
+}  // namespace
+
+std::string statisticText(double value, std::string_view mask) {
+  const std::string masked = num::trim(num::format(value, mask));
+  if (value == 0 || significantDigits(masked) >= kStatisticDigits) return masked;
+  return num::format(value, "0.000E+00");
+}
+
+Message statisticsMessage(const Table& table, int col) {
+  const ColumnStatistics st = columnStatistics(table, col);
+  const auto shown = [&](const std::optional<double>& v) {
+    return v ? statisticText(*v, table.mask()) : std::string("non calculable");
+  };
+  return msg::information(columnName(table, col) + "\n\nn = " + std::to_string(st.n) + "\nmoyenne = " + shown(st.mean) +
+                              "\nécart-type s = " + shown(st.s) + "\nu = s / √n = " + shown(st.u),
+                          "Statistiques de la colonne");
 }
 
 }  // namespace velmira::table

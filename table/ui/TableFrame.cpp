@@ -14,6 +14,7 @@
 #include "platform/core/Messages.h"
 #include "platform/core/SafeFile.h"
 #include "platform/qt/Fonts.h"
+#include "table/ColumnStatistics.h"
 #include "table/Table.h"
 #include "table/TableCommands.h"
 #include "table/TableText.h"
@@ -117,6 +118,9 @@ void TableFrame::buildMenus() {
                                    [this] { table_.sort(menuColumn_, true); });
   sortDown_ = columnMenu_->addAction(QStringLiteral("Trier la colonne dans l'ordre décroissant"), this,
                                      [this] { table_.sort(menuColumn_, false); });
+  columnMenu_->addSeparator();
+  columnMenu_->addAction(QStringLiteral("Stat&istiques de la colonne"), this,
+                         [this] { messages_.show(table::statisticsMessage(table_, menuColumn_)); });
 }
 
 void TableFrame::updateTableMenu() {

@@ -39,3 +39,24 @@ TEST(ColumnStatistics, TooFewValues) {
   t.setCell(5, 0, "2,5");
   EXPECT_DOUBLE_EQ(*columnStatistics(t, 0).u, 0);
 }
+
+TEST(ColumnStatistics, WrittenWithTheTableMaskWhenItKeepsFourDigits) {
+  EXPECT_EQ(statisticText(12.3456, "########0.00"), "12,35");
+  EXPECT_EQ(statisticText(0.0070710678, "########0.00"), "7,071E-03");
+  EXPECT_EQ(statisticText(1, "########0.00"), "1,000E+00");
+  EXPECT_EQ(statisticText(0, "########0.00"), "0,00");
+  EXPECT_EQ(statisticText(0.0070710678, "0.00E+00"), "7,071E-03");
+  EXPECT_EQ(statisticText(1234.5, "########0.000"), "1234,500");
+
+  // The message: the column's title, n, mean, s and u, what n does not allow said.
+  Table t;
+  t.setMask("########0.00");
+  t.setCell(0, 1, "V (mL)");
+  for (int r = 1; r <= 5; ++r) t.setCell(r, 1, std::to_string(10 + r));
+  const auto m = statisticsMessage(t, 1);
+  EXPECT_EQ(m.title, "Statistiques de la colonne");
+  // 11..15: mean 13, s = √(10 / 4), u = s / √5.
+  EXPECT_EQ(m.text, "V (mL)\n\nn = 5\nmoyenne = 13,00\nécart-type s = 1,581E+00\nu = s / √n = 7,071E-01");
+  EXPECT_EQ(statisticsMessage(t, 3).text,
+            "C4\n\nn = 0\nmoyenne = non calculable\nécart-type s = non calculable\nu = s / √n = non calculable");
+}

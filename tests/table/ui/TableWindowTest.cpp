@@ -183,6 +183,9 @@ TEST_F(TableWindowTest, ColumnMenuFromATitleWithItsCaptionsAndCommands) {
   });
   action(menu, "Suite arithmétique")->trigger();
   EXPECT_EQ(table().cell(5, 1), "5,00E+00");
+  action(menu, "Statistiques de la colonne")->trigger();
+  EXPECT_EQ(messages.shown.back().title, "Statistiques de la colonne");
+  EXPECT_NE(messages.shown.back().text.find("n = 5\nmoyenne = 3,000E+00\n"), std::string::npos);
 
   // The automatic-entry lists: the seven codes in their order.
   answerDialog([](QDialog& d) {
