@@ -37,13 +37,13 @@ namespace {
 // than the scales' separator would otherwise put them.
 constexpr int kPanelWidth = 208;
 constexpr int kSeparatorLeft = 10, kSeparatorRight = 198;
-constexpr int kSeparators[] = {160, 322, 474};
+constexpr int kSeparators[] = {160, 324, 474};
 struct Heading {
   const char* text;
   int top;
 };
 constexpr Heading kHeadings[] = {
-    {"Grandeurs :", 52}, {"Options :", 172}, {"Échelles :", 326}, {"Position du pointeur :", 480}};
+    {"Grandeurs :", 52}, {"Options :", 172}, {"Échelles :", 329}, {"Position du pointeur :", 480}};
 constexpr int kTitleHeight = 42;
 constexpr QSize kDesignSize(800, 600);
 // A drag shorter than this across the plot is a click.
@@ -188,12 +188,12 @@ void GraphWindow::buildControls() {
   scaleLabel_ = new QLabel(this);
   scaleLabel_->setObjectName(QStringLiteral("scaleLabel"));
   scaleLabel_->setFont(scaleFont());
-  scaleLabel_->setGeometry(10, 346, kPanelWidth - 14, 60);
+  scaleLabel_->setGeometry(10, 349, kPanelWidth - 14, 58);
   scaleLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   equation_ = new QLabel(this);
   equation_->setObjectName(QStringLiteral("equation"));
   equation_->setFont(scaleFont());
-  equation_->setGeometry(10, 406, kPanelWidth - 14, 66);
+  equation_->setGeometry(10, 407, kPanelWidth - 14, 65);
   equation_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   equation_->setWordWrap(true);
   QPalette green = equation_->palette();
