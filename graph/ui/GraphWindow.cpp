@@ -170,19 +170,19 @@ void GraphWindow::buildControls() {
     l->setGeometry(x, 302, width, 18);
     return l;
   };
-  auto lineField = [&](const char* name, int x, QLabel* buddy) {
+  auto lineField = [&](const char* name, int x, QLabel* buddy, const char* accessible) {
     auto* e = new QLineEdit(this);
     e->setObjectName(QString::fromUtf8(name));
     e->setFont(font);
     e->setGeometry(x, 302, 36, 18);
     e->setValidator(new QIntValidator(1, table::kMaxRows - 1, e));
-    e->setAccessibleName(buddy->text());
+    e->setAccessibleName(QString::fromUtf8(accessible));
     buddy->setBuddy(e);
     connect(e, &QLineEdit::textChanged, this, [this] { redrawPlot(); });
     return e;
   };
-  rangeFirst_ = lineField("de", 82, caption("Lignes : de", 12, 68));
-  rangeLast_ = lineField("a", 136, caption("à", 122, 12));
+  rangeFirst_ = lineField("de", 82, caption("Lignes : de", 12, 68), "Lignes du modèle : de");
+  rangeLast_ = lineField("a", 136, caption("à", 122, 12), "Lignes du modèle : à");
   dragBand_ = new QRubberBand(QRubberBand::Rectangle, plotArea_);
 
   scaleLabel_ = new QLabel(this);

