@@ -16,7 +16,11 @@ void EntryBinding::bind(EntryField* field) {
     validate(field);
     emit stepMade(entryStep());
   });
-  connect(field, &QLineEdit::textChanged, this, [this, i](const QString& t) { wb_.setEntryText(i, t.toStdString()); });
+  connect(field, &QLineEdit::textChanged, this, [this, i](const QString& t) {
+    // An unknown's field shows "?": its value stays behind it.
+    if (i <= model::Concentration2 && wb_.concealed(i)) return;
+    wb_.setEntryText(i, t.toStdString());
+  });
   if (i == model::Volume1 || i == model::Volume2) {
     connect(field, &EntryField::stepRequested, this, [this, field](int, int steps, bool fine) {
       step(field, steps, fine);

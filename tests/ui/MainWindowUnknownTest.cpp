@@ -107,6 +107,28 @@ TEST_F(UnknownTest, AnExerciseDrawsItsUnknownOnceAndNeverShowsIt) {
 }
 
 // An identification exercise: solution 2's solute is computed from, never shown nor chosen.
+TEST_F(UnknownTest, AWorkOpenedKeepsItsHiddenValueBehindTheField) {
+  const std::string path = QDir(folder.path()).filePath("cache.C07").toStdString();
+  model::Workbench teacher;
+  teacher.startupDefaults();
+  teacher.setEntryText(model::Concentration1, "0,005");
+  teacher.updateMeters();
+  {
+    table::Table t;
+    files::ExtensionItems items;
+    ASSERT_TRUE(items.set("inconnue1", "oui"));
+    ASSERT_TRUE(files::keepHidden(items, teacher));
+    test::RecordingMessages quiet;
+    ASSERT_TRUE(files::writeConfiguration(path, teacher, t, quiet, false, items));
+  }
+  ASSERT_TRUE(window->loadConfiguration(path));
+  EXPECT_EQ(entryField(*window, model::Concentration1)->text(), "?");
+  EXPECT_EQ(window->workbench().entryText(model::Concentration1), "0,005");
+  // Another entry validated leaves it there.
+  typeEntry(model::Volume2, "1");
+  EXPECT_EQ(window->workbench().entryText(model::Concentration1), "0,005");
+}
+
 TEST_F(UnknownTest, AHiddenSoluteIsNeitherShownNorChosen) {
   const std::string path = QDir(folder.path()).filePath("identifier.C07").toStdString();
   model::Workbench teacher;
