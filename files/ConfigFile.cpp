@@ -6,6 +6,7 @@
 #include "files/ConfigLayout.h"
 #include "files/ExtensionBlock.h"
 #include "files/PupilWork.h"
+#include "files/ScatterRecord.h"
 #include "model/EntryRules.h"
 #include "model/Knob.h"
 #include "model/Workbench.h"
@@ -98,7 +99,13 @@ std::optional<std::string> configurationBytes(const model::Workbench& wb, const 
   writer.reserve(recs.size());
   for (std::size_t n = 0; n < recs.size(); ++n)
     if (!writer.write(n + 1, recs[n])) return std::nullopt;
-  writeExtension(writer, recs.size() + 1, extension);
+  if (wb.scatter().on) {
+    ExtensionItems items = extension;
+    keepScatter(items, wb.scatter());
+    writeExtension(writer, recs.size() + 1, items);
+  } else {
+    writeExtension(writer, recs.size() + 1, extension);
+  }
   writer.trimLast();
   return writer.bytes();
 }
@@ -185,7 +192,8 @@ std::variant<Configuration, ReadFailure> parseConfiguration(const records::Recor
 }
 
 void applyConfiguration(const Configuration& c, model::Workbench& wb, table::Table& table) {
-  // What this configuration hides is revealHidden's to say.
+  // What this configuration hides, and the scatter it asks for, are revealHidden's to say.
+  wb.setScatter({});
   wb.setConcealed(model::Concentration1, false);
   wb.setConcealed(model::Concentration2, false);
   wb.setSoluteConcealed(false);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "files/ConfigLayout.h"
+#include "files/ScatterRecord.h"
 #include "model/Marking.h"
 #include "model/SoluteCatalogue.h"
 #include "model/UnknownDraw.h"
@@ -127,8 +128,13 @@ bool revealHidden(const ExtensionItems& items, model::Workbench& wb) {
     wb.setConcealed(entry, hidden);
     if (hidden) wb.setEntryText(entry, shown);
   }
+  applyScatter(items, wb);
   wb.checkMixture();
-  wb.updateMeters();
+  // The voltmeters scatter too; without the scatter they are as the load left them.
+  if (wb.scatter().on)
+    wb.updateVoltmeters();
+  else
+    wb.updateMeters();
   return !damaged;
 }
 

@@ -80,8 +80,9 @@ bool writeResults(ExtensionItems& items, const ExerciseResults& results);
 double tolerancePercent(const ExerciseResults& results);
 
 // After a load: the hidden values put into the workbench's fields and
-// tags, the hidden concentrations concealed, the displays recomputed from
-// them exactly as from visible ones. False when a hidden value is missing or
+// tags, the hidden concentrations concealed, the scatter the items ask for
+// set (files/ScatterRecord.h), the displays recomputed from them exactly as
+// from visible ones. False when a hidden value is missing or
 // damaged: that field or tag then holds "?", read as no solute.
 bool revealHidden(const ExtensionItems& items, model::Workbench& wb);
 // Hides the workbench's present values: the items of every hidden field or

@@ -8,6 +8,7 @@
 
 #include "model/EntryRules.h"
 #include "model/Knob.h"
+#include "model/Tolerance.h"
 #include "platform/core/NumberText.h"
 
 namespace velmira::model {
@@ -212,9 +213,33 @@ bool Workbench::mixtureHoldsPrecipitate() const {
   return std::any_of(mixtureSolids_.begin(), mixtureSolids_.end(), [](double x) { return x > 0; });
 }
 
+template <typename Write>
+std::string Workbench::scattered(Meter meter, int bench, int calibre, const std::string& shown, Write write) {
+  if (!scatter_.on) return shown;
+  const auto reading = readingUncertainty(meter, shown);
+  if (!reading) return shown;
+  std::size_t slot = 0;
+  while (kMeterSlots[slot].meter != meter || kMeterSlots[slot].bench != bench) ++slot;
+  // Drawn again when the reading without scatter, or its calibre, is another.
+  const double z = scatter_.take(scatter_.readings[slot], drawKey(std::to_string(calibre) + '\n' + shown));
+  return write(std::max(0.0, reading->value + z * reading->u));
+}
+
+void Workbench::newMeasurement(int bench) {
+  if (!scatter_.on) return;
+  for (std::size_t slot = 0; slot < kMeterSlots.size(); ++slot)
+    if (kMeterSlots[slot].bench == bench) scatter_.readings[slot].reset();
+  updateVoltmeters();
+}
+
 void Workbench::updateMeters() {
   checkMixture();
-  const Inputs in = inputs();
+  Inputs in = inputs();
+  if (scatter_.on) {
+    // Each solution as prepared; the mixture is made of the two.
+    in.c1 = static_cast<float>(in.c1 * scatter_.preparationFactor(1, ionsTag_[0], entries_[Concentration1]));
+    in.c2 = static_cast<float>(in.c2 * scatter_.preparationFactor(2, ionsTag_[1], entries_[Concentration2]));
+  }
   const float s = static_cast<float>(in.s / 10000.0);
   const float l = static_cast<float>(in.l / 100.0);
   const int k1 = in.k1, k2 = in.k2;
@@ -274,15 +299,16 @@ void Workbench::displayBench(int bench, double sigma, float s, float l) {
 
   std::string& conductimeter = conductimeters_[bench - 1];
   auto shown = [&](double value) { return num::trim(num::format(value, kMaskConductimeter)); };
+  auto measured = [&](double value) { return scattered(Meter::Conductimeter, bench, j, shown(value), shown); };
   if (j >= 0) {
     if (!std::isfinite(x)) {
       conductimeter = kConductimeterOverflow;
     } else if (j == 0 || j == 3) {
-      conductimeter = shown(x);
+      conductimeter = measured(x);
     } else if (j == 1 || j == 4) {
-      conductimeter = x < 1 ? shown(x * 1000) : std::string(kConductimeterOverflow);
+      conductimeter = x < 1 ? measured(x * 1000) : std::string(kConductimeterOverflow);
     } else {
-      conductimeter = x < 0.001 ? shown(x * 1000000) : std::string(kConductimeterOverflow);
+      conductimeter = x < 0.001 ? measured(x * 1000000) : std::string(kConductimeterOverflow);
     }
   }
 
@@ -290,8 +316,9 @@ void Workbench::displayBench(int bench, double sigma, float s, float l) {
   if (m >= 0) {
     static constexpr double kLimit[] = {2, 0.2, 0.02, 0.002};
     static constexpr const char* kMask[] = {"0.000", "##0.0", "#0.00", "0.000"};
+    const auto write = [&](double value) { return num::format(value, kMask[m]); };
     if (std::isfinite(current) && current <= kLimit[m])
-      ammeter = num::format(m == 0 ? current : current * 1000, kMask[m]);
+      ammeter = scattered(Meter::Ammeter, bench, m, write(m == 0 ? current : current * 1000), write);
     else
       ammeter = kMeterOverflow;
   }
@@ -305,8 +332,9 @@ void Workbench::updateVoltmeters() {
       static constexpr double kLimit[] = {20, 2, 0.2, 0.02};
       static constexpr const char* kMask[] = {"#0.00", "0.000", "##0.0", "#0.00"};
       std::string& voltmeter = voltmeters_[b - 1];
+      const auto write = [&](double value) { return num::format(value, kMask[pos]); };
       if (std::isfinite(u) && u <= kLimit[pos])
-        voltmeter = num::format(pos >= 2 ? u * 1000 : u, kMask[pos]);
+        voltmeter = scattered(Meter::Voltmeter, b, pos, write(pos >= 2 ? u * 1000 : u), write);
       else
         voltmeter = kMeterOverflow;
     }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/Equilibria.h"
+#include "model/Scatter.h"
 #include "model/SoluteCatalogue.h"
 
 namespace velmira::model {
@@ -39,6 +40,7 @@ inline constexpr std::array<MeterSlot, 9> kMeterSlots = {{{Meter::Conductimeter,
                                                           {Meter::Voltmeter, 2},
                                                           {Meter::Ammeter, 3},
                                                           {Meter::Voltmeter, 3}}};
+static_assert(kMeterSlots.size() == kScatteredReadings);
 
 // The overflow texts of the instruments.
 inline constexpr std::string_view kConductimeterOverflow = "            \xC2\xA6";  // 12 blanks + ¦
@@ -156,12 +158,27 @@ class Workbench {
   // `majvolt`: voltmeters and generator screens, then updateMeters.
   void updateVoltmeters();
 
+  // The scatter of preparations and readings (off unless the work asks for
+  // it): with it on, each solution's concentration is computed with its
+  // preparation gap and each display shows its reading plus z times its
+  // standard uncertainty (model/Tolerance), never below 0. The next
+  // recomputation uses a scatter set here.
+  const Scatter& scatter() const { return scatter_; }
+  void setScatter(Scatter scatter) { scatter_ = std::move(scatter); }
+  // "Nouvelle mesure" on bench b (1..3): its three readings drawn again, the
+  // displays recomputed. Nothing when the scatter is off.
+  void newMeasurement(int bench);
+
   // The solutes' coefficients (`coefsolutes`).
   const CoefTable& coefficients() const { return coefficients_; }
 
  private:
   void displayBench(int bench, double sigma, float s, float l);
   double acidBaseConductivity(const Inputs& in) const;
+  // `shown` (a display's text, in its unit) with its reading's scatter,
+  // written by `write` from the scattered value; as it is with the scatter off.
+  template <typename Write>
+  std::string scattered(Meter meter, int bench, int calibre, const std::string& shown, Write write);
   Speciation mixtureSpecies(const Inputs& in) const;
 
   CoefTable coefficients_{};
@@ -181,6 +198,7 @@ class Workbench {
   std::array<double, kPrecipitateCount> mixtureSolids_{};
   bool mixturePossible_ = true;
   bool acidBaseReaction_ = false;
+  Scatter scatter_;
 };
 
 // `lambdamolaire`: molar conductivity Λ (S·m²/mol) of solute k at c mol/L, rounded to a
