@@ -299,7 +299,11 @@ void Workbench::displayBench(int bench, double sigma, float s, float l) {
 
   std::string& conductimeter = conductimeters_[bench - 1];
   auto shown = [&](double value) { return num::trim(num::format(value, kMaskConductimeter)); };
-  auto measured = [&](double value) { return scattered(Meter::Conductimeter, bench, j, shown(value), shown); };
+  // A scattered reading keeps the conductimeter's three significant digits.
+  auto measured = [&](double value) {
+    return scattered(Meter::Conductimeter, bench, j, shown(value),
+                     [&](double v) { return shown(threeSignificantDigits(v)); });
+  };
   if (j >= 0) {
     if (!std::isfinite(x)) {
       conductimeter = kConductimeterOverflow;
