@@ -9,6 +9,7 @@
 
 #include "files/ConfigFile.h"
 #include "files/PupilWork.h"
+#include "files/ScatterRecord.h"
 #include "model/EntryRules.h"
 #include "model/Knob.h"
 #include "model/UnknownDraw.h"
@@ -56,6 +57,37 @@ std::optional<bool> hideSetting(const std::string& key, const std::string& value
     return true;
   }
   return std::nullopt;
+}
+
+// --set dispersion=oui|non, tirage=GRAINE: nullopt for another key, false
+// (said on `err`) for a bad value. The scatter applies from then on.
+std::optional<bool> scatterSetting(const std::string& key, const std::string& value, files::ExtensionItems& extension,
+                                   model::Workbench& wb, std::ostream& err) {
+  if (key != files::kScatterKey && key != files::kSeedKey) return std::nullopt;
+  // The draws made so far are kept, unless what they were drawn from goes.
+  files::keepScatter(extension, wb.scatter());
+  if (key == files::kScatterKey) {
+    if (value == "non") {
+      extension.erase(files::kScatterKey);
+      extension.erase(files::kDrawsKey);
+    } else if (value == "oui") {
+      extension.set(files::kScatterKey, value);
+    } else {
+      err << "velmira-outil config : valeur non valide pour " << key << " : « " << value << " » (oui ou non)\n";
+      return false;
+    }
+  } else {
+    if (!files::readSeed(value)) {
+      err << "velmira-outil config : valeur non valide pour " << key << " : « " << value
+          << " » (un entier de 0 à 18446744073709551615)\n";
+      return false;
+    }
+    extension.set(files::kSeedKey, value);
+    extension.erase(files::kDrawsKey);
+  }
+  files::applyScatter(extension, wb);
+  wb.updateVoltmeters();
+  return true;
 }
 
 }  // namespace
@@ -139,6 +171,10 @@ int configCommand(const Args& args, std::ostream& out, std::ostream& err) {
         if (!*graph) return 2;
         continue;
       }
+      if (const auto scatter = scatterSetting(kv->first, kv->second, extension, wb, err)) {
+        if (!*scatter) return 2;
+        continue;
+      }
       if (!settings.apply(kv->first, kv->second)) return 2;
     } else if (!operations.run(std::get<TableOperation>(step))) {
       return 2;
@@ -149,6 +185,7 @@ int configCommand(const Args& args, std::ostream& out, std::ostream& err) {
     err << "velmira-outil config : valeur cachée impossible à enregistrer\n";
     return 1;
   }
+  files::keepScatter(extension, wb.scatter());
 
   switch (output) {
     case Output::File:

@@ -95,6 +95,8 @@ TEST_F(Tool, BadSettingsWriteNothing) {
                         {"--set", "cellule(20,1)=1"},
                         {"--set", "cellule(1,1)=abc"},
                         {"--set", "c1"},
+                        {"--set", "dispersion=1"},
+                        {"--set", "tirage=-3"},
                         {"--bizarre"}}) {
     a.push_back("-o");
     a.push_back(path("x.C07"));
@@ -143,6 +145,36 @@ TEST_F(Tool, ConfigKeepsTheItemsOfALaterVersion) {
   ASSERT_EQ(config({path("later.C07")}), 0);
   EXPECT_NE(out.str().find("\n47\t\n48\tVELMIRAEXT 1\n49\tcle_inconnue=garde-moi σ\n"), std::string::npos) << out.str();
   EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(Tool, ScatterIsKeptWithTheWorkAndGoesWithNon) {
+  const tools::Args bench = {"--set", "montage=conductimetre", "--set", "c1=0,02"};
+  auto readings = [&](const char* file) {
+    EXPECT_EQ(mesures({path(file)}), 0) << err.str();
+    return out.str();
+  };
+  tools::Args on = bench;
+  for (const char* a : {"--set", "dispersion=oui", "--set", "tirage=7", "-o"}) on.push_back(a);
+  on.push_back(path("on.C07"));
+  ASSERT_EQ(config(on), 0) << err.str();
+  tools::Args off = bench;
+  off.insert(off.begin(), {"--set", "dispersion=oui", "--set", "tirage=7", "--set", "dispersion=non"});
+  off.push_back("-o");
+  off.push_back(path("off.C07"));
+  ASSERT_EQ(config(off), 0) << err.str();
+  tools::Args plain = bench;
+  plain.push_back("-o");
+  plain.push_back(path("plain.C07"));
+  ASSERT_EQ(config(plain), 0) << err.str();
+  const std::string scattered = readings("on.C07");
+  EXPECT_NE(scattered, readings("plain.C07"));
+  EXPECT_EQ(readings("off.C07"), readings("plain.C07"));
+  // Written again from the file, changed elsewhere: the same draws.
+  ASSERT_EQ(config({path("on.C07"), "--set", "lignes=3", "-o", path("again.C07")}), 0) << err.str();
+  EXPECT_EQ(readings("again.C07"), scattered);
+  // Without a seed, one is drawn and written.
+  ASSERT_EQ(config({"--set", "dispersion=oui"}), 0) << err.str();
+  EXPECT_NE(out.str().find("\ttirage="), std::string::npos) << out.str();
 }
 
 TEST_F(Tool, MesuresGoesOnAfterABadFile) {
