@@ -1,12 +1,14 @@
 // libFuzzer target: any bytes as a configuration's extension block holding a
-// pupil's work (results, hidden values, name, given values): each reader
-// takes it, a work that reads is written again and reads back the same, and
-// the hidden values reach a workbench without harm.
+// pupil's work (results, hidden values, name, given values, the scatter's
+// draws): each reader takes it, a work that reads is written again and reads
+// back the same, the hidden values and the scatter reach a workbench without
+// harm, and the scatter kept reads back the same.
 #include <cstdint>
 #include <string>
 
 #include "files/ExtensionBlock.h"
 #include "files/PupilWork.h"
+#include "files/ScatterRecord.h"
 #include "model/Workbench.h"
 #include "platform/core/RecordFile.h"
 
@@ -38,5 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   (void)f::revealHidden(items, wb);
   f::ExtensionItems kept = items;
   (void)f::keepHidden(kept, wb);
+  f::keepScatter(kept, wb.scatter());
+  if (wb.scatter().on && f::scatterOf(kept, [] { return std::uint64_t{0}; }) != wb.scatter()) __builtin_trap();
   return 0;
 }
