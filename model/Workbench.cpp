@@ -299,10 +299,12 @@ void Workbench::displayBench(int bench, double sigma, float s, float l) {
 
   std::string& conductimeter = conductimeters_[bench - 1];
   auto shown = [&](double value) { return num::trim(num::format(value, kMaskConductimeter)); };
-  // A scattered reading keeps the conductimeter's three significant digits.
+  // A scattered reading keeps the conductimeter's three significant digits
+  // and its ranges' limit (1000 in the unit shown, none in S and S/m).
   auto measured = [&](double value) {
-    return scattered(Meter::Conductimeter, bench, j, shown(value),
-                     [&](double v) { return shown(threeSignificantDigits(v)); });
+    return scattered(Meter::Conductimeter, bench, j, shown(value), [&](double v) {
+      return j % 3 == 0 || v < 1000 ? shown(threeSignificantDigits(v)) : std::string(kConductimeterOverflow);
+    });
   };
   if (j >= 0) {
     if (!std::isfinite(x)) {
@@ -320,7 +322,11 @@ void Workbench::displayBench(int bench, double sigma, float s, float l) {
   if (m >= 0) {
     static constexpr double kLimit[] = {2, 0.2, 0.02, 0.002};
     static constexpr const char* kMask[] = {"0.000", "##0.0", "#0.00", "0.000"};
-    const auto write = [&](double value) { return num::format(value, kMask[m]); };
+    // In the unit shown; a scattered reading past the calibre overflows too.
+    const double limit = m == 0 ? kLimit[m] : kLimit[m] * 1000;
+    const auto write = [&](double value) {
+      return value <= limit ? num::format(value, kMask[m]) : std::string(kMeterOverflow);
+    };
     if (std::isfinite(current) && current <= kLimit[m])
       ammeter = scattered(Meter::Ammeter, bench, m, write(m == 0 ? current : current * 1000), write);
     else
@@ -336,7 +342,10 @@ void Workbench::updateVoltmeters() {
       static constexpr double kLimit[] = {20, 2, 0.2, 0.02};
       static constexpr const char* kMask[] = {"#0.00", "0.000", "##0.0", "#0.00"};
       std::string& voltmeter = voltmeters_[b - 1];
-      const auto write = [&](double value) { return num::format(value, kMask[pos]); };
+      const double limit = pos >= 2 ? kLimit[pos] * 1000 : kLimit[pos];
+      const auto write = [&](double value) {
+        return value <= limit ? num::format(value, kMask[pos]) : std::string(kMeterOverflow);
+      };
       if (std::isfinite(u) && u <= kLimit[pos])
         voltmeter = scattered(Meter::Voltmeter, b, pos, write(pos >= 2 ? u * 1000 : u), write);
       else

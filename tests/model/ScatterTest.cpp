@@ -115,3 +115,24 @@ TEST(Scatter, MixtureFollowsTheSolutionsGaps) {
   wb.updateMeters();
   EXPECT_EQ(wb.conductivity(3), wb.conductivity(1));
 }
+
+TEST(Scatter, AScatteredReadingPastTheCalibreOverflows) {
+  Workbench wb;
+  wb.startupDefaults();
+  // 0,2 V on the 200 mV calibre: at its limit.
+  wb.setVoltmeterCalibre(2, true);
+  wb.updateVoltmeters();
+  ASSERT_EQ(wb.display(Meter::Voltmeter, 1), "200,0");
+  wb.setScatter(scatterOn(5));
+  int overflows = 0;
+  for (int i = 0; i < 40; ++i) {
+    wb.newMeasurement(1);
+    const std::string& shown = wb.display(Meter::Voltmeter, 1);
+    if (shown == kMeterOverflow)
+      ++overflows;
+    else
+      EXPECT_LE(*velmira::num::readDouble(shown), 200) << shown;
+  }
+  EXPECT_GT(overflows, 5);
+  EXPECT_LT(overflows, 35);
+}
