@@ -29,6 +29,7 @@ const char* const kPageNames[3] = {"solution1Bench", "solution2Bench", "mixtureB
 const char* const kVoltmeterFrameNames[3] = {"voltmeterCalibres1", "voltmeterCalibres2", "voltmeterCalibres3"};
 const char* const kAmmeterFrameNames[3] = {"ammeterCalibres1", "ammeterCalibres2", "ammeterCalibres3"};
 const char* const kRecordButtonNames[3] = {"recordSolution1", "recordSolution2", "recordMixture"};
+const char* const kNewMeasurementNames[3] = {"newMeasurement1", "newMeasurement2", "newMeasurement3"};
 
 void applyPlace(QWidget* w, const ControlPlace& place) {
   if (auto* s = qobject_cast<widgets::SurfaceWidget*>(w))
@@ -89,6 +90,21 @@ void BenchPanel::buildRecordButton() {
   r->hide();
   recordButton_ = r;
   connect(r, &QToolButton::clicked, this, [this] { emit recordRequested(bench_); });
+
+  auto* n = new QToolButton(page_);
+  n->setObjectName(QString::fromUtf8(kNewMeasurementNames[static_cast<int>(bench_)]));
+  n->setText(QStringLiteral("Nouvelle &mesure"));
+  n->setToolTip(QStringLiteral("Refaire la mesure : les appareils donnent une nouvelle lecture"));
+  n->setFont(r->font());
+  n->setGeometry(250, 166, 132, 28);  // over the instruments, clear of them in both montages
+  n->setFocusPolicy(Qt::StrongFocus);
+  n->hide();
+  newMeasurementButton_ = n;
+  connect(n, &QToolButton::clicked, this, [this] {
+    wb_.newMeasurement(benchNumber(bench_));
+    emit readingsChanged();
+    emit stepMade(QStringLiteral("Nouvelle mesure"));
+  });
 }
 
 void BenchPanel::connectInstruments() {
@@ -159,6 +175,7 @@ void BenchPanel::show(const model::Workbench& wb) {
   }
   generatorScreen_->setDisplay(wb.generatorText(b));
   showSelections(wb);
+  if (newMeasurementButton_) newMeasurementButton_->setVisible(wb.scatter().on);
 }
 
 void BenchPanel::showSelections(const model::Workbench& wb) {
@@ -189,6 +206,8 @@ std::vector<std::pair<QWidget*, QString>> BenchPanel::hints() const {
     h.emplace_back(o, QStringLiteral("Vous pouvez modifier le calibre du conductimètre"));
   for (KnobWidget* k : knobs_)
     h.emplace_back(k, QStringLiteral("Pour tourner, maintenir le bouton gauche de la souris enfoncé"));
+  h.emplace_back(newMeasurementButton_,
+                 QStringLiteral("Pour refaire la mesure : chaque lecture est tirée de nouveau (Alt+M)"));
   h.emplace_back(recordButton_,
                  QStringLiteral("Pour ajouter cette mesure dans le tableau suivant les paramètres de saisie "
                                 "automatique (Ctrl+Entrée)"));
@@ -210,6 +229,7 @@ void BenchPanel::nameControls() {
   for (int j = 0; j < model::kRangesPerBench; ++j)
     name(rangeButtons_[j], QStringLiteral("Conductimètre, ") + rangeName(j) + QStringLiteral(", ") + bench);
   name(recordButton_, QStringLiteral("Ajouter au tableau la mesure de la ") + bench);
+  name(newMeasurementButton_, QStringLiteral("Nouvelle mesure sur la ") + bench);
   for (int k = 0; k < 2; ++k) {
     name(knobs_[k],
          (k == 0 ? QStringLiteral("Amplitude du générateur, ") : QStringLiteral("Fréquence du générateur, ")) + bench,

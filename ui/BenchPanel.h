@@ -49,6 +49,9 @@ class BenchPanel : public QObject {
   QRadioButton* ammeterCalibreButton(int j) const;
   // `Command5`, `Command6` and the mixture's.
   QToolButton* recordButton() const { return recordButton_; }
+  // "Nouvelle mesure": the bench's readings drawn again, shown only when
+  // the work's readings scatter.
+  QToolButton* newMeasurementButton() const { return newMeasurementButton_; }
 
   // The sizes the bench picture lays the controls out for.
   BenchSizes sizes() const;
@@ -62,7 +65,7 @@ class BenchPanel : public QObject {
   // Shown with the table, when the workbench can record this bench.
   void showRecordButton(bool tableShown, const model::Workbench& wb);
   void redrawKnobs();
-  // Made after the text pane, which it follows in the keyboard's order.
+  // Made after the text pane, which they follow in the keyboard's order.
   void buildRecordButton();
   // The hint line's text for each control.
   virtual std::vector<std::pair<QWidget*, QString>> hints() const;
@@ -98,6 +101,7 @@ class BenchPanel : public QObject {
   CalibreFrame* voltmeterFrame_ = nullptr;
   CalibreFrame* ammeterFrame_ = nullptr;
   QToolButton* recordButton_ = nullptr;
+  QToolButton* newMeasurementButton_ = nullptr;
 };
 
 }  // namespace velmira::ui

@@ -15,6 +15,7 @@
 #include "files/ConfigFile.h"
 #include "files/RecoveryFiles.h"
 #include "files/SavePlaces.h"
+#include "files/ScatterRecord.h"
 #include "files/WorkHistory.h"
 #include "files/ui/FileChooser.h"
 #include "files/ui/SaveWindow.h"
@@ -136,6 +137,47 @@ TEST_F(WorkTest, TheGraphKeepsItsSettingsWithTheWorkAndAnUntouchedGraphChangesNo
   ASSERT_TRUE(window->loadConfiguration(kept));
   openGraph([](graph::ui::GraphWindow&) {});
   EXPECT_EQ(seen, chosen);
+}
+
+TEST_F(WorkTest, NewMeasurementIsShownWithTheScatterAndIsAStepUndone) {
+  QToolButton* key = benchPanel(*window, 1).newMeasurementButton();
+  EXPECT_FALSE(key->isVisible());
+  model::Workbench wb;
+  wb.startupDefaults();
+  table::Table t;
+  files::ExtensionItems items;
+  items.set(files::kScatterKey, "oui");
+  items.set(files::kSeedKey, "11");
+  const std::string path = QDir(folder.path()).filePath("dispersion.C07").toStdString();
+  ASSERT_TRUE(files::writeConfiguration(path, wb, t, messages, false, items));
+  ASSERT_TRUE(window->loadConfiguration(path));
+  ASSERT_TRUE(key->isVisible());
+  EXPECT_EQ(key->text(), QStringLiteral("Nouvelle &mesure"));
+  // Its access key is the only one of the bench on M.
+  for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
+    if (b != key && b->isVisible()) {
+      EXPECT_FALSE(b->text().contains(QStringLiteral("&m"), Qt::CaseInsensitive)) << b->text().toStdString();
+    }
+
+  const auto shown = [&] {
+    QStringList texts;
+    for (model::Meter m : {model::Meter::Conductimeter, model::Meter::Ammeter, model::Meter::Voltmeter})
+      texts << meterDisplay(*window, m, 1)->text();
+    return texts;
+  };
+  const QStringList before = shown();
+  // The access key presses the button, which clicks as it comes up.
+  QTest::keyClick(window.get(), Qt::Key_M, Qt::AltModifier);
+  for (int i = 0; i < 50 && work(*window).history().undoName().empty(); ++i) QTest::qWait(20);
+  const QStringList after = shown();
+  EXPECT_NE(after, before);
+  EXPECT_EQ(work(*window).history().undoName(), "Nouvelle mesure");
+  window->benches().tabStrip()->setFocus();
+  QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(shown(), before);
+  QTest::keyClick(window.get(), Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(shown(), after);
+  EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(WorkTest, ClosingUnsavedWorkAsksTheThreeAnswerQuestion) {
