@@ -256,6 +256,11 @@ std::optional<ExtensionItems> startWork(const ExtensionItems& configuration, con
     if (!items.set(hiddenValueKey(h), scramble(draw.draw(*range.range))) || !items.set(hiddenKey(h), "oui"))
       return std::nullopt;
   }
+  // The scatter's seed, when the teacher fixed none, is this work's own.
+  if (const std::string* on = items.find(kScatterKey); on && *on == "oui") {
+    const std::string* given = items.find(kSeedKey);
+    if ((!given || !readSeed(*given)) && !items.set(kSeedKey, std::to_string(seed))) return std::nullopt;
+  }
   if (!writeWork(items, work)) return std::nullopt;
   return items;
 }

@@ -137,8 +137,9 @@ Message givenRefused(const std::string& problem);
 // The work a pupil's opening of an exercise makes from its configuration's
 // items: every concentration hidden with a range (inconnueK=MIN..MAX) drawn
 // from `seed` in the order c1, c2 and kept hidden (its setting then "oui",
-// so that it is never drawn again), then the work's items written. nullopt
-// when a range cannot be read or an item cannot be written.
+// so that it is never drawn again), the scatter's seed (files/ScatterRecord.h)
+// set to `seed` when the scatter is on without one, then the work's items
+// written. nullopt when a range cannot be read or an item cannot be written.
 std::optional<ExtensionItems> startWork(const ExtensionItems& configuration, const WorkItems& work, std::uint64_t seed);
 
 // Opening an exercise makes a pupil's work when its configuration hides a

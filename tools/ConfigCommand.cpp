@@ -60,12 +60,13 @@ std::optional<bool> hideSetting(const std::string& key, const std::string& value
 }
 
 // --set dispersion=oui|non, tirage=GRAINE: nullopt for another key, false
-// (said on `err`) for a bad value. The scatter applies from then on.
+// (said on `err`) for a bad value. The scatter applies from then on;
+// `seedGiven` tells whether the file has a seed of its own.
 std::optional<bool> scatterSetting(const std::string& key, const std::string& value, files::ExtensionItems& extension,
-                                   model::Workbench& wb, std::ostream& err) {
+                                   model::Workbench& wb, bool& seedGiven, std::ostream& err) {
   if (key != files::kScatterKey && key != files::kSeedKey) return std::nullopt;
   // The draws made so far are kept, unless what they were drawn from goes.
-  files::keepScatter(extension, wb.scatter());
+  if (seedGiven) files::keepScatter(extension, wb.scatter());
   if (key == files::kScatterKey) {
     if (value == "non") {
       extension.erase(files::kScatterKey);
@@ -84,6 +85,7 @@ std::optional<bool> scatterSetting(const std::string& key, const std::string& va
     }
     extension.set(files::kSeedKey, value);
     extension.erase(files::kDrawsKey);
+    seedGiven = true;
   }
   files::applyScatter(extension, wb);
   wb.updateVoltmeters();
@@ -155,6 +157,8 @@ int configCommand(const Args& args, std::ostream& out, std::ostream& err) {
   files::ExtensionItems extension;
   if (input && !loadConfiguration(*input, wb, table, err, "config", &extension)) return 1;
 
+  // Without a seed of its own, the file keeps none: each work that opens it draws its own.
+  bool seedGiven = extension.find(files::kSeedKey) != nullptr;
   Settings settings{wb, table, messages, err};
   TableOperations operations(wb, table, messages, err);
   for (const auto& step : steps) {
@@ -171,7 +175,7 @@ int configCommand(const Args& args, std::ostream& out, std::ostream& err) {
         if (!*graph) return 2;
         continue;
       }
-      if (const auto scatter = scatterSetting(kv->first, kv->second, extension, wb, err)) {
+      if (const auto scatter = scatterSetting(kv->first, kv->second, extension, wb, seedGiven, err)) {
         if (!*scatter) return 2;
         continue;
       }
@@ -185,7 +189,10 @@ int configCommand(const Args& args, std::ostream& out, std::ostream& err) {
     err << "velmira-outil config : valeur cachée impossible à enregistrer\n";
     return 1;
   }
-  files::keepScatter(extension, wb.scatter());
+  if (seedGiven)
+    files::keepScatter(extension, wb.scatter());
+  else
+    wb.setScatter({});
 
   switch (output) {
     case Output::File:

@@ -62,6 +62,22 @@ TEST(ScatterRecord, OnlyOuiTurnsItOnAndAMissingSeedIsDrawn) {
   EXPECT_EQ(drawn, 1);
 }
 
+TEST(ScatterRecord, APupilsWorkTakesItsOwnSeedUnlessTheTeacherFixedOne) {
+  files::ExtensionItems configuration;
+  configuration.set(files::kScatterKey, "oui");
+  files::WorkItems work;
+  work.name = "Léa";
+  work.exercise = "dosage.E24";
+  const auto own = files::startWork(configuration, work, 31);
+  ASSERT_TRUE(own);
+  EXPECT_EQ(*own->find(files::kSeedKey), "31");
+  configuration.set(files::kSeedKey, "8");
+  EXPECT_EQ(*files::startWork(configuration, work, 31)->find(files::kSeedKey), "8");
+  configuration.set(files::kScatterKey, "non");
+  configuration.erase(files::kSeedKey);
+  EXPECT_FALSE(files::startWork(configuration, work, 31)->find(files::kSeedKey));
+}
+
 TEST(ScatterRecord, SnapshotsGiveBackTheSameNumbers) {
   model::Workbench wb;
   wb.startupDefaults();

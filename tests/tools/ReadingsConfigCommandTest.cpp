@@ -172,9 +172,10 @@ TEST_F(Tool, ScatterIsKeptWithTheWorkAndGoesWithNon) {
   // Written again from the file, changed elsewhere: the same draws.
   ASSERT_EQ(config({path("on.C07"), "--set", "lignes=3", "-o", path("again.C07")}), 0) << err.str();
   EXPECT_EQ(readings("again.C07"), scattered);
-  // Without a seed, one is drawn and written.
+  // Without a seed, the file keeps none: each work opening it draws its own.
   ASSERT_EQ(config({"--set", "dispersion=oui"}), 0) << err.str();
-  EXPECT_NE(out.str().find("\ttirage="), std::string::npos) << out.str();
+  EXPECT_NE(out.str().find("\tdispersion=oui\n"), std::string::npos) << out.str();
+  EXPECT_EQ(out.str().find("tirage"), std::string::npos) << out.str();
 }
 
 TEST_F(Tool, MesuresGoesOnAfterABadFile) {
