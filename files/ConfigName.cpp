@@ -22,8 +22,12 @@ std::optional<std::string> configFileName(std::string_view typed, std::string_vi
   return name + kConfigExtension;
 }
 
-Message emptyNameMessage() { return msg::criticalOk("Il faut donner un nom au fichier!", "Enregistrement impossible"); }
-Message overwriteQuestion() { return msg::exclamationYesNo("Ecraser le fichier existant?", "Ce fichier existe déjà!"); }
+Message emptyNameMessage() {
+  return msg::criticalOk("Il faut donner un nom au fichier\u00A0!", "Enregistrement impossible");
+}
+Message overwriteQuestion() {
+  return msg::exclamationYesNo("Ecraser le fichier existant\u00A0?", "Ce fichier existe déjà\u00A0!");
+}
 Message missingFileMessage() {
   return msg::criticalOk("Nom de fichier incorrect ou chemin non valide", "impossible d'ouvrir ce fichier");
 }

@@ -14,8 +14,8 @@ namespace velmira::files {
 // name holds a separator, then ".C07". nullopt when nothing is left.
 std::optional<std::string> configFileName(std::string_view typed, std::string_view folder);
 
-Message emptyNameMessage();    // "Il faut donner un nom au fichier!"
-Message overwriteQuestion();   // "Ecraser le fichier existant?" (Yes/No)
+Message emptyNameMessage();    // "Il faut donner un nom au fichier !"
+Message overwriteQuestion();   // "Ecraser le fichier existant ?" (Yes/No)
 Message missingFileMessage();  // "Nom de fichier incorrect ou chemin non valide"
 
 }  // namespace velmira::files

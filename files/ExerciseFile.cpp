@@ -105,7 +105,7 @@ std::string referencedPath(const std::string& folder, const std::string& name) {
 }
 
 Message exerciseUnreadable() {
-  return msg::criticalOk("Vérifier:\n- le nom du fichier,\n- l'état du lecteur.", "Lecture impossible");
+  return msg::criticalOk("Vérifier\u00A0:\n- le nom du fichier,\n- l'état du lecteur.", "Lecture impossible");
 }
 
 ExercisePreview readPreview(const std::string& exercisePath, MessageService& messages) {

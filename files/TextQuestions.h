@@ -7,9 +7,9 @@
 
 namespace velmira::files {
 
-// "Attention: perte des modifications du texte." / "Abandon des données?"
+// "Attention : perte des modifications du texte." / "Abandon des données ?"
 Message discardTextQuestion();
-// "Le fichier NAME existe déjà." + line break + "Ecraser l'ancien?" / "Ecraser le fichier?"
+// "Le fichier NAME existe déjà." + line break + "Ecraser l'ancien ?" / "Ecraser le fichier ?"
 Message overwriteTextQuestion(const std::string& name);
 
 }  // namespace velmira::files

@@ -58,7 +58,7 @@ std::string titleReplacement(char32_t c) {
 }
 
 bool clearTable(Table& table, MessageService& messages) {
-  if (messages.show(msg::questionOkCancel("Attention: perte des données.", "Effacer le tableau")) != Answer::Ok)
+  if (messages.show(msg::questionOkCancel("Attention\u00A0: perte des données.", "Effacer le tableau")) != Answer::Ok)
     return false;
   table.reset();
   return true;

@@ -173,7 +173,7 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner {
   HintRouter* hints_ = nullptr;
   // The hint line's text after a completed copy.
   const QString clipboardHint_ =
-      QStringLiteral("L'image est copiée: vous pouvez la retrouver depuis toute autre application (coller)");
+      QStringLiteral("L'image est copiée\u00A0: vous pouvez la retrouver depuis toute autre application (coller)");
   TableTools* tableTools_ = nullptr;
   // A knob's turns are one step once it rests.
   QTimer* knobRest_ = nullptr;

@@ -102,7 +102,7 @@ PrintWindow::PrintWindow(MainWindow& window, MessageService& messages, QPrinter&
   wait->addWidget(new QLabel(QStringLiteral("Veuillez patienter quelques instants..."), waitNotice_), 1);
   waitNotice_->hide();
 
-  auto* label2 = new QLabel(QStringLiteral("Imprimante:"), this);
+  auto* label2 = new QLabel(QStringLiteral("Imprimante\u00A0:"), this);
   label2->setObjectName(QStringLiteral("printerLabel"));
   printerName_ = new QLineEdit(this);
   printerName_->setObjectName(QStringLiteral("printerName"));

@@ -73,9 +73,9 @@ ExerciseWindow::ExerciseWindow(const QString& startFolder, MessageService& messa
   tito_->place(QRect(0, 0, width(), kTitleHeight));
   velmira::widgets::drawTitleStrip(tito_->surface(), QStringLiteral("Ouvrir un exercice"));
 
-  chooser_ =
-      new FileChooser(QStringLiteral("*") + QString::fromLatin1(kExerciseExtension), QStringLiteral("Emplacement:"),
-                      QStringLiteral("Dossiers:"), QStringLiteral("Liste des exercices:"), startFolder, this);
+  chooser_ = new FileChooser(QStringLiteral("*") + QString::fromLatin1(kExerciseExtension),
+                             QStringLiteral("Emplacement\u00A0:"), QStringLiteral("Dossiers\u00A0:"),
+                             QStringLiteral("Liste des exercices\u00A0:"), startFolder, this);
   fileField_ = new QLineEdit(this);
   fileField_->setObjectName(QStringLiteral("exerciseFile"));
   fileField_->setReadOnly(true);

@@ -21,7 +21,7 @@ OpenWindow::OpenWindow(ConfigOwner& owner, MessageService& messages, const QStri
   setObjectName(QStringLiteral("openWindow"));
   setWindowTitle(QStringLiteral("Ouvrir une configuration"));
   chooser_ =
-      new FileChooser(QStringLiteral("*") + QString::fromLatin1(kConfigExtension), QStringLiteral("Emplacement:"),
+      new FileChooser(QStringLiteral("*") + QString::fromLatin1(kConfigExtension), QStringLiteral("Emplacement\u00A0:"),
                       QStringLiteral("Répertoire"), QStringLiteral("Fichiers"), appFolder, this);
   fileNameField_ = new QLineEdit(this);
   fileNameField_->setObjectName(QStringLiteral("fileName"));
@@ -29,7 +29,7 @@ OpenWindow::OpenWindow(ConfigOwner& owner, MessageService& messages, const QStri
   auto* cancel = new QPushButton(QStringLiteral("Annuler"), this);
   open->setAutoDefault(false);
   cancel->setAutoDefault(false);
-  notice_ = new WaitNotice(QStringLiteral("Patience: chargement du fichier"), this);
+  notice_ = new WaitNotice(QStringLiteral("Patience\u00A0: chargement du fichier"), this);
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(chooser_, 0, 0, 1, 3);

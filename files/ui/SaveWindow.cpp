@@ -24,8 +24,8 @@ SaveWindow::SaveWindow(ConfigOwner& owner, MessageService& messages, const QStri
   setObjectName(QStringLiteral("saveWindow"));
   setWindowTitle(QStringLiteral("Enregistrer les paramètres"));
   chooser_ =
-      new FileChooser(QStringLiteral("*") + QString::fromLatin1(kConfigExtension), QStringLiteral("Emplacement:"),
-                      QStringLiteral("Répertoire:"), QStringLiteral("Fichiers enregistrés"), appFolder, this);
+      new FileChooser(QStringLiteral("*") + QString::fromLatin1(kConfigExtension), QStringLiteral("Emplacement\u00A0:"),
+                      QStringLiteral("Répertoire\u00A0:"), QStringLiteral("Fichiers enregistrés"), appFolder, this);
   fileNameField_ = new QLineEdit(QString::fromStdString(owner_.configPath()), this);
   fileNameField_->setObjectName(QStringLiteral("fileName"));
   save_ = new QPushButton(QStringLiteral("Enregistrer"), this);
@@ -35,7 +35,7 @@ SaveWindow::SaveWindow(ConfigOwner& owner, MessageService& messages, const QStri
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(chooser_, 0, 0, 1, 3);
-  grid->addWidget(new QLabel(QStringLiteral("Nom du fichier:"), this), 1, 0);
+  grid->addWidget(new QLabel(QStringLiteral("Nom du fichier\u00A0:"), this), 1, 0);
   grid->addWidget(fileNameField_, 1, 1, 1, 2);
   grid->addWidget(save_, 2, 1);
   grid->addWidget(cancel, 2, 2);

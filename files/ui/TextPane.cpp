@@ -70,7 +70,7 @@ void TextPane::setFileName(const QString& text) { fileNameField_->setText(text);
 QString TextPane::fileNameText() const { return fileNameField_->text(); }
 
 namespace {
-const QString kTextFileLabel = QStringLiteral("Texte: ");
+const QString kTextFileLabel = QStringLiteral("Texte\u00A0: ");
 }
 
 void TextPane::nameTextFile(const QString& path) { setFileName(kTextFileLabel + path); }

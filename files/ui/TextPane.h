@@ -43,7 +43,7 @@ class TextPane : public QObject {
   QString fileNameText() const;
   // The field names a text file the pupil goes on with ("Texte: PATH").
   void nameTextFile(const QString& path);
-  // The file the field names, without the "Texte: " of a text file.
+  // The file the field names, without the "Texte : " of a text file.
   QString namedPath() const;
   void setReadOnly(bool readOnly);
   // The text's bottom edge raised by `pixels` (0: its design height),

@@ -52,8 +52,8 @@ constexpr int kMinDrag = 4;
 // The combo boxes and their captions.
 constexpr QRect kCombo1(90, 86, 108, 22);
 constexpr QRect kCombo2(90, 120, 108, 22);
-const char* const kAbscissaCaption = "Abscisse:  ";
-const char* const kOrdinateCaption = "Ordonnée:  ";
+const char* const kAbscissaCaption = "Abscisse\u00A0:  ";
+const char* const kOrdinateCaption = "Ordonnée\u00A0:  ";
 
 QFont headingFont() { return qtp::mapFont(QStringLiteral("Arial"), 12, true); }
 QFont panelFont() { return qtp::mapFont(QStringLiteral("Arial"), 8); }

@@ -55,7 +55,8 @@ bool runSeriesDialog(QWidget* parent, Table& table, int col, MessageService& mes
   d.setObjectName(QStringLiteral("seriesDialog"));
   d.setWindowTitle(QStringLiteral("Suite arithmétique"));
   auto* form = new QFormLayout;
-  static const char* const kLabels[3] = {"Première valeur:", "Dernière valeur:", "Incrément (raison):"};
+  static const char* const kLabels[3] = {
+      "Première valeur\u00A0:", "Dernière valeur\u00A0:", "Incrément (raison)\u00A0:"};
   std::array<SeriesField*, 3> fields{};
   for (int i = 0; i < 3; ++i) {
     fields[i] = new SeriesField(&d);

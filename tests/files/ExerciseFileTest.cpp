@@ -103,7 +103,7 @@ TEST_F(ExerciseFileTest, PreviewFailures) {
 
   EXPECT_EQ(files::readPreview(dir.file("absent.E24"), messages).state, files::PreviewState::Unreadable);
   ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text, "Vérifier:\n- le nom du fichier,\n- l'état du lecteur.");
+  EXPECT_EQ(messages.shown[0].text, "Vérifier\u00A0:\n- le nom du fichier,\n- l'état du lecteur.");
   EXPECT_EQ(messages.shown[0].title, "Lecture impossible");
   EXPECT_EQ(messages.shown[0].icon, Icon::Critical);
 

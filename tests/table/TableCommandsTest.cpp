@@ -165,7 +165,7 @@ TEST(TableCommands, ClearTableAsksAndFormatReformats) {
   EXPECT_EQ(t.cell(1, 0), "");
   EXPECT_EQ(t.cell(0, 0), "C1");
   EXPECT_EQ(t.formula(1), "");
-  EXPECT_EQ(messages.shown.back().text, "Attention: perte des données.");
+  EXPECT_EQ(messages.shown.back().text, "Attention\u00A0: perte des données.");
   t.setCell(1, 0, "1,00E-02");
   table::applyMask(t, table::kMasks[2]);
   EXPECT_EQ(t.cell(1, 0), "0,01");

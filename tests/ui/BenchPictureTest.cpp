@@ -59,7 +59,7 @@ TEST_F(BenchPictureTest, CopyPutsTheBenchWithItsControlsOnTheClipboard) {
   const QImage picture = copyFromMenu(1);
   ASSERT_FALSE(picture.isNull());
   EXPECT_EQ(window->hintLine()->hint(),
-            "L'image est copiée: vous pouvez la retrouver depuis toute autre application (coller)");
+            "L'image est copiée\u00A0: vous pouvez la retrouver depuis toute autre application (coller)");
   EXPECT_GE(picture.devicePixelRatio(), 2.0);
   EXPECT_EQ(picture.deviceIndependentSize().toSize(), QSize(page(*window, 1)->width() - 19, 301));
   EXPECT_EQ(at(picture, {0, 0}), QColor(128, 128, 128));  // the band's frame

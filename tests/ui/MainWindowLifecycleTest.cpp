@@ -42,10 +42,10 @@ TEST_F(LifecycleTest, CancellingTheTextQuestionKeepsTheWindowWithoutAskingMore) 
   messages.answers = {Answer::Cancel};
   EXPECT_FALSE(window->close());
   ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text, "Attention: perte des modifications du texte.");
+  EXPECT_EQ(messages.shown[0].text, "Attention\u00A0: perte des modifications du texte.");
   EXPECT_EQ(messages.shown[0].title,
             "Abandon des donn\xC3\xA9"
-            "es?");
+            "es\u00A0?");
   EXPECT_EQ(messages.shown[0].icon, Icon::Question);
   EXPECT_EQ(messages.shown[0].buttons, Buttons::OkCancel);
   EXPECT_TRUE(window->isVisible());

@@ -129,7 +129,7 @@ TEST_F(PrintWindowTest, AFileAlreadyThereIsReplacedOnlyWhenThePupilAgrees) {
   messages.answers = {Answer::Cancel};
   QTest::mouseClick(confimp->okButton(), Qt::LeftButton);
   ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text, "Le fichier " + pdf.toStdString() + " existe déjà.\nEcraser l'ancien?");
+  EXPECT_EQ(messages.shown[0].text, "Le fichier " + pdf.toStdString() + " existe déjà.\nEcraser l'ancien\u00A0?");
   EXPECT_EQ(confimp->result(), 0);
   EXPECT_EQ(QFileInfo(pdf).size(), 33);  // untouched
   messages.answers = {Answer::Ok};

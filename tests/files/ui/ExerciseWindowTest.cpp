@@ -109,7 +109,7 @@ TEST_F(ExerciseTest, TheWindowPreviewsTheFirstFileAndOpensIt) {
   messages.answers = {Answer::Cancel};
   choose("Fermer l'exercice");
   ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown.back().title, "Abandon des données?");
+  EXPECT_EQ(messages.shown.back().title, "Abandon des données\u00A0?");
   EXPECT_FALSE(fileNameField(*window)->text().isEmpty());
   // The correction in its own window, the pupil's text and work as they
   // were; its configuration only when asked for.
@@ -270,7 +270,7 @@ TEST_F(ExerciseTest, SavingTheTextOverAFileAsksAndCancelLeavesIt) {
   menu()->askSavePath = [&] { return target; };
   messages.answers = {Answer::Cancel};
   menu()->saveText();
-  EXPECT_EQ(messages.shown.back().title, "Ecraser le fichier?");
+  EXPECT_EQ(messages.shown.back().title, "Ecraser le fichier\u00A0?");
   ASSERT_TRUE(f.open(QIODevice::ReadOnly));
   EXPECT_EQ(f.readAll(), "ancien");
   f.close();
@@ -279,7 +279,7 @@ TEST_F(ExerciseTest, SavingTheTextOverAFileAsksAndCancelLeavesIt) {
   // Reopened, the text is editable and named.
   menu()->askOpenPath = [&] { return target; };
   menu()->reopenText();
-  EXPECT_EQ(fileNameField(*window)->text(), "Texte: " + target);
+  EXPECT_EQ(fileNameField(*window)->text(), "Texte\u00A0: " + target);
   EXPECT_FALSE(textEditor(*window)->isReadOnly());
 }
 

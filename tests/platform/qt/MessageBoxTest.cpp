@@ -126,7 +126,7 @@ TEST(MessageBox, AShortTextStillLeavesRoomForTheWholeTitle) {
 TEST(MessageBox, ClosingWithEscapeNeverAnswersOk) {
   whenShown([](QMessageBox* box) { box->close(); });
   QtMessageService service;
-  EXPECT_EQ(service.show(msg::questionOkCancel("Attention: perte des modifications du texte.", "Abandon")),
+  EXPECT_EQ(service.show(msg::questionOkCancel("Attention\u00A0: perte des modifications du texte.", "Abandon")),
             Answer::Cancel);
 }
 
