@@ -181,7 +181,10 @@ bool FileChooser::setFolder(const QString& path) {
 void FileChooser::showInTree(const QModelIndex& dir) {
   for (QModelIndex i = dir; i.isValid(); i = i.parent()) tree_->expand(i);
   tree_->setCurrentIndex(dir);
-  tree_->scrollTo(dir, QAbstractItemView::PositionAtCenter);
+  // A folder in view stays where it is, under the pointer that clicked it
+  // (the second click of a double-click lands on it).
+  if (!tree_->viewport()->rect().contains(tree_->visualRect(dir)))
+    tree_->scrollTo(dir, QAbstractItemView::PositionAtCenter);
 }
 
 QStringList FileChooser::fileNames() const {

@@ -45,7 +45,8 @@ class FileChooser : public QWidget {
 
  private:
   void placeChosen(int index);
-  // The folder selected in the tree, its parents open, scrolled into view.
+  // The folder selected in the tree, its parents open, scrolled into view
+  // when it is not in view already.
   void showInTree(const QModelIndex& dir);
 
   QString folder_;

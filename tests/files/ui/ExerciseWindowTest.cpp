@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileSystemModel>
 #include <QListView>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -12,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTimer>
+#include <QTreeView>
 
 #include "files/ConfigFile.h"
 #include "files/ExerciseFile.h"
@@ -184,6 +186,37 @@ TEST_F(ExerciseTest, ThePreviewFollowsTheKeyboardAndAFolderChangeClearsIt) {
   w.openButton()->click();
   EXPECT_EQ(opened, std::vector<std::string>{second.toStdString()});
   EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(ExerciseTest, AClickedFolderStaysUnderThePointerAndFoldersAreNoExercises) {
+  const QDir root(path("exercices"));
+  for (int k = 0; k < 40; ++k) root.mkpath(QString("d%1/sous").arg(k, 2, 10, QLatin1Char('0')));
+  root.mkpath("dossier.E24");
+  files::Exercise e;
+  ASSERT_TRUE(files::writeExercise(root.filePath("a.E24").toStdString(), e));
+  files::ui::ExerciseWindow w(
+      root.path(), messages, [](const std::string&) { return false; }, nullptr);
+  w.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+  QTreeView* tree = w.chooser()->folders();
+  auto* model = static_cast<QFileSystemModel*>(tree->model());
+  // Once the tree shows the folder, the pupil opens it to see its sub-folders.
+  const auto shown = [&](const QModelIndex& i) { return tree->viewport()->rect().contains(tree->visualRect(i)); };
+  for (int i = 0; i < 100 && !shown(model->index(root.path())); ++i) QTest::qWait(50);
+  QTest::qWait(300);  // the tree loads and scrolls to it as it goes
+  tree->expand(model->index(root.path()));
+  QModelIndex target;
+  for (int i = 0; i < 100 && !(tree->visualRect(target).isValid() && w.chooser()->fileNames().size() == 1); ++i) {
+    QTest::qWait(50);
+    target = model->index(root.filePath("d03"));
+  }
+  EXPECT_EQ(w.chooser()->fileNames(), QStringList{"a.E24"});
+  const QRect before = tree->visualRect(target);
+  ASSERT_TRUE(shown(target));
+  QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, before.center());
+  QTest::qWait(300);  // the folder listed, its sub-folder loaded into the tree
+  EXPECT_EQ(w.chooser()->folder(), root.filePath("d03"));
+  EXPECT_EQ(tree->visualRect(target), before);
 }
 
 TEST_F(ExerciseTest, FilesThatVanishAfterListingAreSaidOnlyWhenThePupilClicksOne) {
