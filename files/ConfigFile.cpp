@@ -80,7 +80,10 @@ std::vector<std::string> configRecords(const model::Workbench& wb, const table::
         r.push_back(num::plain(table.rows()));
         break;
       case ConfigItem::Cells:
-        for (int row = 0; row < table.rows(); ++row)
+        // The titles in the form Windows-1252 holds; titleItems keeps them as typed.
+        for (int c = 0; c < table::kCols; ++c)
+          r.push_back(table::storedTitle(table.cell(0, c)).value_or(table.cell(0, c)));
+        for (int row = 1; row < table.rows(); ++row)
           for (int c = 0; c < table::kCols; ++c) r.push_back(table.cell(row, c));
         break;
       case ConfigItem::Formulas:
@@ -91,6 +94,19 @@ std::vector<std::string> configRecords(const model::Workbench& wb, const table::
   return r;
 }
 
+std::string titleKey(int col) { return "titre" + std::to_string(col + 1); }
+
+bool keepTitles(ExtensionItems& items, const table::Table& table) {
+  for (int c = 0; c < table::kCols; ++c) {
+    const std::string& title = table.cell(0, c);
+    if (table::storedTitle(title).value_or(title) == title)
+      items.erase(titleKey(c));
+    else if (!items.set(titleKey(c), title))
+      return false;
+  }
+  return true;
+}
+
 std::optional<std::string> configurationBytes(const model::Workbench& wb, const table::Table& table,
                                               const ExtensionItems& extension) {
   records::RecordWriter writer;
@@ -99,13 +115,10 @@ std::optional<std::string> configurationBytes(const model::Workbench& wb, const 
   writer.reserve(recs.size());
   for (std::size_t n = 0; n < recs.size(); ++n)
     if (!writer.write(n + 1, recs[n])) return std::nullopt;
-  if (wb.scatter().on) {
-    ExtensionItems items = extension;
-    keepScatter(items, wb.scatter());
-    writeExtension(writer, recs.size() + 1, items);
-  } else {
-    writeExtension(writer, recs.size() + 1, extension);
-  }
+  ExtensionItems items = extension;
+  if (!keepTitles(items, table)) return std::nullopt;
+  if (wb.scatter().on) keepScatter(items, wb.scatter());
+  writeExtension(writer, recs.size() + 1, items);
   writer.trimLast();
   return writer.bytes();
 }
@@ -241,6 +254,12 @@ void applyConfiguration(const Configuration& c, model::Workbench& wb, table::Tab
       if (const auto& s = c.cells[static_cast<std::size_t>(row * table::kCols + col)]) table.setCell(row, col, *s);
   for (int col = 0; col < table::kCols; ++col)
     if (c.formulas[col]) table.setFormula(col, *c.formulas[col]);
+  // A title as typed, while its record still holds its stored form (an
+  // older program may have renamed the column since).
+  for (int col = 0; col < table::kCols; ++col)
+    if (const std::string* typed = c.extension.find(titleKey(col));
+        typed && table.rows() > 0 && table::storedTitle(*typed) == table.cell(0, col))
+      table.setCell(0, col, *typed);
 
   wb.updateMeters();
 }

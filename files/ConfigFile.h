@@ -79,6 +79,13 @@ std::optional<Configuration> readConfiguration(const std::string& path, model::W
 std::optional<Configuration> applyRead(std::variant<Configuration, ReadFailure> parsed, model::Workbench& wb,
                                        table::Table& table, MessageService& messages);
 
+// A column title the records cannot hold as typed ("σ (mS/m)") is kept in
+// the extension block as titre1..titre5; the record holds its stored form.
+std::string titleKey(int col);
+// The items of the table's titles written (those that need none removed);
+// false when one cannot be an item.
+bool keepTitles(ExtensionItems& items, const table::Table& table);
+
 // The bytes of the file: the records, then the extension block when there
 // are items. nullopt when a text cannot be held by a record.
 std::optional<std::string> configurationBytes(const model::Workbench& wb, const table::Table& table,

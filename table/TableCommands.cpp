@@ -31,25 +31,24 @@ constexpr std::array<std::pair<char32_t, const char*>, 36> kTitleReplacements{{
     {U'√', "racine"},  {U'∞', "infini"}, {U'⁻', "-"},     {U'⁰', "0"},     {U'⁴', "4"},      {U'∆', "Delta"},
 }};
 
-// The refusal for a title with a character Windows-1252 lacks, naming the
-// first one; nullopt when every character is in the code page.
-std::optional<Message> unstorableCharacter(std::string_view title, int col) {
+}  // namespace
+
+std::optional<std::string> storedTitle(std::string_view title) {
+  std::string stored;
   std::size_t i = 0;
   while (i < title.size()) {
     const std::size_t start = i;
     char32_t c = 0;
-    if (!records::nextCodePoint(title, i, c)) return std::nullopt;  // not UTF-8: the general refusal
-    if (records::cp1252Byte(c) >= 0) continue;
-    std::string text = "Le caractère « " + std::string(title.substr(start, i - start)) +
-                       " » ne peut pas être enregistré dans un titre.";
-    const std::string instead = titleReplacement(c);
-    if (!instead.empty()) text += " Écrivez « " + instead + " » à la place.";
-    return msg::criticalOk(std::move(text), renameTitle(col));
+    if (!records::nextCodePoint(title, i, c)) return std::nullopt;
+    if (records::cp1252Byte(c) >= 0) {
+      stored.append(title.substr(start, i - start));
+    } else {
+      const std::string instead = titleReplacement(c);
+      stored += instead.empty() ? std::string("?") : instead;
+    }
   }
-  return std::nullopt;
+  return stored;
 }
-
-}  // namespace
 
 std::string titleReplacement(char32_t c) {
   for (const auto& [from, to] : kTitleReplacements)
@@ -69,11 +68,10 @@ std::string renameTitle(int col) { return "Nommer C" + num::format(col + 1, "0")
 
 std::optional<Message> renameColumn(Table& table, int col, std::string_view answer) {
   if (num::trim(answer).empty()) return std::nullopt;
-  const auto encoded = records::toCp1252(answer);
+  const auto stored = storedTitle(answer);
+  const auto encoded = stored ? records::toCp1252(*stored) : std::nullopt;
   const bool control = std::any_of(answer.begin(), answer.end(),
                                    [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
-  if (!encoded)
-    if (auto refused = unstorableCharacter(answer, col)) return refused;
   if (!encoded || control)
     return msg::criticalOk("Ce titre contient des caractères qui ne peuvent pas être enregistrés.", renameTitle(col));
   if (encoded->size() > records::kMaxText)

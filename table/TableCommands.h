@@ -19,15 +19,17 @@ bool clearTable(Table& table, MessageService& messages);
 std::string renamePrompt(int col);
 std::string renameTitle(int col);
 // The answer, trimmed, becomes the title when not empty (empty: title
-// unchanged). A title a configuration record could not hold (over 126
-// bytes in Windows-1252, characters outside it, control characters) is
-// refused: the message to show, the title unchanged. The message names the
-// first character outside Windows-1252 and, when it has one, what to write
-// instead.
+// unchanged). Any character may be typed; a title whose stored form (below)
+// is over 126 bytes in Windows-1252, that holds control characters or is
+// not UTF-8 is refused: the message to show, the title unchanged.
 std::optional<Message> renameColumn(Table& table, int col, std::string_view answer);
 // What to write for a character Windows-1252 lacks ("σ" → "sigma", Greek
 // "μ" → "µ"); empty when there is no usual replacement.
 std::string titleReplacement(char32_t c);
+// The title as a configuration record holds it, in characters Windows-1252
+// has: each other one as titleReplacement writes it ("σ (mS/m)" →
+// "sigma (mS/m)"), "?" when there is none; nullopt when it is not UTF-8.
+std::optional<std::string> storedTitle(std::string_view title);
 // The whole command: the input box, then the rename; a refused title is
 // said and the box asked again with the typed text, until it is stored or
 // the box is cancelled.

@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyle>
+#include <algorithm>
 #include <cstdlib>
 
 #include "table/TableCommands.h"
@@ -39,6 +41,10 @@ TableGrid::TableGrid(TableModel& model, MessageService& messages, QWidget* paren
   horizontalHeader()->setMouseTracking(true);
   horizontalHeader()->setCursor(Qt::PointingHandCursor);
   horizontalHeader()->viewport()->installEventFilter(this);
+  // A title is shown whole: wrapped on as many lines as its column needs.
+  horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+  connect(horizontalHeader(), &QHeaderView::sectionResized, this, &TableGrid::fitTitles);
+  connect(&model_, &QAbstractItemModel::headerDataChanged, this, &TableGrid::fitTitles);
   viewport()->setCursor(Qt::IBeamCursor);
   connect(&model_, &TableModel::tableCurrentChanged, this, &TableGrid::followTable);
   connect(&model_, &QAbstractItemModel::modelReset, this, &TableGrid::followTable);
@@ -57,6 +63,23 @@ void TableGrid::layoutColumns() {
   // Five equal columns filling the grid, the last a little narrower.
   const int w = viewport()->width() / kCols;
   for (int c = 0; c < kCols; ++c) setColumnWidth(c, c == kCols - 1 ? w - 2 : w);
+}
+
+void TableGrid::fitTitles() {
+  constexpr int kTitleLines = 3;
+  const QHeaderView* h = horizontalHeader();
+  const QFontMetrics fm(h->font());
+  const int margin = 2 * h->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, h);
+  int lines = 1;
+  for (int c = 0; c < kCols; ++c) {
+    const QString title = model_.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+    const QRect need = fm.boundingRect(QRect(0, 0, std::max(1, h->sectionSize(c) - margin), 10000),
+                                       Qt::AlignCenter | Qt::TextWordWrap, title);
+    lines = std::max(lines, (need.height() + fm.lineSpacing() - 1) / fm.lineSpacing());
+  }
+  lines = std::min(lines, kTitleLines);
+  const int height = fm.lineSpacing() * lines + margin + 4;
+  if (horizontalHeader()->height() != height) horizontalHeader()->setFixedHeight(height);
 }
 
 void TableGrid::resizeEvent(QResizeEvent* event) {

@@ -56,6 +56,8 @@ class TableGrid : public QTableView {
  private:
   void followTable();
   void layoutColumns();
+  // The titles' row as tall as the longest title needs, wrapped in its column (up to kTitleLines lines).
+  void fitTitles();
   // `x` (header viewport) lies on the right border of a title.
   bool onTitleBorder(int x) const;
 

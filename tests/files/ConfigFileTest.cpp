@@ -8,6 +8,8 @@
 #include "RecordingMessages.h"
 #include "TempDir.h"
 #include "files/ConfigFile.h"
+#include "files/ConfigLayout.h"
+#include "files/ExtensionBlock.h"
 #include "model/Workbench.h"
 #include "platform/core/RecordFile.h"
 #include "table/Table.h"
@@ -220,7 +222,9 @@ TEST_F(Config, TextLimitOnSave) {
             "Enregistrement impossible : « " + path() + " » : un texte ne tient pas dans le fichier");
   EXPECT_EQ(messages.shown[0].title, "Enregistrement impossible");
   EXPECT_EQ(fs::file_size(path()), good);  // the earlier file is whole
-  table.setCell(0, 1, "\xCF\x83");         // σ has no Windows-1252 byte
+  std::string sigmas;                      // each σ stored as "sigma": 130 bytes
+  for (int k = 0; k < 26; ++k) sigmas += "\xCF\x83";
+  table.setCell(0, 1, sigmas);
   EXPECT_FALSE(files::writeConfiguration(path(), wb, table, messages));
   table.setCell(0, 1, "ok");
   const std::string nowhere = (dir / "nowhere" / "x.C07").string();
@@ -348,4 +352,28 @@ TEST_F(Config, RandomInputIsHandled) {
     // Whatever was read can be written again or is refused cleanly.
     files::writeConfiguration(path("w.C07"), w, t, messages);
   }
+}
+
+TEST_F(Config, ATitleAsTypedIsKeptBesideItsRecordForm) {
+  const auto bytes = [&] { return files::configurationBytes(wb, table, {}).value(); };
+  const std::string plain = bytes();
+  table.setCell(0, 1, "σ (mS/m)");
+  ASSERT_TRUE(files::writeConfiguration(path(), wb, table, messages));
+  // An older reader finds the record's form; this one the title as typed.
+  records::RecordReader r;
+  ASSERT_TRUE(r.load(path()));
+  EXPECT_EQ(r.read(files::firstRecord(files::ConfigItem::Cells) + 1), "sigma (mS/m)");
+  table::Table back;
+  ASSERT_TRUE(files::readConfiguration(path(), wb, back, messages));
+  EXPECT_EQ(back.cell(0, 1), "σ (mS/m)");
+  // Renamed by an older program since: its record wins.
+  ASSERT_TRUE(records::writeRecord(path(), files::firstRecord(files::ConfigItem::Cells) + 1, "G (mS)"));
+  ASSERT_TRUE(files::readConfiguration(path(), wb, back, messages));
+  EXPECT_EQ(back.cell(0, 1), "G (mS)");
+  // Titles a record holds as typed add nothing to the file.
+  table.setCell(0, 1, "Conductivité");
+  const std::string accented = bytes();
+  table.setCell(0, 1, "C2");
+  EXPECT_EQ(bytes(), plain);
+  EXPECT_EQ(accented.find(files::kExtensionMarker), std::string::npos);
 }

@@ -100,55 +100,51 @@ TEST(TableColumns, RenameRefusesWhatARecordCannotHold) {
   EXPECT_FALSE(table::renameColumn(t, 0, "Temps"));
   EXPECT_EQ(t.cell(0, 0), "Temps");
   EXPECT_TRUE(table::renameColumn(t, 0, std::string(127, 'x')));
-  EXPECT_TRUE(table::renameColumn(t, 0, "σ"));
   EXPECT_TRUE(table::renameColumn(t, 0, "a\tb"));
   EXPECT_FALSE(table::renameColumn(t, 0, std::string(63, 'e') + "é"));  // 64 bytes in Windows-1252
   EXPECT_EQ(table::renamePrompt(4), "Saisir le texte à afficher pour la colonne C5");
 }
 
-TEST(TableColumns, ARefusedTitleNamesTheCharacterAndWhatToWrite) {
+TEST(TableColumns, AnyTitleMayBeTypedAndItsRecordFormUsesWindows1252) {
   Table t;
-  auto refusal = [&](const std::string& title) {
-    const auto refused = table::renameColumn(t, 1, title);
-    return refused ? refused->text : std::string("(accepted)");
-  };
-  EXPECT_EQ(refusal("σ (S/m)"),
-            "Le caractère « σ » ne peut pas être enregistré dans un titre. Écrivez « sigma » à la place.");
-  EXPECT_EQ(refusal("Λ0 λ"),
-            "Le caractère « Λ » ne peut pas être enregistré dans un titre. Écrivez « Lambda » à la place.");
-  EXPECT_EQ(refusal("R (Ω)"),
-            "Le caractère « Ω » ne peut pas être enregistré dans un titre. Écrivez « Ohm » à la place.");
-  EXPECT_EQ(refusal("G (μS)"),
-            "Le caractère « μ » ne peut pas être enregistré dans un titre. Écrivez « µ » à la place.");
-  EXPECT_EQ(refusal("ж"), "Le caractère « ж » ne peut pas être enregistré dans un titre.");
-  EXPECT_EQ(refusal("\xC3"), "Ce titre contient des caractères qui ne peuvent pas être enregistrés.");  // cut UTF-8
-  EXPECT_EQ(t.cell(0, 1), "C2");
-  // Every suggestion is itself storable.
+  EXPECT_FALSE(table::renameColumn(t, 1, "σ (S/m)"));
+  EXPECT_EQ(t.cell(0, 1), "σ (S/m)");
+  EXPECT_EQ(table::storedTitle("σ (S/m)"), "sigma (S/m)");
+  EXPECT_EQ(table::storedTitle("Λ0 ж"), "Lambda0 ?");
+  EXPECT_EQ(table::storedTitle("G (µS) · 10³ °C"), "G (µS) · 10³ °C");  // all in Windows-1252
+  EXPECT_FALSE(table::storedTitle("\xC3"));                             // cut UTF-8
+  EXPECT_TRUE(table::renameColumn(t, 1, "\xC3"));
+  // The stored form counts: 21 sigmas make 105 bytes, 26 make 130.
+  std::string sigmas;
+  for (int k = 0; k < 26; ++k) sigmas += "σ";
+  EXPECT_TRUE(table::renameColumn(t, 1, sigmas));
+  EXPECT_EQ(t.cell(0, 1), "σ (S/m)");
+  // Every replacement is itself in Windows-1252.
   for (char32_t c : {U'σ', U'λ', U'Λ', U'Ω', U'μ', U'Δ', U'\u2212', U'≤', U'→'}) {
     ASSERT_FALSE(table::titleReplacement(c).empty());
     EXPECT_TRUE(records::toCp1252(table::titleReplacement(c)));
   }
-  EXPECT_EQ(refusal("G (µS) · 10³ °C"), "(accepted)");  // all in Windows-1252
 }
 
 TEST(TableColumns, TheRenameBoxComesBackWithTheTypedTextUntilStoredOrCancelled) {
   Table t;
   test::RecordingMessages messages;
-  messages.texts = {"σ (S/m)", "sigma (S/m)"};
+  const std::string tooLong(127, 'x');
+  messages.texts = {tooLong, "σ (S/m)"};
   table::askRenameColumn(t, 0, messages);
   ASSERT_EQ(messages.asked.size(), 2u);
   EXPECT_EQ(messages.asked[0].initial, "C1");
-  EXPECT_EQ(messages.asked[1].initial, "σ (S/m)");
+  EXPECT_EQ(messages.asked[1].initial, tooLong);
   EXPECT_EQ(messages.asked[1].title, "Nommer C1");
   ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_NE(messages.shown[0].text.find("sigma"), std::string::npos);
-  EXPECT_EQ(t.cell(0, 0), "sigma (S/m)");
+  EXPECT_NE(messages.shown[0].text.find("trop long"), std::string::npos);
+  EXPECT_EQ(t.cell(0, 0), "σ (S/m)");
   // Cancelled after a refusal: the title stays.
-  messages.texts = {"λ", std::nullopt};
+  messages.texts = {"a\tb", std::nullopt};
   table::askRenameColumn(t, 0, messages);
   EXPECT_EQ(messages.asked.size(), 4u);
-  EXPECT_EQ(messages.asked[3].initial, "λ");
-  EXPECT_EQ(t.cell(0, 0), "sigma (S/m)");
+  EXPECT_EQ(messages.asked[3].initial, "a\tb");
+  EXPECT_EQ(t.cell(0, 0), "σ (S/m)");
 }
 
 TEST(TableCommands, ClearTableAsksAndFormatReformats) {

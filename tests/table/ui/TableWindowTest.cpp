@@ -292,6 +292,16 @@ TEST_F(TableWindowTest, Screenshot) {
     QTest::mouseClick(recordButton(*window, Bench::Solution1), Qt::LeftButton);
   }
   EXPECT_EQ(table().cell(5, 0), "1,00E-02");
+  // A long title takes the lines it needs, whole.
+  const int oneLine = grid()->horizontalHeader()->height();
+  window->table().setCell(0, 1, "σ (mS/m)");
+  window->table().setCell(0, 3, "Sigma corrigée (mS/m)");
+  const QHeaderView* h = grid()->horizontalHeader();
+  EXPECT_GT(h->height(), oneLine);
+  const QRect need = h->fontMetrics().boundingRect(QRect(0, 0, h->sectionSize(3), 1000),
+                                                   Qt::AlignCenter | Qt::TextWordWrap, "Sigma corrigée (mS/m)");
+  EXPECT_GE(h->height(), need.height());
+  EXPECT_EQ(h->defaultAlignment() & Qt::TextWordWrap, Qt::TextWordWrap);
   if (!out.isEmpty()) {
     EXPECT_TRUE(window->grab().save(QDir(out).filePath("screenshot-tableau.png")));
   }
