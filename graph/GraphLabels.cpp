@@ -1,5 +1,6 @@
 #include "graph/GraphLabels.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "graph/FitRange.h"
@@ -95,6 +96,49 @@ FitNote fitNote(const LineFit& fit) {
   note.lines = {equation, "r² = " + num::format(fit.r2, "0.0000"), uncertaintyText(fit)};
   note.right = fit.a < 0;
   return note;
+}
+
+namespace {
+
+// The segment a–b meets the box [x0, x1] × [y0, y1] (both ends included).
+bool meets(const Stroke& s, int x0, int y0, int x1, int y1) {
+  // Liang–Barsky clipping on the segment's parameter.
+  const double dx = s.b.x - s.a.x, dy = s.b.y - s.a.y;
+  double t0 = 0, t1 = 1;
+  const double p[4] = {-dx, dx, -dy, dy};
+  const double q[4] = {s.a.x - static_cast<double>(x0), x1 - static_cast<double>(s.a.x),
+                       s.a.y - static_cast<double>(y0), y1 - static_cast<double>(s.a.y)};
+  for (int k = 0; k < 4; ++k) {
+    if (p[k] == 0) {
+      if (q[k] < 0) return false;
+      continue;
+    }
+    const double t = q[k] / p[k];
+    if (p[k] < 0)
+      t0 = std::max(t0, t);
+    else
+      t1 = std::min(t1, t);
+    if (t0 > t1) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+PixelPoint notePlace(const std::vector<Stroke>& strokes, int w, int h, bool right) {
+  const auto free = [&](int x, int y) {
+    for (const Stroke& s : strokes)
+      if (s.ink != Ink::Axis && meets(s, x, y, x + w, y + h)) return false;
+    return true;
+  };
+  const int left = kNoteInset, top = kNoteInset, far = kPlotSize - kNoteInset - w, bottom = kPlotSize - kNoteInset - h;
+  const PixelPoint corners[] = {{right ? far : left, top}, {right ? left : far, top}, {far, bottom}, {left, bottom}};
+  for (const PixelPoint& c : corners)
+    if (free(c.x, c.y)) return c;
+  for (int y = top; y <= bottom; y += kNoteStep)
+    for (int x = left; x <= far; x += kNoteStep)
+      if (free(x, y)) return {x, y};
+  return corners[0];
 }
 
 FitNote twoLinesNote(const TwoLineFit& fit, std::string_view mask) {

@@ -71,6 +71,15 @@ struct FitNote {
 };
 FitNote fitNote(const LineFit& fit);
 
+// Where a note box of w × h plot units goes (its top left corner): kNoteInset
+// in from the plot's top left corner (top right with `right`), else from the
+// other corners, else the first place of a kNoteStep grid, row by row from
+// the top, where the box covers no point, curve, fitted line or cross (axes
+// and grid may pass under it); the first corner when there is none.
+inline constexpr int kNoteInset = 10;
+inline constexpr int kNoteStep = 10;
+PixelPoint notePlace(const std::vector<Stroke>& strokes, int w, int h, bool right);
+
 // The two-line model's note: "Droite 1 : …", "Droite 2 : …" and
 // "Intersection : …" (twoLinesText, the table's mask), each in the ink of what
 // it names; top left.

@@ -22,8 +22,6 @@ const QColor& kLineGreen = widgets::kDarkGreen;
 constexpr double kLeftLines = 5.5, kTopLines = 1.6, kRightLines = 1, kBottomLines = 2.6;
 // Gap between the plot's edge and its numbers, in text heights.
 constexpr double kEdgeGap = 0.3;
-// The note's distance from the plot's edges, in plot units.
-constexpr double kNoteInset = 10;
 
 // Printed figure: text sizes and the scale text under it.
 constexpr double kPrintedNumbersPoints = 9;
@@ -107,22 +105,26 @@ void paintAxisTexts(QPainter& p, const QRectF& plot, const graph::Figure& figure
   p.restore();
 }
 
-void paintFitNote(QPainter& p, const QRectF& plot, const graph::FitNote& note, const QFont& font) {
+void paintFitNote(QPainter& p, const QRectF& plot, const graph::FitNote& note, const QFont& font,
+                  const std::vector<graph::Stroke>& strokes) {
   if (note.lines.empty()) return;
   const QFontMetricsF fm(font, p.device());
   const double u = unitOf(plot), h = fm.height();
   double w = 0;
   for (const std::string& line : note.lines) w = std::max(w, fm.horizontalAdvance(QString::fromStdString(line)));
   const double pad = h / 4;
-  const double left = note.right ? plot.right() - kNoteInset * u - w : plot.left() + kNoteInset * u;
-  const QRectF box(left - pad, plot.top() + kNoteInset * u - pad, w + 2 * pad, h * note.lines.size() + 2 * pad);
+  const QSizeF size(w + 2 * pad, h * static_cast<double>(note.lines.size()) + 2 * pad);
+  // Where it covers no point and no line.
+  const graph::PixelPoint at = graph::notePlace(strokes, static_cast<int>(std::ceil(size.width() / u)),
+                                                static_cast<int>(std::ceil(size.height() / u)), note.right);
+  const QRectF box(QPointF(plot.left() + at.x * u, plot.top() + at.y * u), size);
   p.save();
   p.fillRect(box, Qt::white);
   p.setFont(font);
   double y = box.top() + pad;
   for (std::size_t i = 0; i < note.lines.size(); ++i) {
     p.setPen(inkColour(i < note.inks.size() ? note.inks[i] : graph::Ink::Line));
-    p.drawText(QRectF(left, y, w, h), (note.right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter,
+    p.drawText(QRectF(box.left() + pad, y, w, h), (note.right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter,
                QString::fromStdString(note.lines[i]));
     y += h;
   }
@@ -150,7 +152,7 @@ void paintIntersectionLabel(QPainter& p, const QRectF& plot, graph::PixelPoint c
 
 void paintModelTexts(QPainter& p, const QRectF& plot, const graph::Figure& figure, const QFont& font) {
   if (figure.cross) paintIntersectionLabel(p, plot, *figure.cross, figure.intersectionLabel, font);
-  paintFitNote(p, plot, figure.note, font);
+  paintFitNote(p, plot, figure.note, font, figure.strokes);
 }
 
 QImage figureImage(const graph::Figure& figure, int plotSide, double ratio) {

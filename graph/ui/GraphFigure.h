@@ -33,7 +33,9 @@ QMarginsF figureMargins(const QFont& font, const QPaintDevice* device = nullptr)
 
 void paintStrokes(QPainter& p, const QRectF& plot, const std::vector<graph::Stroke>& strokes);
 void paintAxisTexts(QPainter& p, const QRectF& plot, const graph::Figure& figure, const QFont& font);
-void paintFitNote(QPainter& p, const QRectF& plot, const graph::FitNote& note, const QFont& font);
+// The note on white where it covers none of `strokes`' points and lines (notePlace).
+void paintFitNote(QPainter& p, const QRectF& plot, const graph::FitNote& note, const QFont& font,
+                  const std::vector<graph::Stroke>& strokes);
 // "Intersection : …" beside the cross at `cross` (plot units), on white.
 void paintIntersectionLabel(QPainter& p, const QRectF& plot, graph::PixelPoint cross, const std::string& label,
                             const QFont& font);

@@ -322,7 +322,7 @@ void GraphWindow::redrawPlot() {
     for (QRadioButton* o : {throughOrigin_, affine_, twoLines_}) o->setEnabled(false);
     for (QWidget* w : std::initializer_list<QWidget*>{rangeFirst_, rangeLast_, readButton_}) w->setEnabled(false);
     equation_->clear();
-    showFigureTexts({});
+    showFigureTexts({}, {});
     twoLineFit_ = {};
     lineFit_ = {};
     return;
@@ -385,7 +385,7 @@ void GraphWindow::redrawPlot() {
       paintIntersectionLabel(p, QRectF(0, 0, graph::kPlotSize, graph::kPlotSize), twoLines.crossAt, label, panelFont());
     });
   }
-  showFigureTexts(note);
+  showFigureTexts(note, strokes);
 }
 
 graph::TwoLineStrokes GraphWindow::showTwoLines(const std::vector<graph::PlottedPoint>& points) {
@@ -406,15 +406,16 @@ graph::TwoLineStrokes GraphWindow::showTwoLines(const std::vector<graph::Plotted
   return graph::twoLineStrokes(plot_, twoLineFit_);
 }
 
-void GraphWindow::showFigureTexts(const graph::FitNote& note) {
+void GraphWindow::showFigureTexts(const graph::FitNote& note, const std::vector<graph::Stroke>& strokes) {
   texts_ = graph::Figure{};
   texts_.plot = plot_;
   if (plot_.plottable) {
     texts_.abscissaName = table::columnName(table_, abscissaList_->currentIndex());
     texts_.ordinateName = table::columnName(table_, ordinateList_->currentIndex());
     texts_.note = note;
-    plotArea_->surface().paint(
-        [&](QPainter& p) { paintFitNote(p, QRectF(0, 0, graph::kPlotSize, graph::kPlotSize), note, panelFont()); });
+    plotArea_->surface().paint([&](QPainter& p) {
+      paintFitNote(p, QRectF(0, 0, graph::kPlotSize, graph::kPlotSize), note, panelFont(), strokes);
+    });
   }
   update();
 }

@@ -122,7 +122,7 @@ class GraphWindow : public QDialog {
   void openReading();
   void followScreenRatio();
   // The axis names and the fit's note of the graph just drawn.
-  void showFigureTexts(const graph::FitNote& note);
+  void showFigureTexts(const graph::FitNote& note, const std::vector<graph::Stroke>& strokes);
   // "deux droites": the fit and its text; what draws it on the plot.
   graph::TwoLineStrokes showTwoLines(const std::vector<graph::PlottedPoint>& points);
 

@@ -126,3 +126,20 @@ TEST(GraphLabels, FigureCarriesTheTwoLinesTheirCrossAndNote) {
   EXPECT_FALSE(few.cross);
   EXPECT_TRUE(few.note.lines.empty());
 }
+
+TEST(GraphLabels, TheNoteGoesWhereItCoversNoPointAndNoLine) {
+  using graph::Ink;
+  using graph::Stroke;
+  const int w = 120, h = 40, inset = graph::kNoteInset, far = graph::kPlotSize - inset - w;
+  // Axes and grid may pass under it; a rising line leaves the top left.
+  std::vector<Stroke> strokes = {{Ink::Axis, false, {0, 20}, {500, 20}}, {Ink::Line, false, {0, 500}, {500, 0}}};
+  EXPECT_EQ(graph::notePlace(strokes, w, h, false), (graph::PixelPoint{inset, inset}));
+  // A measured point there; the line crosses the top right: the bottom right.
+  strokes.push_back({Ink::Point, false, {30, 30}, {30, 30}});
+  EXPECT_EQ(graph::notePlace(strokes, w, h, false), (graph::PixelPoint{far, graph::kPlotSize - inset - h}));
+  // Points everywhere on the grid of places: the first corner, as before.
+  for (int y = 0; y <= 500; y += 9)
+    for (int x = 0; x <= 500; x += 9) strokes.push_back({Ink::Point, false, {x, y}, {x, y}});
+  EXPECT_EQ(graph::notePlace(strokes, w, h, false), (graph::PixelPoint{inset, inset}));
+  EXPECT_EQ(graph::notePlace({}, w, h, true), (graph::PixelPoint{far, inset}));
+}
