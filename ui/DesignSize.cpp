@@ -17,16 +17,18 @@ void DesignSize::applyOnScreen() {
 
 void DesignSize::apply(QSize screen) {
   if (screen.width() <= kWideScreen) return;
-  sizing_ = true;
   QWidget& w = window_;
-  if (w.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
-    w.setWindowState(w.windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
-  // The rule sizes the whole window, frame included.
+  // Maximised or full screen, the window takes what the pupil gave it.
+  if (w.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) return;
+  sizing_ = true;
+  // The rule sizes the whole window, frame included; it may grow from there.
   const QRect frame = w.frameGeometry();
   const QRect client = w.geometry();
   const int dw = frame.width() - client.width();
   const int dh = frame.height() - client.height();
-  w.setFixedSize(kWindowWidth - dw, kWindowHeight - dh);
+  w.setMinimumSize(kWindowWidth - dw, kWindowHeight - dh);
+  w.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  w.resize(kWindowWidth - dw, kWindowHeight - dh);
   const QScreen* on = w.screen();
   const QRect whole = on ? on->geometry() : QRect(QPoint(0, 0), screen);
   const QRect free = on && on->geometry().size() == screen ? on->availableGeometry() : QRect(whole.topLeft(), screen);
@@ -46,9 +48,6 @@ void DesignSize::apply(QSize screen) {
 bool DesignSize::eventFilter(QObject* watched, QEvent* event) {
   if (watched != &window_) return false;
   switch (event->type()) {
-    case QEvent::WindowStateChange:
-      if (!sizing_ && (window_.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) applyOnScreen();
-      break;
     case QEvent::Move:
       // The window manager's frame becomes known after the window is shown:
       // the rule is applied again with it, once.

@@ -1,8 +1,9 @@
 #pragma once
-// The window's size rule: on a screen wider than kWideScreen the window is
-// held at its design size, frame included, centred but whole within the
-// screen's free area; applied when the window starts, when it is first
-// shown, when its frame becomes known, and when it is maximised.
+// The window's size rule: on a screen wider than kWideScreen the window
+// starts at its design size, frame included, centred but whole within the
+// screen's free area, and may grow (resized or maximised) but not shrink
+// below it; applied when the window starts, when it is first shown and when
+// its frame becomes known, never over a maximised window.
 #include <QObject>
 #include <QSize>
 

@@ -55,7 +55,7 @@ void MainWindow::buildParts() {
   benches_ = new Benches(wb_, messages_, *this, [this] { return commands_->button(Command::Table)->isChecked(); });
   hintLine_ = new HintLine(this);
   hintLine_->setObjectName(QStringLiteral("hintLine"));
-  hintLine_->setGeometry(520, 288, 233, 33);
+  hintLine_->setGeometry(QRect(kHintPlace, QSize(233, 33)));
   // The exercise text pane: its file name, its button and its text.
   textPane_ = new files::ui::TextPane(this, &messages_);
   resultsBox_ = new ResultsBox(messages_, this);
@@ -100,6 +100,11 @@ void MainWindow::registerHints() {
   }
   // The copy button leaves the message of a completed copy in place.
   hints_->keepOver(commands_->button(Command::Copy), clipboardHint_);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  layoutRoom();
 }
 
 BenchPicture& MainWindow::benchPicture() {

@@ -3,6 +3,7 @@
 // history and files) and shows it: the command buttons, the tab strip with
 // the three bench panels, the cell options, the hint line, the table and
 // the exercise pane.
+#include <QPoint>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -117,6 +118,7 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner {
   void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   // A recording that left an unknown out has said why (once a run).
@@ -146,10 +148,16 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner {
   // The controls after the work was replaced (a load, undo, redo).
   void followWork();
   void updateUndoEntries();
-  // The results box filled from the work and placed, the text pane shortened to make room.
+  // The results box filled from the work, then layoutRoom.
   void showResults();
+  // The table, the hint line, the text pane and the results box placed in
+  // the window's room (the benches keep their places).
+  void layoutRoom();
   // The unsaved-work question and its answer: true when the work may go.
   bool askUnsavedWork();
+
+  // The hint line's place in a window of the design size.
+  static constexpr QPoint kHintPlace{520, 288};
 
   MessageService& messages_;
   QString appFolder_;

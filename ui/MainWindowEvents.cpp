@@ -25,6 +25,7 @@ void MainWindow::buildTableFrame() {
   tableFrame_ = new table::ui::TableFrame(table_, messages_, this);
   tableFrame_->move(424, 56);
   tableFrame_->hide();
+  layoutRoom();
   connect(tableFrame_, &table::ui::TableFrame::hint, hintLine_, &HintLine::setHint);
   tableTools_->serve(*tableFrame_);
   connect(tableFrame_, &table::ui::TableFrame::hideRequested, this, [this] {

@@ -78,7 +78,7 @@ void MainWindow::changeEvent(QEvent* event) {
 
 void MainWindow::paintEvent(QPaintEvent* event) {
   QPainter p(this);
-  paintWindowBackground(p, textPane_->textEditor()->geometry(), textPane_->fileNameField()->y(), event->rect());
+  paintWindowBackground(p, textPane_->textEditor()->geometry(), textPane_->fileNameField()->y(), event->rect(), size());
 }
 
 }  // namespace velmira::ui

@@ -18,6 +18,7 @@
 #include "table/ui/TableFrame.h"
 #include "ui/Benches.h"
 #include "ui/EntryBinding.h"
+#include "ui/HintLine.h"
 #include "ui/MainWindow.h"
 #include "ui/RecoveryKeeper.h"
 #include "ui/ResultsBox.h"
@@ -128,16 +129,27 @@ void MainWindow::followWork() {
 }
 
 void MainWindow::showResults() {
-  const QRect text = textPane_->textEditor()->geometry();
-  constexpr int kGap = 4;
-  resultsBox_->resize(text.width(), resultsBox_->height());
   resultsBox_->showWork(files::readWork(work_->extension()));
-  const int height = resultsBox_->neededHeight();
-  // The room below the text at its design height; the text gives up what is missing.
-  const int room = kWindowHeight - kGap - (files::ui::TextPane::designBottom() + kGap);
-  const int raised = std::max(0, height - room);
-  textPane_->leaveRoomBelow(raised);
-  resultsBox_->setGeometry(text.x(), files::ui::TextPane::designBottom() - raised + kGap, text.width(), height);
+  layoutRoom();
+}
+
+void MainWindow::layoutRoom() {
+  // What a window grown past its design size gives: the table half the
+  // height, the text pane the other half, both the width.
+  // The design size is the least the size rule gave (a frame included), else the plain one.
+  const QSize design = minimumWidth() > 0 ? minimumSize() : QSize(kWindowWidth, kWindowHeight);
+  const int dx = std::max(0, width() - design.width()), dy = std::max(0, height() - design.height());
+  const int tableGrows = dy / 2;
+  if (tableFrame_) tableFrame_->resize(table::ui::TableFrame::designSize() + QSize(dx, tableGrows));
+  hintLine_->move(kHintPlace + QPoint(dx / 2, tableGrows));
+  QRect pane = files::ui::TextPane::designArea().adjusted(0, tableGrows, dx, dy);
+  // The results below the pane; the text gives up what the window's bottom lacks.
+  constexpr int kGap = 4;
+  const int results = resultsBox_->neededHeight();
+  const int room = height() - kGap - (pane.bottom() + 1 + kGap);
+  pane.setBottom(pane.bottom() - std::max(0, results - room));
+  textPane_->place(pane);
+  resultsBox_->setGeometry(pane.left(), pane.bottom() + 1 + kGap, pane.width(), results);
   update();
 }
 

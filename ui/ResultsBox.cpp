@@ -44,8 +44,6 @@ int ResultsBox::neededHeight() const { return isHidden() ? 0 : static_cast<int>(
 
 void ResultsBox::showWork(const std::optional<files::WorkItems>& work) {
   shown_ = work ? std::min(work->results.results.size(), rows_.size()) : 0;
-  const int uLeft = width() - kUWidth, uLabelLeft = uLeft - kGap - kULabelWidth;
-  const int valueLeft = uLabelLeft - kGap - kValueWidth, labelWidth = valueLeft - kGap;
   for (std::size_t k = 0; k < rows_.size(); ++k) {
     Row& r = rows_[k];
     const bool on = k < shown_;
@@ -60,13 +58,27 @@ void ResultsBox::showWork(const std::optional<files::WorkItems>& work) {
     r.u->setText(QString::fromStdString(r.kept.u));
     r.value->setAccessibleName(label);
     r.u->setAccessibleName(QStringLiteral("u(%1)").arg(label));
+  }
+  layoutRows();
+  setVisible(shown_ > 0);
+}
+
+void ResultsBox::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  layoutRows();
+}
+
+void ResultsBox::layoutRows() {
+  const int uLeft = width() - kUWidth, uLabelLeft = uLeft - kGap - kULabelWidth;
+  const int valueLeft = uLabelLeft - kGap - kValueWidth, labelWidth = valueLeft - kGap;
+  for (std::size_t k = 0; k < shown_; ++k) {
+    const Row& r = rows_[k];
     const int y = static_cast<int>(k) * kRowHeight, fy = y + (kRowHeight - kFieldHeight) / 2;
     r.label->setGeometry(0, y, labelWidth, kRowHeight);
     r.value->setGeometry(valueLeft, fy, kValueWidth, kFieldHeight);
     r.uLabel->setGeometry(uLabelLeft, y, kULabelWidth, kRowHeight);
     r.u->setGeometry(uLeft, fy, kUWidth, kFieldHeight);
   }
-  setVisible(shown_ > 0);
 }
 
 void ResultsBox::take(std::size_t k) {

@@ -35,6 +35,9 @@ class ResultsBox : public QWidget {
   EntryField* uField(std::size_t k) const { return rows_.at(k).u; }
   std::size_t rowCount() const { return rows_.size(); }
 
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
  signals:
   // Result k (from 0) was given this, already checked.
   void given(std::size_t k, const files::GivenResult& result);
@@ -48,6 +51,7 @@ class ResultsBox : public QWidget {
     files::GivenResult kept;
   };
   void build();
+  void layoutRows();
   void take(std::size_t k);
 
   MessageService& messages_;

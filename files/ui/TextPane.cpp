@@ -81,11 +81,14 @@ QString TextPane::namedPath() const {
 }
 void TextPane::setReadOnly(bool readOnly) { textEditor_->setReadOnly(readOnly); }
 
-void TextPane::leaveRoomBelow(int pixels) {
-  textEditor_->setGeometry(kLeft, kTop + kFieldHeight, kWidth, std::max(kFieldHeight, kTextHeight - pixels));
+void TextPane::place(const QRect& area) {
+  fileNameField_->setGeometry(area.left(), area.top(), area.width() - kButtonWidth, kFieldHeight);
+  exerciseButton_->setGeometry(area.right() + 1 - kButtonWidth, area.top(), kButtonWidth, kFieldHeight);
+  textEditor_->setGeometry(area.left(), area.top() + kFieldHeight, area.width(),
+                           std::max(kFieldHeight, area.height() - kFieldHeight));
 }
 
-int TextPane::designBottom() { return kTop + kFieldHeight + kTextHeight; }
+QRect TextPane::designArea() { return {kLeft, kTop, kWidth, kFieldHeight + kTextHeight}; }
 
 void TextPane::showDocument(rtf::RichDocument document) {
   const bool cut = rtf::limitForDisplay(document) || document.truncated;

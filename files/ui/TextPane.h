@@ -5,6 +5,7 @@
 // tracks the pupil's changes in `textemodifie`.
 #include <QObject>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <string>
 
@@ -46,11 +47,11 @@ class TextPane : public QObject {
   // The file the field names, without the "Texte : " of a text file.
   QString namedPath() const;
   void setReadOnly(bool readOnly);
-  // The text's bottom edge raised by `pixels` (0: its design height),
-  // leaving room for what the window puts below it.
-  void leaveRoomBelow(int pixels);
-  // The bottom edge of the text at its design height.
-  static int designBottom();
+  // The pane's three controls laid out in `area` (the file-name field and its
+  // button on the first line, the text below); designArea() is where they
+  // stand in a window of its design size.
+  void place(const QRect& area);
+  static QRect designArea();
 
   // The pane's whole text replaced by a document, shown from its start,
   // within the limits of rtf::limitForDisplay: when the document was cut

@@ -34,7 +34,7 @@ TableFrame::TableFrame(Table& table, MessageService& messages, QWidget* parent)
     : QFrame(parent), table_(table), messages_(messages) {
   setObjectName(QStringLiteral("tableFrame"));
   velmira::widgets::styleSideFrame(*this);
-  resize(358, 225);
+  resize(designSize());
   // The table menu's picture stands at the left of the title.
   title_ = velmira::widgets::addSideFrameTitle(*this, QStringLiteral("       Tableau de valeurs  "));
 
@@ -58,6 +58,13 @@ TableFrame::TableFrame(Table& table, MessageService& messages, QWidget* parent)
 }
 
 TableFrame::~TableFrame() = default;
+
+void TableFrame::resizeEvent(QResizeEvent* event) {
+  QFrame::resizeEvent(event);
+  if (!grid_) return;
+  title_->resize(width(), title_->height());
+  grid_->setGeometry(1, kTitleHeight + 1, width() - 2, height() - kTitleHeight - 2);
+}
 
 QString TableFrame::imageHint() {
   return QStringLiteral("Modifier le nombre de lignes, obtenir une représentation graphique...");

@@ -3,6 +3,7 @@
 // table menu picture `Image5`, the grid, the table menu `menutableau` and
 // the column menu `menucol`, and the commands they run.
 #include <QFrame>
+#include <QSize>
 #include <QString>
 #include <functional>
 #include <string>
@@ -28,6 +29,9 @@ class TableFrame : public QFrame {
  public:
   TableFrame(Table& table, MessageService& messages, QWidget* parent = nullptr);
   ~TableFrame() override;
+
+  // Its size in a main window of the design size; a larger window gives it more.
+  static QSize designSize() { return {358, 225}; }
 
   TableGrid* grid() const { return grid_; }
   QLabel* menuButton() const { return menuButton_; }
@@ -72,6 +76,7 @@ class TableFrame : public QFrame {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void buildMenus();

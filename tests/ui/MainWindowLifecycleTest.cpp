@@ -2,10 +2,16 @@
 // folder, the exercise asked for by the launcher, the closing questions and
 // the window size rule.
 #include <QDir>
+#include <QTextEdit>
 
+#include "files/ui/TextPane.h"
 #include "model/FlagFile.h"
 #include "platform/core/RecordFile.h"
+#include "table/ui/TableFrame.h"
+#include "table/ui/TableGrid.h"
 #include "tests/ui/WindowFixture.h"
+#include "ui/Benches.h"
+#include "ui/TabStrip.h"
 
 namespace velmira::ui::testing {
 namespace {
@@ -99,13 +105,28 @@ TEST(LifecycleActivation, TheLauncherRequestIsTakenOnceAndBlanksOpenNothing) {
   w.hide();
 }
 
-TEST_F(LifecycleTest, OnAWideScreenTheWindowIsHeldAtItsSizeAndCentred) {
-  window->showMaximized();
+TEST_F(LifecycleTest, OnAWideScreenTheWindowStartsAtItsSizeCentredAndMayGrow) {
   window->findChild<DesignSize*>()->apply(QSize(1280, 1024));
-  EXPECT_FALSE(window->isMaximized());
   EXPECT_EQ(window->frameGeometry().size(), QSize(800, 600));
   EXPECT_EQ(window->frameGeometry().topLeft(), QPoint(240, 212));
-  EXPECT_EQ(window->minimumSize(), window->maximumSize());
+  EXPECT_EQ(window->minimumSize(), window->size());
+  EXPECT_EQ(window->maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+  // Grown, the table and the text pane take the room; the benches stay.
+  const QRect bench = window->benches().tabStrip()->geometry();
+  const QRect text = window->textPane()->textEditor()->geometry();
+  table::ui::TableFrame* table = window->tableFrame();
+  const QSize tableSize = table->size();
+  window->resize(window->width() + 300, window->height() + 200);
+  EXPECT_EQ(window->benches().tabStrip()->geometry(), bench);
+  EXPECT_EQ(table->size(), tableSize + QSize(300, 100));
+  EXPECT_EQ(window->textPane()->textEditor()->width(), text.width() + 300);
+  EXPECT_EQ(window->textPane()->textEditor()->height(), text.height() + 100);
+  table->show();
+  EXPECT_EQ(table->grid()->width(), table->width() - 2);
+  // Maximised, it stays so.
+  window->showMaximized();
+  window->findChild<DesignSize*>()->apply(QSize(1280, 1024));
+  EXPECT_TRUE(window->isMaximized());
 }
 
 TEST_F(LifecycleTest, OnANarrowScreenTheWindowKeepsItsSize) {

@@ -14,13 +14,14 @@ QColor windowBackgroundColour(int y) {
   return {c, c, b};
 }
 
-void paintWindowBackground(QPainter& p, const QRect& textEditor, int fichTop, const QRect& exposed) {
+void paintWindowBackground(QPainter& p, const QRect& textEditor, int fichTop, const QRect& exposed, QSize window) {
   constexpr int kLastLine = 600;
+  const int lastLine = std::max(kLastLine, window.height() - 1), width = std::max(801, window.width());
   const int first = exposed.isNull() ? 0 : std::max(0, exposed.top());
-  const int last = exposed.isNull() ? kLastLine : std::min(kLastLine, exposed.bottom());
+  const int last = exposed.isNull() ? lastLine : std::min(lastLine, exposed.bottom());
   p.save();
   p.setRenderHint(QPainter::Antialiasing, false);
-  for (int y = first; y <= last; ++y) p.fillRect(QRect(0, y, 801, 1), windowBackgroundColour(y));
+  for (int y = first; y <= last; ++y) p.fillRect(QRect(0, y, width, 1), windowBackgroundColour(std::min(y, kLastLine)));
   p.fillRect(QRect(QPoint(textEditor.left() + 3, fichTop + 3),
                    QPoint(textEditor.left() + textEditor.width() + 3, textEditor.top() + textEditor.height() + 3)),
              widgets::kDarkGrey);

@@ -7,6 +7,7 @@
 // textEditor.top + textEditor.height + 3).
 #include <QColor>
 #include <QRect>
+#include <QSize>
 
 class QPainter;
 
@@ -15,7 +16,9 @@ namespace velmira::ui {
 QColor windowBackgroundColour(int y);
 
 // Paint on the window (aliased, logical pixels); only the lines that cross
-// `exposed` (a paint event's rectangle), or all of them.
-void paintWindowBackground(QPainter& p, const QRect& textEditor, int fichTop, const QRect& exposed = {});
+// `exposed` (a paint event's rectangle), or all of them. A window grown past
+// its design size goes on with the last line's colour, as wide as `window`.
+void paintWindowBackground(QPainter& p, const QRect& textEditor, int fichTop, const QRect& exposed = {},
+                           QSize window = {});
 
 }  // namespace velmira::ui
