@@ -1,13 +1,16 @@
 // The text pane's part of loading a statement: a 1 MB RTF statement read
 // and put into a QTextDocument, then laid out at the pane's width; and the
-// document taken back for saving. Then hostile statements (a long word,
+// document taken back for saving. A key typed in a long statement. Then hostile statements (a long word,
 // many one-character runs, a long text), as given and within the pane's
 // limits: what chose those limits.
 #include <benchmark/benchmark.h>
 
 #include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextEdit>
 
 #include "GuiBenchmark.h"
 #include "RtfStatement.h"
@@ -138,6 +141,57 @@ BENCHMARK(BM_PaneLayout<longText, false>)
 BENCHMARK(BM_PaneLayout<longText, true>)
     ->Name("PaneLayout/longText/limited")
     ->Arg(16 << 20)
+    ->Unit(benchmark::kMillisecond);
+
+// A key typed in the middle of a long statement in the pane (a QTextEdit of
+// the pane's width, shown): what the edited text's limit is chosen by.
+// The statement is one paragraph (a file without paragraph marks) or
+// paragraphs of 4,000 characters.
+velmira::rtf::RichDocument oneParagraph(std::size_t n) {
+  velmira::rtf::RichDocument d = longText(n);
+  for (std::size_t p = 1; p < d.paragraphs.size(); ++p) d.paragraphs[0].runs[0].text += d.paragraphs[p].runs[0].text;
+  d.paragraphs.resize(1);
+  return d;
+}
+// As given, or split as the pane splits what it is given to edit.
+velmira::rtf::RichDocument splitParagraph(std::size_t n) {
+  velmira::rtf::RichDocument d = oneParagraph(n);
+  velmira::rtf::splitLongParagraphs(d);
+  return d;
+}
+template <velmira::rtf::RichDocument (*Make)(std::size_t)>
+void BM_KeyInPane(benchmark::State& state) {
+  QTextEdit edit;
+  edit.resize(361, 190);
+  velmira::files::ui::fillTextDocument(*edit.document(), Make(static_cast<std::size_t>(state.range(0))));
+  edit.show();
+  QCoreApplication::processEvents();
+  QTextCursor c(edit.document());
+  c.setPosition(edit.document()->characterCount() / 2);
+  edit.setTextCursor(c);
+  edit.setFocus();
+  for (auto _ : state) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    QCoreApplication::sendEvent(&edit, &press);
+    QCoreApplication::processEvents();
+    benchmark::DoNotOptimize(edit.document()->documentLayout()->documentSize());
+  }
+}
+BENCHMARK(BM_KeyInPane<longText>)
+    ->Name("KeyInPane/paragraphs")
+    ->Arg(1 << 20)
+    ->Arg(2 << 20)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_KeyInPane<splitParagraph>)
+    ->Name("KeyInPane/oneParagraph/split")
+    ->Arg(2 << 20)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_KeyInPane<oneParagraph>)
+    ->Name("KeyInPane/oneParagraph")
+    ->Arg(64 << 10)
+    ->Arg(256 << 10)
+    ->Arg(1 << 20)
+    ->Arg(2 << 20)
     ->Unit(benchmark::kMillisecond);
 
 // The worst the reader accepts, whole: a 64 MB file read (16 MiB of text:

@@ -1,5 +1,9 @@
 #include "files/rtf/RichDocument.h"
 
+#include <algorithm>
+#include <string_view>
+#include <vector>
+
 #include "platform/core/RecordFile.h"
 
 namespace velmira::rtf {
@@ -76,6 +80,77 @@ bool limitForDisplay(RichDocument& document) {
     }
   }
   return false;
+}
+
+namespace {
+
+// Where a text of `text` may end within `room` bytes: after its last blank,
+// tab, line break or invisible break there; 0 when there is none.
+std::size_t lastBreak(std::string_view text, std::size_t room) {
+  std::string zwsp;
+  records::appendUtf8(zwsp, kInvisibleBreak);
+  const std::string_view part = text.substr(0, room);
+  std::size_t best = 0;
+  if (const auto at = part.find_last_of(" \t\n"); at != std::string_view::npos) best = at + 1;
+  if (const auto at = part.rfind(zwsp); at != std::string_view::npos && at + zwsp.size() <= part.size())
+    best = std::max(best, at + zwsp.size());
+  return best;
+}
+
+// The longest start of `text` within `room` bytes that ends between two characters.
+std::size_t characterBoundary(std::string_view text, std::size_t room) {
+  std::size_t cut = std::min(room, text.size());
+  while (cut > 0 && cut < text.size() && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+  return cut;
+}
+
+}  // namespace
+
+bool splitLongParagraphs(RichDocument& document, std::size_t maxBytes) {
+  bool split = false;
+  std::vector<Paragraph> out;
+  out.reserve(document.paragraphs.size());
+  for (Paragraph& p : document.paragraphs) {
+    std::size_t size = 0;
+    for (const Run& r : p.runs) size += r.text.size();
+    if (size <= maxBytes) {
+      out.push_back(std::move(p));
+      continue;
+    }
+    split = true;
+    Paragraph current{p.alignment, p.leftIndent, {}};
+    std::size_t used = 0;
+    const auto flush = [&] {
+      out.push_back(std::move(current));
+      current = Paragraph{p.alignment, p.leftIndent, {}};
+      used = 0;
+    };
+    for (const Run& r : p.runs) {
+      std::string_view rest = r.text;
+      while (!rest.empty()) {
+        const std::size_t room = maxBytes - used;
+        if (rest.size() <= room) {
+          current.runs.push_back({std::string(rest), r.format});
+          used += rest.size();
+          break;
+        }
+        std::size_t cut = lastBreak(rest, room);
+        if (cut == 0 && used > 0) {  // the next paragraph takes it whole
+          flush();
+          continue;
+        }
+        if (cut == 0) cut = characterBoundary(rest, room);
+        // Room for less than a character: the whole character all the same.
+        while (cut == 0 || (cut < rest.size() && (static_cast<unsigned char>(rest[cut]) & 0xC0) == 0x80)) ++cut;
+        current.runs.push_back({std::string(rest.substr(0, cut)), r.format});
+        rest.remove_prefix(cut);
+        flush();
+      }
+    }
+    if (!current.runs.empty()) out.push_back(std::move(current));
+  }
+  document.paragraphs = std::move(out);
+  return split;
 }
 
 std::string plainText(const RichDocument& document) {

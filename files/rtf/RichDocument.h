@@ -71,6 +71,16 @@ inline constexpr char32_t kInvisibleBreak = 0x200B;
 // word keeps all of it.
 bool limitForDisplay(RichDocument& document);
 
+// A text the pupil types in is laid out again, at each key, over the whole
+// paragraph the key falls in (about 4 ms for 64 KiB, 16 ms for 256 KiB, 160
+// ms for 1 MiB: benchmarks/bench_ui_rtf, KeyInPane): the editable pane is
+// given no paragraph over kEditedParagraph bytes. A longer one is split into
+// paragraphs of the same layout at a blank, a line break or an invisible
+// break before the limit (else between two characters); no text is lost.
+inline constexpr std::size_t kEditedParagraph = 64u << 10;
+// True when a paragraph was split.
+bool splitLongParagraphs(RichDocument& document, std::size_t maxBytes = kEditedParagraph);
+
 // The text shown, one line per paragraph, each ended by "\n"; a line break
 // inside a paragraph starts a new line too.
 std::string plainText(const RichDocument& document);

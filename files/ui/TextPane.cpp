@@ -92,6 +92,8 @@ QRect TextPane::designArea() { return {kLeft, kTop, kWidth, kFieldHeight + kText
 
 void TextPane::showDocument(rtf::RichDocument document) {
   const bool cut = rtf::limitForDisplay(document) || document.truncated;
+  // Typed in, a long paragraph is laid out again at each key.
+  rtf::splitLongParagraphs(document);
   fillTextDocument(*textEditor_->document(), document);
   textEditor_->moveCursor(QTextCursor::Start);
   if (cut && messages_) messages_->show(msg::textCut());

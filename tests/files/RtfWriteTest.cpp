@@ -201,3 +201,40 @@ TEST_F(RtfFiles, WhatCannotBeReadSaysWhy) {
   EXPECT_EQ(plainText(*loadRtfFile(path("gros.rtf"), 2008).document), std::string(2000, 'x') + "\n");
   EXPECT_EQ(describe(ReadError::NotFound), "fichier introuvable");
 }
+
+TEST(RichDocumentLimits, AnEditedParagraphIsSplitAtABreakAndLosesNothing) {
+  RunFormat bold;
+  bold.bold = true;
+  std::string words;
+  while (words.size() < 1000) words += "conductivité molaire ";
+  RichDocument d{{{Alignment::Centre, 120, {{words, RunFormat{}}, {std::string(300, 'e') + "ééé", bold}}}}};
+  RichDocument small{{{Alignment::Left, 0, {{"court", RunFormat{}}}}}};
+  EXPECT_FALSE(splitLongParagraphs(small, 200));
+  const std::string before = plainText(d);
+  ASSERT_TRUE(splitLongParagraphs(d, 200));
+  std::string joined;
+  for (const Paragraph& p : d.paragraphs) {
+    std::size_t size = 0;
+    for (const auto& r : p.runs) {
+      size += r.text.size();
+      joined += r.text;
+      EXPECT_TRUE(records::toCp1252(r.text)) << r.text;  // valid UTF-8: é kept whole
+    }
+    EXPECT_LE(size, 200u);
+    EXPECT_EQ(p.alignment, Alignment::Centre);
+    EXPECT_EQ(p.leftIndent, 120);
+  }
+  EXPECT_EQ(joined + "\n", before);
+  // Words are cut at their blank; the word-less run between two characters.
+  EXPECT_EQ(d.paragraphs[0].runs[0].text.back(), ' ');
+  EXPECT_TRUE(records::toCp1252(d.paragraphs.back().runs.back().text));
+  EXPECT_EQ(d.paragraphs.back().runs.back().format, bold);
+  // An odd room falls inside a character: the cut comes before it.
+  std::string accents;
+  for (int k = 0; k < 151; ++k) accents += "é";
+  RichDocument e{{{Alignment::Left, 0, {{accents, RunFormat{}}}}}};
+  ASSERT_TRUE(splitLongParagraphs(e, 201));
+  ASSERT_EQ(e.paragraphs.size(), 2u);
+  EXPECT_EQ(e.paragraphs[0].runs[0].text.size(), 200u);
+  EXPECT_EQ(e.paragraphs[0].runs[0].text + e.paragraphs[1].runs[0].text, accents);
+}
