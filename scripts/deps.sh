@@ -14,7 +14,9 @@ pkgs=(cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
       poppler-utils desktop-file-utils appstream dpkg-dev lintian shared-mime-info libglib2.0-bin
       xvfb xdotool x11-apps python3
       # the accessibility test (the tree a screen reader reads, with Debian's Python)
-      python3-pyatspi at-spi2-core dbus-x11)
+      python3-pyatspi at-spi2-core dbus-x11
+      # the screen reader's session test (what it speaks, with the dummy speech output)
+      orca speech-dispatcher)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

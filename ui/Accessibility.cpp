@@ -192,7 +192,14 @@ class ItemsAccessible : public QAccessibleWidget {
 using TabListAccessible = ItemsAccessible<PageTabAccessible, TabStrip, 3>;
 using SoluteListAccessible = ItemsAccessible<SoluteItemAccessible, SolutePickerWidget, model::kPickerRows>;
 
-QAccessibleInterface* makeInterface(const QString&, QObject* object) {
+QAccessibleInterface* makeInterface(const QString& className, QObject* object) {
+  // A top-level plain widget is a window (a frame to screen readers, active
+  // while it is), not a filler; an inner frame is a panel, so that no inner
+  // widget is taken for the window.
+  if (auto* w = qobject_cast<QWidget*>(object)) {
+    if (className == QLatin1String("QWidget") && w->isWindow()) return new QAccessibleWidget(w, QAccessible::Window);
+    if (className == QLatin1String("QFrame") && !w->isWindow()) return new QAccessibleWidget(w, QAccessible::Grouping);
+  }
   if (auto* knob = qobject_cast<KnobWidget*>(object)) return new KnobAccessible(knob);
   if (auto* strip = qobject_cast<TabStrip*>(object)) return new TabListAccessible(strip, QAccessible::PageTabList, 1);
   if (auto* list = qobject_cast<SolutePickerWidget*>(object))

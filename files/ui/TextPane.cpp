@@ -42,6 +42,7 @@ TextPane::TextPane(QWidget* window, MessageService* messages) : QObject(window),
   textEditor_ = new QTextEdit(window);
   textEditor_->setObjectName(QStringLiteral("exerciseText"));
   textEditor_->setAcceptRichText(true);
+  textEditor_->setTabChangesFocus(true);  // no text needs a tab: Tab leaves the pane
   textEditor_->setGeometry(kLeft, kTop + kFieldHeight, kWidth, kTextHeight);
   textEditor_->document()->setDefaultFont(qtp::mapFont(QStringLiteral("Arial"), 10));
   connect(textEditor_, &QTextEdit::textChanged, this, [this] {

@@ -45,6 +45,11 @@ TEST_F(AccessibilityTest, ASelectorGroupIsOneTabStopMovedByTheArrows) {
   EXPECT_TRUE(calibres[checked]->isChecked());
 }
 
+TEST_F(AccessibilityTest, TheWindowIsAFrameAndNoInnerFrameIsOne) {
+  EXPECT_EQ(face(window.get())->role(), QAccessible::Window);
+  EXPECT_EQ(face(window->benches().cellOptions())->role(), QAccessible::Grouping);
+}
+
 TEST_F(AccessibilityTest, SelectorsAreRadioButtonsAndKnobsDialsWithTheirValues) {
   QAccessibleInterface* range = face(rangeButton(*window, 0));
   EXPECT_EQ(range->role(), QAccessible::RadioButton);

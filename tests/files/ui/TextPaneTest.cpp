@@ -43,6 +43,9 @@ TEST_F(TextPaneTest, WelcomeIsReadOnlyAndAFileTextTracksChanges) {
   text->setFocus();
   QTest::keyClick(text, Qt::Key_X);
   EXPECT_EQ(window->textPane()->textModified(), 1);
+  QTest::keyClick(text, Qt::Key_Tab);  // leaves the pane, types nothing
+  EXPECT_FALSE(text->toPlainText().contains(QLatin1Char('\t')));
+  EXPECT_FALSE(text->hasFocus());
   std::string cause;
   EXPECT_FALSE(pane->loadText(path + ".absent", &cause));
   EXPECT_FALSE(cause.empty());
