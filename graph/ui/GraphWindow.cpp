@@ -67,11 +67,9 @@ GraphWindow::GraphWindow(const table::Table& table, MessageService& messages, QW
   setObjectName(QStringLiteral("graphWindow"));
   setModal(true);
   setMouseTracking(true);
+  setWindowTitle(QStringLiteral("Représentation graphique — Velmira"));  // named by its job
   QSize size = kDesignSize;
-  if (mainWindow) {
-    setWindowTitle(mainWindow->windowTitle());
-    size = mainWindow->size();
-  }
+  if (mainWindow) size = mainWindow->size();
   // Never smaller than the panel beside the 500 × 500 plot and its texts.
   const QMarginsF m = figureMargins(panelFont());
   size = size.expandedTo(QSize(kPanelWidth + static_cast<int>(m.left() + m.right()) + graph::kPlotSize,

@@ -78,6 +78,7 @@ TEST_F(GraphWindowTest, ListsFromTheTitlesBoxesCheckedTableUntouched) {
   const auto before = table.cell(1, 0) + table.cell(0, 3);
   open();
   EXPECT_EQ(window->objectName(), "graphWindow");
+  EXPECT_EQ(window->windowTitle(), "Représentation graphique — Velmira");
   ASSERT_EQ(window->abscissaList()->count(), 5);
   EXPECT_EQ(window->abscissaList()->itemText(0), "c (mol/L)");
   EXPECT_EQ(window->ordinateList()->itemText(3), "U");
