@@ -123,7 +123,7 @@ desk.keys_shown("the table menu", "shift+F10")
 shot("5-tablemenu")
 keys("g", settle=0.1)
 graph = desk.wait_for("the graph window", lambda: [w for w in desk.xdo("search", "--onlyvisible", "--name",
-                                                                              "^Repr.sentation graphique")
+                                                                              "sentation graphique")
                                                     .split("\n") if w and w != wid][-1:])[0]
 desk.wait_drawn(graph)
 desk.focus(graph)

@@ -119,7 +119,7 @@ keys("Return")
 # The graph from the table menu's picture (below "Annuler : …"; "Rétablir" is unavailable).
 click(x0 + 433, y0 + 65)
 keys(*["Down"] * 8, "Return", settle=1.5)
-wait_for("the graph window", lambda: xdo("search", "--onlyvisible", "--name", "^Repr.sentation graphique"))
+wait_for("the graph window", lambda: xdo("search", "--onlyvisible", "--name", "sentation graphique"))
 keys("Escape", settle=0.8)
 
 # Saved as "session" through the save window, in the home folder.
