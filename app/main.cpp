@@ -5,11 +5,13 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <cmath>
+#include <iostream>
 #include <memory>
 #include <string_view>
 
 #include "app/ProgramStart.h"
 #include "files/PdfCommand.h"
+#include "files/ProgramUsage.h"
 #include "files/RecoveryFiles.h"
 #include "platform/core/AppFolders.h"
 #include "platform/core/ScreenFit.h"
@@ -81,9 +83,17 @@ bool windowTooLarge(double base, double current) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  namespace vf = velmira::files;
+  // --help and --version print on standard output without a display.
+  const std::string_view first = argc > 1 ? argv[1] : "";
+  if (first == vf::kHelpOption || first == vf::kShortHelpOption || first == vf::kVersionOption) {
+    std::cout << (first == vf::kVersionOption ? vf::versionLine("velmira", VELMIRA_VERSION) + "\n"
+                                              : vf::programUsage());
+    std::cout.flush();
+    return std::cout ? 0 : 1;
+  }
   // `velmira --pdf SORTIE.pdf FICHIER` prints without a window (nor settings).
-  if (argc > 1 && std::string_view(argv[1]) == velmira::files::kPdfOption)
-    return velmira::ui::runPdfCommand(argc, argv);
+  if (first == vf::kPdfOption) return velmira::ui::runPdfCommand(argc, argv);
   velmira::qtp::keepPictureMemory();
   // The zoom is Qt's scale factor, chosen before the application starts
   // (over the environment's own factor).

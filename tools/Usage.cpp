@@ -325,7 +325,9 @@ std::string commandUsage(const CommandUsage& c) {
 }  // namespace
 
 std::string usage(std::string_view command) {
-  std::string text = "Usage : velmira-outil COMMANDE [ARGUMENTS]\n\nCommandes :\n";
+  std::string text =
+      "Usage : velmira-outil COMMANDE [ARGUMENTS]\n"
+      "        velmira-outil --help | --version\n\nCommandes :\n";
   if (command.empty()) {
     for (const CommandUsage& c : kCommands) text += commandUsage(c);
     return text + teacherPart();

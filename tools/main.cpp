@@ -2,6 +2,7 @@
 #include <iostream>
 #include <string>
 
+#include "files/ProgramUsage.h"
 #include "tools/Commands.h"
 #include "tools/Usage.h"
 
@@ -44,6 +45,9 @@ int main(int argc, char** argv) {
   int status;
   if (cmd == "--help" || cmd == "-h" || cmd == "aide") {
     std::cout << usage("");
+    status = 0;
+  } else if (cmd == velmira::files::kVersionOption) {
+    std::cout << velmira::files::versionLine("velmira-outil", VELMIRA_VERSION) << "\n";
     status = 0;
   } else if (!usage(cmd).empty() && asksForHelp(args)) {
     std::cout << usage(cmd);
