@@ -10,6 +10,9 @@
 
 namespace velmira::fileio {
 
+// The settings file, inside the user's configuration folder (~/.config).
+inline constexpr const char* kSettingsFile = "velmira/velmira.ini";
+
 // The zoom the file at `path` keeps: kZoomLeast when there is none, the file
 // is not a regular one or cannot be read.
 int readZoom(const std::string& path);

@@ -9,7 +9,8 @@ namespace velmira::qtp {
 
 namespace {
 std::string settingsPath() {
-  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString() + "/velmira/velmira.ini";
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString() + "/" +
+         fileio::kSettingsFile;
 }
 }  // namespace
 

@@ -44,6 +44,16 @@ for lang in "" fr/; do
     grep -qF -- "$w" <<< "$page" || fail "${lang}velmira-outil.1 does not name $w"
   done
 done
+# Every option of velmira --help (run with no display) is in both its manual pages.
+gui_options="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/velmira" --help |
+               grep -oE -- ' --?[a-z]+' | sort -u)"
+[ "$(wc -l <<< "$gui_options")" -ge 4 ] || fail "too few options read from velmira --help"
+for lang in "" fr/; do
+  page="$(zcat "$prefix/share/man/${lang}man1/velmira.1.gz" | sed 's/\\-/-/g')"
+  for w in $gui_options; do
+    grep -qF -- "$w" <<< "$page" || fail "${lang}velmira.1 does not name $w"
+  done
+done
 if command -v man > /dev/null; then
   for page in "$prefix"/share/man/man1/*.gz "$prefix"/share/man/fr/man1/*.gz; do
     warnings="$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 > /dev/null)"

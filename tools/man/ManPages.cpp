@@ -10,7 +10,12 @@
 
 #include "files/ConfigFile.h"
 #include "files/ExerciseFile.h"
+#include "files/PdfCommand.h"
+#include "files/ProgramUsage.h"
+#include "files/RecoveryFiles.h"
 #include "model/FlagFile.h"
+#include "platform/core/ScreenFit.h"
+#include "platform/core/ZoomFile.h"
 #include "tools/Usage.h"
 
 namespace {
@@ -130,38 +135,107 @@ std::string header(std::string_view program, const Texts& t) {
   return out;
 }
 
+// A file entry of the FILES section: its name in italics, then the text.
+std::string fileEntry(const std::string& name, std::string_view text) {
+  return ".TP\n.I " + roff(name) + "\n" + std::string(text) + "\n";
+}
+
 std::string guiPage(const Texts& t) {
   namespace vf = velmira::files;
   const bool en = t.lang == "en";
+  const std::string fileArg(t.guiFileArg), pdfArgs = en ? "OUTPUT.pdf FILE" : "SORTIE.pdf FICHIER";
+  const std::string pdf = roff(vf::kPdfOption), help = roff(vf::kHelpOption), versionOption = roff(vf::kVersionOption);
   std::string out = header("velmira", t);
   out += ".SH " + std::string(t.name) + "\nvelmira \\- " + std::string(t.guiName) + "\n";
-  out += ".SH " + std::string(t.synopsis) + "\n.B velmira\n.RI [ " + std::string(t.guiFileArg) + " ]\n";
+  out += ".SH " + std::string(t.synopsis) + "\n.B velmira\n.RI [ " + fileArg + " ]\n.br\n";
+  out += ".B velmira " + pdf + "\n.I " + pdfArgs + "\n.br\n";
+  out += ".B velmira\n.BR " + help + " \" | \" " + versionOption + "\n";
   out += ".SH " + std::string(t.description) + "\n" + std::string(t.guiDescription);
   out += ".PP\n";
   out += en ? "Given a FILE (a configuration, an exercise or a getting-started activity), Velmira opens it once "
               "its window is up, as a double-click in the file manager does.\n"
             : "Avec un FICHIER (une configuration, un exercice ou une prise en main), Velmira l'ouvre une fois sa "
               "fenêtre affichée, comme un double-clic dans le gestionnaire de fichiers.\n";
+  out += ".SH " + std::string(t.options) + "\n.TP\n.B " + pdf + " \\fI" + pdfArgs + "\\fR\n";
+  out += en ? "Prints FILE into OUTPUT.pdf without a window, as the print commands print it, and exits: a statement "
+              "(.rtf, .E24, .PEM, any letter case) as the exercise menu prints it, or a configuration (.C07) as "
+              "its graph, its table and the three bench pictures, on A4 with 2\\~cm margins and \"Page i / n\" at "
+              "each page's foot. OUTPUT.pdf must end in .pdf, must not be FILE and may replace only an existing "
+              "PDF. No display is needed, and nothing else is written (no flag file, no settings). Exit status 0 "
+              "when written, 2 for bad arguments (nothing written), 1 when FILE cannot be read or the PDF "
+              "written (the cause on standard error; an existing PDF is then left whole).\n"
+            : "Imprime FICHIER dans SORTIE.pdf sans fenêtre, comme l'impriment les commandes d'impression, puis "
+              "s'arrête : un énoncé (.rtf, .E24, .PEM, en majuscules ou minuscules) comme l'imprime le menu des "
+              "exercices, ou une configuration (.C07) en son graphe, son tableau et les trois images de la "
+              "paillasse, sur A4 avec des marges de 2\\~cm et « Page i / n » au pied de chaque page. SORTIE.pdf "
+              "doit finir par .pdf, ne doit pas être FICHIER et ne peut remplacer qu'un PDF existant. Il ne faut "
+              "pas d'écran, et rien d'autre n'est écrit (ni fichier témoin, ni réglages). Code de sortie 0 une "
+              "fois écrit, 2 pour des arguments incorrects (rien n'est écrit), 1 quand FICHIER ne peut être lu "
+              "ou le PDF écrit (la cause sur la sortie d'erreur ; un PDF existant reste alors entier).\n";
+  out += ".TP\n.BR " + help + " \", \" " + roff(vf::kShortHelpOption) + "\n";
+  out += en ? "Prints the usage on standard output and exits, with no display needed.\n"
+            : "Affiche l'usage sur la sortie standard et s'arrête, sans écran.\n";
+  out += ".TP\n.B " + versionOption + "\n";
+  out += en ? "Prints the program's name and version on one line and exits, with no display needed.\n"
+            : "Affiche le nom et la version du programme sur une ligne et s'arrête, sans écran.\n";
+
+  const std::string config = vf::kConfigExtension, exercise = vf::kExerciseExtension,
+                    activity = vf::kGettingStartedExtension;
+  const std::string data = "~/.local/share/velmira/";
   out += ".SH " + std::string(t.files) + "\n";
-  out += ".TP\n.I *" + roff(velmira::files::kConfigExtension) + "\n" + std::string(t.guiFiles) + "\n";
-  out += ".TP\n.I *" + roff(vf::kExerciseExtension) + "\n";
-  out += en ? "An exercise: its statement in the text pane and its configuration.\n"
-            : "Un exercice : son énoncé dans la fenêtre de texte et sa configuration.\n";
-  out += ".TP\n.I VELMIRA" + roff(vf::kGettingStartedExtension) + "\\fR, \\fPVELMIRB" +
-         roff(vf::kGettingStartedExtension) + "\n";
-  out += en ? "The getting-started activities of the simulator and of the table, opened as from the exercise "
-              "menu.\n"
-            : "Les prises en main du simulateur et du tableau, ouvertes comme depuis le menu des exercices.\n";
-  out += ".TP\n.I /usr/share/velmira/\n";
-  out += en ? "The application folder: the help (aide/index.html), the getting-started activities and the "
-              "exercises (exercices/).\n"
-            : "Le dossier de l'application : l'aide (aide/index.html), les prises en main et les exercices "
-              "(exercices/).\n";
-  out += ".TP\n.I ~/.local/share/velmira/" + roff(velmira::model::kFlagFileName) + "\n";
-  out += en ? "The flag file the program shares with its launcher (the program running, the exercise asked "
-              "for).\n"
-            : "Le fichier témoin que le programme partage avec son lanceur (programme en cours, exercice "
-              "demandé).\n";
+  out += fileEntry("*" + config, t.guiFiles);
+  out += fileEntry("*" + config + ", *.rtf",
+                   en ? "A pupil's work: a configuration that also holds the pupil's name, the values hidden from "
+                        "the pupil and the results given, with the exercise pane's text in the .rtf file of the same "
+                        "name; both written by the save window."
+                      : "Le travail d'un élève : une configuration qui garde aussi le nom de l'élève, les valeurs "
+                        "qui lui sont cachées et les résultats donnés, avec le texte de la fenêtre d'exercice dans "
+                        "le fichier .rtf du même nom ; tous deux écrits par la fenêtre d'enregistrement.");
+  out += fileEntry("*" + exercise, en ? "An exercise: its statement in the text pane and its configuration."
+                                      : "Un exercice : son énoncé dans la fenêtre de texte et sa configuration.");
+  out += fileEntry("VELMIRA" + activity + ", VELMIRB" + activity,
+                   en ? "The getting-started activities of the simulator and of the table, opened as from the "
+                        "exercise menu."
+                      : "Les prises en main du simulateur et du tableau, ouvertes comme depuis le menu des "
+                        "exercices.");
+  out += fileEntry("*.rtf", en ? "A statement or text, opened and written by the exercise menu."
+                               : "Un énoncé ou un texte, ouvert et écrit par le menu des exercices.");
+  out += fileEntry("*.csv", en ? "The table exported by the table menu (UTF-8, \";\" between cells, decimal comma)."
+                               : "Le tableau exporté par le menu du tableau (UTF-8, « ; » entre les cellules, "
+                                 "virgule décimale).");
+  out += fileEntry("*.pdf", en ? "A printout written by the print windows or by \\-\\-pdf."
+                               : "Une impression écrite par les fenêtres d'impression ou par \\-\\-pdf.");
+  out += fileEntry("/usr/share/velmira/",
+                   en ? "The application folder: the help (aide/index.html), the getting-started activities and "
+                        "the exercises (exercices/)."
+                      : "Le dossier de l'application : l'aide (aide/index.html), les prises en main et les "
+                        "exercices (exercices/).");
+  out += fileEntry(data + velmira::model::kFlagFileName,
+                   en ? "The flag file the program shares with its launcher (the program running, the exercise "
+                        "asked for), written at start-up and by the last instance that closes."
+                      : "Le fichier témoin que le programme partage avec son lanceur (programme en cours, "
+                        "exercice demandé), écrit au démarrage et par la dernière instance qui se ferme.");
+  out += fileEntry(data + vf::kRecoveryFolder + "/",
+                   en ? "The recovery copies of unsaved work: PID" + config +
+                            " (the work), PID.nom (its file's name), PID.rtf (the exercise pane's text) and "
+                            "PID.lock, written within 2 seconds of a change and removed at a clean exit; the copies "
+                            "of a run that stopped are offered at the next start (\"Reprendre un travail\")."
+                      : "Les copies de secours du travail non enregistré : PID" + config +
+                            " (le travail), PID.nom (le nom de son fichier), PID.rtf (le texte de la fenêtre "
+                            "d'exercice) et PID.lock, écrites dans les 2 secondes qui suivent un changement et "
+                            "effacées à une sortie normale ; les copies d'une exécution interrompue sont proposées "
+                            "au démarrage suivant (« Reprendre un travail »).");
+  const std::string zoom = std::to_string(velmira::kZoomLeast) + "\\(en" + std::to_string(velmira::kZoomMost);
+  out +=
+      fileEntry(std::string("~/.config/") + velmira::fileio::kSettingsFile,
+                en ? "The settings file: the zoom, in percent (" + zoom + " by " + std::to_string(velmira::kZoomStep) +
+                         "), as the lines \"[affichage]\" and \"zoom=125\". It is read before the window opens and "
+                         "written when the zoom changes; anything but a regular file there is never opened."
+                   : "Le fichier des réglages : le zoom, en pour cent (" + zoom + " par pas de " +
+                         std::to_string(velmira::kZoomStep) +
+                         "), dans les lignes « [affichage] » et « zoom=125 ». Il est lu avant l'ouverture de la "
+                         "fenêtre et écrit quand le zoom change ; ce qui n'est pas un fichier ordinaire n'y est "
+                         "jamais ouvert.");
   out += ".SH " + std::string(t.seeAlso) + "\n.BR velmira\\-outil (1)\n";
   return out;
 }
@@ -173,9 +247,13 @@ std::string toolPage(const Texts& t) {
   out += ".SH " + std::string(t.synopsis) + "\n";
   const std::string command(t.commandArg);
   out += ".B velmira\\-outil\n.I " + command + "\n.RI [ ARGUMENTS ]\n.br\n";
-  out += ".B velmira\\-outil\n.RI [ " + command + " ]\n.B \\-\\-help\n";
+  out += ".B velmira\\-outil\n.RI [ " + command + " ]\n.B \\-\\-help\n.br\n";
+  out += ".B velmira\\-outil \\-\\-version\n";
   out += ".SH " + std::string(t.description) + "\n" + roff(t.toolDescription);
   out += ".SH " + std::string(t.options) + "\n.TP\n.BR \\-\\-help \", \" \\-h\n" + std::string(t.toolHelp) + "\n";
+  out += ".TP\n.B \\-\\-version\n";
+  out += t.lang == "en" ? "Prints the program's name and version on one line and exits.\n"
+                        : "Affiche le nom et la version du programme sur une ligne et s'arrête.\n";
   out += ".SH " + std::string(t.commands) + "\n";
   for (const auto& c : help) {
     const std::string forms = joinedForms(c.forms);
