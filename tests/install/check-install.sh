@@ -85,6 +85,7 @@ if command -v update-mime-database > /dev/null && command -v gio > /dev/null &&
   cp "$prefix/share/velmira/VELMIRA.PEM" "$prefix/share/velmira/VELMIRB.PEM" "$work/files/"
   cp "$prefix/share/velmira/VELMIRA.PEM" "$work/files/velmira.pem"
   cp "$prefix/share/velmira/VELMIRA.PEM" "$work/files/autre.pem"
+  printf -- '-----BEGIN CERTIFICATE-----\nMIIB\n-----END CERTIFICATE-----\n' > "$work/files/server.pem"
   cp "$(find "$prefix/share/velmira" -name '*.C07' | head -1)" "$work/files/config.C07"
   cp "$(find "$prefix/share/velmira" -name '*.E24' | head -1)" "$work/files/exo.e24"
   type_of() {
@@ -94,7 +95,16 @@ if command -v update-mime-database > /dev/null && command -v gio > /dev/null &&
   for f in VELMIRA.PEM VELMIRB.PEM velmira.pem; do
     [ "$(type_of "$f")" = application/x-velmira-activity ] || fail "$f typed $(type_of "$f")"
   done
-  [ "$(type_of autre.pem)" != application/x-velmira-activity ] || fail "any .pem typed as an activity"
+  for f in autre.pem server.pem; do
+    [ "$(type_of "$f")" != application/x-velmira-activity ] || fail "$f typed as an activity"
+  done
+  # Each type's icon is installed under the name the type gives it.
+  for type in configuration exercise activity; do
+    icon="$(sed -n "/x-velmira-$type\"/,/<\/mime-type>/s/.*<icon name=\"\([^\"]*\)\".*/\1/p" \
+            "$prefix/share/mime/packages/velmira.xml")"
+    [ -n "$icon" ] && [ -e "$prefix/share/icons/hicolor/scalable/mimetypes/$icon.svg" ] ||
+      fail "no icon for application/x-velmira-$type (${icon:-none named})"
+  done
   [ "$(type_of config.C07)" = application/x-velmira-configuration ] || fail "config.C07 typed $(type_of config.C07)"
   [ "$(type_of exo.e24)" = application/x-velmira-exercise ] || fail "exo.e24 typed $(type_of exo.e24)"
 else
