@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the program does between its start and the main window's creation,
 // shared with the start-up benchmark so that it measures the same work.

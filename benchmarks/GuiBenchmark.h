@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the window benchmarks share: opening a window to its first paint,
 // and their main.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A generated RTF statement for the rich-text benchmarks.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Core timings: recomputation, the species model, configuration files, the
 // mesures command, the fits with their uncertainties, the two-line fit of a titration.
 #include <benchmark/benchmark.h>

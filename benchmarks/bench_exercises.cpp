@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exercise files: the preview of each file of a folder of 500 exercises, as
 // the exercise window's list reads them (the window's part is not counted).
 #include <benchmark/benchmark.h>

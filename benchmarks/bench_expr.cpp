@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Evaluator timings: a calculator expression, a column formula over a full
 // table (the evaluator alone, then the whole fill), and 10,000-character
 // inputs.

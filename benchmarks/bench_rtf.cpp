@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rich-text timings: reading a 1 MB RTF statement, writing it back.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Montage switch: drawBench on page 1, its picture to the mixture page, then
 // the mixture level (the page on screen; the others take it when shown).
 #include <benchmark/benchmark.h>

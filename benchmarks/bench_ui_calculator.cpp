@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator window: opening it to its first paint, and a 100-line
 // column fill with the progress window shown.
 #include <benchmark/benchmark.h>

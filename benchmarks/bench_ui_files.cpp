@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file windows on screen: the save window opened to painted, a shipped
 // exercise opened (statement and configuration) to painted, and the exercise
 // window listing folders of 50 to 5,000 exercises to the first one's preview.

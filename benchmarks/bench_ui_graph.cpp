@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The graph window: redrawPlot of 100 points with grid, crosses and curve,
 // drawn and repainted, then with its line and texts; the copied figure; and
 // opening the window to its first paint.

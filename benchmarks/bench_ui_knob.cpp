@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One knob drag step: a pointer move with the left button held on a knob,
 // to the twelve displays rewritten.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the benches: composing one (at twice the screen's ratio, the
 // bench drawn again; at the screen's ratio, the page's band copied; the first
 // one of a run, its surfaces made), and the print window's OK with the three

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text pane's part of loading a statement: a 1 MB RTF statement read
 // and put into a QTextDocument, then laid out at the pane's width; and the
 // document taken back for saving. A key typed in a long statement. Then hostile statements (a long word,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the main window to its first complete paint, beside a minimal
 // window started the same way: a fresh process of this program (program
 // start, application, window, show, events until painted), and the same

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table of values on screen: recording a line, a full reformat, a sort,
 // each with the grid's repaint; showing the table.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The work's history and recovery copy: one undo step over a full table,
 // and the composing of the recovery copy (no disk).
 #include <benchmark/benchmark.h>

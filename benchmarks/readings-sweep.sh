@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes a sweep of configurations with one build's velmira-outil and prints
 # their readings, so that two builds can be compared side by side:
 #   benchmarks/readings-sweep.sh OLD/velmira-outil DIR > old.txt

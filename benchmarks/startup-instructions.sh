@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up of the main window beside a bare window, both children of
 # bench_ui_startup on the offscreen platform:
 #  - instructions to the first paint (callgrind, when valgrind is present);

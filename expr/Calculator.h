@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The calculator's logic: the working expression built key by key, EXE with
 // its result and error texts, the last answer, the memory keys and the two

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Column formulas: a column of the table computed line by line from a
 // formula over the columns C1..C5, and the texts around a run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reduction loop, with the checking and counting passes.
 #include "expr/Evaluator.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The text-rewriting expression evaluator of the calculator and of the column
 // formulas. It reduces the text in place, innermost piece first, writing every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The evaluator's passes, for the evaluator itself and its tests. Each one
 // rewrites or reads the spaced form of an expression (" 2 * SIN 30 ").

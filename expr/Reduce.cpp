@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reducing passes: functions, parenthesised groups, binary operations.
 // Each computed value is checked before it is written back; a fault abandons
 // the pass and leaves the failing step undone.

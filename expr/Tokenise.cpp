@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // normalise and splitTokens: the canonical spaced form of an expression text.
 #include <algorithm>
 #include <string>

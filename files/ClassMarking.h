@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Marking a class: each pupil's work file read, then the class table, one
 // row per file: the pupil's name, the exercise, the hidden values, and per

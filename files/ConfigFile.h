@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Configuration files (.C07): the single writer and reader. A file is read
 // into a Configuration, a plain value, which is then applied to the

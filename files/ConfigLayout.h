@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The records of a configuration file (.C07), in file order: the one
 // description the writer and the reader both follow.

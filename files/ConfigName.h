@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The name of a configuration file as the save window forms it, and the
 // messages of the open and save windows.

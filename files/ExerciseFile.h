@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Exercise files (.E24) and getting-started files (.PEM): record files of
 // eleven texts naming the statement, the configuration and their corrected

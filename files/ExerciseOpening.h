@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The exercise menu's loads below the windows: an exercise, its correction,
 // a getting-started activity, and the text pane's own files, each with the

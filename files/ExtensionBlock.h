@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The extension block: items a record file keeps after the records every
 // reader knows (a configuration's column formulas, an exercise's eleven

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // `velmira --pdf SORTIE.pdf FICHIER`: what is printed for a file, the
 // arguments, and the texts and exit codes of the command.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texts printed around what the program prints: the heading line above
 // a graph, a table or bench pictures, the page footer, the document name

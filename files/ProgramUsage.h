@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The options of the window program that need no display (--help,
 // --version), its usage text and the one-line version both programs print.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a practical with unknowns keeps in extension blocks: the results an
 // exercise asks for (its file's block), the hidden values of a

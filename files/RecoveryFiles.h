@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The recovery copy of the pupil's work, kept while the program runs and
 // offered again when a run stopped without saving: in the recovery folder,

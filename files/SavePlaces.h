@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the save windows start, and the folder no save may go into: the
 // application folder holds the shipped files.

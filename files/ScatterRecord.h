@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The scatter a configuration asks for, in its extension block: dispersion
 // ("oui"; absent or anything else is off), tirage (the seed, decimal) and

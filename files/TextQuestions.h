@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The questions asked before the pupil's text is lost or a text file is
 // overwritten.

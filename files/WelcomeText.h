@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The welcome text of the text pane, built from its eighteen pieces and
 // their styles.

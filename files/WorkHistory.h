@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pupil's work (workbench and table) as the bytes of its configuration
 // file: one layout serves saving, the recovery copy and undo. The history

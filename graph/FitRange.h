@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The points a model uses: those of a range of table lines, both ends
 // included ("de … à …", velmira-outil graphe --points A-B). The points

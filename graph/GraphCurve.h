@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The smooth curve through the plotted points ("Lier les points"): the
 // curve-point list with its midpoints, its closing on the last data point,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texts that go with the plot: the numbers under the graduations, the
 // axis names (table::columnName), the fitted line's equation and r² on the plot, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The graph of one table column against another (`majgraf`): axes through
 // the data origin, graduations, the plotted points, the curve-point list,

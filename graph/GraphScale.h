@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Scales of the graph's two axes: the range scan of a column, the scale and
 // offset that put the range on plot units 5..485, the graduation step

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The graph's settings as a work keeps them in its configuration's extension
 // block, so that the graph opens as it was left and --pdf prints it so:

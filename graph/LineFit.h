@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The least-squares line through the plotted points ("Modéliser"): through
 // the origin or affine, its equation text, and the segment that draws it

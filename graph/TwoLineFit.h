@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Two fitted lines ("deux droites"), the model of a titration curve: the
 // plotted points are cut in two, an affine line is fitted to each part (as

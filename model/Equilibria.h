@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The species model: what a solution holds once its equilibria are reached
 // (water, acetic acid, ammonium, hydrogen sulfate, four precipitates), and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The flag file shared with the launcher, in the application folder:
 // record 2 is this module's running flag, record 31 an exercise to open.

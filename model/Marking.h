@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Marking a pupil's result against the expected value: the deviation, the
 // z-score with the pupil's uncertainty, and the verdict within a tolerance.

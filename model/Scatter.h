@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Repeatable scatter of a work's preparations and readings: every draw is a
 // standard normal taken from the work's seed at a numbered place (the draw

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The solutes: formula pieces, ions and conductivity-law coefficients.
 #include <array>

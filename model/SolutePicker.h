@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drop-down solute list: row arithmetic and the open/choose/close state.
 #include "model/SoluteCatalogue.h"

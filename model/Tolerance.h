@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The instruments' stated tolerances (type B), as school instruments state
 // them: ±(p % of the reading + 1 unit of the last digit shown), on the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drawing a pupil's unknown concentration: uniform within a range the
 // teacher gives, from a seed, written as the concentration entry writes it

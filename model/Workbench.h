@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The workbench: every setting of the three benches in its textual form, the
 // twelve display texts, and the measurement procedures that rewrite them.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails, naming them, when C++ sources are not as the tree's .clang-format
 # writes them (fix with: clang-format -i FILE...).
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the activities shipped in data/ from the texts of data-src/:
 #  - the configurations (.C07) with `velmira-outil config`;
 #  - every number of the corrections from the simulator itself (`mesures`,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Statistiques de la colonne": the numbers of one column (cells as 32-bit
 // floats, sums in 64 bits; empty and non-number cells left out), their

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Recording a bench into the table: the record buttons of the three benches
 // (solution 1, solution 2, mixture), by the automatic-entry codes of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The table of values: 5 text columns, title row 0, data rows 1..Rows-1,
 // with its number-format mask, column formulas and automatic-entry codes.

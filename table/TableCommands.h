@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The table commands that ask, check or report: clearing the table, naming a
 // column, the number of lines, the arithmetic series, the number format.

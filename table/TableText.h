@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The table as text: tab-separated copies and pastes (a spreadsheet's
 // clipboard form), the CSV export, the listing of velmira-outil.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmira-outil calcul: evaluates expressions as the calculator and the column
 // formulas do, one line CODE<TAB>RESULT per expression: the evaluator's raw
 // text, or with --machine what the calculator's display shows after EXE.

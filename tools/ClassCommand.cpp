@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmira-outil classe: the class table of a folder of pupils' works.
 #include <algorithm>
 #include <filesystem>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sub-commands of velmira-outil. Each takes its arguments (after the
 // sub-command name) and returns the exit status.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmira-outil config: builds a configuration file from settings and table
 // operations.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The --set settings of velmira-outil config.
 #include "tools/ConfigSettings.h"
 

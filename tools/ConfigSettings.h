@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The --set CLE=VALEUR settings of velmira-outil config: each typed or
 // clicked as the pupil would.

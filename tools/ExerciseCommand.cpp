@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmira-outil exercice: writes an exercise file (.E24) or a getting-started
 // file (.PEM) after checking that everything it names opens as the exercise
 // window opens it; --lire prints one and checks its files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmira-outil graphe: what the graph window computes for two columns of a
 // configuration's table, one line NAME<TAB>VALUE each.
 #include <optional>

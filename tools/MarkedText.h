@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small marked-up text turned into rich text, for statements written as
 // plain files: one line per paragraph;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmira-outil mesures: the twelve display texts of configuration files;
 // velmira-outil ions: the ions' limiting molar conductivities.
 #include <ostream>

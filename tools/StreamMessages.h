@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Messages of the core written on a stream (the tool's stderr).
 #include <ostream>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The table operations of velmira-outil config: each runs the window's
 // command of the same name through the same core functions, refusing what

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmira-outil texte: the plain text of a rich-text statement as the text
 // pane shows it, one line per paragraph; with --rtf, an RTF file written
 // from a marked-up text.

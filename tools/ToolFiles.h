@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Loading a configuration for a command of velmira-outil, with messages that
 // name the file and the real cause.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The usage texts of velmira-outil: --help, and the manual pages made from
 // the same table.

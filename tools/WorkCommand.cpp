@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmira-outil travail: the work a pupil's opening of an exercise makes (the
 // exercise's configuration, its unknowns drawn from a seed, the pupil's name
 // and results), written without a screen.

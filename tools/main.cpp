@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmira-outil: command-line companion for teachers preparing exercises.
 #include <iostream>
 #include <string>

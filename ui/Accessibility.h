@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What assistive technologies read of the main window: French names and
 // descriptions of its controls, and the accessibility interfaces of the

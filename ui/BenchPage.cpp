@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/BenchPage.h"
 
 #include "ui/drawing/BenchDrawing.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A bench page (`Picture3`, `Picture1`, `Frame2`): a picture surface holding
 // the bench picture as its background, the page's texts drawn over it by its

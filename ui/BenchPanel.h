@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A bench of the main window: its page, the live controls of its
 // instruments (the three displays, the generator's screen and knobs, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // `Pictampon`: the picture of one bench as it is now, for the clipboard and
 // the printer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The benches of the main window: the three bench panels on their tab
 // strip, the solute list, the cell options and the binding of the six

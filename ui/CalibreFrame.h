@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A calibre frame (`Frame3`..`Frame8`): the four calibre option buttons of
 // one meter of one bench, stacked 12 pixels apart.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // `Frame1` "Caractéristiques de la cellule": the title bar, the distance and
 // area entries with their ranges, the two montage options and the cell

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The row of command buttons across the top of the main window, each with
 // its picture, caption (with its access key), tooltip and hint.

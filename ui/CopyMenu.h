@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // `menucopie`: the copy button's menu. Each entry puts the picture of one
 // bench on the clipboard and leaves the copy message on the hint line; the

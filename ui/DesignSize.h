@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window's size rule: on a screen wider than kWideScreen the window
 // starts at its design size, frame included, centred but whole within the

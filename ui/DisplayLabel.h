@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // `afficheur` (meter displays, black on the page colour) and `ecrangbf`
 // (generator screens, green on black): Arial 8.25 bold labels that only

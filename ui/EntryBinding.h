@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The entry fields bound to the workbench: what is typed is the workbench's
 // entry, leaving a field validates it (`Text1_LostFocus`), and the volume

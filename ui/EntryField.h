@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // `Text1`: an entry field with the entry key filter. Enter and the loss of
 // focus to another control of the window ask for validation. The two volume

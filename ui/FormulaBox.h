@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // `ions1`(i): the box showing the chosen formula of solution i + 1; a click
 // opens the solute list.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // `info`: the hint line, a label in the tooltip colours whose caption every
 // control replaces when the pointer moves over it.

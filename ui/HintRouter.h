@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hint line's text for the control under the pointer: the deepest one
 // that has a hint, else its container's; while a button is held the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // `bouton1`(i): a rotary knob of the generator, turned by dragging with the
 // left button or with the arrow keys.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // `feuilleP`: the main window. It owns the work (workbench, table, their
 // history and files) and shows it: the command buttons, the tab strip with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's commands, its table of values and the recordings into it.
 #include "expr/ColumnFormula.h"
 #include "files/ui/OpenWindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, activation and closing of the main window.
 #include <QCloseEvent>
 #include <QLineEdit>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pupil's work in the main window: its steps for undo and redo, the
 // caption, its files, the question before it is replaced or dropped, and
 // its recovery copy (the work itself is the WorkKeeper's).

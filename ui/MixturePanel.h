@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The mixture's bench: the bench's instruments with the volume entries V1
 // and V2 (`Text1` 4 and 5), the beaker at the mixture's level and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // `velmira --pdf SORTIE.pdf FICHIER`: prints a statement or a configuration
 // to a PDF without showing a window, exactly as the print commands print

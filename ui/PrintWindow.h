@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // `confimp`, "Imprimer": the pictures of the benches checked, stacked down
 // the page in the order solution 1, solution 2, mixture under the heading

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keeps the recovery copy of the main window's work up to date: shortly
 // after a change the copy is written off the window's thread, under the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The results a pupil's work asks for, below the exercise's text: for each
 // its label ("c1 (mol/L) ="), the value and its uncertainty u, typed with

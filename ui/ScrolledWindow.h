@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A window too large for the screen even at the least scale sits whole in a
 // scroll area: a window of its own that shows the content's title and icon,

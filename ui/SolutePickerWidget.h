@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // `Picture2` with its row marker `Shape1`: the drop-down list of every
 // solute, 21 rows in view with a scroll bar, moved into the page of the

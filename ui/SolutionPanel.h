@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The bench of solution 1 or 2: the bench's instruments with the solution's
 // solute box (`ions1`), its list button (`Command3`) and its concentration

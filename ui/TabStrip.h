@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // `Onglets`: the custom-drawn tab strip holding the three bench pages.
 #include <array>

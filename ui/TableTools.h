@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tools over the table of values: the graph window, the table's
 // printout, the column calculator and the calculator, which share the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pupil's work as the main window keeps it: the history of its steps
 // (undo, redo, the unsaved state), the configuration file it belongs to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The zoom of the whole program for a projector: Ctrl++, Ctrl+− and Ctrl+0,
 // and the same entries in the help button's menu. The zoom chosen is stored

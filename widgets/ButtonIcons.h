@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pictures of the eight command buttons, drawn as vector shapes.
 #include <QIcon>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's colours: the window and bench palette, in one place.
 #include <QColor>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The application palette with the program's legible disabled texts.
 namespace velmira::widgets {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The option buttons of the benches: a small radio circle drawn by us
 // (radius 5, white with a black outline, a black dot of radius 3 when

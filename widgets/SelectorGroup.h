@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A group of option buttons whose selection the program decides (not
 // auto-exclusive): one Tab stop, the checked button (the first when none

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The frames on the right of the main window (cell options, table of
 // values): a plain box on the page background with a title bar, white bold

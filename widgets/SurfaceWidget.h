@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A widget that shows a picture surface (persistent image and transient
 // layer) at its own size and repaints whenever the surface changes.

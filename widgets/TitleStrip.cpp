@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/TitleStrip.h"
 
 #include "platform/core/NumberText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The title strip of the graph and exercise windows: a title in bold
 // 24-point from x = 30, vertically centred less 2, letter i of n (from 1)

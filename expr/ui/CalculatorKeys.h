@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The keys of the calculator window: control name, caption, hint, family
 // and place on the keypad.

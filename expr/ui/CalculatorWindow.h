@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // `Machine`: the calculator window. It forwards every key, clicked or typed,
 // to an expr::Calculator and shows its display in `z1`. Opened for a column

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // `avancalc`: the progress window shown while a column formula runs.
 #include <QDialog>

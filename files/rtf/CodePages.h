@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Single-byte code pages of rich-text files: the code page of the document
 // (\ansicpg, \mac, \pc, \pca) or of a font's character set (\fcharset).

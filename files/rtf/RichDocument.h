@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Rich text as the exercise text pane holds it: paragraphs of formatted runs.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Rich-text files on disk: reading with a size limit, writing whole.
 #include <cstddef>

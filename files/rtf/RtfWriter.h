@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writing a RichDocument as RTF that word processors open with its
 // formatting: plain ASCII, Windows-1252 characters as \'xx, the others as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the open, save and exercise windows ask of the window that owns the
 // workbench and the table: the current configuration name and the single

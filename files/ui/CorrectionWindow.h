@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The corrected statement in a window of its own, beside the pupil's text,
 // which stays as it is: read-only, starting with the work's hidden values

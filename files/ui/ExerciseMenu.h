@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // `optionexo`, the exercise menu under `btexo`, and its commands: the two
 // getting-started activities, opening an exercise and its correction,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // `Fichexo`: the exercise window. The pupil browses a folder of exercise
 // files (*.E24), sees a preview of the selected one (title, notions,

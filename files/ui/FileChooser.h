@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The folder and file chooser of the open, save and exercise windows: the
 // places a pupil needs (in the spot of a drive list), the folder tree and

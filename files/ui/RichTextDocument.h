@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A RichDocument in a QTextDocument and back: the exercise text pane's text.
 //

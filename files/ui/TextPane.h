@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The exercise text pane of the main window: the rich-text box `supertext`,
 // the file-name field `fich` and the exercise button `btexo`. It shows the

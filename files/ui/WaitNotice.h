@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A waiting notice shown over a window while files load.
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The graph drawn with a painter at any size, as vectors: the plot's
 // strokes, the numbers under the graduations, the axis names and the fitted

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // `grapheur`: the graph window. It plots one table column against another
 // (`majgraf` draws what graph::computePlot and graph::plotStrokes return),

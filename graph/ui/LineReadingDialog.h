@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Lire sur la droite": the pupil types an ordinate (the unknown's σ, say)
 // and, when known, its uncertainty u(y); the abscissa on the line the graph

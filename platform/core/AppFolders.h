@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the program finds its application folder (the files it ships: help,
 // getting-started activities, exercises) and where it keeps the flag file it

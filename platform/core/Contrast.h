@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Legibility of a text on its background: the contrast ratio of two sRGB
 // colours (relative luminances, (L1 + 0.05) / (L2 + 0.05), lighter over darker).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Format masks, the general number format and comma-decimal reading.
 //
 // Mask rules ("0" mandatory digit, "#" optional digit, "." written as ",",

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The message seam: every message box of the program goes through a
 // MessageService, so tests can see the messages and answer them.

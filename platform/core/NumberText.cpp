@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plain conversion, the locale-independent number text and the
 // leading-number rule. Masks and comma-decimal reading: FormatMask.cpp.
 #include "platform/core/NumberText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Files of 128-byte records numbered from 1, each holding one text: a 16-bit
 // little-endian length and that many Windows-1252 characters (at most 126).

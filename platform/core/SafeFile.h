@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Files replaced whole or not at all, and files read without blocking.
 #include <sys/types.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The scale of the whole program: the zoom a user chooses (100 % to 300 % by
 // steps of 25 %), lowered where the window would not fit the screen.

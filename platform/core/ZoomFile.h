@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings file that keeps the zoom: an INI text (`[affichage]` then
 // `zoom=125`), read before the application exists. Anything but a regular

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fills a QMessageBox from a Message (icon, title, text, buttons) and maps
 // the button clicked back to an Answer; shared by the message service and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Printing: the printer dialog, and the pages of a printed document on A4
 // with 2 cm margins, each with "Page i / n" at its foot and the document's

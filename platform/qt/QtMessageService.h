@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The message seam on Qt: a modal message box per message.
 #include <QPointer>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Picture surface: the drawing target of every bench page, the tab strip,
 // the solute list, the formula boxes, the knobs and the composing picture.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // French for the Qt-provided texts (standard buttons, text-field context
 // menus, dialogs) and the French default locale, whatever the system locale.

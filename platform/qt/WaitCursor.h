@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hourglass pointer over the whole application while a long step runs.
 #include <QApplication>

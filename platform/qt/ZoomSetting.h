@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The zoom the user chose, kept in the program's settings file (the user's
 // configuration folder, `velmira/velmira.ini`); read before the application

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `saisaut`: what each record button writes into each column.
 #include <QComboBox>
 #include <QDialog>

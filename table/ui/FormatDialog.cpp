@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `Formatdonnees`: the number format of the table, with examples.
 #include <QButtonGroup>
 #include <QDialog>

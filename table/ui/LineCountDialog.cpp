@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `fnblignes`: the number of data lines of the table.
 #include <QDialog>
 #include <QDialogButtonBox>

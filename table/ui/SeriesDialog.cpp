@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `arith`: an arithmetic series down a column.
 #include <QDialog>
 #include <QDialogButtonBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The small dialogs of the table: `saisaut` (automatic entry), `fnblignes`
 // (number of lines), `arith` (arithmetic series), `Formatdonnees` (number

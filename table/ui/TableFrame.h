@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // `Frame10`: the table of values in the main window: its title bar with the
 // table menu picture `Image5`, the grid, the table menu `menutableau` and

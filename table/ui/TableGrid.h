@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // `MSFlexGrid1`: the grid of the table of values. Keys edit the current cell
 // directly (no editor); leaving a cell runs the cell check; the titles are

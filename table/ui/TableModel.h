@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Qt model over the core table: data rows 1..Rows-1 as model rows, the
 // title row as the horizontal header. It follows every change of the table.

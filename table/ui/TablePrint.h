@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Imprimer le tableau": the titles and the filled lines of the table
 // (table::printedLines) as a ruled table across A4 pages under a heading

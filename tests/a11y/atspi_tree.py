@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What a screen reader reads of the real program: its accessibility tree
 walked with pyatspi on a virtual screen, in a D-Bus session of its own.
 Checks that no shown control lacks a name, that the selectors are radio

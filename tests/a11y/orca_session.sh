@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What the screen reader says of the real program: Orca on a virtual screen,
 # in a D-Bus session of its own, with the dummy speech output; the main
 # window is driven by Tab alone and each focused control must be spoken by

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Every include stays in its room or goes down: the rooms, bottom to top, and
 what each may include. Exits 1 naming each include that climbs."""
 import pathlib

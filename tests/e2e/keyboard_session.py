@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A pupil's practical with the keyboard alone, on the real program on a
 virtual screen, with real key events only (no pointer): a solute from the
 list, a concentration, a reading, the table with five recorded lines, a column

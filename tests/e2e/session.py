@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """One pupil's session with the real program on a virtual screen, driven by
 real key and mouse events: choose a solute, type a concentration, show the
 table, record two lines, compute a column, open the graph, save through the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator driven key by key: the working expression, EXE and its
 // texts, the answer, the memory and the display modes.
 #include <gtest/gtest.h>

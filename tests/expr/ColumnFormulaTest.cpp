@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Column formulas over the table: substitution, evaluation, the failure
 // count and its messages.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One evaluation with its error code, for the evaluator tests.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A deliberate second implementation of the evaluator, kept apart from it on
 // purpose: do not share code with expr/ nor fold it into the evaluator.
 // The evaluator against a deliberately plain transcription of the same rules:

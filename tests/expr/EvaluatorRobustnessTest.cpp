@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text at all: the evaluator returns a code, in bounded time, without a fault,
 // and never writes a non-finite value.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The evaluator: results of whole expressions, error codes and faults.
 #include <gtest/gtest.h>
 

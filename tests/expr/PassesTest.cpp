@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The evaluator's passes on their own: spaced form, checks, counts, and what a
 // fault leaves behind.
 #include <gtest/gtest.h>

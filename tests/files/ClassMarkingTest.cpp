@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Marking a class: work files read, the class table and its two forms.
 #include <gtest/gtest.h>
 

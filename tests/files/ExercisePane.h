@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's side of the exercise loads, for tests: the pane's text
 // and readConfiguration on a workbench, its messages recorded.

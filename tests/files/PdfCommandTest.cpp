@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `velmira --pdf`: the kinds by extension, the arguments and the texts.
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts printed around the program's printouts.
 #include <gtest/gtest.h>
 

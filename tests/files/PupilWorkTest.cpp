@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a practical with unknowns keeps in extension blocks.
 #include <gtest/gtest.h>
 

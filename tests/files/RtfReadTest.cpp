@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading RTF: the control words read, what is skipped, damaged and hostile
 // input, and files written by real word processors.
 #include <gtest/gtest.h>

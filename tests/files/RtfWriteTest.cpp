@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing RTF and reading it back; RTF files on disk.
 #include <gtest/gtest.h>
 #include <sys/stat.h>

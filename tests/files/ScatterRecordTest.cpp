@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scatter's items: the draws' record read back, and a work's snapshot
 // (save, undo, recovery) giving back the same numbers.
 #include <gtest/gtest.h>

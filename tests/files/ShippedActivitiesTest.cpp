@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every exercise and getting-started file shipped in the application folder
 // opens as the exercise window opens it: preview, statement, configuration,
 // correction, with no message.

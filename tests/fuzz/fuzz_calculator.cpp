@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the calculator on any key sequence, then the same bytes
 // as a column formula. A result shown after EXE is always a number text;
 // a filled cell is always empty or a number.

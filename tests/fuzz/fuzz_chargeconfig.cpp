@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes as a configuration file; what it loads is
 // written back, its extension items included, and reads again the same.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes as a file of a class's folder: read as a
 // pupil's work, then its row of the class table in both forms, one line per
 // file and a work's row as wide as the header.

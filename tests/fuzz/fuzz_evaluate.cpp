@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the evaluator on any bytes. The first byte picks the angle mode.
 #include <cstddef>
 #include <cstdint>

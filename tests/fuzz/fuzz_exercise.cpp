@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes as an exercise file, opened as the exercise
 // window and menu open it (with a statement and a configuration beside it,
 // so that the names it gives are followed): it never names a file outside

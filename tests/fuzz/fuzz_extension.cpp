@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes as an extension block from its first record; a
 // block that reads is written again and reads back the same.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes pasted into the table (the first byte chooses
 // the current cell): only numbers land in the data lines, the table keeps
 // its bounds, and its CSV never begins a text cell with a formula's sign.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes as a recovery folder left by a run that
 // stopped. The input is split at "\n--\n" into the copy (`<pid>.C07`), its
 // work's name (`.nom`) and its text (`.rtf`); the first byte chooses which

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes as the name of an entry of the recovery folder
 // (any encoding, any length). Only a name as the program writes it reads as
 // a copy's, and it names that pid back; the start-up scan of a folder holding

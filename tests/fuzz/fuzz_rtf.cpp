@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes as an RTF file; what is read is written and
 // read again to the same document.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes as a configuration's extension block holding a
 // pupil's work (results, hidden values, name, given values, the scatter's
 // draws): each reader takes it, a work that reads is written again and reads

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The range of table lines a model uses: its text, and the points kept.
 #include <gtest/gtest.h>
 

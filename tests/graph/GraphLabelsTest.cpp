@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts that go with the plot: graduation numbers that never overlap,
 // axis names, the readout's digits and the fit's note.
 #include <gtest/gtest.h>

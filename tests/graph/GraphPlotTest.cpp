@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The graph's computation: scales, graduation steps, positions, the curve
 // and what bad data gets.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The graph's settings in a work's items, and the figure they draw: the
 // model on its range, the points it leaves out hollow, its points joined by
 // segments.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fitted line: slopes, intercepts and r² against values computed by
 // hand, the cases without a line, and the segment across the plot.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two fitted lines of a titration: the split chosen, its ties, the
 // order of the points, the cases without lines or without an intersection,
 // bad input, and what is drawn.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Hostile cases for the real programs, run on demand.
 
 Builds hostile folders and files and runs the built `velmira` (offscreen) and

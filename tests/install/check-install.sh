@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installed layout and the package: `cmake --install` into a temporary
 # prefix lays out the programs, the application folder's files, the manual
 # pages, icons and desktop files; the installed tool runs; the manual pages

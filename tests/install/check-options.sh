@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # --help and --version of both built programs, run as from a console with no
 # display: each prints on standard output only, exits 0 and writes nothing
 # in the home folder; --version is one line, the program's name and VERSION.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Marking a result: deviation, z-score and verdict, against hand-computed cases.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scatter of preparations and readings: its generator, its normal law,
 // the draws kept until what they were drawn for changes.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The instruments' stated tolerances: the digit shown, the percentage of
 // each instrument, u = tolerance / √3, on the calibre in use.
 #include <gtest/gtest.h>

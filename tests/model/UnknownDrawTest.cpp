@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing an unknown concentration within a range, from a seed.
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """`velmira --pdf SORTIE.pdf FICHIER` run as a teacher runs it: no display,
 a configuration and statements printed, the exit codes and the stderr texts,
 an existing PDF left whole on failure, nothing written to the home folder.

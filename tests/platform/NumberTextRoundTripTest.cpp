@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number texts read back: every text a mask writes is read again by the
 // comma-decimal reading, to the value the mask shows, and rewriting it gives
 // the same text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number texts: masks, general format, comma-decimal reading, plain text,
 // leading-number rule, rounding and trimming.
 #include <gtest/gtest.h>

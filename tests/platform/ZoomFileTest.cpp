@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file of the zoom: read and written as an INI text, never
 // through anything but a regular file.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading printed pages back: a PDF rendered to pictures by pdftoppm (when
 // installed), the runs of rows that hold ink, its words with their boxes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main of every window test program: one QApplication for its tests, French
 // Qt texts as in the program, headless unless told otherwise.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A MessageService for tests: records every message and answers from a queue
 // (default: the first button; the unsaved-work question answers Discard, so

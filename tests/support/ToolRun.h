@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs the built velmira-outil through the shell: its exit status and what
 // it wrote on standard output (standard error dropped).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A table whose columns C1 and C2 hold the given cell texts, one data line
 // per pair.

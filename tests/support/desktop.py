@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Driving the real program on a virtual screen with xdotool: keys, text,
 windows, the keyboard focus a window manager would give, the screen's pixels."""
 import os

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A virtual screen for the tests that run the real program (Xvfb)."""
 import os
 import socket

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics of a column: n, mean, s (n - 1) and u = s / √n against
 // values computed by hand, cells that are not numbers, too few values.
 #include <gtest/gtest.h>

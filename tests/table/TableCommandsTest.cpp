@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table's commands: lines, columns, sorts, series, format, names, the
 // record buttons, and the table as text.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmira-outil calcul, called directly.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A practical for a class of three, played with the built velmira-outil: the
 // teacher builds an exercise with an unknown drawn per pupil, three works are
 // made with travail, and classe marks them.

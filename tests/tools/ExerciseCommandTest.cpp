@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmira-outil exercice: writing exercise files, refusing what would not
 // open, and --lire.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmira-outil graphe: the graph of two columns of a configuration file.
 #include <gtest/gtest.h>
 #include <unistd.h>

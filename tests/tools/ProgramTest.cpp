@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmira-outil as a whole program: help, exit status, lost output.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bench picture of both montages, the placement of the live controls and
 // the mixture level.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Formula typesetting, the solution and mixture pages, the solute list and
 // the formula box.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the benches: the band of the bench's page with its own live
 // controls drawn over it, copied to the clipboard from the copy button's
 // menu. With VELMIRA_SCREENSHOTS set to a folder the picture of bench 1 is

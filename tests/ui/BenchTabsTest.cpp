@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tab strip layout, paint and hit test; knob picture; window background.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window: opened on the help file of the application folder, with
 // its contents and search; a missing file is reported.
 #include <gtest/gtest.h>

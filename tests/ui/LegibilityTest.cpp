@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every text legible on its background, disabled captions included: the
 // palette's pairs, and the captions of the windows as they are shown.
 #include <QAbstractButton>

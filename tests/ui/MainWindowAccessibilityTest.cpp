@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the keyboard alone and a screen reader find in the main window: the
 // selector groups, the names, roles and values of the controls.
 #include <QAccessible>

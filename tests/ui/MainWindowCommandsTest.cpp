@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows the main window opens: the calculator, the calculator for a
 // column, the graph, the help, the open and save windows.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's controls reached through its panels, by the numbers
 // the workbench gives them: entry i (model::Entry), display slot

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entries as a pupil types them: key filter, Enter, loss of focus, volume
 // messages, and the displays that follow.
 #include "model/EntryRules.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hint line: the text each control shows when the pointer moves over
 // it, and the command buttons' captions and tooltips.
 #include <QPushButton>

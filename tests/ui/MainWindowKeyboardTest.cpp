@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bench from the keyboard: the focus mark on knobs and the solute box,
 // choosing a solute without the mouse, switching benches.
 #include <QApplication>

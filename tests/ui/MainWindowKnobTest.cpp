@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generator knobs: dragging (with the dead zone between the two ends),
 // arrow keys, the redrawn picture and the meters that follow.
 #include <cmath>

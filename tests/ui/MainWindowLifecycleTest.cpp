@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, activation and closing: the flag file in the application
 // folder, the exercise asked for by the launcher, the closing questions and
 // the window size rule.

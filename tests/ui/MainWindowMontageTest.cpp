@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Montage, calibres and modes: the controls each montage shows, the bench
 // picture that comes back unchanged, and the readings a click selects.
 #include <QRadioButton>

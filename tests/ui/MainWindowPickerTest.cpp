@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solute list: opening from the box or its button, the row marker,
 // choosing by a release, closing on loss of focus; the precipitate overlay.
 #include <QLabel>

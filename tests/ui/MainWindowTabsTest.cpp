@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tab strip: a release on a caption shows its page; below the captions
 // or beside the tabs it does not.
 #include "tests/ui/WindowFixture.h"

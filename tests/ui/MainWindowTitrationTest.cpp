@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A titration in the main window: the mixture's record button, the burette
 // on the volume entries (keys and wheel), Ctrl+Entrée, and the precipitate
 // that hides the mixture's entries and button. (The step and record rules

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A practical with an unknown: the exercise draws it once for the pupil,
 // whose name it asks; the field shows "?", the readings follow the value,
 // a recording leaves it out, undo and saving keep it hidden and never draw again;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pupil's work in the main window: steps undone and redone from the
 // keyboard and the table menu, the unsaved mark, the question before the
 // work is replaced or dropped, the recovery copy, the graph's settings kept

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print window: the pictures checked, stacked down the pages of a PDF
 // (read back with velmira::test::pdftoppm when installed), a page per copy; its checks.
 // With VELMIRA_SCREENSHOTS set to a folder the first page is written there

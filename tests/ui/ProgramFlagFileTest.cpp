@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program started with its flag file a symbolic link: the file the
 // link names is never written, nothing is created where a dangling link
 // points, and the program starts normally.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program started in hostile surroundings: a pipe in place of its
 // settings file, links planted in its recovery folder. It starts (opens the
 // file it is given), reads through no link and writes through none.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three tabs in both montages; with VELMIRA_SCREENSHOTS set to a folder
 // the window pictures are written there (screenshot-<tab>-<montage>.png).
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scroll area a window too large for the screen sits in: title, closing
 // both ways, the content handed back.
 #include <gtest/gtest.h>

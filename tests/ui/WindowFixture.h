@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A main window as the pupil sees it, in a temporary application folder,
 // with its messages recorded.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The zoom keys and the help button's menu store the zoom and say when it
 // applies.
 #include <QDir>

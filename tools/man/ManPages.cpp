@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the manual pages of velmira and velmira-outil, in English and in
 // French, at build time: the commands of velmira-outil come from the table
 // its --help prints, so the pages follow it.

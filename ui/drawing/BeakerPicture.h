@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The beaker picture (first image of the image list): a glass beaker with
 // the head of the conductivity cell, drawn as vector paths, 66 × 104 logical

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The beaker with the conductivity cell dipped in it, and the mixture level.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // `imafond`: the instrument bench of both montages, drawn on the page of
 // bench 1 and handed to the three pages as their background picture; and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where things are on a bench page (page pixels, the same on the three
 // pages): the instrument boxes of both montages, the anchors of their live

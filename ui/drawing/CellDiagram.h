@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The cell diagram (Image1): a schematic conductivity cell, two parallel
 // electrode plates of area S a distance L apart, with their labels, on a

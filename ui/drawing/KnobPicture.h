@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The knob picture (`desbouton1`'s drawing), on a knob surface of at least
 // 42 × 42: the surface is cleared, then with pen width 2 and solid fill a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drop-down solute list (`crealiste`), its row marker and the formula box.
 //

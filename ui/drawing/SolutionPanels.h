@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The upper part of the bench pages: the solution pages' paint
 // (Picture3_Paint / Picture1_Paint) and the mixture page's paint

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tab strip `Onglets`: layout (tabEdges from the caption widths), its
 // paint and the tab hit test of a release.

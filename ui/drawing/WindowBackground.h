@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's background (`Form_Paint`): lines y = 0..600 from x = 0
 // to 800 in (c, c, b), c = 255 - 55y/600, b = 255 - 75y/600 rounded half

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help window: the French help shipped in the application folder
 // ("aide/index.html"), shown in a text browser beside its contents (the

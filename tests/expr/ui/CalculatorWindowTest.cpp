@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator window's wiring: keys and keyboard to the calculator, the
 // options, the column mode. With VELMIRA_SCREENSHOTS set to a folder the
 // calculator is written there (screenshot-calculatrice.png).

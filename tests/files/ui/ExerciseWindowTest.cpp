@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise menu and window in the main window: availability, the
 // preview, opening an exercise and its correction, the launcher's request,
 // the text commands' questions. (Reading the files is tested in the core.)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text pane's document: a rich document put into a QTextDocument and
 // taken back.
 #include <gtest/gtest.h>

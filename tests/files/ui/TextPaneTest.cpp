@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text pane of the main window: the welcome text read-only, changes
 // tracked once a file's text is shown.
 #include <QDir>

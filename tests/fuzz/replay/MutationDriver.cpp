@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a libFuzzer target without libFuzzer: every seed file, then random
 // mutations of them (bytes changed, inserted, removed, repeated, cut, and
 // tokens of an optional dictionary inserted), for at most --runs inputs or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The graph window: lists, boxes, pixels the plot must have, pointer
 // position, the fitted line, its range and its reading, copy and print. With VELMIRA_SCREENSHOTS set
 // to a folder, the Kohlrausch plot of potassium chloride is written there

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt message boxes: icon, title, text, French buttons, and the answer
 // of the button clicked.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing layer, read back from PDFs (with pdftoppm and pdftotext when
 // installed): texts in points on A4 with their footers and title, pictures
 // with captions scaled to fit a page.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing surface: pixel-exact shapes, arc convention, layers, text pen and
 // the font mapping.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table in the main window: showing it, typing into cells, recording,
 // the two menus and their dialogs, the clipboard and the CSV export.
 // (The commands themselves are tested in the core.)
