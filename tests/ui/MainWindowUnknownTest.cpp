@@ -23,7 +23,25 @@
 namespace velmira::ui::testing {
 namespace {
 
-using UnknownTest = WindowTest;
+class UnknownTest : public WindowTest {
+ protected:
+  // A configuration of `wb` with `items` in its block, written as `name` in the test's folder.
+  std::string written(const char* name, const model::Workbench& wb, const files::ExtensionItems& items = {}) {
+    const std::string path = QDir(folder.path()).filePath(name).toStdString();
+    table::Table t;
+    test::RecordingMessages quiet;
+    EXPECT_TRUE(files::writeConfiguration(path, wb, t, quiet, false, items));
+    return path;
+  }
+  // The start-up workbench as a pupil's `work`.
+  std::string writtenWork(const char* name, const files::WorkItems& work) {
+    model::Workbench wb;
+    wb.startupDefaults();
+    files::ExtensionItems items;
+    EXPECT_TRUE(files::writeWork(items, work));
+    return written(name, wb, items);
+  }
+};
 
 TEST_F(UnknownTest, AnExerciseDrawsItsUnknownOnceAndNeverShowsIt) {
   const QDir dir(folder.path());
@@ -107,22 +125,15 @@ TEST_F(UnknownTest, AnExerciseDrawsItsUnknownOnceAndNeverShowsIt) {
   EXPECT_EQ(messages.asked.size(), 1u);
 }
 
-// An identification exercise: solution 2's solute is computed from, never shown nor chosen.
 TEST_F(UnknownTest, AWorkOpenedKeepsItsHiddenValueBehindTheField) {
-  const std::string path = QDir(folder.path()).filePath("cache.C07").toStdString();
   model::Workbench teacher;
   teacher.startupDefaults();
   teacher.setEntryText(model::Concentration1, "0,005");
   teacher.updateMeters();
-  {
-    table::Table t;
-    files::ExtensionItems items;
-    ASSERT_TRUE(items.set("inconnue1", "oui"));
-    ASSERT_TRUE(files::keepHidden(items, teacher));
-    test::RecordingMessages quiet;
-    ASSERT_TRUE(files::writeConfiguration(path, teacher, t, quiet, false, items));
-  }
-  ASSERT_TRUE(window->loadConfiguration(path));
+  files::ExtensionItems items;
+  ASSERT_TRUE(items.set("inconnue1", "oui"));
+  ASSERT_TRUE(files::keepHidden(items, teacher));
+  ASSERT_TRUE(window->loadConfiguration(written("cache.C07", teacher, items)));
   EXPECT_EQ(entryField(*window, model::Concentration1)->text(), "?");
   EXPECT_EQ(window->workbench().entryText(model::Concentration1), "0,005");
   // Another entry validated leaves it there.
@@ -130,20 +141,16 @@ TEST_F(UnknownTest, AWorkOpenedKeepsItsHiddenValueBehindTheField) {
   EXPECT_EQ(window->workbench().entryText(model::Concentration1), "0,005");
 }
 
+// An identification exercise: solution 2's solute is computed from, never shown nor chosen.
 TEST_F(UnknownTest, AHiddenSoluteIsNeitherShownNorChosen) {
-  const std::string path = QDir(folder.path()).filePath("identifier.C07").toStdString();
   model::Workbench teacher;
   teacher.startupDefaults();
   teacher.setSoluteTag(1, "26");
   teacher.updateMeters();
-  {
-    table::Table t;
-    files::ExtensionItems items;
-    ASSERT_TRUE(items.set("inconnue_solute2", "oui"));
-    ASSERT_TRUE(files::keepHidden(items, teacher));
-    test::RecordingMessages quiet;
-    ASSERT_TRUE(files::writeConfiguration(path, teacher, t, quiet, false, items));
-  }
+  files::ExtensionItems items;
+  ASSERT_TRUE(items.set("inconnue_solute2", "oui"));
+  ASSERT_TRUE(files::keepHidden(items, teacher));
+  const std::string path = written("identifier.C07", teacher, items);
   const QImage shown = [&] {
     window->workbench().setSoluteTag(1, "26");
     window->benches().updateFormulaBoxes();
@@ -162,11 +169,7 @@ TEST_F(UnknownTest, AHiddenSoluteIsNeitherShownNorChosen) {
   model::Workbench plain;
   plain.startupDefaults();
   plain.setSoluteTag(1, "26");
-  table::Table t;
-  test::RecordingMessages quiet;
-  const std::string other = QDir(folder.path()).filePath("autre.C07").toStdString();
-  ASSERT_TRUE(files::writeConfiguration(other, plain, t, quiet));
-  ASSERT_TRUE(window->loadConfiguration(other));
+  ASSERT_TRUE(window->loadConfiguration(written("autre.C07", plain)));
   EXPECT_TRUE(formulaBox(*window, 1)->isEnabled());
   EXPECT_EQ(formulaBox(*window, 1)->grab().toImage(), shown);
   // The mixture page names the solute again ("?" before).
@@ -175,21 +178,12 @@ TEST_F(UnknownTest, AHiddenSoluteIsNeitherShownNorChosen) {
 }
 
 TEST_F(UnknownTest, TheResultsAreTypedBelowTheTextAndKeptInTheWork) {
-  const std::string path = QDir(folder.path()).filePath("travail.C07").toStdString();
-  {
-    model::Workbench wb;
-    wb.startupDefaults();
-    table::Table t;
-    files::ExtensionItems items;
-    files::WorkItems w;
-    w.name = "Léa";
-    w.exercise = "dosage.E24";
-    w.results.results = {{"c1 (mol/L)", "0,01"}, {"k", "2"}};
-    w.given[1] = {"2,5", "0,1"};
-    ASSERT_TRUE(files::writeWork(items, w));
-    test::RecordingMessages quiet;
-    ASSERT_TRUE(files::writeConfiguration(path, wb, t, quiet, false, items));
-  }
+  files::WorkItems w;
+  w.name = "Léa";
+  w.exercise = "dosage.E24";
+  w.results.results = {{"c1 (mol/L)", "0,01"}, {"k", "2"}};
+  w.given[1] = {"2,5", "0,1"};
+  const std::string path = writtenWork("travail.C07", w);
   ResultsBox* box = window->resultsBox();
   EXPECT_TRUE(box->isHidden());
   const int textBottom = window->textPane()->textEditor()->geometry().bottom();
@@ -233,17 +227,10 @@ TEST_F(UnknownTest, TheResultsAreTypedBelowTheTextAndKeptInTheWork) {
 
 TEST_F(UnknownTest, APupilsTextIsSavedBesideTheWorkAndOpenedWithIt) {
   const QDir dir(folder.path());
-  const std::string path = dir.filePath("lea.C07").toStdString();
-  model::Workbench wb;
-  wb.startupDefaults();
-  table::Table t;
-  files::ExtensionItems items;
   files::WorkItems w;
   w.name = "Léa";
   w.exercise = "dosage.E24";
-  ASSERT_TRUE(files::writeWork(items, w));
-  test::RecordingMessages quiet;
-  ASSERT_TRUE(files::writeConfiguration(path, wb, t, quiet, false, items));
+  const std::string path = writtenWork("lea.C07", w);
   ASSERT_TRUE(window->loadConfiguration(path));
   files::ui::TextPane& pane = *window->textPane();
   pane.showDocument(rtf::RichDocument{});
@@ -263,8 +250,9 @@ TEST_F(UnknownTest, APupilsTextIsSavedBesideTheWorkAndOpenedWithIt) {
   EXPECT_FALSE(pane.textEditor()->isReadOnly());
   EXPECT_EQ(pane.namedPath(), dir.filePath("lea.rtf"));
   // Another configuration keeps its own text out of it.
-  const std::string other = dir.filePath("autre.C07").toStdString();
-  ASSERT_TRUE(files::writeConfiguration(other, wb, t, quiet));
+  model::Workbench plain;
+  plain.startupDefaults();
+  const std::string other = written("autre.C07", plain);
   ASSERT_TRUE(window->loadConfiguration(other));
   ASSERT_TRUE(window->saveConfiguration(other));
   EXPECT_FALSE(QFileInfo::exists(dir.filePath("autre.rtf")));
