@@ -29,23 +29,6 @@ ColumnStatistics columnStatistics(const Table& table, int col) {
   return st;
 }
 
-namespace {
-
-// The significant digits of a number as written ("0,0120" has 3).
-int significantDigits(std::string_view text) {
-  int n = 0;
-  bool started = false;
-  for (char c : text) {
-    if (c == 'E' || c == 'e') break;
-    if (c < '0' || c > '9') continue;
-    started = started || c != '0';
-    if (started) ++n;
-  }
-  return n;
-}
-
-}  // namespace
-
 std::string statisticText(double value, std::string_view mask) {
   const std::string masked = num::trim(num::format(value, mask));
   if (value == 0 || significantDigits(masked) >= kStatisticDigits) return masked;

@@ -67,9 +67,14 @@ std::string Table::checkedText(std::string_view text, std::string_view mask) {
 
 namespace {
 
-// The significant digits of a number text's mantissa, at most kKeptDigits
-// (0 for zero): "0,001 20" has 3, "1200" 4.
-int writtenDigits(std::string_view text) {
+// "0.00E+00" for 3 digits: the scientific mask that writes `digits`.
+std::string scientificMask(int digits) {
+  return digits <= 1 ? std::string("0E+00") : "0." + std::string(static_cast<std::size_t>(digits - 1), '0') + "E+00";
+}
+
+}  // namespace
+
+int significantDigits(std::string_view text) {
   int digits = 0;
   bool started = false;
   for (char c : text) {
@@ -78,22 +83,15 @@ int writtenDigits(std::string_view text) {
     started = started || c != '0';
     if (started) ++digits;
   }
-  return std::min(digits, Table::kKeptDigits);
+  return digits;
 }
-
-// "0.00E+00" for 3 digits: the scientific mask that writes `digits`.
-std::string scientificMask(int digits) {
-  return digits <= 1 ? std::string("0E+00") : "0." + std::string(static_cast<std::size_t>(digits - 1), '0') + "E+00";
-}
-
-}  // namespace
 
 std::string Table::keptText(std::string_view text, std::string_view mask, bool* scientific) {
   if (scientific) *scientific = false;
   const auto v = num::readSingle(text);
   if (!v) return {};
   std::string shown = num::formatSingle(*v, mask);
-  const int digits = writtenDigits(text);
+  const int digits = std::min(significantDigits(text), kKeptDigits);
   if (digits == 0) return shown;
   // The mask keeps the digits when its text, written with them, is the number's.
   const std::string wanted = scientificMask(digits);

@@ -38,6 +38,10 @@ inline constexpr std::array<int, kCols> kDefaultAutoEntry = {kEntryConcentration
 inline constexpr std::array<int, kCols> kConductimeterAutoEntry = {kEntryConcentration, kEntryConductimeter,
                                                                    kEntryEmpty, kEntryEmpty, kEntryEmpty};
 
+// The significant digits of a number text's mantissa, as written: "0,001 20"
+// has 3, "1200" 4, zero none.
+int significantDigits(std::string_view text);
+
 class TableListener {
  public:
   virtual ~TableListener() = default;
