@@ -81,10 +81,10 @@ class Workbench {
   void setSoluteConcealed(bool on) { soluteConcealed_ = on; }
   // The solute the controls and printouts show for solution b: 0 when hidden.
   int shownSoluteOf(int b) const { return b == 2 && soluteConcealed_ ? 0 : soluteOf(b); }
+  // Entry i (any entry) is a concealed concentration.
+  bool entryConcealed(int i) const { return (i == Concentration1 || i == Concentration2) && concealed(i); }
   // What entry i's field shows: kHiddenEntryText for a concealed concentration.
-  std::string shownEntryText(int i) const {
-    return (i == Concentration1 || i == Concentration2) && concealed(i) ? kHiddenEntryText : entries_[i];
-  }
+  std::string shownEntryText(int i) const { return entryConcealed(i) ? kHiddenEntryText : entries_[i]; }
 
   // --- Numeric getters -----------------------------------------------------
   // Solute number of solution b (1, 2): the tag's integer value, 0 when it

@@ -164,7 +164,7 @@ void Benches::updateControls() {
     const QString t = QString::fromStdString(wb_.shownEntryText(e->index()));
     if (e->text() != t) e->setText(t);
     // An unknown shows "?" and can be neither typed in nor reached.
-    const bool unknown = e->index() <= model::Concentration2 && wb_.concealed(e->index());
+    const bool unknown = wb_.entryConcealed(e->index());
     e->setReadOnly(unknown);
     e->setFocusPolicy(unknown ? Qt::NoFocus : Qt::StrongFocus);
     e->setAccessibleDescription(unknown ? QStringLiteral("inconnue") : QString());

@@ -19,7 +19,7 @@ void EntryBinding::bind(EntryField* field) {
   });
   connect(field, &QLineEdit::textChanged, this, [this, i](const QString& t) {
     // An unknown's field shows "?": its value stays behind it.
-    if (i <= model::Concentration2 && wb_.concealed(i)) return;
+    if (wb_.entryConcealed(i)) return;
     wb_.setEntryText(i, t.toStdString());
   });
   if (i == model::Volume1 || i == model::Volume2) {
@@ -33,7 +33,7 @@ void EntryBinding::bind(EntryField* field) {
 void EntryBinding::validate(EntryField* field) {
   if (validating_) return;
   const int i = field->index();
-  if (i <= model::Concentration2 && wb_.concealed(i)) return;  // "?" is shown, never taken
+  if (wb_.entryConcealed(i)) return;  // "?" is shown, never taken
   validating_ = true;
   wb_.setEntryText(i, field->text().toStdString());
   model::validateEntry(wb_, i, messages_);
