@@ -94,6 +94,7 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner {
   void noteWork(const QString& step);
   void undoWork();
   void redoWork();
+  void stepWork(bool (WorkKeeper::*step)());
   // Asks before unsaved work is replaced; true when it may go.
   bool mayReplaceWork() override;
   bool startPupilWork(const files::WorkItems& work) override;

@@ -4,6 +4,7 @@
 // its recovery copy (the work itself is the WorkKeeper's).
 #include <QFileInfo>
 #include <QKeySequence>
+#include <QPointer>
 #include <QShortcut>
 #include <QTextEdit>
 #include <QTimer>
@@ -111,14 +112,16 @@ void MainWindow::settleWork() {
   noteWork(EntryBinding::entryStep());
 }
 
-void MainWindow::undoWork() {
-  settleWork();
-  if (work_->undo()) followWork();
-}
+void MainWindow::undoWork() { stepWork(&WorkKeeper::undo); }
 
-void MainWindow::redoWork() {
+void MainWindow::redoWork() { stepWork(&WorkKeeper::redo); }
+
+void MainWindow::stepWork(bool (WorkKeeper::*step)()) {
+  // The keyboard stays where it was, though settling a typed entry takes it.
+  const QPointer<QWidget> focus = focusWidget();
   settleWork();
-  if (work_->redo()) followWork();
+  if (((*work_).*step)()) followWork();
+  if (focus && focus->isVisible() && focus->isEnabled()) focus->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::followWork() {

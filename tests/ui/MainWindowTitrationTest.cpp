@@ -89,10 +89,12 @@ TEST_F(TitrationTest, BuretteKeysAndWheelThenControlEnterRecords) {
     QTest::keyClick(v2, Qt::Key_Enter, Qt::ControlModifier);
   }
   EXPECT_EQ(table().cell(4, 0), "1,30E+01");
-  // Where the keyboard stays, Ctrl+Z and Ctrl+Y undo and redo the work, not the field's typing.
+  // Where the keyboard stays, Ctrl+Z and Ctrl+Y undo and redo the work, not
+  // the field's typing, and the keyboard stays there.
   QTest::keyClick(v2, Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(table().cell(4, 0), "");
   EXPECT_EQ(v2->text(), "13,0");
+  EXPECT_EQ(QApplication::focusWidget(), v2);
   QTest::keyClick(v2, Qt::Key_Y, Qt::ControlModifier);
   EXPECT_EQ(table().cell(4, 0), "1,30E+01");
   EXPECT_TRUE(messages.shown.empty());
