@@ -93,10 +93,13 @@ shot("1-solute")
 # five concentrations, each recorded with Ctrl+Entrée.
 keys("alt+t", settle=0.8)
 keys(*["Tab"] * 5)
-for c in ("0.01", "0.02", "0.03", "0.04", "0.05"):
+for c in ("0.01", "0.02", "0.03", "0.04", "0.05", "0.06", "0.07"):
     keys("ctrl+a")
     type_text(c)
     keys("ctrl+Return")
+# The keyboard still in c1: Ctrl+Z undoes the work's steps (the last two
+# recordings), not the field's typing; Ctrl+Y brings back the sixth line.
+keys("ctrl+z", "ctrl+z", "ctrl+y")
 shot("2-recorded")
 
 # Into the grid (after the knobs, the calibres, the text pane, "Exercices" and
@@ -106,7 +109,8 @@ keys("Home", "ctrl+Home", *["Right"] * 3, "ctrl+space")
 desk.keys_shown("the column menu", "shift+F10")
 shot("3-menu")
 calc = dialog_keys("^Calculer: C4 =$", "c")  # "Calculer C4"
-keys("alt+1", "asterisk", "1", "0", "0", "0", settle=0.5)
+# Typed as a pupil would: "C1" acts as the key of C1, "," as ".".
+type_text("C1*2000*0,5")
 if os.environ.get("VELMIRA_E2E_SHOTS"):
     desk.save_png(os.environ["VELMIRA_E2E_SHOTS"] + "/3b-formula.png", calc)
 # The empty lines are reported; Entrée answers.
@@ -147,12 +151,62 @@ saved = os.path.join(home, "pratique.C07")
 desk.wait_for("the saved file", lambda: os.path.exists(saved))
 desk.window_gone(save)
 
+# The bench pictures printed into a PDF file chosen in the printer dialog;
+# printed again after another printout took that file, the program asks first.
+printed = os.path.join(home, "tableau.pdf")
+
+
+def print_window():
+    desk.focus(wid)
+    w = dialog_keys("^Imprimer$", "alt+i")
+    keys("space")  # "Illustration pour la solution 1", the first stop
+    return w
+
+
+def answered(w):
+    desk.window_gone(w)
+    desk.focus(wid)
+
+
+bench_print = print_window()
+keys("alt+i", settle=0.1)  # "Imprimantes": the printer dialog
+chooser = desk.wait_for("the printer dialog", lambda: [w for w in desk.xdo(
+    "search", "--onlyvisible", "--name", "^Imprimer$").split("\n") if w and w != bench_print][-1:])[0]
+desk.wait_drawn(chooser)
+desk.focus(chooser)
+keys("alt+f", "ctrl+a")  # "Fichier de sortie"
+type_text(printed)
+for _ in range(3):  # a completion list may take the first Entrée
+    keys("Return", settle=1.0)
+    if chooser not in desk.xdo("search", "--onlyvisible", "--name", "").split("\n"):
+        break
+desk.window_gone(chooser)
+desk.focus(bench_print)
+keys("alt+o", settle=0.1)
+desk.wait_for("the printed file", lambda: os.path.exists(printed) and os.path.getsize(printed) > 1000)
+answered(bench_print)
+table_print = b"%PDF-1.4 the table printed before"
+with open(printed, "wb") as f:
+    f.write(table_print)
+bench_print = print_window()
+question = dialog_keys("^Ecraser le fichier", "alt+o")
+keys("Escape", settle=0.5)
+desk.window_gone(question)
+with open(printed, "rb") as f:
+    if f.read() != table_print:
+        fail("the PDF file was replaced although the question was answered Annuler")
+desk.focus(bench_print)
+question = dialog_keys("^Ecraser le fichier", "alt+o")
+keys("Return", settle=0.1)
+desk.wait_for("the replaced file", lambda: os.path.getsize(printed) > 1000)
+answered(bench_print)
+
 # Closed with its question: Alt+F, then Entrée.
 desk.close_program(program, wid)
 
 # --- The saved file ------------------------------------------------------------
 table = run_outil("config", saved, "--tableau").split("\n")
-for line, c in enumerate(("1,00E-02", "2,00E-02", "3,00E-02", "4,00E-02", "5,00E-02"), start=1):
+for line, c in enumerate(("1,00E-02", "2,00E-02", "3,00E-02", "4,00E-02", "5,00E-02", "6,00E-02"), start=1):
     cells = table[line].split("\t") if line < len(table) else []
     if len(cells) < 4 or cells[0] != c:
         fail(f"recorded line {line}: " + repr(table[line] if line < len(table) else None))
@@ -160,10 +214,10 @@ for line, c in enumerate(("1,00E-02", "2,00E-02", "3,00E-02", "4,00E-02", "5,00E
         fail(f"computed C4 on line {line}: " + repr(cells))
     if not cells[1] or not cells[2]:
         fail(f"readings missing on line {line}: " + repr(cells))
-if table[6].strip():
-    fail("a sixth line was recorded: " + repr(table[6]))
+if table[7].strip():
+    fail("the seventh line was not undone: " + repr(table[7]))
 records = run_outil("config", saved)
-if "C1 * 1000" not in records:
+if "C1 * 2000 * 0" not in records:
     fail("the formula of C4 was not saved")
 if run_outil("config", saved).split("\n")[8] != "9\t9":
     fail("solute: " + repr(records.split("\n")[8]))
