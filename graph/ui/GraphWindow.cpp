@@ -38,13 +38,16 @@ namespace {
 // than the scales' separator would otherwise put them.
 constexpr int kPanelWidth = 208;
 constexpr int kSeparatorLeft = 10, kSeparatorRight = 198;
-constexpr int kSeparators[] = {160, 324, 474};
+constexpr int kSeparators[] = {160, 324};
 struct Heading {
   const char* text;
   int top;
 };
-constexpr Heading kHeadings[] = {
-    {"Grandeurs :", 52}, {"Options :", 172}, {"Échelles :", 329}, {"Position du pointeur :", 480}};
+constexpr Heading kHeadings[] = {{"Grandeurs :", 52}, {"Options :", 172}, {"Échelles :", 329}};
+// The pointer's section follows the equation, which a two-line model makes taller.
+const char* const kPointerHeading = "Position du pointeur :";
+constexpr QRect kEquationPlace(10, 407, kPanelWidth - 14, 65);
+constexpr int kPointerHeadingBelow = 6, kPointerLinesBelow = 30, kPointerLineHeight = 16;
 constexpr int kTitleHeight = 42;
 constexpr QSize kDesignSize(800, 600);
 // A drag shorter than this across the plot is a click.
@@ -192,7 +195,7 @@ void GraphWindow::buildControls() {
   equation_ = new QLabel(this);
   equation_->setObjectName(QStringLiteral("equation"));
   equation_->setFont(scaleFont());
-  equation_->setGeometry(10, 407, kPanelWidth - 14, 65);
+  equation_->setGeometry(kEquationPlace);
   equation_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   equation_->setWordWrap(true);
   QPalette green = equation_->palette();
@@ -203,7 +206,6 @@ void GraphWindow::buildControls() {
     pointerLabel_[i] = new QLabel(this);
     pointerLabel_[i]->setObjectName(QStringLiteral("pointerLabel%1").arg(i));
     pointerLabel_[i]->setFont(font);
-    pointerLabel_[i]->setGeometry(24, 504 + 16 * i, kPanelWidth - 32, 16);
   }
 
   auto button = [&](const char* name, widgets::CommandPicture picture, const char* tip, int x) {
@@ -222,6 +224,7 @@ void GraphWindow::buildControls() {
   connect(printButton_, &QToolButton::clicked, this, [this] { printClicked(); });
   connect(copyButton_, &QToolButton::clicked, this, [this] { copyClicked(); });
   connect(closeButton_, &QToolButton::clicked, this, [this] { close(); });
+  placePointerSection();
 }
 
 void GraphWindow::fillLists() {
@@ -406,6 +409,7 @@ graph::TwoLineStrokes GraphWindow::showTwoLines(const std::vector<graph::Plotted
 }
 
 void GraphWindow::showFigureTexts(const graph::FitNote& note, const std::vector<graph::Stroke>& strokes) {
+  placePointerSection();
   texts_ = graph::Figure{};
   texts_.plot = plot_;
   if (plot_.plottable) {
@@ -513,6 +517,18 @@ bool GraphWindow::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
+void GraphWindow::placePointerSection() {
+  // The equation whole, the pointer's section under it.
+  const int tall = std::max(kEquationPlace.height(), equation_->heightForWidth(kEquationPlace.width()));
+  equation_->setGeometry(kEquationPlace.adjusted(0, 0, 0, tall - kEquationPlace.height()));
+  pointerSeparator_ = equation_->geometry().bottom() + 3;
+  // Its two lines closer to the heading rather than over the buttons.
+  const int top = std::min(pointerSeparator_ + kPointerLinesBelow, printButton_->y() - 2 * kPointerLineHeight - 1);
+  for (int i = 0; i < 2; ++i)
+    pointerLabel_[i]->setGeometry(24, top + kPointerLineHeight * i, kPanelWidth - 32, kPointerLineHeight);
+  update();
+}
+
 void GraphWindow::paintEvent(QPaintEvent*) {
   QPainter p(this);
   const int h = height();
@@ -520,7 +536,7 @@ void GraphWindow::paintEvent(QPaintEvent*) {
   p.fillRect(QRect(0, 0, kPanelWidth, h), widgets::kLightGrey);
   p.setPen(widgets::kDarkGrey);
   p.drawLine(kPanelWidth, 0, kPanelWidth, h - 1);
-  for (int y : kSeparators) {
+  for (int y : {kSeparators[0], kSeparators[1], pointerSeparator_}) {
     p.setPen(widgets::kDarkGrey);
     p.drawLine(kSeparatorLeft, y, kSeparatorRight, y);
     p.setPen(widgets::kWhite);
@@ -535,7 +551,8 @@ void GraphWindow::paintEvent(QPaintEvent*) {
   const QFont heading = headingFont();
   const QFontMetrics hm(heading);
   p.setFont(heading);
-  for (const Heading& hd : kHeadings) {
+  for (const Heading& hd :
+       {kHeadings[0], kHeadings[1], kHeadings[2], Heading{kPointerHeading, pointerSeparator_ + kPointerHeadingBelow}}) {
     const QString text = QString::fromUtf8(hd.text);
     const int x = (kPanelWidth - hm.horizontalAdvance(text)) / 2;
     p.setPen(widgets::kDarkGrey);

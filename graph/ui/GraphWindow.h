@@ -109,6 +109,7 @@ class GraphWindow : public QDialog {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void placePointerSection();
   void showEvent(QShowEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -157,6 +158,7 @@ class GraphWindow : public QDialog {
   QLabel* scaleLabel_ = nullptr;
   QLabel* pointerLabel_[2] = {nullptr, nullptr};
   QLabel* equation_ = nullptr;
+  int pointerSeparator_ = 0;  // the line above the pointer's section
   QToolButton* printButton_ = nullptr;
   QToolButton* copyButton_ = nullptr;
   QToolButton* closeButton_ = nullptr;

@@ -216,6 +216,14 @@ TEST_F(GraphWindowTest, TwoLinesSecondDashedAndTheirIntersection) {
     EXPECT_EQ(printed.count(QStringLiteral("Intersection : x = 3 ; y = 4")), 2) << printed.toStdString();
   }
 
+  // Numbers of a real titration make each line wrap: the equation is still
+  // whole, and the pointer's section moves down under it.
+  fill({{"0", "207"}, {"1", "192"}, {"2", "177"}, {"3", "162"}, {"4", "101,4"}, {"5", "112,1"}, {"6", "123,3"}});
+  window->redrawPlot();
+  const QRect equation = window->equation()->geometry();
+  EXPECT_LE(window->equation()->heightForWidth(equation.width()), equation.height());
+  EXPECT_GT(window->pointerLabel(0)->y(), equation.bottom() + 20);
+
   // Three points: the two lines are impossible, nothing drawn.
   for (int r = 4; r <= 7; ++r) table.setCell(r, 0, "");
   window->redrawPlot();
