@@ -91,6 +91,8 @@ inline const QColor kPrintedTitleShade{230, 230, 230};
 inline const QColor kDisabledText{76, 76, 76};
 // The fitted line's equation: the line's green, darker for a text.
 inline const QColor kLineText{0, 100, 0};
+// An exercise's corrected status, over its grey shadow.
+inline const QColor kStatusText{0, 0, 200};
 // The windows' own background where the style gives it (graph, dialogs).
 inline const QColor kStyleWindow{239, 239, 239};
 
@@ -98,7 +100,7 @@ struct TextPair {
   QColor text;
   QColor background;
 };
-inline const std::array<TextPair, 19> kTextPairs = {{
+inline const std::array<TextPair, 20> kTextPairs = {{
     {kBlack, kWindowBackground},
     {kBlack, kPageBackground},
     {kBlack, kStripBackground},
@@ -118,6 +120,7 @@ inline const std::array<TextPair, 19> kTextPairs = {{
     {kWhite, kConductimeterFace},
     {kLineText, kStyleWindow},
     {kPurple, kStyleWindow},
+    {kStatusText, kStyleWindow},
 }};
 
 }  // namespace velmira::widgets

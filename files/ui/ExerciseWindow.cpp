@@ -31,6 +31,24 @@ namespace {
 constexpr int kTitleHeight = 48;
 constexpr int kStarSize = 28;
 const QString kNoTitle = QStringLiteral("Titre");
+
+// The corrected status with its shadow one pixel down and right: one label,
+// so a screen reader reads it once.
+class ShadowedLabel : public QLabel {
+ public:
+  using QLabel::QLabel;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setFont(font());
+    const int flags = Qt::AlignLeft | Qt::AlignVCenter;
+    p.setPen(widgets::kDarkGrey);
+    p.drawText(rect().translated(1, 1), flags, text());
+    p.setPen(widgets::kStatusText);
+    p.drawText(rect(), flags, text());
+  }
+};
 }  // namespace
 
 QPixmap starPicture(bool lit, int size, double devicePixelRatio) {
@@ -61,9 +79,9 @@ ExerciseWindow::ExerciseWindow(const QString& startFolder, MessageService& messa
                                std::function<bool(const std::string&)> open, QWidget* mainWindow)
     : QDialog(mainWindow), messages_(messages), open_(std::move(open)) {
   setObjectName(QStringLiteral("exerciseWindow"));
-  // The main window's title, position and size.
+  setWindowTitle(QStringLiteral("Ouvrir un exercice — Velmira"));  // named by its job
+  // The main window's position and size.
   if (mainWindow) {
-    setWindowTitle(mainWindow->windowTitle());
     setGeometry(mainWindow->geometry());
   } else {
     resize(800, 600);
@@ -80,6 +98,7 @@ ExerciseWindow::ExerciseWindow(const QString& startFolder, MessageService& messa
   fileField_ = new QLineEdit(this);
   fileField_->setObjectName(QStringLiteral("exerciseFile"));
   fileField_->setReadOnly(true);
+  fileField_->setAccessibleName(QStringLiteral("Fichier de l'exercice"));
 
   // The preview.
   auto* preview = new QFrame(this);
@@ -93,31 +112,16 @@ ExerciseWindow::ExerciseWindow(const QString& startFolder, MessageService& messa
   notions_ = new QPlainTextEdit(preview);
   notions_->setObjectName(QStringLiteral("notions"));
   notions_->setReadOnly(true);
+  notions_->setAccessibleName(QStringLiteral("Notions abordées"));
   notions_->setMaximumHeight(90);
   difficultyHeading_ = new QLabel(QStringLiteral("Niveau de difficulté :"), preview);
-  auto* starRow = new QHBoxLayout;
-  for (int i = 0; i < 3; ++i) {
-    stars_[i] = new QLabel(preview);
-    stars_[i]->setObjectName(QStringLiteral("star%1").arg(i));
-    stars_[i]->setFixedSize(kStarSize, kStarSize);
-    starRow->addWidget(stars_[i]);
-  }
-  starRow->addStretch();
-  // The corrected status with its shadow: Label3 one pixel down and right.
-  auto* statusBox = new QWidget(preview);
-  statusBox->setFixedHeight(24);
-  statusShadow_ = new QLabel(QStringLiteral("Corrigé"), statusBox);
-  statusShadow_->setObjectName(QStringLiteral("statusShadow"));
-  statusLabel_ = new QLabel(QStringLiteral("Corrigé"), statusBox);
+  stars_ = new QLabel(preview);
+  stars_->setObjectName(QStringLiteral("stars"));
+  stars_->setFixedSize(3 * kStarSize, kStarSize);
+  statusLabel_ = new ShadowedLabel(QStringLiteral("Corrigé"), preview);
   statusLabel_->setObjectName(QStringLiteral("status"));
-  const QFont statusFont = qtp::mapFont(QStringLiteral("Arial"), 11, true);
-  for (QLabel* l : {statusShadow_, statusLabel_}) {
-    l->setFont(statusFont);
-    l->resize(300, 22);
-  }
-  statusShadow_->move(1, 1);
-  statusShadow_->setStyleSheet(QStringLiteral("color: rgb(128, 128, 128)"));
-  statusLabel_->setStyleSheet(QStringLiteral("color: rgb(0, 0, 200)"));
+  statusLabel_->setFont(qtp::mapFont(QStringLiteral("Arial"), 11, true));
+  statusLabel_->setFixedHeight(24);
   intratro_ = new QLabel(QStringLiteral("Sélectionner un fichier"), preview);
   intratro_->setObjectName(QStringLiteral("introduction"));
   pv->addWidget(titleLabel_);
@@ -125,8 +129,8 @@ ExerciseWindow::ExerciseWindow(const QString& startFolder, MessageService& messa
   pv->addWidget(notionsHeading_);
   pv->addWidget(notions_);
   pv->addWidget(difficultyHeading_);
-  pv->addLayout(starRow);
-  pv->addWidget(statusBox);
+  pv->addWidget(stars_);
+  pv->addWidget(statusLabel_);
   pv->addStretch();
 
   openButton_ = new QPushButton(QStringLiteral("Ouvrir l'exercice sélectionné"), this);
@@ -209,16 +213,23 @@ void ExerciseWindow::selectFile(const QString& name, bool clicked) {
 
 void ExerciseWindow::showStars(int lit) {
   const double dpr = devicePixelRatioF();
+  QPixmap row(stars_->size() * dpr);
+  row.setDevicePixelRatio(dpr);
+  row.fill(Qt::transparent);
+  QPainter p(&row);
   for (int i = 0; i < 3; ++i) {
-    lit_[i] = lit > i;
-    stars_[i]->setPixmap(starPicture(lit_[i], kStarSize, dpr));
-    stars_[i]->show();
+    lit_[static_cast<std::size_t>(i)] = lit > i;
+    p.drawPixmap(i * kStarSize, 0, starPicture(lit > i, kStarSize, dpr));
   }
+  p.end();
+  stars_->setPixmap(row);
+  stars_->setAccessibleName(QStringLiteral("Difficulté : %1 sur 3").arg(lit));
+  stars_->show();
 }
 
 bool ExerciseWindow::showPreview() {
   notions_->clear();
-  for (QLabel* s : stars_) s->hide();
+  stars_->hide();
   difficultyHeading_->hide();
   openButton_->hide();
   const std::string file = fileField_->text().toStdString();
@@ -227,7 +238,6 @@ bool ExerciseWindow::showPreview() {
     intratro_->show();
     notionsHeading_->hide();
     statusLabel_->hide();
-    statusShadow_->hide();
     return true;
   }
   intratro_->hide();
@@ -235,17 +245,14 @@ bool ExerciseWindow::showPreview() {
   openButton_->show();
   notionsHeading_->show();
   statusLabel_->show();
-  statusShadow_->show();
   const ExercisePreview p = readPreview(file);
   if (p.state != PreviewState::Read) {
     // Nothing of another file's preview stays.
     titleLabel_->setText(kNoTitle);
     statusLabel_->hide();
-    statusShadow_->hide();
     return false;
   }
   statusLabel_->setText(QString::fromUtf8(p.status()));
-  statusShadow_->setText(QString::fromUtf8(p.status()));
   int lit = 0;
   for (bool s : p.stars) lit += s ? 1 : 0;
   showStars(lit);

@@ -34,7 +34,7 @@ class ExerciseWindow : public QDialog {
   QLineEdit* fileField() const { return fileField_; }
   QLabel* titleLabel() const { return titleLabel_; }
   QPlainTextEdit* notions() const { return notions_; }
-  QLabel* star(int i) const { return stars_[static_cast<std::size_t>(i)]; }
+  QLabel* stars() const { return stars_; }  // the difficulty
   bool starLit(int i) const { return lit_[static_cast<std::size_t>(i)]; }
   QLabel* status() const { return statusLabel_; }
   QPushButton* openButton() const { return openButton_; }
@@ -69,10 +69,9 @@ class ExerciseWindow : public QDialog {
   QLabel* notionsHeading_ = nullptr;
   QPlainTextEdit* notions_ = nullptr;
   QLabel* difficultyHeading_ = nullptr;
-  std::array<QLabel*, 3> stars_{};
+  QLabel* stars_ = nullptr;
   std::array<bool, 3> lit_{};
   QLabel* statusLabel_ = nullptr;
-  QLabel* statusShadow_ = nullptr;
   QLabel* intratro_ = nullptr;
   QPushButton* openButton_ = nullptr;
   WaitNotice* waitNotice_ = nullptr;

@@ -92,7 +92,9 @@ TEST_F(ExerciseTest, TheWindowPreviewsTheFirstFileAndOpensIt) {
       return;
     }
     EXPECT_EQ(seen->titleLabel()->text(), "Conductance d'une solution");
+    EXPECT_EQ(seen->windowTitle(), "Ouvrir un exercice — Velmira");
     EXPECT_EQ(seen->status()->text(), "Exercice corrigé");
+    EXPECT_EQ(seen->stars()->accessibleName(), "Difficulté : 2 sur 3");
     EXPECT_EQ(seen->notions()->toPlainText(), "Conductance, conductivité");
     EXPECT_TRUE(seen->starLit(1));
     EXPECT_FALSE(seen->starLit(2));
