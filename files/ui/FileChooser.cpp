@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QTimer>
@@ -96,6 +97,14 @@ FileChooser::FileChooser(const QString& pattern, const QString& placesCaption, c
   list_ = new QListView(this);
   list_->setObjectName(QStringLiteral("fileList"));
   list_->setModel(fileModel_);
+
+  // Each named by its caption, without the colon (the list not by its value).
+  const auto named = [](QWidget* w, QString caption) {
+    w->setAccessibleName(caption.remove(QRegularExpression(QStringLiteral("[\\s\\x{00A0}]*:\\s*$"))));
+  };
+  named(places_, placesCaption);
+  named(tree_, foldersCaption);
+  named(list_, filesCaption);
 
   auto* grid = new QGridLayout(this);
   grid->setContentsMargins(0, 0, 0, 0);

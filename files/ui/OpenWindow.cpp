@@ -26,6 +26,7 @@ OpenWindow::OpenWindow(ConfigOwner& owner, MessageService& messages, const QStri
                       QStringLiteral("Répertoire"), QStringLiteral("Fichiers"), appFolder, this);
   fileNameField_ = new QLineEdit(this);
   fileNameField_->setObjectName(QStringLiteral("fileName"));
+  fileNameField_->setAccessibleName(QStringLiteral("Nom du fichier"));
   auto* open = new QPushButton(QStringLiteral("OUVRIR"), this);
   auto* cancel = new QPushButton(QStringLiteral("Annuler"), this);
   open->setAutoDefault(false);

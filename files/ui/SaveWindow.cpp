@@ -29,6 +29,7 @@ SaveWindow::SaveWindow(ConfigOwner& owner, MessageService& messages, const QStri
                       QStringLiteral("Répertoire\u00A0:"), QStringLiteral("Fichiers enregistrés"), appFolder, this);
   fileNameField_ = new QLineEdit(QString::fromStdString(owner_.configPath()), this);
   fileNameField_->setObjectName(QStringLiteral("fileName"));
+  fileNameField_->setAccessibleName(QStringLiteral("Nom du fichier"));
   save_ = new QPushButton(QStringLiteral("Enregistrer"), this);
   auto* cancel = new QPushButton(QStringLiteral("Annuler"), this);
   save_->setAutoDefault(false);

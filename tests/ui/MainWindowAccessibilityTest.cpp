@@ -2,7 +2,11 @@
 // What the keyboard alone and a screen reader find in the main window: the
 // selector groups, the names, roles and values of the controls.
 #include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 
 #include "model/Tolerance.h"
@@ -139,7 +143,8 @@ void expectNamed(QAccessibleInterface* i, QStringList& unnamed) {
   static const QList<QAccessible::Role> controls = {
       QAccessible::Button,   QAccessible::RadioButton, QAccessible::CheckBox,    QAccessible::EditableText,
       QAccessible::Dial,     QAccessible::Slider,      QAccessible::PageTab,     QAccessible::ListItem,
-      QAccessible::ComboBox, QAccessible::List,        QAccessible::PageTabList, QAccessible::Table};
+      QAccessible::ComboBox, QAccessible::List,        QAccessible::PageTabList, QAccessible::Table,
+      QAccessible::Tree};
   if (controls.contains(i->role()) && i->text(QAccessible::Name).trimmed().isEmpty())
     unnamed << (i->object() ? i->object()->objectName() + QLatin1Char(' ') + i->object()->metaObject()->className()
                             : QStringLiteral("item"));
@@ -157,6 +162,32 @@ TEST_F(AccessibilityTest, NoShownControlIsWithoutAName) {
   QStringList unnamed;
   expectNamed(face(window.get()), unnamed);
   EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(QStringLiteral(", ")).toStdString();
+}
+
+// The secondary windows: each titled by its job, every control named, the
+// lists of places by their caption rather than their value.
+TEST_F(AccessibilityTest, TheFileWindowsAreTitledByTheirJobWithEveryControlNamed) {
+  const auto walked = [&](const std::function<void()>& command) {
+    QStringList seen;
+    QTimer::singleShot(0, [&seen] {
+      QWidget* w = QApplication::activeModalWidget();
+      if (!w) return;
+      QStringList unnamed;
+      expectNamed(face(w), unnamed);
+      auto* places = w->findChild<QComboBox*>(QStringLiteral("places"));
+      seen << w->windowTitle() << unnamed.join(QStringLiteral(", "))
+           << (places ? places->accessibleName() : QStringLiteral("no places"));
+      qobject_cast<QDialog*>(w)->reject();
+    });
+    command();
+    return seen;
+  };
+  EXPECT_EQ(walked([&] { QTest::mouseClick(commandButton(*window, Command::Save), Qt::LeftButton); }),
+            QStringList({"Enregistrer les paramètres", "", "Emplacement"}));
+  EXPECT_EQ(walked([&] { QTest::mouseClick(commandButton(*window, Command::Open), Qt::LeftButton); }),
+            QStringList({"Ouvrir une configuration", "", "Emplacement"}));
+  EXPECT_EQ(walked([&] { exerciseMenu(*window)->openExerciseWindow(); }),
+            QStringList({"Ouvrir un exercice — Velmira", "", "Emplacement"}));
 }
 
 }  // namespace
