@@ -185,4 +185,17 @@ Figure graphFigure(const table::Table& table, int xCol, int yCol, const PlotOpti
   return f;
 }
 
+std::string figureDescription(const Figure& figure) {
+  const Plot& plot = figure.plot;
+  if (!plot.plottable) return {};
+  const std::size_t n = plot.points.size();
+  std::string text = figure.ordinateName + " en fonction de " + figure.abscissaName + " : " + std::to_string(n) +
+                     (n > 1 ? " points" : " point");
+  for (const PlottedPoint& p : plot.points)
+    text += "\nligne " + std::to_string(p.row) + " : " + num::general(p.x, num::kSingleDigits) + " ; " +
+            num::general(p.y, num::kSingleDigits);
+  for (const std::string& line : figure.note.lines) text += "\n" + line;
+  return text;
+}
+
 }  // namespace velmira::graph

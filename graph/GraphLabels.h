@@ -105,4 +105,8 @@ Figure graphFigure(const table::Table& table, int xCol, int yCol, const PlotOpti
                    std::optional<FitKind> fit, bool twoLines = false,
                    const std::optional<RowRange>& range = std::nullopt);
 
+// The figure in words, for a screen reader: what is plotted against what,
+// each point with its line, then the model's note.
+std::string figureDescription(const Figure& figure);
+
 }  // namespace velmira::graph

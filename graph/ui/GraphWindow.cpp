@@ -106,6 +106,8 @@ void GraphWindow::buildControls() {
   plotArea_ = new widgets::SurfaceWidget(this);
   plotArea_->setObjectName(QStringLiteral("plot"));
   plotArea_->setMouseTracking(true);
+  plotArea_->setFocusPolicy(Qt::TabFocus);
+  plotArea_->setAccessibleName(QStringLiteral("Graphe"));
   // The plot and the texts around it centred in the room right of the panel.
   const QMarginsF m = figureMargins(font);
   const int figureWidth = static_cast<int>(m.left() + m.right()) + graph::kPlotSize;
@@ -117,9 +119,11 @@ void GraphWindow::buildControls() {
 
   abscissaList_ = new QComboBox(this);
   abscissaList_->setObjectName(QStringLiteral("abscissaList"));
+  abscissaList_->setAccessibleName(QStringLiteral("Abscisse"));
   abscissaList_->setGeometry(kCombo1);
   ordinateList_ = new QComboBox(this);
   ordinateList_->setObjectName(QStringLiteral("ordinateList"));
+  ordinateList_->setAccessibleName(QStringLiteral("Ordonnée"));
   ordinateList_->setGeometry(kCombo2);
   for (QComboBox* c : {abscissaList_, ordinateList_}) {
     c->setFont(font);
@@ -224,6 +228,8 @@ void GraphWindow::buildControls() {
   connect(printButton_, &QToolButton::clicked, this, [this] { printClicked(); });
   connect(copyButton_, &QToolButton::clicked, this, [this] { copyClicked(); });
   connect(closeButton_, &QToolButton::clicked, this, [this] { close(); });
+  setTabOrder(closeButton_, plotArea_);  // the plot's words after every control
+  abscissaList_->setFocus();
   placePointerSection();
 }
 
@@ -416,6 +422,8 @@ void GraphWindow::showFigureTexts(const graph::FitNote& note, const std::vector<
     texts_.abscissaName = table::columnName(table_, abscissaList_->currentIndex());
     texts_.ordinateName = table::columnName(table_, ordinateList_->currentIndex());
     texts_.note = note;
+    // The plot's text alternative, read when the keyboard reaches it.
+    plotArea_->setAccessibleDescription(QString::fromStdString(graph::figureDescription(texts_)));
     plotArea_->surface().paint([&](QPainter& p) {
       paintFitNote(p, QRectF(0, 0, graph::kPlotSize, graph::kPlotSize), note, panelFont(), strokes);
     });

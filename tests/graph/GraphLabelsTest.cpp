@@ -110,6 +110,11 @@ TEST(GraphLabels, FigureCarriesTheTwoLinesTheirCrossAndNote) {
                                       "Droite 2 : y = a·x + b ; a = 2 ; b = -2 ; r² = 1,0000",
                                       "Intersection : x = 3 ; y = 4", intersectionUncertaintyText(*f.twoLines)}));
   EXPECT_EQ(f.note.inks, (std::vector<Ink>{Ink::Line, Ink::SecondLine, Ink::Mark, Ink::Mark}));
+  // In words: the axes, every point with its line, the note.
+  const std::string words = figureDescription(f);
+  EXPECT_EQ(words.substr(0, words.find('\n')), f.ordinateName + " en fonction de " + f.abscissaName + " : 7 points");
+  EXPECT_NE(words.find("\nligne 4 : 3 ; 4\nligne 5 : 4 ; 6\n"), std::string::npos) << words;
+  EXPECT_NE(words.find("\n" + f.note.lines[1] + "\n"), std::string::npos) << words;
 
   // Axes and grid, then the first line and the second's dashes under the
   // points and their joining curve, the cross last.
