@@ -16,6 +16,7 @@ struct KeyInfo {
   const char* name;     // control name
   const char* caption;  // with "&" before an access key
   const char* hint;     // tooltip, "" for none
+  const char* spoken;   // its name for a screen reader: what it does
   KeyFamily family;
   int row;   // keypad row 0..4; -1: the column row
   int col;   // keypad column 0..9 (0..4 functions, 5..9 digits)

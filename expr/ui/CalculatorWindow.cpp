@@ -179,6 +179,7 @@ void CalculatorWindow::build() {
 
   displayField_ = new Display(this, this);
   displayField_->setObjectName(QStringLiteral("display"));
+  displayField_->setAccessibleName(QStringLiteral("Écran de la calculatrice"));
   displayField_->setFont(qtp::mapFont(QStringLiteral("DejaVu Sans Mono"), 24));
   displayField_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
@@ -227,6 +228,7 @@ void CalculatorWindow::build() {
     b->setObjectName(QString::fromUtf8(k.name));
     b->setProperty("family", QString::fromUtf8(familyName(k.family)));
     if (*k.hint) b->setToolTip(QString::fromUtf8(k.hint));
+    b->setAccessibleName(QString::fromUtf8(k.spoken));
     b->setFont(keyFont(k));
     b->setAutoDefault(false);
     b->setFocusPolicy(Qt::TabFocus);

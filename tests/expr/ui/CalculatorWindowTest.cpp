@@ -10,6 +10,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -45,6 +46,11 @@ TEST(MachineWindow, EveryKeyIsPlacedNamedAndWiredToItsCalculatorKey) {
     ASSERT_NE(b, nullptr) << info.name;
     EXPECT_EQ(m.findChild<QPushButton*>(QString::fromUtf8(info.name)), b);
     EXPECT_EQ(b->text().remove(QLatin1Char('&')), QString::fromUtf8(info.caption).remove(QLatin1Char('&')));
+    // A screen reader says what the key does, in words, not its symbol.
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^[\\w ]+$"), QRegularExpression::UseUnicodePropertiesOption)
+                    .match(b->accessibleName())
+                    .hasMatch())
+        << info.name;
     if (info.row >= 0) {
       EXPECT_TRUE(m.rect().contains(b->geometry())) << info.name;
       for (const KeyInfo& other : calculatorKeys()) {
