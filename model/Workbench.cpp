@@ -161,6 +161,27 @@ int Workbench::selectedVoltmeterCalibre(int bench) const {
   return selectedIn(voltmeterCalibres_, bench, kCalibresPerBench);
 }
 
+std::string Workbench::readingUnit(Meter meter, int bench) const {
+  static constexpr const char* kConductimeterUnits[kRangesPerBench] = {"S", "mS", "µS", "S/m", "mS/m", "µS/m"};
+  static constexpr const char* kAmmeterUnits[kCalibresPerBench] = {"A", "mA", "mA", "mA"};
+  static constexpr const char* kVoltmeterUnits[kCalibresPerBench] = {"V", "V", "mV", "mV"};
+  switch (meter) {
+    case Meter::Conductimeter: {
+      const int j = selectedRange(bench);
+      return j >= 0 ? kConductimeterUnits[j] : "";
+    }
+    case Meter::Ammeter: {
+      const int j = selectedAmmeterCalibre(bench);
+      return j >= 0 ? kAmmeterUnits[j] : "";
+    }
+    case Meter::Voltmeter: {
+      const int j = selectedVoltmeterCalibre(bench);
+      return j >= 0 ? kVoltmeterUnits[j] : "";
+    }
+  }
+  return "";
+}
+
 void Workbench::checkMixture() {
   const int a = soluteOf(1), b = soluteOf(2);
   mixturePossible_ = !mixtureRefused(a, b);

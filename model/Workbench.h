@@ -118,6 +118,9 @@ class Workbench {
   int selectedRange(int bench) const;
   int selectedAmmeterCalibre(int bench) const;
   int selectedVoltmeterCalibre(int bench) const;
+  // The unit of what a bench's meter shows, its selected calibre's or
+  // range's ("mV", "mA", "mS/m"); empty when none is selected.
+  std::string readingUnit(Meter meter, int bench) const;
 
   // --- Displays ------------------------------------------------------------
   const std::string& display(Meter meter, int bench) const;

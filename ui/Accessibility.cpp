@@ -269,9 +269,9 @@ void nameControls(MainWindow& w) {
   name(w.benches().tabStrip(), QStringLiteral("Bancs de mesure"),
        QStringLiteral("Ctrl+Tab : banc suivant, Ctrl+Maj+Tab : banc précédent"));
   for (Bench b : kAllBenches) w.benches().panel(b).nameControls();
-  name(w.benches().cellOptions()->distance(), QStringLiteral("Distance L entre les électrodes"),
+  name(w.benches().cellOptions()->distance(), QStringLiteral("Distance L entre les électrodes, en cm"),
        QStringLiteral("Distance L entre les électrodes, en cm, de 0,5 à 5"));
-  name(w.benches().cellOptions()->area(), QStringLiteral("Aire S des électrodes"),
+  name(w.benches().cellOptions()->area(), QStringLiteral("Aire S des électrodes, en cm²"),
        QStringLiteral("Aire S des électrodes, en cm², de 0,5 à 10"));
   name(w.benches().solutePicker(), QStringLiteral("Liste des solutés"),
        QStringLiteral("Flèches : soluté suivant ou précédent, Entrée : choisir, Échap : fermer"));

@@ -171,6 +171,7 @@ void BenchPanel::place(const BenchPlacement& placement) {
 void BenchPanel::show(const model::Workbench& wb) {
   const int b = benchNumber(bench_);
   for (model::Meter m : kMeters) {
+    display(m)->setUnit(QString::fromUtf8(wb.readingUnit(m, b)));
     display(m)->setDisplay(wb.display(m, b));
     display(m)->setUncertainty(QString::fromStdString(model::readingUncertaintyText(m, wb.display(m, b))));
   }

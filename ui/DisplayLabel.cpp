@@ -36,6 +36,12 @@ void DisplayLabel::setSubject(const QString& subject) {
   updateName();
 }
 
+void DisplayLabel::setUnit(const QString& unit) {
+  if (unit_ == unit) return;
+  unit_ = unit;
+  updateName();
+}
+
 void DisplayLabel::setUncertainty(const QString& text) {
   if (toolTip() == text) return;
   setToolTip(text);
@@ -45,7 +51,11 @@ void DisplayLabel::setUncertainty(const QString& text) {
 void DisplayLabel::updateName() {
   if (subject_.isEmpty()) return;
   const QString reading = text().simplified();
-  setAccessibleName(reading.isEmpty() ? subject_ : subject_ + QStringLiteral(" : ") + reading);
+  // A number with its unit; a text such as the overflow's stays alone.
+  const bool number = !reading.isEmpty() && reading.back().isDigit();
+  setAccessibleName(reading.isEmpty()            ? subject_
+                    : number && !unit_.isEmpty() ? subject_ + QStringLiteral(" : ") + reading + u' ' + unit_
+                                                 : subject_ + QStringLiteral(" : ") + reading);
 }
 
 }  // namespace velmira::ui

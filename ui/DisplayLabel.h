@@ -20,6 +20,8 @@ class DisplayLabel : public QLabel {
   // the name is the subject and the text ("Voltmètre, solution 1 : 0,200 V"),
   // kept up to date so that a new reading is announced.
   void setSubject(const QString& subject);
+  // The unit said after the reading.
+  void setUnit(const QString& unit);
   // The standard uncertainty of the reading shown ("u = 1,8"), as its
   // tooltip and accessible description; empty for none.
   void setUncertainty(const QString& text);
@@ -29,6 +31,7 @@ class DisplayLabel : public QLabel {
 
   Kind kind_;
   QString subject_;
+  QString unit_;
 };
 
 }  // namespace velmira::ui

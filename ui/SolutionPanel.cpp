@@ -3,6 +3,7 @@
 
 #include <QPushButton>
 
+#include "model/SoluteCatalogue.h"
 #include "platform/qt/Fonts.h"
 #include "ui/Accessibility.h"
 #include "ui/BenchPage.h"
@@ -45,7 +46,11 @@ void SolutionPanel::showSolute(SolutePickerWidget& list, const model::Workbench&
   formulaBox_->showSolute(list.listWithRow(n), n, unknown);
   formulaBox_->setEnabled(!unknown);
   soluteListButton_->setEnabled(!unknown);
-  formulaBox_->setAccessibleDescription(unknown ? QStringLiteral("inconnu") : QString());
+  // Said by its name, as the list says it.
+  formulaBox_->setAccessibleName(
+      QStringLiteral("Soluté de la solution %1 : %2")
+          .arg(solution() + 1)
+          .arg(unknown ? QStringLiteral("inconnu") : QString::fromUtf8(model::soluteName(n))));
 }
 
 std::vector<std::pair<QWidget*, QString>> SolutionPanel::hints() const {

@@ -153,7 +153,7 @@ for d in dials:
         failures.append(f"knob {d.name!r}: {v.minimumValue} <= {v.currentValue} <= {v.maximumValue}")
 
 readings = [n.name for n in showing if n.name.startswith("Voltmètre, solution 1 : ")]
-if not readings or not readings[0].endswith("0,200"):
+if not readings or not readings[0].endswith("0,200 V"):
     failures.append(f"voltmeter reading: {readings}")
 
 if failures:

@@ -95,10 +95,12 @@ TEST(Workbench, ConductimeterModesAndRanges) {
   };
   EXPECT_EQ(mode(3), "0,411");
   EXPECT_EQ(mode(4), "411,0");
+  EXPECT_EQ(wb.readingUnit(model::Meter::Conductimeter, 1), "mS/m");  // 0,411 S/m
   EXPECT_EQ(mode(5), std::string(model::kConductimeterOverflow));
   // Conductance with S = L = 1 cm: G = σ / 100.
   EXPECT_EQ(mode(0), "0,004");
   EXPECT_EQ(mode(1), "4,11");
+  EXPECT_EQ(wb.readingUnit(model::Meter::Conductimeter, 1), "mS");
   EXPECT_EQ(mode(2), std::string(model::kConductimeterOverflow));
   setSolutes(wb, 1, 1);
   EXPECT_EQ(mode(1), "2,98");
@@ -118,6 +120,7 @@ TEST(Workbench, AmmeterCalibresAreInclusiveAndShowOverflow) {
   };
   EXPECT_EQ(ammeter(0), "0,001");
   EXPECT_EQ(ammeter(1), "0,6");
+  EXPECT_EQ(wb.readingUnit(model::Meter::Ammeter, 1), "mA");  // 0,001 A
   EXPECT_EQ(ammeter(2), "0,60");
   EXPECT_EQ(ammeter(3), "0,598");
   // Amplitude 0: no current.
@@ -147,6 +150,7 @@ TEST(Workbench, VoltmeterShowsTheAmplitudeOnEachCalibre) {
   EXPECT_EQ(volts(0), "0,20");
   EXPECT_EQ(volts(1), "0,200");
   EXPECT_EQ(volts(2), "200,0");  // 0.12 * 5 / 3 is just below 0.2: inclusive test
+  EXPECT_EQ(wb.readingUnit(model::Meter::Voltmeter, 1), "mV");
   wb.setKnobTag(0, "0.1206");
   EXPECT_EQ(volts(2), std::string(model::kMeterOverflow));
   wb.setKnobTag(0, "0.0102");  // 17 mV

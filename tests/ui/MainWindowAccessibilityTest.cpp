@@ -104,7 +104,8 @@ TEST_F(AccessibilityTest, DisplaysAreNamedWithInstrumentBenchAndReading) {
   typeEntry(0, QStringLiteral("0.01"));
   DisplayLabel* d = meterDisplay(*window, model::Meter::Conductimeter, 1);
   ASSERT_FALSE(d->text().simplified().isEmpty());
-  EXPECT_EQ(d->accessibleName(), QStringLiteral("Conductimètre, solution 1 : ") + d->text().simplified());
+  EXPECT_EQ(d->accessibleName(),
+            QStringLiteral("Conductimètre, solution 1 : ") + d->text().simplified() + QStringLiteral(" mS/m"));
   const QString first = d->accessibleName();
   // Its uncertainty follows the reading shown, as tooltip and description.
   const QString u = d->toolTip();
@@ -134,6 +135,12 @@ TEST_F(AccessibilityTest, TheSoluteListNamesEverySolute) {
   EXPECT_EQ(last->rect().bottom(), list->rect().bottom());
   QTest::keyClick(window->benches().solutePicker(), Qt::Key_Escape);
   EXPECT_EQ(face(soluteListButton(*window, 0))->text(QAccessible::Name), "Choisir le soluté de la solution 1");
+  // The box says the solute chosen by its name.
+  QTest::mouseClick(formulaBox(*window, 0), Qt::LeftButton, {}, QPoint(20, 10));
+  QTest::keyClick(window->benches().solutePicker(), Qt::Key_End);
+  QTest::keyClick(window->benches().solutePicker(), Qt::Key_Return);
+  EXPECT_EQ(formulaBox(*window, 0)->accessibleName().toStdString(),
+            "Soluté de la solution 1 : " + std::string(model::soluteName(model::kSoluteCount)));
 }
 
 // Every control shown, walked from the window as a screen reader does, has

@@ -162,7 +162,7 @@ TEST_F(UnknownTest, AHiddenSoluteIsNeitherShownNorChosen) {
   EXPECT_FALSE(formulaBox(*window, 1)->isEnabled());
   EXPECT_FALSE(soluteListButton(*window, 1)->isEnabled());
   EXPECT_NE(formulaBox(*window, 1)->grab().toImage(), shown);
-  EXPECT_EQ(formulaBox(*window, 1)->accessibleDescription(), "inconnu");
+  EXPECT_EQ(formulaBox(*window, 1)->accessibleName(), "Soluté de la solution 2 : inconnu");
   clickTab(3);
   const QImage hiddenMixture = pageImage(3);
   // Another configuration brings the box back.
