@@ -36,6 +36,7 @@ inline const QColor kGeneratorLight{255, 200, 150};
 inline const QColor kConductimeterFace{0, 100, 180};
 inline const QColor kConductimeterOuter{100, 200, 250};
 inline const QColor kConductimeterInner{50, 150, 220};
+inline const QColor kConductimeterTitle{190, 230, 255};
 // The cell stem below the liquid and the electrode tip.
 inline const QColor kStem{90, 90, 90};
 inline const QColor kElectrodeTip{150, 150, 150};
@@ -89,8 +90,12 @@ inline const QColor kPrintedTitleShade{230, 230, 230};
 // background, disabled captions included: the pairs below are the texts the
 // program writes and what they are written on (the tests check each one).
 inline const QColor kDisabledText{76, 76, 76};
-// The fitted line's equation: the line's green, darker for a text.
-inline const QColor kLineText{0, 100, 0};
+// The fitted lines' equations on the graph's grey panel: the lines' green
+// and purple, darker for a text.
+inline const QColor kLineText{0, 80, 0};
+inline const QColor kPurpleText{120, 0, 120};
+// A selected cell or item behind its white text.
+inline const QColor kSelection{35, 110, 170};
 // An exercise's corrected status, over its grey shadow.
 inline const QColor kStatusText{0, 0, 200};
 // The windows' own background where the style gives it (graph, dialogs).
@@ -100,7 +105,7 @@ struct TextPair {
   QColor text;
   QColor background;
 };
-inline const std::array<TextPair, 20> kTextPairs = {{
+inline const std::array<TextPair, 23> kTextPairs = {{
     {kBlack, kWindowBackground},
     {kBlack, kPageBackground},
     {kBlack, kStripBackground},
@@ -118,8 +123,11 @@ inline const std::array<TextPair, 20> kTextPairs = {{
     {kBlack, kVoltmeterFace},
     {kBlack, kAmmeterFace},
     {kWhite, kConductimeterFace},
-    {kLineText, kStyleWindow},
-    {kPurple, kStyleWindow},
+    {kConductimeterTitle, kConductimeterFace},
+    {kBlack, kGeneratorFace},
+    {kLineText, kLightGrey},
+    {kPurpleText, kLightGrey},
+    {kWhite, kSelection},
     {kStatusText, kStyleWindow},
 }};
 

@@ -13,6 +13,11 @@ void applyLegiblePalette() {
   for (QPalette::ColorRole role :
        {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::PlaceholderText})
     pal.setColor(QPalette::Disabled, role, kDisabledText);
+  // The style's selection under white text is too light to be read.
+  for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
+    pal.setColor(g, QPalette::Highlight, kSelection);
+    pal.setColor(g, QPalette::HighlightedText, kWhite);
+  }
   QApplication::setPalette(pal);
 }
 

@@ -407,7 +407,7 @@ graph::TwoLineStrokes GraphWindow::showTwoLines(const std::vector<graph::Plotted
   // The intersection's uncertainty on its line: the label holds three lines.
   if (twoLineFit_.possible && !lines.isEmpty())
     lines.back() += QStringLiteral(" ; ") + QString::fromStdString(graph::intersectionUncertaintyText(twoLineFit_));
-  const QColor colours[] = {widgets::kLineText, widgets::kPurple, widgets::kBlack};
+  const QColor colours[] = {widgets::kLineText, widgets::kPurpleText, widgets::kBlack};
   for (int i = 0; i < lines.size() && i < 3; ++i) lines[i] = line(colours[i], lines[i]);
   equation_->setTextFormat(Qt::RichText);
   equation_->setText(lines.join(QStringLiteral("<br>")));

@@ -124,10 +124,11 @@ void generatorMontage(qtp::Surface& s, const BenchPlacement& pl) {
   bevelledBox(s, layout::kGeneratorBox, widgets::kGeneratorLight, widgets::kGeneratorFace);
   s.setFont(QStringLiteral("Verdana"), 10, true);
   const int t = s.textWidth(QStringLiteral("G.B.F."));
-  s.setForeColor(widgets::kDarkGrey);
+  // Dark on the orange face, over a light shadow, to be read.
+  s.setForeColor(widgets::kGeneratorLight);
   s.setPen(371 - t, 349);
   s.printStay(QStringLiteral("G.B.F."));
-  s.setForeColor(widgets::kWhite);
+  s.setForeColor(widgets::kBlack);
   s.setPen(370 - t, 348);
   s.printStay(QStringLiteral("G.B.F."));
   s.setFont(QStringLiteral("Arial"), 8, true);
@@ -213,7 +214,7 @@ void conductimeterMontage(qtp::Surface& s) {
   const QPoint title = box.topLeft() + QPoint(7, 5);  // shadow, then the title 1 px up-left
   s.setPen(title.x() + 1, title.y() + 1);
   s.printStay(QStringLiteral("Conductimètre"));
-  s.setForeColor(widgets::kConductimeterOuter);
+  s.setForeColor(widgets::kConductimeterTitle);
   s.setPen(title.x(), title.y());
   s.printStay(QStringLiteral("Conductimètre"));
 
