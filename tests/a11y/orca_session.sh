@@ -42,7 +42,7 @@ win=$(xdotool search --sync --onlyvisible --name Velmira | head -n1)
 xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
 sleep 1
 : >"$home/heard"
-tabs=${VELMIRA_ORCA_TABS:-30}
+tabs=${VELMIRA_ORCA_TABS:-40}
 for _ in $(seq "$tabs"); do
   xdotool key Tab
   sleep 0.5
@@ -54,3 +54,13 @@ spoken=$(grep -c . "$home/heard")
 silent=$(grep -c "lacks state active" "$home/orca.log")
 echo "Orca spoke $spoken phrases for $tabs Tab presses; $silent focus events dropped (window lacks state active)"
 [ "$silent" -eq 0 ] && [ "$spoken" -ge "$tabs" ] || { echo "FAILED: focused controls not spoken"; exit 1; }
+# Controls spoken with their name and value: the solute by its name, the
+# cell's sizes with their unit and value, the montage, a calibre.
+missing=0
+for phrase in "Soluté de la solution 1 : chlorure" "Distance L entre les électrodes, en cm" "'1,0'" \
+  "Aire S des électrodes, en cm²" "Montage avec un G.B.F., un voltmètre et un ampèremètre" \
+  "Calibre du voltmètre 2 V, solution 1" "Concentration c1" "'0,01'"; do
+  grep -qF "SPEECH OUTPUT: '$phrase" "$home/orca.log" || grep -qF "SPEECH OUTPUT: $phrase" "$home/orca.log" ||
+    { echo "FAILED: not spoken: $phrase"; missing=1; }
+done
+[ "$missing" -eq 0 ] || exit 1
