@@ -125,7 +125,8 @@ int main(int argc, char** argv) {
   // A configuration or an exercise given on the command line (a double-click
   // in the file manager) opens once the window is up, after the recovery
   // question is answered (never loaded behind it).
-  const QString file = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+  // Its name kept as its bytes: Qt's decoding would lose a name that is not UTF-8.
+  const std::string file = argc > 1 ? argv[1] : std::string();
   QTimer::singleShot(0, &window, [&window, file] { window.startWork(file); });
   return app.exec();
 }

@@ -9,6 +9,7 @@
 #include "files/rtf/RichDocument.h"
 #include "model/SoluteCatalogue.h"
 #include "model/Workbench.h"
+#include "platform/core/FileNames.h"
 #include "platform/core/NumberText.h"
 #include "platform/core/RecordFile.h"
 
@@ -50,7 +51,7 @@ std::string documentName(std::string_view path) {
   std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
   const auto dot = name.find_last_of('.');
   if (dot != std::string_view::npos && dot > 0) name = name.substr(0, dot);
-  return std::string(name);
+  return fileio::shownPath(name);
 }
 
 std::string formulaText(const model::Solute& solute) {

@@ -25,7 +25,7 @@ struct Date {
 std::string headingLine(std::string_view name, Date date, std::string_view pupil = {});
 
 // The file name of `path` without its folder and its extension
-// ("/a/Kohlrausch.C07" → "Kohlrausch"); "" for "".
+// ("/a/Kohlrausch.C07" → "Kohlrausch"), as shown (fileio::shownPath); "" for "".
 std::string documentName(std::string_view path);
 
 // A solute's formula on one line, charges and counts as Unicode super- and

@@ -78,7 +78,7 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner {
   // The graph's settings the work keeps; none when it keeps none.
   std::optional<graph::GraphSettings> graphSettings() const;
   // A file named on the command line, as the exercise menu opens it.
-  void openFile(const QString& path);
+  void openFile(const std::string& path);
 
   // --- Procedures -------------------------------------------------------------
   // Ctrl+Entrée: the entry being typed validated, then the bench shown
@@ -108,7 +108,7 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner {
   void offerRecovery();
   // The start once the window is up: the copies offered, then `file` (the
   // command line's, when not empty) opened after the answer, as any open.
-  void startWork(const QString& file);
+  void startWork(const std::string& file);
   // The save window the unsaved-work question's "Enregistrer" opens.
   std::function<void()> saveWork;
 

@@ -17,6 +17,8 @@
 #include "files/ui/ExerciseMenu.h"
 #include "files/ui/SaveWindow.h"
 #include "files/ui/TextPane.h"
+#include "platform/core/FileNames.h"
+#include "platform/core/SafeFile.h"
 #include "table/ui/TableFrame.h"
 #include "ui/Benches.h"
 #include "ui/EntryBinding.h"
@@ -163,7 +165,7 @@ void MainWindow::updateUndoEntries() {
 
 void MainWindow::showCaption() {
   QString caption = QStringLiteral("Velmira");
-  if (!configPath().empty()) caption += QStringLiteral(" - ") + QString::fromStdString(configPath());
+  if (!configPath().empty()) caption += QStringLiteral(" - ") + QString::fromStdString(fileio::shownPath(configPath()));
   // The usual mark of unsaved work.
   if (workModified()) caption += QLatin1Char('*');
   setWindowTitle(caption);
@@ -189,12 +191,12 @@ bool MainWindow::loadConfiguration(const std::string& path) {
 }
 
 void MainWindow::openWorkText(const std::string& path) {
-  if (!QFileInfo::exists(QString::fromStdString(path))) return;
+  if (!fileio::exists(path)) return;
   auto document = files::readExerciseText(path, messages_);
   if (!document) return;
   textPane_->showDocument(std::move(*document));
   textPane_->setReadOnly(false);
-  textPane_->nameTextFile(QString::fromStdString(path));
+  textPane_->nameTextFile(path);
   textPane_->setTextModified(0);
 }
 
@@ -217,7 +219,7 @@ bool MainWindow::startPupilWork(const files::WorkItems& work) {
   return true;
 }
 
-void MainWindow::openFile(const QString& path) { exerciseMenu_->openCommandLineFile(path); }
+void MainWindow::openFile(const std::string& path) { exerciseMenu_->openCommandLineFile(path); }
 
 bool MainWindow::askUnsavedWork() {
   switch (messages_.show(files::unsavedWorkQuestion())) {
@@ -243,9 +245,9 @@ void MainWindow::offerRecovery() {
       *textPane_, [this] { return mayReplaceWork(); }, [this] { followWork(); });
 }
 
-void MainWindow::startWork(const QString& file) {
+void MainWindow::startWork(const std::string& file) {
   offerRecovery();
-  if (!file.isEmpty()) openFile(file);
+  if (!file.empty()) openFile(file);
 }
 
 }  // namespace velmira::ui

@@ -20,6 +20,8 @@
 #include "files/ui/ExerciseWindow.h"
 #include "files/ui/StartFolder.h"
 #include "files/ui/TextPane.h"
+#include "platform/core/FileNames.h"
+#include "platform/core/SafeFile.h"
 #include "platform/qt/Printing.h"
 #include "platform/qt/WaitCursor.h"
 
@@ -78,7 +80,7 @@ ExerciseMenu::ExerciseMenu(TextPane& pane, ConfigOwner& owner, MessageService& m
   close_ = menu_->addAction(QStringLiteral("&Fermer l'exercice"), this, &ExerciseMenu::closeExercise);
 
   askSavePath = [this] {
-    const QString text = pane_.namedPath();
+    const QString text = QString::fromStdString(fileio::shownPath(pane_.namedPath()));
     QFileDialog d(window_, QStringLiteral("Enregistrer le texte"),
                   saveStartPath(text, appFolder_, QStringLiteral(".RTF")), kRtfFilter);
     d.setAcceptMode(QFileDialog::AcceptSave);
@@ -117,7 +119,7 @@ bool ExerciseMenu::openGettingStarted(const std::string& path) {
   const OpenOutcome o = openGettingStartedFile(path, target, messages_);
   if (o.result != OpenResult::Opened) return false;
   activityFolder_ = o.folder;
-  pane_.setFileName(QString::fromStdString(path));
+  pane_.setFileName(path);
   correctionAvailable_ = 0;
   pane_.setReadOnly(false);
   pane_.setTextModified(0);
@@ -143,7 +145,7 @@ bool ExerciseMenu::openExercise(const std::string& exercisePath, bool forceCorre
   if (o.result != OpenResult::Opened) return false;
   startPupilWork(exercisePath, o.results);
   activityFolder_ = o.folder;
-  pane_.setFileName(QString::fromStdString(exercisePath));
+  pane_.setFileName(exercisePath);
   correctionAvailable_ = (o.corrected || forceCorrection) ? 1 : 0;
   pane_.setReadOnly(false);
   pane_.setTextModified(0);
@@ -161,19 +163,19 @@ void ExerciseMenu::startPupilWork(const std::string& exercisePath, const files::
   owner_.startPupilWork(work);
 }
 
-void ExerciseMenu::openCommandLineFile(const QString& path) {
-  if (path.endsWith(QString::fromLatin1(kConfigExtension), Qt::CaseInsensitive)) {
-    openConfiguration(owner_, messages_, path.toStdString());
+void ExerciseMenu::openCommandLineFile(const std::string& path) {
+  if (fileio::hasExtension(path, kConfigExtension)) {
+    openConfiguration(owner_, messages_, path);
     return;
   }
-  const std::string absolute = QFileInfo(path).absoluteFilePath().toStdString();
-  if (gettingStartedActivity(path.toStdString())) {
+  std::error_code error;
+  const std::string absolute = std::filesystem::absolute(path, error).lexically_normal().string();
+  if (gettingStartedActivity(path)) {
     openGettingStarted(absolute);
     return;
   }
   // Any other .PEM is an exercise file, as velmira-outil writes it and --pdf prints it.
-  if (path.endsWith(QString::fromLatin1(kExerciseExtension), Qt::CaseInsensitive) ||
-      path.endsWith(QString::fromLatin1(kGettingStartedExtension), Qt::CaseInsensitive)) {
+  if (fileio::hasExtension(path, kExerciseExtension) || fileio::hasExtension(path, kGettingStartedExtension)) {
     openExercise(absolute);
     return;
   }
@@ -184,7 +186,7 @@ void ExerciseMenu::showCorrection() {
   CorrectionTarget target;
   {
     const qtp::WaitCursor wait;
-    files::openCorrection(pane_.fileNameText().toStdString(), target, messages_);
+    files::openCorrection(pane_.exercisePath(), target, messages_);
   }
   if (!target.statement && target.configuration.empty()) return;
   if (!correctionWindow_) {
@@ -215,7 +217,7 @@ void ExerciseMenu::reopenText() {
   correctionAvailable_ = 0;
   if (auto document = readExerciseText(path.toStdString(), messages_)) pane_.showDocument(std::move(*document));
   pane_.setReadOnly(false);
-  pane_.nameTextFile(path);
+  pane_.nameTextFile(path.toStdString());
   pane_.setTextModified(0);
 }
 

@@ -50,7 +50,8 @@ class ExerciseMenu : public QObject {
   // A file named on the command line: a configuration (.C07) opens as from
   // the open window, an exercise (.E24) as from the exercise window, a
   // getting-started activity (VELMIRA.PEM, VELMIRB.PEM) as from this menu.
-  void openCommandLineFile(const QString& path);
+  // `path` as its bytes (a name that is not UTF-8 opens too).
+  void openCommandLineFile(const std::string& path);
   // The corrected statement in its own window beside the pane, the
   // pupil's text left as it is; the corrected configuration offered there.
   void showCorrection();

@@ -18,6 +18,8 @@
 #include "files/ExerciseFile.h"
 #include "files/ui/FileChooser.h"
 #include "files/ui/WaitNotice.h"
+#include "model/FlagFile.h"
+#include "platform/core/FileNames.h"
 #include "platform/core/Messages.h"
 #include "platform/core/NumberText.h"
 #include "platform/qt/Fonts.h"
@@ -160,9 +162,9 @@ ExerciseWindow::ExerciseWindow(const QString& startFolder, MessageService& messa
   waitNotice_ = new WaitNotice(QStringLiteral("Patienter quelques instants\n Chargement des fichiers"), this);
   waitNotice_->setObjectName(QStringLiteral("waitNotice"));
 
-  connect(chooser_, &FileChooser::fileSelected, this, [this](const QString& name) { selectFile(name); });
-  connect(chooser_, &FileChooser::fileClicked, this, [this](const QString& name) { selectFile(name, true); });
-  connect(chooser_, &FileChooser::fileActivated, this, [this](const QString& name) {
+  connect(chooser_, &FileChooser::fileSelected, this, [this](const std::string& name) { selectFile(name); });
+  connect(chooser_, &FileChooser::fileClicked, this, [this](const std::string& name) { selectFile(name, true); });
+  connect(chooser_, &FileChooser::fileActivated, this, [this](const std::string& name) {
     selectFile(name);
     onOpen();
   });
@@ -177,6 +179,7 @@ ExerciseWindow::ExerciseWindow(const QString& startFolder, MessageService& messa
   connect(chooser_, &FileChooser::folderChanged, this, [this] {
     pupilChose_ = true;
     activityFolder_.clear();
+    exercisePath_.clear();
     fileField_->clear();
     showPreview();
   });
@@ -193,21 +196,22 @@ void ExerciseWindow::selectFirstFile() {
   // Until the pupil picks a file, the first one the list shows is selected,
   // the list focused (again once the list is sorted).
   if (pupilChose_) return;
-  const QStringList names = chooser_->fileNames();
-  if (names.isEmpty()) return;
-  selectingFirst_ = true;
   QListView* list = chooser_->files();
-  list->setCurrentIndex(list->model()->index(0, 0, list->rootIndex()));
+  const QModelIndex first = list->model()->index(0, 0, list->rootIndex());
+  if (!first.isValid()) return;
+  selectingFirst_ = true;
+  list->setCurrentIndex(first);
   list->setFocus();
-  selectFile(names.first());
+  selectFile(chooser_->nativeName(first));
   selectingFirst_ = false;
 }
 
-void ExerciseWindow::selectFile(const QString& name, bool clicked) {
+void ExerciseWindow::selectFile(const std::string& name, bool clicked) {
   if (!selectingFirst_) pupilChose_ = true;
-  activityFolder_ = exerciseFolder(QDir(chooser_->folder()).filePath(name).toStdString());
+  exercisePath_ = model::withSeparator(chooser_->folder().toStdString()) + name;
+  activityFolder_ = exerciseFolder(exercisePath_);
   QDir::setCurrent(chooser_->folder());
-  fileField_->setText(QString::fromStdString(activityFolder_) + name);
+  fileField_->setText(QString::fromStdString(fileio::shownPath(exercisePath_)));
   if (!showPreview() && clicked) messages_.show(exerciseUnreadable());
 }
 
@@ -232,7 +236,7 @@ bool ExerciseWindow::showPreview() {
   stars_->hide();
   difficultyHeading_->hide();
   openButton_->hide();
-  const std::string file = fileField_->text().toStdString();
+  const std::string& file = exercisePath_;
   if (num::trim(file).empty()) {
     titleLabel_->setText(kNoTitle);
     intratro_->show();
@@ -262,7 +266,7 @@ bool ExerciseWindow::showPreview() {
 }
 
 void ExerciseWindow::onOpen() {
-  const std::string file = fileField_->text().toStdString();
+  const std::string file = exercisePath_;
   if (num::trim(file).empty()) return;
   waitNotice_->showNow();
   const bool opened = open_(file);

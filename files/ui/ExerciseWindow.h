@@ -40,12 +40,14 @@ class ExerciseWindow : public QDialog {
   QPushButton* openButton() const { return openButton_; }
   // `dossierexo`: the folder of the selected file, with its separator.
   const std::string& activityFolder() const { return activityFolder_; }
+  // The selected file's path as bytes (the field shows it decoded).
+  const std::string& exercisePath() const { return exercisePath_; }
 
-  // A file of the list selected: activityFolder, exercisePath, then the
-  // preview. Only a file the pupil `clicked` that cannot be read is said
-  // (once); the list's own moves (a first file, files that vanished) and the
-  // keys say nothing, opening the file says it.
-  void selectFile(const QString& name, bool clicked = false);
+  // A file of the list selected (its name's bytes): activityFolder,
+  // exercisePath, then the preview. Only a file the pupil `clicked` that
+  // cannot be read is said (once); the list's own moves (a first file, files
+  // that vanished) and the keys say nothing, opening the file says it.
+  void selectFile(const std::string& name, bool clicked = false);
   // showPreview: the preview of the file exercisePath names; false when it
   // cannot be read.
   bool showPreview();
@@ -76,6 +78,7 @@ class ExerciseWindow : public QDialog {
   QPushButton* openButton_ = nullptr;
   WaitNotice* waitNotice_ = nullptr;
   std::string activityFolder_;
+  std::string exercisePath_;
   bool pupilChose_ = false;  // a file or folder picked: no more automatic selection
   bool selectingFirst_ = false;
 };

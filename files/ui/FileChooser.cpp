@@ -3,19 +3,25 @@
 
 #include <QAbstractFileIconProvider>
 #include <QApplication>
+#include <QCollator>
 #include <QComboBox>
 #include <QDir>
 #include <QFileSystemModel>
+#include <QFileSystemWatcher>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
 #include <QRegularExpression>
+#include <QStandardItemModel>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QTimer>
 #include <QTreeView>
+#include <algorithm>
+
+#include "platform/core/FileNames.h"
 
 namespace velmira::files::ui {
 
@@ -89,11 +95,9 @@ FileChooser::FileChooser(const QString& pattern, const QString& placesCaption, c
   for (int c = 1; c < folderModel_->columnCount(); ++c) tree_->hideColumn(c);
   tree_->header()->hide();
 
-  fileModel_ = new QFileSystemModel(this);
-  fileModel_->setIconProvider(fixedIcons());
-  fileModel_->setFilter(QDir::Files);
-  fileModel_->setNameFilters({pattern, pattern.toLower()});
-  fileModel_->setNameFilterDisables(false);
+  extension_ = pattern.mid(pattern.indexOf(QLatin1Char('.'))).toStdString();
+  fileModel_ = new QStandardItemModel(this);
+  watcher_ = new QFileSystemWatcher(this);
   list_ = new QListView(this);
   list_->setObjectName(QStringLiteral("fileList"));
   list_->setModel(fileModel_);
@@ -123,13 +127,8 @@ FileChooser::FileChooser(const QString& pattern, const QString& placesCaption, c
     // After the model has sorted what it loaded.
     QTimer::singleShot(50, this, [this] { showInTree(folderModel_->index(folder_)); });
   });
-  connect(fileModel_, &QFileSystemModel::directoryLoaded, this, [this](const QString& path) {
-    if (QDir::cleanPath(path) == folder_) emit filesListed();
-  });
-  // The model sorts what it listed a moment later: the first row may change.
-  connect(fileModel_, &QFileSystemModel::layoutChanged, this, [this] {
-    if (fileModel_->rootPath() == folder_) emit filesListed();
-  });
+  // Files that come or go are listed again.
+  connect(watcher_, &QFileSystemWatcher::directoryChanged, this, [this] { listFiles(); });
   connect(places_, &QComboBox::activated, this, &FileChooser::placeChosen);
   connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
     const QString path = folderModel_->filePath(current);
@@ -137,13 +136,13 @@ FileChooser::FileChooser(const QString& pattern, const QString& placesCaption, c
   });
   connect(tree_, &QTreeView::activated, this, [this](const QModelIndex& i) { tree_->expand(i); });
   connect(list_, &QListView::clicked, this, [this](const QModelIndex& i) {
-    if (!fileModel_->isDir(i)) emit fileClicked(fileModel_->fileName(i));
+    if (i.isValid()) emit fileClicked(nativeName(i));
   });
   connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& i) {
-    if (i.isValid() && !fileModel_->isDir(i)) emit fileSelected(fileModel_->fileName(i));
+    if (i.isValid() && !relisting_) emit fileSelected(nativeName(i));
   });
   connect(list_, &QListView::activated, this, [this](const QModelIndex& i) {
-    if (!fileModel_->isDir(i)) emit fileActivated(fileModel_->fileName(i));
+    if (i.isValid()) emit fileActivated(nativeName(i));
   });
 }
 
@@ -159,8 +158,12 @@ bool FileChooser::setFolder(const QString& path) {
   const bool changed = clean != folder_;
   folder_ = clean;
   showInTree(folderModel_->index(clean));
-  list_->setRootIndex(fileModel_->setRootPath(clean));
-  if (changed) list_->setCurrentIndex(QModelIndex());
+  if (changed) {
+    if (!watcher_->directories().isEmpty()) watcher_->removePaths(watcher_->directories());
+    watcher_->addPath(clean);
+    fileModel_->clear();
+  }
+  listFiles();
   // The place shown is the one holding the folder, the deepest one.
   int best = -1, bestLength = -1;
   for (int i = 0; i < places_->count(); ++i) {
@@ -197,10 +200,47 @@ void FileChooser::showInTree(const QModelIndex& dir) {
     tree_->scrollTo(dir, QAbstractItemView::PositionAtCenter);
 }
 
+void FileChooser::listFiles() {
+  struct Entry {
+    QString shown;
+    std::string bytes;
+  };
+  std::vector<Entry> entries;
+  for (std::string& name : fileio::folderFiles(folder_.toStdString(), extension_))
+    entries.push_back({QString::fromStdString(fileio::shownPath(name)), std::move(name)});
+  // As a file manager orders them: case-blind, numbers by their value.
+  QCollator order;
+  order.setNumericMode(true);
+  order.setCaseSensitivity(Qt::CaseInsensitive);
+  std::sort(entries.begin(), entries.end(), [&order](const Entry& a, const Entry& b) {
+    const int c = order.compare(a.shown, b.shown);
+    return c != 0 ? c < 0 : a.bytes < b.bytes;
+  });
+  const QModelIndex current = list_->currentIndex();
+  const std::string kept = current.isValid() ? nativeName(current) : std::string();
+  relisting_ = true;
+  fileModel_->clear();
+  int keptRow = -1;
+  for (Entry& e : entries) {
+    auto* item = new QStandardItem(fixedIcons()->icon(QAbstractFileIconProvider::File), e.shown);
+    item->setEditable(false);
+    item->setData(QByteArray::fromStdString(e.bytes), Qt::UserRole);
+    if (!kept.empty() && e.bytes == kept) keptRow = fileModel_->rowCount();
+    fileModel_->appendRow(item);
+  }
+  // The file the pupil was on stays current, without a new selection signal.
+  if (keptRow >= 0) list_->setCurrentIndex(fileModel_->index(keptRow, 0));
+  relisting_ = false;
+  emit filesListed();
+}
+
+std::string FileChooser::nativeName(const QModelIndex& index) const {
+  return index.data(Qt::UserRole).toByteArray().toStdString();
+}
+
 QStringList FileChooser::fileNames() const {
   QStringList names;
-  const QModelIndex root = list_->rootIndex();
-  for (int r = 0; r < fileModel_->rowCount(root); ++r) names << fileModel_->fileName(fileModel_->index(r, 0, root));
+  for (int r = 0; r < fileModel_->rowCount(); ++r) names << fileModel_->item(r)->text();
   return names;
 }
 

@@ -2,13 +2,19 @@
 #pragma once
 // The folder and file chooser of the open, save and exercise windows: the
 // places a pupil needs (in the spot of a drive list), the folder tree and
-// the list of the files of one pattern in the chosen folder.
+// the list of the files of one pattern in the chosen folder. The files are
+// listed by their bytes (names that are not UTF-8 included, which Qt's own
+// listing drops) and shown decoded (fileio::shownPath); the signals carry a
+// file's name as its bytes.
 #include <QString>
 #include <QWidget>
+#include <string>
 
 class QComboBox;
 class QFileSystemModel;
+class QFileSystemWatcher;
 class QListView;
+class QStandardItemModel;
 class QTreeView;
 class QLabel;
 
@@ -24,7 +30,7 @@ QList<Place> pupilPlaces(const QString& appFolder);
 class FileChooser : public QWidget {
   Q_OBJECT
  public:
-  // `pattern`: "*.C07", "*.E24"; the captions of the three parts.
+  // `pattern`: "*.C07", "*.E24" (any letter case); the captions of the three parts.
   FileChooser(const QString& pattern, const QString& placesCaption, const QString& foldersCaption,
               const QString& filesCaption, const QString& appFolder, QWidget* parent = nullptr);
 
@@ -36,26 +42,33 @@ class FileChooser : public QWidget {
   QListView* files() const { return list_; }
   // The names the file list shows now (for tests and previews).
   QStringList fileNames() const;
+  // The bytes of the file in the list's row `index`.
+  std::string nativeName(const QModelIndex& index) const;
 
  signals:
   void folderChanged(const QString& folder);
-  void fileClicked(const QString& name);
-  void fileSelected(const QString& name);   // the list's current file, by mouse or keyboard
-  void fileActivated(const QString& name);  // double-click or Enter
-  void filesListed();                       // the folder's files are in the list (or resorted)
+  void fileClicked(const std::string& name);
+  void fileSelected(const std::string& name);   // the list's current file, by mouse or keyboard
+  void fileActivated(const std::string& name);  // double-click or Enter
+  void filesListed();                           // the folder's files are in the list (or listed again)
 
  private:
   void placeChosen(int index);
   // The folder selected in the tree, its parents open, scrolled into view
   // when it is not in view already.
   void showInTree(const QModelIndex& dir);
+  // The folder's files listed again, the current one kept when it is still there.
+  void listFiles();
 
   QString folder_;
   QComboBox* places_ = nullptr;
   QTreeView* tree_ = nullptr;
   QListView* list_ = nullptr;
   QFileSystemModel* folderModel_ = nullptr;
-  QFileSystemModel* fileModel_ = nullptr;
+  std::string extension_;
+  QStandardItemModel* fileModel_ = nullptr;
+  QFileSystemWatcher* watcher_ = nullptr;
+  bool relisting_ = false;  // the list filled again: its moves are no choice
 };
 
 }  // namespace velmira::files::ui

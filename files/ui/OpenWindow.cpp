@@ -13,6 +13,7 @@
 #include "files/ui/StartFolder.h"
 #include "files/ui/WaitNotice.h"
 #include "model/FlagFile.h"
+#include "platform/core/FileNames.h"
 #include "platform/core/Messages.h"
 
 namespace velmira::files::ui {
@@ -41,7 +42,7 @@ OpenWindow::OpenWindow(ConfigOwner& owner, MessageService& messages, const QStri
   resize(560, 400);
 
   connect(chooser_, &FileChooser::fileClicked, this, &OpenWindow::fileChosen);
-  connect(chooser_, &FileChooser::fileActivated, this, [this](const QString& name) {
+  connect(chooser_, &FileChooser::fileActivated, this, [this](const std::string& name) {
     fileChosen(name);
     openNamed();
   });
@@ -52,8 +53,9 @@ OpenWindow::OpenWindow(ConfigOwner& owner, MessageService& messages, const QStri
   fileNameField_->setFocus();
 }
 
-void OpenWindow::fileChosen(const QString& name) {
-  fileNameField_->setText(QString::fromStdString(model::withSeparator(chooser_->folder().toStdString())) + name);
+void OpenWindow::fileChosen(const std::string& name) {
+  chosen_ = model::withSeparator(chooser_->folder().toStdString()) + name;
+  fileNameField_->setText(QString::fromStdString(fileio::shownPath(chosen_)));
   QDir::setCurrent(chooser_->folder());
 }
 
@@ -61,7 +63,8 @@ void OpenWindow::openNamed() {
   const QString name = fileNameField_->text();
   if (name.trimmed().isEmpty()) return;
   // The window closes once the load has run, whether it succeeded or not.
-  if (openConfiguration(owner_, messages_, name.toStdString(), [this] { notice_->showNow(); })) accept();
+  const std::string path = fileio::fieldPath(name.toStdString(), chosen_);
+  if (openConfiguration(owner_, messages_, path, [this] { notice_->showNow(); })) accept();
 }
 
 }  // namespace velmira::files::ui

@@ -2,6 +2,7 @@
 #pragma once
 // `ouvrir`: which configuration is opened.
 #include <QDialog>
+#include <string>
 
 class QLineEdit;
 class QPushButton;
@@ -26,15 +27,16 @@ class OpenWindow : public QDialog {
   void openNamed();
 
  private:
-  // A file of the list clicked: its full name in the field, its folder the
-  // current folder.
-  void fileChosen(const QString& name);
+  // A file of the list clicked (its name's bytes): its full name shown in the
+  // field, its folder the current folder.
+  void fileChosen(const std::string& name);
 
   ConfigOwner& owner_;
   MessageService& messages_;
   FileChooser* chooser_ = nullptr;
   QLineEdit* fileNameField_ = nullptr;
   WaitNotice* notice_ = nullptr;
+  std::string chosen_;  // the clicked file's path, as bytes
 };
 
 }  // namespace files::ui

@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,7 +14,9 @@
 #include "files/ui/ConfigOwner.h"
 #include "files/ui/FileChooser.h"
 #include "files/ui/StartFolder.h"
+#include "platform/core/FileNames.h"
 #include "platform/core/Messages.h"
+#include "platform/core/SafeFile.h"
 #include "platform/qt/WaitCursor.h"
 
 namespace velmira::files::ui {
@@ -27,7 +28,7 @@ SaveWindow::SaveWindow(ConfigOwner& owner, MessageService& messages, const QStri
   chooser_ =
       new FileChooser(QStringLiteral("*") + QString::fromLatin1(kConfigExtension), QStringLiteral("Emplacement\u00A0:"),
                       QStringLiteral("Répertoire\u00A0:"), QStringLiteral("Fichiers enregistrés"), appFolder, this);
-  fileNameField_ = new QLineEdit(QString::fromStdString(owner_.configPath()), this);
+  fileNameField_ = new QLineEdit(this);
   fileNameField_->setObjectName(QStringLiteral("fileName"));
   fileNameField_->setAccessibleName(QStringLiteral("Nom du fichier"));
   save_ = new QPushButton(QStringLiteral("Enregistrer"), this);
@@ -49,8 +50,9 @@ SaveWindow::SaveWindow(ConfigOwner& owner, MessageService& messages, const QStri
     const auto sep = t.lastIndexOf(QDir::separator());
     if (sep >= 0) fileNameField_->setText(t.mid(sep + 1));
   });
-  connect(chooser_, &FileChooser::fileActivated, this, [this](const QString& name) {
-    fileNameField_->setText(name);
+  connect(chooser_, &FileChooser::fileActivated, this, [this](const std::string& name) {
+    offered_ = name;
+    fileNameField_->setText(QString::fromStdString(fileio::shownPath(name)));
     saveNamed();
   });
   connect(fileNameField_, &QLineEdit::returnPressed, this, &SaveWindow::saveNamed);
@@ -59,7 +61,8 @@ SaveWindow::SaveWindow(ConfigOwner& owner, MessageService& messages, const QStri
   // Where the pupil's files are; a shipped file's name in the documents.
   const SavePlace start = savePlace(owner_.configPath(), appFolder_.toStdString(), documentsFolder().toStdString());
   chooser_->setFolder(QString::fromStdString(start.folder));
-  fileNameField_->setText(QString::fromStdString(start.name));
+  offered_ = start.name;
+  fileNameField_->setText(QString::fromStdString(fileio::shownPath(start.name)));
   // The pupil types the name first.
   fileNameField_->setFocus();
   fileNameField_->selectAll();
@@ -67,15 +70,17 @@ SaveWindow::SaveWindow(ConfigOwner& owner, MessageService& messages, const QStri
 
 void SaveWindow::saveNamed() {
   const qtp::WaitCursor wait;
-  const auto name = configFileName(fileNameField_->text().toStdString(), chooser_->folder().toStdString());
+  const auto name = configFileName(fileio::fieldPath(fileNameField_->text().toStdString(), offered_),
+                                   chooser_->folder().toStdString());
   if (!name) {
     messages_.show(emptyNameMessage());
     return;
   }
-  fileNameField_->setText(QString::fromStdString(*name));
+  offered_ = *name;
+  fileNameField_->setText(QString::fromStdString(fileio::shownPath(*name)));
   if (refusedSave(QString::fromStdString(*name), appFolder_, messages_)) return;
   QDir::setCurrent(chooser_->folder());
-  if (QFileInfo::exists(QString::fromStdString(*name)) && messages_.show(overwriteQuestion()) != Answer::Yes) return;
+  if (fileio::exists(*name) && messages_.show(overwriteQuestion()) != Answer::Yes) return;
   if (owner_.saveConfiguration(*name)) {
     noteSaved(*name);
     accept();

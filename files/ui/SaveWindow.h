@@ -2,6 +2,7 @@
 #pragma once
 // `enregistrer`: where a configuration is saved.
 #include <QDialog>
+#include <string>
 
 class QLineEdit;
 class QPushButton;
@@ -32,6 +33,9 @@ class SaveWindow : public QDialog {
   FileChooser* chooser_ = nullptr;
   QLineEdit* fileNameField_ = nullptr;
   QPushButton* save_ = nullptr;
+  // The name put in the field, as bytes: saved under them while the field
+  // still shows it (a name that is not UTF-8 written back as it was).
+  std::string offered_;
 };
 
 }  // namespace files::ui

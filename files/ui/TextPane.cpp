@@ -15,6 +15,7 @@
 #include "files/WelcomeText.h"
 #include "files/rtf/RtfFile.h"
 #include "files/ui/RichTextDocument.h"
+#include "platform/core/FileNames.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/Printing.h"
 
@@ -63,23 +64,24 @@ QString TextPane::btexoHint() {
 void TextPane::showWelcome() {
   textEditor_->hide();
   fileNameField_->clear();
+  path_.clear();
+  textFile_ = false;
   textEditor_->setReadOnly(true);
   showDocument(welcomeDocument());
   textEditor_->show();
 }
 
-void TextPane::setFileName(const QString& text) { fileNameField_->setText(text); }
+void TextPane::setFileName(const std::string& path) {
+  path_ = path;
+  textFile_ = false;
+  fileNameField_->setText(QString::fromStdString(fileio::shownPath(path)));
+}
 QString TextPane::fileNameText() const { return fileNameField_->text(); }
 
-namespace {
-const QString kTextFileLabel = QStringLiteral("Texte\u00A0: ");
-}
-
-void TextPane::nameTextFile(const QString& path) { setFileName(kTextFileLabel + path); }
-
-QString TextPane::namedPath() const {
-  const QString text = fileNameText();
-  return text.startsWith(kTextFileLabel) ? text.mid(kTextFileLabel.size()) : text;
+void TextPane::nameTextFile(const std::string& path) {
+  path_ = path;
+  textFile_ = true;
+  fileNameField_->setText(QStringLiteral("Texte : ") + QString::fromStdString(fileio::shownPath(path)));
 }
 void TextPane::setReadOnly(bool readOnly) { textEditor_->setReadOnly(readOnly); }
 

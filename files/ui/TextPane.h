@@ -40,13 +40,17 @@ class TextPane : public QObject {
 
   // The welcome text, read-only; the file-name field is emptied.
   void showWelcome();
-  // The file-name field: the caret after the last character, the whole text as tooltip.
-  void setFileName(const QString& text);
+  // The file-name field names `path` (its bytes, shown decoded:
+  // fileio::shownPath), the caret after the last character, the whole text as
+  // tooltip; fileNameText is what it shows.
+  void setFileName(const std::string& path);
   QString fileNameText() const;
-  // The field names a text file the pupil goes on with ("Texte: PATH").
-  void nameTextFile(const QString& path);
-  // The file the field names, without the "Texte : " of a text file.
-  QString namedPath() const;
+  // The field names a text file the pupil goes on with ("Texte : PATH").
+  void nameTextFile(const std::string& path);
+  // The file the field names, as bytes, without the "Texte : " of a text file.
+  const std::string& namedPath() const { return path_; }
+  // The exercise the field names, as bytes; empty for a text file or none.
+  std::string exercisePath() const { return textFile_ ? std::string() : path_; }
   void setReadOnly(bool readOnly);
   // The pane's three controls laid out in `area` (the file-name field and its
   // button on the first line, the text below); designArea() is where they
@@ -77,6 +81,8 @@ class TextPane : public QObject {
   MessageService* messages_ = nullptr;
   QTextEdit* textEditor_ = nullptr;
   QLineEdit* fileNameField_ = nullptr;
+  std::string path_;
+  bool textFile_ = false;
   QToolButton* exerciseButton_ = nullptr;
   int textModified_ = 0;
 };

@@ -19,6 +19,7 @@ TEST(PrintedTexts, HeadingLineAndDocumentName) {
   EXPECT_EQ(documentName("C:\\TP\\dosage.e24"), "dosage");
   EXPECT_EQ(documentName(".cache"), ".cache");
   EXPECT_EQ(documentName(""), "");
+  EXPECT_EQ(documentName("/media/cl\xE9/r\xE9sultat.C07"), "résultat");  // Latin-1, shown as Windows-1252
 }
 
 TEST(PrintedTexts, BenchCaptionsSayWhatThePictureShows) {

@@ -116,6 +116,13 @@ def main():
         code, err = run(velmira, ["--pdf", out, os.path.join(source, "data", "exercices", "3-kohlrausch.E24")], home)
         check(code == 0 and err == "", f"exercise printed: {code} {err}")
 
+        # A name that is not UTF-8 ("résultat" in Latin-1): printed, headed with its name as Windows-1252 reads it.
+        latin1 = os.path.join(os.fsencode(work), b"r\xe9sultat.C07")
+        shutil.copy(config, latin1)
+        code, err = run(velmira, ["--pdf", out, latin1], home)
+        check(code == 0 and err == "", f"configuration with a Latin-1 name printed: {code} {err}")
+        check("résultat" in text(out), "the Latin-1 name shown in the heading")
+
         # Failures: 1, the cause on stderr, the existing PDF left whole.
         with open(out, "rb") as f:
             before = f.read()

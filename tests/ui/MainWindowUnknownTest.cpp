@@ -248,7 +248,7 @@ TEST_F(UnknownTest, APupilsTextIsSavedBesideTheWorkAndOpenedWithIt) {
   ASSERT_TRUE(window->loadConfiguration(path));
   EXPECT_TRUE(pane.textEditor()->toPlainText().contains("c1 vaut 0,012"));
   EXPECT_FALSE(pane.textEditor()->isReadOnly());
-  EXPECT_EQ(pane.namedPath(), dir.filePath("lea.rtf"));
+  EXPECT_EQ(pane.namedPath(), dir.filePath("lea.rtf").toStdString());
   // Another configuration keeps its own text out of it.
   model::Workbench plain;
   plain.startupDefaults();

@@ -7,18 +7,22 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QListView>
 #include <QMenu>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <chrono>
 #include <filesystem>
 #include <functional>
 
 #include "files/ConfigFile.h"
+#include "files/ConfigName.h"
 #include "files/RecoveryFiles.h"
 #include "files/SavePlaces.h"
 #include "files/ScatterRecord.h"
 #include "files/WorkHistory.h"
 #include "files/ui/FileChooser.h"
+#include "files/ui/OpenWindow.h"
 #include "files/ui/SaveWindow.h"
 #include "files/ui/StartFolder.h"
 #include "graph/ui/GraphWindow.h"
@@ -220,12 +224,12 @@ TEST_F(WorkTest, OpeningAConfigurationOverUnsavedWorkAsksFirst) {
   const QString typed = entryField(*window, model::Volume1)->text();
 
   messages.answers = {Answer::Cancel};
-  window->openFile(QString::fromStdString(savedConfig()));
+  window->openFile(savedConfig());
   EXPECT_EQ(entryField(*window, model::Volume1)->text(), typed);
   EXPECT_TRUE(work(*window).modified());
 
   messages.answers = {Answer::Discard};
-  window->openFile(QString::fromStdString(savedConfig()));
+  window->openFile(savedConfig());
   EXPECT_NE(entryField(*window, model::Volume1)->text(), typed);
   EXPECT_FALSE(work(*window).modified());
   EXPECT_FALSE(work(*window).history().canUndo());  // a load starts a new history
@@ -334,7 +338,7 @@ TEST_F(WorkTest, TheCommandLinesFileOpensAfterTheRecoveryQuestionAndAsksBeforeRe
 
   // Declined: the file opens.
   messages.choices = {std::nullopt};
-  window->startWork(given);
+  window->startWork(given.toStdString());
   ASSERT_EQ(messages.offered.size(), 1u);
   EXPECT_TRUE(messages.shown.empty());
   EXPECT_EQ(entryField(*window, model::Volume1)->text(), "15");
@@ -346,7 +350,7 @@ TEST_F(WorkTest, TheCommandLinesFileOpensAfterTheRecoveryQuestionAndAsksBeforeRe
   messages.offered.clear();
   messages.choices = {0};
   messages.answers = {Answer::Cancel};
-  window->startWork(given);
+  window->startWork(given.toStdString());
   ASSERT_EQ(messages.offered.size(), 1u);
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].buttons, Buttons::SaveDiscardCancel);
@@ -367,6 +371,50 @@ TEST_F(WorkTest, ACopyThatCannotBeWrittenIsSaidOnceAndTheWorkGoesOn) {
   EXPECT_EQ(messages.shown[0].text, files::recoveryImpossible().text);
   EXPECT_EQ(entryField(*window, model::Volume1)->text(), "13");
   QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TEST_F(WorkTest, AConfigurationWhoseNameIsNotUtf8OpensFromTheListAndIsSavedUnderItsOwnBytes) {
+  // A pupil's folder, outside the application folder.
+  QTemporaryDir pupil;
+  const QDir dir(pupil.path());
+  dir.mkpath("classe");
+  const std::string latin1 = dir.filePath("classe/").toStdString() + "r\xE9sultat.C07";  // Latin-1
+  typeEntry(model::Volume1, "17");
+  ASSERT_TRUE(window->saveConfiguration(latin1));
+  typeEntry(model::Volume1, "12");
+  {
+    files::ui::OpenWindow w(*window, messages, folder.path());
+    ASSERT_TRUE(w.chooser()->setFolder(dir.filePath("classe")));
+    for (int i = 0; i < 100 && w.chooser()->fileNames().isEmpty(); ++i) QTest::qWait(50);
+    ASSERT_EQ(w.chooser()->fileNames(), QStringList{"résultat.C07"});
+    QListView* list = w.chooser()->files();
+    list->setCurrentIndex(list->model()->index(0, 0));
+    emit list->activated(list->currentIndex());
+  }
+  EXPECT_EQ(window->configPath(), latin1);
+  EXPECT_EQ(entryField(*window, model::Volume1)->text(), "17,0");
+  EXPECT_TRUE(window->windowTitle().endsWith(dir.filePath("classe/résultat.C07")));
+  // Saved again from the save window: the same file, no UTF-8 twin.
+  typeEntry(model::Volume1, "15");
+  QString offered;
+  QTimer::singleShot(0, [&] {
+    auto* w = qobject_cast<files::ui::SaveWindow*>(QApplication::activeModalWidget());
+    ASSERT_TRUE(w);
+    offered = w->fileNameField()->text();
+    w->saveNamed();
+  });
+  window->saveWork();
+  EXPECT_EQ(offered, "résultat.C07");
+  ASSERT_FALSE(messages.shown.empty());
+  EXPECT_EQ(messages.shown.back().text, files::overwriteQuestion().text);  // the file itself
+  std::vector<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(dir.filePath("classe").toStdString()))
+    names.push_back(e.path().filename().string());
+  EXPECT_EQ(names, std::vector<std::string>{"r\xE9sultat.C07"});
+  model::Workbench saved;
+  table::Table t;
+  ASSERT_TRUE(files::readConfiguration(latin1, saved, t, messages));
+  EXPECT_EQ(saved.entryText(model::Volume1), "15,0");
 }
 
 TEST_F(WorkTest, TheSaveWindowOffersAShippedFileInTheDocumentsAndRefusesTheApplicationFolder) {

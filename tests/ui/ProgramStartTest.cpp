@@ -96,3 +96,13 @@ TEST_F(ProgramStart, LinksInTheRecoveryFolderAreNeitherReadNorMoved) {
   for (const auto& e : fs::directory_iterator(recovery)) links += e.is_symlink();
   EXPECT_GE(links, 1999u);  // none set aside
 }
+
+TEST_F(ProgramStart, AFileWhoseNameIsNotUtf8OpensFromTheCommandLine) {
+  // "résultat" as an old medium writes it (Latin-1): Qt's decoding of the
+  // command line would have lost the name.
+  const std::string latin1 = (dir.path() / "r\xE9sultat").string();
+  fs::copy_file(configuration, latin1 + ".C07");
+  EXPECT_TRUE(startsAndOpens(app, home, latin1 + ".C07", [](pid_t) {}));
+  fs::copy_file(fs::path(VELMIRA_APP_DATA) / "exercices" / "3-kohlrausch.E24", latin1 + ".E24");
+  EXPECT_TRUE(startsAndOpens(app, home, latin1 + ".E24", [](pid_t) {}));
+}

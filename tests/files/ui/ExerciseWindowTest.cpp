@@ -191,6 +191,36 @@ TEST_F(ExerciseTest, ThePreviewFollowsTheKeyboardAndAFolderChangeClearsIt) {
   EXPECT_TRUE(messages.shown.empty());
 }
 
+TEST_F(ExerciseTest, AnExerciseWhoseNameIsNotUtf8IsListedShownAsWindows1252AndOpens) {
+  QDir(folder.path()).mkpath("exercices");
+  files::Exercise e;
+  e.title = " Dilution ";
+  // "résultat.E24" as an old medium writes it (Latin-1).
+  const std::string latin1 = path("exercices/").toStdString() + "r\xE9sultat.E24";
+  ASSERT_TRUE(files::writeExercise(latin1, e));
+  ASSERT_TRUE(files::writeExercise(path("exercices/a.E24").toStdString(), e));
+  std::vector<std::string> opened;
+  files::ui::ExerciseWindow w(
+      path("exercices"), messages,
+      [&](const std::string& f) {
+        opened.push_back(f);
+        return false;
+      },
+      nullptr);
+  w.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+  for (int i = 0; i < 100 && w.chooser()->fileNames().size() < 2; ++i) QTest::qWait(50);
+  ASSERT_EQ(w.chooser()->fileNames(), (QStringList{"a.E24", "résultat.E24"}));
+  QListView* list = w.chooser()->files();
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(1, 0)).center());
+  EXPECT_EQ(w.fileField()->text(), path("exercices/résultat.E24"));
+  EXPECT_EQ(w.exercisePath(), latin1);
+  EXPECT_EQ(w.titleLabel()->text(), "Dilution");  // read under its own bytes
+  w.openButton()->click();
+  EXPECT_EQ(opened, std::vector<std::string>{latin1});
+  EXPECT_TRUE(messages.shown.empty());
+}
+
 TEST_F(ExerciseTest, AClickedFolderStaysUnderThePointerAndFoldersAreNoExercises) {
   const QDir root(path("exercices"));
   for (int k = 0; k < 40; ++k) root.mkpath(QString("d%1/sous").arg(k, 2, 10, QLatin1Char('0')));
@@ -275,7 +305,7 @@ TEST_F(ExerciseTest, AGettingStartedFileOnTheCommandLineOpensAsFromTheMenu) {
   files::Exercise e;
   e.statement = "enonce.rtf";  // beside it, as every name an activity holds
   ASSERT_TRUE(files::writeExercise(path("exercices/velmirb.pem").toStdString(), e));
-  window->openFile(path("exercices/velmirb.pem"));
+  window->openFile(path("exercices/velmirb.pem").toStdString());
   EXPECT_EQ(paneText(), "Mesurer la conductance.");
   EXPECT_EQ(fileNameField(*window)->text(), path("exercices/velmirb.pem"));
   EXPECT_EQ(menu()->correctionAvailable(), 0);
@@ -283,7 +313,7 @@ TEST_F(ExerciseTest, AGettingStartedFileOnTheCommandLineOpensAsFromTheMenu) {
 
   // Another .PEM is an exercise file (velmira-outil writes such files).
   ASSERT_TRUE(files::writeExercise(path("exercices/autre.PEM").toStdString(), e));
-  window->openFile(path("exercices/autre.PEM"));
+  window->openFile(path("exercices/autre.PEM").toStdString());
   EXPECT_EQ(paneText(), "Mesurer la conductance.");
   EXPECT_EQ(fileNameField(*window)->text(), path("exercices/autre.PEM"));
   EXPECT_TRUE(messages.shown.empty());
@@ -346,7 +376,7 @@ TEST(ExerciseScreenshot, ShippedExercises) {
     ASSERT_GE(row, 0);
     w->chooser()->files()->setCurrentIndex(
         w->chooser()->files()->model()->index(row, 0, w->chooser()->files()->rootIndex()));
-    w->selectFile(shownName);
+    w->selectFile(shownName.toStdString());
     QTest::qWait(100);
     EXPECT_TRUE(w->grab().save(QDir(out).filePath("screenshot-exercices.png")));
     // Another folder: no preview until a file is picked.
@@ -356,7 +386,7 @@ TEST(ExerciseScreenshot, ShippedExercises) {
     EXPECT_TRUE(w->grab().save(QDir(out).filePath("screenshot-exercices-autre-dossier.png")));
     w->chooser()->setFolder(shown);
     for (int i = 0; i < 100 && !w->chooser()->fileNames().contains(shownName); ++i) QTest::qWait(50);
-    w->selectFile(shownName);
+    w->selectFile(shownName.toStdString());
     w->onOpen();
   });
   exerciseMenu(window)->openExerciseWindow();

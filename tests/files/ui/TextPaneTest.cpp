@@ -36,7 +36,7 @@ TEST_F(TextPaneTest, WelcomeIsReadOnlyAndAFileTextTracksChanges) {
   const std::string path = QDir(folder.path()).filePath("enonce.rtf").toStdString();
   ASSERT_TRUE(rtf::saveRtfFile(path, doc));
   ASSERT_TRUE(pane->loadText(path));
-  pane->setFileName(QString::fromStdString(path));
+  pane->setFileName(path);
   pane->setReadOnly(false);
   pane->setTextModified(0);
   EXPECT_EQ(fileNameField(*window)->toolTip().toStdString(), path);
@@ -63,7 +63,7 @@ TEST_F(TextPaneTest, PrintsTheWholeTextOrTheSelectionEnlargedWithItsTitle) {
   rtf::appendText(doc.paragraphs[0], "Loi de Kohlrausch", {});
   rtf::appendText(doc.paragraphs[1], "Mesurer la conductance.", {});  // 10 pt
   pane->showDocument(doc);
-  pane->setFileName(QStringLiteral("/tmp/3-kohlrausch.E24"));
+  pane->setFileName("/tmp/3-kohlrausch.E24");
   const QString pdf = QDir(folder.path()).filePath("texte.pdf");
   auto printer = qtp::pdfPrinter(pdf);
   ASSERT_TRUE(pane->print(*printer));
