@@ -99,8 +99,16 @@ std::string readOwn(const std::string& path, std::size_t limit) {
 
 }  // namespace
 
+bool recoveryFolderUsable(const std::string& folder) {
+  std::error_code ec;
+  const fs::file_status status = fs::symlink_status(folder, ec);
+  if (status.type() == fs::file_type::not_found) return true;
+  return !ec && status.type() == fs::file_type::directory;
+}
+
 bool writeRecovery(const RecoveryFiles& files, const std::string& snapshot, const std::string& workName,
                    const std::string& rtf) {
+  if (!recoveryFolderUsable(fs::path(files.config).parent_path().string())) return false;
   bool ok = writeOwn(files.config, snapshot) && writeOwn(files.name, workName);
   if (rtf.empty()) {
     std::error_code ec;
@@ -112,6 +120,7 @@ bool writeRecovery(const RecoveryFiles& files, const std::string& snapshot, cons
 }
 
 void removeRecovery(const RecoveryFiles& files) {
+  if (!recoveryFolderUsable(fs::path(files.config).parent_path().string())) return;
   std::error_code ec;
   for (const std::string* p : {&files.config, &files.name, &files.text}) fs::remove(*p, ec);
 }
@@ -123,6 +132,7 @@ std::vector<RecoveryCopy> leftCopies(const std::string& folder,
     fs::file_time_type time;
   };
   std::vector<Found> found;
+  if (!recoveryFolderUsable(folder)) return {};
   fileio::removeStaleTemporaries(folder);
   std::size_t looked = 0, read = 0;
   std::error_code ec;

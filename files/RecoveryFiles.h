@@ -33,12 +33,18 @@ RecoveryFiles recoveryFiles(const std::string& folder, long long pid);
 // `<pid>.C07`, the pid in digits with no leading zero; nullopt for any other.
 std::optional<long long> recoveryCopyNumber(const std::string& name);
 
+// True when `folder` may hold recovery files: a folder, or nothing yet,
+// but never a symbolic link (the copies would land where it points).
+bool recoveryFolderUsable(const std::string& folder);
+
 // Writes the copy, each file whole or not at all (an empty `rtf` removes
 // the text); a link in the place of one is replaced, never followed. False
-// when any file could not be written.
+// when any file could not be written, and without writing anything when the
+// folder is a link (recoveryFolderUsable).
 bool writeRecovery(const RecoveryFiles& files, const std::string& snapshot, const std::string& workName,
                    const std::string& rtf);
-// Removes the copy (not the lock, which its owner releases).
+// Removes the copy (not the lock, which its owner releases); nothing
+// through a folder that is a link.
 void removeRecovery(const RecoveryFiles& files);
 
 struct RecoveryCopy {
@@ -59,7 +65,8 @@ std::string checkedWorkName(std::string_view nom);
 // not a configuration is renamed with kUnreadableSuffix and left out; so is
 // a copy that cannot be read at all. Only the program's own names are
 // looked at, at most 100 of them; a symbolic link is skipped unread. The
-// folder's stale temporaries are removed first. Each work's name is checked
+// folder's stale temporaries are removed first. A folder that is a link
+// gives none, and nothing in it is read, moved or removed. Each work's name is checked
 // (checkedWorkName).
 std::vector<RecoveryCopy> leftCopies(const std::string& folder,
                                      const std::function<bool(const std::string& lockPath)>& lockHeld);

@@ -38,7 +38,8 @@ void RecoveryKeeper::writeNow() {
 
 bool RecoveryKeeper::ensureLock() {
   if (lock_) return true;
-  if (!QDir().mkpath(folder_)) return false;
+  // A link in the folder's place is never written through.
+  if (!QDir().mkpath(folder_) || !files::recoveryFolderUsable(folder_.toStdString())) return false;
   auto lock = std::make_unique<QLockFile>(QString::fromStdString(files_.lock));
   if (!lock->tryLock(0)) return false;
   lock_ = std::move(lock);

@@ -110,6 +110,35 @@ TEST_F(Recovery, LinksInTheFolderAreNeverFollowed) {
   EXPECT_EQ(test::contents(mine), before);
 }
 
+TEST_F(Recovery, AFolderThatIsALinkIsNeitherWrittenNorReadThrough) {
+  // Elsewhere: a pupil's folder holding what looks like a left copy and a stale temporary.
+  const fs::path elsewhere = dir.path() / "ailleurs";
+  fs::create_directory(elsewhere);
+  { std::ofstream(elsewhere / "77.C07") << "le devoir de l'élève"; }
+  { std::ofstream(elsewhere / ".velmira-AbC123") << "x"; }
+  fs::last_write_time(elsewhere / ".velmira-AbC123", fs::file_time_type::clock::now() - std::chrono::hours(1));
+  const fs::path linked = dir.path() / "recuperation";
+  fs::create_directory_symlink(elsewhere, linked);
+  const auto files = files::recoveryFiles(linked.string(), 40);
+
+  EXPECT_FALSE(files::recoveryFolderUsable(linked.string()));
+  EXPECT_FALSE(files::writeRecovery(files, work, "nom", "texte"));
+  files::removeRecovery(files::recoveryFiles(linked.string(), 77));
+  EXPECT_TRUE(files::leftCopies(linked.string(), [](const std::string&) { return false; }).empty());
+  std::size_t entries = 0;
+  for ([[maybe_unused]] const auto& e : fs::directory_iterator(elsewhere)) ++entries;
+  EXPECT_EQ(entries, 2u);  // nothing written, renamed or removed there
+  EXPECT_EQ(test::contents((elsewhere / "77.C07").string()), "le devoir de l'élève");
+  // A dangling link in the folder's place: nothing is made where it points.
+  const fs::path dangling = dir.path() / "perdu";
+  fs::create_directory_symlink(dir.path() / "nulle-part", dangling);
+  EXPECT_FALSE(files::writeRecovery(files::recoveryFiles(dangling.string(), 40), work, "", ""));
+  EXPECT_FALSE(fs::exists(dir.path() / "nulle-part"));
+  // A folder, or none yet, is the program's own.
+  EXPECT_TRUE(files::recoveryFolderUsable(elsewhere.string()));
+  EXPECT_TRUE(files::recoveryFolderUsable((dir.path() / "absent").string()));
+}
+
 TEST_F(Recovery, OnlyTheProgramsOwnNamesAreLookedAtAndAtMostAHundred) {
   EXPECT_EQ(files::recoveryCopyNumber("31020.C07"), 31020);
   for (const char* other : {"0031020.C07", "31020.c07", "-5.C07", "+5.C07", ".C07", "5.C07.illisible", "5.nom",
