@@ -150,8 +150,5 @@ Message textCut() { return information("Texte trop long : seul le début est aff
 Message saveDiscardCancel(std::string text, std::string title) {
   return {std::move(text), std::move(title), Icon::Exclamation, Buttons::SaveDiscardCancel};
 }
-Message resumeOrNot(std::string text, std::string title) {
-  return {std::move(text), std::move(title), Icon::Question, Buttons::ResumeOrNot};
-}
 
 }  // namespace velmira::msg

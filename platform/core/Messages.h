@@ -12,9 +12,8 @@
 namespace velmira {
 
 enum class Icon { Critical, Question, Exclamation, Information };
-// SaveDiscardCancel answers Save, Discard or Cancel; ResumeOrNot answers Yes
-// (resume, the default) or No.
-enum class Buttons { Ok, OkCancel, YesNo, SaveDiscardCancel, ResumeOrNot };
+// SaveDiscardCancel answers Save, Discard or Cancel.
+enum class Buttons { Ok, OkCancel, YesNo, SaveDiscardCancel };
 enum class Answer { Ok, Cancel, Yes, No, Save, Discard };
 
 // The captions of the buttons the desktop has no standard text for.
@@ -22,7 +21,6 @@ inline constexpr const char* kSaveCaption = "Enregistrer";
 inline constexpr const char* kDiscardCaption = "Ne pas enregistrer";
 inline constexpr const char* kCancelCaption = "Annuler";
 inline constexpr const char* kResumeCaption = "Reprendre";
-inline constexpr const char* kNoResumeCaption = "Ne pas reprendre";
 
 struct Message {
   std::string text;
@@ -89,7 +87,6 @@ Message notConfiguration();  // "Ce fichier ne correspond pas à cette applicati
 // "Texte trop long : seul le début est affiché.": a text shown cut.
 Message textCut();
 Message saveDiscardCancel(std::string text, std::string title);
-Message resumeOrNot(std::string text, std::string title);
 }  // namespace msg
 
 }  // namespace velmira

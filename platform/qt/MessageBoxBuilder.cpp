@@ -40,8 +40,6 @@ QMessageBox::StandardButtons buttonsOf(Buttons buttons) {
       return QMessageBox::Yes | QMessageBox::No;
     case Buttons::SaveDiscardCancel:
       return QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
-    case Buttons::ResumeOrNot:
-      return QMessageBox::Yes | QMessageBox::No;
   }
   return QMessageBox::Ok;
 }
@@ -72,12 +70,6 @@ void configureMessageBox(QMessageBox& box, const Message& message) {
       box.setDefaultButton(QMessageBox::Save);
       box.setEscapeButton(QMessageBox::Cancel);
       break;
-    case Buttons::ResumeOrNot:
-      box.button(QMessageBox::Yes)->setText(QString::fromUtf8(kResumeCaption));
-      box.button(QMessageBox::No)->setText(QString::fromUtf8(kNoResumeCaption));
-      box.setDefaultButton(QMessageBox::Yes);
-      box.setEscapeButton(QMessageBox::No);
-      break;
   }
   // A box at least as wide as its title bar needs, so that the title shows whole.
   if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
@@ -96,7 +88,6 @@ Answer answerOf(Buttons buttons, QMessageBox::StandardButton clicked) {
     case Buttons::OkCancel:
       return clicked == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
     case Buttons::YesNo:
-    case Buttons::ResumeOrNot:
       return clicked == QMessageBox::Yes ? Answer::Yes : Answer::No;
     case Buttons::SaveDiscardCancel:
       if (clicked == QMessageBox::Save) return Answer::Save;

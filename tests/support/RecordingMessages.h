@@ -24,7 +24,6 @@ class RecordingMessages : public MessageService {
     }
     switch (m.buttons) {
       case Buttons::YesNo:
-      case Buttons::ResumeOrNot:
         return Answer::Yes;
       case Buttons::SaveDiscardCancel:
         return Answer::Discard;

@@ -27,6 +27,7 @@ struct Seen {
   QString title, text;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   QStringList buttons;
+  QString defaultButton;
 };
 
 // The message box on screen, if any.
@@ -155,17 +156,6 @@ TEST(MessageBox, TheUnsavedWorkQuestionHasItsThreeAnswers) {
   EXPECT_EQ(showAndClick(q, QString(), &seen), Answer::Cancel);
 }
 
-TEST(MessageBox, TheResumeQuestionResumesByDefault) {
-  const Message q = msg::resumeOrNot("Reprendre ce travail ?", "Velmira");
-  QMessageBox box;
-  configureMessageBox(box, q);
-  ASSERT_TRUE(box.defaultButton());
-  EXPECT_EQ(box.defaultButton()->text(), "Reprendre");
-  Seen seen;
-  EXPECT_EQ(showAndClick(q, QStringLiteral("Ne pas reprendre"), &seen), Answer::No);
-  EXPECT_EQ(showAndClick(q, QString(), &seen), Answer::No);
-}
-
 // Shows the choice through the service, picks `row` of its list (none: the
 // first stays) and clicks the button captioned `click` (none: Escape).
 std::optional<std::size_t> chooseAndClick(const ChoiceQuestion& q, int row, const QString& click, Seen* seen) {
@@ -181,6 +171,8 @@ std::optional<std::size_t> chooseAndClick(const ChoiceQuestion& q, int row, cons
     for (int i = 0; i < list->count(); ++i) seen->buttons << list->item(i)->text();
     if (row >= 0) list->setCurrentRow(row);
     for (QPushButton* b : box->findChildren<QPushButton*>())
+      if (b->isDefault()) seen->defaultButton = b->text();
+    for (QPushButton* b : box->findChildren<QPushButton*>())
       if (b->text() == click) {
         b->click();
         return;
@@ -192,14 +184,16 @@ std::optional<std::size_t> chooseAndClick(const ChoiceQuestion& q, int row, cons
   return service.choose(q);
 }
 
-TEST(MessageBox, AChoiceGivesTheLineChosenOrNone) {
+TEST(MessageBox, AChoiceGivesTheLineChosenOrNoneAndTakesByDefault) {
   const ChoiceQuestion q{"Des travaux non enregistrés ont été retrouvés :",
                          "Reprendre un travail",
                          {"tp1.C07 (09/12/2026 à 12:35)", "Travail sans nom (09/12/2026 à 00:40)"},
-                         "Reprendre",
+                         kResumeCaption,
                          "Ne rien reprendre"};
   Seen seen;
   EXPECT_EQ(chooseAndClick(q, 1, QStringLiteral("Reprendre"), &seen), std::optional<std::size_t>(1));
+  // Enter resumes: the take button is the default one, Escape takes none.
+  EXPECT_EQ(seen.defaultButton, "Reprendre");
   EXPECT_EQ(seen.title, "Reprendre un travail");
   EXPECT_EQ(seen.text, "Des travaux non enregistrés ont été retrouvés :");
   EXPECT_EQ(seen.buttons, (QStringList{"tp1.C07 (09/12/2026 à 12:35)", "Travail sans nom (09/12/2026 à 00:40)"}));
