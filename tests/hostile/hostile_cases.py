@@ -6,7 +6,8 @@ Builds hostile folders and files and runs the built `velmira` (offscreen) and
 `velmira-outil` on them: links, loops, pipes and devices in the recovery
 folder and in place of the settings file, every pairing of `--pdf`'s two
 arguments among works, statements, PDFs, links, pipes, folders and Latin-1
-names, stale and planted `.velmira-XXXXXX` temporaries beside a save,
+names (and Latin-1 names given to the program to open), a recovery folder
+that is itself a link, stale and planted `.velmira-XXXXXX` temporaries beside a save,
 non-numeric pastes (run through the paste fuzz target's replay, the table's
 own code) and formula-like CSV titles. Counts the cases, crashes (a signal),
 hangs (a timeout), files touched outside the program's own folders, and the
@@ -153,6 +154,28 @@ def start_program(app, home, configuration, wait=20.0):
     return crashed(code), not up and code is None, code
 
 
+def opened_at_start(app, home, path, wait=20.0):
+    """Starts the program from `app` with `path` (bytes): (crashed, hung, opened) where `opened`
+    says whether the file itself was opened (inotify)."""
+    import ctypes
+    libc = ctypes.CDLL(None, use_errno=True)
+    fd = libc.inotify_init1(os.O_CLOEXEC)
+    if fd < 0 or libc.inotify_add_watch(fd, ctypes.c_char_p(path), 0x20) < 0:  # IN_OPEN
+        return False, False, False
+    try:
+        p = subprocess.Popen([os.path.join(app, "velmira").encode(), path], env=environment(home),
+                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        import select
+        ready, _, _ = select.select([fd], [], [], wait)
+        code = p.poll()
+        if code is None:
+            p.kill()
+            p.wait()
+        return crashed(code), False, bool(ready)
+    finally:
+        os.close(fd)
+
+
 class Case:
     """A fresh folder: `home` (the user's), `work` (the pupil's files), `outside` (files no case may touch)."""
 
@@ -225,6 +248,22 @@ def recovery_cases(t, base, app, source, rng):
                 f.write(b"reste")
             os.utime(os.path.join(c.recovery, name), (old, old))
 
+    def folder_link(c):
+        # The recovery folder itself a link to a pupil's folder holding a copy's name and a stale temporary.
+        os.makedirs(os.path.dirname(c.recovery))
+        with open(os.path.join(c.outside, "2.C07"), "wb") as f:
+            f.write(b"pas une copie")
+        stale = os.path.join(c.outside, ".velmira-ab12CD")
+        with open(stale, "wb") as f:
+            f.write(b"reste")
+        old = time.time() - 3600
+        os.utime(stale, (old, old))
+        os.symlink(c.outside, c.recovery)
+
+    def folder_dangling(c):
+        os.makedirs(os.path.dirname(c.recovery))
+        os.symlink(os.path.join(c.outside, "nulle-part"), c.recovery)
+
     def latin1_names(c):
         os.makedirs(c.recovery)
         rec = os.fsencode(c.recovery)
@@ -235,14 +274,15 @@ def recovery_cases(t, base, app, source, rng):
             f.write(b"/home/" + LATIN1 + b".C07")
 
     for name, prepare in (("liens", plant_links), ("liens-pendants", dangling), ("boucles", loops),
-                          ("copies-300", copies), ("tubes-peripheriques", special), ("noms-latin1", latin1_names)):
+                          ("copies-300", copies), ("tubes-peripheriques", special), ("noms-latin1", latin1_names),
+                          ("dossier-lien", folder_link), ("dossier-lien-pendant", folder_dangling)):
         c = Case(base, "recuperation")
         try:
             prepare(c)
             work_file = os.path.join(c.work, "depart.C07")
             shutil.copy(config, work_file)
             before = snapshot(c.root, c.own_folders())
-            was_stale = [p for p in os.listdir(c.recovery) if p.startswith(".velmira-") and
+            was_stale = [p for p in (os.listdir(c.recovery) if os.path.isdir(c.recovery) else []) if p.startswith(".velmira-") and
                          os.path.isfile(os.path.join(c.recovery, p)) and
                          not os.path.islink(os.path.join(c.recovery, p))]
             crash, hang, _ = start_program(app, c.home, work_file)
@@ -250,6 +290,8 @@ def recovery_cases(t, base, app, source, rng):
             wrong = None
             if name == "liens" and sum(os.path.islink(os.path.join(c.recovery, p)) for p in os.listdir(c.recovery)) < 498:
                 wrong = "links set aside"
+            if name.startswith("dossier-lien") and not os.path.islink(c.recovery):
+                wrong = "the folder's link replaced"
             if name == "tubes-peripheriques":
                 left = [p for p in was_stale if os.path.lexists(os.path.join(c.recovery, p))]
                 if left:
@@ -412,7 +454,7 @@ def temporary_cases(t, base, outil, rng):
             c.close()
 
 
-def latin1_cases(t, base, velmira, outil, source):
+def latin1_cases(t, base, app, velmira, outil, source):
     c = Case(base, "latin1")
     try:
         env = environment(c.home)
@@ -427,6 +469,14 @@ def latin1_cases(t, base, velmira, outil, source):
             allowed = {os.fsdecode(os.path.join(w, LATIN1 + b"-2.C07")), os.path.join(c.work, "sortie.pdf")}
             t.count("latin1", f"{os.fsdecode(args[1])} ({code})", crashed(code), hang, diff - allowed,
                     None if code == 0 else f"refused: {err.strip()[:80]}")
+        # The program opens such a configuration and exercise given on its command line.
+        exercise = os.path.join(w, LATIN1 + b".E24")
+        shutil.copy(os.path.join(source, "data", "exercices", "3-kohlrausch.E24"), exercise)
+        for path in (name, exercise):
+            before = snapshot(c.root, c.own_folders())
+            crash, hang, opened = opened_at_start(app, c.home, path)
+            t.count("latin1", f"velmira {os.path.basename(path).decode('cp1252')}", crash, hang,
+                    changed(before, snapshot(c.root, c.own_folders())), None if opened else "not opened")
     finally:
         c.close()
 
@@ -478,7 +528,7 @@ def main():
             settings_cases(t, base, app, a.source)
             pdf_cases(t, base, a.velmira, a.source)
             temporary_cases(t, base, a.outil, rng)
-            latin1_cases(t, base, a.velmira, a.outil, a.source)
+            latin1_cases(t, base, app, a.velmira, a.outil, a.source)
             if a.paste:
                 paste_cases(t, base, a.paste, a.outil, rng)
     finally:
