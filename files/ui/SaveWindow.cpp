@@ -60,7 +60,8 @@ SaveWindow::SaveWindow(ConfigOwner& owner, MessageService& messages, const QStri
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   // Where the pupil's files are; a shipped file's name in the documents.
   const SavePlace start = savePlace(owner_.configPath(), appFolder_.toStdString(), documentsFolder().toStdString());
-  chooser_->setFolder(QString::fromStdString(start.folder));
+  // A folder the chooser cannot show (its name not UTF-8): the documents.
+  if (!chooser_->setFolder(QString::fromStdString(start.folder))) chooser_->setFolder(documentsFolder());
   offered_ = start.name;
   fileNameField_->setText(QString::fromStdString(fileio::shownPath(start.name)));
   // The pupil types the name first.

@@ -415,6 +415,21 @@ TEST_F(WorkTest, AConfigurationWhoseNameIsNotUtf8OpensFromTheListAndIsSavedUnder
   table::Table t;
   ASSERT_TRUE(files::readConfiguration(latin1, saved, t, messages));
   EXPECT_EQ(saved.entryText(model::Volume1), "15,0");
+
+  // A work in a folder whose own name is not UTF-8 (the chooser cannot show
+  // it): the save window starts in the documents, never at the root.
+  const std::string latin1Folder = dir.filePath("cl").toStdString() + "\xE9";
+  std::filesystem::create_directory(latin1Folder);
+  ASSERT_TRUE(window->saveConfiguration(latin1Folder + "/tp.C07"));
+  QString startFolder;
+  QTimer::singleShot(0, [&] {
+    auto* w = qobject_cast<files::ui::SaveWindow*>(QApplication::activeModalWidget());
+    ASSERT_TRUE(w);
+    startFolder = w->chooser()->folder();
+    w->reject();
+  });
+  window->saveWork();
+  EXPECT_EQ(startFolder, files::ui::documentsFolder());
 }
 
 TEST_F(WorkTest, TheSaveWindowOffersAShippedFileInTheDocumentsAndRefusesTheApplicationFolder) {
