@@ -171,6 +171,14 @@ std::string columnName(const Table& table, int col) {
   return name.empty() ? "C" + std::to_string(col + 1) : name;
 }
 
+std::string spokenCell(const Table& table, int row, int col) {
+  const std::string key = "C" + std::to_string(col + 1);
+  const std::string title = num::trim(table.cell(0, col));
+  const std::string text = num::trim(table.cell(row, col));
+  return (title.empty() || title == key ? key : key + " " + title) + ", ligne " + std::to_string(row) + " : " +
+         (text.empty() ? "vide" : text);
+}
+
 std::vector<std::vector<std::string>> printedLines(const Table& table) {
   int last = 0;
   for (int row = 1; row < table.rows(); ++row)

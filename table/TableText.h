@@ -62,6 +62,10 @@ std::string csv(const std::vector<std::vector<std::string>>& lines);
 // trimmed, or "C1".."C5" when the title is blank.
 std::string columnName(const Table& table, int col);
 
+// A cell as a screen reader says it: its column's key and title, its line
+// and its text, "C2 sigma (mS/m), ligne 3 : 1,23E+01" ("vide" when blank).
+std::string spokenCell(const Table& table, int row, int col);
+
 // The printed table: the titles (as columnName gives them) and the data
 // lines up to the last one that holds a cell, each a line of five texts.
 std::vector<std::vector<std::string>> printedLines(const Table& table);

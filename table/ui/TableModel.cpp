@@ -3,6 +3,8 @@
 
 #include <QFont>
 
+#include "table/TableText.h"
+
 namespace velmira::table::ui {
 
 TableModel::TableModel(Table& table, QObject* parent) : QAbstractTableModel(parent), table_(table) {
@@ -20,6 +22,8 @@ QVariant TableModel::data(const QModelIndex& index, int role) const {
   switch (role) {
     case Qt::DisplayRole:
       return QString::fromStdString(table_.cell(index.row() + 1, index.column()));
+    case Qt::AccessibleTextRole:
+      return QString::fromStdString(spokenCell(table_, index.row() + 1, index.column()));
     case Qt::TextAlignmentRole:
       return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     default:

@@ -379,6 +379,8 @@ TEST(TableText, PrintedLinesAreTheTitlesAndTheLinesUpToTheLastFilled) {
   t.setCell(3, 2, " 5 ");  // line 2 empty, line 3 the last filled
   EXPECT_EQ(table::columnName(t, 0), "c (mol/L)");
   EXPECT_EQ(table::columnName(t, 1), "C2");
+  EXPECT_EQ(table::spokenCell(t, 1, 0), "C1 c (mol/L), ligne 1 : 1,00E-02");
+  EXPECT_EQ(table::spokenCell(t, 2, 1), "C2, ligne 2 : vide");
   const auto lines = table::printedLines(t);
   ASSERT_EQ(lines.size(), 4u);
   EXPECT_EQ(lines[0], (std::vector<std::string>{"c (mol/L)", "C2", "C3", "C4", "C5"}));
