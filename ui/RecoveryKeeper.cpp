@@ -10,20 +10,23 @@
 namespace velmira::ui {
 
 RecoveryKeeper::RecoveryKeeper(QString folder, MessageService& messages,
-                               std::function<std::optional<Contents>()> compose, QObject* parent)
+                               std::function<std::optional<files::RecoveryWriter::Compose>()> snapshot, QObject* parent)
     : QObject(parent),
       folder_(std::move(folder)),
       messages_(messages),
-      compose_(std::move(compose)),
+      snapshot_(std::move(snapshot)),
       files_(files::recoveryFiles(folder_.toStdString(), QCoreApplication::applicationPid())) {
   timer_.setSingleShot(true);
   timer_.setInterval(kDelay / 2);
   connect(&timer_, &QTimer::timeout, this, &RecoveryKeeper::write);
-  // One writer: the copies reach the disk in the order they were made.
-  pool_.setMaxThreadCount(1);
+  writer_ = std::make_unique<files::RecoveryWriter>(files_, [this](bool ok) {
+    QMetaObject::invokeMethod(
+        this, [this, ok] { finished(ok); }, Qt::QueuedConnection);
+  });
 }
 
-RecoveryKeeper::~RecoveryKeeper() { pool_.waitForDone(); }
+// The newest copy reaches the disk before the keeper goes.
+RecoveryKeeper::~RecoveryKeeper() { writer_.reset(); }
 
 void RecoveryKeeper::schedule() {
   if (!discarded_ && !timer_.isActive()) timer_.start();
@@ -32,7 +35,7 @@ void RecoveryKeeper::schedule() {
 void RecoveryKeeper::writeNow() {
   timer_.stop();
   write();
-  pool_.waitForDone();
+  writer_->wait();
   QCoreApplication::sendPostedEvents(this);
 }
 
@@ -48,21 +51,16 @@ bool RecoveryKeeper::ensureLock() {
 
 void RecoveryKeeper::write() {
   if (discarded_) return;
-  std::optional<Contents> contents = compose_();
-  if (!contents) {
-    if (!lock_) return;  // nothing was ever written
-    pool_.start([files = files_] { files::removeRecovery(files); });
+  std::optional<files::RecoveryWriter::Compose> job = snapshot_();
+  if (!job) {
+    if (lock_) writer_->remove();  // else nothing was ever written
     return;
   }
   if (!ensureLock()) {
     finished(false);
     return;
   }
-  pool_.start([this, files = files_, c = std::move(*contents)] {
-    const bool ok = files::writeRecovery(files, c.snapshot, c.workName, c.rtf);
-    QMetaObject::invokeMethod(
-        this, [this, ok] { finished(ok); }, Qt::QueuedConnection);
-  });
+  writer_->write(std::move(*job));
 }
 
 void RecoveryKeeper::finished(bool ok) {
@@ -77,7 +75,7 @@ void RecoveryKeeper::finished(bool ok) {
 void RecoveryKeeper::discard() {
   discarded_ = true;
   timer_.stop();
-  pool_.waitForDone();
+  writer_->stop();
   if (lock_) {
     files::removeRecovery(files_);
     lock_->unlock();

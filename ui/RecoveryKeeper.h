@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keeps the recovery copy of the main window's work up to date: shortly
-// after a change the copy is written off the window's thread, under the
-// run's lock; a clean exit removes it. Offers the copies of runs that
-// stopped without saving.
+// after a change a snapshot is taken on the window's thread and the copy
+// composed and written off it (files::RecoveryWriter), under the run's lock;
+// a clean exit removes it. Offers the copies of runs that stopped without
+// saving.
 #include <QObject>
 #include <QString>
-#include <QThreadPool>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "files/RecoveryFiles.h"
+#include "files/RecoveryWriter.h"
 
 class QLockFile;
 
@@ -25,20 +26,14 @@ namespace ui {
 class RecoveryKeeper : public QObject {
   Q_OBJECT
  public:
-  // What the copy holds: the work, its file's name, the pane's text (RTF,
-  // empty when not modified).
-  struct Contents {
-    std::string snapshot;
-    std::string workName;
-    std::string rtf;
-  };
   // The longest wait between a change and its copy on disk, in ms.
   static constexpr int kDelay = 2000;
 
-  // `compose` gives the contents, or nullopt when there is nothing unsaved
-  // to keep (the copy is then removed).
-  RecoveryKeeper(QString folder, MessageService& messages, std::function<std::optional<Contents>()> compose,
-                 QObject* parent = nullptr);
+  // `snapshot` copies what the copy is made of, on the window's thread, into
+  // the job that composes the copy off it; nullopt when there is nothing
+  // unsaved to keep (the copy is then removed).
+  RecoveryKeeper(QString folder, MessageService& messages,
+                 std::function<std::optional<files::RecoveryWriter::Compose>()> snapshot, QObject* parent = nullptr);
   ~RecoveryKeeper() override;
 
   const QString& folder() const { return folder_; }
@@ -46,7 +41,8 @@ class RecoveryKeeper : public QObject {
   void schedule();
   // Writes now (the tests' way to skip the wait) and waits for the disk.
   void writeNow();
-  // A clean exit: no copy is kept.
+  // A clean exit: the write waiting is dropped, the one in progress waited
+  // for, and no copy is kept.
   void discard();
   // The copies of runs that stopped, newest first (unreadable ones set aside).
   std::vector<files::RecoveryCopy> leftCopies() const;
@@ -62,13 +58,13 @@ class RecoveryKeeper : public QObject {
 
   QString folder_;
   MessageService& messages_;
-  std::function<std::optional<Contents>()> compose_;
+  std::function<std::optional<files::RecoveryWriter::Compose>()> snapshot_;
   files::RecoveryFiles files_;
   QTimer timer_;
-  QThreadPool pool_;
   std::unique_ptr<QLockFile> lock_;
   bool warned_ = false;
   bool discarded_ = false;
+  std::unique_ptr<files::RecoveryWriter> writer_;
 };
 
 }  // namespace ui

@@ -5,6 +5,7 @@
 #include "files/PupilWork.h"
 #include "files/rtf/RtfReader.h"
 #include "files/rtf/RtfWriter.h"
+#include "files/ui/RichTextDocument.h"
 #include "files/ui/TextPane.h"
 #include "platform/core/Messages.h"
 #include "ui/RecoveryKeeper.h"
@@ -83,15 +84,16 @@ void WorkKeeper::keepRecovery(const QString& folder, files::ui::TextPane& pane) 
   delete recovery_;
   recovery_ = new RecoveryKeeper(
       folder, messages_,
-      [this, &pane]() -> std::optional<RecoveryKeeper::Contents> {
-        std::optional<std::string> rtf;
-        if (pane.textModified() == 1) rtf = rtf::writeRtf(pane.richDocument());
-        if (!modified() && !rtf) return std::nullopt;
-        RecoveryKeeper::Contents c;
-        c.snapshot = files::workSnapshot(wb_, table_, extension_).value_or(history_.current());
-        c.workName = path_;
-        if (rtf) c.rtf = std::move(*rtf);
-        return c;
+      [this, &pane]() -> std::optional<files::RecoveryWriter::Compose> {
+        const bool text = pane.textModified() == 1;
+        if (!modified() && !text) return std::nullopt;
+        // Copies on this thread; the text is composed as RTF on the writer's.
+        std::optional<files::ui::TextSnapshot> shot;
+        if (text) shot = pane.textSnapshot();
+        return [work = files::workSnapshot(wb_, table_, extension_).value_or(history_.current()), name = path_,
+                shot = std::move(shot)] {
+          return files::RecoveryContents{work, name, shot ? rtf::writeRtf(files::ui::richDocumentOf(*shot)) : ""};
+        };
       },
       this);
 }

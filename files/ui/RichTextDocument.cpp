@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/ui/RichTextDocument.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <algorithm>
 #include <cmath>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -138,22 +141,102 @@ void fillTextDocument(QTextDocument& target, const rtf::RichDocument& document) 
   target.setUndoRedoEnabled(undo);
 }
 
-rtf::RichDocument richDocumentOf(const QTextDocument& source) {
-  rtf::RichDocument d;
-  for (QTextBlock block = source.begin(); block.isValid(); block = block.next()) {
-    rtf::Paragraph p;
-    const QTextBlockFormat b = block.blockFormat();
-    p.alignment = alignment(b.alignment());
-    p.leftIndent = static_cast<int>(std::lround(b.leftMargin() * kTwipsPerPixel));
-    for (auto it = block.begin(); !it.atEnd(); ++it) {
-      const QTextFragment fragment = it.fragment();
-      if (!fragment.isValid()) continue;
-      QString text = fragment.text();
-      text.replace(QChar::LineSeparator, QLatin1Char('\n'));
-      text.remove(QChar::ObjectReplacementCharacter);
-      rtf::appendText(p, text.toStdString(), runFormat(fragment.charFormat()));
+rtf::RichDocument richDocumentOf(const QTextDocument& source) { return richDocumentOf(textSnapshotOf(source)); }
+
+namespace {
+
+// A paragraph's stretches as read from the document: their lengths and the
+// document's indexes of their formats.
+struct Stretches : QTextBlockUserData {
+  std::vector<std::pair<int, int>> lengthAndFormat;
+};
+
+void readStretches(const QTextBlock& block, Stretches& into) {
+  for (auto it = block.begin(); !it.atEnd(); ++it) {
+    const QTextFragment fragment = it.fragment();
+    if (fragment.isValid()) into.lengthAndFormat.emplace_back(fragment.length(), fragment.charFormatIndex());
+  }
+}
+
+// `keep`: each paragraph's stretches are kept on it (its user data), read
+// only where none are kept.
+TextSnapshot snapshotOf(const QTextDocument& source, bool keep) {
+  TextSnapshot shot;
+  shot.text = source.toRawText();
+  // Each of the document's formats converted once, by its index.
+  const QList<QTextFormat> formats = source.allFormats();
+  std::vector<int> runFormatAt(static_cast<std::size_t>(formats.size()), -1);
+  std::vector<std::optional<TextSnapshot::Layout>> layoutAt(static_cast<std::size_t>(formats.size()));
+  auto at = [&formats](int index) { return static_cast<std::size_t>(std::clamp<int>(index, 0, formats.size() - 1)); };
+  int paragraph = 0, position = 0;
+  Stretches read;
+  for (QTextBlock block = source.begin(); block.isValid(); block = block.next(), ++paragraph) {
+    const std::size_t b = at(block.blockFormatIndex());
+    if (!layoutAt[b]) {
+      const QTextBlockFormat f = formats[b].toBlockFormat();
+      layoutAt[b] = {alignment(f.alignment()), static_cast<int>(std::lround(f.leftMargin() * kTwipsPerPixel))};
     }
+    shot.paragraphs.push_back(*layoutAt[b]);
+    const Stretches* stretches = keep ? static_cast<const Stretches*>(block.userData()) : nullptr;
+    if (!stretches) {
+      read.lengthAndFormat.clear();
+      readStretches(block, read);
+      stretches = &read;
+      if (keep) {
+        auto* kept = new Stretches(read);
+        QTextBlock(block).setUserData(kept);  // the document owns it
+        stretches = kept;
+      }
+    }
+    int start = position;
+    for (const auto& [length, format] : stretches->lengthAndFormat) {
+      const std::size_t c = at(format);
+      if (runFormatAt[c] < 0) {
+        runFormatAt[c] = static_cast<int>(shot.formats.size());
+        shot.formats.push_back(runFormat(formats[c].toCharFormat()));
+      }
+      shot.pieces.push_back({paragraph, start, length, runFormatAt[c]});
+      start += length;
+    }
+    position += block.length();
+  }
+  return shot;
+}
+
+}  // namespace
+
+TextSnapshot textSnapshotOf(const QTextDocument& source) { return snapshotOf(source, false); }
+
+TextSnapshots::TextSnapshots(QTextDocument& document) : QObject(&document), document_(document) {
+  // What changed is read again at the next snapshot (a document tells its
+  // changes once it has a layout).
+  document.documentLayout();
+  connect(&document, &QTextDocument::contentsChange, this, [this](int position, int, int added) {
+    const QTextBlock last = document_.findBlock(position + added);
+    for (QTextBlock b = document_.findBlock(position); b.isValid(); b = b.next()) {
+      b.setUserData(nullptr);
+      if (b == last) break;
+    }
+  });
+}
+
+TextSnapshot TextSnapshots::take() const { return snapshotOf(document_, true); }
+
+rtf::RichDocument richDocumentOf(const TextSnapshot& snapshot) {
+  rtf::RichDocument d;
+  d.paragraphs.reserve(snapshot.paragraphs.size());
+  for (const TextSnapshot::Layout& l : snapshot.paragraphs) {
+    rtf::Paragraph p;
+    p.alignment = l.alignment;
+    p.leftIndent = l.leftIndent;
     d.paragraphs.push_back(std::move(p));
+  }
+  for (const TextSnapshot::Piece& piece : snapshot.pieces) {
+    QString text = snapshot.text.mid(piece.start, piece.length);
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    text.remove(QChar::ObjectReplacementCharacter);
+    rtf::appendText(d.paragraphs[static_cast<std::size_t>(piece.paragraph)], text.toStdString(),
+                    snapshot.formats[static_cast<std::size_t>(piece.format)]);
   }
   return d;
 }

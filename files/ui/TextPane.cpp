@@ -46,6 +46,7 @@ TextPane::TextPane(QWidget* window, MessageService* messages) : QObject(window),
   textEditor_->setAcceptRichText(true);
   textEditor_->setTabChangesFocus(true);  // no text needs a tab: Tab leaves the pane
   textEditor_->setGeometry(kLeft, kTop + kFieldHeight, kWidth, kTextHeight);
+  snapshots_ = new TextSnapshots(*textEditor_->document());
   textEditor_->document()->setDefaultFont(qtp::mapFont(QStringLiteral("Arial"), 10));
   connect(textEditor_, &QTextEdit::textChanged, this, [this] {
     // Changes are tracked only while the pane holds a file's text.
@@ -104,6 +105,8 @@ void TextPane::showDocument(rtf::RichDocument document) {
 }
 
 rtf::RichDocument TextPane::richDocument() const { return richDocumentOf(*textEditor_->document()); }
+
+TextSnapshot TextPane::textSnapshot() const { return snapshots_->take(); }
 
 bool TextPane::loadText(const std::string& path, std::string* cause) {
   rtf::FileRead read = rtf::loadRtfFile(path);

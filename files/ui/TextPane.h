@@ -11,6 +11,7 @@
 #include <string>
 
 #include "files/rtf/RichDocument.h"
+#include "files/ui/RichTextDocument.h"
 #include "platform/core/Messages.h"
 
 class QLineEdit;
@@ -64,6 +65,8 @@ class TextPane : public QObject {
   void showDocument(rtf::RichDocument document);
   // The pane's text as a document, to save.
   rtf::RichDocument richDocument() const;
+  // The same, taken quickly, made into a document on another thread.
+  TextSnapshot textSnapshot() const;
   // Loads an RTF file into the pane; false, with the cause in French, when
   // it cannot be read (the pane is then unchanged).
   bool loadText(const std::string& path, std::string* cause = nullptr);
@@ -84,6 +87,7 @@ class TextPane : public QObject {
   std::string path_;
   bool textFile_ = false;
   QToolButton* exerciseButton_ = nullptr;
+  TextSnapshots* snapshots_ = nullptr;  // of the text's document
   int textModified_ = 0;
 };
 

@@ -60,5 +60,48 @@ TEST(RichTextDocument, FormattingSurvivesTheRoundTrip) {
   EXPECT_EQ(richDocumentOf(doc).paragraphs.at(0).runs.at(0).format.font, "Arial");
 }
 
+// The paragraphs read once and kept are read again wherever the text or its
+// formats change: each snapshot holds what a fresh reading holds.
+TEST(RichTextDocument, KeptSnapshotsFollowEveryChange) {
+  rtf::RunFormat bold;
+  bold.bold = true;
+  rtf::RichDocument d;
+  d.paragraphs.push_back({rtf::Alignment::Left, 0, {{"Un ", {}}, {"deux", bold}}});
+  d.paragraphs.push_back({rtf::Alignment::Centre, 150, {{"trois quatre", {}}}});
+  d.paragraphs.push_back({rtf::Alignment::Left, 0, {{"cinq", bold}}});
+  QTextDocument doc;
+  fillTextDocument(doc, d);
+  auto* snapshots = new TextSnapshots(doc);
+  EXPECT_EQ(richDocumentOf(snapshots->take()), d);
+
+  QTextCursor c(&doc);
+  const auto same = [&] { return richDocumentOf(snapshots->take()) == richDocumentOf(doc); };
+  c.setPosition(doc.findBlockByNumber(1).position() + 5);
+  c.insertText(QStringLiteral(" et"));  // typed
+  EXPECT_TRUE(same());
+  EXPECT_EQ(richDocumentOf(snapshots->take()).paragraphs[1].runs[0].text, "trois et quatre");
+  c.setPosition(2);
+  c.insertBlock();  // a paragraph split
+  EXPECT_TRUE(same());
+  c.setPosition(1);
+  c.setPosition(doc.findBlockByNumber(2).position() + 3, QTextCursor::KeepAnchor);
+  QTextCharFormat italic;
+  italic.setFontItalic(true);
+  c.mergeCharFormat(italic);  // a format over three paragraphs
+  EXPECT_TRUE(same());
+  c.setPosition(doc.findBlockByNumber(3).position() - 2);
+  c.setPosition(doc.findBlockByNumber(3).position() + 2, QTextCursor::KeepAnchor);
+  c.removeSelectedText();  // two paragraphs joined
+  EXPECT_TRUE(same());
+  QTextBlockFormat right;
+  right.setAlignment(Qt::AlignRight);
+  c.mergeBlockFormat(right);
+  EXPECT_TRUE(same());
+  for (int i = 0; i < 3; ++i) {
+    doc.undo();
+    EXPECT_TRUE(same());
+  }
+}
+
 }  // namespace
 }  // namespace velmira::files::ui
