@@ -12,13 +12,13 @@
 
 class QComboBox;
 class QFileSystemModel;
-class QFileSystemWatcher;
 class QListView;
-class QStandardItemModel;
 class QTreeView;
 class QLabel;
 
 namespace velmira::files::ui {
+
+class FolderFiles;
 
 struct Place {
   QString caption;
@@ -57,18 +57,13 @@ class FileChooser : public QWidget {
   // The folder selected in the tree, its parents open, scrolled into view
   // when it is not in view already.
   void showInTree(const QModelIndex& dir);
-  // The folder's files listed again, the current one kept when it is still there.
-  void listFiles();
 
   QString folder_;
   QComboBox* places_ = nullptr;
   QTreeView* tree_ = nullptr;
   QListView* list_ = nullptr;
   QFileSystemModel* folderModel_ = nullptr;
-  std::string extension_;
-  QStandardItemModel* fileModel_ = nullptr;
-  QFileSystemWatcher* watcher_ = nullptr;
-  bool relisting_ = false;  // the list filled again: its moves are no choice
+  FolderFiles* fileModel_ = nullptr;
 };
 
 }  // namespace velmira::files::ui
