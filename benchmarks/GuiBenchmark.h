@@ -4,6 +4,7 @@
 // and their main.
 #include <QApplication>
 #include <QWidget>
+#include <ctime>
 #include <memory>
 
 #include "BenchmarkSupport.h"
@@ -20,6 +21,14 @@ class PaintWatch : public QObject {
     return false;
   }
 };
+
+// The calling thread's processor time, in seconds: a pass of the event loop
+// timed by it leaves out the time the thread waits or another takes the core.
+inline double threadSeconds() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
+}
 
 // Each iteration: a window made by `make`, shown, events processed until it
 // is painted; closing it is not timed.
