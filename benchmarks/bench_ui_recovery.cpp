@@ -33,7 +33,7 @@ void BM_RecoveryCopyWindowThread(benchmark::State& state) {
   QWidget window;
   velmira::files::ui::TextPane pane(&window);
   pane.showDocument(*velmira::rtf::readRtf(velmira::bench::rtfStatement(static_cast<std::size_t>(state.range(0)))));
-  pane.setFileName(QStringLiteral("enonce.rtf"));
+  pane.setFileName("enonce.rtf");
   pane.setReadOnly(false);
   pane.setTextModified(1);
   window.show();

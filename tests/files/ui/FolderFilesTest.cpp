@@ -16,7 +16,7 @@ namespace {
 
 struct FolderFilesTest : ::testing::Test {
   QTemporaryDir folder;
-  FolderFiles files{{QStringLiteral("*.E24")}, QIcon()};
+  FolderFiles files{".E24", QIcon()};
   std::vector<int> rowsWhenListed;
 
   void SetUp() override {
