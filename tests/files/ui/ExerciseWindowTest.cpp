@@ -15,6 +15,7 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QTreeView>
+#include <memory>
 
 #include "files/ConfigFile.h"
 #include "files/ExerciseFile.h"
@@ -66,6 +67,18 @@ class ExerciseTest : public WindowTest {
     return nullptr;
   }
   QString paneText() { return textEditor(*window)->toPlainText(); }
+  // The exercise window on `start`, shown; what it would open goes to `opened`.
+  std::unique_ptr<files::ui::ExerciseWindow> shownWindow(const QString& start, std::vector<std::string>& opened) {
+    auto w = std::make_unique<files::ui::ExerciseWindow>(
+        start, messages,
+        [&opened](const std::string& f) {
+          opened.push_back(f);
+          return false;
+        },
+        nullptr);
+    w->show();
+    return w;
+  }
   // An entry chosen from the menu as `btexo` opens it.
   void choose(const QString& text) {
     menu()->updateAvailability();
@@ -156,37 +169,31 @@ TEST_F(ExerciseTest, ThePreviewFollowsTheKeyboardAndAFolderChangeClearsIt) {
   const QString second = path("exercices/dilution.E24");
   ASSERT_TRUE(files::writeExercise(second.toStdString(), e));
   std::vector<std::string> opened;
-  files::ui::ExerciseWindow w(
-      path("exercices"), messages,
-      [&](const std::string& f) {
-        opened.push_back(f);
-        return false;
-      },
-      nullptr);
-  w.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-  for (int i = 0; i < 100 && w.fileField()->text() != first; ++i) QTest::qWait(50);
-  ASSERT_EQ(w.fileField()->text(), first);
-  EXPECT_EQ(w.chooser()->places()->currentText(), "Exemples de Velmira");  // the start folder's place
+  const auto w = shownWindow(path("exercices"), opened);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+  for (int i = 0; i < 100 && w->fileField()->text() != first; ++i) QTest::qWait(50);
+  ASSERT_EQ(w->fileField()->text(), first);
+  EXPECT_EQ(w->chooser()->places()->currentText(), "Exemples de Velmira");  // the start folder's place
 
-  QTest::keyClick(w.chooser()->files(), Qt::Key_Down);
-  EXPECT_EQ(w.fileField()->text(), second);
-  EXPECT_EQ(w.titleLabel()->text(), "Dilution");
-  QTest::keyClick(w.chooser()->files(), Qt::Key_Up);
-  EXPECT_EQ(w.titleLabel()->text(), "Conductance d'une solution");
+  QTest::keyClick(w->chooser()->files(), Qt::Key_Down);
+  EXPECT_EQ(w->fileField()->text(), second);
+  EXPECT_EQ(w->titleLabel()->text(), "Dilution");
+  QTest::keyClick(w->chooser()->files(), Qt::Key_Up);
+  EXPECT_EQ(w->titleLabel()->text(), "Conductance d'une solution");
 
-  ASSERT_TRUE(w.chooser()->setFolder(folder.path()));
-  EXPECT_TRUE(w.fileField()->text().isEmpty());
-  EXPECT_EQ(w.titleLabel()->text(), "Titre");
-  EXPECT_EQ(w.chooser()->places()->currentText(), folder.path());  // under none of the places
-  w.openButton()->click();
+  ASSERT_TRUE(w->chooser()->setFolder(folder.path()));
+  EXPECT_TRUE(w->fileField()->text().isEmpty());
+  EXPECT_EQ(w->titleLabel()->text(), "Titre");
+  EXPECT_EQ(w->chooser()->places()->currentText(), folder.path());  // under none of the places
+  w->openButton()->click();
   EXPECT_TRUE(opened.empty());
   // Back in the folder, a file picked again opens.
-  ASSERT_TRUE(w.chooser()->setFolder(path("exercices")));
-  for (int i = 0; i < 100 && w.chooser()->fileNames().size() < 2; ++i) QTest::qWait(50);
-  EXPECT_TRUE(w.fileField()->text().isEmpty());
-  w.chooser()->files()->setCurrentIndex(w.chooser()->files()->model()->index(1, 0, w.chooser()->files()->rootIndex()));
-  w.openButton()->click();
+  ASSERT_TRUE(w->chooser()->setFolder(path("exercices")));
+  for (int i = 0; i < 100 && w->chooser()->fileNames().size() < 2; ++i) QTest::qWait(50);
+  EXPECT_TRUE(w->fileField()->text().isEmpty());
+  w->chooser()->files()->setCurrentIndex(
+      w->chooser()->files()->model()->index(1, 0, w->chooser()->files()->rootIndex()));
+  w->openButton()->click();
   EXPECT_EQ(opened, std::vector<std::string>{second.toStdString()});
   EXPECT_TRUE(messages.shown.empty());
 }
@@ -200,23 +207,16 @@ TEST_F(ExerciseTest, AnExerciseWhoseNameIsNotUtf8IsListedShownAsWindows1252AndOp
   ASSERT_TRUE(files::writeExercise(latin1, e));
   ASSERT_TRUE(files::writeExercise(path("exercices/a.E24").toStdString(), e));
   std::vector<std::string> opened;
-  files::ui::ExerciseWindow w(
-      path("exercices"), messages,
-      [&](const std::string& f) {
-        opened.push_back(f);
-        return false;
-      },
-      nullptr);
-  w.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-  for (int i = 0; i < 100 && w.chooser()->fileNames().size() < 2; ++i) QTest::qWait(50);
-  ASSERT_EQ(w.chooser()->fileNames(), (QStringList{"a.E24", "résultat.E24"}));
-  QListView* list = w.chooser()->files();
+  const auto w = shownWindow(path("exercices"), opened);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+  for (int i = 0; i < 100 && w->chooser()->fileNames().size() < 2; ++i) QTest::qWait(50);
+  ASSERT_EQ(w->chooser()->fileNames(), (QStringList{"a.E24", "résultat.E24"}));
+  QListView* list = w->chooser()->files();
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(1, 0)).center());
-  EXPECT_EQ(w.fileField()->text(), path("exercices/résultat.E24"));
-  EXPECT_EQ(w.exercisePath(), latin1);
-  EXPECT_EQ(w.titleLabel()->text(), "Dilution");  // read under its own bytes
-  w.openButton()->click();
+  EXPECT_EQ(w->fileField()->text(), path("exercices/résultat.E24"));
+  EXPECT_EQ(w->exercisePath(), latin1);
+  EXPECT_EQ(w->titleLabel()->text(), "Dilution");  // read under its own bytes
+  w->openButton()->click();
   EXPECT_EQ(opened, std::vector<std::string>{latin1});
   EXPECT_TRUE(messages.shown.empty());
 }
