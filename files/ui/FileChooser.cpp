@@ -109,11 +109,18 @@ FileChooser::FileChooser(const QString& pattern, const QString& placesCaption, c
 
   auto* grid = new QGridLayout(this);
   grid->setContentsMargins(0, 0, 0, 0);
-  grid->addWidget(new QLabel(placesCaption, this), 0, 0);
+  // Each caption labels its part: a screen reader names a list of places by
+  // its label, its own name being its value.
+  const auto caption = [this](const QString& text, QWidget* part) {
+    auto* label = new QLabel(text, this);
+    label->setBuddy(part);
+    return label;
+  };
+  grid->addWidget(caption(placesCaption, places_), 0, 0);
   grid->addWidget(places_, 1, 0);
-  grid->addWidget(new QLabel(foldersCaption, this), 2, 0);
+  grid->addWidget(caption(foldersCaption, tree_), 2, 0);
   grid->addWidget(tree_, 3, 0);
-  grid->addWidget(new QLabel(filesCaption, this), 0, 1);
+  grid->addWidget(caption(filesCaption, list_), 0, 1);
   grid->addWidget(list_, 1, 1, 3, 1);
   grid->setRowStretch(3, 1);
 

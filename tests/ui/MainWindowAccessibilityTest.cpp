@@ -182,19 +182,23 @@ TEST_F(AccessibilityTest, TheFileWindowsAreTitledByTheirJobWithEveryControlNamed
       QStringList unnamed;
       expectNamed(face(w), unnamed);
       auto* places = w->findChild<QComboBox*>(QStringLiteral("places"));
+      // The places are read with the label they are labelled by.
+      const auto labels = places ? face(places)->relations(QAccessible::Label)
+                                 : QList<QPair<QAccessibleInterface*, QAccessible::Relation>>{};
       seen << w->windowTitle() << unnamed.join(QStringLiteral(", "))
-           << (places ? places->accessibleName() : QStringLiteral("no places"));
+           << (places ? places->accessibleName() : QStringLiteral("no places"))
+           << (labels.isEmpty() ? QStringLiteral("no label") : labels.first().first->text(QAccessible::Name));
       qobject_cast<QDialog*>(w)->reject();
     });
     command();
     return seen;
   };
   EXPECT_EQ(walked([&] { QTest::mouseClick(commandButton(*window, Command::Save), Qt::LeftButton); }),
-            QStringList({"Enregistrer les paramètres", "", "Emplacement"}));
+            QStringList({"Enregistrer les paramètres", "", "Emplacement", "Emplacement\u00A0:"}));
   EXPECT_EQ(walked([&] { QTest::mouseClick(commandButton(*window, Command::Open), Qt::LeftButton); }),
-            QStringList({"Ouvrir une configuration", "", "Emplacement"}));
+            QStringList({"Ouvrir une configuration", "", "Emplacement", "Emplacement\u00A0:"}));
   EXPECT_EQ(walked([&] { exerciseMenu(*window)->openExerciseWindow(); }),
-            QStringList({"Ouvrir un exercice — Velmira", "", "Emplacement"}));
+            QStringList({"Ouvrir un exercice — Velmira", "", "Emplacement", "Emplacement\u00A0:"}));
 }
 
 }  // namespace
