@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QRadioButton>
 #include <QRubberBand>
+#include <QTextDocumentFragment>
 #include <QToolButton>
 #include <QWindow>
 #include <algorithm>
@@ -125,9 +126,20 @@ void GraphWindow::buildControls() {
   ordinateList_->setObjectName(QStringLiteral("ordinateList"));
   ordinateList_->setAccessibleName(QStringLiteral("Ordonnée"));
   ordinateList_->setGeometry(kCombo2);
-  for (QComboBox* c : {abscissaList_, ordinateList_}) {
+  // Each list's caption left of it, its label for a screen reader.
+  const QFontMetrics fm(font);
+  for (auto [text, c] : {std::pair{kAbscissaCaption, abscissaList_}, std::pair{kOrdinateCaption, ordinateList_}}) {
     c->setFont(font);
     connect(c, &QComboBox::activated, this, [this] { redrawPlot(); });
+    auto* caption = new QLabel(QString::fromUtf8(text), this);
+    caption->setFont(font);
+    QPalette black = caption->palette();
+    black.setColor(QPalette::WindowText, Qt::black);
+    caption->setPalette(black);
+    const int width = fm.horizontalAdvance(caption->text());
+    caption->setGeometry(c->x() - width, c->y(), width, c->height());
+    caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    caption->setBuddy(c);
   }
 
   auto box = [&](const char* name, const char* text, int y) {
@@ -416,6 +428,7 @@ graph::TwoLineStrokes GraphWindow::showTwoLines(const std::vector<graph::Plotted
 
 void GraphWindow::showFigureTexts(const graph::FitNote& note, const std::vector<graph::Stroke>& strokes) {
   placePointerSection();
+  describeModel();
   texts_ = graph::Figure{};
   texts_.plot = plot_;
   if (plot_.plottable) {
@@ -525,6 +538,17 @@ bool GraphWindow::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
+void GraphWindow::describeModel() {
+  // A screen reader says the focused control's new description: the model's
+  // equation is heard as the model changes.
+  const QString text = equation_->textFormat() == Qt::RichText
+                           ? QTextDocumentFragment::fromHtml(equation_->text()).toPlainText()
+                           : equation_->text();
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{fitBox_, throughOrigin_, affine_, twoLines_, rangeFirst_, rangeLast_})
+    if (w->accessibleDescription() != text) w->setAccessibleDescription(text);
+}
+
 void GraphWindow::placePointerSection() {
   // The equation whole, the pointer's section under it.
   const int tall = std::max(kEquationPlace.height(), equation_->heightForWidth(kEquationPlace.width()));
@@ -567,15 +591,6 @@ void GraphWindow::paintEvent(QPaintEvent*) {
     p.drawText(x, hd.top + hm.ascent(), text);
     p.setPen(widgets::kBlue);
     p.drawText(x - 1, hd.top - 1 + hm.ascent(), text);
-  }
-  const QFont caption = panelFont();
-  const QFontMetrics cm(caption);
-  p.setFont(caption);
-  p.setPen(Qt::black);
-  for (auto [text, combo] : {std::pair{kAbscissaCaption, abscissaList_}, std::pair{kOrdinateCaption, ordinateList_}}) {
-    const QString t = QString::fromUtf8(text);
-    const QRect g = combo->geometry();
-    p.drawText(g.left() - cm.horizontalAdvance(t), g.top() + (g.height() - cm.height()) / 2 + cm.ascent(), t);
   }
 }
 

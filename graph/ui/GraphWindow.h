@@ -110,6 +110,8 @@ class GraphWindow : public QDialog {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void placePointerSection();
+  // The model's equation as the description of the controls that choose it.
+  void describeModel();
   void showEvent(QShowEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -148,8 +148,11 @@ TEST_F(GraphWindowTest, FittedLineInGreenWithItsEquation) {
   click(window->affine());
   EXPECT_EQ(window->equation()->text().section(u'\n', 0, 0), "y = a·x + b ; a = 2,00E+00 ; b = 0,00E+00 ; r² = 1,0000");
   EXPECT_TRUE(window->equation()->text().section(u'\n', 1).contains(" ; u(b) = "));
+  // Heard from the control that chose the model: its description follows.
+  EXPECT_EQ(window->affine()->accessibleDescription(), window->equation()->text());
   click(window->fitBox());
   EXPECT_TRUE(window->equation()->text().isEmpty());
+  EXPECT_TRUE(window->fitBox()->accessibleDescription().isEmpty());
   EXPECT_NE(pixel(250, 250), kGreen);
 }
 
@@ -169,6 +172,7 @@ TEST_F(GraphWindowTest, TwoLinesSecondDashedAndTheirIntersection) {
   for (const char* part : {"Droite 1 : y = a·x + b ; a = -2 ; b = 10 ; r² = 1,0000",
                            "Droite 2 : y = a·x + b ; a = 2 ; b = -2 ; r² = 1,0000", "Intersection : x = 3 ; y = 4"})
     EXPECT_NE(text.indexOf(QString::fromUtf8(part)), -1) << part << " in " << text.toStdString();
+  EXPECT_TRUE(window->twoLines()->accessibleDescription().startsWith("Droite 1 : y = a·x + b ; a = -2"));
   EXPECT_NE(text.indexOf(QStringLiteral("u(x) = ")), -1) << text.toStdString();
   // The lines are shown whole.
   EXPECT_LE(window->equation()->heightForWidth(window->equation()->width()), window->equation()->height());
