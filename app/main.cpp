@@ -6,9 +6,11 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <cmath>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <string_view>
+#include <vector>
 
 #include "app/ProgramStart.h"
 #include "files/PdfCommand.h"
@@ -22,12 +24,16 @@
 #include "ui/MainWindow.h"
 #include "ui/PdfCommand.h"
 #include "ui/ScrolledWindow.h"
+#include "ui/ZoomCommands.h"
 
 namespace {
 
 // Set, to the environment's own factor, in the program started again with
 // the factor that fits.
 constexpr char kScaledMark[] = "VELMIRA_ECHELLE_CHOISIE";
+// Set, to the state of the work kept (files::restartStateText), in the
+// program started again at a new zoom.
+constexpr char kRestartMark[] = "VELMIRA_REDEMARRAGE";
 
 // The scale factor the user's environment asks for (1 when none).
 double environmentScale() {
@@ -103,6 +109,9 @@ int main(int argc, char** argv) {
   bool known = false;
   const double markedBase = qEnvironmentVariable(kScaledMark).toDouble(&known);
   const double base = !scaled ? environmentScale() : known && markedBase > 0 ? markedBase : 1;
+  // The environment's own factor, given back to the program started again.
+  const bool environmentScaled = scaled || qEnvironmentVariableIsSet("QT_SCALE_FACTOR");
+  const QByteArray environmentFactor = scaled ? QByteArray::number(base, 'g', 6) : qgetenv("QT_SCALE_FACTOR");
   if (!scaled && zoom != velmira::kZoomLeast) setScale(base * zoom / 100.0);
   QApplication app(argc, argv);
   if (!scaled) startAgainIfTooLarge(zoom, base, environmentScale(), argv);
@@ -120,8 +129,38 @@ int main(int argc, char** argv) {
     window.show();
   }
   // The recovery copy of the work, and the copies of runs that stopped.
-  window.keepRecovery(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                      QStringLiteral("/velmira/") + QString::fromUtf8(velmira::files::kRecoveryFolder));
+  const QString recovery = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                           QStringLiteral("/velmira/") + QString::fromUtf8(velmira::files::kRecoveryFolder);
+  window.keepRecovery(recovery);
+  // A new zoom: the program starts again at once, the work kept, without a question.
+  const std::string restartFolder = (recovery + u'/' + QString::fromUtf8(velmira::files::kRestartFolder)).toStdString();
+  const std::string program = argv[0];
+  window.restartProgram = [&window, restartFolder, program, environmentScaled, environmentFactor] {
+    if (!velmira::files::recoveryFolderUsable(std::filesystem::path(restartFolder).parent_path().string()))
+      return false;
+    const std::string state = window.keepForRestart(restartFolder);
+    if (state.empty()) return false;
+    window.closeForRestart();
+    if (environmentScaled)
+      qputenv("QT_SCALE_FACTOR", environmentFactor);
+    else
+      qunsetenv("QT_SCALE_FACTOR");
+    qputenv(kRestartMark, QByteArray::fromStdString(state));
+    std::vector<char> name(program.begin(), program.end());
+    name.push_back('\0');
+    char* const args[] = {name.data(), nullptr};
+    ::execv("/proc/self/exe", args);
+    return false;  // runs on, as after its last change
+  };
+  if (qEnvironmentVariableIsSet(kRestartMark)) {
+    const std::string state = qgetenv(kRestartMark).toStdString();
+    qunsetenv(kRestartMark);
+    QTimer::singleShot(0, &window, [&window, restartFolder, state, zoom] {
+      window.resumeAfterRestart(restartFolder, state);
+      velmira::ui::showZoomNotice(window, zoom);
+    });
+    return app.exec();
+  }
   // A configuration or an exercise given on the command line (a double-click
   // in the file manager) opens once the window is up, after the recovery
   // question is answered (never loaded behind it).

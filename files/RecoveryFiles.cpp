@@ -125,6 +125,34 @@ void removeRecovery(const RecoveryFiles& files) {
   for (const std::string* p : {&files.config, &files.name, &files.text}) fs::remove(*p, ec);
 }
 
+std::string restartStateText(const RestartState& state) {
+  std::string text;
+  for (bool flag : {state.saved, state.textModified, state.textReadOnly, state.textFile}) text += flag ? '1' : '0';
+  return text + ':' + state.textPath;
+}
+
+std::optional<RestartState> readRestartState(std::string_view text) {
+  if (text.size() < 5 || text[4] != ':') return std::nullopt;
+  bool flags[4];
+  for (int i = 0; i < 4; ++i) {
+    if (text[i] != '0' && text[i] != '1') return std::nullopt;
+    flags[i] = text[i] == '1';
+  }
+  return RestartState{flags[0], flags[1], flags[2], flags[3], std::string(text.substr(5))};
+}
+
+std::optional<RecoveryCopy> readRecovery(const RecoveryFiles& files) {
+  const auto contents =
+      fileio::readFile(files.config, configRecordCount(table::kMaxRows) * records::kRecordSize, fileio::Links::Refuse);
+  if (contents.failure != fileio::ReadFailure::None || !isConfiguration(contents.bytes)) return std::nullopt;
+  RecoveryCopy copy;
+  copy.files = files;
+  copy.snapshot = contents.bytes;
+  copy.workName = checkedWorkName(readOwn(files.name, kNameLimit));
+  copy.rtf = readOwn(files.text, kTextLimit);
+  return copy;
+}
+
 std::vector<RecoveryCopy> leftCopies(const std::string& folder,
                                      const std::function<bool(const std::string& lockPath)>& lockHeld) {
   struct Found {
@@ -144,17 +172,13 @@ std::vector<RecoveryCopy> leftCopies(const std::string& folder,
     if (it->is_symlink(lc) || lc) continue;  // never read through, nor moved
     RecoveryFiles files = recoveryFiles(folder, *pid);
     if (lockHeld(files.lock)) continue;
-    const auto contents = fileio::readFile(files.config, configRecordCount(table::kMaxRows) * records::kRecordSize,
-                                           fileio::Links::Refuse);
-    if (contents.failure != fileio::ReadFailure::None || !isConfiguration(contents.bytes)) {
+    std::optional<RecoveryCopy> copy = readRecovery(files);
+    if (!copy) {
       setAside(files.config);
       continue;
     }
     Found f;
-    f.copy.files = std::move(files);
-    f.copy.snapshot = contents.bytes;
-    f.copy.workName = checkedWorkName(readOwn(f.copy.files.name, kNameLimit));
-    f.copy.rtf = readOwn(f.copy.files.text, kTextLimit);
+    f.copy = std::move(*copy);
     std::error_code tc;
     f.time = fs::last_write_time(it->path(), tc);
     if (!tc) {

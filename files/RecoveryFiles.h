@@ -18,6 +18,9 @@ namespace velmira::files {
 
 // The recovery folder inside the program's data folder.
 inline constexpr const char* kRecoveryFolder = "recuperation";
+// Inside it, the copy a run leaves for itself when it starts again (at
+// another zoom): never offered as a run that stopped.
+inline constexpr const char* kRestartFolder = "redemarrage";
 // The suffix a copy that cannot be read is set aside with.
 inline constexpr const char* kUnreadableSuffix = ".illisible";
 
@@ -59,6 +62,24 @@ struct RecoveryCopy {
 // program could have written: UTF-8, no control character, at most 4,096
 // bytes and its last part at most 255; else empty (a work with no file).
 std::string checkedWorkName(std::string_view nom);
+
+// What a restart copy does not hold, handed to the program started again:
+// whether the work was as its file holds it, and the text pane's state.
+struct RestartState {
+  bool saved = false;
+  bool textModified = false;
+  bool textReadOnly = false;
+  bool textFile = false;  // the pane names a text file ("Texte : ")
+  std::string textPath;   // the file the pane names, as bytes
+};
+// "SMRF:PATH", each flag a 0 or a 1.
+std::string restartStateText(const RestartState& state);
+// Nullopt for anything restartStateText does not write.
+std::optional<RestartState> readRestartState(std::string_view text);
+
+// The copy `files` names, when its configuration can be read and is one
+// (its name checked: checkedWorkName).
+std::optional<RecoveryCopy> readRecovery(const RecoveryFiles& files);
 
 // The copies of runs that stopped: each `<pid>.C07` of `folder` whose lock
 // `lockHeld` says no running program holds, newest first. A copy that is

@@ -39,7 +39,8 @@ MainWindow::MainWindow(MessageService& messages, QString appFolder, QString flag
   connectWork();
   registerHints();
   nameControls(*this);
-  addZoomCommands(*this, *commands_->button(Command::Help), messages_);
+  addZoomCommands(*this, *commands_->button(Command::Help), messages_,
+                  [this] { return restartProgram && restartProgram(); });
   startUp();
   startHistory(true);
 }

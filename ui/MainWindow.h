@@ -112,6 +112,20 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner {
   // The save window the unsaved-work question's "Enregistrer" opens.
   std::function<void()> saveWork;
 
+  // --- Started again (a new zoom) -----------------------------------------------
+  // Starts the program again with the work kept; returns only when it
+  // could not (false). Unset, a new zoom waits for the next start.
+  std::function<bool()> restartProgram;
+  // The work and the text pane written into `folder` for the program started
+  // again; the state to hand over (files::restartStateText), empty when
+  // nothing could be written.
+  std::string keepForRestart(const std::string& folder);
+  // What keepForRestart kept, taken back without a question and removed;
+  // false when it cannot be (the work then starts anew).
+  bool resumeAfterRestart(const std::string& folder, const std::string& state);
+  // The window closing for a restart: no question, no recovery copy left.
+  void closeForRestart();
+
  protected:
   // `ouvreExerciceDemande`: the exercise the launcher asks for (relative to the application folder).
   // Opening it belongs to the exercise window; until then nothing happens.

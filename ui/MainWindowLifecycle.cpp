@@ -58,6 +58,11 @@ bool MainWindow::mayClose() {
   return messages_.show(quitQuestion()) == Answer::Ok;
 }
 
+void MainWindow::closeForRestart() {
+  settleWork();
+  onClosing();
+}
+
 void MainWindow::onClosing() {
   running_.stop();
   if (RecoveryKeeper* r = work_->recovery()) r->discard();

@@ -2,6 +2,8 @@
 // The pupil's work in the main window: its steps for undo and redo, the
 // caption, its files, the question before it is replaced or dropped, and
 // its recovery copy (the work itself is the WorkKeeper's).
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QPointer>
@@ -14,6 +16,9 @@
 #include "files/ConfigFile.h"
 #include "files/ExerciseOpening.h"
 #include "files/PupilWork.h"
+#include "files/RecoveryFiles.h"
+#include "files/rtf/RtfReader.h"
+#include "files/rtf/RtfWriter.h"
 #include "files/ui/ExerciseMenu.h"
 #include "files/ui/SaveWindow.h"
 #include "files/ui/TextPane.h"
@@ -243,6 +248,38 @@ void MainWindow::keepRecovery(const QString& folder) { work_->keepRecovery(folde
 void MainWindow::offerRecovery() {
   work_->offerLeftCopies(
       *textPane_, [this] { return mayReplaceWork(); }, [this] { followWork(); });
+}
+
+std::string MainWindow::keepForRestart(const std::string& folder) {
+  settleWork();
+  const files::RecoveryFiles kept = files::recoveryFiles(folder, QCoreApplication::applicationPid());
+  const std::string rtf = rtf::writeRtf(textPane_->richDocument());
+  if (!QDir().mkpath(QString::fromStdString(folder)) || !work_->writeRestartCopy(kept, rtf)) return {};
+  files::RestartState state;
+  state.saved = !work_->modified();
+  state.textModified = textPane_->textModified() == 1;
+  state.textReadOnly = textPane_->textEditor()->isReadOnly();
+  state.textFile = !textPane_->namedPath().empty() && textPane_->exercisePath().empty();
+  state.textPath = textPane_->namedPath();
+  return files::restartStateText(state);
+}
+
+bool MainWindow::resumeAfterRestart(const std::string& folder, const std::string& stateText) {
+  const files::RecoveryFiles kept = files::recoveryFiles(folder, QCoreApplication::applicationPid());
+  const std::optional<files::RecoveryCopy> copy = files::readRecovery(kept);
+  const std::optional<files::RestartState> state = files::readRestartState(stateText);
+  const bool resumed = copy && state && work_->resumeRestartCopy(*copy, state->saved);
+  files::removeRecovery(kept);
+  if (!resumed) return false;
+  followWork();
+  if (auto document = rtf::readRtf(copy->rtf)) textPane_->showDocument(std::move(*document));
+  textPane_->setReadOnly(state->textReadOnly);
+  if (state->textFile)
+    textPane_->nameTextFile(state->textPath);
+  else
+    textPane_->setFileName(state->textPath);
+  textPane_->setTextModified(state->textModified ? 1 : 0);
+  return true;
 }
 
 void MainWindow::startWork(const std::string& file) {

@@ -122,6 +122,19 @@ void WorkKeeper::offerLeftCopies(files::ui::TextPane& pane, const std::function<
   resumed();
 }
 
+bool WorkKeeper::writeRestartCopy(const files::RecoveryFiles& files, const std::string& rtf) const {
+  return files::writeRecovery(files, files::workSnapshot(wb_, table_, extension_).value_or(history_.current()), path_,
+                              rtf);
+}
+
+bool WorkKeeper::resumeRestartCopy(const files::RecoveryCopy& copy, bool saved) {
+  if (!files::restoreWork(copy.snapshot, wb_, table_, extension_, messages_)) return false;
+  path_ = copy.workName;
+  history_.reset(files::workSnapshot(wb_, table_, extension_).value_or(copy.snapshot), saved);
+  changedNow();
+  return true;
+}
+
 bool WorkKeeper::resume(const files::RecoveryCopy& copy) {
   if (!files::restoreWork(copy.snapshot, wb_, table_, extension_, messages_)) return false;
   path_ = copy.workName;

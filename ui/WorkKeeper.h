@@ -71,6 +71,12 @@ class WorkKeeper : public QObject {
   // it has unsaved changes.
   void keepRecovery(const QString& folder, files::ui::TextPane& pane);
   RecoveryKeeper* recovery() const { return recovery_; }
+  // The work whole, even unchanged, written to `files` with `rtf` as its
+  // text, for this program started again; false when it was not written.
+  bool writeRestartCopy(const files::RecoveryFiles& files, const std::string& rtf) const;
+  // A restart copy's work taken back as it was (`saved`: as its file holds
+  // it); false after the message when it cannot be.
+  bool resumeRestartCopy(const files::RecoveryCopy& copy, bool saved);
   // At start-up: the copies of runs that stopped, offered in one question,
   // newest first, the pupil choosing one or none. The copy chosen becomes
   // the unsaved work (its text in `pane`) once `mayReplace` agrees, then

@@ -2,7 +2,9 @@
 #include "ui/ZoomCommands.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
+#include <QTimer>
 #include <QToolButton>
 #include <functional>
 
@@ -15,6 +17,9 @@ namespace velmira::ui {
 
 namespace {
 
+// How long the new zoom is shown, in ms.
+constexpr int kZoomNoticeTime = 2000;
+
 Message zoomStored(int percent) {
   return msg::information("Le zoom est maintenant de " + std::to_string(percent) +
                               " %. Il sera appliqué au prochain démarrage de Velmira "
@@ -22,17 +27,23 @@ Message zoomStored(int percent) {
                           "Zoom");
 }
 
-void changeZoom(MessageService& messages, const std::function<int(int)>& step) {
+void changeZoom(MessageService& messages, const std::function<int(int)>& step, const std::function<bool()>& restart) {
   const int before = qtp::storedZoom();
   const int after = step(before);
   if (after == before) return;
   fileio::SaveFailure failure;
-  messages.show(qtp::storeZoom(after, &failure) ? zoomStored(after) : msg::zoomNotStored(failure));
+  if (!qtp::storeZoom(after, &failure)) {
+    messages.show(msg::zoomNotStored(failure));
+    return;
+  }
+  // Qt's scale is set before the program starts: it starts again at once.
+  if (!restart()) messages.show(zoomStored(after));
 }
 
 }  // namespace
 
-void addZoomCommands(QWidget& window, QToolButton& helpButton, MessageService& messages) {
+void addZoomCommands(QWidget& window, QToolButton& helpButton, MessageService& messages,
+                     std::function<bool()> restart) {
   auto* menu = new QMenu(&helpButton);
   menu->setObjectName(QStringLiteral("helpMenu"));
   QAction* help = menu->addAction(QStringLiteral("&Aide"));
@@ -54,12 +65,29 @@ void addZoomCommands(QWidget& window, QToolButton& helpButton, MessageService& m
     auto* a = new QAction(QString::fromUtf8(e.text), &window);
     a->setShortcuts(e.keys);
     a->setShortcutContext(Qt::WindowShortcut);
-    QObject::connect(a, &QAction::triggered, &window, [&messages, step = e.step] { changeZoom(messages, step); });
+    QObject::connect(a, &QAction::triggered, &window,
+                     [&messages, step = e.step, restart] { changeZoom(messages, step, restart); });
     window.addAction(a);
     menu->addAction(a);
   }
   helpButton.setMenu(menu);
   helpButton.setPopupMode(QToolButton::MenuButtonPopup);
+}
+
+void showZoomNotice(QWidget& window, int percent) {
+  auto* notice = new QLabel(QStringLiteral("Zoom\u00A0: %1\u00A0%").arg(percent), &window);
+  notice->setObjectName(QStringLiteral("zoomNotice"));
+  notice->setAlignment(Qt::AlignCenter);
+  notice->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  notice->setAutoFillBackground(true);
+  QFont f = notice->font();
+  f.setPointSizeF(f.pointSizeF() * 2);
+  notice->setFont(f);
+  const QSize size = notice->sizeHint() + QSize(32, 16);
+  notice->setGeometry(QRect(window.rect().center() - QPoint(size.width() / 2, size.height() / 2), size));
+  notice->show();
+  notice->raise();
+  QTimer::singleShot(kZoomNoticeTime, notice, &QObject::deleteLater);
 }
 
 }  // namespace velmira::ui

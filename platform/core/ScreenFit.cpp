@@ -20,6 +20,8 @@ ScreenFit fitScreen(int zoomPercent, double current, double availableWidth, doub
   // What fits, in the screen's pixels at factor 1.
   const double most = std::min(availableWidth * current / needWidth, availableHeight * current / needHeight);
   if (wanted <= most + 1e-9) return {wanted, true};
+  // A zoom the user asked is given whole: the window then scrolls.
+  if (validZoom(zoomPercent) != kZoomLeast) return {wanted, false};
   const double grained = std::floor(most / kScaleGrain + 1e-9) * kScaleGrain;
   if (grained < least - 1e-9) return {least, false};
   return {grained, true};

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The scale of the whole program: the zoom a user chooses (100 % to 300 % by
-// steps of 25 %), lowered where the window would not fit the screen.
+// steps of 25 %); without one, lowered where the window would not fit.
 namespace velmira {
 
 inline constexpr int kZoomLeast = 100;
@@ -30,9 +30,10 @@ struct ScreenFit {
 };
 
 // `available` is the screen's free area in pixels at scale factor `current`,
-// `need` the window's size at factor 1. The factor is the zoom's, or the
-// largest grain below it at which the window fits, but not below `least`
-// (kLeastScale over the desktop's own factor).
+// `need` the window's size at factor 1. A zoom above the least is given as
+// asked, fitting or not (the window then scrolls). At the least zoom the
+// factor is 1, or the largest grain below it at which the window fits, but
+// not below `least` (kLeastScale over the desktop's own factor).
 ScreenFit fitScreen(int zoomPercent, double current, double availableWidth, double availableHeight, double needWidth,
                     double needHeight, double least = kLeastScale);
 

@@ -203,4 +203,18 @@ TEST_F(Recovery, TheQuestionOffersOneLinePerCopyWithItsNameAndTimeAtMostTwenty) 
   tzset();
 }
 
+TEST(RestartState, ComesBackAsWrittenAndNothingElseIsTaken) {
+  const files::RestartState state{true, false, true, false, std::string("/home/\xE9l\xE8ve/a:b.E24")};
+  const auto back = files::readRestartState(files::restartStateText(state));
+  ASSERT_TRUE(back);
+  EXPECT_TRUE(back->saved);
+  EXPECT_FALSE(back->textModified);
+  EXPECT_TRUE(back->textReadOnly);
+  EXPECT_FALSE(back->textFile);
+  EXPECT_EQ(back->textPath, state.textPath);
+  EXPECT_TRUE(files::readRestartState("0000:"));
+  for (const char* bad : {"", "0000", "000:", "00000", "0200:x", "10a0:x"})
+    EXPECT_FALSE(files::readRestartState(bad)) << bad;
+}
+
 }  // namespace

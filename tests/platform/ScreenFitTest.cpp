@@ -19,7 +19,7 @@ TEST(Zoom, StepsOfTwentyFiveBetweenOneAndThreeHundred) {
   EXPECT_EQ(zoomIn(130), 125);
 }
 
-TEST(ScreenFitRule, TheZoomWhereItFitsElseTheLargestGrainThatFits) {
+TEST(ScreenFitRule, TheZoomAskedWholeWithoutOneTheLargestGrainThatFits) {
   // 1024 x 600 free at factor 1: 800 x 600 fits at 100 %.
   ScreenFit f = fitScreen(100, 1, 1024, 600, 800, 600);
   EXPECT_DOUBLE_EQ(f.factor, 1);
@@ -33,14 +33,16 @@ TEST(ScreenFitRule, TheZoomWhereItFitsElseTheLargestGrainThatFits) {
   f = fitScreen(100, 1, 1024, 560, 800, 600, kLeastScale / 1.5);
   EXPECT_NEAR(f.factor, 0.9, 1e-9);
   EXPECT_TRUE(f.fits);
-  // 200 % on 1600 x 1000, the free area given at factor 2 (800 x 480): 1.6.
+  // A zoom asked is given whole where it does not fit: 200 % on 1600 x 1000
+  // (the free area given at factor 2, 800 x 480), 150 % on 1366 x 768.
   f = fitScreen(200, 2, 800, 480, 800, 600);
-  EXPECT_NEAR(f.factor, 1.6, 1e-9);
-  // 1366 x 768 at 150 %: 1200 x 900 does not fit 768, 1.25 does.
+  EXPECT_DOUBLE_EQ(f.factor, 2);
+  EXPECT_FALSE(f.fits);
   f = fitScreen(150, 1, 1366, 740, 800, 600);
-  EXPECT_NEAR(f.factor, 1.2, 1e-9);
+  EXPECT_DOUBLE_EQ(f.factor, 1.5);
+  EXPECT_FALSE(f.fits);
   // Too small even at the least factor: the least, and it does not fit.
-  f = fitScreen(150, 1.5, 320, 240, 800, 600, kLeastScale / 1.5);
+  f = fitScreen(100, 1.5, 320, 240, 800, 600, kLeastScale / 1.5);
   EXPECT_DOUBLE_EQ(f.factor, kLeastScale / 1.5);
   EXPECT_FALSE(f.fits);
   // A zoom lower than what fits is kept.

@@ -283,6 +283,51 @@ TEST_F(WorkTest, ALeftCopyIsTakenBackAsUnsavedWorkUnderItsName) {
   EXPECT_FALSE(QFile::exists(QString::fromStdString(left.config)));
 }
 
+TEST_F(WorkTest, ARestartKeepsTheWorkItsUnsavedStateAndTheTextWithoutAQuestion) {
+  const QString dir = QDir(folder.path()).filePath("recuperation");
+  const std::string kept = QDir(dir).filePath("redemarrage").toStdString();
+  window->keepRecovery(dir);
+  typeEntry(model::Volume1, "17");
+  window->table().setCell(2, 0, "4");
+  window->textPane()->nameTextFile("/home/eleve/notes.rtf");
+  window->textPane()->setReadOnly(false);
+  window->textPane()->textEditor()->setPlainText("Mes notes");
+  const std::string state = window->keepForRestart(kept);
+  ASSERT_FALSE(state.empty());
+  const QString volume = entryField(*window, model::Volume1)->text();
+  window->closeForRestart();
+  EXPECT_TRUE(messages.shown.empty());
+  // No copy left for the recovery question, and this run's lock released.
+  const auto own = files::recoveryFiles(dir.toStdString(), QCoreApplication::applicationPid());
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(own.config)));
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(own.lock)));
+  window->hide();
+  window.reset();
+
+  window = std::make_unique<MainWindow>(messages, folder.path());
+  window->keepRecovery(dir);
+  ASSERT_TRUE(window->resumeAfterRestart(kept, state));
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_TRUE(messages.offered.empty());
+  EXPECT_EQ(entryField(*window, model::Volume1)->text(), volume);
+  EXPECT_EQ(window->table().cell(2, 0), "4");
+  EXPECT_EQ(window->windowTitle(), "Velmira*");  // still unsaved
+  EXPECT_EQ(window->textPane()->textEditor()->toPlainText(), "Mes notes");
+  EXPECT_FALSE(window->textPane()->textEditor()->isReadOnly());
+  EXPECT_EQ(window->textPane()->namedPath(), "/home/eleve/notes.rtf");
+  EXPECT_EQ(window->textPane()->textModified(), 1);
+  // Taken once: the copy is gone.
+  EXPECT_FALSE(
+      QFile::exists(QString::fromStdString(files::recoveryFiles(kept, QCoreApplication::applicationPid()).config)));
+  EXPECT_FALSE(window->resumeAfterRestart(kept, state));
+
+  // A saved work comes back saved.
+  ASSERT_TRUE(window->saveConfiguration(savedConfig()));
+  const std::string savedState = window->keepForRestart(kept);
+  ASSERT_TRUE(window->resumeAfterRestart(kept, savedState));
+  EXPECT_EQ(window->windowTitle(), QString::fromStdString("Velmira - " + savedConfig()));
+}
+
 TEST_F(WorkTest, LeftCopiesAreOfferedInOneQuestionAndTheOneChosenIsTakenBack) {
   const QString dir = QDir(folder.path()).filePath("recuperation");
   QDir().mkpath(dir);
