@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The zoom keys and the help button's menu store the zoom and say when it
-// applies.
+// The zoom keys and the help button's menu store the zoom and start the
+// program again, or say when it applies.
 #include <QDir>
 #include <QMenu>
 #include <QToolButton>
@@ -25,7 +25,7 @@ class ZoomTest : public WindowTest {
   QTemporaryDir settingsFolder;
 };
 
-TEST_F(ZoomTest, KeysStepTheStoredZoomAndSayItAppliesAtTheNextStart) {
+TEST_F(ZoomTest, KeysStepTheStoredZoomWhichAppliesAtOnceElseAtTheNextStart) {
   EXPECT_EQ(qtp::storedZoom(), 100);
   QTest::keyClick(window.get(), Qt::Key_Plus, Qt::ControlModifier);
   QTest::keyClick(window.get(), Qt::Key_Equal, Qt::ControlModifier);
@@ -40,6 +40,13 @@ TEST_F(ZoomTest, KeysStepTheStoredZoomAndSayItAppliesAtTheNextStart) {
   EXPECT_EQ(qtp::storedZoom(), 100);
   // Already at the least: nothing changes, nothing is said.
   QTest::keyClick(window.get(), Qt::Key_Minus, Qt::ControlModifier);
+  EXPECT_EQ(messages.shown.size(), 4u);
+  // Started again at once: nothing to say.
+  int restarts = 0;
+  window->restartProgram = [&restarts] { return ++restarts > 0; };
+  QTest::keyClick(window.get(), Qt::Key_Plus, Qt::ControlModifier);
+  EXPECT_EQ(restarts, 1);
+  EXPECT_EQ(qtp::storedZoom(), 125);
   EXPECT_EQ(messages.shown.size(), 4u);
   // The file is the program's own settings file.
   EXPECT_TRUE(QFile::exists(settingsFolder.filePath(QStringLiteral("velmira/velmira.ini"))));
