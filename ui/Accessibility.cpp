@@ -2,8 +2,10 @@
 #include "ui/Accessibility.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QComboBox>
 #include <QHash>
 #include <QLineEdit>
 #include <QPointer>
@@ -193,6 +195,61 @@ class ItemsAccessible : public QAccessibleWidget {
 using TabListAccessible = ItemsAccessible<PageTabAccessible, TabStrip, 3>;
 using SoluteListAccessible = ItemsAccessible<SoluteItemAccessible, SolutePickerWidget, model::kPickerRows>;
 
+// A list to choose from, read on Linux with its value: Qt names a list by
+// its current text and gives that text nowhere else, so a list with a label
+// was heard as "Emplacement : combo box" without its value. Its value is
+// its text here, read as what it displays.
+class ComboValue : public QAccessibleWidget, public QAccessibleTextInterface {
+ public:
+  explicit ComboValue(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {
+    addControllingSignal(QStringLiteral("activated(int)"));
+  }
+
+  void* interface_cast(QAccessible::InterfaceType t) override {
+    if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(t);
+  }
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Value) return value();
+    if (t == QAccessible::Name && combo()->accessibleName().isEmpty()) return value();
+    return QAccessibleWidget::text(t);
+  }
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    s.expandable = true;
+    s.expanded = combo()->view() && combo()->view()->isVisible();
+    return s;
+  }
+
+  // The text: the current value, read only, without a caret.
+  void selection(int, int* start, int* end) const override { *start = *end = 0; }
+  int selectionCount() const override { return 0; }
+  void addSelection(int, int) override {}
+  void removeSelection(int) override {}
+  void setSelection(int, int, int) override {}
+  int cursorPosition() const override { return 0; }
+  void setCursorPosition(int) override {}
+  QString text(int start, int end) const override {
+    const QString v = value();
+    if (end < 0 || end > v.size()) end = v.size();
+    if (start < 0) start = 0;
+    return start < end ? v.mid(start, end - start) : QString();
+  }
+  int characterCount() const override { return static_cast<int>(value().size()); }
+  QRect characterRect(int) const override { return {}; }
+  int offsetAtPoint(const QPoint&) const override { return -1; }
+  void scrollToSubstring(int, int) override {}
+  QString attributes(int, int* start, int* end) const override {
+    *start = 0;
+    *end = characterCount();
+    return {};
+  }
+
+ private:
+  QComboBox* combo() const { return static_cast<QComboBox*>(widget()); }
+  QString value() const { return combo()->currentText(); }
+};
+
 QAccessibleInterface* makeInterface(const QString& className, QObject* object) {
   // A top-level plain widget is a window (a frame to screen readers, active
   // while it is), not a filler; an inner frame is a panel, so that no inner
@@ -207,6 +264,9 @@ QAccessibleInterface* makeInterface(const QString& className, QObject* object) {
     return new SoluteListAccessible(list, QAccessible::List, 0);
   if (auto* b = qobject_cast<QAbstractButton*>(object); b && widgets::isSelector(b) && !b->autoExclusive())
     return new SelectorAccessible(b);
+  if (auto* combo = qobject_cast<QComboBox*>(object);
+      combo && className == QLatin1String("QComboBox") && !combo->isEditable())
+    return new ComboValue(combo);
   return nullptr;
 }
 

@@ -185,20 +185,26 @@ TEST_F(AccessibilityTest, TheFileWindowsAreTitledByTheirJobWithEveryControlNamed
       // The places are read with the label they are labelled by.
       const auto labels = places ? face(places)->relations(QAccessible::Label)
                                  : QList<QPair<QAccessibleInterface*, QAccessible::Relation>>{};
+      // Its value is its text, as a reader reads what a list displays.
+      QAccessibleTextInterface* text = places ? face(places)->textInterface() : nullptr;
       seen << w->windowTitle() << unnamed.join(QStringLiteral(", "))
            << (places ? places->accessibleName() : QStringLiteral("no places"))
-           << (labels.isEmpty() ? QStringLiteral("no label") : labels.first().first->text(QAccessible::Name));
+           << (labels.isEmpty() ? QStringLiteral("no label") : labels.first().first->text(QAccessible::Name))
+           << (text && text->text(0, text->characterCount()) == places->currentText() &&
+                       !places->currentText().isEmpty()
+                   ? QStringLiteral("value")
+                   : QStringLiteral("no value"));
       qobject_cast<QDialog*>(w)->reject();
     });
     command();
     return seen;
   };
   EXPECT_EQ(walked([&] { QTest::mouseClick(commandButton(*window, Command::Save), Qt::LeftButton); }),
-            QStringList({"Enregistrer les paramètres", "", "Emplacement", "Emplacement\u00A0:"}));
+            QStringList({"Enregistrer les paramètres", "", "Emplacement", "Emplacement\u00A0:", "value"}));
   EXPECT_EQ(walked([&] { QTest::mouseClick(commandButton(*window, Command::Open), Qt::LeftButton); }),
-            QStringList({"Ouvrir une configuration", "", "Emplacement", "Emplacement\u00A0:"}));
+            QStringList({"Ouvrir une configuration", "", "Emplacement", "Emplacement\u00A0:", "value"}));
   EXPECT_EQ(walked([&] { exerciseMenu(*window)->openExerciseWindow(); }),
-            QStringList({"Ouvrir un exercice — Velmira", "", "Emplacement", "Emplacement\u00A0:"}));
+            QStringList({"Ouvrir un exercice — Velmira", "", "Emplacement", "Emplacement\u00A0:", "value"}));
 }
 
 }  // namespace
