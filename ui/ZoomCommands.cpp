@@ -12,6 +12,7 @@
 #include "platform/core/ScreenFit.h"
 #include "platform/core/ZoomFile.h"
 #include "platform/qt/ZoomSetting.h"
+#include "widgets/Announcer.h"
 
 namespace velmira::ui {
 
@@ -87,6 +88,7 @@ void showZoomNotice(QWidget& window, int percent) {
   notice->setGeometry(QRect(window.rect().center() - QPoint(size.width() / 2, size.height() / 2), size));
   notice->show();
   notice->raise();
+  (new widgets::Announcer(notice))->say(notice->text());
   QTimer::singleShot(kZoomNoticeTime, notice, &QObject::deleteLater);
 }
 

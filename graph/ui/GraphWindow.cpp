@@ -24,6 +24,7 @@
 #include "platform/qt/Printing.h"
 #include "table/Table.h"
 #include "table/TableText.h"
+#include "widgets/Announcer.h"
 #include "widgets/ButtonIcons.h"
 #include "widgets/Colours.h"
 #include "widgets/SelectorGroup.h"
@@ -140,6 +141,7 @@ void GraphWindow::buildControls() {
     caption->setGeometry(c->x() - width, c->y(), width, c->height());
     caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     caption->setBuddy(c);
+    caption->setAccessibleName(caption->text().trimmed());  // without the blanks before the list
   }
 
   auto box = [&](const char* name, const char* text, int y) {
@@ -208,6 +210,7 @@ void GraphWindow::buildControls() {
   scaleLabel_->setFont(scaleFont());
   scaleLabel_->setGeometry(10, 349, kPanelWidth - 14, 58);
   scaleLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  announcer_ = new widgets::Announcer(this);
   equation_ = new QLabel(this);
   equation_->setObjectName(QStringLiteral("equation"));
   equation_->setFont(scaleFont());
@@ -539,14 +542,17 @@ bool GraphWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void GraphWindow::describeModel() {
-  // A screen reader says the focused control's new description: the model's
-  // equation is heard as the model changes.
+  // The model's equation, read with the controls that choose it and said as
+  // it changes.
   const QString text = equation_->textFormat() == Qt::RichText
                            ? QTextDocumentFragment::fromHtml(equation_->text()).toPlainText()
                            : equation_->text();
+  if (text == fitBox_->accessibleDescription()) return;
   for (QWidget* w :
        std::initializer_list<QWidget*>{fitBox_, throughOrigin_, affine_, twoLines_, rangeFirst_, rangeLast_})
-    if (w->accessibleDescription() != text) w->setAccessibleDescription(text);
+    w->setAccessibleDescription(text);
+  // Heard as it changes (a description's change is not spoken).
+  if (isVisible()) announcer_->say(text);
 }
 
 void GraphWindow::placePointerSection() {

@@ -38,8 +38,9 @@ class Table;
 }
 
 namespace velmira::widgets {
+class Announcer;
 class SurfaceWidget;
-}
+}  // namespace velmira::widgets
 
 namespace velmira::graph::ui {
 
@@ -110,7 +111,8 @@ class GraphWindow : public QDialog {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void placePointerSection();
-  // The model's equation as the description of the controls that choose it.
+  // The model's equation as the description of the controls that choose it,
+  // said as it changes.
   void describeModel();
   void showEvent(QShowEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
@@ -160,6 +162,7 @@ class GraphWindow : public QDialog {
   QLabel* scaleLabel_ = nullptr;
   QLabel* pointerLabel_[2] = {nullptr, nullptr};
   QLabel* equation_ = nullptr;
+  widgets::Announcer* announcer_ = nullptr;
   int pointerSeparator_ = 0;  // the line above the pointer's section
   QToolButton* printButton_ = nullptr;
   QToolButton* copyButton_ = nullptr;

@@ -3,10 +3,13 @@
 # What the screen reader says of the real program: Orca on a virtual screen,
 # in a D-Bus session of its own, with the dummy speech output; the main
 # window is driven by Tab alone and each focused control must be spoken by
-# its name. Usage: orca_session.sh VELMIRA. Exit 77 (skipped) when Orca,
+# its name; then, given velmira-outil and a Python, the keyboard practical
+# runs under it. Usage: orca_session.sh VELMIRA [VELMIRA-OUTIL PYTHON]. Exit 77 (skipped) when Orca,
 # speech-dispatcher, Xvfb, xdotool or the accessibility bus is missing.
 set -u
 velmira=$(readlink -f "$1")
+outil=$([ -n "${2:-}" ] && readlink -f "$2")
+python=${3:-}
 for t in orca speech-dispatcher Xvfb xdotool dbus-run-session; do
   command -v "$t" >/dev/null || { echo "skipped: $t is missing (scripts/deps.sh installs it)"; exit 77; }
 done
@@ -35,8 +38,9 @@ sleep 1
 orca --replace --debug-file="$home/orca.log" >/dev/null 2>&1 &
 pids="$pids $!"
 sleep 4
-(cd "$home" && "$velmira" >/dev/null 2>&1) &
-pids="$pids $!"
+(cd "$home" && exec "$velmira" >/dev/null 2>&1) &
+first=$!
+pids="$pids $first"
 sleep 5
 win=$(xdotool search --sync --onlyvisible --name Velmira | head -n1)
 xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
@@ -64,3 +68,22 @@ for phrase in "Soluté de la solution 1 : chlorure" "Distance L entre les élect
     { echo "FAILED: not spoken: $phrase"; missing=1; }
 done
 [ "$missing" -eq 0 ] || exit 1
+
+# The practical by keys alone on the same screen, Orca listening: a
+# recording, the table's cells, the graph with its model, the save window.
+[ -n "$outil" ] && [ -n "$python" ] || exit 0
+kill "$first" 2>/dev/null
+wait "$first" 2>/dev/null
+sleep 1
+from=$(wc -l <"$home/orca.log")
+VELMIRA_GIVEN_DISPLAY="$DISPLAY" "$python" "$(dirname "$0")/../e2e/keyboard_session.py" "$velmira" "$outil" ||
+  { echo "FAILED: the practical by keys did not end as it should"; exit 1; }
+tail -n +"$from" "$home/orca.log" | grep -o "SPEECH OUTPUT: .*" >"$home/practical"
+if [ -n "${VELMIRA_A11Y_DEBUG:-}" ]; then cat "$home/practical"; cp "$home/orca.log" "$VELMIRA_A11Y_DEBUG"; fi
+nbsp=$(printf '\302\240')
+for phrase in "Représentation graphique — Velmira" "Abscisse$nbsp: combo box" "'C1." "Modéliser check box" \
+  "notification y = a·x ; a = " "Enregistrer les paramètres" "Nom du fichier text" ", ligne 5 : 5,00E-02"; do
+  grep -qF "$phrase" "$home/practical" || { echo "FAILED: not spoken in the practical: $phrase"; missing=1; }
+done
+[ "$missing" -eq 0 ] || exit 1
+echo "Orca spoke $(grep -c . "$home/practical") phrases in the practical by keys"

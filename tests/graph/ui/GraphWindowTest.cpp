@@ -28,6 +28,7 @@
 #include "table/Table.h"
 #include "tests/support/PdfPages.h"
 #include "tests/support/RecordingMessages.h"
+#include "widgets/Announcer.h"
 #include "widgets/SurfaceWidget.h"
 
 namespace velmira::graph::ui::testing {
@@ -150,6 +151,7 @@ TEST_F(GraphWindowTest, FittedLineInGreenWithItsEquation) {
   EXPECT_TRUE(window->equation()->text().section(u'\n', 1).contains(" ; u(b) = "));
   // Heard from the control that chose the model: its description follows.
   EXPECT_EQ(window->affine()->accessibleDescription(), window->equation()->text());
+  EXPECT_EQ(window->findChild<widgets::Announcer*>()->accessibleName(), window->equation()->text());
   click(window->fitBox());
   EXPECT_TRUE(window->equation()->text().isEmpty());
   EXPECT_TRUE(window->fitBox()->accessibleDescription().isEmpty());
