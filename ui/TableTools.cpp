@@ -11,6 +11,7 @@
 #include "table/ui/TableFrame.h"
 #include "table/ui/TablePrint.h"
 #include "ui/PrintWindow.h"
+#include "widgets/ScrolledDialog.h"
 
 namespace velmira::ui {
 
@@ -24,7 +25,7 @@ void TableTools::serve(table::ui::TableFrame& frame) {
     const auto saved = readGraph_ ? readGraph_() : std::nullopt;
     if (saved) w.applySettings(*saved);
     const graph::GraphSettings opened = w.settings();
-    w.exec();
+    widgets::execFitting(w, widgets::freeRoom(window_));
     if (keepGraph_ && w.settings() != opened) keepGraph_(w.settings());
   });
   connect(&frame, &table::ui::TableFrame::printRequested, this, [this] {

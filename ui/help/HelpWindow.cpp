@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "widgets/Colours.h"
+#include "widgets/ScrolledDialog.h"
 
 namespace velmira::ui {
 
@@ -43,7 +44,8 @@ HelpWindow::HelpWindow(QWidget* parent)
       result_(new QLabel) {
   setWindowTitle(QStringLiteral("Aide de Velmira"));
   setAttribute(Qt::WA_DeleteOnClose);
-  resize(880, 620);
+  // Within the screen's free area on a small screen.
+  resize(QSize(880, 620).boundedTo(parent ? widgets::freeRoom(*parent) : QSize(880, 620)));
   // Escape closes it, as every secondary window.
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   escape->setContext(Qt::WindowShortcut);
