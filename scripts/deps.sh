@@ -9,6 +9,9 @@ pkgs=(cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
       qt6-base-dev libgl-dev qt6-translations-l10n fonts-liberation fonts-dejavu-core
       # the icon's sizes drawn from its SVG
       librsvg2-bin
+      # the program's own faces renamed from the free fonts at build time (with
+      # Debian's /usr/bin/python3), and the look-alike faces of the look test
+      python3-fonttools fonts-urw-base35
       # printing tests (PDF pages to pictures), desktop-file and metainfo checks,
       # the package's checks (lintian, file types with the system's database),
       # the end-to-end test (virtual screen, real events, screen grabs)

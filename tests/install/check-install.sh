@@ -18,6 +18,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 
 cmake --install "$build" --prefix "$prefix" > /dev/null
 for f in bin/velmira bin/velmira-outil share/velmira/aide/index.html share/velmira/VELMIRA.PEM \
+         share/velmira/polices/VelmiraSans-Regular.ttf share/velmira/polices/VelmiraLarge-Bold.ttf \
          share/applications/fr.velmira.Velmira.desktop share/metainfo/fr.velmira.Velmira.metainfo.xml \
          share/icons/hicolor/scalable/apps/velmira.svg share/mime/packages/velmira.xml \
          share/man/man1/velmira.1.gz share/man/man1/velmira-outil.1.gz \
