@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/core/AppFolders.h"
+#include "platform/qt/Fonts.h"
 #include "platform/qt/Translations.h"
 #include "ui/Accessibility.h"
 #include "widgets/LegiblePalette.h"
@@ -77,6 +78,7 @@ ProgramFolders prepareProgram(QApplication& app) {
   const auto folders =
       fileio::appFolders(QCoreApplication::applicationDirPath().toStdString(),
                          QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
+  qtp::useProgramFaces(QString::fromStdString(folders.data));
   return {QString::fromStdString(folders.data), QString::fromStdString(folders.flag)};
 }
 

@@ -23,6 +23,7 @@
 #include "graph/GraphLabels.h"
 #include "graph/GraphSettings.h"
 #include "graph/ui/GraphFigure.h"
+#include "platform/core/AppFolders.h"
 #include "platform/core/Messages.h"
 #include "platform/core/SafeFile.h"
 #include "platform/qt/Fonts.h"
@@ -146,6 +147,8 @@ int runPdfCommand(int argc, char** argv) {
   qInstallMessageHandler(keepFatalOnly);
   QApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("velmira"));
+  qtp::useProgramFaces(
+      QString::fromStdString(fileio::dataFolder(QCoreApplication::applicationDirPath().toStdString())));
 
   QTemporaryDir work;
   const QString pdf = QDir(work.path()).filePath(QStringLiteral("sortie.pdf"));

@@ -180,7 +180,7 @@ void CalculatorWindow::build() {
   displayField_ = new Display(this, this);
   displayField_->setObjectName(QStringLiteral("display"));
   displayField_->setAccessibleName(QStringLiteral("Écran de la calculatrice"));
-  displayField_->setFont(qtp::mapFont(QStringLiteral("DejaVu Sans Mono"), 24));
+  displayField_->setFont(qtp::mapFont(QStringLiteral("Courier New"), 24));
   displayField_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
   const QFont optionFont = qtp::mapFont(QStringLiteral("Verdana"), 10.5);

@@ -20,4 +20,7 @@ struct AppFolders {
 // can write there, else in `userDataFolder`.
 AppFolders appFolders(const std::string& executableFolder, const std::string& userDataFolder);
 
+// The application folder alone (as `appFolders` finds it), nothing created.
+std::string dataFolder(const std::string& executableFolder);
+
 }  // namespace velmira::fileio

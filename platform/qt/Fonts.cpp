@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/Fonts.h"
 
+#include <QDir>
+#include <QFontDatabase>
+#include <QGuiApplication>
 #include <QTextCharFormat>
 #include <cmath>
+#include <iostream>
 
 #include "platform/core/NumberText.h"
 
@@ -17,23 +21,43 @@ bool isSymbolFont(const QString& name) {
   return name.trimmed().compare(QStringLiteral("Symbol"), Qt::CaseInsensitive) == 0;
 }
 
+QStringList useProgramFaces(const QString& dataFolder) {
+  const QDir folder(QDir(dataFolder).filePath(QString::fromLatin1(kFacesFolder)));
+  QStringList missing;
+  for (const FaceFile& face : kFaceFiles) {
+    const QString path = folder.filePath(QString::fromLatin1(face.file));
+    const int id = QFontDatabase::addApplicationFont(path);
+    if (id < 0 || !QFontDatabase::applicationFontFamilies(id).contains(QString::fromLatin1(face.family))) {
+      std::cerr << "velmira: police introuvable ou illisible : " << path.toStdString() << '\n';
+      missing.push_back(path);
+    }
+  }
+  QFont font = QGuiApplication::font();
+  font.setFamilies({QString::fromLatin1(kLargeFamily)});
+  QGuiApplication::setFont(font);
+  return missing;
+}
+
 QString mappedFamily(const QString& name) {
   const QString n = name.trimmed();
-  if (n.compare(QStringLiteral("Arial"), Qt::CaseInsensitive) == 0) return QStringLiteral("Liberation Sans");
-  if (n.compare(QStringLiteral("Times New Roman"), Qt::CaseInsensitive) == 0) return QStringLiteral("Liberation Serif");
-  if (n.compare(QStringLiteral("Verdana"), Qt::CaseInsensitive) == 0) return QStringLiteral("DejaVu Sans");
-  if (isSymbolFont(n)) return QStringLiteral("DejaVu Sans");
-  return n;
+  auto is = [&n](const char* classic) { return n.compare(QLatin1String(classic), Qt::CaseInsensitive) == 0; };
+  if (is("Times New Roman")) return QString::fromLatin1(kSerifFamily);
+  if (is("Verdana") || isSymbolFont(n)) return QString::fromLatin1(kLargeFamily);
+  if (is("Courier New")) return QString::fromLatin1(kMonoFamily);
+  for (const char* own : {kSerifFamily, kLargeFamily, kMonoFamily})
+    if (is(own)) return QString::fromLatin1(own);
+  return QString::fromLatin1(kSansFamily);
+}
+
+QStringList mappedFamilies(const QString& name) {
+  const QString family = mappedFamily(name);
+  const QString large = QString::fromLatin1(kLargeFamily);
+  return family == large ? QStringList{family} : QStringList{family, large};
 }
 
 QFont mapFont(const QString& name, double points, bool bold, bool italic) {
-  QFont f(mappedFamily(name));
-  const QString n = name.trimmed();
-  // The substitute keeps the kind of face when the free font is missing.
-  if (n.compare(QStringLiteral("Times New Roman"), Qt::CaseInsensitive) == 0)
-    f.setStyleHint(QFont::Serif);
-  else
-    f.setStyleHint(QFont::SansSerif);
+  QFont f;
+  f.setFamilies(mappedFamilies(name));
   f.setPixelSize(fontPixelSize(points));
   f.setBold(bold);
   f.setItalic(italic);

@@ -62,8 +62,8 @@ bool askPrinter(QPrinter& printer, QWidget* parent) {
 }
 
 QFont printFont(double points, bool bold) {
-  QFont f(mappedFamily(QStringLiteral("Arial")));
-  f.setStyleHint(QFont::SansSerif);
+  QFont f;
+  f.setFamilies(mappedFamilies(QStringLiteral("Arial")));
   f.setPointSizeF(points);
   f.setBold(bold);
   return f;

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main of every window test program: one QApplication for its tests, French
-// Qt texts as in the program, headless unless told otherwise.
+// Qt texts and the program's own faces (the build tree's) as in the program,
+// headless unless told otherwise.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 
+#include "platform/qt/Fonts.h"
 #include "platform/qt/Translations.h"
 
 int main(int argc, char** argv) {
@@ -13,5 +15,6 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   velmira::qtp::installFrenchTranslations(app);
+  velmira::qtp::useProgramFaces(QStringLiteral(VELMIRA_PROGRAM_FOLDER));
   return RUN_ALL_TESTS();
 }

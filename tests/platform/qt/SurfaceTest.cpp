@@ -4,8 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
+#include <QGuiApplication>
 #include <QPainter>
+#include <QRawFont>
+#include <QTemporaryDir>
 #include <cmath>
+#include <iterator>
 #include <numbers>
 
 #include "platform/qt/Fonts.h"
@@ -251,10 +255,19 @@ TEST(SurfaceImages, HighRatioKeepsLogicalCoordinates) {
 
 TEST(Fonts, ClassicNamesAndPointSizes) {
   using namespace velmira::qtp;
-  EXPECT_EQ(mappedFamily(QStringLiteral("Arial")), QStringLiteral("Liberation Sans"));
-  EXPECT_EQ(mappedFamily(QStringLiteral("Times new roman")), QStringLiteral("Liberation Serif"));
-  EXPECT_EQ(mappedFamily(QStringLiteral("TIMES NEW ROMAN")), QStringLiteral("Liberation Serif"));
-  EXPECT_EQ(mappedFamily(QStringLiteral("Verdana")), QStringLiteral("DejaVu Sans"));
+  EXPECT_EQ(mappedFamily(QStringLiteral("Arial")), QStringLiteral("Velmira Sans"));
+  EXPECT_EQ(mappedFamily(QStringLiteral("Times new roman")), QStringLiteral("Velmira Serif"));
+  EXPECT_EQ(mappedFamily(QStringLiteral("TIMES NEW ROMAN")), QStringLiteral("Velmira Serif"));
+  EXPECT_EQ(mappedFamily(QStringLiteral("Verdana")), QStringLiteral("Velmira Large"));
+  EXPECT_EQ(mappedFamily(QStringLiteral("Symbol")), QStringLiteral("Velmira Large"));
+  EXPECT_EQ(mappedFamily(QStringLiteral("courier new")), QStringLiteral("Velmira Mono"));
+  // No other family is ever asked for: an own family stays, any other name is the sans face.
+  EXPECT_EQ(mappedFamily(QStringLiteral("Velmira Mono")), QStringLiteral("Velmira Mono"));
+  EXPECT_EQ(mappedFamily(QStringLiteral("Liberation Sans")), QStringLiteral("Velmira Sans"));
+  EXPECT_EQ(mappedFamily(QStringLiteral("Comic Sans MS")), QStringLiteral("Velmira Sans"));
+  EXPECT_EQ(mapFont(QStringLiteral("Arial"), 10).families(),
+            QStringList({QStringLiteral("Velmira Sans"), QStringLiteral("Velmira Large")}));
+  EXPECT_EQ(mapFont(QStringLiteral("Symbol"), 10).families(), QStringList({QStringLiteral("Velmira Large")}));
   EXPECT_TRUE(isSymbolFont(QStringLiteral("symbol")));
   EXPECT_EQ(fontPixelSize(10), 13);
   EXPECT_EQ(fontPixelSize(8), 11);
@@ -268,4 +281,41 @@ TEST(Fonts, ClassicNamesAndPointSizes) {
   EXPECT_EQ(symbolToUnicode(QString(QChar(0x00B7))), QString(QChar(0x2022)));
   EXPECT_EQ(symbolToUnicode(QString(QChar(0x00AF))), QString(QChar(0x2193)));
   EXPECT_EQ(symbolToUnicode(QStringLiteral("W1 ")), QString(QChar(0x03A9)) + QStringLiteral("1 "));
+}
+
+// The test program loads the build's faces as the program does (QtTestMain):
+// each classic name draws with its own face, in its own style where the face
+// has one, whatever else the machine has.
+TEST(Fonts, EachNameDrawsWithTheProgramsOwnFaceAndStyle) {
+  using velmira::qtp::mapFont;
+  struct Case {
+    const char* name;
+    bool bold, italic;
+    const char* family;
+    const char* style;
+  };
+  const Case cases[] = {{"Arial", false, false, "Velmira Sans", "Regular"},
+                        {"Arial", true, true, "Velmira Sans", "Bold Italic"},
+                        {"Arial", false, true, "Velmira Sans", "Italic"},
+                        {"Times New Roman", true, false, "Velmira Serif", "Bold"},
+                        {"Times New Roman", true, true, "Velmira Serif", "Bold Italic"},
+                        {"Verdana", false, false, "Velmira Large", "Book"},
+                        {"Verdana", true, false, "Velmira Large", "Bold"},
+                        {"Symbol", false, false, "Velmira Large", "Book"},
+                        {"Courier New", false, false, "Velmira Mono", "Book"},
+                        {"Wingdings", false, false, "Velmira Sans", "Regular"}};
+  for (const Case& c : cases) {
+    const QRawFont face = QRawFont::fromFont(mapFont(QString::fromLatin1(c.name), 10, c.bold, c.italic));
+    EXPECT_EQ(face.familyName(), QString::fromLatin1(c.family)) << c.name;
+    EXPECT_EQ(face.styleName(), QString::fromLatin1(c.style)) << c.name;
+  }
+  // The application's own font (every widget without a font of its own).
+  EXPECT_EQ(QFontInfo(QGuiApplication::font()).family(), QStringLiteral("Velmira Large"));
+}
+
+TEST(Fonts, MissingFacesAreToldAndLeftOut) {
+  QTemporaryDir empty;
+  const QStringList missing = velmira::qtp::useProgramFaces(empty.path());
+  EXPECT_EQ(missing.size(), static_cast<qsizetype>(std::size(velmira::qtp::kFaceFiles)));
+  EXPECT_TRUE(missing.front().startsWith(empty.path() + QStringLiteral("/polices/")));
 }
