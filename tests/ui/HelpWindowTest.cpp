@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The help window: opened on the help file of the application folder, with
-// its contents and search; a missing file is reported.
+// its contents and search; a missing file is reported. With VELMIRA_SCREENSHOTS
+// set to a folder the window's first page is written there.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -37,6 +38,9 @@ TEST(HelpWindow, OpensOnTheShippedHelpWithContentsAndSearch) {
   EXPECT_TRUE(messages.shown.empty());
   ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
   EXPECT_FALSE(help->isModal());
+  // With VELMIRA_SCREENSHOTS set to a folder: the window on its first page.
+  if (const QString out = qEnvironmentVariable("VELMIRA_SCREENSHOTS"); !out.isEmpty())
+    EXPECT_TRUE(help->grab().save(QDir(out).filePath("screenshot-aide.png")));
   EXPECT_EQ(showHelp(&main, folder.path(), messages), help);  // one window
 
   // The contents list the topics; a click shows the topic.
