@@ -24,6 +24,7 @@
 #include "platform/core/NumberText.h"
 #include "platform/qt/Fonts.h"
 #include "widgets/Colours.h"
+#include "widgets/ScrolledDialog.h"
 #include "widgets/SurfaceWidget.h"
 #include "widgets/TitleStrip.h"
 
@@ -82,9 +83,10 @@ ExerciseWindow::ExerciseWindow(const QString& startFolder, MessageService& messa
     : QDialog(mainWindow), messages_(messages), open_(std::move(open)) {
   setObjectName(QStringLiteral("exerciseWindow"));
   setWindowTitle(QStringLiteral("Ouvrir un exercice — Velmira"));  // named by its job
-  // The main window's position and size.
+  // The main window's position and size, within the screen's free area.
   if (mainWindow) {
-    setGeometry(mainWindow->geometry());
+    setGeometry(
+        QRect(mainWindow->geometry().topLeft(), mainWindow->size().boundedTo(velmira::widgets::freeRoom(*mainWindow))));
   } else {
     resize(800, 600);
   }

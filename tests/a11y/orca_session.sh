@@ -76,8 +76,16 @@ kill "$first" 2>/dev/null
 wait "$first" 2>/dev/null
 sleep 1
 from=$(wc -l <"$home/orca.log")
-VELMIRA_GIVEN_DISPLAY="$DISPLAY" "$python" "$(dirname "$0")/../e2e/keyboard_session.py" "$velmira" "$outil" ||
+VELMIRA_GIVEN_DISPLAY="$DISPLAY" VELMIRA_LISTENER_LOG="$home/orca.log" "$python" "$(dirname "$0")/../e2e/keyboard_session.py" "$velmira" "$outil" ||
   { echo "FAILED: the practical by keys did not end as it should"; exit 1; }
+# Orca works through its queue of events after the keys: until its log rests.
+size=0
+for _ in $(seq 60); do
+  now=$(wc -c <"$home/orca.log")
+  [ "$now" -eq "$size" ] && break
+  size=$now
+  sleep 1
+done
 tail -n +"$from" "$home/orca.log" | grep -o "SPEECH OUTPUT: .*" >"$home/practical"
 if [ -n "${VELMIRA_A11Y_DEBUG:-}" ]; then cat "$home/practical"; cp "$home/orca.log" "$VELMIRA_A11Y_DEBUG"; fi
 nbsp=$(printf '\302\240')

@@ -79,7 +79,23 @@ class Desktop:
         for name in names:
             self.xdo("key", name)
             time.sleep(0.05)
+            self.listened()
         time.sleep(settle)
+
+    def listened(self):
+        """Under a screen reader (VELMIRA_LISTENER_LOG, its log): waits until
+        the log rests, so that it speaks of each control the keys reach (it
+        passes over those the focus has already left)."""
+        log = os.environ.get("VELMIRA_LISTENER_LOG")
+        if not log:
+            return
+        size, end = -1, time.time() + 20
+        while time.time() < end:
+            now = os.path.getsize(log)
+            if now == size:
+                return
+            size = now
+            time.sleep(0.4)
 
     def raw_screen(self, window="-root"):
         return subprocess.run(["xwd", "-silent", *(["-root"] if window == "-root" else ["-id", window])],

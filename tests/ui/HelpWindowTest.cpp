@@ -56,6 +56,18 @@ TEST(HelpWindow, OpensOnTheShippedHelpWithContentsAndSearch) {
   EXPECT_GT(help->browser()->verticalScrollBar()->value(), 0);
   EXPECT_TRUE(help->browser()->textCursor().block().text().startsWith("Les types de fichiers"));
 
+  // Entrée on a heading: the text goes on from it with the keyboard, its caret there.
+  QTreeWidgetItem* exercise = entry(help->contents(), "Faire un exercice");
+  ASSERT_NE(exercise, nullptr);
+  help->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(help));
+  help->contents()->setFocus();
+  help->contents()->setCurrentItem(exercise);
+  QTest::keyClick(help->contents(), Qt::Key_Return);
+  EXPECT_TRUE(help->browser()->hasFocus());
+  EXPECT_TRUE(help->browser()->textCursor().block().text().startsWith("Faire un exercice"));
+  EXPECT_TRUE(help->browser()->textInteractionFlags() & Qt::TextSelectableByKeyboard);
+
   // Search: every occurrence marked, Enter goes to the next one.
   help->searchField()->setText("précipité");
   EXPECT_EQ(help->searchResult()->text(), "1 résultat");

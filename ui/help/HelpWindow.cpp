@@ -61,6 +61,8 @@ HelpWindow::HelpWindow(QWidget* parent)
   contents_->setRootIsDecorated(false);
   contents_->setIndentation(14);
   browser_->setOpenLinks(true);
+  // A caret the keys move, so that a screen reader reads the text line by line.
+  browser_->setTextInteractionFlags(browser_->textInteractionFlags() | Qt::TextSelectableByKeyboard);
   browser_->setOpenExternalLinks(false);
 
   auto* side = new QWidget;
@@ -79,7 +81,11 @@ HelpWindow::HelpWindow(QWidget* parent)
   layout->addWidget(splitter);
 
   connect(contents_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { showHeading(item); });
-  connect(contents_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) { showHeading(item); });
+  // Entrée on a heading of the contents: the text goes on from it, with the keyboard.
+  connect(contents_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
+    showHeading(item);
+    browser_->setFocus(Qt::OtherFocusReason);
+  });
   connect(search_, &QLineEdit::textChanged, this, [this](const QString& text) {
     highlight(text);
     browser_->moveCursor(QTextCursor::Start);
