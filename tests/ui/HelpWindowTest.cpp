@@ -51,6 +51,7 @@ TEST(HelpWindow, OpensOnTheShippedHelpWithContentsAndSearch) {
     EXPECT_NE(entry(help->contents(), QString::fromUtf8(topic)), nullptr) << topic;
   QTreeWidgetItem* types = entry(help->contents(), "Les types de fichiers");
   ASSERT_NE(types, nullptr);
+  EXPECT_EQ(types->data(0, Qt::AccessibleDescriptionRole).toString(), "titre de niveau 2");
   help->contents()->setCurrentItem(types);
   emit help->contents()->itemClicked(types, 0);
   EXPECT_GT(help->browser()->verticalScrollBar()->value(), 0);

@@ -117,9 +117,13 @@ void HelpWindow::buildContents() {
     }
     item->setText(0, b.text().trimmed());
     item->setToolTip(0, b.text().trimmed());
+    // Read as a heading with its level: the text's own view has no heading objects.
+    item->setData(0, Qt::AccessibleDescriptionRole, QStringLiteral("titre de niveau %1").arg(level));
     item->setData(0, kBlockPosition, b.position());
   }
   contents_->expandAll();
+  // The keyboard reaches the contents on their first heading.
+  if (contents_->topLevelItemCount() > 0) contents_->setCurrentItem(contents_->topLevelItem(0));
 }
 
 void HelpWindow::showHeading(QTreeWidgetItem* item) {
