@@ -32,6 +32,7 @@
 #include "ui/TabStrip.h"
 #include "ui/drawing/SoluteList.h"
 #include "ui/drawing/TabStripPaint.h"
+#include "widgets/Announcer.h"
 #include "widgets/SelectorGroup.h"
 
 namespace velmira::ui {
@@ -203,6 +204,17 @@ class ComboValue : public QAccessibleWidget, public QAccessibleTextInterface {
  public:
   explicit ComboValue(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {
     addControllingSignal(QStringLiteral("activated(int)"));
+    // A value chosen with the arrows, the list closed, is said: a reader
+    // hears nothing of Qt's own events for it.
+    QObject::connect(combo, &QComboBox::currentTextChanged, combo, [combo](const QString& text) {
+      if (!combo->hasFocus() || (combo->view() && combo->view()->isVisible())) return;
+      auto* announcer = combo->window()->findChild<widgets::Announcer*>(QStringLiteral("listValue"));
+      if (!announcer) {
+        announcer = new widgets::Announcer(combo->window());
+        announcer->setObjectName(QStringLiteral("listValue"));
+      }
+      announcer->say(text);
+    });
   }
 
   void* interface_cast(QAccessible::InterfaceType t) override {

@@ -14,6 +14,7 @@
 #include "ui/Accessibility.h"
 #include "ui/KnobWidget.h"
 #include "ui/SolutePickerWidget.h"
+#include "widgets/Announcer.h"
 
 namespace velmira::ui::testing {
 namespace {
@@ -205,6 +206,27 @@ TEST_F(AccessibilityTest, TheFileWindowsAreTitledByTheirJobWithEveryControlNamed
             QStringList({"Ouvrir une configuration", "", "Emplacement", "Emplacement\u00A0:", "value"}));
   EXPECT_EQ(walked([&] { exerciseMenu(*window)->openExerciseWindow(); }),
             QStringList({"Ouvrir un exercice — Velmira", "", "Emplacement", "Emplacement\u00A0:", "value"}));
+}
+
+// A list's value is its text, and a value chosen with the arrows is said.
+TEST_F(AccessibilityTest, AListIsReadWithItsValueAndAChosenValueIsSaid) {
+  QWidget box;
+  auto* list = new QComboBox(&box);
+  list->addItems({"C1", "C2"});
+  box.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+  box.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+  list->setFocus();
+  QAccessibleTextInterface* text = face(list)->textInterface();
+  ASSERT_NE(text, nullptr);
+  EXPECT_EQ(text->text(0, text->characterCount()), "C1");
+  QTest::keyClick(list, Qt::Key_Down);
+  EXPECT_EQ(text->text(0, text->characterCount()), "C2");
+  auto* said = box.findChild<widgets::Announcer*>();
+  ASSERT_NE(said, nullptr);
+  EXPECT_EQ(said->accessibleName(), "C2");
+  EXPECT_EQ(face(said)->role(), QAccessible::Notification);
 }
 
 }  // namespace
