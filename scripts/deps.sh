@@ -4,6 +4,8 @@
 # does nothing when they are all present.
 set -euo pipefail
 pkgs=(cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
+      # the spreadsheet export's zip archive
+      libzip-dev
       # the sources' layout (.clang-format), checked by .ci/run
       clang-format
       qt6-base-dev libgl-dev qt6-translations-l10n fonts-liberation fonts-dejavu-core
@@ -20,7 +22,9 @@ pkgs=(cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
       # the accessibility test (the tree a screen reader reads, with Debian's Python)
       python3-pyatspi at-spi2-core dbus-x11
       # the screen reader's session test (what it speaks, with the dummy speech output)
-      orca speech-dispatcher)
+      orca speech-dispatcher
+      # the spreadsheet file read back with a strict XML parser (the core test)
+      libexpat1-dev)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
