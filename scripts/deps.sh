@@ -23,8 +23,9 @@ pkgs=(cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
       python3-pyatspi at-spi2-core dbus-x11
       # the screen reader's session test (what it speaks, with the dummy speech output)
       orca speech-dispatcher
-      # the spreadsheet file read back with a strict XML parser (the core test)
-      libexpat1-dev)
+      # the spreadsheet file read back: a strict XML parser (the core test), the two
+      # spreadsheets that convert it headless (the readback test)
+      libexpat1-dev libreoffice-calc-nogui gnumeric)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

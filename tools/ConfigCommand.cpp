@@ -18,6 +18,7 @@
 #include "platform/core/NumberText.h"
 #include "platform/core/RecordFile.h"
 #include "table/ColumnStatistics.h"
+#include "table/Spreadsheet.h"
 #include "table/Table.h"
 #include "table/TableText.h"
 #include "tools/Commands.h"
@@ -96,22 +97,31 @@ std::optional<bool> scatterSetting(const std::string& key, const std::string& va
 }  // namespace
 
 int configCommand(const Args& args, std::ostream& out, std::ostream& err) {
-  enum class Output { Records, File, Table, Csv, Statistics };
+  enum class Output { Records, File, Table, Csv, Ods, Statistics };
   Output output = Output::Records;
+  // One output per call: a second one is refused, not silently taken.
+  const auto choose = [&](Output chosen) {
+    if (output == Output::Records) {
+      output = chosen;
+      return true;
+    }
+    err << "velmira-outil config : une seule sortie parmi -o, --tableau, --csv, --ods et --statistiques\n";
+    return false;
+  };
   int statisticsCol = 0;
   std::optional<std::string> input, outputPath;
   // The settings and operations, run in the order given.
   std::vector<std::variant<std::pair<std::string, std::string>, TableOperation>> steps;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    if (a == "--set" || a == "-o") {
+    if (a == "--set" || a == "-o" || a == "--ods") {
       if (i + 1 >= args.size()) {
         err << "velmira-outil config : " << a << " attend une valeur\n";
         return 2;
       }
       const std::string& v = args[++i];
-      if (a == "-o") {
-        output = Output::File;
+      if (a != "--set") {
+        if (!choose(a == "-o" ? Output::File : Output::Ods)) return 2;
         outputPath = v;
         continue;
       }
@@ -122,14 +132,14 @@ int configCommand(const Args& args, std::ostream& out, std::ostream& err) {
       }
       steps.emplace_back(std::pair(v.substr(0, eq), v.substr(eq + 1)));
     } else if (a == "--tableau" || a == "--csv") {
-      output = a == "--csv" ? Output::Csv : Output::Table;
+      if (!choose(a == "--csv" ? Output::Csv : Output::Table)) return 2;
     } else if (a == "--statistiques") {
       const std::string c = i + 1 < args.size() ? args[++i] : std::string();
       if (c.size() != 1 || c[0] < '1' || c[0] > '0' + table::kCols) {
         err << "velmira-outil config : --statistiques attend un numéro de colonne (1 à 5)\n";
         return 2;
       }
-      output = Output::Statistics;
+      if (!choose(Output::Statistics)) return 2;
       statisticsCol = c[0] - '1';
     } else if (const int n = operationArguments(a); n >= 0) {
       if (i + n >= args.size()) {
@@ -207,6 +217,8 @@ int configCommand(const Args& args, std::ostream& out, std::ostream& err) {
     case Output::Csv:
       out << table::csv(table);
       return 0;
+    case Output::Ods:
+      return table::writeOds(*outputPath, table, messages, false) ? 0 : 1;
     case Output::Statistics: {
       // 4 significant digits; what n does not allow is "non calculable".
       const table::ColumnStatistics st = table::columnStatistics(table, statisticsCol);

@@ -105,6 +105,17 @@ TEST_F(Tool, BadSettingsWriteNothing) {
     EXPECT_FALSE(err.str().empty());
     EXPECT_FALSE(fs::exists(path("x.C07"))) << a[1];
   }
+  // One output per call: a second is refused, not silently taken.
+  for (tools::Args a : {tools::Args{"--ods", path("x.ods")}, {"--csv"}, {"--tableau"}, {"--statistiques", "1"}}) {
+    a.insert(a.begin(), {"-o", path("x.C07")});
+    EXPECT_EQ(config(a), 2) << a[2];
+    EXPECT_EQ(err.str(),
+              "velmira-outil config : une seule sortie parmi -o, --tableau, --csv, --ods et --statistiques\n");
+    EXPECT_FALSE(fs::exists(path("x.C07")) || fs::exists(path("x.ods"))) << a[2];
+  }
+  ASSERT_EQ(config({"--ods", path("x.ods")}), 0) << err.str();
+  EXPECT_EQ(out.str(), "");
+  EXPECT_TRUE(fs::exists(path("x.ods")));
 }
 
 TEST_F(Tool, ConfigStartsFromAnInputFile) {

@@ -204,6 +204,11 @@ std::string guiPage(const Texts& t) {
   out += fileEntry("*.csv", en ? "The table exported by the table menu (UTF-8, \";\" between cells, decimal comma)."
                                : "Le tableau exporté par le menu du tableau (UTF-8, « ; » entre les cellules, "
                                  "virgule décimale).");
+  out += fileEntry("*.ods", en ? "The table exported by the table menu or by velmira-outil config \\-\\-ods as an "
+                                 "OpenDocument spreadsheet (one sheet, the titles then the lines, numbers as numbers)."
+                               : "Le tableau exporté par le menu du tableau ou par velmira-outil config \\-\\-ods en "
+                                 "classeur OpenDocument (une feuille, les titres puis les lignes, les nombres comme "
+                                 "nombres).");
   out += fileEntry("*.pdf", en ? "A printout written by the print windows or by \\-\\-pdf."
                                : "Une impression écrite par les fenêtres d'impression ou par \\-\\-pdf.");
   out += fileEntry("/usr/share/velmira/",
