@@ -16,6 +16,7 @@
 #include "platform/core/SafeFile.h"
 #include "platform/qt/Fonts.h"
 #include "table/ColumnStatistics.h"
+#include "table/Spreadsheet.h"
 #include "table/Table.h"
 #include "table/TableCommands.h"
 #include "table/TableText.h"
@@ -96,7 +97,7 @@ void TableFrame::buildMenus() {
   tableMenu_->addAction(QStringLiteral("&Effacer le tableau"), this, [this] { clearTable(table_, messages_); });
   tableMenu_->addAction(QStringLiteral("&Cacher le tableau"), this, &TableFrame::hideRequested);
   tableMenu_->addSeparator();
-  tableMenu_->addAction(QStringLiteral("E&xporter le tableau (CSV)…"), this, &TableFrame::chooseCsvFile);
+  tableMenu_->addAction(QStringLiteral("E&xporter le tableau…"), this, &TableFrame::chooseExportFile);
   tableMenu_->addAction(QStringLiteral("Im&primer le tableau"), this, &TableFrame::printRequested);
 
   columnMenu_ = new QMenu(this);
@@ -180,7 +181,12 @@ void TableFrame::setWorkFiles(QString appFolder, std::function<std::string()> wo
   workFile_ = std::move(workFile);
 }
 
-void TableFrame::chooseCsvFile() {
+namespace {
+const QString kCsvFilter = QStringLiteral("Tableau CSV (*.csv)");
+const QString kOdsFilter = QStringLiteral("Classeur OpenDocument (*.ods)");
+}  // namespace
+
+void TableFrame::chooseExportFile() {
   QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   if (!QDir(documents).exists()) documents = QDir::homePath();
   const files::SavePlace place =
@@ -188,15 +194,20 @@ void TableFrame::chooseCsvFile() {
   const QString name =
       place.name.empty() ? QStringLiteral("tableau") : QFileInfo(QString::fromStdString(place.name)).completeBaseName();
   const QString start = QDir(QString::fromStdString(place.folder)).filePath(name + QStringLiteral(".csv"));
+  QString filter = kCsvFilter;
   QString path = QFileDialog::getSaveFileName(window(), QStringLiteral("Exporter le tableau"), start,
-                                              QStringLiteral("Tableau CSV (*.csv)"));
+                                              kCsvFilter + QStringLiteral(";;") + kOdsFilter, &filter);
   if (path.isEmpty()) return;
-  if (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) path += QStringLiteral(".csv");
+  // A name with neither extension takes the chosen type's.
+  if (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive) &&
+      !path.endsWith(QStringLiteral(".ods"), Qt::CaseInsensitive))
+    path += filter == kOdsFilter ? QStringLiteral(".ods") : QStringLiteral(".csv");
   if (files::insideFolder(QFileInfo(path).absoluteFilePath().toStdString(), appFolder_.toStdString())) {
     messages_.show(files::appFolderRefused());
     return;
   }
-  if (exportCsv(path)) files::noteSaved(path.toStdString());
+  const bool written = path.endsWith(QStringLiteral(".ods"), Qt::CaseInsensitive) ? exportOds(path) : exportCsv(path);
+  if (written) files::noteSaved(path.toStdString());
 }
 
 bool TableFrame::exportCsv(const QString& path) {
@@ -208,6 +219,11 @@ bool TableFrame::exportCsv(const QString& path) {
   if (fileio::replaceFile(file, csv(table_), nullptr, &failure, readOnly)) return true;
   messages_.show(msg::writeFailure(file, failure));
   return false;
+}
+
+bool TableFrame::exportOds(const QString& path) {
+  grid_->checkCurrentCell();
+  return writeOds(path.toStdString(), table_, messages_, true);
 }
 
 void TableFrame::showHistory(const files::WorkHistory& history) {

@@ -60,8 +60,10 @@ class TableFrame : public QFrame {
   // which the export's save window starts beside.
   void setWorkFiles(QString appFolder, std::function<std::string()> workFile);
 
-  // The CSV export into a file; false (with the write message) on failure.
+  // The CSV export, or the OpenDocument spreadsheet, into a file; false
+  // (with the write message) on failure.
   bool exportCsv(const QString& path);
+  bool exportOds(const QString& path);
 
   static QString imageHint();
 
@@ -81,7 +83,9 @@ class TableFrame : public QFrame {
 
  private:
   void buildMenus();
-  void chooseCsvFile();
+  // "Exporter le tableau…": the save window offers both types; the name's
+  // extension, or else the type chosen, tells which is written.
+  void chooseExportFile();
 
   Table& table_;
   MessageService& messages_;

@@ -6,11 +6,13 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QStyle>
 #include <algorithm>
 #include <cstdlib>
 
+#include "table/Spreadsheet.h"
 #include "table/TableCommands.h"
 #include "table/TableText.h"
 #include "table/ui/TableModel.h"
@@ -250,20 +252,21 @@ void TableGrid::focusOutEvent(QFocusEvent* event) {
 void TableGrid::copySelection() {
   const QModelIndexList sel = selectionModel()->selectedIndexes();
   const Table& t = model_.table();
-  std::string text;
-  if (sel.size() <= 1) {
-    text = tabSeparated(t);
-  } else {
-    int r1 = t.rows(), r2 = 0, c1 = kCols, c2 = -1;
+  int r1 = 0, r2 = t.rows() - 1, c1 = 0, c2 = kCols - 1;
+  if (sel.size() > 1) {
+    r1 = t.rows(), r2 = 0, c1 = kCols, c2 = -1;
     for (const QModelIndex& i : sel) {
       r1 = std::min(r1, i.row() + 1);
       r2 = std::max(r2, i.row() + 1);
       c1 = std::min(c1, i.column());
       c2 = std::max(c2, i.column());
     }
-    text = tabSeparated(t, r1, r2, c1, c2);
   }
-  QApplication::clipboard()->setText(QString::fromStdString(text));
+  // The text, and an HTML table a spreadsheet pastes as numbers with no import dialog.
+  auto* data = new QMimeData;
+  data->setText(QString::fromStdString(tabSeparated(t, r1, r2, c1, c2)));
+  data->setHtml(QString::fromStdString(htmlTable(t, r1, r2, c1, c2)));
+  QApplication::clipboard()->setMimeData(data);
 }
 
 void TableGrid::pasteClipboard() {

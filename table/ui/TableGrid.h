@@ -24,7 +24,8 @@ class TableGrid : public QTableView {
   // The cell check of the current cell (before a menu opens).
   void checkCurrentCell();
   // Ctrl+C: the selected cells, or the whole table with its titles when at
-  // most one cell is selected, as tab-separated text on the clipboard.
+  // most one cell is selected, on the clipboard as tab-separated text and
+  // as an HTML table (htmlTable).
   void copySelection();
   // Ctrl+V: the clipboard's text from the current cell on (titles, then
   // what did not land said).

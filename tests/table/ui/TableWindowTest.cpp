@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The table in the main window: showing it, typing into cells, recording,
-// the two menus and their dialogs, the clipboard and the CSV export.
+// the two menus and their dialogs, the clipboard and the exports.
 // (The commands themselves are tested in the core.)
+#include <zip.h>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -9,17 +11,22 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
+#include <string>
 
+#include "platform/core/SafeFile.h"
 #include "platform/qt/Printing.h"
 #include "table/ui/TableGrid.h"
 #include "table/ui/TablePrint.h"
@@ -219,6 +226,10 @@ TEST_F(TableWindowTest, ClipboardAndCsv) {
   EXPECT_EQ(messages.shown.back().text, "1 cellule collée n'est pas un nombre : elle est restée vide.");
   QTest::keyClick(grid(), Qt::Key_C, Qt::ControlModifier);
   EXPECT_TRUE(QApplication::clipboard()->text().startsWith("C1\tC2\tC3\tC4\tC5\r\n5,00E-01\t1,25E+02\t\t\t\r\n"));
+  // Beside the text, the HTML table a spreadsheet pastes as numbers.
+  EXPECT_TRUE(QApplication::clipboard()->mimeData()->html().contains(
+      "<tr><td>C1</td><td>C2</td><td>C3</td><td>C4</td><td>C5</td></tr>\n<tr><td sdval=\"0.5\" "
+      "sdnum=\"1033;0;0.00E+00\">5,00E-01</td><td sdval=\"125\" sdnum=\"1033;0;0.00E+00\">1,25E+02</td>"));
 
   const QString path = QDir(folder.path()).filePath("tableau.csv");
   ASSERT_TRUE(window->tableFrame()->exportCsv(path));
@@ -231,6 +242,42 @@ TEST_F(TableWindowTest, ClipboardAndCsv) {
   EXPECT_FALSE(window->tableFrame()->exportCsv(nowhere));
   EXPECT_EQ(messages.shown.back().text,
             "Enregistrement impossible : « " + nowhere.toStdString() + " » : dossier introuvable");
+}
+
+TEST_F(TableWindowTest, ExportWithTheOpenDocumentTypeWritesASpreadsheet) {
+  clickCell(1, 0);
+  QTest::keyClicks(grid(), "0,5");
+  QTest::keyClick(grid(), Qt::Key_Return);
+  // A name without extension, the OpenDocument type chosen in the save window
+  // (outside the application folder, where no export goes).
+  QTemporaryDir documents;
+  const QString base = QDir(documents.path()).filePath("mesures");
+  QTimer::singleShot(0, [base] {
+    auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_TRUE(d);
+    d->selectNameFilter("Classeur OpenDocument (*.ods)");
+    d->selectFile(base);
+    static_cast<QDialog*>(d)->accept();  // as its Save button does
+  });
+  action(window->tableFrame()->tableMenu(), "Exporter le tableau…")->trigger();
+  const std::string bytes = fileio::readFile((base + ".ods").toStdString(), 1 << 20).bytes;
+  ASSERT_FALSE(bytes.empty()) << "nothing written at " << base.toStdString() << ".ods";
+  zip_error_t error;
+  zip_error_init(&error);
+  zip_source_t* source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
+  zip_t* archive = source ? zip_open_from_source(source, ZIP_RDONLY, &error) : nullptr;
+  zip_error_fini(&error);
+  ASSERT_TRUE(archive);
+  std::string content(4096, '\0');
+  zip_file_t* f = zip_fopen(archive, "content.xml", 0);
+  content.resize(f ? static_cast<std::size_t>(std::max<zip_int64_t>(0, zip_fread(f, content.data(), content.size())))
+                   : 0);
+  if (f) zip_fclose(f);
+  EXPECT_EQ(zip_name_locate(archive, "mimetype", 0), 0);
+  zip_close(archive);
+  EXPECT_NE(content.find("office:value-type=\"float\" office:value=\"0.5\"><text:p>5,00E-01</text:p>"),
+            std::string::npos)
+      << content;
 }
 
 TEST_F(TableWindowTest, TitlesWholeInTheirTooltipAndColumnsWidenedByDraggingABorder) {
