@@ -6,11 +6,12 @@
 
 RENAME_SCRIPT is scripts/rename-face.py, which also makes the look-alikes.
 
-Runs the window tests that write screenshots twice: with the machine's font
-configuration, then with one that adds look-alike faces named as the common
+Runs the window tests that write screenshots three times: with the machine's
+font configuration, with one that adds look-alike faces named as the common
 families ("Liberation Sans", "DejaVu Sans", "Arial", "Sans", the generic
-families...), newer than the real ones, made here from other installed faces.
-The pictures must be identical, byte for byte.
+families...), newer than the real ones, made here from other installed faces,
+and with one that has no font of the machine at all. The pictures must be
+identical, byte for byte.
 """
 import importlib.util
 import os
@@ -80,6 +81,16 @@ def font_configuration(folder, faces, cache):
     return path
 
 
+def bare_configuration(folder, cache):
+    """No font of the machine at all (its drawing rules kept): the program has
+    only the faces it loads."""
+    path = folder / "bare.conf"
+    path.write_text("<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"fonts.dtd\">\n<fontconfig>\n"
+                    "<include ignore_missing=\"yes\">/etc/fonts/conf.d</include>\n"
+                    f"<cachedir>{cache}</cachedir>\n</fontconfig>\n")
+    return path
+
+
 def screenshots(programs, out, extra_env):
     out.mkdir()
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen", VELMIRA_SCREENSHOTS=str(out), **extra_env)
@@ -108,20 +119,25 @@ def main():
         conf = font_configuration(tmp, faces, tmp / "cache")
         plain = screenshots(programs, tmp / "plain", {})
         decoyed = screenshots(programs, tmp / "look-alikes-shots", {"FONTCONFIG_FILE": str(conf)})
+        bare = screenshots(programs, tmp / "bare-shots",
+                           {"FONTCONFIG_FILE": str(bare_configuration(tmp, tmp / "bare-cache"))})
         if len(plain) < 8:
             sys.exit(f"only {len(plain)} screenshots written: {sorted(plain)}")
-        if sorted(plain) != sorted(decoyed):
-            sys.exit(f"not the same screenshots: {sorted(plain)} / {sorted(decoyed)}")
+        if sorted(plain) != sorted(decoyed) or sorted(plain) != sorted(bare):
+            sys.exit(f"not the same screenshots: {sorted(plain)} / {sorted(decoyed)} / {sorted(bare)}")
         changed = [name for name in plain if plain[name] != decoyed[name]]
+        changed += [f"{name} (no machine font)" for name in plain if plain[name] != bare[name]]
         if changed:
             keep = os.environ.get("VELMIRA_LOOK_KEEP")
             if keep:
                 for name in changed:
-                    (Path(keep) / f"plain-{name}").write_bytes(plain[name])
-                    (Path(keep) / f"look-alikes-{name}").write_bytes(decoyed[name])
+                    base = name.split(" ")[0]
+                    (Path(keep) / f"plain-{base}").write_bytes(plain[base])
+                    (Path(keep) / f"look-alikes-{base}").write_bytes(decoyed[base])
+                    (Path(keep) / f"bare-{base}").write_bytes(bare[base])
             sys.exit(f"{len(changed)} of {len(plain)} screenshots change with look-alike fonts installed: "
                      + ", ".join(changed))
-        print(f"{len(plain)} screenshots identical with and without look-alike fonts")
+        print(f"{len(plain)} screenshots identical with look-alike fonts added and with no font of the machine")
     return 0
 
 
