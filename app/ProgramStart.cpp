@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QIcon>
 #include <QIconEngine>
+#include <QLocale>
 #include <QPainter>
 #include <QPixmap>
 #include <QStandardPaths>
@@ -72,12 +73,13 @@ ProgramFolders prepareProgram(QApplication& app) {
   // The desktop entry and the icon the desktop shows for the window.
   QGuiApplication::setDesktopFileName(QStringLiteral("fr.velmira.Velmira"));
   QApplication::setWindowIcon(QIcon(new PictureFilesIcon(QStringLiteral(":/icons"), QStringLiteral("velmira-"))));
-  qtp::installFrenchTranslations(app);
-  ui::installAccessibility();
-  widgets::applyLegiblePalette();
   const auto folders =
       fileio::appFolders(QCoreApplication::applicationDirPath().toStdString(),
                          QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
+  qtp::installTranslations(app, QString::fromStdString(folders.data),
+                           qtp::chooseLanguage(QLocale::system().uiLanguages()));
+  ui::installAccessibility();
+  widgets::applyLegiblePalette();
   qtp::useProgramFaces(QString::fromStdString(folders.data));
   return {QString::fromStdString(folders.data), QString::fromStdString(folders.flag)};
 }

@@ -11,6 +11,7 @@
 
 #include "graph/GraphCurve.h"
 #include "graph/GraphScale.h"
+#include "platform/core/TextMark.h"
 
 namespace velmira::table {
 class Table;
@@ -18,7 +19,8 @@ class Table;
 
 namespace velmira::graph {
 
-inline constexpr const char* kNotPlottable = "Choisir des grandeurs valides pour l'abscisse et l'ordonnée";
+inline constexpr const char* kNotPlottable =
+    VELMIRA_TEXT("velmira::msg", "Choisir des grandeurs valides pour l'abscisse et l'ordonnée");
 
 // The three check boxes of the window, and how points are joined.
 struct PlotOptions {

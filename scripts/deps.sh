@@ -9,6 +9,8 @@ pkgs=(cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
       # the sources' layout (.clang-format), checked by .ci/run
       clang-format
       qt6-base-dev libgl-dev qt6-translations-l10n fonts-liberation fonts-dejavu-core
+      # the windows' catalogues: lupdate and lrelease, and their CMake package
+      qt6-l10n-tools qt6-tools-dev
       # the icon's sizes drawn from its SVG
       librsvg2-bin
       # the program's own faces renamed from the free fonts at build time (with

@@ -9,6 +9,7 @@
 
 #include "platform/qt/Fonts.h"
 #include "platform/qt/Printing.h"
+#include "platform/qt/Translations.h"
 #include "widgets/Colours.h"
 
 namespace velmira::graph::ui {
@@ -205,7 +206,7 @@ void drawFigurePage(qtp::PrintedPages& out, const QString& heading, const graph:
   } else {
     p.setFont(scale);
     p.setPen(Qt::black);
-    p.drawText(plot, Qt::AlignCenter, QString::fromUtf8(graph::kNotPlottable));
+    p.drawText(plot, Qt::AlignCenter, qtp::shownMessageText(graph::kNotPlottable));
   }
   p.restore();
 }

@@ -22,6 +22,7 @@
 #include "platform/qt/Clipboard.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/Printing.h"
+#include "platform/qt/Translations.h"
 #include "table/Table.h"
 #include "table/TableText.h"
 #include "widgets/Announcer.h"
@@ -45,9 +46,11 @@ struct Heading {
   const char* text;
   int top;
 };
-constexpr Heading kHeadings[] = {{"Grandeurs :", 52}, {"Options :", 172}, {"Échelles :", 329}};
+constexpr Heading kHeadings[] = {{QT_TRANSLATE_NOOP("velmira::graph::ui::GraphWindow", "Grandeurs :"), 52},
+                                 {QT_TRANSLATE_NOOP("velmira::graph::ui::GraphWindow", "Options :"), 172},
+                                 {QT_TRANSLATE_NOOP("velmira::graph::ui::GraphWindow", "Échelles :"), 329}};
 // The pointer's section follows the equation, which a two-line model makes taller.
-const char* const kPointerHeading = "Position du pointeur :";
+const char* const kPointerHeading = QT_TRANSLATE_NOOP("velmira::graph::ui::GraphWindow", "Position du pointeur :");
 constexpr QRect kEquationPlace(10, 407, kPanelWidth - 14, 65);
 constexpr int kPointerHeadingBelow = 6, kPointerLinesBelow = 30, kPointerLineHeight = 16;
 constexpr int kTitleHeight = 42;
@@ -58,8 +61,8 @@ constexpr int kMinDrag = 4;
 // The combo boxes and their captions.
 constexpr QRect kCombo1(90, 86, 108, 22);
 constexpr QRect kCombo2(90, 120, 108, 22);
-const char* const kAbscissaCaption = "Abscisse\u00A0:  ";
-const char* const kOrdinateCaption = "Ordonnée\u00A0:  ";
+const char* const kAbscissaCaption = QT_TRANSLATE_NOOP("velmira::graph::ui::GraphWindow", "Abscisse\u00A0:  ");
+const char* const kOrdinateCaption = QT_TRANSLATE_NOOP("velmira::graph::ui::GraphWindow", "Ordonnée\u00A0:  ");
 
 QFont headingFont() { return qtp::mapFont(QStringLiteral("Arial"), 12, true); }
 QFont panelFont() { return qtp::mapFont(QStringLiteral("Arial"), 8); }
@@ -73,7 +76,7 @@ GraphWindow::GraphWindow(const table::Table& table, MessageService& messages, QW
   setObjectName(QStringLiteral("graphWindow"));
   setModal(true);
   setMouseTracking(true);
-  setWindowTitle(QStringLiteral("Représentation graphique — Velmira"));  // named by its job
+  setWindowTitle(tr("Représentation graphique — Velmira"));  // named by its job
   QSize size = kDesignSize;
   if (mainWindow) size = mainWindow->size();
   // Never smaller than the panel beside the 500 × 500 plot and its texts.
@@ -103,13 +106,13 @@ void GraphWindow::buildControls() {
   titleStrip_->place(QRect(0, 0, w, kTitleHeight));
   titleStrip_->setMouseTracking(true);
   titleStrip_->installEventFilter(this);
-  widgets::drawTitleStrip(titleStrip_->surface(), QStringLiteral("Représentation graphique"));
+  widgets::drawTitleStrip(titleStrip_->surface(), tr("Représentation graphique"));
 
   plotArea_ = new widgets::SurfaceWidget(this);
   plotArea_->setObjectName(QStringLiteral("plot"));
   plotArea_->setMouseTracking(true);
   plotArea_->setFocusPolicy(Qt::TabFocus);
-  plotArea_->setAccessibleName(QStringLiteral("Graphe"));
+  plotArea_->setAccessibleName(tr("Graphe"));
   // The plot and the texts around it centred in the room right of the panel.
   const QMarginsF m = figureMargins(font);
   const int figureWidth = static_cast<int>(m.left() + m.right()) + graph::kPlotSize;
@@ -121,18 +124,18 @@ void GraphWindow::buildControls() {
 
   abscissaList_ = new QComboBox(this);
   abscissaList_->setObjectName(QStringLiteral("abscissaList"));
-  abscissaList_->setAccessibleName(QStringLiteral("Abscisse"));
+  abscissaList_->setAccessibleName(tr("Abscisse"));
   abscissaList_->setGeometry(kCombo1);
   ordinateList_ = new QComboBox(this);
   ordinateList_->setObjectName(QStringLiteral("ordinateList"));
-  ordinateList_->setAccessibleName(QStringLiteral("Ordonnée"));
+  ordinateList_->setAccessibleName(tr("Ordonnée"));
   ordinateList_->setGeometry(kCombo2);
   // Each list's caption left of it, its label for a screen reader.
   const QFontMetrics fm(font);
   for (auto [text, c] : {std::pair{kAbscissaCaption, abscissaList_}, std::pair{kOrdinateCaption, ordinateList_}}) {
     c->setFont(font);
     connect(c, &QComboBox::activated, this, [this] { redrawPlot(); });
-    auto* caption = new QLabel(QString::fromUtf8(text), this);
+    auto* caption = new QLabel(tr(text), this);
     caption->setFont(font);
     QPalette black = caption->palette();
     black.setColor(QPalette::WindowText, Qt::black);
@@ -145,29 +148,29 @@ void GraphWindow::buildControls() {
   }
 
   auto box = [&](const char* name, const char* text, int y) {
-    auto* b = new QCheckBox(QString::fromUtf8(text), this);
+    auto* b = new QCheckBox(tr(text), this);
     b->setObjectName(QString::fromUtf8(name));
     b->setFont(font);
     b->setGeometry(12, y, kPanelWidth - 16, 18);
     connect(b, &QCheckBox::clicked, this, [this] { redrawPlot(); });
     return b;
   };
-  joinPoints_ = box("joinPoints", "Lier les points", 194);
-  showGrid_ = box("showGrid", "Afficher la grille", 212);
-  crossPoints_ = box("crossPoints", "Représenter un point par une croix", 230);
+  joinPoints_ = box("joinPoints", QT_TR_NOOP("Lier les points"), 194);
+  showGrid_ = box("showGrid", QT_TR_NOOP("Afficher la grille"), 212);
+  crossPoints_ = box("crossPoints", QT_TR_NOOP("Représenter un point par une croix"), 230);
   for (QCheckBox* b : {joinPoints_, showGrid_, crossPoints_}) b->setChecked(true);
-  fitBox_ = box("modele", "Modéliser", 248);
+  fitBox_ = box("modele", QT_TR_NOOP("Modéliser"), 248);
   auto option = [&](const char* name, const char* text, int x, int y, int width) {
-    auto* o = new QRadioButton(QString::fromUtf8(text), this);
+    auto* o = new QRadioButton(tr(text), this);
     o->setObjectName(QString::fromUtf8(name));
     o->setFont(font);
     o->setGeometry(x, y, width, 18);
     connect(o, &QRadioButton::clicked, this, [this] { redrawPlot(); });
     return o;
   };
-  throughOrigin_ = option("origine", "passant par l'origine", 28, 266, 122);
-  affine_ = option("affine", "affine", 150, 266, 54);
-  twoLines_ = option("deuxdroites", "deux droites", 28, 284, 88);
+  throughOrigin_ = option("origine", QT_TR_NOOP("passant par l'origine"), 28, 266, 122);
+  affine_ = option("affine", QT_TR_NOOP("affine"), 150, 266, 54);
+  twoLines_ = option("deuxdroites", QT_TR_NOOP("deux droites"), 28, 284, 88);
   throughOrigin_->setChecked(true);
   new widgets::SelectorGroup({throughOrigin_, affine_, twoLines_}, this);
   // A model chosen: the points are joined by its line, not by a curve.
@@ -178,14 +181,14 @@ void GraphWindow::buildControls() {
 
   readButton_ = new QToolButton(this);
   readButton_->setObjectName(QStringLiteral("lire"));
-  readButton_->setText(QStringLiteral("Lire sur la droite"));
+  readButton_->setText(tr("Lire sur la droite"));
   readButton_->setFont(font);
   readButton_->setGeometry(116, 283, kPanelWidth - 120, 20);
   connect(readButton_, &QToolButton::clicked, this, [this] { openReading(); });
 
   // The range of lines the model uses: "de … à …".
   auto caption = [&](const char* text, int x, int width) {
-    auto* l = new QLabel(QString::fromUtf8(text), this);
+    auto* l = new QLabel(tr(text), this);
     l->setFont(font);
     l->setGeometry(x, 302, width, 18);
     return l;
@@ -196,13 +199,13 @@ void GraphWindow::buildControls() {
     e->setFont(font);
     e->setGeometry(x, 302, 36, 18);
     e->setValidator(new QIntValidator(1, table::kMaxRows - 1, e));
-    e->setAccessibleName(QString::fromUtf8(accessible));
+    e->setAccessibleName(tr(accessible));
     buddy->setBuddy(e);
     connect(e, &QLineEdit::textChanged, this, [this] { redrawPlot(); });
     return e;
   };
-  rangeFirst_ = lineField("de", 82, caption("Lignes : de", 12, 68), "Lignes du modèle : de");
-  rangeLast_ = lineField("a", 136, caption("à", 122, 12), "Lignes du modèle : à");
+  rangeFirst_ = lineField("de", 82, caption(QT_TR_NOOP("Lignes : de"), 12, 68), QT_TR_NOOP("Lignes du modèle : de"));
+  rangeLast_ = lineField("a", 136, caption(QT_TR_NOOP("à"), 122, 12), QT_TR_NOOP("Lignes du modèle : à"));
   dragBand_ = new QRubberBand(QRubberBand::Rectangle, plotArea_);
 
   scaleLabel_ = new QLabel(this);
@@ -232,14 +235,14 @@ void GraphWindow::buildControls() {
     b->setObjectName(QString::fromUtf8(name));
     b->setIcon(widgets::commandIcon(picture));
     b->setIconSize(QSize(widgets::kCommandPictureSize, widgets::kCommandPictureSize));
-    b->setToolTip(QString::fromUtf8(tip));
-    b->setAccessibleName(QString::fromUtf8(tip));
+    b->setToolTip(tr(tip));
+    b->setAccessibleName(tr(tip));
     b->setGeometry(x, h - 48, 40, 36);
     return b;
   };
-  printButton_ = button("imprimer", widgets::CommandPicture::Print, "Imprimer le graphe", 34);
-  copyButton_ = button("copier", widgets::CommandPicture::Copy, "Copier", 84);
-  closeButton_ = button("fermer", widgets::CommandPicture::Close, "Fermer", 134);
+  printButton_ = button("imprimer", widgets::CommandPicture::Print, QT_TR_NOOP("Imprimer le graphe"), 34);
+  copyButton_ = button("copier", widgets::CommandPicture::Copy, QT_TR_NOOP("Copier"), 84);
+  closeButton_ = button("fermer", widgets::CommandPicture::Close, QT_TR_NOOP("Fermer"), 134);
   connect(printButton_, &QToolButton::clicked, this, [this] { printClicked(); });
   connect(copyButton_, &QToolButton::clicked, this, [this] { copyClicked(); });
   connect(closeButton_, &QToolButton::clicked, this, [this] { close(); });
@@ -330,7 +333,7 @@ void GraphWindow::redrawPlot() {
   s.clear();
 
   if (!plot_.plottable) {
-    const QString text = QString::fromUtf8(graph::kNotPlottable);
+    const QString text = qtp::shownMessageText(graph::kNotPlottable);
     s.setFont(QStringLiteral("Arial"), 12);
     const double left = (s.width() - s.textWidth(text)) / 2.0;
     s.setForeColor(widgets::kLightGrey);
@@ -381,9 +384,9 @@ void GraphWindow::redrawPlot() {
     const graph::LineFit fit = graph::fitLine(fitPoints.used, kind);
     lineFit_ = fit;
     equation_->setTextFormat(Qt::PlainText);
-    equation_->setText(QString::fromStdString(fit.possible ? graph::equationText(fit, table_.mask()) + "\n" +
-                                                                 graph::uncertaintyText(fit)
-                                                           : std::string("Modélisation impossible pour ces points.")));
+    equation_->setText(QString::fromStdString(
+        fit.possible ? graph::equationText(fit, table_.mask()) + "\n" + graph::uncertaintyText(fit)
+                     : tr("Modélisation impossible pour ces points.").toStdString()));
     graph::addLineStroke(strokes, plot_, fit);
     note = graph::fitNote(fit);
   }
@@ -486,7 +489,7 @@ void GraphWindow::followScreenRatio() {
     }
   }
   if (!changed) return;
-  widgets::drawTitleStrip(titleStrip_->surface(), QStringLiteral("Représentation graphique"));
+  widgets::drawTitleStrip(titleStrip_->surface(), tr("Représentation graphique"));
   redrawPlot();
 }
 
@@ -591,7 +594,7 @@ void GraphWindow::paintEvent(QPaintEvent*) {
   p.setFont(heading);
   for (const Heading& hd :
        {kHeadings[0], kHeadings[1], kHeadings[2], Heading{kPointerHeading, pointerSeparator_ + kPointerHeadingBelow}}) {
-    const QString text = QString::fromUtf8(hd.text);
+    const QString text = tr(hd.text);
     const int x = (kPanelWidth - hm.horizontalAdvance(text)) / 2;
     p.setPen(widgets::kDarkGrey);
     p.drawText(x, hd.top + hm.ascent(), text);

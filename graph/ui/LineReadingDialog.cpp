@@ -13,7 +13,7 @@ namespace velmira::graph::ui {
 
 LineReadingDialog::LineReadingDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("lineReading"));
-  setWindowTitle(QStringLiteral("Lire sur la droite"));
+  setWindowTitle(tr("Lire sur la droite"));
   setWindowModality(Qt::WindowModal);
   auto* form = new QFormLayout(this);
   ordinate_ = new QLineEdit(this);
@@ -28,7 +28,7 @@ LineReadingDialog::LineReadingDialog(QWidget* parent) : QDialog(parent) {
   form->addRow(QStringLiteral("u(y) ="), uy_);
   form->addRow(result_);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-  buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Fermer"));
+  buttons->button(QDialogButtonBox::Close)->setText(tr("Fermer"));
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   form->addRow(buttons);
   for (QLineEdit* e : {ordinate_, uy_}) connect(e, &QLineEdit::textChanged, this, [this] { showReading(); });

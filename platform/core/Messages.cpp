@@ -14,6 +14,16 @@ std::optional<std::size_t> MessageService::choose(const ChoiceQuestion&) { retur
 
 namespace velmira::msg {
 
+namespace {
+TextTranslator translator = nullptr;
+}  // namespace
+
+void setTextTranslator(TextTranslator hook) { translator = hook; }
+
+std::string shownText(std::string_view context, std::string_view french) {
+  return translator ? translator(context, french) : std::string(french);
+}
+
 Message criticalOk(std::string text, std::string title) {
   return {std::move(text), std::move(title), Icon::Critical, Buttons::Ok};
 }
@@ -123,12 +133,12 @@ std::string systemErrorText(int error) {
 
 Message writeFailure(const std::string& path, const fileio::SaveFailure& failure) {
   return criticalOk("Enregistrement impossible : « " + path + " » : " + saveCauseText(failure),
-                    "Enregistrement impossible");
+                    VELMIRA_TEXT("velmira::msg", "Enregistrement impossible"));
 }
 
 Message replaceReadOnlyQuestion(const std::string& path) {
   return exclamationYesNo("Le fichier « " + path + " » est en lecture seule.\nLe remplacer quand même ?",
-                          "Fichier en lecture seule");
+                          VELMIRA_TEXT("velmira::msg", "Fichier en lecture seule"));
 }
 
 bool mayReplace(const std::string& path, bool askOverReadOnly, MessageService& messages,
@@ -140,12 +150,19 @@ bool mayReplace(const std::string& path, bool askOverReadOnly, MessageService& m
   return true;
 }
 
-Message readFailure() { return criticalOk("Lecture impossible sur disque", "Erreur lors du chargement du fichier"); }
+Message readFailure() {
+  return criticalOk(VELMIRA_TEXT("velmira::msg", "Lecture impossible sur disque"),
+                    VELMIRA_TEXT("velmira::msg", "Erreur lors du chargement du fichier"));
+}
 Message notConfiguration() {
-  return criticalOk("Ce fichier ne correspond pas à cette application", "Fichier non valide");
+  return criticalOk(VELMIRA_TEXT("velmira::msg", "Ce fichier ne correspond pas à cette application"),
+                    VELMIRA_TEXT("velmira::msg", "Fichier non valide"));
 }
 
-Message textCut() { return information("Texte trop long : seul le début est affiché.", "Texte trop long"); }
+Message textCut() {
+  return information(VELMIRA_TEXT("velmira::msg", "Texte trop long : seul le début est affiché."),
+                     VELMIRA_TEXT("velmira::msg", "Texte trop long"));
+}
 
 Message saveDiscardCancel(std::string text, std::string title) {
   return {std::move(text), std::move(title), Icon::Exclamation, Buttons::SaveDiscardCancel};

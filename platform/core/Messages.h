@@ -5,9 +5,11 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/core/SafeFile.h"
+#include "platform/core/TextMark.h"
 
 namespace velmira {
 
@@ -16,11 +18,24 @@ enum class Icon { Critical, Question, Exclamation, Information };
 enum class Buttons { Ok, OkCancel, YesNo, SaveDiscardCancel };
 enum class Answer { Ok, Cancel, Yes, No, Save, Discard };
 
+namespace msg {
+// The translation seam. The core builds its texts in French; where one is
+// shown, `shownText` gives it in the windows' language through the hook the
+// window layer sets (the French text itself while none is set, or when the
+// hook has no translation). A text the core composes with a number or a file
+// name in it is looked up whole, so it stays French.
+using TextTranslator = std::string (*)(std::string_view context, std::string_view french);
+void setTextTranslator(TextTranslator translator);
+std::string shownText(std::string_view context, std::string_view french);
+// The context of the message boxes' texts in the catalogues.
+inline constexpr const char* kMessageContext = "velmira::msg";
+}  // namespace msg
+
 // The captions of the buttons the desktop has no standard text for.
-inline constexpr const char* kSaveCaption = "Enregistrer";
-inline constexpr const char* kDiscardCaption = "Ne pas enregistrer";
-inline constexpr const char* kCancelCaption = "Annuler";
-inline constexpr const char* kResumeCaption = "Reprendre";
+inline constexpr const char* kSaveCaption = VELMIRA_TEXT("velmira::msg", "Enregistrer");
+inline constexpr const char* kDiscardCaption = VELMIRA_TEXT("velmira::msg", "Ne pas enregistrer");
+inline constexpr const char* kCancelCaption = VELMIRA_TEXT("velmira::msg", "Annuler");
+inline constexpr const char* kResumeCaption = VELMIRA_TEXT("velmira::msg", "Reprendre");
 
 struct Message {
   std::string text;

@@ -7,6 +7,8 @@
 #include <QSpacerItem>
 #include <QString>
 
+#include "platform/qt/Translations.h"
+
 namespace velmira::qtp {
 
 namespace {
@@ -46,9 +48,9 @@ QMessageBox::StandardButtons buttonsOf(Buttons buttons) {
 
 void configureMessageBox(QMessageBox& box, const Message& message) {
   box.setIcon(iconOf(message.icon));
-  box.setWindowTitle(QString::fromStdString(message.title));
+  box.setWindowTitle(shownMessageText(message.title));
   box.setTextFormat(Qt::PlainText);
-  box.setText(QString::fromStdString(message.text));
+  box.setText(shownMessageText(message.text));
   box.setStandardButtons(buttonsOf(message.buttons));
   switch (message.buttons) {
     case Buttons::Ok:
@@ -64,9 +66,9 @@ void configureMessageBox(QMessageBox& box, const Message& message) {
       box.setEscapeButton(QMessageBox::No);
       break;
     case Buttons::SaveDiscardCancel:
-      box.button(QMessageBox::Save)->setText(QString::fromUtf8(kSaveCaption));
-      box.button(QMessageBox::Discard)->setText(QString::fromUtf8(kDiscardCaption));
-      box.button(QMessageBox::Cancel)->setText(QString::fromUtf8(kCancelCaption));
+      box.button(QMessageBox::Save)->setText(shownMessageText(kSaveCaption));
+      box.button(QMessageBox::Discard)->setText(shownMessageText(kDiscardCaption));
+      box.button(QMessageBox::Cancel)->setText(shownMessageText(kCancelCaption));
       box.setDefaultButton(QMessageBox::Save);
       box.setEscapeButton(QMessageBox::Cancel);
       break;

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "platform/qt/MessageBoxBuilder.h"
+#include "platform/qt/Translations.h"
 
 namespace velmira::qtp {
 
@@ -24,11 +25,11 @@ Answer QtMessageService::show(const Message& message) {
 std::optional<std::string> QtMessageService::ask(const TextQuestion& question) {
   QInputDialog box(parent_.data());
   box.setInputMode(QInputDialog::TextInput);
-  box.setWindowTitle(QString::fromStdString(question.title));
-  box.setLabelText(QString::fromStdString(question.prompt));
+  box.setWindowTitle(shownMessageText(question.title));
+  box.setLabelText(shownMessageText(question.prompt));
   box.setTextValue(QString::fromStdString(question.initial));
   box.setOkButtonText(QStringLiteral("OK"));
-  box.setCancelButtonText(QStringLiteral("Annuler"));
+  box.setCancelButtonText(shownMessageText(kCancelCaption));
   if (box.exec() != QDialog::Accepted) return std::nullopt;
   return box.textValue().toStdString();
 }
@@ -36,16 +37,16 @@ std::optional<std::string> QtMessageService::ask(const TextQuestion& question) {
 std::optional<std::size_t> QtMessageService::choose(const ChoiceQuestion& question) {
   if (question.lines.empty()) return std::nullopt;
   QDialog box(parent_.data());
-  box.setWindowTitle(QString::fromStdString(question.title));
+  box.setWindowTitle(shownMessageText(question.title));
   auto* layout = new QVBoxLayout(&box);
-  auto* text = new QLabel(QString::fromStdString(question.text), &box);
+  auto* text = new QLabel(shownMessageText(question.text), &box);
   auto* list = new QListWidget(&box);
   for (const std::string& line : question.lines) list->addItem(QString::fromStdString(line));
   list->setCurrentRow(0);
   text->setBuddy(list);
   auto* buttons = new QDialogButtonBox(&box);
-  QPushButton* take = buttons->addButton(QString::fromStdString(question.takeCaption), QDialogButtonBox::AcceptRole);
-  buttons->addButton(QString::fromStdString(question.noneCaption), QDialogButtonBox::RejectRole);
+  QPushButton* take = buttons->addButton(shownMessageText(question.takeCaption), QDialogButtonBox::AcceptRole);
+  buttons->addButton(shownMessageText(question.noneCaption), QDialogButtonBox::RejectRole);
   take->setDefault(true);
   layout->addWidget(text);
   layout->addWidget(list);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // `saisaut`: what each record button writes into each column.
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -18,7 +19,7 @@ namespace velmira::table::ui {
 bool runAutoEntryDialog(QWidget* parent, Table& table) {
   QDialog d(parent);
   d.setObjectName(QStringLiteral("autoEntryDialog"));
-  d.setWindowTitle(QStringLiteral("Saisie automatique"));
+  d.setWindowTitle(QCoreApplication::translate("velmira::table::ui", "Saisie automatique"));
   auto* form = new QFormLayout;
   std::array<QComboBox*, kCols> combos{};
   for (int c = 0; c < kCols; ++c) {
@@ -27,13 +28,15 @@ bool runAutoEntryDialog(QWidget* parent, Table& table) {
     for (int code = kEntryEmpty; code <= kEntryCodes; ++code)
       combo->addItem(QString::fromStdString(autoEntryCaption(code)));
     combo->setCurrentIndex(table.autoEntry(c) - 1);
-    form->addRow(QStringLiteral("Colonne C%1 :").arg(c + 1), combo);
+    form->addRow(QCoreApplication::translate("velmira::table::ui", "Colonne C%1 :").arg(c + 1), combo);
     combos[c] = combo;
   }
   QDialogButtonBox* buttons = okCancelButtons(d);
   auto* layout = new QVBoxLayout(&d);
   layout->addWidget(
-      new QLabel(QStringLiteral("Ce que les boutons d'enregistrement écrivent dans chaque colonne :"), &d));
+      new QLabel(QCoreApplication::translate("velmira::table::ui",
+                                             "Ce que les boutons d'enregistrement écrivent dans chaque colonne :"),
+                 &d));
   layout->addLayout(form);
   layout->addWidget(buttons);
   if (d.exec() != QDialog::Accepted) return false;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // `Formatdonnees`: the number format of the table, with examples.
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -18,9 +19,12 @@ namespace velmira::table::ui {
 
 namespace {
 
-constexpr const char* kCaptions[5] = {"Standard 1 : 2 chiffres après la virgule",
-                                      "Standard 2 : 3 chiffres après la virgule", "Standard 3 : libre",
-                                      "Scientifique 1 : 3 chiffres affichés", "Scientifique 2 : 4 chiffres affichés"};
+constexpr const char* kCaptions[5] = {
+    QT_TRANSLATE_NOOP("velmira::table::ui", "Standard 1 : 2 chiffres après la virgule"),
+    QT_TRANSLATE_NOOP("velmira::table::ui", "Standard 2 : 3 chiffres après la virgule"),
+    QT_TRANSLATE_NOOP("velmira::table::ui", "Standard 3 : libre"),
+    QT_TRANSLATE_NOOP("velmira::table::ui", "Scientifique 1 : 3 chiffres affichés"),
+    QT_TRANSLATE_NOOP("velmira::table::ui", "Scientifique 2 : 4 chiffres affichés")};
 
 // The example of option i: the standard formats with their digits grouped
 // by three.
@@ -36,15 +40,17 @@ QString example(int option, float value) {
 bool runFormatDialog(QWidget* parent, Table& table) {
   QDialog d(parent);
   d.setObjectName(QStringLiteral("formatDialog"));
-  d.setWindowTitle(QStringLiteral("Format d'écriture des données dans le tableau"));
+  d.setWindowTitle(QCoreApplication::translate("velmira::table::ui", "Format d'écriture des données dans le tableau"));
   auto* layout = new QVBoxLayout(&d);
   layout->addWidget(
-      new QLabel(QStringLiteral("Choisir une option d'affichage en vous aidant du tableau d'exemples."), &d));
+      new QLabel(QCoreApplication::translate("velmira::table::ui",
+                                             "Choisir une option d'affichage en vous aidant du tableau d'exemples."),
+                 &d));
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(18);
   auto* group = new QButtonGroup(&d);
   for (int i = 0; i < 5; ++i) {
-    auto* o = new QRadioButton(QString::fromUtf8(kCaptions[i]), &d);
+    auto* o = new QRadioButton(QCoreApplication::translate("velmira::table::ui", kCaptions[i]), &d);
     o->setObjectName(QStringLiteral("format%1").arg(i + 1));
     group->addButton(o, i + 1);
     grid->addWidget(o, i, 0);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // `fnblignes`: the number of data lines of the table.
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -16,13 +17,14 @@ namespace velmira::table::ui {
 bool runLineCountDialog(QWidget* parent, Table& table) {
   QDialog d(parent);
   d.setObjectName(QStringLiteral("lineCountDialog"));
-  d.setWindowTitle(QStringLiteral("Nombre de lignes du tableau"));
+  d.setWindowTitle(QCoreApplication::translate("velmira::table::ui", "Nombre de lignes du tableau"));
   auto* layout = new QVBoxLayout(&d);
-  layout->addWidget(new QLabel(QStringLiteral("Modifier le nombre de lignes du tableau (de 1 à 100)\n"
-                                              "sans compter la première ligne."),
+  layout->addWidget(new QLabel(QCoreApplication::translate("velmira::table::ui",
+                                                           "Modifier le nombre de lignes du tableau (de 1 à 100)\n"
+                                                           "sans compter la première ligne."),
                                &d));
   auto* row = new QHBoxLayout;
-  row->addWidget(new QLabel(QStringLiteral("Nombre de lignes..."), &d));
+  row->addWidget(new QLabel(QCoreApplication::translate("velmira::table::ui", "Nombre de lignes..."), &d));
   auto* upDown = new QSpinBox(&d);
   upDown->setObjectName(QStringLiteral("lineCount"));
   upDown->setRange(kMinLines, kMaxLines);

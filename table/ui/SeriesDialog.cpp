@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // `arith`: an arithmetic series down a column.
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -54,15 +55,16 @@ class SeriesField : public QLineEdit {
 bool runSeriesDialog(QWidget* parent, Table& table, int col, MessageService& messages) {
   QDialog d(parent);
   d.setObjectName(QStringLiteral("seriesDialog"));
-  d.setWindowTitle(QStringLiteral("Suite arithmétique"));
+  d.setWindowTitle(QCoreApplication::translate("velmira::table::ui", "Suite arithmétique"));
   auto* form = new QFormLayout;
-  static const char* const kLabels[3] = {
-      "Première valeur\u00A0:", "Dernière valeur\u00A0:", "Incrément (raison)\u00A0:"};
+  static const char* const kLabels[3] = {QT_TRANSLATE_NOOP("velmira::table::ui", "Première valeur\u00A0:"),
+                                         QT_TRANSLATE_NOOP("velmira::table::ui", "Dernière valeur\u00A0:"),
+                                         QT_TRANSLATE_NOOP("velmira::table::ui", "Incrément (raison)\u00A0:")};
   std::array<SeriesField*, 3> fields{};
   for (int i = 0; i < 3; ++i) {
     fields[i] = new SeriesField(&d);
     fields[i]->setObjectName(QStringLiteral("seriesField%1").arg(i));
-    form->addRow(QString::fromUtf8(kLabels[i]), fields[i]);
+    form->addRow(QCoreApplication::translate("velmira::table::ui", kLabels[i]), fields[i]);
   }
   // OK closes the dialog only when the series is filled.
   QDialogButtonBox* buttons = okCancelButtons(d, false);

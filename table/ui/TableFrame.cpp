@@ -38,7 +38,7 @@ TableFrame::TableFrame(Table& table, MessageService& messages, QWidget* parent)
   velmira::widgets::styleSideFrame(*this);
   resize(designSize());
   // The table menu's picture stands at the left of the title.
-  title_ = velmira::widgets::addSideFrameTitle(*this, QStringLiteral("       Tableau de valeurs  "));
+  title_ = velmira::widgets::addSideFrameTitle(*this, tr("       Tableau de valeurs  "));
 
   menuButton_ = new QLabel(this);
   menuButton_->setObjectName(QStringLiteral("tableMenuButton"));
@@ -68,37 +68,33 @@ void TableFrame::resizeEvent(QResizeEvent* event) {
   grid_->setGeometry(1, kTitleHeight + 1, width() - 2, height() - kTitleHeight - 2);
 }
 
-QString TableFrame::imageHint() {
-  return QStringLiteral("Modifier le nombre de lignes, obtenir une représentation graphique...");
-}
+QString TableFrame::imageHint() { return tr("Modifier le nombre de lignes, obtenir une représentation graphique..."); }
 
 void TableFrame::buildMenus() {
   tableMenu_ = new QMenu(this);
   tableMenu_->setObjectName(QStringLiteral("tableMenu"));
-  undo_ = tableMenu_->addAction(QStringLiteral("&Annuler"));
+  undo_ = tableMenu_->addAction(tr("&Annuler"));
   undo_->setObjectName(QStringLiteral("undoEntry"));
-  redo_ = tableMenu_->addAction(QStringLiteral("&Rétablir"));
+  redo_ = tableMenu_->addAction(tr("&Rétablir"));
   redo_->setObjectName(QStringLiteral("redoEntry"));
   tableMenu_->addSeparator();
-  tableMenu_->addAction(QStringLiteral("&Saisie automatique"), this, [this] { runAutoEntryDialog(window(), table_); });
-  tableMenu_->addAction(QStringLiteral("&Nombre de lignes"), this, [this] { runLineCountDialog(window(), table_); });
-  insertAbove_ = tableMenu_->addAction(QStringLiteral("&Insérer une ligne au-dessus de la cellule active"), this,
+  tableMenu_->addAction(tr("&Saisie automatique"), this, [this] { runAutoEntryDialog(window(), table_); });
+  tableMenu_->addAction(tr("&Nombre de lignes"), this, [this] { runLineCountDialog(window(), table_); });
+  insertAbove_ = tableMenu_->addAction(tr("&Insérer une ligne au-dessus de la cellule active"), this,
                                        [this] { table_.insertAbove(); });
-  append_ = tableMenu_->addAction(QStringLiteral("Insérer une ligne à la &fin du tableau"), this,
-                                  [this] { table_.append(); });
-  deleteRow_ = tableMenu_->addAction(QStringLiteral("Supprimer &la ligne de la cellule active"), this,
-                                     [this] { table_.deleteRow(); });
+  append_ = tableMenu_->addAction(tr("Insérer une ligne à la &fin du tableau"), this, [this] { table_.append(); });
+  deleteRow_ =
+      tableMenu_->addAction(tr("Supprimer &la ligne de la cellule active"), this, [this] { table_.deleteRow(); });
   tableMenu_->addSeparator();
-  tableMenu_->addAction(QStringLiteral("F&ormat d'écriture des données"), this,
-                        [this] { runFormatDialog(window(), table_); });
+  tableMenu_->addAction(tr("F&ormat d'écriture des données"), this, [this] { runFormatDialog(window(), table_); });
   tableMenu_->addSeparator();
-  tableMenu_->addAction(QStringLiteral("Représentation &graphique"), this, &TableFrame::graphRequested);
+  tableMenu_->addAction(tr("Représentation &graphique"), this, &TableFrame::graphRequested);
   tableMenu_->addSeparator();
-  tableMenu_->addAction(QStringLiteral("&Effacer le tableau"), this, [this] { clearTable(table_, messages_); });
-  tableMenu_->addAction(QStringLiteral("&Cacher le tableau"), this, &TableFrame::hideRequested);
+  tableMenu_->addAction(tr("&Effacer le tableau"), this, [this] { clearTable(table_, messages_); });
+  tableMenu_->addAction(tr("&Cacher le tableau"), this, &TableFrame::hideRequested);
   tableMenu_->addSeparator();
-  tableMenu_->addAction(QStringLiteral("E&xporter le tableau…"), this, &TableFrame::chooseExportFile);
-  tableMenu_->addAction(QStringLiteral("Im&primer le tableau"), this, &TableFrame::printRequested);
+  tableMenu_->addAction(tr("E&xporter le tableau…"), this, &TableFrame::chooseExportFile);
+  tableMenu_->addAction(tr("Im&primer le tableau"), this, &TableFrame::printRequested);
 
   columnMenu_ = new QMenu(this);
   columnMenu_->setObjectName(QStringLiteral("columnMenu"));
@@ -109,26 +105,22 @@ void TableFrame::buildMenus() {
       if (a != undo_ && a != redo_) emit edited(a->text().remove(QStringLiteral("…")).remove(QLatin1Char('&')));
     });
   }
-  calculate_ =
-      columnMenu_->addAction(QStringLiteral("Calculer"), this, [this] { emit calculateRequested(menuColumn_, false); });
-  showFormula_ =
-      columnMenu_->addAction(QStringLiteral("Voir expression"), this, [this] { emit formulaRequested(menuColumn_); });
-  recalculate_ = columnMenu_->addAction(QStringLiteral("Recalculer"), this,
-                                        [this] { emit calculateRequested(menuColumn_, true); });
-  columnMenu_->addAction(QStringLiteral("&Suite arithmétique"), this,
+  calculate_ = columnMenu_->addAction(tr("Calculer"), this, [this] { emit calculateRequested(menuColumn_, false); });
+  showFormula_ = columnMenu_->addAction(tr("Voir expression"), this, [this] { emit formulaRequested(menuColumn_); });
+  recalculate_ = columnMenu_->addAction(tr("Recalculer"), this, [this] { emit calculateRequested(menuColumn_, true); });
+  columnMenu_->addAction(tr("&Suite arithmétique"), this,
                          [this] { runSeriesDialog(window(), table_, menuColumn_, messages_); });
   columnMenu_->addSeparator();
-  clearColumn_ =
-      columnMenu_->addAction(QStringLiteral("Effacer la colonne"), this, [this] { table_.clearColumn(menuColumn_); });
-  rename_ = columnMenu_->addAction(QStringLiteral("Titre de la colonne"), this,
+  clearColumn_ = columnMenu_->addAction(tr("Effacer la colonne"), this, [this] { table_.clearColumn(menuColumn_); });
+  rename_ = columnMenu_->addAction(tr("Titre de la colonne"), this,
                                    [this] { askRenameColumn(table_, menuColumn_, messages_); });
   columnMenu_->addSeparator();
-  sortUp_ = columnMenu_->addAction(QStringLiteral("Trier la colonne dans l'ordre croissant"), this,
+  sortUp_ = columnMenu_->addAction(tr("Trier la colonne dans l'ordre croissant"), this,
                                    [this] { table_.sort(menuColumn_, true); });
-  sortDown_ = columnMenu_->addAction(QStringLiteral("Trier la colonne dans l'ordre décroissant"), this,
+  sortDown_ = columnMenu_->addAction(tr("Trier la colonne dans l'ordre décroissant"), this,
                                      [this] { table_.sort(menuColumn_, false); });
   columnMenu_->addSeparator();
-  columnMenu_->addAction(QStringLiteral("Stat&istiques de la colonne"), this,
+  columnMenu_->addAction(tr("Stat&istiques de la colonne"), this,
                          [this] { messages_.show(table::statisticsMessage(table_, menuColumn_)); });
 }
 
@@ -141,13 +133,13 @@ void TableFrame::updateTableMenu() {
 void TableFrame::updateColumnMenu(int col) {
   menuColumn_ = col;
   const QString n = QString::number(col + 1);
-  calculate_->setText(QStringLiteral("&Calculer C") + n);
-  showFormula_->setText(QStringLiteral("&Voir expression C") + n);
-  recalculate_->setText(QStringLiteral("&Recalculer C") + n);
-  clearColumn_->setText(QStringLiteral("&Effacer C") + n);
-  rename_->setText(QStringLiteral("&Nommer C") + n);
-  sortUp_->setText(QStringLiteral("&Trier C") + n + QStringLiteral(" dans l'ordre croissant."));
-  sortDown_->setText(QStringLiteral("Trier C") + n + QStringLiteral(" dans l'ordre &décroissant."));
+  calculate_->setText(tr("&Calculer C%1").arg(n));
+  showFormula_->setText(tr("&Voir expression C%1").arg(n));
+  recalculate_->setText(tr("&Recalculer C%1").arg(n));
+  clearColumn_->setText(tr("&Effacer C%1").arg(n));
+  rename_->setText(tr("&Nommer C%1").arg(n));
+  sortUp_->setText(tr("&Trier C%1 dans l'ordre croissant.").arg(n));
+  sortDown_->setText(tr("Trier C%1 dans l'ordre &décroissant.").arg(n));
   const bool formula = !table_.formula(col).empty();
   showFormula_->setEnabled(formula);
   recalculate_->setEnabled(formula);
@@ -181,11 +173,6 @@ void TableFrame::setWorkFiles(QString appFolder, std::function<std::string()> wo
   workFile_ = std::move(workFile);
 }
 
-namespace {
-const QString kCsvFilter = QStringLiteral("Tableau CSV (*.csv)");
-const QString kOdsFilter = QStringLiteral("Classeur OpenDocument (*.ods)");
-}  // namespace
-
 void TableFrame::chooseExportFile() {
   QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   if (!QDir(documents).exists()) documents = QDir::homePath();
@@ -194,14 +181,15 @@ void TableFrame::chooseExportFile() {
   const QString name =
       place.name.empty() ? QStringLiteral("tableau") : QFileInfo(QString::fromStdString(place.name)).completeBaseName();
   const QString start = QDir(QString::fromStdString(place.folder)).filePath(name + QStringLiteral(".csv"));
-  QString filter = kCsvFilter;
-  QString path = QFileDialog::getSaveFileName(window(), QStringLiteral("Exporter le tableau"), start,
-                                              kCsvFilter + QStringLiteral(";;") + kOdsFilter, &filter);
+  const QString csv = tr("Tableau CSV (*.csv)"), ods = tr("Classeur OpenDocument (*.ods)");
+  QString filter = csv;
+  QString path = QFileDialog::getSaveFileName(window(), tr("Exporter le tableau"), start,
+                                              csv + QStringLiteral(";;") + ods, &filter);
   if (path.isEmpty()) return;
   // A name with neither extension takes the chosen type's.
   if (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive) &&
       !path.endsWith(QStringLiteral(".ods"), Qt::CaseInsensitive))
-    path += filter == kOdsFilter ? QStringLiteral(".ods") : QStringLiteral(".csv");
+    path += filter == ods ? QStringLiteral(".ods") : QStringLiteral(".csv");
   if (files::insideFolder(QFileInfo(path).absoluteFilePath().toStdString(), appFolder_.toStdString())) {
     messages_.show(files::appFolderRefused());
     return;
@@ -230,12 +218,10 @@ void TableFrame::showHistory(const files::WorkHistory& history) {
   undo_->setEnabled(history.canUndo());
   redo_->setEnabled(history.canRedo());
   // Access keys A and R (the table menu's other entries leave them free).
-  undo_->setText(QStringLiteral("&") + (history.canUndo()
-                                            ? QString::fromStdString(files::undoCaption(history.undoName()))
-                                            : QStringLiteral("Annuler")));
-  redo_->setText(QStringLiteral("&") + (history.canRedo()
-                                            ? QString::fromStdString(files::redoCaption(history.redoName()))
-                                            : QStringLiteral("Rétablir")));
+  undo_->setText(QStringLiteral("&") +
+                 (history.canUndo() ? QString::fromStdString(files::undoCaption(history.undoName())) : tr("Annuler")));
+  redo_->setText(QStringLiteral("&") +
+                 (history.canRedo() ? QString::fromStdString(files::redoCaption(history.redoName())) : tr("Rétablir")));
 }
 
 }  // namespace velmira::table::ui

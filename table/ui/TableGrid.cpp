@@ -22,10 +22,10 @@ namespace velmira::table::ui {
 TableGrid::TableGrid(TableModel& model, MessageService& messages, QWidget* parent)
     : QTableView(parent), model_(model), messages_(messages) {
   setObjectName(QStringLiteral("tableGrid"));
-  setAccessibleName(QStringLiteral("Tableau de valeurs"));
+  setAccessibleName(tr("Tableau de valeurs"));
   setAccessibleDescription(
-      QStringLiteral("Flèches : cellule voisine ; Maj+F10 : menu du tableau ; "
-                     "Ctrl+Espace puis Maj+F10 : menu de la colonne ; Tab : sortir"));
+      tr("Flèches : cellule voisine ; Maj+F10 : menu du tableau ; "
+         "Ctrl+Espace puis Maj+F10 : menu de la colonne ; Tab : sortir"));
   setModel(&model_);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -55,12 +55,12 @@ TableGrid::TableGrid(TableModel& model, MessageService& messages, QWidget* paren
 }
 
 QString TableGrid::titleHint() {
-  return QStringLiteral("Cliquer sur la première cellule d'une colonne pour calculer, effacer, nommer ou classer.");
+  return tr("Cliquer sur la première cellule d'une colonne pour calculer, effacer, nommer ou classer.");
 }
 QString TableGrid::columnChosenHint() {
-  return QStringLiteral("Colonne choisie : Maj+F10 ouvre son menu (calculer, effacer, nommer, classer).");
+  return tr("Colonne choisie : Maj+F10 ouvre son menu (calculer, effacer, nommer, classer).");
 }
-QString TableGrid::cellHint() { return QStringLiteral("Cliquer sur une cellule pour l'activer et saisir une valeur."); }
+QString TableGrid::cellHint() { return tr("Cliquer sur une cellule pour l'activer et saisir une valeur."); }
 
 void TableGrid::layoutColumns() {
   // Five equal columns filling the grid, the last a little narrower.

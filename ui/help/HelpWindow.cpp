@@ -34,7 +34,10 @@ QPointer<HelpWindow>& openWindow() {
 
 }  // namespace
 
-QString helpFilePath(const QString& appFolder) { return QDir(appFolder).filePath(QStringLiteral("aide/index.html")); }
+QString helpFilePath(const QString& appFolder, qtp::UiLanguage language) {
+  return QDir(appFolder).filePath(language == qtp::UiLanguage::English ? QStringLiteral("aide/en/index.html")
+                                                                       : QStringLiteral("aide/index.html"));
+}
 
 HelpWindow::HelpWindow(QWidget* parent)
     : QWidget(parent, Qt::Window),
@@ -42,7 +45,7 @@ HelpWindow::HelpWindow(QWidget* parent)
       contents_(new QTreeWidget),
       search_(new QLineEdit),
       result_(new QLabel) {
-  setWindowTitle(QStringLiteral("Aide de Velmira"));
+  setWindowTitle(tr("Aide de Velmira"));
   setAttribute(Qt::WA_DeleteOnClose);
   // Within the screen's free area on a small screen.
   resize(QSize(880, 620).boundedTo(parent ? widgets::freeRoom(*parent) : QSize(880, 620)));
@@ -50,13 +53,13 @@ HelpWindow::HelpWindow(QWidget* parent)
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   escape->setContext(Qt::WindowShortcut);
   connect(escape, &QShortcut::activated, this, &QWidget::close);
-  search_->setAccessibleName(QStringLiteral("Rechercher dans l'aide"));
-  contents_->setAccessibleName(QStringLiteral("Sommaire de l'aide"));
-  browser_->setAccessibleName(QStringLiteral("Texte de l'aide"));
+  search_->setAccessibleName(tr("Rechercher dans l'aide"));
+  contents_->setAccessibleName(tr("Sommaire de l'aide"));
+  browser_->setAccessibleName(tr("Texte de l'aide"));
 
-  search_->setPlaceholderText(QStringLiteral("Rechercher"));
+  search_->setPlaceholderText(tr("Rechercher"));
   search_->setClearButtonEnabled(true);
-  search_->setToolTip(QStringLiteral("Chercher un mot dans l'aide (Entrée : occurrence suivante)"));
+  search_->setToolTip(tr("Chercher un mot dans l'aide (Entrée : occurrence suivante)"));
   contents_->setHeaderHidden(true);
   contents_->setRootIsDecorated(false);
   contents_->setIndentation(14);
@@ -149,12 +152,11 @@ void HelpWindow::highlight(const QString& text) {
   if (text.isEmpty()) {
     result_->clear();
   } else if (found.isEmpty()) {
-    result_->setText(QStringLiteral("Aucun résultat"));
+    result_->setText(tr("Aucun résultat"));
   } else if (found.size() == 1) {
-    result_->setText(QStringLiteral("1 résultat"));
+    result_->setText(tr("1 résultat"));
   } else {
-    result_->setText(
-        QStringLiteral("%1%2 résultats").arg(found.size() >= kMaxCounted ? "plus de " : "").arg(found.size()));
+    result_->setText((found.size() >= kMaxCounted ? tr("plus de %1 résultats") : tr("%1 résultats")).arg(found.size()));
   }
 }
 
@@ -171,10 +173,11 @@ bool HelpWindow::findNext() {
 }
 
 HelpWindow* showHelp(QWidget* parent, const QString& appFolder, MessageService& messages) {
-  const QString file = helpFilePath(appFolder);
+  const QString file = helpFilePath(appFolder, qtp::installedLanguage());
   if (!QFileInfo(file).isFile()) {
-    messages.show(
-        msg::criticalOk("Le fichier d'aide est introuvable : " + QDir::toNativeSeparators(file).toStdString(), "Aide"));
+    messages.show(msg::criticalOk(
+        HelpWindow::tr("Le fichier d'aide est introuvable : %1").arg(QDir::toNativeSeparators(file)).toStdString(),
+        HelpWindow::tr("Aide").toStdString()));
     return nullptr;
   }
   QPointer<HelpWindow>& window = openWindow();
@@ -183,8 +186,9 @@ HelpWindow* showHelp(QWidget* parent, const QString& appFolder, MessageService& 
     window = new HelpWindow(parent);
     if (!window->load(file)) {
       delete window.data();
-      messages.show(
-          msg::criticalOk("Le fichier d'aide est illisible : " + QDir::toNativeSeparators(file).toStdString(), "Aide"));
+      messages.show(msg::criticalOk(
+          HelpWindow::tr("Le fichier d'aide est illisible : %1").arg(QDir::toNativeSeparators(file)).toStdString(),
+          HelpWindow::tr("Aide").toStdString()));
       return nullptr;
     }
   }

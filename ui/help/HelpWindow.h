@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The help window: the French help shipped in the application folder
-// ("aide/index.html"), shown in a text browser beside its contents (the
+// The help window: the help shipped in the application folder in the windows'
+// language ("aide/index.html", "aide/en/index.html"), shown in a text browser beside its contents (the
 // headings of the page) and a search field.
 #include <QPointer>
 #include <QWidget>
 
 #include "platform/core/Messages.h"
+#include "platform/qt/Translations.h"
 
 class QLabel;
 class QLineEdit;
@@ -16,8 +17,9 @@ class QTreeWidgetItem;
 
 namespace velmira::ui {
 
-// The help file of an application folder.
-QString helpFilePath(const QString& appFolder);
+// The help file of an application folder in `language` (French: aide/index.html,
+// English: aide/en/index.html).
+QString helpFilePath(const QString& appFolder, qtp::UiLanguage language);
 
 class HelpWindow : public QWidget {
   Q_OBJECT

@@ -14,9 +14,11 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <QTranslator>
 
 #include "graph/ui/GraphFigure.h"
 #include "graph/ui/GraphWindow.h"
@@ -24,6 +26,7 @@
 #include "model/EntryRules.h"
 #include "model/Workbench.h"
 #include "platform/qt/Printing.h"
+#include "platform/qt/Translations.h"
 #include "table/Recording.h"
 #include "table/Table.h"
 #include "tests/support/PdfPages.h"
@@ -387,6 +390,34 @@ TEST_F(GraphWindowTest, KohlrauschPlotOfPotassiumChloride) {
   if (!out.isEmpty()) {
     EXPECT_TRUE(shot.save(QDir(out).filePath(QStringLiteral("screenshot-graphe.png"))));
   }
+}
+
+// With the English catalogue the window's texts are English and its numbers
+// keep the decimal comma. With VELMIRA_SCREENSHOTS set, the English window
+// with its model (screenshot-en-graphe.png).
+TEST_F(GraphWindowTest, InEnglishWithTheEnglishCatalogueAndStillTheDecimalComma) {
+  QTranslator english;
+  ASSERT_TRUE(qtp::loadProgramCatalogue(english, QStringLiteral(VELMIRA_PROGRAM_FOLDER), qtp::UiLanguage::English));
+  QCoreApplication::installTranslator(&english);
+  table.setCell(0, 0, "V (mL)");
+  table.setCell(0, 1, "σ (S/m)");
+  fill({{"0", "0,1"}, {"1", "2,3"}, {"2", "4,1"}, {"3", "6,4"}});
+  open();
+  EXPECT_EQ(window->windowTitle(), "Graph — Velmira");
+  EXPECT_EQ(window->joinPoints()->text(), "Join the points");
+  EXPECT_EQ(window->readButton()->text(), "Read off the line");
+  click(window->fitBox());
+  EXPECT_TRUE(window->equation()->text().contains(QRegularExpression("\\d,\\d")))
+      << window->equation()->text().toStdString();
+  EXPECT_NE(window->scaleLabel()->text().indexOf("0,5"), -1) << window->scaleLabel()->text().toStdString();
+  QApplication::processEvents();
+  if (const QString out = qEnvironmentVariable("VELMIRA_SCREENSHOTS"); !out.isEmpty()) {
+    EXPECT_TRUE(window->grab().save(QDir(out).filePath(QStringLiteral("screenshot-en-graphe.png"))));
+  }
+  window.reset();
+  QCoreApplication::removeTranslator(&english);
+  open();
+  EXPECT_EQ(window->joinPoints()->text(), "Lier les points");
 }
 
 }  // namespace
