@@ -3,7 +3,8 @@
 // families each of its fonts asks for: no text ever needs a face the machine
 // happens to have. The characters come from the string and character
 // literals of the program's sources (windows and core messages), the Symbol
-// font's texts, the help page and the shipped statements and exercises.
+// font's texts, the help pages, the English catalogue and the shipped statements
+// and exercises.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <QStringDecoder>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QXmlStreamReader>
 #include <map>
 #include <set>
 #include <string>
@@ -105,9 +107,17 @@ Characters shownCharacters() {
     addText(out, qtp::symbolToUnicode(QString(QChar(c))), QStringLiteral("symbolToUnicode"));
 
   const QDir data(QStringLiteral(VELMIRA_APP_DATA));
-  QTextDocument help;
-  help.setHtml(QString::fromUtf8(fileBytes(data.filePath(QStringLiteral("aide/index.html")))));
-  addText(out, help.toPlainText(), QStringLiteral("aide/index.html"));
+  for (const QString& page : {QStringLiteral("aide/index.html"), QStringLiteral("aide/en/index.html")}) {
+    QTextDocument help;
+    help.setHtml(QString::fromUtf8(fileBytes(data.filePath(page))));
+    addText(out, help.toPlainText(), page);
+  }
+  // The English windows' texts.
+  QXmlStreamReader catalogue(fileBytes(root.filePath(QStringLiteral("translations/velmira_en.ts"))));
+  while (!catalogue.atEnd())
+    if (catalogue.readNext() == QXmlStreamReader::StartElement && catalogue.name() == QStringLiteral("translation"))
+      addText(out, catalogue.readElementText(), QStringLiteral("velmira_en.ts"));
+  EXPECT_FALSE(catalogue.hasError());
   QDirIterator rtfs(data.path(), {QStringLiteral("*.rtf")}, QDir::Files, QDirIterator::Subdirectories);
   while (rtfs.hasNext()) {
     const QString path = rtfs.next();

@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTranslator>
 #include <QTreeWidget>
 
 #include "tests/support/RecordingMessages.h"
@@ -30,7 +31,7 @@ QTreeWidgetItem* entry(QTreeWidget* tree, const QString& text) {
 TEST(HelpWindow, OpensOnTheShippedHelpWithContentsAndSearch) {
   QTemporaryDir folder;
   ASSERT_TRUE(QDir(folder.path()).mkdir("aide"));
-  ASSERT_TRUE(QFile::copy(VELMIRA_APP_DATA "/aide/index.html", helpFilePath(folder.path())));
+  ASSERT_TRUE(QFile::copy(VELMIRA_APP_DATA "/aide/index.html", helpFilePath(folder.path(), qtp::UiLanguage::French)));
   QWidget main;
   test::RecordingMessages messages;
   HelpWindow* help = showHelp(&main, folder.path(), messages);
@@ -39,8 +40,9 @@ TEST(HelpWindow, OpensOnTheShippedHelpWithContentsAndSearch) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
   EXPECT_FALSE(help->isModal());
   // With VELMIRA_SCREENSHOTS set to a folder: the window on its first page.
-  if (const QString out = qEnvironmentVariable("VELMIRA_SCREENSHOTS"); !out.isEmpty())
+  if (const QString out = qEnvironmentVariable("VELMIRA_SCREENSHOTS"); !out.isEmpty()) {
     EXPECT_TRUE(help->grab().save(QDir(out).filePath("screenshot-aide.png")));
+  }
   EXPECT_EQ(showHelp(&main, folder.path(), messages), help);  // one window
 
   // The contents list the topics; a click shows the topic.
@@ -92,6 +94,34 @@ TEST(HelpWindow, OpensOnTheShippedHelpWithContentsAndSearch) {
   help->searchField()->setFocus();
   QTest::keyClick(help->searchField(), Qt::Key_Escape);
   EXPECT_TRUE(QTest::qWaitFor([&] { return alive.isNull() || !alive->isVisible(); }, 2000));
+}
+
+// The English help, shown by the English windows: the same topics, their
+// headings in English, the window's texts in English. With VELMIRA_SCREENSHOTS
+// set: screenshot-en-aide.png.
+TEST(HelpWindow, InEnglishTheEnglishHelpWithTheSameTopics) {
+  EXPECT_TRUE(helpFilePath("/a", qtp::UiLanguage::English).endsWith("/a/aide/en/index.html"));
+  QTranslator english;
+  ASSERT_TRUE(qtp::loadProgramCatalogue(english, QStringLiteral(VELMIRA_PROGRAM_FOLDER), qtp::UiLanguage::English));
+  QCoreApplication::installTranslator(&english);
+  HelpWindow french, help;
+  ASSERT_TRUE(french.load(VELMIRA_APP_DATA "/aide/index.html"));
+  ASSERT_TRUE(help.load(helpFilePath(VELMIRA_APP_DATA, qtp::UiLanguage::English)));
+  EXPECT_EQ(help.windowTitle(), "Velmira Help");
+  EXPECT_EQ(help.contents()->topLevelItemCount(), french.contents()->topLevelItemCount());
+  QTreeWidgetItem* graph = entry(help.contents(), "Drawing a graph and fitting a model");
+  ASSERT_NE(graph, nullptr);
+  emit help.contents()->itemClicked(graph, 0);
+  EXPECT_TRUE(help.browser()->textCursor().block().text().startsWith("Drawing a graph"));
+  help.searchField()->setText("burette");
+  EXPECT_EQ(help.searchResult()->text(), "2 results");
+  help.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&help));
+  if (const QString out = qEnvironmentVariable("VELMIRA_SCREENSHOTS"); !out.isEmpty()) {
+    help.searchField()->clear();
+    EXPECT_TRUE(help.grab().save(QDir(out).filePath("screenshot-en-aide.png")));
+  }
+  QCoreApplication::removeTranslator(&english);
 }
 
 TEST(HelpWindow, AMissingFileIsReported) {
