@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/ui/CorrectionWindow.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -21,16 +22,17 @@ constexpr int kWidth = 420, kHeight = 560, kGap = 8;
 
 CorrectionWindow::CorrectionWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Window), mainWindow_(mainWindow) {
   setObjectName(QStringLiteral("correctionWindow"));
-  setWindowTitle(QStringLiteral("Correction"));
+  setWindowTitle(QCoreApplication::translate("velmira::files::ui", "Correction"));
   text_ = new QTextEdit(this);
   text_->setObjectName(QStringLiteral("correctionText"));
-  text_->setAccessibleName(QStringLiteral("Correction"));
+  text_->setAccessibleName(QCoreApplication::translate("velmira::files::ui", "Correction"));
   text_->setReadOnly(true);
   text_->setTabChangesFocus(true);
   text_->document()->setDefaultFont(qtp::mapFont(QStringLiteral("Arial"), 10));
-  configurationButton_ = new QPushButton(QStringLiteral("&Charger la configuration corrigée"), this);
+  configurationButton_ =
+      new QPushButton(QCoreApplication::translate("velmira::files::ui", "&Charger la configuration corrigée"), this);
   configurationButton_->setObjectName(QStringLiteral("correctedConfiguration"));
-  auto* close = new QPushButton(QStringLiteral("&Fermer"), this);
+  auto* close = new QPushButton(QCoreApplication::translate("velmira::files::ui", "&Fermer"), this);
   close->setObjectName(QStringLiteral("closeCorrection"));
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(configurationButton_);

@@ -2,6 +2,7 @@
 #include "files/ui/ExerciseMenu.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -29,7 +30,7 @@ namespace velmira::files::ui {
 
 namespace {
 
-const QString kRtfFilter = QStringLiteral("Texte au format RTF (*.RTF *.rtf)");
+const char* const kRtfFilter = QT_TRANSLATE_NOOP("velmira::files::ui", "Texte au format RTF (*.RTF *.rtf)");
 
 // The loads of the exercise commands, into the pane and the workbench.
 class PaneTarget : public ExerciseTarget {
@@ -66,31 +67,41 @@ ExerciseMenu::ExerciseMenu(TextPane& pane, ConfigOwner& owner, MessageService& m
       window_(window) {
   menu_ = new QMenu(window);
   menu_->setObjectName(QStringLiteral("exerciseMenu"));
-  menu_->addAction(QStringLiteral("Prise en &main du simulateur"), this, [this] { startGettingStarted(false); });
-  menu_->addAction(QStringLiteral("Prise en main du &tableau"), this, [this] { startGettingStarted(true); });
+  menu_->addAction(QCoreApplication::translate("velmira::files::ui", "Prise en &main du simulateur"), this,
+                   [this] { startGettingStarted(false); });
+  menu_->addAction(QCoreApplication::translate("velmira::files::ui", "Prise en main du &tableau"), this,
+                   [this] { startGettingStarted(true); });
   menu_->addSeparator();
-  menu_->addAction(QStringLiteral("&Ouvrir un exercice (énoncé + configuration)"), this,
-                   &ExerciseMenu::openExerciseWindow);
-  correction_ = menu_->addAction(QStringLiteral("&Voir la correction"), this, &ExerciseMenu::showCorrection);
+  menu_->addAction(QCoreApplication::translate("velmira::files::ui", "&Ouvrir un exercice (énoncé + configuration)"),
+                   this, &ExerciseMenu::openExerciseWindow);
+  correction_ = menu_->addAction(QCoreApplication::translate("velmira::files::ui", "&Voir la correction"), this,
+                                 &ExerciseMenu::showCorrection);
   menu_->addSeparator();
-  menu_->addAction(QStringLiteral("&Enregistrer le contenu de la fenêtre exercice"), this, &ExerciseMenu::saveText);
-  menu_->addAction(QStringLiteral("&Retrouver un texte"), this, &ExerciseMenu::reopenText);
-  menu_->addAction(QStringLiteral("&Imprimer le contenu de la fenêtre exercice"), this, &ExerciseMenu::printText);
+  menu_->addAction(QCoreApplication::translate("velmira::files::ui", "&Enregistrer le contenu de la fenêtre exercice"),
+                   this, &ExerciseMenu::saveText);
+  menu_->addAction(QCoreApplication::translate("velmira::files::ui", "&Retrouver un texte"), this,
+                   &ExerciseMenu::reopenText);
+  menu_->addAction(QCoreApplication::translate("velmira::files::ui", "&Imprimer le contenu de la fenêtre exercice"),
+                   this, &ExerciseMenu::printText);
   menu_->addSeparator();
-  close_ = menu_->addAction(QStringLiteral("&Fermer l'exercice"), this, &ExerciseMenu::closeExercise);
+  close_ = menu_->addAction(QCoreApplication::translate("velmira::files::ui", "&Fermer l'exercice"), this,
+                            &ExerciseMenu::closeExercise);
 
   askSavePath = [this] {
     const QString text = QString::fromStdString(fileio::shownPath(pane_.namedPath()));
-    QFileDialog d(window_, QStringLiteral("Enregistrer le texte"),
-                  saveStartPath(text, appFolder_, QStringLiteral(".RTF")), kRtfFilter);
+    QFileDialog d(window_, QCoreApplication::translate("velmira::files::ui", "Enregistrer le texte"),
+                  saveStartPath(text, appFolder_, QStringLiteral(".RTF")),
+                  QCoreApplication::translate("velmira::files::ui", kRtfFilter));
     d.setAcceptMode(QFileDialog::AcceptSave);
     d.setDefaultSuffix(QStringLiteral("RTF"));
     d.setOption(QFileDialog::DontConfirmOverwrite);  // the question is ours
     return d.exec() == QDialog::Accepted ? d.selectedFiles().value(0) : QString();
   };
   askOpenPath = [this] {
-    return QFileDialog::getOpenFileName(window_, QStringLiteral("Retrouver un texte"),
-                                        QDir::current().filePath(QStringLiteral("*.rtf")), kRtfFilter);
+    return QFileDialog::getOpenFileName(window_,
+                                        QCoreApplication::translate("velmira::files::ui", "Retrouver un texte"),
+                                        QDir::current().filePath(QStringLiteral("*.rtf")),
+                                        QCoreApplication::translate("velmira::files::ui", kRtfFilter));
   };
 }
 

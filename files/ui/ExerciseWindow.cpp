@@ -2,6 +2,7 @@
 #include "files/ui/ExerciseWindow.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -33,7 +34,7 @@ namespace velmira::files::ui {
 namespace {
 constexpr int kTitleHeight = 48;
 constexpr int kStarSize = 28;
-const QString kNoTitle = QStringLiteral("Titre");
+const char* const kNoTitle = QT_TRANSLATE_NOOP("velmira::files::ui", "Titre");
 
 // The corrected status with its shadow one pixel down and right: one label,
 // so a screen reader reads it once.
@@ -82,7 +83,8 @@ ExerciseWindow::ExerciseWindow(const QString& startFolder, MessageService& messa
                                std::function<bool(const std::string&)> open, QWidget* mainWindow)
     : QDialog(mainWindow), messages_(messages), open_(std::move(open)) {
   setObjectName(QStringLiteral("exerciseWindow"));
-  setWindowTitle(QStringLiteral("Ouvrir un exercice — Velmira"));  // named by its job
+  setWindowTitle(
+      QCoreApplication::translate("velmira::files::ui", "Ouvrir un exercice — Velmira"));  // named by its job
   // The main window's position and size, within the screen's free area.
   if (mainWindow) {
     setGeometry(
@@ -94,39 +96,42 @@ ExerciseWindow::ExerciseWindow(const QString& startFolder, MessageService& messa
   tito_ = new velmira::widgets::SurfaceWidget(this);
   tito_->setObjectName(QStringLiteral("titleStrip"));
   tito_->place(QRect(0, 0, width(), kTitleHeight));
-  velmira::widgets::drawTitleStrip(tito_->surface(), QStringLiteral("Ouvrir un exercice"));
+  velmira::widgets::drawTitleStrip(tito_->surface(),
+                                   QCoreApplication::translate("velmira::files::ui", "Ouvrir un exercice"));
 
   chooser_ = new FileChooser(QStringLiteral("*") + QString::fromLatin1(kExerciseExtension),
-                             QStringLiteral("Emplacement\u00A0:"), QStringLiteral("Dossiers\u00A0:"),
-                             QStringLiteral("Liste des exercices\u00A0:"), startFolder, this);
+                             QCoreApplication::translate("velmira::files::ui", "Emplacement\u00A0:"),
+                             QCoreApplication::translate("velmira::files::ui", "Dossiers\u00A0:"),
+                             QCoreApplication::translate("velmira::files::ui", "Liste des exercices\u00A0:"),
+                             startFolder, this);
   fileField_ = new QLineEdit(this);
   fileField_->setObjectName(QStringLiteral("exerciseFile"));
   fileField_->setReadOnly(true);
-  fileField_->setAccessibleName(QStringLiteral("Fichier de l'exercice"));
+  fileField_->setAccessibleName(QCoreApplication::translate("velmira::files::ui", "Fichier de l'exercice"));
 
   // The preview.
   auto* preview = new QFrame(this);
   preview->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
   auto* pv = new QVBoxLayout(preview);
-  titleLabel_ = new QLabel(kNoTitle, preview);
+  titleLabel_ = new QLabel(QCoreApplication::translate("velmira::files::ui", kNoTitle), preview);
   titleLabel_->setObjectName(QStringLiteral("exerciseTitle"));
   titleLabel_->setWordWrap(true);
   titleLabel_->setFont(qtp::mapFont(QStringLiteral("Arial"), 12, true));
-  notionsHeading_ = new QLabel(QStringLiteral("Notions abordées :"), preview);
+  notionsHeading_ = new QLabel(QCoreApplication::translate("velmira::files::ui", "Notions abordées :"), preview);
   notions_ = new QPlainTextEdit(preview);
   notions_->setObjectName(QStringLiteral("notions"));
   notions_->setReadOnly(true);
-  notions_->setAccessibleName(QStringLiteral("Notions abordées"));
+  notions_->setAccessibleName(QCoreApplication::translate("velmira::files::ui", "Notions abordées"));
   notions_->setMaximumHeight(90);
-  difficultyHeading_ = new QLabel(QStringLiteral("Niveau de difficulté :"), preview);
+  difficultyHeading_ = new QLabel(QCoreApplication::translate("velmira::files::ui", "Niveau de difficulté :"), preview);
   stars_ = new QLabel(preview);
   stars_->setObjectName(QStringLiteral("stars"));
   stars_->setFixedSize(3 * kStarSize, kStarSize);
-  statusLabel_ = new ShadowedLabel(QStringLiteral("Corrigé"), preview);
+  statusLabel_ = new ShadowedLabel(QCoreApplication::translate("velmira::files::ui", "Corrigé"), preview);
   statusLabel_->setObjectName(QStringLiteral("status"));
   statusLabel_->setFont(qtp::mapFont(QStringLiteral("Arial"), 11, true));
   statusLabel_->setFixedHeight(24);
-  intratro_ = new QLabel(QStringLiteral("Sélectionner un fichier"), preview);
+  intratro_ = new QLabel(QCoreApplication::translate("velmira::files::ui", "Sélectionner un fichier"), preview);
   intratro_->setObjectName(QStringLiteral("introduction"));
   pv->addWidget(titleLabel_);
   pv->addWidget(intratro_);
@@ -137,9 +142,11 @@ ExerciseWindow::ExerciseWindow(const QString& startFolder, MessageService& messa
   pv->addWidget(statusLabel_);
   pv->addStretch();
 
-  openButton_ = new QPushButton(QStringLiteral("Ouvrir l'exercice sélectionné"), this);
+  openButton_ =
+      new QPushButton(QCoreApplication::translate("velmira::files::ui", "Ouvrir l'exercice sélectionné"), this);
   openButton_->setObjectName(QStringLiteral("openButton"));
-  auto* close = new QPushButton(QStringLiteral("Fermer sans charger d'exercice"), this);
+  auto* close =
+      new QPushButton(QCoreApplication::translate("velmira::files::ui", "Fermer sans charger d'exercice"), this);
   for (QPushButton* b : {openButton_, close}) b->setAutoDefault(false);
 
   auto* grid = new QGridLayout;
@@ -161,7 +168,8 @@ ExerciseWindow::ExerciseWindow(const QString& startFolder, MessageService& messa
   layout->addWidget(body);
 
   // The waiting panel, over everything while the files load.
-  waitNotice_ = new WaitNotice(QStringLiteral("Patienter quelques instants\n Chargement des fichiers"), this);
+  waitNotice_ = new WaitNotice(
+      QCoreApplication::translate("velmira::files::ui", "Patienter quelques instants\n Chargement des fichiers"), this);
   waitNotice_->setObjectName(QStringLiteral("waitNotice"));
 
   connect(chooser_, &FileChooser::fileSelected, this, [this](const std::string& name) { selectFile(name); });
@@ -190,7 +198,8 @@ ExerciseWindow::ExerciseWindow(const QString& startFolder, MessageService& messa
 void ExerciseWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   tito_->place(QRect(0, 0, width(), kTitleHeight));
-  velmira::widgets::drawTitleStrip(tito_->surface(), QStringLiteral("Ouvrir un exercice"));
+  velmira::widgets::drawTitleStrip(tito_->surface(),
+                                   QCoreApplication::translate("velmira::files::ui", "Ouvrir un exercice"));
   selectFirstFile();
 }
 
@@ -229,7 +238,7 @@ void ExerciseWindow::showStars(int lit) {
   }
   p.end();
   stars_->setPixmap(row);
-  stars_->setAccessibleName(QStringLiteral("Difficulté : %1 sur 3").arg(lit));
+  stars_->setAccessibleName(QCoreApplication::translate("velmira::files::ui", "Difficulté : %1 sur 3").arg(lit));
   stars_->show();
 }
 
@@ -240,7 +249,7 @@ bool ExerciseWindow::showPreview() {
   openButton_->hide();
   const std::string& file = exercisePath_;
   if (num::trim(file).empty()) {
-    titleLabel_->setText(kNoTitle);
+    titleLabel_->setText(QCoreApplication::translate("velmira::files::ui", kNoTitle));
     intratro_->show();
     notionsHeading_->hide();
     statusLabel_->hide();
@@ -254,7 +263,7 @@ bool ExerciseWindow::showPreview() {
   const ExercisePreview p = readPreview(file);
   if (p.state != PreviewState::Read) {
     // Nothing of another file's preview stays.
-    titleLabel_->setText(kNoTitle);
+    titleLabel_->setText(QCoreApplication::translate("velmira::files::ui", kNoTitle));
     statusLabel_->hide();
     return false;
   }

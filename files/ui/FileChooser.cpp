@@ -4,6 +4,7 @@
 #include <QAbstractFileIconProvider>
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileSystemModel>
 #include <QGridLayout>
@@ -34,7 +35,8 @@ class FixedIcons : public QAbstractFileIconProvider {
   QIcon icon(IconType kind) const override { return kind == Folder ? folder_ : file_; }
   QIcon icon(const QFileInfo& info) const override { return info.isDir() ? folder_ : file_; }
   QString type(const QFileInfo& info) const override {
-    return info.isDir() ? QStringLiteral("Dossier") : QStringLiteral("Fichier");
+    return info.isDir() ? QCoreApplication::translate("velmira::files::ui", "Dossier")
+                        : QCoreApplication::translate("velmira::files::ui", "Fichier");
   }
 
  private:
@@ -58,20 +60,23 @@ QList<Place> pupilPlaces(const QString& appFolder) {
       if (p.path == clean) return;
     places.append({caption, clean});
   };
-  add(QStringLiteral("Dossier personnel"), QDir::homePath());
-  add(QStringLiteral("Documents"), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+  add(QCoreApplication::translate("velmira::files::ui", "Dossier personnel"), QDir::homePath());
+  add(QCoreApplication::translate("velmira::files::ui", "Documents"),
+      QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
   // Removable media: /media/<user>/<medium> or /media/<medium>.
   const QDir media(QStringLiteral("/media"));
   for (const QFileInfo& level1 : media.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot)) {
     const QFileInfoList inner = QDir(level1.filePath()).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot);
     if (level1.fileName() == qEnvironmentVariable("USER") || !inner.isEmpty()) {
       for (const QFileInfo& medium : inner)
-        add(QStringLiteral("Support amovible : ") + medium.fileName(), medium.filePath());
+        add(QCoreApplication::translate("velmira::files::ui", "Support amovible : %1").arg(medium.fileName()),
+            medium.filePath());
     } else {
-      add(QStringLiteral("Support amovible : ") + level1.fileName(), level1.filePath());
+      add(QCoreApplication::translate("velmira::files::ui", "Support amovible : %1").arg(level1.fileName()),
+          level1.filePath());
     }
   }
-  add(QStringLiteral("Exemples de Velmira"), appFolder);
+  add(QCoreApplication::translate("velmira::files::ui", "Exemples de Velmira"), appFolder);
   return places;
 }
 

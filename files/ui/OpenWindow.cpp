@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/ui/OpenWindow.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QGridLayout>
 #include <QLabel>
@@ -21,18 +22,20 @@ namespace velmira::files::ui {
 OpenWindow::OpenWindow(ConfigOwner& owner, MessageService& messages, const QString& appFolder, QWidget* parent)
     : QDialog(parent), owner_(owner), messages_(messages) {
   setObjectName(QStringLiteral("openWindow"));
-  setWindowTitle(QStringLiteral("Ouvrir une configuration"));
-  chooser_ =
-      new FileChooser(QStringLiteral("*") + QString::fromLatin1(kConfigExtension), QStringLiteral("Emplacement\u00A0:"),
-                      QStringLiteral("Répertoire"), QStringLiteral("Fichiers"), appFolder, this);
+  setWindowTitle(QCoreApplication::translate("velmira::files::ui", "Ouvrir une configuration"));
+  chooser_ = new FileChooser(QStringLiteral("*") + QString::fromLatin1(kConfigExtension),
+                             QCoreApplication::translate("velmira::files::ui", "Emplacement\u00A0:"),
+                             QCoreApplication::translate("velmira::files::ui", "Répertoire"),
+                             QCoreApplication::translate("velmira::files::ui", "Fichiers"), appFolder, this);
   fileNameField_ = new QLineEdit(this);
   fileNameField_->setObjectName(QStringLiteral("fileName"));
-  fileNameField_->setAccessibleName(QStringLiteral("Nom du fichier"));
-  auto* open = new QPushButton(QStringLiteral("OUVRIR"), this);
-  auto* cancel = new QPushButton(QStringLiteral("Annuler"), this);
+  fileNameField_->setAccessibleName(QCoreApplication::translate("velmira::files::ui", "Nom du fichier"));
+  auto* open = new QPushButton(QCoreApplication::translate("velmira::files::ui", "OUVRIR"), this);
+  auto* cancel = new QPushButton(QCoreApplication::translate("velmira::files::ui", "Annuler"), this);
   open->setAutoDefault(false);
   cancel->setAutoDefault(false);
-  notice_ = new WaitNotice(QStringLiteral("Patience\u00A0: chargement du fichier"), this);
+  notice_ =
+      new WaitNotice(QCoreApplication::translate("velmira::files::ui", "Patience\u00A0: chargement du fichier"), this);
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(chooser_, 0, 0, 1, 3);

@@ -2,6 +2,7 @@
 #include "files/ui/SaveWindow.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGridLayout>
 #include <QLabel>
@@ -24,21 +25,23 @@ namespace velmira::files::ui {
 SaveWindow::SaveWindow(ConfigOwner& owner, MessageService& messages, const QString& appFolder, QWidget* parent)
     : QDialog(parent), owner_(owner), messages_(messages), appFolder_(appFolder) {
   setObjectName(QStringLiteral("saveWindow"));
-  setWindowTitle(QStringLiteral("Enregistrer les paramètres"));
+  setWindowTitle(QCoreApplication::translate("velmira::files::ui", "Enregistrer les paramètres"));
   chooser_ =
-      new FileChooser(QStringLiteral("*") + QString::fromLatin1(kConfigExtension), QStringLiteral("Emplacement\u00A0:"),
-                      QStringLiteral("Répertoire\u00A0:"), QStringLiteral("Fichiers enregistrés"), appFolder, this);
+      new FileChooser(QStringLiteral("*") + QString::fromLatin1(kConfigExtension),
+                      QCoreApplication::translate("velmira::files::ui", "Emplacement\u00A0:"),
+                      QCoreApplication::translate("velmira::files::ui", "Répertoire\u00A0:"),
+                      QCoreApplication::translate("velmira::files::ui", "Fichiers enregistrés"), appFolder, this);
   fileNameField_ = new QLineEdit(this);
   fileNameField_->setObjectName(QStringLiteral("fileName"));
-  fileNameField_->setAccessibleName(QStringLiteral("Nom du fichier"));
-  save_ = new QPushButton(QStringLiteral("Enregistrer"), this);
-  auto* cancel = new QPushButton(QStringLiteral("Annuler"), this);
+  fileNameField_->setAccessibleName(QCoreApplication::translate("velmira::files::ui", "Nom du fichier"));
+  save_ = new QPushButton(QCoreApplication::translate("velmira::files::ui", "Enregistrer"), this);
+  auto* cancel = new QPushButton(QCoreApplication::translate("velmira::files::ui", "Annuler"), this);
   save_->setAutoDefault(false);
   cancel->setAutoDefault(false);
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(chooser_, 0, 0, 1, 3);
-  grid->addWidget(new QLabel(QStringLiteral("Nom du fichier\u00A0:"), this), 1, 0);
+  grid->addWidget(new QLabel(QCoreApplication::translate("velmira::files::ui", "Nom du fichier\u00A0:"), this), 1, 0);
   grid->addWidget(fileNameField_, 1, 1, 1, 2);
   grid->addWidget(save_, 2, 1);
   grid->addWidget(cancel, 2, 2);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/ui/TextPane.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QTextCursor>
@@ -34,7 +35,7 @@ TextPane::TextPane(QWidget* window, MessageService* messages) : QObject(window),
 
   exerciseButton_ = new QToolButton(window);
   exerciseButton_->setObjectName(QStringLiteral("exerciseButton"));
-  exerciseButton_->setText(QStringLiteral("E&xercices"));
+  exerciseButton_->setText(QCoreApplication::translate("velmira::files::ui", "E&xercices"));
   exerciseButton_->setToolTip(btexoHint());
   exerciseButton_->setPopupMode(QToolButton::DelayedPopup);
   exerciseButton_->setGeometry(kLeft + kWidth - kButtonWidth, kTop, kButtonWidth, kFieldHeight);
@@ -59,7 +60,8 @@ TextPane::TextPane(QWidget* window, MessageService* messages) : QObject(window),
 }
 
 QString TextPane::btexoHint() {
-  return QStringLiteral("Ouvrir un énoncé, enregistrer le texte, obtenir la correction, imprimer ou fermer");
+  return QCoreApplication::translate(
+      "velmira::files::ui", "Ouvrir un énoncé, enregistrer le texte, obtenir la correction, imprimer ou fermer");
 }
 
 void TextPane::showWelcome() {
@@ -82,7 +84,8 @@ QString TextPane::fileNameText() const { return fileNameField_->text(); }
 void TextPane::nameTextFile(const std::string& path) {
   path_ = path;
   textFile_ = true;
-  fileNameField_->setText(QStringLiteral("Texte : ") + QString::fromStdString(fileio::shownPath(path)));
+  fileNameField_->setText(QCoreApplication::translate("velmira::files::ui", "Texte : %1")
+                              .arg(QString::fromStdString(fileio::shownPath(path))));
 }
 void TextPane::setReadOnly(bool readOnly) { textEditor_->setReadOnly(readOnly); }
 
