@@ -3,6 +3,401 @@
 <!-- SPDX-License-Identifier: GPL-3.0-or-later -->
 <TS version="2.1" language="en" sourcelanguage="fr">
     <context>
+        <name>velmira::expr::ui</name>
+        <message>
+            <source>Sinus</source>
+            <translation>Sine</translation>
+        </message>
+        <message>
+            <source>sinus</source>
+            <translation>sine</translation>
+        </message>
+        <message>
+            <source>Cosinus</source>
+            <translation>Cosine</translation>
+        </message>
+        <message>
+            <source>cosinus</source>
+            <translation>cosine</translation>
+        </message>
+        <message>
+            <source>Tangente</source>
+            <translation>Tangent</translation>
+        </message>
+        <message>
+            <source>tangente</source>
+            <translation>tangent</translation>
+        </message>
+        <message>
+            <source>Parenthèse ouvrante</source>
+            <translation>Opening bracket</translation>
+        </message>
+        <message>
+            <source>parenthèse ouvrante</source>
+            <translation>opening bracket</translation>
+        </message>
+        <message>
+            <source>Parenthèse fermante</source>
+            <translation>Closing bracket</translation>
+        </message>
+        <message>
+            <source>parenthèse fermante</source>
+            <translation>closing bracket</translation>
+        </message>
+        <message>
+            <source>Arc sinus</source>
+            <translation>Inverse sine</translation>
+        </message>
+        <message>
+            <source>arc sinus</source>
+            <translation>inverse sine</translation>
+        </message>
+        <message>
+            <source>Arc cosinus</source>
+            <translation>Inverse cosine</translation>
+        </message>
+        <message>
+            <source>arc cosinus</source>
+            <translation>inverse cosine</translation>
+        </message>
+        <message>
+            <source>Arc tangente</source>
+            <translation>Inverse tangent</translation>
+        </message>
+        <message>
+            <source>arc tangente</source>
+            <translation>inverse tangent</translation>
+        </message>
+        <message>
+            <source>Carré</source>
+            <translation>Square</translation>
+        </message>
+        <message>
+            <source>carré</source>
+            <translation>square</translation>
+        </message>
+        <message>
+            <source>Puissance</source>
+            <translation>Power</translation>
+        </message>
+        <message>
+            <source>puissance</source>
+            <translation>power</translation>
+        </message>
+        <message>
+            <source>Logarithme népérien</source>
+            <translation>Natural logarithm</translation>
+        </message>
+        <message>
+            <source>logarithme népérien</source>
+            <translation>natural logarithm</translation>
+        </message>
+        <message>
+            <source>Logarithme décimal</source>
+            <translation>Common logarithm</translation>
+        </message>
+        <message>
+            <source>logarithme décimal</source>
+            <translation>common logarithm</translation>
+        </message>
+        <message>
+            <source>Exponentielle</source>
+            <translation>Exponential</translation>
+        </message>
+        <message>
+            <source>exponentielle</source>
+            <translation>exponential</translation>
+        </message>
+        <message>
+            <source>Puissance de 10</source>
+            <translation>Power of 10</translation>
+        </message>
+        <message>
+            <source>puissance de 10</source>
+            <translation>power of 10</translation>
+        </message>
+        <message>
+            <source>Racine carrée</source>
+            <translation>Square root</translation>
+        </message>
+        <message>
+            <source>racine carrée</source>
+            <translation>square root</translation>
+        </message>
+        <message>
+            <source>Téra : × 10¹²</source>
+            <translation>Tera: × 10¹²</translation>
+        </message>
+        <message>
+            <source>téra</source>
+            <translation>tera</translation>
+        </message>
+        <message>
+            <source>Giga : × 10⁹</source>
+            <translation>Giga: × 10⁹</translation>
+        </message>
+        <message>
+            <source>giga</source>
+            <translation>giga</translation>
+        </message>
+        <message>
+            <source>Méga : × 10⁶</source>
+            <translation>Mega: × 10⁶</translation>
+        </message>
+        <message>
+            <source>méga</source>
+            <translation>mega</translation>
+        </message>
+        <message>
+            <source>Kilo : × 10³</source>
+            <translation>Kilo: × 10³</translation>
+        </message>
+        <message>
+            <source>kilo</source>
+            <translation>kilo</translation>
+        </message>
+        <message>
+            <source>Nombre pi</source>
+            <translation>The number pi</translation>
+        </message>
+        <message>
+            <source>pi</source>
+            <translation>pi</translation>
+        </message>
+        <message>
+            <source>Milli : × 10⁻³</source>
+            <translation>Milli: × 10⁻³</translation>
+        </message>
+        <message>
+            <source>milli</source>
+            <translation>milli</translation>
+        </message>
+        <message>
+            <source>Micro : × 10⁻⁶</source>
+            <translation>Micro: × 10⁻⁶</translation>
+        </message>
+        <message>
+            <source>micro</source>
+            <translation>micro</translation>
+        </message>
+        <message>
+            <source>Nano : × 10⁻⁹</source>
+            <translation>Nano: × 10⁻⁹</translation>
+        </message>
+        <message>
+            <source>nano</source>
+            <translation>nano</translation>
+        </message>
+        <message>
+            <source>Pico : × 10⁻¹²</source>
+            <translation>Pico: × 10⁻¹²</translation>
+        </message>
+        <message>
+            <source>pico</source>
+            <translation>pico</translation>
+        </message>
+        <message>
+            <source>Inverse</source>
+            <translation>Reciprocal</translation>
+        </message>
+        <message>
+            <source>inverse</source>
+            <translation>reciprocal</translation>
+        </message>
+        <message>
+            <source>Effacer la mémoire</source>
+            <translation>Clear the memory</translation>
+        </message>
+        <message>
+            <source>effacer la mémoire</source>
+            <translation>clear the memory</translation>
+        </message>
+        <message>
+            <source>Rappel mémoire</source>
+            <translation>Memory recall</translation>
+        </message>
+        <message>
+            <source>rappel mémoire</source>
+            <translation>memory recall</translation>
+        </message>
+        <message>
+            <source>Ajouter à la mémoire</source>
+            <translation>Add to the memory</translation>
+        </message>
+        <message>
+            <source>ajouter à la mémoire</source>
+            <translation>add to the memory</translation>
+        </message>
+        <message>
+            <source>Soustraire à la mémoire</source>
+            <translation>Subtract from the memory</translation>
+        </message>
+        <message>
+            <source>soustraire à la mémoire</source>
+            <translation>subtract from the memory</translation>
+        </message>
+        <message>
+            <source>Dernière réponse</source>
+            <translation>Last answer</translation>
+        </message>
+        <message>
+            <source>dernière réponse</source>
+            <translation>last answer</translation>
+        </message>
+        <message>
+            <source>Effacer le dernier élément</source>
+            <translation>Delete the last item</translation>
+        </message>
+        <message>
+            <source>effacer le dernier élément</source>
+            <translation>delete the last item</translation>
+        </message>
+        <message>
+            <source>RAZ</source>
+            <translation>AC</translation>
+        </message>
+        <message>
+            <source>Tout effacer</source>
+            <translation>Clear all</translation>
+        </message>
+        <message>
+            <source>tout effacer</source>
+            <translation>clear all</translation>
+        </message>
+        <message>
+            <source>Multiplication</source>
+            <translation>Multiplication</translation>
+        </message>
+        <message>
+            <source>multiplié par</source>
+            <translation>times</translation>
+        </message>
+        <message>
+            <source>Division</source>
+            <translation>Division</translation>
+        </message>
+        <message>
+            <source>divisé par</source>
+            <translation>divided by</translation>
+        </message>
+        <message>
+            <source>Addition</source>
+            <translation>Addition</translation>
+        </message>
+        <message>
+            <source>plus</source>
+            <translation>plus</translation>
+        </message>
+        <message>
+            <source>Soustraction ou signe moins</source>
+            <translation>Subtraction or minus sign</translation>
+        </message>
+        <message>
+            <source>moins</source>
+            <translation>minus</translation>
+        </message>
+        <message>
+            <source>Point décimal</source>
+            <translation>Decimal point</translation>
+        </message>
+        <message>
+            <source>virgule</source>
+            <translation>decimal point</translation>
+        </message>
+        <message>
+            <source>Exposant de 10 : 5E-3 = 5 × 10⁻³</source>
+            <translation>Power of ten: 5E-3 = 5 × 10⁻³</translation>
+        </message>
+        <message>
+            <source>exposant</source>
+            <translation>exponent</translation>
+        </message>
+        <message>
+            <source>Calculer</source>
+            <translation>Calculate</translation>
+        </message>
+        <message>
+            <source>calculer</source>
+            <translation>calculate</translation>
+        </message>
+        <message>
+            <source>Valeur de la colonne C1 sur chaque ligne</source>
+            <translation>Value of column C1 on each row</translation>
+        </message>
+        <message>
+            <source>colonne C1</source>
+            <translation>column C1</translation>
+        </message>
+        <message>
+            <source>Valeur de la colonne C2 sur chaque ligne</source>
+            <translation>Value of column C2 on each row</translation>
+        </message>
+        <message>
+            <source>colonne C2</source>
+            <translation>column C2</translation>
+        </message>
+        <message>
+            <source>Valeur de la colonne C3 sur chaque ligne</source>
+            <translation>Value of column C3 on each row</translation>
+        </message>
+        <message>
+            <source>colonne C3</source>
+            <translation>column C3</translation>
+        </message>
+        <message>
+            <source>Valeur de la colonne C4 sur chaque ligne</source>
+            <translation>Value of column C4 on each row</translation>
+        </message>
+        <message>
+            <source>colonne C4</source>
+            <translation>column C4</translation>
+        </message>
+        <message>
+            <source>Valeur de la colonne C5 sur chaque ligne</source>
+            <translation>Value of column C5 on each row</translation>
+        </message>
+        <message>
+            <source>colonne C5</source>
+            <translation>column C5</translation>
+        </message>
+        <message>
+            <source>Machine à calculer</source>
+            <translation>Calculator</translation>
+        </message>
+        <message>
+            <source>Écran de la calculatrice</source>
+            <translation>Calculator display</translation>
+        </message>
+        <message>
+            <source>Angles</source>
+            <translation>Angles</translation>
+        </message>
+        <message>
+            <source>Degrés</source>
+            <translation>Degrees</translation>
+        </message>
+        <message>
+            <source>Radians</source>
+            <translation>Radians</translation>
+        </message>
+        <message>
+            <source>Affichage</source>
+            <translation>Display</translation>
+        </message>
+        <message>
+            <source>Scientifique</source>
+            <translation>Scientific</translation>
+        </message>
+        <message>
+            <source>Standard</source>
+            <translation>Standard</translation>
+        </message>
+        <message>
+            <source>Patience : calculs en cours...</source>
+            <translation>Please wait: calculating...</translation>
+        </message>
+    </context>
+    <context>
         <name>velmira::files::ui</name>
         <message>
             <source>Correction</source>

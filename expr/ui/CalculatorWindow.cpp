@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "expr/ui/CalculatorWindow.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QInputMethodEvent>
@@ -133,7 +134,7 @@ class Display : public QLineEdit {
 };
 
 QFont keyFont(const KeyInfo& k) {
-  const QString caption = QString::fromUtf8(k.caption);
+  const QString caption = QCoreApplication::translate("velmira::expr::ui", k.caption);
   if (caption.startsWith(QStringLiteral("INV"))) return qtp::mapFont(QStringLiteral("Verdana"), 9, true);
   if (k.family == KeyFamily::Digit || k.family == KeyFamily::Operator)
     return qtp::mapFont(QStringLiteral("Verdana"), 15, true);
@@ -145,7 +146,7 @@ QFont keyFont(const KeyInfo& k) {
 
 CalculatorWindow::CalculatorWindow(double& memory, QWidget* parent) : QDialog(parent), calc_(memory) {
   build();
-  setWindowTitle(QStringLiteral("Machine à calculer"));
+  setWindowTitle(QCoreApplication::translate("velmira::expr::ui", "Machine à calculer"));
   placeControls();
 }
 
@@ -179,7 +180,7 @@ void CalculatorWindow::build() {
 
   displayField_ = new Display(this, this);
   displayField_->setObjectName(QStringLiteral("display"));
-  displayField_->setAccessibleName(QStringLiteral("Écran de la calculatrice"));
+  displayField_->setAccessibleName(QCoreApplication::translate("velmira::expr::ui", "Écran de la calculatrice"));
   displayField_->setFont(qtp::mapFont(QStringLiteral("Courier New"), 24));
   displayField_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
@@ -187,7 +188,7 @@ void CalculatorWindow::build() {
   const QFont frameFont = qtp::mapFont(QStringLiteral("Verdana"), 9, true);
   auto optionFrame = [&](const char* title, std::array<QRadioButton*, 2>& options, const char* option0,
                          const char* option1, const char* optionName) {
-    auto* frame = new QGroupBox(QString::fromUtf8(title), this);
+    auto* frame = new QGroupBox(QCoreApplication::translate("velmira::expr::ui", title), this);
     frame->setObjectName(QString::fromUtf8(title));
     frame->setFont(frameFont);
     auto* row = new QHBoxLayout(frame);
@@ -196,7 +197,7 @@ void CalculatorWindow::build() {
     const char* captions[2] = {option0, option1};
     for (std::size_t i = 0; i < 2; ++i) {
       QRadioButton*& o = options[i];
-      o = new QRadioButton(QString::fromUtf8(captions[i]), frame);
+      o = new QRadioButton(QCoreApplication::translate("velmira::expr::ui", captions[i]), frame);
       o->setObjectName(QStringLiteral("%1(%2)").arg(QString::fromUtf8(optionName)).arg(i));
       o->setFont(optionFont);
       o->setFocusPolicy(Qt::TabFocus);
@@ -206,8 +207,12 @@ void CalculatorWindow::build() {
     new widgets::SelectorGroup({options[0], options[1]}, frame);
     return frame;
   };
-  angles_ = optionFrame("Angles", angle_, "Degrés", "Radians", "angle");
-  affichageFrame_ = optionFrame("Affichage", displayModes_, "Scientifique", "Standard", "C");
+  angles_ = optionFrame(QT_TRANSLATE_NOOP("velmira::expr::ui", "Angles"), angle_,
+                        QT_TRANSLATE_NOOP("velmira::expr::ui", "Degrés"),
+                        QT_TRANSLATE_NOOP("velmira::expr::ui", "Radians"), "angle");
+  affichageFrame_ = optionFrame(QT_TRANSLATE_NOOP("velmira::expr::ui", "Affichage"), displayModes_,
+                                QT_TRANSLATE_NOOP("velmira::expr::ui", "Scientifique"),
+                                QT_TRANSLATE_NOOP("velmira::expr::ui", "Standard"), "C");
   angle_[0]->setChecked(true);
   displayModes_[1]->setChecked(true);
   connect(angle_[1], &QRadioButton::toggled, this, [this](bool radians) {
@@ -220,15 +225,15 @@ void CalculatorWindow::build() {
   });
 
   for (const KeyInfo& k : calculatorKeys()) {
-    QString caption = QString::fromUtf8(k.caption);
+    QString caption = QCoreApplication::translate("velmira::expr::ui", k.caption);
     // Alt and the column's digit press a column key: typed letters are the evaluator's.
     if (k.family == KeyFamily::Column) caption.insert(1, QLatin1Char('&'));
     auto* b = new QPushButton(caption, this);
     if (k.family == KeyFamily::Column) b->installEventFilter(this);
     b->setObjectName(QString::fromUtf8(k.name));
     b->setProperty("family", QString::fromUtf8(familyName(k.family)));
-    if (*k.hint) b->setToolTip(QString::fromUtf8(k.hint));
-    b->setAccessibleName(QString::fromUtf8(k.spoken));
+    if (*k.hint) b->setToolTip(QCoreApplication::translate("velmira::expr::ui", k.hint));
+    b->setAccessibleName(QCoreApplication::translate("velmira::expr::ui", k.spoken));
     b->setFont(keyFont(k));
     b->setAutoDefault(false);
     b->setFocusPolicy(Qt::TabFocus);

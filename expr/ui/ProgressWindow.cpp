@@ -2,6 +2,7 @@
 #include "expr/ui/ProgressWindow.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QProgressBar>
@@ -22,7 +23,8 @@ constexpr qint64 kFrameMs = 16;
 ProgressWindow::ProgressWindow(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
   setObjectName(QStringLiteral("progressWindow"));
   setStyleSheet(QStringLiteral("#progressWindow { background: #f4f6f9; border: 1px solid #7a8699; }"));
-  auto* label = new QLabel(QStringLiteral("Patience\u00A0: calculs en cours..."), this);
+  auto* label =
+      new QLabel(QCoreApplication::translate("velmira::expr::ui", "Patience\u00A0: calculs en cours..."), this);
   label->setFont(qtp::mapFont(QStringLiteral("Verdana"), 10, true));
   pbar_ = new QProgressBar(this);
   pbar_->setObjectName(QStringLiteral("progress"));
