@@ -2,1083 +2,1087 @@
 <!DOCTYPE TS>
 <!-- SPDX-License-Identifier: GPL-3.0-or-later -->
 <TS version="2.1" language="en" sourcelanguage="fr">
-    <context>
-        <name>velmira::expr::ui</name>
-        <message>
-            <source>Sinus</source>
-            <translation>Sine</translation>
-        </message>
-        <message>
-            <source>sinus</source>
-            <translation>sine</translation>
-        </message>
-        <message>
-            <source>Cosinus</source>
-            <translation>Cosine</translation>
-        </message>
-        <message>
-            <source>cosinus</source>
-            <translation>cosine</translation>
-        </message>
-        <message>
-            <source>Tangente</source>
-            <translation>Tangent</translation>
-        </message>
-        <message>
-            <source>tangente</source>
-            <translation>tangent</translation>
-        </message>
-        <message>
-            <source>Parenthèse ouvrante</source>
-            <translation>Opening bracket</translation>
-        </message>
-        <message>
-            <source>parenthèse ouvrante</source>
-            <translation>opening bracket</translation>
-        </message>
-        <message>
-            <source>Parenthèse fermante</source>
-            <translation>Closing bracket</translation>
-        </message>
-        <message>
-            <source>parenthèse fermante</source>
-            <translation>closing bracket</translation>
-        </message>
-        <message>
-            <source>Arc sinus</source>
-            <translation>Inverse sine</translation>
-        </message>
-        <message>
-            <source>arc sinus</source>
-            <translation>inverse sine</translation>
-        </message>
-        <message>
-            <source>Arc cosinus</source>
-            <translation>Inverse cosine</translation>
-        </message>
-        <message>
-            <source>arc cosinus</source>
-            <translation>inverse cosine</translation>
-        </message>
-        <message>
-            <source>Arc tangente</source>
-            <translation>Inverse tangent</translation>
-        </message>
-        <message>
-            <source>arc tangente</source>
-            <translation>inverse tangent</translation>
-        </message>
-        <message>
-            <source>Carré</source>
-            <translation>Square</translation>
-        </message>
-        <message>
-            <source>carré</source>
-            <translation>square</translation>
-        </message>
-        <message>
-            <source>Puissance</source>
-            <translation>Power</translation>
-        </message>
-        <message>
-            <source>puissance</source>
-            <translation>power</translation>
-        </message>
-        <message>
-            <source>Logarithme népérien</source>
-            <translation>Natural logarithm</translation>
-        </message>
-        <message>
-            <source>logarithme népérien</source>
-            <translation>natural logarithm</translation>
-        </message>
-        <message>
-            <source>Logarithme décimal</source>
-            <translation>Common logarithm</translation>
-        </message>
-        <message>
-            <source>logarithme décimal</source>
-            <translation>common logarithm</translation>
-        </message>
-        <message>
-            <source>Exponentielle</source>
-            <translation>Exponential</translation>
-        </message>
-        <message>
-            <source>exponentielle</source>
-            <translation>exponential</translation>
-        </message>
-        <message>
-            <source>Puissance de 10</source>
-            <translation>Power of 10</translation>
-        </message>
-        <message>
-            <source>puissance de 10</source>
-            <translation>power of 10</translation>
-        </message>
-        <message>
-            <source>Racine carrée</source>
-            <translation>Square root</translation>
-        </message>
-        <message>
-            <source>racine carrée</source>
-            <translation>square root</translation>
-        </message>
-        <message>
-            <source>Téra : × 10¹²</source>
-            <translation>Tera: × 10¹²</translation>
-        </message>
-        <message>
-            <source>téra</source>
-            <translation>tera</translation>
-        </message>
-        <message>
-            <source>Giga : × 10⁹</source>
-            <translation>Giga: × 10⁹</translation>
-        </message>
-        <message>
-            <source>giga</source>
-            <translation>giga</translation>
-        </message>
-        <message>
-            <source>Méga : × 10⁶</source>
-            <translation>Mega: × 10⁶</translation>
-        </message>
-        <message>
-            <source>méga</source>
-            <translation>mega</translation>
-        </message>
-        <message>
-            <source>Kilo : × 10³</source>
-            <translation>Kilo: × 10³</translation>
-        </message>
-        <message>
-            <source>kilo</source>
-            <translation>kilo</translation>
-        </message>
-        <message>
-            <source>Nombre pi</source>
-            <translation>The number pi</translation>
-        </message>
-        <message>
-            <source>pi</source>
-            <translation>pi</translation>
-        </message>
-        <message>
-            <source>Milli : × 10⁻³</source>
-            <translation>Milli: × 10⁻³</translation>
-        </message>
-        <message>
-            <source>milli</source>
-            <translation>milli</translation>
-        </message>
-        <message>
-            <source>Micro : × 10⁻⁶</source>
-            <translation>Micro: × 10⁻⁶</translation>
-        </message>
-        <message>
-            <source>micro</source>
-            <translation>micro</translation>
-        </message>
-        <message>
-            <source>Nano : × 10⁻⁹</source>
-            <translation>Nano: × 10⁻⁹</translation>
-        </message>
-        <message>
-            <source>nano</source>
-            <translation>nano</translation>
-        </message>
-        <message>
-            <source>Pico : × 10⁻¹²</source>
-            <translation>Pico: × 10⁻¹²</translation>
-        </message>
-        <message>
-            <source>pico</source>
-            <translation>pico</translation>
-        </message>
-        <message>
-            <source>Inverse</source>
-            <translation>Reciprocal</translation>
-        </message>
-        <message>
-            <source>inverse</source>
-            <translation>reciprocal</translation>
-        </message>
-        <message>
-            <source>Effacer la mémoire</source>
-            <translation>Clear the memory</translation>
-        </message>
-        <message>
-            <source>effacer la mémoire</source>
-            <translation>clear the memory</translation>
-        </message>
-        <message>
-            <source>Rappel mémoire</source>
-            <translation>Memory recall</translation>
-        </message>
-        <message>
-            <source>rappel mémoire</source>
-            <translation>memory recall</translation>
-        </message>
-        <message>
-            <source>Ajouter à la mémoire</source>
-            <translation>Add to the memory</translation>
-        </message>
-        <message>
-            <source>ajouter à la mémoire</source>
-            <translation>add to the memory</translation>
-        </message>
-        <message>
-            <source>Soustraire à la mémoire</source>
-            <translation>Subtract from the memory</translation>
-        </message>
-        <message>
-            <source>soustraire à la mémoire</source>
-            <translation>subtract from the memory</translation>
-        </message>
-        <message>
-            <source>Dernière réponse</source>
-            <translation>Last answer</translation>
-        </message>
-        <message>
-            <source>dernière réponse</source>
-            <translation>last answer</translation>
-        </message>
-        <message>
-            <source>Effacer le dernier élément</source>
-            <translation>Delete the last item</translation>
-        </message>
-        <message>
-            <source>effacer le dernier élément</source>
-            <translation>delete the last item</translation>
-        </message>
-        <message>
-            <source>RAZ</source>
-            <translation>AC</translation>
-        </message>
-        <message>
-            <source>Tout effacer</source>
-            <translation>Clear all</translation>
-        </message>
-        <message>
-            <source>tout effacer</source>
-            <translation>clear all</translation>
-        </message>
-        <message>
-            <source>Multiplication</source>
-            <translation>Multiplication</translation>
-        </message>
-        <message>
-            <source>multiplié par</source>
-            <translation>times</translation>
-        </message>
-        <message>
-            <source>Division</source>
-            <translation>Division</translation>
-        </message>
-        <message>
-            <source>divisé par</source>
-            <translation>divided by</translation>
-        </message>
-        <message>
-            <source>Addition</source>
-            <translation>Addition</translation>
-        </message>
-        <message>
-            <source>plus</source>
-            <translation>plus</translation>
-        </message>
-        <message>
-            <source>Soustraction ou signe moins</source>
-            <translation>Subtraction or minus sign</translation>
-        </message>
-        <message>
-            <source>moins</source>
-            <translation>minus</translation>
-        </message>
-        <message>
-            <source>Point décimal</source>
-            <translation>Decimal point</translation>
-        </message>
-        <message>
-            <source>virgule</source>
-            <translation>decimal point</translation>
-        </message>
-        <message>
-            <source>Exposant de 10 : 5E-3 = 5 × 10⁻³</source>
-            <translation>Power of ten: 5E-3 = 5 × 10⁻³</translation>
-        </message>
-        <message>
-            <source>exposant</source>
-            <translation>exponent</translation>
-        </message>
-        <message>
-            <source>Calculer</source>
-            <translation>Calculate</translation>
-        </message>
-        <message>
-            <source>calculer</source>
-            <translation>calculate</translation>
-        </message>
-        <message>
-            <source>Valeur de la colonne C1 sur chaque ligne</source>
-            <translation>Value of column C1 on each row</translation>
-        </message>
-        <message>
-            <source>colonne C1</source>
-            <translation>column C1</translation>
-        </message>
-        <message>
-            <source>Valeur de la colonne C2 sur chaque ligne</source>
-            <translation>Value of column C2 on each row</translation>
-        </message>
-        <message>
-            <source>colonne C2</source>
-            <translation>column C2</translation>
-        </message>
-        <message>
-            <source>Valeur de la colonne C3 sur chaque ligne</source>
-            <translation>Value of column C3 on each row</translation>
-        </message>
-        <message>
-            <source>colonne C3</source>
-            <translation>column C3</translation>
-        </message>
-        <message>
-            <source>Valeur de la colonne C4 sur chaque ligne</source>
-            <translation>Value of column C4 on each row</translation>
-        </message>
-        <message>
-            <source>colonne C4</source>
-            <translation>column C4</translation>
-        </message>
-        <message>
-            <source>Valeur de la colonne C5 sur chaque ligne</source>
-            <translation>Value of column C5 on each row</translation>
-        </message>
-        <message>
-            <source>colonne C5</source>
-            <translation>column C5</translation>
-        </message>
-        <message>
-            <source>Machine à calculer</source>
-            <translation>Calculator</translation>
-        </message>
-        <message>
-            <source>Écran de la calculatrice</source>
-            <translation>Calculator display</translation>
-        </message>
-        <message>
-            <source>Angles</source>
-            <translation>Angles</translation>
-        </message>
-        <message>
-            <source>Degrés</source>
-            <translation>Degrees</translation>
-        </message>
-        <message>
-            <source>Radians</source>
-            <translation>Radians</translation>
-        </message>
-        <message>
-            <source>Affichage</source>
-            <translation>Display</translation>
-        </message>
-        <message>
-            <source>Scientifique</source>
-            <translation>Scientific</translation>
-        </message>
-        <message>
-            <source>Standard</source>
-            <translation>Standard</translation>
-        </message>
-        <message>
-            <source>Patience : calculs en cours...</source>
-            <translation>Please wait: calculating...</translation>
-        </message>
-    </context>
-    <context>
-        <name>velmira::files::ui</name>
-        <message>
-            <source>Correction</source>
-            <translation>Correction</translation>
-        </message>
-        <message>
-            <source>&amp;Charger la configuration corrigée</source>
-            <translation>&amp;Load the corrected configuration</translation>
-        </message>
-        <message>
-            <source>&amp;Fermer</source>
-            <translation>&amp;Close</translation>
-        </message>
-        <message>
-            <source>Texte au format RTF (*.RTF *.rtf)</source>
-            <translation>RTF text (*.RTF *.rtf)</translation>
-        </message>
-        <message>
-            <source>Prise en &amp;main du simulateur</source>
-            <translation>&amp;Getting started with the simulator</translation>
-        </message>
-        <message>
-            <source>Prise en main du &amp;tableau</source>
-            <translation>Getting started with the &amp;table</translation>
-        </message>
-        <message>
-            <source>&amp;Ouvrir un exercice (énoncé + configuration)</source>
-            <translation>&amp;Open an exercise (statement + configuration)</translation>
-        </message>
-        <message>
-            <source>&amp;Voir la correction</source>
-            <translation>&amp;See the correction</translation>
-        </message>
-        <message>
-            <source>&amp;Enregistrer le contenu de la fenêtre exercice</source>
-            <translation>Sa&amp;ve the content of the exercise window</translation>
-        </message>
-        <message>
-            <source>&amp;Retrouver un texte</source>
-            <translation>&amp;Find a text again</translation>
-        </message>
-        <message>
-            <source>&amp;Imprimer le contenu de la fenêtre exercice</source>
-            <translation>&amp;Print the content of the exercise window</translation>
-        </message>
-        <message>
-            <source>&amp;Fermer l&apos;exercice</source>
-            <translation>&amp;Close the exercise</translation>
-        </message>
-        <message>
-            <source>Enregistrer le texte</source>
-            <translation>Save the text</translation>
-        </message>
-        <message>
-            <source>Retrouver un texte</source>
-            <translation>Find a text again</translation>
-        </message>
-        <message>
-            <source>Titre</source>
-            <translation>Title</translation>
-        </message>
-        <message>
-            <source>Ouvrir un exercice — Velmira</source>
-            <translation>Open an exercise — Velmira</translation>
-        </message>
-        <message>
-            <source>Ouvrir un exercice</source>
-            <translation>Open an exercise</translation>
-        </message>
-        <message>
-            <source>Emplacement :</source>
-            <translation>Location:</translation>
-        </message>
-        <message>
-            <source>Dossiers :</source>
-            <translation>Folders:</translation>
-        </message>
-        <message>
-            <source>Liste des exercices :</source>
-            <translation>Exercises:</translation>
-        </message>
-        <message>
-            <source>Fichier de l&apos;exercice</source>
-            <translation>Exercise file</translation>
-        </message>
-        <message>
-            <source>Notions abordées :</source>
-            <translation>Topics covered:</translation>
-        </message>
-        <message>
-            <source>Notions abordées</source>
-            <translation>Topics covered</translation>
-        </message>
-        <message>
-            <source>Niveau de difficulté :</source>
-            <translation>Difficulty:</translation>
-        </message>
-        <message>
-            <source>Corrigé</source>
-            <translation>Corrected</translation>
-        </message>
-        <message>
-            <source>Sélectionner un fichier</source>
-            <translation>Select a file</translation>
-        </message>
-        <message>
-            <source>Ouvrir l&apos;exercice sélectionné</source>
-            <translation>Open the selected exercise</translation>
-        </message>
-        <message>
-            <source>Fermer sans charger d&apos;exercice</source>
-            <translation>Close without loading an exercise</translation>
-        </message>
-        <message>
-            <source>Patienter quelques instants
+<context>
+    <name>velmira::expr::ui</name>
+    <message>
+        <source>Sinus</source>
+        <translation>Sine</translation>
+    </message>
+    <message>
+        <source>sinus</source>
+        <translation>sine</translation>
+    </message>
+    <message>
+        <source>Cosinus</source>
+        <translation>Cosine</translation>
+    </message>
+    <message>
+        <source>cosinus</source>
+        <translation>cosine</translation>
+    </message>
+    <message>
+        <source>Tangente</source>
+        <translation>Tangent</translation>
+    </message>
+    <message>
+        <source>tangente</source>
+        <translation>tangent</translation>
+    </message>
+    <message>
+        <source>Parenthèse ouvrante</source>
+        <translation>Opening bracket</translation>
+    </message>
+    <message>
+        <source>parenthèse ouvrante</source>
+        <translation>opening bracket</translation>
+    </message>
+    <message>
+        <source>Parenthèse fermante</source>
+        <translation>Closing bracket</translation>
+    </message>
+    <message>
+        <source>parenthèse fermante</source>
+        <translation>closing bracket</translation>
+    </message>
+    <message>
+        <source>Arc sinus</source>
+        <translation>Inverse sine</translation>
+    </message>
+    <message>
+        <source>arc sinus</source>
+        <translation>inverse sine</translation>
+    </message>
+    <message>
+        <source>Arc cosinus</source>
+        <translation>Inverse cosine</translation>
+    </message>
+    <message>
+        <source>arc cosinus</source>
+        <translation>inverse cosine</translation>
+    </message>
+    <message>
+        <source>Arc tangente</source>
+        <translation>Inverse tangent</translation>
+    </message>
+    <message>
+        <source>arc tangente</source>
+        <translation>inverse tangent</translation>
+    </message>
+    <message>
+        <source>Carré</source>
+        <translation>Square</translation>
+    </message>
+    <message>
+        <source>carré</source>
+        <translation>square</translation>
+    </message>
+    <message>
+        <source>Puissance</source>
+        <translation>Power</translation>
+    </message>
+    <message>
+        <source>puissance</source>
+        <translation>power</translation>
+    </message>
+    <message>
+        <source>Logarithme népérien</source>
+        <translation>Natural logarithm</translation>
+    </message>
+    <message>
+        <source>logarithme népérien</source>
+        <translation>natural logarithm</translation>
+    </message>
+    <message>
+        <source>Logarithme décimal</source>
+        <translation>Common logarithm</translation>
+    </message>
+    <message>
+        <source>logarithme décimal</source>
+        <translation>common logarithm</translation>
+    </message>
+    <message>
+        <source>Exponentielle</source>
+        <translation>Exponential</translation>
+    </message>
+    <message>
+        <source>exponentielle</source>
+        <translation>exponential</translation>
+    </message>
+    <message>
+        <source>Puissance de 10</source>
+        <translation>Power of 10</translation>
+    </message>
+    <message>
+        <source>puissance de 10</source>
+        <translation>power of 10</translation>
+    </message>
+    <message>
+        <source>Racine carrée</source>
+        <translation>Square root</translation>
+    </message>
+    <message>
+        <source>racine carrée</source>
+        <translation>square root</translation>
+    </message>
+    <message>
+        <source>Téra : × 10¹²</source>
+        <translation>Tera: × 10¹²</translation>
+    </message>
+    <message>
+        <source>téra</source>
+        <translation>tera</translation>
+    </message>
+    <message>
+        <source>Giga : × 10⁹</source>
+        <translation>Giga: × 10⁹</translation>
+    </message>
+    <message>
+        <source>giga</source>
+        <translation>giga</translation>
+    </message>
+    <message>
+        <source>Méga : × 10⁶</source>
+        <translation>Mega: × 10⁶</translation>
+    </message>
+    <message>
+        <source>méga</source>
+        <translation>mega</translation>
+    </message>
+    <message>
+        <source>Kilo : × 10³</source>
+        <translation>Kilo: × 10³</translation>
+    </message>
+    <message>
+        <source>kilo</source>
+        <translation>kilo</translation>
+    </message>
+    <message>
+        <source>Nombre pi</source>
+        <translation>The number pi</translation>
+    </message>
+    <message>
+        <source>pi</source>
+        <translation>pi</translation>
+    </message>
+    <message>
+        <source>Milli : × 10⁻³</source>
+        <translation>Milli: × 10⁻³</translation>
+    </message>
+    <message>
+        <source>milli</source>
+        <translation>milli</translation>
+    </message>
+    <message>
+        <source>Micro : × 10⁻⁶</source>
+        <translation>Micro: × 10⁻⁶</translation>
+    </message>
+    <message>
+        <source>micro</source>
+        <translation>micro</translation>
+    </message>
+    <message>
+        <source>Nano : × 10⁻⁹</source>
+        <translation>Nano: × 10⁻⁹</translation>
+    </message>
+    <message>
+        <source>nano</source>
+        <translation>nano</translation>
+    </message>
+    <message>
+        <source>Pico : × 10⁻¹²</source>
+        <translation>Pico: × 10⁻¹²</translation>
+    </message>
+    <message>
+        <source>pico</source>
+        <translation>pico</translation>
+    </message>
+    <message>
+        <source>Inverse</source>
+        <translation>Reciprocal</translation>
+    </message>
+    <message>
+        <source>inverse</source>
+        <translation>reciprocal</translation>
+    </message>
+    <message>
+        <source>Effacer la mémoire</source>
+        <translation>Clear the memory</translation>
+    </message>
+    <message>
+        <source>effacer la mémoire</source>
+        <translation>clear the memory</translation>
+    </message>
+    <message>
+        <source>Rappel mémoire</source>
+        <translation>Memory recall</translation>
+    </message>
+    <message>
+        <source>rappel mémoire</source>
+        <translation>memory recall</translation>
+    </message>
+    <message>
+        <source>Ajouter à la mémoire</source>
+        <translation>Add to the memory</translation>
+    </message>
+    <message>
+        <source>ajouter à la mémoire</source>
+        <translation>add to the memory</translation>
+    </message>
+    <message>
+        <source>Soustraire à la mémoire</source>
+        <translation>Subtract from the memory</translation>
+    </message>
+    <message>
+        <source>soustraire à la mémoire</source>
+        <translation>subtract from the memory</translation>
+    </message>
+    <message>
+        <source>Dernière réponse</source>
+        <translation>Last answer</translation>
+    </message>
+    <message>
+        <source>dernière réponse</source>
+        <translation>last answer</translation>
+    </message>
+    <message>
+        <source>Effacer le dernier élément</source>
+        <translation>Delete the last item</translation>
+    </message>
+    <message>
+        <source>effacer le dernier élément</source>
+        <translation>delete the last item</translation>
+    </message>
+    <message>
+        <source>RAZ</source>
+        <translation>AC</translation>
+    </message>
+    <message>
+        <source>Tout effacer</source>
+        <translation>Clear all</translation>
+    </message>
+    <message>
+        <source>tout effacer</source>
+        <translation>clear all</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplication</translation>
+    </message>
+    <message>
+        <source>multiplié par</source>
+        <translation>times</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Division</translation>
+    </message>
+    <message>
+        <source>divisé par</source>
+        <translation>divided by</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>Soustraction ou signe moins</source>
+        <translation>Subtraction or minus sign</translation>
+    </message>
+    <message>
+        <source>moins</source>
+        <translation>minus</translation>
+    </message>
+    <message>
+        <source>Point décimal</source>
+        <translation>Decimal point</translation>
+    </message>
+    <message>
+        <source>virgule</source>
+        <translation>decimal point</translation>
+    </message>
+    <message>
+        <source>Exposant de 10 : 5E-3 = 5 × 10⁻³</source>
+        <translation>Power of ten: 5E-3 = 5 × 10⁻³</translation>
+    </message>
+    <message>
+        <source>exposant</source>
+        <translation>exponent</translation>
+    </message>
+    <message>
+        <source>Calculer</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>calculer</source>
+        <translation>calculate</translation>
+    </message>
+    <message>
+        <source>Valeur de la colonne C1 sur chaque ligne</source>
+        <translation>Value of column C1 on each row</translation>
+    </message>
+    <message>
+        <source>colonne C1</source>
+        <translation>column C1</translation>
+    </message>
+    <message>
+        <source>Valeur de la colonne C2 sur chaque ligne</source>
+        <translation>Value of column C2 on each row</translation>
+    </message>
+    <message>
+        <source>colonne C2</source>
+        <translation>column C2</translation>
+    </message>
+    <message>
+        <source>Valeur de la colonne C3 sur chaque ligne</source>
+        <translation>Value of column C3 on each row</translation>
+    </message>
+    <message>
+        <source>colonne C3</source>
+        <translation>column C3</translation>
+    </message>
+    <message>
+        <source>Valeur de la colonne C4 sur chaque ligne</source>
+        <translation>Value of column C4 on each row</translation>
+    </message>
+    <message>
+        <source>colonne C4</source>
+        <translation>column C4</translation>
+    </message>
+    <message>
+        <source>Valeur de la colonne C5 sur chaque ligne</source>
+        <translation>Value of column C5 on each row</translation>
+    </message>
+    <message>
+        <source>colonne C5</source>
+        <translation>column C5</translation>
+    </message>
+    <message>
+        <source>Machine à calculer</source>
+        <translation>Calculator</translation>
+    </message>
+    <message>
+        <source>Écran de la calculatrice</source>
+        <translation>Calculator display</translation>
+    </message>
+    <message>
+        <source>Angles</source>
+        <translation>Angles</translation>
+    </message>
+    <message>
+        <source>Degrés</source>
+        <translation>Degrees</translation>
+    </message>
+    <message>
+        <source>Radians</source>
+        <translation>Radians</translation>
+    </message>
+    <message>
+        <source>Affichage</source>
+        <translation>Display</translation>
+    </message>
+    <message>
+        <source>Scientifique</source>
+        <translation>Scientific</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Patience&#xa0;: calculs en cours...</source>
+        <translation>Please wait: calculating...</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::files::ui</name>
+    <message>
+        <source>Correction</source>
+        <translation>Correction</translation>
+    </message>
+    <message>
+        <source>&amp;Charger la configuration corrigée</source>
+        <translation>&amp;Load the corrected configuration</translation>
+    </message>
+    <message>
+        <source>&amp;Fermer</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Texte au format RTF (*.RTF *.rtf)</source>
+        <translation>RTF text (*.RTF *.rtf)</translation>
+    </message>
+    <message>
+        <source>Prise en &amp;main du simulateur</source>
+        <translation>&amp;Getting started with the simulator</translation>
+    </message>
+    <message>
+        <source>Prise en main du &amp;tableau</source>
+        <translation>Getting started with the &amp;table</translation>
+    </message>
+    <message>
+        <source>&amp;Ouvrir un exercice (énoncé + configuration)</source>
+        <translation>&amp;Open an exercise (statement + configuration)</translation>
+    </message>
+    <message>
+        <source>&amp;Voir la correction</source>
+        <translation>&amp;See the correction</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer le contenu de la fenêtre exercice</source>
+        <translation>Sa&amp;ve the content of the exercise window</translation>
+    </message>
+    <message>
+        <source>&amp;Retrouver un texte</source>
+        <translation>&amp;Find a text again</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer le contenu de la fenêtre exercice</source>
+        <translation>&amp;Print the content of the exercise window</translation>
+    </message>
+    <message>
+        <source>&amp;Fermer l&apos;exercice</source>
+        <translation>&amp;Close the exercise</translation>
+    </message>
+    <message>
+        <source>Enregistrer le texte</source>
+        <translation>Save the text</translation>
+    </message>
+    <message>
+        <source>Retrouver un texte</source>
+        <translation>Find a text again</translation>
+    </message>
+    <message>
+        <source>Titre</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>Ouvrir un exercice — Velmira</source>
+        <translation>Open an exercise — Velmira</translation>
+    </message>
+    <message>
+        <source>Ouvrir un exercice</source>
+        <translation>Open an exercise</translation>
+    </message>
+    <message>
+        <source>Emplacement&#xa0;:</source>
+        <translation>Location:</translation>
+    </message>
+    <message>
+        <source>Dossiers&#xa0;:</source>
+        <translation>Folders:</translation>
+    </message>
+    <message>
+        <source>Liste des exercices&#xa0;:</source>
+        <translation>Exercises:</translation>
+    </message>
+    <message>
+        <source>Fichier de l&apos;exercice</source>
+        <translation>Exercise file</translation>
+    </message>
+    <message>
+        <source>Notions abordées :</source>
+        <translation>Topics covered:</translation>
+    </message>
+    <message>
+        <source>Notions abordées</source>
+        <translation>Topics covered</translation>
+    </message>
+    <message>
+        <source>Niveau de difficulté :</source>
+        <translation>Difficulty:</translation>
+    </message>
+    <message>
+        <source>Corrigé</source>
+        <translation>Corrected</translation>
+    </message>
+    <message>
+        <source>Sélectionner un fichier</source>
+        <translation>Select a file</translation>
+    </message>
+    <message>
+        <source>Ouvrir l&apos;exercice sélectionné</source>
+        <translation>Open the selected exercise</translation>
+    </message>
+    <message>
+        <source>Fermer sans charger d&apos;exercice</source>
+        <translation>Close without loading an exercise</translation>
+    </message>
+    <message>
+        <source>Patienter quelques instants
  Chargement des fichiers</source>
-            <translation>Please wait a moment
+        <translation>Please wait a moment
  Loading the files</translation>
-        </message>
-        <message>
-            <source>Difficulté : %1 sur 3</source>
-            <translation>Difficulty: %1 out of 3</translation>
-        </message>
-        <message>
-            <source>Dossier</source>
-            <translation>Folder</translation>
-        </message>
-        <message>
-            <source>Fichier</source>
-            <translation>File</translation>
-        </message>
-        <message>
-            <source>Dossier personnel</source>
-            <translation>Home folder</translation>
-        </message>
-        <message>
-            <source>Documents</source>
-            <translation>Documents</translation>
-        </message>
-        <message>
-            <source>Support amovible : %1</source>
-            <translation>Removable medium: %1</translation>
-        </message>
-        <message>
-            <source>Exemples de Velmira</source>
-            <translation>Velmira&apos;s examples</translation>
-        </message>
-        <message>
-            <source>Ouvrir une configuration</source>
-            <translation>Open a configuration</translation>
-        </message>
-        <message>
-            <source>Répertoire</source>
-            <translation>Folder</translation>
-        </message>
-        <message>
-            <source>Fichiers</source>
-            <translation>Files</translation>
-        </message>
-        <message>
-            <source>Nom du fichier</source>
-            <translation>File name</translation>
-        </message>
-        <message>
-            <source>OUVRIR</source>
-            <translation>OPEN</translation>
-        </message>
-        <message>
-            <source>Annuler</source>
-            <translation>Cancel</translation>
-        </message>
-        <message>
-            <source>Patience : chargement du fichier</source>
-            <translation>Please wait: loading the file</translation>
-        </message>
-        <message>
-            <source>Enregistrer les paramètres</source>
-            <translation>Save the settings</translation>
-        </message>
-        <message>
-            <source>Répertoire :</source>
-            <translation>Folder:</translation>
-        </message>
-        <message>
-            <source>Fichiers enregistrés</source>
-            <translation>Saved files</translation>
-        </message>
-        <message>
-            <source>Enregistrer</source>
-            <translation>Save</translation>
-        </message>
-        <message>
-            <source>Nom du fichier :</source>
-            <translation>File name:</translation>
-        </message>
-        <message>
-            <source>E&amp;xercices</source>
-            <translation>E&amp;xercises</translation>
-        </message>
-        <message>
-            <source>Ouvrir un énoncé, enregistrer le texte, obtenir la correction, imprimer ou fermer</source>
-            <translation>Open a statement, save the text, get the correction, print or close</translation>
-        </message>
-        <message>
-            <source>Texte : %1</source>
-            <translation>Text: %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>velmira::graph::ui::GraphWindow</name>
-        <message>
-            <source>Grandeurs :</source>
-            <translation>Quantities:</translation>
-        </message>
-        <message>
-            <source>Options :</source>
-            <translation>Options:</translation>
-        </message>
-        <message>
-            <source>Échelles :</source>
-            <translation>Scales:</translation>
-        </message>
-        <message>
-            <source>Position du pointeur :</source>
-            <translation>Pointer position:</translation>
-        </message>
-        <message>
-            <source>Abscisse :  </source>
-            <translation>x axis:  </translation>
-        </message>
-        <message>
-            <source>Ordonnée :  </source>
-            <translation>y axis:  </translation>
-        </message>
-        <message>
-            <source>Représentation graphique — Velmira</source>
-            <translation>Graph — Velmira</translation>
-        </message>
-        <message>
-            <source>Représentation graphique</source>
-            <translation>Graph</translation>
-        </message>
-        <message>
-            <source>Graphe</source>
-            <translation>Graph</translation>
-        </message>
-        <message>
-            <source>Abscisse</source>
-            <translation>x axis</translation>
-        </message>
-        <message>
-            <source>Ordonnée</source>
-            <translation>y axis</translation>
-        </message>
-        <message>
-            <source>Lier les points</source>
-            <translation>Join the points</translation>
-        </message>
-        <message>
-            <source>Afficher la grille</source>
-            <translation>Show the grid</translation>
-        </message>
-        <message>
-            <source>Représenter un point par une croix</source>
-            <translation>Draw each point as a cross</translation>
-        </message>
-        <message>
-            <source>Modéliser</source>
-            <translation>Fit a model</translation>
-        </message>
-        <message>
-            <source>passant par l&apos;origine</source>
-            <translation>through the origin</translation>
-        </message>
-        <message>
-            <source>affine</source>
-            <translation>affine</translation>
-        </message>
-        <message>
-            <source>deux droites</source>
-            <translation>two lines</translation>
-        </message>
-        <message>
-            <source>Lire sur la droite</source>
-            <translation>Read off the line</translation>
-        </message>
-        <message>
-            <source>Lignes : de</source>
-            <translation>Rows: from</translation>
-        </message>
-        <message>
-            <source>Lignes du modèle : de</source>
-            <translation>Rows of the model: from</translation>
-        </message>
-        <message>
-            <source>à</source>
-            <translation>to</translation>
-        </message>
-        <message>
-            <source>Lignes du modèle : à</source>
-            <translation>Rows of the model: to</translation>
-        </message>
-        <message>
-            <source>Imprimer le graphe</source>
-            <translation>Print the graph</translation>
-        </message>
-        <message>
-            <source>Copier</source>
-            <translation>Copy</translation>
-        </message>
-        <message>
-            <source>Fermer</source>
-            <translation>Close</translation>
-        </message>
-        <message>
-            <source>Modélisation impossible pour ces points.</source>
-            <translation>No model can be fitted to these points.</translation>
-        </message>
-    </context>
-    <context>
-        <name>velmira::graph::ui::LineReadingDialog</name>
-        <message>
-            <source>Lire sur la droite</source>
-            <translation>Read off the line</translation>
-        </message>
-        <message>
-            <source>Fermer</source>
-            <translation>Close</translation>
-        </message>
-    </context>
-    <context>
-        <name>velmira::msg</name>
-        <message>
-            <source>Enregistrement impossible</source>
-            <translation>Cannot save</translation>
-        </message>
-        <message>
-            <source>Fichier en lecture seule</source>
-            <translation>Read-only file</translation>
-        </message>
-        <message>
-            <source>Lecture impossible sur disque</source>
-            <translation>Cannot read from the disk</translation>
-        </message>
-        <message>
-            <source>Erreur lors du chargement du fichier</source>
-            <translation>Error while loading the file</translation>
-        </message>
-        <message>
-            <source>Ce fichier ne correspond pas à cette application</source>
-            <translation>This file does not belong to this application</translation>
-        </message>
-        <message>
-            <source>Fichier non valide</source>
-            <translation>Invalid file</translation>
-        </message>
-        <message>
-            <source>Texte trop long : seul le début est affiché.</source>
-            <translation>Text too long: only its beginning is shown.</translation>
-        </message>
-        <message>
-            <source>Texte trop long</source>
-            <translation>Text too long</translation>
-        </message>
-        <message>
-            <source>Enregistrer</source>
-            <translation>Save</translation>
-        </message>
-        <message>
-            <source>Ne pas enregistrer</source>
-            <translation>Don&apos;t save</translation>
-        </message>
-        <message>
-            <source>Annuler</source>
-            <translation>Cancel</translation>
-        </message>
-        <message>
-            <source>Reprendre</source>
-            <translation>Resume</translation>
-        </message>
-        <message>
-            <source>Choisir des grandeurs valides pour l&apos;abscisse et l&apos;ordonnée</source>
-            <translation>Choose valid quantities for the x and y axes</translation>
-        </message>
-    </context>
-    <context>
-        <name>velmira::table::ui</name>
-        <message>
-            <source>Saisie automatique</source>
-            <translation>Automatic entry</translation>
-        </message>
-        <message>
-            <source>Colonne C%1 :</source>
-            <translation>Column C%1:</translation>
-        </message>
-        <message>
-            <source>Ce que les boutons d&apos;enregistrement écrivent dans chaque colonne :</source>
-            <translation>What the recording buttons write in each column:</translation>
-        </message>
-        <message>
-            <source>Standard 1 : 2 chiffres après la virgule</source>
-            <translation>Standard 1: 2 decimal places</translation>
-        </message>
-        <message>
-            <source>Standard 2 : 3 chiffres après la virgule</source>
-            <translation>Standard 2: 3 decimal places</translation>
-        </message>
-        <message>
-            <source>Standard 3 : libre</source>
-            <translation>Standard 3: free</translation>
-        </message>
-        <message>
-            <source>Scientifique 1 : 3 chiffres affichés</source>
-            <translation>Scientific 1: 3 digits shown</translation>
-        </message>
-        <message>
-            <source>Scientifique 2 : 4 chiffres affichés</source>
-            <translation>Scientific 2: 4 digits shown</translation>
-        </message>
-        <message>
-            <source>Format d&apos;écriture des données dans le tableau</source>
-            <translation>Number format of the table&apos;s data</translation>
-        </message>
-        <message>
-            <source>Choisir une option d&apos;affichage en vous aidant du tableau d&apos;exemples.</source>
-            <translation>Choose a display option with the help of the table of examples.</translation>
-        </message>
-        <message>
-            <source>Nombre de lignes du tableau</source>
-            <translation>Number of rows of the table</translation>
-        </message>
-        <message>
-            <source>Modifier le nombre de lignes du tableau (de 1 à 100)
+    </message>
+    <message>
+        <source>Difficulté : %1 sur 3</source>
+        <translation>Difficulty: %1 out of 3</translation>
+    </message>
+    <message>
+        <source>Dossier</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>Fichier</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Dossier personnel</source>
+        <translation>Home folder</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documents</translation>
+    </message>
+    <message>
+        <source>Support amovible : %1</source>
+        <translation>Removable medium: %1</translation>
+    </message>
+    <message>
+        <source>Exemples de Velmira</source>
+        <translation>Velmira&apos;s examples</translation>
+    </message>
+    <message>
+        <source>Ouvrir une configuration</source>
+        <translation>Open a configuration</translation>
+    </message>
+    <message>
+        <source>Répertoire</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>Fichiers</source>
+        <translation>Files</translation>
+    </message>
+    <message>
+        <source>Nom du fichier</source>
+        <translation>File name</translation>
+    </message>
+    <message>
+        <source>OUVRIR</source>
+        <translation>OPEN</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Patience&#xa0;: chargement du fichier</source>
+        <translation>Please wait: loading the file</translation>
+    </message>
+    <message>
+        <source>Enregistrer les paramètres</source>
+        <translation>Save the settings</translation>
+    </message>
+    <message>
+        <source>Répertoire&#xa0;:</source>
+        <translation>Folder:</translation>
+    </message>
+    <message>
+        <source>Fichiers enregistrés</source>
+        <translation>Saved files</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Nom du fichier&#xa0;:</source>
+        <translation>File name:</translation>
+    </message>
+    <message>
+        <source>E&amp;xercices</source>
+        <translation>E&amp;xercises</translation>
+    </message>
+    <message>
+        <source>Ouvrir un énoncé, enregistrer le texte, obtenir la correction, imprimer ou fermer</source>
+        <translation>Open a statement, save the text, get the correction, print or close</translation>
+    </message>
+    <message>
+        <source>Texte&#xa0;: %1</source>
+        <translation>Text: %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::graph::ui::GraphWindow</name>
+    <message>
+        <source>Grandeurs :</source>
+        <translation>Quantities:</translation>
+    </message>
+    <message>
+        <source>Options :</source>
+        <translation>Options:</translation>
+    </message>
+    <message>
+        <source>Échelles :</source>
+        <translation>Scales:</translation>
+    </message>
+    <message>
+        <source>Position du pointeur :</source>
+        <translation>Pointer position:</translation>
+    </message>
+    <message>
+        <source>Abscisse&#xa0;:  </source>
+        <translation>x axis:  </translation>
+    </message>
+    <message>
+        <source>Ordonnée&#xa0;:  </source>
+        <translation>y axis:  </translation>
+    </message>
+    <message>
+        <source>Représentation graphique — Velmira</source>
+        <translation>Graph — Velmira</translation>
+    </message>
+    <message>
+        <source>Représentation graphique</source>
+        <translation>Graph</translation>
+    </message>
+    <message>
+        <source>Graphe</source>
+        <translation>Graph</translation>
+    </message>
+    <message>
+        <source>Abscisse</source>
+        <translation>x axis</translation>
+    </message>
+    <message>
+        <source>Ordonnée</source>
+        <translation>y axis</translation>
+    </message>
+    <message>
+        <source>Lier les points</source>
+        <translation>Join the points</translation>
+    </message>
+    <message>
+        <source>Afficher la grille</source>
+        <translation>Show the grid</translation>
+    </message>
+    <message>
+        <source>Représenter un point par une croix</source>
+        <translation>Draw each point as a cross</translation>
+    </message>
+    <message>
+        <source>Modéliser</source>
+        <translation>Fit a model</translation>
+    </message>
+    <message>
+        <source>passant par l&apos;origine</source>
+        <translation>through the origin</translation>
+    </message>
+    <message>
+        <source>affine</source>
+        <translation>affine</translation>
+    </message>
+    <message>
+        <source>deux droites</source>
+        <translation>two lines</translation>
+    </message>
+    <message>
+        <source>Lire sur la droite</source>
+        <translation>Read off the line</translation>
+    </message>
+    <message>
+        <source>Lignes : de</source>
+        <translation>Rows: from</translation>
+    </message>
+    <message>
+        <source>Lignes du modèle : de</source>
+        <translation>Rows of the model: from</translation>
+    </message>
+    <message>
+        <source>à</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>Lignes du modèle : à</source>
+        <translation>Rows of the model: to</translation>
+    </message>
+    <message>
+        <source>Imprimer le graphe</source>
+        <translation>Print the graph</translation>
+    </message>
+    <message>
+        <source>Copier</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Modélisation impossible pour ces points.</source>
+        <translation>No model can be fitted to these points.</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::graph::ui::LineReadingDialog</name>
+    <message>
+        <source>Lire sur la droite</source>
+        <translation>Read off the line</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::msg</name>
+    <message>
+        <source>Enregistrement impossible</source>
+        <translation>Cannot save</translation>
+    </message>
+    <message>
+        <source>Fichier en lecture seule</source>
+        <translation>Read-only file</translation>
+    </message>
+    <message>
+        <source>Lecture impossible sur disque</source>
+        <translation>Cannot read from the disk</translation>
+    </message>
+    <message>
+        <source>Erreur lors du chargement du fichier</source>
+        <translation>Error while loading the file</translation>
+    </message>
+    <message>
+        <source>Ce fichier ne correspond pas à cette application</source>
+        <translation>This file does not belong to this application</translation>
+    </message>
+    <message>
+        <source>Fichier non valide</source>
+        <translation>Invalid file</translation>
+    </message>
+    <message>
+        <source>Texte trop long : seul le début est affiché.</source>
+        <translation>Text too long: only its beginning is shown.</translation>
+    </message>
+    <message>
+        <source>Texte trop long</source>
+        <translation>Text too long</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Ne pas enregistrer</source>
+        <translation>Don&apos;t save</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Reprendre</source>
+        <translation>Resume</translation>
+    </message>
+    <message>
+        <source>Choisir des grandeurs valides pour l&apos;abscisse et l&apos;ordonnée</source>
+        <translation>Choose valid quantities for the x and y axes</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::table::ui</name>
+    <message>
+        <source>Saisie automatique</source>
+        <translation>Automatic entry</translation>
+    </message>
+    <message>
+        <source>Colonne C%1 :</source>
+        <translation>Column C%1:</translation>
+    </message>
+    <message>
+        <source>Ce que les boutons d&apos;enregistrement écrivent dans chaque colonne :</source>
+        <translation>What the recording buttons write in each column:</translation>
+    </message>
+    <message>
+        <source>Standard 1 : 2 chiffres après la virgule</source>
+        <translation>Standard 1: 2 decimal places</translation>
+    </message>
+    <message>
+        <source>Standard 2 : 3 chiffres après la virgule</source>
+        <translation>Standard 2: 3 decimal places</translation>
+    </message>
+    <message>
+        <source>Standard 3 : libre</source>
+        <translation>Standard 3: free</translation>
+    </message>
+    <message>
+        <source>Scientifique 1 : 3 chiffres affichés</source>
+        <translation>Scientific 1: 3 digits shown</translation>
+    </message>
+    <message>
+        <source>Scientifique 2 : 4 chiffres affichés</source>
+        <translation>Scientific 2: 4 digits shown</translation>
+    </message>
+    <message>
+        <source>Format d&apos;écriture des données dans le tableau</source>
+        <translation>Number format of the table&apos;s data</translation>
+    </message>
+    <message>
+        <source>Choisir une option d&apos;affichage en vous aidant du tableau d&apos;exemples.</source>
+        <translation>Choose a display option with the help of the table of examples.</translation>
+    </message>
+    <message>
+        <source>Nombre de lignes du tableau</source>
+        <translation>Number of rows of the table</translation>
+    </message>
+    <message>
+        <source>Modifier le nombre de lignes du tableau (de 1 à 100)
 sans compter la première ligne.</source>
-            <translation>Change the number of rows of the table (1 to 100),
+        <translation>Change the number of rows of the table (1 to 100),
 not counting the first row.</translation>
-        </message>
-        <message>
-            <source>Nombre de lignes...</source>
-            <translation>Number of rows...</translation>
-        </message>
-        <message>
-            <source>Annuler</source>
-            <translation>Cancel</translation>
-        </message>
-        <message>
-            <source>Suite arithmétique</source>
-            <translation>Arithmetic sequence</translation>
-        </message>
-        <message>
-            <source>Première valeur :</source>
-            <translation>First value:</translation>
-        </message>
-        <message>
-            <source>Dernière valeur :</source>
-            <translation>Last value:</translation>
-        </message>
-        <message>
-            <source>Incrément (raison) :</source>
-            <translation>Increment (common difference):</translation>
-        </message>
-    </context>
-    <context>
-        <name>velmira::table::ui::TableFrame</name>
-        <message>
-            <source>       Tableau de valeurs  </source>
-            <translation>       Table of values  </translation>
-        </message>
-        <message>
-            <source>Modifier le nombre de lignes, obtenir une représentation graphique...</source>
-            <translation>Change the number of rows, draw a graph...</translation>
-        </message>
-        <message>
-            <source>&amp;Rétablir</source>
-            <translation>&amp;Redo</translation>
-        </message>
-        <message>
-            <source>&amp;Saisie automatique</source>
-            <translation>&amp;Automatic entry</translation>
-        </message>
-        <message>
-            <source>&amp;Nombre de lignes</source>
-            <translation>&amp;Number of rows</translation>
-        </message>
-        <message>
-            <source>&amp;Insérer une ligne au-dessus de la cellule active</source>
-            <translation>&amp;Insert a row above the active cell</translation>
-        </message>
-        <message>
-            <source>Insérer une ligne à la &amp;fin du tableau</source>
-            <translation>Insert a row at the &amp;end of the table</translation>
-        </message>
-        <message>
-            <source>Supprimer &amp;la ligne de la cellule active</source>
-            <translation>&amp;Delete the row of the active cell</translation>
-        </message>
-        <message>
-            <source>F&amp;ormat d&apos;écriture des données</source>
-            <translation>Number f&amp;ormat of the data</translation>
-        </message>
-        <message>
-            <source>Représentation &amp;graphique</source>
-            <translation>&amp;Graph</translation>
-        </message>
-        <message>
-            <source>&amp;Effacer le tableau</source>
-            <translation>C&amp;lear the table</translation>
-        </message>
-        <message>
-            <source>&amp;Cacher le tableau</source>
-            <translation>&amp;Hide the table</translation>
-        </message>
-        <message>
-            <source>E&amp;xporter le tableau (CSV)…</source>
-            <translation>E&amp;xport the table (CSV)…</translation>
-        </message>
-        <message>
-            <source>Im&amp;primer le tableau</source>
-            <translation>&amp;Print the table</translation>
-        </message>
-        <message>
-            <source>Calculer</source>
-            <translation>Calculate</translation>
-        </message>
-        <message>
-            <source>Voir expression</source>
-            <translation>Show formula</translation>
-        </message>
-        <message>
-            <source>Recalculer</source>
-            <translation>Recalculate</translation>
-        </message>
-        <message>
-            <source>&amp;Suite arithmétique</source>
-            <translation>Arithmetic &amp;sequence</translation>
-        </message>
-        <message>
-            <source>Effacer la colonne</source>
-            <translation>Clear the column</translation>
-        </message>
-        <message>
-            <source>Titre de la colonne</source>
-            <translation>Column title</translation>
-        </message>
-        <message>
-            <source>Trier la colonne dans l&apos;ordre croissant</source>
-            <translation>Sort the column in ascending order</translation>
-        </message>
-        <message>
-            <source>Trier la colonne dans l&apos;ordre décroissant</source>
-            <translation>Sort the column in descending order</translation>
-        </message>
-        <message>
-            <source>Stat&amp;istiques de la colonne</source>
-            <translation>Column stat&amp;istics</translation>
-        </message>
-        <message>
-            <source>&amp;Calculer C%1</source>
-            <translation>&amp;Calculate C%1</translation>
-        </message>
-        <message>
-            <source>&amp;Voir expression C%1</source>
-            <translation>Show &amp;formula of C%1</translation>
-        </message>
-        <message>
-            <source>&amp;Recalculer C%1</source>
-            <translation>&amp;Recalculate C%1</translation>
-        </message>
-        <message>
-            <source>&amp;Effacer C%1</source>
-            <translation>Cl&amp;ear C%1</translation>
-        </message>
-        <message>
-            <source>&amp;Nommer C%1</source>
-            <translation>&amp;Name C%1</translation>
-        </message>
-        <message>
-            <source>&amp;Trier C%1 dans l&apos;ordre croissant.</source>
-            <translation>Sort C%1 in &amp;ascending order.</translation>
-        </message>
-        <message>
-            <source>Trier C%1 dans l&apos;ordre &amp;décroissant.</source>
-            <translation>Sort C%1 in &amp;descending order.</translation>
-        </message>
-        <message>
-            <source>Exporter le tableau</source>
-            <translation>Export the table</translation>
-        </message>
-        <message>
-            <source>Annuler</source>
-            <translation>Undo</translation>
-        </message>
-        <message>
-            <source>Rétablir</source>
-            <translation>Redo</translation>
-        </message>
-        <message>
-            <source>&amp;Annuler</source>
-            <translation>&amp;Undo</translation>
-        </message>
-        <message>
-            <source>Tableau CSV (*.csv)</source>
-            <translation>CSV table (*.csv)</translation>
-        </message>
-    </context>
-    <context>
-        <name>velmira::table::ui::TableGrid</name>
-        <message>
-            <source>Tableau de valeurs</source>
-            <translation>Table of values</translation>
-        </message>
-        <message>
-            <source>Flèches : cellule voisine ; Maj+F10 : menu du tableau ; Ctrl+Espace puis Maj+F10 : menu de la colonne ; Tab : sortir</source>
-            <translation>Arrows: next cell; Shift+F10: table menu; Ctrl+Space then Shift+F10: column menu; Tab: leave</translation>
-        </message>
-        <message>
-            <source>Cliquer sur la première cellule d&apos;une colonne pour calculer, effacer, nommer ou classer.</source>
-            <translation>Click the first cell of a column to calculate, clear, name or sort it.</translation>
-        </message>
-        <message>
-            <source>Colonne choisie : Maj+F10 ouvre son menu (calculer, effacer, nommer, classer).</source>
-            <translation>Column chosen: Shift+F10 opens its menu (calculate, clear, name, sort).</translation>
-        </message>
-        <message>
-            <source>Cliquer sur une cellule pour l&apos;activer et saisir une valeur.</source>
-            <translation>Click a cell to make it active and type a value.</translation>
-        </message>
-    </context>
-    <context>
-        <name>velmira::ui::HelpWindow</name>
-        <message>
-            <source>Aide de Velmira</source>
-            <translation>Velmira Help</translation>
-        </message>
-        <message>
-            <source>Rechercher dans l&apos;aide</source>
-            <translation>Search the help</translation>
-        </message>
-        <message>
-            <source>Sommaire de l&apos;aide</source>
-            <translation>Help contents</translation>
-        </message>
-        <message>
-            <source>Texte de l&apos;aide</source>
-            <translation>Help text</translation>
-        </message>
-        <message>
-            <source>Rechercher</source>
-            <translation>Search</translation>
-        </message>
-        <message>
-            <source>Chercher un mot dans l&apos;aide (Entrée : occurrence suivante)</source>
-            <translation>Find a word in the help (Enter: next occurrence)</translation>
-        </message>
-        <message>
-            <source>Aucun résultat</source>
-            <translation>No results</translation>
-        </message>
-        <message>
-            <source>1 résultat</source>
-            <translation>1 result</translation>
-        </message>
-        <message>
-            <source>plus de %1 résultats</source>
-            <translation>more than %1 results</translation>
-        </message>
-        <message>
-            <source>%1 résultats</source>
-            <translation>%1 results</translation>
-        </message>
-        <message>
-            <source>Le fichier d&apos;aide est introuvable : %1</source>
-            <translation>The help file cannot be found: %1</translation>
-        </message>
-        <message>
-            <source>Aide</source>
-            <translation>Help</translation>
-        </message>
-        <message>
-            <source>Le fichier d&apos;aide est illisible : %1</source>
-            <translation>The help file cannot be read: %1</translation>
-        </message>
-    </context>
+    </message>
+    <message>
+        <source>Nombre de lignes...</source>
+        <translation>Number of rows...</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Suite arithmétique</source>
+        <translation>Arithmetic sequence</translation>
+    </message>
+    <message>
+        <source>Première valeur&#xa0;:</source>
+        <translation>First value:</translation>
+    </message>
+    <message>
+        <source>Dernière valeur&#xa0;:</source>
+        <translation>Last value:</translation>
+    </message>
+    <message>
+        <source>Incrément (raison)&#xa0;:</source>
+        <translation>Increment (common difference):</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::table::ui::TableFrame</name>
+    <message>
+        <source>       Tableau de valeurs  </source>
+        <translation>       Table of values  </translation>
+    </message>
+    <message>
+        <source>Modifier le nombre de lignes, obtenir une représentation graphique...</source>
+        <translation>Change the number of rows, draw a graph...</translation>
+    </message>
+    <message>
+        <source>&amp;Rétablir</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>&amp;Saisie automatique</source>
+        <translation>&amp;Automatic entry</translation>
+    </message>
+    <message>
+        <source>&amp;Nombre de lignes</source>
+        <translation>&amp;Number of rows</translation>
+    </message>
+    <message>
+        <source>&amp;Insérer une ligne au-dessus de la cellule active</source>
+        <translation>&amp;Insert a row above the active cell</translation>
+    </message>
+    <message>
+        <source>Insérer une ligne à la &amp;fin du tableau</source>
+        <translation>Insert a row at the &amp;end of the table</translation>
+    </message>
+    <message>
+        <source>Supprimer &amp;la ligne de la cellule active</source>
+        <translation>&amp;Delete the row of the active cell</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat d&apos;écriture des données</source>
+        <translation>Number f&amp;ormat of the data</translation>
+    </message>
+    <message>
+        <source>Représentation &amp;graphique</source>
+        <translation>&amp;Graph</translation>
+    </message>
+    <message>
+        <source>&amp;Effacer le tableau</source>
+        <translation>C&amp;lear the table</translation>
+    </message>
+    <message>
+        <source>&amp;Cacher le tableau</source>
+        <translation>&amp;Hide the table</translation>
+    </message>
+    <message>
+        <source>Im&amp;primer le tableau</source>
+        <translation>&amp;Print the table</translation>
+    </message>
+    <message>
+        <source>Calculer</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>Voir expression</source>
+        <translation>Show formula</translation>
+    </message>
+    <message>
+        <source>Recalculer</source>
+        <translation>Recalculate</translation>
+    </message>
+    <message>
+        <source>&amp;Suite arithmétique</source>
+        <translation>Arithmetic &amp;sequence</translation>
+    </message>
+    <message>
+        <source>Effacer la colonne</source>
+        <translation>Clear the column</translation>
+    </message>
+    <message>
+        <source>Titre de la colonne</source>
+        <translation>Column title</translation>
+    </message>
+    <message>
+        <source>Trier la colonne dans l&apos;ordre croissant</source>
+        <translation>Sort the column in ascending order</translation>
+    </message>
+    <message>
+        <source>Trier la colonne dans l&apos;ordre décroissant</source>
+        <translation>Sort the column in descending order</translation>
+    </message>
+    <message>
+        <source>Stat&amp;istiques de la colonne</source>
+        <translation>Column stat&amp;istics</translation>
+    </message>
+    <message>
+        <source>&amp;Calculer C%1</source>
+        <translation>&amp;Calculate C%1</translation>
+    </message>
+    <message>
+        <source>&amp;Voir expression C%1</source>
+        <translation>Show &amp;formula of C%1</translation>
+    </message>
+    <message>
+        <source>&amp;Recalculer C%1</source>
+        <translation>&amp;Recalculate C%1</translation>
+    </message>
+    <message>
+        <source>&amp;Effacer C%1</source>
+        <translation>Cl&amp;ear C%1</translation>
+    </message>
+    <message>
+        <source>&amp;Nommer C%1</source>
+        <translation>&amp;Name C%1</translation>
+    </message>
+    <message>
+        <source>&amp;Trier C%1 dans l&apos;ordre croissant.</source>
+        <translation>Sort C%1 in &amp;ascending order.</translation>
+    </message>
+    <message>
+        <source>Trier C%1 dans l&apos;ordre &amp;décroissant.</source>
+        <translation>Sort C%1 in &amp;descending order.</translation>
+    </message>
+    <message>
+        <source>Exporter le tableau</source>
+        <translation>Export the table</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Rétablir</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>&amp;Annuler</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>Tableau CSV (*.csv)</source>
+        <translation>CSV table (*.csv)</translation>
+    </message>
+    <message>
+        <source>E&amp;xporter le tableau…</source>
+        <translation>E&amp;xport the table…</translation>
+    </message>
+    <message>
+        <source>Classeur OpenDocument (*.ods)</source>
+        <translation>OpenDocument spreadsheet (*.ods)</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::table::ui::TableGrid</name>
+    <message>
+        <source>Tableau de valeurs</source>
+        <translation>Table of values</translation>
+    </message>
+    <message>
+        <source>Flèches : cellule voisine ; Maj+F10 : menu du tableau ; Ctrl+Espace puis Maj+F10 : menu de la colonne ; Tab : sortir</source>
+        <translation>Arrows: next cell; Shift+F10: table menu; Ctrl+Space then Shift+F10: column menu; Tab: leave</translation>
+    </message>
+    <message>
+        <source>Cliquer sur la première cellule d&apos;une colonne pour calculer, effacer, nommer ou classer.</source>
+        <translation>Click the first cell of a column to calculate, clear, name or sort it.</translation>
+    </message>
+    <message>
+        <source>Colonne choisie : Maj+F10 ouvre son menu (calculer, effacer, nommer, classer).</source>
+        <translation>Column chosen: Shift+F10 opens its menu (calculate, clear, name, sort).</translation>
+    </message>
+    <message>
+        <source>Cliquer sur une cellule pour l&apos;activer et saisir une valeur.</source>
+        <translation>Click a cell to make it active and type a value.</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::ui::HelpWindow</name>
+    <message>
+        <source>Aide de Velmira</source>
+        <translation>Velmira Help</translation>
+    </message>
+    <message>
+        <source>Rechercher dans l&apos;aide</source>
+        <translation>Search the help</translation>
+    </message>
+    <message>
+        <source>Sommaire de l&apos;aide</source>
+        <translation>Help contents</translation>
+    </message>
+    <message>
+        <source>Texte de l&apos;aide</source>
+        <translation>Help text</translation>
+    </message>
+    <message>
+        <source>Rechercher</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>Chercher un mot dans l&apos;aide (Entrée : occurrence suivante)</source>
+        <translation>Find a word in the help (Enter: next occurrence)</translation>
+    </message>
+    <message>
+        <source>Aucun résultat</source>
+        <translation>No results</translation>
+    </message>
+    <message>
+        <source>1 résultat</source>
+        <translation>1 result</translation>
+    </message>
+    <message>
+        <source>plus de %1 résultats</source>
+        <translation>more than %1 results</translation>
+    </message>
+    <message>
+        <source>%1 résultats</source>
+        <translation>%1 results</translation>
+    </message>
+    <message>
+        <source>Le fichier d&apos;aide est introuvable : %1</source>
+        <translation>The help file cannot be found: %1</translation>
+    </message>
+    <message>
+        <source>Aide</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Le fichier d&apos;aide est illisible : %1</source>
+        <translation>The help file cannot be read: %1</translation>
+    </message>
+</context>
 </TS>
