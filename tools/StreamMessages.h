@@ -11,7 +11,11 @@ class StreamMessages : public MessageService {
  public:
   explicit StreamMessages(std::ostream& err) : err_(err) {}
   Answer show(const Message& m) override {
-    err_ << m.title << " : " << m.text << "\n";
+    // A text that starts with its title ("Enregistrement impossible : « … »") is written once.
+    if (m.text.compare(0, m.title.size(), m.title) == 0)
+      err_ << m.text << "\n";
+    else
+      err_ << m.title << " : " << m.text << "\n";
     ++count;
     return m.buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
   }

@@ -116,6 +116,10 @@ TEST_F(Tool, BadSettingsWriteNothing) {
   ASSERT_EQ(config({"--ods", path("x.ods")}), 0) << err.str();
   EXPECT_EQ(out.str(), "");
   EXPECT_TRUE(fs::exists(path("x.ods")));
+  // A file that cannot be written is said once, its cause with it.
+  const std::string nowhere = path("absent/x.ods");
+  EXPECT_EQ(config({"--ods", nowhere}), 1);
+  EXPECT_EQ(err.str(), "Enregistrement impossible : « " + nowhere + " » : dossier introuvable\n");
 }
 
 TEST_F(Tool, ConfigStartsFromAnInputFile) {
