@@ -13,7 +13,7 @@ families...), newer than the real ones, made here from other installed faces,
 and with one that has no font of the machine at all. The pictures must be
 identical, byte for byte.
 """
-import importlib.util
+import runpy
 import os
 import subprocess
 import sys
@@ -55,7 +55,7 @@ def source_face(style, kind):
     return fallback if fallback.exists() else None
 
 
-def make_look_alikes(folder, rename):
+def make_look_alikes(folder, renamed):
     made = 0
     for style in STYLES:
         for kind, families in enumerate((SANS, SERIF, MONO)):
@@ -63,7 +63,7 @@ def make_look_alikes(folder, rename):
             if source is None:
                 continue
             for family in families:
-                font = rename.renamed(str(source), family)
+                font = renamed(str(source), family)
                 font["head"].fontRevision = 99.0  # newer than any real face of the name
                 font.save(folder / f"{family.replace(' ', '')}-{style}{source.suffix}")
                 made += 1
@@ -106,14 +106,12 @@ def main():
     if len(sys.argv) != 3:
         sys.exit(__doc__.strip())
     programs = Path(sys.argv[1])
-    spec = importlib.util.spec_from_file_location("rename_face", sys.argv[2])
-    rename = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(rename)
+    renamed = runpy.run_path(sys.argv[2])["renamed"]  # the build's own renaming
     with tempfile.TemporaryDirectory() as tmp:
         tmp = Path(tmp)
         faces = tmp / "look-alikes"
         faces.mkdir()
-        if make_look_alikes(faces, rename) == 0:
+        if make_look_alikes(faces, renamed) == 0:
             print("skipped: no face to make look-alikes from")
             return 77
         conf = font_configuration(tmp, faces, tmp / "cache")
