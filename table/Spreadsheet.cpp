@@ -13,6 +13,7 @@
 
 #include "platform/core/Messages.h"
 #include "platform/core/NumberText.h"
+#include "platform/core/RecordFile.h"
 #include "platform/core/SafeFile.h"
 #include "table/Table.h"
 
@@ -57,52 +58,6 @@ std::string valueText(double value) {
   return std::string(buf, end);
 }
 
-// The next character of UTF-8 `text` from `i` (advanced past it): its code
-// point, or U+FFFD for a byte that does not begin a well-formed one.
-char32_t nextCodePoint(std::string_view text, std::size_t& i) {
-  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-  const unsigned char b = byte(i);
-  int length = b < 0x80 ? 1 : (b & 0xE0) == 0xC0 ? 2 : (b & 0xF0) == 0xE0 ? 3 : (b & 0xF8) == 0xF0 ? 4 : 0;
-  char32_t cp = length == 1 ? b : length == 2 ? b & 0x1F : length == 3 ? b & 0x0F : b & 0x07;
-  if (length == 0 || i + static_cast<std::size_t>(length) > text.size()) {
-    ++i;
-    return 0xFFFD;
-  }
-  for (int k = 1; k < length; ++k) {
-    const unsigned char c = byte(i + static_cast<std::size_t>(k));
-    if ((c & 0xC0) != 0x80) {
-      ++i;
-      return 0xFFFD;
-    }
-    cp = (cp << 6) | (c & 0x3F);
-  }
-  static constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
-  if (cp < kLeast[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-    ++i;
-    return 0xFFFD;
-  }
-  i += static_cast<std::size_t>(length);
-  return cp;
-}
-
-void appendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
-
 enum class Markup { Sheet, Html };
 
 // A cell's text as element content: "&", "<", ">" and quotes escaped, what
@@ -114,7 +69,11 @@ std::string markup(std::string_view text, Markup form) {
   std::string out;
   bool blankBefore = true;  // a leading blank is kept too
   for (std::size_t i = 0; i < text.size();) {
-    const char32_t cp = nextCodePoint(text, i);
+    char32_t cp = 0;
+    if (!records::nextCodePoint(text, i, cp)) {  // a byte that begins no well-formed character
+      cp = 0xFFFD;
+      ++i;
+    }
     const bool blank = cp == ' ';
     if (cp == '\r' && i < text.size() && text[i] == '\n') continue;
     if (cp == '\n' || cp == '\r') {
@@ -134,7 +93,7 @@ std::string markup(std::string_view text, Markup form) {
     } else if (cp == '"') {
       out += "&quot;";
     } else {
-      appendUtf8(out, cp);
+      records::appendUtf8(out, cp);
     }
     blankBefore = blank;
   }
