@@ -98,27 +98,34 @@ void computeFormulasOn(table::Table& table, int line) {
 std::optional<Message> refusedFormula(std::string_view formula, int col) {
   const auto encoded = records::toCp1252(formula);
   if (!encoded)
-    return msg::criticalOk("Cette expression contient des caractères qui ne peuvent pas être enregistrés.",
-                           columnCalculatorTitle(col));
+    return msg::criticalOk(
+        VELMIRA_TEXT("velmira::msg", "Cette expression contient des caractères qui ne peuvent pas être enregistrés."),
+        columnCalculatorTitle(col));
   if (encoded->size() > records::kMaxText)
-    return msg::criticalOk("Cette expression est trop longue : " +
-                               num::trim(num::plain(static_cast<double>(records::kMaxText))) + " caractères au plus.",
-                           columnCalculatorTitle(col));
+    return msg::criticalOk(
+        msg::shownFormat(VELMIRA_TEXT("velmira::msg", "Cette expression est trop longue : %1 caractères au plus."),
+                         {num::trim(num::plain(static_cast<double>(records::kMaxText)))}),
+        columnCalculatorTitle(col));
   return std::nullopt;
 }
 
 std::optional<Message> columnReport(int failures) {
   if (failures <= 0) return std::nullopt;
-  std::string text =
-      failures == 1 ? "Une valeur n'a pas été calculée." : num::plain(failures) + " valeurs n'ont pas été calculées.";
-  return msg::criticalOk(std::move(text), "Calcul terminé");
+  std::string text = failures == 1
+                         ? VELMIRA_TEXT("velmira::msg", "Une valeur n'a pas été calculée.")
+                         : msg::shownFormat(VELMIRA_TEXT("velmira::msg", "%1 valeurs n'ont pas été calculées."),
+                                            {num::plain(failures)});
+  return msg::criticalOk(std::move(text), VELMIRA_TEXT("velmira::msg", "Calcul terminé"));
 }
 
 Message formulaMessage(const table::Table& table, int col) {
-  return msg::information(columnName(col) + " = " + table.formula(col), "Expression de " + columnName(col));
+  return msg::information(columnName(col) + " = " + table.formula(col),
+                          msg::shownFormat(VELMIRA_TEXT("velmira::msg", "Expression de %1"), {columnName(col)}));
 }
 
-std::string columnCalculatorTitle(int col) { return "Calculer: " + columnName(col) + " ="; }
+std::string columnCalculatorTitle(int col) {
+  return msg::shownFormat(VELMIRA_TEXT("velmira::msg", "Calculer: %1 ="), {columnName(col)});
+}
 
 bool recordWithFormulas(table::Table& table, const model::Workbench& wb, int bench, MessageService& messages,
                         bool* leftConcealed) {

@@ -24,13 +24,16 @@ std::optional<std::string> configFileName(std::string_view typed, std::string_vi
 }
 
 Message emptyNameMessage() {
-  return msg::criticalOk("Il faut donner un nom au fichier\u00A0!", "Enregistrement impossible");
+  return msg::criticalOk(VELMIRA_TEXT("velmira::msg", "Il faut donner un nom au fichier\u00A0!"),
+                         VELMIRA_TEXT("velmira::msg", "Enregistrement impossible"));
 }
 Message overwriteQuestion() {
-  return msg::exclamationYesNo("Ecraser le fichier existant\u00A0?", "Ce fichier existe déjà\u00A0!");
+  return msg::exclamationYesNo(VELMIRA_TEXT("velmira::msg", "Ecraser le fichier existant\u00A0?"),
+                               VELMIRA_TEXT("velmira::msg", "Ce fichier existe déjà\u00A0!"));
 }
 Message missingFileMessage() {
-  return msg::criticalOk("Nom de fichier incorrect ou chemin non valide", "impossible d'ouvrir ce fichier");
+  return msg::criticalOk(VELMIRA_TEXT("velmira::msg", "Nom de fichier incorrect ou chemin non valide"),
+                         VELMIRA_TEXT("velmira::msg", "impossible d'ouvrir ce fichier"));
 }
 
 }  // namespace velmira::files

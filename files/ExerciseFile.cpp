@@ -106,7 +106,8 @@ std::string referencedPath(const std::string& folder, const std::string& name) {
 }
 
 Message exerciseUnreadable() {
-  return msg::criticalOk("Vérifier\u00A0:\n- le nom du fichier,\n- l'état du lecteur.", "Lecture impossible");
+  return msg::criticalOk(VELMIRA_TEXT("velmira::msg", "Vérifier\u00A0:\n- le nom du fichier,\n- l'état du lecteur."),
+                         VELMIRA_TEXT("velmira::msg", "Lecture impossible"));
 }
 
 ExercisePreview readPreview(const std::string& exercisePath, MessageService& messages) {

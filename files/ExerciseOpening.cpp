@@ -12,13 +12,16 @@
 namespace velmira::files {
 
 Message referencedFileMissing(const std::string& path) {
-  return msg::criticalOk("Le fichier " + path + " est introuvable", "Fichier absent");
+  return msg::criticalOk(msg::shownFormat(VELMIRA_TEXT("velmira::msg", "Le fichier %1 est introuvable"), {path}),
+                         VELMIRA_TEXT("velmira::msg", "Fichier absent"));
 }
 Message gettingStartedFailure() {
-  return msg::criticalOk("Fichier introuvable. Revoir l'installation du logiciel.", "Erreur lors du chargement");
+  return msg::criticalOk(VELMIRA_TEXT("velmira::msg", "Fichier introuvable. Revoir l'installation du logiciel."),
+                         VELMIRA_TEXT("velmira::msg", "Erreur lors du chargement"));
 }
 Message textReadFailure() {
-  return msg::criticalOk("Vérifier l'état du lecteur et le nom du fichier.", "Erreur de lecture.");
+  return msg::criticalOk(VELMIRA_TEXT("velmira::msg", "Vérifier l'état du lecteur et le nom du fichier."),
+                         VELMIRA_TEXT("velmira::msg", "Erreur de lecture."));
 }
 
 namespace {

@@ -125,8 +125,10 @@ ExtensionRead readExtension(const records::RecordReader& reader, std::size_t fir
 }
 
 Message extensionDamaged() {
-  return msg::exclamationOk("Les données ajoutées à la fin de ce fichier sont endommagées : elles ont été ignorées.",
-                            "Fichier endommagé");
+  return msg::exclamationOk(
+      VELMIRA_TEXT("velmira::msg",
+                   "Les données ajoutées à la fin de ce fichier sont endommagées : elles ont été ignorées."),
+      VELMIRA_TEXT("velmira::msg", "Fichier endommagé"));
 }
 
 }  // namespace velmira::files

@@ -236,12 +236,14 @@ bool writeWork(ExtensionItems& items, const WorkItems& work) {
 }
 
 std::optional<std::string> givenProblem(const GivenResult& given) {
-  if (!given.value.empty() && !readTypedNumber(given.value)) return "valeur non valide « " + given.value + " »";
+  if (!given.value.empty() && !readTypedNumber(given.value))
+    return msg::shownFormat(VELMIRA_TEXT("velmira::msg", "valeur non valide « %1 »"), {given.value});
   if (!given.u.empty()) {
     const auto u = readTypedNumber(given.u);
-    if (!u || *u < 0) return "incertitude non valide « " + given.u + " »";
+    if (!u || *u < 0) return msg::shownFormat(VELMIRA_TEXT("velmira::msg", "incertitude non valide « %1 »"), {given.u});
   }
-  if (given.value.empty() && !given.u.empty()) return std::string("incertitude sans valeur");
+  if (given.value.empty() && !given.u.empty())
+    return msg::shown(VELMIRA_TEXT("velmira::msg", "incertitude sans valeur"));
   return std::nullopt;
 }
 
@@ -273,7 +275,9 @@ bool makesPupilWork(const ExtensionItems& configuration, const ExerciseResults& 
   return false;
 }
 
-TextQuestion pupilNameQuestion() { return {"Votre nom :", "Nom de l'élève", ""}; }
+TextQuestion pupilNameQuestion() {
+  return {VELMIRA_TEXT("velmira::msg", "Votre nom :"), VELMIRA_TEXT("velmira::msg", "Nom de l'élève"), ""};
+}
 
 std::optional<std::string> expectedValue(const ExtensionItems& items, const std::string& expected) {
   if (expected == "c1") return hiddenValue(items, Hidden::Concentration1);
@@ -289,17 +293,19 @@ std::vector<std::string> correctionHeading(const ExtensionItems& items) {
   for (Hidden h : kHiddenItems) {
     const auto value = hiddenValue(items, h);
     if (!value) continue;
-    if (lines.empty()) lines.push_back("Valeurs cachées de ce travail :");
+    if (lines.empty()) lines.push_back(msg::shown(VELMIRA_TEXT("velmira::msg", "Valeurs cachées de ce travail :")));
     if (h == Hidden::Solute2) {
       const auto k = readTypedNumber(*value);
-      lines.push_back("soluté de la solution 2 : " +
-                      (k ? std::string(model::soluteName(static_cast<int>(*k))) : std::string(kHiddenText)));
+      lines.push_back(
+          msg::shownFormat(VELMIRA_TEXT("velmira::msg", "soluté de la solution 2 : %1"),
+                           {k ? msg::shown(model::soluteName(static_cast<int>(*k))) : std::string(kHiddenText)}));
     } else {
       lines.push_back(hiddenName(h) + " = " + *value + " mol/L");
     }
   }
   if (!work->results.results.empty())
-    lines.push_back("Résultats attendus (à " + num::general(tolerancePercent(work->results)) + " % près) :");
+    lines.push_back(msg::shownFormat(VELMIRA_TEXT("velmira::msg", "Résultats attendus (à %1 % près) :"),
+                                     {num::general(tolerancePercent(work->results))}));
   for (const ResultDeclaration& r : work->results.results)
     lines.push_back(r.label + " = " + expectedValue(items, r.expected).value_or(kHiddenText));
   return lines;
@@ -313,11 +319,15 @@ std::string workTextPath(const std::string& configurationPath) {
 }
 
 Message givenRefused(const std::string& problem) {
-  return msg::information("Ce résultat n'est pas gardé : " + problem + ".", "Résultat");
+  return msg::information(
+      msg::shownFormat(VELMIRA_TEXT("velmira::msg", "Ce résultat n'est pas gardé : %1."), {problem}),
+      VELMIRA_TEXT("velmira::msg", "Résultat"));
 }
 
 Message hiddenValueDamaged() {
-  return msg::information("Une valeur cachée de ce travail est endommagée : elle est ignorée.", "Valeur cachée");
+  return msg::information(
+      VELMIRA_TEXT("velmira::msg", "Une valeur cachée de ce travail est endommagée : elle est ignorée."),
+      VELMIRA_TEXT("velmira::msg", "Valeur cachée"));
 }
 
 }  // namespace velmira::files

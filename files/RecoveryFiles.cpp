@@ -50,10 +50,10 @@ std::string timeText(std::int64_t seconds) {
   const std::time_t t = static_cast<std::time_t>(seconds);
   std::tm local{};
   if (!localtime_r(&t, &local)) return std::string();
-  char text[64];
-  std::snprintf(text, sizeof text, "%02d/%02d/%04d à %02d:%02d", local.tm_mday, local.tm_mon + 1, local.tm_year + 1900,
-                local.tm_hour, local.tm_min);
-  return text;
+  char day[32], hour[16];
+  std::snprintf(day, sizeof day, "%02d/%02d/%04d", local.tm_mday, local.tm_mon + 1, local.tm_year + 1900);
+  std::snprintf(hour, sizeof hour, "%02d:%02d", local.tm_hour, local.tm_min);
+  return msg::shownFormat(VELMIRA_TEXT("velmira::msg", "%1 à %2"), {day, hour});
 }
 
 }  // namespace
@@ -196,14 +196,14 @@ std::vector<RecoveryCopy> leftCopies(const std::string& folder,
 
 ChoiceQuestion resumeQuestion(const std::vector<RecoveryCopy>& copies) {
   ChoiceQuestion q;
-  q.text = "Des travaux non enregistrés ont été retrouvés :";
-  q.title = "Reprendre un travail";
+  q.text = VELMIRA_TEXT("velmira::msg", "Des travaux non enregistrés ont été retrouvés :");
+  q.title = VELMIRA_TEXT("velmira::msg", "Reprendre un travail");
   q.takeCaption = kResumeCaption;
-  q.noneCaption = "Ne rien reprendre";
+  q.noneCaption = VELMIRA_TEXT("velmira::msg", "Ne rien reprendre");
   for (std::size_t i = 0; i < copies.size() && i < kCopiesOffered; ++i) {
     const std::string& path = copies[i].workName;
-    std::string name = path.empty() ? "Travail sans nom" : fs::path(path).filename().string();
-    if (name.empty()) name = "Travail sans nom";
+    std::string name = path.empty() ? "" : fs::path(path).filename().string();
+    if (name.empty()) name = msg::shown(VELMIRA_TEXT("velmira::msg", "Travail sans nom"));
     q.lines.push_back(name + " (" + timeText(copies[i].savedAt) + ")");
   }
   return q;
@@ -211,8 +211,9 @@ ChoiceQuestion resumeQuestion(const std::vector<RecoveryCopy>& copies) {
 
 Message recoveryImpossible() {
   return msg::exclamationOk(
-      "La copie de secours du travail ne peut pas être écrite : en cas d'arrêt, le travail non enregistré serait "
-      "perdu. Pensez à enregistrer.",
+      VELMIRA_TEXT("velmira::msg",
+                   "La copie de secours du travail ne peut pas être écrite : en cas d'arrêt, le travail non "
+                   "enregistré serait perdu. Pensez à enregistrer."),
       "Velmira");
 }
 

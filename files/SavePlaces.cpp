@@ -50,9 +50,10 @@ void noteSaved(const std::string& path) { lastFolder() = fs::path(path).parent_p
 
 Message appFolderRefused() {
   return msg::exclamationOk(
-      "Ce dossier contient les fichiers livrés avec Velmira : on ne peut pas y enregistrer. Choisissez un autre "
-      "dossier, par exemple vos documents.",
-      "Enregistrer");
+      VELMIRA_TEXT("velmira::msg",
+                   "Ce dossier contient les fichiers livrés avec Velmira : on ne peut pas y enregistrer. "
+                   "Choisissez un autre dossier, par exemple vos documents."),
+      VELMIRA_TEXT("velmira::msg", "Enregistrer"));
 }
 
 }  // namespace velmira::files

@@ -31,12 +31,17 @@ bool restoreWork(const std::string& snapshot, model::Workbench& wb, table::Table
 }
 
 Message unsavedWorkQuestion() {
-  return msg::saveDiscardCancel("Le travail en cours n'a pas été enregistré. Voulez-vous l'enregistrer ?",
-                                "Travail non enregistré");
+  return msg::saveDiscardCancel(
+      VELMIRA_TEXT("velmira::msg", "Le travail en cours n'a pas été enregistré. Voulez-vous l'enregistrer ?"),
+      VELMIRA_TEXT("velmira::msg", "Travail non enregistré"));
 }
 
-std::string undoCaption(const std::string& step) { return "Annuler : " + step; }
-std::string redoCaption(const std::string& step) { return "Rétablir : " + step; }
+std::string undoCaption(const std::string& step) {
+  return msg::shownFormat(VELMIRA_TEXT("velmira::msg", "Annuler : %1"), {msg::shownText(kStepContext, step)});
+}
+std::string redoCaption(const std::string& step) {
+  return msg::shownFormat(VELMIRA_TEXT("velmira::msg", "Rétablir : %1"), {msg::shownText(kStepContext, step)});
+}
 
 void WorkHistory::reset(std::string snapshot, bool saved) {
   states_.clear();

@@ -33,6 +33,9 @@ bool restoreWork(const std::string& snapshot, model::Workbench& wb, table::Table
 
 // The question asked before unsaved work is replaced or dropped.
 Message unsavedWorkQuestion();
+// The context of the steps' names in the catalogues: a name is kept as the
+// windows give it (French, or already translated) and shown translated.
+inline constexpr const char* kStepContext = "velmira::steps";
 // The captions of the undo and redo entries for a step's name.
 std::string undoCaption(const std::string& step);
 std::string redoCaption(const std::string& step);

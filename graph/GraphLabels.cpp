@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "graph/FitRange.h"
+#include "platform/core/Messages.h"
 #include "platform/core/NumberText.h"
 #include "table/Table.h"
 #include "table/TableText.h"
@@ -174,7 +175,7 @@ Figure graphFigure(const table::Table& table, int xCol, int yCol, const PlotOpti
     addTwoLineStrokes(f.strokes, lines);
     if (lines.crossShown) {
       f.cross = lines.crossAt;
-      f.intersectionLabel = kIntersectionCaption + intersectionText(*f.twoLines, table.mask());
+      f.intersectionLabel = msg::shown(kIntersectionCaption) + intersectionText(*f.twoLines, table.mask());
     }
     f.note = twoLinesNote(*f.twoLines, table.mask());
   } else if (lineShown) {
@@ -189,11 +190,13 @@ std::string figureDescription(const Figure& figure) {
   const Plot& plot = figure.plot;
   if (!plot.plottable) return {};
   const std::size_t n = plot.points.size();
-  std::string text = figure.ordinateName + " en fonction de " + figure.abscissaName + " : " + std::to_string(n) +
-                     (n > 1 ? " points" : " point");
+  std::string text = msg::shownFormat(n > 1 ? VELMIRA_TEXT("velmira::msg", "%1 en fonction de %2 : %3 points")
+                                            : VELMIRA_TEXT("velmira::msg", "%1 en fonction de %2 : %3 point"),
+                                      {figure.ordinateName, figure.abscissaName, std::to_string(n)});
   for (const PlottedPoint& p : plot.points)
-    text += "\nligne " + std::to_string(p.row) + " : " + num::general(p.x, num::kSingleDigits) + " ; " +
-            num::general(p.y, num::kSingleDigits);
+    text += "\n" + msg::shownFormat(VELMIRA_TEXT("velmira::msg", "ligne %1 : %2 ; %3"),
+                                    {std::to_string(p.row), num::general(p.x, num::kSingleDigits),
+                                     num::general(p.y, num::kSingleDigits)});
   for (const std::string& line : figure.note.lines) text += "\n" + line;
   return text;
 }

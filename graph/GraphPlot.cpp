@@ -2,6 +2,7 @@
 #include "graph/GraphPlot.h"
 
 #include "graph/GraphLabels.h"
+#include "platform/core/Messages.h"
 #include "platform/core/NumberText.h"
 #include "table/Table.h"
 
@@ -44,8 +45,10 @@ Plot computePlot(const table::Table& table, int xCol, int yCol) {
   plot.axisY = rounded(v.arith(kPlotSize - v.offset));
   for (double t : graduations(h)) plot.marksX.push_back(plot.plotX(t));
   for (double t : graduations(v)) plot.marksY.push_back(plot.plotY(t));
-  plot.scaleText = "En abscisse, une division correspond à\n" + stepText(h.step) +
-                   " unités.\n\nEn ordonnée, une division correspond à\n" + stepText(v.step) + " unités.";
+  plot.scaleText = msg::shownFormat(VELMIRA_TEXT("velmira::msg",
+                                                 "En abscisse, une division correspond à\n%1 unités.\n\n"
+                                                 "En ordonnée, une division correspond à\n%2 unités."),
+                                    {stepText(h.step), stepText(v.step)});
   for (int row = 1; row < table.rows(); ++row) {
     const auto x = num::readSingle(table.cell(row, xCol));
     const auto y = num::readSingle(table.cell(row, yCol));

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "platform/core/Messages.h"
 #include "platform/core/NumberText.h"
 
 namespace velmira::graph {
@@ -73,7 +74,7 @@ LineFit fitLine(std::span<const PlottedPoint> points, FitKind kind) {
 }
 
 std::string uncertaintyText(const LineFit& fit) {
-  if (!fit.possible || !fit.u) return kUncertaintyUnknown;
+  if (!fit.possible || !fit.u) return msg::shown(kUncertaintyUnknown);
   const std::string ua = "u(a) = " + num::format(fit.u->a, kUncertaintyMask);
   if (fit.kind == FitKind::ThroughOrigin) return ua;
   return ua + " ; u(b) = " + num::format(fit.u->b, kUncertaintyMask);
@@ -95,14 +96,14 @@ LineReading readLine(const LineFit& fit, double y, double uy) {
 }
 
 std::string readingText(const LineReading& reading) {
-  if (!reading.possible) return kFitImpossible;
+  if (!reading.possible) return msg::shown(kFitImpossible);
   const std::string x = "x = " + num::format(reading.x, kUncertaintyMask);
-  if (!reading.u) return x + " ; " + kUncertaintyUnknown;
+  if (!reading.u) return x + " ; " + msg::shown(kUncertaintyUnknown);
   return x + " ; u(x) = " + num::format(*reading.u, kUncertaintyMask);
 }
 
 std::string equationText(const LineFit& fit, std::string_view mask) {
-  if (!fit.possible) return kFitImpossible;
+  if (!fit.possible) return msg::shown(kFitImpossible);
   const std::string r2 = " ; r² = " + num::format(fit.r2, "0.0000");
   const std::string a = num::format(fit.a, mask);
   if (fit.kind == FitKind::ThroughOrigin) return "y = a·x ; a = " + a + r2;

@@ -45,8 +45,8 @@ struct LineFit {
   std::optional<FitUncertainty> u = std::nullopt;  // none: too few points, or no line
 };
 
-inline constexpr const char* kFitImpossible = "impossible";
-inline constexpr const char* kUncertaintyUnknown = "u non calculable";
+inline constexpr const char* kFitImpossible = VELMIRA_TEXT("velmira::msg", "impossible");
+inline constexpr const char* kUncertaintyUnknown = VELMIRA_TEXT("velmira::msg", "u non calculable");
 // Uncertainties are written with 3 significant digits: "4,12E+01".
 inline constexpr std::string_view kUncertaintyMask = "0.00E+00";
 

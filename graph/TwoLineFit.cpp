@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "platform/core/Messages.h"
 #include "platform/core/NumberText.h"
 
 namespace velmira::graph {
@@ -85,18 +86,19 @@ TwoLineFit fitTwoLines(std::span<const PlottedPoint> points) {
 }
 
 std::string intersectionText(const TwoLineFit& fit, std::string_view mask) {
-  if (!fit.possible || !fit.crossing) return kFitImpossible;
+  if (!fit.possible || !fit.crossing) return msg::shown(kFitImpossible);
   return "x = " + num::format(fit.x, mask) + " ; y = " + num::format(fit.y, mask);
 }
 
 std::string intersectionUncertaintyText(const TwoLineFit& fit) {
-  if (!fit.possible || !fit.crossing || !fit.ux) return kUncertaintyUnknown;
+  if (!fit.possible || !fit.crossing || !fit.ux) return msg::shown(kUncertaintyUnknown);
   return "u(x) = " + num::format(*fit.ux, kUncertaintyMask);
 }
 
 std::string twoLinesText(const TwoLineFit& fit, std::string_view mask) {
-  return "Droite 1 : " + equationText(fit.first, mask) + "\nDroite 2 : " + equationText(fit.second, mask) + "\n" +
-         kIntersectionCaption + intersectionText(fit, mask);
+  return msg::shownFormat(VELMIRA_TEXT("velmira::msg", "Droite 1 : %1"), {equationText(fit.first, mask)}) + "\n" +
+         msg::shownFormat(VELMIRA_TEXT("velmira::msg", "Droite 2 : %1"), {equationText(fit.second, mask)}) + "\n" +
+         msg::shown(kIntersectionCaption) + intersectionText(fit, mask);
 }
 
 TwoLineStrokes twoLineStrokes(const Plot& plot, const TwoLineFit& fit) {

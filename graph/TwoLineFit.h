@@ -44,7 +44,7 @@ TwoLineFit fitTwoLines(std::span<const PlottedPoint> points);
 
 // "x = X ; y = Y" with the table's mask, or kFitImpossible; shown after
 // kIntersectionCaption.
-inline constexpr const char* kIntersectionCaption = "Intersection : ";
+inline constexpr const char* kIntersectionCaption = VELMIRA_TEXT("velmira::msg", "Intersection : ");
 std::string intersectionText(const TwoLineFit& fit, std::string_view mask);
 // "u(x) = X" (kUncertaintyMask), or kUncertaintyUnknown.
 std::string intersectionUncertaintyText(const TwoLineFit& fit);

@@ -18,16 +18,21 @@ KeyOutcome filterEntryKey(int key) {
 }
 
 std::string beakerCapacityText() {
-  return "La contenance du bécher est de " + num::format(kBeakerVolume, "0") + " mL.";
+  return msg::shownFormat(VELMIRA_TEXT("velmira::msg", "La contenance du bécher est de %1 mL."),
+                          {num::format(kBeakerVolume, "0")});
 }
 
 Message messageVolumeMin() {
-  return msg::information("Le volume minimum du mélange pour que la sonde soit immergée est de " +
-                              num::format(kImmersionVolume, "0") + " mL.",
-                          "Volume corrigé");
+  return msg::information(
+      msg::shownFormat(
+          VELMIRA_TEXT("velmira::msg", "Le volume minimum du mélange pour que la sonde soit immergée est de %1 mL."),
+          {num::format(kImmersionVolume, "0")}),
+      VELMIRA_TEXT("velmira::msg", "Volume corrigé"));
 }
 
-Message messageVolumeMax() { return msg::information(beakerCapacityText(), "Volume corrigé"); }
+Message messageVolumeMax() {
+  return msg::information(beakerCapacityText(), VELMIRA_TEXT("velmira::msg", "Volume corrigé"));
+}
 
 float correctedValue(const Workbench& wb, int i, const Message** message) {
   static const Message kMin = messageVolumeMin();

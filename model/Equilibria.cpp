@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "model/SoluteCatalogue.h"
+#include "platform/core/TextMark.h"
 
 namespace velmira::model {
 
@@ -258,8 +259,9 @@ double ionConductivity(Ion ion, double ionicStrength) {
 }
 
 std::string_view precipitateName(Precipitate p) {
-  static constexpr std::array<std::string_view, kPrecipitateCount> names = {"chlorure d'argent", "iodure d'argent",
-                                                                            "sulfate d'argent", "sulfate de baryum"};
+  static constexpr std::array<std::string_view, kPrecipitateCount> names = {
+      VELMIRA_TEXT("velmira::msg", "chlorure d'argent"), VELMIRA_TEXT("velmira::msg", "iodure d'argent"),
+      VELMIRA_TEXT("velmira::msg", "sulfate d'argent"), VELMIRA_TEXT("velmira::msg", "sulfate de baryum")};
   return names[static_cast<int>(p)];
 }
 

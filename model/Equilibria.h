@@ -62,7 +62,8 @@ double ionConductivity(Ion ion, double ionicStrength);
 
 enum class Precipitate { SilverChloride, SilverIodide, SilverSulfate, BariumSulfate };
 inline constexpr int kPrecipitateCount = 4;
-// "chlorure d'argent", "iodure d'argent", "sulfate d'argent", "sulfate de baryum".
+// "chlorure d'argent", "iodure d'argent", "sulfate d'argent", "sulfate de baryum"
+// (texts of the catalogues, as soluteName).
 std::string_view precipitateName(Precipitate p);
 // Its formula as plain text ("AgCl", "Ag2SO4").
 std::string_view precipitateFormula(Precipitate p);

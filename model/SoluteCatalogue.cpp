@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/SoluteCatalogue.h"
 
+#include "platform/core/TextMark.h"
+
 namespace velmira::model {
 
 namespace {
@@ -222,13 +224,20 @@ int saltOf(int acid, int base) {
 std::string_view soluteName(int k) {
   // In catalogue order.
   static constexpr std::array<std::string_view, kSoluteCount> names = {
-      "chlorure d'aluminium",  "iodure d'aluminium",     "nitrate d'aluminium", "sulfate d'aluminium",
-      "acide chlorhydrique",   "acide iodhydrique",      "acide nitrique",      "acide sulfurique",
-      "chlorure de potassium", "hydroxyde de potassium", "iodure de potassium", "nitrate de potassium",
-      "sulfate de potassium",  "chlorure de magnésium",  "iodure de magnésium", "nitrate de magnésium",
-      "chlorure de sodium",    "hydroxyde de sodium",    "iodure de sodium",    "nitrate de sodium",
-      "sulfate de sodium",     "acide éthanoïque",       "éthanoate de sodium", "ammoniac",
-      "chlorure d'ammonium",   "nitrate d'argent",       "chlorure de baryum"};
+      VELMIRA_TEXT("velmira::msg", "chlorure d'aluminium"),  VELMIRA_TEXT("velmira::msg", "iodure d'aluminium"),
+      VELMIRA_TEXT("velmira::msg", "nitrate d'aluminium"),   VELMIRA_TEXT("velmira::msg", "sulfate d'aluminium"),
+      VELMIRA_TEXT("velmira::msg", "acide chlorhydrique"),   VELMIRA_TEXT("velmira::msg", "acide iodhydrique"),
+      VELMIRA_TEXT("velmira::msg", "acide nitrique"),        VELMIRA_TEXT("velmira::msg", "acide sulfurique"),
+      VELMIRA_TEXT("velmira::msg", "chlorure de potassium"), VELMIRA_TEXT("velmira::msg", "hydroxyde de potassium"),
+      VELMIRA_TEXT("velmira::msg", "iodure de potassium"),   VELMIRA_TEXT("velmira::msg", "nitrate de potassium"),
+      VELMIRA_TEXT("velmira::msg", "sulfate de potassium"),  VELMIRA_TEXT("velmira::msg", "chlorure de magnésium"),
+      VELMIRA_TEXT("velmira::msg", "iodure de magnésium"),   VELMIRA_TEXT("velmira::msg", "nitrate de magnésium"),
+      VELMIRA_TEXT("velmira::msg", "chlorure de sodium"),    VELMIRA_TEXT("velmira::msg", "hydroxyde de sodium"),
+      VELMIRA_TEXT("velmira::msg", "iodure de sodium"),      VELMIRA_TEXT("velmira::msg", "nitrate de sodium"),
+      VELMIRA_TEXT("velmira::msg", "sulfate de sodium"),     VELMIRA_TEXT("velmira::msg", "acide éthanoïque"),
+      VELMIRA_TEXT("velmira::msg", "éthanoate de sodium"),   VELMIRA_TEXT("velmira::msg", "ammoniac"),
+      VELMIRA_TEXT("velmira::msg", "chlorure d'ammonium"),   VELMIRA_TEXT("velmira::msg", "nitrate d'argent"),
+      VELMIRA_TEXT("velmira::msg", "chlorure de baryum")};
   if (k < 1 || k > kSoluteCount) return {};
   return names[static_cast<std::size_t>(k - 1)];
 }

@@ -44,7 +44,8 @@ struct Solute {
 const Solute* solute(int k);
 
 // The French name of solute k, as a pupil reads it ("chlorure de
-// potassium"); empty for a number outside the catalogue.
+// potassium"); empty for a number outside the catalogue. A text of the
+// catalogues (msg::shown gives it in the windows' language).
 std::string_view soluteName(int k);
 
 // Coefficient table: rows 0..kSoluteCount, columns 0..5; row 0 and column 0

@@ -40,9 +40,10 @@ Message statisticsMessage(const Table& table, int col) {
   const auto shown = [&](const std::optional<double>& v) {
     return v ? statisticText(*v, table.mask()) : std::string("non calculable");
   };
-  return msg::information(columnName(table, col) + "\n\nn = " + std::to_string(st.n) + "\nmoyenne = " + shown(st.mean) +
-                              "\nécart-type s = " + shown(st.s) + "\nu = s / √n = " + shown(st.u),
-                          "Statistiques de la colonne");
+  return msg::information(
+      msg::shownFormat(VELMIRA_TEXT("velmira::msg", "%1\n\nn = %2\nmoyenne = %3\nécart-type s = %4\nu = s / √n = %5"),
+                       {columnName(table, col), std::to_string(st.n), shown(st.mean), shown(st.s), shown(st.u)}),
+      VELMIRA_TEXT("velmira::msg", "Statistiques de la colonne"));
 }
 
 }  // namespace velmira::table

@@ -43,8 +43,9 @@ int firstFreeLine(const Table& table) {
 bool record(Table& table, const model::Workbench& wb, int bench, MessageService& messages, bool* leftConcealed) {
   const int line = firstFreeLine(table);
   if (line == 0) {
-    messages.show(
-        msg::criticalOk("Ajouter des lignes dans le tableau : il n'y a plus de ligne de libre.", "Tableau plein"));
+    messages.show(msg::criticalOk(
+        VELMIRA_TEXT("velmira::msg", "Ajouter des lignes dans le tableau : il n'y a plus de ligne de libre."),
+        VELMIRA_TEXT("velmira::msg", "Tableau plein")));
     return false;
   }
   for (int c = 0; c < kCols; ++c) {
@@ -69,8 +70,9 @@ void followMontage(Table& table, bool conductimeter) {
 }
 
 Message concealedNotRecorded() {
-  return msg::information("Cette concentration est inconnue : elle n'est pas recopiée dans le tableau.",
-                          "Concentration inconnue");
+  return msg::information(
+      VELMIRA_TEXT("velmira::msg", "Cette concentration est inconnue : elle n'est pas recopiée dans le tableau."),
+      VELMIRA_TEXT("velmira::msg", "Concentration inconnue"));
 }
 
 std::string autoEntryCaption(int code) {

@@ -14,11 +14,12 @@ namespace velmira::table {
 
 namespace {
 
-constexpr const char* kPasteTitle = "Coller";
+constexpr const char* kPasteTitle = VELMIRA_TEXT("velmira::msg", "Coller");
 
 Message tooManyLinesMessage() {
-  return msg::criticalOk("Le tableau ne peut avoir plus de " + num::format(kMaxLines, "0") + " lignes",
-                         "Dépassement de capacité");
+  return msg::criticalOk(msg::shownFormat(VELMIRA_TEXT("velmira::msg", "Le tableau ne peut avoir plus de %1 lignes"),
+                                          {num::format(kMaxLines, "0")}),
+                         VELMIRA_TEXT("velmira::msg", "Dépassement de capacité"));
 }
 
 // The usual Greek letters and signs of a column title that Windows-1252
@@ -58,14 +59,20 @@ std::string titleReplacement(char32_t c) {
 }
 
 bool clearTable(Table& table, MessageService& messages) {
-  if (messages.show(msg::questionOkCancel("Attention\u00A0: perte des données.", "Effacer le tableau")) != Answer::Ok)
+  if (messages.show(msg::questionOkCancel(VELMIRA_TEXT("velmira::msg", "Attention\u00A0: perte des données."),
+                                          VELMIRA_TEXT("velmira::msg", "Effacer le tableau"))) != Answer::Ok)
     return false;
   table.reset();
   return true;
 }
 
-std::string renamePrompt(int col) { return "Saisir le texte à afficher pour la colonne C" + num::format(col + 1, "0"); }
-std::string renameTitle(int col) { return "Nommer C" + num::format(col + 1, "0"); }
+std::string renamePrompt(int col) {
+  return msg::shownFormat(VELMIRA_TEXT("velmira::msg", "Saisir le texte à afficher pour la colonne C%1"),
+                          {num::format(col + 1, "0")});
+}
+std::string renameTitle(int col) {
+  return msg::shownFormat(VELMIRA_TEXT("velmira::msg", "Nommer C%1"), {num::format(col + 1, "0")});
+}
 
 std::optional<Message> renameColumn(Table& table, int col, std::string_view answer) {
   if (num::trim(answer).empty()) return std::nullopt;
@@ -74,10 +81,13 @@ std::optional<Message> renameColumn(Table& table, int col, std::string_view answ
   const bool control = std::any_of(answer.begin(), answer.end(),
                                    [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
   if (!encoded || control)
-    return msg::criticalOk("Ce titre contient des caractères qui ne peuvent pas être enregistrés.", renameTitle(col));
+    return msg::criticalOk(
+        VELMIRA_TEXT("velmira::msg", "Ce titre contient des caractères qui ne peuvent pas être enregistrés."),
+        renameTitle(col));
   if (encoded->size() > records::kMaxText)
     return msg::criticalOk(
-        "Ce titre est trop long : " + num::format(static_cast<double>(records::kMaxText), "0") + " caractères au plus.",
+        msg::shownFormat(VELMIRA_TEXT("velmira::msg", "Ce titre est trop long : %1 caractères au plus."),
+                         {num::format(static_cast<double>(records::kMaxText), "0")}),
         renameTitle(col));
   table.setCell(0, col, std::string(answer));
   return std::nullopt;
@@ -113,18 +123,25 @@ void pasteText(Table& table, std::string_view text, MessageService& messages) {
 
 Message notNumbersMessage(int cells) {
   if (cells == 1)
-    return msg::exclamationOk("1 cellule collée n'est pas un nombre : elle est restée vide.", kPasteTitle);
+    return msg::exclamationOk(
+        VELMIRA_TEXT("velmira::msg", "1 cellule collée n'est pas un nombre : elle est restée vide."), kPasteTitle);
   return msg::exclamationOk(
-      num::format(cells, "0") + " cellules collées ne sont pas des nombres : elles sont restées vides.", kPasteTitle);
+      msg::shownFormat(
+          VELMIRA_TEXT("velmira::msg", "%1 cellules collées ne sont pas des nombres : elles sont restées vides."),
+          {num::format(cells, "0")}),
+      kPasteTitle);
 }
 
 Message scientificCellsMessage(int cells) {
   if (cells == 1)
     return msg::information(
-        "1 cellule collée est écrite en notation scientifique pour garder ses chiffres significatifs.", kPasteTitle);
-  return msg::information(num::format(cells, "0") +
-                              " cellules collées sont écrites en notation scientifique pour garder leurs chiffres "
-                              "significatifs.",
+        VELMIRA_TEXT("velmira::msg",
+                     "1 cellule collée est écrite en notation scientifique pour garder ses chiffres significatifs."),
+        kPasteTitle);
+  return msg::information(msg::shownFormat(VELMIRA_TEXT("velmira::msg",
+                                                        "%1 cellules collées sont écrites en notation scientifique "
+                                                        "pour garder leurs chiffres significatifs."),
+                                           {num::format(cells, "0")}),
                           kPasteTitle);
 }
 
@@ -148,7 +165,8 @@ std::optional<Message> arithmeticSeries(Table& table, int col, std::string_view 
   const float b = num::readSingle(last).value_or(0.f);
   const float r = num::readSingle(step).value_or(0.f);
   if (b == a || (b > a && r < 0) || (b < a && r > 0) || r == 0)
-    return msg::criticalOk("Ces valeurs ne sont pas valides", "Erreur saisie");
+    return msg::criticalOk(VELMIRA_TEXT("velmira::msg", "Ces valeurs ne sont pas valides"),
+                           VELMIRA_TEXT("velmira::msg", "Erreur saisie"));
   const float terms = (b - a) / r;
   if (!(terms <= 99)) return tooManyLinesMessage();
   const int n = static_cast<int>(terms) + 1;

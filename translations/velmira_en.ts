@@ -782,6 +782,623 @@
         <source>Choisir des grandeurs valides pour l&apos;abscisse et l&apos;ordonnée</source>
         <translation>Choose valid quantities for the x and y axes</translation>
     </message>
+    <message>
+        <source>c&apos;est un dossier</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>dossier introuvable</source>
+        <translation>folder not found</translation>
+    </message>
+    <message>
+        <source>nom trop long</source>
+        <translation>name too long</translation>
+    </message>
+    <message>
+        <source>disque plein</source>
+        <translation>disk full</translation>
+    </message>
+    <message>
+        <source>accès refusé</source>
+        <translation>access denied</translation>
+    </message>
+    <message>
+        <source>fichier en lecture seule</source>
+        <translation>read-only file</translation>
+    </message>
+    <message>
+        <source>ce n&apos;est pas un fichier ordinaire</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>un texte ne tient pas dans le fichier</source>
+        <translation>a text does not fit in the file</translation>
+    </message>
+    <message>
+        <source>erreur d&apos;écriture</source>
+        <translation>write error</translation>
+    </message>
+    <message>
+        <source>fichier introuvable</source>
+        <translation>file not found</translation>
+    </message>
+    <message>
+        <source>fichier trop grand</source>
+        <translation>file too large</translation>
+    </message>
+    <message>
+        <source>trop de liens symboliques</source>
+        <translation>too many symbolic links</translation>
+    </message>
+    <message>
+        <source>disque en lecture seule</source>
+        <translation>read-only disk</translation>
+    </message>
+    <message>
+        <source>erreur d&apos;entrée-sortie</source>
+        <translation>input/output error</translation>
+    </message>
+    <message>
+        <source>fichier occupé</source>
+        <translation>file busy</translation>
+    </message>
+    <message>
+        <source>le fichier existe déjà</source>
+        <translation>the file already exists</translation>
+    </message>
+    <message>
+        <source>autre disque</source>
+        <translation>another disk</translation>
+    </message>
+    <message>
+        <source>périphérique absent</source>
+        <translation>device missing</translation>
+    </message>
+    <message>
+        <source>trop de fichiers ouverts</source>
+        <translation>too many open files</translation>
+    </message>
+    <message>
+        <source>mémoire insuffisante</source>
+        <translation>not enough memory</translation>
+    </message>
+    <message>
+        <source>ressource momentanément indisponible</source>
+        <translation>resource temporarily unavailable</translation>
+    </message>
+    <message>
+        <source>opération interrompue</source>
+        <translation>operation interrupted</translation>
+    </message>
+    <message>
+        <source>opération non valide</source>
+        <translation>invalid operation</translation>
+    </message>
+    <message>
+        <source>disque réseau injoignable</source>
+        <translation>network disk unreachable</translation>
+    </message>
+    <message>
+        <source>trop de liens</source>
+        <translation>too many links</translation>
+    </message>
+    <message>
+        <source>dossier non vide</source>
+        <translation>folder not empty</translation>
+    </message>
+    <message>
+        <source>erreur système %1</source>
+        <translation>system error %1</translation>
+    </message>
+    <message>
+        <source>Enregistrement impossible : « %1 » : %2</source>
+        <translation>Cannot save “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Le fichier « %1 » est en lecture seule.
+Le remplacer quand même ?</source>
+        <translation>The file “%1” is read-only.
+Replace it anyway?</translation>
+    </message>
+    <message>
+        <source>Le zoom n&apos;a pas pu être enregistré : %1</source>
+        <translation>The zoom could not be saved: %1</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>La contenance du bécher est de %1 mL.</source>
+        <translation>The beaker holds %1 mL.</translation>
+    </message>
+    <message>
+        <source>Le volume minimum du mélange pour que la sonde soit immergée est de %1 mL.</source>
+        <translation>The mixture needs at least %1 mL for the probe to be immersed.</translation>
+    </message>
+    <message>
+        <source>Volume corrigé</source>
+        <translation>Volume corrected</translation>
+    </message>
+    <message>
+        <source>chlorure d&apos;argent</source>
+        <translation>silver chloride</translation>
+    </message>
+    <message>
+        <source>iodure d&apos;argent</source>
+        <translation>silver iodide</translation>
+    </message>
+    <message>
+        <source>sulfate d&apos;argent</source>
+        <translation>silver sulfate</translation>
+    </message>
+    <message>
+        <source>sulfate de baryum</source>
+        <translation>barium sulfate</translation>
+    </message>
+    <message>
+        <source>chlorure d&apos;aluminium</source>
+        <translation>aluminium chloride</translation>
+    </message>
+    <message>
+        <source>iodure d&apos;aluminium</source>
+        <translation>aluminium iodide</translation>
+    </message>
+    <message>
+        <source>nitrate d&apos;aluminium</source>
+        <translation>aluminium nitrate</translation>
+    </message>
+    <message>
+        <source>sulfate d&apos;aluminium</source>
+        <translation>aluminium sulfate</translation>
+    </message>
+    <message>
+        <source>acide chlorhydrique</source>
+        <translation>hydrochloric acid</translation>
+    </message>
+    <message>
+        <source>acide iodhydrique</source>
+        <translation>hydroiodic acid</translation>
+    </message>
+    <message>
+        <source>acide nitrique</source>
+        <translation>nitric acid</translation>
+    </message>
+    <message>
+        <source>acide sulfurique</source>
+        <translation>sulfuric acid</translation>
+    </message>
+    <message>
+        <source>chlorure de potassium</source>
+        <translation>potassium chloride</translation>
+    </message>
+    <message>
+        <source>hydroxyde de potassium</source>
+        <translation>potassium hydroxide</translation>
+    </message>
+    <message>
+        <source>iodure de potassium</source>
+        <translation>potassium iodide</translation>
+    </message>
+    <message>
+        <source>nitrate de potassium</source>
+        <translation>potassium nitrate</translation>
+    </message>
+    <message>
+        <source>sulfate de potassium</source>
+        <translation>potassium sulfate</translation>
+    </message>
+    <message>
+        <source>chlorure de magnésium</source>
+        <translation>magnesium chloride</translation>
+    </message>
+    <message>
+        <source>iodure de magnésium</source>
+        <translation>magnesium iodide</translation>
+    </message>
+    <message>
+        <source>nitrate de magnésium</source>
+        <translation>magnesium nitrate</translation>
+    </message>
+    <message>
+        <source>chlorure de sodium</source>
+        <translation>sodium chloride</translation>
+    </message>
+    <message>
+        <source>hydroxyde de sodium</source>
+        <translation>sodium hydroxide</translation>
+    </message>
+    <message>
+        <source>iodure de sodium</source>
+        <translation>sodium iodide</translation>
+    </message>
+    <message>
+        <source>nitrate de sodium</source>
+        <translation>sodium nitrate</translation>
+    </message>
+    <message>
+        <source>sulfate de sodium</source>
+        <translation>sodium sulfate</translation>
+    </message>
+    <message>
+        <source>acide éthanoïque</source>
+        <translation>ethanoic acid</translation>
+    </message>
+    <message>
+        <source>éthanoate de sodium</source>
+        <translation>sodium ethanoate</translation>
+    </message>
+    <message>
+        <source>ammoniac</source>
+        <translation>ammonia</translation>
+    </message>
+    <message>
+        <source>chlorure d&apos;ammonium</source>
+        <translation>ammonium chloride</translation>
+    </message>
+    <message>
+        <source>nitrate d&apos;argent</source>
+        <translation>silver nitrate</translation>
+    </message>
+    <message>
+        <source>chlorure de baryum</source>
+        <translation>barium chloride</translation>
+    </message>
+    <message>
+        <source>%1
+
+n = %2
+moyenne = %3
+écart-type s = %4
+u = s / √n = %5</source>
+        <translation>%1
+
+n = %2
+mean = %3
+standard deviation s = %4
+u = s / √n = %5</translation>
+    </message>
+    <message>
+        <source>Statistiques de la colonne</source>
+        <translation>Column statistics</translation>
+    </message>
+    <message>
+        <source>Ajouter des lignes dans le tableau : il n&apos;y a plus de ligne de libre.</source>
+        <translation>Add lines to the table: there is no free line left.</translation>
+    </message>
+    <message>
+        <source>Tableau plein</source>
+        <translation>Table full</translation>
+    </message>
+    <message>
+        <source>Cette concentration est inconnue : elle n&apos;est pas recopiée dans le tableau.</source>
+        <translation>This concentration is unknown: it is not copied into the table.</translation>
+    </message>
+    <message>
+        <source>Concentration inconnue</source>
+        <translation>Unknown concentration</translation>
+    </message>
+    <message>
+        <source>Coller</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Le tableau ne peut avoir plus de %1 lignes</source>
+        <translation>The table cannot have more than %1 lines</translation>
+    </message>
+    <message>
+        <source>Dépassement de capacité</source>
+        <translation>Capacity exceeded</translation>
+    </message>
+    <message>
+        <source>Attention&#xa0;: perte des données.</source>
+        <translation>Warning: the data will be lost.</translation>
+    </message>
+    <message>
+        <source>Effacer le tableau</source>
+        <translation>Clear the table</translation>
+    </message>
+    <message>
+        <source>Saisir le texte à afficher pour la colonne C%1</source>
+        <translation>Type the text to show for column C%1</translation>
+    </message>
+    <message>
+        <source>Nommer C%1</source>
+        <translation>Name C%1</translation>
+    </message>
+    <message>
+        <source>Ce titre contient des caractères qui ne peuvent pas être enregistrés.</source>
+        <translation>This title contains characters that cannot be saved.</translation>
+    </message>
+    <message>
+        <source>Ce titre est trop long : %1 caractères au plus.</source>
+        <translation>This title is too long: %1 characters at most.</translation>
+    </message>
+    <message>
+        <source>1 cellule collée n&apos;est pas un nombre : elle est restée vide.</source>
+        <translation>1 pasted cell is not a number: it was left empty.</translation>
+    </message>
+    <message>
+        <source>%1 cellules collées ne sont pas des nombres : elles sont restées vides.</source>
+        <translation>%1 pasted cells are not numbers: they were left empty.</translation>
+    </message>
+    <message>
+        <source>1 cellule collée est écrite en notation scientifique pour garder ses chiffres significatifs.</source>
+        <translation>1 pasted cell is written in scientific notation to keep its significant figures.</translation>
+    </message>
+    <message>
+        <source>%1 cellules collées sont écrites en notation scientifique pour garder leurs chiffres significatifs.</source>
+        <translation>%1 pasted cells are written in scientific notation to keep their significant figures.</translation>
+    </message>
+    <message>
+        <source>Ces valeurs ne sont pas valides</source>
+        <translation>These values are not valid</translation>
+    </message>
+    <message>
+        <source>Erreur saisie</source>
+        <translation>Entry error</translation>
+    </message>
+    <message>
+        <source>Cette expression contient des caractères qui ne peuvent pas être enregistrés.</source>
+        <translation>This expression contains characters that cannot be saved.</translation>
+    </message>
+    <message>
+        <source>Cette expression est trop longue : %1 caractères au plus.</source>
+        <translation>This expression is too long: %1 characters at most.</translation>
+    </message>
+    <message>
+        <source>Une valeur n&apos;a pas été calculée.</source>
+        <translation>One value was not calculated.</translation>
+    </message>
+    <message>
+        <source>%1 valeurs n&apos;ont pas été calculées.</source>
+        <translation>%1 values were not calculated.</translation>
+    </message>
+    <message>
+        <source>Calcul terminé</source>
+        <translation>Calculation finished</translation>
+    </message>
+    <message>
+        <source>Expression de %1</source>
+        <translation>Expression of %1</translation>
+    </message>
+    <message>
+        <source>Calculer: %1 =</source>
+        <translation>Calculate: %1 =</translation>
+    </message>
+    <message>
+        <source>Il faut donner un nom au fichier&#xa0;!</source>
+        <translation>The file needs a name!</translation>
+    </message>
+    <message>
+        <source>Ecraser le fichier existant&#xa0;?</source>
+        <translation>Overwrite the existing file?</translation>
+    </message>
+    <message>
+        <source>Ce fichier existe déjà&#xa0;!</source>
+        <translation>This file already exists!</translation>
+    </message>
+    <message>
+        <source>Nom de fichier incorrect ou chemin non valide</source>
+        <translation>Incorrect file name or invalid path</translation>
+    </message>
+    <message>
+        <source>impossible d&apos;ouvrir ce fichier</source>
+        <translation>cannot open this file</translation>
+    </message>
+    <message>
+        <source>Vérifier&#xa0;:
+- le nom du fichier,
+- l&apos;état du lecteur.</source>
+        <translation>Check:
+- the file name,
+- the state of the drive.</translation>
+    </message>
+    <message>
+        <source>Lecture impossible</source>
+        <translation>Cannot read</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 est introuvable</source>
+        <translation>The file %1 cannot be found</translation>
+    </message>
+    <message>
+        <source>Fichier absent</source>
+        <translation>File missing</translation>
+    </message>
+    <message>
+        <source>Fichier introuvable. Revoir l&apos;installation du logiciel.</source>
+        <translation>File not found. Check the program&apos;s installation.</translation>
+    </message>
+    <message>
+        <source>Erreur lors du chargement</source>
+        <translation>Error while loading</translation>
+    </message>
+    <message>
+        <source>Vérifier l&apos;état du lecteur et le nom du fichier.</source>
+        <translation>Check the state of the drive and the file name.</translation>
+    </message>
+    <message>
+        <source>Erreur de lecture.</source>
+        <translation>Read error.</translation>
+    </message>
+    <message>
+        <source>Les données ajoutées à la fin de ce fichier sont endommagées : elles ont été ignorées.</source>
+        <translation>The data added at the end of this file are damaged: they were ignored.</translation>
+    </message>
+    <message>
+        <source>Fichier endommagé</source>
+        <translation>Damaged file</translation>
+    </message>
+    <message>
+        <source>valeur non valide « %1 »</source>
+        <translation>invalid value “%1”</translation>
+    </message>
+    <message>
+        <source>incertitude non valide « %1 »</source>
+        <translation>invalid uncertainty “%1”</translation>
+    </message>
+    <message>
+        <source>incertitude sans valeur</source>
+        <translation>uncertainty without a value</translation>
+    </message>
+    <message>
+        <source>Votre nom :</source>
+        <translation>Your name:</translation>
+    </message>
+    <message>
+        <source>Nom de l&apos;élève</source>
+        <translation>Pupil&apos;s name</translation>
+    </message>
+    <message>
+        <source>Valeurs cachées de ce travail :</source>
+        <translation>Hidden values of this work:</translation>
+    </message>
+    <message>
+        <source>soluté de la solution 2 : %1</source>
+        <translation>solute of solution 2: %1</translation>
+    </message>
+    <message>
+        <source>Résultats attendus (à %1 % près) :</source>
+        <translation>Expected results (within %1 %):</translation>
+    </message>
+    <message>
+        <source>Ce résultat n&apos;est pas gardé : %1.</source>
+        <translation>This result is not kept: %1.</translation>
+    </message>
+    <message>
+        <source>Résultat</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Une valeur cachée de ce travail est endommagée : elle est ignorée.</source>
+        <translation>A hidden value of this work is damaged: it is ignored.</translation>
+    </message>
+    <message>
+        <source>Valeur cachée</source>
+        <translation>Hidden value</translation>
+    </message>
+    <message>
+        <source>%1 à %2</source>
+        <translation>%1 at %2</translation>
+    </message>
+    <message>
+        <source>Des travaux non enregistrés ont été retrouvés :</source>
+        <translation>Unsaved works were found:</translation>
+    </message>
+    <message>
+        <source>Reprendre un travail</source>
+        <translation>Resume a work</translation>
+    </message>
+    <message>
+        <source>Ne rien reprendre</source>
+        <translation>Resume nothing</translation>
+    </message>
+    <message>
+        <source>Travail sans nom</source>
+        <translation>Untitled work</translation>
+    </message>
+    <message>
+        <source>La copie de secours du travail ne peut pas être écrite : en cas d&apos;arrêt, le travail non enregistré serait perdu. Pensez à enregistrer.</source>
+        <translation>The recovery copy of the work cannot be written: if the program stops, the unsaved work would be lost. Remember to save.</translation>
+    </message>
+    <message>
+        <source>Ce dossier contient les fichiers livrés avec Velmira : on ne peut pas y enregistrer. Choisissez un autre dossier, par exemple vos documents.</source>
+        <translation>This folder holds the files shipped with Velmira: nothing can be saved in it. Choose another folder, your documents for example.</translation>
+    </message>
+    <message>
+        <source>Attention&#xa0;: perte des modifications du texte.</source>
+        <translation>Warning: the changes to the text will be lost.</translation>
+    </message>
+    <message>
+        <source>Abandon des données&#xa0;?</source>
+        <translation>Discard the data?</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 existe déjà.
+Ecraser l&apos;ancien&#xa0;?</source>
+        <translation>The file %1 already exists.
+Overwrite the old one?</translation>
+    </message>
+    <message>
+        <source>Ecraser le fichier&#xa0;?</source>
+        <translation>Overwrite the file?</translation>
+    </message>
+    <message>
+        <source>Le travail en cours n&apos;a pas été enregistré. Voulez-vous l&apos;enregistrer ?</source>
+        <translation>The current work has not been saved. Do you want to save it?</translation>
+    </message>
+    <message>
+        <source>Travail non enregistré</source>
+        <translation>Unsaved work</translation>
+    </message>
+    <message>
+        <source>Annuler : %1</source>
+        <translation>Undo: %1</translation>
+    </message>
+    <message>
+        <source>Rétablir : %1</source>
+        <translation>Redo: %1</translation>
+    </message>
+    <message>
+        <source>%1 en fonction de %2 : %3 points</source>
+        <translation>%1 against %2: %3 points</translation>
+    </message>
+    <message>
+        <source>%1 en fonction de %2 : %3 point</source>
+        <translation>%1 against %2: %3 point</translation>
+    </message>
+    <message>
+        <source>ligne %1 : %2 ; %3</source>
+        <translation>line %1: %2 ; %3</translation>
+    </message>
+    <message>
+        <source>En abscisse, une division correspond à
+%1 unités.
+
+En ordonnée, une division correspond à
+%2 unités.</source>
+        <translation>On the x axis, one division stands for
+%1 units.
+
+On the y axis, one division stands for
+%2 units.</translation>
+    </message>
+    <message>
+        <source>Droite 1 : %1</source>
+        <translation>Line 1: %1</translation>
+    </message>
+    <message>
+        <source>Droite 2 : %1</source>
+        <translation>Line 2: %1</translation>
+    </message>
+    <message>
+        <source>impossible</source>
+        <translation>impossible</translation>
+    </message>
+    <message>
+        <source>u non calculable</source>
+        <translation>u cannot be calculated</translation>
+    </message>
+    <message>
+        <source>Intersection : </source>
+        <translation>Intersection: </translation>
+    </message>
+</context>
+<context>
+    <name>velmira::steps</name>
+    <message>
+        <source>Saisie dans le tableau</source>
+        <translation>Entry in the table</translation>
+    </message>
+    <message>
+        <source>Effacer la cellule</source>
+        <translation>Clear the cell</translation>
+    </message>
+    <message>
+        <source>Coller</source>
+        <translation>Paste</translation>
+    </message>
 </context>
 <context>
     <name>velmira::table::ui</name>

@@ -19,6 +19,7 @@
 #include "graph/LineFit.h"
 #include "graph/ui/GraphFigure.h"
 #include "graph/ui/LineReadingDialog.h"
+#include "platform/core/Messages.h"
 #include "platform/qt/Clipboard.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/Printing.h"
@@ -406,7 +407,8 @@ void GraphWindow::redrawPlot() {
   };
   draw(strokes.begin(), strokes.end());
   if (twoLines.crossShown) {
-    const std::string label = graph::kIntersectionCaption + graph::intersectionText(twoLineFit_, table_.mask());
+    const std::string label =
+        msg::shown(graph::kIntersectionCaption) + graph::intersectionText(twoLineFit_, table_.mask());
     s.paint([&](QPainter& p) {
       paintIntersectionLabel(p, QRectF(0, 0, graph::kPlotSize, graph::kPlotSize), twoLines.crossAt, label, panelFont());
     });

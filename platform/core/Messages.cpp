@@ -24,6 +24,30 @@ std::string shownText(std::string_view context, std::string_view french) {
   return translator ? translator(context, french) : std::string(french);
 }
 
+std::string shownFormat(std::string_view context, std::string_view pattern,
+                        std::initializer_list<std::string_view> args) {
+  const std::string shown = shownText(context, pattern);
+  std::string out;
+  out.reserve(shown.size());
+  for (std::size_t i = 0; i < shown.size(); ++i) {
+    const char c = shown[i];
+    const std::size_t n = i + 1 < shown.size() ? static_cast<std::size_t>(shown[i + 1] - '0') : 0;
+    if (c == '%' && n >= 1 && n <= 9 && n <= args.size()) {
+      out += *(args.begin() + (n - 1));
+      ++i;
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+std::string shown(std::string_view french) { return shownText(kMessageContext, french); }
+
+std::string shownFormat(std::string_view pattern, std::initializer_list<std::string_view> args) {
+  return shownFormat(kMessageContext, pattern, args);
+}
+
 Message criticalOk(std::string text, std::string title) {
   return {std::move(text), std::move(title), Icon::Critical, Buttons::Ok};
 }
@@ -46,73 +70,73 @@ std::string saveCauseText(const fileio::SaveFailure& failure) {
     case SaveCause::None:
       return "";
     case SaveCause::IsFolder:
-      return "c'est un dossier";
+      return shown(VELMIRA_TEXT("velmira::msg", "c'est un dossier"));
     case SaveCause::FolderMissing:
-      return "dossier introuvable";
+      return shown(VELMIRA_TEXT("velmira::msg", "dossier introuvable"));
     case SaveCause::NameTooLong:
-      return "nom trop long";
+      return shown(VELMIRA_TEXT("velmira::msg", "nom trop long"));
     case SaveCause::DiskFull:
-      return "disque plein";
+      return shown(VELMIRA_TEXT("velmira::msg", "disque plein"));
     case SaveCause::AccessDenied:
-      return "accès refusé";
+      return shown(VELMIRA_TEXT("velmira::msg", "accès refusé"));
     case SaveCause::ReadOnlyFile:
-      return "fichier en lecture seule";
+      return shown(VELMIRA_TEXT("velmira::msg", "fichier en lecture seule"));
     case SaveCause::NotRegularFile:
-      return "ce n'est pas un fichier ordinaire";
+      return shown(VELMIRA_TEXT("velmira::msg", "ce n'est pas un fichier ordinaire"));
     case SaveCause::UnfitText:
-      return "un texte ne tient pas dans le fichier";
+      return shown(VELMIRA_TEXT("velmira::msg", "un texte ne tient pas dans le fichier"));
     case SaveCause::System:
       break;
   }
-  return failure.error != 0 ? systemErrorText(failure.error) : "erreur d'écriture";
+  return failure.error != 0 ? systemErrorText(failure.error) : shown(VELMIRA_TEXT("velmira::msg", "erreur d'écriture"));
 }
 
 std::string systemErrorText(int error) {
   switch (error) {
     case ENOENT:
-      return "fichier introuvable";
+      return shown(VELMIRA_TEXT("velmira::msg", "fichier introuvable"));
     case ENOTDIR:
-      return "dossier introuvable";
+      return shown(VELMIRA_TEXT("velmira::msg", "dossier introuvable"));
     case EISDIR:
-      return "c'est un dossier";
+      return shown(VELMIRA_TEXT("velmira::msg", "c'est un dossier"));
     case EACCES:
     case EPERM:
-      return "accès refusé";
+      return shown(VELMIRA_TEXT("velmira::msg", "accès refusé"));
     case ENAMETOOLONG:
-      return "nom trop long";
+      return shown(VELMIRA_TEXT("velmira::msg", "nom trop long"));
     case ENOSPC:
     case EDQUOT:
-      return "disque plein";
+      return shown(VELMIRA_TEXT("velmira::msg", "disque plein"));
     case EFBIG:
     case EOVERFLOW:
-      return "fichier trop grand";
+      return shown(VELMIRA_TEXT("velmira::msg", "fichier trop grand"));
     case ELOOP:
-      return "trop de liens symboliques";
+      return shown(VELMIRA_TEXT("velmira::msg", "trop de liens symboliques"));
     case EROFS:
-      return "disque en lecture seule";
+      return shown(VELMIRA_TEXT("velmira::msg", "disque en lecture seule"));
     case EIO:
-      return "erreur d'entrée-sortie";
+      return shown(VELMIRA_TEXT("velmira::msg", "erreur d'entrée-sortie"));
     case EBUSY:
     case ETXTBSY:
-      return "fichier occupé";
+      return shown(VELMIRA_TEXT("velmira::msg", "fichier occupé"));
     case EEXIST:
-      return "le fichier existe déjà";
+      return shown(VELMIRA_TEXT("velmira::msg", "le fichier existe déjà"));
     case EXDEV:
-      return "autre disque";
+      return shown(VELMIRA_TEXT("velmira::msg", "autre disque"));
     case ENXIO:
     case ENODEV:
-      return "périphérique absent";
+      return shown(VELMIRA_TEXT("velmira::msg", "périphérique absent"));
     case EMFILE:
     case ENFILE:
-      return "trop de fichiers ouverts";
+      return shown(VELMIRA_TEXT("velmira::msg", "trop de fichiers ouverts"));
     case ENOMEM:
-      return "mémoire insuffisante";
+      return shown(VELMIRA_TEXT("velmira::msg", "mémoire insuffisante"));
     case EAGAIN:
-      return "ressource momentanément indisponible";
+      return shown(VELMIRA_TEXT("velmira::msg", "ressource momentanément indisponible"));
     case EINTR:
-      return "opération interrompue";
+      return shown(VELMIRA_TEXT("velmira::msg", "opération interrompue"));
     case EINVAL:
-      return "opération non valide";
+      return shown(VELMIRA_TEXT("velmira::msg", "opération non valide"));
     case ESTALE:
     case ETIMEDOUT:
     case EHOSTDOWN:
@@ -121,24 +145,27 @@ std::string systemErrorText(int error) {
     case ENETUNREACH:
     case ECONNREFUSED:
     case ECONNRESET:
-      return "disque réseau injoignable";
+      return shown(VELMIRA_TEXT("velmira::msg", "disque réseau injoignable"));
     case EMLINK:
-      return "trop de liens";
+      return shown(VELMIRA_TEXT("velmira::msg", "trop de liens"));
     case ENOTEMPTY:
-      return "dossier non vide";
+      return shown(VELMIRA_TEXT("velmira::msg", "dossier non vide"));
     default:
-      return "erreur système " + std::to_string(error);
+      return shownFormat(VELMIRA_TEXT("velmira::msg", "erreur système %1"), {std::to_string(error)});
   }
 }
 
 Message writeFailure(const std::string& path, const fileio::SaveFailure& failure) {
-  return criticalOk("Enregistrement impossible : « " + path + " » : " + saveCauseText(failure),
+  return criticalOk(shownFormat(VELMIRA_TEXT("velmira::msg", "Enregistrement impossible : « %1 » : %2"),
+                                {path, saveCauseText(failure)}),
                     VELMIRA_TEXT("velmira::msg", "Enregistrement impossible"));
 }
 
 Message replaceReadOnlyQuestion(const std::string& path) {
-  return exclamationYesNo("Le fichier « " + path + " » est en lecture seule.\nLe remplacer quand même ?",
-                          VELMIRA_TEXT("velmira::msg", "Fichier en lecture seule"));
+  return exclamationYesNo(
+      shownFormat(VELMIRA_TEXT("velmira::msg", "Le fichier « %1 » est en lecture seule.\nLe remplacer quand même ?"),
+                  {path}),
+      VELMIRA_TEXT("velmira::msg", "Fichier en lecture seule"));
 }
 
 bool mayReplace(const std::string& path, bool askOverReadOnly, MessageService& messages,

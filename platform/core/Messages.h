@@ -3,6 +3,7 @@
 // The message seam: every message box of the program goes through a
 // MessageService, so tests can see the messages and answer them.
 #include <cstddef>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,13 +23,24 @@ namespace msg {
 // The translation seam. The core builds its texts in French; where one is
 // shown, `shownText` gives it in the windows' language through the hook the
 // window layer sets (the French text itself while none is set, or when the
-// hook has no translation). A text the core composes with a number or a file
-// name in it is looked up whole, so it stays French.
+// hook has no translation). A text composed with a number or a name is built
+// from a pattern by `shownFormat`, which translates the pattern as it
+// composes: the command-line tool, which sets no hook, gets the French.
 using TextTranslator = std::string (*)(std::string_view context, std::string_view french);
 void setTextTranslator(TextTranslator translator);
 std::string shownText(std::string_view context, std::string_view french);
-// The context of the message boxes' texts in the catalogues.
+// The context of the core's texts in the catalogues.
 inline constexpr const char* kMessageContext = "velmira::msg";
+// A fixed text of the core (marked VELMIRA_TEXT with kMessageContext) in the
+// windows' language.
+std::string shown(std::string_view french);
+// `pattern` (a text of `context`, marked VELMIRA_TEXT) in the windows'
+// language, its %1 to %9 replaced by `args` in one pass: a % in an argument
+// is kept as it is.
+std::string shownFormat(std::string_view context, std::string_view pattern,
+                        std::initializer_list<std::string_view> args);
+// The same for a message box's text.
+std::string shownFormat(std::string_view pattern, std::initializer_list<std::string_view> args);
 }  // namespace msg
 
 // The captions of the buttons the desktop has no standard text for.

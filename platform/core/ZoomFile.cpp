@@ -126,7 +126,9 @@ bool writeZoom(const std::string& path, int percent, SaveFailure* failure) {
 namespace velmira::msg {
 
 Message zoomNotStored(const fileio::SaveFailure& failure) {
-  return criticalOk("Le zoom n'a pas pu être enregistré : " + saveCauseText(failure), "Zoom");
+  return criticalOk(
+      shownFormat(VELMIRA_TEXT("velmira::msg", "Le zoom n'a pas pu être enregistré : %1"), {saveCauseText(failure)}),
+      VELMIRA_TEXT("velmira::msg", "Zoom"));
 }
 
 }  // namespace velmira::msg

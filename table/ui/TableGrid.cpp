@@ -99,7 +99,7 @@ void TableGrid::followTable() {
 
 void TableGrid::checkCurrentCell() {
   model_.table().keepTypedCell();
-  emit edited(QStringLiteral("Saisie dans le tableau"));
+  emit edited(QStringLiteral(QT_TRANSLATE_NOOP("velmira::steps", "Saisie dans le tableau")));
 }
 
 void TableGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
@@ -172,7 +172,7 @@ void TableGrid::keyPressEvent(QKeyEvent* event) {
 void TableGrid::keyReleaseEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Delete && !event->isAutoRepeat()) {
     model_.table().deleteKey();
-    emit edited(QStringLiteral("Effacer la cellule"));
+    emit edited(QStringLiteral(QT_TRANSLATE_NOOP("velmira::steps", "Effacer la cellule")));
     return;
   }
   QTableView::keyReleaseEvent(event);
@@ -273,7 +273,7 @@ void TableGrid::pasteClipboard() {
   checkCurrentCell();
   const std::string text = QApplication::clipboard()->text().toStdString();
   pasteText(model_.table(), text, messages_);
-  emit edited(QStringLiteral("Coller"));
+  emit edited(QStringLiteral(QT_TRANSLATE_NOOP("velmira::steps", "Coller")));
 }
 
 }  // namespace velmira::table::ui
