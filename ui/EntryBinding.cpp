@@ -25,7 +25,7 @@ void EntryBinding::bind(EntryField* field) {
   if (i == model::Volume1 || i == model::Volume2) {
     connect(field, &EntryField::stepRequested, this, [this, field](int, int steps, bool fine) {
       step(field, steps, fine);
-      emit stepMade(QStringLiteral("Burette"));
+      emit stepMade(QStringLiteral(QT_TRANSLATE_NOOP("velmira::steps", "Burette")));
     });
   }
 }

@@ -25,7 +25,7 @@ class EntryBinding : public QObject {
   // The field's text validated now, as when it is left.
   void validate(EntryField* field);
   // The name of the work's step a validated entry makes.
-  static QString entryStep() { return QStringLiteral("Saisie d'une valeur"); }
+  static QString entryStep() { return QStringLiteral(QT_TRANSLATE_NOOP("velmira::steps", "Saisie d'une valeur")); }
 
  signals:
   // Entry `entry` of the workbench changed: the readings are to be shown again.

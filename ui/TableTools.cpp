@@ -36,7 +36,8 @@ void TableTools::serve(table::ui::TableFrame& frame) {
   });
   connect(&frame, &table::ui::TableFrame::calculateRequested, this, [this](int col, bool recalculate) {
     expr::ui::CalculatorWindow::openColumn(&window_, table_, col, recalculate, memory_, messages_);
-    emit stepMade(recalculate ? QStringLiteral("Recalculer") : QStringLiteral("Calculer"));
+    emit stepMade(recalculate ? QStringLiteral(QT_TRANSLATE_NOOP("velmira::steps", "Recalculer"))
+                              : QStringLiteral(QT_TRANSLATE_NOOP("velmira::steps", "Calculer")));
   });
   connect(&frame, &table::ui::TableFrame::formulaRequested, this,
           [this](int col) { messages_.show(expr::formulaMessage(table_, col)); });
