@@ -1401,6 +1401,45 @@ On the y axis, one division stands for
     </message>
 </context>
 <context>
+    <name>velmira::steps</name>
+    <message>
+        <source>Nouvelle mesure</source>
+        <translation>New measurement</translation>
+    </message>
+    <message>
+        <source>Choisir un calibre</source>
+        <translation>Choose a meter range</translation>
+    </message>
+    <message>
+        <source>Choisir une gamme</source>
+        <translation>Choose a conductimeter range</translation>
+    </message>
+    <message>
+        <source>Choisir un soluté</source>
+        <translation>Choose a solute</translation>
+    </message>
+    <message>
+        <source>Changer de montage</source>
+        <translation>Change the set-up</translation>
+    </message>
+    <message>
+        <source>Saisie d&apos;une valeur</source>
+        <translation>Enter a value</translation>
+    </message>
+    <message>
+        <source>Burette</source>
+        <translation>Burette</translation>
+    </message>
+    <message>
+        <source>Recalculer</source>
+        <translation>Recalculate</translation>
+    </message>
+    <message>
+        <source>Calculer</source>
+        <translation>Calculate</translation>
+    </message>
+</context>
+<context>
     <name>velmira::table::ui</name>
     <message>
         <source>Saisie automatique</source>
@@ -1648,6 +1687,382 @@ not counting the first row.</translation>
     </message>
 </context>
 <context>
+    <name>velmira::ui</name>
+    <message>
+        <source>Conductimètre</source>
+        <translation>Conductimeter</translation>
+    </message>
+    <message>
+        <source>Ampèremètre</source>
+        <translation>Ammeter</translation>
+    </message>
+    <message>
+        <source>Voltmètre</source>
+        <translation>Voltmeter</translation>
+    </message>
+    <message>
+        <source>Conductance en S</source>
+        <translation>Conductance in S</translation>
+    </message>
+    <message>
+        <source>Conductance en mS</source>
+        <translation>Conductance in mS</translation>
+    </message>
+    <message>
+        <source>Conductance en µS</source>
+        <translation>Conductance in µS</translation>
+    </message>
+    <message>
+        <source>Conductivité en S par m</source>
+        <translation>Conductivity in S per m</translation>
+    </message>
+    <message>
+        <source>Conductivité en mS par m</source>
+        <translation>Conductivity in mS per m</translation>
+    </message>
+    <message>
+        <source>Conductivité en µS par m</source>
+        <translation>Conductivity in µS per m</translation>
+    </message>
+    <message>
+        <source>solution 1</source>
+        <translation>solution 1</translation>
+    </message>
+    <message>
+        <source>solution 2</source>
+        <translation>solution 2</translation>
+    </message>
+    <message>
+        <source>mélange</source>
+        <translation>mixture</translation>
+    </message>
+    <message>
+        <source>Bancs de mesure</source>
+        <translation>Measuring benches</translation>
+    </message>
+    <message>
+        <source>Ctrl+Tab : banc suivant, Ctrl+Maj+Tab : banc précédent</source>
+        <translation>Ctrl+Tab: next bench, Ctrl+Shift+Tab: previous bench</translation>
+    </message>
+    <message>
+        <source>Distance L entre les électrodes, en cm</source>
+        <translation>Distance L between the electrodes, in cm</translation>
+    </message>
+    <message>
+        <source>Distance L entre les électrodes, en cm, de 0,5 à 5</source>
+        <translation>Distance L between the electrodes, in cm, from 0,5 to 5</translation>
+    </message>
+    <message>
+        <source>Aire S des électrodes, en cm²</source>
+        <translation>Area S of the electrodes, in cm²</translation>
+    </message>
+    <message>
+        <source>Aire S des électrodes, en cm², de 0,5 à 10</source>
+        <translation>Area S of the electrodes, in cm², from 0,5 to 10</translation>
+    </message>
+    <message>
+        <source>Liste des solutés</source>
+        <translation>List of solutes</translation>
+    </message>
+    <message>
+        <source>Flèches : soluté suivant ou précédent, Entrée : choisir, Échap : fermer</source>
+        <translation>Arrows: next or previous solute, Enter: choose, Esc: close</translation>
+    </message>
+    <message>
+        <source>Fenêtre exercice</source>
+        <translation>Exercise window</translation>
+    </message>
+    <message>
+        <source>Énoncé et notes de l&apos;exercice</source>
+        <translation>The exercise&apos;s wording and notes</translation>
+    </message>
+    <message>
+        <source>Fichier de l&apos;exercice</source>
+        <translation>Exercise file</translation>
+    </message>
+    <message>
+        <source>Aide contextuelle</source>
+        <translation>Context help</translation>
+    </message>
+    <message>
+        <source>&amp;Ouvrir</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <source>Retrouver une configuration</source>
+        <translation>Open a configuration</translation>
+    </message>
+    <message>
+        <source>Pour retrouver une situation enregistrée et le tableau de valeurs</source>
+        <translation>To open a saved set-up and its table of values</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Enregistrer la configuration actuelle</source>
+        <translation>Save the current configuration</translation>
+    </message>
+    <message>
+        <source>Enregistrer les paramètres en cours et le tableau de valeurs</source>
+        <translation>Save the current settings and the table of values</translation>
+    </message>
+    <message>
+        <source>Co&amp;pier</source>
+        <translation>Cop&amp;y</translation>
+    </message>
+    <message>
+        <source>Placer l&apos;image dans le presse-papiers</source>
+        <translation>Put the picture on the clipboard</translation>
+    </message>
+    <message>
+        <source>Copier pour placer l&apos;image dans le presse- papiers puis coller depuis Word, Paint...</source>
+        <translation>Copy to put the picture on the clipboard, then paste it into Word, Paint...</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>Imprimer l&apos;image</source>
+        <translation>Print the picture</translation>
+    </message>
+    <message>
+        <source>Configurer l&apos;imprimante et imprimer l&apos;image</source>
+        <translation>Set up the printer and print the picture</translation>
+    </message>
+    <message>
+        <source>&amp;Tableau</source>
+        <translation>&amp;Table</translation>
+    </message>
+    <message>
+        <source>Afficher / cacher le tableau</source>
+        <translation>Show / hide the table</translation>
+    </message>
+    <message>
+        <source>Pour afficher ou cacher le tableau de valeurs</source>
+        <translation>To show or hide the table of values</translation>
+    </message>
+    <message>
+        <source>&amp;Calculatrice</source>
+        <translation>Ca&amp;lculator</translation>
+    </message>
+    <message>
+        <source>Machine à calculer</source>
+        <translation>Calculator</translation>
+    </message>
+    <message>
+        <source>Afficher la machine à calculer</source>
+        <translation>Show the calculator</translation>
+    </message>
+    <message>
+        <source>&amp;Aide</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Aide pour utiliser cette application</source>
+        <translation>Help on using this application</translation>
+    </message>
+    <message>
+        <source>Si vous rencontrez une difficulté avec cette application</source>
+        <translation>If you have a problem with this application</translation>
+    </message>
+    <message>
+        <source>&amp;Fermer</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Quitter cette application</source>
+        <translation>Quit this application</translation>
+    </message>
+    <message>
+        <source>Pour retrouver le module principal et quitter cette application</source>
+        <translation>To go back to the main module and quit this application</translation>
+    </message>
+    <message>
+        <source>Un précipité de %1 se forme dans le bécher.</source>
+        <translation>A precipitate of %1 forms in the beaker.</translation>
+    </message>
+    <message>
+        <source> et de </source>
+        <translation> and of </translation>
+    </message>
+    <message>
+        <source>Vous pouvez modifier les paramètres,
+ouvrir une configuration ou un exercice</source>
+        <translation>You can change the settings,
+open a configuration or an exercise</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::ui::BenchPanel</name>
+    <message>
+        <source>A&amp;jouter au tableau</source>
+        <translation>A&amp;dd to table</translation>
+    </message>
+    <message>
+        <source>Ajouter la mesure dans le tableau de valeurs</source>
+        <translation>Add the measurement to the table of values</translation>
+    </message>
+    <message>
+        <source>Nouvelle &amp;mesure</source>
+        <translation>New &amp;measurement</translation>
+    </message>
+    <message>
+        <source>Refaire la mesure : les appareils donnent une nouvelle lecture</source>
+        <translation>Measure again: the instruments give a new reading</translation>
+    </message>
+    <message>
+        <source>Utiliser les touches fléchées du clavier pour affiner le réglage</source>
+        <translation>Use the arrow keys of the keyboard to fine-tune the setting</translation>
+    </message>
+    <message>
+        <source>Vous pouvez modifier le calibre du voltmètre</source>
+        <translation>You can change the voltmeter&apos;s range</translation>
+    </message>
+    <message>
+        <source>Vous pouvez modifier le calibre de l&apos;ampèremètre</source>
+        <translation>You can change the ammeter&apos;s range</translation>
+    </message>
+    <message>
+        <source>Vous pouvez modifier le calibre du conductimètre</source>
+        <translation>You can change the conductimeter&apos;s range</translation>
+    </message>
+    <message>
+        <source>Pour tourner, maintenir le bouton gauche de la souris enfoncé</source>
+        <translation>To turn it, hold the left mouse button down</translation>
+    </message>
+    <message>
+        <source>Pour refaire la mesure : chaque lecture est tirée de nouveau (Alt+M)</source>
+        <translation>To measure again: each reading is drawn anew (Alt+M)</translation>
+    </message>
+    <message>
+        <source>Pour ajouter cette mesure dans le tableau suivant les paramètres de saisie automatique (Ctrl+Entrée)</source>
+        <translation>To add this measurement to the table following the automatic entry settings (Ctrl+Enter)</translation>
+    </message>
+    <message>
+        <source>Banc de la %1</source>
+        <translation>Bench of the %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Générateur, %1</source>
+        <translation>Generator, %1</translation>
+    </message>
+    <message>
+        <source>Calibre du voltmètre %1, %2</source>
+        <translation>Voltmeter range %1, %2</translation>
+    </message>
+    <message>
+        <source>Calibre de l&apos;ampèremètre %1, %2</source>
+        <translation>Ammeter range %1, %2</translation>
+    </message>
+    <message>
+        <source>Conductimètre, %1, %2</source>
+        <translation>Conductimeter, %1, %2</translation>
+    </message>
+    <message>
+        <source>Ajouter au tableau la mesure de la %1</source>
+        <translation>Add the measurement of the %1 to the table</translation>
+    </message>
+    <message>
+        <source>Nouvelle mesure sur la %1</source>
+        <translation>New measurement of the %1</translation>
+    </message>
+    <message>
+        <source>Amplitude du générateur, %1</source>
+        <translation>Generator amplitude, %1</translation>
+    </message>
+    <message>
+        <source>Fréquence du générateur, %1</source>
+        <translation>Generator frequency, %1</translation>
+    </message>
+    <message>
+        <source>En volts ; flèches : tourner le bouton</source>
+        <translation>In volts; arrows: turn the knob</translation>
+    </message>
+    <message>
+        <source>En hertz ; flèches : tourner le bouton</source>
+        <translation>In hertz; arrows: turn the knob</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::ui::Benches</name>
+    <message>
+        <source>Cliquer sur un onglet pour l&apos;afficher</source>
+        <translation>Click on a tab to show it</translation>
+    </message>
+    <message>
+        <source>Choisir les ions en solution dans la liste</source>
+        <translation>Choose the ions in solution from the list</translation>
+    </message>
+    <message>
+        <source>Vous pouvez modifier les paramètres de la cellule.</source>
+        <translation>You can change the cell&apos;s settings.</translation>
+    </message>
+    <message>
+        <source>Schéma de la cellule de conductivité</source>
+        <translation>Diagram of the conductivity cell</translation>
+    </message>
+    <message>
+        <source>inconnue</source>
+        <translation>unknown</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::ui::CellOptionsFrame</name>
+    <message>
+        <source> Options pour les mesures</source>
+        <translation> Measurement options</translation>
+    </message>
+    <message>
+        <source>Montage avec un conductimètre</source>
+        <translation>Set-up with a conductimeter</translation>
+    </message>
+    <message>
+        <source>Montage avec un G.B.F., un voltmètre et un ampèremètre</source>
+        <translation>Set-up with a signal generator, a voltmeter and an ammeter</translation>
+    </message>
+    <message>
+        <source>Distance entre les électrodes (0,5&#xa0;cm à 5&#xa0;cm)&#xa0;:</source>
+        <translation>Distance between the electrodes (0,5&#xa0;cm to 5&#xa0;cm):</translation>
+    </message>
+    <message>
+        <source>Aire des électrodes (0,5&#xa0;cm² à 10&#xa0;cm²)&#xa0;:</source>
+        <translation>Area of the electrodes (0,5&#xa0;cm² to 10&#xa0;cm²):</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::ui::CopyMenu</name>
+    <message>
+        <source>Copier l&apos;illustration pour la solution 1</source>
+        <translation>Copy the picture of solution 1</translation>
+    </message>
+    <message>
+        <source>Copier l&apos;illustration pour la solution 2</source>
+        <translation>Copy the picture of solution 2</translation>
+    </message>
+    <message>
+        <source>Copier l&apos;illustration pour le mélange</source>
+        <translation>Copy the picture of the mixture</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::ui::DisplayLabel</name>
+    <message>
+        <source>%1 : %2 %3</source>
+        <translation>%1: %2 %3</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>velmira::ui::HelpWindow</name>
     <message>
         <source>Aide de Velmira</source>
@@ -1700,6 +2115,76 @@ not counting the first row.</translation>
     <message>
         <source>Le fichier d&apos;aide est illisible : %1</source>
         <translation>The help file cannot be read: %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::ui::MixturePanel</name>
+    <message>
+        <source>Choisissez le volume de chaque solution dans le mélange.</source>
+        <translation>Choose the volume of each solution in the mixture.</translation>
+    </message>
+    <message>
+        <source>Burette : flèches haut et bas ou molette, 1 mL (0,1 mL avec Maj)</source>
+        <translation>Burette: up and down arrows or wheel, 1 mL (0,1 mL with Shift)</translation>
+    </message>
+    <message>
+        <source>Volume V1 de la solution 1</source>
+        <translation>Volume V1 of solution 1</translation>
+    </message>
+    <message>
+        <source>Volume V1 de la solution 1 dans le mélange, en mL ; flèches : burette</source>
+        <translation>Volume V1 of solution 1 in the mixture, in mL; arrows: burette</translation>
+    </message>
+    <message>
+        <source>Volume V2 de la solution 2</source>
+        <translation>Volume V2 of solution 2</translation>
+    </message>
+    <message>
+        <source>Volume V2 de la solution 2 dans le mélange, en mL ; flèches : burette</source>
+        <translation>Volume V2 of solution 2 in the mixture, in mL; arrows: burette</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::ui::SolutionPanel</name>
+    <message>
+        <source>Soluté de la solution %1 : %2</source>
+        <translation>Solute of solution %1: %2</translation>
+    </message>
+    <message>
+        <source>inconnu</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>Définir la solution dans le premier bécher.</source>
+        <translation>Make up the solution in the first beaker.</translation>
+    </message>
+    <message>
+        <source>Définir la solution dans le deuxième bécher.</source>
+        <translation>Make up the solution in the second beaker.</translation>
+    </message>
+    <message>
+        <source>Cliquer pour obtenir la liste</source>
+        <translation>Click to open the list</translation>
+    </message>
+    <message>
+        <source>Concentration c%1</source>
+        <translation>Concentration c%1</translation>
+    </message>
+    <message>
+        <source>Concentration c%1 de la solution %1, en mol par litre</source>
+        <translation>Concentration c%1 of solution %1, in mol per litre</translation>
+    </message>
+    <message>
+        <source>Soluté de la solution %1</source>
+        <translation>Solute of solution %1</translation>
+    </message>
+    <message>
+        <source>Entrée ou Espace : ouvrir la liste des solutés</source>
+        <translation>Enter or Space: open the list of solutes</translation>
+    </message>
+    <message>
+        <source>Choisir le soluté de la solution %1</source>
+        <translation>Choose the solute of solution %1</translation>
     </message>
 </context>
 </TS>

@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHash>
 #include <QLineEdit>
 #include <QPointer>
@@ -292,21 +293,25 @@ void name(QWidget* w, const QString& name, const QString& description) {
 QString instrumentName(model::Meter m) {
   switch (m) {
     case model::Meter::Conductimeter:
-      return QStringLiteral("Conductimètre");
+      return QCoreApplication::translate("velmira::ui", "Conductimètre");
     case model::Meter::Ammeter:
-      return QStringLiteral("Ampèremètre");
+      return QCoreApplication::translate("velmira::ui", "Ampèremètre");
     case model::Meter::Voltmeter:
-      return QStringLiteral("Voltmètre");
+      return QCoreApplication::translate("velmira::ui", "Voltmètre");
   }
   return {};
 }
 
 // The six range buttons of a bench, in order.
 QString rangeName(int j) {
-  static const char* const names[model::kRangesPerBench] = {"Conductance en S",         "Conductance en mS",
-                                                            "Conductance en µS",        "Conductivité en S par m",
-                                                            "Conductivité en mS par m", "Conductivité en µS par m"};
-  return QString::fromUtf8(names[j]);
+  static const char* const names[model::kRangesPerBench] = {
+      QT_TRANSLATE_NOOP("velmira::ui", "Conductance en S"),
+      QT_TRANSLATE_NOOP("velmira::ui", "Conductance en mS"),
+      QT_TRANSLATE_NOOP("velmira::ui", "Conductance en µS"),
+      QT_TRANSLATE_NOOP("velmira::ui", "Conductivité en S par m"),
+      QT_TRANSLATE_NOOP("velmira::ui", "Conductivité en mS par m"),
+      QT_TRANSLATE_NOOP("velmira::ui", "Conductivité en µS par m")};
+  return QCoreApplication::translate("velmira::ui", names[j]);
 }
 
 void announceValueChanges(KnobWidget* k) {
@@ -322,11 +327,11 @@ void announceValueChanges(KnobWidget* k) {
 QString benchName(int bench) {
   switch (bench) {
     case 1:
-      return QStringLiteral("solution 1");
+      return QCoreApplication::translate("velmira::ui", "solution 1");
     case 2:
-      return QStringLiteral("solution 2");
+      return QCoreApplication::translate("velmira::ui", "solution 2");
     default:
-      return QStringLiteral("mélange");
+      return QCoreApplication::translate("velmira::ui", "mélange");
   }
 }
 
@@ -338,18 +343,21 @@ void installAccessibility() {
 }
 
 void nameControls(MainWindow& w) {
-  name(w.benches().tabStrip(), QStringLiteral("Bancs de mesure"),
-       QStringLiteral("Ctrl+Tab : banc suivant, Ctrl+Maj+Tab : banc précédent"));
+  name(w.benches().tabStrip(), QCoreApplication::translate("velmira::ui", "Bancs de mesure"),
+       QCoreApplication::translate("velmira::ui", "Ctrl+Tab : banc suivant, Ctrl+Maj+Tab : banc précédent"));
   for (Bench b : kAllBenches) w.benches().panel(b).nameControls();
-  name(w.benches().cellOptions()->distance(), QStringLiteral("Distance L entre les électrodes, en cm"),
-       QStringLiteral("Distance L entre les électrodes, en cm, de 0,5 à 5"));
-  name(w.benches().cellOptions()->area(), QStringLiteral("Aire S des électrodes, en cm²"),
-       QStringLiteral("Aire S des électrodes, en cm², de 0,5 à 10"));
-  name(w.benches().solutePicker(), QStringLiteral("Liste des solutés"),
-       QStringLiteral("Flèches : soluté suivant ou précédent, Entrée : choisir, Échap : fermer"));
-  name(w.textPane()->textEditor(), QStringLiteral("Fenêtre exercice"), QStringLiteral("Énoncé et notes de l'exercice"));
-  name(w.textPane()->fileNameField(), QStringLiteral("Fichier de l'exercice"));
-  name(w.hintLine(), QStringLiteral("Aide contextuelle"));
+  name(w.benches().cellOptions()->distance(),
+       QCoreApplication::translate("velmira::ui", "Distance L entre les électrodes, en cm"),
+       QCoreApplication::translate("velmira::ui", "Distance L entre les électrodes, en cm, de 0,5 à 5"));
+  name(w.benches().cellOptions()->area(), QCoreApplication::translate("velmira::ui", "Aire S des électrodes, en cm²"),
+       QCoreApplication::translate("velmira::ui", "Aire S des électrodes, en cm², de 0,5 à 10"));
+  name(w.benches().solutePicker(), QCoreApplication::translate("velmira::ui", "Liste des solutés"),
+       QCoreApplication::translate("velmira::ui",
+                                   "Flèches : soluté suivant ou précédent, Entrée : choisir, Échap : fermer"));
+  name(w.textPane()->textEditor(), QCoreApplication::translate("velmira::ui", "Fenêtre exercice"),
+       QCoreApplication::translate("velmira::ui", "Énoncé et notes de l'exercice"));
+  name(w.textPane()->fileNameField(), QCoreApplication::translate("velmira::ui", "Fichier de l'exercice"));
+  name(w.hintLine(), QCoreApplication::translate("velmira::ui", "Aide contextuelle"));
 
   // The solute list names its marked row, as a list box does.
   SolutePickerWidget* picker = w.benches().solutePicker();

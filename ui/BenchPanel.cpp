@@ -81,8 +81,8 @@ void BenchPanel::buildInstruments() {
 void BenchPanel::buildRecordButton() {
   auto* r = new QToolButton(page_);
   r->setObjectName(QString::fromUtf8(kRecordButtonNames[static_cast<int>(bench_)]));
-  r->setText(QStringLiteral("A&jouter au tableau"));
-  r->setToolTip(QStringLiteral("Ajouter la mesure dans le tableau de valeurs"));
+  r->setText(tr("A&jouter au tableau"));
+  r->setToolTip(tr("Ajouter la mesure dans le tableau de valeurs"));
   r->setIcon(widgets::commandIcon(widgets::CommandPicture::Record));
   r->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   r->setFont(qtp::mapFont(QStringLiteral("Arial"), 8.25));
@@ -94,8 +94,8 @@ void BenchPanel::buildRecordButton() {
 
   auto* n = new QToolButton(page_);
   n->setObjectName(QString::fromUtf8(kNewMeasurementNames[static_cast<int>(bench_)]));
-  n->setText(QStringLiteral("Nouvelle &mesure"));
-  n->setToolTip(QStringLiteral("Refaire la mesure : les appareils donnent une nouvelle lecture"));
+  n->setText(tr("Nouvelle &mesure"));
+  n->setToolTip(tr("Refaire la mesure : les appareils donnent une nouvelle lecture"));
   n->setFont(r->font());
   n->setGeometry(250, 166, 132, 28);  // over the instruments, clear of them in both montages
   n->setFocusPolicy(Qt::StrongFocus);
@@ -104,7 +104,7 @@ void BenchPanel::buildRecordButton() {
   connect(n, &QToolButton::clicked, this, [this] {
     wb_.newMeasurement(benchNumber(bench_));
     emit readingsChanged();
-    emit stepMade(QStringLiteral("Nouvelle mesure"));
+    emit stepMade(QStringLiteral(QT_TRANSLATE_NOOP("velmira::steps", "Nouvelle mesure")));
   });
 }
 
@@ -115,7 +115,7 @@ void BenchPanel::connectInstruments() {
       emit knobTurned();
     });
     connect(k, &KnobWidget::focusHint, this,
-            [this] { emit hint(QStringLiteral("Utiliser les touches fléchées du clavier pour affiner le réglage")); });
+            [this] { emit hint(tr("Utiliser les touches fléchées du clavier pour affiner le réglage")); });
   }
   auto choose = [this](auto set, bool voltmetersOnly, const QString& step) {
     set();
@@ -126,7 +126,7 @@ void BenchPanel::connectInstruments() {
     emit readingsChanged();
     emit stepMade(step);
   };
-  const QString calibreStep = QStringLiteral("Choisir un calibre");
+  const QString calibreStep = QStringLiteral(QT_TRANSLATE_NOOP("velmira::steps", "Choisir un calibre"));
   connect(voltmeterFrame_, &CalibreFrame::optionClicked, this,
           [this, choose, calibreStep](int i) { choose([&] { wb_.setVoltmeterCalibre(i, true); }, true, calibreStep); });
   connect(ammeterFrame_, &CalibreFrame::optionClicked, this,
@@ -134,7 +134,8 @@ void BenchPanel::connectInstruments() {
   const int first = model::kRangesPerBench * static_cast<int>(bench_);
   for (int j = 0; j < model::kRangesPerBench; ++j) {
     connect(rangeButtons_[j], &QRadioButton::clicked, this, [this, choose, i = first + j] {
-      choose([&] { wb_.setConductimeterRange(i, true); }, false, QStringLiteral("Choisir une gamme"));
+      choose([&] { wb_.setConductimeterRange(i, true); }, false,
+             QStringLiteral(QT_TRANSLATE_NOOP("velmira::steps", "Choisir une gamme")));
     });
   }
 }
@@ -201,42 +202,34 @@ void BenchPanel::redrawKnobs() {
 std::vector<std::pair<QWidget*, QString>> BenchPanel::hints() const {
   std::vector<std::pair<QWidget*, QString>> h;
   for (int j = 0; j < 4; ++j) {
-    h.emplace_back(voltmeterCalibreButton(j), QStringLiteral("Vous pouvez modifier le calibre du voltmètre"));
-    h.emplace_back(ammeterCalibreButton(j), QStringLiteral("Vous pouvez modifier le calibre de l'ampèremètre"));
+    h.emplace_back(voltmeterCalibreButton(j), tr("Vous pouvez modifier le calibre du voltmètre"));
+    h.emplace_back(ammeterCalibreButton(j), tr("Vous pouvez modifier le calibre de l'ampèremètre"));
   }
-  for (QRadioButton* o : rangeButtons_)
-    h.emplace_back(o, QStringLiteral("Vous pouvez modifier le calibre du conductimètre"));
-  for (KnobWidget* k : knobs_)
-    h.emplace_back(k, QStringLiteral("Pour tourner, maintenir le bouton gauche de la souris enfoncé"));
-  h.emplace_back(newMeasurementButton_,
-                 QStringLiteral("Pour refaire la mesure : chaque lecture est tirée de nouveau (Alt+M)"));
-  h.emplace_back(recordButton_,
-                 QStringLiteral("Pour ajouter cette mesure dans le tableau suivant les paramètres de saisie "
-                                "automatique (Ctrl+Entrée)"));
+  for (QRadioButton* o : rangeButtons_) h.emplace_back(o, tr("Vous pouvez modifier le calibre du conductimètre"));
+  for (KnobWidget* k : knobs_) h.emplace_back(k, tr("Pour tourner, maintenir le bouton gauche de la souris enfoncé"));
+  h.emplace_back(newMeasurementButton_, tr("Pour refaire la mesure : chaque lecture est tirée de nouveau (Alt+M)"));
+  h.emplace_back(recordButton_, tr("Pour ajouter cette mesure dans le tableau suivant les paramètres de saisie "
+                                   "automatique (Ctrl+Entrée)"));
   return h;
 }
 
 void BenchPanel::nameControls() {
   const int b = benchNumber(bench_);
   const QString bench = benchName(b);
-  name(page_, QStringLiteral("Banc de la ") + bench);
-  for (model::Meter m : kMeters) display(m)->setSubject(instrumentName(m) + QStringLiteral(", ") + bench);
-  generatorScreen_->setSubject(QStringLiteral("Générateur, ") + bench);
+  name(page_, tr("Banc de la %1").arg(bench));
+  for (model::Meter m : kMeters) display(m)->setSubject(tr("%1, %2").arg(instrumentName(m), bench));
+  generatorScreen_->setSubject(tr("Générateur, %1").arg(bench));
   for (int j = 0; j < 4; ++j) {
-    name(voltmeterCalibreButton(j),
-         QStringLiteral("Calibre du voltmètre ") + voltmeterCalibre(j) + QStringLiteral(", ") + bench);
-    name(ammeterCalibreButton(j),
-         QStringLiteral("Calibre de l'ampèremètre ") + ammeterCalibre(j) + QStringLiteral(", ") + bench);
+    name(voltmeterCalibreButton(j), tr("Calibre du voltmètre %1, %2").arg(voltmeterCalibre(j), bench));
+    name(ammeterCalibreButton(j), tr("Calibre de l'ampèremètre %1, %2").arg(ammeterCalibre(j), bench));
   }
   for (int j = 0; j < model::kRangesPerBench; ++j)
-    name(rangeButtons_[j], QStringLiteral("Conductimètre, ") + rangeName(j) + QStringLiteral(", ") + bench);
-  name(recordButton_, QStringLiteral("Ajouter au tableau la mesure de la ") + bench);
-  name(newMeasurementButton_, QStringLiteral("Nouvelle mesure sur la ") + bench);
+    name(rangeButtons_[j], tr("Conductimètre, %1, %2").arg(rangeName(j), bench));
+  name(recordButton_, tr("Ajouter au tableau la mesure de la %1").arg(bench));
+  name(newMeasurementButton_, tr("Nouvelle mesure sur la %1").arg(bench));
   for (int k = 0; k < 2; ++k) {
-    name(knobs_[k],
-         (k == 0 ? QStringLiteral("Amplitude du générateur, ") : QStringLiteral("Fréquence du générateur, ")) + bench,
-         k == 0 ? QStringLiteral("En volts ; flèches : tourner le bouton")
-                : QStringLiteral("En hertz ; flèches : tourner le bouton"));
+    name(knobs_[k], (k == 0 ? tr("Amplitude du générateur, %1") : tr("Fréquence du générateur, %1")).arg(bench),
+         k == 0 ? tr("En volts ; flèches : tourner le bouton") : tr("En hertz ; flèches : tourner le bouton"));
     announceValueChanges(knobs_[k]);
   }
 }

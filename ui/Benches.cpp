@@ -84,7 +84,7 @@ void Benches::connectControls(QWidget& window) {
     solutionPanel(benchOfNumber(solution + 1)).formulaBox()->setFocus(Qt::OtherFocusReason);
     updateFormulaBoxes();
     updateControls();
-    emit stepMade(QStringLiteral("Choisir un soluté"));
+    emit stepMade(QStringLiteral(QT_TRANSLATE_NOOP("velmira::steps", "Choisir un soluté")));
   });
   connect(solutePicker_, &SolutePickerWidget::closed, this, [this](int solution) {
     solutionPanel(benchOfNumber(solution + 1)).formulaBox()->setFocus(Qt::OtherFocusReason);
@@ -104,7 +104,7 @@ void Benches::connectControls(QWidget& window) {
       wb_.setGeneratorMontage(true);
     montageChanged();
     emit montageChosen();
-    emit stepMade(QStringLiteral("Changer de montage"));
+    emit stepMade(QStringLiteral(QT_TRANSLATE_NOOP("velmira::steps", "Changer de montage")));
   };
   connect(cellOptions_->generatorMontageButton(), &QRadioButton::clicked, this, [montage] { montage(false); });
   connect(cellOptions_->conductimeterMontageButton(), &QRadioButton::clicked, this, [montage] { montage(true); });
@@ -121,12 +121,12 @@ void Benches::connectControls(QWidget& window) {
 }
 
 void Benches::registerHints(HintRouter& hints) const {
-  hints.setHint(tabStrip_, QStringLiteral("Cliquer sur un onglet pour l'afficher"));
+  hints.setHint(tabStrip_, tr("Cliquer sur un onglet pour l'afficher"));
   for (Bench b : kAllBenches)
     for (const auto& [w, text] : panel(b).hints()) hints.setHint(w, text);
-  hints.setHint(solutePicker_, QStringLiteral("Choisir les ions en solution dans la liste"));
-  hints.setHint(cellOptions_, QStringLiteral("Vous pouvez modifier les paramètres de la cellule."));
-  hints.setHint(cellOptions_->cellPicture(), QStringLiteral("Schéma de la cellule de conductivité"));
+  hints.setHint(solutePicker_, tr("Choisir les ions en solution dans la liste"));
+  hints.setHint(cellOptions_, tr("Vous pouvez modifier les paramètres de la cellule."));
+  hints.setHint(cellOptions_->cellPicture(), tr("Schéma de la cellule de conductivité"));
 }
 
 void Benches::showStart() {
@@ -167,7 +167,7 @@ void Benches::updateControls() {
     const bool unknown = wb_.entryConcealed(e->index());
     e->setReadOnly(unknown);
     e->setFocusPolicy(unknown ? Qt::NoFocus : Qt::StrongFocus);
-    e->setAccessibleDescription(unknown ? QStringLiteral("inconnue") : QString());
+    e->setAccessibleDescription(unknown ? tr("inconnue") : QString());
   }
   cellOptions_->generatorMontageButton()->setChecked(wb_.generatorMontage());
   cellOptions_->conductimeterMontageButton()->setChecked(wb_.conductimeterMontage());

@@ -31,7 +31,7 @@ CellOptionsFrame::CellOptionsFrame(QWidget* parent) : QFrame(parent) {
   widgets::styleSideFrame(*this);
   resize(361, 223);
   setMouseTracking(true);
-  titleBar_ = widgets::addSideFrameTitle(*this, QStringLiteral(" Options pour les mesures"));
+  titleBar_ = widgets::addSideFrameTitle(*this, tr(" Options pour les mesures"));
 
   const double dpr = parent ? parent->devicePixelRatioF() : 1.0;
   cellPicture_ = new QLabel(this);
@@ -42,23 +42,28 @@ CellOptionsFrame::CellOptionsFrame(QWidget* parent) : QFrame(parent) {
 
   const int x = 152, w = 206;
   const QFont entryFont = qtp::mapFont(QStringLiteral("Arial"), 9.75);
-  // A number is never separated from its unit (no-break spaces).
-  textLabel(QStringLiteral("Distance entre les électrodes (0,5\u00A0cm à 5\u00A0cm)\u00A0:"), QRect(x, 26, w, 30),
-            this);
+  // A number is never separated from its unit (no-break spaces; the literal is
+  // cut after each so that the extraction does not read the unit as hex digits).
+  textLabel(tr("Distance entre les électrodes (0,5\u00A0"
+               "cm à 5\u00A0"
+               "cm)\u00A0:"),
+            QRect(x, 26, w, 30), this);
   distance_ = new EntryField(2, this);
   distance_->setFont(entryFont);
   distance_->setGeometry(x, 58, 65, 21);
   textLabel(QStringLiteral("cm"), QRect(x + 70, 61, 40, 16), this);
-  textLabel(QStringLiteral("Aire des électrodes (0,5\u00A0cm² à 10\u00A0cm²)\u00A0:"), QRect(x, 90, w, 30), this);
+  textLabel(tr("Aire des électrodes (0,5\u00A0"
+               "cm² à 10\u00A0"
+               "cm²)\u00A0:"),
+            QRect(x, 90, w, 30), this);
   area_ = new EntryField(3, this);
   area_->setFont(entryFont);
   area_->setGeometry(x, 122, 65, 21);
   textLabel(QStringLiteral("cm²"), QRect(x + 70, 125, 40, 16), this);
 
   const QFont optionFont = qtp::mapFont(QStringLiteral("Arial"), 8.25);
-  conductimeterMontage_ = new widgets::SelectorButton(QStringLiteral("Montage avec un conductimètre"), this);
-  generatorMontage_ =
-      new widgets::SelectorButton(QStringLiteral("Montage avec un G.B.F., un voltmètre et un ampèremètre"), this);
+  conductimeterMontage_ = new widgets::SelectorButton(tr("Montage avec un conductimètre"), this);
+  generatorMontage_ = new widgets::SelectorButton(tr("Montage avec un G.B.F., un voltmètre et un ampèremètre"), this);
   conductimeterMontage_->setGeometry(10, 162, 345, 20);
   generatorMontage_->setGeometry(10, 186, 345, 20);
   for (QRadioButton* o : {conductimeterMontage_, generatorMontage_}) {

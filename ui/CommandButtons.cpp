@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/CommandButtons.h"
 
+#include <QCoreApplication>
+
 #include "platform/qt/Fonts.h"
 #include "widgets/ButtonIcons.h"
 
@@ -9,20 +11,32 @@ namespace velmira::ui {
 namespace {
 
 const CommandInfo kInfo[kCommandCount] = {
-    {"openCommand", "&Ouvrir", "Retrouver une configuration",
-     "Pour retrouver une situation enregistrée et le tableau de valeurs", 0, 97},
-    {"saveCommand", "&Enregistrer", "Enregistrer la configuration actuelle",
-     "Enregistrer les paramètres en cours et le tableau de valeurs", 96, 105},
-    {"copyCommand", "Co&pier", "Placer l'image dans le presse-papiers",
-     "Copier pour placer l'image dans le presse- papiers puis coller depuis Word, Paint...", 200, 97},
-    {"printCommand", "&Imprimer", "Imprimer l'image", "Configurer l'imprimante et imprimer l'image", 296, 105},
-    {"tableCommand", "&Tableau", "Afficher / cacher le tableau", "Pour afficher ou cacher le tableau de valeurs", 400,
-     105},
-    {"calculatorCommand", "&Calculatrice", "Machine à calculer", "Afficher la machine à calculer", 504, 105},
-    {"helpCommand", "&Aide", "Aide pour utiliser cette application",
-     "Si vous rencontrez une difficulté avec cette application", 608, 97},
-    {"closeCommand", "&Fermer", "Quitter cette application",
-     "Pour retrouver le module principal et quitter cette application", 704, 97},
+    {"openCommand", QT_TRANSLATE_NOOP("velmira::ui", "&Ouvrir"),
+     QT_TRANSLATE_NOOP("velmira::ui", "Retrouver une configuration"),
+     QT_TRANSLATE_NOOP("velmira::ui", "Pour retrouver une situation enregistrée et le tableau de valeurs"), 0, 97},
+    {"saveCommand", QT_TRANSLATE_NOOP("velmira::ui", "&Enregistrer"),
+     QT_TRANSLATE_NOOP("velmira::ui", "Enregistrer la configuration actuelle"),
+     QT_TRANSLATE_NOOP("velmira::ui", "Enregistrer les paramètres en cours et le tableau de valeurs"), 96, 105},
+    {"copyCommand", QT_TRANSLATE_NOOP("velmira::ui", "Co&pier"),
+     QT_TRANSLATE_NOOP("velmira::ui", "Placer l'image dans le presse-papiers"),
+     QT_TRANSLATE_NOOP("velmira::ui",
+                       "Copier pour placer l'image dans le presse- papiers puis coller depuis Word, Paint..."),
+     200, 97},
+    {"printCommand", QT_TRANSLATE_NOOP("velmira::ui", "&Imprimer"),
+     QT_TRANSLATE_NOOP("velmira::ui", "Imprimer l'image"),
+     QT_TRANSLATE_NOOP("velmira::ui", "Configurer l'imprimante et imprimer l'image"), 296, 105},
+    {"tableCommand", QT_TRANSLATE_NOOP("velmira::ui", "&Tableau"),
+     QT_TRANSLATE_NOOP("velmira::ui", "Afficher / cacher le tableau"),
+     QT_TRANSLATE_NOOP("velmira::ui", "Pour afficher ou cacher le tableau de valeurs"), 400, 105},
+    {"calculatorCommand", QT_TRANSLATE_NOOP("velmira::ui", "&Calculatrice"),
+     QT_TRANSLATE_NOOP("velmira::ui", "Machine à calculer"),
+     QT_TRANSLATE_NOOP("velmira::ui", "Afficher la machine à calculer"), 504, 105},
+    {"helpCommand", QT_TRANSLATE_NOOP("velmira::ui", "&Aide"),
+     QT_TRANSLATE_NOOP("velmira::ui", "Aide pour utiliser cette application"),
+     QT_TRANSLATE_NOOP("velmira::ui", "Si vous rencontrez une difficulté avec cette application"), 608, 97},
+    {"closeCommand", QT_TRANSLATE_NOOP("velmira::ui", "&Fermer"),
+     QT_TRANSLATE_NOOP("velmira::ui", "Quitter cette application"),
+     QT_TRANSLATE_NOOP("velmira::ui", "Pour retrouver le module principal et quitter cette application"), 704, 97},
 };
 
 const widgets::CommandPicture kPictures[kCommandCount] = {
@@ -41,8 +55,8 @@ CommandButtons::CommandButtons(QWidget* parent) {
     const CommandInfo& info = kInfo[i];
     auto* b = new QToolButton(parent);
     b->setObjectName(QString::fromUtf8(info.name));
-    b->setText(QString::fromUtf8(info.caption));
-    b->setToolTip(QString::fromUtf8(info.tooltip));
+    b->setText(QCoreApplication::translate("velmira::ui", info.caption));
+    b->setToolTip(QCoreApplication::translate("velmira::ui", info.tooltip));
     b->setIcon(widgets::commandIcon(kPictures[i]));
     b->setIconSize(QSize(widgets::kCommandPictureSize, widgets::kCommandPictureSize));
     b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);

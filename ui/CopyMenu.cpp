@@ -11,14 +11,14 @@ namespace velmira::ui {
 CopyMenu::CopyMenu(MainWindow& window) : QMenu(&window), window_(window) {
   setObjectName(QStringLiteral("copyMenu"));
   const auto add = [this](const char* name, const char* caption, int bench) {
-    QAction* a = addAction(QString::fromUtf8(caption));
+    QAction* a = addAction(tr(caption));
     a->setObjectName(QString::fromUtf8(name));
     connect(a, &QAction::triggered, this, [this, bench] { copy(bench); });
     return a;
   };
-  entries_ = {add("copySolution1", "Copier l'illustration pour la solution 1", 1),
-              add("copySolution2", "Copier l'illustration pour la solution 2", 2),
-              add("copyMixture", "Copier l'illustration pour le mélange", 3)};
+  entries_ = {add("copySolution1", QT_TR_NOOP("Copier l'illustration pour la solution 1"), 1),
+              add("copySolution2", QT_TR_NOOP("Copier l'illustration pour la solution 2"), 2),
+              add("copyMixture", QT_TR_NOOP("Copier l'illustration pour le mélange"), 3)};
   connect(this, &QMenu::aboutToShow, this,
           [this] { entry(Bench::Mixture)->setEnabled(window_.workbench().mixturePossible()); });
 }

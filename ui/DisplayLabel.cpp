@@ -54,8 +54,8 @@ void DisplayLabel::updateName() {
   // A number with its unit; a text such as the overflow's stays alone.
   const bool number = !reading.isEmpty() && reading.back().isDigit();
   setAccessibleName(reading.isEmpty()            ? subject_
-                    : number && !unit_.isEmpty() ? subject_ + QStringLiteral(" : ") + reading + u' ' + unit_
-                                                 : subject_ + QStringLiteral(" : ") + reading);
+                    : number && !unit_.isEmpty() ? tr("%1 : %2 %3").arg(subject_, reading, unit_)
+                                                 : tr("%1 : %2").arg(subject_, reading));
 }
 
 }  // namespace velmira::ui

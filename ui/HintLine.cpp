@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/HintLine.h"
 
+#include <QCoreApplication>
 #include <QToolTip>
 
 #include "platform/qt/Fonts.h"
@@ -31,7 +32,10 @@ void HintLine::setHint(const QString& text) {
 }
 
 QString backgroundHint() {
-  return QStringLiteral("Vous pouvez modifier les paramètres,\r\nouvrir une configuration ou un exercice");
+  // Kept with its CR LF, as the original program gives it; the catalogue holds the text with LF.
+  return QCoreApplication::translate("velmira::ui",
+                                     "Vous pouvez modifier les paramètres,\nouvrir une configuration ou un exercice")
+      .replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
 }
 
 }  // namespace velmira::ui

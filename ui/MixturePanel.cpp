@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/MixturePanel.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 
@@ -31,8 +32,8 @@ QString precipitateDescription(const model::Workbench& wb) {
     }
   }
   if (solids.isEmpty()) return {};
-  return QStringLiteral("Un précipité de ") + solids.join(QStringLiteral(" et de ")) +
-         QStringLiteral(" se forme dans le bécher.");
+  return QCoreApplication::translate("velmira::ui", "Un précipité de %1 se forme dans le bécher.")
+      .arg(solids.join(QCoreApplication::translate("velmira::ui", " et de ")));
 }
 
 }  // namespace
@@ -111,18 +112,18 @@ void MixturePanel::raiseNotice() { precipitateFrame_->raise(); }
 
 std::vector<std::pair<QWidget*, QString>> MixturePanel::hints() const {
   auto h = BenchPanel::hints();
-  h.emplace_back(page_, QStringLiteral("Choisissez le volume de chaque solution dans le mélange."));
+  h.emplace_back(page_, tr("Choisissez le volume de chaque solution dans le mélange."));
   for (EntryField* e : volumeFields_)
-    h.emplace_back(e, QStringLiteral("Burette : flèches haut et bas ou molette, 1 mL (0,1 mL avec Maj)"));
+    h.emplace_back(e, tr("Burette : flèches haut et bas ou molette, 1 mL (0,1 mL avec Maj)"));
   return h;
 }
 
 void MixturePanel::nameControls() {
   BenchPanel::nameControls();
-  name(volumeFields_[0], QStringLiteral("Volume V1 de la solution 1"),
-       QStringLiteral("Volume V1 de la solution 1 dans le mélange, en mL ; flèches : burette"));
-  name(volumeFields_[1], QStringLiteral("Volume V2 de la solution 2"),
-       QStringLiteral("Volume V2 de la solution 2 dans le mélange, en mL ; flèches : burette"));
+  name(volumeFields_[0], tr("Volume V1 de la solution 1"),
+       tr("Volume V1 de la solution 1 dans le mélange, en mL ; flèches : burette"));
+  name(volumeFields_[1], tr("Volume V2 de la solution 2"),
+       tr("Volume V2 de la solution 2 dans le mélange, en mL ; flèches : burette"));
 }
 
 }  // namespace velmira::ui

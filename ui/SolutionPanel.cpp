@@ -47,29 +47,26 @@ void SolutionPanel::showSolute(SolutePickerWidget& list, const model::Workbench&
   formulaBox_->setEnabled(!unknown);
   soluteListButton_->setEnabled(!unknown);
   // Said by its name, as the list says it.
-  formulaBox_->setAccessibleName(
-      QStringLiteral("Soluté de la solution %1 : %2")
-          .arg(solution() + 1)
-          .arg(unknown ? QStringLiteral("inconnu") : QString::fromUtf8(model::soluteName(n))));
+  formulaBox_->setAccessibleName(tr("Soluté de la solution %1 : %2")
+                                     .arg(solution() + 1)
+                                     .arg(unknown ? tr("inconnu") : QString::fromUtf8(model::soluteName(n))));
 }
 
 std::vector<std::pair<QWidget*, QString>> SolutionPanel::hints() const {
   auto h = BenchPanel::hints();
-  h.emplace_back(page_, solution() == 0 ? QStringLiteral("Définir la solution dans le premier bécher.")
-                                        : QStringLiteral("Définir la solution dans le deuxième bécher."));
-  h.emplace_back(formulaBox_, QStringLiteral("Cliquer pour obtenir la liste"));
+  h.emplace_back(page_, solution() == 0 ? tr("Définir la solution dans le premier bécher.")
+                                        : tr("Définir la solution dans le deuxième bécher."));
+  h.emplace_back(formulaBox_, tr("Cliquer pour obtenir la liste"));
   return h;
 }
 
 void SolutionPanel::nameControls() {
   BenchPanel::nameControls();
   const QString n = QString::number(solution() + 1);
-  name(concentrationField_, QStringLiteral("Concentration c") + n,
-       QStringLiteral("Concentration c") + n + QStringLiteral(" de la solution ") + n +
-           QStringLiteral(", en mol par litre"));
-  name(formulaBox_, QStringLiteral("Soluté de la solution ") + n,
-       QStringLiteral("Entrée ou Espace : ouvrir la liste des solutés"));
-  name(soluteListButton_, QStringLiteral("Choisir le soluté de la solution ") + n);
+  name(concentrationField_, tr("Concentration c%1").arg(n),
+       tr("Concentration c%1 de la solution %1, en mol par litre").arg(n));
+  name(formulaBox_, tr("Soluté de la solution %1").arg(n), tr("Entrée ou Espace : ouvrir la liste des solutés"));
+  name(soluteListButton_, tr("Choisir le soluté de la solution %1").arg(n));
   soluteListButton_->setToolTip(soluteListButton_->accessibleName());
 }
 
