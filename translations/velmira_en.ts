@@ -1399,9 +1399,6 @@ On the y axis, one division stands for
         <source>Coller</source>
         <translation>Paste</translation>
     </message>
-</context>
-<context>
-    <name>velmira::steps</name>
     <message>
         <source>Nouvelle mesure</source>
         <translation>New measurement</translation>
