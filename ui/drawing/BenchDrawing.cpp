@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/drawing/BenchDrawing.h"
 
+#include <QCoreApplication>
+
 #include "model/Workbench.h"
 #include "platform/core/NumberText.h"
 #include "platform/qt/Surface.h"
@@ -39,7 +41,7 @@ void meterPanel(qtp::Surface& s, const QRect& box, const QColor& light, const QC
   s.setFontSize(8);
   s.setPen(titlePen(box).x(), display.top() + display.height() + 4);
   s.setForeColor(widgets::kBlack);
-  s.printLine(QStringLiteral("Calibre"));
+  s.printLine(QCoreApplication::translate("velmira::ui::drawing", "Calibre"));
 }
 
 // The picture's beaker holds this volume; the mixture page draws its own level over it.
@@ -111,34 +113,38 @@ void generatorMontage(qtp::Surface& s, const BenchPlacement& pl) {
   s.setForeColor(widgets::kBlack);
   s.setFont(QStringLiteral("Arial"), 10, true);
   s.setPen(20, h - 300);
-  s.printLine(QStringLiteral("Mesure"));
+  s.printLine(QCoreApplication::translate("velmira::ui::drawing", "Mesure"));
   s.setBold(false);
   s.setFontSize(10);
 
   meterPanel(s, layout::kVoltmeterBox, widgets::kVoltmeterLight, widgets::kVoltmeterFace, widgets::kVoltmeterTitle,
-             QStringLiteral("Voltmètre"), pl.meterDisplay[static_cast<int>(model::Meter::Voltmeter)].rect);
+             QCoreApplication::translate("velmira::ui::drawing", "Voltmètre"),
+             pl.meterDisplay[static_cast<int>(model::Meter::Voltmeter)].rect);
   meterPanel(s, layout::kAmmeterBox, widgets::kAmmeterLight, widgets::kAmmeterFace, widgets::kAmmeterTitle,
-             QStringLiteral("Ampèremètre"), pl.meterDisplay[static_cast<int>(model::Meter::Ammeter)].rect);
+             QCoreApplication::translate("velmira::ui::drawing", "Ampèremètre"),
+             pl.meterDisplay[static_cast<int>(model::Meter::Ammeter)].rect);
 
   // Generator.
   bevelledBox(s, layout::kGeneratorBox, widgets::kGeneratorLight, widgets::kGeneratorFace);
   s.setFont(QStringLiteral("Verdana"), 10, true);
-  const int t = s.textWidth(QStringLiteral("G.B.F."));
+  const QString generator = QCoreApplication::translate("velmira::ui::drawing", "G.B.F.");
+  const int t = s.textWidth(generator);
   // Dark on the orange face, over a light shadow, to be read.
   s.setForeColor(widgets::kGeneratorLight);
   s.setPen(371 - t, 349);
-  s.printStay(QStringLiteral("G.B.F."));
+  s.printStay(generator);
   s.setForeColor(widgets::kBlack);
   s.setPen(370 - t, 348);
-  s.printStay(QStringLiteral("G.B.F."));
+  s.printStay(generator);
   s.setFont(QStringLiteral("Arial"), 8, true);
   s.setForeColor(widgets::kBlack);
   const QRect amp = pl.knob[0].rect, freq = pl.knob[1].rect;
-  s.setPen(amp.left() + (amp.width() - s.textWidth(QStringLiteral("Amplitude"))) / 2.0, amp.top() + amp.height() - 2);
-  s.printLine(QStringLiteral("Amplitude"));
-  s.setPen(freq.left() + (freq.width() - s.textWidth(QStringLiteral("Fréquence"))) / 2.0,
-           freq.top() + freq.height() - 2);
-  s.printLine(QStringLiteral("Fréquence"));
+  const QString amplitude = QCoreApplication::translate("velmira::ui::drawing", "Amplitude"),
+                frequency = QCoreApplication::translate("velmira::ui::drawing", "Fréquence");
+  s.setPen(amp.left() + (amp.width() - s.textWidth(amplitude)) / 2.0, amp.top() + amp.height() - 2);
+  s.printLine(amplitude);
+  s.setPen(freq.left() + (freq.width() - s.textWidth(frequency)) / 2.0, freq.top() + freq.height() - 2);
+  s.printLine(frequency);
 
   // Terminals.
   s.setFillSolid(widgets::kWireBlue);
@@ -195,7 +201,7 @@ void conductimeterMontage(qtp::Surface& s) {
   s.setForeColor(widgets::kBlack);
   s.setFont(QStringLiteral("Arial"), 10, true);
   s.setPen(20, h - 300);
-  s.printLine(QStringLiteral("Mesure"));
+  s.printLine(QCoreApplication::translate("velmira::ui::drawing", "Mesure"));
 
   drawPictureBeaker(s, true);
 
@@ -212,17 +218,18 @@ void conductimeterMontage(qtp::Surface& s) {
   s.setFont(QStringLiteral("Times new roman"), 8, true);
   s.setForeColor(widgets::kDarkBlue);
   const QPoint title = box.topLeft() + QPoint(7, 5);  // shadow, then the title 1 px up-left
+  const QString name = QCoreApplication::translate("velmira::ui::drawing", "Conductimètre");
   s.setPen(title.x() + 1, title.y() + 1);
-  s.printStay(QStringLiteral("Conductimètre"));
+  s.printStay(name);
   s.setForeColor(widgets::kConductimeterTitle);
   s.setPen(title.x(), title.y());
-  s.printStay(QStringLiteral("Conductimètre"));
+  s.printStay(name);
 
   s.setForeColor(widgets::kWhite);
   s.setFont(QStringLiteral("Arial"), 8, true);
   const int captionLeft = box.left() + 17;
   s.setPen(captionLeft, layout::kConductanceTitleTop);
-  s.printStay(QStringLiteral("Conductance "));
+  s.printStay(QCoreApplication::translate("velmira::ui::drawing", "Conductance "));
   s.setItalic(true);
   s.printStay(QStringLiteral("G"));
   s.setItalic(false);
@@ -237,7 +244,7 @@ void conductimeterMontage(qtp::Surface& s) {
   s.setBold(true);
   s.setFontSize(8);
   s.setPen(captionLeft, layout::kConductivityTitleTop);
-  s.printStay(QStringLiteral("Conductivité "));
+  s.printStay(QCoreApplication::translate("velmira::ui::drawing", "Conductivité "));
   s.setFont(QStringLiteral("Symbol"), 12, false);
   s.currentY -= 4;
   s.printStay(QStringLiteral("s"));

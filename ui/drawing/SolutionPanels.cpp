@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/drawing/SolutionPanels.h"
 
+#include <QCoreApplication>
+
 #include "model/EntryRules.h"
 #include "model/SoluteCatalogue.h"
 #include "platform/core/NumberText.h"
@@ -46,7 +48,7 @@ void pageFont(qtp::Surface& s) {
 void title(qtp::Surface& s) {
   s.setPen(20, 15);
   s.setBold(true);
-  s.printLine(QStringLiteral("Solution aqueuse étudiée"));
+  s.printLine(QCoreApplication::translate("velmira::ui::drawing", "Solution aqueuse étudiée"));
   s.setBold(false);
 }
 
@@ -90,21 +92,22 @@ SolutionPagePlaces paintSolutionPage(qtp::Surface& s, int k, QSize formulaBox, Q
 
   s.setPen(30, 45);
   bullet(s);
-  s.printStay(QStringLiteral(" Ions en solution : "));
+  s.printStay(QCoreApplication::translate("velmira::ui::drawing", " Ions en solution : "));
   pl.formulaBox = QPoint(rnd(s.currentX), rnd(s.currentY - 5));
   pl.soluteListButton = QPoint(pl.formulaBox.x() + formulaBox.width(), pl.formulaBox.y());
 
+  // A text in pieces, one per style: the scripts are the units' powers.
   s.setPen(30, 75);
   bullet(s);
-  s.printStay(QStringLiteral(" Concentration en soluté apporté (de 10"));
+  s.printStay(QCoreApplication::translate("velmira::ui::drawing", " Concentration en soluté apporté (de 10"));
   script(s, QStringLiteral("-5"), -kRaise);
   s.printStay(QStringLiteral(" mol · L"));
   script(s, QStringLiteral("-1"), -kRaise);
-  s.printLine(QStringLiteral(" à"));
+  s.printLine(QCoreApplication::translate("velmira::ui::drawing", " à"));
   s.currentX = 30;
   s.printStay(QStringLiteral("0,1 mol · L"));
   script(s, QStringLiteral("-1"), -kRaise);
-  s.printStay(QStringLiteral(") : "));
+  s.printStay(QCoreApplication::translate("velmira::ui::drawing", ") : "));
 
   s.setPen(120, 115);
   s.setItalic(true);
@@ -131,7 +134,7 @@ namespace {
 QPoint mixtureLine(qtp::Surface& s, int y, int k, int soluteNumber, QSize entry) {
   s.setPen(30, y);
   bullet(s);
-  s.printStay(k == 1 ? QStringLiteral(" Solution 1 : ") : QStringLiteral(" Solution 2 : "));
+  s.printStay(QCoreApplication::translate("velmira::ui::drawing", " Solution %1 : ").arg(k));
   printFormula(s, soluteNumber);
   s.currentX = 210;
   s.setItalic(true);
@@ -160,9 +163,10 @@ MixturePagePlaces paintMixturePage(qtp::Surface& s, bool mixturePossible, int so
   s.setPen(30, 36);
   s.printLine(QString::fromStdString(model::beakerCapacityText()));
   s.currentX = 30;
-  s.printLine(QStringLiteral("Pour que la cellule soit totalement immergée, le volume du"));
+  s.printLine(QCoreApplication::translate("velmira::ui::drawing",
+                                          "Pour que la cellule soit totalement immergée, le volume du"));
   s.currentX = 30;
-  s.printLine(QStringLiteral("mélange doit être supérieur à 60 mL."));
+  s.printLine(QCoreApplication::translate("velmira::ui::drawing", "mélange doit être supérieur à 60 mL."));
   pl.text4 = mixtureLine(s, 97, 1, solute1, entry4);
   pl.text5 = mixtureLine(s, 126, 2, solute2, entry5);
   return pl;

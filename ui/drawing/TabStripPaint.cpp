@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/drawing/TabStripPaint.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 
 #include "platform/core/NumberText.h"
@@ -13,11 +14,11 @@ namespace velmira::ui {
 QString benchTabTitle(int i) {
   switch (i) {
     case 1:
-      return QStringLiteral("Solution 1");
+      return QCoreApplication::translate("velmira::ui::drawing", "Solution 1");
     case 2:
-      return QStringLiteral("Solution 2");
+      return QCoreApplication::translate("velmira::ui::drawing", "Solution 2");
     case 3:
-      return QStringLiteral("Mélange");
+      return QCoreApplication::translate("velmira::ui::drawing", "Mélange");
     default:
       return {};
   }
