@@ -1384,6 +1384,30 @@ On the y axis, one division stands for
         <source>Intersection : </source>
         <translation>Intersection: </translation>
     </message>
+    <message>
+        <source>Quitter vraiment cette application ?</source>
+        <translation>Do you really want to quit this application?</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Il faut choisir au moins une illustration à imprimer</source>
+        <translation>Choose at least one picture to print</translation>
+    </message>
+    <message>
+        <source>Erreur sélection</source>
+        <translation>Selection error</translation>
+    </message>
+    <message>
+        <source>L&apos;impression n&apos;a pas pu se faire : vérifiez l&apos;imprimante choisie.</source>
+        <translation>Printing failed: check the chosen printer.</translation>
+    </message>
+    <message>
+        <source>Imprimer</source>
+        <translation>Print</translation>
+    </message>
 </context>
 <context>
     <name>velmira::steps</name>
@@ -1434,6 +1458,22 @@ On the y axis, one division stands for
     <message>
         <source>Calculer</source>
         <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>Représentation graphique</source>
+        <translation>Graph</translation>
+    </message>
+    <message>
+        <source>Ajouter au tableau</source>
+        <translation>Add to the table</translation>
+    </message>
+    <message>
+        <source>Régler un bouton</source>
+        <translation>Turn a knob</translation>
+    </message>
+    <message>
+        <source>Donner un résultat</source>
+        <translation>Give a result</translation>
     </message>
 </context>
 <context>
@@ -1891,6 +1931,30 @@ ouvrir une configuration ou un exercice</source>
         <translation>You can change the settings,
 open a configuration or an exercise</translation>
     </message>
+    <message>
+        <source>L&apos;image est copiée&#xa0;: vous pouvez la retrouver depuis toute autre application (coller)</source>
+        <translation>The picture is copied: you can get it back from any other application (paste)</translation>
+    </message>
+    <message>
+        <source>Le zoom est maintenant de %1 %. Il sera appliqué au prochain démarrage de Velmira (votre travail en cours n&apos;est pas touché).</source>
+        <translation>The zoom is now %1%. It will apply the next time Velmira starts (your current work is not affected).</translation>
+    </message>
+    <message>
+        <source>A&amp;grandir</source>
+        <translation>Zoom &amp;in</translation>
+    </message>
+    <message>
+        <source>&amp;Réduire</source>
+        <translation>Zoom &amp;out</translation>
+    </message>
+    <message>
+        <source>&amp;Taille normale</source>
+        <translation>&amp;Normal size</translation>
+    </message>
+    <message>
+        <source>Zoom&#xa0;: %1&#xa0;%</source>
+        <translation>Zoom: %1%</translation>
+    </message>
 </context>
 <context>
     <name>velmira::ui::BenchPanel</name>
@@ -2142,6 +2206,53 @@ open a configuration or an exercise</translation>
     </message>
 </context>
 <context>
+    <name>velmira::ui::PrintWindow</name>
+    <message>
+        <source>Imprimer</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Illustration pour la solution 1</source>
+        <translation>Picture of solution 1</translation>
+    </message>
+    <message>
+        <source>Illustration pour la solution 2</source>
+        <translation>Picture of solution 2</translation>
+    </message>
+    <message>
+        <source>Illustration pour le mélange</source>
+        <translation>Picture of the mixture</translation>
+    </message>
+    <message>
+        <source>Nombre d&apos;exemplaires :</source>
+        <translation>Number of copies:</translation>
+    </message>
+    <message>
+        <source>Veuillez patienter quelques instants...</source>
+        <translation>Please wait a moment...</translation>
+    </message>
+    <message>
+        <source>Imprimante&#xa0;:</source>
+        <translation>Printer:</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimantes</source>
+        <translation>&amp;Printers</translation>
+    </message>
+    <message>
+        <source>&amp;Annuler</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+</context>
+<context>
     <name>velmira::ui::SolutionPanel</name>
     <message>
         <source>Soluté de la solution %1 : %2</source>
@@ -2182,6 +2293,93 @@ open a configuration or an exercise</translation>
     <message>
         <source>Choisir le soluté de la solution %1</source>
         <translation>Choose the solute of solution %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmira::ui::drawing</name>
+    <message>
+        <source>Calibre</source>
+        <translation>Range</translation>
+    </message>
+    <message>
+        <source>Mesure</source>
+        <translation>Meters</translation>
+    </message>
+    <message>
+        <source>Voltmètre</source>
+        <translation>Voltmeter</translation>
+    </message>
+    <message>
+        <source>Ampèremètre</source>
+        <translation>Ammeter</translation>
+    </message>
+    <message>
+        <source>G.B.F.</source>
+        <translation>L.F.G.</translation>
+    </message>
+    <message>
+        <source>Amplitude</source>
+        <translation>Amplitude</translation>
+    </message>
+    <message>
+        <source>Fréquence</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>Conductimètre</source>
+        <translation>Conductimeter</translation>
+    </message>
+    <message>
+        <source>Conductance </source>
+        <translation>Conductance </translation>
+    </message>
+    <message>
+        <source>Conductivité </source>
+        <translation>Conductivity </translation>
+    </message>
+    <message>
+        <source>Solution aqueuse étudiée</source>
+        <translation>Aqueous solution studied</translation>
+    </message>
+    <message>
+        <source> Ions en solution : </source>
+        <translation> Ions in solution: </translation>
+    </message>
+    <message>
+        <source> Concentration en soluté apporté (de 10</source>
+        <translation> Concentration of solute added (from 10</translation>
+    </message>
+    <message>
+        <source> à</source>
+        <translation> to</translation>
+    </message>
+    <message>
+        <source>) : </source>
+        <translation>): </translation>
+    </message>
+    <message>
+        <source> Solution %1 : </source>
+        <translation> Solution %1: </translation>
+    </message>
+    <message>
+        <source>Pour que la cellule soit totalement immergée, le volume du</source>
+        <translation>For the cell to be fully immersed, the volume of the</translation>
+    </message>
+    <message>
+        <source>mélange doit être supérieur à 60 mL.</source>
+        <translation>mixture must be more than 60 mL.</translation>
+    </message>
+    <message>
+        <source>Solution 1</source>
+        <translation>Solution 1</translation>
+    </message>
+    <message>
+        <source>Solution 2</source>
+        <translation>Solution 2</translation>
+    </message>
+    <message>
+        <source>Mélange</source>
+        <translation>Mixture</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/MainWindow.h"
 
+#include <QCoreApplication>
 #include <QShortcut>
 
 #include "files/ui/ExerciseMenu.h"
@@ -67,7 +68,8 @@ void MainWindow::buildParts() {
   tableTools_ = new TableTools(table_, messages_, *this, [this] { return printHeading(work_->path(), pupilName()); });
   tableTools_->keepGraphIn([this] { return graphSettings(); },
                            [this](const graph::GraphSettings& s) {
-                             work_->keepGraphSettings(s, QStringLiteral("Représentation graphique"));
+                             work_->keepGraphSettings(
+                                 s, QString::fromUtf8(QT_TRANSLATE_NOOP("velmira::steps", "Représentation graphique")));
                            });
 }
 
@@ -98,7 +100,7 @@ void MainWindow::registerHints() {
   hints_->setHint(textPane_->exerciseButton(), files::ui::TextPane::btexoHint());
   for (int c = 0; c < kCommandCount; ++c) {
     const auto cmd = static_cast<Command>(c);
-    hints_->setHint(commands_->button(cmd), QString::fromUtf8(commandInfo(cmd).hint));
+    hints_->setHint(commands_->button(cmd), QCoreApplication::translate("velmira::ui", commandInfo(cmd).hint));
   }
   // The copy button leaves the message of a completed copy in place.
   hints_->keepOver(commands_->button(Command::Copy), clipboardHint_);

@@ -4,6 +4,7 @@
 // history and files) and shows it: the command buttons, the tab strip with
 // the three bench panels, the cell options, the hint line, the table and
 // the exercise pane.
+#include <QCoreApplication>
 #include <QPoint>
 #include <QString>
 #include <QWidget>
@@ -196,8 +197,8 @@ class MainWindow : public QWidget, public files::ui::ConfigOwner {
   DesignSize* designSize_ = nullptr;
   HintRouter* hints_ = nullptr;
   // The hint line's text after a completed copy.
-  const QString clipboardHint_ =
-      QStringLiteral("L'image est copiée\u00A0: vous pouvez la retrouver depuis toute autre application (coller)");
+  const QString clipboardHint_ = QCoreApplication::translate(
+      "velmira::ui", "L'image est copiée\u00A0: vous pouvez la retrouver depuis toute autre application (coller)");
   TableTools* tableTools_ = nullptr;
   // A knob's turns are one step once it rests.
   QTimer* knobRest_ = nullptr;

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's commands, its table of values and the recordings into it.
+#include <QCoreApplication>
+
 #include "expr/ColumnFormula.h"
 #include "files/ui/OpenWindow.h"
 #include "platform/qt/Printing.h"
@@ -89,7 +91,7 @@ void MainWindow::recordBench(Bench bench) {
     unknownNotRecordedSaid_ = true;
     messages_.show(table::concealedNotRecorded());
   }
-  noteWork(QStringLiteral("Ajouter au tableau"));
+  noteWork(QString::fromUtf8(QT_TRANSLATE_NOOP("velmira::steps", "Ajouter au tableau")));
 }
 
 void MainWindow::recordShownBench() {

@@ -22,7 +22,10 @@ namespace velmira::ui {
 
 namespace {
 
-Message quitQuestion() { return msg::questionOkCancel("Quitter vraiment cette application ?", "Fermer"); }
+Message quitQuestion() {
+  return msg::questionOkCancel(VELMIRA_TEXT("velmira::msg", "Quitter vraiment cette application ?"),
+                               VELMIRA_TEXT("velmira::msg", "Fermer"));
+}
 
 }  // namespace
 

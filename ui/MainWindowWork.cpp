@@ -40,8 +40,8 @@ namespace {
 // How long a knob rests before its turns make one step, in ms.
 constexpr int kKnobRest = 400;
 
-const QString kKnobStep = QStringLiteral("Régler un bouton");
-const QString kResultStep = QStringLiteral("Donner un résultat");
+const QString kKnobStep = QString::fromUtf8(QT_TRANSLATE_NOOP("velmira::steps", "Régler un bouton"));
+const QString kResultStep = QString::fromUtf8(QT_TRANSLATE_NOOP("velmira::steps", "Donner un résultat"));
 
 }  // namespace
 

@@ -31,15 +31,18 @@ namespace {
 constexpr int kMaxCopies = 40;
 
 Message noPictureChosen() {
-  return msg::criticalOk("Il faut choisir au moins une illustration à imprimer", "Erreur sélection");
+  return msg::criticalOk(VELMIRA_TEXT("velmira::msg", "Il faut choisir au moins une illustration à imprimer"),
+                         VELMIRA_TEXT("velmira::msg", "Erreur sélection"));
 }
 
 Message printFailed() {
-  return msg::criticalOk("L'impression n'a pas pu se faire : vérifiez l'imprimante choisie.", "Imprimer");
+  return msg::criticalOk(
+      VELMIRA_TEXT("velmira::msg", "L'impression n'a pas pu se faire : vérifiez l'imprimante choisie."),
+      VELMIRA_TEXT("velmira::msg", "Imprimer"));
 }
 
-QPushButton* button(const char* name, const char* caption, QWidget* parent) {
-  auto* b = new QPushButton(QString::fromUtf8(caption), parent);
+QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
+  auto* b = new QPushButton(caption, parent);
   b->setObjectName(QString::fromUtf8(name));
   b->setAutoDefault(false);
   return b;
@@ -71,19 +74,20 @@ bool printBenchPictures(MainWindow& window, QPrinter& printer, const std::vector
 PrintWindow::PrintWindow(MainWindow& window, MessageService& messages, QPrinter& printer, QWidget* parent)
     : QDialog(parent), window_(window), messages_(messages), printer_(printer) {
   setObjectName(QStringLiteral("printWindow"));
-  setWindowTitle(QStringLiteral("Imprimer"));
+  setWindowTitle(tr("Imprimer"));
 
-  optionsBox_ = new QGroupBox(QStringLiteral("Options"), this);
+  optionsBox_ = new QGroupBox(tr("Options"), this);
   optionsBox_->setObjectName(QStringLiteral("printOptions"));
   auto* options = new QGridLayout(optionsBox_);
-  static const char* const captions[3] = {"Illustration pour la solution 1", "Illustration pour la solution 2",
-                                          "Illustration pour le mélange"};
+  static const char* const captions[3] = {QT_TR_NOOP("Illustration pour la solution 1"),
+                                          QT_TR_NOOP("Illustration pour la solution 2"),
+                                          QT_TR_NOOP("Illustration pour le mélange")};
   for (int i = 0; i < 3; ++i) {
-    benchBoxes_[i] = new QCheckBox(QString::fromUtf8(captions[i]), optionsBox_);
+    benchBoxes_[i] = new QCheckBox(tr(captions[i]), optionsBox_);
     benchBoxes_[i]->setObjectName(QStringLiteral("benchBox%1").arg(i));
     options->addWidget(benchBoxes_[i], i, 0, 1, 2);
   }
-  auto* label3 = new QLabel(QStringLiteral("Nombre d'exemplaires :"), optionsBox_);
+  auto* label3 = new QLabel(tr("Nombre d'exemplaires :"), optionsBox_);
   label3->setObjectName(QStringLiteral("copiesLabel"));
   copiesBox_ = new QSpinBox(optionsBox_);
   copiesBox_->setObjectName(QStringLiteral("copies"));
@@ -100,19 +104,19 @@ PrintWindow::PrintWindow(MainWindow& window, MessageService& messages, QPrinter&
   auto* icon = new QLabel(waitNotice_);
   icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(32, 32));
   wait->addWidget(icon);
-  wait->addWidget(new QLabel(QStringLiteral("Veuillez patienter quelques instants..."), waitNotice_), 1);
+  wait->addWidget(new QLabel(tr("Veuillez patienter quelques instants..."), waitNotice_), 1);
   waitNotice_->hide();
 
-  auto* label2 = new QLabel(QStringLiteral("Imprimante\u00A0:"), this);
+  auto* label2 = new QLabel(tr("Imprimante\u00A0:"), this);
   label2->setObjectName(QStringLiteral("printerLabel"));
   printerName_ = new QLineEdit(this);
   printerName_->setObjectName(QStringLiteral("printerName"));
   printerName_->setReadOnly(true);
   label2->setBuddy(printerName_);
 
-  okButton_ = button("printOk", "&OK", this);
-  printersButton_ = button("printerChoice", "&Imprimantes", this);
-  cancelButton_ = button("printCancel", "&Annuler", this);
+  okButton_ = button("printOk", tr("&OK"), this);
+  printersButton_ = button("printerChoice", tr("&Imprimantes"), this);
+  cancelButton_ = button("printCancel", tr("&Annuler"), this);
   auto* buttons = new QVBoxLayout;
   buttons->addWidget(okButton_);
   buttons->addWidget(printersButton_);

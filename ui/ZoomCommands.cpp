@@ -2,6 +2,7 @@
 #include "ui/ZoomCommands.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QTimer>
@@ -22,10 +23,13 @@ namespace {
 constexpr int kZoomNoticeTime = 2000;
 
 Message zoomStored(int percent) {
-  return msg::information("Le zoom est maintenant de " + std::to_string(percent) +
-                              " %. Il sera appliqué au prochain démarrage de Velmira "
-                              "(votre travail en cours n'est pas touché).",
-                          "Zoom");
+  // A text with a number: translated whole here, where the message box would look it up composed.
+  return msg::information(QCoreApplication::translate("velmira::ui",
+                                                      "Le zoom est maintenant de %1 %. Il sera appliqué au prochain "
+                                                      "démarrage de Velmira (votre travail en cours n'est pas touché).")
+                              .arg(percent)
+                              .toStdString(),
+                          VELMIRA_TEXT("velmira::msg", "Zoom"));
 }
 
 void changeZoom(MessageService& messages, const std::function<int(int)>& step, const std::function<bool()>& restart) {
@@ -47,7 +51,7 @@ void addZoomCommands(QWidget& window, QToolButton& helpButton, MessageService& m
                      std::function<bool()> restart) {
   auto* menu = new QMenu(&helpButton);
   menu->setObjectName(QStringLiteral("helpMenu"));
-  QAction* help = menu->addAction(QStringLiteral("&Aide"));
+  QAction* help = menu->addAction(QCoreApplication::translate("velmira::ui", "&Aide"));
   help->setShortcut(QKeySequence(Qt::Key_F1));
   help->setShortcutContext(Qt::WidgetShortcut);  // F1 has its own shortcut on the window
   QObject::connect(help, &QAction::triggered, &helpButton, &QToolButton::click);
@@ -58,12 +62,16 @@ void addZoomCommands(QWidget& window, QToolButton& helpButton, MessageService& m
     std::function<int(int)> step;
   };
   const Entry entries[] = {
-      {"A&grandir", {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)}, zoomIn},
-      {"&Réduire", {QKeySequence::ZoomOut}, zoomOut},
-      {"&Taille normale", {QKeySequence(Qt::CTRL | Qt::Key_0)}, [](int) { return kZoomLeast; }},
+      {QT_TRANSLATE_NOOP("velmira::ui", "A&grandir"),
+       {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+       zoomIn},
+      {QT_TRANSLATE_NOOP("velmira::ui", "&Réduire"), {QKeySequence::ZoomOut}, zoomOut},
+      {QT_TRANSLATE_NOOP("velmira::ui", "&Taille normale"),
+       {QKeySequence(Qt::CTRL | Qt::Key_0)},
+       [](int) { return kZoomLeast; }},
   };
   for (const Entry& e : entries) {
-    auto* a = new QAction(QString::fromUtf8(e.text), &window);
+    auto* a = new QAction(QCoreApplication::translate("velmira::ui", e.text), &window);
     a->setShortcuts(e.keys);
     a->setShortcutContext(Qt::WindowShortcut);
     QObject::connect(a, &QAction::triggered, &window,
@@ -76,7 +84,7 @@ void addZoomCommands(QWidget& window, QToolButton& helpButton, MessageService& m
 }
 
 void showZoomNotice(QWidget& window, int percent) {
-  auto* notice = new QLabel(QStringLiteral("Zoom\u00A0: %1\u00A0%").arg(percent), &window);
+  auto* notice = new QLabel(QCoreApplication::translate("velmira::ui", "Zoom\u00A0: %1\u00A0%").arg(percent), &window);
   notice->setObjectName(QStringLiteral("zoomNotice"));
   notice->setAlignment(Qt::AlignCenter);
   notice->setFrameStyle(QFrame::Panel | QFrame::Raised);
