@@ -10,6 +10,7 @@
 #include "model/SoluteCatalogue.h"
 #include "model/Workbench.h"
 #include "platform/core/FileNames.h"
+#include "platform/core/Messages.h"
 #include "platform/core/NumberText.h"
 #include "platform/core/RecordFile.h"
 
@@ -77,13 +78,15 @@ std::string formulaText(const model::Solute& solute) {
 
 std::string benchCaption(const model::Workbench& bench, int benchNumber) {
   if (benchNumber == 3)
-    return "Mélange : " + num::trim(bench.entryText(model::Volume1)) + " mL de solution 1 et " +
-           num::trim(bench.entryText(model::Volume2)) + " mL de solution 2";
+    return msg::shownFormat(VELMIRA_TEXT("velmira::msg", "Mélange : %1 mL de solution 1 et %2 mL de solution 2"),
+                            {num::trim(bench.entryText(model::Volume1)), num::trim(bench.entryText(model::Volume2))});
   const int solution = benchNumber == 2 ? 2 : 1;
-  std::string caption = "Solution " + std::to_string(solution) + " : ";
-  if (const model::Solute* s = model::solute(bench.shownSoluteOf(solution))) caption += formulaText(*s) + " à ";
   const int entry = solution == 1 ? model::Concentration1 : model::Concentration2;
-  return caption + num::trim(bench.shownEntryText(entry)) + " mol/L";
+  const std::string number = std::to_string(solution), concentration = num::trim(bench.shownEntryText(entry));
+  if (const model::Solute* s = model::solute(bench.shownSoluteOf(solution)))
+    return msg::shownFormat(VELMIRA_TEXT("velmira::msg", "Solution %1 : %2 à %3 mol/L"),
+                            {number, formulaText(*s), concentration});
+  return msg::shownFormat(VELMIRA_TEXT("velmira::msg", "Solution %1 : %2 mol/L"), {number, concentration});
 }
 
 double bodyPoints(const rtf::RichDocument& document) {

@@ -8,6 +8,7 @@
 #include "model/Equilibria.h"
 #include "model/Scatter.h"
 #include "model/SoluteCatalogue.h"
+#include "platform/core/TextMark.h"
 
 namespace velmira::model {
 
@@ -47,8 +48,7 @@ static_assert(kMeterSlots.size() == kScatteredReadings);
 inline constexpr std::string_view kConductimeterOverflow = "            \xC2\xA6";  // 12 blanks + ¦
 inline constexpr std::string_view kMeterOverflow = "         \xC2\xA6";             // 9 blanks + ¦
 inline constexpr std::string_view kPrecipitateNotice =
-    "Formation d'un pr\xC3\xA9"
-    "cipit\xC3\xA9 : m\xC3\xA9lange non \xC3\xA9tudi\xC3\xA9 ici.";
+    VELMIRA_TEXT("velmira::msg", "Formation d'un précipité : mélange non étudié ici.");
 
 // What the field of a hidden concentration shows.
 inline constexpr const char* kHiddenEntryText = "?";

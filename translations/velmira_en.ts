@@ -1408,6 +1408,22 @@ On the y axis, one division stands for
         <source>Imprimer</source>
         <translation>Print</translation>
     </message>
+    <message>
+        <source>Mélange : %1 mL de solution 1 et %2 mL de solution 2</source>
+        <translation>Mixture: %1 mL of solution 1 and %2 mL of solution 2</translation>
+    </message>
+    <message>
+        <source>Solution %1 : %2 à %3 mol/L</source>
+        <translation>Solution %1: %2 at %3 mol/L</translation>
+    </message>
+    <message>
+        <source>Solution %1 : %2 mol/L</source>
+        <translation>Solution %1: %2 mol/L</translation>
+    </message>
+    <message>
+        <source>Formation d&apos;un précipité : mélange non étudié ici.</source>
+        <translation>A precipitate forms: this mixture is not studied here.</translation>
+    </message>
 </context>
 <context>
     <name>velmira::steps</name>

@@ -18,6 +18,7 @@
 #include "files/ui/TextPane.h"
 #include "model/Knob.h"
 #include "model/SoluteCatalogue.h"
+#include "platform/qt/Translations.h"
 #include "ui/BenchPage.h"
 #include "ui/BenchPanel.h"
 #include "ui/Benches.h"
@@ -144,7 +145,7 @@ class SoluteItemAccessible : public DrawnItemAccessible {
   SoluteItemAccessible(SolutePickerWidget* list, int row) : DrawnItemAccessible(list, row, QAccessible::ListItem) {}
   SolutePickerWidget* list() const { return static_cast<SolutePickerWidget*>(owner_.data()); }
   QString text(QAccessible::Text t) const override {
-    return t == QAccessible::Name ? QString::fromUtf8(model::soluteName(index_ + 1)) : QString();
+    return t == QAccessible::Name ? qtp::shownMessageText(model::soluteName(index_ + 1)) : QString();
   }
   // Where the row is in the box, given the scroll (above or below it when scrolled away).
   QRect rect() const override {
@@ -362,7 +363,7 @@ void nameControls(MainWindow& w) {
   // The solute list names its marked row, as a list box does.
   SolutePickerWidget* picker = w.benches().solutePicker();
   QObject::connect(picker, &SolutePickerWidget::markerMoved, picker, [picker] {
-    const QString solute = QString::fromUtf8(model::soluteName(picker->picker().markerRow() + 1));
+    const QString solute = qtp::shownMessageText(model::soluteName(picker->picker().markerRow() + 1));
     picker->setToolTip(solute);
     if (QAccessible::isActive()) {
       QAccessibleEvent e(picker, QAccessible::Focus);

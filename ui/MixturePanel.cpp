@@ -7,6 +7,7 @@
 
 #include "model/Equilibria.h"
 #include "platform/qt/Fonts.h"
+#include "platform/qt/Translations.h"
 #include "ui/Accessibility.h"
 #include "ui/BenchPage.h"
 #include "ui/EntryField.h"
@@ -27,8 +28,7 @@ QString precipitateDescription(const model::Workbench& wb) {
   for (int p = 0; p < model::kPrecipitateCount; ++p) {
     const auto precipitate = static_cast<model::Precipitate>(p);
     if (wb.mixtureHolds(precipitate)) {
-      const std::string_view n = model::precipitateName(precipitate);
-      solids << QString::fromUtf8(n.data(), static_cast<int>(n.size()));
+      solids << qtp::shownMessageText(model::precipitateName(precipitate));
     }
   }
   if (solids.isEmpty()) return {};
@@ -54,9 +54,7 @@ MixturePanel::MixturePanel(model::Workbench& wb, TabStrip* strip) : BenchPanel(B
   pal.setColor(QPalette::Window, widgets::kPageBackground);
   pal.setColor(QPalette::WindowText, Qt::black);
   precipitateFrame_->setPalette(pal);
-  precipitateLabel_ = new QLabel(
-      QString::fromUtf8(model::kPrecipitateNotice.data(), static_cast<int>(model::kPrecipitateNotice.size())),
-      precipitateFrame_);
+  precipitateLabel_ = new QLabel(qtp::shownMessageText(model::kPrecipitateNotice), precipitateFrame_);
   precipitateLabel_->setObjectName(QStringLiteral("precipitateText"));
   precipitateLabel_->setTextFormat(Qt::PlainText);
   precipitateLabel_->setWordWrap(true);

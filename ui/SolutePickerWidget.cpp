@@ -10,6 +10,7 @@
 #include <QWheelEvent>
 
 #include "model/SoluteCatalogue.h"
+#include "platform/qt/Translations.h"
 #include "ui/drawing/SoluteList.h"
 #include "widgets/Colours.h"
 
@@ -185,7 +186,7 @@ bool SolutePickerWidget::event(QEvent* event) {
   if (event->type() == QEvent::ToolTip) {
     auto* help = static_cast<QHelpEvent*>(event);
     const int row = picker_.rows().rowAt(help->pos().y());
-    QToolTip::showText(help->globalPos(), QString::fromUtf8(model::soluteName(row + 1)), this);
+    QToolTip::showText(help->globalPos(), qtp::shownMessageText(model::soluteName(row + 1)), this);
     return true;
   }
   return widgets::SurfaceWidget::event(event);

@@ -5,6 +5,7 @@
 
 #include "model/SoluteCatalogue.h"
 #include "platform/qt/Fonts.h"
+#include "platform/qt/Translations.h"
 #include "ui/Accessibility.h"
 #include "ui/BenchPage.h"
 #include "ui/EntryField.h"
@@ -49,7 +50,7 @@ void SolutionPanel::showSolute(SolutePickerWidget& list, const model::Workbench&
   // Said by its name, as the list says it.
   formulaBox_->setAccessibleName(tr("Soluté de la solution %1 : %2")
                                      .arg(solution() + 1)
-                                     .arg(unknown ? tr("inconnu") : QString::fromUtf8(model::soluteName(n))));
+                                     .arg(unknown ? tr("inconnu") : qtp::shownMessageText(model::soluteName(n))));
 }
 
 std::vector<std::pair<QWidget*, QString>> SolutionPanel::hints() const {
