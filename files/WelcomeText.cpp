@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/WelcomeText.h"
 
+#include "platform/core/Messages.h"
+
 namespace velmira::files {
 
 namespace {
@@ -13,27 +15,31 @@ constexpr rtf::Colour kBlue{0, 0, 200};
 const std::vector<WelcomePiece>& welcomePieces() {
   using S = WelcomeStyle;
   static const std::vector<WelcomePiece> pieces = {
-      {"Velmira\r\n", S::Title},
-      {"\r\nCe ", S::Plain},
-      {"simulateur permet de déterminer ", S::Plain},
-      {"la conductivité et la conductance ", S::Blue},
-      {"de solutions aqueuses à une température de", S::Plain},
-      {" 25 °C", S::BlueBold},
-      {".\r\n\r\nVous pouvez modifier les paramètres suivants :\r\n", S::Plain},
-      {"   - la nature et la concentration de la solution,\r\n   - l'écartement et la surface des électrodes.\r\n\r\n",
+      {VELMIRA_TEXT("velmira::msg", "Velmira\n"), S::Title},
+      {VELMIRA_TEXT("velmira::msg", "\nCe "), S::Plain},
+      {VELMIRA_TEXT("velmira::msg", "simulateur permet de déterminer "), S::Plain},
+      {VELMIRA_TEXT("velmira::msg", "la conductivité et la conductance "), S::Blue},
+      {VELMIRA_TEXT("velmira::msg", "de solutions aqueuses à une température de"), S::Plain},
+      {VELMIRA_TEXT("velmira::msg", " 25 °C"), S::BlueBold},
+      {VELMIRA_TEXT("velmira::msg", ".\n\nVous pouvez modifier les paramètres suivants :\n"), S::Plain},
+      {VELMIRA_TEXT(
+           "velmira::msg",
+           "   - la nature et la concentration de la solution,\n   - l'écartement et la surface des électrodes.\n\n"),
        S::Blue},
-      {"Vous pouvez travailler simultanément avec ", S::Plain},
-      {"deux solutions différentes et les mélanger. \r\n\r\n", S::Blue},
-      {"Les images obtenues peuvent être imprimées ou placées dans le presse-papiers "
-       "(bouton Copier) pour les coller dans une autre application.\r\n\r\n",
+      {VELMIRA_TEXT("velmira::msg", "Vous pouvez travailler simultanément avec "), S::Plain},
+      {VELMIRA_TEXT("velmira::msg", "deux solutions différentes et les mélanger. \n\n"), S::Blue},
+      {VELMIRA_TEXT("velmira::msg",
+                    "Les images obtenues peuvent être imprimées ou placées dans le presse-papiers "
+                    "(bouton Copier) pour les coller dans une autre application.\n\n"),
        S::Plain},
-      {"Vous pouvez obtenir l'énoncé d'un exercice ", S::Plain},
-      {"dans cette fenêtre en appuyant sur l'onglet ", S::Plain},
-      {"Exercices", S::Blue},
-      {".\r\n\r\n", S::Plain},
-      {"Pour vous familiariser avec ce simulateur, choisissez d'abord l'activité ", S::Plain},
-      {"Prise en main ", S::Blue},
-      {"dans le menu Exercices.", S::Plain},
+      {VELMIRA_TEXT("velmira::msg", "Vous pouvez obtenir l'énoncé d'un exercice "), S::Plain},
+      {VELMIRA_TEXT("velmira::msg", "dans cette fenêtre en appuyant sur l'onglet "), S::Plain},
+      {VELMIRA_TEXT("velmira::msg", "Exercices"), S::Blue},
+      {VELMIRA_TEXT("velmira::msg", ".\n\n"), S::Plain},
+      {VELMIRA_TEXT("velmira::msg", "Pour vous familiariser avec ce simulateur, choisissez d'abord l'activité "),
+       S::Plain},
+      {VELMIRA_TEXT("velmira::msg", "Prise en main "), S::Blue},
+      {VELMIRA_TEXT("velmira::msg", "dans le menu Exercices."), S::Plain},
   };
   return pieces;
 }
@@ -64,19 +70,19 @@ rtf::RichDocument welcomeDocument() {
         indent = 0;
         break;
     }
+    const std::string text = msg::shown(piece.text);
     std::size_t start = 0;
     for (;;) {
       rtf::Paragraph& p = doc.paragraphs.back();
       p.alignment = alignment;
       p.leftIndent = indent;
-      const auto br = piece.text.find("\r\n", start);
-      rtf::appendText(
-          p, std::string_view(piece.text).substr(start, br == std::string::npos ? std::string::npos : br - start),
-          format);
+      const auto br = text.find('\n', start);
+      rtf::appendText(p, std::string_view(text).substr(start, br == std::string::npos ? std::string::npos : br - start),
+                      format);
       if (br == std::string::npos) break;
       doc.paragraphs.emplace_back();
-      start = br + 2;
-      if (start == piece.text.size()) break;
+      start = br + 1;
+      if (start == text.size()) break;
     }
   }
   // The text ends without a line break: no empty last paragraph.

@@ -12,14 +12,15 @@ namespace velmira::files {
 enum class WelcomeStyle { Plain, Blue, BlueBold, Title };
 
 struct WelcomePiece {
-  std::string text;  // "\r\n" is a line break
+  std::string text;  // French (a text of the catalogues); "\n" is a line break
   WelcomeStyle style;
 };
 
 // The eighteen pieces in order.
 const std::vector<WelcomePiece>& welcomePieces();
 
-// The pieces appended in order, each styled; every "\r\n" ends a paragraph.
+// The pieces in the windows' language appended in order, each styled; every
+// "\n" ends a paragraph.
 rtf::RichDocument welcomeDocument();
 
 }  // namespace velmira::files

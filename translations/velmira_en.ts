@@ -1,6 +1,5 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<!-- SPDX-License-Identifier: GPL-3.0-or-later -->
 <TS version="2.1" language="en" sourcelanguage="fr">
 <context>
     <name>velmira::expr::ui</name>
@@ -1423,6 +1422,106 @@ On the y axis, one division stands for
     <message>
         <source>Formation d&apos;un précipité : mélange non étudié ici.</source>
         <translation>A precipitate forms: this mixture is not studied here.</translation>
+    </message>
+    <message>
+        <source>Velmira
+</source>
+        <translation>Velmira
+</translation>
+    </message>
+    <message>
+        <source>
+Ce </source>
+        <translation>
+This </translation>
+    </message>
+    <message>
+        <source>simulateur permet de déterminer </source>
+        <translation>simulator determines </translation>
+    </message>
+    <message>
+        <source>la conductivité et la conductance </source>
+        <translation>the conductivity and the conductance </translation>
+    </message>
+    <message>
+        <source>de solutions aqueuses à une température de</source>
+        <translation>of aqueous solutions at a temperature of</translation>
+    </message>
+    <message>
+        <source> 25 °C</source>
+        <translation> 25 °C</translation>
+    </message>
+    <message>
+        <source>.
+
+Vous pouvez modifier les paramètres suivants :
+</source>
+        <translation>.
+
+You can change the following settings:
+</translation>
+    </message>
+    <message>
+        <source>   - la nature et la concentration de la solution,
+   - l&apos;écartement et la surface des électrodes.
+
+</source>
+        <translation>   - the nature and the concentration of the solution,
+   - the distance between the electrodes and their area.
+
+</translation>
+    </message>
+    <message>
+        <source>Vous pouvez travailler simultanément avec </source>
+        <translation>You can work at the same time with </translation>
+    </message>
+    <message>
+        <source>deux solutions différentes et les mélanger. 
+
+</source>
+        <translation>two different solutions and mix them. 
+
+</translation>
+    </message>
+    <message>
+        <source>Les images obtenues peuvent être imprimées ou placées dans le presse-papiers (bouton Copier) pour les coller dans une autre application.
+
+</source>
+        <translation>The pictures obtained can be printed or put on the clipboard (Copy button) to be pasted into another application.
+
+</translation>
+    </message>
+    <message>
+        <source>Vous pouvez obtenir l&apos;énoncé d&apos;un exercice </source>
+        <translation>You can get the statement of an exercise </translation>
+    </message>
+    <message>
+        <source>dans cette fenêtre en appuyant sur l&apos;onglet </source>
+        <translation>in this window by pressing the tab </translation>
+    </message>
+    <message>
+        <source>Exercices</source>
+        <translation>Exercises</translation>
+    </message>
+    <message>
+        <source>.
+
+</source>
+        <translation>.
+
+</translation>
+    </message>
+    <message>
+        <source>Pour vous familiariser avec ce simulateur, choisissez d&apos;abord l&apos;activité </source>
+        <translation>To get to know this simulator, first choose the activity </translation>
+    </message>
+    <message>
+        <source>Prise en main </source>
+        <translation>Getting started </translation>
+    </message>
+    <message>
+        <source>dans le menu Exercices.</source>
+        <translation>in the Exercises menu.</translation>
     </message>
 </context>
 <context>
