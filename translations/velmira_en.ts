@@ -1523,6 +1523,10 @@ You can change the following settings:
         <source>dans le menu Exercices.</source>
         <translation>in the Exercises menu.</translation>
     </message>
+    <message>
+        <source>Le zoom est maintenant de %1 %. Il sera appliqué au prochain démarrage de Velmira (votre travail en cours n&apos;est pas touché).</source>
+        <translation>The zoom is now %1%. It will apply the next time Velmira starts (your current work is not affected).</translation>
+    </message>
 </context>
 <context>
     <name>velmira::steps</name>
@@ -2049,10 +2053,6 @@ open a configuration or an exercise</translation>
     <message>
         <source>L&apos;image est copiée&#xa0;: vous pouvez la retrouver depuis toute autre application (coller)</source>
         <translation>The picture is copied: you can get it back from any other application (paste)</translation>
-    </message>
-    <message>
-        <source>Le zoom est maintenant de %1 %. Il sera appliqué au prochain démarrage de Velmira (votre travail en cours n&apos;est pas touché).</source>
-        <translation>The zoom is now %1%. It will apply the next time Velmira starts (your current work is not affected).</translation>
     </message>
     <message>
         <source>A&amp;grandir</source>

@@ -23,13 +23,12 @@ namespace {
 constexpr int kZoomNoticeTime = 2000;
 
 Message zoomStored(int percent) {
-  // A text with a number: translated whole here, where the message box would look it up composed.
-  return msg::information(QCoreApplication::translate("velmira::ui",
-                                                      "Le zoom est maintenant de %1 %. Il sera appliqué au prochain "
-                                                      "démarrage de Velmira (votre travail en cours n'est pas touché).")
-                              .arg(percent)
-                              .toStdString(),
-                          VELMIRA_TEXT("velmira::msg", "Zoom"));
+  return msg::information(
+      msg::shownFormat(VELMIRA_TEXT("velmira::msg",
+                                    "Le zoom est maintenant de %1 %. Il sera appliqué au prochain "
+                                    "démarrage de Velmira (votre travail en cours n'est pas touché)."),
+                       {std::to_string(percent)}),
+      VELMIRA_TEXT("velmira::msg", "Zoom"));
 }
 
 void changeZoom(MessageService& messages, const std::function<int(int)>& step, const std::function<bool()>& restart) {
